@@ -1,0 +1,372 @@
+#include "rules/check.h"
+
+#include "rules/validation.h"
+
+#include <cstdlib>
+
+namespace MoveValidation {
+
+using BoardSupport::BoardSquares;
+using BoardSupport::NeitherColour;
+using BoardSupport::NoMove;
+
+namespace {
+
+constexpr int Sign(int value) { return (value > 0) - (value < 0); }
+
+constexpr int StraightSteps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+constexpr int DiagonalSteps[4][2] = {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}};
+constexpr int KnightSteps[8][2] = {{-1, 2}, {1, 2}, {-1, -2}, {1, -2},
+                                   {-2, 1}, {-2, -1}, {2, 1}, {2, -1}};
+
+// A cheap necessary condition for the piece on (column, row) to take on the
+// target square: the move's shape. ValidateMove decides the rest (clear
+// lines); this only saves asking it about pieces that cannot be attackers.
+bool ShapeCouldTake(int piece, int column, int row, int targetColumn, int targetRow)
+{
+    const int columnDistance = std::abs(targetColumn - column);
+    const int rowDistance = std::abs(targetRow - row);
+    switch (KindOf(piece)) {
+    case Rook: return columnDistance == 0 || rowDistance == 0;
+    case Bishop: return columnDistance == rowDistance;
+    case Queen: return columnDistance == 0 || rowDistance == 0 || columnDistance == rowDistance;
+    case Knight: return columnDistance * rowDistance == 2;
+    case King: return columnDistance <= 1 && rowDistance <= 1;
+    case Pawn:
+        return columnDistance == 1
+               && targetRow - row == ForwardStep(IsWhitePiece(piece) ? White : Black);
+    case NoPiece: break;
+    }
+    return false;
+}
+
+// On the board, not holding a piece of the colour, and not holding a king
+// of either colour (kings are never taken).
+bool CanMoveTo(const Position& position, int colour, int column, int row)
+{
+    if (!BoardSquares::OnBoard(column, row))
+        return false;
+    const int code = position.squares(column, row);
+    return !IsPieceOfColour(code, colour) && !IsKing(code);
+}
+
+bool HoldsPieceOf(const Position& position, int colour, int column, int row)
+{
+    return BoardSquares::OnBoard(column, row) && IsPieceOfColour(position.squares(column, row), colour);
+}
+
+// Plays the move on a copy of the board (taking an en passant pawn with it)
+// and tells whether the mover's king is then safe.
+bool KingSafeAfter(const Position& position, int colour, int piece, int fromColumn, int fromRow,
+                   int toColumn, int toRow, EnPassantCapture enPassant = {})
+{
+    Position trial = position;
+    trial.squares(fromColumn, fromRow) = Empty;
+    if (enPassant.IsCapture())
+        trial.squares(enPassant.column, enPassant.row) = Empty;
+    trial.squares.Set(toColumn, toRow, piece);
+    return !IsInCheck(trial, colour);
+}
+
+// A legal move of the search's kind: what the move takes en passant comes
+// from the previous move, as when the move is made.
+bool MoveLeavesKingSafe(const Position& position, int colour, int piece, int fromColumn,
+                        int fromRow, int toColumn, int toRow, std::string_view previousMove)
+{
+    const EnPassantCapture enPassant =
+        GetEnPassantCapture(position, fromColumn, fromRow, toColumn, toRow, previousMove, colour);
+    return KingSafeAfter(position, colour, piece, fromColumn, fromRow, toColumn, toRow, enPassant);
+}
+
+// Whether taking the pawn that just made its double step, en passant, gets
+// the colour out of check. The capturing pawn lands behind the passed pawn,
+// so this can answer a pawn's check as well as block a line.
+bool EnPassantAnswersCheck(const Position& position, int colour, int checkedSide,
+                           std::string_view previousMove)
+{
+    const std::optional<BoardSupport::MoveCoordinates> last = BoardSupport::ParseLastMove(previousMove);
+    if (!last)
+        return false;
+    const int toColumn = last->toColumn;
+    const int toRow = last->toRow + ForwardStep(colour);
+    if (!BoardSquares::OnBoard(toColumn, toRow) || position.squares(toColumn, toRow) != Empty)
+        return false;
+    const int pawn = colour == White ? WhitePawn : BlackPawn;
+    for (const int fromColumn : {last->toColumn - 1, last->toColumn + 1}) {
+        const int fromRow = last->toRow;
+        if (!BoardSquares::OnBoard(fromColumn, fromRow) || position.squares(fromColumn, fromRow) != pawn)
+            continue;
+        if (!ValidateMove(position, colour, pawn, fromColumn, fromRow, toColumn, toRow, ToEmptySquare,
+                          checkedSide, previousMove))
+            continue;
+        if (MoveLeavesKingSafe(position, colour, pawn, fromColumn, fromRow, toColumn, toRow,
+                               previousMove))
+            return true;
+    }
+    return false;
+}
+
+// Whether some piece of the colour other than its king can go to the square
+// (capture mode as given) and leave the king safe there.
+bool DefenderAnswersOn(const Position& position, int colour, int column, int row, int captureMode,
+                       int checkedSide, std::string_view previousMove)
+{
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 8; ++c) {
+            const int code = position.squares(c, r);
+            if (!IsPieceOfColour(code, colour) || IsKing(code))
+                continue;
+            if (ValidateMove(position, colour, code, c, r, column, row, captureMode, checkedSide,
+                             previousMove)
+                && KingSafeAfter(position, colour, code, c, r, column, row))
+                return true;
+        }
+    return false;
+}
+
+bool KingHasSafeSquare(const Position& position, int colour, int kingColumn, int kingRow,
+                       int checkedSide, std::string_view previousMove)
+{
+    const int king = KingOf(colour);
+    for (int column = kingColumn - 1; column <= kingColumn + 1; ++column)
+        for (int row = kingRow - 1; row <= kingRow + 1; ++row) {
+            if (!BoardSquares::OnBoard(column, row))
+                continue;
+            const int target = position.squares(column, row);
+            const bool occupied = target != Empty;
+            if (!ValidateMove(position, colour, king, kingColumn, kingRow, column, row,
+                              occupied ? ToOccupiedSquare : ToEmptySquare, checkedSide, previousMove,
+                              occupied ? target : NoTargetPiece))
+                continue;
+            if (KingSafeAfter(position, colour, king, kingColumn, kingRow, column, row))
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+bool IsInCheck(const Position& position, int colour)
+{
+    int kingColumn = 0;
+    int kingRow = 0;
+    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingColumn, kingRow))
+        return false;
+    const int attacker = OtherColour(colour);
+    for (int row = 1; row <= 8; ++row)
+        for (int column = 1; column <= 8; ++column) {
+            const int code = position.squares(column, row);
+            if (IsPieceOfColour(code, attacker)
+                && ShapeCouldTake(code, column, row, kingColumn, kingRow)
+                && ValidateMove(position, attacker, code, column, row, kingColumn, kingRow,
+                                ToOccupiedSquare, NeitherColour, NoMove))
+                return true;
+        }
+    return false;
+}
+
+CheckState GetCheckState(const Position& position, int colour, bool testMate, int checkedSide,
+                         std::string_view previousMove)
+{
+    int kingColumn = 0;
+    int kingRow = 0;
+    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingColumn, kingRow))
+        return NotInCheck;
+
+    const int other = OtherColour(colour);
+    int attackers = 0;
+    int attackerPiece = Empty;
+    int attackerColumn = 0;
+    int attackerRow = 0;
+    for (int row = 1; row <= 8 && attackers < 2; ++row)
+        for (int column = 1; column <= 8 && attackers < 2; ++column) {
+            const int code = position.squares(column, row);
+            if (!IsPieceOfColour(code, other)
+                || !ShapeCouldTake(code, column, row, kingColumn, kingRow)
+                || !ValidateMove(position, other, code, column, row, kingColumn, kingRow,
+                                 ToOccupiedSquare, checkedSide, NoMove))
+                continue;
+            ++attackers;
+            attackerPiece = code;
+            attackerColumn = column;
+            attackerRow = row;
+        }
+
+    if (attackers == 0)
+        return NotInCheck;
+    if (!testMate)
+        return InCheck;
+    if (KingHasSafeSquare(position, colour, kingColumn, kingRow, checkedSide, previousMove))
+        return InCheck;
+    // Taking the pawn that just stepped twice can end a check that no other
+    // capture or block answers.
+    if (EnPassantAnswersCheck(position, colour, checkedSide, previousMove))
+        return InCheck;
+    if (attackers == 2)
+        return Checkmate;
+
+    // Only squares some defender can reach at all get the full trial.
+    ReachMap reachMap;
+    for (int row = 1; row <= 8; ++row)
+        for (int column = 1; column <= 8; ++column) {
+            const int code = position.squares(column, row);
+            if (!IsPieceOfColour(code, colour))
+                continue;
+            reachMap.Mark(column, row);
+            CanBlockOrCaptureAttacker(position, colour, code, column, row, reachMap);
+        }
+
+    if (reachMap(attackerColumn, attackerRow)
+        && DefenderAnswersOn(position, colour, attackerColumn, attackerRow, ToOccupiedSquare,
+                             checkedSide, previousMove))
+        return InCheck;
+    if (KindOf(attackerPiece) == Knight)
+        return Checkmate;
+
+    const int columnStep = Sign(kingColumn - attackerColumn);
+    const int rowStep = Sign(kingRow - attackerRow);
+    for (int column = attackerColumn + columnStep, row = attackerRow + rowStep;
+         column != kingColumn || row != kingRow; column += columnStep, row += rowStep) {
+        if (reachMap(column, row)
+            && DefenderAnswersOn(position, colour, column, row, ToEmptySquare, checkedSide,
+                                 previousMove))
+            return InCheck;
+    }
+    return Checkmate;
+}
+
+void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, int column,
+                               int row, ReachMap& reachMap)
+{
+    const PieceKind kind = KindOf(piece);
+    const int other = OtherColour(colour);
+
+    if (kind == Rook || kind == Queen)
+        for (const auto& step : StraightSteps)
+            for (int c = column + step[0], r = row + step[1]; BoardSquares::OnBoard(c, r);
+                 c += step[0], r += step[1]) {
+                const int code = position.squares(c, r);
+                if (!IsPieceOfColour(code, colour) && !IsKing(code))
+                    reachMap.Mark(c, r);
+                if (code != Empty)
+                    break;
+            }
+
+    if (kind == Bishop || kind == Queen)
+        for (const auto& step : DiagonalSteps)
+            for (int c = column + step[0], r = row + step[1]; BoardSquares::OnBoard(c, r);
+                 c += step[0], r += step[1]) {
+                reachMap.Mark(c, r);
+                if (position.squares(c, r) != Empty)
+                    break;
+            }
+
+    if (kind == Knight)
+        for (const auto& step : KnightSteps) {
+            const int c = column + step[0];
+            const int r = row + step[1];
+            if (ValidateMove(position, colour, piece, column, row, c, r, ToEmptySquare, NeitherColour,
+                             NoMove))
+                reachMap.Mark(c, r);
+        }
+
+    if (kind == Pawn) {
+        const int forward = ForwardStep(colour);
+        const auto stepReaches = [&](int r) {
+            return CanMoveTo(position, colour, column, r)
+                   && ValidateMove(position, colour, piece, column, row, column, r, ToEmptySquare,
+                                   NeitherColour, NoMove)
+                   && position.squares(column, r) == Empty;
+        };
+        if (stepReaches(row + forward)) {
+            reachMap.Mark(column, row + forward);
+            if (stepReaches(row + 2 * forward))
+                reachMap.Mark(column, row + 2 * forward);
+        }
+        for (const int c : {column - 1, column + 1}) {
+            const int r = row + forward;
+            if (CanMoveTo(position, colour, c, r) && HoldsPieceOf(position, other, c, r)
+                && ValidateMove(position, colour, piece, column, row, c, r, ToOccupiedSquare,
+                                NeitherColour, NoMove))
+                reachMap.Mark(c, r);
+        }
+    }
+}
+
+bool PieceHasLegalMove(const Position& position, int colour, int piece, int fromColumn,
+                       int fromRow, std::string_view previousMove, [[maybe_unused]] int checkedSide)
+{
+    const PieceKind kind = KindOf(piece);
+    const int other = OtherColour(colour);
+    const auto safe = [&](int c, int r) {
+        return MoveLeavesKingSafe(position, colour, piece, fromColumn, fromRow, c, r, previousMove);
+    };
+    const auto walk = [&](const int (&step)[2]) {
+        for (int c = fromColumn + step[0], r = fromRow + step[1]; CanMoveTo(position, colour, c, r);
+             c += step[0], r += step[1]) {
+            if (safe(c, r))
+                return true;
+            if (HoldsPieceOf(position, other, c, r))
+                break;
+        }
+        return false;
+    };
+
+    if (kind == Rook || kind == Queen)
+        for (const auto& step : StraightSteps)
+            if (walk(step))
+                return true;
+    if (kind == Bishop || kind == Queen)
+        for (const auto& step : DiagonalSteps)
+            if (walk(step))
+                return true;
+    if (kind == Knight)
+        for (const auto& step : KnightSteps) {
+            const int c = fromColumn + step[0];
+            const int r = fromRow + step[1];
+            if (CanMoveTo(position, colour, c, r) && safe(c, r))
+                return true;
+        }
+    if (kind == Pawn) {
+        const int r = fromRow + ForwardStep(colour);
+        if (CanMoveTo(position, colour, fromColumn, r) && position.squares(fromColumn, r) == Empty
+            && safe(fromColumn, r))
+            return true;
+        for (const int c : {fromColumn - 1, fromColumn + 1})
+            if (CanMoveTo(position, colour, c, r)
+                && GetEnPassantCapture(position, fromColumn, fromRow, c, r, previousMove, colour)
+                       .IsCapture()
+                && safe(c, r))
+                return true;
+        for (const int c : {fromColumn - 1, fromColumn + 1})
+            if (HoldsPieceOf(position, other, c, r)
+                && ValidateMove(position, colour, piece, fromColumn, fromRow, c, r, ToOccupiedSquare,
+                                NeitherColour, NoMove)
+                && safe(c, r))
+                return true;
+    }
+    if (kind == King)
+        for (int c = fromColumn - 1; c <= fromColumn + 1; ++c)
+            for (int r = fromRow - 1; r <= fromRow + 1; ++r)
+                if (CanMoveTo(position, colour, c, r) && safe(c, r))
+                    return true;
+    return false;
+}
+
+bool HasNoLegalMove(const Position& position, int colour, std::string_view previousMove,
+                    int checkedSide)
+{
+    int pieces = 0;
+    for (int row = 1; row <= 8; ++row)
+        for (int column = 1; column <= 8; ++column) {
+            const int code = position.squares(column, row);
+            if (!IsPieceOfColour(code, colour))
+                continue;
+            ++pieces;
+            if (PieceHasLegalMove(position, colour, code, column, row, previousMove, checkedSide))
+                return false;
+        }
+    return pieces != 0;
+}
+
+} // namespace MoveValidation
