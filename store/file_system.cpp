@@ -1,0 +1,121 @@
+#include "store/file_system.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Database {
+namespace {
+
+constexpr std::size_t ChunkSize = 1 << 20;
+
+// A new folder entry lasts a crash only once the folder itself is flushed.
+void FlushFolder(const std::filesystem::path& file)
+{
+    auto folder = file.parent_path();
+    if (folder.empty())
+        folder = ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+bool FileSystem::Exists(const std::filesystem::path& file)
+{
+    struct stat info {};
+    return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::string> FileSystem::ReadAll(const std::filesystem::path& file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::string content;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+        content.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        content.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return content;
+}
+
+ssize_t FileSystem::WriteChunk(int fd, const char* data, std::size_t size)
+{
+    return ::write(fd, data, size);
+}
+
+bool FileSystem::Flush(int fd)
+{
+    return ::fsync(fd) == 0;
+}
+
+bool FileSystem::WriteAndFlush(const std::filesystem::path& file, std::string_view bytes)
+{
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    std::size_t done = 0;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = WriteChunk(fd, bytes.data() + done, std::min(ChunkSize, bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            ok = false;
+        else
+            done += static_cast<std::size_t>(n);
+    }
+    ok = ok && Flush(fd);
+    if (::close(fd) != 0)
+        ok = false;
+    return ok;
+}
+
+bool FileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        return false;
+    FlushFolder(to);
+    return true;
+}
+
+bool FileSystem::Remove(const std::filesystem::path& file)
+{
+    return ::unlink(file.c_str()) == 0 || errno == ENOENT;
+}
+
+FileSystem& RealFileSystem()
+{
+    static FileSystem disk;
+    return disk;
+}
+
+bool ReplaceFile(FileSystem& files, const std::filesystem::path& target,
+                 const std::filesystem::path& temporary, std::string_view bytes)
+{
+    if (files.WriteAndFlush(temporary, bytes) && files.Rename(temporary, target))
+        return true;
+    files.Remove(temporary);
+    return false;
+}
+
+} // namespace Database

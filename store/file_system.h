@@ -1,0 +1,44 @@
+#pragma once
+// The few file operations the database performs, behind a seam so that a
+// test can make any of them fail part way, or stop dead as a crash would.
+// Every replacement of a file the user cannot lose is written to a
+// temporary file in the same folder, flushed to the disk and then renamed
+// over the old file, so the old or the new content survives, never a mix.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace Database {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    virtual bool Exists(const std::filesystem::path& file);
+    // The whole content, or nothing when the file cannot be read.
+    virtual std::optional<std::string> ReadAll(const std::filesystem::path& file);
+    // Creates or truncates `file`, writes every byte and flushes it to the
+    // disk; false when any of it fails (the file may then hold a part).
+    virtual bool WriteAndFlush(const std::filesystem::path& file, std::string_view bytes);
+    // Renames over an existing `to` and flushes the folder entry.
+    virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to);
+    virtual bool Remove(const std::filesystem::path& file);
+
+protected:
+    // One write(2) of the loop in WriteAndFlush: bytes written or -1.
+    virtual ssize_t WriteChunk(int fd, const char* data, std::size_t size);
+    virtual bool Flush(int fd);
+};
+
+// The program's own disk access.
+FileSystem& RealFileSystem();
+
+// Replaces `target` with `bytes` through `temporary` (same folder): write,
+// flush, rename. On failure `target` is untouched and `temporary` removed.
+bool ReplaceFile(FileSystem& files, const std::filesystem::path& target,
+                 const std::filesystem::path& temporary, std::string_view bytes);
+
+} // namespace Database

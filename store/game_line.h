@@ -1,0 +1,60 @@
+#pragma once
+// The text form of one game in the database file: the 13 header fields and
+// then four fields per move, all joined by "|", one line per game.
+
+#include "store/game_record.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace Database {
+
+inline constexpr int HeaderFieldCount = 13;
+
+// The header read from a line; nothing when a numeric or Boolean field does
+// not convert (fields past the end read as "").
+std::optional<GameRecord> ParseGameHeader(std::string_view line);
+
+// The line's first field as a game id, or nothing when it does not convert.
+std::optional<std::int32_t> LineGameId(std::string_view line);
+
+// Number of stored moves of a line: (fields - 13) / 4, rounded to the
+// nearest whole number with halves to even (may be 0 or below).
+int StoredMoveCount(std::string_view line);
+
+// The moves of a line; nothing when a move number does not convert.
+std::optional<MoveList> ParseGameMoves(std::string_view line);
+
+// Everything after the 13th "|" (the stored moves as text), "" when none.
+std::string_view StoredMovesText(std::string_view line);
+
+// The 13 header fields joined by "|", every text cleaned so that it cannot
+// split or break the line.
+std::string FormatGameHeader(const GameRecord& record);
+
+// One move's 4 fields joined by "|", texts cleaned.
+std::string FormatMove(const MoveRecord& move);
+
+// Calls `visit` for every non-empty line of a database text (a trailing CR
+// is not part of the line); stops early when `visit` returns false.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit&& visit)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        auto line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        start = end + 1;
+        if (line.empty())
+            continue;
+        if (!visit(line))
+            return;
+    }
+}
+
+} // namespace Database

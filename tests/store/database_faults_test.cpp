@@ -1,0 +1,298 @@
+// What a failing disk, a crash or a damaged file can do to the database:
+// never a mixed file, never a damaged file over the last good backup.
+
+#include "store/database.h"
+#include "store_test_support.h"
+
+#include <cerrno>
+#include <functional>
+
+using namespace Database;
+using namespace StoreTest;
+
+namespace {
+
+// Fails the write of one chosen file after half of its bytes, as a full
+// disk would, a given number of times.
+class DiskFullHalfWay : public FileSystem {
+public:
+    DiskFullHalfWay(std::string fileName, int failures) : fileName_(std::move(fileName)), failures_(failures) {}
+
+    int writes = 0;  // of the chosen file
+
+    bool WriteAndFlush(const std::filesystem::path& file, std::string_view bytes) override
+    {
+        if (file.filename() == fileName_)
+            ++writes;
+        budget_ = (file.filename() == fileName_ && failures_-- > 0) ? bytes.size() / 2 : SIZE_MAX;
+        return FileSystem::WriteAndFlush(file, bytes);
+    }
+
+protected:
+    ssize_t WriteChunk(int fd, const char* data, std::size_t size) override
+    {
+        if (budget_ == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const auto n = FileSystem::WriteChunk(fd, data, std::min(size, budget_));
+        if (n > 0 && budget_ != SIZE_MAX)
+            budget_ -= static_cast<std::size_t>(n);
+        return n;
+    }
+
+private:
+    std::string fileName_;
+    int failures_;
+    std::size_t budget_ = SIZE_MAX;
+};
+
+// Stops dead at the n-th change it makes to the disk, as a power cut would:
+// the exception is no std::exception, so no recovery code runs.
+struct PowerCut {};
+class CutsPowerAt : public FileSystem {
+public:
+    explicit CutsPowerAt(int step) : step_(step) {}
+    int Steps() const { return count_; }
+
+    bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override
+    {
+        Tick();
+        return FileSystem::Rename(from, to);
+    }
+    bool Remove(const std::filesystem::path& file) override
+    {
+        Tick();
+        return FileSystem::Remove(file);
+    }
+
+protected:
+    ssize_t WriteChunk(int fd, const char* data, std::size_t size) override
+    {
+        Tick();
+        // Half a chunk lands before the cut.
+        return FileSystem::WriteChunk(fd, data, count_ == step_ - 1 ? size / 2 + 1 : size);
+    }
+    bool Flush(int fd) override
+    {
+        Tick();
+        return FileSystem::Flush(fd);
+    }
+
+private:
+    void Tick()
+    {
+        if (++count_ == step_)
+            throw PowerCut{};
+    }
+    int step_;
+    int count_ = 0;
+};
+
+// Reads fail: the file is there but cannot be read.
+class UnreadableDisk : public FileSystem {
+public:
+    std::optional<std::string> ReadAll(const std::filesystem::path&) override { return std::nullopt; }
+};
+
+GameRecord NewGame(std::int32_t id)
+{
+    GameRecord r;
+    r.GAME_ID = id;
+    r.GAME_DATESTAMP = "050620241415";
+    r.GAME_NAME = "Fresh";
+    r.GAME_DATE = "05/06/2024";
+    r.GAME_STATUS = StatusAwaitingOpponent;
+    r.GAME_HOST = true;
+    return r;
+}
+
+const MoveList kMoves{{1, "5254", "e4", ""}, {2, "5755", "e5", "ok"}};
+
+class DatabaseFaults : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        live = Fixture("three_games.dat");
+        oldBackup = live.substr(0, live.find("\r\n") + 2);
+        WriteBytes(folder / "Mdgdb.dat", live);
+        WriteBytes(folder / "mdgdb.bak", oldBackup);
+    }
+    std::string Live() const { return ReadBytes(folder / "Mdgdb.dat"); }
+    std::string Backup() const { return ReadBytes(folder / "mdgdb.bak"); }
+
+    TempFolder folder;
+    std::string live;
+    std::string oldBackup;
+};
+
+} // namespace
+
+TEST_F(DatabaseFaults, WriteFailingHalfWayLeavesTheFileAndRestores)
+{
+    for (const char* failing : {"mdgdb.new", "mdgdb.bak.tmp"}) {
+        SetUp();
+        DiskFullHalfWay disk(failing, 1);
+        const DataFolder data(folder.Path(), &disk);
+        GameRecord game = NewGame(4);
+        EXPECT_FALSE(SaveGame(data, game, kMoves)) << failing;
+        // A failed rewrite is followed by the restore, which writes the same file.
+        EXPECT_EQ(disk.writes, std::string(failing) == "mdgdb.new" ? 2 : 1) << failing;
+        DiskFullHalfWay deleteDisk(failing, 1);
+        EXPECT_FALSE(DeleteGame(DataFolder(folder.Path(), &deleteDisk), 1)) << failing;
+        EXPECT_EQ(Live(), live) << failing;
+        EXPECT_FALSE(std::filesystem::exists(folder / "mdgdb.new")) << failing;
+        EXPECT_FALSE(std::filesystem::exists(folder / "mdgdb.bak.tmp")) << failing;
+        // The backup is the fresh one when it got written, else the old one.
+        EXPECT_EQ(Backup(), std::string(failing) == "mdgdb.bak.tmp" ? oldBackup : live) << failing;
+    }
+    // Once the disk has room again the same save goes through.
+    GameRecord game = NewGame(4);
+    ASSERT_TRUE(SaveGame(DataFolder(folder.Path()), game, kMoves));
+    EXPECT_EQ(Live().substr(0, live.size()), live);
+    EXPECT_EQ(Backup(), live);
+}
+
+TEST_F(DatabaseFaults, PowerCutAtAnyMomentLeavesOldOrNewWhole)
+{
+    GameRecord game = NewGame(4);
+    std::string expectedNew;
+    {
+        TempFolder scratch;
+        WriteBytes(scratch / "Mdgdb.dat", live);
+        ASSERT_TRUE(SaveGame(DataFolder(scratch.Path()), game, kMoves));
+        expectedNew = ReadBytes(scratch / "Mdgdb.dat");
+    }
+    bool sawOld = false, sawNew = false;
+    int step = 1;
+    for (;; ++step) {
+        SetUp();
+        CutsPowerAt disk(step);
+        bool finished = false;
+        try {
+            GameRecord copy = game;
+            finished = SaveGame(DataFolder(folder.Path(), &disk), copy, kMoves);
+        } catch (const PowerCut&) {
+        }
+        const std::string after = Live();
+        EXPECT_TRUE(after == live || after == expectedNew) << "cut at step " << step;
+        sawOld = sawOld || after == live;
+        sawNew = sawNew || after == expectedNew;
+        EXPECT_TRUE(Backup() == oldBackup || Backup() == live) << "cut at step " << step;
+
+        // Started again, the program reads every game and saves on.
+        const DataFolder data(folder.Path());
+        std::vector<GameRecord> games;
+        ASSERT_TRUE(SelectGames(data, games, "", "")) << step;
+        GameRecord next = NewGame(*GetNextGameID(data));
+        ASSERT_TRUE(SaveGame(data, next, {})) << step;
+        if (finished)
+            break;
+    }
+    EXPECT_GE(step, 6);  // backup write, flush, rename; rewrite write, flush, rename
+    EXPECT_TRUE(sawOld && sawNew);
+}
+
+TEST_F(DatabaseFaults, DamagedLiveFileNeverReplacesTheBackup)
+{
+    for (const std::string& damaged : {live + std::string(64, '\0'), live.substr(0, live.size() - 20)}) {
+        SetUp();
+        WriteBytes(folder / "mdgdb.bak", live);
+        WriteBytes(folder / "Mdgdb.dat", damaged);
+        RecordingSink sink;
+        const DataFolder data(folder.Path(), nullptr, &sink);
+        EXPECT_FALSE(BackupDatabase(data, true));
+        GameRecord game = NewGame(4);
+        EXPECT_FALSE(SaveGame(data, game, kMoves));
+        EXPECT_FALSE(DeleteGame(data, 1));
+        EXPECT_EQ(Backup(), live);
+        EXPECT_EQ(Live(), damaged);
+
+        int refreshed = 0;
+        EXPECT_TRUE(RestoreDatabase(data, true, [&] { ++refreshed; }));
+        EXPECT_EQ(Live(), live);
+        EXPECT_EQ(refreshed, 1);
+        ASSERT_EQ(sink.boxes.size(), 2u);
+        EXPECT_EQ(sink.boxes[0], (Support::MessageBoxCall{5, "File system error.",
+            "A general file system error has prevented Marrowdale from backing up the database.||Please try again.",
+            "OK", "", false, std::nullopt}));
+        EXPECT_EQ(sink.boxes[1], (Support::MessageBoxCall{1, "Restore complete.",
+            "The database has been restored successfully.", "OK", "", false, std::nullopt}));
+    }
+    // A damaged backup is not restored either.
+    WriteBytes(folder / "mdgdb.bak", std::string("1|x\r\n") + '\0');
+    EXPECT_FALSE(RestoreDatabase(DataFolder(folder.Path()), false));
+    EXPECT_EQ(Live(), live);
+}
+
+TEST_F(DatabaseFaults, CorruptLineDoesNotCostGameOne)
+{
+    const std::string gameOne = Lines(live)[0];
+    // A line whose id reads but whose status does not: every selection
+    // fails, yet a new game gets a fresh id and game 1 stays as it was.
+    const std::string corrupt = "5|d|0|n|01/01/2024|e|w|b|0|o|lost|0|\r\n";
+    WriteBytes(folder / "Mdgdb.dat", live + corrupt);
+    const DataFolder data(folder.Path());
+    std::vector<GameRecord> games;
+    EXPECT_FALSE(SelectGames(data, games, "", "Game_ID;A"));
+    const auto id = GetNextGameID(data);
+    ASSERT_EQ(id, 6);
+    GameRecord game = NewGame(*id);
+    ASSERT_TRUE(SaveGame(data, game, kMoves));
+    const auto lines = Lines(Live());
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], gameOne);
+    EXPECT_EQ(lines[3] + "\r\n", corrupt);
+
+    // A line whose id does not read stops the rewrite: nothing changes.
+    const std::string unreadable = live + "garbage|line\r\n";
+    WriteBytes(folder / "Mdgdb.dat", unreadable);
+    EXPECT_EQ(GetNextGameID(data), 4);
+    GameRecord other = NewGame(4);
+    EXPECT_FALSE(SaveGame(data, other, kMoves));
+    EXPECT_FALSE(DeleteGame(data, 2));
+    EXPECT_EQ(Live(), unreadable);
+    EXPECT_FALSE(std::filesystem::exists(folder / "mdgdb.new"));
+}
+
+TEST_F(DatabaseFaults, UnreadableFileHandsOutNoId)
+{
+    UnreadableDisk disk;
+    const DataFolder data(folder.Path(), &disk);
+    EXPECT_EQ(GetNextGameID(data), std::nullopt);
+    GameRecord game = NewGame(1);
+    EXPECT_FALSE(SaveGame(data, game, kMoves));
+    MoveList moves;
+    EXPECT_FALSE(LoadGameMoves(data, moves, 1));
+    std::vector<GameRecord> games;
+    EXPECT_FALSE(SelectGames(data, games, "", ""));
+    EXPECT_EQ(Live(), live);
+}
+
+TEST(BackupRestore, WithoutFilesAndWithMessages)
+{
+    TempFolder folder;
+    RecordingSink sink;
+    const DataFolder data(folder.Path(), nullptr, &sink);
+    int refreshed = 0;
+    EXPECT_TRUE(BackupDatabase(data, false));
+    EXPECT_FALSE(std::filesystem::exists(folder / "mdgdb.bak"));
+    EXPECT_TRUE(RestoreDatabase(data, false));
+    EXPECT_FALSE(std::filesystem::exists(folder / "Mdgdb.dat"));
+    EXPECT_TRUE(sink.boxes.empty());
+
+    WriteBytes(folder / "Mdgdb.dat", Fixture("three_games.dat"));
+    EXPECT_TRUE(BackupDatabase(data, true));
+    EXPECT_EQ(ReadBytes(folder / "mdgdb.bak"), Fixture("three_games.dat"));
+    ASSERT_EQ(sink.boxes.size(), 1u);
+    EXPECT_EQ(sink.boxes[0].caption, "Backup complete.");
+    EXPECT_EQ(sink.boxes[0].text,
+              "The database has been backed up and can be restored by selected Restore database from the File menu");
+    EXPECT_EQ(sink.boxes[0].icon, 1);
+
+    WriteBytes(folder / "Mdgdb.dat", "");
+    EXPECT_TRUE(RestoreDatabase(data, false));
+    EXPECT_EQ(ReadBytes(folder / "Mdgdb.dat"), Fixture("three_games.dat"));
+    EXPECT_EQ(refreshed, 0);
+    EXPECT_EQ(sink.boxes.size(), 1u);
+}
