@@ -1,0 +1,246 @@
+// The default skin "Marrowdale Classic": every file of the skin table, at
+// the sizes the windows are laid out for.
+
+#include "assets/art.h"
+#include "foundation/skin_table.h"
+#include "foundation/window_outlines.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace Art {
+
+namespace {
+
+QString Q(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// The band across the top of every dialog background, for its title.
+constexpr int TitleBand = 40;
+
+QPainterPath OutlinePath(const WindowShape::Member& member)
+{
+    QPolygonF polygon;
+    for (const WindowShape::Point& p : member.outline)
+        polygon << QPointF(p.x + 0.5, p.y + 0.5);
+    QPainterPath path;
+    path.addPolygon(polygon);
+    path.closeSubpath();
+    return path;
+}
+
+// A flat wood surface with a faint, regular grain.
+void Wood(QPainter& painter, const QRectF& area, const QColor& top, const QColor& bottom, int seed)
+{
+    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    painter.fillRect(area, gradient);
+    QColor grain = Walnut;
+    grain.setAlpha(28);
+    painter.setPen(QPen(grain, 1));
+    for (qreal y = area.top() + 5; y < area.bottom(); y += 7) {
+        QPainterPath line;
+        line.moveTo(area.left(), y);
+        for (qreal x = area.left(); x <= area.right(); x += 8)
+            line.lineTo(x, y + 1.6 * std::sin((x + 37 * seed + 3 * y) / 53.0));
+        painter.drawPath(line);
+    }
+}
+
+QImage Background(const WindowShape::Member& member)
+{
+    const bool titled = member.window != "StatusWindow";
+    QImage image(member.pictureWidth, member.pictureHeight, QImage::Format_RGB32);
+    image.fill(Ebony);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath shape = OutlinePath(member);
+    painter.setClipPath(shape);
+    Wood(painter, image.rect(), Maple, Birch, member.pictureWidth);
+    if (titled) {
+        const QRectF band(0, 0, member.pictureWidth, TitleBand);
+        QLinearGradient dark(band.topLeft(), band.bottomLeft());
+        dark.setColorAt(0, Umber);
+        dark.setColorAt(1, Ebony);
+        painter.fillRect(band, dark);
+        painter.setPen(QPen(Oak, 2));
+        painter.drawLine(QPointF(0, TitleBand), QPointF(member.pictureWidth, TitleBand));
+    }
+    painter.setClipping(false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Umber, 3));
+    painter.drawPath(shape);
+    QColor light = Cream;
+    light.setAlpha(120);
+    painter.setPen(QPen(light, 1));
+    // A fine light line just inside the dark edge.
+    const qreal w = member.pictureWidth, h = member.pictureHeight;
+    QTransform inward;
+    inward.translate(w / 2, h / 2);
+    inward.scale((w - 7) / w, (h - 7) / h);
+    inward.translate(-w / 2, -h / 2);
+    painter.drawPath(inward.map(shape));
+    return image;
+}
+
+QImage Swatch(int columns, int rows, const std::vector<std::vector<QColor>>& colours)
+{
+    using namespace Support;
+    QImage image(SwatchFirstColumnLeft + SwatchCell * columns, SwatchCell * std::max(rows, 1),
+                 QImage::Format_RGB32);
+    image.fill(Paper);
+    QPainter painter(&image);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            const QRect cell(SwatchFirstColumnLeft + SwatchCell * c, SwatchCell * r, SwatchCell, SwatchCell);
+            painter.fillRect(cell, colours[std::size_t(r)][std::size_t(c)]);
+            painter.setPen(Umber);
+            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+            // The cell's centre pixel is the colour that is read.
+            painter.fillRect(cell.adjusted(3, 3, -3, -3), colours[std::size_t(r)][std::size_t(c)]);
+        }
+    return image;
+}
+
+// Labels that sit on the dark title band read light.
+bool OnTitleBand(const std::string& window, const std::string& label)
+{
+    return (window == "MsgForm" && label == "FormCaption") || (window == "AboutBox" && label == "lblTitle");
+}
+
+void ButtonFace(QPainter& painter, const QRect& cell, bool pressed, bool disabled, const QString& caption)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF face = QRectF(cell).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient gradient(face.topLeft(), face.bottomLeft());
+    gradient.setColorAt(0, pressed ? Oak : Cream);
+    gradient.setColorAt(1, pressed ? Walnut : Oak);
+    painter.setPen(QPen(Umber, 1));
+    painter.setBrush(disabled ? QBrush(Birch) : QBrush(gradient));
+    painter.drawRoundedRect(face, 4, 4);
+    QColor edge = pressed ? Umber : Ivory;
+    edge.setAlpha(150);
+    painter.setPen(QPen(edge, 1));
+    painter.drawLine(face.topLeft() + QPointF(4, 1.5), face.topRight() + QPointF(-4, 1.5));
+    if (!caption.isEmpty()) {
+        painter.setFont(TextFont(11, true));
+        painter.setPen(disabled ? QColor(0x9A, 0x8A, 0x78) : Ink);
+        painter.drawText(QRectF(cell).translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter, caption);
+    }
+    painter.restore();
+}
+
+struct Face {
+    QString caption;
+    bool pressed = false;
+    bool disabled = false;
+};
+
+QImage Strip(const Support::StripLayout& layout, const std::vector<Face>& faces)
+{
+    QImage image(layout.columns * layout.cellWidth, layout.rows * layout.cellHeight, QImage::Format_RGB32);
+    image.fill(Birch);
+    QPainter painter(&image);
+    for (int i = 0; i < layout.rows * layout.columns && i < int(faces.size()); ++i) {
+        const QRect cell((i % layout.columns) * layout.cellWidth, (i / layout.columns) * layout.cellHeight,
+                         layout.cellWidth, layout.cellHeight);
+        const Face& f = faces[std::size_t(i)];
+        ButtonFace(painter, cell, f.pressed, f.disabled, f.caption);
+    }
+    return image;
+}
+
+const Support::StripLayout& Layout(std::string_view file)
+{
+    for (const Support::StripLayout& layout : Support::StripLayouts)
+        if (layout.file == file)
+            return layout;
+    std::fprintf(stderr, "make-assets: no layout for %s\n", std::string(file).c_str());
+    std::exit(1);
+}
+
+std::vector<Face> FacesOf(std::string_view file)
+{
+    auto upDown = [](std::vector<Face>& faces, const QString& caption) {
+        faces.push_back({caption, false, false});
+        faces.push_back({caption, true, false});
+    };
+    std::vector<Face> faces;
+    if (file == "SystemButtons.bmp") {
+        faces = {{QString(), false, false}, {QString(), true, false}};
+    } else if (file == "BoardButtons.bmp") {
+        faces.push_back({QStringLiteral("View"), false, false});
+        faces.push_back({QStringLiteral("View me"), true, false});
+        faces.push_back({QStringLiteral("Coords"), false, false});
+        faces.push_back({QStringLiteral("Coords"), true, false});
+        for (const char* caption : {"Undo", "Send", "Resend", "Resign", "Cancel", "Close"})
+            upDown(faces, QString::fromLatin1(caption));
+        for (const char* caption : {"Undo", "Send", "Resend", "Resign", "Cancel", "Close", "View", "Coords"})
+            faces.push_back({QString::fromLatin1(caption), false, true});
+    } else if (file == "BoardSetupButtons.bmp") {
+        for (const char* caption : {"Play", "Reset", "Clear"}) {
+            upDown(faces, QString::fromLatin1(caption));
+            faces.push_back({QString::fromLatin1(caption), false, true});
+        }
+    } else if (file == "InterfaceButtons.bmp") {
+        for (const char* caption : {"Play", "E-mail", "Set-up", "Computer"}) {
+            upDown(faces, QString::fromLatin1(caption));
+            faces.push_back({QString::fromLatin1(caption), false, true});
+        }
+    }
+    return faces;
+}
+
+} // namespace
+
+void MakeSkin(const QString& programFolder)
+{
+    using namespace Support;
+    const QString folder = programFolder + QStringLiteral("/UI Graphics/") + Q(DefaultSkinName) + QStringLiteral("/");
+    MakeFolder(folder);
+    const std::vector<QColor> field = {Paper, Ink};
+    const std::vector<QColor> grid = {Umber, Cream, Paper, Ink, Oak, Ivory};
+
+    for (const FormSkinEntry& entry : FormSkinTable()) {
+        if (!entry.background.empty()) {
+            const WindowShape::Member* member = WindowShape::Find(entry.window);
+            if (!member) {
+                std::fprintf(stderr, "make-assets: no outline for %s\n", entry.window.c_str());
+                std::exit(1);
+            }
+            Save(Background(*member), folder + Q(entry.background), "JPG", 92);
+        }
+        for (const ButtonStrip& strip : entry.buttons)
+            Save(Strip(Layout(strip.file), FacesOf(strip.file)), folder + Q(strip.file), "BMP");
+        if (!entry.textSwatch.empty()) {
+            std::vector<std::vector<QColor>> rows;
+            for (const std::string& label : entry.textLabels)
+                rows.push_back({OnTitleBand(entry.window, label) ? Cream : Ink});
+            Save(Swatch(TextSwatchColumns, int(rows.size()), rows), folder + Q(entry.textSwatch), "BMP");
+        }
+        if (!entry.fieldSwatch.empty())
+            Save(Swatch(FieldSwatchColumns, int(entry.fieldControls.size()),
+                        std::vector<std::vector<QColor>>(entry.fieldControls.size(), field)),
+                 folder + Q(entry.fieldSwatch), "BMP");
+        if (!entry.gridSwatch.empty())
+            Save(Swatch(GridSwatchColumns, int(entry.gridControls.size()),
+                        std::vector<std::vector<QColor>>(entry.gridControls.size(), grid)),
+                 folder + Q(entry.gridSwatch), "BMP");
+        if (!entry.tabSwatch.empty())
+            Save(Swatch(TabSwatchColumns, entry.tabPages,
+                        std::vector<std::vector<QColor>>(std::size_t(entry.tabPages), {Birch})),
+                 folder + Q(entry.tabSwatch), "BMP");
+    }
+}
+
+} // namespace Art

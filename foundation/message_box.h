@@ -1,0 +1,29 @@
+#pragma once
+// Every message, question and error report of the program.
+
+#include <QString>
+
+#include <optional>
+
+namespace Support {
+
+// Shows the message window modally and answers True when the user confirmed
+// (the OK button or Enter), False for the Cancel button, Escape while Cancel
+// is shown, the time-out, or a window that could not be skinned.
+//   icon: 1 information/question, 2 warning, 3 refused set-up, 4 mail
+//         failure, 5 database failure; any other number shows 1.
+//   text: "|" breaks the line, "||" leaves an empty one; shown as plain text.
+//   cancelCaption: blank for a box with the OK button alone, centred.
+//   timeoutOn: close as Cancel after the NotificationTimeout setting's time.
+//   sound: cue played as the box opens.
+// Mail polling is paused and ModalBusy set while the box is open; both get
+// their former values back afterwards. Tests answer the box through their
+// own ModalHost (modal_host.h).
+bool ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
+                 const QString& cancelCaption, bool timeoutOn, std::optional<int> sound = std::nullopt);
+
+// A rules note: a box (icon 1, "OK", with time-out) while the Verbose
+// setting is on, otherwise only the sound cue. Note: text before caption.
+void VerboseMessage(const QString& text, const QString& caption, std::optional<int> sound = std::nullopt);
+
+} // namespace Support

@@ -1,0 +1,276 @@
+#include "foundation/msg_form.h"
+
+#include "foundation/notification_timeout.h"
+#include "foundation/program_state.h"
+#include "foundation/skin.h"
+#include "foundation/window_shape.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace Support {
+
+namespace {
+
+// The skinned layout, in pixels of the background picture (420 x 200).
+constexpr QSize SkinnedSize(420, 200);
+constexpr QRect CaptionRect(26, 14, 368, 20);
+constexpr QRect IconRect(30, 73, 32, 32);
+constexpr QRect MessageRect(80, 50, 312, 78);
+constexpr QRect BorderRect(70, 46, 330, 86);
+constexpr QRect OkRect(110, 142, 90, 26);
+constexpr QRect CancelRect(220, 142, 90, 26);
+// The plain layout moves everything into the space of the absent picture
+// frame and shrinks the window (200 and 150 twips, 600 and 300 twips).
+constexpr int PlainShiftUp = 13;
+constexpr int PlainShiftLeft = 10;
+constexpr int PlainShrinkHeight = 40;
+constexpr int PlainShrinkWidth = 20;
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+// A push button reads "&" as a shortcut mark; the caller's caption is text.
+QString Literal(QString caption)
+{
+    return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+int CentredOkLeft(int okLeft, int okWidth, int cancelLeft, int cancelWidth)
+{
+    const int span = cancelLeft + cancelWidth - okLeft;
+    return static_cast<int>(std::nearbyint(std::floor(span / 2.0) + okLeft - okWidth / 2.0));
+}
+
+MsgForm::MsgForm()
+{
+    setObjectName(QStringLiteral("MsgForm"));
+    setWindowTitle(QStringLiteral("Marrowdale"));
+    setFixedSize(SkinnedSize);
+
+    FormCaption = MakeLabel(this, QStringLiteral("FormCaption"), CaptionRect);
+    MessageBorder_L = MakeLabel(this, QStringLiteral("MessageBorder_L"), BorderRect);
+    MessageBorder_L->setFrameShape(QFrame::Box);
+    MessageBorder_L->hide();
+    Message = MakeLabel(this, QStringLiteral("Message"), MessageRect);
+    Message->setWordWrap(true);
+    Message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    MessageIcon = MakeLabel(this, QStringLiteral("MessageIcon"), IconRect);
+
+    OkButton = CreateSkinnedButton(*this, QStringLiteral("OkButton"), OkRect, QStringLiteral("OKButtonS"));
+    CancelButton = CreateSkinnedButton(*this, QStringLiteral("CancelButton"), CancelRect);
+    OKButtonS = OkButton.plainTwin;
+    CancelButtonS = CancelButton.plainTwin;
+
+    connect(OkButton.face, &ButtonFace::Click, this, &MsgForm::OkButtonFace_Click);
+    connect(CancelButton.face, &ButtonFace::Click, this, &MsgForm::CancelButtonFace_Click);
+    connect(OKButtonS, &QPushButton::clicked, this, &MsgForm::OkButtonFace_Click);
+    connect(CancelButtonS, &QPushButton::clicked, this, &MsgForm::CancelButtonFace_Click);
+    connect(OkButton.face, &ButtonFace::MouseDown, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            ButtonDown(*this, QStringLiteral("OkButton"), okCaption_, false);
+    });
+    connect(OkButton.face, &ButtonFace::MouseUp, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            ButtonUp(*this, QStringLiteral("OkButton"), okCaption_, false);
+    });
+    connect(CancelButton.face, &ButtonFace::MouseDown, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            ButtonDown(*this, QStringLiteral("CancelButton"), cancelCaption_, false);
+    });
+    connect(CancelButton.face, &ButtonFace::MouseUp, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            ButtonUp(*this, QStringLiteral("CancelButton"), cancelCaption_, false);
+    });
+
+    TimeoutTicker.setInterval(0);
+    connect(&TimeoutTicker, &QTimer::timeout, this, &MsgForm::TimeoutTicker_Timer);
+
+    for (int i = 1; i <= 5; ++i)
+        IconList.append(QPixmap(Globals().ProgramFolder + QStringLiteral("/Icons/MsgIcon%1.png").arg(i)));
+
+    // The window takes Enter and Escape before any of its controls.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool MsgForm::Form_Load(bool simpleUI)
+{
+    simpleUI_ = simpleUI;
+    // The box drags by its background in both layouts.
+    WindowShape::EnableBackgroundDrag(*this);
+    if (simpleUI) {
+        SetSimpleUI();
+    } else {
+        WindowShape::ApplyWindowShape(*this);
+        if (!ApplySkin(*this))
+            return false;
+    }
+    tickCount_ = 0;
+    return true;
+}
+
+void MsgForm::SetSimpleUI()
+{
+    MessageBorder_L->show();
+    MessageBorder_L->lower();
+    QFont bold = FormCaption->font();
+    bold.setBold(true);
+    FormCaption->setFont(bold);
+    ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
+    ButtonUp(*this, QStringLiteral("CancelButton"), QString(), true);
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        child->move(child->x() - PlainShiftLeft, child->y() - PlainShiftUp);
+    setFixedSize(width() - PlainShrinkWidth, height() - PlainShrinkHeight);
+}
+
+void MsgForm::SetCaption(const QString& caption)
+{
+    FormCaption->setText(caption);
+}
+
+void MsgForm::SetMessageText(const QString& text)
+{
+    Message->setText(text.isEmpty() ? QString() : text.split(QLatin1Char('|')).join(QLatin1Char('\n')));
+}
+
+void MsgForm::SetButtons(const QString& okCaption, const QString& cancelCaption)
+{
+    okCaption_ = okCaption;
+    cancelCaption_ = cancelCaption;
+    const bool withCancel = !cancelCaption.isEmpty();
+    if (withCancel) {
+        if (simpleUI_) {
+            CancelButtonS->setText(Literal(cancelCaption));
+            CancelButtonS->show();
+        } else {
+            ButtonUp(*this, QStringLiteral("CancelButton"), cancelCaption, false);
+        }
+    } else if (simpleUI_) {
+        OKButtonS->move(CentredOkLeft(OKButtonS->x(), OKButtonS->width(), CancelButtonS->x(),
+                                      CancelButtonS->width()),
+                        OKButtonS->y());
+    } else {
+        const QRect ok = OkButton.picture->geometry();
+        const QRect cancel = CancelButton.picture->geometry();
+        ButtonUp(*this, QStringLiteral("CancelButton"), QString(), true);
+        OkButton.picture->move(CentredOkLeft(ok.left(), ok.width(), cancel.left(), cancel.width()), ok.top());
+    }
+    if (simpleUI_) {
+        OKButtonS->setText(Literal(okCaption));
+        OKButtonS->show();
+    } else {
+        ButtonUp(*this, QStringLiteral("OkButton"), okCaption, false);
+    }
+}
+
+void MsgForm::SetIcon(int icon)
+{
+    if (icon < 1 || icon > IconList.size())
+        icon = 1;
+    MessageIcon->setPixmap(IconList.value(icon - 1));
+}
+
+void MsgForm::StartTimeout(int ticks)
+{
+    timeoutTicks_ = ticks;
+    tickCount_ = 0;
+    // An interval of 0 would fire continuously: no time-out stops the timer.
+    if (ticks > 0) {
+        TimeoutTicker.setInterval(TimeoutTickMilliseconds);
+        TimeoutTicker.start();
+    } else {
+        TimeoutTicker.stop();
+        TimeoutTicker.setInterval(0);
+    }
+}
+
+bool MsgForm::CancelShown() const
+{
+    return simpleUI_ ? CancelButtonS->isVisibleTo(this) : CancelButton.face->isVisibleTo(this);
+}
+
+void MsgForm::Answer(int canceled)
+{
+    answered_ = true;
+    FormCanceled = canceled;
+    TimeoutTicker.stop();
+    hide();
+}
+
+void MsgForm::OkButtonFace_Click()
+{
+    Answer(0);
+}
+
+void MsgForm::CancelButtonFace_Click()
+{
+    Answer(1);
+}
+
+void MsgForm::TimeoutTicker_Timer()
+{
+    ++tickCount_;
+    if (timeoutTicks_ > 0 && tickCount_ == timeoutTicks_)
+        CancelButtonFace_Click();
+}
+
+bool MsgForm::HandleKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OkButtonFace_Click();
+        return true;
+    case Qt::Key_Escape:
+        if (CancelShown())
+            CancelButtonFace_Click();
+        else
+            OkButtonFace_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MsgForm::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleKey(event->key()))
+        QDialog::keyPressEvent(event);
+}
+
+bool MsgForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void MsgForm::closeEvent(QCloseEvent* event)
+{
+    // The window is hidden, never closed, by its answer; a close from the
+    // window manager before any answer counts as Escape.
+    event->ignore();
+    if (!answered_)
+        HandleKey(Qt::Key_Escape);
+}
+
+void MsgForm::reject()
+{
+    if (!answered_)
+        HandleKey(Qt::Key_Escape);
+}
+
+} // namespace Support

@@ -1,0 +1,84 @@
+#pragma once
+// The program's message window. Only Support::ShowMessage drives it: it
+// loads the window, fills it, shows it through the modal host and reads
+// FormCanceled once the window has hidden itself.
+//
+// Keys: Enter always answers OK; Escape answers Cancel while a Cancel
+// button is shown and OK otherwise; closing the window from the window
+// manager counts as Escape. The window sees these keys before its buttons.
+
+#include "foundation/skinned_button.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPixmap>
+#include <QTimer>
+
+class QLabel;
+class QPushButton;
+
+namespace Support {
+
+class MsgForm : public QDialog {
+    Q_OBJECT
+public:
+    MsgForm();
+
+    // Lays the window out skinned (shaped and skinned) or plain. False when
+    // the skin could not be applied: the window must not be shown.
+    bool Form_Load(bool simpleUI);
+
+    // Fill the window as one message needs it (the caller's steps).
+    void SetCaption(const QString& caption);
+    void SetMessageText(const QString& text);  // "|" separates lines
+    void SetButtons(const QString& okCaption, const QString& cancelCaption);
+    void SetIcon(int icon);                     // 1 to 5; others show 1
+    void StartTimeout(int ticks);               // 0: never
+
+    bool SimpleLayout() const { return simpleUI_; }
+    bool CancelShown() const;
+
+    // The answer: 0 OK, 1 Cancel.
+    int FormCanceled = 0;
+
+    // Controls, by the names the skin and the button routines look up.
+    QLabel* FormCaption;
+    QLabel* Message;
+    QLabel* MessageIcon;
+    QLabel* MessageBorder_L;
+    SkinnedButtonParts OkButton;
+    SkinnedButtonParts CancelButton;
+    QPushButton* OKButtonS;
+    QPushButton* CancelButtonS;
+    QTimer TimeoutTicker;
+    QList<QPixmap> IconList;
+
+public slots:
+    void OkButtonFace_Click();
+    void CancelButtonFace_Click();
+    void TimeoutTicker_Timer();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetSimpleUI();
+    bool HandleKey(int key);
+    void Answer(int canceled);
+
+    bool simpleUI_ = false;
+    bool answered_ = false;
+    int tickCount_ = 0;
+    int timeoutTicks_ = 0;
+    QString okCaption_;
+    QString cancelCaption_;
+};
+
+// Where the lone OK button goes: the middle of the span from OK's left to
+// Cancel's right, rounded half to even.
+int CentredOkLeft(int okLeft, int okWidth, int cancelLeft, int cancelWidth);
+
+} // namespace Support

@@ -1,0 +1,172 @@
+#include "foundation/skinned_button.h"
+
+#include "foundation/picture_clip.h"
+#include "foundation/program_state.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace Support {
+
+ButtonFace::ButtonFace(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void ButtonFace::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    emit MouseDown(event->button());
+}
+
+void ButtonFace::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit MouseUp(event->button());
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit Click();
+}
+
+namespace {
+
+QLabel* MakeCaption(QWidget& window, const QString& name)
+{
+    auto* label = new QLabel(&window);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->hide();
+    return label;
+}
+
+void SetTextColour(QLabel& label, QRgb rgb)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, QColor(rgb));
+    label.setPalette(palette);
+}
+
+void HideParts(const SkinnedButtonParts& parts)
+{
+    for (QWidget* w : {static_cast<QWidget*>(parts.picture), static_cast<QWidget*>(parts.caption),
+                       static_cast<QWidget*>(parts.shadow), static_cast<QWidget*>(parts.face)})
+        if (w && w->isVisibleTo(w->parentWidget()))
+            w->hide();
+}
+
+void Paint(QWidget& window, const QString& baseName, const QString& caption, bool hide, bool pressed)
+{
+    const SkinnedButtonParts parts = FindSkinnedButton(window, baseName);
+    if (!parts.picture || !parts.face || !parts.caption || !parts.shadow)
+        return;
+    if (hide) {
+        HideParts(parts);
+        return;
+    }
+    for (QWidget* w : {static_cast<QWidget*>(parts.picture), static_cast<QWidget*>(parts.caption),
+                       static_cast<QWidget*>(parts.shadow), static_cast<QWidget*>(parts.face)})
+        w->show();
+
+    const QPixmap face = ButtonFaceCell(pressed ? 1 : 0);
+    if (!face.isNull())
+        parts.picture->setPixmap(face);
+
+    const QRect x = parts.picture->geometry();
+    const int shift = pressed ? PressedShift : 0;
+    const int captionHeight = parts.caption->height();
+    parts.caption->setGeometry(x.left() + shift, CaptionTop(x.top(), x.height(), captionHeight) + shift,
+                               x.width(), captionHeight);
+    parts.caption->setText(caption);
+    SetTextColour(*parts.caption, parts.face->isEnabled() ? CaptionColour : DisabledCaptionColour);
+
+    parts.shadow->setGeometry(parts.caption->x() + ShadowOffset, parts.caption->y() + ShadowOffset,
+                              parts.caption->width(), captionHeight);
+    parts.shadow->setText(caption);
+    SetTextColour(*parts.shadow, ShadowColour);
+
+    parts.face->setGeometry(x);
+    parts.shadow->raise();
+    parts.caption->raise();
+    parts.face->raise();
+}
+
+} // namespace
+
+int CaptionTop(int faceTop, int faceHeight, int captionHeight)
+{
+    return static_cast<int>(std::floor(faceTop + faceHeight / 2.0 - captionHeight / 2.0));
+}
+
+QPixmap ButtonFaceCell(int cell)
+{
+    QWidget* tray = Globals().TrayForm;
+    if (!tray)
+        return {};
+    auto* strip = tray->findChild<PictureClip*>(QStringLiteral("ButtonImages"));
+    return strip ? strip->GraphicCell(cell) : QPixmap();
+}
+
+SkinnedButtonParts CreateSkinnedButton(QWidget& window, const QString& baseName,
+                                       const QRect& geometry, const QString& plainTwinName)
+{
+    SkinnedButtonParts parts;
+    parts.picture = new QLabel(&window);
+    parts.picture->setObjectName(baseName);
+    parts.picture->setScaledContents(true);
+    parts.picture->setGeometry(geometry);
+    parts.picture->hide();
+
+    const int captionHeight = window.fontMetrics().height() + 2;
+    parts.shadow = MakeCaption(window, baseName + QStringLiteral("Label_2"));
+    parts.caption = MakeCaption(window, baseName + QStringLiteral("Label_1"));
+    parts.shadow->resize(geometry.width(), captionHeight);
+    parts.caption->resize(geometry.width(), captionHeight);
+
+    parts.face = new ButtonFace(&window);
+    parts.face->setObjectName(baseName + QStringLiteral("Face"));
+    parts.face->setGeometry(geometry);
+    parts.face->hide();
+
+    parts.plainTwin = new QPushButton(&window);
+    parts.plainTwin->setObjectName(plainTwinName.isEmpty() ? baseName + QStringLiteral("S") : plainTwinName);
+    parts.plainTwin->setGeometry(geometry);
+    parts.plainTwin->hide();
+    return parts;
+}
+
+SkinnedButtonParts FindSkinnedButton(QWidget& window, const QString& baseName)
+{
+    SkinnedButtonParts parts;
+    parts.picture = window.findChild<QLabel*>(baseName);
+    parts.face = window.findChild<ButtonFace*>(baseName + QStringLiteral("Face"));
+    parts.caption = window.findChild<QLabel*>(baseName + QStringLiteral("Label_1"));
+    parts.shadow = window.findChild<QLabel*>(baseName + QStringLiteral("Label_2"));
+    parts.plainTwin = window.findChild<QPushButton*>(baseName + QStringLiteral("S"));
+    return parts;
+}
+
+void ButtonUp(QWidget& window, const QString& baseName, const QString& caption, bool hide)
+{
+    Paint(window, baseName, caption, hide, false);
+}
+
+void ButtonDown(QWidget& window, const QString& baseName, const QString& caption, bool hide)
+{
+    Paint(window, baseName, caption, hide, true);
+}
+
+void EnableSkinButton(QWidget& window, const QString& baseName, bool enabled)
+{
+    const SkinnedButtonParts parts = FindSkinnedButton(window, baseName);
+    if (parts.caption)
+        SetTextColour(*parts.caption, enabled ? CaptionColour : DisabledCaptionColour);
+    if (parts.face)
+        parts.face->setEnabled(enabled);
+}
+
+} // namespace Support

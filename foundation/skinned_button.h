@@ -1,0 +1,80 @@
+#pragma once
+// Skinned dialog buttons. A button with base name X is five controls of its
+// window, found by name: the face picture X, the transparent click target
+// XFace laid over it, the black caption XLabel_1, its light grey copy
+// XLabel_2 one pixel right of and below it, and the plain push button twin
+// used in the plain layout (XS; the message box's OK twin is "OKButtonS").
+// The face pictures are cells 0 (up) and 1 (pressed) of the tray window's
+// "ButtonImages" picture clip, shared by every skinned button.
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace Support {
+
+// The click target of a skinned button: it draws nothing and reports
+// presses, releases and clicks (a release over the face after a press).
+class ButtonFace : public QWidget {
+    Q_OBJECT
+public:
+    explicit ButtonFace(QWidget* parent);
+
+signals:
+    void Click();
+    void MouseDown(Qt::MouseButton button);
+    void MouseUp(Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+struct SkinnedButtonParts {
+    QLabel* picture = nullptr;
+    ButtonFace* face = nullptr;
+    QLabel* caption = nullptr;
+    QLabel* shadow = nullptr;
+    QPushButton* plainTwin = nullptr;
+};
+
+// Makes the five controls of a button at `geometry` (window pixels), all
+// hidden until painted or shown. The twin is named plainTwinName, or the
+// base name followed by "S".
+SkinnedButtonParts CreateSkinnedButton(QWidget& window, const QString& baseName,
+                                       const QRect& geometry, const QString& plainTwinName = {});
+
+// The parts of an existing button; members are null where a part is missing.
+SkinnedButtonParts FindSkinnedButton(QWidget& window, const QString& baseName);
+
+// Paint the button released or pressed with the caption; with hide, only
+// hide its four skinned parts. A pressed caption sits 2 pixels right and
+// down. A disabled button keeps its grey caption.
+void ButtonUp(QWidget& window, const QString& baseName, const QString& caption, bool hide);
+void ButtonDown(QWidget& window, const QString& baseName, const QString& caption, bool hide);
+
+// Grey caption and a face that takes no clicks when disabled; black
+// caption and a live face when enabled.
+void EnableSkinButton(QWidget& window, const QString& baseName, bool enabled);
+
+// Pixel forms of the button's offsets (2 px is 30 twips, 1 px is 10).
+inline constexpr int PressedShift = 2;
+inline constexpr int ShadowOffset = 1;
+inline constexpr QRgb CaptionColour = 0x000000;
+inline constexpr QRgb ShadowColour = 0xC0C0C0;
+inline constexpr QRgb DisabledCaptionColour = 0x808080;
+
+// The caption's top: centred on the face, rounded down.
+int CaptionTop(int faceTop, int faceHeight, int captionHeight);
+
+// The face picture of a cell of the tray's "ButtonImages" strip; null when
+// there is no tray window or no strip yet.
+QPixmap ButtonFaceCell(int cell);
+
+} // namespace Support

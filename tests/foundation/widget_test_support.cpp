@@ -1,0 +1,113 @@
+#include "widget_test_support.h"
+
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace TestSupport {
+
+namespace {
+
+bool CopyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            if (!QDir().mkpath(target))
+                return false;
+        } else if (!QFile::copy(source, target)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void EnsureQtApp()
+{
+    if (QApplication::instance())
+        return;
+    static QTemporaryDir home;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
+    static int argc = 1;
+    static char name[] = "foundation_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+    // The offscreen platform cannot clip windows; the tests check the mask itself.
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.contains(QLatin1String("does not support setting window masks")))
+                previous(type, context, message);
+        });
+}
+
+ProgramFolder::ProgramFolder()
+{
+    EnsureQtApp();
+    for (const char* sub : {"/UI Graphics", "/Icons"})
+        if (!CopyTree(QStringLiteral(MD_SHARE_DIR) + QLatin1String(sub), dir_.path() + QLatin1String(sub)))
+            ADD_FAILURE() << "cannot copy the generated artwork from " << MD_SHARE_DIR;
+    Support::Globals().ProgramFolder = dir_.path();
+    Support::ProgramSettings() = Support::Settings{};
+}
+
+ProgramFolder::~ProgramFolder()
+{
+    Support::Globals().ProgramFolder.clear();
+    Support::ProgramSettings() = Support::Settings{};
+}
+
+QString ProgramFolder::SkinPath(const QString& skin) const
+{
+    return dir_.path() + QStringLiteral("/UI Graphics/") + skin + QStringLiteral("/");
+}
+
+void ProgramFolder::CopySkin(const QString& from, const QString& to) const
+{
+    ASSERT_TRUE(CopyTree(SkinPath(from), SkinPath(to)));
+}
+
+void ProgramFolder::RemoveSkinFile(const QString& skin, const QString& file) const
+{
+    ASSERT_TRUE(QFile::remove(SkinPath(skin) + file)) << file.toStdString();
+}
+
+ScriptedHost::ScriptedHost()
+{
+    Support::SetModalHost(this);
+}
+
+ScriptedHost::~ScriptedHost()
+{
+    Support::SetModalHost(nullptr);
+}
+
+void ScriptedHost::RunModal(QWidget& window)
+{
+    ++ModalRuns;
+    window.show();
+    if (Script)
+        Script(window);
+    LeftOpen = window.isVisible();
+}
+
+void ScriptedHost::SystemMessage(Support::SystemMessageIcon icon, const QString& title, const QString& text)
+{
+    SystemMessages.push_back({icon, title, text});
+}
+
+} // namespace TestSupport
