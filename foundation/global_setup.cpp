@@ -1,0 +1,65 @@
+#include "foundation/global_setup.h"
+
+#include "foundation/program_state.h"
+#include "foundation/sound_cues.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace Support {
+
+bool HasSwitch(const QString& commandLine, const QString& name)
+{
+    return commandLine.contains(name, Qt::CaseInsensitive);
+}
+
+QString DefaultDataPath()
+{
+    // The same place as AppDataLocation with the program's organisation and
+    // application names, whatever names the running QCoreApplication has.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/Tallowmere/Marrowdale/Data/");
+}
+
+void SetupGlobalVariables(const QString& commandLine)
+{
+    ProgramState& state = Globals();
+    state.ListSortColumn = 1;
+    state.ListSortOrder.clear();
+    state.Checkmated = false;
+    state.CurrentGameID = -1;
+    state.MailOffline = true;
+    if (state.ProgramFolder.isEmpty())
+        state.ProgramFolder = DefaultProgramFolder();
+    state.DataPath = DefaultDataPath();
+    QDir().mkpath(state.DataPath);
+    state.DatabaseFileName = QStringLiteral("Mdgdb.dat");
+    state.ReturnToGameList = true;
+    state.GameListShown = false;
+    state.NewMovesArrived = false;
+    state.ModalBusy = false;
+    state.StartupDone = false;
+    state.Quitting = false;
+    state.SimpleUIForced = false;
+
+    state.StandAloneMode = HasSwitch(commandLine, QStringLiteral("-testingmode"));
+    state.NoNetwork = HasSwitch(commandLine, QStringLiteral("-nonetwork"));
+    state.DPICheck = !HasSwitch(commandLine, QStringLiteral("-nodpi"));
+    state.ResolutionCheck = !HasSwitch(commandLine, QStringLiteral("-nores"));
+    state.ColourDepthCheck = !HasSwitch(commandLine, QStringLiteral("-nobpp"));
+    state.SoundAllowed = !HasSwitch(commandLine, QStringLiteral("-nosound"));
+
+    InstallSoundCueHook();
+}
+
+void SetupGlobalVariables()
+{
+    QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty())
+        arguments.removeFirst();
+    SetupGlobalVariables(arguments.join(u' '));
+}
+
+} // namespace Support

@@ -1,0 +1,82 @@
+#include "foundation/options_about_entry.h"
+
+#include "foundation/message_box.h"
+#include "foundation/modal_host.h"
+#include "foundation/program_state.h"
+
+#include <QWidget>
+
+namespace Support {
+
+const QString AutomationErrorText = QStringLiteral(
+    "There is a problem with your desktop's automation support, so Marrowdale could not open "
+    "this window.||Please update your system's Qt and desktop libraries and try again.");
+
+EntryWindowHooks& EntryWindows()
+{
+    static EntryWindowHooks hooks;
+    return hooks;
+}
+
+void ShowAutomationError()
+{
+    ShowMessage(2, QStringLiteral("Automation error"), AutomationErrorText, QStringLiteral("Ok"),
+                QString(), false);
+}
+
+namespace {
+
+void ShowOptionsError(int number, const QString& description)
+{
+    ShowMessage(2, QStringLiteral("Options error"),
+                QStringLiteral("The following error prevented the options window from opening:||")
+                    + QString::number(number) + QStringLiteral(": ") + description,
+                QStringLiteral("OK"), QString(), false);
+}
+
+} // namespace
+
+void ShowOptions()
+{
+    ModalGuard guard;
+    try {
+        if (EntryWindows().RunOptionsPage)
+            EntryWindows().RunOptionsPage();
+    } catch (const WindowOpenError& error) {
+        if (error.Number == AutomationErrorNumber)
+            ShowAutomationError();
+        else
+            ShowOptionsError(error.Number, QString::fromStdString(error.what()));
+    } catch (const std::exception& error) {
+        ShowOptionsError(0, QString::fromStdString(error.what()));
+    }
+}
+
+AboutBoxGuard::AboutBoxGuard() : timerWasEnabled_(CheckTimerEnabled())
+{
+    SetCheckTimer(false);
+    Globals().ModalBusy = true;
+}
+
+AboutBoxGuard::~AboutBoxGuard()
+{
+    SetCheckTimer(timerWasEnabled_);
+    Globals().ModalBusy = false;
+}
+
+void ShowAboutBox()
+{
+    AboutBoxGuard guard;
+    if (EntryWindows().RunAboutBox)
+        EntryWindows().RunAboutBox();
+}
+
+void BringToTop(QWidget* window)
+{
+    if (!window)
+        return;
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace Support

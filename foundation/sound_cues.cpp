@@ -1,0 +1,33 @@
+#include "foundation/sound_cues.h"
+
+#include "foundation/program_state.h"
+#include "platform/sound_player.h"
+
+#include <QDir>
+
+namespace Support {
+
+void PlaySound(const QString& filePath)
+{
+    if (!Globals().SoundAllowed)
+        return;
+    Platform::CurrentSoundPlayer().Play(filePath);
+}
+
+QString SoundCueFile(int cue)
+{
+    const QString name = QStringLiteral("Cs%1.mds").arg(cue, 3, 10, QLatin1Char('0'));
+    return QDir(Globals().ProgramFolder).filePath(name);
+}
+
+void PlaySoundCue(int cue)
+{
+    PlaySound(SoundCueFile(cue));
+}
+
+void InstallSoundCueHook()
+{
+    Globals().PlaySoundCue = [](int cue) { PlaySoundCue(cue); };
+}
+
+} // namespace Support
