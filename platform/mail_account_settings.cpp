@@ -1,0 +1,126 @@
+#include "platform/mail_account_settings.h"
+
+#include "platform/mail_internet.h"
+#include "platform/mail_post_office.h"
+#include "platform/registry.h"
+
+#include <QStandardPaths>
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace MailSupport {
+namespace {
+
+const char* ProtocolText(InboxProtocol protocol) {
+    return protocol == InboxProtocol::Pop3 ? "POP3" : "IMAP";
+}
+
+const char* SecurityText(ConnectionSecurity security) {
+    switch (security) {
+    case ConnectionSecurity::None: return "None";
+    case ConnectionSecurity::StartTls: return "STARTTLS";
+    case ConnectionSecurity::Tls: break;
+    }
+    return "TLS";
+}
+
+ConnectionSecurity SecurityFrom(const QString& text, ConnectionSecurity fallback) {
+    if (text.compare("None", Qt::CaseInsensitive) == 0) return ConnectionSecurity::None;
+    if (text.compare("STARTTLS", Qt::CaseInsensitive) == 0) return ConnectionSecurity::StartTls;
+    if (text.compare("TLS", Qt::CaseInsensitive) == 0) return ConnectionSecurity::Tls;
+    return fallback;
+}
+
+Registry::Value Read(const char* name) {
+    return Registry::QueryValue(MailAccountSubkey, QString::fromLatin1(name));
+}
+
+std::string Text(const char* name) { return Read(name).ToText().toStdString(); }
+
+int Number(const char* name) { return Read(name).ToNumber().value_or(0); }
+
+bool Write(const char* name, const std::string& text) {
+    return Registry::SetKeyValue(MailAccountSubkey, QString::fromLatin1(name),
+                                 Registry::Value::Text(QString::fromStdString(text)));
+}
+
+bool Write(const char* name, int number) {
+    return Registry::SetKeyValue(MailAccountSubkey, QString::fromLatin1(name),
+                                 Registry::Value::Number(number));
+}
+
+} // namespace
+
+MailAccount LoadMailAccount() {
+    MailAccount account;
+    account.Protocol = Read("InboxProtocol").ToText().compare("POP3", Qt::CaseInsensitive) == 0
+                           ? InboxProtocol::Pop3
+                           : InboxProtocol::Imap;
+    account.InboxServer = Text("InboxServer");
+    account.InboxPort = Number("InboxPort");
+    account.InboxSecurity = SecurityFrom(Read("InboxSecurity").ToText(), account.InboxSecurity);
+    account.SmtpServer = Text("SmtpServer");
+    account.SmtpPort = Number("SmtpPort");
+    account.SmtpSecurity = SecurityFrom(Read("SmtpSecurity").ToText(), account.SmtpSecurity);
+    account.SmtpAuthentication = Read("SmtpAuthentication").ToText() != "False";
+    account.TrustedCertificateFile = Text("TrustedCertificates");
+    account.UserName = Text("UserName");
+    account.Password = Text("Password");
+    account.Address = Text("Address");
+    account.DisplayName = Text("DisplayName");
+    account.PostOfficeFolder = Text("PostOfficeFolder");
+    return account;
+}
+
+bool SaveMailAccount(const MailAccount& account) {
+    if (!Registry::CreateNewKey(Registry::SettingsPrefix + MailAccountSubkey)) return false;
+    // The store refuses empty values; an empty text is still a text.
+    bool ok = true;
+    ok &= Write("InboxProtocol", std::string(ProtocolText(account.Protocol)));
+    ok &= Write("InboxServer", account.InboxServer);
+    ok &= Write("InboxPort", account.InboxPort);
+    ok &= Write("InboxSecurity", std::string(SecurityText(account.InboxSecurity)));
+    ok &= Write("SmtpServer", account.SmtpServer);
+    ok &= Write("SmtpPort", account.SmtpPort);
+    ok &= Write("SmtpSecurity", std::string(SecurityText(account.SmtpSecurity)));
+    ok &= Write("SmtpAuthentication", std::string(account.SmtpAuthentication ? "True" : "False"));
+    ok &= Write("TrustedCertificates", account.TrustedCertificateFile);
+    ok &= Write("UserName", account.UserName);
+    ok &= Write("Password", account.Password);
+    ok &= Write("Address", account.Address);
+    ok &= Write("DisplayName", account.DisplayName);
+    ok &= Write("PostOfficeFolder", account.PostOfficeFolder);
+    return ok;
+}
+
+std::filesystem::path DefaultPostOfficeFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return std::filesystem::path(data.toStdString()) / "Tallowmere" / "Post Office";
+}
+
+std::string DefaultPostOfficeAddress() {
+    std::string user;
+    if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_name) user = entry->pw_name;
+    if (user.empty()) {
+        const char* env = std::getenv("USER");
+        user = env && *env ? env : "player";
+    }
+    return user + "@localhost";
+}
+
+std::unique_ptr<MailService> CreateMailService(const MailAccount& account) {
+    if (account.IsInternetAccountSet()) return std::make_unique<InternetMailService>(account);
+    const std::filesystem::path folder = account.PostOfficeFolder.empty()
+                                             ? DefaultPostOfficeFolder()
+                                             : std::filesystem::path(account.PostOfficeFolder);
+    const std::string address =
+        account.Address.empty() ? DefaultPostOfficeAddress() : account.Address;
+    const std::string name = account.DisplayName.empty()
+                                 ? address.substr(0, address.find('@'))
+                                 : account.DisplayName;
+    return std::make_unique<PostOfficeMailService>(folder, address, name);
+}
+
+} // namespace MailSupport

@@ -1,0 +1,35 @@
+#pragma once
+// The mail account in the settings store, under its own key beside the
+// program's settings ("Software\Tallowmere\Marrowdale\Mail"), and the mail
+// service it calls for.
+
+#include "platform/mail_account.h"
+#include "store/mail_service.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <memory>
+
+namespace MailSupport {
+
+// The key's subkey below the settings prefix.
+inline const QString MailAccountSubkey = QStringLiteral("Marrowdale\\Mail");
+
+// The stored account; missing values read as MailAccount's defaults.
+MailAccount LoadMailAccount();
+// False when the settings store could not be written.
+bool SaveMailAccount(const MailAccount& account);
+
+// The post office every player of this machine shares when the account
+// names none: <data home>/Tallowmere/Post Office.
+std::filesystem::path DefaultPostOfficeFolder();
+// The address the user has in the post office without an account:
+// the login name at "localhost".
+std::string DefaultPostOfficeAddress();
+
+// Internet mail when an internet account is set, the local post office
+// otherwise (with the account's own address and name where it has them).
+std::unique_ptr<MailService> CreateMailService(const MailAccount& account);
+
+} // namespace MailSupport

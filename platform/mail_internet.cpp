@@ -1,0 +1,393 @@
+#include "platform/mail_internet.h"
+
+#include <vmime/platforms/posix/posixHandler.hpp>
+#include <vmime/vmime.hpp>
+
+#include <ctime>
+#include <fstream>
+#include <sstream>
+
+namespace MailSupport {
+namespace {
+
+void EnsureVmimePlatform() {
+    static const bool ready = [] {
+        vmime::platform::setHandler<vmime::platforms::posix::posixHandler>();
+        return true;
+    }();
+    (void)ready;
+}
+
+// Gives up when the connection has made no progress for the whole time.
+class StallTimeout : public vmime::net::timeoutHandler {
+public:
+    StallTimeout() { resetTimeOut(); }
+    bool isTimeOut() override {
+        return std::time(nullptr) - start_ >= InternetMailService::TimeoutSeconds;
+    }
+    void resetTimeOut() override { start_ = std::time(nullptr); }
+    bool handleTimeOut() override { return false; }
+
+private:
+    std::time_t start_ = 0;
+};
+
+class StallTimeoutFactory : public vmime::net::timeoutHandlerFactory {
+public:
+    std::shared_ptr<vmime::net::timeoutHandler> create() override {
+        return std::make_shared<StallTimeout>();
+    }
+};
+
+using CertificateList = std::vector<std::shared_ptr<vmime::security::cert::X509Certificate>>;
+
+// Every certificate of a PEM file; none when it cannot be read.
+CertificateList ReadCertificates(const std::string& file) {
+    CertificateList certificates;
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string all = text.str();
+    const std::string endMark = "-----END CERTIFICATE-----";
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t begin = all.find("-----BEGIN CERTIFICATE-----", from);
+        if (begin == std::string::npos) break;
+        const std::size_t end = all.find(endMark, begin);
+        if (end == std::string::npos) break;
+        const std::string pem = all.substr(begin, end + endMark.size() - begin);
+        try {
+            auto cert = vmime::security::cert::X509Certificate::import(
+                reinterpret_cast<const vmime::byte_t*>(pem.data()), pem.size());
+            if (cert) certificates.push_back(cert);
+        } catch (const std::exception&) {
+            // A certificate VMime cannot read is simply not trusted.
+        }
+        from = end + endMark.size();
+    }
+    return certificates;
+}
+
+// The system's authorities, read once, and the account's own certificates.
+std::shared_ptr<vmime::security::cert::certificateVerifier> CertificateVerifier(
+    const MailAccount& account) {
+    static const CertificateList systemRoots =
+        ReadCertificates("/etc/ssl/certs/ca-certificates.crt");
+    auto verifier = std::make_shared<vmime::security::cert::defaultCertificateVerifier>();
+    CertificateList roots = systemRoots;
+    if (!account.TrustedCertificateFile.empty()) {
+        const CertificateList own = ReadCertificates(account.TrustedCertificateFile);
+        roots.insert(roots.end(), own.begin(), own.end());
+        verifier->setX509TrustedCerts(own);
+    }
+    verifier->setX509RootCAs(roots);
+    return verifier;
+}
+
+std::string Scheme(const std::string& plain, ConnectionSecurity security) {
+    return security == ConnectionSecurity::Tls ? plain + "s" : plain;
+}
+
+template <class Service>
+void Prepare(Service& service, ConnectionSecurity security, const MailAccount& account,
+             bool authenticate) {
+    const bool startTls = security == ConnectionSecurity::StartTls;
+    service.setProperty("connection.tls", startTls);
+    service.setProperty("connection.tls.required", startTls);
+    if (authenticate) {
+        service.setProperty("auth.username", account.UserName);
+        service.setProperty("auth.password", account.Password);
+    }
+    service.setCertificateVerifier(CertificateVerifier(account));
+    service.setTimeoutHandlerFactory(std::make_shared<StallTimeoutFactory>());
+}
+
+std::string Utf8(const vmime::text& text) {
+    return text.getConvertedText(vmime::charset(vmime::charsets::UTF_8));
+}
+
+std::string Describe(const std::exception& e) {
+    std::string what = e.what();
+    if (auto* v = dynamic_cast<const vmime::exception*>(&e)) {
+        for (const vmime::exception* other = v->other(); other; other = other->other())
+            what += ": " + std::string(other->what());
+    }
+    return what;
+}
+
+// Subject and sender from a message's (possibly partial) header.
+void ReadHeader(const vmime::header& header, InboxMessage& out) {
+    if (auto subject = header.findField(vmime::fields::SUBJECT))
+        out.Subject = Utf8(*subject->getValue<vmime::text>());
+    if (auto from = header.findField(vmime::fields::FROM)) {
+        if (auto box = from->getValue<vmime::mailbox>()) {
+            out.SenderName = Utf8(box->getName());
+            out.SenderAddress = box->getEmail().toString();
+        }
+    }
+}
+
+// The readable text of a whole message: its first plain-text part,
+// decoded and in UTF-8; the raw body when it has none.
+std::string BodyText(const std::string& raw) {
+    auto message = std::make_shared<vmime::message>();
+    message->parse(raw);
+    vmime::messageParser parser(message);
+    for (std::size_t i = 0; i < parser.getTextPartCount(); ++i) {
+        auto part = parser.getTextPartAt(i);
+        if (part->getType().getSubType() != vmime::mediaTypes::TEXT_PLAIN) continue;
+        std::string decoded;
+        vmime::utility::outputStreamStringAdapter os(decoded);
+        part->getText()->extract(os);
+        std::string utf8;
+        vmime::charset::convert(decoded, utf8, part->getCharset(),
+                                vmime::charset(vmime::charsets::UTF_8));
+        return utf8;
+    }
+    std::string decoded;
+    vmime::utility::outputStreamStringAdapter os(decoded);
+    message->getBody()->getContents()->extract(os);
+    return decoded;
+}
+
+// Expunges the one message flagged deleted by this service. A plain EXPUNGE
+// would also purge every message the user's own client has flagged deleted
+// and not yet purged, so those lose their flag for the moment; should the
+// program stop in between, they come back undeleted rather than lost.
+void ExpungeOnly(vmime::net::folder& inbox, const std::string& uid) {
+    std::vector<vmime::net::message::uid> flaggedByUser;
+    const std::size_t count = inbox.getMessageCount();
+    if (count > 0) {
+        auto all = inbox.getMessages(vmime::net::messageSet::byNumber(1, count));
+        inbox.fetchMessages(all, vmime::net::fetchAttributes(vmime::net::fetchAttributes::FLAGS |
+                                                             vmime::net::fetchAttributes::UID));
+        for (const auto& m : all)
+            if ((m->getFlags() & vmime::net::message::FLAG_DELETED) &&
+                static_cast<std::string>(m->getUID()) != uid)
+                flaggedByUser.push_back(m->getUID());
+    }
+    const auto others = vmime::net::messageSet::byUID(flaggedByUser);
+    if (!flaggedByUser.empty())
+        inbox.setMessageFlags(others, vmime::net::message::FLAG_DELETED,
+                              vmime::net::message::FLAG_MODE_REMOVE);
+    inbox.expunge();
+    if (!flaggedByUser.empty())
+        inbox.setMessageFlags(others, vmime::net::message::FLAG_DELETED,
+                              vmime::net::message::FLAG_MODE_ADD);
+}
+
+} // namespace
+
+InternetMailService::InternetMailService(MailAccount account) : account_(std::move(account)) {
+    EnsureVmimePlatform();
+}
+
+InternetMailService::~InternetMailService() { Disconnect(); }
+
+bool InternetMailService::Fail(const std::string& what) {
+    lastError_ = what;
+    return false;
+}
+
+void InternetMailService::Connect() {
+    const std::string protocol = account_.Protocol == InboxProtocol::Pop3 ? "pop3" : "imap";
+    session_ = vmime::net::session::create();
+    const vmime::utility::url url(Scheme(protocol, account_.InboxSecurity), account_.InboxServer,
+                                  static_cast<vmime::port_t>(InboxPortFor(account_)));
+    store_ = session_->getStore(url);
+    Prepare(*store_, account_.InboxSecurity, account_, true);
+    store_->connect();
+    OpenInbox();
+}
+
+void InternetMailService::OpenInbox() {
+    inbox_ = store_->getDefaultFolder();
+    inbox_->open(vmime::net::folder::MODE_READ_WRITE);
+}
+
+void InternetMailService::Disconnect() noexcept {
+    const bool pop3 = account_.Protocol == InboxProtocol::Pop3;
+    try {
+        // POP3 makes its deletions final on a clean close; IMAP has already
+        // expunged what this service deleted and leaves the rest alone.
+        if (inbox_ && inbox_->isOpen()) inbox_->close(pop3);
+    } catch (const std::exception&) {
+    }
+    try {
+        if (store_ && store_->isConnected()) store_->disconnect();
+    } catch (const std::exception&) {
+    }
+    inbox_.reset();
+    store_.reset();
+    session_.reset();
+    listed_.clear();
+}
+
+bool InternetMailService::SignOn() {
+    if (IsSignedOn()) return true;
+    try {
+        Connect();
+        return true;
+    } catch (const std::exception& e) {
+        Disconnect();
+        return Fail("Could not log on to " + account_.InboxServer + ": " + Describe(e));
+    }
+}
+
+void InternetMailService::SignOff() { Disconnect(); }
+
+bool InternetMailService::IsSignedOn() const {
+    return store_ && inbox_ && store_->isConnected() && inbox_->isOpen();
+}
+
+bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>& messages) {
+    messages.clear();
+    if (!IsSignedOn()) return Fail("Not logged on to the mail server.");
+    const bool pop3 = account_.Protocol == InboxProtocol::Pop3;
+    try {
+        // A POP3 session sees the mailbox as it was at log-on, an IMAP
+        // selection is brought up to date by selecting it again.
+        if (pop3) {
+            Disconnect();
+            Connect();
+        } else {
+            inbox_->close(false);
+            inbox_->open(vmime::net::folder::MODE_READ_WRITE);
+        }
+        listed_.clear();
+        const std::size_t count = inbox_->getMessageCount();
+        if (count == 0) return true;
+        // Ids and flags of all first, headers only of the messages wanted:
+        // the polling pass mostly wants none.
+        auto all = inbox_->getMessages(vmime::net::messageSet::byNumber(1, count));
+        int idsAndFlags = vmime::net::fetchAttributes::UID;
+        if (!pop3) idsAndFlags |= vmime::net::fetchAttributes::FLAGS;
+        inbox_->fetchMessages(all, vmime::net::fetchAttributes(idsAndFlags));
+        std::vector<std::shared_ptr<vmime::net::message>> wanted;
+        for (auto& message : all) {
+            const std::string id = static_cast<std::string>(message->getUID());
+            if (id.empty()) continue;
+            if (!pop3) {
+                const int flags = message->getFlags();
+                if (flags & vmime::net::message::FLAG_DELETED) continue;
+                if (scope == InboxScope::UnreadOnly && (flags & vmime::net::message::FLAG_SEEN))
+                    continue;
+            }
+            listed_[id] = message;
+            if (scope == InboxScope::UnreadOnly && reported_.count(id)) continue;
+            wanted.push_back(message);
+        }
+        if (wanted.empty()) return true;
+        inbox_->fetchMessages(wanted,
+                              vmime::net::fetchAttributes(vmime::net::fetchAttributes::ENVELOPE));
+        for (auto& message : wanted) {
+            InboxMessage entry;
+            entry.Id = static_cast<std::string>(message->getUID());
+            try {
+                ReadHeader(*message->getHeader(), entry);
+            } catch (const std::exception&) {
+                // A header VMime cannot read leaves the fields empty; the
+                // message is then just not a move mail.
+            }
+            messages.push_back(std::move(entry));
+        }
+        for (const auto& m : messages) reported_.insert(m.Id);
+        return true;
+    } catch (const std::exception& e) {
+        Disconnect();
+        messages.clear();
+        return Fail("Could not read the inbox: " + Describe(e));
+    }
+}
+
+std::shared_ptr<vmime::net::message> InternetMailService::Listed(const std::string& id) {
+    if (account_.Protocol == InboxProtocol::Imap) {
+        auto found = inbox_->getMessages(vmime::net::messageSet::byUID(id));
+        return found.empty() ? nullptr : found.front();
+    }
+    auto it = listed_.find(id);
+    return it == listed_.end() ? nullptr : it->second;
+}
+
+bool InternetMailService::ReadBody(const std::string& id, std::string& body) {
+    body.clear();
+    if (!IsSignedOn()) return Fail("Not logged on to the mail server.");
+    try {
+        auto message = Listed(id);
+        if (!message) return Fail("The message is no longer in the inbox.");
+        std::string raw;
+        vmime::utility::outputStreamStringAdapter os(raw);
+        message->extract(os, nullptr, 0, static_cast<std::size_t>(-1), /*peek=*/true);
+        body = BodyText(raw);
+        return true;
+    } catch (const std::exception& e) {
+        Disconnect();
+        return Fail("Could not read a message: " + Describe(e));
+    }
+}
+
+bool InternetMailService::Delete(const std::string& id) {
+    if (!IsSignedOn()) return Fail("Not logged on to the mail server.");
+    try {
+        auto message = Listed(id);
+        if (!message) return Fail("The message is no longer in the inbox.");
+        if (account_.Protocol == InboxProtocol::Imap) {
+            inbox_->deleteMessages(vmime::net::messageSet::byUID(id));
+            ExpungeOnly(*inbox_, id);
+            return true;
+        }
+        // POP3 deletes for good only when the session ends cleanly; end it
+        // now so that a crash cannot bring the mail back, and number the
+        // remaining messages again for this service's later calls.
+        inbox_->deleteMessages(vmime::net::messageSet::byNumber(message->getNumber()));
+        Disconnect();
+        Connect();
+        const std::size_t count = inbox_->getMessageCount();
+        if (count > 0) {
+            auto all = inbox_->getMessages(vmime::net::messageSet::byNumber(1, count));
+            inbox_->fetchMessages(all, vmime::net::fetchAttributes(vmime::net::fetchAttributes::UID));
+            for (auto& m : all) listed_[static_cast<std::string>(m->getUID())] = m;
+        }
+        return true;
+    } catch (const std::exception& e) {
+        Disconnect();
+        return Fail("Could not delete a message: " + Describe(e));
+    }
+}
+
+bool InternetMailService::Send(const OutgoingMail& mail) {
+    if (mail.RecipientAddress.empty()) return Fail("The message has no recipient.");
+    try {
+        const vmime::charset utf8(vmime::charsets::UTF_8);
+        vmime::messageBuilder builder;
+        builder.setExpeditor(vmime::mailbox(vmime::text(account_.DisplayName, utf8),
+                                            vmime::emailAddress(account_.Address)));
+        builder.getRecipients().appendAddress(std::make_shared<vmime::mailbox>(
+            vmime::text(mail.RecipientName, utf8), vmime::emailAddress(mail.RecipientAddress)));
+        builder.setSubject(vmime::text(mail.Subject, utf8));
+        builder.getTextPart()->setCharset(utf8);
+        builder.getTextPart()->setText(std::make_shared<vmime::stringContentHandler>(mail.Body));
+        auto message = builder.construct();
+
+        auto session = vmime::net::session::create();
+        const vmime::utility::url url(Scheme("smtp", account_.SmtpSecurity), account_.SmtpServer,
+                                      static_cast<vmime::port_t>(SmtpPortFor(account_)));
+        auto transport = session->getTransport(url);
+        Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication);
+        transport->setProperty("options.need-authentication", account_.SmtpAuthentication);
+        transport->connect();
+        try {
+            transport->send(message);
+        } catch (...) {
+            try { transport->disconnect(); } catch (const std::exception&) {}
+            throw;
+        }
+        transport->disconnect();
+        return true;
+    } catch (const std::exception& e) {
+        return Fail("Could not send the message through " + account_.SmtpServer + ": " +
+                    Describe(e));
+    }
+}
+
+} // namespace MailSupport

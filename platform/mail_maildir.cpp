@@ -1,0 +1,238 @@
+#include "platform/mail_maildir.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace MailSupport::Maildir {
+namespace {
+
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+std::string Mailbox(const std::string& name, const std::string& address) {
+    if (name.empty()) return "<" + OneLine(address) + ">";
+    std::string quoted;
+    for (char c : OneLine(name)) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return "\"" + quoted + "\" <" + OneLine(address) + ">";
+}
+
+void ParseMailbox(const std::string& value, std::string& name, std::string& address) {
+    const std::size_t open = value.rfind('<');
+    const std::size_t close = value.rfind('>');
+    if (open == std::string::npos || close == std::string::npos || close < open) {
+        name.clear();
+        address = value;
+    } else {
+        address = value.substr(open + 1, close - open - 1);
+        std::string raw = value.substr(0, open);
+        while (!raw.empty() && raw.back() == ' ') raw.pop_back();
+        name.clear();
+        bool quoted = !raw.empty() && raw.front() == '"';
+        for (std::size_t i = quoted ? 1 : 0; i < raw.size(); ++i) {
+            if (quoted && raw[i] == '\\' && i + 1 < raw.size()) {
+                name += raw[++i];
+            } else if (quoted && raw[i] == '"') {
+                break;
+            } else {
+                name += raw[i];
+            }
+        }
+    }
+    while (!address.empty() && address.front() == ' ') address.erase(address.begin());
+    while (!address.empty() && address.back() == ' ') address.pop_back();
+}
+
+std::string RfcDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    std::strftime(text, sizeof text, "%a, %d %b %Y %H:%M:%S %z", &local);
+    return text;
+}
+
+std::string HostName() {
+    char host[256] = {};
+    if (gethostname(host, sizeof host - 1) != 0 || host[0] == 0) return "localhost";
+    std::string name = host;
+    for (char& c : name)
+        if (c == '/' || c == ':') c = '_';
+    return name;
+}
+
+// Seconds and microseconds zero-padded so that names sort by time.
+std::string UniqueName() {
+    static std::atomic<unsigned> counter{0};
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto micro = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+    char text[96];
+    std::snprintf(text, sizeof text, "%010lld.M%06lldP%dQ%u.", static_cast<long long>(micro / 1000000),
+                  static_cast<long long>(micro % 1000000), static_cast<int>(getpid()), ++counter);
+    return text + HostName();
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string FolderNameFor(const std::string& address) {
+    std::string name;
+    for (unsigned char c : address) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
+        const bool keep = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+                          c == '@' || c == '-' || c == '_' || c == '+';
+        name += keep ? static_cast<char>(c) : '_';
+    }
+    while (!name.empty() && (name.back() == ' ' || name.back() == '_')) name.pop_back();
+    if (!name.empty() && name.front() == '.') name.front() = '_';
+    if (name.empty() || name.find_first_not_of("._") == std::string::npos) return {};
+    return name;
+}
+
+bool Ensure(const fs::path& dir, std::string& error) {
+    std::error_code ec;
+    for (const char* sub : {"tmp", "new", "cur"}) {
+        fs::create_directories(dir / sub, ec);
+        if (ec) {
+            error = "Cannot create the mail folder " + (dir / sub).string() + ": " + ec.message();
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Compose(const Message& message) {
+    std::string text;
+    text += "From: " + Mailbox(message.FromName, message.FromAddress) + "\r\n";
+    text += "To: " + Mailbox(message.ToName, message.ToAddress) + "\r\n";
+    text += "Subject: " + OneLine(message.Subject) + "\r\n";
+    text += "Date: " + RfcDate() + "\r\n";
+    text += "MIME-Version: 1.0\r\n";
+    text += "Content-Type: text/plain; charset=UTF-8\r\n";
+    text += "Content-Transfer-Encoding: 8bit\r\n";
+    text += "\r\n";
+    text += message.Body;
+    return text;
+}
+
+Message Parse(const std::string& text) {
+    Message message;
+    std::size_t pos = 0;
+    std::string field;  // the current header line, unfolded
+    auto take = [&message](const std::string& line) {
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) return;
+        std::string name = line.substr(0, colon);
+        std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+        std::string value = line.substr(colon + 1);
+        while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+            value.erase(value.begin());
+        if (name == "subject") message.Subject = value;
+        else if (name == "from") ParseMailbox(value, message.FromName, message.FromAddress);
+        else if (name == "to") ParseMailbox(value, message.ToName, message.ToAddress);
+    };
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        pos = end + 1;
+        if (line.empty()) {
+            take(field);
+            message.Body = pos < text.size() ? text.substr(pos) : std::string();
+            return message;
+        }
+        if ((line[0] == ' ' || line[0] == '\t') && !field.empty()) {
+            field += line;
+        } else {
+            take(field);
+            field = line;
+        }
+    }
+    take(field);
+    return message;
+}
+
+bool Deliver(const fs::path& dir, const std::string& text, std::string& error, std::string* id) {
+    if (!Ensure(dir, error)) return false;
+    const std::string name = UniqueName();
+    const fs::path temp = dir / "tmp" / name;
+    const fs::path final = dir / "new" / name;
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        error = "Cannot write " + temp.string() + ": " + std::strerror(errno);
+        return false;
+    }
+    const bool written = WriteAll(fd, text) && fsync(fd) == 0;
+    const int savedErrno = errno;
+    close(fd);
+    // link() refuses an existing name, so a clash can never replace mail.
+    if (!written || link(temp.c_str(), final.c_str()) != 0) {
+        error = "Cannot deliver into " + dir.string() + ": " +
+                std::strerror(written ? errno : savedErrno);
+        unlink(temp.c_str());
+        return false;
+    }
+    unlink(temp.c_str());
+    if (id) *id = name;
+    return true;
+}
+
+std::vector<Entry> Scan(const fs::path& dir) {
+    std::vector<Entry> entries;
+    for (const char* sub : {"new", "cur"}) {
+        std::error_code ec;
+        for (fs::directory_iterator it(dir / sub, ec), end; !ec && it != end; it.increment(ec)) {
+            if (!it->is_regular_file(ec)) continue;
+            const std::string file = it->path().filename().string();
+            if (file.empty() || file.front() == '.') continue;
+            Entry entry;
+            const std::size_t info = file.find(":2,");
+            entry.Id = file.substr(0, info);
+            entry.Path = it->path();
+            entry.Seen = info != std::string::npos && file.find('S', info + 3) != std::string::npos;
+            entries.push_back(std::move(entry));
+        }
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return a.Id < b.Id; });
+    return entries;
+}
+
+bool ReadFile(const fs::path& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return !in.bad();
+}
+
+} // namespace MailSupport::Maildir

@@ -1,0 +1,278 @@
+#include "store/mail_support.h"
+
+#include "store/backup.h"
+#include "store/database.h"
+#include "store/move_files.h"
+#include "store/payload_validation.h"
+#include "store/text_values.h"
+
+#include <exception>
+
+namespace MailSupport {
+namespace {
+
+constexpr const char* StatusLoggingOn = "Logging on...";
+constexpr const char* StatusRetrieving = "Retrieving games...";
+constexpr const char* StatusQuitting = "Quiting Marrowdale...";
+
+void ShowLogonCrashed(const Transport& t) {
+    ShowTransportMessage(
+        t, Support::IconWarning, "Email logon failer",
+        "As some point in the past Marrowdale crashed while trying to connect to your email "
+        "system.  You are now working off-line and will remain so until you choose Logon / "
+        "Retrieve games from the system tray menu and successfully connect to your email "
+        "client.  Please consult the document FAQ for help.",
+        "Ok", 5);
+}
+
+void ShowSignOnFailure(const Transport& t) {
+    ShowTransportMessage(t, Support::IconTransmission, "Network error.",
+                         "Marrowdale failed to connect to your mail service.||Please ensure you "
+                         "are logged onto a network and running an email client.  Marrowdale is "
+                         "now running Offline.",
+                         "Ok", 5);
+}
+
+void ShowSaveFailure(const Transport& t) {
+    ShowTransportMessage(t, Support::IconTransmission, "Network error",
+                         "An error occured trying to save the game information to the "
+                         "database.||Please select Retrieve games... from the File menu and try "
+                         "again.",
+                         "OK", 5);
+}
+
+void ShowRetrieveFailure(const Transport& t) {
+    ShowTransportMessage(t, Support::IconTransmission, "Network error",
+                         "An error occured trying to retrieve some or all of the game information "
+                         "from your Inbox.||Please select Retrieve games... from the File menu "
+                         "and try again.",
+                         "OK", 5);
+}
+
+// The game an arriving payload belongs to: by this player's id and the
+// datestamp, else by the opponent's id and the datestamp.
+bool FindArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
+                      std::vector<GameRecord>& found) {
+    const std::string byOwnId = "GAME_ID;" + std::to_string(game.receiversGameId) +
+                                ";Game_DateStamp;" + game.datestamp;
+    if (!Database::SelectGames(folder, found, byOwnId, "")) return false;
+    if (!found.empty()) return true;
+    const std::string byOpponentsId = "GAME_OPPONENTS_ID;" + std::to_string(game.sendersGameId) +
+                                      ";Game_DateStamp;" + game.datestamp;
+    return Database::SelectGames(folder, found, byOpponentsId, "");
+}
+
+// Signs on again after the server dropped an idle connection.
+bool Reconnect(Transport& t) {
+    t.Mail.SignOff();
+    t.Logon.SetLogonStatus(true);
+    const bool ok = t.Mail.SignOn();
+    t.Logon.SetLogonStatus(false);
+    return ok;
+}
+
+} // namespace
+
+void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::string& caption,
+                          const std::string& text, const std::string& button, std::int16_t sound) {
+    if (!t.Folder.messages) return;
+    Support::MessageBoxCall call;
+    call.icon = icon;
+    call.caption = caption;
+    call.text = text;
+    call.okCaption = button;
+    call.sound = sound;
+    t.Folder.messages->ShowMessage(call);
+}
+
+void ShowTransmissionFailure(const Transport& t) {
+    ShowTransportMessage(t, Support::IconTransmission, "Transmission error.",
+                         "Marrowdale was unable to send your chess move.||Please re-open the game "
+                         "and re-send it.",
+                         "OK", 5);
+}
+
+std::string CleanSenderText(const std::string& text, std::size_t limit) {
+    std::string clean(Database::TrimBlanks(CleanPayloadText(text)));
+    if (clean.size() <= limit) return clean;
+    std::size_t cut = limit;
+    // Step back over continuation bytes so no character is split.
+    while (cut > 0 && (static_cast<unsigned char>(clean[cut]) & 0xC0) == 0x80) --cut;
+    clean.resize(cut);
+    return std::string(Database::TrimBlanks(clean));
+}
+
+bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
+                       const std::optional<ArrivalSender>& sender, std::int32_t& gameID,
+                       bool& newMoves) {
+    newMoves = false;
+    std::vector<GameRecord> found;
+    try {
+        if (!FindArrivingGame(folder, game, found)) return false;
+    } catch (const std::exception&) {
+        return false;
+    }
+    if (game.moves.empty()) return false;
+
+    const std::string senderName =
+        sender ? CleanSenderText(sender->Name, SenderNameLimit) : std::string();
+    const std::string senderAddress =
+        sender ? CleanSenderText(sender->Address, SenderAddressLimit) : std::string();
+
+    GameRecord record;
+    const bool known = !found.empty();
+    if (!known) {
+        const auto id = Database::GetNextGameID(folder);
+        if (!id) return false;
+        record.GAME_ID = *id;
+        record.GAME_DATESTAMP = game.datestamp;
+        record.GAME_NAME = game.name;
+        record.GAME_DATE = game.date;
+        if (sender) record.GAME_WHITE_NAME = senderName;
+        else record.GAME_WHITE_NAME = game.whiteName.empty() ? UnknownOpponentName : game.whiteName;
+        record.GAME_HOST = game.receiverIsHost;
+    } else {
+        record = found.front();
+        if (record.GAME_WHITE_NAME.empty()) record.GAME_WHITE_NAME = game.whiteName;
+    }
+
+    if (sender) {
+        record.GAME_OPPONENTS_NAME = senderName;
+        record.GAME_OPPONENTS_EMAIL = senderAddress;
+    } else if (!known) {
+        // A known game keeps the opponent it was played with by mail.
+        record.GAME_OPPONENTS_NAME = UnknownOpponentName;
+        record.GAME_OPPONENTS_EMAIL = UnknownOpponentAddress;
+    }
+    record.GAME_OPPONENTS_ID = game.sendersGameId;
+    record.GAME_BLACK_NAME = game.blackName;
+    record.startPosition = game.startPosition;
+
+    if (!Database::SaveGame(folder, record, game.moves, &newMoves)) return false;
+    gameID = record.GAME_ID;
+    return true;
+}
+
+bool ComposeMoveText(const Database::DataFolder& folder, std::int32_t gameID, GameRecord& record,
+                     MoveList& moves, std::string& text) {
+    std::vector<GameRecord> games;
+    if (!Database::SelectGames(folder, games, "Game_ID;" + std::to_string(gameID), "") ||
+        games.empty())
+        return false;
+    record = games.front();
+    if (!Database::LoadGameMoves(folder, moves, gameID)) return false;
+    text = MoveMailText(record, moves);
+    // What the opponent's program will check, checked here first: a game
+    // it would refuse must not leave as if it had been sent.
+    return CheckMovePayload(Support::ExtractMovePayload(text)).Passed();
+}
+
+void SignOn(Transport& t, bool showStatus) {
+    t.State.MailOffline = true;
+    if (t.Logon.GetLogonStatus()) {
+        ShowLogonCrashed(t);
+        return;
+    }
+    if (t.Mail.IsSignedOn()) {
+        t.State.MailOffline = false;
+        return;
+    }
+    if (!t.State.NoNetwork) {
+        if (showStatus) t.Windows.ShowStatus(true, StatusLoggingOn);
+        t.Logon.SetLogonStatus(true);
+        if (t.Mail.SignOn()) {
+            t.Logon.SetLogonStatus(false);
+            t.State.MailOffline = false;
+        } else if (showStatus && !t.State.StandAloneMode) {
+            // The guard stays set: the next sign-on asks for the tray's
+            // retrieve command, which clears it, as after a hang.
+            ShowSignOnFailure(t);
+        }
+    }
+    if (showStatus) t.Windows.ShowStatus(false, "");
+}
+
+void SignOff(Transport& t, bool showStatus) {
+    if (showStatus) t.Windows.ShowStatus(true, StatusQuitting);
+    t.Mail.SignOff();
+    if (showStatus) t.Windows.ShowStatus(false, "");
+}
+
+void ConnectAndRetrieve(Transport& t, bool importFile, bool showStatus, bool fetchAll) {
+    SignOn(t, showStatus);
+    if (importFile) ImportMoveFiles(t, showStatus, true);
+    else if (!t.State.MailOffline) RetrieveMoveMails(t, showStatus, fetchAll);
+    else if (t.State.StandAloneMode) ImportMoveFiles(t, showStatus, false);
+}
+
+bool SendMoveMail(Transport& t, std::int32_t gameID) {
+    GameRecord record;
+    MoveList moves;
+    std::string text;
+    try {
+        if (!ComposeMoveText(t.Folder, gameID, record, moves, text)) {
+            ShowTransmissionFailure(t);
+            return false;
+        }
+        OutgoingMail mail;
+        mail.RecipientAddress = record.GAME_OPPONENTS_EMAIL;
+        mail.RecipientName = record.GAME_HOST ? record.GAME_BLACK_NAME : record.GAME_WHITE_NAME;
+        mail.Subject = MoveMailSubject(moves.back());
+        mail.Body = text;
+        if (!t.Mail.Send(mail)) {
+            ShowTransmissionFailure(t);
+            return false;
+        }
+    } catch (const std::exception&) {
+        ShowTransmissionFailure(t);
+        return false;
+    }
+    Database::BackupDatabase(t.Folder, false);
+    return true;
+}
+
+void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
+    if (showStatus) t.Windows.ShowStatus(true, StatusRetrieving);
+    const InboxScope scope = fetchAll ? InboxScope::All : InboxScope::UnreadOnly;
+    std::vector<InboxMessage> inbox;
+    // Servers close idle connections; only a second failure means off-line.
+    if (!t.Mail.ListInbox(scope, inbox) && (!Reconnect(t) || !t.Mail.ListInbox(scope, inbox))) {
+        t.State.MailOffline = true;
+        if (showStatus) t.Windows.ShowStatus(false, "");
+        return;
+    }
+    t.State.PendingMoveList.clear();
+    t.State.NewMovesArrived = false;
+    try {
+        for (const InboxMessage& message : inbox) {
+            if (!IsMoveMailSubject(message.Subject)) continue;
+            std::string body;
+            if (!t.Mail.ReadBody(message.Id, body)) throw std::runtime_error(t.Mail.LastError());
+            const std::string payload = Support::ExtractMovePayload(body);
+            if (!ValidateMovePayload(payload, false, t.Folder.messages)) continue;
+            const auto game = ReadMovePayload(payload);
+            if (!game) continue;
+            std::int32_t gameID = 0;
+            bool newMoves = false;
+            if (!MergeArrivingGame(t.Folder, *game,
+                                   ArrivalSender{message.SenderName, message.SenderAddress},
+                                   gameID, newMoves)) {
+                ShowSaveFailure(t);
+                if (showStatus) t.Windows.ShowStatus(false, "");
+                return;
+            }
+            if (newMoves) {
+                t.State.PendingMoveList += std::to_string(gameID) + ";";
+                t.State.NewMovesArrived = true;
+            }
+            if (!t.Mail.Delete(message.Id)) throw std::runtime_error(t.Mail.LastError());
+        }
+        Database::BackupDatabase(t.Folder, false);
+        t.Windows.PopulateTrayGameMenu();
+    } catch (const std::exception&) {
+        ShowRetrieveFailure(t);
+    }
+    if (showStatus) t.Windows.ShowStatus(false, "");
+}
+
+} // namespace MailSupport

@@ -1,0 +1,136 @@
+#pragma once
+// Moving games between the two players through the mail: signing on (with a
+// guard against a sign-on that once hung or crashed the program), sending
+// the stored game as a move mail, and the retrieval pass that merges every
+// arriving game into the database and queues it for the notification.
+//
+// Nothing here reads a program-wide variable or opens a window: the state it
+// changes, the mail service, the crash-guard setting and the few window
+// calls are handed in through a Transport.
+
+#include "store/data_folder.h"
+#include "store/mail_service.h"
+#include "store/move_payload.h"
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace MailSupport {
+
+// The "LogonStatus" setting: true while a sign-on is under way, and still
+// true at the next start when that sign-on never came back.
+class LogonGuard {
+public:
+    virtual ~LogonGuard() = default;
+    virtual bool GetLogonStatus() = 0;
+    virtual void SetLogonStatus(bool status) = 0;
+};
+
+// What the transport asks of the windows.
+class TransportWindows {
+public:
+    virtual ~TransportWindows() = default;
+    // The status window: shown with the text, or hidden (text ignored).
+    virtual void ShowStatus(bool visible, const std::string& text) = 0;
+    // Rebuilds the tray's menu of games after games arrived.
+    virtual void PopulateTrayGameMenu() = 0;
+};
+
+// The file chooser in its import mode: the picked file's full path, or ""
+// when the user cancelled.
+class MoveFileChooser {
+public:
+    virtual ~MoveFileChooser() = default;
+    virtual std::string PickMoveFile() = 0;
+};
+
+// The program-wide variables the transport reads and writes.
+struct TransportState {
+    // No mail connection is available.
+    bool MailOffline = true;
+    // Never sign on ("-nonetwork").
+    bool NoNetwork = false;
+    // Games travel as move files ("-testingmode").
+    bool StandAloneMode = false;
+    // Ids of the games whose new move arrived in the last pass, each
+    // followed by ";".
+    std::string PendingMoveList;
+    // The last pass added something to PendingMoveList.
+    bool NewMovesArrived = false;
+    // Move files an automatic pass of this run found invalid and reported,
+    // so that the polling does not report them again while they stay as
+    // they are.
+    std::set<std::string> ReportedMoveFiles;
+};
+
+struct Transport {
+    MailService& Mail;
+    // The data folder with the game database; its message sink is the
+    // program's message box.
+    Database::DataFolder Folder;
+    TransportState& State;
+    LogonGuard& Logon;
+    TransportWindows& Windows;
+    // Only the import of a picked move file needs it.
+    MoveFileChooser* Chooser = nullptr;
+};
+
+// Opens the mail connection if it can; MailOffline tells the outcome.
+void SignOn(Transport& t, bool showStatus);
+// Closes it; never fails.
+void SignOff(Transport& t, bool showStatus);
+// Signs on, then imports a picked move file (importFile), or runs a
+// retrieval pass when on-line, or an import pass of the data folder's move
+// files in stand-alone mode.
+void ConnectAndRetrieve(Transport& t, bool importFile, bool showStatus, bool fetchAll);
+// Sends the stored game to its opponent; false (after telling the user)
+// when it could not be sent.
+bool SendMoveMail(Transport& t, std::int32_t gameID);
+// One retrieval pass: every move mail of the inbox (fetchAll) or the
+// unread ones only, merged, queued and deleted.
+void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll);
+
+// Who sent an arriving game; a move file has no sender.
+struct ArrivalSender {
+    std::string Name;
+    std::string Address;
+};
+
+// The longest sender name and address kept: a name travels back to the
+// opponent as a payload field, an address is as long as mail allows.
+inline constexpr std::size_t SenderNameLimit = 50;
+inline constexpr std::size_t SenderAddressLimit = 254;
+
+// A sender's name or address made fit to store: cleaned like every stored
+// field and cut (never inside a character) to at most `limit` bytes.
+std::string CleanSenderText(const std::string& text, std::size_t limit);
+
+// What a move file stores where a mail would name its sender.
+inline constexpr const char* UnknownOpponentName = "Unknown";
+inline constexpr const char* UnknownOpponentAddress = "unknown@move-file.invalid";
+
+// Stores an arriving game: the known game it belongs to (by this player's
+// id and its datestamp, or by the opponent's id and the datestamp) or a new
+// one. Its id goes to `gameID`, and `newMoves` tells whether it brought a
+// new game or new moves. False when the database could not be read or
+// written; the caller tells the user.
+bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
+                       const std::optional<ArrivalSender>& sender, std::int32_t& gameID,
+                       bool& newMoves);
+
+// Shows one of the transport's messages through the folder's sink.
+void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::string& caption,
+                          const std::string& text, const std::string& button, std::int16_t sound);
+
+// The report of a game that could not be sent, by mail or as a move file.
+void ShowTransmissionFailure(const Transport& t);
+
+// The move text of a stored game as the opponent will receive it: false
+// when the game cannot be loaded or its payload would fail the opponent's
+// validation.
+bool ComposeMoveText(const Database::DataFolder& folder, std::int32_t gameID, GameRecord& record,
+                     MoveList& moves, std::string& text);
+
+} // namespace MailSupport

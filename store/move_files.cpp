@@ -1,0 +1,241 @@
+#include "store/move_files.h"
+
+#include "store/backup.h"
+#include "store/payload_validation.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace MailSupport {
+namespace {
+
+constexpr const char* MoveFilePrefix = "Cmove";
+constexpr const char* MoveFileSuffix = ".txt";
+// Far beyond any real folder; it only keeps a broken disk from looping.
+constexpr std::uint64_t MoveFileNumberLimit = 1000000;
+
+void ShowImportFailure(const Transport& t, bool pickFile) {
+    ShowTransportMessage(
+        t, Support::IconTransmission, "File read error",
+        pickFile ? "An error occured trying to import the game information.||Please ensure you "
+                   "select a valid chess move file."
+                 : "An error occured trying to retrieve the game information.||Please select "
+                   "Retrieve games... from the File menu.",
+        "OK", 5);
+}
+
+// The number of a move file's name, as digits; "" when it has none.
+std::string NumberPart(const std::string& name) {
+    const std::size_t prefix = std::char_traits<char>::length(MoveFilePrefix);
+    const std::size_t suffix = std::char_traits<char>::length(MoveFileSuffix);
+    const std::string middle = name.substr(prefix, name.size() - prefix - suffix);
+    if (middle.empty() || middle.find_first_not_of("0123456789") != std::string::npos) return {};
+    const std::size_t first = middle.find_first_not_of('0');
+    return first == std::string::npos ? "0" : middle.substr(first);
+}
+
+bool IsMoveFileName(const std::string& name) {
+    const std::string prefix = MoveFilePrefix, suffix = MoveFileSuffix;
+    return name.size() >= prefix.size() + suffix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+           name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void FlushFolder(const fs::path& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+// Writes the text under a temporary name that no import lists, then gives
+// it the lowest free move file name; link() refuses a name that exists, so
+// two writers can never take the same number or replace a file.
+bool WriteNewMoveFile(const fs::path& folder, const std::string& text) {
+    static std::atomic<unsigned> counter{0};
+    const fs::path temporary = folder / (".mdmove-" + std::to_string(getpid()) + "-" +
+                                         std::to_string(++counter) + ".tmp");
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, text) && fsync(fd) == 0;
+    close(fd);
+    bool named = false;
+    for (std::uint64_t n = 1; written && !named && n <= MoveFileNumberLimit; ++n) {
+        const fs::path target = folder / MoveFileName(n);
+        if (link(temporary.c_str(), target.c_str()) == 0) {
+            named = true;
+        } else if (errno == EEXIST) {
+            continue;
+        } else if (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS) {
+            // A file system without hard links: claim the name first, then
+            // move the whole file onto the claim.
+            const int claim = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            if (claim < 0) {
+                if (errno == EEXIST) continue;
+                break;
+            }
+            close(claim);
+            named = rename(temporary.c_str(), target.c_str()) == 0;
+            if (!named) unlink(target.c_str());
+            break;
+        } else {
+            break;
+        }
+    }
+    unlink(temporary.c_str());
+    if (named) FlushFolder(folder);
+    return named;
+}
+
+// Tells a file apart from its later versions: path, size and change time.
+std::string FileSignature(const fs::path& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) return path.string();
+    return path.string() + "|" + std::to_string(info.st_size) + "|" +
+           std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec);
+}
+
+bool ReadText(const fs::path& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return !in.bad();
+}
+
+} // namespace
+
+std::string MoveFileName(std::uint64_t number) {
+    return MoveFilePrefix + std::to_string(number) + MoveFileSuffix;
+}
+
+bool ExportMoveFile(Transport& t, std::int32_t gameID) {
+    GameRecord record;
+    MoveList moves;
+    std::string text;
+    try {
+        if (!ComposeMoveText(t.Folder, gameID, record, moves, text) ||
+            !WriteNewMoveFile(t.Folder.path, text)) {
+            ShowTransmissionFailure(t);
+            return false;
+        }
+    } catch (const std::exception&) {
+        ShowTransmissionFailure(t);
+        return false;
+    }
+    Database::BackupDatabase(t.Folder, false);
+    return true;
+}
+
+std::vector<fs::path> ListMoveFiles(const fs::path& folder) {
+    struct Listed {
+        std::string number;  // digits without leading zeros, "" for none
+        std::string name;
+        fs::path path;
+    };
+    std::vector<Listed> listed;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!IsMoveFileName(name) || !it->is_regular_file(ec)) continue;
+        listed.push_back({NumberPart(name), name, it->path()});
+    }
+    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+        if (a.number.empty() != b.number.empty()) return b.number.empty();
+        if (a.number.size() != b.number.size()) return a.number.size() < b.number.size();
+        if (a.number != b.number) return a.number < b.number;
+        return a.name < b.name;
+    });
+    std::vector<fs::path> paths;
+    for (const Listed& l : listed) paths.push_back(l.path);
+    return paths;
+}
+
+void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile) {
+    std::vector<fs::path> files;
+    if (pickFile) {
+        files.push_back(t.Chooser ? fs::path(t.Chooser->PickMoveFile()) : fs::path());
+    } else {
+        files = ListMoveFiles(t.Folder.path);
+    }
+    if (showStatus) t.Windows.ShowStatus(true, "Retrieving games...");
+    t.State.PendingMoveList.clear();
+    t.State.NewMovesArrived = false;
+    bool imported = false;
+    bool saved = false;
+    auto hideStatus = [&] {
+        if (showStatus) t.Windows.ShowStatus(false, "");
+    };
+    try {
+        for (const fs::path& path : files) {
+            std::string text;
+            // A cancelled chooser gives no path: the pass ends without a word.
+            if (path.empty() || !ReadText(path, text)) {
+                hideStatus();
+                return;
+            }
+            const std::string payload = Support::ExtractMovePayload(text);
+            if (!pickFile) {
+                // An automatic pass reports a bad file once, not at every poll.
+                const std::string signature = FileSignature(path);
+                if (t.State.ReportedMoveFiles.count(signature)) continue;
+                if (!ValidateMovePayload(payload, false, t.Folder.messages)) {
+                    t.State.ReportedMoveFiles.insert(signature);
+                    continue;
+                }
+            } else if (!ValidateMovePayload(payload, true, t.Folder.messages)) {
+                continue;
+            }
+            const auto game = ReadMovePayload(payload);
+            if (!game) continue;
+            imported = true;
+            std::int32_t gameID = 0;
+            bool newMoves = false;
+            if (!MergeArrivingGame(t.Folder, *game, std::nullopt, gameID, newMoves)) {
+                ShowImportFailure(t, pickFile);
+                hideStatus();
+                return;
+            }
+            if (newMoves) {
+                t.State.PendingMoveList += std::to_string(gameID) + ";";
+                t.State.NewMovesArrived = true;
+            }
+            if (!pickFile) {
+                std::error_code ec;
+                if (!fs::remove(path, ec) || ec) throw std::runtime_error("cannot delete move file");
+            }
+            saved = true;
+        }
+        Database::BackupDatabase(t.Folder, false);
+        t.Windows.PopulateTrayGameMenu();
+        if (pickFile && imported && saved)
+            ShowTransportMessage(t, Support::IconTransmission, "Game import",
+                                 "The game has been successfully imported.", "OK", 6);
+    } catch (const std::exception&) {
+        ShowImportFailure(t, pickFile);
+    }
+    hideStatus();
+}
+
+} // namespace MailSupport

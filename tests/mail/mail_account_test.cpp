@@ -1,0 +1,115 @@
+// The mail account in the settings store, the service it calls for, and
+// the address book over the stored games and the contacts file.
+#include "platform/mail_account_settings.h"
+#include "platform/mail_address_book.h"
+#include "platform/mail_internet.h"
+#include "platform/mail_post_office.h"
+#include "platform/registry.h"
+#include "store/mail_support.h"
+#include "tests/mail/transport_harness.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace MailTesting {
+namespace {
+
+using MailSupport::AddressEntry;
+
+class MailAccountTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(config.isValid() && data.isValid());
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    }
+    QTemporaryDir config;
+    QTemporaryDir data;
+};
+
+TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey) {
+    const MailSupport::MailAccount none = MailSupport::LoadMailAccount();
+    EXPECT_FALSE(none.IsInternetAccountSet());
+    EXPECT_EQ(none.InboxSecurity, MailSupport::ConnectionSecurity::Tls);
+
+    MailSupport::MailAccount account;
+    account.Protocol = MailSupport::InboxProtocol::Pop3;
+    account.InboxServer = "pop.example.org";
+    account.InboxPort = 1995;
+    account.InboxSecurity = MailSupport::ConnectionSecurity::StartTls;
+    account.SmtpServer = "smtp.example.org";
+    account.SmtpPort = 2525;
+    account.SmtpSecurity = MailSupport::ConnectionSecurity::None;
+    account.SmtpAuthentication = false;
+    account.UserName = "alice";
+    account.Password = "s3cret;|x";
+    account.Address = "alice@example.org";
+    account.DisplayName = "Alice Amber";
+    ASSERT_TRUE(MailSupport::SaveMailAccount(account));
+    const MailSupport::MailAccount loaded = MailSupport::LoadMailAccount();
+    EXPECT_EQ(loaded.Protocol, account.Protocol);
+    EXPECT_EQ(loaded.InboxServer, account.InboxServer);
+    EXPECT_EQ(loaded.InboxPort, account.InboxPort);
+    EXPECT_EQ(loaded.InboxSecurity, account.InboxSecurity);
+    EXPECT_EQ(loaded.SmtpServer, account.SmtpServer);
+    EXPECT_EQ(loaded.SmtpPort, account.SmtpPort);
+    EXPECT_EQ(loaded.SmtpSecurity, account.SmtpSecurity);
+    EXPECT_EQ(loaded.SmtpAuthentication, account.SmtpAuthentication);
+    EXPECT_EQ(loaded.UserName, account.UserName);
+    EXPECT_EQ(loaded.Password, account.Password);
+    EXPECT_EQ(loaded.Address, account.Address);
+    EXPECT_EQ(loaded.DisplayName, account.DisplayName);
+    EXPECT_TRUE(loaded.IsInternetAccountSet());
+    EXPECT_TRUE(Registry::KeyExists("Software\\Tallowmere\\Marrowdale\\Mail"));
+
+    auto internet = MailSupport::CreateMailService(loaded);
+    EXPECT_NE(dynamic_cast<MailSupport::InternetMailService*>(internet.get()), nullptr);
+}
+
+TEST_F(MailAccountTest, WithoutAnAccountThePostOfficeServes) {
+    auto service = MailSupport::CreateMailService(MailSupport::LoadMailAccount());
+    auto* office = dynamic_cast<MailSupport::PostOfficeMailService*>(service.get());
+    ASSERT_NE(office, nullptr);
+    ASSERT_TRUE(office->SignOn()) << office->LastError();
+    const auto own = office->MaildirOf(MailSupport::DefaultPostOfficeAddress());
+    EXPECT_EQ(own.parent_path(),
+              std::filesystem::path(data.path().toStdString()) / "Tallowmere" / "Post Office");
+    EXPECT_TRUE(std::filesystem::is_directory(own / "new"));
+}
+
+TEST_F(MailAccountTest, AddressBookHoldsContactsAndOpponents) {
+    TempFolder folder;
+    Database::DataFolder data(folder.Path());
+    std::ofstream(folder.Path() / MailSupport::ContactsFileName)
+        << "# friends\r\n\"Carol Cedar\" <carol@example.org>\r\ndave@example.org\r\nnot an entry\n"
+        << "Bobby <BOB@example.org>\n";
+    auto store = [&](std::int32_t id, const std::string& name, const std::string& address,
+                     bool computer) {
+        GameRecord game = NewMailGame(id, name, address, "100120260830");
+        game.GAME_VS_COMPUTER = computer;
+        ASSERT_TRUE(Database::SaveGame(data, game, {Move(1, "5254", "e4")}));
+    };
+    store(1, "Bob Birch", "bob@example.org", false);
+    store(2, "Eve", "eve@example.org", false);
+    store(3, "Computer", "computer@example.org", true);
+    store(4, "Unknown", MailSupport::UnknownOpponentAddress, false);
+    store(5, "Eve again", "eve@example.org", false);
+
+    MailSupport::GameAddressBook book(data);
+    EXPECT_EQ(book.AllEntries(), (std::vector<AddressEntry>{{"Bobby", "BOB@example.org"},
+                                                            {"Carol Cedar", "carol@example.org"},
+                                                            {"dave@example.org", "dave@example.org"},
+                                                            {"Eve", "eve@example.org"}}));
+    EXPECT_EQ(book.Resolve(" carol cedar "), (AddressEntry{"Carol Cedar", "carol@example.org"}));
+    EXPECT_EQ(book.Resolve("bob@example.org"), (AddressEntry{"Bobby", "BOB@example.org"}));
+    EXPECT_EQ(book.Resolve("frank@example.org"),
+              (AddressEntry{"frank@example.org", "frank@example.org"}));
+    EXPECT_EQ(book.Resolve("Frank"), std::nullopt);
+    EXPECT_EQ(book.Resolve(""), std::nullopt);
+}
+
+} // namespace
+} // namespace MailTesting

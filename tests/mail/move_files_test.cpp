@@ -1,0 +1,205 @@
+// Games travelling as move files: the export takes the lowest free number
+// and appears whole, the stand-alone polling imports every move file in
+// number order and mirrors the game, a bad file is reported once, and a
+// picked file is imported and kept.
+#include "store/move_files.h"
+#include "tests/mail/fake_mail_service.h"
+#include "tests/mail/transport_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace MailTesting {
+namespace {
+
+constexpr const char* BobAddress = "bob@marrowdale.test";
+
+std::string ReadAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::vector<std::string> Names(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A stand-alone program: no network, games travel as files.
+class StandAlone : public Player {
+public:
+    explicit StandAlone(FakeMailSystem& system, fs::path folder = {})
+        : Player(std::make_unique<FakeMailService>(system, "nobody@marrowdale.test", "Nobody"),
+                 folder) {
+        state.NoNetwork = true;
+        state.StandAloneMode = true;
+    }
+};
+
+class MoveFilesTest : public ::testing::Test {
+protected:
+    // Moves every move file of one player's folder into the other's, as a
+    // user carrying them over would.
+    static void Carry(const Player& from, const Player& to) {
+        for (const fs::path& file : MailSupport::ListMoveFiles(from.transport.Folder.path))
+            fs::rename(file, to.transport.Folder.path / file.filename());
+    }
+
+    FakeMailSystem system;
+};
+
+TEST_F(MoveFilesTest, ExportTakesTheLowestFreeNumberAndAppearsWhole) {
+    StandAlone alice(system);
+    alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"), {Move(1, "5254", "e4")});
+    const fs::path folder = alice.transport.Folder.path;
+    WriteAll(folder / "Cmove1.txt", "someone else's");
+    ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, 1));
+    ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, 1));
+    EXPECT_EQ(ReadAll(folder / "Cmove1.txt"), "someone else's");
+    GameRecord record;
+    MoveList moves;
+    std::string text;
+    ASSERT_TRUE(MailSupport::ComposeMoveText(alice.transport.Folder, 1, record, moves, text));
+    EXPECT_EQ(ReadAll(folder / "Cmove2.txt"), text);
+    EXPECT_EQ(ReadAll(folder / "Cmove3.txt"), text);
+    // Nothing half-written or temporary is left beside them.
+    EXPECT_EQ(Names(folder), (std::vector<std::string>{"Cmove1.txt", "Cmove2.txt", "Cmove3.txt",
+                                                       "Mdgdb.dat", "mdgdb.bak"}));
+    EXPECT_TRUE(alice.sink.calls.empty());
+
+    EXPECT_FALSE(MailSupport::ExportMoveFile(alice.transport, 5));
+    EXPECT_EQ(alice.sink.Captions(), (std::vector<std::string>{"Transmission error."}));
+}
+
+TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack) {
+    StandAlone alice(system);
+    // A folder whose path holds a ";" must not split the list of files.
+    TempFolder bobsRoot;
+    const fs::path bobsFolder = bobsRoot.Path() / "Bob;s data";
+    fs::create_directories(bobsFolder);
+    StandAlone bob(system, bobsFolder);
+    bob.Store(NewMailGame(1, "Computer", "", "010120260900"), {Move(1, "5254", "e4")});
+
+    // Alice's game was begun by mail; its opponent is known.
+    alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"),
+                {Move(1, "5254", "e4", "By file")});
+    ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, 1));
+    Carry(alice, bob);
+
+    MailSupport::ConnectAndRetrieve(bob.transport, false, true, false);
+    EXPECT_TRUE(bob.sink.calls.empty());
+    EXPECT_EQ(bob.state.PendingMoveList, "2;");
+    EXPECT_TRUE(bob.state.NewMovesArrived);
+    EXPECT_TRUE(MailSupport::ListMoveFiles(bobsFolder).empty());
+    EXPECT_EQ(bob.windows.statuses,
+              (std::vector<std::string>{"(hidden)", "Retrieving games...", "(hidden)"}));
+    const GameRecord mirrored = bob.Game(2);
+    EXPECT_FALSE(mirrored.GAME_HOST);
+    EXPECT_EQ(mirrored.GAME_STATUS, StatusPlayersMove);
+    EXPECT_EQ(mirrored.GAME_OPPONENTS_ID, 1);
+    EXPECT_EQ(mirrored.GAME_WHITE_NAME, "Unknown");
+    EXPECT_EQ(mirrored.GAME_BLACK_NAME, "Bob Birch");
+    EXPECT_EQ(mirrored.GAME_OPPONENTS_NAME, "Unknown");
+    EXPECT_EQ(mirrored.GAME_OPPONENTS_EMAIL, MailSupport::UnknownOpponentAddress);
+    EXPECT_EQ(bob.Moves(2), (MoveList{Move(1, "5254", "e4", "By file")}));
+
+    bob.Reply(2, Move(2, "5755", "e5"));
+    ASSERT_TRUE(MailSupport::ExportMoveFile(bob.transport, 2));
+    Carry(bob, alice);
+    MailSupport::ImportMoveFiles(alice.transport, false, false);
+    EXPECT_TRUE(alice.sink.calls.empty());
+    EXPECT_EQ(alice.state.PendingMoveList, "1;");
+    const GameRecord back = alice.Game(1);
+    EXPECT_EQ(back.GAME_STATUS, StatusPlayersMove);
+    EXPECT_EQ(back.GAME_OPPONENTS_ID, 2);
+    EXPECT_EQ(alice.Moves(1).size(), 2u);
+    // A file never replaces the opponent a known game was played with.
+    EXPECT_EQ(back.GAME_OPPONENTS_NAME, "Bob Birch");
+    EXPECT_EQ(back.GAME_OPPONENTS_EMAIL, BobAddress);
+}
+
+TEST_F(MoveFilesTest, PollingImportsInNumberOrderAndReportsABadFileOnce) {
+    StandAlone alice(system);
+    StandAlone bob(system);
+    const char* const stamps[] = {"010220261000", "020220261000", "030220261000"};
+    for (int id = 1; id <= 3; ++id) {
+        alice.Store(NewMailGame(id, "Bob", BobAddress, stamps[id - 1]), {Move(1, "5254", "e4")});
+        ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, id));
+    }
+    // Games 1, 2, 3 as files 10, 2 and 1: they arrive as 3, 2, 1.
+    const fs::path to = bob.transport.Folder.path;
+    fs::rename(alice.transport.Folder.path / "Cmove1.txt", to / "Cmove10.txt");
+    fs::rename(alice.transport.Folder.path / "Cmove2.txt", to / "Cmove2.txt");
+    fs::rename(alice.transport.Folder.path / "Cmove3.txt", to / "Cmove1.txt");
+    WriteAll(to / "Cmove5.txt", "<<MARROWDALE:broken:MARROWDALE>>");
+    WriteAll(to / "cmove7.txt", "not listed");
+    EXPECT_EQ(MailSupport::ListMoveFiles(to),
+              (std::vector<fs::path>{to / "Cmove1.txt", to / "Cmove2.txt", to / "Cmove5.txt",
+                                     to / "Cmove10.txt"}));
+
+    MailSupport::ImportMoveFiles(bob.transport, false, false);
+    EXPECT_EQ(bob.state.PendingMoveList, "1;2;3;");
+    EXPECT_EQ(bob.Game(1).GAME_OPPONENTS_ID, 3);
+    EXPECT_EQ(bob.Game(2).GAME_OPPONENTS_ID, 2);
+    EXPECT_EQ(bob.Game(3).GAME_OPPONENTS_ID, 1);
+    ASSERT_EQ(bob.sink.Captions(), (std::vector<std::string>{"Message retrival error"}));
+    EXPECT_EQ(bob.sink.calls[0].text.substr(0, 40), "Marrowdale found what appeared to be a c");
+    EXPECT_EQ(Names(to), (std::vector<std::string>{"Cmove5.txt", "Mdgdb.dat", "cmove7.txt",
+                                                   "mdgdb.bak"}));
+
+    // The next polls leave it be until it changes, or the program restarts.
+    MailSupport::ImportMoveFiles(bob.transport, false, false);
+    EXPECT_EQ(bob.sink.calls.size(), 1u);
+    EXPECT_EQ(bob.state.PendingMoveList, "");
+    WriteAll(to / "Cmove5.txt", "<<MARROWDALE:still broken:MARROWDALE>>");
+    MailSupport::ImportMoveFiles(bob.transport, false, false);
+    EXPECT_EQ(bob.sink.calls.size(), 2u);
+    StandAlone restarted(system, to);
+    MailSupport::ImportMoveFiles(restarted.transport, false, false);
+    EXPECT_EQ(restarted.sink.calls.size(), 1u);
+}
+
+TEST_F(MoveFilesTest, PickedFileIsImportedAndKept) {
+    StandAlone alice(system);
+    alice.Store(NewMailGame(1, "Bob", BobAddress, "100120260830"), {Move(1, "5254", "e4")});
+    ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, 1));
+    const fs::path picked = alice.transport.Folder.path / "Cmove1.txt";
+
+    Player bob(std::make_unique<FakeMailService>(system, BobAddress, "Bob"));
+    bob.state.NoNetwork = true;
+    bob.chooser.picked = picked.string();
+    MailSupport::ConnectAndRetrieve(bob.transport, true, true, true);
+    ASSERT_EQ(bob.sink.Captions(), (std::vector<std::string>{"Game import"}));
+    EXPECT_EQ(bob.sink.calls[0].text, "The game has been successfully imported.");
+    EXPECT_EQ(bob.sink.calls[0].sound, 6);
+    EXPECT_EQ(bob.state.PendingMoveList, "1;");
+    EXPECT_TRUE(fs::exists(picked));
+
+    // A picked file that fails is reported in the wording for a chosen file.
+    WriteAll(picked, "<<MARROWDALE:0|1:MARROWDALE>>");
+    bob.sink.calls.clear();
+    MailSupport::ImportMoveFiles(bob.transport, false, true);
+    ASSERT_EQ(bob.sink.Captions(), (std::vector<std::string>{"Message retrival error"}));
+    EXPECT_EQ(bob.sink.calls[0].text.substr(0, 40), "The file you selected failed validation.");
+
+    // Cancelling the chooser ends the import without a word.
+    bob.chooser.picked.clear();
+    bob.sink.calls.clear();
+    bob.windows.statuses.clear();
+    MailSupport::ImportMoveFiles(bob.transport, true, true);
+    EXPECT_TRUE(bob.sink.calls.empty());
+    EXPECT_EQ(bob.windows.statuses, (std::vector<std::string>{"Retrieving games...", "(hidden)"}));
+}
+
+} // namespace
+} // namespace MailTesting
