@@ -1,8 +1,24 @@
-#include <cstdio>
+// Marrowdale: correspondence chess by e-mail. The hidden tray window starts
+// the program and lives until it ends.
+#include "foundation/program_state.h"
+#include "shell/program_services.h"
+#include "shell/system_tray.h"
 
-int main()
+#include <QApplication>
+
+int main(int argc, char* argv[])
 {
-    std::puts("Marrowdale: the chess rules and the game store are built; "
-              "the program window is not built yet.");
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tallowmere"));
+    QApplication::setApplicationName(QStringLiteral("Marrowdale"));
+    // The program runs on with no window open: the tray icon is its face.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Support::Globals().ProgramFolder = Support::DefaultProgramFolder();
+
+    SysTraySupport::ProgramServices services;
+    SysTraySupport::SystemTray tray(services.Services());
+    services.Attach(tray);
+    if (!tray.Form_Load())
+        return 1;
+    return app.exec();
 }

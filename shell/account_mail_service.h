@@ -1,0 +1,53 @@
+#pragma once
+// The mail service the program signs on through: at each sign-on it reads
+// the user's account, asks for one with the mail log-on dialog when none is
+// set, and opens internet mail or the local post office accordingly. A
+// cancelled dialog is a refused sign-on: the program stays off-line.
+
+#include "platform/mail_account.h"
+#include "store/mail_service.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace MailSupport {
+
+// Where the account is kept between runs.
+class MailAccountStore {
+public:
+    virtual ~MailAccountStore() = default;
+    // The stored account; nothing when none was ever stored.
+    virtual std::optional<MailAccount> Load() = 0;
+    virtual bool Save(const MailAccount& account) = 0;
+};
+
+class AccountMailService : public MailService {
+public:
+    using AskAccount = std::function<std::optional<MailAccount>(const MailAccount& current)>;
+    using MakeService = std::function<std::unique_ptr<MailService>(const MailAccount& account)>;
+
+    // ask: the log-on dialog (AskForMailAccount by default); make: opens the
+    // service for an account (internet or post office by default).
+    explicit AccountMailService(MailAccountStore& store, AskAccount ask = {}, MakeService make = {});
+
+    bool SignOn() override;
+    void SignOff() override;
+    bool IsSignedOn() const override;
+    bool ListInbox(InboxScope scope, std::vector<InboxMessage>& messages) override;
+    bool ReadBody(const std::string& id, std::string& body) override;
+    bool Delete(const std::string& id) override;
+    bool Send(const OutgoingMail& mail) override;
+    std::string LastError() const override;
+
+private:
+    bool NotSignedOn();
+
+    MailAccountStore& store_;
+    AskAccount ask_;
+    MakeService make_;
+    std::unique_ptr<MailService> inner_;
+    std::string lastError_;
+};
+
+} // namespace MailSupport

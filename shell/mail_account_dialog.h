@@ -1,0 +1,80 @@
+#pragma once
+// The mail log-on dialog: what the mail system asks when the program signs
+// on and no account is set. Either an internet account (inbox server over
+// IMAP or POP3, outgoing SMTP server, ports, security, log-on, own name and
+// address) or the local post office that two players on one machine share.
+// Cancel leaves the program off-line, as a refused log-on does.
+
+#include "platform/mail_account.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace MailSupport {
+
+class MailAccountDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit MailAccountDialog(const MailAccount& account);
+
+    // The account as the fields now describe it; what the dialog does not
+    // show stays as it was given.
+    MailAccount Account() const;
+    // Why the fields cannot be used yet; empty when they can.
+    QString Problem() const;
+
+    // 0 OK, 1 Cancel; the dialog hides itself once answered.
+    int FormCanceled = 1;
+
+    QRadioButton* InternetMail;
+    QRadioButton* PostOffice;
+    QGroupBox* InboxGroup;
+    QLineEdit* InboxServer;
+    QComboBox* InboxKind;        // "IMAP", "POP3"
+    QSpinBox* InboxPort;         // 0: the usual port
+    QComboBox* InboxSecurity;    // "None", "STARTTLS", "TLS"
+    QGroupBox* SmtpGroup;
+    QLineEdit* SmtpServer;
+    QSpinBox* SmtpPort;
+    QComboBox* SmtpSecurity;
+    QCheckBox* SmtpAuthentication;
+    QLineEdit* UserName;
+    QLineEdit* Password;
+    QLineEdit* DisplayName;
+    QLineEdit* Address;
+    QLineEdit* PostOfficeFolder;
+    QLabel* ProblemText;
+    QPushButton* OkButton;
+    QPushButton* CancelButton;
+
+public slots:
+    void OkButton_Click();
+    void CancelButton_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void ShowMode();
+    void Answer(int canceled);
+    MailAccount given_;
+    bool answered_ = false;
+};
+
+// Shows the dialog modally (mail polling paused meanwhile) with the fields
+// filled from `current`; the account the user confirmed, or nothing after
+// Cancel.
+std::optional<MailAccount> AskForMailAccount(const MailAccount& current);
+
+} // namespace MailSupport

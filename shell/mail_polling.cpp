@@ -1,0 +1,90 @@
+// The tray window's main loop: the mail timer's tick, the manual retrieve
+// and the tray icon's mouse messages.
+#include "shell/system_tray.h"
+
+#include "foundation/program_state.h"
+#include "shell/tray_state.h"
+
+#include <QGuiApplication>
+
+namespace SysTraySupport {
+
+namespace {
+
+class Hourglass {
+public:
+    Hourglass() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QGuiApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+} // namespace
+
+void SystemTray::CheckTimer_Timer()
+{
+    Support::ProgramState& state = Support::Globals();
+    // Nothing to poll without a mail connection.
+    if (state.MailOffline && !state.StandAloneMode)
+        return;
+    // Never a retrieval inside a modal window, a game start or the menu.
+    if (state.ModalBusy || MenuShowing)
+        return;
+
+    if (state.StandAloneMode)
+        services_.Mail->ImportMoveFiles(false, false);
+    else
+        services_.Mail->RetrieveMoveMails(false, false);
+
+    if (state.StandAloneMode || !state.MailOffline) {
+        if (state.GameListShown)
+            services_.GameList->FillGameList(services_.GameList->SelectedGameId());
+        UpdateTrayState(TrayModify);
+        NotifyNewMoves();
+    } else {
+        SetTrayIcon(TrayModify, NotConnected, LostConnectionTip);
+        services_.Menu->SetMenuOptions();
+    }
+}
+
+void SystemTray::mnuPopupRetrieve_Click()
+{
+    Support::ProgramState& state = Support::Globals();
+    Support::SetCheckTimer(false);
+    state.ModalBusy = true;
+    {
+        Hourglass hourglass;
+        // A sign-on mark left by an interrupted sign-on must not block this one.
+        services_.Mail->SetLogonStatus(false);
+        services_.Mail->ConnectAndRetrieve(false, true, true);
+        if (state.GameListShown)
+            services_.GameList->FillGameList(std::nullopt);
+        UpdateTrayState(TrayModify);
+    }
+    NotifyNewMoves();
+    Support::SetCheckTimer(true);
+    state.ModalBusy = false;
+}
+
+void SystemTray::TrayIcon_DoubleClick()
+{
+    if (Support::Globals().ModalBusy) {
+        services_.Shutdown->RefuseTrayClick(true);
+        return;
+    }
+    if (services_.Menu->OpenItemEnabled())
+        ShowGameList();
+}
+
+void SystemTray::TrayIcon_RightRelease(const QPoint& at)
+{
+    if (Support::Globals().ModalBusy) {
+        services_.Shutdown->RefuseTrayClick(false);
+        return;
+    }
+    MenuShowing = true;
+    services_.Menu->PopupMenu(at);
+    MenuShowing = false;
+}
+
+} // namespace SysTraySupport

@@ -1,0 +1,131 @@
+// Telling the user about newly arrived moves: the sound, the notification
+// and what its answers lead to.
+#include "shell/system_tray.h"
+
+#include "foundation/message_box.h"
+#include "foundation/options_about_entry.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "shell/pending_moves.h"
+
+#include <QGuiApplication>
+
+namespace SysTraySupport {
+
+namespace {
+
+// What the notification's answer leaves to do.
+enum class Next { AskAgain, Stop };
+
+void ReportNotificationFailure(const Support::WindowOpenError& error)
+{
+    if (error.Number == Support::AutomationErrorNumber) {
+        Support::ShowAutomationError();
+        return;
+    }
+    Support::ShowMessage(
+        2, QStringLiteral("Options error"),
+        QStringLiteral("The following error prevented the new move notification dialog from opening:||")
+            + QString::number(error.Number) + QStringLiteral(": ") + QString::fromStdString(error.what()),
+        QStringLiteral("OK"), QString(), false);
+}
+
+Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId)
+{
+    Support::ProgramState& state = Support::Globals();
+    if (!services.Board->LoadChessSet())
+        return Next::Stop;
+    state.ReturnToGameList = false;
+    Support::SetCheckTimer(false);
+    state.ModalBusy = true;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    state.CurrentGameID = gameId;
+    services.Board->OpenBoard();
+    QGuiApplication::restoreOverrideCursor();
+    state.PendingMoveList = RemovePendingId(state.PendingMoveList, gameId);
+    return Next::Stop;
+}
+
+} // namespace
+
+void SystemTray::NotifyNewMoves()
+{
+    Support::ProgramState& state = Support::Globals();
+    const Support::Settings& settings = Support::ProgramSettings();
+    if (!state.NewMovesArrived || state.GameListShown)
+        return;
+
+    const int method = settings.NotificationMethod;
+    if (method == 1 || method == 3)
+        services_.Notification->PlaySound(settings.NotificationSoundPath + settings.NotificationSoundWav);
+
+    if (method == 2 || method == 3) {
+        try {
+            Next next = Next::AskAgain;
+            // A list holding only blank entries asks nothing.
+            while (next == Next::AskAgain) {
+                const std::optional<std::int32_t> first = FirstPendingId(state.PendingMoveList);
+                if (!first)
+                    break;
+                switch (services_.Notification->ShowNotification()) {
+                case NotifyPlay:
+                    next = OpenFirstPendingGame(services_, *first);
+                    break;
+                case NotifyGameList:
+                    ShowGameList();
+                    state.PendingMoveList.clear();
+                    next = Next::Stop;
+                    break;
+                case NotifyLater:
+                    state.PendingMoveList.clear();
+                    next = Next::Stop;
+                    break;
+                case NotifyNext:
+                    state.PendingMoveList = RemovePendingId(state.PendingMoveList, *first);
+                    break;
+                default:
+                    next = Next::Stop;
+                    break;
+                }
+            }
+        } catch (const Support::WindowOpenError& error) {
+            ReportNotificationFailure(error);
+            return;
+        } catch (const std::exception& error) {
+            ReportNotificationFailure(Support::WindowOpenError(0, QString::fromUtf8(error.what())));
+            return;
+        }
+    }
+    if (IsPendingListBlank(state.PendingMoveList))
+        state.NewMovesArrived = false;
+}
+
+void SystemTray::ShowGameList()
+{
+    try {
+        services_.GameList->ShowGameList();
+    } catch (const Support::WindowOpenError& error) {
+        if (error.Number == Support::AutomationErrorNumber)
+            Support::ShowAutomationError();
+    } catch (...) {
+        // The game list reports its own failures.
+    }
+}
+
+} // namespace SysTraySupport
+
+namespace Support {
+
+void ShowGameList()
+{
+    if (SysTraySupport::SystemTray* tray = SysTraySupport::SystemTray::Running())
+        tray->ShowGameList();
+}
+
+void NotifyNewMoves()
+{
+    if (SysTraySupport::SystemTray* tray = SysTraySupport::SystemTray::Running())
+        tray->NotifyNewMoves();
+}
+
+} // namespace Support

@@ -1,0 +1,165 @@
+#include "shell/program_services.h"
+
+#include "foundation/global_setup.h"
+#include "foundation/help.h"
+#include "foundation/message_box.h"
+#include "foundation/options_about_entry.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/shutdown.h"
+#include "foundation/skin.h"
+#include "foundation/sound_cues.h"
+#include "foundation/startup_checks.h"
+#include "shell/chess_set.h"
+#include "shell/pending_moves.h"
+#include "shell/status_window.h"
+#include "store/backup.h"
+#include "store/database.h"
+
+#include <QApplication>
+#include <QFile>
+
+namespace SysTraySupport {
+
+ProgramStartup::ProgramStartup(std::optional<QString> commandLine) : commandLine_(std::move(commandLine)) {}
+
+void ProgramStartup::SetupGlobalVariables()
+{
+    if (commandLine_)
+        Support::SetupGlobalVariables(*commandLine_);
+    else
+        Support::SetupGlobalVariables();
+}
+
+bool ProgramStartup::CheckDisplaySettings()
+{
+    return Support::CheckDisplaySettings();
+}
+
+void ProgramStartup::UpgradeSettings()
+{
+    Support::UpgradeProgress progress;
+    progress.Show = [](const QString& text) { Support::ShowStatus(true, text); };
+    progress.Hide = [] { Support::ShowStatus(false); };
+    Support::UpgradeSettings(Support::ProgramSettings(), Support::Globals().SimpleUIForced, progress);
+}
+
+void ProgramStartup::LoadSettings()
+{
+    Support::LoadSettings();
+}
+
+bool ProgramStartup::ApplySkin(QWidget& tray)
+{
+    return Support::ApplySkin(tray);
+}
+
+void ProgramStartup::CheckColourDepth()
+{
+    Support::CheckColourDepth();
+}
+
+bool ProgramStartup::TakeInstanceLock()
+{
+    lock_ = std::make_unique<InstanceLock>(Support::Globals().DataPath);
+    return lock_->TryLock();
+}
+
+void ProgramStartup::CheckRunBefore()
+{
+    Support::CheckRunBefore();
+}
+
+void ProgramStartup::ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
+                                 int sound)
+{
+    Support::ShowMessage(icon, caption, text, okCaption, QString(), false, sound);
+}
+
+void ProgramNotification::PlaySound(const QString& path)
+{
+    Support::PlaySound(path);
+}
+
+int ProgramNotification::ShowNotification()
+{
+    const std::optional<std::int32_t> id = FirstPendingId(Support::Globals().PendingMoveList);
+    if (!id)
+        return NotifyLater;
+    const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
+    std::vector<GameRecord> games;
+    if (!Database::SelectGames(folder, games, "Game_id;" + std::to_string(*id), "") || games.empty())
+        return NotifyLater;
+    const GameRecord& game = games.front();
+    const bool toGameList = Support::ShowMessage(
+        1, QStringLiteral("New move arrived"),
+        QStringLiteral("A new move has arrived from ") + QString::fromStdString(game.GAME_OPPONENTS_NAME)
+            + QStringLiteral(" in the game \"") + QString::fromStdString(game.GAME_NAME) + QStringLiteral("\"."),
+        QStringLiteral("Game list"), QStringLiteral("Later"), true, Support::CueInformation);
+    return toGameList ? NotifyGameList : NotifyLater;
+}
+
+bool ProgramBoard::LoadChessSet()
+{
+    const Support::Settings& settings = Support::ProgramSettings();
+    return SysTraySupport::LoadChessSet(settings.ChessSet, settings.ChessBoard);
+}
+
+void ProgramBoard::OpenBoard()
+{
+    Support::SetCheckTimer(true);
+    Support::Globals().ModalBusy = false;
+}
+
+void ProgramShutdown::BackupDatabase()
+{
+    Database::BackupDatabase(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()),
+                             false);
+}
+
+void ProgramShutdown::CloseHelp(QWidget& tray)
+{
+    Support::CloseHelp(&tray);
+}
+
+void ProgramShutdown::CloseDown(bool saveSettings)
+{
+    Support::CloseDown(saveSettings);
+}
+
+void ProgramShutdown::EndProgram(int exitCode)
+{
+    QCoreApplication::exit(exitCode);
+}
+
+void ProgramShutdown::RefuseTrayClick(bool messageBox)
+{
+    QWidget* window = QApplication::activeWindow();
+    if (messageBox)
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("MsgForm") && w->isVisible())
+                window = w;
+    Support::BringToTop(window);
+    QApplication::beep();
+}
+
+ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::optional<QString> commandLine)
+    : Startup(std::move(commandLine))
+{
+    MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
+    Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
+                                         [this] { Menu.PopulateTrayGameMenu(); });
+}
+
+TrayServices ProgramServices::Services()
+{
+    return TrayServices{&Startup, Mail.get(), &GameList, &Menu, &Notification, &Board, &Splash, &Shutdown};
+}
+
+void ProgramServices::Attach(SystemTray& tray)
+{
+    Menu.AttachTray(&tray);
+    GameList.Retrieve = [&tray] { tray.mnuPopupRetrieve_Click(); };
+}
+
+} // namespace SysTraySupport

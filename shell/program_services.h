@@ -1,0 +1,100 @@
+#pragma once
+// The real services of the tray window: the foundation's checks and
+// settings, the move-mail transport, the windows that exist so far (with
+// stand-ins for the game list, tray menu and notification until those
+// windows are built) and the end of the program.
+
+#include "shell/account_mail_service.h"
+#include "shell/interim_game_list.h"
+#include "shell/interim_tray_menu.h"
+#include "shell/program_mail.h"
+#include "shell/system_tray.h"
+#include "shell/tray_services.h"
+
+#include <memory>
+
+namespace SysTraySupport {
+
+class ProgramStartup : public StartupPort {
+public:
+    // commandLine: the switches; nothing means this process's arguments.
+    explicit ProgramStartup(std::optional<QString> commandLine = std::nullopt);
+    void SetupGlobalVariables() override;
+    bool CheckDisplaySettings() override;
+    void UpgradeSettings() override;
+    void LoadSettings() override;
+    bool ApplySkin(QWidget& tray) override;
+    void CheckColourDepth() override;
+    bool TakeInstanceLock() override;
+    void CheckRunBefore() override;
+    void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
+                     int sound) override;
+
+private:
+    std::optional<QString> commandLine_;
+    std::unique_ptr<InstanceLock> lock_;
+};
+
+// Until the notification window exists: a message box offering the game
+// list or later.
+class ProgramNotification : public NotificationPort {
+public:
+    void PlaySound(const QString& path) override;
+    int ShowNotification() override;
+};
+
+class ProgramBoard : public BoardPort {
+public:
+    bool LoadChessSet() override;
+    // The board window is not built yet: the game start is given back at
+    // once, as its closing would.
+    void OpenBoard() override;
+};
+
+class NoSplash : public SplashPort {
+public:
+    bool ShowSplash() override { return false; }
+};
+
+class ProgramShutdown : public ShutdownPort {
+public:
+    void BackupDatabase() override;
+    void CloseHelp(QWidget& tray) override;
+    void CloseDown(bool saveSettings) override;
+    void EndProgram(int exitCode) override;
+    void RefuseTrayClick(bool messageBox) override;
+};
+
+// The account the mail settings keep in the settings store; none until the
+// user has given one.
+class SettingsAccountStore : public MailSupport::MailAccountStore {
+public:
+    std::optional<MailSupport::MailAccount> Load() override;
+    bool Save(const MailSupport::MailAccount& account) override;
+};
+
+// Everything together, alive for the whole run.
+class ProgramServices {
+public:
+    // accounts: where the mail account is kept (the settings store when
+    // null); commandLine as for ProgramStartup.
+    explicit ProgramServices(MailSupport::MailAccountStore* accounts = nullptr,
+                             std::optional<QString> commandLine = std::nullopt);
+    TrayServices Services();
+    // Connects the menu and the game list's commands to the tray window.
+    void Attach(SystemTray& tray);
+
+    ProgramStartup Startup;
+    std::unique_ptr<ProgramMail> Mail;
+    InterimGameList GameList;
+    InterimTrayMenu Menu;
+    ProgramNotification Notification;
+    ProgramBoard Board;
+    NoSplash Splash;
+    ProgramShutdown Shutdown;
+
+private:
+    SettingsAccountStore settingsAccounts_;
+};
+
+} // namespace SysTraySupport

@@ -1,0 +1,122 @@
+#include "shell/status_window.h"
+
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/shutdown.h"
+#include "foundation/skin.h"
+#include "foundation/window_shape.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QScreen>
+
+namespace Support {
+
+namespace {
+
+// The skinned layout, in pixels of the background picture (330 x 77): the
+// icon and the text sit on the middle line of the picture's inner band.
+constexpr QSize DesignSize(330, 77);
+constexpr QRect IconRect(40, 30, 16, 16);
+constexpr QRect TextRect(64, 26, 240, 24);
+// The plain layout (375 and 250 twips; 750 and 450 twips).
+constexpr int PlainShiftUp = 25;
+constexpr int PlainShiftLeft = 17;
+constexpr int PlainShrinkHeight = 50;
+constexpr int PlainShrinkWidth = 30;
+// The "waiting" picture of the status icon strip.
+constexpr int WorkingIconCell = 1;
+constexpr int StatusIconSize = 16;
+
+QPointer<StatusWindow> openWindow;
+const QString WindowName = QStringLiteral("StatusWindow");
+
+void CentreOnScreen(QWidget& window)
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+    }
+}
+
+} // namespace
+
+StatusWindow::StatusWindow()
+{
+    setObjectName(WindowName);
+    setWindowTitle(QStringLiteral("Marrowdale"));
+    setWindowFlag(Qt::Tool, true);
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    setFixedSize(DesignSize);
+
+    StatusIcon = new QLabel(this);
+    StatusIcon->setObjectName(QStringLiteral("StatusIcon"));
+    StatusIcon->setGeometry(IconRect);
+    const QPixmap strip(Globals().ProgramFolder + QStringLiteral("/Icons/StatusIcons.png"));
+    if (!strip.isNull())
+        StatusIcon->setPixmap(strip.copy(WorkingIconCell * StatusIconSize, 0, StatusIconSize, StatusIconSize));
+
+    StatusText = new QLabel(QStringLiteral("Status text"), this);
+    StatusText->setObjectName(QStringLiteral("StatusText"));
+    StatusText->setTextFormat(Qt::PlainText);
+    StatusText->setGeometry(TextRect);
+    StatusText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+bool StatusWindow::Form_Load(bool simpleUI)
+{
+    if (simpleUI) {
+        SetSimpleUI();
+        return true;
+    }
+    WindowShape::ApplyWindowShape(*this);
+    return ApplySkin(*this);
+}
+
+void StatusWindow::SetSimpleUI()
+{
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        child->move(child->x() - PlainShiftLeft, child->y() - PlainShiftUp);
+    setFixedSize(width() - PlainShrinkWidth, height() - PlainShrinkHeight);
+}
+
+void ShowStatus(bool visible, const QString& statusText)
+{
+    if (!visible) {
+        if (openWindow) {
+            Support::ForgetWindow(WindowName);
+            openWindow->hide();
+            delete openWindow.data();
+        }
+        return;
+    }
+    if (!openWindow) {
+        auto* window = new StatusWindow;
+        if (!window->Form_Load(ProgramSettings().SimpleUI)) {
+            delete window;
+            return;
+        }
+        openWindow = window;
+        CentreOnScreen(*window);
+        // The end of the program closes it with every other window.
+        Support::RegisterWindow(WindowName, {[] { ShowStatus(false); }, {}});
+    }
+    openWindow->StatusText->setText(statusText);
+    openWindow->show();
+    openWindow->raise();
+    openWindow->repaint();
+    // The caller goes on working without returning to the event loop: let
+    // the window system put the window up now.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+StatusWindow* OpenStatusWindow()
+{
+    return openWindow.data();
+}
+
+} // namespace Support

@@ -1,0 +1,212 @@
+#include "shell/system_tray.h"
+
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/shutdown.h"
+#include "shell/picture_stores.h"
+#include "shell/tray_state.h"
+
+#include <QDir>
+
+namespace SysTraySupport {
+
+namespace {
+
+SystemTray* runningTray = nullptr;
+
+const QString InitialisationError = QStringLiteral("Initialisation error");
+const QString SecondCopyText = QStringLiteral(
+    "You already have Marrowdale running.||You cannot have more than one copy of Marrowdale running at any one time.");
+const QString UnknownErrorText = QStringLiteral(
+    "An unknown error caused Marrowdale to fail to load.||If this persists, try reinstalling.");
+constexpr int RefusedCue = 5;
+const QString TrayWindowName = QStringLiteral("SystemTray");
+
+} // namespace
+
+SystemTray::SystemTray(TrayServices services) : services_(services)
+{
+    setObjectName(TrayWindowName);
+    setWindowTitle(QStringLiteral("Marrowdale"));
+    AddPictureStores(*this);
+    LoadTrayIconSets(*this);
+    CheckTimer.setObjectName(QStringLiteral("CheckTimer"));
+    CheckTimer.setInterval(20000);
+    connect(&CheckTimer, &QTimer::timeout, this, &SystemTray::CheckTimer_Timer);
+    connect(&TrayIcon, &TrayIcon::DoubleClicked, this, &SystemTray::TrayIcon_DoubleClick);
+    connect(&TrayIcon, &TrayIcon::RightButtonReleased, this, &SystemTray::TrayIcon_RightRelease);
+}
+
+SystemTray::~SystemTray()
+{
+    if (!unloaded_ && runningTray == this)
+        Support::ForgetWindow(TrayWindowName);
+    ReleaseGlobals();
+}
+
+SystemTray* SystemTray::Running()
+{
+    return runningTray;
+}
+
+void SystemTray::SwitchCheckTimer(bool enabled)
+{
+    const int interval = Support::ProgramSettings().CheckInterval;
+    if (!enabled || interval <= 0) {
+        CheckTimer.stop();
+        return;
+    }
+    CheckTimer.start(interval);
+}
+
+bool SystemTray::Form_Load()
+{
+    bool loaded = false;
+    try {
+        loaded = RunLoad();
+    } catch (...) {
+        services_.Startup->ShowMessage(2, InitialisationError, UnknownErrorText, QStringLiteral("Ok"), RefusedCue);
+        loaded = false;
+    }
+    if (!loaded)
+        FailureEnd();
+    return loaded;
+}
+
+bool SystemTray::RunLoad()
+{
+    Support::ProgramState& state = Support::Globals();
+    Support::Settings& settings = Support::ProgramSettings();
+
+    state.TrayForm = this;
+    runningTray = this;
+    state.CheckTimerSwitched = [this](bool enabled) { SwitchCheckTimer(enabled); };
+    // A fatal failure elsewhere (a skin that cannot be loaded) ends the run
+    // without saving the settings.
+    state.EndProgram = [this] {
+        Support::Globals().Quitting = true;
+        TrayIcon.Delete();
+        if (mailTried_)
+            services_.Mail->SignOff(false);
+        services_.Shutdown->CloseDown(false);
+        services_.Shutdown->EndProgram(1);
+    };
+    Support::RegisterWindow(TrayWindowName, {[this] { Form_Unload(); }, {}});
+
+    services_.Startup->SetupGlobalVariables();
+    services_.Startup->CheckDisplaySettings();
+    services_.Startup->UpgradeSettings();
+    services_.Startup->LoadSettings();
+    // A desktop without a notification area gets the game list as the main
+    // window for this run; the setting itself stays as it was.
+    if (settings.SystrayStartup && !TrayIcon::DesktopHasTray())
+        settings.SystrayStartup = false;
+    SwitchCheckTimer(Support::CheckTimerEnabled());
+
+    if (!services_.Startup->ApplySkin(*this))
+        return false;
+    services_.Startup->CheckColourDepth();
+    if (settings.SimpleUI)
+        services_.GameList->ShowPlainHelpItem();
+
+    if (!services_.Startup->TakeInstanceLock()) {
+        services_.Startup->ShowMessage(2, InitialisationError, SecondCopyText, QStringLiteral("Ok"), RefusedCue);
+        return false;
+    }
+    // Only this copy can have left the sign-on marker set (by a crash).
+    services_.Mail->SetLogonStatus(false);
+    services_.Startup->CheckRunBefore();
+
+    Support::SetCheckTimer(false);
+    state.ModalBusy = true;
+
+    const bool splashShown = settings.DisplaySplash && services_.Splash->ShowSplash();
+
+    mailTried_ = true;
+    services_.Mail->ConnectAndRetrieve(false, false, true);
+    services_.Menu->SetMenuOptions();
+    services_.Menu->PopulateTrayGameMenu();
+
+    if (!splashShown)
+        RunStartupTail();
+    if (!settings.SystrayStartup)
+        services_.GameList->HideHideInterfaceItems();
+    state.StartupDone = true;
+    return true;
+}
+
+void SystemTray::RunStartupTail()
+{
+    if (!Support::ProgramSettings().SystrayStartup)
+        ShowGameList();
+    UpdateTrayState(TrayAdd);
+    Support::SetCheckTimer(true);
+    Support::Globals().ModalBusy = false;
+    NotifyNewMoves();
+}
+
+void SystemTray::FailureEnd()
+{
+    Support::Globals().Quitting = true;
+    // A failed start leaves no mail session and no icon behind.
+    if (mailTried_)
+        services_.Mail->SignOff(false);
+    TrayIcon.Delete();
+    Support::SetCheckTimer(false);
+    Support::ForgetWindow(TrayWindowName);
+    Form_Unload();
+}
+
+void SystemTray::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Support::ForgetWindow(TrayWindowName);
+    services_.Shutdown->CloseHelp(*this);
+    if (!Support::Globals().Quitting) {
+        SetTrayIcon(TrayDelete, NothingNew, QString());
+        services_.Mail->SignOff(true);
+        services_.Shutdown->CloseDown(Support::Globals().StartupDone);
+    }
+    CheckTimer.stop();
+    ReleaseGlobals();
+}
+
+void SystemTray::mnuPopupExit_Click()
+{
+    services_.Shutdown->BackupDatabase();
+    Form_Unload();
+    services_.Shutdown->EndProgram(0);
+}
+
+void SystemTray::ReleaseGlobals()
+{
+    Support::ProgramState& state = Support::Globals();
+    if (state.TrayForm == this) {
+        state.TrayForm = nullptr;
+        state.CheckTimerSwitched = nullptr;
+        state.EndProgram = nullptr;
+    }
+    if (runningTray == this)
+        runningTray = nullptr;
+}
+
+InstanceLock::InstanceLock(const QString& dataPath)
+    : lock_(QDir(dataPath).filePath(LockFileName()))
+{
+    // A lock is stale only when the process that took it is gone.
+    lock_.setStaleLockTime(0);
+}
+
+bool InstanceLock::TryLock()
+{
+    return lock_.tryLock(0);
+}
+
+void InstanceLock::Unlock()
+{
+    lock_.unlock();
+}
+
+} // namespace SysTraySupport

@@ -1,0 +1,375 @@
+// The whole program as it starts, fetches a move another player sent,
+// shows it in the tray and ends: over the local post office (an account
+// asked for by the log-on dialog) and over real IMAP/POP3 and SMTP servers
+// (an account already stored).
+#include "foundation/msg_form.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/shutdown.h"
+#include "platform/mail_internet.h"
+#include "platform/mail_post_office.h"
+#include "platform/registry.h"
+#include "shell/mail_account_dialog.h"
+#include "shell/program_services.h"
+#include "shell/system_tray.h"
+#include "store/database.h"
+#include "store/mail_support.h"
+#include "tests/shell/shell_test_support.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace SysTraySupport;
+
+namespace {
+
+const char* const Switches = "-nodpi -nores -nobpp -nosound";
+
+// The second player: a program of its own as far as sending goes.
+class Opponent : private MailSupport::LogonGuard, private MailSupport::TransportWindows {
+public:
+    explicit Opponent(std::unique_ptr<MailSupport::MailService> service)
+        : mail_(std::move(service)),
+          transport_{*mail_, Database::DataFolder(fs::path(folder_.path().toStdString())), state_, *this, *this,
+                     nullptr}
+    {
+    }
+
+    // Starts game `id` against Alice with White's first move and mails it.
+    void SendNewGame(std::int32_t id, const std::string& aliceName, const std::string& aliceAddress)
+    {
+        GameRecord game;
+        game.GAME_ID = id;
+        game.GAME_DATESTAMP = "0102202612" + std::to_string(10 + id);
+        game.GAME_NAME = "Friendly " + std::to_string(id);
+        game.GAME_DATE = "01/02/2026";
+        game.GAME_OPPONENTS_EMAIL = aliceAddress;
+        game.GAME_BLACK_NAME = aliceName;
+        game.GAME_HOST = true;
+        game.GAME_OPPONENTS_NAME = aliceName;
+        game.GAME_STATUS = StatusAwaitingOpponent;
+        ASSERT_TRUE(Database::SaveGame(transport_.Folder, game, {{1, "5254", "e4", ""}}));
+        MailSupport::SignOn(transport_, false);
+        ASSERT_FALSE(state_.MailOffline) << mail_->LastError();
+        ASSERT_TRUE(MailSupport::SendMoveMail(transport_, id)) << mail_->LastError();
+    }
+
+private:
+    bool GetLogonStatus() override { return false; }
+    void SetLogonStatus(bool) override {}
+    void ShowStatus(bool, const std::string&) override {}
+    void PopulateTrayGameMenu() override {}
+
+    QTemporaryDir folder_;
+    std::unique_ptr<MailSupport::MailService> mail_;
+    MailSupport::TransportState state_;
+    MailSupport::Transport transport_;
+};
+
+bool WaitForFiles(const fs::path& maildirNew, std::size_t count)
+{
+    for (int i = 0; i < 100; ++i) {
+        std::error_code ec;
+        std::size_t n = 0;
+        for (auto it = fs::directory_iterator(maildirNew, ec); !ec && it != fs::directory_iterator(); ++it)
+            ++n;
+        if (n >= count)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
+        Support::ProgramState& state = Support::Globals();
+        state.PendingMoveList.clear();
+        state.CheckTimerEnabled = false;
+        TrayIcon::PretendDesktopHasTray(true);
+        // A sign-on that crashed an earlier run must not keep this one off-line.
+        Support::SetLogonStatus(true);
+        host.Script = [this](QWidget& window) { Answer(window); };
+    }
+    void TearDown() override { TrayIcon::PretendDesktopHasTray(std::nullopt); }
+
+    void Answer(QWidget& window)
+    {
+        if (auto* box = qobject_cast<Support::MsgForm*>(&window)) {
+            captions.push_back(box->FormCaption->text());
+            // The first-run notice has OK only; the new-move notice's
+            // Cancel is "Later".
+            QTest::keyClick(box, Qt::Key_Escape);
+        } else if (auto* dialog = qobject_cast<MailSupport::MailAccountDialog*>(&window)) {
+            ++accountDialogs;
+            if (AnswerAccount)
+                AnswerAccount(*dialog);
+        } else {
+            window.hide();
+        }
+    }
+
+    std::vector<GameRecord> StoredGames()
+    {
+        const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
+        std::vector<GameRecord> games;
+        EXPECT_TRUE(Database::SelectGames(folder, games, "", "Game_id;A"));
+        return games;
+    }
+
+    // Starts the program, checks what the fetched move left behind, lets a
+    // second game arrive through the mail timer and exits.
+    void RunProgram(Opponent& bob, const std::function<void()>& waitForSecondMail)
+    {
+        ProgramServices services(nullptr, QString::fromLatin1(Switches));
+        SystemTray tray(services.Services());
+        services.Attach(tray);
+        ASSERT_TRUE(tray.Form_Load());
+
+        EXPECT_FALSE(Support::Globals().MailOffline);
+        EXPECT_FALSE(Support::GetLogonStatus());
+        std::vector<GameRecord> games = StoredGames();
+        ASSERT_EQ(games.size(), 1u);
+        EXPECT_EQ(games[0].GAME_OPPONENTS_NAME, "Bob Birch");
+        EXPECT_EQ(games[0].GAME_STATUS, StatusPlayersMove);
+        EXPECT_TRUE(tray.TrayIcon.IsShown());
+        EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - New move arrived"));
+        // The notification was answered "Later".
+        EXPECT_NE(std::find(captions.begin(), captions.end(), QStringLiteral("New move arrived")), captions.end());
+        EXPECT_TRUE(Support::Globals().PendingMoveList.isEmpty());
+
+        bob.SendNewGame(2, "Alice Amber", aliceAddress);
+        waitForSecondMail();
+        tray.CheckTimer_Timer();
+        EXPECT_EQ(StoredGames().size(), 2u);
+
+        Support::ProgramSettings().SearchDepth = 3;
+        tray.mnuPopupExit_Click();
+        EXPECT_FALSE(tray.TrayIcon.IsShown());
+        EXPECT_TRUE(QFile::exists(Support::Globals().DataPath + QStringLiteral("mdgdb.bak")));
+        EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(), 3);
+    }
+
+    ShellTesting::ShellFolders folders;
+    TestSupport::ScriptedHost host;
+    QTemporaryDir home;
+    std::vector<QString> captions;
+    int accountDialogs = 0;
+    std::function<void(MailSupport::MailAccountDialog&)> AnswerAccount;
+    std::string aliceAddress = "alice@marrowdale.test";
+};
+
+TEST_F(ProgramTest, PostOfficeAccountAskedAtSignOnThenAMoveArrives)
+{
+    const QString shared = home.path() + QStringLiteral("/postoffice");
+    Opponent bob(std::make_unique<MailSupport::PostOfficeMailService>(shared.toStdString(), "bob@marrowdale.test",
+                                                                       "Bob Birch"));
+    bob.SendNewGame(1, "Alice Amber", aliceAddress);
+    AnswerAccount = [&](MailSupport::MailAccountDialog& d) {
+        d.PostOffice->setChecked(true);
+        d.Address->setText(QString::fromStdString(aliceAddress));
+        d.DisplayName->setText(QStringLiteral("Alice Amber"));
+        d.PostOfficeFolder->setText(shared);
+        d.OkButton->click();
+    };
+    RunProgram(bob, [] {});
+    EXPECT_EQ(accountDialogs, 1);
+    // The account is kept for the next start.
+    const std::optional<MailSupport::MailAccount> kept = SettingsAccountStore().Load();
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->PostOfficeFolder, shared.toStdString());
+}
+
+TEST_F(ProgramTest, CancelledAccountDialogLeavesTheProgramOffline)
+{
+    AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
+    ProgramServices services(nullptr, QString::fromLatin1(Switches));
+    SystemTray tray(services.Services());
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    EXPECT_EQ(accountDialogs, 1);
+    EXPECT_TRUE(Support::Globals().MailOffline);
+    EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
+    EXPECT_FALSE(SettingsAccountStore().Load().has_value());
+    tray.mnuPopupExit_Click();
+}
+
+// A desktop without a notification area: the game list is the program's
+// window, carries the tray state, and closing it ends the program.
+TEST_F(ProgramTest, WithoutATrayClosingTheGameListEndsTheProgram)
+{
+    TrayIcon::PretendDesktopHasTray(false);
+    AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
+    ProgramServices services(nullptr, QString::fromLatin1(Switches));
+    SystemTray tray(services.Services());
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    InterimGameListWindow* list = services.GameList.Window();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(Support::Globals().GameListShown);
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("Marrowdale : Not connected"));
+    EXPECT_FALSE(tray.TrayIcon.IsShown());
+
+    Support::ProgramSettings().SearchDepth = 4;
+    list->close();
+    EXPECT_FALSE(Support::IsWindowLoaded(QStringLiteral("SystemTray")));
+    EXPECT_FALSE(Support::Globals().GameListShown);
+    EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(), 4);
+    // This run's fallback is not kept for the next start.
+    EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SystrayStartup")).ToText(),
+              QStringLiteral("True"));
+}
+
+TEST_F(ProgramTest, SecondCopyOnTheSameDataFolderLeavesEverythingAlone)
+{
+    AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
+    ProgramServices first(nullptr, QString::fromLatin1(Switches));
+    SystemTray firstTray(first.Services());
+    ASSERT_TRUE(firstTray.Form_Load());
+    captions.clear();
+    const QByteArray settingsBefore = [] {
+        QFile f(Registry::StoreFilePath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    ProgramServices second(nullptr, QString::fromLatin1(Switches));
+    SystemTray secondTray(second.Services());
+    EXPECT_FALSE(secondTray.Form_Load());
+    EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Initialisation error")}));
+    EXPECT_EQ(accountDialogs, 1);
+    EXPECT_FALSE(secondTray.TrayIcon.IsShown());
+    QFile f(Registry::StoreFilePath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), settingsBefore);
+}
+
+// The mail servers of the mail tests: started once around the tests by
+// ctest, or by this binary when run by hand.
+std::map<std::string, std::string> ReadServerState(const fs::path& file)
+{
+    std::map<std::string, std::string> state;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        std::string value = line.substr(eq + 1);
+        if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'')
+            value = value.substr(1, value.size() - 2);
+        state[line.substr(0, eq)] = value;
+    }
+    return state;
+}
+
+class MailServers {
+public:
+    MailServers()
+    {
+        const char* shared = std::getenv("MD_MAIL_SERVERS_STATE");
+        if (shared && fs::exists(shared)) {
+            state_ = ReadServerState(shared);
+            return;
+        }
+        own_ = fs::temp_directory_path() / ("marrowdale-shell-mail-" + std::to_string(getpid()));
+        const std::string start =
+            std::string(MD_MAIL_SERVER_SCRIPTS) + "/start-servers '" + own_.string() + "' >/dev/null";
+        if (std::system(start.c_str()) == 0)
+            state_ = ReadServerState(own_);
+    }
+    ~MailServers()
+    {
+        if (!own_.empty())
+            (void)std::system((std::string(MD_MAIL_SERVER_SCRIPTS) + "/stop-servers '" + own_.string() + "'").c_str());
+    }
+    std::string Get(const std::string& key) const
+    {
+        const auto it = state_.find(key);
+        return it == state_.end() ? std::string() : it->second;
+    }
+    bool Running() const { return !Get("MD_MAIL_IMAP_PORT").empty(); }
+
+private:
+    std::map<std::string, std::string> state_;
+    fs::path own_;
+};
+
+class ServerProgramTest : public ProgramTest, public ::testing::WithParamInterface<MailSupport::InboxProtocol> {
+protected:
+    MailSupport::MailAccount Account(const std::string& user, const std::string& name) const
+    {
+        MailSupport::MailAccount account;
+        account.Protocol = GetParam();
+        account.InboxServer = Servers().Get("MD_MAIL_HOST");
+        account.InboxPort = std::stoi(Servers().Get(GetParam() == MailSupport::InboxProtocol::Imap ? "MD_MAIL_IMAP_PORT"
+                                                                                                : "MD_MAIL_POP3_PORT"));
+        account.InboxSecurity = MailSupport::ConnectionSecurity::None;
+        account.SmtpServer = Servers().Get("MD_MAIL_HOST");
+        account.SmtpPort = std::stoi(Servers().Get("MD_MAIL_SMTP_PORT"));
+        account.SmtpSecurity = MailSupport::ConnectionSecurity::None;
+        account.SmtpAuthentication = false;
+        account.UserName = user + "@" + Servers().Get("MD_MAIL_DOMAIN");
+        account.Password = Servers().Get("MD_MAIL_PASSWORD");
+        account.Address = account.UserName;
+        account.DisplayName = name;
+        return account;
+    }
+    void ClearInboxes()
+    {
+        for (const char* user : {"alice", "bob"})
+            for (const char* sub : {"new", "cur"}) {
+                std::error_code ec;
+                for (auto& entry : fs::directory_iterator(fs::path(Servers().Get("MD_MAIL_MAILDIRS")) / user / sub, ec))
+                    fs::remove(entry.path(), ec);
+            }
+    }
+    // Started the first time a server case asks, never by the other cases.
+    static MailServers& Servers()
+    {
+        static MailServers servers;
+        return servers;
+    }
+};
+
+TEST_P(ServerProgramTest, StoredAccountFetchesTheMoveMailAtStartAndOnTheTimer)
+{
+    if (!Servers().Running())
+        GTEST_SKIP() << "the mail servers are not available here";
+    ClearInboxes();
+    aliceAddress = Account("alice", "Alice Amber").Address;
+    ASSERT_TRUE(SettingsAccountStore().Save(Account("alice", "Alice Amber")));
+    Opponent bob(std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
+    const fs::path aliceNew = fs::path(Servers().Get("MD_MAIL_MAILDIRS")) / "alice" / "new";
+    bob.SendNewGame(1, "Alice Amber", aliceAddress);
+    ASSERT_TRUE(WaitForFiles(aliceNew, 1));
+    RunProgram(bob, [&] { ASSERT_TRUE(WaitForFiles(aliceNew, 1)); });
+    EXPECT_EQ(accountDialogs, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, ServerProgramTest,
+                         ::testing::Values(MailSupport::InboxProtocol::Imap, MailSupport::InboxProtocol::Pop3),
+                         [](const auto& info) {
+                             return info.param == MailSupport::InboxProtocol::Imap ? std::string("Imap")
+                                                                                   : std::string("Pop3");
+                         });
+
+} // namespace

@@ -1,0 +1,95 @@
+#pragma once
+// Every service of the tray window as one recorder: each call is written to
+// one log, in order, so a test can read the start-up and shut-down
+// sequences; a named call can be made to fail.
+
+#include "shell/tray_services.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ShellTesting {
+
+class RecordingServices : public SysTraySupport::StartupPort,
+                          public SysTraySupport::MailPort,
+                          public SysTraySupport::GameListPort,
+                          public SysTraySupport::TrayMenuPort,
+                          public SysTraySupport::NotificationPort,
+                          public SysTraySupport::BoardPort,
+                          public SysTraySupport::SplashPort,
+                          public SysTraySupport::ShutdownPort {
+public:
+    SysTraySupport::TrayServices Services();
+
+    std::vector<std::string> Calls;
+    // The call (by its logged name) that fails: False for those with an
+    // answer, a thrown error for the others.
+    std::string FailAt;
+    bool SecondCopy = false;
+    bool SplashShows = false;
+    bool ChessSetLoads = true;
+    bool OpenItemEnabledAnswer = true;
+    std::deque<int> NotifyAnswers;
+    // What a retrieval finds (run by ConnectAndRetrieve, RetrieveMoveMails
+    // and ImportMoveFiles).
+    std::function<void()> Retrieval;
+    // What the settings load sets.
+    std::function<void()> Settings;
+    // Looked at while the tray menu is up.
+    std::function<void()> DuringMenu;
+    QString LastStateCaption;
+
+    bool Called(const std::string& name) const;
+
+    void SetupGlobalVariables() override;
+    bool CheckDisplaySettings() override;
+    void UpgradeSettings() override;
+    void LoadSettings() override;
+    bool ApplySkin(QWidget& tray) override;
+    void CheckColourDepth() override;
+    bool TakeInstanceLock() override;
+    void CheckRunBefore() override;
+    void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
+                     int sound) override;
+
+    void ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll) override;
+    void RetrieveMoveMails(bool showStatus, bool fetchAll) override;
+    void ImportMoveFiles(bool showStatus, bool pickFile) override;
+    void SignOff(bool showStatus) override;
+    void SetLogonStatus(bool status) override;
+
+    void ShowGameList() override;
+    void FillGameList(std::optional<int> selectGameId) override;
+    std::optional<int> SelectedGameId() override;
+    void ShowTrayState(const QIcon& icon, const QString& caption) override;
+    void ShowPlainHelpItem() override;
+    void HideHideInterfaceItems() override;
+
+    void SetMenuOptions() override;
+    void PopulateTrayGameMenu() override;
+    void PopupMenu(const QPoint& at) override;
+    bool OpenItemEnabled() override;
+
+    void PlaySound(const QString& path) override;
+    int ShowNotification() override;
+
+    bool LoadChessSet() override;
+    void OpenBoard() override;
+
+    bool ShowSplash() override;
+
+    void BackupDatabase() override;
+    void CloseHelp(QWidget& tray) override;
+    void CloseDown(bool saveSettings) override;
+    void EndProgram(int exitCode) override;
+    void RefuseTrayClick(bool messageBox) override;
+
+private:
+    // Logs the call; true when it is the one that fails.
+    bool Log(const std::string& name);
+    void LogOrThrow(const std::string& name);
+};
+
+} // namespace ShellTesting

@@ -1,0 +1,75 @@
+#include "tests/shell/shell_test_support.h"
+
+#include "foundation/program_state.h"
+#include "store/database.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QPixmap>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace ShellTesting {
+
+namespace {
+
+bool CopyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir() ? !QDir().mkpath(target) : !QFile::copy(source, target))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ShellFolders::ShellFolders()
+{
+    if (!CopyTree(QStringLiteral(MD_SHARE_DIR "/Graphics"), program_.Path() + QStringLiteral("/Graphics")))
+        ADD_FAILURE() << "cannot copy the generated chess sets from " << MD_SHARE_DIR;
+    Support::Globals().DataPath = DataPath();
+}
+
+ShellFolders::~ShellFolders()
+{
+    Support::Globals().DataPath.clear();
+}
+
+QString ShellFolders::ChessSetPath(const QString& set) const
+{
+    return program_.Path() + QStringLiteral("/Graphics/") + set + QStringLiteral("/");
+}
+
+void ShellFolders::CopyChessSet(const QString& from, const QString& to) const
+{
+    ASSERT_TRUE(CopyTree(ChessSetPath(from), ChessSetPath(to)));
+}
+
+QString SaveScreenshot(QWidget& widget, const QString& name)
+{
+    const QString path = QStringLiteral("/tmp/marrowdale-") + name + QStringLiteral(".png");
+    EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
+    return path;
+}
+
+void StoreGame(const QString& dataPath, int id, int status)
+{
+    const Database::DataFolder folder(QFile::encodeName(dataPath).toStdString());
+    GameRecord game;
+    game.GAME_ID = id;
+    game.GAME_NAME = "Game " + std::to_string(id);
+    game.GAME_DATE = "01/02/2026";
+    game.GAME_OPPONENTS_NAME = "Bob Birch";
+    game.GAME_OPPONENTS_EMAIL = "bob@marrowdale.test";
+    game.GAME_STATUS = std::int16_t(status);
+    ASSERT_TRUE(Database::SaveGame(folder, game, {}));
+}
+
+} // namespace ShellTesting

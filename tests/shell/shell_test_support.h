@@ -1,0 +1,43 @@
+#pragma once
+// What the shell tests share: a program folder with the generated artwork
+// (skin, icons and the chess sets) and a data folder of their own.
+
+#include "tests/foundation/widget_test_support.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+class QWidget;
+
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace ShellTesting {
+
+class ShellFolders {
+public:
+    ShellFolders();
+    ~ShellFolders();
+    QString ProgramPath() const { return program_.Path(); }
+    QString DataPath() const { return data_.path() + QStringLiteral("/"); }
+    QString ChessSetPath(const QString& set) const;
+    // Copies the generated chess set under another name.
+    void CopyChessSet(const QString& from, const QString& to) const;
+
+private:
+    TestSupport::ProgramFolder program_;
+    QTemporaryDir data_;
+};
+
+// Saves the widget's picture as /tmp/marrowdale-<name>.png; the path.
+QString SaveScreenshot(QWidget& widget, const QString& name);
+
+// Stores a game with the given id and status in the data folder.
+void StoreGame(const QString& dataPath, int id, int status);
+
+} // namespace ShellTesting

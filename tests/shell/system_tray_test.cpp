@@ -1,0 +1,385 @@
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "shell/system_tray.h"
+#include "shell/tray_state.h"
+#include "tests/shell/recording_services.h"
+#include "tests/shell/shell_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace SysTraySupport;
+using ShellTesting::RecordingServices;
+using Calls = std::vector<std::string>;
+
+namespace {
+
+const std::string SecondCopyMessage =
+    "ShowMessage(2,Initialisation error,You already have Marrowdale running.||You cannot have more than one "
+    "copy of Marrowdale running at any one time.,Ok,5)";
+const std::string UnknownErrorMessage =
+    "ShowMessage(2,Initialisation error,An unknown error caused Marrowdale to fail to load.||If this "
+    "persists, try reinstalling.,Ok,5)";
+
+const Calls LoadUpToTheMail = {
+    "SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings", "LoadSettings", "ApplySkin",
+    "CheckColourDepth",     "TakeInstanceLock",     "SetLogonStatus(0)", "CheckRunBefore", "ShowSplash",
+    "ConnectAndRetrieve(0,0,1)", "SetMenuOptions", "PopulateTrayGameMenu"};
+
+Calls Plus(Calls calls, const Calls& more)
+{
+    calls.insert(calls.end(), more.begin(), more.end());
+    return calls;
+}
+
+class SystemTrayTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Support::ProgramState& state = Support::Globals();
+        state.Quitting = false;
+        state.StartupDone = false;
+        state.ModalBusy = false;
+        state.MailOffline = true;
+        state.StandAloneMode = false;
+        state.GameListShown = false;
+        state.NewMovesArrived = false;
+        state.PendingMoveList.clear();
+        state.CurrentGameID = -1;
+        state.CheckTimerEnabled = false;
+        TrayIcon::PretendDesktopHasTray(true);
+        // Every box the tray itself shows through the real message box.
+        host.Script = [](QWidget& box) { box.hide(); };
+        rec.Retrieval = [] { Support::Globals().MailOffline = false; };
+        tray = std::make_unique<SystemTray>(rec.Services());
+    }
+    void TearDown() override
+    {
+        tray.reset();
+        TrayIcon::PretendDesktopHasTray(std::nullopt);
+    }
+
+    // A started tray with the log emptied.
+    void Start()
+    {
+        ASSERT_TRUE(tray->Form_Load());
+        rec.Calls.clear();
+    }
+
+    ShellTesting::ShellFolders folders;
+    TestSupport::ScriptedHost host;
+    RecordingServices rec;
+    std::unique_ptr<SystemTray> tray;
+};
+
+TEST_F(SystemTrayTest, TrayStartupRunsEveryStepInOrderAndEndsRunning)
+{
+    rec.Settings = [] { Support::ProgramSettings().CheckInterval = 15000; };
+    ASSERT_TRUE(tray->Form_Load());
+    EXPECT_EQ(rec.Calls, LoadUpToTheMail);
+    EXPECT_TRUE(tray->TrayIcon.IsShown());
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
+    EXPECT_TRUE(tray->CheckTimer.isActive());
+    EXPECT_EQ(tray->CheckTimer.interval(), 15000);
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(Support::Globals().StartupDone);
+    EXPECT_EQ(Support::Globals().TrayForm, tray.get());
+
+    rec.Calls.clear();
+    tray->mnuPopupExit_Click();
+    EXPECT_EQ(rec.Calls, (Calls{"BackupDatabase", "CloseHelp", "SignOff(1)", "CloseDown(1)", "EndProgram(0)"}));
+    EXPECT_FALSE(tray->TrayIcon.IsShown());
+    EXPECT_EQ(Support::Globals().TrayForm, nullptr);
+}
+
+TEST_F(SystemTrayTest, WithoutANotificationAreaTheGameListIsTheMainWindowForThisRunOnly)
+{
+    TrayIcon::PretendDesktopHasTray(false);
+    ASSERT_TRUE(tray->Form_Load());
+    EXPECT_EQ(rec.Calls, Plus(LoadUpToTheMail, {"ShowGameList", "ShowTrayState(Marrowdale : Nothing new)",
+                                                "HideHideInterfaceItems"}));
+    EXPECT_FALSE(tray->TrayIcon.IsShown());
+    EXPECT_FALSE(Support::ProgramSettings().SystrayStartup);
+    EXPECT_TRUE(Support::ProgramSettings().SystrayStartupNext);
+}
+
+TEST_F(SystemTrayTest, SplashTakesOverTheLastStepsAndPlainModeShowsTheHelpItem)
+{
+    rec.SplashShows = true;
+    rec.Settings = [] { Support::ProgramSettings().SimpleUI = true; };
+    ASSERT_TRUE(tray->Form_Load());
+    Calls expected = LoadUpToTheMail;
+    expected.insert(expected.begin() + 6, "ShowPlainHelpItem");
+    EXPECT_EQ(rec.Calls, expected);
+    EXPECT_FALSE(tray->TrayIcon.IsShown());
+    EXPECT_FALSE(tray->CheckTimer.isActive());
+    EXPECT_TRUE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(Support::Globals().StartupDone);
+
+    tray->RunStartupTail();
+    EXPECT_TRUE(tray->TrayIcon.IsShown());
+    EXPECT_TRUE(tray->CheckTimer.isActive());
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+}
+
+TEST_F(SystemTrayTest, SecondCopyOnlySaysSoAndLeaves)
+{
+    rec.SecondCopy = true;
+    EXPECT_FALSE(tray->Form_Load());
+    EXPECT_EQ(rec.Calls, (Calls{"SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings", "LoadSettings",
+                                "ApplySkin", "CheckColourDepth", "TakeInstanceLock", SecondCopyMessage,
+                                "CloseHelp"}));
+    EXPECT_FALSE(tray->TrayIcon.IsShown());
+    EXPECT_TRUE(Support::Globals().Quitting);
+    EXPECT_EQ(Support::Globals().TrayForm, nullptr);
+}
+
+// Wherever the start fails, the settings are not saved and no icon stays;
+// a start that had signed on signs off again.
+TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
+{
+    const std::vector<std::string> steps = {
+        "SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings",          "LoadSettings",
+        "ApplySkin",            "CheckColourDepth",     "CheckRunBefore",           "ConnectAndRetrieve(0,0,1)",
+        "SetMenuOptions",       "PopulateTrayGameMenu"};
+    for (const std::string& step : steps) {
+        SCOPED_TRACE(step);
+        SetUp();
+        rec.Calls.clear();
+        rec.FailAt = step;
+        EXPECT_FALSE(tray->Form_Load());
+        const auto failed = std::find(rec.Calls.begin(), rec.Calls.end(), step);
+        ASSERT_NE(failed, rec.Calls.end());
+        Calls after(failed + 1, rec.Calls.end());
+        const bool signedOn = rec.Called("ConnectAndRetrieve(0,0,1)");
+        Calls expected;
+        if (step != "ApplySkin")  // the skin reports its own failure
+            expected.push_back(UnknownErrorMessage);
+        if (signedOn)
+            expected.push_back("SignOff(0)");
+        expected.push_back("CloseHelp");
+        EXPECT_EQ(after, expected);
+        EXPECT_FALSE(rec.Called("CloseDown(1)"));
+        EXPECT_FALSE(rec.Called("CloseDown(0)"));
+        EXPECT_FALSE(tray->TrayIcon.IsShown());
+        EXPECT_FALSE(Support::Globals().StartupDone);
+        EXPECT_FALSE(tray->CheckTimer.isActive());
+    }
+}
+
+TEST_F(SystemTrayTest, IntervalZeroKeepsTheTimerStoppedWhileSwitchedOn)
+{
+    rec.Settings = [] { Support::ProgramSettings().CheckInterval = 0; };
+    Start();
+    EXPECT_TRUE(Support::CheckTimerEnabled());
+    EXPECT_FALSE(tray->CheckTimer.isActive());
+    Support::ProgramSettings().CheckInterval = 30000;
+    Support::SetCheckTimer(true);
+    EXPECT_TRUE(tray->CheckTimer.isActive());
+    EXPECT_EQ(tray->CheckTimer.interval(), 30000);
+    Support::SetCheckTimer(false);
+    EXPECT_FALSE(tray->CheckTimer.isActive());
+}
+
+// Off-line (not stand-alone) first, then busy or menu open: no work at all;
+// otherwise the mail or the move files are read and the tray brought up to date.
+TEST_F(SystemTrayTest, PollingGuardTable)
+{
+    Start();
+    for (int bits = 0; bits < 16; ++bits) {
+        const bool offline = bits & 1, standAlone = bits & 2, busy = bits & 4, menu = bits & 8;
+        SCOPED_TRACE(testing::Message() << "offline " << offline << " standalone " << standAlone << " busy "
+                                        << busy << " menu " << menu);
+        Support::ProgramState& state = Support::Globals();
+        state.MailOffline = offline;
+        state.StandAloneMode = standAlone;
+        state.ModalBusy = busy;
+        tray->MenuShowing = menu;
+        tray->TrayIcon.Modify(QIcon(), QStringLiteral("untouched"));
+        rec.Calls.clear();
+        rec.Retrieval = [] {};
+        tray->CheckTimer_Timer();
+
+        if ((offline && !standAlone) || busy || menu) {
+            EXPECT_TRUE(rec.Calls.empty());
+            EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("untouched"));
+            continue;
+        }
+        EXPECT_EQ(rec.Calls, (Calls{standAlone ? "ImportMoveFiles(0,0)" : "RetrieveMoveMails(0,0)"}));
+        EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
+    }
+}
+
+TEST_F(SystemTrayTest, TrayStateOrderAndTheLostConnection)
+{
+    Start();
+    Support::Globals().ModalBusy = false;
+    Support::ProgramSettings().SysTrayIcons = 3;
+    rec.Retrieval = [] {};
+    tray->CheckTimer_Timer();
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
+
+    ShellTesting::StoreGame(folders.DataPath(), 1, 1);
+    tray->CheckTimer_Timer();
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - New move arrived"));
+
+    // The retrieval loses the connection: the not-connected icon, and the
+    // menu offers to log on again.
+    rec.Calls.clear();
+    rec.Retrieval = [] { Support::Globals().MailOffline = true; };
+    tray->CheckTimer_Timer();
+    EXPECT_EQ(rec.Calls, (Calls{"RetrieveMoveMails(0,0)", "SetMenuOptions"}));
+    EXPECT_EQ(tray->TrayIcon.Tip(), LostConnectionTip);
+    // Later ticks do nothing until a manual retrieve.
+    rec.Calls.clear();
+    tray->CheckTimer_Timer();
+    EXPECT_TRUE(rec.Calls.empty());
+    tray->UpdateTrayState(TrayModify);
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
+    EXPECT_EQ(TrayIconImage(Support::ProgramSettings().SysTrayIcons, NotConnected), 9);
+}
+
+TEST_F(SystemTrayTest, GameListShownIsRefilledAndCarriesTheStateWithoutTray)
+{
+    TrayIcon::PretendDesktopHasTray(false);
+    Start();
+    ShellTesting::StoreGame(folders.DataPath(), 4, 1);
+    tray->CheckTimer_Timer();
+    EXPECT_EQ(rec.Calls, (Calls{"RetrieveMoveMails(0,0)", "FillGameList(4)",
+                                "ShowTrayState(Marrowdale : New move arrived)"}));
+    rec.Calls.clear();
+    rec.Retrieval = [] { Support::Globals().MailOffline = true; };
+    tray->CheckTimer_Timer();
+    EXPECT_EQ(rec.LastStateCaption, QStringLiteral("Marrowdale : Not connected"));
+}
+
+TEST_F(SystemTrayTest, ManualRetrieveClearsTheLogonMarkAndGivesTheTimerBack)
+{
+    Start();
+    Support::Globals().GameListShown = true;
+    rec.Retrieval = [] {
+        EXPECT_TRUE(Support::Globals().ModalBusy);
+        EXPECT_FALSE(Support::CheckTimerEnabled());
+        Support::Globals().MailOffline = false;
+    };
+    tray->mnuPopupRetrieve_Click();
+    EXPECT_EQ(rec.Calls, (Calls{"SetLogonStatus(0)", "ConnectAndRetrieve(0,1,1)", "FillGameList(none)"}));
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(tray->CheckTimer.isActive());
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
+}
+
+TEST_F(SystemTrayTest, TrayClicks)
+{
+    Start();
+    tray->TrayIcon.SimulateDoubleClick();
+    rec.OpenItemEnabledAnswer = false;
+    tray->TrayIcon.SimulateDoubleClick();
+    bool menuFlag = false;
+    rec.DuringMenu = [&] { menuFlag = tray->MenuShowing; };
+    tray->TrayIcon.SimulateRightRelease(QPoint(5, 5));
+    EXPECT_TRUE(menuFlag);
+    EXPECT_FALSE(tray->MenuShowing);
+    Support::Globals().ModalBusy = true;
+    tray->TrayIcon.SimulateDoubleClick();
+    tray->TrayIcon.SimulateRightRelease(QPoint(5, 5));
+    EXPECT_EQ(rec.Calls, (Calls{"ShowGameList", "PopupMenu", "RefuseTrayClick(1)", "RefuseTrayClick(0)"}));
+}
+
+class NotifyTest : public SystemTrayTest {
+protected:
+    void Arrived(const QString& list, int method)
+    {
+        Support::Globals().PendingMoveList = list;
+        Support::Globals().NewMovesArrived = true;
+        Support::Globals().GameListShown = false;
+        Support::ProgramSettings().NotificationMethod = std::int16_t(method);
+        Support::ProgramSettings().NotificationSoundPath = QStringLiteral("/sounds/");
+        Support::ProgramSettings().NotificationSoundWav = QStringLiteral("None");
+        rec.Calls.clear();
+    }
+};
+
+TEST_F(NotifyTest, NextTakesWholeEntriesAndLaterEmptiesTheList)
+{
+    Start();
+    Arrived(QStringLiteral("1;11;"), 3);
+    rec.NotifyAnswers = {NotifyNext, NotifyLater};
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"PlaySound(/sounds/None)", "ShowNotification(1;11;)", "ShowNotification(11;)"}));
+    EXPECT_TRUE(Support::Globals().PendingMoveList.isEmpty());
+    EXPECT_FALSE(Support::Globals().NewMovesArrived);
+}
+
+TEST_F(NotifyTest, DuplicateIdsNeverAskAboutABlankId)
+{
+    Start();
+    Arrived(QStringLiteral("7;7;"), 2);
+    rec.NotifyAnswers = {NotifyNext, NotifyNext};
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(7;7;)"}));
+    EXPECT_FALSE(Support::Globals().NewMovesArrived);
+
+    Arrived(QStringLiteral(";;"), 2);
+    tray->NotifyNewMoves();
+    EXPECT_TRUE(rec.Calls.empty());
+}
+
+TEST_F(NotifyTest, PlayOpensTheFirstGameOrStopsWhenTheChessSetFails)
+{
+    Start();
+    Arrived(QStringLiteral("5;9;5;"), 2);
+    rec.ChessSetLoads = false;
+    rec.NotifyAnswers = {NotifyPlay};
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(5;9;5;)", "LoadChessSet"}));
+    EXPECT_TRUE(Support::Globals().NewMovesArrived);
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+
+    Arrived(QStringLiteral("5;9;5;"), 2);
+    rec.ChessSetLoads = true;
+    rec.NotifyAnswers = {NotifyPlay};
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(5;9;5;)", "LoadChessSet", "OpenBoard(5)"}));
+    EXPECT_EQ(Support::Globals().PendingMoveList, QStringLiteral("9;"));
+    EXPECT_TRUE(Support::Globals().ModalBusy);
+    EXPECT_FALSE(Support::Globals().ReturnToGameList);
+    EXPECT_FALSE(tray->CheckTimer.isActive());
+    EXPECT_TRUE(Support::Globals().NewMovesArrived);
+}
+
+TEST_F(NotifyTest, SoundOnlyKeepsTheListAndAnOpenGameListSilencesAll)
+{
+    Start();
+    Arrived(QStringLiteral("3;"), 1);
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"PlaySound(/sounds/None)"}));
+    EXPECT_EQ(Support::Globals().PendingMoveList, QStringLiteral("3;"));
+    EXPECT_TRUE(Support::Globals().NewMovesArrived);
+
+    Arrived(QStringLiteral("3;"), 3);
+    Support::Globals().GameListShown = true;
+    tray->NotifyNewMoves();
+    EXPECT_TRUE(rec.Calls.empty());
+    EXPECT_TRUE(Support::Globals().NewMovesArrived);
+
+    Arrived(QStringLiteral("3;"), 2);
+    rec.NotifyAnswers = {NotifyGameList};
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(3;)", "ShowGameList"}));
+    EXPECT_FALSE(Support::Globals().NewMovesArrived);
+}
+
+TEST_F(NotifyTest, AFailingNotificationIsReportedAndLeavesTheMovesPending)
+{
+    Start();
+    Arrived(QStringLiteral("3;"), 2);
+    rec.FailAt = "ShowNotification(3;)";
+    tray->NotifyNewMoves();
+    EXPECT_EQ(host.ModalRuns, 1);
+    EXPECT_TRUE(Support::Globals().NewMovesArrived);
+    EXPECT_EQ(Support::Globals().PendingMoveList, QStringLiteral("3;"));
+}
+
+} // namespace
