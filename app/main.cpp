@@ -18,7 +18,9 @@ int main(int argc, char* argv[])
     SysTraySupport::ProgramServices services;
     SysTraySupport::SystemTray tray(services.Services());
     services.Attach(tray);
-    if (!tray.Form_Load())
+    // A fatal failure late in the start (an unusable skin) ends the run
+    // before the event loop could be told to stop.
+    if (!tray.Form_Load() || Support::Globals().Quitting)
         return 1;
     return app.exec();
 }

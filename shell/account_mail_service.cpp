@@ -31,6 +31,8 @@ AccountMailService::AccountMailService(MailAccountStore& store, AskAccount ask, 
 
 bool AccountMailService::SignOn()
 {
+    // An earlier refusal must not stand for what goes wrong later.
+    lastError_.clear();
     if (inner_ && inner_->IsSignedOn())
         return true;
     if (!inner_) {

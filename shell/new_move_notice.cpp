@@ -40,7 +40,13 @@ Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId)
     state.ModalBusy = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     state.CurrentGameID = gameId;
-    services.Board->OpenBoard();
+    try {
+        services.Board->OpenBoard();
+    } catch (...) {
+        // The failure is reported with the normal pointer.
+        QGuiApplication::restoreOverrideCursor();
+        throw;
+    }
     QGuiApplication::restoreOverrideCursor();
     state.PendingMoveList = RemovePendingId(state.PendingMoveList, gameId);
     return Next::Stop;

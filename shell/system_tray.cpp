@@ -88,8 +88,11 @@ bool SystemTray::RunLoad()
         TrayIcon.Delete();
         if (mailTried_)
             services_.Mail->SignOff(false);
-        services_.Shutdown->CloseDown(false);
-        services_.Shutdown->EndProgram(1);
+        // Closing down unloads this window, which releases this very
+        // handler: nothing of it may be read afterwards.
+        ShutdownPort* shutdown = services_.Shutdown;
+        shutdown->CloseDown(false);
+        shutdown->EndProgram(1);
     };
     Support::RegisterWindow(TrayWindowName, {[this] { Form_Unload(); }, {}});
 
@@ -117,6 +120,10 @@ bool SystemTray::RunLoad()
     services_.Mail->SetLogonStatus(false);
     services_.Startup->CheckRunBefore();
 
+    // A fatal failure in a window shown so far (an unusable skin) has
+    // already ended the run.
+    if (state.Quitting)
+        return false;
     Support::SetCheckTimer(false);
     state.ModalBusy = true;
 
@@ -124,6 +131,8 @@ bool SystemTray::RunLoad()
 
     mailTried_ = true;
     services_.Mail->ConnectAndRetrieve(false, false, true);
+    if (state.Quitting)
+        return false;
     services_.Menu->SetMenuOptions();
     services_.Menu->PopulateTrayGameMenu();
 
@@ -164,12 +173,14 @@ void SystemTray::Form_Unload()
     unloaded_ = true;
     Support::ForgetWindow(TrayWindowName);
     services_.Shutdown->CloseHelp(*this);
+    // The sign-off's status window lets timer events through; no
+    // retrieval may start while the program ends.
+    CheckTimer.stop();
     if (!Support::Globals().Quitting) {
         SetTrayIcon(TrayDelete, NothingNew, QString());
         services_.Mail->SignOff(true);
         services_.Shutdown->CloseDown(Support::Globals().StartupDone);
     }
-    CheckTimer.stop();
     ReleaseGlobals();
 }
 

@@ -212,6 +212,21 @@ TEST_F(ProgramTest, CancelledAccountDialogLeavesTheProgramOffline)
     tray.mnuPopupExit_Click();
 }
 
+// The switch in any letter case: no sign-on is tried, and the tray offers
+// to log on.
+TEST_F(ProgramTest, NoNetworkSwitchStaysOfflineWithoutAskingForAnAccount)
+{
+    ProgramServices services(nullptr, QString::fromLatin1(Switches) + QStringLiteral(" -NoNetwork"));
+    SystemTray tray(services.Services());
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    EXPECT_EQ(accountDialogs, 0);
+    EXPECT_TRUE(Support::Globals().MailOffline);
+    EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
+    EXPECT_EQ(services.Menu.mnuPopupRetrieve->text(), QStringLiteral("Logon / Retrieve games"));
+    tray.mnuPopupExit_Click();
+}
+
 // A desktop without a notification area: the game list is the program's
 // window, carries the tray state, and closing it ends the program.
 TEST_F(ProgramTest, WithoutATrayClosingTheGameListEndsTheProgram)

@@ -32,6 +32,8 @@ bool RecordingServices::Called(const std::string& name) const
 bool RecordingServices::Log(const std::string& name)
 {
     Calls.push_back(name);
+    if (OnCall)
+        OnCall(name);
     return name == FailAt;
 }
 

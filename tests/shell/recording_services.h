@@ -40,6 +40,8 @@ public:
     // Looked at while the tray menu is up.
     std::function<void()> DuringMenu;
     QString LastStateCaption;
+    // Runs as each call is logged, with its logged name.
+    std::function<void(const std::string& name)> OnCall;
 
     bool Called(const std::string& name) const;
 

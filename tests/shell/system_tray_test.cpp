@@ -87,8 +87,15 @@ TEST_F(SystemTrayTest, TrayStartupRunsEveryStepInOrderAndEndsRunning)
     EXPECT_EQ(Support::Globals().TrayForm, tray.get());
 
     rec.Calls.clear();
+    // The sign-off's status window lets timer events through.
+    bool timerRanAtSignOff = true;
+    rec.OnCall = [&](const std::string& name) {
+        if (name == "SignOff(1)")
+            timerRanAtSignOff = tray->CheckTimer.isActive();
+    };
     tray->mnuPopupExit_Click();
     EXPECT_EQ(rec.Calls, (Calls{"BackupDatabase", "CloseHelp", "SignOff(1)", "CloseDown(1)", "EndProgram(0)"}));
+    EXPECT_FALSE(timerRanAtSignOff);
     EXPECT_FALSE(tray->TrayIcon.IsShown());
     EXPECT_EQ(Support::Globals().TrayForm, nullptr);
 }
@@ -165,6 +172,30 @@ TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
         EXPECT_FALSE(tray->TrayIcon.IsShown());
         EXPECT_FALSE(Support::Globals().StartupDone);
         EXPECT_FALSE(tray->CheckTimer.isActive());
+    }
+}
+
+// A window of the start (a notice, the mail's status) that ends the program
+// on an unusable skin: the start goes no further and reports failure.
+TEST_F(SystemTrayTest, FatalFailureInAWindowOfTheStartStopsIt)
+{
+    for (const std::string& step : {std::string("CheckRunBefore"), std::string("ConnectAndRetrieve(0,0,1)")}) {
+        SCOPED_TRACE(step);
+        SetUp();
+        rec.Calls.clear();
+        rec.OnCall = [&](const std::string& name) {
+            if (name == step)
+                Support::Globals().Quitting = true;
+        };
+        EXPECT_FALSE(tray->Form_Load());
+        const auto quit = std::find(rec.Calls.begin(), rec.Calls.end(), step);
+        ASSERT_NE(quit, rec.Calls.end());
+        const Calls after(quit + 1, rec.Calls.end());
+        const Calls expected = step == "CheckRunBefore" ? Calls{"CloseHelp"} : Calls{"SignOff(0)", "CloseHelp"};
+        EXPECT_EQ(after, expected);
+        EXPECT_FALSE(tray->TrayIcon.IsShown());
+        EXPECT_FALSE(tray->CheckTimer.isActive());
+        EXPECT_FALSE(Support::Globals().StartupDone);
     }
 }
 
