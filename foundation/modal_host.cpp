@@ -20,7 +20,9 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide)
+        // A minimised window is hidden by the window system, not answered:
+        // only the window's own hide ends the modal display.
+        if (event->type() == QEvent::Hide && !event->spontaneous())
             loop_.quit();
         return false;
     }

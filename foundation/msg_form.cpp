@@ -144,6 +144,38 @@ void MsgForm::SetCaption(const QString& caption)
 void MsgForm::SetMessageText(const QString& text)
 {
     Message->setText(text.isEmpty() ? QString() : text.split(QLatin1Char('|')).join(QLatin1Char('\n')));
+    FitMessage();
+}
+
+void MsgForm::FitMessage()
+{
+    // A text longer than the box was drawn for makes the box taller, so
+    // that no line is cut off: the buttons move down, the icon stays
+    // centred beside the text and, skinned, the picture and the outline
+    // stretch with the window.
+    const int extra = Message->heightForWidth(Message->width()) - Message->height();
+    if (extra <= 0)
+        return;
+    Message->resize(Message->width(), Message->height() + extra);
+    MessageBorder_L->resize(MessageBorder_L->width(), MessageBorder_L->height() + extra);
+    MessageIcon->move(MessageIcon->x(), MessageIcon->y() + extra / 2);
+    for (const SkinnedButtonParts* button : {&OkButton, &CancelButton})
+        for (QWidget* part : {static_cast<QWidget*>(button->picture), static_cast<QWidget*>(button->face),
+                              static_cast<QWidget*>(button->caption), static_cast<QWidget*>(button->shadow),
+                              static_cast<QWidget*>(button->plainTwin)})
+            part->move(part->x(), part->y() + extra);
+    setFixedSize(width(), height() + extra);
+    if (simpleUI_)
+        return;
+    QPalette stretched = palette();
+    const QPixmap picture = stretched.brush(QPalette::Window).texture();
+    if (!picture.isNull()) {
+        stretched.setBrush(QPalette::Window,
+                           QBrush(picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        setPalette(stretched);
+    }
+    if (const WindowShape::Member* member = WindowShape::Find("MsgForm"))
+        setMask(WindowShape::BuildWindowRegion(*member, 1.0f, float(height()) / float(member->pictureHeight), 0, 0));
 }
 
 void MsgForm::SetButtons(const QString& okCaption, const QString& cancelCaption)

@@ -19,15 +19,15 @@ const QString DpiErrorText = QStringLiteral(
     "The Marrowdale Graphical Interface will not display properly unless your desktop's font "
     "resolution is set to 96 DPI (no display scaling).  Because of this, Marrowdale will now run "
     "in Simple Interface mode.  To use the Graphical Interface, set the font resolution to 96 DPI "
-    "in your desktop's display settings, run Marrowdale again and uncheck the plain window style "
-    "User Interface in the options.");
+    "in your desktop's display settings, run Marrowdale again and switch off the plain window "
+    "style in the options.");
 const QString ScreenTooSmallTitle = QStringLiteral("Screen too small");
 const QString ScreenTooSmallText = QStringLiteral(
     "The Marrowdale Graphical Interface will not run at a screen resolution of less than 800x600 "
     "because of the size of some of the windows.  Because of this, Marrowdale will now run in "
     "Simple Interface mode.  To use the Graphical Interface, raise the screen resolution in your "
-    "desktop's display settings, run Marrowdale again and uncheck the plain window style User "
-    "Interface in the options.");
+    "desktop's display settings, run Marrowdale again and switch off the plain window style in "
+    "the options.");
 const QString LowColourDepthCaption = QStringLiteral("Low Colour Depth");
 const QString LowColourDepthText = QStringLiteral(
     "Marrowdale has been desiged to run with the colours set to high colour or better.  It will "

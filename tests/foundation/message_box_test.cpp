@@ -130,6 +130,43 @@ TEST_F(MessageBoxTest, FillsCaptionPlainTextLinesIconAndCentredButton)
     ShowMessage(5, QStringLiteral("C"), QString(), QStringLiteral("OK"), QString(), false);
 }
 
+TEST_F(MessageBoxTest, LongTextMakesTheBoxTallerInsteadOfCuttingLinesOff)
+{
+    const QString longText = QStringLiteral(
+        "As some point in the past Marrowdale crashed while trying to connect to your email system.  "
+        "You are now working off-line and will remain so until you choose Logon / Retrieve games from "
+        "the system tray menu and successfully connect to your email client.||Error 13: Permission "
+        "denied||/home/someone/.local/share/Tallowmere/Marrowdale/Data/Mdgdb.dat");
+    for (bool simple : {false, true}) {
+        SCOPED_TRACE(simple ? "plain" : "skinned");
+        ProgramSettings().SimpleUI = simple;
+        QSize shortSize, longSize;
+        host.Script = [&](QWidget& w) {
+            auto& box = static_cast<MsgForm&>(w);
+            shortSize = box.size();
+            box.OkButtonFace_Click();
+        };
+        ShowMessage(4, QStringLiteral("Transmission error."), QStringLiteral("Short."), QStringLiteral("OK"),
+                    QString(), false);
+        host.Script = [&](QWidget& w) {
+            auto& box = static_cast<MsgForm&>(w);
+            longSize = box.size();
+            EXPECT_GE(box.Message->height(), box.Message->heightForWidth(box.Message->width()));
+            QWidget* ok = simple ? static_cast<QWidget*>(box.OKButtonS) : box.OkButton.picture;
+            EXPECT_GE(ok->y(), box.Message->geometry().bottom());
+            EXPECT_LE(ok->geometry().bottom(), box.height());
+            if (!simple) {
+                EXPECT_EQ(box.OkButton.face->geometry(), ok->geometry());
+                EXPECT_GT(box.mask().boundingRect().bottom(), ok->geometry().bottom());
+            }
+            box.OkButtonFace_Click();
+        };
+        ShowMessage(4, QStringLiteral("Transmission error."), longText, QStringLiteral("OK"), QString(), false);
+        EXPECT_EQ(longSize.width(), shortSize.width());
+        EXPECT_GT(longSize.height(), shortSize.height());
+    }
+}
+
 TEST_F(MessageBoxTest, TimesOutAsCancelAfterTheSettingsTicks_NeverAtZero)
 {
     ProgramSettings().NotificationTimeout = 2;
