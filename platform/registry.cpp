@@ -4,6 +4,7 @@
 #include "platform/store_file_format.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -101,8 +102,11 @@ bool WriteEntries(QSettings& store, const std::vector<std::pair<QString, QVarian
         store.setValue(key, value);
     }
     store.sync();
-    if (store.status() == QSettings::NoError)
+    if (store.status() == QSettings::NoError) {
+        // The file holds the mail account's password: it is the user's alone.
+        QFile::setPermissions(store.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         return true;
+    }
     for (const auto& [key, old] : before) {
         if (old.isValid())
             store.setValue(key, old);

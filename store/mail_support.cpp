@@ -21,7 +21,7 @@ void ShowLogonCrashed(const Transport& t) {
         "As some point in the past Marrowdale crashed while trying to connect to your email "
         "system.  You are now working off-line and will remain so until you choose Logon / "
         "Retrieve games from the system tray menu and successfully connect to your email "
-        "client.  Please consult the document FAQ for help.",
+        "client.",
         "Ok", 5);
 }
 

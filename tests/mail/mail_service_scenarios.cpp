@@ -38,14 +38,15 @@ TEST_P(MailScenario, SentMailArrivesWhole) {
     // Long lines, CR LF breaks and a non-ASCII name: what a move mail holds.
     std::string body = "Banner line\r\n<<MARROWDALE:0|\r\n1|\r\n";
     body += std::string(300, 'x') + "|\r\nJos\xC3\xA9 Ca\xC3\xB1" "ada|\r\n:MARROWDALE>>";
-    MailSupport::OutgoingMail mail{world->Address(1), world->Name(1), "Marrowdale : e4, No comment.",
-                                   body};
+    // A comment typed with accents travels in the subject too.
+    const std::string subject = "Marrowdale : e4, Tr\xC3\xA8s bien";
+    MailSupport::OutgoingMail mail{world->Address(1), world->Name(1), subject, body};
     ASSERT_TRUE(sender->Send(mail)) << sender->LastError();
     ASSERT_TRUE(world->WaitForMail(1, 1));
 
     const auto inbox = List(*receiver, InboxScope::All);
     ASSERT_EQ(inbox.size(), 1u);
-    EXPECT_EQ(inbox[0].Subject, "Marrowdale : e4, No comment.");
+    EXPECT_EQ(inbox[0].Subject, subject);
     EXPECT_EQ(inbox[0].SenderName, world->Name(0));
     EXPECT_EQ(inbox[0].SenderAddress, world->Address(0));
     std::string read;

@@ -80,6 +80,8 @@ TEST_F(TransportTest, SignOnGuards) {
     EXPECT_EQ(call.sound, 5);
     EXPECT_EQ(call.text.substr(0, 60),
               "As some point in the past Marrowdale crashed while trying to");
+    // No pointer to a document we do not ship.
+    EXPECT_TRUE(call.text.ends_with("successfully connect to your email client.")) << call.text;
 
     player.logon.status = false;
     MailSupport::SignOn(player.transport, true);

@@ -44,9 +44,14 @@ const QString Key = QStringLiteral("Marrowdale");
 
 } // namespace
 
-TEST_F(RegistryTest, StoreLivesUnderTheConfigFolder)
+TEST_F(RegistryTest, StoreLivesUnderTheConfigFolderReadableByItsOwnerOnly)
 {
     EXPECT_EQ(StoreFilePath(), config_.path() + "/Tallowmere/Marrowdale.ini");
+    ASSERT_TRUE(CreateNewKey(SettingsKeyPath));
+    ASSERT_TRUE(SetKeyValue(SettingsSubkey, "Password", Value::Text("secret")));
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther
+                        | QFileDevice::WriteOther;
+    EXPECT_FALSE(QFile::permissions(StoreFilePath()) & others);
 }
 
 TEST_F(RegistryTest, ValuesKeepTheirKindThroughAReopenedStore)
