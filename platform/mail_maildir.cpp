@@ -1,14 +1,14 @@
 #include "platform/mail_maildir.h"
 
+#include "store/file_system.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -85,19 +85,6 @@ std::string UniqueName() {
     std::snprintf(text, sizeof text, "%010lld.M%06lldP%dQ%u.", static_cast<long long>(micro / 1000000),
                   static_cast<long long>(micro % 1000000), static_cast<int>(getpid()), ++counter);
     return text + HostName();
-}
-
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 } // namespace
@@ -185,18 +172,13 @@ bool Deliver(const fs::path& dir, const std::string& text, std::string& error, s
     const std::string name = UniqueName();
     const fs::path temp = dir / "tmp" / name;
     const fs::path final = dir / "new" / name;
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    if (!Database::RealFileSystem().CreateAndFlush(temp, text, 0600)) {
         error = "Cannot write " + temp.string() + ": " + std::strerror(errno);
         return false;
     }
-    const bool written = WriteAll(fd, text) && fsync(fd) == 0;
-    const int savedErrno = errno;
-    close(fd);
     // link() refuses an existing name, so a clash can never replace mail.
-    if (!written || link(temp.c_str(), final.c_str()) != 0) {
-        error = "Cannot deliver into " + dir.string() + ": " +
-                std::strerror(written ? errno : savedErrno);
+    if (link(temp.c_str(), final.c_str()) != 0) {
+        error = "Cannot deliver into " + dir.string() + ": " + std::strerror(errno);
         unlink(temp.c_str());
         return false;
     }
@@ -227,12 +209,10 @@ std::vector<Entry> Scan(const fs::path& dir) {
 }
 
 bool ReadFile(const fs::path& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return !in.bad();
+    auto content = Database::RealFileSystem().ReadAll(path);
+    if (!content) return false;
+    text = std::move(*content);
+    return true;
 }
 
 } // namespace MailSupport::Maildir

@@ -21,6 +21,43 @@ std::optional<std::string> ReadLive(const DataFolder& folder, bool& exists)
     return files.ReadAll(folder.Live());
 }
 
+void AppendLine(std::string& out, std::string_view line)
+{
+    out.append(line);
+    out += "\r\n";
+}
+
+// The live file's text as ReadLive gives it, backed up first when there is
+// a live file; nothing when it cannot be read or backed up.
+std::optional<std::string> ReadLiveBackedUp(const DataFolder& folder, bool& exists)
+{
+    auto text = ReadLive(folder, exists);
+    if (!text || (exists && !BackupDatabaseText(folder, *text)))
+        return std::nullopt;
+    return text;
+}
+
+// Copies every line of `live` except those of `gameID` to `out` and hands
+// the (last) one of `gameID` back; false when a line has no readable id.
+bool CopyOtherGames(std::string_view live, std::int32_t gameID, std::string& out,
+                    std::optional<std::string_view>& gameLine)
+{
+    bool readable = true;
+    ForEachLine(live, [&](std::string_view line) {
+        const auto id = LineGameId(line);
+        if (!id) {
+            readable = false;
+            return false;
+        }
+        if (*id == gameID)
+            gameLine = line;
+        else
+            AppendLine(out, line);
+        return true;
+    });
+    return readable;
+}
+
 // After a rewrite that went wrong: the half-made file goes, and the live
 // file is put back as the backup taken just before.
 void Recover(const DataFolder& folder)
@@ -30,12 +67,6 @@ void Recover(const DataFolder& folder)
         RestoreDatabase(folder, false);
     } catch (const std::exception&) {
     }
-}
-
-void AppendLine(std::string& out, std::string_view line)
-{
-    out.append(line);
-    out += "\r\n";
 }
 
 // The stored line's moves, as they stand, after the new header.
@@ -112,8 +143,8 @@ bool SaveGame(const DataFolder& folder, GameRecord& record, const MoveList& move
     std::string live;
     try {
         bool exists = false;
-        auto text = ReadLive(folder, exists);
-        if (!text || (exists && !BackupDatabaseText(folder, *text)))
+        auto text = ReadLiveBackedUp(folder, exists);
+        if (!text)
             return false;
         live = std::move(*text);
     } catch (const std::exception&) {
@@ -124,20 +155,7 @@ bool SaveGame(const DataFolder& folder, GameRecord& record, const MoveList& move
         std::string out;
         out.reserve(live.size() + 1024);
         std::optional<std::string_view> storedLine;
-        bool readable = true;
-        ForEachLine(live, [&](std::string_view line) {
-            const auto id = LineGameId(line);
-            if (!id) {
-                readable = false;
-                return false;
-            }
-            if (*id == record.GAME_ID)
-                storedLine = line;
-            else
-                AppendLine(out, line);
-            return true;
-        });
-        if (!readable) {
+        if (!CopyOtherGames(live, record.GAME_ID, out, storedLine)) {
             Recover(folder);
             return false;
         }
@@ -187,10 +205,10 @@ bool DeleteGame(const DataFolder& folder, std::int32_t gameID)
     std::string live;
     try {
         bool exists = false;
-        auto text = ReadLive(folder, exists);
+        auto text = ReadLiveBackedUp(folder, exists);
         if (!exists)
             return true;
-        if (!text || !BackupDatabaseText(folder, *text))
+        if (!text)
             return false;
         live = std::move(*text);
     } catch (const std::exception&) {
@@ -200,18 +218,9 @@ bool DeleteGame(const DataFolder& folder, std::int32_t gameID)
     try {
         std::string out;
         out.reserve(live.size());
-        bool readable = true;
-        ForEachLine(live, [&](std::string_view line) {
-            const auto id = LineGameId(line);
-            if (!id) {
-                readable = false;
-                return false;
-            }
-            if (*id != gameID)
-                AppendLine(out, line);
-            return true;
-        });
-        if (readable && ReplaceFile(folder.Files(), folder.Live(), folder.Rewrite(), out))
+        std::optional<std::string_view> deleted;
+        if (CopyOtherGames(live, gameID, out, deleted) &&
+            ReplaceFile(folder.Files(), folder.Live(), folder.Rewrite(), out))
             return true;
     } catch (const std::exception&) {
     }

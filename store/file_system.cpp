@@ -11,8 +11,9 @@ namespace {
 
 constexpr std::size_t ChunkSize = 1 << 20;
 
-// A new folder entry lasts a crash only once the folder itself is flushed.
-void FlushFolder(const std::filesystem::path& file)
+} // namespace
+
+void FlushFolderEntry(const std::filesystem::path& file)
 {
     auto folder = file.parent_path();
     if (folder.empty())
@@ -23,8 +24,6 @@ void FlushFolder(const std::filesystem::path& file)
     ::fsync(fd);
     ::close(fd);
 }
-
-} // namespace
 
 bool FileSystem::Exists(const std::filesystem::path& file)
 {
@@ -68,11 +67,8 @@ bool FileSystem::Flush(int fd)
     return ::fsync(fd) == 0;
 }
 
-bool FileSystem::WriteAndFlush(const std::filesystem::path& file, std::string_view bytes)
+bool FileSystem::WriteFlushAndClose(int fd, std::string_view bytes)
 {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
     bool ok = true;
     std::size_t done = 0;
     while (ok && done < bytes.size()) {
@@ -85,16 +81,37 @@ bool FileSystem::WriteAndFlush(const std::filesystem::path& file, std::string_vi
             done += static_cast<std::size_t>(n);
     }
     ok = ok && Flush(fd);
+    const int error = errno;
     if (::close(fd) != 0)
-        ok = false;
+        return false;
+    errno = error;
     return ok;
+}
+
+bool FileSystem::WriteAndFlush(const std::filesystem::path& file, std::string_view bytes)
+{
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    return fd >= 0 && WriteFlushAndClose(fd, bytes);
+}
+
+bool FileSystem::CreateAndFlush(const std::filesystem::path& file, std::string_view bytes, mode_t mode)
+{
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0)
+        return false;
+    if (WriteFlushAndClose(fd, bytes))
+        return true;
+    const int error = errno;
+    ::unlink(file.c_str());
+    errno = error;
+    return false;
 }
 
 bool FileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     if (::rename(from.c_str(), to.c_str()) != 0)
         return false;
-    FlushFolder(to);
+    FlushFolderEntry(to);
     return true;
 }
 

@@ -23,18 +23,32 @@ public:
     // Creates or truncates `file`, writes every byte and flushes it to the
     // disk; false when any of it fails (the file may then hold a part).
     virtual bool WriteAndFlush(const std::filesystem::path& file, std::string_view bytes);
+    // As WriteAndFlush, but only as a new file: it never opens one that
+    // exists, so two writers cannot share or replace a file. On failure a
+    // file it made is removed and errno tells why.
+    bool CreateAndFlush(const std::filesystem::path& file, std::string_view bytes, mode_t mode);
     // Renames over an existing `to` and flushes the folder entry.
     virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to);
     virtual bool Remove(const std::filesystem::path& file);
 
 protected:
-    // One write(2) of the loop in WriteAndFlush: bytes written or -1.
+    // One write(2) of the loop in WriteAndFlush and CreateAndFlush: bytes
+    // written or -1.
     virtual ssize_t WriteChunk(int fd, const char* data, std::size_t size);
     virtual bool Flush(int fd);
+
+private:
+    // Writes every byte to the open file, flushes and closes it; on failure
+    // errno is the first error's.
+    bool WriteFlushAndClose(int fd, std::string_view bytes);
 };
 
 // The program's own disk access.
 FileSystem& RealFileSystem();
+
+// Makes a new or renamed folder entry of `file` last a crash, by flushing
+// the folder that holds it.
+void FlushFolderEntry(const std::filesystem::path& file);
 
 // Replaces `target` with `bytes` through `temporary` (same folder): write,
 // flush, rename. On failure `target` is untouched and `temporary` removed.

@@ -49,6 +49,13 @@ void ShowRetrieveFailure(const Transport& t) {
                          "OK", 5);
 }
 
+void ShowTransmissionFailure(const Transport& t) {
+    ShowTransportMessage(t, Support::IconTransmission, "Transmission error.",
+                         "Marrowdale was unable to send your chess move.||Please re-open the game "
+                         "and re-send it.",
+                         "OK", 5);
+}
+
 // The game an arriving payload belongs to: by this player's id and the
 // datestamp, else by the opponent's id and the datestamp.
 bool FindArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
@@ -83,13 +90,6 @@ void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::stri
     call.okCaption = button;
     call.sound = sound;
     t.Folder.messages->ShowMessage(call);
-}
-
-void ShowTransmissionFailure(const Transport& t) {
-    ShowTransportMessage(t, Support::IconTransmission, "Transmission error.",
-                         "Marrowdale was unable to send your chess move.||Please re-open the game "
-                         "and re-send it.",
-                         "OK", 5);
 }
 
 std::string CleanSenderText(const std::string& text, std::size_t limit) {
@@ -153,6 +153,18 @@ bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& g
     return true;
 }
 
+bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
+                       const std::optional<ArrivalSender>& sender) {
+    std::int32_t gameID = 0;
+    bool newMoves = false;
+    if (!MergeArrivingGame(t.Folder, game, sender, gameID, newMoves)) return false;
+    if (newMoves) {
+        t.State.PendingMoveList += std::to_string(gameID) + ";";
+        t.State.NewMovesArrived = true;
+    }
+    return true;
+}
+
 bool ComposeMoveText(const Database::DataFolder& folder, std::int32_t gameID, GameRecord& record,
                      MoveList& moves, std::string& text) {
     std::vector<GameRecord> games;
@@ -165,6 +177,24 @@ bool ComposeMoveText(const Database::DataFolder& folder, std::int32_t gameID, Ga
     // What the opponent's program will check, checked here first: a game
     // it would refuse must not leave as if it had been sent.
     return CheckMovePayload(Support::ExtractMovePayload(text)).Passed();
+}
+
+bool DeliverMoveText(Transport& t, std::int32_t gameID, const MoveTextDelivery& deliver) {
+    try {
+        GameRecord record;
+        MoveList moves;
+        std::string text;
+        if (!ComposeMoveText(t.Folder, gameID, record, moves, text) ||
+            !deliver(record, moves, text)) {
+            ShowTransmissionFailure(t);
+            return false;
+        }
+    } catch (const std::exception&) {
+        ShowTransmissionFailure(t);
+        return false;
+    }
+    Database::BackupDatabase(t.Folder, false);
+    return true;
 }
 
 void SignOn(Transport& t, bool showStatus) {
@@ -206,29 +236,15 @@ void ConnectAndRetrieve(Transport& t, bool importFile, bool showStatus, bool fet
 }
 
 bool SendMoveMail(Transport& t, std::int32_t gameID) {
-    GameRecord record;
-    MoveList moves;
-    std::string text;
-    try {
-        if (!ComposeMoveText(t.Folder, gameID, record, moves, text)) {
-            ShowTransmissionFailure(t);
-            return false;
-        }
+    return DeliverMoveText(t, gameID, [&t](const GameRecord& record, const MoveList& moves,
+                                           const std::string& text) {
         OutgoingMail mail;
         mail.RecipientAddress = record.GAME_OPPONENTS_EMAIL;
         mail.RecipientName = record.GAME_HOST ? record.GAME_BLACK_NAME : record.GAME_WHITE_NAME;
         mail.Subject = MoveMailSubject(moves.back());
         mail.Body = text;
-        if (!t.Mail.Send(mail)) {
-            ShowTransmissionFailure(t);
-            return false;
-        }
-    } catch (const std::exception&) {
-        ShowTransmissionFailure(t);
-        return false;
-    }
-    Database::BackupDatabase(t.Folder, false);
-    return true;
+        return t.Mail.Send(mail);
+    });
 }
 
 void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
@@ -252,18 +268,11 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
             if (!ValidateMovePayload(payload, false, t.Folder.messages)) continue;
             const auto game = ReadMovePayload(payload);
             if (!game) continue;
-            std::int32_t gameID = 0;
-            bool newMoves = false;
-            if (!MergeArrivingGame(t.Folder, *game,
-                                   ArrivalSender{message.SenderName, message.SenderAddress},
-                                   gameID, newMoves)) {
+            if (!StoreArrivingGame(t, *game,
+                                   ArrivalSender{message.SenderName, message.SenderAddress})) {
                 ShowSaveFailure(t);
                 if (showStatus) t.Windows.ShowStatus(false, "");
                 return;
-            }
-            if (newMoves) {
-                t.State.PendingMoveList += std::to_string(gameID) + ";";
-                t.State.NewMovesArrived = true;
             }
             if (!t.Mail.Delete(message.Id)) throw std::runtime_error(t.Mail.LastError());
         }

@@ -13,6 +13,7 @@
 #include "store/move_payload.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -120,17 +121,27 @@ bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& g
                        const std::optional<ArrivalSender>& sender, std::int32_t& gameID,
                        bool& newMoves);
 
+// Stores an arriving game with MergeArrivingGame and, when it brought
+// something new, queues its id in PendingMoveList for the notification.
+// False when it could not be stored.
+bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
+                       const std::optional<ArrivalSender>& sender);
+
 // Shows one of the transport's messages through the folder's sink.
 void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::string& caption,
                           const std::string& text, const std::string& button, std::int16_t sound);
-
-// The report of a game that could not be sent, by mail or as a move file.
-void ShowTransmissionFailure(const Transport& t);
 
 // The move text of a stored game as the opponent will receive it: false
 // when the game cannot be loaded or its payload would fail the opponent's
 // validation.
 bool ComposeMoveText(const Database::DataFolder& folder, std::int32_t gameID, GameRecord& record,
                      MoveList& moves, std::string& text);
+
+// Hands the stored game, its moves and their move text to `deliver` (a
+// mail, a move file), then backs the database up. False (after telling the
+// user) when the text cannot be composed or `deliver` fails or throws.
+using MoveTextDelivery =
+    std::function<bool(const GameRecord& record, const MoveList& moves, const std::string& text)>;
+bool DeliverMoveText(Transport& t, std::int32_t gameID, const MoveTextDelivery& deliver);
 
 } // namespace MailSupport

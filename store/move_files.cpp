@@ -1,14 +1,13 @@
 #include "store/move_files.h"
 
 #include "store/backup.h"
+#include "store/file_system.h"
 #include "store/payload_validation.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,26 +47,6 @@ bool IsMoveFileName(const std::string& name) {
            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-void FlushFolder(const fs::path& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
-}
-
 // Writes the text under a temporary name that no import lists, then gives
 // it the lowest free move file name; link() refuses a name that exists, so
 // two writers can never take the same number or replace a file.
@@ -75,13 +54,11 @@ bool WriteNewMoveFile(const fs::path& folder, const std::string& text) {
     static std::atomic<unsigned> counter{0};
     const fs::path temporary = folder / (".mdmove-" + std::to_string(getpid()) + "-" +
                                          std::to_string(++counter) + ".tmp");
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, text) && fsync(fd) == 0;
-    close(fd);
+    if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0644)) return false;
     bool named = false;
-    for (std::uint64_t n = 1; written && !named && n <= MoveFileNumberLimit; ++n) {
-        const fs::path target = folder / MoveFileName(n);
+    fs::path target;
+    for (std::uint64_t n = 1; !named && n <= MoveFileNumberLimit; ++n) {
+        target = folder / MoveFileName(n);
         if (link(temporary.c_str(), target.c_str()) == 0) {
             named = true;
         } else if (errno == EEXIST) {
@@ -103,7 +80,7 @@ bool WriteNewMoveFile(const fs::path& folder, const std::string& text) {
         }
     }
     unlink(temporary.c_str());
-    if (named) FlushFolder(folder);
+    if (named) Database::FlushFolderEntry(target);
     return named;
 }
 
@@ -115,15 +92,6 @@ std::string FileSignature(const fs::path& path) {
            std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec);
 }
 
-bool ReadText(const fs::path& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return !in.bad();
-}
-
 } // namespace
 
 std::string MoveFileName(std::uint64_t number) {
@@ -131,21 +99,9 @@ std::string MoveFileName(std::uint64_t number) {
 }
 
 bool ExportMoveFile(Transport& t, std::int32_t gameID) {
-    GameRecord record;
-    MoveList moves;
-    std::string text;
-    try {
-        if (!ComposeMoveText(t.Folder, gameID, record, moves, text) ||
-            !WriteNewMoveFile(t.Folder.path, text)) {
-            ShowTransmissionFailure(t);
-            return false;
-        }
-    } catch (const std::exception&) {
-        ShowTransmissionFailure(t);
-        return false;
-    }
-    Database::BackupDatabase(t.Folder, false);
-    return true;
+    return DeliverMoveText(t, gameID, [&t](const GameRecord&, const MoveList&, const std::string& text) {
+        return WriteNewMoveFile(t.Folder.path, text);
+    });
 }
 
 std::vector<fs::path> ListMoveFiles(const fs::path& folder) {
@@ -189,13 +145,13 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile) {
     };
     try {
         for (const fs::path& path : files) {
-            std::string text;
             // A cancelled chooser gives no path: the pass ends without a word.
-            if (path.empty() || !ReadText(path, text)) {
+            const auto text = path.empty() ? std::nullopt : Database::RealFileSystem().ReadAll(path);
+            if (!text) {
                 hideStatus();
                 return;
             }
-            const std::string payload = Support::ExtractMovePayload(text);
+            const std::string payload = Support::ExtractMovePayload(*text);
             if (!pickFile) {
                 // An automatic pass reports a bad file once, not at every poll.
                 const std::string signature = FileSignature(path);
@@ -210,16 +166,10 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile) {
             const auto game = ReadMovePayload(payload);
             if (!game) continue;
             imported = true;
-            std::int32_t gameID = 0;
-            bool newMoves = false;
-            if (!MergeArrivingGame(t.Folder, *game, std::nullopt, gameID, newMoves)) {
+            if (!StoreArrivingGame(t, *game, std::nullopt)) {
                 ShowImportFailure(t, pickFile);
                 hideStatus();
                 return;
-            }
-            if (newMoves) {
-                t.State.PendingMoveList += std::to_string(gameID) + ";";
-                t.State.NewMovesArrived = true;
             }
             if (!pickFile) {
                 std::error_code ec;

@@ -296,3 +296,40 @@ TEST(BackupRestore, WithoutFilesAndWithMessages)
     EXPECT_EQ(refreshed, 0);
     EXPECT_EQ(sink.boxes.size(), 1u);
 }
+
+namespace {
+
+// Every write fails, as on a full disk.
+class FullDisk : public FileSystem {
+protected:
+    ssize_t WriteChunk(int, const char*, std::size_t) override
+    {
+        errno = ENOSPC;
+        return -1;
+    }
+};
+
+} // namespace
+
+TEST(CreateAndFlush, MakesOnlyNewFilesAndLeavesNothingOfAFailedOne)
+{
+    TempFolder folder;
+    WriteBytes(folder / "taken", "theirs");
+    FileSystem& disk = RealFileSystem();
+
+    errno = 0;
+    EXPECT_FALSE(disk.CreateAndFlush(folder / "taken", "mine", 0600));
+    EXPECT_EQ(errno, EEXIST);
+    EXPECT_EQ(ReadBytes(folder / "taken"), "theirs");
+
+    ASSERT_TRUE(disk.CreateAndFlush(folder / "fresh", "mine", 0600));
+    EXPECT_EQ(ReadBytes(folder / "fresh"), "mine");
+    EXPECT_EQ(std::filesystem::status(folder / "fresh").permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    FullDisk full;
+    errno = 0;
+    EXPECT_FALSE(full.CreateAndFlush(folder / "half", "mine", 0600));
+    EXPECT_EQ(errno, ENOSPC);
+    EXPECT_FALSE(std::filesystem::exists(folder / "half"));
+}
