@@ -25,11 +25,9 @@ constexpr QRect BorderRect(70, 46, 330, 86);
 constexpr QRect OkRect(110, 142, 90, 26);
 constexpr QRect CancelRect(220, 142, 90, 26);
 // The plain layout moves everything into the space of the absent picture
-// frame and shrinks the window (200 and 150 twips, 600 and 300 twips).
-constexpr int PlainShiftUp = 13;
-constexpr int PlainShiftLeft = 10;
-constexpr int PlainShrinkHeight = 40;
-constexpr int PlainShrinkWidth = 20;
+// frame and shrinks the window (left 150 and up 200 twips; 300 twips
+// narrower and 600 twips lower).
+constexpr PlainLayoutShift PlainLayout{10, 13, 20, 40};
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry)
 {
@@ -131,9 +129,7 @@ void MsgForm::SetSimpleUI()
     FormCaption->setFont(bold);
     ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
     ButtonUp(*this, QStringLiteral("CancelButton"), QString(), true);
-    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        child->move(child->x() - PlainShiftLeft, child->y() - PlainShiftUp);
-    setFixedSize(width() - PlainShrinkWidth, height() - PlainShrinkHeight);
+    ShiftIntoPlainLayout(*this, PlainLayout);
 }
 
 void MsgForm::SetCaption(const QString& caption)

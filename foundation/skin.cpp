@@ -304,4 +304,11 @@ bool ApplySkin(QWidget& window)
     return true;
 }
 
+void ShiftIntoPlainLayout(QWidget& window, const PlainLayoutShift& shift)
+{
+    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        child->move(child->x() - shift.left, child->y() - shift.up);
+    window.setFixedSize(window.width() - shift.shrinkWidth, window.height() - shift.shrinkHeight);
+}
+
 } // namespace Support

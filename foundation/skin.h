@@ -40,6 +40,17 @@ QString SkinFolder(const QString& skin);
 // The caller closes the window when it gets False.
 bool ApplySkin(QWidget& window);
 
+// The plain layout of a window laid out on its skin picture: without the
+// picture's frame every direct child moves left and up into the frame's
+// space, and the window shrinks by its frame's width and height.
+struct PlainLayoutShift {
+    int left;
+    int up;
+    int shrinkWidth;
+    int shrinkHeight;
+};
+void ShiftIntoPlainLayout(QWidget& window, const PlainLayoutShift& shift);
+
 // Dynamic properties a skinned grid also gets, one per swatch column, for
 // grids that draw their own header and selection.
 inline constexpr const char* GridColourProperties[] = {

@@ -22,11 +22,9 @@ namespace {
 constexpr QSize DesignSize(330, 77);
 constexpr QRect IconRect(40, 30, 16, 16);
 constexpr QRect TextRect(64, 26, 240, 24);
-// The plain layout (375 and 250 twips; 750 and 450 twips).
-constexpr int PlainShiftUp = 25;
-constexpr int PlainShiftLeft = 17;
-constexpr int PlainShrinkHeight = 50;
-constexpr int PlainShrinkWidth = 30;
+// The plain layout (left 250 and up 375 twips; 450 twips narrower and 750
+// twips lower).
+constexpr PlainLayoutShift PlainLayout{17, 25, 30, 50};
 // The "waiting" picture of the status icon strip.
 constexpr int WorkingIconCell = 1;
 constexpr int StatusIconSize = 16;
@@ -79,9 +77,7 @@ bool StatusWindow::Form_Load(bool simpleUI)
 
 void StatusWindow::SetSimpleUI()
 {
-    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        child->move(child->x() - PlainShiftLeft, child->y() - PlainShiftUp);
-    setFixedSize(width() - PlainShrinkWidth, height() - PlainShrinkHeight);
+    ShiftIntoPlainLayout(*this, PlainLayout);
 }
 
 void ShowStatus(bool visible, const QString& statusText)

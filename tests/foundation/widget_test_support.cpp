@@ -13,8 +13,6 @@
 
 namespace TestSupport {
 
-namespace {
-
 bool CopyTree(const QString& from, const QString& to)
 {
     QDir().mkpath(to);
@@ -31,8 +29,6 @@ bool CopyTree(const QString& from, const QString& to)
     }
     return true;
 }
-
-} // namespace
 
 void EnsureQtApp()
 {

@@ -23,6 +23,10 @@ struct QtApp {
     QtApp() { EnsureQtApp(); }
 };
 
+// Copies the folder `from` with everything below it to `to`; false at the
+// first file or folder that cannot be copied.
+bool CopyTree(const QString& from, const QString& to);
+
 // A temporary program folder with a copy of the generated "UI Graphics"
 // and "Icons" folders; it becomes the program's folder while it lives and
 // the settings get their defaults back.

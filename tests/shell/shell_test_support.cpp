@@ -3,8 +3,6 @@
 #include "foundation/program_state.h"
 #include "store/database.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QPixmap>
 #include <QWidget>
@@ -13,26 +11,9 @@
 
 namespace ShellTesting {
 
-namespace {
-
-bool CopyTree(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (it.fileInfo().isDir() ? !QDir().mkpath(target) : !QFile::copy(source, target))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 ShellFolders::ShellFolders()
 {
-    if (!CopyTree(QStringLiteral(MD_SHARE_DIR "/Graphics"), program_.Path() + QStringLiteral("/Graphics")))
+    if (!TestSupport::CopyTree(QStringLiteral(MD_SHARE_DIR "/Graphics"), program_.Path() + QStringLiteral("/Graphics")))
         ADD_FAILURE() << "cannot copy the generated chess sets from " << MD_SHARE_DIR;
     Support::Globals().DataPath = DataPath();
 }
@@ -49,7 +30,7 @@ QString ShellFolders::ChessSetPath(const QString& set) const
 
 void ShellFolders::CopyChessSet(const QString& from, const QString& to) const
 {
-    ASSERT_TRUE(CopyTree(ChessSetPath(from), ChessSetPath(to)));
+    ASSERT_TRUE(TestSupport::CopyTree(ChessSetPath(from), ChessSetPath(to)));
 }
 
 QString SaveScreenshot(QWidget& widget, const QString& name)
