@@ -114,7 +114,7 @@ QImage Swatch(int columns, int rows, const std::vector<std::vector<QColor>>& col
 // Labels that sit on the dark title band read light.
 bool OnTitleBand(const std::string& window, const std::string& label)
 {
-    return (window == "MsgForm" && label == "FormCaption") || (window == "AboutBox" && label == "lblTitle");
+    return window == "MsgForm" && label == "FormCaption";
 }
 
 void ButtonFace(QPainter& painter, const QRect& cell, bool pressed, bool disabled, const QString& caption)
