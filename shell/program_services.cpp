@@ -160,6 +160,7 @@ void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
     GameList.Retrieve = [&tray] { tray.mnuPopupRetrieve_Click(); };
+    Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
 }
 
 } // namespace SysTraySupport
