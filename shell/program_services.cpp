@@ -164,6 +164,7 @@ TrayServices ProgramServices::Services()
 void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
+    Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
     Board.ReturnList = &GameList;
     Support::GameListServices list;
     list.Board = &Board;

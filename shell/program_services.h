@@ -8,6 +8,7 @@
 #include "shell/interim_tray_menu.h"
 #include "shell/program_game_list.h"
 #include "shell/program_mail.h"
+#include "shell/program_splash.h"
 #include "shell/system_tray.h"
 #include "shell/tray_services.h"
 
@@ -53,11 +54,6 @@ public:
     GameListPort* ReturnList = nullptr;
 };
 
-class NoSplash : public SplashPort {
-public:
-    bool ShowSplash() override { return false; }
-};
-
 class ProgramShutdown : public ShutdownPort {
 public:
     void BackupDatabase() override;
@@ -93,7 +89,7 @@ public:
     InterimTrayMenu Menu;
     ProgramNotification Notification;
     ProgramBoard Board;
-    NoSplash Splash;
+    ProgramSplash Splash;
     ProgramShutdown Shutdown;
 
 private:
