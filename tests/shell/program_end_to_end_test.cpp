@@ -127,6 +127,14 @@ protected:
         }
     }
 
+    // The splash has its own tests; here the start-up runs to its end at once.
+    TrayServices WithoutSplash(ProgramServices& services)
+    {
+        TrayServices s = services.Services();
+        s.Splash = &noSplash;
+        return s;
+    }
+
     std::vector<GameRecord> StoredGames()
     {
         const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
@@ -140,7 +148,7 @@ protected:
     void RunProgram(Opponent& bob, const std::function<void()>& waitForSecondMail)
     {
         ProgramServices services(nullptr, QString::fromLatin1(Switches));
-        SystemTray tray(services.Services());
+        SystemTray tray(WithoutSplash(services));
         services.Attach(tray);
         ASSERT_TRUE(tray.Form_Load());
 
@@ -170,6 +178,9 @@ protected:
 
     ShellTesting::ShellFolders folders;
     TestSupport::ScriptedHost host;
+    struct NoSplash : SplashPort {
+        bool ShowSplash() override { return false; }
+    } noSplash;
     QTemporaryDir home;
     std::vector<QString> captions;
     int accountDialogs = 0;
@@ -202,7 +213,7 @@ TEST_F(ProgramTest, CancelledAccountDialogLeavesTheProgramOffline)
 {
     AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
     ProgramServices services(nullptr, QString::fromLatin1(Switches));
-    SystemTray tray(services.Services());
+    SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
     EXPECT_EQ(accountDialogs, 1);
@@ -217,7 +228,7 @@ TEST_F(ProgramTest, CancelledAccountDialogLeavesTheProgramOffline)
 TEST_F(ProgramTest, NoNetworkSwitchStaysOfflineWithoutAskingForAnAccount)
 {
     ProgramServices services(nullptr, QString::fromLatin1(Switches) + QStringLiteral(" -NoNetwork"));
-    SystemTray tray(services.Services());
+    SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
     EXPECT_EQ(accountDialogs, 0);
@@ -234,7 +245,7 @@ TEST_F(ProgramTest, WithoutATrayClosingTheGameListEndsTheProgram)
     TrayIcon::PretendDesktopHasTray(false);
     AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
     ProgramServices services(nullptr, QString::fromLatin1(Switches));
-    SystemTray tray(services.Services());
+    SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
     Support::GameInterface* list = services.GameList.Window();
@@ -258,7 +269,7 @@ TEST_F(ProgramTest, SecondCopyOnTheSameDataFolderLeavesEverythingAlone)
 {
     AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
     ProgramServices first(nullptr, QString::fromLatin1(Switches));
-    SystemTray firstTray(first.Services());
+    SystemTray firstTray(WithoutSplash(first));
     ASSERT_TRUE(firstTray.Form_Load());
     captions.clear();
     const QByteArray settingsBefore = [] {
@@ -267,7 +278,7 @@ TEST_F(ProgramTest, SecondCopyOnTheSameDataFolderLeavesEverythingAlone)
     }();
 
     ProgramServices second(nullptr, QString::fromLatin1(Switches));
-    SystemTray secondTray(second.Services());
+    SystemTray secondTray(WithoutSplash(second));
     EXPECT_FALSE(secondTray.Form_Load());
     EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Initialisation error")}));
     EXPECT_EQ(accountDialogs, 1);
