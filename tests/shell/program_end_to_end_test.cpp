@@ -10,6 +10,7 @@
 #include "platform/mail_post_office.h"
 #include "platform/registry.h"
 #include "shell/mail_account_dialog.h"
+#include "shell/notify_form.h"
 #include "shell/program_services.h"
 #include "shell/system_tray.h"
 #include "store/database.h"
@@ -118,6 +119,9 @@ protected:
             // The first-run notice has OK only; the new-move notice's
             // Cancel is "Later".
             QTest::keyClick(box, Qt::Key_Escape);
+        } else if (auto* notice = qobject_cast<Support::NotifyForm*>(&window)) {
+            notified.push_back(notice->OpName->text());
+            QTest::keyClick(notice, Qt::Key_Escape);
         } else if (auto* dialog = qobject_cast<MailSupport::MailAccountDialog*>(&window)) {
             ++accountDialogs;
             if (AnswerAccount)
@@ -160,8 +164,8 @@ protected:
         EXPECT_EQ(games[0].GAME_STATUS, StatusPlayersMove);
         EXPECT_TRUE(tray.TrayIcon.IsShown());
         EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - New move arrived"));
-        // The notification was answered "Later".
-        EXPECT_NE(std::find(captions.begin(), captions.end(), QStringLiteral("New move arrived")), captions.end());
+        // The notification named the opponent and was answered "Later".
+        EXPECT_EQ(notified, std::vector<QString>{QStringLiteral("Bob Birch")});
         EXPECT_TRUE(Support::Globals().PendingMoveList.isEmpty());
 
         bob.SendNewGame(2, "Alice Amber", aliceAddress);
@@ -183,6 +187,7 @@ protected:
     } noSplash;
     QTemporaryDir home;
     std::vector<QString> captions;
+    std::vector<QString> notified;
     int accountDialogs = 0;
     std::function<void(MailSupport::MailAccountDialog&)> AnswerAccount;
     std::string aliceAddress = "alice@marrowdale.test";
