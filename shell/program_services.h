@@ -1,8 +1,7 @@
 #pragma once
 // The real services of the tray window: the foundation's checks and
 // settings, the move-mail transport, the windows that exist so far (with
-// stand-ins for the tray menu, notification and board until those windows
-// are built) and the end of the program.
+// stand-ins for the tray menu and board until those windows are built) and the end of the program.
 
 #include "shell/account_mail_service.h"
 #include "shell/interim_tray_menu.h"
@@ -36,8 +35,7 @@ private:
     std::unique_ptr<InstanceLock> lock_;
 };
 
-// Until the notification window exists: a message box offering the game
-// list or later.
+// The sound of a new move and the notification window.
 class ProgramNotification : public NotificationPort {
 public:
     void PlaySound(const QString& path) override;
