@@ -67,6 +67,10 @@ InterimGameListWindow::InterimGameListWindow()
         if (Retrieve)
             Retrieve();
     });
+    connect(GameList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* row) {
+        if (OpenGame && row)
+            OpenGame(row->text(0).toInt());
+    });
     connect(ExitButton, &QPushButton::clicked, this, [] { Support::ExitProgram(); });
 }
 
@@ -120,6 +124,7 @@ void InterimGameList::ShowGameList()
     if (!openWindow) {
         openWindow = new InterimGameListWindow;
         openWindow->Retrieve = Retrieve;
+        openWindow->OpenGame = OpenGame;
         Support::RegisterWindow(WindowName, {[] {
                                                  if (openWindow) {
                                                      openWindow->hide();

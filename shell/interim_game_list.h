@@ -30,6 +30,8 @@ public:
     QPushButton* ExitButton;
 
     std::function<void()> Retrieve;
+    // A double-click on a game opens it on the board.
+    std::function<void(int gameId)> OpenGame;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,6 +48,8 @@ public:
 
     // What the window's Retrieve button does.
     std::function<void()> Retrieve;
+    // What a double-click on a game does.
+    std::function<void(int gameId)> OpenGame;
     InterimGameListWindow* Window() const;
 
 private:

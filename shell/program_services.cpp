@@ -99,18 +99,6 @@ int ProgramNotification::ShowNotification()
     return toGameList ? NotifyGameList : NotifyLater;
 }
 
-bool ProgramBoard::LoadChessSet()
-{
-    const Support::Settings& settings = Support::ProgramSettings();
-    return SysTraySupport::LoadChessSet(settings.ChessSet, settings.ChessBoard);
-}
-
-void ProgramBoard::OpenBoard()
-{
-    Support::SetCheckTimer(true);
-    Support::Globals().ModalBusy = false;
-}
-
 void ProgramShutdown::BackupDatabase()
 {
     Database::BackupDatabase(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()),
@@ -144,7 +132,7 @@ void ProgramShutdown::RefuseTrayClick(bool messageBox)
 }
 
 ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::optional<QString> commandLine)
-    : Startup(std::move(commandLine))
+    : Startup(std::move(commandLine)), Board(GameList, Menu)
 {
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
     Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
@@ -160,6 +148,7 @@ void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
     GameList.Retrieve = [&tray] { tray.mnuPopupRetrieve_Click(); };
+    GameList.OpenGame = [this](int gameId) { Board.OpenFromGameList(gameId); };
 }
 
 } // namespace SysTraySupport

@@ -1,12 +1,13 @@
 #pragma once
 // The real services of the tray window: the foundation's checks and
-// settings, the move-mail transport, the windows that exist so far (with
+// settings, the move-mail transport, the board, the windows that exist so far (with
 // stand-ins for the game list, tray menu and notification until those
 // windows are built) and the end of the program.
 
 #include "shell/account_mail_service.h"
 #include "shell/interim_game_list.h"
 #include "shell/interim_tray_menu.h"
+#include "shell/program_board.h"
 #include "shell/program_mail.h"
 #include "shell/system_tray.h"
 #include "shell/tray_services.h"
@@ -41,14 +42,6 @@ class ProgramNotification : public NotificationPort {
 public:
     void PlaySound(const QString& path) override;
     int ShowNotification() override;
-};
-
-class ProgramBoard : public BoardPort {
-public:
-    bool LoadChessSet() override;
-    // The board window is not built yet: the game start is given back at
-    // once, as its closing would.
-    void OpenBoard() override;
 };
 
 class NoSplash : public SplashPort {
