@@ -115,6 +115,11 @@ bool FileSystem::Rename(const std::filesystem::path& from, const std::filesystem
     return true;
 }
 
+bool FileSystem::Link(const std::filesystem::path& existing, const std::filesystem::path& link)
+{
+    return ::link(existing.c_str(), link.c_str()) == 0;
+}
+
 bool FileSystem::Remove(const std::filesystem::path& file)
 {
     return ::unlink(file.c_str()) == 0 || errno == ENOENT;
@@ -129,6 +134,8 @@ FileSystem& RealFileSystem()
 bool ReplaceFile(FileSystem& files, const std::filesystem::path& target,
                  const std::filesystem::path& temporary, std::string_view bytes)
 {
+    if (!files.Remove(temporary))
+        return false;
     if (files.WriteAndFlush(temporary, bytes) && files.Rename(temporary, target))
         return true;
     files.Remove(temporary);
