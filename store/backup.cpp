@@ -48,19 +48,21 @@ bool IsWholeDatabaseText(std::string_view text)
     return text.find('\0') == std::string_view::npos && (text.empty() || text.back() == '\n');
 }
 
-std::optional<std::string> RepairedDatabaseText(std::string_view text)
+bool RepairDatabaseText(std::string& text)
 {
     if (IsWholeDatabaseText(text))
-        return std::string(text);
-    if (text.find('\0') != std::string_view::npos)
-        return std::nullopt;
-    if (text.back() == '\r')
-        text.remove_suffix(1);
-    const auto lastLineStart = text.rfind('\n');
-    const auto lastLine = text.substr(lastLineStart == std::string_view::npos ? 0 : lastLineStart + 1);
-    if (!IsWholeGameLine(lastLine))
-        return std::nullopt;
-    return std::string(text) + "\r\n";
+        return true;
+    if (text.find('\0') != std::string::npos)
+        return false;
+    std::string_view body = text;
+    if (body.back() == '\r')
+        body.remove_suffix(1);
+    const auto lastLineStart = body.rfind('\n');
+    if (!IsWholeGameLine(body.substr(lastLineStart == std::string_view::npos ? 0 : lastLineStart + 1)))
+        return false;
+    text.resize(body.size());
+    text += "\r\n";
+    return true;
 }
 
 std::optional<std::string> ReadLiveDatabase(const DataFolder& folder, bool& exists, bool& mended)
@@ -70,12 +72,14 @@ std::optional<std::string> ReadLiveDatabase(const DataFolder& folder, bool& exis
     exists = files.Exists(folder.Live());
     if (!exists)
         return std::string();
-    const auto read = files.ReadAll(folder.Live());
-    if (!read)
+    auto text = files.ReadAll(folder.Live());
+    if (!text)
         return std::nullopt;
-    auto whole = RepairedDatabaseText(*read);
-    mended = whole && whole->size() != read->size();
-    return whole;
+    const std::size_t readSize = text->size();
+    if (!RepairDatabaseText(*text))
+        return std::nullopt;
+    mended = text->size() != readSize;
+    return text;
 }
 
 bool BackupLiveText(const DataFolder& folder, std::string_view liveText, bool asSecondName)

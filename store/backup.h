@@ -23,7 +23,7 @@ bool RestoreDatabase(const DataFolder& folder, bool showMessage,
                      const std::function<void()>& refreshListWindow = {});
 
 // The live file's text, made whole where that is harmless
-// (RepairedDatabaseText): "" with `exists` false when there is none,
+// (RepairDatabaseText): "" with `exists` false when there is none,
 // nothing when it cannot be read or is damaged. `mended` tells whether the
 // text differs from the file's bytes.
 std::optional<std::string> ReadLiveDatabase(const DataFolder& folder, bool& exists, bool& mended);

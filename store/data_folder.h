@@ -38,10 +38,10 @@ struct DataFolder {
 // last line. A text that is not whole is never copied over a good one.
 bool IsWholeDatabaseText(std::string_view text);
 
-// The database text made whole where what is wrong is plainly harmless: a
+// Makes a database text whole where what is wrong is plainly harmless: a
 // last line that reads as a whole game but lacks its line end, or has its
-// CR alone, gets its CR LF. Nothing when the text is damaged (NUL bytes, or
-// a last line without its end that is cut short).
-std::optional<std::string> RepairedDatabaseText(std::string_view text);
+// CR alone, gets its CR LF. False, leaving the text alone, when it is
+// damaged (NUL bytes, or a last line without its end that is cut short).
+bool RepairDatabaseText(std::string& text);
 
 } // namespace Database

@@ -41,7 +41,7 @@ std::optional<DatabaseDamage> FindDatabaseDamage(const DataFolder& folder)
         damage.line = LineOf(*text, nul);
         return damage;
     }
-    if (!RepairedDatabaseText(*text)) {
+    if (std::string mended = *text; !RepairDatabaseText(mended)) {
         damage.kind = DatabaseDamage::Kind::CutShort;
         damage.line = LineOf(*text, text->size() - 1);
         return damage;

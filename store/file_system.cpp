@@ -36,13 +36,17 @@ std::optional<std::string> FileSystem::ReadAll(const std::filesystem::path& file
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
+    // Read straight into the text, sized to the file plus one byte so that
+    // the end shows without growing it.
     std::string content;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0)
-        content.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[1 << 16];
+    std::size_t used = 0;
+    content.resize(::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1
+                                                               : std::size_t{1} << 16);
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (used == content.size())
+            content.resize(content.size() * 2);
+        const ssize_t n = ::read(fd, content.data() + used, content.size() - used);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -51,9 +55,10 @@ std::optional<std::string> FileSystem::ReadAll(const std::filesystem::path& file
         }
         if (n == 0)
             break;
-        content.append(buffer, static_cast<std::size_t>(n));
+        used += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    content.resize(used);
     return content;
 }
 
