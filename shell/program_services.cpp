@@ -13,6 +13,7 @@
 #include "shell/chess_set.h"
 #include "shell/pending_moves.h"
 #include "shell/status_window.h"
+#include "shell/tray_state.h"
 #include "store/backup.h"
 #include "store/database.h"
 
@@ -147,8 +148,14 @@ TrayServices ProgramServices::Services()
 void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
-    GameList.Retrieve = [&tray] { tray.mnuPopupRetrieve_Click(); };
-    GameList.OpenGame = [this](int gameId) { Board.OpenFromGameList(gameId); };
+    Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
+    Support::GameListServices list;
+    list.Board = &Board;
+    list.Mail = Mail.get();
+    list.UpdateTrayState = [] { SysTraySupport::UpdateTrayState(TrayModify); };
+    list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
+    list.EndProgram = [] { Support::ExitProgram(); };
+    GameList.SetServices(std::move(list));
 }
 
 } // namespace SysTraySupport
