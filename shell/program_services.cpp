@@ -11,7 +11,7 @@
 #include "foundation/sound_cues.h"
 #include "foundation/startup_checks.h"
 #include "shell/chess_set.h"
-#include "shell/pending_moves.h"
+#include "shell/notify_form.h"
 #include "shell/status_window.h"
 #include "shell/tray_state.h"
 #include "store/backup.h"
@@ -84,20 +84,7 @@ void ProgramNotification::PlaySound(const QString& path)
 
 int ProgramNotification::ShowNotification()
 {
-    const std::optional<std::int32_t> id = FirstPendingId(Support::Globals().PendingMoveList);
-    if (!id)
-        return NotifyLater;
-    const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
-    std::vector<GameRecord> games;
-    if (!Database::SelectGames(folder, games, "Game_id;" + std::to_string(*id), "") || games.empty())
-        return NotifyLater;
-    const GameRecord& game = games.front();
-    const bool toGameList = Support::ShowMessage(
-        1, QStringLiteral("New move arrived"),
-        QStringLiteral("A new move has arrived from ") + QString::fromStdString(game.GAME_OPPONENTS_NAME)
-            + QStringLiteral(" in the game \"") + QString::fromStdString(game.GAME_NAME) + QStringLiteral("\"."),
-        QStringLiteral("Game list"), QStringLiteral("Later"), true, Support::CueInformation);
-    return toGameList ? NotifyGameList : NotifyLater;
+    return Support::ShowNotification();
 }
 
 void ProgramShutdown::BackupDatabase()
