@@ -112,6 +112,7 @@ bool Board::Form_Load(const BoardOptions& options)
 {
     simpleUI_ = options.simpleUI;
     showToolTips_ = options.showToolTips;
+    WindowShape::EnableBackgroundDrag(*this);
     if (options.simpleUI) {
         SetSimpleUI();
     } else {

@@ -57,6 +57,7 @@ ExchangePawn::ExchangePawn(Colour side, BoardPictures& pictures) : side_(side), 
 
 bool ExchangePawn::Form_Load(bool simpleUI, bool showToolTips)
 {
+    WindowShape::EnableBackgroundDrag(*this);
     if (simpleUI) {
         SetSimpleUI();
     } else {
