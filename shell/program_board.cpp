@@ -89,18 +89,6 @@ void ProgramBoard::OpenBoard()
     board->activateWindow();
 }
 
-void ProgramBoard::OpenFromGameList(int gameId)
-{
-    if (window_ || !LoadChessSet())
-        return;
-    Support::ProgramState& state = Support::Globals();
-    state.ReturnToGameList = true;
-    Support::SetCheckTimer(false);
-    state.ModalBusy = true;
-    state.CurrentGameID = gameId;
-    OpenBoard();
-}
-
 void ProgramBoard::ReturnToGameList(int currentGameId)
 {
     gameList_.FillGameList(currentGameId > 0 ? std::optional<int>(currentGameId) : std::nullopt);
