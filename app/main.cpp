@@ -1,5 +1,6 @@
 // Marrowdale: correspondence chess by e-mail. The hidden tray window starts
 // the program and lives until it ends.
+#include "dialogs/about_box.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "options/options_page.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     // The program runs on with no window open: the tray icon is its face.
     QApplication::setQuitOnLastWindowClosed(false);
     Support::Globals().ProgramFolder = Support::DefaultProgramFolder();
+    AboutSupport::InstallAboutBox();
 
     SysTraySupport::ProgramServices services;
     SysTraySupport::SystemTray tray(services.Services());
