@@ -3,6 +3,8 @@
 
 #include "tests/options/options_test_support.h"
 
+#include "foundation/options_about_entry.h"
+#include "foundation/program_state.h"
 #include "foundation/settings.h"
 
 #include <QCheckBox>
@@ -372,4 +374,27 @@ TEST_F(OptionsPageTest, TheHeuristicsPageSliderHighlightDoubleClickAndDefaults)
     EXPECT_EQ(settings.Heuristics, Support::FactoryHeuristics);
     EXPECT_TRUE(item(4)->text(5).isEmpty());
     EXPECT_EQ(item(4)->text(3), QStringLiteral("-118"));
+}
+
+TEST_F(OptionsPageTest, TheOptionsEntryShowsTheWindowModallyWithPollingPaused)
+{
+    Support::EntryWindows().RunOptionsPage = [this] { RunOptionsPage(port); };
+    Support::Globals().ModalBusy = false;
+    bool shown = false;
+    const auto answerMessages = host.Script;
+    host.Script = [&](QWidget& window) {
+        auto* options = qobject_cast<OptionsPage*>(&window);
+        if (!options)
+            return answerMessages(window);
+        shown = true;
+        EXPECT_TRUE(Support::Globals().ModalBusy);
+        options->opVerbose->click();
+        QTest::keyClick(options->opVerbose, Qt::Key_Return);
+        EXPECT_FALSE(options->isVisible());
+    };
+    Support::ShowOptions();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(Support::ProgramSettings().Verbose);
+    Support::EntryWindows().RunOptionsPage = nullptr;
 }
