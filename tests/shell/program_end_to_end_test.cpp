@@ -95,6 +95,23 @@ bool WaitForFiles(const fs::path& maildirNew, std::size_t count)
     return false;
 }
 
+// Starts the program. The splash stands while the start-up runs; then its
+// minimum time passes on the test's clock and it hands over.
+void StartProgram(ProgramServices& services, SystemTray& tray)
+{
+    auto now = std::make_shared<std::int64_t>(0);
+    services.Splash.Clock = [now] { return *now; };
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    SplashSupport::SplashScreen* splash = services.Splash.Window();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(Support::Globals().ModalBusy);
+    *now += SplashSupport::MinimumShowMilliseconds;
+    splash->SplashTimer_Timer();
+    EXPECT_TRUE(splash->Closed());
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+}
+
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -141,8 +158,7 @@ protected:
     {
         ProgramServices services(nullptr, QString::fromLatin1(Switches));
         SystemTray tray(services.Services());
-        services.Attach(tray);
-        ASSERT_TRUE(tray.Form_Load());
+        StartProgram(services, tray);
 
         EXPECT_FALSE(Support::Globals().MailOffline);
         EXPECT_FALSE(Support::GetLogonStatus());
@@ -203,8 +219,7 @@ TEST_F(ProgramTest, CancelledAccountDialogLeavesTheProgramOffline)
     AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
     ProgramServices services(nullptr, QString::fromLatin1(Switches));
     SystemTray tray(services.Services());
-    services.Attach(tray);
-    ASSERT_TRUE(tray.Form_Load());
+    StartProgram(services, tray);
     EXPECT_EQ(accountDialogs, 1);
     EXPECT_TRUE(Support::Globals().MailOffline);
     EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
@@ -218,8 +233,7 @@ TEST_F(ProgramTest, NoNetworkSwitchStaysOfflineWithoutAskingForAnAccount)
 {
     ProgramServices services(nullptr, QString::fromLatin1(Switches) + QStringLiteral(" -NoNetwork"));
     SystemTray tray(services.Services());
-    services.Attach(tray);
-    ASSERT_TRUE(tray.Form_Load());
+    StartProgram(services, tray);
     EXPECT_EQ(accountDialogs, 0);
     EXPECT_TRUE(Support::Globals().MailOffline);
     EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
@@ -235,8 +249,7 @@ TEST_F(ProgramTest, WithoutATrayClosingTheGameListEndsTheProgram)
     AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
     ProgramServices services(nullptr, QString::fromLatin1(Switches));
     SystemTray tray(services.Services());
-    services.Attach(tray);
-    ASSERT_TRUE(tray.Form_Load());
+    StartProgram(services, tray);
     InterimGameListWindow* list = services.GameList.Window();
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isVisible());
