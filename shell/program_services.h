@@ -1,12 +1,13 @@
 #pragma once
 // The real services of the tray window: the foundation's checks and
-// settings, the move-mail transport, the windows that exist so far (with
-// stand-ins for the game list, tray menu and notification until those
-// windows are built) and the end of the program.
+// settings, the move-mail transport, the board, the game list, the splash
+// screen, the windows that exist so far (with a stand-in for the tray menu
+// until it is built) and the end of the program.
 
 #include "shell/account_mail_service.h"
-#include "shell/interim_game_list.h"
 #include "shell/interim_tray_menu.h"
+#include "shell/program_game_list.h"
+#include "shell/program_board.h"
 #include "shell/program_mail.h"
 #include "shell/program_splash.h"
 #include "shell/system_tray.h"
@@ -36,20 +37,11 @@ private:
     std::unique_ptr<InstanceLock> lock_;
 };
 
-// Until the notification window exists: a message box offering the game
-// list or later.
+// The sound of a new move and the notification window.
 class ProgramNotification : public NotificationPort {
 public:
     void PlaySound(const QString& path) override;
     int ShowNotification() override;
-};
-
-class ProgramBoard : public BoardPort {
-public:
-    bool LoadChessSet() override;
-    // The board window is not built yet: the game start is given back at
-    // once, as its closing would.
-    void OpenBoard() override;
 };
 
 class ProgramShutdown : public ShutdownPort {
@@ -77,12 +69,13 @@ public:
     explicit ProgramServices(MailSupport::MailAccountStore* accounts = nullptr,
                              std::optional<QString> commandLine = std::nullopt);
     TrayServices Services();
-    // Connects the menu and the game list's commands to the tray window.
+    // Connects the menu to the tray window, and the game list to the board,
+    // the mail and the tray.
     void Attach(SystemTray& tray);
 
     ProgramStartup Startup;
     std::unique_ptr<ProgramMail> Mail;
-    InterimGameList GameList;
+    ProgramGameList GameList;
     InterimTrayMenu Menu;
     ProgramNotification Notification;
     ProgramBoard Board;
