@@ -1,15 +1,18 @@
 // database N: times the game database on a file of N games of 40 moves each,
 // built in a temporary folder. Prints the median of several runs of a sorted
-// selection over every game and of saving one game (a move appended).
+// selection over every game and of saving one game (a move appended), the
+// size of the file and the bytes one save writes.
 
 #include "bench/database_fixture.h"
 #include "store/database.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -21,6 +24,18 @@ using Clock = std::chrono::steady_clock;
 double Milliseconds(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// Bytes this process has handed to write(2) so far (Linux's own count).
+long long BytesWritten()
+{
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    long long value = 0;
+    while (io >> name >> value)
+        if (name == "wchar:")
+            return value;
+    return 0;
 }
 
 double Median(std::vector<double> values)
@@ -56,6 +71,7 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    const long long writtenBefore = BytesWritten();
     for (int run = 0; run < runs; ++run) {
         std::vector<GameRecord> records;
         const std::int32_t id = 1 + (games / 2 + run) % games;
@@ -70,7 +86,10 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    const long long writtenPerSave = (BytesWritten() - writtenBefore) / runs;
+    const auto fileBytes = std::filesystem::file_size(folder / Database::DatabaseFileName);
     std::filesystem::remove_all(folder);
-    std::printf("select_ms %.1f save_ms %.1f\n", Median(selectTimes), Median(saveTimes));
+    std::printf("select_ms %.1f save_ms %.1f file_bytes %ju written_per_save %lld\n", Median(selectTimes),
+                Median(saveTimes), static_cast<std::uintmax_t>(fileBytes), writtenPerSave);
     return 0;
 }

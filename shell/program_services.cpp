@@ -89,23 +89,6 @@ int ProgramNotification::ShowNotification()
     return Support::ShowNotification();
 }
 
-bool ProgramBoard::LoadChessSet()
-{
-    const Support::Settings& settings = Support::ProgramSettings();
-    return SysTraySupport::LoadChessSet(settings.ChessSet, settings.ChessBoard);
-}
-
-void ProgramBoard::OpenBoard()
-{
-    if (Support::Globals().ReturnToGameList && ReturnList) {
-        ReturnList->FillGameList(Support::Globals().CurrentGameID);
-        ReturnList->ShowGameList();
-    }
-    Support::UnloadNewGameInfo();
-    Support::SetCheckTimer(true);
-    Support::Globals().ModalBusy = false;
-}
-
 void ProgramShutdown::BackupDatabase()
 {
     Database::BackupDatabase(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()),
@@ -139,7 +122,7 @@ void ProgramShutdown::RefuseTrayClick(bool messageBox)
 }
 
 ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::optional<QString> commandLine)
-    : Startup(std::move(commandLine))
+    : Startup(std::move(commandLine)), Board(GameList, Menu)
 {
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
     Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
@@ -155,7 +138,6 @@ void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
     Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
-    Board.ReturnList = &GameList;
     Support::GameListServices list;
     list.Board = &Board;
     list.Mail = Mail.get();
