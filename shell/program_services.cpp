@@ -83,7 +83,7 @@ void ProgramNotification::PlaySound(const QString& path)
 
 int ProgramNotification::ShowNotification()
 {
-    const std::optional<std::int32_t> id = FirstPendingId(Support::Globals().PendingMoveList);
+    const std::optional<std::int32_t> id = FirstPendingId(Support::Globals().Mail.PendingMoveList);
     if (!id)
         return NotifyLater;
     const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
