@@ -1,8 +1,9 @@
-// mail [STATE_FILE]: times the move-mail retrieval over the mail tests'
-// private Dovecot, IMAP and POP3, with 1,000 unrelated mails and one move
-// mail in the inbox: the start-up pass (every mail), a poll of the unchanged
-// inbox, and a poll after one more unrelated mail; and counts the log-ons
-// each poll costs. Uses the servers of STATE_FILE when given (as
+// mail [N] [STATE_FILE]: times the move-mail retrieval over the mail tests'
+// private Dovecot, IMAP and POP3, with N unrelated mails (1,000 by default)
+// and one move mail in the inbox: the start-up pass (every mail), a poll of
+// the unchanged inbox (after the first poll that follows the start-up), and
+// a poll after one more unrelated mail; and counts the log-ons each poll
+// costs. Uses the servers of STATE_FILE when given (as
 // tests/mail/servers/start-servers writes it), else starts its own (root
 // only) and stops them at the end.
 
@@ -92,6 +93,7 @@ void Place(const fs::path& maildir, const std::string& subject, const std::strin
 // The move text of a new game from Alice to Bob.
 std::string MoveText(const fs::path& folder)
 {
+    fs::create_directories(folder);
     const Database::DataFolder alice(folder);
     GameRecord game;
     game.GAME_ID = 1;
@@ -102,10 +104,13 @@ std::string MoveText(const fs::path& folder)
     game.GAME_BLACK_NAME = game.GAME_OPPONENTS_NAME = "Bob Birch";
     game.GAME_HOST = true;
     game.GAME_STATUS = StatusAwaitingOpponent;
-    Database::SaveGame(alice, game, {{1, "5254", "e4", ""}});
     MoveList moves;
     std::string text;
-    MailSupport::ComposeMoveText(alice, 1, game, moves, text);
+    if (!Database::SaveGame(alice, game, {{1, "5254", "e4", ""}}) ||
+        !MailSupport::ComposeMoveText(alice, 1, game, moves, text)) {
+        std::fprintf(stderr, "cannot compose the move mail\n");
+        std::exit(1);
+    }
     return text;
 }
 
@@ -113,7 +118,8 @@ std::string MoveText(const fs::path& folder)
 
 int main(int argc, char* argv[])
 {
-    fs::path stateFile = argc > 1 ? fs::path(argv[1]) : fs::path();
+    const int unrelated = argc > 1 ? std::atoi(argv[1]) : 1000;
+    fs::path stateFile = argc > 2 ? fs::path(argv[2]) : fs::path();
     const bool ownServers = stateFile.empty() || !fs::exists(stateFile);
     if (ownServers) {
         stateFile = fs::temp_directory_path() / ("marrowdale-bench-mail-" + std::to_string(getpid()));
@@ -139,7 +145,7 @@ int main(int argc, char* argv[])
         const bool imap = protocol == MailSupport::InboxProtocol::Imap;
         for (const auto& entry : MailSupport::Maildir::Scan(inbox))
             fs::remove(entry.Path);
-        for (int i = 0; i < 1000; ++i)
+        for (int i = 0; i < unrelated; ++i)
             Place(inbox, "Minutes of meeting " + std::to_string(i), "Nothing about chess.\r\n");
         Place(inbox, "Marrowdale : e4, No comment.", moveText);
 
@@ -169,6 +175,7 @@ int main(int argc, char* argv[])
         const double startup = Milliseconds(Clock::now() - begin);
         const bool merged = mailState.PendingMoveList == "1;";
 
+        MailSupport::RetrieveMoveMails(transport, false, false);
         const std::size_t logOnsBefore = mail.LogOns();
         begin = Clock::now();
         MailSupport::RetrieveMoveMails(transport, false, false);
@@ -182,9 +189,9 @@ int main(int argc, char* argv[])
         const std::size_t pollNewLogOns = mail.LogOns() - logOnsBefore - pollLogOns;
         mail.SignOff();
 
-        std::printf("%s mails 1001 startup_ms %.0f merged %s poll_unchanged_ms %.1f logons %zu "
+        std::printf("%s mails %d startup_ms %.0f merged %s poll_unchanged_ms %.1f logons %zu "
                     "poll_one_new_ms %.1f logons %zu messages %d\n",
-                    imap ? "imap" : "pop3", startup, merged ? "yes" : "NO", poll, pollLogOns, pollNew,
+                    imap ? "imap" : "pop3", unrelated + 1, startup, merged ? "yes" : "NO", poll, pollLogOns, pollNew,
                     pollNewLogOns, sink.Messages);
     }
 
