@@ -26,8 +26,6 @@ QString DefaultDataPath()
 void SetupGlobalVariables(const QString& commandLine)
 {
     ProgramState& state = Globals();
-    state.ListSortColumn = 1;
-    state.ListSortOrder.clear();
     state.Checkmated = false;
     state.CurrentGameID = -1;
     state.Mail.MailOffline = true;

@@ -60,8 +60,6 @@ struct ProgramState {
     bool SoundAllowed = true;          // "-nosound" absent: cues and notification sound play
     bool SimpleUIForced = false;       // a display check forced the plain-window mode this run
     QString DatabaseFileName = QStringLiteral("Mdgdb.dat");  // game database in DataPath
-    int ListSortColumn = 1;            // the game list's sort column
-    QString ListSortOrder;             // "" ascending, "DESC" descending
     bool Checkmated = false;           // the game on the board has ended in mate
     int CurrentGameID = -1;            // the game the board opens or shows; -1 a new game
     bool ReturnToGameList = true;      // the board returns to the game list when it closes

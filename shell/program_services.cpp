@@ -13,6 +13,7 @@
 #include "shell/chess_set.h"
 #include "shell/pending_moves.h"
 #include "shell/status_window.h"
+#include "shell/tray_state.h"
 #include "store/backup.h"
 #include "store/database.h"
 
@@ -107,6 +108,10 @@ bool ProgramBoard::LoadChessSet()
 
 void ProgramBoard::OpenBoard()
 {
+    if (Support::Globals().ReturnToGameList && ReturnList) {
+        ReturnList->FillGameList(Support::Globals().CurrentGameID);
+        ReturnList->ShowGameList();
+    }
     Support::SetCheckTimer(true);
     Support::Globals().ModalBusy = false;
 }
@@ -159,7 +164,15 @@ TrayServices ProgramServices::Services()
 void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
-    GameList.Retrieve = [&tray] { tray.mnuPopupRetrieve_Click(); };
+    Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
+    Board.ReturnList = &GameList;
+    Support::GameListServices list;
+    list.Board = &Board;
+    list.Mail = Mail.get();
+    list.UpdateTrayState = [] { SysTraySupport::UpdateTrayState(TrayModify); };
+    list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
+    list.EndProgram = [] { Support::ExitProgram(); };
+    GameList.SetServices(std::move(list));
 }
 
 } // namespace SysTraySupport

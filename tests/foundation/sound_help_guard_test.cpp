@@ -102,8 +102,6 @@ TEST(GlobalSetup, EveryStartBeginsFromTheSameValues)
     state.GameListShown = state.Mail.NewMovesArrived = state.Checkmated = true;
     state.Mail.MailOffline = state.ReturnToGameList = false;
     state.CurrentGameID = 7;
-    state.ListSortColumn = 3;
-    state.ListSortOrder = QStringLiteral("DESC");
 
     SetupGlobalVariables(QString());
 
@@ -111,8 +109,6 @@ TEST(GlobalSetup, EveryStartBeginsFromTheSameValues)
     EXPECT_FALSE(state.GameListShown || state.Mail.NewMovesArrived || state.Checkmated);
     EXPECT_TRUE(state.Mail.MailOffline && state.ReturnToGameList);
     EXPECT_EQ(state.CurrentGameID, -1);
-    EXPECT_EQ(state.ListSortColumn, 1);
-    EXPECT_TRUE(state.ListSortOrder.isEmpty());
     EXPECT_EQ(state.DatabaseFileName, QStringLiteral("Mdgdb.dat"));
     EXPECT_EQ(state.DataPath, data.path() + QStringLiteral("/Tallowmere/Marrowdale/Data/"));
     EXPECT_TRUE(QFileInfo(state.DataPath).isDir());
