@@ -25,6 +25,7 @@ public:
     QMenu mnuPopup;
     QAction* mnuPopupOpen;
     QAction* mnuPopupRetrieve;
+    QAction* mnuPopupOptions;
     QAction* mnuPopupExit;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
+#include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/status_window.h"
@@ -45,6 +46,7 @@ struct ProgramMail::Session : MailSupport::LogonGuard, MailSupport::TransportWin
     std::unique_ptr<MailSupport::MailService> mail;
     std::function<void()> populateMenu;
     ProgramMessageSink sink;
+    PickedMoveFile chooser;
 
     bool GetLogonStatus() override
     {
@@ -80,6 +82,15 @@ ProgramMail::ProgramMail(std::unique_ptr<MailSupport::MailService> mail, std::fu
     session_->populateMenu = std::move(populateMenu);
 }
 
+std::string ProgramMail::PickedMoveFile::PickMoveFile()
+{
+    // A window: on the window thread.
+    return OnWindowThread([] {
+        const auto& pick = Support::EntryWindows().PickMoveFile;
+        return pick ? QFile::encodeName(pick()).toStdString() : std::string();
+    });
+}
+
 MailSupport::MailService& ProgramMail::Service()
 {
     return *session_->mail;
@@ -91,7 +102,7 @@ bool ProgramMail::Run(std::function<void(MailSupport::Transport&)> call)
     const std::string dataPath = QFile::encodeName(Support::Globals().DataPath).toStdString();
     return worker_.Run([session, dataPath, call = std::move(call)] {
         MailSupport::Transport transport{*session->mail, Database::DataFolder(dataPath, nullptr, &session->sink),
-                                         Support::Globals().Mail, *session, *session, nullptr};
+                                         Support::Globals().Mail, *session, *session, &session->chooser};
         call(transport);
     });
 }

@@ -53,6 +53,12 @@ public:
     bool LeftRunning() const { return worker_.LeftRunning(); }
 
 private:
+    // The import of one picked move file asks the program's file chooser.
+    class PickedMoveFile : public MailSupport::MoveFileChooser {
+    public:
+        std::string PickMoveFile() override;
+    };
+
     struct Session;
     std::shared_ptr<Session> session_;
     MailWorker worker_;

@@ -11,7 +11,7 @@
 #include "foundation/sound_cues.h"
 #include "foundation/startup_checks.h"
 #include "shell/chess_set.h"
-#include "shell/pending_moves.h"
+#include "shell/notify_form.h"
 #include "shell/status_window.h"
 #include "shell/tray_state.h"
 #include "store/backup.h"
@@ -84,36 +84,7 @@ void ProgramNotification::PlaySound(const QString& path)
 
 int ProgramNotification::ShowNotification()
 {
-    const std::optional<std::int32_t> id = FirstPendingId(Support::Globals().Mail.PendingMoveList);
-    if (!id)
-        return NotifyLater;
-    const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
-    std::vector<GameRecord> games;
-    if (!Database::SelectGames(folder, games, "Game_id;" + std::to_string(*id), "") || games.empty())
-        return NotifyLater;
-    const GameRecord& game = games.front();
-    const bool toGameList = Support::ShowMessage(
-        1, QStringLiteral("New move arrived"),
-        QStringLiteral("A new move has arrived from ") + QString::fromStdString(game.GAME_OPPONENTS_NAME)
-            + QStringLiteral(" in the game \"") + QString::fromStdString(game.GAME_NAME) + QStringLiteral("\"."),
-        QStringLiteral("Game list"), QStringLiteral("Later"), true, Support::CueInformation);
-    return toGameList ? NotifyGameList : NotifyLater;
-}
-
-bool ProgramBoard::LoadChessSet()
-{
-    const Support::Settings& settings = Support::ProgramSettings();
-    return SysTraySupport::LoadChessSet(settings.ChessSet, settings.ChessBoard);
-}
-
-void ProgramBoard::OpenBoard()
-{
-    if (Support::Globals().ReturnToGameList && ReturnList) {
-        ReturnList->FillGameList(Support::Globals().CurrentGameID);
-        ReturnList->ShowGameList();
-    }
-    Support::SetCheckTimer(true);
-    Support::Globals().ModalBusy = false;
+    return Support::ShowNotification();
 }
 
 void ProgramShutdown::BackupDatabase()
@@ -149,7 +120,7 @@ void ProgramShutdown::RefuseTrayClick(bool messageBox)
 }
 
 ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::optional<QString> commandLine)
-    : Startup(std::move(commandLine))
+    : Startup(std::move(commandLine)), Board(GameList, Menu)
 {
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
     Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
@@ -165,7 +136,6 @@ void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
     Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
-    Board.ReturnList = &GameList;
     Support::GameListServices list;
     list.Board = &Board;
     list.Mail = Mail.get();
