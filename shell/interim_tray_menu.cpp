@@ -33,7 +33,7 @@ InterimTrayMenu::InterimTrayMenu()
 void InterimTrayMenu::SetMenuOptions()
 {
     const Support::ProgramState& state = Support::Globals();
-    const bool offline = state.MailOffline && !state.StandAloneMode;
+    const bool offline = state.Mail.MailOffline && !state.Mail.StandAloneMode;
     mnuPopupRetrieve->setText(offline ? QStringLiteral("Logon / Retrieve games") : QStringLiteral("&Retrieve games"));
 }
 
