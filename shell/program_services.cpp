@@ -1,5 +1,6 @@
 #include "shell/program_services.h"
 
+#include "dialogs/print_start.h"
 #include "foundation/global_setup.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
@@ -142,6 +143,8 @@ void ProgramServices::Attach(SystemTray& tray)
     list.UpdateTrayState = [] { SysTraySupport::UpdateTrayState(TrayModify); };
     list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
     list.EndProgram = [] { Support::ExitProgram(); };
+    list.PrintGameDiagrams = [](int gameId, QWidget& owner) { PrintSupport::PrintGameDiagrams(gameId, &owner); };
+    list.PrintGameNotation = [](int gameId, QWidget& owner) { PrintSupport::PrintGameNotation(gameId, &owner); };
     GameList.SetServices(std::move(list));
 }
 
