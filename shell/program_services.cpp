@@ -11,7 +11,9 @@
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
 #include "foundation/startup_checks.h"
+#include "platform/mail_address_book.h"
 #include "shell/chess_set.h"
+#include "shell/new_game_form.h"
 #include "shell/notify_form.h"
 #include "shell/status_window.h"
 #include "shell/tray_state.h"
@@ -143,6 +145,10 @@ void ProgramServices::Attach(SystemTray& tray)
     list.UpdateTrayState = [] { SysTraySupport::UpdateTrayState(TrayModify); };
     list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
     list.EndProgram = [] { Support::ExitProgram(); };
+    list.StartNewGame = [this](QWidget& owner) {
+        MailSupport::GameAddressBook book(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()));
+        Support::StartNewGame(&owner, Board, &book);
+    };
     list.PrintGameDiagrams = [](int gameId, QWidget& owner) { PrintSupport::PrintGameDiagrams(gameId, &owner); };
     list.PrintGameNotation = [](int gameId, QWidget& owner) { PrintSupport::PrintGameNotation(gameId, &owner); };
     GameList.SetServices(std::move(list));
