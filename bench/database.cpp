@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

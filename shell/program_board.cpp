@@ -98,18 +98,6 @@ void ProgramBoard::OpenBoard()
     board->activateWindow();
 }
 
-void ProgramBoard::OpenFromGameList(int gameId)
-{
-    if (window_ || !LoadChessSet())
-        return;
-    Support::ProgramState& state = Support::Globals();
-    state.ReturnToGameList = true;
-    Support::SetCheckTimer(false);
-    state.ModalBusy = true;
-    state.CurrentGameID = gameId;
-    OpenBoard();
-}
-
 void ProgramBoard::ReturnToGameList(int currentGameId)
 {
     Support::UnloadNewGameInfo();
