@@ -138,6 +138,11 @@ TrayServices ProgramServices::Services()
 void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
+    Menu.AttachBoard(&Board);
+    Menu.StartNewGame = [this] {
+        MailSupport::GameAddressBook book(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()));
+        Support::StartNewGame(nullptr, Board, &book);
+    };
     Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
     Support::GameListServices list;
     list.Board = &Board;
