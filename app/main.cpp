@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     SysTraySupport::ProgramServices services;
     SysTraySupport::SystemTray tray(services.Services());
     services.Attach(tray);
-    SysTraySupport::ProgramOptions options;
+    SysTraySupport::ProgramOptions options(&services.Board);
     Support::EntryWindows().RunOptionsPage = [&options] { OptionsSupport::RunOptionsPage(options); };
     Support::EntryWindows().PickMoveFile = [] { return OptionsSupport::AskForMoveFile(); };
     // A fatal failure late in the start (an unusable skin) ends the run

@@ -8,11 +8,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <unistd.h>
 #include <vector>

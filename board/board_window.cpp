@@ -2,11 +2,14 @@
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
+#include "board/exchange_pawn.h"
+#include "board/player_comment.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/picture_clip.h"
 #include "foundation/program_state.h"
 #include "foundation/skin.h"
+#include "foundation/sound_cues.h"
 #include "foundation/window_shape.h"
 
 #include <QCloseEvent>
@@ -48,6 +51,7 @@ void Board::CreateControls()
         return port_.Pictures().ChessSetCell(game_.CellAt(square));
     };
     CBoard->Pressed = [this](Square square, Qt::MouseButton button) { CBoard_MouseDown(square, button); };
+    CBoard->Dropped = [this](std::optional<Square> target) { CBoard_DragDrop(target); };
 
     MoveList = new QTableWidget(0, 4, this);
     MoveList->setObjectName(QStringLiteral("MoveList"));
@@ -91,6 +95,7 @@ void Board::CreateControls()
     PlayerComment->setObjectName(QStringLiteral("PlayerComment"));
     PlayerComment->setGeometry(PxRect(PlayerCommentTwips.x(), PlayerCommentTwips.y(),
                                       PlayerCommentTwips.width(), PlayerCommentTwips.height()));
+    connect(PlayerComment, &QLineEdit::editingFinished, this, [this] { PlayerComment_Validate(); });
 }
 
 void Board::CreateHistoryMenu()
@@ -105,6 +110,9 @@ void Board::CreateHistoryMenu()
 
 bool Board::Form_Load(const BoardOptions& options)
 {
+    simpleUI_ = options.simpleUI;
+    showToolTips_ = options.showToolTips;
+    WindowShape::EnableBackgroundDrag(*this);
     if (options.simpleUI) {
         SetSimpleUI();
     } else {
@@ -261,13 +269,57 @@ void Board::SelectRow(int row)
         MoveList->clearSelection();
 }
 
-void Board::CBoard_MouseDown(Square, Qt::MouseButton button)
+void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton)
         return;
+    const bool hadMarks = game_.HilightShown() || game_.CoordsShown();
     game_.RemoveHilight();
     game_.HideCoords();
     DisplayBoardState();
+    const PickUpResult pickUp = game_.PickUp(square, hadMarks);
+    if (!pickUp.allowed) {
+        if (pickUp.note)
+            ShowBoardMessage(*pickUp.note);
+        return;
+    }
+    dragFrom_ = square;
+    CBoard->BeginDrag(port_.Pictures().DragIcon(pickUp.dragIcon));
+    Support::PlaySoundCue(Support::CuePiecePickedUp);
+}
+
+void Board::CBoard_DragDrop(std::optional<Square> target)
+{
+    Support::PlaySoundCue(Support::CuePieceDropped);
+    if (!target)
+        return;
+    DropResult result = game_.Drop(dragFrom_, *target, PlayerComment->text().toStdString());
+    if (result.outcome == DropResult::NeedsPromotion)
+        result = game_.Promote(AskForPromotion(game_.PlayerColour(), port_.Pictures(), simpleUI_, showToolTips_));
+    ShowDropResult(result);
+}
+
+void Board::ShowDropResult(const DropResult& result)
+{
+    if (result.outcome == DropResult::Made) {
+        if (result.cleanedComment)
+            PlayerComment->setText(Q(*result.cleanedComment));
+        FillMoveList();
+    }
+    DisplayBoardState();
+    for (const BoardMessage& message : result.messages)
+        ShowBoardMessage(message);
+    if (result.checkSound)
+        Support::PlaySoundCue(Support::CueCheck);
+}
+
+// The comment box is left: what may not travel is taken out at once.
+void Board::PlayerComment_Validate()
+{
+    if (const std::optional<std::string> cleaned = CleanPlayerComment(PlayerComment->text().toStdString())) {
+        PlayerComment->setText(Q(*cleaned));
+        ShowBoardMessage(IllegalCharactersMessage());
+    }
 }
 
 void Board::MoveList_SelChange()
@@ -292,6 +344,11 @@ void Board::MoveList_MouseUp(const QPoint& at)
 
 void Board::ShowBoardMessage(const BoardMessage& message)
 {
+    if (message.verbose) {
+        Support::VerboseMessage(Q(message.text), Q(message.caption),
+                                message.soundCue > 0 ? std::optional<int>(message.soundCue) : std::nullopt);
+        return;
+    }
     Support::ShowMessage(message.icon, Q(message.caption), Q(message.text), QStringLiteral("OK"), QString(),
                          false, message.soundCue > 0 ? std::optional<int>(message.soundCue) : std::nullopt);
 }

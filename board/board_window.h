@@ -76,6 +76,9 @@ private:
     void SetFormCaptions();
     void CenterSelected();
     void CBoard_MouseDown(Square square, Qt::MouseButton button);
+    void CBoard_DragDrop(std::optional<Square> target);
+    void PlayerComment_Validate();
+    void ShowDropResult(const DropResult& result);
     void MoveList_SelChange();
     void MoveList_MouseUp(const QPoint& at);
     void Form_Unload();
@@ -87,6 +90,9 @@ private:
     bool quitRequest_ = false;
     bool windowClosing_ = false;
     bool unloaded_ = false;
+    bool simpleUI_ = false;
+    bool showToolTips_ = true;
+    Square dragFrom_;
 };
 
 } // namespace BoardSupport

@@ -5,11 +5,15 @@
 // captions, the comment panel, the move marks). The Board window forwards
 // its events here and paints what this class answers.
 
+#include "board/board_message.h"
 #include "board/captions.h"
+#include "board/forced_draw.h"
 #include "board/highlight.h"
 #include "board/history_replay.h"
 #include "board/square_cells.h"
 #include "rules/position.h"
+#include "rules/refusal.h"
+#include "rules/validation.h"
 #include "store/data_folder.h"
 #include "store/game_record.h"
 
@@ -28,13 +32,32 @@ struct OpenRequest {
     bool standAlone = false;
 };
 
-// A message for the window to show: caption, text ("|" breaks a line),
-// message icon and sound cue.
-struct BoardMessage {
-    int icon = 1;
-    std::string caption;
-    std::string text;
-    int soundCue = 0;
+// Whether a pressed piece may be picked up.
+struct PickUpResult {
+    bool allowed = false;
+    int dragIcon = 0;                 // the IconSet image of the piece
+    std::optional<BoardMessage> note; // why not, when the player is told
+};
+
+// What a drop did.
+struct DropResult {
+    enum Outcome {
+        Nothing,        // dropped on its own square, or nothing was picked up
+        Refused,        // the position is as before
+        NeedsPromotion, // a pawn reached the last row: Promote with the choice
+        Made,           // a new last row of the move list
+    };
+    Outcome outcome = Nothing;
+    MoveValidation::Refusal refusal = MoveValidation::Refusal::None;
+    bool selfCheck = false;             // refused: it would leave the king in check
+    std::vector<BoardMessage> messages; // to show in order
+    std::string notation;
+    int checkedSide = NoSideChecked;
+    bool checkmated = false;
+    bool stalemate = false;
+    ForcedDraw forcedDraw = NoForcedDraw;
+    bool checkSound = false;            // sound cue 2
+    std::optional<std::string> cleanedComment; // the comment box's new text
 };
 
 struct OpenResult {
@@ -68,6 +91,24 @@ public:
     // lost or drawn status. False (with the message to show) when the
     // record could not be read or saved.
     std::optional<BoardMessage> SetGameStatus();
+
+    // ---- Making a move ----
+    // pressClearedMarks: this press has just hidden the move marks or the
+    // coordinates, so a refused pick-up says nothing.
+    PickUpResult PickUp(Square square, bool pressClearedMarks) const;
+    // The pipeline of a move: validation, the undo snapshot, the self-check
+    // test, promotion, castling, en passant, check, mate, stalemate and the
+    // forced draw, then the new row with its notation and comment.
+    DropResult Drop(Square from, Square to, const std::string& comment);
+    // The piece the player chose for a pawn that reached the last row.
+    DropResult Promote(MoveValidation::PieceCode chosen);
+    bool PromotionPending() const { return pending_.has_value(); }
+    int SelfCheckBlinks() const { return selfCheckBlinks_; }
+    int StalemateBlinks() const { return stalemateBlinks_; }
+    bool MateNoticeShown() const { return mateNoticeShown_; }
+    // The undo snapshot of the last move and whether the game was ended by
+    // resignation when it was taken.
+    const BoardSnapshot& Snapshot() const { return snapshot_; }
 
     // ---- What the window shows ----
     int CellAt(Square square) const;
@@ -109,6 +150,20 @@ private:
     ReplayRules Rules() const;
     void Apply(const ReplayResult& replay);
 
+    // A move between the self-check test and its row (move_making.cpp).
+    struct PendingMove {
+        Move move;
+        int piece;
+        MoveValidation::CaptureMode capture;
+        int castleMarker;
+        MoveValidation::CastleType castle;
+        MoveValidation::EnPassantCapture enPassant;
+        Move previous;
+        std::string comment;
+    };
+    DropResult Finish(PendingMove move, int landingPiece, DropResult result);
+    Move PreviousMove() const;
+
     Database::DataFolder folder_;
     Position start_;
     Position position_;
@@ -133,6 +188,12 @@ private:
     bool coordsShown_ = false;
     bool hilightShown_ = false;
     std::vector<Square> marks_;
+    BoardSnapshot snapshot_;
+    BoardSquares drawnSquares_;
+    std::optional<PendingMove> pending_;
+    int selfCheckBlinks_ = 0;
+    int stalemateBlinks_ = 0;
+    bool mateNoticeShown_ = false;
 };
 
 } // namespace BoardSupport

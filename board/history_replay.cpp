@@ -1,6 +1,7 @@
 #include "board/history_replay.h"
 
 #include "board/board_changes.h"
+#include "board/drop_rules.h"
 #include "board/move_entries.h"
 #include "rules/check.h"
 
@@ -26,21 +27,18 @@ bool IsPlayableEntry(const Position& position, Colour colour, Move move, const M
     const int piece = position.squares(move.from.column, move.from.row);
     if (!IsPieceOfColour(piece, colour))
         return false;
-    const int target = position.squares(move.to.column, move.to.row);
-    const CaptureMode capture = target == Empty ? ToEmptySquare : ToOccupiedSquare;
-    const int checkedSide = IsInCheck(position, colour) ? static_cast<int>(colour) : NoSideChecked;
-    if (!ValidateMove(position, colour, static_cast<PieceCode>(piece), move, capture, checkedSide,
-                      previousMove, static_cast<PieceCode>(target)))
+    Position judged = position;
+    judged.checkedSide = IsInCheck(position, colour) ? static_cast<int>(colour) : NoSideChecked;
+    const DropJudgement judgement = JudgeDrop(judged, colour, move, previousMove);
+    if (!judgement.Accepted())
         return false;
     const std::optional<PieceCode> promoted = PromotedPiece(entry.notation, colour);
     const bool promotes = IsPawn(piece) && move.to.row == HomeRow(OtherColour(colour));
     if (promoted.has_value() != promotes)
         return false;
     landingPiece = promoted ? static_cast<int>(*promoted) : piece;
-    effects = EffectsOf(position, colour, move, previousMove);
-    Position after = position;
-    ApplyMove(after, colour, move, landingPiece, effects);
-    return !IsInCheck(after, colour);
+    effects = judgement.effects;
+    return true;
 }
 
 // The check state after the replay: White's check first; a drawn game

@@ -7,15 +7,14 @@
 #include "foundation/options_about_entry.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
-#include "foundation/skin.h"
-#include "foundation/window_shape.h"
 
-#include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace AboutSupport {
+
+using Dialogs::MakeLabel;
 
 namespace {
 
@@ -42,15 +41,6 @@ constexpr QRect OkRect(175, 278, 90, 26);
 constexpr QRect UpperFrame(108, 52, 316, 64);
 constexpr QRect MiddleFrame(108, 124, 316, 96);
 constexpr QRect LowerFrame(8, 266, 424, 50);
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    return label;
-}
 
 } // namespace
 
@@ -84,9 +74,7 @@ AboutBox::AboutBox()
     CreatePictures();
     CreateFrames();
     CreateOkButton();
-    // The window takes its keys before any of its controls.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
 }
 
 AboutBox::~AboutBox()
@@ -168,14 +156,8 @@ void AboutBox::CreateOkButton()
 
 bool AboutBox::Form_Load(bool simpleUI)
 {
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!Support::ApplySkin(*this))
-            return false;
-    }
+    if (!LoadLayout(simpleUI))
+        return false;
     VerNo->setText(Support::GetVersionString());
     if (!simpleUI)
         Support::ButtonUp(*this, OkName, OkCaption, false);
@@ -235,26 +217,7 @@ bool AboutBox::HandleKey(int key)
     }
 }
 
-void AboutBox::keyPressEvent(QKeyEvent* event)
-{
-    if (!HandleKey(event->key()))
-        QDialog::keyPressEvent(event);
-}
-
-bool AboutBox::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
-    return QDialog::eventFilter(watched, event);
-}
-
-void AboutBox::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    OkButtonFace_Click();
-}
-
-void AboutBox::reject()
+void AboutBox::CloseRequested()
 {
     OkButtonFace_Click();
 }

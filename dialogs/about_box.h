@@ -4,9 +4,9 @@
 // topic. Dragging the icon onto the picture opens the scrolling credits.
 // Shown modally only through Support::ShowAboutBox, which pauses the mail.
 
+#include "dialogs/dialog_window.h"
 #include "foundation/skinned_button.h"
 
-#include <QDialog>
 #include <QLabel>
 
 class QFrame;
@@ -36,7 +36,7 @@ private:
     bool dragging_ = false;
 };
 
-class AboutBox : public QDialog {
+class AboutBox : public Dialogs::DialogWindow {
     Q_OBJECT
 public:
     AboutBox();
@@ -46,7 +46,7 @@ public:
     // be applied: the window must not be shown.
     bool Form_Load(bool simpleUI);
     // The plain layout.
-    void SetSimpleUI();
+    void SetSimpleUI() override;
 
     // Controls, by the names the skin looks up.
     QLabel* lblTitle;
@@ -65,17 +65,14 @@ public slots:
     void Image1_DragDrop();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    bool HandleKey(int key) override;
+    void CloseRequested() override;
 
 private:
     void CreateLabels();
     void CreatePictures();
     void CreateFrames();
     void CreateOkButton();
-    bool HandleKey(int key);
     void Form_Unload();
 
     bool unloaded_ = false;

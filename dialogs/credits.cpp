@@ -5,10 +5,8 @@
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/skin.h"
-#include "foundation/window_shape.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace CreditsSupport {
@@ -99,9 +97,7 @@ Credits::Credits() : roll_(CreditContent(Support::GetVersionString()))
     Timer1.setInterval(10);
     connect(&Timer1, &QTimer::timeout, this, &Credits::Timer1_Timer);
 
-    // The window sees every key before its controls.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
 }
 
 Credits::~Credits()
@@ -111,14 +107,8 @@ Credits::~Credits()
 
 bool Credits::Form_Load(bool simpleUI)
 {
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!Support::ApplySkin(*this))
-            return false;
-    }
+    if (!LoadLayout(simpleUI))
+        return false;
     roll_.SetupCredits();
     SetToolTips();
     // A close from the program's shut-down only asks for the stop; the
@@ -166,21 +156,12 @@ void Credits::Form_Unload()
     Support::ForgetWindow(WindowName);
 }
 
-void Credits::keyPressEvent(QKeyEvent* event)
+bool Credits::HandleKey(int key)
 {
-    if (event->key() == Qt::Key_Escape)
-        roll_.RequestStop();
-    else
-        QDialog::keyPressEvent(event);
-}
-
-bool Credits::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        roll_.RequestStop();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    if (key != Qt::Key_Escape)
+        return false;
+    roll_.RequestStop();
+    return true;
 }
 
 void Credits::mouseReleaseEvent(QMouseEvent* event)
@@ -189,15 +170,9 @@ void Credits::mouseReleaseEvent(QMouseEvent* event)
         roll_.RequestStop();
 }
 
-void Credits::closeEvent(QCloseEvent* event)
+void Credits::CloseRequested()
 {
     // Closing only asks for the stop; the next tick closes the window.
-    event->ignore();
-    roll_.RequestStop();
-}
-
-void Credits::reject()
-{
     roll_.RequestStop();
 }
 

@@ -5,8 +5,8 @@
 // about box and from the board's logo, without pausing the mail.
 
 #include "dialogs/credit_roll.h"
+#include "dialogs/dialog_window.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QTimer>
 
@@ -42,7 +42,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-class Credits : public QDialog {
+class Credits : public Dialogs::DialogWindow {
     Q_OBJECT
 public:
     Credits();
@@ -51,7 +51,7 @@ public:
     // Lays the window out skinned or plain and starts the roll. False when
     // the skin could not be applied: the window must not be shown.
     bool Form_Load(bool simpleUI);
-    void SetSimpleUI();
+    void SetSimpleUI() override;
 
     const CreditRoll& Roll() const { return roll_; }
 
@@ -65,11 +65,10 @@ public slots:
     void CloseButton_Click();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape, like every closing gesture, only asks for the stop.
+    bool HandleKey(int key) override;
+    void CloseRequested() override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void SetToolTips();

@@ -82,6 +82,36 @@ QCursor IconDragCursor()
     return QCursor(cursor, 16, 16);
 }
 
+namespace {
+
+QPixmap Disc(QSize size, const QColor& colour)
+{
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Umber, 1.5));
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(picture.rect()).adjusted(1, 1, -1, -1));
+    return picture;
+}
+
+} // namespace
+
+QPixmap HelpButtonPicture(QSize size)
+{
+    QPixmap picture = Disc(size, QColor(0x3E, 0x7C, 0x74));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(int(size.height() * 0.7));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Ivory);
+    painter.drawText(QRectF(picture.rect()), Qt::AlignCenter, QStringLiteral("?"));
+    return picture;
+}
+
 QPixmap CloseButtonPicture(QSize size)
 {
     QPixmap picture(size);

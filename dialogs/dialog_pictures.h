@@ -1,7 +1,7 @@
 #pragma once
-// The small pictures of the about box and the credits, drawn here in the
-// program's wood tones: the about box's tall picture, the program icon and
-// its drag cursor, and the credits' close button.
+// The small pictures of the dialogs, drawn here in the program's wood
+// tones: the about box's tall picture, the program icon and its drag
+// cursor, the credits' close button and the print dialog's help button.
 
 #include <QCursor>
 #include <QPixmap>
@@ -18,5 +18,7 @@ QPixmap ProgramIcon(int size);
 QCursor IconDragCursor();
 // A round close button with a cross.
 QPixmap CloseButtonPicture(QSize size);
+// A round help button with a question mark.
+QPixmap HelpButtonPicture(QSize size);
 
 } // namespace DialogPictures

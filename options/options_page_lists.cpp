@@ -270,9 +270,9 @@ void OptionsPage::PopulateHeuristicsList()
     QTreeWidgetItem* group = nullptr;
     QTreeWidgetItem* subGroup = nullptr;
     for (int row = FirstHeuristicRow; row <= LastHeuristicRow; ++row) {
-        const HeuristicRow& spec = HeuristicRowAt(row);
+        const HeuristicRow& line = HeuristicRowAt(row);
         QTreeWidgetItem* item = nullptr;
-        switch (spec.kind) {
+        switch (line.kind) {
         case HeuristicRowKind::Group:
             item = group = new QTreeWidgetItem(opHeuristicsList);
             subGroup = nullptr;
@@ -285,13 +285,13 @@ void OptionsPage::PopulateHeuristicsList()
             break;
         }
         item->setData(0, Qt::UserRole, row);
-        if (spec.kind == HeuristicRowKind::Heuristic) {
-            item->setText(1, spec.label);
+        if (line.kind == HeuristicRowKind::Heuristic) {
+            item->setText(1, line.label);
             item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
             item->setTextAlignment(5, Qt::AlignRight | Qt::AlignVCenter);
         } else {
             // A group's label spills over the empty cells beside it.
-            item->setText(0, spec.label);
+            item->setText(0, line.label);
             item->setFirstColumnSpanned(true);
             QFont bold = opHeuristicsList->font();
             bold.setBold(true);

@@ -1,5 +1,6 @@
 #include "rules/notation.h"
 
+#include "rules/check.h"
 #include "rules/piece.h"
 #include "rules/validation.h"
 
@@ -31,7 +32,8 @@ struct Disambiguation {
 };
 
 // Which parts of the from square tell this piece apart from the other
-// pieces of its code that could also have gone to the destination. The test
+// pieces of its code that could also have gone to the destination, legally:
+// a rival pinned to its own king does not count. The test
 // runs on the board before the move, where the destination still held what
 // was taken (or nothing) and the moving piece still blocked its own square.
 Disambiguation Disambiguate(int piece, int fromColumn, int fromRow, int toColumn, int toRow,
@@ -50,6 +52,12 @@ Disambiguation Disambiguate(int piece, int fromColumn, int fromRow, int toColumn
                 continue;
             if (!ValidateMove(before, sideToMove, piece, column, row, toColumn, toRow, captureMode,
                               NeitherColour, previousMove))
+                continue;
+            // A rival that is pinned to its king could not make the move.
+            Position rivalMoved = before;
+            rivalMoved.squares.Set(toColumn, toRow, piece);
+            rivalMoved.squares.Set(column, row, Empty);
+            if (IsInCheck(rivalMoved, sideToMove))
                 continue;
             if (row == fromRow)
                 onFromRow = true;

@@ -4,7 +4,7 @@
 
 namespace BoardSupport {
 
-SetupRefusal CheckSetupPosition(const BoardSquares& squares, int sideToMove)
+SetupRefusal CheckSetupPosition(const BoardSquares& squares, MoveValidation::Colour sideToMove)
 {
     using namespace MoveValidation;
     int whiteKings = 0;

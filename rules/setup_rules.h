@@ -23,6 +23,6 @@ enum class SetupRefusal : std::uint8_t {
 // The first rule the squares break, in the order above, for a game in which
 // `sideToMove` makes the first move (White in every game set up here).
 SetupRefusal CheckSetupPosition(const BoardSquares& squares,
-                                int sideToMove = MoveValidation::White);
+                                MoveValidation::Colour sideToMove = MoveValidation::White);
 
 } // namespace BoardSupport

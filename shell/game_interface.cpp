@@ -10,6 +10,7 @@
 #include "foundation/sound_cues.h"
 #include "foundation/window_shape.h"
 #include "shell/status_window.h"
+#include "shell/window_button.h"
 #include "store/database.h"
 
 #include <QCloseEvent>
@@ -219,9 +220,7 @@ void GameInterface::CreateWindowButtons()
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto* button = new PressLabel(this, QString::fromLatin1(std::get<1>(buttons[i])));
         button->setText(QString::fromLatin1(std::get<2>(buttons[i])));
-        button->setAlignment(Qt::AlignCenter);
-        button->setStyleSheet(QStringLiteral("QLabel { color: #3A2A1C; font-weight: bold; background: #E8D2A8;"
-                                             " border: 1px solid #5A3E28; border-radius: 4px; }"));
+        StyleWindowButton(*button);
         button->setGeometry(left[i], WindowButtonTop, WindowButtonSize, WindowButtonSize);
         *std::get<0>(buttons[i]) = button;
     }

@@ -10,6 +10,7 @@
 #include "foundation/skin.h"
 #include "foundation/window_shape.h"
 #include "shell/pending_moves.h"
+#include "shell/window_button.h"
 #include "store/database.h"
 
 #include <QCloseEvent>
@@ -111,9 +112,7 @@ NotifyForm::NotifyForm()
     MoveComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3 = MakeLabel(this, QStringLiteral("Label3"), Label3Rect, QStringLiteral("What do you want to do?"));
     HelpButton = MakeLabel(this, QStringLiteral("HelpButton"), HelpRect, QStringLiteral("?"));
-    HelpButton->setAlignment(Qt::AlignCenter);
-    HelpButton->setStyleSheet(QStringLiteral("QLabel { color: #3A2A1C; font-weight: bold; background: #E8D2A8;"
-                                             " border: 1px solid #5A3E28; border-radius: 4px; }"));
+    StyleWindowButton(*HelpButton);
     HelpButton->installEventFilter(this);
 
     WireButton(PlayButton, QStringLiteral("PlayButton"), QStringLiteral("&Play"), NotifyPlay, ButtonLeft[0]);

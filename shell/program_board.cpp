@@ -6,6 +6,8 @@
 #include "foundation/shutdown.h"
 #include "shell/chess_set.h"
 #include "shell/image_list.h"
+#include "shell/new_game_form.h"
+#include "shell/new_game_kind.h"
 #include "shell/picture_stores.h"
 #include "shell/system_tray.h"
 
@@ -25,6 +27,13 @@ BoardSupport::BoardOptions CurrentBoardOptions()
     const Support::Settings& settings = Support::ProgramSettings();
     BoardSupport::BoardOptions options;
     options.request.gameId = state.CurrentGameID;
+    if (state.CurrentGameID == -1) {
+        // A new game: of the kind its starter chose, against the opponent
+        // the new-game dialog holds.
+        options.request.newGameVsComputer = Support::NextNewGame().ComputerGame;
+        if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails())
+            options.request.newGameOpponent = details->OpponentsName.toStdString();
+    }
     options.request.defaultView = settings.DefaultView;
     options.request.mailOffline = state.Mail.MailOffline;
     options.request.standAlone = state.Mail.StandAloneMode;
@@ -89,26 +98,16 @@ void ProgramBoard::OpenBoard()
     board->activateWindow();
 }
 
-void ProgramBoard::OpenFromGameList(int gameId)
-{
-    if (window_ || !LoadChessSet())
-        return;
-    Support::ProgramState& state = Support::Globals();
-    state.ReturnToGameList = true;
-    Support::SetCheckTimer(false);
-    state.ModalBusy = true;
-    state.CurrentGameID = gameId;
-    OpenBoard();
-}
-
 void ProgramBoard::ReturnToGameList(int currentGameId)
 {
+    Support::UnloadNewGameInfo();
     gameList_.FillGameList(currentGameId > 0 ? std::optional<int>(currentGameId) : std::nullopt);
     gameList_.ShowGameList();
 }
 
 void ProgramBoard::LeaveGameList()
 {
+    Support::UnloadNewGameInfo();
     menu_.PopulateTrayGameMenu();
     Support::UnloadWindow(GameListWindowName);
     menu_.SetMenuOptions();

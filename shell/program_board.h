@@ -34,10 +34,6 @@ public:
     void UpdateTrayState(int state) override;
     void NotifyNewMoves() override;
 
-    // The game list's open command: the chess set, mail polling paused,
-    // then the board on the game; the board returns to the list.
-    void OpenFromGameList(int gameId);
-
     // The open board window, if any (BoardOpen).
     BoardSupport::Board* OpenWindow() const { return window_.data(); }
 

@@ -3,6 +3,7 @@
 #include "shell/chess_set.h"
 #include "shell/image_list.h"
 #include "shell/picture_stores.h"
+#include "shell/program_board.h"
 #include "shell/system_tray.h"
 #include "shell/tray_state.h"
 
@@ -31,14 +32,6 @@ QList<QWidget*> SkinnedWindows()
     return windows;
 }
 
-QWidget* OpenBoard()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("Board") && window->isVisible())
-            return window;
-    return nullptr;
-}
-
 } // namespace
 
 QList<QPixmap> ProgramOptions::TrayIconImages()
@@ -60,12 +53,12 @@ void ProgramOptions::ChessSetChanged()
 {
     // The set is loaded as each board opens; an open board takes the new
     // one now, and closes when it cannot be loaded (the user is told why).
-    QWidget* board = OpenBoard();
+    BoardSupport::Board* board = board_ ? board_->OpenWindow() : nullptr;
     if (!board)
         return;
     const Support::Settings& settings = Support::ProgramSettings();
     if (LoadChessSet(settings.ChessSet, settings.ChessBoard))
-        board->update();
+        board->DisplayBoardState();
     else
         board->close();
 }

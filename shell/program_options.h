@@ -7,12 +7,21 @@
 
 namespace SysTraySupport {
 
+class ProgramBoard;
+
 class ProgramOptions : public Support::OptionsPort {
 public:
+    // board: the tray's board service, whose open window takes a new set;
+    // none in tests of the tray alone.
+    explicit ProgramOptions(ProgramBoard* board = nullptr) : board_(board) {}
+
     QList<QPixmap> TrayIconImages() override;
     void RedrawTrayIcon() override;
     void ChessSetChanged() override;
     bool ApplySkinToOpenWindows() override;
+
+private:
+    ProgramBoard* board_;
 };
 
 } // namespace SysTraySupport

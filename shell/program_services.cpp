@@ -10,7 +10,9 @@
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
 #include "foundation/startup_checks.h"
+#include "platform/mail_address_book.h"
 #include "shell/chess_set.h"
+#include "shell/new_game_form.h"
 #include "shell/notify_form.h"
 #include "shell/status_window.h"
 #include "shell/tray_state.h"
@@ -142,6 +144,10 @@ void ProgramServices::Attach(SystemTray& tray)
     list.UpdateTrayState = [] { SysTraySupport::UpdateTrayState(TrayModify); };
     list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
     list.EndProgram = [] { Support::ExitProgram(); };
+    list.StartNewGame = [this](QWidget& owner) {
+        MailSupport::GameAddressBook book(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()));
+        Support::StartNewGame(&owner, Board, &book);
+    };
     GameList.SetServices(std::move(list));
 }
 

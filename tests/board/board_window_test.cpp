@@ -1,15 +1,18 @@
 // The board window over its controller, on the offscreen platform.
 #include "board/board_view.h"
 #include "board/board_window.h"
+#include "board/exchange_pawn.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 
 #include "board_test_support.h"
 #include "recording_board_host.h"
+#include "../rules/board_builder.h"
 #include "../foundation/widget_test_support.h"
 
 #include <QLabel>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -29,9 +32,9 @@ protected:
         Support::Globals().Quitting = false;
     }
 
-    std::unique_ptr<Board> Open(int gameId, bool simpleUI)
+    std::unique_ptr<Board> Open(int gameId, bool simpleUI, const TempDataFolder* folder = nullptr)
     {
-        auto board = std::make_unique<Board>(host, data.Folder());
+        auto board = std::make_unique<Board>(host, (folder ? *folder : data).Folder());
         BoardOptions options;
         options.request.gameId = gameId;
         options.simpleUI = simpleUI;
@@ -139,6 +142,106 @@ TEST_F(BoardWindowTest, AnUnreadableHistoryClosesTheWindowWithOneMessage)
     EXPECT_FALSE(loaded);
     EXPECT_TRUE(board->QuitRequest());
     EXPECT_EQ(messages, 1);
+}
+
+// Drags the piece on `from` to `to` with the mouse.
+void DragPiece(Board& board, const char* from, const char* to)
+{
+    auto centre = [&board](const char* name) {
+        return board.CBoard->SquareRect(Square{name[0] - 'a' + 1, name[1] - '0'}).center();
+    };
+    QTest::mousePress(board.CBoard, Qt::LeftButton, {}, centre(from));
+    QTest::mouseMove(board.CBoard, centre(to));
+    QTest::mouseRelease(board.CBoard, Qt::LeftButton, {}, centre(to));
+}
+
+// Both players' programs, each on its own data folder: every move is made
+// by mouse on the mover's board and then stored for both, as the move mail
+// would.
+TEST_F(BoardWindowTest, AWholeOpeningPlayedByMouse)
+{
+    struct Ply { const char* from; const char* to; const char* notation; };
+    const Ply opening[] = {
+        {"e2", "e4", "e4"},   {"e7", "e5", "e5"},  {"g1", "f3", "Nf3"}, {"b8", "c6", "Nc6"},
+        {"f1", "b5", "Bb5"},  {"a7", "a6", "a6"},  {"b5", "a4", "Ba4"}, {"g8", "f6", "Nf6"},
+        {"e1", "g1", "0-0"},  {"f8", "e7", "Be7"}, {"f1", "e1", "Re1"}, {"b7", "b5", "b5"},
+        {"a4", "b3", "Bb3"},  {"d7", "d6", "d6"},  {"c2", "c3", "c3"},  {"e8", "g8", "0-0"},
+    };
+    TempDataFolder alice;
+    TempDataFolder bob;
+    MoveList moves;
+    for (const Ply& ply : opening) {
+        SCOPED_TRACE(ply.notation);
+        const bool white = moves.size() % 2 == 0;
+        const TempDataFolder& mover = white ? alice : bob;
+        ASSERT_TRUE(Store(alice.Folder(), BoardTests::Game(3, true, "Alice", "Bob", 1), moves));
+        ASSERT_TRUE(Store(bob.Folder(), BoardTests::Game(3, false, "Alice", "Bob", 1), moves));
+        const std::unique_ptr<Board> board = Open(3, false, &mover);
+        ASSERT_TRUE(loaded);
+        board->show();
+        DragPiece(*board, ply.from, ply.to);
+        ASSERT_EQ(board->MoveList->rowCount(), static_cast<int>(moves.size()) + 1);
+        EXPECT_EQ(board->MoveList->item(board->MoveList->rowCount() - 1, 2)->text(), QLatin1String(ply.notation));
+        EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting ") + (white ? "Bob" : "Alice")
+                                            + QStringLiteral("'s move"));
+        moves = board->Game().Moves();
+        Support::Globals().Quitting = true; // closing stores nothing here
+        board->close();
+        Support::Globals().Quitting = false;
+    }
+    ASSERT_TRUE(Store(alice.Folder(), BoardTests::Game(3, true, "Alice", "Bob", 1), moves));
+    const std::unique_ptr<Board> last = Open(3, false, &alice);
+    EXPECT_EQ(last->Game().CurrentPosition().squares(7, 8), MoveValidation::BlackKing);
+    EXPECT_EQ(last->Game().CurrentPosition().squares(6, 8), MoveValidation::BlackRook);
+    EXPECT_TRUE(last->Game().PlayerMayMove());
+}
+
+TEST_F(BoardWindowTest, APromotionThroughTheRealDialogWaitsForAChoice)
+{
+    TempDataFolder folder;
+    const std::string start = BoardSupport::FormatPositionString(TestBoards::Squares("Ke1 Pb7 kh6 ph5"));
+    ASSERT_TRUE(Store(folder.Folder(), BoardTests::Game(4, true, "Alice", "Bob", 1, start.c_str()), {}));
+    const std::unique_ptr<Board> board = Open(4, false, &folder);
+    ASSERT_TRUE(loaded);
+    bool stayedOpen = false;
+    QStringList tips;
+    modal.Script = [&](QWidget& window) {
+        auto& dialog = dynamic_cast<ExchangePawn&>(window);
+        window.close();
+        QTest::keyClick(&window, Qt::Key_Escape);
+        stayedOpen = window.isVisible() && !dialog.ChosenPiece();
+        for (QToolButton* button : dialog.PieceButton)
+            tips << button->toolTip();
+        dialog.PieceButton[1]->click();
+    };
+    DragPiece(*board, "b7", "b8");
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(tips, (QStringList{"Rook", "Knight", "Bishop", "Queen"}));
+    ASSERT_EQ(board->MoveList->rowCount(), 1);
+    EXPECT_EQ(board->MoveList->item(0, 2)->text(), QStringLiteral("b8=N"));
+    EXPECT_EQ(board->Game().CurrentPosition().squares(2, 8), MoveValidation::WhiteKnight);
+}
+
+TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
+{
+    struct Case { MoveValidation::Colour side; int button; int code; int firstCell; bool tips; };
+    const Case cases[] = {
+        {MoveValidation::White, 1, MoveValidation::WhiteKnight, 1, true},
+        {MoveValidation::Black, 1, MoveValidation::BlackKnight, 17, false},
+        {MoveValidation::Black, 3, MoveValidation::BlackQueen, 17, true},
+    };
+    for (const Case& c : cases) {
+        ExchangePawn dialog(c.side, host);
+        ASSERT_TRUE(dialog.Form_Load(false, c.tips));
+        EXPECT_EQ(dialog.size(), QSize(270, 130));
+        EXPECT_EQ(dialog.PieceButton[0]->toolTip().isEmpty(), !c.tips);
+        EXPECT_EQ(host.cellsAsked.back(), c.firstCell + 3);
+        dialog.PieceButton[c.button]->click();
+        EXPECT_EQ(dialog.ChosenPiece(), static_cast<MoveValidation::PieceCode>(c.code));
+    }
+    ExchangePawn plain(MoveValidation::White, host);
+    ASSERT_TRUE(plain.Form_Load(true, true));
+    EXPECT_EQ(plain.size(), QSize(237, 88));
 }
 
 } // namespace

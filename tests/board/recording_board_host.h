@@ -21,6 +21,7 @@ public:
     BoardSupport::BoardPictures& Pictures() override { return *this; }
     QPixmap ChessSetCell(int cell) override
     {
+        cellsAsked.push_back(cell);
         if (set_.isNull() || cell < 0 || cell >= 32)
             return {};
         const int w = set_.width() / 8;
@@ -34,6 +35,7 @@ public:
     void NotifyNewMoves() override { calls.push_back("NotifyNewMoves"); }
 
     std::vector<QString> calls;
+    std::vector<int> cellsAsked;
 
 private:
     QPixmap set_;

@@ -1,14 +1,13 @@
 #include "dialogs/about_box.h"
 #include "dialogs/credits.h"
 #include "foundation/options_about_entry.h"
-#include "foundation/picture_clip.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/skin.h"
 #include "foundation/skin_table.h"
 #include "platform/help_viewer.h"
-#include "tests/foundation/widget_test_support.h"
+#include "tests/dialogs/dialog_test_support.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -23,27 +22,20 @@ using namespace CreditsSupport;
 
 namespace {
 
-class DialogTest : public ::testing::Test {
+class DialogTest : public DialogTesting::DialogFixture {
 protected:
     void SetUp() override
     {
-        tray.setObjectName(QStringLiteral("SystemTray"));
-        new Support::PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
-        ASSERT_TRUE(Support::ApplySkin(tray));
-        Support::Globals().TrayForm = &tray;
+        DialogFixture::SetUp();
         Support::Globals().ModalBusy = false;
         Support::Globals().CheckTimerEnabled = true;
         InstallAboutBox();
     }
     void TearDown() override
     {
-        Support::Globals().TrayForm = nullptr;
         Support::EntryWindows().RunAboutBox = nullptr;
+        DialogFixture::TearDown();
     }
-
-    TestSupport::ProgramFolder folder;
-    TestSupport::ScriptedHost host;
-    QWidget tray;
 };
 
 QPoint Centre(QWidget* w)
@@ -102,7 +94,7 @@ TEST_F(DialogTest, AboutBoxClosesThreeWaysInBothLayoutsAndGivesTheMailBack)
 
 TEST_F(DialogTest, F1OpensTheAboutTopicAndClosingTheBoxClosesIt)
 {
-    ASSERT_TRUE(TestSupport::CopyTree(QStringLiteral(MD_SHARE_DIR "/help"), folder.Path() + QStringLiteral("/help")));
+    CopyHelpPages();
     bool helpOpen = false;
     bool leftOpenByF1 = false;
     AboutBox* shown = nullptr;

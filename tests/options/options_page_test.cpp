@@ -3,6 +3,8 @@
 
 #include "tests/options/options_test_support.h"
 
+#include "foundation/options_about_entry.h"
+#include "foundation/program_state.h"
 #include "foundation/settings.h"
 
 #include <QCheckBox>
@@ -16,6 +18,7 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -323,4 +326,75 @@ TEST_F(OptionsPageTest, TheSoundChooserWritesTheSoundAtOnceAndCancelKeepsIt)
     EXPECT_EQ(page->opNotificationSound->text(), QStringLiteral("Bell.WAV"));
     page->CancelButtonFace_Click();
     EXPECT_EQ(settings.NotificationSoundWav, QStringLiteral("Bell.WAV"));
+}
+
+TEST_F(OptionsPageTest, TheHeuristicsPageSliderHighlightDoubleClickAndDefaults)
+{
+    settings.Heuristics[1] = 80;  // row 4
+    Open();
+    page->ChangeTab(HeuristicsTab);
+    QTreeWidget* tree = page->opHeuristicsList;
+    const auto item = [&](int row) {
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            if ((*it)->data(0, Qt::UserRole).toInt() == row)
+                return *it;
+        return static_cast<QTreeWidgetItem*>(nullptr);
+    };
+    EXPECT_EQ(item(60)->text(3), QStringLiteral("-40"));  // weight 51
+    EXPECT_EQ(item(61)->text(3), QStringLiteral("-58"));  // weight 50
+
+    tree->setCurrentItem(item(3));  // a group row
+    EXPECT_FALSE(page->opHeuristicSlider->isVisibleTo(page.get()));
+    EXPECT_FALSE(page->HLabelDontCare->isVisibleTo(page.get()));
+    tree->setCurrentItem(item(4));
+    EXPECT_TRUE(page->opHeuristicSlider->isVisibleTo(page.get()));
+    EXPECT_EQ(page->opHeuristicSlider->value(), 80);
+    EXPECT_EQ(page->opHeuristicSlider->BandStart(), 0);
+    EXPECT_EQ(page->opHeuristicSlider->BandLength(), 80);
+
+    page->opHeuristicSlider->setValue(150);
+    EXPECT_EQ(item(4)->text(5), QStringLiteral("150"));
+    EXPECT_TRUE(item(4)->font(1).bold());
+    EXPECT_TRUE(page->Controller().ApplyEnabled());
+    emit tree->itemDoubleClicked(item(4), 1);
+    EXPECT_TRUE(item(4)->text(5).isEmpty());
+    EXPECT_FALSE(item(4)->font(1).bold());
+    EXPECT_EQ(page->opHeuristicSlider->value(), 80);
+
+    // The outline opens fully; a double-click on a group opens or closes it.
+    EXPECT_TRUE(item(1)->isExpanded());
+    EXPECT_TRUE(item(31)->isExpanded());
+    EXPECT_TRUE(tree->expandsOnDoubleClick());
+
+    page->AIDefault.plainTwin->click();
+    EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Defaults restored")});
+    EXPECT_EQ(item(4)->text(5), QStringLiteral("-118"));
+    EXPECT_EQ(tree->currentItem(), item(2));
+    page->ApplyButtonFace_Click();
+    EXPECT_EQ(settings.Heuristics, Support::FactoryHeuristics);
+    EXPECT_TRUE(item(4)->text(5).isEmpty());
+    EXPECT_EQ(item(4)->text(3), QStringLiteral("-118"));
+}
+
+TEST_F(OptionsPageTest, TheOptionsEntryShowsTheWindowModallyWithPollingPaused)
+{
+    Support::EntryWindows().RunOptionsPage = [this] { RunOptionsPage(port); };
+    Support::Globals().ModalBusy = false;
+    bool shown = false;
+    const auto answerMessages = host.Script;
+    host.Script = [&](QWidget& window) {
+        auto* options = qobject_cast<OptionsPage*>(&window);
+        if (!options)
+            return answerMessages(window);
+        shown = true;
+        EXPECT_TRUE(Support::Globals().ModalBusy);
+        options->opVerbose->click();
+        QTest::keyClick(options->opVerbose, Qt::Key_Return);
+        EXPECT_FALSE(options->isVisible());
+    };
+    Support::ShowOptions();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(Support::ProgramSettings().Verbose);
+    Support::EntryWindows().RunOptionsPage = nullptr;
 }

@@ -48,10 +48,18 @@ int main(int argc, char* argv[])
     Support::Globals().TrayForm = &tray;
     StillPort port;
 
-    for (const bool plain : {false, true}) {
+    const struct {
+        bool plain;
+        const char* skin;
+    } looks[] = {{false, "Marrowdale Classic"}, {false, "Harbour Slate"}, {true, "Marrowdale Classic"}};
+    for (const auto& look : looks) {
+        const bool plain = look.plain;
+        const QString skin = QString::fromLatin1(look.skin);
         Support::Settings& settings = Support::ProgramSettings();
         settings = Support::Settings{};
         settings.SimpleUI = plain;
+        settings.Skin = skin;
+        Support::ApplySkin(tray);
         settings.NotificationMethod = 3;
         OptionsSupport::OptionsPage page(settings, port);
         page.Form_Load();
@@ -63,7 +71,9 @@ int main(int argc, char* argv[])
         for (int tab = 1; tab <= tabs; ++tab) {
             page.ChangeTab(tab);
             app.processEvents();
-            page.grab().save(QStringLiteral("%1/options-%2-tab%3.png").arg(out, plain ? "plain" : "skinned").arg(tab));
+            page.grab().save(QStringLiteral("%1/options-%2-tab%3.png")
+                                 .arg(out, plain ? QStringLiteral("plain") : QString(skin).replace(' ', '_'))
+                                 .arg(tab));
         }
         for (const auto mode : {OptionsSupport::ChooserMode::Sound, OptionsSupport::ChooserMode::Import}) {
             OptionsSupport::SelectSound chooser(mode, QStringLiteral(MD_SHARE_DIR), QString());
@@ -71,7 +81,7 @@ int main(int argc, char* argv[])
             chooser.show();
             app.processEvents();
             chooser.grab().save(QStringLiteral("%1/chooser-%2-%3.png")
-                                    .arg(out, plain ? "plain" : "skinned",
+                                    .arg(out, plain ? QStringLiteral("plain") : QString(skin).replace(' ', '_'),
                                          mode == OptionsSupport::ChooserMode::Sound ? "sound" : "import"));
         }
     }

@@ -39,6 +39,9 @@ const NotationCase Cases[] = {
     {"4k3/8/8/8/8/Q7/8/Q1Q1K3 w - -", "a1b2", WhiteQueen, 0, -1, false, false, 0, "0000", "Qa1b2"},
     {"1n2k3/8/5n2/8/8/8/8/4K3 b - -", "b8d7", BlackKnight, 0, -1, false, false, 0, "0000", "Nbd7"},
     {"4k3/8/8/4p3/8/5N2/8/4K3 w - -", "f3e5", WhiteKnight, 1, -1, false, false, 0, "0000", "Nxe5"},
+    // A rival pinned to its king could not go there.
+    {"4k3/8/8/8/8/2N5/8/4K1N1 w - -", "g1e2", WhiteKnight, 0, -1, false, false, 0, "0000", "Nge2"},
+    {"4k3/8/8/8/1b6/2N5/8/4K1N1 w - -", "g1e2", WhiteKnight, 0, -1, false, false, 0, "0000", "Ne2"},
     // Pawns: captures name their file, also on a set-up game's first move.
     {"4k3/8/8/3p4/4P3/8/8/4K3 w - -", "e4d5", WhitePawn, 1, -1, false, false, 0, "0000", "exd5"},
     {"4k3/8/8/3pP3/8/8/8/4K3 w - d6", "e5d6", WhitePawn, 0, -1, false, false, 0, "4745", "exd6ep"},

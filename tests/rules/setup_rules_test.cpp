@@ -13,7 +13,7 @@ using MoveValidation::White;
 
 TEST(SetupRules, EachRuleRefusesItsBoard)
 {
-    struct Row { const char* what; const char* pieces; int sideToMove; SetupRefusal refusal; };
+    struct Row { const char* what; const char* pieces; MoveValidation::Colour sideToMove; SetupRefusal refusal; };
     const Row rows[] = {
         {"the two kings", "Ke1 ke8", White, SetupRefusal::None},
         {"White in check with White to move", "Ke1 qe5 ke8", White, SetupRefusal::None},

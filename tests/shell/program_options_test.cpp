@@ -1,5 +1,10 @@
 #include "shell/program_options.h"
 
+#include "shell/chess_set.h"
+#include "shell/picture_stores.h"
+#include "shell/program_board.h"
+#include "tests/shell/recording_services.h"
+
 #include "tests/shell/shell_test_support.h"
 
 #include "foundation/picture_clip.h"
@@ -7,6 +12,8 @@
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -73,4 +80,40 @@ TEST(ProgramOptions, AChangedSkinGoesOnEveryOpenWindowTheTrayIncluded)
     EXPECT_TRUE(Near(buttons->Picture().toImage().pixelColor(3, 3), Qt::green));
     EXPECT_TRUE(Support::Globals().SkinRefreshPending);
     Support::Globals().TrayForm = nullptr;
+}
+
+TEST(ProgramOptions, ANewChessSetGoesOnTheOpenBoardWhichClosesWhenTheSetCannotBeRead)
+{
+    ShellTesting::ShellFolders folders;
+    TestSupport::ScriptedHost host;
+    ShellTesting::StoreGame(folders.DataPath(), 1, 1);
+    QWidget tray;
+    tray.setObjectName(QStringLiteral("SystemTray"));
+    SysTraySupport::AddPictureStores(tray);
+    ASSERT_TRUE(Support::ApplySkin(tray));
+    Support::Globals().TrayForm = &tray;
+    Support::Globals().CurrentGameID = 1;
+    ASSERT_TRUE(SysTraySupport::LoadChessSet(tray, QStringLiteral("Classic Wood"), QStringLiteral("Plain")));
+
+    ShellTesting::RecordingServices recorder;
+    SysTraySupport::ProgramBoard board(recorder, recorder);
+    board.OpenBoard();
+    ASSERT_NE(board.OpenWindow(), nullptr);
+    SysTraySupport::ProgramOptions options(&board);
+
+    Support::ProgramSettings().ChessSet = QStringLiteral("Pen and Ink");
+    options.ChessSetChanged();
+    const QImage inked(folders.ChessSetPath(QStringLiteral("Pen and Ink")) + QStringLiteral("Plain.jpg"));
+    EXPECT_EQ(SysTraySupport::FindChessSet(tray)->Picture().toImage().convertToFormat(inked.format()), inked);
+    EXPECT_NE(board.OpenWindow(), nullptr);
+
+    Support::ProgramSettings().ChessSet = QStringLiteral("Missing");
+    options.ChessSetChanged();
+    EXPECT_GE(host.ModalRuns, 1);  // the user is told which file
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(board.OpenWindow(), nullptr);
+    // The last good set stays in the stores.
+    EXPECT_EQ(SysTraySupport::FindChessSet(tray)->Picture().toImage().convertToFormat(inked.format()), inked);
+    Support::Globals().TrayForm = nullptr;
+    Support::Globals().CurrentGameID = -1;
 }

@@ -1,0 +1,54 @@
+#pragma once
+// The pawn promotion dialog: four picture buttons (rook, knight, bishop,
+// queen) in the colour of the side that moves. It closes only through a
+// choice; closing it or pressing Escape leaves it waiting.
+
+#include "board/board_host.h"
+#include "rules/piece.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QLabel;
+class QToolButton;
+
+namespace BoardSupport {
+
+class ExchangePawn : public QWidget {
+    Q_OBJECT
+public:
+    ExchangePawn(MoveValidation::Colour side, BoardPictures& pictures);
+
+    // The layout (skinned or plain), the pictures and the tool tips. False
+    // when the skin could not be applied.
+    bool Form_Load(bool simpleUI, bool showToolTips);
+
+    // Button 0 rook, 1 knight, 2 bishop, 3 queen: the chosen piece code and
+    // the window hidden.
+    void PieceButton_Click(int index);
+    std::optional<MoveValidation::PieceCode> ChosenPiece() const { return chosen_; }
+
+    std::array<QToolButton*, 4> PieceButton{};
+    QLabel* Label1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void SetSimpleUI();
+    void SetToolTips(bool on);
+
+    MoveValidation::Colour side_;
+    BoardPictures& pictures_;
+    std::optional<MoveValidation::PieceCode> chosen_;
+};
+
+// Asks the player through the modal host which piece the pawn becomes.
+// Without an answer (a failed skin) the pawn becomes a queen.
+MoveValidation::PieceCode AskForPromotion(MoveValidation::Colour side, BoardPictures& pictures,
+                                          bool simpleUI, bool showToolTips);
+
+} // namespace BoardSupport

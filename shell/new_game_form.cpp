@@ -1,0 +1,443 @@
+#include "shell/new_game_form.h"
+
+#include "foundation/help.h"
+#include "foundation/message_box.h"
+#include "foundation/modal_host.h"
+#include "foundation/options_about_entry.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/skin.h"
+#include "foundation/sound_cues.h"
+#include "foundation/window_shape.h"
+#include "shell/new_game_kind.h"
+#include "shell/window_button.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace Support {
+
+namespace {
+
+constexpr int HelpTopicNewGame = 4;
+constexpr int ResolveDelayMilliseconds = 1500;
+
+// The dialog's skinned layout, in pixels of its picture (420 x 250).
+constexpr QSize NewGameSize(420, 250);
+constexpr int FieldLeft = 140;
+constexpr int FieldWidth = 256;
+constexpr QRect NameRect(FieldLeft, 108, FieldWidth - 30, 22);
+constexpr QRect ResolveRect(FieldLeft + FieldWidth - 26, 108, 26, 22);
+// Plain: 150 twips left, 200 up; 750 narrower, 450 lower.
+constexpr PlainLayoutShift NewGamePlain{10, 13, 50, 30};
+// The chooser (380 x 320); plain: 200 twips left and up, 400 narrower and lower.
+constexpr QSize ChooserSize(380, 320);
+constexpr PlainLayoutShift ChooserPlain{13, 13, 27, 27};
+
+std::unique_ptr<NewGameInfo>& OpenDialog()
+{
+    static std::unique_ptr<NewGameInfo> dialog;
+    return dialog;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit* MakeField(QWidget* parent, const QString& name, const QRect& geometry, int maxLength)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setGeometry(geometry);
+    field->setMaxLength(maxLength);
+    return field;
+}
+
+void PaintOnPress(QWidget& window, SkinnedButtonParts& button, const QString& name, const QString& caption)
+{
+    QObject::connect(button.face, &ButtonFace::MouseDown, &window, [&window, name, caption](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            ButtonDown(window, name, caption, false);
+    });
+    QObject::connect(button.face, &ButtonFace::MouseUp, &window, [&window, name, caption](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            ButtonUp(window, name, caption, false);
+    });
+}
+
+class PausedPolling {
+public:
+    void Resume()
+    {
+        SetCheckTimer(true);
+        Globals().ModalBusy = false;
+    }
+};
+
+} // namespace
+
+ChooseOpponent::ChooseOpponent(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions)
+{
+    setObjectName(QStringLiteral("ChooseOpponent"));
+    setWindowTitle(QStringLiteral("Too many opponents!"));
+    setFixedSize(ChooserSize);
+    Instructions_L = MakeLabel(this, QStringLiteral("Instructions_L"), QRect(30, 56, 320, 90), instructions);
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), QRect(30, 168, 320, 18), QStringLiteral("Opponent"));
+    OppList = new QComboBox(this);
+    OppList->setObjectName(QStringLiteral("OppList"));
+    OppList->setGeometry(30, 190, 320, 24);
+    for (const MailSupport::AddressEntry& person : people)
+        OppList->addItem(QString::fromStdString(person.Name));
+    OppList->setCurrentIndex(0);
+    OkButton = CreateSkinnedButton(*this, QStringLiteral("OkButton"), QRect(145, 262, 90, 26),
+                                   QStringLiteral("OKButtonS"));
+    OKButtonS = OkButton.plainTwin;
+    OKButtonS->setText(QStringLiteral("OK"));
+    connect(OkButton.face, &ButtonFace::Click, this, &QWidget::hide);
+    connect(OKButtonS, &QPushButton::clicked, this, &QWidget::hide);
+    PaintOnPress(*this, OkButton, QStringLiteral("OkButton"), QStringLiteral("OK"));
+}
+
+bool ChooseOpponent::Form_Load(bool simpleUI)
+{
+    WindowShape::EnableBackgroundDrag(*this);
+    if (simpleUI) {
+        OKButtonS->show();
+        ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
+        ShiftIntoPlainLayout(*this, ChooserPlain);
+    } else {
+        WindowShape::ApplyWindowShape(*this);
+        if (!ApplySkin(*this))
+            return false;
+        ButtonUp(*this, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
+    }
+    OppList->setToolTip(ProgramSettings().ShowToolTips ? QStringLiteral("Select an opponent from this list") : QString());
+    return true;
+}
+
+void ChooseOpponent::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        hide();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+void ChooseOpponent::closeEvent(QCloseEvent* event)
+{
+    // There is no Cancel: closing takes the selected person.
+    event->ignore();
+    hide();
+}
+
+NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::AddressBook* addressBook)
+    : Entry(computerGame, mailOffline), addressBook_(addressBook)
+{
+    setObjectName(QStringLiteral("NewGameInfo"));
+    setWindowTitle(QStringLiteral("New game..."));
+    setFixedSize(NewGameSize);
+    Label3 = MakeLabel(this, QStringLiteral("Label3"), QRect(24, 52, 372, 20),
+                       QStringLiteral("Please enter your opponents details."));
+    Game_name_L = MakeLabel(this, QStringLiteral("Game_name_L"), QRect(24, 80, 110, 20), QStringLiteral("Game name"));
+    Game_opponents_name_L = MakeLabel(this, QStringLiteral("Game_opponents_name_L"), QRect(24, 110, 110, 20),
+                                      QStringLiteral("Opponents name"));
+    Game_opponents_email_L = MakeLabel(this, QStringLiteral("Game_opponents_email_L"), QRect(24, 140, 110, 20),
+                                       QStringLiteral("Opponents email"));
+    for (QLabel* label : {Game_name_L, Game_opponents_name_L, Game_opponents_email_L})
+        label->hide();
+    Game_name = MakeField(this, QStringLiteral("Game_name"), QRect(FieldLeft, 78, FieldWidth, 22), EntryTextLength);
+    Game_opponents_name = MakeField(this, QStringLiteral("Game_opponents_name"), NameRect, EntryTextLength);
+    Game_opponents_email =
+        MakeField(this, QStringLiteral("Game_opponents_email"), QRect(FieldLeft, 138, FieldWidth, 22), AddressLength);
+    Resolve = new QPushButton(QStringLiteral("..."), this);
+    Resolve->setObjectName(QStringLiteral("Resolve"));
+    Resolve->setGeometry(ResolveRect);
+    HelpButton = MakeLabel(this, QStringLiteral("HelpButton"), QRect(384, 9, 23, 23), QStringLiteral("?"));
+    StyleWindowButton(*HelpButton);
+    OkButton = CreateSkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, 196, 90, 26),
+                                   QStringLiteral("OKButtonS"));
+    CancelButton = CreateSkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, 196, 90, 26));
+    OkButton.plainTwin->setText(QStringLiteral("&OK"));
+    CancelButton.plainTwin->setText(QStringLiteral("&Cancel"));
+    connect(OkButton.face, &ButtonFace::Click, this, [this] { Answer(0); });
+    connect(OkButton.plainTwin, &QPushButton::clicked, this, [this] { Answer(0); });
+    connect(CancelButton.face, &ButtonFace::Click, this, [this] { Answer(1); });
+    connect(CancelButton.plainTwin, &QPushButton::clicked, this, [this] { Answer(1); });
+    PaintOnPress(*this, OkButton, QStringLiteral("OkButton"), QStringLiteral("OK"));
+    PaintOnPress(*this, CancelButton, QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
+
+    connect(Game_name, &QLineEdit::textEdited, this, [this](const QString& text) {
+        Entry.SetTitle(text);
+        ShowEntry();
+    });
+    connect(Game_opponents_name, &QLineEdit::textEdited, this, [this](const QString& text) {
+        Entry.SetName(text);
+        ShowEntry();
+    });
+    connect(Game_opponents_email, &QLineEdit::textEdited, this, [this](const QString& text) {
+        Entry.SetEmail(text);
+        ShowEntry();
+    });
+    connect(Resolve, &QPushButton::clicked, this, &NewGameInfo::ChooseName);
+    Timer1.setInterval(ResolveDelayMilliseconds);
+    connect(&Timer1, &QTimer::timeout, this, &NewGameInfo::Timer1_Timer);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool NewGameInfo::Form_Load(bool simpleUI)
+{
+    simpleUI_ = simpleUI;
+    WindowShape::EnableBackgroundDrag(*this);
+    if (simpleUI) {
+        SetSimpleUI();
+    } else {
+        WindowShape::ApplyWindowShape(*this);
+        if (!ApplySkin(*this)) {
+            Answer(1);
+            return false;
+        }
+        ButtonUp(*this, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
+        ButtonUp(*this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), false);
+        Game_name->setPlaceholderText(Game_name_L->text());
+        Game_opponents_name->setPlaceholderText(Game_opponents_name_L->text());
+        Game_opponents_email->setPlaceholderText(Game_opponents_email_L->text());
+    }
+    Game_opponents_name->setReadOnly(!Entry.NameEditable);
+    Game_opponents_name->setEnabled(Entry.NameEditable);
+    Game_opponents_email->setReadOnly(!Entry.EmailEditable);
+    Resolve->setEnabled(Entry.AddressBookEnabled);
+    ShowEntry();
+    const bool tips = ProgramSettings().ShowToolTips;
+    auto tip = [tips](QWidget* w, const char* text) { w->setToolTip(tips ? QString::fromLatin1(text) : QString()); };
+    tip(Game_name, "A title to identify the game");
+    tip(Game_opponents_name, "Enter your opponents name");
+    tip(Resolve, "Click to select an opponent from your address book");
+    tip(Game_opponents_email, "Your chosen opponents email address");
+    Timer1.start();
+    return true;
+}
+
+void NewGameInfo::SetSimpleUI()
+{
+    for (QWidget* w : {static_cast<QWidget*>(OkButton.plainTwin), static_cast<QWidget*>(CancelButton.plainTwin),
+                       static_cast<QWidget*>(Game_name_L), static_cast<QWidget*>(Game_opponents_name_L),
+                       static_cast<QWidget*>(Game_opponents_email_L)})
+        w->show();
+    HelpButton->hide();
+    ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
+    ButtonUp(*this, QStringLiteral("CancelButton"), QString(), true);
+    ShiftIntoPlainLayout(*this, NewGamePlain);
+    // The boxes give up the width the window lost; the button follows.
+    for (QLineEdit* field : {Game_name, Game_opponents_name, Game_opponents_email})
+        field->resize(field->width() - NewGamePlain.shrinkWidth, field->height());
+    Resolve->setGeometry(Resolve->x() - NewGamePlain.shrinkWidth, Resolve->y(), Resolve->width(), Resolve->height() + 1);
+}
+
+void NewGameInfo::ShowEntry()
+{
+    // Only what changed is written back, so the cursor stays where it was.
+    for (const auto& [field, text] : {std::pair{Game_name, Entry.Title()}, std::pair{Game_opponents_name, Entry.Name()},
+                                      std::pair{Game_opponents_email, Entry.Email()}})
+        if (field->text() != text) {
+            const int cursor = field->cursorPosition();
+            field->setText(text);
+            field->setCursorPosition(std::min(cursor, int(text.size())));
+        }
+    ButtonSet();
+}
+
+void NewGameInfo::ButtonSet()
+{
+    if (simpleUI_)
+        OkButton.plainTwin->setEnabled(Entry.OkEnabled());
+    else
+        EnableSkinButton(*this, QStringLiteral("OkButton"), Entry.OkEnabled());
+}
+
+void NewGameInfo::Answer(int canceled)
+{
+    if (answered_)
+        return;
+    answered_ = true;
+    FormCanceled = canceled;
+    Timer1.stop();
+    hide();
+}
+
+void NewGameInfo::Pick(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions)
+{
+    if (people.empty())
+        return;
+    std::size_t chosen = 0;
+    if (people.size() > 1) {
+        ChooseOpponent chooser(people, instructions);
+        if (!chooser.Form_Load(ProgramSettings().SimpleUI))
+            return;
+        CurrentModalHost().RunModal(chooser);
+        chosen = std::size_t(std::max(0, chooser.OppList->currentIndex()));
+    }
+    Entry.Choose(people[chosen]);
+    ShowEntry();
+}
+
+void NewGameInfo::ChooseName()
+{
+    Entry.CancelResolution();
+    if (addressBook_)
+        Pick(addressBook_->AllEntries(), QStringLiteral("Choose an opponent"));
+}
+
+void NewGameInfo::ResolveName()
+{
+    std::vector<MailSupport::AddressEntry> candidates;
+    if (!addressBook_) {
+        Entry.CancelResolution();
+        return;
+    }
+    if (Entry.ResolveName(*addressBook_, candidates) == NewGameEntry::Resolution::Choose)
+        Pick(candidates, QStringLiteral("You have chosen too many opponents.  You can only play chess with one other "
+                                        "person!  Please select an opponent from the list of those you chose."));
+    ShowEntry();
+}
+
+void NewGameInfo::Timer1_Timer()
+{
+    if (Entry.ResolvePending())
+        ResolveName();
+}
+
+bool NewGameInfo::HandleKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Escape:
+        Answer(1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (Entry.OkEnabled())
+            Answer(0);
+        return true;
+    case Qt::Key_F1:
+        ShowHelpContext(this, HelpTopicNewGame);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void NewGameInfo::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleKey(event->key()))
+        QDialog::keyPressEvent(event);
+}
+
+bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    if (event->type() == QEvent::FocusOut && watched == Game_name && Entry.ValidateTitle()) {
+        ShowEntry();
+        Game_name->setFocus();
+        ShowMessage(2, QStringLiteral("Illegal characters"),
+                    QStringLiteral("You are not permitted to use certain text in the game name as it is reserved by "
+                                   "Marrowdale.||This text has have been removed or, where appropriate, replaced with "
+                                   "spaces."),
+                    QStringLiteral("OK"), QString(), false, CueInformation);
+    }
+    if (event->type() == QEvent::FocusOut && watched == Game_opponents_name) {
+        Entry.NameLeft();
+        if (Entry.ResolvePending())
+            Timer1.start();  // the next tick 1500 ms from now
+    }
+    if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease)
+        ShowHelpContext(this, HelpTopicNewGame);
+    return QDialog::eventFilter(watched, event);
+}
+
+void NewGameInfo::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    CloseHelp(this);
+    Answer(1);
+}
+
+void NewGameInfo::reject()
+{
+    Answer(1);
+}
+
+void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport::AddressBook* addressBook)
+{
+    if (!board.LoadChessSet())
+        return;
+    ProgramState& state = Globals();
+    PausedPolling polling;
+    SetCheckTimer(false);
+    state.ModalBusy = true;
+    state.CurrentGameID = -1;
+    const NewGameKind kind = NextNewGame();
+    OpenDialog() = std::make_unique<NewGameInfo>(kind.ComputerGame, state.Mail.MailOffline, addressBook);
+    NewGameInfo& dialog = *OpenDialog();
+    if (dialog.Form_Load(ProgramSettings().SimpleUI))
+        CurrentModalHost().RunModal(dialog);
+    if (dialog.FormCanceled != 0) {
+        OpenDialog().reset();
+        polling.Resume();
+        return;
+    }
+    try {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        if (owner)
+            owner->hide();
+        board.OpenBoard();
+        QGuiApplication::restoreOverrideCursor();
+    } catch (const WindowOpenError& error) {
+        QGuiApplication::restoreOverrideCursor();
+        // No board: the dialog goes, the list comes back, polling resumes.
+        OpenDialog().reset();
+        if (owner)
+            owner->show();
+        polling.Resume();
+        if (error.Number == AutomationErrorNumber)
+            ShowAutomationError();
+        else
+            ShowMessage(2, QStringLiteral("Options error"),
+                        QStringLiteral("The following error prevented the new game dialog from opening:||")
+                            + QString::number(error.Number) + QStringLiteral(": ") + QString::fromStdString(error.what()),
+                        QStringLiteral("OK"), QString(), false);
+        return;
+    }
+    if (kind.NewGameSetup)
+        ShowMessage(1, QStringLiteral("Board setup"),
+                    QStringLiteral("Please setup the board then select the Play Current Setup option to begin play"),
+                    QStringLiteral("OK"), QString(), false);
+}
+
+std::optional<NewGameDetails> OpenNewGameDetails()
+{
+    const std::unique_ptr<NewGameInfo>& dialog = OpenDialog();
+    if (!dialog || dialog->FormCanceled != 0)
+        return std::nullopt;
+    return NewGameDetails{dialog->Entry.Title(), dialog->Entry.Name(), dialog->Entry.Email()};
+}
+
+void UnloadNewGameInfo()
+{
+    OpenDialog().reset();
+}
+
+} // namespace Support

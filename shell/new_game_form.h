@@ -1,0 +1,108 @@
+#pragma once
+// The new-game dialog (the title and the opponent) and the chooser that
+// asks which one of several people is meant, over the window-free
+// NewGameEntry. Support::StartNewGame runs them and opens the board.
+
+#include "foundation/skinned_button.h"
+#include "shell/new_game_entry.h"
+#include "shell/tray_services.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace Support {
+
+class ChooseOpponent : public QDialog {
+    Q_OBJECT
+public:
+    // The people in the order given, the first selected.
+    ChooseOpponent(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions);
+    bool Form_Load(bool simpleUI);
+
+    QComboBox* OppList;
+    QLabel* Instructions_L;
+    QLabel* Label1;
+    SkinnedButtonParts OkButton;
+    QPushButton* OKButtonS;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override {}
+};
+
+class NewGameInfo : public QDialog {
+    Q_OBJECT
+public:
+    NewGameInfo(bool computerGame, bool mailOffline, MailSupport::AddressBook* addressBook);
+    // False when the skin failed: the dialog has answered Cancel.
+    bool Form_Load(bool simpleUI);
+
+    NewGameEntry Entry;
+    // The answer: 0 OK, 1 Cancel.
+    int FormCanceled = 1;
+
+    QLineEdit* Game_name;
+    QLineEdit* Game_opponents_name;
+    QLineEdit* Game_opponents_email;
+    QPushButton* Resolve;
+    QLabel* Label3;
+    QLabel* Game_name_L;
+    QLabel* Game_opponents_name_L;
+    QLabel* Game_opponents_email_L;
+    QLabel* HelpButton;
+    SkinnedButtonParts OkButton;
+    SkinnedButtonParts CancelButton;
+    QTimer Timer1;
+
+    void Answer(int canceled);
+    // The address book, then the chooser when several people were picked.
+    void ChooseName();
+    // The typed name, resolved in the address book.
+    void ResolveName();
+    void Timer1_Timer();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetSimpleUI();
+    void ShowEntry();
+    void ButtonSet();
+    void Pick(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions);
+    bool HandleKey(int key);
+
+    MailSupport::AddressBook* addressBook_;
+    bool simpleUI_ = false;
+    bool answered_ = false;
+};
+
+// Asks for the new game's title and opponent, then opens the board on a
+// new game of the kind NextNewGame() says; the owner (when given) hides
+// while the board is open. Cancel gives polling back at once; OK keeps it
+// paused until the board closes.
+void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport::AddressBook* addressBook);
+
+// The details of the new game whose board is open (read when its first
+// move is saved); nothing when no new game is being started.
+struct NewGameDetails {
+    QString Title;
+    QString OpponentsName;
+    QString OpponentsEmail;
+};
+std::optional<NewGameDetails> OpenNewGameDetails();
+// The new game's board has closed: the dialog goes.
+void UnloadNewGameInfo();
+
+} // namespace Support

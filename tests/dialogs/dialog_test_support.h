@@ -1,0 +1,47 @@
+#pragma once
+// What the dialog tests share: a program folder with the generated artwork,
+// a hidden tray window holding the skinned buttons' pictures, and a modal
+// host that answers each window with a script.
+
+#include "foundation/picture_clip.h"
+#include "foundation/program_state.h"
+#include "foundation/skin.h"
+#include "tests/foundation/widget_test_support.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace DialogTesting {
+
+class DialogFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tray.setObjectName(QStringLiteral("SystemTray"));
+        new Support::PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
+        ASSERT_TRUE(Support::ApplySkin(tray));
+        Support::Globals().TrayForm = &tray;
+    }
+    void TearDown() override { Support::Globals().TrayForm = nullptr; }
+
+    // The help pages into the program folder, for the tests that open help.
+    void CopyHelpPages()
+    {
+        ASSERT_TRUE(TestSupport::CopyTree(QStringLiteral(MD_SHARE_DIR "/help"), folder.Path() + QStringLiteral("/help")));
+    }
+
+    TestSupport::ProgramFolder folder;
+    TestSupport::ScriptedHost host;
+    QWidget tray;
+};
+
+} // namespace DialogTesting

@@ -1,0 +1,82 @@
+// Not a test: pictures of the board with each chess set and of the board
+// and the game list with each skin, for looking at.
+//   look-shots OUTPUT_FOLDER
+#include "board/board_window.h"
+#include "shell/chess_set.h"
+#include "shell/game_interface.h"
+#include "shell/game_list_model.h"
+#include "shell/picture_stores.h"
+#include "shell/program_board.h"
+
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/skin.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+class StillHost : public BoardSupport::BoardHost {
+public:
+    BoardSupport::BoardPictures& Pictures() override { return pictures_; }
+    void ReturnToGameList(int) override {}
+    void LeaveGameList() override {}
+    void UpdateTrayState(int) override {}
+    void NotifyNewMoves() override {}
+
+private:
+    SysTraySupport::TrayPictures pictures_;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots/look");
+    QDir().mkpath(out);
+    QTemporaryDir data;
+    QFile::copy(QStringLiteral(MD_FIXTURES_DIR "/three_games.dat"), data.path() + QStringLiteral("/Mdgdb.dat"));
+    Support::Globals().ProgramFolder = QStringLiteral(MD_SHARE_DIR);
+    Support::Globals().DataPath = data.path() + QStringLiteral("/");
+    const Database::DataFolder folder(QFile::encodeName(data.path()).toStdString());
+
+    const struct {
+        const char* skin;
+        const char* set;
+    } looks[] = {{"Marrowdale Classic", "Classic Wood"}, {"Marrowdale Classic", "Pen and Ink"},
+                 {"Harbour Slate", "Classic Wood"}, {"Harbour Slate", "Pen and Ink"}};
+    for (const auto& look : looks) {
+        Support::Settings& settings = Support::ProgramSettings();
+        settings.Skin = QString::fromLatin1(look.skin);
+        QWidget tray;
+        tray.setObjectName(QStringLiteral("SystemTray"));
+        SysTraySupport::AddPictureStores(tray);
+        Support::ApplySkin(tray);
+        Support::Globals().TrayForm = &tray;
+        SysTraySupport::LoadChessSet(tray, QString::fromLatin1(look.set), QStringLiteral("Plain"));
+        const QString name = QStringLiteral("%1-%2").arg(QString::fromLatin1(look.skin), QString::fromLatin1(look.set)).replace(' ', '_');
+
+        StillHost host;
+        BoardSupport::Board board(host, folder);
+        BoardSupport::BoardOptions options;
+        options.request.gameId = 1;
+        board.Form_Load(options);
+        board.show();
+        app.processEvents();
+        board.grab().save(out + QStringLiteral("/board-") + name + QStringLiteral(".png"));
+
+        Support::GameListModel model;
+        Support::GameListServices services;
+        Support::GameInterface list(model, services);
+        list.Form_Load();
+        list.show();
+        app.processEvents();
+        list.grab().save(out + QStringLiteral("/list-") + name + QStringLiteral(".png"));
+        Support::Globals().TrayForm = nullptr;
+    }
+    return 0;
+}

@@ -1,0 +1,375 @@
+// Starting a new game: the entry's rules without a window, the name's
+// resolution in the address book, and the dialog with its chooser and the
+// board it opens.
+#include "foundation/msg_form.h"
+#include "foundation/picture_clip.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/skin.h"
+#include "foundation/options_about_entry.h"
+#include "shell/new_game_form.h"
+#include "shell/new_game_kind.h"
+#include "tests/shell/shell_test_support.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+
+using namespace Support;
+using MailSupport::AddressEntry;
+
+namespace {
+
+class ListedBook : public MailSupport::AddressBook {
+public:
+    std::vector<AddressEntry> Entries = {{"Ann Ash", "ann@ash.test"},
+                                         {"Joanna Birch", "joanna@birch.test"},
+                                         {"Bob Cedar", "bob@cedar.test"},
+                                         {"Annabel Dee", "annabel@dee.test"}};
+    std::vector<AddressEntry> AllEntries() override { return Entries; }
+    std::optional<AddressEntry> Resolve(const std::string& typed) override
+    {
+        for (const AddressEntry& e : Entries)
+            if (QString::fromStdString(e.Name).compare(QString::fromStdString(typed), Qt::CaseInsensitive) == 0
+                || e.Address == typed)
+                return e;
+        if (typed.find('@') != std::string::npos)
+            return AddressEntry{typed, typed};
+        return std::nullopt;
+    }
+};
+
+TEST(NewGameEntry, ComputerGamesFillTheOpponentAndOfferOkAtOnce)
+{
+    NewGameEntry entry(true, false);
+    EXPECT_EQ(entry.Name(), QStringLiteral("The Computer"));
+    EXPECT_EQ(entry.Email(), QStringLiteral("n/a"));
+    EXPECT_FALSE(entry.NameEditable || entry.EmailEditable || entry.AddressBookEnabled);
+    EXPECT_TRUE(entry.OkEnabled());
+    entry.SetName(QStringLiteral("Someone"));
+    EXPECT_EQ(entry.Name(), QStringLiteral("The Computer"));
+    entry.SetTitle(QStringLiteral("x"));
+    entry.SetTitle(QString());
+    EXPECT_FALSE(entry.OkEnabled());
+    entry.NameLeft();
+    EXPECT_FALSE(entry.ResolvePending());
+}
+
+TEST(NewGameEntry, OkNeedsATitleAndAnAddressAndANewNameEmptiesTheAddress)
+{
+    for (bool offline : {false, true}) {
+        SCOPED_TRACE(offline);
+        NewGameEntry entry(false, offline);
+        EXPECT_EQ(entry.EmailEditable, offline);
+        EXPECT_EQ(entry.AddressBookEnabled, !offline);
+        EXPECT_FALSE(entry.OkEnabled());
+        entry.SetTitle(QStringLiteral("Club match"));
+        entry.SetName(QStringLiteral("Bob"));
+        entry.SetEmail(QStringLiteral("bob@cedar.test"));
+        EXPECT_TRUE(entry.OkEnabled());
+        entry.SetName(QStringLiteral("Bob C"));
+        EXPECT_TRUE(entry.Email().isEmpty());
+        EXPECT_FALSE(entry.OkEnabled());
+        entry.NameLeft();
+        EXPECT_EQ(entry.ResolvePending(), !offline);
+    }
+}
+
+TEST(NewGameEntry, SeparatorsBecomeSpacesAndLengthsAreCappedForThePayload)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Club|match;one", "Club match one"}, {"a;b", "a b"}, {"plain", "plain"}};
+    NewGameEntry entry(false, true);
+    for (const auto& [typed, kept] : cases) {
+        entry.SetTitle(QString::fromLatin1(typed));
+        entry.SetName(QString::fromLatin1(typed));
+        entry.SetEmail(QString::fromLatin1(typed));
+        EXPECT_EQ(entry.Title(), QString::fromLatin1(kept));
+        EXPECT_EQ(entry.Name(), QString::fromLatin1(kept));
+        EXPECT_EQ(entry.Email(), QString::fromLatin1(kept));
+    }
+    entry.SetTitle(QString(80, QLatin1Char('t')));
+    entry.SetName(QString(80, QLatin1Char('n')));
+    EXPECT_EQ(entry.Title().size(), 50);
+    EXPECT_EQ(entry.Name().size(), 50);
+
+    const std::pair<const char*, const char*> titles[] = {
+        {"My <<MARROWDALE:game", "My game"}, {"game:MARROWDALE>>", "game"}, {"tab\there", "tabhere"}};
+    for (const auto& [typed, kept] : titles) {
+        entry.SetTitle(QString::fromLatin1(typed));
+        EXPECT_TRUE(entry.ValidateTitle()) << typed;
+        EXPECT_EQ(entry.Title(), QString::fromLatin1(kept));
+        EXPECT_FALSE(entry.ValidateTitle());
+    }
+}
+
+TEST(NewGameEntry, NamesResolveToOnePersonSeveralOrNone)
+{
+    ListedBook book;
+    struct Case {
+        const char* typed;
+        NewGameEntry::Resolution result;
+        const char* name;
+        const char* email;
+        std::vector<std::string> candidates;
+    };
+    using R = NewGameEntry::Resolution;
+    const Case cases[] = {
+        {"bob cedar", R::Filled, "Bob Cedar", "bob@cedar.test", {}},
+        {"Birch", R::Filled, "Joanna Birch", "joanna@birch.test", {}},
+        {"ann", R::Choose, "ann", "", {"Ann Ash", "Joanna Birch", "Annabel Dee"}},
+        {"Zed", R::Unchanged, "Zed", "", {}},
+        {"zed@zed.test", R::Filled, "zed@zed.test", "zed@zed.test", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        NewGameEntry entry(false, false);
+        entry.SetName(QString::fromLatin1(c.typed));
+        entry.NameLeft();
+        std::vector<AddressEntry> candidates;
+        EXPECT_EQ(entry.ResolveName(book, candidates), c.result);
+        EXPECT_FALSE(entry.ResolvePending());
+        EXPECT_EQ(entry.Name(), QString::fromLatin1(c.name));
+        EXPECT_EQ(entry.Email(), QString::fromLatin1(c.email));
+        std::vector<std::string> names;
+        for (const AddressEntry& e : candidates)
+            names.push_back(e.Name);
+        EXPECT_EQ(names, c.candidates);
+    }
+}
+
+class RecordingBoard : public SysTraySupport::BoardPort {
+public:
+    bool LoadChessSet() override { return true; }
+    void OpenBoard() override
+    {
+        Opened.push_back(Globals().CurrentGameID);
+        details = OpenNewGameDetails();
+        if (Fails)
+            throw WindowOpenError(9, QStringLiteral("No board today"));
+    }
+    std::vector<int> Opened;
+    std::optional<NewGameDetails> details;
+    bool Fails = false;
+};
+
+class NewGameDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tray.setObjectName(QStringLiteral("SystemTray"));
+        new PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
+        ASSERT_TRUE(ApplySkin(tray));
+        Globals().TrayForm = &tray;
+        Globals().Mail.MailOffline = false;
+        Globals().ModalBusy = false;
+        Globals().CheckTimerEnabled = true;
+        ProgramSettings().SimpleUI = false;
+        ProgramSettings().ShowToolTips = true;
+        NextNewGame() = {};
+        host.Script = [this](QWidget& window) {
+            if (auto* box = qobject_cast<MsgForm*>(&window)) {
+                messages.push_back(box->FormCaption->text());
+                box->hide();
+            } else if (auto* chooser = qobject_cast<ChooseOpponent*>(&window)) {
+                ASSERT_TRUE(Choose);
+                Choose(*chooser);
+            } else if (auto* dialog = qobject_cast<NewGameInfo*>(&window)) {
+                timerWhileShown = CheckTimerEnabled();
+                ASSERT_TRUE(Fill);
+                Fill(*dialog);
+            }
+        };
+    }
+    void TearDown() override
+    {
+        UnloadNewGameInfo();
+        Globals().TrayForm = nullptr;
+    }
+
+    static void Type(QLineEdit* field, const char* text)
+    {
+        QTest::keyClicks(field, QString::fromLatin1(text));
+    }
+    // The focus leaves the box for another control of the dialog.
+    static void Leave(QLineEdit* field)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(field, &out);
+    }
+
+    ShellTesting::ShellFolders folders;
+    QWidget tray;
+    QWidget owner;
+    TestSupport::ScriptedHost host;
+    ListedBook book;
+    RecordingBoard board;
+    std::function<void(NewGameInfo&)> Fill;
+    std::function<void(ChooseOpponent&)> Choose;
+    std::vector<QString> messages;
+    bool timerWhileShown = true;
+};
+
+TEST_F(NewGameDialogTest, CancelOpensNoBoardAndGivesPollingBack)
+{
+    const std::function<void(NewGameInfo&)> cancels[] = {
+        [](NewGameInfo& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+        [](NewGameInfo& d) { d.close(); },
+        [](NewGameInfo& d) { QTest::mouseClick(d.CancelButton.face, Qt::LeftButton); },
+        // Enter does nothing while OK is disabled; the dialog then closes.
+        [](NewGameInfo& d) {
+            QTest::keyClick(d.Game_name, Qt::Key_Return);
+            EXPECT_FALSE(d.isHidden());
+            d.close();
+        },
+    };
+    for (const auto& cancel : cancels) {
+        Fill = cancel;
+        StartNewGame(&owner, board, &book);
+        EXPECT_FALSE(timerWhileShown);
+        EXPECT_TRUE(board.Opened.empty());
+        EXPECT_TRUE(CheckTimerEnabled());
+        EXPECT_FALSE(Globals().ModalBusy);
+        EXPECT_FALSE(OpenNewGameDetails());
+    }
+}
+
+TEST_F(NewGameDialogTest, TheAddressBookAndTheChooserFillTheOpponent)
+{
+    Choose = [](ChooseOpponent& c) {
+        ASSERT_EQ(c.OppList->count(), 4);
+        EXPECT_EQ(c.OppList->currentIndex(), 0);
+        EXPECT_EQ(c.OppList->itemText(2), QStringLiteral("Bob Cedar"));
+        c.OppList->setCurrentIndex(2);
+        QTest::keyClick(&c, Qt::Key_Return);
+    };
+    Fill = [](NewGameInfo& d) {
+        Type(d.Game_name, "Spring | match");
+        EXPECT_FALSE(d.OkButton.face->isEnabled());
+        d.Resolve->click();
+        EXPECT_EQ(d.Game_opponents_name->text(), QStringLiteral("Bob Cedar"));
+        EXPECT_EQ(d.Game_opponents_email->text(), QStringLiteral("bob@cedar.test"));
+        EXPECT_TRUE(d.OkButton.face->isEnabled());
+        QTest::keyClick(d.Game_name, Qt::Key_Return);
+    };
+    StartNewGame(&owner, board, &book);
+    EXPECT_EQ(board.Opened, std::vector<int>{-1});
+    ASSERT_TRUE(board.details);
+    EXPECT_EQ(board.details->Title, QStringLiteral("Spring   match"));
+    EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("bob@cedar.test"));
+    // The board's closing gives polling back; until then it stays paused.
+    EXPECT_TRUE(Globals().ModalBusy);
+    EXPECT_FALSE(CheckTimerEnabled());
+    EXPECT_TRUE(owner.isHidden());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(NewGameDialogTest, ATypedNameResolvesAfterTheNameBoxLosesTheFocus)
+{
+    Choose = [](ChooseOpponent& c) {
+        EXPECT_EQ(c.OppList->count(), 3);
+        c.OppList->setCurrentIndex(1);
+        c.close();
+    };
+    Fill = [](NewGameInfo& d) {
+        Type(d.Game_name, "Club");
+        Type(d.Game_opponents_name, "ann");
+        Leave(d.Game_opponents_name);
+        EXPECT_TRUE(d.Entry.ResolvePending());
+        EXPECT_EQ(d.Timer1.interval(), 1500);
+        EXPECT_TRUE(d.Timer1.isActive());
+        d.Timer1_Timer();
+        EXPECT_EQ(d.Game_opponents_name->text(), QStringLiteral("Joanna Birch"));
+        EXPECT_TRUE(d.OkButton.face->isEnabled());
+        // A new name empties the address again.
+        Type(d.Game_opponents_name, "x");
+        EXPECT_TRUE(d.Game_opponents_email->text().isEmpty());
+        EXPECT_FALSE(d.OkButton.face->isEnabled());
+        d.close();
+    };
+    StartNewGame(&owner, board, &book);
+}
+
+TEST_F(NewGameDialogTest, SetUpAndComputerGamesAndAFailedBoard)
+{
+    NextNewGame() = {true, true};
+    Fill = [](NewGameInfo& d) {
+        EXPECT_EQ(d.Game_opponents_name->text(), QStringLiteral("The Computer"));
+        EXPECT_FALSE(d.Game_opponents_name->isEnabled());
+        EXPECT_TRUE(d.Game_opponents_email->isReadOnly());
+        EXPECT_FALSE(d.Resolve->isEnabled());
+        QTest::keyClick(d.Game_name, Qt::Key_Return);
+    };
+    StartNewGame(nullptr, board, &book);
+    EXPECT_EQ(board.Opened, std::vector<int>{-1});
+    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Board setup")});
+
+    // The board cannot open: polling and the owner come back.
+    board.Fails = true;
+    messages.clear();
+    NextNewGame() = {};
+    Globals().Mail.MailOffline = true;
+    Fill = [](NewGameInfo& d) {
+        EXPECT_FALSE(d.Game_opponents_email->isReadOnly());
+        EXPECT_FALSE(d.Resolve->isEnabled());
+        Type(d.Game_name, "Offline game");
+        Type(d.Game_opponents_name, "Bob");
+        Type(d.Game_opponents_email, "bob@cedar.test");
+        QTest::keyClick(d.Game_name, Qt::Key_Return);
+    };
+    StartNewGame(&owner, board, &book);
+    EXPECT_TRUE(CheckTimerEnabled());
+    EXPECT_FALSE(Globals().ModalBusy);
+    EXPECT_FALSE(owner.isHidden());
+    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Options error")});
+    EXPECT_FALSE(OpenNewGameDetails());
+}
+
+TEST_F(NewGameDialogTest, ATitleWithMarkersIsCleanedAndTheUserTold)
+{
+    Fill = [this](NewGameInfo& d) {
+        Type(d.Game_name, "Big <<MARROWDALE:match");
+        Leave(d.Game_name);
+        EXPECT_EQ(d.Game_name->text(), QStringLiteral("Big match"));
+        EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Illegal characters")});
+        d.close();
+    };
+    StartNewGame(&owner, board, &book);
+}
+
+TEST_F(NewGameDialogTest, BothDialogsInBothLayouts)
+{
+    for (bool plain : {false, true}) {
+        ProgramSettings().SimpleUI = plain;
+        const QString look = plain ? QStringLiteral("plain") : QStringLiteral("skinned");
+        Choose = [look, plain](ChooseOpponent& c) {
+            EXPECT_EQ(c.OKButtonS->isVisible(), plain);
+            EXPECT_EQ(c.OppList->toolTip(), QStringLiteral("Select an opponent from this list"));
+            std::printf("screenshot: %s\n",
+                        qPrintable(ShellTesting::SaveScreenshot(c, QStringLiteral("choose-opponent-") + look)));
+            c.close();
+        };
+        Fill = [look, plain](NewGameInfo& d) {
+            EXPECT_EQ(d.Game_name_L->isVisible(), plain);
+            EXPECT_EQ(d.HelpButton->isVisible(), !plain);
+            Type(d.Game_name, "Autumn cup");
+            Type(d.Game_opponents_name, "ann");
+            d.Timer1.stop();
+            d.ResolveName();
+            std::printf("screenshot: %s\n",
+                        qPrintable(ShellTesting::SaveScreenshot(d, QStringLiteral("new-game-") + look)));
+            d.close();
+        };
+        StartNewGame(&owner, board, &book);
+    }
+}
+
+} // namespace
