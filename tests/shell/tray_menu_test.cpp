@@ -92,8 +92,8 @@ protected:
     void SetUp() override
     {
         Support::ProgramState& state = Support::Globals();
-        state.MailOffline = false;
-        state.StandAloneMode = false;
+        state.Mail.MailOffline = false;
+        state.Mail.StandAloneMode = false;
         state.GameListShown = false;
         state.ModalBusy = false;
         state.CheckTimerEnabled = true;
