@@ -37,6 +37,7 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     setFixedSize(Px(WindowWidthTwips), Px(WindowHeightTwips));
     CreateControls();
     CreateHistoryMenu();
+    CreateSearchControls();
 }
 
 void Board::CreateControls()
@@ -355,6 +356,11 @@ void Board::ShowBoardMessage(const BoardMessage& message)
 
 void Board::closeEvent(QCloseEvent* event)
 {
+    // A search still running is cancelled and its turn ended first.
+    if (ComputerThinking()) {
+        computerSearch_->Cancel();
+        computerSearch_->WaitForFinished();
+    }
     Form_Unload();
     event->accept();
 }
