@@ -68,6 +68,19 @@ void Board::MakeComputerMove()
     computerSearch_->Start(*engine_, turn, MoveValidation::OtherColour(game_.PlayerColour()));
 }
 
+Board::~Board()
+{
+    StopComputerSearch();
+}
+
+void Board::StopComputerSearch()
+{
+    if (!ComputerThinking())
+        return;
+    computerSearch_->Cancel();
+    computerSearch_->WaitForFinished();
+}
+
 void Board::CancelSearchFace_Click()
 {
     if (ComputerThinking())

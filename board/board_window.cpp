@@ -356,11 +356,7 @@ void Board::ShowBoardMessage(const BoardMessage& message)
 
 void Board::closeEvent(QCloseEvent* event)
 {
-    // A search still running is cancelled and its turn ended first.
-    if (ComputerThinking()) {
-        computerSearch_->Cancel();
-        computerSearch_->WaitForFinished();
-    }
+    StopComputerSearch();
     Form_Unload();
     event->accept();
 }

@@ -35,6 +35,8 @@ class Board : public QWidget {
     Q_OBJECT
 public:
     Board(BoardHost& port, Database::DataFolder folder);
+    // A search still running is cancelled and its turn ended first.
+    ~Board() override;
 
     // Opens the game: the layout (skinned or plain), then the game. False
     // when the window must close again: a failed skin, or a history that
@@ -104,6 +106,7 @@ private:
     void ShowBoardMessage(const BoardMessage& message);
     void CreateSearchControls();
     void ShowThinking(bool thinking);
+    void StopComputerSearch();
     void ComputerSearch_Finished(const ComputerAI::SearchResult& result);
     void ShowComputerReply(const ComputerReply& reply);
 

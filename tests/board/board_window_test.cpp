@@ -10,6 +10,7 @@
 #include "../rules/board_builder.h"
 #include "../foundation/widget_test_support.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -370,7 +371,24 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
         EXPECT_FALSE(board->SearchProgress->isVisible());
         EXPECT_TRUE(board->MoveList->isEnabled());
         EXPECT_FALSE(board->isMinimized());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
+    // Escape with the computer idle minimises the window.
+    {
+        const std::unique_ptr<Board> board = OpenComputerGame();
+        QTest::keyClick(board.get(), Qt::Key_Escape);
+        EXPECT_TRUE(board->isMinimized());
+    }
+    // A window destroyed while the computer thinks stops the search first.
+    StandInEngine engine;
+    engine.hold = true;
+    std::unique_ptr<Board> board = OpenComputerGame();
+    board->SetSearchEngine(engine);
+    DragPiece(*board, "e2", "e4");
+    board->MakeComputerMove();
+    ASSERT_TRUE(board->ComputerThinking());
+    board.reset();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
