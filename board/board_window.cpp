@@ -37,6 +37,7 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     setFixedSize(Px(WindowWidthTwips), Px(WindowHeightTwips));
     CreateControls();
     CreateHistoryMenu();
+    CreateSearchControls();
 }
 
 void Board::CreateControls()
@@ -355,6 +356,7 @@ void Board::ShowBoardMessage(const BoardMessage& message)
 
 void Board::closeEvent(QCloseEvent* event)
 {
+    StopComputerSearch();
     Form_Unload();
     event->accept();
 }

@@ -7,12 +7,14 @@
 
 #include "board/board_message.h"
 #include "board/captions.h"
+#include "board/computer_reply.h"
 #include "board/forced_draw.h"
 #include "board/highlight.h"
 #include "board/history_replay.h"
 #include "board/square_cells.h"
 #include "rules/position.h"
 #include "rules/refusal.h"
+#include "rules/search.h"
 #include "rules/validation.h"
 #include "store/data_folder.h"
 #include "store/game_record.h"
@@ -110,6 +112,17 @@ public:
     // resignation when it was taken.
     const BoardSnapshot& Snapshot() const { return snapshot_; }
 
+    // ---- The computer's reply (computer_reply.cpp) ----
+    // The computer's turn begins: the player's side may no longer move. A
+    // game already over (mate, resignation, a draw) is not searched.
+    ComputerTurn BeginComputerMove();
+    // The search's result played on the board and written as the
+    // computer's row, or its resignation; a cancelled search changes
+    // nothing. The turn ends either way.
+    ComputerReply FinishComputerMove(const ComputerAI::SearchResult& result);
+    bool ComputerThinking() const { return computerThinking_; }
+    int LastMoveScore() const { return lastMoveScore_; }
+
     // ---- What the window shows ----
     int CellAt(Square square) const;
     FormCaptions Captions() const;
@@ -194,6 +207,12 @@ private:
     int selfCheckBlinks_ = 0;
     int stalemateBlinks_ = 0;
     bool mateNoticeShown_ = false;
+    bool computerThinking_ = false;
+    bool keptPlayerMayMove_ = false;
+    int lastMoveScore_ = 0;
+    std::int64_t movesConsidered_ = 0;
+    ComputerReply PlayComputerMove(const ComputerAI::SearchResult& result);
+    void AppendComputerResignation();
 };
 
 } // namespace BoardSupport
