@@ -21,8 +21,7 @@ struct ProgramState {
     // Files the program writes (game database, move files), ending in "/".
     QString DataPath;
 
-    // The hidden tray window; other windows reach its picture stores
-    // ("ButtonImages", "ChessSet", "IconSet") by name through it.
+    // The hidden tray window, owner of the help windows closed at the end.
     QWidget* TrayForm = nullptr;
 
     // The tray's mail timer is switched on and off through SetCheckTimer;

@@ -1,7 +1,6 @@
 #include "foundation/skinned_button.h"
 
-#include "foundation/picture_clip.h"
-#include "foundation/program_state.h"
+#include "foundation/picture_stores.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -104,11 +103,7 @@ int CaptionTop(int faceTop, int faceHeight, int captionHeight)
 
 QPixmap ButtonFaceCell(int cell)
 {
-    QWidget* tray = Globals().TrayForm;
-    if (!tray)
-        return {};
-    auto* strip = tray->findChild<PictureClip*>(QStringLiteral("ButtonImages"));
-    return strip ? strip->GraphicCell(cell) : QPixmap();
+    return Pictures().ButtonImages.GraphicCell(cell);
 }
 
 SkinnedButtonParts CreateSkinnedButton(QWidget& window, const QString& baseName,

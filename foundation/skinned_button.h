@@ -4,8 +4,8 @@
 // XFace laid over it, the black caption XLabel_1, its light grey copy
 // XLabel_2 one pixel right of and below it, and the plain push button twin
 // used in the plain layout (XS; the message box's OK twin is "OKButtonS").
-// The face pictures are cells 0 (up) and 1 (pressed) of the tray window's
-// "ButtonImages" picture clip, shared by every skinned button.
+// The face pictures are cells 0 (up) and 1 (pressed) of the picture stores'
+// ButtonImages, shared by every skinned button.
 
 #include <QRect>
 #include <QString>
@@ -73,8 +73,8 @@ inline constexpr QRgb DisabledCaptionColour = 0x808080;
 // The caption's top: centred on the face, rounded down.
 int CaptionTop(int faceTop, int faceHeight, int captionHeight);
 
-// The face picture of a cell of the tray's "ButtonImages" strip; null when
-// there is no tray window or no strip yet.
+// The face picture of a cell of the stores' ButtonImages strip; null while
+// no skin has filled it.
 QPixmap ButtonFaceCell(int cell);
 
 } // namespace Support

@@ -1,5 +1,6 @@
 #include "shell/program_services.h"
 
+#include "foundation/chess_set.h"
 #include "foundation/global_setup.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
@@ -10,7 +11,6 @@
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
 #include "foundation/startup_checks.h"
-#include "shell/chess_set.h"
 #include "shell/pending_moves.h"
 #include "shell/status_window.h"
 #include "store/backup.h"
@@ -102,7 +102,7 @@ int ProgramNotification::ShowNotification()
 bool ProgramBoard::LoadChessSet()
 {
     const Support::Settings& settings = Support::ProgramSettings();
-    return SysTraySupport::LoadChessSet(settings.ChessSet, settings.ChessBoard);
+    return Support::LoadChessSet(settings.ChessSet, settings.ChessBoard);
 }
 
 void ProgramBoard::OpenBoard()

@@ -1,9 +1,9 @@
 #include "shell/system_tray.h"
 
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
-#include "shell/picture_stores.h"
 #include "shell/tray_state.h"
 
 #include <QDir>
@@ -28,8 +28,7 @@ SystemTray::SystemTray(TrayServices services) : services_(services)
 {
     setObjectName(TrayWindowName);
     setWindowTitle(QStringLiteral("Marrowdale"));
-    AddPictureStores(*this);
-    LoadTrayIconSets(*this);
+    Support::LoadTrayIconSets(Support::Pictures());
     CheckTimer.setObjectName(QStringLiteral("CheckTimer"));
     CheckTimer.setInterval(20000);
     connect(&CheckTimer, &QTimer::timeout, this, &SystemTray::CheckTimer_Timer);
