@@ -26,18 +26,12 @@ QString DefaultDataPath()
 void SetupGlobalVariables(const QString& commandLine)
 {
     ProgramState& state = Globals();
-    state.ListSortColumn = 1;
-    state.ListSortOrder.clear();
-    state.Checkmated = false;
-    state.CurrentGameID = -1;
     state.MailOffline = true;
     if (state.ProgramFolder.isEmpty())
         state.ProgramFolder = DefaultProgramFolder();
     state.DataPath = DefaultDataPath();
     QDir().mkpath(state.DataPath);
     state.DatabaseFileName = QStringLiteral("Mdgdb.dat");
-    state.ReturnToGameList = true;
-    state.GameListShown = false;
     state.NewMovesArrived = false;
     state.ModalBusy = false;
     state.StartupDone = false;

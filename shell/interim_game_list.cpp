@@ -6,7 +6,6 @@
 #include "store/database.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,6 +20,8 @@ namespace {
 
 const QString WindowName = QStringLiteral("GameInterface");
 QPointer<InterimGameListWindow> openWindow;
+// The window is loaded (shown and not yet closed or unloaded).
+bool listShown = false;
 
 QString StatusText(int status)
 {
@@ -72,7 +73,7 @@ InterimGameListWindow::InterimGameListWindow()
 
 void InterimGameListWindow::Fill(std::optional<int> selectGameId)
 {
-    const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
+    const Database::DataFolder folder = Support::ProgramDataFolder();
     std::vector<GameRecord> games;
     Database::SelectGames(folder, games, "", "Game_status;A;Game_opponents_name;A;Game_date;D");
     GameList->clear();
@@ -102,7 +103,7 @@ std::optional<int> InterimGameListWindow::SelectedGameId() const
 
 void InterimGameListWindow::closeEvent(QCloseEvent* event)
 {
-    Support::Globals().GameListShown = false;
+    listShown = false;
     Support::ForgetWindow(WindowName);
     event->accept();
     // Without a tray icon this window is the program.
@@ -125,18 +126,22 @@ void InterimGameList::ShowGameList()
                                                      openWindow->hide();
                                                      openWindow->deleteLater();
                                                  }
-                                                 Support::Globals().GameListShown = false;
+                                                 listShown = false;
                                              },
                                              [] { openWindow = nullptr; }});
     }
-    Support::Globals().GameListShown = true;
+    listShown = true;
     openWindow->setWindowTitle(stateCaption_);
     openWindow->setWindowIcon(stateIcon_);
-    openWindow->Fill(Support::Globals().CurrentGameID > 0 ? std::optional<int>(Support::Globals().CurrentGameID)
-                                                          : std::nullopt);
+    openWindow->Fill(openWindow->SelectedGameId());
     openWindow->show();
     openWindow->raise();
     openWindow->repaint();
+}
+
+bool InterimGameList::GameListShown() const
+{
+    return listShown;
 }
 
 void InterimGameList::FillGameList(std::optional<int> selectGameId)

@@ -38,6 +38,7 @@ protected:
 class InterimGameList : public GameListPort {
 public:
     void ShowGameList() override;
+    bool GameListShown() const override;
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;

@@ -36,13 +36,13 @@ void InterimTrayMenu::SetMenuOptions()
 
 void InterimTrayMenu::PopupMenu(const QPoint& at)
 {
-    mnuPopupOpen->setEnabled(!Support::Globals().GameListShown);
+    mnuPopupOpen->setEnabled(OpenItemEnabled());
     mnuPopup.exec(at);
 }
 
 bool InterimTrayMenu::OpenItemEnabled()
 {
-    return !Support::Globals().GameListShown;
+    return !(list_ && list_->GameListShown());
 }
 
 } // namespace SysTraySupport

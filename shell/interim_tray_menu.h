@@ -16,6 +16,8 @@ public:
     InterimTrayMenu();
     // The tray window whose commands the items run.
     void AttachTray(SystemTray* tray) { tray_ = tray; }
+    // The game list whose state the "&Open" item follows.
+    void AttachGameList(const GameListPort* list) { list_ = list; }
 
     void SetMenuOptions() override;
     void PopulateTrayGameMenu() override {}
@@ -29,6 +31,7 @@ public:
 
 private:
     SystemTray* tray_ = nullptr;
+    const GameListPort* list_ = nullptr;
 };
 
 } // namespace SysTraySupport

@@ -37,7 +37,7 @@ void SystemTray::CheckTimer_Timer()
         services_.Mail->RetrieveMoveMails(false, false);
 
     if (state.StandAloneMode || !state.MailOffline) {
-        if (state.GameListShown)
+        if (services_.GameList->GameListShown())
             services_.GameList->FillGameList(services_.GameList->SelectedGameId());
         UpdateTrayState(TrayModify);
         NotifyNewMoves();
@@ -57,7 +57,7 @@ void SystemTray::mnuPopupRetrieve_Click()
         // A sign-on mark left by an interrupted sign-on must not block this one.
         services_.Mail->SetLogonStatus(false);
         services_.Mail->ConnectAndRetrieve(false, true, true);
-        if (state.GameListShown)
+        if (services_.GameList->GameListShown())
             services_.GameList->FillGameList(std::nullopt);
         UpdateTrayState(TrayModify);
     }

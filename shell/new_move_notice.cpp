@@ -35,13 +35,11 @@ Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId)
     Support::ProgramState& state = Support::Globals();
     if (!services.Board->LoadChessSet())
         return Next::Stop;
-    state.ReturnToGameList = false;
     Support::SetCheckTimer(false);
     state.ModalBusy = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    state.CurrentGameID = gameId;
     try {
-        services.Board->OpenBoard();
+        services.Board->OpenBoard(gameId, false);
     } catch (...) {
         // The failure is reported with the normal pointer.
         QGuiApplication::restoreOverrideCursor();
@@ -58,7 +56,7 @@ void SystemTray::NotifyNewMoves()
 {
     Support::ProgramState& state = Support::Globals();
     const Support::Settings& settings = Support::ProgramSettings();
-    if (!state.NewMovesArrived || state.GameListShown)
+    if (!state.NewMovesArrived || services_.GameList->GameListShown())
         return;
 
     const int method = settings.NotificationMethod;

@@ -7,7 +7,6 @@
 #include "shell/status_window.h"
 #include "store/move_files.h"
 
-#include <QFile>
 
 namespace SysTraySupport {
 
@@ -50,8 +49,7 @@ void ProgramMail::Run(const std::function<void(MailSupport::Transport&)>& call)
     state_.NewMovesArrived = program.NewMovesArrived;
 
     MailSupport::Transport transport{*mail_,
-                                     Database::DataFolder(QFile::encodeName(program.DataPath).toStdString(),
-                                                          nullptr, &sink_),
+                                     Support::ProgramDataFolder(&sink_),
                                      state_, *this, *this, nullptr};
     call(transport);
 

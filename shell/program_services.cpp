@@ -17,7 +17,6 @@
 #include "store/database.h"
 
 #include <QApplication>
-#include <QFile>
 
 namespace SysTraySupport {
 
@@ -86,7 +85,7 @@ int ProgramNotification::ShowNotification()
     const std::optional<std::int32_t> id = FirstPendingId(Support::Globals().PendingMoveList);
     if (!id)
         return NotifyLater;
-    const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
+    const Database::DataFolder folder = Support::ProgramDataFolder();
     std::vector<GameRecord> games;
     if (!Database::SelectGames(folder, games, "Game_id;" + std::to_string(*id), "") || games.empty())
         return NotifyLater;
@@ -105,7 +104,7 @@ bool ProgramBoard::LoadChessSet()
     return Support::LoadChessSet(settings.ChessSet, settings.ChessBoard);
 }
 
-void ProgramBoard::OpenBoard()
+void ProgramBoard::OpenBoard(int, bool)
 {
     Support::SetCheckTimer(true);
     Support::Globals().ModalBusy = false;
@@ -113,8 +112,7 @@ void ProgramBoard::OpenBoard()
 
 void ProgramShutdown::BackupDatabase()
 {
-    Database::BackupDatabase(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()),
-                             false);
+    Database::BackupDatabase(Support::ProgramDataFolder(), false);
 }
 
 void ProgramShutdown::CloseHelp(QWidget& tray)
@@ -149,6 +147,7 @@ ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::o
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
     Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
                                          [this] { Menu.PopulateTrayGameMenu(); });
+    Menu.AttachGameList(&GameList);
 }
 
 TrayServices ProgramServices::Services()

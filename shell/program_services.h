@@ -48,7 +48,7 @@ public:
     bool LoadChessSet() override;
     // The board window is not built yet: the game start is given back at
     // once, as its closing would.
-    void OpenBoard() override;
+    void OpenBoard(int gameId, bool returnToGameList) override;
 };
 
 class NoSplash : public SplashPort {

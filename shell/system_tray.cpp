@@ -12,8 +12,6 @@ namespace SysTraySupport {
 
 namespace {
 
-SystemTray* runningTray = nullptr;
-
 const QString InitialisationError = QStringLiteral("Initialisation error");
 const QString SecondCopyText = QStringLiteral(
     "You already have Marrowdale running.||You cannot have more than one copy of Marrowdale running at any one time.");
@@ -38,14 +36,14 @@ SystemTray::SystemTray(TrayServices services) : services_(services)
 
 SystemTray::~SystemTray()
 {
-    if (!unloaded_ && runningTray == this)
+    if (!unloaded_ && Running() == this)
         Support::ForgetWindow(TrayWindowName);
     ReleaseGlobals();
 }
 
 SystemTray* SystemTray::Running()
 {
-    return runningTray;
+    return qobject_cast<SystemTray*>(Support::Globals().TrayForm);
 }
 
 void SystemTray::SwitchCheckTimer(bool enabled)
@@ -78,7 +76,6 @@ bool SystemTray::RunLoad()
     Support::Settings& settings = Support::ProgramSettings();
 
     state.TrayForm = this;
-    runningTray = this;
     state.CheckTimerSwitched = [this](bool enabled) { SwitchCheckTimer(enabled); };
     // A fatal failure elsewhere (a skin that cannot be loaded) ends the run
     // without saving the settings.
@@ -198,8 +195,6 @@ void SystemTray::ReleaseGlobals()
         state.CheckTimerSwitched = nullptr;
         state.EndProgram = nullptr;
     }
-    if (runningTray == this)
-        runningTray = nullptr;
 }
 
 InstanceLock::InstanceLock(const QString& dataPath)

@@ -34,8 +34,7 @@ protected:
     void TearDown() override
     {
         Pictures() = PictureStores{};
-        Globals().PlaySoundCue = nullptr;
-        Globals().CheckTimerSwitched = nullptr;
+        ResetGlobals();
     }
 
     // Runs one box whose script sees the shown window.

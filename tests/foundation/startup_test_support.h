@@ -62,11 +62,8 @@ protected:
     }
     void TearDown() override
     {
-        Support::ProgramState& state = Support::Globals();
         Support::Pictures() = Support::PictureStores{};
-        state.PlaySoundCue = nullptr;
-        state.CheckTimerSwitched = nullptr;
-        state.SoundAllowed = true;
+        Support::ResetGlobals();
     }
 
     QTemporaryDir config;
