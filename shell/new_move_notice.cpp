@@ -2,13 +2,12 @@
 // and what its answers lead to.
 #include "shell/system_tray.h"
 
+#include "foundation/cursor_guard.h"
 #include "foundation/message_box.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/pending_moves.h"
-
-#include <QGuiApplication>
 
 namespace SysTraySupport {
 
@@ -37,15 +36,11 @@ Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId)
         return Next::Stop;
     Support::SetCheckTimer(false);
     state.ModalBusy = true;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
+    {
+        // A failure is reported after the normal pointer is back.
+        Support::CursorGuard hourglass;
         services.Board->OpenBoard(gameId, false);
-    } catch (...) {
-        // The failure is reported with the normal pointer.
-        QGuiApplication::restoreOverrideCursor();
-        throw;
     }
-    QGuiApplication::restoreOverrideCursor();
     state.PendingMoveList = RemovePendingId(state.PendingMoveList, gameId);
     return Next::Stop;
 }
