@@ -1,5 +1,6 @@
 // Marrowdale: correspondence chess by e-mail. The hidden tray window starts
 // the program and lives until it ends.
+#include "dialogs/about_box.h"
 #include "foundation/program_state.h"
 #include "shell/program_services.h"
 #include "shell/system_tray.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     // The program runs on with no window open: the tray icon is its face.
     QApplication::setQuitOnLastWindowClosed(false);
     Support::Globals().ProgramFolder = Support::DefaultProgramFolder();
+    AboutSupport::InstallAboutBox();
 
     SysTraySupport::ProgramServices services;
     SysTraySupport::SystemTray tray(services.Services());

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -28,23 +29,69 @@ void MakeFolder(const QString& path)
 
 namespace {
 
+// The first family of a DejaVu font file; the run fails without it.
+QString LoadFamily(const char* file)
+{
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/dejavu/")
+                                                     + QLatin1String(file));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+        std::fprintf(stderr, "make-assets: %s (fonts-dejavu-core) is missing\n", file);
+        std::exit(1);
+    }
+    return families.first();
+}
+
 QString DejaVuFamily()
 {
     static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(
-            QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"));
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (families.isEmpty()) {
-            std::fprintf(stderr, "make-assets: DejaVu Sans (fonts-dejavu-core) is missing\n");
-            std::exit(1);
-        }
-        return families.first();
+        const QString regular = LoadFamily("DejaVuSans.ttf");
+        LoadFamily("DejaVuSans-Bold.ttf");
+        return regular;
     }();
     return family;
 }
 
+QString DejaVuMonoFamily()
+{
+    static const QString family = LoadFamily("DejaVuSansMono.ttf");
+    return family;
+}
+
+// The glyph's outline as a path, with the bounds of the solid glyph, so
+// both glyphs of a piece are centred alike.
+struct GlyphPaths {
+    QPainterPath solid;
+    QPainterPath outline;
+    QRectF bounds;
+};
+
+GlyphPaths PiecePaths(const QFont& font, int kind)
+{
+    GlyphPaths paths;
+    paths.solid.addText(0, 0, font, QString(PieceGlyph(kind, true)));
+    paths.outline.addText(0, 0, font, QString(PieceGlyph(kind, false)));
+    paths.bounds = paths.solid.boundingRect();
+    return paths;
+}
+
+void CentreOn(QPainter& painter, const QRectF& square, const QRectF& bounds, qreal rotation)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(square.center());
+    painter.rotate(rotation);
+    painter.translate(-bounds.center());
+}
+
 } // namespace
+
+QFont MonoGlyphFont(int pixelSize)
+{
+    QFont font(DejaVuMonoFamily());
+    font.setPixelSize(pixelSize);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
 
 QFont GlyphFont(int pixelSize)
 {
@@ -71,30 +118,50 @@ QChar PieceGlyph(int kind, bool solid)
 
 void DrawPiece(QPainter& painter, const QRectF& square, int kind, bool white, qreal rotation)
 {
-    const int pixelSize = int(square.height() * 0.86);
-    const QFont font = GlyphFont(pixelSize);
-    QPainterPath solid;
-    solid.addText(0, 0, font, QString(PieceGlyph(kind, true)));
-    QPainterPath outline;
-    outline.addText(0, 0, font, QString(PieceGlyph(kind, false)));
-    const QRectF bounds = solid.boundingRect();
-
+    const GlyphPaths paths = PiecePaths(GlyphFont(int(square.height() * 0.86)), kind);
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(square.center());
-    painter.rotate(rotation);
-    painter.translate(-bounds.center());
+    CentreOn(painter, square, paths.bounds, rotation);
     painter.setPen(Qt::NoPen);
     if (white) {
         // The solid shape in ivory, then the outlined glyph's lines on top.
         painter.setBrush(Ivory);
-        painter.drawPath(solid);
+        painter.drawPath(paths.solid);
         painter.setBrush(Ink);
-        painter.drawPath(outline);
+        painter.drawPath(paths.outline);
     } else {
         painter.setPen(QPen(QColor(0xE8, 0xD8, 0xBC, 160), square.height() / 48.0));
         painter.setBrush(Coal);
-        painter.drawPath(solid);
+        painter.drawPath(paths.solid);
+    }
+    painter.restore();
+}
+
+void DrawInkedPiece(QPainter& painter, const QRectF& square, int kind, bool white, qreal rotation)
+{
+    // The Mono face's glyphs are drawn smaller in their em square: each is
+    // scaled to stand 80% of the square high.
+    const GlyphPaths paths = PiecePaths(MonoGlyphFont(int(square.height())), kind);
+    const qreal scale = square.height() * 0.80 / std::max(paths.bounds.width(), paths.bounds.height());
+    const qreal shadow = square.height() / 25.0 / scale;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(square.center());
+    painter.rotate(rotation);
+    painter.scale(scale, scale);
+    painter.translate(-paths.bounds.center());
+    // A soft shadow to the lower right lifts the piece off the square.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 70));
+    painter.drawPath(paths.solid.translated(shadow, shadow));
+    if (white) {
+        painter.setBrush(InkPaper);
+        painter.drawPath(paths.solid);
+        painter.setBrush(InkBlue);
+        painter.drawPath(paths.outline);
+    } else {
+        painter.setPen(QPen(InkPaper, square.height() / 70.0 / scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(InkBlue);
+        painter.drawPath(paths.solid);
     }
     painter.restore();
 }

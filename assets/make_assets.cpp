@@ -1,5 +1,5 @@
 // make-assets PROGRAM_FOLDER: writes the program's own artwork and sounds
-// (default skin, chess set and board, icons, splash pictures, sound cues)
+// (two skins, two chess sets with their boards, icons, splash pictures, sound cues)
 // into the program folder. Run by the build.
 
 #include "assets/art.h"
@@ -20,7 +20,9 @@ int main(int argc, char** argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     Art::MakeFolder(folder);
     Art::MakeSkin(folder);
+    Art::MakeSecondSkin(folder);
     Art::MakeChessSet(folder);
+    Art::MakeSecondChessSet(folder);
     Art::MakeIcons(folder);
     Art::MakeSplash(folder);
     Art::MakeSoundCues(folder);

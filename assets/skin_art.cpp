@@ -1,5 +1,7 @@
-// The default skin "Marrowdale Classic": every file of the skin table, at
-// the sizes the windows are laid out for.
+// The skins: every file of the skin table, at the sizes the windows are laid
+// out for. The default skin "Marrowdale Classic" is light wood; the second,
+// "Harbour Slate", is cool blue-grey. Both are drawn by the same routines
+// from their own palette.
 
 #include "assets/art.h"
 #include "foundation/skin_table.h"
@@ -26,6 +28,40 @@ QString Q(std::string_view s)
 // The band across the top of every dialog background, for its title.
 constexpr int TitleBand = 40;
 
+struct Palette {
+    QColor outside;            // beyond the window's outline
+    QColor surfaceTop, surfaceBottom, grain;
+    QColor bandTop, bandBottom, bandLine;
+    QColor edge, edgeLight;
+    QColor text, titleText;    // labels on the surface and on the title band
+    QColor swatchPaper, swatchLine;
+    std::vector<QColor> field; // background, text
+    std::vector<QColor> grid;  // header bg, header text, cells bg, cells text, selection bg, text
+    QColor tab;
+    QColor faceTop, faceBottom, pressedTop, pressedBottom, faceLine, faceDisabled, faceEdge;
+    QColor caption, captionDisabled;
+};
+
+const Palette ClassicPalette = {
+    Ebony, Maple, Birch, Walnut, Umber, Ebony, Oak, Umber, Cream, Ink, Cream, Paper, Umber,
+    {Paper, Ink}, {Umber, Cream, Paper, Ink, Oak, Ivory}, Birch,
+    Cream, Oak, Oak, Walnut, Umber, Birch, Ivory, Ink, QColor(0x9A, 0x8A, 0x78),
+};
+
+const Palette HarbourPalette = {
+    QColor(0x1F, 0x2D, 0x3D), QColor(0xDC, 0xE3, 0xEA), QColor(0xC5, 0xD0, 0xDB), SlateBlue,
+    QColor(0x34, 0x49, 0x5E), QColor(0x1F, 0x2D, 0x3D), QColor(0x8F, 0xA6, 0xBD),
+    QColor(0x2C, 0x3E, 0x50), QColor(0xF4, 0xF7, 0xFA),
+    QColor(0x17, 0x22, 0x2E), QColor(0xEA, 0xF1, 0xF7), QColor(0xF4, 0xF7, 0xFA), QColor(0x2C, 0x3E, 0x50),
+    {QColor(0xFF, 0xFF, 0xFF), QColor(0x17, 0x22, 0x2E)},
+    {QColor(0x34, 0x49, 0x5E), QColor(0xEA, 0xF1, 0xF7), QColor(0xF4, 0xF7, 0xFA), QColor(0x17, 0x22, 0x2E),
+     QColor(0x8F, 0xA6, 0xBD), QColor(0xFF, 0xFF, 0xFF)},
+    QColor(0xD5, 0xDE, 0xE7),
+    QColor(0xF4, 0xF7, 0xFA), QColor(0xAF, 0xC0, 0xD0), QColor(0xAF, 0xC0, 0xD0), QColor(0x7E, 0x94, 0xAB),
+    QColor(0x2C, 0x3E, 0x50), QColor(0xC5, 0xD0, 0xDB), QColor(0xFF, 0xFF, 0xFF),
+    QColor(0x17, 0x22, 0x2E), QColor(0x8A, 0x96, 0xA3),
+};
+
 QPainterPath OutlinePath(const WindowShape::Member& member)
 {
     QPolygonF polygon;
@@ -38,13 +74,13 @@ QPainterPath OutlinePath(const WindowShape::Member& member)
 }
 
 // A flat wood surface with a faint, regular grain.
-void Wood(QPainter& painter, const QRectF& area, const QColor& top, const QColor& bottom, int seed)
+void Wood(QPainter& painter, const QRectF& area, const Palette& palette, int seed)
 {
     QLinearGradient gradient(area.topLeft(), area.bottomLeft());
-    gradient.setColorAt(0, top);
-    gradient.setColorAt(1, bottom);
+    gradient.setColorAt(0, palette.surfaceTop);
+    gradient.setColorAt(1, palette.surfaceBottom);
     painter.fillRect(area, gradient);
-    QColor grain = Walnut;
+    QColor grain = palette.grain;
     grain.setAlpha(28);
     painter.setPen(QPen(grain, 1));
     for (qreal y = area.top() + 5; y < area.bottom(); y += 7) {
@@ -56,30 +92,30 @@ void Wood(QPainter& painter, const QRectF& area, const QColor& top, const QColor
     }
 }
 
-QImage Background(const WindowShape::Member& member)
+QImage Background(const WindowShape::Member& member, const Palette& palette)
 {
     const bool titled = member.window != "StatusWindow";
     QImage image(member.pictureWidth, member.pictureHeight, QImage::Format_RGB32);
-    image.fill(Ebony);
+    image.fill(palette.outside);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPainterPath shape = OutlinePath(member);
     painter.setClipPath(shape);
-    Wood(painter, image.rect(), Maple, Birch, member.pictureWidth);
+    Wood(painter, image.rect(), palette, member.pictureWidth);
     if (titled) {
         const QRectF band(0, 0, member.pictureWidth, TitleBand);
         QLinearGradient dark(band.topLeft(), band.bottomLeft());
-        dark.setColorAt(0, Umber);
-        dark.setColorAt(1, Ebony);
+        dark.setColorAt(0, palette.bandTop);
+        dark.setColorAt(1, palette.bandBottom);
         painter.fillRect(band, dark);
-        painter.setPen(QPen(Oak, 2));
+        painter.setPen(QPen(palette.bandLine, 2));
         painter.drawLine(QPointF(0, TitleBand), QPointF(member.pictureWidth, TitleBand));
     }
     painter.setClipping(false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Umber, 3));
+    painter.setPen(QPen(palette.edge, 3));
     painter.drawPath(shape);
-    QColor light = Cream;
+    QColor light = palette.edgeLight;
     light.setAlpha(120);
     painter.setPen(QPen(light, 1));
     // A fine light line just inside the dark edge.
@@ -92,18 +128,18 @@ QImage Background(const WindowShape::Member& member)
     return image;
 }
 
-QImage Swatch(int columns, int rows, const std::vector<std::vector<QColor>>& colours)
+QImage Swatch(int columns, int rows, const std::vector<std::vector<QColor>>& colours, const Palette& palette)
 {
     using namespace Support;
     QImage image(SwatchFirstColumnLeft + SwatchCell * columns, SwatchCell * std::max(rows, 1),
                  QImage::Format_RGB32);
-    image.fill(Paper);
+    image.fill(palette.swatchPaper);
     QPainter painter(&image);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
             const QRect cell(SwatchFirstColumnLeft + SwatchCell * c, SwatchCell * r, SwatchCell, SwatchCell);
             painter.fillRect(cell, colours[std::size_t(r)][std::size_t(c)]);
-            painter.setPen(Umber);
+            painter.setPen(palette.swatchLine);
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
             // The cell's centre pixel is the colour that is read.
             painter.fillRect(cell.adjusted(3, 3, -3, -3), colours[std::size_t(r)][std::size_t(c)]);
@@ -114,27 +150,28 @@ QImage Swatch(int columns, int rows, const std::vector<std::vector<QColor>>& col
 // Labels that sit on the dark title band read light.
 bool OnTitleBand(const std::string& window, const std::string& label)
 {
-    return (window == "MsgForm" && label == "FormCaption") || (window == "AboutBox" && label == "lblTitle");
+    return window == "MsgForm" && label == "FormCaption";
 }
 
-void ButtonFace(QPainter& painter, const QRect& cell, bool pressed, bool disabled, const QString& caption)
+void ButtonFace(QPainter& painter, const QRect& cell, bool pressed, bool disabled, const QString& caption,
+                const Palette& palette)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF face = QRectF(cell).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient gradient(face.topLeft(), face.bottomLeft());
-    gradient.setColorAt(0, pressed ? Oak : Cream);
-    gradient.setColorAt(1, pressed ? Walnut : Oak);
-    painter.setPen(QPen(Umber, 1));
-    painter.setBrush(disabled ? QBrush(Birch) : QBrush(gradient));
+    gradient.setColorAt(0, pressed ? palette.pressedTop : palette.faceTop);
+    gradient.setColorAt(1, pressed ? palette.pressedBottom : palette.faceBottom);
+    painter.setPen(QPen(palette.faceLine, 1));
+    painter.setBrush(disabled ? QBrush(palette.faceDisabled) : QBrush(gradient));
     painter.drawRoundedRect(face, 4, 4);
-    QColor edge = pressed ? Umber : Ivory;
+    QColor edge = pressed ? palette.faceLine : palette.faceEdge;
     edge.setAlpha(150);
     painter.setPen(QPen(edge, 1));
     painter.drawLine(face.topLeft() + QPointF(4, 1.5), face.topRight() + QPointF(-4, 1.5));
     if (!caption.isEmpty()) {
         painter.setFont(TextFont(11, true));
-        painter.setPen(disabled ? QColor(0x9A, 0x8A, 0x78) : Ink);
+        painter.setPen(disabled ? palette.captionDisabled : palette.caption);
         painter.drawText(QRectF(cell).translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter, caption);
     }
     painter.restore();
@@ -146,16 +183,16 @@ struct Face {
     bool disabled = false;
 };
 
-QImage Strip(const Support::StripLayout& layout, const std::vector<Face>& faces)
+QImage Strip(const Support::StripLayout& layout, const std::vector<Face>& faces, const Palette& palette)
 {
     QImage image(layout.columns * layout.cellWidth, layout.rows * layout.cellHeight, QImage::Format_RGB32);
-    image.fill(Birch);
+    image.fill(palette.faceDisabled);
     QPainter painter(&image);
     for (int i = 0; i < layout.rows * layout.columns && i < int(faces.size()); ++i) {
         const QRect cell((i % layout.columns) * layout.cellWidth, (i / layout.columns) * layout.cellHeight,
                          layout.cellWidth, layout.cellHeight);
         const Face& f = faces[std::size_t(i)];
-        ButtonFace(painter, cell, f.pressed, f.disabled, f.caption);
+        ButtonFace(painter, cell, f.pressed, f.disabled, f.caption, palette);
     }
     return image;
 }
@@ -201,16 +238,10 @@ std::vector<Face> FacesOf(std::string_view file)
     return faces;
 }
 
-} // namespace
-
-void MakeSkin(const QString& programFolder)
+void WriteSkin(const QString& folder, const Palette& palette)
 {
     using namespace Support;
-    const QString folder = programFolder + QStringLiteral("/UI Graphics/") + Q(DefaultSkinName) + QStringLiteral("/");
     MakeFolder(folder);
-    const std::vector<QColor> field = {Paper, Ink};
-    const std::vector<QColor> grid = {Umber, Cream, Paper, Ink, Oak, Ivory};
-
     for (const FormSkinEntry& entry : FormSkinTable()) {
         if (!entry.background.empty()) {
             const WindowShape::Member* member = WindowShape::Find(entry.window);
@@ -218,29 +249,46 @@ void MakeSkin(const QString& programFolder)
                 std::fprintf(stderr, "make-assets: no outline for %s\n", entry.window.c_str());
                 std::exit(1);
             }
-            Save(Background(*member), folder + Q(entry.background), "JPG", 92);
+            Save(Background(*member, palette), folder + Q(entry.background), "JPG", 92);
         }
         for (const ButtonStrip& strip : entry.buttons)
-            Save(Strip(Layout(strip.file), FacesOf(strip.file)), folder + Q(strip.file), "BMP");
+            Save(Strip(Layout(strip.file), FacesOf(strip.file), palette), folder + Q(strip.file), "BMP");
         if (!entry.textSwatch.empty()) {
             std::vector<std::vector<QColor>> rows;
             for (const std::string& label : entry.textLabels)
-                rows.push_back({OnTitleBand(entry.window, label) ? Cream : Ink});
-            Save(Swatch(TextSwatchColumns, int(rows.size()), rows), folder + Q(entry.textSwatch), "BMP");
+                rows.push_back({OnTitleBand(entry.window, label) ? palette.titleText : palette.text});
+            Save(Swatch(TextSwatchColumns, int(rows.size()), rows, palette), folder + Q(entry.textSwatch), "BMP");
         }
         if (!entry.fieldSwatch.empty())
             Save(Swatch(FieldSwatchColumns, int(entry.fieldControls.size()),
-                        std::vector<std::vector<QColor>>(entry.fieldControls.size(), field)),
+                        std::vector<std::vector<QColor>>(entry.fieldControls.size(), palette.field), palette),
                  folder + Q(entry.fieldSwatch), "BMP");
         if (!entry.gridSwatch.empty())
             Save(Swatch(GridSwatchColumns, int(entry.gridControls.size()),
-                        std::vector<std::vector<QColor>>(entry.gridControls.size(), grid)),
+                        std::vector<std::vector<QColor>>(entry.gridControls.size(), palette.grid), palette),
                  folder + Q(entry.gridSwatch), "BMP");
         if (!entry.tabSwatch.empty())
             Save(Swatch(TabSwatchColumns, entry.tabPages,
-                        std::vector<std::vector<QColor>>(std::size_t(entry.tabPages), {Birch})),
+                        std::vector<std::vector<QColor>>(std::size_t(entry.tabPages), {palette.tab}), palette),
                  folder + Q(entry.tabSwatch), "BMP");
     }
+}
+
+QString SkinFolder(const QString& programFolder, const QString& name)
+{
+    return programFolder + QStringLiteral("/UI Graphics/") + name + QStringLiteral("/");
+}
+
+} // namespace
+
+void MakeSkin(const QString& programFolder)
+{
+    WriteSkin(SkinFolder(programFolder, Q(Support::DefaultSkinName)), ClassicPalette);
+}
+
+void MakeSecondSkin(const QString& programFolder)
+{
+    WriteSkin(SkinFolder(programFolder, QStringLiteral("Harbour Slate")), HarbourPalette);
 }
 
 } // namespace Art

@@ -38,8 +38,9 @@ std::vector<FormSkinEntry> BuildTable()
         e.gridControls = Split(grids);
     };
 
-    text(add("AboutBox", "About.jpg"), "AboutText.bmp",
-         "lblTitle;lblVersion;VerNo;CopywriteLabel;Rights_L;lblDescription;Info1;Info2;Email;Web1;Web2");
+    // The about box's own labels, no more: a label the window lacks would
+    // fail the skin.
+    text(add("AboutBox", "About.jpg"), "AboutText.bmp", "lblTitle;lblVersion;VerNo;lblDescription");
 
     FormSkinEntry& board = add("Board", "Board.jpg");
     board.buttons = {{"BoardButtons.bmp", "ToolbarPics"}, {"BoardSetupButtons.bmp", "SetupToolbarPics"}};

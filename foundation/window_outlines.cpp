@@ -41,7 +41,7 @@ std::vector<Member> BuildMembers()
     members.push_back(Rounded("Board", 720, 520, 1, DragRule::OnlyWhenSkinned, 81));
     members.push_back(Rounded("ExchangePawn", 270, 130, 2, DragRule::Always, 52));
     members.push_back(Rounded("ChooseOpponent", 380, 320, 2, DragRule::Always, 47));
-    members.push_back(Rounded("GameInterface", 640, 440, 2, DragRule::OnlyWhenSkinned, 130));
+    members.push_back(Rounded("GameInterface", 700, 320, 2, DragRule::OnlyWhenSkinned, 130));
     members.push_back(Rounded("OptionsPage", 600, 470, 2, DragRule::OnlyWhenSkinned, 77));
     members.push_back(Rounded("SelectSound", 460, 360, 2, DragRule::Always, 41));
     members.push_back(Rounded("Credits", 380, 320, 2, DragRule::Always, 58));

@@ -4,6 +4,7 @@
 // the search asks them at every node. Nothing here changes the position or
 // allocates memory: moves are tried on local copies.
 
+#include "rules/piece.h"
 #include "rules/position.h"
 
 #include <array>
@@ -54,5 +55,12 @@ bool HasNoLegalMove(const Position& position, int colour, std::string_view previ
 // leaves its own king safe.
 bool PieceHasLegalMove(const Position& position, int colour, int piece, int fromColumn,
                        int fromRow, std::string_view previousMove, int checkedSide);
+
+// The same over typed values, for the board (Move::None() when the game has
+// no previous move).
+CheckState GetCheckState(const Position& position, Colour colour, bool testMate, int checkedSide,
+                         BoardSupport::Move previousMove);
+bool HasNoLegalMove(const Position& position, Colour colour, BoardSupport::Move previousMove,
+                    int checkedSide);
 
 } // namespace MoveValidation

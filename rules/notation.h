@@ -8,6 +8,7 @@
 // Examples: Nf3, exd5, exd6ep, e8=Q, dxe8=Q+, Rad1, N1d2, Nbd2, 0-0, Qh5++.
 
 #include "rules/position.h"
+#include "rules/validation.h"
 
 #include <string>
 #include <string_view>
@@ -34,5 +35,13 @@ std::string BuildMoveNotation(int piece, int fromColumn, int fromRow, int toColu
                               int captureMode, int checkedSide, const BoardSquares& boardBefore,
                               bool drawFlag, int castleType, int sideToMove, bool checkmated,
                               std::string_view previousMove);
+
+// The same over typed values, for the board (Move::None() when the game has
+// no previous move).
+std::string BuildMoveNotation(MoveValidation::PieceCode piece, Move move,
+                              MoveValidation::CaptureMode captureMode, int checkedSide,
+                              const BoardSquares& boardBefore, bool drawFlag,
+                              MoveValidation::CastleType castleType,
+                              MoveValidation::Colour sideToMove, bool checkmated, Move previousMove);
 
 } // namespace BoardSupport

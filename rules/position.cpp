@@ -151,14 +151,4 @@ void RestoreBoardState(const BoardSnapshot& snapshot, Position& position, bool& 
         *mayMove = true;
 }
 
-std::string FormatLastMove(int fromColumn, int fromRow, int toColumn, int toRow)
-{
-    std::string text(4, '0');
-    text[0] = static_cast<char>('0' + fromColumn);
-    text[1] = static_cast<char>('0' + fromRow);
-    text[2] = static_cast<char>('0' + toColumn);
-    text[3] = static_cast<char>('0' + toRow);
-    return text;
-}
-
 } // namespace BoardSupport

@@ -4,6 +4,7 @@
 // works on its own copy. Copying is cheap (no heap memory), so routines that
 // need to try a move do it on a local copy.
 
+#include "rules/move.h"
 #include "rules/piece.h"
 
 #include <array>
@@ -158,17 +159,15 @@ struct MoveCoordinates {
 // four digits each 1..8 (so "0000", "", "5a54" and "5950" are all no move).
 constexpr std::optional<MoveCoordinates> ParseLastMove(std::string_view text)
 {
-    if (text.size() != 4)
+    const std::optional<Move> move = Move::Parse(text);
+    if (!move)
         return std::nullopt;
-    int digits[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        if (text[i] < '1' || text[i] > '8')
-            return std::nullopt;
-        digits[i] = text[i] - '0';
-    }
-    return MoveCoordinates{digits[0], digits[1], digits[2], digits[3]};
+    return MoveCoordinates{move->from.column, move->from.row, move->to.column, move->to.row};
 }
 
-std::string FormatLastMove(int fromColumn, int fromRow, int toColumn, int toRow);
+inline std::string FormatLastMove(int fromColumn, int fromRow, int toColumn, int toRow)
+{
+    return Move{{fromColumn, fromRow}, {toColumn, toRow}}.Text();
+}
 
 } // namespace BoardSupport

@@ -6,10 +6,12 @@
 // exception: its passage square is tested here. Nothing here changes the
 // position or allocates memory.
 
+#include "rules/move.h"
 #include "rules/piece.h"
 #include "rules/position.h"
 #include "rules/refusal.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -75,5 +77,22 @@ int GetCastleType(const Position& position, int colour, int fromColumn, int from
 EnPassantCapture GetEnPassantCapture(const Position& position, int fromColumn, int fromRow,
                                      int toColumn, int toRow, std::string_view previousMove,
                                      int colour);
+
+// ---- The same rules over typed values ----------------------------------------
+// What the board calls: the move as a Move, the previous move as a Move
+// (Move::None() when the game has none), colours and codes as the enums.
+using BoardSupport::Move;
+
+bool ValidateMove(const Position& position, Colour colour, PieceCode piece, Move move,
+                  CaptureMode captureMode, int checkedSide, Move previousMove,
+                  std::optional<PieceCode> targetPiece = std::nullopt, Refusal* refusal = nullptr);
+Refusal ValidateKnightMove(Move move);
+Refusal ValidateKingMove(const Position& position, Colour colour, Move move, CaptureMode captureMode,
+                         int checkedSide);
+Refusal ValidatePawnMove(const Position& position, Colour colour, Move move, CaptureMode captureMode,
+                         Move previousMove);
+CastleType GetCastleType(const Position& position, Colour colour, Move move);
+EnPassantCapture GetEnPassantCapture(const Position& position, Move move, Move previousMove,
+                                     Colour colour);
 
 } // namespace MoveValidation

@@ -13,6 +13,7 @@
 #include "foundation/startup_checks.h"
 #include "shell/pending_moves.h"
 #include "shell/status_window.h"
+#include "shell/tray_state.h"
 #include "store/backup.h"
 #include "store/database.h"
 
@@ -104,8 +105,12 @@ bool ProgramBoard::LoadChessSet()
     return Support::LoadChessSet(settings.ChessSet, settings.ChessBoard);
 }
 
-void ProgramBoard::OpenBoard(int, bool)
+void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
 {
+    if (returnToGameList && ReturnList) {
+        ReturnList->FillGameList(gameId);
+        ReturnList->ShowGameList();
+    }
     Support::SetCheckTimer(true);
     Support::Globals().ModalBusy = false;
 }
@@ -158,7 +163,15 @@ TrayServices ProgramServices::Services()
 void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
-    GameList.Retrieve = [&tray] { tray.mnuPopupRetrieve_Click(); };
+    Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
+    Board.ReturnList = &GameList;
+    Support::GameListServices list;
+    list.Board = &Board;
+    list.Mail = Mail.get();
+    list.UpdateTrayState = [] { SysTraySupport::UpdateTrayState(TrayModify); };
+    list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
+    list.EndProgram = [] { Support::ExitProgram(); };
+    GameList.SetServices(std::move(list));
 }
 
 } // namespace SysTraySupport

@@ -1,13 +1,14 @@
 #pragma once
 // The real services of the tray window: the foundation's checks and
 // settings, the move-mail transport, the windows that exist so far (with
-// stand-ins for the game list, tray menu and notification until those
-// windows are built) and the end of the program.
+// stand-ins for the tray menu, notification and board until those windows
+// are built) and the end of the program.
 
 #include "shell/account_mail_service.h"
-#include "shell/interim_game_list.h"
 #include "shell/interim_tray_menu.h"
+#include "shell/program_game_list.h"
 #include "shell/program_mail.h"
+#include "shell/program_splash.h"
 #include "shell/system_tray.h"
 #include "shell/tray_services.h"
 
@@ -47,13 +48,10 @@ class ProgramBoard : public BoardPort {
 public:
     bool LoadChessSet() override;
     // The board window is not built yet: the game start is given back at
-    // once, as its closing would.
+    // once, as its closing would, back to the list when it came from there.
     void OpenBoard(int gameId, bool returnToGameList) override;
-};
 
-class NoSplash : public SplashPort {
-public:
-    bool ShowSplash() override { return false; }
+    GameListPort* ReturnList = nullptr;
 };
 
 class ProgramShutdown : public ShutdownPort {
@@ -81,16 +79,17 @@ public:
     explicit ProgramServices(MailSupport::MailAccountStore* accounts = nullptr,
                              std::optional<QString> commandLine = std::nullopt);
     TrayServices Services();
-    // Connects the menu and the game list's commands to the tray window.
+    // Connects the menu to the tray window, and the game list to the board,
+    // the mail and the tray.
     void Attach(SystemTray& tray);
 
     ProgramStartup Startup;
     std::unique_ptr<ProgramMail> Mail;
-    InterimGameList GameList;
+    ProgramGameList GameList;
     InterimTrayMenu Menu;
     ProgramNotification Notification;
     ProgramBoard Board;
-    NoSplash Splash;
+    ProgramSplash Splash;
     ProgramShutdown Shutdown;
 
 private:

@@ -51,7 +51,7 @@ TEST_F(ChessSetTest, LoadsTwelveIconsAndTheBoardCutIntoThirtyTwoCells)
         EXPECT_FALSE(Icons().ListImages(i).isNull()) << i;
     EXPECT_EQ(Board().Rows(), 4);
     EXPECT_EQ(Board().Columns(), 8);
-    EXPECT_EQ(Board().GraphicCell(31).size(), QSize(48, 48));
+    EXPECT_EQ(Board().GraphicCell(31).size(), QSize(50, 50));
     EXPECT_TRUE(Board().GraphicCell(32).isNull());
 }
 

@@ -1,4 +1,7 @@
+#include "rules/check.h"
+#include "rules/notation.h"
 #include "rules/position.h"
+#include "rules/validation.h"
 
 #include "board_builder.h"
 
@@ -208,6 +211,59 @@ TEST(LastMove, OnlyFourDigitsOneToEightAreAMove)
         EXPECT_FALSE(ParseLastMove(text).has_value());
     }
     EXPECT_EQ(FormatLastMove(5, 2, 5, 4), "5254");
+}
+
+TEST(MoveValue, TextIsReadAndWrittenInOnePlace)
+{
+    const Move e2e4{{5, 2}, {5, 4}};
+    EXPECT_EQ(Move::FromText("5254"), e2e4);
+    EXPECT_EQ(e2e4.Text(), "5254");
+    EXPECT_EQ(e2e4.from.Index(), 52);
+    EXPECT_EQ(Square::FromIndex(88), (Square{8, 8}));
+    for (const char* text : {"0000", "", "5950", "5a54", "52545"}) {
+        SCOPED_TRACE(text);
+        EXPECT_TRUE(Move::FromText(text).IsNone());
+    }
+    EXPECT_EQ(Move::None().Text(), "0000");
+}
+
+// The typed entry points answer as the positional ones for a table of moves.
+TEST(MoveValue, TypedRulesAgreeWithThePositionalOnes)
+{
+    const Position position = Board("Ke1 Rh1 Ra1 Pe5 Nb1 ke8 pd5 qh6");
+    const Move previous = Move::FromText("4745");
+    struct Case { int piece; Move move; CaptureMode capture; bool legal; };
+    const Case cases[] = {
+        {WhitePawn, Move::FromText("5546"), ToEmptySquare, true},   // en passant
+        {WhitePawn, Move::FromText("5556"), ToEmptySquare, true},
+        {WhitePawn, Move::FromText("5557"), ToEmptySquare, false},
+        {WhiteKnight, Move::FromText("2133"), ToEmptySquare, true},
+        {WhiteKnight, Move::FromText("2123"), ToEmptySquare, false},
+        {WhiteKing, Move::FromText("5171"), ToEmptySquare, true},   // castling
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.move.Text());
+        Refusal typed = Refusal::None;
+        Refusal positional = Refusal::None;
+        EXPECT_EQ(ValidateMove(position, White, static_cast<PieceCode>(c.piece), c.move, c.capture,
+                               NoSideChecked, previous, std::nullopt, &typed),
+                  c.legal);
+        EXPECT_EQ(ValidateMove(position, White, c.piece, c.move.from.column, c.move.from.row,
+                               c.move.to.column, c.move.to.row, c.capture, NoSideChecked,
+                               previous.Text(), NoTargetPiece, &positional),
+                  c.legal);
+        EXPECT_EQ(typed, positional);
+    }
+    EXPECT_EQ(GetCastleType(position, White, Move::FromText("5171")), KingSideCastle);
+    EXPECT_EQ(GetCastleType(position, White, Move::FromText("5131")), NoCastle); // knight on b1
+    EXPECT_EQ(GetEnPassantCapture(position, Move::FromText("5546"), previous, White),
+              (EnPassantCapture{4, 5}));
+    EXPECT_FALSE(GetEnPassantCapture(position, Move::FromText("5546"), Move::None(), White).IsCapture());
+    EXPECT_EQ(GetCheckState(position, White, true, NoSideChecked, previous), NotInCheck);
+    EXPECT_FALSE(HasNoLegalMove(position, White, previous, NoSideChecked));
+    EXPECT_EQ(BuildMoveNotation(WhitePawn, Move::FromText("5546"), ToEmptySquare, NoSideChecked,
+                                position.squares, false, NoCastle, White, false, previous),
+              "exd6ep");
 }
 
 } // namespace

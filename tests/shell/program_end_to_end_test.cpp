@@ -237,7 +237,7 @@ TEST_F(ProgramTest, WithoutATrayClosingTheGameListEndsTheProgram)
     SystemTray tray(services.Services());
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
-    InterimGameListWindow* list = services.GameList.Window();
+    Support::GameInterface* list = services.GameList.Window();
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isVisible());
     EXPECT_TRUE(services.GameList.GameListShown());

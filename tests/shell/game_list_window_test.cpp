@@ -1,0 +1,432 @@
+// The game list window over a fixture database, offscreen: the grid and
+// its commands, opening a game on the board, deleting with the question,
+// retrieving, sorting from the header and the menus, both layouts.
+#include "foundation/msg_form.h"
+#include "foundation/options_about_entry.h"
+#include "foundation/picture_clip.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/shutdown.h"
+#include "shell/game_interface.h"
+#include "store/database.h"
+#include "tests/shell/shell_test_support.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Support;
+
+namespace {
+
+class RecordingBoard : public SysTraySupport::BoardPort {
+public:
+    bool LoadChessSet() override
+    {
+        Calls.push_back("LoadChessSet");
+        return ChessSetLoads;
+    }
+    void OpenBoard(int gameId, bool returnToGameList) override
+    {
+        Calls.push_back("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return") + ")");
+        if (Fails)
+            throw WindowOpenError(7, QStringLiteral("Out of memory"));
+    }
+    std::vector<std::string> Calls;
+    bool ChessSetLoads = true;
+    bool Fails = false;
+};
+
+class RecordingMail : public SysTraySupport::MailPort {
+public:
+    void ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll) override
+    {
+        Calls.push_back("ConnectAndRetrieve(" + std::to_string(importFile) + "," + std::to_string(showStatus) + ","
+                        + std::to_string(fetchAll) + ")");
+        TimerDuringRetrieval = CheckTimerEnabled();
+        if (Retrieval)
+            Retrieval();
+    }
+    void RetrieveMoveMails(bool, bool) override {}
+    void ImportMoveFiles(bool, bool) override {}
+    void SignOff(bool) override {}
+    void SetLogonStatus(bool) override {}
+    std::vector<std::string> Calls;
+    std::function<void()> Retrieval;
+    bool TimerDuringRetrieval = true;
+};
+
+class GameListWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ProgramState& state = Globals();
+        state.MailOffline = false;
+        state.StandAloneMode = false;
+        state.ModalBusy = false;
+        state.Quitting = false;
+        state.PendingMoveList.clear();
+        state.CheckTimerEnabled = true;
+        Settings& settings = ProgramSettings();
+        settings.SimpleUI = false;
+        settings.SystrayStartup = true;
+        settings.ShowToolTips = true;
+        NextNewGame() = {};
+        host.Script = [this](QWidget& window) { Answer(window); };
+        Store(3, 2, "Alan Ash", "Rook endings", "17/11/2025");
+        Store(7, 1, "Bob Birch", "Friendly 7", "01/02/2026");
+        Store(12, 3, "Carol Cedar", "Spring opening", "05/03/2001");
+        Store(9, 4, "Dora Damson", "Blitz by post", "28/02/2024");
+    }
+
+    void Store(int id, int status, const char* opponent, const char* title, const char* date)
+    {
+        GameRecord game;
+        game.GAME_ID = id;
+        game.GAME_STATUS = std::int16_t(status);
+        game.GAME_OPPONENTS_NAME = opponent;
+        game.GAME_NAME = title;
+        game.GAME_DATE = date;
+        ASSERT_TRUE(Database::SaveGame(Folder(), game, {}));
+    }
+
+    Database::DataFolder Folder() const
+    {
+        return Database::DataFolder(QFile::encodeName(folders.DataPath()).toStdString());
+    }
+
+    std::vector<int> StoredIds() const
+    {
+        std::vector<GameRecord> games;
+        EXPECT_TRUE(Database::SelectGames(Folder(), games, "", "Game_id;A"));
+        std::vector<int> ids;
+        for (const GameRecord& g : games)
+            ids.push_back(g.GAME_ID);
+        return ids;
+    }
+
+    void Answer(QWidget& window)
+    {
+        auto* box = qobject_cast<MsgForm*>(&window);
+        ASSERT_NE(box, nullptr);
+        questions.push_back(box->FormCaption->text() + QStringLiteral(" / ") + box->Message->text());
+        QTest::keyClick(box, answerYes ? Qt::Key_Return : Qt::Key_Escape);
+    }
+
+    std::unique_ptr<GameInterface> Load()
+    {
+        GameListServices services;
+        services.Board = &board;
+        services.Mail = &mail;
+        services.StartNewGame = [this](QWidget&) { started.push_back(NextNewGame()); };
+        services.PrintGameDiagrams = [this](int id, QWidget&) { printed.push_back(id); };
+        services.PrintGameNotation = [this](int id, QWidget&) { printed.push_back(-id); };
+        services.UpdateTrayState = [this] { ++trayUpdates; };
+        services.PopulateTrayGameMenu = [this] { ++trayMenus; };
+        services.EndProgram = [this] { ++ends; };
+        auto window = std::make_unique<GameInterface>(model, services);
+        EXPECT_TRUE(window->Form_Load());
+        window->show();
+        return window;
+    }
+
+    // The game ids down the grid, from the hidden column 0.
+    static std::vector<int> GridIds(const GameInterface& list)
+    {
+        std::vector<int> ids;
+        for (int r = 0; r < list.GameList->rowCount(); ++r)
+            ids.push_back(list.GameList->item(r, ColumnGameId)->text().toInt());
+        return ids;
+    }
+
+    static int CurrentId(const GameInterface& list)
+    {
+        return list.GameList->item(list.GameList->currentRow(), ColumnGameId)->text().toInt();
+    }
+
+    static QPoint RowCentre(const GameInterface& list, int row)
+    {
+        return QPoint(list.GameList->columnViewportPosition(ColumnTitle) + 10,
+                      list.GameList->rowViewportPosition(row) + 5);
+    }
+
+    QAction* Item(QMenu& menu, int index, GameInterface& list) { return list.Menus.Item(menu, index); }
+
+    ShellTesting::ShellFolders folders;
+    TestSupport::ScriptedHost host;
+    GameListModel model;
+    RecordingBoard board;
+    RecordingMail mail;
+    bool answerYes = true;
+    std::vector<QString> questions;
+    std::vector<NewGameKind> started;
+    std::vector<int> printed;
+    int trayUpdates = 0;
+    int trayMenus = 0;
+    int ends = 0;
+};
+
+TEST_F(GameListWindowTest, LoadFillsTheGridByStatusWithTheCommandsEnabled)
+{
+    Globals().PendingMoveList = QStringLiteral("9;7;");
+    auto list = Load();
+    EXPECT_TRUE(list->Loaded());
+    EXPECT_EQ(trayUpdates, 1);
+    EXPECT_EQ(GridIds(*list), (std::vector<int>{7, 3, 12, 9}));
+    EXPECT_EQ(CurrentId(*list), 9);
+    EXPECT_EQ(list->GameList->item(0, ColumnOpponent)->text(), QStringLiteral("Bob Birch"));
+    EXPECT_FALSE(list->GameList->item(0, ColumnStatus)->icon().isNull());
+    EXPECT_TRUE(list->GameList->isColumnHidden(ColumnGameId));
+    EXPECT_TRUE(list->GameList->isColumnHidden(ColumnOpponentsId));
+    const QHeaderView* header = list->GameList->horizontalHeader();
+    EXPECT_EQ(header->sortIndicatorSection(), ColumnStatus);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(list->GameList->horizontalHeaderItem(ColumnDateStarted)->text(), QStringLiteral("Date started"));
+    for (int item : {0, 1, 3, 4})
+        EXPECT_TRUE(Item(list->Menus.mnuIntGameMenu, item, *list)->isEnabled()) << item;
+    for (int index = 1; index <= 4; ++index)
+        EXPECT_TRUE(list->Toolbar1[std::size_t(index - 1)]->isEnabled()) << index;
+    EXPECT_TRUE(Item(list->Menus.mnuIntSortMenu, 0, *list)->isChecked());
+    EXPECT_TRUE(Item(list->Menus.mnuIntSortMenu, 5, *list)->isChecked());
+    EXPECT_EQ(list->GameList->toolTip(), QStringLiteral("All the chess games held in the database"));
+}
+
+TEST_F(GameListWindowTest, OfflineOrEmptyListsDisableTheCommandsTheyCannotServe)
+{
+    Globals().MailOffline = true;
+    auto list = Load();
+    for (int item : {0, 1})
+        EXPECT_FALSE(Item(list->Menus.mnuIntGameMenu, item, *list)->isEnabled());
+    EXPECT_FALSE(list->Toolbar1[ToolbarNewEmailGame - 1]->isEnabled());
+    EXPECT_FALSE(list->Toolbar1[ToolbarNewSetupGame - 1]->isEnabled());
+    EXPECT_TRUE(list->Toolbar1[ToolbarNewComputerGame - 1]->isEnabled());
+    EXPECT_TRUE(list->Toolbar1[ToolbarPlay - 1]->isEnabled());
+
+    for (int id : {3, 7, 12, 9})
+        ASSERT_TRUE(Database::DeleteGame(Folder(), id));
+    Globals().StandAloneMode = true;
+    list->Refill();
+    EXPECT_EQ(list->GameList->rowCount(), 0);
+    EXPECT_FALSE(list->Toolbar1[ToolbarPlay - 1]->isEnabled());
+    for (int item : {3, 4})
+        EXPECT_FALSE(Item(list->Menus.mnuIntGameMenu, item, *list)->isEnabled());
+    for (int item : {6, 7})
+        EXPECT_FALSE(Item(list->Menus.mnuIntFileMenu, item, *list)->isEnabled());
+    // Moves travel as files: new games may start.
+    EXPECT_TRUE(list->Toolbar1[ToolbarNewEmailGame - 1]->isEnabled());
+    // Nothing to open, delete or pop up.
+    list->PlayCurrentGame();
+    QTest::mouseClick(list->GameList->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+    list->DeleteGame();
+    EXPECT_TRUE(board.Calls.empty());
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(trayUpdates, 2);
+}
+
+TEST_F(GameListWindowTest, OpeningAGameHandsItToTheBoardAndHidesTheList)
+{
+    auto list = Load();
+    // A double-click on the header opens nothing.
+    QTest::mouseDClick(list->GameList->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
+    EXPECT_TRUE(board.Calls.empty());
+    const QPoint third = RowCentre(*list, 2);
+    QTest::mouseClick(list->GameList->viewport(), Qt::LeftButton, {}, third);
+    QTest::mouseDClick(list->GameList->viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(board.Calls, (std::vector<std::string>{"LoadChessSet", "OpenBoard(12)"}));
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(Globals().ModalBusy);
+    EXPECT_FALSE(CheckTimerEnabled());
+}
+
+TEST_F(GameListWindowTest, NoChessSetOrAFailedBoardLeavesTheListAndPollingAsTheyWere)
+{
+    auto list = Load();
+    board.ChessSetLoads = false;
+    list->Toolbar1_Click(ToolbarPlay);
+    EXPECT_EQ(board.Calls, std::vector<std::string>{"LoadChessSet"});
+    EXPECT_TRUE(list->isVisible());
+
+    board.ChessSetLoads = true;
+    board.Fails = true;
+    list->PlayCurrentGame();
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_FALSE(Globals().ModalBusy);
+    EXPECT_TRUE(CheckTimerEnabled());
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_TRUE(questions[0].startsWith(QStringLiteral("Options error / "))) << questions[0].toStdString();
+    EXPECT_TRUE(questions[0].endsWith(QStringLiteral("7: Out of memory")));
+}
+
+TEST_F(GameListWindowTest, DeleteAsksByTitleAndOnlyYesDeletes)
+{
+    auto list = Load();
+    list->GameList->setCurrentCell(1, ColumnStatus);  // game 3, "Rook endings"
+    answerYes = false;
+    QTest::keyClick(list->GameList, Qt::Key_Delete);
+    EXPECT_EQ(StoredIds(), (std::vector<int>{3, 7, 9, 12}));
+    // Refilled without a game to select: the first row.
+    EXPECT_EQ(CurrentId(*list), 7);
+
+    list->GameList->setCurrentCell(1, ColumnStatus);
+    answerYes = true;
+    QTest::keyClick(list->GameList, Qt::Key_Backspace);
+    EXPECT_EQ(StoredIds(), (std::vector<int>{7, 9, 12}));
+    EXPECT_EQ(GridIds(*list), (std::vector<int>{7, 12, 9}));
+    ASSERT_EQ(questions.size(), 2u);
+    for (const QString& q : questions)
+        EXPECT_EQ(q, QStringLiteral("Delete game. / Are you sure you wish to delete the game titled Rook endings?"));
+    EXPECT_EQ(trayUpdates, 3);
+}
+
+// A right-click acts on the row under the pointer, never on the one
+// selected before: the question and the delete name the same game.
+TEST_F(GameListWindowTest, RightClickSelectsTheRowUnderThePointerBeforeThePopup)
+{
+    auto list = Load();
+    QMenu* shown = nullptr;
+    QObject::connect(list.get(), &GameInterface::MenuShown, [&shown](QMenu* m) { shown = m; });
+    list->GameList->setCurrentCell(0, ColumnStatus);  // game 7
+    QTest::mouseClick(list->GameList->viewport(), Qt::RightButton, {}, RowCentre(*list, 3));
+    ASSERT_EQ(shown, &list->Menus.mnuIntGameListPopupMenu);
+    shown->hide();
+    EXPECT_EQ(CurrentId(*list), 9);
+    Item(list->Menus.mnuIntGameListPopupMenu, 3, *list)->trigger();
+    EXPECT_EQ(printed, std::vector<int>{9});
+    Item(list->Menus.mnuIntGameListPopupMenu, 1, *list)->trigger();
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_TRUE(questions[0].endsWith(QStringLiteral("titled Blitz by post?")));
+    EXPECT_EQ(StoredIds(), (std::vector<int>{3, 7, 12}));
+}
+
+TEST_F(GameListWindowTest, RetrievingKeepsTheSelectedGameWhereverItSorts)
+{
+    auto list = Load();
+    list->GameList->setCurrentCell(0, ColumnStatus);  // game 7, the user's move
+    mail.Retrieval = [this] {
+        Store(2, 1, "Aaron Alder", "Arrived first", "02/02/2026");
+        Store(1, 1, "Aaron Alder", "Arrived second", "03/02/2026");
+    };
+    Item(list->Menus.mnuIntFileMenu, 0, *list)->trigger();
+    EXPECT_EQ(mail.Calls, std::vector<std::string>{"ConnectAndRetrieve(0,1,1)"});
+    EXPECT_FALSE(mail.TimerDuringRetrieval);
+    EXPECT_TRUE(CheckTimerEnabled());
+    EXPECT_EQ(GridIds(*list), (std::vector<int>{7, 2, 1, 3, 12, 9}));
+    EXPECT_EQ(CurrentId(*list), 7);
+
+    Item(list->Menus.mnuIntFileMenu, 1, *list)->trigger();
+    EXPECT_EQ(mail.Calls.back(), "ConnectAndRetrieve(1,1,1)");
+    EXPECT_EQ(CurrentId(*list), 7);
+}
+
+TEST_F(GameListWindowTest, HeaderClicksAndTheSortMenuSortAndMoveTheChecks)
+{
+    auto list = Load();
+    QHeaderView* header = list->GameList->horizontalHeader();
+    const QPoint opponent(header->sectionViewportPosition(ColumnOpponent) + 10, 5);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, opponent);
+    EXPECT_EQ(GridIds(*list), (std::vector<int>{3, 7, 12, 9}));
+    QTest::mouseClick(header->viewport(), Qt::RightButton, {}, opponent);
+    EXPECT_EQ(GridIds(*list), (std::vector<int>{9, 12, 7, 3}));
+    EXPECT_EQ(header->sortIndicatorSection(), ColumnOpponent);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_TRUE(Item(list->Menus.mnuIntSortMenu, 1, *list)->isChecked());
+    EXPECT_FALSE(Item(list->Menus.mnuIntSortMenu, 0, *list)->isChecked());
+    EXPECT_TRUE(Item(list->Menus.mnuIntSortMenu, 6, *list)->isChecked());
+
+    // "Game title", then "Ascending".
+    Item(list->Menus.mnuIntSortMenu, 2, *list)->trigger();
+    EXPECT_EQ(GridIds(*list), (std::vector<int>{12, 3, 7, 9}));
+    Item(list->Menus.mnuIntSortMenu, 5, *list)->trigger();
+    EXPECT_EQ(GridIds(*list), (std::vector<int>{9, 7, 3, 12}));
+    EXPECT_EQ(model.SortColumn(), SortByTitle);
+    // The sort lasts beyond this window.
+    list.reset();
+    auto again = Load();
+    EXPECT_EQ(GridIds(*again), (std::vector<int>{9, 7, 3, 12}));
+}
+
+TEST_F(GameListWindowTest, ToolbarAndGameMenuStartTheirKindsOfGame)
+{
+    auto list = Load();
+    list->Toolbar1_Click(ToolbarNewComputerGame);
+    list->Toolbar1S[ToolbarNewSetupGame - 1]->click();
+    QTest::mouseClick(list->Toolbar1[ToolbarNewEmailGame - 1], Qt::LeftButton);
+    Item(list->Menus.mnuIntGameMenu, 1, *list)->trigger();
+    Item(list->Menus.mnuIntGameMenu, 0, *list)->trigger();
+    ASSERT_EQ(started.size(), 5u);
+    const std::pair<bool, bool> kinds[] = {{true, true}, {false, true}, {false, false}, {false, true}, {false, false}};
+    for (std::size_t i = 0; i < started.size(); ++i) {
+        EXPECT_EQ(started[i].ComputerGame, kinds[i].first) << i;
+        EXPECT_EQ(started[i].NewGameSetup, kinds[i].second) << i;
+    }
+    Item(list->Menus.mnuIntFileMenu, 7, *list)->trigger();
+    EXPECT_EQ(printed, std::vector<int>{-7});
+}
+
+TEST_F(GameListWindowTest, ClosingEndsTheProgramOnlyWithoutATrayIcon)
+{
+    auto list = Load();
+    list->HideButton->Click();
+    EXPECT_FALSE(list->Loaded());
+    EXPECT_EQ(trayUpdates, 2);
+    EXPECT_EQ(trayMenus, 1);
+    EXPECT_EQ(ends, 0);
+
+    ProgramSettings().SystrayStartup = false;
+    auto main = Load();
+    EXPECT_FALSE(Item(main->Menus.mnuIntFileMenu, 9, *main)->isVisible());
+    main->close();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(trayUpdates, 3);
+    EXPECT_EQ(trayMenus, 2);
+}
+
+TEST_F(GameListWindowTest, PlainLayoutShowsTheTextMenusAndPlainButtonsOnly)
+{
+    ProgramSettings().SimpleUI = true;
+    ProgramSettings().ShowToolTips = false;
+    Globals().MailOffline = true;
+    auto list = Load();
+    EXPECT_EQ(list->size(), QSize(600, 270));
+    EXPECT_EQ(list->GameList->pos(), QPoint(7, 73));
+    for (QWidget* hidden : std::initializer_list<QWidget*>{list->FileMenuButton, list->HelpButton, list->HideButton,
+                                                           list->Toolbar1[0], list->Toolbar1[3]})
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    EXPECT_TRUE(list->FileMenu_L->isVisible());
+    EXPECT_TRUE(list->Toolbar1S[0]->isVisible());
+    // Only the plain buttons follow the states; no picture is painted.
+    EXPECT_FALSE(list->Toolbar1S[ToolbarNewEmailGame - 1]->isEnabled());
+    EXPECT_TRUE(list->Toolbar1S[ToolbarNewComputerGame - 1]->isEnabled());
+    EXPECT_TRUE(list->Toolbar1[ToolbarNewEmailGame - 1]->pixmap().isNull());
+    EXPECT_TRUE(Item(list->Menus.mnuIntHelpMenu, 2, *list)->isVisible());
+    for (QWidget* w : list->findChildren<QWidget*>())
+        EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+    QTest::keyClick(list->GameList, Qt::Key_Escape);
+    EXPECT_TRUE(list->isMinimized());
+}
+
+TEST_F(GameListWindowTest, SkinnedLayoutPaintsTheToolbarFacesAndAScreenshot)
+{
+    auto list = Load();
+    EXPECT_EQ(list->size(), QSize(700, 320));
+    EXPECT_FALSE(list->FileMenu_L->isVisible());
+    EXPECT_TRUE(list->FileMenuButton->isVisible());
+    EXPECT_FALSE(Item(list->Menus.mnuIntHelpMenu, 2, *list)->isVisible());
+    const QImage up = list->Toolbar1[0]->pixmap().toImage();
+    EXPECT_EQ(up, list->InterfaceButtons->GraphicCell(0).toImage());
+    QTest::mousePress(list->Toolbar1[0], Qt::LeftButton);
+    EXPECT_EQ(list->Toolbar1[0]->pixmap().toImage(), list->InterfaceButtons->GraphicCell(1).toImage());
+    QTest::mouseRelease(list->Toolbar1[0], Qt::LeftButton);
+    EXPECT_EQ(list->Toolbar1[0]->pixmap().toImage(), up);
+    EXPECT_EQ(board.Calls, (std::vector<std::string>{"LoadChessSet", "OpenBoard(7)"}));
+    Globals().MailOffline = true;
+    list->Refill();
+    EXPECT_EQ(list->Toolbar1[ToolbarNewSetupGame - 1]->pixmap().toImage(),
+              list->InterfaceButtons->GraphicCell(8).toImage());
+}
+
+} // namespace

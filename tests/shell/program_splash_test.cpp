@@ -1,0 +1,111 @@
+// The tray window's start-up with the real splash screen on a fake clock:
+// the splash stands while the start-up runs and hands the last steps of
+// the start-up back to the tray window once.
+
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "shell/program_splash.h"
+#include "shell/system_tray.h"
+#include "tests/shell/recording_services.h"
+#include "tests/shell/shell_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace SysTraySupport;
+
+namespace {
+
+const std::string TrayStateShown = "ShowTrayState(Marrowdale : Not connected)";
+
+class ProgramSplashTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Support::ProgramState& state = Support::Globals();
+        state.Quitting = false;
+        state.StartupDone = false;
+        state.ModalBusy = false;
+        state.CheckTimerEnabled = false;
+        state.MailOffline = true;
+        TrayIcon::PretendDesktopHasTray(true);
+        host.Script = [](QWidget& box) { box.hide(); };
+        // The start-up's mail takes its time on the splash's clock.
+        rec.Retrieval = [this] { now += startupMilliseconds; };
+        rec.Settings = [this] { Support::ProgramSettings().SystrayStartup = trayStartup; };
+        splash.Clock = [this] { return now; };
+        TrayServices services = rec.Services();
+        services.Splash = &splash;
+        tray = std::make_unique<SystemTray>(services);
+        splash.StartupTail = [this] { tray->RunStartupTail(); };
+    }
+    void TearDown() override
+    {
+        tray.reset();
+        TrayIcon::PretendDesktopHasTray(std::nullopt);
+    }
+
+    int Count(const std::string& call) const { return int(std::count(rec.Calls.begin(), rec.Calls.end(), call)); }
+
+    ShellTesting::ShellFolders folders;
+    TestSupport::ScriptedHost host;
+    ShellTesting::RecordingServices rec;
+    ProgramSplash splash;
+    std::unique_ptr<SystemTray> tray;
+    std::int64_t now = 0;
+    std::int64_t startupMilliseconds = 0;
+    bool trayStartup = false;
+};
+
+TEST_F(ProgramSplashTest, TheTrayStartsOnlyWhenTheSplashHandsOver)
+{
+    for (const std::int64_t startup : {std::int64_t(1000), std::int64_t(10000)}) {
+        SCOPED_TRACE(startup);
+        SetUp();
+        rec.Calls.clear();
+        now = 0;
+        startupMilliseconds = startup;
+        ASSERT_TRUE(tray->Form_Load());
+        SplashSupport::SplashScreen* window = splash.Window();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(Count("ShowGameList"), 0);
+        EXPECT_EQ(Count(TrayStateShown), 0);
+        EXPECT_TRUE(Support::Globals().ModalBusy);
+
+        // The timer's ticks arrive once the start-up has returned.
+        const std::int64_t closesAt = std::max<std::int64_t>(3500, startup + 500);
+        for (now = startup + 500; now < closesAt; now += 500) {
+            window->SplashTimer_Timer();
+            EXPECT_FALSE(window->Closed()) << now;
+        }
+        window->SplashTimer_Timer();
+        EXPECT_TRUE(window->Closed());
+        EXPECT_FALSE(window->isVisible());
+        // Without tray start-up: the game list, then the tray state on it.
+        const auto list = std::find(rec.Calls.begin(), rec.Calls.end(), "ShowGameList");
+        EXPECT_EQ(Count("ShowGameList"), 1);
+        EXPECT_EQ(Count(TrayStateShown), 1);
+        EXPECT_LT(list, std::find(rec.Calls.begin(), rec.Calls.end(), TrayStateShown));
+        EXPECT_TRUE(tray->CheckTimer.isActive());
+        EXPECT_FALSE(Support::Globals().ModalBusy);
+        TearDown();
+    }
+}
+
+TEST_F(ProgramSplashTest, AnEndingProgramGetsNoTail)
+{
+    ASSERT_TRUE(tray->Form_Load());
+    SplashSupport::SplashScreen* window = splash.Window();
+    ASSERT_NE(window, nullptr);
+    Support::Globals().Quitting = true;
+    now = 4000;
+    window->SplashTimer_Timer();
+    EXPECT_TRUE(window->Closed());
+    EXPECT_EQ(Count("ShowGameList"), 0);
+    EXPECT_EQ(Count(TrayStateShown), 0);
+    EXPECT_TRUE(Support::Globals().ModalBusy);
+}
+
+} // namespace
