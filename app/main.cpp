@@ -1,7 +1,11 @@
 // Marrowdale: correspondence chess by e-mail. The hidden tray window starts
 // the program and lives until it ends.
 #include "dialogs/about_box.h"
+#include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
+#include "options/options_page.h"
+#include "options/select_sound.h"
+#include "shell/program_options.h"
 #include "shell/program_services.h"
 #include "shell/system_tray.h"
 
@@ -20,6 +24,9 @@ int main(int argc, char* argv[])
     SysTraySupport::ProgramServices services;
     SysTraySupport::SystemTray tray(services.Services());
     services.Attach(tray);
+    SysTraySupport::ProgramOptions options;
+    Support::EntryWindows().RunOptionsPage = [&options] { OptionsSupport::RunOptionsPage(options); };
+    Support::EntryWindows().PickMoveFile = [] { return OptionsSupport::AskForMoveFile(); };
     // A fatal failure late in the start (an unusable skin) ends the run
     // before the event loop could be told to stop.
     if (!tray.Form_Load() || Support::Globals().Quitting)

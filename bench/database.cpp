@@ -1,11 +1,14 @@
 // database N: times the game database on a file of N games of 40 moves each,
 // built in a temporary folder. Prints the median of several runs of a sorted
-// selection over every game and of saving one game (a move appended).
+// selection over every game and of saving one game (a move appended), the
+// size of the file and the bytes one save writes.
 
+#include "bench/database_fixture.h"
 #include "store/database.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,41 +26,22 @@ double Milliseconds(Clock::duration d)
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
+// Bytes this process has handed to write(2) so far (Linux's own count).
+long long BytesWritten()
+{
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    long long value = 0;
+    while (io >> name >> value)
+        if (name == "wchar:")
+            return value;
+    return 0;
+}
+
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-std::string MovesText(int count)
-{
-    static const char* const coordinates[] = {"5254", "5755", "7163", "2836", "6125", "1716"};
-    static const char* const notations[] = {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6"};
-    std::string text;
-    for (int m = 1; m <= count; ++m) {
-        text += '|' + std::to_string(m) + '|' + coordinates[m % 6] + '|' + notations[m % 6] + '|';
-        if (m % 10 == 0)
-            text += "A comment on move " + std::to_string(m);
-    }
-    return text;
-}
-
-void WriteDatabase(const std::filesystem::path& file, int games)
-{
-    static const char* const opponents[] = {"Bob", "Carol", "Dave", "Erin", "Frank", "Grace", "Heidi"};
-    const std::string moves = MovesText(40);
-    std::ofstream out(file, std::ios::binary);
-    for (int id = 1; id <= games; ++id) {
-        const int day = 1 + id % 28, month = 1 + id % 12, year = 2015 + id % 10;
-        char date[16];
-        std::snprintf(date, sizeof date, "%02d/%02d/%04d", day, month, year);
-        char stamp[16];
-        std::snprintf(stamp, sizeof stamp, "%02d%02d%04d1200", day, month, year);
-        const std::string opponent = opponents[id % 7];
-        out << id << '|' << stamp << '|' << id + 100 << "|Game number " << id << '|' << date << '|'
-            << opponent << "@example.org|Me|" << opponent << "|-1|" << opponent << '|' << 1 + id % 6
-            << "|0|" << moves << "\r\n";
-    }
 }
 
 } // namespace
@@ -72,7 +56,7 @@ int main(int argc, char** argv)
     const auto folder = std::filesystem::temp_directory_path()
                       / ("marrowdale-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
-    WriteDatabase(folder / Database::DatabaseFileName, games);
+    Bench::WriteDatabase(folder / Database::DatabaseFileName, games);
     const Database::DataFolder data(folder);
 
     const int runs = 7;
@@ -87,6 +71,7 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    const long long writtenBefore = BytesWritten();
     for (int run = 0; run < runs; ++run) {
         std::vector<GameRecord> records;
         const std::int32_t id = 1 + (games / 2 + run) % games;
@@ -101,7 +86,10 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    const long long writtenPerSave = (BytesWritten() - writtenBefore) / runs;
+    const auto fileBytes = std::filesystem::file_size(folder / Database::DatabaseFileName);
     std::filesystem::remove_all(folder);
-    std::printf("select_ms %.1f save_ms %.1f\n", Median(selectTimes), Median(saveTimes));
+    std::printf("select_ms %.1f save_ms %.1f file_bytes %ju written_per_save %lld\n", Median(selectTimes),
+                Median(saveTimes), static_cast<std::uintmax_t>(fileBytes), writtenPerSave);
     return 0;
 }

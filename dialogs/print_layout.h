@@ -90,7 +90,7 @@ Document LayoutCurrentBoard(const GameHeader& header, const QString& moveLine,
                             const Support::DiagramText& board, const PageMetrics& metrics);
 
 // Every text on a page, top to bottom, and in a line left to right: what a
-// reader of the page sees, for tests and the renderer's checks.
+// reader of the page sees, in reading order.
 QStringList PageTexts(const Page& page);
 
 } // namespace Printing

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -57,6 +58,26 @@ GameHeader HeaderOf(const GameRecord& game)
             QString::fromStdString(game.GAME_BLACK_NAME), LongStartDate(QString::fromStdString(game.GAME_DATE))};
 }
 
+// A PDF is written beside its final name and renamed over it once whole,
+// so a failed printout never leaves a half-written file or spoils an old one.
+QString PartialPdf(const QString& pdfPath)
+{
+    return pdfPath + QStringLiteral(".part");
+}
+
+bool FinishPdf(const QString& pdfPath, bool written)
+{
+    const std::filesystem::path partial = PartialPdf(pdfPath).toStdString();
+    std::error_code renamed;
+    if (written)
+        std::filesystem::rename(partial, pdfPath.toStdString(), renamed);
+    const bool finished = written && !renamed;
+    std::error_code ignored;
+    if (!finished && std::filesystem::is_regular_file(partial, ignored))
+        std::filesystem::remove(partial, ignored);
+    return finished;
+}
+
 // Where the printout goes: the file asked for, else the named printer, else
 // the system's default printer; with no printer at all, a PDF file the user
 // is asked for. Null when the user declines.
@@ -84,7 +105,7 @@ std::unique_ptr<QPrinter> OpenPrinter(const PrintRequest& request, QString& pdfP
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setPageSize(QPageSize(QPageSize::A4));
-    printer->setOutputFileName(pdfPath);
+    printer->setOutputFileName(PartialPdf(pdfPath));
     return printer;
 }
 
@@ -179,7 +200,10 @@ PrintResult Print(const PrintRequest& request)
         return result;
 
     QString error;
-    if (!RenderDocument(document, *printer, error)) {
+    bool printed = RenderDocument(document, *printer, error);
+    if (!pdfPath.isEmpty())
+        printed = FinishPdf(pdfPath, printed);
+    if (!printed) {
         const QString message = pdfPath.isEmpty()
                                     ? PrinterErrorText(request.kind)
                                     : QStringLiteral("Marrowdale could not write the file ") + pdfPath

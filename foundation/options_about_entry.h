@@ -18,6 +18,9 @@ namespace Support {
 struct EntryWindowHooks {
     std::function<void()> RunOptionsPage;
     std::function<void()> RunAboutBox;
+    // The file chooser in its import mode: the picked move file's full
+    // path, or "" when the user cancelled.
+    std::function<QString()> PickMoveFile;
 };
 EntryWindowHooks& EntryWindows();
 

@@ -53,7 +53,8 @@ constexpr int WindowButtonSize = 23;
 constexpr QSize PlainSize(600, 270);
 constexpr QPoint PlainGridAt(7, 73);
 constexpr int PlainMenuTop = 3;
-constexpr int PlainMenuLeft[4] = {8, 34, 62, 99};
+constexpr int PlainMenuLeft = 8;
+constexpr int PlainMenuGap = 12;
 constexpr int PlainToolbarTop = 21;
 constexpr QSize PlainToolbarSize(91, 38);
 constexpr int PlainToolbarLeft[4] = {7, 98, 280, 189};
@@ -125,6 +126,11 @@ GameInterface::GameInterface(GameListModel& model, GameListServices services)
     setObjectName(QStringLiteral("GameInterface"));
     setWindowTitle(WindowCaption);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The window is laid out for a small type: the long dates, the plain
+    // buttons' captions and the menu bar fit at 8 points.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     InterfaceButtons = new PictureClip(this, QStringLiteral("InterfaceButtons"), 4, 3);
     const QPixmap icons(Globals().ProgramFolder + QStringLiteral("/Icons/StatusIcons.png"));
     // The status pictures of the icon file, in the order of the statuses
@@ -153,6 +159,7 @@ void GameInterface::CreateMenuBar()
     const std::array<QMenu*, 4> menus = {&Menus.mnuIntFileMenu, &Menus.mnuIntSortMenu, &Menus.mnuIntGameMenu,
                                          &Menus.mnuIntHelpMenu};
     int skinnedLeft = 38;
+    int plainLeft = PlainMenuLeft;
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const QString caption = QString::fromLatin1(labels[i].second);
         *labels[i].first = MenuLabel(this, caption + QStringLiteral("Menu_L"), caption);
@@ -162,7 +169,8 @@ void GameInterface::CreateMenuBar()
         button->setStyleSheet(QStringLiteral("QLabel { color: #F3E6CC; font-weight: bold; }"));
         button->setGeometry(skinnedLeft, SkinnedMenuTop, button->width() + 8, 21);
         skinnedLeft += button->width() + 4;
-        (*labels[i].first)->move(PlainMenuLeft[i], PlainMenuTop);
+        (*labels[i].first)->move(plainLeft, PlainMenuTop);
+        plainLeft += (*labels[i].first)->width() + PlainMenuGap;
         // The menu opens below the control, at its left edge, on a left press.
         for (PressLabel* control : {*labels[i].first, button})
             connect(control, &PressLabel::MouseDown, this, [this, control, menu = menus[i]](Qt::MouseButton b) {

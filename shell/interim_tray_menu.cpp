@@ -1,5 +1,6 @@
 #include "shell/interim_tray_menu.h"
 
+#include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "shell/system_tray.h"
 
@@ -10,6 +11,7 @@ InterimTrayMenu::InterimTrayMenu()
     mnuPopup.setObjectName(QStringLiteral("mnuPopup"));
     mnuPopupOpen = mnuPopup.addAction(QStringLiteral("&Open"));
     mnuPopupRetrieve = mnuPopup.addAction(QStringLiteral("&Retrieve games"));
+    mnuPopupOptions = mnuPopup.addAction(QStringLiteral("O&ptions..."));
     mnuPopup.addSeparator();
     mnuPopupExit = mnuPopup.addAction(QStringLiteral("E&xit"));
     mnuPopup.setDefaultAction(mnuPopupOpen);
@@ -21,6 +23,7 @@ InterimTrayMenu::InterimTrayMenu()
         if (tray_)
             tray_->mnuPopupRetrieve_Click();
     });
+    QObject::connect(mnuPopupOptions, &QAction::triggered, [] { Support::ShowOptions(); });
     QObject::connect(mnuPopupExit, &QAction::triggered, [this] {
         if (tray_)
             tray_->mnuPopupExit_Click();

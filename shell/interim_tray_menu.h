@@ -27,6 +27,7 @@ public:
     QMenu mnuPopup;
     QAction* mnuPopupOpen;
     QAction* mnuPopupRetrieve;
+    QAction* mnuPopupOptions;
     QAction* mnuPopupExit;
 
 private:

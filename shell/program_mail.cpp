@@ -2,11 +2,13 @@
 
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
+#include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/status_window.h"
 #include "store/move_files.h"
 
+#include <QFile>
 
 namespace SysTraySupport {
 
@@ -39,6 +41,12 @@ ProgramMail::ProgramMail(std::unique_ptr<MailSupport::MailService> mail, std::fu
 {
 }
 
+std::string ProgramMail::PickedMoveFile::PickMoveFile()
+{
+    const auto& pick = Support::EntryWindows().PickMoveFile;
+    return pick ? QFile::encodeName(pick()).toStdString() : std::string();
+}
+
 void ProgramMail::Run(const std::function<void(MailSupport::Transport&)>& call)
 {
     Support::ProgramState& program = Support::Globals();
@@ -50,7 +58,7 @@ void ProgramMail::Run(const std::function<void(MailSupport::Transport&)>& call)
 
     MailSupport::Transport transport{*mail_,
                                      Support::ProgramDataFolder(&sink_),
-                                     state_, *this, *this, nullptr};
+                                     state_, *this, *this, &chooser_};
     call(transport);
 
     program.MailOffline = state_.MailOffline;

@@ -46,8 +46,15 @@ private:
     void ShowStatus(bool visible, const std::string& text) override;
     void PopulateTrayGameMenu() override;
 
+    // The import of one picked move file asks the program's file chooser.
+    class PickedMoveFile : public MailSupport::MoveFileChooser {
+    public:
+        std::string PickMoveFile() override;
+    };
+
     std::unique_ptr<MailSupport::MailService> mail_;
     std::function<void()> populateMenu_;
+    PickedMoveFile chooser_;
     ProgramMessageSink sink_;
     MailSupport::TransportState state_;
 };

@@ -1,6 +1,5 @@
 #include "shell/program_services.h"
 
-#include "foundation/chess_set.h"
 #include "foundation/global_setup.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
@@ -11,7 +10,7 @@
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
 #include "foundation/startup_checks.h"
-#include "shell/pending_moves.h"
+#include "shell/notify_form.h"
 #include "shell/status_window.h"
 #include "shell/tray_state.h"
 #include "store/backup.h"
@@ -83,36 +82,7 @@ void ProgramNotification::PlaySound(const QString& path)
 
 int ProgramNotification::ShowNotification()
 {
-    const std::optional<std::int32_t> id = FirstPendingId(Support::Globals().PendingMoveList);
-    if (!id)
-        return NotifyLater;
-    const Database::DataFolder folder = Support::ProgramDataFolder();
-    std::vector<GameRecord> games;
-    if (!Database::SelectGames(folder, games, "Game_id;" + std::to_string(*id), "") || games.empty())
-        return NotifyLater;
-    const GameRecord& game = games.front();
-    const bool toGameList = Support::ShowMessage(
-        1, QStringLiteral("New move arrived"),
-        QStringLiteral("A new move has arrived from ") + QString::fromStdString(game.GAME_OPPONENTS_NAME)
-            + QStringLiteral(" in the game \"") + QString::fromStdString(game.GAME_NAME) + QStringLiteral("\"."),
-        QStringLiteral("Game list"), QStringLiteral("Later"), true, Support::CueInformation);
-    return toGameList ? NotifyGameList : NotifyLater;
-}
-
-bool ProgramBoard::LoadChessSet()
-{
-    const Support::Settings& settings = Support::ProgramSettings();
-    return Support::LoadChessSet(settings.ChessSet, settings.ChessBoard);
-}
-
-void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
-{
-    if (returnToGameList && ReturnList) {
-        ReturnList->FillGameList(gameId);
-        ReturnList->ShowGameList();
-    }
-    Support::SetCheckTimer(true);
-    Support::Globals().ModalBusy = false;
+    return Support::ShowNotification();
 }
 
 void ProgramShutdown::BackupDatabase()
@@ -147,7 +117,7 @@ void ProgramShutdown::RefuseTrayClick(bool messageBox)
 }
 
 ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::optional<QString> commandLine)
-    : Startup(std::move(commandLine))
+    : Startup(std::move(commandLine)), Board(GameList, Menu)
 {
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
     Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
@@ -164,7 +134,6 @@ void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
     Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
-    Board.ReturnList = &GameList;
     Support::GameListServices list;
     list.Board = &Board;
     list.Mail = Mail.get();

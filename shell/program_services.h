@@ -1,12 +1,13 @@
 #pragma once
 // The real services of the tray window: the foundation's checks and
-// settings, the move-mail transport, the windows that exist so far (with
-// stand-ins for the tray menu, notification and board until those windows
-// are built) and the end of the program.
+// settings, the move-mail transport, the board, the game list, the splash
+// screen, the windows that exist so far (with a stand-in for the tray menu
+// until it is built) and the end of the program.
 
 #include "shell/account_mail_service.h"
 #include "shell/interim_tray_menu.h"
 #include "shell/program_game_list.h"
+#include "shell/program_board.h"
 #include "shell/program_mail.h"
 #include "shell/program_splash.h"
 #include "shell/system_tray.h"
@@ -36,22 +37,11 @@ private:
     std::unique_ptr<InstanceLock> lock_;
 };
 
-// Until the notification window exists: a message box offering the game
-// list or later.
+// The sound of a new move and the notification window.
 class ProgramNotification : public NotificationPort {
 public:
     void PlaySound(const QString& path) override;
     int ShowNotification() override;
-};
-
-class ProgramBoard : public BoardPort {
-public:
-    bool LoadChessSet() override;
-    // The board window is not built yet: the game start is given back at
-    // once, as its closing would, back to the list when it came from there.
-    void OpenBoard(int gameId, bool returnToGameList) override;
-
-    GameListPort* ReturnList = nullptr;
 };
 
 class ProgramShutdown : public ShutdownPort {

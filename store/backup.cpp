@@ -1,5 +1,7 @@
 #include "store/backup.h"
 
+#include "store/game_line.h"
+
 namespace Database {
 namespace {
 
@@ -46,22 +48,66 @@ bool IsWholeDatabaseText(std::string_view text)
     return text.find('\0') == std::string_view::npos && (text.empty() || text.back() == '\n');
 }
 
-bool BackupDatabaseText(const DataFolder& folder, std::string_view liveText)
+bool RepairDatabaseText(std::string& text)
+{
+    if (IsWholeDatabaseText(text))
+        return true;
+    if (text.find('\0') != std::string::npos)
+        return false;
+    std::string_view body = text;
+    if (body.back() == '\r')
+        body.remove_suffix(1);
+    const auto lastLineStart = body.rfind('\n');
+    if (!IsWholeGameLine(body.substr(lastLineStart == std::string_view::npos ? 0 : lastLineStart + 1)))
+        return false;
+    text.resize(body.size());
+    text += "\r\n";
+    return true;
+}
+
+std::optional<std::string> ReadLiveDatabase(const DataFolder& folder, bool& exists, bool& mended)
+{
+    FileSystem& files = folder.Files();
+    mended = false;
+    exists = files.Exists(folder.Live());
+    if (!exists)
+        return std::string();
+    auto text = files.ReadAll(folder.Live());
+    if (!text)
+        return std::nullopt;
+    const std::size_t readSize = text->size();
+    if (!RepairDatabaseText(*text))
+        return std::nullopt;
+    mended = text->size() != readSize;
+    return text;
+}
+
+bool BackupLiveText(const DataFolder& folder, std::string_view liveText, bool asSecondName)
 {
     if (!IsWholeDatabaseText(liveText))
         return false;
-    return ReplaceFile(folder.Files(), folder.Backup(), folder.BackupRewrite(), liveText);
+    FileSystem& files = folder.Files();
+    if (asSecondName) {
+        if (!files.Remove(folder.BackupRewrite()))
+            return false;
+        if (files.Link(folder.Live(), folder.BackupRewrite())) {
+            if (files.Rename(folder.BackupRewrite(), folder.Backup()))
+                return true;
+            if (!files.Remove(folder.BackupRewrite()))
+                return false;
+        }
+    }
+    return ReplaceFile(files, folder.Backup(), folder.BackupRewrite(), liveText);
 }
 
 bool BackupDatabase(const DataFolder& folder, bool showMessage)
 {
     bool ok = true;
     try {
-        FileSystem& files = folder.Files();
-        if (files.Exists(folder.Live())) {
-            const auto live = files.ReadAll(folder.Live());
-            ok = live && BackupDatabaseText(folder, *live);
-        }
+        bool exists = false;
+        bool mended = false;
+        const auto live = ReadLiveDatabase(folder, exists, mended);
+        ok = live && (!exists || BackupLiveText(folder, *live, false));
     } catch (const std::exception&) {
         ok = false;
     }

@@ -6,6 +6,8 @@
 #include "store/data_folder.h"
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace Database {
@@ -20,7 +22,18 @@ bool BackupDatabase(const DataFolder& folder, bool showMessage);
 bool RestoreDatabase(const DataFolder& folder, bool showMessage,
                      const std::function<void()>& refreshListWindow = {});
 
-// The backup step of a rewrite that has already read the live file.
-bool BackupDatabaseText(const DataFolder& folder, std::string_view liveText);
+// The live file's text, made whole where that is harmless
+// (RepairDatabaseText): "" with `exists` false when there is none,
+// nothing when it cannot be read or is damaged. `mended` tells whether the
+// text differs from the file's bytes.
+std::optional<std::string> ReadLiveDatabase(const DataFolder& folder, bool& exists, bool& mended);
+
+// Makes the live file, read as `liveText`, the backup. With `asSecondName`,
+// for a rewrite about to rename its new file over the live one, the live
+// file itself becomes the backup under a second name and no byte is
+// written; otherwise, or where the disk cannot give a file two names, the
+// backup is a copy of `liveText`. (Left as a second name, a live file
+// written in place would change its backup too.)
+bool BackupLiveText(const DataFolder& folder, std::string_view liveText, bool asSecondName);
 
 } // namespace Database

@@ -6,6 +6,9 @@
 #include "store/message_sink.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace Database {
 
@@ -34,5 +37,11 @@ struct DataFolder {
 // (what a crash leaves in a half-written block) and a line end after the
 // last line. A text that is not whole is never copied over a good one.
 bool IsWholeDatabaseText(std::string_view text);
+
+// Makes a database text whole where what is wrong is plainly harmless: a
+// last line that reads as a whole game but lacks its line end, or has its
+// CR alone, gets its CR LF. False, leaving the text alone, when it is
+// damaged (NUL bytes, or a last line without its end that is cut short).
+bool RepairDatabaseText(std::string& text);
 
 } // namespace Database

@@ -5,6 +5,7 @@
 #include "store/game_line.h"
 #include "store/text_values.h"
 
+#include <functional>
 #include <limits>
 
 namespace Database {
@@ -25,16 +26,6 @@ void AppendLine(std::string& out, std::string_view line)
 {
     out.append(line);
     out += "\r\n";
-}
-
-// The live file's text as ReadLive gives it, backed up first when there is
-// a live file; nothing when it cannot be read or backed up.
-std::optional<std::string> ReadLiveBackedUp(const DataFolder& folder, bool& exists)
-{
-    auto text = ReadLive(folder, exists);
-    if (!text || (exists && !BackupDatabaseText(folder, *text)))
-        return std::nullopt;
-    return text;
 }
 
 // Copies every line of `live` except those of `gameID` to `out` and hands
@@ -76,6 +67,75 @@ void AppendStoredMoves(std::string& line, std::string_view storedLine)
         return;
     line += '|';
     line.append(StoredMovesText(storedLine));
+}
+
+void AppendMove(std::string& line, const MoveRecord& move)
+{
+    line += '|';
+    line += FormatMove(move);
+}
+
+// The game's next line: the header, then the moves by the append-or-replace
+// rule. An appended move goes after the stored moves as read, all written
+// afresh, so that stray fields of a hand-edited line cannot shift it.
+// Nothing when the stored moves to append to do not read.
+std::optional<std::string> NextGameLine(const GameRecord& header, const MoveList& moves,
+                                        std::optional<std::string_view> storedLine, bool moreMoves)
+{
+    const bool known = storedLine.has_value();
+    std::string line = FormatGameHeader(header);
+    if (!moves.empty() && (!known || moreMoves)) {
+        if (moves.size() == 1 && moreMoves) {
+            const auto stored = ParseGameMoves(*storedLine);
+            if (!stored)
+                return std::nullopt;
+            for (const auto& move : *stored)
+                AppendMove(line, move);
+            AppendMove(line, moves.front());
+        } else {
+            for (const auto& move : moves)
+                AppendMove(line, move);
+        }
+    } else if (known) {
+        AppendStoredMoves(line, *storedLine);
+    }
+    return line;
+}
+
+// Builds the next file's text from the live one; false stops the rewrite.
+using NextDatabaseText = std::function<bool(std::string_view live, std::string& next)>;
+
+enum class WhenMissing { Create, Done };
+
+// The one way the file is rewritten, saving and deleting alike: the live
+// file is read and the next text built from it; only then does the live
+// file become the backup, and the next text is written beside it and
+// renamed over it, so until that rename the live file stays as it was.
+// After a failed write the half-made file goes and the live file is put
+// back from the backup.
+bool RewriteDatabase(const DataFolder& folder, WhenMissing whenMissing, const NextDatabaseText& build)
+{
+    std::string next;
+    try {
+        bool exists = false;
+        bool mended = false;
+        const auto live = ReadLiveDatabase(folder, exists, mended);
+        if (!exists && whenMissing == WhenMissing::Done)
+            return true;
+        if (!live || !build(*live, next))
+            return false;
+        if (exists && !BackupLiveText(folder, *live, !mended))
+            return false;
+    } catch (const std::exception&) {
+        return false;
+    }
+    try {
+        if (ReplaceFile(folder.Files(), folder.Live(), folder.Rewrite(), next))
+            return true;
+    } catch (const std::exception&) {
+    }
+    Recover(folder);
+    return false;
 }
 
 } // namespace
@@ -140,92 +200,38 @@ bool SaveGame(const DataFolder& folder, GameRecord& record, const MoveList& move
     if (record.GAME_ID < 1)
         return false;
 
-    std::string live;
-    try {
-        bool exists = false;
-        auto text = ReadLiveBackedUp(folder, exists);
-        if (!text)
-            return false;
-        live = std::move(*text);
-    } catch (const std::exception&) {
-        return false;
-    }
-
-    try {
-        std::string out;
-        out.reserve(live.size() + 1024);
+    bool somethingNew = false;
+    const bool saved = RewriteDatabase(folder, WhenMissing::Create, [&](std::string_view live, std::string& next) {
+        next.reserve(live.size() + 1024);
         std::optional<std::string_view> storedLine;
-        if (!CopyOtherGames(live, record.GAME_ID, out, storedLine)) {
-            Recover(folder);
+        if (!CopyOtherGames(live, record.GAME_ID, next, storedLine))
             return false;
-        }
-
-        const bool known = storedLine.has_value();
-        const bool moreMoves = known && !moves.empty() && StoredMoveCount(*storedLine) < moves.back().number;
-        const bool somethingNew = !known || moreMoves;
-
-        GameRecord saved = record;
+        const bool moreMoves =
+            storedLine && !moves.empty() && StoredMoveCount(*storedLine) < moves.back().number;
+        somethingNew = !storedLine || moreMoves;
+        GameRecord header = record;
         if (newMoves && somethingNew)
-            saved.GAME_STATUS = StatusPlayersMove;
-
-        std::string line = FormatGameHeader(saved);
-        if (!moves.empty() && somethingNew) {
-            if (moves.size() == 1 && moreMoves) {
-                AppendStoredMoves(line, *storedLine);
-                line += '|';
-                line += FormatMove(moves.front());
-            } else {
-                for (const auto& move : moves) {
-                    line += '|';
-                    line += FormatMove(move);
-                }
-            }
-        } else if (known) {
-            AppendStoredMoves(line, *storedLine);
-        }
-        AppendLine(out, line);
-
-        if (!ReplaceFile(folder.Files(), folder.Live(), folder.Rewrite(), out)) {
-            Recover(folder);
+            header.GAME_STATUS = StatusPlayersMove;
+        const auto line = NextGameLine(header, moves, storedLine, moreMoves);
+        if (!line)
             return false;
-        }
-        if (newMoves && somethingNew) {
-            *newMoves = true;
-            record.GAME_STATUS = StatusPlayersMove;
-        }
+        AppendLine(next, *line);
         return true;
-    } catch (const std::exception&) {
-        Recover(folder);
-        return false;
+    });
+    if (saved && newMoves && somethingNew) {
+        *newMoves = true;
+        record.GAME_STATUS = StatusPlayersMove;
     }
+    return saved;
 }
 
 bool DeleteGame(const DataFolder& folder, std::int32_t gameID)
 {
-    std::string live;
-    try {
-        bool exists = false;
-        auto text = ReadLiveBackedUp(folder, exists);
-        if (!exists)
-            return true;
-        if (!text)
-            return false;
-        live = std::move(*text);
-    } catch (const std::exception&) {
-        return false;
-    }
-
-    try {
-        std::string out;
-        out.reserve(live.size());
+    return RewriteDatabase(folder, WhenMissing::Done, [&](std::string_view live, std::string& next) {
+        next.reserve(live.size());
         std::optional<std::string_view> deleted;
-        if (CopyOtherGames(live, gameID, out, deleted) &&
-            ReplaceFile(folder.Files(), folder.Live(), folder.Rewrite(), out))
-            return true;
-    } catch (const std::exception&) {
-    }
-    Recover(folder);
-    return false;
+        return CopyOtherGames(live, gameID, next, deleted);
+    });
 }
 
 } // namespace Database

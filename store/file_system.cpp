@@ -36,13 +36,17 @@ std::optional<std::string> FileSystem::ReadAll(const std::filesystem::path& file
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
+    // Read straight into the text, sized to the file plus one byte so that
+    // the end shows without growing it.
     std::string content;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0)
-        content.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[1 << 16];
+    std::size_t used = 0;
+    content.resize(::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1
+                                                               : std::size_t{1} << 16);
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (used == content.size())
+            content.resize(content.size() * 2);
+        const ssize_t n = ::read(fd, content.data() + used, content.size() - used);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -51,9 +55,10 @@ std::optional<std::string> FileSystem::ReadAll(const std::filesystem::path& file
         }
         if (n == 0)
             break;
-        content.append(buffer, static_cast<std::size_t>(n));
+        used += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    content.resize(used);
     return content;
 }
 
@@ -115,6 +120,11 @@ bool FileSystem::Rename(const std::filesystem::path& from, const std::filesystem
     return true;
 }
 
+bool FileSystem::Link(const std::filesystem::path& existing, const std::filesystem::path& link)
+{
+    return ::link(existing.c_str(), link.c_str()) == 0;
+}
+
 bool FileSystem::Remove(const std::filesystem::path& file)
 {
     return ::unlink(file.c_str()) == 0 || errno == ENOENT;
@@ -129,6 +139,8 @@ FileSystem& RealFileSystem()
 bool ReplaceFile(FileSystem& files, const std::filesystem::path& target,
                  const std::filesystem::path& temporary, std::string_view bytes)
 {
+    if (!files.Remove(temporary))
+        return false;
     if (files.WriteAndFlush(temporary, bytes) && files.Rename(temporary, target))
         return true;
     files.Remove(temporary);

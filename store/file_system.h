@@ -27,6 +27,9 @@ public:
     // exists, so two writers cannot share or replace a file. On failure a
     // file it made is removed and errno tells why.
     bool CreateAndFlush(const std::filesystem::path& file, std::string_view bytes, mode_t mode);
+    // Gives the file `existing` the second name `link` (which must not
+    // exist), both naming the same bytes; false where the disk cannot.
+    virtual bool Link(const std::filesystem::path& existing, const std::filesystem::path& link);
     // Renames over an existing `to` and flushes the folder entry.
     virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to);
     virtual bool Remove(const std::filesystem::path& file);
@@ -52,6 +55,8 @@ void FlushFolderEntry(const std::filesystem::path& file);
 
 // Replaces `target` with `bytes` through `temporary` (same folder): write,
 // flush, rename. On failure `target` is untouched and `temporary` removed.
+// A `temporary` left over is removed first, never written into: it may be
+// a second name of a file that must not change.
 bool ReplaceFile(FileSystem& files, const std::filesystem::path& target,
                  const std::filesystem::path& temporary, std::string_view bytes);
 

@@ -2,6 +2,7 @@
 
 #include "store/text_values.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -65,9 +66,27 @@ std::optional<std::int32_t> LineGameId(std::string_view line)
     return ParseInt32(line.substr(0, line.find('|')));
 }
 
+namespace {
+
+// Fields of a line, without the cap of a counted list.
+std::size_t LineFieldCount(std::string_view line)
+{
+    return line.empty() ? 0 : static_cast<std::size_t>(std::count(line.begin(), line.end(), '|')) + 1;
+}
+
+} // namespace
+
 int StoredMoveCount(std::string_view line)
 {
-    return static_cast<int>(std::nearbyint((FieldCount(line, '|') - HeaderFieldCount) / 4.0));
+    const double moveFields = static_cast<double>(LineFieldCount(line)) - HeaderFieldCount;
+    return static_cast<int>(std::nearbyint(moveFields / 4.0));
+}
+
+bool IsWholeGameLine(std::string_view line)
+{
+    const auto fields = LineFieldCount(line);
+    return fields >= HeaderFieldCount && (fields - HeaderFieldCount) % 4 == 0 && ParseGameHeader(line)
+        && ParseGameMoves(line);
 }
 
 std::string_view StoredMovesText(std::string_view line)

@@ -20,11 +20,17 @@ std::optional<GameRecord> ParseGameHeader(std::string_view line);
 std::optional<std::int32_t> LineGameId(std::string_view line);
 
 // Number of stored moves of a line: (fields - 13) / 4, rounded to the
-// nearest whole number with halves to even (may be 0 or below).
+// nearest whole number with halves to even (may be 0 or below). Every field
+// counts, however long the game.
 int StoredMoveCount(std::string_view line);
 
 // The moves of a line; nothing when a move number does not convert.
 std::optional<MoveList> ParseGameMoves(std::string_view line);
+
+// Whether a line reads as a whole game as this program writes it: the
+// header and the moves convert, and it has exactly 13 + 4n fields. A line
+// cut short mostly is not, whereas any readable line is still loaded.
+bool IsWholeGameLine(std::string_view line);
 
 // Everything after the 13th "|" (the stored moves as text), "" when none.
 std::string_view StoredMovesText(std::string_view line);

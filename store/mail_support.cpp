@@ -2,6 +2,7 @@
 
 #include "store/backup.h"
 #include "store/database.h"
+#include "store/database_damage.h"
 #include "store/move_files.h"
 #include "store/payload_validation.h"
 #include "store/text_values.h"
@@ -93,13 +94,8 @@ void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::stri
 }
 
 std::string CleanSenderText(const std::string& text, std::size_t limit) {
-    std::string clean(Database::TrimBlanks(CleanPayloadText(text)));
-    if (clean.size() <= limit) return clean;
-    std::size_t cut = limit;
-    // Step back over continuation bytes so no character is split.
-    while (cut > 0 && (static_cast<unsigned char>(clean[cut]) & 0xC0) == 0x80) --cut;
-    clean.resize(cut);
-    return std::string(Database::TrimBlanks(clean));
+    const std::string clean(Database::TrimBlanks(CleanPayloadText(text)));
+    return std::string(Database::TrimBlanks(Database::FirstCharacters(clean, limit)));
 }
 
 bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
@@ -153,11 +149,22 @@ bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& g
     return true;
 }
 
+bool TellDatabaseDamage(Transport& t, bool onlyOnce) {
+    const auto damage = Database::FindDatabaseDamage(t.Folder);
+    if (!damage) return false;
+    const Support::MessageBoxCall call = Database::DatabaseDamageMessage(*damage);
+    if (onlyOnce && t.State.ReportedDatabaseDamage == call.text) return true;
+    t.State.ReportedDatabaseDamage = call.text;
+    if (t.Folder.messages) t.Folder.messages->ShowMessage(call);
+    return true;
+}
+
 bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
                        const std::optional<ArrivalSender>& sender) {
     std::int32_t gameID = 0;
     bool newMoves = false;
     if (!MergeArrivingGame(t.Folder, game, sender, gameID, newMoves)) return false;
+    t.State.ReportedDatabaseDamage.clear();
     if (newMoves) {
         t.State.PendingMoveList += std::to_string(gameID) + ";";
         t.State.NewMovesArrived = true;
@@ -270,7 +277,8 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
             if (!game) continue;
             if (!StoreArrivingGame(t, *game,
                                    ArrivalSender{message.SenderName, message.SenderAddress})) {
-                ShowSaveFailure(t);
+                // The mail stays in the inbox for the next pass.
+                if (!TellDatabaseDamage(t, true)) ShowSaveFailure(t);
                 if (showStatus) t.Windows.ShowStatus(false, "");
                 return;
             }

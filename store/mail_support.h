@@ -64,6 +64,9 @@ struct TransportState {
     // so that the polling does not report them again while they stay as
     // they are.
     std::set<std::string> ReportedMoveFiles;
+    // The damage of the game database last reported, so that the polling
+    // says it once and not at every pass; cleared once a game is stored.
+    std::string ReportedDatabaseDamage;
 };
 
 struct Transport {
@@ -105,7 +108,7 @@ inline constexpr std::size_t SenderNameLimit = 50;
 inline constexpr std::size_t SenderAddressLimit = 254;
 
 // A sender's name or address made fit to store: cleaned like every stored
-// field and cut (never inside a character) to at most `limit` bytes.
+// field and cut (never inside a character) to at most `limit` characters.
 std::string CleanSenderText(const std::string& text, std::size_t limit);
 
 // What a move file stores where a mail would name its sender.
@@ -126,6 +129,12 @@ bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& g
 // False when it could not be stored.
 bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
                        const std::optional<ArrivalSender>& sender);
+
+// After an arriving game could not be stored: when the database is damaged,
+// says which file and what to do (unless `onlyOnce` and this damage was
+// already told) and gives true; false for any other failure, which the
+// caller tells in its own words.
+bool TellDatabaseDamage(Transport& t, bool onlyOnce);
 
 // Shows one of the transport's messages through the folder's sink.
 void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::string& caption,

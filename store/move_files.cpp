@@ -167,7 +167,8 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile) {
             if (!game) continue;
             imported = true;
             if (!StoreArrivingGame(t, *game, std::nullopt)) {
-                ShowImportFailure(t, pickFile);
+                // The file stays where it is for the next pass.
+                if (!TellDatabaseDamage(t, !pickFile)) ShowImportFailure(t, pickFile);
                 hideStatus();
                 return;
             }

@@ -4,6 +4,8 @@
 #include "store/payload_validation.h"
 #include "store/text_values.h"
 
+#include <algorithm>
+
 namespace MailSupport {
 namespace {
 
@@ -221,13 +223,12 @@ namespace MailSupport {
 
 std::optional<ReceivedGame> ReadMovePayload(std::string_view payload)
 {
-    if (!CheckMovePayload(payload).Passed())
+    const PayloadFields field(payload);
+    if (!CheckMovePayload(field).Passed())
         return std::nullopt;
-    using Database::FieldAt;
-    auto field = [&](int k) { return std::string(FieldAt(payload, k, '|')); };
     ReceivedGame game;
-    game.receiversGameId = Database::ParseInt32(FieldAt(payload, 1, '|')).value_or(0);
-    game.sendersGameId = *Database::ParseInt32(FieldAt(payload, 2, '|'));
+    game.receiversGameId = Database::ParseInt32(field(1)).value_or(0);
+    game.sendersGameId = *Database::ParseInt32(field(2));
     game.datestamp = field(3);
     game.name = field(4);
     game.date = field(5);
@@ -238,10 +239,10 @@ std::optional<ReceivedGame> ReadMovePayload(std::string_view payload)
     game.startPosition = field(9);
     if (game.startPosition.find_first_not_of(';') == std::string::npos)
         game.startPosition.clear();
-    const int n = Database::FieldCount(payload, '|');
+    const int n = field.Count();
+    game.moves.reserve(static_cast<std::size_t>(std::max(0, (n - 9) / 4)));
     for (int k = 10; k <= n - 3; k += 4)
-        game.moves.push_back({*Database::ParseInt32(FieldAt(payload, k, '|')), field(k + 1), field(k + 2),
-                              field(k + 3)});
+        game.moves.push_back({*Database::ParseInt32(field(k)), field(k + 1), field(k + 2), field(k + 3)});
     return game;
 }
 

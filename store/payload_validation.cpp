@@ -1,13 +1,16 @@
 #include "store/payload_validation.h"
 
+#include "rules/setup_rules.h"
+#include "store/move_payload.h"
 #include "store/text_values.h"
 
+#include <limits>
 #include <stdexcept>
-#include <string>
 
 namespace MailSupport {
 namespace {
 
+using Database::CharacterCount;
 using Database::FieldAt;
 using Database::FieldCount;
 
@@ -44,6 +47,8 @@ bool IsCoordinates(std::string_view text)
     return true;
 }
 
+// A start position a peer's set-up mode could have produced: the standard
+// start, or eight groups of piece codes on which the set-up rules hold.
 bool IsStartPosition(std::string_view position)
 {
     if (position.empty())
@@ -57,39 +62,43 @@ bool IsStartPosition(std::string_view position)
         allEmpty = allEmpty && group.empty();
         allGroups = allGroups && IsPositionGroup(group);
     }
-    return allEmpty || allGroups;
+    if (allEmpty)
+        return true;
+    if (!allGroups)
+        return false;
+    const auto squares = BoardSupport::ParsePositionString(position);
+    return squares && BoardSupport::CheckSetupPosition(*squares) == BoardSupport::SetupRefusal::None;
 }
 
-bool MovesAreSound(std::string_view payload, int n)
+bool MovesAreSound(const PayloadFields& field, int n)
 {
     for (int k = 10; k <= n - 3; k += 4) {
-        if (!IsWholeNumber(FieldAt(payload, k, '|')) || !IsCoordinates(FieldAt(payload, k + 1, '|'))
-            || FieldAt(payload, k + 2, '|').size() > 15 || FieldAt(payload, k + 3, '|').size() > 200)
+        if (!IsWholeNumber(field(k)) || !IsCoordinates(field(k + 1)) || CharacterCount(field(k + 2)) > 15
+            || CharacterCount(field(k + 3)) > 200)
             return false;
     }
     return true;
 }
 
-int FirstFailingStep(std::string_view payload)
+int FirstFailingStep(const PayloadFields& field)
 {
-    const int n = FieldCount(payload, '|');
-    auto field = [&](int k) { return FieldAt(payload, k, '|'); };
+    const int n = field.Count();
     if (n < 11)
         return 1;
     if (!field(1).empty() && !IsWholeNumber(field(1)))
         return 2;
     if (!IsWholeNumber(field(2)))
         return 3;
-    if (field(3).size() != 12 || !IsDigits(field(3)))
+    if (CharacterCount(field(3)) != 12 || !IsDigits(field(3)))
         return 4;
-    if (field(4).size() > 50)
+    if (CharacterCount(field(4)) > 50)
         return 5;
-    if (field(5).size() != 10 || Database::ParseWholeNumber(field(5), INT64_MIN / 2, INT64_MAX / 2)
+    if (CharacterCount(field(5)) != 10 || Database::ParseWholeNumber(field(5), INT64_MIN / 2, INT64_MAX / 2)
         || !Database::ParseDayMonthYear(field(5)))
         return 6;
-    if (field(6).size() > 50)
+    if (CharacterCount(field(6)) > 50)
         return 7;
-    if (field(7).size() > 50)
+    if (CharacterCount(field(7)) > 50)
         return 8;
     if (field(8) != "True" && field(8) != "False")
         return 9;
@@ -97,7 +106,7 @@ int FirstFailingStep(std::string_view payload)
         return 10;
     if ((n - 9) % 4 != 0)
         return 11;
-    if (!MovesAreSound(payload, n))
+    if (!MovesAreSound(field, n))
         return 12;
     return 0;
 }
@@ -114,15 +123,39 @@ bool IsPositionGroup(std::string_view group)
     return true;
 }
 
-PayloadVerdict CheckMovePayload(std::string_view payload)
+PayloadFields::PayloadFields(std::string_view payload)
+{
+    count_ = FieldCount(payload, '|');
+    fields_.reserve(static_cast<std::size_t>(count_));
+    for (std::size_t start = 0; static_cast<int>(fields_.size()) < count_;) {
+        const auto end = payload.find('|', start);
+        fields_.push_back(CleanPayloadText(payload.substr(start, end - start)));
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
+    }
+}
+
+const std::string& PayloadFields::operator()(int k) const
+{
+    static const std::string none;
+    return k >= 1 && k <= static_cast<int>(fields_.size()) ? fields_[static_cast<std::size_t>(k - 1)] : none;
+}
+
+PayloadVerdict CheckMovePayload(const PayloadFields& fields)
 {
     PayloadVerdict verdict;
     try {
-        verdict.failedStep = FirstFailingStep(payload);
+        verdict.failedStep = FirstFailingStep(fields);
     } catch (const std::exception&) {
         verdict.checkError = true;
     }
     return verdict;
+}
+
+PayloadVerdict CheckMovePayload(std::string_view payload)
+{
+    return CheckMovePayload(PayloadFields(payload));
 }
 
 bool ValidateMovePayload(std::string_view payload, bool fromFile, Support::MessageSink* messages)

@@ -7,6 +7,8 @@
 namespace Database {
 namespace {
 
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
 bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -31,6 +33,25 @@ std::optional<int> DigitsValue(std::string_view text, std::size_t minDigits, std
 }
 
 } // namespace
+
+std::size_t CharacterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
+}
+
+std::string_view FirstCharacters(std::string_view text, std::size_t limit)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsContinuationByte(text[i]))
+            continue;
+        if (characters == limit)
+            return text.substr(0, i);
+        ++characters;
+    }
+    return text;
+}
 
 std::string_view TrimBlanks(std::string_view text)
 {

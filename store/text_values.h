@@ -42,6 +42,13 @@ std::string_view FieldAt(std::string_view line, int index, char separator);
 // Number of fields as CountFields counts them (0 for an empty text).
 int FieldCount(std::string_view line, char separator);
 
+// Number of characters of a UTF-8 text: every byte except the continuation
+// bytes of a character. Limits on names and comments count these.
+std::size_t CharacterCount(std::string_view text);
+
+// The text's first `limit` characters at most, never cut inside one.
+std::string_view FirstCharacters(std::string_view text, std::size_t limit);
+
 // Blanks-trimmed view.
 std::string_view TrimBlanks(std::string_view text);
 

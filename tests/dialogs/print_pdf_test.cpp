@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QLocale>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -191,10 +192,20 @@ TEST_F(PrintToPdf, FailuresAreReportedAndNothingIsLeftHalfDone)
             EXPECT_EQ(result.icon, c.icon);
             EXPECT_FALSE(result.message.isEmpty());
         }
-        EXPECT_FALSE(QFileInfo::exists(request.pdfPath) && QFileInfo(request.pdfPath).size() > 0);
+        EXPECT_FALSE(QFileInfo::exists(request.pdfPath));
+        EXPECT_FALSE(QFileInfo::exists(request.pdfPath + QStringLiteral(".part")));
     }
     Printing::PrintRequest unwritable = Request(PrintKind::GameDiagrams, QStringLiteral("missing/d.pdf"));
     EXPECT_TRUE(Printing::Print(unwritable).message.contains(unwritable.pdfPath));
+
+    // A printout that fails leaves an older file of that name whole.
+    Printing::PrintRequest older = Request(PrintKind::GameDiagrams, QStringLiteral("older.pdf"));
+    ASSERT_EQ(Printing::Print(older).outcome, PrintOutcome::Printed);
+    const qint64 size = QFileInfo(older.pdfPath).size();
+    ASSERT_TRUE(QDir().mkdir(older.pdfPath + QStringLiteral(".part")));  // the file cannot be written
+    EXPECT_EQ(Printing::Print(older).outcome, PrintOutcome::Failed);
+    EXPECT_EQ(QFileInfo(older.pdfPath).size(), size);
+    EXPECT_EQ(PageCount(older.pdfPath), 2);
 }
 
 TEST_F(PrintToPdf, WithNoPrinterAFileIsOfferedAndABlankAnswerCancels)

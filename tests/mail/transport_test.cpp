@@ -3,6 +3,7 @@
 // what may leave as a move mail, and the reports of a failed pass.
 #include "store/move_payload.h"
 #include "store/payload_validation.h"
+#include "store/text_values.h"
 #include "tests/mail/fake_mail_service.h"
 #include "tests/mail/transport_harness.h"
 
@@ -125,14 +126,14 @@ TEST_F(TransportTest, NewMovesArrivedCountsEveryGameOfThePass) {
 TEST_F(TransportTest, SenderIsCleanedAndCutToWhatThePayloadCarries) {
     AliceSends();
     std::string longName = "Eve|<<MARROWDALE:\tthe ";
-    for (int i = 0; i < 40; ++i) longName += "\xC3\xA9";  // é, two bytes each
+    for (int i = 0; i < 60; ++i) longName += "\xC3\xA9";  // é, two bytes each
     system.Deliver(BobAddress, longName, " eve@example.org\r\n", "Marrowdale : e4, No comment.",
                    AlicesText());
     system.Remove(system.Inbox(BobAddress).front().Id);
     MailSupport::ConnectAndRetrieve(bob.transport, false, false, true);
     ASSERT_EQ(bob.state.PendingMoveList, "1;");
     const GameRecord game = bob.Game(1);
-    EXPECT_LE(game.GAME_OPPONENTS_NAME.size(), 50u);
+    EXPECT_EQ(Database::CharacterCount(game.GAME_OPPONENTS_NAME), 50u);
     EXPECT_EQ(game.GAME_OPPONENTS_NAME.substr(0, 8), "Eve the ");
     EXPECT_EQ(game.GAME_OPPONENTS_NAME.size() % 2, 0u) << "a character was cut in half";
     EXPECT_EQ(game.GAME_WHITE_NAME, game.GAME_OPPONENTS_NAME);
@@ -194,6 +195,29 @@ TEST_F(TransportTest, FailedSaveIsReportedAndTheMailKept) {
     MailSupport::RetrieveMoveMails(bob.transport, false, true);
     EXPECT_EQ(bob.state.PendingMoveList, "1;");
     EXPECT_TRUE(bob.sink.calls.empty());
+}
+
+TEST_F(TransportTest, DamagedDatabaseIsNamedOnceAndTheMailKept) {
+    AliceSends();
+    const auto live = bob.transport.Folder.Live();
+    Database::FileSystem& disk = Database::RealFileSystem();
+    ASSERT_TRUE(disk.WriteAndFlush(live, "1|x|0|n|01/01/2024|e|w|b|0|o|2|0|\r\ngarbage line\r\n"));
+    for (int pass = 0; pass < 3; ++pass) MailSupport::RetrieveMoveMails(bob.transport, false, true);
+    ASSERT_EQ(bob.sink.Captions(), (std::vector<std::string>{"Game database damaged"}));
+    EXPECT_NE(bob.sink.calls[0].text.find(live.string() + " because line 2 is not a game"),
+              std::string::npos)
+        << bob.sink.calls[0].text;
+    EXPECT_EQ(system.Inbox(BobAddress).size(), 1u);
+
+    // Mended, the next pass stores the game; damage found again is told again.
+    ASSERT_TRUE(disk.WriteAndFlush(live, ""));
+    MailSupport::RetrieveMoveMails(bob.transport, false, true);
+    EXPECT_EQ(bob.state.PendingMoveList, "1;");
+    EXPECT_TRUE(system.Inbox(BobAddress).empty());
+    AliceSends();
+    ASSERT_TRUE(disk.WriteAndFlush(live, disk.ReadAll(live).value() + "garbage line\r\n"));
+    MailSupport::RetrieveMoveMails(bob.transport, false, true);
+    EXPECT_EQ(bob.sink.calls.size(), 2u);
 }
 
 } // namespace

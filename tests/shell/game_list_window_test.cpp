@@ -19,6 +19,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
 using namespace Support;
 
 namespace {
@@ -427,6 +431,47 @@ TEST_F(GameListWindowTest, SkinnedLayoutPaintsTheToolbarFacesAndAScreenshot)
     list->Refill();
     EXPECT_EQ(list->Toolbar1[ToolbarNewSetupGame - 1]->pixmap().toImage(),
               list->InterfaceButtons->GraphicCell(8).toImage());
+}
+
+} // namespace
+
+namespace {
+
+// Two games of every status the list pictures, and one it does not.
+TEST_F(GameListWindowTest, EveryStatusShowsItsPictureInBothLayouts)
+{
+    const char* opponents[] = {"Erin Elm", "Fred Fir", "Gina Gorse", "Hal Hazel"};
+    for (int i = 0; i < 9; ++i)
+        Store(40 + i, 1 + i % 6, opponents[i % 4], ("Club match " + std::to_string(i + 1)).c_str(),
+              ("0" + std::to_string(1 + i) + "/0" + std::to_string(1 + i % 9) + "/2025").c_str());
+    Store(60, 0, "Ivy Ivy", "Not yet begun & named", "not a date");
+    for (bool plain : {false, true}) {
+        ProgramSettings().SimpleUI = plain;
+        auto list = Load();
+        ASSERT_EQ(list->GameList->rowCount(), 14);
+        const std::map<int, int> iconOfStatus = {{1, 0}, {2, 1}, {5, 1}, {3, 2}, {4, 3}, {6, 4}};
+        std::vector<GameRecord> games;
+        ASSERT_TRUE(Database::SelectGames(Folder(), games, "", ""));
+        for (int r = 0; r < list->GameList->rowCount(); ++r) {
+            const int id = list->GameList->item(r, ColumnGameId)->text().toInt();
+            const auto game = std::find_if(games.begin(), games.end(), [id](const GameRecord& g) { return g.GAME_ID == id; });
+            const QIcon icon = list->GameList->item(r, ColumnStatus)->icon();
+            const auto picture = iconOfStatus.find(game->GAME_STATUS);
+            if (picture == iconOfStatus.end()) {
+                EXPECT_TRUE(icon.isNull()) << id;
+                EXPECT_EQ(list->GameList->item(r, ColumnDateStarted)->text(), QStringLiteral("not a date"));
+            } else {
+                EXPECT_EQ(icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+                          list->StatusIcons.at(picture->second).toImage().convertToFormat(QImage::Format_ARGB32))
+                    << id;
+            }
+        }
+        // Fourteen games need the scroll bar: the date column leaves it room.
+        EXPECT_EQ(list->GameList->columnWidth(ColumnDateStarted), 142);
+        std::printf("screenshot: %s\n",
+                    qPrintable(ShellTesting::SaveScreenshot(*list, plain ? QStringLiteral("game-list-plain")
+                                                                         : QStringLiteral("game-list-skinned"))));
+    }
 }
 
 } // namespace

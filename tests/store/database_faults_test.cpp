@@ -2,6 +2,7 @@
 // never a mixed file, never a damaged file over the last good backup.
 
 #include "store/database.h"
+#include "store/database_damage.h"
 #include "store_test_support.h"
 
 #include <cerrno>
@@ -13,12 +14,19 @@ using namespace StoreTest;
 namespace {
 
 // Fails the write of one chosen file after half of its bytes, as a full
-// disk would, a given number of times.
+// disk would, a given number of times. When the chosen file is the backup's
+// temporary, the disk gives no file a second name either, so that a
+// rewrite's backup is a copy that can fail.
 class DiskFullHalfWay : public FileSystem {
 public:
     DiskFullHalfWay(std::string fileName, int failures) : fileName_(std::move(fileName)), failures_(failures) {}
 
     int writes = 0;  // of the chosen file
+
+    bool Link(const std::filesystem::path& existing, const std::filesystem::path& link) override
+    {
+        return link.filename() != fileName_ && FileSystem::Link(existing, link);
+    }
 
     bool WriteAndFlush(const std::filesystem::path& file, std::string_view bytes) override
     {
@@ -64,6 +72,11 @@ public:
     {
         Tick();
         return FileSystem::Remove(file);
+    }
+    bool Link(const std::filesystem::path& existing, const std::filesystem::path& link) override
+    {
+        Tick();
+        return FileSystem::Link(existing, link);
     }
 
 protected:
@@ -189,13 +202,14 @@ TEST_F(DatabaseFaults, PowerCutAtAnyMomentLeavesOldOrNewWhole)
         if (finished)
             break;
     }
-    EXPECT_GE(step, 6);  // backup write, flush, rename; rewrite write, flush, rename
+    EXPECT_GE(step, 6);  // backup link, rename; rewrite write, flush, rename
     EXPECT_TRUE(sawOld && sawNew);
 }
 
 TEST_F(DatabaseFaults, DamagedLiveFileNeverReplacesTheBackup)
 {
-    for (const std::string& damaged : {live + std::string(64, '\0'), live.substr(0, live.size() - 20)}) {
+    // A crash's zeros, and a last line cut inside a move.
+    for (const std::string& damaged : {live + std::string(64, '\0'), live.substr(0, live.size() - 6)}) {
         SetUp();
         WriteBytes(folder / "mdgdb.bak", live);
         WriteBytes(folder / "Mdgdb.dat", damaged);
@@ -223,6 +237,61 @@ TEST_F(DatabaseFaults, DamagedLiveFileNeverReplacesTheBackup)
     WriteBytes(folder / "mdgdb.bak", std::string("1|x\r\n") + '\0');
     EXPECT_FALSE(RestoreDatabase(DataFolder(folder.Path()), false));
     EXPECT_EQ(Live(), live);
+}
+
+TEST_F(DatabaseFaults, HarmlessEndIsMendedOnTheRewrite)
+{
+    const std::string unended = live.substr(0, live.size() - 2);
+    const std::string fourth = "4|050620241415|0|Fresh|05/06/2024||||-1||2|0||1|5254|e4||2|5755|e5|ok\r\n";
+    for (const std::string& text : {unended, unended + "\r"}) {
+        WriteBytes(folder / "Mdgdb.dat", text);
+        const DataFolder data(folder.Path());
+        GameRecord game = NewGame(4);
+        ASSERT_TRUE(SaveGame(data, game, kMoves));
+        EXPECT_EQ(Live(), live + fourth);
+        EXPECT_EQ(Backup(), live);
+        EXPECT_EQ(FindDatabaseDamage(data), std::nullopt);
+
+        WriteBytes(folder / "Mdgdb.dat", text);
+        EXPECT_TRUE(BackupDatabase(data, false));
+        EXPECT_EQ(Backup(), live);
+        EXPECT_TRUE(DeleteGame(data, 3));
+        EXPECT_EQ(Lines(Live()), (std::vector<std::string>{Lines(live)[0], Lines(live)[1]}));
+    }
+}
+
+TEST_F(DatabaseFaults, DamageIsNamedWithFileAndLine)
+{
+    using Kind = DatabaseDamage::Kind;
+    struct Row { const char* what; std::string text; Kind kind; int line; const char* said; };
+    const Row rows[] = {
+        {"zeros of a crash", live + std::string(64, '\0'), Kind::HalfWritten, 4,
+         "line 4 holds the remains of an interrupted write"},
+        {"last line cut inside a move", live.substr(0, live.size() - 6), Kind::CutShort, 3,
+         "its last line, line 3, is cut short"},
+        {"a line that is no game", Lines(live)[0] + "\r\nnot a game\r\n" + Lines(live)[2] + "\r\n",
+         Kind::BadLine, 2, "line 2 is not a game Marrowdale can read"},
+    };
+    for (const auto& row : rows) {
+        WriteBytes(folder / "Mdgdb.dat", row.text);
+        const DataFolder data(folder.Path());
+        GameRecord game = NewGame(4);
+        EXPECT_FALSE(SaveGame(data, game, kMoves)) << row.what;
+        EXPECT_EQ(Live(), row.text) << row.what;
+        const auto damage = FindDatabaseDamage(data);
+        ASSERT_TRUE(damage) << row.what;
+        EXPECT_EQ(*damage, (DatabaseDamage{row.kind, folder / "Mdgdb.dat", row.line})) << row.what;
+        const auto message = DatabaseDamageMessage(*damage);
+        EXPECT_EQ(message.caption, "Game database damaged");
+        EXPECT_NE(message.text.find((folder / "Mdgdb.dat").string() + " because " + row.said + "."),
+                  std::string::npos) << message.text;
+        EXPECT_NE(message.text.find("Restore database from the File menu"), std::string::npos);
+    }
+    UnreadableDisk disk;
+    EXPECT_EQ(FindDatabaseDamage(DataFolder(folder.Path(), &disk)),
+              (DatabaseDamage{Kind::Unreadable, folder / "Mdgdb.dat", 0}));
+    WriteBytes(folder / "Mdgdb.dat", live);
+    EXPECT_EQ(FindDatabaseDamage(DataFolder(folder.Path())), std::nullopt);
 }
 
 TEST_F(DatabaseFaults, CorruptLineDoesNotCostGameOne)

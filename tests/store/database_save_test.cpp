@@ -187,3 +187,57 @@ TEST(DatabaseSave, MissingFileAndBlankLines)
     EXPECT_EQ(Lines(ReadBytes(folder / "Mdgdb.dat")).size(), 4u);
     EXPECT_EQ(ReadBytes(folder / "Mdgdb.dat").find("\r\n\r\n"), std::string::npos);
 }
+
+TEST(DatabaseSave, AppendAfterStrayFieldsWritesTheLineAfresh)
+{
+    // Readable lines of a hand-edited file whose field count is not 13 + 4n.
+    struct Row { const char* what; const char* storedMoves; const char* afterAppend; };
+    const Row rows[] = {
+        {"one move, one stray field", "|1|5254|e4||", "|1|5254|e4||2|7163|Nf3|"},
+        {"no move, two stray fields", "||", "|1|7163|Nf3|"},
+        {"two moves, two stray fields", "|1|5254|e4||2|5755|e5|||", "|1|5254|e4||2|5755|e5||3|7163|Nf3|"},
+    };
+    const std::string other = "3|010220241200|4|Game 3|01/02/2024|opp@example.org|Ann|Opp|-1|Opp|2|0||1|5254|e4|";
+    for (const auto& row : rows) {
+        TempFolder folder;
+        const DataFolder data(folder.Path());
+        const std::string line = std::string(kHeader7) + row.storedMoves;
+        WriteBytes(folder / "Mdgdb.dat", line + "\r\n" + other + "\r\n");
+        MoveList stored;
+        ASSERT_TRUE(LoadGameMoves(data, stored, 7)) << row.what;
+
+        GameRecord record = Header(7);
+        const auto next = static_cast<std::int32_t>(stored.size()) + 1;
+        ASSERT_TRUE(SaveGame(data, record, {Move(next, "7163", "Nf3")})) << row.what;
+        EXPECT_EQ(Lines(ReadBytes(folder / "Mdgdb.dat")),
+                  (std::vector<std::string>{other, std::string(kHeader7) + row.afterAppend}))
+            << row.what;
+        MoveList loaded;
+        ASSERT_TRUE(LoadGameMoves(data, loaded, 7)) << row.what;
+        ASSERT_EQ(loaded.size(), stored.size() + 1) << row.what;
+        EXPECT_EQ(loaded.back().notation, "Nf3") << row.what;
+    }
+}
+
+TEST(DatabaseSave, BackupIsTheOldFileAndStaysApartFromTheNewOne)
+{
+    TempFolder folder;
+    const DataFolder data(folder.Path());
+    const std::string before = Fixture("three_games.dat");
+    WriteBytes(folder / "Mdgdb.dat", before);
+    GameRecord record = Header(7);
+    ASSERT_TRUE(SaveGame(data, record, {Move(1)}));
+    const std::string after = ReadBytes(folder / "Mdgdb.dat");
+    EXPECT_EQ(after, before + kHeader7 + "|1|5254|e4|\r\n");
+    EXPECT_EQ(ReadBytes(folder / "mdgdb.bak"), before);
+    EXPECT_FALSE(std::filesystem::exists(folder / "mdgdb.bak.tmp"));
+
+    // Live file and backup are two files: writing one in place, as an
+    // editor may, leaves the other alone.
+    WriteBytes(folder / "Mdgdb.dat", "");
+    EXPECT_EQ(ReadBytes(folder / "mdgdb.bak"), before);
+    WriteBytes(folder / "Mdgdb.dat", after);
+    ASSERT_TRUE(DeleteGame(data, 7));
+    WriteBytes(folder / "mdgdb.bak", "");
+    EXPECT_EQ(ReadBytes(folder / "Mdgdb.dat"), before);
+}

@@ -1,9 +1,13 @@
 // The twelve payload checks, each row a payload changed in one place and
 // the step that must stop it.
 
+#include "rules/position.h"
 #include "store/field_list.h"
 #include "store/payload_validation.h"
 #include "store_test_support.h"
+
+#include <initializer_list>
+#include <utility>
 
 using namespace MailSupport;
 using namespace StoreTest;
@@ -43,9 +47,24 @@ std::string FirstFields(std::size_t n)
 // kValid with field `k` (1-based) replaced.
 std::string With(int k, const std::string& value)
 {
-    auto fields = Fields(kValid);
-    fields.at(static_cast<std::size_t>(k - 1)) = value;
-    return Join(fields);
+    return PayloadWith(kValid, static_cast<std::size_t>(k), value);
+}
+
+std::string Repeat(const std::string& text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
+// A position string of the pieces ("e1", piece code) on an empty board.
+std::string PositionOf(std::initializer_list<std::pair<const char*, int>> pieces)
+{
+    BoardSupport::BoardSquares squares;
+    for (const auto& [square, code] : pieces)
+        squares.Set(square[0] - 'a' + 1, square[1] - '0', code);
+    return BoardSupport::FormatPositionString(squares);
 }
 
 } // namespace
@@ -103,6 +122,30 @@ TEST(PayloadValidation, MutationsFailAtTheirStep)
         {"comment of 200", With(17, std::string(200, 'c')), 0},
         {"comment of 201", With(17, std::string(201, 'c')), 12},
         {"first comment of 201", With(13, std::string(201, 'c')), 12},
+        // Lengths count characters, not the bytes that carry them.
+        {"name of 50 Cyrillic letters", With(4, Repeat("\xD0\x96", 50)), 0},
+        {"name of 51 Cyrillic letters", With(4, Repeat("\xD0\x96", 51)), 5},
+        {"White's name of 50 \xC3\xA9", With(6, Repeat("\xC3\xA9", 50)), 0},
+        {"Black's name of 51 \xC3\xA9", With(7, Repeat("\xC3\xA9", 51)), 8},
+        {"notation of 15 \xC3\xA9", With(12, Repeat("\xC3\xA9", 15)), 0},
+        {"comment of 200 \xC3\xA9", With(17, Repeat("\xC3\xA9", 200)), 0},
+        {"comment of 201 \xC3\xA9", With(17, Repeat("\xC3\xA9", 201)), 12},
+        {"comment of 200 four-byte characters", With(17, Repeat("\xF0\x9F\x98\x80", 200)), 0},
+        // Fields are checked as they will be stored: without control characters.
+        {"date behind a tab, stored one digit short", With(5, "\t1/03/2024"), 6},
+        {"date behind a tab", With(5, "\t01/03/2024"), 0},
+        {"datestamp behind a tab", With(3, "\t150320241030"), 0},
+        {"name of 50 and a control character", With(4, std::string(50, 'n') + "\x01"), 0},
+        {"coordinates behind a tab", With(11, "\t5254"), 0},
+        // Start positions a set-up could never have produced.
+        {"set-up with a king each", With(9, PositionOf({{"e1", 5}, {"e8", 11}, {"a2", 6}})), 0},
+        {"set-up with White in check", With(9, PositionOf({{"e1", 5}, {"e5", 10}, {"e8", 11}})), 0},
+        {"two White kings", With(9, PositionOf({{"e1", 5}, {"a1", 5}, {"e8", 11}})), 10},
+        {"no Black king", With(9, PositionOf({{"e1", 5}, {"d8", 10}})), 10},
+        {"no kings", With(9, PositionOf({{"d1", 4}, {"d8", 10}})), 10},
+        {"White pawn on row 8", With(9, PositionOf({{"e1", 5}, {"e6", 11}, {"a8", 6}})), 10},
+        {"Black pawn on row 1", With(9, PositionOf({{"e3", 5}, {"e8", 11}, {"h1", 12}})), 10},
+        {"Black in check with White to move", With(9, PositionOf({{"e1", 5}, {"e5", 4}, {"e8", 11}})), 10},
     };
     for (const auto& row : rows) {
         const auto verdict = CheckMovePayload(row.payload);

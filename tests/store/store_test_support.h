@@ -69,6 +69,23 @@ inline std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+// A payload as read with field `k` (1-based) replaced.
+inline std::string PayloadWith(const std::string& payload, std::size_t k, const std::string& value)
+{
+    std::vector<std::string> fields(1);
+    for (char c : payload) {
+        if (c == '|')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    fields.at(k - 1) = value;
+    std::string text;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        text += (i ? "|" : "") + fields[i];
+    return text;
+}
+
 class RecordingSink : public Support::MessageSink {
 public:
     bool ShowMessage(const Support::MessageBoxCall& call) override

@@ -1,0 +1,36 @@
+#pragma once
+// What the board window needs of the program above it. The shell
+// implements it; tests record it. Later work (sending a move, the
+// computer's search, the menus) adds its calls here.
+
+#include <QPixmap>
+
+namespace BoardSupport {
+
+// Where the board's pictures come from: the chosen chess set's 32 cells
+// and its 12 drag cursors.
+class BoardPictures {
+public:
+    virtual ~BoardPictures() = default;
+    virtual QPixmap ChessSetCell(int cell) = 0;
+    // Image 1..12: White rook, knight, bishop, queen, king, pawn, then Black.
+    virtual QPixmap DragIcon(int image) = 0;
+};
+
+class BoardHost {
+public:
+    virtual ~BoardHost() = default;
+    virtual BoardPictures& Pictures() = 0;
+    // Closing back to the game list: it is refilled with this game
+    // selected and shown.
+    virtual void ReturnToGameList(int currentGameId) = 0;
+    // Closing without the game list: the tray's games menu is rebuilt, the
+    // game list closed and the tray menu's Open and New game items enabled.
+    virtual void LeaveGameList() = 0;
+    // The tray icon and caption for the state (1: nothing pending).
+    virtual void UpdateTrayState(int state) = 0;
+    // New moves arrived while the board was open: the notification runs.
+    virtual void NotifyNewMoves() = 0;
+};
+
+} // namespace BoardSupport

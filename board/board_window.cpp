@@ -1,0 +1,333 @@
+#include "board/board_window.h"
+
+#include "board/board_layout.h"
+#include "board/board_view.h"
+#include "foundation/help.h"
+#include "foundation/message_box.h"
+#include "foundation/picture_clip.h"
+#include "foundation/program_state.h"
+#include "foundation/skin.h"
+#include "foundation/window_shape.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+
+namespace BoardSupport {
+
+namespace {
+
+enum MoveListColumn { CoordinatesColumn = 0, NumberColumn = 1, NotationColumn = 2, CommentColumn = 3 };
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(std::move(folder))
+{
+    setObjectName(QStringLiteral("Board"));
+    setWindowTitle(QStringLiteral("Marrowdale"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedSize(Px(WindowWidthTwips), Px(WindowHeightTwips));
+    CreateControls();
+    CreateHistoryMenu();
+}
+
+void Board::CreateControls()
+{
+    // The toolbar's faces, filled by the skin.
+    ToolbarPics = new Support::PictureClip(this, QStringLiteral("ToolbarPics"), 6, 4);
+    SetupToolbarPics = new Support::PictureClip(this, QStringLiteral("SetupToolbarPics"), 3, 3);
+
+    CBoard = new BoardView(this);
+    CBoard->setGeometry(BoardRect(SkinnedBoardOrigin));
+    CBoard->SquarePicture = [this](Square square) {
+        return port_.Pictures().ChessSetCell(game_.CellAt(square));
+    };
+    CBoard->Pressed = [this](Square square, Qt::MouseButton button) { CBoard_MouseDown(square, button); };
+
+    MoveList = new QTableWidget(0, 4, this);
+    MoveList->setObjectName(QStringLiteral("MoveList"));
+    MoveList->setGeometry(PxRect(MoveListTwips.x(), MoveListTwips.y(), MoveListTwips.width(),
+                                 MoveListTwips.height()));
+    MoveList->setHorizontalHeaderLabels(
+        {QStringLiteral("Move Coordinates"), QStringLiteral("No."), QStringLiteral("Move"),
+         QStringLiteral("Comment")});
+    MoveList->setColumnHidden(CoordinatesColumn, true);
+    MoveList->setColumnHidden(CommentColumn, true);
+    MoveList->setColumnWidth(NumberColumn, Px(MoveNumberColumnTwips));
+    MoveList->horizontalHeader()->setStretchLastSection(false);
+    MoveList->horizontalHeader()->setSectionResizeMode(NotationColumn, QHeaderView::Stretch);
+    MoveList->horizontalHeader()->setFixedHeight(Px(MoveListHeaderTwips));
+    QFont bold = MoveList->horizontalHeader()->font();
+    bold.setBold(true);
+    MoveList->horizontalHeader()->setFont(bold);
+    MoveList->verticalHeader()->hide();
+    MoveList->verticalHeader()->setDefaultSectionSize(18);
+    MoveList->setSelectionMode(QAbstractItemView::SingleSelection);
+    MoveList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MoveList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MoveList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(MoveList, &QTableWidget::itemSelectionChanged, this, [this] { MoveList_SelChange(); });
+    connect(MoveList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { MoveList_MouseUp(at); });
+
+    auto label = [this](const char* name, const QRect& twips) {
+        auto* created = new QLabel(this);
+        created->setObjectName(QLatin1String(name));
+        created->setGeometry(PxRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        created->setTextFormat(Qt::PlainText);
+        return created;
+    };
+    PlayersTag = label("PlayersTag", PlayersTagTwips);
+    OpponentComment = label("OpponentComment", OpponentCommentTwips);
+    OpponentComment->setWordWrap(true);
+    PlayerComment_L = label("PlayerComment_L", PlayerCommentLabelTwips);
+    PlayerComment_L->setText(QStringLiteral("Your comment:"));
+    PlayerComment = new QLineEdit(this);
+    PlayerComment->setObjectName(QStringLiteral("PlayerComment"));
+    PlayerComment->setGeometry(PxRect(PlayerCommentTwips.x(), PlayerCommentTwips.y(),
+                                      PlayerCommentTwips.width(), PlayerCommentTwips.height()));
+}
+
+void Board::CreateHistoryMenu()
+{
+    HistoryMenu = new QMenu(this);
+    HistoryMenu->setObjectName(QStringLiteral("mnuHistoryMenu"));
+    HistoryMenu->addAction(QStringLiteral("Show hilight"), this, [this] { ToggleHighlight(); });
+    HistoryMenu->addSeparator();
+    HistoryMenu->addAction(QStringLiteral("First move"), this, [this] { SelectFirstMove(); });
+    HistoryMenu->addAction(QStringLiteral("Last move"), this, [this] { SelectLastMove(); });
+}
+
+bool Board::Form_Load(const BoardOptions& options)
+{
+    returnToGameList_ = options.returnToGameList;
+    if (options.simpleUI) {
+        SetSimpleUI();
+    } else {
+        WindowShape::ApplyWindowShape(*this);
+        if (!Support::ApplySkin(*this))
+            return false;
+    }
+    moveListBusy_ = true;
+    const OpenResult opened = game_.Open(options.request);
+    if (opened.message)
+        ShowBoardMessage(*opened.message);
+    if (!opened.ok) {
+        quitRequest_ = true;
+        moveListBusy_ = false;
+        return false;
+    }
+    SetToolTips(options.showToolTips);
+    BeginGame();
+    return true;
+}
+
+void Board::SetSimpleUI()
+{
+    auto place = [](QWidget* control, const QRect& twips, TwipShift shift) {
+        control->setGeometry(Shifted(twips, shift));
+    };
+    CBoard->setGeometry(BoardRect(PlainBoardOrigin));
+    place(MoveList, MoveListTwips, PlainMoveListShift);
+    place(PlayersTag, PlayersTagTwips, PlainCaptionShift);
+    place(OpponentComment, OpponentCommentTwips, PlainCaptionShift);
+    place(PlayerComment_L, PlayerCommentLabelTwips, PlainCaptionShift);
+    place(PlayerComment, PlayerCommentTwips, PlainCaptionShift);
+    MoveList->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setFixedSize(Px(WindowWidthTwips - PlainNarrowerTwips), Px(WindowHeightTwips - PlainLowerTwips));
+}
+
+void Board::SetToolTips(bool on)
+{
+    auto tip = [on](QWidget* control, const char* text) {
+        control->setToolTip(on ? QString::fromLatin1(text) : QString());
+    };
+    tip(MoveList, "History of previous moves");
+    tip(PlayersTag, "Your opponent");
+    tip(OpponentComment, "Player comments");
+    tip(PlayerComment, "Type a comment here");
+}
+
+void Board::BeginGame()
+{
+    FillMoveList();
+    const bool commentBox = !game_.ComputerGame();
+    PlayerComment->setVisible(commentBox);
+    PlayerComment_L->setVisible(commentBox);
+    MoveList->setVisible(true);
+    DisplayBoardState();
+    moveListBusy_ = false;
+}
+
+void Board::FillMoveList()
+{
+    const bool wasBusy = moveListBusy_;
+    moveListBusy_ = true;
+    const ::MoveList& moves = game_.Moves();
+    MoveList->setRowCount(static_cast<int>(moves.size()));
+    for (int i = 0; i < static_cast<int>(moves.size()); ++i) {
+        const MoveRecord& entry = moves[i];
+        const QString cells[4] = {Q(entry.coordinates), QString::number(i + 1), Q(entry.notation),
+                                  Q(entry.comment)};
+        for (int column = 0; column < 4; ++column)
+            MoveList->setItem(i, column, new QTableWidgetItem(cells[column]));
+    }
+    const int row = game_.SelectedRow();
+    if (row >= 1)
+        MoveList->selectRow(row - 1);
+    else
+        MoveList->clearSelection();
+    CenterSelected();
+    moveListBusy_ = wasBusy;
+}
+
+void Board::DisplayBoardState()
+{
+    CBoard->SetView(game_.ViewColour());
+    CBoard->SetCoordsShown(game_.CoordsShown());
+    CBoard->SetMarks(game_.Marks());
+    CBoard->update();
+    SetFormCaptions();
+    const bool enabled = game_.HighlightItemEnabled();
+    const QList<QAction*> items = HistoryMenu->actions();
+    items[0]->setText(Q(game_.HighlightItemCaption()));
+    items[0]->setEnabled(enabled);
+    items[2]->setEnabled(game_.FirstLastItemsEnabled());
+    items[3]->setEnabled(game_.FirstLastItemsEnabled());
+}
+
+void Board::SetFormCaptions()
+{
+    const FormCaptions captions = game_.Captions();
+    setWindowTitle(Q(captions.caption));
+    PlayersTag->setText(Q(captions.playersTag));
+    const CommentPanel comment = game_.Comment();
+    OpponentComment->setText(Q(comment.text));
+    QFont font = OpponentComment->font();
+    font.setPointSize(comment.pointSize);
+    // Long comments are set tighter as well as smaller.
+    font.setBold(comment.pointSize != 7);
+    OpponentComment->setFont(font);
+}
+
+void Board::CenterSelected()
+{
+    if (MoveList->rowCount() < 1)
+        return;
+    const int top = std::max(1, game_.SelectedRow() - 10);
+    MoveList->scrollToItem(MoveList->item(top - 1, NotationColumn), QAbstractItemView::PositionAtTop);
+}
+
+void Board::ChangeView()
+{
+    game_.ChangeView();
+    if (game_.HilightShown())
+        game_.HilightMove(game_.SelectedRow());
+    DisplayBoardState();
+}
+
+void Board::ToggleCoords()
+{
+    game_.ToggleCoords();
+    DisplayBoardState();
+}
+
+void Board::ToggleHighlight()
+{
+    game_.ToggleHighlight();
+    DisplayBoardState();
+}
+
+void Board::SelectFirstMove()
+{
+    SelectRow(1);
+}
+
+void Board::SelectLastMove()
+{
+    SelectRow(game_.Entries());
+}
+
+// A selection made here raises the same change as the user's.
+void Board::SelectRow(int row)
+{
+    if (row >= 1 && row <= MoveList->rowCount())
+        MoveList->selectRow(row - 1);
+    else
+        MoveList->clearSelection();
+}
+
+void Board::CBoard_MouseDown(Square, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    game_.RemoveHilight();
+    game_.HideCoords();
+    DisplayBoardState();
+}
+
+void Board::MoveList_SelChange()
+{
+    if (moveListBusy_)
+        return;
+    moveListBusy_ = true;
+    const QList<QTableWidgetItem*> selected = MoveList->selectedItems();
+    const int row = selected.isEmpty() ? 0 : selected.front()->row() + 1;
+    game_.SelectRow(row);
+    DisplayBoardState();
+    CenterSelected();
+    moveListBusy_ = false;
+}
+
+void Board::MoveList_MouseUp(const QPoint& at)
+{
+    if (game_.Entries() < 1)
+        return;
+    HistoryMenu->popup(MoveList->viewport()->mapToGlobal(at));
+}
+
+void Board::ShowBoardMessage(const BoardMessage& message)
+{
+    Support::ShowMessage(message.icon, Q(message.caption), Q(message.text), QStringLiteral("OK"), QString(),
+                         false, message.soundCue > 0 ? std::optional<int>(message.soundCue) : std::nullopt);
+}
+
+void Board::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+// Closing: the game's status, the way back to the game list or the tray,
+// mail polling resumed, then the new-move notification if moves came in.
+void Board::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    windowClosing_ = true;
+    Support::CloseHelp(this);
+    Support::ProgramState& state = Support::Globals();
+    if (state.Quitting)
+        return;
+    if (const std::optional<BoardMessage> failed = game_.SetGameStatus())
+        ShowBoardMessage(*failed);
+    if (returnToGameList_)
+        port_.ReturnToGameList(game_.GameId());
+    else if (state.PendingMoveList.trimmed().isEmpty())
+        port_.LeaveGameList();
+    Support::SetCheckTimer(true);
+    state.ModalBusy = false;
+    port_.UpdateTrayState(1);
+    if (!state.PendingMoveList.trimmed().isEmpty()) {
+        hide();
+        port_.NotifyNewMoves();
+    }
+}
+
+} // namespace BoardSupport

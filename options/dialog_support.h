@@ -1,0 +1,27 @@
+#pragma once
+// What the options window and the file chooser share: the keys a dialog
+// takes before its controls, and the wiring of a skinned button to its
+// command.
+
+#include "foundation/skinned_button.h"
+
+#include <functional>
+
+class QEvent;
+
+namespace OptionsSupport {
+
+// Escape cancels, Enter accepts and F1 opens help, wherever the focus is.
+enum class DialogKey { None, Escape, Enter, Help };
+DialogKey DialogKeyOf(const QEvent& event);
+
+// Makes the button's five parts on `parent`, the plain twin captioned
+// `plainCaption`; a click on the face or the twin runs `command`, and a left
+// press and release paint it pressed and raised with `caption` (while
+// `pressable` allows, when given).
+Support::SkinnedButtonParts CreateCommandButton(QWidget& window, QWidget& parent, const QString& name,
+                                                const QString& caption, const QString& plainCaption,
+                                                const QRect& geometry, const std::function<void()>& command,
+                                                const std::function<bool()>& pressable = {});
+
+} // namespace OptionsSupport

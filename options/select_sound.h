@@ -1,0 +1,79 @@
+#pragma once
+// The sound and file chooser: a folder list, a list of places to start
+// from and a file list. In sound mode it picks the new-move sound (Play, OK,
+// Cancel); in import mode one move file to import (Import, Cancel). It is
+// asked through the two functions below, which return its answer.
+
+#include "options/file_chooser.h"
+#include "options/options_controller.h"
+
+#include "foundation/skinned_button.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+
+namespace OptionsSupport {
+
+// The sound chosen, or nothing when the user cancelled (the old sound stays).
+std::optional<SoundFileChoice> AskForSoundFile(const QString& folder, const QString& file);
+// The move file chosen (its full path), or "" when the user cancelled; the
+// chooser opens at `folder` (the home folder when blank).
+QString AskForMoveFile(const QString& folder = QString());
+
+class SelectSound : public QDialog {
+    Q_OBJECT
+public:
+    SelectSound(ChooserMode mode, const QString& folder, const QString& file);
+
+    // Lays the window out skinned or plain. False when it could not be
+    // skinned: it must not be shown.
+    bool Form_Load(bool simpleUI);
+
+    const FileChooserModel& Model() const { return model_; }
+    // The answer once the window has closed.
+    bool Accepted() const { return accepted_; }
+
+    // Controls, by the names the skin and the button routines look up.
+    QLabel* FormCaption;
+    QListWidget* DirList;
+    QComboBox* DriveList;
+    QListWidget* FileList;
+    QLabel* FolderName;
+    QLabel* HelpButton;
+    Support::SkinnedButtonParts OkSelect;
+    Support::SkinnedButtonParts CancelSelect;
+    Support::SkinnedButtonParts Play;
+    Support::SkinnedButtonParts ImportOK;
+    Support::SkinnedButtonParts ImportCancel;
+
+    // The commands.
+    void OkCommand();
+    void CancelCommand();
+    void PlayCommand();
+    void HelpCommand();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool RunDialogKey(const QEvent& event);
+    void BuildButton(Support::SkinnedButtonParts& parts, const QString& name, const QString& caption,
+                     const QString& plainCaption, const QRect& geometry, void (SelectSound::*command)());
+    void SetSimpleUI();
+    void ShowModeButtons();
+    void Refresh();
+    void Finish(bool accepted);
+
+    FileChooserModel model_;
+    bool simpleUI_ = false;
+    bool accepted_ = false;
+};
+
+} // namespace OptionsSupport

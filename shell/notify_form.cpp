@@ -1,0 +1,316 @@
+#include "shell/notify_form.h"
+
+#include "foundation/help.h"
+#include "foundation/message_box.h"
+#include "foundation/modal_host.h"
+#include "foundation/notification_timeout.h"
+#include "foundation/options_about_entry.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/skin.h"
+#include "foundation/window_shape.h"
+#include "shell/pending_moves.h"
+#include "store/database.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace Support {
+
+namespace {
+
+using SysTraySupport::NotifyGameList;
+using SysTraySupport::NotifyLater;
+using SysTraySupport::NotifyNext;
+using SysTraySupport::NotifyPlay;
+
+constexpr int HelpTopicNotification = 6;
+constexpr int LongCommentLength = 100;
+
+// The skinned layout, in pixels of the background picture (400 x 230).
+constexpr QSize SkinnedSize(400, 230);
+constexpr int LabelLeft = 24;
+constexpr int ValueWidth = 352;
+constexpr QRect OpNameRect(LabelLeft, 52, ValueWidth, 20);
+constexpr QRect GameNameRect(LabelLeft, 76, ValueWidth, 20);
+constexpr QRect MoveCommentRect(LabelLeft, 100, ValueWidth, 42);
+// In the plain look the values stand right of their labels.
+constexpr int PlainValueLeft = 104;
+constexpr QRect Label3Rect(LabelLeft, 150, 352, 18);
+constexpr QRect HelpRect(364, 9, 23, 23);
+constexpr int ButtonTop = 182;
+constexpr QSize ButtonSize(90, 26);
+constexpr int ButtonLeft[4] = {11, 107, 203, 299};  // Play, Next, Game list, Later
+// The plain layout: 150 twips left, 200 up; 400 narrower, 450 lower.
+constexpr PlainLayoutShift PlainLayout{10, 13, 27, 30};
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text = {})
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+class DefaultPointer {
+public:
+    DefaultPointer() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~DefaultPointer() { QGuiApplication::restoreOverrideCursor(); }
+    DefaultPointer(const DefaultPointer&) = delete;
+    DefaultPointer& operator=(const DefaultPointer&) = delete;
+};
+
+} // namespace
+
+std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder, const QString& pendingMoveList)
+{
+    const std::optional<std::int32_t> id = SysTraySupport::FirstPendingId(pendingMoveList);
+    if (!id)
+        return std::nullopt;
+    std::vector<GameRecord> games;
+    MoveList moves;
+    if (!Database::SelectGames(folder, games, "Game_ID;" + std::to_string(*id), "") || games.size() != 1
+        || !Database::LoadGameMoves(folder, moves, *id))
+        return std::nullopt;
+    NotificationContent content;
+    content.GameId = *id;
+    content.Opponent = QString::fromStdString(games.front().GAME_OPPONENTS_NAME);
+    content.Title = QString::fromStdString(games.front().GAME_NAME);
+    if (!moves.empty())
+        content.Comment = QString::fromStdString(moves.back().comment);
+    content.LongComment = content.Comment.size() > LongCommentLength;
+    // Next offers another game: the same id twice in the list is one game.
+    content.NextEnabled = SysTraySupport::FirstPendingId(SysTraySupport::RemovePendingId(pendingMoveList, *id))
+                              .has_value();
+    return content;
+}
+
+NotifyForm::NotifyForm()
+{
+    setObjectName(QStringLiteral("NotifyForm"));
+    setWindowTitle(QStringLiteral("Marrowdale : New game..."));
+    setFixedSize(SkinnedSize);
+    opName_L = MakeLabel(this, QStringLiteral("opName_L"), QRect(LabelLeft, 52, 76, 20), QStringLiteral("Opponent:"));
+    GameName_L = MakeLabel(this, QStringLiteral("GameName_L"), QRect(LabelLeft, 76, 76, 20), QStringLiteral("Game:"));
+    MoveComment_L =
+        MakeLabel(this, QStringLiteral("MoveComment_L"), QRect(LabelLeft, 100, 76, 20), QStringLiteral("Comment:"));
+    for (QLabel* label : {opName_L, GameName_L, MoveComment_L})
+        label->hide();
+    OpName = MakeLabel(this, QStringLiteral("OpName"), OpNameRect);
+    QFont bold = OpName->font();
+    bold.setBold(true);
+    OpName->setFont(bold);
+    GameName = MakeLabel(this, QStringLiteral("GameName"), GameNameRect);
+    MoveComment = MakeLabel(this, QStringLiteral("MoveComment"), MoveCommentRect);
+    MoveComment->setWordWrap(true);
+    MoveComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3 = MakeLabel(this, QStringLiteral("Label3"), Label3Rect, QStringLiteral("What do you want to do?"));
+    HelpButton = MakeLabel(this, QStringLiteral("HelpButton"), HelpRect, QStringLiteral("?"));
+    HelpButton->setAlignment(Qt::AlignCenter);
+    HelpButton->setStyleSheet(QStringLiteral("QLabel { color: #3A2A1C; font-weight: bold; background: #E8D2A8;"
+                                             " border: 1px solid #5A3E28; border-radius: 4px; }"));
+    HelpButton->installEventFilter(this);
+
+    WireButton(PlayButton, QStringLiteral("PlayButton"), QStringLiteral("&Play"), NotifyPlay, ButtonLeft[0]);
+    WireButton(NextButton, QStringLiteral("NextButton"), QStringLiteral("&Next"), NotifyNext, ButtonLeft[1]);
+    WireButton(GameListButton, QStringLiteral("GameListButton"), QStringLiteral("&Game list"), NotifyGameList, ButtonLeft[2]);
+    WireButton(LaterButton, QStringLiteral("LaterButton"), QStringLiteral("&Later"), NotifyLater, ButtonLeft[3]);
+
+    TimeoutTicker.setInterval(0);
+    connect(&TimeoutTicker, &QTimer::timeout, this, &NotifyForm::TimeoutTicker_Timer);
+    // The window takes Escape, Enter and F1 before any of its controls.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+void NotifyForm::WireButton(SkinnedButtonParts& button, const QString& name, const QString& plainCaption, int choice,
+                            int left)
+{
+    button = CreateSkinnedButton(*this, name, QRect(QPoint(left, ButtonTop), ButtonSize));
+    button.plainTwin->setText(plainCaption);
+    QString caption = plainCaption;
+    caption.remove(QLatin1Char('&'));
+    connect(button.face, &ButtonFace::Click, this, [this, choice] { Answer(choice); });
+    connect(button.plainTwin, &QPushButton::clicked, this, [this, choice] { Answer(choice); });
+    connect(button.face, &ButtonFace::MouseDown, this, [this, name, caption](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            ButtonDown(*this, name, caption, false);
+    });
+    connect(button.face, &ButtonFace::MouseUp, this, [this, name, caption](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            ButtonUp(*this, name, caption, false);
+    });
+}
+
+bool NotifyForm::Form_Load(bool simpleUI, bool nextEnabled)
+{
+    simpleUI_ = simpleUI;
+    WindowShape::EnableBackgroundDrag(*this);
+    if (simpleUI) {
+        SetSimpleUI();
+        NextButton.plainTwin->setEnabled(nextEnabled);
+    } else {
+        WindowShape::ApplyWindowShape(*this);
+        if (!ApplySkin(*this))
+            return false;
+        for (const auto& [name, caption] : {std::pair{"PlayButton", "Play"}, std::pair{"NextButton", "Next"},
+                                            std::pair{"GameListButton", "Game list"}, std::pair{"LaterButton", "Later"}})
+            ButtonUp(*this, QString::fromLatin1(name), QString::fromLatin1(caption), false);
+        EnableSkinButton(*this, QStringLiteral("NextButton"), nextEnabled);
+    }
+    tickCount_ = 0;
+    SetToolTips();
+    return true;
+}
+
+void NotifyForm::SetSimpleUI()
+{
+    for (SkinnedButtonParts* button : {&PlayButton, &NextButton, &GameListButton, &LaterButton}) {
+        button->plainTwin->show();
+        ButtonUp(*this, button->face->objectName().chopped(4), QString(), true);
+    }
+    for (QLabel* label : {opName_L, GameName_L, MoveComment_L})
+        label->show();
+    for (QLabel* value : {OpName, GameName, MoveComment}) {
+        value->setFrameShape(QFrame::Box);
+        value->setGeometry(PlainValueLeft, value->y(), value->width() - (PlainValueLeft - LabelLeft), value->height());
+    }
+    HelpButton->hide();
+    ShiftIntoPlainLayout(*this, PlainLayout);
+}
+
+void NotifyForm::SetToolTips()
+{
+    const bool on = ProgramSettings().ShowToolTips;
+    const std::pair<SkinnedButtonParts*, const char*> tips[] = {
+        {&PlayButton, "Play the new move"},
+        {&GameListButton, "Open the game interface"},
+        {&LaterButton, "Ignore the new move for now"},
+        {&NextButton, "Skip this move and look at the next"}};
+    for (const auto& [button, tip] : tips)
+        button->face->setToolTip(on ? QString::fromLatin1(tip) : QString());
+}
+
+void NotifyForm::Show(const NotificationContent& content)
+{
+    OpName->setText(content.Opponent);
+    GameName->setText(content.Title);
+    MoveComment->setText(content.Comment);
+    QFont font = MoveComment->font();
+    font.setPointSize(content.LongComment ? 7 : 8);
+    font.setBold(!content.LongComment);
+    MoveComment->setFont(font);
+    if (!simpleUI_)
+        MoveComment->setVisible(!content.Comment.isEmpty());
+}
+
+void NotifyForm::StartTimeout(int ticks)
+{
+    timeoutTicks_ = ticks;
+    tickCount_ = 0;
+    // An interval of 0 would fire continuously: no time-out stops the timer.
+    if (ticks > 0) {
+        TimeoutTicker.setInterval(TimeoutTickMilliseconds);
+        TimeoutTicker.start();
+    } else {
+        TimeoutTicker.stop();
+        TimeoutTicker.setInterval(0);
+    }
+}
+
+void NotifyForm::TimeoutTicker_Timer()
+{
+    ++tickCount_;
+    if (timeoutTicks_ > 0 && tickCount_ == timeoutTicks_)
+        Answer(NotifyLater);
+}
+
+void NotifyForm::Answer(int choice)
+{
+    if (answered_)
+        return;
+    answered_ = true;
+    UserChoice = choice;
+    TimeoutTicker.stop();
+    hide();
+}
+
+bool NotifyForm::HandleKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Escape:
+        Answer(NotifyLater);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Answer(NotifyPlay);
+        return true;
+    case Qt::Key_F1:
+        ShowHelpContext(this, HelpTopicNotification);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void NotifyForm::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleKey(event->key()))
+        QDialog::keyPressEvent(event);
+}
+
+bool NotifyForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease) {
+        ShowHelpContext(this, HelpTopicNotification);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void NotifyForm::closeEvent(QCloseEvent* event)
+{
+    // Hidden by its answer, never closed: a close before any answer is Later.
+    event->ignore();
+    CloseHelp(this);
+    Answer(NotifyLater);
+}
+
+void NotifyForm::reject()
+{
+    Answer(NotifyLater);
+}
+
+int ShowNotification()
+{
+    ModalGuard guard;
+    const Settings& settings = ProgramSettings();
+    const Database::DataFolder folder(QFile::encodeName(Globals().DataPath).toStdString());
+    const std::optional<NotificationContent> content = LoadNotification(folder, Globals().PendingMoveList);
+    NotifyForm form;
+    if (!form.Form_Load(settings.SimpleUI, content && content->NextEnabled))
+        return NotifyLater;
+    DefaultPointer pointer;
+    form.StartTimeout(NotificationTimeoutTicks(settings.NotificationTimeout));
+    if (!content) {
+        ShowMessage(1, QStringLiteral("Notification error."),
+                    QStringLiteral("The new game appears to be missing from the database.||Please try deleting this "
+                                   "game and getting your opponent to send the move agian."),
+                    QStringLiteral("OK"), QString(), false);
+        return NotifyLater;
+    }
+    form.Show(*content);
+    BringToTop(&form);
+    CurrentModalHost().RunModal(form);
+    CloseHelp(&form);
+    return form.UserChoice;
+}
+
+} // namespace Support

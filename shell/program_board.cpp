@@ -1,0 +1,113 @@
+#include "shell/program_board.h"
+
+#include "foundation/chess_set.h"
+#include "foundation/picture_stores.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "foundation/shutdown.h"
+#include "shell/system_tray.h"
+
+namespace SysTraySupport {
+
+namespace {
+
+const QString BoardWindowName = QStringLiteral("Board");
+const QString GameListWindowName = QStringLiteral("GameInterface");
+
+// What the board reads of the program's state when it opens a game.
+BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList)
+{
+    const Support::ProgramState& state = Support::Globals();
+    const Support::Settings& settings = Support::ProgramSettings();
+    BoardSupport::BoardOptions options;
+    options.returnToGameList = returnToGameList;
+    options.request.gameId = gameId;
+    options.request.defaultView = settings.DefaultView;
+    options.request.mailOffline = state.MailOffline;
+    options.request.standAlone = state.StandAloneMode;
+    options.simpleUI = settings.SimpleUI;
+    options.showToolTips = settings.ShowToolTips;
+    return options;
+}
+
+} // namespace
+
+QPixmap TrayPictures::ChessSetCell(int cell)
+{
+    return Support::Pictures().ChessSet.GraphicCell(cell);
+}
+
+QPixmap TrayPictures::DragIcon(int image)
+{
+    return Support::Pictures().IconSet.ListImages(image);
+}
+
+ProgramBoard::ProgramBoard(GameListPort& gameList, TrayMenuPort& menu) : gameList_(gameList), menu_(menu) {}
+
+ProgramBoard::~ProgramBoard()
+{
+    delete window_.data();
+}
+
+bool ProgramBoard::LoadChessSet()
+{
+    const Support::Settings& settings = Support::ProgramSettings();
+    return Support::LoadChessSet(settings.ChessSet, settings.ChessBoard);
+}
+
+void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
+{
+    delete window_.data();
+    auto* board = new BoardSupport::Board(*this, Support::ProgramDataFolder());
+    board->setAttribute(Qt::WA_DeleteOnClose, true);
+    window_ = board;
+    if (!board->Form_Load(CurrentBoardOptions(gameId, returnToGameList))) {
+        // A board that could not open closes at once, as its close would.
+        board->close();
+        return;
+    }
+    Support::RegisterWindow(BoardWindowName, {[this] {
+                                                  if (window_)
+                                                      window_->close();
+                                              },
+                                              {}});
+    QObject::connect(board, &QObject::destroyed, [] { Support::ForgetWindow(BoardWindowName); });
+    board->show();
+    board->raise();
+    board->activateWindow();
+}
+
+void ProgramBoard::OpenFromGameList(int gameId)
+{
+    if (window_ || !LoadChessSet())
+        return;
+    Support::ProgramState& state = Support::Globals();
+    Support::SetCheckTimer(false);
+    state.ModalBusy = true;
+    OpenBoard(gameId, true);
+}
+
+void ProgramBoard::ReturnToGameList(int currentGameId)
+{
+    gameList_.FillGameList(currentGameId > 0 ? std::optional<int>(currentGameId) : std::nullopt);
+    gameList_.ShowGameList();
+}
+
+void ProgramBoard::LeaveGameList()
+{
+    menu_.PopulateTrayGameMenu();
+    Support::UnloadWindow(GameListWindowName);
+    menu_.SetMenuOptions();
+}
+
+void ProgramBoard::UpdateTrayState(int state)
+{
+    SysTraySupport::UpdateTrayState(state);
+}
+
+void ProgramBoard::NotifyNewMoves()
+{
+    Support::NotifyNewMoves();
+}
+
+} // namespace SysTraySupport

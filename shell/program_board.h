@@ -1,0 +1,51 @@
+#pragma once
+// The board behind the tray's board port: it loads the chess set, opens
+// the one board window on the game it is given, and gives the board what it needs
+// of the program (the pictures, the game list, the tray state).
+
+#include "board/board_host.h"
+#include "board/board_window.h"
+#include "shell/tray_services.h"
+
+#include <QPointer>
+
+namespace SysTraySupport {
+
+// The chess set's pictures from the program's picture stores.
+class TrayPictures : public BoardSupport::BoardPictures {
+public:
+    QPixmap ChessSetCell(int cell) override;
+    QPixmap DragIcon(int image) override;
+};
+
+class ProgramBoard : public BoardPort, public BoardSupport::BoardHost {
+public:
+    ProgramBoard(GameListPort& gameList, TrayMenuPort& menu);
+    ~ProgramBoard() override;
+
+    // ---- for the tray ----
+    bool LoadChessSet() override;
+    void OpenBoard(int gameId, bool returnToGameList) override;
+
+    // ---- for the board ----
+    BoardSupport::BoardPictures& Pictures() override { return pictures_; }
+    void ReturnToGameList(int currentGameId) override;
+    void LeaveGameList() override;
+    void UpdateTrayState(int state) override;
+    void NotifyNewMoves() override;
+
+    // The game list's open command: the chess set, mail polling paused,
+    // then the board on the game; the board returns to the list.
+    void OpenFromGameList(int gameId);
+
+    // The open board window, if any (BoardOpen).
+    BoardSupport::Board* OpenWindow() const { return window_.data(); }
+
+private:
+    GameListPort& gameList_;
+    TrayMenuPort& menu_;
+    TrayPictures pictures_;
+    QPointer<BoardSupport::Board> window_;
+};
+
+} // namespace SysTraySupport

@@ -1,0 +1,81 @@
+#include "store/database_damage.h"
+
+#include "store/game_line.h"
+
+#include <algorithm>
+
+namespace Database {
+namespace {
+
+int LineOf(std::string_view text, std::size_t at)
+{
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+}
+
+std::string WhatIsWrong(const DatabaseDamage& damage)
+{
+    const std::string line = std::to_string(damage.line);
+    switch (damage.kind) {
+    case DatabaseDamage::Kind::Unreadable: return "it cannot be read";
+    case DatabaseDamage::Kind::HalfWritten: return "line " + line + " holds the remains of an interrupted write";
+    case DatabaseDamage::Kind::CutShort: return "its last line, line " + line + ", is cut short";
+    case DatabaseDamage::Kind::BadLine: return "line " + line + " is not a game Marrowdale can read";
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<DatabaseDamage> FindDatabaseDamage(const DataFolder& folder)
+{
+    FileSystem& files = folder.Files();
+    if (!files.Exists(folder.Live()))
+        return std::nullopt;
+    DatabaseDamage damage;
+    damage.file = folder.Live();
+    const auto text = files.ReadAll(folder.Live());
+    if (!text)
+        return damage;
+    if (const auto nul = text->find('\0'); nul != std::string::npos) {
+        damage.kind = DatabaseDamage::Kind::HalfWritten;
+        damage.line = LineOf(*text, nul);
+        return damage;
+    }
+    if (std::string mended = *text; !RepairDatabaseText(mended)) {
+        damage.kind = DatabaseDamage::Kind::CutShort;
+        damage.line = LineOf(*text, text->size() - 1);
+        return damage;
+    }
+    std::size_t start = 0;
+    while (start < text->size()) {
+        auto end = text->find('\n', start);
+        if (end == std::string::npos)
+            end = text->size();
+        std::string_view line(text->data() + start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (!line.empty() && !ParseGameHeader(line)) {
+            damage.kind = DatabaseDamage::Kind::BadLine;
+            damage.line = LineOf(*text, start);
+            return damage;
+        }
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
+Support::MessageBoxCall DatabaseDamageMessage(const DatabaseDamage& damage)
+{
+    Support::MessageBoxCall call;
+    call.icon = Support::IconDatabase;
+    call.caption = "Game database damaged";
+    const bool onALine = damage.line > 0 && damage.kind != DatabaseDamage::Kind::Unreadable;
+    call.text = "Marrowdale cannot store games in " + damage.file.string() + " because " + WhatIsWrong(damage)
+              + ".||" + (onALine ? "Mend or remove that line in a text editor" : "Make the file readable again")
+              + ", or choose Restore database from the File menu to go back to the last backup (games changed "
+                "since then are lost).  Arriving moves are kept until the database can store them.";
+    call.sound = 5;
+    return call;
+}
+
+} // namespace Database

@@ -1,0 +1,233 @@
+// Opening games through the game controller, without a window.
+#include "board/game_controller.h"
+
+#include "board_test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace BoardSupport;
+using namespace MoveValidation;
+using namespace BoardTests;
+
+namespace {
+
+OpenRequest Request(int gameId, std::string opponent = "", bool offline = false)
+{
+    OpenRequest request;
+    request.gameId = gameId;
+    request.newGameOpponent = std::move(opponent);
+    request.mailOffline = offline;
+    return request;
+}
+
+int PieceOn(const GameController& game, const char* square)
+{
+    return game.CurrentPosition().squares(square[0] - 'a' + 1, square[1] - '0');
+}
+
+struct Opened {
+    TempDataFolder data;
+    GameController game{data.Folder()};
+    OpenResult result;
+
+    explicit Opened(OpenRequest request, bool fixture = true)
+    {
+        if (fixture)
+            data.CopyFixture();
+        result = game.Open(request);
+    }
+};
+
+TEST(OpenGame, FixtureGamesByTable)
+{
+    struct Case {
+        int id;
+        const char* caption;
+        const char* tag;
+        int entries;
+        std::vector<std::pair<const char*, int>> squares;
+        int viewColour;
+        bool mayMove;
+    };
+    const Case cases[] = {
+        {1, "Marrowdale - Awaiting your move", "You are playing Bob", 4,
+         {{"e4", WhitePawn}, {"e5", BlackPawn}, {"f3", WhiteKnight}, {"c6", BlackKnight}, {"g1", Empty}}, White,
+         true},
+        {2, "Marrowdale - Awaiting Carol's move", "You are playing Carol", 2,
+         {{"a7", WhiteRook}, {"d8", BlackKing}, {"e1", WhiteKing}, {"h7", BlackPawn}, {"a1", Empty}}, Black,
+         false},
+        {3, "Marrowdale - Awaiting your move", "You are playing Computer", 4,
+         {{"d4", WhitePawn}, {"c4", WhitePawn}, {"d5", BlackPawn}, {"e6", BlackPawn}}, White, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        Opened opened(Request(c.id));
+        ASSERT_TRUE(opened.result.ok);
+        EXPECT_FALSE(opened.result.message);
+        const GameController& game = opened.game;
+        EXPECT_EQ(game.Captions().caption, c.caption);
+        EXPECT_EQ(game.Captions().playersTag, c.tag);
+        EXPECT_EQ(game.Entries(), c.entries);
+        EXPECT_EQ(game.SelectedRow(), c.entries);
+        for (const auto& [square, piece] : c.squares)
+            EXPECT_EQ(PieceOn(game, square), piece) << square;
+        EXPECT_EQ(game.ViewColour(), c.viewColour);
+        EXPECT_EQ(game.PlayerMayMove(), c.mayMove);
+        // The last move is marked as the game opens.
+        EXPECT_TRUE(game.HilightShown());
+    }
+}
+
+TEST(OpenGame, ANewGameStartsFromTheStandardPosition)
+{
+    Opened opened(Request(-1, "Dave"), false);
+    ASSERT_TRUE(opened.result.ok);
+    const GameController& game = opened.game;
+    EXPECT_EQ(game.CurrentPosition(), StartPosition());
+    EXPECT_TRUE(game.PlayerMayMove());
+    EXPECT_TRUE(game.PlayerIsHost());
+    EXPECT_EQ(game.Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(game.Captions().playersTag, "You are playing Dave");
+    EXPECT_EQ(game.Comment().text, "");
+    EXPECT_EQ(game.Entries(), 0);
+    EXPECT_FALSE(game.HilightShown());
+    EXPECT_FALSE(game.HighlightItemEnabled());
+}
+
+TEST(OpenGame, TheViewFollowsThePlayerUnlessTheDefaultViewIsSet)
+{
+    OpenRequest request = Request(2);
+    Opened black(request);
+    EXPECT_EQ(black.game.ViewColour(), Black);
+    black.game.ChangeView();
+    EXPECT_EQ(black.game.ViewColour(), White);
+    black.game.ChangeView();
+    EXPECT_EQ(black.game.ViewColour(), Black);
+    request.defaultView = true;
+    Opened white(request);
+    EXPECT_EQ(white.game.ViewColour(), White);
+}
+
+TEST(OpenGame, SelectingRowsReplaysAndShowsTheirComments)
+{
+    Opened opened(Request(1));
+    GameController& game = opened.game;
+    game.SelectRow(2);
+    EXPECT_EQ(PieceOn(game, "e5"), BlackPawn);
+    EXPECT_EQ(PieceOn(game, "g1"), WhiteKnight);
+    EXPECT_FALSE(game.PlayerMayMove());
+    EXPECT_EQ(game.Comment().text, "Bob said: Your move");
+    EXPECT_EQ(game.Captions().caption, "Marrowdale - Awaiting Bob's move");
+    // The highlight follows the selection.
+    EXPECT_EQ(game.Marks(), (std::vector<Square>{{5, 7}, {5, 6}, {5, 5}}));
+    game.SelectRow(0);
+    EXPECT_EQ(game.CurrentPosition().squares, StartPosition().squares);
+    EXPECT_FALSE(game.HilightShown());
+    game.SelectRow(4);
+    EXPECT_TRUE(game.PlayerMayMove());
+    EXPECT_EQ(game.Comment().text, "");
+    // Off line a mail game cannot be moved in.
+    Opened offline(Request(1, "", true));
+    EXPECT_FALSE(offline.game.PlayerMayMove());
+}
+
+TEST(OpenGame, CommentsNameTheSpeakerAndLongOnesAreSmaller)
+{
+    TempDataFolder data;
+    const std::string hundred(100 - std::string("Bob said: ").size(), 'x');
+    ASSERT_TRUE(Store(data.Folder(), Game(5, true, "Alice", "Bob", 1),
+                      Entries({{"5254", "e4", "mine"}, {"5755", "e5", hundred.c_str()},
+                               {"4244", "d4", (hundred + "!").c_str()}})));
+    GameController game(data.Folder());
+    ASSERT_TRUE(game.Open(Request(5)).ok);
+    game.SelectRow(1);
+    EXPECT_EQ(game.Comment().text, "You said: mine");
+    game.SelectRow(2);
+    EXPECT_EQ(game.Comment().text.size(), 100u);
+    EXPECT_EQ(game.Comment().pointSize, 8);
+    game.SelectRow(3);
+    EXPECT_EQ(game.Comment().pointSize, 7);
+}
+
+TEST(OpenGame, AnIllegalStoredEntryOpensAtTheLastGoodRowWithOneMessage)
+{
+    TempDataFolder data;
+    ASSERT_TRUE(Store(data.Folder(), Game(4, true, "Alice", "Bob", 1),
+                      Entries({{"5254", "e4"}, {"5755", "e5"}, {"2142", "Nd2"}, {"2836", "Nc6"}})));
+    const std::string before = data.DatabaseText();
+    GameController game(data.Folder());
+    const OpenResult result = game.Open(Request(4));
+    ASSERT_TRUE(result.ok);
+    ASSERT_TRUE(result.message);
+    EXPECT_NE(result.message->text.find("Entry 3"), std::string::npos);
+    EXPECT_EQ(game.SelectedRow(), 2);
+    EXPECT_EQ(game.Entries(), 4);
+    EXPECT_EQ(PieceOn(game, "e5"), BlackPawn);
+    EXPECT_FALSE(game.PlayerMayMove());
+    game.SelectRow(4);
+    EXPECT_EQ(game.SelectedRow(), 2);
+    EXPECT_FALSE(game.SetGameStatus());
+    EXPECT_EQ(data.DatabaseText(), before);
+}
+
+TEST(OpenGame, AnUnreadableDatabaseOpensNothing)
+{
+    TempDataFolder data;
+    {
+        std::ofstream out(data.Path() / Database::DatabaseFileName, std::ios::binary);
+        out << "1|not a game line\n";
+    }
+    GameController game(data.Folder());
+    const OpenResult result = game.Open(Request(1));
+    EXPECT_FALSE(result.ok);
+    ASSERT_TRUE(result.message);
+    EXPECT_EQ(result.message->caption, "Database error.");
+}
+
+// Closing: the opponent's last entry that ended the game sets the status.
+TEST(CloseGame, StatusFollowsTheResultOfTheLastRow)
+{
+    const MoveList foolsMate = Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}, {"4884", "Qh4++"}});
+    struct Case {
+        const char* name;
+        bool host;
+        MoveList moves;
+        int storedStatus;
+        int closedStatus;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"mated by the opponent", true, foolsMate, 2, StatusLost, "Marrowdale - CHECKMATE! - Bob won."},
+        {"own mate untouched", false, foolsMate, 2, 2, "Marrowdale - CHECKMATE! - You won."},
+        {"already lost", true, foolsMate, StatusWon, StatusWon, "Marrowdale - CHECKMATE! - Bob won."},
+        {"opponent resigned", true, Entries({{"5254", "e4"}, {"5858", "Surrender"}}), 2, StatusWon,
+         "Marrowdale - OPPONENT SURRENDER! - You won."},
+        {"own resignation untouched", false, Entries({{"5254", "e4"}, {"5858", "Surrender"}}), 2, 2,
+         "Marrowdale - SURRENDER! - Alice won."},
+        {"agreed draw", true, Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "1/2-1/2"}, }), 2, 2,
+         "Marrowdale - DRAW!"},
+        {"draw agreed by the opponent", false, Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "1/2-1/2"}}),
+         2, StatusDrawn, "Marrowdale - DRAW!"},
+        {"game goes on", true, Entries({{"5254", "e4"}, {"5755", "e5"}}), 2, 2, "Marrowdale - Awaiting your move"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDataFolder data;
+        ASSERT_TRUE(Store(data.Folder(), Game(7, c.host, "Alice", "Bob", c.storedStatus), c.moves));
+        GameController game(data.Folder());
+        ASSERT_TRUE(game.Open(Request(7)).ok);
+        EXPECT_EQ(game.Captions().caption, c.caption);
+        // The status is read from the last row even when an earlier one is shown.
+        game.SelectRow(1);
+        EXPECT_FALSE(game.SetGameStatus());
+        std::vector<GameRecord> stored;
+        ASSERT_TRUE(Database::SelectGames(data.Folder(), stored, "Game_ID;7", ""));
+        ASSERT_EQ(stored.size(), 1u);
+        EXPECT_EQ(stored[0].GAME_STATUS, c.closedStatus);
+        MoveList moves;
+        ASSERT_TRUE(Database::LoadGameMoves(data.Folder(), moves, 7));
+        EXPECT_EQ(moves, c.moves);
+    }
+}
+
+} // namespace

@@ -1,0 +1,42 @@
+#pragma once
+// The board's host for window tests: the generated chess set's pictures
+// and a record of what the board asked of the program.
+
+#include "board/board_host.h"
+
+#include <QPixmap>
+#include <QString>
+
+#include <vector>
+
+namespace BoardTests {
+
+class RecordingBoardHost : public BoardSupport::BoardHost, public BoardSupport::BoardPictures {
+public:
+    RecordingBoardHost()
+        : set_(QStringLiteral(MD_SHARE_DIR) + QStringLiteral("/Graphics/Classic Wood/Plain.jpg"))
+    {
+    }
+
+    BoardSupport::BoardPictures& Pictures() override { return *this; }
+    QPixmap ChessSetCell(int cell) override
+    {
+        if (set_.isNull() || cell < 0 || cell >= 32)
+            return {};
+        const int w = set_.width() / 8;
+        const int h = set_.height() / 4;
+        return set_.copy((cell % 8) * w, (cell / 8) * h, w, h);
+    }
+    QPixmap DragIcon(int) override { return {}; }
+    void ReturnToGameList(int currentGameId) override { calls.push_back("ReturnToGameList " + QString::number(currentGameId)); }
+    void LeaveGameList() override { calls.push_back("LeaveGameList"); }
+    void UpdateTrayState(int state) override { calls.push_back("UpdateTrayState " + QString::number(state)); }
+    void NotifyNewMoves() override { calls.push_back("NotifyNewMoves"); }
+
+    std::vector<QString> calls;
+
+private:
+    QPixmap set_;
+};
+
+} // namespace BoardTests

@@ -1,0 +1,326 @@
+#include "options/options_page.h"
+#include "options/select_sound.h"
+
+#include "tests/options/options_test_support.h"
+
+#include "foundation/settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace OptionsSupport;
+using OptionsTesting::ShownMessage;
+
+namespace {
+
+class OptionsPageTest : public ::testing::Test {
+protected:
+    // Opens the window in the running layout; the messages of the load are
+    // dropped.
+    OptionsPage& Open(bool simpleUI = false)
+    {
+        settings.SimpleUI = simpleUI;
+        page = std::make_unique<OptionsPage>(settings, port);
+        EXPECT_TRUE(page->Form_Load());
+        page->show();
+        host.messages.clear();
+        return *page;
+    }
+    template <typename T>
+    T* Find(const QString& name) const
+    {
+        T* control = page->findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    void ClickLabel(OptionBox box) { QTest::mouseClick(page->CaptionLabel(box), Qt::LeftButton); }
+    void Key(Qt::Key key) { QTest::keyClick(page->opDefaultView, key); }
+
+    TestSupport::QtApp app;
+    OptionsTesting::OptionsFolders folders;
+    OptionsTesting::AnsweringHost host;
+    OptionsTesting::RecordingPort port;
+    Support::Settings settings;
+    std::unique_ptr<OptionsPage> page;
+};
+
+} // namespace
+
+TEST_F(OptionsPageTest, TheNotificationMethodShowsAsTwoBoxesAndIsWrittenAtOnce)
+{
+    const struct {
+        int method;
+        bool sound, dialog, browse;
+    } cases[] = {{0, false, false, false}, {1, true, false, true}, {2, false, true, false},
+                 {3, true, true, true},    {7, false, false, false}, {-1, false, false, false}};
+    for (const auto& c : cases) {
+        settings.NotificationMethod = std::int16_t(c.method);
+        Open();
+        EXPECT_EQ(page->opNotifySound->isChecked(), c.sound) << c.method;
+        EXPECT_EQ(page->opNotifyDialog->isChecked(), c.dialog) << c.method;
+        EXPECT_EQ(page->opBrowseSound->isEnabled(), c.browse) << c.method;
+    }
+
+    settings.NotificationMethod = 2;
+    Open();
+    page->opNotifySound->click();
+    EXPECT_EQ(settings.NotificationMethod, 3);
+    EXPECT_TRUE(page->opBrowseSound->isEnabled());
+    page->opNotifySound->click();
+    page->opNotifyDialog->click();
+    EXPECT_EQ(settings.NotificationMethod, 0);
+    EXPECT_FALSE(page->opBrowseSound->isEnabled());
+    ClickLabel(OptionBox::NotifySound);
+    EXPECT_TRUE(page->opNotifySound->isChecked());
+    // Cancel keeps what was written at once.
+    page->CancelButtonFace_Click();
+    EXPECT_TRUE(page->Unloaded());
+    EXPECT_EQ(settings.NotificationMethod, 1);
+}
+
+TEST_F(OptionsPageTest, OkStoresEverySettingAgainWithoutRedrawingOrSkinning)
+{
+    settings.CheckInterval = 2500;
+    settings.SearchDepth = 9;  // out of range: the nearest item
+    settings.NotificationTimeout = 40;
+    Open();
+    EXPECT_EQ(page->opSysTrayTimerCombo->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(page->vsCSearchDepth->currentIndex(), 4);
+    EXPECT_EQ(page->opTimeoutCombo->currentText(), QStringLiteral("10 hours"));
+    EXPECT_FALSE(page->Controller().ApplyEnabled());
+    page->OkButtonFace_Click();
+    EXPECT_TRUE(page->Unloaded());
+    EXPECT_TRUE(port.calls.empty());
+    EXPECT_EQ(settings.CheckInterval, 2000);
+    EXPECT_EQ(settings.SearchDepth, 4);
+    EXPECT_EQ(settings.NotificationTimeout, 19);
+    EXPECT_EQ(settings.Heuristics, Support::FactoryHeuristics);
+}
+
+TEST_F(OptionsPageTest, ApplyOnlyWhenEnabledCancelDropsTheChanges)
+{
+    Open();
+    const Support::Settings before = settings;
+    page->ApplyButtonFace_Click();  // disabled: nothing
+    EXPECT_EQ(settings, before);
+
+    page->opSysTrayTimerCombo->setCurrentIndex(0);  // "Never"
+    EXPECT_TRUE(page->Controller().ApplyEnabled());
+    page->ApplyButtonFace_Click();
+    EXPECT_EQ(settings.CheckInterval, 0);
+    EXPECT_FALSE(page->Controller().ApplyEnabled());
+    EXPECT_FALSE(page->Unloaded());
+
+    page->vsCSearchDepth->setCurrentIndex(3);
+    page->opVerbose->click();
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(page->Unloaded());
+    EXPECT_EQ(settings.SearchDepth, before.SearchDepth);
+    EXPECT_EQ(settings.Verbose, before.Verbose);
+}
+
+TEST_F(OptionsPageTest, EnterIsOkAndStoresInTheProgramsOrder)
+{
+    Open();
+    page->opIconList->verticalScrollBar()->setValue(3);  // set 4
+    page->opDefaultView->click();
+    page->opSkinsList->setCurrentRow(-1);
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(page->Unloaded());
+    EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Skin selection")});
+    EXPECT_TRUE(port.calls.empty());
+    EXPECT_EQ(settings.SysTrayIcons, 1);
+
+    folders.CopySkin(QStringLiteral("Marrowdale Classic"), QStringLiteral("Second"));
+    Open();
+    page->opIconList->verticalScrollBar()->setValue(3);
+    page->opDefaultView->click();
+    page->opSkinsList->setCurrentRow(int(page->Controller().Skins().names.indexOf(QStringLiteral("Second"))));
+    port.skinSucceeds = false;
+    Key(Qt::Key_Return);
+    // The skin could not go on every window: what comes before it is
+    // stored, what comes after it is not, and the window stays open.
+    EXPECT_FALSE(page->Unloaded());
+    EXPECT_EQ(port.calls, (std::vector<std::string>{"RedrawTrayIcon", "ApplySkinToOpenWindows"}));
+    EXPECT_EQ(settings.SysTrayIcons, 4);
+    EXPECT_EQ(settings.Skin, QStringLiteral("Second"));
+    EXPECT_FALSE(settings.DefaultView);
+
+    port.skinSucceeds = true;
+    port.calls.clear();
+    page->OkButtonFace_Click();
+    EXPECT_TRUE(page->Unloaded());
+    EXPECT_TRUE(port.calls.empty());  // nothing changed since
+    EXPECT_TRUE(settings.DefaultView);
+}
+
+TEST_F(OptionsPageTest, WithoutAChessSetNothingIsStoredAndApplyStaysDisabled)
+{
+    settings.ChessSet = QStringLiteral("Gone");
+    Open();
+    page->opChessSet->setCurrentRow(-1);
+    page->opVerbose->click();
+    page->ApplyButtonFace_Click();
+    EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Chess set selection")});
+    EXPECT_FALSE(settings.Verbose);
+    EXPECT_FALSE(page->Controller().ApplyEnabled());
+    page->OkButtonFace_Click();
+    EXPECT_FALSE(page->Unloaded());
+    EXPECT_EQ(host.messages.size(), 2u);
+}
+
+TEST_F(OptionsPageTest, ThePlainLayoutIsNotBlockedByTheSkinsPageItHasNot)
+{
+    QDir(folders.ProgramPath() + QStringLiteral("/UI Graphics")).removeRecursively();
+    QDir().mkpath(folders.ProgramPath() + QStringLiteral("/UI Graphics"));
+    settings.Skin = QStringLiteral("Other");
+    Open(true);
+    page->opVerbose->click();
+    page->OkButtonFace_Click();
+    EXPECT_TRUE(page->Unloaded());
+    EXPECT_TRUE(settings.Verbose);
+    EXPECT_EQ(settings.Skin, QStringLiteral("Other"));
+}
+
+TEST_F(OptionsPageTest, NextRunNoticesForTheTwoModes)
+{
+    const struct {
+        bool simpleUI;
+        OptionBox box;
+        bool running;  // the mode the box starts in
+        bool viaLabel;
+        std::vector<QString> captions;
+    } cases[] = {
+        {false, OptionBox::SimpleUI, false, false, {QStringLiteral("Skin style")}},
+        {true, OptionBox::SimpleUI, true, false, {QStringLiteral("Skin style")}},
+        {false, OptionBox::SystrayStartup, true, true, {QStringLiteral("Application startup")}},
+        {false, OptionBox::SystrayStartup, false, false, {QStringLiteral("Application startup")}},
+    };
+    for (const auto& c : cases) {
+        settings.SimpleUINext = c.simpleUI;
+        settings.SystrayStartup = settings.SystrayStartupNext = c.running;
+        Open(c.simpleUI);
+        QCheckBox* box = c.box == OptionBox::SimpleUI ? page->opSimpleUI : page->opSystrayStartup;
+        c.viaLabel ? ClickLabel(c.box) : box->click();
+        EXPECT_EQ(box->isChecked(), !c.running);
+        EXPECT_EQ(host.Captions(), c.captions);
+        // Back to the running mode: no notice.
+        c.viaLabel ? ClickLabel(c.box) : box->click();
+        EXPECT_EQ(host.messages.size(), 1u);
+    }
+    settings.SimpleUINext = false;
+    Open(false);
+    page->opSimpleUI->click();
+    EXPECT_EQ(host.messages.back().text,
+              QStringLiteral("Changing to the plain window style user interface will not take effect until the next "
+                             "time you run Marrowdale."));
+    page->OkButtonFace_Click();
+    EXPECT_TRUE(settings.SimpleUINext);
+    EXPECT_FALSE(settings.SimpleUI);
+}
+
+TEST_F(OptionsPageTest, ToolTipsFollowTheStoredSettingAtOnce)
+{
+    settings.ShowToolTips = false;
+    Open();
+    for (const auto& [name, tip] : ToolTipTable())
+        EXPECT_TRUE(Find<QWidget>(name)->toolTip().isEmpty()) << name.toStdString();
+    page->opShowToolTips->click();
+    EXPECT_TRUE(page->opVerbose->toolTip().isEmpty());  // not before Apply
+    page->ApplyButtonFace_Click();
+    for (const auto& [name, tip] : ToolTipTable())
+        EXPECT_EQ(Find<QWidget>(name)->toolTip(), tip);
+    EXPECT_TRUE(page->OkButton.face->toolTip().isEmpty());
+}
+
+TEST_F(OptionsPageTest, ThePlainLayoutHasFiveTabsWithTheirTipsAndPlainButtons)
+{
+    Open(true);
+    EXPECT_EQ(page->size(), QSize(513, 367));
+    ASSERT_EQ(page->TabStrip->count(), 5);
+    EXPECT_TRUE(page->TabStrip->isVisible());
+    EXPECT_EQ(page->TabStrip->tabToolTip(4), QStringLiteral("Saved computer AI settings"));
+    EXPECT_FALSE(Find<QWidget>(QStringLiteral("Tabset1Face"))->isVisible());
+    for (const char* twin : {"OKButtonS", "CancelButtonS", "ApplyButtonS", "HelpButtonS", "LoadAIS", "AIDefaultS"})
+        EXPECT_FALSE(Find<QPushButton>(QString::fromLatin1(twin))->isHidden()) << twin;
+    EXPECT_FALSE(Find<QPushButton>(QStringLiteral("ApplyButtonS"))->isEnabled());
+    page->TabStrip->setCurrentIndex(3);
+    EXPECT_EQ(page->Controller().CurrentTab(), HeuristicsTab);
+    EXPECT_TRUE(page->Page[HeuristicsTab]->isVisible());
+    EXPECT_FALSE(page->Page[GeneralTab]->isVisible());
+}
+
+TEST_F(OptionsPageTest, SettingsChangedInTheWindowSurviveARestart)
+{
+    Open();
+    page->opSysTrayTimerCombo->setCurrentIndex(7);
+    page->opDisplaySplash->click();
+    page->opVerbose->click();
+    page->opDefaultView->click();
+    page->opSystrayStartup->click();
+    page->vsCSearchDepth->setCurrentIndex(3);
+    page->opTimeoutCombo->setCurrentIndex(12);
+    page->opIconList->verticalScrollBar()->setValue(5);
+    page->opNotifySound->click();
+    page->Controller().SelectHeuristicRow(60);
+    page->Controller().SliderMoved(-77);
+    page->OkButtonFace_Click();
+    ASSERT_TRUE(page->Unloaded());
+    // The run's settings key exists from start-up on.
+    Support::Settings startup;
+    ASSERT_TRUE(Support::UpgradeSettings(startup, false));
+    ASSERT_TRUE(Support::SaveSettings(settings));
+
+    Support::Settings restarted;
+    Support::LoadSettings(restarted);
+    EXPECT_EQ(restarted.CheckInterval, 7000);
+    EXPECT_FALSE(restarted.DisplaySplash);
+    EXPECT_TRUE(restarted.Verbose);
+    EXPECT_TRUE(restarted.DefaultView);
+    EXPECT_FALSE(restarted.SystrayStartup);
+    EXPECT_EQ(restarted.SearchDepth, 3);
+    EXPECT_EQ(restarted.NotificationTimeout, 12);
+    EXPECT_EQ(restarted.SysTrayIcons, 6);
+    EXPECT_EQ(restarted.NotificationMethod, 3);
+    EXPECT_EQ(restarted.Heuristics[51], -77);
+    EXPECT_EQ(restarted.Heuristics, settings.Heuristics);
+}
+
+TEST_F(OptionsPageTest, TheSoundChooserWritesTheSoundAtOnceAndCancelKeepsIt)
+{
+    QDir().mkpath(folders.DataPath() + QStringLiteral("sounds"));
+    QFile(folders.DataPath() + QStringLiteral("sounds/Bell.WAV")).open(QIODevice::WriteOnly);
+    settings.NotificationMethod = 1;
+    Open();
+    host.chooser = [](SelectSound& chooser) {
+        chooser.Model();  // opened at the home folder: nothing stored yet
+        chooser.CancelCommand();
+    };
+    page->opBrowseSound->click();
+    EXPECT_EQ(settings.NotificationSoundWav, QStringLiteral("None"));
+    EXPECT_TRUE(page->Controller().ApplyEnabled());
+
+    settings.NotificationSoundPath = folders.DataPath() + QStringLiteral("sounds/");
+    host.chooser = [](SelectSound& chooser) {
+        chooser.FileList->setCurrentRow(0);
+        chooser.OkCommand();
+    };
+    page->opBrowseSound->click();
+    EXPECT_EQ(settings.NotificationSoundWav, QStringLiteral("Bell.WAV"));
+    EXPECT_EQ(page->opNotificationSound->text(), QStringLiteral("Bell.WAV"));
+    page->CancelButtonFace_Click();
+    EXPECT_EQ(settings.NotificationSoundWav, QStringLiteral("Bell.WAV"));
+}
