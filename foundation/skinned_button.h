@@ -44,6 +44,37 @@ struct SkinnedButtonParts {
     QPushButton* plainTwin = nullptr;
 };
 
+// One skinned button that owns its five parts (made on its window, under the
+// names the skin and the routines below look up) and paints itself: pressed
+// while the left button is held on its face, released again when it lets
+// go. Clicked comes from the face and from the plain twin alike. The window
+// owns it like its parts, unless it is a member of the window.
+class SkinnedButton : public QObject, public SkinnedButtonParts {
+    Q_OBJECT
+public:
+    SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry,
+                  const QString& plainTwinName = {});
+
+    const QString& Caption() const { return caption_; }
+    // Skinned: the face released with the caption; plain: the twin with the
+    // caption (an "&" shows as itself), shown.
+    void ShowSkinned(const QString& caption);
+    void ShowPlain(const QString& caption);
+    // Hides the four skinned parts; the twin stays as it is.
+    void HideSkinned();
+    // Grey caption, a face that takes no clicks and a disabled twin, or the
+    // other way round.
+    void SetEnabled(bool enabled);
+    // Moves every part, the twin included.
+    void MoveBy(int dx, int dy);
+
+signals:
+    void Clicked();
+
+private:
+    QString caption_;
+};
+
 // Makes the five controls of a button at `geometry` (window pixels), all
 // hidden until painted or shown. The twin is named plainTwinName, or the
 // base name followed by "S".
