@@ -114,6 +114,7 @@ bool Board::Form_Load(const BoardOptions& options)
     simpleUI_ = options.simpleUI;
     showToolTips_ = options.showToolTips;
     WindowShape::EnableBackgroundDrag(*this);
+    returnToGameList_ = options.returnToGameList;
     if (options.simpleUI) {
         SetSimpleUI();
     } else {
@@ -375,7 +376,7 @@ void Board::Form_Unload()
         return;
     if (const std::optional<BoardMessage> failed = game_.SetGameStatus())
         ShowBoardMessage(*failed);
-    if (state.ReturnToGameList)
+    if (returnToGameList_)
         port_.ReturnToGameList(game_.GameId());
     else if (QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty())
         port_.LeaveGameList();

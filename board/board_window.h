@@ -29,6 +29,8 @@ struct BoardOptions {
     OpenRequest request;
     bool simpleUI = false;
     bool showToolTips = true;
+    // Closing the board opens the game list (else the tray takes over).
+    bool returnToGameList = true;
 };
 
 class Board : public QWidget {
@@ -122,6 +124,7 @@ private:
     ComputerOpponent opponent_;
     SearchEngine* engine_ = &opponent_;
     ComputerSearch* computerSearch_ = nullptr;
+    bool returnToGameList_ = true;
 };
 
 } // namespace BoardSupport

@@ -139,19 +139,10 @@ void AboutBox::CreateFrames()
 
 void AboutBox::CreateOkButton()
 {
-    OkButton = Support::CreateSkinnedButton(*this, OkName, OkRect, QStringLiteral("OKButtonS"));
-    OKButtonS = OkButton.plainTwin;
+    OkButton = new Support::SkinnedButton(*this, OkName, OkRect, QStringLiteral("OKButtonS"));
+    OKButtonS = OkButton->plainTwin;
     OKButtonS->setText(QStringLiteral("&OK"));
-    connect(OkButton.face, &Support::ButtonFace::Click, this, &AboutBox::OkButtonFace_Click);
-    connect(OKButtonS, &QPushButton::clicked, this, &AboutBox::OkButtonFace_Click);
-    connect(OkButton.face, &Support::ButtonFace::MouseDown, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            Support::ButtonDown(*this, OkName, OkCaption, false);
-    });
-    connect(OkButton.face, &Support::ButtonFace::MouseUp, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            Support::ButtonUp(*this, OkName, OkCaption, false);
-    });
+    connect(OkButton, &Support::SkinnedButton::Clicked, this, &AboutBox::OkButtonFace_Click);
 }
 
 bool AboutBox::Form_Load(bool simpleUI)
@@ -160,7 +151,7 @@ bool AboutBox::Form_Load(bool simpleUI)
         return false;
     VerNo->setText(Support::GetVersionString());
     if (!simpleUI)
-        Support::ButtonUp(*this, OkName, OkCaption, false);
+        OkButton->ShowSkinned(OkCaption);
     Support::RegisterWindow(WindowName, {[this] { OkButtonFace_Click(); }, {}});
     return true;
 }
@@ -168,7 +159,7 @@ bool AboutBox::Form_Load(bool simpleUI)
 void AboutBox::SetSimpleUI()
 {
     setFixedSize(width(), PlainHeight);
-    Support::ButtonUp(*this, OkName, QString(), true);
+    OkButton->HideSkinned();
     OKButtonS->show();
     for (QLabel* picture : {Image1, static_cast<QLabel*>(picIcon)})
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);

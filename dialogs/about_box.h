@@ -55,7 +55,7 @@ public:
     QLabel* lblDescription;
     QLabel* Image1;
     DraggableIcon* picIcon;
-    Support::SkinnedButtonParts OkButton;
+    Support::SkinnedButton* OkButton;
     QPushButton* OKButtonS;
     QFrame* Shape[7] = {};  // Shape[1] to Shape[6]
 

@@ -26,16 +26,12 @@ QString DefaultDataPath()
 void SetupGlobalVariables(const QString& commandLine)
 {
     ProgramState& state = Globals();
-    state.Checkmated = false;
-    state.CurrentGameID = -1;
     state.Mail.MailOffline = true;
     if (state.ProgramFolder.isEmpty())
         state.ProgramFolder = DefaultProgramFolder();
     state.DataPath = DefaultDataPath();
     QDir().mkpath(state.DataPath);
     state.DatabaseFileName = QStringLiteral("Mdgdb.dat");
-    state.ReturnToGameList = true;
-    state.GameListShown = false;
     state.Mail.NewMovesArrived = false;
     state.ModalBusy = false;
     state.StartupDone = false;

@@ -1,12 +1,11 @@
 #include "foundation/message_box.h"
 
+#include "foundation/cursor_guard.h"
 #include "foundation/modal_host.h"
 #include "foundation/msg_form.h"
 #include "foundation/notification_timeout.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
-
-#include <QGuiApplication>
 
 namespace Support {
 
@@ -19,15 +18,6 @@ void PlayCue(std::optional<int> sound)
         state.PlaySoundCue(*sound);
 }
 
-// The default arrow while the box shows, whatever the program showed before.
-class DefaultPointer {
-public:
-    DefaultPointer() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
-    ~DefaultPointer() { QGuiApplication::restoreOverrideCursor(); }
-    DefaultPointer(const DefaultPointer&) = delete;
-    DefaultPointer& operator=(const DefaultPointer&) = delete;
-};
-
 } // namespace
 
 bool ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
@@ -38,7 +28,8 @@ bool ShowMessage(int icon, const QString& caption, const QString& text, const QS
     MsgForm form;
     if (!form.Form_Load(settings.SimpleUI))
         return false;
-    DefaultPointer pointer;
+    // The default arrow while the box shows, whatever the program showed before.
+    const CursorGuard pointer(Qt::ArrowCursor);
     form.SetCaption(caption);
     form.SetMessageText(text);
     form.SetButtons(okCaption, cancelCaption);

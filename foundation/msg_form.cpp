@@ -38,12 +38,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry)
     return label;
 }
 
-// A push button reads "&" as a shortcut mark; the caller's caption is text.
-QString Literal(QString caption)
-{
-    return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 } // namespace
 
 int CentredOkLeft(int okLeft, int okWidth, int cancelLeft, int cancelWidth)
@@ -53,6 +47,8 @@ int CentredOkLeft(int okLeft, int okWidth, int cancelLeft, int cancelWidth)
 }
 
 MsgForm::MsgForm()
+    : OkButton(*this, QStringLiteral("OkButton"), OkRect, QStringLiteral("OKButtonS")),
+      CancelButton(*this, QStringLiteral("CancelButton"), CancelRect)
 {
     setObjectName(QStringLiteral("MsgForm"));
     setWindowTitle(QStringLiteral("Marrowdale"));
@@ -67,31 +63,10 @@ MsgForm::MsgForm()
     Message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     MessageIcon = MakeLabel(this, QStringLiteral("MessageIcon"), IconRect);
 
-    OkButton = CreateSkinnedButton(*this, QStringLiteral("OkButton"), OkRect, QStringLiteral("OKButtonS"));
-    CancelButton = CreateSkinnedButton(*this, QStringLiteral("CancelButton"), CancelRect);
     OKButtonS = OkButton.plainTwin;
     CancelButtonS = CancelButton.plainTwin;
-
-    connect(OkButton.face, &ButtonFace::Click, this, &MsgForm::OkButtonFace_Click);
-    connect(CancelButton.face, &ButtonFace::Click, this, &MsgForm::CancelButtonFace_Click);
-    connect(OKButtonS, &QPushButton::clicked, this, &MsgForm::OkButtonFace_Click);
-    connect(CancelButtonS, &QPushButton::clicked, this, &MsgForm::CancelButtonFace_Click);
-    connect(OkButton.face, &ButtonFace::MouseDown, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonDown(*this, QStringLiteral("OkButton"), okCaption_, false);
-    });
-    connect(OkButton.face, &ButtonFace::MouseUp, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonUp(*this, QStringLiteral("OkButton"), okCaption_, false);
-    });
-    connect(CancelButton.face, &ButtonFace::MouseDown, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonDown(*this, QStringLiteral("CancelButton"), cancelCaption_, false);
-    });
-    connect(CancelButton.face, &ButtonFace::MouseUp, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonUp(*this, QStringLiteral("CancelButton"), cancelCaption_, false);
-    });
+    connect(&OkButton, &SkinnedButton::Clicked, this, &MsgForm::OkButtonFace_Click);
+    connect(&CancelButton, &SkinnedButton::Clicked, this, &MsgForm::CancelButtonFace_Click);
 
     TimeoutTicker.setInterval(0);
     connect(&TimeoutTicker, &QTimer::timeout, this, &MsgForm::TimeoutTicker_Timer);
@@ -127,8 +102,8 @@ void MsgForm::SetSimpleUI()
     QFont bold = FormCaption->font();
     bold.setBold(true);
     FormCaption->setFont(bold);
-    ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
-    ButtonUp(*this, QStringLiteral("CancelButton"), QString(), true);
+    OkButton.HideSkinned();
+    CancelButton.HideSkinned();
     ShiftIntoPlainLayout(*this, PlainLayout);
 }
 
@@ -155,11 +130,8 @@ void MsgForm::FitMessage()
     Message->resize(Message->width(), Message->height() + extra);
     MessageBorder_L->resize(MessageBorder_L->width(), MessageBorder_L->height() + extra);
     MessageIcon->move(MessageIcon->x(), MessageIcon->y() + extra / 2);
-    for (const SkinnedButtonParts* button : {&OkButton, &CancelButton})
-        for (QWidget* part : {static_cast<QWidget*>(button->picture), static_cast<QWidget*>(button->face),
-                              static_cast<QWidget*>(button->caption), static_cast<QWidget*>(button->shadow),
-                              static_cast<QWidget*>(button->plainTwin)})
-            part->move(part->x(), part->y() + extra);
+    OkButton.MoveBy(0, extra);
+    CancelButton.MoveBy(0, extra);
     setFixedSize(width(), height() + extra);
     if (simpleUI_)
         return;
@@ -176,16 +148,12 @@ void MsgForm::FitMessage()
 
 void MsgForm::SetButtons(const QString& okCaption, const QString& cancelCaption)
 {
-    okCaption_ = okCaption;
-    cancelCaption_ = cancelCaption;
     const bool withCancel = !cancelCaption.isEmpty();
     if (withCancel) {
-        if (simpleUI_) {
-            CancelButtonS->setText(Literal(cancelCaption));
-            CancelButtonS->show();
-        } else {
-            ButtonUp(*this, QStringLiteral("CancelButton"), cancelCaption, false);
-        }
+        if (simpleUI_)
+            CancelButton.ShowPlain(cancelCaption);
+        else
+            CancelButton.ShowSkinned(cancelCaption);
     } else if (simpleUI_) {
         OKButtonS->move(CentredOkLeft(OKButtonS->x(), OKButtonS->width(), CancelButtonS->x(),
                                       CancelButtonS->width()),
@@ -193,15 +161,13 @@ void MsgForm::SetButtons(const QString& okCaption, const QString& cancelCaption)
     } else {
         const QRect ok = OkButton.picture->geometry();
         const QRect cancel = CancelButton.picture->geometry();
-        ButtonUp(*this, QStringLiteral("CancelButton"), QString(), true);
+        CancelButton.HideSkinned();
         OkButton.picture->move(CentredOkLeft(ok.left(), ok.width(), cancel.left(), cancel.width()), ok.top());
     }
-    if (simpleUI_) {
-        OKButtonS->setText(Literal(okCaption));
-        OKButtonS->show();
-    } else {
-        ButtonUp(*this, QStringLiteral("OkButton"), okCaption, false);
-    }
+    if (simpleUI_)
+        OkButton.ShowPlain(okCaption);
+    else
+        OkButton.ShowSkinned(okCaption);
 }
 
 void MsgForm::SetIcon(int icon)

@@ -46,8 +46,8 @@ public:
     QLabel* Message;
     QLabel* MessageIcon;
     QLabel* MessageBorder_L;
-    SkinnedButtonParts OkButton;
-    SkinnedButtonParts CancelButton;
+    SkinnedButton OkButton;
+    SkinnedButton CancelButton;
     QPushButton* OKButtonS;
     QPushButton* CancelButtonS;
     QTimer TimeoutTicker;
@@ -74,8 +74,6 @@ private:
     bool answered_ = false;
     int tickCount_ = 0;
     int timeoutTicks_ = 0;
-    QString okCaption_;
-    QString cancelCaption_;
 };
 
 // Where the lone OK button goes: the middle of the span from OK's left to

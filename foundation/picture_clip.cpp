@@ -2,20 +2,20 @@
 
 namespace Support {
 
-PictureClip::PictureClip(QWidget* owner, const QString& name, int rows, int columns)
-    : QWidget(owner), rows_(rows), columns_(columns)
-{
-    setObjectName(name);
-    hide();
-}
-
-QPixmap PictureClip::GraphicCell(int index) const
+QPixmap PictureGrid::GraphicCell(int index) const
 {
     if (picture_.isNull() || index < 0 || index >= rows_ * columns_)
         return {};
     const int w = picture_.width() / columns_;
     const int h = picture_.height() / rows_;
     return picture_.copy((index % columns_) * w, (index / columns_) * h, w, h);
+}
+
+PictureClip::PictureClip(QWidget* owner, const QString& name, int rows, int columns)
+    : QWidget(owner), grid_(rows, columns)
+{
+    setObjectName(name);
+    hide();
 }
 
 } // namespace Support

@@ -1,18 +1,17 @@
 #pragma once
 // A picture cut into a grid of equal cells, numbered row by row from 0: the
 // store from which skinned buttons, toolbars and the board take their faces.
-// It is a hidden child of the window that owns it, so that other code can
-// find it by name like any other control.
+// PictureGrid is the plain value; PictureClip is the same held as a hidden
+// control of the window that owns it, where the skin fills it by name.
 
 #include <QPixmap>
 #include <QWidget>
 
 namespace Support {
 
-class PictureClip : public QWidget {
-    Q_OBJECT
+class PictureGrid {
 public:
-    PictureClip(QWidget* owner, const QString& name, int rows, int columns);
+    PictureGrid(int rows, int columns) : rows_(rows), columns_(columns) {}
 
     void SetPicture(const QPixmap& picture) { picture_ = picture; }
     const QPixmap& Picture() const { return picture_; }
@@ -27,6 +26,22 @@ private:
     QPixmap picture_;
     int rows_;
     int columns_;
+};
+
+class PictureClip : public QWidget {
+    Q_OBJECT
+public:
+    PictureClip(QWidget* owner, const QString& name, int rows, int columns);
+
+    void SetPicture(const QPixmap& picture) { grid_.SetPicture(picture); }
+    const QPixmap& Picture() const { return grid_.Picture(); }
+    int Rows() const { return grid_.Rows(); }
+    int Columns() const { return grid_.Columns(); }
+    QPixmap GraphicCell(int index) const { return grid_.GraphicCell(index); }
+    PictureGrid& Grid() { return grid_; }
+
+private:
+    PictureGrid grid_;
 };
 
 } // namespace Support

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 namespace Support {
 
@@ -9,6 +10,16 @@ ProgramState& Globals()
 {
     static ProgramState state;
     return state;
+}
+
+void ResetGlobals()
+{
+    Globals() = ProgramState{};
+}
+
+Database::DataFolder ProgramDataFolder(MessageSink* sink)
+{
+    return Database::DataFolder(QFile::encodeName(Globals().DataPath).toStdString(), nullptr, sink);
 }
 
 void SetCheckTimer(bool enabled)

@@ -1,12 +1,18 @@
 #pragma once
-// The program-wide variables every window shares: where the shipped files
-// are, the tray window and its mail timer, and the busy flags that pause
-// mail polling. One instance for the run, reached through Globals().
+// The program-wide variables every window shares, grouped by what they are
+// about: where the files are, the start-up switches, the polling and busy
+// flags, the hooks, and the mail state. One instance for the run, reached
+// through Globals(); each group can also be handed on alone, as the part of
+// ProgramState it is.
 //
-// Services that later layers provide (sound cues, the end of the program)
-// are held here as hooks, so that the foundation can call them without
-// knowing who implements them; an empty hook does nothing.
+// Services that later layers provide (sound cues, the end of the program,
+// the tray's mail timer) are held here as hooks, so that the foundation can
+// call them without knowing who implements them; an empty hook does nothing.
+//
+// The state of an open game belongs to the board and the list's sorting and
+// selection to the list: neither is kept here.
 
+#include "store/data_folder.h"
 #include "store/mail_support.h"
 
 #include <QString>
@@ -17,21 +23,28 @@ class QWidget;
 
 namespace Support {
 
-struct ProgramState {
+// Where the program's files are.
+struct ProgramFolders {
     // Read-only shipped files: "UI Graphics/", "Graphics/", sound cues, icons.
     QString ProgramFolder;
     // Files the program writes (game database, move files), ending in "/".
     QString DataPath;
+    QString DatabaseFileName = QStringLiteral("Mdgdb.dat");  // game database in DataPath
+};
 
-    // The hidden tray window; other windows reach its picture stores
-    // ("ButtonImages", "ChessSet", "IconSet") by name through it.
-    QWidget* TrayForm = nullptr;
+// Start-up switches and values set by SetupGlobalVariables (global_setup.h).
+struct StartupSwitches {
+    bool DPICheck = true;         // "-nodpi" absent: check the display DPI
+    bool ResolutionCheck = true;  // "-nores" absent: check the screen width
+    bool ColourDepthCheck = true; // "-nobpp" absent: check the colour depth
+    bool SoundAllowed = true;     // "-nosound" absent: cues and notification sound play
+    bool SimpleUIForced = false;  // a display check forced the plain-window mode this run
+};
 
-    // The tray's mail timer is switched on and off through SetCheckTimer;
-    // the tray window connects its QTimer to CheckTimerSwitched.
+// Mail polling and what pauses it; where the run stands.
+struct BusyFlags {
+    // The tray's mail timer is switched on and off through SetCheckTimer.
     bool CheckTimerEnabled = false;
-    std::function<void(bool enabled)> CheckTimerSwitched;
-
     // A modal window or a game start is in progress: no mail polling.
     bool ModalBusy = false;
     // The tray window's start-up has completed.
@@ -41,32 +54,37 @@ struct ProgramState {
     bool Quitting = false;
     // A skin with button pictures was loaded; toolbars repaint their faces.
     bool SkinRefreshPending = false;
+};
 
+// What the layers above put in place for the foundation to call.
+struct ProgramHooks {
+    // The running tray window (the one place it is held), owner of the help
+    // windows closed at the end; null while there is none.
+    QWidget* TrayForm = nullptr;
+    // The tray window connects its mail timer here (see SetCheckTimer).
+    std::function<void(bool enabled)> CheckTimerSwitched;
     // Plays sound cue n (the "Cs" + three digits + ".mds" file).
     std::function<void(int cue)> PlaySoundCue;
     // Ends the program without saving the settings after a fatal failure
     // (tray icon removed, mail signed off, every window unloaded). Without
     // it the Qt event loop is asked to exit.
     std::function<void()> EndProgram;
+};
 
+struct ProgramState : ProgramFolders, StartupSwitches, BusyFlags, ProgramHooks {
     // The mail state: off-line, the "-nonetwork" and "-testingmode"
     // switches, the pending moves. The mail transport works on it directly.
     MailSupport::MailState Mail;
-
-    // Start-up switches and values set by SetupGlobalVariables (global_setup.h).
-    bool DPICheck = true;              // "-nodpi" absent: check the display DPI
-    bool ResolutionCheck = true;       // "-nores" absent: check the screen width
-    bool ColourDepthCheck = true;      // "-nobpp" absent: check the colour depth
-    bool SoundAllowed = true;          // "-nosound" absent: cues and notification sound play
-    bool SimpleUIForced = false;       // a display check forced the plain-window mode this run
-    QString DatabaseFileName = QStringLiteral("Mdgdb.dat");  // game database in DataPath
-    bool Checkmated = false;           // the game on the board has ended in mate
-    int CurrentGameID = -1;            // the game the board opens or shows; -1 a new game
-    bool ReturnToGameList = true;      // the board returns to the game list when it closes
-    bool GameListShown = false;        // the game list window is loaded
 };
 
 ProgramState& Globals();
+
+// Every program-wide variable back to its first value (for tests).
+void ResetGlobals();
+
+// The program's data folder, where the game database lives; messages go to
+// the sink when one is given.
+Database::DataFolder ProgramDataFolder(MessageSink* sink = nullptr);
 
 // The tray mail timer's enabled state; sets it and tells the tray.
 void SetCheckTimer(bool enabled);

@@ -1,12 +1,11 @@
 #include "foundation/settings.h"
 
+#include "foundation/cursor_guard.h"
 #include "rules/heuristic_setting.h"
 
 #include "platform/registry.h"
 
 #include <QCoreApplication>
-#include <QCursor>
-#include <QGuiApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -18,27 +17,6 @@ namespace Support {
 using Registry::Value;
 
 namespace {
-
-// The hourglass while the store is written, when there is a screen to show
-// it on.
-class BusyCursor {
-public:
-    BusyCursor() : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
-    {
-        if (shown_)
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    ~BusyCursor()
-    {
-        if (shown_)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    bool shown_;
-};
 
 const QString TrueText = QStringLiteral("True");
 const QString FalseText = QStringLiteral("False");
@@ -150,7 +128,7 @@ void LoadSettings(Settings& s)
 
 bool SaveSettings(const Settings& s)
 {
-    const BusyCursor busy;
+    const CursorGuard busy;  // the hourglass while the store is written
     const Key& key = SettingsKey;
     const Settings d;
     const auto orDefault = [](const QString& text, const QString& fallback) {
@@ -185,7 +163,7 @@ bool UpgradeSettings(Settings& settings, bool simpleUIForced, const UpgradeProgr
     if (!target.Read("DisplaySplash").ToText().isEmpty())  // this version's settings are there
         return simpleUIForced ? target.WriteBool("SimpleUI", true) : true;
 
-    const BusyCursor busy;
+    const CursorGuard busy;  // the hourglass while the store is written
     const QString running = GetVersionString();
     QStringList names;
     Registry::EnumSubKeys(names, Registry::Root::CurrentUser, Registry::SettingsKeyPath);

@@ -6,7 +6,6 @@
 #include "store/backup.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <map>
 #include <optional>
@@ -101,7 +100,7 @@ void CloseDown(bool save)
 void ExitProgram()
 {
     ProgramState& state = Globals();
-    Database::BackupDatabase(Database::DataFolder(QFile::encodeName(state.DataPath).toStdString()), false);
+    Database::BackupDatabase(ProgramDataFolder(), false);
     UnloadWindow(QStringLiteral("GameInterface"));
     if (IsWindowLoaded(QStringLiteral("SystemTray"))) {
         UnloadWindow(QStringLiteral("SystemTray"));

@@ -3,6 +3,7 @@
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
 #include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin_table.h"
@@ -135,6 +136,11 @@ bool ApplyButtonStrip(QWidget& window, const std::string& target, const QString&
     }
     if (auto* label = window.findChild<QLabel*>(Q(target))) {
         label->setPixmap(picture);
+        return true;
+    }
+    // A strip every window shares goes into the program's picture stores.
+    if (PictureGrid* grid = StoreGrid(Pictures(), Q(target))) {
+        grid->SetPicture(picture);
         return true;
     }
     return false;

@@ -1,7 +1,6 @@
 #include "foundation/skinned_button.h"
 
-#include "foundation/picture_clip.h"
-#include "foundation/program_state.h"
+#include "foundation/picture_stores.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -59,9 +58,8 @@ void HideParts(const SkinnedButtonParts& parts)
             w->hide();
 }
 
-void Paint(QWidget& window, const QString& baseName, const QString& caption, bool hide, bool pressed)
+void Paint(const SkinnedButtonParts& parts, const QString& caption, bool hide, bool pressed)
 {
-    const SkinnedButtonParts parts = FindSkinnedButton(window, baseName);
     if (!parts.picture || !parts.face || !parts.caption || !parts.shadow)
         return;
     if (hide) {
@@ -95,7 +93,74 @@ void Paint(QWidget& window, const QString& baseName, const QString& caption, boo
     parts.face->raise();
 }
 
+void Paint(QWidget& window, const QString& baseName, const QString& caption, bool hide, bool pressed)
+{
+    Paint(FindSkinnedButton(window, baseName), caption, hide, pressed);
+}
+
+void Enable(const SkinnedButtonParts& parts, bool enabled)
+{
+    if (parts.caption)
+        SetTextColour(*parts.caption, enabled ? CaptionColour : DisabledCaptionColour);
+    if (parts.face)
+        parts.face->setEnabled(enabled);
+}
+
+// A push button reads "&" as a shortcut mark; the caller's caption is text.
+QString Literal(QString caption)
+{
+    return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 } // namespace
+
+SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry,
+                             const QString& plainTwinName)
+    : QObject(&window), SkinnedButtonParts(CreateSkinnedButton(window, baseName, geometry, plainTwinName))
+{
+    connect(face, &ButtonFace::MouseDown, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            Paint(*this, caption_, false, true);
+    });
+    connect(face, &ButtonFace::MouseUp, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            Paint(*this, caption_, false, false);
+    });
+    connect(face, &ButtonFace::Click, this, &SkinnedButton::Clicked);
+    connect(plainTwin, &QPushButton::clicked, this, &SkinnedButton::Clicked);
+}
+
+void SkinnedButton::ShowSkinned(const QString& caption)
+{
+    caption_ = caption;
+    Paint(*this, caption, false, false);
+}
+
+void SkinnedButton::ShowPlain(const QString& caption)
+{
+    caption_ = caption;
+    plainTwin->setText(Literal(caption));
+    plainTwin->show();
+}
+
+void SkinnedButton::HideSkinned()
+{
+    Paint(*this, QString(), true, false);
+}
+
+void SkinnedButton::SetEnabled(bool enabled)
+{
+    Enable(*this, enabled);
+    plainTwin->setEnabled(enabled);
+}
+
+void SkinnedButton::MoveBy(int dx, int dy)
+{
+    for (QWidget* part : {static_cast<QWidget*>(picture), static_cast<QWidget*>(face),
+                          static_cast<QWidget*>(caption), static_cast<QWidget*>(shadow),
+                          static_cast<QWidget*>(plainTwin)})
+        part->move(part->x() + dx, part->y() + dy);
+}
 
 int CaptionTop(int faceTop, int faceHeight, int captionHeight)
 {
@@ -104,11 +169,7 @@ int CaptionTop(int faceTop, int faceHeight, int captionHeight)
 
 QPixmap ButtonFaceCell(int cell)
 {
-    QWidget* tray = Globals().TrayForm;
-    if (!tray)
-        return {};
-    auto* strip = tray->findChild<PictureClip*>(QStringLiteral("ButtonImages"));
-    return strip ? strip->GraphicCell(cell) : QPixmap();
+    return Pictures().ButtonImages.GraphicCell(cell);
 }
 
 SkinnedButtonParts CreateSkinnedButton(QWidget& window, const QString& baseName,
@@ -162,11 +223,7 @@ void ButtonDown(QWidget& window, const QString& baseName, const QString& caption
 
 void EnableSkinButton(QWidget& window, const QString& baseName, bool enabled)
 {
-    const SkinnedButtonParts parts = FindSkinnedButton(window, baseName);
-    if (parts.caption)
-        SetTextColour(*parts.caption, enabled ? CaptionColour : DisabledCaptionColour);
-    if (parts.face)
-        parts.face->setEnabled(enabled);
+    Enable(FindSkinnedButton(window, baseName), enabled);
 }
 
 } // namespace Support

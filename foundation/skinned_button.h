@@ -4,8 +4,8 @@
 // XFace laid over it, the black caption XLabel_1, its light grey copy
 // XLabel_2 one pixel right of and below it, and the plain push button twin
 // used in the plain layout (XS; the message box's OK twin is "OKButtonS").
-// The face pictures are cells 0 (up) and 1 (pressed) of the tray window's
-// "ButtonImages" picture clip, shared by every skinned button.
+// The face pictures are cells 0 (up) and 1 (pressed) of the picture stores'
+// ButtonImages, shared by every skinned button.
 
 #include <QRect>
 #include <QString>
@@ -44,6 +44,37 @@ struct SkinnedButtonParts {
     QPushButton* plainTwin = nullptr;
 };
 
+// One skinned button that owns its five parts (made on its window, under the
+// names the skin and the routines below look up) and paints itself: pressed
+// while the left button is held on its face, released again when it lets
+// go. Clicked comes from the face and from the plain twin alike. The window
+// owns it like its parts, unless it is a member of the window.
+class SkinnedButton : public QObject, public SkinnedButtonParts {
+    Q_OBJECT
+public:
+    SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry,
+                  const QString& plainTwinName = {});
+
+    const QString& Caption() const { return caption_; }
+    // Skinned: the face released with the caption; plain: the twin with the
+    // caption (an "&" shows as itself), shown.
+    void ShowSkinned(const QString& caption);
+    void ShowPlain(const QString& caption);
+    // Hides the four skinned parts; the twin stays as it is.
+    void HideSkinned();
+    // Grey caption, a face that takes no clicks and a disabled twin, or the
+    // other way round.
+    void SetEnabled(bool enabled);
+    // Moves every part, the twin included.
+    void MoveBy(int dx, int dy);
+
+signals:
+    void Clicked();
+
+private:
+    QString caption_;
+};
+
 // Makes the five controls of a button at `geometry` (window pixels), all
 // hidden until painted or shown. The twin is named plainTwinName, or the
 // base name followed by "S".
@@ -73,8 +104,8 @@ inline constexpr QRgb DisabledCaptionColour = 0x808080;
 // The caption's top: centred on the face, rounded down.
 int CaptionTop(int faceTop, int faceHeight, int captionHeight);
 
-// The face picture of a cell of the tray's "ButtonImages" strip; null when
-// there is no tray window or no strip yet.
+// The face picture of a cell of the stores' ButtonImages strip; null while
+// no skin has filled it.
 QPixmap ButtonFaceCell(int cell);
 
 } // namespace Support

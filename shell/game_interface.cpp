@@ -1,5 +1,6 @@
 #include "shell/game_interface.h"
 
+#include "foundation/cursor_guard.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/options_about_entry.h"
@@ -77,19 +78,6 @@ const char* ToolbarTips[4] = {
     "NEW EMAIL GAME - Start a new email game",
     "NEW COMPUTER GAME - Start a new game against the computer",
     "NEW SETUP GAME - Configure the board layout before starting a new game",
-};
-
-Database::DataFolder ProgramDataFolder()
-{
-    return Database::DataFolder(QFile::encodeName(Globals().DataPath).toStdString());
-}
-
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 PressLabel* MenuLabel(QWidget* parent, const QString& name, const QString& caption)
@@ -282,7 +270,7 @@ bool GameInterface::Form_Load()
     Refill();
     if (services_.UpdateTrayState)
         services_.UpdateTrayState();
-    Globals().GameListShown = true;
+    loaded_ = true;
     SetToolTips();
     return true;
 }
@@ -443,7 +431,6 @@ void GameInterface::Toolbar1_Face(int index, bool pressed)
 
 void GameInterface::Toolbar1_Click(int index)
 {
-    ProgramState& state = Globals();
     NewGameKind& kind = NextNewGame();
     switch (index) {
     case ToolbarPlay:
@@ -462,7 +449,6 @@ void GameInterface::Toolbar1_Click(int index)
     default:
         return;
     }
-    state.ReturnToGameList = true;
     if (services_.StartNewGame)
         services_.StartNewGame(*this);
 }
@@ -476,12 +462,10 @@ void GameInterface::PlayCurrentGame()
     const bool timerWasOn = CheckTimerEnabled();
     SetCheckTimer(false);
     state.ModalBusy = true;
-    state.ReturnToGameList = true;
     try {
-        WaitCursor wait;
-        state.CurrentGameID = *gameId;
+        CursorGuard wait;
         hide();
-        services_.Board->OpenBoard();
+        services_.Board->OpenBoard(*gameId, true);
     } catch (const WindowOpenError& error) {
         // No board: polling comes back and the list stays as it was.
         show();
@@ -519,7 +503,7 @@ void GameInterface::GetGames(bool readLocal)
 {
     SetCheckTimer(false);
     {
-        std::optional<WaitCursor> wait;
+        std::optional<CursorGuard> wait;
         if (!readLocal) {
             wait.emplace();
             ShowStatus(true, QStringLiteral("Logging on..."));
@@ -633,7 +617,7 @@ void GameInterface::Form_Unload()
     ProgramState& state = Globals();
     if (state.Quitting)
         return;
-    state.GameListShown = false;
+    loaded_ = false;
     state.Mail.NewMovesArrived = false;
     const bool trayStartup = ProgramSettings().SystrayStartup;
     if (trayStartup && services_.UpdateTrayState)

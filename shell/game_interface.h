@@ -118,6 +118,9 @@ public:
     void GameList_RightClick(int row, const QPoint& globalPos);
     void GameList_HeaderClick(int column, Qt::MouseButton button);
 
+    // The window has loaded and not yet unloaded: the game list is shown.
+    bool Loaded() const { return loaded_; }
+
 signals:
     // A menu popped up (for tests, which never wait on one).
     void MenuShown(QMenu* menu);
@@ -146,6 +149,7 @@ private:
     GameListServices services_;
     bool simpleUI_ = false;
     bool unloaded_ = false;
+    bool loaded_ = false;
 };
 
 // Whether a move can be sent: on-line, or moves travel as files.

@@ -151,7 +151,6 @@ void GameMenuClick(Support::GameInterface& list, int index)
     case 4: list.DeleteGame(); return;
     default: return;
     }
-    Support::Globals().ReturnToGameList = true;
     if (list.Services().StartNewGame)
         list.Services().StartNewGame(list);
 }

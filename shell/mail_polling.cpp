@@ -2,24 +2,11 @@
 // and the tray icon's mouse messages.
 #include "shell/system_tray.h"
 
+#include "foundation/cursor_guard.h"
 #include "foundation/program_state.h"
 #include "shell/tray_state.h"
 
-#include <QGuiApplication>
-
 namespace SysTraySupport {
-
-namespace {
-
-class Hourglass {
-public:
-    Hourglass() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QGuiApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
-
-} // namespace
 
 void SystemTray::CheckTimer_Timer()
 {
@@ -44,7 +31,7 @@ void SystemTray::CheckTimer_Timer()
         return;
 
     if (state.Mail.StandAloneMode || !state.Mail.MailOffline) {
-        if (state.GameListShown)
+        if (services_.GameList->GameListShown())
             services_.GameList->FillGameList(services_.GameList->SelectedGameId());
         UpdateTrayState(TrayModify);
         NotifyNewMoves();
@@ -60,13 +47,13 @@ void SystemTray::mnuPopupRetrieve_Click()
     Support::SetCheckTimer(false);
     state.ModalBusy = true;
     {
-        Hourglass hourglass;
+        Support::CursorGuard hourglass;
         // A sign-on mark left by an interrupted sign-on must not block this one.
         services_.Mail->SetLogonStatus(false);
         services_.Mail->ConnectAndRetrieve(false, true, true);
         if (unloaded_)
             return;
-        if (state.GameListShown)
+        if (services_.GameList->GameListShown())
             services_.GameList->FillGameList(std::nullopt);
         UpdateTrayState(TrayModify);
     }

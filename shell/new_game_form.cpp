@@ -1,5 +1,7 @@
 #include "shell/new_game_form.h"
 
+#include "foundation/cursor_guard.h"
+
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
@@ -388,7 +390,6 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport:
     PausedPolling polling;
     SetCheckTimer(false);
     state.ModalBusy = true;
-    state.CurrentGameID = -1;
     const NewGameKind kind = NextNewGame();
     OpenDialog() = std::make_unique<NewGameInfo>(kind.ComputerGame, state.Mail.MailOffline, addressBook);
     NewGameInfo& dialog = *OpenDialog();
@@ -400,13 +401,13 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport:
         return;
     }
     try {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        // A failure is reported after the normal pointer is back.
+        CursorGuard hourglass;
         if (owner)
             owner->hide();
-        board.OpenBoard();
-        QGuiApplication::restoreOverrideCursor();
+        // Started from the game list, the board goes back to it.
+        board.OpenBoard(-1, owner != nullptr);
     } catch (const WindowOpenError& error) {
-        QGuiApplication::restoreOverrideCursor();
         // No board: the dialog goes, the list comes back, polling resumes.
         OpenDialog().reset();
         if (owner)

@@ -2,13 +2,12 @@
 // and what its answers lead to.
 #include "shell/system_tray.h"
 
+#include "foundation/cursor_guard.h"
 #include "foundation/message_box.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/pending_moves.h"
-
-#include <QGuiApplication>
 
 namespace SysTraySupport {
 
@@ -35,19 +34,13 @@ Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId)
     Support::ProgramState& state = Support::Globals();
     if (!services.Board->LoadChessSet())
         return Next::Stop;
-    state.ReturnToGameList = false;
     Support::SetCheckTimer(false);
     state.ModalBusy = true;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    state.CurrentGameID = gameId;
-    try {
-        services.Board->OpenBoard();
-    } catch (...) {
-        // The failure is reported with the normal pointer.
-        QGuiApplication::restoreOverrideCursor();
-        throw;
+    {
+        // A failure is reported after the normal pointer is back.
+        Support::CursorGuard hourglass;
+        services.Board->OpenBoard(gameId, false);
     }
-    QGuiApplication::restoreOverrideCursor();
     state.Mail.PendingMoveList = RemovePendingId(state.Mail.PendingMoveList, gameId);
     return Next::Stop;
 }
@@ -59,7 +52,7 @@ void SystemTray::NotifyNewMoves()
     Support::ProgramState& state = Support::Globals();
     const Support::Settings& settings = Support::ProgramSettings();
     // A mail operation under way owns the pending moves; it notifies itself.
-    if (services_.Mail->Busy() || !state.Mail.NewMovesArrived || state.GameListShown)
+    if (services_.Mail->Busy() || !state.Mail.NewMovesArrived || services_.GameList->GameListShown())
         return;
 
     const int method = settings.NotificationMethod;

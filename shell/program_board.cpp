@@ -1,17 +1,13 @@
 #include "shell/program_board.h"
 
-#include "foundation/picture_clip.h"
+#include "foundation/chess_set.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
-#include "shell/chess_set.h"
-#include "shell/image_list.h"
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
-#include "shell/picture_stores.h"
 #include "shell/system_tray.h"
-
-#include <QFile>
 
 namespace SysTraySupport {
 
@@ -21,13 +17,14 @@ const QString BoardWindowName = QStringLiteral("Board");
 const QString GameListWindowName = QStringLiteral("GameInterface");
 
 // What the board reads of the program's state when it opens a game.
-BoardSupport::BoardOptions CurrentBoardOptions()
+BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList)
 {
     const Support::ProgramState& state = Support::Globals();
     const Support::Settings& settings = Support::ProgramSettings();
     BoardSupport::BoardOptions options;
-    options.request.gameId = state.CurrentGameID;
-    if (state.CurrentGameID == -1) {
+    options.returnToGameList = returnToGameList;
+    options.request.gameId = gameId;
+    if (gameId == -1) {
         // A new game: of the kind its starter chose, against the opponent
         // the new-game dialog holds.
         options.request.newGameVsComputer = Support::NextNewGame().ComputerGame;
@@ -42,25 +39,16 @@ BoardSupport::BoardOptions CurrentBoardOptions()
     return options;
 }
 
-Database::DataFolder ProgramDataFolder()
-{
-    return Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString());
-}
-
 } // namespace
 
 QPixmap TrayPictures::ChessSetCell(int cell)
 {
-    QWidget* tray = Support::Globals().TrayForm;
-    const Support::PictureClip* set = tray ? FindChessSet(*tray) : nullptr;
-    return set ? set->GraphicCell(cell) : QPixmap();
+    return Support::Pictures().ChessSet.GraphicCell(cell);
 }
 
 QPixmap TrayPictures::DragIcon(int image)
 {
-    QWidget* tray = Support::Globals().TrayForm;
-    const ImageList* icons = tray ? FindIconSet(*tray) : nullptr;
-    return icons ? icons->ListImages(image) : QPixmap();
+    return Support::Pictures().IconSet.ListImages(image);
 }
 
 ProgramBoard::ProgramBoard(GameListPort& gameList, TrayMenuPort& menu) : gameList_(gameList), menu_(menu) {}
@@ -73,16 +61,16 @@ ProgramBoard::~ProgramBoard()
 bool ProgramBoard::LoadChessSet()
 {
     const Support::Settings& settings = Support::ProgramSettings();
-    return SysTraySupport::LoadChessSet(settings.ChessSet, settings.ChessBoard);
+    return Support::LoadChessSet(settings.ChessSet, settings.ChessBoard);
 }
 
-void ProgramBoard::OpenBoard()
+void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
 {
     delete window_.data();
-    auto* board = new BoardSupport::Board(*this, ProgramDataFolder());
+    auto* board = new BoardSupport::Board(*this, Support::ProgramDataFolder());
     board->setAttribute(Qt::WA_DeleteOnClose, true);
     window_ = board;
-    if (!board->Form_Load(CurrentBoardOptions())) {
+    if (!board->Form_Load(CurrentBoardOptions(gameId, returnToGameList))) {
         // A board that could not open closes at once, as its close would.
         board->close();
         return;

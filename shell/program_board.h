@@ -1,6 +1,6 @@
 #pragma once
 // The board behind the tray's board port: it loads the chess set, opens
-// the one board window on CurrentGameID, and gives the board what it needs
+// the one board window on the game it is given, and gives the board what it needs
 // of the program (the pictures, the game list, the tray state).
 
 #include "board/board_host.h"
@@ -11,7 +11,7 @@
 
 namespace SysTraySupport {
 
-// The chess set's pictures from the tray window's picture stores.
+// The chess set's pictures from the program's picture stores.
 class TrayPictures : public BoardSupport::BoardPictures {
 public:
     QPixmap ChessSetCell(int cell) override;
@@ -25,7 +25,7 @@ public:
 
     // ---- for the tray ----
     bool LoadChessSet() override;
-    void OpenBoard() override;
+    void OpenBoard(int gameId, bool returnToGameList) override;
 
     // ---- for the board ----
     BoardSupport::BoardPictures& Pictures() override { return pictures_; }

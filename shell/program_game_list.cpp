@@ -40,6 +40,11 @@ void ProgramGameList::ShowGameList()
     window_->repaint();
 }
 
+bool ProgramGameList::GameListShown() const
+{
+    return window_ && window_->Loaded();
+}
+
 void ProgramGameList::Unload()
 {
     if (window_)

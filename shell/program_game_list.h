@@ -20,6 +20,7 @@ public:
     void SetServices(Support::GameListServices services) { services_ = std::move(services); }
 
     void ShowGameList() override;
+    bool GameListShown() const override;
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;

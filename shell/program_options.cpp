@@ -1,12 +1,11 @@
 #include "shell/program_options.h"
 
-#include "shell/chess_set.h"
-#include "shell/image_list.h"
-#include "shell/picture_stores.h"
 #include "shell/program_board.h"
 #include "shell/system_tray.h"
 #include "shell/tray_state.h"
 
+#include "foundation/chess_set.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -37,10 +36,9 @@ QList<QWidget*> SkinnedWindows()
 QList<QPixmap> ProgramOptions::TrayIconImages()
 {
     QList<QPixmap> images;
-    QWidget* tray = Support::Globals().TrayForm;
-    if (ImageList* sets = tray ? FindTrayIconSets(*tray) : nullptr)
-        for (int i = 1; i <= sets->Count(); ++i)
-            images << sets->ListImages(i);
+    const Support::ImageList& sets = Support::Pictures().TrayIconSets;
+    for (int i = 1; i <= sets.Count(); ++i)
+        images << sets.ListImages(i);
     return images;
 }
 
@@ -57,7 +55,7 @@ void ProgramOptions::ChessSetChanged()
     if (!board)
         return;
     const Support::Settings& settings = Support::ProgramSettings();
-    if (LoadChessSet(settings.ChessSet, settings.ChessBoard))
+    if (Support::LoadChessSet(settings.ChessSet, settings.ChessBoard))
         board->DisplayBoardState();
     else
         board->close();

@@ -12,7 +12,6 @@
 #include "foundation/sound_cues.h"
 #include "foundation/startup_checks.h"
 #include "platform/mail_address_book.h"
-#include "shell/chess_set.h"
 #include "shell/new_game_form.h"
 #include "shell/notify_form.h"
 #include "shell/status_window.h"
@@ -21,7 +20,6 @@
 #include "store/database.h"
 
 #include <QApplication>
-#include <QFile>
 
 namespace SysTraySupport {
 
@@ -92,8 +90,7 @@ int ProgramNotification::ShowNotification()
 
 void ProgramShutdown::BackupDatabase()
 {
-    Database::BackupDatabase(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()),
-                             false);
+    Database::BackupDatabase(Support::ProgramDataFolder(), false);
 }
 
 void ProgramShutdown::CloseHelp(QWidget& tray)
@@ -128,6 +125,7 @@ ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::o
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
     Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
                                          [this] { Menu.PopulateTrayGameMenu(); });
+    Menu.AttachGameList(&GameList);
 }
 
 TrayServices ProgramServices::Services()
@@ -139,8 +137,9 @@ void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
     Menu.AttachBoard(&Board);
+    Menu.AttachGameList(&GameList);
     Menu.StartNewGame = [this] {
-        MailSupport::GameAddressBook book(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()));
+        MailSupport::GameAddressBook book(Support::ProgramDataFolder());
         Support::StartNewGame(nullptr, Board, &book);
     };
     Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
@@ -151,7 +150,7 @@ void ProgramServices::Attach(SystemTray& tray)
     list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
     list.EndProgram = [] { Support::ExitProgram(); };
     list.StartNewGame = [this](QWidget& owner) {
-        MailSupport::GameAddressBook book(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()));
+        MailSupport::GameAddressBook book(Support::ProgramDataFolder());
         Support::StartNewGame(&owner, Board, &book);
     };
     list.PrintGameDiagrams = [](int gameId, QWidget& owner) { PrintSupport::PrintGameDiagrams(gameId, &owner); };

@@ -1,9 +1,9 @@
 #include "shell/system_tray.h"
 
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
-#include "shell/picture_stores.h"
 #include "shell/tray_state.h"
 
 #include <QDir>
@@ -11,8 +11,6 @@
 namespace SysTraySupport {
 
 namespace {
-
-SystemTray* runningTray = nullptr;
 
 const QString InitialisationError = QStringLiteral("Initialisation error");
 const QString SecondCopyText = QStringLiteral(
@@ -28,8 +26,7 @@ SystemTray::SystemTray(TrayServices services) : services_(services)
 {
     setObjectName(TrayWindowName);
     setWindowTitle(QStringLiteral("Marrowdale"));
-    AddPictureStores(*this);
-    LoadTrayIconSets(*this);
+    Support::LoadTrayIconSets(Support::Pictures());
     CheckTimer.setObjectName(QStringLiteral("CheckTimer"));
     CheckTimer.setInterval(20000);
     connect(&CheckTimer, &QTimer::timeout, this, &SystemTray::CheckTimer_Timer);
@@ -39,14 +36,14 @@ SystemTray::SystemTray(TrayServices services) : services_(services)
 
 SystemTray::~SystemTray()
 {
-    if (!unloaded_ && runningTray == this)
+    if (!unloaded_ && Running() == this)
         Support::ForgetWindow(TrayWindowName);
     ReleaseGlobals();
 }
 
 SystemTray* SystemTray::Running()
 {
-    return runningTray;
+    return qobject_cast<SystemTray*>(Support::Globals().TrayForm);
 }
 
 void SystemTray::SwitchCheckTimer(bool enabled)
@@ -79,7 +76,6 @@ bool SystemTray::RunLoad()
     Support::Settings& settings = Support::ProgramSettings();
 
     state.TrayForm = this;
-    runningTray = this;
     state.CheckTimerSwitched = [this](bool enabled) { SwitchCheckTimer(enabled); };
     // A fatal failure elsewhere (a skin that cannot be loaded) ends the run
     // without saving the settings.
@@ -200,8 +196,6 @@ void SystemTray::ReleaseGlobals()
         state.CheckTimerSwitched = nullptr;
         state.EndProgram = nullptr;
     }
-    if (runningTray == this)
-        runningTray = nullptr;
 }
 
 InstanceLock::InstanceLock(const QString& dataPath)

@@ -2,10 +2,9 @@
 // the program runs without a tray icon.
 #include "shell/system_tray.h"
 
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
-#include "shell/image_list.h"
-#include "shell/picture_stores.h"
 #include "shell/tray_state.h"
 
 namespace SysTraySupport {
@@ -21,9 +20,7 @@ void SystemTray::UpdateTrayState(int action)
 void SystemTray::SetTrayIcon(int action, int state, const QString& tip)
 {
     const Support::Settings& settings = Support::ProgramSettings();
-    QIcon icon;
-    if (ImageList* sets = FindTrayIconSets(*this))
-        icon = QIcon(sets->ListImages(TrayIconImage(settings.SysTrayIcons, state)));
+    const QIcon icon(Support::Pictures().TrayIconSets.ListImages(TrayIconImage(settings.SysTrayIcons, state)));
 
     if (!settings.SystrayStartup) {
         if (action != TrayDelete)

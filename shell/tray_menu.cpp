@@ -1,5 +1,6 @@
 #include "shell/tray_menu.h"
 
+#include "foundation/cursor_guard.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/options_about_entry.h"
@@ -10,7 +11,6 @@
 #include "store/database.h"
 
 #include <QFile>
-#include <QGuiApplication>
 
 namespace SysTraySupport {
 
@@ -109,9 +109,10 @@ void TrayMenu::PopulateTrayGameMenu()
 void TrayMenu::FollowGameList()
 {
     const Support::ProgramState& state = Support::Globals();
-    mnuPopupOpen->setEnabled(!state.GameListShown);
-    mnuPopupNewGame->setEnabled(!state.GameListShown && (!state.Mail.MailOffline || state.Mail.StandAloneMode));
-    mnuPopupGameList->setVisible(!state.GameListShown);
+    const bool listShown = GameListShown();
+    mnuPopupOpen->setEnabled(!listShown);
+    mnuPopupNewGame->setEnabled(!listShown && (!state.Mail.MailOffline || state.Mail.StandAloneMode));
+    mnuPopupGameList->setVisible(!listShown);
 }
 
 void TrayMenu::PopupMenu(const QPoint& at)
@@ -122,12 +123,11 @@ void TrayMenu::PopupMenu(const QPoint& at)
 
 bool TrayMenu::OpenItemEnabled()
 {
-    return !Support::Globals().GameListShown;
+    return !GameListShown();
 }
 
 void TrayMenu::mnuPopupNewGame_Click()
 {
-    Support::Globals().ReturnToGameList = false;
     // Always an e-mail game: the kind a toolbar or an opened game left
     // behind is not this command's.
     Support::NextNewGame() = {};
@@ -142,14 +142,11 @@ void TrayMenu::mnuPopupGameListItem_Click(int gameId)
     Support::ProgramState& state = Support::Globals();
     Support::SetCheckTimer(false);
     state.ModalBusy = true;
-    state.ReturnToGameList = false;
-    state.CurrentGameID = gameId;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        board_->OpenBoard();
-        QGuiApplication::restoreOverrideCursor();
+        // A failure is reported after the normal pointer is back.
+        Support::CursorGuard hourglass;
+        board_->OpenBoard(gameId, false);
     } catch (const Support::WindowOpenError& error) {
-        QGuiApplication::restoreOverrideCursor();
         // No board: polling comes back at once.
         Support::SetCheckTimer(true);
         state.ModalBusy = false;

@@ -21,6 +21,8 @@ public:
     void AttachTray(SystemTray* tray) { tray_ = tray; }
     // The board the games submenu opens.
     void AttachBoard(BoardPort* board) { board_ = board; }
+    // The game list whose being open the items follow.
+    void AttachGameList(const GameListPort* gameList) { gameList_ = gameList; }
     // The new-game dialog, with no owner window.
     std::function<void()> StartNewGame;
 
@@ -53,6 +55,9 @@ public:
 private:
     SystemTray* tray_ = nullptr;
     BoardPort* board_ = nullptr;
+    const GameListPort* gameList_ = nullptr;
+
+    bool GameListShown() const { return gameList_ && gameList_->GameListShown(); }
 };
 
 } // namespace SysTraySupport

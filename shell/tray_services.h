@@ -53,6 +53,8 @@ public:
     virtual ~GameListPort() = default;
     // Opens the game list (modeless) or brings it up.
     virtual void ShowGameList() = 0;
+    // Whether the game list window is loaded.
+    virtual bool GameListShown() const = 0;
     // Refills the open list, keeping the given game selected.
     virtual void FillGameList(std::optional<int> selectGameId) = 0;
     // The game of the list's selected row, when a game row is selected.
@@ -93,10 +95,11 @@ public:
 class BoardPort {
 public:
     virtual ~BoardPort() = default;
-    // The chosen chess set into the tray's picture stores; False: no board.
+    // The chosen chess set into the picture stores; False: no board.
     virtual bool LoadChessSet() = 0;
-    // Opens the board on CurrentGameID, modeless, and brings it to the top.
-    virtual void OpenBoard() = 0;
+    // Opens the board on the game (-1: a new game), modeless, and brings it
+    // to the top; with returnToGameList the game list opens when it closes.
+    virtual void OpenBoard(int gameId, bool returnToGameList) = 0;
 };
 
 class SplashPort {

@@ -4,7 +4,6 @@
 #include "store/database.h"
 #include "store/field_list.h"
 
-#include <QFile>
 
 namespace SysTraySupport {
 
@@ -32,7 +31,7 @@ QString GameListStateCaption(const QString& tip)
 
 bool NewArrivalsExist()
 {
-    const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
+    const Database::DataFolder folder = Support::ProgramDataFolder();
     std::vector<GameRecord> games;
     return Database::SelectGames(folder, games, "Game_status;1", "") && !games.empty();
 }

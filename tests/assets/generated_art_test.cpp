@@ -3,7 +3,7 @@
 
 #include "foundation/skin_table.h"
 #include "foundation/window_outlines.h"
-#include "shell/chess_set.h"
+#include "foundation/chess_set.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -75,7 +75,7 @@ TEST(GeneratedChessSets, EverySetHoldsItsIconsAndBoardsAtBothScales)
             const QString folder = Share + QStringLiteral("/Graphics/") + set.name
                                    + (scale == 1 ? QStringLiteral("/") : QStringLiteral("/2x/"));
             EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name), set.boards);
-            for (const QString& icon : SysTraySupport::PieceIconFiles) {
+            for (const QString& icon : Support::PieceIconFiles) {
                 const QImage picture(folder + icon);
                 EXPECT_EQ(picture.size(), QSize(48, 48) * scale) << icon.toStdString();
             }

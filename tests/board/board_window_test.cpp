@@ -33,17 +33,18 @@ protected:
     BoardWindowTest()
     {
         data.CopyFixture();
-        Support::Globals().ReturnToGameList = true;
         Support::Globals().Mail.PendingMoveList.clear();
         Support::Globals().Quitting = false;
     }
 
-    std::unique_ptr<Board> Open(int gameId, bool simpleUI, const TempDataFolder* folder = nullptr)
+    std::unique_ptr<Board> Open(int gameId, bool simpleUI, const TempDataFolder* folder = nullptr,
+                                bool returnToGameList = true)
     {
         auto board = std::make_unique<Board>(host, (folder ? *folder : data).Folder());
         BoardOptions options;
         options.request.gameId = gameId;
         options.simpleUI = simpleUI;
+        options.returnToGameList = returnToGameList;
         loaded = board->Form_Load(options);
         return board;
     }
@@ -124,9 +125,8 @@ TEST_F(BoardWindowTest, ClosingReturnsToTheGameListAndResumesMailPolling)
     EXPECT_EQ(host.calls, (std::vector<QString>{"ReturnToGameList 1", "UpdateTrayState 1"}));
 
     host.calls.clear();
-    Support::Globals().ReturnToGameList = false;
     Support::Globals().Mail.PendingMoveList = "2;";
-    const std::unique_ptr<Board> again = Open(1, false);
+    const std::unique_ptr<Board> again = Open(1, false, nullptr, false);
     again->show();
     again->close();
     EXPECT_EQ(host.calls, (std::vector<QString>{"UpdateTrayState 1", "NotifyNewMoves"}));

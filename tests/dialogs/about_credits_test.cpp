@@ -66,14 +66,14 @@ TEST_F(DialogTest, AboutBoxClosesThreeWaysInBothLayoutsAndGivesTheMailBack)
                 busyWhileOpen = Support::Globals().ModalBusy && !Support::CheckTimerEnabled();
                 version = box.VerNo->text();
                 EXPECT_EQ(box.OKButtonS->isVisibleTo(&box), simple);
-                EXPECT_EQ(box.OkButton.face->isVisibleTo(&box), !simple);
+                EXPECT_EQ(box.OkButton->face->isVisibleTo(&box), !simple);
                 switch (way) {
                 case Way::Ok:
                     if (simple) {
                         box.OKButtonS->click();
                     } else {
-                        QTest::mousePress(box.OkButton.face, Qt::LeftButton);
-                        QTest::mouseRelease(box.OkButton.face, Qt::LeftButton);
+                        QTest::mousePress(box.OkButton->face, Qt::LeftButton);
+                        QTest::mouseRelease(box.OkButton->face, Qt::LeftButton);
                     }
                     break;
                 case Way::Enter: QTest::keyClick(box.picIcon, Qt::Key_Return); break;
@@ -119,14 +119,14 @@ TEST_F(DialogTest, RightButtonLeavesTheSkinnedOkButtonAsItWas)
     AboutBox box;
     ASSERT_TRUE(box.Form_Load(false));
     box.show();
-    const qint64 released = box.OkButton.picture->pixmap().cacheKey();
-    QTest::mousePress(box.OkButton.face, Qt::RightButton);
-    EXPECT_EQ(box.OkButton.picture->pixmap().cacheKey(), released);
-    QTest::mouseRelease(box.OkButton.face, Qt::RightButton);
-    EXPECT_EQ(box.OkButton.picture->pixmap().cacheKey(), released);
+    const qint64 released = box.OkButton->picture->pixmap().cacheKey();
+    QTest::mousePress(box.OkButton->face, Qt::RightButton);
+    EXPECT_EQ(box.OkButton->picture->pixmap().cacheKey(), released);
+    QTest::mouseRelease(box.OkButton->face, Qt::RightButton);
+    EXPECT_EQ(box.OkButton->picture->pixmap().cacheKey(), released);
     EXPECT_TRUE(box.isVisible());
-    QTest::mousePress(box.OkButton.face, Qt::LeftButton);
-    EXPECT_NE(box.OkButton.picture->pixmap().cacheKey(), released);
+    QTest::mousePress(box.OkButton->face, Qt::LeftButton);
+    EXPECT_NE(box.OkButton->picture->pixmap().cacheKey(), released);
 }
 
 TEST_F(DialogTest, DroppingTheIconOnThePictureOpensTheCreditsOverTheBox)
@@ -165,8 +165,8 @@ TEST_F(DialogTest, PlainAboutBoxLayout)
     AboutBox box;
     ASSERT_TRUE(box.Form_Load(true));
     EXPECT_EQ(box.height(), 4550 / 15);
-    EXPECT_FALSE(box.OkButton.picture->isVisibleTo(&box));
-    EXPECT_FALSE(box.OkButton.caption->isVisibleTo(&box));
+    EXPECT_FALSE(box.OkButton->picture->isVisibleTo(&box));
+    EXPECT_FALSE(box.OkButton->caption->isVisibleTo(&box));
     EXPECT_TRUE(box.OKButtonS->isVisibleTo(&box));
     EXPECT_EQ(box.OKButtonS->text(), QStringLiteral("&OK"));
     for (int n = 1; n <= 6; ++n)

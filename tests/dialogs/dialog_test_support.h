@@ -1,9 +1,9 @@
 #pragma once
 // What the dialog tests share: a program folder with the generated artwork,
-// a hidden tray window holding the skinned buttons' pictures, and a modal
+// a hidden tray window skinned into the picture stores, and a modal
 // host that answers each window with a script.
 
-#include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/skin.h"
 #include "tests/foundation/widget_test_support.h"
@@ -27,11 +27,14 @@ protected:
     void SetUp() override
     {
         tray.setObjectName(QStringLiteral("SystemTray"));
-        new Support::PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
         ASSERT_TRUE(Support::ApplySkin(tray));
         Support::Globals().TrayForm = &tray;
     }
-    void TearDown() override { Support::Globals().TrayForm = nullptr; }
+    void TearDown() override
+    {
+        Support::Globals().TrayForm = nullptr;
+        Support::Pictures() = Support::PictureStores{};
+    }
 
     // The help pages into the program folder, for the tests that open help.
     void CopyHelpPages()

@@ -1,7 +1,7 @@
 #include "foundation/message_box.h"
 #include "foundation/msg_form.h"
 #include "foundation/notification_timeout.h"
-#include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -27,17 +27,14 @@ protected:
     void SetUp() override
     {
         tray.setObjectName(QStringLiteral("SystemTray"));
-        new PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
         ASSERT_TRUE(ApplySkin(tray));
-        Globals().TrayForm = &tray;
         Globals().ModalBusy = false;
         Globals().CheckTimerEnabled = false;
     }
     void TearDown() override
     {
-        Globals().TrayForm = nullptr;
-        Globals().PlaySoundCue = nullptr;
-        Globals().CheckTimerSwitched = nullptr;
+        Pictures() = PictureStores{};
+        ResetGlobals();
     }
 
     // Runs one box whose script sees the shown window.

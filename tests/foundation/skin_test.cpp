@@ -1,5 +1,6 @@
 #include "foundation/msg_form.h"
 #include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -109,10 +110,11 @@ TEST_F(SkinTest, AppliesBackgroundColoursAndButtonStrips)
 
     QWidget tray;
     tray.setObjectName(QStringLiteral("SystemTray"));
-    auto* buttons = new PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
     ASSERT_TRUE(ApplySkin(tray));
-    EXPECT_EQ(buttons->Picture().size(), QSize(180, 26));
-    EXPECT_EQ(buttons->GraphicCell(1).size(), QSize(90, 26));
+    const PictureGrid& buttons = Pictures().ButtonImages;
+    EXPECT_EQ(buttons.Picture().size(), QSize(180, 26));
+    EXPECT_EQ(buttons.GraphicCell(1).size(), QSize(90, 26));
+    Pictures() = PictureStores{};
     EXPECT_TRUE(Globals().SkinRefreshPending);
 }
 

@@ -1,4 +1,4 @@
-#include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/skinned_button.h"
 #include "widget_test_support.h"
@@ -23,8 +23,7 @@ class SkinnedButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // The tray's face strip: a red released cell and a blue pressed one.
-        tray.setObjectName(QStringLiteral("SystemTray"));
+        // The shared face strip: a red released cell and a blue pressed one.
         QPixmap strip(180, 26);
         strip.fill(Qt::red);
         {
@@ -34,19 +33,17 @@ protected:
                     image.setPixelColor(x, y, Qt::blue);
             strip = QPixmap::fromImage(image);
         }
-        (new PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2))->SetPicture(strip);
-        Globals().TrayForm = &tray;
+        Pictures().ButtonImages.SetPicture(strip);
         window.resize(400, 200);
         parts = CreateSkinnedButton(window, QStringLiteral("OkButton"), QRect(66, 33, 90, 25),
                                     QStringLiteral("OKButtonS"));
         parts.caption->resize(parts.caption->width(), 13);
     }
-    void TearDown() override { Globals().TrayForm = nullptr; }
+    void TearDown() override { Pictures() = PictureStores{}; }
 
     QColor FaceColour() const { return parts.picture->pixmap().toImage().pixelColor(5, 5); }
 
     TestSupport::QtApp app;
-    QWidget tray;
     QWidget window;
     SkinnedButtonParts parts;
 };

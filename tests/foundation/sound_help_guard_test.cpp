@@ -99,16 +99,14 @@ TEST(GlobalSetup, EveryStartBeginsFromTheSameValues)
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     ProgramState& state = Globals();
     state.ModalBusy = state.StartupDone = state.Quitting = state.SimpleUIForced = true;
-    state.GameListShown = state.Mail.NewMovesArrived = state.Checkmated = true;
-    state.Mail.MailOffline = state.ReturnToGameList = false;
-    state.CurrentGameID = 7;
+    state.Mail.NewMovesArrived = true;
+    state.Mail.MailOffline = false;
 
     SetupGlobalVariables(QString());
 
     EXPECT_FALSE(state.ModalBusy || state.StartupDone || state.Quitting || state.SimpleUIForced);
-    EXPECT_FALSE(state.GameListShown || state.Mail.NewMovesArrived || state.Checkmated);
-    EXPECT_TRUE(state.Mail.MailOffline && state.ReturnToGameList);
-    EXPECT_EQ(state.CurrentGameID, -1);
+    EXPECT_FALSE(state.Mail.NewMovesArrived);
+    EXPECT_TRUE(state.Mail.MailOffline);
     EXPECT_EQ(state.DatabaseFileName, QStringLiteral("Mdgdb.dat"));
     EXPECT_EQ(state.DataPath, data.path() + QStringLiteral("/Tallowmere/Marrowdale/Data/"));
     EXPECT_TRUE(QFileInfo(state.DataPath).isDir());

@@ -7,7 +7,7 @@
 #include "widget_test_support.h"
 
 #include "foundation/msg_form.h"
-#include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -46,10 +46,8 @@ protected:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         tray.setObjectName(QStringLiteral("SystemTray"));
-        new Support::PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
         ASSERT_TRUE(Support::ApplySkin(tray));
         Support::ProgramState& state = Support::Globals();
-        state.TrayForm = &tray;
         state.ModalBusy = false;
         state.CheckTimerEnabled = false;
         state.DPICheck = state.ResolutionCheck = state.ColourDepthCheck = state.SoundAllowed = true;
@@ -64,11 +62,8 @@ protected:
     }
     void TearDown() override
     {
-        Support::ProgramState& state = Support::Globals();
-        state.TrayForm = nullptr;
-        state.PlaySoundCue = nullptr;
-        state.CheckTimerSwitched = nullptr;
-        state.SoundAllowed = true;
+        Support::Pictures() = Support::PictureStores{};
+        Support::ResetGlobals();
     }
 
     QTemporaryDir config;

@@ -67,6 +67,22 @@ ProgramFolder::~ProgramFolder()
     Support::ProgramSettings() = Support::Settings{};
 }
 
+void ProgramFolder::AddChessSets() const
+{
+    if (!CopyTree(QStringLiteral(MD_SHARE_DIR "/Graphics"), dir_.path() + QStringLiteral("/Graphics")))
+        ADD_FAILURE() << "cannot copy the generated chess sets from " << MD_SHARE_DIR;
+}
+
+QString ProgramFolder::ChessSetPath(const QString& set) const
+{
+    return dir_.path() + QStringLiteral("/Graphics/") + set + QStringLiteral("/");
+}
+
+void ProgramFolder::CopyChessSet(const QString& from, const QString& to) const
+{
+    ASSERT_TRUE(CopyTree(ChessSetPath(from), ChessSetPath(to)));
+}
+
 QString ProgramFolder::SkinPath(const QString& skin) const
 {
     return dir_.path() + QStringLiteral("/UI Graphics/") + skin + QStringLiteral("/");

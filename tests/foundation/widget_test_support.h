@@ -39,6 +39,11 @@ public:
     // Copies a skin folder of this program folder under a new name.
     void CopySkin(const QString& from, const QString& to) const;
     void RemoveSkinFile(const QString& skin, const QString& file) const;
+    // Adds a copy of the generated chess sets ("Graphics").
+    void AddChessSets() const;
+    QString ChessSetPath(const QString& set) const;
+    // Copies a chess set of this program folder under a new name.
+    void CopyChessSet(const QString& from, const QString& to) const;
 
 private:
     QTemporaryDir dir_;

@@ -5,7 +5,7 @@
 #include "options/select_sound.h"
 
 #include "foundation/options_port.h"
-#include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -43,7 +43,6 @@ int main(int argc, char* argv[])
     Support::Globals().DataPath = data.path() + QStringLiteral("/");
     QWidget tray;
     tray.setObjectName(QStringLiteral("SystemTray"));
-    new Support::PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
     Support::ApplySkin(tray);
     Support::Globals().TrayForm = &tray;
     StillPort port;

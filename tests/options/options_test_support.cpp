@@ -3,7 +3,7 @@
 #include "options/select_sound.h"
 
 #include "foundation/msg_form.h"
-#include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/skin.h"
 
@@ -20,7 +20,6 @@ OptionsFolders::OptionsFolders()
         ADD_FAILURE() << "cannot copy the generated chess sets";
     Support::Globals().DataPath = DataPath();
     tray_.setObjectName(QStringLiteral("SystemTray"));
-    new Support::PictureClip(&tray_, QStringLiteral("ButtonImages"), 1, 2);
     if (!Support::ApplySkin(tray_))
         ADD_FAILURE() << "cannot skin the tray window";
     Support::Globals().TrayForm = &tray_;

@@ -34,9 +34,9 @@ public:
         Calls.push_back("LoadChessSet");
         return ChessSetLoads;
     }
-    void OpenBoard() override
+    void OpenBoard(int gameId, bool returnToGameList) override
     {
-        Calls.push_back("OpenBoard(" + std::to_string(Globals().CurrentGameID) + ")");
+        Calls.push_back("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return") + ")");
         if (Fails)
             throw WindowOpenError(7, QStringLiteral("Out of memory"));
     }
@@ -74,8 +74,6 @@ protected:
         state.ModalBusy = false;
         state.Quitting = false;
         state.Mail.PendingMoveList.clear();
-        state.CurrentGameID = -1;
-        state.GameListShown = false;
         state.CheckTimerEnabled = true;
         Settings& settings = ProgramSettings();
         settings.SimpleUI = false;
@@ -128,10 +126,7 @@ protected:
         GameListServices services;
         services.Board = &board;
         services.Mail = &mail;
-        services.StartNewGame = [this](QWidget&) {
-            started.push_back(NextNewGame());
-            EXPECT_TRUE(Globals().ReturnToGameList);
-        };
+        services.StartNewGame = [this](QWidget&) { started.push_back(NextNewGame()); };
         services.PrintGameDiagrams = [this](int id, QWidget&) { printed.push_back(id); };
         services.PrintGameNotation = [this](int id, QWidget&) { printed.push_back(-id); };
         services.UpdateTrayState = [this] { ++trayUpdates; };
@@ -183,7 +178,7 @@ TEST_F(GameListWindowTest, LoadFillsTheGridByStatusWithTheCommandsEnabled)
 {
     Globals().Mail.PendingMoveList = "9;7;";
     auto list = Load();
-    EXPECT_TRUE(Globals().GameListShown);
+    EXPECT_TRUE(list->Loaded());
     EXPECT_EQ(trayUpdates, 1);
     EXPECT_EQ(GridIds(*list), (std::vector<int>{7, 3, 12, 9}));
     EXPECT_EQ(CurrentId(*list), 9);
@@ -249,7 +244,6 @@ TEST_F(GameListWindowTest, OpeningAGameHandsItToTheBoardAndHidesTheList)
     EXPECT_FALSE(list->isVisible());
     EXPECT_TRUE(Globals().ModalBusy);
     EXPECT_FALSE(CheckTimerEnabled());
-    EXPECT_TRUE(Globals().ReturnToGameList);
 }
 
 TEST_F(GameListWindowTest, NoChessSetOrAFailedBoardLeavesTheListAndPollingAsTheyWere)
@@ -381,7 +375,7 @@ TEST_F(GameListWindowTest, ClosingEndsTheProgramOnlyWithoutATrayIcon)
 {
     auto list = Load();
     list->HideButton->Click();
-    EXPECT_FALSE(Globals().GameListShown);
+    EXPECT_FALSE(list->Loaded());
     EXPECT_EQ(trayUpdates, 2);
     EXPECT_EQ(trayMenus, 1);
     EXPECT_EQ(ends, 0);

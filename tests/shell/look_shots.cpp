@@ -2,12 +2,12 @@
 // and the game list with each skin, for looking at.
 //   look-shots OUTPUT_FOLDER
 #include "board/board_window.h"
-#include "shell/chess_set.h"
 #include "shell/game_interface.h"
 #include "shell/game_list_model.h"
-#include "shell/picture_stores.h"
 #include "shell/program_board.h"
 
+#include "foundation/chess_set.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -54,10 +54,10 @@ int main(int argc, char* argv[])
         settings.Skin = QString::fromLatin1(look.skin);
         QWidget tray;
         tray.setObjectName(QStringLiteral("SystemTray"));
-        SysTraySupport::AddPictureStores(tray);
+        Support::Pictures() = Support::PictureStores{};
         Support::ApplySkin(tray);
         Support::Globals().TrayForm = &tray;
-        SysTraySupport::LoadChessSet(tray, QString::fromLatin1(look.set), QStringLiteral("Plain"));
+        Support::LoadChessSet(QString::fromLatin1(look.set), QStringLiteral("Plain"));
         const QString name = QStringLiteral("%1-%2").arg(QString::fromLatin1(look.skin), QString::fromLatin1(look.set)).replace(' ', '_');
 
         StillHost host;

@@ -149,14 +149,16 @@ TEST(NewGameEntry, NamesResolveToOnePersonSeveralOrNone)
 class RecordingBoard : public SysTraySupport::BoardPort {
 public:
     bool LoadChessSet() override { return true; }
-    void OpenBoard() override
+    void OpenBoard(int gameId, bool returnToGameList) override
     {
-        Opened.push_back(Globals().CurrentGameID);
+        Opened.push_back(gameId);
+        Returns.push_back(returnToGameList);
         details = OpenNewGameDetails();
         if (Fails)
             throw WindowOpenError(9, QStringLiteral("No board today"));
     }
     std::vector<int> Opened;
+    std::vector<bool> Returns;
     std::optional<NewGameDetails> details;
     bool Fails = false;
 };
@@ -262,6 +264,8 @@ TEST_F(NewGameDialogTest, TheAddressBookAndTheChooserFillTheOpponent)
     };
     StartNewGame(&owner, board, &book);
     EXPECT_EQ(board.Opened, std::vector<int>{-1});
+    // Started from the game list, the board goes back to it.
+    EXPECT_EQ(board.Returns, std::vector<bool>{true});
     ASSERT_TRUE(board.details);
     EXPECT_EQ(board.details->Title, QStringLiteral("Spring   match"));
     EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("bob@cedar.test"));
@@ -310,6 +314,7 @@ TEST_F(NewGameDialogTest, SetUpAndComputerGamesAndAFailedBoard)
     };
     StartNewGame(nullptr, board, &book);
     EXPECT_EQ(board.Opened, std::vector<int>{-1});
+    EXPECT_EQ(board.Returns, std::vector<bool>{false});
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Board setup")});
 
     // The board cannot open: polling and the owner come back.

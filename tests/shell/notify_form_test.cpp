@@ -2,7 +2,7 @@
 // its answers by button, key, close and time-out, and both layouts.
 #include "foundation/msg_form.h"
 #include "foundation/notification_timeout.h"
-#include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -31,7 +31,6 @@ protected:
     {
         // The skinned buttons take their faces from the tray's strip.
         tray.setObjectName(QStringLiteral("SystemTray"));
-        new PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
         ASSERT_TRUE(ApplySkin(tray));
         Globals().TrayForm = &tray;
         ProgramState& state = Globals();

@@ -295,14 +295,14 @@ TEST_F(ProgramTest, WithoutATrayClosingTheGameListEndsTheProgram)
     Support::GameInterface* list = services.GameList.Window();
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isVisible());
-    EXPECT_TRUE(Support::Globals().GameListShown);
+    EXPECT_TRUE(services.GameList.GameListShown());
     EXPECT_EQ(list->windowTitle(), QStringLiteral("Marrowdale : Not connected"));
     EXPECT_FALSE(tray.TrayIcon.IsShown());
 
     Support::ProgramSettings().SearchDepth = 4;
     list->close();
     EXPECT_FALSE(Support::IsWindowLoaded(QStringLiteral("SystemTray")));
-    EXPECT_FALSE(Support::Globals().GameListShown);
+    EXPECT_FALSE(services.GameList.GameListShown());
     EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(), 4);
     // This run's fallback is not kept for the next start.
     EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SystrayStartup")).ToText(),

@@ -1,13 +1,12 @@
 #include "shell/program_options.h"
 
-#include "shell/chess_set.h"
-#include "shell/picture_stores.h"
 #include "shell/program_board.h"
 #include "tests/shell/recording_services.h"
 
 #include "tests/shell/shell_test_support.h"
 
-#include "foundation/picture_clip.h"
+#include "foundation/chess_set.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -57,7 +56,6 @@ TEST(ProgramOptions, AChangedSkinGoesOnEveryOpenWindowTheTrayIncluded)
 
     QWidget tray;
     tray.setObjectName(QStringLiteral("SystemTray"));
-    auto* buttons = new Support::PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
     Support::Globals().TrayForm = &tray;
     QWidget status;
     status.setObjectName(QStringLiteral("StatusWindow"));
@@ -77,7 +75,7 @@ TEST(ProgramOptions, AChangedSkinGoesOnEveryOpenWindowTheTrayIncluded)
     EXPECT_TRUE(options.ApplySkinToOpenWindows());
     EXPECT_TRUE(Near(BackgroundPixel(status), Qt::red));
     EXPECT_TRUE(Near(BackgroundPixel(exchange), Qt::blue));
-    EXPECT_TRUE(Near(buttons->Picture().toImage().pixelColor(3, 3), Qt::green));
+    EXPECT_TRUE(Near(Support::Pictures().ButtonImages.Picture().toImage().pixelColor(3, 3), Qt::green));
     EXPECT_TRUE(Support::Globals().SkinRefreshPending);
     Support::Globals().TrayForm = nullptr;
 }
@@ -89,22 +87,20 @@ TEST(ProgramOptions, ANewChessSetGoesOnTheOpenBoardWhichClosesWhenTheSetCannotBe
     ShellTesting::StoreGame(folders.DataPath(), 1, 1);
     QWidget tray;
     tray.setObjectName(QStringLiteral("SystemTray"));
-    SysTraySupport::AddPictureStores(tray);
     ASSERT_TRUE(Support::ApplySkin(tray));
     Support::Globals().TrayForm = &tray;
-    Support::Globals().CurrentGameID = 1;
-    ASSERT_TRUE(SysTraySupport::LoadChessSet(tray, QStringLiteral("Classic Wood"), QStringLiteral("Plain")));
+    ASSERT_TRUE(Support::LoadChessSet(QStringLiteral("Classic Wood"), QStringLiteral("Plain")));
 
     ShellTesting::RecordingServices recorder;
     SysTraySupport::ProgramBoard board(recorder, recorder);
-    board.OpenBoard();
+    board.OpenBoard(1, true);
     ASSERT_NE(board.OpenWindow(), nullptr);
     SysTraySupport::ProgramOptions options(&board);
 
     Support::ProgramSettings().ChessSet = QStringLiteral("Pen and Ink");
     options.ChessSetChanged();
     const QImage inked(folders.ChessSetPath(QStringLiteral("Pen and Ink")) + QStringLiteral("Plain.jpg"));
-    EXPECT_EQ(SysTraySupport::FindChessSet(tray)->Picture().toImage().convertToFormat(inked.format()), inked);
+    EXPECT_EQ(Support::Pictures().ChessSet.Picture().toImage().convertToFormat(inked.format()), inked);
     EXPECT_NE(board.OpenWindow(), nullptr);
 
     Support::ProgramSettings().ChessSet = QStringLiteral("Missing");
@@ -113,7 +109,7 @@ TEST(ProgramOptions, ANewChessSetGoesOnTheOpenBoardWhichClosesWhenTheSetCannotBe
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(board.OpenWindow(), nullptr);
     // The last good set stays in the stores.
-    EXPECT_EQ(SysTraySupport::FindChessSet(tray)->Picture().toImage().convertToFormat(inked.format()), inked);
+    EXPECT_EQ(Support::Pictures().ChessSet.Picture().toImage().convertToFormat(inked.format()), inked);
     Support::Globals().TrayForm = nullptr;
-    Support::Globals().CurrentGameID = -1;
+    Support::Pictures() = Support::PictureStores{};
 }

@@ -51,7 +51,7 @@ void RecordingServices::SetupGlobalVariables()
     state.ModalBusy = false;
     state.StartupDone = false;
     state.Quitting = false;
-    state.GameListShown = false;
+    ListShown = false;
     state.Mail.NewMovesArrived = false;
 }
 
@@ -115,7 +115,7 @@ void RecordingServices::SetLogonStatus(bool status) { Log("SetLogonStatus" + Fla
 void RecordingServices::ShowGameList()
 {
     LogOrThrow("ShowGameList");
-    Support::Globals().GameListShown = true;
+    ListShown = true;
 }
 
 void RecordingServices::FillGameList(std::optional<int> selectGameId)
@@ -163,9 +163,9 @@ bool RecordingServices::LoadChessSet()
     return ChessSetLoads;
 }
 
-void RecordingServices::OpenBoard()
+void RecordingServices::OpenBoard(int gameId, bool returnToGameList)
 {
-    Log("OpenBoard(" + std::to_string(Support::Globals().CurrentGameID) + ")");
+    Log("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return") + ")");
 }
 
 bool RecordingServices::ShowSplash()

@@ -30,6 +30,8 @@ public:
     bool SecondCopy = false;
     bool SplashShows = false;
     bool ChessSetLoads = true;
+    // The game list is loaded: set by ShowGameList and the test.
+    bool ListShown = false;
     bool OpenItemEnabledAnswer = true;
     std::deque<int> NotifyAnswers;
     // What a retrieval finds (run by ConnectAndRetrieve, RetrieveMoveMails
@@ -63,6 +65,7 @@ public:
     void SetLogonStatus(bool status) override;
 
     void ShowGameList() override;
+    bool GameListShown() const override { return ListShown; }
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;
@@ -78,7 +81,7 @@ public:
     int ShowNotification() override;
 
     bool LoadChessSet() override;
-    void OpenBoard() override;
+    void OpenBoard(int gameId, bool returnToGameList) override;
 
     bool ShowSplash() override;
 

@@ -13,8 +13,7 @@ namespace ShellTesting {
 
 ShellFolders::ShellFolders()
 {
-    if (!TestSupport::CopyTree(QStringLiteral(MD_SHARE_DIR "/Graphics"), program_.Path() + QStringLiteral("/Graphics")))
-        ADD_FAILURE() << "cannot copy the generated chess sets from " << MD_SHARE_DIR;
+    program_.AddChessSets();
     Support::Globals().DataPath = DataPath();
 }
 
@@ -25,12 +24,12 @@ ShellFolders::~ShellFolders()
 
 QString ShellFolders::ChessSetPath(const QString& set) const
 {
-    return program_.Path() + QStringLiteral("/Graphics/") + set + QStringLiteral("/");
+    return program_.ChessSetPath(set);
 }
 
 void ShellFolders::CopyChessSet(const QString& from, const QString& to) const
 {
-    ASSERT_TRUE(TestSupport::CopyTree(ChessSetPath(from), ChessSetPath(to)));
+    program_.CopyChessSet(from, to);
 }
 
 QString SaveScreenshot(QWidget& widget, const QString& name)

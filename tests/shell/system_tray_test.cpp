@@ -43,10 +43,9 @@ protected:
         state.ModalBusy = false;
         state.Mail.MailOffline = true;
         state.Mail.StandAloneMode = false;
-        state.GameListShown = false;
+        rec.ListShown = false;
         state.Mail.NewMovesArrived = false;
         state.Mail.PendingMoveList.clear();
-        state.CurrentGameID = -1;
         state.CheckTimerEnabled = false;
         TrayIcon::PretendDesktopHasTray(true);
         // Every box the tray itself shows through the real message box.
@@ -288,7 +287,7 @@ TEST_F(SystemTrayTest, GameListShownIsRefilledAndCarriesTheStateWithoutTray)
 TEST_F(SystemTrayTest, ManualRetrieveClearsTheLogonMarkAndGivesTheTimerBack)
 {
     Start();
-    Support::Globals().GameListShown = true;
+    rec.ListShown = true;
     rec.Retrieval = [] {
         EXPECT_TRUE(Support::Globals().ModalBusy);
         EXPECT_FALSE(Support::CheckTimerEnabled());
@@ -352,7 +351,7 @@ protected:
     {
         Support::Globals().Mail.PendingMoveList = list;
         Support::Globals().Mail.NewMovesArrived = true;
-        Support::Globals().GameListShown = false;
+        rec.ListShown = false;
         Support::ProgramSettings().NotificationMethod = std::int16_t(method);
         Support::ProgramSettings().NotificationSoundPath = QStringLiteral("/sounds/");
         Support::ProgramSettings().NotificationSoundWav = QStringLiteral("None");
@@ -400,10 +399,9 @@ TEST_F(NotifyTest, PlayOpensTheFirstGameOrStopsWhenTheChessSetFails)
     rec.ChessSetLoads = true;
     rec.NotifyAnswers = {NotifyPlay};
     tray->NotifyNewMoves();
-    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(5;9;5;)", "LoadChessSet", "OpenBoard(5)"}));
+    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(5;9;5;)", "LoadChessSet", "OpenBoard(5,no return)"}));
     EXPECT_EQ(Support::Globals().Mail.PendingMoveList, std::string("9;"));
     EXPECT_TRUE(Support::Globals().ModalBusy);
-    EXPECT_FALSE(Support::Globals().ReturnToGameList);
     EXPECT_FALSE(tray->CheckTimer.isActive());
     EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
 }
@@ -418,7 +416,7 @@ TEST_F(NotifyTest, SoundOnlyKeepsTheListAndAnOpenGameListSilencesAll)
     EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
 
     Arrived("3;", 3);
-    Support::Globals().GameListShown = true;
+    rec.ListShown = true;
     tray->NotifyNewMoves();
     EXPECT_TRUE(rec.Calls.empty());
     EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);

@@ -77,14 +77,29 @@ TEST(TrayGameMenu, GroupsTheGamesThatWaitForAMove)
 class RecordingBoard : public BoardPort {
 public:
     bool LoadChessSet() override { return true; }
-    void OpenBoard() override
+    void OpenBoard(int gameId, bool returnToGameList) override
     {
-        Opened.push_back(Support::Globals().CurrentGameID);
+        Opened.push_back(gameId);
+        Returns.push_back(returnToGameList);
         if (Fails)
             throw Support::WindowOpenError(3, QStringLiteral("No window"));
     }
     std::vector<int> Opened;
+    std::vector<bool> Returns;
     bool Fails = false;
+};
+
+// A game list that is open or not, as the test says.
+class ShownGameList : public GameListPort {
+public:
+    void ShowGameList() override {}
+    bool GameListShown() const override { return Shown; }
+    void FillGameList(std::optional<int>) override {}
+    std::optional<int> SelectedGameId() override { return std::nullopt; }
+    void ShowTrayState(const QIcon&, const QString&) override {}
+    void ShowPlainHelpItem() override {}
+    void HideHideInterfaceItems() override {}
+    bool Shown = false;
 };
 
 class TrayMenuTest : public ::testing::Test {
@@ -94,11 +109,11 @@ protected:
         Support::ProgramState& state = Support::Globals();
         state.Mail.MailOffline = false;
         state.Mail.StandAloneMode = false;
-        state.GameListShown = false;
         state.ModalBusy = false;
         state.CheckTimerEnabled = true;
         Support::ProgramSettings().SystrayStartup = true;
         menu.AttachBoard(&board);
+        menu.AttachGameList(&gameList);
         host.Script = [this](QWidget& window) {
             if (auto* box = qobject_cast<Support::MsgForm*>(&window))
                 messages.push_back(box->FormCaption->text());
@@ -124,6 +139,7 @@ protected:
     ShellTesting::ShellFolders folders;
     TestSupport::ScriptedHost host;
     RecordingBoard board;
+    ShownGameList gameList;
     TrayMenu menu;
     std::vector<QString> messages;
 };
@@ -162,7 +178,7 @@ TEST_F(TrayMenuTest, ItemsFollowTheConnectionAndTheGameList)
     for (const Case& c : cases) {
         Support::Globals().Mail.MailOffline = c.offline;
         Support::Globals().Mail.StandAloneMode = c.standAlone;
-        Support::Globals().GameListShown = c.listShown;
+        gameList.Shown = c.listShown;
         menu.SetMenuOptions();
         menu.FollowGameList();
         EXPECT_EQ(menu.mnuPopupOpen->isEnabled(), c.open);
@@ -181,7 +197,7 @@ TEST_F(TrayMenuTest, AGameItemOpensTheBoardAndAFailedOneGivesPollingBack)
     ASSERT_EQ(game->data().toInt(), 8);
     game->trigger();
     EXPECT_EQ(board.Opened, std::vector<int>{8});
-    EXPECT_FALSE(Support::Globals().ReturnToGameList);
+    EXPECT_EQ(board.Returns, std::vector<bool>{false});
     EXPECT_TRUE(Support::Globals().ModalBusy);
     EXPECT_FALSE(Support::CheckTimerEnabled());
 
@@ -201,10 +217,8 @@ TEST_F(TrayMenuTest, NewGameStartsAnEmailGameWhateverWasLeftBefore)
         ++starts;
         EXPECT_FALSE(Support::NextNewGame().ComputerGame);
         EXPECT_FALSE(Support::NextNewGame().NewGameSetup);
-        EXPECT_FALSE(Support::Globals().ReturnToGameList);
     };
     Support::NextNewGame() = {true, true};
-    Support::Globals().ReturnToGameList = true;
     menu.mnuPopupNewGame->trigger();
     EXPECT_EQ(starts, 1);
 }

@@ -1,16 +1,14 @@
-#include "foundation/picture_clip.h"
+#include "foundation/chess_set.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
-#include "shell/chess_set.h"
-#include "shell/image_list.h"
-#include "shell/picture_stores.h"
-#include "tests/shell/shell_test_support.h"
+#include "widget_test_support.h"
 
 #include <QFile>
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
-using namespace SysTraySupport;
+using namespace Support;
 
 namespace {
 
@@ -18,8 +16,7 @@ class ChessSetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AddPictureStores(tray);
-        Support::Globals().TrayForm = &tray;
+        folders.AddChessSets();
         host.Script = [this](QWidget& box) {
             if (auto* caption = box.findChild<QLabel*>(QStringLiteral("FormCaption")))
                 captions.push_back(caption->text());
@@ -28,14 +25,13 @@ protected:
             box.hide();
         };
     }
-    void TearDown() override { Support::Globals().TrayForm = nullptr; }
+    void TearDown() override { Pictures() = PictureStores{}; }
 
-    ImageList& Icons() { return *FindIconSet(tray); }
-    Support::PictureClip& Board() { return *FindChessSet(tray); }
+    const ImageList& Icons() { return Pictures().IconSet; }
+    const PictureGrid& Board() { return Pictures().ChessSet; }
 
-    ShellTesting::ShellFolders folders;
+    TestSupport::ProgramFolder folders;
     TestSupport::ScriptedHost host;
-    QWidget tray;
     std::vector<QString> captions;
     std::vector<QString> texts;
 };
@@ -93,15 +89,14 @@ TEST_F(ChessSetTest, BrokenSetNamesTheFileAndLeavesTheLoadedSetAlone)
     }
 }
 
-TEST_F(ChessSetTest, NameOutsideTheGraphicsFolderOrNoTrayIsAGeneralError)
+TEST_F(ChessSetTest, NameOutsideTheGraphicsFolderIsAGeneralError)
 {
     const QString general = QStringLiteral(
         "Marrowdale ecountered a general error loading the graphics.\n\nPlease select a valid chess set "
         "before attempting to open the chess board.");
     EXPECT_FALSE(LoadChessSet(QStringLiteral(".."), QStringLiteral("Plain")));
     EXPECT_FALSE(LoadChessSet(QString(), QStringLiteral("Plain")));
-    Support::Globals().TrayForm = nullptr;
-    EXPECT_FALSE(LoadChessSet(QStringLiteral("Classic Wood"), QStringLiteral("Plain")));
+    EXPECT_FALSE(LoadChessSet(QStringLiteral("..\\Classic Wood"), QStringLiteral("Plain")));
     ASSERT_EQ(texts.size(), 3u);
     for (const QString& text : texts)
         EXPECT_EQ(text, general);

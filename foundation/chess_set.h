@@ -1,14 +1,14 @@
 #pragma once
 // Loading the chosen chess set before a board opens: its twelve piece icons
-// into the tray window's "IconSet" and its board picture into "ChessSet".
+// into the picture stores' IconSet and its board picture into ChessSet.
 
 #include <QString>
 
 #include <array>
 
-class QWidget;
+namespace Support {
 
-namespace SysTraySupport {
+struct PictureStores;
 
 // The icon files of a set folder, in piece-code order (images 1 to 12).
 inline const std::array<QString, 12> PieceIconFiles = {
@@ -24,12 +24,12 @@ inline const std::array<QString, 12> PieceIconFiles = {
 QString ChessSetFolder(const QString& setName);
 
 // Loads the set's 12 icons and the board picture "<board>.jpg" into the
-// window's picture stores. Every picture is read first; the stores change
-// only when all 13 were read, so a broken set leaves the last good one in
-// place. On a failure the user is told which file could not be read and the
-// answer is False: the caller opens no board.
-bool LoadChessSet(QWidget& tray, const QString& setName, const QString& boardName);
-// The same on the program's tray window.
+// stores. Every picture is read first; the stores change only when all 13
+// were read, so a broken set leaves the last good one in place. On a
+// failure the user is told which file could not be read and the answer is
+// False: the caller opens no board.
+bool LoadChessSet(PictureStores& stores, const QString& setName, const QString& boardName);
+// The same on the program's stores, Pictures().
 bool LoadChessSet(const QString& setName, const QString& boardName);
 
-} // namespace SysTraySupport
+} // namespace Support

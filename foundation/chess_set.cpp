@@ -1,15 +1,13 @@
-#include "shell/chess_set.h"
+#include "foundation/chess_set.h"
 
 #include "foundation/message_box.h"
-#include "foundation/picture_clip.h"
+#include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
-#include "shell/image_list.h"
-#include "shell/picture_stores.h"
 
 #include <QFileInfo>
 #include <QPixmap>
 
-namespace SysTraySupport {
+namespace Support {
 
 namespace {
 
@@ -20,7 +18,7 @@ constexpr int GraphicsErrorCue = 5;
 
 bool Report(const QString& text)
 {
-    Support::ShowMessage(2, GraphicsCaption, text, QStringLiteral("OK"), QString(), false,
+    ShowMessage(2, GraphicsCaption, text, QStringLiteral("OK"), QString(), false,
                          GraphicsErrorCue);
     return false;
 }
@@ -52,17 +50,15 @@ bool IsPlainName(const QString& name)
 
 QString ChessSetFolder(const QString& setName)
 {
-    if (!IsPlainName(setName) || Support::Globals().ProgramFolder.isEmpty())
+    if (!IsPlainName(setName) || Globals().ProgramFolder.isEmpty())
         return {};
-    return Support::Globals().ProgramFolder + QStringLiteral("/Graphics/") + setName + QStringLiteral("/");
+    return Globals().ProgramFolder + QStringLiteral("/Graphics/") + setName + QStringLiteral("/");
 }
 
-bool LoadChessSet(QWidget& tray, const QString& setName, const QString& boardName)
+bool LoadChessSet(PictureStores& stores, const QString& setName, const QString& boardName)
 {
     const QString folder = ChessSetFolder(setName);
-    ImageList* iconSet = FindIconSet(tray);
-    Support::PictureClip* chessSet = FindChessSet(tray);
-    if (folder.isEmpty() || !iconSet || !chessSet)
+    if (folder.isEmpty())
         return ReportGeneralError();
 
     QList<QPixmap> icons;
@@ -78,17 +74,14 @@ bool LoadChessSet(QWidget& tray, const QString& setName, const QString& boardNam
     if (!IsPlainName(boardName) || !ReadPicture(boardPath, board))
         return ReportFileError(boardPath);
 
-    iconSet->Replace(icons);
-    chessSet->SetPicture(board);
+    stores.IconSet.Replace(icons);
+    stores.ChessSet.SetPicture(board);
     return true;
 }
 
 bool LoadChessSet(const QString& setName, const QString& boardName)
 {
-    QWidget* tray = Support::Globals().TrayForm;
-    if (!tray)
-        return ReportGeneralError();
-    return LoadChessSet(*tray, setName, boardName);
+    return LoadChessSet(Pictures(), setName, boardName);
 }
 
-} // namespace SysTraySupport
+} // namespace Support

@@ -1,19 +1,14 @@
 #pragma once
-// A numbered list of small pictures kept by the window that owns it, found
-// by name like any other control: the piece icons of the chess set (drag
+// A numbered list of small pictures: the piece icons of the chess set (drag
 // cursors, palette) and the tray's icon sets. Images are numbered from 1.
 
 #include <QList>
 #include <QPixmap>
-#include <QWidget>
 
-namespace SysTraySupport {
+namespace Support {
 
-class ImageList : public QWidget {
-    Q_OBJECT
+class ImageList {
 public:
-    ImageList(QWidget* owner, const QString& name);
-
     void Clear() { images_.clear(); }
     void Add(const QPixmap& image) { images_.append(image); }
     void Replace(QList<QPixmap> images) { images_ = std::move(images); }
@@ -25,4 +20,4 @@ private:
     QList<QPixmap> images_;
 };
 
-} // namespace SysTraySupport
+} // namespace Support
