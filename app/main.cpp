@@ -11,6 +11,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -29,7 +32,15 @@ int main(int argc, char* argv[])
     Support::EntryWindows().PickMoveFile = [] { return OptionsSupport::AskForMoveFile(); };
     // A fatal failure late in the start (an unusable skin) ends the run
     // before the event loop could be told to stop.
-    if (!tray.Form_Load() || Support::Globals().Quitting)
-        return 1;
-    return app.exec();
+    int exitCode = 1;
+    if (tray.Form_Load() && !Support::Globals().Quitting)
+        exitCode = app.exec();
+    // A mail operation that hung when the user chose Exit is left to die
+    // with the process: everything is saved, and what it still holds must
+    // not be torn down under it.
+    if (services.Mail->LeftRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
+    return exitCode;
 }

@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     Support::ProgramState& state = Support::Globals();
     state.ProgramFolder = Support::DefaultProgramFolder();
     state.DataPath = QFile::decodeName(folder.c_str()) + QStringLiteral("/");
-    state.MailOffline = false;
+    state.Mail.MailOffline = false;
     Support::ProgramSettings().SimpleUI = false;
 
     Support::GameListModel model;

@@ -375,12 +375,12 @@ void Board::Form_Unload()
         ShowBoardMessage(*failed);
     if (state.ReturnToGameList)
         port_.ReturnToGameList(game_.GameId());
-    else if (state.PendingMoveList.trimmed().isEmpty())
+    else if (QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty())
         port_.LeaveGameList();
     Support::SetCheckTimer(true);
     state.ModalBusy = false;
     port_.UpdateTrayState(1);
-    if (!state.PendingMoveList.trimmed().isEmpty()) {
+    if (!QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty()) {
         hide();
         port_.NotifyNewMoves();
     }

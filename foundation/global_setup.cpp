@@ -28,7 +28,7 @@ void SetupGlobalVariables(const QString& commandLine)
     ProgramState& state = Globals();
     state.Checkmated = false;
     state.CurrentGameID = -1;
-    state.MailOffline = true;
+    state.Mail.MailOffline = true;
     if (state.ProgramFolder.isEmpty())
         state.ProgramFolder = DefaultProgramFolder();
     state.DataPath = DefaultDataPath();
@@ -36,14 +36,14 @@ void SetupGlobalVariables(const QString& commandLine)
     state.DatabaseFileName = QStringLiteral("Mdgdb.dat");
     state.ReturnToGameList = true;
     state.GameListShown = false;
-    state.NewMovesArrived = false;
+    state.Mail.NewMovesArrived = false;
     state.ModalBusy = false;
     state.StartupDone = false;
     state.Quitting = false;
     state.SimpleUIForced = false;
 
-    state.StandAloneMode = HasSwitch(commandLine, QStringLiteral("-testingmode"));
-    state.NoNetwork = HasSwitch(commandLine, QStringLiteral("-nonetwork"));
+    state.Mail.StandAloneMode = HasSwitch(commandLine, QStringLiteral("-testingmode"));
+    state.Mail.NoNetwork = HasSwitch(commandLine, QStringLiteral("-nonetwork"));
     state.DPICheck = !HasSwitch(commandLine, QStringLiteral("-nodpi"));
     state.ResolutionCheck = !HasSwitch(commandLine, QStringLiteral("-nores"));
     state.ColourDepthCheck = !HasSwitch(commandLine, QStringLiteral("-nobpp"));

@@ -7,6 +7,8 @@
 // are held here as hooks, so that the foundation can call them without
 // knowing who implements them; an empty hook does nothing.
 
+#include "store/mail_support.h"
+
 #include <QString>
 
 #include <functional>
@@ -47,22 +49,21 @@ struct ProgramState {
     // it the Qt event loop is asked to exit.
     std::function<void()> EndProgram;
 
+    // The mail state: off-line, the "-nonetwork" and "-testingmode"
+    // switches, the pending moves. The mail transport works on it directly.
+    MailSupport::MailState Mail;
+
     // Start-up switches and values set by SetupGlobalVariables (global_setup.h).
     bool DPICheck = true;              // "-nodpi" absent: check the display DPI
     bool ResolutionCheck = true;       // "-nores" absent: check the screen width
     bool ColourDepthCheck = true;      // "-nobpp" absent: check the colour depth
     bool SoundAllowed = true;          // "-nosound" absent: cues and notification sound play
-    bool StandAloneMode = false;       // "-testingmode": moves travel as move files, not mail
-    bool NoNetwork = false;            // "-nonetwork": the mail sign-on is skipped
     bool SimpleUIForced = false;       // a display check forced the plain-window mode this run
     QString DatabaseFileName = QStringLiteral("Mdgdb.dat");  // game database in DataPath
-    bool MailOffline = true;           // no mail session open
     bool Checkmated = false;           // the game on the board has ended in mate
     int CurrentGameID = -1;            // the game the board opens or shows; -1 a new game
     bool ReturnToGameList = true;      // the board returns to the game list when it closes
     bool GameListShown = false;        // the game list window is loaded
-    bool NewMovesArrived = false;      // the last retrieval stored a new move
-    QString PendingMoveList;           // ids of games whose new move is not yet shown, each + ";"
 };
 
 ProgramState& Globals();

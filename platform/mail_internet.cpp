@@ -1,9 +1,10 @@
 #include "platform/mail_internet.h"
 
 #include <vmime/platforms/posix/posixHandler.hpp>
+#include <vmime/net/imap/IMAPFolder.hpp>
 #include <vmime/vmime.hpp>
 
-#include <ctime>
+#include <chrono>
 #include <fstream>
 #include <sstream>
 
@@ -18,25 +19,39 @@ void EnsureVmimePlatform() {
     (void)ready;
 }
 
-// Gives up when the connection has made no progress for the whole time.
+// Gives up when the connection has made no progress for the stall time,
+// or when the operation it serves is past its deadline (a server that
+// trickles bytes makes progress for ever).
 class StallTimeout : public vmime::net::timeoutHandler {
 public:
-    StallTimeout() { resetTimeOut(); }
-    bool isTimeOut() override {
-        return std::time(nullptr) - start_ >= InternetMailService::TimeoutSeconds;
+    StallTimeout(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall)
+        : clock_(std::move(clock)), stall_(stall) {
+        resetTimeOut();
     }
-    void resetTimeOut() override { start_ = std::time(nullptr); }
+    bool isTimeOut() override {
+        const auto now = std::chrono::steady_clock::now();
+        return now - progress_ >= stall_ || now >= clock_->Deadline();
+    }
+    void resetTimeOut() override { progress_ = std::chrono::steady_clock::now(); }
     bool handleTimeOut() override { return false; }
 
 private:
-    std::time_t start_ = 0;
+    std::shared_ptr<const OperationClock> clock_;
+    std::chrono::milliseconds stall_;
+    std::chrono::steady_clock::time_point progress_;
 };
 
 class StallTimeoutFactory : public vmime::net::timeoutHandlerFactory {
 public:
+    StallTimeoutFactory(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall)
+        : clock_(std::move(clock)), stall_(stall) {}
     std::shared_ptr<vmime::net::timeoutHandler> create() override {
-        return std::make_shared<StallTimeout>();
+        return std::make_shared<StallTimeout>(clock_, stall_);
     }
+
+private:
+    std::shared_ptr<const OperationClock> clock_;
+    std::chrono::milliseconds stall_;
 };
 
 using CertificateList = std::vector<std::shared_ptr<vmime::security::cert::X509Certificate>>;
@@ -90,7 +105,7 @@ std::string Scheme(const std::string& plain, ConnectionSecurity security) {
 
 template <class Service>
 void Prepare(Service& service, ConnectionSecurity security, const MailAccount& account,
-             bool authenticate) {
+             bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts) {
     const bool startTls = security == ConnectionSecurity::StartTls;
     service.setProperty("connection.tls", startTls);
     service.setProperty("connection.tls.required", startTls);
@@ -99,7 +114,7 @@ void Prepare(Service& service, ConnectionSecurity security, const MailAccount& a
         service.setProperty("auth.password", account.Password);
     }
     service.setCertificateVerifier(CertificateVerifier(account));
-    service.setTimeoutHandlerFactory(std::make_shared<StallTimeoutFactory>());
+    service.setTimeoutHandlerFactory(std::move(timeouts));
 }
 
 std::string Utf8(const vmime::text& text) {
@@ -178,8 +193,17 @@ void ExpungeOnly(vmime::net::folder& inbox, const std::string& uid) {
 
 } // namespace
 
-InternetMailService::InternetMailService(MailAccount account) : account_(std::move(account)) {
+void OperationClock::Start(std::chrono::milliseconds allowed) {
+    deadline_ = std::chrono::steady_clock::now() + allowed;
+}
+
+InternetMailService::InternetMailService(MailAccount account, MailTimeouts timeouts)
+    : account_(std::move(account)), timeouts_(timeouts), clock_(std::make_shared<OperationClock>()) {
     EnsureVmimePlatform();
+}
+
+std::shared_ptr<vmime::net::timeoutHandlerFactory> InternetMailService::Timeouts() const {
+    return std::make_shared<StallTimeoutFactory>(clock_, timeouts_.Stall);
 }
 
 InternetMailService::~InternetMailService() { Disconnect(); }
@@ -195,8 +219,9 @@ void InternetMailService::Connect() {
     const vmime::utility::url url(Scheme(protocol, account_.InboxSecurity), account_.InboxServer,
                                   static_cast<vmime::port_t>(InboxPortFor(account_)));
     store_ = session_->getStore(url);
-    Prepare(*store_, account_.InboxSecurity, account_, true);
+    Prepare(*store_, account_.InboxSecurity, account_, true, Timeouts());
     store_->connect();
+    ++logOns_;
     OpenInbox();
 }
 
@@ -221,9 +246,12 @@ void InternetMailService::Disconnect() noexcept {
     store_.reset();
     session_.reset();
     listed_.clear();
+    inboxState_.clear();
+    statesValid_ = false;
 }
 
 bool InternetMailService::SignOn() {
+    clock_->Start(timeouts_.Deadline);
     if (IsSignedOn()) return true;
     try {
         Connect();
@@ -241,46 +269,45 @@ bool InternetMailService::IsSignedOn() const {
 }
 
 bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>& messages) {
+    clock_->Start(timeouts_.Deadline);
     messages.clear();
     if (!IsSignedOn()) return Fail("Not logged on to the mail server.");
     const bool pop3 = account_.Protocol == InboxProtocol::Pop3;
     try {
-        // A POP3 session sees the mailbox as it was at log-on, an IMAP
-        // selection is brought up to date by selecting it again.
         if (pop3) {
+            // A POP3 session sees the mailbox as it was at log-on.
             Disconnect();
             Connect();
+            inboxState_.clear();
+            FetchStates(1);
         } else {
-            inbox_->close(false);
-            inbox_->open(vmime::net::folder::MODE_READ_WRITE);
+            RefreshImapStates(scope == InboxScope::All);
         }
         listed_.clear();
-        const std::size_t count = inbox_->getMessageCount();
-        if (count == 0) return true;
-        // Ids and flags of all first, headers only of the messages wanted:
-        // the polling pass mostly wants none.
-        auto all = inbox_->getMessages(vmime::net::messageSet::byNumber(1, count));
-        int idsAndFlags = vmime::net::fetchAttributes::UID;
-        if (!pop3) idsAndFlags |= vmime::net::fetchAttributes::FLAGS;
-        inbox_->fetchMessages(all, vmime::net::fetchAttributes(idsAndFlags));
-        std::vector<std::shared_ptr<vmime::net::message>> wanted;
-        for (auto& message : all) {
-            const std::string id = static_cast<std::string>(message->getUID());
-            if (id.empty()) continue;
+        std::vector<std::string> order;
+        std::vector<std::shared_ptr<vmime::net::message>> unknown;
+        for (const MessageState& state : inboxState_) {
             if (!pop3) {
-                const int flags = message->getFlags();
-                if (flags & vmime::net::message::FLAG_DELETED) continue;
-                if (scope == InboxScope::UnreadOnly && (flags & vmime::net::message::FLAG_SEEN))
+                if (state.Flags & vmime::net::message::FLAG_DELETED) continue;
+                if (scope == InboxScope::UnreadOnly && (state.Flags & vmime::net::message::FLAG_SEEN))
                     continue;
             }
-            listed_[id] = message;
-            if (scope == InboxScope::UnreadOnly && reported_.count(id)) continue;
-            wanted.push_back(message);
+            order.push_back(state.Id);
+            if (pop3) listed_[state.Id] = state.Message;
+            if (headers_.count(state.Id)) continue;
+            if (state.Message) {
+                unknown.push_back(state.Message);
+            } else {
+                auto found = inbox_->getMessages(vmime::net::messageSet::byUID(state.Id));
+                if (!found.empty()) unknown.push_back(found.front());
+            }
         }
-        if (wanted.empty()) return true;
-        inbox_->fetchMessages(wanted,
-                              vmime::net::fetchAttributes(vmime::net::fetchAttributes::ENVELOPE));
-        for (auto& message : wanted) {
+        // The headers this service has not read before: each header is
+        // asked for once per run.
+        if (!unknown.empty())
+            inbox_->fetchMessages(unknown, vmime::net::fetchAttributes(vmime::net::fetchAttributes::ENVELOPE |
+                                                                       vmime::net::fetchAttributes::UID));
+        for (auto& message : unknown) {
             InboxMessage entry;
             entry.Id = static_cast<std::string>(message->getUID());
             try {
@@ -289,15 +316,54 @@ bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>&
                 // A header VMime cannot read leaves the fields empty; the
                 // message is then just not a move mail.
             }
-            messages.push_back(std::move(entry));
+            headers_[entry.Id] = std::move(entry);
         }
-        for (const auto& m : messages) reported_.insert(m.Id);
+        for (const std::string& id : order) messages.push_back(headers_[id]);
+        // IMAP message objects stand for message numbers, which the next
+        // expunge changes: none is kept beyond the listing.
+        if (!pop3)
+            for (MessageState& state : inboxState_) state.Message.reset();
         return true;
     } catch (const std::exception& e) {
         Disconnect();
         messages.clear();
         return Fail("Could not read the inbox: " + Describe(e));
     }
+}
+
+void InternetMailService::FetchStates(std::size_t from) {
+    const std::size_t count = inbox_->getMessageCount();
+    if (count < from) return;
+    auto fetched = inbox_->getMessages(vmime::net::messageSet::byNumber(from, count));
+    int attributes = vmime::net::fetchAttributes::UID;
+    if (account_.Protocol == InboxProtocol::Imap) attributes |= vmime::net::fetchAttributes::FLAGS;
+    inbox_->fetchMessages(fetched, vmime::net::fetchAttributes(attributes));
+    for (auto& message : fetched) {
+        const std::string id = static_cast<std::string>(message->getUID());
+        if (id.empty()) continue;
+        const int flags = account_.Protocol == InboxProtocol::Imap ? message->getFlags() : 0;
+        inboxState_.push_back({id, flags, message});
+    }
+}
+
+void InternetMailService::RefreshImapStates(bool everything) {
+    // The selection stays open between listings; a NOOP brings in what
+    // arrived or went since.
+    auto* imap = dynamic_cast<vmime::net::imap::IMAPFolder*>(inbox_.get());
+    if (imap) imap->noop();
+    const std::size_t count = inbox_->getMessageCount();
+    // What was listed before still stands when no message went meanwhile:
+    // as many messages or more, and the last one known still in its place.
+    bool stands = imap && statesValid_ && !everything && count >= inboxState_.size();
+    if (stands && !inboxState_.empty()) {
+        auto last = inbox_->getMessages(vmime::net::messageSet::byNumber(inboxState_.size()));
+        inbox_->fetchMessages(last, vmime::net::fetchAttributes(vmime::net::fetchAttributes::UID));
+        stands = !last.empty() && static_cast<std::string>(last.front()->getUID()) == inboxState_.back().Id;
+    }
+    if (!stands) inboxState_.clear();
+    // Only the messages that arrived since are asked for.
+    FetchStates(inboxState_.size() + 1);
+    statesValid_ = true;
 }
 
 std::shared_ptr<vmime::net::message> InternetMailService::Listed(const std::string& id) {
@@ -310,6 +376,7 @@ std::shared_ptr<vmime::net::message> InternetMailService::Listed(const std::stri
 }
 
 bool InternetMailService::ReadBody(const std::string& id, std::string& body) {
+    clock_->Start(timeouts_.Deadline);
     body.clear();
     if (!IsSignedOn()) return Fail("Not logged on to the mail server.");
     try {
@@ -318,7 +385,14 @@ bool InternetMailService::ReadBody(const std::string& id, std::string& body) {
         std::string raw;
         vmime::utility::outputStreamStringAdapter os(raw);
         message->extract(os, nullptr, 0, static_cast<std::size_t>(-1), /*peek=*/true);
-        body = BodyText(raw);
+        try {
+            body = BodyText(raw);
+        } catch (const std::exception& e) {
+            // The message itself is at fault (an unknown character set,
+            // say); the connection is as good as before.
+            body.clear();
+            return Fail("Could not decode a message: " + Describe(e));
+        }
         return true;
     } catch (const std::exception& e) {
         Disconnect();
@@ -327,6 +401,7 @@ bool InternetMailService::ReadBody(const std::string& id, std::string& body) {
 }
 
 bool InternetMailService::Delete(const std::string& id) {
+    clock_->Start(timeouts_.Deadline);
     if (!IsSignedOn()) return Fail("Not logged on to the mail server.");
     try {
         auto message = Listed(id);
@@ -334,6 +409,13 @@ bool InternetMailService::Delete(const std::string& id) {
         if (account_.Protocol == InboxProtocol::Imap) {
             inbox_->deleteMessages(vmime::net::messageSet::byUID(id));
             ExpungeOnly(*inbox_, id);
+            // Selected afresh, so that no message number of before the
+            // expunge lives on; the next listing reads the inbox again.
+            inbox_->close(false);
+            inbox_->open(vmime::net::folder::MODE_READ_WRITE);
+            inboxState_.clear();
+            statesValid_ = false;
+            headers_.erase(id);
             return true;
         }
         // POP3 deletes for good only when the session ends cleanly; end it
@@ -356,6 +438,7 @@ bool InternetMailService::Delete(const std::string& id) {
 }
 
 bool InternetMailService::Send(const OutgoingMail& mail) {
+    clock_->Start(timeouts_.Deadline);
     if (mail.RecipientAddress.empty()) return Fail("The message has no recipient.");
     try {
         const vmime::charset utf8(vmime::charsets::UTF_8);
@@ -373,7 +456,8 @@ bool InternetMailService::Send(const OutgoingMail& mail) {
         const vmime::utility::url url(Scheme("smtp", account_.SmtpSecurity), account_.SmtpServer,
                                       static_cast<vmime::port_t>(SmtpPortFor(account_)));
         auto transport = session->getTransport(url);
-        Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication);
+        Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication,
+                Timeouts());
         transport->setProperty("options.need-authentication", account_.SmtpAuthentication);
         transport->connect();
         try {

@@ -1,21 +1,25 @@
 #pragma once
 // Internet mail through VMime: the inbox over IMAP or POP3, sending over
 // SMTP, each plain, upgraded with STARTTLS or on TLS, logging on with the
-// account's user name and password. Every network wait gives up after 30
-// seconds without progress.
+// account's user name and password.
 //
-// POP3 knows no read flag, so this service remembers which messages it has
-// listed; an IMAP listing honours the server's flag as well. Reading a body
-// never marks the message read on the server.
+// POP3 knows no read flag, so an unread-only POP3 listing is the whole
+// inbox; an IMAP listing honours the server's flag. Headers are read once per
+// run. Reading a body never marks the message read on the server. Every
+// network wait gives up after a stall without progress, and every call at
+// its deadline.
 
 #include "platform/mail_account.h"
 #include "store/mail_service.h"
 
+#include <atomic>
+#include <chrono>
 #include <map>
 #include <memory>
-#include <set>
+#include <vector>
 
 namespace vmime::net {
+class timeoutHandlerFactory;
 class session;
 class store;
 class folder;
@@ -24,9 +28,26 @@ class message;
 
 namespace MailSupport {
 
+// How long a network wait may make no progress, and how long one call of
+// the service (a sign-on, a listing, a read, a send) may take in all.
+struct MailTimeouts {
+    std::chrono::milliseconds Stall{30000};
+    std::chrono::milliseconds Deadline{120000};
+};
+
+// The deadline of the call under way.
+class OperationClock {
+public:
+    void Start(std::chrono::milliseconds allowed);
+    std::chrono::steady_clock::time_point Deadline() const { return deadline_; }
+
+private:
+    std::atomic<std::chrono::steady_clock::time_point> deadline_{std::chrono::steady_clock::time_point::max()};
+};
+
 class InternetMailService : public MailService {
 public:
-    explicit InternetMailService(MailAccount account);
+    explicit InternetMailService(MailAccount account, MailTimeouts timeouts = {});
     ~InternetMailService() override;
 
     bool SignOn() override;
@@ -38,24 +59,45 @@ public:
     bool Send(const OutgoingMail& mail) override;
     std::string LastError() const override { return lastError_; }
 
-    static constexpr int TimeoutSeconds = 30;
+    // How often this service has logged on to the inbox server.
+    std::size_t LogOns() const { return logOns_; }
+
 
 private:
     bool Fail(const std::string& what);
+    std::shared_ptr<vmime::net::timeoutHandlerFactory> Timeouts() const;
     void Connect();
     void Disconnect() noexcept;
     void OpenInbox();
     std::shared_ptr<vmime::net::message> Listed(const std::string& id);
+    // Appends the id and flags of every message from number `from` on.
+    void FetchStates(std::size_t from);
+    // Brings the IMAP states up to date over the open selection, asking
+    // only for what is new unless `everything`.
+    void RefreshImapStates(bool everything);
+
+    struct MessageState {
+        std::string Id;
+        int Flags = 0;
+        std::shared_ptr<vmime::net::message> Message;
+    };
 
     MailAccount account_;
+    MailTimeouts timeouts_;
+    std::shared_ptr<OperationClock> clock_;
     std::shared_ptr<vmime::net::session> session_;
     std::shared_ptr<vmime::net::store> store_;
     std::shared_ptr<vmime::net::folder> inbox_;
     // The last listing's messages by id (POP3 needs the message objects,
     // whose numbers only hold within one connection).
     std::map<std::string, std::shared_ptr<vmime::net::message>> listed_;
-    // Every id a listing has returned during this service's life.
-    std::set<std::string> reported_;
+    // Every message of the inbox in its order, as the last listing saw it.
+    std::vector<MessageState> inboxState_;
+    bool statesValid_ = false;
+    std::size_t logOns_ = 0;
+    // Subject and sender of every message a listing has returned during
+    // this service's life, by id (message ids hold across connections).
+    std::map<std::string, InboxMessage> headers_;
     std::string lastError_;
 };
 

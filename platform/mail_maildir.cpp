@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -104,11 +105,27 @@ std::string FolderNameFor(const std::string& address) {
 }
 
 bool Ensure(const fs::path& dir, std::string& error) {
+    // Every missing folder from the highest one down, each shared with the
+    // group: the player writing into a mailbox is seldom its owner.
+    std::vector<fs::path> missing;
     std::error_code ec;
-    for (const char* sub : {"tmp", "new", "cur"}) {
-        fs::create_directories(dir / sub, ec);
-        if (ec) {
-            error = "Cannot create the mail folder " + (dir / sub).string() + ": " + ec.message();
+    for (const char* sub : {"cur", "new", "tmp"})
+        if (!fs::is_directory(dir / sub, ec)) missing.push_back(dir / sub);
+    if (missing.empty()) return true;
+    for (fs::path up = dir; !up.empty() && !fs::exists(up, ec); up = up.parent_path()) {
+        missing.push_back(up);
+        if (up == up.parent_path()) break;
+    }
+    std::sort(missing.begin(), missing.end());
+    for (const fs::path& folder : missing) {
+        if (mkdir(folder.c_str(), SharedFolderMode) != 0 && errno != EEXIST) {
+            error = "Cannot create the mail folder " + folder.string() + ": " + std::strerror(errno);
+            return false;
+        }
+        // The umask must not take the group's rights away; set-group-id
+        // makes what is created inside belong to the folder's group.
+        if (chmod(folder.c_str(), SharedFolderMode) != 0 && errno != EPERM) {
+            error = "Cannot share the mail folder " + folder.string() + ": " + std::strerror(errno);
             return false;
         }
     }
@@ -172,8 +189,10 @@ bool Deliver(const fs::path& dir, const std::string& text, std::string& error, s
     const std::string name = UniqueName();
     const fs::path temp = dir / "tmp" / name;
     const fs::path final = dir / "new" / name;
-    if (!Database::RealFileSystem().CreateAndFlush(temp, text, 0600)) {
+    if (!Database::RealFileSystem().CreateAndFlush(temp, text, SharedFileMode) ||
+        chmod(temp.c_str(), SharedFileMode) != 0) {
         error = "Cannot write " + temp.string() + ": " + std::strerror(errno);
+        unlink(temp.c_str());
         return false;
     }
     // link() refuses an existing name, so a clash can never replace mail.

@@ -34,7 +34,14 @@ struct Entry {
 // (or upset a file system) made "_". Empty when nothing usable is left.
 std::string FolderNameFor(const std::string& address);
 
-// Creates tmp/, new/ and cur/ under dir as needed.
+// Folders and messages belong to the group of the post office folder and
+// are read and written by every member: two players who are two users of
+// one machine share one group.
+inline constexpr unsigned SharedFolderMode = 02770;
+inline constexpr unsigned SharedFileMode = 0660;
+
+// Creates dir (and any missing folder above it) with tmp/, new/ and cur/
+// as needed, each shared with the group.
 bool Ensure(const std::filesystem::path& dir, std::string& error);
 
 std::string Compose(const Message& message);

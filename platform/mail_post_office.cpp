@@ -37,13 +37,12 @@ bool PostOfficeMailService::ListInbox(InboxScope scope, std::vector<InboxMessage
     if (!fs::is_directory(own / "new", ec) || !fs::is_directory(own / "cur", ec))
         return Fail("The mailbox " + own.string() + " is gone.");
     for (const Maildir::Entry& entry : Maildir::Scan(own)) {
-        if (scope == InboxScope::UnreadOnly && (entry.Seen || reported_.count(entry.Id))) continue;
+        if (scope == InboxScope::UnreadOnly && entry.Seen) continue;
         std::string text;
         if (!Maildir::ReadFile(entry.Path, text)) continue;  // deleted meanwhile
         const Maildir::Message parsed = Maildir::Parse(text);
         messages.push_back({entry.Id, parsed.Subject, parsed.FromName, parsed.FromAddress});
     }
-    for (const auto& m : messages) reported_.insert(m.Id);
     return true;
 }
 

@@ -8,7 +8,6 @@
 #include "store/mail_service.h"
 
 #include <filesystem>
-#include <set>
 
 namespace MailSupport {
 
@@ -38,7 +37,6 @@ private:
     std::string address_;
     std::string name_;
     bool signedOn_ = false;
-    std::set<std::string> reported_;
     std::string lastError_;
 };
 

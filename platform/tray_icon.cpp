@@ -1,7 +1,9 @@
 #include "platform/tray_icon.h"
 
 #include <QCursor>
-#include <QSystemTrayIcon>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
 
 namespace SysTraySupport {
 
@@ -29,6 +31,51 @@ bool TrayIcon::DesktopHasTray()
 void TrayIcon::PretendDesktopHasTray(std::optional<bool> hasTray)
 {
     pretended = hasTray;
+}
+
+bool TrayIcon::DesktopReportsDoubleClicks()
+{
+    // The same question Qt asks before it puts the icon up over D-Bus.
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(watcher))
+        return true;
+    QDBusInterface host(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
+    return !host.property("IsStatusNotifierHostRegistered").toBool();
+}
+
+TrayClick ClickFor(QSystemTrayIcon::ActivationReason reason, bool desktopReportsDoubleClicks)
+{
+    switch (reason) {
+    case QSystemTrayIcon::DoubleClick:
+        return TrayClick::Open;
+    case QSystemTrayIcon::Trigger:
+        return desktopReportsDoubleClicks ? TrayClick::None : TrayClick::Open;
+    case QSystemTrayIcon::Context:
+        return TrayClick::Menu;
+    default:
+        return TrayClick::None;
+    }
+}
+
+void TrayIcon::Activate(QSystemTrayIcon::ActivationReason reason, bool desktopReportsDoubleClicks)
+{
+    switch (ClickFor(reason, desktopReportsDoubleClicks)) {
+    case TrayClick::Open:
+        emit DoubleClicked();
+        break;
+    case TrayClick::Menu:
+        emit RightButtonReleased(MenuPoint());
+        break;
+    case TrayClick::None:
+        break;
+    }
+}
+
+QPoint TrayIcon::MenuPoint() const
+{
+    const QRect place = system_ ? system_->geometry() : QRect();
+    return place.isValid() ? place.center() : QCursor::pos();
 }
 
 QString TrimTrayTip(const QString& tip)
@@ -73,13 +120,9 @@ void TrayIcon::Show()
         return;
     if (!system_) {
         system_ = std::make_unique<QSystemTrayIcon>();
+        const bool doubleClicks = DesktopReportsDoubleClicks();
         connect(system_.get(), &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) {
-                    if (reason == QSystemTrayIcon::DoubleClick)
-                        emit DoubleClicked();
-                    else if (reason == QSystemTrayIcon::Context)
-                        emit RightButtonReleased(QCursor::pos());
-                });
+                [this, doubleClicks](QSystemTrayIcon::ActivationReason reason) { Activate(reason, doubleClicks); });
     }
     system_->setIcon(icon_);
     system_->setToolTip(tip_);

@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-class QSystemTrayIcon;
+#include <QSystemTrayIcon>
 
 namespace SysTraySupport {
 
@@ -28,6 +28,9 @@ public:
     // records the icon without showing anything.
     static bool DesktopHasTray();
     static void PretendDesktopHasTray(std::optional<bool> hasTray);
+    // Whether the notification area reports double-clicks (it does unless
+    // it is a D-Bus status-notifier host).
+    static bool DesktopReportsDoubleClicks();
 
     // Add puts the icon up, Modify changes a shown icon, Delete takes it
     // down. False when there is no notification area or (Modify) no icon.
@@ -42,20 +45,35 @@ public:
     // The two mouse messages the program acts on, from the user or a test.
     void SimulateDoubleClick() { emit DoubleClicked(); }
     void SimulateRightRelease(const QPoint& at) { emit RightButtonReleased(at); }
+    // A click as the desktop reports it.
+    void Activate(QSystemTrayIcon::ActivationReason reason, bool desktopReportsDoubleClicks);
 
 signals:
+    // The double-click, or the single activation of a tray without one.
     void DoubleClicked();
-    // The right button was released over the icon, at this screen point.
+    // The right button was released over the icon; the menu belongs at
+    // this screen point.
     void RightButtonReleased(const QPoint& at);
 
 private:
     void Show();
+    // Beside the icon where the tray tells its place, else at the pointer.
+    QPoint MenuPoint() const;
 
     std::unique_ptr<QSystemTrayIcon> system_;
     bool shown_ = false;
     QString tip_;
     QIcon icon_;
 };
+
+// What a mouse message of the icon asks of the program.
+enum class TrayClick { None, Open, Menu };
+
+// Trays that speak the desktop's D-Bus status-notifier protocol (KDE Plasma,
+// GNOME's AppIndicator) report one activation per click and never a
+// double-click: there the single activation opens the game list. The older
+// embedded trays report both, and only the double-click opens it.
+TrayClick ClickFor(QSystemTrayIcon::ActivationReason reason, bool desktopReportsDoubleClicks);
 
 // The notification area shows at most 63 characters of a tool tip.
 QString TrimTrayTip(const QString& tip);

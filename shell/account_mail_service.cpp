@@ -2,6 +2,7 @@
 
 #include "platform/mail_account_settings.h"
 #include "shell/mail_account_dialog.h"
+#include "shell/mail_worker.h"
 #include "shell/status_window.h"
 
 
@@ -9,16 +10,19 @@ namespace MailSupport {
 
 namespace {
 
-// The status window stays out of the way of the log-on dialog.
-std::optional<MailAccount> AskWithoutStatus(const MailAccount& current)
+// The status window stays out of the way of the log-on dialog, which is a
+// window: it runs on the window thread whichever thread signs on.
+std::optional<MailAccount> AskWithoutStatus(const MailAccount& current, const std::string& failure)
 {
-    Support::StatusWindow* status = Support::OpenStatusWindow();
-    if (status)
-        status->hide();
-    std::optional<MailAccount> account = AskForMailAccount(current);
-    if (status && Support::OpenStatusWindow() == status)
-        status->show();
-    return account;
+    return SysTraySupport::OnWindowThread([&] {
+        Support::StatusWindow* status = Support::OpenStatusWindow();
+        if (status)
+            status->hide();
+        std::optional<MailAccount> account = AskForMailAccount(current, QString::fromStdString(failure));
+        if (status && Support::OpenStatusWindow() == status)
+            status->show();
+        return account;
+    });
 }
 
 } // namespace
@@ -33,21 +37,35 @@ bool AccountMailService::SignOn()
 {
     // An earlier refusal must not stand for what goes wrong later.
     lastError_.clear();
-    if (inner_ && inner_->IsSignedOn())
-        return true;
-    if (!inner_) {
-        std::optional<MailAccount> account = store_.Load();
+    if (inner_)
+        return SignOnAgain();
+    std::optional<MailAccount> account = store_.Load();
+    if (!account) {
+        account = ask_(MailAccount{}, std::string());
         if (!account) {
-            account = ask_(MailAccount{});
-            if (!account) {
-                lastError_ = "No mail account was given.";
-                return false;
-            }
-            store_.Save(*account);
+            lastError_ = "No mail account was given.";
+            return false;
         }
-        inner_ = make_(*account);
+        store_.Save(*account);
     }
-    if (inner_->SignOn())
+    while (true) {
+        inner_ = make_(*account);
+        if (inner_->SignOn())
+            return true;
+        lastError_ = inner_->LastError();
+        inner_.reset();
+        // The account that failed, offered to correct; Cancel stays off-line.
+        account = ask_(*account, lastError_);
+        if (!account)
+            return false;
+        store_.Save(*account);
+        lastError_.clear();
+    }
+}
+
+bool AccountMailService::SignOnAgain()
+{
+    if (inner_->IsSignedOn() || inner_->SignOn())
         return true;
     // The next sign-on reads the account again.
     lastError_ = inner_->LastError();

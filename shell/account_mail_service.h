@@ -1,8 +1,11 @@
 #pragma once
 // The mail service the program signs on through: at each sign-on it reads
 // the user's account, asks for one with the mail log-on dialog when none is
-// set, and opens internet mail or the local post office accordingly. A
-// cancelled dialog is a refused sign-on: the program stays off-line.
+// set, and opens internet mail or the local post office accordingly. When
+// the sign-on with an account fails, the dialog offers that account to
+// correct, as a mail system's own log-on dialog would; signing on again
+// after a dropped connection asks nothing. A cancelled dialog is a refused
+// sign-on: the program stays off-line.
 
 #include "platform/mail_account.h"
 #include "store/mail_service.h"
@@ -24,7 +27,10 @@ public:
 
 class AccountMailService : public MailService {
 public:
-    using AskAccount = std::function<std::optional<MailAccount>(const MailAccount& current)>;
+    // The log-on dialog over `current`; `failure` says why the last
+    // sign-on with it failed (empty when none was tried).
+    using AskAccount = std::function<std::optional<MailAccount>(const MailAccount& current,
+                                                                const std::string& failure)>;
     using MakeService = std::function<std::unique_ptr<MailService>(const MailAccount& account)>;
 
     // ask: the log-on dialog (AskForMailAccount by default); make: opens the
@@ -42,6 +48,7 @@ public:
 
 private:
     bool NotSignedOn();
+    bool SignOnAgain();
 
     MailAccountStore& store_;
     AskAccount ask_;

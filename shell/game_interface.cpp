@@ -111,7 +111,7 @@ NewGameKind& NextNewGame()
 bool MovesCanBeSent()
 {
     const ProgramState& state = Globals();
-    return !state.MailOffline || state.StandAloneMode;
+    return !state.Mail.MailOffline || state.Mail.StandAloneMode;
 }
 
 PressLabel::PressLabel(QWidget* parent, const QString& name) : QLabel(parent)
@@ -278,7 +278,7 @@ bool GameInterface::Form_Load()
         for (int index = 1; index <= 4; ++index)
             Toolbar1[std::size_t(index - 1)]->setPixmap(InterfaceButtons->GraphicCell(ToolbarFaces[index - 1].up));
     }
-    Globals().NewMovesArrived = false;
+    Globals().Mail.NewMovesArrived = false;
     Refill();
     if (services_.UpdateTrayState)
         services_.UpdateTrayState();
@@ -327,7 +327,7 @@ void GameInterface::FillGameList(int sortColumn, const QString& sortOrder, std::
 {
     GameListFillContext context;
     context.SelectGameId = selectGameId;
-    context.PendingMoveList = Globals().PendingMoveList;
+    context.PendingMoveList = Globals().Mail.PendingMoveList;
     context.MovesCanBeSent = MovesCanBeSent();
     context.Locale = QLocale::system();
     ShowFill(model_.Fill(ProgramDataFolder(), sortColumn, sortOrder, context));
@@ -634,7 +634,7 @@ void GameInterface::Form_Unload()
     if (state.Quitting)
         return;
     state.GameListShown = false;
-    state.NewMovesArrived = false;
+    state.Mail.NewMovesArrived = false;
     const bool trayStartup = ProgramSettings().SystrayStartup;
     if (trayStartup && services_.UpdateTrayState)
         services_.UpdateTrayState();

@@ -100,7 +100,7 @@ struct GameListFillContext {
     // The game to select, when the caller wants one kept.
     std::optional<int> SelectGameId;
     // Without a game to select, the first game of this list is selected.
-    QString PendingMoveList;
+    std::string PendingMoveList;
     bool MovesCanBeSent = false;
     QLocale Locale;
 };

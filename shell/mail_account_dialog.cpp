@@ -204,6 +204,9 @@ MailAccount MailAccountDialog::Account() const
 QString MailAccountDialog::Problem() const
 {
     const MailAccount account = Account();
+    // The opponent stores and shows the name with every move.
+    if (account.DisplayName.empty())
+        return QStringLiteral("Enter your name.");
     const bool addressGiven = !account.Address.empty();
     if (addressGiven && account.Address.find('@') == std::string::npos)
         return QStringLiteral("Enter your own mail address.");
@@ -256,10 +259,11 @@ void MailAccountDialog::Answer(int canceled)
     hide();
 }
 
-std::optional<MailAccount> AskForMailAccount(const MailAccount& current)
+std::optional<MailAccount> AskForMailAccount(const MailAccount& current, const QString& failure)
 {
     Support::ModalGuard guard;
     MailAccountDialog dialog(current);
+    dialog.ProblemText->setText(failure);
     Support::CurrentModalHost().RunModal(dialog);
     if (dialog.FormCanceled != 0)
         return std::nullopt;

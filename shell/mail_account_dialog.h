@@ -73,8 +73,8 @@ private:
 };
 
 // Shows the dialog modally (mail polling paused meanwhile) with the fields
-// filled from `current`; the account the user confirmed, or nothing after
-// Cancel.
-std::optional<MailAccount> AskForMailAccount(const MailAccount& current);
+// filled from `current` and `failure` (why signing on with it failed) shown
+// under them; the account the user confirmed, or nothing after Cancel.
+std::optional<MailAccount> AskForMailAccount(const MailAccount& current, const QString& failure = {});
 
 } // namespace MailSupport

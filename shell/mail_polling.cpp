@@ -24,19 +24,26 @@ public:
 void SystemTray::CheckTimer_Timer()
 {
     Support::ProgramState& state = Support::Globals();
+    // A tick while a mail operation runs waits for the next one; the mail
+    // state belongs to that operation meanwhile.
+    if (services_.Mail->Busy())
+        return;
     // Nothing to poll without a mail connection.
-    if (state.MailOffline && !state.StandAloneMode)
+    if (state.Mail.MailOffline && !state.Mail.StandAloneMode)
         return;
     // Never a retrieval inside a modal window, a game start or the menu.
     if (state.ModalBusy || MenuShowing)
         return;
 
-    if (state.StandAloneMode)
+    if (state.Mail.StandAloneMode)
         services_.Mail->ImportMoveFiles(false, false);
     else
         services_.Mail->RetrieveMoveMails(false, false);
+    // The program ended while the retrieval ran.
+    if (unloaded_)
+        return;
 
-    if (state.StandAloneMode || !state.MailOffline) {
+    if (state.Mail.StandAloneMode || !state.Mail.MailOffline) {
         if (state.GameListShown)
             services_.GameList->FillGameList(services_.GameList->SelectedGameId());
         UpdateTrayState(TrayModify);
@@ -57,6 +64,8 @@ void SystemTray::mnuPopupRetrieve_Click()
         // A sign-on mark left by an interrupted sign-on must not block this one.
         services_.Mail->SetLogonStatus(false);
         services_.Mail->ConnectAndRetrieve(false, true, true);
+        if (unloaded_)
+            return;
         if (state.GameListShown)
             services_.GameList->FillGameList(std::nullopt);
         UpdateTrayState(TrayModify);

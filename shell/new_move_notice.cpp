@@ -48,7 +48,7 @@ Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId)
         throw;
     }
     QGuiApplication::restoreOverrideCursor();
-    state.PendingMoveList = RemovePendingId(state.PendingMoveList, gameId);
+    state.Mail.PendingMoveList = RemovePendingId(state.Mail.PendingMoveList, gameId);
     return Next::Stop;
 }
 
@@ -58,7 +58,8 @@ void SystemTray::NotifyNewMoves()
 {
     Support::ProgramState& state = Support::Globals();
     const Support::Settings& settings = Support::ProgramSettings();
-    if (!state.NewMovesArrived || state.GameListShown)
+    // A mail operation under way owns the pending moves; it notifies itself.
+    if (services_.Mail->Busy() || !state.Mail.NewMovesArrived || state.GameListShown)
         return;
 
     const int method = settings.NotificationMethod;
@@ -70,7 +71,7 @@ void SystemTray::NotifyNewMoves()
             Next next = Next::AskAgain;
             // A list holding only blank entries asks nothing.
             while (next == Next::AskAgain) {
-                const std::optional<std::int32_t> first = FirstPendingId(state.PendingMoveList);
+                const std::optional<std::int32_t> first = FirstPendingId(state.Mail.PendingMoveList);
                 if (!first)
                     break;
                 switch (services_.Notification->ShowNotification()) {
@@ -79,15 +80,15 @@ void SystemTray::NotifyNewMoves()
                     break;
                 case NotifyGameList:
                     ShowGameList();
-                    state.PendingMoveList.clear();
+                    state.Mail.PendingMoveList.clear();
                     next = Next::Stop;
                     break;
                 case NotifyLater:
-                    state.PendingMoveList.clear();
+                    state.Mail.PendingMoveList.clear();
                     next = Next::Stop;
                     break;
                 case NotifyNext:
-                    state.PendingMoveList = RemovePendingId(state.PendingMoveList, *first);
+                    state.Mail.PendingMoveList = RemovePendingId(state.Mail.PendingMoveList, *first);
                     break;
                 default:
                     next = Next::Stop;
@@ -102,8 +103,8 @@ void SystemTray::NotifyNewMoves()
             return;
         }
     }
-    if (IsPendingListBlank(state.PendingMoveList))
-        state.NewMovesArrived = false;
+    if (IsPendingListBlank(state.Mail.PendingMoveList))
+        state.Mail.NewMovesArrived = false;
 }
 
 void SystemTray::ShowGameList()

@@ -68,7 +68,7 @@ public:
 
 } // namespace
 
-std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder, const QString& pendingMoveList)
+std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder, const std::string& pendingMoveList)
 {
     const std::optional<std::int32_t> id = SysTraySupport::FirstPendingId(pendingMoveList);
     if (!id)
@@ -292,7 +292,7 @@ int ShowNotification()
     ModalGuard guard;
     const Settings& settings = ProgramSettings();
     const Database::DataFolder folder(QFile::encodeName(Globals().DataPath).toStdString());
-    const std::optional<NotificationContent> content = LoadNotification(folder, Globals().PendingMoveList);
+    const std::optional<NotificationContent> content = LoadNotification(folder, Globals().Mail.PendingMoveList);
     NotifyForm form;
     if (!form.Form_Load(settings.SimpleUI, content && content->NextEnabled))
         return NotifyLater;

@@ -34,7 +34,7 @@ struct NotificationContent {
 
 // The content for the first game of the pending list; nothing when the list
 // names no game, or its game or moves cannot be read.
-std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder, const QString& pendingMoveList);
+std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder, const std::string& pendingMoveList);
 
 class NotifyForm : public QDialog {
     Q_OBJECT

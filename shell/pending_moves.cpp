@@ -1,42 +1,59 @@
 #include "shell/pending_moves.h"
 
-#include <QStringList>
+#include <charconv>
+#include <sstream>
 
 namespace SysTraySupport {
 
 namespace {
 
-std::optional<std::int32_t> ParseId(const QString& entry)
+std::optional<std::int32_t> ParseId(std::string entry)
 {
-    bool ok = false;
-    const int id = entry.trimmed().toInt(&ok);
-    if (!ok)
+    const auto first = entry.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::nullopt;
+    entry = entry.substr(first, entry.find_last_not_of(" \t") - first + 1);
+    std::int32_t id = 0;
+    const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), id);
+    if (error != std::errc() || end != entry.data() + entry.size())
         return std::nullopt;
     return id;
 }
 
-} // namespace
-
-std::optional<std::int32_t> FirstPendingId(const QString& list)
+// The list's entries, blank ones left out.
+template <class Visit> void ForEachEntry(const std::string& list, Visit visit)
 {
-    for (const QString& entry : list.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        if (const auto id = ParseId(entry))
-            return id;
-    return std::nullopt;
+    std::istringstream entries(list);
+    std::string entry;
+    while (std::getline(entries, entry, ';'))
+        if (const auto id = ParseId(entry); id && !visit(*id))
+            return;
 }
 
-QString RemovePendingId(const QString& list, std::int32_t id)
+} // namespace
+
+std::optional<std::int32_t> FirstPendingId(const std::string& list)
 {
-    QString kept;
-    for (const QString& entry : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const auto entryId = ParseId(entry);
-        if (entryId && *entryId != id)
-            kept += entry.trimmed() + QLatin1Char(';');
-    }
+    std::optional<std::int32_t> first;
+    ForEachEntry(list, [&](std::int32_t id) {
+        first = id;
+        return false;
+    });
+    return first;
+}
+
+std::string RemovePendingId(const std::string& list, std::int32_t id)
+{
+    std::string kept;
+    ForEachEntry(list, [&](std::int32_t entry) {
+        if (entry != id)
+            kept += std::to_string(entry) + ";";
+        return true;
+    });
     return kept;
 }
 
-bool IsPendingListBlank(const QString& list)
+bool IsPendingListBlank(const std::string& list)
 {
     return !FirstPendingId(list).has_value();
 }

@@ -3,21 +3,20 @@
 // yet, each followed by ";" ("12;7;"). Entries are whole ids: taking out 1
 // leaves 11 alone.
 
-#include <QString>
-
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace SysTraySupport {
 
 // The first id of the list; blank entries are passed over, so a list of
 // only blank entries has none.
-std::optional<std::int32_t> FirstPendingId(const QString& list);
+std::optional<std::int32_t> FirstPendingId(const std::string& list);
 
 // The list without any entry equal to the id and without blank entries.
-QString RemovePendingId(const QString& list, std::int32_t id);
+std::string RemovePendingId(const std::string& list, std::int32_t id);
 
 // No id left in the list.
-bool IsPendingListBlank(const QString& list);
+bool IsPendingListBlank(const std::string& list);
 
 } // namespace SysTraySupport

@@ -35,8 +35,8 @@ BoardSupport::BoardOptions CurrentBoardOptions()
             options.request.newGameOpponent = details->OpponentsName.toStdString();
     }
     options.request.defaultView = settings.DefaultView;
-    options.request.mailOffline = state.MailOffline;
-    options.request.standAlone = state.StandAloneMode;
+    options.request.mailOffline = state.Mail.MailOffline;
+    options.request.standAlone = state.Mail.StandAloneMode;
     options.simpleUI = settings.SimpleUI;
     options.showToolTips = settings.ShowToolTips;
     return options;

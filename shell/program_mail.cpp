@@ -23,89 +23,120 @@ QString Q(std::string_view s)
 
 bool ProgramMessageSink::ShowMessage(const Support::MessageBoxCall& call)
 {
-    std::optional<int> sound;
-    if (call.sound)
-        sound = *call.sound;
-    return Support::ShowMessage(call.icon, Q(call.caption), Q(call.text), Q(call.okCaption),
-                                Q(call.cancelCaption), call.timeoutOn, sound);
+    return OnWindowThread([&call] {
+        std::optional<int> sound;
+        if (call.sound)
+            sound = *call.sound;
+        return Support::ShowMessage(call.icon, Q(call.caption), Q(call.text), Q(call.okCaption),
+                                    Q(call.cancelCaption), call.timeoutOn, sound);
+    });
 }
 
 void ProgramMessageSink::ShowSystemMessage(std::string_view text)
 {
-    Support::CurrentModalHost().SystemMessage(Support::SystemMessageIcon::Warning, QStringLiteral("Marrowdale"),
-                                              Q(text));
+    OnWindowThread([text] {
+        Support::CurrentModalHost().SystemMessage(Support::SystemMessageIcon::Warning, QStringLiteral("Marrowdale"),
+                                                  Q(text));
+    });
 }
 
+// What a mail thread works with; shared with it, as an abandoned operation
+// may outlive the wait for it.
+struct ProgramMail::Session : MailSupport::LogonGuard, MailSupport::TransportWindows {
+    std::unique_ptr<MailSupport::MailService> mail;
+    std::function<void()> populateMenu;
+    ProgramMessageSink sink;
+    PickedMoveFile chooser;
+
+    bool GetLogonStatus() override
+    {
+        return OnWindowThread([] { return Support::GetLogonStatus(); });
+    }
+    void SetLogonStatus(bool status) override
+    {
+        OnWindowThread([status] { Support::SetLogonStatus(status); });
+    }
+    void ShowStatus(bool visible, const std::string& text) override
+    {
+        OnWindowThread([visible, &text] { Support::ShowStatus(visible, Q(text)); });
+    }
+    void PopulateTrayGameMenu() override
+    {
+        OnWindowThread([this] {
+            if (populateMenu)
+                populateMenu();
+        });
+    }
+    // The windows write the game database too (the board saving a move):
+    // never both at once.
+    void WithDatabase(const std::function<void()>& work) override
+    {
+        OnWindowThread([&work] { work(); });
+    }
+};
+
 ProgramMail::ProgramMail(std::unique_ptr<MailSupport::MailService> mail, std::function<void()> populateMenu)
-    : mail_(std::move(mail)), populateMenu_(std::move(populateMenu))
+    : session_(std::make_shared<Session>())
 {
+    session_->mail = std::move(mail);
+    session_->populateMenu = std::move(populateMenu);
 }
 
 std::string ProgramMail::PickedMoveFile::PickMoveFile()
 {
-    const auto& pick = Support::EntryWindows().PickMoveFile;
-    return pick ? QFile::encodeName(pick()).toStdString() : std::string();
+    // A window: on the window thread.
+    return OnWindowThread([] {
+        const auto& pick = Support::EntryWindows().PickMoveFile;
+        return pick ? QFile::encodeName(pick()).toStdString() : std::string();
+    });
 }
 
-void ProgramMail::Run(const std::function<void(MailSupport::Transport&)>& call)
+MailSupport::MailService& ProgramMail::Service()
 {
-    Support::ProgramState& program = Support::Globals();
-    state_.MailOffline = program.MailOffline;
-    state_.NoNetwork = program.NoNetwork;
-    state_.StandAloneMode = program.StandAloneMode;
-    state_.PendingMoveList = program.PendingMoveList.toStdString();
-    state_.NewMovesArrived = program.NewMovesArrived;
+    return *session_->mail;
+}
 
-    MailSupport::Transport transport{*mail_,
-                                     Database::DataFolder(QFile::encodeName(program.DataPath).toStdString(),
-                                                          nullptr, &sink_),
-                                     state_, *this, *this, &chooser_};
-    call(transport);
-
-    program.MailOffline = state_.MailOffline;
-    program.PendingMoveList = Q(state_.PendingMoveList);
-    program.NewMovesArrived = state_.NewMovesArrived;
+bool ProgramMail::Run(std::function<void(MailSupport::Transport&)> call)
+{
+    const std::shared_ptr<Session> session = session_;
+    const std::string dataPath = QFile::encodeName(Support::Globals().DataPath).toStdString();
+    return worker_.Run([session, dataPath, call = std::move(call)] {
+        MailSupport::Transport transport{*session->mail, Database::DataFolder(dataPath, nullptr, &session->sink),
+                                         Support::Globals().Mail, *session, *session, &session->chooser};
+        call(transport);
+    });
 }
 
 void ProgramMail::ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll)
 {
-    Run([&](MailSupport::Transport& t) { MailSupport::ConnectAndRetrieve(t, importFile, showStatus, fetchAll); });
+    Run([=](MailSupport::Transport& t) { MailSupport::ConnectAndRetrieve(t, importFile, showStatus, fetchAll); });
 }
 
 void ProgramMail::RetrieveMoveMails(bool showStatus, bool fetchAll)
 {
-    Run([&](MailSupport::Transport& t) { MailSupport::RetrieveMoveMails(t, showStatus, fetchAll); });
+    Run([=](MailSupport::Transport& t) { MailSupport::RetrieveMoveMails(t, showStatus, fetchAll); });
 }
 
 void ProgramMail::ImportMoveFiles(bool showStatus, bool pickFile)
 {
-    Run([&](MailSupport::Transport& t) { MailSupport::ImportMoveFiles(t, showStatus, pickFile); });
+    Run([=](MailSupport::Transport& t) { MailSupport::ImportMoveFiles(t, showStatus, pickFile); });
 }
 
 void ProgramMail::SignOff(bool showStatus)
 {
-    Run([&](MailSupport::Transport& t) { MailSupport::SignOff(t, showStatus); });
+    if (worker_.Busy()) {
+        // A hung operation is no crash of the sign-on: the next start need
+        // not speak of one.
+        worker_.Abandon();
+        Support::SetLogonStatus(false);
+        return;
+    }
+    Run([=](MailSupport::Transport& t) { MailSupport::SignOff(t, showStatus); });
 }
 
 void ProgramMail::SetLogonStatus(bool status)
 {
     Support::SetLogonStatus(status);
-}
-
-bool ProgramMail::GetLogonStatus()
-{
-    return Support::GetLogonStatus();
-}
-
-void ProgramMail::ShowStatus(bool visible, const std::string& text)
-{
-    Support::ShowStatus(visible, Q(text));
-}
-
-void ProgramMail::PopulateTrayGameMenu()
-{
-    if (populateMenu_)
-        populateMenu_();
 }
 
 } // namespace SysTraySupport

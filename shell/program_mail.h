@@ -1,10 +1,13 @@
 #pragma once
-// The tray's mail service over the move-mail transport: the program-wide
-// mail state (off-line, pending moves) goes in and comes back out around
-// each call, the sign-on guard is the LogonStatus setting, and the
-// transport's messages and status texts reach the program's windows.
+// The tray's mail service over the move-mail transport. Every operation
+// runs on a mail thread (mail_worker.h) while the windows stay responsive;
+// the transport works on the program's one mail state (off-line, pending
+// moves), the sign-on guard is the LogonStatus setting, and the
+// transport's messages, status texts and database work reach the window
+// thread.
 
 #include "shell/account_mail_service.h"
+#include "shell/mail_worker.h"
 #include "shell/tray_services.h"
 #include "store/mail_support.h"
 #include "store/message_sink.h"
@@ -14,16 +17,15 @@
 
 namespace SysTraySupport {
 
-// The program's message box for the layers that know no windows.
+// The program's message box for the layers that know no windows, shown on
+// the window thread whichever thread asks.
 class ProgramMessageSink : public Support::MessageSink {
 public:
     bool ShowMessage(const Support::MessageBoxCall& call) override;
     void ShowSystemMessage(std::string_view text) override;
 };
 
-class ProgramMail : public MailPort,
-                    private MailSupport::LogonGuard,
-                    private MailSupport::TransportWindows {
+class ProgramMail : public MailPort {
 public:
     // mail: the service to sign on through; populateMenu rebuilds the
     // tray's games menu after games arrived.
@@ -32,31 +34,34 @@ public:
     void ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll) override;
     void RetrieveMoveMails(bool showStatus, bool fetchAll) override;
     void ImportMoveFiles(bool showStatus, bool pickFile) override;
+    // Signs off; while an operation hangs, abandons it instead, so that
+    // the program can end at once.
     void SignOff(bool showStatus) override;
     void SetLogonStatus(bool status) override;
+    bool Busy() const override { return worker_.Busy(); }
 
-    MailSupport::MailService& Service() { return *mail_; }
+    MailSupport::MailService& Service();
 
-    // Runs one transport call (sending a move, say) on the program's mail
-    // session, with the program's state handed in and back.
-    void Run(const std::function<void(MailSupport::Transport&)>& call);
+    // Runs one transport call (sending a move, say) on the mail thread,
+    // over the program's mail session and mail state, after any operation
+    // under way. False when it did not run to its end: the program is
+    // ending.
+    bool Run(std::function<void(MailSupport::Transport&)> call);
+
+    // An abandoned operation is still running: the process should end
+    // without tearing down what it may still use.
+    bool LeftRunning() const { return worker_.LeftRunning(); }
 
 private:
-    bool GetLogonStatus() override;
-    void ShowStatus(bool visible, const std::string& text) override;
-    void PopulateTrayGameMenu() override;
-
     // The import of one picked move file asks the program's file chooser.
     class PickedMoveFile : public MailSupport::MoveFileChooser {
     public:
         std::string PickMoveFile() override;
     };
 
-    std::unique_ptr<MailSupport::MailService> mail_;
-    std::function<void()> populateMenu_;
-    PickedMoveFile chooser_;
-    ProgramMessageSink sink_;
-    MailSupport::TransportState state_;
+    struct Session;
+    std::shared_ptr<Session> session_;
+    MailWorker worker_;
 };
 
 } // namespace SysTraySupport

@@ -1,5 +1,6 @@
 #include "shell/program_services.h"
 
+#include "dialogs/print_start.h"
 #include "foundation/global_setup.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
@@ -137,6 +138,11 @@ TrayServices ProgramServices::Services()
 void ProgramServices::Attach(SystemTray& tray)
 {
     Menu.AttachTray(&tray);
+    Menu.AttachBoard(&Board);
+    Menu.StartNewGame = [this] {
+        MailSupport::GameAddressBook book(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()));
+        Support::StartNewGame(nullptr, Board, &book);
+    };
     Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
     Support::GameListServices list;
     list.Board = &Board;
@@ -148,6 +154,8 @@ void ProgramServices::Attach(SystemTray& tray)
         MailSupport::GameAddressBook book(Database::DataFolder(QFile::encodeName(Support::Globals().DataPath).toStdString()));
         Support::StartNewGame(&owner, Board, &book);
     };
+    list.PrintGameDiagrams = [](int gameId, QWidget& owner) { PrintSupport::PrintGameDiagrams(gameId, &owner); };
+    list.PrintGameNotation = [](int gameId, QWidget& owner) { PrintSupport::PrintGameNotation(gameId, &owner); };
     GameList.SetServices(std::move(list));
 }
 

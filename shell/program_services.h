@@ -1,16 +1,15 @@
 #pragma once
 // The real services of the tray window: the foundation's checks and
-// settings, the move-mail transport, the board, the game list, the splash
-// screen, the windows that exist so far (with a stand-in for the tray menu
-// until it is built) and the end of the program.
+// settings, the move-mail transport, the board, the game list, the tray
+// menu, the notification, the splash screen and the end of the program.
 
 #include "shell/account_mail_service.h"
-#include "shell/interim_tray_menu.h"
 #include "shell/program_game_list.h"
 #include "shell/program_board.h"
 #include "shell/program_mail.h"
 #include "shell/program_splash.h"
 #include "shell/system_tray.h"
+#include "shell/tray_menu.h"
 #include "shell/tray_services.h"
 
 #include <memory>
@@ -76,7 +75,7 @@ public:
     ProgramStartup Startup;
     std::unique_ptr<ProgramMail> Mail;
     ProgramGameList GameList;
-    InterimTrayMenu Menu;
+    TrayMenu Menu;
     ProgramNotification Notification;
     ProgramBoard Board;
     ProgramSplash Splash;

@@ -116,8 +116,8 @@ bool SystemTray::RunLoad()
         services_.Startup->ShowMessage(2, InitialisationError, SecondCopyText, QStringLiteral("Ok"), RefusedCue);
         return false;
     }
-    // Only this copy can have left the sign-on marker set (by a crash).
-    services_.Mail->SetLogonStatus(false);
+    // A sign-on mark left set is the last run's sign-on that never came
+    // back: the first sign-on says so and leaves this run off-line.
     services_.Startup->CheckRunBefore();
 
     // A fatal failure in a window shown so far (an unusable skin) has
@@ -131,7 +131,8 @@ bool SystemTray::RunLoad()
 
     mailTried_ = true;
     services_.Mail->ConnectAndRetrieve(false, false, true);
-    if (state.Quitting)
+    // Ended meanwhile: by a fatal failure, or by the user.
+    if (state.Quitting || unloaded_)
         return false;
     services_.Menu->SetMenuOptions();
     services_.Menu->PopulateTrayGameMenu();

@@ -14,7 +14,7 @@ void SystemTray::UpdateTrayState(int action)
 {
     const Support::ProgramState& state = Support::Globals();
     const TrayStateChoice choice =
-        ChooseTrayState(state.MailOffline, state.StandAloneMode, NewArrivalsExist());
+        ChooseTrayState(state.Mail.MailOffline, state.Mail.StandAloneMode, NewArrivalsExist());
     SetTrayIcon(action, choice.State, choice.Tip);
 }
 

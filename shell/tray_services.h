@@ -44,6 +44,8 @@ public:
     virtual void ImportMoveFiles(bool showStatus, bool pickFile) = 0;
     virtual void SignOff(bool showStatus) = 0;
     virtual void SetLogonStatus(bool status) = 0;
+    // A mail operation is under way (the windows go on meanwhile).
+    virtual bool Busy() const { return false; }
 };
 
 class GameListPort {

@@ -107,7 +107,8 @@ bool BackupDatabase(const DataFolder& folder, bool showMessage)
         bool exists = false;
         bool mended = false;
         const auto live = ReadLiveDatabase(folder, exists, mended);
-        ok = live && (!exists || BackupLiveText(folder, *live, false));
+        // Every game must read too: the backup is what the user falls back on.
+        ok = live && (!exists || (FirstUnreadableLine(*live) == 0 && BackupLiveText(folder, *live, false)));
     } catch (const std::exception&) {
         ok = false;
     }

@@ -12,7 +12,9 @@
 
 namespace Database {
 
-// True when the backup is current, also when there is no database yet.
+// True when the backup is current, also when there is no database yet. A
+// live file that is damaged, or holds a game that does not read, never
+// replaces the backup (a missing last line end is mended in the copy).
 bool BackupDatabase(const DataFolder& folder, bool showMessage);
 
 // True when the database has been restored from the backup (or there is no

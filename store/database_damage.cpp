@@ -46,20 +46,10 @@ std::optional<DatabaseDamage> FindDatabaseDamage(const DataFolder& folder)
         damage.line = LineOf(*text, text->size() - 1);
         return damage;
     }
-    std::size_t start = 0;
-    while (start < text->size()) {
-        auto end = text->find('\n', start);
-        if (end == std::string::npos)
-            end = text->size();
-        std::string_view line(text->data() + start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (!line.empty() && !ParseGameHeader(line)) {
-            damage.kind = DatabaseDamage::Kind::BadLine;
-            damage.line = LineOf(*text, start);
-            return damage;
-        }
-        start = end + 1;
+    if (const int line = FirstUnreadableLine(*text); line > 0) {
+        damage.kind = DatabaseDamage::Kind::BadLine;
+        damage.line = line;
+        return damage;
     }
     return std::nullopt;
 }

@@ -89,6 +89,25 @@ bool IsWholeGameLine(std::string_view line)
         && ParseGameMoves(line);
 }
 
+int FirstUnreadableLine(std::string_view text)
+{
+    int number = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        ++number;
+        auto end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        auto line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (!line.empty() && !ParseGameHeader(line))
+            return number;
+        start = end + 1;
+    }
+    return 0;
+}
+
 std::string_view StoredMovesText(std::string_view line)
 {
     std::size_t start = 0;

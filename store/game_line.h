@@ -32,6 +32,10 @@ std::optional<MoveList> ParseGameMoves(std::string_view line);
 // cut short mostly is not, whereas any readable line is still loaded.
 bool IsWholeGameLine(std::string_view line);
 
+// The 1-based number of the first non-empty line of a database text whose
+// header does not convert; 0 when every one does.
+int FirstUnreadableLine(std::string_view text);
+
 // Everything after the 13th "|" (the stored moves as text), "" when none.
 std::string_view StoredMovesText(std::string_view line);
 

@@ -31,9 +31,9 @@ struct OutgoingMail {
 };
 
 enum class InboxScope {
-    // Messages the mail system holds as unread and that no earlier listing
-    // of this service has returned: a message is seen once per run by the
-    // polling timer, without being marked read for the user's own client.
+    // Messages the mail system holds as unread (every message where it
+    // keeps no read flag). The transport itself passes over the ones it
+    // has dealt with, so nothing is marked read for the user's own client.
     UnreadOnly,
     // Every message of the inbox, read or not.
     All,
@@ -54,7 +54,9 @@ public:
     // The inbox in arrival order, oldest first. A listing also brings in
     // what arrived since the previous one.
     virtual bool ListInbox(InboxScope scope, std::vector<InboxMessage>& messages) = 0;
-    // The message's text, decoded; reading does not mark it read.
+    // The message's text, decoded; reading does not mark it read. A
+    // message that cannot be decoded fails with the service still signed
+    // on; a failure that also lost the connection leaves it signed off.
     virtual bool ReadBody(const std::string& id, std::string& body) = 0;
     // Removes the message from the inbox for good.
     virtual bool Delete(const std::string& id) = 0;

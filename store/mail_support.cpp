@@ -8,6 +8,7 @@
 #include "store/text_values.h"
 
 #include <exception>
+#include <stdexcept>
 
 namespace MailSupport {
 namespace {
@@ -161,15 +162,30 @@ bool TellDatabaseDamage(Transport& t, bool onlyOnce) {
 
 bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
                        const std::optional<ArrivalSender>& sender) {
-    std::int32_t gameID = 0;
-    bool newMoves = false;
-    if (!MergeArrivingGame(t.Folder, game, sender, gameID, newMoves)) return false;
-    t.State.ReportedDatabaseDamage.clear();
-    if (newMoves) {
-        t.State.PendingMoveList += std::to_string(gameID) + ";";
-        t.State.NewMovesArrived = true;
-    }
-    return true;
+    bool stored = false;
+    t.Windows.WithDatabase([&] {
+        std::int32_t gameID = 0;
+        bool newMoves = false;
+        stored = MergeArrivingGame(t.Folder, game, sender, gameID, newMoves);
+        if (stored) t.State.ReportedDatabaseDamage.clear();
+        if (stored && newMoves) {
+            t.State.PendingMoveList += std::to_string(gameID) + ";";
+            t.State.NewMovesArrived = true;
+        }
+    });
+    return stored;
+}
+
+void StartPass(Transport& t) {
+    t.Windows.WithDatabase([&t] {
+        t.State.PendingMoveList.clear();
+        t.State.NewMovesArrived = false;
+    });
+}
+
+void EndPass(Transport& t) {
+    t.Windows.WithDatabase([&t] { Database::BackupDatabase(t.Folder, false); });
+    t.Windows.PopulateTrayGameMenu();
 }
 
 bool ComposeMoveText(const Database::DataFolder& folder, std::int32_t gameID, GameRecord& record,
@@ -200,7 +216,7 @@ bool DeliverMoveText(Transport& t, std::int32_t gameID, const MoveTextDelivery& 
         ShowTransmissionFailure(t);
         return false;
     }
-    Database::BackupDatabase(t.Folder, false);
+    t.Windows.WithDatabase([&t] { Database::BackupDatabase(t.Folder, false); });
     return true;
 }
 
@@ -216,15 +232,12 @@ void SignOn(Transport& t, bool showStatus) {
     }
     if (!t.State.NoNetwork) {
         if (showStatus) t.Windows.ShowStatus(true, StatusLoggingOn);
+        // The mark outlives only a sign-on that never came back.
         t.Logon.SetLogonStatus(true);
-        if (t.Mail.SignOn()) {
-            t.Logon.SetLogonStatus(false);
-            t.State.MailOffline = false;
-        } else if (showStatus && !t.State.StandAloneMode) {
-            // The guard stays set: the next sign-on asks for the tray's
-            // retrieve command, which clears it, as after a hang.
-            ShowSignOnFailure(t);
-        }
+        const bool signedOn = t.Mail.SignOn();
+        t.Logon.SetLogonStatus(false);
+        if (signedOn) t.State.MailOffline = false;
+        else if (showStatus && !t.State.StandAloneMode) ShowSignOnFailure(t);
     }
     if (showStatus) t.Windows.ShowStatus(false, "");
 }
@@ -264,17 +277,36 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
         if (showStatus) t.Windows.ShowStatus(false, "");
         return;
     }
-    t.State.PendingMoveList.clear();
-    t.State.NewMovesArrived = false;
+    StartPass(t);
+    std::set<std::string>& handled = t.State.HandledMails;
     try {
+        bool unreadableReported = false;
         for (const InboxMessage& message : inbox) {
-            if (!IsMoveMailSubject(message.Subject)) continue;
+            const bool seenBefore = handled.count(message.Id) > 0;
+            if (!fetchAll && seenBefore) continue;
+            if (!IsMoveMailSubject(message.Subject)) {
+                handled.insert(message.Id);
+                continue;
+            }
             std::string body;
-            if (!t.Mail.ReadBody(message.Id, body)) throw std::runtime_error(t.Mail.LastError());
+            if (!t.Mail.ReadBody(message.Id, body)) {
+                // A lost connection ends the pass with this mail and the
+                // rest unmarked; a mail that cannot be read is told about
+                // once and passed over.
+                if (!t.Mail.IsSignedOn()) throw std::runtime_error(t.Mail.LastError());
+                if (!seenBefore && !unreadableReported) ShowRetrieveFailure(t);
+                unreadableReported = unreadableReported || !seenBefore;
+                handled.insert(message.Id);
+                continue;
+            }
             const std::string payload = Support::ExtractMovePayload(body);
-            if (!ValidateMovePayload(payload, false, t.Folder.messages)) continue;
-            const auto game = ReadMovePayload(payload);
-            if (!game) continue;
+            const bool valid = ValidateMovePayload(payload, false, t.Folder.messages);
+            const auto game = valid ? ReadMovePayload(payload) : std::nullopt;
+            if (!game) {
+                // Left in the inbox; polling does not report it again.
+                handled.insert(message.Id);
+                continue;
+            }
             if (!StoreArrivingGame(t, *game,
                                    ArrivalSender{message.SenderName, message.SenderAddress})) {
                 // The mail stays in the inbox for the next pass.
@@ -283,9 +315,9 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
                 return;
             }
             if (!t.Mail.Delete(message.Id)) throw std::runtime_error(t.Mail.LastError());
+            handled.insert(message.Id);
         }
-        Database::BackupDatabase(t.Folder, false);
-        t.Windows.PopulateTrayGameMenu();
+        EndPass(t);
     } catch (const std::exception&) {
         ShowRetrieveFailure(t);
     }

@@ -37,6 +37,9 @@ public:
     virtual void ShowStatus(bool visible, const std::string& text) = 0;
     // Rebuilds the tray's menu of games after games arrived.
     virtual void PopulateTrayGameMenu() = 0;
+    // Runs work on the game database and the pending moves where the
+    // windows do theirs, so that the two never change them at once.
+    virtual void WithDatabase(const std::function<void()>& work) { work(); }
 };
 
 // The file chooser in its import mode: the picked file's full path, or ""
@@ -47,19 +50,25 @@ public:
     virtual std::string PickMoveFile() = 0;
 };
 
-// The program-wide variables the transport reads and writes.
-struct TransportState {
+// The program's mail state, held once for the run: the transport works on
+// it directly and the windows read it between mail operations.
+struct MailState {
     // No mail connection is available.
     bool MailOffline = true;
     // Never sign on ("-nonetwork").
     bool NoNetwork = false;
     // Games travel as move files ("-testingmode").
     bool StandAloneMode = false;
-    // Ids of the games whose new move arrived in the last pass, each
-    // followed by ";".
+    // Ids of the games whose new move arrived in the last pass and is not
+    // yet shown, each followed by ";".
     std::string PendingMoveList;
     // The last pass added something to PendingMoveList.
     bool NewMovesArrived = false;
+    // Mails of the inbox this run has dealt with: merged, found not to be
+    // a move mail, or reported as broken or unreadable. The polling pass
+    // passes over them; a pass that fails part-way leaves the rest
+    // unmarked, so the next pass brings them again.
+    std::set<std::string> HandledMails;
     // Move files an automatic pass of this run found invalid and reported,
     // so that the polling does not report them again while they stay as
     // they are.
@@ -74,7 +83,7 @@ struct Transport {
     // The data folder with the game database; its message sink is the
     // program's message box.
     Database::DataFolder Folder;
-    TransportState& State;
+    MailState& State;
     LogonGuard& Logon;
     TransportWindows& Windows;
     // Only the import of a picked move file needs it.
@@ -129,6 +138,11 @@ bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& g
 // False when it could not be stored.
 bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
                        const std::optional<ArrivalSender>& sender);
+
+// The start of a retrieval or import pass (no pending moves yet) and its
+// good end (a backup, the games menu rebuilt).
+void StartPass(Transport& t);
+void EndPass(Transport& t);
 
 // After an arriving game could not be stored: when the database is damaged,
 // says which file and what to do (unless `onlyOnce` and this damage was

@@ -136,8 +136,7 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile) {
         files = ListMoveFiles(t.Folder.path);
     }
     if (showStatus) t.Windows.ShowStatus(true, "Retrieving games...");
-    t.State.PendingMoveList.clear();
-    t.State.NewMovesArrived = false;
+    StartPass(t);
     bool imported = false;
     bool saved = false;
     auto hideStatus = [&] {
@@ -178,8 +177,7 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile) {
             }
             saved = true;
         }
-        Database::BackupDatabase(t.Folder, false);
-        t.Windows.PopulateTrayGameMenu();
+        EndPass(t);
         if (pickFile && imported && saved)
             ShowTransportMessage(t, Support::IconTransmission, "Game import",
                                  "The game has been successfully imported.", "OK", 6);

@@ -28,7 +28,7 @@ protected:
     {
         data.CopyFixture();
         Support::Globals().ReturnToGameList = true;
-        Support::Globals().PendingMoveList.clear();
+        Support::Globals().Mail.PendingMoveList.clear();
         Support::Globals().Quitting = false;
     }
 
@@ -119,7 +119,7 @@ TEST_F(BoardWindowTest, ClosingReturnsToTheGameListAndResumesMailPolling)
 
     host.calls.clear();
     Support::Globals().ReturnToGameList = false;
-    Support::Globals().PendingMoveList = QStringLiteral("2;");
+    Support::Globals().Mail.PendingMoveList = "2;";
     const std::unique_ptr<Board> again = Open(1, false);
     again->show();
     again->close();

@@ -83,8 +83,8 @@ TEST(GlobalSetup, SwitchesCountAnywhereInAnyLetterCase)
         SCOPED_TRACE(c.commandLine);
         SetupGlobalVariables(QString::fromLatin1(c.commandLine));
         const ProgramState& state = Globals();
-        EXPECT_EQ(state.StandAloneMode, c.standAlone);
-        EXPECT_EQ(state.NoNetwork, c.noNetwork);
+        EXPECT_EQ(state.Mail.StandAloneMode, c.standAlone);
+        EXPECT_EQ(state.Mail.NoNetwork, c.noNetwork);
         EXPECT_EQ(state.DPICheck, c.dpi);
         EXPECT_EQ(state.ResolutionCheck, c.resolution);
         EXPECT_EQ(state.ColourDepthCheck, c.depth);
@@ -99,15 +99,15 @@ TEST(GlobalSetup, EveryStartBeginsFromTheSameValues)
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     ProgramState& state = Globals();
     state.ModalBusy = state.StartupDone = state.Quitting = state.SimpleUIForced = true;
-    state.GameListShown = state.NewMovesArrived = state.Checkmated = true;
-    state.MailOffline = state.ReturnToGameList = false;
+    state.GameListShown = state.Mail.NewMovesArrived = state.Checkmated = true;
+    state.Mail.MailOffline = state.ReturnToGameList = false;
     state.CurrentGameID = 7;
 
     SetupGlobalVariables(QString());
 
     EXPECT_FALSE(state.ModalBusy || state.StartupDone || state.Quitting || state.SimpleUIForced);
-    EXPECT_FALSE(state.GameListShown || state.NewMovesArrived || state.Checkmated);
-    EXPECT_TRUE(state.MailOffline && state.ReturnToGameList);
+    EXPECT_FALSE(state.GameListShown || state.Mail.NewMovesArrived || state.Checkmated);
+    EXPECT_TRUE(state.Mail.MailOffline && state.ReturnToGameList);
     EXPECT_EQ(state.CurrentGameID, -1);
     EXPECT_EQ(state.DatabaseFileName, QStringLiteral("Mdgdb.dat"));
     EXPECT_EQ(state.DataPath, data.path() + QStringLiteral("/Tallowmere/Marrowdale/Data/"));

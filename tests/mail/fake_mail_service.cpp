@@ -35,6 +35,12 @@ bool FakeMailSystem::MarkRead(const std::string& id) {
     return false;
 }
 
+bool FakeMailSystem::MarkUnreadable(const std::string& id) {
+    for (FakeMail& m : mails_)
+        if (m.Id == id) return m.Unreadable = true;
+    return false;
+}
+
 bool FakeMailSystem::Remove(const std::string& id) {
     const auto it = std::find_if(mails_.begin(), mails_.end(),
                                  [&](const FakeMail& m) { return m.Id == id; });
@@ -59,7 +65,15 @@ const FakeMail* FakeMailService::Mine(const std::string& id) const {
     return mail && SameAddress(mail->To, address_) ? mail : nullptr;
 }
 
+bool FakeMailService::Dropped() {
+    if (system_.DroppedCalls <= 0) return false;
+    --system_.DroppedCalls;
+    signedOn_ = false;
+    return !Fail("The connection was dropped.");
+}
+
 bool FakeMailService::SignOn() {
+    if (system_.DuringSignOn) system_.DuringSignOn();
     if (system_.Down) return Fail("The fake mail system is down.");
     signedOn_ = true;
     return true;
@@ -70,25 +84,22 @@ bool FakeMailService::ListInbox(MailSupport::InboxScope scope,
     messages.clear();
     if (!signedOn_) return Fail("Not signed on.");
     if (system_.Down) return Fail("The fake mail system is down.");
-    if (system_.DroppedListings > 0) {
-        --system_.DroppedListings;
-        signedOn_ = false;
-        return Fail("The connection was dropped.");
-    }
+    if (Dropped()) return false;
     for (const FakeMail& m : system_.Inbox(address_)) {
-        if (scope == MailSupport::InboxScope::UnreadOnly && (m.Read || reported_.count(m.Id)))
+        if (scope == MailSupport::InboxScope::UnreadOnly && m.Read)
             continue;
         messages.push_back({m.Id, m.Subject, m.FromName, m.FromAddress});
     }
-    for (const auto& m : messages) reported_.insert(m.Id);
     return true;
 }
 
 bool FakeMailService::ReadBody(const std::string& id, std::string& body) {
     body.clear();
     if (!signedOn_ || system_.Down) return Fail("Not signed on.");
+    if (Dropped()) return false;
     const FakeMail* mail = Mine(id);
     if (!mail) return Fail("No such message.");
+    if (mail->Unreadable) return Fail("The message cannot be decoded.");
     body = mail->Body;
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include "store/mail_service.h"
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ struct FakeMail {
     std::string Subject;
     std::string Body;
     bool Read = false;
+    // Its body cannot be decoded (an unknown character set, say).
+    bool Unreadable = false;
 };
 
 class FakeMailSystem {
@@ -31,12 +34,16 @@ public:
     // The mails of one address, oldest first.
     std::vector<FakeMail> Inbox(const std::string& address) const;
     bool MarkRead(const std::string& id);
+    bool MarkUnreadable(const std::string& id);
     bool Remove(const std::string& id);
     const FakeMail* Find(const std::string& id) const;
 
     bool Down = false;
-    // Listings still to fail, each also dropping the connection.
-    int DroppedListings = 0;
+    // Called inside every sign-on, before it succeeds or fails.
+    std::function<void()> DuringSignOn;
+    // Listings and body reads still to fail, each also dropping the
+    // connection.
+    int DroppedCalls = 0;
 
 private:
     std::vector<FakeMail> mails_;
@@ -60,13 +67,13 @@ public:
 
 private:
     bool Fail(const std::string& what);
+    bool Dropped();
     const FakeMail* Mine(const std::string& id) const;
 
     FakeMailSystem& system_;
     std::string address_;
     std::string name_;
     bool signedOn_ = false;
-    std::set<std::string> reported_;
     std::string lastError_;
 };
 

@@ -41,10 +41,23 @@ void MaildirWorld::Inject(int player, const std::string& fromName, const std::st
                           const std::string& subject, const std::string& body) {
     MailSupport::Maildir::Message message{fromName, fromAddress, Name(player), Address(player),
                                           subject, body};
+    Place(player, MailSupport::Maildir::Compose(message));
+}
+
+bool MaildirWorld::InjectUnreadable(int player, const std::string& fromName,
+                                    const std::string& fromAddress, const std::string& subject) {
+    std::string text = MailSupport::Maildir::Compose(
+        {fromName, fromAddress, Name(player), Address(player), subject, "caf\xE9 <<MARROWDALE:"});
+    const std::string known = "charset=UTF-8";
+    text.replace(text.find(known), known.size(), "charset=unknown-8bit");
+    Place(player, text);
+    return true;
+}
+
+void MaildirWorld::Place(int player, const std::string& text) {
     const fs::path dir = MaildirOf(player);
     std::string error, id;
-    if (!MailSupport::Maildir::Deliver(dir, MailSupport::Maildir::Compose(message), error, &id))
-        throw std::runtime_error(error);
+    if (!MailSupport::Maildir::Deliver(dir, text, error, &id)) throw std::runtime_error(error);
     // A server reads the mail as the mailbox's owner, not as the test.
     struct stat owner {};
     if (stat(dir.c_str(), &owner) == 0 && owner.st_uid != geteuid()) {
@@ -122,8 +135,13 @@ public:
         for (const FakeMail& m : system_.Inbox(Address(player))) system_.MarkRead(m.Id);
         return true;
     }
+    bool InjectUnreadable(int player, const std::string& fromName, const std::string& fromAddress,
+                          const std::string& subject) override {
+        return system_.MarkUnreadable(
+            system_.Deliver(Address(player), fromName, fromAddress, subject, "?"));
+    }
     bool DropConnections(int) override {
-        system_.DroppedListings = 1;
+        system_.DroppedCalls = 1;
         return true;
     }
 
@@ -146,6 +164,11 @@ public:
         if (!fs::exists(blocker)) std::ofstream(blocker.string()) << "x";
         return std::make_unique<MailSupport::PostOfficeMailService>(blocker / "post",
                                                                     Address(player), Name(player));
+    }
+    // The post office stores text as it is: every body reads.
+    bool InjectUnreadable(int, const std::string&, const std::string&,
+                          const std::string&) override {
+        return false;
     }
     bool DropConnections(int) override { return false; }
 

@@ -35,6 +35,12 @@ public:
     // A mail in the player's inbox as if someone had sent it.
     virtual void Inject(int player, const std::string& fromName, const std::string& fromAddress,
                         const std::string& subject, const std::string& body) = 0;
+    // A mail in the player's inbox whose body the player's program cannot
+    // decode (a character set no one knows); false where every body reads.
+    virtual bool InjectUnreadable(int, const std::string&, const std::string&,
+                                  const std::string&) {
+        return false;
+    }
     // The subjects in the player's inbox, oldest first.
     virtual std::vector<std::string> Subjects(int player) = 0;
     // Waits (a few seconds at most) until the inbox holds `count` mails, as
@@ -75,11 +81,14 @@ class MaildirWorld : public MailWorld {
 public:
     void Inject(int player, const std::string& fromName, const std::string& fromAddress,
                 const std::string& subject, const std::string& body) override;
+    bool InjectUnreadable(int player, const std::string& fromName, const std::string& fromAddress,
+                          const std::string& subject) override;
     std::vector<std::string> Subjects(int player) override;
     bool MarkAllRead(int player) override;
 
 protected:
     bool FlagOldest(int player, char flag);
+    void Place(int player, const std::string& text);
     virtual std::filesystem::path MaildirOf(int player) const = 0;
     // Empties both inboxes.
     void Clear();

@@ -69,7 +69,7 @@ struct Player {
     TempFolder temp;
     std::unique_ptr<MailSupport::MailService> mail;
     RecordingSink sink;
-    MailSupport::TransportState state;
+    MailSupport::MailState state;
     RecordingLogon logon;
     RecordingWindows windows;
     ScriptedChooser chooser;

@@ -5,6 +5,9 @@
 // an unreachable mail system leaves the program off-line with nothing lost.
 #include "tests/mail/transport_scenario.h"
 
+#include <chrono>
+#include <thread>
+
 namespace MailTesting {
 namespace {
 
@@ -130,15 +133,99 @@ TEST_P(TransportScenario, UnreachableMailSystemLeavesTheProgramOffline) {
     // Nothing lost: the game waits on the server, the database is as it was.
     EXPECT_EQ(world->Subjects(1).size(), 1u);
     EXPECT_EQ(offline.Games().size(), 1u);
-    // As after a hang, the next sign-on waits for the tray's retrieve command.
-    EXPECT_TRUE(offline.logon.status);
+    // A sign-on that came back, even with a refusal, is no crash: the next
+    // one tries again without a word of one.
+    EXPECT_FALSE(offline.logon.status);
     offline.sink.calls.clear();
     MailSupport::SignOn(offline.transport, false);
-    EXPECT_EQ(offline.sink.Captions(), (std::vector<std::string>{"Email logon failer"}));
+    EXPECT_TRUE(offline.sink.calls.empty());
 
     // Once the mail system is back the mail is still there to be fetched.
     MailSupport::ConnectAndRetrieve(bob->transport, false, false, true);
     EXPECT_EQ(bob->state.PendingMoveList, "2;");
+}
+
+constexpr const char* RetrieveFailureText =
+    "An error occured trying to retrieve some or all of the game information from your "
+    "Inbox.||Please select Retrieve games... from the File menu and try again.";
+
+// A player's service whose first body read finds the connection dropped by
+// the server.
+class DroppedAtFirstRead : public MailSupport::MailService {
+public:
+    DroppedAtFirstRead(std::unique_ptr<MailSupport::MailService> inner, MailWorld& world)
+        : inner_(std::move(inner)), world_(world) {}
+    bool SignOn() override { return inner_->SignOn(); }
+    void SignOff() override { inner_->SignOff(); }
+    bool IsSignedOn() const override { return inner_->IsSignedOn(); }
+    bool ListInbox(MailSupport::InboxScope scope,
+                   std::vector<MailSupport::InboxMessage>& messages) override {
+        return inner_->ListInbox(scope, messages);
+    }
+    bool ReadBody(const std::string& id, std::string& body) override {
+        if (!dropped_) {
+            dropped_ = true;
+            Dropped = world_.DropConnections(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return inner_->ReadBody(id, body);
+    }
+    bool Delete(const std::string& id) override { return inner_->Delete(id); }
+    bool Send(const MailSupport::OutgoingMail& mail) override { return inner_->Send(mail); }
+    std::string LastError() const override { return inner_->LastError(); }
+    bool Dropped = false;
+
+private:
+    std::unique_ptr<MailSupport::MailService> inner_;
+    MailWorld& world_;
+    bool dropped_ = false;
+};
+
+// A pass that fails part-way marks nothing it did not handle: the next
+// poll brings the mail it failed on and every mail after it.
+TEST_P(TransportScenario, ConnectionLostWhileReadingHidesNothingFromTheNextPoll) {
+    Player polling(std::make_unique<DroppedAtFirstRead>(world->NewService(1), *world),
+                   bob->temp.Path());
+    MailSupport::SignOn(polling.transport, false);
+    world->Inject(1, "Mallory", "mallory@example.org", "Marrowdale : e4, No comment.",
+                  "<<MARROWDALE:1|2|3:MARROWDALE>>");
+    AliceStartsGame();
+    MailSupport::RetrieveMoveMails(polling.transport, false, false);
+    if (!static_cast<DroppedAtFirstRead&>(*polling.mail).Dropped)
+        GTEST_SKIP() << "no connection to drop";
+    ASSERT_EQ(polling.sink.Captions(), (std::vector<std::string>{"Network error"}));
+    EXPECT_EQ(polling.sink.calls[0].text, RetrieveFailureText);
+    EXPECT_EQ(polling.state.PendingMoveList, "");
+    EXPECT_EQ(world->Subjects(1).size(), 2u);
+
+    MailSupport::RetrieveMoveMails(polling.transport, false, false);
+    EXPECT_FALSE(polling.state.MailOffline);
+    EXPECT_EQ(polling.state.PendingMoveList, "2;");
+    EXPECT_EQ(polling.sink.Captions(),
+              (std::vector<std::string>{"Network error", "Message retrival error"}));
+    EXPECT_EQ(world->Subjects(1), (std::vector<std::string>{"Marrowdale : e4, No comment."}));
+}
+
+// A mail the mail library cannot decode is told about once and passed
+// over; the pass goes on with the mail after it.
+TEST_P(TransportScenario, UnreadableMailIsReportedOnceAndTheNextOneMerged) {
+    if (!world->InjectUnreadable(1, "Mallory", "mallory@example.org",
+                                 "Marrowdale : e4, No comment."))
+        GTEST_SKIP() << "every body reads here";
+    MailSupport::SignOn(bob->transport, false);
+    AliceStartsGame();
+    MailSupport::RetrieveMoveMails(bob->transport, false, false);
+    ASSERT_EQ(bob->sink.Captions(), (std::vector<std::string>{"Network error"}));
+    EXPECT_EQ(bob->sink.calls[0].text, RetrieveFailureText);
+    EXPECT_EQ(bob->state.PendingMoveList, "2;");
+    EXPECT_EQ(world->Subjects(1), (std::vector<std::string>{"Marrowdale : e4, No comment."}));
+
+    // Neither the next poll nor a full pass tells about it again.
+    MailSupport::RetrieveMoveMails(bob->transport, false, false);
+    MailSupport::RetrieveMoveMails(bob->transport, false, true);
+    EXPECT_EQ(bob->sink.calls.size(), 1u);
+    EXPECT_FALSE(bob->state.MailOffline);
+    EXPECT_EQ(world->Subjects(1).size(), 1u);
 }
 
 TEST_P(TransportScenario, DroppedConnectionIsRestoredOnce) {

@@ -40,25 +40,31 @@ protected:
     Player bob;
 };
 
+// The crash guard: the mark is set while the mail system's sign-on runs and
+// cleared when it returns, whatever it returned; a mark found before the
+// sign-on is the last one that never came back.
 TEST_F(TransportTest, SignOnGuards) {
     struct Case {
         const char* name;
         bool noNetwork, crashedBefore, down, standAlone;
         bool offline;
         std::vector<std::string> captions;
+        bool signOnTried;
     };
     const Case cases[] = {
-        {"signs on", false, false, false, false, false, {}},
-        {"no network", true, false, false, false, true, {}},
-        {"crashed before", false, true, false, false, true, {"Email logon failer"}},
-        {"server down", false, false, true, false, true, {"Network error."}},
-        {"down in stand-alone mode", false, false, true, true, true, {}},
+        {"signs on", false, false, false, false, false, {}, true},
+        {"no network", true, false, false, false, true, {}, false},
+        {"mark found", false, true, false, false, true, {"Email logon failer"}, false},
+        {"clean failure", false, false, true, false, true, {"Network error."}, true},
+        {"down in stand-alone mode", false, false, true, true, true, {}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FakeMailSystem mailSystem;
         mailSystem.Down = c.down;
         Player player(std::make_unique<FakeMailService>(mailSystem, BobAddress, "Bob"));
+        std::vector<bool> markDuringSignOn;
+        mailSystem.DuringSignOn = [&] { markDuringSignOn.push_back(player.logon.status); };
         player.state.MailOffline = false;
         player.state.NoNetwork = c.noNetwork;
         player.state.StandAloneMode = c.standAlone;
@@ -67,8 +73,9 @@ TEST_F(TransportTest, SignOnGuards) {
         EXPECT_EQ(player.state.MailOffline, c.offline);
         EXPECT_EQ(player.mail->IsSignedOn(), !c.offline);
         EXPECT_EQ(player.sink.Captions(), c.captions);
-        // Only a sign-on that never finished leaves the guard set.
-        EXPECT_EQ(player.logon.status, c.crashedBefore || c.down);
+        EXPECT_EQ(markDuringSignOn, c.signOnTried ? std::vector<bool>{true} : std::vector<bool>{});
+        // Only a sign-on that never came back leaves the mark set.
+        EXPECT_EQ(player.logon.status, c.crashedBefore);
     }
 
     Player player(std::make_unique<FakeMailService>(system, BobAddress, "Bob"));
@@ -97,7 +104,7 @@ TEST_F(TransportTest, SecondDroppedListingTakesTheProgramOffline) {
     MailSupport::SignOn(bob.transport, false);
     AliceSends();
     bob.state.PendingMoveList = "7;";
-    system.DroppedListings = 2;
+    system.DroppedCalls = 2;
     MailSupport::RetrieveMoveMails(bob.transport, true, false);
     EXPECT_TRUE(bob.state.MailOffline);
     EXPECT_TRUE(bob.sink.calls.empty());

@@ -27,7 +27,7 @@ TEST(AccountMailService, ARefusedSignOnDoesNotStandForLaterErrors)
     MemoryAccountStore store;
     std::optional<MailAccount> answer;
     AccountMailService mail(
-        store, [&](const MailAccount&) { return answer; },
+        store, [&](const MailAccount&, const std::string&) { return answer; },
         [&](const MailAccount&) {
             return std::make_unique<MailTesting::FakeMailService>(system, "alice@marrowdale.test", "Alice");
         });
@@ -41,6 +41,73 @@ TEST(AccountMailService, ARefusedSignOnDoesNotStandForLaterErrors)
     std::string body;
     EXPECT_FALSE(mail.ReadBody("no-such-id", body));
     EXPECT_EQ(mail.LastError(), "No such message.");
+}
+
+// A failed sign-on with an account offers that account to correct, with the
+// reason; Cancel leaves the service signed off and the stored account as
+// it was. Signing on again after a dropped connection asks nothing.
+TEST(AccountMailService, FailedSignOnOffersTheAccountToCorrect)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::optional<std::string>> answers;  // passwords typed, nothing: Cancel
+        bool signedOn;
+        std::string kept;
+    };
+    const Case cases[] = {
+        {"corrected", {"right"}, true, "right"},
+        {"corrected at the second try", {"wrong again", "right"}, true, "right"},
+        {"cancelled", {std::nullopt}, false, "typo"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MailTesting::FakeMailSystem up, down;
+        down.Down = true;
+        MemoryAccountStore store;
+        store.kept = MailAccount{};
+        store.kept->Password = "typo";
+        std::vector<std::pair<std::string, std::string>> asked;  // password shown, failure shown
+        std::size_t next = 0;
+        AccountMailService mail(
+            store,
+            [&](const MailAccount& current, const std::string& failure) -> std::optional<MailAccount> {
+                asked.emplace_back(current.Password, failure);
+                const std::optional<std::string> typed = c.answers.at(next++);
+                if (!typed)
+                    return std::nullopt;
+                MailAccount corrected = current;
+                corrected.Password = *typed;
+                return corrected;
+            },
+            [&](const MailAccount& account) {
+                return std::make_unique<MailTesting::FakeMailService>(account.Password == "right" ? up : down,
+                                                                     "alice@marrowdale.test", "Alice");
+            });
+        EXPECT_EQ(mail.SignOn(), c.signedOn);
+        EXPECT_EQ(mail.IsSignedOn(), c.signedOn);
+        EXPECT_EQ(next, c.answers.size());
+        ASSERT_FALSE(asked.empty());
+        EXPECT_EQ(asked[0].first, "typo");
+        EXPECT_EQ(asked[0].second, "The fake mail system is down.");
+        EXPECT_EQ(store.kept->Password, c.kept);
+    }
+
+    MailTesting::FakeMailSystem system;
+    MemoryAccountStore store;
+    store.kept = MailAccount{};
+    int asks = 0;
+    AccountMailService mail(
+        store, [&](const MailAccount&, const std::string&) { return ++asks, std::optional<MailAccount>(); },
+        [&](const MailAccount&) {
+            return std::make_unique<MailTesting::FakeMailService>(system, "alice@marrowdale.test", "Alice");
+        });
+    ASSERT_TRUE(mail.SignOn());
+    std::vector<MailSupport::InboxMessage> inbox;
+    system.DroppedCalls = 1;
+    EXPECT_FALSE(mail.ListInbox(MailSupport::InboxScope::All, inbox));
+    system.Down = true;
+    EXPECT_FALSE(mail.SignOn());
+    EXPECT_EQ(asks, 0);
 }
 
 } // namespace

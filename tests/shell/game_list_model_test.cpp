@@ -169,7 +169,7 @@ TEST_F(GameListModelTest, SelectsTheGivenGameThenTheFirstPendingOneThenTheFirstR
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pending);
         context.SelectGameId = c.select;
-        context.PendingMoveList = QString::fromLatin1(c.pending);
+        context.PendingMoveList = c.pending;
         model.Fill(Folder(), 3, QString(), context);
         EXPECT_EQ(model.SelectedGameId(), c.selectedId);
     }

@@ -69,11 +69,11 @@ protected:
     void SetUp() override
     {
         ProgramState& state = Globals();
-        state.MailOffline = false;
-        state.StandAloneMode = false;
+        state.Mail.MailOffline = false;
+        state.Mail.StandAloneMode = false;
         state.ModalBusy = false;
         state.Quitting = false;
-        state.PendingMoveList.clear();
+        state.Mail.PendingMoveList.clear();
         state.CurrentGameID = -1;
         state.GameListShown = false;
         state.CheckTimerEnabled = true;
@@ -181,7 +181,7 @@ protected:
 
 TEST_F(GameListWindowTest, LoadFillsTheGridByStatusWithTheCommandsEnabled)
 {
-    Globals().PendingMoveList = QStringLiteral("9;7;");
+    Globals().Mail.PendingMoveList = "9;7;";
     auto list = Load();
     EXPECT_TRUE(Globals().GameListShown);
     EXPECT_EQ(trayUpdates, 1);
@@ -206,7 +206,7 @@ TEST_F(GameListWindowTest, LoadFillsTheGridByStatusWithTheCommandsEnabled)
 
 TEST_F(GameListWindowTest, OfflineOrEmptyListsDisableTheCommandsTheyCannotServe)
 {
-    Globals().MailOffline = true;
+    Globals().Mail.MailOffline = true;
     auto list = Load();
     for (int item : {0, 1})
         EXPECT_FALSE(Item(list->Menus.mnuIntGameMenu, item, *list)->isEnabled());
@@ -217,7 +217,7 @@ TEST_F(GameListWindowTest, OfflineOrEmptyListsDisableTheCommandsTheyCannotServe)
 
     for (int id : {3, 7, 12, 9})
         ASSERT_TRUE(Database::DeleteGame(Folder(), id));
-    Globals().StandAloneMode = true;
+    Globals().Mail.StandAloneMode = true;
     list->Refill();
     EXPECT_EQ(list->GameList->rowCount(), 0);
     EXPECT_FALSE(list->Toolbar1[ToolbarPlay - 1]->isEnabled());
@@ -399,7 +399,7 @@ TEST_F(GameListWindowTest, PlainLayoutShowsTheTextMenusAndPlainButtonsOnly)
 {
     ProgramSettings().SimpleUI = true;
     ProgramSettings().ShowToolTips = false;
-    Globals().MailOffline = true;
+    Globals().Mail.MailOffline = true;
     auto list = Load();
     EXPECT_EQ(list->size(), QSize(600, 270));
     EXPECT_EQ(list->GameList->pos(), QPoint(7, 73));
@@ -433,7 +433,7 @@ TEST_F(GameListWindowTest, SkinnedLayoutPaintsTheToolbarFacesAndAScreenshot)
     QTest::mouseRelease(list->Toolbar1[0], Qt::LeftButton);
     EXPECT_EQ(list->Toolbar1[0]->pixmap().toImage(), up);
     EXPECT_EQ(board.Calls, (std::vector<std::string>{"LoadChessSet", "OpenBoard(7)"}));
-    Globals().MailOffline = true;
+    Globals().Mail.MailOffline = true;
     list->Refill();
     EXPECT_EQ(list->Toolbar1[ToolbarNewSetupGame - 1]->pixmap().toImage(),
               list->InterfaceButtons->GraphicCell(8).toImage());

@@ -76,8 +76,13 @@ TEST_F(MailAccountDialogTest, PostOfficeKeepsNoServersAndCancelGivesNothing)
         EXPECT_TRUE(d.InternetMail->isChecked());
         d.PostOffice->setChecked(true);
         EXPECT_FALSE(d.InboxGroup->isEnabled());
-        // Without an address the post office takes the login name.
+        // Without an address the post office takes the login name; a name
+        // it needs.
         EXPECT_FALSE(d.Address->placeholderText().isEmpty());
+        EXPECT_EQ(d.Problem(), QStringLiteral("Enter your name."));
+        QTest::keyClicks(d.DisplayName, QStringLiteral("  "));
+        EXPECT_EQ(d.Problem(), QStringLiteral("Enter your name."));
+        QTest::keyClicks(d.DisplayName, QStringLiteral("Bob Birch"));
         EXPECT_TRUE(d.Problem().isEmpty());
         QTest::keyClicks(d.Address, QStringLiteral("bob"));
         EXPECT_FALSE(d.Problem().isEmpty());
@@ -96,6 +101,8 @@ TEST_F(MailAccountDialogTest, PostOfficeKeepsNoServersAndCancelGivesNothing)
     for (int way = 0; way < 3; ++way) {
         host.Script = [way](QWidget& window) {
             auto& d = static_cast<MailAccountDialog&>(window);
+            // Why the account failed stands under the fields to correct.
+            EXPECT_EQ(d.ProblemText->text(), QStringLiteral("Could not log on: refused"));
             if (way == 0)
                 d.CancelButton->click();
             else if (way == 1)
@@ -103,7 +110,7 @@ TEST_F(MailAccountDialogTest, PostOfficeKeepsNoServersAndCancelGivesNothing)
             else
                 d.close();
         };
-        EXPECT_FALSE(AskForMailAccount(current).has_value()) << way;
+        EXPECT_FALSE(AskForMailAccount(current, QStringLiteral("Could not log on: refused")).has_value()) << way;
         EXPECT_FALSE(host.LeftOpen) << way;
     }
 }

@@ -76,7 +76,7 @@ protected:
 
     int Notify(const char* pending)
     {
-        Globals().PendingMoveList = QString::fromLatin1(pending);
+        Globals().Mail.PendingMoveList = pending;
         return ShowNotification();
     }
 
@@ -104,20 +104,20 @@ TEST_F(NotifyFormTest, ShowsTheFirstPendingGameAndOffersNextOnlyForAnotherGame)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pending);
-        const auto content = LoadNotification(Folder(), QString::fromLatin1(c.pending));
+        const auto content = LoadNotification(Folder(), c.pending);
         ASSERT_TRUE(content);
         EXPECT_EQ(content->GameId, c.gameId);
         EXPECT_EQ(content->NextEnabled, c.next);
     }
-    const auto bob = LoadNotification(Folder(), QStringLiteral("5;"));
+    const auto bob = LoadNotification(Folder(), "5;");
     EXPECT_EQ(bob->Opponent, QStringLiteral("Bob Birch"));
     EXPECT_EQ(bob->Title, QStringLiteral("Friendly 5"));
     EXPECT_EQ(bob->Comment, QStringLiteral("Your move, Alice."));
     EXPECT_FALSE(bob->LongComment);
-    EXPECT_TRUE(LoadNotification(Folder(), QStringLiteral("7;"))->LongComment);
-    EXPECT_TRUE(LoadNotification(Folder(), QStringLiteral("6;"))->Comment.isEmpty());
+    EXPECT_TRUE(LoadNotification(Folder(), "7;")->LongComment);
+    EXPECT_TRUE(LoadNotification(Folder(), "6;")->Comment.isEmpty());
     for (const char* none : {"", ";", "99;"})
-        EXPECT_FALSE(LoadNotification(Folder(), QString::fromLatin1(none))) << none;
+        EXPECT_FALSE(LoadNotification(Folder(), none)) << none;
 }
 
 TEST_F(NotifyFormTest, EveryWayOfAnsweringGivesItsChoiceAndPollingComesBack)

@@ -78,7 +78,7 @@ private:
 
     QTemporaryDir folder_;
     std::unique_ptr<MailSupport::MailService> mail_;
-    MailSupport::TransportState state_;
+    MailSupport::MailState state_;
     MailSupport::Transport transport_;
 };
 
@@ -103,11 +103,10 @@ protected:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
         qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
         Support::ProgramState& state = Support::Globals();
-        state.PendingMoveList.clear();
+        state.Mail.PendingMoveList.clear();
         state.CheckTimerEnabled = false;
         TrayIcon::PretendDesktopHasTray(true);
-        // A sign-on that crashed an earlier run must not keep this one off-line.
-        Support::SetLogonStatus(true);
+        Support::SetLogonStatus(false);
         host.Script = [this](QWidget& window) { Answer(window); };
     }
     void TearDown() override { TrayIcon::PretendDesktopHasTray(std::nullopt); }
@@ -156,7 +155,7 @@ protected:
         services.Attach(tray);
         ASSERT_TRUE(tray.Form_Load());
 
-        EXPECT_FALSE(Support::Globals().MailOffline);
+        EXPECT_FALSE(Support::Globals().Mail.MailOffline);
         EXPECT_FALSE(Support::GetLogonStatus());
         std::vector<GameRecord> games = StoredGames();
         ASSERT_EQ(games.size(), 1u);
@@ -166,7 +165,7 @@ protected:
         EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - New move arrived"));
         // The notification named the opponent and was answered "Later".
         EXPECT_EQ(notified, std::vector<QString>{QStringLiteral("Bob Birch")});
-        EXPECT_TRUE(Support::Globals().PendingMoveList.isEmpty());
+        EXPECT_TRUE(Support::Globals().Mail.PendingMoveList.empty());
 
         bob.SendNewGame(2, "Alice Amber", aliceAddress);
         waitForSecondMail();
@@ -214,6 +213,46 @@ TEST_F(ProgramTest, PostOfficeAccountAskedAtSignOnThenAMoveArrives)
     EXPECT_EQ(kept->PostOfficeFolder, shared.toStdString());
 }
 
+// A sign-on mark left by the last run is a sign-on that never came back:
+// this start says so and tries nothing; the tray's Retrieve tries again.
+TEST_F(ProgramTest, SignOnThatNeverCameBackKeepsTheNextStartOffline)
+{
+    {
+        // A first run leaves its settings behind.
+        AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
+        ProgramServices services(nullptr, QString::fromLatin1(Switches));
+        SystemTray tray(services.Services());
+        services.Attach(tray);
+        ASSERT_TRUE(tray.Form_Load());
+        tray.mnuPopupExit_Click();
+    }
+    accountDialogs = 0;
+    captions.clear();
+    Support::SetLogonStatus(true);
+    const QString shared = home.path() + QStringLiteral("/postoffice");
+    AnswerAccount = [&](MailSupport::MailAccountDialog& d) {
+        d.PostOffice->setChecked(true);
+        d.Address->setText(QString::fromStdString(aliceAddress));
+        d.DisplayName->setText(QStringLiteral("Alice Amber"));
+        d.PostOfficeFolder->setText(shared);
+        d.OkButton->click();
+    };
+    ProgramServices services(nullptr, QString::fromLatin1(Switches));
+    SystemTray tray(services.Services());
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    EXPECT_EQ(accountDialogs, 0);
+    EXPECT_TRUE(Support::Globals().Mail.MailOffline);
+    EXPECT_NE(std::find(captions.begin(), captions.end(), QStringLiteral("Email logon failer")), captions.end());
+    EXPECT_TRUE(Support::GetLogonStatus());
+
+    tray.mnuPopupRetrieve_Click();
+    EXPECT_EQ(accountDialogs, 1);
+    EXPECT_FALSE(Support::Globals().Mail.MailOffline);
+    EXPECT_FALSE(Support::GetLogonStatus());
+    tray.mnuPopupExit_Click();
+}
+
 TEST_F(ProgramTest, CancelledAccountDialogLeavesTheProgramOffline)
 {
     AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
@@ -222,7 +261,7 @@ TEST_F(ProgramTest, CancelledAccountDialogLeavesTheProgramOffline)
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
     EXPECT_EQ(accountDialogs, 1);
-    EXPECT_TRUE(Support::Globals().MailOffline);
+    EXPECT_TRUE(Support::Globals().Mail.MailOffline);
     EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
     EXPECT_FALSE(SettingsAccountStore().Load().has_value());
     tray.mnuPopupExit_Click();
@@ -237,7 +276,7 @@ TEST_F(ProgramTest, NoNetworkSwitchStaysOfflineWithoutAskingForAnAccount)
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
     EXPECT_EQ(accountDialogs, 0);
-    EXPECT_TRUE(Support::Globals().MailOffline);
+    EXPECT_TRUE(Support::Globals().Mail.MailOffline);
     EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
     EXPECT_EQ(services.Menu.mnuPopupRetrieve->text(), QStringLiteral("Logon / Retrieve games"));
     tray.mnuPopupExit_Click();

@@ -28,7 +28,7 @@ protected:
         state.StartupDone = false;
         state.ModalBusy = false;
         state.CheckTimerEnabled = false;
-        state.MailOffline = true;
+        state.Mail.MailOffline = true;
         TrayIcon::PretendDesktopHasTray(true);
         host.Script = [](QWidget& box) { box.hide(); };
         // The start-up's mail takes its time on the splash's clock.

@@ -47,12 +47,12 @@ void RecordingServices::SetupGlobalVariables()
 {
     LogOrThrow("SetupGlobalVariables");
     Support::ProgramState& state = Support::Globals();
-    state.MailOffline = true;
+    state.Mail.MailOffline = true;
     state.ModalBusy = false;
     state.StartupDone = false;
     state.Quitting = false;
     state.GameListShown = false;
-    state.NewMovesArrived = false;
+    state.Mail.NewMovesArrived = false;
 }
 
 bool RecordingServices::CheckDisplaySettings()
@@ -149,7 +149,7 @@ void RecordingServices::PlaySound(const QString& path) { Log("PlaySound(" + path
 
 int RecordingServices::ShowNotification()
 {
-    LogOrThrow("ShowNotification(" + Support::Globals().PendingMoveList.toStdString() + ")");
+    LogOrThrow("ShowNotification(" + Support::Globals().Mail.PendingMoveList + ")");
     if (NotifyAnswers.empty())
         return SysTraySupport::NotifyLater;
     const int answer = NotifyAnswers.front();

@@ -24,7 +24,7 @@ const std::string UnknownErrorMessage =
 
 const Calls LoadUpToTheMail = {
     "SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings", "LoadSettings", "ApplySkin",
-    "CheckColourDepth",     "TakeInstanceLock",     "SetLogonStatus(0)", "CheckRunBefore", "ShowSplash",
+    "CheckColourDepth",     "TakeInstanceLock",     "CheckRunBefore", "ShowSplash",
     "ConnectAndRetrieve(0,0,1)", "SetMenuOptions", "PopulateTrayGameMenu"};
 
 Calls Plus(Calls calls, const Calls& more)
@@ -41,17 +41,17 @@ protected:
         state.Quitting = false;
         state.StartupDone = false;
         state.ModalBusy = false;
-        state.MailOffline = true;
-        state.StandAloneMode = false;
+        state.Mail.MailOffline = true;
+        state.Mail.StandAloneMode = false;
         state.GameListShown = false;
-        state.NewMovesArrived = false;
-        state.PendingMoveList.clear();
+        state.Mail.NewMovesArrived = false;
+        state.Mail.PendingMoveList.clear();
         state.CurrentGameID = -1;
         state.CheckTimerEnabled = false;
         TrayIcon::PretendDesktopHasTray(true);
         // Every box the tray itself shows through the real message box.
         host.Script = [](QWidget& box) { box.hide(); };
-        rec.Retrieval = [] { Support::Globals().MailOffline = false; };
+        rec.Retrieval = [] { Support::Globals().Mail.MailOffline = false; };
         tray = std::make_unique<SystemTray>(rec.Services());
     }
     void TearDown() override
@@ -223,8 +223,8 @@ TEST_F(SystemTrayTest, PollingGuardTable)
         SCOPED_TRACE(testing::Message() << "offline " << offline << " standalone " << standAlone << " busy "
                                         << busy << " menu " << menu);
         Support::ProgramState& state = Support::Globals();
-        state.MailOffline = offline;
-        state.StandAloneMode = standAlone;
+        state.Mail.MailOffline = offline;
+        state.Mail.StandAloneMode = standAlone;
         state.ModalBusy = busy;
         tray->MenuShowing = menu;
         tray->TrayIcon.Modify(QIcon(), QStringLiteral("untouched"));
@@ -258,7 +258,7 @@ TEST_F(SystemTrayTest, TrayStateOrderAndTheLostConnection)
     // The retrieval loses the connection: the not-connected icon, and the
     // menu offers to log on again.
     rec.Calls.clear();
-    rec.Retrieval = [] { Support::Globals().MailOffline = true; };
+    rec.Retrieval = [] { Support::Globals().Mail.MailOffline = true; };
     tray->CheckTimer_Timer();
     EXPECT_EQ(rec.Calls, (Calls{"RetrieveMoveMails(0,0)", "SetMenuOptions"}));
     EXPECT_EQ(tray->TrayIcon.Tip(), LostConnectionTip);
@@ -280,7 +280,7 @@ TEST_F(SystemTrayTest, GameListShownIsRefilledAndCarriesTheStateWithoutTray)
     EXPECT_EQ(rec.Calls, (Calls{"RetrieveMoveMails(0,0)", "FillGameList(4)",
                                 "ShowTrayState(Marrowdale : New move arrived)"}));
     rec.Calls.clear();
-    rec.Retrieval = [] { Support::Globals().MailOffline = true; };
+    rec.Retrieval = [] { Support::Globals().Mail.MailOffline = true; };
     tray->CheckTimer_Timer();
     EXPECT_EQ(rec.LastStateCaption, QStringLiteral("Marrowdale : Not connected"));
 }
@@ -292,7 +292,7 @@ TEST_F(SystemTrayTest, ManualRetrieveClearsTheLogonMarkAndGivesTheTimerBack)
     rec.Retrieval = [] {
         EXPECT_TRUE(Support::Globals().ModalBusy);
         EXPECT_FALSE(Support::CheckTimerEnabled());
-        Support::Globals().MailOffline = false;
+        Support::Globals().Mail.MailOffline = false;
     };
     tray->mnuPopupRetrieve_Click();
     EXPECT_EQ(rec.Calls, (Calls{"SetLogonStatus(0)", "ConnectAndRetrieve(0,1,1)", "FillGameList(none)"}));
@@ -318,12 +318,40 @@ TEST_F(SystemTrayTest, TrayClicks)
     EXPECT_EQ(rec.Calls, (Calls{"ShowGameList", "PopupMenu", "RefuseTrayClick(1)", "RefuseTrayClick(0)"}));
 }
 
+// What each click the desktop reports does: a tray that never reports a
+// double-click opens the game list on the single activation.
+TEST_F(SystemTrayTest, TrayActivationTable)
+{
+    struct Case {
+        QSystemTrayIcon::ActivationReason reason;
+        bool reportsDoubleClicks;
+        Calls calls;
+    };
+    const Case cases[] = {
+        {QSystemTrayIcon::DoubleClick, true, {"ShowGameList"}},
+        {QSystemTrayIcon::DoubleClick, false, {"ShowGameList"}},
+        {QSystemTrayIcon::Trigger, true, {}},
+        {QSystemTrayIcon::Trigger, false, {"ShowGameList"}},
+        {QSystemTrayIcon::Context, true, {"PopupMenu"}},
+        {QSystemTrayIcon::Context, false, {"PopupMenu"}},
+        {QSystemTrayIcon::MiddleClick, false, {}},
+        {QSystemTrayIcon::Unknown, false, {}},
+    };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.reason << " " << c.reportsDoubleClicks);
+        rec.Calls.clear();
+        tray->TrayIcon.Activate(c.reason, c.reportsDoubleClicks);
+        EXPECT_EQ(rec.Calls, c.calls);
+    }
+}
+
 class NotifyTest : public SystemTrayTest {
 protected:
-    void Arrived(const QString& list, int method)
+    void Arrived(const std::string& list, int method)
     {
-        Support::Globals().PendingMoveList = list;
-        Support::Globals().NewMovesArrived = true;
+        Support::Globals().Mail.PendingMoveList = list;
+        Support::Globals().Mail.NewMovesArrived = true;
         Support::Globals().GameListShown = false;
         Support::ProgramSettings().NotificationMethod = std::int16_t(method);
         Support::ProgramSettings().NotificationSoundPath = QStringLiteral("/sounds/");
@@ -335,24 +363,24 @@ protected:
 TEST_F(NotifyTest, NextTakesWholeEntriesAndLaterEmptiesTheList)
 {
     Start();
-    Arrived(QStringLiteral("1;11;"), 3);
+    Arrived("1;11;", 3);
     rec.NotifyAnswers = {NotifyNext, NotifyLater};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"PlaySound(/sounds/None)", "ShowNotification(1;11;)", "ShowNotification(11;)"}));
-    EXPECT_TRUE(Support::Globals().PendingMoveList.isEmpty());
-    EXPECT_FALSE(Support::Globals().NewMovesArrived);
+    EXPECT_TRUE(Support::Globals().Mail.PendingMoveList.empty());
+    EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
 }
 
 TEST_F(NotifyTest, DuplicateIdsNeverAskAboutABlankId)
 {
     Start();
-    Arrived(QStringLiteral("7;7;"), 2);
+    Arrived("7;7;", 2);
     rec.NotifyAnswers = {NotifyNext, NotifyNext};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(7;7;)"}));
-    EXPECT_FALSE(Support::Globals().NewMovesArrived);
+    EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
 
-    Arrived(QStringLiteral(";;"), 2);
+    Arrived(";;", 2);
     tray->NotifyNewMoves();
     EXPECT_TRUE(rec.Calls.empty());
 }
@@ -360,57 +388,57 @@ TEST_F(NotifyTest, DuplicateIdsNeverAskAboutABlankId)
 TEST_F(NotifyTest, PlayOpensTheFirstGameOrStopsWhenTheChessSetFails)
 {
     Start();
-    Arrived(QStringLiteral("5;9;5;"), 2);
+    Arrived("5;9;5;", 2);
     rec.ChessSetLoads = false;
     rec.NotifyAnswers = {NotifyPlay};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(5;9;5;)", "LoadChessSet"}));
-    EXPECT_TRUE(Support::Globals().NewMovesArrived);
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
     EXPECT_FALSE(Support::Globals().ModalBusy);
 
-    Arrived(QStringLiteral("5;9;5;"), 2);
+    Arrived("5;9;5;", 2);
     rec.ChessSetLoads = true;
     rec.NotifyAnswers = {NotifyPlay};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(5;9;5;)", "LoadChessSet", "OpenBoard(5)"}));
-    EXPECT_EQ(Support::Globals().PendingMoveList, QStringLiteral("9;"));
+    EXPECT_EQ(Support::Globals().Mail.PendingMoveList, std::string("9;"));
     EXPECT_TRUE(Support::Globals().ModalBusy);
     EXPECT_FALSE(Support::Globals().ReturnToGameList);
     EXPECT_FALSE(tray->CheckTimer.isActive());
-    EXPECT_TRUE(Support::Globals().NewMovesArrived);
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
 }
 
 TEST_F(NotifyTest, SoundOnlyKeepsTheListAndAnOpenGameListSilencesAll)
 {
     Start();
-    Arrived(QStringLiteral("3;"), 1);
+    Arrived("3;", 1);
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"PlaySound(/sounds/None)"}));
-    EXPECT_EQ(Support::Globals().PendingMoveList, QStringLiteral("3;"));
-    EXPECT_TRUE(Support::Globals().NewMovesArrived);
+    EXPECT_EQ(Support::Globals().Mail.PendingMoveList, std::string("3;"));
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
 
-    Arrived(QStringLiteral("3;"), 3);
+    Arrived("3;", 3);
     Support::Globals().GameListShown = true;
     tray->NotifyNewMoves();
     EXPECT_TRUE(rec.Calls.empty());
-    EXPECT_TRUE(Support::Globals().NewMovesArrived);
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
 
-    Arrived(QStringLiteral("3;"), 2);
+    Arrived("3;", 2);
     rec.NotifyAnswers = {NotifyGameList};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(3;)", "ShowGameList"}));
-    EXPECT_FALSE(Support::Globals().NewMovesArrived);
+    EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
 }
 
 TEST_F(NotifyTest, AFailingNotificationIsReportedAndLeavesTheMovesPending)
 {
     Start();
-    Arrived(QStringLiteral("3;"), 2);
+    Arrived("3;", 2);
     rec.FailAt = "ShowNotification(3;)";
     tray->NotifyNewMoves();
     EXPECT_EQ(host.ModalRuns, 1);
-    EXPECT_TRUE(Support::Globals().NewMovesArrived);
-    EXPECT_EQ(Support::Globals().PendingMoveList, QStringLiteral("3;"));
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
+    EXPECT_EQ(Support::Globals().Mail.PendingMoveList, std::string("3;"));
 }
 
 } // namespace

@@ -42,15 +42,15 @@ TEST(TrayState, IconNumberAndGameListCaption)
 
 TEST(PendingMoves, WholeEntriesOnlyAndNoBlankIds)
 {
-    EXPECT_EQ(FirstPendingId(QStringLiteral("1;11;")), 1);
-    EXPECT_EQ(RemovePendingId(QStringLiteral("1;11;1;"), 1), QStringLiteral("11;"));
-    EXPECT_EQ(RemovePendingId(QStringLiteral("7;7;"), 7), QString());
+    EXPECT_EQ(FirstPendingId(std::string("1;11;")), 1);
+    EXPECT_EQ(RemovePendingId(std::string("1;11;1;"), 1), std::string("11;"));
+    EXPECT_EQ(RemovePendingId(std::string("7;7;"), 7), std::string());
     // Blank entries are no ids: nothing to notify about.
-    EXPECT_FALSE(FirstPendingId(QStringLiteral(";;")).has_value());
-    EXPECT_TRUE(IsPendingListBlank(QStringLiteral(";")));
-    EXPECT_EQ(FirstPendingId(QStringLiteral(";5;")), 5);
-    EXPECT_EQ(RemovePendingId(QStringLiteral(";5;;6;"), 5), QStringLiteral("6;"));
-    EXPECT_FALSE(IsPendingListBlank(QStringLiteral("6;")));
+    EXPECT_FALSE(FirstPendingId(std::string(";;")).has_value());
+    EXPECT_TRUE(IsPendingListBlank(std::string(";")));
+    EXPECT_EQ(FirstPendingId(std::string(";5;")), 5);
+    EXPECT_EQ(RemovePendingId(std::string(";5;;6;"), 5), std::string("6;"));
+    EXPECT_FALSE(IsPendingListBlank(std::string("6;")));
 }
 
 } // namespace

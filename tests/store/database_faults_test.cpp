@@ -208,8 +208,9 @@ TEST_F(DatabaseFaults, PowerCutAtAnyMomentLeavesOldOrNewWhole)
 
 TEST_F(DatabaseFaults, DamagedLiveFileNeverReplacesTheBackup)
 {
-    // A crash's zeros, and a last line cut inside a move.
-    for (const std::string& damaged : {live + std::string(64, '\0'), live.substr(0, live.size() - 6)}) {
+    // A crash's zeros, a last line cut inside a move, a line that is no game.
+    for (const std::string& damaged : {live + std::string(64, '\0'), live.substr(0, live.size() - 6),
+                                       live + "not a game\r\n"}) {
         SetUp();
         WriteBytes(folder / "mdgdb.bak", live);
         WriteBytes(folder / "Mdgdb.dat", damaged);

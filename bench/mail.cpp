@@ -1,0 +1,207 @@
+// mail [N] [STATE_FILE]: times the move-mail retrieval over the mail tests'
+// private Dovecot, IMAP and POP3, with N unrelated mails (1,000 by default)
+// and one move mail in the inbox: the start-up pass (every mail), a poll of
+// the unchanged inbox (after the first poll that follows the start-up), and
+// a poll after one more unrelated mail; and counts the log-ons each poll
+// costs. Uses the servers of STATE_FILE when given (as
+// tests/mail/servers/start-servers writes it), else starts its own (root
+// only) and stops them at the end.
+
+#include "platform/mail_internet.h"
+#include "platform/mail_maildir.h"
+#include "store/database.h"
+#include "store/mail_support.h"
+#include "store/move_payload.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+std::map<std::string, std::string> ReadState(const fs::path& file)
+{
+    std::map<std::string, std::string> state;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        std::string value = line.substr(eq + 1);
+        if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'')
+            value = value.substr(1, value.size() - 2);
+        state[line.substr(0, eq)] = value;
+    }
+    return state;
+}
+
+class QuietLogon : public MailSupport::LogonGuard {
+public:
+    bool GetLogonStatus() override { return false; }
+    void SetLogonStatus(bool) override {}
+};
+
+class QuietWindows : public MailSupport::TransportWindows {
+public:
+    void ShowStatus(bool, const std::string&) override {}
+    void PopulateTrayGameMenu() override {}
+};
+
+class CountingSink : public Support::MessageSink {
+public:
+    bool ShowMessage(const Support::MessageBoxCall& call) override
+    {
+        std::fprintf(stderr, "message: %s\n", call.caption.c_str());
+        ++Messages;
+        return true;
+    }
+    void ShowSystemMessage(std::string_view) override { ++Messages; }
+    int Messages = 0;
+};
+
+// A mail in the maildir as the server would have delivered it.
+void Place(const fs::path& maildir, const std::string& subject, const std::string& body)
+{
+    MailSupport::Maildir::Message message{"Carol Cedar", "carol@example.org", "Bob Birch", "bob@marrowdale.test",
+                                          subject, body};
+    std::string error, id;
+    if (!MailSupport::Maildir::Deliver(maildir, MailSupport::Maildir::Compose(message), error, &id)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        std::exit(1);
+    }
+    struct stat owner {};
+    if (stat(maildir.c_str(), &owner) == 0)
+        (void)!chown((maildir / "new" / id).c_str(), owner.st_uid, owner.st_gid);
+}
+
+// The move text of a new game from Alice to Bob.
+std::string MoveText(const fs::path& folder)
+{
+    fs::create_directories(folder);
+    const Database::DataFolder alice(folder);
+    GameRecord game;
+    game.GAME_ID = 1;
+    game.GAME_DATESTAMP = "100120260830";
+    game.GAME_NAME = "Bench";
+    game.GAME_DATE = "10/01/2026";
+    game.GAME_OPPONENTS_EMAIL = "bob@marrowdale.test";
+    game.GAME_BLACK_NAME = game.GAME_OPPONENTS_NAME = "Bob Birch";
+    game.GAME_HOST = true;
+    game.GAME_STATUS = StatusAwaitingOpponent;
+    MoveList moves;
+    std::string text;
+    if (!Database::SaveGame(alice, game, {{1, "5254", "e4", ""}}) ||
+        !MailSupport::ComposeMoveText(alice, 1, game, moves, text)) {
+        std::fprintf(stderr, "cannot compose the move mail\n");
+        std::exit(1);
+    }
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int unrelated = argc > 1 ? std::atoi(argv[1]) : 1000;
+    fs::path stateFile = argc > 2 ? fs::path(argv[2]) : fs::path();
+    const bool ownServers = stateFile.empty() || !fs::exists(stateFile);
+    if (ownServers) {
+        stateFile = fs::temp_directory_path() / ("marrowdale-bench-mail-" + std::to_string(getpid()));
+        const std::string start = std::string(MD_MAIL_SERVER_SCRIPTS) + "/start-servers '" + stateFile.string() +
+                                  "' >/dev/null";
+        if (std::system(start.c_str()) != 0) {
+            std::fprintf(stderr, "the mail servers did not start\n");
+            return 1;
+        }
+    }
+    std::map<std::string, std::string> state = ReadState(stateFile);
+    if (state["MD_MAIL_IMAP_PORT"].empty()) {
+        std::fprintf(stderr, "no mail servers: %s\n", state["MD_MAIL_SERVERS_UNAVAILABLE"].c_str());
+        return 1;
+    }
+
+    char temp[] = "/tmp/marrowdale-bench-mail.XXXXXX";
+    const fs::path work = mkdtemp(temp);
+    const std::string moveText = MoveText(work / "alice");
+    const fs::path inbox = fs::path(state["MD_MAIL_MAILDIRS"]) / "bob";
+
+    for (const auto protocol : {MailSupport::InboxProtocol::Imap, MailSupport::InboxProtocol::Pop3}) {
+        const bool imap = protocol == MailSupport::InboxProtocol::Imap;
+        for (const auto& entry : MailSupport::Maildir::Scan(inbox))
+            fs::remove(entry.Path);
+        for (int i = 0; i < unrelated; ++i)
+            Place(inbox, "Minutes of meeting " + std::to_string(i), "Nothing about chess.\r\n");
+        Place(inbox, "Marrowdale : e4, No comment.", moveText);
+
+        MailSupport::MailAccount account;
+        account.Protocol = protocol;
+        account.InboxServer = account.SmtpServer = state["MD_MAIL_HOST"];
+        account.InboxPort = std::stoi(state[imap ? "MD_MAIL_IMAP_PORT" : "MD_MAIL_POP3_PORT"]);
+        account.SmtpPort = std::stoi(state["MD_MAIL_SMTP_PORT"]);
+        account.InboxSecurity = account.SmtpSecurity = MailSupport::ConnectionSecurity::None;
+        account.SmtpAuthentication = false;
+        account.UserName = account.Address = "bob@" + state["MD_MAIL_DOMAIN"];
+        account.Password = state["MD_MAIL_PASSWORD"];
+        account.DisplayName = "Bob Birch";
+
+        const fs::path folder = work / (imap ? "bob-imap" : "bob-pop3");
+        fs::create_directories(folder);
+        MailSupport::InternetMailService mail(account);
+        CountingSink sink;
+        MailSupport::MailState mailState;
+        QuietLogon logon;
+        QuietWindows windows;
+        MailSupport::Transport transport{mail, Database::DataFolder(folder, nullptr, &sink), mailState, logon,
+                                         windows, nullptr};
+
+        auto begin = Clock::now();
+        MailSupport::ConnectAndRetrieve(transport, false, false, true);
+        const double startup = Milliseconds(Clock::now() - begin);
+        const bool merged = mailState.PendingMoveList == "1;";
+
+        MailSupport::RetrieveMoveMails(transport, false, false);
+        const std::size_t logOnsBefore = mail.LogOns();
+        begin = Clock::now();
+        MailSupport::RetrieveMoveMails(transport, false, false);
+        const double poll = Milliseconds(Clock::now() - begin);
+        const std::size_t pollLogOns = mail.LogOns() - logOnsBefore;
+
+        Place(inbox, "One more minute", "Still nothing about chess.\r\n");
+        begin = Clock::now();
+        MailSupport::RetrieveMoveMails(transport, false, false);
+        const double pollNew = Milliseconds(Clock::now() - begin);
+        const std::size_t pollNewLogOns = mail.LogOns() - logOnsBefore - pollLogOns;
+        mail.SignOff();
+
+        std::printf("%s mails %d startup_ms %.0f merged %s poll_unchanged_ms %.1f logons %zu "
+                    "poll_one_new_ms %.1f logons %zu messages %d\n",
+                    imap ? "imap" : "pop3", unrelated + 1, startup, merged ? "yes" : "NO", poll, pollLogOns, pollNew,
+                    pollNewLogOns, sink.Messages);
+    }
+
+    for (const auto& entry : MailSupport::Maildir::Scan(inbox))
+        fs::remove(entry.Path);
+    std::error_code ec;
+    fs::remove_all(work, ec);
+    if (ownServers) {
+        const std::string stop = std::string(MD_MAIL_SERVER_SCRIPTS) + "/stop-servers '" + stateFile.string() + "'";
+        (void)std::system(stop.c_str());
+    }
+    return 0;
+}

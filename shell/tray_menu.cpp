@@ -1,0 +1,176 @@
+#include "shell/tray_menu.h"
+
+#include "foundation/help.h"
+#include "foundation/message_box.h"
+#include "foundation/options_about_entry.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "shell/new_game_kind.h"
+#include "shell/system_tray.h"
+#include "store/database.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+namespace SysTraySupport {
+
+namespace {
+
+constexpr int HelpTopicTray = 14;
+
+} // namespace
+
+TrayMenu::TrayMenu()
+{
+    mnuPopup.setObjectName(QStringLiteral("mnuPopup"));
+    mnuPopupOpen = mnuPopup.addAction(QStringLiteral("&Open"));
+    mnuPopupNewGame = mnuPopup.addAction(QStringLiteral("&New game..."));
+    mnuPopupGameListMenu.setTitle(QStringLiteral("&Games"));
+    mnuPopupGameList = mnuPopup.addMenu(&mnuPopupGameListMenu);
+    mnuPopup.addSeparator();
+    mnuPopupRetrieve = mnuPopup.addAction(QStringLiteral("&Retrieve games"));
+    mnuPopupOptions = mnuPopup.addAction(QStringLiteral("O&ptions..."));
+    mnuPopupHelpMenu.setTitle(QStringLiteral("Help"));
+    mnuPopup.addMenu(&mnuPopupHelpMenu);
+    QAction* help = mnuPopupHelpMenu.addAction(QStringLiteral("&Help"));
+    QAction* contents = mnuPopupHelpMenu.addAction(QStringLiteral("Help &Contents..."));
+    QAction* topics = mnuPopupHelpMenu.addAction(QStringLiteral("Help &Topics"));
+    mnuPopupHelpMenu.addSeparator();
+    QAction* about = mnuPopupHelpMenu.addAction(QStringLiteral("&About..."));
+    mnuPopup.addSeparator();
+    // Never shown: moves travel as files only when the program starts so.
+    mnuPopupDebuggingMenu.setTitle(QStringLiteral("Debugging"));
+    mnuPopup.addMenu(&mnuPopupDebuggingMenu)->setVisible(false);
+    mnuPopupDebuggingSAOn = mnuPopupDebuggingMenu.addAction(QStringLiteral("Stand alone ON"));
+    mnuPopupDebuggingSAOff = mnuPopupDebuggingMenu.addAction(QStringLiteral("Stand alone OFF"));
+    for (QAction* item : {mnuPopupDebuggingSAOn, mnuPopupDebuggingSAOff})
+        item->setCheckable(true);
+    mnuPopupDebuggingSAOff->setChecked(true);
+    mnuPopupExit = mnuPopup.addAction(QStringLiteral("E&xit"));
+    mnuPopup.setDefaultAction(mnuPopupOpen);
+    mnuPopupGameListMenu.addAction(QStringLiteral("No games available"))->setEnabled(false);
+
+    QObject::connect(mnuPopupOpen, &QAction::triggered, [this] {
+        if (tray_)
+            tray_->ShowGameList();
+    });
+    QObject::connect(mnuPopupNewGame, &QAction::triggered, [this] { mnuPopupNewGame_Click(); });
+    QObject::connect(mnuPopupRetrieve, &QAction::triggered, [this] {
+        if (tray_)
+            tray_->mnuPopupRetrieve_Click();
+    });
+    QObject::connect(mnuPopupOptions, &QAction::triggered, [] { Support::ShowOptions(); });
+    QObject::connect(help, &QAction::triggered, [this] { Support::ShowHelpContext(tray_, HelpTopicTray); });
+    QObject::connect(contents, &QAction::triggered,
+                     [this] { Support::ShowHelpContext(tray_, Support::HelpContentsTopic); });
+    QObject::connect(topics, &QAction::triggered, [this] { Support::ShowHelpContents(tray_); });
+    QObject::connect(about, &QAction::triggered, [] { Support::ShowAboutBox(); });
+    QObject::connect(mnuPopupDebuggingSAOn, &QAction::triggered, [this] { StandAlone_Click(true); });
+    QObject::connect(mnuPopupDebuggingSAOff, &QAction::triggered, [this] { StandAlone_Click(false); });
+    QObject::connect(mnuPopupExit, &QAction::triggered, [this] {
+        if (tray_)
+            tray_->mnuPopupExit_Click();
+    });
+}
+
+void TrayMenu::SetMenuOptions()
+{
+    const Support::ProgramState& state = Support::Globals();
+    mnuPopupNewGame->setEnabled(!state.MailOffline || state.StandAloneMode);
+    mnuPopupRetrieve->setText(state.MailOffline ? QStringLiteral("Logon / Retrieve games")
+                                                : QStringLiteral("Retrieve games"));
+    for (QAction* item : {mnuPopupDebuggingSAOn, mnuPopupDebuggingSAOff})
+        item->setEnabled(state.MailOffline);
+}
+
+void TrayMenu::PopulateTrayGameMenu()
+{
+    if (!Support::ProgramSettings().SystrayStartup)
+        return;
+    const Database::DataFolder folder(QFile::encodeName(Support::Globals().DataPath).toStdString());
+    std::vector<GameRecord> games;
+    if (!Database::SelectGames(folder, games, "", TrayGameMenuSort))
+        games.clear();
+    mnuPopupGameListMenu.clear();
+    for (const TrayGameMenuItem& item : TrayGameMenuItems(games)) {
+        if (item.kind == TrayGameMenuItem::Separator) {
+            mnuPopupGameListMenu.addSeparator();
+            continue;
+        }
+        QAction* action = mnuPopupGameListMenu.addAction(item.Caption);
+        action->setEnabled(item.Enabled);
+        if (item.GameId) {
+            action->setData(*item.GameId);
+            QObject::connect(action, &QAction::triggered, [this, id = *item.GameId] { mnuPopupGameListItem_Click(id); });
+        }
+    }
+}
+
+void TrayMenu::FollowGameList()
+{
+    const Support::ProgramState& state = Support::Globals();
+    mnuPopupOpen->setEnabled(!state.GameListShown);
+    mnuPopupNewGame->setEnabled(!state.GameListShown && (!state.MailOffline || state.StandAloneMode));
+    mnuPopupGameList->setVisible(!state.GameListShown);
+}
+
+void TrayMenu::PopupMenu(const QPoint& at)
+{
+    FollowGameList();
+    mnuPopup.exec(at);
+}
+
+bool TrayMenu::OpenItemEnabled()
+{
+    return !Support::Globals().GameListShown;
+}
+
+void TrayMenu::mnuPopupNewGame_Click()
+{
+    Support::Globals().ReturnToGameList = false;
+    // Always an e-mail game: the kind a toolbar or an opened game left
+    // behind is not this command's.
+    Support::NextNewGame() = {};
+    if (StartNewGame)
+        StartNewGame();
+}
+
+void TrayMenu::mnuPopupGameListItem_Click(int gameId)
+{
+    if (!board_ || !board_->LoadChessSet())
+        return;
+    Support::ProgramState& state = Support::Globals();
+    Support::SetCheckTimer(false);
+    state.ModalBusy = true;
+    state.ReturnToGameList = false;
+    state.CurrentGameID = gameId;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        board_->OpenBoard();
+        QGuiApplication::restoreOverrideCursor();
+    } catch (const Support::WindowOpenError& error) {
+        QGuiApplication::restoreOverrideCursor();
+        // No board: polling comes back at once.
+        Support::SetCheckTimer(true);
+        state.ModalBusy = false;
+        if (error.Number == Support::AutomationErrorNumber)
+            Support::ShowAutomationError();
+        else
+            Support::ShowMessage(2, QStringLiteral("Options error"),
+                                 QStringLiteral("The following error prevented the game board from opening:||")
+                                     + QString::number(error.Number) + QStringLiteral(": ")
+                                     + QString::fromStdString(error.what()),
+                                 QStringLiteral("OK"), QString(), false);
+    }
+}
+
+void TrayMenu::StandAlone_Click(bool on)
+{
+    mnuPopupDebuggingSAOn->setChecked(on);
+    mnuPopupDebuggingSAOff->setChecked(!on);
+    Support::Globals().StandAloneMode = on;
+    SetMenuOptions();
+    SysTraySupport::UpdateTrayState(1);
+}
+
+} // namespace SysTraySupport

@@ -1,0 +1,58 @@
+#pragma once
+// The tray icon's popup menu: open the game list, start a new game, open a
+// game that waits for a move straight on the board, retrieve, options,
+// help, about and exit.
+
+#include "shell/tray_game_menu.h"
+#include "shell/tray_services.h"
+
+#include <QMenu>
+
+#include <functional>
+
+namespace SysTraySupport {
+
+class SystemTray;
+
+class TrayMenu : public TrayMenuPort {
+public:
+    TrayMenu();
+    // The tray window whose commands the items run.
+    void AttachTray(SystemTray* tray) { tray_ = tray; }
+    // The board the games submenu opens.
+    void AttachBoard(BoardPort* board) { board_ = board; }
+    // The new-game dialog, with no owner window.
+    std::function<void()> StartNewGame;
+
+    void SetMenuOptions() override;
+    void PopulateTrayGameMenu() override;
+    void PopupMenu(const QPoint& at) override;
+    bool OpenItemEnabled() override;
+
+    // The items that follow the game list: while it is open "&Open" and
+    // "&New game..." are off and "&Games" is hidden.
+    void FollowGameList();
+
+    void mnuPopupNewGame_Click();
+    void mnuPopupGameListItem_Click(int gameId);
+    void StandAlone_Click(bool on);
+
+    QMenu mnuPopup;
+    QAction* mnuPopupOpen;
+    QAction* mnuPopupNewGame;
+    QMenu mnuPopupGameListMenu;
+    QAction* mnuPopupGameList;
+    QAction* mnuPopupRetrieve;
+    QAction* mnuPopupOptions;
+    QMenu mnuPopupHelpMenu;
+    QMenu mnuPopupDebuggingMenu;
+    QAction* mnuPopupDebuggingSAOn;
+    QAction* mnuPopupDebuggingSAOff;
+    QAction* mnuPopupExit;
+
+private:
+    SystemTray* tray_ = nullptr;
+    BoardPort* board_ = nullptr;
+};
+
+} // namespace SysTraySupport

@@ -1,0 +1,232 @@
+// Mail off the window thread. Servers that accept a connection and never
+// answer, or answer a byte a second, neither freeze the windows (a 100 ms
+// timer keeps firing throughout) nor outlast the stall time and the
+// deadline; Exit while an operation hangs ends the program at once.
+#include "foundation/msg_form.h"
+#include "foundation/program_state.h"
+#include "foundation/settings.h"
+#include "platform/mail_internet.h"
+#include "platform/registry.h"
+#include "shell/program_mail.h"
+#include "shell/program_services.h"
+#include "shell/system_tray.h"
+#include "tests/shell/shell_test_support.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <atomic>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace SysTraySupport;
+using namespace std::chrono_literals;
+
+namespace {
+
+enum class Answer { Never, ByteASecond };
+
+// A mail server on a loopback port that takes every connection and then
+// says nothing, or its greeting one byte a second, until stopped.
+class LoopbackServer {
+public:
+    explicit LoopbackServer(Answer answer)
+    {
+        listen_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (bind(listen_, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(listen_, 8) != 0 ||
+            getsockname(listen_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            ADD_FAILURE() << "no loopback port";
+        port_ = ntohs(address.sin_port);
+        thread_ = std::thread([this, answer] { Serve(answer); });
+    }
+    ~LoopbackServer() { Stop(); }
+    void Stop()
+    {
+        if (stop_.exchange(true))
+            return;
+        thread_.join();
+        for (int client : clients_)
+            close(client);
+        close(listen_);
+    }
+    int Port() const { return port_; }
+
+private:
+    void Serve(Answer answer)
+    {
+        const std::string greeting = "* OK the greeting that never ends ";
+        std::size_t sent = 0;
+        auto last = std::chrono::steady_clock::now();
+        while (!stop_) {
+            pollfd waiting{listen_, POLLIN, 0};
+            if (poll(&waiting, 1, 50) > 0)
+                clients_.push_back(accept(listen_, nullptr, nullptr));
+            if (answer == Answer::ByteASecond && std::chrono::steady_clock::now() - last >= 1s) {
+                last = std::chrono::steady_clock::now();
+                for (int client : clients_)
+                    (void)!send(client, &greeting[sent % greeting.size()], 1, MSG_NOSIGNAL);
+                ++sent;
+            }
+        }
+    }
+
+    int listen_ = -1;
+    int port_ = 0;
+    std::vector<int> clients_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+MailSupport::MailAccount AccountAt(int port)
+{
+    MailSupport::MailAccount account;
+    account.Protocol = MailSupport::InboxProtocol::Imap;
+    account.InboxServer = account.SmtpServer = "127.0.0.1";
+    account.InboxPort = account.SmtpPort = port;
+    account.InboxSecurity = account.SmtpSecurity = MailSupport::ConnectionSecurity::None;
+    account.SmtpAuthentication = false;
+    account.UserName = account.Address = "alice@marrowdale.test";
+    account.Password = "chess";
+    account.DisplayName = "Alice Amber";
+    return account;
+}
+
+// A port nothing listens on.
+int ClosedPort()
+{
+    const LoopbackServer server(Answer::Never);
+    return server.Port();
+}
+
+// The longest wait between two ticks of a 100 ms timer while it runs.
+class Ticker {
+public:
+    Ticker()
+    {
+        timer_.setInterval(100);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            LongestGapMs = std::max(LongestGapMs, clock_.restart());
+            ++Ticks;
+        });
+        clock_.start();
+        timer_.start();
+    }
+    qint64 LongestGapMs = 0;
+    int Ticks = 0;
+
+private:
+    QTimer timer_;
+    QElapsedTimer clock_;
+};
+
+class MailThreadTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestSupport::EnsureQtApp();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
+        Support::Globals().DataPath = folders.DataPath();
+        Support::Globals().Mail = MailSupport::MailState{};
+        Support::SetLogonStatus(false);
+        host.Script = [this](QWidget& window) {
+            if (auto* box = qobject_cast<Support::MsgForm*>(&window))
+                captions.push_back(box->FormCaption->text());
+            window.hide();
+        };
+    }
+
+    QTemporaryDir home;
+    ShellTesting::ShellFolders folders;
+    TestSupport::ScriptedHost host;
+    std::vector<QString> captions;
+};
+
+TEST_F(MailThreadTest, HungServerNeitherFreezesTheWindowsNorOutlastsTheDeadline)
+{
+    const MailSupport::MailTimeouts timeouts{1500ms, 4000ms};
+    for (Answer answer : {Answer::Never, Answer::ByteASecond}) {
+        SCOPED_TRACE(answer == Answer::Never ? "never answers" : "a byte a second");
+        captions.clear();
+        Support::Globals().Mail.MailOffline = true;
+        LoopbackServer server(answer);
+        ProgramMail mail(std::make_unique<MailSupport::InternetMailService>(AccountAt(server.Port()), timeouts),
+                         {});
+        Ticker ticker;
+        QElapsedTimer clock;
+        clock.start();
+        mail.ConnectAndRetrieve(false, true, true);
+        const qint64 took = clock.elapsed();
+
+        EXPECT_LT(ticker.LongestGapMs, 500);
+        EXPECT_GE(ticker.Ticks, 10);
+        EXPECT_LT(took, timeouts.Deadline.count() + 1500);
+        EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Network error.")}));
+        EXPECT_TRUE(Support::Globals().Mail.MailOffline);
+        EXPECT_FALSE(Support::GetLogonStatus());
+        EXPECT_FALSE(mail.Busy());
+    }
+}
+
+class MemoryAccountStore : public MailSupport::MailAccountStore {
+public:
+    std::optional<MailSupport::MailAccount> Load() override { return kept; }
+    bool Save(const MailSupport::MailAccount& account) override
+    {
+        kept = account;
+        return true;
+    }
+    std::optional<MailSupport::MailAccount> kept;
+};
+
+TEST_F(MailThreadTest, ExitWhileARetrievalHangsEndsTheProgramAtOnce)
+{
+    TrayIcon::PretendDesktopHasTray(true);
+    LoopbackServer server(Answer::Never);
+    MemoryAccountStore accounts;
+    accounts.kept = AccountAt(ClosedPort());
+    {
+        ProgramServices services(&accounts, QStringLiteral("-nodpi -nores -nobpp -nosound"));
+        SystemTray tray(services.Services());
+        services.Attach(tray);
+        // Started off-line: nothing listens where the account points.
+        ASSERT_TRUE(tray.Form_Load());
+        EXPECT_TRUE(Support::Globals().Mail.MailOffline);
+
+        // Now the server is there but never answers; Exit half a second
+        // into the retrieval.
+        accounts.kept = AccountAt(server.Port());
+        Support::ProgramSettings().SearchDepth = 5;
+        QElapsedTimer sinceExit;
+        QTimer::singleShot(500, [&] {
+            sinceExit.start();
+            tray.mnuPopupExit_Click();
+        });
+        tray.mnuPopupRetrieve_Click();
+        ASSERT_TRUE(sinceExit.isValid());
+        EXPECT_LT(sinceExit.elapsed(), 2000);
+        EXPECT_FALSE(tray.TrayIcon.IsShown());
+        EXPECT_TRUE(services.Mail->LeftRunning());
+        // Nothing lost: the settings are saved, the database backed up, and
+        // the next start speaks of no crash.
+        EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(), 5);
+        EXPECT_FALSE(Support::GetLogonStatus());
+        server.Stop();
+    }
+    TrayIcon::PretendDesktopHasTray(std::nullopt);
+}
+
+} // namespace
