@@ -11,6 +11,8 @@
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
+class QTimer;
 class QTableWidget;
 
 namespace Support {
@@ -53,6 +55,14 @@ public:
     // Redraws the squares, captions, comment panel and marks.
     void DisplayBoardState();
 
+    // The end of the game (board_window_end.cpp): surrender and the draw
+    // offer in place of a move, and the answer to the opponent's offer.
+    void SurrenderGame();
+    void OfferDraw();
+    void DecideDraw(bool accept);
+    // One tick of the board's timer.
+    void CheckTimer_Timer();
+
     BoardView* CBoard = nullptr;
     QTableWidget* MoveList = nullptr;
     QLabel* PlayersTag = nullptr;
@@ -62,6 +72,9 @@ public:
     QMenu* HistoryMenu = nullptr;
     Support::PictureClip* ToolbarPics = nullptr;
     Support::PictureClip* SetupToolbarPics = nullptr;
+    QTimer* CheckTimer = nullptr;
+    QPushButton* AcceptDraw = nullptr;
+    QPushButton* DeclineDraw = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +82,9 @@ protected:
 private:
     void CreateControls();
     void CreateHistoryMenu();
+    void CreateEndControls();
+    void StartCheckTimer();
+    void ShowDrawButtons();
     void SetSimpleUI();
     void SetToolTips(bool on);
     void BeginGame();
