@@ -83,7 +83,7 @@ TickResult GameController::Tick(bool visible, NoticeShower& shower)
         return TickResult{false, timer_.interval};
     if (timer_.quitRequest)
         return TickResult{true, timer_.interval};
-    if (timer_.computerThinking)
+    if (computerThinking_)
         return TickResult{false, timer_.interval};
 
     if (visible && !timer_.setupNoticeShown) {

@@ -17,7 +17,6 @@ inline constexpr int BlinkInterval = 100;      // ms per step of a short blink
 struct TimerState {
     bool messageOpen = false;      // a message box is open: ticks do nothing
     bool quitRequest = false;      // the window closes on the next tick
-    bool computerThinking = false;
     bool setupNoticeShown = false;
     bool kingFlashPhase = true;    // the next flash step hides the king
     bool kingMarkShown = false;    // a king is flashing

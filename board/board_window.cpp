@@ -40,6 +40,7 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     CreateControls();
     CreateHistoryMenu();
     CreateEndControls();
+    CreateSearchControls();
 }
 
 void Board::CreateControls()
@@ -365,6 +366,7 @@ void Board::ShowBoardMessage(const BoardMessage& message)
 
 void Board::closeEvent(QCloseEvent* event)
 {
+    StopComputerSearch();
     Form_Unload();
     event->accept();
 }

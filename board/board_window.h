@@ -4,6 +4,7 @@
 // controller and paints what the controller says.
 
 #include "board/board_host.h"
+#include "board/computer_search.h"
 #include "board/game_controller.h"
 
 #include <QWidget>
@@ -11,6 +12,7 @@
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 class QTimer;
 class QTableWidget;
@@ -34,6 +36,8 @@ class Board : public QWidget {
     Q_OBJECT
 public:
     Board(BoardHost& port, Database::DataFolder folder);
+    // A search still running is cancelled and its turn ended first.
+    ~Board() override;
 
     // Opens the game: the layout (skinned or plain), then the game. False
     // when the window must close again: a failed skin, or a history that
@@ -62,6 +66,18 @@ public:
     void DecideDraw(bool accept);
     // One tick of the board's timer.
     void CheckTimer_Timer();
+    // The computer's answer to the player's saved move (board_computer.cpp):
+    // it thinks on a worker thread while the window stays responsive, then
+    // plays its move, resigns, or, cancelled, leaves the game as it was.
+    void MakeComputerMove();
+    void CancelSearchFace_Click();
+    bool ComputerThinking() const { return computerSearch_->Running(); }
+    // The engine the computer searches with (the real one unless a test
+    // stands in); it must outlive the window.
+    void SetSearchEngine(SearchEngine& engine) { engine_ = &engine; }
+    // Called after the computer's row was added, before the turn returns to
+    // the player: stores the game with the computer's move.
+    std::function<void()> ComputerMoveMade;
 
     BoardView* CBoard = nullptr;
     QTableWidget* MoveList = nullptr;
@@ -70,6 +86,8 @@ public:
     QLabel* PlayerComment_L = nullptr;
     QLineEdit* PlayerComment = nullptr;
     QMenu* HistoryMenu = nullptr;
+    QProgressBar* SearchProgress = nullptr;
+    QPushButton* CancelSearchS = nullptr;
     Support::PictureClip* ToolbarPics = nullptr;
     Support::PictureClip* SetupToolbarPics = nullptr;
     QTimer* CheckTimer = nullptr;
@@ -78,6 +96,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();
@@ -99,6 +118,11 @@ private:
     void MoveList_MouseUp(const QPoint& at);
     void Form_Unload();
     void ShowBoardMessage(const BoardMessage& message);
+    void CreateSearchControls();
+    void ShowThinking(bool thinking);
+    void StopComputerSearch();
+    void ComputerSearch_Finished(const ComputerAI::SearchResult& result);
+    void ShowComputerReply(const ComputerReply& reply);
 
     BoardHost& port_;
     GameController game_;
@@ -109,6 +133,9 @@ private:
     bool simpleUI_ = false;
     bool showToolTips_ = true;
     Square dragFrom_;
+    ComputerOpponent opponent_;
+    SearchEngine* engine_ = &opponent_;
+    ComputerSearch* computerSearch_ = nullptr;
 };
 
 } // namespace BoardSupport

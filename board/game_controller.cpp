@@ -60,6 +60,8 @@ OpenResult GameController::Open(const OpenRequest& request)
 void GameController::SetupOptions()
 {
     checkmated_ = surrendered_ = gameDrawn_ = false;
+    computerThinking_ = false;
+    movesConsidered_ = lastMoveScore_ = 0;
     coordsShown_ = hilightShown_ = false;
     marks_.clear();
     position_.checkedSide = NoSideChecked;
@@ -204,7 +206,7 @@ FormCaptions GameController::Captions() const
 CommentPanel GameController::Comment() const
 {
     if (computerGame_)
-        return ComputerComment(0, 0);
+        return ComputerComment(static_cast<int>(movesConsidered_), lastMoveScore_);
     return DisplayPlayerComment(Facts(), moves_, selectedRow_);
 }
 

@@ -8,12 +8,14 @@
 #include "board/board_message.h"
 #include "board/board_timer.h"
 #include "board/captions.h"
+#include "board/computer_reply.h"
 #include "board/forced_draw.h"
 #include "board/highlight.h"
 #include "board/history_replay.h"
 #include "board/square_cells.h"
 #include "rules/position.h"
 #include "rules/refusal.h"
+#include "rules/search.h"
 #include "rules/validation.h"
 #include "store/data_folder.h"
 #include "store/game_record.h"
@@ -138,11 +140,20 @@ public:
     TickResult Tick(bool visible, NoticeShower& shower);
     void SetMessageOpen(bool open) { timer_.messageOpen = open; }
     void RequestQuit() { timer_.quitRequest = true; }
-    void SetComputerThinking(bool thinking) { timer_.computerThinking = thinking; }
     // The window has not been shown since it opened the game: the once-only
     // notices are due again.
     void ResetNotices();
     const TimerState& Timer() const { return timer_; }
+    // ---- The computer's reply (computer_reply.cpp) ----
+    // The computer's turn begins: the player's side may no longer move. A
+    // game already over (mate, resignation, a draw) is not searched.
+    ComputerTurn BeginComputerMove();
+    // The search's result played on the board and written as the
+    // computer's row, or its resignation; a cancelled search changes
+    // nothing. The turn ends either way.
+    ComputerReply FinishComputerMove(const ComputerAI::SearchResult& result);
+    bool ComputerThinking() const { return computerThinking_; }
+    int LastMoveScore() const { return lastMoveScore_; }
 
     // ---- What the window shows ----
     int CellAt(Square square) const;
@@ -236,6 +247,12 @@ private:
     bool drawAnswerPending_ = false;
     bool drawOfferNoticePending_ = false;
     TimerState timer_;
+    bool computerThinking_ = false;
+    bool keptPlayerMayMove_ = false;
+    int lastMoveScore_ = 0;
+    std::int64_t movesConsidered_ = 0;
+    ComputerReply PlayComputerMove(const ComputerAI::SearchResult& result);
+    void AppendComputerResignation();
 };
 
 } // namespace BoardSupport

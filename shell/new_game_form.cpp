@@ -390,7 +390,7 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport:
     state.ModalBusy = true;
     state.CurrentGameID = -1;
     const NewGameKind kind = NextNewGame();
-    OpenDialog() = std::make_unique<NewGameInfo>(kind.ComputerGame, state.MailOffline, addressBook);
+    OpenDialog() = std::make_unique<NewGameInfo>(kind.ComputerGame, state.Mail.MailOffline, addressBook);
     NewGameInfo& dialog = *OpenDialog();
     if (dialog.Form_Load(ProgramSettings().SimpleUI))
         CurrentModalHost().RunModal(dialog);

@@ -76,11 +76,11 @@ TrayMenu::TrayMenu()
 void TrayMenu::SetMenuOptions()
 {
     const Support::ProgramState& state = Support::Globals();
-    mnuPopupNewGame->setEnabled(!state.MailOffline || state.StandAloneMode);
-    mnuPopupRetrieve->setText(state.MailOffline ? QStringLiteral("Logon / Retrieve games")
+    mnuPopupNewGame->setEnabled(!state.Mail.MailOffline || state.Mail.StandAloneMode);
+    mnuPopupRetrieve->setText(state.Mail.MailOffline ? QStringLiteral("Logon / Retrieve games")
                                                 : QStringLiteral("Retrieve games"));
     for (QAction* item : {mnuPopupDebuggingSAOn, mnuPopupDebuggingSAOff})
-        item->setEnabled(state.MailOffline);
+        item->setEnabled(state.Mail.MailOffline);
 }
 
 void TrayMenu::PopulateTrayGameMenu()
@@ -110,7 +110,7 @@ void TrayMenu::FollowGameList()
 {
     const Support::ProgramState& state = Support::Globals();
     mnuPopupOpen->setEnabled(!state.GameListShown);
-    mnuPopupNewGame->setEnabled(!state.GameListShown && (!state.MailOffline || state.StandAloneMode));
+    mnuPopupNewGame->setEnabled(!state.GameListShown && (!state.Mail.MailOffline || state.Mail.StandAloneMode));
     mnuPopupGameList->setVisible(!state.GameListShown);
 }
 
@@ -168,7 +168,7 @@ void TrayMenu::StandAlone_Click(bool on)
 {
     mnuPopupDebuggingSAOn->setChecked(on);
     mnuPopupDebuggingSAOff->setChecked(!on);
-    Support::Globals().StandAloneMode = on;
+    Support::Globals().Mail.StandAloneMode = on;
     SetMenuOptions();
     SysTraySupport::UpdateTrayState(1);
 }

@@ -107,8 +107,10 @@ bool BackupDatabase(const DataFolder& folder, bool showMessage)
         bool exists = false;
         bool mended = false;
         const auto live = ReadLiveDatabase(folder, exists, mended);
-        // Every game must read too: the backup is what the user falls back on.
-        ok = live && (!exists || (FirstUnreadableLine(*live) == 0 && BackupLiveText(folder, *live, false)));
+        // Every line must be a game, as for a rewrite: the backup is what the
+        // user falls back on.
+        ok = live
+          && (!exists || (FirstUnreadableLine(*live, LineCheck::Id) == 0 && BackupLiveText(folder, *live, false)));
     } catch (const std::exception&) {
         ok = false;
     }

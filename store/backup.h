@@ -13,7 +13,7 @@
 namespace Database {
 
 // True when the backup is current, also when there is no database yet. A
-// live file that is damaged, or holds a game that does not read, never
+// live file that is damaged, or holds a line without a game id, never
 // replaces the backup (a missing last line end is mended in the copy).
 bool BackupDatabase(const DataFolder& folder, bool showMessage);
 

@@ -46,7 +46,7 @@ std::optional<DatabaseDamage> FindDatabaseDamage(const DataFolder& folder)
         damage.line = LineOf(*text, text->size() - 1);
         return damage;
     }
-    if (const int line = FirstUnreadableLine(*text); line > 0) {
+    if (const int line = FirstUnreadableLine(*text, LineCheck::Header); line > 0) {
         damage.kind = DatabaseDamage::Kind::BadLine;
         damage.line = line;
         return damage;

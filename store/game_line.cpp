@@ -89,7 +89,7 @@ bool IsWholeGameLine(std::string_view line)
         && ParseGameMoves(line);
 }
 
-int FirstUnreadableLine(std::string_view text)
+int FirstUnreadableLine(std::string_view text, LineCheck check)
 {
     int number = 0;
     std::size_t start = 0;
@@ -101,7 +101,9 @@ int FirstUnreadableLine(std::string_view text)
         auto line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (!line.empty() && !ParseGameHeader(line))
+        const bool readable = line.empty()
+                           || (check == LineCheck::Id ? LineGameId(line).has_value() : ParseGameHeader(line).has_value());
+        if (!readable)
             return number;
         start = end + 1;
     }

@@ -32,9 +32,13 @@ std::optional<MoveList> ParseGameMoves(std::string_view line);
 // cut short mostly is not, whereas any readable line is still loaded.
 bool IsWholeGameLine(std::string_view line);
 
-// The 1-based number of the first non-empty line of a database text whose
-// header does not convert; 0 when every one does.
-int FirstUnreadableLine(std::string_view text);
+// What of a line must convert: its game id alone (all a rewrite needs to
+// copy it), or its whole header (what a selection needs).
+enum class LineCheck { Id, Header };
+
+// The 1-based number of the first non-empty line of a database text that
+// fails the check; 0 when every one passes.
+int FirstUnreadableLine(std::string_view text, LineCheck check);
 
 // Everything after the 13th "|" (the stored moves as text), "" when none.
 std::string_view StoredMovesText(std::string_view line);

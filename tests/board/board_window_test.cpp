@@ -10,8 +10,13 @@
 #include "../rules/board_builder.h"
 #include "../foundation/widget_test_support.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
+#include <QTimer>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTest>
@@ -243,6 +248,198 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
     ExchangePawn plain(MoveValidation::White, host);
     ASSERT_TRUE(plain.Form_Load(true, true));
     EXPECT_EQ(plain.size(), QSize(237, 88));
+}
+
+
+// ---- The computer's answer -------------------------------------------------
+
+// Stands in for the search: answers a fixed move, or, when holding, works
+// (adding progress) until it is cancelled.
+class StandInEngine : public SearchEngine {
+public:
+    ComputerAI::SearchResult Search(const Position&, int, const std::string&,
+                                    ComputerAI::SearchControl& control) override
+    {
+        while (hold && !control.Cancelled()) {
+            control.Count(1, 1);
+            QThread::msleep(1);
+        }
+        if (control.Cancelled())
+            return {};
+        return answer;
+    }
+    bool hold = false;
+    ComputerAI::SearchResult answer;
+};
+
+class ComputerBoardTest : public BoardWindowTest {
+protected:
+    std::unique_ptr<Board> OpenComputerGame()
+    {
+        auto board = std::make_unique<Board>(host, data.Folder());
+        BoardOptions options;
+        options.request.gameId = -1;
+        options.request.newGameOpponent = "Marrowdale";
+        options.request.newGameVsComputer = true;
+        loaded = board->Form_Load(options);
+        board->show();
+        return board;
+    }
+    // A stored game against the computer from a set-up position.
+    std::unique_ptr<Board> OpenComputerGame(const char* pieces)
+    {
+        GameRecord record = BoardTests::Game(9, true, "Alice", "Marrowdale", 1,
+                                             FormatPositionString(TestBoards::Squares(pieces)).c_str());
+        record.GAME_VS_COMPUTER = true;
+        EXPECT_TRUE(Store(computerData.Folder(), record, ::MoveList{}));
+        auto board = std::make_unique<Board>(host, computerData.Folder());
+        BoardOptions options;
+        options.request.gameId = 9;
+        loaded = board->Form_Load(options);
+        board->show();
+        return board;
+    }
+    static bool WaitUntilAnswered(Board& board)
+    {
+        return QTest::qWaitFor([&board] { return !board.ComputerThinking(); }, 60000);
+    }
+    TempDataFolder computerData;
+};
+
+TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
+{
+    StandInEngine engine;
+    engine.answer.outcome = ComputerAI::SearchOutcome::Move;
+    engine.answer.move = MoveCoordinates{5, 7, 5, 5};
+    engine.answer.score = 12;
+    engine.answer.movesConsidered = 20;
+    const std::unique_ptr<Board> board = OpenComputerGame();
+    ASSERT_TRUE(loaded);
+    board->SetSearchEngine(engine);
+    int stored = 0;
+    board->ComputerMoveMade = [&stored] { ++stored; };
+    DragPiece(*board, "e2", "e4");
+    board->MakeComputerMove();
+    ASSERT_TRUE(WaitUntilAnswered(*board));
+    ASSERT_EQ(board->MoveList->rowCount(), 2);
+    EXPECT_EQ(board->MoveList->item(1, 2)->text(), QStringLiteral("e5"));
+    EXPECT_EQ(board->OpponentComment->text(), QStringLiteral("Moves considered : 20\r\nLast move score : 12"));
+    EXPECT_EQ(stored, 1);
+    EXPECT_TRUE(board->Game().PlayerMayMove());
+    EXPECT_TRUE(board->MoveList->isEnabled());
+    EXPECT_FALSE(board->SearchProgress->isVisible());
+    EXPECT_FALSE(board->PlayerComment->isVisible());
+    EXPECT_FALSE(board->findChild<QWidget*>(QStringLiteral("CancelSearchFace"))->isVisible());
+    DragPiece(*board, "d2", "d4");
+    EXPECT_EQ(board->MoveList->rowCount(), 3);
+}
+
+TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
+{
+    enum class Stop { CancelButton, PlainCancelButton, Escape, Close };
+    for (Stop stop : {Stop::CancelButton, Stop::PlainCancelButton, Stop::Escape, Stop::Close}) {
+        SCOPED_TRACE(static_cast<int>(stop));
+        StandInEngine engine;
+        engine.hold = true;
+        const std::unique_ptr<Board> board = OpenComputerGame();
+        board->SetSearchEngine(engine);
+        DragPiece(*board, "e2", "e4");
+        board->MakeComputerMove();
+        ASSERT_TRUE(board->ComputerThinking());
+        EXPECT_TRUE(board->SearchProgress->isVisible());
+        EXPECT_EQ(board->PlayerComment_L->text(), QStringLiteral("Thinking..."));
+        EXPECT_FALSE(board->MoveList->isEnabled());
+        // The board takes no move while the computer thinks.
+        DragPiece(*board, "d2", "d4");
+        EXPECT_EQ(board->MoveList->rowCount(), 1);
+        switch (stop) {
+        case Stop::CancelButton: {
+            QWidget* face = board->findChild<QWidget*>(QStringLiteral("CancelSearchFace"));
+            ASSERT_TRUE(face && face->isVisible());
+            QTest::mouseClick(face, Qt::LeftButton);
+            break;
+        }
+        case Stop::PlainCancelButton: board->CancelSearchS->click(); break;
+        case Stop::Escape: QTest::keyClick(board.get(), Qt::Key_Escape); break;
+        case Stop::Close: board->close(); break;
+        }
+        ASSERT_TRUE(WaitUntilAnswered(*board));
+        EXPECT_EQ(board->Game().Entries(), 1);
+        EXPECT_EQ(board->MoveList->rowCount(), 1);
+        EXPECT_FALSE(board->Game().PlayerMayMove());
+        EXPECT_TRUE(board->Game().PlayerIsHost());
+        EXPECT_FALSE(board->SearchProgress->isVisible());
+        EXPECT_TRUE(board->MoveList->isEnabled());
+        EXPECT_FALSE(board->isMinimized());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+    // Escape with the computer idle minimises the window.
+    {
+        const std::unique_ptr<Board> board = OpenComputerGame();
+        QTest::keyClick(board.get(), Qt::Key_Escape);
+        EXPECT_TRUE(board->isMinimized());
+    }
+    // A window destroyed while the computer thinks stops the search first.
+    StandInEngine engine;
+    engine.hold = true;
+    std::unique_ptr<Board> board = OpenComputerGame();
+    board->SetSearchEngine(engine);
+    DragPiece(*board, "e2", "e4");
+    board->MakeComputerMove();
+    ASSERT_TRUE(board->ComputerThinking());
+    board.reset();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
+{
+    // A middle game, where the search at depth 4 takes a while.
+    Support::ProgramSettings().SearchDepth = 4;
+    const std::unique_ptr<Board> board =
+        OpenComputerGame("Ra1 Qd1 Rf1 Kg1 Pa2 Pb2 Pf2 Pg2 Ph2 Nc3 Bd3 Pe3 Nf3 Pd4 "
+                         "ra8 qd8 rf8 kg8 pa7 pb7 be7 pf7 pg7 ph7 nc6 pe6 nf6 pd5");
+    ASSERT_TRUE(loaded);
+    DragPiece(*board, "a2", "a3");
+    board->MakeComputerMove();
+    ASSERT_TRUE(board->ComputerThinking());
+
+    // A timer fires and the board repaints while the search works.
+    struct PaintWatch : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++paints;
+            return false;
+        }
+    } watch;
+    board->CBoard->installEventFilter(&watch);
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        board->CBoard->update();
+    });
+    timer.start(5);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 5 && watch.paints >= 3; }, 20000))
+        << ticks << " ticks, " << watch.paints << " paints";
+    EXPECT_TRUE(board->ComputerThinking()) << "the search ended before the window was seen working";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return board->SearchProgress->value() > 0; }, 20000));
+
+    // Cancel ends the search before the progress moves on more than once.
+    int progressSteps = 0;
+    QObject::connect(board->SearchProgress, &QProgressBar::valueChanged, [&progressSteps] { ++progressSteps; });
+    board->CancelSearchFace_Click();
+    ASSERT_TRUE(WaitUntilAnswered(*board));
+    EXPECT_LE(progressSteps, 1);
+    EXPECT_EQ(board->Game().Entries(), 1);
+
+    // Asked again, it answers.
+    Support::ProgramSettings().SearchDepth = 1;
+    board->MakeComputerMove();
+    ASSERT_TRUE(WaitUntilAnswered(*board));
+    EXPECT_EQ(board->Game().Entries(), 2);
+    EXPECT_TRUE(board->Game().PlayerMayMove());
 }
 
 } // namespace

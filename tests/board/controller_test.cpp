@@ -92,6 +92,23 @@ TEST(OpenGame, ANewGameStartsFromTheStandardPosition)
     EXPECT_EQ(game.Entries(), 0);
     EXPECT_FALSE(game.HilightShown());
     EXPECT_FALSE(game.HighlightItemEnabled());
+    EXPECT_FALSE(game.FirstLastItemsEnabled());
+}
+
+TEST(OpenGame, HistoryItemsFollowTheNumberOfEntries)
+{
+    TempDataFolder data;
+    ASSERT_TRUE(Store(data.Folder(), Game(6, true, "Alice", "Bob", 1), Entries({{"5254", "e4"}})));
+    GameController game(data.Folder());
+    ASSERT_TRUE(game.Open(Request(6)).ok);
+    EXPECT_TRUE(game.HighlightItemEnabled());
+    EXPECT_FALSE(game.FirstLastItemsEnabled());
+    EXPECT_EQ(game.HighlightItemCaption(), "Remove hilight");
+    game.ToggleHighlight();
+    EXPECT_EQ(game.HighlightItemCaption(), "Show hilight");
+    EXPECT_TRUE(game.Marks().empty());
+    game.ToggleHighlight();
+    EXPECT_EQ(game.Marks(), (std::vector<Square>{{5, 2}, {5, 3}, {5, 4}}));
 }
 
 TEST(OpenGame, TheViewFollowsThePlayerUnlessTheDefaultViewIsSet)

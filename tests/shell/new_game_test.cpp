@@ -169,7 +169,7 @@ protected:
         new PictureClip(&tray, QStringLiteral("ButtonImages"), 1, 2);
         ASSERT_TRUE(ApplySkin(tray));
         Globals().TrayForm = &tray;
-        Globals().MailOffline = false;
+        Globals().Mail.MailOffline = false;
         Globals().ModalBusy = false;
         Globals().CheckTimerEnabled = true;
         ProgramSettings().SimpleUI = false;
@@ -316,7 +316,7 @@ TEST_F(NewGameDialogTest, SetUpAndComputerGamesAndAFailedBoard)
     board.Fails = true;
     messages.clear();
     NextNewGame() = {};
-    Globals().MailOffline = true;
+    Globals().Mail.MailOffline = true;
     Fill = [](NewGameInfo& d) {
         EXPECT_FALSE(d.Game_opponents_email->isReadOnly());
         EXPECT_FALSE(d.Resolve->isEnabled());

@@ -92,8 +92,8 @@ protected:
     void SetUp() override
     {
         Support::ProgramState& state = Support::Globals();
-        state.MailOffline = false;
-        state.StandAloneMode = false;
+        state.Mail.MailOffline = false;
+        state.Mail.StandAloneMode = false;
         state.GameListShown = false;
         state.ModalBusy = false;
         state.CheckTimerEnabled = true;
@@ -160,8 +160,8 @@ TEST_F(TrayMenuTest, ItemsFollowTheConnectionAndTheGameList)
         {false, false, true, false, false, false, "Retrieve games"},
     };
     for (const Case& c : cases) {
-        Support::Globals().MailOffline = c.offline;
-        Support::Globals().StandAloneMode = c.standAlone;
+        Support::Globals().Mail.MailOffline = c.offline;
+        Support::Globals().Mail.StandAloneMode = c.standAlone;
         Support::Globals().GameListShown = c.listShown;
         menu.SetMenuOptions();
         menu.FollowGameList();

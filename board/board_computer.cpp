@@ -1,0 +1,151 @@
+// The board window while the computer answers the player's move: the
+// "Thinking..." label, the progress bar, the Cancel button and Escape.
+#include "board/board_window.h"
+
+#include "board/board_layout.h"
+#include "board/board_view.h"
+#include "foundation/settings.h"
+#include "foundation/skinned_button.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace BoardSupport {
+
+namespace {
+
+const QString CancelSearchName = QStringLiteral("CancelSearch");
+const QString CancelCaption = QStringLiteral("Cancel");
+inline constexpr QRect CancelSearchTwips(8550, 5400, 1650, 375);
+
+} // namespace
+
+void Board::CreateSearchControls()
+{
+    computerSearch_ = new ComputerSearch(this);
+    computerSearch_->ProgressChanged = [this](int progress) { SearchProgress->setValue(progress); };
+    computerSearch_->Finished = [this](const ComputerAI::SearchResult& result) { ComputerSearch_Finished(result); };
+
+    SearchProgress = new QProgressBar(this);
+    SearchProgress->setObjectName(QStringLiteral("SearchProgress"));
+    SearchProgress->setRange(0, ComputerAI::ProgressSpan);
+    SearchProgress->setTextVisible(false);
+    SearchProgress->hide();
+
+    const Support::SkinnedButtonParts cancel = Support::CreateSkinnedButton(
+        *this, CancelSearchName,
+        PxRect(CancelSearchTwips.x(), CancelSearchTwips.y(), CancelSearchTwips.width(), CancelSearchTwips.height()));
+    CancelSearchS = cancel.plainTwin;
+    CancelSearchS->setText(CancelCaption);
+    connect(cancel.face, &Support::ButtonFace::MouseDown, this,
+            [this] { Support::ButtonDown(*this, CancelSearchName, CancelCaption, false); });
+    connect(cancel.face, &Support::ButtonFace::MouseUp, this,
+            [this] { Support::ButtonUp(*this, CancelSearchName, CancelCaption, false); });
+    connect(cancel.face, &Support::ButtonFace::Click, this, [this] { CancelSearchFace_Click(); });
+    connect(CancelSearchS, &QPushButton::clicked, this, [this] { CancelSearchFace_Click(); });
+}
+
+void Board::MakeComputerMove()
+{
+    if (ComputerThinking())
+        return;
+    const ComputerTurn turn = game_.BeginComputerMove();
+    if (!turn.search) {
+        DisplayBoardState();
+        return;
+    }
+    PlayerComment->clear();
+    PlayerComment->hide();
+    ShowThinking(true);
+    const Support::Settings& settings = Support::ProgramSettings();
+    opponent_.TakeSettings(settings.SearchDepth, settings.Heuristics);
+    computerSearch_->Start(*engine_, turn, MoveValidation::OtherColour(game_.PlayerColour()));
+}
+
+Board::~Board()
+{
+    StopComputerSearch();
+}
+
+void Board::StopComputerSearch()
+{
+    if (!ComputerThinking())
+        return;
+    computerSearch_->Cancel();
+    computerSearch_->WaitForFinished();
+}
+
+void Board::CancelSearchFace_Click()
+{
+    if (ComputerThinking())
+        computerSearch_->Cancel();
+}
+
+// The thinking state's controls: the label and progress bar over the
+// comment box, Cancel below the move list, the move list and its menu
+// closed to the player.
+void Board::ShowThinking(bool thinking)
+{
+    MoveList->setEnabled(!thinking);
+    HistoryMenu->setEnabled(!thinking);
+    if (thinking) {
+        PlayerComment_L->setText(QStringLiteral("Thinking..."));
+        PlayerComment_L->show();
+        SearchProgress->setGeometry(PlayerComment->geometry());
+        SearchProgress->setValue(0);
+        SearchProgress->setEnabled(true);
+        SearchProgress->show();
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    } else {
+        SearchProgress->setEnabled(false);
+        SearchProgress->hide();
+        PlayerComment_L->hide();
+        PlayerComment_L->setText(QStringLiteral("Your comment:"));
+        QGuiApplication::restoreOverrideCursor();
+    }
+    if (simpleUI_)
+        CancelSearchS->setVisible(thinking);
+    else
+        Support::ButtonUp(*this, CancelSearchName, CancelCaption, !thinking);
+}
+
+void Board::ComputerSearch_Finished(const ComputerAI::SearchResult& result)
+{
+    ShowThinking(false);
+    const ComputerReply reply = game_.FinishComputerMove(result);
+    ShowComputerReply(reply);
+}
+
+void Board::ShowComputerReply(const ComputerReply& reply)
+{
+    if (reply.outcome == ComputerReply::Cancelled) {
+        DisplayBoardState();
+        return;
+    }
+    FillMoveList();
+    DisplayBoardState();
+    for (const BoardMessage& message : reply.messages)
+        ShowBoardMessage(message);
+    if (reply.outcome != ComputerReply::GameOver && ComputerMoveMade)
+        ComputerMoveMade();
+}
+
+void Board::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        if (ComputerThinking())
+            CancelSearchFace_Click();
+        else
+            showMinimized();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace BoardSupport
