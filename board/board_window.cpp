@@ -13,6 +13,8 @@
 #include "foundation/window_shape.h"
 
 #include <QCloseEvent>
+#include <QScopeGuard>
+#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +39,7 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     setFixedSize(Px(WindowWidthTwips), Px(WindowHeightTwips));
     CreateControls();
     CreateHistoryMenu();
+    CreateEndControls();
     CreateSearchControls();
 }
 
@@ -128,11 +131,14 @@ bool Board::Form_Load(const BoardOptions& options)
         ShowBoardMessage(*opened.message);
     if (!opened.ok) {
         quitRequest_ = true;
+        game_.RequestQuit();
         moveListBusy_ = false;
+        StartCheckTimer();
         return false;
     }
     SetToolTips(options.showToolTips);
     BeginGame();
+    StartCheckTimer();
     return true;
 }
 
@@ -169,6 +175,7 @@ void Board::BeginGame()
     PlayerComment->setVisible(commentBox);
     PlayerComment_L->setVisible(commentBox);
     MoveList->setVisible(true);
+    ShowDrawButtons();
     DisplayBoardState();
     moveListBusy_ = false;
 }
@@ -346,6 +353,9 @@ void Board::MoveList_MouseUp(const QPoint& at)
 
 void Board::ShowBoardMessage(const BoardMessage& message)
 {
+    // The timer stays idle while a message of the window is open.
+    game_.SetMessageOpen(true);
+    const auto reopenTimer = qScopeGuard([this] { game_.SetMessageOpen(false); });
     if (message.verbose) {
         Support::VerboseMessage(Q(message.text), Q(message.caption),
                                 message.soundCue > 0 ? std::optional<int>(message.soundCue) : std::nullopt);
@@ -370,6 +380,7 @@ void Board::Form_Unload()
         return;
     unloaded_ = true;
     windowClosing_ = true;
+    CheckTimer->stop();
     Support::CloseHelp(this);
     Support::ProgramState& state = Support::Globals();
     if (state.Quitting)

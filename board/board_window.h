@@ -14,6 +14,7 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 class QTableWidget;
 
 namespace Support {
@@ -60,6 +61,13 @@ public:
     // Redraws the squares, captions, comment panel and marks.
     void DisplayBoardState();
 
+    // The end of the game (board_window_end.cpp): surrender and the draw
+    // offer in place of a move, and the answer to the opponent's offer.
+    void SurrenderGame();
+    void OfferDraw();
+    void DecideDraw(bool accept);
+    // One tick of the board's timer.
+    void CheckTimer_Timer();
     // The computer's answer to the player's saved move (board_computer.cpp):
     // it thinks on a worker thread while the window stays responsive, then
     // plays its move, resigns, or, cancelled, leaves the game as it was.
@@ -84,6 +92,9 @@ public:
     QPushButton* CancelSearchS = nullptr;
     Support::PictureClip* ToolbarPics = nullptr;
     Support::PictureClip* SetupToolbarPics = nullptr;
+    QTimer* CheckTimer = nullptr;
+    QPushButton* AcceptDraw = nullptr;
+    QPushButton* DeclineDraw = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +103,9 @@ protected:
 private:
     void CreateControls();
     void CreateHistoryMenu();
+    void CreateEndControls();
+    void StartCheckTimer();
+    void ShowDrawButtons();
     void SetSimpleUI();
     void SetToolTips(bool on);
     void BeginGame();

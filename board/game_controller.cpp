@@ -50,8 +50,10 @@ OpenResult GameController::Open(const OpenRequest& request)
     if (!SetMoves(request))
         return OpenResult{false, HistoryError()};
     const OpenResult result = SetBoardState();
-    if (result.ok)
+    if (result.ok) {
         HilightMove(selectedRow_);
+        ConfirmDraw();
+    }
     return result;
 }
 
@@ -64,6 +66,8 @@ void GameController::SetupOptions()
     marks_.clear();
     position_.checkedSide = NoSideChecked;
     initialBoardState_.clear();
+    drawAnswerPending_ = drawOfferNoticePending_ = false;
+    ResetNotices();
 }
 
 bool GameController::SetMoves(const OpenRequest& request)
@@ -187,6 +191,9 @@ GameFacts GameController::Facts() const
 
 int GameController::CellAt(Square square) const
 {
+    // The timer hides a flashing or blinking king.
+    if (std::find(timer_.hidden.begin(), timer_.hidden.end(), square) != timer_.hidden.end())
+        return EmptySquareCell(square);
     return SquareImageIndex(position_.squares, square,
                             KingFacts{surrendered_, position_.checkedSide, checkmated_, Entries()});
 }
@@ -223,7 +230,7 @@ std::optional<BoardMessage> GameController::SetGameStatus()
     std::optional<GameRecord> record = ReadRecord(folder_, gameId_, readable);
     if (!record)
         return failed;
-    boardGameStatus_ = last.gameDrawn ? StatusDrawn : WonGame(facts) ? StatusWon : StatusLost;
+    boardGameStatus_ = last.gameDrawn ? StatusDrawn : BoardSupport::WonGame(facts) ? StatusWon : StatusLost;
     record->GAME_STATUS = static_cast<std::int16_t>(boardGameStatus_);
     if (!Database::SaveGame(folder_, *record, MoveList{}))
         return failed;

@@ -6,6 +6,7 @@
 // its events here and paints what this class answers.
 
 #include "board/board_message.h"
+#include "board/board_timer.h"
 #include "board/captions.h"
 #include "board/computer_reply.h"
 #include "board/forced_draw.h"
@@ -112,6 +113,37 @@ public:
     // resignation when it was taken.
     const BoardSnapshot& Snapshot() const { return snapshot_; }
 
+    // ---- Game end, draws and surrender (game_end.cpp) ----
+    // Each writes one special entry in place of a move, with the player's
+    // king square as its coordinates and the comment box's text; Undo takes
+    // it back through the snapshot. Afterwards the player can only send,
+    // undo or close.
+    void SurrenderGame(const std::string& comment);
+    void OfferDraw(const std::string& comment);
+    void DecideDraw(bool accept, const std::string& comment);
+    // On opening: the opponent's offer waits for an answer, so the Accept
+    // and Decline buttons show, the pieces freeze and the notice is due.
+    void ConfirmDraw();
+    bool DrawAnswerPending() const { return drawAnswerPending_; }
+    bool DrawOfferNoticePending() const { return drawOfferNoticePending_; }
+    // The toolbar's send button shows as Close.
+    bool CloseAsClose() const;
+    bool WonGame() const { return BoardSupport::WonGame(Facts()); }
+    // The end-of-game notices, none when the game has not ended that way.
+    std::optional<BoardMessage> MateMessage() const;
+    std::optional<BoardMessage> DrawMessage() const;
+
+    // ---- The board timer (board_timer.cpp) ----
+    // One tick of the window's timer; its answer says the next interval.
+    // Notices are shown through the given shower, each marked shown before
+    // it opens, and ticks arriving while one is open do nothing.
+    TickResult Tick(bool visible, NoticeShower& shower);
+    void SetMessageOpen(bool open) { timer_.messageOpen = open; }
+    void RequestQuit() { timer_.quitRequest = true; }
+    // The window has not been shown since it opened the game: the once-only
+    // notices are due again.
+    void ResetNotices();
+    const TimerState& Timer() const { return timer_; }
     // ---- The computer's reply (computer_reply.cpp) ----
     // The computer's turn begins: the player's side may no longer move. A
     // game already over (mate, resignation, a draw) is not searched.
@@ -175,6 +207,10 @@ private:
         std::string comment;
     };
     DropResult Finish(PendingMove move, int landingPiece, DropResult result);
+    void AppendSpecialEntry(const char* text, const std::string& comment);
+    void FlashKing(int king);
+    void EndFlash();
+    void Blink(int& counter, int king);
     Move PreviousMove() const;
 
     Database::DataFolder folder_;
@@ -207,6 +243,10 @@ private:
     int selfCheckBlinks_ = 0;
     int stalemateBlinks_ = 0;
     bool mateNoticeShown_ = false;
+    bool drawNoticeShown_ = false;
+    bool drawAnswerPending_ = false;
+    bool drawOfferNoticePending_ = false;
+    TimerState timer_;
     bool computerThinking_ = false;
     bool keptPlayerMayMove_ = false;
     int lastMoveScore_ = 0;

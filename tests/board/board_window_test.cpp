@@ -443,3 +443,30 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
 }
 
 } // namespace
+
+TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
+{
+    TempDataFolder offered;
+    ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 1), Entries({{"5151", "Draw offer"}})));
+    const std::unique_ptr<Board> board = Open(9, false, &offered);
+    ASSERT_TRUE(loaded);
+    board->show();
+    std::vector<QString> captions;
+    modal.Script = [&](QWidget& window) {
+        captions.push_back(window.findChild<QLabel*>(QStringLiteral("FormCaption"))->text());
+        board->CheckTimer_Timer(); // the timer fires inside the message's loop
+        window.close();
+    };
+    EXPECT_TRUE(board->AcceptDraw->isVisible());
+    EXPECT_TRUE(board->DeclineDraw->isVisible());
+    for (int tick = 0; tick < 3; ++tick)
+        board->CheckTimer_Timer();
+    EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Offer of a draw")});
+
+    QTest::mouseClick(board->DeclineDraw, Qt::LeftButton);
+    EXPECT_FALSE(board->AcceptDraw->isVisible());
+    EXPECT_EQ(board->Game().Moves().back().notation, "Decline");
+    EXPECT_EQ(board->MoveList->rowCount(), 2);
+    board->CheckTimer_Timer();
+    EXPECT_EQ(captions.size(), 1u);
+}
