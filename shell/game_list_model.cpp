@@ -60,7 +60,7 @@ GameListSort ChooseGameListSort(int sortColumn, const QString& sortOrder)
     if (!field)
         return sort;
     const bool descendingLetter = sortOrder.toUpper() == QLatin1String("DESC");
-    sort.Specification = std::string(field) + (descendingLetter ? ";D" : ";A");
+    sort.SortText = std::string(field) + (descendingLetter ? ";D" : ";A");
     sort.MarkColumn = sort.Column;
     return sort;
 }
@@ -78,7 +78,7 @@ const GameListFill& GameListModel::Fill(const Database::DataFolder& folder, int 
 {
     const GameListSort sort = ChooseGameListSort(sortColumn, sortOrder);
     std::vector<GameRecord> games;
-    if (!Database::SelectGames(folder, games, "", sort.Specification))
+    if (!Database::SelectGames(folder, games, "", sort.SortText))
         games.clear();
 
     GameListFill fill;

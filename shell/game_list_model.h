@@ -55,7 +55,7 @@ int StatusPicture(int gameStatus);
 // column carrying the mark (0: none) and the direction of that mark.
 struct GameListSort {
     int Column = SortByStatus;
-    std::string Specification;
+    std::string SortText;
     int MarkColumn = 0;
     bool Descending = false;
 };

@@ -77,7 +77,7 @@ TEST(GameListSort, EveryColumnAndOrderReachesTheDatabaseAsTheListShowsIt)
         int column;
         const char* order;
         int storedColumn;
-        const char* specification;
+        const char* sortText;
         int markColumn;
         bool descending;
     };
@@ -96,7 +96,7 @@ TEST(GameListSort, EveryColumnAndOrderReachesTheDatabaseAsTheListShowsIt)
         SCOPED_TRACE(std::to_string(c.column) + " " + c.order);
         const GameListSort sort = ChooseGameListSort(c.column, QString::fromLatin1(c.order));
         EXPECT_EQ(sort.Column, c.storedColumn);
-        EXPECT_EQ(sort.Specification, c.specification);
+        EXPECT_EQ(sort.SortText, c.sortText);
         EXPECT_EQ(sort.MarkColumn, c.markColumn);
         EXPECT_EQ(sort.Descending, c.descending);
     }
@@ -223,7 +223,7 @@ TEST_F(GameListModelTest, SortMenuItemsKeepTheOtherHalfOfTheSort)
     model.Fill(Folder(), 6, QStringLiteral("DESC"), context);
     const auto request = model.SortMenuChoice(6);
     EXPECT_EQ(request->Column, 0);
-    EXPECT_EQ(ChooseGameListSort(request->Column, request->Order).Specification, "Game_status;D");
+    EXPECT_EQ(ChooseGameListSort(request->Column, request->Order).SortText, "Game_status;D");
     // Items 0 to 3 keep the checked direction.
     EXPECT_EQ(model.SortMenuChoice(1)->Order, QStringLiteral("DESC"));
 }
