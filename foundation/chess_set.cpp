@@ -4,6 +4,7 @@
 #include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QPixmap>
 
@@ -55,23 +56,37 @@ QString ChessSetFolder(const QString& setName)
     return Globals().ProgramFolder + QStringLiteral("/Graphics/") + setName + QStringLiteral("/");
 }
 
-bool LoadChessSet(PictureStores& stores, const QString& setName, const QString& boardName)
+// On a screen scaled 1.5x or more the set's twice-size copies in "2x/" are
+// used when the set has them all, so the pieces stay sharp; a set without
+// them is drawn from its ordinary pictures.
+static bool ReadSharpPicture(const QString& folder, const QString& file, double screenRatio, QPixmap& picture)
+{
+    if (screenRatio >= 1.5 && ReadPicture(folder + QStringLiteral("2x/") + file, picture)) {
+        picture.setDevicePixelRatio(2.0);
+        return true;
+    }
+    return ReadPicture(folder + file, picture);
+}
+
+bool LoadChessSet(PictureStores& stores, const QString& setName, const QString& boardName, double screenRatio)
 {
     const QString folder = ChessSetFolder(setName);
     if (folder.isEmpty())
         return ReportGeneralError();
+    if (screenRatio <= 0)
+        screenRatio = qApp ? qApp->devicePixelRatio() : 1.0;
 
     QList<QPixmap> icons;
     for (const QString& file : PieceIconFiles) {
         QPixmap icon;
-        if (!ReadPicture(folder + file, icon))
+        if (!ReadSharpPicture(folder, file, screenRatio, icon))
             return ReportFileError(folder + file);
         icons.append(icon);
     }
     // The board name is part of a file name in the set's folder.
     const QString boardPath = folder + boardName + QStringLiteral(".jpg");
     QPixmap board;
-    if (!IsPlainName(boardName) || !ReadPicture(boardPath, board))
+    if (!IsPlainName(boardName) || !ReadSharpPicture(folder, boardName + QStringLiteral(".jpg"), screenRatio, board))
         return ReportFileError(boardPath);
 
     stores.IconSet.Replace(icons);

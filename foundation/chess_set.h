@@ -27,8 +27,10 @@ QString ChessSetFolder(const QString& setName);
 // stores. Every picture is read first; the stores change only when all 13
 // were read, so a broken set leaves the last good one in place. On a
 // failure the user is told which file could not be read and the answer is
-// False: the caller opens no board.
-bool LoadChessSet(PictureStores& stores, const QString& setName, const QString& boardName);
+// False: the caller opens no board. screenRatio is the screen's scale (0:
+// the application's); from 1.5 on the set's "2x/" pictures are used.
+bool LoadChessSet(PictureStores& stores, const QString& setName, const QString& boardName,
+                  double screenRatio = 0);
 // The same on the program's stores, Pictures().
 bool LoadChessSet(const QString& setName, const QString& boardName);
 

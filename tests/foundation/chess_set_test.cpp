@@ -55,6 +55,21 @@ TEST_F(ChessSetTest, LoadsTwelveIconsAndTheBoardCutIntoThirtyTwoCells)
     EXPECT_TRUE(Board().GraphicCell(32).isNull());
 }
 
+// On a screen scaled twice the set's twice-size pictures are used: cells
+// of the same 50 x 50 size on the board, drawn from 100 x 100 pixels.
+TEST_F(ChessSetTest, TwiceScaledScreenTakesTheSharpPictures)
+{
+    ASSERT_TRUE(LoadChessSet(Pictures(), QStringLiteral("Classic Wood"), QStringLiteral("Plain"), 2.0));
+    const QPixmap cell = Board().GraphicCell(31);
+    EXPECT_EQ(cell.size(), QSize(100, 100));
+    EXPECT_EQ(cell.deviceIndependentSize().toSize(), QSize(50, 50));
+    EXPECT_EQ(Icons().ListImages(1).devicePixelRatio(), 2.0);
+
+    ASSERT_TRUE(LoadChessSet(Pictures(), QStringLiteral("Classic Wood"), QStringLiteral("Plain"), 1.0));
+    EXPECT_EQ(Board().GraphicCell(31).size(), QSize(50, 50));
+    EXPECT_EQ(Board().GraphicCell(31).devicePixelRatio(), 1.0);
+}
+
 // A broken set names the file it could not read and keeps the set already
 // loaded in place, so an open board still has all its pictures.
 TEST_F(ChessSetTest, BrokenSetNamesTheFileAndLeavesTheLoadedSetAlone)
