@@ -10,7 +10,7 @@
 #include "foundation/skin.h"
 #include "foundation/window_shape.h"
 #include "shell/pending_moves.h"
-#include "shell/window_button.h"
+#include "foundation/press_label.h"
 #include "store/database.h"
 
 #include <QCloseEvent>

@@ -33,6 +33,8 @@ public:
     void LeaveGameList() override;
     void UpdateTrayState(int state) override;
     void NotifyNewMoves() override;
+    void PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget& owner) override;
+    void ShowCredits() override;
 
     // The open board window, if any (BoardOpen).
     BoardSupport::Board* OpenWindow() const { return window_.data(); }

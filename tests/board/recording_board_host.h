@@ -3,6 +3,7 @@
 // and a record of what the board asked of the program.
 
 #include "board/board_host.h"
+#include "board/game_controller.h"
 
 #include <QPixmap>
 #include <QString>
@@ -33,6 +34,18 @@ public:
     void LeaveGameList() override { calls.push_back("LeaveGameList"); }
     void UpdateTrayState(int state) override { calls.push_back("UpdateTrayState " + QString::number(state)); }
     void NotifyNewMoves() override { calls.push_back("NotifyNewMoves"); }
+    bool LoadChessSet() override
+    {
+        calls.push_back("LoadChessSet");
+        return chessSetLoads;
+    }
+    void PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget&) override
+    {
+        calls.push_back("PrintCurrentBoardState " + QString::number(game.GameId()));
+    }
+    void ShowCredits() override { calls.push_back("ShowCredits"); }
+
+    bool chessSetLoads = true;
 
     std::vector<QString> calls;
     std::vector<int> cellsAsked;

@@ -1,5 +1,6 @@
 // Not a test: pictures of the board with each chess set and of the board
-// and the game list with each skin, for looking at.
+// and the game list with each skin, for looking at; and the board in its
+// plain layout, and with its Actions menu open, in both layouts.
 //   look-shots OUTPUT_FOLDER
 #include "board/board_window.h"
 #include "shell/game_interface.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace {
@@ -26,10 +28,22 @@ public:
     void LeaveGameList() override {}
     void UpdateTrayState(int) override {}
     void NotifyNewMoves() override {}
+    bool LoadChessSet() override { return true; }
+    void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override {}
+    void ShowCredits() override {}
 
 private:
     SysTraySupport::TrayPictures pictures_;
 };
+
+// The window's picture with its open popup drawn where it stands.
+QImage WithMenu(QWidget& window, QMenu& menu, QPoint global)
+{
+    QImage picture = window.grab().toImage();
+    QPainter painter(&picture);
+    painter.drawPixmap(window.mapFromGlobal(global), menu.grab());
+    return picture;
+}
 
 } // namespace
 
@@ -68,6 +82,26 @@ int main(int argc, char* argv[])
         board.show();
         app.processEvents();
         board.grab().save(out + QStringLiteral("/board-") + name + QStringLiteral(".png"));
+        if (&look == &looks[0])
+            for (const bool simpleUI : {false, true}) {
+                StillHost plainHost;
+                BoardSupport::Board layout(plainHost, folder);
+                options.simpleUI = simpleUI;
+                layout.Form_Load(options);
+                layout.show();
+                app.processEvents();
+                const QString kind = simpleUI ? QStringLiteral("plain") : QStringLiteral("skinned");
+                if (simpleUI)
+                    layout.grab().save(out + QStringLiteral("/board-plain.png"));
+                QPoint at;
+                QObject::connect(&layout, &BoardSupport::Board::MenuShown, [&at](QMenu*, QPoint global) { at = global; });
+                layout.GameMenu_MouseDown(simpleUI ? static_cast<QWidget*>(layout.GameMenu_L) : layout.Menu1Button,
+                                          Qt::LeftButton);
+                app.processEvents();
+                WithMenu(layout, layout.Menus.mnuActionsMenu, at)
+                    .save(out + QStringLiteral("/board-%1-actions-menu.png").arg(kind));
+                layout.Menus.mnuActionsMenu.hide();
+            }
 
         Support::GameListModel model;
         Support::GameListServices services;
