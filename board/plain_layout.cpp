@@ -29,7 +29,9 @@ std::optional<TwipShift> PlainShiftOf(const QString& controlName)
 
 QPoint PlainPixelShift(TwipShift shift)
 {
-    return QPoint(-Px(shift.left), -Px(shift.up));
+    // Rounded by size, so a shift right is as long as the same shift left.
+    auto pixels = [](int twips) { return twips < 0 ? -Px(-twips) : Px(twips); };
+    return QPoint(-pixels(shift.left), -pixels(shift.up));
 }
 
 std::vector<ControlTip> BoardToolTips(bool setupMode, const QString& version)
