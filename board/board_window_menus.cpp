@@ -222,6 +222,10 @@ void Board::MinimiseButton_Click()
 void Board::ShowOptions()
 {
     Support::ShowOptions();
+    // A new set that could not be loaded has closed the board already, and
+    // the user has been told.
+    if (windowClosing_)
+        return;
     if (!port_.LoadChessSet()) {
         close();
         return;

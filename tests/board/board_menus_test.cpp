@@ -81,6 +81,8 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
         std::vector<QString> calls;
         std::vector<QString> windowsShown;
         bool chessSetLoads = true;
+        // The options window closes the board itself: a new set failed.
+        bool optionsCloseTheBoard = false;
     };
     const Case cases[] = {
         {Actions, 0, [](Board& b) { return b.Game().ViewColour() == 1; }, {}, {}},
@@ -90,6 +92,8 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
         {Actions, 10, [](Board& b) { return b.isVisible(); }, {"LoadChessSet"}, {"Options"}},
         {Actions, 10, [](Board& b) { return !b.isVisible(); },
          {"LoadChessSet", "ReturnToGameList 1", "UpdateTrayState 1"}, {"Options"}, false},
+        {Actions, 10, [](Board& b) { return !b.isVisible(); }, {"ReturnToGameList 1", "UpdateTrayState 1"},
+         {"Options"}, true, true},
         {Actions, 11, [](Board& b) { return b.isVisible(); }, {"PrintCurrentBoardState 1"}, {}},
         {Actions, 12, [](Board& b) { return !b.isVisible(); }, {"ReturnToGameList 1", "UpdateTrayState 1"}, {}},
         {History, 0, [](Board& b) { return !b.Game().HilightShown() && b.Game().Marks().empty(); }, {}, {}},
@@ -105,6 +109,11 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
         const std::unique_ptr<Board> board = Open();
         ASSERT_TRUE(loaded);
         board->show();
+        Support::EntryWindows().RunOptionsPage = [&] {
+            windows.push_back("Options");
+            if (c.optionsCloseTheBoard)
+                board->close();
+        };
         if (c.menu == History)
             board->SelectRow(2);
         QWidget* title = c.menu == Actions ? static_cast<QWidget*>(board->Menu1Button)
