@@ -41,8 +41,9 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
     return options;
 }
 
-// The board as its window shows it, for the current-board printout.
-Printing::BoardToPrint BoardToPrint(const BoardSupport::GameController& game)
+} // namespace
+
+Printing::BoardToPrint CurrentBoardToPrint(const BoardSupport::GameController& game)
 {
     Printing::BoardToPrint board;
     board.squares = game.CurrentPosition().squares;
@@ -61,8 +62,6 @@ Printing::BoardToPrint BoardToPrint(const BoardSupport::GameController& game)
     }
     return board;
 }
-
-} // namespace
 
 QPixmap TrayPictures::ChessSetCell(int cell)
 {
@@ -136,7 +135,7 @@ void ProgramBoard::NotifyNewMoves()
 
 void ProgramBoard::PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget& owner)
 {
-    PrintSupport::PrintCurrentBoardState(BoardToPrint(game), &owner);
+    PrintSupport::PrintCurrentBoardState(CurrentBoardToPrint(game), &owner);
 }
 
 void ProgramBoard::ShowCredits()

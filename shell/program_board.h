@@ -5,6 +5,7 @@
 
 #include "board/board_host.h"
 #include "board/board_window.h"
+#include "dialogs/print_request.h"
 #include "shell/tray_services.h"
 
 #include <QPointer>
@@ -17,6 +18,11 @@ public:
     QPixmap ChessSetCell(int cell) override;
     QPixmap DragIcon(int image) override;
 };
+
+// The board as its window shows it, for the current-board printout: the
+// position at the selected row, the view, the selected row's move, and a
+// new game's title and opponent from the new-game dialog.
+Printing::BoardToPrint CurrentBoardToPrint(const BoardSupport::GameController& game);
 
 class ProgramBoard : public BoardPort, public BoardSupport::BoardHost {
 public:
