@@ -15,6 +15,7 @@
 #include "recording_board_host.h"
 #include "../foundation/widget_test_support.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -53,9 +54,20 @@ protected:
         QObject::connect(board.get(), &Board::MenuShown, [this](QMenu* menu, QPoint at) {
             shown = menu;
             shownAt = at;
-            menu->hide();
         });
         return board;
+    }
+
+    // A press that may open a menu; the menu is closed again at once.
+    static void Press(QWidget* control, Qt::MouseButton button, QPoint at = QPoint())
+    {
+        QTest::mousePress(control, button, {}, at);
+        ClosePopups();
+    }
+    static void ClosePopups()
+    {
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
     }
 
     TestSupport::QtApp app;
@@ -124,7 +136,8 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
         if (c.menu == Help)
             board->HelpMenu_L_MouseDown(Qt::LeftButton);
         else
-            QTest::mousePress(title, Qt::LeftButton);
+            Press(title, Qt::LeftButton);
+        ClosePopups();
         ASSERT_EQ(shown, &menu);
         ASSERT_TRUE(menu.Item(c.index)->isEnabled());
         menu.Item(c.index)->trigger();
@@ -143,13 +156,14 @@ TEST_F(BoardMenusTest, AMenuActsOnlyOnTheOpenGameItWasShownFor)
     ASSERT_TRUE(loaded);
     first->show();
     second->show();
-    QTest::mousePress(first->Menu1Button, Qt::LeftButton);
+    Press(first->Menu1Button, Qt::LeftButton);
     first->Menus.mnuActionsMenu.Item(0)->trigger();
     EXPECT_EQ(first->Game().ViewColour(), 1);
     EXPECT_EQ(second->Game().ViewColour(), 1); // Black's own view, untouched
 
-    QTest::mousePress(second->Menu1Button, Qt::LeftButton);
+    Press(second->Menu1Button, Qt::LeftButton);
     second->close();
+    ClosePopups();
     host.calls.clear();
     second->Menus.mnuActionsMenu.Item(11)->trigger();
     second->Menus.mnuActionsMenu.Item(0)->trigger();
@@ -165,9 +179,9 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
 
     // Each menu opens at the left of its title, just below it; the right
     // button opens none.
-    QTest::mousePress(board->Menu1Button, Qt::RightButton);
+    Press(board->Menu1Button, Qt::RightButton);
     EXPECT_EQ(shown, nullptr);
-    QTest::mousePress(board->Menu2Button, Qt::LeftButton);
+    Press(board->Menu2Button, Qt::LeftButton);
     EXPECT_EQ(shown, &board->Menus.mnuHistoryMenu);
     EXPECT_EQ(shownAt, board->Menu2Button->mapToGlobal(QPoint(0, board->Menu2Button->height())));
 
@@ -177,7 +191,7 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     ASSERT_TRUE(board->Game().HilightShown());
     const QPoint mark = board->CBoard->MarkRect(board->Game().Marks().back()).center();
     shown = nullptr;
-    QTest::mousePress(board->CBoard, Qt::RightButton, {}, mark);
+    Press(board->CBoard, Qt::RightButton, mark);
     EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
     EXPECT_EQ(shownAt, board->CBoard->mapToGlobal(mark));
     EXPECT_TRUE(board->Game().HilightShown());
@@ -215,10 +229,11 @@ TEST_F(BoardMenusTest, HistoryOpensNothingWithoutAnEntry)
     const std::unique_ptr<Board> board = Open(-1);
     ASSERT_TRUE(loaded);
     board->show();
-    QTest::mousePress(board->Menu2Button, Qt::LeftButton);
+    Press(board->Menu2Button, Qt::LeftButton);
     emit board->MoveList->customContextMenuRequested(QPoint(5, 5));
+    ClosePopups();
     EXPECT_EQ(shown, nullptr);
-    QTest::mousePress(board->Menu1Button, Qt::LeftButton);
+    Press(board->Menu1Button, Qt::LeftButton);
     EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
 }
 
