@@ -69,6 +69,14 @@ void Board::ShowSetupParts(bool setup)
 {
     PiecePallete->setVisible(setup);
     Trash->setVisible(setup);
+    // The set-up instructions take the comment box's room as well, so that
+    // they stand on one line.
+    static const char* const PlayWidth = "playWidth";
+    if (!OpponentComment->property(PlayWidth).isValid())
+        OpponentComment->setProperty(PlayWidth, OpponentComment->width());
+    const int width = setup ? PlayerComment->geometry().right() - OpponentComment->x()
+                            : OpponentComment->property(PlayWidth).toInt();
+    OpponentComment->resize(width, OpponentComment->height());
     if (!setup)
         return;
     MoveList->hide();

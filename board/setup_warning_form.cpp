@@ -45,7 +45,6 @@ SetupWarningForm::SetupWarningForm()
     WarningMessage = new QLabel(QStringLiteral("ErrorMessage"), this);
     WarningMessage->setObjectName(QStringLiteral("WarningMessage"));
     WarningMessage->setTextFormat(Qt::PlainText);
-    WarningMessage->setWordWrap(true);
     WarningMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     WarningMessage->setGeometry(MessageRect);
 
@@ -76,8 +75,10 @@ void SetupWarningForm::SetSimpleUI()
 {
     OkButton.HideSkinned();
     CancelButton.HideSkinned();
-    OkButton.ShowPlain(QStringLiteral("&OK"));
-    CancelButton.ShowPlain(QStringLiteral("&Cancel"));
+    OKButtonS->setText(QStringLiteral("&OK"));
+    CancelButtonS->setText(QStringLiteral("&Cancel"));
+    OKButtonS->show();
+    CancelButtonS->show();
     MessageIcon->hide();
     WarningMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
     WarningMessage->setMargin(4);
@@ -87,10 +88,14 @@ void SetupWarningForm::SetSimpleUI()
 void SetupWarningForm::SetWarnings(const QString& text)
 {
     WarningMessage->setText(text);
-    // Both colours' blocks fit the box: a long list is set smaller.
+    // Every warning keeps its own line and both colours' blocks fit the
+    // box: a long list is set smaller.
     QFont font = WarningMessage->font();
-    while (WarningMessage->heightForWidth(WarningMessage->width()) > WarningMessage->height()
-           && font.pointSize() > SmallestPointSize) {
+    auto tooLarge = [this] {
+        const QSize needed = WarningMessage->sizeHint();
+        return needed.width() > WarningMessage->width() || needed.height() > WarningMessage->height();
+    };
+    while (tooLarge() && font.pointSize() > SmallestPointSize) {
         font.setPointSize(font.pointSize() - 1);
         WarningMessage->setFont(font);
     }
