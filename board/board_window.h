@@ -95,6 +95,10 @@ public:
     // right-clicked in the palette (PalettePiece).
     void RemovePieces(int piece);
     int PalettePiece() const { return palettePiece_; }
+    // The palette's pictures from the current chess set (again after the
+    // set changed), then its king marks.
+    void SetPiecePallete();
+    void UpdatePiecePalette();
 
     BoardView* CBoard = nullptr;
     PiecePalette* PiecePallete = nullptr;
@@ -141,8 +145,6 @@ private:
     void CreateSearchControls();
     void CreateSetupControls();
     void BeginBoardSetup();
-    void SetPiecePallete();
-    void UpdatePiecePalette();
     void ShowSetupParts(bool setup);
     void PiecePallete_MouseDown(int piece, Qt::MouseButton button, QPoint globalPoint);
     void SetupDragDrop(QWidget& source, QPoint point);

@@ -84,7 +84,6 @@ void Board::ShowSetupParts(bool setup)
     PlayerComment_L->hide();
 }
 
-// Also after the chess set changed: the palette's pictures are asked again.
 void Board::SetPiecePallete()
 {
     PiecePallete->update();

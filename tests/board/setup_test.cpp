@@ -24,9 +24,10 @@ Square At(const std::string& name)
     return Square{name[0] - 'a' + 1, name[1] - '0'};
 }
 
-class NoNotices : public NoticeShower {
+class RecordedNotices : public NoticeShower {
 public:
-    void ShowNotice(const BoardMessage&) override {}
+    void ShowNotice(const BoardMessage& message) override { captions.push_back(message.caption); }
+    std::vector<std::string> captions;
 };
 
 // A new game opened in set-up mode.
@@ -176,7 +177,7 @@ TEST(SetupMode, TheOldKingMarkIsTakenDownByTheDropItself)
     SettingUp s;
     s.Build("Kd1 ke8 Qa4");
     ASSERT_EQ(s.game.CurrentPosition().checkedSide, Black);
-    NoNotices notices;
+    RecordedNotices notices;
     s.game.Tick(true, notices);
     ASSERT_EQ(s.game.CellAt(At("e8")), EmptySquareCell(At("e8")));
 
@@ -330,6 +331,9 @@ TEST(SetupMode, PlayBeginsFromTheSetUpPositionAndTheGameTravels)
     ASSERT_TRUE(opponent.Open(request).ok);
     EXPECT_EQ(opponent.CurrentPosition().squares, s.game.CurrentPosition().squares);
     EXPECT_TRUE(opponent.PlayerMayMove());
+    RecordedNotices notices;
+    opponent.Tick(true, notices);
+    EXPECT_EQ(notices.captions, std::vector<std::string>{"Setup game"});
 }
 
 } // namespace
