@@ -71,11 +71,8 @@ void Board::ShowSetupParts(bool setup)
     Trash->setVisible(setup);
     // The set-up instructions take the comment box's room as well, so that
     // they stand on one line.
-    static const char* const PlayWidth = "playWidth";
-    if (!OpponentComment->property(PlayWidth).isValid())
-        OpponentComment->setProperty(PlayWidth, OpponentComment->width());
     const int width = setup ? PlayerComment->geometry().right() - OpponentComment->x()
-                            : OpponentComment->property(PlayWidth).toInt();
+                            : Px(OpponentCommentTwips.width());
     OpponentComment->resize(width, OpponentComment->height());
     if (!setup)
         return;
