@@ -87,6 +87,9 @@ void SetupMenuClick(Board& board, int index)
     switch (index) {
     case 0: board.ChangeView(); break;
     case 1: board.ToggleCoords(); break;
+    case 3: board.SetupReset(); break;
+    case 4: board.SetupClear(); break;
+    case 6: board.SetupPlay(); break;
     case 8: board.ShowOptions(); break;
     case 9: board.close(); break;
     default: break;
@@ -103,8 +106,10 @@ void HistoryMenuClick(Board& board, int index)
     }
 }
 
-void PiecePalleteMenuClick(Board&, int)
+void PiecePalleteMenuClick(Board& board, int index)
 {
+    if (index == 0)
+        board.RemovePieces(board.PalettePiece());
 }
 
 } // namespace MenuSupport

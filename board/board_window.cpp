@@ -41,6 +41,7 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     CreateEndControls();
     CreateSearchControls();
     CreateMenuControls();
+    CreateSetupControls();
 }
 
 void Board::CreateControls()
@@ -126,7 +127,10 @@ bool Board::Form_Load(const BoardOptions& options)
         StartCheckTimer();
         return false;
     }
-    BeginGame();
+    if (game_.SetupMode())
+        BeginBoardSetup();
+    else
+        BeginGame();
     StartCheckTimer();
     return true;
 }
@@ -138,6 +142,7 @@ void Board::BeginGame()
     PlayerComment->setVisible(commentBox);
     PlayerComment_L->setVisible(commentBox);
     MoveList->setVisible(true);
+    ShowSetupParts(false);
     ShowDrawButtons();
     DisplayBoardState();
     SetToolTips();
@@ -250,7 +255,7 @@ void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
     game_.RemoveHilight();
     game_.HideCoords();
     DisplayBoardState();
-    const PickUpResult pickUp = game_.PickUp(square, hadMarks);
+    const PickUpResult pickUp = game_.SetupMode() ? game_.SetupPickUp(square) : game_.PickUp(square, hadMarks);
     if (!pickUp.allowed) {
         if (pickUp.note)
             ShowBoardMessage(*pickUp.note);
@@ -263,6 +268,11 @@ void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
 
 void Board::CBoard_DragDrop(std::optional<Square> target)
 {
+    if (game_.SetupMode()) {
+        setupDrag_ = SetupSource::Board(dragFrom_);
+        SetupDragDrop(*CBoard, CBoard->DropPoint());
+        return;
+    }
     Support::PlaySoundCue(Support::CuePieceDropped);
     if (!target)
         return;

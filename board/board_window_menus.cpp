@@ -124,7 +124,7 @@ void Board::CreateMenuControls()
 
 bool Board::InSetupMode() const
 {
-    return false;
+    return game_.SetupMode();
 }
 
 void Board::PopUp(QMenu& menu, QPoint global)
@@ -232,6 +232,8 @@ void Board::ShowOptions()
     }
     CBoard->update();
     DisplayBoardState();
+    if (InSetupMode())
+        SetPiecePallete();
 }
 
 void Board::PrintCurrentBoardState()

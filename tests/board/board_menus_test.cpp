@@ -3,6 +3,7 @@
 #include "board/board_layout.h"
 #include "board/board_view.h"
 #include "board/board_window.h"
+#include "board/piece_palette.h"
 #include "board/plain_layout.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/press_label.h"
@@ -44,11 +45,13 @@ protected:
     ~BoardMenusTest() override { Support::EntryWindows() = {}; }
 
     // Game 1 of the fixture: the player is White and to move, four entries.
-    std::unique_ptr<Board> Open(int gameId = 1, bool simpleUI = false)
+    // setup: a new game begun in set-up mode.
+    std::unique_ptr<Board> Open(int gameId = 1, bool simpleUI = false, bool setup = false)
     {
         auto board = std::make_unique<Board>(host, data.Folder());
         BoardOptions options;
         options.request.gameId = gameId;
+        options.request.newGameSetup = setup;
         options.simpleUI = simpleUI;
         loaded = board->Form_Load(options);
         QObject::connect(board.get(), &Board::MenuShown, [this](QMenu* menu, QPoint at) {
@@ -224,6 +227,40 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     EXPECT_TRUE(board->isMinimized());
 }
 
+// In set-up mode the Game title opens the Setup menu and History opens
+// nothing; the palette has its own menu.
+TEST_F(BoardMenusTest, TheSetupMenusBuildThePositionAndStartTheGame)
+{
+    const std::unique_ptr<Board> board = Open(-1, false, true);
+    ASSERT_TRUE(loaded);
+    board->show();
+    ASSERT_TRUE(board->Game().SetupMode());
+    EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Piece pallete menu"));
+    Press(board->Menu2Button, Qt::LeftButton);
+    EXPECT_EQ(shown, nullptr);
+
+    auto choose = [&](int index) {
+        Press(board->Menu1Button, Qt::LeftButton);
+        ASSERT_EQ(shown, &board->Menus.mnuSetupMenu);
+        board->Menus.mnuSetupMenu.Item(index)->trigger();
+    };
+    const BoardSquares start = *ParsePositionString("");
+    choose(4);
+    EXPECT_EQ(board->Game().CurrentPosition().squares, BoardSquares{});
+    choose(3);
+    EXPECT_EQ(board->Game().CurrentPosition().squares, start);
+    Press(board->PiecePallete, Qt::RightButton, board->PiecePallete->ItemRect(MoveValidation::WhitePawn).center());
+    ASSERT_EQ(shown, &board->Menus.mnuPiecePalleteMenu);
+    board->Menus.mnuPiecePalleteMenu.Item(0)->trigger();
+    EXPECT_EQ(board->Game().CurrentPosition().squares(5, 2), MoveValidation::Empty);
+    choose(3);
+    choose(6);
+    EXPECT_FALSE(board->Game().SetupMode());
+    EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Move history menu"));
+    Press(board->Menu1Button, Qt::LeftButton);
+    EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
+}
+
 TEST_F(BoardMenusTest, HistoryOpensNothingWithoutAnEntry)
 {
     const std::unique_ptr<Board> board = Open(-1);
@@ -279,6 +316,7 @@ TEST_F(BoardMenusTest, ThePlainLayoutMovesEachControlByItsShift)
         {"AcceptDrawS", -1285, -150},   {"DeclineDrawS", -1285, -150},   {"PlayersTag", 625, -475},
         {"OpponentComment", 625, -475}, {"PlayerComment_L", 625, -475},  {"PlayerComment", 625, -475},
         {"SearchProgress", 625, -475},  {"CancelSearchS", 625, -475},    {"LabelBoarder_L", 625, -475},
+        {"PiecePallete", -1285, -150},  {"Trash", -1285, -150},
     };
     const std::unique_ptr<Board> skinned = Open(1, false);
     const std::unique_ptr<Board> plain = Open(1, true);
