@@ -7,6 +7,7 @@
 #include "board/board_view.h"
 #include "board/piece_palette.h"
 #include "board/setup_warning_form.h"
+#include "foundation/press_label.h"
 #include "foundation/sound_cues.h"
 
 #include <QLabel>
@@ -68,6 +69,9 @@ void Board::ShowSetupParts(bool setup)
 {
     PiecePallete->setVisible(setup);
     Trash->setVisible(setup);
+    // The trash takes the logo's place; a draw offer's picture stays.
+    if (!game_.DrawOffered())
+        MDLogo->setVisible(!setup);
     // The set-up instructions take the comment box's room as well, so that
     // they stand on one line.
     const int width = setup ? PlayerComment->geometry().right() - OpponentComment->x()

@@ -235,6 +235,7 @@ TEST_F(BoardMenusTest, TheSetupMenusBuildThePositionAndStartTheGame)
     ASSERT_TRUE(loaded);
     board->show();
     ASSERT_TRUE(board->Game().SetupMode());
+    EXPECT_FALSE(board->MDLogo->isVisible());
     EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Piece pallete menu"));
     Press(board->Menu2Button, Qt::LeftButton);
     EXPECT_EQ(shown, nullptr);
@@ -256,6 +257,7 @@ TEST_F(BoardMenusTest, TheSetupMenusBuildThePositionAndStartTheGame)
     choose(3);
     choose(6);
     EXPECT_FALSE(board->Game().SetupMode());
+    EXPECT_TRUE(board->MDLogo->isVisible());
     EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Move history menu"));
     Press(board->Menu1Button, Qt::LeftButton);
     EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);

@@ -83,26 +83,32 @@ int main(int argc, char* argv[])
         app.processEvents();
         board.grab().save(out + QStringLiteral("/board-") + name + QStringLiteral(".png"));
         if (&look == &looks[0])
-            for (const bool simpleUI : {false, true}) {
-                StillHost plainHost;
-                BoardSupport::Board layout(plainHost, folder);
-                options.simpleUI = simpleUI;
-                layout.Form_Load(options);
-                layout.show();
-                app.processEvents();
-                const QString kind = simpleUI ? QStringLiteral("plain") : QStringLiteral("skinned");
-                if (simpleUI)
-                    layout.grab().save(out + QStringLiteral("/board-plain.png"));
-                QPoint at;
-                QObject::connect(&layout, &BoardSupport::Board::MenuShown, [&at](QMenu*, QPoint global) { at = global; });
-                layout.GameMenu_MouseDown(simpleUI ? static_cast<QWidget*>(layout.GameMenu_L) : layout.Menu1Button,
-                                          Qt::LeftButton);
-                app.processEvents();
-                WithMenu(layout, layout.Menus.mnuActionsMenu, at)
-                    .save(out + QStringLiteral("/board-%1-actions-menu.png").arg(kind));
-                layout.Menus.mnuActionsMenu.hide();
-            }
-
+            for (const bool setup : {false, true})
+                for (const bool simpleUI : {false, true}) {
+                    StillHost plainHost;
+                    BoardSupport::Board layout(plainHost, folder);
+                    BoardSupport::BoardOptions shown;
+                    shown.request.gameId = setup ? -1 : 1;
+                    shown.request.newGameSetup = setup;
+                    shown.simpleUI = simpleUI;
+                    layout.Form_Load(shown);
+                    layout.show();
+                    app.processEvents();
+                    const QString kind = QStringLiteral("%1%2").arg(setup ? QStringLiteral("setup-") : QString(),
+                                                                     simpleUI ? QStringLiteral("plain") : QStringLiteral("skinned"));
+                    layout.grab().save(out + QStringLiteral("/board-%1.png").arg(kind));
+                    QPoint at;
+                    QMenu* menu = nullptr;
+                    QObject::connect(&layout, &BoardSupport::Board::MenuShown, [&](QMenu* m, QPoint global) {
+                        menu = m;
+                        at = global;
+                    });
+                    layout.GameMenu_MouseDown(simpleUI ? static_cast<QWidget*>(layout.GameMenu_L) : layout.Menu1Button,
+                                              Qt::LeftButton);
+                    app.processEvents();
+                    WithMenu(layout, *menu, at).save(out + QStringLiteral("/board-%1-game-menu.png").arg(kind));
+                    menu->hide();
+                }
         Support::GameListModel model;
         Support::GameListServices services;
         Support::GameInterface list(model, services);
