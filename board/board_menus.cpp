@@ -52,14 +52,11 @@ void BoardMenus::Connect(Board& board)
     // A command chosen after its board has closed, or from a menu shown
     // for a game the board no longer holds, does nothing.
     for (const auto& [menu, dispatch] : menus)
-        for (const auto& [index, action] : menu->Items())
-            QObject::connect(action, &QAction::triggered, &board, [&board, dispatch = dispatch, index = index] {
-                if (board.MenuStillApplies())
-                    dispatch(board, index);
-            });
-    for (const auto& [index, action] : mnuIntHelpMenu.Items())
-        QObject::connect(action, &QAction::triggered, &board,
-                         [&board, index = index] { MenuSupport::HelpMenuClick(&board, index); });
+        menu->ConnectItems(&board, [&board, dispatch = dispatch](int index) {
+            if (board.MenuStillApplies())
+                dispatch(board, index);
+        });
+    mnuIntHelpMenu.ConnectItems(&board, [&board](int index) { MenuSupport::HelpMenuClick(&board, index); });
 }
 
 } // namespace BoardSupport

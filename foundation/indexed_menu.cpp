@@ -27,4 +27,10 @@ QAction* IndexedMenu::Item(int index) const
     return item == items_.end() ? nullptr : item->second;
 }
 
+void IndexedMenu::ConnectItems(QObject* context, const std::function<void(int index)>& dispatch)
+{
+    for (const auto& [index, action] : items_)
+        connect(action, &QAction::triggered, context, [dispatch, index = index] { dispatch(index); });
+}
+
 } // namespace Support

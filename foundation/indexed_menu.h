@@ -5,6 +5,7 @@
 
 #include <QMenu>
 
+#include <functional>
 #include <map>
 
 namespace Support {
@@ -19,6 +20,9 @@ public:
     // The item at the index; nullptr for an index the menu lacks.
     QAction* Item(int index) const;
     const std::map<int, QAction*>& Items() const { return items_; }
+    // Every item's click calls the dispatch with its index, while the
+    // context lives.
+    void ConnectItems(QObject* context, const std::function<void(int index)>& dispatch);
 
 private:
     std::map<int, QAction*> items_;

@@ -65,12 +65,8 @@ void GameListMenus::Connect(GameInterface& window)
                                                        {&mnuIntGameMenu, &MenuSupport::GameMenuClick},
                                                        {&mnuIntGameListPopupMenu, &MenuSupport::GameListPopupClick}};
     for (const auto& [menu, dispatch] : menus)
-        for (const auto& [index, action] : menu->Items())
-            QObject::connect(action, &QAction::triggered, &window,
-                             [&window, dispatch = dispatch, index = index] { dispatch(window, index); });
-    for (const auto& [index, action] : mnuIntHelpMenu.Items())
-        QObject::connect(action, &QAction::triggered, &window,
-                         [&window, index = index] { MenuSupport::HelpMenuClick(&window, index); });
+        menu->ConnectItems(&window, [&window, dispatch = dispatch](int index) { dispatch(window, index); });
+    mnuIntHelpMenu.ConnectItems(&window, [&window](int index) { MenuSupport::HelpMenuClick(&window, index); });
 }
 
 } // namespace Support
