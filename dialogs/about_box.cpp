@@ -1,6 +1,7 @@
 #include "dialogs/about_box.h"
 
 #include "dialogs/credits.h"
+#include "dialogs/dialog_label.h"
 #include "dialogs/dialog_pictures.h"
 #include "foundation/help.h"
 #include "foundation/modal_host.h"
@@ -174,8 +175,12 @@ void AboutBox::SetSimpleUI()
 
 void AboutBox::OkButtonFace_Click()
 {
+    EndWithAnswer();
+}
+
+void AboutBox::Answering()
+{
     Form_Unload();
-    hide();
 }
 
 void AboutBox::Form_Unload()
@@ -192,25 +197,19 @@ void AboutBox::Image1_DragDrop()
     CreditsSupport::RunCredits();
 }
 
-bool AboutBox::HandleKey(int key)
-{
-    switch (key) {
-    case Qt::Key_F1:
-        Support::ShowHelpContext(this, AboutHelpTopic);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        OkButtonFace_Click();
-        return true;
-    default:
-        return false;
-    }
-}
-
-void AboutBox::CloseRequested()
+void AboutBox::EnterPressed()
 {
     OkButtonFace_Click();
+}
+
+void AboutBox::EscapePressed()
+{
+    OkButtonFace_Click();
+}
+
+int AboutBox::HelpTopic() const
+{
+    return AboutHelpTopic;
 }
 
 void RunAboutBox()

@@ -156,24 +156,15 @@ void Credits::Form_Unload()
     Support::ForgetWindow(WindowName);
 }
 
-bool Credits::HandleKey(int key)
+void Credits::EscapePressed()
 {
-    if (key != Qt::Key_Escape)
-        return false;
     roll_.RequestStop();
-    return true;
 }
 
 void Credits::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         roll_.RequestStop();
-}
-
-void Credits::CloseRequested()
-{
-    // Closing only asks for the stop; the next tick closes the window.
-    roll_.RequestStop();
 }
 
 void RunCredits()

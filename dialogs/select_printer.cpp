@@ -1,5 +1,6 @@
 #include "dialogs/select_printer.h"
 
+#include "dialogs/dialog_label.h"
 #include "dialogs/dialog_pictures.h"
 #include "foundation/help.h"
 #include "foundation/settings.h"
@@ -231,9 +232,11 @@ void SelectPrinter::SetToolTips()
 
 void SelectPrinter::Answer(PrintOptionsModel::Answer answer)
 {
+    if (Answered())
+        return;
     model_.SetAnswer(answer);
     FormCanceled->setChecked(model_.FormCanceled() == 1);
-    hide();
+    EndWithAnswer();
 }
 
 void SelectPrinter::PrintButtonFace_Click()
@@ -260,25 +263,22 @@ void SelectPrinter::SelectPrinterButtonFace_Click()
 
 void SelectPrinter::HelpButton_Click()
 {
-    Support::ShowHelpContext(this, ColSpin->isVisibleTo(this) ? DiagramHelpTopic : BoardHelpTopic);
+    Support::ShowHelpContext(this, HelpTopic());
 }
 
-bool SelectPrinter::HandleKey(int key)
+int SelectPrinter::HelpTopic() const
 {
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        PrintButtonFace_Click();
-        return true;
-    case Qt::Key_Escape:
-        CancelButtonFace_Click();
-        return true;
-    case Qt::Key_F1:
-        HelpButton_Click();
-        return true;
-    default:
-        return false;
-    }
+    return ColSpin->isVisibleTo(this) ? DiagramHelpTopic : BoardHelpTopic;
+}
+
+void SelectPrinter::EnterPressed()
+{
+    PrintButtonFace_Click();
+}
+
+void SelectPrinter::EscapePressed()
+{
+    CancelButtonFace_Click();
 }
 
 bool SelectPrinter::eventFilter(QObject* watched, QEvent* event)
@@ -289,12 +289,6 @@ bool SelectPrinter::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return DialogWindow::eventFilter(watched, event);
-}
-
-void SelectPrinter::CloseRequested()
-{
-    if (model_.GetAnswer() == PrintOptionsModel::Answer::None)
-        CancelButtonFace_Click();
 }
 
 } // namespace PrintSupport

@@ -1,22 +1,8 @@
 #include "options/dialog_support.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 
 namespace OptionsSupport {
-
-DialogKey DialogKeyOf(const QEvent& event)
-{
-    if (event.type() != QEvent::KeyPress)
-        return DialogKey::None;
-    switch (static_cast<const QKeyEvent&>(event).key()) {
-    case Qt::Key_Escape: return DialogKey::Escape;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return DialogKey::Enter;
-    case Qt::Key_F1: return DialogKey::Help;
-    default: return DialogKey::None;
-    }
-}
 
 Support::SkinnedButtonParts CreateCommandButton(QWidget& window, QWidget& parent, const QString& name,
                                                 const QString& caption, const QString& plainCaption,

@@ -1,19 +1,12 @@
 #pragma once
-// What the options window and the file chooser share: the keys a dialog
-// takes before its controls, and the wiring of a skinned button to its
-// command.
+// What the options window and the file chooser share: the wiring of a
+// skinned button to its command.
 
 #include "foundation/skinned_button.h"
 
 #include <functional>
 
-class QEvent;
-
 namespace OptionsSupport {
-
-// Escape cancels, Enter accepts and F1 opens help, wherever the focus is.
-enum class DialogKey { None, Escape, Enter, Help };
-DialogKey DialogKeyOf(const QEvent& event);
 
 // Makes the button's five parts on `parent`, the plain twin captioned
 // `plainCaption`; a click on the face or the twin runs `command`, and a left

@@ -7,12 +7,11 @@
 #include "foundation/modal_host.h"
 #include "foundation/picture_clip.h"
 #include "foundation/skin.h"
-#include "foundation/window_shape.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -69,9 +68,7 @@ OptionsPage::OptionsPage(Support::Settings& settings, Support::OptionsPort& port
     BuildHeuristicsPage();
     BuildSavedAIPage();
     BuildSkinsPage();
-    // The window takes Enter, Escape and F1 before any of its controls.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
 }
 
 OptionsPage::~OptionsPage() = default;
@@ -249,14 +246,8 @@ void OptionsPage::BuildNotificationPage()
 
 bool OptionsPage::Form_Load()
 {
-    if (controller_.SimpleUI()) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        WindowShape::EnableBackgroundDrag(*this);
-        if (!Support::ApplySkin(*this))
-            return false;
-    }
+    if (!LoadLayout(controller_.SimpleUI()))
+        return false;
     if (!controller_.SimpleUI())
         PaintButtonsRaised();
     if (!controller_.Load())
@@ -336,14 +327,14 @@ void OptionsPage::ChangeTab(int tab)
 void OptionsPage::OkButtonFace_Click()
 {
     if (controller_.Ok())
-        Unload();
+        EndWithAnswer();
     else
         Refresh();
 }
 
 void OptionsPage::CancelButtonFace_Click()
 {
-    Unload();
+    EndWithAnswer();
 }
 
 void OptionsPage::ApplyButtonFace_Click()
@@ -368,8 +359,13 @@ void OptionsPage::RefreshInterfaceButtons()
 
 void OptionsPage::HelpButton_Click()
 {
-    if (const int topic = HelpTopicOfTab(controller_.CurrentTab()))
+    if (const int topic = HelpTopic())
         Support::ShowHelpContext(this, topic);
+}
+
+int OptionsPage::HelpTopic() const
+{
+    return HelpTopicOfTab(controller_.CurrentTab());
 }
 
 void OptionsPage::EnableApplyButton()
@@ -381,41 +377,23 @@ void OptionsPage::EnableApplyButton()
         Support::EnableSkinButton(*this, QStringLiteral("ApplyButton"), enabled);
 }
 
-void OptionsPage::Unload()
+void OptionsPage::Answering()
 {
     Support::CloseHelp(this);
-    unloaded_ = true;
-    hide();
 }
 
-void OptionsPage::keyPressEvent(QKeyEvent* event)
+void OptionsPage::EnterPressed()
 {
-    if (!RunDialogKey(*event))
-        QDialog::keyPressEvent(event);
+    OkButtonFace_Click();
 }
 
-bool OptionsPage::RunDialogKey(const QEvent& event)
+void OptionsPage::EscapePressed()
 {
-    switch (DialogKeyOf(event)) {
-    case DialogKey::Escape: CancelButtonFace_Click(); return true;
-    case DialogKey::Enter: OkButtonFace_Click(); return true;
-    case DialogKey::Help: HelpButton_Click(); return true;
-    case DialogKey::None: return false;
-    }
-    return false;
-}
-
-void OptionsPage::closeEvent(QCloseEvent* event)
-{
-    // Closing the window is Cancel.
-    Unload();
-    QDialog::closeEvent(event);
+    CancelButtonFace_Click();
 }
 
 bool OptionsPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (RunDialogKey(*event))
-        return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == HelpButton) {
             HelpButton_Click();
@@ -428,7 +406,7 @@ bool OptionsPage::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
     }
-    return QDialog::eventFilter(watched, event);
+    return DialogWindow::eventFilter(watched, event);
 }
 
 // ---- What the window shows

@@ -9,11 +9,10 @@
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
-#include "foundation/window_shape.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -79,7 +78,7 @@ QString AskForMoveFile(const QString& folder)
 }
 
 SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString& file)
-    : model_(mode, folder, file)
+    : AnsweringDialog(Support::DialogAnswer::Cancel), model_(mode, folder, file)
 {
     setObjectName(QStringLiteral("SelectSound"));
     setWindowTitle(Caption(mode));
@@ -136,9 +135,7 @@ SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString&
         Support::EnableSkinButton(*this, QStringLiteral("Play"), model_.HasSelection());
     });
     connect(FileList, &QListWidget::itemDoubleClicked, this, [this] { OkCommand(); });
-    // The window takes Enter, Escape and F1 before any of its controls.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
     Refresh();
 }
 
@@ -150,15 +147,8 @@ void SelectSound::BuildButton(Support::SkinnedButtonParts& parts, const QString&
 
 bool SelectSound::Form_Load(bool simpleUI)
 {
-    simpleUI_ = simpleUI;
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!Support::ApplySkin(*this))
-            return false;
-    }
+    if (!LoadLayout(simpleUI))
+        return false;
     ShowModeButtons();
     return true;
 }
@@ -191,13 +181,13 @@ void SelectSound::ShowModeButtons()
         {ImportCancel, QStringLiteral("ImportCancel"), QStringLiteral("Cancel"), !sound},
     };
     for (const auto& button : buttons) {
-        if (simpleUI_)
+        if (SimpleLayout())
             button.parts.plainTwin->setVisible(button.shown);
         else
             Support::ButtonUp(*this, button.name, button.caption, !button.shown);
     }
     Play.plainTwin->setEnabled(model_.HasSelection());
-    if (!simpleUI_ && sound)
+    if (!SimpleLayout() && sound)
         Support::EnableSkinButton(*this, QStringLiteral("Play"), model_.HasSelection());
 }
 
@@ -212,7 +202,7 @@ void SelectSound::Refresh()
     FileList->setCurrentRow(model_.SelectedFile());
     if (Play.plainTwin) {
         Play.plainTwin->setEnabled(model_.HasSelection());
-        if (!simpleUI_ && Play.face)
+        if (!SimpleLayout() && Play.face)
             Support::EnableSkinButton(*this, QStringLiteral("Play"), model_.HasSelection());
     }
 }
@@ -224,12 +214,12 @@ void SelectSound::OkCommand()
         RefuseEmptyChoice(model_.Mode());
         return;
     }
-    Finish(true);
+    AnswerWith(Support::DialogAnswer::Ok);
 }
 
 void SelectSound::CancelCommand()
 {
-    Finish(false);
+    AnswerWith(Support::DialogAnswer::Cancel);
 }
 
 void SelectSound::PlayCommand()
@@ -240,49 +230,36 @@ void SelectSound::PlayCommand()
 
 void SelectSound::HelpCommand()
 {
-    Support::ShowHelpContext(this, model_.Mode() == ChooserMode::Sound ? SoundHelpTopic : ImportHelpTopic);
+    Support::ShowHelpContext(this, HelpTopic());
 }
 
-void SelectSound::Finish(bool accepted)
+int SelectSound::HelpTopic() const
 {
-    accepted_ = accepted;
+    return model_.Mode() == ChooserMode::Sound ? SoundHelpTopic : ImportHelpTopic;
+}
+
+void SelectSound::Answering()
+{
     Support::CloseHelp(this);
-    hide();
 }
 
-void SelectSound::keyPressEvent(QKeyEvent* event)
+void SelectSound::EnterPressed()
 {
-    if (!RunDialogKey(*event))
-        QDialog::keyPressEvent(event);
+    OkCommand();
 }
 
-bool SelectSound::RunDialogKey(const QEvent& event)
+void SelectSound::EscapePressed()
 {
-    switch (DialogKeyOf(event)) {
-    case DialogKey::Escape: CancelCommand(); return true;
-    case DialogKey::Enter: OkCommand(); return true;
-    case DialogKey::Help: HelpCommand(); return true;
-    case DialogKey::None: return false;
-    }
-    return false;
-}
-
-void SelectSound::closeEvent(QCloseEvent* event)
-{
-    // Closing the window changes nothing, as Cancel.
-    Finish(false);
-    QDialog::closeEvent(event);
+    CancelCommand();
 }
 
 bool SelectSound::eventFilter(QObject* watched, QEvent* event)
 {
-    if (RunDialogKey(*event))
-        return true;
     if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease) {
         HelpCommand();
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return AnsweringDialog::eventFilter(watched, event);
 }
 
 } // namespace OptionsSupport

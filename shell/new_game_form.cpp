@@ -14,10 +14,8 @@
 #include "shell/new_game_kind.h"
 #include "shell/window_button.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,45 +106,41 @@ ChooseOpponent::ChooseOpponent(const std::vector<MailSupport::AddressEntry>& peo
                                    QStringLiteral("OKButtonS"));
     OKButtonS = OkButton.plainTwin;
     OKButtonS->setText(QStringLiteral("OK"));
-    connect(OkButton.face, &ButtonFace::Click, this, &QWidget::hide);
-    connect(OKButtonS, &QPushButton::clicked, this, &QWidget::hide);
+    connect(OkButton.face, &ButtonFace::Click, this, &ChooseOpponent::EnterPressed);
+    connect(OKButtonS, &QPushButton::clicked, this, &ChooseOpponent::EnterPressed);
     PaintOnPress(*this, OkButton, QStringLiteral("OkButton"), QStringLiteral("OK"));
 }
 
 bool ChooseOpponent::Form_Load(bool simpleUI)
 {
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        OKButtonS->show();
-        ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
-        ShiftIntoPlainLayout(*this, ChooserPlain);
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!ApplySkin(*this))
-            return false;
+    if (!LoadLayout(simpleUI))
+        return false;
+    if (!simpleUI)
         ButtonUp(*this, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    }
     OppList->setToolTip(ProgramSettings().ShowToolTips ? QStringLiteral("Select an opponent from this list") : QString());
     return true;
 }
 
-void ChooseOpponent::keyPressEvent(QKeyEvent* event)
+void ChooseOpponent::SetSimpleUI()
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        hide();
-    else
-        QDialog::keyPressEvent(event);
+    OKButtonS->show();
+    ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
+    ShiftIntoPlainLayout(*this, ChooserPlain);
 }
 
-void ChooseOpponent::closeEvent(QCloseEvent* event)
+void ChooseOpponent::EnterPressed()
+{
+    EndWithAnswer();
+}
+
+void ChooseOpponent::CloseRequested()
 {
     // There is no Cancel: closing takes the selected person.
-    event->ignore();
-    hide();
+    EndWithAnswer();
 }
 
 NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::AddressBook* addressBook)
-    : Entry(computerGame, mailOffline), addressBook_(addressBook)
+    : AnsweringDialog(DialogAnswer::Cancel), Entry(computerGame, mailOffline), addressBook_(addressBook)
 {
     setObjectName(QStringLiteral("NewGameInfo"));
     setWindowTitle(QStringLiteral("New game..."));
@@ -174,10 +168,10 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
     CancelButton = CreateSkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, 196, 90, 26));
     OkButton.plainTwin->setText(QStringLiteral("&OK"));
     CancelButton.plainTwin->setText(QStringLiteral("&Cancel"));
-    connect(OkButton.face, &ButtonFace::Click, this, [this] { Answer(0); });
-    connect(OkButton.plainTwin, &QPushButton::clicked, this, [this] { Answer(0); });
-    connect(CancelButton.face, &ButtonFace::Click, this, [this] { Answer(1); });
-    connect(CancelButton.plainTwin, &QPushButton::clicked, this, [this] { Answer(1); });
+    connect(OkButton.face, &ButtonFace::Click, this, [this] { AnswerWith(DialogAnswer::Ok); });
+    connect(OkButton.plainTwin, &QPushButton::clicked, this, [this] { AnswerWith(DialogAnswer::Ok); });
+    connect(CancelButton.face, &ButtonFace::Click, this, [this] { AnswerWith(DialogAnswer::Cancel); });
+    connect(CancelButton.plainTwin, &QPushButton::clicked, this, [this] { AnswerWith(DialogAnswer::Cancel); });
     PaintOnPress(*this, OkButton, QStringLiteral("OkButton"), QStringLiteral("OK"));
     PaintOnPress(*this, CancelButton, QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
 
@@ -196,22 +190,16 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
     connect(Resolve, &QPushButton::clicked, this, &NewGameInfo::ChooseName);
     Timer1.setInterval(ResolveDelayMilliseconds);
     connect(&Timer1, &QTimer::timeout, this, &NewGameInfo::Timer1_Timer);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
 }
 
 bool NewGameInfo::Form_Load(bool simpleUI)
 {
-    simpleUI_ = simpleUI;
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!ApplySkin(*this)) {
-            Answer(1);
-            return false;
-        }
+    if (!LoadLayout(simpleUI)) {
+        AnswerWith(DialogAnswer::Cancel);
+        return false;
+    }
+    if (!simpleUI) {
         ButtonUp(*this, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
         ButtonUp(*this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), false);
         Game_name->setPlaceholderText(Game_name_L->text());
@@ -264,20 +252,15 @@ void NewGameInfo::ShowEntry()
 
 void NewGameInfo::ButtonSet()
 {
-    if (simpleUI_)
+    if (SimpleLayout())
         OkButton.plainTwin->setEnabled(Entry.OkEnabled());
     else
         EnableSkinButton(*this, QStringLiteral("OkButton"), Entry.OkEnabled());
 }
 
-void NewGameInfo::Answer(int canceled)
+void NewGameInfo::Answering()
 {
-    if (answered_)
-        return;
-    answered_ = true;
-    FormCanceled = canceled;
     Timer1.stop();
-    hide();
 }
 
 void NewGameInfo::Pick(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions)
@@ -322,35 +305,24 @@ void NewGameInfo::Timer1_Timer()
         ResolveName();
 }
 
-bool NewGameInfo::HandleKey(int key)
+void NewGameInfo::EnterPressed()
 {
-    switch (key) {
-    case Qt::Key_Escape:
-        Answer(1);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (Entry.OkEnabled())
-            Answer(0);
-        return true;
-    case Qt::Key_F1:
-        ShowHelpContext(this, HelpTopicNewGame);
-        return true;
-    default:
-        return false;
-    }
+    if (Entry.OkEnabled())
+        AnswerWith(DialogAnswer::Ok);
 }
 
-void NewGameInfo::keyPressEvent(QKeyEvent* event)
+void NewGameInfo::EscapePressed()
 {
-    if (!HandleKey(event->key()))
-        QDialog::keyPressEvent(event);
+    AnswerWith(DialogAnswer::Cancel);
+}
+
+int NewGameInfo::HelpTopic() const
+{
+    return HelpTopicNewGame;
 }
 
 bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
     if (event->type() == QEvent::FocusOut && watched == Game_name && Entry.ValidateTitle()) {
         ShowEntry();
         Game_name->setFocus();
@@ -367,19 +339,13 @@ bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease)
         ShowHelpContext(this, HelpTopicNewGame);
-    return QDialog::eventFilter(watched, event);
+    return AnsweringDialog::eventFilter(watched, event);
 }
 
-void NewGameInfo::closeEvent(QCloseEvent* event)
+void NewGameInfo::CloseRequested()
 {
-    event->ignore();
     CloseHelp(this);
-    Answer(1);
-}
-
-void NewGameInfo::reject()
-{
-    Answer(1);
+    AnswerWith(DialogAnswer::Cancel);
 }
 
 void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport::AddressBook* addressBook)
@@ -395,7 +361,7 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport:
     NewGameInfo& dialog = *OpenDialog();
     if (dialog.Form_Load(ProgramSettings().SimpleUI))
         CurrentModalHost().RunModal(dialog);
-    if (dialog.FormCanceled != 0) {
+    if (dialog.Answer() != DialogAnswer::Ok) {
         OpenDialog().reset();
         polling.Resume();
         return;
@@ -431,7 +397,7 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport:
 std::optional<NewGameDetails> OpenNewGameDetails()
 {
     const std::unique_ptr<NewGameInfo>& dialog = OpenDialog();
-    if (!dialog || dialog->FormCanceled != 0)
+    if (!dialog || dialog->Answer() != DialogAnswer::Ok)
         return std::nullopt;
     return NewGameDetails{dialog->Entry.Title(), dialog->Entry.Name(), dialog->Entry.Email()};
 }

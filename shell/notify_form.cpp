@@ -1,5 +1,6 @@
 #include "shell/notify_form.h"
 
+#include "foundation/cursor_guard.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
@@ -13,10 +14,8 @@
 #include "shell/window_button.h"
 #include "store/database.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QFile>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -58,14 +57,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
     return label;
 }
 
-class DefaultPointer {
-public:
-    DefaultPointer() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
-    ~DefaultPointer() { QGuiApplication::restoreOverrideCursor(); }
-    DefaultPointer(const DefaultPointer&) = delete;
-    DefaultPointer& operator=(const DefaultPointer&) = delete;
-};
-
 } // namespace
 
 std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder, const std::string& pendingMoveList)
@@ -91,7 +82,7 @@ std::optional<NotificationContent> LoadNotification(const Database::DataFolder& 
     return content;
 }
 
-NotifyForm::NotifyForm()
+NotifyForm::NotifyForm() : AnsweringDialog(NotifyLater)
 {
     setObjectName(QStringLiteral("NotifyForm"));
     setWindowTitle(QStringLiteral("Marrowdale : New game..."));
@@ -120,22 +111,19 @@ NotifyForm::NotifyForm()
     WireButton(GameListButton, QStringLiteral("GameListButton"), QStringLiteral("&Game list"), NotifyGameList, ButtonLeft[2]);
     WireButton(LaterButton, QStringLiteral("LaterButton"), QStringLiteral("&Later"), NotifyLater, ButtonLeft[3]);
 
-    TimeoutTicker.setInterval(0);
     connect(&TimeoutTicker, &QTimer::timeout, this, &NotifyForm::TimeoutTicker_Timer);
-    // The window takes Escape, Enter and F1 before any of its controls.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
 }
 
-void NotifyForm::WireButton(SkinnedButtonParts& button, const QString& name, const QString& plainCaption, int choice,
-                            int left)
+void NotifyForm::WireButton(SkinnedButtonParts& button, const QString& name, const QString& plainCaption,
+                            SysTraySupport::NotifyChoice choice, int left)
 {
     button = CreateSkinnedButton(*this, name, QRect(QPoint(left, ButtonTop), ButtonSize));
     button.plainTwin->setText(plainCaption);
     QString caption = plainCaption;
     caption.remove(QLatin1Char('&'));
-    connect(button.face, &ButtonFace::Click, this, [this, choice] { Answer(choice); });
-    connect(button.plainTwin, &QPushButton::clicked, this, [this, choice] { Answer(choice); });
+    connect(button.face, &ButtonFace::Click, this, [this, choice] { AnswerWith(choice); });
+    connect(button.plainTwin, &QPushButton::clicked, this, [this, choice] { AnswerWith(choice); });
     connect(button.face, &ButtonFace::MouseDown, this, [this, name, caption](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
             ButtonDown(*this, name, caption, false);
@@ -148,21 +136,16 @@ void NotifyForm::WireButton(SkinnedButtonParts& button, const QString& name, con
 
 bool NotifyForm::Form_Load(bool simpleUI, bool nextEnabled)
 {
-    simpleUI_ = simpleUI;
-    WindowShape::EnableBackgroundDrag(*this);
+    if (!LoadLayout(simpleUI))
+        return false;
     if (simpleUI) {
-        SetSimpleUI();
         NextButton.plainTwin->setEnabled(nextEnabled);
     } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!ApplySkin(*this))
-            return false;
         for (const auto& [name, caption] : {std::pair{"PlayButton", "Play"}, std::pair{"NextButton", "Next"},
                                             std::pair{"GameListButton", "Game list"}, std::pair{"LaterButton", "Later"}})
             ButtonUp(*this, QString::fromLatin1(name), QString::fromLatin1(caption), false);
         EnableSkinButton(*this, QStringLiteral("NextButton"), nextEnabled);
     }
-    tickCount_ = 0;
     SetToolTips();
     return true;
 }
@@ -204,87 +187,55 @@ void NotifyForm::Show(const NotificationContent& content)
     font.setPointSize(content.LongComment ? 7 : 8);
     font.setBold(!content.LongComment);
     MoveComment->setFont(font);
-    if (!simpleUI_)
+    if (!SimpleLayout())
         MoveComment->setVisible(!content.Comment.isEmpty());
 }
 
 void NotifyForm::StartTimeout(int ticks)
 {
-    timeoutTicks_ = ticks;
-    tickCount_ = 0;
-    // An interval of 0 would fire continuously: no time-out stops the timer.
-    if (ticks > 0) {
-        TimeoutTicker.setInterval(TimeoutTickMilliseconds);
-        TimeoutTicker.start();
-    } else {
-        TimeoutTicker.stop();
-        TimeoutTicker.setInterval(0);
-    }
+    TimeoutTicker.Start(ticks);
 }
 
 void NotifyForm::TimeoutTicker_Timer()
 {
-    ++tickCount_;
-    if (timeoutTicks_ > 0 && tickCount_ == timeoutTicks_)
-        Answer(NotifyLater);
+    if (TimeoutTicker.Tick())
+        AnswerWith(NotifyLater);
 }
 
-void NotifyForm::Answer(int choice)
+void NotifyForm::Answering()
 {
-    if (answered_)
-        return;
-    answered_ = true;
-    UserChoice = choice;
     TimeoutTicker.stop();
-    hide();
 }
 
-bool NotifyForm::HandleKey(int key)
+void NotifyForm::EnterPressed()
 {
-    switch (key) {
-    case Qt::Key_Escape:
-        Answer(NotifyLater);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Answer(NotifyPlay);
-        return true;
-    case Qt::Key_F1:
-        ShowHelpContext(this, HelpTopicNotification);
-        return true;
-    default:
-        return false;
-    }
+    AnswerWith(NotifyPlay);
 }
 
-void NotifyForm::keyPressEvent(QKeyEvent* event)
+void NotifyForm::EscapePressed()
 {
-    if (!HandleKey(event->key()))
-        QDialog::keyPressEvent(event);
+    AnswerWith(NotifyLater);
+}
+
+int NotifyForm::HelpTopic() const
+{
+    return HelpTopicNotification;
 }
 
 bool NotifyForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
     if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease) {
         ShowHelpContext(this, HelpTopicNotification);
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return AnsweringDialog::eventFilter(watched, event);
 }
 
-void NotifyForm::closeEvent(QCloseEvent* event)
+void NotifyForm::CloseRequested()
 {
-    // Hidden by its answer, never closed: a close before any answer is Later.
-    event->ignore();
+    // A close before any answer is Later.
     CloseHelp(this);
-    Answer(NotifyLater);
-}
-
-void NotifyForm::reject()
-{
-    Answer(NotifyLater);
+    AnswerWith(NotifyLater);
 }
 
 int ShowNotification()
@@ -296,7 +247,7 @@ int ShowNotification()
     NotifyForm form;
     if (!form.Form_Load(settings.SimpleUI, content && content->NextEnabled))
         return NotifyLater;
-    DefaultPointer pointer;
+    const CursorGuard pointer(Qt::ArrowCursor);
     form.StartTimeout(NotificationTimeoutTicks(settings.NotificationTimeout));
     if (!content) {
         ShowMessage(1, QStringLiteral("Notification error."),
@@ -309,7 +260,7 @@ int ShowNotification()
     BringToTop(&form);
     CurrentModalHost().RunModal(form);
     CloseHelp(&form);
-    return form.UserChoice;
+    return form.Answer();
 }
 
 } // namespace Support

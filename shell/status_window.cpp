@@ -4,7 +4,6 @@
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/skin.h"
-#include "foundation/window_shape.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -67,12 +66,7 @@ StatusWindow::StatusWindow()
 
 bool StatusWindow::Form_Load(bool simpleUI)
 {
-    if (simpleUI) {
-        SetSimpleUI();
-        return true;
-    }
-    WindowShape::ApplyWindowShape(*this);
-    return ApplySkin(*this);
+    return LoadSkinnedOrPlain(*this, simpleUI, [this] { SetSimpleUI(); });
 }
 
 void StatusWindow::SetSimpleUI()
