@@ -140,9 +140,9 @@ void AboutBox::CreateFrames()
 
 void AboutBox::CreateOkButton()
 {
-    OkButton = new Support::SkinnedButton(*this, OkName, OkRect, QStringLiteral("OKButtonS"));
+    OkButton = new Support::SkinnedButton(*this, OkName, OkRect, OkCaption, QStringLiteral("&OK"),
+                                          QStringLiteral("OKButtonS"));
     OKButtonS = OkButton->plainTwin;
-    OKButtonS->setText(QStringLiteral("&OK"));
     connect(OkButton, &Support::SkinnedButton::Clicked, this, &AboutBox::OkButtonFace_Click);
 }
 
@@ -151,8 +151,7 @@ bool AboutBox::Form_Load(bool simpleUI)
     if (!LoadLayout(simpleUI))
         return false;
     VerNo->setText(Support::GetVersionString());
-    if (!simpleUI)
-        OkButton->ShowSkinned(OkCaption);
+    OkButton->Show(simpleUI);
     Support::RegisterWindow(WindowName, {[this] { OkButtonFace_Click(); }, {}});
     return true;
 }
@@ -160,8 +159,6 @@ bool AboutBox::Form_Load(bool simpleUI)
 void AboutBox::SetSimpleUI()
 {
     setFixedSize(width(), PlainHeight);
-    OkButton->HideSkinned();
-    OKButtonS->show();
     for (QLabel* picture : {Image1, static_cast<QLabel*>(picIcon)})
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     for (int n = 1; n <= 6; ++n)

@@ -47,13 +47,6 @@ constexpr QRect CancelRect(240, 270, 90, 26);
 constexpr int PlainSettingsWidth = 110;
 constexpr Support::PlainLayoutShift PlainLayout{250 / 15 + 1, 300 / 15, 500 / 15, 550 / 15 + 1};
 
-const QString PrintName = QStringLiteral("PrintButton");
-const QString CancelName = QStringLiteral("CancelButton");
-const QString SettingsName = QStringLiteral("SelectPrinterButton");
-const QString PrintCaption = QStringLiteral("Print");
-const QString CancelCaption = QStringLiteral("Cancel");
-const QString SettingsCaption = QStringLiteral("Settings...");
-
 QScrollBar* MakeSpin(QWidget* parent, const QString& name, const QRect& beside, int maximum)
 {
     auto* spin = new QScrollBar(Qt::Vertical, parent);
@@ -139,34 +132,20 @@ void SelectPrinter::CreateSpinners()
     });
 }
 
-void SelectPrinter::WireButton(Support::SkinnedButtonParts& parts, const QString& name, const QString& caption,
-                               void (SelectPrinter::*click)())
-{
-    connect(parts.face, &Support::ButtonFace::Click, this, click);
-    connect(parts.plainTwin, &QPushButton::clicked, this, click);
-    connect(parts.face, &Support::ButtonFace::MouseDown, this, [this, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            Support::ButtonDown(*this, name, caption, false);
-    });
-    connect(parts.face, &Support::ButtonFace::MouseUp, this, [this, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            Support::ButtonUp(*this, name, caption, false);
-    });
-}
-
 void SelectPrinter::CreateButtons()
 {
-    PrintButton = Support::CreateSkinnedButton(*this, PrintName, PrintRect);
-    CancelButton = Support::CreateSkinnedButton(*this, CancelName, CancelRect);
-    SelectPrinterButton = Support::CreateSkinnedButton(*this, SettingsName, SettingsRect);
-    PrintButton.plainTwin->setText(QStringLiteral("&Print"));
-    CancelButton.plainTwin->setText(QStringLiteral("&Cancel"));
-    SelectPrinterButton.plainTwin->setText(QStringLiteral("&Select printer..."));
-    SelectPrinterButton.plainTwin->setGeometry(SettingsRect.right() + 1 - PlainSettingsWidth, SettingsRect.top(),
+    using Support::SkinnedButton;
+    PrintButton = new SkinnedButton(*this, QStringLiteral("PrintButton"), PrintRect, QStringLiteral("Print"),
+                                    QStringLiteral("&Print"));
+    CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), CancelRect, QStringLiteral("Cancel"),
+                                     QStringLiteral("&Cancel"));
+    SelectPrinterButton = new SkinnedButton(*this, QStringLiteral("SelectPrinterButton"), SettingsRect,
+                                            QStringLiteral("Settings..."), QStringLiteral("&Select printer..."));
+    connect(PrintButton, &SkinnedButton::Clicked, this, &SelectPrinter::PrintButtonFace_Click);
+    connect(CancelButton, &SkinnedButton::Clicked, this, &SelectPrinter::CancelButtonFace_Click);
+    connect(SelectPrinterButton, &SkinnedButton::Clicked, this, &SelectPrinter::SelectPrinterButtonFace_Click);
+    SelectPrinterButton->plainTwin->setGeometry(SettingsRect.right() + 1 - PlainSettingsWidth, SettingsRect.top(),
                                                PlainSettingsWidth, SettingsRect.height());
-    WireButton(PrintButton, PrintName, PrintCaption, &SelectPrinter::PrintButtonFace_Click);
-    WireButton(CancelButton, CancelName, CancelCaption, &SelectPrinter::CancelButtonFace_Click);
-    WireButton(SelectPrinterButton, SettingsName, SettingsCaption, &SelectPrinter::SelectPrinterButtonFace_Click);
 }
 
 bool SelectPrinter::Form_Load(bool simpleUI)
@@ -177,10 +156,9 @@ bool SelectPrinter::Form_Load(bool simpleUI)
         // The captions of the two counts read like the counts themselves.
         for (QLabel* caption : {ColsCaption_L, RowsCaption_L})
             caption->setPalette(fMDCols->palette());
-        Support::ButtonUp(*this, PrintName, PrintCaption, false);
-        Support::ButtonUp(*this, CancelName, CancelCaption, false);
-        Support::ButtonUp(*this, SettingsName, SettingsCaption, false);
     }
+    for (Support::SkinnedButton* button : {PrintButton, CancelButton, SelectPrinterButton})
+        button->Show(simpleUI);
     CurrentPrinter->setText(model_.CurrentPrinter());
     ApplyPreset();
     SetToolTips();
@@ -189,13 +167,9 @@ bool SelectPrinter::Form_Load(bool simpleUI)
 
 void SelectPrinter::SetSimpleUI()
 {
-    for (const Support::SkinnedButtonParts* button : {&PrintButton, &CancelButton, &SelectPrinterButton})
-        button->plainTwin->show();
     for (QLabel* label : {fMDCols, fMDRows, CurrentPrinter})
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
     HelpButton->hide();
-    for (const QString& name : {PrintName, CancelName, SettingsName})
-        Support::ButtonUp(*this, name, QString(), true);
     Support::ShiftIntoPlainLayout(*this, PlainLayout);
 }
 

@@ -46,9 +46,9 @@ public:
     QLabel* Label3;
     QCheckBox* FormCanceled;
     QLabel* HelpButton;
-    Support::SkinnedButtonParts PrintButton;
-    Support::SkinnedButtonParts CancelButton;
-    Support::SkinnedButtonParts SelectPrinterButton;
+    Support::SkinnedButton* PrintButton;
+    Support::SkinnedButton* CancelButton;
+    Support::SkinnedButton* SelectPrinterButton;
 
 public slots:
     void PrintButtonFace_Click();
@@ -67,8 +67,6 @@ private:
     void CreateLabels();
     void CreateSpinners();
     void CreateButtons();
-    void WireButton(Support::SkinnedButtonParts& parts, const QString& name, const QString& caption,
-                    void (SelectPrinter::*click)());
     void ApplyPreset();
     void SetToolTips();
     void ShowCounts();

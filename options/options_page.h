@@ -85,8 +85,9 @@ public:
     QTabBar* TabStrip;
     QLabel* HelpButton;
     QPushButton* HelpButtonS;
-    Support::SkinnedButtonParts OkButton, CancelButton, ApplyButton;
-    Support::SkinnedButtonParts LoadAI, DeleteAI, AIDefault, SaveAI;
+    std::array<Support::SkinnedButton*, TabCount + 1> Tabset{};  // 1 to 6
+    Support::SkinnedButton *OkButton, *CancelButton, *ApplyButton;
+    Support::SkinnedButton *LoadAI, *DeleteAI, *AIDefault, *SaveAI;
 
     QComboBox* opSysTrayTimerCombo;
     QCheckBox *opDisplaySplash, *opSimpleUI, *opVerbose, *opSystrayStartup, *opShowToolTips, *opDefaultView;
@@ -131,9 +132,11 @@ private:
     void BuildHeuristicsPage();
     void BuildSavedAIPage();
     void BuildSkinsPage();
-    void BuildButton(Support::SkinnedButtonParts& parts, QWidget* parent, const QString& name,
-                     const QString& caption, const QString& plainCaption, const QRect& geometry,
-                     const std::function<void()>& command);
+    Support::SkinnedButton* BuildButton(QWidget* parent, const QString& name, const QString& caption,
+                                        const QString& plainCaption, const QRect& geometry,
+                                        const std::function<void()>& command);
+    // The buttons of the window's foot and of its pages.
+    std::array<Support::SkinnedButton*, 7> CommandButtons() const;
     QCheckBox* AddBox(QWidget* page, OptionBox box, const QString& name, const QString& caption, const QPoint& at,
                       int labelWidth);
     void SetToolTips();

@@ -1,7 +1,5 @@
 #include "options/select_sound.h"
 
-#include "options/dialog_support.h"
-
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
@@ -110,16 +108,21 @@ SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString&
     FileList->setObjectName(QStringLiteral("FileList"));
     FileList->setGeometry(FileListRect);
 
-    BuildButton(OkSelect, QStringLiteral("OkSelect"), QStringLiteral("OK"), QStringLiteral("&OK"), OkRect,
-                &SelectSound::OkCommand);
-    BuildButton(CancelSelect, QStringLiteral("CancelSelect"), QStringLiteral("Cancel"), QStringLiteral("&Cancel"),
-                CancelRect, &SelectSound::CancelCommand);
-    BuildButton(Play, QStringLiteral("Play"), QStringLiteral("Play"), QStringLiteral("&Play"), PlayRect,
-                &SelectSound::PlayCommand);
-    BuildButton(ImportOK, QStringLiteral("ImportOK"), QStringLiteral("Import"), QStringLiteral("&Import"),
-                ImportRect, &SelectSound::OkCommand);
-    BuildButton(ImportCancel, QStringLiteral("ImportCancel"), QStringLiteral("Cancel"),
-                QStringLiteral("&Cancel"), ImportCancelRect, &SelectSound::CancelCommand);
+    using Support::SkinnedButton;
+    OkSelect = new SkinnedButton(*this, QStringLiteral("OkSelect"), OkRect, QStringLiteral("OK"), QStringLiteral("&OK"));
+    CancelSelect = new SkinnedButton(*this, QStringLiteral("CancelSelect"), CancelRect, QStringLiteral("Cancel"),
+                                     QStringLiteral("&Cancel"));
+    Play = new SkinnedButton(*this, QStringLiteral("Play"), PlayRect, QStringLiteral("Play"), QStringLiteral("&Play"));
+    ImportOK = new SkinnedButton(*this, QStringLiteral("ImportOK"), ImportRect, QStringLiteral("Import"),
+                                 QStringLiteral("&Import"));
+    ImportCancel = new SkinnedButton(*this, QStringLiteral("ImportCancel"), ImportCancelRect, QStringLiteral("Cancel"),
+                                     QStringLiteral("&Cancel"));
+    for (const auto& [button, command] : {std::pair{OkSelect, &SelectSound::OkCommand},
+                                          std::pair{CancelSelect, &SelectSound::CancelCommand},
+                                          std::pair{Play, &SelectSound::PlayCommand},
+                                          std::pair{ImportOK, &SelectSound::OkCommand},
+                                          std::pair{ImportCancel, &SelectSound::CancelCommand}})
+        connect(button, &SkinnedButton::Clicked, this, command);
 
     connect(DirList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         model_.OpenFolder(item->text());
@@ -131,18 +134,11 @@ SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString&
     });
     connect(FileList, &QListWidget::currentRowChanged, this, [this](int row) {
         model_.SelectFile(row);
-        Play.plainTwin->setEnabled(model_.HasSelection());
-        Support::EnableSkinButton(*this, QStringLiteral("Play"), model_.HasSelection());
+        Play->SetEnabled(model_.HasSelection());
     });
     connect(FileList, &QListWidget::itemDoubleClicked, this, [this] { OkCommand(); });
     TakeKeysFirst();
     Refresh();
-}
-
-void SelectSound::BuildButton(Support::SkinnedButtonParts& parts, const QString& name, const QString& caption,
-                              const QString& plainCaption, const QRect& geometry, void (SelectSound::*command)())
-{
-    parts = CreateCommandButton(*this, *this, name, caption, plainCaption, geometry, [this, command] { (this->*command)(); });
 }
 
 bool SelectSound::Form_Load(bool simpleUI)
@@ -155,40 +151,19 @@ bool SelectSound::Form_Load(bool simpleUI)
 
 void SelectSound::SetSimpleUI()
 {
-    for (const auto* parts : {&OkSelect, &CancelSelect, &Play, &ImportOK, &ImportCancel})
-        parts->plainTwin->show();
     HelpButton->hide();
     FormCaption->hide();
-    for (const QString& name : {QStringLiteral("OkSelect"), QStringLiteral("CancelSelect"), QStringLiteral("Play"),
-                                QStringLiteral("ImportOK"), QStringLiteral("ImportCancel")})
-        Support::ButtonUp(*this, name, QString(), true);
     Support::ShiftIntoPlainLayout(*this, PlainLayout);
 }
 
 void SelectSound::ShowModeButtons()
 {
     const bool sound = model_.Mode() == ChooserMode::Sound;
-    const struct {
-        Support::SkinnedButtonParts& parts;
-        QString name;
-        QString caption;
-        bool shown;
-    } buttons[] = {
-        {OkSelect, QStringLiteral("OkSelect"), QStringLiteral("OK"), sound},
-        {CancelSelect, QStringLiteral("CancelSelect"), QStringLiteral("Cancel"), sound},
-        {Play, QStringLiteral("Play"), QStringLiteral("Play"), sound},
-        {ImportOK, QStringLiteral("ImportOK"), QStringLiteral("Import"), !sound},
-        {ImportCancel, QStringLiteral("ImportCancel"), QStringLiteral("Cancel"), !sound},
-    };
-    for (const auto& button : buttons) {
-        if (SimpleLayout())
-            button.parts.plainTwin->setVisible(button.shown);
-        else
-            Support::ButtonUp(*this, button.name, button.caption, !button.shown);
-    }
-    Play.plainTwin->setEnabled(model_.HasSelection());
-    if (!SimpleLayout() && sound)
-        Support::EnableSkinButton(*this, QStringLiteral("Play"), model_.HasSelection());
+    for (Support::SkinnedButton* button : {OkSelect, CancelSelect, Play})
+        sound ? button->Show(SimpleLayout()) : button->Hide();
+    for (Support::SkinnedButton* button : {ImportOK, ImportCancel})
+        sound ? button->Hide() : button->Show(SimpleLayout());
+    Play->SetEnabled(model_.HasSelection());
 }
 
 void SelectSound::Refresh()
@@ -200,11 +175,7 @@ void SelectSound::Refresh()
     FileList->clear();
     FileList->addItems(model_.Files());
     FileList->setCurrentRow(model_.SelectedFile());
-    if (Play.plainTwin) {
-        Play.plainTwin->setEnabled(model_.HasSelection());
-        if (!SimpleLayout() && Play.face)
-            Support::EnableSkinButton(*this, QStringLiteral("Play"), model_.HasSelection());
-    }
+    Play->SetEnabled(model_.HasSelection());
 }
 
 void SelectSound::OkCommand()

@@ -45,11 +45,11 @@ public:
     QListWidget* FileList;
     QLabel* FolderName;
     QLabel* HelpButton;
-    Support::SkinnedButtonParts OkSelect;
-    Support::SkinnedButtonParts CancelSelect;
-    Support::SkinnedButtonParts Play;
-    Support::SkinnedButtonParts ImportOK;
-    Support::SkinnedButtonParts ImportCancel;
+    Support::SkinnedButton* OkSelect;
+    Support::SkinnedButton* CancelSelect;
+    Support::SkinnedButton* Play;
+    Support::SkinnedButton* ImportOK;
+    Support::SkinnedButton* ImportCancel;
 
     // The commands.
     void OkCommand();
@@ -66,8 +66,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildButton(Support::SkinnedButtonParts& parts, const QString& name, const QString& caption,
-                     const QString& plainCaption, const QRect& geometry, void (SelectSound::*command)());
     void ShowModeButtons();
     void Refresh();
 

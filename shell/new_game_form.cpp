@@ -66,18 +66,6 @@ QLineEdit* MakeField(QWidget* parent, const QString& name, const QRect& geometry
     return field;
 }
 
-void PaintOnPress(QWidget& window, SkinnedButtonParts& button, const QString& name, const QString& caption)
-{
-    QObject::connect(button.face, &ButtonFace::MouseDown, &window, [&window, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonDown(window, name, caption, false);
-    });
-    QObject::connect(button.face, &ButtonFace::MouseUp, &window, [&window, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonUp(window, name, caption, false);
-    });
-}
-
 class PausedPolling {
 public:
     void Resume()
@@ -102,29 +90,23 @@ ChooseOpponent::ChooseOpponent(const std::vector<MailSupport::AddressEntry>& peo
     for (const MailSupport::AddressEntry& person : people)
         OppList->addItem(QString::fromStdString(person.Name));
     OppList->setCurrentIndex(0);
-    OkButton = CreateSkinnedButton(*this, QStringLiteral("OkButton"), QRect(145, 262, 90, 26),
-                                   QStringLiteral("OKButtonS"));
-    OKButtonS = OkButton.plainTwin;
-    OKButtonS->setText(QStringLiteral("OK"));
-    connect(OkButton.face, &ButtonFace::Click, this, &ChooseOpponent::EnterPressed);
-    connect(OKButtonS, &QPushButton::clicked, this, &ChooseOpponent::EnterPressed);
-    PaintOnPress(*this, OkButton, QStringLiteral("OkButton"), QStringLiteral("OK"));
+    OkButton = new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(145, 262, 90, 26), QStringLiteral("OK"),
+                                 QStringLiteral("OK"), QStringLiteral("OKButtonS"));
+    OKButtonS = OkButton->plainTwin;
+    connect(OkButton, &SkinnedButton::Clicked, this, &ChooseOpponent::EnterPressed);
 }
 
 bool ChooseOpponent::Form_Load(bool simpleUI)
 {
     if (!LoadLayout(simpleUI))
         return false;
-    if (!simpleUI)
-        ButtonUp(*this, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
+    OkButton->Show(simpleUI);
     OppList->setToolTip(ProgramSettings().ShowToolTips ? QStringLiteral("Select an opponent from this list") : QString());
     return true;
 }
 
 void ChooseOpponent::SetSimpleUI()
 {
-    OKButtonS->show();
-    ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
     ShiftIntoPlainLayout(*this, ChooserPlain);
 }
 
@@ -140,7 +122,9 @@ void ChooseOpponent::CloseRequested()
 }
 
 NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::AddressBook* addressBook)
-    : AnsweringDialog(DialogAnswer::Cancel), Entry(computerGame, mailOffline), addressBook_(addressBook)
+    : AnsweringDialog(DialogAnswer::Cancel),
+      Entry(computerGame, mailOffline),
+      addressBook_(addressBook)
 {
     setObjectName(QStringLiteral("NewGameInfo"));
     setWindowTitle(QStringLiteral("New game..."));
@@ -163,17 +147,12 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
     Resolve->setGeometry(ResolveRect);
     HelpButton = MakeLabel(this, QStringLiteral("HelpButton"), QRect(384, 9, 23, 23), QStringLiteral("?"));
     StyleWindowButton(*HelpButton);
-    OkButton = CreateSkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, 196, 90, 26),
-                                   QStringLiteral("OKButtonS"));
-    CancelButton = CreateSkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, 196, 90, 26));
-    OkButton.plainTwin->setText(QStringLiteral("&OK"));
-    CancelButton.plainTwin->setText(QStringLiteral("&Cancel"));
-    connect(OkButton.face, &ButtonFace::Click, this, [this] { AnswerWith(DialogAnswer::Ok); });
-    connect(OkButton.plainTwin, &QPushButton::clicked, this, [this] { AnswerWith(DialogAnswer::Ok); });
-    connect(CancelButton.face, &ButtonFace::Click, this, [this] { AnswerWith(DialogAnswer::Cancel); });
-    connect(CancelButton.plainTwin, &QPushButton::clicked, this, [this] { AnswerWith(DialogAnswer::Cancel); });
-    PaintOnPress(*this, OkButton, QStringLiteral("OkButton"), QStringLiteral("OK"));
-    PaintOnPress(*this, CancelButton, QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
+    OkButton = new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, 196, 90, 26), QStringLiteral("OK"),
+                                 QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
+    CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, 196, 90, 26),
+                                     QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
+    connect(OkButton, &SkinnedButton::Clicked, this, [this] { AnswerWith(DialogAnswer::Ok); });
+    connect(CancelButton, &SkinnedButton::Clicked, this, [this] { AnswerWith(DialogAnswer::Cancel); });
 
     connect(Game_name, &QLineEdit::textEdited, this, [this](const QString& text) {
         Entry.SetTitle(text);
@@ -199,9 +178,9 @@ bool NewGameInfo::Form_Load(bool simpleUI)
         AnswerWith(DialogAnswer::Cancel);
         return false;
     }
+    OkButton->Show(simpleUI);
+    CancelButton->Show(simpleUI);
     if (!simpleUI) {
-        ButtonUp(*this, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-        ButtonUp(*this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), false);
         Game_name->setPlaceholderText(Game_name_L->text());
         Game_opponents_name->setPlaceholderText(Game_opponents_name_L->text());
         Game_opponents_email->setPlaceholderText(Game_opponents_email_L->text());
@@ -223,13 +202,9 @@ bool NewGameInfo::Form_Load(bool simpleUI)
 
 void NewGameInfo::SetSimpleUI()
 {
-    for (QWidget* w : {static_cast<QWidget*>(OkButton.plainTwin), static_cast<QWidget*>(CancelButton.plainTwin),
-                       static_cast<QWidget*>(Game_name_L), static_cast<QWidget*>(Game_opponents_name_L),
-                       static_cast<QWidget*>(Game_opponents_email_L)})
-        w->show();
+    for (QLabel* label : {Game_name_L, Game_opponents_name_L, Game_opponents_email_L})
+        label->show();
     HelpButton->hide();
-    ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
-    ButtonUp(*this, QStringLiteral("CancelButton"), QString(), true);
     ShiftIntoPlainLayout(*this, NewGamePlain);
     // The boxes give up the width the window lost; the button follows.
     for (QLineEdit* field : {Game_name, Game_opponents_name, Game_opponents_email})
@@ -252,10 +227,7 @@ void NewGameInfo::ShowEntry()
 
 void NewGameInfo::ButtonSet()
 {
-    if (SimpleLayout())
-        OkButton.plainTwin->setEnabled(Entry.OkEnabled());
-    else
-        EnableSkinButton(*this, QStringLiteral("OkButton"), Entry.OkEnabled());
+    OkButton->SetEnabled(Entry.OkEnabled());
 }
 
 void NewGameInfo::Answering()

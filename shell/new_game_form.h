@@ -32,7 +32,7 @@ public:
     QComboBox* OppList;
     QLabel* Instructions_L;
     QLabel* Label1;
-    SkinnedButtonParts OkButton;
+    SkinnedButton* OkButton;
     QPushButton* OKButtonS;
 
 protected:
@@ -60,8 +60,8 @@ public:
     QLabel* Game_opponents_name_L;
     QLabel* Game_opponents_email_L;
     QLabel* HelpButton;
-    SkinnedButtonParts OkButton;
-    SkinnedButtonParts CancelButton;
+    SkinnedButton* OkButton;
+    SkinnedButton* CancelButton;
     QTimer Timer1;
 
     // The address book, then the chooser when several people were picked.

@@ -17,7 +17,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 
 namespace Support {
 
@@ -45,6 +44,7 @@ constexpr QRect HelpRect(364, 9, 23, 23);
 constexpr int ButtonTop = 182;
 constexpr QSize ButtonSize(90, 26);
 constexpr int ButtonLeft[4] = {11, 107, 203, 299};  // Play, Next, Game list, Later
+constexpr QRect ButtonRect(int index) { return QRect(QPoint(ButtonLeft[index], ButtonTop), ButtonSize); }
 // The plain layout: 150 twips left, 200 up; 400 narrower, 450 lower.
 constexpr PlainLayoutShift PlainLayout{10, 13, 27, 30};
 
@@ -82,7 +82,12 @@ std::optional<NotificationContent> LoadNotification(const Database::DataFolder& 
     return content;
 }
 
-NotifyForm::NotifyForm() : AnsweringDialog(NotifyLater)
+NotifyForm::NotifyForm()
+    : AnsweringDialog(NotifyLater),
+      PlayButton(*this, QStringLiteral("PlayButton"), ButtonRect(0)),
+      NextButton(*this, QStringLiteral("NextButton"), ButtonRect(1)),
+      GameListButton(*this, QStringLiteral("GameListButton"), ButtonRect(2)),
+      LaterButton(*this, QStringLiteral("LaterButton"), ButtonRect(3))
 {
     setObjectName(QStringLiteral("NotifyForm"));
     setWindowTitle(QStringLiteral("Marrowdale : New game..."));
@@ -106,56 +111,35 @@ NotifyForm::NotifyForm() : AnsweringDialog(NotifyLater)
     StyleWindowButton(*HelpButton);
     HelpButton->installEventFilter(this);
 
-    WireButton(PlayButton, QStringLiteral("PlayButton"), QStringLiteral("&Play"), NotifyPlay, ButtonLeft[0]);
-    WireButton(NextButton, QStringLiteral("NextButton"), QStringLiteral("&Next"), NotifyNext, ButtonLeft[1]);
-    WireButton(GameListButton, QStringLiteral("GameListButton"), QStringLiteral("&Game list"), NotifyGameList, ButtonLeft[2]);
-    WireButton(LaterButton, QStringLiteral("LaterButton"), QStringLiteral("&Later"), NotifyLater, ButtonLeft[3]);
+    WireButton(PlayButton, QStringLiteral("Play"), QStringLiteral("&Play"), NotifyPlay);
+    WireButton(NextButton, QStringLiteral("Next"), QStringLiteral("&Next"), NotifyNext);
+    WireButton(GameListButton, QStringLiteral("Game list"), QStringLiteral("&Game list"), NotifyGameList);
+    WireButton(LaterButton, QStringLiteral("Later"), QStringLiteral("&Later"), NotifyLater);
 
     connect(&TimeoutTicker, &QTimer::timeout, this, &NotifyForm::TimeoutTicker_Timer);
     TakeKeysFirst();
 }
 
-void NotifyForm::WireButton(SkinnedButtonParts& button, const QString& name, const QString& plainCaption,
-                            SysTraySupport::NotifyChoice choice, int left)
+void NotifyForm::WireButton(SkinnedButton& button, const QString& caption, const QString& plainCaption,
+                            SysTraySupport::NotifyChoice choice)
 {
-    button = CreateSkinnedButton(*this, name, QRect(QPoint(left, ButtonTop), ButtonSize));
-    button.plainTwin->setText(plainCaption);
-    QString caption = plainCaption;
-    caption.remove(QLatin1Char('&'));
-    connect(button.face, &ButtonFace::Click, this, [this, choice] { AnswerWith(choice); });
-    connect(button.plainTwin, &QPushButton::clicked, this, [this, choice] { AnswerWith(choice); });
-    connect(button.face, &ButtonFace::MouseDown, this, [this, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonDown(*this, name, caption, false);
-    });
-    connect(button.face, &ButtonFace::MouseUp, this, [this, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonUp(*this, name, caption, false);
-    });
+    button.SetCaptions(caption, plainCaption);
+    connect(&button, &SkinnedButton::Clicked, this, [this, choice] { AnswerWith(choice); });
 }
 
 bool NotifyForm::Form_Load(bool simpleUI, bool nextEnabled)
 {
     if (!LoadLayout(simpleUI))
         return false;
-    if (simpleUI) {
-        NextButton.plainTwin->setEnabled(nextEnabled);
-    } else {
-        for (const auto& [name, caption] : {std::pair{"PlayButton", "Play"}, std::pair{"NextButton", "Next"},
-                                            std::pair{"GameListButton", "Game list"}, std::pair{"LaterButton", "Later"}})
-            ButtonUp(*this, QString::fromLatin1(name), QString::fromLatin1(caption), false);
-        EnableSkinButton(*this, QStringLiteral("NextButton"), nextEnabled);
-    }
+    for (SkinnedButton* button : {&PlayButton, &NextButton, &GameListButton, &LaterButton})
+        button->Show(simpleUI);
+    NextButton.SetEnabled(nextEnabled);
     SetToolTips();
     return true;
 }
 
 void NotifyForm::SetSimpleUI()
 {
-    for (SkinnedButtonParts* button : {&PlayButton, &NextButton, &GameListButton, &LaterButton}) {
-        button->plainTwin->show();
-        ButtonUp(*this, button->face->objectName().chopped(4), QString(), true);
-    }
     for (QLabel* label : {opName_L, GameName_L, MoveComment_L})
         label->show();
     for (QLabel* value : {OpName, GameName, MoveComment}) {
@@ -169,7 +153,7 @@ void NotifyForm::SetSimpleUI()
 void NotifyForm::SetToolTips()
 {
     const bool on = ProgramSettings().ShowToolTips;
-    const std::pair<SkinnedButtonParts*, const char*> tips[] = {
+    const std::pair<SkinnedButton*, const char*> tips[] = {
         {&PlayButton, "Play the new move"},
         {&GameListButton, "Open the game interface"},
         {&LaterButton, "Ignore the new move for now"},

@@ -56,10 +56,10 @@ public:
     QLabel* GameName_L;
     QLabel* MoveComment_L;
     QLabel* HelpButton;
-    SkinnedButtonParts PlayButton;
-    SkinnedButtonParts NextButton;
-    SkinnedButtonParts GameListButton;
-    SkinnedButtonParts LaterButton;
+    SkinnedButton PlayButton;
+    SkinnedButton NextButton;
+    SkinnedButton GameListButton;
+    SkinnedButton LaterButton;
     NotificationTicker TimeoutTicker;
 
     void TimeoutTicker_Timer();
@@ -75,8 +75,8 @@ protected:
 
 private:
     void SetToolTips();
-    void WireButton(SkinnedButtonParts& button, const QString& name, const QString& caption,
-                    SysTraySupport::NotifyChoice choice, int left);
+    void WireButton(SkinnedButton& button, const QString& caption, const QString& plainCaption,
+                    SysTraySupport::NotifyChoice choice);
 };
 
 // Shows the notification for the first pending game, modally, with mail
