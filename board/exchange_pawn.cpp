@@ -2,6 +2,7 @@
 
 #include "board/board_layout.h"
 #include "foundation/modal_host.h"
+#include "foundation/window_names.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -33,7 +34,7 @@ constexpr int FirstCell(Colour side) { return side == White ? 1 : 17; }
 ExchangePawn::ExchangePawn(Colour side, BoardPictures& pictures)
     : AnsweringDialog(std::nullopt), side_(side), pictures_(pictures)
 {
-    setObjectName(QStringLiteral("ExchangePawn"));
+    setObjectName(QLatin1String(WindowNames::ExchangePawn));
     setWindowTitle(QStringLiteral("Pawn exchange..."));
     setFixedSize(Px(DialogWidthTwips), Px(DialogHeightTwips));
     Label1 = new QLabel(QStringLiteral("Please select a piece to which you wish to promote the pawn you have just moved."),

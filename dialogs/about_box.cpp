@@ -8,6 +8,7 @@
 #include "foundation/options_about_entry.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -19,7 +20,7 @@ using Dialogs::MakeLabel;
 
 namespace {
 
-const QString WindowName = QStringLiteral("AboutBox");
+const QString WindowName = QLatin1String(WindowNames::AboutBox);
 const QString OkName = QStringLiteral("OkButton");
 const QString OkCaption = QStringLiteral("OK");
 

@@ -5,6 +5,7 @@
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/skin.h"
+#include "foundation/window_names.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +14,7 @@ namespace CreditsSupport {
 
 namespace {
 
-const QString WindowName = QStringLiteral("Credits");
+const QString WindowName = QLatin1String(WindowNames::Credits);
 
 // The skinned layout, in pixels of the background picture (380 x 320): the
 // list is 4170 by 3270 twips, 495 twips from the left and the top. The

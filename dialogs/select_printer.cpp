@@ -5,6 +5,7 @@
 #include "foundation/help.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
+#include "foundation/window_names.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -21,7 +22,7 @@ using Dialogs::MakeLabel;
 
 namespace {
 
-const QString WindowName = QStringLiteral("SelectPrinter");
+const QString WindowName = QLatin1String(WindowNames::SelectPrinter);
 
 // The skinned layout, in pixels of the background picture (440 x 320). The
 // count labels are 360 twips wide and their scroll bars 165, both rows

@@ -3,6 +3,7 @@
 #include "foundation/notification_timeout.h"
 #include "foundation/program_state.h"
 #include "foundation/skin.h"
+#include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 
 #include <QLabel>
@@ -49,7 +50,7 @@ MsgForm::MsgForm()
       OkButton(*this, QStringLiteral("OkButton"), OkRect, QStringLiteral("OKButtonS")),
       CancelButton(*this, QStringLiteral("CancelButton"), CancelRect)
 {
-    setObjectName(QStringLiteral("MsgForm"));
+    setObjectName(QLatin1String(WindowNames::MsgForm));
     setWindowTitle(QStringLiteral("Marrowdale"));
     setFixedSize(SkinnedSize);
 
@@ -127,7 +128,7 @@ void MsgForm::FitMessage()
                            QBrush(picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         setPalette(stretched);
     }
-    if (const WindowShape::Member* member = WindowShape::Find("MsgForm"))
+    if (const WindowShape::Member* member = WindowShape::Find(WindowNames::MsgForm))
         setMask(WindowShape::BuildWindowRegion(*member, 1.0f, float(height()) / float(member->pictureHeight), 0, 0));
 }
 

@@ -1,5 +1,6 @@
 #include "options/options_page.h"
 
+#include "foundation/window_names.h"
 #include "options/select_sound.h"
 
 #include "foundation/help.h"
@@ -53,7 +54,7 @@ void RunOptionsPage(Support::OptionsPort& port)
 OptionsPage::OptionsPage(Support::Settings& settings, Support::OptionsPort& port)
     : controller_(settings, port)
 {
-    setObjectName(QStringLiteral("OptionsPage"));
+    setObjectName(QLatin1String(WindowNames::OptionsPage));
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(SkinnedSize);
     // The pages are laid out for a small dialog font.

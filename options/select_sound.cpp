@@ -7,6 +7,7 @@
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
+#include "foundation/window_names.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -78,7 +79,7 @@ QString AskForMoveFile(const QString& folder)
 SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString& file)
     : AnsweringDialog(Support::DialogAnswer::Cancel), model_(mode, folder, file)
 {
-    setObjectName(QStringLiteral("SelectSound"));
+    setObjectName(QLatin1String(WindowNames::SelectSound));
     setWindowTitle(Caption(mode));
     setFixedSize(SkinnedSize);
 

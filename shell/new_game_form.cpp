@@ -1,6 +1,7 @@
 #include "shell/new_game_form.h"
 
 #include "foundation/cursor_guard.h"
+#include "foundation/window_names.h"
 
 #include "foundation/help.h"
 #include "foundation/message_box.h"
@@ -79,7 +80,7 @@ public:
 
 ChooseOpponent::ChooseOpponent(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions)
 {
-    setObjectName(QStringLiteral("ChooseOpponent"));
+    setObjectName(QLatin1String(WindowNames::ChooseOpponent));
     setWindowTitle(QStringLiteral("Too many opponents!"));
     setFixedSize(ChooserSize);
     Instructions_L = MakeLabel(this, QStringLiteral("Instructions_L"), QRect(30, 56, 320, 90), instructions);
@@ -126,7 +127,7 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
       Entry(computerGame, mailOffline),
       addressBook_(addressBook)
 {
-    setObjectName(QStringLiteral("NewGameInfo"));
+    setObjectName(QLatin1String(WindowNames::NewGameInfo));
     setWindowTitle(QStringLiteral("New game..."));
     setFixedSize(NewGameSize);
     Label3 = MakeLabel(this, QStringLiteral("Label3"), QRect(24, 52, 372, 20),

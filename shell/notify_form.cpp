@@ -9,6 +9,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
+#include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 #include "shell/pending_moves.h"
 #include "shell/window_button.h"
@@ -89,7 +90,7 @@ NotifyForm::NotifyForm()
       GameListButton(*this, QStringLiteral("GameListButton"), ButtonRect(2)),
       LaterButton(*this, QStringLiteral("LaterButton"), ButtonRect(3))
 {
-    setObjectName(QStringLiteral("NotifyForm"));
+    setObjectName(QLatin1String(WindowNames::NotifyForm));
     setWindowTitle(QStringLiteral("Marrowdale : New game..."));
     setFixedSize(SkinnedSize);
     opName_L = MakeLabel(this, QStringLiteral("opName_L"), QRect(LabelLeft, 52, 76, 20), QStringLiteral("Opponent:"));

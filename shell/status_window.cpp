@@ -4,6 +4,7 @@
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/skin.h"
+#include "foundation/window_names.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -29,7 +30,7 @@ constexpr int WorkingIconCell = 1;
 constexpr int StatusIconSize = 16;
 
 QPointer<StatusWindow> openWindow;
-const QString WindowName = QStringLiteral("StatusWindow");
+const QString WindowName = QLatin1String(WindowNames::StatusWindow);
 
 void CentreOnScreen(QWidget& window)
 {
