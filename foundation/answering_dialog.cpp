@@ -68,8 +68,10 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
 
 void DialogWindow::closeEvent(QCloseEvent* event)
 {
-    // The window hides itself when it answers; it is never closed.
+    // The window hides itself when it answers; it is never closed. Its help
+    // window goes with the close box.
     event->ignore();
+    CloseHelp(this);
     if (!answered_)
         CloseRequested();
 }

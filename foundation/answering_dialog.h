@@ -33,8 +33,9 @@ protected:
     virtual void EscapePressed() {}
     // The help topic F1 opens; 0 leaves F1 to the controls.
     virtual int HelpTopic() const { return 0; }
-    // The frame's close box or the platform's reject before any answer:
-    // Escape, unless the window says otherwise.
+    // The frame's close box (which also closes the window's help) or the
+    // platform's reject before any answer: Escape, unless the window says
+    // otherwise.
     virtual void CloseRequested() { EscapePressed(); }
     // What the window stops or lets go of as it is answered, before it hides.
     virtual void Answering() {}

@@ -315,12 +315,6 @@ bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
     return AnsweringDialog::eventFilter(watched, event);
 }
 
-void NewGameInfo::CloseRequested()
-{
-    CloseHelp(this);
-    AnswerWith(DialogAnswer::Cancel);
-}
-
 void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport::AddressBook* addressBook)
 {
     if (!board.LoadChessSet())

@@ -75,7 +75,6 @@ protected:
     void EnterPressed() override;
     void EscapePressed() override;
     int HelpTopic() const override;
-    void CloseRequested() override;
     void Answering() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -216,13 +216,6 @@ bool NotifyForm::eventFilter(QObject* watched, QEvent* event)
     return AnsweringDialog::eventFilter(watched, event);
 }
 
-void NotifyForm::CloseRequested()
-{
-    // A close before any answer is Later.
-    CloseHelp(this);
-    AnswerWith(NotifyLater);
-}
-
 int ShowNotification()
 {
     ModalGuard guard;
