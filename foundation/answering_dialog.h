@@ -19,11 +19,12 @@ public:
     bool SimpleLayout() const { return simpleUI_; }
 
 protected:
-    // Drags by its background (as its outline's rule says); plain:
-    // SetSimpleUI, else the shaped outline and the skin. False when the
-    // skin failed: the window must not be shown.
+    // For a window laid out on its skin picture: drags by its background
+    // (as its outline's rule says); plain: SetSimpleUI, else the shaped
+    // outline and the skin. False when the skin failed: the window must not
+    // be shown.
     bool LoadLayout(bool simpleUI);
-    virtual void SetSimpleUI() = 0;
+    virtual void SetSimpleUI() {}
 
     // Call once every control exists: each hands its keys to the window.
     void TakeKeysFirst();
