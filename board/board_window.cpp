@@ -41,6 +41,8 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     CreateHistoryMenu();
     CreateEndControls();
     CreateSearchControls();
+    CreateToolbar();
+    ComputerMoveMade = [this] { SaveComputerMove(); };
 }
 
 void Board::CreateControls()
@@ -177,6 +179,8 @@ void Board::BeginGame()
     MoveList->setVisible(true);
     ShowDrawButtons();
     DisplayBoardState();
+    setupMode_ = false;
+    DisplayToolbar();
     moveListBusy_ = false;
 }
 
@@ -215,6 +219,7 @@ void Board::DisplayBoardState()
     items[0]->setEnabled(enabled);
     items[2]->setEnabled(game_.FirstLastItemsEnabled());
     items[3]->setEnabled(game_.FirstLastItemsEnabled());
+    SetButtonEnable();
 }
 
 void Board::SetFormCaptions()

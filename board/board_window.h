@@ -9,6 +9,9 @@
 
 #include <QWidget>
 
+#include <array>
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -18,6 +21,7 @@ class QTimer;
 class QTableWidget;
 
 namespace Support {
+class ButtonFace;
 class PictureClip;
 }
 
@@ -78,8 +82,43 @@ public:
     // stands in); it must outlive the window.
     void SetSearchEngine(SearchEngine& engine) { engine_ = &engine; }
     // Called after the computer's row was added, before the turn returns to
-    // the player: stores the game with the computer's move.
+    // the player: stores the game with the computer's move (SaveComputerMove
+    // unless a test stands in).
     std::function<void()> ComputerMoveMade;
+
+    // ---- The toolbar and the commands behind it (board_toolbar.cpp) ----
+    // The menus run the same commands: ToolbarClick with the button's
+    // index does what the button does, and nothing while it is disabled.
+    void ToolbarClick(int index);
+    // Lays the toolbar out for the mode and applies the command state.
+    void DisplayToolbar();
+    // Applies the command state after the game's state changed (play mode).
+    void SetButtonEnable();
+    void RefreshBoardButtons();
+    // Play mode or set-up mode for the toolbar.
+    void SetToolbarMode(bool setupMode);
+    bool SetupMode() const { return setupMode_; }
+    // The state the toolbar, the draw buttons and the comment box show
+    // now; the menus take their items' enabling and captions from it.
+    const CommandState& Commands() const { return commands_; }
+    // Told every time the command state is applied in play mode.
+    std::function<void(const CommandState&)> CommandsChanged;
+    // What set-up mode's Reset, Clear and Play buttons do; a button without
+    // its command is drawn disabled.
+    std::function<void()> SetupReset;
+    std::function<void()> SetupClear;
+    std::function<void()> SetupPlay;
+    // Stores the last row; false (after saying why) when it could not be.
+    bool SaveMove();
+    // Stores the player's row, hands the game to the mail or a move file,
+    // and closes the window; a row that could not be stored stays, unsent.
+    void SendNewMove();
+    // Hands the stored game over again and closes the window.
+    void ResendLastMove();
+    // Takes back the player's unsent row.
+    void UndoLastMove();
+    // Stores the computer's row and backs the database up.
+    void SaveComputerMove();
 
     BoardView* CBoard = nullptr;
     QTableWidget* MoveList = nullptr;
@@ -95,6 +134,11 @@ public:
     QTimer* CheckTimer = nullptr;
     QPushButton* AcceptDraw = nullptr;
     QPushButton* DeclineDraw = nullptr;
+    // The toolbar, items 1..7: skinned pictures with their click targets,
+    // and the plain twins.
+    std::array<QLabel*, ToolbarButtons + 1> Toolbar1{};
+    std::array<Support::ButtonFace*, ToolbarButtons + 1> Toolbar1Face{};
+    std::array<QPushButton*, ToolbarButtons + 1> Toolbar1S{};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +165,14 @@ private:
     void Form_Unload();
     void ShowBoardMessage(const BoardMessage& message);
     void CreateSearchControls();
+    void CreateToolbar();
+    QPixmap FacePicture(const ToolbarFace& face) const;
+    void ShowButton(int index, const ButtonState& state);
+    void ApplyCommandState();
+    void Toolbar1_MouseDown(int index);
+    void Toolbar1_MouseUp(int index);
+    void Toolbar1S_Click(int index);
+    void TransmitGame(int gameId);
     void ShowThinking(bool thinking);
     void StopComputerSearch();
     void ComputerSearch_Finished(const ComputerAI::SearchResult& result);
@@ -139,6 +191,9 @@ private:
     SearchEngine* engine_ = &opponent_;
     ComputerSearch* computerSearch_ = nullptr;
     bool returnToGameList_ = true;
+    bool setupMode_ = false;
+    bool busy_ = false;
+    CommandState commands_;
 };
 
 } // namespace BoardSupport

@@ -47,10 +47,15 @@ OpenResult GameController::Open(const OpenRequest& request)
     gameId_ = request.gameId;
     mailOffline_ = request.mailOffline;
     standAlone_ = request.standAlone;
+    newGameName_ = request.newGameName;
+    newGameEmail_ = request.newGameEmail;
+    newGameSetup_ = request.newGameSetup;
+    savedGameId_ = 0;
     if (!SetMoves(request))
         return OpenResult{false, HistoryError()};
     const OpenResult result = SetBoardState();
     if (result.ok) {
+        awaitingOpponent_ = Captions().awaitingOpponent;
         HilightMove(selectedRow_);
         ConfirmDraw();
     }
@@ -61,6 +66,7 @@ void GameController::SetupOptions()
 {
     checkmated_ = surrendered_ = gameDrawn_ = false;
     computerThinking_ = false;
+    awaitingOpponent_ = false;
     movesConsidered_ = lastMoveScore_ = 0;
     coordsShown_ = hilightShown_ = false;
     marks_.clear();

@@ -76,7 +76,7 @@ bool GameController::CloseAsClose() const
         if (NotationEndsInMate(notation) || ResultEntry(notation))
             return true;
     }
-    if (Captions().awaitingOpponent && playerLast)
+    if (awaitingOpponent_ && playerLast)
         return true;
     return mailOffline_ && !standAlone_ && !computerGame_;
 }

@@ -26,6 +26,8 @@ public:
     void LeaveGameList() override {}
     void UpdateTrayState(int) override {}
     void NotifyNewMoves() override {}
+    bool SendMoveMail(int) override { return false; }
+    bool ExportMoveFile(int) override { return false; }
 
 private:
     SysTraySupport::TrayPictures pictures_;
