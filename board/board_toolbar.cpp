@@ -23,11 +23,15 @@ inline constexpr int ToolbarWidthTwips = 960;
 inline constexpr int ToolbarHeightTwips = 600;
 inline constexpr int ToolbarPitchTwips = 900;
 inline constexpr QPoint SkinnedToolbarTwips(600, 555);
-inline constexpr QPoint PlainToolbarTwips(90, 390);
+// The plain column fills the room left of the plain board, its buttons a
+// little wider for the longest caption ("View opponent").
+inline constexpr QPoint PlainToolbarTwips(30, 390);
+inline constexpr int PlainToolbarWidthTwips = 1080;
+inline constexpr int PlainToolbarPointSize = 7;
 
-QRect ToolbarRect(QPoint origin, int index)
+QRect ToolbarRect(QPoint origin, int index, int width = ToolbarWidthTwips)
 {
-    return PxRect(origin.x(), origin.y() + (index - 1) * ToolbarPitchTwips, ToolbarWidthTwips, ToolbarHeightTwips);
+    return PxRect(origin.x(), origin.y() + (index - 1) * ToolbarPitchTwips, width, ToolbarHeightTwips);
 }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
@@ -52,8 +56,11 @@ void Board::CreateToolbar()
 
         auto* plain = new QPushButton(this);
         plain->setObjectName(QStringLiteral("Toolbar1S_%1").arg(i));
-        plain->setGeometry(ToolbarRect(PlainToolbarTwips, i));
+        plain->setGeometry(ToolbarRect(PlainToolbarTwips, i, PlainToolbarWidthTwips));
         plain->setFocusPolicy(Qt::TabFocus);
+        QFont font = plain->font();
+        font.setPointSize(PlainToolbarPointSize);
+        plain->setFont(font);
         connect(plain, &QPushButton::clicked, this, [this, i] { Toolbar1S_Click(i); });
         Toolbar1S[i] = plain;
         picture->hide();

@@ -70,6 +70,12 @@ int main(int argc, char* argv[])
         board.show();
         app.processEvents();
         board.grab().save(out + QStringLiteral("/board-") + name + QStringLiteral(".png"));
+        BoardSupport::Board plain(host, folder);
+        options.simpleUI = true;
+        plain.Form_Load(options);
+        plain.show();
+        app.processEvents();
+        plain.grab().save(out + QStringLiteral("/board-plain-") + name + QStringLiteral(".png"));
 
         Support::GameListModel model;
         Support::GameListServices services;
