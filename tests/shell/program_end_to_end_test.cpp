@@ -6,6 +6,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/skinned_button.h"
 #include "platform/mail_internet.h"
 #include "platform/mail_post_office.h"
 #include "platform/registry.h"
@@ -15,6 +16,8 @@
 #include "shell/system_tray.h"
 #include "store/database.h"
 #include "store/mail_support.h"
+#include "store/move_payload.h"
+#include "tests/board/board_mouse.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <QFile>
@@ -68,6 +71,27 @@ public:
         MailSupport::SignOn(transport_, false);
         ASSERT_FALSE(state_.MailOffline) << mail_->LastError();
         ASSERT_TRUE(MailSupport::SendMoveMail(transport_, id)) << mail_->LastError();
+    }
+
+    // The payload of the first move mail waiting in the inbox, read without
+    // taking it.
+    std::string WaitingPayload()
+    {
+        std::vector<MailSupport::InboxMessage> inbox;
+        std::string body;
+        if (!mail_->ListInbox(MailSupport::InboxScope::All, inbox) || inbox.empty()
+            || !mail_->ReadBody(inbox.front().Id, body))
+            return {};
+        return Support::ExtractMovePayload(body);
+    }
+
+    // One retrieval pass; the moves of game `id` as stored afterwards.
+    MoveList Retrieve(std::int32_t id)
+    {
+        MailSupport::RetrieveMoveMails(transport_, false, false);
+        MoveList moves;
+        EXPECT_TRUE(Database::LoadGameMoves(transport_.Folder, moves, id));
+        return moves;
     }
 
 private:
@@ -433,6 +457,55 @@ TEST_P(ServerProgramTest, StoredAccountFetchesTheMoveMailAtStartAndOnTheTimer)
     ASSERT_TRUE(WaitForFiles(aliceNew, 1));
     RunProgram(bob, [&] { ASSERT_TRUE(WaitForFiles(aliceNew, 1)); });
     EXPECT_EQ(accountDialogs, 0);
+}
+
+// Alice answers on the board: Send mails her move through the servers to
+// Bob, whose retrieval merges it; Resend mails the same payload again, which
+// brings Bob nothing new.
+TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
+{
+    if (!Servers().Running())
+        GTEST_SKIP() << "the mail servers are not available here";
+    ClearInboxes();
+    aliceAddress = Account("alice", "Alice Amber").Address;
+    ASSERT_TRUE(SettingsAccountStore().Save(Account("alice", "Alice Amber")));
+    Opponent bob(std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
+    const fs::path maildirs(Servers().Get("MD_MAIL_MAILDIRS"));
+    bob.SendNewGame(1, "Alice Amber", aliceAddress);
+    ASSERT_TRUE(WaitForFiles(maildirs / "alice" / "new", 1));
+
+    ProgramServices services(nullptr, QString::fromLatin1(Switches));
+    SystemTray tray(WithoutSplash(services));
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    ASSERT_EQ(StoredGames().size(), 1u);
+    const int game = StoredGames()[0].GAME_ID;
+
+    services.Board.OpenBoard(game, false);
+    BoardSupport::Board* board = services.Board.OpenWindow();
+    ASSERT_NE(board, nullptr);
+    BoardTests::DragPiece(*board, "e7", "e5");
+    board->PlayerComment->setText(QStringLiteral("Over to you"));
+    QTest::mouseClick(board->Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    EXPECT_FALSE(board->isVisible());
+    EXPECT_EQ(StoredGames()[0].GAME_STATUS, StatusAwaitingOpponent);
+    ASSERT_TRUE(WaitForFiles(maildirs / "bob" / "new", 1));
+    const std::string sent = bob.WaitingPayload();
+    ASSERT_FALSE(sent.empty());
+    MoveList atBob = bob.Retrieve(1);
+    ASSERT_EQ(atBob.size(), 2u);
+    EXPECT_EQ(atBob[1], (MoveRecord{2, "5755", "e5", "Over to you"}));
+
+    ASSERT_TRUE(QTest::qWaitFor([&services] { return services.Board.OpenWindow() == nullptr; }));
+    services.Board.OpenBoard(game, false);
+    board = services.Board.OpenWindow();
+    ASSERT_NE(board, nullptr);
+    QTest::mouseClick(board->Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
+    ASSERT_TRUE(WaitForFiles(maildirs / "bob" / "new", 1));
+    EXPECT_EQ(bob.WaitingPayload(), sent);
+    EXPECT_EQ(bob.Retrieve(1), atBob);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), QStringLiteral("Transmission error.")), 0);
+    tray.mnuPopupExit_Click();
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, ServerProgramTest,

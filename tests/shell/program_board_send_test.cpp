@@ -1,0 +1,147 @@
+// The board's Send and Resend through the program's own mail thread and
+// mail state, over a mail system that can be switched off: a refused send
+// keeps the move stored, and Resend then delivers it to the opponent,
+// whose retrieval merges it.
+#include "foundation/program_state.h"
+#include "foundation/skinned_button.h"
+#include "shell/program_board.h"
+#include "shell/program_mail.h"
+#include "store/database.h"
+#include "store/mail_support.h"
+#include "tests/board/board_mouse.h"
+#include "tests/mail/fake_mail_service.h"
+#include "tests/shell/recording_services.h"
+#include "tests/shell/shell_test_support.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Alice = "alice@marrowdale.test";
+const std::string Bob = "bob@marrowdale.test";
+
+// Bob's program as far as the mail goes: its own database and transport.
+class BobsProgram : MailSupport::LogonGuard, MailSupport::TransportWindows {
+public:
+    explicit BobsProgram(MailTesting::FakeMailSystem& system)
+        : mail_(system, Bob, "Bob Birch"),
+          transport_{mail_, Database::DataFolder(QFile::encodeName(folder_.path()).toStdString()), state_, *this,
+                     *this, nullptr}
+    {
+        MailSupport::SignOn(transport_, false);
+    }
+    void StartGame()
+    {
+        GameRecord game;
+        game.GAME_ID = 4;
+        game.GAME_DATESTAMP = "010220261015";
+        game.GAME_NAME = "Friendly";
+        game.GAME_DATE = "01/02/2026";
+        game.GAME_OPPONENTS_EMAIL = Alice;
+        game.GAME_BLACK_NAME = "Alice Amber";
+        game.GAME_HOST = true;
+        game.GAME_OPPONENTS_NAME = "Alice Amber";
+        game.GAME_STATUS = StatusAwaitingOpponent;
+        ASSERT_TRUE(Database::SaveGame(transport_.Folder, game, {{1, "5254", "e4", ""}}));
+        ASSERT_TRUE(MailSupport::SendMoveMail(transport_, 4));
+    }
+    MoveList Retrieve()
+    {
+        MailSupport::RetrieveMoveMails(transport_, false, false);
+        MoveList moves;
+        EXPECT_TRUE(Database::LoadGameMoves(transport_.Folder, moves, 4));
+        return moves;
+    }
+
+private:
+    bool GetLogonStatus() override { return false; }
+    void SetLogonStatus(bool) override {}
+    void ShowStatus(bool, const std::string&) override {}
+    void PopulateTrayGameMenu() override {}
+
+    QTemporaryDir folder_;
+    MailTesting::FakeMailService mail_;
+    MailSupport::MailState state_;
+    MailSupport::Transport transport_;
+};
+
+class ProgramBoardSendTest : public ::testing::Test {
+protected:
+    ProgramBoardSendTest()
+    {
+        Support::ProgramState& state = Support::Globals();
+        state.Mail = MailSupport::MailState{};
+        state.Quitting = false;
+        modal.Script = [this](QWidget& window) {
+            if (auto* caption = window.findChild<QLabel*>(QStringLiteral("FormCaption")))
+                messages.push_back(caption->text());
+            window.hide();
+        };
+        mail.Run([](MailSupport::Transport& t) { MailSupport::SignOn(t, false); });
+    }
+
+    BoardSupport::Board& OpenAlicesGame()
+    {
+        board.OpenBoard(AlicesGameId(), true);
+        EXPECT_NE(board.OpenWindow(), nullptr);
+        return *board.OpenWindow();
+    }
+    int AlicesGameId()
+    {
+        std::vector<GameRecord> games;
+        EXPECT_TRUE(Database::SelectGames(Support::ProgramDataFolder(), games, "", ""));
+        return games.empty() ? 0 : games.front().GAME_ID;
+    }
+
+    TestSupport::QtApp app;
+    ShellTesting::ShellFolders folders;
+    TestSupport::ScriptedHost modal;
+    std::vector<QString> messages;
+    MailTesting::FakeMailSystem system;
+    SysTraySupport::ProgramMail mail{std::make_unique<MailTesting::FakeMailService>(system, Alice, "Alice Amber"),
+                                     [] {}};
+    ShellTesting::RecordingServices services;
+    SysTraySupport::ProgramBoard board{services, services};
+};
+
+} // namespace
+
+TEST_F(ProgramBoardSendTest, ARefusedSendKeepsTheMoveAndResendDeliversIt)
+{
+    board.AttachMail(&mail);
+    BobsProgram bob(system);
+    bob.StartGame();
+    mail.RetrieveMoveMails(false, false);
+    ASSERT_FALSE(Support::Globals().Mail.MailOffline);
+
+    BoardSupport::Board& first = OpenAlicesGame();
+    BoardTests::DragPiece(first, "e7", "e5");
+    system.Down = true;
+    QTest::mouseClick(first.Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Transmission error.")});
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return board.OpenWindow() == nullptr; }));
+
+    // Stored, awaiting the opponent: nothing is lost, and Resend is offered.
+    std::vector<GameRecord> games;
+    ASSERT_TRUE(Database::SelectGames(Support::ProgramDataFolder(), games, "", ""));
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].GAME_STATUS, StatusAwaitingOpponent);
+    EXPECT_TRUE(bob.Retrieve().size() == 1);
+
+    system.Down = false;
+    BoardSupport::Board& second = OpenAlicesGame();
+    EXPECT_FALSE(second.Commands().Button(BoardSupport::SendButton).enabled);
+    ASSERT_TRUE(second.Commands().Button(BoardSupport::ResendButton).enabled);
+    QTest::mouseClick(second.Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
+    EXPECT_EQ(messages.size(), 1u);
+    const MoveList atBob = bob.Retrieve();
+    ASSERT_EQ(atBob.size(), 2u);
+    EXPECT_EQ(atBob[1].notation, "e5");
+}
