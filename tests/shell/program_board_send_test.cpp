@@ -10,13 +10,12 @@
 #include "store/mail_support.h"
 #include "tests/board/board_mouse.h"
 #include "tests/mail/fake_mail_service.h"
+#include "tests/shell/opponent_program.h"
 #include "tests/shell/recording_services.h"
 #include "tests/shell/shell_test_support.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,51 +24,6 @@ namespace {
 
 const std::string Alice = "alice@marrowdale.test";
 const std::string Bob = "bob@marrowdale.test";
-
-// Bob's program as far as the mail goes: its own database and transport.
-class BobsProgram : MailSupport::LogonGuard, MailSupport::TransportWindows {
-public:
-    explicit BobsProgram(MailTesting::FakeMailSystem& system)
-        : mail_(system, Bob, "Bob Birch"),
-          transport_{mail_, Database::DataFolder(QFile::encodeName(folder_.path()).toStdString()), state_, *this,
-                     *this, nullptr}
-    {
-        MailSupport::SignOn(transport_, false);
-    }
-    void StartGame()
-    {
-        GameRecord game;
-        game.GAME_ID = 4;
-        game.GAME_DATESTAMP = "010220261015";
-        game.GAME_NAME = "Friendly";
-        game.GAME_DATE = "01/02/2026";
-        game.GAME_OPPONENTS_EMAIL = Alice;
-        game.GAME_BLACK_NAME = "Alice Amber";
-        game.GAME_HOST = true;
-        game.GAME_OPPONENTS_NAME = "Alice Amber";
-        game.GAME_STATUS = StatusAwaitingOpponent;
-        ASSERT_TRUE(Database::SaveGame(transport_.Folder, game, {{1, "5254", "e4", ""}}));
-        ASSERT_TRUE(MailSupport::SendMoveMail(transport_, 4));
-    }
-    MoveList Retrieve()
-    {
-        MailSupport::RetrieveMoveMails(transport_, false, false);
-        MoveList moves;
-        EXPECT_TRUE(Database::LoadGameMoves(transport_.Folder, moves, 4));
-        return moves;
-    }
-
-private:
-    bool GetLogonStatus() override { return false; }
-    void SetLogonStatus(bool) override {}
-    void ShowStatus(bool, const std::string&) override {}
-    void PopulateTrayGameMenu() override {}
-
-    QTemporaryDir folder_;
-    MailTesting::FakeMailService mail_;
-    MailSupport::MailState state_;
-    MailSupport::Transport transport_;
-};
 
 class ProgramBoardSendTest : public ::testing::Test {
 protected:
@@ -115,8 +69,8 @@ protected:
 TEST_F(ProgramBoardSendTest, ARefusedSendKeepsTheMoveAndResendDeliversIt)
 {
     board.AttachMail(&mail);
-    BobsProgram bob(system);
-    bob.StartGame();
+    ShellTesting::Opponent bob(std::make_unique<MailTesting::FakeMailService>(system, Bob, "Bob Birch"));
+    bob.SendNewGame(4, "Alice Amber", Alice);
     mail.RetrieveMoveMails(false, false);
     ASSERT_FALSE(Support::Globals().Mail.MailOffline);
 
@@ -133,7 +87,7 @@ TEST_F(ProgramBoardSendTest, ARefusedSendKeepsTheMoveAndResendDeliversIt)
     ASSERT_TRUE(Database::SelectGames(Support::ProgramDataFolder(), games, "", ""));
     ASSERT_EQ(games.size(), 1u);
     EXPECT_EQ(games[0].GAME_STATUS, StatusAwaitingOpponent);
-    EXPECT_TRUE(bob.Retrieve().size() == 1);
+    EXPECT_TRUE(bob.Retrieve(4).size() == 1);
 
     system.Down = false;
     BoardSupport::Board& second = OpenAlicesGame();
@@ -141,7 +95,7 @@ TEST_F(ProgramBoardSendTest, ARefusedSendKeepsTheMoveAndResendDeliversIt)
     ASSERT_TRUE(second.Commands().Button(BoardSupport::ResendButton).enabled);
     QTest::mouseClick(second.Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
     EXPECT_EQ(messages.size(), 1u);
-    const MoveList atBob = bob.Retrieve();
+    const MoveList atBob = bob.Retrieve(4);
     ASSERT_EQ(atBob.size(), 2u);
     EXPECT_EQ(atBob[1].notation, "e5");
 }

@@ -18,6 +18,7 @@
 #include "store/mail_support.h"
 #include "store/move_payload.h"
 #include "tests/board/board_mouse.h"
+#include "tests/shell/opponent_program.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <QFile>
@@ -39,72 +40,11 @@
 
 namespace fs = std::filesystem;
 using namespace SysTraySupport;
+using ShellTesting::Opponent;
 
 namespace {
 
 const char* const Switches = "-nodpi -nores -nobpp -nosound";
-
-// The second player: a program of its own as far as sending goes.
-class Opponent : private MailSupport::LogonGuard, private MailSupport::TransportWindows {
-public:
-    explicit Opponent(std::unique_ptr<MailSupport::MailService> service)
-        : mail_(std::move(service)),
-          transport_{*mail_, Database::DataFolder(fs::path(folder_.path().toStdString())), state_, *this, *this,
-                     nullptr}
-    {
-    }
-
-    // Starts game `id` against Alice with White's first move and mails it.
-    void SendNewGame(std::int32_t id, const std::string& aliceName, const std::string& aliceAddress)
-    {
-        GameRecord game;
-        game.GAME_ID = id;
-        game.GAME_DATESTAMP = "0102202612" + std::to_string(10 + id);
-        game.GAME_NAME = "Friendly " + std::to_string(id);
-        game.GAME_DATE = "01/02/2026";
-        game.GAME_OPPONENTS_EMAIL = aliceAddress;
-        game.GAME_BLACK_NAME = aliceName;
-        game.GAME_HOST = true;
-        game.GAME_OPPONENTS_NAME = aliceName;
-        game.GAME_STATUS = StatusAwaitingOpponent;
-        ASSERT_TRUE(Database::SaveGame(transport_.Folder, game, {{1, "5254", "e4", ""}}));
-        MailSupport::SignOn(transport_, false);
-        ASSERT_FALSE(state_.MailOffline) << mail_->LastError();
-        ASSERT_TRUE(MailSupport::SendMoveMail(transport_, id)) << mail_->LastError();
-    }
-
-    // The payload of the first move mail waiting in the inbox, read without
-    // taking it.
-    std::string WaitingPayload()
-    {
-        std::vector<MailSupport::InboxMessage> inbox;
-        std::string body;
-        if (!mail_->ListInbox(MailSupport::InboxScope::All, inbox) || inbox.empty()
-            || !mail_->ReadBody(inbox.front().Id, body))
-            return {};
-        return Support::ExtractMovePayload(body);
-    }
-
-    // One retrieval pass; the moves of game `id` as stored afterwards.
-    MoveList Retrieve(std::int32_t id)
-    {
-        MailSupport::RetrieveMoveMails(transport_, false, false);
-        MoveList moves;
-        EXPECT_TRUE(Database::LoadGameMoves(transport_.Folder, moves, id));
-        return moves;
-    }
-
-private:
-    bool GetLogonStatus() override { return false; }
-    void SetLogonStatus(bool) override {}
-    void ShowStatus(bool, const std::string&) override {}
-    void PopulateTrayGameMenu() override {}
-
-    QTemporaryDir folder_;
-    std::unique_ptr<MailSupport::MailService> mail_;
-    MailSupport::MailState state_;
-    MailSupport::Transport transport_;
-};
 
 bool WaitForFiles(const fs::path& maildirNew, std::size_t count)
 {
@@ -436,6 +376,19 @@ protected:
                     fs::remove(entry.path(), ec);
             }
     }
+    // Alice's account stored, her inbox and Bob's empty, and Bob's first
+    // move of game 1 delivered to her.
+    std::unique_ptr<Opponent> BobStartsAGame()
+    {
+        ClearInboxes();
+        aliceAddress = Account("alice", "Alice Amber").Address;
+        EXPECT_TRUE(SettingsAccountStore().Save(Account("alice", "Alice Amber")));
+        auto bob = std::make_unique<Opponent>(std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
+        bob->SendNewGame(1, "Alice Amber", aliceAddress);
+        EXPECT_TRUE(WaitForFiles(Maildir("alice"), 1));
+        return bob;
+    }
+    static fs::path Maildir(const char* user) { return fs::path(Servers().Get("MD_MAIL_MAILDIRS")) / user / "new"; }
     // Started the first time a server case asks, never by the other cases.
     static MailServers& Servers()
     {
@@ -448,14 +401,8 @@ TEST_P(ServerProgramTest, StoredAccountFetchesTheMoveMailAtStartAndOnTheTimer)
 {
     if (!Servers().Running())
         GTEST_SKIP() << "the mail servers are not available here";
-    ClearInboxes();
-    aliceAddress = Account("alice", "Alice Amber").Address;
-    ASSERT_TRUE(SettingsAccountStore().Save(Account("alice", "Alice Amber")));
-    Opponent bob(std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
-    const fs::path aliceNew = fs::path(Servers().Get("MD_MAIL_MAILDIRS")) / "alice" / "new";
-    bob.SendNewGame(1, "Alice Amber", aliceAddress);
-    ASSERT_TRUE(WaitForFiles(aliceNew, 1));
-    RunProgram(bob, [&] { ASSERT_TRUE(WaitForFiles(aliceNew, 1)); });
+    const std::unique_ptr<Opponent> bob = BobStartsAGame();
+    RunProgram(*bob, [&] { ASSERT_TRUE(WaitForFiles(Maildir("alice"), 1)); });
     EXPECT_EQ(accountDialogs, 0);
 }
 
@@ -466,13 +413,7 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
 {
     if (!Servers().Running())
         GTEST_SKIP() << "the mail servers are not available here";
-    ClearInboxes();
-    aliceAddress = Account("alice", "Alice Amber").Address;
-    ASSERT_TRUE(SettingsAccountStore().Save(Account("alice", "Alice Amber")));
-    Opponent bob(std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
-    const fs::path maildirs(Servers().Get("MD_MAIL_MAILDIRS"));
-    bob.SendNewGame(1, "Alice Amber", aliceAddress);
-    ASSERT_TRUE(WaitForFiles(maildirs / "alice" / "new", 1));
+    const std::unique_ptr<Opponent> bob = BobStartsAGame();
 
     ProgramServices services(nullptr, QString::fromLatin1(Switches));
     SystemTray tray(WithoutSplash(services));
@@ -489,10 +430,10 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
     QTest::mouseClick(board->Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
     EXPECT_FALSE(board->isVisible());
     EXPECT_EQ(StoredGames()[0].GAME_STATUS, StatusAwaitingOpponent);
-    ASSERT_TRUE(WaitForFiles(maildirs / "bob" / "new", 1));
-    const std::string sent = bob.WaitingPayload();
+    ASSERT_TRUE(WaitForFiles(Maildir("bob"), 1));
+    const std::string sent = bob->WaitingPayload();
     ASSERT_FALSE(sent.empty());
-    MoveList atBob = bob.Retrieve(1);
+    MoveList atBob = bob->Retrieve(1);
     ASSERT_EQ(atBob.size(), 2u);
     EXPECT_EQ(atBob[1], (MoveRecord{2, "5755", "e5", "Over to you"}));
 
@@ -501,9 +442,9 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
     board = services.Board.OpenWindow();
     ASSERT_NE(board, nullptr);
     QTest::mouseClick(board->Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
-    ASSERT_TRUE(WaitForFiles(maildirs / "bob" / "new", 1));
-    EXPECT_EQ(bob.WaitingPayload(), sent);
-    EXPECT_EQ(bob.Retrieve(1), atBob);
+    ASSERT_TRUE(WaitForFiles(Maildir("bob"), 1));
+    EXPECT_EQ(bob->WaitingPayload(), sent);
+    EXPECT_EQ(bob->Retrieve(1), atBob);
     EXPECT_EQ(std::count(captions.begin(), captions.end(), QStringLiteral("Transmission error.")), 0);
     tray.mnuPopupExit_Click();
 }
