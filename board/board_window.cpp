@@ -372,6 +372,11 @@ void Board::ShowBoardMessage(const BoardMessage& message)
 
 void Board::closeEvent(QCloseEvent* event)
 {
+    // The window closes itself once the move has gone.
+    if (busy_) {
+        event->ignore();
+        return;
+    }
     StopComputerSearch();
     Form_Unload();
     event->accept();

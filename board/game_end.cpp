@@ -43,6 +43,9 @@ void GameController::SurrenderGame(const std::string& comment)
 
 void GameController::OfferDraw(const std::string& comment)
 {
+    // The computer never answers an offer: the game would wait for ever.
+    if (computerGame_)
+        return;
     RemoveHilight();
     AppendSpecialEntry("Draw offer", comment);
     drawOffered_ = true;

@@ -267,3 +267,14 @@ TEST(MoveSending, UndoPutsBackTheBoardBeforeTheRow)
     EXPECT_FALSE(resigning.game.Surrendered());
     EXPECT_EQ(resigning.game.Entries(), 1);
 }
+
+TEST(MoveSending, NoDrawOfferToTheComputer)
+{
+    // The computer would never answer it.
+    Player computer(true, Entries({{"5254", "e4"}, {"5755", "e5"}}), "", true, 9);
+    EXPECT_TRUE(computer.game.CommandStates(false).actions[ActionsSurrender].enabled);
+    EXPECT_FALSE(computer.game.CommandStates(false).actions[ActionsOfferDraw].enabled);
+    computer.game.OfferDraw("");
+    EXPECT_EQ(computer.game.Entries(), 2);
+    EXPECT_FALSE(computer.game.DrawOffered());
+}
