@@ -8,6 +8,8 @@
 #include "shell/program_mail.h"
 #include "store/database.h"
 #include "store/mail_support.h"
+#include "store/move_files.h"
+#include "store/move_payload.h"
 #include "tests/board/board_mouse.h"
 #include "tests/mail/fake_mail_service.h"
 #include "tests/shell/opponent_program.h"
@@ -19,6 +21,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -39,6 +44,7 @@ protected:
         };
         mail.Run([](MailSupport::Transport& t) { MailSupport::SignOn(t, false); });
     }
+    ~ProgramBoardSendTest() override { Support::Globals().Mail = MailSupport::MailState{}; }
 
     BoardSupport::Board& OpenAlicesGame()
     {
@@ -98,4 +104,25 @@ TEST_F(ProgramBoardSendTest, ARefusedSendKeepsTheMoveAndResendDeliversIt)
     const MoveList atBob = bob.Retrieve(4);
     ASSERT_EQ(atBob.size(), 2u);
     EXPECT_EQ(atBob[1].notation, "e5");
+}
+
+TEST_F(ProgramBoardSendTest, InStandAloneModeSendWritesTheNextMoveFile)
+{
+    board.AttachMail(&mail);
+    ShellTesting::Opponent bob(std::make_unique<MailTesting::FakeMailService>(system, Bob, "Bob Birch"));
+    bob.SendNewGame(4, "Alice Amber", Alice);
+    mail.RetrieveMoveMails(false, false);
+    Support::Globals().Mail.MailOffline = true;
+    Support::Globals().Mail.StandAloneMode = true;
+
+    BoardSupport::Board& window = OpenAlicesGame();
+    BoardTests::DragPiece(window, "e7", "e5");
+    QTest::mouseClick(window.Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    EXPECT_TRUE(messages.empty());
+    const std::filesystem::path file = Support::ProgramDataFolder().path / MailSupport::MoveFileName(1);
+    std::ifstream in(file, std::ios::binary);
+    ASSERT_TRUE(in) << file;
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(Support::ExtractMovePayload(text).find("|2|5755|e5|"), std::string::npos) << text;
+    EXPECT_TRUE(system.Inbox(Bob).empty());
 }
