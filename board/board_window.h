@@ -104,7 +104,7 @@ public:
     // Told every time the command state is applied in play mode.
     std::function<void(const CommandState&)> CommandsChanged;
     // What set-up mode's Reset, Clear and Play buttons do; a button without
-    // its command is drawn disabled.
+    // its command is drawn disabled (set them before SetToolbarMode(true)).
     std::function<void()> SetupReset;
     std::function<void()> SetupClear;
     std::function<void()> SetupPlay;
