@@ -90,16 +90,14 @@ void Board::DisplayToolbar()
 {
     // The layout for the mode; the enabling follows at once, so that the
     // two never disagree.
-    commands_ = game_.CommandStates(setupMode_);
+    commands_ = game_.CommandStates();
     ApplyCommandState();
 }
 
 void Board::SetButtonEnable()
 {
-    if (setupMode_)
-        return;
-    commands_ = game_.CommandStates(false);
-    ApplyCommandState();
+    // In set-up mode only Play changes, with what stands on the board.
+    DisplayToolbar();
 }
 
 void Board::RefreshBoardButtons()
@@ -107,26 +105,12 @@ void Board::RefreshBoardButtons()
     DisplayToolbar();
 }
 
-void Board::SetToolbarMode(bool setupMode)
-{
-    setupMode_ = setupMode;
-    DisplayToolbar();
-}
-
 void Board::ApplyCommandState()
 {
-    CommandState& state = commands_;
-    if (setupMode_) {
-        // What the set-up buttons do is the set-up mode's: a button whose
-        // command is not there is drawn but takes no click.
-        const std::function<void()>* hooks[] = {&SetupReset, &SetupClear, &SetupPlay};
-        for (int i = 0; i < 3; ++i)
-            if (!*hooks[i])
-                state.buttons[static_cast<std::size_t>(ResetButton + i)].enabled = false;
-    }
+    const CommandState& state = commands_;
     for (int i = 1; i <= ToolbarButtons; ++i)
         ShowButton(i, state.Button(i));
-    if (setupMode_)
+    if (SetupMode())
         return;
     AcceptDraw->setEnabled(state.drawAnswerEnabled);
     DeclineDraw->setEnabled(state.drawAnswerEnabled);
@@ -138,18 +122,18 @@ void Board::ApplyCommandState()
 
 void Board::Toolbar1_MouseDown(int index)
 {
-    Toolbar1[index]->setPixmap(FacePicture(PressedFace(index, setupMode_, commands_.closeMode)));
+    Toolbar1[index]->setPixmap(FacePicture(PressedFace(index, SetupMode(), commands_.closeMode)));
 }
 
 void Board::Toolbar1_MouseUp(int index)
 {
-    Toolbar1[index]->setPixmap(FacePicture(ReleasedFace(index, setupMode_, commands_.closeMode)));
+    Toolbar1[index]->setPixmap(FacePicture(ReleasedFace(index, SetupMode(), commands_.closeMode)));
 }
 
 void Board::Toolbar1S_Click(int index)
 {
     ToolbarClick(index);
-    if (!windowClosing_ && !setupMode_)
+    if (!windowClosing_ && !SetupMode())
         MoveList->setFocus();
 }
 
@@ -160,7 +144,7 @@ void Board::ToolbarClick(int index)
     // The menus reach here too: a command that may not run now does nothing.
     if (!commands_.Button(index).enabled || !commands_.Button(index).visible)
         return;
-    if (setupMode_) {
+    if (SetupMode()) {
         switch (index) {
         case ViewButton: ChangeView(); break;
         case CoordinatesButton: ToggleCoords(); break;

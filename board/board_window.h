@@ -28,6 +28,8 @@ class PictureClip;
 namespace BoardSupport {
 
 class BoardView;
+class PiecePalette;
+class SetupTrash;
 
 // What the program tells the window when it opens.
 struct BoardOptions {
@@ -95,19 +97,12 @@ public:
     // Applies the command state after the game's state changed (play mode).
     void SetButtonEnable();
     void RefreshBoardButtons();
-    // Play mode or set-up mode for the toolbar.
-    void SetToolbarMode(bool setupMode);
-    bool SetupMode() const { return setupMode_; }
+    bool SetupMode() const { return game_.SetupMode(); }
     // The state the toolbar, the draw buttons and the comment box show
     // now; the menus take their items' enabling and captions from it.
     const CommandState& Commands() const { return commands_; }
     // Told every time the command state is applied in play mode.
     std::function<void(const CommandState&)> CommandsChanged;
-    // What set-up mode's Reset, Clear and Play buttons do; a button without
-    // its command is drawn disabled (set them before SetToolbarMode(true)).
-    std::function<void()> SetupReset;
-    std::function<void()> SetupClear;
-    std::function<void()> SetupPlay;
     // Stores the last row; false (after saying why) when it could not be.
     bool SaveMove();
     // Stores the player's row, hands the game to the mail or a move file,
@@ -120,7 +115,27 @@ public:
     // Stores the computer's row and backs the database up.
     void SaveComputerMove();
 
+    // ---- Set-up mode (board_window_setup.cpp) ----
+    // The toolbar's Reset, Clear and Play in set-up mode. Play checks the
+    // position (a refusal, or warnings the player accepts or cancels) and
+    // begins the game from it; false when the board stays in set-up mode.
+    void SetupReset();
+    void SetupClear();
+    bool SetupPlay();
+    bool SetupPlayEnabled() const { return game_.UpdatePiecePalette().playEnabled; }
+    // The palette menu's "Remove every piece" for the piece last
+    // right-clicked in the palette (PalettePiece).
+    void RemovePieces(int piece);
+    int PalettePiece() const { return palettePiece_; }
+    // The palette's pictures from the current chess set (again after the
+    // set changed), then its king marks.
+    void SetPiecePallete();
+    void UpdatePiecePalette();
+
     BoardView* CBoard = nullptr;
+    PiecePalette* PiecePallete = nullptr;
+    SetupTrash* Trash = nullptr;
+    QMenu* PiecePalleteMenu = nullptr;
     QTableWidget* MoveList = nullptr;
     QLabel* PlayersTag = nullptr;
     QLabel* OpponentComment = nullptr;
@@ -173,6 +188,12 @@ private:
     void Toolbar1_MouseUp(int index);
     void Toolbar1S_Click(int index);
     void TransmitGame(int gameId);
+    void CreateSetupControls();
+    void BeginBoardSetup();
+    void ShowSetupParts(bool setup);
+    void PiecePallete_MouseDown(int piece, Qt::MouseButton button, QPoint globalPoint);
+    void SetupDragDrop(QWidget& source, QPoint point);
+    void ShowSetupChange(const SetupChange& change);
     void ShowThinking(bool thinking);
     void StopComputerSearch();
     void ComputerSearch_Finished(const ComputerAI::SearchResult& result);
@@ -191,9 +212,10 @@ private:
     SearchEngine* engine_ = &opponent_;
     ComputerSearch* computerSearch_ = nullptr;
     bool returnToGameList_ = true;
-    bool setupMode_ = false;
     bool busy_ = false;
     CommandState commands_;
+    SetupSource setupDrag_;
+    int palettePiece_ = 0;
 };
 
 } // namespace BoardSupport

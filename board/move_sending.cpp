@@ -123,10 +123,11 @@ void GameController::UndoLastMove()
         HilightMove(selectedRow_);
 }
 
-CommandInputs GameController::Commands(bool setupMode) const
+CommandInputs GameController::Commands() const
 {
     CommandInputs in;
-    in.setupMode = setupMode;
+    in.setupMode = setupMode_;
+    in.setupPlayable = setupMode_ && UpdatePiecePalette().playEnabled;
     in.computerThinking = computerThinking_;
     in.awaitingOpponent = awaitingOpponent_;
     // During the computer's turn the board plays the computer's side.

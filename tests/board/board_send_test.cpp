@@ -247,3 +247,35 @@ TEST_F(BoardSendTest, AGameAgainstTheComputerPlayedByMouseAtDepthOne)
     EXPECT_EQ(stored, board->Game().Moves());
     EXPECT_TRUE(std::filesystem::exists(data.Path() / Database::BackupFileName));
 }
+
+TEST_F(BoardSendTest, TheSetUpToolbarResetsClearsAndPlays)
+{
+    for (bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI);
+        TempDataFolder data;
+        OpenRequest request;
+        request.gameId = -1;
+        request.newGameOpponent = "Bob";
+        request.newGameSetup = true;
+        const std::unique_ptr<Board> board = Open(data.Folder(), request, simpleUI);
+        ASSERT_TRUE(board->SetupMode());
+        EXPECT_EQ(board->Toolbar1S[ResetButton]->text(), QStringLiteral("&Reset"));
+        EXPECT_FALSE(board->Toolbar1[UndoButton]->isVisible() || board->Toolbar1S[UndoButton]->isVisible());
+
+        Press(*board, ClearButton, simpleUI);
+        EXPECT_EQ(board->Game().CurrentPosition().squares, BoardSquares{});
+        // No kings: nothing to play yet.
+        EXPECT_FALSE(board->Commands().Button(PlayButton).enabled);
+        EXPECT_EQ(board->Commands().Button(PlayButton).face, (ToolbarFace{FaceStrip::SetupToolbar, 2}));
+
+        Press(*board, ResetButton, simpleUI);
+        EXPECT_EQ(board->Game().CurrentPosition().squares, StartPosition().squares);
+        Press(*board, PlayButton, simpleUI);
+        EXPECT_FALSE(board->SetupMode());
+        EXPECT_TRUE(board->Game().PlayerMayMove());
+        EXPECT_EQ(board->Toolbar1S[SendButton]->text(), QStringLiteral("&Send"));
+        // A new game from the player's set-up may be given up before its
+        // first move.
+        EXPECT_TRUE(board->Commands().Button(SurrenderButton).enabled);
+    }
+}

@@ -225,8 +225,8 @@ TEST(MoveSending, AFailedSaveLeavesTheBoardAndTheDatabaseAsTheyWere)
         EXPECT_EQ(game.GameId(), computer ? -1 : 9);
         EXPECT_EQ(game.SavedGameId(), 0);
         EXPECT_FALSE(game.AwaitingOpponent());
-        EXPECT_TRUE(game.CommandStates(false).Button(SendButton).enabled);
-        EXPECT_TRUE(game.CommandStates(false).Button(UndoButton).enabled);
+        EXPECT_TRUE(game.CommandStates().Button(SendButton).enabled);
+        EXPECT_TRUE(game.CommandStates().Button(UndoButton).enabled);
     }
 }
 
@@ -258,7 +258,7 @@ TEST(MoveSending, UndoPutsBackTheBoardBeforeTheRow)
         EXPECT_TRUE(answering.game.DrawOffered());
         EXPECT_FALSE(answering.game.GameDrawn());
         EXPECT_TRUE(answering.game.DrawAnswerPending());
-        EXPECT_TRUE(answering.game.CommandStates(false).drawAnswerEnabled);
+        EXPECT_TRUE(answering.game.CommandStates().drawAnswerEnabled);
     }
     // A surrender taken back.
     Player resigning(false, Entries({{"5254", "e4"}}));
@@ -272,8 +272,8 @@ TEST(MoveSending, NoDrawOfferToTheComputer)
 {
     // The computer would never answer it.
     Player computer(true, Entries({{"5254", "e4"}, {"5755", "e5"}}), "", true, 9);
-    EXPECT_TRUE(computer.game.CommandStates(false).actions[ActionsSurrender].enabled);
-    EXPECT_FALSE(computer.game.CommandStates(false).actions[ActionsOfferDraw].enabled);
+    EXPECT_TRUE(computer.game.CommandStates().actions[ActionsSurrender].enabled);
+    EXPECT_FALSE(computer.game.CommandStates().actions[ActionsOfferDraw].enabled);
     computer.game.OfferDraw("");
     EXPECT_EQ(computer.game.Entries(), 2);
     EXPECT_FALSE(computer.game.DrawOffered());
