@@ -76,6 +76,13 @@ int main(int argc, char* argv[])
         plain.show();
         app.processEvents();
         plain.grab().save(out + QStringLiteral("/board-plain-") + name + QStringLiteral(".png"));
+        BoardSupport::Board setup(host, folder);
+        BoardSupport::BoardOptions setupOptions;
+        setupOptions.request.newGameSetup = true;
+        setup.Form_Load(setupOptions);
+        setup.show();
+        app.processEvents();
+        setup.grab().save(out + QStringLiteral("/board-setup-") + name + QStringLiteral(".png"));
 
         Support::GameListModel model;
         Support::GameListServices services;
