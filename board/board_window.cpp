@@ -41,6 +41,9 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     CreateHistoryMenu();
     CreateEndControls();
     CreateSearchControls();
+    CreateToolbar();
+    ComputerMoveMade = [this] { SaveComputerMove(); };
+    CreateSetupControls();
 }
 
 void Board::CreateControls()
@@ -137,7 +140,10 @@ bool Board::Form_Load(const BoardOptions& options)
         return false;
     }
     SetToolTips(options.showToolTips);
-    BeginGame();
+    if (game_.SetupMode())
+        BeginBoardSetup();
+    else
+        BeginGame();
     StartCheckTimer();
     return true;
 }
@@ -175,8 +181,10 @@ void Board::BeginGame()
     PlayerComment->setVisible(commentBox);
     PlayerComment_L->setVisible(commentBox);
     MoveList->setVisible(true);
+    ShowSetupParts(false);
     ShowDrawButtons();
     DisplayBoardState();
+    DisplayToolbar();
     moveListBusy_ = false;
 }
 
@@ -215,6 +223,7 @@ void Board::DisplayBoardState()
     items[0]->setEnabled(enabled);
     items[2]->setEnabled(game_.FirstLastItemsEnabled());
     items[3]->setEnabled(game_.FirstLastItemsEnabled());
+    SetButtonEnable();
 }
 
 void Board::SetFormCaptions()
@@ -286,7 +295,7 @@ void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
     game_.RemoveHilight();
     game_.HideCoords();
     DisplayBoardState();
-    const PickUpResult pickUp = game_.PickUp(square, hadMarks);
+    const PickUpResult pickUp = game_.SetupMode() ? game_.SetupPickUp(square) : game_.PickUp(square, hadMarks);
     if (!pickUp.allowed) {
         if (pickUp.note)
             ShowBoardMessage(*pickUp.note);
@@ -299,6 +308,11 @@ void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
 
 void Board::CBoard_DragDrop(std::optional<Square> target)
 {
+    if (game_.SetupMode()) {
+        setupDrag_ = SetupSource::Board(dragFrom_);
+        SetupDragDrop(*CBoard, CBoard->DropPoint());
+        return;
+    }
     Support::PlaySoundCue(Support::CuePieceDropped);
     if (!target)
         return;
@@ -367,6 +381,11 @@ void Board::ShowBoardMessage(const BoardMessage& message)
 
 void Board::closeEvent(QCloseEvent* event)
 {
+    // The window closes itself once the move has gone.
+    if (busy_) {
+        event->ignore();
+        return;
+    }
     StopComputerSearch();
     Form_Unload();
     event->accept();

@@ -9,6 +9,9 @@
 
 #include <QWidget>
 
+#include <array>
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -18,12 +21,15 @@ class QTimer;
 class QTableWidget;
 
 namespace Support {
+class ButtonFace;
 class PictureClip;
 }
 
 namespace BoardSupport {
 
 class BoardView;
+class PiecePalette;
+class SetupTrash;
 
 // What the program tells the window when it opens.
 struct BoardOptions {
@@ -78,10 +84,58 @@ public:
     // stands in); it must outlive the window.
     void SetSearchEngine(SearchEngine& engine) { engine_ = &engine; }
     // Called after the computer's row was added, before the turn returns to
-    // the player: stores the game with the computer's move.
+    // the player: stores the game with the computer's move (SaveComputerMove
+    // unless a test stands in).
     std::function<void()> ComputerMoveMade;
 
+    // ---- The toolbar and the commands behind it (board_toolbar.cpp) ----
+    // The menus run the same commands: ToolbarClick with the button's
+    // index does what the button does, and nothing while it is disabled.
+    void ToolbarClick(int index);
+    // Lays the toolbar out for the mode and applies the command state.
+    void DisplayToolbar();
+    // Applies the command state after the game's state changed (play mode).
+    void SetButtonEnable();
+    void RefreshBoardButtons();
+    bool SetupMode() const { return game_.SetupMode(); }
+    // The state the toolbar, the draw buttons and the comment box show
+    // now; the menus take their items' enabling and captions from it.
+    const CommandState& Commands() const { return commands_; }
+    // Told every time the command state is applied in play mode.
+    std::function<void(const CommandState&)> CommandsChanged;
+    // Stores the last row; false (after saying why) when it could not be.
+    bool SaveMove();
+    // Stores the player's row, hands the game to the mail or a move file,
+    // and closes the window; a row that could not be stored stays, unsent.
+    void SendNewMove();
+    // Hands the stored game over again and closes the window.
+    void ResendLastMove();
+    // Takes back the player's unsent row.
+    void UndoLastMove();
+    // Stores the computer's row and backs the database up.
+    void SaveComputerMove();
+
+    // ---- Set-up mode (board_window_setup.cpp) ----
+    // The toolbar's Reset, Clear and Play in set-up mode. Play checks the
+    // position (a refusal, or warnings the player accepts or cancels) and
+    // begins the game from it; false when the board stays in set-up mode.
+    void SetupReset();
+    void SetupClear();
+    bool SetupPlay();
+    bool SetupPlayEnabled() const { return game_.UpdatePiecePalette().playEnabled; }
+    // The palette menu's "Remove every piece" for the piece last
+    // right-clicked in the palette (PalettePiece).
+    void RemovePieces(int piece);
+    int PalettePiece() const { return palettePiece_; }
+    // The palette's pictures from the current chess set (again after the
+    // set changed), then its king marks.
+    void SetPiecePallete();
+    void UpdatePiecePalette();
+
     BoardView* CBoard = nullptr;
+    PiecePalette* PiecePallete = nullptr;
+    SetupTrash* Trash = nullptr;
+    QMenu* PiecePalleteMenu = nullptr;
     QTableWidget* MoveList = nullptr;
     QLabel* PlayersTag = nullptr;
     QLabel* OpponentComment = nullptr;
@@ -95,6 +149,11 @@ public:
     QTimer* CheckTimer = nullptr;
     QPushButton* AcceptDraw = nullptr;
     QPushButton* DeclineDraw = nullptr;
+    // The toolbar, items 1..7: skinned pictures with their click targets,
+    // and the plain twins.
+    std::array<QLabel*, ToolbarButtons + 1> Toolbar1{};
+    std::array<Support::ButtonFace*, ToolbarButtons + 1> Toolbar1Face{};
+    std::array<QPushButton*, ToolbarButtons + 1> Toolbar1S{};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +180,20 @@ private:
     void Form_Unload();
     void ShowBoardMessage(const BoardMessage& message);
     void CreateSearchControls();
+    void CreateToolbar();
+    QPixmap FacePicture(const ToolbarFace& face) const;
+    void ShowButton(int index, const ButtonState& state);
+    void ApplyCommandState();
+    void Toolbar1_MouseDown(int index);
+    void Toolbar1_MouseUp(int index);
+    void Toolbar1S_Click(int index);
+    void TransmitGame(int gameId);
+    void CreateSetupControls();
+    void BeginBoardSetup();
+    void ShowSetupParts(bool setup);
+    void PiecePallete_MouseDown(int piece, Qt::MouseButton button, QPoint globalPoint);
+    void SetupDragDrop(QWidget& source, QPoint point);
+    void ShowSetupChange(const SetupChange& change);
     void ShowThinking(bool thinking);
     void StopComputerSearch();
     void ComputerSearch_Finished(const ComputerAI::SearchResult& result);
@@ -139,6 +212,10 @@ private:
     SearchEngine* engine_ = &opponent_;
     ComputerSearch* computerSearch_ = nullptr;
     bool returnToGameList_ = true;
+    bool busy_ = false;
+    CommandState commands_;
+    SetupSource setupDrag_;
+    int palettePiece_ = 0;
 };
 
 } // namespace BoardSupport

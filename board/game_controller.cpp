@@ -47,13 +47,20 @@ OpenResult GameController::Open(const OpenRequest& request)
     gameId_ = request.gameId;
     mailOffline_ = request.mailOffline;
     standAlone_ = request.standAlone;
+    newGameName_ = request.newGameName;
+    newGameEmail_ = request.newGameEmail;
+    savedGameId_ = 0;
     if (!SetMoves(request))
         return OpenResult{false, HistoryError()};
     const OpenResult result = SetBoardState();
     if (result.ok) {
+        awaitingOpponent_ = Captions().awaitingOpponent;
         HilightMove(selectedRow_);
         ConfirmDraw();
     }
+    newGameSetup_ = request.newGameSetup && gameId_ == -1;
+    if (result.ok && newGameSetup_)
+        BeginBoardSetup();
     return result;
 }
 
@@ -61,6 +68,8 @@ void GameController::SetupOptions()
 {
     checkmated_ = surrendered_ = gameDrawn_ = false;
     computerThinking_ = false;
+    awaitingOpponent_ = false;
+    setupMode_ = false;
     movesConsidered_ = lastMoveScore_ = 0;
     coordsShown_ = hilightShown_ = false;
     marks_.clear();
@@ -200,11 +209,15 @@ int GameController::CellAt(Square square) const
 
 FormCaptions GameController::Captions() const
 {
+    if (setupMode_)
+        return SetupCaptions();
     return SetFormCaptions(Facts());
 }
 
 CommentPanel GameController::Comment() const
 {
+    if (setupMode_)
+        return SetupComment();
     if (computerGame_)
         return ComputerComment(static_cast<int>(movesConsidered_), lastMoveScore_);
     return DisplayPlayerComment(Facts(), moves_, selectedRow_);

@@ -8,10 +8,13 @@
 #include "board/board_message.h"
 #include "board/board_timer.h"
 #include "board/captions.h"
+#include "board/command_state.h"
 #include "board/computer_reply.h"
 #include "board/forced_draw.h"
 #include "board/highlight.h"
 #include "board/history_replay.h"
+#include "board/move_saving.h"
+#include "board/setup_mode.h"
 #include "board/square_cells.h"
 #include "rules/position.h"
 #include "rules/refusal.h"
@@ -29,10 +32,13 @@ namespace BoardSupport {
 struct OpenRequest {
     int gameId = -1;                  // CurrentGameID: -1 starts a new game
     std::string newGameOpponent;      // the new-game dialog's opponent's name
+    std::string newGameName;          // ... the game's title
+    std::string newGameEmail;         // ... the opponent's address
     bool newGameVsComputer = false;   // ComputerGame for a new game
     bool defaultView = false;         // always open in White's view
     bool mailOffline = false;
     bool standAlone = false;
+    bool newGameSetup = false;        // NewGameSetup: a new game opens in set-up mode
 };
 
 // Whether a pressed piece may be picked up.
@@ -155,6 +161,57 @@ public:
     bool ComputerThinking() const { return computerThinking_; }
     int LastMoveScore() const { return lastMoveScore_; }
 
+    // ---- Saving, sending and undoing (move_sending.cpp) ----
+    // Writes the last row (with the comment box's text as its comment) into
+    // the game's record, a new record for a game not yet stored, with the
+    // status the row leaves the game in. On failure nothing changes, on the
+    // board or in the database, and the message says so. Once the player's
+    // own row is stored it is no longer undone: the game awaits the answer.
+    SaveResult SaveMove(const std::string& comment, const ClockReading& now);
+    // Takes back the player's unsent last row: the board, the flags and
+    // the move list as they were before it.
+    void UndoLastMove();
+    // The id the last save wrote under (SavedGameID), 0 before any.
+    int SavedGameId() const { return savedGameId_; }
+    // The player may not move now (set on opening, after a stored row and
+    // around the computer's turn).
+    bool AwaitingOpponent() const { return awaitingOpponent_; }
+    // How Send and Resend deliver the stored game with the mail state the
+    // board was opened with (mail polling waits while the board is open).
+    MoveTransport Transport() const { return TransportFor(mailOffline_, standAlone_); }
+    // The state of the toolbar's, the menus' and the comment box's
+    // commands, from the game's state as it is now.
+    CommandInputs Commands() const;
+    CommandState CommandStates() const { return ComputeCommandState(Commands()); }
+
+    // ---- Set-up mode (setup_mode.cpp) ----
+    // The player builds a new game's start position, beginning from the
+    // standard one. Every change is judged at once and a refused one puts
+    // the board back as it was.
+    void BeginBoardSetup();
+    bool SetupMode() const { return setupMode_; }
+    // The new game was set up by the player (its start position is theirs).
+    bool NewGameSetup() const { return newGameSetup_; }
+    // Any piece on the board may be picked up; an empty square gives nothing.
+    PickUpResult SetupPickUp(Square square) const;
+    // One drop: onto a square (replacing what stood there) or, with no
+    // target, off the board (the piece leaves it). A palette piece dropped
+    // off the board changes nothing.
+    SetupChange PlaceSetupPiece(SetupSource source, std::optional<Square> target);
+    // Every piece of one code leaves the board, except those whose removal
+    // the rules refuse; one message tells of them all.
+    SetupChange RemovePieces(int piece);
+    // The toolbar's Reset and Clear: the standard start, an empty board.
+    void SetupReset();
+    void SetupClear();
+    SetupPalette UpdatePiecePalette() const;
+    // The check before play: what no game may start from is refused, what
+    // no game could reach is listed for the player to accept.
+    SetupCheck SetupValid() const;
+    // Play from the set-up position: it becomes the game's start position,
+    // the player takes White and moves first.
+    void BeginSetupGame();
+
     // ---- What the window shows ----
     int CellAt(Square square) const;
     FormCaptions Captions() const;
@@ -187,6 +244,7 @@ public:
     const std::string& WhitePlayerName() const { return whitePlayerName_; }
     const std::string& BlackPlayerName() const { return blackPlayerName_; }
     GameFacts Facts() const;
+    const Database::DataFolder& Folder() const { return folder_; }
 
 private:
     void SetupOptions();
@@ -229,6 +287,11 @@ private:
     bool computerGame_ = false;
     bool mailOffline_ = false;
     bool standAlone_ = false;
+    std::string newGameName_;
+    std::string newGameEmail_;
+    int savedGameId_ = 0;
+    bool awaitingOpponent_ = false;
+    bool keptAwaitingOpponent_ = false;
     bool playerMayMove_ = false;
     bool checkmated_ = false;
     bool surrendered_ = false;
@@ -253,6 +316,10 @@ private:
     std::int64_t movesConsidered_ = 0;
     ComputerReply PlayComputerMove(const ComputerAI::SearchResult& result);
     void AppendComputerResignation();
+    SetupChange JudgeSetupChange(int movedPiece);
+    void ResetSetupBoard(bool emptyBoard);
+    bool setupMode_ = false;
+    bool newGameSetup_ = false;
 };
 
 } // namespace BoardSupport
