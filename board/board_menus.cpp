@@ -63,18 +63,22 @@ void BoardMenus::Connect(Board& board)
 
 namespace MenuSupport {
 
-using BoardSupport::Board;
+using namespace BoardSupport;
 
 void ActionsMenuClick(Board& board, int index)
 {
+    // The items the toolbar also has run as its buttons do.
     switch (index) {
-    case 0: board.ChangeView(); break;
-    case 1: board.ToggleCoords(); break;
-    case 7: board.SurrenderGame(); break;
-    case 8: board.OfferDraw(); break;
-    case 10: board.ShowOptions(); break;
-    case 11: board.PrintCurrentBoardState(); break;
-    case 12: board.close(); break;
+    case ActionsView: board.ToolbarClick(ViewButton); break;
+    case ActionsCoordinates: board.ToolbarClick(CoordinatesButton); break;
+    case ActionsUndo: board.ToolbarClick(UndoButton); break;
+    case ActionsSend: board.ToolbarClick(SendButton); break;
+    case ActionsResend: board.ToolbarClick(ResendButton); break;
+    case ActionsSurrender: board.ToolbarClick(SurrenderButton); break;
+    case ActionsOfferDraw: board.OfferDraw(); break;
+    case ActionsOptions: board.ShowOptions(); break;
+    case ActionsPrintBoard: board.PrintCurrentBoardState(); break;
+    case ActionsClose: board.close(); break;
     default: break;
     }
 }

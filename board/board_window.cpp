@@ -40,7 +40,9 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     CreateControls();
     CreateEndControls();
     CreateSearchControls();
+    CreateToolbar();
     CreateMenuControls();
+    ComputerMoveMade = [this] { SaveComputerMove(); };
     CreateSetupControls();
 }
 
@@ -145,6 +147,7 @@ void Board::BeginGame()
     ShowSetupParts(false);
     ShowDrawButtons();
     DisplayBoardState();
+    DisplayToolbar();
     SetToolTips();
     moveListBusy_ = false;
 }
@@ -184,6 +187,7 @@ void Board::DisplayBoardState()
     items[0]->setEnabled(enabled);
     items[2]->setEnabled(game_.FirstLastItemsEnabled());
     items[3]->setEnabled(game_.FirstLastItemsEnabled());
+    SetButtonEnable();
 }
 
 void Board::SetFormCaptions()
@@ -341,6 +345,11 @@ void Board::ShowBoardMessage(const BoardMessage& message)
 
 void Board::closeEvent(QCloseEvent* event)
 {
+    // The window closes itself once the move has gone.
+    if (busy_) {
+        event->ignore();
+        return;
+    }
     StopComputerSearch();
     Form_Unload();
     event->accept();

@@ -140,8 +140,8 @@ bool Board::MenuStillApplies() const
     return !windowClosing_ && game_.GameId() == menuGameId_;
 }
 
-// The captions that follow the board's state; the commands the toolbar
-// also has are enabled as its buttons are.
+// The captions that follow the board's state; in play mode the commands
+// the toolbar also has are enabled as its buttons are.
 void Board::ApplyMenuStates()
 {
     const bool opponentsView = game_.ViewColour() != game_.PlayerColour();
@@ -150,6 +150,18 @@ void Board::ApplyMenuStates()
     for (Support::IndexedMenu* menu : {&Menus.mnuActionsMenu, &Menus.mnuSetupMenu}) {
         menu->Item(0)->setText(view);
         menu->Item(1)->setText(coords);
+    }
+    const CommandState& state = Commands();
+    if (!state.actionsTouched)
+        return;
+    for (int index = 0; index < ActionsItems; ++index) {
+        QAction* item = Menus.mnuActionsMenu.Item(index);
+        const MenuItemState& itemState = state.actions[std::size_t(index)];
+        if (!item || item->isSeparator() || index == ActionsOptions)
+            continue;
+        item->setEnabled(itemState.enabled);
+        if (!itemState.caption.empty())
+            item->setText(QString::fromStdString(itemState.caption));
     }
 }
 

@@ -61,6 +61,7 @@ void Board::BeginBoardSetup()
     ShowSetupParts(true);
     SetPiecePallete();
     DisplayBoardState();
+    DisplayToolbar();
     SetToolTips();
     moveListBusy_ = false;
 }

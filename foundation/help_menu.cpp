@@ -4,6 +4,7 @@
 #include "foundation/options_about_entry.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 
 namespace Support {
 
@@ -26,7 +27,7 @@ void HelpMenuClick(QWidget* owner, int index)
     switch (index) {
     case 0: Support::ShowHelpContext(owner, Support::HelpContentsTopic); break;
     case 1: Support::ShowHelpContents(owner); break;
-    case 2: Support::ShowHelpContext(owner, Support::IsWindowLoaded(QStringLiteral("Board")) ? 5 : 3); break;
+    case 2: Support::ShowHelpContext(owner, Support::IsWindowLoaded(QLatin1String(WindowNames::Board)) ? 5 : 3); break;
     case 4: Support::ShowAboutBox(); break;
     default: break;
     }

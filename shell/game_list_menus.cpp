@@ -4,6 +4,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 #include "shell/game_interface.h"
 
 namespace Support {

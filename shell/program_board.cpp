@@ -7,16 +7,19 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
+#include "shell/program_mail.h"
+#include "store/move_files.h"
 #include "shell/system_tray.h"
 
 namespace SysTraySupport {
 
 namespace {
 
-const QString BoardWindowName = QStringLiteral("Board");
-const QString GameListWindowName = QStringLiteral("GameInterface");
+const QString BoardWindowName = QLatin1String(WindowNames::Board);
+const QString GameListWindowName = QLatin1String(WindowNames::GameInterface);
 
 // What the board reads of the program's state when it opens a game.
 BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList)
@@ -31,8 +34,11 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
         // the new-game dialog holds.
         options.request.newGameVsComputer = Support::NextNewGame().ComputerGame;
         options.request.newGameSetup = Support::NextNewGame().NewGameSetup;
-        if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails())
+        if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails()) {
             options.request.newGameOpponent = details->OpponentsName.toStdString();
+            options.request.newGameName = details->Title.toStdString();
+            options.request.newGameEmail = details->OpponentsEmail.toStdString();
+        }
     }
     options.request.defaultView = settings.DefaultView;
     options.request.mailOffline = state.Mail.MailOffline;
@@ -142,6 +148,27 @@ void ProgramBoard::PrintCurrentBoardState(const BoardSupport::GameController& ga
 void ProgramBoard::ShowCredits()
 {
     CreditsSupport::RunCredits();
+}
+
+bool ProgramBoard::SendMoveMail(int gameId)
+{
+    return RunOnMail([gameId](MailSupport::Transport& t) { return MailSupport::SendMoveMail(t, gameId); });
+}
+
+bool ProgramBoard::ExportMoveFile(int gameId)
+{
+    return RunOnMail([gameId](MailSupport::Transport& t) { return MailSupport::ExportMoveFile(t, gameId); });
+}
+
+bool ProgramBoard::RunOnMail(std::function<bool(MailSupport::Transport&)> call)
+{
+    if (!mail_)
+        return false;
+    // An operation the ending program abandons may finish after this call
+    // has returned: it writes its answer into a result it shares.
+    auto done = std::make_shared<bool>(false);
+    const bool ran = mail_->Run([done, call = std::move(call)](MailSupport::Transport& t) { *done = call(t); });
+    return ran && *done;
 }
 
 } // namespace SysTraySupport

@@ -28,6 +28,8 @@ public:
     void LeaveGameList() override {}
     void UpdateTrayState(int) override {}
     void NotifyNewMoves() override {}
+    bool SendMoveMail(int) override { return false; }
+    bool ExportMoveFile(int) override { return false; }
     bool LoadChessSet() override { return true; }
     void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override {}
     void ShowCredits() override {}
@@ -82,6 +84,20 @@ int main(int argc, char* argv[])
         board.show();
         app.processEvents();
         board.grab().save(out + QStringLiteral("/board-") + name + QStringLiteral(".png"));
+        BoardSupport::Board plain(host, folder);
+        options.simpleUI = true;
+        plain.Form_Load(options);
+        plain.show();
+        app.processEvents();
+        plain.grab().save(out + QStringLiteral("/board-plain-") + name + QStringLiteral(".png"));
+        BoardSupport::Board setup(host, folder);
+        BoardSupport::BoardOptions setupOptions;
+        setupOptions.request.newGameSetup = true;
+        setup.Form_Load(setupOptions);
+        setup.show();
+        app.processEvents();
+        setup.grab().save(out + QStringLiteral("/board-setup-") + name + QStringLiteral(".png"));
+
         if (&look == &looks[0])
             for (const bool setup : {false, true})
                 for (const bool simpleUI : {false, true}) {
