@@ -1,6 +1,7 @@
 // The board's popup menus and small window events, its plain layout and
 // its tool tips, on the offscreen platform.
 #include "board/board_layout.h"
+#include "board/command_state.h"
 #include "board/board_view.h"
 #include "board/board_window.h"
 #include "board/piece_palette.h"
@@ -12,6 +13,7 @@
 #include "foundation/skin.h"
 #include "foundation/skinned_button.h"
 
+#include "board_mouse.h"
 #include "board_test_support.h"
 #include "recording_board_host.h"
 #include "../foundation/widget_test_support.h"
@@ -148,6 +150,93 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
         EXPECT_EQ(host.calls, c.calls);
         EXPECT_EQ(windows, c.windowsShown);
     }
+}
+
+class RefusingRename : public Database::FileSystem {
+public:
+    bool Rename(const std::filesystem::path&, const std::filesystem::path&) override { return false; }
+};
+
+// Undo, Send and Re-send from the Actions menu do what the toolbar does:
+// a mail game's move is stored and mailed, a computer game's move is
+// stored and answered, and Re-send asks the computer again without
+// sending anything; a move that cannot be stored gets no answer. While
+// the computer thinks only Options and Close stay on offer.
+TEST_F(BoardMenusTest, UndoSendAndResendRunAsTheToolbarDoes)
+{
+    Support::ProgramSettings().SearchDepth = 1;
+    std::vector<QString> messages;
+    modal.Script = [&messages](QWidget& window) {
+        if (auto* caption = window.findChild<QLabel*>(QStringLiteral("FormCaption")))
+            messages.push_back(caption->text());
+        window.hide();
+    };
+    auto choose = [this](Board& board, int index) {
+        Press(board.Menu1Button, Qt::LeftButton);
+        ASSERT_EQ(shown, &board.Menus.mnuActionsMenu);
+        ASSERT_TRUE(board.Menus.mnuActionsMenu.Item(index)->isEnabled()) << index;
+        board.Menus.mnuActionsMenu.Item(index)->trigger();
+    };
+    auto openGame = [this](const Database::DataFolder& folder, int id) {
+        auto board = std::make_unique<Board>(host, folder);
+        BoardOptions options;
+        options.request.gameId = id;
+        EXPECT_TRUE(board->Form_Load(options));
+        QObject::connect(board.get(), &Board::MenuShown, [this](QMenu* menu, QPoint) { shown = menu; });
+        board->show();
+        return board;
+    };
+    {
+        const std::unique_ptr<Board> board = openGame(data.Folder(), 1);
+        Press(board->Menu1Button, Qt::LeftButton);
+        EXPECT_FALSE(board->Menus.mnuActionsMenu.Item(ActionsSend)->isEnabled());
+        DragPiece(*board, "f1", "c4");
+        ASSERT_EQ(board->MoveList->rowCount(), 5);
+        choose(*board, ActionsUndo);
+        EXPECT_EQ(board->MoveList->rowCount(), 4);
+        DragPiece(*board, "f1", "c4");
+        choose(*board, ActionsSend);
+        EXPECT_EQ(host.calls.front(), QStringLiteral("SendMoveMail 1"));
+        EXPECT_FALSE(board->isVisible());
+    }
+
+    GameRecord computerGame = BoardTests::Game(5, true, "Alice", "Marrowdale", 2);
+    computerGame.GAME_VS_COMPUTER = true;
+    TempDataFolder computer;
+    ASSERT_TRUE(Store(computer.Folder(), computerGame, Entries({{"5254", "e4"}})));
+    host.calls.clear();
+    {
+        const std::unique_ptr<Board> board = openGame(computer.Folder(), 5);
+        choose(*board, ActionsResend);
+        ASSERT_TRUE(board->ComputerThinking());
+        Press(board->Menu1Button, Qt::LeftButton);
+        for (const auto& [index, item] : board->Menus.mnuActionsMenu.Items()) {
+            if (!item->isSeparator()) {
+                EXPECT_EQ(item->isEnabled(), index == ActionsOptions || index == ActionsClose) << index;
+            }
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !board->ComputerThinking(); }, 30000));
+        EXPECT_EQ(board->MoveList->rowCount(), 2);
+
+        DragPiece(*board, "g1", "f3");
+        if (board->MoveList->rowCount() == 3) {
+            choose(*board, ActionsSend);
+            EXPECT_TRUE(board->ComputerThinking());
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !board->ComputerThinking(); }, 30000));
+            EXPECT_EQ(board->MoveList->rowCount(), 4);
+        }
+        EXPECT_TRUE(host.calls.empty());
+    }
+
+    RefusingRename disk;
+    const Database::DataFolder failing(computer.Path(), &disk);
+    const std::unique_ptr<Board> board = openGame(failing, 5);
+    DragPiece(*board, "a2", "a3");
+    ASSERT_EQ(board->Game().Entries() % 2, 1);
+    choose(*board, ActionsSend);
+    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Database error.")});
+    EXPECT_FALSE(board->ComputerThinking());
+    EXPECT_TRUE(board->isVisible());
 }
 
 // A command chosen from a menu whose board has closed since, or that was
@@ -371,18 +460,23 @@ TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
             }
         }
 
-    // Set-up mode's buttons 4 to 6 and the palette's menu say what they do there.
-    auto textOf = [](bool setupMode, const char* control) {
-        for (const ControlTip& tip : BoardToolTips(setupMode, QString()))
-            if (tip.control == QLatin1String(control))
-                return tip.text;
-        return QString();
-    };
-    EXPECT_EQ(textOf(true, "Toolbar1S_4"), QStringLiteral("RESET - Configure the board for a standard chess opening"));
-    EXPECT_EQ(textOf(true, "Toolbar1S_5"), QStringLiteral("CLEAR - Remove all the pieces from the board"));
-    EXPECT_EQ(textOf(true, "Toolbar1_6"), QStringLiteral("PLAY - Play the current board setup"));
-    EXPECT_EQ(textOf(true, "Menu2Button"), QStringLiteral("Piece pallete menu"));
-    EXPECT_EQ(textOf(false, "Toolbar1S_4"), QStringLiteral("SEND - Send the move to your opponent"));
+    // Entering set-up mode and leaving it by Play changes the tips of
+    // buttons 4 to 6 and of the second menu button.
+    options.showToolTips = true;
+    options.request.gameId = -1;
+    options.request.newGameSetup = true;
+    board = std::make_unique<Board>(host, data.Folder());
+    ASSERT_TRUE(board->Form_Load(options));
+    auto tipOf = [&board](const char* control) { return board->findChild<QWidget*>(QLatin1String(control))->toolTip(); };
+    EXPECT_EQ(tipOf("Toolbar1S_4"), QStringLiteral("RESET - Configure the board for a standard chess opening"));
+    EXPECT_EQ(tipOf("Toolbar1Face_5"), QStringLiteral("CLEAR - Remove all the pieces from the board"));
+    EXPECT_EQ(tipOf("Toolbar1_6"), QStringLiteral("PLAY - Play the current board setup"));
+    EXPECT_EQ(tipOf("Menu2Button"), QStringLiteral("Piece pallete menu"));
+    ASSERT_TRUE(board->SetupPlay());
+    EXPECT_EQ(tipOf("Toolbar1S_4"), QStringLiteral("SEND - Send the move to your opponent"));
+    EXPECT_EQ(tipOf("Toolbar1Face_5"), QStringLiteral("RESEND - Send your last move to your opponent again"));
+    EXPECT_EQ(tipOf("Toolbar1_6"), QStringLiteral("SURRENDER - Surrender the game"));
+    EXPECT_EQ(tipOf("Toolbar1Face_7"), QStringLiteral("CLOSE - Close the form"));
 }
 
 } // namespace
