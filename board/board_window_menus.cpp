@@ -259,6 +259,7 @@ void Board::Form_Activate()
     Support::ProgramState& state = Support::Globals();
     if (!state.SkinRefreshPending)
         return;
+    RefreshBoardButtons();
     if (!simpleUI_)
         for (const char* name : {"AcceptDraw", "DeclineDraw", "CancelSearch"}) {
             const Support::SkinnedButtonParts button = Support::FindSkinnedButton(*this, QString::fromLatin1(name));
