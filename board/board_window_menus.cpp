@@ -129,6 +129,8 @@ bool Board::InSetupMode() const
 
 void Board::PopUp(QMenu& menu, QPoint global)
 {
+    if (ComputerThinking())
+        return;
     menuGameId_ = game_.GameId();
     ApplyMenuStates();
     emit MenuShown(&menu, global);
