@@ -96,6 +96,7 @@ void Board::CreateControls()
     PlayersTag = label("PlayersTag", PlayersTagTwips);
     OpponentComment = label("OpponentComment", OpponentCommentTwips);
     OpponentComment->setWordWrap(true);
+    OpponentComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlayerComment_L = label("PlayerComment_L", PlayerCommentLabelTwips);
     PlayerComment_L->setText(QStringLiteral("Your comment:"));
     PlayerComment = new QLineEdit(this);

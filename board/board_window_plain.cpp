@@ -38,6 +38,8 @@ void Board::SetSimpleUI()
             control->move(control->pos() + PlainPixelShift(*shift));
     CBoard->setGeometry(BoardRect(PlainBoardOrigin));
     setFixedSize(Px(WindowWidthTwips - PlainNarrowerTwips), Px(WindowHeightTwips - PlainLowerTwips));
+    // The lower plain window leaves the comments less room.
+    OpponentComment->resize(OpponentComment->width(), height() - OpponentComment->y());
 }
 
 // The texts follow the mode, so entering play or set-up mode sets them.

@@ -314,6 +314,12 @@ TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
     ASSERT_EQ(board->MoveList->rowCount(), 2);
     EXPECT_EQ(board->MoveList->item(1, 2)->text(), QStringLiteral("e5"));
     EXPECT_EQ(board->OpponentComment->text(), QStringLiteral("Moves considered : 20\r\nLast move score : 12"));
+    // Both lines of the figures stand whole below the players' tag.
+    const QLabel& figures = *board->OpponentComment;
+    EXPECT_GE(figures.height(), figures.heightForWidth(figures.width()));
+    EXPECT_TRUE(figures.alignment() & Qt::AlignTop);
+    EXPECT_GT(figures.y(), board->PlayersTag->geometry().bottom());
+    EXPECT_LE(figures.geometry().bottom(), board->height());
     EXPECT_EQ(stored, 1);
     EXPECT_TRUE(board->Game().PlayerMayMove());
     EXPECT_TRUE(board->MoveList->isEnabled());
