@@ -6,6 +6,7 @@
 #include "board/board_view.h"
 #include "board/board_window.h"
 #include "foundation/press_label.h"
+#include "foundation/skinned_button.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,9 +16,13 @@ namespace BoardSupport {
 
 namespace {
 
-// Above the move list, at the top right of the window.
-inline constexpr QRect AcceptDrawTwips(8550, 300, 800, 375);
-inline constexpr QRect DeclineDrawTwips(9400, 300, 800, 375);
+// At the top right of the window: the skinned buttons on the title band,
+// left of its help and minimise buttons; the plain twins above the move
+// list, where the plain layout has no band.
+inline constexpr QRect AcceptDrawTwips(7650, 105, 900, 375);
+inline constexpr QRect DeclineDrawTwips(8640, 105, 900, 375);
+inline constexpr QRect AcceptDrawPlainTwinTwips(8550, 300, 800, 375);
+inline constexpr QRect DeclineDrawPlainTwinTwips(9400, 300, 800, 375);
 
 // The notices of a tick shown as the window's own messages.
 class WindowNotices : public NoticeShower {
@@ -33,16 +38,15 @@ private:
 
 void Board::CreateEndControls()
 {
-    auto button = [this](const char* name, const char* caption, QRect twips, bool accept) {
-        auto* control = new QPushButton(QString::fromLatin1(caption), this);
-        control->setObjectName(QString::fromLatin1(name));
-        control->setGeometry(PxRect(twips.x(), twips.y(), twips.width(), twips.height()));
-        control->setVisible(false);
-        connect(control, &QPushButton::clicked, this, [this, accept] { DecideDraw(accept); });
+    auto button = [this](const char* name, const char* caption, QRect twips, QRect twinTwips, bool accept) {
+        auto* control = new Support::SkinnedButton(*this, QString::fromLatin1(name), PxRect(twips),
+                                                   QString::fromLatin1(caption), QString::fromLatin1(caption));
+        control->plainTwin->setGeometry(PxRect(twinTwips));
+        connect(control, &Support::SkinnedButton::Clicked, this, [this, accept] { DecideDraw(accept); });
         return control;
     };
-    AcceptDraw = button("AcceptDrawS", "Accept", AcceptDrawTwips, true);
-    DeclineDraw = button("DeclineDrawS", "Decline", DeclineDrawTwips, false);
+    AcceptDraw = button("AcceptDraw", "Accept", AcceptDrawTwips, AcceptDrawPlainTwinTwips, true);
+    DeclineDraw = button("DeclineDraw", "Decline", DeclineDrawTwips, DeclineDrawPlainTwinTwips, false);
 
     CheckTimer = new QTimer(this);
     CheckTimer->setObjectName(QStringLiteral("CheckTimer"));
@@ -56,8 +60,12 @@ void Board::StartCheckTimer()
 
 void Board::ShowDrawButtons()
 {
-    AcceptDraw->setVisible(game_.DrawAnswerPending());
-    DeclineDraw->setVisible(game_.DrawAnswerPending());
+    for (Support::SkinnedButton* button : {AcceptDraw, DeclineDraw}) {
+        if (game_.DrawAnswerPending())
+            button->Show(simpleUI_);
+        else
+            button->Hide();
+    }
     if (game_.DrawAnswerPending()) {
         MDLogo->hide();
         DrawLogo->show();

@@ -2,6 +2,7 @@
 #include "board/board_view.h"
 #include "board/board_window.h"
 #include "board/exchange_pawn.h"
+#include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 
@@ -444,25 +445,43 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
 {
     TempDataFolder offered;
     ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 1), Entries({{"5151", "Draw offer"}})));
-    const std::unique_ptr<Board> board = Open(9, false, &offered);
-    ASSERT_TRUE(loaded);
-    board->show();
-    std::vector<QString> captions;
-    modal.Script = [&](QWidget& window) {
-        captions.push_back(window.findChild<QLabel*>(QStringLiteral("FormCaption"))->text());
-        board->CheckTimer_Timer(); // the timer fires inside the message's loop
-        window.close();
-    };
-    EXPECT_TRUE(board->AcceptDraw->isVisible());
-    EXPECT_TRUE(board->DeclineDraw->isVisible());
-    for (int tick = 0; tick < 3; ++tick)
-        board->CheckTimer_Timer();
-    EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Offer of a draw")});
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI);
+        const std::unique_ptr<Board> board = Open(9, simpleUI, &offered);
+        ASSERT_TRUE(loaded);
+        board->show();
+        std::vector<QString> captions;
+        modal.Script = [&](QWidget& window) {
+            captions.push_back(window.findChild<QLabel*>(QStringLiteral("FormCaption"))->text());
+            board->CheckTimer_Timer(); // the timer fires inside the message's loop
+            window.close();
+        };
+        // The layout's own buttons, whole in the window and clear of every
+        // other control there.
+        const QString suffix = simpleUI ? QStringLiteral("S") : QStringLiteral("Face");
+        QWidget* accept = board->findChild<QWidget*>(QStringLiteral("AcceptDraw") + suffix);
+        QWidget* decline = board->findChild<QWidget*>(QStringLiteral("DeclineDraw") + suffix);
+        ASSERT_TRUE(accept && decline);
+        for (QWidget* button : {accept, decline}) {
+            EXPECT_TRUE(button->isVisible());
+            EXPECT_TRUE(board->rect().contains(button->geometry()));
+            for (QWidget* other : {static_cast<QWidget*>(board->HelpButton),
+                                   static_cast<QWidget*>(board->MinimiseButton),
+                                   static_cast<QWidget*>(board->Menu2Button), static_cast<QWidget*>(board->MoveList),
+                                   static_cast<QWidget*>(board->CBoard)})
+                EXPECT_FALSE(other->isVisible() && other->geometry().intersects(button->geometry()))
+                    << other->objectName().toStdString();
+        }
+        EXPECT_FALSE(accept->geometry().intersects(decline->geometry()));
+        for (int tick = 0; tick < 3; ++tick)
+            board->CheckTimer_Timer();
+        EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Offer of a draw")});
 
-    QTest::mouseClick(board->DeclineDraw, Qt::LeftButton);
-    EXPECT_FALSE(board->AcceptDraw->isVisible());
-    EXPECT_EQ(board->Game().Moves().back().notation, "Decline");
-    EXPECT_EQ(board->MoveList->rowCount(), 2);
-    board->CheckTimer_Timer();
-    EXPECT_EQ(captions.size(), 1u);
+        QTest::mouseClick(decline, Qt::LeftButton);
+        EXPECT_FALSE(accept->isVisible());
+        EXPECT_EQ(board->Game().Moves().back().notation, "Decline");
+        EXPECT_EQ(board->MoveList->rowCount(), 2);
+        board->CheckTimer_Timer();
+        EXPECT_EQ(captions.size(), 1u);
+    }
 }
