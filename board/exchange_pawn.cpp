@@ -13,18 +13,19 @@ using namespace MoveValidation;
 
 namespace {
 
-// In twips: the skinned window is 4050 x 1950; in the plain layout every
-// control moves 400 up and 250 left and the window is 630 lower and 500
-// narrower.
+// In twips: the skinned window is 4050 x 2325, its instruction below the
+// skin's title band and deep enough for its three lines; in the plain
+// layout, which has no band, every control moves 640 up and 250 left and
+// the window is 1005 lower and 500 narrower.
 constexpr int DialogWidthTwips = 4050;
-constexpr int DialogHeightTwips = 1950;
-constexpr QRect LabelTwips(300, 420, 3450, 450);
-constexpr int ButtonTop = 930;
+constexpr int DialogHeightTwips = 2325;
+constexpr QRect LabelTwips(300, 660, 3450, 675);
+constexpr int ButtonTop = 1410;
 constexpr int ButtonLeft = 300;
 constexpr int ButtonStep = 900;
-constexpr TwipShift PlainShift{250, 400};
+constexpr TwipShift PlainShift{250, 640};
 constexpr int PlainNarrower = 500;
-constexpr int PlainLower = 630;
+constexpr int PlainLower = 1005;
 
 // The chess set's cells of the four pieces: White 1..4, Black 17..20.
 constexpr int FirstCell(Colour side) { return side == White ? 1 : 17; }

@@ -41,7 +41,7 @@ std::vector<Member> BuildMembers()
     members.push_back(Rounded(WindowNames::NotifyForm, 400, 230, 2, DragRule::Always, 40));
     members.push_back(Rounded(WindowNames::AboutBox, 440, 330, 2, DragRule::Always, 101));
     members.push_back(Rounded(WindowNames::Board, 720, 520, 1, DragRule::OnlyWhenSkinned, 81));
-    members.push_back(Rounded(WindowNames::ExchangePawn, 270, 130, 2, DragRule::Always, 52));
+    members.push_back(Rounded(WindowNames::ExchangePawn, 270, 155, 2, DragRule::Always, 52));
     members.push_back(Rounded(WindowNames::ChooseOpponent, 380, 320, 2, DragRule::Always, 47));
     members.push_back(Rounded(WindowNames::GameInterface, 700, 320, 2, DragRule::OnlyWhenSkinned, 130));
     members.push_back(Rounded(WindowNames::OptionsPage, 600, 470, 2, DragRule::OnlyWhenSkinned, 77));

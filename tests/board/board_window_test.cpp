@@ -230,7 +230,13 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
     for (const Case& c : cases) {
         ExchangePawn dialog(c.side, host);
         ASSERT_TRUE(dialog.Form_Load(false, c.tips));
-        EXPECT_EQ(dialog.size(), QSize(270, 130));
+        EXPECT_EQ(dialog.size(), QSize(270, 155));
+        // The instruction stands whole between our skins' 40-pixel title
+        // band and the pieces, which stand inside the window.
+        EXPECT_GE(dialog.Label1->y(), 40);
+        EXPECT_GE(dialog.Label1->height(), dialog.Label1->heightForWidth(dialog.Label1->width()));
+        EXPECT_LE(dialog.Label1->geometry().bottom(), dialog.PieceButton[0]->y());
+        EXPECT_TRUE(dialog.rect().contains(dialog.PieceButton[3]->geometry()));
         EXPECT_EQ(dialog.PieceButton[0]->toolTip().isEmpty(), !c.tips);
         EXPECT_EQ(host.cellsAsked.back(), c.firstCell + 3);
         dialog.PieceButton[c.button]->click();
