@@ -69,11 +69,9 @@ ComputerReply GameController::FinishComputerMove(const ComputerAI::SearchResult&
 
 void GameController::AppendComputerResignation()
 {
-    // The computer plays Black, so its resignation is White's win.
-    const std::string entry = playerColour_ == White ? "1-0" : "0-1";
-    snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
-    moves_.push_back(MoveRecord{Entries() + 1, Move::None().Text(), entry, ""});
-    selectedRow_ = Entries();
+    // The computer plays Black, so its resignation is White's win; like the
+    // player's it stands on the resigning king's square.
+    AppendSpecialEntry(playerColour_ == White ? "1-0" : "0-1", "", static_cast<Colour>(OtherColour(playerColour_)));
     surrendered_ = true;
 }
 

@@ -265,7 +265,8 @@ private:
         std::string comment;
     };
     DropResult Finish(PendingMove move, int landingPiece, DropResult result);
-    void AppendSpecialEntry(const char* text, const std::string& comment);
+    // An entry made in place of a move, written on the maker's king square.
+    void AppendSpecialEntry(const char* text, const std::string& comment, MoveValidation::Colour maker);
     void FlashKing(int king);
     void EndFlash();
     void Blink(int& counter, int king);

@@ -105,6 +105,12 @@ TEST(ComputerReply, SearchResultsPlayedOnTheBoardByTable)
             ASSERT_EQ(g.game.Entries(), rowsBefore + 1);
             EXPECT_EQ(g.game.Moves().back().notation, c.notation);
             EXPECT_EQ(g.game.SelectedRow(), g.game.Entries());
+            // A resignation is written on the computer's own king square.
+            const Move made = Move::FromText(g.game.Moves().back().coordinates);
+            if (c.outcome == Outcome::Resigned) {
+                const Square king = At("e8");
+                EXPECT_EQ(made, (Move{king, king}));
+            }
         } else {
             EXPECT_EQ(g.game.Entries(), rowsBefore);
         }
