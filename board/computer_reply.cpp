@@ -21,6 +21,7 @@ ComputerTurn GameController::BeginComputerMove()
         playerIsHost_ = true;
         playerMayMove_ = false;
         awaitingOpponent_ = true;
+        HilightMove(Entries());
         return turn;
     }
     computerThinking_ = true;
@@ -64,6 +65,8 @@ ComputerReply GameController::FinishComputerMove(const ComputerAI::SearchResult&
         reply = PlayComputerMove(result);
     }
     playerMayMove_ = !(checkmated_ || surrendered_ || gameDrawn_);
+    // The player sees where the computer moved.
+    HilightMove(Entries());
     return reply;
 }
 

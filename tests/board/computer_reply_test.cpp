@@ -105,11 +105,18 @@ TEST(ComputerReply, SearchResultsPlayedOnTheBoardByTable)
             ASSERT_EQ(g.game.Entries(), rowsBefore + 1);
             EXPECT_EQ(g.game.Moves().back().notation, c.notation);
             EXPECT_EQ(g.game.SelectedRow(), g.game.Entries());
-            // A resignation is written on the computer's own king square.
+            // A resignation is written on the computer's own king square; a
+            // move's path is marked for the player to see, ending on the
+            // square it reached.
             const Move made = Move::FromText(g.game.Moves().back().coordinates);
             if (c.outcome == Outcome::Resigned) {
                 const Square king = At("e8");
                 EXPECT_EQ(made, (Move{king, king}));
+            } else {
+                EXPECT_TRUE(g.game.HilightShown());
+                ASSERT_FALSE(g.game.Marks().empty());
+                EXPECT_EQ(g.game.Marks().front(), made.from);
+                EXPECT_EQ(g.game.Marks().back(), made.to);
             }
         } else {
             EXPECT_EQ(g.game.Entries(), rowsBefore);
