@@ -24,6 +24,9 @@ ComputerTurn GameController::BeginComputerMove()
         HilightMove(Entries());
         return turn;
     }
+    // The timer rests during the search: a flashing king it has just
+    // hidden is shown again rather than left missing until the answer.
+    ShowKing();
     computerThinking_ = true;
     playerIsHost_ = false;
     playerMayMove_ = false;

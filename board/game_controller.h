@@ -269,6 +269,9 @@ private:
     void AppendSpecialEntry(const char* text, const std::string& comment, MoveValidation::Colour maker);
     void FlashKing(int king);
     void EndFlash();
+    // A flashing king hidden at this moment is shown, and stays shown for
+    // the flash's longer half.
+    void ShowKing();
     void Blink(int& counter, int king);
     Move PreviousMove() const;
 

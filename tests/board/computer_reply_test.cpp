@@ -181,6 +181,24 @@ TEST(ComputerReply, CancelledSearchChangesNothing)
     EXPECT_EQ(g.game.Comment().text, "Moves considered : 17\r\nLast move score : 42");
 }
 
+// The timer rests while the computer thinks: a king it had just hidden in
+// its flash is put back first, not left missing for the whole search.
+TEST(ComputerReply, FlashingKingShownWhileTheComputerThinks)
+{
+    struct Silent : NoticeShower {
+        void ShowNotice(const BoardMessage&) override {}
+    } notices;
+    ComputerGame g("Ke1 Rb1 kh8 pa7");
+    ASSERT_EQ(g.game.Drop(At("b1"), At("b8"), "").checkedSide, Black);
+    g.game.Tick(true, notices);
+    ASSERT_EQ(g.game.Timer().hidden, (std::vector<Square>{At("h8")}));
+    ASSERT_TRUE(g.game.BeginComputerMove().search);
+    EXPECT_TRUE(g.game.Timer().hidden.empty());
+    EXPECT_EQ(g.game.Timer().interval, KingShownInterval);
+    g.game.Tick(true, notices);
+    EXPECT_TRUE(g.game.Timer().hidden.empty());
+}
+
 TEST(ComputerReply, PlayersStalemateIsNotSearched)
 {
     ComputerGame g("Kb6 Qc1 ka8");
