@@ -68,6 +68,8 @@ ComputerReply GameController::FinishComputerMove(const ComputerAI::SearchResult&
         reply = PlayComputerMove(result);
     }
     playerMayMove_ = !(checkmated_ || surrendered_ || gameDrawn_);
+    // A mate or the computer's resignation is told once more.
+    mateNoticeShown_ = false;
     // The player sees where the computer moved.
     HilightMove(Entries());
     return reply;
@@ -125,7 +127,6 @@ ComputerReply GameController::PlayComputerMove(const ComputerAI::SearchResult& r
                                        gameDrawn_, effects.castle, computer, checkmated_, previous);
     moves_.push_back(MoveRecord{Entries() + 1, move.Text(), reply.notation, ""});
     selectedRow_ = Entries();
-    mateNoticeShown_ = false;
     reply.outcome = ComputerReply::Made;
     reply.checkedSide = position_.checkedSide;
     reply.checkmated = checkmated_;

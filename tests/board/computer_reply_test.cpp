@@ -199,6 +199,39 @@ TEST(ComputerReply, FlashingKingShownWhileTheComputerThinks)
     EXPECT_TRUE(g.game.Timer().hidden.empty());
 }
 
+// The notice of how the game ended follows the computer's last row, its
+// resignation as much as its mating move, though the timer had already
+// looked for one after the player's move.
+TEST(ComputerReply, TheEndNoticeFollowsTheComputersLastRow)
+{
+    struct Recorded : NoticeShower {
+        std::vector<std::string> captions;
+        void ShowNotice(const BoardMessage& message) override { captions.push_back(message.caption); }
+    };
+    const struct {
+        const char* name;
+        const char* pieces;
+        const char* playerMove;
+        ComputerAI::SearchResult search;
+        const char* caption;
+    } cases[] = {
+        {"resigns", "Ke1 Pa2 ke8", "a2a3", Ended(ComputerAI::SearchOutcome::Checkmated), "SURRENDER!"},
+        {"mates", "Kg1 Pf2 Pg2 Ph2 Ra2 kg8 rb8 pf7 pg7 ph7", "a2a3", Found("b8b1"), "CHECKMATE!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ComputerGame g(c.pieces);
+        Recorded notices;
+        ASSERT_EQ(g.game.Drop(At(c.playerMove), At(c.playerMove + 2), "").outcome, DropResult::Made);
+        g.game.Tick(true, notices);
+        ASSERT_TRUE(g.game.BeginComputerMove().search);
+        g.game.FinishComputerMove(c.search);
+        g.game.Tick(true, notices);
+        g.game.Tick(true, notices);
+        EXPECT_EQ(notices.captions, std::vector<std::string>{c.caption});
+    }
+}
+
 TEST(ComputerReply, PlayersStalemateIsNotSearched)
 {
     ComputerGame g("Kb6 Qc1 ka8");
