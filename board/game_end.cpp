@@ -15,11 +15,6 @@ constexpr int WonCue = 1;
 constexpr int LostCue = 7;
 constexpr int DrawCue = 6;
 
-bool ResultEntry(const std::string& notation)
-{
-    return notation == "Surrender" || notation == "0-1" || notation == "1-0";
-}
-
 } // namespace
 
 void GameController::AppendSpecialEntry(const char* text, const std::string& comment, Colour maker)
@@ -73,15 +68,8 @@ void GameController::ConfirmDraw()
 
 bool GameController::CloseAsClose() const
 {
-    const bool playerLast = PlayerMadeLastEntry(Entries(), playerIsHost_);
-    if (!moves_.empty() && !playerLast) {
-        const std::string& notation = moves_.back().notation;
-        if (NotationEndsInMate(notation) || ResultEntry(notation))
-            return true;
-    }
-    if (awaitingOpponent_ && playerLast)
-        return true;
-    return mailOffline_ && !standAlone_ && !computerGame_;
+    // The toolbar's own test, so that the two never disagree.
+    return ComputeCommandState(Commands()).closeMode;
 }
 
 std::optional<BoardMessage> GameController::MateMessage() const
