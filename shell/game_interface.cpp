@@ -9,9 +9,9 @@
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
+#include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 #include "shell/status_window.h"
-#include "shell/window_button.h"
 #include "store/database.h"
 
 #include <QCloseEvent>
@@ -102,29 +102,10 @@ bool MovesCanBeSent()
     return !state.Mail.MailOffline || state.Mail.StandAloneMode;
 }
 
-PressLabel::PressLabel(QWidget* parent, const QString& name) : QLabel(parent)
-{
-    setObjectName(name);
-}
-
-void PressLabel::mousePressEvent(QMouseEvent* event)
-{
-    emit MouseDown(event->button());
-    event->accept();
-}
-
-void PressLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    emit MouseUp(event->button());
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit Click();
-    event->accept();
-}
-
 GameInterface::GameInterface(GameListModel& model, GameListServices services)
     : model_(model), services_(std::move(services))
 {
-    setObjectName(QStringLiteral("GameInterface"));
+    setObjectName(QLatin1String(WindowNames::GameInterface));
     setWindowTitle(WindowCaption);
     setAttribute(Qt::WA_DeleteOnClose, false);
     // The window is laid out for a small type: the long dates, the plain
