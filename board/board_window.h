@@ -23,6 +23,7 @@ class QTableWidget;
 namespace Support {
 class ButtonFace;
 class PictureClip;
+class SkinnedButton;
 }
 
 namespace BoardSupport {
@@ -143,6 +144,7 @@ public:
     QLineEdit* PlayerComment = nullptr;
     QMenu* HistoryMenu = nullptr;
     QProgressBar* SearchProgress = nullptr;
+    Support::SkinnedButton* CancelSearch = nullptr;
     QPushButton* CancelSearchS = nullptr;
     Support::PictureClip* ToolbarPics = nullptr;
     Support::PictureClip* SetupToolbarPics = nullptr;
