@@ -21,6 +21,10 @@ constexpr QRect CancelRect(210, 188, 90, 26);
 // Without the picture's frame every control moves 750 twips left and 200
 // up, and the window is 900 twips narrower and 400 lower.
 constexpr Support::PlainLayoutShift PlainLayout{50, 13, 60, 27};
+// The plain buttons stand centred under the warnings' box, as far from it
+// as from the window's lower edge.
+constexpr QPoint PlainOkPos(127, 185);
+constexpr QPoint PlainCancelPos(237, 185);
 constexpr int WarningIcon = 2;
 constexpr int SmallestPointSize = 6;
 
@@ -70,6 +74,8 @@ void SetupWarningForm::SetSimpleUI()
     MessageIcon->hide();
     WarningMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
     WarningMessage->setMargin(4);
+    OKButtonS->move(PlainOkPos);
+    CancelButtonS->move(PlainCancelPos);
     Support::ShiftIntoPlainLayout(*this, PlainLayout);
 }
 
