@@ -10,6 +10,7 @@
 #include "foundation/program_state.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
+#include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(std::move(folder))
 {
-    setObjectName(QStringLiteral("Board"));
+    setObjectName(QLatin1String(WindowNames::Board));
     setWindowTitle(QStringLiteral("Marrowdale"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(Px(WindowWidthTwips), Px(WindowHeightTwips));
