@@ -5,6 +5,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 
+#include "board_mouse.h"
 #include "board_test_support.h"
 #include "recording_board_host.h"
 #include "../rules/board_builder.h"
@@ -148,17 +149,6 @@ TEST_F(BoardWindowTest, AnUnreadableHistoryClosesTheWindowWithOneMessage)
     EXPECT_FALSE(loaded);
     EXPECT_TRUE(board->QuitRequest());
     EXPECT_EQ(messages, 1);
-}
-
-// Drags the piece on `from` to `to` with the mouse.
-void DragPiece(Board& board, const char* from, const char* to)
-{
-    auto centre = [&board](const char* name) {
-        return board.CBoard->SquareRect(Square{name[0] - 'a' + 1, name[1] - '0'}).center();
-    };
-    QTest::mousePress(board.CBoard, Qt::LeftButton, {}, centre(from));
-    QTest::mouseMove(board.CBoard, centre(to));
-    QTest::mouseRelease(board.CBoard, Qt::LeftButton, {}, centre(to));
 }
 
 // Both players' programs, each on its own data folder: every move is made
