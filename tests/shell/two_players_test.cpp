@@ -223,6 +223,47 @@ protected:
         return player.OpenBoard();
     }
 
+    // One move dragged on the mover's board and sent; the opponent's
+    // program announces it and opens it.
+    void Ply(Player& mover, Player& opponent, const char* from, const char* to, const char* comment = "")
+    {
+        ASSERT_NO_FATAL_FAILURE(Move(mover, from, to, comment));
+        ASSERT_NO_FATAL_FAILURE(Send(mover));
+        ASSERT_TRUE(Receive(opponent));
+    }
+
+    // The game's last entry sent: the opponent's board opens on how the
+    // game ended, tells it, and is closed.
+    void SendLastEntry(Player& mover, Player& opponent, const char* notice)
+    {
+        ASSERT_NO_FATAL_FAILURE(Send(mover));
+        Board* board = Receive(opponent);
+        ASSERT_TRUE(board);
+        EXPECT_TRUE(WaitForMessage(opponent, notice));
+        board->close();
+    }
+
+    // A new game whose opponent is found from the typed name once the name
+    // box is left and the dialog's timer ticks.
+    void StartGameWith(Player& player, const char* title, const char* typedName, const Player& opponent)
+    {
+        StartGame(player, [&](Support::NewGameInfo& d) {
+            Type(d.Game_name, title);
+            Type(d.Game_opponents_name, typedName);
+            QFocusEvent left(QEvent::FocusOut, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(d.Game_opponents_name, &left);
+            d.Timer1_Timer();
+            EXPECT_EQ(d.Game_opponents_name->text().toStdString(), opponent.Name);
+            EXPECT_EQ(d.Game_opponents_email->text().toStdString(), opponent.Address());
+            QTest::mouseClick(d.OkButton.face, Qt::LeftButton);
+        });
+    }
+
+    static void Type(QLineEdit* field, const char* text)
+    {
+        QTest::keyClicks(field, QString::fromLatin1(text));
+    }
+
     // The board's timer shows its notice.
     static bool WaitForMessage(Player& player, const char* caption)
     {
@@ -294,11 +335,6 @@ protected:
     std::set<std::string> shots;
 };
 
-void Type(QLineEdit* field, const char* text)
-{
-    QTest::keyClicks(field, QString::fromLatin1(text));
-}
-
 TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
 {
     if (!Servers().Running())
@@ -329,40 +365,18 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
             c.OppList->setCurrentIndex(c.OppList->findText(QStringLiteral("Bob Birch")));
             QTest::mouseClick(c.OkButton.face, Qt::LeftButton);
         });
-    ASSERT_NO_FATAL_FAILURE(Move(alice, "f2", "f3", "Good luck!"));
-    ASSERT_NO_FATAL_FAILURE(Send(alice));
-    ASSERT_TRUE(Receive(bob));
+    ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "f2", "f3", "Good luck!"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Good luck!"));
-    ASSERT_NO_FATAL_FAILURE(Move(bob, "e7", "e5"));
-    ASSERT_NO_FATAL_FAILURE(Send(bob));
-    ASSERT_TRUE(Receive(alice));
-    ASSERT_NO_FATAL_FAILURE(Move(alice, "g2", "g4"));
-    ASSERT_NO_FATAL_FAILURE(Send(alice));
-    ASSERT_TRUE(Receive(bob));
+    ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e7", "e5"));
+    ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "g2", "g4"));
     ASSERT_NO_FATAL_FAILURE(Move(bob, "d8", "h4"));
     EXPECT_EQ(bob.OpenBoard()->MoveList->item(3, 2)->text(), QStringLiteral("Qh4++"));
-    ASSERT_NO_FATAL_FAILURE(Send(bob));
-    Board* board = Receive(alice);
-    ASSERT_TRUE(board);
-    EXPECT_TRUE(WaitForMessage(alice, "CHECKMATE!"));
-    board->close();
+    ASSERT_NO_FATAL_FAILURE(SendLastEntry(bob, alice, "CHECKMATE!"));
 
     // A draw. Bob starts it; Alice is found from the game they played.
-    StartGame(bob, [this](Support::NewGameInfo& d) {
-        Type(d.Game_name, "Return match");
-        Type(d.Game_opponents_name, "Alice");
-        QFocusEvent left(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(d.Game_opponents_name, &left);
-        d.Timer1_Timer();
-        EXPECT_EQ(d.Game_opponents_email->text().toStdString(), alice.Address());
-        QTest::mouseClick(d.OkButton.face, Qt::LeftButton);
-    });
-    ASSERT_NO_FATAL_FAILURE(Move(bob, "e2", "e4"));
-    ASSERT_NO_FATAL_FAILURE(Send(bob));
-    ASSERT_TRUE(Receive(alice));
-    ASSERT_NO_FATAL_FAILURE(Move(alice, "e7", "e5"));
-    ASSERT_NO_FATAL_FAILURE(Send(alice));
-    ASSERT_TRUE(Receive(bob));
+    StartGameWith(bob, "Return match", "Alice", alice);
+    ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e2", "e4"));
+    ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "e7", "e5"));
     bob.OpenBoard()->OfferDraw(); // TEMPORARY: the toolbar's button once it is built
     ASSERT_NO_FATAL_FAILURE(Send(bob));
     // Bob waits for the answer; his tray menu lists the game.
@@ -380,41 +394,21 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
         EXPECT_EQ(menu.mnuPopupGameListMenu.actions().at(2)->text(),
                   QStringLiteral("Alice Amber\t\"Return match\""));
     }
-    board = Receive(alice);
+    Board* board = Receive(alice);
     ASSERT_TRUE(board);
     EXPECT_TRUE(WaitForMessage(alice, "Offer of a draw"));
     ASSERT_TRUE(board->AcceptDraw->isVisible());
     QTest::mouseClick(board->AcceptDraw, Qt::LeftButton);
-    ASSERT_NO_FATAL_FAILURE(Send(alice));
-    board = Receive(bob);
-    ASSERT_TRUE(board);
-    EXPECT_TRUE(WaitForMessage(bob, "DRAW!"));
-    board->close();
+    ASSERT_NO_FATAL_FAILURE(SendLastEntry(alice, bob, "DRAW!"));
 
     // A surrender. Alice types Bob's name.
-    StartGame(alice, [this](Support::NewGameInfo& d) {
-        Type(d.Game_name, "Third game");
-        Type(d.Game_opponents_name, "Bob");
-        QFocusEvent left(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(d.Game_opponents_name, &left);
-        d.Timer1_Timer();
-        EXPECT_EQ(d.Game_opponents_email->text().toStdString(), bob.Address());
-        QTest::mouseClick(d.OkButton.face, Qt::LeftButton);
-    });
-    ASSERT_NO_FATAL_FAILURE(Move(alice, "d2", "d4"));
-    ASSERT_NO_FATAL_FAILURE(Send(alice));
-    ASSERT_TRUE(Receive(bob));
-    ASSERT_NO_FATAL_FAILURE(Move(bob, "d7", "d5"));
-    ASSERT_NO_FATAL_FAILURE(Send(bob));
-    ASSERT_TRUE(Receive(alice));
+    StartGameWith(alice, "Third game", "Bob", bob);
+    ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "d2", "d4"));
+    ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "d7", "d5"));
     alice.OpenBoard()->PlayerComment->setText(QStringLiteral("Well played"));
     alice.OpenBoard()->SurrenderGame(); // TEMPORARY: the toolbar's button once it is built
-    ASSERT_NO_FATAL_FAILURE(Send(alice));
-    board = Receive(bob);
-    ASSERT_TRUE(board);
-    EXPECT_TRUE(WaitForMessage(bob, "SURRENDER!"));
+    ASSERT_NO_FATAL_FAILURE(SendLastEntry(alice, bob, "SURRENDER!"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Well played"));
-    board->close();
 
     // Every arriving move was announced, in order.
     EXPECT_EQ(alice.Announced, (std::vector<QString>{"Spring match", "Spring match", "Return match",
