@@ -281,6 +281,7 @@ protected:
         if (auto* notice = qobject_cast<Support::NotifyForm*>(&window)) {
             player.Announced.push_back(notice->GameName->text());
             player.Comments.push_back(notice->MoveComment->text());
+            EXPECT_EQ(player.Tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - New move arrived"));
             Shot(window, "notification");
             QTest::mouseClick(notice->PlayButton.face, Qt::LeftButton);
         } else if (auto* dialog = qobject_cast<Support::NewGameInfo*>(&window)) {
@@ -449,6 +450,10 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
 
     for (Player* player : {&alice, &bob}) {
         Sit(*player);
+        // Polling went on after the last board closed, with nothing new.
+        EXPECT_FALSE(Support::Globals().ModalBusy);
+        EXPECT_TRUE(Support::CheckTimerEnabled());
+        EXPECT_EQ(player->Tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
         player->Tray->mnuPopupExit_Click();
         EXPECT_FALSE(player->Tray->TrayIcon.IsShown());
     }
