@@ -1,6 +1,6 @@
 #pragma once
-// Playing on a board window the way its user does: a piece dragged from
-// one square to another with the left mouse button.
+// The player's hand on the board window in tests: pieces dragged with the
+// mouse, as the player does it.
 
 #include "board/board_view.h"
 #include "board/board_window.h"
@@ -9,7 +9,7 @@
 
 namespace BoardTests {
 
-// Drags the piece on `from` to `to` ("e2", "e4") with the mouse.
+// Drags the piece on `from` to `to` with the mouse.
 inline void DragPiece(BoardSupport::Board& board, const char* from, const char* to)
 {
     auto centre = [&board](const char* name) {

@@ -5,8 +5,8 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 
-#include "board_mouse.h"
 #include "board_test_support.h"
+#include "board_mouse.h"
 #include "recording_board_host.h"
 #include "../rules/board_builder.h"
 #include "../foundation/widget_test_support.h"
