@@ -148,6 +148,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
         return;
     dragging_ = false;
     unsetCursor();
+    dropPoint_ = event->position().toPoint();
     if (Dropped)
         Dropped(SquareAt(event->position().toPoint()));
 }

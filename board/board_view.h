@@ -30,6 +30,9 @@ public:
     // button is released.
     void BeginDrag(const QPixmap& cursor);
     bool Dragging() const { return dragging_; }
+    // Where the last drag ended, in the widget's coordinates (off the board
+    // too, where the set-up mode's palette and trash lie).
+    QPoint DropPoint() const { return dropPoint_; }
 
     // The square under a point of the widget (none off the board).
     std::optional<Square> SquareAt(QPoint point) const;
@@ -55,6 +58,7 @@ private:
     bool coordsShown_ = false;
     std::vector<Square> marks_;
     bool dragging_ = false;
+    QPoint dropPoint_;
 };
 
 } // namespace BoardSupport

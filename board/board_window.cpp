@@ -41,6 +41,7 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     CreateHistoryMenu();
     CreateEndControls();
     CreateSearchControls();
+    CreateSetupControls();
 }
 
 void Board::CreateControls()
@@ -137,7 +138,10 @@ bool Board::Form_Load(const BoardOptions& options)
         return false;
     }
     SetToolTips(options.showToolTips);
-    BeginGame();
+    if (game_.SetupMode())
+        BeginBoardSetup();
+    else
+        BeginGame();
     StartCheckTimer();
     return true;
 }
@@ -175,6 +179,7 @@ void Board::BeginGame()
     PlayerComment->setVisible(commentBox);
     PlayerComment_L->setVisible(commentBox);
     MoveList->setVisible(true);
+    ShowSetupParts(false);
     ShowDrawButtons();
     DisplayBoardState();
     moveListBusy_ = false;
@@ -286,7 +291,7 @@ void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
     game_.RemoveHilight();
     game_.HideCoords();
     DisplayBoardState();
-    const PickUpResult pickUp = game_.PickUp(square, hadMarks);
+    const PickUpResult pickUp = game_.SetupMode() ? game_.SetupPickUp(square) : game_.PickUp(square, hadMarks);
     if (!pickUp.allowed) {
         if (pickUp.note)
             ShowBoardMessage(*pickUp.note);
@@ -299,6 +304,11 @@ void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
 
 void Board::CBoard_DragDrop(std::optional<Square> target)
 {
+    if (game_.SetupMode()) {
+        setupDrag_ = SetupSource::Board(dragFrom_);
+        SetupDragDrop(*CBoard, CBoard->DropPoint());
+        return;
+    }
     Support::PlaySoundCue(Support::CuePieceDropped);
     if (!target)
         return;

@@ -24,6 +24,8 @@ class PictureClip;
 namespace BoardSupport {
 
 class BoardView;
+class PiecePalette;
+class SetupTrash;
 
 // What the program tells the window when it opens.
 struct BoardOptions {
@@ -81,7 +83,27 @@ public:
     // the player: stores the game with the computer's move.
     std::function<void()> ComputerMoveMade;
 
+    // ---- Set-up mode (board_window_setup.cpp) ----
+    // The toolbar's Reset, Clear and Play in set-up mode. Play checks the
+    // position (a refusal, or warnings the player accepts or cancels) and
+    // begins the game from it; false when the board stays in set-up mode.
+    void SetupReset();
+    void SetupClear();
+    bool SetupPlay();
+    bool SetupPlayEnabled() const { return game_.UpdatePiecePalette().playEnabled; }
+    // The palette menu's "Remove every piece" for the piece last
+    // right-clicked in the palette (PalettePiece).
+    void RemovePieces(int piece);
+    int PalettePiece() const { return palettePiece_; }
+    // The palette's pictures from the current chess set (again after the
+    // set changed), then its king marks.
+    void SetPiecePallete();
+    void UpdatePiecePalette();
+
     BoardView* CBoard = nullptr;
+    PiecePalette* PiecePallete = nullptr;
+    SetupTrash* Trash = nullptr;
+    QMenu* PiecePalleteMenu = nullptr;
     QTableWidget* MoveList = nullptr;
     QLabel* PlayersTag = nullptr;
     QLabel* OpponentComment = nullptr;
@@ -121,6 +143,12 @@ private:
     void Form_Unload();
     void ShowBoardMessage(const BoardMessage& message);
     void CreateSearchControls();
+    void CreateSetupControls();
+    void BeginBoardSetup();
+    void ShowSetupParts(bool setup);
+    void PiecePallete_MouseDown(int piece, Qt::MouseButton button, QPoint globalPoint);
+    void SetupDragDrop(QWidget& source, QPoint point);
+    void ShowSetupChange(const SetupChange& change);
     void ShowThinking(bool thinking);
     void StopComputerSearch();
     void ComputerSearch_Finished(const ComputerAI::SearchResult& result);
@@ -139,6 +167,8 @@ private:
     SearchEngine* engine_ = &opponent_;
     ComputerSearch* computerSearch_ = nullptr;
     bool returnToGameList_ = true;
+    SetupSource setupDrag_;
+    int palettePiece_ = 0;
 };
 
 } // namespace BoardSupport

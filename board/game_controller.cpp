@@ -54,6 +54,9 @@ OpenResult GameController::Open(const OpenRequest& request)
         HilightMove(selectedRow_);
         ConfirmDraw();
     }
+    newGameSetup_ = request.newGameSetup && gameId_ == -1;
+    if (result.ok && newGameSetup_)
+        BeginBoardSetup();
     return result;
 }
 
@@ -61,6 +64,7 @@ void GameController::SetupOptions()
 {
     checkmated_ = surrendered_ = gameDrawn_ = false;
     computerThinking_ = false;
+    setupMode_ = false;
     movesConsidered_ = lastMoveScore_ = 0;
     coordsShown_ = hilightShown_ = false;
     marks_.clear();
@@ -200,11 +204,15 @@ int GameController::CellAt(Square square) const
 
 FormCaptions GameController::Captions() const
 {
+    if (setupMode_)
+        return SetupCaptions();
     return SetFormCaptions(Facts());
 }
 
 CommentPanel GameController::Comment() const
 {
+    if (setupMode_)
+        return SetupComment();
     if (computerGame_)
         return ComputerComment(static_cast<int>(movesConsidered_), lastMoveScore_);
     return DisplayPlayerComment(Facts(), moves_, selectedRow_);

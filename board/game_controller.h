@@ -12,6 +12,7 @@
 #include "board/forced_draw.h"
 #include "board/highlight.h"
 #include "board/history_replay.h"
+#include "board/setup_mode.h"
 #include "board/square_cells.h"
 #include "rules/position.h"
 #include "rules/refusal.h"
@@ -33,6 +34,7 @@ struct OpenRequest {
     bool defaultView = false;         // always open in White's view
     bool mailOffline = false;
     bool standAlone = false;
+    bool newGameSetup = false;        // NewGameSetup: a new game opens in set-up mode
 };
 
 // Whether a pressed piece may be picked up.
@@ -155,6 +157,34 @@ public:
     bool ComputerThinking() const { return computerThinking_; }
     int LastMoveScore() const { return lastMoveScore_; }
 
+    // ---- Set-up mode (setup_mode.cpp) ----
+    // The player builds a new game's start position, beginning from the
+    // standard one. Every change is judged at once and a refused one puts
+    // the board back as it was.
+    void BeginBoardSetup();
+    bool SetupMode() const { return setupMode_; }
+    // The new game was set up by the player (its start position is theirs).
+    bool NewGameSetup() const { return newGameSetup_; }
+    // Any piece on the board may be picked up; an empty square gives nothing.
+    PickUpResult SetupPickUp(Square square) const;
+    // One drop: onto a square (replacing what stood there) or, with no
+    // target, off the board (the piece leaves it). A palette piece dropped
+    // off the board changes nothing.
+    SetupChange PlaceSetupPiece(SetupSource source, std::optional<Square> target);
+    // Every piece of one code leaves the board, except those whose removal
+    // the rules refuse; one message tells of them all.
+    SetupChange RemovePieces(int piece);
+    // The toolbar's Reset and Clear: the standard start, an empty board.
+    void SetupReset();
+    void SetupClear();
+    SetupPalette UpdatePiecePalette() const;
+    // The check before play: what no game may start from is refused, what
+    // no game could reach is listed for the player to accept.
+    SetupCheck SetupValid() const;
+    // Play from the set-up position: it becomes the game's start position,
+    // the player takes White and moves first.
+    void BeginSetupGame();
+
     // ---- What the window shows ----
     int CellAt(Square square) const;
     FormCaptions Captions() const;
@@ -253,6 +283,10 @@ private:
     std::int64_t movesConsidered_ = 0;
     ComputerReply PlayComputerMove(const ComputerAI::SearchResult& result);
     void AppendComputerResignation();
+    SetupChange JudgeSetupChange(int movedPiece);
+    void ResetSetupBoard(bool emptyBoard);
+    bool setupMode_ = false;
+    bool newGameSetup_ = false;
 };
 
 } // namespace BoardSupport

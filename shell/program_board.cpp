@@ -28,6 +28,7 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
         // A new game: of the kind its starter chose, against the opponent
         // the new-game dialog holds.
         options.request.newGameVsComputer = Support::NextNewGame().ComputerGame;
+        options.request.newGameSetup = Support::NextNewGame().NewGameSetup;
         if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails())
             options.request.newGameOpponent = details->OpponentsName.toStdString();
     }

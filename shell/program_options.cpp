@@ -55,9 +55,11 @@ void ProgramOptions::ChessSetChanged()
     if (!board)
         return;
     const Support::Settings& settings = Support::ProgramSettings();
-    if (Support::LoadChessSet(settings.ChessSet, settings.ChessBoard))
+    if (Support::LoadChessSet(settings.ChessSet, settings.ChessBoard)) {
         board->DisplayBoardState();
-    else
+        if (board->Game().SetupMode())
+            board->SetPiecePallete();
+    } else
         board->close();
 }
 

@@ -1,5 +1,7 @@
 #include "shell/program_options.h"
 
+#include "board/piece_palette.h"
+#include "shell/new_game_kind.h"
 #include "shell/program_board.h"
 #include "tests/shell/recording_services.h"
 
@@ -111,5 +113,29 @@ TEST(ProgramOptions, ANewChessSetGoesOnTheOpenBoardWhichClosesWhenTheSetCannotBe
     // The last good set stays in the stores.
     EXPECT_EQ(Support::Pictures().ChessSet.Picture().toImage().convertToFormat(inked.format()), inked);
     Support::Globals().TrayForm = nullptr;
+    Support::Pictures() = Support::PictureStores{};
+}
+
+// A new set-up game opens the board in its set-up mode, and a new chess
+// set reaches its palette too.
+TEST(ProgramOptions, ASetUpGameOpensInSetUpModeAndItsPaletteTakesANewSet)
+{
+    ShellTesting::ShellFolders folders;
+    TestSupport::ScriptedHost host;
+    ASSERT_TRUE(Support::LoadChessSet(QStringLiteral("Classic Wood"), QStringLiteral("Plain")));
+    Support::NextNewGame() = {false, true};
+    ShellTesting::RecordingServices recorder;
+    SysTraySupport::ProgramBoard board(recorder, recorder);
+    board.OpenBoard(-1, true);
+    ASSERT_NE(board.OpenWindow(), nullptr);
+    ASSERT_TRUE(board.OpenWindow()->Game().SetupMode());
+    BoardSupport::PiecePalette& palette = *board.OpenWindow()->PiecePallete;
+    const QImage classic = palette.grab().toImage();
+
+    SysTraySupport::ProgramOptions options(&board);
+    Support::ProgramSettings().ChessSet = QStringLiteral("Pen and Ink");
+    options.ChessSetChanged();
+    EXPECT_NE(palette.grab().toImage(), classic);
+    Support::NextNewGame() = {};
     Support::Pictures() = Support::PictureStores{};
 }

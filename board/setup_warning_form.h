@@ -1,0 +1,60 @@
+#pragma once
+// The set-up warnings dialog: what no game could reach in the player's
+// set-up position, with OK (play it anyway) and Cancel (back to the
+// set-up). The window only hides itself; closing it counts as Cancel.
+// Enter answers OK and Escape Cancel.
+
+#include "foundation/skinned_button.h"
+
+#include <QDialog>
+
+#include <string>
+
+class QLabel;
+class QPushButton;
+
+namespace BoardSupport {
+
+class SetupWarningForm : public QDialog {
+    Q_OBJECT
+public:
+    SetupWarningForm();
+
+    // The layout (skinned or plain). False when the skin could not be
+    // applied: the window must not be shown.
+    bool Form_Load(bool simpleUI);
+    // The warnings, one line each.
+    void SetWarnings(const QString& text);
+
+    // The answer: 0 OK, 1 Cancel.
+    int FormCanceled = 1;
+
+    QLabel* WarningMessage = nullptr;
+    QLabel* MessageIcon = nullptr;
+    Support::SkinnedButton OkButton;
+    Support::SkinnedButton CancelButton;
+    QPushButton* OKButtonS = nullptr;
+    QPushButton* CancelButtonS = nullptr;
+
+public slots:
+    void OkButtonFace_Click();
+    void CancelButtonFace_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void SetSimpleUI();
+    void Answer(int canceled);
+
+    bool simpleUI_ = false;
+    bool closedByButton_ = false;
+};
+
+// Shows the warnings through the modal host; true when the player chose OK.
+// A window whose skin fails to load answers Cancel.
+bool AskSetupWarnings(const std::string& warnings, bool simpleUI);
+
+} // namespace BoardSupport

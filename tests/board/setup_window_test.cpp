@@ -1,0 +1,278 @@
+// The board window's set-up mode on the offscreen platform: a position
+// built by mouse from the palette, refusals, the warnings dialog answered
+// every way, and the first move made from the set-up position.
+#include "board/board_view.h"
+#include "board/board_window.h"
+#include "board/piece_palette.h"
+#include "board/setup_warning_form.h"
+#include "foundation/msg_form.h"
+#include "foundation/program_state.h"
+
+#include "board_test_support.h"
+#include "recording_board_host.h"
+#include "../foundation/widget_test_support.h"
+#include "../rules/board_builder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace BoardSupport;
+using namespace MoveValidation;
+using namespace BoardTests;
+
+namespace {
+
+Square At(const std::string& name)
+{
+    return Square{name[0] - 'a' + 1, name[1] - '0'};
+}
+
+class SetupWindowTest : public ::testing::Test {
+protected:
+    SetupWindowTest()
+    {
+        Support::Globals().Mail.PendingMoveList.clear();
+        Support::Globals().Quitting = false;
+        // Every message box is read and answered OK.
+        modal.Script = [this](QWidget& window) {
+            if (auto* box = dynamic_cast<Support::MsgForm*>(&window)) {
+                messages << box->Message->text();
+                box->OkButtonFace_Click();
+            }
+        };
+    }
+
+    ~SetupWindowTest() override
+    {
+        if (board) {
+            Support::Globals().Quitting = true;
+            board->close();
+            Support::Globals().Quitting = false;
+        }
+    }
+
+    void OpenSetup(bool simpleUI = false)
+    {
+        board = std::make_unique<Board>(host, data.Folder());
+        BoardOptions options;
+        options.request.gameId = -1;
+        options.request.newGameOpponent = "Bob";
+        options.request.newGameSetup = true;
+        options.simpleUI = simpleUI;
+        ASSERT_TRUE(board->Form_Load(options));
+        board->show();
+    }
+
+    // Where a square's centre lies in another control of the window.
+    QPoint SquareIn(QWidget* control, const std::string& square) const
+    {
+        return control->mapFrom(board.get(), board->CBoard->mapTo(board.get(), board->CBoard->SquareRect(At(square)).center()));
+    }
+    QPoint TrashIn(QWidget* control) const
+    {
+        return control->mapFrom(board.get(), board->Trash->geometry().center());
+    }
+
+    void DragFromPalette(int piece, QPoint releaseInPalette)
+    {
+        QTest::mousePress(board->PiecePallete, Qt::LeftButton, {}, board->PiecePallete->ItemRect(piece).center());
+        QTest::mouseRelease(board->PiecePallete, Qt::LeftButton, {}, releaseInPalette);
+    }
+    void PaletteToSquare(int piece, const std::string& square)
+    {
+        DragFromPalette(piece, SquareIn(board->PiecePallete, square));
+    }
+    void SquareTo(const std::string& from, QPoint releaseInBoard)
+    {
+        QTest::mousePress(board->CBoard, Qt::LeftButton, {}, board->CBoard->SquareRect(At(from)).center());
+        QTest::mouseRelease(board->CBoard, Qt::LeftButton, {}, releaseInBoard);
+    }
+
+    // An empty board, then the pieces ("Ke1 ke8") dragged from the palette.
+    void BuildByMouse(const std::string& pieces)
+    {
+        board->SetupClear();
+        std::istringstream in(pieces);
+        for (std::string token; in >> token;)
+            PaletteToSquare(TestBoards::CodeForLetter(token[0]), token.substr(1));
+    }
+
+    int PieceOn(const std::string& square) const
+    {
+        return board->Game().CurrentPosition().squares(At(square).column, At(square).row);
+    }
+
+    TestSupport::QtApp app;
+    TestSupport::ProgramFolder program;
+    TestSupport::ScriptedHost modal;
+    TempDataFolder data;
+    RecordingBoardHost host;
+    std::unique_ptr<Board> board;
+    QStringList messages;
+};
+
+TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
+{
+    OpenSetup();
+    EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Setting up board..."));
+    EXPECT_EQ(board->PlayersTag->text(), QStringLiteral("Please setup the board state."));
+    EXPECT_TRUE(board->PiecePallete->isVisible());
+    EXPECT_TRUE(board->Trash->isVisible());
+    EXPECT_FALSE(board->MoveList->isVisible());
+    EXPECT_FALSE(board->PlayerComment->isVisible());
+    EXPECT_TRUE(board->PiecePallete->ItemMarked(WhiteKing) && board->PiecePallete->ItemMarked(BlackKing));
+    EXPECT_TRUE(board->SetupPlayEnabled());
+
+    BuildByMouse("Ke1 ke8 Qd1 pa7 Pb2 Pc2 rh8");
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(PieceOn("e1"), WhiteKing);
+    EXPECT_EQ(PieceOn("d1"), WhiteQueen);
+    EXPECT_EQ(PieceOn("a7"), BlackPawn);
+    EXPECT_TRUE(board->PiecePallete->ItemMarked(WhiteKing));
+    EXPECT_FALSE(board->PiecePallete->ItemEnabled(BlackKing));
+    EXPECT_TRUE(board->SetupPlayEnabled());
+
+    // A marked king is not taken from the palette again.
+    PaletteToSquare(WhiteKing, "h4");
+    EXPECT_EQ(PieceOn("h4"), Empty);
+    // Board to board, board to trash, board back onto the palette; a
+    // palette piece dropped on the palette goes nowhere.
+    SquareTo("d1", board->CBoard->SquareRect(At("d4")).center());
+    EXPECT_EQ(PieceOn("d4"), WhiteQueen);
+    SquareTo("d4", TrashIn(board->CBoard));
+    EXPECT_EQ(PieceOn("d4"), Empty);
+    SquareTo("a7", board->CBoard->mapFrom(board.get(), board->PiecePallete->geometry().center()));
+    EXPECT_EQ(PieceOn("a7"), Empty);
+    DragFromPalette(WhiteQueen, board->PiecePallete->ItemRect(BlackQueen).center());
+    EXPECT_EQ(board->Game().CurrentPosition().squares,
+              TestBoards::Squares("Ke1 ke8 Pb2 Pc2 rh8"));
+
+    // The palette menu on a pawn removes every pawn of that colour; a king
+    // has no menu.
+    QTest::mousePress(board->PiecePallete, Qt::RightButton, {}, board->PiecePallete->ItemRect(WhitePawn).center());
+    EXPECT_EQ(board->PalettePiece(), WhitePawn);
+    board->PiecePalleteMenu->close();
+    board->PiecePalleteMenu->actions().front()->trigger();
+    EXPECT_EQ(board->Game().CurrentPosition().squares, TestBoards::Squares("Ke1 ke8 rh8"));
+    EXPECT_TRUE(board->SetupPlayEnabled());
+    // The White king dragged to the trash frees its palette picture.
+    SquareTo("e1", TrashIn(board->CBoard));
+    EXPECT_TRUE(board->PiecePallete->ItemEnabled(WhiteKing));
+    EXPECT_FALSE(board->PiecePallete->ItemMarked(WhiteKing));
+    EXPECT_FALSE(board->SetupPlayEnabled());
+    QTest::mousePress(board->PiecePallete, Qt::RightButton, {}, board->PiecePallete->ItemRect(WhiteKing).center());
+    EXPECT_EQ(board->PalettePiece(), WhitePawn);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+// Every refusal shows one "Invalid setup" message and leaves the board as
+// it was, in set-up mode.
+TEST_F(SetupWindowTest, EachRefusalByTable)
+{
+    struct Case {
+        const char* what;
+        const char* board;
+        int dropPiece; // 0: ask to play instead
+        const char* dropOn;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"checkmate", "Ke6 ke8", WhiteQueen, "e7",
+         "Checkmate.  Placing that piece there will result in checkmate which is not a valid starting state."},
+        {"stalemate", "Kf7 kh8", WhiteQueen, "g6",
+         "Stalemate.  Placing that piece there will result in a stalemate which is not a valid starting state."},
+        {"both kings in check", "Ke1 ke8 Qe4", BlackRook, "a1",
+         "Putting that piece there will result in both kings being in check, which is impossible in chess."},
+        {"no White king", "ke8 Qd1 Pa2", 0, "",
+         "The White king must stand on the board before the game can begin."},
+        {"no Black king", "Ke1 qd8 pa7", 0, "",
+         "The Black king must stand on the board before the game can begin."},
+        {"a pawn on the last row", "Ke1 ke6 Pa8", 0, "",
+         "A pawn stands on the first or the last row of the board, where no pawn can be.  Move it before the "
+         "game can begin."},
+        {"the side not to move in check", "Ke1 ke8 Qe4", 0, "",
+         "The Black king is in check, but White moves first.  A game cannot begin with the king of the side not "
+         "to move in check."},
+        {"a forced draw", "Ke1 ke8 Nb1", 0, "",
+         "Forced draw.  Placing that piece there will force a draw because you cannot checkmate with only a "
+         "knight or a bishop."},
+    };
+    OpenSetup();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BuildByMouse(c.board);
+        ASSERT_TRUE(messages.isEmpty());
+        const BoardSquares before = board->Game().CurrentPosition().squares;
+        if (c.dropPiece)
+            PaletteToSquare(c.dropPiece, c.dropOn);
+        else
+            EXPECT_FALSE(board->SetupPlay());
+        EXPECT_EQ(messages, QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(board->Game().CurrentPosition().squares, before);
+        EXPECT_TRUE(board->Game().SetupMode());
+        EXPECT_TRUE(board->PiecePallete->isVisible());
+        messages.clear();
+    }
+}
+
+// Nine White pawns: the warnings dialog, answered by each of its ways in
+// both layouts; only OK begins the game, from which the first move is made.
+TEST_F(SetupWindowTest, WarningsAnsweredEveryWayThenPlayed)
+{
+    struct Answer {
+        const char* how;
+        bool simpleUI;
+        std::function<void(SetupWarningForm&)> answer;
+        bool plays;
+    };
+    const Answer answers[] = {
+        {"Cancel", false, [](SetupWarningForm& d) { QTest::mouseClick(d.CancelButton.face, Qt::LeftButton); }, false},
+        {"the close box", false, [](SetupWarningForm& d) { d.close(); }, false},
+        {"Escape", false, [](SetupWarningForm& d) { QTest::keyClick(&d, Qt::Key_Escape); }, false},
+        {"plain Cancel", true, [](SetupWarningForm& d) { d.CancelButtonS->click(); }, false},
+        {"plain OK", true, [](SetupWarningForm& d) { d.OKButtonS->click(); }, true},
+        {"Enter", false, [](SetupWarningForm& d) { QTest::keyClick(&d, Qt::Key_Return); }, true},
+        {"OK", false, [](SetupWarningForm& d) { QTest::mouseClick(d.OkButton.face, Qt::LeftButton); }, true},
+    };
+    for (const Answer& a : answers) {
+        SCOPED_TRACE(a.how);
+        OpenSetup(a.simpleUI);
+        BuildByMouse("Ke1 ke8 Pa3 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2 Ph2");
+        const std::string setUp = FormatPositionString(board->Game().CurrentPosition().squares);
+        QString shown;
+        bool iconShown = false;
+        modal.Script = [&](QWidget& window) {
+            auto& dialog = dynamic_cast<SetupWarningForm&>(window);
+            shown = dialog.WarningMessage->text();
+            iconShown = dialog.MessageIcon->isVisible();
+            a.answer(dialog);
+        };
+        EXPECT_EQ(board->SetupPlay(), a.plays);
+        EXPECT_EQ(modal.ModalRuns, 1);
+        EXPECT_FALSE(modal.LeftOpen);
+        modal.ModalRuns = 0;
+        EXPECT_EQ(shown, QStringLiteral("White warnings\n      To many pawns"));
+        EXPECT_EQ(iconShown, !a.simpleUI);
+        EXPECT_EQ(board->Game().SetupMode(), !a.plays);
+        EXPECT_EQ(board->PiecePallete->isVisible(), !a.plays);
+        EXPECT_EQ(board->MoveList->isVisible(), a.plays);
+        if (!a.plays)
+            continue;
+        EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
+        EXPECT_EQ(board->Game().InitialBoardState(), setUp);
+        SquareTo("e2", board->CBoard->SquareRect(At("e4")).center());
+        ASSERT_EQ(board->MoveList->rowCount(), 1);
+        EXPECT_EQ(board->MoveList->item(0, 2)->text(), QStringLiteral("e4"));
+        EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting Bob's move"));
+    }
+}
+
+} // namespace
