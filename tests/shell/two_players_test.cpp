@@ -13,6 +13,7 @@
 #include "foundation/msg_form.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
+#include "foundation/skinned_button.h"
 #include "platform/mail_address_book.h"
 #include "platform/tray_icon.h"
 #include "shell/new_game_form.h"
@@ -255,8 +256,17 @@ protected:
             d.Timer1_Timer();
             EXPECT_EQ(d.Game_opponents_name->text().toStdString(), opponent.Name);
             EXPECT_EQ(d.Game_opponents_email->text().toStdString(), opponent.Address());
-            QTest::mouseClick(d.OkButton.face, Qt::LeftButton);
+            ClickButton(d, "OkButton");
         });
+    }
+
+    // A left click on a skinned button's face, found by name as the skin finds it.
+    static void ClickButton(QWidget& window, const char* button)
+    {
+        auto* face =
+            window.findChild<Support::ButtonFace*>(QLatin1String(button) + QStringLiteral("Face"));
+        ASSERT_NE(face, nullptr) << button;
+        QTest::mouseClick(face, Qt::LeftButton);
     }
 
     static void Type(QLineEdit* field, const char* text)
@@ -283,7 +293,7 @@ protected:
             player.Comments.push_back(notice->MoveComment->text());
             EXPECT_EQ(player.Tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - New move arrived"));
             Shot(window, "notification");
-            QTest::mouseClick(notice->PlayButton.face, Qt::LeftButton);
+            ClickButton(window, "PlayButton");
         } else if (auto* dialog = qobject_cast<Support::NewGameInfo*>(&window)) {
             ASSERT_TRUE(FillNewGame);
             FillNewGame(*dialog);
@@ -359,12 +369,12 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
             QTest::mouseClick(d.Resolve, Qt::LeftButton);
             EXPECT_EQ(d.Game_opponents_email->text().toStdString(), bob.Address());
             Shot(d, "new-game");
-            QTest::mouseClick(d.OkButton.face, Qt::LeftButton);
+            ClickButton(d, "OkButton");
         },
         [](Support::ChooseOpponent& c) {
             ASSERT_EQ(c.OppList->count(), 2);
             c.OppList->setCurrentIndex(c.OppList->findText(QStringLiteral("Bob Birch")));
-            QTest::mouseClick(c.OkButton.face, Qt::LeftButton);
+            ClickButton(c, "OkButton");
         });
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "f2", "f3", "Good luck!"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Good luck!"));
