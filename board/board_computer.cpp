@@ -113,6 +113,7 @@ void Board::ShowThinking(bool thinking)
         CancelSearchS->setVisible(thinking);
     else
         Support::ButtonUp(*this, CancelSearchName, CancelCaption, !thinking);
+    SetButtonEnable();
 }
 
 void Board::ComputerSearch_Finished(const ComputerAI::SearchResult& result)

@@ -1,7 +1,6 @@
 #pragma once
 // What the board window needs of the program above it. The shell
-// implements it; tests record it. Later work (sending a move, the
-// computer's search, the menus) adds its calls here.
+// implements it; tests record it.
 
 #include <QPixmap>
 
@@ -31,6 +30,12 @@ public:
     virtual void UpdateTrayState(int state) = 0;
     // New moves arrived while the board was open: the notification runs.
     virtual void NotifyNewMoves() = 0;
+    // The stored game travels to its opponent as a move mail, or as the
+    // next move file in stand-alone mode. Both tell the user themselves
+    // when they fail and answer false; the game stays stored either way.
+    // The window stays responsive while they run.
+    virtual bool SendMoveMail(int gameId) = 0;
+    virtual bool ExportMoveFile(int gameId) = 0;
 };
 
 } // namespace BoardSupport

@@ -41,6 +41,8 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     CreateHistoryMenu();
     CreateEndControls();
     CreateSearchControls();
+    CreateToolbar();
+    ComputerMoveMade = [this] { SaveComputerMove(); };
     CreateSetupControls();
 }
 
@@ -182,6 +184,7 @@ void Board::BeginGame()
     ShowSetupParts(false);
     ShowDrawButtons();
     DisplayBoardState();
+    DisplayToolbar();
     moveListBusy_ = false;
 }
 
@@ -220,6 +223,7 @@ void Board::DisplayBoardState()
     items[0]->setEnabled(enabled);
     items[2]->setEnabled(game_.FirstLastItemsEnabled());
     items[3]->setEnabled(game_.FirstLastItemsEnabled());
+    SetButtonEnable();
 }
 
 void Board::SetFormCaptions()
@@ -377,6 +381,11 @@ void Board::ShowBoardMessage(const BoardMessage& message)
 
 void Board::closeEvent(QCloseEvent* event)
 {
+    // The window closes itself once the move has gone.
+    if (busy_) {
+        event->ignore();
+        return;
+    }
     StopComputerSearch();
     Form_Unload();
     event->accept();

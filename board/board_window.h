@@ -9,6 +9,9 @@
 
 #include <QWidget>
 
+#include <array>
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -18,6 +21,7 @@ class QTimer;
 class QTableWidget;
 
 namespace Support {
+class ButtonFace;
 class PictureClip;
 }
 
@@ -80,8 +84,36 @@ public:
     // stands in); it must outlive the window.
     void SetSearchEngine(SearchEngine& engine) { engine_ = &engine; }
     // Called after the computer's row was added, before the turn returns to
-    // the player: stores the game with the computer's move.
+    // the player: stores the game with the computer's move (SaveComputerMove
+    // unless a test stands in).
     std::function<void()> ComputerMoveMade;
+
+    // ---- The toolbar and the commands behind it (board_toolbar.cpp) ----
+    // The menus run the same commands: ToolbarClick with the button's
+    // index does what the button does, and nothing while it is disabled.
+    void ToolbarClick(int index);
+    // Lays the toolbar out for the mode and applies the command state.
+    void DisplayToolbar();
+    // Applies the command state after the game's state changed (play mode).
+    void SetButtonEnable();
+    void RefreshBoardButtons();
+    bool SetupMode() const { return game_.SetupMode(); }
+    // The state the toolbar, the draw buttons and the comment box show
+    // now; the menus take their items' enabling and captions from it.
+    const CommandState& Commands() const { return commands_; }
+    // Told every time the command state is applied in play mode.
+    std::function<void(const CommandState&)> CommandsChanged;
+    // Stores the last row; false (after saying why) when it could not be.
+    bool SaveMove();
+    // Stores the player's row, hands the game to the mail or a move file,
+    // and closes the window; a row that could not be stored stays, unsent.
+    void SendNewMove();
+    // Hands the stored game over again and closes the window.
+    void ResendLastMove();
+    // Takes back the player's unsent row.
+    void UndoLastMove();
+    // Stores the computer's row and backs the database up.
+    void SaveComputerMove();
 
     // ---- Set-up mode (board_window_setup.cpp) ----
     // The toolbar's Reset, Clear and Play in set-up mode. Play checks the
@@ -117,6 +149,11 @@ public:
     QTimer* CheckTimer = nullptr;
     QPushButton* AcceptDraw = nullptr;
     QPushButton* DeclineDraw = nullptr;
+    // The toolbar, items 1..7: skinned pictures with their click targets,
+    // and the plain twins.
+    std::array<QLabel*, ToolbarButtons + 1> Toolbar1{};
+    std::array<Support::ButtonFace*, ToolbarButtons + 1> Toolbar1Face{};
+    std::array<QPushButton*, ToolbarButtons + 1> Toolbar1S{};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -143,6 +180,14 @@ private:
     void Form_Unload();
     void ShowBoardMessage(const BoardMessage& message);
     void CreateSearchControls();
+    void CreateToolbar();
+    QPixmap FacePicture(const ToolbarFace& face) const;
+    void ShowButton(int index, const ButtonState& state);
+    void ApplyCommandState();
+    void Toolbar1_MouseDown(int index);
+    void Toolbar1_MouseUp(int index);
+    void Toolbar1S_Click(int index);
+    void TransmitGame(int gameId);
     void CreateSetupControls();
     void BeginBoardSetup();
     void ShowSetupParts(bool setup);
@@ -167,6 +212,8 @@ private:
     SearchEngine* engine_ = &opponent_;
     ComputerSearch* computerSearch_ = nullptr;
     bool returnToGameList_ = true;
+    bool busy_ = false;
+    CommandState commands_;
     SetupSource setupDrag_;
     int palettePiece_ = 0;
 };

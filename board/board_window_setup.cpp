@@ -62,6 +62,7 @@ void Board::BeginBoardSetup()
     ShowSetupParts(true);
     SetPiecePallete();
     DisplayBoardState();
+    DisplayToolbar();
     moveListBusy_ = false;
 }
 

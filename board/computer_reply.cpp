@@ -13,12 +13,14 @@ using namespace MoveValidation;
 ComputerTurn GameController::BeginComputerMove()
 {
     keptPlayerMayMove_ = playerMayMove_;
+    keptAwaitingOpponent_ = awaitingOpponent_;
     ComputerTurn turn;
     // A drawn or stalemated game is over as surely as a mated one: searching
     // it would find no move and resign a game that is not lost.
     if (checkmated_ || surrendered_ || gameDrawn_) {
         playerIsHost_ = true;
         playerMayMove_ = false;
+        awaitingOpponent_ = true;
         return turn;
     }
     computerThinking_ = true;
@@ -39,9 +41,11 @@ ComputerReply GameController::FinishComputerMove(const ComputerAI::SearchResult&
     playerIsHost_ = true;
     if (result.outcome == ComputerAI::SearchOutcome::Cancelled) {
         playerMayMove_ = keptPlayerMayMove_;
+        awaitingOpponent_ = keptAwaitingOpponent_;
         reply.outcome = ComputerReply::Cancelled;
         return reply;
     }
+    awaitingOpponent_ = false;
     lastMoveScore_ = result.score;
     movesConsidered_ = result.movesConsidered;
     selectedRow_ = Entries();

@@ -47,10 +47,14 @@ OpenResult GameController::Open(const OpenRequest& request)
     gameId_ = request.gameId;
     mailOffline_ = request.mailOffline;
     standAlone_ = request.standAlone;
+    newGameName_ = request.newGameName;
+    newGameEmail_ = request.newGameEmail;
+    savedGameId_ = 0;
     if (!SetMoves(request))
         return OpenResult{false, HistoryError()};
     const OpenResult result = SetBoardState();
     if (result.ok) {
+        awaitingOpponent_ = Captions().awaitingOpponent;
         HilightMove(selectedRow_);
         ConfirmDraw();
     }
@@ -64,6 +68,7 @@ void GameController::SetupOptions()
 {
     checkmated_ = surrendered_ = gameDrawn_ = false;
     computerThinking_ = false;
+    awaitingOpponent_ = false;
     setupMode_ = false;
     movesConsidered_ = lastMoveScore_ = 0;
     coordsShown_ = hilightShown_ = false;

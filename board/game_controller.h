@@ -8,10 +8,12 @@
 #include "board/board_message.h"
 #include "board/board_timer.h"
 #include "board/captions.h"
+#include "board/command_state.h"
 #include "board/computer_reply.h"
 #include "board/forced_draw.h"
 #include "board/highlight.h"
 #include "board/history_replay.h"
+#include "board/move_saving.h"
 #include "board/setup_mode.h"
 #include "board/square_cells.h"
 #include "rules/position.h"
@@ -30,6 +32,8 @@ namespace BoardSupport {
 struct OpenRequest {
     int gameId = -1;                  // CurrentGameID: -1 starts a new game
     std::string newGameOpponent;      // the new-game dialog's opponent's name
+    std::string newGameName;          // ... the game's title
+    std::string newGameEmail;         // ... the opponent's address
     bool newGameVsComputer = false;   // ComputerGame for a new game
     bool defaultView = false;         // always open in White's view
     bool mailOffline = false;
@@ -157,6 +161,29 @@ public:
     bool ComputerThinking() const { return computerThinking_; }
     int LastMoveScore() const { return lastMoveScore_; }
 
+    // ---- Saving, sending and undoing (move_sending.cpp) ----
+    // Writes the last row (with the comment box's text as its comment) into
+    // the game's record, a new record for a game not yet stored, with the
+    // status the row leaves the game in. On failure nothing changes, on the
+    // board or in the database, and the message says so. Once the player's
+    // own row is stored it is no longer undone: the game awaits the answer.
+    SaveResult SaveMove(const std::string& comment, const ClockReading& now);
+    // Takes back the player's unsent last row: the board, the flags and
+    // the move list as they were before it.
+    void UndoLastMove();
+    // The id the last save wrote under (SavedGameID), 0 before any.
+    int SavedGameId() const { return savedGameId_; }
+    // The player may not move now (set on opening, after a stored row and
+    // around the computer's turn).
+    bool AwaitingOpponent() const { return awaitingOpponent_; }
+    // How Send and Resend deliver the stored game with the mail state the
+    // board was opened with (mail polling waits while the board is open).
+    MoveTransport Transport() const { return TransportFor(mailOffline_, standAlone_); }
+    // The state of the toolbar's, the menus' and the comment box's
+    // commands, from the game's state as it is now.
+    CommandInputs Commands() const;
+    CommandState CommandStates() const { return ComputeCommandState(Commands()); }
+
     // ---- Set-up mode (setup_mode.cpp) ----
     // The player builds a new game's start position, beginning from the
     // standard one. Every change is judged at once and a refused one puts
@@ -217,6 +244,7 @@ public:
     const std::string& WhitePlayerName() const { return whitePlayerName_; }
     const std::string& BlackPlayerName() const { return blackPlayerName_; }
     GameFacts Facts() const;
+    const Database::DataFolder& Folder() const { return folder_; }
 
 private:
     void SetupOptions();
@@ -259,6 +287,11 @@ private:
     bool computerGame_ = false;
     bool mailOffline_ = false;
     bool standAlone_ = false;
+    std::string newGameName_;
+    std::string newGameEmail_;
+    int savedGameId_ = 0;
+    bool awaitingOpponent_ = false;
+    bool keptAwaitingOpponent_ = false;
     bool playerMayMove_ = false;
     bool checkmated_ = false;
     bool surrendered_ = false;

@@ -43,6 +43,9 @@ void GameController::SurrenderGame(const std::string& comment)
 
 void GameController::OfferDraw(const std::string& comment)
 {
+    // The computer never answers an offer: the game would wait for ever.
+    if (computerGame_)
+        return;
     RemoveHilight();
     AppendSpecialEntry("Draw offer", comment);
     drawOffered_ = true;
@@ -76,7 +79,7 @@ bool GameController::CloseAsClose() const
         if (NotationEndsInMate(notation) || ResultEntry(notation))
             return true;
     }
-    if (Captions().awaitingOpponent && playerLast)
+    if (awaitingOpponent_ && playerLast)
         return true;
     return mailOffline_ && !standAlone_ && !computerGame_;
 }

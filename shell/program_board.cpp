@@ -7,6 +7,8 @@
 #include "foundation/shutdown.h"
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
+#include "shell/program_mail.h"
+#include "store/move_files.h"
 #include "shell/system_tray.h"
 
 namespace SysTraySupport {
@@ -29,8 +31,11 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
         // the new-game dialog holds.
         options.request.newGameVsComputer = Support::NextNewGame().ComputerGame;
         options.request.newGameSetup = Support::NextNewGame().NewGameSetup;
-        if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails())
+        if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails()) {
             options.request.newGameOpponent = details->OpponentsName.toStdString();
+            options.request.newGameName = details->Title.toStdString();
+            options.request.newGameEmail = details->OpponentsEmail.toStdString();
+        }
     }
     options.request.defaultView = settings.DefaultView;
     options.request.mailOffline = state.Mail.MailOffline;
@@ -110,6 +115,27 @@ void ProgramBoard::UpdateTrayState(int state)
 void ProgramBoard::NotifyNewMoves()
 {
     Support::NotifyNewMoves();
+}
+
+bool ProgramBoard::SendMoveMail(int gameId)
+{
+    return RunOnMail([gameId](MailSupport::Transport& t) { return MailSupport::SendMoveMail(t, gameId); });
+}
+
+bool ProgramBoard::ExportMoveFile(int gameId)
+{
+    return RunOnMail([gameId](MailSupport::Transport& t) { return MailSupport::ExportMoveFile(t, gameId); });
+}
+
+bool ProgramBoard::RunOnMail(std::function<bool(MailSupport::Transport&)> call)
+{
+    if (!mail_)
+        return false;
+    // An operation the ending program abandons may finish after this call
+    // has returned: it writes its answer into a result it shares.
+    auto done = std::make_shared<bool>(false);
+    const bool ran = mail_->Run([done, call = std::move(call)](MailSupport::Transport& t) { *done = call(t); });
+    return ran && *done;
 }
 
 } // namespace SysTraySupport

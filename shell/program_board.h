@@ -7,9 +7,18 @@
 #include "board/board_window.h"
 #include "shell/tray_services.h"
 
+
 #include <QPointer>
 
+#include <functional>
+
+namespace MailSupport {
+struct Transport;
+}
+
 namespace SysTraySupport {
+
+class ProgramMail;
 
 // The chess set's pictures from the program's picture stores.
 class TrayPictures : public BoardSupport::BoardPictures {
@@ -33,14 +42,24 @@ public:
     void LeaveGameList() override;
     void UpdateTrayState(int state) override;
     void NotifyNewMoves() override;
+    // Both run on the mail thread, after any mail operation under way,
+    // over the program's mail session and mail state.
+    bool SendMoveMail(int gameId) override;
+    bool ExportMoveFile(int gameId) override;
+
+    // The mail the board's moves go through.
+    void AttachMail(ProgramMail* mail) { mail_ = mail; }
 
     // The open board window, if any (BoardOpen).
     BoardSupport::Board* OpenWindow() const { return window_.data(); }
 
 private:
+    bool RunOnMail(std::function<bool(MailSupport::Transport&)> call);
+
     GameListPort& gameList_;
     TrayMenuPort& menu_;
     TrayPictures pictures_;
+    ProgramMail* mail_ = nullptr;
     QPointer<BoardSupport::Board> window_;
 };
 

@@ -125,6 +125,7 @@ ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::o
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
     Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
                                          [this] { Menu.PopulateTrayGameMenu(); });
+    Board.AttachMail(Mail.get());
     Menu.AttachGameList(&GameList);
 }
 

@@ -33,9 +33,20 @@ public:
     void LeaveGameList() override { calls.push_back("LeaveGameList"); }
     void UpdateTrayState(int state) override { calls.push_back("UpdateTrayState " + QString::number(state)); }
     void NotifyNewMoves() override { calls.push_back("NotifyNewMoves"); }
+    bool SendMoveMail(int gameId) override
+    {
+        calls.push_back("SendMoveMail " + QString::number(gameId));
+        return transportWorks;
+    }
+    bool ExportMoveFile(int gameId) override
+    {
+        calls.push_back("ExportMoveFile " + QString::number(gameId));
+        return transportWorks;
+    }
 
     std::vector<QString> calls;
     std::vector<int> cellsAsked;
+    bool transportWorks = true;
 
 private:
     QPixmap set_;

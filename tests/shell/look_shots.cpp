@@ -26,6 +26,8 @@ public:
     void LeaveGameList() override {}
     void UpdateTrayState(int) override {}
     void NotifyNewMoves() override {}
+    bool SendMoveMail(int) override { return false; }
+    bool ExportMoveFile(int) override { return false; }
 
 private:
     SysTraySupport::TrayPictures pictures_;
@@ -68,6 +70,19 @@ int main(int argc, char* argv[])
         board.show();
         app.processEvents();
         board.grab().save(out + QStringLiteral("/board-") + name + QStringLiteral(".png"));
+        BoardSupport::Board plain(host, folder);
+        options.simpleUI = true;
+        plain.Form_Load(options);
+        plain.show();
+        app.processEvents();
+        plain.grab().save(out + QStringLiteral("/board-plain-") + name + QStringLiteral(".png"));
+        BoardSupport::Board setup(host, folder);
+        BoardSupport::BoardOptions setupOptions;
+        setupOptions.request.newGameSetup = true;
+        setup.Form_Load(setupOptions);
+        setup.show();
+        app.processEvents();
+        setup.grab().save(out + QStringLiteral("/board-setup-") + name + QStringLiteral(".png"));
 
         Support::GameListModel model;
         Support::GameListServices services;

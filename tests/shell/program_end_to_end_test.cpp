@@ -6,6 +6,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/skinned_button.h"
 #include "platform/mail_internet.h"
 #include "platform/mail_post_office.h"
 #include "platform/registry.h"
@@ -15,6 +16,9 @@
 #include "shell/system_tray.h"
 #include "store/database.h"
 #include "store/mail_support.h"
+#include "store/move_payload.h"
+#include "tests/board/board_mouse.h"
+#include "tests/shell/opponent_program.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <QFile>
@@ -36,51 +40,11 @@
 
 namespace fs = std::filesystem;
 using namespace SysTraySupport;
+using ShellTesting::Opponent;
 
 namespace {
 
 const char* const Switches = "-nodpi -nores -nobpp -nosound";
-
-// The second player: a program of its own as far as sending goes.
-class Opponent : private MailSupport::LogonGuard, private MailSupport::TransportWindows {
-public:
-    explicit Opponent(std::unique_ptr<MailSupport::MailService> service)
-        : mail_(std::move(service)),
-          transport_{*mail_, Database::DataFolder(fs::path(folder_.path().toStdString())), state_, *this, *this,
-                     nullptr}
-    {
-    }
-
-    // Starts game `id` against Alice with White's first move and mails it.
-    void SendNewGame(std::int32_t id, const std::string& aliceName, const std::string& aliceAddress)
-    {
-        GameRecord game;
-        game.GAME_ID = id;
-        game.GAME_DATESTAMP = "0102202612" + std::to_string(10 + id);
-        game.GAME_NAME = "Friendly " + std::to_string(id);
-        game.GAME_DATE = "01/02/2026";
-        game.GAME_OPPONENTS_EMAIL = aliceAddress;
-        game.GAME_BLACK_NAME = aliceName;
-        game.GAME_HOST = true;
-        game.GAME_OPPONENTS_NAME = aliceName;
-        game.GAME_STATUS = StatusAwaitingOpponent;
-        ASSERT_TRUE(Database::SaveGame(transport_.Folder, game, {{1, "5254", "e4", ""}}));
-        MailSupport::SignOn(transport_, false);
-        ASSERT_FALSE(state_.MailOffline) << mail_->LastError();
-        ASSERT_TRUE(MailSupport::SendMoveMail(transport_, id)) << mail_->LastError();
-    }
-
-private:
-    bool GetLogonStatus() override { return false; }
-    void SetLogonStatus(bool) override {}
-    void ShowStatus(bool, const std::string&) override {}
-    void PopulateTrayGameMenu() override {}
-
-    QTemporaryDir folder_;
-    std::unique_ptr<MailSupport::MailService> mail_;
-    MailSupport::MailState state_;
-    MailSupport::Transport transport_;
-};
 
 bool WaitForFiles(const fs::path& maildirNew, std::size_t count)
 {
@@ -412,6 +376,19 @@ protected:
                     fs::remove(entry.path(), ec);
             }
     }
+    // Alice's account stored, her inbox and Bob's empty, and Bob's first
+    // move of game 1 delivered to her.
+    std::unique_ptr<Opponent> BobStartsAGame()
+    {
+        ClearInboxes();
+        aliceAddress = Account("alice", "Alice Amber").Address;
+        EXPECT_TRUE(SettingsAccountStore().Save(Account("alice", "Alice Amber")));
+        auto bob = std::make_unique<Opponent>(std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
+        bob->SendNewGame(1, "Alice Amber", aliceAddress);
+        EXPECT_TRUE(WaitForFiles(Maildir("alice"), 1));
+        return bob;
+    }
+    static fs::path Maildir(const char* user) { return fs::path(Servers().Get("MD_MAIL_MAILDIRS")) / user / "new"; }
     // Started the first time a server case asks, never by the other cases.
     static MailServers& Servers()
     {
@@ -424,15 +401,52 @@ TEST_P(ServerProgramTest, StoredAccountFetchesTheMoveMailAtStartAndOnTheTimer)
 {
     if (!Servers().Running())
         GTEST_SKIP() << "the mail servers are not available here";
-    ClearInboxes();
-    aliceAddress = Account("alice", "Alice Amber").Address;
-    ASSERT_TRUE(SettingsAccountStore().Save(Account("alice", "Alice Amber")));
-    Opponent bob(std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
-    const fs::path aliceNew = fs::path(Servers().Get("MD_MAIL_MAILDIRS")) / "alice" / "new";
-    bob.SendNewGame(1, "Alice Amber", aliceAddress);
-    ASSERT_TRUE(WaitForFiles(aliceNew, 1));
-    RunProgram(bob, [&] { ASSERT_TRUE(WaitForFiles(aliceNew, 1)); });
+    const std::unique_ptr<Opponent> bob = BobStartsAGame();
+    RunProgram(*bob, [&] { ASSERT_TRUE(WaitForFiles(Maildir("alice"), 1)); });
     EXPECT_EQ(accountDialogs, 0);
+}
+
+// Alice answers on the board: Send mails her move through the servers to
+// Bob, whose retrieval merges it; Resend mails the same payload again, which
+// brings Bob nothing new.
+TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
+{
+    if (!Servers().Running())
+        GTEST_SKIP() << "the mail servers are not available here";
+    const std::unique_ptr<Opponent> bob = BobStartsAGame();
+
+    ProgramServices services(nullptr, QString::fromLatin1(Switches));
+    SystemTray tray(WithoutSplash(services));
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    ASSERT_EQ(StoredGames().size(), 1u);
+    const int game = StoredGames()[0].GAME_ID;
+
+    services.Board.OpenBoard(game, false);
+    BoardSupport::Board* board = services.Board.OpenWindow();
+    ASSERT_NE(board, nullptr);
+    BoardTests::DragPiece(*board, "e7", "e5");
+    board->PlayerComment->setText(QStringLiteral("Over to you"));
+    QTest::mouseClick(board->Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    EXPECT_FALSE(board->isVisible());
+    EXPECT_EQ(StoredGames()[0].GAME_STATUS, StatusAwaitingOpponent);
+    ASSERT_TRUE(WaitForFiles(Maildir("bob"), 1));
+    const std::string sent = bob->WaitingPayload();
+    ASSERT_FALSE(sent.empty());
+    MoveList atBob = bob->Retrieve(1);
+    ASSERT_EQ(atBob.size(), 2u);
+    EXPECT_EQ(atBob[1], (MoveRecord{2, "5755", "e5", "Over to you"}));
+
+    ASSERT_TRUE(QTest::qWaitFor([&services] { return services.Board.OpenWindow() == nullptr; }));
+    services.Board.OpenBoard(game, false);
+    board = services.Board.OpenWindow();
+    ASSERT_NE(board, nullptr);
+    QTest::mouseClick(board->Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
+    ASSERT_TRUE(WaitForFiles(Maildir("bob"), 1));
+    EXPECT_EQ(bob->WaitingPayload(), sent);
+    EXPECT_EQ(bob->Retrieve(1), atBob);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), QStringLiteral("Transmission error.")), 0);
+    tray.mnuPopupExit_Click();
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, ServerProgramTest,
