@@ -166,49 +166,20 @@ protected:
         ASSERT_EQ(board->MoveList->rowCount(), rows + 1) << from << "-" << to;
     }
 
-    // TEMPORARY, until the board's Send is built: stores the board's last
-    // row as Send will, mails the game and closes the board.
-    void Send(Player& player)
+    // A click on a button of the player's board toolbar.
+    static void Click(Player& player, BoardSupport::BoardToolbarButton button)
     {
         Board* board = player.OpenBoard();
         ASSERT_NE(board, nullptr);
-        const BoardSupport::GameController& game = board->Game();
-        const Database::DataFolder folder = Support::ProgramDataFolder();
-        std::vector<GameRecord> found;
-        GameRecord record;
-        if (game.GameId() > 0
-            && Database::SelectGames(folder, found, "Game_ID;" + std::to_string(game.GameId()), "")
-            && found.size() == 1) {
-            record = found.front();
-        } else {
-            const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails();
-            ASSERT_TRUE(details);
-            record.GAME_ID = Database::GetNextGameID(folder).value_or(0);
-            record.GAME_DATESTAMP = "101220261400";
-            record.GAME_NAME = details->Title.toStdString();
-            record.GAME_DATE = "10/12/2026";
-            record.GAME_OPPONENTS_EMAIL = details->OpponentsEmail.toStdString();
-            record.GAME_BLACK_NAME = record.GAME_OPPONENTS_NAME = details->OpponentsName.toStdString();
-            record.GAME_HOST = true;
-            record.startPosition = game.InitialBoardState();
-        }
-        if (game.DrawOffered() && !game.GameDrawn())
-            record.GAME_STATUS = StatusDrawOffered;
-        else if (game.Checkmated() || game.Surrendered() || game.GameDrawn())
-            record.GAME_STATUS = game.WonGame()     ? StatusWon
-                                 : game.GameDrawn() ? StatusDrawn
-                                                    : StatusLost;
-        else
-            record.GAME_STATUS = StatusAwaitingOpponent;
-        MoveRecord last = game.Moves().back();
-        last.comment = board->PlayerComment->text().toStdString();
-        ASSERT_TRUE(Database::SaveGame(folder, record, {last}));
-        bool sent = false;
-        player.Services->Mail->Run([&sent, id = record.GAME_ID](MailSupport::Transport& t) {
-            sent = MailSupport::SendMoveMail(t, id);
-        });
-        ASSERT_TRUE(sent);
-        board->close();
+        ASSERT_TRUE(board->Commands().Button(button).enabled) << button;
+        QTest::mouseClick(board->Toolbar1Face[button], Qt::LeftButton);
+    }
+
+    // The toolbar's Send: the board stores the row, mails the game and closes.
+    static void Send(Player& player)
+    {
+        ASSERT_NO_FATAL_FAILURE(Click(player, BoardSupport::SendButton));
+        EXPECT_EQ(player.OpenBoard(), nullptr);
     }
 
     // The player's program finds the opponent's move on its mail timer,
@@ -238,10 +209,10 @@ protected:
     void SendLastEntry(Player& mover, Player& opponent, const char* notice)
     {
         ASSERT_NO_FATAL_FAILURE(Send(mover));
-        Board* board = Receive(opponent);
-        ASSERT_TRUE(board);
+        ASSERT_TRUE(Receive(opponent));
         EXPECT_TRUE(WaitForMessage(opponent, notice));
-        board->close();
+        ASSERT_NO_FATAL_FAILURE(Click(opponent, BoardSupport::CloseButton));
+        EXPECT_EQ(opponent.OpenBoard(), nullptr);
     }
 
     // A new game whose opponent is found from the typed name once the name
@@ -388,7 +359,8 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     StartGameWith(bob, "Return match", "Alice", alice);
     ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e2", "e4"));
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "e7", "e5"));
-    bob.OpenBoard()->OfferDraw(); // TEMPORARY: the toolbar's button once it is built
+    // The board has no button for the offer: it is the Actions menu's command.
+    bob.OpenBoard()->OfferDraw();
     ASSERT_NO_FATAL_FAILURE(Send(bob));
     // Bob waits for the answer; his tray menu lists the game.
     {
@@ -417,7 +389,7 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "d2", "d4"));
     ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "d7", "d5"));
     alice.OpenBoard()->PlayerComment->setText(QStringLiteral("Well played"));
-    alice.OpenBoard()->SurrenderGame(); // TEMPORARY: the toolbar's button once it is built
+    ASSERT_NO_FATAL_FAILURE(Click(alice, BoardSupport::SurrenderButton));
     ASSERT_NO_FATAL_FAILURE(SendLastEntry(alice, bob, "SURRENDER!"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Well played"));
 
