@@ -31,6 +31,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -38,6 +39,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -86,6 +88,7 @@ struct Player {
     // Titles and comments the notification showed, captions of the messages.
     std::vector<QString> Announced;
     std::vector<QString> Comments;
+    std::vector<bool> NextOffered;
     std::vector<QString> Messages;
 };
 
@@ -141,6 +144,14 @@ protected:
         player.Tray->SwitchCheckTimer(Support::CheckTimerEnabled());
     }
 
+    // A contacts file in the player's data folder.
+    static void KnowEachOther(const Player& player, const std::string& lines)
+    {
+        std::ofstream contacts(QFile::encodeName(player.DataPath).toStdString()
+                               + MailSupport::ContactsFileName);
+        contacts << lines;
+    }
+
     // The tray menu's "New game..."; the dialogs are answered by the given
     // steps. The new game's board is open afterwards.
     Board* StartGame(Player& player, std::function<void(Support::NewGameInfo&)> fill,
@@ -178,8 +189,9 @@ protected:
     // The toolbar's Send: the board stores the row, mails the game and closes.
     static void Send(Player& player)
     {
+        const QPointer<Board> board = player.OpenBoard();
         ASSERT_NO_FATAL_FAILURE(Click(player, BoardSupport::SendButton));
-        EXPECT_EQ(player.OpenBoard(), nullptr);
+        EXPECT_TRUE(!board || !board->isVisible());
     }
 
     // The player's program finds the opponent's move on its mail timer,
@@ -262,6 +274,8 @@ protected:
         if (auto* notice = qobject_cast<Support::NotifyForm*>(&window)) {
             player.Announced.push_back(notice->GameName->text());
             player.Comments.push_back(notice->MoveComment->text());
+            player.NextOffered.push_back(
+                window.findChild<Support::ButtonFace*>(QStringLiteral("NextButtonFace"))->isEnabled());
             EXPECT_EQ(player.Tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - New move arrived"));
             Shot(window, "notification");
             ClickButton(window, "PlayButton");
@@ -325,12 +339,7 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     ASSERT_NO_FATAL_FAILURE(StartProgram(alice));
     ASSERT_NO_FATAL_FAILURE(StartProgram(bob));
     // Alice knows Bob and Carol; her address book offers both.
-    Sit(alice);
-    {
-        std::ofstream contacts(QFile::encodeName(alice.DataPath).toStdString()
-                               + MailSupport::ContactsFileName);
-        contacts << "Bob Birch <" << bob.Address() << ">\nCarol Cedar <carol@marrowdale.test>\n";
-    }
+    KnowEachOther(alice, "Bob Birch <" + bob.Address() + ">\nCarol Cedar <carol@marrowdale.test>\n");
 
     // The fool's mate. Alice picks Bob from her address book.
     StartGame(
@@ -438,6 +447,68 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
         EXPECT_EQ(player->Tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
         player->Tray->mnuPopupExit_Click();
         EXPECT_FALSE(player->Tray->TrayIcon.IsShown());
+    }
+}
+
+// Two of Alice's games reach Bob in one poll: the notification offers Next,
+// Play opens the first game, and as its board closes, once after Bob's
+// reply has gone and once after Alice has only looked, the other game is
+// announced and opened in its turn.
+TEST_F(TwoPlayersTest, TwoGamesArrivingTogetherAreOpenedOneAfterTheOther)
+{
+    if (!Servers().Running())
+        GTEST_SKIP() << "the mail servers are not available here";
+    Servers().ClearInboxes();
+    ASSERT_NO_FATAL_FAILURE(StartProgram(alice));
+    ASSERT_NO_FATAL_FAILURE(StartProgram(bob));
+    KnowEachOther(alice, "Bob Birch <" + bob.Address() + ">\n");
+    StartGameWith(alice, "First", "Bob Birch", bob);
+    ASSERT_NO_FATAL_FAILURE(Move(alice, "e2", "e4"));
+    ASSERT_NO_FATAL_FAILURE(Send(alice));
+    StartGameWith(alice, "Second", "Bob Birch", bob);
+    ASSERT_NO_FATAL_FAILURE(Move(alice, "d2", "d4"));
+    ASSERT_NO_FATAL_FAILURE(Send(alice));
+    ASSERT_TRUE(ShellTesting::WaitForFiles(Servers().NewMail(bob.User), 2));
+
+    ASSERT_TRUE(Receive(bob));
+    ASSERT_NO_FATAL_FAILURE(Move(bob, "e7", "e5"));
+    const QPointer<Board> first = bob.OpenBoard();
+    ASSERT_NO_FATAL_FAILURE(Send(bob));
+    ASSERT_TRUE(bob.OpenBoard());
+    // The board whose closing opened the next game was not destroyed while
+    // its own click was still being handled; it goes afterwards.
+    EXPECT_TRUE(first);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(first);
+    ASSERT_NO_FATAL_FAILURE(Move(bob, "d7", "d5"));
+    ASSERT_NO_FATAL_FAILURE(Send(bob));
+    EXPECT_EQ(bob.OpenBoard(), nullptr);
+    // In the order the server lists them, which need not be the order they came in.
+    std::sort(bob.Announced.begin(), bob.Announced.end());
+    EXPECT_EQ(bob.Announced, (std::vector<QString>{"First", "Second"}));
+    EXPECT_EQ(bob.NextOffered, (std::vector<bool>{true, false}));
+    ASSERT_TRUE(ShellTesting::WaitForFiles(Servers().NewMail(alice.User), 2));
+
+    ASSERT_TRUE(Receive(alice));
+    ASSERT_NO_FATAL_FAILURE(Click(alice, BoardSupport::CloseButton));
+    ASSERT_TRUE(alice.OpenBoard());
+    ASSERT_NO_FATAL_FAILURE(Click(alice, BoardSupport::CloseButton));
+    EXPECT_EQ(alice.OpenBoard(), nullptr);
+    std::sort(alice.Announced.begin(), alice.Announced.end());
+    EXPECT_EQ(alice.Announced, (std::vector<QString>{"First", "Second"}));
+
+    const std::map<std::string, StoredGame> alicesGames = StoredGames(alice);
+    const std::map<std::string, StoredGame> bobsGames = StoredGames(bob);
+    for (const char* game : {"First", "Second"}) {
+        SCOPED_TRACE(game);
+        ASSERT_EQ(alicesGames.count(game), 1u);
+        ASSERT_EQ(bobsGames.count(game), 1u);
+        EXPECT_EQ(alicesGames.at(game).Moves.size(), 2u);
+        EXPECT_EQ(alicesGames.at(game).Moves, bobsGames.at(game).Moves);
+    }
+    for (Player* player : {&alice, &bob}) {
+        Sit(*player);
+        player->Tray->mnuPopupExit_Click();
     }
 }
 
