@@ -5,6 +5,7 @@
 
 #include "assets/art.h"
 #include "foundation/skin_table.h"
+#include "foundation/window_names.h"
 #include "foundation/window_outlines.h"
 
 #include <QLinearGradient>
@@ -94,7 +95,7 @@ void Wood(QPainter& painter, const QRectF& area, const Palette& palette, int see
 
 QImage Background(const WindowShape::Member& member, const Palette& palette)
 {
-    const bool titled = member.window != "StatusWindow";
+    const bool titled = member.window != WindowNames::StatusWindow;
     QImage image(member.pictureWidth, member.pictureHeight, QImage::Format_RGB32);
     image.fill(palette.outside);
     QPainter painter(&image);
@@ -150,7 +151,7 @@ QImage Swatch(int columns, int rows, const std::vector<std::vector<QColor>>& col
 // Labels that sit on the dark title band read light.
 bool OnTitleBand(const std::string& window, const std::string& label)
 {
-    return window == "MsgForm" && label == "FormCaption";
+    return window == WindowNames::MsgForm && label == "FormCaption";
 }
 
 void ButtonFace(QPainter& painter, const QRect& cell, bool pressed, bool disabled, const QString& caption,

@@ -2,11 +2,8 @@
 
 #include "board/board_layout.h"
 #include "foundation/modal_host.h"
-#include "foundation/skin.h"
-#include "foundation/window_shape.h"
+#include "foundation/window_names.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -34,9 +31,10 @@ constexpr int FirstCell(Colour side) { return side == White ? 1 : 17; }
 
 } // namespace
 
-ExchangePawn::ExchangePawn(Colour side, BoardPictures& pictures) : side_(side), pictures_(pictures)
+ExchangePawn::ExchangePawn(Colour side, BoardPictures& pictures)
+    : AnsweringDialog(std::nullopt), side_(side), pictures_(pictures)
 {
-    setObjectName(QStringLiteral("ExchangePawn"));
+    setObjectName(QLatin1String(WindowNames::ExchangePawn));
     setWindowTitle(QStringLiteral("Pawn exchange..."));
     setFixedSize(Px(DialogWidthTwips), Px(DialogHeightTwips));
     Label1 = new QLabel(QStringLiteral("Please select a piece to which you wish to promote the pawn you have just moved."),
@@ -57,14 +55,8 @@ ExchangePawn::ExchangePawn(Colour side, BoardPictures& pictures) : side_(side), 
 
 bool ExchangePawn::Form_Load(bool simpleUI, bool showToolTips)
 {
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!Support::ApplySkin(*this))
-            return false;
-    }
+    if (!LoadLayout(simpleUI))
+        return false;
     for (int i = 0; i < 4; ++i)
         PieceButton[i]->setIcon(QIcon(pictures_.ChessSetCell(FirstCell(side_) + i)));
     SetToolTips(showToolTips);
@@ -87,24 +79,7 @@ void ExchangePawn::SetToolTips(bool on)
 
 void ExchangePawn::PieceButton_Click(int index)
 {
-    chosen_ = static_cast<PieceCode>(side_ == White ? index + 1 : index + 7);
-    hide();
-}
-
-void ExchangePawn::closeEvent(QCloseEvent* event)
-{
-    // The move waits for its piece: only a choice closes the window.
-    if (chosen_)
-        event->accept();
-    else
-        event->ignore();
-}
-
-void ExchangePawn::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QWidget::keyPressEvent(event);
+    AnswerWith(static_cast<PieceCode>(side_ == White ? index + 1 : index + 7));
 }
 
 PieceCode AskForPromotion(Colour side, BoardPictures& pictures, bool simpleUI, bool showToolTips)

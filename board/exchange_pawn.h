@@ -4,9 +4,8 @@
 // choice; closing it or pressing Escape leaves it waiting.
 
 #include "board/board_host.h"
+#include "foundation/answering_dialog.h"
 #include "rules/piece.h"
-
-#include <QWidget>
 
 #include <array>
 #include <optional>
@@ -16,7 +15,7 @@ class QToolButton;
 
 namespace BoardSupport {
 
-class ExchangePawn : public QWidget {
+class ExchangePawn : public Support::AnsweringDialog<std::optional<MoveValidation::PieceCode>> {
     Q_OBJECT
 public:
     ExchangePawn(MoveValidation::Colour side, BoardPictures& pictures);
@@ -28,22 +27,21 @@ public:
     // Button 0 rook, 1 knight, 2 bishop, 3 queen: the chosen piece code and
     // the window hidden.
     void PieceButton_Click(int index);
-    std::optional<MoveValidation::PieceCode> ChosenPiece() const { return chosen_; }
+    std::optional<MoveValidation::PieceCode> ChosenPiece() const { return Answer(); }
 
     std::array<QToolButton*, 4> PieceButton{};
     QLabel* Label1 = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void SetSimpleUI() override;
+    // Enter, Escape and closing leave the window waiting for its choice.
+    void CloseRequested() override {}
 
 private:
-    void SetSimpleUI();
     void SetToolTips(bool on);
 
     MoveValidation::Colour side_;
     BoardPictures& pictures_;
-    std::optional<MoveValidation::PieceCode> chosen_;
 };
 
 // Asks the player through the modal host which piece the pawn becomes.

@@ -1,12 +1,14 @@
 #include "dialogs/about_box.h"
 
 #include "dialogs/credits.h"
+#include "dialogs/dialog_label.h"
 #include "dialogs/dialog_pictures.h"
 #include "foundation/help.h"
 #include "foundation/modal_host.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -18,7 +20,7 @@ using Dialogs::MakeLabel;
 
 namespace {
 
-const QString WindowName = QStringLiteral("AboutBox");
+const QString WindowName = QLatin1String(WindowNames::AboutBox);
 const QString OkName = QStringLiteral("OkButton");
 const QString OkCaption = QStringLiteral("OK");
 
@@ -139,9 +141,9 @@ void AboutBox::CreateFrames()
 
 void AboutBox::CreateOkButton()
 {
-    OkButton = new Support::SkinnedButton(*this, OkName, OkRect, QStringLiteral("OKButtonS"));
+    OkButton = new Support::SkinnedButton(*this, OkName, OkRect, OkCaption, QStringLiteral("&OK"),
+                                          QStringLiteral("OKButtonS"));
     OKButtonS = OkButton->plainTwin;
-    OKButtonS->setText(QStringLiteral("&OK"));
     connect(OkButton, &Support::SkinnedButton::Clicked, this, &AboutBox::OkButtonFace_Click);
 }
 
@@ -150,8 +152,7 @@ bool AboutBox::Form_Load(bool simpleUI)
     if (!LoadLayout(simpleUI))
         return false;
     VerNo->setText(Support::GetVersionString());
-    if (!simpleUI)
-        OkButton->ShowSkinned(OkCaption);
+    OkButton->Show(simpleUI);
     Support::RegisterWindow(WindowName, {[this] { OkButtonFace_Click(); }, {}});
     return true;
 }
@@ -159,8 +160,6 @@ bool AboutBox::Form_Load(bool simpleUI)
 void AboutBox::SetSimpleUI()
 {
     setFixedSize(width(), PlainHeight);
-    OkButton->HideSkinned();
-    OKButtonS->show();
     for (QLabel* picture : {Image1, static_cast<QLabel*>(picIcon)})
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     for (int n = 1; n <= 6; ++n)
@@ -174,8 +173,12 @@ void AboutBox::SetSimpleUI()
 
 void AboutBox::OkButtonFace_Click()
 {
+    EndWithAnswer();
+}
+
+void AboutBox::Answering()
+{
     Form_Unload();
-    hide();
 }
 
 void AboutBox::Form_Unload()
@@ -192,25 +195,19 @@ void AboutBox::Image1_DragDrop()
     CreditsSupport::RunCredits();
 }
 
-bool AboutBox::HandleKey(int key)
-{
-    switch (key) {
-    case Qt::Key_F1:
-        Support::ShowHelpContext(this, AboutHelpTopic);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        OkButtonFace_Click();
-        return true;
-    default:
-        return false;
-    }
-}
-
-void AboutBox::CloseRequested()
+void AboutBox::EnterPressed()
 {
     OkButtonFace_Click();
+}
+
+void AboutBox::EscapePressed()
+{
+    OkButtonFace_Click();
+}
+
+int AboutBox::HelpTopic() const
+{
+    return AboutHelpTopic;
 }
 
 void RunAboutBox()

@@ -4,7 +4,7 @@
 // topic. Dragging the icon onto the picture opens the scrolling credits.
 // Shown modally only through Support::ShowAboutBox, which pauses the mail.
 
-#include "dialogs/dialog_window.h"
+#include "foundation/answering_dialog.h"
 #include "foundation/skinned_button.h"
 
 #include <QLabel>
@@ -36,7 +36,7 @@ private:
     bool dragging_ = false;
 };
 
-class AboutBox : public Dialogs::DialogWindow {
+class AboutBox : public Support::DialogWindow {
     Q_OBJECT
 public:
     AboutBox();
@@ -65,8 +65,11 @@ public slots:
     void Image1_DragDrop();
 
 protected:
-    bool HandleKey(int key) override;
-    void CloseRequested() override;
+    // Enter, Escape and closing are OK.
+    void EnterPressed() override;
+    void EscapePressed() override;
+    int HelpTopic() const override;
+    void Answering() override;
 
 private:
     void CreateLabels();

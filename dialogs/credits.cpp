@@ -5,6 +5,7 @@
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/skin.h"
+#include "foundation/window_names.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +14,7 @@ namespace CreditsSupport {
 
 namespace {
 
-const QString WindowName = QStringLiteral("Credits");
+const QString WindowName = QLatin1String(WindowNames::Credits);
 
 // The skinned layout, in pixels of the background picture (380 x 320): the
 // list is 4170 by 3270 twips, 495 twips from the left and the top. The
@@ -156,24 +157,15 @@ void Credits::Form_Unload()
     Support::ForgetWindow(WindowName);
 }
 
-bool Credits::HandleKey(int key)
+void Credits::EscapePressed()
 {
-    if (key != Qt::Key_Escape)
-        return false;
     roll_.RequestStop();
-    return true;
 }
 
 void Credits::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         roll_.RequestStop();
-}
-
-void Credits::CloseRequested()
-{
-    // Closing only asks for the stop; the next tick closes the window.
-    roll_.RequestStop();
 }
 
 void RunCredits()

@@ -5,7 +5,7 @@
 // about box and from the board's logo, without pausing the mail.
 
 #include "dialogs/credit_roll.h"
-#include "dialogs/dialog_window.h"
+#include "foundation/answering_dialog.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -42,7 +42,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-class Credits : public Dialogs::DialogWindow {
+class Credits : public Support::DialogWindow {
     Q_OBJECT
 public:
     Credits();
@@ -66,8 +66,7 @@ public slots:
 
 protected:
     // Escape, like every closing gesture, only asks for the stop.
-    bool HandleKey(int key) override;
-    void CloseRequested() override;
+    void EscapePressed() override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

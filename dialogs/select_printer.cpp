@@ -1,9 +1,11 @@
 #include "dialogs/select_printer.h"
 
+#include "dialogs/dialog_label.h"
 #include "dialogs/dialog_pictures.h"
 #include "foundation/help.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
+#include "foundation/window_names.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -20,7 +22,7 @@ using Dialogs::MakeLabel;
 
 namespace {
 
-const QString WindowName = QStringLiteral("SelectPrinter");
+const QString WindowName = QLatin1String(WindowNames::SelectPrinter);
 
 // The skinned layout, in pixels of the background picture (440 x 320). The
 // count labels are 360 twips wide and their scroll bars 165, both rows
@@ -45,13 +47,6 @@ constexpr QRect CancelRect(240, 270, 90, 26);
 // The plain "&Select printer..." twin needs more room than the face.
 constexpr int PlainSettingsWidth = 110;
 constexpr Support::PlainLayoutShift PlainLayout{250 / 15 + 1, 300 / 15, 500 / 15, 550 / 15 + 1};
-
-const QString PrintName = QStringLiteral("PrintButton");
-const QString CancelName = QStringLiteral("CancelButton");
-const QString SettingsName = QStringLiteral("SelectPrinterButton");
-const QString PrintCaption = QStringLiteral("Print");
-const QString CancelCaption = QStringLiteral("Cancel");
-const QString SettingsCaption = QStringLiteral("Settings...");
 
 QScrollBar* MakeSpin(QWidget* parent, const QString& name, const QRect& beside, int maximum)
 {
@@ -138,34 +133,20 @@ void SelectPrinter::CreateSpinners()
     });
 }
 
-void SelectPrinter::WireButton(Support::SkinnedButtonParts& parts, const QString& name, const QString& caption,
-                               void (SelectPrinter::*click)())
-{
-    connect(parts.face, &Support::ButtonFace::Click, this, click);
-    connect(parts.plainTwin, &QPushButton::clicked, this, click);
-    connect(parts.face, &Support::ButtonFace::MouseDown, this, [this, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            Support::ButtonDown(*this, name, caption, false);
-    });
-    connect(parts.face, &Support::ButtonFace::MouseUp, this, [this, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            Support::ButtonUp(*this, name, caption, false);
-    });
-}
-
 void SelectPrinter::CreateButtons()
 {
-    PrintButton = Support::CreateSkinnedButton(*this, PrintName, PrintRect);
-    CancelButton = Support::CreateSkinnedButton(*this, CancelName, CancelRect);
-    SelectPrinterButton = Support::CreateSkinnedButton(*this, SettingsName, SettingsRect);
-    PrintButton.plainTwin->setText(QStringLiteral("&Print"));
-    CancelButton.plainTwin->setText(QStringLiteral("&Cancel"));
-    SelectPrinterButton.plainTwin->setText(QStringLiteral("&Select printer..."));
-    SelectPrinterButton.plainTwin->setGeometry(SettingsRect.right() + 1 - PlainSettingsWidth, SettingsRect.top(),
+    using Support::SkinnedButton;
+    PrintButton = new SkinnedButton(*this, QStringLiteral("PrintButton"), PrintRect, QStringLiteral("Print"),
+                                    QStringLiteral("&Print"));
+    CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), CancelRect, QStringLiteral("Cancel"),
+                                     QStringLiteral("&Cancel"));
+    SelectPrinterButton = new SkinnedButton(*this, QStringLiteral("SelectPrinterButton"), SettingsRect,
+                                            QStringLiteral("Settings..."), QStringLiteral("&Select printer..."));
+    connect(PrintButton, &SkinnedButton::Clicked, this, &SelectPrinter::PrintButtonFace_Click);
+    connect(CancelButton, &SkinnedButton::Clicked, this, &SelectPrinter::CancelButtonFace_Click);
+    connect(SelectPrinterButton, &SkinnedButton::Clicked, this, &SelectPrinter::SelectPrinterButtonFace_Click);
+    SelectPrinterButton->plainTwin->setGeometry(SettingsRect.right() + 1 - PlainSettingsWidth, SettingsRect.top(),
                                                PlainSettingsWidth, SettingsRect.height());
-    WireButton(PrintButton, PrintName, PrintCaption, &SelectPrinter::PrintButtonFace_Click);
-    WireButton(CancelButton, CancelName, CancelCaption, &SelectPrinter::CancelButtonFace_Click);
-    WireButton(SelectPrinterButton, SettingsName, SettingsCaption, &SelectPrinter::SelectPrinterButtonFace_Click);
 }
 
 bool SelectPrinter::Form_Load(bool simpleUI)
@@ -176,10 +157,9 @@ bool SelectPrinter::Form_Load(bool simpleUI)
         // The captions of the two counts read like the counts themselves.
         for (QLabel* caption : {ColsCaption_L, RowsCaption_L})
             caption->setPalette(fMDCols->palette());
-        Support::ButtonUp(*this, PrintName, PrintCaption, false);
-        Support::ButtonUp(*this, CancelName, CancelCaption, false);
-        Support::ButtonUp(*this, SettingsName, SettingsCaption, false);
     }
+    for (Support::SkinnedButton* button : {PrintButton, CancelButton, SelectPrinterButton})
+        button->Show(simpleUI);
     CurrentPrinter->setText(model_.CurrentPrinter());
     ApplyPreset();
     SetToolTips();
@@ -188,13 +168,9 @@ bool SelectPrinter::Form_Load(bool simpleUI)
 
 void SelectPrinter::SetSimpleUI()
 {
-    for (const Support::SkinnedButtonParts* button : {&PrintButton, &CancelButton, &SelectPrinterButton})
-        button->plainTwin->show();
     for (QLabel* label : {fMDCols, fMDRows, CurrentPrinter})
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
     HelpButton->hide();
-    for (const QString& name : {PrintName, CancelName, SettingsName})
-        Support::ButtonUp(*this, name, QString(), true);
     Support::ShiftIntoPlainLayout(*this, PlainLayout);
 }
 
@@ -231,9 +207,11 @@ void SelectPrinter::SetToolTips()
 
 void SelectPrinter::Answer(PrintOptionsModel::Answer answer)
 {
+    if (Answered())
+        return;
     model_.SetAnswer(answer);
     FormCanceled->setChecked(model_.FormCanceled() == 1);
-    hide();
+    EndWithAnswer();
 }
 
 void SelectPrinter::PrintButtonFace_Click()
@@ -260,25 +238,22 @@ void SelectPrinter::SelectPrinterButtonFace_Click()
 
 void SelectPrinter::HelpButton_Click()
 {
-    Support::ShowHelpContext(this, ColSpin->isVisibleTo(this) ? DiagramHelpTopic : BoardHelpTopic);
+    Support::ShowHelpContext(this, HelpTopic());
 }
 
-bool SelectPrinter::HandleKey(int key)
+int SelectPrinter::HelpTopic() const
 {
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        PrintButtonFace_Click();
-        return true;
-    case Qt::Key_Escape:
-        CancelButtonFace_Click();
-        return true;
-    case Qt::Key_F1:
-        HelpButton_Click();
-        return true;
-    default:
-        return false;
-    }
+    return ColSpin->isVisibleTo(this) ? DiagramHelpTopic : BoardHelpTopic;
+}
+
+void SelectPrinter::EnterPressed()
+{
+    PrintButtonFace_Click();
+}
+
+void SelectPrinter::EscapePressed()
+{
+    CancelButtonFace_Click();
 }
 
 bool SelectPrinter::eventFilter(QObject* watched, QEvent* event)
@@ -289,12 +264,6 @@ bool SelectPrinter::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return DialogWindow::eventFilter(watched, event);
-}
-
-void SelectPrinter::CloseRequested()
-{
-    if (model_.GetAnswer() == PrintOptionsModel::Answer::None)
-        CancelButtonFace_Click();
 }
 
 } // namespace PrintSupport

@@ -5,8 +5,8 @@
 // hide the window; the caller reads the answer and releases the window.
 // Closing it from its frame is Cancel.
 
-#include "dialogs/dialog_window.h"
 #include "dialogs/print_options.h"
+#include "foundation/answering_dialog.h"
 #include "foundation/skinned_button.h"
 
 #include <functional>
@@ -18,7 +18,7 @@ class QScrollBar;
 
 namespace PrintSupport {
 
-class SelectPrinter : public Dialogs::DialogWindow {
+class SelectPrinter : public Support::DialogWindow {
     Q_OBJECT
 public:
     explicit SelectPrinter(PrintOptionsModel& model);
@@ -46,9 +46,9 @@ public:
     QLabel* Label3;
     QCheckBox* FormCanceled;
     QLabel* HelpButton;
-    Support::SkinnedButtonParts PrintButton;
-    Support::SkinnedButtonParts CancelButton;
-    Support::SkinnedButtonParts SelectPrinterButton;
+    Support::SkinnedButton* PrintButton;
+    Support::SkinnedButton* CancelButton;
+    Support::SkinnedButton* SelectPrinterButton;
 
 public slots:
     void PrintButtonFace_Click();
@@ -57,18 +57,16 @@ public slots:
     void HelpButton_Click();
 
 protected:
-    // Enter prints, Escape cancels, F1 opens help.
-    bool HandleKey(int key) override;
-    // Closing from the frame is Cancel; the window stays for its caller.
-    void CloseRequested() override;
+    // Enter prints; Escape and closing from the frame cancel.
+    void EnterPressed() override;
+    void EscapePressed() override;
+    int HelpTopic() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateLabels();
     void CreateSpinners();
     void CreateButtons();
-    void WireButton(Support::SkinnedButtonParts& parts, const QString& name, const QString& caption,
-                    void (SelectPrinter::*click)());
     void ApplyPreset();
     void SetToolTips();
     void ShowCounts();

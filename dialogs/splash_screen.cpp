@@ -3,6 +3,7 @@
 #include "foundation/help.h"
 #include "foundation/program_state.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 #include "platform/registry.h"
 
 #include <QElapsedTimer>
@@ -14,7 +15,7 @@ namespace SplashSupport {
 
 namespace {
 
-const QString WindowName = QStringLiteral("SplashScreen");
+const QString WindowName = QLatin1String(WindowNames::SplashScreen);
 // The size of our splash pictures, kept when a picture cannot be read.
 constexpr QSize PictureSize(480, 300);
 

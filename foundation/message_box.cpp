@@ -37,7 +37,7 @@ bool ShowMessage(int icon, const QString& caption, const QString& text, const QS
     form.StartTimeout(timeoutOn ? NotificationTimeoutTicks(settings.NotificationTimeout) : 0);
     PlayCue(sound);
     CurrentModalHost().RunModal(form);
-    return form.FormCanceled != 1;
+    return form.Answer() != DialogAnswer::Cancel;
 }
 
 void VerboseMessage(const QString& text, const QString& caption, std::optional<int> sound)

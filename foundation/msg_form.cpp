@@ -3,10 +3,9 @@
 #include "foundation/notification_timeout.h"
 #include "foundation/program_state.h"
 #include "foundation/skin.h"
+#include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -47,10 +46,11 @@ int CentredOkLeft(int okLeft, int okWidth, int cancelLeft, int cancelWidth)
 }
 
 MsgForm::MsgForm()
-    : OkButton(*this, QStringLiteral("OkButton"), OkRect, QStringLiteral("OKButtonS")),
+    : AnsweringDialog(DialogAnswer::Ok),
+      OkButton(*this, QStringLiteral("OkButton"), OkRect, QStringLiteral("OKButtonS")),
       CancelButton(*this, QStringLiteral("CancelButton"), CancelRect)
 {
-    setObjectName(QStringLiteral("MsgForm"));
+    setObjectName(QLatin1String(WindowNames::MsgForm));
     setWindowTitle(QStringLiteral("Marrowdale"));
     setFixedSize(SkinnedSize);
 
@@ -68,31 +68,17 @@ MsgForm::MsgForm()
     connect(&OkButton, &SkinnedButton::Clicked, this, &MsgForm::OkButtonFace_Click);
     connect(&CancelButton, &SkinnedButton::Clicked, this, &MsgForm::CancelButtonFace_Click);
 
-    TimeoutTicker.setInterval(0);
     connect(&TimeoutTicker, &QTimer::timeout, this, &MsgForm::TimeoutTicker_Timer);
 
     for (int i = 1; i <= 5; ++i)
         IconList.append(QPixmap(Globals().ProgramFolder + QStringLiteral("/Icons/MsgIcon%1.png").arg(i)));
 
-    // The window takes Enter and Escape before any of its controls.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
 }
 
 bool MsgForm::Form_Load(bool simpleUI)
 {
-    simpleUI_ = simpleUI;
-    // The box drags by its background in both layouts.
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!ApplySkin(*this))
-            return false;
-    }
-    tickCount_ = 0;
-    return true;
+    return LoadLayout(simpleUI);
 }
 
 void MsgForm::SetSimpleUI()
@@ -133,7 +119,7 @@ void MsgForm::FitMessage()
     OkButton.MoveBy(0, extra);
     CancelButton.MoveBy(0, extra);
     setFixedSize(width(), height() + extra);
-    if (simpleUI_)
+    if (SimpleLayout())
         return;
     QPalette stretched = palette();
     const QPixmap picture = stretched.brush(QPalette::Window).texture();
@@ -142,7 +128,7 @@ void MsgForm::FitMessage()
                            QBrush(picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         setPalette(stretched);
     }
-    if (const WindowShape::Member* member = WindowShape::Find("MsgForm"))
+    if (const WindowShape::Member* member = WindowShape::Find(WindowNames::MsgForm))
         setMask(WindowShape::BuildWindowRegion(*member, 1.0f, float(height()) / float(member->pictureHeight), 0, 0));
 }
 
@@ -150,11 +136,11 @@ void MsgForm::SetButtons(const QString& okCaption, const QString& cancelCaption)
 {
     const bool withCancel = !cancelCaption.isEmpty();
     if (withCancel) {
-        if (simpleUI_)
+        if (SimpleLayout())
             CancelButton.ShowPlain(cancelCaption);
         else
             CancelButton.ShowSkinned(cancelCaption);
-    } else if (simpleUI_) {
+    } else if (SimpleLayout()) {
         OKButtonS->move(CentredOkLeft(OKButtonS->x(), OKButtonS->width(), CancelButtonS->x(),
                                       CancelButtonS->width()),
                         OKButtonS->y());
@@ -164,7 +150,7 @@ void MsgForm::SetButtons(const QString& okCaption, const QString& cancelCaption)
         CancelButton.HideSkinned();
         OkButton.picture->move(CentredOkLeft(ok.left(), ok.width(), cancel.left(), cancel.width()), ok.top());
     }
-    if (simpleUI_)
+    if (SimpleLayout())
         OkButton.ShowPlain(okCaption);
     else
         OkButton.ShowSkinned(okCaption);
@@ -179,92 +165,46 @@ void MsgForm::SetIcon(int icon)
 
 void MsgForm::StartTimeout(int ticks)
 {
-    timeoutTicks_ = ticks;
-    tickCount_ = 0;
-    // An interval of 0 would fire continuously: no time-out stops the timer.
-    if (ticks > 0) {
-        TimeoutTicker.setInterval(TimeoutTickMilliseconds);
-        TimeoutTicker.start();
-    } else {
-        TimeoutTicker.stop();
-        TimeoutTicker.setInterval(0);
-    }
+    TimeoutTicker.Start(ticks);
 }
 
 bool MsgForm::CancelShown() const
 {
-    return simpleUI_ ? CancelButtonS->isVisibleTo(this) : CancelButton.face->isVisibleTo(this);
+    return SimpleLayout() ? CancelButtonS->isVisibleTo(this) : CancelButton.face->isVisibleTo(this);
 }
 
-void MsgForm::Answer(int canceled)
+void MsgForm::Answering()
 {
-    answered_ = true;
-    FormCanceled = canceled;
     TimeoutTicker.stop();
-    hide();
 }
 
 void MsgForm::OkButtonFace_Click()
 {
-    Answer(0);
+    AnswerWith(DialogAnswer::Ok);
 }
 
 void MsgForm::CancelButtonFace_Click()
 {
-    Answer(1);
+    AnswerWith(DialogAnswer::Cancel);
 }
 
 void MsgForm::TimeoutTicker_Timer()
 {
-    ++tickCount_;
-    if (timeoutTicks_ > 0 && tickCount_ == timeoutTicks_)
+    if (TimeoutTicker.Tick())
         CancelButtonFace_Click();
 }
 
-bool MsgForm::HandleKey(int key)
+void MsgForm::EnterPressed()
 {
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    OkButtonFace_Click();
+}
+
+void MsgForm::EscapePressed()
+{
+    if (CancelShown())
+        CancelButtonFace_Click();
+    else
         OkButtonFace_Click();
-        return true;
-    case Qt::Key_Escape:
-        if (CancelShown())
-            CancelButtonFace_Click();
-        else
-            OkButtonFace_Click();
-        return true;
-    default:
-        return false;
-    }
-}
-
-void MsgForm::keyPressEvent(QKeyEvent* event)
-{
-    if (!HandleKey(event->key()))
-        QDialog::keyPressEvent(event);
-}
-
-bool MsgForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
-    return QDialog::eventFilter(watched, event);
-}
-
-void MsgForm::closeEvent(QCloseEvent* event)
-{
-    // The window is hidden, never closed, by its answer; a close from the
-    // window manager before any answer counts as Escape.
-    event->ignore();
-    if (!answered_)
-        HandleKey(Qt::Key_Escape);
-}
-
-void MsgForm::reject()
-{
-    if (!answered_)
-        HandleKey(Qt::Key_Escape);
 }
 
 } // namespace Support

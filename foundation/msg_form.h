@@ -1,25 +1,25 @@
 #pragma once
 // The program's message window. Only Support::ShowMessage drives it: it
-// loads the window, fills it, shows it through the modal host and reads
-// FormCanceled once the window has hidden itself.
+// loads the window, fills it, shows it through the modal host and reads the
+// answer once the window has hidden itself.
 //
 // Keys: Enter always answers OK; Escape answers Cancel while a Cancel
 // button is shown and OK otherwise; closing the window from the window
-// manager counts as Escape. The window sees these keys before its buttons.
+// manager counts as Escape.
 
+#include "foundation/answering_dialog.h"
+#include "foundation/notification_timeout.h"
 #include "foundation/skinned_button.h"
 
-#include <QDialog>
 #include <QList>
 #include <QPixmap>
-#include <QTimer>
 
 class QLabel;
 class QPushButton;
 
 namespace Support {
 
-class MsgForm : public QDialog {
+class MsgForm : public AnsweringDialog<DialogAnswer> {
     Q_OBJECT
 public:
     MsgForm();
@@ -35,11 +35,7 @@ public:
     void SetIcon(int icon);                     // 1 to 5; others show 1
     void StartTimeout(int ticks);               // 0: never
 
-    bool SimpleLayout() const { return simpleUI_; }
     bool CancelShown() const;
-
-    // The answer: 0 OK, 1 Cancel.
-    int FormCanceled = 0;
 
     // Controls, by the names the skin and the button routines look up.
     QLabel* FormCaption;
@@ -50,7 +46,7 @@ public:
     SkinnedButton CancelButton;
     QPushButton* OKButtonS;
     QPushButton* CancelButtonS;
-    QTimer TimeoutTicker;
+    NotificationTicker TimeoutTicker;
     QList<QPixmap> IconList;
 
 public slots:
@@ -59,21 +55,13 @@ public slots:
     void TimeoutTicker_Timer();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void SetSimpleUI() override;
+    void EnterPressed() override;
+    void EscapePressed() override;
+    void Answering() override;
 
 private:
-    void SetSimpleUI();
     void FitMessage();
-    bool HandleKey(int key);
-    void Answer(int canceled);
-
-    bool simpleUI_ = false;
-    bool answered_ = false;
-    int tickCount_ = 0;
-    int timeoutTicks_ = 0;
 };
 
 // Where the lone OK button goes: the middle of the span from OK's left to

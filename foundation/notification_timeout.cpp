@@ -19,4 +19,28 @@ int NotificationTimeoutTicks(int position)
     return ticks[std::size_t(position)];
 }
 
+NotificationTicker::NotificationTicker()
+{
+    setInterval(0);
+}
+
+void NotificationTicker::Start(int ticks)
+{
+    ticks_ = ticks;
+    count_ = 0;
+    if (ticks > 0) {
+        setInterval(TimeoutTickMilliseconds);
+        start();
+    } else {
+        stop();
+        setInterval(0);
+    }
+}
+
+bool NotificationTicker::Tick()
+{
+    ++count_;
+    return ticks_ > 0 && count_ == ticks_;
+}
+
 } // namespace Support

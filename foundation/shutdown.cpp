@@ -3,6 +3,7 @@
 #include "foundation/help.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
+#include "foundation/window_names.h"
 #include "store/backup.h"
 
 #include <QCoreApplication>
@@ -50,11 +51,11 @@ void RunRelease(const WindowInstance& instance)
 const QStringList& CloseDownOrder()
 {
     static const QStringList order = {
-        QStringLiteral("AboutBox"),     QStringLiteral("Board"),        QStringLiteral("ChooseOpponent"),
-        QStringLiteral("Credits"),      QStringLiteral("ExchangePawn"), QStringLiteral("GameInterface"),
-        QStringLiteral("MsgForm"),      QStringLiteral("NewGameInfo"),  QStringLiteral("OptionsPage"),
-        QStringLiteral("SelectSound"),  QStringLiteral("SplashScreen"), QStringLiteral("StatusWindow"),
-        QStringLiteral("SystemTray"),   QStringLiteral("NotifyForm"),
+        QLatin1String(WindowNames::AboutBox),     QLatin1String(WindowNames::Board),        QLatin1String(WindowNames::ChooseOpponent),
+        QLatin1String(WindowNames::Credits),      QLatin1String(WindowNames::ExchangePawn), QLatin1String(WindowNames::GameInterface),
+        QLatin1String(WindowNames::MsgForm),      QLatin1String(WindowNames::NewGameInfo),  QLatin1String(WindowNames::OptionsPage),
+        QLatin1String(WindowNames::SelectSound),  QLatin1String(WindowNames::SplashScreen), QLatin1String(WindowNames::StatusWindow),
+        QLatin1String(WindowNames::SystemTray),   QLatin1String(WindowNames::NotifyForm),
     };
     return order;
 }
@@ -101,9 +102,9 @@ void ExitProgram()
 {
     ProgramState& state = Globals();
     Database::BackupDatabase(ProgramDataFolder(), false);
-    UnloadWindow(QStringLiteral("GameInterface"));
-    if (IsWindowLoaded(QStringLiteral("SystemTray"))) {
-        UnloadWindow(QStringLiteral("SystemTray"));
+    UnloadWindow(QLatin1String(WindowNames::GameInterface));
+    if (IsWindowLoaded(QLatin1String(WindowNames::SystemTray))) {
+        UnloadWindow(QLatin1String(WindowNames::SystemTray));
     } else {
         CloseHelp(state.TrayForm);
         if (!state.Quitting)

@@ -1,5 +1,7 @@
 #include "foundation/skin.h"
 
+#include "foundation/window_shape.h"
+
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
 #include "foundation/picture_clip.h"
@@ -7,6 +9,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin_table.h"
+#include "foundation/window_shape.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
@@ -308,6 +311,16 @@ bool ApplySkin(QWidget& window)
     if (!entry->buttons.empty())
         Globals().SkinRefreshPending = true;
     return true;
+}
+
+bool LoadSkinnedOrPlain(QWidget& window, bool simpleUI, const std::function<void()>& setSimpleUI)
+{
+    if (simpleUI) {
+        setSimpleUI();
+        return true;
+    }
+    WindowShape::ApplyWindowShape(window);
+    return ApplySkin(window);
 }
 
 void ShiftIntoPlainLayout(QWidget& window, const PlainLayoutShift& shift)

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class QImage;
 class QWidget;
@@ -39,6 +40,11 @@ QString SkinFolder(const QString& skin);
 // table does not know (after telling the user) and after the fatal failure.
 // The caller closes the window when it gets False.
 bool ApplySkin(QWidget& window);
+
+// The load of a window laid out on its skin picture: plain, setSimpleUI
+// lays it out; skinned, it takes its outline, then its skin. False when the
+// skin failed: the window must not be shown.
+bool LoadSkinnedOrPlain(QWidget& window, bool simpleUI, const std::function<void()>& setSimpleUI);
 
 // The plain layout of a window laid out on its skin picture: without the
 // picture's frame every direct child moves left and up into the frame's

@@ -1,5 +1,7 @@
 #include "foundation/skin_table.h"
 
+#include "foundation/window_names.h"
+
 #include <algorithm>
 #include <sstream>
 
@@ -40,36 +42,36 @@ std::vector<FormSkinEntry> BuildTable()
 
     // The about box's own labels, no more: a label the window lacks would
     // fail the skin.
-    text(add("AboutBox", "About.jpg"), "AboutText.bmp", "lblTitle;lblVersion;VerNo;lblDescription");
+    text(add(WindowNames::AboutBox, "About.jpg"), "AboutText.bmp", "lblTitle;lblVersion;VerNo;lblDescription");
 
-    FormSkinEntry& board = add("Board", "Board.jpg");
+    FormSkinEntry& board = add(WindowNames::Board, "Board.jpg");
     board.buttons = {{"BoardButtons.bmp", "ToolbarPics"}, {"BoardSetupButtons.bmp", "SetupToolbarPics"}};
     text(board, "BoardText.bmp", "PlayersTag;PlayerComment_L;OpponentComment");
     field(board, "BoardField.bmp", "PlayerComment");
     grid(board, "BoardGrid.bmp", "MoveList");
 
-    FormSkinEntry& choose = add("ChooseOpponent", "ChooseOpponent.jpg");
+    FormSkinEntry& choose = add(WindowNames::ChooseOpponent, "ChooseOpponent.jpg");
     text(choose, "ChooseOpponentText.bmp", "Instructions_L;Label1");
     field(choose, "ChooseOpponentField.bmp", "OppList");
 
-    add("Credits", "Credits.jpg");
+    add(WindowNames::Credits, "Credits.jpg");
 
-    text(add("ExchangePawn", "ExchangePawn.jpg"), "ExchangePawnText.bmp", "Label1");
+    text(add(WindowNames::ExchangePawn, "ExchangePawn.jpg"), "ExchangePawnText.bmp", "Label1");
 
-    FormSkinEntry& list = add("GameInterface", "Interface.jpg");
+    FormSkinEntry& list = add(WindowNames::GameInterface, "Interface.jpg");
     list.buttons = {{"InterfaceButtons.bmp", "InterfaceButtons"}};
     grid(list, "InterfaceGrid.bmp", "GameList");
 
-    text(add("MsgForm", "MsgForm.jpg"), "MsgFormText.bmp", "FormCaption;Message");
+    text(add(WindowNames::MsgForm, "MsgForm.jpg"), "MsgFormText.bmp", "FormCaption;Message");
 
-    FormSkinEntry& newGame = add("NewGameInfo", "NewGameInfo.jpg");
+    FormSkinEntry& newGame = add(WindowNames::NewGameInfo, "NewGameInfo.jpg");
     text(newGame, "NewGameInfoText.bmp", "Label3");
     field(newGame, "NewGameInfoField.bmp", "Game_name;Game_opponents_name;Game_opponents_email");
 
-    text(add("NotifyForm", "NotifyForm.jpg"), "NotifyFormText.bmp",
+    text(add(WindowNames::NotifyForm, "NotifyForm.jpg"), "NotifyFormText.bmp",
          "Label3;OpName;GameName;MoveComment");
 
-    FormSkinEntry& options = add("OptionsPage", "OptionsPage.jpg");
+    FormSkinEntry& options = add(WindowNames::OptionsPage, "OptionsPage.jpg");
     text(options, "OptionsPageText.bmp",
          "Label1;opDisplaySplash_L;opVerbose_L;opShowToolTips_L;opDefaultView_L;Label2;"
          "vsCSearchDepth_L;opNotifySound_L;opNotificationSound;opNotifyDialog_L;Label4;Label8;"
@@ -82,16 +84,16 @@ std::vector<FormSkinEntry> BuildTable()
     options.tabSwatch = "OptionsPageTabs.bmp";
     options.tabPages = 6;
 
-    text(add("SelectPrinter", "SelectPrinter.jpg"), "SelectPrinterText.bmp",
+    text(add(WindowNames::SelectPrinter, "SelectPrinter.jpg"), "SelectPrinterText.bmp",
          "Label3;CurrentPrinter;fMDCols;fMDRows;RowColInstructions");
 
-    field(add("SelectSound", "SelectSound.jpg"), "SelectSoundField.bmp", "DirList;FileList;DriveList");
+    field(add(WindowNames::SelectSound, "SelectSound.jpg"), "SelectSoundField.bmp", "DirList;FileList;DriveList");
 
-    text(add("SetupWarningForm", "SetupWarningForm.jpg"), "SetupWarningFormText.bmp", "WarningMessage");
+    text(add(WindowNames::SetupWarningForm, "SetupWarningForm.jpg"), "SetupWarningFormText.bmp", "WarningMessage");
 
-    text(add("StatusWindow", "StatusWindow.jpg"), "StatusWindowText.bmp", "StatusText");
+    text(add(WindowNames::StatusWindow, "StatusWindow.jpg"), "StatusWindowText.bmp", "StatusText");
 
-    add("SystemTray", "").buttons = {{"SystemButtons.bmp", "ButtonImages"}};
+    add(WindowNames::SystemTray, "").buttons = {{"SystemButtons.bmp", "ButtonImages"}};
     return t;
 }
 

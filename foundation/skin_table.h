@@ -6,6 +6,8 @@
 //
 // Plain standard C++: the artwork generator writes exactly these files.
 
+#include "foundation/window_names.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,7 +38,7 @@ struct FormSkinEntry {
 // Every skinned window. The splash screen is not in it: it takes no skin.
 const std::vector<FormSkinEntry>& FormSkinTable();
 const FormSkinEntry* FindFormSkin(std::string_view window);
-inline constexpr std::string_view UnskinnedWindow = "SplashScreen";
+inline constexpr std::string_view UnskinnedWindow = WindowNames::SplashScreen;
 
 // Every file name a complete skin folder holds, each once.
 std::vector<std::string> SkinFileNames();

@@ -119,15 +119,49 @@ SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRe
     : QObject(&window), SkinnedButtonParts(CreateSkinnedButton(window, baseName, geometry, plainTwinName))
 {
     connect(face, &ButtonFace::MouseDown, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
+        if (b == Qt::LeftButton && (!ShowsPress || ShowsPress()))
             Paint(*this, caption_, false, true);
     });
     connect(face, &ButtonFace::MouseUp, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
+        if (b == Qt::LeftButton && (!ShowsPress || ShowsPress()))
             Paint(*this, caption_, false, false);
     });
     connect(face, &ButtonFace::Click, this, &SkinnedButton::Clicked);
     connect(plainTwin, &QPushButton::clicked, this, &SkinnedButton::Clicked);
+}
+
+SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry, const QString& caption,
+                             const QString& plainCaption, const QString& plainTwinName)
+    : SkinnedButton(window, baseName, geometry, plainTwinName)
+{
+    SetCaptions(caption, plainCaption);
+}
+
+void SkinnedButton::SetCaptions(const QString& caption, const QString& plainCaption)
+{
+    caption_ = caption;
+    plainTwin->setText(plainCaption);
+}
+
+void SkinnedButton::Show(bool simpleUI)
+{
+    if (simpleUI) {
+        HideSkinned();
+        plainTwin->show();
+    } else {
+        Paint(*this, caption_, false, false);
+    }
+}
+
+void SkinnedButton::Hide()
+{
+    HideSkinned();
+    plainTwin->hide();
+}
+
+void SkinnedButton::PaintPressed(bool pressed)
+{
+    Paint(*this, caption_, false, pressed);
 }
 
 void SkinnedButton::ShowSkinned(const QString& caption)

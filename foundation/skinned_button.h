@@ -11,6 +11,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -54,19 +56,37 @@ class SkinnedButton : public QObject, public SkinnedButtonParts {
 public:
     SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry,
                   const QString& plainTwinName = {});
+    // With its captions set (see SetCaptions).
+    SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry, const QString& caption,
+                  const QString& plainCaption, const QString& plainTwinName = {});
 
     const QString& Caption() const { return caption_; }
+    // The face's caption and the twin's, whose "&" marks its shortcut.
+    void SetCaptions(const QString& caption, const QString& plainCaption);
     // Skinned: the face released with the caption; plain: the twin with the
     // caption (an "&" shows as itself), shown.
     void ShowSkinned(const QString& caption);
     void ShowPlain(const QString& caption);
+    // The layout's form with the captions set: skinned, the face released
+    // (the twin as it was); plain, the twin shown and the skinned parts
+    // hidden.
+    void Show(bool simpleUI);
     // Hides the four skinned parts; the twin stays as it is.
     void HideSkinned();
+    // Hides all five parts.
+    void Hide();
+    // Paints the face pressed or released with the caption, as a tab that
+    // stays down while it is the current one.
+    void PaintPressed(bool pressed);
     // Grey caption, a face that takes no clicks and a disabled twin, or the
     // other way round.
     void SetEnabled(bool enabled);
     // Moves every part, the twin included.
     void MoveBy(int dx, int dy);
+
+    // Whether a left press on the face paints it pressed and the release
+    // paints it up again; always, while unset.
+    std::function<bool()> ShowsPress;
 
 signals:
     void Clicked();

@@ -1,5 +1,7 @@
 #include "foundation/window_outlines.h"
 
+#include "foundation/window_names.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -33,21 +35,21 @@ Member Rounded(std::string_view window, int width, int height, std::int16_t offs
 std::vector<Member> BuildMembers()
 {
     std::vector<Member> members;
-    members.push_back(Member{"StatusWindow", 330, 77, 2, 21, DragRule::Never,
+    members.push_back(Member{WindowNames::StatusWindow, 330, 77, 2, 21, DragRule::Never,
                              StatusWindowOutline()});
-    members.push_back(Rounded("NewGameInfo", 420, 250, 2, DragRule::Always, 69));
-    members.push_back(Rounded("NotifyForm", 400, 230, 2, DragRule::Always, 40));
-    members.push_back(Rounded("AboutBox", 440, 330, 2, DragRule::Always, 101));
-    members.push_back(Rounded("Board", 720, 520, 1, DragRule::OnlyWhenSkinned, 81));
-    members.push_back(Rounded("ExchangePawn", 270, 130, 2, DragRule::Always, 52));
-    members.push_back(Rounded("ChooseOpponent", 380, 320, 2, DragRule::Always, 47));
-    members.push_back(Rounded("GameInterface", 700, 320, 2, DragRule::OnlyWhenSkinned, 130));
-    members.push_back(Rounded("OptionsPage", 600, 470, 2, DragRule::OnlyWhenSkinned, 77));
-    members.push_back(Rounded("SelectSound", 460, 360, 2, DragRule::Always, 41));
-    members.push_back(Rounded("Credits", 380, 320, 2, DragRule::Always, 58));
-    members.push_back(Rounded("SetupWarningForm", 400, 230, 3, DragRule::Always, 86));
-    members.push_back(Rounded("SelectPrinter", 440, 320, 2, DragRule::Always, 87));
-    members.push_back(Rounded("MsgForm", 420, 200, 2, DragRule::Always, 102));
+    members.push_back(Rounded(WindowNames::NewGameInfo, 420, 250, 2, DragRule::Always, 69));
+    members.push_back(Rounded(WindowNames::NotifyForm, 400, 230, 2, DragRule::Always, 40));
+    members.push_back(Rounded(WindowNames::AboutBox, 440, 330, 2, DragRule::Always, 101));
+    members.push_back(Rounded(WindowNames::Board, 720, 520, 1, DragRule::OnlyWhenSkinned, 81));
+    members.push_back(Rounded(WindowNames::ExchangePawn, 270, 130, 2, DragRule::Always, 52));
+    members.push_back(Rounded(WindowNames::ChooseOpponent, 380, 320, 2, DragRule::Always, 47));
+    members.push_back(Rounded(WindowNames::GameInterface, 700, 320, 2, DragRule::OnlyWhenSkinned, 130));
+    members.push_back(Rounded(WindowNames::OptionsPage, 600, 470, 2, DragRule::OnlyWhenSkinned, 77));
+    members.push_back(Rounded(WindowNames::SelectSound, 460, 360, 2, DragRule::Always, 41));
+    members.push_back(Rounded(WindowNames::Credits, 380, 320, 2, DragRule::Always, 58));
+    members.push_back(Rounded(WindowNames::SetupWarningForm, 400, 230, 3, DragRule::Always, 86));
+    members.push_back(Rounded(WindowNames::SelectPrinter, 440, 320, 2, DragRule::Always, 87));
+    members.push_back(Rounded(WindowNames::MsgForm, 420, 200, 2, DragRule::Always, 102));
     return members;
 }
 

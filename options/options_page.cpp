@@ -1,18 +1,17 @@
 #include "options/options_page.h"
 
-#include "options/dialog_support.h"
+#include "foundation/window_names.h"
 #include "options/select_sound.h"
 
 #include "foundation/help.h"
 #include "foundation/modal_host.h"
 #include "foundation/picture_clip.h"
 #include "foundation/skin.h"
-#include "foundation/window_shape.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -55,7 +54,7 @@ void RunOptionsPage(Support::OptionsPort& port)
 OptionsPage::OptionsPage(Support::Settings& settings, Support::OptionsPort& port)
     : controller_(settings, port)
 {
-    setObjectName(QStringLiteral("OptionsPage"));
+    setObjectName(QLatin1String(WindowNames::OptionsPage));
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(SkinnedSize);
     // The pages are laid out for a small dialog font.
@@ -69,22 +68,23 @@ OptionsPage::OptionsPage(Support::Settings& settings, Support::OptionsPort& port
     BuildHeuristicsPage();
     BuildSavedAIPage();
     BuildSkinsPage();
-    // The window takes Enter, Escape and F1 before any of its controls.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
 }
 
 OptionsPage::~OptionsPage() = default;
 
-void OptionsPage::BuildButton(Support::SkinnedButtonParts& parts, QWidget* parent, const QString& name,
-                              const QString& caption, const QString& plainCaption, const QRect& geometry,
-                              const std::function<void()>& command)
+Support::SkinnedButton* OptionsPage::BuildButton(QWidget* parent, const QString& name, const QString& caption,
+                                                 const QString& plainCaption, const QRect& geometry,
+                                                 const std::function<void()>& command)
 {
-    // Apply paints pressed only while it is enabled.
-    const auto pressable = name == QLatin1String("ApplyButton")
-                               ? std::function<bool()>([this] { return controller_.ApplyEnabled(); })
-                               : std::function<bool()>();
-    parts = CreateCommandButton(*this, *parent, name, caption, plainCaption, geometry, command, pressable);
+    auto* button = new Support::SkinnedButton(*parent, name, geometry, caption, plainCaption);
+    connect(button, &Support::SkinnedButton::Clicked, this, command);
+    return button;
+}
+
+std::array<Support::SkinnedButton*, 7> OptionsPage::CommandButtons() const
+{
+    return {OkButton, CancelButton, ApplyButton, LoadAI, DeleteAI, AIDefault, SaveAI};
 }
 
 void OptionsPage::BuildFrame()
@@ -100,8 +100,10 @@ void OptionsPage::BuildFrame()
         Page[tab]->setGeometry(SkinnedPageRect);
         Page[tab]->hide();
         const QRect at(TabLeft + TabStep * (tab - 1), TabTop, ButtonWidth, ButtonHeight);
-        auto parts = Support::CreateSkinnedButton(*this, TabName.arg(tab), at);
-        connect(parts.face, &Support::ButtonFace::MouseDown, this, [this, tab](Qt::MouseButton b) {
+        Tabset[tab] = new Support::SkinnedButton(*this, TabName.arg(tab), at, TabCaption(tab), QString());
+        // A tab stays down while it is the current one.
+        Tabset[tab]->ShowsPress = [] { return false; };
+        connect(Tabset[tab]->face, &Support::ButtonFace::MouseDown, this, [this, tab](Qt::MouseButton b) {
             if (b == Qt::LeftButton)
                 ChangeTab(tab);
         });
@@ -128,14 +130,16 @@ void OptionsPage::BuildFrame()
     HelpButtonS->hide();
     connect(HelpButtonS, &QPushButton::clicked, this, &OptionsPage::HelpButton_Click);
 
-    BuildButton(OkButton, this, QStringLiteral("OkButton"), QStringLiteral("OK"), QStringLiteral("&OK"), OkRect,
-                [this] { OkButtonFace_Click(); });
-    BuildButton(CancelButton, this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
-                QStringLiteral("&Cancel"), CancelRect, [this] { CancelButtonFace_Click(); });
-    BuildButton(ApplyButton, this, QStringLiteral("ApplyButton"), QStringLiteral("Apply"), QStringLiteral("&Apply"),
-                ApplyRect, [this] { ApplyButtonFace_Click(); });
+    OkButton = BuildButton(this, QStringLiteral("OkButton"), QStringLiteral("OK"), QStringLiteral("&OK"), OkRect,
+                           [this] { OkButtonFace_Click(); });
+    CancelButton = BuildButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
+                               QStringLiteral("&Cancel"), CancelRect, [this] { CancelButtonFace_Click(); });
+    ApplyButton = BuildButton(this, QStringLiteral("ApplyButton"), QStringLiteral("Apply"), QStringLiteral("&Apply"),
+                              ApplyRect, [this] { ApplyButtonFace_Click(); });
+    // Apply paints pressed only while it is enabled.
+    ApplyButton->ShowsPress = [this] { return controller_.ApplyEnabled(); };
     // The message box's twin is named "OKButtonS"; so is this one.
-    OkButton.plainTwin->setObjectName(QStringLiteral("OKButtonS"));
+    OkButton->plainTwin->setObjectName(QStringLiteral("OKButtonS"));
 }
 
 QCheckBox* OptionsPage::AddBox(QWidget* page, OptionBox box, const QString& name, const QString& caption,
@@ -249,14 +253,8 @@ void OptionsPage::BuildNotificationPage()
 
 bool OptionsPage::Form_Load()
 {
-    if (controller_.SimpleUI()) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        WindowShape::EnableBackgroundDrag(*this);
-        if (!Support::ApplySkin(*this))
-            return false;
-    }
+    if (!LoadLayout(controller_.SimpleUI()))
+        return false;
     if (!controller_.SimpleUI())
         PaintButtonsRaised();
     if (!controller_.Load())
@@ -270,12 +268,9 @@ bool OptionsPage::Form_Load()
 void OptionsPage::PaintButtonsRaised()
 {
     for (int tab = 1; tab <= TabCount; ++tab)
-        Support::ButtonUp(*this, TabName.arg(tab), TabCaption(tab), false);
-    const std::pair<const char*, const char*> buttons[] = {
-        {"OkButton", "OK"},    {"CancelButton", "Cancel"}, {"ApplyButton", "Apply"}, {"LoadAI", "Load"},
-        {"DeleteAI", "Delete"}, {"AIDefault", "Defaults"}, {"SaveAI", "Save"}};
-    for (const auto& [name, caption] : buttons)
-        Support::ButtonUp(*this, QString::fromLatin1(name), QString::fromLatin1(caption), false);
+        Tabset[tab]->PaintPressed(false);
+    for (Support::SkinnedButton* button : CommandButtons())
+        button->Show(false);
 }
 
 void OptionsPage::SetSimpleUI()
@@ -285,19 +280,17 @@ void OptionsPage::SetSimpleUI()
     TabStrip->setGeometry(PlainTabStripRect);
     FormCaption->hide();
     for (int tab = 1; tab <= TabCount; ++tab) {
-        Support::ButtonUp(*this, TabName.arg(tab), QString(), true);
+        Tabset[tab]->HideSkinned();
         Page[tab]->setGeometry(PlainPageRect);
         Page[tab]->setFrameShape(QFrame::NoFrame);
     }
-    for (const char* name : {"OkButton", "CancelButton", "ApplyButton", "LoadAI", "DeleteAI", "AIDefault", "SaveAI"})
-        Support::ButtonUp(*this, QString::fromLatin1(name), QString(), true);
     HelpButton->hide();
     HelpButtonS->show();
-    OkButton.plainTwin->setGeometry(PlainOkRect);
-    CancelButton.plainTwin->setGeometry(PlainCancelRect);
-    ApplyButton.plainTwin->setGeometry(PlainApplyRect);
-    for (const auto* parts : {&OkButton, &CancelButton, &ApplyButton, &LoadAI, &DeleteAI, &AIDefault, &SaveAI})
-        parts->plainTwin->show();
+    OkButton->plainTwin->setGeometry(PlainOkRect);
+    CancelButton->plainTwin->setGeometry(PlainCancelRect);
+    ApplyButton->plainTwin->setGeometry(PlainApplyRect);
+    for (Support::SkinnedButton* button : CommandButtons())
+        button->Show(true);
 }
 
 void OptionsPage::SetToolTips()
@@ -320,9 +313,8 @@ void OptionsPage::ChangeTab(int tab)
     if (tab < 1 || tab > TabCount)
         return;
     if (!controller_.SimpleUI()) {
-        const int current = controller_.CurrentTab();
-        Support::ButtonUp(*this, TabName.arg(current), TabCaption(current), false);
-        Support::ButtonDown(*this, TabName.arg(tab), TabCaption(tab), false);
+        Tabset[controller_.CurrentTab()]->PaintPressed(false);
+        Tabset[tab]->PaintPressed(true);
     }
     Page[controller_.CurrentTab()]->hide();
     Page[tab]->show();
@@ -336,14 +328,14 @@ void OptionsPage::ChangeTab(int tab)
 void OptionsPage::OkButtonFace_Click()
 {
     if (controller_.Ok())
-        Unload();
+        EndWithAnswer();
     else
         Refresh();
 }
 
 void OptionsPage::CancelButtonFace_Click()
 {
-    Unload();
+    EndWithAnswer();
 }
 
 void OptionsPage::ApplyButtonFace_Click()
@@ -361,61 +353,43 @@ void OptionsPage::RefreshInterfaceButtons()
     // painted again, the current tab pressed.
     if (!controller_.SimpleUI())
         PaintButtonsRaised();
-    const int tab = controller_.CurrentTab();
     if (!controller_.SimpleUI())
-        Support::ButtonDown(*this, TabName.arg(tab), TabCaption(tab), false);
+        Tabset[controller_.CurrentTab()]->PaintPressed(true);
 }
 
 void OptionsPage::HelpButton_Click()
 {
-    if (const int topic = HelpTopicOfTab(controller_.CurrentTab()))
+    if (const int topic = HelpTopic())
         Support::ShowHelpContext(this, topic);
+}
+
+int OptionsPage::HelpTopic() const
+{
+    return HelpTopicOfTab(controller_.CurrentTab());
 }
 
 void OptionsPage::EnableApplyButton()
 {
-    const bool enabled = controller_.ApplyEnabled();
-    if (controller_.SimpleUI())
-        ApplyButton.plainTwin->setEnabled(enabled);
-    else
-        Support::EnableSkinButton(*this, QStringLiteral("ApplyButton"), enabled);
+    ApplyButton->SetEnabled(controller_.ApplyEnabled());
 }
 
-void OptionsPage::Unload()
+void OptionsPage::Answering()
 {
     Support::CloseHelp(this);
-    unloaded_ = true;
-    hide();
 }
 
-void OptionsPage::keyPressEvent(QKeyEvent* event)
+void OptionsPage::EnterPressed()
 {
-    if (!RunDialogKey(*event))
-        QDialog::keyPressEvent(event);
+    OkButtonFace_Click();
 }
 
-bool OptionsPage::RunDialogKey(const QEvent& event)
+void OptionsPage::EscapePressed()
 {
-    switch (DialogKeyOf(event)) {
-    case DialogKey::Escape: CancelButtonFace_Click(); return true;
-    case DialogKey::Enter: OkButtonFace_Click(); return true;
-    case DialogKey::Help: HelpButton_Click(); return true;
-    case DialogKey::None: return false;
-    }
-    return false;
-}
-
-void OptionsPage::closeEvent(QCloseEvent* event)
-{
-    // Closing the window is Cancel.
-    Unload();
-    QDialog::closeEvent(event);
+    CancelButtonFace_Click();
 }
 
 bool OptionsPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (RunDialogKey(*event))
-        return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == HelpButton) {
             HelpButton_Click();
@@ -428,7 +402,7 @@ bool OptionsPage::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
     }
-    return QDialog::eventFilter(watched, event);
+    return DialogWindow::eventFilter(watched, event);
 }
 
 // ---- What the window shows

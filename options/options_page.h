@@ -6,9 +6,9 @@
 
 #include "options/options_controller.h"
 
+#include "foundation/answering_dialog.h"
 #include "foundation/skinned_button.h"
 
-#include <QDialog>
 #include <QSlider>
 
 #include <array>
@@ -54,7 +54,8 @@ private:
     int bandLength_ = 0;
 };
 
-class OptionsPage : public QDialog {
+// Enter is OK; Escape and closing are Cancel.
+class OptionsPage : public Support::DialogWindow {
     Q_OBJECT
 public:
     OptionsPage(Support::Settings& settings, Support::OptionsPort& port);
@@ -66,7 +67,7 @@ public:
 
     OptionsController& Controller() { return controller_; }
     // The answer for the caller's modal loop: the window has unloaded.
-    bool Unloaded() const { return unloaded_; }
+    bool Unloaded() const { return Answered(); }
 
     // The commands of the foot of the window.
     void OkButtonFace_Click();
@@ -84,8 +85,9 @@ public:
     QTabBar* TabStrip;
     QLabel* HelpButton;
     QPushButton* HelpButtonS;
-    Support::SkinnedButtonParts OkButton, CancelButton, ApplyButton;
-    Support::SkinnedButtonParts LoadAI, DeleteAI, AIDefault, SaveAI;
+    std::array<Support::SkinnedButton*, TabCount + 1> Tabset{};  // 1 to 6
+    Support::SkinnedButton *OkButton, *CancelButton, *ApplyButton;
+    Support::SkinnedButton *LoadAI, *DeleteAI, *AIDefault, *SaveAI;
 
     QComboBox* opSysTrayTimerCombo;
     QCheckBox *opDisplaySplash, *opSimpleUI, *opVerbose, *opSystrayStartup, *opShowToolTips, *opDefaultView;
@@ -114,13 +116,14 @@ public:
     QLabel* CaptionLabel(OptionBox box) const;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void SetSimpleUI() override;
+    void EnterPressed() override;
+    void EscapePressed() override;
+    int HelpTopic() const override;
+    void Answering() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Escape, Enter and F1 from anywhere in the window; False for other events.
-    bool RunDialogKey(const QEvent& event);
     void BuildFrame();
     void BuildGeneralPage();
     void BuildIconList(QWidget* page);
@@ -129,12 +132,13 @@ private:
     void BuildHeuristicsPage();
     void BuildSavedAIPage();
     void BuildSkinsPage();
-    void BuildButton(Support::SkinnedButtonParts& parts, QWidget* parent, const QString& name,
-                     const QString& caption, const QString& plainCaption, const QRect& geometry,
-                     const std::function<void()>& command);
+    Support::SkinnedButton* BuildButton(QWidget* parent, const QString& name, const QString& caption,
+                                        const QString& plainCaption, const QRect& geometry,
+                                        const std::function<void()>& command);
+    // The buttons of the window's foot and of its pages.
+    std::array<Support::SkinnedButton*, 7> CommandButtons() const;
     QCheckBox* AddBox(QWidget* page, OptionBox box, const QString& name, const QString& caption, const QPoint& at,
                       int labelWidth);
-    void SetSimpleUI();
     void SetToolTips();
     void PaintButtonsRaised();
     void RefreshInterfaceButtons();
@@ -148,14 +152,12 @@ private:
     void SetHeuristicSlider();
     void RefreshSavedAI();
     void RefreshSkins();
-    void Unload();
 
     OptionsController controller_;
     std::array<QCheckBox*, 8> boxes_{};
     std::array<QLabel*, 8> boxLabels_{};
     std::array<QTreeWidgetItem*, LastHeuristicRow + 1> heuristicItems_{};
     bool refreshing_ = false;
-    bool unloaded_ = false;
 };
 
 } // namespace OptionsSupport

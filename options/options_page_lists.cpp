@@ -235,11 +235,11 @@ void OptionsPage::BuildHeuristicsPage()
     HLabelDontCare->setAlignment(Qt::AlignHCenter);
     HLabelHigh = AddLabel(page, QStringLiteral("HLabelHigh"), QStringLiteral("High"), QRect(286, 214, 60, 18));
     HLabelHigh->setAlignment(Qt::AlignRight);
-    BuildButton(AIDefault, page, QStringLiteral("AIDefault"), QStringLiteral("Defaults"), QStringLiteral("De&fault"),
-                QRect(362, 194, 90, 26), [this] {
-                    controller_.RestoreDefaults();
-                    Refresh();
-                });
+    AIDefault = BuildButton(page, QStringLiteral("AIDefault"), QStringLiteral("Defaults"), QStringLiteral("De&fault"),
+                            QRect(362, 194, 90, 26), [this] {
+                                controller_.RestoreDefaults();
+                                Refresh();
+                            });
 
     connect(opHeuristicsList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (refreshing_)
@@ -353,7 +353,7 @@ void OptionsPage::BuildSavedAIPage()
     opSaveAIName->setObjectName(QStringLiteral("opSaveAIName"));
     opSaveAIName->setGeometry(262, 26, 190, 24);
     const struct {
-        Support::SkinnedButtonParts& parts;
+        Support::SkinnedButton*& button;
         const char* name;
         const char* caption;
         const char* plainCaption;
@@ -365,12 +365,12 @@ void OptionsPage::BuildSavedAIPage()
         {SaveAI, "SaveAI", "Save", "&Save", 132, &OptionsController::SaveWeightFile},
     };
     for (const auto& button : buttons)
-        BuildButton(button.parts, page, QString::fromLatin1(button.name), QString::fromLatin1(button.caption),
-                    QString::fromLatin1(button.plainCaption), QRect(262, button.top, 90, 26),
-                    [this, command = button.command] {
-                        (controller_.*command)();
-                        Refresh();
-                    });
+        button.button = BuildButton(page, QString::fromLatin1(button.name), QString::fromLatin1(button.caption),
+                                    QString::fromLatin1(button.plainCaption), QRect(262, button.top, 90, 26),
+                                    [this, command = button.command] {
+                                        (controller_.*command)();
+                                        Refresh();
+                                    });
     connect(opSavedAIFiles, &QListWidget::currentRowChanged, this, [this](int row) {
         if (refreshing_)
             return;

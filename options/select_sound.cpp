@@ -1,7 +1,5 @@
 #include "options/select_sound.h"
 
-#include "options/dialog_support.h"
-
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
@@ -9,11 +7,11 @@
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
-#include "foundation/window_shape.h"
+#include "foundation/window_names.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -79,9 +77,9 @@ QString AskForMoveFile(const QString& folder)
 }
 
 SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString& file)
-    : model_(mode, folder, file)
+    : AnsweringDialog(Support::DialogAnswer::Cancel), model_(mode, folder, file)
 {
-    setObjectName(QStringLiteral("SelectSound"));
+    setObjectName(QLatin1String(WindowNames::SelectSound));
     setWindowTitle(Caption(mode));
     setFixedSize(SkinnedSize);
 
@@ -111,16 +109,21 @@ SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString&
     FileList->setObjectName(QStringLiteral("FileList"));
     FileList->setGeometry(FileListRect);
 
-    BuildButton(OkSelect, QStringLiteral("OkSelect"), QStringLiteral("OK"), QStringLiteral("&OK"), OkRect,
-                &SelectSound::OkCommand);
-    BuildButton(CancelSelect, QStringLiteral("CancelSelect"), QStringLiteral("Cancel"), QStringLiteral("&Cancel"),
-                CancelRect, &SelectSound::CancelCommand);
-    BuildButton(Play, QStringLiteral("Play"), QStringLiteral("Play"), QStringLiteral("&Play"), PlayRect,
-                &SelectSound::PlayCommand);
-    BuildButton(ImportOK, QStringLiteral("ImportOK"), QStringLiteral("Import"), QStringLiteral("&Import"),
-                ImportRect, &SelectSound::OkCommand);
-    BuildButton(ImportCancel, QStringLiteral("ImportCancel"), QStringLiteral("Cancel"),
-                QStringLiteral("&Cancel"), ImportCancelRect, &SelectSound::CancelCommand);
+    using Support::SkinnedButton;
+    OkSelect = new SkinnedButton(*this, QStringLiteral("OkSelect"), OkRect, QStringLiteral("OK"), QStringLiteral("&OK"));
+    CancelSelect = new SkinnedButton(*this, QStringLiteral("CancelSelect"), CancelRect, QStringLiteral("Cancel"),
+                                     QStringLiteral("&Cancel"));
+    Play = new SkinnedButton(*this, QStringLiteral("Play"), PlayRect, QStringLiteral("Play"), QStringLiteral("&Play"));
+    ImportOK = new SkinnedButton(*this, QStringLiteral("ImportOK"), ImportRect, QStringLiteral("Import"),
+                                 QStringLiteral("&Import"));
+    ImportCancel = new SkinnedButton(*this, QStringLiteral("ImportCancel"), ImportCancelRect, QStringLiteral("Cancel"),
+                                     QStringLiteral("&Cancel"));
+    for (const auto& [button, command] : {std::pair{OkSelect, &SelectSound::OkCommand},
+                                          std::pair{CancelSelect, &SelectSound::CancelCommand},
+                                          std::pair{Play, &SelectSound::PlayCommand},
+                                          std::pair{ImportOK, &SelectSound::OkCommand},
+                                          std::pair{ImportCancel, &SelectSound::CancelCommand}})
+        connect(button, &SkinnedButton::Clicked, this, command);
 
     connect(DirList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         model_.OpenFolder(item->text());
@@ -132,73 +135,36 @@ SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString&
     });
     connect(FileList, &QListWidget::currentRowChanged, this, [this](int row) {
         model_.SelectFile(row);
-        Play.plainTwin->setEnabled(model_.HasSelection());
-        Support::EnableSkinButton(*this, QStringLiteral("Play"), model_.HasSelection());
+        Play->SetEnabled(model_.HasSelection());
     });
     connect(FileList, &QListWidget::itemDoubleClicked, this, [this] { OkCommand(); });
-    // The window takes Enter, Escape and F1 before any of its controls.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
     Refresh();
-}
-
-void SelectSound::BuildButton(Support::SkinnedButtonParts& parts, const QString& name, const QString& caption,
-                              const QString& plainCaption, const QRect& geometry, void (SelectSound::*command)())
-{
-    parts = CreateCommandButton(*this, *this, name, caption, plainCaption, geometry, [this, command] { (this->*command)(); });
 }
 
 bool SelectSound::Form_Load(bool simpleUI)
 {
-    simpleUI_ = simpleUI;
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!Support::ApplySkin(*this))
-            return false;
-    }
+    if (!LoadLayout(simpleUI))
+        return false;
     ShowModeButtons();
     return true;
 }
 
 void SelectSound::SetSimpleUI()
 {
-    for (const auto* parts : {&OkSelect, &CancelSelect, &Play, &ImportOK, &ImportCancel})
-        parts->plainTwin->show();
     HelpButton->hide();
     FormCaption->hide();
-    for (const QString& name : {QStringLiteral("OkSelect"), QStringLiteral("CancelSelect"), QStringLiteral("Play"),
-                                QStringLiteral("ImportOK"), QStringLiteral("ImportCancel")})
-        Support::ButtonUp(*this, name, QString(), true);
     Support::ShiftIntoPlainLayout(*this, PlainLayout);
 }
 
 void SelectSound::ShowModeButtons()
 {
     const bool sound = model_.Mode() == ChooserMode::Sound;
-    const struct {
-        Support::SkinnedButtonParts& parts;
-        QString name;
-        QString caption;
-        bool shown;
-    } buttons[] = {
-        {OkSelect, QStringLiteral("OkSelect"), QStringLiteral("OK"), sound},
-        {CancelSelect, QStringLiteral("CancelSelect"), QStringLiteral("Cancel"), sound},
-        {Play, QStringLiteral("Play"), QStringLiteral("Play"), sound},
-        {ImportOK, QStringLiteral("ImportOK"), QStringLiteral("Import"), !sound},
-        {ImportCancel, QStringLiteral("ImportCancel"), QStringLiteral("Cancel"), !sound},
-    };
-    for (const auto& button : buttons) {
-        if (simpleUI_)
-            button.parts.plainTwin->setVisible(button.shown);
-        else
-            Support::ButtonUp(*this, button.name, button.caption, !button.shown);
-    }
-    Play.plainTwin->setEnabled(model_.HasSelection());
-    if (!simpleUI_ && sound)
-        Support::EnableSkinButton(*this, QStringLiteral("Play"), model_.HasSelection());
+    for (Support::SkinnedButton* button : {OkSelect, CancelSelect, Play})
+        sound ? button->Show(SimpleLayout()) : button->Hide();
+    for (Support::SkinnedButton* button : {ImportOK, ImportCancel})
+        sound ? button->Hide() : button->Show(SimpleLayout());
+    Play->SetEnabled(model_.HasSelection());
 }
 
 void SelectSound::Refresh()
@@ -210,11 +176,7 @@ void SelectSound::Refresh()
     FileList->clear();
     FileList->addItems(model_.Files());
     FileList->setCurrentRow(model_.SelectedFile());
-    if (Play.plainTwin) {
-        Play.plainTwin->setEnabled(model_.HasSelection());
-        if (!simpleUI_ && Play.face)
-            Support::EnableSkinButton(*this, QStringLiteral("Play"), model_.HasSelection());
-    }
+    Play->SetEnabled(model_.HasSelection());
 }
 
 void SelectSound::OkCommand()
@@ -224,12 +186,12 @@ void SelectSound::OkCommand()
         RefuseEmptyChoice(model_.Mode());
         return;
     }
-    Finish(true);
+    AnswerWith(Support::DialogAnswer::Ok);
 }
 
 void SelectSound::CancelCommand()
 {
-    Finish(false);
+    AnswerWith(Support::DialogAnswer::Cancel);
 }
 
 void SelectSound::PlayCommand()
@@ -240,49 +202,36 @@ void SelectSound::PlayCommand()
 
 void SelectSound::HelpCommand()
 {
-    Support::ShowHelpContext(this, model_.Mode() == ChooserMode::Sound ? SoundHelpTopic : ImportHelpTopic);
+    Support::ShowHelpContext(this, HelpTopic());
 }
 
-void SelectSound::Finish(bool accepted)
+int SelectSound::HelpTopic() const
 {
-    accepted_ = accepted;
+    return model_.Mode() == ChooserMode::Sound ? SoundHelpTopic : ImportHelpTopic;
+}
+
+void SelectSound::Answering()
+{
     Support::CloseHelp(this);
-    hide();
 }
 
-void SelectSound::keyPressEvent(QKeyEvent* event)
+void SelectSound::EnterPressed()
 {
-    if (!RunDialogKey(*event))
-        QDialog::keyPressEvent(event);
+    OkCommand();
 }
 
-bool SelectSound::RunDialogKey(const QEvent& event)
+void SelectSound::EscapePressed()
 {
-    switch (DialogKeyOf(event)) {
-    case DialogKey::Escape: CancelCommand(); return true;
-    case DialogKey::Enter: OkCommand(); return true;
-    case DialogKey::Help: HelpCommand(); return true;
-    case DialogKey::None: return false;
-    }
-    return false;
-}
-
-void SelectSound::closeEvent(QCloseEvent* event)
-{
-    // Closing the window changes nothing, as Cancel.
-    Finish(false);
-    QDialog::closeEvent(event);
+    CancelCommand();
 }
 
 bool SelectSound::eventFilter(QObject* watched, QEvent* event)
 {
-    if (RunDialogKey(*event))
-        return true;
     if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease) {
         HelpCommand();
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return AnsweringDialog::eventFilter(watched, event);
 }
 
 } // namespace OptionsSupport

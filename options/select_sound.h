@@ -7,9 +7,8 @@
 #include "options/file_chooser.h"
 #include "options/options_controller.h"
 
+#include "foundation/answering_dialog.h"
 #include "foundation/skinned_button.h"
-
-#include <QDialog>
 
 #include <optional>
 
@@ -25,7 +24,8 @@ std::optional<SoundFileChoice> AskForSoundFile(const QString& folder, const QStr
 // chooser opens at `folder` (the home folder when blank).
 QString AskForMoveFile(const QString& folder = QString());
 
-class SelectSound : public QDialog {
+// Enter is OK (or Import); Escape and closing are Cancel.
+class SelectSound : public Support::AnsweringDialog<Support::DialogAnswer> {
     Q_OBJECT
 public:
     SelectSound(ChooserMode mode, const QString& folder, const QString& file);
@@ -36,7 +36,7 @@ public:
 
     const FileChooserModel& Model() const { return model_; }
     // The answer once the window has closed.
-    bool Accepted() const { return accepted_; }
+    bool Accepted() const { return Answer() == Support::DialogAnswer::Ok; }
 
     // Controls, by the names the skin and the button routines look up.
     QLabel* FormCaption;
@@ -45,11 +45,11 @@ public:
     QListWidget* FileList;
     QLabel* FolderName;
     QLabel* HelpButton;
-    Support::SkinnedButtonParts OkSelect;
-    Support::SkinnedButtonParts CancelSelect;
-    Support::SkinnedButtonParts Play;
-    Support::SkinnedButtonParts ImportOK;
-    Support::SkinnedButtonParts ImportCancel;
+    Support::SkinnedButton* OkSelect;
+    Support::SkinnedButton* CancelSelect;
+    Support::SkinnedButton* Play;
+    Support::SkinnedButton* ImportOK;
+    Support::SkinnedButton* ImportCancel;
 
     // The commands.
     void OkCommand();
@@ -58,22 +58,18 @@ public:
     void HelpCommand();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void SetSimpleUI() override;
+    void EnterPressed() override;
+    void EscapePressed() override;
+    int HelpTopic() const override;
+    void Answering() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool RunDialogKey(const QEvent& event);
-    void BuildButton(Support::SkinnedButtonParts& parts, const QString& name, const QString& caption,
-                     const QString& plainCaption, const QRect& geometry, void (SelectSound::*command)());
-    void SetSimpleUI();
     void ShowModeButtons();
     void Refresh();
-    void Finish(bool accepted);
 
     FileChooserModel model_;
-    bool simpleUI_ = false;
-    bool accepted_ = false;
 };
 
 } // namespace OptionsSupport

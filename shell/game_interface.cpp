@@ -9,6 +9,7 @@
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
+#include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 #include "shell/status_window.h"
 #include "shell/window_button.h"
@@ -124,7 +125,7 @@ void PressLabel::mouseReleaseEvent(QMouseEvent* event)
 GameInterface::GameInterface(GameListModel& model, GameListServices services)
     : model_(model), services_(std::move(services))
 {
-    setObjectName(QStringLiteral("GameInterface"));
+    setObjectName(QLatin1String(WindowNames::GameInterface));
     setWindowTitle(WindowCaption);
     setAttribute(Qt::WA_DeleteOnClose, false);
     // The window is laid out for a small type: the long dates, the plain

@@ -5,6 +5,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 #include "shell/game_interface.h"
 
 namespace Support {
@@ -160,7 +161,7 @@ void HelpMenuClick(QWidget* owner, int index)
     switch (index) {
     case 0: Support::ShowHelpContext(owner, Support::HelpContentsTopic); break;
     case 1: Support::ShowHelpContents(owner); break;
-    case 2: Support::ShowHelpContext(owner, Support::IsWindowLoaded(QStringLiteral("Board")) ? 5 : 3); break;
+    case 2: Support::ShowHelpContext(owner, Support::IsWindowLoaded(QLatin1String(WindowNames::Board)) ? 5 : 3); break;
     case 4: Support::ShowAboutBox(); break;
     default: break;
     }

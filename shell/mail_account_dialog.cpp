@@ -4,7 +4,6 @@
 #include "platform/mail_account_settings.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -69,7 +68,8 @@ QLineEdit* TextField(QWidget* parent, const QString& name, const std::string& te
 
 } // namespace
 
-MailAccountDialog::MailAccountDialog(const MailAccount& account) : given_(account)
+MailAccountDialog::MailAccountDialog(const MailAccount& account)
+    : AnsweringDialog(Support::DialogAnswer::Cancel), given_(account)
 {
     setObjectName(QStringLiteral("MailAccountDialog"));
     setWindowTitle(QStringLiteral("Marrowdale - Mail log-on"));
@@ -230,33 +230,22 @@ void MailAccountDialog::OkButton_Click()
         ProblemText->setText(problem);
         return;
     }
-    Answer(0);
+    AnswerWith(Support::DialogAnswer::Ok);
 }
 
 void MailAccountDialog::CancelButton_Click()
 {
-    Answer(1);
+    AnswerWith(Support::DialogAnswer::Cancel);
 }
 
-void MailAccountDialog::reject()
+void MailAccountDialog::EnterPressed()
 {
-    Answer(1);
+    OkButton_Click();
 }
 
-void MailAccountDialog::closeEvent(QCloseEvent* event)
+void MailAccountDialog::EscapePressed()
 {
-    if (!answered_)
-        FormCanceled = 1;
-    answered_ = true;
-    event->accept();
-    QDialog::closeEvent(event);
-}
-
-void MailAccountDialog::Answer(int canceled)
-{
-    FormCanceled = canceled;
-    answered_ = true;
-    hide();
+    CancelButton_Click();
 }
 
 std::optional<MailAccount> AskForMailAccount(const MailAccount& current, const QString& failure)
@@ -265,7 +254,7 @@ std::optional<MailAccount> AskForMailAccount(const MailAccount& current, const Q
     MailAccountDialog dialog(current);
     dialog.ProblemText->setText(failure);
     Support::CurrentModalHost().RunModal(dialog);
-    if (dialog.FormCanceled != 0)
+    if (dialog.Answer() != Support::DialogAnswer::Ok)
         return std::nullopt;
     return dialog.Account();
 }

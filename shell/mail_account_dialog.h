@@ -5,9 +5,8 @@
 // address) or the local post office that two players on one machine share.
 // Cancel leaves the program off-line, as a refused log-on does.
 
+#include "foundation/answering_dialog.h"
 #include "platform/mail_account.h"
-
-#include <QDialog>
 
 #include <optional>
 
@@ -22,7 +21,8 @@ class QSpinBox;
 
 namespace MailSupport {
 
-class MailAccountDialog : public QDialog {
+// Enter is OK; Escape and closing are Cancel.
+class MailAccountDialog : public Support::AnsweringDialog<Support::DialogAnswer> {
     Q_OBJECT
 public:
     explicit MailAccountDialog(const MailAccount& account);
@@ -32,9 +32,6 @@ public:
     MailAccount Account() const;
     // Why the fields cannot be used yet; empty when they can.
     QString Problem() const;
-
-    // 0 OK, 1 Cancel; the dialog hides itself once answered.
-    int FormCanceled = 1;
 
     QRadioButton* InternetMail;
     QRadioButton* PostOffice;
@@ -62,14 +59,12 @@ public slots:
     void CancelButton_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    void EnterPressed() override;
+    void EscapePressed() override;
 
 private:
     void ShowMode();
-    void Answer(int canceled);
     MailAccount given_;
-    bool answered_ = false;
 };
 
 // Shows the dialog modally (mail polling paused meanwhile) with the fields

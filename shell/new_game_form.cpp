@@ -1,6 +1,7 @@
 #include "shell/new_game_form.h"
 
 #include "foundation/cursor_guard.h"
+#include "foundation/window_names.h"
 
 #include "foundation/help.h"
 #include "foundation/message_box.h"
@@ -14,10 +15,8 @@
 #include "shell/new_game_kind.h"
 #include "shell/window_button.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,18 +67,6 @@ QLineEdit* MakeField(QWidget* parent, const QString& name, const QRect& geometry
     return field;
 }
 
-void PaintOnPress(QWidget& window, SkinnedButtonParts& button, const QString& name, const QString& caption)
-{
-    QObject::connect(button.face, &ButtonFace::MouseDown, &window, [&window, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonDown(window, name, caption, false);
-    });
-    QObject::connect(button.face, &ButtonFace::MouseUp, &window, [&window, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonUp(window, name, caption, false);
-    });
-}
-
 class PausedPolling {
 public:
     void Resume()
@@ -93,7 +80,7 @@ public:
 
 ChooseOpponent::ChooseOpponent(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions)
 {
-    setObjectName(QStringLiteral("ChooseOpponent"));
+    setObjectName(QLatin1String(WindowNames::ChooseOpponent));
     setWindowTitle(QStringLiteral("Too many opponents!"));
     setFixedSize(ChooserSize);
     Instructions_L = MakeLabel(this, QStringLiteral("Instructions_L"), QRect(30, 56, 320, 90), instructions);
@@ -104,51 +91,43 @@ ChooseOpponent::ChooseOpponent(const std::vector<MailSupport::AddressEntry>& peo
     for (const MailSupport::AddressEntry& person : people)
         OppList->addItem(QString::fromStdString(person.Name));
     OppList->setCurrentIndex(0);
-    OkButton = CreateSkinnedButton(*this, QStringLiteral("OkButton"), QRect(145, 262, 90, 26),
-                                   QStringLiteral("OKButtonS"));
-    OKButtonS = OkButton.plainTwin;
-    OKButtonS->setText(QStringLiteral("OK"));
-    connect(OkButton.face, &ButtonFace::Click, this, &QWidget::hide);
-    connect(OKButtonS, &QPushButton::clicked, this, &QWidget::hide);
-    PaintOnPress(*this, OkButton, QStringLiteral("OkButton"), QStringLiteral("OK"));
+    OkButton = new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(145, 262, 90, 26), QStringLiteral("OK"),
+                                 QStringLiteral("OK"), QStringLiteral("OKButtonS"));
+    OKButtonS = OkButton->plainTwin;
+    connect(OkButton, &SkinnedButton::Clicked, this, &ChooseOpponent::EnterPressed);
 }
 
 bool ChooseOpponent::Form_Load(bool simpleUI)
 {
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        OKButtonS->show();
-        ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
-        ShiftIntoPlainLayout(*this, ChooserPlain);
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!ApplySkin(*this))
-            return false;
-        ButtonUp(*this, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    }
+    if (!LoadLayout(simpleUI))
+        return false;
+    OkButton->Show(simpleUI);
     OppList->setToolTip(ProgramSettings().ShowToolTips ? QStringLiteral("Select an opponent from this list") : QString());
     return true;
 }
 
-void ChooseOpponent::keyPressEvent(QKeyEvent* event)
+void ChooseOpponent::SetSimpleUI()
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        hide();
-    else
-        QDialog::keyPressEvent(event);
+    ShiftIntoPlainLayout(*this, ChooserPlain);
 }
 
-void ChooseOpponent::closeEvent(QCloseEvent* event)
+void ChooseOpponent::EnterPressed()
+{
+    EndWithAnswer();
+}
+
+void ChooseOpponent::CloseRequested()
 {
     // There is no Cancel: closing takes the selected person.
-    event->ignore();
-    hide();
+    EndWithAnswer();
 }
 
 NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::AddressBook* addressBook)
-    : Entry(computerGame, mailOffline), addressBook_(addressBook)
+    : AnsweringDialog(DialogAnswer::Cancel),
+      Entry(computerGame, mailOffline),
+      addressBook_(addressBook)
 {
-    setObjectName(QStringLiteral("NewGameInfo"));
+    setObjectName(QLatin1String(WindowNames::NewGameInfo));
     setWindowTitle(QStringLiteral("New game..."));
     setFixedSize(NewGameSize);
     Label3 = MakeLabel(this, QStringLiteral("Label3"), QRect(24, 52, 372, 20),
@@ -169,17 +148,12 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
     Resolve->setGeometry(ResolveRect);
     HelpButton = MakeLabel(this, QStringLiteral("HelpButton"), QRect(384, 9, 23, 23), QStringLiteral("?"));
     StyleWindowButton(*HelpButton);
-    OkButton = CreateSkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, 196, 90, 26),
-                                   QStringLiteral("OKButtonS"));
-    CancelButton = CreateSkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, 196, 90, 26));
-    OkButton.plainTwin->setText(QStringLiteral("&OK"));
-    CancelButton.plainTwin->setText(QStringLiteral("&Cancel"));
-    connect(OkButton.face, &ButtonFace::Click, this, [this] { Answer(0); });
-    connect(OkButton.plainTwin, &QPushButton::clicked, this, [this] { Answer(0); });
-    connect(CancelButton.face, &ButtonFace::Click, this, [this] { Answer(1); });
-    connect(CancelButton.plainTwin, &QPushButton::clicked, this, [this] { Answer(1); });
-    PaintOnPress(*this, OkButton, QStringLiteral("OkButton"), QStringLiteral("OK"));
-    PaintOnPress(*this, CancelButton, QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
+    OkButton = new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, 196, 90, 26), QStringLiteral("OK"),
+                                 QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
+    CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, 196, 90, 26),
+                                     QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
+    connect(OkButton, &SkinnedButton::Clicked, this, [this] { AnswerWith(DialogAnswer::Ok); });
+    connect(CancelButton, &SkinnedButton::Clicked, this, [this] { AnswerWith(DialogAnswer::Cancel); });
 
     connect(Game_name, &QLineEdit::textEdited, this, [this](const QString& text) {
         Entry.SetTitle(text);
@@ -196,24 +170,18 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
     connect(Resolve, &QPushButton::clicked, this, &NewGameInfo::ChooseName);
     Timer1.setInterval(ResolveDelayMilliseconds);
     connect(&Timer1, &QTimer::timeout, this, &NewGameInfo::Timer1_Timer);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
 }
 
 bool NewGameInfo::Form_Load(bool simpleUI)
 {
-    simpleUI_ = simpleUI;
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!ApplySkin(*this)) {
-            Answer(1);
-            return false;
-        }
-        ButtonUp(*this, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-        ButtonUp(*this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), false);
+    if (!LoadLayout(simpleUI)) {
+        AnswerWith(DialogAnswer::Cancel);
+        return false;
+    }
+    OkButton->Show(simpleUI);
+    CancelButton->Show(simpleUI);
+    if (!simpleUI) {
         Game_name->setPlaceholderText(Game_name_L->text());
         Game_opponents_name->setPlaceholderText(Game_opponents_name_L->text());
         Game_opponents_email->setPlaceholderText(Game_opponents_email_L->text());
@@ -235,13 +203,9 @@ bool NewGameInfo::Form_Load(bool simpleUI)
 
 void NewGameInfo::SetSimpleUI()
 {
-    for (QWidget* w : {static_cast<QWidget*>(OkButton.plainTwin), static_cast<QWidget*>(CancelButton.plainTwin),
-                       static_cast<QWidget*>(Game_name_L), static_cast<QWidget*>(Game_opponents_name_L),
-                       static_cast<QWidget*>(Game_opponents_email_L)})
-        w->show();
+    for (QLabel* label : {Game_name_L, Game_opponents_name_L, Game_opponents_email_L})
+        label->show();
     HelpButton->hide();
-    ButtonUp(*this, QStringLiteral("OkButton"), QString(), true);
-    ButtonUp(*this, QStringLiteral("CancelButton"), QString(), true);
     ShiftIntoPlainLayout(*this, NewGamePlain);
     // The boxes give up the width the window lost; the button follows.
     for (QLineEdit* field : {Game_name, Game_opponents_name, Game_opponents_email})
@@ -264,20 +228,12 @@ void NewGameInfo::ShowEntry()
 
 void NewGameInfo::ButtonSet()
 {
-    if (simpleUI_)
-        OkButton.plainTwin->setEnabled(Entry.OkEnabled());
-    else
-        EnableSkinButton(*this, QStringLiteral("OkButton"), Entry.OkEnabled());
+    OkButton->SetEnabled(Entry.OkEnabled());
 }
 
-void NewGameInfo::Answer(int canceled)
+void NewGameInfo::Answering()
 {
-    if (answered_)
-        return;
-    answered_ = true;
-    FormCanceled = canceled;
     Timer1.stop();
-    hide();
 }
 
 void NewGameInfo::Pick(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions)
@@ -322,35 +278,24 @@ void NewGameInfo::Timer1_Timer()
         ResolveName();
 }
 
-bool NewGameInfo::HandleKey(int key)
+void NewGameInfo::EnterPressed()
 {
-    switch (key) {
-    case Qt::Key_Escape:
-        Answer(1);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (Entry.OkEnabled())
-            Answer(0);
-        return true;
-    case Qt::Key_F1:
-        ShowHelpContext(this, HelpTopicNewGame);
-        return true;
-    default:
-        return false;
-    }
+    if (Entry.OkEnabled())
+        AnswerWith(DialogAnswer::Ok);
 }
 
-void NewGameInfo::keyPressEvent(QKeyEvent* event)
+void NewGameInfo::EscapePressed()
 {
-    if (!HandleKey(event->key()))
-        QDialog::keyPressEvent(event);
+    AnswerWith(DialogAnswer::Cancel);
+}
+
+int NewGameInfo::HelpTopic() const
+{
+    return HelpTopicNewGame;
 }
 
 bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
     if (event->type() == QEvent::FocusOut && watched == Game_name && Entry.ValidateTitle()) {
         ShowEntry();
         Game_name->setFocus();
@@ -367,19 +312,7 @@ bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease)
         ShowHelpContext(this, HelpTopicNewGame);
-    return QDialog::eventFilter(watched, event);
-}
-
-void NewGameInfo::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    CloseHelp(this);
-    Answer(1);
-}
-
-void NewGameInfo::reject()
-{
-    Answer(1);
+    return AnsweringDialog::eventFilter(watched, event);
 }
 
 void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport::AddressBook* addressBook)
@@ -395,7 +328,7 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport:
     NewGameInfo& dialog = *OpenDialog();
     if (dialog.Form_Load(ProgramSettings().SimpleUI))
         CurrentModalHost().RunModal(dialog);
-    if (dialog.FormCanceled != 0) {
+    if (dialog.Answer() != DialogAnswer::Ok) {
         OpenDialog().reset();
         polling.Resume();
         return;
@@ -431,7 +364,7 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport:
 std::optional<NewGameDetails> OpenNewGameDetails()
 {
     const std::unique_ptr<NewGameInfo>& dialog = OpenDialog();
-    if (!dialog || dialog->FormCanceled != 0)
+    if (!dialog || dialog->Answer() != DialogAnswer::Ok)
         return std::nullopt;
     return NewGameDetails{dialog->Entry.Title(), dialog->Entry.Name(), dialog->Entry.Email()};
 }

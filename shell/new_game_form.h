@@ -3,11 +3,11 @@
 // asks which one of several people is meant, over the window-free
 // NewGameEntry. Support::StartNewGame runs them and opens the board.
 
+#include "foundation/answering_dialog.h"
 #include "foundation/skinned_button.h"
 #include "shell/new_game_entry.h"
 #include "shell/tray_services.h"
 
-#include <QDialog>
 #include <QTimer>
 
 #include <optional>
@@ -20,7 +20,9 @@ class QPushButton;
 
 namespace Support {
 
-class ChooseOpponent : public QDialog {
+// Answers only OK: Enter and closing take the selected person; Escape does
+// nothing.
+class ChooseOpponent : public DialogWindow {
     Q_OBJECT
 public:
     // The people in the order given, the first selected.
@@ -30,16 +32,17 @@ public:
     QComboBox* OppList;
     QLabel* Instructions_L;
     QLabel* Label1;
-    SkinnedButtonParts OkButton;
+    SkinnedButton* OkButton;
     QPushButton* OKButtonS;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override {}
+    void SetSimpleUI() override;
+    void EnterPressed() override;
+    void CloseRequested() override;
 };
 
-class NewGameInfo : public QDialog {
+// Enter answers OK while OK is enabled; Escape and closing are Cancel.
+class NewGameInfo : public AnsweringDialog<DialogAnswer> {
     Q_OBJECT
 public:
     NewGameInfo(bool computerGame, bool mailOffline, MailSupport::AddressBook* addressBook);
@@ -47,8 +50,6 @@ public:
     bool Form_Load(bool simpleUI);
 
     NewGameEntry Entry;
-    // The answer: 0 OK, 1 Cancel.
-    int FormCanceled = 1;
 
     QLineEdit* Game_name;
     QLineEdit* Game_opponents_name;
@@ -59,11 +60,10 @@ public:
     QLabel* Game_opponents_name_L;
     QLabel* Game_opponents_email_L;
     QLabel* HelpButton;
-    SkinnedButtonParts OkButton;
-    SkinnedButtonParts CancelButton;
+    SkinnedButton* OkButton;
+    SkinnedButton* CancelButton;
     QTimer Timer1;
 
-    void Answer(int canceled);
     // The address book, then the chooser when several people were picked.
     void ChooseName();
     // The typed name, resolved in the address book.
@@ -71,21 +71,19 @@ public:
     void Timer1_Timer();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    void SetSimpleUI() override;
+    void EnterPressed() override;
+    void EscapePressed() override;
+    int HelpTopic() const override;
+    void Answering() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SetSimpleUI();
     void ShowEntry();
     void ButtonSet();
     void Pick(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions);
-    bool HandleKey(int key);
 
     MailSupport::AddressBook* addressBook_;
-    bool simpleUI_ = false;
-    bool answered_ = false;
 };
 
 // Asks for the new game's title and opponent, then opens the board on a

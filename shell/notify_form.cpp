@@ -1,5 +1,6 @@
 #include "shell/notify_form.h"
 
+#include "foundation/cursor_guard.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
@@ -8,17 +9,15 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
+#include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 #include "shell/pending_moves.h"
 #include "shell/window_button.h"
 #include "store/database.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QFile>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 
 namespace Support {
 
@@ -46,6 +45,7 @@ constexpr QRect HelpRect(364, 9, 23, 23);
 constexpr int ButtonTop = 182;
 constexpr QSize ButtonSize(90, 26);
 constexpr int ButtonLeft[4] = {11, 107, 203, 299};  // Play, Next, Game list, Later
+constexpr QRect ButtonRect(int index) { return QRect(QPoint(ButtonLeft[index], ButtonTop), ButtonSize); }
 // The plain layout: 150 twips left, 200 up; 400 narrower, 450 lower.
 constexpr PlainLayoutShift PlainLayout{10, 13, 27, 30};
 
@@ -57,14 +57,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
     label->setGeometry(geometry);
     return label;
 }
-
-class DefaultPointer {
-public:
-    DefaultPointer() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
-    ~DefaultPointer() { QGuiApplication::restoreOverrideCursor(); }
-    DefaultPointer(const DefaultPointer&) = delete;
-    DefaultPointer& operator=(const DefaultPointer&) = delete;
-};
 
 } // namespace
 
@@ -92,8 +84,13 @@ std::optional<NotificationContent> LoadNotification(const Database::DataFolder& 
 }
 
 NotifyForm::NotifyForm()
+    : AnsweringDialog(NotifyLater),
+      PlayButton(*this, QStringLiteral("PlayButton"), ButtonRect(0)),
+      NextButton(*this, QStringLiteral("NextButton"), ButtonRect(1)),
+      GameListButton(*this, QStringLiteral("GameListButton"), ButtonRect(2)),
+      LaterButton(*this, QStringLiteral("LaterButton"), ButtonRect(3))
 {
-    setObjectName(QStringLiteral("NotifyForm"));
+    setObjectName(QLatin1String(WindowNames::NotifyForm));
     setWindowTitle(QStringLiteral("Marrowdale : New game..."));
     setFixedSize(SkinnedSize);
     opName_L = MakeLabel(this, QStringLiteral("opName_L"), QRect(LabelLeft, 52, 76, 20), QStringLiteral("Opponent:"));
@@ -115,64 +112,35 @@ NotifyForm::NotifyForm()
     StyleWindowButton(*HelpButton);
     HelpButton->installEventFilter(this);
 
-    WireButton(PlayButton, QStringLiteral("PlayButton"), QStringLiteral("&Play"), NotifyPlay, ButtonLeft[0]);
-    WireButton(NextButton, QStringLiteral("NextButton"), QStringLiteral("&Next"), NotifyNext, ButtonLeft[1]);
-    WireButton(GameListButton, QStringLiteral("GameListButton"), QStringLiteral("&Game list"), NotifyGameList, ButtonLeft[2]);
-    WireButton(LaterButton, QStringLiteral("LaterButton"), QStringLiteral("&Later"), NotifyLater, ButtonLeft[3]);
+    WireButton(PlayButton, QStringLiteral("Play"), QStringLiteral("&Play"), NotifyPlay);
+    WireButton(NextButton, QStringLiteral("Next"), QStringLiteral("&Next"), NotifyNext);
+    WireButton(GameListButton, QStringLiteral("Game list"), QStringLiteral("&Game list"), NotifyGameList);
+    WireButton(LaterButton, QStringLiteral("Later"), QStringLiteral("&Later"), NotifyLater);
 
-    TimeoutTicker.setInterval(0);
     connect(&TimeoutTicker, &QTimer::timeout, this, &NotifyForm::TimeoutTicker_Timer);
-    // The window takes Escape, Enter and F1 before any of its controls.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    TakeKeysFirst();
 }
 
-void NotifyForm::WireButton(SkinnedButtonParts& button, const QString& name, const QString& plainCaption, int choice,
-                            int left)
+void NotifyForm::WireButton(SkinnedButton& button, const QString& caption, const QString& plainCaption,
+                            SysTraySupport::NotifyChoice choice)
 {
-    button = CreateSkinnedButton(*this, name, QRect(QPoint(left, ButtonTop), ButtonSize));
-    button.plainTwin->setText(plainCaption);
-    QString caption = plainCaption;
-    caption.remove(QLatin1Char('&'));
-    connect(button.face, &ButtonFace::Click, this, [this, choice] { Answer(choice); });
-    connect(button.plainTwin, &QPushButton::clicked, this, [this, choice] { Answer(choice); });
-    connect(button.face, &ButtonFace::MouseDown, this, [this, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonDown(*this, name, caption, false);
-    });
-    connect(button.face, &ButtonFace::MouseUp, this, [this, name, caption](Qt::MouseButton b) {
-        if (b == Qt::LeftButton)
-            ButtonUp(*this, name, caption, false);
-    });
+    button.SetCaptions(caption, plainCaption);
+    connect(&button, &SkinnedButton::Clicked, this, [this, choice] { AnswerWith(choice); });
 }
 
 bool NotifyForm::Form_Load(bool simpleUI, bool nextEnabled)
 {
-    simpleUI_ = simpleUI;
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-        NextButton.plainTwin->setEnabled(nextEnabled);
-    } else {
-        WindowShape::ApplyWindowShape(*this);
-        if (!ApplySkin(*this))
-            return false;
-        for (const auto& [name, caption] : {std::pair{"PlayButton", "Play"}, std::pair{"NextButton", "Next"},
-                                            std::pair{"GameListButton", "Game list"}, std::pair{"LaterButton", "Later"}})
-            ButtonUp(*this, QString::fromLatin1(name), QString::fromLatin1(caption), false);
-        EnableSkinButton(*this, QStringLiteral("NextButton"), nextEnabled);
-    }
-    tickCount_ = 0;
+    if (!LoadLayout(simpleUI))
+        return false;
+    for (SkinnedButton* button : {&PlayButton, &NextButton, &GameListButton, &LaterButton})
+        button->Show(simpleUI);
+    NextButton.SetEnabled(nextEnabled);
     SetToolTips();
     return true;
 }
 
 void NotifyForm::SetSimpleUI()
 {
-    for (SkinnedButtonParts* button : {&PlayButton, &NextButton, &GameListButton, &LaterButton}) {
-        button->plainTwin->show();
-        ButtonUp(*this, button->face->objectName().chopped(4), QString(), true);
-    }
     for (QLabel* label : {opName_L, GameName_L, MoveComment_L})
         label->show();
     for (QLabel* value : {OpName, GameName, MoveComment}) {
@@ -186,7 +154,7 @@ void NotifyForm::SetSimpleUI()
 void NotifyForm::SetToolTips()
 {
     const bool on = ProgramSettings().ShowToolTips;
-    const std::pair<SkinnedButtonParts*, const char*> tips[] = {
+    const std::pair<SkinnedButton*, const char*> tips[] = {
         {&PlayButton, "Play the new move"},
         {&GameListButton, "Open the game interface"},
         {&LaterButton, "Ignore the new move for now"},
@@ -204,87 +172,48 @@ void NotifyForm::Show(const NotificationContent& content)
     font.setPointSize(content.LongComment ? 7 : 8);
     font.setBold(!content.LongComment);
     MoveComment->setFont(font);
-    if (!simpleUI_)
+    if (!SimpleLayout())
         MoveComment->setVisible(!content.Comment.isEmpty());
 }
 
 void NotifyForm::StartTimeout(int ticks)
 {
-    timeoutTicks_ = ticks;
-    tickCount_ = 0;
-    // An interval of 0 would fire continuously: no time-out stops the timer.
-    if (ticks > 0) {
-        TimeoutTicker.setInterval(TimeoutTickMilliseconds);
-        TimeoutTicker.start();
-    } else {
-        TimeoutTicker.stop();
-        TimeoutTicker.setInterval(0);
-    }
+    TimeoutTicker.Start(ticks);
 }
 
 void NotifyForm::TimeoutTicker_Timer()
 {
-    ++tickCount_;
-    if (timeoutTicks_ > 0 && tickCount_ == timeoutTicks_)
-        Answer(NotifyLater);
+    if (TimeoutTicker.Tick())
+        AnswerWith(NotifyLater);
 }
 
-void NotifyForm::Answer(int choice)
+void NotifyForm::Answering()
 {
-    if (answered_)
-        return;
-    answered_ = true;
-    UserChoice = choice;
     TimeoutTicker.stop();
-    hide();
 }
 
-bool NotifyForm::HandleKey(int key)
+void NotifyForm::EnterPressed()
 {
-    switch (key) {
-    case Qt::Key_Escape:
-        Answer(NotifyLater);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Answer(NotifyPlay);
-        return true;
-    case Qt::Key_F1:
-        ShowHelpContext(this, HelpTopicNotification);
-        return true;
-    default:
-        return false;
-    }
+    AnswerWith(NotifyPlay);
 }
 
-void NotifyForm::keyPressEvent(QKeyEvent* event)
+void NotifyForm::EscapePressed()
 {
-    if (!HandleKey(event->key()))
-        QDialog::keyPressEvent(event);
+    AnswerWith(NotifyLater);
+}
+
+int NotifyForm::HelpTopic() const
+{
+    return HelpTopicNotification;
 }
 
 bool NotifyForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
     if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease) {
         ShowHelpContext(this, HelpTopicNotification);
         return true;
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void NotifyForm::closeEvent(QCloseEvent* event)
-{
-    // Hidden by its answer, never closed: a close before any answer is Later.
-    event->ignore();
-    CloseHelp(this);
-    Answer(NotifyLater);
-}
-
-void NotifyForm::reject()
-{
-    Answer(NotifyLater);
+    return AnsweringDialog::eventFilter(watched, event);
 }
 
 int ShowNotification()
@@ -296,7 +225,7 @@ int ShowNotification()
     NotifyForm form;
     if (!form.Form_Load(settings.SimpleUI, content && content->NextEnabled))
         return NotifyLater;
-    DefaultPointer pointer;
+    const CursorGuard pointer(Qt::ArrowCursor);
     form.StartTimeout(NotificationTimeoutTicks(settings.NotificationTimeout));
     if (!content) {
         ShowMessage(1, QStringLiteral("Notification error."),
@@ -309,7 +238,7 @@ int ShowNotification()
     BringToTop(&form);
     CurrentModalHost().RunModal(form);
     CloseHelp(&form);
-    return form.UserChoice;
+    return form.Answer();
 }
 
 } // namespace Support

@@ -2,17 +2,17 @@
 // The new-move notification: the opponent, the game and the comment of the
 // opponent's last move, with Play, Next, Game list and Later. The window
 // only records the answer and hides; Support::ShowNotification reads it.
+// Enter is Play; Escape, closing and the time-out are Later.
 //
 // What the window shows is worked out without it (NotificationContent), so
 // the choice of game, the comment's type and the Next button are tested
 // alone.
 
+#include "foundation/answering_dialog.h"
+#include "foundation/notification_timeout.h"
 #include "foundation/skinned_button.h"
 #include "shell/tray_services.h"
 #include "store/data_folder.h"
-
-#include <QDialog>
-#include <QTimer>
 
 #include <optional>
 
@@ -36,7 +36,7 @@ struct NotificationContent {
 // names no game, or its game or moves cannot be read.
 std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder, const std::string& pendingMoveList);
 
-class NotifyForm : public QDialog {
+class NotifyForm : public AnsweringDialog<SysTraySupport::NotifyChoice> {
     Q_OBJECT
 public:
     NotifyForm();
@@ -48,10 +48,6 @@ public:
     // Ticks of 30 s before the automatic Later; 0 never.
     void StartTimeout(int ticks);
 
-    // The answer, a NotifyChoice; Later until one is given.
-    int UserChoice = SysTraySupport::NotifyLater;
-    bool Answered() const { return answered_; }
-
     QLabel* OpName;
     QLabel* GameName;
     QLabel* MoveComment;
@@ -60,31 +56,26 @@ public:
     QLabel* GameName_L;
     QLabel* MoveComment_L;
     QLabel* HelpButton;
-    SkinnedButtonParts PlayButton;
-    SkinnedButtonParts NextButton;
-    SkinnedButtonParts GameListButton;
-    SkinnedButtonParts LaterButton;
-    QTimer TimeoutTicker;
+    SkinnedButton PlayButton;
+    SkinnedButton NextButton;
+    SkinnedButton GameListButton;
+    SkinnedButton LaterButton;
+    NotificationTicker TimeoutTicker;
 
-    void Answer(int choice);
     void TimeoutTicker_Timer();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    void SetSimpleUI() override;
+    void EnterPressed() override;
+    void EscapePressed() override;
+    int HelpTopic() const override;
+    void Answering() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SetSimpleUI();
     void SetToolTips();
-    void WireButton(SkinnedButtonParts& button, const QString& name, const QString& caption, int choice, int left);
-    bool HandleKey(int key);
-
-    bool simpleUI_ = false;
-    bool answered_ = false;
-    int tickCount_ = 0;
-    int timeoutTicks_ = 0;
+    void WireButton(SkinnedButton& button, const QString& caption, const QString& plainCaption,
+                    SysTraySupport::NotifyChoice choice);
 };
 
 // Shows the notification for the first pending game, modally, with mail

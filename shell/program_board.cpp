@@ -5,6 +5,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
 #include "shell/program_mail.h"
@@ -15,8 +16,8 @@ namespace SysTraySupport {
 
 namespace {
 
-const QString BoardWindowName = QStringLiteral("Board");
-const QString GameListWindowName = QStringLiteral("GameInterface");
+const QString BoardWindowName = QLatin1String(WindowNames::Board);
+const QString GameListWindowName = QLatin1String(WindowNames::GameInterface);
 
 // What the board reads of the program's state when it opens a game.
 BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList)

@@ -3,12 +3,13 @@
 #include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 
 namespace SysTraySupport {
 
 namespace {
 
-const QString WindowName = QStringLiteral("GameInterface");
+const QString WindowName = QLatin1String(WindowNames::GameInterface);
 
 } // namespace
 

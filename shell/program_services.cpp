@@ -11,6 +11,7 @@
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
 #include "foundation/startup_checks.h"
+#include "foundation/window_names.h"
 #include "platform/mail_address_book.h"
 #include "shell/new_game_form.h"
 #include "shell/notify_form.h"
@@ -113,7 +114,7 @@ void ProgramShutdown::RefuseTrayClick(bool messageBox)
     QWidget* window = QApplication::activeWindow();
     if (messageBox)
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("MsgForm") && w->isVisible())
+            if (w->objectName() == QLatin1String(WindowNames::MsgForm) && w->isVisible())
                 window = w;
     Support::BringToTop(window);
     QApplication::beep();

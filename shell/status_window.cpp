@@ -4,7 +4,7 @@
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/skin.h"
-#include "foundation/window_shape.h"
+#include "foundation/window_names.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -30,7 +30,7 @@ constexpr int WorkingIconCell = 1;
 constexpr int StatusIconSize = 16;
 
 QPointer<StatusWindow> openWindow;
-const QString WindowName = QStringLiteral("StatusWindow");
+const QString WindowName = QLatin1String(WindowNames::StatusWindow);
 
 void CentreOnScreen(QWidget& window)
 {
@@ -67,12 +67,7 @@ StatusWindow::StatusWindow()
 
 bool StatusWindow::Form_Load(bool simpleUI)
 {
-    if (simpleUI) {
-        SetSimpleUI();
-        return true;
-    }
-    WindowShape::ApplyWindowShape(*this);
-    return ApplySkin(*this);
+    return LoadSkinnedOrPlain(*this, simpleUI, [this] { SetSimpleUI(); });
 }
 
 void StatusWindow::SetSimpleUI()

@@ -4,6 +4,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "foundation/window_names.h"
 #include "shell/tray_state.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@ const QString SecondCopyText = QStringLiteral(
 const QString UnknownErrorText = QStringLiteral(
     "An unknown error caused Marrowdale to fail to load.||If this persists, try reinstalling.");
 constexpr int RefusedCue = 5;
-const QString TrayWindowName = QStringLiteral("SystemTray");
+const QString TrayWindowName = QLatin1String(WindowNames::SystemTray);
 
 } // namespace
 

@@ -172,11 +172,11 @@ TEST_F(PrintOptionsTest, PrintAndCancelAnswerEveryWayInBothLayouts)
             SCOPED_TRACE(testing::Message() << (simple ? "plain " : "skinned ") << int(c.way));
             PrintOptionsModel model(PresetFor(PrintKind::GameDiagrams), QString());
             RunDialog(model, simple, [&](SelectPrinter& dialog) {
-                EXPECT_EQ(dialog.PrintButton.plainTwin->isVisibleTo(&dialog), simple);
-                EXPECT_EQ(dialog.PrintButton.face->isVisibleTo(&dialog), !simple);
+                EXPECT_EQ(dialog.PrintButton->plainTwin->isVisibleTo(&dialog), simple);
+                EXPECT_EQ(dialog.PrintButton->face->isVisibleTo(&dialog), !simple);
                 switch (c.way) {
-                case Way::PrintButton: Click(dialog.PrintButton, simple); break;
-                case Way::CancelButton: Click(dialog.CancelButton, simple); break;
+                case Way::PrintButton: Click(*dialog.PrintButton, simple); break;
+                case Way::CancelButton: Click(*dialog.CancelButton, simple); break;
                 case Way::Enter: QTest::keyClick(dialog.CurrentPrinter, Qt::Key_Enter); break;
                 case Way::Escape: QTest::keyClick(&dialog, Qt::Key_Escape); break;
                 case Way::CloseBox: dialog.close(); break;
@@ -211,7 +211,7 @@ TEST_F(PrintOptionsTest, PrintSelectsTheInstalledPrinterOfExactlyThatName)
         PrintOptionsModel model(PresetFor(PrintKind::GameDiagrams), Registry::DefaultPrinterName());
         RunDialog(model, false, [&](SelectPrinter& dialog) {
             EXPECT_EQ(dialog.CurrentPrinter->text(), c.caption);
-            Click(dialog.PrintButton, false);
+            Click(*dialog.PrintButton, false);
         });
         EXPECT_EQ(CurrentPrinterName(), c.afterPrint);
     }
@@ -222,10 +222,10 @@ TEST_F(PrintOptionsTest, ThePrinterDialogChangesThePrinterOnlyWhenItIsAnswered)
     PrintOptionsModel model(PresetFor(PrintKind::GameDiagrams), QStringLiteral("Office Laser"));
     RunDialog(model, true, [&](SelectPrinter& dialog) {
         chosen = QStringLiteral("Hall Inkjet");
-        dialog.SelectPrinterButton.plainTwin->click();
+        dialog.SelectPrinterButton->plainTwin->click();
         EXPECT_EQ(dialog.CurrentPrinter->text(), QStringLiteral("Hall Inkjet"));
         chosen = std::nullopt;  // cancelled
-        dialog.SelectPrinterButton.plainTwin->click();
+        dialog.SelectPrinterButton->plainTwin->click();
         EXPECT_EQ(dialog.CurrentPrinter->text(), QStringLiteral("Hall Inkjet"));
         EXPECT_TRUE(dialog.isVisible());
         QTest::keyClick(&dialog, Qt::Key_Return);
@@ -252,7 +252,7 @@ TEST_F(PrintOptionsTest, ToolTipsAndThePlainLayout)
     ASSERT_TRUE(dialog.Form_Load(true));
     EXPECT_EQ(dialog.size(), QSize(440 - 33, 320 - 37));
     EXPECT_FALSE(dialog.HelpButton->isVisibleTo(&dialog));
-    EXPECT_EQ(dialog.SelectPrinterButton.plainTwin->text(), QStringLiteral("&Select printer..."));
+    EXPECT_EQ(dialog.SelectPrinterButton->plainTwin->text(), QStringLiteral("&Select printer..."));
     EXPECT_NE(dialog.CurrentPrinter->frameShape(), QFrame::NoFrame);
     for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (child->isVisibleTo(&dialog)) {

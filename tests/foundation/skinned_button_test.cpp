@@ -127,4 +127,31 @@ TEST_F(SkinnedButtonTest, FaceReportsPressAndReleaseOfEveryButton_ClickOnlyForTh
     EXPECT_EQ(clicks.count(), 0);
 }
 
+TEST_F(SkinnedButtonTest, TheCompositeShowsItsLayoutsPartsAndPaintsPressesOnlyWhenItShouldShowThem)
+{
+    SkinnedButton tab(window, QStringLiteral("Tabset1"), QRect(10, 10, 90, 25), QStringLiteral("General"),
+                      QStringLiteral("&General"));
+    EXPECT_EQ(tab.plainTwin->text(), QStringLiteral("&General"));
+    window.show();
+    tab.Show(true);
+    EXPECT_TRUE(tab.plainTwin->isVisible());
+    EXPECT_FALSE(tab.face->isVisible());
+    tab.Show(false);
+    EXPECT_TRUE(tab.face->isVisible());
+    EXPECT_EQ(tab.caption->text(), QStringLiteral("General"));
+
+    // A tab stays down once painted down, whatever the mouse does.
+    tab.ShowsPress = [] { return false; };
+    tab.PaintPressed(true);
+    QTest::mouseClick(tab.face, Qt::LeftButton);
+    EXPECT_EQ(tab.picture->pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
+    tab.ShowsPress = nullptr;
+    QTest::mouseClick(tab.face, Qt::LeftButton);
+    EXPECT_EQ(tab.picture->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
+
+    tab.Hide();
+    EXPECT_FALSE(tab.face->isVisible());
+    EXPECT_FALSE(tab.plainTwin->isVisible());
+}
+
 } // namespace

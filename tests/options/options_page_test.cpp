@@ -246,7 +246,7 @@ TEST_F(OptionsPageTest, ToolTipsFollowTheStoredSettingAtOnce)
     page->ApplyButtonFace_Click();
     for (const auto& [name, tip] : ToolTipTable())
         EXPECT_EQ(Find<QWidget>(name)->toolTip(), tip);
-    EXPECT_TRUE(page->OkButton.face->toolTip().isEmpty());
+    EXPECT_TRUE(page->OkButton->face->toolTip().isEmpty());
 }
 
 TEST_F(OptionsPageTest, ThePlainLayoutHasFiveTabsWithTheirTipsAndPlainButtons)
@@ -366,7 +366,7 @@ TEST_F(OptionsPageTest, TheHeuristicsPageSliderHighlightDoubleClickAndDefaults)
     EXPECT_TRUE(item(31)->isExpanded());
     EXPECT_TRUE(tree->expandsOnDoubleClick());
 
-    page->AIDefault.plainTwin->click();
+    page->AIDefault->plainTwin->click();
     EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Defaults restored")});
     EXPECT_EQ(item(4)->text(5), QStringLiteral("-118"));
     EXPECT_EQ(tree->currentItem(), item(2));

@@ -78,11 +78,11 @@ TEST_F(SelectSoundTest, ARefusedOkKeepsTheOldSoundAndPlayNeedsAFile)
     std::optional<SoundFileChoice> choice = SoundFileChoice{};
     host.chooser = [&](SelectSound& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Select a sound file..."));
-        EXPECT_FALSE(window.Play.face->isEnabled());
+        EXPECT_FALSE(window.Play->face->isEnabled());
         window.OkCommand();  // nothing selected: refused, still open
         EXPECT_TRUE(window.isVisible());
         window.FileList->setCurrentRow(1);
-        EXPECT_TRUE(window.Play.face->isEnabled());
+        EXPECT_TRUE(window.Play->face->isEnabled());
         QTest::keyClick(window.FileList, Qt::Key_Escape);
     };
     choice = AskForSoundFile(Sounds(), QStringLiteral("None"));
@@ -105,8 +105,8 @@ TEST_F(SelectSoundTest, TheImportModeHasItsOwnCaptionAndCancelImportsNothing)
 {
     host.chooser = [&](SelectSound& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Select a move file to import..."));
-        EXPECT_FALSE(window.OkSelect.face->isVisible());
-        EXPECT_TRUE(window.ImportOK.face->isVisible());
+        EXPECT_FALSE(window.OkSelect->face->isVisible());
+        EXPECT_TRUE(window.ImportOK->face->isVisible());
         window.FileList->setCurrentRow(3);
         window.CancelCommand();
     };
@@ -126,12 +126,12 @@ TEST_F(SelectSoundTest, ThePlainLayoutShowsOnlyTheTwinsOfItsMode)
 {
     Support::ProgramSettings().SimpleUI = true;
     host.chooser = [](SelectSound& window) {
-        EXPECT_TRUE(window.ImportOK.plainTwin->isVisible());
-        EXPECT_TRUE(window.ImportCancel.plainTwin->isVisible());
-        EXPECT_FALSE(window.OkSelect.plainTwin->isVisible());
-        EXPECT_FALSE(window.Play.plainTwin->isVisible());
+        EXPECT_TRUE(window.ImportOK->plainTwin->isVisible());
+        EXPECT_TRUE(window.ImportCancel->plainTwin->isVisible());
+        EXPECT_FALSE(window.OkSelect->plainTwin->isVisible());
+        EXPECT_FALSE(window.Play->plainTwin->isVisible());
         EXPECT_FALSE(window.HelpButton->isVisible());
-        window.ImportCancel.plainTwin->click();
+        window.ImportCancel->plainTwin->click();
     };
     EXPECT_EQ(AskForMoveFile(Sounds()), QString());
     Support::ProgramSettings().SimpleUI = false;

@@ -225,7 +225,7 @@ TEST_F(NewGameDialogTest, CancelOpensNoBoardAndGivesPollingBack)
     const std::function<void(NewGameInfo&)> cancels[] = {
         [](NewGameInfo& d) { QTest::keyClick(&d, Qt::Key_Escape); },
         [](NewGameInfo& d) { d.close(); },
-        [](NewGameInfo& d) { QTest::mouseClick(d.CancelButton.face, Qt::LeftButton); },
+        [](NewGameInfo& d) { QTest::mouseClick(d.CancelButton->face, Qt::LeftButton); },
         // Enter does nothing while OK is disabled; the dialog then closes.
         [](NewGameInfo& d) {
             QTest::keyClick(d.Game_name, Qt::Key_Return);
@@ -255,11 +255,11 @@ TEST_F(NewGameDialogTest, TheAddressBookAndTheChooserFillTheOpponent)
     };
     Fill = [](NewGameInfo& d) {
         Type(d.Game_name, "Spring | match");
-        EXPECT_FALSE(d.OkButton.face->isEnabled());
+        EXPECT_FALSE(d.OkButton->face->isEnabled());
         d.Resolve->click();
         EXPECT_EQ(d.Game_opponents_name->text(), QStringLiteral("Bob Cedar"));
         EXPECT_EQ(d.Game_opponents_email->text(), QStringLiteral("bob@cedar.test"));
-        EXPECT_TRUE(d.OkButton.face->isEnabled());
+        EXPECT_TRUE(d.OkButton->face->isEnabled());
         QTest::keyClick(d.Game_name, Qt::Key_Return);
     };
     StartNewGame(&owner, board, &book);
@@ -292,11 +292,11 @@ TEST_F(NewGameDialogTest, ATypedNameResolvesAfterTheNameBoxLosesTheFocus)
         EXPECT_TRUE(d.Timer1.isActive());
         d.Timer1_Timer();
         EXPECT_EQ(d.Game_opponents_name->text(), QStringLiteral("Joanna Birch"));
-        EXPECT_TRUE(d.OkButton.face->isEnabled());
+        EXPECT_TRUE(d.OkButton->face->isEnabled());
         // A new name empties the address again.
         Type(d.Game_opponents_name, "x");
         EXPECT_TRUE(d.Game_opponents_email->text().isEmpty());
-        EXPECT_FALSE(d.OkButton.face->isEnabled());
+        EXPECT_FALSE(d.OkButton->face->isEnabled());
         d.close();
     };
     StartNewGame(&owner, board, &book);
