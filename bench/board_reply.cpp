@@ -40,6 +40,9 @@ public:
     void NotifyNewMoves() override {}
     bool SendMoveMail(int) override { return true; }
     bool ExportMoveFile(int) override { return true; }
+    bool LoadChessSet() override { return true; }
+    void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override {}
+    void ShowCredits() override {}
 };
 
 struct Opening {

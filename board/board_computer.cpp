@@ -4,6 +4,7 @@
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
+#include "foundation/press_label.h"
 #include "foundation/settings.h"
 #include "foundation/skinned_button.h"
 
@@ -94,6 +95,11 @@ void Board::ShowThinking(bool thinking)
 {
     MoveList->setEnabled(!thinking);
     HistoryMenu->setEnabled(!thinking);
+    // No menu while the computer thinks: its Close and Options would pull
+    // the game or the chess set away from under the search.
+    for (Support::PressLabel* title : {Menu1Button, Menu2Button, GameMenu_L, HistoryMenu_L})
+        if (title)
+            title->setEnabled(!thinking);
     if (thinking) {
         PlayerComment_L->setText(QStringLiteral("Thinking..."));
         PlayerComment_L->show();

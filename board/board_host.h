@@ -4,7 +4,11 @@
 
 #include <QPixmap>
 
+class QWidget;
+
 namespace BoardSupport {
+
+class GameController;
 
 // Where the board's pictures come from: the chosen chess set's 32 cells
 // and its 12 drag cursors.
@@ -36,6 +40,15 @@ public:
     // The window stays responsive while they run.
     virtual bool SendMoveMail(int gameId) = 0;
     virtual bool ExportMoveFile(int gameId) = 0;
+    // The chess set and board the settings name, loaded again after the
+    // options window closed; false (the user told why) when they could not
+    // be, and the board closes.
+    virtual bool LoadChessSet() = 0;
+    // The print options dialog, then the board as it is shown; failures are
+    // reported to the user there.
+    virtual void PrintCurrentBoardState(const GameController& game, QWidget& owner) = 0;
+    // The scrolling credits, modal over the board.
+    virtual void ShowCredits() = 0;
 };
 
 } // namespace BoardSupport

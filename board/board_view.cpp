@@ -93,28 +93,58 @@ void BoardView::paintEvent(QPaintEvent*)
 
 // Rank digits on the a-file's squares, file letters along rank 1's bottom
 // edge; in Black's view they follow their squares to the top and right.
+std::vector<BoardView::CoordinatePlate> BoardView::CoordinatePlates() const
+{
+    std::vector<CoordinatePlate> plates;
+    QRect corner(QPoint(), CornerLabelSize);
+    corner.moveCenter(SquareRect(Square{1, 1}).center());
+    const int baseline = corner.bottom();
+    for (int row = 2; row <= 8; ++row) {
+        QRect plate(QPoint(), RankLabelSize);
+        plate.moveCenter(SquareRect(Square{1, row}).center());
+        plates.push_back({plate, QString::number(row)});
+    }
+    for (int column = 2; column <= 8; ++column) {
+        QRect plate(QPoint(), FileLabelSize);
+        plate.moveCenter(SquareRect(Square{column, 1}).center());
+        plate.moveBottom(baseline);
+        plates.push_back({plate, QString(QChar('a' + column - 1))});
+    }
+    plates.push_back({corner, QStringLiteral("a1")});
+    return plates;
+}
+
 void BoardView::PaintCoordinates(QPainter& painter)
 {
     QFont font = painter.font();
     font.setBold(true);
     font.setPixelSize(13);
     painter.setFont(font);
-    const QRect corner = SquareRect(Square{1, 1});
-    QRect cornerPlate(QPoint(), CornerLabelSize);
-    cornerPlate.moveCenter(corner.center());
-    const int baseline = cornerPlate.bottom();
-    for (int row = 2; row <= 8; ++row) {
-        QRect plate(QPoint(), RankLabelSize);
-        plate.moveCenter(SquareRect(Square{1, row}).center());
-        PaintLabel(painter, plate, QString::number(row));
-    }
-    for (int column = 2; column <= 8; ++column) {
-        QRect plate(QPoint(), FileLabelSize);
-        plate.moveCenter(SquareRect(Square{column, 1}).center());
-        plate.moveBottom(baseline);
-        PaintLabel(painter, plate, QString(QChar('a' + column - 1)));
-    }
-    PaintLabel(painter, cornerPlate, QStringLiteral("a1"));
+    for (const CoordinatePlate& plate : CoordinatePlates())
+        PaintLabel(painter, plate.rect, plate.text);
+}
+
+QRect BoardView::MarkRect(Square square) const
+{
+    return SquareRect(square).adjusted(14, 14, -14, -14);
+}
+
+bool BoardView::OnMark(QPoint point) const
+{
+    for (const Square& square : marks_)
+        if (square.OnBoard() && MarkRect(square).contains(point))
+            return true;
+    return false;
+}
+
+bool BoardView::OnCoordinate(QPoint point) const
+{
+    if (!coordsShown_)
+        return false;
+    for (const CoordinatePlate& plate : CoordinatePlates())
+        if (plate.rect.contains(point))
+            return true;
+    return false;
 }
 
 void BoardView::PaintMarks(QPainter& painter)
@@ -125,14 +155,23 @@ void BoardView::PaintMarks(QPainter& painter)
     for (const Square& square : marks_) {
         if (!square.OnBoard())
             continue;
-        const QRect mark = SquareRect(square).adjusted(14, 14, -14, -14);
-        painter.drawEllipse(mark);
+        painter.drawEllipse(MarkRect(square));
     }
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
-    const std::optional<Square> square = SquareAt(event->position().toPoint());
+    const QPoint at = event->position().toPoint();
+    // The labels lie over the marks, and both over the squares.
+    if (CoordPressed && OnCoordinate(at)) {
+        CoordPressed(event->button());
+        return;
+    }
+    if (MarkPressed && OnMark(at)) {
+        MarkPressed(event->button(), event->globalPosition().toPoint());
+        return;
+    }
+    const std::optional<Square> square = SquareAt(at);
     if (square && Pressed)
         Pressed(*square, event->button());
 }

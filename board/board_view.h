@@ -43,6 +43,17 @@ public:
     // Left press (or right press, button given), drag and drop by square.
     std::function<void(Square, Qt::MouseButton)> Pressed;
     std::function<void(std::optional<Square>)> Dropped;
+    // A press on a move mark or a coordinate label, which lie over their
+    // squares and take the press instead (global: the pointer).
+    std::function<void(Qt::MouseButton, QPoint global)> MarkPressed;
+    std::function<void(Qt::MouseButton)> CoordPressed;
+    // Where the mark of a square and the coordinate labels lie.
+    QRect MarkRect(Square square) const;
+    struct CoordinatePlate {
+        QRect rect;
+        QString text;
+    };
+    std::vector<CoordinatePlate> CoordinatePlates() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,6 +63,8 @@ protected:
 
 private:
     void PaintCoordinates(QPainter& painter);
+    bool OnMark(QPoint point) const;
+    bool OnCoordinate(QPoint point) const;
     void PaintMarks(QPainter& painter);
 
     int viewColour_ = 0;

@@ -38,10 +38,10 @@ Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(Px(WindowWidthTwips), Px(WindowHeightTwips));
     CreateControls();
-    CreateHistoryMenu();
     CreateEndControls();
     CreateSearchControls();
     CreateToolbar();
+    CreateMenuControls();
     ComputerMoveMade = [this] { SaveComputerMove(); };
     CreateSetupControls();
 }
@@ -105,16 +105,6 @@ void Board::CreateControls()
     connect(PlayerComment, &QLineEdit::editingFinished, this, [this] { PlayerComment_Validate(); });
 }
 
-void Board::CreateHistoryMenu()
-{
-    HistoryMenu = new QMenu(this);
-    HistoryMenu->setObjectName(QStringLiteral("mnuHistoryMenu"));
-    HistoryMenu->addAction(QStringLiteral("Show hilight"), this, [this] { ToggleHighlight(); });
-    HistoryMenu->addSeparator();
-    HistoryMenu->addAction(QStringLiteral("First move"), this, [this] { SelectFirstMove(); });
-    HistoryMenu->addAction(QStringLiteral("Last move"), this, [this] { SelectLastMove(); });
-}
-
 bool Board::Form_Load(const BoardOptions& options)
 {
     simpleUI_ = options.simpleUI;
@@ -139,39 +129,12 @@ bool Board::Form_Load(const BoardOptions& options)
         StartCheckTimer();
         return false;
     }
-    SetToolTips(options.showToolTips);
     if (game_.SetupMode())
         BeginBoardSetup();
     else
         BeginGame();
     StartCheckTimer();
     return true;
-}
-
-void Board::SetSimpleUI()
-{
-    auto place = [](QWidget* control, const QRect& twips, TwipShift shift) {
-        control->setGeometry(Shifted(twips, shift));
-    };
-    CBoard->setGeometry(BoardRect(PlainBoardOrigin));
-    place(MoveList, MoveListTwips, PlainMoveListShift);
-    place(PlayersTag, PlayersTagTwips, PlainCaptionShift);
-    place(OpponentComment, OpponentCommentTwips, PlainCaptionShift);
-    place(PlayerComment_L, PlayerCommentLabelTwips, PlainCaptionShift);
-    place(PlayerComment, PlayerCommentTwips, PlainCaptionShift);
-    MoveList->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setFixedSize(Px(WindowWidthTwips - PlainNarrowerTwips), Px(WindowHeightTwips - PlainLowerTwips));
-}
-
-void Board::SetToolTips(bool on)
-{
-    auto tip = [on](QWidget* control, const char* text) {
-        control->setToolTip(on ? QString::fromLatin1(text) : QString());
-    };
-    tip(MoveList, "History of previous moves");
-    tip(PlayersTag, "Your opponent");
-    tip(OpponentComment, "Player comments");
-    tip(PlayerComment, "Type a comment here");
 }
 
 void Board::BeginGame()
@@ -185,6 +148,7 @@ void Board::BeginGame()
     ShowDrawButtons();
     DisplayBoardState();
     DisplayToolbar();
+    SetToolTips();
     moveListBusy_ = false;
 }
 
@@ -362,7 +326,7 @@ void Board::MoveList_MouseUp(const QPoint& at)
 {
     if (game_.Entries() < 1)
         return;
-    HistoryMenu->popup(MoveList->viewport()->mapToGlobal(at));
+    PopUp(*HistoryMenu, MoveList->viewport()->mapToGlobal(at));
 }
 
 void Board::ShowBoardMessage(const BoardMessage& message)
@@ -406,9 +370,12 @@ void Board::Form_Unload()
         return;
     if (const std::optional<BoardMessage> failed = game_.SetGameStatus())
         ShowBoardMessage(*failed);
-    if (returnToGameList_)
+    if (returnToGameList_) {
+        // The list draws its buttons again too when it comes back.
+        if (skinReapplied_)
+            state.SkinRefreshPending = true;
         port_.ReturnToGameList(game_.GameId());
-    else if (QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty())
+    } else if (QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty())
         port_.LeaveGameList();
     Support::SetCheckTimer(true);
     state.ModalBusy = false;

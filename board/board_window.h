@@ -4,6 +4,7 @@
 // controller and paints what the controller says.
 
 #include "board/board_host.h"
+#include "board/board_menus.h"
 #include "board/computer_search.h"
 #include "board/game_controller.h"
 
@@ -23,6 +24,7 @@ class QTableWidget;
 namespace Support {
 class ButtonFace;
 class PictureClip;
+class PressLabel;
 }
 
 namespace BoardSupport {
@@ -66,6 +68,30 @@ public:
 
     // Redraws the squares, captions, comment panel and marks.
     void DisplayBoardState();
+
+    // ---- Menus and window events (board_window_menus.cpp) ----
+    // The options window, then the chosen chess set drawn; a set that
+    // cannot be loaded closes the board.
+    void ShowOptions();
+    // The board as it is shown, through the print options dialog.
+    void PrintCurrentBoardState();
+    // A menu's command still belongs to this board's game: the window has
+    // not closed and holds the game the menu was shown for.
+    bool MenuStillApplies() const;
+    // Press handlers of the menu titles and menu buttons, the move marks
+    // and the coordinate labels on the board (global: the pointer).
+    void GameMenu_MouseDown(QWidget* control, Qt::MouseButton button);
+    void HistoryMenu_MouseDown(QWidget* control, Qt::MouseButton button);
+    void HelpMenu_L_MouseDown(Qt::MouseButton button);
+    void MovePointer_MouseDown(Qt::MouseButton button, QPoint global);
+    void Coord_MouseDown(Qt::MouseButton button);
+    void HelpButton_Click();
+    void MDLogo_Click();
+    void MinimiseButton_Click();
+    // Activation after a new skin was applied: the buttons drawn again.
+    void Form_Activate();
+    bool SkinReapplied() const { return skinReapplied_; }
+    BoardMenus Menus;
 
     // The end of the game (board_window_end.cpp): surrender and the draw
     // offer in place of a move, and the answer to the opponent's offer.
@@ -154,19 +180,39 @@ public:
     std::array<QLabel*, ToolbarButtons + 1> Toolbar1{};
     std::array<Support::ButtonFace*, ToolbarButtons + 1> Toolbar1Face{};
     std::array<QPushButton*, ToolbarButtons + 1> Toolbar1S{};
+    Support::PressLabel* GameMenu_L = nullptr;
+    Support::PressLabel* HistoryMenu_L = nullptr;
+    Support::PressLabel* HelpMenu_L = nullptr;
+    Support::PressLabel* Menu1Button = nullptr;
+    Support::PressLabel* Menu2Button = nullptr;
+    Support::PressLabel* HelpButton = nullptr;
+    Support::PressLabel* MinimiseButton = nullptr;
+    Support::PressLabel* MDLogo = nullptr;
+    QLabel* DrawLogo = nullptr;
+    QLabel* LabelBoarder_L = nullptr;
+
+signals:
+    // A popup menu opened (tests never wait on one).
+    void MenuShown(QMenu* menu, QPoint global);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
-    void CreateHistoryMenu();
+    void CreateMenuControls();
+    void PopUp(QMenu& menu, QPoint global);
+    void ApplyMenuStates();
+    void RemoveHilight();
+    bool InSetupMode() const;
     void CreateEndControls();
     void StartCheckTimer();
     void ShowDrawButtons();
     void SetSimpleUI();
-    void SetToolTips(bool on);
+    void SetToolTips();
     void BeginGame();
     void FillMoveList();
     void SetFormCaptions();
@@ -214,6 +260,8 @@ private:
     bool returnToGameList_ = true;
     bool busy_ = false;
     CommandState commands_;
+    bool skinReapplied_ = false;
+    int menuGameId_ = -1;
     SetupSource setupDrag_;
     int palettePiece_ = 0;
 };

@@ -5,6 +5,7 @@
 #include "board/board_layout.h"
 #include "board/board_view.h"
 #include "board/board_window.h"
+#include "foundation/press_label.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,8 +41,8 @@ void Board::CreateEndControls()
         connect(control, &QPushButton::clicked, this, [this, accept] { DecideDraw(accept); });
         return control;
     };
-    AcceptDraw = button("AcceptDraw", "Accept", AcceptDrawTwips, true);
-    DeclineDraw = button("DeclineDraw", "Decline", DeclineDrawTwips, false);
+    AcceptDraw = button("AcceptDrawS", "Accept", AcceptDrawTwips, true);
+    DeclineDraw = button("DeclineDrawS", "Decline", DeclineDrawTwips, false);
 
     CheckTimer = new QTimer(this);
     CheckTimer->setObjectName(QStringLiteral("CheckTimer"));
@@ -57,6 +58,10 @@ void Board::ShowDrawButtons()
 {
     AcceptDraw->setVisible(game_.DrawAnswerPending());
     DeclineDraw->setVisible(game_.DrawAnswerPending());
+    if (game_.DrawAnswerPending()) {
+        MDLogo->hide();
+        DrawLogo->show();
+    }
 }
 
 void Board::SurrenderGame()

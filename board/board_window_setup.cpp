@@ -7,6 +7,7 @@
 #include "board/board_view.h"
 #include "board/piece_palette.h"
 #include "board/setup_warning_form.h"
+#include "foundation/press_label.h"
 #include "foundation/sound_cues.h"
 
 #include <QLabel>
@@ -20,7 +21,7 @@ namespace BoardSupport {
 namespace {
 
 // In twips, where the move list stands in play mode; the plain layout
-// moves them as it moves the move list.
+// moves them with the move list.
 constexpr QRect PaletteTwips(8625, 750, 2 * SquareTwips, 6 * SquareTwips);
 constexpr QRect TrashTwips(8925, 5400, 900, 900);
 
@@ -47,22 +48,21 @@ void Board::CreateSetupControls()
         PiecePallete_MouseDown(piece, button, globalPoint);
     };
     PiecePallete->Dropped = [this](QPoint point) { SetupDragDrop(*PiecePallete, point); };
+    PiecePallete->setGeometry(SkinnedRect(PaletteTwips));
     PiecePallete->hide();
     Trash = new SetupTrash(this);
+    Trash->setGeometry(SkinnedRect(TrashTwips));
     Trash->hide();
-    PiecePalleteMenu = new QMenu(this);
-    PiecePalleteMenu->setObjectName(QStringLiteral("mnuPiecePalleteMenu"));
-    PiecePalleteMenu->addAction(QStringLiteral("Remove every piece"), this, [this] { RemovePieces(palettePiece_); });
+    PiecePalleteMenu = &Menus.mnuPiecePalleteMenu;
 }
 
 void Board::BeginBoardSetup()
 {
-    PiecePallete->setGeometry(simpleUI_ ? Shifted(PaletteTwips, PlainMoveListShift) : SkinnedRect(PaletteTwips));
-    Trash->setGeometry(simpleUI_ ? Shifted(TrashTwips, PlainMoveListShift) : SkinnedRect(TrashTwips));
     ShowSetupParts(true);
     SetPiecePallete();
     DisplayBoardState();
     DisplayToolbar();
+    SetToolTips();
     moveListBusy_ = false;
 }
 
@@ -70,6 +70,9 @@ void Board::ShowSetupParts(bool setup)
 {
     PiecePallete->setVisible(setup);
     Trash->setVisible(setup);
+    // The trash takes the logo's place; a draw offer's picture stays.
+    if (!game_.DrawOffered())
+        MDLogo->setVisible(!setup);
     // The set-up instructions take the comment box's room as well, so that
     // they stand on one line.
     const int width = setup ? PlayerComment->geometry().right() - OpponentComment->x()
@@ -103,7 +106,7 @@ void Board::PiecePallete_MouseDown(int piece, Qt::MouseButton button, QPoint glo
         if (MoveValidation::IsKing(piece))
             return;
         palettePiece_ = piece;
-        PiecePalleteMenu->popup(globalPoint);
+        PopUp(*PiecePalleteMenu, globalPoint);
         return;
     }
     game_.HideCoords();

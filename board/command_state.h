@@ -70,7 +70,8 @@ struct MenuItemState {
     std::string caption;           // empty: the item keeps its caption
 };
 
-// The items of the Actions menu that follow the toolbar.
+// The items of the Actions menu that follow the toolbar, and (not part of
+// the command state) Options and Close, which are always there.
 enum ActionsItem {
     ActionsView = 0,
     ActionsCoordinates = 1,
@@ -79,7 +80,9 @@ enum ActionsItem {
     ActionsResend = 5,
     ActionsSurrender = 7,
     ActionsOfferDraw = 8,
+    ActionsOptions = 10,
     ActionsPrintBoard = 11,
+    ActionsClose = 12,
 };
 inline constexpr int ActionsItems = 12;
 

@@ -12,7 +12,6 @@
 #include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 #include "shell/status_window.h"
-#include "shell/window_button.h"
 #include "store/database.h"
 
 #include <QCloseEvent>
@@ -101,25 +100,6 @@ bool MovesCanBeSent()
 {
     const ProgramState& state = Globals();
     return !state.Mail.MailOffline || state.Mail.StandAloneMode;
-}
-
-PressLabel::PressLabel(QWidget* parent, const QString& name) : QLabel(parent)
-{
-    setObjectName(name);
-}
-
-void PressLabel::mousePressEvent(QMouseEvent* event)
-{
-    emit MouseDown(event->button());
-    event->accept();
-}
-
-void PressLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    emit MouseUp(event->button());
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit Click();
-    event->accept();
 }
 
 GameInterface::GameInterface(GameListModel& model, GameListServices services)

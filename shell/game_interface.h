@@ -8,6 +8,7 @@
 // Without a tray icon this window is the program's main window: closing it
 // ends the program.
 
+#include "foundation/press_label.h"
 #include "shell/game_list_menus.h"
 #include "shell/game_list_model.h"
 #include "shell/new_game_kind.h"
@@ -28,23 +29,6 @@ class QTableWidget;
 namespace Support {
 
 class PictureClip;
-
-// A picture or label that reports presses and releases of any mouse
-// button, and a click (a left press and release over it).
-class PressLabel : public QLabel {
-    Q_OBJECT
-public:
-    PressLabel(QWidget* parent, const QString& name);
-
-signals:
-    void MouseDown(Qt::MouseButton button);
-    void MouseUp(Qt::MouseButton button);
-    void Click();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
 
 // What the list asks of the rest of the program.
 struct GameListServices {

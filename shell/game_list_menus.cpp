@@ -1,6 +1,5 @@
 #include "shell/game_list_menus.h"
 
-#include "foundation/help.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
@@ -12,95 +11,63 @@ namespace Support {
 
 GameListMenus::GameListMenus()
 {
-    mnuIntFileMenu.setObjectName(QStringLiteral("mnuIntFileMenu"));
-    Add(mnuIntFileMenu, 0, QStringLiteral("Retrieve games"));
-    Add(mnuIntFileMenu, 1, QStringLiteral("Import game"));
-    Add(mnuIntFileMenu, 2, QStringLiteral("Options..."));
-    Separator(mnuIntFileMenu, 5);
-    Add(mnuIntFileMenu, 6, QStringLiteral("Print game..."));
-    Add(mnuIntFileMenu, 7, QStringLiteral("Print game notation..."));
-    Separator(mnuIntFileMenu, 8);
-    Add(mnuIntFileMenu, 9, QStringLiteral("Hide interface"));
-    Separator(mnuIntFileMenu, 10);
-    Add(mnuIntFileMenu, 11, QStringLiteral("Exit Marrowdale"));
+    mnuIntFileMenu.Add(0, QStringLiteral("Retrieve games"));
+    mnuIntFileMenu.Add(1, QStringLiteral("Import game"));
+    mnuIntFileMenu.Add(2, QStringLiteral("Options..."));
+    mnuIntFileMenu.Separator(5);
+    mnuIntFileMenu.Add(6, QStringLiteral("Print game..."));
+    mnuIntFileMenu.Add(7, QStringLiteral("Print game notation..."));
+    mnuIntFileMenu.Separator(8);
+    mnuIntFileMenu.Add(9, QStringLiteral("Hide interface"));
+    mnuIntFileMenu.Separator(10);
+    mnuIntFileMenu.Add(11, QStringLiteral("Exit Marrowdale"));
     // Nothing to hide to without a tray icon.
     const bool trayStartup = ProgramSettings().SystrayStartup;
-    Item(mnuIntFileMenu, 8)->setVisible(trayStartup);
-    Item(mnuIntFileMenu, 9)->setVisible(trayStartup);
+    mnuIntFileMenu.Item(8)->setVisible(trayStartup);
+    mnuIntFileMenu.Item(9)->setVisible(trayStartup);
 
-    mnuIntSortMenu.setObjectName(QStringLiteral("mnuIntSortMenu"));
-    Add(mnuIntSortMenu, 0, QStringLiteral("Game status"));
-    Add(mnuIntSortMenu, 1, QStringLiteral("Opponents name"));
-    Add(mnuIntSortMenu, 2, QStringLiteral("Game title"));
-    Add(mnuIntSortMenu, 3, QStringLiteral("First move date"));
-    Separator(mnuIntSortMenu, 4);
-    Add(mnuIntSortMenu, 5, QStringLiteral("Ascending"));
-    Add(mnuIntSortMenu, 6, QStringLiteral("Descending"));
+    mnuIntSortMenu.Add(0, QStringLiteral("Game status"));
+    mnuIntSortMenu.Add(1, QStringLiteral("Opponents name"));
+    mnuIntSortMenu.Add(2, QStringLiteral("Game title"));
+    mnuIntSortMenu.Add(3, QStringLiteral("First move date"));
+    mnuIntSortMenu.Separator(4);
+    mnuIntSortMenu.Add(5, QStringLiteral("Ascending"));
+    mnuIntSortMenu.Add(6, QStringLiteral("Descending"));
     for (int item : {0, 1, 2, 3, 5, 6})
-        Item(mnuIntSortMenu, item)->setCheckable(true);
-    Item(mnuIntSortMenu, 0)->setChecked(true);
-    Item(mnuIntSortMenu, 5)->setChecked(true);
+        mnuIntSortMenu.Item(item)->setCheckable(true);
+    mnuIntSortMenu.Item(0)->setChecked(true);
+    mnuIntSortMenu.Item(5)->setChecked(true);
 
-    mnuIntGameMenu.setObjectName(QStringLiteral("mnuIntGameMenu"));
-    Add(mnuIntGameMenu, 0, QStringLiteral("New game..."));
-    Add(mnuIntGameMenu, 1, QStringLiteral("New setup game..."));
-    Separator(mnuIntGameMenu, 2);
-    Add(mnuIntGameMenu, 3, QStringLiteral("Play selected"));
-    Add(mnuIntGameMenu, 4, QStringLiteral("Delete selected"));
+    mnuIntGameMenu.Add(0, QStringLiteral("New game..."));
+    mnuIntGameMenu.Add(1, QStringLiteral("New setup game..."));
+    mnuIntGameMenu.Separator(2);
+    mnuIntGameMenu.Add(3, QStringLiteral("Play selected"));
+    mnuIntGameMenu.Add(4, QStringLiteral("Delete selected"));
 
-    mnuIntHelpMenu.setObjectName(QStringLiteral("mnuIntHelpMenu"));
-    Add(mnuIntHelpMenu, 0, QStringLiteral("Contents"));
-    Add(mnuIntHelpMenu, 1, QStringLiteral("Index..."));
-    Add(mnuIntHelpMenu, 2, QStringLiteral("Help"))->setShortcut(QKeySequence(Qt::Key_F1));
-    Separator(mnuIntHelpMenu, 3);
-    Add(mnuIntHelpMenu, 4, QStringLiteral("About..."));
-    Item(mnuIntHelpMenu, 2)->setVisible(ProgramSettings().SimpleUI);
+    FillHelpMenu(mnuIntHelpMenu);
 
-    mnuIntGameListPopupMenu.setObjectName(QStringLiteral("mnuIntGameListPopupMenu"));
-    Add(mnuIntGameListPopupMenu, 0, QStringLiteral("Play selected game"));
-    Add(mnuIntGameListPopupMenu, 1, QStringLiteral("Delete selected game..."));
-    Separator(mnuIntGameListPopupMenu, 2);
-    Add(mnuIntGameListPopupMenu, 3, QStringLiteral("Print selected game..."));
-}
-
-QAction* GameListMenus::Add(QMenu& menu, int index, const QString& caption)
-{
-    // The captions carry no shortcut marks.
-    QAction* action = menu.addAction(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
-    items_[&menu][index] = action;
-    return action;
-}
-
-QAction* GameListMenus::Separator(QMenu& menu, int index)
-{
-    QAction* action = menu.addSeparator();
-    items_[&menu][index] = action;
-    return action;
+    mnuIntGameListPopupMenu.Add(0, QStringLiteral("Play selected game"));
+    mnuIntGameListPopupMenu.Add(1, QStringLiteral("Delete selected game..."));
+    mnuIntGameListPopupMenu.Separator(2);
+    mnuIntGameListPopupMenu.Add(3, QStringLiteral("Print selected game..."));
 }
 
 QAction* GameListMenus::Item(const QMenu& menu, int index) const
 {
-    const auto found = items_.find(&menu);
-    if (found == items_.end())
-        return nullptr;
-    const auto item = found->second.find(index);
-    return item == found->second.end() ? nullptr : item->second;
+    const auto* indexed = dynamic_cast<const IndexedMenu*>(&menu);
+    return indexed ? indexed->Item(index) : nullptr;
 }
 
 void GameListMenus::Connect(GameInterface& window)
 {
     using Dispatch = void (*)(GameInterface&, int);
-    const std::pair<QMenu*, Dispatch> menus[] = {{&mnuIntFileMenu, &MenuSupport::FileMenuClick},
-                                                 {&mnuIntSortMenu, &MenuSupport::SortMenuClick},
-                                                 {&mnuIntGameMenu, &MenuSupport::GameMenuClick},
-                                                 {&mnuIntGameListPopupMenu, &MenuSupport::GameListPopupClick}};
+    const std::pair<IndexedMenu*, Dispatch> menus[] = {{&mnuIntFileMenu, &MenuSupport::FileMenuClick},
+                                                       {&mnuIntSortMenu, &MenuSupport::SortMenuClick},
+                                                       {&mnuIntGameMenu, &MenuSupport::GameMenuClick},
+                                                       {&mnuIntGameListPopupMenu, &MenuSupport::GameListPopupClick}};
     for (const auto& [menu, dispatch] : menus)
-        for (const auto& [index, action] : items_[menu])
-            QObject::connect(action, &QAction::triggered, &window,
-                             [&window, dispatch = dispatch, index = index] { dispatch(window, index); });
-    for (const auto& [index, action] : items_[&mnuIntHelpMenu])
-        QObject::connect(action, &QAction::triggered, &window,
-                         [&window, index = index] { MenuSupport::HelpMenuClick(&window, index); });
+        menu->ConnectItems(&window, [&window, dispatch = dispatch](int index) { dispatch(window, index); });
+    mnuIntHelpMenu.ConnectItems(&window, [&window](int index) { MenuSupport::HelpMenuClick(&window, index); });
 }
 
 } // namespace Support
@@ -154,17 +121,6 @@ void GameMenuClick(Support::GameInterface& list, int index)
     }
     if (list.Services().StartNewGame)
         list.Services().StartNewGame(list);
-}
-
-void HelpMenuClick(QWidget* owner, int index)
-{
-    switch (index) {
-    case 0: Support::ShowHelpContext(owner, Support::HelpContentsTopic); break;
-    case 1: Support::ShowHelpContents(owner); break;
-    case 2: Support::ShowHelpContext(owner, Support::IsWindowLoaded(QLatin1String(WindowNames::Board)) ? 5 : 3); break;
-    case 4: Support::ShowAboutBox(); break;
-    default: break;
-    }
 }
 
 void GameListPopupClick(Support::GameInterface& list, int index)

@@ -4,9 +4,8 @@
 // and gaps in between. The menus pop up from the list's menu bar and grid;
 // MenuSupport carries out their items.
 
-#include <QMenu>
-
-#include <map>
+#include "foundation/help_menu.h"
+#include "foundation/indexed_menu.h"
 
 namespace Support {
 
@@ -16,11 +15,11 @@ class GameListMenus {
 public:
     GameListMenus();
 
-    QMenu mnuIntFileMenu;
-    QMenu mnuIntSortMenu;
-    QMenu mnuIntGameMenu;
-    QMenu mnuIntHelpMenu;
-    QMenu mnuIntGameListPopupMenu;
+    IndexedMenu mnuIntFileMenu{QStringLiteral("mnuIntFileMenu")};
+    IndexedMenu mnuIntSortMenu{QStringLiteral("mnuIntSortMenu")};
+    IndexedMenu mnuIntGameMenu{QStringLiteral("mnuIntGameMenu")};
+    IndexedMenu mnuIntHelpMenu{QStringLiteral("mnuIntHelpMenu")};
+    IndexedMenu mnuIntGameListPopupMenu{QStringLiteral("mnuIntGameListPopupMenu")};
 
     // The item of a menu at its index; nullptr for an index it lacks.
     QAction* Item(const QMenu& menu, int index) const;
@@ -28,12 +27,6 @@ public:
     // Every item's click goes to the dispatch routine of its menu, for the
     // window given.
     void Connect(GameInterface& window);
-
-private:
-    QAction* Add(QMenu& menu, int index, const QString& caption);
-    QAction* Separator(QMenu& menu, int index);
-
-    std::map<const QMenu*, std::map<int, QAction*>> items_;
 };
 
 } // namespace Support
@@ -44,7 +37,6 @@ namespace MenuSupport {
 void FileMenuClick(Support::GameInterface& list, int index);
 void SortMenuClick(Support::GameInterface& list, int index);
 void GameMenuClick(Support::GameInterface& list, int index);
-void HelpMenuClick(QWidget* owner, int index);
 void GameListPopupClick(Support::GameInterface& list, int index);
 
 } // namespace MenuSupport

@@ -13,7 +13,7 @@
 #include "foundation/sound_cues.h"
 #include "foundation/window_shape.h"
 #include "shell/new_game_kind.h"
-#include "shell/window_button.h"
+#include "foundation/press_label.h"
 
 #include <QComboBox>
 #include <QEvent>

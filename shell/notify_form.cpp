@@ -12,7 +12,7 @@
 #include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 #include "shell/pending_moves.h"
-#include "shell/window_button.h"
+#include "foundation/press_label.h"
 #include "store/database.h"
 
 #include <QEvent>

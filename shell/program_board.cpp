@@ -1,5 +1,7 @@
 #include "shell/program_board.h"
 
+#include "dialogs/credits.h"
+#include "dialogs/print_start.h"
 #include "foundation/chess_set.h"
 #include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
@@ -47,6 +49,26 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
 }
 
 } // namespace
+
+Printing::BoardToPrint CurrentBoardToPrint(const BoardSupport::GameController& game)
+{
+    Printing::BoardToPrint board;
+    board.squares = game.CurrentPosition().squares;
+    board.blackAtBottom = game.ViewColour() != 0;
+    board.gameID = game.GameId();
+    if (game.GameId() == -1)
+        if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails()) {
+            board.newGameName = details->Title;
+            board.newOpponentName = details->OpponentsName;
+        }
+    board.selectedRow = game.SelectedRow();
+    if (board.selectedRow >= 1 && board.selectedRow <= game.Entries()) {
+        const MoveRecord& entry = game.Moves()[std::size_t(board.selectedRow - 1)];
+        board.notation = QString::fromStdString(entry.notation);
+        board.comment = QString::fromStdString(entry.comment);
+    }
+    return board;
+}
 
 QPixmap TrayPictures::ChessSetCell(int cell)
 {
@@ -123,6 +145,16 @@ void ProgramBoard::UpdateTrayState(int state)
 void ProgramBoard::NotifyNewMoves()
 {
     Support::NotifyNewMoves();
+}
+
+void ProgramBoard::PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget& owner)
+{
+    PrintSupport::PrintCurrentBoardState(CurrentBoardToPrint(game), &owner);
+}
+
+void ProgramBoard::ShowCredits()
+{
+    CreditsSupport::RunCredits();
 }
 
 bool ProgramBoard::SendMoveMail(int gameId)

@@ -5,6 +5,7 @@
 
 #include "board/board_host.h"
 #include "board/board_window.h"
+#include "dialogs/print_request.h"
 #include "shell/tray_services.h"
 
 
@@ -27,6 +28,11 @@ public:
     QPixmap DragIcon(int image) override;
 };
 
+// The board as its window shows it, for the current-board printout: the
+// position at the selected row, the view, the selected row's move, and a
+// new game's title and opponent from the new-game dialog.
+Printing::BoardToPrint CurrentBoardToPrint(const BoardSupport::GameController& game);
+
 class ProgramBoard : public BoardPort, public BoardSupport::BoardHost {
 public:
     ProgramBoard(GameListPort& gameList, TrayMenuPort& menu);
@@ -42,6 +48,8 @@ public:
     void LeaveGameList() override;
     void UpdateTrayState(int state) override;
     void NotifyNewMoves() override;
+    void PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget& owner) override;
+    void ShowCredits() override;
     // Both run on the mail thread, after any mail operation under way,
     // over the program's mail session and mail state.
     bool SendMoveMail(int gameId) override;

@@ -3,6 +3,7 @@
 // and a record of what the board asked of the program.
 
 #include "board/board_host.h"
+#include "board/game_controller.h"
 
 #include <QPixmap>
 #include <QString>
@@ -43,6 +44,18 @@ public:
         calls.push_back("ExportMoveFile " + QString::number(gameId));
         return transportWorks;
     }
+    bool LoadChessSet() override
+    {
+        calls.push_back("LoadChessSet");
+        return chessSetLoads;
+    }
+    void PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget&) override
+    {
+        calls.push_back("PrintCurrentBoardState " + QString::number(game.GameId()));
+    }
+    void ShowCredits() override { calls.push_back("ShowCredits"); }
+
+    bool chessSetLoads = true;
 
     std::vector<QString> calls;
     std::vector<int> cellsAsked;

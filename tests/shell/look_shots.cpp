@@ -1,5 +1,6 @@
 // Not a test: pictures of the board with each chess set and of the board
-// and the game list with each skin, for looking at.
+// and the game list with each skin, for looking at; and the board in its
+// plain layout, and with its Actions menu open, in both layouts.
 //   look-shots OUTPUT_FOLDER
 #include "board/board_window.h"
 #include "shell/game_interface.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace {
@@ -28,10 +30,22 @@ public:
     void NotifyNewMoves() override {}
     bool SendMoveMail(int) override { return false; }
     bool ExportMoveFile(int) override { return false; }
+    bool LoadChessSet() override { return true; }
+    void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override {}
+    void ShowCredits() override {}
 
 private:
     SysTraySupport::TrayPictures pictures_;
 };
+
+// The window's picture with its open popup drawn where it stands.
+QImage WithMenu(QWidget& window, QMenu& menu, QPoint global)
+{
+    QImage picture = window.grab().toImage();
+    QPainter painter(&picture);
+    painter.drawPixmap(window.mapFromGlobal(global), menu.grab());
+    return picture;
+}
 
 } // namespace
 
@@ -84,6 +98,33 @@ int main(int argc, char* argv[])
         app.processEvents();
         setup.grab().save(out + QStringLiteral("/board-setup-") + name + QStringLiteral(".png"));
 
+        if (&look == &looks[0])
+            for (const bool setup : {false, true})
+                for (const bool simpleUI : {false, true}) {
+                    StillHost plainHost;
+                    BoardSupport::Board layout(plainHost, folder);
+                    BoardSupport::BoardOptions shown;
+                    shown.request.gameId = setup ? -1 : 1;
+                    shown.request.newGameSetup = setup;
+                    shown.simpleUI = simpleUI;
+                    layout.Form_Load(shown);
+                    layout.show();
+                    app.processEvents();
+                    const QString kind = QStringLiteral("%1%2").arg(setup ? QStringLiteral("setup-") : QString(),
+                                                                     simpleUI ? QStringLiteral("plain") : QStringLiteral("skinned"));
+                    layout.grab().save(out + QStringLiteral("/board-%1.png").arg(kind));
+                    QPoint at;
+                    QMenu* menu = nullptr;
+                    QObject::connect(&layout, &BoardSupport::Board::MenuShown, [&](QMenu* m, QPoint global) {
+                        menu = m;
+                        at = global;
+                    });
+                    layout.GameMenu_MouseDown(simpleUI ? static_cast<QWidget*>(layout.GameMenu_L) : layout.Menu1Button,
+                                              Qt::LeftButton);
+                    app.processEvents();
+                    WithMenu(layout, *menu, at).save(out + QStringLiteral("/board-%1-game-menu.png").arg(kind));
+                    menu->hide();
+                }
         Support::GameListModel model;
         Support::GameListServices services;
         Support::GameInterface list(model, services);

@@ -1,0 +1,51 @@
+// The board window's plain layout and its tool tips.
+#include "board/board_window.h"
+
+#include "board/board_view.h"
+#include "board/plain_layout.h"
+#include "foundation/press_label.h"
+#include "foundation/settings.h"
+#include "foundation/skinned_button.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTableWidget>
+
+namespace BoardSupport {
+
+// Runs once as the window loads; the skinned look never comes back.
+void Board::SetSimpleUI()
+{
+    for (const char* skinned : {"CancelSearch", "AcceptDraw", "DeclineDraw"})
+        Support::ButtonUp(*this, QString::fromLatin1(skinned), QString(), true);
+    for (QLabel* picture : findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Toolbar1_\\d$"))))
+        picture->hide();
+    for (QWidget* plain : {GameMenu_L, HistoryMenu_L, HelpMenu_L})
+        plain->show();
+    for (QWidget* skinned : {Menu1Button, Menu2Button, MinimiseButton, HelpButton})
+        skinned->hide();
+    Menus.mnuIntHelpMenu.Item(2)->setVisible(true);
+
+    PlayerComment->setFrame(true);
+    PlayerComment->resize(PlayerComment->width(), Px(PlayerCommentTwips.height() + PlainCommentTallerTwips));
+    LabelBoarder_L->show();
+    LabelBoarder_L->lower();
+    MoveList->setFrameStyle(QFrame::Box | QFrame::Plain);
+
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (const std::optional<TwipShift> shift = PlainShiftOf(control->objectName()))
+            control->move(control->pos() + PlainPixelShift(*shift));
+    CBoard->setGeometry(BoardRect(PlainBoardOrigin));
+    setFixedSize(Px(WindowWidthTwips - PlainNarrowerTwips), Px(WindowHeightTwips - PlainLowerTwips));
+}
+
+// The texts follow the mode, so entering play or set-up mode sets them.
+void Board::SetToolTips()
+{
+    for (const ControlTip& tip : BoardToolTips(InSetupMode(), Support::GetVersionString()))
+        if (QWidget* control = findChild<QWidget*>(tip.control))
+            control->setToolTip(showToolTips_ ? tip.text : QString());
+}
+
+} // namespace BoardSupport

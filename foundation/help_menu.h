@@ -1,0 +1,22 @@
+#pragma once
+// The Help menu, shown by the game list and by the board: "Contents",
+// "Index...", "Help" (only in the plain layout, where no help button is
+// drawn; F1), a separator and "About...".
+
+#include "foundation/indexed_menu.h"
+
+class QWidget;
+
+namespace Support {
+
+void FillHelpMenu(IndexedMenu& menu);
+
+} // namespace Support
+
+namespace MenuSupport {
+
+// The Help menu's items for the window that showed it; "Help" opens the
+// board's topic while a board is open, else the game list's.
+void HelpMenuClick(QWidget* owner, int index);
+
+} // namespace MenuSupport
