@@ -188,6 +188,19 @@ protected:
         QTest::mouseClick(board->Toolbar1Face[button], Qt::LeftButton);
     }
 
+    // An item of the board's Actions menu, popped up by its menu button.
+    static void ChooseAction(Player& player, BoardSupport::ActionsItem item)
+    {
+        Board* board = player.OpenBoard();
+        ASSERT_NE(board, nullptr);
+        QTest::mousePress(board->Menu1Button, Qt::LeftButton);
+        Support::IndexedMenu& menu = board->Menus.mnuActionsMenu;
+        ASSERT_TRUE(menu.isVisible());
+        ASSERT_TRUE(menu.Item(item)->isEnabled()) << item;
+        menu.Item(item)->trigger();
+        menu.close();
+    }
+
     // The toolbar's Send: the board stores the row, mails the game and closes.
     static void Send(Player& player)
     {
@@ -370,8 +383,8 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     StartGameWith(bob, "Return match", "Alice", alice);
     ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e2", "e4"));
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "e7", "e5"));
-    // The board has no button for the offer: it is the Actions menu's command.
-    bob.OpenBoard()->OfferDraw();
+    ASSERT_NO_FATAL_FAILURE(ChooseAction(bob, BoardSupport::ActionsOfferDraw));
+    ASSERT_EQ(bob.OpenBoard()->MoveList->rowCount(), 3);
     ASSERT_NO_FATAL_FAILURE(Send(bob));
     // Bob waits for the answer; his tray menu lists the game.
     {
