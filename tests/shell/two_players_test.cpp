@@ -333,6 +333,10 @@ protected:
 
     static ShellTesting::MailServers& Servers() { return ShellTesting::MailServers::Shared(); }
 
+    // Each case starts from the program-wide state of a program not yet run.
+    struct FreshState {
+        FreshState() { Support::ResetGlobals(); }
+    } fresh;
     ShellTesting::ShellFolders folders;
     TestSupport::ScriptedHost host;
     struct NoSplash : SplashPort {
