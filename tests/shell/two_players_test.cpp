@@ -85,12 +85,13 @@ struct Player {
     Support::Settings Settings;
     std::unique_ptr<ProgramServices> Services;
     std::unique_ptr<SystemTray> Tray;
-    // Titles and comments the notification showed, captions of the messages.
+    // The notification's button the player clicks.
+    const char* NotificationAnswer = "PlayButton";
+    // What each notification showed (title, comment, whether Next was
+    // offered), and the captions of the messages.
     std::vector<QString> Announced;
     std::vector<QString> Comments;
     std::vector<bool> NextOffered;
-    // The notification's button the player clicks.
-    const char* NotificationAnswer = "PlayButton";
     std::vector<QString> Messages;
 };
 
