@@ -63,6 +63,7 @@ void Board::MakeComputerMove()
     }
     PlayerComment->clear();
     PlayerComment->hide();
+    DisplayBoardState();
     ShowThinking(true);
     const Support::Settings& settings = Support::ProgramSettings();
     opponent_.TakeSettings(settings.SearchDepth, settings.Heuristics);

@@ -112,8 +112,8 @@ void Board::ApplyCommandState()
         ShowButton(i, state.Button(i));
     if (SetupMode())
         return;
-    AcceptDraw->setEnabled(state.drawAnswerEnabled);
-    DeclineDraw->setEnabled(state.drawAnswerEnabled);
+    AcceptDraw->SetEnabled(state.drawAnswerEnabled);
+    DeclineDraw->SetEnabled(state.drawAnswerEnabled);
     PlayerComment->setEnabled(state.commentEnabled);
     PlayerComment->setReadOnly(!state.commentEnabled);
     if (CommandsChanged)

@@ -25,6 +25,7 @@ namespace Support {
 class ButtonFace;
 class PictureClip;
 class PressLabel;
+class SkinnedButton;
 }
 
 namespace BoardSupport {
@@ -173,8 +174,12 @@ public:
     Support::PictureClip* ToolbarPics = nullptr;
     Support::PictureClip* SetupToolbarPics = nullptr;
     QTimer* CheckTimer = nullptr;
-    QPushButton* AcceptDraw = nullptr;
-    QPushButton* DeclineDraw = nullptr;
+    // The answers to the opponent's draw offer: skinned buttons with their
+    // plain twins.
+    Support::SkinnedButton* AcceptDraw = nullptr;
+    Support::SkinnedButton* DeclineDraw = nullptr;
+    QPushButton* AcceptDrawS = nullptr;
+    QPushButton* DeclineDrawS = nullptr;
     // The toolbar, items 1..7: skinned pictures with their click targets,
     // and the plain twins.
     std::array<QLabel*, ToolbarButtons + 1> Toolbar1{};

@@ -6,6 +6,7 @@
 #include "board/board_view.h"
 #include "board/board_window.h"
 #include "foundation/press_label.h"
+#include "foundation/skinned_button.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,9 +16,10 @@ namespace BoardSupport {
 
 namespace {
 
-// Above the move list, at the top right of the window.
-inline constexpr QRect AcceptDrawTwips(8550, 300, 800, 375);
-inline constexpr QRect DeclineDrawTwips(9400, 300, 800, 375);
+// Side by side below the move list, above the logo: where the Cancel of a
+// game against the computer stands, which never has a draw to answer.
+inline constexpr QRect AcceptDrawTwips(8550, 5400, 800, 375);
+inline constexpr QRect DeclineDrawTwips(9400, 5400, 800, 375);
 
 // The notices of a tick shown as the window's own messages.
 class WindowNotices : public NoticeShower {
@@ -34,15 +36,18 @@ private:
 void Board::CreateEndControls()
 {
     auto button = [this](const char* name, const char* caption, QRect twips, bool accept) {
-        auto* control = new QPushButton(QString::fromLatin1(caption), this);
-        control->setObjectName(QString::fromLatin1(name));
-        control->setGeometry(PxRect(twips.x(), twips.y(), twips.width(), twips.height()));
-        control->setVisible(false);
-        connect(control, &QPushButton::clicked, this, [this, accept] { DecideDraw(accept); });
+        const QString text = QString::fromLatin1(caption);
+        auto* control = new Support::SkinnedButton(*this, QString::fromLatin1(name),
+                                                   PxRect(twips.x(), twips.y(), twips.width(), twips.height()), text,
+                                                   text);
+        control->Hide();
+        connect(control, &Support::SkinnedButton::Clicked, this, [this, accept] { DecideDraw(accept); });
         return control;
     };
-    AcceptDraw = button("AcceptDrawS", "Accept", AcceptDrawTwips, true);
-    DeclineDraw = button("DeclineDrawS", "Decline", DeclineDrawTwips, false);
+    AcceptDraw = button("AcceptDraw", "Accept", AcceptDrawTwips, true);
+    DeclineDraw = button("DeclineDraw", "Decline", DeclineDrawTwips, false);
+    AcceptDrawS = AcceptDraw->plainTwin;
+    DeclineDrawS = DeclineDraw->plainTwin;
 
     CheckTimer = new QTimer(this);
     CheckTimer->setObjectName(QStringLiteral("CheckTimer"));
@@ -56,8 +61,12 @@ void Board::StartCheckTimer()
 
 void Board::ShowDrawButtons()
 {
-    AcceptDraw->setVisible(game_.DrawAnswerPending());
-    DeclineDraw->setVisible(game_.DrawAnswerPending());
+    for (Support::SkinnedButton* answer : {AcceptDraw, DeclineDraw}) {
+        if (game_.DrawAnswerPending())
+            answer->Show(simpleUI_);
+        else
+            answer->Hide();
+    }
     if (game_.DrawAnswerPending()) {
         MDLogo->hide();
         DrawLogo->show();

@@ -447,7 +447,8 @@ TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
     EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Move history menu"));
     EXPECT_EQ(board->MDLogo->toolTip(), QStringLiteral("Marrowdale v") + Support::GetVersionString());
     EXPECT_EQ(board->CancelSearchS->toolTip(), QStringLiteral("Stop the computer from taking its next move"));
-    EXPECT_EQ(board->AcceptDraw->toolTip(), QStringLiteral("Accept the offered draw"));
+    EXPECT_EQ(board->AcceptDrawS->toolTip(), QStringLiteral("Accept the offered draw"));
+    EXPECT_EQ(board->AcceptDraw->face->toolTip(), QStringLiteral("Accept the offered draw"));
     EXPECT_EQ(board->MoveList->toolTip(), QStringLiteral("History of previous moves"));
 
     options.showToolTips = false;

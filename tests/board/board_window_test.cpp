@@ -4,6 +4,7 @@
 #include "board/exchange_pawn.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
+#include "foundation/skinned_button.h"
 
 #include "board_test_support.h"
 #include "board_mouse.h"
@@ -436,27 +437,39 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
 
 TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
 {
-    TempDataFolder offered;
-    ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 1), Entries({{"5151", "Draw offer"}})));
-    const std::unique_ptr<Board> board = Open(9, false, &offered);
-    ASSERT_TRUE(loaded);
-    board->show();
-    std::vector<QString> captions;
-    modal.Script = [&](QWidget& window) {
-        captions.push_back(window.findChild<QLabel*>(QStringLiteral("FormCaption"))->text());
-        board->CheckTimer_Timer(); // the timer fires inside the message's loop
-        window.close();
-    };
-    EXPECT_TRUE(board->AcceptDraw->isVisible());
-    EXPECT_TRUE(board->DeclineDraw->isVisible());
-    for (int tick = 0; tick < 3; ++tick)
-        board->CheckTimer_Timer();
-    EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Offer of a draw")});
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        TempDataFolder offered;
+        ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 1), Entries({{"5151", "Draw offer"}})));
+        const std::unique_ptr<Board> board = Open(9, simpleUI, &offered);
+        ASSERT_TRUE(loaded);
+        board->show();
+        std::vector<QString> captions;
+        modal.Script = [&](QWidget& window) {
+            captions.push_back(window.findChild<QLabel*>(QStringLiteral("FormCaption"))->text());
+            board->CheckTimer_Timer(); // the timer fires inside the message's loop
+            window.close();
+        };
+        // The skinned layout shows the skinned pair, the plain one its twins.
+        QWidget* accept = simpleUI ? static_cast<QWidget*>(board->AcceptDrawS) : board->AcceptDraw->face;
+        QWidget* decline = simpleUI ? static_cast<QWidget*>(board->DeclineDrawS) : board->DeclineDraw->face;
+        EXPECT_TRUE(accept->isVisible());
+        EXPECT_TRUE(decline->isVisible());
+        EXPECT_TRUE(accept->isEnabled());
+        EXPECT_EQ(board->AcceptDraw->picture->isVisible(), !simpleUI);
+        EXPECT_EQ(board->AcceptDrawS->isVisible(), simpleUI);
+        EXPECT_EQ(simpleUI ? board->DeclineDrawS->text() : board->DeclineDraw->caption->text(),
+                  QStringLiteral("Decline"));
+        for (int tick = 0; tick < 3; ++tick)
+            board->CheckTimer_Timer();
+        EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Offer of a draw")});
 
-    QTest::mouseClick(board->DeclineDraw, Qt::LeftButton);
-    EXPECT_FALSE(board->AcceptDraw->isVisible());
-    EXPECT_EQ(board->Game().Moves().back().notation, "Decline");
-    EXPECT_EQ(board->MoveList->rowCount(), 2);
-    board->CheckTimer_Timer();
-    EXPECT_EQ(captions.size(), 1u);
+        QTest::mouseClick(decline, Qt::LeftButton);
+        EXPECT_FALSE(accept->isVisible());
+        EXPECT_FALSE(board->AcceptDraw->picture->isVisible());
+        EXPECT_EQ(board->Game().Moves().back().notation, "Decline");
+        EXPECT_EQ(board->MoveList->rowCount(), 2);
+        board->CheckTimer_Timer();
+        EXPECT_EQ(captions.size(), 1u);
+    }
 }
