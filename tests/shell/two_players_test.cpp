@@ -409,8 +409,8 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     Board* board = Receive(alice);
     ASSERT_TRUE(board);
     EXPECT_TRUE(WaitForMessage(alice, "Offer of a draw"));
-    ASSERT_TRUE(board->AcceptDraw->isVisible());
-    QTest::mouseClick(board->AcceptDraw, Qt::LeftButton);
+    ASSERT_TRUE(board->AcceptDraw->face->isVisible());
+    ClickButton(*board, "AcceptDraw");
     ASSERT_NO_FATAL_FAILURE(SendLastEntry(alice, bob, "DRAW!"));
 
     // A surrender. Alice types Bob's name.
