@@ -24,9 +24,7 @@ inline constexpr int WindowWidthTwips = 10800;
 inline constexpr int WindowHeightTwips = 7800;
 inline constexpr QRect MoveListTwips(8550, 750, 1650, 4500);
 inline constexpr QRect PlayersTagTwips(600, 6930, 3750, 225);
-// Tall enough for two lines: the computer's figures take two, and a long
-// comment wraps.
-inline constexpr QRect OpponentCommentTwips(600, 7155, 3750, 480);
+inline constexpr QRect OpponentCommentTwips(600, 7155, 3750, 270);
 inline constexpr QRect PlayerCommentLabelTwips(4500, 6930, 3300, 225);
 inline constexpr QRect PlayerCommentTwips(4500, 7155, 3300, 270);
 inline constexpr int MoveNumberColumnTwips = 450;

@@ -69,6 +69,15 @@ void GameController::EndFlash()
     timer_.kingMarkShown = false;
 }
 
+void GameController::ShowKing()
+{
+    if (!timer_.kingMarkShown || timer_.kingFlashPhase)
+        return;
+    timer_.hidden.clear();
+    timer_.kingFlashPhase = true;
+    timer_.interval = KingShownInterval;
+}
+
 void GameController::Blink(int& counter, int king)
 {
     timer_.interval = BlinkInterval;

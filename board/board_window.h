@@ -170,14 +170,17 @@ public:
     QLineEdit* PlayerComment = nullptr;
     QMenu* HistoryMenu = nullptr;
     QProgressBar* SearchProgress = nullptr;
+    Support::SkinnedButton* CancelSearch = nullptr;
     QPushButton* CancelSearchS = nullptr;
     Support::PictureClip* ToolbarPics = nullptr;
     Support::PictureClip* SetupToolbarPics = nullptr;
     QTimer* CheckTimer = nullptr;
     // The answers to the opponent's draw offer: skinned buttons with their
-    // plain twins AcceptDrawS and DeclineDrawS.
+    // plain twins.
     Support::SkinnedButton* AcceptDraw = nullptr;
     Support::SkinnedButton* DeclineDraw = nullptr;
+    QPushButton* AcceptDrawS = nullptr;
+    QPushButton* DeclineDrawS = nullptr;
     // The toolbar, items 1..7: skinned pictures with their click targets,
     // and the plain twins.
     std::array<QLabel*, ToolbarButtons + 1> Toolbar1{};

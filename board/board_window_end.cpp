@@ -16,13 +16,10 @@ namespace BoardSupport {
 
 namespace {
 
-// At the top right of the window: the skinned buttons on the title band,
-// left of its help and minimise buttons; the plain twins above the move
-// list, where the plain layout has no band.
-inline constexpr QRect AcceptDrawTwips(7650, 105, 900, 375);
-inline constexpr QRect DeclineDrawTwips(8640, 105, 900, 375);
-inline constexpr QRect AcceptDrawPlainTwinTwips(8550, 300, 800, 375);
-inline constexpr QRect DeclineDrawPlainTwinTwips(9400, 300, 800, 375);
+// Side by side below the move list, above the logo: where the Cancel of a
+// game against the computer stands, which never has a draw to answer.
+inline constexpr QRect AcceptDrawTwips(8550, 5400, 800, 375);
+inline constexpr QRect DeclineDrawTwips(9400, 5400, 800, 375);
 
 // The notices of a tick shown as the window's own messages.
 class WindowNotices : public NoticeShower {
@@ -38,15 +35,19 @@ private:
 
 void Board::CreateEndControls()
 {
-    auto button = [this](const char* name, const char* caption, QRect twips, QRect twinTwips, bool accept) {
-        auto* control = new Support::SkinnedButton(*this, QString::fromLatin1(name), PxRect(twips),
-                                                   QString::fromLatin1(caption), QString::fromLatin1(caption));
-        control->plainTwin->setGeometry(PxRect(twinTwips));
+    auto button = [this](const char* name, const char* caption, QRect twips, bool accept) {
+        const QString text = QString::fromLatin1(caption);
+        auto* control = new Support::SkinnedButton(*this, QString::fromLatin1(name),
+                                                   PxRect(twips.x(), twips.y(), twips.width(), twips.height()), text,
+                                                   text);
+        control->Hide();
         connect(control, &Support::SkinnedButton::Clicked, this, [this, accept] { DecideDraw(accept); });
         return control;
     };
-    AcceptDraw = button("AcceptDraw", "Accept", AcceptDrawTwips, AcceptDrawPlainTwinTwips, true);
-    DeclineDraw = button("DeclineDraw", "Decline", DeclineDrawTwips, DeclineDrawPlainTwinTwips, false);
+    AcceptDraw = button("AcceptDraw", "Accept", AcceptDrawTwips, true);
+    DeclineDraw = button("DeclineDraw", "Decline", DeclineDrawTwips, false);
+    AcceptDrawS = AcceptDraw->plainTwin;
+    DeclineDrawS = DeclineDraw->plainTwin;
 
     CheckTimer = new QTimer(this);
     CheckTimer->setObjectName(QStringLiteral("CheckTimer"));
@@ -60,11 +61,11 @@ void Board::StartCheckTimer()
 
 void Board::ShowDrawButtons()
 {
-    for (Support::SkinnedButton* button : {AcceptDraw, DeclineDraw}) {
+    for (Support::SkinnedButton* answer : {AcceptDraw, DeclineDraw}) {
         if (game_.DrawAnswerPending())
-            button->Show(simpleUI_);
+            answer->Show(simpleUI_);
         else
-            button->Hide();
+            answer->Hide();
     }
     if (game_.DrawAnswerPending()) {
         MDLogo->hide();

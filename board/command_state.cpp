@@ -33,8 +33,12 @@ bool EndsTheGame(const std::string& notation)
 CommandState SetupModeState(const CommandInputs& in)
 {
     CommandState state;
-    state.buttons[ViewButton] = ButtonState{true, true, "&View", Play(ViewUp)};
-    state.buttons[CoordinatesButton] = ButtonState{true, true, "C&oordinates", Play(CoordsUp)};
+    // The set-up's own captions, until the board is turned round or its
+    // coordinates are shown: then the buttons say so, as in play.
+    state.buttons[ViewButton] = in.viewingOpponentsSide ? ButtonState{true, true, "&View me", Play(ViewOpponent)}
+                                                        : ButtonState{true, true, "&View", Play(ViewUp)};
+    state.buttons[CoordinatesButton] = in.coordsShown ? ButtonState{true, true, "C&oords off", Play(CoordsShownCell)}
+                                                      : ButtonState{true, true, "C&oordinates", Play(CoordsUp)};
     state.buttons[UndoButton] = ButtonState{false, false, "&Undo", Play(UndoUp)};
     state.buttons[ResetButton] = ButtonState{true, true, "&Reset", Setup(ResetUp)};
     state.buttons[ClearButton] = ButtonState{true, true, "C&lear", Setup(ClearUp)};

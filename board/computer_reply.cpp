@@ -21,8 +21,12 @@ ComputerTurn GameController::BeginComputerMove()
         playerIsHost_ = true;
         playerMayMove_ = false;
         awaitingOpponent_ = true;
+        HilightMove(Entries());
         return turn;
     }
+    // The timer rests during the search: a flashing king it has just
+    // hidden is shown again rather than left missing until the answer.
+    ShowKing();
     computerThinking_ = true;
     playerIsHost_ = false;
     playerMayMove_ = false;
@@ -64,16 +68,18 @@ ComputerReply GameController::FinishComputerMove(const ComputerAI::SearchResult&
         reply = PlayComputerMove(result);
     }
     playerMayMove_ = !(checkmated_ || surrendered_ || gameDrawn_);
+    // A mate or the computer's resignation is told once more.
+    mateNoticeShown_ = false;
+    // The player sees where the computer moved.
+    HilightMove(Entries());
     return reply;
 }
 
 void GameController::AppendComputerResignation()
 {
-    // The computer plays Black, so its resignation is White's win.
-    const std::string entry = playerColour_ == White ? "1-0" : "0-1";
-    snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
-    moves_.push_back(MoveRecord{Entries() + 1, Move::None().Text(), entry, ""});
-    selectedRow_ = Entries();
+    // The computer plays Black, so its resignation is White's win; like the
+    // player's it stands on the resigning king's square.
+    AppendSpecialEntry(playerColour_ == White ? "1-0" : "0-1", "", static_cast<Colour>(OtherColour(playerColour_)));
     surrendered_ = true;
 }
 
@@ -121,7 +127,6 @@ ComputerReply GameController::PlayComputerMove(const ComputerAI::SearchResult& r
                                        gameDrawn_, effects.castle, computer, checkmated_, previous);
     moves_.push_back(MoveRecord{Entries() + 1, move.Text(), reply.notation, ""});
     selectedRow_ = Entries();
-    mateNoticeShown_ = false;
     reply.outcome = ComputerReply::Made;
     reply.checkedSide = position_.checkedSide;
     reply.checkmated = checkmated_;

@@ -265,9 +265,13 @@ private:
         std::string comment;
     };
     DropResult Finish(PendingMove move, int landingPiece, DropResult result);
-    void AppendSpecialEntry(const char* text, const std::string& comment);
+    // An entry made in place of a move, written on the maker's king square.
+    void AppendSpecialEntry(const char* text, const std::string& comment, MoveValidation::Colour maker);
     void FlashKing(int king);
     void EndFlash();
+    // A flashing king hidden at this moment is shown, and stays shown for
+    // the flash's longer half.
+    void ShowKing();
     void Blink(int& counter, int king);
     Move PreviousMove() const;
 

@@ -15,19 +15,14 @@ constexpr int WonCue = 1;
 constexpr int LostCue = 7;
 constexpr int DrawCue = 6;
 
-bool ResultEntry(const std::string& notation)
-{
-    return notation == "Surrender" || notation == "0-1" || notation == "1-0";
-}
-
 } // namespace
 
-void GameController::AppendSpecialEntry(const char* text, const std::string& comment)
+void GameController::AppendSpecialEntry(const char* text, const std::string& comment, Colour maker)
 {
     snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
     int column = 0;
     int row = 0;
-    FindPiece(position_.squares, playerColour_ == White ? WhiteKing : BlackKing, column, row);
+    FindPiece(position_.squares, maker == White ? WhiteKing : BlackKing, column, row);
     const Square king{column, row};
     moves_.push_back(MoveRecord{Entries() + 1, Move{king, king}.Text(), text, comment});
     selectedRow_ = Entries();
@@ -37,7 +32,7 @@ void GameController::AppendSpecialEntry(const char* text, const std::string& com
 void GameController::SurrenderGame(const std::string& comment)
 {
     RemoveHilight();
-    AppendSpecialEntry(playerColour_ == White ? "0-1" : "1-0", comment);
+    AppendSpecialEntry(playerColour_ == White ? "0-1" : "1-0", comment, playerColour_);
     surrendered_ = true;
 }
 
@@ -47,13 +42,13 @@ void GameController::OfferDraw(const std::string& comment)
     if (computerGame_)
         return;
     RemoveHilight();
-    AppendSpecialEntry("Draw offer", comment);
+    AppendSpecialEntry("Draw offer", comment, playerColour_);
     drawOffered_ = true;
 }
 
 void GameController::DecideDraw(bool accept, const std::string& comment)
 {
-    AppendSpecialEntry(accept ? "1/2-1/2" : "Decline", comment);
+    AppendSpecialEntry(accept ? "1/2-1/2" : "Decline", comment, playerColour_);
     gameDrawn_ = accept;
     // As the replay reads a "Decline": the offer is over, so both players'
     // boards hold the same flags.
@@ -73,15 +68,8 @@ void GameController::ConfirmDraw()
 
 bool GameController::CloseAsClose() const
 {
-    const bool playerLast = PlayerMadeLastEntry(Entries(), playerIsHost_);
-    if (!moves_.empty() && !playerLast) {
-        const std::string& notation = moves_.back().notation;
-        if (NotationEndsInMate(notation) || ResultEntry(notation))
-            return true;
-    }
-    if (awaitingOpponent_ && playerLast)
-        return true;
-    return mailOffline_ && !standAlone_ && !computerGame_;
+    // The toolbar's own test, so that the two never disagree.
+    return ComputeCommandState(Commands()).closeMode;
 }
 
 std::optional<BoardMessage> GameController::MateMessage() const

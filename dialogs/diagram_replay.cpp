@@ -61,8 +61,11 @@ std::vector<BoardSquares> ReplayDiagramBoards(const BoardSupport::Position& star
     boards.reserve(moves.size());
     for (const MoveRecord& row : moves) {
         const auto move = BoardSupport::ParseLastMove(row.coordinates);
+        // A surrender or a draw entry names its maker's king square twice:
+        // nothing moves.
+        const bool standsStill = move && move->fromColumn == move->toColumn && move->fromRow == move->toRow;
         const int piece = move ? position.squares(move->fromColumn, move->fromRow) : int(Empty);
-        if (move && piece != Empty) {
+        if (move && !standsStill && piece != Empty) {
             const int colour = IsWhitePiece(piece) ? White : Black;
             const int castle = GetCastleType(position, colour, move->fromColumn, move->fromRow,
                                              move->toColumn, move->toRow);

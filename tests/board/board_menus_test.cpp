@@ -380,8 +380,8 @@ TEST_F(BoardMenusTest, ActivationAfterANewSkinRedrawsTheVisibleButtons)
     board->Form_Activate();
     EXPECT_TRUE(board->SkinReapplied());
     EXPECT_FALSE(Support::Globals().SkinRefreshPending);
-    Support::ButtonUp(*board, QStringLiteral("CancelSearch"), QStringLiteral("Cancel"), false);
-    Support::EnableSkinButton(*board, QStringLiteral("CancelSearch"), false);
+    board->CancelSearch->Show(false);
+    board->CancelSearch->SetEnabled(false);
     QLabel* picture = board->findChild<QLabel*>(QStringLiteral("CancelSearch"));
     const qint64 released = picture->pixmap().cacheKey();
 
@@ -447,7 +447,8 @@ TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
     EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Move history menu"));
     EXPECT_EQ(board->MDLogo->toolTip(), QStringLiteral("Marrowdale v") + Support::GetVersionString());
     EXPECT_EQ(board->CancelSearchS->toolTip(), QStringLiteral("Stop the computer from taking its next move"));
-    EXPECT_EQ(board->AcceptDraw->plainTwin->toolTip(), QStringLiteral("Accept the offered draw"));
+    EXPECT_EQ(board->AcceptDrawS->toolTip(), QStringLiteral("Accept the offered draw"));
+    EXPECT_EQ(board->AcceptDraw->face->toolTip(), QStringLiteral("Accept the offered draw"));
     EXPECT_EQ(board->MoveList->toolTip(), QStringLiteral("History of previous moves"));
 
     options.showToolTips = false;

@@ -5,6 +5,7 @@
 #include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
+#include "foundation/skinned_button.h"
 
 #include "board_test_support.h"
 #include "board_mouse.h"
@@ -449,10 +450,10 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
 
 TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
 {
-    TempDataFolder offered;
-    ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 1), Entries({{"5151", "Draw offer"}})));
     for (const bool simpleUI : {false, true}) {
-        SCOPED_TRACE(simpleUI);
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        TempDataFolder offered;
+        ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 1), Entries({{"5151", "Draw offer"}})));
         const std::unique_ptr<Board> board = Open(9, simpleUI, &offered);
         ASSERT_TRUE(loaded);
         board->show();
@@ -462,14 +463,19 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
             board->CheckTimer_Timer(); // the timer fires inside the message's loop
             window.close();
         };
-        // The layout's own buttons, whole in the window and clear of every
+        // The skinned layout shows the skinned pair, the plain one its twins.
+        QWidget* accept = simpleUI ? static_cast<QWidget*>(board->AcceptDrawS) : board->AcceptDraw->face;
+        QWidget* decline = simpleUI ? static_cast<QWidget*>(board->DeclineDrawS) : board->DeclineDraw->face;
+        EXPECT_TRUE(accept->isVisible());
+        EXPECT_TRUE(decline->isVisible());
+        EXPECT_TRUE(accept->isEnabled());
+        EXPECT_EQ(board->AcceptDraw->picture->isVisible(), !simpleUI);
+        EXPECT_EQ(board->AcceptDrawS->isVisible(), simpleUI);
+        EXPECT_EQ(simpleUI ? board->DeclineDrawS->text() : board->DeclineDraw->caption->text(),
+                  QStringLiteral("Decline"));
+        // Both stand whole in the window, clear of each other and of every
         // other control there.
-        const QString suffix = simpleUI ? QStringLiteral("S") : QStringLiteral("Face");
-        QWidget* accept = board->findChild<QWidget*>(QStringLiteral("AcceptDraw") + suffix);
-        QWidget* decline = board->findChild<QWidget*>(QStringLiteral("DeclineDraw") + suffix);
-        ASSERT_TRUE(accept && decline);
         for (QWidget* button : {accept, decline}) {
-            EXPECT_TRUE(button->isVisible());
             EXPECT_TRUE(board->rect().contains(button->geometry()));
             for (QWidget* other : {static_cast<QWidget*>(board->HelpButton),
                                    static_cast<QWidget*>(board->MinimiseButton),
@@ -485,6 +491,7 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
 
         QTest::mouseClick(decline, Qt::LeftButton);
         EXPECT_FALSE(accept->isVisible());
+        EXPECT_FALSE(board->AcceptDraw->picture->isVisible());
         EXPECT_EQ(board->Game().Moves().back().notation, "Decline");
         EXPECT_EQ(board->MoveList->rowCount(), 2);
         board->CheckTimer_Timer();

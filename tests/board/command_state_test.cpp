@@ -166,6 +166,9 @@ TEST(CommandState, CaptionsAndFacesOfBothToolbars)
     setup.setupMode = true;
     CommandInputs unplayableSetup = setup;
     unplayableSetup.setupPlayable = false;
+    CommandInputs turnedSetup = setup;
+    turnedSetup.viewingOpponentsSide = true;
+    turnedSetup.coordsShown = true;
     const Case cases[] = {
         {"an unsent move", UnsentMove(),
          {"&View opponent", "C&oords on", "&Undo", "&Send", "&Resend", "Su&rrender", "&Cancel"},
@@ -182,6 +185,9 @@ TEST(CommandState, CaptionsAndFacesOfBothToolbars)
         {"set-up not yet playable", unplayableSetup,
          {"&View", "C&oordinates", "&Undo", "&Reset", "C&lear", "&Play", "&Close"},
          {T(0), T(2), T(4), S(3), S(6), S(2), T(12)}},
+        {"set-up seen from Black's side, coordinates shown", turnedSetup,
+         {"&View me", "C&oords off", "&Undo", "&Reset", "C&lear", "&Play", "&Close"},
+         {T(1), T(3), T(4), S(3), S(6), S(0), T(12)}},
     };
     for (const Case& c : cases) {
         const CommandState state = ComputeCommandState(c.in);

@@ -105,6 +105,19 @@ TEST(ComputerReply, SearchResultsPlayedOnTheBoardByTable)
             ASSERT_EQ(g.game.Entries(), rowsBefore + 1);
             EXPECT_EQ(g.game.Moves().back().notation, c.notation);
             EXPECT_EQ(g.game.SelectedRow(), g.game.Entries());
+            // A resignation is written on the computer's own king square; a
+            // move's path is marked for the player to see, ending on the
+            // square it reached.
+            const Move made = Move::FromText(g.game.Moves().back().coordinates);
+            if (c.outcome == Outcome::Resigned) {
+                const Square king = At("e8");
+                EXPECT_EQ(made, (Move{king, king}));
+            } else {
+                EXPECT_TRUE(g.game.HilightShown());
+                ASSERT_FALSE(g.game.Marks().empty());
+                EXPECT_EQ(g.game.Marks().front(), made.from);
+                EXPECT_EQ(g.game.Marks().back(), made.to);
+            }
         } else {
             EXPECT_EQ(g.game.Entries(), rowsBefore);
         }
@@ -166,6 +179,57 @@ TEST(ComputerReply, CancelledSearchChangesNothing)
     EXPECT_EQ(again.previousMove, "5254");
     EXPECT_EQ(g.game.FinishComputerMove(Found("e7e5")).notation, "e5");
     EXPECT_EQ(g.game.Comment().text, "Moves considered : 17\r\nLast move score : 42");
+}
+
+// The timer rests while the computer thinks: a king it had just hidden in
+// its flash is put back first, not left missing for the whole search.
+TEST(ComputerReply, FlashingKingShownWhileTheComputerThinks)
+{
+    struct Silent : NoticeShower {
+        void ShowNotice(const BoardMessage&) override {}
+    } notices;
+    ComputerGame g("Ke1 Rb1 kh8 pa7");
+    ASSERT_EQ(g.game.Drop(At("b1"), At("b8"), "").checkedSide, Black);
+    g.game.Tick(true, notices);
+    ASSERT_EQ(g.game.Timer().hidden, (std::vector<Square>{At("h8")}));
+    ASSERT_TRUE(g.game.BeginComputerMove().search);
+    EXPECT_TRUE(g.game.Timer().hidden.empty());
+    EXPECT_EQ(g.game.Timer().interval, KingShownInterval);
+    g.game.Tick(true, notices);
+    EXPECT_TRUE(g.game.Timer().hidden.empty());
+}
+
+// The notice of how the game ended follows the computer's last row, its
+// resignation as much as its mating move, though the timer had already
+// looked for one after the player's move.
+TEST(ComputerReply, TheEndNoticeFollowsTheComputersLastRow)
+{
+    struct Recorded : NoticeShower {
+        std::vector<std::string> captions;
+        void ShowNotice(const BoardMessage& message) override { captions.push_back(message.caption); }
+    };
+    const struct {
+        const char* name;
+        const char* pieces;
+        const char* playerMove;
+        ComputerAI::SearchResult search;
+        const char* caption;
+    } cases[] = {
+        {"resigns", "Ke1 Pa2 ke8", "a2a3", Ended(ComputerAI::SearchOutcome::Checkmated), "SURRENDER!"},
+        {"mates", "Kg1 Pf2 Pg2 Ph2 Ra2 kg8 rb8 pf7 pg7 ph7", "a2a3", Found("b8b1"), "CHECKMATE!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ComputerGame g(c.pieces);
+        Recorded notices;
+        ASSERT_EQ(g.game.Drop(At(c.playerMove), At(c.playerMove + 2), "").outcome, DropResult::Made);
+        g.game.Tick(true, notices);
+        ASSERT_TRUE(g.game.BeginComputerMove().search);
+        g.game.FinishComputerMove(c.search);
+        g.game.Tick(true, notices);
+        g.game.Tick(true, notices);
+        EXPECT_EQ(notices.captions, std::vector<std::string>{c.caption});
+    }
 }
 
 TEST(ComputerReply, PlayersStalemateIsNotSearched)

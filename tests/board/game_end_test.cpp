@@ -179,6 +179,7 @@ TEST(GameEnd, CloseAsCloseByTable)
         {false, Entries({{"5254", "e4"}}), false, false},                // the player's turn
         {false, Entries({{"5254", "e4"}}), true, true},                  // off-line
         {true, Entries({{"5254", "e4"}, {"5858", "Surrender"}}), false, true},
+        {false, Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "1/2-1/2"}}), false, true},
         {true, {}, false, false},
     };
     for (const Case& c : cases) {

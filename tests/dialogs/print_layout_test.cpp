@@ -100,6 +100,10 @@ TEST(ReplayDiagramBoards, KnownPositions)
          {{"5254", "e4"}, {"0000", "Draw offer"}, {"0000", "Decline"}, {"5a54", "?"}, {"3336", "?"},
           {"0000", "1-0"}},
          {{5, 4, WhitePawn}, {5, 1, WhiteKing}, {5, 8, BlackKing}, {3, 3, Empty}, {3, 6, Empty}}},
+        // As the board writes them: on the maker's king square, named twice.
+        {"SpecialEntriesOnTheKingsSquare", "",
+         {{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "Decline"}, {"5858", "1-0"}},
+         {{5, 4, WhitePawn}, {5, 1, WhiteKing}, {5, 8, BlackKing}}},
     };
     for (const ReplayCase& c : cases) {
         SCOPED_TRACE(c.name);
