@@ -77,12 +77,11 @@ QImage MessageIcon(int n)
         p.setPen(QPen(Brick, 3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(6, 26), QPointF(26, 6));
         break;
-    case 4:  // move mail failures: an envelope
+    case 4:  // move mail and files, failed or imported: a plain envelope
         p.setPen(QPen(Umber, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Paper);
         p.drawRect(QRectF(2, 7, 26, 18));
         p.drawPolyline(QPolygonF({QPointF(2, 7), QPointF(15, 17), QPointF(28, 7)}));
-        FailureMark(p);
         break;
     default:  // game database failures: a stack of records
         p.setPen(QPen(Umber, 1.5));

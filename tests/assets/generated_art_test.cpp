@@ -94,3 +94,21 @@ TEST(GeneratedChessSets, EverySetHoldsItsIconsAndBoardsAtBothScales)
 }
 
 } // namespace
+
+// The mail icon heads the import's success as well as the mail failures, so
+// it carries no failure mark (the red badge the database icon has).
+TEST(GeneratedIcons, TheMailIconShowsNoFailureMark)
+{
+    auto reddish = [](const QString& file) {
+        const QImage icon(Share + QStringLiteral("/Icons/") + file);
+        int count = 0;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x) {
+                const QColor c = icon.pixelColor(x, y);
+                count += c.alpha() > 128 && c.red() > 140 && c.green() < 100 && c.blue() < 90;
+            }
+        return count;
+    };
+    EXPECT_EQ(reddish(QStringLiteral("MsgIcon4.png")), 0);
+    EXPECT_GT(reddish(QStringLiteral("MsgIcon5.png")), 0);
+}
