@@ -59,6 +59,7 @@ constexpr int PlainMenuGap = 12;
 constexpr int PlainToolbarTop = 21;
 constexpr QSize PlainToolbarSize(91, 38);
 constexpr int PlainToolbarLeft[4] = {7, 98, 280, 189};
+constexpr qreal MinimumCaptionPoints = 6;
 
 constexpr int HeaderHeight = 18;   // 270 twips
 constexpr int RowHeight = 18;
@@ -176,6 +177,13 @@ void GameInterface::CreateToolbar()
         button->setObjectName(QStringLiteral("Toolbar1S_%1").arg(index));
         button->setGeometry(QRect(QPoint(PlainToolbarLeft[index - 1], PlainToolbarTop), PlainToolbarSize));
         button->setFocusPolicy(Qt::NoFocus);
+        // Our font runs wider than the one the buttons were sized for: a
+        // caption that does not fit its button is set smaller until it does.
+        QFont font = button->font();
+        while (button->sizeHint().width() > button->width() && font.pointSizeF() > MinimumCaptionPoints) {
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+            button->setFont(font);
+        }
         Toolbar1S[std::size_t(index - 1)] = button;
         connect(button, &QPushButton::clicked, this, [this, index] { Toolbar1_Click(index); });
     }

@@ -402,6 +402,9 @@ TEST_F(GameListWindowTest, PlainLayoutShowsTheTextMenusAndPlainButtonsOnly)
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     EXPECT_TRUE(list->FileMenu_L->isVisible());
     EXPECT_TRUE(list->Toolbar1S[0]->isVisible());
+    // Each caption stands whole on its button.
+    for (QPushButton* button : list->Toolbar1S)
+        EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
     // Only the plain buttons follow the states; no picture is painted.
     EXPECT_FALSE(list->Toolbar1S[ToolbarNewEmailGame - 1]->isEnabled());
     EXPECT_TRUE(list->Toolbar1S[ToolbarNewComputerGame - 1]->isEnabled());
