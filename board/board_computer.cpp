@@ -21,7 +21,6 @@ namespace BoardSupport {
 
 namespace {
 
-const QString CancelSearchName = QStringLiteral("CancelSearch");
 const QString CancelCaption = QStringLiteral("Cancel");
 inline constexpr QRect CancelSearchTwips(8550, 5400, 1650, 375);
 
@@ -39,17 +38,14 @@ void Board::CreateSearchControls()
     SearchProgress->setTextVisible(false);
     SearchProgress->hide();
 
-    const Support::SkinnedButtonParts cancel = Support::CreateSkinnedButton(
-        *this, CancelSearchName,
-        PxRect(CancelSearchTwips.x(), CancelSearchTwips.y(), CancelSearchTwips.width(), CancelSearchTwips.height()));
-    CancelSearchS = cancel.plainTwin;
-    CancelSearchS->setText(CancelCaption);
-    connect(cancel.face, &Support::ButtonFace::MouseDown, this,
-            [this] { Support::ButtonDown(*this, CancelSearchName, CancelCaption, false); });
-    connect(cancel.face, &Support::ButtonFace::MouseUp, this,
-            [this] { Support::ButtonUp(*this, CancelSearchName, CancelCaption, false); });
-    connect(cancel.face, &Support::ButtonFace::Click, this, [this] { CancelSearchFace_Click(); });
-    connect(CancelSearchS, &QPushButton::clicked, this, [this] { CancelSearchFace_Click(); });
+    CancelSearch = new Support::SkinnedButton(
+        *this, QStringLiteral("CancelSearch"),
+        PxRect(CancelSearchTwips.x(), CancelSearchTwips.y(), CancelSearchTwips.width(), CancelSearchTwips.height()),
+        CancelCaption, CancelCaption);
+    // Unlike a dialog's buttons, it sinks under any mouse button.
+    CancelSearch->PressButtons = Qt::AllButtons;
+    CancelSearchS = CancelSearch->plainTwin;
+    connect(CancelSearch, &Support::SkinnedButton::Clicked, this, &Board::CancelSearchFace_Click);
 }
 
 void Board::MakeComputerMove()
@@ -116,10 +112,10 @@ void Board::ShowThinking(bool thinking)
         PlayerComment_L->setText(QStringLiteral("Your comment:"));
         QGuiApplication::restoreOverrideCursor();
     }
-    if (simpleUI_)
-        CancelSearchS->setVisible(thinking);
+    if (thinking)
+        CancelSearch->Show(simpleUI_);
     else
-        Support::ButtonUp(*this, CancelSearchName, CancelCaption, !thinking);
+        CancelSearch->Hide();
     SetButtonEnable();
 }
 

@@ -10,7 +10,10 @@
 #include "foundation/program_state.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
+#include "foundation/window_names.h"
 #include "foundation/window_shape.h"
+
+#include <algorithm>
 
 #include <QCloseEvent>
 #include <QScopeGuard>
@@ -33,7 +36,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 Board::Board(BoardHost& port, Database::DataFolder folder) : port_(port), game_(std::move(folder))
 {
-    setObjectName(QStringLiteral("Board"));
+    setObjectName(QLatin1String(WindowNames::Board));
     setWindowTitle(QStringLiteral("Marrowdale"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(Px(WindowWidthTwips), Px(WindowHeightTwips));
@@ -96,6 +99,9 @@ void Board::CreateControls()
     PlayersTag = label("PlayersTag", PlayersTagTwips);
     OpponentComment = label("OpponentComment", OpponentCommentTwips);
     OpponentComment->setWordWrap(true);
+    // A second line (a long comment, the computer's figures) runs down into
+    // the free space below instead of up over the players' line.
+    OpponentComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlayerComment_L = label("PlayerComment_L", PlayerCommentLabelTwips);
     PlayerComment_L->setText(QStringLiteral("Your comment:"));
     PlayerComment = new QLineEdit(this);
@@ -202,6 +208,10 @@ void Board::SetFormCaptions()
     // Long comments are set tighter as well as smaller.
     font.setBold(comment.pointSize != 7);
     OpponentComment->setFont(font);
+    const int wanted = std::max(PxRect(OpponentCommentTwips).height(),
+                                OpponentComment->heightForWidth(OpponentComment->width()));
+    const int room = height() - OpponentComment->y();
+    OpponentComment->resize(OpponentComment->width(), room > 0 ? std::min(wanted, room) : wanted);
 }
 
 void Board::CenterSelected()

@@ -170,6 +170,7 @@ public:
     QLineEdit* PlayerComment = nullptr;
     QMenu* HistoryMenu = nullptr;
     QProgressBar* SearchProgress = nullptr;
+    Support::SkinnedButton* CancelSearch = nullptr;
     QPushButton* CancelSearchS = nullptr;
     Support::PictureClip* ToolbarPics = nullptr;
     Support::PictureClip* SetupToolbarPics = nullptr;

@@ -263,11 +263,9 @@ void Board::Form_Activate()
         return;
     RefreshBoardButtons();
     if (!simpleUI_)
-        for (const char* name : {"AcceptDraw", "DeclineDraw", "CancelSearch"}) {
-            const Support::SkinnedButtonParts button = Support::FindSkinnedButton(*this, QString::fromLatin1(name));
-            if (button.picture && button.face && button.picture->isVisible())
-                button.picture->setPixmap(Support::ButtonFaceCell(button.face->isEnabled() ? 0 : 1));
-        }
+        for (Support::SkinnedButton* button : {AcceptDraw, DeclineDraw, CancelSearch})
+            if (button->picture->isVisible())
+                button->picture->setPixmap(Support::ButtonFaceCell(button->face->isEnabled() ? 0 : 1));
     skinReapplied_ = true;
     state.SkinRefreshPending = false;
 }

@@ -17,8 +17,8 @@ namespace BoardSupport {
 // Runs once as the window loads; the skinned look never comes back.
 void Board::SetSimpleUI()
 {
-    for (const char* skinned : {"CancelSearch", "AcceptDraw", "DeclineDraw"})
-        Support::ButtonUp(*this, QString::fromLatin1(skinned), QString(), true);
+    for (Support::SkinnedButton* button : {CancelSearch, AcceptDraw, DeclineDraw})
+        button->HideSkinned();
     for (QLabel* picture : findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Toolbar1_\\d$"))))
         picture->hide();
     for (QWidget* plain : {GameMenu_L, HistoryMenu_L, HelpMenu_L})

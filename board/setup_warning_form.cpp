@@ -3,10 +3,8 @@
 #include "foundation/modal_host.h"
 #include "foundation/program_state.h"
 #include "foundation/skin.h"
-#include "foundation/window_shape.h"
+#include "foundation/window_names.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -23,16 +21,23 @@ constexpr QRect CancelRect(210, 188, 90, 26);
 // Without the picture's frame every control moves 750 twips left and 200
 // up, and the window is 900 twips narrower and 400 lower.
 constexpr Support::PlainLayoutShift PlainLayout{50, 13, 60, 27};
+// The plain buttons stand centred under the warnings' box, as far from it
+// as from the window's lower edge.
+constexpr QPoint PlainOkPos(127, 185);
+constexpr QPoint PlainCancelPos(237, 185);
 constexpr int WarningIcon = 2;
 constexpr int SmallestPointSize = 6;
 
 } // namespace
 
 SetupWarningForm::SetupWarningForm()
-    : OkButton(*this, QStringLiteral("OkButton"), OkRect, QStringLiteral("OKButtonS")),
-      CancelButton(*this, QStringLiteral("CancelButton"), CancelRect)
+    : AnsweringDialog(Support::DialogAnswer::Cancel),
+      OkButton(*this, QStringLiteral("OkButton"), OkRect, QStringLiteral("OK"), QStringLiteral("&OK"),
+               QStringLiteral("OKButtonS")),
+      CancelButton(*this, QStringLiteral("CancelButton"), CancelRect, QStringLiteral("Cancel"),
+                   QStringLiteral("&Cancel"))
 {
-    setObjectName(QStringLiteral("SetupWarningForm"));
+    setObjectName(QLatin1String(WindowNames::SetupWarningForm));
     setWindowTitle(QStringLiteral("Setup warnings"));
     setFixedSize(SkinnedSize);
 
@@ -52,36 +57,25 @@ SetupWarningForm::SetupWarningForm()
     CancelButtonS = CancelButton.plainTwin;
     connect(&OkButton, &Support::SkinnedButton::Clicked, this, &SetupWarningForm::OkButtonFace_Click);
     connect(&CancelButton, &Support::SkinnedButton::Clicked, this, &SetupWarningForm::CancelButtonFace_Click);
+    TakeKeysFirst();
 }
 
 bool SetupWarningForm::Form_Load(bool simpleUI)
 {
-    simpleUI_ = simpleUI;
-    closedByButton_ = false;
-    WindowShape::EnableBackgroundDrag(*this);
-    if (simpleUI) {
-        SetSimpleUI();
-        return true;
-    }
-    WindowShape::ApplyWindowShape(*this);
-    if (!Support::ApplySkin(*this))
+    if (!LoadLayout(simpleUI))
         return false;
-    OkButton.ShowSkinned(QStringLiteral("OK"));
-    CancelButton.ShowSkinned(QStringLiteral("Cancel"));
+    OkButton.Show(simpleUI);
+    CancelButton.Show(simpleUI);
     return true;
 }
 
 void SetupWarningForm::SetSimpleUI()
 {
-    OkButton.HideSkinned();
-    CancelButton.HideSkinned();
-    OKButtonS->setText(QStringLiteral("&OK"));
-    CancelButtonS->setText(QStringLiteral("&Cancel"));
-    OKButtonS->show();
-    CancelButtonS->show();
     MessageIcon->hide();
     WarningMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
     WarningMessage->setMargin(4);
+    OKButtonS->move(PlainOkPos);
+    CancelButtonS->move(PlainCancelPos);
     Support::ShiftIntoPlainLayout(*this, PlainLayout);
 }
 
@@ -101,51 +95,24 @@ void SetupWarningForm::SetWarnings(const QString& text)
     }
 }
 
-void SetupWarningForm::Answer(int canceled)
-{
-    closedByButton_ = true;
-    FormCanceled = canceled;
-    hide();
-}
-
 void SetupWarningForm::OkButtonFace_Click()
 {
-    Answer(0);
+    AnswerWith(Support::DialogAnswer::Ok);
 }
 
 void SetupWarningForm::CancelButtonFace_Click()
 {
-    Answer(1);
+    AnswerWith(Support::DialogAnswer::Cancel);
 }
 
-void SetupWarningForm::keyPressEvent(QKeyEvent* event)
+void SetupWarningForm::EnterPressed()
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        OkButtonFace_Click();
-        return;
-    case Qt::Key_Escape:
-        CancelButtonFace_Click();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
+    OkButtonFace_Click();
 }
 
-void SetupWarningForm::closeEvent(QCloseEvent* event)
+void SetupWarningForm::EscapePressed()
 {
-    // The caller reads the answer after the window has hidden: a close
-    // before any button is the Cancel button.
-    event->ignore();
-    if (!closedByButton_)
-        CancelButtonFace_Click();
-}
-
-void SetupWarningForm::reject()
-{
-    if (!closedByButton_)
-        CancelButtonFace_Click();
+    CancelButtonFace_Click();
 }
 
 bool AskSetupWarnings(const std::string& warnings, bool simpleUI)
@@ -155,7 +122,7 @@ bool AskSetupWarnings(const std::string& warnings, bool simpleUI)
         return false;
     window.SetWarnings(QString::fromStdString(warnings));
     Support::CurrentModalHost().RunModal(window);
-    return window.FormCanceled == 0;
+    return window.Answer() == Support::DialogAnswer::Ok;
 }
 
 } // namespace BoardSupport

@@ -1,12 +1,11 @@
 #pragma once
 // The set-up warnings dialog: what no game could reach in the player's
 // set-up position, with OK (play it anyway) and Cancel (back to the
-// set-up). The window only hides itself; closing it counts as Cancel.
-// Enter answers OK and Escape Cancel.
+// set-up). The window only hides itself; Enter answers OK, and Escape and
+// closing the window answer Cancel.
 
+#include "foundation/answering_dialog.h"
 #include "foundation/skinned_button.h"
-
-#include <QDialog>
 
 #include <string>
 
@@ -15,7 +14,7 @@ class QPushButton;
 
 namespace BoardSupport {
 
-class SetupWarningForm : public QDialog {
+class SetupWarningForm : public Support::AnsweringDialog<Support::DialogAnswer> {
     Q_OBJECT
 public:
     SetupWarningForm();
@@ -25,9 +24,6 @@ public:
     bool Form_Load(bool simpleUI);
     // The warnings, one line each.
     void SetWarnings(const QString& text);
-
-    // The answer: 0 OK, 1 Cancel.
-    int FormCanceled = 1;
 
     QLabel* WarningMessage = nullptr;
     QLabel* MessageIcon = nullptr;
@@ -41,16 +37,9 @@ public slots:
     void CancelButtonFace_Click();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-
-private:
-    void SetSimpleUI();
-    void Answer(int canceled);
-
-    bool simpleUI_ = false;
-    bool closedByButton_ = false;
+    void SetSimpleUI() override;
+    void EnterPressed() override;
+    void EscapePressed() override;
 };
 
 // Shows the warnings through the modal host; true when the player chose OK.

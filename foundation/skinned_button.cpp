@@ -54,18 +54,12 @@ void HideParts(const SkinnedButtonParts& parts)
 {
     for (QWidget* w : {static_cast<QWidget*>(parts.picture), static_cast<QWidget*>(parts.caption),
                        static_cast<QWidget*>(parts.shadow), static_cast<QWidget*>(parts.face)})
-        if (w && w->isVisibleTo(w->parentWidget()))
+        if (w->isVisibleTo(w->parentWidget()))
             w->hide();
 }
 
-void Paint(const SkinnedButtonParts& parts, const QString& caption, bool hide, bool pressed)
+void Paint(const SkinnedButtonParts& parts, const QString& caption, bool pressed)
 {
-    if (!parts.picture || !parts.face || !parts.caption || !parts.shadow)
-        return;
-    if (hide) {
-        HideParts(parts);
-        return;
-    }
     for (QWidget* w : {static_cast<QWidget*>(parts.picture), static_cast<QWidget*>(parts.caption),
                        static_cast<QWidget*>(parts.shadow), static_cast<QWidget*>(parts.face)})
         w->show();
@@ -93,121 +87,11 @@ void Paint(const SkinnedButtonParts& parts, const QString& caption, bool hide, b
     parts.face->raise();
 }
 
-void Paint(QWidget& window, const QString& baseName, const QString& caption, bool hide, bool pressed)
-{
-    Paint(FindSkinnedButton(window, baseName), caption, hide, pressed);
-}
-
-void Enable(const SkinnedButtonParts& parts, bool enabled)
-{
-    if (parts.caption)
-        SetTextColour(*parts.caption, enabled ? CaptionColour : DisabledCaptionColour);
-    if (parts.face)
-        parts.face->setEnabled(enabled);
-}
-
-// A push button reads "&" as a shortcut mark; the caller's caption is text.
-QString Literal(QString caption)
-{
-    return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
-} // namespace
-
-SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry,
+// The five controls of a button at `geometry` (window pixels), all hidden
+// until painted or shown. The twin is named plainTwinName, or the base name
+// followed by "S".
+SkinnedButtonParts MakeParts(QWidget& window, const QString& baseName, const QRect& geometry,
                              const QString& plainTwinName)
-    : QObject(&window), SkinnedButtonParts(CreateSkinnedButton(window, baseName, geometry, plainTwinName))
-{
-    connect(face, &ButtonFace::MouseDown, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton && (!ShowsPress || ShowsPress()))
-            Paint(*this, caption_, false, true);
-    });
-    connect(face, &ButtonFace::MouseUp, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton && (!ShowsPress || ShowsPress()))
-            Paint(*this, caption_, false, false);
-    });
-    connect(face, &ButtonFace::Click, this, &SkinnedButton::Clicked);
-    connect(plainTwin, &QPushButton::clicked, this, &SkinnedButton::Clicked);
-}
-
-SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry, const QString& caption,
-                             const QString& plainCaption, const QString& plainTwinName)
-    : SkinnedButton(window, baseName, geometry, plainTwinName)
-{
-    SetCaptions(caption, plainCaption);
-}
-
-void SkinnedButton::SetCaptions(const QString& caption, const QString& plainCaption)
-{
-    caption_ = caption;
-    plainTwin->setText(plainCaption);
-}
-
-void SkinnedButton::Show(bool simpleUI)
-{
-    if (simpleUI) {
-        HideSkinned();
-        plainTwin->show();
-    } else {
-        Paint(*this, caption_, false, false);
-    }
-}
-
-void SkinnedButton::Hide()
-{
-    HideSkinned();
-    plainTwin->hide();
-}
-
-void SkinnedButton::PaintPressed(bool pressed)
-{
-    Paint(*this, caption_, false, pressed);
-}
-
-void SkinnedButton::ShowSkinned(const QString& caption)
-{
-    caption_ = caption;
-    Paint(*this, caption, false, false);
-}
-
-void SkinnedButton::ShowPlain(const QString& caption)
-{
-    caption_ = caption;
-    plainTwin->setText(Literal(caption));
-    plainTwin->show();
-}
-
-void SkinnedButton::HideSkinned()
-{
-    Paint(*this, QString(), true, false);
-}
-
-void SkinnedButton::SetEnabled(bool enabled)
-{
-    Enable(*this, enabled);
-    plainTwin->setEnabled(enabled);
-}
-
-void SkinnedButton::MoveBy(int dx, int dy)
-{
-    for (QWidget* part : {static_cast<QWidget*>(picture), static_cast<QWidget*>(face),
-                          static_cast<QWidget*>(caption), static_cast<QWidget*>(shadow),
-                          static_cast<QWidget*>(plainTwin)})
-        part->move(part->x() + dx, part->y() + dy);
-}
-
-int CaptionTop(int faceTop, int faceHeight, int captionHeight)
-{
-    return static_cast<int>(std::floor(faceTop + faceHeight / 2.0 - captionHeight / 2.0));
-}
-
-QPixmap ButtonFaceCell(int cell)
-{
-    return Pictures().ButtonImages.GraphicCell(cell);
-}
-
-SkinnedButtonParts CreateSkinnedButton(QWidget& window, const QString& baseName,
-                                       const QRect& geometry, const QString& plainTwinName)
 {
     SkinnedButtonParts parts;
     parts.picture = new QLabel(&window);
@@ -234,30 +118,105 @@ SkinnedButtonParts CreateSkinnedButton(QWidget& window, const QString& baseName,
     return parts;
 }
 
-SkinnedButtonParts FindSkinnedButton(QWidget& window, const QString& baseName)
+// A push button reads "&" as a shortcut mark; the caller's caption is text.
+QString Literal(QString caption)
 {
-    SkinnedButtonParts parts;
-    parts.picture = window.findChild<QLabel*>(baseName);
-    parts.face = window.findChild<ButtonFace*>(baseName + QStringLiteral("Face"));
-    parts.caption = window.findChild<QLabel*>(baseName + QStringLiteral("Label_1"));
-    parts.shadow = window.findChild<QLabel*>(baseName + QStringLiteral("Label_2"));
-    parts.plainTwin = window.findChild<QPushButton*>(baseName + QStringLiteral("S"));
-    return parts;
+    return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-void ButtonUp(QWidget& window, const QString& baseName, const QString& caption, bool hide)
+} // namespace
+
+SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry,
+                             const QString& plainTwinName)
+    : QObject(&window), SkinnedButtonParts(MakeParts(window, baseName, geometry, plainTwinName))
 {
-    Paint(window, baseName, caption, hide, false);
+    connect(face, &ButtonFace::MouseDown, this, [this](Qt::MouseButton b) {
+        if ((PressButtons & b) && (!ShowsPress || ShowsPress()))
+            Paint(*this, caption_, true);
+    });
+    connect(face, &ButtonFace::MouseUp, this, [this](Qt::MouseButton b) {
+        if ((PressButtons & b) && (!ShowsPress || ShowsPress()))
+            Paint(*this, caption_, false);
+    });
+    connect(face, &ButtonFace::Click, this, &SkinnedButton::Clicked);
+    connect(plainTwin, &QPushButton::clicked, this, &SkinnedButton::Clicked);
 }
 
-void ButtonDown(QWidget& window, const QString& baseName, const QString& caption, bool hide)
+SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry, const QString& caption,
+                             const QString& plainCaption, const QString& plainTwinName)
+    : SkinnedButton(window, baseName, geometry, plainTwinName)
 {
-    Paint(window, baseName, caption, hide, true);
+    SetCaptions(caption, plainCaption);
 }
 
-void EnableSkinButton(QWidget& window, const QString& baseName, bool enabled)
+void SkinnedButton::SetCaptions(const QString& caption, const QString& plainCaption)
 {
-    Enable(FindSkinnedButton(window, baseName), enabled);
+    caption_ = caption;
+    plainTwin->setText(plainCaption);
+}
+
+void SkinnedButton::Show(bool simpleUI)
+{
+    if (simpleUI) {
+        HideSkinned();
+        plainTwin->show();
+    } else {
+        Paint(*this, caption_, false);
+    }
+}
+
+void SkinnedButton::Hide()
+{
+    HideSkinned();
+    plainTwin->hide();
+}
+
+void SkinnedButton::PaintPressed(bool pressed)
+{
+    Paint(*this, caption_, pressed);
+}
+
+void SkinnedButton::ShowSkinned(const QString& caption)
+{
+    caption_ = caption;
+    Paint(*this, caption, false);
+}
+
+void SkinnedButton::ShowPlain(const QString& caption)
+{
+    caption_ = caption;
+    plainTwin->setText(Literal(caption));
+    plainTwin->show();
+}
+
+void SkinnedButton::HideSkinned()
+{
+    HideParts(*this);
+}
+
+void SkinnedButton::SetEnabled(bool enabled)
+{
+    SetTextColour(*caption, enabled ? CaptionColour : DisabledCaptionColour);
+    face->setEnabled(enabled);
+    plainTwin->setEnabled(enabled);
+}
+
+void SkinnedButton::MoveBy(int dx, int dy)
+{
+    for (QWidget* part : {static_cast<QWidget*>(picture), static_cast<QWidget*>(face),
+                          static_cast<QWidget*>(caption), static_cast<QWidget*>(shadow),
+                          static_cast<QWidget*>(plainTwin)})
+        part->move(part->x() + dx, part->y() + dy);
+}
+
+int CaptionTop(int faceTop, int faceHeight, int captionHeight)
+{
+    return static_cast<int>(std::floor(faceTop + faceHeight / 2.0 - captionHeight / 2.0));
+}
+
+QPixmap ButtonFaceCell(int cell)
+{
+    return Pictures().ButtonImages.GraphicCell(cell);
 }
 
 } // namespace Support

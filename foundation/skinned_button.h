@@ -1,6 +1,7 @@
 #pragma once
 // Skinned dialog buttons. A button with base name X is five controls of its
-// window, found by name: the face picture X, the transparent click target
+// window, named after it (the skin knows them by these names): the face
+// picture X, the transparent click target
 // XFace laid over it, the black caption XLabel_1, its light grey copy
 // XLabel_2 one pixel right of and below it, and the plain push button twin
 // used in the plain layout (XS; the message box's OK twin is "OKButtonS").
@@ -47,7 +48,7 @@ struct SkinnedButtonParts {
 };
 
 // One skinned button that owns its five parts (made on its window, under the
-// names the skin and the routines below look up) and paints itself: pressed
+// names the skin looks up) and paints itself: pressed
 // while the left button is held on its face, released again when it lets
 // go. Clicked comes from the face and from the plain twin alike. The window
 // owns it like its parts, unless it is a member of the window.
@@ -76,7 +77,8 @@ public:
     // Hides all five parts.
     void Hide();
     // Paints the face pressed or released with the caption, as a tab that
-    // stays down while it is the current one.
+    // stays down while it is the current one. A pressed caption sits 2
+    // pixels right and down; a disabled button keeps its grey caption.
     void PaintPressed(bool pressed);
     // Grey caption, a face that takes no clicks and a disabled twin, or the
     // other way round.
@@ -84,8 +86,11 @@ public:
     // Moves every part, the twin included.
     void MoveBy(int dx, int dy);
 
-    // Whether a left press on the face paints it pressed and the release
-    // paints it up again; always, while unset.
+    // The mouse buttons whose press on the face paints it pressed and whose
+    // release paints it up again.
+    Qt::MouseButtons PressButtons = Qt::LeftButton;
+    // Whether such a press paints the face pressed and the release paints
+    // it up again; always, while unset.
     std::function<bool()> ShowsPress;
 
 signals:
@@ -94,25 +99,6 @@ signals:
 private:
     QString caption_;
 };
-
-// Makes the five controls of a button at `geometry` (window pixels), all
-// hidden until painted or shown. The twin is named plainTwinName, or the
-// base name followed by "S".
-SkinnedButtonParts CreateSkinnedButton(QWidget& window, const QString& baseName,
-                                       const QRect& geometry, const QString& plainTwinName = {});
-
-// The parts of an existing button; members are null where a part is missing.
-SkinnedButtonParts FindSkinnedButton(QWidget& window, const QString& baseName);
-
-// Paint the button released or pressed with the caption; with hide, only
-// hide its four skinned parts. A pressed caption sits 2 pixels right and
-// down. A disabled button keeps its grey caption.
-void ButtonUp(QWidget& window, const QString& baseName, const QString& caption, bool hide);
-void ButtonDown(QWidget& window, const QString& baseName, const QString& caption, bool hide);
-
-// Grey caption and a face that takes no clicks when disabled; black
-// caption and a live face when enabled.
-void EnableSkinButton(QWidget& window, const QString& baseName, bool enabled);
 
 // Pixel forms of the button's offsets (2 px is 30 twips, 1 px is 10).
 inline constexpr int PressedShift = 2;

@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 
 namespace Support {
 
@@ -48,6 +49,10 @@ constexpr int ButtonLeft[4] = {11, 107, 203, 299};  // Play, Next, Game list, La
 constexpr QRect ButtonRect(int index) { return QRect(QPoint(ButtonLeft[index], ButtonTop), ButtonSize); }
 // The plain layout: 150 twips left, 200 up; 400 narrower, 450 lower.
 constexpr PlainLayoutShift PlainLayout{10, 13, 27, 30};
+// The skinned row of buttons is wider than the plain window: there the
+// buttons line up with the labels and fields above them.
+constexpr int PlainButtonGap = 8;
+constexpr int PlainButtonWidth = (ValueWidth - 3 * PlainButtonGap) / 4;
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text = {})
 {
@@ -148,6 +153,11 @@ void NotifyForm::SetSimpleUI()
         value->setGeometry(PlainValueLeft, value->y(), value->width() - (PlainValueLeft - LabelLeft), value->height());
     }
     HelpButton->hide();
+    int left = LabelLeft;
+    for (SkinnedButton* button : {&PlayButton, &NextButton, &GameListButton, &LaterButton}) {
+        button->plainTwin->setGeometry(left, ButtonTop, PlainButtonWidth, ButtonSize.height());
+        left += PlainButtonWidth + PlainButtonGap;
+    }
     ShiftIntoPlainLayout(*this, PlainLayout);
 }
 

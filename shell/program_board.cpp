@@ -95,7 +95,14 @@ bool ProgramBoard::LoadChessSet()
 
 void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
 {
-    delete window_.data();
+    if (BoardSupport::Board* previous = window_.data()) {
+        // The board before may still be closing: its closing notifies the
+        // next pending game, whose Play ends up here. It goes once its close
+        // is over, and its going no longer speaks for the board open now.
+        QObject::disconnect(forgetOnDestroy_);
+        previous->hide();
+        previous->deleteLater();
+    }
     auto* board = new BoardSupport::Board(*this, Support::ProgramDataFolder());
     board->setAttribute(Qt::WA_DeleteOnClose, true);
     window_ = board;
@@ -109,7 +116,7 @@ void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
                                                       window_->close();
                                               },
                                               {}});
-    QObject::connect(board, &QObject::destroyed, [] { Support::ForgetWindow(BoardWindowName); });
+    forgetOnDestroy_ = QObject::connect(board, &QObject::destroyed, [] { Support::ForgetWindow(BoardWindowName); });
     board->show();
     board->raise();
     board->activateWindow();

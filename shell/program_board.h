@@ -69,6 +69,7 @@ private:
     TrayPictures pictures_;
     ProgramMail* mail_ = nullptr;
     QPointer<BoardSupport::Board> window_;
+    QMetaObject::Connection forgetOnDestroy_;
 };
 
 } // namespace SysTraySupport

@@ -380,8 +380,8 @@ TEST_F(BoardMenusTest, ActivationAfterANewSkinRedrawsTheVisibleButtons)
     board->Form_Activate();
     EXPECT_TRUE(board->SkinReapplied());
     EXPECT_FALSE(Support::Globals().SkinRefreshPending);
-    Support::ButtonUp(*board, QStringLiteral("CancelSearch"), QStringLiteral("Cancel"), false);
-    Support::EnableSkinButton(*board, QStringLiteral("CancelSearch"), false);
+    board->CancelSearch->Show(false);
+    board->CancelSearch->SetEnabled(false);
     QLabel* picture = board->findChild<QLabel*>(QStringLiteral("CancelSearch"));
     const qint64 released = picture->pixmap().cacheKey();
 

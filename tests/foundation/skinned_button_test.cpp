@@ -35,17 +35,17 @@ protected:
         }
         Pictures().ButtonImages.SetPicture(strip);
         window.resize(400, 200);
-        parts = CreateSkinnedButton(window, QStringLiteral("OkButton"), QRect(66, 33, 90, 25),
-                                    QStringLiteral("OKButtonS"));
-        parts.caption->resize(parts.caption->width(), 13);
+        button = new SkinnedButton(window, QStringLiteral("OkButton"), QRect(66, 33, 90, 25), QStringLiteral("OK"),
+                                   QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
+        button->caption->resize(button->caption->width(), 13);
     }
     void TearDown() override { Pictures() = PictureStores{}; }
 
-    QColor FaceColour() const { return parts.picture->pixmap().toImage().pixelColor(5, 5); }
+    QColor FaceColour() const { return button->picture->pixmap().toImage().pixelColor(5, 5); }
 
     TestSupport::QtApp app;
     QWidget window;
-    SkinnedButtonParts parts;
+    SkinnedButton* button = nullptr;  // owned by the window
 };
 
 TEST_F(SkinnedButtonTest, ReleasedAndPressedPlaceCaptionShadowAndFace)
@@ -53,78 +53,87 @@ TEST_F(SkinnedButtonTest, ReleasedAndPressedPlaceCaptionShadowAndFace)
     EXPECT_EQ(CaptionTop(33, 25, 13), 39);  // floor(33 + 12.5 - 6.5)
     EXPECT_EQ(CaptionTop(33, 26, 13), 39);  // floor(39.5)
 
-    ButtonUp(window, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    EXPECT_EQ(parts.caption->geometry(), QRect(66, 39, 90, 13));
-    EXPECT_EQ(parts.shadow->geometry(), QRect(67, 40, 90, 13));
-    EXPECT_EQ(parts.face->geometry(), parts.picture->geometry());
-    EXPECT_EQ(parts.caption->text(), QStringLiteral("OK"));
-    EXPECT_EQ(parts.shadow->text(), QStringLiteral("OK"));
-    EXPECT_EQ(CaptionColourOf(parts.caption), QColor(CaptionColour));
-    EXPECT_EQ(CaptionColourOf(parts.shadow), QColor(ShadowColour));
+    button->Show(false);
+    EXPECT_EQ(button->caption->geometry(), QRect(66, 39, 90, 13));
+    EXPECT_EQ(button->shadow->geometry(), QRect(67, 40, 90, 13));
+    EXPECT_EQ(button->face->geometry(), button->picture->geometry());
+    EXPECT_EQ(button->caption->text(), QStringLiteral("OK"));
+    EXPECT_EQ(button->shadow->text(), QStringLiteral("OK"));
+    EXPECT_EQ(CaptionColourOf(button->caption), QColor(CaptionColour));
+    EXPECT_EQ(CaptionColourOf(button->shadow), QColor(ShadowColour));
     EXPECT_EQ(FaceColour(), QColor(Qt::red));
     // Front to back: face, caption, shadow, picture.
     const QObjectList& order = window.children();
-    EXPECT_EQ(order.back(), parts.face);
-    EXPECT_LT(order.indexOf(parts.shadow), order.indexOf(parts.caption));
-    EXPECT_LT(order.indexOf(parts.picture), order.indexOf(parts.shadow));
+    EXPECT_EQ(order.back(), button->face);
+    EXPECT_LT(order.indexOf(button->shadow), order.indexOf(button->caption));
+    EXPECT_LT(order.indexOf(button->picture), order.indexOf(button->shadow));
 
-    ButtonDown(window, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    EXPECT_EQ(parts.caption->geometry(), QRect(68, 41, 90, 13));
-    EXPECT_EQ(parts.shadow->geometry(), QRect(69, 42, 90, 13));
+    button->PaintPressed(true);
+    EXPECT_EQ(button->caption->geometry(), QRect(68, 41, 90, 13));
+    EXPECT_EQ(button->shadow->geometry(), QRect(69, 42, 90, 13));
     EXPECT_EQ(FaceColour(), QColor(Qt::blue));
 }
 
 TEST_F(SkinnedButtonTest, HideHidesTheFourPartsAndPaintingShowsThemAgain)
 {
     window.show();
-    ButtonUp(window, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    ButtonUp(window, QStringLiteral("OkButton"), QString(), true);
-    for (QWidget* w : {static_cast<QWidget*>(parts.picture), static_cast<QWidget*>(parts.face),
-                       static_cast<QWidget*>(parts.caption), static_cast<QWidget*>(parts.shadow)})
+    button->Show(false);
+    button->HideSkinned();
+    for (QWidget* w : {static_cast<QWidget*>(button->picture), static_cast<QWidget*>(button->face),
+                       static_cast<QWidget*>(button->caption), static_cast<QWidget*>(button->shadow)})
         EXPECT_FALSE(w->isVisible());
-    EXPECT_FALSE(parts.plainTwin->isVisible());
-    ButtonUp(window, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    for (QWidget* w : {static_cast<QWidget*>(parts.picture), static_cast<QWidget*>(parts.face),
-                       static_cast<QWidget*>(parts.caption), static_cast<QWidget*>(parts.shadow)})
+    EXPECT_FALSE(button->plainTwin->isVisible());
+    button->Show(false);
+    for (QWidget* w : {static_cast<QWidget*>(button->picture), static_cast<QWidget*>(button->face),
+                       static_cast<QWidget*>(button->caption), static_cast<QWidget*>(button->shadow)})
         EXPECT_TRUE(w->isVisible());
 }
 
 TEST_F(SkinnedButtonTest, DisabledButtonKeepsItsGreyCaptionAndTakesNoClicks)
 {
     window.show();
-    ButtonUp(window, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    QSignalSpy clicks(parts.face, &ButtonFace::Click);
-    QTest::mouseClick(parts.face, Qt::LeftButton);
+    button->Show(false);
+    QSignalSpy clicks(button->face, &ButtonFace::Click);
+    QTest::mouseClick(button->face, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 1);
 
-    EnableSkinButton(window, QStringLiteral("OkButton"), false);
-    EXPECT_EQ(CaptionColourOf(parts.caption), QColor(DisabledCaptionColour));
-    ButtonUp(window, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    ButtonDown(window, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    EXPECT_EQ(CaptionColourOf(parts.caption), QColor(DisabledCaptionColour));
-    EXPECT_FALSE(parts.face->isEnabled());
-    QTest::mouseClick(parts.face, Qt::LeftButton);
+    button->SetEnabled(false);
+    EXPECT_EQ(CaptionColourOf(button->caption), QColor(DisabledCaptionColour));
+    button->Show(false);
+    button->PaintPressed(true);
+    EXPECT_EQ(CaptionColourOf(button->caption), QColor(DisabledCaptionColour));
+    EXPECT_FALSE(button->face->isEnabled());
+    QTest::mouseClick(button->face, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 1);
 
-    EnableSkinButton(window, QStringLiteral("OkButton"), true);
-    EXPECT_EQ(CaptionColourOf(parts.caption), QColor(CaptionColour));
-    QTest::mouseClick(parts.face, Qt::LeftButton);
+    button->SetEnabled(true);
+    EXPECT_EQ(CaptionColourOf(button->caption), QColor(CaptionColour));
+    QTest::mouseClick(button->face, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 2);
 }
 
 TEST_F(SkinnedButtonTest, FaceReportsPressAndReleaseOfEveryButton_ClickOnlyForTheLeft)
 {
-    QSignalSpy downs(parts.face, &ButtonFace::MouseDown);
-    QSignalSpy clicks(parts.face, &ButtonFace::Click);
+    QSignalSpy downs(button->face, &ButtonFace::MouseDown);
+    QSignalSpy clicks(button->face, &ButtonFace::Click);
     window.show();
-    ButtonUp(window, QStringLiteral("OkButton"), QStringLiteral("OK"), false);
-    QTest::mouseClick(parts.face, Qt::RightButton);
+    button->Show(false);
+    QTest::mouseClick(button->face, Qt::RightButton);
     EXPECT_EQ(downs.count(), 1);
     EXPECT_EQ(clicks.count(), 0);
     // A press that leaves the face before the release is no click.
-    QTest::mousePress(parts.face, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(parts.face, Qt::LeftButton, {}, QPoint(200, 5));
+    QTest::mousePress(button->face, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(button->face, Qt::LeftButton, {}, QPoint(200, 5));
     EXPECT_EQ(clicks.count(), 0);
+    // A right press sinks only a button that answers every mouse button.
+    QTest::mousePress(button->face, Qt::RightButton);
+    EXPECT_EQ(FaceColour(), QColor(Qt::red));
+    QTest::mouseRelease(button->face, Qt::RightButton);
+    button->PressButtons = Qt::AllButtons;
+    QTest::mousePress(button->face, Qt::RightButton);
+    EXPECT_EQ(FaceColour(), QColor(Qt::blue));
+    QTest::mouseRelease(button->face, Qt::RightButton);
+    EXPECT_EQ(FaceColour(), QColor(Qt::red));
 }
 
 TEST_F(SkinnedButtonTest, TheCompositeShowsItsLayoutsPartsAndPaintsPressesOnlyWhenItShouldShowThem)

@@ -218,6 +218,11 @@ TEST_F(NotifyFormTest, CommentTypeNextButtonAndLayouts)
                 EXPECT_TRUE(f.NextButton.plainTwin->isEnabled());
             else
                 EXPECT_TRUE(f.NextButton.face->isEnabled());
+            // Nothing shown is cut by the window's edge.
+            for (const QWidget* control : f.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                if (control->isVisible()) {
+                    EXPECT_TRUE(f.rect().contains(control->geometry())) << qPrintable(control->objectName());
+                }
             std::printf("screenshot: %s\n", qPrintable(ShellTesting::SaveScreenshot(
                                                 f, plain ? QStringLiteral("notify-plain") : QStringLiteral("notify-skinned"))));
             f.close();

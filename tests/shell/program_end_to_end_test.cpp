@@ -18,6 +18,7 @@
 #include "store/mail_support.h"
 #include "store/move_payload.h"
 #include "tests/board/board_mouse.h"
+#include "tests/shell/mail_servers.h"
 #include "tests/shell/opponent_program.h"
 #include "tests/shell/shell_test_support.h"
 
@@ -31,34 +32,14 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
-#include <fstream>
-#include <map>
-#include <thread>
-#include <unistd.h>
-
 namespace fs = std::filesystem;
 using namespace SysTraySupport;
 using ShellTesting::Opponent;
+using ShellTesting::WaitForFiles;
 
 namespace {
 
 const char* const Switches = "-nodpi -nores -nobpp -nosound";
-
-bool WaitForFiles(const fs::path& maildirNew, std::size_t count)
-{
-    for (int i = 0; i < 100; ++i) {
-        std::error_code ec;
-        std::size_t n = 0;
-        for (auto it = fs::directory_iterator(maildirNew, ec); !ec && it != fs::directory_iterator(); ++it)
-            ++n;
-        if (n >= count)
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
-}
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -296,91 +277,17 @@ TEST_F(ProgramTest, SecondCopyOnTheSameDataFolderLeavesEverythingAlone)
     EXPECT_EQ(f.readAll(), settingsBefore);
 }
 
-// The mail servers of the mail tests: started once around the tests by
-// ctest, or by this binary when run by hand.
-std::map<std::string, std::string> ReadServerState(const fs::path& file)
-{
-    std::map<std::string, std::string> state;
-    std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::size_t eq = line.find('=');
-        if (eq == std::string::npos)
-            continue;
-        std::string value = line.substr(eq + 1);
-        if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'')
-            value = value.substr(1, value.size() - 2);
-        state[line.substr(0, eq)] = value;
-    }
-    return state;
-}
-
-class MailServers {
-public:
-    MailServers()
-    {
-        const char* shared = std::getenv("MD_MAIL_SERVERS_STATE");
-        if (shared && fs::exists(shared)) {
-            state_ = ReadServerState(shared);
-            return;
-        }
-        own_ = fs::temp_directory_path() / ("marrowdale-shell-mail-" + std::to_string(getpid()));
-        const std::string start =
-            std::string(MD_MAIL_SERVER_SCRIPTS) + "/start-servers '" + own_.string() + "' >/dev/null";
-        if (std::system(start.c_str()) == 0)
-            state_ = ReadServerState(own_);
-    }
-    ~MailServers()
-    {
-        if (!own_.empty())
-            (void)std::system((std::string(MD_MAIL_SERVER_SCRIPTS) + "/stop-servers '" + own_.string() + "'").c_str());
-    }
-    std::string Get(const std::string& key) const
-    {
-        const auto it = state_.find(key);
-        return it == state_.end() ? std::string() : it->second;
-    }
-    bool Running() const { return !Get("MD_MAIL_IMAP_PORT").empty(); }
-
-private:
-    std::map<std::string, std::string> state_;
-    fs::path own_;
-};
-
 class ServerProgramTest : public ProgramTest, public ::testing::WithParamInterface<MailSupport::InboxProtocol> {
 protected:
     MailSupport::MailAccount Account(const std::string& user, const std::string& name) const
     {
-        MailSupport::MailAccount account;
-        account.Protocol = GetParam();
-        account.InboxServer = Servers().Get("MD_MAIL_HOST");
-        account.InboxPort = std::stoi(Servers().Get(GetParam() == MailSupport::InboxProtocol::Imap ? "MD_MAIL_IMAP_PORT"
-                                                                                                : "MD_MAIL_POP3_PORT"));
-        account.InboxSecurity = MailSupport::ConnectionSecurity::None;
-        account.SmtpServer = Servers().Get("MD_MAIL_HOST");
-        account.SmtpPort = std::stoi(Servers().Get("MD_MAIL_SMTP_PORT"));
-        account.SmtpSecurity = MailSupport::ConnectionSecurity::None;
-        account.SmtpAuthentication = false;
-        account.UserName = user + "@" + Servers().Get("MD_MAIL_DOMAIN");
-        account.Password = Servers().Get("MD_MAIL_PASSWORD");
-        account.Address = account.UserName;
-        account.DisplayName = name;
-        return account;
-    }
-    void ClearInboxes()
-    {
-        for (const char* user : {"alice", "bob"})
-            for (const char* sub : {"new", "cur"}) {
-                std::error_code ec;
-                for (auto& entry : fs::directory_iterator(fs::path(Servers().Get("MD_MAIL_MAILDIRS")) / user / sub, ec))
-                    fs::remove(entry.path(), ec);
-            }
+        return Servers().Account(GetParam(), user, name);
     }
     // Alice's account stored, her inbox and Bob's empty, and Bob's first
     // move of game 1 delivered to her.
     std::unique_ptr<Opponent> BobStartsAGame()
     {
-        ClearInboxes();
+        Servers().ClearInboxes();
         aliceAddress = Account("alice", "Alice Amber").Address;
         EXPECT_TRUE(SettingsAccountStore().Save(Account("alice", "Alice Amber")));
         auto bob = std::make_unique<Opponent>(std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
@@ -388,13 +295,9 @@ protected:
         EXPECT_TRUE(WaitForFiles(Maildir("alice"), 1));
         return bob;
     }
-    static fs::path Maildir(const char* user) { return fs::path(Servers().Get("MD_MAIL_MAILDIRS")) / user / "new"; }
+    static fs::path Maildir(const char* user) { return Servers().NewMail(user); }
     // Started the first time a server case asks, never by the other cases.
-    static MailServers& Servers()
-    {
-        static MailServers servers;
-        return servers;
-    }
+    static ShellTesting::MailServers& Servers() { return ShellTesting::MailServers::Shared(); }
 };
 
 TEST_P(ServerProgramTest, StoredAccountFetchesTheMoveMailAtStartAndOnTheTimer)
