@@ -93,6 +93,30 @@ void Wood(QPainter& painter, const QRectF& area, const Palette& palette, int see
     }
 }
 
+// Captions that a window shows only in its plain layout, because in the
+// skinned one its picture carries them: painted where those labels stand.
+struct PaintedCaption {
+    const char* window;
+    QRect where;
+    const char* text;
+};
+const PaintedCaption PaintedCaptions[] = {
+    {WindowNames::NewGameInfo, QRect(24, 80, 110, 20), "Game name"},
+    {WindowNames::NewGameInfo, QRect(24, 110, 110, 20), "Opponents name"},
+    {WindowNames::NewGameInfo, QRect(24, 140, 110, 20), "Opponents email"},
+};
+
+void PaintCaptions(QPainter& painter, std::string_view window, const Palette& palette)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    painter.setFont(font);
+    painter.setPen(palette.text);
+    for (const PaintedCaption& caption : PaintedCaptions)
+        if (window == caption.window)
+            painter.drawText(caption.where, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(caption.text));
+}
+
 QImage Background(const WindowShape::Member& member, const Palette& palette)
 {
     const bool titled = member.window != WindowNames::StatusWindow;
@@ -126,6 +150,7 @@ QImage Background(const WindowShape::Member& member, const Palette& palette)
     inward.scale((w - 7) / w, (h - 7) / h);
     inward.translate(-w / 2, -h / 2);
     painter.drawPath(inward.map(shape));
+    PaintCaptions(painter, member.window, palette);
     return image;
 }
 

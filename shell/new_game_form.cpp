@@ -181,11 +181,6 @@ bool NewGameInfo::Form_Load(bool simpleUI)
     }
     OkButton->Show(simpleUI);
     CancelButton->Show(simpleUI);
-    if (!simpleUI) {
-        Game_name->setPlaceholderText(Game_name_L->text());
-        Game_opponents_name->setPlaceholderText(Game_opponents_name_L->text());
-        Game_opponents_email->setPlaceholderText(Game_opponents_email_L->text());
-    }
     Game_opponents_name->setReadOnly(!Entry.NameEditable);
     Game_opponents_name->setEnabled(Entry.NameEditable);
     Game_opponents_email->setReadOnly(!Entry.EmailEditable);

@@ -8,10 +8,10 @@
 #include "foundation/msg_form.h"
 #include "foundation/program_state.h"
 
+#include "board_mouse.h"
 #include "board_test_support.h"
 #include "recording_board_host.h"
 #include "../foundation/widget_test_support.h"
-#include "../rules/board_builder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,11 +29,6 @@ using namespace MoveValidation;
 using namespace BoardTests;
 
 namespace {
-
-Square At(const std::string& name)
-{
-    return Square{name[0] - 'a' + 1, name[1] - '0'};
-}
 
 class SetupWindowTest : public ::testing::Test {
 protected:
@@ -71,43 +66,10 @@ protected:
         board->show();
     }
 
-    // Where a square's centre lies in another control of the window.
-    QPoint SquareIn(QWidget* control, const std::string& square) const
-    {
-        return control->mapFrom(board.get(), board->CBoard->mapTo(board.get(), board->CBoard->SquareRect(At(square)).center()));
-    }
-    QPoint TrashIn(QWidget* control) const
-    {
-        return control->mapFrom(board.get(), board->Trash->geometry().center());
-    }
-
-    void DragFromPalette(int piece, QPoint releaseInPalette)
-    {
-        QTest::mousePress(board->PiecePallete, Qt::LeftButton, {}, board->PiecePallete->ItemRect(piece).center());
-        QTest::mouseRelease(board->PiecePallete, Qt::LeftButton, {}, releaseInPalette);
-    }
-    void PaletteToSquare(int piece, const std::string& square)
-    {
-        DragFromPalette(piece, SquareIn(board->PiecePallete, square));
-    }
-    void SquareTo(const std::string& from, QPoint releaseInBoard)
-    {
-        QTest::mousePress(board->CBoard, Qt::LeftButton, {}, board->CBoard->SquareRect(At(from)).center());
-        QTest::mouseRelease(board->CBoard, Qt::LeftButton, {}, releaseInBoard);
-    }
-
-    // An empty board, then the pieces ("Ke1 ke8") dragged from the palette.
-    void BuildByMouse(const std::string& pieces)
-    {
-        board->SetupClear();
-        std::istringstream in(pieces);
-        for (std::string token; in >> token;)
-            PaletteToSquare(TestBoards::CodeForLetter(token[0]), token.substr(1));
-    }
-
     int PieceOn(const std::string& square) const
     {
-        return board->Game().CurrentPosition().squares(At(square).column, At(square).row);
+        const Square at = SquareNamed(square);
+        return board->Game().CurrentPosition().squares(at.column, at.row);
     }
 
     TestSupport::QtApp app;
@@ -131,7 +93,7 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
     EXPECT_TRUE(board->PiecePallete->ItemMarked(WhiteKing) && board->PiecePallete->ItemMarked(BlackKing));
     EXPECT_TRUE(board->SetupPlayEnabled());
 
-    BuildByMouse("Ke1 ke8 Qd1 pa7 Pb2 Pc2 rh8");
+    BuildByMouse(*board, "Ke1 ke8 Qd1 pa7 Pb2 Pc2 rh8");
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(PieceOn("e1"), WhiteKing);
     EXPECT_EQ(PieceOn("d1"), WhiteQueen);
@@ -141,17 +103,17 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
     EXPECT_TRUE(board->SetupPlayEnabled());
 
     // A marked king is not taken from the palette again.
-    PaletteToSquare(WhiteKing, "h4");
+    PaletteToSquare(*board, WhiteKing, "h4");
     EXPECT_EQ(PieceOn("h4"), Empty);
     // Board to board, board to trash, board back onto the palette; a
     // palette piece dropped on the palette goes nowhere.
-    SquareTo("d1", board->CBoard->SquareRect(At("d4")).center());
+    SquareTo(*board, "d1", SquareCentre(*board, "d4"));
     EXPECT_EQ(PieceOn("d4"), WhiteQueen);
-    SquareTo("d4", TrashIn(board->CBoard));
+    SquareTo(*board, "d4", TrashIn(*board, board->CBoard));
     EXPECT_EQ(PieceOn("d4"), Empty);
-    SquareTo("a7", board->CBoard->mapFrom(board.get(), board->PiecePallete->geometry().center()));
+    SquareTo(*board, "a7", board->CBoard->mapFrom(board.get(), board->PiecePallete->geometry().center()));
     EXPECT_EQ(PieceOn("a7"), Empty);
-    DragFromPalette(WhiteQueen, board->PiecePallete->ItemRect(BlackQueen).center());
+    DragFromPalette(*board, WhiteQueen, board->PiecePallete->ItemRect(BlackQueen).center());
     EXPECT_EQ(board->Game().CurrentPosition().squares,
               TestBoards::Squares("Ke1 ke8 Pb2 Pc2 rh8"));
 
@@ -164,7 +126,7 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
     EXPECT_EQ(board->Game().CurrentPosition().squares, TestBoards::Squares("Ke1 ke8 rh8"));
     EXPECT_TRUE(board->SetupPlayEnabled());
     // The White king dragged to the trash frees its palette picture.
-    SquareTo("e1", TrashIn(board->CBoard));
+    SquareTo(*board, "e1", TrashIn(*board, board->CBoard));
     EXPECT_TRUE(board->PiecePallete->ItemEnabled(WhiteKing));
     EXPECT_FALSE(board->PiecePallete->ItemMarked(WhiteKing));
     EXPECT_FALSE(board->SetupPlayEnabled());
@@ -208,11 +170,11 @@ TEST_F(SetupWindowTest, EachRefusalByTable)
     OpenSetup();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        BuildByMouse(c.board);
+        BuildByMouse(*board, c.board);
         ASSERT_TRUE(messages.isEmpty());
         const BoardSquares before = board->Game().CurrentPosition().squares;
         if (c.dropPiece)
-            PaletteToSquare(c.dropPiece, c.dropOn);
+            PaletteToSquare(*board, c.dropPiece, c.dropOn);
         else
             EXPECT_FALSE(board->SetupPlay());
         EXPECT_EQ(messages, QStringList{QString::fromLatin1(c.message)});
@@ -245,7 +207,7 @@ TEST_F(SetupWindowTest, WarningsAnsweredEveryWayThenPlayed)
     for (const Answer& a : answers) {
         SCOPED_TRACE(a.how);
         OpenSetup(a.simpleUI);
-        BuildByMouse("Ke1 ke8 Pa3 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2 Ph2");
+        BuildByMouse(*board, "Ke1 ke8 Pa3 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2 Ph2");
         const std::string setUp = FormatPositionString(board->Game().CurrentPosition().squares);
         QString shown;
         bool iconShown = false;
@@ -268,7 +230,7 @@ TEST_F(SetupWindowTest, WarningsAnsweredEveryWayThenPlayed)
             continue;
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
         EXPECT_EQ(board->Game().InitialBoardState(), setUp);
-        SquareTo("e2", board->CBoard->SquareRect(At("e4")).center());
+        SquareTo(*board, "e2", SquareCentre(*board, "e4"));
         ASSERT_EQ(board->MoveList->rowCount(), 1);
         EXPECT_EQ(board->MoveList->item(0, 2)->text(), QStringLiteral("e4"));
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting Bob's move"));

@@ -56,14 +56,20 @@ public:
         return Support::ExtractMovePayload(body);
     }
 
+    // One retrieval pass.
+    void RetrieveMail() { MailSupport::RetrieveMoveMails(transport_, false, false); }
+
     // One retrieval pass; the moves of game `id` as stored afterwards.
     MoveList Retrieve(std::int32_t id)
     {
-        MailSupport::RetrieveMoveMails(transport_, false, false);
+        RetrieveMail();
         MoveList moves;
         EXPECT_TRUE(Database::LoadGameMoves(transport_.Folder, moves, id));
         return moves;
     }
+
+    // Where this program keeps its games, for a board opened on them.
+    const Database::DataFolder& Folder() const { return transport_.Folder; }
 
 private:
     bool GetLogonStatus() override { return false; }

@@ -1,9 +1,14 @@
 // The board's Send and Resend through the program's own mail thread and
 // mail state, over a mail system that can be switched off: a refused send
 // keeps the move stored, and Resend then delivers it to the opponent,
-// whose retrieval merges it.
+// whose retrieval merges it. A game begun from the player's own set-up
+// reaches the opponent on the position it was set up from.
+#include "board/setup_warning_form.h"
 #include "foundation/program_state.h"
 #include "foundation/skinned_button.h"
+#include "platform/mail_address_book.h"
+#include "shell/new_game_form.h"
+#include "shell/new_game_kind.h"
 #include "shell/program_board.h"
 #include "shell/program_mail.h"
 #include "store/database.h"
@@ -11,13 +16,16 @@
 #include "store/move_files.h"
 #include "store/move_payload.h"
 #include "tests/board/board_mouse.h"
+#include "tests/board/recording_board_host.h"
 #include "tests/mail/fake_mail_service.h"
 #include "tests/shell/opponent_program.h"
 #include "tests/shell/recording_services.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -44,7 +52,11 @@ protected:
         };
         mail.Run([](MailSupport::Transport& t) { MailSupport::SignOn(t, false); });
     }
-    ~ProgramBoardSendTest() override { Support::Globals().Mail = MailSupport::MailState{}; }
+    ~ProgramBoardSendTest() override
+    {
+        Support::Globals().Mail = MailSupport::MailState{};
+        Support::NextNewGame() = {};
+    }
 
     BoardSupport::Board& OpenAlicesGame()
     {
@@ -125,4 +137,82 @@ TEST_F(ProgramBoardSendTest, InStandAloneModeSendWritesTheNextMoveFile)
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(Support::ExtractMovePayload(text).find("|2|5755|e5|"), std::string::npos) << text;
     EXPECT_TRUE(system.Inbox(Bob).empty());
+}
+
+// Begun as the game list's Set-up starts it, built from the palette by
+// mouse, played past a warning, sent: the second player's program stores
+// the set-up position with the game, and its board opens on it with the
+// first move made.
+TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
+{
+    board.AttachMail(&mail);
+    ShellTesting::Opponent bob(std::make_unique<MailTesting::FakeMailService>(system, Bob, "Bob Birch"));
+    std::ofstream(Support::ProgramDataFolder().path / MailSupport::ContactsFileName)
+        << "Bob Birch <" << Bob << ">\n";
+    MailSupport::GameAddressBook book(Support::ProgramDataFolder());
+    std::vector<QString> warnings;
+    modal.Script = [&](QWidget& window) {
+        if (auto* newGame = dynamic_cast<Support::NewGameInfo*>(&window)) {
+            QTest::keyClicks(newGame->Game_name, QStringLiteral("Two dark bishops"));
+            QTest::keyClicks(newGame->Game_opponents_name, QStringLiteral("Bob Birch"));
+            newGame->ResolveName();
+            QTest::keyClick(newGame->Game_name, Qt::Key_Return);
+        } else if (auto* warning = dynamic_cast<BoardSupport::SetupWarningForm*>(&window)) {
+            warnings.push_back(warning->WarningMessage->text());
+            QTest::mouseClick(warning->OkButton.face, Qt::LeftButton);
+        } else if (auto* caption = window.findChild<QLabel*>(QStringLiteral("FormCaption"))) {
+            messages.push_back(caption->text());
+            window.hide();
+        }
+    };
+    Support::NextNewGame() = {false, true};
+    Support::StartNewGame(nullptr, board, &book);
+    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Board setup")});
+    BoardSupport::Board* alice = board.OpenWindow();
+    ASSERT_NE(alice, nullptr);
+    ASSERT_TRUE(alice->SetupMode());
+
+    const char* const setUp = "Ke1 Rh1 Bc1 Ba3 Pe2 Pg2 ke8 pd7 ph7";
+    BoardTests::BuildByMouse(*alice, setUp);
+    ASSERT_EQ(alice->Game().CurrentPosition().squares, TestBoards::Squares(setUp));
+    const std::string start = BoardSupport::FormatPositionString(TestBoards::Squares(setUp));
+    QTest::mouseClick(alice->Toolbar1Face[BoardSupport::PlayButton], Qt::LeftButton);
+    EXPECT_EQ(warnings, std::vector<QString>{
+                            QStringLiteral("White warnings\n      No bishops on a white board square")});
+    ASSERT_FALSE(alice->SetupMode());
+    BoardTests::DragPiece(*alice, "e2", "e4");
+    ASSERT_EQ(alice->MoveList->rowCount(), 1);
+    QTest::mouseClick(alice->Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return board.OpenWindow() == nullptr; }));
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+
+    std::vector<GameRecord> sent;
+    ASSERT_TRUE(Database::SelectGames(Support::ProgramDataFolder(), sent, "", ""));
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].startPosition, start);
+    EXPECT_EQ(sent[0].GAME_OPPONENTS_EMAIL, Bob);
+
+    bob.RetrieveMail();
+    std::vector<GameRecord> arrived;
+    ASSERT_TRUE(Database::SelectGames(bob.Folder(), arrived, "", ""));
+    ASSERT_EQ(arrived.size(), 1u);
+    EXPECT_EQ(arrived[0].GAME_NAME, "Two dark bishops");
+    EXPECT_EQ(arrived[0].startPosition, start);
+
+    BoardTests::RecordingBoardHost bobsHost;
+    BoardSupport::Board bobsBoard(bobsHost, bob.Folder());
+    BoardSupport::BoardOptions options;
+    options.request.gameId = arrived[0].GAME_ID;
+    ASSERT_TRUE(bobsBoard.Form_Load(options));
+    bobsBoard.show();
+    EXPECT_EQ(bobsBoard.Game().InitialBoardState(), start);
+    EXPECT_EQ(bobsBoard.Game().CurrentPosition().squares,
+              TestBoards::Squares("Ke1 Rh1 Bc1 Ba3 Pe4 Pg2 ke8 pd7 ph7"));
+    ASSERT_EQ(bobsBoard.MoveList->rowCount(), 1);
+    EXPECT_EQ(bobsBoard.MoveList->item(0, 2)->text(), QStringLiteral("e4"));
+    EXPECT_EQ(bobsBoard.windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
+    // The second player is told the game did not begin from the usual start.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return messages.size() == 2; }));
+    EXPECT_EQ(messages.back(), QStringLiteral("Setup game"));
 }
