@@ -159,7 +159,8 @@ void DrawInkedPiece(QPainter& painter, const QRectF& square, int kind, bool whit
         painter.setBrush(InkBlue);
         painter.drawPath(paths.outline);
     } else {
-        painter.setPen(QPen(InkPaper, square.height() / 70.0 / scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(
+            QPen(InkPaper, square.height() / 70.0 / scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(InkBlue);
         painter.drawPath(paths.solid);
     }

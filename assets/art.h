@@ -50,7 +50,8 @@ QChar PieceGlyph(int kind, bool solid);
 void DrawPiece(class QPainter& painter, const QRectF& square, int kind, bool white, qreal rotation = 0);
 // The second set's pieces, pen and ink: the Mono glyph's outline inked on
 // paper for White, filled with ink and ringed in paper for Black.
-void DrawInkedPiece(class QPainter& painter, const QRectF& square, int kind, bool white, qreal rotation = 0);
+void DrawInkedPiece(class QPainter& painter, const QRectF& square, int kind, bool white,
+                    qreal rotation = 0);
 
 // The generators, each writing below the program folder.
 void MakeSkin(const QString& programFolder);

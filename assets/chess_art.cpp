@@ -46,8 +46,9 @@ void WriteIcons(const SetStyle& style, const QString& folder, int size)
             QPainter painter(&icon);
             style.draw(painter, QRectF(0, 0, size, size), kind, colour == 0, 0);
             painter.end();
-            Save(icon, folder + (colour == 0 ? QStringLiteral("White") : QStringLiteral("Black"))
-                           + QString::fromLatin1(PieceNames[kind - 1]) + QStringLiteral(".ico"),
+            Save(icon,
+                 folder + (colour == 0 ? QStringLiteral("White") : QStringLiteral("Black"))
+                     + QString::fromLatin1(PieceNames[kind - 1]) + QStringLiteral(".ico"),
                  "ICO");
         }
 }
@@ -74,7 +75,8 @@ void WriteBoard(const SetStyle& style, const BoardColours& colours, const QStrin
 
 void WriteSet(const QString& programFolder, const SetStyle& style)
 {
-    const QString folder = programFolder + QStringLiteral("/Graphics/") + style.name + QStringLiteral("/");
+    const QString folder =
+        programFolder + QStringLiteral("/Graphics/") + style.name + QStringLiteral("/");
     MakeFolder(folder + ScaledFolder);
     for (int scale = 1; scale <= 2; ++scale) {
         const QString target = scale == 1 ? folder : folder + ScaledFolder;
@@ -88,8 +90,8 @@ void WriteSet(const QString& programFolder, const SetStyle& style)
 
 void MakeChessSet(const QString& programFolder)
 {
-    WriteSet(programFolder, {QStringLiteral("Classic Wood"), &DrawPiece,
-                             {{QStringLiteral("Plain"), Maple, Walnut}}});
+    WriteSet(programFolder,
+             {QStringLiteral("Classic Wood"), &DrawPiece, {{QStringLiteral("Plain"), Maple, Walnut}}});
 }
 
 // "Pen and Ink": inked pieces on a sage board, and on a stone and slate one.
@@ -97,9 +99,10 @@ void MakeChessSet(const QString& programFolder)
 // the user moves between the two sets.
 void MakeSecondChessSet(const QString& programFolder)
 {
-    WriteSet(programFolder, {QStringLiteral("Pen and Ink"), &DrawInkedPiece,
-                             {{QStringLiteral("Plain"), Sage, Moss},
-                              {QStringLiteral("Slate"), Stone, SlateBlue}}});
+    WriteSet(programFolder,
+             {QStringLiteral("Pen and Ink"),
+              &DrawInkedPiece,
+              {{QStringLiteral("Plain"), Sage, Moss}, {QStringLiteral("Slate"), Stone, SlateBlue}}});
 }
 
 } // namespace Art

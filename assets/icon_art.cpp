@@ -51,13 +51,13 @@ QImage MessageIcon(int n)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     switch (n) {
-    case 1:  // information and questions
+    case 1: // information and questions
         p.setPen(QPen(Umber, 1.5));
         p.setBrush(Teal);
         p.drawEllipse(QRectF(2, 2, 28, 28));
         Letter(p, QRectF(2, 2, 28, 28), QStringLiteral("i"), Ivory, 20);
         break;
-    case 2: {  // warnings
+    case 2: { // warnings
         QPainterPath triangle;
         triangle.moveTo(16, 2.5);
         triangle.lineTo(30, 28.5);
@@ -69,7 +69,7 @@ QImage MessageIcon(int n)
         Letter(p, QRectF(2, 8, 28, 22), QStringLiteral("!"), Ink, 18);
         break;
     }
-    case 3:  // a piece that cannot be placed
+    case 3: // a piece that cannot be placed
         p.setPen(QPen(Umber, 1.5));
         p.setBrush(Maple);
         p.drawRoundedRect(QRectF(2, 2, 28, 28), 4, 4);
@@ -77,13 +77,13 @@ QImage MessageIcon(int n)
         p.setPen(QPen(Brick, 3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(6, 26), QPointF(26, 6));
         break;
-    case 4:  // move mail and files, failed or imported: a plain envelope
+    case 4: // move mail and files, failed or imported: a plain envelope
         p.setPen(QPen(Umber, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Paper);
         p.drawRect(QRectF(2, 7, 26, 18));
         p.drawPolyline(QPolygonF({QPointF(2, 7), QPointF(15, 17), QPointF(28, 7)}));
         break;
-    default:  // game database failures: a stack of records
+    default: // game database failures: a stack of records
         p.setPen(QPen(Umber, 1.5));
         p.setBrush(Oak);
         for (int i = 2; i >= 0; --i) {
@@ -125,7 +125,7 @@ QImage StatusIcon(int status)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(0.5, 0.5, 15, 15);
     switch (status) {
-    case 1:  // the user's move
+    case 1: // the user's move
         p.setPen(QPen(Umber, 1));
         p.setBrush(Leaf);
         p.drawEllipse(r);
@@ -133,7 +133,7 @@ QImage StatusIcon(int status)
         p.setBrush(Ivory);
         p.drawPolygon(QPolygonF({QPointF(6, 4), QPointF(12, 8), QPointF(6, 12)}));
         break;
-    case 2:  // waiting for the opponent
+    case 2: // waiting for the opponent
         p.setPen(QPen(Umber, 1));
         p.setBrush(Birch);
         p.drawEllipse(r);
@@ -141,25 +141,25 @@ QImage StatusIcon(int status)
         p.drawLine(QPointF(8, 8), QPointF(8, 3.5));
         p.drawLine(QPointF(8, 8), QPointF(11, 10));
         break;
-    case 3:  // won: the king stands
+    case 3: // won: the king stands
         p.setPen(QPen(Umber, 1));
         p.setBrush(Maple);
         p.drawEllipse(r);
         DrawPiece(p, QRectF(1, 1, 14, 14), 5, false);
         break;
-    case 4:  // lost: the king has fallen
+    case 4: // lost: the king has fallen
         p.setPen(QPen(Umber, 1));
         p.setBrush(QColor(0xC8, 0xC0, 0xB8));
         p.drawEllipse(r);
         DrawPiece(p, QRectF(1, 1, 14, 14), 5, false, 90);
         break;
-    case 5:  // a draw offered
+    case 5: // a draw offered
         p.setPen(QPen(Umber, 1));
         p.setBrush(Amber);
         p.drawEllipse(r);
         Letter(p, r, QStringLiteral("?"), Ink, 11);
         break;
-    default:  // drawn
+    default: // drawn
         p.setPen(QPen(Umber, 1));
         p.setBrush(Slate);
         p.drawEllipse(r);
@@ -192,7 +192,8 @@ QImage Splash()
     p.drawText(QRectF(0, 40, 480, 70), Qt::AlignCenter, QStringLiteral("Marrowdale"));
     p.setFont(TextFont(16));
     p.setPen(Birch);
-    p.drawText(QRectF(0, 112, 480, 30), Qt::AlignCenter, QStringLiteral("Correspondence chess by e-mail"));
+    p.drawText(QRectF(0, 112, 480, 30), Qt::AlignCenter,
+               QStringLiteral("Correspondence chess by e-mail"));
     p.setFont(TextFont(12));
     p.drawText(QRectF(0, 244, 480, 30), Qt::AlignCenter, QStringLiteral("Loading your games..."));
     return image;

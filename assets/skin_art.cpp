@@ -30,11 +30,11 @@ QString Q(std::string_view s)
 constexpr int TitleBand = 40;
 
 struct Palette {
-    QColor outside;            // beyond the window's outline
+    QColor outside; // beyond the window's outline
     QColor surfaceTop, surfaceBottom, grain;
     QColor bandTop, bandBottom, bandLine;
     QColor edge, edgeLight;
-    QColor text, titleText;    // labels on the surface and on the title band
+    QColor text, titleText; // labels on the surface and on the title band
     QColor swatchPaper, swatchLine;
     std::vector<QColor> field; // background, text
     std::vector<QColor> grid;  // header bg, header text, cells bg, cells text, selection bg, text
@@ -44,23 +44,40 @@ struct Palette {
 };
 
 const Palette ClassicPalette = {
-    Ebony, Maple, Birch, Walnut, Umber, Ebony, Oak, Umber, Cream, Ink, Cream, Paper, Umber,
-    {Paper, Ink}, {Umber, Cream, Paper, Ink, Oak, Ivory}, Birch,
-    Cream, Oak, Oak, Walnut, Umber, Birch, Ivory, Ink, QColor(0x9A, 0x8A, 0x78),
+    Ebony, Maple, Birch, Walnut,       Umber,
+    Ebony, Oak,   Umber, Cream,        Ink,
+    Cream, Paper, Umber, {Paper, Ink}, {Umber, Cream, Paper, Ink, Oak, Ivory},
+    Birch, Cream, Oak,   Oak,          Walnut,
+    Umber, Birch, Ivory, Ink,          QColor(0x9A, 0x8A, 0x78),
 };
 
 const Palette HarbourPalette = {
-    QColor(0x1F, 0x2D, 0x3D), QColor(0xDC, 0xE3, 0xEA), QColor(0xC5, 0xD0, 0xDB), SlateBlue,
-    QColor(0x34, 0x49, 0x5E), QColor(0x1F, 0x2D, 0x3D), QColor(0x8F, 0xA6, 0xBD),
-    QColor(0x2C, 0x3E, 0x50), QColor(0xF4, 0xF7, 0xFA),
-    QColor(0x17, 0x22, 0x2E), QColor(0xEA, 0xF1, 0xF7), QColor(0xF4, 0xF7, 0xFA), QColor(0x2C, 0x3E, 0x50),
+    QColor(0x1F, 0x2D, 0x3D),
+    QColor(0xDC, 0xE3, 0xEA),
+    QColor(0xC5, 0xD0, 0xDB),
+    SlateBlue,
+    QColor(0x34, 0x49, 0x5E),
+    QColor(0x1F, 0x2D, 0x3D),
+    QColor(0x8F, 0xA6, 0xBD),
+    QColor(0x2C, 0x3E, 0x50),
+    QColor(0xF4, 0xF7, 0xFA),
+    QColor(0x17, 0x22, 0x2E),
+    QColor(0xEA, 0xF1, 0xF7),
+    QColor(0xF4, 0xF7, 0xFA),
+    QColor(0x2C, 0x3E, 0x50),
     {QColor(0xFF, 0xFF, 0xFF), QColor(0x17, 0x22, 0x2E)},
-    {QColor(0x34, 0x49, 0x5E), QColor(0xEA, 0xF1, 0xF7), QColor(0xF4, 0xF7, 0xFA), QColor(0x17, 0x22, 0x2E),
-     QColor(0x8F, 0xA6, 0xBD), QColor(0xFF, 0xFF, 0xFF)},
+    {QColor(0x34, 0x49, 0x5E), QColor(0xEA, 0xF1, 0xF7), QColor(0xF4, 0xF7, 0xFA),
+     QColor(0x17, 0x22, 0x2E), QColor(0x8F, 0xA6, 0xBD), QColor(0xFF, 0xFF, 0xFF)},
     QColor(0xD5, 0xDE, 0xE7),
-    QColor(0xF4, 0xF7, 0xFA), QColor(0xAF, 0xC0, 0xD0), QColor(0xAF, 0xC0, 0xD0), QColor(0x7E, 0x94, 0xAB),
-    QColor(0x2C, 0x3E, 0x50), QColor(0xC5, 0xD0, 0xDB), QColor(0xFF, 0xFF, 0xFF),
-    QColor(0x17, 0x22, 0x2E), QColor(0x8A, 0x96, 0xA3),
+    QColor(0xF4, 0xF7, 0xFA),
+    QColor(0xAF, 0xC0, 0xD0),
+    QColor(0xAF, 0xC0, 0xD0),
+    QColor(0x7E, 0x94, 0xAB),
+    QColor(0x2C, 0x3E, 0x50),
+    QColor(0xC5, 0xD0, 0xDB),
+    QColor(0xFF, 0xFF, 0xFF),
+    QColor(0x17, 0x22, 0x2E),
+    QColor(0x8A, 0x96, 0xA3),
 };
 
 QPainterPath OutlinePath(const WindowShape::Member& member)
@@ -114,7 +131,8 @@ void PaintCaptions(QPainter& painter, std::string_view window, const Palette& pa
     painter.setPen(palette.text);
     for (const PaintedCaption& caption : PaintedCaptions)
         if (window == caption.window)
-            painter.drawText(caption.where, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(caption.text));
+            painter.drawText(caption.where, Qt::AlignLeft | Qt::AlignVCenter,
+                             QString::fromLatin1(caption.text));
 }
 
 QImage Background(const WindowShape::Member& member, const Palette& palette)
@@ -154,7 +172,8 @@ QImage Background(const WindowShape::Member& member, const Palette& palette)
     return image;
 }
 
-QImage Swatch(int columns, int rows, const std::vector<std::vector<QColor>>& colours, const Palette& palette)
+QImage Swatch(int columns, int rows, const std::vector<std::vector<QColor>>& colours,
+              const Palette& palette)
 {
     using namespace Support;
     QImage image(SwatchFirstColumnLeft + SwatchCell * columns, SwatchCell * std::max(rows, 1),
@@ -163,7 +182,8 @@ QImage Swatch(int columns, int rows, const std::vector<std::vector<QColor>>& col
     QPainter painter(&image);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
-            const QRect cell(SwatchFirstColumnLeft + SwatchCell * c, SwatchCell * r, SwatchCell, SwatchCell);
+            const QRect cell(SwatchFirstColumnLeft + SwatchCell * c, SwatchCell * r, SwatchCell,
+                             SwatchCell);
             painter.fillRect(cell, colours[std::size_t(r)][std::size_t(c)]);
             painter.setPen(palette.swatchLine);
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
@@ -179,8 +199,8 @@ bool OnTitleBand(const std::string& window, const std::string& label)
     return window == WindowNames::MsgForm && label == "FormCaption";
 }
 
-void ButtonFace(QPainter& painter, const QRect& cell, bool pressed, bool disabled, const QString& caption,
-                const Palette& palette)
+void ButtonFace(QPainter& painter, const QRect& cell, bool pressed, bool disabled,
+                const QString& caption, const Palette& palette)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -198,7 +218,8 @@ void ButtonFace(QPainter& painter, const QRect& cell, bool pressed, bool disable
     if (!caption.isEmpty()) {
         painter.setFont(TextFont(11, true));
         painter.setPen(disabled ? palette.captionDisabled : palette.caption);
-        painter.drawText(QRectF(cell).translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter, caption);
+        painter.drawText(QRectF(cell).translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter,
+                         caption);
     }
     painter.restore();
 }
@@ -211,12 +232,13 @@ struct Face {
 
 QImage Strip(const Support::StripLayout& layout, const std::vector<Face>& faces, const Palette& palette)
 {
-    QImage image(layout.columns * layout.cellWidth, layout.rows * layout.cellHeight, QImage::Format_RGB32);
+    QImage image(layout.columns * layout.cellWidth, layout.rows * layout.cellHeight,
+                 QImage::Format_RGB32);
     image.fill(palette.faceDisabled);
     QPainter painter(&image);
     for (int i = 0; i < layout.rows * layout.columns && i < int(faces.size()); ++i) {
-        const QRect cell((i % layout.columns) * layout.cellWidth, (i / layout.columns) * layout.cellHeight,
-                         layout.cellWidth, layout.cellHeight);
+        const QRect cell((i % layout.columns) * layout.cellWidth,
+                         (i / layout.columns) * layout.cellHeight, layout.cellWidth, layout.cellHeight);
         const Face& f = faces[std::size_t(i)];
         ButtonFace(painter, cell, f.pressed, f.disabled, f.caption, palette);
     }
@@ -248,7 +270,8 @@ std::vector<Face> FacesOf(std::string_view file)
         faces.push_back({QStringLiteral("Coords"), true, false});
         for (const char* caption : {"Undo", "Send", "Resend", "Resign", "Cancel", "Close"})
             upDown(faces, QString::fromLatin1(caption));
-        for (const char* caption : {"Undo", "Send", "Resend", "Resign", "Cancel", "Close", "View", "Coords"})
+        for (const char* caption :
+             {"Undo", "Send", "Resend", "Resign", "Cancel", "Close", "View", "Coords"})
             faces.push_back({QString::fromLatin1(caption), false, true});
     } else if (file == "BoardSetupButtons.bmp") {
         for (const char* caption : {"Play", "Reset", "Clear"}) {
@@ -283,19 +306,23 @@ void WriteSkin(const QString& folder, const Palette& palette)
             std::vector<std::vector<QColor>> rows;
             for (const std::string& label : entry.textLabels)
                 rows.push_back({OnTitleBand(entry.window, label) ? palette.titleText : palette.text});
-            Save(Swatch(TextSwatchColumns, int(rows.size()), rows, palette), folder + Q(entry.textSwatch), "BMP");
+            Save(Swatch(TextSwatchColumns, int(rows.size()), rows, palette),
+                 folder + Q(entry.textSwatch), "BMP");
         }
         if (!entry.fieldSwatch.empty())
             Save(Swatch(FieldSwatchColumns, int(entry.fieldControls.size()),
-                        std::vector<std::vector<QColor>>(entry.fieldControls.size(), palette.field), palette),
+                        std::vector<std::vector<QColor>>(entry.fieldControls.size(), palette.field),
+                        palette),
                  folder + Q(entry.fieldSwatch), "BMP");
         if (!entry.gridSwatch.empty())
             Save(Swatch(GridSwatchColumns, int(entry.gridControls.size()),
-                        std::vector<std::vector<QColor>>(entry.gridControls.size(), palette.grid), palette),
+                        std::vector<std::vector<QColor>>(entry.gridControls.size(), palette.grid),
+                        palette),
                  folder + Q(entry.gridSwatch), "BMP");
         if (!entry.tabSwatch.empty())
             Save(Swatch(TabSwatchColumns, entry.tabPages,
-                        std::vector<std::vector<QColor>>(std::size_t(entry.tabPages), {palette.tab}), palette),
+                        std::vector<std::vector<QColor>>(std::size_t(entry.tabPages), {palette.tab}),
+                        palette),
                  folder + Q(entry.tabSwatch), "BMP");
     }
 }

@@ -19,9 +19,9 @@ namespace {
 constexpr int Rate = 22050;
 
 struct Note {
-    double hertz;    // 0 for a rest
+    double hertz; // 0 for a rest
     double seconds;
-    double volume;   // 0..1
+    double volume; // 0..1
 };
 
 // Soft sine notes with a slight overtone and a short fade at each end, so
@@ -40,9 +40,9 @@ std::vector<std::int16_t> Render(const std::vector<Note>& notes)
                 envelope *= double(n - i) / fade;
             const double t = double(i) / Rate;
             const double wave = note.hertz > 0
-                ? 0.8 * std::sin(2 * std::numbers::pi * note.hertz * t)
-                      + 0.2 * std::sin(4 * std::numbers::pi * note.hertz * t)
-                : 0.0;
+                                    ? 0.8 * std::sin(2 * std::numbers::pi * note.hertz * t)
+                                          + 0.2 * std::sin(4 * std::numbers::pi * note.hertz * t)
+                                    : 0.0;
             samples.push_back(std::int16_t(std::lround(wave * envelope * note.volume * 26000)));
         }
     }
@@ -62,13 +62,13 @@ void WriteWav(const QString& path, const std::vector<std::int16_t>& samples)
     out.append("RIFF");
     PutLE(out, 36 + dataBytes, 4);
     out.append("WAVEfmt ");
-    PutLE(out, 16, 4);          // format chunk size
-    PutLE(out, 1, 2);           // PCM
-    PutLE(out, 1, 2);           // mono
+    PutLE(out, 16, 4); // format chunk size
+    PutLE(out, 1, 2);  // PCM
+    PutLE(out, 1, 2);  // mono
     PutLE(out, Rate, 4);
-    PutLE(out, Rate * 2, 4);    // bytes per second
-    PutLE(out, 2, 2);           // block align
-    PutLE(out, 16, 2);          // bits per sample
+    PutLE(out, Rate * 2, 4); // bytes per second
+    PutLE(out, 2, 2);        // block align
+    PutLE(out, 16, 2);       // bits per sample
     out.append("data");
     PutLE(out, dataBytes, 4);
     for (std::int16_t s : samples)
@@ -85,13 +85,13 @@ void WriteWav(const QString& path, const std::vector<std::int16_t>& samples)
 void MakeSoundCues(const QString& programFolder)
 {
     const std::vector<Note> cues[7] = {
-        {{523.3, 0.12, 0.8}, {659.3, 0.12, 0.8}, {784.0, 0.12, 0.8}, {1046.5, 0.35, 0.9}},  // won
-        {{880.0, 0.09, 0.9}, {0, 0.05, 0}, {880.0, 0.14, 0.9}},                              // check
-        {{1318.5, 0.05, 0.5}},                                                               // pick up
-        {{196.0, 0.08, 0.9}},                                                                // drop
-        {{233.1, 0.14, 0.9}, {185.0, 0.22, 0.9}},                                            // refused, error
-        {{784.0, 0.10, 0.6}, {1046.5, 0.22, 0.6}},                                           // note, question
-        {{392.0, 0.16, 0.8}, {311.1, 0.16, 0.8}, {261.6, 0.40, 0.8}},                        // lost
+        {{523.3, 0.12, 0.8}, {659.3, 0.12, 0.8}, {784.0, 0.12, 0.8}, {1046.5, 0.35, 0.9}}, // won
+        {{880.0, 0.09, 0.9}, {0, 0.05, 0}, {880.0, 0.14, 0.9}},                            // check
+        {{1318.5, 0.05, 0.5}},                                                             // pick up
+        {{196.0, 0.08, 0.9}},                                                              // drop
+        {{233.1, 0.14, 0.9}, {185.0, 0.22, 0.9}},                     // refused, error
+        {{784.0, 0.10, 0.6}, {1046.5, 0.22, 0.6}},                    // note, question
+        {{392.0, 0.16, 0.8}, {311.1, 0.16, 0.8}, {261.6, 0.40, 0.8}}, // lost
     };
     for (int n = 1; n <= 7; ++n)
         WriteWav(programFolder + QStringLiteral("/Cs%1.mds").arg(n, 3, 10, QLatin1Char('0')),

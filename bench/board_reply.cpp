@@ -16,10 +16,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QMouseEvent>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,15 +34,15 @@ public:
     BoardSupport::BoardPictures& Pictures() override { return *this; }
     QPixmap ChessSetCell(int) override { return {}; }
     QPixmap DragIcon(int) override { return {}; }
-    void ReturnToGameList(int) override {}
-    void LeaveGameList() override {}
-    void UpdateTrayState(int) override {}
-    void NotifyNewMoves() override {}
+    void ReturnToGameList(int) override { }
+    void LeaveGameList() override { }
+    void UpdateTrayState(int) override { }
+    void NotifyNewMoves() override { }
     bool SendMoveMail(int) override { return true; }
     bool ExportMoveFile(int) override { return true; }
     bool LoadChessSet() override { return true; }
-    void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override {}
-    void ShowCredits() override {}
+    void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override { }
+    void ShowCredits() override { }
 };
 
 struct Opening {
@@ -55,8 +55,8 @@ const Opening Openings[] = {
     {"after 1.e4", {}, "5254"},
     {"Italian game, 4.c3", {"5254", "5755", "7163", "2836", "6134", "6835"}, "3233"},
     {"queen's pawn, 10.Bxe7",
-     {"4244", "4745", "3234", "5756", "2133", "7866", "3175", "6857", "5253", "5878", "7163", "2847", "1131", "3736",
-      "6143", "4534", "4334", "6645"},
+     {"4244", "4745", "3234", "5756", "2133", "7866", "3175", "6857", "5253", "5878", "7163", "2847",
+      "1131", "3736", "6143", "4534", "4334", "6645"},
      "7557"},
 };
 
@@ -115,8 +115,8 @@ double TimeReply(const Opening& opening, int depth, std::string& reply)
         return -1;
 
     QEventLoop loop;
-    QObject::connect(board.MoveList->model(), &QAbstractItemModel::rowsInserted, &loop, &QEventLoop::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(board.MoveList->model(), &QAbstractItemModel::rowsInserted, &loop,
+                     &QEventLoop::quit, Qt::QueuedConnection);
     QElapsedTimer clock;
     clock.start();
     board.Toolbar1S[BoardSupport::SendButton]->click();

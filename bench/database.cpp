@@ -3,12 +3,11 @@
 // selection over every game and of saving one game (a move appended), the
 // size of the file and the bytes one save writes.
 
-#include "bench/database_fixture.h"
 #include "store/database.h"
+#include "bench/database_fixture.h"
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -54,8 +53,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: database N\n");
         return 2;
     }
-    const auto folder = std::filesystem::temp_directory_path()
-                      / ("marrowdale-bench-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("marrowdale-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     Bench::WriteDatabase(folder / Database::DatabaseFileName, games);
     const Database::DataFolder data(folder);
@@ -65,7 +64,8 @@ int main(int argc, char** argv)
     for (int run = 0; run < runs; ++run) {
         std::vector<GameRecord> records;
         const auto start = Clock::now();
-        const bool ok = Database::SelectGames(data, records, "", "Game_status;A;Game_opponents_name;A;Game_date;D");
+        const bool ok =
+            Database::SelectGames(data, records, "", "Game_status;A;Game_opponents_name;A;Game_date;D");
         selectTimes.push_back(Milliseconds(Clock::now() - start));
         if (!ok || static_cast<int>(records.size()) != games) {
             std::fprintf(stderr, "selection failed\n");
@@ -90,7 +90,8 @@ int main(int argc, char** argv)
     const long long writtenPerSave = (BytesWritten() - writtenBefore) / runs;
     const auto fileBytes = std::filesystem::file_size(folder / Database::DatabaseFileName);
     std::filesystem::remove_all(folder);
-    std::printf("select_ms %.1f save_ms %.1f file_bytes %ju written_per_save %lld\n", Median(selectTimes),
-                Median(saveTimes), static_cast<std::uintmax_t>(fileBytes), writtenPerSave);
+    std::printf("select_ms %.1f save_ms %.1f file_bytes %ju written_per_save %lld\n",
+                Median(selectTimes), Median(saveTimes), static_cast<std::uintmax_t>(fileBytes),
+                writtenPerSave);
     return 0;
 }

@@ -41,5 +41,4 @@ void WriteDatabase(const std::filesystem::path& file, int games)
     }
 }
 
-
 } // namespace Bench

@@ -13,19 +13,32 @@ namespace {
 int CodeOfLetter(char letter)
 {
     switch (letter) {
-    case 'R': return WhiteRook;
-    case 'N': return WhiteKnight;
-    case 'B': return WhiteBishop;
-    case 'Q': return WhiteQueen;
-    case 'K': return WhiteKing;
-    case 'P': return WhitePawn;
-    case 'r': return BlackRook;
-    case 'n': return BlackKnight;
-    case 'b': return BlackBishop;
-    case 'q': return BlackQueen;
-    case 'k': return BlackKing;
-    case 'p': return BlackPawn;
-    default: return Empty;
+    case 'R':
+        return WhiteRook;
+    case 'N':
+        return WhiteKnight;
+    case 'B':
+        return WhiteBishop;
+    case 'Q':
+        return WhiteQueen;
+    case 'K':
+        return WhiteKing;
+    case 'P':
+        return WhitePawn;
+    case 'r':
+        return BlackRook;
+    case 'n':
+        return BlackKnight;
+    case 'b':
+        return BlackBishop;
+    case 'q':
+        return BlackQueen;
+    case 'k':
+        return BlackKing;
+    case 'p':
+        return BlackPawn;
+    default:
+        return Empty;
     }
 }
 
@@ -84,14 +97,13 @@ std::optional<FenSetup> ReadFen(std::string_view fen)
     }
 
     if (enPassant != "-") {
-        if (enPassant.size() != 2 || enPassant[0] < 'a' || enPassant[0] > 'h' ||
-            (enPassant[1] != '3' && enPassant[1] != '6'))
+        if (enPassant.size() != 2 || enPassant[0] < 'a' || enPassant[0] > 'h'
+            || (enPassant[1] != '3' && enPassant[1] != '6'))
             return std::nullopt;
         const int column = enPassant[0] - 'a' + 1;
         // e3 means White just played e2-e4; e6 that Black played e7-e5.
-        setup.previousMove = enPassant[1] == '3'
-                                 ? BoardSupport::FormatLastMove(column, 2, column, 4)
-                                 : BoardSupport::FormatLastMove(column, 7, column, 5);
+        setup.previousMove = enPassant[1] == '3' ? BoardSupport::FormatLastMove(column, 2, column, 4)
+                                                 : BoardSupport::FormatLastMove(column, 7, column, 5);
     }
     return setup;
 }

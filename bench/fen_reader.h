@@ -23,7 +23,6 @@ struct FenSetup {
 // may be left off. Nothing when the text is not a position.
 std::optional<FenSetup> ReadFen(std::string_view fen);
 
-inline constexpr std::string_view StartFen =
-    "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+inline constexpr std::string_view StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
 } // namespace Bench

@@ -48,7 +48,8 @@ int main(int argc, char** argv)
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const auto folder = std::filesystem::temp_directory_path() / ("marrowdale-bench-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("marrowdale-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     Bench::WriteDatabase(folder / Database::DatabaseFileName, games);
 
@@ -70,7 +71,8 @@ int main(int argc, char** argv)
     const int runs = 7;
     const Database::DataFolder data(folder);
     Support::GameListFillContext context;
-    const double modelMs = MedianMilliseconds(runs, [&](int) { model.Fill(data, 1, QString(), context); });
+    const double modelMs =
+        MedianMilliseconds(runs, [&](int) { model.Fill(data, 1, QString(), context); });
     const double fillMs = MedianMilliseconds(runs, [&](int) {
         list.Refill(games / 2);
         list.repaint();
@@ -80,6 +82,7 @@ int main(int argc, char** argv)
         list.repaint();
     });
     std::filesystem::remove_all(folder);
-    std::printf("games %d model_ms %.1f fill_ms %.1f resort_ms %.1f\n", games, modelMs, fillMs, resortMs);
+    std::printf("games %d model_ms %.1f fill_ms %.1f resort_ms %.1f\n", games, modelMs, fillMs,
+                resortMs);
     return 0;
 }

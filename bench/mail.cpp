@@ -54,13 +54,13 @@ std::map<std::string, std::string> ReadState(const fs::path& file)
 class QuietLogon : public MailSupport::LogonGuard {
 public:
     bool GetLogonStatus() override { return false; }
-    void SetLogonStatus(bool) override {}
+    void SetLogonStatus(bool) override { }
 };
 
 class QuietWindows : public MailSupport::TransportWindows {
 public:
-    void ShowStatus(bool, const std::string&) override {}
-    void PopulateTrayGameMenu() override {}
+    void ShowStatus(bool, const std::string&) override { }
+    void PopulateTrayGameMenu() override { }
 };
 
 class CountingSink : public Support::MessageSink {
@@ -78,14 +78,14 @@ public:
 // A mail in the maildir as the server would have delivered it.
 void Place(const fs::path& maildir, const std::string& subject, const std::string& body)
 {
-    MailSupport::Maildir::Message message{"Carol Cedar", "carol@example.org", "Bob Birch", "bob@marrowdale.test",
-                                          subject, body};
+    MailSupport::Maildir::Message message{
+        "Carol Cedar", "carol@example.org", "Bob Birch", "bob@marrowdale.test", subject, body};
     std::string error, id;
     if (!MailSupport::Maildir::Deliver(maildir, MailSupport::Maildir::Compose(message), error, &id)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         std::exit(1);
     }
-    struct stat owner {};
+    struct stat owner { };
     if (stat(maildir.c_str(), &owner) == 0)
         (void)!chown((maildir / "new" / id).c_str(), owner.st_uid, owner.st_gid);
 }
@@ -106,8 +106,8 @@ std::string MoveText(const fs::path& folder)
     game.GAME_STATUS = StatusAwaitingOpponent;
     MoveList moves;
     std::string text;
-    if (!Database::SaveGame(alice, game, {{1, "5254", "e4", ""}}) ||
-        !MailSupport::ComposeMoveText(alice, 1, game, moves, text)) {
+    if (!Database::SaveGame(alice, game, {{1, "5254", "e4", ""}})
+        || !MailSupport::ComposeMoveText(alice, 1, game, moves, text)) {
         std::fprintf(stderr, "cannot compose the move mail\n");
         std::exit(1);
     }
@@ -123,8 +123,8 @@ int main(int argc, char* argv[])
     const bool ownServers = stateFile.empty() || !fs::exists(stateFile);
     if (ownServers) {
         stateFile = fs::temp_directory_path() / ("marrowdale-bench-mail-" + std::to_string(getpid()));
-        const std::string start = std::string(MD_MAIL_SERVER_SCRIPTS) + "/start-servers '" + stateFile.string() +
-                                  "' >/dev/null";
+        const std::string start = std::string(MD_MAIL_SERVER_SCRIPTS) + "/start-servers '"
+                                  + stateFile.string() + "' >/dev/null";
         if (std::system(start.c_str()) != 0) {
             std::fprintf(stderr, "the mail servers did not start\n");
             return 1;
@@ -167,8 +167,8 @@ int main(int argc, char* argv[])
         MailSupport::MailState mailState;
         QuietLogon logon;
         QuietWindows windows;
-        MailSupport::Transport transport{mail, Database::DataFolder(folder, nullptr, &sink), mailState, logon,
-                                         windows, nullptr};
+        MailSupport::Transport transport{
+            mail, Database::DataFolder(folder, nullptr, &sink), mailState, logon, windows, nullptr};
 
         auto begin = Clock::now();
         MailSupport::ConnectAndRetrieve(transport, false, false, true);
@@ -191,8 +191,8 @@ int main(int argc, char* argv[])
 
         std::printf("%s mails %d startup_ms %.0f merged %s poll_unchanged_ms %.1f logons %zu "
                     "poll_one_new_ms %.1f logons %zu messages %d\n",
-                    imap ? "imap" : "pop3", unrelated + 1, startup, merged ? "yes" : "NO", poll, pollLogOns, pollNew,
-                    pollNewLogOns, sink.Messages);
+                    imap ? "imap" : "pop3", unrelated + 1, startup, merged ? "yes" : "NO", poll,
+                    pollLogOns, pollNew, pollNewLogOns, sink.Messages);
     }
 
     for (const auto& entry : MailSupport::Maildir::Scan(inbox))
@@ -200,7 +200,8 @@ int main(int argc, char* argv[])
     std::error_code ec;
     fs::remove_all(work, ec);
     if (ownServers) {
-        const std::string stop = std::string(MD_MAIL_SERVER_SCRIPTS) + "/stop-servers '" + stateFile.string() + "'";
+        const std::string stop =
+            std::string(MD_MAIL_SERVER_SCRIPTS) + "/stop-servers '" + stateFile.string() + "'";
         (void)std::system(stop.c_str());
     }
     return 0;

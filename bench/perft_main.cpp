@@ -28,8 +28,8 @@ int main(int argc, char** argv)
     ComputerAI::SearchBoard board(setup->position, setup->sideToMove, setup->previousMove);
     const auto start = std::chrono::steady_clock::now();
     const std::uint64_t nodes = Bench::Perft(board, depth);
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     std::printf("nodes %llu time_ms %lld\n", static_cast<unsigned long long>(nodes),
                 static_cast<long long>(elapsed.count()));
     return 0;

@@ -44,11 +44,10 @@ int main(int argc, char** argv)
     settings.seed = BenchSeed;
     settings.threads = threads;
     const auto start = std::chrono::steady_clock::now();
-    const ComputerAI::SearchResult result =
-        ComputerAI::SearchBestMove(setup->position, setup->sideToMove, setup->previousMove,
-                                   Support::FactoryHeuristics, settings);
-    const auto elapsed = std::chrono::duration<double, std::milli>(
-        std::chrono::steady_clock::now() - start);
+    const ComputerAI::SearchResult result = ComputerAI::SearchBestMove(
+        setup->position, setup->sideToMove, setup->previousMove, Support::FactoryHeuristics, settings);
+    const auto elapsed =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
 
     const auto& m = result.move;
     std::printf("move %d%d%d%d score %d evaluated %lld time_ms %lld\n", m.fromColumn, m.fromRow,
@@ -57,10 +56,9 @@ int main(int argc, char** argv)
     const char* outcome = result.outcome == ComputerAI::SearchOutcome::Move         ? "move"
                           : result.outcome == ComputerAI::SearchOutcome::Checkmated ? "checkmated"
                           : result.outcome == ComputerAI::SearchOutcome::Stalemated ? "stalemated"
-                                                                                     : "cancelled";
+                                                                                    : "cancelled";
     const double seconds = elapsed.count() / 1000.0;
-    std::fprintf(stderr,
-                 "outcome %s; last-level moves %lld; %.0f evaluated moves per second in all\n",
+    std::fprintf(stderr, "outcome %s; last-level moves %lld; %.0f evaluated moves per second in all\n",
                  outcome, static_cast<long long>(result.movesConsidered),
                  seconds > 0 ? result.movesEvaluated / seconds : 0.0);
     return 0;

@@ -30,7 +30,9 @@ void Board::CreateSearchControls()
 {
     computerSearch_ = new ComputerSearch(this);
     computerSearch_->ProgressChanged = [this](int progress) { SearchProgress->setValue(progress); };
-    computerSearch_->Finished = [this](const ComputerAI::SearchResult& result) { ComputerSearch_Finished(result); };
+    computerSearch_->Finished = [this](const ComputerAI::SearchResult& result) {
+        ComputerSearch_Finished(result);
+    };
 
     SearchProgress = new QProgressBar(this);
     SearchProgress->setObjectName(QStringLiteral("SearchProgress"));
@@ -38,10 +40,11 @@ void Board::CreateSearchControls()
     SearchProgress->setTextVisible(false);
     SearchProgress->hide();
 
-    CancelSearch = new Support::SkinnedButton(
-        *this, QStringLiteral("CancelSearch"),
-        PxRect(CancelSearchTwips.x(), CancelSearchTwips.y(), CancelSearchTwips.width(), CancelSearchTwips.height()),
-        CancelCaption, CancelCaption);
+    CancelSearch =
+        new Support::SkinnedButton(*this, QStringLiteral("CancelSearch"),
+                                   PxRect(CancelSearchTwips.x(), CancelSearchTwips.y(),
+                                          CancelSearchTwips.width(), CancelSearchTwips.height()),
+                                   CancelCaption, CancelCaption);
     // Unlike a dialog's buttons, it sinks under any mouse button.
     CancelSearch->PressButtons = Qt::AllButtons;
     CancelSearchS = CancelSearch->plainTwin;

@@ -7,7 +7,10 @@
 namespace BoardSupport {
 
 inline constexpr int TwipsPerPixel = 15;
-constexpr int ToPixels(int twips) { return twips / TwipsPerPixel; }
+constexpr int ToPixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
 
 inline constexpr int SquareTwips = 750;
 inline constexpr int SquarePixels = SquareTwips / TwipsPerPixel; // 50

@@ -10,7 +10,10 @@
 namespace BoardSupport {
 
 // Twips to pixels, to the nearest pixel.
-constexpr int Px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int Px(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 constexpr QRect PxRect(int left, int top, int width, int height)
 {
     return QRect(Px(left), Px(top), Px(width), Px(height));

@@ -56,7 +56,8 @@ void BoardMenus::Connect(Board& board)
             if (board.MenuStillApplies())
                 dispatch(board, index);
         });
-    mnuIntHelpMenu.ConnectItems(&board, [&board](int index) { MenuSupport::HelpMenuClick(&board, index); });
+    mnuIntHelpMenu.ConnectItems(&board,
+                                [&board](int index) { MenuSupport::HelpMenuClick(&board, index); });
 }
 
 } // namespace BoardSupport
@@ -69,41 +70,84 @@ void ActionsMenuClick(Board& board, int index)
 {
     // The items the toolbar also has run as its buttons do.
     switch (index) {
-    case ActionsView: board.ToolbarClick(ViewButton); break;
-    case ActionsCoordinates: board.ToolbarClick(CoordinatesButton); break;
-    case ActionsUndo: board.ToolbarClick(UndoButton); break;
-    case ActionsSend: board.ToolbarClick(SendButton); break;
-    case ActionsResend: board.ToolbarClick(ResendButton); break;
-    case ActionsSurrender: board.ToolbarClick(SurrenderButton); break;
-    case ActionsOfferDraw: board.OfferDraw(); break;
-    case ActionsOptions: board.ShowOptions(); break;
-    case ActionsPrintBoard: board.PrintCurrentBoardState(); break;
-    case ActionsClose: board.close(); break;
-    default: break;
+    case ActionsView:
+        board.ToolbarClick(ViewButton);
+        break;
+    case ActionsCoordinates:
+        board.ToolbarClick(CoordinatesButton);
+        break;
+    case ActionsUndo:
+        board.ToolbarClick(UndoButton);
+        break;
+    case ActionsSend:
+        board.ToolbarClick(SendButton);
+        break;
+    case ActionsResend:
+        board.ToolbarClick(ResendButton);
+        break;
+    case ActionsSurrender:
+        board.ToolbarClick(SurrenderButton);
+        break;
+    case ActionsOfferDraw:
+        board.OfferDraw();
+        break;
+    case ActionsOptions:
+        board.ShowOptions();
+        break;
+    case ActionsPrintBoard:
+        board.PrintCurrentBoardState();
+        break;
+    case ActionsClose:
+        board.close();
+        break;
+    default:
+        break;
     }
 }
 
 void SetupMenuClick(Board& board, int index)
 {
     switch (index) {
-    case 0: board.ChangeView(); break;
-    case 1: board.ToggleCoords(); break;
-    case 3: board.SetupReset(); break;
-    case 4: board.SetupClear(); break;
-    case 6: board.SetupPlay(); break;
-    case 8: board.ShowOptions(); break;
-    case 9: board.close(); break;
-    default: break;
+    case 0:
+        board.ChangeView();
+        break;
+    case 1:
+        board.ToggleCoords();
+        break;
+    case 3:
+        board.SetupReset();
+        break;
+    case 4:
+        board.SetupClear();
+        break;
+    case 6:
+        board.SetupPlay();
+        break;
+    case 8:
+        board.ShowOptions();
+        break;
+    case 9:
+        board.close();
+        break;
+    default:
+        break;
     }
 }
 
 void HistoryMenuClick(Board& board, int index)
 {
     switch (index) {
-    case 0: board.ToggleHighlight(); break;
-    case 2: board.SelectFirstMove(); break;
-    case 3: board.SelectLastMove(); break;
-    default: break;
+    case 0:
+        board.ToggleHighlight();
+        break;
+    case 2:
+        board.SelectFirstMove();
+        break;
+    case 3:
+        board.SelectLastMove();
+        break;
+    default:
+        break;
     }
 }
 

@@ -98,8 +98,9 @@ TickResult GameController::Tick(bool visible, NoticeShower& shower)
     if (visible && !timer_.setupNoticeShown) {
         timer_.setupNoticeShown = true;
         if (Entries() == 1 && initialBoardState_ != StandardStart && playerColour_ == Black)
-            Show(timer_, shower, BoardMessage{1, "Setup game", "This game was started with a custom board setup.",
-                                              NoticeCue});
+            Show(timer_, shower,
+                 BoardMessage{1, "Setup game", "This game was started with a custom board setup.",
+                              NoticeCue});
     }
 
     const int checkedSide = position_.checkedSide;
@@ -130,10 +131,11 @@ TickResult GameController::Tick(bool visible, NoticeShower& shower)
         if (drawOfferNoticePending_) {
             drawOfferNoticePending_ = false;
             Show(timer_, shower,
-                 BoardMessage{1, "Offer of a draw",
-                              "Your opponent has offered a draw.  Please either accept or decline with the "
-                              "buttons to the top right.",
-                              NoticeCue});
+                 BoardMessage{
+                     1, "Offer of a draw",
+                     "Your opponent has offered a draw.  Please either accept or decline with the "
+                     "buttons to the top right.",
+                     NoticeCue});
         }
     }
     return TickResult{false, timer_.interval};

@@ -10,23 +10,23 @@
 
 namespace BoardSupport {
 
-inline constexpr int TickInterval = 250;       // ms, the timer's usual pace
-inline constexpr int KingShownInterval = 650;  // ms a flashing king is seen
-inline constexpr int BlinkInterval = 100;      // ms per step of a short blink
+inline constexpr int TickInterval = 250;      // ms, the timer's usual pace
+inline constexpr int KingShownInterval = 650; // ms a flashing king is seen
+inline constexpr int BlinkInterval = 100;     // ms per step of a short blink
 
 struct TimerState {
-    bool messageOpen = false;      // a message box is open: ticks do nothing
-    bool quitRequest = false;      // the window closes on the next tick
+    bool messageOpen = false; // a message box is open: ticks do nothing
+    bool quitRequest = false; // the window closes on the next tick
     bool setupNoticeShown = false;
-    bool kingFlashPhase = true;    // the next flash step hides the king
-    bool kingMarkShown = false;    // a king is flashing
+    bool kingFlashPhase = true; // the next flash step hides the king
+    bool kingMarkShown = false; // a king is flashing
     int interval = TickInterval;
-    std::vector<Square> hidden;    // squares showing their empty picture
+    std::vector<Square> hidden; // squares showing their empty picture
 };
 
 struct TickResult {
-    bool close = false;            // unload the window, nothing else
-    int interval = TickInterval;   // the timer's next interval
+    bool close = false;          // unload the window, nothing else
+    int interval = TickInterval; // the timer's next interval
 };
 
 // Shows a notice modally and returns when it is closed. The timer keeps

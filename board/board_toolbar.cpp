@@ -34,7 +34,10 @@ QRect ToolbarRect(QPoint origin, int index, int width = ToolbarWidthTwips)
     return PxRect(origin.x(), origin.y() + (index - 1) * ToolbarPitchTwips, width, ToolbarHeightTwips);
 }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -146,20 +149,39 @@ void Board::ToolbarClick(int index)
         return;
     if (SetupMode()) {
         switch (index) {
-        case ViewButton: ChangeView(); break;
-        case CoordinatesButton: ToggleCoords(); break;
-        case ResetButton: SetupReset(); break;
-        case ClearButton: SetupClear(); break;
-        case PlayButton: SetupPlay(); break;
-        case CloseButton: close(); break;
-        default: break;
+        case ViewButton:
+            ChangeView();
+            break;
+        case CoordinatesButton:
+            ToggleCoords();
+            break;
+        case ResetButton:
+            SetupReset();
+            break;
+        case ClearButton:
+            SetupClear();
+            break;
+        case PlayButton:
+            SetupPlay();
+            break;
+        case CloseButton:
+            close();
+            break;
+        default:
+            break;
         }
         return;
     }
     switch (index) {
-    case ViewButton: ChangeView(); break;
-    case CoordinatesButton: ToggleCoords(); break;
-    case UndoButton: UndoLastMove(); break;
+    case ViewButton:
+        ChangeView();
+        break;
+    case CoordinatesButton:
+        ToggleCoords();
+        break;
+    case UndoButton:
+        UndoLastMove();
+        break;
     case SendButton:
         if (game_.ComputerGame()) {
             if (SaveMove())
@@ -174,9 +196,14 @@ void Board::ToolbarClick(int index)
         else
             ResendLastMove();
         break;
-    case SurrenderButton: SurrenderGame(); break;
-    case CloseButton: close(); break;
-    default: break;
+    case SurrenderButton:
+        SurrenderGame();
+        break;
+    case CloseButton:
+        close();
+        break;
+    default:
+        break;
     }
     if (!windowClosing_)
         SetButtonEnable();
@@ -213,9 +240,14 @@ void Board::TransmitGame(int gameId)
     busy_ = true;
     setEnabled(false);
     switch (game_.Transport()) {
-    case MoveTransport::Mail: port_.SendMoveMail(gameId); break;
-    case MoveTransport::MoveFile: port_.ExportMoveFile(gameId); break;
-    case MoveTransport::None: break;
+    case MoveTransport::Mail:
+        port_.SendMoveMail(gameId);
+        break;
+    case MoveTransport::MoveFile:
+        port_.ExportMoveFile(gameId);
+        break;
+    case MoveTransport::None:
+        break;
     }
     setEnabled(true);
     busy_ = false;

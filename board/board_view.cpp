@@ -80,7 +80,7 @@ void BoardView::paintEvent(QPaintEvent*)
             const QPixmap cell = SquarePicture ? SquarePicture(square) : QPixmap();
             if (cell.isNull())
                 painter.fillRect(target, GetSquareShade(column, row) ? QColor(140, 100, 60)
-                                                                      : QColor(230, 205, 160));
+                                                                     : QColor(230, 205, 160));
             else
                 // Drawn into the square's size: a cell of any size, and a
                 // picture made for a 2x screen, stays sharp.

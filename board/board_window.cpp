@@ -16,13 +16,13 @@
 #include <algorithm>
 
 #include <QCloseEvent>
-#include <QScopeGuard>
-#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace BoardSupport {
 
@@ -30,7 +30,10 @@ namespace {
 
 enum MoveListColumn { CoordinatesColumn = 0, NumberColumn = 1, NotationColumn = 2, CommentColumn = 3 };
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -60,16 +63,17 @@ void Board::CreateControls()
     CBoard->SquarePicture = [this](Square square) {
         return port_.Pictures().ChessSetCell(game_.CellAt(square));
     };
-    CBoard->Pressed = [this](Square square, Qt::MouseButton button) { CBoard_MouseDown(square, button); };
+    CBoard->Pressed = [this](Square square, Qt::MouseButton button) {
+        CBoard_MouseDown(square, button);
+    };
     CBoard->Dropped = [this](std::optional<Square> target) { CBoard_DragDrop(target); };
 
     MoveList = new QTableWidget(0, 4, this);
     MoveList->setObjectName(QStringLiteral("MoveList"));
-    MoveList->setGeometry(PxRect(MoveListTwips.x(), MoveListTwips.y(), MoveListTwips.width(),
-                                 MoveListTwips.height()));
-    MoveList->setHorizontalHeaderLabels(
-        {QStringLiteral("Move Coordinates"), QStringLiteral("No."), QStringLiteral("Move"),
-         QStringLiteral("Comment")});
+    MoveList->setGeometry(
+        PxRect(MoveListTwips.x(), MoveListTwips.y(), MoveListTwips.width(), MoveListTwips.height()));
+    MoveList->setHorizontalHeaderLabels({QStringLiteral("Move Coordinates"), QStringLiteral("No."),
+                                         QStringLiteral("Move"), QStringLiteral("Comment")});
     MoveList->setColumnHidden(CoordinatesColumn, true);
     MoveList->setColumnHidden(CommentColumn, true);
     MoveList->setColumnWidth(NumberColumn, Px(MoveNumberColumnTwips));
@@ -269,7 +273,8 @@ void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
     game_.RemoveHilight();
     game_.HideCoords();
     DisplayBoardState();
-    const PickUpResult pickUp = game_.SetupMode() ? game_.SetupPickUp(square) : game_.PickUp(square, hadMarks);
+    const PickUpResult pickUp =
+        game_.SetupMode() ? game_.SetupPickUp(square) : game_.PickUp(square, hadMarks);
     if (!pickUp.allowed) {
         if (pickUp.note)
             ShowBoardMessage(*pickUp.note);
@@ -292,7 +297,8 @@ void Board::CBoard_DragDrop(std::optional<Square> target)
         return;
     DropResult result = game_.Drop(dragFrom_, *target, PlayerComment->text().toStdString());
     if (result.outcome == DropResult::NeedsPromotion)
-        result = game_.Promote(AskForPromotion(game_.PlayerColour(), port_.Pictures(), simpleUI_, showToolTips_));
+        result = game_.Promote(
+            AskForPromotion(game_.PlayerColour(), port_.Pictures(), simpleUI_, showToolTips_));
     ShowDropResult(result);
 }
 
@@ -313,7 +319,8 @@ void Board::ShowDropResult(const DropResult& result)
 // The comment box is left: what may not travel is taken out at once.
 void Board::PlayerComment_Validate()
 {
-    if (const std::optional<std::string> cleaned = CleanPlayerComment(PlayerComment->text().toStdString())) {
+    if (const std::optional<std::string> cleaned =
+            CleanPlayerComment(PlayerComment->text().toStdString())) {
         PlayerComment->setText(Q(*cleaned));
         ShowBoardMessage(IllegalCharactersMessage());
     }
@@ -346,11 +353,13 @@ void Board::ShowBoardMessage(const BoardMessage& message)
     const auto reopenTimer = qScopeGuard([this] { game_.SetMessageOpen(false); });
     if (message.verbose) {
         Support::VerboseMessage(Q(message.text), Q(message.caption),
-                                message.soundCue > 0 ? std::optional<int>(message.soundCue) : std::nullopt);
+                                message.soundCue > 0 ? std::optional<int>(message.soundCue)
+                                                     : std::nullopt);
         return;
     }
-    Support::ShowMessage(message.icon, Q(message.caption), Q(message.text), QStringLiteral("OK"), QString(),
-                         false, message.soundCue > 0 ? std::optional<int>(message.soundCue) : std::nullopt);
+    Support::ShowMessage(message.icon, Q(message.caption), Q(message.text), QStringLiteral("OK"),
+                         QString(), false,
+                         message.soundCue > 0 ? std::optional<int>(message.soundCue) : std::nullopt);
 }
 
 void Board::closeEvent(QCloseEvent* event)

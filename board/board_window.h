@@ -26,7 +26,7 @@ class ButtonFace;
 class PictureClip;
 class PressLabel;
 class SkinnedButton;
-}
+} // namespace Support
 
 namespace BoardSupport {
 

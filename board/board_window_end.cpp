@@ -24,7 +24,7 @@ inline constexpr QRect DeclineDrawTwips(9400, 5400, 800, 375);
 // The notices of a tick shown as the window's own messages.
 class WindowNotices : public NoticeShower {
 public:
-    explicit WindowNotices(std::function<void(const BoardMessage&)> show) : show_(std::move(show)) {}
+    explicit WindowNotices(std::function<void(const BoardMessage&)> show) : show_(std::move(show)) { }
     void ShowNotice(const BoardMessage& message) override { show_(message); }
 
 private:
@@ -37,9 +37,9 @@ void Board::CreateEndControls()
 {
     auto button = [this](const char* name, const char* caption, QRect twips, bool accept) {
         const QString text = QString::fromLatin1(caption);
-        auto* control = new Support::SkinnedButton(*this, QString::fromLatin1(name),
-                                                   PxRect(twips.x(), twips.y(), twips.width(), twips.height()), text,
-                                                   text);
+        auto* control = new Support::SkinnedButton(
+            *this, QString::fromLatin1(name),
+            PxRect(twips.x(), twips.y(), twips.width(), twips.height()), text, text);
         control->Hide();
         connect(control, &Support::SkinnedButton::Clicked, this, [this, accept] { DecideDraw(accept); });
         return control;

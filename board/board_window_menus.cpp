@@ -8,8 +8,8 @@
 #include "board/board_view.h"
 #include "foundation/help.h"
 #include "foundation/options_about_entry.h"
-#include "foundation/program_state.h"
 #include "foundation/press_label.h"
+#include "foundation/program_state.h"
 #include "foundation/skinned_button.h"
 
 #include <QEvent>
@@ -101,7 +101,8 @@ void Board::CreateMenuControls()
     DrawLogo = new QLabel(this);
     DrawLogo->setObjectName(QStringLiteral("DrawLogo"));
     DrawLogo->setGeometry(PxRect(MDLogoTwips));
-    DrawLogo->setPixmap(LogoPicture(DrawLogo->size(), QStringLiteral("\u00BD"), QStringLiteral("Draw offered")));
+    DrawLogo->setPixmap(
+        LogoPicture(DrawLogo->size(), QStringLiteral("\u00BD"), QStringLiteral("Draw offered")));
     DrawLogo->hide();
 
     LabelBoarder_L = new QLabel(this);
@@ -114,11 +115,13 @@ void Board::CreateMenuControls()
     SearchProgress->setGeometry(PxRect(PlayerCommentTwips));
     CancelSearchS->setGeometry(PxRect(CancelSearchPlainTwinTwips));
 
-    CBoard->MarkPressed = [this](Qt::MouseButton button, QPoint global) { MovePointer_MouseDown(button, global); };
+    CBoard->MarkPressed = [this](Qt::MouseButton button, QPoint global) {
+        MovePointer_MouseDown(button, global);
+    };
     CBoard->CoordPressed = [this](Qt::MouseButton button) { Coord_MouseDown(button); };
     for (QWidget* control : {static_cast<QWidget*>(PlayersTag), static_cast<QWidget*>(OpponentComment),
-                             static_cast<QWidget*>(PlayerComment_L), static_cast<QWidget*>(PlayerComment),
-                             static_cast<QWidget*>(this)})
+                             static_cast<QWidget*>(PlayerComment_L),
+                             static_cast<QWidget*>(PlayerComment), static_cast<QWidget*>(this)})
         control->installEventFilter(this);
 }
 
@@ -147,8 +150,10 @@ bool Board::MenuStillApplies() const
 void Board::ApplyMenuStates()
 {
     const bool opponentsView = game_.ViewColour() != game_.PlayerColour();
-    const QString view = opponentsView ? QStringLiteral("View from me") : QStringLiteral("View from opponent");
-    const QString coords = game_.CoordsShown() ? QStringLiteral("Hide coordinates") : QStringLiteral("Show coordinates");
+    const QString view =
+        opponentsView ? QStringLiteral("View from me") : QStringLiteral("View from opponent");
+    const QString coords =
+        game_.CoordsShown() ? QStringLiteral("Hide coordinates") : QStringLiteral("Show coordinates");
     for (Support::IndexedMenu* menu : {&Menus.mnuActionsMenu, &Menus.mnuSetupMenu}) {
         menu->Item(0)->setText(view);
         menu->Item(1)->setText(coords);
@@ -171,7 +176,8 @@ void Board::GameMenu_MouseDown(QWidget* control, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton)
         return;
-    PopUp(InSetupMode() ? Menus.mnuSetupMenu : Menus.mnuActionsMenu, control->mapToGlobal(QPoint(0, control->height())));
+    PopUp(InSetupMode() ? Menus.mnuSetupMenu : Menus.mnuActionsMenu,
+          control->mapToGlobal(QPoint(0, control->height())));
 }
 
 void Board::HistoryMenu_MouseDown(QWidget* control, Qt::MouseButton button)

@@ -28,7 +28,8 @@ void Board::SetSimpleUI()
     Menus.mnuIntHelpMenu.Item(2)->setVisible(true);
 
     PlayerComment->setFrame(true);
-    PlayerComment->resize(PlayerComment->width(), Px(PlayerCommentTwips.height() + PlainCommentTallerTwips));
+    PlayerComment->resize(PlayerComment->width(),
+                          Px(PlayerCommentTwips.height() + PlainCommentTallerTwips));
     LabelBoarder_L->show();
     LabelBoarder_L->lower();
     MoveList->setFrameStyle(QFrame::Box | QFrame::Plain);

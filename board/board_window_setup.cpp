@@ -43,7 +43,9 @@ int PaletteCell(int piece)
 void Board::CreateSetupControls()
 {
     PiecePallete = new PiecePalette(this);
-    PiecePallete->PiecePicture = [this](int piece) { return port_.Pictures().ChessSetCell(PaletteCell(piece)); };
+    PiecePallete->PiecePicture = [this](int piece) {
+        return port_.Pictures().ChessSetCell(PaletteCell(piece));
+    };
     PiecePallete->Pressed = [this](int piece, Qt::MouseButton button, QPoint globalPoint) {
         PiecePallete_MouseDown(piece, button, globalPoint);
     };

@@ -46,7 +46,8 @@ FormCaptions SetFormCaptions(const GameFacts& game)
     } else {
         const bool won = WonGame(game);
         const std::string end = game.checkmated ? "CHECKMATE" : won ? "OPPONENT SURRENDER" : "SURRENDER";
-        captions.caption = "Marrowdale - " + end + "! - " + (won ? std::string("You") : opponent) + " won.";
+        captions.caption =
+            "Marrowdale - " + end + "! - " + (won ? std::string("You") : opponent) + " won.";
     }
     captions.playersTag = "You were playing " + opponent;
     captions.awaitingOpponent = !game.playerMayMove;
@@ -61,7 +62,7 @@ CommentPanel DisplayPlayerComment(const GameFacts& game, const MoveList& entries
     if (IsBlank(comment))
         return Sized("");
     const bool playersRow = (selectedRow % 2 == 1) == game.playerIsHost;
-    const std::string speaker = playersRow ? std::string("You")
+    const std::string speaker = playersRow          ? std::string("You")
                                 : game.playerIsHost ? game.blackPlayerName
                                                     : game.whitePlayerName;
     return Sized(speaker + " said: " + comment);
@@ -71,8 +72,8 @@ CommentPanel ComputerComment(int movesConsidered, int lastMoveScore)
 {
     if (movesConsidered <= 0)
         return Sized("");
-    return Sized("Moves considered : " + std::to_string(movesConsidered) + "\r\nLast move score : "
-                 + std::to_string(lastMoveScore));
+    return Sized("Moves considered : " + std::to_string(movesConsidered)
+                 + "\r\nLast move score : " + std::to_string(lastMoveScore));
 }
 
 } // namespace BoardSupport

@@ -38,7 +38,7 @@ struct ToolbarFace {
 // Everything the commands' state is decided from.
 struct CommandInputs {
     bool setupMode = false;
-    bool setupPlayable = true;     // set-up mode: the set-up may start a game
+    bool setupPlayable = true; // set-up mode: the set-up may start a game
     bool computerThinking = false;
     bool awaitingOpponent = false;
     bool playerIsHost = true;
@@ -50,24 +50,24 @@ struct CommandInputs {
     bool mailOffline = false;
     bool standAlone = false;
     bool computerGame = false;
-    bool newGameSetup = false;     // a new game started from the player's own set-up
+    bool newGameSetup = false; // a new game started from the player's own set-up
     bool coordsShown = false;
     bool viewingOpponentsSide = false;
-    int entries = 0;               // rows of the move list below its header
-    int selectedRow = 0;           // the row the board shows (entries: the latest position)
-    std::string lastNotation;      // the "Move" text of the last row
+    int entries = 0;          // rows of the move list below its header
+    int selectedRow = 0;      // the row the board shows (entries: the latest position)
+    std::string lastNotation; // the "Move" text of the last row
 };
 
 struct ButtonState {
     bool visible = true;
     bool enabled = true;
-    std::string caption;           // the plain toolbar's caption
-    ToolbarFace face;              // the skinned toolbar's face
+    std::string caption; // the plain toolbar's caption
+    ToolbarFace face;    // the skinned toolbar's face
 };
 
 struct MenuItemState {
     bool enabled = true;
-    std::string caption;           // empty: the item keeps its caption
+    std::string caption; // empty: the item keeps its caption
 };
 
 // The items of the Actions menu that follow the toolbar, and (not part of

@@ -79,7 +79,8 @@ void GameController::AppendComputerResignation()
 {
     // The computer plays Black, so its resignation is White's win; like the
     // player's it stands on the resigning king's square.
-    AppendSpecialEntry(playerColour_ == White ? "1-0" : "0-1", "", static_cast<Colour>(OtherColour(playerColour_)));
+    AppendSpecialEntry(playerColour_ == White ? "1-0" : "0-1", "",
+                       static_cast<Colour>(OtherColour(playerColour_)));
     surrendered_ = true;
 }
 
@@ -93,15 +94,17 @@ ComputerReply GameController::PlayComputerMove(const ComputerAI::SearchResult& r
     const int piece = position_.squares(move.from.column, move.from.row);
     const CaptureMode capture =
         position_.squares(move.to.column, move.to.row) == Empty ? ToEmptySquare : ToOccupiedSquare;
-    const MoveEffects effects = capture == ToEmptySquare ? EffectsOf(position_, computer, move, previous)
-                                                         : MoveEffects{};
+    const MoveEffects effects =
+        capture == ToEmptySquare ? EffectsOf(position_, computer, move, previous) : MoveEffects{};
     // The notation is written against the board as it stands now, before
     // the computer's move.
     const BoardSquares before = position_.squares;
     drawnSquares_ = CopyBoard(position_);
     snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
     // The search promotes to a queen; the board does the same.
-    const int landing = IsPromotionMove(piece, move.to.row, computer) ? (computer == White ? WhiteQueen : BlackQueen) : piece;
+    const int landing = IsPromotionMove(piece, move.to.row, computer)
+                            ? (computer == White ? WhiteQueen : BlackQueen)
+                            : piece;
     ApplyMove(position_, computer, move, landing, effects);
 
     const CheckState state = GetCheckState(position_, playerColour_, true, position_.checkedSide, move);
@@ -120,11 +123,13 @@ ComputerReply GameController::PlayComputerMove(const ComputerAI::SearchResult& r
         reply.forcedDraw = ForcedDrawType(position_.squares);
         if (reply.forcedDraw != NoForcedDraw) {
             gameDrawn_ = true;
-            reply.messages.push_back(BoardMessage{1, "Forced draw", ForcedDrawText(reply.forcedDraw), 5, false});
+            reply.messages.push_back(
+                BoardMessage{1, "Forced draw", ForcedDrawText(reply.forcedDraw), 5, false});
         }
     }
-    reply.notation = BuildMoveNotation(static_cast<PieceCode>(landing), move, capture, position_.checkedSide, before,
-                                       gameDrawn_, effects.castle, computer, checkmated_, previous);
+    reply.notation =
+        BuildMoveNotation(static_cast<PieceCode>(landing), move, capture, position_.checkedSide, before,
+                          gameDrawn_, effects.castle, computer, checkmated_, previous);
     moves_.push_back(MoveRecord{Entries() + 1, move.Text(), reply.notation, ""});
     selectedRow_ = Entries();
     reply.outcome = ComputerReply::Made;

@@ -21,7 +21,8 @@ ComputerAI::SearchResult ComputerOpponent::Search(const Position& position, int 
     // One core is left to the window thread, so repaints and the tray's
     // timers are not starved while the computer thinks.
     settings.threads = std::max(1, QThread::idealThreadCount() - 1);
-    return ComputerAI::SearchBestMove(position, colourToMove, previousMove, weights_, settings, &control);
+    return ComputerAI::SearchBestMove(position, colourToMove, previousMove, weights_, settings,
+                                      &control);
 }
 
 ComputerSearch::ComputerSearch(QObject* parent) : QObject(parent)

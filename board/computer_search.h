@@ -20,7 +20,8 @@ class SearchEngine {
 public:
     virtual ~SearchEngine() = default;
     virtual ComputerAI::SearchResult Search(const Position& position, int colourToMove,
-                                            const std::string& previousMove, ComputerAI::SearchControl& control) = 0;
+                                            const std::string& previousMove,
+                                            ComputerAI::SearchControl& control) = 0;
 };
 
 // The real opponent: the settings' depth and weights, read when the search
@@ -29,7 +30,8 @@ class ComputerOpponent : public SearchEngine {
 public:
     // Takes the depth and weights for the next search (on the window thread).
     void TakeSettings(int depth, const ComputerAI::HeuristicWeights& weights);
-    ComputerAI::SearchResult Search(const Position& position, int colourToMove, const std::string& previousMove,
+    ComputerAI::SearchResult Search(const Position& position, int colourToMove,
+                                    const std::string& previousMove,
                                     ComputerAI::SearchControl& control) override;
 
 private:

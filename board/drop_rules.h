@@ -18,6 +18,7 @@ struct DropJudgement {
 // mover: the colour of the piece on move.from; previousMove: the move
 // before, for en passant. The position's checkedSide forbids castling out
 // of check.
-DropJudgement JudgeDrop(const Position& position, MoveValidation::Colour mover, Move move, Move previousMove);
+DropJudgement JudgeDrop(const Position& position, MoveValidation::Colour mover, Move move,
+                        Move previousMove);
 
 } // namespace BoardSupport

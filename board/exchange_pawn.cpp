@@ -28,7 +28,10 @@ constexpr int PlainNarrower = 500;
 constexpr int PlainLower = 1005;
 
 // The chess set's cells of the four pieces: White 1..4, Black 17..20.
-constexpr int FirstCell(Colour side) { return side == White ? 1 : 17; }
+constexpr int FirstCell(Colour side)
+{
+    return side == White ? 1 : 17;
+}
 
 } // namespace
 
@@ -38,8 +41,10 @@ ExchangePawn::ExchangePawn(Colour side, BoardPictures& pictures)
     setObjectName(QLatin1String(WindowNames::ExchangePawn));
     setWindowTitle(QStringLiteral("Pawn exchange..."));
     setFixedSize(Px(DialogWidthTwips), Px(DialogHeightTwips));
-    Label1 = new QLabel(QStringLiteral("Please select a piece to which you wish to promote the pawn you have just moved."),
-                        this);
+    Label1 = new QLabel(
+        QStringLiteral(
+            "Please select a piece to which you wish to promote the pawn you have just moved."),
+        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setGeometry(PxRect(LabelTwips.x(), LabelTwips.y(), LabelTwips.width(), LabelTwips.height()));

@@ -35,7 +35,7 @@ public:
 protected:
     void SetSimpleUI() override;
     // Enter, Escape and closing leave the window waiting for its choice.
-    void CloseRequested() override {}
+    void CloseRequested() override { }
 
 private:
     void SetToolTips(bool on);

@@ -10,8 +10,8 @@ namespace BoardSupport {
 enum ForcedDraw : int {
     NoForcedDraw = 0,
     KingsOnly = 1,
-    KingsAndOneMinorPiece = 2,      // one knight or one bishop
-    BishopsOnTheSameShade = 3,      // one bishop each, on squares of one shade
+    KingsAndOneMinorPiece = 2, // one knight or one bishop
+    BishopsOnTheSameShade = 3, // one bishop each, on squares of one shade
 };
 
 ForcedDraw ForcedDrawType(const BoardSquares& squares);

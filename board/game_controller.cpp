@@ -21,11 +21,12 @@ BoardMessage HistoryError()
 
 BoardMessage DamagedHistory(int entry, const MoveRecord& record)
 {
-    return BoardMessage{2, "Damaged game",
-                        "Entry " + std::to_string(entry) + " of this game (\"" + record.notation
-                            + "\") is not a legal move, so the game is shown up to the entry before it.||"
-                              "The stored game has not been changed.",
-                        5};
+    return BoardMessage{
+        2, "Damaged game",
+        "Entry " + std::to_string(entry) + " of this game (\"" + record.notation
+            + "\") is not a legal move, so the game is shown up to the entry before it.||"
+              "The stored game has not been changed.",
+        5};
 }
 
 std::optional<GameRecord> ReadRecord(const Database::DataFolder& folder, int gameId, bool& ok)
@@ -39,7 +40,7 @@ std::optional<GameRecord> ReadRecord(const Database::DataFolder& folder, int gam
 
 } // namespace
 
-GameController::GameController(Database::DataFolder folder) : folder_(std::move(folder)) {}
+GameController::GameController(Database::DataFolder folder) : folder_(std::move(folder)) { }
 
 OpenResult GameController::Open(const OpenRequest& request)
 {
@@ -235,15 +236,18 @@ std::optional<BoardMessage> GameController::SetGameStatus()
     if (PlayerMadeLastEntry(Entries(), playerIsHost_) || boardGameStatus_ == StatusWon
         || boardGameStatus_ == StatusLost || !over || last.badEntry)
         return std::nullopt;
-    const BoardMessage failed{5, "Database error.",
-                              "A database error prevented Marrowdale from setting the status of this game "
-                              "correctly||It will still be listed as not played on the main game display.",
-                              5};
+    const BoardMessage failed{
+        5, "Database error.",
+        "A database error prevented Marrowdale from setting the status of this game "
+        "correctly||It will still be listed as not played on the main game display.",
+        5};
     bool readable = false;
     std::optional<GameRecord> record = ReadRecord(folder_, gameId_, readable);
     if (!record)
         return failed;
-    boardGameStatus_ = last.gameDrawn ? StatusDrawn : BoardSupport::WonGame(facts) ? StatusWon : StatusLost;
+    boardGameStatus_ = last.gameDrawn                 ? StatusDrawn
+                       : BoardSupport::WonGame(facts) ? StatusWon
+                                                      : StatusLost;
     record->GAME_STATUS = static_cast<std::int16_t>(boardGameStatus_);
     if (!Database::SaveGame(folder_, *record, MoveList{}))
         return failed;

@@ -30,15 +30,15 @@ namespace BoardSupport {
 
 // What the program tells the board about the game to open.
 struct OpenRequest {
-    int gameId = -1;                  // CurrentGameID: -1 starts a new game
-    std::string newGameOpponent;      // the new-game dialog's opponent's name
-    std::string newGameName;          // ... the game's title
-    std::string newGameEmail;         // ... the opponent's address
-    bool newGameVsComputer = false;   // ComputerGame for a new game
-    bool defaultView = false;         // always open in White's view
+    int gameId = -1;                // CurrentGameID: -1 starts a new game
+    std::string newGameOpponent;    // the new-game dialog's opponent's name
+    std::string newGameName;        // ... the game's title
+    std::string newGameEmail;       // ... the opponent's address
+    bool newGameVsComputer = false; // ComputerGame for a new game
+    bool defaultView = false;       // always open in White's view
     bool mailOffline = false;
     bool standAlone = false;
-    bool newGameSetup = false;        // NewGameSetup: a new game opens in set-up mode
+    bool newGameSetup = false; // NewGameSetup: a new game opens in set-up mode
 };
 
 // Whether a pressed piece may be picked up.
@@ -65,7 +65,7 @@ struct DropResult {
     bool checkmated = false;
     bool stalemate = false;
     ForcedDraw forcedDraw = NoForcedDraw;
-    bool checkSound = false;            // sound cue 2
+    bool checkSound = false;                   // sound cue 2
     std::optional<std::string> cleanedComment; // the comment box's new text
 };
 

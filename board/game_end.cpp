@@ -81,24 +81,29 @@ std::optional<BoardMessage> GameController::MateMessage() const
     if (WonGame()) {
         if (checkmated_)
             return BoardMessage{1, "CHECKMATE!",
-                                "Congratulations!||You have won by getting your opponent in checkmate.", WonCue};
-        return BoardMessage{1, "SURRENDER!",
-                            comment.empty()
-                                ? "Congratulations!||You have won because your opponent surrendered."
-                                : "Congratulations!||You have won because your opponent surrendered and had a "
-                                  "parting comment: " + comment,
-                            WonCue};
+                                "Congratulations!||You have won by getting your opponent in checkmate.",
+                                WonCue};
+        return BoardMessage{
+            1, "SURRENDER!",
+            comment.empty()
+                ? "Congratulations!||You have won because your opponent surrendered."
+                : "Congratulations!||You have won because your opponent surrendered and had a "
+                  "parting comment: "
+                      + comment,
+            WonCue};
     }
     if (checkmated_)
-        return BoardMessage{1, "CHECKMATE!",
-                            comment.empty() ? "You lost!||" + opponent + " has won the game by getting you in checkmate."
-                                            : "You lost!||" + opponent + " got you in checkmate and had a parting comment: "
-                                                  + comment,
-                            LostCue};
+        return BoardMessage{
+            1, "CHECKMATE!",
+            comment.empty() ? "You lost!||" + opponent + " has won the game by getting you in checkmate."
+                            : "You lost!||" + opponent
+                                  + " got you in checkmate and had a parting comment: " + comment,
+            LostCue};
     return BoardMessage{1, "SURRENDER!",
-                        comment.empty() ? "You lost!||" + opponent + " won the game because you surrendered."
-                                        : "You lost!||You surrendered to " + opponent
-                                              + " and the last thing said was: " + comment,
+                        comment.empty()
+                            ? "You lost!||" + opponent + " won the game because you surrendered."
+                            : "You lost!||You surrendered to " + opponent
+                                  + " and the last thing said was: " + comment,
                         LostCue};
 }
 
@@ -111,15 +116,18 @@ std::optional<BoardMessage> GameController::DrawMessage() const
         return draw("The game ended in a draw.");
     const bool playerLast = PlayerMadeLastEntry(Entries(), playerIsHost_);
     if (Entries() >= 2 && moves_[moves_.size() - 2].notation == "Draw offer")
-        return draw(playerLast ? "The game ended in a draw because you accepted your opponents offer of a draw."
-                               : "The game ended in a draw because your opponent accepted your offer of a draw.");
+        return draw(
+            playerLast
+                ? "The game ended in a draw because you accepted your opponents offer of a draw."
+                : "The game ended in a draw because your opponent accepted your offer of a draw.");
     // The stalemate is judged where the game ended, whatever row is shown.
     const Position last =
         MoveThroughHistory(start_, moves_, Entries(), gameDrawn_, drawOffered_, Rules()).position;
     if (HasNoLegalMove(last, ColourToMoveAfter(Entries()), Move::FromText(moves_.back().coordinates),
                        last.checkedSide))
-        return draw(playerLast ? "The game ended in a forced draw because you put your opponent in stalemate."
-                               : "The game ended in a forced draw because your opponent put you in stalemate.");
+        return draw(playerLast
+                        ? "The game ended in a forced draw because you put your opponent in stalemate."
+                        : "The game ended in a forced draw because your opponent put you in stalemate.");
     return draw(playerLast ? "The game ended in a draw because you forced a draw."
                            : "The game ended in a draw because your opponent forced a draw.");
 }

@@ -10,7 +10,10 @@ using namespace MoveValidation;
 
 namespace {
 
-constexpr int Sign(int value) { return (value > 0) - (value < 0); }
+constexpr int Sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
 
 std::vector<Square> KnightPath(Move move)
 {

@@ -80,14 +80,21 @@ ReplayResult MoveThroughHistory(const Position& start, const MoveList& entries, 
     for (int i = 1; i <= selectedRow; ++i) {
         const MoveRecord& entry = entries[i - 1];
         switch (SpecialEntryOf(entry.notation)) {
-        case SpecialEntry::Resignation: result.surrendered = true; continue;
-        case SpecialEntry::DrawOffer: result.drawOffered = true; continue;
-        case SpecialEntry::DrawAgreed: result.gameDrawn = true; continue;
+        case SpecialEntry::Resignation:
+            result.surrendered = true;
+            continue;
+        case SpecialEntry::DrawOffer:
+            result.drawOffered = true;
+            continue;
+        case SpecialEntry::DrawAgreed:
+            result.gameDrawn = true;
+            continue;
         case SpecialEntry::DrawDeclined:
             result.drawOffered = false;
             result.gameDrawn = false;
             continue;
-        case SpecialEntry::None: break;
+        case SpecialEntry::None:
+            break;
         }
         if (NotationEndsDrawn(entry.notation))
             result.gameDrawn = true;
@@ -98,8 +105,9 @@ ReplayResult MoveThroughHistory(const Position& start, const MoveList& entries, 
         const std::optional<Move> move = Move::Parse(entry.coordinates);
         int landingPiece = Empty;
         MoveEffects effects;
-        if (!move || !IsPlayableEntry(result.position, colour, *move, entry, PreviousMoveOf(entries, i),
-                                      landingPiece, effects)) {
+        if (!move
+            || !IsPlayableEntry(result.position, colour, *move, entry, PreviousMoveOf(entries, i),
+                                landingPiece, effects)) {
             result.badEntry = i;
             selectedRow = i - 1;
             break;
@@ -114,8 +122,8 @@ ReplayResult MoveThroughHistory(const Position& start, const MoveList& entries, 
     result.playerMayMove = false;
     if (!result.checkmated && !result.surrendered && !result.gameDrawn && selectedRow == count) {
         const bool playersTurn = ColourToMoveAfter(count) == rules.playerColour;
-        const bool mayPlayOffline = rules.playerColour == White ? rules.computerGame || rules.standAlone
-                                                                : rules.standAlone;
+        const bool mayPlayOffline =
+            rules.playerColour == White ? rules.computerGame || rules.standAlone : rules.standAlone;
         result.playerMayMove = playersTurn && (!rules.mailOffline || mayPlayOffline);
     }
     return result;

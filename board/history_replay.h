@@ -20,7 +20,7 @@ struct ReplayRules {
 };
 
 struct ReplayResult {
-    Position position;           // checkedSide set from the replayed squares
+    Position position; // checkedSide set from the replayed squares
     bool surrendered = false;
     bool gameDrawn = false;
     bool drawOffered = false;

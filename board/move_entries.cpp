@@ -35,10 +35,18 @@ std::optional<PieceCode> PromotedPiece(std::string_view notation, Colour colour)
     const char letter = equals + 1 < notation.size() ? notation[equals + 1] : '\0';
     int kind = Queen;
     switch (letter) {
-    case 'R': kind = Rook; break;
-    case 'N': kind = Knight; break;
-    case 'B': kind = Bishop; break;
-    default: kind = Queen; break;
+    case 'R':
+        kind = Rook;
+        break;
+    case 'N':
+        kind = Knight;
+        break;
+    case 'B':
+        kind = Bishop;
+        break;
+    default:
+        kind = Queen;
+        break;
     }
     return static_cast<PieceCode>(colour == White ? kind : kind + BlackOffset);
 }

@@ -28,12 +28,18 @@ BoardMessage Note(std::string text, std::string caption, int cue)
 const char* PieceName(int piece)
 {
     switch (KindOf(piece)) {
-    case Rook: return "Rook";
-    case Knight: return "Knight";
-    case Bishop: return "Bishop";
-    case Queen: return "Queen";
-    case King: return "King";
-    default: return "Pawn";
+    case Rook:
+        return "Rook";
+    case Knight:
+        return "Knight";
+    case Bishop:
+        return "Bishop";
+    case Queen:
+        return "Queen";
+    case King:
+        return "King";
+    default:
+        return "Pawn";
     }
 }
 
@@ -59,7 +65,8 @@ PickUpResult GameController::PickUp(Square square, bool pressClearedMarks) const
         if (piece != Empty)
             result.note = Note("That is not one of your pieces!", "Illegal move", RefusalCue);
     } else {
-        result.note = Note("You are not allowed to make a move right now.", "Marrowdale information", RefusalCue);
+        result.note =
+            Note("You are not allowed to make a move right now.", "Marrowdale information", RefusalCue);
     }
     return result;
 }
@@ -80,7 +87,8 @@ DropResult GameController::Drop(Square from, Square to, const std::string& comme
     if (judgement.refusal != Refusal::None) {
         const RefusalNote& note = NoteFor(judgement.refusal);
         result.outcome = DropResult::Refused;
-        result.messages.push_back(Note(std::string(note.text), std::string(note.caption), note.soundCue));
+        result.messages.push_back(
+            Note(std::string(note.text), std::string(note.caption), note.soundCue));
         return result;
     }
     const MoveEffects effects = judgement.effects;
@@ -97,7 +105,8 @@ DropResult GameController::Drop(Square from, Square to, const std::string& comme
         return result;
     }
     const int castleMarker = effects.castle != NoCastle ? RookOf(playerColour_) : 0;
-    PendingMove pending{move, piece, capture, castleMarker, effects.castle, effects.enPassant, previous, comment};
+    PendingMove pending{move,     piece,  capture, castleMarker, effects.castle, effects.enPassant,
+                        previous, comment};
     if (IsPromotionMove(piece, to.row, playerColour_)) {
         pending_ = pending;
         result.outcome = DropResult::NeedsPromotion;
@@ -128,10 +137,12 @@ DropResult GameController::Finish(PendingMove pending, int landingPiece, DropRes
     // Check, mate and stalemate of the opponent, with this move as the
     // move before theirs.
     const Colour opponent = static_cast<Colour>(OtherColour(playerColour_));
-    const CheckState state = GetCheckState(position_, opponent, true, position_.checkedSide, pending.move);
+    const CheckState state =
+        GetCheckState(position_, opponent, true, position_.checkedSide, pending.move);
     if (state == NotInCheck) {
         if (HasNoLegalMove(position_, opponent, pending.move, position_.checkedSide)) {
-            result.messages.push_back(BoardMessage{1, "Stalemate!", "This move will force a draw.", 0, false});
+            result.messages.push_back(
+                BoardMessage{1, "Stalemate!", "This move will force a draw.", 0, false});
             result.stalemate = true;
             stalemateBlinks_ = StalemateBlinkTicks;
             gameDrawn_ = true;
@@ -148,7 +159,8 @@ DropResult GameController::Finish(PendingMove pending, int landingPiece, DropRes
         result.forcedDraw = ForcedDrawType(position_.squares);
         if (result.forcedDraw != NoForcedDraw) {
             gameDrawn_ = true;
-            result.messages.push_back(BoardMessage{1, "Forced draw", ForcedDrawText(result.forcedDraw), 5, false});
+            result.messages.push_back(
+                BoardMessage{1, "Forced draw", ForcedDrawText(result.forcedDraw), 5, false});
         }
     }
 
@@ -158,10 +170,10 @@ DropResult GameController::Finish(PendingMove pending, int landingPiece, DropRes
         result.cleanedComment = *cleaned;
         result.messages.push_back(IllegalCharactersMessage());
     }
-    result.notation = BuildMoveNotation(static_cast<PieceCode>(landingPiece), pending.move, pending.capture,
-                                        position_.checkedSide, snapshot_.squares, gameDrawn_,
-                                        pending.castleMarker > 0 ? pending.castle : NoCastle, playerColour_,
-                                        checkmated_, pending.previous);
+    result.notation = BuildMoveNotation(static_cast<PieceCode>(landingPiece), pending.move,
+                                        pending.capture, position_.checkedSide, snapshot_.squares,
+                                        gameDrawn_, pending.castleMarker > 0 ? pending.castle : NoCastle,
+                                        playerColour_, checkmated_, pending.previous);
     moves_.push_back(MoveRecord{Entries() + 1, pending.move.Text(), result.notation, comment});
     selectedRow_ = Entries();
     mateNoticeShown_ = false;

@@ -2,8 +2,8 @@
 
 #include "store/game_record.h"
 
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 
 namespace BoardSupport {
 
@@ -30,13 +30,14 @@ ClockReading ReadClock()
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return ClockReading{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
+    return ClockReading{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                        local.tm_min};
 }
 
 std::string DateStampOf(const ClockReading& clock)
 {
     return TwoDigits(clock.day) + TwoDigits(clock.month) + FourDigits(clock.year) + TwoDigits(clock.hour)
-        + TwoDigits(clock.minute);
+           + TwoDigits(clock.minute);
 }
 
 std::string GameDateOf(const ClockReading& clock)

@@ -31,7 +31,7 @@ struct StatusInputs {
     bool gameDrawn = false;
     bool checkmated = false;
     bool surrendered = false;
-    bool makerWon = false;      // the maker of the row has won
+    bool makerWon = false; // the maker of the row has won
     bool computerGame = false;
     bool computersRow = false;  // the row is the computer's reply
     bool declinedOffer = false; // the row refuses the opponent's offer

@@ -16,10 +16,11 @@ namespace {
 BoardMessage SaveFailed(bool computerGame)
 {
     return BoardMessage{5, "Database error.",
-                        computerGame ? "A database error has prevented Marrowdale from recording your move.  "
-                                       "Please try clicking the Turn over button again."
-                                     : "A database error has prevented Marrowdale from recording your move.  "
-                                       "Please try sending it again.||No move has been sent to your opponent.",
+                        computerGame
+                            ? "A database error has prevented Marrowdale from recording your move.  "
+                              "Please try clicking the Turn over button again."
+                            : "A database error has prevented Marrowdale from recording your move.  "
+                              "Please try sending it again.||No move has been sent to your opponent.",
                         5};
 }
 
@@ -83,7 +84,8 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
         // earlier (the computer's, say) is stored with this one rather than
         // leaving a gap; the rows stored already are rewritten unchanged.
         MoveList rows = moves_;
-        rows.back().comment = computersRow ? std::string() : CleanPlayerComment(comment).value_or(comment);
+        rows.back().comment =
+            computersRow ? std::string() : CleanPlayerComment(comment).value_or(comment);
         if (!Database::SaveGame(folder_, record, rows))
             return result;
         moves_.back().comment = rows.back().comment;
@@ -103,7 +105,8 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
 
 void GameController::UndoLastMove()
 {
-    if (moves_.empty() || !PlayerMadeLastEntry(Entries(), playerIsHost_) || awaitingOpponent_ || computerThinking_)
+    if (moves_.empty() || !PlayerMadeLastEntry(Entries(), playerIsHost_) || awaitingOpponent_
+        || computerThinking_)
         return;
     pending_.reset();
     moves_.pop_back();
@@ -111,7 +114,8 @@ void GameController::UndoLastMove()
     RestoreBoardState(snapshot_, position_, checkmated_, surrendered_, &playerMayMove_);
     selectedRow_ = Entries();
     // An answer taken back leaves the opponent's offer waiting for one.
-    const bool offerLast = !moves_.empty() && SpecialEntryOf(moves_.back().notation) == SpecialEntry::DrawOffer;
+    const bool offerLast =
+        !moves_.empty() && SpecialEntryOf(moves_.back().notation) == SpecialEntry::DrawOffer;
     drawOffered_ = offerLast;
     if (offerLast && !PlayerMadeLastEntry(Entries(), playerIsHost_)) {
         drawAnswerPending_ = true;

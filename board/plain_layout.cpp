@@ -21,8 +21,8 @@ std::optional<TwipShift> PlainShiftOf(const QString& controlName)
     if (OneOf(controlName, {"MDLogo", "Trash", "DrawLogo", "AcceptDrawS", "DeclineDrawS", "MoveList"})
         || controlName.startsWith(QLatin1String("PiecePallete")))
         return PlainRightColumnShift;
-    if (OneOf(controlName, {"PlayersTag", "OpponentComment", "PlayerComment_L", "PlayerComment", "SearchProgress",
-                            "CancelSearchS", "LabelBoarder_L"}))
+    if (OneOf(controlName, {"PlayersTag", "OpponentComment", "PlayerComment_L", "PlayerComment",
+                            "SearchProgress", "CancelSearchS", "LabelBoarder_L"}))
         return PlainCommentAreaShift;
     return std::nullopt;
 }

@@ -32,7 +32,7 @@ std::optional<TwipShift> PlainShiftOf(const QString& controlName);
 QPoint PlainPixelShift(TwipShift shift);
 
 struct ControlTip {
-    QString control;    // the object name
+    QString control; // the object name
     QString text;
 };
 

@@ -30,7 +30,8 @@ std::string SetupRefusalText(SetupRefusal refusal)
     case SetupRefusal::WaitingSideInCheck:
         return "The Black king is in check, but White moves first.  A game cannot begin with the king "
                "of the side not to move in check.";
-    case SetupRefusal::None: break;
+    case SetupRefusal::None:
+        break;
     }
     return "";
 }
@@ -47,7 +48,8 @@ std::string ForcedDrawSetupText(ForcedDraw type)
     case BishopsOnTheSameShade:
         return "Forced draw.  Placing that piece there will force a draw because you cannot checkmate "
                "with only two bishops on the same colour.";
-    case NoForcedDraw: break;
+    case NoForcedDraw:
+        break;
     }
     return "";
 }
@@ -193,7 +195,8 @@ SetupPalette GameController::UpdatePiecePalette() const
             palette.whiteKingOnBoard = palette.whiteKingOnBoard || piece == WhiteKing;
             palette.blackKingOnBoard = palette.blackKingOnBoard || piece == BlackKing;
         }
-    palette.playEnabled = palette.whiteKingOnBoard && palette.blackKingOnBoard && occupied >= MinimumPiecesToPlay;
+    palette.playEnabled =
+        palette.whiteKingOnBoard && palette.blackKingOnBoard && occupied >= MinimumPiecesToPlay;
     return palette;
 }
 
@@ -201,7 +204,8 @@ SetupCheck GameController::SetupValid() const
 {
     SetupCheck check;
     // What the opponent's program would refuse to store is refused here.
-    if (const SetupRefusal refusal = CheckSetupPosition(position_.squares, White); refusal != SetupRefusal::None)
+    if (const SetupRefusal refusal = CheckSetupPosition(position_.squares, White);
+        refusal != SetupRefusal::None)
         check.refusal = InvalidSetupMessage(SetupRefusalText(refusal));
     else if (const ForcedDraw draw = ForcedDrawType(position_.squares); draw != NoForcedDraw)
         check.refusal = InvalidSetupMessage(ForcedDrawSetupText(draw));

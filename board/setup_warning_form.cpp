@@ -44,8 +44,8 @@ SetupWarningForm::SetupWarningForm()
     MessageIcon = new QLabel(this);
     MessageIcon->setObjectName(QStringLiteral("MessageIcon"));
     MessageIcon->setGeometry(IconRect);
-    MessageIcon->setPixmap(
-        QPixmap(Support::Globals().ProgramFolder + QStringLiteral("/Icons/MsgIcon%1.png").arg(WarningIcon)));
+    MessageIcon->setPixmap(QPixmap(Support::Globals().ProgramFolder
+                                   + QStringLiteral("/Icons/MsgIcon%1.png").arg(WarningIcon)));
 
     WarningMessage = new QLabel(QStringLiteral("ErrorMessage"), this);
     WarningMessage->setObjectName(QStringLiteral("WarningMessage"));
@@ -56,7 +56,8 @@ SetupWarningForm::SetupWarningForm()
     OKButtonS = OkButton.plainTwin;
     CancelButtonS = CancelButton.plainTwin;
     connect(&OkButton, &Support::SkinnedButton::Clicked, this, &SetupWarningForm::OkButtonFace_Click);
-    connect(&CancelButton, &Support::SkinnedButton::Clicked, this, &SetupWarningForm::CancelButtonFace_Click);
+    connect(&CancelButton, &Support::SkinnedButton::Clicked, this,
+            &SetupWarningForm::CancelButtonFace_Click);
     TakeKeysFirst();
 }
 

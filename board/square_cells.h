@@ -17,14 +17,17 @@ struct KingFacts {
     bool surrendered = false; // a result entry ended the game
     int checkedSide = NoSideChecked;
     bool checkmated = false;
-    int entries = 0;          // the move list's entries (rows below the header)
+    int entries = 0; // the move list's entries (rows below the header)
 };
 
 int SquareImageIndex(const BoardSquares& squares, Square square, const KingFacts& facts);
 
 // The empty square of the same shade from the White runs (0 light, 8 dark),
 // which the king's flash alternates with.
-constexpr int EmptySquareCell(Square square) { return GetSquareShade(square.column, square.row); }
+constexpr int EmptySquareCell(Square square)
+{
+    return GetSquareShade(square.column, square.row);
+}
 
 // The drag cursor of a piece: 1..6 White rook..pawn, 7..12 Black; 0 empty.
 int DragIconIndex(int piece);

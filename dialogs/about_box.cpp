@@ -46,7 +46,7 @@ constexpr QRect LowerFrame(8, 266, 424, 50);
 
 } // namespace
 
-DraggableIcon::DraggableIcon(QWidget* parent) : QLabel(parent) {}
+DraggableIcon::DraggableIcon(QWidget* parent) : QLabel(parent) { }
 
 void DraggableIcon::mousePressEvent(QMouseEvent* event)
 {
@@ -56,7 +56,7 @@ void DraggableIcon::mousePressEvent(QMouseEvent* event)
     setCursor(DialogPictures::IconDragCursor());
 }
 
-void DraggableIcon::mouseMoveEvent(QMouseEvent*) {}
+void DraggableIcon::mouseMoveEvent(QMouseEvent*) { }
 
 void DraggableIcon::mouseReleaseEvent(QMouseEvent* event)
 {
@@ -91,11 +91,13 @@ void AboutBox::CreateLabels()
     title.setPixelSize(22);
     title.setBold(true);
     lblTitle->setFont(title);
-    lblVersion = MakeLabel(this, QStringLiteral("lblVersion"), VersionCaptionRect, QStringLiteral("Version"));
+    lblVersion =
+        MakeLabel(this, QStringLiteral("lblVersion"), VersionCaptionRect, QStringLiteral("Version"));
     VerNo = MakeLabel(this, QStringLiteral("VerNo"), VersionRect, QString());
-    lblDescription = MakeLabel(this, QStringLiteral("lblDescription"), DescriptionRect,
-                               QStringLiteral("A chess platform for playing chess between yourself and anyone on "
-                                              "the internet with POP or SMTP email."));
+    lblDescription =
+        MakeLabel(this, QStringLiteral("lblDescription"), DescriptionRect,
+                  QStringLiteral("A chess platform for playing chess between yourself and anyone on "
+                                 "the internet with POP or SMTP email."));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -128,7 +130,8 @@ void AboutBox::CreateFrames()
             frame->setFrameShape(QFrame::Box);
             frame->setLineWidth(1);
             QPalette colours = frame->palette();
-            colours.setColor(QPalette::WindowText, palette().color(light ? QPalette::Light : QPalette::Dark));
+            colours.setColor(QPalette::WindowText,
+                             palette().color(light ? QPalette::Light : QPalette::Dark));
             frame->setPalette(colours);
             frame->setAttribute(Qt::WA_TransparentForMouseEvents);
             frame->hide();

@@ -57,7 +57,7 @@ public:
     DraggableIcon* picIcon;
     Support::SkinnedButton* OkButton;
     QPushButton* OKButtonS;
-    QFrame* Shape[7] = {};  // Shape[1] to Shape[6]
+    QFrame* Shape[7] = {}; // Shape[1] to Shape[6]
 
 public slots:
     void OkButtonFace_Click();

@@ -46,7 +46,8 @@ void CreditList::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::black);
     const std::vector<CreditRow>& rows = roll_.Rows();
     qreal y = 0;
-    for (std::size_t i = std::size_t(std::max(roll_.TopRow(), 0)); i < rows.size() && y < height(); ++i) {
+    for (std::size_t i = std::size_t(std::max(roll_.TopRow(), 0)); i < rows.size() && y < height();
+         ++i) {
         const CreditRow& row = rows[i];
         const QRectF cell(0, y, width(), row.heightTwips / TwipsPerPixel);
         y = cell.bottom();
@@ -127,8 +128,8 @@ void Credits::SetSimpleUI()
 
 void Credits::SetToolTips()
 {
-    CloseButton->setToolTip(Support::ProgramSettings().ShowToolTips ? QStringLiteral("Finish with credits")
-                                                                    : QString());
+    CloseButton->setToolTip(
+        Support::ProgramSettings().ShowToolTips ? QStringLiteral("Finish with credits") : QString());
 }
 
 void Credits::Timer1_Timer()

@@ -33,7 +33,7 @@ private:
 class ClickablePicture : public QLabel {
     Q_OBJECT
 public:
-    explicit ClickablePicture(QWidget* parent) : QLabel(parent) {}
+    explicit ClickablePicture(QWidget* parent) : QLabel(parent) { }
 
 signals:
     void Clicked();
@@ -55,7 +55,7 @@ public:
 
     const CreditRoll& Roll() const { return roll_; }
 
-    CreditList* CreditListView;  // named "CreditList"
+    CreditList* CreditListView; // named "CreditList"
     QTimer Timer1;
     ClickablePicture* CloseButton;
     QLabel* Image1;

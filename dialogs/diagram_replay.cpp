@@ -43,11 +43,16 @@ int PromotedPiece(const std::string& notation, int colour)
         return Empty;
     const int offset = colour == White ? 0 : BlackOffset;
     switch (notation[equals + 1]) {
-    case 'R': return WhiteRook + offset;
-    case 'N': return WhiteKnight + offset;
-    case 'B': return WhiteBishop + offset;
-    case 'Q': return WhiteQueen + offset;
-    default: return Empty;
+    case 'R':
+        return WhiteRook + offset;
+    case 'N':
+        return WhiteKnight + offset;
+    case 'B':
+        return WhiteBishop + offset;
+    case 'Q':
+        return WhiteQueen + offset;
+    default:
+        return Empty;
     }
 }
 
@@ -63,15 +68,16 @@ std::vector<BoardSquares> ReplayDiagramBoards(const BoardSupport::Position& star
         const auto move = BoardSupport::ParseLastMove(row.coordinates);
         // A surrender or a draw entry names its maker's king square twice:
         // nothing moves.
-        const bool standsStill = move && move->fromColumn == move->toColumn && move->fromRow == move->toRow;
+        const bool standsStill =
+            move && move->fromColumn == move->toColumn && move->fromRow == move->toRow;
         const int piece = move ? position.squares(move->fromColumn, move->fromRow) : int(Empty);
         if (move && !standsStill && piece != Empty) {
             const int colour = IsWhitePiece(piece) ? White : Black;
             const int castle = GetCastleType(position, colour, move->fromColumn, move->fromRow,
                                              move->toColumn, move->toRow);
-            const EnPassantCapture taken = GetEnPassantCapture(position, move->fromColumn, move->fromRow,
-                                                               move->toColumn, move->toRow, previousMove,
-                                                               colour);
+            const EnPassantCapture taken =
+                GetEnPassantCapture(position, move->fromColumn, move->fromRow, move->toColumn,
+                                    move->toRow, previousMove, colour);
             const int promoted = IsPawn(piece) ? PromotedPiece(row.notation, colour) : int(Empty);
             position.squares.Set(move->toColumn, move->toRow, promoted != Empty ? promoted : piece);
             position.squares.Set(move->fromColumn, move->fromRow, Empty);

@@ -49,7 +49,8 @@ QPixmap StandingPieces(QSize size, int columns)
                              (row + column) % 2 ? Maple : Walnut);
     // The black king stands, the white knight faces it.
     Glyph(painter, QRectF(0, size.height() - 2 * cell, cell, cell), u'\u265A', Ebony);
-    Glyph(painter, QRectF(columns > 1 ? cell : 0, size.height() - (columns > 1 ? 1 : 3) * cell, cell, cell),
+    Glyph(painter,
+          QRectF(columns > 1 ? cell : 0, size.height() - (columns > 1 ? 1 : 3) * cell, cell, cell),
           u'\u265E', Ivory);
     painter.setPen(QPen(Umber, 2));
     painter.setBrush(Qt::NoBrush);

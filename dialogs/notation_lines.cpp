@@ -24,7 +24,8 @@ std::vector<std::string> ParagraphLines(const std::vector<std::string>& lines, s
     std::vector<std::string> paragraph;
     for (const std::string& line : lines) {
         const std::string entry = line + " ";
-        if (paragraph.empty() || (!paragraph.back().empty() && paragraph.back().size() + entry.size() > width))
+        if (paragraph.empty()
+            || (!paragraph.back().empty() && paragraph.back().size() + entry.size() > width))
             paragraph.emplace_back();
         paragraph.back() += entry;
     }

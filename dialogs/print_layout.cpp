@@ -9,11 +9,16 @@ namespace Printing {
 double PageMetrics::LineHeight(TextStyle style) const
 {
     switch (style) {
-    case TextStyle::Title: return titleLine;
-    case TextStyle::Body: return bodyLine;
-    case TextStyle::Small: return smallLine;
-    case TextStyle::Mono: return monoLine;
-    case TextStyle::Caption: return captionLine;
+    case TextStyle::Title:
+        return titleLine;
+    case TextStyle::Body:
+        return bodyLine;
+    case TextStyle::Small:
+        return smallLine;
+    case TextStyle::Mono:
+        return monoLine;
+    case TextStyle::Caption:
+        return captionLine;
     }
     return bodyLine;
 }
@@ -23,7 +28,7 @@ namespace {
 // Lines placed down the pages one after the other.
 class Flow {
 public:
-    explicit Flow(const PageMetrics& metrics) : metrics_(metrics), document_(1) {}
+    explicit Flow(const PageMetrics& metrics) : metrics_(metrics), document_(1) { }
 
     double Top() const { return y_; }
     double Room() const { return metrics_.height - y_; }
@@ -57,8 +62,8 @@ private:
 
 void Header(Flow& flow, const GameHeader& header)
 {
-    flow.Line(TextStyle::Title, QStringLiteral("Marrowdale game, ") + header.white + QStringLiteral(" vs. ")
-                                    + header.black);
+    flow.Line(TextStyle::Title, QStringLiteral("Marrowdale game, ") + header.white
+                                    + QStringLiteral(" vs. ") + header.black);
     flow.Line(TextStyle::Body, QString());
     flow.Line(TextStyle::Body, QString());
     flow.Line(TextStyle::Body, QStringLiteral("Game name : ") + header.name);
@@ -98,7 +103,8 @@ Document LayoutDiagrams(const GameHeader& header, const std::vector<Diagram>& di
         for (std::size_t i = first; i < std::min(diagrams.size(), first + std::size_t(columns)); ++i) {
             const double x = double(i - first) * (DiagramSquares + DiagramGap) * square;
             // The caption starts over the board's left edge, inside the frame's square.
-            flow.Current().texts.push_back({TextStyle::Caption, x + square, top, diagrams[i].caption, 1});
+            flow.Current().texts.push_back(
+                {TextStyle::Caption, x + square, top, diagrams[i].caption, 1});
             flow.Current().diagrams.push_back({x, top + metrics.captionLine, square, diagrams[i].lines});
         }
         flow.Advance(rowHeight);

@@ -34,7 +34,7 @@ struct PageMetrics {
 struct TextItem {
     TextStyle style = TextStyle::Body;
     double x = 0;
-    double y = 0;     // top of the line
+    double y = 0; // top of the line
     QString text;
     double scale = 1; // below 1 when the line is narrowed to the page
 };
@@ -64,7 +64,7 @@ struct GameHeader {
 };
 
 struct Diagram {
-    QString caption;              // "12:Nf3"
+    QString caption; // "12:Nf3"
     Support::DiagramText lines;
 };
 

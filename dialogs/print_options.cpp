@@ -12,7 +12,8 @@ PrintOptionsPreset PresetFor(Printing::PrintKind kind)
     case Printing::PrintKind::GameNotation:
         return {3, 40, 80, true, QStringLiteral("3 columns by 40 rows will just fit on an A4 page.")};
     case Printing::PrintKind::CurrentBoard:
-        return {1, 1, 20, false, QStringLiteral("Cols and Rows are set to 1 as only one board is being printed")};
+        return {1, 1, 20, false,
+                QStringLiteral("Cols and Rows are set to 1 as only one board is being printed")};
     case Printing::PrintKind::GameDiagrams:
         break;
     }

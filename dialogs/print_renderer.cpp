@@ -17,11 +17,23 @@ QFont StyleFont(TextStyle style)
     QFont font = QFontDatabase::systemFont(style == TextStyle::Mono ? QFontDatabase::FixedFont
                                                                     : QFontDatabase::GeneralFont);
     switch (style) {
-    case TextStyle::Title: font.setPixelSize(14); font.setBold(true); break;
-    case TextStyle::Body: font.setPixelSize(12); break;
-    case TextStyle::Small: font.setPixelSize(10); break;
-    case TextStyle::Mono: font.setPixelSize(12); font.setFixedPitch(true); break;
-    case TextStyle::Caption: font.setPixelSize(12); break;
+    case TextStyle::Title:
+        font.setPixelSize(14);
+        font.setBold(true);
+        break;
+    case TextStyle::Body:
+        font.setPixelSize(12);
+        break;
+    case TextStyle::Small:
+        font.setPixelSize(10);
+        break;
+    case TextStyle::Mono:
+        font.setPixelSize(12);
+        font.setFixedPitch(true);
+        break;
+    case TextStyle::Caption:
+        font.setPixelSize(12);
+        break;
     }
     // No ligatures: "Draw offer" prints (and reads back) letter by letter.
     font.setStyleStrategy(QFont::PreferNoShaping);

@@ -47,7 +47,8 @@ PrintResult DatabaseError()
 std::optional<GameRecord> StoredGame(const Database::DataFolder& folder, std::int32_t gameID)
 {
     std::vector<GameRecord> records;
-    if (!Database::SelectGames(folder, records, "GAME_ID;" + std::to_string(gameID), "A") || records.empty())
+    if (!Database::SelectGames(folder, records, "GAME_ID;" + std::to_string(gameID), "A")
+        || records.empty())
         return std::nullopt;
     return records.front();
 }
@@ -55,7 +56,8 @@ std::optional<GameRecord> StoredGame(const Database::DataFolder& folder, std::in
 GameHeader HeaderOf(const GameRecord& game)
 {
     return {QString::fromStdString(game.GAME_NAME), QString::fromStdString(game.GAME_WHITE_NAME),
-            QString::fromStdString(game.GAME_BLACK_NAME), LongStartDate(QString::fromStdString(game.GAME_DATE))};
+            QString::fromStdString(game.GAME_BLACK_NAME),
+            LongStartDate(QString::fromStdString(game.GAME_DATE))};
 }
 
 // A PDF is written beside its final name and renamed over it once whole,
@@ -126,8 +128,8 @@ PrintResult GamePages(const PrintRequest& request, const PageMetrics& metrics, D
         return DatabaseError();
 
     if (request.kind == PrintKind::GameNotation) {
-        document = LayoutNotation(HeaderOf(*game), Support::NotationLines(moves), request.options.columns,
-                                  request.options.rows, metrics);
+        document = LayoutNotation(HeaderOf(*game), Support::NotationLines(moves),
+                                  request.options.columns, request.options.rows, metrics);
         return Outcome(PrintOutcome::Printed);
     }
     // Each printout shows the board from the user's side.
@@ -135,9 +137,11 @@ PrintResult GamePages(const PrintRequest& request, const PageMetrics& metrics, D
     const std::vector<BoardSupport::BoardSquares> boards = Support::ReplayDiagramBoards(start, moves);
     std::vector<Diagram> diagrams;
     for (std::size_t i = 0; i < moves.size(); ++i)
-        diagrams.push_back({QString::number(i + 1) + QLatin1Char(':') + QString::fromStdString(moves[i].notation),
-                            Support::DiagramLines(boards[i], whiteAtBottom)});
-    document = LayoutDiagrams(HeaderOf(*game), diagrams, request.options.columns, request.options.rows, metrics);
+        diagrams.push_back(
+            {QString::number(i + 1) + QLatin1Char(':') + QString::fromStdString(moves[i].notation),
+             Support::DiagramLines(boards[i], whiteAtBottom)});
+    document = LayoutDiagrams(HeaderOf(*game), diagrams, request.options.columns, request.options.rows,
+                              metrics);
     return Outcome(PrintOutcome::Printed);
 }
 
@@ -163,18 +167,20 @@ PrintResult BoardPages(const PrintRequest& request, const PageMetrics& metrics, 
         if (!board.comment.isEmpty())
             moveLine += QStringLiteral(" - ") + board.comment;
     }
-    document = LayoutCurrentBoard(header, moveLine, Support::DiagramLines(board.squares, !board.blackAtBottom),
-                                  metrics);
+    document = LayoutCurrentBoard(header, moveLine,
+                                  Support::DiagramLines(board.squares, !board.blackAtBottom), metrics);
     return Outcome(PrintOutcome::Printed);
 }
 
 QString PrinterErrorText(PrintKind kind)
 {
     return kind == PrintKind::CurrentBoard
-               ? QStringLiteral("There was an unknown error printing the board.  Please check the printer "
-                                "before trying again.")
-               : QStringLiteral("There was an unknown error printing the game.  Please check the printer "
-                                "before trying again.");
+               ? QStringLiteral(
+                   "There was an unknown error printing the board.  Please check the printer "
+                   "before trying again.")
+               : QStringLiteral(
+                   "There was an unknown error printing the game.  Please check the printer "
+                   "before trying again.");
 }
 
 } // namespace

@@ -64,13 +64,17 @@ Printing::PrintResult PrintWithOptions(Printing::PrintRequest request, QWidget* 
 
     request.options = {model.Columns(), model.Rows()};
     request.printerName = CurrentPrinterName();
-    request.askForPdfFile = [owner] { return Desktop().AskForPdfFile ? Desktop().AskForPdfFile(owner) : QString(); };
-    const Database::DataFolder programFolder(QFile::encodeName(Support::Globals().DataPath).toStdString());
+    request.askForPdfFile = [owner] {
+        return Desktop().AskForPdfFile ? Desktop().AskForPdfFile(owner) : QString();
+    };
+    const Database::DataFolder programFolder(
+        QFile::encodeName(Support::Globals().DataPath).toStdString());
     if (!request.folder)
         request.folder = &programFolder;
     Printing::PrintResult result = Printing::Print(request);
     if (result.outcome == Printing::PrintOutcome::Failed)
-        Support::ShowMessage(result.icon, result.caption, result.message, QStringLiteral("OK"), QString(), false);
+        Support::ShowMessage(result.icon, result.caption, result.message, QStringLiteral("OK"),
+                             QString(), false);
     return result;
 }
 

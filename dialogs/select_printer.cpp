@@ -98,10 +98,13 @@ SelectPrinter::~SelectPrinter()
 
 void SelectPrinter::CreateLabels()
 {
-    Label3 = MakeLabel(this, QStringLiteral("Label3"), PromptRect, QStringLiteral("Please select a printer."));
+    Label3 = MakeLabel(this, QStringLiteral("Label3"), PromptRect,
+                       QStringLiteral("Please select a printer."));
     CurrentPrinter = MakeLabel(this, QStringLiteral("CurrentPrinter"), PrinterRect, NoPrinterCaption);
-    ColsCaption_L = MakeLabel(this, QStringLiteral("ColsCaption_L"), ColsCaptionRect, QStringLiteral("Columns:"));
-    RowsCaption_L = MakeLabel(this, QStringLiteral("RowsCaption_L"), RowsCaptionRect, QStringLiteral("Rows:"));
+    ColsCaption_L =
+        MakeLabel(this, QStringLiteral("ColsCaption_L"), ColsCaptionRect, QStringLiteral("Columns:"));
+    RowsCaption_L =
+        MakeLabel(this, QStringLiteral("RowsCaption_L"), RowsCaptionRect, QStringLiteral("Rows:"));
     fMDCols = MakeLabel(this, QStringLiteral("fMDCols"), ColsRect, QStringLiteral("4"));
     fMDRows = MakeLabel(this, QStringLiteral("fMDRows"), RowsRect, QStringLiteral("4"));
     for (QLabel* count : {fMDCols, fMDRows})
@@ -136,17 +139,20 @@ void SelectPrinter::CreateSpinners()
 void SelectPrinter::CreateButtons()
 {
     using Support::SkinnedButton;
-    PrintButton = new SkinnedButton(*this, QStringLiteral("PrintButton"), PrintRect, QStringLiteral("Print"),
-                                    QStringLiteral("&Print"));
-    CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), CancelRect, QStringLiteral("Cancel"),
-                                     QStringLiteral("&Cancel"));
-    SelectPrinterButton = new SkinnedButton(*this, QStringLiteral("SelectPrinterButton"), SettingsRect,
-                                            QStringLiteral("Settings..."), QStringLiteral("&Select printer..."));
+    PrintButton = new SkinnedButton(*this, QStringLiteral("PrintButton"), PrintRect,
+                                    QStringLiteral("Print"), QStringLiteral("&Print"));
+    CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), CancelRect,
+                                     QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
+    SelectPrinterButton =
+        new SkinnedButton(*this, QStringLiteral("SelectPrinterButton"), SettingsRect,
+                          QStringLiteral("Settings..."), QStringLiteral("&Select printer..."));
     connect(PrintButton, &SkinnedButton::Clicked, this, &SelectPrinter::PrintButtonFace_Click);
     connect(CancelButton, &SkinnedButton::Clicked, this, &SelectPrinter::CancelButtonFace_Click);
-    connect(SelectPrinterButton, &SkinnedButton::Clicked, this, &SelectPrinter::SelectPrinterButtonFace_Click);
-    SelectPrinterButton->plainTwin->setGeometry(SettingsRect.right() + 1 - PlainSettingsWidth, SettingsRect.top(),
-                                               PlainSettingsWidth, SettingsRect.height());
+    connect(SelectPrinterButton, &SkinnedButton::Clicked, this,
+            &SelectPrinter::SelectPrinterButtonFace_Click);
+    SelectPrinterButton->plainTwin->setGeometry(SettingsRect.right() + 1 - PlainSettingsWidth,
+                                                SettingsRect.top(), PlainSettingsWidth,
+                                                SettingsRect.height());
 }
 
 bool SelectPrinter::Form_Load(bool simpleUI)
@@ -201,7 +207,8 @@ void SelectPrinter::SetToolTips()
 {
     const bool on = Support::ProgramSettings().ShowToolTips;
     CurrentPrinter->setToolTip(on ? QStringLiteral("The currently selected printer") : QString());
-    fMDCols->setToolTip(on ? QStringLiteral("The number of boards to print across the page") : QString());
+    fMDCols->setToolTip(on ? QStringLiteral("The number of boards to print across the page")
+                           : QString());
     fMDRows->setToolTip(on ? QStringLiteral("The number of boards to print down the page") : QString());
 }
 
@@ -229,7 +236,8 @@ void SelectPrinter::CancelButtonFace_Click()
 void SelectPrinter::SelectPrinterButtonFace_Click()
 {
     // A cancelled or failed printer dialog changes nothing and says nothing.
-    const std::optional<QString> chosen = ChoosePrinter ? ChoosePrinter(this, model_.CurrentPrinter()) : std::nullopt;
+    const std::optional<QString> chosen =
+        ChoosePrinter ? ChoosePrinter(this, model_.CurrentPrinter()) : std::nullopt;
     if (!chosen)
         return;
     model_.PrinterChosen(*chosen);

@@ -19,7 +19,7 @@ inline constexpr std::int64_t MinimumShowMilliseconds = 3500;
 class SplashHandOver {
 public:
     // shownAt: the clock's reading (milliseconds) when the splash came up.
-    explicit SplashHandOver(std::int64_t shownAt) : shownAt_(shownAt) {}
+    explicit SplashHandOver(std::int64_t shownAt) : shownAt_(shownAt) { }
 
     // At a tick at `now`: whether the splash closes now.
     bool ShouldClose(std::int64_t now, bool startupDone) const

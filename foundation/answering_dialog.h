@@ -24,14 +24,14 @@ protected:
     // outline and the skin. False when the skin failed: the window must not
     // be shown.
     bool LoadLayout(bool simpleUI);
-    virtual void SetSimpleUI() {}
+    virtual void SetSimpleUI() { }
 
     // Call once every control exists: each hands its keys to the window.
     void TakeKeysFirst();
 
     // Enter and Escape are always the window's, whatever they then do.
-    virtual void EnterPressed() {}
-    virtual void EscapePressed() {}
+    virtual void EnterPressed() { }
+    virtual void EscapePressed() { }
     // The help topic F1 opens; 0 leaves F1 to the controls.
     virtual int HelpTopic() const { return 0; }
     // The frame's close box (which also closes the window's help) or the
@@ -39,7 +39,7 @@ protected:
     // otherwise.
     virtual void CloseRequested() { EscapePressed(); }
     // What the window stops or lets go of as it is answered, before it hides.
-    virtual void Answering() {}
+    virtual void Answering() { }
 
     // Records that the window has answered and hides it. False, doing
     // nothing, when it had answered already.
@@ -65,7 +65,7 @@ public:
     const AnswerType& Answer() const { return answer_; }
 
 protected:
-    explicit AnsweringDialog(AnswerType unanswered) : answer_(std::move(unanswered)) {}
+    explicit AnsweringDialog(AnswerType unanswered) : answer_(std::move(unanswered)) { }
 
     void AnswerWith(AnswerType answer)
     {

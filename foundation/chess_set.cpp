@@ -4,8 +4,8 @@
 #include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPixmap>
 
 namespace Support {
@@ -19,14 +19,14 @@ constexpr int GraphicsErrorCue = 5;
 
 bool Report(const QString& text)
 {
-    ShowMessage(2, GraphicsCaption, text, QStringLiteral("OK"), QString(), false,
-                         GraphicsErrorCue);
+    ShowMessage(2, GraphicsCaption, text, QStringLiteral("OK"), QString(), false, GraphicsErrorCue);
     return false;
 }
 
 bool ReportGeneralError()
 {
-    return Report(QStringLiteral("Marrowdale ecountered a general error loading the graphics") + ChooseValidSet);
+    return Report(QStringLiteral("Marrowdale ecountered a general error loading the graphics")
+                  + ChooseValidSet);
 }
 
 bool ReportFileError(const QString& path)
@@ -59,7 +59,8 @@ QString ChessSetFolder(const QString& setName)
 // On a screen scaled 1.5x or more the set's twice-size copies in "2x/" are
 // used when the set has them all, so the pieces stay sharp; a set without
 // them is drawn from its ordinary pictures.
-static bool ReadSharpPicture(const QString& folder, const QString& file, double screenRatio, QPixmap& picture)
+static bool ReadSharpPicture(const QString& folder, const QString& file, double screenRatio,
+                             QPixmap& picture)
 {
     if (screenRatio >= 1.5 && ReadPicture(folder + QStringLiteral("2x/") + file, picture)) {
         picture.setDevicePixelRatio(2.0);
@@ -68,7 +69,8 @@ static bool ReadSharpPicture(const QString& folder, const QString& file, double 
     return ReadPicture(folder + file, picture);
 }
 
-bool LoadChessSet(PictureStores& stores, const QString& setName, const QString& boardName, double screenRatio)
+bool LoadChessSet(PictureStores& stores, const QString& setName, const QString& boardName,
+                  double screenRatio)
 {
     const QString folder = ChessSetFolder(setName);
     if (folder.isEmpty())
@@ -86,7 +88,8 @@ bool LoadChessSet(PictureStores& stores, const QString& setName, const QString& 
     // The board name is part of a file name in the set's folder.
     const QString boardPath = folder + boardName + QStringLiteral(".jpg");
     QPixmap board;
-    if (!IsPlainName(boardName) || !ReadSharpPicture(folder, boardName + QStringLiteral(".jpg"), screenRatio, board))
+    if (!IsPlainName(boardName)
+        || !ReadSharpPicture(folder, boardName + QStringLiteral(".jpg"), screenRatio, board))
         return ReportFileError(boardPath);
 
     stores.IconSet.Replace(icons);

@@ -12,12 +12,12 @@ struct PictureStores;
 
 // The icon files of a set folder, in piece-code order (images 1 to 12).
 inline const std::array<QString, 12> PieceIconFiles = {
-    QStringLiteral("WhiteRook.ico"),  QStringLiteral("WhiteKnight.ico"),
+    QStringLiteral("WhiteRook.ico"),   QStringLiteral("WhiteKnight.ico"),
     QStringLiteral("WhiteBishop.ico"), QStringLiteral("WhiteQueen.ico"),
-    QStringLiteral("WhiteKing.ico"),  QStringLiteral("WhitePawn.ico"),
-    QStringLiteral("BlackRook.ico"),  QStringLiteral("BlackKnight.ico"),
+    QStringLiteral("WhiteKing.ico"),   QStringLiteral("WhitePawn.ico"),
+    QStringLiteral("BlackRook.ico"),   QStringLiteral("BlackKnight.ico"),
     QStringLiteral("BlackBishop.ico"), QStringLiteral("BlackQueen.ico"),
-    QStringLiteral("BlackKing.ico"),  QStringLiteral("BlackPawn.ico")};
+    QStringLiteral("BlackKing.ico"),   QStringLiteral("BlackPawn.ico")};
 
 // <program folder>/Graphics/<set>/; empty for a name that is blank or would
 // lead outside the "Graphics" folder.

@@ -15,8 +15,8 @@ namespace Support {
 // no topic 15.)
 struct HelpTopicPage {
     int Topic;
-    const char* File;    // in the help folder
-    const char* Title;   // the page's own <title>
+    const char* File;  // in the help folder
+    const char* Title; // the page's own <title>
 };
 const std::vector<HelpTopicPage>& HelpTopics();
 

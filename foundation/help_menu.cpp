@@ -25,11 +25,21 @@ namespace MenuSupport {
 void HelpMenuClick(QWidget* owner, int index)
 {
     switch (index) {
-    case 0: Support::ShowHelpContext(owner, Support::HelpContentsTopic); break;
-    case 1: Support::ShowHelpContents(owner); break;
-    case 2: Support::ShowHelpContext(owner, Support::IsWindowLoaded(QLatin1String(WindowNames::Board)) ? 5 : 3); break;
-    case 4: Support::ShowAboutBox(); break;
-    default: break;
+    case 0:
+        Support::ShowHelpContext(owner, Support::HelpContentsTopic);
+        break;
+    case 1:
+        Support::ShowHelpContents(owner);
+        break;
+    case 2:
+        Support::ShowHelpContext(owner,
+                                 Support::IsWindowLoaded(QLatin1String(WindowNames::Board)) ? 5 : 3);
+        break;
+    case 4:
+        Support::ShowAboutBox();
+        break;
+    default:
+        break;
     }
 }
 

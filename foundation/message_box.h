@@ -24,6 +24,7 @@ bool ShowMessage(int icon, const QString& caption, const QString& text, const QS
 
 // A rules note: a box (icon 1, "OK", with time-out) while the Verbose
 // setting is on, otherwise only the sound cue. Note: text before caption.
-void VerboseMessage(const QString& text, const QString& caption, std::optional<int> sound = std::nullopt);
+void VerboseMessage(const QString& text, const QString& caption,
+                    std::optional<int> sound = std::nullopt);
 
 } // namespace Support

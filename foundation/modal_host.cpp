@@ -75,8 +75,7 @@ void SetModalHost(ModalHost* host)
     installedHost = host;
 }
 
-ModalGuard::ModalGuard()
-    : timerWasEnabled_(CheckTimerEnabled()), wasBusy_(Globals().ModalBusy)
+ModalGuard::ModalGuard() : timerWasEnabled_(CheckTimerEnabled()), wasBusy_(Globals().ModalBusy)
 {
     SetCheckTimer(false);
     Globals().ModalBusy = true;

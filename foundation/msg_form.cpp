@@ -71,7 +71,8 @@ MsgForm::MsgForm()
     connect(&TimeoutTicker, &QTimer::timeout, this, &MsgForm::TimeoutTicker_Timer);
 
     for (int i = 1; i <= 5; ++i)
-        IconList.append(QPixmap(Globals().ProgramFolder + QStringLiteral("/Icons/MsgIcon%1.png").arg(i)));
+        IconList.append(
+            QPixmap(Globals().ProgramFolder + QStringLiteral("/Icons/MsgIcon%1.png").arg(i)));
 
     TakeKeysFirst();
 }
@@ -124,12 +125,13 @@ void MsgForm::FitMessage()
     QPalette stretched = palette();
     const QPixmap picture = stretched.brush(QPalette::Window).texture();
     if (!picture.isNull()) {
-        stretched.setBrush(QPalette::Window,
-                           QBrush(picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        stretched.setBrush(QPalette::Window, QBrush(picture.scaled(size(), Qt::IgnoreAspectRatio,
+                                                                   Qt::SmoothTransformation)));
         setPalette(stretched);
     }
     if (const WindowShape::Member* member = WindowShape::Find(WindowNames::MsgForm))
-        setMask(WindowShape::BuildWindowRegion(*member, 1.0f, float(height()) / float(member->pictureHeight), 0, 0));
+        setMask(WindowShape::BuildWindowRegion(*member, 1.0f,
+                                               float(height()) / float(member->pictureHeight), 0, 0));
 }
 
 void MsgForm::SetButtons(const QString& okCaption, const QString& cancelCaption)
@@ -148,7 +150,8 @@ void MsgForm::SetButtons(const QString& okCaption, const QString& cancelCaption)
         const QRect ok = OkButton.picture->geometry();
         const QRect cancel = CancelButton.picture->geometry();
         CancelButton.HideSkinned();
-        OkButton.picture->move(CentredOkLeft(ok.left(), ok.width(), cancel.left(), cancel.width()), ok.top());
+        OkButton.picture->move(CentredOkLeft(ok.left(), ok.width(), cancel.left(), cancel.width()),
+                               ok.top());
     }
     if (SimpleLayout())
         OkButton.ShowPlain(okCaption);

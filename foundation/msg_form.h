@@ -30,10 +30,10 @@ public:
 
     // Fill the window as one message needs it (the caller's steps).
     void SetCaption(const QString& caption);
-    void SetMessageText(const QString& text);  // "|" separates lines; a long text makes the box taller
+    void SetMessageText(const QString& text); // "|" separates lines; a long text makes the box taller
     void SetButtons(const QString& okCaption, const QString& cancelCaption);
-    void SetIcon(int icon);                     // 1 to 5; others show 1
-    void StartTimeout(int ticks);               // 0: never
+    void SetIcon(int icon);       // 1 to 5; others show 1
+    void StartTimeout(int ticks); // 0: never
 
     bool CancelShown() const;
 

@@ -8,10 +8,10 @@ int NotificationTimeoutTicks(int position)
 {
     // "Never", "30 seconds" ... "5 minutes" are position x 30 s; from
     // "10 minutes" on the steps grow.
-    static constexpr std::array<int, 20> ticks = {
-        0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10,        // never .. 5 minutes
-        20, 40, 60, 80, 100,                      // 10 .. 50 minutes
-        120, 240, 600, 1200};                     // 1, 2, 5, 10 hours
+    static constexpr std::array<int, 20> ticks = {0,   1,   2,   3,   4,   5,
+                                                  6,   7,   8,   9,   10,  // never .. 5 minutes
+                                                  20,  40,  60,  80,  100, // 10 .. 50 minutes
+                                                  120, 240, 600, 1200};    // 1, 2, 5, 10 hours
     if (position <= 0)
         return 0;
     if (position >= int(ticks.size()))

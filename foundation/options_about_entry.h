@@ -29,7 +29,9 @@ EntryWindowHooks& EntryWindows();
 class WindowOpenError : public std::runtime_error {
 public:
     WindowOpenError(int number, const QString& description)
-        : std::runtime_error(description.toStdString()), Number(number) {}
+        : std::runtime_error(description.toStdString()), Number(number)
+    {
+    }
     int Number;
 };
 // The error number of a failure in the desktop's automation support.

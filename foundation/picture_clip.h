@@ -11,7 +11,7 @@ namespace Support {
 
 class PictureGrid {
 public:
-    PictureGrid(int rows, int columns) : rows_(rows), columns_(columns) {}
+    PictureGrid(int rows, int columns) : rows_(rows), columns_(columns) { }
 
     void SetPicture(const QPixmap& picture) { picture_ = picture; }
     const QPixmap& Picture() const { return picture_; }

@@ -17,10 +17,10 @@ inline constexpr int ChessSetRows = 4;
 inline constexpr int ChessSetColumns = 8;
 
 struct PictureStores {
-    ImageList IconSet;  // the 12 piece icons, in piece-code order
+    ImageList IconSet; // the 12 piece icons, in piece-code order
     PictureGrid ChessSet{ChessSetRows, ChessSetColumns};
     PictureGrid PreviewChessSet{ChessSetRows, ChessSetColumns};
-    PictureGrid ButtonImages{1, 2};  // skinned button up, pressed
+    PictureGrid ButtonImages{1, 2}; // skinned button up, pressed
     ImageList TrayIconSets;
 };
 

@@ -26,8 +26,9 @@ void PressLabel::mouseReleaseEvent(QMouseEvent* event)
 void StyleWindowButton(QLabel& button)
 {
     button.setAlignment(Qt::AlignCenter);
-    button.setStyleSheet(QStringLiteral("QLabel { color: #3A2A1C; font-weight: bold; background: #E8D2A8;"
-                                        " border: 1px solid #5A3E28; border-radius: 4px; }"));
+    button.setStyleSheet(
+        QStringLiteral("QLabel { color: #3A2A1C; font-weight: bold; background: #E8D2A8;"
+                       " border: 1px solid #5A3E28; border-radius: 4px; }"));
 }
 
 } // namespace Support

@@ -29,7 +29,7 @@ struct ProgramFolders {
     QString ProgramFolder;
     // Files the program writes (game database, move files), ending in "/".
     QString DataPath;
-    QString DatabaseFileName = QStringLiteral("Mdgdb.dat");  // game database in DataPath
+    QString DatabaseFileName = QStringLiteral("Mdgdb.dat"); // game database in DataPath
 };
 
 // Start-up switches and values set by SetupGlobalVariables (global_setup.h).

@@ -21,12 +21,15 @@ namespace {
 const QString TrueText = QStringLiteral("True");
 const QString FalseText = QStringLiteral("False");
 
-QString BoolText(bool b) { return b ? TrueText : FalseText; }
+QString BoolText(bool b)
+{
+    return b ? TrueText : FalseText;
+}
 
 // A key of the store: the settings key itself, or one of its version subkeys.
 class Key {
 public:
-    explicit Key(QString subkey) : subkey_(std::move(subkey)) {}
+    explicit Key(QString subkey) : subkey_(std::move(subkey)) { }
 
     Value Read(const QString& name) const { return Registry::QueryValue(subkey_, name); }
     bool Write(const QString& name, const Value& value) const
@@ -56,7 +59,7 @@ public:
         const Value v = Read(name);
         if (!v.IsText() || v.ToText().isEmpty())
             return fallback;
-        return v.ToText() == TrueText;  // exactly "True": "true" or "1" is false
+        return v.ToText() == TrueText; // exactly "True": "true" or "1" is false
     }
     QString Text(const QString& name, const QString& fallback) const
     {
@@ -87,7 +90,10 @@ private:
 
 const Key SettingsKey{Registry::SettingsSubkey};
 
-std::int16_t To16(std::int32_t n) { return static_cast<std::int16_t>(n); }
+std::int16_t To16(std::int32_t n)
+{
+    return static_cast<std::int16_t>(n);
+}
 
 } // namespace
 
@@ -100,7 +106,7 @@ Settings& ProgramSettings()
 void LoadSettings(Settings& s)
 {
     const Key& key = SettingsKey;
-    const Settings d;  // the defaults
+    const Settings d; // the defaults
     constexpr auto Max32 = std::numeric_limits<std::int32_t>::max();
 
     s.CheckInterval = key.Number("CheckInterval", d.CheckInterval, 0, Max32);
@@ -128,7 +134,7 @@ void LoadSettings(Settings& s)
 
 bool SaveSettings(const Settings& s)
 {
-    const CursorGuard busy;  // the hourglass while the store is written
+    const CursorGuard busy; // the hourglass while the store is written
     const Key& key = SettingsKey;
     const Settings d;
     const auto orDefault = [](const QString& text, const QString& fallback) {
@@ -140,8 +146,8 @@ bool SaveSettings(const Settings& s)
     ok &= key.WriteBool("DisplaySplash", s.DisplaySplash);
     ok &= key.WriteNumber("NotificationMethod", s.NotificationMethod);
     ok &= key.WriteText("NotificationSoundPath", s.NotificationSoundPath);
-    ok &= key.WriteText("NotificationSoundWav",
-                        orDefault(s.NotificationSoundWav, d.NotificationSoundWav));
+    ok &=
+        key.WriteText("NotificationSoundWav", orDefault(s.NotificationSoundWav, d.NotificationSoundWav));
     ok &= key.WriteNumber("NotificationTimeout", s.NotificationTimeout);
     ok &= key.WriteBool("Verbose", s.Verbose);
     ok &= key.WriteText("ChessSet", s.ChessSet);
@@ -160,10 +166,10 @@ bool SaveSettings(const Settings& s)
 bool UpgradeSettings(Settings& settings, bool simpleUIForced, const UpgradeProgress& progress)
 {
     const Key& target = SettingsKey;
-    if (!target.Read("DisplaySplash").ToText().isEmpty())  // this version's settings are there
+    if (!target.Read("DisplaySplash").ToText().isEmpty()) // this version's settings are there
         return simpleUIForced ? target.WriteBool("SimpleUI", true) : true;
 
-    const CursorGuard busy;  // the hourglass while the store is written
+    const CursorGuard busy; // the hourglass while the store is written
     const QString running = GetVersionString();
     QStringList names;
     Registry::EnumSubKeys(names, Registry::Root::CurrentUser, Registry::SettingsKeyPath);
@@ -228,12 +234,30 @@ bool UpgradeSettings(Settings& settings, bool simpleUIForced, const UpgradeProgr
     return ok;
 }
 
-bool SetLogonStatus(bool status) { return SettingsKey.WriteBool("LogonStatus", status); }
-bool GetLogonStatus() { return SettingsKey.Bool("LogonStatus", false); }
-bool SetRunBefore(bool runBefore) { return SettingsKey.WriteBool("RunBefore", runBefore); }
-bool GetRunBefore() { return SettingsKey.Bool("RunBefore", false); }
-bool SetBppChecked(bool checked) { return SettingsKey.WriteBool("BppChecked", checked); }
-bool GetBppChecked() { return SettingsKey.Bool("BppChecked", false); }
+bool SetLogonStatus(bool status)
+{
+    return SettingsKey.WriteBool("LogonStatus", status);
+}
+bool GetLogonStatus()
+{
+    return SettingsKey.Bool("LogonStatus", false);
+}
+bool SetRunBefore(bool runBefore)
+{
+    return SettingsKey.WriteBool("RunBefore", runBefore);
+}
+bool GetRunBefore()
+{
+    return SettingsKey.Bool("RunBefore", false);
+}
+bool SetBppChecked(bool checked)
+{
+    return SettingsKey.WriteBool("BppChecked", checked);
+}
+bool GetBppChecked()
+{
+    return SettingsKey.Bool("BppChecked", false);
+}
 
 QString GetVersionString()
 {

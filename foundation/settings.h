@@ -23,20 +23,20 @@ struct Settings {
     bool DisplaySplash = true;
     // What a new move triggers: 0 nothing, 1 sound, 2 notification window, 3 both.
     std::int16_t NotificationMethod = 2;
-    QString NotificationSoundPath;                  // folder of the new-move sound
-    QString NotificationSoundWav = QStringLiteral("None");  // its file; "None" = no sound
+    QString NotificationSoundPath;                         // folder of the new-move sound
+    QString NotificationSoundWav = QStringLiteral("None"); // its file; "None" = no sound
     // Ticks of 30 s before the message box and the notification close
     // themselves; 0 = never.
     std::int32_t NotificationTimeout = 1;
     bool Verbose = false;
     QString ChessSet = QStringLiteral("Classic Wood");
     QString ChessBoard = QStringLiteral("Plain");
-    std::int16_t SearchDepth = 1;                   // 0 to 4
-    std::int16_t SysTrayIcons = 1;                  // tray icon set, 1 to 6
+    std::int16_t SearchDepth = 1;  // 0 to 4
+    std::int16_t SysTrayIcons = 1; // tray icon set, 1 to 6
     bool ShowToolTips = true;
     HeuristicWeights Heuristics = FactoryHeuristics;
     QString Skin = QStringLiteral("Marrowdale Classic");
-    bool DefaultView = false;                       // the board always opens in White's view
+    bool DefaultView = false; // the board always opens in White's view
     // The modes this run started with, and those chosen for the next start.
     bool SimpleUI = false;
     bool SimpleUINext = false;
@@ -60,12 +60,18 @@ Settings& ProgramSettings();
 // Heuristics text that does not hold 54 whole numbers takes all 54 factory
 // weights. Never fails.
 void LoadSettings(Settings& settings);
-inline void LoadSettings() { LoadSettings(ProgramSettings()); }
+inline void LoadSettings()
+{
+    LoadSettings(ProgramSettings());
+}
 
 // Writes the settings to the store (SimpleUI and SystrayStartup from their
 // "Next" values). False when a value did not reach the store.
 bool SaveSettings(const Settings& settings);
-inline bool SaveSettings() { return SaveSettings(ProgramSettings()); }
+inline bool SaveSettings()
+{
+    return SaveSettings(ProgramSettings());
+}
 
 // What the upgrade shows while it copies (the status window, which lives
 // above this layer). Either may be empty.

@@ -51,11 +51,13 @@ void RunRelease(const WindowInstance& instance)
 const QStringList& CloseDownOrder()
 {
     static const QStringList order = {
-        QLatin1String(WindowNames::AboutBox),     QLatin1String(WindowNames::Board),        QLatin1String(WindowNames::ChooseOpponent),
-        QLatin1String(WindowNames::Credits),      QLatin1String(WindowNames::ExchangePawn), QLatin1String(WindowNames::GameInterface),
-        QLatin1String(WindowNames::MsgForm),      QLatin1String(WindowNames::NewGameInfo),  QLatin1String(WindowNames::OptionsPage),
-        QLatin1String(WindowNames::SelectSound),  QLatin1String(WindowNames::SplashScreen), QLatin1String(WindowNames::StatusWindow),
-        QLatin1String(WindowNames::SystemTray),   QLatin1String(WindowNames::NotifyForm),
+        QLatin1String(WindowNames::AboutBox),       QLatin1String(WindowNames::Board),
+        QLatin1String(WindowNames::ChooseOpponent), QLatin1String(WindowNames::Credits),
+        QLatin1String(WindowNames::ExchangePawn),   QLatin1String(WindowNames::GameInterface),
+        QLatin1String(WindowNames::MsgForm),        QLatin1String(WindowNames::NewGameInfo),
+        QLatin1String(WindowNames::OptionsPage),    QLatin1String(WindowNames::SelectSound),
+        QLatin1String(WindowNames::SplashScreen),   QLatin1String(WindowNames::StatusWindow),
+        QLatin1String(WindowNames::SystemTray),     QLatin1String(WindowNames::NotifyForm),
     };
     return order;
 }

@@ -88,8 +88,8 @@ PictureClip& SwatchHolder(QWidget& window, const QString& name)
 }
 
 // Loads a swatch that must hold `rows` rows of `columns` colours.
-bool LoadSwatch(QWidget& window, const QString& holderName, const QString& path, int columns,
-                int rows, QImage& swatch)
+bool LoadSwatch(QWidget& window, const QString& holderName, const QString& path, int columns, int rows,
+                QImage& swatch)
 {
     QPixmap picture;
     if (!LoadPicture(path, picture))
@@ -221,7 +221,8 @@ bool ApplyGridSwatch(QWidget& window, const FormSkinEntry& entry, const QString&
 bool ApplyTabSwatch(QWidget& window, const FormSkinEntry& entry, const QString& path)
 {
     QImage swatch;
-    if (!LoadSwatch(window, QStringLiteral("TabColours"), path, TabSwatchColumns, entry.tabPages, swatch))
+    if (!LoadSwatch(window, QStringLiteral("TabColours"), path, TabSwatchColumns, entry.tabPages,
+                    swatch))
         return false;
     for (int i = 1; i <= entry.tabPages; ++i) {
         QWidget* page = window.findChild<QWidget*>(QStringLiteral("Page%1").arg(i));

@@ -42,7 +42,8 @@ std::vector<FormSkinEntry> BuildTable()
 
     // The about box's own labels, no more: a label the window lacks would
     // fail the skin.
-    text(add(WindowNames::AboutBox, "About.jpg"), "AboutText.bmp", "lblTitle;lblVersion;VerNo;lblDescription");
+    text(add(WindowNames::AboutBox, "About.jpg"), "AboutText.bmp",
+         "lblTitle;lblVersion;VerNo;lblDescription");
 
     FormSkinEntry& board = add(WindowNames::Board, "Board.jpg");
     board.buttons = {{"BoardButtons.bmp", "ToolbarPics"}, {"BoardSetupButtons.bmp", "SetupToolbarPics"}};
@@ -87,9 +88,11 @@ std::vector<FormSkinEntry> BuildTable()
     text(add(WindowNames::SelectPrinter, "SelectPrinter.jpg"), "SelectPrinterText.bmp",
          "Label3;CurrentPrinter;fMDCols;fMDRows;RowColInstructions");
 
-    field(add(WindowNames::SelectSound, "SelectSound.jpg"), "SelectSoundField.bmp", "DirList;FileList;DriveList");
+    field(add(WindowNames::SelectSound, "SelectSound.jpg"), "SelectSoundField.bmp",
+          "DirList;FileList;DriveList");
 
-    text(add(WindowNames::SetupWarningForm, "SetupWarningForm.jpg"), "SetupWarningFormText.bmp", "WarningMessage");
+    text(add(WindowNames::SetupWarningForm, "SetupWarningForm.jpg"), "SetupWarningFormText.bmp",
+         "WarningMessage");
 
     text(add(WindowNames::StatusWindow, "StatusWindow.jpg"), "StatusWindowText.bmp", "StatusText");
 

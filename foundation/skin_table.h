@@ -17,21 +17,21 @@ namespace Support {
 inline constexpr std::string_view DefaultSkinName = "Marrowdale Classic";
 
 struct ButtonStrip {
-    std::string file;    // picture strip in the skin folder
-    std::string target;  // picture clip control it is loaded into
+    std::string file;   // picture strip in the skin folder
+    std::string target; // picture clip control it is loaded into
 };
 
 struct FormSkinEntry {
-    std::string window;                    // exact, case-sensitive
-    std::string background;                // "" when the window has none
+    std::string window;     // exact, case-sensitive
+    std::string background; // "" when the window has none
     std::vector<ButtonStrip> buttons;
-    std::string textSwatch;                // label text colours
+    std::string textSwatch; // label text colours
     std::vector<std::string> textLabels;
-    std::string fieldSwatch;               // input field colours
+    std::string fieldSwatch; // input field colours
     std::vector<std::string> fieldControls;
-    std::string gridSwatch;                // grid colours
+    std::string gridSwatch; // grid colours
     std::vector<std::string> gridControls;
-    std::string tabSwatch;                 // tab page colours (options window)
+    std::string tabSwatch; // tab page colours (options window)
     int tabPages = 0;
 };
 
@@ -47,15 +47,21 @@ std::vector<std::string> SkinFileNames();
 // edge, the first row at the top; a cell is read at its centre.
 inline constexpr int SwatchFirstColumnLeft = 100;
 inline constexpr int SwatchCell = 15;
-inline constexpr int SwatchPixelX(int column) { return 107 + SwatchCell * (column - 1); }
-inline constexpr int SwatchPixelY(int row) { return 7 + SwatchCell * (row - 1); }
+inline constexpr int SwatchPixelX(int column)
+{
+    return 107 + SwatchCell * (column - 1);
+}
+inline constexpr int SwatchPixelY(int row)
+{
+    return 7 + SwatchCell * (row - 1);
+}
 
 // Colour roles (swatch columns) of each kind of swatch.
-inline constexpr int TextSwatchColumns = 1;   // label text
-inline constexpr int FieldSwatchColumns = 2;  // background, text
-inline constexpr int GridSwatchColumns = 6;   // header bg, header text, cells bg,
-                                              // cells text, selection bg, selection text
-inline constexpr int TabSwatchColumns = 1;    // page background
+inline constexpr int TextSwatchColumns = 1;  // label text
+inline constexpr int FieldSwatchColumns = 2; // background, text
+inline constexpr int GridSwatchColumns = 6;  // header bg, header text, cells bg,
+                                             // cells text, selection bg, selection text
+inline constexpr int TabSwatchColumns = 1;   // page background
 
 // How each button strip is cut: rows x columns of equal cells, numbered row
 // by row from 0, and the size of one cell in pixels.
@@ -64,10 +70,10 @@ struct StripLayout {
     int rows, columns, cellWidth, cellHeight;
 };
 inline constexpr StripLayout StripLayouts[] = {
-    {"SystemButtons.bmp", 1, 2, 90, 26},      // skinned button up, pressed
-    {"BoardButtons.bmp", 6, 4, 64, 40},       // board toolbar faces
-    {"BoardSetupButtons.bmp", 3, 3, 64, 40},  // set-up toolbar faces
-    {"InterfaceButtons.bmp", 4, 3, 64, 40},   // game list toolbar: up, pressed, disabled
+    {"SystemButtons.bmp", 1, 2, 90, 26},     // skinned button up, pressed
+    {"BoardButtons.bmp", 6, 4, 64, 40},      // board toolbar faces
+    {"BoardSetupButtons.bmp", 3, 3, 64, 40}, // set-up toolbar faces
+    {"InterfaceButtons.bmp", 4, 3, 64, 40},  // game list toolbar: up, pressed, disabled
 };
 
 } // namespace Support

@@ -24,7 +24,8 @@ void ButtonFace::mousePressEvent(QMouseEvent* event)
 void ButtonFace::mouseReleaseEvent(QMouseEvent* event)
 {
     emit MouseUp(event->button());
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
         emit Click();
@@ -112,7 +113,8 @@ SkinnedButtonParts MakeParts(QWidget& window, const QString& baseName, const QRe
     parts.face->hide();
 
     parts.plainTwin = new QPushButton(&window);
-    parts.plainTwin->setObjectName(plainTwinName.isEmpty() ? baseName + QStringLiteral("S") : plainTwinName);
+    parts.plainTwin->setObjectName(plainTwinName.isEmpty() ? baseName + QStringLiteral("S")
+                                                           : plainTwinName);
     parts.plainTwin->setGeometry(geometry);
     parts.plainTwin->hide();
     return parts;
@@ -142,8 +144,9 @@ SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRe
     connect(plainTwin, &QPushButton::clicked, this, &SkinnedButton::Clicked);
 }
 
-SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry, const QString& caption,
-                             const QString& plainCaption, const QString& plainTwinName)
+SkinnedButton::SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry,
+                             const QString& caption, const QString& plainCaption,
+                             const QString& plainTwinName)
     : SkinnedButton(window, baseName, geometry, plainTwinName)
 {
     SetCaptions(caption, plainCaption);
@@ -203,9 +206,9 @@ void SkinnedButton::SetEnabled(bool enabled)
 
 void SkinnedButton::MoveBy(int dx, int dy)
 {
-    for (QWidget* part : {static_cast<QWidget*>(picture), static_cast<QWidget*>(face),
-                          static_cast<QWidget*>(caption), static_cast<QWidget*>(shadow),
-                          static_cast<QWidget*>(plainTwin)})
+    for (QWidget* part :
+         {static_cast<QWidget*>(picture), static_cast<QWidget*>(face), static_cast<QWidget*>(caption),
+          static_cast<QWidget*>(shadow), static_cast<QWidget*>(plainTwin)})
         part->move(part->x() + dx, part->y() + dy);
 }
 

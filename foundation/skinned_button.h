@@ -58,8 +58,9 @@ public:
     SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry,
                   const QString& plainTwinName = {});
     // With its captions set (see SetCaptions).
-    SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry, const QString& caption,
-                  const QString& plainCaption, const QString& plainTwinName = {});
+    SkinnedButton(QWidget& window, const QString& baseName, const QRect& geometry,
+                  const QString& caption, const QString& plainCaption,
+                  const QString& plainTwinName = {});
 
     const QString& Caption() const { return caption_; }
     // The face's caption and the twin's, whose "&" marks its shortcut.

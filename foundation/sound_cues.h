@@ -13,8 +13,8 @@ enum SoundCue : int {
     CueCheck = 2,
     CuePiecePickedUp = 3,
     CuePieceDropped = 4,
-    CueRefused = 5,        // illegal move, refused action, mail and database errors
-    CueInformation = 6,    // information, warnings and questions
+    CueRefused = 5,     // illegal move, refused action, mail and database errors
+    CueInformation = 6, // information, warnings and questions
     CueGameLost = 7,
 };
 

@@ -45,7 +45,8 @@ namespace {
 QString DisplayValue(const QString& name, const QString& fallback)
 {
     const QString text =
-        Registry::QueryValue(QString(), name, Registry::Root::CurrentConfig, Registry::DisplayPrefix).ToText();
+        Registry::QueryValue(QString(), name, Registry::Root::CurrentConfig, Registry::DisplayPrefix)
+            .ToText();
     return text.isEmpty() ? fallback : text;
 }
 

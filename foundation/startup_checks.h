@@ -11,9 +11,9 @@ namespace Support {
 
 // The display values as the settings store gives them, "" when unknown.
 struct DisplayValues {
-    QString DpiX;          // "DPILogicalX", default "96"
-    QString DpiY;          // "DPILogicalY", default "96"
-    QString Resolution;    // "width,height", default "800,600"
+    QString DpiX;       // "DPILogicalX", default "96"
+    QString DpiY;       // "DPILogicalY", default "96"
+    QString Resolution; // "width,height", default "800,600"
 };
 // What the store says about the screen now (display_facts.h behind it).
 DisplayValues ReadDisplayValues();
@@ -29,7 +29,10 @@ DisplayVerdict JudgeDisplay(const DisplayValues& values, bool dpiCheck, bool res
 // Reports each failed test (DPI first) and forces the plain-window mode:
 // SimpleUIForced and the SimpleUI setting. Always True.
 bool CheckDisplaySettings(const DisplayValues& values);
-inline bool CheckDisplaySettings() { return CheckDisplaySettings(ReadDisplayValues()); }
+inline bool CheckDisplaySettings()
+{
+    return CheckDisplaySettings(ReadDisplayValues());
+}
 
 // Warns once about a colour depth below 16 bits per pixel (remembered in
 // the BppChecked marker, cleared again when the depth is back up). The

@@ -13,30 +13,29 @@ namespace {
 // The status window's outline follows the hand-drawn edge of its picture.
 std::vector<Point> StatusWindowOutline()
 {
-    return {{28, 6},   {301, 6},  {302, 7},  {306, 7},  {307, 8},  {310, 9},  {316, 15},
-            {319, 22}, {320, 27}, {321, 30}, {322, 35}, {322, 42}, {321, 43}, {319, 54},
-            {318, 55}, {316, 60}, {309, 67}, {304, 69}, {297, 70}, {29, 70},  {28, 69},
-            {24, 69},  {23, 68},  {20, 67},  {13, 60},  {10, 53},  {9, 48},   {8, 45},
-            {7, 40},   {7, 33},   {8, 32},   {10, 21},  {11, 20},  {13, 15},  {18, 10},
-            {19, 10},  {21, 8},   {24, 7}};
+    return {{28, 6},   {301, 6},  {302, 7},  {306, 7},  {307, 8},  {310, 9},  {316, 15}, {319, 22},
+            {320, 27}, {321, 30}, {322, 35}, {322, 42}, {321, 43}, {319, 54}, {318, 55}, {316, 60},
+            {309, 67}, {304, 69}, {297, 70}, {29, 70},  {28, 69},  {24, 69},  {23, 68},  {20, 67},
+            {13, 60},  {10, 53},  {9, 48},   {8, 45},   {7, 40},   {7, 33},   {8, 32},   {10, 21},
+            {11, 20},  {13, 15},  {18, 10},  {19, 10},  {21, 8},   {24, 7}};
 }
 
 constexpr int CornerPoints = 9;
 constexpr int Inset = 2;
 constexpr int Radius = 14;
 
-Member Rounded(std::string_view window, int width, int height, std::int16_t offsetX,
-               DragRule drag, int n)
+Member Rounded(std::string_view window, int width, int height, std::int16_t offsetX, DragRule drag,
+               int n)
 {
-    return Member{window, width, height, offsetX, 21, drag,
-                  RoundedOutline(width, height, Inset, Radius, n)};
+    return Member{
+        window, width, height, offsetX, 21, drag, RoundedOutline(width, height, Inset, Radius, n)};
 }
 
 std::vector<Member> BuildMembers()
 {
     std::vector<Member> members;
-    members.push_back(Member{WindowNames::StatusWindow, 330, 77, 2, 21, DragRule::Never,
-                             StatusWindowOutline()});
+    members.push_back(
+        Member{WindowNames::StatusWindow, 330, 77, 2, 21, DragRule::Never, StatusWindowOutline()});
     members.push_back(Rounded(WindowNames::NewGameInfo, 420, 250, 2, DragRule::Always, 69));
     members.push_back(Rounded(WindowNames::NotifyForm, 400, 230, 2, DragRule::Always, 40));
     members.push_back(Rounded(WindowNames::AboutBox, 440, 330, 2, DragRule::Always, 101));
@@ -89,8 +88,8 @@ std::int16_t ShapePointY(const Member& member, int index)
 }
 
 std::vector<PixelPoint> ScaledOutline(const Member& member, float scaleX, float scaleY,
-                                      double twipsPerPixelX, double twipsPerPixelY,
-                                      int offsetX, int offsetY)
+                                      double twipsPerPixelX, double twipsPerPixelY, int offsetX,
+                                      int offsetY)
 {
     std::vector<PixelPoint> points;
     points.reserve(member.outline.size());
@@ -115,12 +114,16 @@ std::vector<Point> RoundedOutline(int width, int height, int inset, int radius, 
     // Corner centres and the angle each quarter arc starts at, clockwise
     // on screen from the top-right corner; the straight edge before each
     // corner gets its share of the extra points.
-    struct Corner { double cx, cy, startDeg; };
+    struct Corner {
+        double cx, cy, startDeg;
+    };
     const Corner corners[4] = {{right - r, top + r, -90},
                                {right - r, bottom - r, 0},
                                {left + r, bottom - r, 90},
                                {left + r, top + r, 180}};
-    struct Edge { double x0, y0, x1, y1; };
+    struct Edge {
+        double x0, y0, x1, y1;
+    };
     const Edge edges[4] = {{left + r, top, right - r, top},
                            {right, top + r, right, bottom - r},
                            {right - r, bottom, left + r, bottom},

@@ -22,13 +22,13 @@ struct Point {
 enum class DragRule { Never, Always, OnlyWhenSkinned };
 
 struct Member {
-    std::string_view window;      // the window's name, exact case
-    int pictureWidth = 0;         // background picture, pixels
+    std::string_view window; // the window's name, exact case
+    int pictureWidth = 0;    // background picture, pixels
     int pictureHeight = 0;
     std::int16_t frameOffsetX = 0; // where a framed window's client area
     std::int16_t frameOffsetY = 0; // starts; 0 for our frameless windows
     DragRule drag = DragRule::Always;
-    std::vector<Point> outline;   // closed from the last point to the first
+    std::vector<Point> outline; // closed from the last point to the first
 };
 
 // Every shaped window, in a fixed order.
@@ -49,8 +49,8 @@ struct PixelPoint {
 // The outline in window pixels: each point times its scale, times 15 over
 // the screen's twips per pixel, plus the offset, rounded half to even.
 std::vector<PixelPoint> ScaledOutline(const Member& member, float scaleX, float scaleY,
-                                      double twipsPerPixelX, double twipsPerPixelY,
-                                      int offsetX, int offsetY);
+                                      double twipsPerPixelX, double twipsPerPixelY, int offsetX,
+                                      int offsetY);
 
 // A rounded rectangle of exactly n points inside a width x height picture,
 // starting at the end of the top-left rounding and running along the top

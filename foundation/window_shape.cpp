@@ -14,8 +14,7 @@ double ScreenTwipsPerPixel()
     return 15.0;
 }
 
-QRegion BuildWindowRegion(const Member& member, float scaleX, float scaleY,
-                          int offsetX, int offsetY)
+QRegion BuildWindowRegion(const Member& member, float scaleX, float scaleY, int offsetX, int offsetY)
 {
     const double twips = ScreenTwipsPerPixel();
     QPolygon polygon;
@@ -38,9 +37,12 @@ bool ApplyWindowShape(QWidget& window)
 bool ShouldDrag(DragRule rule, bool simpleUI)
 {
     switch (rule) {
-    case DragRule::Never: return false;
-    case DragRule::Always: return true;
-    case DragRule::OnlyWhenSkinned: return !simpleUI;
+    case DragRule::Never:
+        return false;
+    case DragRule::Always:
+        return true;
+    case DragRule::OnlyWhenSkinned:
+        return !simpleUI;
     }
     return false;
 }

@@ -21,8 +21,7 @@ namespace WindowShape {
 double ScreenTwipsPerPixel();
 
 // The window region from the outline, as one polygon filled odd-even.
-QRegion BuildWindowRegion(const Member& member, float scaleX, float scaleY,
-                          int offsetX, int offsetY);
+QRegion BuildWindowRegion(const Member& member, float scaleX, float scaleY, int offsetX, int offsetY);
 
 // Makes the window frameless and clips it to the outline of the member
 // named like the window (its objectName). False for a window without one.

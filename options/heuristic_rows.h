@@ -12,7 +12,7 @@ enum class HeuristicRowKind { Group, SubGroup, Heuristic };
 struct HeuristicRow {
     HeuristicRowKind kind;
     QString label;
-    int weight;  // the weight index of a heuristic row; -1 otherwise
+    int weight; // the weight index of a heuristic row; -1 otherwise
 };
 
 // Content rows 1 to 63 (row 0 is the grid's header).

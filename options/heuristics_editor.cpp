@@ -96,7 +96,9 @@ SliderState HeuristicsEditor::Slider(int row) const
     const auto current = Current(row);
     if (!current)
         return {};
-    const auto limit = [](int v) { return std::clamp(v, Support::MinimumHeuristic, Support::MaximumHeuristic); };
+    const auto limit = [](int v) {
+        return std::clamp(v, Support::MinimumHeuristic, Support::MaximumHeuristic);
+    };
     const int shownCurrent = limit(*current);
     const int shown = limit(Pending(row).value_or(*current));
     return {true, shown, std::min(shownCurrent, 0), std::abs(shownCurrent)};

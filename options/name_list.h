@@ -11,10 +11,13 @@ namespace OptionsSupport {
 
 struct NameList {
     QStringList names;
-    int selected = -1;  // -1: none
-    int bold = -1;      // the row of the setting in force; -1: none
+    int selected = -1; // -1: none
+    int bold = -1;     // the row of the setting in force; -1: none
 
-    QString SelectedName() const { return selected >= 0 && selected < names.size() ? names[selected] : QString(); }
+    QString SelectedName() const
+    {
+        return selected >= 0 && selected < names.size() ? names[selected] : QString();
+    }
     bool HasSelection() const { return selected >= 0 && selected < names.size(); }
     void Clear() { *this = NameList{}; }
 };

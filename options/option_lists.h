@@ -11,7 +11,14 @@
 
 namespace OptionsSupport {
 
-enum OptionsTab : int { GeneralTab = 1, NotificationTab, ChessSetTab, HeuristicsTab, SavedAITab, SkinsTab };
+enum OptionsTab : int {
+    GeneralTab = 1,
+    NotificationTab,
+    ChessSetTab,
+    HeuristicsTab,
+    SavedAITab,
+    SkinsTab
+};
 inline constexpr int TabCount = 6;
 // The plain layout has no Skins tab: skins belong to the skinned layout.
 inline constexpr int PlainTabCount = 5;
@@ -28,7 +35,10 @@ QStringList CheckIntervalItems();
 // The item an interval in milliseconds shows: the nearest whole second,
 // halves to even, kept within the list.
 int CheckIntervalItem(int intervalMs);
-inline int CheckIntervalOfItem(int item) { return item * 1000; }
+inline int CheckIntervalOfItem(int item)
+{
+    return item * 1000;
+}
 
 QStringList SearchDepthItems();
 QStringList NotificationTimeoutItems();

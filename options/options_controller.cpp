@@ -56,8 +56,8 @@ PreviewSquares StartPositionPreview()
 {
     using namespace MoveValidation;
     PreviewSquares squares{};
-    const int backRank[9] = {0, WhiteRook, WhiteKnight, WhiteBishop, WhiteQueen, WhiteKing,
-                             WhiteBishop, WhiteKnight, WhiteRook};
+    const int backRank[9] = {0,         WhiteRook,   WhiteKnight, WhiteBishop, WhiteQueen,
+                             WhiteKing, WhiteBishop, WhiteKnight, WhiteRook};
     for (int column = 1; column <= 8; ++column) {
         squares[column][1] = backRank[column];
         squares[column][2] = WhitePawn;
@@ -148,19 +148,24 @@ void OptionsController::Apply()
 bool OptionsController::OptionsValid()
 {
     if (!sets_.HasSelection()) {
-        Warn(QStringLiteral("Chess set selection"),
-             QStringLiteral("You do not have a valid chess set selected.  Please go to the Chess set page and select one."));
+        Warn(
+            QStringLiteral("Chess set selection"),
+            QStringLiteral(
+                "You do not have a valid chess set selected.  Please go to the Chess set page and select one."));
         return false;
     }
     if (!boards_.HasSelection()) {
-        Warn(QStringLiteral("Chess board selection"),
-             QStringLiteral("You do not have a valid chess board selected.  Please go to the Chess set page and select one."));
+        Warn(
+            QStringLiteral("Chess board selection"),
+            QStringLiteral(
+                "You do not have a valid chess board selected.  Please go to the Chess set page and select one."));
         return false;
     }
     // The plain layout has no Skins page, so its skin cannot block a store.
     if (!SimpleUI() && !skins_.HasSelection()) {
         Warn(QStringLiteral("Skin selection"),
-             QStringLiteral("You do not have a valid skin selected.  Please go to the Skins page and select one."));
+             QStringLiteral(
+                 "You do not have a valid skin selected.  Please go to the Skins page and select one."));
         return false;
     }
     return true;
@@ -217,7 +222,8 @@ bool OptionsController::SetOptions()
 
 void OptionsController::SetNotifyMethod()
 {
-    settings_.NotificationMethod = std::int16_t((general_.notifySound ? 1 : 0) + (general_.notifyDialog ? 2 : 0));
+    settings_.NotificationMethod =
+        std::int16_t((general_.notifySound ? 1 : 0) + (general_.notifyDialog ? 2 : 0));
 }
 
 bool OptionsController::BrowseSoundEnabled() const
@@ -231,7 +237,8 @@ void OptionsController::ShowNextRunNotice(OptionBox box, bool checked)
     const bool running = box == OptionBox::SimpleUI ? settings_.SimpleUI : settings_.SystrayStartup;
     if (checked == running)
         return;
-    const NextRunNotice notice = box == OptionBox::SimpleUI ? SimpleUINotice(checked) : SystrayStartupNotice(checked);
+    const NextRunNotice notice =
+        box == OptionBox::SimpleUI ? SimpleUINotice(checked) : SystrayStartupNotice(checked);
     Inform(notice.caption, notice.text);
 }
 
@@ -239,17 +246,33 @@ void OptionsController::BoxClicked(OptionBox box, bool checked)
 {
     GeneralControls& g = general_;
     switch (box) {
-    case OptionBox::DisplaySplash: g.displaySplash = checked; break;
-    case OptionBox::SimpleUI: g.simpleUI = checked; break;
-    case OptionBox::Verbose: g.verbose = checked; break;
-    case OptionBox::SystrayStartup: g.systrayStartup = checked; break;
-    case OptionBox::ShowToolTips: g.showToolTips = checked; break;
-    case OptionBox::DefaultView: g.defaultView = checked; break;
-    case OptionBox::NotifySound: g.notifySound = checked; break;
-    case OptionBox::NotifyDialog: g.notifyDialog = checked; break;
+    case OptionBox::DisplaySplash:
+        g.displaySplash = checked;
+        break;
+    case OptionBox::SimpleUI:
+        g.simpleUI = checked;
+        break;
+    case OptionBox::Verbose:
+        g.verbose = checked;
+        break;
+    case OptionBox::SystrayStartup:
+        g.systrayStartup = checked;
+        break;
+    case OptionBox::ShowToolTips:
+        g.showToolTips = checked;
+        break;
+    case OptionBox::DefaultView:
+        g.defaultView = checked;
+        break;
+    case OptionBox::NotifySound:
+        g.notifySound = checked;
+        break;
+    case OptionBox::NotifyDialog:
+        g.notifyDialog = checked;
+        break;
     }
     if (box == OptionBox::NotifySound || box == OptionBox::NotifyDialog)
-        SetNotifyMethod();  // in force at once, whatever the window's end
+        SetNotifyMethod(); // in force at once, whatever the window's end
     EnableApply(true);
     if ((box == OptionBox::SimpleUI || box == OptionBox::SystrayStartup) && !eventsSuppressed_)
         ShowNextRunNotice(box, checked);
@@ -260,14 +283,30 @@ void OptionsController::LabelClicked(OptionBox box)
     const GeneralControls& g = general_;
     bool value = false;
     switch (box) {
-    case OptionBox::DisplaySplash: value = g.displaySplash; break;
-    case OptionBox::SimpleUI: value = g.simpleUI; break;
-    case OptionBox::Verbose: value = g.verbose; break;
-    case OptionBox::SystrayStartup: value = g.systrayStartup; break;
-    case OptionBox::ShowToolTips: value = g.showToolTips; break;
-    case OptionBox::DefaultView: value = g.defaultView; break;
-    case OptionBox::NotifySound: value = g.notifySound; break;
-    case OptionBox::NotifyDialog: value = g.notifyDialog; break;
+    case OptionBox::DisplaySplash:
+        value = g.displaySplash;
+        break;
+    case OptionBox::SimpleUI:
+        value = g.simpleUI;
+        break;
+    case OptionBox::Verbose:
+        value = g.verbose;
+        break;
+    case OptionBox::SystrayStartup:
+        value = g.systrayStartup;
+        break;
+    case OptionBox::ShowToolTips:
+        value = g.showToolTips;
+        break;
+    case OptionBox::DefaultView:
+        value = g.defaultView;
+        break;
+    case OptionBox::NotifySound:
+        value = g.notifySound;
+        break;
+    case OptionBox::NotifyDialog:
+        value = g.notifyDialog;
+        break;
     }
     // A click on the box itself shows the notice; the label shows it once.
     BoxClicked(box, !value);
@@ -293,8 +332,9 @@ bool OptionsController::PopulateSetList()
     const auto names = SubFolderNames(GraphicsFolder());
     if (!names) {
         Warn(QStringLiteral("Chess set error"),
-             QStringLiteral("There was an error locating your chess sets.  Please ensure you have a folder "
-                            "called Graphics within your Marrowdale install folder."));
+             QStringLiteral(
+                 "There was an error locating your chess sets.  Please ensure you have a folder "
+                 "called Graphics within your Marrowdale install folder."));
         return false;
     }
     sets_.names = *names;
@@ -363,7 +403,7 @@ void OptionsController::DropPendingValue(int row)
 void OptionsController::RestoreDefaults()
 {
     heuristics_.ResetToDefaults();
-    heuristicRow_ = 2;  // "Go for check"
+    heuristicRow_ = 2; // "Go for check"
     Inform(QStringLiteral("Defaults restored"),
            QStringLiteral("The heuristics data has been restored to the origional factory defaults."));
     EnableApply(true);
@@ -377,8 +417,9 @@ bool OptionsController::PopulateAIFileList()
     const auto names = ListWeightFiles(WeightFileFolder());
     if (!names) {
         Warn(QStringLiteral("AI File Error"),
-             QStringLiteral("There was an error locating your AI Files.  Please ensure there is a folder called "
-                            "'AI Files' in your Marrowdale data folder."));
+             QStringLiteral(
+                 "There was an error locating your AI Files.  Please ensure there is a folder called "
+                 "'AI Files' in your Marrowdale data folder."));
         return true;
     }
     weightFiles_.names = *names;
@@ -407,7 +448,8 @@ void OptionsController::SaveWeightFile()
         return;
     case WeightFileNameProblem::ReservedCharacter:
         Warn(QStringLiteral("Invalid file name."),
-             QStringLiteral("The heuristics data file name cannot contain the following reserved characters, ")
+             QStringLiteral(
+                 "The heuristics data file name cannot contain the following reserved characters, ")
                  + ReservedCharactersText() + QStringLiteral("."));
         return;
     case WeightFileNameProblem::Unusable:
@@ -426,7 +468,8 @@ void OptionsController::SaveWeightFile()
         return;
     if (!QDir().mkpath(WeightFileFolder()) || !WriteWeightFile(path, FormatWeightFile(heuristics_)))
         Warn(QStringLiteral("File write error."),
-             QStringLiteral("There was an unknown error writing the heuristics data.  Please try again."));
+             QStringLiteral(
+                 "There was an unknown error writing the heuristics data.  Please try again."));
     else
         Inform(QStringLiteral("Save complete."),
                QStringLiteral("The heuristics data has been successfully saved to;|") + path
@@ -438,7 +481,8 @@ void OptionsController::LoadWeightFile()
 {
     if (!weightFiles_.HasSelection()) {
         Warn(QStringLiteral("Nothing selected"),
-             QStringLiteral("You must select a heuristics data file to load before clicking on the load button."));
+             QStringLiteral(
+                 "You must select a heuristics data file to load before clicking on the load button."));
         return;
     }
     const auto bytes = ReadWeightFile(WeightFilePath(WeightFileFolder(), weightFiles_.SelectedName()));
@@ -446,7 +490,8 @@ void OptionsController::LoadWeightFile()
     if (!pairs) {
         // Nothing of a bad file is taken.
         Warn(QStringLiteral("File read error."),
-             QStringLiteral("There was an unknown error reading the heuristic data file.  Please try again."));
+             QStringLiteral(
+                 "There was an unknown error reading the heuristic data file.  Please try again."));
         return;
     }
     eventsSuppressed_ = true;
@@ -457,12 +502,14 @@ void OptionsController::LoadWeightFile()
     if (changed) {
         EnableApply(true);
         Inform(QStringLiteral("Load complete."),
-               QStringLiteral("The heuristics data file has been successfully loaded.  The data can be viewed on "
-                              "the Heuristics tab."));
+               QStringLiteral(
+                   "The heuristics data file has been successfully loaded.  The data can be viewed on "
+                   "the Heuristics tab."));
     } else {
         Inform(QStringLiteral("Load complete, no changes."),
-               QStringLiteral("The heuristic data loaded is the same as the current settings and nothing has "
-                              "changed."));
+               QStringLiteral(
+                   "The heuristic data loaded is the same as the current settings and nothing has "
+                   "changed."));
     }
 }
 
@@ -470,20 +517,23 @@ void OptionsController::DeleteWeightFile()
 {
     if (!weightFiles_.HasSelection()) {
         Warn(QStringLiteral("Nothing selected"),
-             QStringLiteral("You must select a heuristics data file in the list before clicking on the delete "
-                            "button."));
+             QStringLiteral(
+                 "You must select a heuristics data file in the list before clicking on the delete "
+                 "button."));
         return;
     }
     const QString path = WeightFilePath(WeightFileFolder(), weightFiles_.SelectedName());
     if (QFile::exists(path)
         && !Ask(QStringLiteral("Confirmation"),
-                QStringLiteral("Are you sure you wish to delete the heuristics data file ") + path + QStringLiteral("?"),
+                QStringLiteral("Are you sure you wish to delete the heuristics data file ") + path
+                    + QStringLiteral("?"),
                 QStringLiteral("Yes"), QStringLiteral("No")))
         return;
     if (!QFile::remove(path))
         Warn(QStringLiteral("File delete error."),
-             QStringLiteral("There was an unknown error while deleting the heuristics data file.  It may not have "
-                            "been properly deleted.  Please try again."));
+             QStringLiteral(
+                 "There was an unknown error while deleting the heuristics data file.  It may not have "
+                 "been properly deleted.  Please try again."));
     PopulateAIFileList();
 }
 
@@ -494,9 +544,11 @@ bool OptionsController::PopulateSkinsList()
     skins_.Clear();
     const auto names = SubFolderNames(SkinsFolder());
     if (!names) {
-        Warn(QStringLiteral("Skin error"),
-             QStringLiteral("There was an error locating your skins.  Please ensure you have a folder called UI "
-                            "Graphics within your Marrowdale install folder that contains sub folders with skins in."));
+        Warn(
+            QStringLiteral("Skin error"),
+            QStringLiteral(
+                "There was an error locating your skins.  Please ensure you have a folder called UI "
+                "Graphics within your Marrowdale install folder that contains sub folders with skins in."));
         return false;
     }
     skins_.names = *names;

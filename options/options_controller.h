@@ -28,20 +28,27 @@ namespace OptionsSupport {
 
 // The check boxes whose caption labels toggle them.
 enum class OptionBox {
-    DisplaySplash, SimpleUI, Verbose, SystrayStartup, ShowToolTips, DefaultView, NotifySound, NotifyDialog
+    DisplaySplash,
+    SimpleUI,
+    Verbose,
+    SystrayStartup,
+    ShowToolTips,
+    DefaultView,
+    NotifySound,
+    NotifyDialog
 };
 
 // What the General and Notification pages show.
 struct GeneralControls {
     int checkIntervalItem = 0;
     bool displaySplash = false;
-    bool simpleUI = false;        // for the next run
+    bool simpleUI = false; // for the next run
     bool verbose = false;
-    bool systrayStartup = false;  // for the next run
+    bool systrayStartup = false; // for the next run
     bool showToolTips = false;
     bool defaultView = false;
     int searchDepthItem = 0;
-    int iconSet = 1;              // the icon list's top row
+    int iconSet = 1; // the icon list's top row
     bool notifySound = false;
     bool notifyDialog = false;
     QString soundName;
@@ -57,7 +64,7 @@ using SoundFileAsker =
     std::function<std::optional<SoundFileChoice>(const QString& folder, const QString& file)>;
 
 // The chess set preview: the start position, seen from White's side.
-using PreviewSquares = std::array<std::array<int, 9>, 9>;  // [column][row], 1-based
+using PreviewSquares = std::array<std::array<int, 9>, 9>; // [column][row], 1-based
 PreviewSquares StartPositionPreview();
 // The board picture's cell for a piece code on a square (a1 is dark):
 // the piece kind, +16 for Black, +8 on a dark square; empty squares 16

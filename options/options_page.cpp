@@ -73,8 +73,9 @@ OptionsPage::OptionsPage(Support::Settings& settings, Support::OptionsPort& port
 
 OptionsPage::~OptionsPage() = default;
 
-Support::SkinnedButton* OptionsPage::BuildButton(QWidget* parent, const QString& name, const QString& caption,
-                                                 const QString& plainCaption, const QRect& geometry,
+Support::SkinnedButton* OptionsPage::BuildButton(QWidget* parent, const QString& name,
+                                                 const QString& caption, const QString& plainCaption,
+                                                 const QRect& geometry,
                                                  const std::function<void()>& command)
 {
     auto* button = new Support::SkinnedButton(*parent, name, geometry, caption, plainCaption);
@@ -100,13 +101,15 @@ void OptionsPage::BuildFrame()
         Page[tab]->setGeometry(SkinnedPageRect);
         Page[tab]->hide();
         const QRect at(TabLeft + TabStep * (tab - 1), TabTop, ButtonWidth, ButtonHeight);
-        Tabset[tab] = new Support::SkinnedButton(*this, TabName.arg(tab), at, TabCaption(tab), QString());
+        Tabset[tab] =
+            new Support::SkinnedButton(*this, TabName.arg(tab), at, TabCaption(tab), QString());
         // A tab stays down while it is the current one.
         Tabset[tab]->ShowsPress = [] { return false; };
-        connect(Tabset[tab]->face, &Support::ButtonFace::MouseDown, this, [this, tab](Qt::MouseButton b) {
-            if (b == Qt::LeftButton)
-                ChangeTab(tab);
-        });
+        connect(Tabset[tab]->face, &Support::ButtonFace::MouseDown, this,
+                [this, tab](Qt::MouseButton b) {
+                    if (b == Qt::LeftButton)
+                        ChangeTab(tab);
+                });
     }
     TabStrip = new QTabBar(this);
     TabStrip->setObjectName(QStringLiteral("TabStrip"));
@@ -122,20 +125,21 @@ void OptionsPage::BuildFrame()
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setGeometry(SkinnedHelpRect);
     HelpButton->setAlignment(Qt::AlignCenter);
-    HelpButton->setStyleSheet(
-        QStringLiteral("color: #3a2414; font-weight: bold; border: 2px solid #3a2414; border-radius: 11px;"));
+    HelpButton->setStyleSheet(QStringLiteral(
+        "color: #3a2414; font-weight: bold; border: 2px solid #3a2414; border-radius: 11px;"));
     HelpButtonS = new QPushButton(QStringLiteral("&Help"), this);
     HelpButtonS->setObjectName(QStringLiteral("HelpButtonS"));
     HelpButtonS->setGeometry(PlainHelpRect);
     HelpButtonS->hide();
     connect(HelpButtonS, &QPushButton::clicked, this, &OptionsPage::HelpButton_Click);
 
-    OkButton = BuildButton(this, QStringLiteral("OkButton"), QStringLiteral("OK"), QStringLiteral("&OK"), OkRect,
-                           [this] { OkButtonFace_Click(); });
-    CancelButton = BuildButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
-                               QStringLiteral("&Cancel"), CancelRect, [this] { CancelButtonFace_Click(); });
-    ApplyButton = BuildButton(this, QStringLiteral("ApplyButton"), QStringLiteral("Apply"), QStringLiteral("&Apply"),
-                              ApplyRect, [this] { ApplyButtonFace_Click(); });
+    OkButton = BuildButton(this, QStringLiteral("OkButton"), QStringLiteral("OK"), QStringLiteral("&OK"),
+                           OkRect, [this] { OkButtonFace_Click(); });
+    CancelButton =
+        BuildButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
+                    QStringLiteral("&Cancel"), CancelRect, [this] { CancelButtonFace_Click(); });
+    ApplyButton = BuildButton(this, QStringLiteral("ApplyButton"), QStringLiteral("Apply"),
+                              QStringLiteral("&Apply"), ApplyRect, [this] { ApplyButtonFace_Click(); });
     // Apply paints pressed only while it is enabled.
     ApplyButton->ShowsPress = [this] { return controller_.ApplyEnabled(); };
     // The message box's twin is named "OKButtonS"; so is this one.
@@ -198,18 +202,21 @@ void OptionsPage::BuildGeneralPage()
                              QStringLiteral("Show splash screen at startup?"), {10, 44}, 190);
     opSimpleUI = AddBox(page, OptionBox::SimpleUI, QStringLiteral("opSimpleUI"),
                         QStringLiteral("Plain style User Interface?"), {210, 44}, 232);
-    opVerbose = AddBox(page, OptionBox::Verbose, QStringLiteral("opVerbose"), QStringLiteral("Verbose notifications?"),
-                       {10, 70}, 190);
+    opVerbose = AddBox(page, OptionBox::Verbose, QStringLiteral("opVerbose"),
+                       QStringLiteral("Verbose notifications?"), {10, 70}, 190);
     opSystrayStartup = AddBox(page, OptionBox::SystrayStartup, QStringLiteral("opSystrayStartup"),
                               QStringLiteral("Start Marrowdale as a system tray icon?"), {210, 70}, 232);
     opShowToolTips = AddBox(page, OptionBox::ShowToolTips, QStringLiteral("opShowToolTips"),
                             QStringLiteral("Show tooltips?"), {10, 96}, 190);
     opDefaultView = AddBox(page, OptionBox::DefaultView, QStringLiteral("opDefaultView"),
                            QStringLiteral("Always default to White view?"), {10, 122}, 190);
-    AddLabel(page, QStringLiteral("Label2"), QStringLiteral("System tray icons:"), QRect(10, 162, 120, 20));
+    AddLabel(page, QStringLiteral("Label2"), QStringLiteral("System tray icons:"),
+             QRect(10, 162, 120, 20));
     BuildIconList(page);
-    AddLabel(page, QStringLiteral("vsCSearchDepth_L"), QStringLiteral("Search depth:"), QRect(10, 214, 120, 20));
-    vsCSearchDepth = AddCombo(page, QStringLiteral("vsCSearchDepth"), SearchDepthItems(), QRect(132, 212, 220, 24));
+    AddLabel(page, QStringLiteral("vsCSearchDepth_L"), QStringLiteral("Search depth:"),
+             QRect(10, 214, 120, 20));
+    vsCSearchDepth =
+        AddCombo(page, QStringLiteral("vsCSearchDepth"), SearchDepthItems(), QRect(132, 212, 220, 24));
 
     for (QComboBox* combo : {opSysTrayTimerCombo, vsCSearchDepth})
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo](int index) {
@@ -225,8 +232,8 @@ void OptionsPage::BuildGeneralPage()
 void OptionsPage::BuildNotificationPage()
 {
     QWidget* page = Page[NotificationTab];
-    opNotifySound = AddBox(page, OptionBox::NotifySound, QStringLiteral("opNotifySound"), QStringLiteral("Play a sound"),
-                           {10, 14}, 110);
+    opNotifySound = AddBox(page, OptionBox::NotifySound, QStringLiteral("opNotifySound"),
+                           QStringLiteral("Play a sound"), {10, 14}, 110);
     opBrowseSound = new QPushButton(QStringLiteral("..."), page);
     opBrowseSound->setObjectName(QStringLiteral("opBrowseSound"));
     opBrowseSound->setGeometry(142, 12, 30, 24);
@@ -234,12 +241,15 @@ void OptionsPage::BuildNotificationPage()
         controller_.BrowseSound(&AskForSoundFile);
         Refresh();
     });
-    opNotificationSound = AddLabel(page, QStringLiteral("opNotificationSound"), QString(), QRect(182, 14, 270, 20));
+    opNotificationSound =
+        AddLabel(page, QStringLiteral("opNotificationSound"), QString(), QRect(182, 14, 270, 20));
     opNotificationSound->setTextFormat(Qt::PlainText);
     opNotifyDialog = AddBox(page, OptionBox::NotifyDialog, QStringLiteral("opNotifyDialog"),
                             QStringLiteral("Display a message"), {10, 46}, 190);
-    AddLabel(page, QStringLiteral("Label4"), QStringLiteral("Notification dialog timeout:"), QRect(10, 84, 180, 20));
-    opTimeoutCombo = AddCombo(page, QStringLiteral("opTimeoutCombo"), NotificationTimeoutItems(), QRect(192, 82, 150, 24));
+    AddLabel(page, QStringLiteral("Label4"), QStringLiteral("Notification dialog timeout:"),
+             QRect(10, 84, 180, 20));
+    opTimeoutCombo = AddCombo(page, QStringLiteral("opTimeoutCombo"), NotificationTimeoutItems(),
+                              QRect(192, 82, 150, 24));
     connect(opTimeoutCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (refreshing_)
             return;
@@ -427,8 +437,8 @@ void OptionsPage::RefreshGeneral()
     opSysTrayTimerCombo->setCurrentIndex(g.checkIntervalItem);
     vsCSearchDepth->setCurrentIndex(g.searchDepthItem);
     opTimeoutCombo->setCurrentIndex(g.timeoutItem);
-    const bool values[] = {g.displaySplash, g.simpleUI,     g.verbose,     g.systrayStartup,
-                           g.showToolTips,  g.defaultView,  g.notifySound, g.notifyDialog};
+    const bool values[] = {g.displaySplash, g.simpleUI,    g.verbose,     g.systrayStartup,
+                           g.showToolTips,  g.defaultView, g.notifySound, g.notifyDialog};
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         const QSignalBlocker block(boxes_[i]);
         boxes_[i]->setChecked(values[i]);

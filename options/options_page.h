@@ -29,7 +29,7 @@ class QTreeWidgetItem;
 namespace Support {
 class OptionsPort;
 class PictureClip;
-}
+} // namespace Support
 
 namespace OptionsSupport {
 
@@ -81,16 +81,17 @@ public:
 
     // Controls, by the names the skin, the tool tips and the tests look up.
     QLabel* FormCaption;
-    std::array<QFrame*, TabCount + 1> Page{};  // 1 to 6
+    std::array<QFrame*, TabCount + 1> Page{}; // 1 to 6
     QTabBar* TabStrip;
     QLabel* HelpButton;
     QPushButton* HelpButtonS;
-    std::array<Support::SkinnedButton*, TabCount + 1> Tabset{};  // 1 to 6
+    std::array<Support::SkinnedButton*, TabCount + 1> Tabset{}; // 1 to 6
     Support::SkinnedButton *OkButton, *CancelButton, *ApplyButton;
     Support::SkinnedButton *LoadAI, *DeleteAI, *AIDefault, *SaveAI;
 
     QComboBox* opSysTrayTimerCombo;
-    QCheckBox *opDisplaySplash, *opSimpleUI, *opVerbose, *opSystrayStartup, *opShowToolTips, *opDefaultView;
+    QCheckBox *opDisplaySplash, *opSimpleUI, *opVerbose, *opSystrayStartup, *opShowToolTips,
+        *opDefaultView;
     QTableWidget* opIconList;
     QComboBox* vsCSearchDepth;
     QCheckBox *opNotifySound, *opNotifyDialog;
@@ -99,7 +100,7 @@ public:
     QComboBox* opTimeoutCombo;
 
     QListWidget *opChessSet, *opChessBoard;
-    std::array<QLabel*, 89> pCBoard{};  // 10 * column + row, 11 to 88
+    std::array<QLabel*, 89> pCBoard{}; // 10 * column + row, 11 to 88
     Support::PictureClip* PreviewChessSet;
 
     QTreeWidget* opHeuristicsList;
@@ -137,8 +138,8 @@ private:
                                         const std::function<void()>& command);
     // The buttons of the window's foot and of its pages.
     std::array<Support::SkinnedButton*, 7> CommandButtons() const;
-    QCheckBox* AddBox(QWidget* page, OptionBox box, const QString& name, const QString& caption, const QPoint& at,
-                      int labelWidth);
+    QCheckBox* AddBox(QWidget* page, OptionBox box, const QString& name, const QString& caption,
+                      const QPoint& at, int labelWidth);
     void SetToolTips();
     void PaintButtonsRaised();
     void RefreshInterfaceButtons();

@@ -74,7 +74,8 @@ void OptionsPage::BuildIconList(QWidget* page)
     opIconList = new QTableWidget(page);
     opIconList->setObjectName(QStringLiteral("opIconList"));
     opIconList->setColumnCount(3);
-    opIconList->setHorizontalHeaderLabels({QStringLiteral("Normal"), QStringLiteral("New move"), QStringLiteral("No network")});
+    opIconList->setHorizontalHeaderLabels(
+        {QStringLiteral("Normal"), QStringLiteral("New move"), QStringLiteral("No network")});
     opIconList->verticalHeader()->hide();
     opIconList->horizontalHeader()->setFixedHeight(IconRowHeight);
     opIconList->verticalHeader()->setDefaultSectionSize(IconRowHeight);
@@ -87,8 +88,9 @@ void OptionsPage::BuildIconList(QWidget* page)
     opIconList->setSelectionMode(QAbstractItemView::NoSelection);
     opIconList->setIconSize(QSize(16, 16));
     // Room for the header and exactly one set: the set in view is the choice.
-    opIconList->setGeometry(132, 152, 3 * IconColumnWidth + opIconList->verticalScrollBar()->sizeHint().width() + 2,
-                            2 * IconRowHeight + 2);
+    opIconList->setGeometry(
+        132, 152, 3 * IconColumnWidth + opIconList->verticalScrollBar()->sizeHint().width() + 2,
+        2 * IconRowHeight + 2);
     connect(opIconList->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (refreshing_)
             return;
@@ -130,8 +132,8 @@ void OptionsPage::BuildChessSetPage()
         for (int row = 1; row <= 8; ++row) {
             auto* square = new QLabel(page);
             square->setObjectName(QStringLiteral("pCBoard%1").arg(10 * column + row));
-            square->setGeometry(PreviewLeft + PreviewSquare * (column - 1), PreviewTop + PreviewSquare * (8 - row),
-                                PreviewSquare, PreviewSquare);
+            square->setGeometry(PreviewLeft + PreviewSquare * (column - 1),
+                                PreviewTop + PreviewSquare * (8 - row), PreviewSquare, PreviewSquare);
             square->setScaledContents(true);
             square->hide();
             pCBoard[std::size_t(10 * column + row)] = square;
@@ -177,14 +179,15 @@ void OptionsPage::PreviewSet()
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {
             QLabel* square = pCBoard[std::size_t(10 * column + row)];
-            square->setPixmap(PreviewChessSet->GraphicCell(PreviewClipGraphic(squares[column][row], column, row)));
+            square->setPixmap(
+                PreviewChessSet->GraphicCell(PreviewClipGraphic(squares[column][row], column, row)));
             square->show();
         }
 }
 
 // ---- Heuristics page
 
-BandSlider::BandSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {}
+BandSlider::BandSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) { }
 
 void BandSlider::SetBand(int start, int length)
 {
@@ -200,14 +203,16 @@ void BandSlider::paintEvent(QPaintEvent* event)
         return;
     QStyleOptionSlider option;
     initStyleOption(&option);
-    const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+    const QRect groove =
+        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
     const auto x = [&](int value) {
         return groove.left()
                + QStyle::sliderPositionFromValue(minimum(), maximum(), value, groove.width());
     };
     QPainter painter(this);
-    painter.fillRect(QRect(QPoint(x(bandStart_), height() - 5), QPoint(x(bandStart_ + bandLength_), height() - 2)),
-                     QColor(40, 90, 170));
+    painter.fillRect(
+        QRect(QPoint(x(bandStart_), height() - 5), QPoint(x(bandStart_ + bandLength_), height() - 2)),
+        QColor(40, 90, 170));
 }
 
 void OptionsPage::BuildHeuristicsPage()
@@ -217,8 +222,9 @@ void OptionsPage::BuildHeuristicsPage()
     opHeuristicsList->setObjectName(QStringLiteral("opHeuristicsList"));
     opHeuristicsList->setGeometry(6, 6, 453, 178);
     opHeuristicsList->setColumnCount(6);
-    opHeuristicsList->setHeaderLabels({QString(), QStringLiteral("Heuristic"), QStringLiteral("Current Motivation"),
-                                       QString(), QStringLiteral("New Motivation"), QString()});
+    opHeuristicsList->setHeaderLabels({QString(), QStringLiteral("Heuristic"),
+                                       QStringLiteral("Current Motivation"), QString(),
+                                       QStringLiteral("New Motivation"), QString()});
     const int widths[] = {18, 140, 96, 38, 92, 38};
     for (int column = 0; column < 6; ++column)
         opHeuristicsList->setColumnWidth(column, widths[column]);
@@ -230,13 +236,16 @@ void OptionsPage::BuildHeuristicsPage()
     opHeuristicSlider->setRange(-200, 200);
     opHeuristicSlider->setPageStep(10);
     opHeuristicSlider->setGeometry(6, 188, 340, 26);
-    HLabelLow = AddLabel(page, QStringLiteral("HLabelLow"), QStringLiteral("Low"), QRect(6, 214, 60, 18));
-    HLabelDontCare = AddLabel(page, QStringLiteral("HLabelDontCare"), QStringLiteral("Dont care"), QRect(136, 214, 80, 18));
+    HLabelLow =
+        AddLabel(page, QStringLiteral("HLabelLow"), QStringLiteral("Low"), QRect(6, 214, 60, 18));
+    HLabelDontCare = AddLabel(page, QStringLiteral("HLabelDontCare"), QStringLiteral("Dont care"),
+                              QRect(136, 214, 80, 18));
     HLabelDontCare->setAlignment(Qt::AlignHCenter);
-    HLabelHigh = AddLabel(page, QStringLiteral("HLabelHigh"), QStringLiteral("High"), QRect(286, 214, 60, 18));
+    HLabelHigh =
+        AddLabel(page, QStringLiteral("HLabelHigh"), QStringLiteral("High"), QRect(286, 214, 60, 18));
     HLabelHigh->setAlignment(Qt::AlignRight);
-    AIDefault = BuildButton(page, QStringLiteral("AIDefault"), QStringLiteral("Defaults"), QStringLiteral("De&fault"),
-                            QRect(362, 194, 90, 26), [this] {
+    AIDefault = BuildButton(page, QStringLiteral("AIDefault"), QStringLiteral("Defaults"),
+                            QStringLiteral("De&fault"), QRect(362, 194, 90, 26), [this] {
                                 controller_.RestoreDefaults();
                                 Refresh();
                             });
@@ -256,7 +265,7 @@ void OptionsPage::BuildHeuristicsPage()
     connect(opHeuristicsList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int row = item->data(0, Qt::UserRole).toInt();
         if (!IsHeuristicRow(row))
-            return;  // the tree opens and closes groups itself
+            return; // the tree opens and closes groups itself
         controller_.DropPendingValue(row);
         Refresh();
     });
@@ -320,7 +329,9 @@ void OptionsPage::RefreshHeuristics()
         item->setForeground(1, highlighted ? QColor(0, 0, 0xFF) : QColor(0, 0, 0));
     }
     const int row = controller_.SelectedHeuristicRow();
-    QTreeWidgetItem* selected = row >= FirstHeuristicRow && row <= LastHeuristicRow ? heuristicItems_[std::size_t(row)] : nullptr;
+    QTreeWidgetItem* selected = row >= FirstHeuristicRow && row <= LastHeuristicRow
+                                    ? heuristicItems_[std::size_t(row)]
+                                    : nullptr;
     if (opHeuristicsList->currentItem() != selected) {
         const QSignalBlocker block(opHeuristicsList);
         opHeuristicsList->setCurrentItem(selected);
@@ -336,7 +347,8 @@ void OptionsPage::SetHeuristicSlider()
         opHeuristicSlider->setValue(slider.value);
     }
     opHeuristicSlider->SetBand(slider.bandStart, slider.bandLength);
-    for (QWidget* part : std::initializer_list<QWidget*>{opHeuristicSlider, HLabelLow, HLabelDontCare, HLabelHigh})
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{opHeuristicSlider, HLabelLow, HLabelDontCare, HLabelHigh})
         part->setVisible(slider.visible);
 }
 
@@ -345,7 +357,8 @@ void OptionsPage::SetHeuristicSlider()
 void OptionsPage::BuildSavedAIPage()
 {
     QWidget* page = Page[SavedAITab];
-    AddLabel(page, QStringLiteral("Label13"), QStringLiteral("Saved heuristics data files:"), QRect(10, 8, 240, 18));
+    AddLabel(page, QStringLiteral("Label13"), QStringLiteral("Saved heuristics data files:"),
+             QRect(10, 8, 240, 18));
     opSavedAIFiles = AddList(page, QStringLiteral("opSavedAIFiles"), QRect(10, 26, 240, 216));
     AddLabel(page, QStringLiteral("Label11"), QStringLiteral("Save current heuristic settings as:"),
              QRect(262, 8, 200, 18));
@@ -365,19 +378,21 @@ void OptionsPage::BuildSavedAIPage()
         {SaveAI, "SaveAI", "Save", "&Save", 132, &OptionsController::SaveWeightFile},
     };
     for (const auto& button : buttons)
-        button.button = BuildButton(page, QString::fromLatin1(button.name), QString::fromLatin1(button.caption),
-                                    QString::fromLatin1(button.plainCaption), QRect(262, button.top, 90, 26),
-                                    [this, command = button.command] {
-                                        (controller_.*command)();
-                                        Refresh();
-                                    });
+        button.button =
+            BuildButton(page, QString::fromLatin1(button.name), QString::fromLatin1(button.caption),
+                        QString::fromLatin1(button.plainCaption), QRect(262, button.top, 90, 26),
+                        [this, command = button.command] {
+                            (controller_.*command)();
+                            Refresh();
+                        });
     connect(opSavedAIFiles, &QListWidget::currentRowChanged, this, [this](int row) {
         if (refreshing_)
             return;
         controller_.WeightFileRowChanged(row);
         Refresh();
     });
-    connect(opSaveAIName, &QLineEdit::textEdited, this, [this](const QString& text) { controller_.SaveName() = text; });
+    connect(opSaveAIName, &QLineEdit::textEdited, this,
+            [this](const QString& text) { controller_.SaveName() = text; });
 }
 
 void OptionsPage::RefreshSavedAI()
@@ -392,11 +407,14 @@ void OptionsPage::RefreshSavedAI()
 void OptionsPage::BuildSkinsPage()
 {
     QWidget* page = Page[SkinsTab];
-    AddLabel(page, QStringLiteral("SkinsList_L"), QStringLiteral("Available skins:"), QRect(10, 8, 200, 18));
+    AddLabel(page, QStringLiteral("SkinsList_L"), QStringLiteral("Available skins:"),
+             QRect(10, 8, 200, 18));
     opSkinsList = AddList(page, QStringLiteral("opSkinsList"), QRect(10, 26, 286, 210));
-    AddLabel(page, QStringLiteral("SkinPreview_L"), QStringLiteral("Skin preview:"), QRect(308, 8, 146, 18));
+    AddLabel(page, QStringLiteral("SkinPreview_L"), QStringLiteral("Skin preview:"),
+             QRect(308, 8, 146, 18));
     PreviewBoard = AddLabel(page, QStringLiteral("PreviewBoard"), QString(), QRect(308, 26, 146, 119));
-    PreviewInterface = AddLabel(page, QStringLiteral("PreviewInterface"), QString(), QRect(308, 151, 146, 84));
+    PreviewInterface =
+        AddLabel(page, QStringLiteral("PreviewInterface"), QString(), QRect(308, 151, 146, 84));
     for (QLabel* preview : {PreviewBoard, PreviewInterface})
         preview->setScaledContents(true);
     connect(opSkinsList, &QListWidget::currentRowChanged, this, [this](int row) {

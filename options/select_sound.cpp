@@ -10,8 +10,8 @@
 #include "foundation/window_names.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -47,11 +47,12 @@ QString Caption(ChooserMode mode)
 
 void RefuseEmptyChoice(ChooserMode mode)
 {
-    Support::ShowMessage(2, QStringLiteral("File selection error..."),
-                         mode == ChooserMode::Sound
-                             ? QStringLiteral("You must either select a .WAV file or cancel this dialog.")
-                             : QStringLiteral("You must either select a file to import or cancel this dialog."),
-                         QStringLiteral("Ok"), QString(), false, Support::CueInformation);
+    Support::ShowMessage(
+        2, QStringLiteral("File selection error..."),
+        mode == ChooserMode::Sound
+            ? QStringLiteral("You must either select a .WAV file or cancel this dialog.")
+            : QStringLiteral("You must either select a file to import or cancel this dialog."),
+        QStringLiteral("Ok"), QString(), false, Support::CueInformation);
 }
 
 } // namespace
@@ -91,7 +92,8 @@ SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString&
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setGeometry(HelpRect);
     HelpButton->setAlignment(Qt::AlignCenter);
-    HelpButton->setStyleSheet(QStringLiteral("color: #f4e8d0; font-weight: bold; border: 1px solid #f4e8d0; border-radius: 9px;"));
+    HelpButton->setStyleSheet(QStringLiteral(
+        "color: #f4e8d0; font-weight: bold; border: 1px solid #f4e8d0; border-radius: 9px;"));
     HelpButton->installEventFilter(this);
 
     FolderName = new QLabel(this);
@@ -110,19 +112,21 @@ SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString&
     FileList->setGeometry(FileListRect);
 
     using Support::SkinnedButton;
-    OkSelect = new SkinnedButton(*this, QStringLiteral("OkSelect"), OkRect, QStringLiteral("OK"), QStringLiteral("&OK"));
-    CancelSelect = new SkinnedButton(*this, QStringLiteral("CancelSelect"), CancelRect, QStringLiteral("Cancel"),
-                                     QStringLiteral("&Cancel"));
-    Play = new SkinnedButton(*this, QStringLiteral("Play"), PlayRect, QStringLiteral("Play"), QStringLiteral("&Play"));
+    OkSelect = new SkinnedButton(*this, QStringLiteral("OkSelect"), OkRect, QStringLiteral("OK"),
+                                 QStringLiteral("&OK"));
+    CancelSelect = new SkinnedButton(*this, QStringLiteral("CancelSelect"), CancelRect,
+                                     QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
+    Play = new SkinnedButton(*this, QStringLiteral("Play"), PlayRect, QStringLiteral("Play"),
+                             QStringLiteral("&Play"));
     ImportOK = new SkinnedButton(*this, QStringLiteral("ImportOK"), ImportRect, QStringLiteral("Import"),
                                  QStringLiteral("&Import"));
-    ImportCancel = new SkinnedButton(*this, QStringLiteral("ImportCancel"), ImportCancelRect, QStringLiteral("Cancel"),
-                                     QStringLiteral("&Cancel"));
-    for (const auto& [button, command] : {std::pair{OkSelect, &SelectSound::OkCommand},
-                                          std::pair{CancelSelect, &SelectSound::CancelCommand},
-                                          std::pair{Play, &SelectSound::PlayCommand},
-                                          std::pair{ImportOK, &SelectSound::OkCommand},
-                                          std::pair{ImportCancel, &SelectSound::CancelCommand}})
+    ImportCancel = new SkinnedButton(*this, QStringLiteral("ImportCancel"), ImportCancelRect,
+                                     QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
+    for (const auto& [button, command] :
+         {std::pair{OkSelect, &SelectSound::OkCommand},
+          std::pair{CancelSelect, &SelectSound::CancelCommand},
+          std::pair{Play, &SelectSound::PlayCommand}, std::pair{ImportOK, &SelectSound::OkCommand},
+          std::pair{ImportCancel, &SelectSound::CancelCommand}})
         connect(button, &SkinnedButton::Clicked, this, command);
 
     connect(DirList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {

@@ -85,7 +85,8 @@ WeightFileNameProblem CheckWeightFileName(const QString& name)
     for (QChar reserved : QStringLiteral("\\/:*?\"<>|."))
         if (name.contains(reserved))
             return WeightFileNameProblem::ReservedCharacter;
-    const bool control = std::any_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    const bool control = std::any_of(name.begin(), name.end(),
+                                     [](QChar c) { return c.category() == QChar::Other_Control; });
     // A file name holds at most 255 bytes.
     if (control || QFile::encodeName(name + WeightFileExtension).size() > 255)
         return WeightFileNameProblem::Unusable;

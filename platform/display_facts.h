@@ -12,7 +12,7 @@ namespace Registry {
 struct DisplayFacts {
     int DpiX = 96;
     int DpiY = 96;
-    int Width = 800;   // device-independent pixels
+    int Width = 800; // device-independent pixels
     int Height = 600;
     int BitsPerPixel = 16;
 };

@@ -31,12 +31,8 @@ QString ReadPageHead(const QString& filePath)
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window),
-      browser_(new QTextBrowser),
-      finder_(new QTabWidget),
-      contentsList_(new QListWidget),
-      indexList_(new QListWidget),
-      indexFilter_(new QLineEdit)
+    : QWidget(owner, Qt::Window), browser_(new QTextBrowser), finder_(new QTabWidget),
+      contentsList_(new QListWidget), indexList_(new QListWidget), indexFilter_(new QLineEdit)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Marrowdale Help"));

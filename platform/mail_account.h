@@ -11,15 +11,15 @@ namespace MailSupport {
 enum class InboxProtocol { Imap, Pop3 };
 
 enum class ConnectionSecurity {
-    None,      // plain text; only sensible on loopback or a trusted network
-    StartTls,  // plain connection upgraded before logging on; required
-    Tls,       // TLS from the first byte
+    None,     // plain text; only sensible on loopback or a trusted network
+    StartTls, // plain connection upgraded before logging on; required
+    Tls,      // TLS from the first byte
 };
 
 struct MailAccount {
     InboxProtocol Protocol = InboxProtocol::Imap;
     std::string InboxServer;
-    int InboxPort = 0;  // 0: the protocol's usual port for the security
+    int InboxPort = 0; // 0: the protocol's usual port for the security
     ConnectionSecurity InboxSecurity = ConnectionSecurity::Tls;
 
     std::string SmtpServer;
@@ -43,7 +43,8 @@ struct MailAccount {
     std::string PostOfficeFolder;
 
     // An internet account is set once both servers and the own address are.
-    bool IsInternetAccountSet() const {
+    bool IsInternetAccountSet() const
+    {
         return !InboxServer.empty() && !SmtpServer.empty() && !Address.empty();
     }
 };

@@ -13,47 +13,66 @@
 namespace MailSupport {
 namespace {
 
-const char* ProtocolText(InboxProtocol protocol) {
+const char* ProtocolText(InboxProtocol protocol)
+{
     return protocol == InboxProtocol::Pop3 ? "POP3" : "IMAP";
 }
 
-const char* SecurityText(ConnectionSecurity security) {
+const char* SecurityText(ConnectionSecurity security)
+{
     switch (security) {
-    case ConnectionSecurity::None: return "None";
-    case ConnectionSecurity::StartTls: return "STARTTLS";
-    case ConnectionSecurity::Tls: break;
+    case ConnectionSecurity::None:
+        return "None";
+    case ConnectionSecurity::StartTls:
+        return "STARTTLS";
+    case ConnectionSecurity::Tls:
+        break;
     }
     return "TLS";
 }
 
-ConnectionSecurity SecurityFrom(const QString& text, ConnectionSecurity fallback) {
-    if (text.compare("None", Qt::CaseInsensitive) == 0) return ConnectionSecurity::None;
-    if (text.compare("STARTTLS", Qt::CaseInsensitive) == 0) return ConnectionSecurity::StartTls;
-    if (text.compare("TLS", Qt::CaseInsensitive) == 0) return ConnectionSecurity::Tls;
+ConnectionSecurity SecurityFrom(const QString& text, ConnectionSecurity fallback)
+{
+    if (text.compare("None", Qt::CaseInsensitive) == 0)
+        return ConnectionSecurity::None;
+    if (text.compare("STARTTLS", Qt::CaseInsensitive) == 0)
+        return ConnectionSecurity::StartTls;
+    if (text.compare("TLS", Qt::CaseInsensitive) == 0)
+        return ConnectionSecurity::Tls;
     return fallback;
 }
 
-Registry::Value Read(const char* name) {
+Registry::Value Read(const char* name)
+{
     return Registry::QueryValue(MailAccountSubkey, QString::fromLatin1(name));
 }
 
-std::string Text(const char* name) { return Read(name).ToText().toStdString(); }
+std::string Text(const char* name)
+{
+    return Read(name).ToText().toStdString();
+}
 
-int Number(const char* name) { return Read(name).ToNumber().value_or(0); }
+int Number(const char* name)
+{
+    return Read(name).ToNumber().value_or(0);
+}
 
-bool Write(const char* name, const std::string& text) {
+bool Write(const char* name, const std::string& text)
+{
     return Registry::SetKeyValue(MailAccountSubkey, QString::fromLatin1(name),
                                  Registry::Value::Text(QString::fromStdString(text)));
 }
 
-bool Write(const char* name, int number) {
+bool Write(const char* name, int number)
+{
     return Registry::SetKeyValue(MailAccountSubkey, QString::fromLatin1(name),
                                  Registry::Value::Number(number));
 }
 
 } // namespace
 
-MailAccount LoadMailAccount() {
+MailAccount LoadMailAccount()
+{
     MailAccount account;
     account.Protocol = Read("InboxProtocol").ToText().compare("POP3", Qt::CaseInsensitive) == 0
                            ? InboxProtocol::Pop3
@@ -74,8 +93,10 @@ MailAccount LoadMailAccount() {
     return account;
 }
 
-bool SaveMailAccount(const MailAccount& account) {
-    if (!Registry::CreateNewKey(Registry::SettingsPrefix + MailAccountSubkey)) return false;
+bool SaveMailAccount(const MailAccount& account)
+{
+    if (!Registry::CreateNewKey(Registry::SettingsPrefix + MailAccountSubkey))
+        return false;
     // The store refuses empty values; an empty text is still a text.
     bool ok = true;
     ok &= Write("InboxProtocol", std::string(ProtocolText(account.Protocol)));
@@ -95,14 +116,17 @@ bool SaveMailAccount(const MailAccount& account) {
     return ok;
 }
 
-std::filesystem::path DefaultPostOfficeFolder() {
+std::filesystem::path DefaultPostOfficeFolder()
+{
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return std::filesystem::path(data.toStdString()) / "Tallowmere" / "Post Office";
 }
 
-std::string DefaultPostOfficeAddress() {
+std::string DefaultPostOfficeAddress()
+{
     std::string user;
-    if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_name) user = entry->pw_name;
+    if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_name)
+        user = entry->pw_name;
     if (user.empty()) {
         const char* env = std::getenv("USER");
         user = env && *env ? env : "player";
@@ -110,16 +134,16 @@ std::string DefaultPostOfficeAddress() {
     return user + "@localhost";
 }
 
-std::unique_ptr<MailService> CreateMailService(const MailAccount& account) {
-    if (account.IsInternetAccountSet()) return std::make_unique<InternetMailService>(account);
+std::unique_ptr<MailService> CreateMailService(const MailAccount& account)
+{
+    if (account.IsInternetAccountSet())
+        return std::make_unique<InternetMailService>(account);
     const std::filesystem::path folder = account.PostOfficeFolder.empty()
                                              ? DefaultPostOfficeFolder()
                                              : std::filesystem::path(account.PostOfficeFolder);
-    const std::string address =
-        account.Address.empty() ? DefaultPostOfficeAddress() : account.Address;
-    const std::string name = account.DisplayName.empty()
-                                 ? address.substr(0, address.find('@'))
-                                 : account.DisplayName;
+    const std::string address = account.Address.empty() ? DefaultPostOfficeAddress() : account.Address;
+    const std::string name =
+        account.DisplayName.empty() ? address.substr(0, address.find('@')) : account.DisplayName;
     return std::make_unique<PostOfficeMailService>(folder, address, name);
 }
 

@@ -13,7 +13,7 @@ inline constexpr const char* ContactsFileName = "Contacts.txt";
 
 class GameAddressBook : public AddressBook {
 public:
-    explicit GameAddressBook(Database::DataFolder folder) : folder_(std::move(folder)) {}
+    explicit GameAddressBook(Database::DataFolder folder) : folder_(std::move(folder)) { }
 
     std::vector<AddressEntry> AllEntries() override;
     std::optional<AddressEntry> Resolve(const std::string& typed) override;

@@ -1,7 +1,7 @@
 #include "platform/mail_internet.h"
 
-#include <vmime/platforms/posix/posixHandler.hpp>
 #include <vmime/net/imap/IMAPFolder.hpp>
+#include <vmime/platforms/posix/posixHandler.hpp>
 #include <vmime/vmime.hpp>
 
 #include <chrono>
@@ -11,7 +11,8 @@
 namespace MailSupport {
 namespace {
 
-void EnsureVmimePlatform() {
+void EnsureVmimePlatform()
+{
     static const bool ready = [] {
         vmime::platform::setHandler<vmime::platforms::posix::posixHandler>();
         return true;
@@ -25,10 +26,12 @@ void EnsureVmimePlatform() {
 class StallTimeout : public vmime::net::timeoutHandler {
 public:
     StallTimeout(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall)
-        : clock_(std::move(clock)), stall_(stall) {
+        : clock_(std::move(clock)), stall_(stall)
+    {
         resetTimeOut();
     }
-    bool isTimeOut() override {
+    bool isTimeOut() override
+    {
         const auto now = std::chrono::steady_clock::now();
         return now - progress_ >= stall_ || now >= clock_->Deadline();
     }
@@ -44,8 +47,11 @@ private:
 class StallTimeoutFactory : public vmime::net::timeoutHandlerFactory {
 public:
     StallTimeoutFactory(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall)
-        : clock_(std::move(clock)), stall_(stall) {}
-    std::shared_ptr<vmime::net::timeoutHandler> create() override {
+        : clock_(std::move(clock)), stall_(stall)
+    {
+    }
+    std::shared_ptr<vmime::net::timeoutHandler> create() override
+    {
         return std::make_shared<StallTimeout>(clock_, stall_);
     }
 
@@ -57,7 +63,8 @@ private:
 using CertificateList = std::vector<std::shared_ptr<vmime::security::cert::X509Certificate>>;
 
 // Every certificate of a PEM file; none when it cannot be read.
-CertificateList ReadCertificates(const std::string& file) {
+CertificateList ReadCertificates(const std::string& file)
+{
     CertificateList certificates;
     std::ifstream in(file);
     std::stringstream text;
@@ -67,14 +74,17 @@ CertificateList ReadCertificates(const std::string& file) {
     std::size_t from = 0;
     while (true) {
         const std::size_t begin = all.find("-----BEGIN CERTIFICATE-----", from);
-        if (begin == std::string::npos) break;
+        if (begin == std::string::npos)
+            break;
         const std::size_t end = all.find(endMark, begin);
-        if (end == std::string::npos) break;
+        if (end == std::string::npos)
+            break;
         const std::string pem = all.substr(begin, end + endMark.size() - begin);
         try {
             auto cert = vmime::security::cert::X509Certificate::import(
                 reinterpret_cast<const vmime::byte_t*>(pem.data()), pem.size());
-            if (cert) certificates.push_back(cert);
+            if (cert)
+                certificates.push_back(cert);
         } catch (const std::exception&) {
             // A certificate VMime cannot read is simply not trusted.
         }
@@ -84,10 +94,10 @@ CertificateList ReadCertificates(const std::string& file) {
 }
 
 // The system's authorities, read once, and the account's own certificates.
-std::shared_ptr<vmime::security::cert::certificateVerifier> CertificateVerifier(
-    const MailAccount& account) {
-    static const CertificateList systemRoots =
-        ReadCertificates("/etc/ssl/certs/ca-certificates.crt");
+std::shared_ptr<vmime::security::cert::certificateVerifier>
+CertificateVerifier(const MailAccount& account)
+{
+    static const CertificateList systemRoots = ReadCertificates("/etc/ssl/certs/ca-certificates.crt");
     auto verifier = std::make_shared<vmime::security::cert::defaultCertificateVerifier>();
     CertificateList roots = systemRoots;
     if (!account.TrustedCertificateFile.empty()) {
@@ -99,13 +109,15 @@ std::shared_ptr<vmime::security::cert::certificateVerifier> CertificateVerifier(
     return verifier;
 }
 
-std::string Scheme(const std::string& plain, ConnectionSecurity security) {
+std::string Scheme(const std::string& plain, ConnectionSecurity security)
+{
     return security == ConnectionSecurity::Tls ? plain + "s" : plain;
 }
 
 template <class Service>
 void Prepare(Service& service, ConnectionSecurity security, const MailAccount& account,
-             bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts) {
+             bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts)
+{
     const bool startTls = security == ConnectionSecurity::StartTls;
     service.setProperty("connection.tls", startTls);
     service.setProperty("connection.tls.required", startTls);
@@ -117,11 +129,13 @@ void Prepare(Service& service, ConnectionSecurity security, const MailAccount& a
     service.setTimeoutHandlerFactory(std::move(timeouts));
 }
 
-std::string Utf8(const vmime::text& text) {
+std::string Utf8(const vmime::text& text)
+{
     return text.getConvertedText(vmime::charset(vmime::charsets::UTF_8));
 }
 
-std::string Describe(const std::exception& e) {
+std::string Describe(const std::exception& e)
+{
     std::string what = e.what();
     if (auto* v = dynamic_cast<const vmime::exception*>(&e)) {
         for (const vmime::exception* other = v->other(); other; other = other->other())
@@ -131,7 +145,8 @@ std::string Describe(const std::exception& e) {
 }
 
 // Subject and sender from a message's (possibly partial) header.
-void ReadHeader(const vmime::header& header, InboxMessage& out) {
+void ReadHeader(const vmime::header& header, InboxMessage& out)
+{
     if (auto subject = header.findField(vmime::fields::SUBJECT))
         out.Subject = Utf8(*subject->getValue<vmime::text>());
     if (auto from = header.findField(vmime::fields::FROM)) {
@@ -144,13 +159,15 @@ void ReadHeader(const vmime::header& header, InboxMessage& out) {
 
 // The readable text of a whole message: its first plain-text part,
 // decoded and in UTF-8; the raw body when it has none.
-std::string BodyText(const std::string& raw) {
+std::string BodyText(const std::string& raw)
+{
     auto message = std::make_shared<vmime::message>();
     message->parse(raw);
     vmime::messageParser parser(message);
     for (std::size_t i = 0; i < parser.getTextPartCount(); ++i) {
         auto part = parser.getTextPartAt(i);
-        if (part->getType().getSubType() != vmime::mediaTypes::TEXT_PLAIN) continue;
+        if (part->getType().getSubType() != vmime::mediaTypes::TEXT_PLAIN)
+            continue;
         std::string decoded;
         vmime::utility::outputStreamStringAdapter os(decoded);
         part->getText()->extract(os);
@@ -169,16 +186,17 @@ std::string BodyText(const std::string& raw) {
 // would also purge every message the user's own client has flagged deleted
 // and not yet purged, so those lose their flag for the moment; should the
 // program stop in between, they come back undeleted rather than lost.
-void ExpungeOnly(vmime::net::folder& inbox, const std::string& uid) {
+void ExpungeOnly(vmime::net::folder& inbox, const std::string& uid)
+{
     std::vector<vmime::net::message::uid> flaggedByUser;
     const std::size_t count = inbox.getMessageCount();
     if (count > 0) {
         auto all = inbox.getMessages(vmime::net::messageSet::byNumber(1, count));
-        inbox.fetchMessages(all, vmime::net::fetchAttributes(vmime::net::fetchAttributes::FLAGS |
-                                                             vmime::net::fetchAttributes::UID));
+        inbox.fetchMessages(all, vmime::net::fetchAttributes(vmime::net::fetchAttributes::FLAGS
+                                                             | vmime::net::fetchAttributes::UID));
         for (const auto& m : all)
-            if ((m->getFlags() & vmime::net::message::FLAG_DELETED) &&
-                static_cast<std::string>(m->getUID()) != uid)
+            if ((m->getFlags() & vmime::net::message::FLAG_DELETED)
+                && static_cast<std::string>(m->getUID()) != uid)
                 flaggedByUser.push_back(m->getUID());
     }
     const auto others = vmime::net::messageSet::byUID(flaggedByUser);
@@ -193,27 +211,35 @@ void ExpungeOnly(vmime::net::folder& inbox, const std::string& uid) {
 
 } // namespace
 
-void OperationClock::Start(std::chrono::milliseconds allowed) {
+void OperationClock::Start(std::chrono::milliseconds allowed)
+{
     deadline_ = std::chrono::steady_clock::now() + allowed;
 }
 
 InternetMailService::InternetMailService(MailAccount account, MailTimeouts timeouts)
-    : account_(std::move(account)), timeouts_(timeouts), clock_(std::make_shared<OperationClock>()) {
+    : account_(std::move(account)), timeouts_(timeouts), clock_(std::make_shared<OperationClock>())
+{
     EnsureVmimePlatform();
 }
 
-std::shared_ptr<vmime::net::timeoutHandlerFactory> InternetMailService::Timeouts() const {
+std::shared_ptr<vmime::net::timeoutHandlerFactory> InternetMailService::Timeouts() const
+{
     return std::make_shared<StallTimeoutFactory>(clock_, timeouts_.Stall);
 }
 
-InternetMailService::~InternetMailService() { Disconnect(); }
+InternetMailService::~InternetMailService()
+{
+    Disconnect();
+}
 
-bool InternetMailService::Fail(const std::string& what) {
+bool InternetMailService::Fail(const std::string& what)
+{
     lastError_ = what;
     return false;
 }
 
-void InternetMailService::Connect() {
+void InternetMailService::Connect()
+{
     const std::string protocol = account_.Protocol == InboxProtocol::Pop3 ? "pop3" : "imap";
     session_ = vmime::net::session::create();
     const vmime::utility::url url(Scheme(protocol, account_.InboxSecurity), account_.InboxServer,
@@ -225,21 +251,25 @@ void InternetMailService::Connect() {
     OpenInbox();
 }
 
-void InternetMailService::OpenInbox() {
+void InternetMailService::OpenInbox()
+{
     inbox_ = store_->getDefaultFolder();
     inbox_->open(vmime::net::folder::MODE_READ_WRITE);
 }
 
-void InternetMailService::Disconnect() noexcept {
+void InternetMailService::Disconnect() noexcept
+{
     const bool pop3 = account_.Protocol == InboxProtocol::Pop3;
     try {
         // POP3 makes its deletions final on a clean close; IMAP has already
         // expunged what this service deleted and leaves the rest alone.
-        if (inbox_ && inbox_->isOpen()) inbox_->close(pop3);
+        if (inbox_ && inbox_->isOpen())
+            inbox_->close(pop3);
     } catch (const std::exception&) {
     }
     try {
-        if (store_ && store_->isConnected()) store_->disconnect();
+        if (store_ && store_->isConnected())
+            store_->disconnect();
     } catch (const std::exception&) {
     }
     inbox_.reset();
@@ -250,9 +280,11 @@ void InternetMailService::Disconnect() noexcept {
     statesValid_ = false;
 }
 
-bool InternetMailService::SignOn() {
+bool InternetMailService::SignOn()
+{
     clock_->Start(timeouts_.Deadline);
-    if (IsSignedOn()) return true;
+    if (IsSignedOn())
+        return true;
     try {
         Connect();
         return true;
@@ -262,16 +294,22 @@ bool InternetMailService::SignOn() {
     }
 }
 
-void InternetMailService::SignOff() { Disconnect(); }
+void InternetMailService::SignOff()
+{
+    Disconnect();
+}
 
-bool InternetMailService::IsSignedOn() const {
+bool InternetMailService::IsSignedOn() const
+{
     return store_ && inbox_ && store_->isConnected() && inbox_->isOpen();
 }
 
-bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>& messages) {
+bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>& messages)
+{
     clock_->Start(timeouts_.Deadline);
     messages.clear();
-    if (!IsSignedOn()) return Fail("Not logged on to the mail server.");
+    if (!IsSignedOn())
+        return Fail("Not logged on to the mail server.");
     const bool pop3 = account_.Protocol == InboxProtocol::Pop3;
     try {
         if (pop3) {
@@ -288,25 +326,30 @@ bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>&
         std::vector<std::shared_ptr<vmime::net::message>> unknown;
         for (const MessageState& state : inboxState_) {
             if (!pop3) {
-                if (state.Flags & vmime::net::message::FLAG_DELETED) continue;
+                if (state.Flags & vmime::net::message::FLAG_DELETED)
+                    continue;
                 if (scope == InboxScope::UnreadOnly && (state.Flags & vmime::net::message::FLAG_SEEN))
                     continue;
             }
             order.push_back(state.Id);
-            if (pop3) listed_[state.Id] = state.Message;
-            if (headers_.count(state.Id)) continue;
+            if (pop3)
+                listed_[state.Id] = state.Message;
+            if (headers_.count(state.Id))
+                continue;
             if (state.Message) {
                 unknown.push_back(state.Message);
             } else {
                 auto found = inbox_->getMessages(vmime::net::messageSet::byUID(state.Id));
-                if (!found.empty()) unknown.push_back(found.front());
+                if (!found.empty())
+                    unknown.push_back(found.front());
             }
         }
         // The headers this service has not read before: each header is
         // asked for once per run.
         if (!unknown.empty())
-            inbox_->fetchMessages(unknown, vmime::net::fetchAttributes(vmime::net::fetchAttributes::ENVELOPE |
-                                                                       vmime::net::fetchAttributes::UID));
+            inbox_->fetchMessages(unknown,
+                                  vmime::net::fetchAttributes(vmime::net::fetchAttributes::ENVELOPE
+                                                              | vmime::net::fetchAttributes::UID));
         for (auto& message : unknown) {
             InboxMessage entry;
             entry.Id = static_cast<std::string>(message->getUID());
@@ -318,11 +361,13 @@ bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>&
             }
             headers_[entry.Id] = std::move(entry);
         }
-        for (const std::string& id : order) messages.push_back(headers_[id]);
+        for (const std::string& id : order)
+            messages.push_back(headers_[id]);
         // IMAP message objects stand for message numbers, which the next
         // expunge changes: none is kept beyond the listing.
         if (!pop3)
-            for (MessageState& state : inboxState_) state.Message.reset();
+            for (MessageState& state : inboxState_)
+                state.Message.reset();
         return true;
     } catch (const std::exception& e) {
         Disconnect();
@@ -331,26 +376,32 @@ bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>&
     }
 }
 
-void InternetMailService::FetchStates(std::size_t from) {
+void InternetMailService::FetchStates(std::size_t from)
+{
     const std::size_t count = inbox_->getMessageCount();
-    if (count < from) return;
+    if (count < from)
+        return;
     auto fetched = inbox_->getMessages(vmime::net::messageSet::byNumber(from, count));
     int attributes = vmime::net::fetchAttributes::UID;
-    if (account_.Protocol == InboxProtocol::Imap) attributes |= vmime::net::fetchAttributes::FLAGS;
+    if (account_.Protocol == InboxProtocol::Imap)
+        attributes |= vmime::net::fetchAttributes::FLAGS;
     inbox_->fetchMessages(fetched, vmime::net::fetchAttributes(attributes));
     for (auto& message : fetched) {
         const std::string id = static_cast<std::string>(message->getUID());
-        if (id.empty()) continue;
+        if (id.empty())
+            continue;
         const int flags = account_.Protocol == InboxProtocol::Imap ? message->getFlags() : 0;
         inboxState_.push_back({id, flags, message});
     }
 }
 
-void InternetMailService::RefreshImapStates(bool everything) {
+void InternetMailService::RefreshImapStates(bool everything)
+{
     // The selection stays open between listings; a NOOP brings in what
     // arrived or went since.
     auto* imap = dynamic_cast<vmime::net::imap::IMAPFolder*>(inbox_.get());
-    if (imap) imap->noop();
+    if (imap)
+        imap->noop();
     const std::size_t count = inbox_->getMessageCount();
     // What was listed before still stands when no message went meanwhile:
     // as many messages or more, and the last one known still in its place.
@@ -358,15 +409,18 @@ void InternetMailService::RefreshImapStates(bool everything) {
     if (stands && !inboxState_.empty()) {
         auto last = inbox_->getMessages(vmime::net::messageSet::byNumber(inboxState_.size()));
         inbox_->fetchMessages(last, vmime::net::fetchAttributes(vmime::net::fetchAttributes::UID));
-        stands = !last.empty() && static_cast<std::string>(last.front()->getUID()) == inboxState_.back().Id;
+        stands =
+            !last.empty() && static_cast<std::string>(last.front()->getUID()) == inboxState_.back().Id;
     }
-    if (!stands) inboxState_.clear();
+    if (!stands)
+        inboxState_.clear();
     // Only the messages that arrived since are asked for.
     FetchStates(inboxState_.size() + 1);
     statesValid_ = true;
 }
 
-std::shared_ptr<vmime::net::message> InternetMailService::Listed(const std::string& id) {
+std::shared_ptr<vmime::net::message> InternetMailService::Listed(const std::string& id)
+{
     if (account_.Protocol == InboxProtocol::Imap) {
         auto found = inbox_->getMessages(vmime::net::messageSet::byUID(id));
         return found.empty() ? nullptr : found.front();
@@ -375,13 +429,16 @@ std::shared_ptr<vmime::net::message> InternetMailService::Listed(const std::stri
     return it == listed_.end() ? nullptr : it->second;
 }
 
-bool InternetMailService::ReadBody(const std::string& id, std::string& body) {
+bool InternetMailService::ReadBody(const std::string& id, std::string& body)
+{
     clock_->Start(timeouts_.Deadline);
     body.clear();
-    if (!IsSignedOn()) return Fail("Not logged on to the mail server.");
+    if (!IsSignedOn())
+        return Fail("Not logged on to the mail server.");
     try {
         auto message = Listed(id);
-        if (!message) return Fail("The message is no longer in the inbox.");
+        if (!message)
+            return Fail("The message is no longer in the inbox.");
         std::string raw;
         vmime::utility::outputStreamStringAdapter os(raw);
         message->extract(os, nullptr, 0, static_cast<std::size_t>(-1), /*peek=*/true);
@@ -400,12 +457,15 @@ bool InternetMailService::ReadBody(const std::string& id, std::string& body) {
     }
 }
 
-bool InternetMailService::Delete(const std::string& id) {
+bool InternetMailService::Delete(const std::string& id)
+{
     clock_->Start(timeouts_.Deadline);
-    if (!IsSignedOn()) return Fail("Not logged on to the mail server.");
+    if (!IsSignedOn())
+        return Fail("Not logged on to the mail server.");
     try {
         auto message = Listed(id);
-        if (!message) return Fail("The message is no longer in the inbox.");
+        if (!message)
+            return Fail("The message is no longer in the inbox.");
         if (account_.Protocol == InboxProtocol::Imap) {
             inbox_->deleteMessages(vmime::net::messageSet::byUID(id));
             ExpungeOnly(*inbox_, id);
@@ -428,7 +488,8 @@ bool InternetMailService::Delete(const std::string& id) {
         if (count > 0) {
             auto all = inbox_->getMessages(vmime::net::messageSet::byNumber(1, count));
             inbox_->fetchMessages(all, vmime::net::fetchAttributes(vmime::net::fetchAttributes::UID));
-            for (auto& m : all) listed_[static_cast<std::string>(m->getUID())] = m;
+            for (auto& m : all)
+                listed_[static_cast<std::string>(m->getUID())] = m;
         }
         return true;
     } catch (const std::exception& e) {
@@ -437,9 +498,11 @@ bool InternetMailService::Delete(const std::string& id) {
     }
 }
 
-bool InternetMailService::Send(const OutgoingMail& mail) {
+bool InternetMailService::Send(const OutgoingMail& mail)
+{
     clock_->Start(timeouts_.Deadline);
-    if (mail.RecipientAddress.empty()) return Fail("The message has no recipient.");
+    if (mail.RecipientAddress.empty())
+        return Fail("The message has no recipient.");
     try {
         const vmime::charset utf8(vmime::charsets::UTF_8);
         vmime::messageBuilder builder;
@@ -456,21 +519,22 @@ bool InternetMailService::Send(const OutgoingMail& mail) {
         const vmime::utility::url url(Scheme("smtp", account_.SmtpSecurity), account_.SmtpServer,
                                       static_cast<vmime::port_t>(SmtpPortFor(account_)));
         auto transport = session->getTransport(url);
-        Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication,
-                Timeouts());
+        Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication, Timeouts());
         transport->setProperty("options.need-authentication", account_.SmtpAuthentication);
         transport->connect();
         try {
             transport->send(message);
         } catch (...) {
-            try { transport->disconnect(); } catch (const std::exception&) {}
+            try {
+                transport->disconnect();
+            } catch (const std::exception&) {
+            }
             throw;
         }
         transport->disconnect();
         return true;
     } catch (const std::exception& e) {
-        return Fail("Could not send the message through " + account_.SmtpServer + ": " +
-                    Describe(e));
+        return Fail("Could not send the message through " + account_.SmtpServer + ": " + Describe(e));
     }
 }
 

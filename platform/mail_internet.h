@@ -42,7 +42,8 @@ public:
     std::chrono::steady_clock::time_point Deadline() const { return deadline_; }
 
 private:
-    std::atomic<std::chrono::steady_clock::time_point> deadline_{std::chrono::steady_clock::time_point::max()};
+    std::atomic<std::chrono::steady_clock::time_point> deadline_{
+        std::chrono::steady_clock::time_point::max()};
 };
 
 class InternetMailService : public MailService {
@@ -61,7 +62,6 @@ public:
 
     // How often this service has logged on to the inbox server.
     std::size_t LogOns() const { return logOns_; }
-
 
 private:
     bool Fail(const std::string& what);

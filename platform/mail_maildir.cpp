@@ -17,23 +17,29 @@ namespace fs = std::filesystem;
 namespace MailSupport::Maildir {
 namespace {
 
-std::string OneLine(std::string text) {
+std::string OneLine(std::string text)
+{
     for (char& c : text)
-        if (c == '\r' || c == '\n') c = ' ';
+        if (c == '\r' || c == '\n')
+            c = ' ';
     return text;
 }
 
-std::string Mailbox(const std::string& name, const std::string& address) {
-    if (name.empty()) return "<" + OneLine(address) + ">";
+std::string Mailbox(const std::string& name, const std::string& address)
+{
+    if (name.empty())
+        return "<" + OneLine(address) + ">";
     std::string quoted;
     for (char c : OneLine(name)) {
-        if (c == '"' || c == '\\') quoted += '\\';
+        if (c == '"' || c == '\\')
+            quoted += '\\';
         quoted += c;
     }
     return "\"" + quoted + "\" <" + OneLine(address) + ">";
 }
 
-void ParseMailbox(const std::string& value, std::string& name, std::string& address) {
+void ParseMailbox(const std::string& value, std::string& name, std::string& address)
+{
     const std::size_t open = value.rfind('<');
     const std::size_t close = value.rfind('>');
     if (open == std::string::npos || close == std::string::npos || close < open) {
@@ -42,7 +48,8 @@ void ParseMailbox(const std::string& value, std::string& name, std::string& addr
     } else {
         address = value.substr(open + 1, close - open - 1);
         std::string raw = value.substr(0, open);
-        while (!raw.empty() && raw.back() == ' ') raw.pop_back();
+        while (!raw.empty() && raw.back() == ' ')
+            raw.pop_back();
         name.clear();
         bool quoted = !raw.empty() && raw.front() == '"';
         for (std::size_t i = quoted ? 1 : 0; i < raw.size(); ++i) {
@@ -55,11 +62,14 @@ void ParseMailbox(const std::string& value, std::string& name, std::string& addr
             }
         }
     }
-    while (!address.empty() && address.front() == ' ') address.erase(address.begin());
-    while (!address.empty() && address.back() == ' ') address.pop_back();
+    while (!address.empty() && address.front() == ' ')
+        address.erase(address.begin());
+    while (!address.empty() && address.back() == ' ')
+        address.pop_back();
 }
 
-std::string RfcDate() {
+std::string RfcDate()
+{
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -68,17 +78,21 @@ std::string RfcDate() {
     return text;
 }
 
-std::string HostName() {
+std::string HostName()
+{
     char host[256] = {};
-    if (gethostname(host, sizeof host - 1) != 0 || host[0] == 0) return "localhost";
+    if (gethostname(host, sizeof host - 1) != 0 || host[0] == 0)
+        return "localhost";
     std::string name = host;
     for (char& c : name)
-        if (c == '/' || c == ':') c = '_';
+        if (c == '/' || c == ':')
+            c = '_';
     return name;
 }
 
 // Seconds and microseconds zero-padded so that names sort by time.
-std::string UniqueName() {
+std::string UniqueName()
+{
     static std::atomic<unsigned> counter{0};
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto micro = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
@@ -90,31 +104,40 @@ std::string UniqueName() {
 
 } // namespace
 
-std::string FolderNameFor(const std::string& address) {
+std::string FolderNameFor(const std::string& address)
+{
     std::string name;
     for (unsigned char c : address) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
-        const bool keep = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
-                          c == '@' || c == '-' || c == '_' || c == '+';
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<unsigned char>(c - 'A' + 'a');
+        const bool keep = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '@'
+                          || c == '-' || c == '_' || c == '+';
         name += keep ? static_cast<char>(c) : '_';
     }
-    while (!name.empty() && (name.back() == ' ' || name.back() == '_')) name.pop_back();
-    if (!name.empty() && name.front() == '.') name.front() = '_';
-    if (name.empty() || name.find_first_not_of("._") == std::string::npos) return {};
+    while (!name.empty() && (name.back() == ' ' || name.back() == '_'))
+        name.pop_back();
+    if (!name.empty() && name.front() == '.')
+        name.front() = '_';
+    if (name.empty() || name.find_first_not_of("._") == std::string::npos)
+        return {};
     return name;
 }
 
-bool Ensure(const fs::path& dir, std::string& error) {
+bool Ensure(const fs::path& dir, std::string& error)
+{
     // Every missing folder from the highest one down, each shared with the
     // group: the player writing into a mailbox is seldom its owner.
     std::vector<fs::path> missing;
     std::error_code ec;
     for (const char* sub : {"cur", "new", "tmp"})
-        if (!fs::is_directory(dir / sub, ec)) missing.push_back(dir / sub);
-    if (missing.empty()) return true;
+        if (!fs::is_directory(dir / sub, ec))
+            missing.push_back(dir / sub);
+    if (missing.empty())
+        return true;
     for (fs::path up = dir; !up.empty() && !fs::exists(up, ec); up = up.parent_path()) {
         missing.push_back(up);
-        if (up == up.parent_path()) break;
+        if (up == up.parent_path())
+            break;
     }
     std::sort(missing.begin(), missing.end());
     for (const fs::path& folder : missing) {
@@ -132,7 +155,8 @@ bool Ensure(const fs::path& dir, std::string& error) {
     return true;
 }
 
-std::string Compose(const Message& message) {
+std::string Compose(const Message& message)
+{
     std::string text;
     text += "From: " + Mailbox(message.FromName, message.FromAddress) + "\r\n";
     text += "To: " + Mailbox(message.ToName, message.ToAddress) + "\r\n";
@@ -146,27 +170,34 @@ std::string Compose(const Message& message) {
     return text;
 }
 
-Message Parse(const std::string& text) {
+Message Parse(const std::string& text)
+{
     Message message;
     std::size_t pos = 0;
-    std::string field;  // the current header line, unfolded
+    std::string field; // the current header line, unfolded
     auto take = [&message](const std::string& line) {
         const std::size_t colon = line.find(':');
-        if (colon == std::string::npos) return;
+        if (colon == std::string::npos)
+            return;
         std::string name = line.substr(0, colon);
         std::transform(name.begin(), name.end(), name.begin(), ::tolower);
         std::string value = line.substr(colon + 1);
         while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
             value.erase(value.begin());
-        if (name == "subject") message.Subject = value;
-        else if (name == "from") ParseMailbox(value, message.FromName, message.FromAddress);
-        else if (name == "to") ParseMailbox(value, message.ToName, message.ToAddress);
+        if (name == "subject")
+            message.Subject = value;
+        else if (name == "from")
+            ParseMailbox(value, message.FromName, message.FromAddress);
+        else if (name == "to")
+            ParseMailbox(value, message.ToName, message.ToAddress);
     };
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         std::string line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         pos = end + 1;
         if (line.empty()) {
             take(field);
@@ -184,13 +215,15 @@ Message Parse(const std::string& text) {
     return message;
 }
 
-bool Deliver(const fs::path& dir, const std::string& text, std::string& error, std::string* id) {
-    if (!Ensure(dir, error)) return false;
+bool Deliver(const fs::path& dir, const std::string& text, std::string& error, std::string* id)
+{
+    if (!Ensure(dir, error))
+        return false;
     const std::string name = UniqueName();
     const fs::path temp = dir / "tmp" / name;
     const fs::path final = dir / "new" / name;
-    if (!Database::RealFileSystem().CreateAndFlush(temp, text, SharedFileMode) ||
-        chmod(temp.c_str(), SharedFileMode) != 0) {
+    if (!Database::RealFileSystem().CreateAndFlush(temp, text, SharedFileMode)
+        || chmod(temp.c_str(), SharedFileMode) != 0) {
         error = "Cannot write " + temp.string() + ": " + std::strerror(errno);
         unlink(temp.c_str());
         return false;
@@ -202,18 +235,22 @@ bool Deliver(const fs::path& dir, const std::string& text, std::string& error, s
         return false;
     }
     unlink(temp.c_str());
-    if (id) *id = name;
+    if (id)
+        *id = name;
     return true;
 }
 
-std::vector<Entry> Scan(const fs::path& dir) {
+std::vector<Entry> Scan(const fs::path& dir)
+{
     std::vector<Entry> entries;
     for (const char* sub : {"new", "cur"}) {
         std::error_code ec;
         for (fs::directory_iterator it(dir / sub, ec), end; !ec && it != end; it.increment(ec)) {
-            if (!it->is_regular_file(ec)) continue;
+            if (!it->is_regular_file(ec))
+                continue;
             const std::string file = it->path().filename().string();
-            if (file.empty() || file.front() == '.') continue;
+            if (file.empty() || file.front() == '.')
+                continue;
             Entry entry;
             const std::size_t info = file.find(":2,");
             entry.Id = file.substr(0, info);
@@ -227,9 +264,11 @@ std::vector<Entry> Scan(const fs::path& dir) {
     return entries;
 }
 
-bool ReadFile(const fs::path& path, std::string& text) {
+bool ReadFile(const fs::path& path, std::string& text)
+{
     auto content = Database::RealFileSystem().ReadAll(path);
-    if (!content) return false;
+    if (!content)
+        return false;
     text = std::move(*content);
     return true;
 }

@@ -8,53 +8,68 @@ namespace MailSupport {
 
 PostOfficeMailService::PostOfficeMailService(fs::path sharedFolder, std::string ownAddress,
                                              std::string ownName)
-    : shared_(std::move(sharedFolder)), address_(std::move(ownAddress)), name_(std::move(ownName)) {}
+    : shared_(std::move(sharedFolder)), address_(std::move(ownAddress)), name_(std::move(ownName))
+{
+}
 
-bool PostOfficeMailService::Fail(const std::string& what) {
+bool PostOfficeMailService::Fail(const std::string& what)
+{
     lastError_ = what;
     return false;
 }
 
-fs::path PostOfficeMailService::MaildirOf(const std::string& address) const {
+fs::path PostOfficeMailService::MaildirOf(const std::string& address) const
+{
     const std::string folder = Maildir::FolderNameFor(address);
     return folder.empty() ? fs::path() : shared_ / folder;
 }
 
-bool PostOfficeMailService::SignOn() {
+bool PostOfficeMailService::SignOn()
+{
     const fs::path own = MaildirOf(address_);
-    if (own.empty()) return Fail("The address \"" + address_ + "\" cannot have a mailbox.");
+    if (own.empty())
+        return Fail("The address \"" + address_ + "\" cannot have a mailbox.");
     std::string error;
-    if (!Maildir::Ensure(own, error)) return Fail(error);
+    if (!Maildir::Ensure(own, error))
+        return Fail(error);
     signedOn_ = true;
     return true;
 }
 
-bool PostOfficeMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>& messages) {
+bool PostOfficeMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>& messages)
+{
     messages.clear();
-    if (!signedOn_) return Fail("Not signed on to the post office.");
+    if (!signedOn_)
+        return Fail("Not signed on to the post office.");
     const fs::path own = MaildirOf(address_);
     std::error_code ec;
     if (!fs::is_directory(own / "new", ec) || !fs::is_directory(own / "cur", ec))
         return Fail("The mailbox " + own.string() + " is gone.");
     for (const Maildir::Entry& entry : Maildir::Scan(own)) {
-        if (scope == InboxScope::UnreadOnly && entry.Seen) continue;
+        if (scope == InboxScope::UnreadOnly && entry.Seen)
+            continue;
         std::string text;
-        if (!Maildir::ReadFile(entry.Path, text)) continue;  // deleted meanwhile
+        if (!Maildir::ReadFile(entry.Path, text))
+            continue; // deleted meanwhile
         const Maildir::Message parsed = Maildir::Parse(text);
         messages.push_back({entry.Id, parsed.Subject, parsed.FromName, parsed.FromAddress});
     }
     return true;
 }
 
-fs::path PostOfficeMailService::Find(const std::string& id) const {
+fs::path PostOfficeMailService::Find(const std::string& id) const
+{
     for (const Maildir::Entry& entry : Maildir::Scan(MaildirOf(address_)))
-        if (entry.Id == id) return entry.Path;
+        if (entry.Id == id)
+            return entry.Path;
     return {};
 }
 
-bool PostOfficeMailService::ReadBody(const std::string& id, std::string& body) {
+bool PostOfficeMailService::ReadBody(const std::string& id, std::string& body)
+{
     body.clear();
-    if (!signedOn_) return Fail("Not signed on to the post office.");
+    if (!signedOn_)
+        return Fail("Not signed on to the post office.");
     const fs::path path = Find(id);
     std::string text;
     if (path.empty() || !Maildir::ReadFile(path, text))
@@ -63,17 +78,20 @@ bool PostOfficeMailService::ReadBody(const std::string& id, std::string& body) {
     return true;
 }
 
-bool PostOfficeMailService::Delete(const std::string& id) {
-    if (!signedOn_) return Fail("Not signed on to the post office.");
+bool PostOfficeMailService::Delete(const std::string& id)
+{
+    if (!signedOn_)
+        return Fail("Not signed on to the post office.");
     const fs::path path = Find(id);
     std::error_code ec;
     if (path.empty() || !fs::remove(path, ec))
-        return Fail("The message could not be deleted: " +
-                    (ec ? ec.message() : std::string("it is no longer there")));
+        return Fail("The message could not be deleted: "
+                    + (ec ? ec.message() : std::string("it is no longer there")));
     return true;
 }
 
-bool PostOfficeMailService::Send(const OutgoingMail& mail) {
+bool PostOfficeMailService::Send(const OutgoingMail& mail)
+{
     const fs::path to = MaildirOf(mail.RecipientAddress);
     if (to.empty())
         return Fail("The address \"" + mail.RecipientAddress + "\" cannot have a mailbox.");
@@ -85,7 +103,8 @@ bool PostOfficeMailService::Send(const OutgoingMail& mail) {
     message.Subject = mail.Subject;
     message.Body = mail.Body;
     std::string error;
-    if (!Maildir::Deliver(to, Maildir::Compose(message), error)) return Fail(error);
+    if (!Maildir::Deliver(to, Maildir::Compose(message), error))
+        return Fail(error);
     return true;
 }
 

@@ -34,9 +34,12 @@ Value Value::Number(std::int32_t number)
 QString Value::ToText() const
 {
     switch (kind_) {
-    case Kind::Text: return text_;
-    case Kind::Number: return QString::number(number_);
-    case Kind::Empty: break;
+    case Kind::Text:
+        return text_;
+    case Kind::Number:
+        return QString::number(number_);
+    case Kind::Empty:
+        break;
     }
     return {};
 }
@@ -70,7 +73,10 @@ Value Decode(const QVariant& stored)
     return {};
 }
 
-QSettings::Format Format() { return StoreFormat(); }
+QSettings::Format Format()
+{
+    return StoreFormat();
+}
 
 // "Software\Tallowmere\Marrowdale\" -> "Software/Tallowmere/Marrowdale".
 QString GroupOf(const QString& keyPath)
@@ -144,8 +150,7 @@ bool CreateNewKey(const QString& keyPath, Root root)
     return WriteEntries(store, {{group + u'/' + KeyMarker, QVariant(QString())}});
 }
 
-Value QueryValue(const QString& subkey, const QString& valueName, Root root,
-                 const QString& prefix)
+Value QueryValue(const QString& subkey, const QString& valueName, Root root, const QString& prefix)
 {
     const QString group = GroupOf(prefix + subkey);
     switch (root) {

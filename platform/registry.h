@@ -23,9 +23,9 @@
 namespace Registry {
 
 enum class Root : std::uint32_t {
-    CurrentUser = 0x80000001,    // the user's settings (the INI file)
-    LocalMachine = 0x80000002,   // read-only: the default printer
-    CurrentConfig = 0x80000005,  // read-only: the display values
+    CurrentUser = 0x80000001,   // the user's settings (the INI file)
+    LocalMachine = 0x80000002,  // read-only: the default printer
+    CurrentConfig = 0x80000005, // read-only: the display values
 };
 
 // Where the settings live: prefix + subkey.
@@ -71,8 +71,8 @@ bool CreateNewKey(const QString& keyPath, Root root = Root::CurrentUser);
 
 // The value `valueName` of key prefix + subkey; empty when the key or the
 // value is missing.
-Value QueryValue(const QString& subkey, const QString& valueName,
-                 Root root = Root::CurrentUser, const QString& prefix = SettingsPrefix);
+Value QueryValue(const QString& subkey, const QString& valueName, Root root = Root::CurrentUser,
+                 const QString& prefix = SettingsPrefix);
 
 // Writes one value, with the kind it carries, into an existing key. False
 // when the key does not exist, the root is read-only, the value is empty, or

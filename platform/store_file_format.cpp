@@ -19,7 +19,7 @@ QString Escape(const QString& text, bool isName)
         else if (c == u'\r')
             out += u"\\r";
         else if (isName && (c == u'=' || c == u']' || c == u'[' || (out.isEmpty() && c == u';')))
-            out += QString(u'\\') + c;  // a leading ";" would read as a comment line
+            out += QString(u'\\') + c; // a leading ";" would read as a comment line
         else
             out += c;
     }
@@ -73,9 +73,7 @@ QString DecodePart(QStringView part)
     QString out;
     for (qsizetype i = 0; i < part.size(); ++i) {
         bool ok = false;
-        const int code = part[i] == u'%' && i + 2 < part.size()
-                             ? part.mid(i + 1, 2).toInt(&ok, 16)
-                             : 0;
+        const int code = part[i] == u'%' && i + 2 < part.size() ? part.mid(i + 1, 2).toInt(&ok, 16) : 0;
         if (ok) {
             out += QChar(code);
             i += 2;
@@ -135,9 +133,9 @@ bool ReadStoreFile(QIODevice& device, QSettings::SettingsMap& map)
                 continue;
             }
         }
-        map.insert(key, data.toUtf8());  // unknown: kept as it stands, read as nothing
+        map.insert(key, data.toUtf8()); // unknown: kept as it stands, read as nothing
     }
-    return true;  // a damaged line never stops the rest from being read
+    return true; // a damaged line never stops the rest from being read
 }
 
 bool WriteStoreFile(QIODevice& device, const QSettings::SettingsMap& map)

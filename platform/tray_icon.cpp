@@ -14,7 +14,7 @@ constexpr int MaxTipLength = 63;
 
 } // namespace
 
-TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {}
+TrayIcon::TrayIcon(QObject* parent) : QObject(parent) { }
 
 TrayIcon::~TrayIcon()
 {
@@ -122,7 +122,9 @@ void TrayIcon::Show()
         system_ = std::make_unique<QSystemTrayIcon>();
         const bool doubleClicks = DesktopReportsDoubleClicks();
         connect(system_.get(), &QSystemTrayIcon::activated, this,
-                [this, doubleClicks](QSystemTrayIcon::ActivationReason reason) { Activate(reason, doubleClicks); });
+                [this, doubleClicks](QSystemTrayIcon::ActivationReason reason) {
+                    Activate(reason, doubleClicks);
+                });
     }
     system_->setIcon(icon_);
     system_->setToolTip(tip_);

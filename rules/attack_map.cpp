@@ -15,8 +15,8 @@ void CountAll(std::array<std::uint8_t, 64>& counts, const SquareList& squares)
         ++counts[squares.squares[i]];
 }
 
-void CountLines(std::array<std::uint8_t, 64>& counts, const BoardSupport::BoardSquares& board,
-                int from, int firstDirection, int lastDirection)
+void CountLines(std::array<std::uint8_t, 64>& counts, const BoardSupport::BoardSquares& board, int from,
+                int firstDirection, int lastDirection)
 {
     for (int d = firstDirection; d <= lastDirection; ++d) {
         const SquareList& ray = Tables.rays[from][d];
@@ -45,12 +45,23 @@ AttackMap BuildAttackMap(const BoardSupport::BoardSquares& board)
             // the other colour would take on its own square.
             CountAll(counts, Tables.pawnAttackers[1 - colour][from]);
             break;
-        case Knight: CountAll(counts, Tables.knightTargets[from]); break;
-        case King: CountAll(counts, Tables.kingTargets[from]); break;
-        case Rook: CountLines(counts, board, from, Left, Up); break;
-        case Bishop: CountLines(counts, board, from, DownLeft, UpRight); break;
-        case Queen: CountLines(counts, board, from, Left, UpRight); break;
-        default: break;
+        case Knight:
+            CountAll(counts, Tables.knightTargets[from]);
+            break;
+        case King:
+            CountAll(counts, Tables.kingTargets[from]);
+            break;
+        case Rook:
+            CountLines(counts, board, from, Left, Up);
+            break;
+        case Bishop:
+            CountLines(counts, board, from, DownLeft, UpRight);
+            break;
+        case Queen:
+            CountLines(counts, board, from, Left, UpRight);
+            break;
+        default:
+            break;
         }
     }
     return map;

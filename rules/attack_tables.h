@@ -10,9 +10,18 @@
 
 namespace ComputerAI {
 
-constexpr int SquareOf(int column, int row) { return (column - 1) + (row - 1) * 8; }
-constexpr int ColumnOf(int square) { return square % 8 + 1; }
-constexpr int RowOf(int square) { return square / 8 + 1; }
+constexpr int SquareOf(int column, int row)
+{
+    return (column - 1) + (row - 1) * 8;
+}
+constexpr int ColumnOf(int square)
+{
+    return square % 8 + 1;
+}
+constexpr int RowOf(int square)
+{
+    return square / 8 + 1;
+}
 
 // The eight line directions, in the order the generator walks them: the
 // straight ones as a rook walks them (left, right, down, up), then the
@@ -21,7 +30,10 @@ enum Direction : int { Left, Right, Down, Up, DownLeft, UpLeft, DownRight, UpRig
 inline constexpr int DirectionCount = 8;
 inline constexpr int NoDirection = -1;
 
-constexpr bool IsStraight(int direction) { return direction >= Left && direction <= Up; }
+constexpr bool IsStraight(int direction)
+{
+    return direction >= Left && direction <= Up;
+}
 
 // Up to eight squares in a fixed order.
 struct SquareList {
@@ -72,8 +84,8 @@ constexpr AttackTables BuildAttackTables()
             for (int step = 1; step <= 7; ++step)
                 Append(tables.rays[from][d], x + step * ColumnSteps[d], y + step * RowSteps[d]);
 
-        constexpr int knightSteps[8][2] = {{-1, 2}, {1, 2}, {-1, -2}, {1, -2},
-                                           {-2, 1}, {-2, -1}, {2, 1}, {2, -1}};
+        constexpr int knightSteps[8][2] = {{-1, 2}, {1, 2},   {-1, -2}, {1, -2},
+                                           {-2, 1}, {-2, -1}, {2, 1},   {2, -1}};
         for (const auto& step : knightSteps)
             Append(tables.knightTargets[from], x + step[0], y + step[1]);
 

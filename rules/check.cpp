@@ -12,12 +12,15 @@ using BoardSupport::NoMove;
 
 namespace {
 
-constexpr int Sign(int value) { return (value > 0) - (value < 0); }
+constexpr int Sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
 
 constexpr int StraightSteps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
 constexpr int DiagonalSteps[4][2] = {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}};
-constexpr int KnightSteps[8][2] = {{-1, 2}, {1, 2}, {-1, -2}, {1, -2},
-                                   {-2, 1}, {-2, -1}, {2, 1}, {2, -1}};
+constexpr int KnightSteps[8][2] = {{-1, 2}, {1, 2},   {-1, -2}, {1, -2},
+                                   {-2, 1}, {-2, -1}, {2, 1},   {2, -1}};
 
 // A cheap necessary condition for the piece on (column, row) to take on the
 // target square: the move's shape. ValidateMove decides the rest (clear
@@ -27,15 +30,21 @@ bool ShapeCouldTake(int piece, int column, int row, int targetColumn, int target
     const int columnDistance = std::abs(targetColumn - column);
     const int rowDistance = std::abs(targetRow - row);
     switch (KindOf(piece)) {
-    case Rook: return columnDistance == 0 || rowDistance == 0;
-    case Bishop: return columnDistance == rowDistance;
-    case Queen: return columnDistance == 0 || rowDistance == 0 || columnDistance == rowDistance;
-    case Knight: return columnDistance * rowDistance == 2;
-    case King: return columnDistance <= 1 && rowDistance <= 1;
+    case Rook:
+        return columnDistance == 0 || rowDistance == 0;
+    case Bishop:
+        return columnDistance == rowDistance;
+    case Queen:
+        return columnDistance == 0 || rowDistance == 0 || columnDistance == rowDistance;
+    case Knight:
+        return columnDistance * rowDistance == 2;
+    case King:
+        return columnDistance <= 1 && rowDistance <= 1;
     case Pawn:
         return columnDistance == 1
                && targetRow - row == ForwardStep(IsWhitePiece(piece) ? White : Black);
-    case NoPiece: break;
+    case NoPiece:
+        break;
     }
     return false;
 }
@@ -70,8 +79,8 @@ bool KingSafeAfter(const Position& position, int colour, int piece, int fromColu
 
 // A legal move of the search's kind: what the move takes en passant comes
 // from the previous move, as when the move is made.
-bool MoveLeavesKingSafe(const Position& position, int colour, int piece, int fromColumn,
-                        int fromRow, int toColumn, int toRow, std::string_view previousMove)
+bool MoveLeavesKingSafe(const Position& position, int colour, int piece, int fromColumn, int fromRow,
+                        int toColumn, int toRow, std::string_view previousMove)
 {
     const EnPassantCapture enPassant =
         GetEnPassantCapture(position, fromColumn, fromRow, toColumn, toRow, previousMove, colour);
@@ -156,8 +165,7 @@ bool IsInCheck(const Position& position, int colour)
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {
             const int code = position.squares(column, row);
-            if (IsPieceOfColour(code, attacker)
-                && ShapeCouldTake(code, column, row, kingColumn, kingRow)
+            if (IsPieceOfColour(code, attacker) && ShapeCouldTake(code, column, row, kingColumn, kingRow)
                 && ValidateMove(position, attacker, code, column, row, kingColumn, kingRow,
                                 ToOccupiedSquare, NeitherColour, NoMove))
                 return true;
@@ -181,8 +189,7 @@ CheckState GetCheckState(const Position& position, int colour, bool testMate, in
     for (int row = 1; row <= 8 && attackers < 2; ++row)
         for (int column = 1; column <= 8 && attackers < 2; ++column) {
             const int code = position.squares(column, row);
-            if (!IsPieceOfColour(code, other)
-                || !ShapeCouldTake(code, column, row, kingColumn, kingRow)
+            if (!IsPieceOfColour(code, other) || !ShapeCouldTake(code, column, row, kingColumn, kingRow)
                 || !ValidateMove(position, other, code, column, row, kingColumn, kingRow,
                                  ToOccupiedSquare, checkedSide, NoMove))
                 continue;
@@ -235,8 +242,8 @@ CheckState GetCheckState(const Position& position, int colour, bool testMate, in
     return Checkmate;
 }
 
-void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, int column,
-                               int row, ReachMap& reachMap)
+void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, int column, int row,
+                               ReachMap& reachMap)
 {
     const PieceKind kind = KindOf(piece);
     const int other = OtherColour(colour);
@@ -293,15 +300,15 @@ void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, 
     }
 }
 
-bool PieceHasLegalMove(const Position& position, int colour, int piece, int fromColumn,
-                       int fromRow, std::string_view previousMove, [[maybe_unused]] int checkedSide)
+bool PieceHasLegalMove(const Position& position, int colour, int piece, int fromColumn, int fromRow,
+                       std::string_view previousMove, [[maybe_unused]] int checkedSide)
 {
     const PieceKind kind = KindOf(piece);
     const int other = OtherColour(colour);
     const auto safe = [&](int c, int r) {
         return MoveLeavesKingSafe(position, colour, piece, fromColumn, fromRow, c, r, previousMove);
     };
-    const auto walk = [&](const int (&step)[2]) {
+    const auto walk = [&](const int(&step)[2]) {
         for (int c = fromColumn + step[0], r = fromRow + step[1]; CanMoveTo(position, colour, c, r);
              c += step[0], r += step[1]) {
             if (safe(c, r))
@@ -353,8 +360,7 @@ bool PieceHasLegalMove(const Position& position, int colour, int piece, int from
     return false;
 }
 
-bool HasNoLegalMove(const Position& position, int colour, std::string_view previousMove,
-                    int checkedSide)
+bool HasNoLegalMove(const Position& position, int colour, std::string_view previousMove, int checkedSide)
 {
     int pieces = 0;
     for (int row = 1; row <= 8; ++row)

@@ -41,8 +41,8 @@ CheckState GetCheckState(const Position& position, int colour, bool testMate, in
 
 // Marks in the reach map the squares the colour's piece on (column, row)
 // could move to; kings mark nothing (their own moves are tried directly).
-void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, int column,
-                               int row, ReachMap& reachMap);
+void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, int column, int row,
+                               ReachMap& reachMap);
 
 // True when the colour has at least one piece and none of them has a legal
 // move: the stalemate test, asked when the colour is not in check. Castling
@@ -53,8 +53,8 @@ bool HasNoLegalMove(const Position& position, int colour, std::string_view previ
 
 // True as soon as one destination of the piece on (fromColumn, fromRow)
 // leaves its own king safe.
-bool PieceHasLegalMove(const Position& position, int colour, int piece, int fromColumn,
-                       int fromRow, std::string_view previousMove, int checkedSide);
+bool PieceHasLegalMove(const Position& position, int colour, int piece, int fromColumn, int fromRow,
+                       std::string_view previousMove, int checkedSide);
 
 // The same over typed values, for the board (Move::None() when the game has
 // no previous move).

@@ -23,7 +23,10 @@ WeightTables::ByCode GroupOfFive(const HeuristicWeights& weights, int first)
 }
 
 // Half a weight rounded down (-55 gives -28).
-constexpr int FloorHalf(int weight) { return weight >> 1; }
+constexpr int FloorHalf(int weight)
+{
+    return weight >> 1;
+}
 
 // The weight for getting closer, minus half of it for getting further away.
 constexpr int ApproachTerm(int before, int after, int weight)
@@ -118,8 +121,8 @@ MoveEffects EffectsOf(const BoardSquares& squares, const SearchMove& move, int m
             effects.placed = move.promotion != 0 ? move.promotion : WhiteQueen + mover * BlackOffset;
     } else if (IsKing(effects.piece)) {
         const int home = HomeRow(mover);
-        if (move.fromColumn == 5 && move.fromRow == home && move.toRow == home &&
-            (move.toColumn == 3 || move.toColumn == 7)) {
+        if (move.fromColumn == 5 && move.fromRow == home && move.toRow == home
+            && (move.toColumn == 3 || move.toColumn == 7)) {
             effects.rookFrom = SquareOf(move.toColumn == 3 ? 1 : 8, home);
             effects.rookTo = SquareOf(move.toColumn == 3 ? 4 : 6, home);
         }
@@ -130,21 +133,14 @@ MoveEffects EffectsOf(const BoardSquares& squares, const SearchMove& move, int m
 } // namespace
 
 WeightTables::WeightTables(const HeuristicWeights& weights)
-    : vulnerable(GroupOfFive(weights, LeaveVulnerable)),
-      protect(GroupOfFive(weights, ProtectPiece)),
-      take(GroupOfFive(weights, TakePiece)),
-      takeUndefended(GroupOfFive(weights, TakeUndefended)),
+    : vulnerable(GroupOfFive(weights, LeaveVulnerable)), protect(GroupOfFive(weights, ProtectPiece)),
+      take(GroupOfFive(weights, TakePiece)), takeUndefended(GroupOfFive(weights, TakeUndefended)),
       allowUndefended(GroupOfFive(weights, AllowUndefendedTaken)),
-      pinByBishop(GroupOfFive(weights, PinWithBishop)),
-      pinByRook(GroupOfFive(weights, PinWithRook)),
-      pinByQueen(GroupOfFive(weights, PinWithQueen)),
-      check(weights[GoForCheck]),
-      closerToKing(weights[CloserToKing]),
-      closerToQueen(weights[CloserToQueen]),
-      closerToCentre(weights[CloserToCentre]),
-      moveLastCastlingRook(weights[MoveLastCastlingRook]),
-      moveCastlingRook(weights[MoveCastlingRook]),
-      moveKingBeforeCastled(weights[MoveKingBeforeCastled]),
+      pinByBishop(GroupOfFive(weights, PinWithBishop)), pinByRook(GroupOfFive(weights, PinWithRook)),
+      pinByQueen(GroupOfFive(weights, PinWithQueen)), check(weights[GoForCheck]),
+      closerToKing(weights[CloserToKing]), closerToQueen(weights[CloserToQueen]),
+      closerToCentre(weights[CloserToCentre]), moveLastCastlingRook(weights[MoveLastCastlingRook]),
+      moveCastlingRook(weights[MoveCastlingRook]), moveKingBeforeCastled(weights[MoveKingBeforeCastled]),
       castle(weights[PerformCastle])
 {
     const int byKind[7] = {0,
@@ -161,15 +157,18 @@ WeightTables::WeightTables(const HeuristicWeights& weights)
 int WeightTables::PinWeight(int pinner, int pinned) const
 {
     switch (KindOf(pinner)) {
-    case Rook: return pinByRook[pinned];
-    case Bishop: return pinByBishop[pinned];
-    case Queen: return pinByQueen[pinned];
-    default: return 0;
+    case Rook:
+        return pinByRook[pinned];
+    case Bishop:
+        return pinByBishop[pinned];
+    case Queen:
+        return pinByQueen[pinned];
+    default:
+        return 0;
     }
 }
 
-int ScorePins(const BoardSquares& board, const WeightTables& weights, int colour, int column,
-              int row)
+int ScorePins(const BoardSquares& board, const WeightTables& weights, int colour, int column, int row)
 {
     const int pinner = board(column, row);
     const int kind = KindOf(pinner);
@@ -217,9 +216,9 @@ int CastlingWeight(const CastleFlags& flags, const WeightTables& weights, int co
 // ---- MoveScorer -------------------------------------------------------------
 
 MoveScorer::MoveScorer(SearchBoard& board, const WeightTables& weights)
-    : board_(board), weights_(weights), squares_(board.Squares()),
-      mover_(board.SideToMove()), opponent_(OtherColour(board.SideToMove())),
-      pieces_(PieceMasks::Of(squares_)), occupied_(pieces_.Occupied())
+    : board_(board), weights_(weights), squares_(board.Squares()), mover_(board.SideToMove()),
+      opponent_(OtherColour(board.SideToMove())), pieces_(PieceMasks::Of(squares_)),
+      occupied_(pieces_.Occupied())
 {
     const auto& cells = squares_.cells;
     for (SquareMask left = occupied_; left; left = WithoutLowest(left)) {
@@ -238,8 +237,7 @@ MoveScorer::MoveScorer(SearchBoard& board, const WeightTables& weights)
         const int square = LowestSquare(left);
         for (SquareMask reached = reach_[square]; reached; reached = WithoutLowest(reached))
             opposingAttackers_[LowestSquare(reached)] |= MaskOf(square);
-        threatened_[square] =
-            SumOver(reach_[square] & own, [&](int s) { return vulnerableWeight_[s]; });
+        threatened_[square] = SumOver(reach_[square] & own, [&](int s) { return vulnerableWeight_[s]; });
         vulnerableTotal_ += threatened_[square];
     }
 
@@ -252,8 +250,8 @@ MoveScorer::MoveScorer(SearchBoard& board, const WeightTables& weights)
         kingColumn_ = ColumnOf(square);
         kingRow_ = RowOf(square);
         if (attacked_[mover_] & opposingKing) {
-            const int state = GetCheckState(board_.GetPosition(), opponent_, true,
-                                            board_.CheckedSide(), board_.PreviousMove());
+            const int state = GetCheckState(board_.GetPosition(), opponent_, true, board_.CheckedSide(),
+                                            board_.PreviousMove());
             mateBefore_ = state == Checkmate;
             if (state == InCheck)
                 beforeBase_ += weights_.check;
@@ -302,8 +300,7 @@ int MoveScorer::WatchedBefore(int from)
         const SquareMask mask = MaskOf(from);
         watchedValue_ = (attacked_[opponent_] & mask) && !(attacked_[mover_] & mask)
                             ? weights_.allowUndefended[piece]
-                            : PinsAt(piece, from, pieces_.byColour[mover_],
-                                     pieces_.byColour[opponent_]);
+                            : PinsAt(piece, from, pieces_.byColour[mover_], pieces_.byColour[opponent_]);
     }
     return watchedValue_;
 }
@@ -326,10 +323,9 @@ int MoveScorer::Before(const SearchMove& move)
     const int piece = squares_.cells[from];
     // The moving piece, as if it stood on its destination, guards the own
     // pieces it could take on; on this board it still stands on its origin.
-    const SquareMask guarded =
-        ReachOf(KindOf(piece), mover_, to, occupied_) & pieces_.byColour[mover_];
-    return beforeBase_ + SumOver(guarded, [&](int s) { return protectWeight_[s]; }) +
-           WatchedBefore(from);
+    const SquareMask guarded = ReachOf(KindOf(piece), mover_, to, occupied_) & pieces_.byColour[mover_];
+    return beforeBase_ + SumOver(guarded, [&](int s) { return protectWeight_[s]; })
+           + WatchedBefore(from);
 }
 
 int MoveScorer::After(const SearchMove& move)
@@ -406,7 +402,7 @@ int MoveScorer::After(const SearchMove& move)
     if (IsLinePiece(m.piece))
         guarded |= MaskOf(m.to);
     score += SumOver(guarded & own, [&](int s) {
-        return s == m.to ? w.protect[m.placed]
+        return s == m.to       ? w.protect[m.placed]
                : s == m.rookTo ? w.protect[RookOf(mover_)]
                                : protectWeight_[s];
     });
@@ -418,23 +414,23 @@ int MoveScorer::After(const SearchMove& move)
         score += PinsAt(m.placed, m.to, own, other);
 
     // The rest is judged on the board before the move.
-    score += ApproachTerm(FloorDistance(move.fromColumn, move.fromRow, kingColumn_, kingRow_),
-                          FloorDistance(move.toColumn, move.toRow, kingColumn_, kingRow_),
-                          w.closerToKing);
+    score +=
+        ApproachTerm(FloorDistance(move.fromColumn, move.fromRow, kingColumn_, kingRow_),
+                     FloorDistance(move.toColumn, move.toRow, kingColumn_, kingRow_), w.closerToKing);
     if (hasQueen_)
         score += ApproachTerm(FloorDistance(move.fromColumn, move.fromRow, queenColumn_, queenRow_),
                               FloorDistance(move.toColumn, move.toRow, queenColumn_, queenRow_),
                               w.closerToQueen);
-    score += ApproachTerm(Distances.fromCentre[m.from], Distances.fromCentre[m.to],
-                          w.closerToCentre);
+    score += ApproachTerm(Distances.fromCentre[m.from], Distances.fromCentre[m.to], w.closerToCentre);
     score += w.take[m.captured];
     if (IsPieceOfColour(m.captured, opponent_) && !(attacked_[opponent_] & MaskOf(m.to)))
         score += w.takeUndefended[m.captured];
     score += w.movement[m.piece];
 
-    if (IsKing(m.piece) && std::abs(move.toColumn - move.fromColumn) == 2 &&
-        GetCastleType(board_.GetPosition(), mover_, move.fromColumn, move.fromRow, move.toColumn,
-                      move.toRow) != NoCastle)
+    if (IsKing(m.piece) && std::abs(move.toColumn - move.fromColumn) == 2
+        && GetCastleType(board_.GetPosition(), mover_, move.fromColumn, move.fromRow, move.toColumn,
+                         move.toRow)
+               != NoCastle)
         score += w.castle;
     score += CastlingWeight(board_.CastleFlags(), w, mover_, m.piece, move.fromColumn);
     return score;

@@ -42,7 +42,12 @@ enum HeuristicIndex : int {
     LeaveVulnerable = 1,
     ProtectPiece = 6,
     TakePiece = 11,
-    MoveRook = 16, MoveKnight, MoveBishop, MoveQueen, MovePawn, MoveKing,
+    MoveRook = 16,
+    MoveKnight,
+    MoveBishop,
+    MoveQueen,
+    MovePawn,
+    MoveKing,
     TakeUndefended = 22,
     AllowUndefendedTaken = 27,
     PinWithBishop = 32,
@@ -62,16 +67,22 @@ inline constexpr int MateScore = 1000;
 // The value for the piece's kind: 1 or 7 rook, 2 or 8 knight, 3 or 9
 // bishop, 4 or 10 queen, 6 or 12 pawn; 0 for a king, an empty square or any
 // other code.
-constexpr int PieceTypeValue(int piece, int rookValue, int knightValue, int bishopValue,
-                             int queenValue, int pawnValue)
+constexpr int PieceTypeValue(int piece, int rookValue, int knightValue, int bishopValue, int queenValue,
+                             int pawnValue)
 {
     switch (MoveValidation::KindOf(piece)) {
-    case MoveValidation::Rook: return rookValue;
-    case MoveValidation::Knight: return knightValue;
-    case MoveValidation::Bishop: return bishopValue;
-    case MoveValidation::Queen: return queenValue;
-    case MoveValidation::Pawn: return pawnValue;
-    default: return 0;
+    case MoveValidation::Rook:
+        return rookValue;
+    case MoveValidation::Knight:
+        return knightValue;
+    case MoveValidation::Bishop:
+        return bishopValue;
+    case MoveValidation::Queen:
+        return queenValue;
+    case MoveValidation::Pawn:
+        return pawnValue;
+    default:
+        return 0;
     }
 }
 

@@ -47,7 +47,7 @@ std::optional<HeuristicWeights> HeuristicsFromText(std::string_view text)
     std::size_t start = 0;
     for (int i = 0; i < HeuristicCount; ++i) {
         if (start > text.size())
-            return std::nullopt;  // the text ran out of fields
+            return std::nullopt; // the text ran out of fields
         const auto cut = std::min(text.find(';', start), text.size());
         const auto weight = ParseWeight(text.substr(start, cut - start));
         if (!weight)

@@ -15,18 +15,18 @@ inline constexpr int HeuristicCount = 54;
 using HeuristicWeights = std::array<std::int16_t, HeuristicCount>;
 
 inline constexpr HeuristicWeights FactoryHeuristics = {
-    88,                                    // check
-    -118, -39, -51, -171, 0,               // leave rook, knight, bishop, queen, pawn vulnerable
-    68, 24, 24, 128, 0,                    // protect
-    70, 40, 40, 80, 15,                    // take
-    9, 52, 64, 74, 0, -20,                 // move rook, knight, bishop, queen, pawn, king
-    142, 50, 57, 200, 14,                  // take a completely undefended piece
-    -200, -200, -200, -200, -12,           // allow an undefended piece to be taken
-    50, 11, 35, 57, 0,                     // pin with a bishop
-    10, 5, 6, 18, 0,                       // pin with a rook
-    2, 1, 1, 1, 0,                         // pin with a queen
-    55, 51, 30,                            // closer to king, queen, centre
-    -58, -40, -88, 148,                    // castling
+    88,                               // check
+    -118, -39,  -51,  -171, 0,        // leave rook, knight, bishop, queen, pawn vulnerable
+    68,   24,   24,   128,  0,        // protect
+    70,   40,   40,   80,   15,       // take
+    9,    52,   64,   74,   0,   -20, // move rook, knight, bishop, queen, pawn, king
+    142,  50,   57,   200,  14,       // take a completely undefended piece
+    -200, -200, -200, -200, -12,      // allow an undefended piece to be taken
+    50,   11,   35,   57,   0,        // pin with a bishop
+    10,   5,    6,    18,   0,        // pin with a rook
+    2,    1,    1,    1,    0,        // pin with a queen
+    55,   51,   30,                   // closer to king, queen, centre
+    -58,  -40,  -88,  148,            // castling
 };
 
 // The factory default of one weight; 0 for an index outside 0..53.

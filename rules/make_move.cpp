@@ -16,11 +16,16 @@ namespace {
 constexpr int CornerFlagIndex(int square)
 {
     switch (square) {
-    case SquareOf(1, 1): return White * 3 + BoardSupport::QueenSideRook;
-    case SquareOf(8, 1): return White * 3 + BoardSupport::KingSideRook;
-    case SquareOf(1, 8): return Black * 3 + BoardSupport::QueenSideRook;
-    case SquareOf(8, 8): return Black * 3 + BoardSupport::KingSideRook;
-    default: return -1;
+    case SquareOf(1, 1):
+        return White * 3 + BoardSupport::QueenSideRook;
+    case SquareOf(8, 1):
+        return White * 3 + BoardSupport::KingSideRook;
+    case SquareOf(1, 8):
+        return Black * 3 + BoardSupport::QueenSideRook;
+    case SquareOf(8, 8):
+        return Black * 3 + BoardSupport::KingSideRook;
+    default:
+        return -1;
     }
 }
 
@@ -28,9 +33,8 @@ constexpr int CornerFlagIndex(int square)
 
 bool SearchBoard::MakeMove(const SearchMove& move)
 {
-    if (undoCount_ == UndoCapacity ||
-        !BoardSupport::BoardSquares::OnBoard(move.fromColumn, move.fromRow) ||
-        !BoardSupport::BoardSquares::OnBoard(move.toColumn, move.toRow))
+    if (undoCount_ == UndoCapacity || !BoardSupport::BoardSquares::OnBoard(move.fromColumn, move.fromRow)
+        || !BoardSupport::BoardSquares::OnBoard(move.toColumn, move.toRow))
         return false;
     auto& cells = position_.squares.cells;
     auto& flags = position_.castleFlags;
@@ -65,8 +69,8 @@ bool SearchBoard::MakeMove(const SearchMove& move)
             placed = move.promotion != 0 ? move.promotion : WhiteQueen + colour * BlackOffset;
     } else if (IsKing(piece)) {
         const int home = HomeRow(colour);
-        if (move.fromColumn == 5 && move.fromRow == home && move.toRow == home &&
-            (move.toColumn == 3 || move.toColumn == 7)) {
+        if (move.fromColumn == 5 && move.fromRow == home && move.toRow == home
+            && (move.toColumn == 3 || move.toColumn == 7)) {
             const int rookFrom = SquareOf(move.toColumn == 3 ? 1 : 8, home);
             const int rookTo = SquareOf(move.toColumn == 3 ? 4 : 6, home);
             record.rookFromSquare = static_cast<std::int8_t>(rookFrom);

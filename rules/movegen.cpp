@@ -33,10 +33,16 @@ struct SearchBoard::PieceContext {
 
 namespace {
 
-constexpr bool IsOpponentPiece(int code, int colour) { return IsPieceOfColour(code, 1 - colour); }
+constexpr bool IsOpponentPiece(int code, int colour)
+{
+    return IsPieceOfColour(code, 1 - colour);
+}
 
 // CanMoveTo on a square known to be on the board.
-constexpr bool MayEnter(int code, int colour) { return !IsPieceOfColour(code, colour) && !IsKing(code); }
+constexpr bool MayEnter(int code, int colour)
+{
+    return !IsPieceOfColour(code, colour) && !IsKing(code);
+}
 
 // The board after a plain move (and the pawn an en passant capture takes);
 // the rook of a castling move plays no part in the king's safety.
@@ -101,8 +107,9 @@ bool SearchBoard::IsLegal(const PieceContext& context, int from, int to) const
 bool SearchBoard::IsLegalEnPassant(int from, int to, int victim) const
 {
     const int king = kingSquare_[sideToMove_];
-    return king < 0 || !ComputerAI::IsSquareAttacked(BoardAfter(position_.squares, from, to, victim),
-                                                     king, 1 - sideToMove_);
+    return king < 0
+           || !ComputerAI::IsSquareAttacked(BoardAfter(position_.squares, from, to, victim), king,
+                                            1 - sideToMove_);
 }
 
 // The pawn that a diagonal pawn step from `from` to `to` takes en passant:
@@ -155,8 +162,8 @@ bool SearchBoard::CastlingAllowed(int from, int to) const
         return false;
     }
     const int opponent = 1 - colour;
-    return !ComputerAI::IsSquareAttacked(position_.squares, passage, opponent, from) &&
-           !ComputerAI::IsSquareAttacked(position_.squares, to, opponent, from);
+    return !ComputerAI::IsSquareAttacked(position_.squares, passage, opponent, from)
+           && !ComputerAI::IsSquareAttacked(position_.squares, to, opponent, from);
 }
 
 template <typename Sink>
@@ -237,8 +244,8 @@ bool SearchBoard::GeneratePieceMoves(int from, Promotions promotions, Sink& sink
                 return true;
             if (promotions == Promotions::QueenOnly)
                 return false;
-            return sink(from, to, WhiteRook + offset) || sink(from, to, WhiteBishop + offset) ||
-                   sink(from, to, WhiteKnight + offset);
+            return sink(from, to, WhiteRook + offset) || sink(from, to, WhiteBishop + offset)
+                   || sink(from, to, WhiteKnight + offset);
         };
 
         const int ahead = from + step;
@@ -246,8 +253,8 @@ bool SearchBoard::GeneratePieceMoves(int from, Promotions promotions, Sink& sink
             if (IsLegal(context, from, ahead) && emit(ahead))
                 return true;
             const int twoAhead = ahead + step;
-            if (row == HomeRow(colour) + ForwardStep(colour) && cells[twoAhead] == 0 &&
-                IsLegal(context, from, twoAhead) && emit(twoAhead))
+            if (row == HomeRow(colour) + ForwardStep(colour) && cells[twoAhead] == 0
+                && IsLegal(context, from, twoAhead) && emit(twoAhead))
                 return true;
         }
         const int column = ColumnOf(from);
@@ -266,8 +273,8 @@ bool SearchBoard::GeneratePieceMoves(int from, Promotions promotions, Sink& sink
             if (toColumn < 1 || toColumn > 8)
                 continue;
             const int to = ahead + (toColumn - column);
-            if (IsOpponentPiece(cells[to], colour) && !IsKing(cells[to]) &&
-                IsLegal(context, from, to) && emit(to))
+            if (IsOpponentPiece(cells[to], colour) && !IsKing(cells[to]) && IsLegal(context, from, to)
+                && emit(to))
                 return true;
         }
         return false;
@@ -286,8 +293,7 @@ void SearchBoard::GenerateMoves(SearchMoveList& list, Promotions promotions) con
             GeneratePieceMoves(square, promotions, sink);
 }
 
-void SearchBoard::GenerateMoves(int column, int row, SearchMoveList& list,
-                                Promotions promotions) const
+void SearchBoard::GenerateMoves(int column, int row, SearchMoveList& list, Promotions promotions) const
 {
     if (!BoardSquares::OnBoard(column, row))
         return;
@@ -300,8 +306,8 @@ bool SearchBoard::HasLegalMove() const
     AnyMoveSink sink;
     const auto& cells = position_.squares.cells;
     for (int square = 0; square < 64; ++square)
-        if (IsPieceOfColour(cells[square], sideToMove_) &&
-            GeneratePieceMoves(square, Promotions::QueenOnly, sink))
+        if (IsPieceOfColour(cells[square], sideToMove_)
+            && GeneratePieceMoves(square, Promotions::QueenOnly, sink))
             return true;
     return false;
 }
@@ -315,14 +321,14 @@ int SearchBoard::GetCheckState(bool testMate) const
 
 bool SearchBoard::MoveLeavesKingSafe(const SearchMove& move) const
 {
-    if (!BoardSquares::OnBoard(move.fromColumn, move.fromRow) ||
-        !BoardSquares::OnBoard(move.toColumn, move.toRow))
+    if (!BoardSquares::OnBoard(move.fromColumn, move.fromRow)
+        || !BoardSquares::OnBoard(move.toColumn, move.toRow))
         return false;
     const int from = SquareOf(move.fromColumn, move.fromRow);
     const int to = SquareOf(move.toColumn, move.toRow);
     const int colour = IsBlackPiece(position_.squares.cells[from]) ? Black : White;
-    const int victim = IsPawn(position_.squares.cells[from]) && move.fromColumn != move.toColumn &&
-                               position_.squares.cells[to] == 0
+    const int victim = IsPawn(position_.squares.cells[from]) && move.fromColumn != move.toColumn
+                               && position_.squares.cells[to] == 0
                            ? SquareOf(move.toColumn, move.fromRow)
                            : -1;
     const BoardSquares after = BoardAfter(position_.squares, from, to, victim);

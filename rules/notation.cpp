@@ -10,19 +10,31 @@ using namespace MoveValidation;
 
 namespace {
 
-char FileLetter(int column) { return static_cast<char>('a' + column - 1); }
-char RowDigit(int row) { return static_cast<char>('0' + row); }
+char FileLetter(int column)
+{
+    return static_cast<char>('a' + column - 1);
+}
+char RowDigit(int row)
+{
+    return static_cast<char>('0' + row);
+}
 
 // "R", "N", "B", "Q", "K" by kind; a pawn or an unknown code has none.
 std::string_view PieceLetter(int code)
 {
     switch (KindOf(code)) {
-    case Rook: return "R";
-    case Knight: return "N";
-    case Bishop: return "B";
-    case Queen: return "Q";
-    case King: return "K";
-    default: return "";
+    case Rook:
+        return "R";
+    case Knight:
+        return "N";
+    case Bishop:
+        return "B";
+    case Queen:
+        return "Q";
+    case King:
+        return "K";
+    default:
+        return "";
     }
 }
 
@@ -47,8 +59,8 @@ Disambiguation Disambiguate(int piece, int fromColumn, int fromRow, int toColumn
     bool elsewhere = false;
     for (int row = 1; row <= 8; ++row) {
         for (int column = 1; column <= 8; ++column) {
-            if (boardBefore(column, row) != piece || (column == fromColumn && row == fromRow) ||
-                (column == toColumn && row == toRow))
+            if (boardBefore(column, row) != piece || (column == fromColumn && row == fromRow)
+                || (column == toColumn && row == toRow))
                 continue;
             if (!ValidateMove(before, sideToMove, piece, column, row, toColumn, toRow, captureMode,
                               NeitherColour, previousMove))

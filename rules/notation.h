@@ -41,7 +41,7 @@ std::string BuildMoveNotation(int piece, int fromColumn, int fromRow, int toColu
 std::string BuildMoveNotation(MoveValidation::PieceCode piece, Move move,
                               MoveValidation::CaptureMode captureMode, int checkedSide,
                               const BoardSquares& boardBefore, bool drawFlag,
-                              MoveValidation::CastleType castleType,
-                              MoveValidation::Colour sideToMove, bool checkmated, Move previousMove);
+                              MoveValidation::CastleType castleType, MoveValidation::Colour sideToMove,
+                              bool checkmated, Move previousMove);
 
 } // namespace BoardSupport

@@ -6,8 +6,18 @@ namespace MoveValidation {
 
 enum PieceCode : int {
     Empty = 0,
-    WhiteRook = 1, WhiteKnight, WhiteBishop, WhiteQueen, WhiteKing, WhitePawn,
-    BlackRook = 7, BlackKnight, BlackBishop, BlackQueen, BlackKing, BlackPawn,
+    WhiteRook = 1,
+    WhiteKnight,
+    WhiteBishop,
+    WhiteQueen,
+    WhiteKing,
+    WhitePawn,
+    BlackRook = 7,
+    BlackKnight,
+    BlackBishop,
+    BlackQueen,
+    BlackKing,
+    BlackPawn,
 };
 
 enum PieceKind : int { NoPiece = 0, Rook = 1, Knight, Bishop, Queen, King, Pawn };
@@ -17,10 +27,22 @@ enum Colour : int { White = 0, Black = 1 };
 
 constexpr int BlackOffset = 6;
 
-constexpr bool IsWhitePiece(int code) { return code >= 1 && code <= 6; }
-constexpr bool IsBlackPiece(int code) { return code >= 7 && code <= 12; }
-constexpr bool IsPawn(int code) { return code == WhitePawn || code == BlackPawn; }
-constexpr bool IsKing(int code) { return code == WhiteKing || code == BlackKing; }
+constexpr bool IsWhitePiece(int code)
+{
+    return code >= 1 && code <= 6;
+}
+constexpr bool IsBlackPiece(int code)
+{
+    return code >= 7 && code <= 12;
+}
+constexpr bool IsPawn(int code)
+{
+    return code == WhitePawn || code == BlackPawn;
+}
+constexpr bool IsKing(int code)
+{
+    return code == WhiteKing || code == BlackKing;
+}
 constexpr PieceKind KindOf(int code)
 {
     return code <= 0 || code > 12 ? NoPiece : static_cast<PieceKind>(code > 6 ? code - 6 : code);
@@ -32,12 +54,27 @@ constexpr bool IsPieceOfColour(int code, int colour)
     return colour == White ? IsWhitePiece(code) : IsBlackPiece(code);
 }
 
-constexpr int OtherColour(int colour) { return colour == White ? Black : White; }
-constexpr int KingOf(int colour) { return colour == White ? WhiteKing : BlackKing; }
-constexpr int RookOf(int colour) { return colour == White ? WhiteRook : BlackRook; }
+constexpr int OtherColour(int colour)
+{
+    return colour == White ? Black : White;
+}
+constexpr int KingOf(int colour)
+{
+    return colour == White ? WhiteKing : BlackKing;
+}
+constexpr int RookOf(int colour)
+{
+    return colour == White ? WhiteRook : BlackRook;
+}
 
 // A colour's back rank and the direction its pawns move in.
-constexpr int HomeRow(int colour) { return colour == White ? 1 : 8; }
-constexpr int ForwardStep(int colour) { return colour == White ? 1 : -1; }
+constexpr int HomeRow(int colour)
+{
+    return colour == White ? 1 : 8;
+}
+constexpr int ForwardStep(int colour)
+{
+    return colour == White ? 1 : -1;
+}
 
 } // namespace MoveValidation

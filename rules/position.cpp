@@ -11,7 +11,10 @@ namespace {
 constexpr std::size_t GroupLength = 16;
 constexpr std::size_t PositionStringLength = 8 * GroupLength + 7;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 

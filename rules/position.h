@@ -115,11 +115,17 @@ std::optional<Position> PositionFromString(std::string_view positionText);
 // 1..8. Returns false and leaves column and row untouched when there is none.
 bool FindPiece(const BoardSquares& squares, int piece, int& column, int& row);
 
-inline BoardSquares CopyBoard(const Position& position) { return position.squares; }
+inline BoardSquares CopyBoard(const Position& position)
+{
+    return position.squares;
+}
 
 // 8 on a square whose column + row is even (a1, c1, b2 ... are dark), else 0:
 // the offset of the dark-square cells in the piece picture strip.
-constexpr int GetSquareShade(int column, int row) { return (((row + 1) % 2 + column) % 2) * 8; }
+constexpr int GetSquareShade(int column, int row)
+{
+    return (((row + 1) % 2 + column) % 2) * 8;
+}
 
 // ---- Snapshots --------------------------------------------------------------
 // A caller-owned copy taken before a tentative move so that a refused move

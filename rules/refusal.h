@@ -8,26 +8,26 @@
 namespace MoveValidation {
 
 enum class Refusal : std::uint8_t {
-    None = 0,            // the move is allowed
-    OffBoard,            // destination off the board
-    OwnPieceBlack,       // a Black piece onto a Black piece
-    OwnPieceWhite,       // any other piece onto a White piece
-    KingCapture,         // the target is a king
+    None = 0,      // the move is allowed
+    OffBoard,      // destination off the board
+    OwnPieceBlack, // a Black piece onto a Black piece
+    OwnPieceWhite, // any other piece onto a White piece
+    KingCapture,   // the target is a king
     RookLine,
     BishopLine,
     QueenLine,
-    KnightShape,         // not an L
-    KingLine,            // the king's path is not a clear line
-    KingRowDistance,     // more than one row
+    KnightShape,     // not an L
+    KingLine,        // the king's path is not a clear line
+    KingRowDistance, // more than one row
     CastleOntoPiece,
-    NotCastling,         // two or more columns but no castling move
+    NotCastling, // two or more columns but no castling move
     CastleOutOfCheck,
     CastlePassageAttacked,
     PawnBackwards,
     PawnDiagonalNoEnPassant,
-    PawnTooFar,          // more than two rows
-    PawnAlreadyMoved,    // two rows, not from its second row
-    PawnJump,            // two rows over an occupied square
+    PawnTooFar,       // more than two rows
+    PawnAlreadyMoved, // two rows, not from its second row
+    PawnJump,         // two rows over an occupied square
     PawnStraightCapture,
     PawnNotAdjacent,
 };

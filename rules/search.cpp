@@ -78,8 +78,7 @@ void PruneMoveList(ScoredMoveList& list, SearchRandom& random)
 // Searches the subtrees of top-level moves on its own copy of the board.
 class SearchWorker {
 public:
-    SearchWorker(const SearchBoard& root, const WeightTables& weights, int depth,
-                 SearchControl& control)
+    SearchWorker(const SearchBoard& root, const WeightTables& weights, int depth, SearchControl& control)
         : board_(root), weights_(weights), depth_(depth), searchColour_(root.SideToMove()),
           control_(control), random_(0)
     {
@@ -270,8 +269,8 @@ SearchResult SearchBestMove(const BoardSupport::Position& position, int colourTo
     const int chosen = ties < 2 ? 0 : tieBreak.Row(ties) - 1;
     const SearchMove& move = list.rows[chosen].move;
     result.outcome = SearchOutcome::Move;
-    result.move = BoardSupport::MoveCoordinates{move.fromColumn, move.fromRow, move.toColumn,
-                                                move.toRow};
+    result.move =
+        BoardSupport::MoveCoordinates{move.fromColumn, move.fromRow, move.toColumn, move.toRow};
     result.score = list.rows[0].score;
     result.movesConsidered = shared.MovesConsidered();
     result.movesEvaluated = evaluated;

@@ -9,7 +9,10 @@ using BoardSupport::CastleFlags;
 
 namespace {
 
-int SquareDigits(int square) { return ColumnOf(square) * 10 + RowOf(square); }
+int SquareDigits(int square)
+{
+    return ColumnOf(square) * 10 + RowOf(square);
+}
 
 } // namespace
 

@@ -26,16 +26,16 @@ namespace ComputerAI {
 struct UndoRecord {
     std::int8_t fromSquare = -1;
     std::int8_t toSquare = -1;
-    std::int8_t fromPiece = 0;       // the code that stood on the from square
-    std::int8_t toPiece = 0;         // the code that stood on the to square (0 when empty)
+    std::int8_t fromPiece = 0;        // the code that stood on the from square
+    std::int8_t toPiece = 0;          // the code that stood on the to square (0 when empty)
     std::int8_t enPassantSquare = -1; // the pawn taken en passant, or -1
     std::int8_t enPassantPiece = 0;
     std::int8_t rookFromSquare = -1; // the rook of a castling move, or -1
     std::int8_t rookToSquare = -1;
     std::int8_t rookFromPiece = 0;
     std::int8_t rookToPiece = 0;
-    std::int8_t checkedSide = 0;      // the checked side before the move
-    std::int8_t previousFrom = -1;    // the previous move before this one, or -1
+    std::int8_t checkedSide = 0;   // the checked side before the move
+    std::int8_t previousFrom = -1; // the previous move before this one, or -1
     std::int8_t previousTo = -1;
     BoardSupport::CastleFlags castleFlags; // the flags before the move
 

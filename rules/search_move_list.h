@@ -48,11 +48,10 @@ public:
     {
         if (count_ == Capacity)
             return;
-        rows_[count_++] = SearchMove{static_cast<std::int8_t>(fromColumn),
-                                     static_cast<std::int8_t>(fromRow),
-                                     static_cast<std::int8_t>(toColumn),
-                                     static_cast<std::int8_t>(toRow),
-                                     static_cast<std::int8_t>(promotion), 0};
+        rows_[count_++] =
+            SearchMove{static_cast<std::int8_t>(fromColumn), static_cast<std::int8_t>(fromRow),
+                       static_cast<std::int8_t>(toColumn),   static_cast<std::int8_t>(toRow),
+                       static_cast<std::int8_t>(promotion),  0};
     }
     // Keeps the first `count` rows (used by the search to prune its list).
     void Truncate(int count)

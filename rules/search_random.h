@@ -12,7 +12,7 @@ namespace ComputerAI {
 
 class SearchRandom {
 public:
-    explicit SearchRandom(std::uint64_t seed) : state_(seed) {}
+    explicit SearchRandom(std::uint64_t seed) : state_(seed) { }
 
     // The stream of the top-level move with that index, and the one the
     // choice among equally good top-level moves draws from.

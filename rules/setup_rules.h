@@ -13,11 +13,11 @@
 namespace BoardSupport {
 
 enum class SetupRefusal : std::uint8_t {
-    None = 0,            // a position a game may start from
-    WhiteKingCount,      // not exactly one White king
-    BlackKingCount,      // not exactly one Black king
-    PawnOnEndRow,        // a pawn on row 1 or row 8
-    WaitingSideInCheck,  // the side that does not move first stands in check
+    None = 0,           // a position a game may start from
+    WhiteKingCount,     // not exactly one White king
+    BlackKingCount,     // not exactly one Black king
+    PawnOnEndRow,       // a pawn on row 1 or row 8
+    WaitingSideInCheck, // the side that does not move first stands in check
 };
 
 // The first rule the squares break, in the order above, for a game in which

@@ -19,8 +19,8 @@ constexpr bool IsLineAttacker(int code, int colour, int direction)
     const int offset = colour * MoveValidation::BlackOffset;
     if (code == MoveValidation::WhiteQueen + offset)
         return true;
-    return code == (IsStraight(direction) ? MoveValidation::WhiteRook : MoveValidation::WhiteBishop) +
-                       offset;
+    return code
+           == (IsStraight(direction) ? MoveValidation::WhiteRook : MoveValidation::WhiteBishop) + offset;
 }
 
 // The first occupied square along a direction, or -1. ignoredSquare counts
@@ -60,8 +60,8 @@ inline int CountSquareAttackers(const BoardSupport::BoardSquares& board, int squ
 
     const SquareList& kings = Tables.kingTargets[square];
     for (int i = 0; i < kings.count; ++i)
-        if (cells[kings.squares[i]] == WhiteKing + offset && kings.squares[i] != ignoredSquare &&
-            ++count >= enough)
+        if (cells[kings.squares[i]] == WhiteKing + offset && kings.squares[i] != ignoredSquare
+            && ++count >= enough)
             return count;
 
     for (int d = 0; d < DirectionCount; ++d) {

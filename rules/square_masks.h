@@ -18,11 +18,20 @@ namespace ComputerAI {
 
 using SquareMask = std::uint64_t;
 
-constexpr SquareMask MaskOf(int square) { return SquareMask{1} << square; }
+constexpr SquareMask MaskOf(int square)
+{
+    return SquareMask{1} << square;
+}
 
 // The lowest square of a non-empty mask, and the mask without it.
-inline int LowestSquare(SquareMask mask) { return std::countr_zero(mask); }
-inline SquareMask WithoutLowest(SquareMask mask) { return mask & (mask - 1); }
+inline int LowestSquare(SquareMask mask)
+{
+    return std::countr_zero(mask);
+}
+inline SquareMask WithoutLowest(SquareMask mask)
+{
+    return mask & (mask - 1);
+}
 
 struct MaskTables {
     // Every square of a direction from a square, up to the edge.
@@ -95,14 +104,14 @@ inline SquareMask RayReach(int direction, int square, SquareMask occupied)
 
 inline SquareMask StraightReach(int square, SquareMask occupied)
 {
-    return RayReach(Left, square, occupied) | RayReach(Right, square, occupied) |
-           RayReach(Down, square, occupied) | RayReach(Up, square, occupied);
+    return RayReach(Left, square, occupied) | RayReach(Right, square, occupied)
+           | RayReach(Down, square, occupied) | RayReach(Up, square, occupied);
 }
 
 inline SquareMask DiagonalReach(int square, SquareMask occupied)
 {
-    return RayReach(DownLeft, square, occupied) | RayReach(UpLeft, square, occupied) |
-           RayReach(DownRight, square, occupied) | RayReach(UpRight, square, occupied);
+    return RayReach(DownLeft, square, occupied) | RayReach(UpLeft, square, occupied)
+           | RayReach(DownRight, square, occupied) | RayReach(UpRight, square, occupied);
 }
 
 // The pieces of one board as masks, by colour and by kind.
@@ -143,13 +152,20 @@ inline SquareMask ReachOf(int kind, int colour, int square, SquareMask occupied)
 {
     using namespace MoveValidation;
     switch (kind) {
-    case Rook: return StraightReach(square, occupied);
-    case Bishop: return DiagonalReach(square, occupied);
-    case Queen: return StraightReach(square, occupied) | DiagonalReach(square, occupied);
-    case Knight: return Masks.knight[square];
-    case King: return Masks.king[square];
-    case Pawn: return Masks.pawnTakes[colour][square];
-    default: return 0;
+    case Rook:
+        return StraightReach(square, occupied);
+    case Bishop:
+        return DiagonalReach(square, occupied);
+    case Queen:
+        return StraightReach(square, occupied) | DiagonalReach(square, occupied);
+    case Knight:
+        return Masks.knight[square];
+    case King:
+        return Masks.king[square];
+    case Pawn:
+        return Masks.pawnTakes[colour][square];
+    default:
+        return 0;
     }
 }
 
@@ -159,8 +175,8 @@ inline SquareMask AttackersOf(int square, int colour, const PieceMasks& pieces, 
 {
     using namespace MoveValidation;
     const auto& kinds = pieces.byKind[colour];
-    SquareMask found = (Masks.pawnTakenFrom[colour][square] & kinds[Pawn]) |
-                       (Masks.knight[square] & kinds[Knight]) | (Masks.king[square] & kinds[King]);
+    SquareMask found = (Masks.pawnTakenFrom[colour][square] & kinds[Pawn])
+                       | (Masks.knight[square] & kinds[Knight]) | (Masks.king[square] & kinds[King]);
     const SquareMask straight = kinds[Rook] | kinds[Queen];
     if (straight)
         found |= StraightReach(square, occupied) & straight;

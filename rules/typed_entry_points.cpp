@@ -43,15 +43,14 @@ CastleType GetCastleType(const Position& position, Colour colour, Move move)
 EnPassantCapture GetEnPassantCapture(const Position& position, Move move, Move previousMove,
                                      Colour colour)
 {
-    return GetEnPassantCapture(position, move.from.column, move.from.row, move.to.column,
-                               move.to.row, previousMove.Text(), colour);
+    return GetEnPassantCapture(position, move.from.column, move.from.row, move.to.column, move.to.row,
+                               previousMove.Text(), colour);
 }
 
 CheckState GetCheckState(const Position& position, Colour colour, bool testMate, int checkedSide,
                          BoardSupport::Move previousMove)
 {
-    return GetCheckState(position, static_cast<int>(colour), testMate, checkedSide,
-                         previousMove.Text());
+    return GetCheckState(position, static_cast<int>(colour), testMate, checkedSide, previousMove.Text());
 }
 
 bool HasNoLegalMove(const Position& position, Colour colour, BoardSupport::Move previousMove,
@@ -67,12 +66,12 @@ namespace BoardSupport {
 std::string BuildMoveNotation(MoveValidation::PieceCode piece, Move move,
                               MoveValidation::CaptureMode captureMode, int checkedSide,
                               const BoardSquares& boardBefore, bool drawFlag,
-                              MoveValidation::CastleType castleType,
-                              MoveValidation::Colour sideToMove, bool checkmated, Move previousMove)
+                              MoveValidation::CastleType castleType, MoveValidation::Colour sideToMove,
+                              bool checkmated, Move previousMove)
 {
     return BuildMoveNotation(piece, move.from.column, move.from.row, move.to.column, move.to.row,
-                             captureMode, checkedSide, boardBefore, drawFlag, castleType,
-                             sideToMove, checkmated, previousMove.Text());
+                             captureMode, checkedSide, boardBefore, drawFlag, castleType, sideToMove,
+                             checkmated, previousMove.Text());
 }
 
 } // namespace BoardSupport

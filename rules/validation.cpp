@@ -10,7 +10,10 @@ using BoardSupport::BoardSquares;
 
 namespace {
 
-constexpr int Sign(int value) { return (value > 0) - (value < 0); }
+constexpr int Sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
 
 bool Refuse(Refusal reason, Refusal* refusal)
 {
@@ -35,8 +38,9 @@ bool IsPathClear(const Position& position, int fromColumn, int fromRow, int toCo
     const int rowDistance = std::abs(toRow - fromRow);
     const bool straight = columnDistance == 0 || rowDistance == 0;
     const bool diagonal = columnDistance == rowDistance;
-    if (lineKind == StraightLine ? !straight : lineKind == DiagonalLine ? !diagonal
-                                                                         : !straight && !diagonal)
+    if (lineKind == StraightLine   ? !straight
+        : lineKind == DiagonalLine ? !diagonal
+                                   : !straight && !diagonal)
         return false;
 
     const int columnStep = Sign(toColumn - fromColumn);
@@ -96,8 +100,8 @@ int GetCastleType(const Position& position, int colour, int fromColumn, int from
     return NoCastle;
 }
 
-Refusal ValidateKingMove(const Position& position, int colour, int fromColumn, int fromRow,
-                         int toColumn, int toRow, int captureMode, int checkedSide)
+Refusal ValidateKingMove(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
+                         int toRow, int captureMode, int checkedSide)
 {
     if (!IsPathClear(position, fromColumn, fromRow, toColumn, toRow, AnyLine, captureMode))
         return Refusal::KingLine;
@@ -125,9 +129,8 @@ Refusal ValidateKingMove(const Position& position, int colour, int fromColumn, i
     return Refusal::None;
 }
 
-EnPassantCapture GetEnPassantCapture(const Position& position, int fromColumn, int fromRow,
-                                     int toColumn, int toRow, std::string_view previousMove,
-                                     int colour)
+EnPassantCapture GetEnPassantCapture(const Position& position, int fromColumn, int fromRow, int toColumn,
+                                     int toRow, std::string_view previousMove, int colour)
 {
     if (!BoardSquares::OnBoard(fromColumn, fromRow) || !IsPawn(position.squares(fromColumn, fromRow)))
         return {};
@@ -147,8 +150,8 @@ EnPassantCapture GetEnPassantCapture(const Position& position, int fromColumn, i
     return EnPassantCapture{last->toColumn, last->toRow};
 }
 
-Refusal ValidatePawnMove(const Position& position, int colour, int fromColumn, int fromRow,
-                         int toColumn, int toRow, int captureMode, std::string_view previousMove)
+Refusal ValidatePawnMove(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
+                         int toRow, int captureMode, std::string_view previousMove)
 {
     const int back = HomeRow(colour);
     if (std::abs(back - toRow) < std::abs(back - fromRow))
@@ -198,20 +201,19 @@ bool ValidateMove(const Position& position, int colour, int piece, int fromColum
 
     switch (KindOf(piece)) {
     case Rook:
-        return Refuse(IsPathClear(position, fromColumn, fromRow, toColumn, toRow, StraightLine,
-                                  captureMode)
-                          ? Refusal::None
-                          : Refusal::RookLine,
-                      refusal);
+        return Refuse(
+            IsPathClear(position, fromColumn, fromRow, toColumn, toRow, StraightLine, captureMode)
+                ? Refusal::None
+                : Refusal::RookLine,
+            refusal);
     case Bishop:
-        return Refuse(IsPathClear(position, fromColumn, fromRow, toColumn, toRow, DiagonalLine,
-                                  captureMode)
-                          ? Refusal::None
-                          : Refusal::BishopLine,
-                      refusal);
+        return Refuse(
+            IsPathClear(position, fromColumn, fromRow, toColumn, toRow, DiagonalLine, captureMode)
+                ? Refusal::None
+                : Refusal::BishopLine,
+            refusal);
     case Queen:
-        return Refuse(IsPathClear(position, fromColumn, fromRow, toColumn, toRow, AnyLine,
-                                  captureMode)
+        return Refuse(IsPathClear(position, fromColumn, fromRow, toColumn, toRow, AnyLine, captureMode)
                           ? Refusal::None
                           : Refusal::QueenLine,
                       refusal);

@@ -63,10 +63,10 @@ bool IsPathClear(const Position& position, int fromColumn, int fromRow, int toCo
 
 // The piece rules: Refusal::None when the move is allowed, else the reason.
 Refusal ValidateKnightMove(int fromColumn, int fromRow, int toColumn, int toRow);
-Refusal ValidateKingMove(const Position& position, int colour, int fromColumn, int fromRow,
-                         int toColumn, int toRow, int captureMode, int checkedSide);
-Refusal ValidatePawnMove(const Position& position, int colour, int fromColumn, int fromRow,
-                         int toColumn, int toRow, int captureMode, std::string_view previousMove);
+Refusal ValidateKingMove(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
+                         int toRow, int captureMode, int checkedSide);
+Refusal ValidatePawnMove(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
+                         int toRow, int captureMode, std::string_view previousMove);
 
 // Which castling a king move is (CastleType), judged from the castling flags,
 // the empty squares between king and rook and the own rook on its corner.
@@ -74,9 +74,8 @@ int GetCastleType(const Position& position, int colour, int fromColumn, int from
                   int toRow);
 
 // The pawn a diagonal pawn step takes en passant after previousMove, if any.
-EnPassantCapture GetEnPassantCapture(const Position& position, int fromColumn, int fromRow,
-                                     int toColumn, int toRow, std::string_view previousMove,
-                                     int colour);
+EnPassantCapture GetEnPassantCapture(const Position& position, int fromColumn, int fromRow, int toColumn,
+                                     int toRow, std::string_view previousMove, int colour);
 
 // ---- The same rules over typed values ----------------------------------------
 // What the board calls: the move as a Move, the previous move as a Move

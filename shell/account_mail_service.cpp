@@ -5,7 +5,6 @@
 #include "shell/mail_worker.h"
 #include "shell/status_window.h"
 
-
 namespace MailSupport {
 
 namespace {

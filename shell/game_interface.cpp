@@ -61,7 +61,7 @@ constexpr QSize PlainToolbarSize(91, 38);
 constexpr int PlainToolbarLeft[4] = {7, 98, 280, 189};
 constexpr qreal MinimumCaptionPoints = 6;
 
-constexpr int HeaderHeight = 18;   // 270 twips
+constexpr int HeaderHeight = 18; // 270 twips
 constexpr int RowHeight = 18;
 constexpr int GridWidthTwips = 8655;
 
@@ -139,8 +139,8 @@ void GameInterface::CreateMenuBar()
         {{&FileMenu_L, "File"}, {&SortMenu_L, "Sort"}, {&GameMenu_L, "Game"}, {&HelpMenu_L, "Help"}}};
     const std::array<PressLabel**, 4> buttons = {&FileMenuButton, &SortMenuButton, &GameMenuButton,
                                                  &HelpMenuButton};
-    const std::array<QMenu*, 4> menus = {&Menus.mnuIntFileMenu, &Menus.mnuIntSortMenu, &Menus.mnuIntGameMenu,
-                                         &Menus.mnuIntHelpMenu};
+    const std::array<QMenu*, 4> menus = {&Menus.mnuIntFileMenu, &Menus.mnuIntSortMenu,
+                                         &Menus.mnuIntGameMenu, &Menus.mnuIntHelpMenu};
     int skinnedLeft = 38;
     int plainLeft = PlainMenuLeft;
     for (std::size_t i = 0; i < labels.size(); ++i) {
@@ -156,10 +156,11 @@ void GameInterface::CreateMenuBar()
         plainLeft += (*labels[i].first)->width() + PlainMenuGap;
         // The menu opens below the control, at its left edge, on a left press.
         for (PressLabel* control : {*labels[i].first, button})
-            connect(control, &PressLabel::MouseDown, this, [this, control, menu = menus[i]](Qt::MouseButton b) {
-                if (b == Qt::LeftButton)
-                    PopUp(*menu, control->mapToGlobal(QPoint(0, control->height())));
-            });
+            connect(control, &PressLabel::MouseDown, this,
+                    [this, control, menu = menus[i]](Qt::MouseButton b) {
+                        if (b == Qt::LeftButton)
+                            PopUp(*menu, control->mapToGlobal(QPoint(0, control->height())));
+                    });
     }
 }
 
@@ -167,20 +168,25 @@ void GameInterface::CreateToolbar()
 {
     for (int index = 1; index <= 4; ++index) {
         auto* picture = new PressLabel(this, QStringLiteral("Toolbar1_%1").arg(index));
-        picture->setGeometry(QRect(QPoint(SkinnedToolbarLeft[index - 1], SkinnedToolbarTop), ToolbarFace));
+        picture->setGeometry(
+            QRect(QPoint(SkinnedToolbarLeft[index - 1], SkinnedToolbarTop), ToolbarFace));
         Toolbar1[std::size_t(index - 1)] = picture;
-        connect(picture, &PressLabel::MouseDown, this, [this, index](Qt::MouseButton) { Toolbar1_Face(index, true); });
-        connect(picture, &PressLabel::MouseUp, this, [this, index](Qt::MouseButton) { Toolbar1_Face(index, false); });
+        connect(picture, &PressLabel::MouseDown, this,
+                [this, index](Qt::MouseButton) { Toolbar1_Face(index, true); });
+        connect(picture, &PressLabel::MouseUp, this,
+                [this, index](Qt::MouseButton) { Toolbar1_Face(index, false); });
         connect(picture, &PressLabel::Click, this, [this, index] { Toolbar1_Click(index); });
 
         auto* button = new QPushButton(QString::fromLatin1(ToolbarCaptions[index - 1]), this);
         button->setObjectName(QStringLiteral("Toolbar1S_%1").arg(index));
-        button->setGeometry(QRect(QPoint(PlainToolbarLeft[index - 1], PlainToolbarTop), PlainToolbarSize));
+        button->setGeometry(
+            QRect(QPoint(PlainToolbarLeft[index - 1], PlainToolbarTop), PlainToolbarSize));
         button->setFocusPolicy(Qt::NoFocus);
         // Our font runs wider than the one the buttons were sized for: a
         // caption that does not fit its button is set smaller until it does.
         QFont font = button->font();
-        while (button->sizeHint().width() > button->width() && font.pointSizeF() > MinimumCaptionPoints) {
+        while (button->sizeHint().width() > button->width()
+               && font.pointSizeF() > MinimumCaptionPoints) {
             font.setPointSizeF(font.pointSizeF() - 0.5);
             button->setFont(font);
         }
@@ -192,7 +198,9 @@ void GameInterface::CreateToolbar()
 void GameInterface::CreateWindowButtons()
 {
     const std::array<std::tuple<PressLabel**, const char*, const char*>, 3> buttons = {
-        {{&HelpButton, "HelpButton", "?"}, {&MinimiseButton, "MinimiseButton", "_"}, {&HideButton, "HideButton", "x"}}};
+        {{&HelpButton, "HelpButton", "?"},
+         {&MinimiseButton, "MinimiseButton", "_"},
+         {&HideButton, "HideButton", "x"}}};
     const int left[3] = {584, 614, 645};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto* button = new PressLabel(this, QString::fromLatin1(std::get<1>(buttons[i])));
@@ -232,7 +240,8 @@ void GameInterface::CreateGrid()
     GameList->setContextMenuPolicy(Qt::NoContextMenu);
     connect(GameList, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int, int) { model_.SetCurrentRow(row); });
-    connect(GameList, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { GameList_DblClick(row); });
+    connect(GameList, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { GameList_DblClick(row); });
 }
 
 bool GameInterface::Form_Load()
@@ -253,7 +262,8 @@ bool GameInterface::Form_Load()
         if (!ApplySkin(*this))
             return false;
         for (int index = 1; index <= 4; ++index)
-            Toolbar1[std::size_t(index - 1)]->setPixmap(InterfaceButtons->GraphicCell(ToolbarFaces[index - 1].up));
+            Toolbar1[std::size_t(index - 1)]->setPixmap(
+                InterfaceButtons->GraphicCell(ToolbarFaces[index - 1].up));
     }
     Globals().Mail.NewMovesArrived = false;
     Refill();
@@ -267,10 +277,11 @@ bool GameInterface::Form_Load()
 void GameInterface::SetSimpleUI()
 {
     setFixedSize(PlainSize);
-    for (QWidget* skinned : {static_cast<QWidget*>(FileMenuButton), static_cast<QWidget*>(SortMenuButton),
-                             static_cast<QWidget*>(GameMenuButton), static_cast<QWidget*>(HelpMenuButton),
-                             static_cast<QWidget*>(HelpButton), static_cast<QWidget*>(MinimiseButton),
-                             static_cast<QWidget*>(HideButton)})
+    for (QWidget* skinned :
+         {static_cast<QWidget*>(FileMenuButton), static_cast<QWidget*>(SortMenuButton),
+          static_cast<QWidget*>(GameMenuButton), static_cast<QWidget*>(HelpMenuButton),
+          static_cast<QWidget*>(HelpButton), static_cast<QWidget*>(MinimiseButton),
+          static_cast<QWidget*>(HideButton)})
         skinned->hide();
     for (PressLabel* picture : Toolbar1)
         picture->hide();
@@ -300,7 +311,8 @@ void GameInterface::SetToolTips()
     tip(GameList, "All the chess games held in the database");
 }
 
-void GameInterface::FillGameList(int sortColumn, const QString& sortOrder, std::optional<int> selectGameId)
+void GameInterface::FillGameList(int sortColumn, const QString& sortOrder,
+                                 std::optional<int> selectGameId)
 {
     GameListFillContext context;
     context.SelectGameId = selectGameId;
@@ -322,25 +334,27 @@ void GameInterface::ShowFill(const GameListFill& fill)
     const QSignalBlocker blocker(GameList);
     GameList->clear();
     GameList->setRowCount(int(fill.Rows.size()));
-    GameList->setHorizontalHeaderLabels({QStringLiteral("Game_ID"), QString(), QStringLiteral("Opponent"),
-                                         QStringLiteral("Game title"), QStringLiteral("Date started"),
-                                         QStringLiteral("Game_opponents_ID")});
+    GameList->setHorizontalHeaderLabels(
+        {QStringLiteral("Game_ID"), QString(), QStringLiteral("Opponent"), QStringLiteral("Game title"),
+         QStringLiteral("Date started"), QStringLiteral("Game_opponents_ID")});
     QFont bold = GameList->horizontalHeader()->font();
     bold.setBold(true);
     GameList->horizontalHeader()->setFont(bold);
     for (int column : {ColumnOpponent, ColumnTitle})
         GameList->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    GameList->horizontalHeaderItem(ColumnDateStarted)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    GameList->horizontalHeaderItem(ColumnDateStarted)
+        ->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (!fill.Rows.empty()) {
         if (fill.MarkColumn > 0)
-            GameList->horizontalHeader()->setSortIndicator(fill.MarkColumn,
-                                                           fill.Descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+            GameList->horizontalHeader()->setSortIndicator(
+                fill.MarkColumn, fill.Descending ? Qt::DescendingOrder : Qt::AscendingOrder);
         else
             GameList->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     }
     for (int r = 0; r < int(fill.Rows.size()); ++r) {
         const GameListRow& row = fill.Rows[std::size_t(r)];
-        auto cell = [this, r](int column, const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+        auto cell = [this, r](int column, const QString& text,
+                              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
             auto* item = new QTableWidgetItem(text);
             item->setTextAlignment(alignment);
             GameList->setItem(r, column, item);
@@ -357,7 +371,8 @@ void GameInterface::ShowFill(const GameListFill& fill)
     }
     if (fill.CurrentRow >= 0) {
         GameList->setCurrentCell(fill.CurrentRow, ColumnStatus);
-        GameList->scrollToItem(GameList->item(fill.CurrentRow, ColumnStatus), QAbstractItemView::PositionAtTop);
+        GameList->scrollToItem(GameList->item(fill.CurrentRow, ColumnStatus),
+                               QAbstractItemView::PositionAtTop);
     }
     ApplyCommandStates(fill);
     const std::array<int, GameListColumnCount> widths =
@@ -462,7 +477,8 @@ void GameInterface::PlayCurrentGame()
         state.ModalBusy = false;
         ShowMessage(2, QStringLiteral("Options error"),
                     QStringLiteral("The following error prevented the board window from opening:||")
-                        + QString::number(error.Number) + QStringLiteral(": ") + QString::fromStdString(error.what()),
+                        + QString::number(error.Number) + QStringLiteral(": ")
+                        + QString::fromStdString(error.what()),
                     QStringLiteral("OK"), QString(), false);
     }
 }
@@ -475,11 +491,13 @@ void GameInterface::DeleteGame()
                                          + model_.SelectedTitle() + QStringLiteral("?"),
                                      QStringLiteral("Yes"), QStringLiteral("No"), false, CueInformation);
         if (yes && !Database::DeleteGame(ProgramDataFolder(), *gameId)) {
-            ShowMessage(5, QStringLiteral("Database error."),
-                        QStringLiteral("A database error prevented Marrowdale from deleteing the currently selected "
-                                       "game.  Please try again.||If this problem persists your database may be "
-                                       "corrupt and reinstalling Marrowdale should fix it."),
-                        QStringLiteral("OK"), QString(), false, CueRefused);
+            ShowMessage(
+                5, QStringLiteral("Database error."),
+                QStringLiteral(
+                    "A database error prevented Marrowdale from deleteing the currently selected "
+                    "game.  Please try again.||If this problem persists your database may be "
+                    "corrupt and reinstalling Marrowdale should fix it."),
+                QStringLiteral("OK"), QString(), false, CueRefused);
             return;
         }
     }
@@ -563,7 +581,8 @@ bool GameInterface::eventFilter(QObject* watched, QEvent* event)
     if (watched == GameList->horizontalHeader()->viewport()
         && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
         return true;
-    if (watched == GameList->horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == GameList->horizontalHeader()->viewport()
+        && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const int column = GameList->horizontalHeader()->logicalIndexAt(mouse->position().toPoint());
         if (column >= 0)

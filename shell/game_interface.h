@@ -47,8 +47,12 @@ struct GameListServices {
 };
 
 // The toolbar buttons, by their index.
-enum GameListToolbarButton : int { ToolbarPlay = 1, ToolbarNewEmailGame = 2, ToolbarNewComputerGame = 3,
-                                   ToolbarNewSetupGame = 4 };
+enum GameListToolbarButton : int {
+    ToolbarPlay = 1,
+    ToolbarNewEmailGame = 2,
+    ToolbarNewComputerGame = 3,
+    ToolbarNewSetupGame = 4
+};
 
 class GameInterface : public QWidget {
     Q_OBJECT
@@ -61,7 +65,8 @@ public:
     bool Form_Load();
 
     // The one routine that rebuilds the list; the sort is kept by the model.
-    void FillGameList(int sortColumn, const QString& sortOrder, std::optional<int> selectGameId = std::nullopt);
+    void FillGameList(int sortColumn, const QString& sortOrder,
+                      std::optional<int> selectGameId = std::nullopt);
     // The same with the model's sort.
     void Refill(std::optional<int> selectGameId = std::nullopt);
 
@@ -82,8 +87,8 @@ public:
     QTableWidget* GameList;
     PictureClip* InterfaceButtons;
     QList<QPixmap> StatusIcons;
-    std::array<PressLabel*, 4> Toolbar1{};     // index - 1
-    std::array<QPushButton*, 4> Toolbar1S{};   // index - 1
+    std::array<PressLabel*, 4> Toolbar1{};   // index - 1
+    std::array<QPushButton*, 4> Toolbar1S{}; // index - 1
     PressLabel* FileMenu_L;
     PressLabel* SortMenu_L;
     PressLabel* GameMenu_L;

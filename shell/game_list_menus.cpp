@@ -61,13 +61,16 @@ QAction* GameListMenus::Item(const QMenu& menu, int index) const
 void GameListMenus::Connect(GameInterface& window)
 {
     using Dispatch = void (*)(GameInterface&, int);
-    const std::pair<IndexedMenu*, Dispatch> menus[] = {{&mnuIntFileMenu, &MenuSupport::FileMenuClick},
-                                                       {&mnuIntSortMenu, &MenuSupport::SortMenuClick},
-                                                       {&mnuIntGameMenu, &MenuSupport::GameMenuClick},
-                                                       {&mnuIntGameListPopupMenu, &MenuSupport::GameListPopupClick}};
+    const std::pair<IndexedMenu*, Dispatch> menus[] = {
+        {&mnuIntFileMenu, &MenuSupport::FileMenuClick},
+        {&mnuIntSortMenu, &MenuSupport::SortMenuClick},
+        {&mnuIntGameMenu, &MenuSupport::GameMenuClick},
+        {&mnuIntGameListPopupMenu, &MenuSupport::GameListPopupClick}};
     for (const auto& [menu, dispatch] : menus)
-        menu->ConnectItems(&window, [&window, dispatch = dispatch](int index) { dispatch(window, index); });
-    mnuIntHelpMenu.ConnectItems(&window, [&window](int index) { MenuSupport::HelpMenuClick(&window, index); });
+        menu->ConnectItems(&window,
+                           [&window, dispatch = dispatch](int index) { dispatch(window, index); });
+    mnuIntHelpMenu.ConnectItems(&window,
+                                [&window](int index) { MenuSupport::HelpMenuClick(&window, index); });
 }
 
 } // namespace Support
@@ -88,14 +91,29 @@ void Print(const std::function<void(int, QWidget&)>& printout, Support::GameInte
 void FileMenuClick(Support::GameInterface& list, int index)
 {
     switch (index) {
-    case 0: list.GetGames(false); break;
-    case 1: list.GetGames(true); break;
-    case 2: Support::ShowOptions(); break;
-    case 6: Print(list.Services().PrintGameDiagrams, list); break;
-    case 7: Print(list.Services().PrintGameNotation, list); break;
-    case 9: list.close(); break;
-    case 11: Support::ExitProgram(); break;
-    default: break;
+    case 0:
+        list.GetGames(false);
+        break;
+    case 1:
+        list.GetGames(true);
+        break;
+    case 2:
+        Support::ShowOptions();
+        break;
+    case 6:
+        Print(list.Services().PrintGameDiagrams, list);
+        break;
+    case 7:
+        Print(list.Services().PrintGameNotation, list);
+        break;
+    case 9:
+        list.close();
+        break;
+    case 11:
+        Support::ExitProgram();
+        break;
+    default:
+        break;
     }
 }
 
@@ -115,9 +133,14 @@ void GameMenuClick(Support::GameInterface& list, int index)
     case 1:
         Support::NextNewGame() = {false, true};
         break;
-    case 3: list.PlayCurrentGame(); return;
-    case 4: list.DeleteGame(); return;
-    default: return;
+    case 3:
+        list.PlayCurrentGame();
+        return;
+    case 4:
+        list.DeleteGame();
+        return;
+    default:
+        return;
     }
     if (list.Services().StartNewGame)
         list.Services().StartNewGame(list);
@@ -126,10 +149,17 @@ void GameMenuClick(Support::GameInterface& list, int index)
 void GameListPopupClick(Support::GameInterface& list, int index)
 {
     switch (index) {
-    case 0: list.PlayCurrentGame(); break;
-    case 1: list.DeleteGame(); break;
-    case 3: Print(list.Services().PrintGameDiagrams, list); break;
-    default: break;
+    case 0:
+        list.PlayCurrentGame();
+        break;
+    case 1:
+        list.DeleteGame();
+        break;
+    case 3:
+        Print(list.Services().PrintGameDiagrams, list);
+        break;
+    default:
+        break;
     }
 }
 

@@ -21,11 +21,16 @@ constexpr int RowsWithoutScrollBar = 8;
 const char* SortField(int column)
 {
     switch (column) {
-    case SortByStatus: return "Game_status";
-    case SortByOpponent: return "Game_opponents_name";
-    case SortByTitle: return "Game_name";
-    case SortByDate: return "Game_date";
-    default: return nullptr;
+    case SortByStatus:
+        return "Game_status";
+    case SortByOpponent:
+        return "Game_opponents_name";
+    case SortByTitle:
+        return "Game_name";
+    case SortByDate:
+        return "Game_date";
+    default:
+        return nullptr;
     }
 }
 
@@ -39,13 +44,19 @@ QString Text(const std::string& s)
 int StatusPicture(int gameStatus)
 {
     switch (gameStatus) {
-    case 1: return PictureYourMove;
+    case 1:
+        return PictureYourMove;
     case 2:
-    case 5: return PictureAwaitingOpponent;
-    case 3: return PictureWon;
-    case 4: return PictureLost;
-    case 6: return PictureDrawn;
-    default: return NoPicture;
+    case 5:
+        return PictureAwaitingOpponent;
+    case 3:
+        return PictureWon;
+    case 4:
+        return PictureLost;
+    case 6:
+        return PictureDrawn;
+    default:
+        return NoPicture;
     }
 }
 
@@ -91,9 +102,9 @@ const GameListFill& GameListModel::Fill(const Database::DataFolder& folder, int 
     for (const GameRecord& game : games) {
         if (fill.CurrentRow < 0 && wanted && game.GAME_ID == *wanted)
             fill.CurrentRow = int(fill.Rows.size());
-        fill.Rows.push_back(GameListRow{game.GAME_ID, StatusPicture(game.GAME_STATUS), Text(game.GAME_OPPONENTS_NAME),
-                                        Text(game.GAME_NAME), LongGameDate(game.GAME_DATE, context.Locale),
-                                        game.GAME_OPPONENTS_ID});
+        fill.Rows.push_back(GameListRow{
+            game.GAME_ID, StatusPicture(game.GAME_STATUS), Text(game.GAME_OPPONENTS_NAME),
+            Text(game.GAME_NAME), LongGameDate(game.GAME_DATE, context.Locale), game.GAME_OPPONENTS_ID});
     }
     if (!fill.Rows.empty()) {
         if (fill.CurrentRow < 0)
@@ -149,7 +160,8 @@ std::array<int, GameListColumnCount> GameListColumnWidths(int gridWidthTwips, in
     widths[ColumnStatus] = StatusColumnWidth;
     widths[ColumnOpponent] = OpponentColumnWidth;
     widths[ColumnTitle] = TitleColumnWidth;
-    widths[ColumnDateStarted] = gridWidthTwips - StatusColumnWidth - OpponentColumnWidth - TitleColumnWidth;
+    widths[ColumnDateStarted] =
+        gridWidthTwips - StatusColumnWidth - OpponentColumnWidth - TitleColumnWidth;
     if (gameCount >= RowsWithoutScrollBar)
         widths[ColumnDateStarted] -= ScrollBarAllowance;
     return widths;

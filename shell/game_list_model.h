@@ -40,7 +40,7 @@ enum GameListPicture : int {
     SortMarkAscending = 1,
     SortMarkDescending = 2,
     PictureYourMove = 3,
-    PictureAwaitingOpponent = 4,  // also a draw offer not yet answered
+    PictureAwaitingOpponent = 4, // also a draw offer not yet answered
     PictureWon = 5,
     PictureLost = 6,
     PictureDrawn = 7
@@ -109,8 +109,8 @@ class GameListModel {
 public:
     // Rebuilds the list from the database (every game, sorted) and keeps
     // the sort it used. A database that cannot be read lists no games.
-    const GameListFill& Fill(const Database::DataFolder& folder, int sortColumn, const QString& sortOrder,
-                             const GameListFillContext& context);
+    const GameListFill& Fill(const Database::DataFolder& folder, int sortColumn,
+                             const QString& sortOrder, const GameListFillContext& context);
 
     int SortColumn() const { return sortColumn_; }
     const QString& SortOrder() const { return sortOrder_; }

@@ -168,7 +168,8 @@ void MailAccountDialog::ShowMode()
 {
     const bool internet = InternetMail->isChecked();
     // The post office knows the user by the login name unless told otherwise.
-    Address->setPlaceholderText(internet ? QString() : QString::fromStdString(DefaultPostOfficeAddress()));
+    Address->setPlaceholderText(internet ? QString()
+                                         : QString::fromStdString(DefaultPostOfficeAddress()));
     InboxGroup->setEnabled(internet);
     SmtpGroup->setEnabled(internet);
     UserName->setEnabled(internet);

@@ -37,9 +37,9 @@ public:
     QRadioButton* PostOffice;
     QGroupBox* InboxGroup;
     QLineEdit* InboxServer;
-    QComboBox* InboxKind;        // "IMAP", "POP3"
-    QSpinBox* InboxPort;         // 0: the usual port
-    QComboBox* InboxSecurity;    // "None", "STARTTLS", "TLS"
+    QComboBox* InboxKind;     // "IMAP", "POP3"
+    QSpinBox* InboxPort;      // 0: the usual port
+    QComboBox* InboxSecurity; // "None", "STARTTLS", "TLS"
     QGroupBox* SmtpGroup;
     QLineEdit* SmtpServer;
     QSpinBox* SmtpPort;

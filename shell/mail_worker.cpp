@@ -59,7 +59,8 @@ bool MailWorker::Run(std::function<void()> operation)
         flight->done = true;
         // Wakes the window thread's wait.
         if (QCoreApplication* app = QCoreApplication::instance())
-            QMetaObject::invokeMethod(app, [] {}, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                app, [] {}, Qt::QueuedConnection);
     }).detach();
 
     const bool ended = flight->Wait(abandoned_);

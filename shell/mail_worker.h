@@ -50,7 +50,8 @@ private:
 
 // Runs `work` on the window thread and hands back its result; called
 // there, it simply runs it.
-template <class Work> auto OnWindowThread(Work work) -> decltype(work())
+template <class Work>
+auto OnWindowThread(Work work) -> decltype(work())
 {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() == app->thread())

@@ -14,8 +14,9 @@ QString CleanEntryText(const QString& text, int maxLength)
 }
 
 NewGameEntry::NewGameEntry(bool computerGame, bool mailOffline)
-    : ComputerGame(computerGame), NameEditable(!computerGame), EmailEditable(!computerGame && mailOffline),
-      AddressBookEnabled(!computerGame && !mailOffline), mailOffline_(mailOffline)
+    : ComputerGame(computerGame), NameEditable(!computerGame),
+      EmailEditable(!computerGame && mailOffline), AddressBookEnabled(!computerGame && !mailOffline),
+      mailOffline_(mailOffline)
 {
     if (computerGame) {
         name_ = QStringLiteral("The Computer");

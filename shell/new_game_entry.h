@@ -35,7 +35,8 @@ public:
     // What a typed name stands for: one person fills both boxes, several
     // are offered in the chooser, none leaves the boxes as they are.
     enum class Resolution { Unchanged, Filled, Choose };
-    Resolution ResolveName(MailSupport::AddressBook& book, std::vector<MailSupport::AddressEntry>& candidates);
+    Resolution ResolveName(MailSupport::AddressBook& book,
+                           std::vector<MailSupport::AddressEntry>& candidates);
     // The person picked: name first, then the address.
     void Choose(const MailSupport::AddressEntry& person);
 

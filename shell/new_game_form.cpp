@@ -7,13 +7,13 @@
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
 #include "foundation/options_about_entry.h"
+#include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
 #include "foundation/window_shape.h"
 #include "shell/new_game_kind.h"
-#include "foundation/press_label.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -78,21 +78,25 @@ public:
 
 } // namespace
 
-ChooseOpponent::ChooseOpponent(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions)
+ChooseOpponent::ChooseOpponent(const std::vector<MailSupport::AddressEntry>& people,
+                               const QString& instructions)
 {
     setObjectName(QLatin1String(WindowNames::ChooseOpponent));
     setWindowTitle(QStringLiteral("Too many opponents!"));
     setFixedSize(ChooserSize);
-    Instructions_L = MakeLabel(this, QStringLiteral("Instructions_L"), QRect(30, 56, 320, 90), instructions);
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), QRect(30, 168, 320, 18), QStringLiteral("Opponent"));
+    Instructions_L =
+        MakeLabel(this, QStringLiteral("Instructions_L"), QRect(30, 56, 320, 90), instructions);
+    Label1 =
+        MakeLabel(this, QStringLiteral("Label1"), QRect(30, 168, 320, 18), QStringLiteral("Opponent"));
     OppList = new QComboBox(this);
     OppList->setObjectName(QStringLiteral("OppList"));
     OppList->setGeometry(30, 190, 320, 24);
     for (const MailSupport::AddressEntry& person : people)
         OppList->addItem(QString::fromStdString(person.Name));
     OppList->setCurrentIndex(0);
-    OkButton = new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(145, 262, 90, 26), QStringLiteral("OK"),
-                                 QStringLiteral("OK"), QStringLiteral("OKButtonS"));
+    OkButton =
+        new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(145, 262, 90, 26),
+                          QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OKButtonS"));
     OKButtonS = OkButton->plainTwin;
     connect(OkButton, &SkinnedButton::Clicked, this, &ChooseOpponent::EnterPressed);
 }
@@ -102,7 +106,9 @@ bool ChooseOpponent::Form_Load(bool simpleUI)
     if (!LoadLayout(simpleUI))
         return false;
     OkButton->Show(simpleUI);
-    OppList->setToolTip(ProgramSettings().ShowToolTips ? QStringLiteral("Select an opponent from this list") : QString());
+    OppList->setToolTip(ProgramSettings().ShowToolTips
+                            ? QStringLiteral("Select an opponent from this list")
+                            : QString());
     return true;
 }
 
@@ -123,33 +129,36 @@ void ChooseOpponent::CloseRequested()
 }
 
 NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::AddressBook* addressBook)
-    : AnsweringDialog(DialogAnswer::Cancel),
-      Entry(computerGame, mailOffline),
-      addressBook_(addressBook)
+    : AnsweringDialog(DialogAnswer::Cancel), Entry(computerGame, mailOffline), addressBook_(addressBook)
 {
     setObjectName(QLatin1String(WindowNames::NewGameInfo));
     setWindowTitle(QStringLiteral("New game..."));
     setFixedSize(NewGameSize);
     Label3 = MakeLabel(this, QStringLiteral("Label3"), QRect(24, 52, 372, 20),
                        QStringLiteral("Please enter your opponents details."));
-    Game_name_L = MakeLabel(this, QStringLiteral("Game_name_L"), QRect(24, 80, 110, 20), QStringLiteral("Game name"));
-    Game_opponents_name_L = MakeLabel(this, QStringLiteral("Game_opponents_name_L"), QRect(24, 110, 110, 20),
-                                      QStringLiteral("Opponents name"));
-    Game_opponents_email_L = MakeLabel(this, QStringLiteral("Game_opponents_email_L"), QRect(24, 140, 110, 20),
-                                       QStringLiteral("Opponents email"));
+    Game_name_L = MakeLabel(this, QStringLiteral("Game_name_L"), QRect(24, 80, 110, 20),
+                            QStringLiteral("Game name"));
+    Game_opponents_name_L = MakeLabel(this, QStringLiteral("Game_opponents_name_L"),
+                                      QRect(24, 110, 110, 20), QStringLiteral("Opponents name"));
+    Game_opponents_email_L = MakeLabel(this, QStringLiteral("Game_opponents_email_L"),
+                                       QRect(24, 140, 110, 20), QStringLiteral("Opponents email"));
     for (QLabel* label : {Game_name_L, Game_opponents_name_L, Game_opponents_email_L})
         label->hide();
-    Game_name = MakeField(this, QStringLiteral("Game_name"), QRect(FieldLeft, 78, FieldWidth, 22), EntryTextLength);
-    Game_opponents_name = MakeField(this, QStringLiteral("Game_opponents_name"), NameRect, EntryTextLength);
-    Game_opponents_email =
-        MakeField(this, QStringLiteral("Game_opponents_email"), QRect(FieldLeft, 138, FieldWidth, 22), AddressLength);
+    Game_name = MakeField(this, QStringLiteral("Game_name"), QRect(FieldLeft, 78, FieldWidth, 22),
+                          EntryTextLength);
+    Game_opponents_name =
+        MakeField(this, QStringLiteral("Game_opponents_name"), NameRect, EntryTextLength);
+    Game_opponents_email = MakeField(this, QStringLiteral("Game_opponents_email"),
+                                     QRect(FieldLeft, 138, FieldWidth, 22), AddressLength);
     Resolve = new QPushButton(QStringLiteral("..."), this);
     Resolve->setObjectName(QStringLiteral("Resolve"));
     Resolve->setGeometry(ResolveRect);
-    HelpButton = MakeLabel(this, QStringLiteral("HelpButton"), QRect(384, 9, 23, 23), QStringLiteral("?"));
+    HelpButton =
+        MakeLabel(this, QStringLiteral("HelpButton"), QRect(384, 9, 23, 23), QStringLiteral("?"));
     StyleWindowButton(*HelpButton);
-    OkButton = new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, 196, 90, 26), QStringLiteral("OK"),
-                                 QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
+    OkButton =
+        new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, 196, 90, 26),
+                          QStringLiteral("OK"), QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
     CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, 196, 90, 26),
                                      QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
     connect(OkButton, &SkinnedButton::Clicked, this, [this] { AnswerWith(DialogAnswer::Ok); });
@@ -187,7 +196,9 @@ bool NewGameInfo::Form_Load(bool simpleUI)
     Resolve->setEnabled(Entry.AddressBookEnabled);
     ShowEntry();
     const bool tips = ProgramSettings().ShowToolTips;
-    auto tip = [tips](QWidget* w, const char* text) { w->setToolTip(tips ? QString::fromLatin1(text) : QString()); };
+    auto tip = [tips](QWidget* w, const char* text) {
+        w->setToolTip(tips ? QString::fromLatin1(text) : QString());
+    };
     tip(Game_name, "A title to identify the game");
     tip(Game_opponents_name, "Enter your opponents name");
     tip(Resolve, "Click to select an opponent from your address book");
@@ -205,14 +216,16 @@ void NewGameInfo::SetSimpleUI()
     // The boxes give up the width the window lost; the button follows.
     for (QLineEdit* field : {Game_name, Game_opponents_name, Game_opponents_email})
         field->resize(field->width() - NewGamePlain.shrinkWidth, field->height());
-    Resolve->setGeometry(Resolve->x() - NewGamePlain.shrinkWidth, Resolve->y(), Resolve->width(), Resolve->height() + 1);
+    Resolve->setGeometry(Resolve->x() - NewGamePlain.shrinkWidth, Resolve->y(), Resolve->width(),
+                         Resolve->height() + 1);
 }
 
 void NewGameInfo::ShowEntry()
 {
     // Only what changed is written back, so the cursor stays where it was.
-    for (const auto& [field, text] : {std::pair{Game_name, Entry.Title()}, std::pair{Game_opponents_name, Entry.Name()},
-                                      std::pair{Game_opponents_email, Entry.Email()}})
+    for (const auto& [field, text] :
+         {std::pair{Game_name, Entry.Title()}, std::pair{Game_opponents_name, Entry.Name()},
+          std::pair{Game_opponents_email, Entry.Email()}})
         if (field->text() != text) {
             const int cursor = field->cursorPosition();
             field->setText(text);
@@ -262,8 +275,10 @@ void NewGameInfo::ResolveName()
         return;
     }
     if (Entry.ResolveName(*addressBook_, candidates) == NewGameEntry::Resolution::Choose)
-        Pick(candidates, QStringLiteral("You have chosen too many opponents.  You can only play chess with one other "
-                                        "person!  Please select an opponent from the list of those you chose."));
+        Pick(
+            candidates,
+            QStringLiteral("You have chosen too many opponents.  You can only play chess with one other "
+                           "person!  Please select an opponent from the list of those you chose."));
     ShowEntry();
 }
 
@@ -294,23 +309,26 @@ bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut && watched == Game_name && Entry.ValidateTitle()) {
         ShowEntry();
         Game_name->setFocus();
-        ShowMessage(2, QStringLiteral("Illegal characters"),
-                    QStringLiteral("You are not permitted to use certain text in the game name as it is reserved by "
-                                   "Marrowdale.||This text has have been removed or, where appropriate, replaced with "
-                                   "spaces."),
-                    QStringLiteral("OK"), QString(), false, CueInformation);
+        ShowMessage(
+            2, QStringLiteral("Illegal characters"),
+            QStringLiteral(
+                "You are not permitted to use certain text in the game name as it is reserved by "
+                "Marrowdale.||This text has have been removed or, where appropriate, replaced with "
+                "spaces."),
+            QStringLiteral("OK"), QString(), false, CueInformation);
     }
     if (event->type() == QEvent::FocusOut && watched == Game_opponents_name) {
         Entry.NameLeft();
         if (Entry.ResolvePending())
-            Timer1.start();  // the next tick 1500 ms from now
+            Timer1.start(); // the next tick 1500 ms from now
     }
     if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease)
         ShowHelpContext(this, HelpTopicNewGame);
     return AnsweringDialog::eventFilter(watched, event);
 }
 
-void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport::AddressBook* addressBook)
+void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board,
+                  MailSupport::AddressBook* addressBook)
 {
     if (!board.LoadChessSet())
         return;
@@ -344,16 +362,20 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport:
         if (error.Number == AutomationErrorNumber)
             ShowAutomationError();
         else
-            ShowMessage(2, QStringLiteral("Options error"),
-                        QStringLiteral("The following error prevented the new game dialog from opening:||")
-                            + QString::number(error.Number) + QStringLiteral(": ") + QString::fromStdString(error.what()),
-                        QStringLiteral("OK"), QString(), false);
+            ShowMessage(
+                2, QStringLiteral("Options error"),
+                QStringLiteral("The following error prevented the new game dialog from opening:||")
+                    + QString::number(error.Number) + QStringLiteral(": ")
+                    + QString::fromStdString(error.what()),
+                QStringLiteral("OK"), QString(), false);
         return;
     }
     if (kind.NewGameSetup)
-        ShowMessage(1, QStringLiteral("Board setup"),
-                    QStringLiteral("Please setup the board then select the Play Current Setup option to begin play"),
-                    QStringLiteral("OK"), QString(), false);
+        ShowMessage(
+            1, QStringLiteral("Board setup"),
+            QStringLiteral(
+                "Please setup the board then select the Play Current Setup option to begin play"),
+            QStringLiteral("OK"), QString(), false);
 }
 
 std::optional<NewGameDetails> OpenNewGameDetails()

@@ -90,7 +90,8 @@ private:
 // new game of the kind NextNewGame() says; the owner (when given) hides
 // while the board is open. Cancel gives polling back at once; OK keeps it
 // paused until the board closes.
-void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board, MailSupport::AddressBook* addressBook);
+void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board,
+                  MailSupport::AddressBook* addressBook);
 
 // The details of the new game whose board is open (read when its first
 // move is saved); nothing when no new game is being started.

@@ -6,8 +6,8 @@
 namespace Support {
 
 struct NewGameKind {
-    bool ComputerGame = false;   // against the computer opponent
-    bool NewGameSetup = false;   // starting in the board's set-up mode
+    bool ComputerGame = false; // against the computer opponent
+    bool NewGameSetup = false; // starting in the board's set-up mode
 };
 
 // The kind for the run; a test sets it as it needs.

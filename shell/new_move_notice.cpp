@@ -25,7 +25,8 @@ void ReportNotificationFailure(const Support::WindowOpenError& error)
     Support::ShowMessage(
         2, QStringLiteral("Options error"),
         QStringLiteral("The following error prevented the new move notification dialog from opening:||")
-            + QString::number(error.Number) + QStringLiteral(": ") + QString::fromStdString(error.what()),
+            + QString::number(error.Number) + QStringLiteral(": ")
+            + QString::fromStdString(error.what()),
         QStringLiteral("OK"), QString(), false);
 }
 
@@ -57,7 +58,8 @@ void SystemTray::NotifyNewMoves()
 
     const int method = settings.NotificationMethod;
     if (method == 1 || method == 3)
-        services_.Notification->PlaySound(settings.NotificationSoundPath + settings.NotificationSoundWav);
+        services_.Notification->PlaySound(settings.NotificationSoundPath
+                                          + settings.NotificationSoundWav);
 
     if (method == 2 || method == 3) {
         try {

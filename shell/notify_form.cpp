@@ -6,13 +6,13 @@
 #include "foundation/modal_host.h"
 #include "foundation/notification_timeout.h"
 #include "foundation/options_about_entry.h"
+#include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 #include "shell/pending_moves.h"
-#include "foundation/press_label.h"
 #include "store/database.h"
 
 #include <QEvent>
@@ -45,8 +45,11 @@ constexpr QRect Label3Rect(LabelLeft, 150, 352, 18);
 constexpr QRect HelpRect(364, 9, 23, 23);
 constexpr int ButtonTop = 182;
 constexpr QSize ButtonSize(90, 26);
-constexpr int ButtonLeft[4] = {11, 107, 203, 299};  // Play, Next, Game list, Later
-constexpr QRect ButtonRect(int index) { return QRect(QPoint(ButtonLeft[index], ButtonTop), ButtonSize); }
+constexpr int ButtonLeft[4] = {11, 107, 203, 299}; // Play, Next, Game list, Later
+constexpr QRect ButtonRect(int index)
+{
+    return QRect(QPoint(ButtonLeft[index], ButtonTop), ButtonSize);
+}
 // The plain layout: 150 twips left, 200 up; 400 narrower, 450 lower.
 constexpr PlainLayoutShift PlainLayout{10, 13, 27, 30};
 // The skinned row of buttons is wider than the plain window: there the
@@ -65,7 +68,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
 
 } // namespace
 
-std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder, const std::string& pendingMoveList)
+std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder,
+                                                    const std::string& pendingMoveList)
 {
     const std::optional<std::int32_t> id = SysTraySupport::FirstPendingId(pendingMoveList);
     if (!id)
@@ -83,14 +87,14 @@ std::optional<NotificationContent> LoadNotification(const Database::DataFolder& 
         content.Comment = QString::fromStdString(moves.back().comment);
     content.LongComment = content.Comment.size() > LongCommentLength;
     // Next offers another game: the same id twice in the list is one game.
-    content.NextEnabled = SysTraySupport::FirstPendingId(SysTraySupport::RemovePendingId(pendingMoveList, *id))
-                              .has_value();
+    content.NextEnabled =
+        SysTraySupport::FirstPendingId(SysTraySupport::RemovePendingId(pendingMoveList, *id))
+            .has_value();
     return content;
 }
 
 NotifyForm::NotifyForm()
-    : AnsweringDialog(NotifyLater),
-      PlayButton(*this, QStringLiteral("PlayButton"), ButtonRect(0)),
+    : AnsweringDialog(NotifyLater), PlayButton(*this, QStringLiteral("PlayButton"), ButtonRect(0)),
       NextButton(*this, QStringLiteral("NextButton"), ButtonRect(1)),
       GameListButton(*this, QStringLiteral("GameListButton"), ButtonRect(2)),
       LaterButton(*this, QStringLiteral("LaterButton"), ButtonRect(3))
@@ -98,10 +102,12 @@ NotifyForm::NotifyForm()
     setObjectName(QLatin1String(WindowNames::NotifyForm));
     setWindowTitle(QStringLiteral("Marrowdale : New game..."));
     setFixedSize(SkinnedSize);
-    opName_L = MakeLabel(this, QStringLiteral("opName_L"), QRect(LabelLeft, 52, 76, 20), QStringLiteral("Opponent:"));
-    GameName_L = MakeLabel(this, QStringLiteral("GameName_L"), QRect(LabelLeft, 76, 76, 20), QStringLiteral("Game:"));
-    MoveComment_L =
-        MakeLabel(this, QStringLiteral("MoveComment_L"), QRect(LabelLeft, 100, 76, 20), QStringLiteral("Comment:"));
+    opName_L = MakeLabel(this, QStringLiteral("opName_L"), QRect(LabelLeft, 52, 76, 20),
+                         QStringLiteral("Opponent:"));
+    GameName_L = MakeLabel(this, QStringLiteral("GameName_L"), QRect(LabelLeft, 76, 76, 20),
+                           QStringLiteral("Game:"));
+    MoveComment_L = MakeLabel(this, QStringLiteral("MoveComment_L"), QRect(LabelLeft, 100, 76, 20),
+                              QStringLiteral("Comment:"));
     for (QLabel* label : {opName_L, GameName_L, MoveComment_L})
         label->hide();
     OpName = MakeLabel(this, QStringLiteral("OpName"), OpNameRect);
@@ -112,14 +118,16 @@ NotifyForm::NotifyForm()
     MoveComment = MakeLabel(this, QStringLiteral("MoveComment"), MoveCommentRect);
     MoveComment->setWordWrap(true);
     MoveComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3 = MakeLabel(this, QStringLiteral("Label3"), Label3Rect, QStringLiteral("What do you want to do?"));
+    Label3 =
+        MakeLabel(this, QStringLiteral("Label3"), Label3Rect, QStringLiteral("What do you want to do?"));
     HelpButton = MakeLabel(this, QStringLiteral("HelpButton"), HelpRect, QStringLiteral("?"));
     StyleWindowButton(*HelpButton);
     HelpButton->installEventFilter(this);
 
     WireButton(PlayButton, QStringLiteral("Play"), QStringLiteral("&Play"), NotifyPlay);
     WireButton(NextButton, QStringLiteral("Next"), QStringLiteral("&Next"), NotifyNext);
-    WireButton(GameListButton, QStringLiteral("Game list"), QStringLiteral("&Game list"), NotifyGameList);
+    WireButton(GameListButton, QStringLiteral("Game list"), QStringLiteral("&Game list"),
+               NotifyGameList);
     WireButton(LaterButton, QStringLiteral("Later"), QStringLiteral("&Later"), NotifyLater);
 
     connect(&TimeoutTicker, &QTimer::timeout, this, &NotifyForm::TimeoutTicker_Timer);
@@ -150,7 +158,8 @@ void NotifyForm::SetSimpleUI()
         label->show();
     for (QLabel* value : {OpName, GameName, MoveComment}) {
         value->setFrameShape(QFrame::Box);
-        value->setGeometry(PlainValueLeft, value->y(), value->width() - (PlainValueLeft - LabelLeft), value->height());
+        value->setGeometry(PlainValueLeft, value->y(), value->width() - (PlainValueLeft - LabelLeft),
+                           value->height());
     }
     HelpButton->hide();
     int left = LabelLeft;
@@ -231,17 +240,20 @@ int ShowNotification()
     ModalGuard guard;
     const Settings& settings = ProgramSettings();
     const Database::DataFolder folder(QFile::encodeName(Globals().DataPath).toStdString());
-    const std::optional<NotificationContent> content = LoadNotification(folder, Globals().Mail.PendingMoveList);
+    const std::optional<NotificationContent> content =
+        LoadNotification(folder, Globals().Mail.PendingMoveList);
     NotifyForm form;
     if (!form.Form_Load(settings.SimpleUI, content && content->NextEnabled))
         return NotifyLater;
     const CursorGuard pointer(Qt::ArrowCursor);
     form.StartTimeout(NotificationTimeoutTicks(settings.NotificationTimeout));
     if (!content) {
-        ShowMessage(1, QStringLiteral("Notification error."),
-                    QStringLiteral("The new game appears to be missing from the database.||Please try deleting this "
-                                   "game and getting your opponent to send the move agian."),
-                    QStringLiteral("OK"), QString(), false);
+        ShowMessage(
+            1, QStringLiteral("Notification error."),
+            QStringLiteral(
+                "The new game appears to be missing from the database.||Please try deleting this "
+                "game and getting your opponent to send the move agian."),
+            QStringLiteral("OK"), QString(), false);
         return NotifyLater;
     }
     form.Show(*content);

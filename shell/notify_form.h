@@ -34,7 +34,8 @@ struct NotificationContent {
 
 // The content for the first game of the pending list; nothing when the list
 // names no game, or its game or moves cannot be read.
-std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder, const std::string& pendingMoveList);
+std::optional<NotificationContent> LoadNotification(const Database::DataFolder& folder,
+                                                    const std::string& pendingMoveList);
 
 class NotifyForm : public AnsweringDialog<SysTraySupport::NotifyChoice> {
     Q_OBJECT

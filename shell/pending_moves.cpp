@@ -21,7 +21,8 @@ std::optional<std::int32_t> ParseId(std::string entry)
 }
 
 // The list's entries, blank ones left out.
-template <class Visit> void ForEachEntry(const std::string& list, Visit visit)
+template <class Visit>
+void ForEachEntry(const std::string& list, Visit visit)
 {
     std::istringstream entries(list);
     std::string entry;

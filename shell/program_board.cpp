@@ -11,8 +11,8 @@
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
 #include "shell/program_mail.h"
-#include "store/move_files.h"
 #include "shell/system_tray.h"
+#include "store/move_files.h"
 
 namespace SysTraySupport {
 
@@ -80,7 +80,9 @@ QPixmap TrayPictures::DragIcon(int image)
     return Support::Pictures().IconSet.ListImages(image);
 }
 
-ProgramBoard::ProgramBoard(GameListPort& gameList, TrayMenuPort& menu) : gameList_(gameList), menu_(menu) {}
+ProgramBoard::ProgramBoard(GameListPort& gameList, TrayMenuPort& menu) : gameList_(gameList), menu_(menu)
+{
+}
 
 ProgramBoard::~ProgramBoard()
 {
@@ -116,7 +118,8 @@ void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
                                                       window_->close();
                                               },
                                               {}});
-    forgetOnDestroy_ = QObject::connect(board, &QObject::destroyed, [] { Support::ForgetWindow(BoardWindowName); });
+    forgetOnDestroy_ =
+        QObject::connect(board, &QObject::destroyed, [] { Support::ForgetWindow(BoardWindowName); });
     board->show();
     board->raise();
     board->activateWindow();
@@ -159,12 +162,14 @@ void ProgramBoard::ShowCredits()
 
 bool ProgramBoard::SendMoveMail(int gameId)
 {
-    return RunOnMail([gameId](MailSupport::Transport& t) { return MailSupport::SendMoveMail(t, gameId); });
+    return RunOnMail(
+        [gameId](MailSupport::Transport& t) { return MailSupport::SendMoveMail(t, gameId); });
 }
 
 bool ProgramBoard::ExportMoveFile(int gameId)
 {
-    return RunOnMail([gameId](MailSupport::Transport& t) { return MailSupport::ExportMoveFile(t, gameId); });
+    return RunOnMail(
+        [gameId](MailSupport::Transport& t) { return MailSupport::ExportMoveFile(t, gameId); });
 }
 
 bool ProgramBoard::RunOnMail(std::function<bool(MailSupport::Transport&)> call)
@@ -174,7 +179,8 @@ bool ProgramBoard::RunOnMail(std::function<bool(MailSupport::Transport&)> call)
     // An operation the ending program abandons may finish after this call
     // has returned: it writes its answer into a result it shares.
     auto done = std::make_shared<bool>(false);
-    const bool ran = mail_->Run([done, call = std::move(call)](MailSupport::Transport& t) { *done = call(t); });
+    const bool ran =
+        mail_->Run([done, call = std::move(call)](MailSupport::Transport& t) { *done = call(t); });
     return ran && *done;
 }
 

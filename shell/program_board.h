@@ -8,7 +8,6 @@
 #include "dialogs/print_request.h"
 #include "shell/tray_services.h"
 
-
 #include <QPointer>
 
 #include <functional>

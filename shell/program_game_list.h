@@ -24,8 +24,8 @@ public:
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;
-    void ShowPlainHelpItem() override {}
-    void HideHideInterfaceItems() override {}
+    void ShowPlainHelpItem() override { }
+    void HideHideInterfaceItems() override { }
 
     // The loaded window, or nullptr.
     Support::GameInterface* Window() const { return window_.data(); }

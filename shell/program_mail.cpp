@@ -35,8 +35,8 @@ bool ProgramMessageSink::ShowMessage(const Support::MessageBoxCall& call)
 void ProgramMessageSink::ShowSystemMessage(std::string_view text)
 {
     OnWindowThread([text] {
-        Support::CurrentModalHost().SystemMessage(Support::SystemMessageIcon::Warning, QStringLiteral("Marrowdale"),
-                                                  Q(text));
+        Support::CurrentModalHost().SystemMessage(Support::SystemMessageIcon::Warning,
+                                                  QStringLiteral("Marrowdale"), Q(text));
     });
 }
 
@@ -75,7 +75,8 @@ struct ProgramMail::Session : MailSupport::LogonGuard, MailSupport::TransportWin
     }
 };
 
-ProgramMail::ProgramMail(std::unique_ptr<MailSupport::MailService> mail, std::function<void()> populateMenu)
+ProgramMail::ProgramMail(std::unique_ptr<MailSupport::MailService> mail,
+                         std::function<void()> populateMenu)
     : session_(std::make_shared<Session>())
 {
     session_->mail = std::move(mail);
@@ -101,15 +102,21 @@ bool ProgramMail::Run(std::function<void(MailSupport::Transport&)> call)
     const std::shared_ptr<Session> session = session_;
     const std::string dataPath = QFile::encodeName(Support::Globals().DataPath).toStdString();
     return worker_.Run([session, dataPath, call = std::move(call)] {
-        MailSupport::Transport transport{*session->mail, Database::DataFolder(dataPath, nullptr, &session->sink),
-                                         Support::Globals().Mail, *session, *session, &session->chooser};
+        MailSupport::Transport transport{*session->mail,
+                                         Database::DataFolder(dataPath, nullptr, &session->sink),
+                                         Support::Globals().Mail,
+                                         *session,
+                                         *session,
+                                         &session->chooser};
         call(transport);
     });
 }
 
 void ProgramMail::ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll)
 {
-    Run([=](MailSupport::Transport& t) { MailSupport::ConnectAndRetrieve(t, importFile, showStatus, fetchAll); });
+    Run([=](MailSupport::Transport& t) {
+        MailSupport::ConnectAndRetrieve(t, importFile, showStatus, fetchAll);
+    });
 }
 
 void ProgramMail::RetrieveMoveMails(bool showStatus, bool fetchAll)

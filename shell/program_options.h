@@ -13,7 +13,7 @@ class ProgramOptions : public Support::OptionsPort {
 public:
     // board: the tray's board service, whose open window takes a new set;
     // none in tests of the tray alone.
-    explicit ProgramOptions(ProgramBoard* board = nullptr) : board_(board) {}
+    explicit ProgramOptions(ProgramBoard* board = nullptr) : board_(board) { }
 
     QList<QPixmap> TrayIconImages() override;
     void RedrawTrayIcon() override;

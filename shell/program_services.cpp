@@ -24,7 +24,9 @@
 
 namespace SysTraySupport {
 
-ProgramStartup::ProgramStartup(std::optional<QString> commandLine) : commandLine_(std::move(commandLine)) {}
+ProgramStartup::ProgramStartup(std::optional<QString> commandLine) : commandLine_(std::move(commandLine))
+{
+}
 
 void ProgramStartup::SetupGlobalVariables()
 {
@@ -73,8 +75,8 @@ void ProgramStartup::CheckRunBefore()
     Support::CheckRunBefore();
 }
 
-void ProgramStartup::ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
-                                 int sound)
+void ProgramStartup::ShowMessage(int icon, const QString& caption, const QString& text,
+                                 const QString& okCaption, int sound)
 {
     Support::ShowMessage(icon, caption, text, okCaption, QString(), false, sound);
 }
@@ -120,7 +122,8 @@ void ProgramShutdown::RefuseTrayClick(bool messageBox)
     QApplication::beep();
 }
 
-ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::optional<QString> commandLine)
+ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts,
+                                 std::optional<QString> commandLine)
     : Startup(std::move(commandLine)), Board(GameList, Menu)
 {
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
@@ -132,7 +135,8 @@ ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts, std::o
 
 TrayServices ProgramServices::Services()
 {
-    return TrayServices{&Startup, Mail.get(), &GameList, &Menu, &Notification, &Board, &Splash, &Shutdown};
+    return TrayServices{&Startup,      Mail.get(), &GameList, &Menu,
+                        &Notification, &Board,     &Splash,   &Shutdown};
 }
 
 void ProgramServices::Attach(SystemTray& tray)
@@ -155,8 +159,12 @@ void ProgramServices::Attach(SystemTray& tray)
         MailSupport::GameAddressBook book(Support::ProgramDataFolder());
         Support::StartNewGame(&owner, Board, &book);
     };
-    list.PrintGameDiagrams = [](int gameId, QWidget& owner) { PrintSupport::PrintGameDiagrams(gameId, &owner); };
-    list.PrintGameNotation = [](int gameId, QWidget& owner) { PrintSupport::PrintGameNotation(gameId, &owner); };
+    list.PrintGameDiagrams = [](int gameId, QWidget& owner) {
+        PrintSupport::PrintGameDiagrams(gameId, &owner);
+    };
+    list.PrintGameNotation = [](int gameId, QWidget& owner) {
+        PrintSupport::PrintGameNotation(gameId, &owner);
+    };
     GameList.SetServices(std::move(list));
 }
 

@@ -4,8 +4,8 @@
 // menu, the notification, the splash screen and the end of the program.
 
 #include "shell/account_mail_service.h"
-#include "shell/program_game_list.h"
 #include "shell/program_board.h"
+#include "shell/program_game_list.h"
 #include "shell/program_mail.h"
 #include "shell/program_splash.h"
 #include "shell/system_tray.h"

@@ -56,7 +56,8 @@ StatusWindow::StatusWindow()
     StatusIcon->setGeometry(IconRect);
     const QPixmap strip(Globals().ProgramFolder + QStringLiteral("/Icons/StatusIcons.png"));
     if (!strip.isNull())
-        StatusIcon->setPixmap(strip.copy(WorkingIconCell * StatusIconSize, 0, StatusIconSize, StatusIconSize));
+        StatusIcon->setPixmap(
+            strip.copy(WorkingIconCell * StatusIconSize, 0, StatusIconSize, StatusIconSize));
 
     StatusText = new QLabel(QStringLiteral("Status text"), this);
     StatusText->setObjectName(QStringLiteral("StatusText"));

@@ -63,7 +63,8 @@ bool SystemTray::Form_Load()
     try {
         loaded = RunLoad();
     } catch (...) {
-        services_.Startup->ShowMessage(2, InitialisationError, UnknownErrorText, QStringLiteral("Ok"), RefusedCue);
+        services_.Startup->ShowMessage(2, InitialisationError, UnknownErrorText, QStringLiteral("Ok"),
+                                       RefusedCue);
         loaded = false;
     }
     if (!loaded)
@@ -110,7 +111,8 @@ bool SystemTray::RunLoad()
         services_.GameList->ShowPlainHelpItem();
 
     if (!services_.Startup->TakeInstanceLock()) {
-        services_.Startup->ShowMessage(2, InitialisationError, SecondCopyText, QStringLiteral("Ok"), RefusedCue);
+        services_.Startup->ShowMessage(2, InitialisationError, SecondCopyText, QStringLiteral("Ok"),
+                                       RefusedCue);
         return false;
     }
     // A sign-on mark left set is the last run's sign-on that never came
@@ -199,8 +201,7 @@ void SystemTray::ReleaseGlobals()
     }
 }
 
-InstanceLock::InstanceLock(const QString& dataPath)
-    : lock_(QDir(dataPath).filePath(LockFileName()))
+InstanceLock::InstanceLock(const QString& dataPath) : lock_(QDir(dataPath).filePath(LockFileName()))
 {
     // A lock is stale only when the process that took it is gone.
     lock_.setStaleLockTime(0);

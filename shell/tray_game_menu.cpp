@@ -29,18 +29,21 @@ std::vector<TrayGameMenuItem> TrayGameMenuItems(const std::vector<GameRecord>& s
             group = GroupOf(status);
             if (!items.empty())
                 items.push_back({TrayGameMenuItem::Blank, QString(), false, std::nullopt});
-            items.push_back({TrayGameMenuItem::Heading,
-                             group == 1 ? QStringLiteral("NEW ARRIVALS") : QStringLiteral("AWAITING OPPONENTS MOVE"),
-                             false, std::nullopt});
+            items.push_back(
+                {TrayGameMenuItem::Heading,
+                 group == 1 ? QStringLiteral("NEW ARRIVALS") : QStringLiteral("AWAITING OPPONENTS MOVE"),
+                 false, std::nullopt});
             items.push_back({TrayGameMenuItem::Separator, QStringLiteral("-"), true, std::nullopt});
         }
         items.push_back({TrayGameMenuItem::Game,
                          MenuText(QString::fromStdString(game.GAME_OPPONENTS_NAME)) + QLatin1Char('\t')
-                             + QLatin1Char('"') + MenuText(QString::fromStdString(game.GAME_NAME)) + QLatin1Char('"'),
+                             + QLatin1Char('"') + MenuText(QString::fromStdString(game.GAME_NAME))
+                             + QLatin1Char('"'),
                          true, game.GAME_ID});
     }
     if (items.empty())
-        items.push_back({TrayGameMenuItem::NoGames, QStringLiteral("No games available"), false, std::nullopt});
+        items.push_back(
+            {TrayGameMenuItem::NoGames, QStringLiteral("No games available"), false, std::nullopt});
     return items;
 }
 

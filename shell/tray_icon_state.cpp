@@ -20,7 +20,8 @@ void SystemTray::UpdateTrayState(int action)
 void SystemTray::SetTrayIcon(int action, int state, const QString& tip)
 {
     const Support::Settings& settings = Support::ProgramSettings();
-    const QIcon icon(Support::Pictures().TrayIconSets.ListImages(TrayIconImage(settings.SysTrayIcons, state)));
+    const QIcon icon(
+        Support::Pictures().TrayIconSets.ListImages(TrayIconImage(settings.SysTrayIcons, state)));
 
     if (!settings.SystrayStartup) {
         if (action != TrayDelete)

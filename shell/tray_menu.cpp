@@ -60,7 +60,8 @@ TrayMenu::TrayMenu()
             tray_->mnuPopupRetrieve_Click();
     });
     QObject::connect(mnuPopupOptions, &QAction::triggered, [] { Support::ShowOptions(); });
-    QObject::connect(help, &QAction::triggered, [this] { Support::ShowHelpContext(tray_, HelpTopicTray); });
+    QObject::connect(help, &QAction::triggered,
+                     [this] { Support::ShowHelpContext(tray_, HelpTopicTray); });
     QObject::connect(contents, &QAction::triggered,
                      [this] { Support::ShowHelpContext(tray_, Support::HelpContentsTopic); });
     QObject::connect(topics, &QAction::triggered, [this] { Support::ShowHelpContents(tray_); });
@@ -78,7 +79,7 @@ void TrayMenu::SetMenuOptions()
     const Support::ProgramState& state = Support::Globals();
     mnuPopupNewGame->setEnabled(!state.Mail.MailOffline || state.Mail.StandAloneMode);
     mnuPopupRetrieve->setText(state.Mail.MailOffline ? QStringLiteral("Logon / Retrieve games")
-                                                : QStringLiteral("Retrieve games"));
+                                                     : QStringLiteral("Retrieve games"));
     for (QAction* item : {mnuPopupDebuggingSAOn, mnuPopupDebuggingSAOff})
         item->setEnabled(state.Mail.MailOffline);
 }
@@ -101,7 +102,8 @@ void TrayMenu::PopulateTrayGameMenu()
         action->setEnabled(item.Enabled);
         if (item.GameId) {
             action->setData(*item.GameId);
-            QObject::connect(action, &QAction::triggered, [this, id = *item.GameId] { mnuPopupGameListItem_Click(id); });
+            QObject::connect(action, &QAction::triggered,
+                             [this, id = *item.GameId] { mnuPopupGameListItem_Click(id); });
         }
     }
 }
@@ -153,11 +155,12 @@ void TrayMenu::mnuPopupGameListItem_Click(int gameId)
         if (error.Number == Support::AutomationErrorNumber)
             Support::ShowAutomationError();
         else
-            Support::ShowMessage(2, QStringLiteral("Options error"),
-                                 QStringLiteral("The following error prevented the game board from opening:||")
-                                     + QString::number(error.Number) + QStringLiteral(": ")
-                                     + QString::fromStdString(error.what()),
-                                 QStringLiteral("OK"), QString(), false);
+            Support::ShowMessage(
+                2, QStringLiteral("Options error"),
+                QStringLiteral("The following error prevented the game board from opening:||")
+                    + QString::number(error.Number) + QStringLiteral(": ")
+                    + QString::fromStdString(error.what()),
+                QStringLiteral("OK"), QString(), false);
     }
 }
 

@@ -4,7 +4,6 @@
 #include "store/database.h"
 #include "store/field_list.h"
 
-
 namespace SysTraySupport {
 
 TrayStateChoice ChooseTrayState(bool mailOffline, bool standAloneMode, bool newArrivalsExist)

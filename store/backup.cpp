@@ -110,7 +110,9 @@ bool BackupDatabase(const DataFolder& folder, bool showMessage)
         // Every line must be a game, as for a rewrite: the backup is what the
         // user falls back on.
         ok = live
-          && (!exists || (FirstUnreadableLine(*live, LineCheck::Id) == 0 && BackupLiveText(folder, *live, false)));
+             && (!exists
+                 || (FirstUnreadableLine(*live, LineCheck::Id) == 0
+                     && BackupLiveText(folder, *live, false)));
     } catch (const std::exception&) {
         ok = false;
     }

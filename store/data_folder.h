@@ -13,18 +13,20 @@
 namespace Database {
 
 inline constexpr const char* DatabaseFileName = "Mdgdb.dat";
-inline constexpr const char* RewriteFileName = "mdgdb.new";   // the next live file while it is written
+inline constexpr const char* RewriteFileName = "mdgdb.new"; // the next live file while it is written
 inline constexpr const char* BackupFileName = "mdgdb.bak";
 inline constexpr const char* BackupRewriteFileName = "mdgdb.bak.tmp";
 
 struct DataFolder {
     std::filesystem::path path;
-    FileSystem* files = nullptr;             // null: the real disk
+    FileSystem* files = nullptr;              // null: the real disk
     Support::MessageSink* messages = nullptr; // null: nothing is shown
 
     DataFolder(std::filesystem::path folder, FileSystem* fileSystem = nullptr,
                Support::MessageSink* sink = nullptr)
-        : path(std::move(folder)), files(fileSystem), messages(sink) {}
+        : path(std::move(folder)), files(fileSystem), messages(sink)
+    {
+    }
 
     FileSystem& Files() const { return files ? *files : RealFileSystem(); }
     std::filesystem::path Live() const { return path / DatabaseFileName; }

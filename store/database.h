@@ -27,8 +27,8 @@ public:
 // case; "" matches all), sorted by `sortSpec` ("NAME;A|D;..."; blank keeps
 // the file's order). True also when there is no file (no games); false
 // after any failure, with `records` empty.
-bool SelectGames(const DataFolder& folder, std::vector<GameRecord>& records,
-                 std::string_view criteria, std::string_view sortSpec);
+bool SelectGames(const DataFolder& folder, std::vector<GameRecord>& records, std::string_view criteria,
+                 std::string_view sortSpec);
 
 // Whether every name/value pair of `criteria` matches the game. Throws
 // SelectionError when a value for a numeric or Boolean name does not convert.

@@ -9,17 +9,23 @@ namespace {
 
 int LineOf(std::string_view text, std::size_t at)
 {
-    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+    return 1
+           + static_cast<int>(
+               std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
 }
 
 std::string WhatIsWrong(const DatabaseDamage& damage)
 {
     const std::string line = std::to_string(damage.line);
     switch (damage.kind) {
-    case DatabaseDamage::Kind::Unreadable: return "it cannot be read";
-    case DatabaseDamage::Kind::HalfWritten: return "line " + line + " holds the remains of an interrupted write";
-    case DatabaseDamage::Kind::CutShort: return "its last line, line " + line + ", is cut short";
-    case DatabaseDamage::Kind::BadLine: return "line " + line + " is not a game Marrowdale can read";
+    case DatabaseDamage::Kind::Unreadable:
+        return "it cannot be read";
+    case DatabaseDamage::Kind::HalfWritten:
+        return "line " + line + " holds the remains of an interrupted write";
+    case DatabaseDamage::Kind::CutShort:
+        return "its last line, line " + line + ", is cut short";
+    case DatabaseDamage::Kind::BadLine:
+        return "line " + line + " is not a game Marrowdale can read";
     }
     return {};
 }
@@ -60,10 +66,12 @@ Support::MessageBoxCall DatabaseDamageMessage(const DatabaseDamage& damage)
     call.icon = Support::IconDatabase;
     call.caption = "Game database damaged";
     const bool onALine = damage.line > 0 && damage.kind != DatabaseDamage::Kind::Unreadable;
-    call.text = "Marrowdale cannot store games in " + damage.file.string() + " because " + WhatIsWrong(damage)
-              + ".||" + (onALine ? "Mend or remove that line in a text editor" : "Make the file readable again")
-              + ", or choose Restore database from the File menu to go back to the last backup (games changed "
-                "since then are lost).  Arriving moves are kept until the database can store them.";
+    call.text =
+        "Marrowdale cannot store games in " + damage.file.string() + " because " + WhatIsWrong(damage)
+        + ".||"
+        + (onALine ? "Mend or remove that line in a text editor" : "Make the file readable again")
+        + ", or choose Restore database from the File menu to go back to the last backup (games changed "
+          "since then are lost).  Arriving moves are kept until the database can store them.";
     call.sound = 5;
     return call;
 }

@@ -14,14 +14,14 @@ namespace Database {
 
 struct DatabaseDamage {
     enum class Kind {
-        Unreadable,   // the file is there but cannot be read
-        HalfWritten,  // NUL bytes, the remains of an interrupted write
-        CutShort,     // the last line has no line end and is not a whole game
-        BadLine,      // a line whose header does not convert
+        Unreadable,  // the file is there but cannot be read
+        HalfWritten, // NUL bytes, the remains of an interrupted write
+        CutShort,    // the last line has no line end and is not a whole game
+        BadLine,     // a line whose header does not convert
     };
     Kind kind = Kind::Unreadable;
     std::filesystem::path file;
-    int line = 0;  // 1-based line of the damage; 0 for the file as a whole
+    int line = 0; // 1-based line of the damage; 0 for the file as a whole
 
     bool operator==(const DatabaseDamage&) const = default;
 };

@@ -33,13 +33,20 @@ struct Condition {
     bool Matches(const GameRecord& r, Support::MessageSink* messages) const
     {
         switch (kind) {
-        case Id: return r.GAME_ID == Number();
-        case OpponentsId: return r.GAME_OPPONENTS_ID == Number();
-        case Status: return r.GAME_STATUS == Number();
-        case Host: return r.GAME_HOST == Flag();
-        case VsComputer: return r.GAME_VS_COMPUTER == Flag();
-        case Text: return r.*textField == value;
-        case Unknown: break;
+        case Id:
+            return r.GAME_ID == Number();
+        case OpponentsId:
+            return r.GAME_OPPONENTS_ID == Number();
+        case Status:
+            return r.GAME_STATUS == Number();
+        case Host:
+            return r.GAME_HOST == Flag();
+        case VsComputer:
+            return r.GAME_VS_COMPUTER == Flag();
+        case Text:
+            return r.*textField == value;
+        case Unknown:
+            break;
         }
         if (messages)
             messages->ShowSystemMessage("Game data selection error!  No CASE for " + key);
@@ -118,7 +125,7 @@ struct Criteria {
 struct SortPair {
     enum Kind { Unknown, Id, Status, Name, OpponentsName, Date } kind = Unknown;
     std::string key;
-    char order = 0;  // 'A', 'D', or anything else: never swap on this key
+    char order = 0; // 'A', 'D', or anything else: never swap on this key
 };
 
 std::vector<SortPair> ReadSortSpec(std::string_view sortSpec)
@@ -130,11 +137,16 @@ std::vector<SortPair> ReadSortSpec(std::string_view sortSpec)
         pair.key = UpperCase(FieldAt(sortSpec, 2 * p - 1, ';'));
         const std::string order = UpperCase(FieldAt(sortSpec, 2 * p, ';'));
         pair.order = order == "A" ? 'A' : order == "D" ? 'D' : '?';
-        if (pair.key == "GAME_ID") pair.kind = SortPair::Id;
-        else if (pair.key == "GAME_STATUS") pair.kind = SortPair::Status;
-        else if (pair.key == "GAME_NAME") pair.kind = SortPair::Name;
-        else if (pair.key == "GAME_OPPONENTS_NAME") pair.kind = SortPair::OpponentsName;
-        else if (pair.key == "GAME_DATE") pair.kind = SortPair::Date;
+        if (pair.key == "GAME_ID")
+            pair.kind = SortPair::Id;
+        else if (pair.key == "GAME_STATUS")
+            pair.kind = SortPair::Status;
+        else if (pair.key == "GAME_NAME")
+            pair.kind = SortPair::Name;
+        else if (pair.key == "GAME_OPPONENTS_NAME")
+            pair.kind = SortPair::OpponentsName;
+        else if (pair.key == "GAME_DATE")
+            pair.kind = SortPair::Date;
         pairs.push_back(std::move(pair));
     }
     return pairs;
@@ -151,12 +163,18 @@ int ComparePair(const SortPair& pair, const GameRecord& a, const GameRecord& b)
 {
     auto sign = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
     switch (pair.kind) {
-    case SortPair::Id: return sign(a.GAME_ID, b.GAME_ID);
-    case SortPair::Status: return sign(a.GAME_STATUS, b.GAME_STATUS);
-    case SortPair::Name: return sign(a.GAME_NAME, b.GAME_NAME);
-    case SortPair::OpponentsName: return sign(a.GAME_OPPONENTS_NAME, b.GAME_OPPONENTS_NAME);
-    case SortPair::Date: return sign(DateKey(a), DateKey(b));
-    case SortPair::Unknown: break;
+    case SortPair::Id:
+        return sign(a.GAME_ID, b.GAME_ID);
+    case SortPair::Status:
+        return sign(a.GAME_STATUS, b.GAME_STATUS);
+    case SortPair::Name:
+        return sign(a.GAME_NAME, b.GAME_NAME);
+    case SortPair::OpponentsName:
+        return sign(a.GAME_OPPONENTS_NAME, b.GAME_OPPONENTS_NAME);
+    case SortPair::Date:
+        return sign(DateKey(a), DateKey(b));
+    case SortPair::Unknown:
+        break;
     }
     return 0;
 }
@@ -207,10 +225,17 @@ void KeyedStableSort(std::vector<GameRecord>& records, const std::vector<SortPai
             const auto& r = records[i];
             auto& key = numbers[i * pairs.size() + p];
             switch (pairs[p].kind) {
-            case SortPair::Id: key = r.GAME_ID; break;
-            case SortPair::Status: key = r.GAME_STATUS; break;
-            case SortPair::Date: key = DateKey(r); break;
-            default: break;
+            case SortPair::Id:
+                key = r.GAME_ID;
+                break;
+            case SortPair::Status:
+                key = r.GAME_STATUS;
+                break;
+            case SortPair::Date:
+                key = DateKey(r);
+                break;
+            default:
+                break;
             }
         }
     std::vector<std::size_t> order(n);
@@ -219,7 +244,9 @@ void KeyedStableSort(std::vector<GameRecord>& records, const std::vector<SortPai
         for (std::size_t p = 0; p < pairs.size(); ++p) {
             int c = 0;
             switch (pairs[p].kind) {
-            case SortPair::Name: c = records[x].GAME_NAME.compare(records[y].GAME_NAME); break;
+            case SortPair::Name:
+                c = records[x].GAME_NAME.compare(records[y].GAME_NAME);
+                break;
             case SortPair::OpponentsName:
                 c = records[x].GAME_OPPONENTS_NAME.compare(records[y].GAME_OPPONENTS_NAME);
                 break;
@@ -248,7 +275,8 @@ bool RecordMatchesCriteria(const GameRecord& record, std::string_view criteria,
     return Criteria(criteria).Matches(record, messages);
 }
 
-void SortGames(std::vector<GameRecord>& records, std::string_view sortSpec, Support::MessageSink* messages)
+void SortGames(std::vector<GameRecord>& records, std::string_view sortSpec,
+               Support::MessageSink* messages)
 {
     auto pairs = ReadSortSpec(sortSpec);
     // A trailing pair that can never swap changes nothing; drop it.
@@ -265,8 +293,8 @@ void SortGames(std::vector<GameRecord>& records, std::string_view sortSpec, Supp
         ExchangeSort(records, pairs, messages);
 }
 
-bool SelectGames(const DataFolder& folder, std::vector<GameRecord>& records,
-                 std::string_view criteria, std::string_view sortSpec)
+bool SelectGames(const DataFolder& folder, std::vector<GameRecord>& records, std::string_view criteria,
+                 std::string_view sortSpec)
 {
     records.clear();
     try {

@@ -201,23 +201,24 @@ bool SaveGame(const DataFolder& folder, GameRecord& record, const MoveList& move
         return false;
 
     bool somethingNew = false;
-    const bool saved = RewriteDatabase(folder, WhenMissing::Create, [&](std::string_view live, std::string& next) {
-        next.reserve(live.size() + 1024);
-        std::optional<std::string_view> storedLine;
-        if (!CopyOtherGames(live, record.GAME_ID, next, storedLine))
-            return false;
-        const bool moreMoves =
-            storedLine && !moves.empty() && StoredMoveCount(*storedLine) < moves.back().number;
-        somethingNew = !storedLine || moreMoves;
-        GameRecord header = record;
-        if (newMoves && somethingNew)
-            header.GAME_STATUS = StatusPlayersMove;
-        const auto line = NextGameLine(header, moves, storedLine, moreMoves);
-        if (!line)
-            return false;
-        AppendLine(next, *line);
-        return true;
-    });
+    const bool saved =
+        RewriteDatabase(folder, WhenMissing::Create, [&](std::string_view live, std::string& next) {
+            next.reserve(live.size() + 1024);
+            std::optional<std::string_view> storedLine;
+            if (!CopyOtherGames(live, record.GAME_ID, next, storedLine))
+                return false;
+            const bool moreMoves =
+                storedLine && !moves.empty() && StoredMoveCount(*storedLine) < moves.back().number;
+            somethingNew = !storedLine || moreMoves;
+            GameRecord header = record;
+            if (newMoves && somethingNew)
+                header.GAME_STATUS = StatusPlayersMove;
+            const auto line = NextGameLine(header, moves, storedLine, moreMoves);
+            if (!line)
+                return false;
+            AppendLine(next, *line);
+            return true;
+        });
     if (saved && newMoves && somethingNew) {
         *newMoves = true;
         record.GAME_STATUS = StatusPlayersMove;

@@ -24,7 +24,10 @@ std::string GetField(std::string_view list, int index, std::string_view separato
 // A value the settings or a record may carry: nothing at all, or text.
 // (Numbers travel as their text; a number is never blank.)
 bool IsBlank(const std::optional<std::string>& value);
-inline bool IsBlank(std::string_view value) { return value.empty(); }
+inline bool IsBlank(std::string_view value)
+{
+    return value.empty();
+}
 
 // The value, or the default when it is blank.
 std::string ReturnValue(const std::optional<std::string>& value, std::string_view fallback);

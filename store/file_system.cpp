@@ -1,8 +1,8 @@
 #include "store/file_system.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,7 +27,7 @@ void FlushFolderEntry(const std::filesystem::path& file)
 
 bool FileSystem::Exists(const std::filesystem::path& file)
 {
-    struct stat info {};
+    struct stat info { };
     return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
@@ -39,10 +39,11 @@ std::optional<std::string> FileSystem::ReadAll(const std::filesystem::path& file
     // Read straight into the text, sized to the file plus one byte so that
     // the end shows without growing it.
     std::string content;
-    struct stat info {};
+    struct stat info { };
     std::size_t used = 0;
-    content.resize(::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1
-                                                               : std::size_t{1} << 16);
+    content.resize(::fstat(fd, &info) == 0 && info.st_size > 0
+                       ? static_cast<std::size_t>(info.st_size) + 1
+                       : std::size_t{1} << 16);
     for (;;) {
         if (used == content.size())
             content.resize(content.size() * 2);

@@ -86,7 +86,7 @@ bool IsWholeGameLine(std::string_view line)
 {
     const auto fields = LineFieldCount(line);
     return fields >= HeaderFieldCount && (fields - HeaderFieldCount) % 4 == 0 && ParseGameHeader(line)
-        && ParseGameMoves(line);
+           && ParseGameMoves(line);
 }
 
 int FirstUnreadableLine(std::string_view text, LineCheck check)
@@ -102,7 +102,8 @@ int FirstUnreadableLine(std::string_view text, LineCheck check)
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         const bool readable = line.empty()
-                           || (check == LineCheck::Id ? LineGameId(line).has_value() : ParseGameHeader(line).has_value());
+                              || (check == LineCheck::Id ? LineGameId(line).has_value()
+                                                         : ParseGameHeader(line).has_value());
         if (!readable)
             return number;
         start = end + 1;
@@ -130,7 +131,7 @@ std::optional<MoveList> ParseGameMoves(std::string_view line)
         return moves;
     moves.reserve(static_cast<std::size_t>(count));
     std::string_view rest = StoredMovesText(line);
-    bool more = true;  // a field past the end of the line reads as ""
+    bool more = true; // a field past the end of the line reads as ""
     auto next = [&]() -> std::string_view {
         if (!more)
             return {};

@@ -17,7 +17,8 @@ constexpr const char* StatusLoggingOn = "Logging on...";
 constexpr const char* StatusRetrieving = "Retrieving games...";
 constexpr const char* StatusQuitting = "Quiting Marrowdale...";
 
-void ShowLogonCrashed(const Transport& t) {
+void ShowLogonCrashed(const Transport& t)
+{
     ShowTransportMessage(
         t, Support::IconWarning, "Email logon failer",
         "As some point in the past Marrowdale crashed while trying to connect to your email "
@@ -27,7 +28,8 @@ void ShowLogonCrashed(const Transport& t) {
         "Ok", 5);
 }
 
-void ShowSignOnFailure(const Transport& t) {
+void ShowSignOnFailure(const Transport& t)
+{
     ShowTransportMessage(t, Support::IconTransmission, "Network error.",
                          "Marrowdale failed to connect to your mail service.||Please ensure you "
                          "are logged onto a network and running an email client.  Marrowdale is "
@@ -35,7 +37,8 @@ void ShowSignOnFailure(const Transport& t) {
                          "Ok", 5);
 }
 
-void ShowSaveFailure(const Transport& t) {
+void ShowSaveFailure(const Transport& t)
+{
     ShowTransportMessage(t, Support::IconTransmission, "Network error",
                          "An error occured trying to save the game information to the "
                          "database.||Please select Retrieve games... from the File menu and try "
@@ -43,7 +46,8 @@ void ShowSaveFailure(const Transport& t) {
                          "OK", 5);
 }
 
-void ShowRetrieveFailure(const Transport& t) {
+void ShowRetrieveFailure(const Transport& t)
+{
     ShowTransportMessage(t, Support::IconTransmission, "Network error",
                          "An error occured trying to retrieve some or all of the game information "
                          "from your Inbox.||Please select Retrieve games... from the File menu "
@@ -51,7 +55,8 @@ void ShowRetrieveFailure(const Transport& t) {
                          "OK", 5);
 }
 
-void ShowTransmissionFailure(const Transport& t) {
+void ShowTransmissionFailure(const Transport& t)
+{
     ShowTransportMessage(t, Support::IconTransmission, "Transmission error.",
                          "Marrowdale was unable to send your chess move.||Please re-open the game "
                          "and re-send it.",
@@ -61,18 +66,22 @@ void ShowTransmissionFailure(const Transport& t) {
 // The game an arriving payload belongs to: by this player's id and the
 // datestamp, else by the opponent's id and the datestamp.
 bool FindArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
-                      std::vector<GameRecord>& found) {
-    const std::string byOwnId = "GAME_ID;" + std::to_string(game.receiversGameId) +
-                                ";Game_DateStamp;" + game.datestamp;
-    if (!Database::SelectGames(folder, found, byOwnId, "")) return false;
-    if (!found.empty()) return true;
-    const std::string byOpponentsId = "GAME_OPPONENTS_ID;" + std::to_string(game.sendersGameId) +
-                                      ";Game_DateStamp;" + game.datestamp;
+                      std::vector<GameRecord>& found)
+{
+    const std::string byOwnId =
+        "GAME_ID;" + std::to_string(game.receiversGameId) + ";Game_DateStamp;" + game.datestamp;
+    if (!Database::SelectGames(folder, found, byOwnId, ""))
+        return false;
+    if (!found.empty())
+        return true;
+    const std::string byOpponentsId =
+        "GAME_OPPONENTS_ID;" + std::to_string(game.sendersGameId) + ";Game_DateStamp;" + game.datestamp;
     return Database::SelectGames(folder, found, byOpponentsId, "");
 }
 
 // Signs on again after the server dropped an idle connection.
-bool Reconnect(Transport& t) {
+bool Reconnect(Transport& t)
+{
     t.Mail.SignOff();
     t.Logon.SetLogonStatus(true);
     const bool ok = t.Mail.SignOn();
@@ -83,8 +92,10 @@ bool Reconnect(Transport& t) {
 } // namespace
 
 void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::string& caption,
-                          const std::string& text, const std::string& button, std::int16_t sound) {
-    if (!t.Folder.messages) return;
+                          const std::string& text, const std::string& button, std::int16_t sound)
+{
+    if (!t.Folder.messages)
+        return;
     Support::MessageBoxCall call;
     call.icon = icon;
     call.caption = caption;
@@ -94,22 +105,25 @@ void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::stri
     t.Folder.messages->ShowMessage(call);
 }
 
-std::string CleanSenderText(const std::string& text, std::size_t limit) {
+std::string CleanSenderText(const std::string& text, std::size_t limit)
+{
     const std::string clean(Database::TrimBlanks(CleanPayloadText(text)));
     return std::string(Database::TrimBlanks(Database::FirstCharacters(clean, limit)));
 }
 
 bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
-                       const std::optional<ArrivalSender>& sender, std::int32_t& gameID,
-                       bool& newMoves) {
+                       const std::optional<ArrivalSender>& sender, std::int32_t& gameID, bool& newMoves)
+{
     newMoves = false;
     std::vector<GameRecord> found;
     try {
-        if (!FindArrivingGame(folder, game, found)) return false;
+        if (!FindArrivingGame(folder, game, found))
+            return false;
     } catch (const std::exception&) {
         return false;
     }
-    if (game.moves.empty()) return false;
+    if (game.moves.empty())
+        return false;
 
     const std::string senderName =
         sender ? CleanSenderText(sender->Name, SenderNameLimit) : std::string();
@@ -120,17 +134,21 @@ bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& g
     const bool known = !found.empty();
     if (!known) {
         const auto id = Database::GetNextGameID(folder);
-        if (!id) return false;
+        if (!id)
+            return false;
         record.GAME_ID = *id;
         record.GAME_DATESTAMP = game.datestamp;
         record.GAME_NAME = game.name;
         record.GAME_DATE = game.date;
-        if (sender) record.GAME_WHITE_NAME = senderName;
-        else record.GAME_WHITE_NAME = game.whiteName.empty() ? UnknownOpponentName : game.whiteName;
+        if (sender)
+            record.GAME_WHITE_NAME = senderName;
+        else
+            record.GAME_WHITE_NAME = game.whiteName.empty() ? UnknownOpponentName : game.whiteName;
         record.GAME_HOST = game.receiverIsHost;
     } else {
         record = found.front();
-        if (record.GAME_WHITE_NAME.empty()) record.GAME_WHITE_NAME = game.whiteName;
+        if (record.GAME_WHITE_NAME.empty())
+            record.GAME_WHITE_NAME = game.whiteName;
     }
 
     if (sender) {
@@ -145,29 +163,36 @@ bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& g
     record.GAME_BLACK_NAME = game.blackName;
     record.startPosition = game.startPosition;
 
-    if (!Database::SaveGame(folder, record, game.moves, &newMoves)) return false;
+    if (!Database::SaveGame(folder, record, game.moves, &newMoves))
+        return false;
     gameID = record.GAME_ID;
     return true;
 }
 
-bool TellDatabaseDamage(Transport& t, bool onlyOnce) {
+bool TellDatabaseDamage(Transport& t, bool onlyOnce)
+{
     const auto damage = Database::FindDatabaseDamage(t.Folder);
-    if (!damage) return false;
+    if (!damage)
+        return false;
     const Support::MessageBoxCall call = Database::DatabaseDamageMessage(*damage);
-    if (onlyOnce && t.State.ReportedDatabaseDamage == call.text) return true;
+    if (onlyOnce && t.State.ReportedDatabaseDamage == call.text)
+        return true;
     t.State.ReportedDatabaseDamage = call.text;
-    if (t.Folder.messages) t.Folder.messages->ShowMessage(call);
+    if (t.Folder.messages)
+        t.Folder.messages->ShowMessage(call);
     return true;
 }
 
 bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
-                       const std::optional<ArrivalSender>& sender) {
+                       const std::optional<ArrivalSender>& sender)
+{
     bool stored = false;
     t.Windows.WithDatabase([&] {
         std::int32_t gameID = 0;
         bool newMoves = false;
         stored = MergeArrivingGame(t.Folder, game, sender, gameID, newMoves);
-        if (stored) t.State.ReportedDatabaseDamage.clear();
+        if (stored)
+            t.State.ReportedDatabaseDamage.clear();
         if (stored && newMoves) {
             t.State.PendingMoveList += std::to_string(gameID) + ";";
             t.State.NewMovesArrived = true;
@@ -176,39 +201,42 @@ bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
     return stored;
 }
 
-void StartPass(Transport& t) {
+void StartPass(Transport& t)
+{
     t.Windows.WithDatabase([&t] {
         t.State.PendingMoveList.clear();
         t.State.NewMovesArrived = false;
     });
 }
 
-void EndPass(Transport& t) {
+void EndPass(Transport& t)
+{
     t.Windows.WithDatabase([&t] { Database::BackupDatabase(t.Folder, false); });
     t.Windows.PopulateTrayGameMenu();
 }
 
 bool ComposeMoveText(const Database::DataFolder& folder, std::int32_t gameID, GameRecord& record,
-                     MoveList& moves, std::string& text) {
+                     MoveList& moves, std::string& text)
+{
     std::vector<GameRecord> games;
-    if (!Database::SelectGames(folder, games, "Game_ID;" + std::to_string(gameID), "") ||
-        games.empty())
+    if (!Database::SelectGames(folder, games, "Game_ID;" + std::to_string(gameID), "") || games.empty())
         return false;
     record = games.front();
-    if (!Database::LoadGameMoves(folder, moves, gameID)) return false;
+    if (!Database::LoadGameMoves(folder, moves, gameID))
+        return false;
     text = MoveMailText(record, moves);
     // What the opponent's program will check, checked here first: a game
     // it would refuse must not leave as if it had been sent.
     return CheckMovePayload(Support::ExtractMovePayload(text)).Passed();
 }
 
-bool DeliverMoveText(Transport& t, std::int32_t gameID, const MoveTextDelivery& deliver) {
+bool DeliverMoveText(Transport& t, std::int32_t gameID, const MoveTextDelivery& deliver)
+{
     try {
         GameRecord record;
         MoveList moves;
         std::string text;
-        if (!ComposeMoveText(t.Folder, gameID, record, moves, text) ||
-            !deliver(record, moves, text)) {
+        if (!ComposeMoveText(t.Folder, gameID, record, moves, text) || !deliver(record, moves, text)) {
             ShowTransmissionFailure(t);
             return false;
         }
@@ -220,7 +248,8 @@ bool DeliverMoveText(Transport& t, std::int32_t gameID, const MoveTextDelivery& 
     return true;
 }
 
-void SignOn(Transport& t, bool showStatus) {
+void SignOn(Transport& t, bool showStatus)
+{
     t.State.MailOffline = true;
     if (t.Logon.GetLogonStatus()) {
         ShowLogonCrashed(t);
@@ -231,50 +260,65 @@ void SignOn(Transport& t, bool showStatus) {
         return;
     }
     if (!t.State.NoNetwork) {
-        if (showStatus) t.Windows.ShowStatus(true, StatusLoggingOn);
+        if (showStatus)
+            t.Windows.ShowStatus(true, StatusLoggingOn);
         // The mark outlives only a sign-on that never came back.
         t.Logon.SetLogonStatus(true);
         const bool signedOn = t.Mail.SignOn();
         t.Logon.SetLogonStatus(false);
-        if (signedOn) t.State.MailOffline = false;
-        else if (showStatus && !t.State.StandAloneMode) ShowSignOnFailure(t);
+        if (signedOn)
+            t.State.MailOffline = false;
+        else if (showStatus && !t.State.StandAloneMode)
+            ShowSignOnFailure(t);
     }
-    if (showStatus) t.Windows.ShowStatus(false, "");
+    if (showStatus)
+        t.Windows.ShowStatus(false, "");
 }
 
-void SignOff(Transport& t, bool showStatus) {
-    if (showStatus) t.Windows.ShowStatus(true, StatusQuitting);
+void SignOff(Transport& t, bool showStatus)
+{
+    if (showStatus)
+        t.Windows.ShowStatus(true, StatusQuitting);
     t.Mail.SignOff();
-    if (showStatus) t.Windows.ShowStatus(false, "");
+    if (showStatus)
+        t.Windows.ShowStatus(false, "");
 }
 
-void ConnectAndRetrieve(Transport& t, bool importFile, bool showStatus, bool fetchAll) {
+void ConnectAndRetrieve(Transport& t, bool importFile, bool showStatus, bool fetchAll)
+{
     SignOn(t, showStatus);
-    if (importFile) ImportMoveFiles(t, showStatus, true);
-    else if (!t.State.MailOffline) RetrieveMoveMails(t, showStatus, fetchAll);
-    else if (t.State.StandAloneMode) ImportMoveFiles(t, showStatus, false);
+    if (importFile)
+        ImportMoveFiles(t, showStatus, true);
+    else if (!t.State.MailOffline)
+        RetrieveMoveMails(t, showStatus, fetchAll);
+    else if (t.State.StandAloneMode)
+        ImportMoveFiles(t, showStatus, false);
 }
 
-bool SendMoveMail(Transport& t, std::int32_t gameID) {
-    return DeliverMoveText(t, gameID, [&t](const GameRecord& record, const MoveList& moves,
-                                           const std::string& text) {
-        OutgoingMail mail;
-        mail.RecipientAddress = record.GAME_OPPONENTS_EMAIL;
-        mail.RecipientName = record.GAME_HOST ? record.GAME_BLACK_NAME : record.GAME_WHITE_NAME;
-        mail.Subject = MoveMailSubject(moves.back());
-        mail.Body = text;
-        return t.Mail.Send(mail);
-    });
+bool SendMoveMail(Transport& t, std::int32_t gameID)
+{
+    return DeliverMoveText(
+        t, gameID, [&t](const GameRecord& record, const MoveList& moves, const std::string& text) {
+            OutgoingMail mail;
+            mail.RecipientAddress = record.GAME_OPPONENTS_EMAIL;
+            mail.RecipientName = record.GAME_HOST ? record.GAME_BLACK_NAME : record.GAME_WHITE_NAME;
+            mail.Subject = MoveMailSubject(moves.back());
+            mail.Body = text;
+            return t.Mail.Send(mail);
+        });
 }
 
-void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
-    if (showStatus) t.Windows.ShowStatus(true, StatusRetrieving);
+void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
+{
+    if (showStatus)
+        t.Windows.ShowStatus(true, StatusRetrieving);
     const InboxScope scope = fetchAll ? InboxScope::All : InboxScope::UnreadOnly;
     std::vector<InboxMessage> inbox;
     // Servers close idle connections; only a second failure means off-line.
     if (!t.Mail.ListInbox(scope, inbox) && (!Reconnect(t) || !t.Mail.ListInbox(scope, inbox))) {
         t.State.MailOffline = true;
-        if (showStatus) t.Windows.ShowStatus(false, "");
+        if (showStatus)
+            t.Windows.ShowStatus(false, "");
         return;
     }
     StartPass(t);
@@ -283,7 +327,8 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
         bool unreadableReported = false;
         for (const InboxMessage& message : inbox) {
             const bool seenBefore = handled.count(message.Id) > 0;
-            if (!fetchAll && seenBefore) continue;
+            if (!fetchAll && seenBefore)
+                continue;
             if (!IsMoveMailSubject(message.Subject)) {
                 handled.insert(message.Id);
                 continue;
@@ -293,8 +338,10 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
                 // A lost connection ends the pass with this mail and the
                 // rest unmarked; a mail that cannot be read is told about
                 // once and passed over.
-                if (!t.Mail.IsSignedOn()) throw std::runtime_error(t.Mail.LastError());
-                if (!seenBefore && !unreadableReported) ShowRetrieveFailure(t);
+                if (!t.Mail.IsSignedOn())
+                    throw std::runtime_error(t.Mail.LastError());
+                if (!seenBefore && !unreadableReported)
+                    ShowRetrieveFailure(t);
                 unreadableReported = unreadableReported || !seenBefore;
                 handled.insert(message.Id);
                 continue;
@@ -307,21 +354,24 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll) {
                 handled.insert(message.Id);
                 continue;
             }
-            if (!StoreArrivingGame(t, *game,
-                                   ArrivalSender{message.SenderName, message.SenderAddress})) {
+            if (!StoreArrivingGame(t, *game, ArrivalSender{message.SenderName, message.SenderAddress})) {
                 // The mail stays in the inbox for the next pass.
-                if (!TellDatabaseDamage(t, true)) ShowSaveFailure(t);
-                if (showStatus) t.Windows.ShowStatus(false, "");
+                if (!TellDatabaseDamage(t, true))
+                    ShowSaveFailure(t);
+                if (showStatus)
+                    t.Windows.ShowStatus(false, "");
                 return;
             }
-            if (!t.Mail.Delete(message.Id)) throw std::runtime_error(t.Mail.LastError());
+            if (!t.Mail.Delete(message.Id))
+                throw std::runtime_error(t.Mail.LastError());
             handled.insert(message.Id);
         }
         EndPass(t);
     } catch (const std::exception&) {
         ShowRetrieveFailure(t);
     }
-    if (showStatus) t.Windows.ShowStatus(false, "");
+    if (showStatus)
+        t.Windows.ShowStatus(false, "");
 }
 
 } // namespace MailSupport

@@ -130,8 +130,7 @@ inline constexpr const char* UnknownOpponentAddress = "unknown@move-file.invalid
 // new game or new moves. False when the database could not be read or
 // written; the caller tells the user.
 bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
-                       const std::optional<ArrivalSender>& sender, std::int32_t& gameID,
-                       bool& newMoves);
+                       const std::optional<ArrivalSender>& sender, std::int32_t& gameID, bool& newMoves);
 
 // Stores an arriving game with MergeArrivingGame and, when it brought
 // something new, queues its id in PendingMoveList for the notification.

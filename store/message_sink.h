@@ -25,9 +25,9 @@ struct MessageBoxCall {
     std::string caption;
     std::string text;
     std::string okCaption = "OK";
-    std::string cancelCaption;          // blank: only the confirming button
+    std::string cancelCaption; // blank: only the confirming button
     bool timeoutOn = false;
-    std::optional<std::int16_t> sound;  // sound cue number, none for silence
+    std::optional<std::int16_t> sound; // sound cue number, none for silence
 
     bool operator==(const MessageBoxCall&) const = default;
 };

@@ -21,7 +21,8 @@ constexpr const char* MoveFileSuffix = ".txt";
 // Far beyond any real folder; it only keeps a broken disk from looping.
 constexpr std::uint64_t MoveFileNumberLimit = 1000000;
 
-void ShowImportFailure(const Transport& t, bool pickFile) {
+void ShowImportFailure(const Transport& t, bool pickFile)
+{
     ShowTransportMessage(
         t, Support::IconTransmission, "File read error",
         pickFile ? "An error occured trying to import the game information.||Please ensure you "
@@ -32,29 +33,34 @@ void ShowImportFailure(const Transport& t, bool pickFile) {
 }
 
 // The number of a move file's name, as digits; "" when it has none.
-std::string NumberPart(const std::string& name) {
+std::string NumberPart(const std::string& name)
+{
     const std::size_t prefix = std::char_traits<char>::length(MoveFilePrefix);
     const std::size_t suffix = std::char_traits<char>::length(MoveFileSuffix);
     const std::string middle = name.substr(prefix, name.size() - prefix - suffix);
-    if (middle.empty() || middle.find_first_not_of("0123456789") != std::string::npos) return {};
+    if (middle.empty() || middle.find_first_not_of("0123456789") != std::string::npos)
+        return {};
     const std::size_t first = middle.find_first_not_of('0');
     return first == std::string::npos ? "0" : middle.substr(first);
 }
 
-bool IsMoveFileName(const std::string& name) {
+bool IsMoveFileName(const std::string& name)
+{
     const std::string prefix = MoveFilePrefix, suffix = MoveFileSuffix;
-    return name.size() >= prefix.size() + suffix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
-           name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return name.size() >= prefix.size() + suffix.size() && name.compare(0, prefix.size(), prefix) == 0
+           && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 // Writes the text under a temporary name that no import lists, then gives
 // it the lowest free move file name; link() refuses a name that exists, so
 // two writers can never take the same number or replace a file.
-bool WriteNewMoveFile(const fs::path& folder, const std::string& text) {
+bool WriteNewMoveFile(const fs::path& folder, const std::string& text)
+{
     static std::atomic<unsigned> counter{0};
-    const fs::path temporary = folder / (".mdmove-" + std::to_string(getpid()) + "-" +
-                                         std::to_string(++counter) + ".tmp");
-    if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0644)) return false;
+    const fs::path temporary =
+        folder / (".mdmove-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".tmp");
+    if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0644))
+        return false;
     bool named = false;
     fs::path target;
     for (std::uint64_t n = 1; !named && n <= MoveFileNumberLimit; ++n) {
@@ -68,45 +74,53 @@ bool WriteNewMoveFile(const fs::path& folder, const std::string& text) {
             // move the whole file onto the claim.
             const int claim = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
             if (claim < 0) {
-                if (errno == EEXIST) continue;
+                if (errno == EEXIST)
+                    continue;
                 break;
             }
             close(claim);
             named = rename(temporary.c_str(), target.c_str()) == 0;
-            if (!named) unlink(target.c_str());
+            if (!named)
+                unlink(target.c_str());
             break;
         } else {
             break;
         }
     }
     unlink(temporary.c_str());
-    if (named) Database::FlushFolderEntry(target);
+    if (named)
+        Database::FlushFolderEntry(target);
     return named;
 }
 
 // Tells a file apart from its later versions: path, size and change time.
-std::string FileSignature(const fs::path& path) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0) return path.string();
-    return path.string() + "|" + std::to_string(info.st_size) + "|" +
-           std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec);
+std::string FileSignature(const fs::path& path)
+{
+    struct stat info { };
+    if (stat(path.c_str(), &info) != 0)
+        return path.string();
+    return path.string() + "|" + std::to_string(info.st_size) + "|" + std::to_string(info.st_mtim.tv_sec)
+           + "." + std::to_string(info.st_mtim.tv_nsec);
 }
 
 } // namespace
 
-std::string MoveFileName(std::uint64_t number) {
+std::string MoveFileName(std::uint64_t number)
+{
     return MoveFilePrefix + std::to_string(number) + MoveFileSuffix;
 }
 
-bool ExportMoveFile(Transport& t, std::int32_t gameID) {
+bool ExportMoveFile(Transport& t, std::int32_t gameID)
+{
     return DeliverMoveText(t, gameID, [&t](const GameRecord&, const MoveList&, const std::string& text) {
         return WriteNewMoveFile(t.Folder.path, text);
     });
 }
 
-std::vector<fs::path> ListMoveFiles(const fs::path& folder) {
+std::vector<fs::path> ListMoveFiles(const fs::path& folder)
+{
     struct Listed {
-        std::string number;  // digits without leading zeros, "" for none
+        std::string number; // digits without leading zeros, "" for none
         std::string name;
         fs::path path;
     };
@@ -114,33 +128,41 @@ std::vector<fs::path> ListMoveFiles(const fs::path& folder) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (!IsMoveFileName(name) || !it->is_regular_file(ec)) continue;
+        if (!IsMoveFileName(name) || !it->is_regular_file(ec))
+            continue;
         listed.push_back({NumberPart(name), name, it->path()});
     }
     std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
-        if (a.number.empty() != b.number.empty()) return b.number.empty();
-        if (a.number.size() != b.number.size()) return a.number.size() < b.number.size();
-        if (a.number != b.number) return a.number < b.number;
+        if (a.number.empty() != b.number.empty())
+            return b.number.empty();
+        if (a.number.size() != b.number.size())
+            return a.number.size() < b.number.size();
+        if (a.number != b.number)
+            return a.number < b.number;
         return a.name < b.name;
     });
     std::vector<fs::path> paths;
-    for (const Listed& l : listed) paths.push_back(l.path);
+    for (const Listed& l : listed)
+        paths.push_back(l.path);
     return paths;
 }
 
-void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile) {
+void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
+{
     std::vector<fs::path> files;
     if (pickFile) {
         files.push_back(t.Chooser ? fs::path(t.Chooser->PickMoveFile()) : fs::path());
     } else {
         files = ListMoveFiles(t.Folder.path);
     }
-    if (showStatus) t.Windows.ShowStatus(true, "Retrieving games...");
+    if (showStatus)
+        t.Windows.ShowStatus(true, "Retrieving games...");
     StartPass(t);
     bool imported = false;
     bool saved = false;
     auto hideStatus = [&] {
-        if (showStatus) t.Windows.ShowStatus(false, "");
+        if (showStatus)
+            t.Windows.ShowStatus(false, "");
     };
     try {
         for (const fs::path& path : files) {
@@ -154,7 +176,8 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile) {
             if (!pickFile) {
                 // An automatic pass reports a bad file once, not at every poll.
                 const std::string signature = FileSignature(path);
-                if (t.State.ReportedMoveFiles.count(signature)) continue;
+                if (t.State.ReportedMoveFiles.count(signature))
+                    continue;
                 if (!ValidateMovePayload(payload, false, t.Folder.messages)) {
                     t.State.ReportedMoveFiles.insert(signature);
                     continue;
@@ -163,17 +186,20 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile) {
                 continue;
             }
             const auto game = ReadMovePayload(payload);
-            if (!game) continue;
+            if (!game)
+                continue;
             imported = true;
             if (!StoreArrivingGame(t, *game, std::nullopt)) {
                 // The file stays where it is for the next pass.
-                if (!TellDatabaseDamage(t, !pickFile)) ShowImportFailure(t, pickFile);
+                if (!TellDatabaseDamage(t, !pickFile))
+                    ShowImportFailure(t, pickFile);
                 hideStatus();
                 return;
             }
             if (!pickFile) {
                 std::error_code ec;
-                if (!fs::remove(path, ec) || ec) throw std::runtime_error("cannot delete move file");
+                if (!fs::remove(path, ec) || ec)
+                    throw std::runtime_error("cannot delete move file");
             }
             saved = true;
         }

@@ -43,7 +43,10 @@ std::string GetMoveMailBanner(std::string_view version)
         "The following text is the Marrowdale chess game.  Please do not",
         "tamper with it or Marrowdale will not function properly.",
         stars,
-        "", "", "", "",
+        "",
+        "",
+        "",
+        "",
     };
     std::string banner;
     for (const auto& line : lines)
@@ -114,7 +117,7 @@ std::string MoveMailSubject(const MoveRecord& lastEntry)
 {
     const std::string comment = CleanPayloadText(lastEntry.comment);
     return "Marrowdale : " + CleanPayloadText(lastEntry.notation) + ", "
-         + (comment.empty() ? std::string("No comment.") : comment);
+           + (comment.empty() ? std::string("No comment.") : comment);
 }
 
 bool IsMoveMailSubject(std::string_view subject)
@@ -130,7 +133,10 @@ namespace {
 using MailSupport::EndMarker;
 using MailSupport::StartMarker;
 
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
 
 // Index just after the start marker, matched across line breaks; npos when
 // there is none.
@@ -164,7 +170,7 @@ std::size_t PayloadEnd(std::string_view body, std::size_t start, std::size_t flo
     if (const auto at = body.find(EndMarker, floor); at != std::string_view::npos)
         return at;
     for (auto gt = body.find('>', start); gt != std::string_view::npos; gt = body.find('>', gt + 1)) {
-        std::size_t i = gt + 1;  // one past the character compared next
+        std::size_t i = gt + 1; // one past the character compared next
         std::size_t left = EndMarker.size();
         while (i > floor && left > 0) {
             const char c = body[i - 1];
@@ -242,7 +248,8 @@ std::optional<ReceivedGame> ReadMovePayload(std::string_view payload)
     const int n = field.Count();
     game.moves.reserve(static_cast<std::size_t>(std::max(0, (n - 9) / 4)));
     for (int k = 10; k <= n - 3; k += 4)
-        game.moves.push_back({*Database::ParseInt32(field(k)), field(k + 1), field(k + 2), field(k + 3)});
+        game.moves.push_back(
+            {*Database::ParseInt32(field(k)), field(k + 1), field(k + 2), field(k + 3)});
     return game;
 }
 

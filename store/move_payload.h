@@ -45,7 +45,7 @@ std::string CleanPayloadText(std::string_view text);
 
 // A payload as read (one line, fields split at "|"), taken apart.
 struct ReceivedGame {
-    std::int32_t receiversGameId = 0;  // 0 (or blank as sent): not yet known
+    std::int32_t receiversGameId = 0; // 0 (or blank as sent): not yet known
     std::int32_t sendersGameId = 0;
     std::string datestamp;
     std::string name;
@@ -53,7 +53,7 @@ struct ReceivedGame {
     std::string whiteName;
     std::string blackName;
     bool receiverIsHost = false;
-    std::string startPosition;     // "" for the standard start
+    std::string startPosition; // "" for the standard start
     MoveList moves;
 };
 

@@ -93,7 +93,8 @@ int FirstFailingStep(const PayloadFields& field)
         return 4;
     if (CharacterCount(field(4)) > 50)
         return 5;
-    if (CharacterCount(field(5)) != 10 || Database::ParseWholeNumber(field(5), INT64_MIN / 2, INT64_MAX / 2)
+    if (CharacterCount(field(5)) != 10
+        || Database::ParseWholeNumber(field(5), INT64_MIN / 2, INT64_MAX / 2)
         || !Database::ParseDayMonthYear(field(5)))
         return 6;
     if (CharacterCount(field(6)) > 50)
@@ -139,7 +140,8 @@ PayloadFields::PayloadFields(std::string_view payload)
 const std::string& PayloadFields::operator()(int k) const
 {
     static const std::string none;
-    return k >= 1 && k <= static_cast<int>(fields_.size()) ? fields_[static_cast<std::size_t>(k - 1)] : none;
+    return k >= 1 && k <= static_cast<int>(fields_.size()) ? fields_[static_cast<std::size_t>(k - 1)]
+                                                           : none;
 }
 
 PayloadVerdict CheckMovePayload(const PayloadFields& fields)
@@ -170,16 +172,19 @@ bool ValidateMovePayload(std::string_view payload, bool fromFile, Support::Messa
     call.sound = 6;
     if (verdict.checkError) {
         call.caption = "Move email validation error";
-        call.text = fromFile
-            ? "An error occured while trying to validate the contents of the file you selected for import.  "
-              "Please ensure this file is a valid Marrowdale chess move."
-            : "An error occured while trying to validate the contents of what Marrowdale assumed was a chess "
-              "move email.";
+        call.text =
+            fromFile
+                ? "An error occured while trying to validate the contents of the file you selected for import.  "
+                  "Please ensure this file is a valid Marrowdale chess move."
+                : "An error occured while trying to validate the contents of what Marrowdale assumed was a chess "
+                  "move email.";
     } else {
         call.caption = "Message retrival error";
-        call.text = std::string(fromFile
-            ? "The file you selected failed validation."
-            : "Marrowdale found what appeared to be a chess move email, but which failed validation.")
+        call.text =
+            std::string(
+                fromFile
+                    ? "The file you selected failed validation."
+                    : "Marrowdale found what appeared to be a chess move email, but which failed validation.")
             + "||If it is a corrupt chess move email, get your opponent to re-send there last move.  "
               "Validation progress : "
             + std::to_string(verdict.failedStep) + ".";

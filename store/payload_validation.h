@@ -30,8 +30,8 @@ private:
 };
 
 struct PayloadVerdict {
-    int failedStep = 0;       // 1..12, 0 when every step passed
-    bool checkError = false;  // the checks themselves broke down
+    int failedStep = 0;      // 1..12, 0 when every step passed
+    bool checkError = false; // the checks themselves broke down
 
     bool Passed() const { return failedStep == 0 && !checkError; }
 };

@@ -7,16 +7,26 @@
 namespace Database {
 namespace {
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
-bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
+bool IsBlankChar(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Upper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool EqualsNoCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Upper(x) == Upper(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return Upper(x) == Upper(y);
+           });
 }
 
 std::optional<int> DigitsValue(std::string_view text, std::size_t minDigits, std::size_t maxDigits)
@@ -146,7 +156,7 @@ int PairCount(int fieldCount)
     const int half = fieldCount / 2;
     if (fieldCount % 2 == 0)
         return half;
-    return half % 2 == 0 ? half : half + 1;  // x.5 goes to the even neighbour
+    return half % 2 == 0 ? half : half + 1; // x.5 goes to the even neighbour
 }
 
 std::string CleanFieldText(std::string_view text)

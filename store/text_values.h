@@ -20,7 +20,10 @@ std::optional<std::int16_t> ParseInt16(std::string_view text);
 // "-1"/"0" as the database writes them, any other whole number (non-zero is
 // true), and "True"/"False" in any case.
 std::optional<bool> ParseBoolean(std::string_view text);
-inline const char* BooleanText(bool value) { return value ? "-1" : "0"; }
+inline const char* BooleanText(bool value)
+{
+    return value ? "-1" : "0";
+}
 
 // A calendar date written day, month, year ("07/03/2024"; "-" or "." also
 // separate), as a number that orders like the date: year*10000+month*100+day.

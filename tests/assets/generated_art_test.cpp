@@ -1,9 +1,9 @@
 // The skins and chess sets the build draws: every file a window or the
 // board loads is there, at the size it is laid out for, at both scales.
 
+#include "foundation/chess_set.h"
 #include "foundation/skin_table.h"
 #include "foundation/window_outlines.h"
-#include "foundation/chess_set.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -28,8 +28,10 @@ QSize SizeOf(const QString& path)
 
 TEST(GeneratedSkins, EverySkinHoldsEveryFileAtItsSize)
 {
-    const QStringList skins = QDir(Share + QStringLiteral("/UI Graphics")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    EXPECT_EQ(skins, (QStringList{QStringLiteral("Harbour Slate"), QStringLiteral("Marrowdale Classic")}));
+    const QStringList skins =
+        QDir(Share + QStringLiteral("/UI Graphics")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    EXPECT_EQ(skins,
+              (QStringList{QStringLiteral("Harbour Slate"), QStringLiteral("Marrowdale Classic")}));
     for (const QString& skin : skins) {
         SCOPED_TRACE(skin.toStdString());
         const QString folder = Share + QStringLiteral("/UI Graphics/") + skin + QStringLiteral("/");
@@ -45,7 +47,8 @@ TEST(GeneratedSkins, EverySkinHoldsEveryFileAtItsSize)
                 continue;
             const WindowShape::Member* member = WindowShape::Find(entry.window);
             ASSERT_NE(member, nullptr) << entry.window;
-            EXPECT_EQ(SizeOf(folder + Q(entry.background)), QSize(member->pictureWidth, member->pictureHeight))
+            EXPECT_EQ(SizeOf(folder + Q(entry.background)),
+                      QSize(member->pictureWidth, member->pictureHeight))
                 << entry.background;
         }
         for (const Support::StripLayout& layout : Support::StripLayouts)
@@ -74,7 +77,8 @@ TEST(GeneratedChessSets, EverySetHoldsItsIconsAndBoardsAtBothScales)
             SCOPED_TRACE(set.name.toStdString() + " at " + std::to_string(scale) + "x");
             const QString folder = Share + QStringLiteral("/Graphics/") + set.name
                                    + (scale == 1 ? QStringLiteral("/") : QStringLiteral("/2x/"));
-            EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name), set.boards);
+            EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name),
+                      set.boards);
             for (const QString& icon : Support::PieceIconFiles) {
                 const QImage picture(folder + icon);
                 EXPECT_EQ(picture.size(), QSize(48, 48) * scale) << icon.toStdString();
@@ -85,7 +89,9 @@ TEST(GeneratedChessSets, EverySetHoldsItsIconsAndBoardsAtBothScales)
                 ASSERT_EQ(picture.size(), QSize(8 * cell, 4 * cell)) << board.toStdString();
                 // Column 0 holds the empty squares: light in rows 0 and 2,
                 // dark in rows 1 and 3.
-                auto centre = [&](int row) { return picture.pixelColor(cell / 2, row * cell + cell / 2); };
+                auto centre = [&](int row) {
+                    return picture.pixelColor(cell / 2, row * cell + cell / 2);
+                };
                 EXPECT_GT(centre(0).lightness(), centre(1).lightness() + 40) << board.toStdString();
                 EXPECT_EQ(centre(0).name(), centre(2).name());
                 EXPECT_EQ(centre(1).name(), centre(3).name());

@@ -1,9 +1,9 @@
 // The board's popup menus and small window events, its plain layout and
 // its tool tips, on the offscreen platform.
 #include "board/board_layout.h"
-#include "board/command_state.h"
 #include "board/board_view.h"
 #include "board/board_window.h"
+#include "board/command_state.h"
 #include "board/piece_palette.h"
 #include "board/plain_layout.h"
 #include "foundation/options_about_entry.h"
@@ -13,10 +13,10 @@
 #include "foundation/skin.h"
 #include "foundation/skinned_button.h"
 
+#include "../foundation/widget_test_support.h"
 #include "board_mouse.h"
 #include "board_test_support.h"
 #include "recording_board_host.h"
-#include "../foundation/widget_test_support.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -104,16 +104,41 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
     const Case cases[] = {
         {Actions, 0, [](Board& b) { return b.Game().ViewColour() == 1; }, {}, {}},
         {Actions, 1, [](Board& b) { return b.Game().CoordsShown(); }, {}, {}},
-        {Actions, 7, [](Board& b) { return b.Game().Surrendered() && b.MoveList->rowCount() == 5; }, {}, {}},
-        {Actions, 8, [](Board& b) { return b.Game().DrawOffered() && b.MoveList->rowCount() == 5; }, {}, {}},
+        {Actions,
+         7,
+         [](Board& b) { return b.Game().Surrendered() && b.MoveList->rowCount() == 5; },
+         {},
+         {}},
+        {Actions,
+         8,
+         [](Board& b) { return b.Game().DrawOffered() && b.MoveList->rowCount() == 5; },
+         {},
+         {}},
         {Actions, 10, [](Board& b) { return b.isVisible(); }, {"LoadChessSet"}, {"Options"}},
-        {Actions, 10, [](Board& b) { return !b.isVisible(); },
-         {"LoadChessSet", "ReturnToGameList 1", "UpdateTrayState 1"}, {"Options"}, false},
-        {Actions, 10, [](Board& b) { return !b.isVisible(); }, {"ReturnToGameList 1", "UpdateTrayState 1"},
-         {"Options"}, true, true},
+        {Actions,
+         10,
+         [](Board& b) { return !b.isVisible(); },
+         {"LoadChessSet", "ReturnToGameList 1", "UpdateTrayState 1"},
+         {"Options"},
+         false},
+        {Actions,
+         10,
+         [](Board& b) { return !b.isVisible(); },
+         {"ReturnToGameList 1", "UpdateTrayState 1"},
+         {"Options"},
+         true,
+         true},
         {Actions, 11, [](Board& b) { return b.isVisible(); }, {"PrintCurrentBoardState 1"}, {}},
-        {Actions, 12, [](Board& b) { return !b.isVisible(); }, {"ReturnToGameList 1", "UpdateTrayState 1"}, {}},
-        {History, 0, [](Board& b) { return !b.Game().HilightShown() && b.Game().Marks().empty(); }, {}, {}},
+        {Actions,
+         12,
+         [](Board& b) { return !b.isVisible(); },
+         {"ReturnToGameList 1", "UpdateTrayState 1"},
+         {}},
+        {History,
+         0,
+         [](Board& b) { return !b.Game().HilightShown() && b.Game().Marks().empty(); },
+         {},
+         {}},
         {History, 2, [](Board& b) { return b.Game().SelectedRow() == 1; }, {}, {}},
         {History, 3, [](Board& b) { return b.Game().SelectedRow() == 4; }, {}, {}},
         {Help, 4, [](Board& b) { return b.isVisible(); }, {}, {"About"}},
@@ -339,7 +364,8 @@ TEST_F(BoardMenusTest, TheSetupMenusBuildThePositionAndStartTheGame)
     EXPECT_EQ(board->Game().CurrentPosition().squares, BoardSquares{});
     choose(3);
     EXPECT_EQ(board->Game().CurrentPosition().squares, start);
-    Press(board->PiecePallete, Qt::RightButton, board->PiecePallete->ItemRect(MoveValidation::WhitePawn).center());
+    Press(board->PiecePallete, Qt::RightButton,
+          board->PiecePallete->ItemRect(MoveValidation::WhitePawn).center());
     ASSERT_EQ(shown, &board->Menus.mnuPiecePalleteMenu);
     board->Menus.mnuPiecePalleteMenu.Item(0)->trigger();
     EXPECT_EQ(board->Game().CurrentPosition().squares(5, 2), MoveValidation::Empty);
@@ -401,12 +427,16 @@ TEST_F(BoardMenusTest, ActivationAfterANewSkinRedrawsTheVisibleButtons)
 // and 475 up.
 TEST_F(BoardMenusTest, ThePlainLayoutMovesEachControlByItsShift)
 {
-    struct Case { const char* control; int right; int down; };
+    struct Case {
+        const char* control;
+        int right;
+        int down;
+    };
     const Case cases[] = {
-        {"MoveList", -1285, -150},      {"MDLogo", -1285, -150},         {"DrawLogo", -1285, -150},
-        {"AcceptDrawS", -1285, -150},   {"DeclineDrawS", -1285, -150},   {"PlayersTag", 625, -475},
-        {"OpponentComment", 625, -475}, {"PlayerComment_L", 625, -475},  {"PlayerComment", 625, -475},
-        {"SearchProgress", 625, -475},  {"CancelSearchS", 625, -475},    {"LabelBoarder_L", 625, -475},
+        {"MoveList", -1285, -150},      {"MDLogo", -1285, -150},        {"DrawLogo", -1285, -150},
+        {"AcceptDrawS", -1285, -150},   {"DeclineDrawS", -1285, -150},  {"PlayersTag", 625, -475},
+        {"OpponentComment", 625, -475}, {"PlayerComment_L", 625, -475}, {"PlayerComment", 625, -475},
+        {"SearchProgress", 625, -475},  {"CancelSearchS", 625, -475},   {"LabelBoarder_L", 625, -475},
         {"PiecePallete", -1285, -150},  {"Trash", -1285, -150},
     };
     const std::unique_ptr<Board> skinned = Open(1, false);
@@ -426,13 +456,15 @@ TEST_F(BoardMenusTest, ThePlainLayoutMovesEachControlByItsShift)
     EXPECT_EQ(plain->size(), QSize(Px(10800 - 1750), Px(7800 - 850)));
     plain->show();
     skinned->show();
-    for (QWidget* control : {static_cast<QWidget*>(plain->GameMenu_L), static_cast<QWidget*>(plain->HelpMenu_L),
-                             static_cast<QWidget*>(plain->LabelBoarder_L), static_cast<QWidget*>(skinned->Menu1Button),
-                             static_cast<QWidget*>(skinned->HelpButton)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(plain->GameMenu_L), static_cast<QWidget*>(plain->HelpMenu_L),
+          static_cast<QWidget*>(plain->LabelBoarder_L), static_cast<QWidget*>(skinned->Menu1Button),
+          static_cast<QWidget*>(skinned->HelpButton)})
         EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
-    for (QWidget* control : {static_cast<QWidget*>(plain->Menu1Button), static_cast<QWidget*>(plain->MinimiseButton),
-                             static_cast<QWidget*>(plain->HelpButton), static_cast<QWidget*>(skinned->GameMenu_L),
-                             static_cast<QWidget*>(skinned->LabelBoarder_L)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(plain->Menu1Button), static_cast<QWidget*>(plain->MinimiseButton),
+          static_cast<QWidget*>(plain->HelpButton), static_cast<QWidget*>(skinned->GameMenu_L),
+          static_cast<QWidget*>(skinned->LabelBoarder_L)})
         EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
     EXPECT_TRUE(plain->Menus.mnuIntHelpMenu.Item(2)->isVisible());
     EXPECT_FALSE(skinned->Menus.mnuIntHelpMenu.Item(2)->isVisible());
@@ -446,7 +478,8 @@ TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
     ASSERT_TRUE(board->Form_Load(options));
     EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Move history menu"));
     EXPECT_EQ(board->MDLogo->toolTip(), QStringLiteral("Marrowdale v") + Support::GetVersionString());
-    EXPECT_EQ(board->CancelSearchS->toolTip(), QStringLiteral("Stop the computer from taking its next move"));
+    EXPECT_EQ(board->CancelSearchS->toolTip(),
+              QStringLiteral("Stop the computer from taking its next move"));
     EXPECT_EQ(board->AcceptDrawS->toolTip(), QStringLiteral("Accept the offered draw"));
     EXPECT_EQ(board->AcceptDraw->face->toolTip(), QStringLiteral("Accept the offered draw"));
     EXPECT_EQ(board->MoveList->toolTip(), QStringLiteral("History of previous moves"));
@@ -468,14 +501,18 @@ TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
     options.request.newGameSetup = true;
     board = std::make_unique<Board>(host, data.Folder());
     ASSERT_TRUE(board->Form_Load(options));
-    auto tipOf = [&board](const char* control) { return board->findChild<QWidget*>(QLatin1String(control))->toolTip(); };
-    EXPECT_EQ(tipOf("Toolbar1S_4"), QStringLiteral("RESET - Configure the board for a standard chess opening"));
+    auto tipOf = [&board](const char* control) {
+        return board->findChild<QWidget*>(QLatin1String(control))->toolTip();
+    };
+    EXPECT_EQ(tipOf("Toolbar1S_4"),
+              QStringLiteral("RESET - Configure the board for a standard chess opening"));
     EXPECT_EQ(tipOf("Toolbar1Face_5"), QStringLiteral("CLEAR - Remove all the pieces from the board"));
     EXPECT_EQ(tipOf("Toolbar1_6"), QStringLiteral("PLAY - Play the current board setup"));
     EXPECT_EQ(tipOf("Menu2Button"), QStringLiteral("Piece pallete menu"));
     ASSERT_TRUE(board->SetupPlay());
     EXPECT_EQ(tipOf("Toolbar1S_4"), QStringLiteral("SEND - Send the move to your opponent"));
-    EXPECT_EQ(tipOf("Toolbar1Face_5"), QStringLiteral("RESEND - Send your last move to your opponent again"));
+    EXPECT_EQ(tipOf("Toolbar1Face_5"),
+              QStringLiteral("RESEND - Send your last move to your opponent again"));
     EXPECT_EQ(tipOf("Toolbar1_6"), QStringLiteral("SURRENDER - Surrender the game"));
     EXPECT_EQ(tipOf("Toolbar1Face_7"), QStringLiteral("CLOSE - Close the form"));
 }

@@ -5,10 +5,10 @@
 #include "foundation/skinned_button.h"
 #include "store/database.h"
 
+#include "../foundation/widget_test_support.h"
 #include "board_mouse.h"
 #include "board_test_support.h"
 #include "recording_board_host.h"
-#include "../foundation/widget_test_support.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +35,8 @@ protected:
     }
 
     // Game 9: Bob (White) has played e4; the player is Black.
-    void StoreGuestGame(const Database::DataFolder& folder, const MoveList& moves = Entries({{"5254", "e4"}}))
+    void StoreGuestGame(const Database::DataFolder& folder,
+                        const MoveList& moves = Entries({{"5254", "e4"}}))
     {
         ASSERT_TRUE(Store(folder, BoardTests::Game(9, false, "Bob", "Alice", 1), moves));
     }
@@ -111,7 +112,8 @@ TEST_F(BoardSendTest, SendStoresTheMoveHandsItToTheTransportAndCloses)
         TempDataFolder data;
         StoreGuestGame(data.Folder());
         host.calls.clear();
-        const std::unique_ptr<Board> board = Open(data.Folder(), Game9(c.mailOffline, c.standAlone), c.simpleUI);
+        const std::unique_ptr<Board> board =
+            Open(data.Folder(), Game9(c.mailOffline, c.standAlone), c.simpleUI);
         EXPECT_FALSE(board->Commands().Button(SendButton).enabled);
         DragPiece(*board, "e7", "e5");
         board->PlayerComment->setText(QStringLiteral("Your turn"));
@@ -260,7 +262,8 @@ TEST_F(BoardSendTest, TheSetUpToolbarResetsClearsAndPlays)
         const std::unique_ptr<Board> board = Open(data.Folder(), request, simpleUI);
         ASSERT_TRUE(board->SetupMode());
         EXPECT_EQ(board->Toolbar1S[ResetButton]->text(), QStringLiteral("&Reset"));
-        EXPECT_FALSE(board->Toolbar1[UndoButton]->isVisible() || board->Toolbar1S[UndoButton]->isVisible());
+        EXPECT_FALSE(board->Toolbar1[UndoButton]->isVisible()
+                     || board->Toolbar1S[UndoButton]->isVisible());
 
         Press(*board, ClearButton, simpleUI);
         EXPECT_EQ(board->Game().CurrentPosition().squares, BoardSquares{});

@@ -26,7 +26,10 @@ public:
     {
         StoreTest::WriteBytes(folder_ / Database::DatabaseFileName, StoreTest::Fixture(name));
     }
-    std::string DatabaseText() const { return StoreTest::ReadBytes(folder_ / Database::DatabaseFileName); }
+    std::string DatabaseText() const
+    {
+        return StoreTest::ReadBytes(folder_ / Database::DatabaseFileName);
+    }
 
 private:
     StoreTest::TempFolder folder_;

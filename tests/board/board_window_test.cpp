@@ -7,22 +7,22 @@
 #include "foundation/settings.h"
 #include "foundation/skinned_button.h"
 
-#include "board_test_support.h"
-#include "board_mouse.h"
-#include "recording_board_host.h"
-#include "../rules/board_builder.h"
 #include "../foundation/widget_test_support.h"
+#include "../rules/board_builder.h"
+#include "board_mouse.h"
+#include "board_test_support.h"
+#include "recording_board_host.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
-#include <QTableWidget>
 #include <QToolButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,11 @@ protected:
 
 TEST_F(BoardWindowTest, OpensAStoredGameSkinnedAndPlain)
 {
-    struct Case { bool simpleUI; QSize window; QRect board; };
+    struct Case {
+        bool simpleUI;
+        QSize window;
+        QRect board;
+    };
     const Case cases[] = {
         {false, QSize(720, 520), QRect(122, 37, 400, 400)},
         {true, QSize(603, 463), QRect(76, 26, 400, 400)},
@@ -158,12 +162,16 @@ TEST_F(BoardWindowTest, AnUnreadableHistoryClosesTheWindowWithOneMessage)
 // would.
 TEST_F(BoardWindowTest, AWholeOpeningPlayedByMouse)
 {
-    struct Ply { const char* from; const char* to; const char* notation; };
+    struct Ply {
+        const char* from;
+        const char* to;
+        const char* notation;
+    };
     const Ply opening[] = {
-        {"e2", "e4", "e4"},   {"e7", "e5", "e5"},  {"g1", "f3", "Nf3"}, {"b8", "c6", "Nc6"},
-        {"f1", "b5", "Bb5"},  {"a7", "a6", "a6"},  {"b5", "a4", "Ba4"}, {"g8", "f6", "Nf6"},
-        {"e1", "g1", "0-0"},  {"f8", "e7", "Be7"}, {"f1", "e1", "Re1"}, {"b7", "b5", "b5"},
-        {"a4", "b3", "Bb3"},  {"d7", "d6", "d6"},  {"c2", "c3", "c3"},  {"e8", "g8", "0-0"},
+        {"e2", "e4", "e4"},  {"e7", "e5", "e5"},  {"g1", "f3", "Nf3"}, {"b8", "c6", "Nc6"},
+        {"f1", "b5", "Bb5"}, {"a7", "a6", "a6"},  {"b5", "a4", "Ba4"}, {"g8", "f6", "Nf6"},
+        {"e1", "g1", "0-0"}, {"f8", "e7", "Be7"}, {"f1", "e1", "Re1"}, {"b7", "b5", "b5"},
+        {"a4", "b3", "Bb3"}, {"d7", "d6", "d6"},  {"c2", "c3", "c3"},  {"e8", "g8", "0-0"},
     };
     TempDataFolder alice;
     TempDataFolder bob;
@@ -179,9 +187,10 @@ TEST_F(BoardWindowTest, AWholeOpeningPlayedByMouse)
         board->show();
         DragPiece(*board, ply.from, ply.to);
         ASSERT_EQ(board->MoveList->rowCount(), static_cast<int>(moves.size()) + 1);
-        EXPECT_EQ(board->MoveList->item(board->MoveList->rowCount() - 1, 2)->text(), QLatin1String(ply.notation));
-        EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting ") + (white ? "Bob" : "Alice")
-                                            + QStringLiteral("'s move"));
+        EXPECT_EQ(board->MoveList->item(board->MoveList->rowCount() - 1, 2)->text(),
+                  QLatin1String(ply.notation));
+        EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting ")
+                                            + (white ? "Bob" : "Alice") + QStringLiteral("'s move"));
         moves = board->Game().Moves();
         Support::Globals().Quitting = true; // closing stores nothing here
         board->close();
@@ -222,7 +231,13 @@ TEST_F(BoardWindowTest, APromotionThroughTheRealDialogWaitsForAChoice)
 
 TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
 {
-    struct Case { MoveValidation::Colour side; int button; int code; int firstCell; bool tips; };
+    struct Case {
+        MoveValidation::Colour side;
+        int button;
+        int code;
+        int firstCell;
+        bool tips;
+    };
     const Case cases[] = {
         {MoveValidation::White, 1, MoveValidation::WhiteKnight, 1, true},
         {MoveValidation::Black, 1, MoveValidation::BlackKnight, 17, false},
@@ -247,7 +262,6 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
     ASSERT_TRUE(plain.Form_Load(true, true));
     EXPECT_EQ(plain.size(), QSize(237, 88));
 }
-
 
 // ---- The computer's answer -------------------------------------------------
 
@@ -321,7 +335,8 @@ TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
     ASSERT_TRUE(WaitUntilAnswered(*board));
     ASSERT_EQ(board->MoveList->rowCount(), 2);
     EXPECT_EQ(board->MoveList->item(1, 2)->text(), QStringLiteral("e5"));
-    EXPECT_EQ(board->OpponentComment->text(), QStringLiteral("Moves considered : 20\r\nLast move score : 12"));
+    EXPECT_EQ(board->OpponentComment->text(),
+              QStringLiteral("Moves considered : 20\r\nLast move score : 12"));
     // Both lines of the figures stand whole below the players' tag.
     const QLabel& figures = *board->OpponentComment;
     EXPECT_GE(figures.height(), figures.heightForWidth(figures.width()));
@@ -363,9 +378,15 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
             QTest::mouseClick(face, Qt::LeftButton);
             break;
         }
-        case Stop::PlainCancelButton: board->CancelSearchS->click(); break;
-        case Stop::Escape: QTest::keyClick(board.get(), Qt::Key_Escape); break;
-        case Stop::Close: board->close(); break;
+        case Stop::PlainCancelButton:
+            board->CancelSearchS->click();
+            break;
+        case Stop::Escape:
+            QTest::keyClick(board.get(), Qt::Key_Escape);
+            break;
+        case Stop::Close:
+            board->close();
+            break;
         }
         ASSERT_TRUE(WaitUntilAnswered(*board));
         EXPECT_EQ(board->Game().Entries(), 1);
@@ -432,7 +453,8 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
 
     // Cancel ends the search before the progress moves on more than once.
     int progressSteps = 0;
-    QObject::connect(board->SearchProgress, &QProgressBar::valueChanged, [&progressSteps] { ++progressSteps; });
+    QObject::connect(board->SearchProgress, &QProgressBar::valueChanged,
+                     [&progressSteps] { ++progressSteps; });
     board->CancelSearchFace_Click();
     ASSERT_TRUE(WaitUntilAnswered(*board));
     EXPECT_LE(progressSteps, 1);
@@ -453,7 +475,8 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
     for (const bool simpleUI : {false, true}) {
         SCOPED_TRACE(simpleUI ? "plain" : "skinned");
         TempDataFolder offered;
-        ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 1), Entries({{"5151", "Draw offer"}})));
+        ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 1),
+                          Entries({{"5151", "Draw offer"}})));
         const std::unique_ptr<Board> board = Open(9, simpleUI, &offered);
         ASSERT_TRUE(loaded);
         board->show();
@@ -465,7 +488,8 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         };
         // The skinned layout shows the skinned pair, the plain one its twins.
         QWidget* accept = simpleUI ? static_cast<QWidget*>(board->AcceptDrawS) : board->AcceptDraw->face;
-        QWidget* decline = simpleUI ? static_cast<QWidget*>(board->DeclineDrawS) : board->DeclineDraw->face;
+        QWidget* decline =
+            simpleUI ? static_cast<QWidget*>(board->DeclineDrawS) : board->DeclineDraw->face;
         EXPECT_TRUE(accept->isVisible());
         EXPECT_TRUE(decline->isVisible());
         EXPECT_TRUE(accept->isEnabled());
@@ -477,10 +501,10 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         // other control there.
         for (QWidget* button : {accept, decline}) {
             EXPECT_TRUE(board->rect().contains(button->geometry()));
-            for (QWidget* other : {static_cast<QWidget*>(board->HelpButton),
-                                   static_cast<QWidget*>(board->MinimiseButton),
-                                   static_cast<QWidget*>(board->Menu2Button), static_cast<QWidget*>(board->MoveList),
-                                   static_cast<QWidget*>(board->CBoard)})
+            for (QWidget* other :
+                 {static_cast<QWidget*>(board->HelpButton), static_cast<QWidget*>(board->MinimiseButton),
+                  static_cast<QWidget*>(board->Menu2Button), static_cast<QWidget*>(board->MoveList),
+                  static_cast<QWidget*>(board->CBoard)})
                 EXPECT_FALSE(other->isVisible() && other->geometry().intersects(button->geometry()))
                     << other->objectName().toStdString();
         }

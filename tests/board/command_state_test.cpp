@@ -53,11 +53,11 @@ TEST(CommandState, EnablingByTable)
     struct Case {
         const char* name;
         CommandInputs in;
-        const char* enabled;  // buttons 1..7
+        const char* enabled; // buttons 1..7
         bool closeMode;
-        bool draw;            // Accept and Decline
+        bool draw; // Accept and Decline
         bool comment;
-        bool offerDraw;       // the Actions menu's "Offer a draw"
+        bool offerDraw; // the Actions menu's "Offer a draw"
     };
     std::vector<Case> cases;
     cases.push_back({"the player's turn", PlayersTurn(), "VC---XQ", false, false, true, true});
@@ -170,22 +170,28 @@ TEST(CommandState, CaptionsAndFacesOfBothToolbars)
     turnedSetup.viewingOpponentsSide = true;
     turnedSetup.coordsShown = true;
     const Case cases[] = {
-        {"an unsent move", UnsentMove(),
+        {"an unsent move",
+         UnsentMove(),
          {"&View opponent", "C&oords on", "&Undo", "&Send", "&Resend", "Su&rrender", "&Cancel"},
          {T(0), T(2), T(4), T(6), T(18), T(19), T(12)}},
-        {"sent, seen from the other side", sentFromTheOtherSide,
+        {"sent, seen from the other side",
+         sentFromTheOtherSide,
          {"&View me", "C&oords off", "&Undo", "&Send", "&Resend", "Su&rrender", "&Close"},
          {T(1), T(3), T(16), T(17), T(8), T(19), T(14)}},
-        {"the computer thinking", thinking,
+        {"the computer thinking",
+         thinking,
          {"&View", "C&oords on", "&Undo", "&Send", "&Resend", "Su&rrender", "&Close"},
          {T(22), T(23), T(16), T(17), T(18), T(19), T(21)}},
-        {"set-up", setup,
+        {"set-up",
+         setup,
          {"&View", "C&oordinates", "&Undo", "&Reset", "C&lear", "&Play", "&Close"},
          {T(0), T(2), T(4), S(3), S(6), S(0), T(12)}},
-        {"set-up not yet playable", unplayableSetup,
+        {"set-up not yet playable",
+         unplayableSetup,
          {"&View", "C&oordinates", "&Undo", "&Reset", "C&lear", "&Play", "&Close"},
          {T(0), T(2), T(4), S(3), S(6), S(2), T(12)}},
-        {"set-up seen from Black's side, coordinates shown", turnedSetup,
+        {"set-up seen from Black's side, coordinates shown",
+         turnedSetup,
          {"&View me", "C&oords off", "&Undo", "&Reset", "C&lear", "&Play", "&Close"},
          {T(1), T(3), T(4), S(3), S(6), S(0), T(12)}},
     };
@@ -194,12 +200,14 @@ TEST(CommandState, CaptionsAndFacesOfBothToolbars)
         for (int i = 1; i <= ToolbarButtons; ++i) {
             EXPECT_EQ(state.Button(i).caption, c.captions[i - 1]) << c.name << " button " << i;
             EXPECT_EQ(state.Button(i).face, c.faces[i - 1]) << c.name << " button " << i;
-            EXPECT_EQ(state.Button(i).visible, !(c.in.setupMode && i == UndoButton)) << c.name << " button " << i;
+            EXPECT_EQ(state.Button(i).visible, !(c.in.setupMode && i == UndoButton))
+                << c.name << " button " << i;
         }
     }
     // The menus' captions follow the view and the coordinates.
     EXPECT_EQ(ComputeCommandState(sentFromTheOtherSide).actions[ActionsView].caption, "View from me");
-    EXPECT_EQ(ComputeCommandState(sentFromTheOtherSide).actions[ActionsCoordinates].caption, "Hide coordinates");
+    EXPECT_EQ(ComputeCommandState(sentFromTheOtherSide).actions[ActionsCoordinates].caption,
+              "Hide coordinates");
     EXPECT_EQ(ComputeCommandState(UnsentMove()).setupViewCaption, "View from opponent");
     EXPECT_FALSE(ComputeCommandState(setup).actionsTouched);
     EXPECT_TRUE(ComputeCommandState(setup).Button(PlayButton).enabled);

@@ -5,8 +5,8 @@
 #include "rules/search_board.h"
 #include "rules/search_move_list.h"
 
-#include "board_test_support.h"
 #include "../rules/board_builder.h"
+#include "board_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,10 @@ using namespace BoardTests;
 
 namespace {
 
-Square At(const char* name) { return Square{name[0] - 'a' + 1, name[1] - '0'}; }
+Square At(const char* name)
+{
+    return Square{name[0] - 'a' + 1, name[1] - '0'};
+}
 
 ComputerAI::SearchResult Found(const char* move)
 {
@@ -51,7 +54,10 @@ struct ComputerGame {
         request.gameId = 9;
         EXPECT_TRUE(game.Open(request).ok);
     }
-    int On(const char* square) const { return game.CurrentPosition().squares(At(square).column, At(square).row); }
+    int On(const char* square) const
+    {
+        return game.CurrentPosition().squares(At(square).column, At(square).row);
+    }
 };
 
 TEST(ComputerReply, SearchResultsPlayedOnTheBoardByTable)
@@ -63,29 +69,108 @@ TEST(ComputerReply, SearchResultsPlayedOnTheBoardByTable)
         const char* playerMove;
         ComputerAI::SearchResult search;
         Outcome outcome;
-        const char* notation;            // the computer's row
+        const char* notation;                             // the computer's row
         std::vector<std::pair<const char*, int>> squares; // afterwards
         int checkedSide;
         bool checkmated, drawn, surrendered, playerMayMove;
     };
     const Case cases[] = {
-        {"castles king-side", "Ke1 Ra1 Pa2 ke8 rh8 pa7", "a2a3", Found("e8g8"), Outcome::Made, "0-0",
-         {{"g8", BlackKing}, {"f8", BlackRook}, {"h8", Empty}, {"e8", Empty}}, NoSideChecked, false, false, false, true},
-        {"takes en passant", "Ke1 Pd2 ke8 pe4", "d2d4", Found("e4d3"), Outcome::Made, "exd3ep",
-         {{"d3", BlackPawn}, {"d4", Empty}, {"e4", Empty}}, NoSideChecked, false, false, false, true},
-        {"mates on the back row", "Kg1 Pf2 Pg2 Ph2 Ra2 kg8 rb8 pf7 pg7 ph7", "a2a3", Found("b8b1"), Outcome::Made,
-         "Rb1++", {{"b1", BlackRook}}, White, true, false, false, false},
-        {"stalemates the player", "Kh1 Pa4 kf2 qf5 pa5", "h1h2", Found("f5f3"), Outcome::Made, "Qf3 1/2-1/2",
-         {{"f3", BlackQueen}}, NoSideChecked, false, true, false, false},
-        {"promotes its pawn to a queen", "Kh1 Ph2 ke8 pb2", "h2h3", Found("b2b1"), Outcome::Made, "b1=Q+",
-         {{"b1", BlackQueen}, {"b2", Empty}}, White, false, false, false, true},
-        {"takes the last piece: a forced draw", "Ke1 Ph2 ka8 nf5", "h2h4", Found("f5h4"), Outcome::Made,
-         "Nxh4 1/2-1/2", {{"h4", BlackKnight}}, NoSideChecked, false, true, false, false},
-        {"has no move and resigns", "Ke1 Pa2 ke8", "a2a3", Ended(ComputerAI::SearchOutcome::Checkmated),
-         Outcome::Resigned, "1-0", {{"e8", BlackKing}}, NoSideChecked, false, false, true, false},
-        {"finds a stalemate: a draw, not a resignation", "Ke1 Pa2 ke8", "a2a3",
-         Ended(ComputerAI::SearchOutcome::Stalemated), Outcome::GameOver, nullptr, {{"e8", BlackKing}}, NoSideChecked,
-         false, true, false, false},
+        {"castles king-side",
+         "Ke1 Ra1 Pa2 ke8 rh8 pa7",
+         "a2a3",
+         Found("e8g8"),
+         Outcome::Made,
+         "0-0",
+         {{"g8", BlackKing}, {"f8", BlackRook}, {"h8", Empty}, {"e8", Empty}},
+         NoSideChecked,
+         false,
+         false,
+         false,
+         true},
+        {"takes en passant",
+         "Ke1 Pd2 ke8 pe4",
+         "d2d4",
+         Found("e4d3"),
+         Outcome::Made,
+         "exd3ep",
+         {{"d3", BlackPawn}, {"d4", Empty}, {"e4", Empty}},
+         NoSideChecked,
+         false,
+         false,
+         false,
+         true},
+        {"mates on the back row",
+         "Kg1 Pf2 Pg2 Ph2 Ra2 kg8 rb8 pf7 pg7 ph7",
+         "a2a3",
+         Found("b8b1"),
+         Outcome::Made,
+         "Rb1++",
+         {{"b1", BlackRook}},
+         White,
+         true,
+         false,
+         false,
+         false},
+        {"stalemates the player",
+         "Kh1 Pa4 kf2 qf5 pa5",
+         "h1h2",
+         Found("f5f3"),
+         Outcome::Made,
+         "Qf3 1/2-1/2",
+         {{"f3", BlackQueen}},
+         NoSideChecked,
+         false,
+         true,
+         false,
+         false},
+        {"promotes its pawn to a queen",
+         "Kh1 Ph2 ke8 pb2",
+         "h2h3",
+         Found("b2b1"),
+         Outcome::Made,
+         "b1=Q+",
+         {{"b1", BlackQueen}, {"b2", Empty}},
+         White,
+         false,
+         false,
+         false,
+         true},
+        {"takes the last piece: a forced draw",
+         "Ke1 Ph2 ka8 nf5",
+         "h2h4",
+         Found("f5h4"),
+         Outcome::Made,
+         "Nxh4 1/2-1/2",
+         {{"h4", BlackKnight}},
+         NoSideChecked,
+         false,
+         true,
+         false,
+         false},
+        {"has no move and resigns",
+         "Ke1 Pa2 ke8",
+         "a2a3",
+         Ended(ComputerAI::SearchOutcome::Checkmated),
+         Outcome::Resigned,
+         "1-0",
+         {{"e8", BlackKing}},
+         NoSideChecked,
+         false,
+         false,
+         true,
+         false},
+        {"finds a stalemate: a draw, not a resignation",
+         "Ke1 Pa2 ke8",
+         "a2a3",
+         Ended(ComputerAI::SearchOutcome::Stalemated),
+         Outcome::GameOver,
+         nullptr,
+         {{"e8", BlackKing}},
+         NoSideChecked,
+         false,
+         true,
+         false,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -186,7 +271,7 @@ TEST(ComputerReply, CancelledSearchChangesNothing)
 TEST(ComputerReply, FlashingKingShownWhileTheComputerThinks)
 {
     struct Silent : NoticeShower {
-        void ShowNotice(const BoardMessage&) override {}
+        void ShowNotice(const BoardMessage&) override { }
     } notices;
     ComputerGame g("Ke1 Rb1 kh8 pa7");
     ASSERT_EQ(g.game.Drop(At("b1"), At("b8"), "").checkedSide, Black);

@@ -50,14 +50,27 @@ TEST(OpenGame, FixtureGamesByTable)
         bool mayMove;
     };
     const Case cases[] = {
-        {1, "Marrowdale - Awaiting your move", "You are playing Bob", 4,
-         {{"e4", WhitePawn}, {"e5", BlackPawn}, {"f3", WhiteKnight}, {"c6", BlackKnight}, {"g1", Empty}}, White,
+        {1,
+         "Marrowdale - Awaiting your move",
+         "You are playing Bob",
+         4,
+         {{"e4", WhitePawn}, {"e5", BlackPawn}, {"f3", WhiteKnight}, {"c6", BlackKnight}, {"g1", Empty}},
+         White,
          true},
-        {2, "Marrowdale - Awaiting Carol's move", "You are playing Carol", 2,
-         {{"a7", WhiteRook}, {"d8", BlackKing}, {"e1", WhiteKing}, {"h7", BlackPawn}, {"a1", Empty}}, Black,
+        {2,
+         "Marrowdale - Awaiting Carol's move",
+         "You are playing Carol",
+         2,
+         {{"a7", WhiteRook}, {"d8", BlackKing}, {"e1", WhiteKing}, {"h7", BlackPawn}, {"a1", Empty}},
+         Black,
          false},
-        {3, "Marrowdale - Awaiting your move", "You are playing Computer", 4,
-         {{"d4", WhitePawn}, {"c4", WhitePawn}, {"d5", BlackPawn}, {"e6", BlackPawn}}, White, true},
+        {3,
+         "Marrowdale - Awaiting your move",
+         "You are playing Computer",
+         4,
+         {{"d4", WhitePawn}, {"c4", WhitePawn}, {"d5", BlackPawn}, {"e6", BlackPawn}},
+         White,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
@@ -153,7 +166,8 @@ TEST(OpenGame, CommentsNameTheSpeakerAndLongOnesAreSmaller)
     TempDataFolder data;
     const std::string hundred(100 - std::string("Bob said: ").size(), 'x');
     ASSERT_TRUE(Store(data.Folder(), Game(5, true, "Alice", "Bob", 1),
-                      Entries({{"5254", "e4", "mine"}, {"5755", "e5", hundred.c_str()},
+                      Entries({{"5254", "e4", "mine"},
+                               {"5755", "e5", hundred.c_str()},
                                {"4244", "d4", (hundred + "!").c_str()}})));
     GameController game(data.Folder());
     ASSERT_TRUE(game.Open(Request(5)).ok);
@@ -204,7 +218,8 @@ TEST(OpenGame, AnUnreadableDatabaseOpensNothing)
 // Closing: the opponent's last entry that ended the game sets the status.
 TEST(CloseGame, StatusFollowsTheResultOfTheLastRow)
 {
-    const MoveList foolsMate = Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}, {"4884", "Qh4++"}});
+    const MoveList foolsMate =
+        Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}, {"4884", "Qh4++"}});
     struct Case {
         const char* name;
         bool host;
@@ -221,11 +236,18 @@ TEST(CloseGame, StatusFollowsTheResultOfTheLastRow)
          "Marrowdale - OPPONENT SURRENDER! - You won."},
         {"own resignation untouched", false, Entries({{"5254", "e4"}, {"5858", "Surrender"}}), 2, 2,
          "Marrowdale - SURRENDER! - Alice won."},
-        {"agreed draw", true, Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "1/2-1/2"}, }), 2, 2,
+        {"agreed draw", true,
+         Entries({
+             {"5254", "e4"},
+             {"5858", "Draw offer"},
+             {"5151", "1/2-1/2"},
+         }),
+         2, 2, "Marrowdale - DRAW!"},
+        {"draw agreed by the opponent", false,
+         Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "1/2-1/2"}}), 2, StatusDrawn,
          "Marrowdale - DRAW!"},
-        {"draw agreed by the opponent", false, Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "1/2-1/2"}}),
-         2, StatusDrawn, "Marrowdale - DRAW!"},
-        {"game goes on", true, Entries({{"5254", "e4"}, {"5755", "e5"}}), 2, 2, "Marrowdale - Awaiting your move"},
+        {"game goes on", true, Entries({{"5254", "e4"}, {"5755", "e5"}}), 2, 2,
+         "Marrowdale - Awaiting your move"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -6,8 +6,8 @@
 #include "platform/mail_post_office.h"
 #include "store/move_payload.h"
 
-#include "board_test_support.h"
 #include "../rules/board_builder.h"
+#include "board_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,10 @@ using namespace BoardTests;
 
 namespace {
 
-Square At(const char* name) { return Square{name[0] - 'a' + 1, name[1] - '0'}; }
+Square At(const char* name)
+{
+    return Square{name[0] - 'a' + 1, name[1] - '0'};
+}
 
 // A player's program: its own data folder holding game 9.
 struct Player {
@@ -28,7 +31,8 @@ struct Player {
     Player(bool isHost, const char* pieces, MoveList moves, bool offline = false) : host(isHost)
     {
         const std::string start = *pieces ? FormatPositionString(TestBoards::Squares(pieces)) : "";
-        EXPECT_TRUE(Store(data.Folder(), BoardTests::Game(9, host, "Alice", "Bob", 1, start.c_str()), moves));
+        EXPECT_TRUE(
+            Store(data.Folder(), BoardTests::Game(9, host, "Alice", "Bob", 1, start.c_str()), moves));
         Open(offline);
     }
     void Open(bool offline = false)
@@ -77,11 +81,11 @@ TEST(ForcedDraw, TypesByTable)
         {"Ke1 Rh1 ke8", NoForcedDraw},
         {"Ke1 Pe2 ke8", NoForcedDraw},
         {"Ke1 Qd1 ke8", NoForcedDraw},
-        {"Ke1 Bf1 ke8 bc8", BishopsOnTheSameShade},  // both light
-        {"Ke1 Bc1 ke8 bf8", BishopsOnTheSameShade},  // both dark
-        {"Ke1 Bf1 ke8 bf8", NoForcedDraw},           // light and dark
-        {"Ke1 Bc1 Bf1 ke8", NoForcedDraw},           // two bishops of one side
-        {"Ke1 Bf1 Bh3 ke8", NoForcedDraw},           // same shade, one side
+        {"Ke1 Bf1 ke8 bc8", BishopsOnTheSameShade}, // both light
+        {"Ke1 Bc1 ke8 bf8", BishopsOnTheSameShade}, // both dark
+        {"Ke1 Bf1 ke8 bf8", NoForcedDraw},          // light and dark
+        {"Ke1 Bc1 Bf1 ke8", NoForcedDraw},          // two bishops of one side
+        {"Ke1 Bf1 Bh3 ke8", NoForcedDraw},          // same shade, one side
         {"Ke1 Nb1 ke8 nb8", NoForcedDraw},
         {"Ke1 Bf1 ke8 nb8", NoForcedDraw},
     };
@@ -96,8 +100,9 @@ TEST(ForcedDraw, ACaptureLeavingKingAndBishopDrawsTheGame)
     ASSERT_EQ(made.outcome, DropResult::Made);
     EXPECT_EQ(made.forcedDraw, KingsAndOneMinorPiece);
     ASSERT_FALSE(made.messages.empty());
-    EXPECT_EQ(made.messages.back().text,
-              "This move will force a draw because you cannot checkmate with only a knight or a bishop.");
+    EXPECT_EQ(
+        made.messages.back().text,
+        "This move will force a draw because you cannot checkmate with only a knight or a bishop.");
     EXPECT_TRUE(white.game.GameDrawn());
     EXPECT_EQ(white.game.DrawMessage()->text, "The game ended in a draw because you forced a draw.");
 }
@@ -129,9 +134,10 @@ TEST(GameEnd, SurrenderByEachSideReadsTheSameOnBothBoards)
         EXPECT_TRUE(winner.game.Surrendered());
         EXPECT_TRUE(winner.game.WonGame());
         EXPECT_TRUE(winner.game.CloseAsClose());
-        EXPECT_EQ(winner.game.MateMessage()->text,
-                  "Congratulations!||You have won because your opponent surrendered and had a parting comment: "
-                  "Well played");
+        EXPECT_EQ(
+            winner.game.MateMessage()->text,
+            "Congratulations!||You have won because your opponent surrendered and had a parting comment: "
+            "Well played");
         EXPECT_EQ(winner.game.MateMessage()->soundCue, 1);
         EXPECT_EQ(resigner.game.MateMessage()->soundCue, 7);
     }
@@ -139,15 +145,18 @@ TEST(GameEnd, SurrenderByEachSideReadsTheSameOnBothBoards)
 
 TEST(GameEnd, MateMessagesByTable)
 {
-    const MoveList foolsMate = Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}, {"4884", "Qh4++", "Mate"}});
+    const MoveList foolsMate =
+        Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}, {"4884", "Qh4++", "Mate"}});
     struct Case {
         bool host;
         MoveList moves;
         const char* caption;
         const char* text;
     } cases[] = {
-        {false, foolsMate, "CHECKMATE!", "Congratulations!||You have won by getting your opponent in checkmate."},
-        {true, foolsMate, "CHECKMATE!", "You lost!||Bob got you in checkmate and had a parting comment: Mate"},
+        {false, foolsMate, "CHECKMATE!",
+         "Congratulations!||You have won by getting your opponent in checkmate."},
+        {true, foolsMate, "CHECKMATE!",
+         "You lost!||Bob got you in checkmate and had a parting comment: Mate"},
         {true, Entries({{"5254", "e4"}, {"5858", "1-0"}}), "SURRENDER!",
          "Congratulations!||You have won because your opponent surrendered."},
         {false, Entries({{"5254", "e4"}, {"5858", "1-0"}}), "SURRENDER!",
@@ -175,9 +184,9 @@ TEST(GameEnd, CloseAsCloseByTable)
         bool offline;
         bool expected;
     } cases[] = {
-        {true, Entries({{"5254", "e4"}}), false, true},                  // awaiting the opponent
-        {false, Entries({{"5254", "e4"}}), false, false},                // the player's turn
-        {false, Entries({{"5254", "e4"}}), true, true},                  // off-line
+        {true, Entries({{"5254", "e4"}}), false, true},   // awaiting the opponent
+        {false, Entries({{"5254", "e4"}}), false, false}, // the player's turn
+        {false, Entries({{"5254", "e4"}}), true, true},   // off-line
         {true, Entries({{"5254", "e4"}, {"5858", "Surrender"}}), false, true},
         {false, Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "1/2-1/2"}}), false, true},
         {true, {}, false, false},
@@ -288,7 +297,8 @@ std::string Pattern(GameController& game, Square square, int untilMs, Notices& n
     std::string pattern;
     for (int clock = 0; clock < untilMs;) {
         const TickResult tick = game.Tick(true, notices);
-        pattern += std::to_string(clock) + (game.CellAt(square) == EmptySquareCell(square) ? "-" : "K") + " ";
+        pattern +=
+            std::to_string(clock) + (game.CellAt(square) == EmptySquareCell(square) ? "-" : "K") + " ";
         clock += tick.interval;
     }
     return pattern;
@@ -331,8 +341,9 @@ TEST(BoardTimer, BlinksAfterARefusedAndAStalematingMove)
         ASSERT_EQ(white.game.Drop(At("d3"), At("g6"), "").outcome, DropResult::Made);
         ASSERT_EQ(white.game.StalemateBlinks(), 15);
         Notices notices;
-        EXPECT_EQ(Pattern(white.game, At("h8"), 1750, notices),
-                  "0K 100- 200K 300- 400K 500- 600K 700- 800K 900- 1000K 1100- 1200K 1300- 1400K 1650K ");
+        EXPECT_EQ(
+            Pattern(white.game, At("h8"), 1750, notices),
+            "0K 100- 200K 300- 400K 500- 600K 700- 800K 900- 1000K 1100- 1200K 1300- 1400K 1650K ");
         EXPECT_EQ(notices.captions, std::vector<std::string>{"DRAW!"});
         EXPECT_EQ(white.game.DrawMessage()->text,
                   "The game ended in a forced draw because you put your opponent in stalemate.");

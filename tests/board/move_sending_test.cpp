@@ -2,8 +2,8 @@
 // taking an unsent row back, through the game controller and the database.
 #include "board/game_controller.h"
 
-#include "board_test_support.h"
 #include "../rules/board_builder.h"
+#include "board_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,10 @@ using namespace BoardTests;
 
 namespace {
 
-Square At(const char* name) { return Square{name[0] - 'a' + 1, name[1] - '0'}; }
+Square At(const char* name)
+{
+    return Square{name[0] - 'a' + 1, name[1] - '0'};
+}
 
 const ClockReading Noon{2026, 12, 9, 12, 5};
 
@@ -23,7 +26,8 @@ struct Player {
     TempDataFolder data;
     GameController game{data.Folder()};
 
-    Player(bool host, MoveList moves, const char* pieces = "", bool computer = false, int opponentsId = 0)
+    Player(bool host, MoveList moves, const char* pieces = "", bool computer = false,
+           int opponentsId = 0)
     {
         const std::string start = *pieces ? FormatPositionString(TestBoards::Squares(pieces)) : "";
         GameRecord record = BoardTests::Game(9, host, "Alice", "Bob", 1, start.c_str());
@@ -92,7 +96,8 @@ TEST(MoveSending, TheStatusEachSentRowStoresByTable)
     const Case cases[] = {
         {"a move", true, {}, [](Player& p) { p.Move("e2e4"); }, StatusAwaitingOpponent},
         {"a mating move", false, foolsMateAlmost, [](Player& p) { p.Move("d8h4"); }, StatusWon},
-        {"a surrender", false, Entries({{"5254", "e4"}}), [](Player& p) { p.game.SurrenderGame(""); }, StatusLost},
+        {"a surrender", false, Entries({{"5254", "e4"}}), [](Player& p) { p.game.SurrenderGame(""); },
+         StatusLost},
         {"a draw offer", false, Entries({{"5254", "e4"}}), [](Player& p) { p.game.OfferDraw(""); },
          StatusDrawOffered},
         {"an accepted offer", true, Entries({{"5254", "e4"}, {"5858", "Draw offer"}}),
@@ -130,13 +135,16 @@ TEST(MoveSending, TheComputersRowIsStoredForThePlayerByTable)
     };
     const Case cases[] = {
         {"an ordinary reply", "Ke1 Pa2 ke8 pa7", "a2a3", Found("a7a6"), StatusPlayersMove},
-        {"the computer mates", "Kg1 Pf2 Pg2 Ph2 Ra2 kg8 rb8 pf7 pg7 ph7", "a2a3", Found("b8b1"), StatusLost},
+        {"the computer mates", "Kg1 Pf2 Pg2 Ph2 Ra2 kg8 rb8 pf7 pg7 ph7", "a2a3", Found("b8b1"),
+         StatusLost},
         {"the computer stalemates", "Kh1 Pa4 kf2 qf5 pa5", "h1h2", Found("f5f3"), StatusDrawn},
-        {"the computer resigns", "Ke1 Pa2 ke8", "a2a3", [] {
+        {"the computer resigns", "Ke1 Pa2 ke8", "a2a3",
+         [] {
              ComputerAI::SearchResult r;
              r.outcome = ComputerAI::SearchOutcome::Checkmated;
              return r;
-         }(), StatusWon},
+         }(),
+         StatusWon},
     };
     for (const Case& c : cases) {
         Player player(true, {}, c.pieces, true, 9);
@@ -215,11 +223,12 @@ TEST(MoveSending, AFailedSaveLeavesTheBoardAndTheDatabaseAsTheyWere)
         EXPECT_FALSE(saved.ok);
         ASSERT_TRUE(saved.message);
         EXPECT_EQ(saved.message->caption, "Database error.");
-        EXPECT_EQ(saved.message->text,
-                  computer ? "A database error has prevented Marrowdale from recording your move.  Please try "
-                             "clicking the Turn over button again."
-                           : "A database error has prevented Marrowdale from recording your move.  Please try "
-                             "sending it again.||No move has been sent to your opponent.");
+        EXPECT_EQ(
+            saved.message->text,
+            computer ? "A database error has prevented Marrowdale from recording your move.  Please try "
+                       "clicking the Turn over button again."
+                     : "A database error has prevented Marrowdale from recording your move.  Please try "
+                       "sending it again.||No move has been sent to your opponent.");
         EXPECT_EQ(data.DatabaseText(), before);
         // Still the player's unsent row: it can be sent again or taken back.
         EXPECT_EQ(game.GameId(), computer ? -1 : 9);

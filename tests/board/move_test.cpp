@@ -3,12 +3,12 @@
 #include "board/drop_rules.h"
 #include "board/game_controller.h"
 #include "board/player_comment.h"
-#include "store/move_payload.h"
 #include "rules/search_board.h"
 #include "rules/search_move_list.h"
+#include "store/move_payload.h"
 
-#include "board_test_support.h"
 #include "../rules/board_builder.h"
+#include "board_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,10 @@ using namespace BoardTests;
 
 namespace {
 
-Square At(const char* name) { return Square{name[0] - 'a' + 1, name[1] - '0'}; }
+Square At(const char* name)
+{
+    return Square{name[0] - 'a' + 1, name[1] - '0'};
+}
 
 // A stored game from a set-up position (pieces as "Ke1 ke8 ...", empty for
 // the standard start) with its entries; the player hosts it (White) or not.
@@ -32,14 +35,18 @@ struct Game {
     Game(const char* pieces, MoveList moves, bool host = true)
     {
         const std::string start = *pieces ? FormatPositionString(TestBoards::Squares(pieces)) : "";
-        EXPECT_TRUE(Store(data.Folder(), BoardTests::Game(9, host, "Alice", "Bob", 1, start.c_str()), moves));
+        EXPECT_TRUE(
+            Store(data.Folder(), BoardTests::Game(9, host, "Alice", "Bob", 1, start.c_str()), moves));
         OpenRequest request;
         request.gameId = 9;
         const OpenResult opened = game.Open(request);
         EXPECT_TRUE(opened.ok);
         EXPECT_FALSE(opened.message);
     }
-    int On(const char* square) const { return game.CurrentPosition().squares(At(square).column, At(square).row); }
+    int On(const char* square) const
+    {
+        return game.CurrentPosition().squares(At(square).column, At(square).row);
+    }
     DropResult Drop(const char* from, const char* to, const std::string& comment = "")
     {
         return game.Drop(At(from), At(to), comment);
@@ -56,45 +63,184 @@ TEST(Drop, LegalAndRefusedMovesByTable)
         const char* from;
         const char* to;
         DropResult::Outcome outcome;
-        const char* notation;     // made: the new row's notation
+        const char* notation; // made: the new row's notation
         const char* messageCaption;
         std::vector<std::pair<const char*, int>> after;
     };
     const MoveList none;
     const Case cases[] = {
-        {"a pawn's first step", "", none, true, "e2", "e4", DropResult::Made, "e4", nullptr,
+        {"a pawn's first step",
+         "",
+         none,
+         true,
+         "e2",
+         "e4",
+         DropResult::Made,
+         "e4",
+         nullptr,
          {{"e4", WhitePawn}, {"e2", Empty}}},
-        {"a knight", "", none, true, "g1", "f3", DropResult::Made, "Nf3", nullptr, {{"f3", WhiteKnight}}},
-        {"too far", "", none, true, "e2", "e5", DropResult::Refused, nullptr, "Illegal move",
+        {"a knight",
+         "",
+         none,
+         true,
+         "g1",
+         "f3",
+         DropResult::Made,
+         "Nf3",
+         nullptr,
+         {{"f3", WhiteKnight}}},
+        {"too far",
+         "",
+         none,
+         true,
+         "e2",
+         "e5",
+         DropResult::Refused,
+         nullptr,
+         "Illegal move",
          {{"e2", WhitePawn}, {"e5", Empty}}},
-        {"onto its own piece", "", none, true, "d1", "d2", DropResult::Refused, nullptr, "Illegal move",
+        {"onto its own piece",
+         "",
+         none,
+         true,
+         "d1",
+         "d2",
+         DropResult::Refused,
+         nullptr,
+         "Illegal move",
          {{"d1", WhiteQueen}}},
-        {"own square", "", none, true, "g1", "g1", DropResult::Nothing, nullptr, nullptr, {{"g1", WhiteKnight}}},
-        {"pinned bishop", "Ke1 Be2 re8 ka8", none, true, "e2", "d3", DropResult::Refused, nullptr, "Illegal move",
+        {"own square",
+         "",
+         none,
+         true,
+         "g1",
+         "g1",
+         DropResult::Nothing,
+         nullptr,
+         nullptr,
+         {{"g1", WhiteKnight}}},
+        {"pinned bishop",
+         "Ke1 Be2 re8 ka8",
+         none,
+         true,
+         "e2",
+         "d3",
+         DropResult::Refused,
+         nullptr,
+         "Illegal move",
          {{"e2", WhiteBishop}, {"d3", Empty}}},
-        {"king side castling", "Ke1 Rh1 Ra1 ke8", none, true, "e1", "g1", DropResult::Made, "0-0", nullptr,
+        {"king side castling",
+         "Ke1 Rh1 Ra1 ke8",
+         none,
+         true,
+         "e1",
+         "g1",
+         DropResult::Made,
+         "0-0",
+         nullptr,
          {{"g1", WhiteKing}, {"f1", WhiteRook}, {"h1", Empty}}},
-        {"queen side castling", "Ke1 Rh1 Ra1 ke8", none, true, "e1", "c1", DropResult::Made, "0-0-0", nullptr,
+        {"queen side castling",
+         "Ke1 Rh1 Ra1 ke8",
+         none,
+         true,
+         "e1",
+         "c1",
+         DropResult::Made,
+         "0-0-0",
+         nullptr,
          {{"c1", WhiteKing}, {"d1", WhiteRook}, {"a1", Empty}}},
-        {"black castles", "Ke1 ke8 rh8 ra8", Entries({{"5152", "Ke2"}}), false, "e8", "g8", DropResult::Made,
-         "0-0", nullptr, {{"g8", BlackKing}, {"f8", BlackRook}}},
-        {"a capture", "Ke1 Nf3 pe5 ke8 pa7", none, true, "f3", "e5", DropResult::Made, "Nxe5", nullptr,
+        {"black castles",
+         "Ke1 ke8 rh8 ra8",
+         Entries({{"5152", "Ke2"}}),
+         false,
+         "e8",
+         "g8",
+         DropResult::Made,
+         "0-0",
+         nullptr,
+         {{"g8", BlackKing}, {"f8", BlackRook}}},
+        {"a capture",
+         "Ke1 Nf3 pe5 ke8 pa7",
+         none,
+         true,
+         "f3",
+         "e5",
+         DropResult::Made,
+         "Nxe5",
+         nullptr,
          {{"e5", WhiteKnight}}},
-        {"en passant", "Ke1 Pe5 ke8 pd7", Entries({{"5152", "Ke2"}, {"4745", "d5"}}), true, "e5", "d6",
-         DropResult::Made, "exd6ep", nullptr, {{"d6", WhitePawn}, {"d5", Empty}, {"e5", Empty}}},
+        {"en passant",
+         "Ke1 Pe5 ke8 pd7",
+         Entries({{"5152", "Ke2"}, {"4745", "d5"}}),
+         true,
+         "e5",
+         "d6",
+         DropResult::Made,
+         "exd6ep",
+         nullptr,
+         {{"d6", WhitePawn}, {"d5", Empty}, {"e5", Empty}}},
         // The pawn that gave check is taken en passant: the check ends.
-        {"en passant out of check", "Kd3 Pb5 ke8 pc7", Entries({{"4344", "Kd4"}, {"3735", "c5+"}}), true, "b5",
-         "c6", DropResult::Made, "bxc6ep", nullptr, {{"c6", WhitePawn}, {"c5", Empty}}},
+        {"en passant out of check",
+         "Kd3 Pb5 ke8 pc7",
+         Entries({{"4344", "Kd4"}, {"3735", "c5+"}}),
+         true,
+         "b5",
+         "c6",
+         DropResult::Made,
+         "bxc6ep",
+         nullptr,
+         {{"c6", WhitePawn}, {"c5", Empty}}},
         // Both pawns leave the rank between the king and the rook.
-        {"en passant exposing the king", "Ka4 Pb5 ke8 pc7 rh5", Entries({{"1415", "Ka5"}, {"3735", "c5"}}), true,
-         "b5", "c6", DropResult::Refused, nullptr, "Illegal move", {{"b5", WhitePawn}, {"c5", BlackPawn}}},
-        {"mate", "", Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}}), false, "d8", "h4",
-         DropResult::Made, "Qh4++", nullptr, {{"h4", BlackQueen}}},
-        {"stalemate", "Kf7 Qg5 kh8", none, true, "g5", "g6", DropResult::Made, "Qg6 1/2-1/2", "Stalemate!",
+        {"en passant exposing the king",
+         "Ka4 Pb5 ke8 pc7 rh5",
+         Entries({{"1415", "Ka5"}, {"3735", "c5"}}),
+         true,
+         "b5",
+         "c6",
+         DropResult::Refused,
+         nullptr,
+         "Illegal move",
+         {{"b5", WhitePawn}, {"c5", BlackPawn}}},
+        {"mate",
+         "",
+         Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}}),
+         false,
+         "d8",
+         "h4",
+         DropResult::Made,
+         "Qh4++",
+         nullptr,
+         {{"h4", BlackQueen}}},
+        {"stalemate",
+         "Kf7 Qg5 kh8",
+         none,
+         true,
+         "g5",
+         "g6",
+         DropResult::Made,
+         "Qg6 1/2-1/2",
+         "Stalemate!",
          {{"g6", WhiteQueen}}},
-        {"forced draw", "Ke1 Nb1 ke8 rc3", none, true, "b1", "c3", DropResult::Made, "Nxc3 1/2-1/2",
-         "Forced draw", {{"c3", WhiteKnight}}},
-        {"check", "Ke1 Ra1 ke8", none, true, "a1", "a8", DropResult::Made, "Ra8+", nullptr, {{"a8", WhiteRook}}},
+        {"forced draw",
+         "Ke1 Nb1 ke8 rc3",
+         none,
+         true,
+         "b1",
+         "c3",
+         DropResult::Made,
+         "Nxc3 1/2-1/2",
+         "Forced draw",
+         {{"c3", WhiteKnight}}},
+        {"check",
+         "Ke1 Ra1 ke8",
+         none,
+         true,
+         "a1",
+         "a8",
+         DropResult::Made,
+         "Ra8+",
+         nullptr,
+         {{"a8", WhiteRook}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -133,7 +279,8 @@ TEST(Drop, SelfCheckBlinksTheKingAndStalemateTheOpponentsKing)
     const DropResult refused = pinned.Drop("e2", "d3");
     EXPECT_TRUE(refused.selfCheck);
     EXPECT_TRUE(refused.messages.front().verbose);
-    EXPECT_EQ(refused.messages.front().text, "You cannot move the Bishop there because it will leave you in check.");
+    EXPECT_EQ(refused.messages.front().text,
+              "You cannot move the Bishop there because it will leave you in check.");
     EXPECT_EQ(pinned.game.SelfCheckBlinks(), 10);
 
     Game stalemate("Kf7 Qg5 kh8", {});
@@ -197,7 +344,10 @@ TEST(Drop, PickUpRefusalsAndTheirNotes)
 
 TEST(Drop, TheCommentIsCleanedWhenTheMoveIsMade)
 {
-    struct Case { const char* typed; const char* stored; };
+    struct Case {
+        const char* typed;
+        const char* stored;
+    };
     const Case cases[] = {
         {"Good luck", "Good luck"},
         {"one|two", "one two"},
@@ -249,7 +399,8 @@ TEST(Drop, LegalityAgreesWithTheMoveGenerator)
                         const Square t{to % 8 + 1, to / 8 + 1};
                         if (f == t)
                             continue;
-                        const bool accepted = JudgeDrop(position, mover, Move{f, t}, previous).Accepted();
+                        const bool accepted =
+                            JudgeDrop(position, mover, Move{f, t}, previous).Accepted();
                         ASSERT_EQ(accepted, generated.count({f.Index(), t.Index()}) == 1)
                             << "game " << game << " ply " << ply << " " << Move{f, t}.Text();
                     }

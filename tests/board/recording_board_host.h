@@ -30,9 +30,15 @@ public:
         return set_.copy((cell % 8) * w, (cell / 8) * h, w, h);
     }
     QPixmap DragIcon(int) override { return {}; }
-    void ReturnToGameList(int currentGameId) override { calls.push_back("ReturnToGameList " + QString::number(currentGameId)); }
+    void ReturnToGameList(int currentGameId) override
+    {
+        calls.push_back("ReturnToGameList " + QString::number(currentGameId));
+    }
     void LeaveGameList() override { calls.push_back("LeaveGameList"); }
-    void UpdateTrayState(int state) override { calls.push_back("UpdateTrayState " + QString::number(state)); }
+    void UpdateTrayState(int state) override
+    {
+        calls.push_back("UpdateTrayState " + QString::number(state));
+    }
     void NotifyNewMoves() override { calls.push_back("NotifyNewMoves"); }
     bool SendMoveMail(int gameId) override
     {

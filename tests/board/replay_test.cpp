@@ -4,8 +4,8 @@
 #include "board/history_replay.h"
 #include "board/square_cells.h"
 
-#include "board_test_support.h"
 #include "../rules/board_builder.h"
+#include "board_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +29,22 @@ int At(const ReplayResult& r, const char* square)
 
 // Two kings' pawns out, both sides' minor pieces off the back rank: both
 // may castle either way afterwards.
-const MoveList Castling = Entries({{"5254", "e4"}, {"5755", "e5"}, {"7163", "Nf3"}, {"2836", "Nc6"},
-                                   {"6134", "Bc4"}, {"6835", "Bc5"}, {"4243", "d3"},   {"4746", "d6"},
-                                   {"3153", "Be3"}, {"3856", "Be6"}, {"2133", "Nc3"},  {"7866", "Nf6"},
-                                   {"4142", "Qd2"}, {"4857", "Qe7"}, {"5171", "0-0"},  {"5838", "0-0-0"}});
+const MoveList Castling = Entries({{"5254", "e4"},
+                                   {"5755", "e5"},
+                                   {"7163", "Nf3"},
+                                   {"2836", "Nc6"},
+                                   {"6134", "Bc4"},
+                                   {"6835", "Bc5"},
+                                   {"4243", "d3"},
+                                   {"4746", "d6"},
+                                   {"3153", "Be3"},
+                                   {"3856", "Be6"},
+                                   {"2133", "Nc3"},
+                                   {"7866", "Nf6"},
+                                   {"4142", "Qd2"},
+                                   {"4857", "Qe7"},
+                                   {"5171", "0-0"},
+                                   {"5838", "0-0-0"}});
 
 TEST(Replay, CastlingBothWaysMovesTheRooksAndEndsTheRights)
 {
@@ -61,26 +73,86 @@ TEST(Replay, RowsAndFlagsByTable)
         bool surrendered, drawn, offered, mated;
     };
     const Case cases[] = {
-        {"header row shows the start", Entries({{"5254", "e4"}}), 0, {{"e2", WhitePawn}, {"e4", Empty}},
-         false, false, false, false},
-        {"first row", Entries({{"5254", "e4"}}), 1, {{"e2", Empty}, {"e4", WhitePawn}}, false, false, false, false},
+        {"header row shows the start",
+         Entries({{"5254", "e4"}}),
+         0,
+         {{"e2", WhitePawn}, {"e4", Empty}},
+         false,
+         false,
+         false,
+         false},
+        {"first row",
+         Entries({{"5254", "e4"}}),
+         1,
+         {{"e2", Empty}, {"e4", WhitePawn}},
+         false,
+         false,
+         false,
+         false},
         {"en passant empties the taken pawn's square",
-         Entries({{"5254", "e4"}, {"1716", "a6"}, {"5455", "e5"}, {"4745", "d5"}, {"5546", "exd6ep"}}), 5,
-         {{"d6", WhitePawn}, {"d5", Empty}, {"e5", Empty}}, false, false, false, false},
-        {"draw offer then decline", Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "Decline"}}), 3,
-         {{"e4", WhitePawn}, {"e8", BlackKing}, {"e1", WhiteKing}}, false, false, false, false},
-        {"pending draw offer", Entries({{"5254", "e4"}, {"5858", "Draw offer"}}), 2, {{"e8", BlackKing}}, false,
-         false, true, false},
-        {"agreed draw", Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "1/2-1/2"}}), 3,
-         {{"e1", WhiteKing}}, false, true, true, false},
-        {"surrender leaves the kings standing", Entries({{"5254", "e4"}, {"5858", "Surrender"}}), 2,
-         {{"e8", BlackKing}, {"e1", WhiteKing}}, true, false, false, false},
-        {"fool's mate", Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}, {"4884", "Qh4++"}}), 4,
-         {{"h4", BlackQueen}}, false, false, false, true},
-        {"a result entry leaves the board", Entries({{"5254", "e4"}, {"5858", "0-1"}}), 2,
-         {{"e4", WhitePawn}, {"e8", BlackKing}}, true, false, false, false},
-        {"a stored no-move leaves the board", Entries({{"5254", "e4"}, {"0000", "--"}, {"4244", "d4"}}), 3,
-         {{"e4", WhitePawn}, {"d4", WhitePawn}, {"e8", BlackKing}}, false, false, false, false},
+         Entries({{"5254", "e4"}, {"1716", "a6"}, {"5455", "e5"}, {"4745", "d5"}, {"5546", "exd6ep"}}),
+         5,
+         {{"d6", WhitePawn}, {"d5", Empty}, {"e5", Empty}},
+         false,
+         false,
+         false,
+         false},
+        {"draw offer then decline",
+         Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "Decline"}}),
+         3,
+         {{"e4", WhitePawn}, {"e8", BlackKing}, {"e1", WhiteKing}},
+         false,
+         false,
+         false,
+         false},
+        {"pending draw offer",
+         Entries({{"5254", "e4"}, {"5858", "Draw offer"}}),
+         2,
+         {{"e8", BlackKing}},
+         false,
+         false,
+         true,
+         false},
+        {"agreed draw",
+         Entries({{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "1/2-1/2"}}),
+         3,
+         {{"e1", WhiteKing}},
+         false,
+         true,
+         true,
+         false},
+        {"surrender leaves the kings standing",
+         Entries({{"5254", "e4"}, {"5858", "Surrender"}}),
+         2,
+         {{"e8", BlackKing}, {"e1", WhiteKing}},
+         true,
+         false,
+         false,
+         false},
+        {"fool's mate",
+         Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}, {"4884", "Qh4++"}}),
+         4,
+         {{"h4", BlackQueen}},
+         false,
+         false,
+         false,
+         true},
+        {"a result entry leaves the board",
+         Entries({{"5254", "e4"}, {"5858", "0-1"}}),
+         2,
+         {{"e4", WhitePawn}, {"e8", BlackKing}},
+         true,
+         false,
+         false,
+         false},
+        {"a stored no-move leaves the board",
+         Entries({{"5254", "e4"}, {"0000", "--"}, {"4244", "d4"}}),
+         3,
+         {{"e4", WhitePawn}, {"d4", WhitePawn}, {"e8", BlackKing}},
+         false,
+         false,
+         false,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,12 +197,17 @@ TEST(Replay, SetUpStartAndWhoMayMove)
     EXPECT_FALSE(MoveThroughHistory(start, moves, 2, false, false, black).playerMayMove);
     EXPECT_FALSE(MoveThroughHistory(start, moves, 1, false, false, white).playerMayMove);
     // Off line the player may move only in a computer game or stand-alone.
-    EXPECT_FALSE(MoveThroughHistory(start, moves, 2, false, false, {White, true, false, false}).playerMayMove);
-    EXPECT_TRUE(MoveThroughHistory(start, moves, 2, false, false, {White, true, true, false}).playerMayMove);
+    EXPECT_FALSE(
+        MoveThroughHistory(start, moves, 2, false, false, {White, true, false, false}).playerMayMove);
+    EXPECT_TRUE(
+        MoveThroughHistory(start, moves, 2, false, false, {White, true, true, false}).playerMayMove);
     const MoveList one = Entries({{"1117", "Ra7"}});
-    EXPECT_TRUE(MoveThroughHistory(start, one, 1, false, false, {Black, false, false, false}).playerMayMove);
-    EXPECT_FALSE(MoveThroughHistory(start, one, 1, false, false, {Black, true, true, false}).playerMayMove);
-    EXPECT_TRUE(MoveThroughHistory(start, one, 1, false, false, {Black, true, false, true}).playerMayMove);
+    EXPECT_TRUE(
+        MoveThroughHistory(start, one, 1, false, false, {Black, false, false, false}).playerMayMove);
+    EXPECT_FALSE(
+        MoveThroughHistory(start, one, 1, false, false, {Black, true, true, false}).playerMayMove);
+    EXPECT_TRUE(
+        MoveThroughHistory(start, one, 1, false, false, {Black, true, false, true}).playerMayMove);
 }
 
 TEST(Replay, StalemateIsTestedForTheSideToMoveAfterTheLastEntry)
@@ -139,7 +216,8 @@ TEST(Replay, StalemateIsTestedForTheSideToMoveAfterTheLastEntry)
     const Position start = TestBoards::Board("Kf7 Qg5 kh8");
     const MoveList moves = Entries({{"7576", "Qg6"}});
     // Black is to move and has none: drawn, whichever colour the player has.
-    const ReplayResult r = MoveThroughHistory(start, moves, 1, false, false, {White, false, false, false});
+    const ReplayResult r =
+        MoveThroughHistory(start, moves, 1, false, false, {White, false, false, false});
     EXPECT_TRUE(r.gameDrawn);
     EXPECT_FALSE(r.playerMayMove);
     EXPECT_EQ(r.position.checkedSide, NoSideChecked);
@@ -147,7 +225,11 @@ TEST(Replay, StalemateIsTestedForTheSideToMoveAfterTheLastEntry)
 
 TEST(Replay, AnEntryThatIsNoLegalMoveStopsTheReplayBeforeIt)
 {
-    struct Case { const char* name; MoveList moves; int bad; };
+    struct Case {
+        const char* name;
+        MoveList moves;
+        int bad;
+    };
     const Case cases[] = {
         {"knight onto its own pawn", Entries({{"5254", "e4"}, {"5755", "e5"}, {"2142", "Nd2"}}), 3},
         {"Black's piece in White's row", Entries({{"5755", "e5"}}), 1},
@@ -168,9 +250,19 @@ TEST(Replay, AnEntryThatIsNoLegalMoveStopsTheReplayBeforeIt)
 
 TEST(Highlight, PathsByTable)
 {
-    const MoveList moves = Entries({{"2133", "Nc3"}, {"7866", "Nf6"}, {"7163", "Nf3"}, {"5858", "Draw offer"},
-                                    {"2142", "Nd2"}, {"1118", "Ra8"}, {"5151", "Surrender"}});
-    struct Case { int row; HighlightPath::Outcome outcome; std::vector<const char*> squares; BoardSquares shown; };
+    const MoveList moves = Entries({{"2133", "Nc3"},
+                                    {"7866", "Nf6"},
+                                    {"7163", "Nf3"},
+                                    {"5858", "Draw offer"},
+                                    {"2142", "Nd2"},
+                                    {"1118", "Ra8"},
+                                    {"5151", "Surrender"}});
+    struct Case {
+        int row;
+        HighlightPath::Outcome outcome;
+        std::vector<const char*> squares;
+        BoardSquares shown;
+    };
     const BoardSquares knights = TestBoards::Squares("Nc3 Nf3 nf6 Nd2");
     const BoardSquares rook = TestBoards::Squares("Ra8");
     const Case cases[] = {
@@ -197,22 +289,35 @@ TEST(SquareCells, CellsForATableOfSquaresAndPieces)
 {
     // Dark: a1, h8, e1; light: d1, e8, a2.
     const BoardSquares squares = TestBoards::Squares("Ra1 rh8 Ke1 Kd1 ke8 Pa2");
-    struct Case { const char* square; KingFacts facts; int cell; };
+    struct Case {
+        const char* square;
+        KingFacts facts;
+        int cell;
+    };
     const KingFacts none{};
     const Case cases[] = {
-        {"a1", none, 9}, {"h8", none, 25}, {"e1", none, 13}, {"d1", none, 5}, {"a2", none, 6},
-        {"b1", none, 16}, {"c1", none, 24}, {"e8", none, 21},
+        {"a1", none, 9},
+        {"h8", none, 25},
+        {"e1", none, 13},
+        {"d1", none, 5},
+        {"a2", none, 6},
+        {"b1", none, 16},
+        {"c1", none, 24},
+        {"e8", none, 21},
         // Black mated: its king falls, White's stays.
-        {"e8", {false, Black, true, 9}, 23}, {"e1", {false, Black, true, 9}, 13},
+        {"e8", {false, Black, true, 9}, 23},
+        {"e1", {false, Black, true, 9}, 13},
         // A resignation as the third entry is White's: White's king falls.
-        {"e1", {true, NoSideChecked, false, 3}, 15}, {"e8", {true, NoSideChecked, false, 3}, 21},
+        {"e1", {true, NoSideChecked, false, 3}, 15},
+        {"e8", {true, NoSideChecked, false, 3}, 21},
         {"e8", {true, NoSideChecked, false, 4}, 23},
         // Only check: nobody falls.
         {"e8", {false, Black, false, 5}, 21},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.square);
-        EXPECT_EQ(SquareImageIndex(squares, Square{c.square[0] - 'a' + 1, c.square[1] - '0'}, c.facts), c.cell);
+        EXPECT_EQ(SquareImageIndex(squares, Square{c.square[0] - 'a' + 1, c.square[1] - '0'}, c.facts),
+                  c.cell);
     }
     BoardSquares empty;
     EXPECT_EQ(SquareImageIndex(empty, Square{1, 1}, none), 24); // the empty a1 square is dark

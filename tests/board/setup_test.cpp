@@ -6,8 +6,8 @@
 #include "store/move_payload.h"
 #include "store/payload_validation.h"
 
-#include "board_test_support.h"
 #include "../rules/board_builder.h"
+#include "board_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +51,8 @@ struct SettingUp {
         game.SetupClear();
         std::istringstream in(pieces);
         for (std::string token; in >> token;) {
-            const SetupChange change =
-                game.PlaceSetupPiece(SetupSource::Palette(TestBoards::CodeForLetter(token[0])), At(token.substr(1)));
+            const SetupChange change = game.PlaceSetupPiece(
+                SetupSource::Palette(TestBoards::CodeForLetter(token[0])), At(token.substr(1)));
             ASSERT_TRUE(change.changed && !change.message) << "placing " << token;
         }
     }
@@ -75,7 +75,8 @@ TEST(SetupMode, OpensOnTheStandardStartAndThePaletteFollowsTheKings)
     EXPECT_EQ(s.Squares(), StartPosition().squares);
     EXPECT_EQ(s.game.Captions().caption, "Marrowdale - Setting up board...");
     EXPECT_EQ(s.game.Captions().playersTag, "Please setup the board state.");
-    EXPECT_EQ(s.game.Comment().text, "Drag pieces on and off the board until you are happy with the setup.");
+    EXPECT_EQ(s.game.Comment().text,
+              "Drag pieces on and off the board until you are happy with the setup.");
 
     struct Step {
         const char* what;
@@ -85,14 +86,14 @@ TEST(SetupMode, OpensOnTheStandardStartAndThePaletteFollowsTheKings)
     const Step steps[] = {
         {"the start position", [](GameController&) {}, false, false, true},
         {"the White king to the trash",
-         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Board(At("e1")), std::nullopt); }, true, false,
-         false},
+         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Board(At("e1")), std::nullopt); }, true,
+         false, false},
         {"the White king back from the palette",
-         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Palette(WhiteKing), At("e1")); }, false, false,
-         true},
+         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Palette(WhiteKing), At("e1")); }, false,
+         false, true},
         {"a second White king is not taken",
-         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Palette(WhiteKing), At("e4")); }, false, false,
-         true},
+         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Palette(WhiteKing), At("e4")); }, false,
+         false, true},
         {"cleared", [](GameController& g) { g.SetupClear(); }, true, true, false},
         {"the two kings alone",
          [](GameController& g) {
@@ -100,8 +101,9 @@ TEST(SetupMode, OpensOnTheStandardStartAndThePaletteFollowsTheKings)
              g.PlaceSetupPiece(SetupSource::Palette(BlackKing), At("e8"));
          },
          false, false, false},
-        {"a third piece", [](GameController& g) { g.PlaceSetupPiece(SetupSource::Palette(BlackPawn), At("a7")); },
-         false, false, true},
+        {"a third piece",
+         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Palette(BlackPawn), At("a7")); }, false,
+         false, true},
         {"reset", [](GameController& g) { g.SetupReset(); }, false, false, true},
     };
     for (const Step& step : steps) {
@@ -128,22 +130,62 @@ TEST(SetupMode, EveryDropIsJudgedAtOnce)
         std::vector<std::pair<const char*, int>> squares; // after the drop
     };
     const Case cases[] = {
-        {"a queen gives check", "Ke1 ke8", SetupSource::Palette(WhiteQueen), At("e5"), nullptr, Black,
+        {"a queen gives check",
+         "Ke1 ke8",
+         SetupSource::Palette(WhiteQueen),
+         At("e5"),
+         nullptr,
+         Black,
          {{"e5", WhiteQueen}}},
-        {"a queen that mates", "Ke6 ke8", SetupSource::Palette(WhiteQueen), At("e7"), CheckmateText,
-         NoSideChecked, {{"e7", Empty}}},
-        {"a queen that stalemates", "Kf7 kh8", SetupSource::Palette(WhiteQueen), At("g6"), StalemateText,
-         NoSideChecked, {{"g6", Empty}}},
-        {"both kings in check", "Ke1 ke8 Qe4", SetupSource::Palette(BlackRook), At("a1"), BothKingsText, Black,
+        {"a queen that mates",
+         "Ke6 ke8",
+         SetupSource::Palette(WhiteQueen),
+         At("e7"),
+         CheckmateText,
+         NoSideChecked,
+         {{"e7", Empty}}},
+        {"a queen that stalemates",
+         "Kf7 kh8",
+         SetupSource::Palette(WhiteQueen),
+         At("g6"),
+         StalemateText,
+         NoSideChecked,
+         {{"g6", Empty}}},
+        {"both kings in check",
+         "Ke1 ke8 Qe4",
+         SetupSource::Palette(BlackRook),
+         At("a1"),
+         BothKingsText,
+         Black,
          {{"a1", Empty}}},
-        {"a checking queen moved away", "Ke1 ke8 Qe4", SetupSource::Board(At("e4")), At("h4"), nullptr,
-         NoSideChecked, {{"e4", Empty}, {"h4", WhiteQueen}}},
-        {"a palette piece replaces a piece", "Ke1 ke8 pe7", SetupSource::Palette(WhiteQueen), At("e7"), nullptr,
-         Black, {{"e7", WhiteQueen}}},
-        {"a piece to the trash", "Ke1 ke8 Qe4", SetupSource::Board(At("e4")), std::nullopt, nullptr,
-         NoSideChecked, {{"e4", Empty}}},
-        {"the mated side's own move refused", "Kh1 Pg2 Ph2 ke8 ra8", SetupSource::Board(At("a8")), At("a1"),
-         CheckmateText, NoSideChecked, {{"a8", BlackRook}, {"a1", Empty}}},
+        {"a checking queen moved away",
+         "Ke1 ke8 Qe4",
+         SetupSource::Board(At("e4")),
+         At("h4"),
+         nullptr,
+         NoSideChecked,
+         {{"e4", Empty}, {"h4", WhiteQueen}}},
+        {"a palette piece replaces a piece",
+         "Ke1 ke8 pe7",
+         SetupSource::Palette(WhiteQueen),
+         At("e7"),
+         nullptr,
+         Black,
+         {{"e7", WhiteQueen}}},
+        {"a piece to the trash",
+         "Ke1 ke8 Qe4",
+         SetupSource::Board(At("e4")),
+         std::nullopt,
+         nullptr,
+         NoSideChecked,
+         {{"e4", Empty}}},
+        {"the mated side's own move refused",
+         "Kh1 Pg2 Ph2 ke8 ra8",
+         SetupSource::Board(At("a8")),
+         At("a1"),
+         CheckmateText,
+         NoSideChecked,
+         {{"a8", BlackRook}, {"a1", Empty}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -201,8 +243,9 @@ TEST(SetupMode, RemoveEveryPieceLeavesOnlyTheRefusedOnes)
     const SetupChange change = s.game.RemovePieces(WhitePawn);
     EXPECT_TRUE(change.changed);
     ASSERT_TRUE(change.message);
-    EXPECT_EQ(change.message->text, "Some of the pieces you asked to be removed would have left the board in an "
-                                    "illegal state so they have been left on the board.");
+    EXPECT_EQ(change.message->text,
+              "Some of the pieces you asked to be removed would have left the board in an "
+              "illegal state so they have been left on the board.");
     EXPECT_EQ(s.Squares()(1, 2), Empty);
     EXPECT_EQ(s.Squares()(8, 3), Empty);
     EXPECT_EQ(s.Squares()(5, 2), WhitePawn);
@@ -262,8 +305,7 @@ TEST(SetupWarnings, CountWhatNoGameCouldReach)
 {
     const std::string eightWhitePawns = "Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2 Ph2";
     const std::string whiteArmy = "Ke1 Ra1 Nb1 Bc1 Qd1 Bf1 Ng1 Rh1 " + eightWhitePawns;
-    const std::string blackArmy =
-        "ke8 ra8 nb8 bc8 qd8 bf8 ng8 rh8 pa7 pb7 pc7 pd7 pe7 pf7 pg7 ph7";
+    const std::string blackArmy = "ke8 ra8 nb8 bc8 qd8 bf8 ng8 rh8 pa7 pb7 pc7 pd7 pe7 pf7 pg7 ph7";
     struct Case {
         const char* what;
         std::string pieces;
@@ -275,7 +317,8 @@ TEST(SetupWarnings, CountWhatNoGameCouldReach)
         {"a second queen with every pawn", whiteArmy + " Qd4 " + blackArmy,
          "White warnings\n      Not exchanged enough pawns to pay for the court pieces\n"
          "      More than 16 pieces on the board"},
-        {"three queens paid for by two missing pawns", "Ke1 Qd1 Qd3 Qd4 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 ke8", ""},
+        {"three queens paid for by two missing pawns", "Ke1 Qd1 Qd3 Qd4 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 ke8",
+         ""},
         {"three queens and only one pawn missing", "Ke1 Qd1 Qd3 Qd4 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2 ke8",
          "White warnings\n      Not exchanged enough pawns to pay for the court pieces"},
         {"two bishops on dark squares, a pawn missing", "Ke1 Bc1 Bd2 Pa2 Pb2 Pc2 Pe2 Pf2 Pg2 Ph2 ke8",
@@ -314,7 +357,8 @@ TEST(SetupMode, PlayBeginsFromTheSetUpPositionAndTheGameTravels)
 
     GameRecord record = Game(7, true, "", "Bob", StatusAwaitingOpponent, "");
     record.startPosition = s.game.InitialBoardState();
-    const std::string payload = Support::ExtractMovePayload(MailSupport::MoveMailText(record, s.game.Moves()));
+    const std::string payload =
+        Support::ExtractMovePayload(MailSupport::MoveMailText(record, s.game.Moves()));
     ASSERT_TRUE(MailSupport::CheckMovePayload(payload).Passed())
         << "step " << MailSupport::CheckMovePayload(payload).failedStep << " of " << payload;
     const std::optional<MailSupport::ReceivedGame> received = MailSupport::ReadMovePayload(payload);

@@ -8,10 +8,10 @@
 #include "foundation/msg_form.h"
 #include "foundation/program_state.h"
 
+#include "../foundation/widget_test_support.h"
 #include "board_mouse.h"
 #include "board_test_support.h"
 #include "recording_board_host.h"
-#include "../foundation/widget_test_support.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -90,7 +90,8 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
     EXPECT_TRUE(board->Trash->isVisible());
     EXPECT_FALSE(board->MoveList->isVisible());
     EXPECT_FALSE(board->PlayerComment->isVisible());
-    EXPECT_TRUE(board->PiecePallete->ItemMarked(WhiteKing) && board->PiecePallete->ItemMarked(BlackKing));
+    EXPECT_TRUE(board->PiecePallete->ItemMarked(WhiteKing)
+                && board->PiecePallete->ItemMarked(BlackKing));
     EXPECT_TRUE(board->SetupPlayEnabled());
 
     BuildByMouse(*board, "Ke1 ke8 Qd1 pa7 Pb2 Pc2 rh8");
@@ -111,15 +112,16 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
     EXPECT_EQ(PieceOn("d4"), WhiteQueen);
     SquareTo(*board, "d4", TrashIn(*board, board->CBoard));
     EXPECT_EQ(PieceOn("d4"), Empty);
-    SquareTo(*board, "a7", board->CBoard->mapFrom(board.get(), board->PiecePallete->geometry().center()));
+    SquareTo(*board, "a7",
+             board->CBoard->mapFrom(board.get(), board->PiecePallete->geometry().center()));
     EXPECT_EQ(PieceOn("a7"), Empty);
     DragFromPalette(*board, WhiteQueen, board->PiecePallete->ItemRect(BlackQueen).center());
-    EXPECT_EQ(board->Game().CurrentPosition().squares,
-              TestBoards::Squares("Ke1 ke8 Pb2 Pc2 rh8"));
+    EXPECT_EQ(board->Game().CurrentPosition().squares, TestBoards::Squares("Ke1 ke8 Pb2 Pc2 rh8"));
 
     // The palette menu on a pawn removes every pawn of that colour; a king
     // has no menu.
-    QTest::mousePress(board->PiecePallete, Qt::RightButton, {}, board->PiecePallete->ItemRect(WhitePawn).center());
+    QTest::mousePress(board->PiecePallete, Qt::RightButton, {},
+                      board->PiecePallete->ItemRect(WhitePawn).center());
     EXPECT_EQ(board->PalettePiece(), WhitePawn);
     board->PiecePalleteMenu->close();
     board->PiecePalleteMenu->actions().front()->trigger();
@@ -130,7 +132,8 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
     EXPECT_TRUE(board->PiecePallete->ItemEnabled(WhiteKing));
     EXPECT_FALSE(board->PiecePallete->ItemMarked(WhiteKing));
     EXPECT_FALSE(board->SetupPlayEnabled());
-    QTest::mousePress(board->PiecePallete, Qt::RightButton, {}, board->PiecePallete->ItemRect(WhiteKing).center());
+    QTest::mousePress(board->PiecePallete, Qt::RightButton, {},
+                      board->PiecePallete->ItemRect(WhiteKing).center());
     EXPECT_EQ(board->PalettePiece(), WhitePawn);
     EXPECT_TRUE(messages.isEmpty());
 }
@@ -196,13 +199,15 @@ TEST_F(SetupWindowTest, WarningsAnsweredEveryWayThenPlayed)
         bool plays;
     };
     const Answer answers[] = {
-        {"Cancel", false, [](SetupWarningForm& d) { QTest::mouseClick(d.CancelButton.face, Qt::LeftButton); }, false},
+        {"Cancel", false,
+         [](SetupWarningForm& d) { QTest::mouseClick(d.CancelButton.face, Qt::LeftButton); }, false},
         {"the close box", false, [](SetupWarningForm& d) { d.close(); }, false},
         {"Escape", false, [](SetupWarningForm& d) { QTest::keyClick(&d, Qt::Key_Escape); }, false},
         {"plain Cancel", true, [](SetupWarningForm& d) { d.CancelButtonS->click(); }, false},
         {"plain OK", true, [](SetupWarningForm& d) { d.OKButtonS->click(); }, true},
         {"Enter", false, [](SetupWarningForm& d) { QTest::keyClick(&d, Qt::Key_Return); }, true},
-        {"OK", false, [](SetupWarningForm& d) { QTest::mouseClick(d.OkButton.face, Qt::LeftButton); }, true},
+        {"OK", false, [](SetupWarningForm& d) { QTest::mouseClick(d.OkButton.face, Qt::LeftButton); },
+         true},
     };
     for (const Answer& a : answers) {
         SCOPED_TRACE(a.how);

@@ -76,9 +76,15 @@ TEST_F(DialogTest, AboutBoxClosesThreeWaysInBothLayoutsAndGivesTheMailBack)
                         QTest::mouseRelease(box.OkButton->face, Qt::LeftButton);
                     }
                     break;
-                case Way::Enter: QTest::keyClick(box.picIcon, Qt::Key_Return); break;
-                case Way::Escape: QTest::keyClick(&box, Qt::Key_Escape); break;
-                case Way::CloseBox: box.close(); break;
+                case Way::Enter:
+                    QTest::keyClick(box.picIcon, Qt::Key_Return);
+                    break;
+                case Way::Escape:
+                    QTest::keyClick(&box, Qt::Key_Escape);
+                    break;
+                case Way::CloseBox:
+                    box.close();
+                    break;
                 }
             };
             host.LeftOpen = true;
@@ -104,7 +110,8 @@ TEST_F(DialogTest, F1OpensTheAboutTopicAndClosingTheBoxClosesIt)
         QTest::keyClick(box.lblDescription, Qt::Key_F1);
         leftOpenByF1 = box.isVisible();
         Platform::HelpWindow* help = Platform::ProgramHelpViewer().Find(&box);
-        helpOpen = help && help->Browser()->source().toLocalFile().endsWith(QStringLiteral("/about.html"));
+        helpOpen =
+            help && help->Browser()->source().toLocalFile().endsWith(QStringLiteral("/about.html"));
         QTest::keyClick(&box, Qt::Key_Escape);
         EXPECT_EQ(Platform::ProgramHelpViewer().Find(&box), nullptr);
     };
@@ -146,7 +153,7 @@ TEST_F(DialogTest, DroppingTheIconOnThePictureOpensTheCreditsOverTheBox)
                 return;
             }
             auto& box = static_cast<AboutBox&>(window);
-            DragIconOnto(box, box.lblDescription);  // anywhere else: nothing
+            DragIconOnto(box, box.lblDescription); // anywhere else: nothing
             EXPECT_EQ(creditsShown, 0);
             DragIconOnto(box, box.Image1);
             aboutOpenAfter = box.isVisible();
@@ -155,7 +162,7 @@ TEST_F(DialogTest, DroppingTheIconOnThePictureOpensTheCreditsOverTheBox)
         Support::ShowAboutBox();
         EXPECT_EQ(creditsShown, 1);
         EXPECT_TRUE(aboutOpenAfter);
-        EXPECT_TRUE(busyDuringCredits);  // the about box's guard, not one of the credits' own
+        EXPECT_TRUE(busyDuringCredits); // the about box's guard, not one of the credits' own
         EXPECT_EQ(host.ModalRuns, simple ? 4 : 2);
     }
 }
@@ -191,9 +198,10 @@ TEST_F(DialogTest, EveryLabelTheAboutSkinColoursIsOnTheWindow)
     ASSERT_TRUE(box.Form_Load(false));
     // The swatch's colour reached the title.
     EXPECT_EQ(box.lblTitle->palette().color(QPalette::WindowText),
-              Support::ToQColor(Support::GetSkinColour(
-                  QImage(folder.SkinPath(QStringLiteral("Marrowdale Classic")) + QStringLiteral("AboutText.bmp")),
-                  1, 1)));
+              Support::ToQColor(
+                  Support::GetSkinColour(QImage(folder.SkinPath(QStringLiteral("Marrowdale Classic"))
+                                                + QStringLiteral("AboutText.bmp")),
+                                         1, 1)));
 }
 
 TEST_F(DialogTest, CreditsHoldTheirRowsInOrder)
@@ -201,7 +209,8 @@ TEST_F(DialogTest, CreditsHoldTheirRowsInOrder)
     const std::vector<CreditRow> rows = CreditContent(QStringLiteral("2.6.7"));
     ASSERT_EQ(rows.size(), 92u);
     auto count = [&rows](RowKind kind) {
-        return std::count_if(rows.begin(), rows.end(), [kind](const CreditRow& r) { return r.kind == kind; });
+        return std::count_if(rows.begin(), rows.end(),
+                             [kind](const CreditRow& r) { return r.kind == kind; });
     };
     EXPECT_EQ(count(RowKind::Spacer), 38);
     EXPECT_EQ(count(RowKind::Heading), 9);
@@ -212,9 +221,9 @@ TEST_F(DialogTest, CreditsHoldTheirRowsInOrder)
     for (const CreditRow& row : rows)
         if (row.kind == RowKind::Heading)
             headings << row.text;
-    EXPECT_EQ(headings, (QStringList{"Marrowdale v2.6.7", "Design", "Programming", "Graphics", "Sound fx",
-                                     "Quality Assurance", "Development Acknowledgements", "Special thanks to...",
-                                     "Extra special thanks to..."}));
+    EXPECT_EQ(headings, (QStringList{"Marrowdale v2.6.7", "Design", "Programming", "Graphics",
+                                     "Sound fx", "Quality Assurance", "Development Acknowledgements",
+                                     "Special thanks to...", "Extra special thanks to..."}));
     EXPECT_EQ(rows[17].text, QStringLiteral("Credits..."));
     EXPECT_EQ(rows[89].text, QStringLiteral("Marrowdale was brought to you by the letter"));
     EXPECT_EQ(rows[90].text, QString::fromUtf8("\u00C6 and the number -439.017"));
@@ -265,10 +274,10 @@ TEST_F(DialogTest, CreditsStopAtTheNextTickWhateverTheGesture)
 {
     enum class Gesture { Escape, ListClick, WindowClick, CloseButton, CloseBox, ShutDown };
     for (bool simple : {false, true})
-        for (Gesture gesture : {Gesture::Escape, Gesture::ListClick, Gesture::WindowClick, Gesture::CloseButton,
-                                Gesture::CloseBox, Gesture::ShutDown}) {
+        for (Gesture gesture : {Gesture::Escape, Gesture::ListClick, Gesture::WindowClick,
+                                Gesture::CloseButton, Gesture::CloseBox, Gesture::ShutDown}) {
             if (simple && gesture == Gesture::CloseButton)
-                continue;  // hidden in the plain layout
+                continue; // hidden in the plain layout
             SCOPED_TRACE(testing::Message() << (simple ? "plain " : "skinned ") << int(gesture));
             Credits credits;
             ASSERT_TRUE(credits.Form_Load(simple));
@@ -279,12 +288,24 @@ TEST_F(DialogTest, CreditsStopAtTheNextTickWhateverTheGesture)
             for (int i = 0; i < 5; ++i)
                 credits.Timer1_Timer();
             switch (gesture) {
-            case Gesture::Escape: QTest::keyClick(credits.CreditListView, Qt::Key_Escape); break;
-            case Gesture::ListClick: QTest::mouseClick(credits.CreditListView, Qt::LeftButton); break;
-            case Gesture::WindowClick: QTest::mouseClick(&credits, Qt::LeftButton, {}, QPoint(5, 300 - (simple ? 70 : 0))); break;
-            case Gesture::CloseButton: QTest::mouseClick(credits.CloseButton, Qt::LeftButton); break;
-            case Gesture::CloseBox: credits.close(); break;
-            case Gesture::ShutDown: Support::CloseDown(false); break;
+            case Gesture::Escape:
+                QTest::keyClick(credits.CreditListView, Qt::Key_Escape);
+                break;
+            case Gesture::ListClick:
+                QTest::mouseClick(credits.CreditListView, Qt::LeftButton);
+                break;
+            case Gesture::WindowClick:
+                QTest::mouseClick(&credits, Qt::LeftButton, {}, QPoint(5, 300 - (simple ? 70 : 0)));
+                break;
+            case Gesture::CloseButton:
+                QTest::mouseClick(credits.CloseButton, Qt::LeftButton);
+                break;
+            case Gesture::CloseBox:
+                credits.close();
+                break;
+            case Gesture::ShutDown:
+                Support::CloseDown(false);
+                break;
             }
             // The gesture only asks: the window closes at the next tick.
             EXPECT_TRUE(credits.isVisible());
@@ -302,7 +323,8 @@ TEST_F(DialogTest, CreditsLayoutsAndToolTip)
         Support::ProgramSettings().ShowToolTips = tips;
         Credits skinned;
         ASSERT_TRUE(skinned.Form_Load(false));
-        EXPECT_EQ(skinned.CloseButton->toolTip(), tips ? QStringLiteral("Finish with credits") : QString());
+        EXPECT_EQ(skinned.CloseButton->toolTip(),
+                  tips ? QStringLiteral("Finish with credits") : QString());
     }
     Credits skinned;
     ASSERT_TRUE(skinned.Form_Load(false));

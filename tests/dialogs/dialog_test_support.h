@@ -39,7 +39,8 @@ protected:
     // The help pages into the program folder, for the tests that open help.
     void CopyHelpPages()
     {
-        ASSERT_TRUE(TestSupport::CopyTree(QStringLiteral(MD_SHARE_DIR "/help"), folder.Path() + QStringLiteral("/help")));
+        ASSERT_TRUE(TestSupport::CopyTree(QStringLiteral(MD_SHARE_DIR "/help"),
+                                          folder.Path() + QStringLiteral("/help")));
     }
 
     TestSupport::ProgramFolder folder;

@@ -59,9 +59,9 @@ struct Square {
 
 struct ReplayCase {
     const char* name;
-    std::string_view start;       // position string, empty for the standard start
+    std::string_view start; // position string, empty for the standard start
     std::vector<Row> rows;
-    std::vector<Square> after;    // squares of the last diagram
+    std::vector<Square> after; // squares of the last diagram
 };
 
 TEST(ReplayDiagramBoards, KnownPositions)
@@ -75,33 +75,61 @@ TEST(ReplayDiagramBoards, KnownPositions)
         return BoardSupport::FormatPositionString(squares);
     }();
     const ReplayCase cases[] = {
-        {"WhiteCastlesKingSide", "",
-         {{"5254", "e4"}, {"5755", "e5"}, {"7163", "Nf3"}, {"2836", "Nc6"}, {"6134", "Bc4"}, {"6835", "Bc5"},
+        {"WhiteCastlesKingSide",
+         "",
+         {{"5254", "e4"},
+          {"5755", "e5"},
+          {"7163", "Nf3"},
+          {"2836", "Nc6"},
+          {"6134", "Bc4"},
+          {"6835", "Bc5"},
           {"5171", "O-O"}},
          {{7, 1, WhiteKing}, {6, 1, WhiteRook}, {8, 1, Empty}, {5, 1, Empty}}},
-        {"BlackCastlesQueenSide", "",
-         {{"4244", "d4"}, {"4745", "d5"}, {"2133", "Nc3"}, {"2836", "Nc6"}, {"3164", "Bf4"}, {"3865", "Bf5"},
-          {"4142", "Qd2"}, {"4847", "Qd7"}, {"5253", "e3"}, {"5838", "O-O-O"}},
+        {"BlackCastlesQueenSide",
+         "",
+         {{"4244", "d4"},
+          {"4745", "d5"},
+          {"2133", "Nc3"},
+          {"2836", "Nc6"},
+          {"3164", "Bf4"},
+          {"3865", "Bf5"},
+          {"4142", "Qd2"},
+          {"4847", "Qd7"},
+          {"5253", "e3"},
+          {"5838", "O-O-O"}},
          {{3, 8, BlackKing}, {4, 8, BlackRook}, {1, 8, Empty}, {5, 8, Empty}}},
-        {"EnPassantTakesThePawn", "",
+        {"EnPassantTakesThePawn",
+         "",
          {{"5254", "e4"}, {"1716", "a6"}, {"5455", "e5"}, {"4745", "d5"}, {"5546", "exd6"}},
          {{4, 6, WhitePawn}, {4, 5, Empty}, {5, 5, Empty}}},
         // A draw offer between the two pawn moves still lets the capture
         // see the double step, and the mover is White whatever the row's number.
-        {"EnPassantAfterADrawOffer", "",
-         {{"5254", "e4"}, {"1716", "a6"}, {"5455", "e5"}, {"4745", "d5"}, {"0000", "Draw offer"},
+        {"EnPassantAfterADrawOffer",
+         "",
+         {{"5254", "e4"},
+          {"1716", "a6"},
+          {"5455", "e5"},
+          {"4745", "d5"},
+          {"0000", "Draw offer"},
           {"5546", "exd6"}},
          {{4, 6, WhitePawn}, {4, 5, Empty}}},
-        {"PromotionsOfBothSides", promotionStart,
+        {"PromotionsOfBothSides",
+         promotionStart,
          {{"5758", "e8=Q"}, {"4241", "d1=N"}},
          {{5, 8, WhiteQueen}, {4, 1, BlackKnight}, {5, 7, Empty}, {4, 2, Empty}}},
         // Special entries and rows that name no move leave every piece where it was.
-        {"SpecialEntriesMoveNothing", "",
-         {{"5254", "e4"}, {"0000", "Draw offer"}, {"0000", "Decline"}, {"5a54", "?"}, {"3336", "?"},
+        {"SpecialEntriesMoveNothing",
+         "",
+         {{"5254", "e4"},
+          {"0000", "Draw offer"},
+          {"0000", "Decline"},
+          {"5a54", "?"},
+          {"3336", "?"},
           {"0000", "1-0"}},
          {{5, 4, WhitePawn}, {5, 1, WhiteKing}, {5, 8, BlackKing}, {3, 3, Empty}, {3, 6, Empty}}},
         // As the board writes them: on the maker's king square, named twice.
-        {"SpecialEntriesOnTheKingsSquare", "",
+        {"SpecialEntriesOnTheKingsSquare",
+         "",
          {{"5254", "e4"}, {"5858", "Draw offer"}, {"5151", "Decline"}, {"5858", "1-0"}},
          {{5, 4, WhitePawn}, {5, 1, WhiteKing}, {5, 8, BlackKing}}},
     };
@@ -139,8 +167,8 @@ TEST(NotationLines, PairsKeptRowsAndLeavesOutOffersAndAnswers)
     EXPECT_EQ(Support::NotationLines(Rows({"e4", "e5", "Nf3", "Nc6"})), (Lines{"1.e4 e5", "2.Nf3 Nc6"}));
     EXPECT_EQ(Support::NotationLines(Rows({"e4", "e5", "Nf3", "Nc6", "Bb5"})),
               (Lines{"1.e4 e5", "2.Nf3 Nc6", "3.Bb5"}));
-    EXPECT_EQ(Support::NotationLines(Rows({"e4", "Draw offer", "e5", "Nf3", "Draw offer", "Decline", "Nc6",
-                                           "Draw offer", "1/2-1/2"})),
+    EXPECT_EQ(Support::NotationLines(Rows({"e4", "Draw offer", "e5", "Nf3", "Draw offer", "Decline",
+                                           "Nc6", "Draw offer", "1/2-1/2"})),
               (Lines{"1.e4 e5", "2.Nf3 Nc6", "3.1/2-1/2"}));
     EXPECT_TRUE(Support::NotationLines(Rows({"Draw offer"})).empty());
 }
@@ -157,7 +185,8 @@ TEST(ParagraphLines, NeverLongerThanTheWidthAndNotLimitedInCount)
         EXPECT_LE(paragraph[i].size(), 110u);
         // The next line's first entry ("12.Nbd2xe4 Qh8xh1+ ") would not have fitted.
         if (i + 1 < paragraph.size()) {
-            const std::size_t firstEntry = paragraph[i + 1].find(' ', paragraph[i + 1].find(' ') + 1) + 1;
+            const std::size_t firstEntry =
+                paragraph[i + 1].find(' ', paragraph[i + 1].find(' ') + 1) + 1;
             EXPECT_GT(paragraph[i].size() + firstEntry, 110u) << "line " << i + 1 << " was broken early";
         }
         joined += paragraph[i];
@@ -199,15 +228,16 @@ std::vector<Printing::Diagram> Diagrams(int n)
     return diagrams;
 }
 
-const Printing::GameHeader Header = {QStringLiteral("Friendly"), QStringLiteral("Ann"), QStringLiteral("Bo"),
-                                     QStringLiteral("5 March 2024")};
+const Printing::GameHeader Header = {QStringLiteral("Friendly"), QStringLiteral("Ann"),
+                                     QStringLiteral("Bo"), QStringLiteral("5 March 2024")};
 
 // Everything on a page lies inside its printable area.
 void ExpectInside(const Printing::Document& document, const Printing::PageMetrics& m)
 {
     for (const Printing::Page& page : document) {
         for (const Printing::TextItem& text : page.texts)
-            EXPECT_LE(text.y + m.LineHeight(text.style) * text.scale, m.height + 1e-6) << text.text.toStdString();
+            EXPECT_LE(text.y + m.LineHeight(text.style) * text.scale, m.height + 1e-6)
+                << text.text.toStdString();
         for (const Printing::DiagramItem& diagram : page.diagrams) {
             EXPECT_LE(diagram.x + 10 * diagram.square, m.width + 1e-6);
             EXPECT_LE(diagram.y + 10 * diagram.square, m.height + 1e-6);
@@ -221,25 +251,26 @@ TEST(LayoutDiagrams, FillsPagesByTheChosenRowsAndByMeasuredHeight)
         int diagrams, columns, rows;
         std::vector<std::size_t> perPage;
     } cases[] = {
-        {20, 4, 4, {16, 4}},          // the header and 4 rows, then the rest
+        {20, 4, 4, {16, 4}}, // the header and 4 rows, then the rest
         {16, 4, 4, {16}},
         {3, 4, 4, {3}},
         {20, 4, 1, {4, 4, 4, 4, 4}},
-        {40, 2, 20, {8, 10, 10, 10, 2}},  // 20 rows do not fit: 4 below the header, 5 on a page
+        {40, 2, 20, {8, 10, 10, 10, 2}}, // 20 rows do not fit: 4 below the header, 5 on a page
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.diagrams << " at " << c.columns << "x" << c.rows);
-        const Printing::Document document = Printing::LayoutDiagrams(Header, Diagrams(c.diagrams), c.columns,
-                                                                     c.rows, A4());
+        const Printing::Document document =
+            Printing::LayoutDiagrams(Header, Diagrams(c.diagrams), c.columns, c.rows, A4());
         std::vector<std::size_t> perPage;
         for (const Printing::Page& page : document)
             perPage.push_back(page.diagrams.size());
         EXPECT_EQ(perPage, c.perPage);
         ExpectInside(document, A4());
-        EXPECT_EQ(Printing::PageTexts(document.front()).mid(0, 5),
-                  (QStringList{QStringLiteral("Marrowdale game, Ann vs. Bo"), QStringLiteral("Game name : Friendly"),
-                               QStringLiteral("White : Ann"), QStringLiteral("Black : Bo"),
-                               QStringLiteral("Date started : 5 March 2024")}));
+        EXPECT_EQ(
+            Printing::PageTexts(document.front()).mid(0, 5),
+            (QStringList{QStringLiteral("Marrowdale game, Ann vs. Bo"),
+                         QStringLiteral("Game name : Friendly"), QStringLiteral("White : Ann"),
+                         QStringLiteral("Black : Bo"), QStringLiteral("Date started : 5 March 2024")}));
     }
 }
 
@@ -293,7 +324,8 @@ TEST(LayoutNotation, TheTableRunsDownEachColumnAndBreaksByHeight)
     EXPECT_EQ(ColumnHeads(Printing::LayoutNotation(Header, NumberedLines(121), 3, 40, A4())),
               (Heads{{}, {"1", "41", "81"}, {"121"}}));
     // A short game's table stays under the header in the first column.
-    EXPECT_EQ(ColumnHeads(Printing::LayoutNotation(Header, NumberedLines(12), 3, 40, A4())), (Heads{{"1"}}));
+    EXPECT_EQ(ColumnHeads(Printing::LayoutNotation(Header, NumberedLines(12), 3, 40, A4())),
+              (Heads{{"1"}}));
     // More rows asked than a page holds: each page holds what fits.
     const Printing::Document tall = Printing::LayoutNotation(Header, NumberedLines(200), 2, 80, A4());
     ExpectInside(tall, A4());
@@ -314,8 +346,8 @@ TEST(LayoutNotation, EveryLineIsPrintedOnceAndTheTableFitsTheWidth)
             for (const Printing::TextItem& text : page.texts)
                 if (text.style == Printing::TextStyle::Mono) {
                     EXPECT_LE(text.text.size() * 6 * text.scale, 523 + 1e-6);
-                    for (const QString& cell : text.text.split(QRegularExpression(QStringLiteral("\\s\\s+")),
-                                                               Qt::SkipEmptyParts))
+                    for (const QString& cell : text.text.split(
+                             QRegularExpression(QStringLiteral("\\s\\s+")), Qt::SkipEmptyParts))
                         printed.insert(cell.toStdString());
                 }
         EXPECT_EQ(printed, std::multiset<std::string>(lines.begin(), lines.end()));

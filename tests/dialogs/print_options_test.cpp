@@ -14,10 +14,10 @@
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -50,7 +50,8 @@ protected:
 
     // Runs the dialog of a printout through the modal host with `script`;
     // the model afterwards.
-    void RunDialog(PrintOptionsModel& model, bool simple, const std::function<void(SelectPrinter&)>& script)
+    void RunDialog(PrintOptionsModel& model, bool simple,
+                   const std::function<void(SelectPrinter&)>& script)
     {
         SelectPrinter dialog(model);
         ASSERT_TRUE(dialog.Form_Load(simple));
@@ -90,8 +91,8 @@ TEST_F(PrintOptionsTest, EachPrintoutPresetsTheDialogAndItsHelpTopic)
     } cases[] = {
         {PrintKind::GameDiagrams, "4", "4", 20, true, "4 columns by 4 rows will just fit on an A4 page.",
          "print-game.html"},
-        {PrintKind::GameNotation, "3", "40", 80, true, "3 columns by 40 rows will just fit on an A4 page.",
-         "print-game.html"},
+        {PrintKind::GameNotation, "3", "40", 80, true,
+         "3 columns by 40 rows will just fit on an A4 page.", "print-game.html"},
         {PrintKind::CurrentBoard, "1", "1", 20, false,
          "Cols and Rows are set to 1 as only one board is being printed", "print-board.html"},
     };
@@ -165,7 +166,10 @@ TEST_F(PrintOptionsTest, PrintAndCancelAnswerEveryWayInBothLayouts)
     const struct {
         Way way;
         int canceled;
-    } cases[] = {{Way::PrintButton, 0}, {Way::Enter, 0}, {Way::CancelButton, 1}, {Way::Escape, 1},
+    } cases[] = {{Way::PrintButton, 0},
+                 {Way::Enter, 0},
+                 {Way::CancelButton, 1},
+                 {Way::Escape, 1},
                  {Way::CloseBox, 1}};
     for (bool simple : {false, true})
         for (const auto& c : cases) {
@@ -175,11 +179,21 @@ TEST_F(PrintOptionsTest, PrintAndCancelAnswerEveryWayInBothLayouts)
                 EXPECT_EQ(dialog.PrintButton->plainTwin->isVisibleTo(&dialog), simple);
                 EXPECT_EQ(dialog.PrintButton->face->isVisibleTo(&dialog), !simple);
                 switch (c.way) {
-                case Way::PrintButton: Click(*dialog.PrintButton, simple); break;
-                case Way::CancelButton: Click(*dialog.CancelButton, simple); break;
-                case Way::Enter: QTest::keyClick(dialog.CurrentPrinter, Qt::Key_Enter); break;
-                case Way::Escape: QTest::keyClick(&dialog, Qt::Key_Escape); break;
-                case Way::CloseBox: dialog.close(); break;
+                case Way::PrintButton:
+                    Click(*dialog.PrintButton, simple);
+                    break;
+                case Way::CancelButton:
+                    Click(*dialog.CancelButton, simple);
+                    break;
+                case Way::Enter:
+                    QTest::keyClick(dialog.CurrentPrinter, Qt::Key_Enter);
+                    break;
+                case Way::Escape:
+                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                    break;
+                case Way::CloseBox:
+                    dialog.close();
+                    break;
                 }
             });
             EXPECT_EQ(model.FormCanceled(), c.canceled);
@@ -195,12 +209,20 @@ TEST_F(PrintOptionsTest, PrintSelectsTheInstalledPrinterOfExactlyThatName)
         QString caption;
         QString afterPrint;
     } cases[] = {
-        {"the default printer", QStringLiteral("Office Laser"),
-         {QStringLiteral("office laser"), QStringLiteral("Office Laser")}, QStringLiteral("Office Laser"),
+        {"the default printer",
+         QStringLiteral("Office Laser"),
+         {QStringLiteral("office laser"), QStringLiteral("Office Laser")},
+         QStringLiteral("Office Laser"),
          QStringLiteral("Office Laser")},
-        {"a name that differs in case only selects nothing", QStringLiteral("Office Laser"),
-         {QStringLiteral("office laser")}, QStringLiteral("Office Laser"), QStringLiteral("Earlier")},
-        {"no default printer", QString(), {QStringLiteral("Office Laser")}, QStringLiteral("No printer selected"),
+        {"a name that differs in case only selects nothing",
+         QStringLiteral("Office Laser"),
+         {QStringLiteral("office laser")},
+         QStringLiteral("Office Laser"),
+         QStringLiteral("Earlier")},
+        {"no default printer",
+         QString(),
+         {QStringLiteral("Office Laser")},
+         QStringLiteral("No printer selected"),
          QStringLiteral("Earlier")},
     };
     for (const auto& c : cases) {
@@ -224,7 +246,7 @@ TEST_F(PrintOptionsTest, ThePrinterDialogChangesThePrinterOnlyWhenItIsAnswered)
         chosen = QStringLiteral("Hall Inkjet");
         dialog.SelectPrinterButton->plainTwin->click();
         EXPECT_EQ(dialog.CurrentPrinter->text(), QStringLiteral("Hall Inkjet"));
-        chosen = std::nullopt;  // cancelled
+        chosen = std::nullopt; // cancelled
         dialog.SelectPrinterButton->plainTwin->click();
         EXPECT_EQ(dialog.CurrentPrinter->text(), QStringLiteral("Hall Inkjet"));
         EXPECT_TRUE(dialog.isVisible());
@@ -240,7 +262,8 @@ TEST_F(PrintOptionsTest, ToolTipsAndThePlainLayout)
         PrintOptionsModel model(PresetFor(PrintKind::GameDiagrams), QString());
         SelectPrinter dialog(model);
         ASSERT_TRUE(dialog.Form_Load(false));
-        EXPECT_EQ(dialog.CurrentPrinter->toolTip(), tips ? QStringLiteral("The currently selected printer") : QString());
+        EXPECT_EQ(dialog.CurrentPrinter->toolTip(),
+                  tips ? QStringLiteral("The currently selected printer") : QString());
         EXPECT_EQ(dialog.fMDCols->toolTip(),
                   tips ? QStringLiteral("The number of boards to print across the page") : QString());
         EXPECT_EQ(dialog.fMDRows->toolTip(),
@@ -275,8 +298,13 @@ protected:
         game.GAME_BLACK_NAME = "Bo Birch";
         game.GAME_HOST = true;
         MoveList moves;
-        for (const auto& [coordinates, notation] : std::vector<std::pair<const char*, const char*>>{
-                 {"5254", "e4"}, {"5755", "e5"}, {"7163", "Nf3"}, {"2836", "Nc6"}, {"6125", "Bb5"}, {"1716", "a6"}})
+        for (const auto& [coordinates, notation] :
+             std::vector<std::pair<const char*, const char*>>{{"5254", "e4"},
+                                                              {"5755", "e5"},
+                                                              {"7163", "Nf3"},
+                                                              {"2836", "Nc6"},
+                                                              {"6125", "Bb5"},
+                                                              {"1716", "a6"}})
             moves.push_back({int(moves.size()) + 1, coordinates, notation, ""});
         const Database::DataFolder folder(data.path().toStdString());
         ASSERT_TRUE(Database::SaveGame(folder, game, moves));
@@ -330,7 +358,8 @@ TEST_F(PrintStartTest, WithNoPrinterTheGameGoesToTheChosenPdfFile)
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdfAnswer});
     ASSERT_TRUE(info.waitForFinished(30000));
-    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
     EXPECT_TRUE(messages.isEmpty());
 }
 

@@ -26,14 +26,15 @@ QString Run(const QString& program, const QStringList& arguments)
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        ADD_FAILURE() << program.toStdString() << " failed: " << process.readAllStandardError().toStdString();
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 int PageCount(const QString& pdf)
 {
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Run(QStringLiteral("pdfinfo"), {pdf}));
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                              .match(Run(QStringLiteral("pdfinfo"), {pdf}));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
@@ -47,10 +48,10 @@ QString PageText(const QString& pdf, int page)
 // Twenty rows of a real game (with a draw offer and its answer), stored
 // for a game the user started.
 const std::vector<std::pair<const char*, const char*>> TwentyRows = {
-    {"5254", "e4"},   {"5755", "e5"},   {"7163", "Nf3"},  {"2836", "Nc6"}, {"6125", "Bb5"},
-    {"1716", "a6"},   {"2536", "Bxc6"}, {"4736", "dxc6"}, {"5171", "O-O"}, {"6766", "f6"},
-    {"0000", "Draw offer"}, {"0000", "Decline"}, {"4244", "d4"}, {"3837", "Bg4"}, {"3335", "c3"},
-    {"5544", "exd4"}, {"3344", "cxd4"}, {"4844", "Qxd4"}, {"4144", "Qxd4"}, {"0000", "1/2-1/2"},
+    {"5254", "e4"},         {"5755", "e5"},      {"7163", "Nf3"},  {"2836", "Nc6"},  {"6125", "Bb5"},
+    {"1716", "a6"},         {"2536", "Bxc6"},    {"4736", "dxc6"}, {"5171", "O-O"},  {"6766", "f6"},
+    {"0000", "Draw offer"}, {"0000", "Decline"}, {"4244", "d4"},   {"3837", "Bg4"},  {"3335", "c3"},
+    {"5544", "exd4"},       {"3344", "cxd4"},    {"4844", "Qxd4"}, {"4144", "Qxd4"}, {"0000", "1/2-1/2"},
 };
 
 class PrintToPdf : public ::testing::Test {
@@ -91,16 +92,18 @@ protected:
 
 TEST_F(PrintToPdf, TwentyDiagramsAtFourByFourFillTwoPages)
 {
-    const Printing::PrintResult result = Printing::Print(Request(PrintKind::GameDiagrams, "diagrams.pdf"));
+    const Printing::PrintResult result =
+        Printing::Print(Request(PrintKind::GameDiagrams, "diagrams.pdf"));
     ASSERT_EQ(result.outcome, PrintOutcome::Printed) << result.message.toStdString();
     EXPECT_EQ(result.pages, 2);
     const QString pdf = dir.filePath(QStringLiteral("diagrams.pdf"));
     EXPECT_EQ(PageCount(pdf), 2);
     const QString first = PageText(pdf, 1);
-    for (const QString& line : {QStringLiteral("Marrowdale game, Ann Ash vs. Bo Birch"),
-                                QStringLiteral("Game name : Autumn match"), QStringLiteral("White : Ann Ash"),
-                                QStringLiteral("Black : Bo Birch"), QStringLiteral("Date started : ") + longDate,
-                                QStringLiteral("1:e4"), QStringLiteral("11:Draw offer"), QStringLiteral("16:exd4")})
+    for (const QString& line :
+         {QStringLiteral("Marrowdale game, Ann Ash vs. Bo Birch"),
+          QStringLiteral("Game name : Autumn match"), QStringLiteral("White : Ann Ash"),
+          QStringLiteral("Black : Bo Birch"), QStringLiteral("Date started : ") + longDate,
+          QStringLiteral("1:e4"), QStringLiteral("11:Draw offer"), QStringLiteral("16:exd4")})
         EXPECT_TRUE(first.contains(line)) << line.toStdString();
     EXPECT_FALSE(first.contains(QStringLiteral("17:")));
     const QString second = PageText(pdf, 2);
@@ -119,9 +122,10 @@ TEST_F(PrintToPdf, NotationPrintsTheParagraphAndTheTable)
     EXPECT_EQ(PageCount(pdf), 1);
     const QString text = PageText(pdf, 1);
     EXPECT_TRUE(text.contains(QStringLiteral("Date started : ") + longDate));
-    EXPECT_TRUE(text.contains(QStringLiteral("1.e4 e5 2.Nf3 Nc6 3.Bb5 a6 4.Bxc6 dxc6 5.O-O f6 6.d4 Bg4")));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("1.e4 e5 2.Nf3 Nc6 3.Bb5 a6 4.Bxc6 dxc6 5.O-O f6 6.d4 Bg4")));
     for (const char* line : {"1.e4 e5", "5.O-O f6", "6.d4 Bg4", "9.Qxd4 1/2-1/2"})
-        EXPECT_EQ(text.count(QLatin1String(line)), 2) << line;  // in the paragraph and in the table
+        EXPECT_EQ(text.count(QLatin1String(line)), 2) << line; // in the paragraph and in the table
     EXPECT_FALSE(text.contains(QStringLiteral("Draw offer")));
     EXPECT_FALSE(text.contains(QStringLiteral("Decline")));
 }
@@ -139,7 +143,9 @@ TEST_F(PrintToPdf, CurrentBoardPrintsTheHeaderTheMoveAndOnePage)
          QStringLiteral("Move 3 : Nf3 - a quiet one")},
         // A game set up but never stored.
         {-1, "", QStringLiteral("Marrowdale game, You vs. Cy Cedar"), QStringLiteral("Move 3 : Nf3")},
-        {-1, "", QStringLiteral("Date started : ") + QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
+        {-1, "",
+         QStringLiteral("Date started : ")
+             + QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
          QStringLiteral("Game name : Spring")},
     };
     for (const Case& c : cases) {
@@ -173,8 +179,20 @@ TEST_F(PrintToPdf, FailuresAreReportedAndNothingIsLeftHalfDone)
         QString caption;
         int icon;
     } cases[] = {
-        {"NoMoves", PrintKind::GameDiagrams, 8, QStringLiteral("a.pdf"), PrintOutcome::NothingToPrint, {}, 2},
-        {"UnknownGame", PrintKind::GameNotation, 99, QStringLiteral("b.pdf"), PrintOutcome::NothingToPrint, {}, 2},
+        {"NoMoves",
+         PrintKind::GameDiagrams,
+         8,
+         QStringLiteral("a.pdf"),
+         PrintOutcome::NothingToPrint,
+         {},
+         2},
+        {"UnknownGame",
+         PrintKind::GameNotation,
+         99,
+         QStringLiteral("b.pdf"),
+         PrintOutcome::NothingToPrint,
+         {},
+         2},
         {"UnknownBoardGame", PrintKind::CurrentBoard, 99, QStringLiteral("c.pdf"), PrintOutcome::Failed,
          QStringLiteral("Database error"), 5},
         {"UnwritableFile", PrintKind::GameDiagrams, 7, QStringLiteral("missing/folder/d.pdf"),
@@ -195,14 +213,15 @@ TEST_F(PrintToPdf, FailuresAreReportedAndNothingIsLeftHalfDone)
         EXPECT_FALSE(QFileInfo::exists(request.pdfPath));
         EXPECT_FALSE(QFileInfo::exists(request.pdfPath + QStringLiteral(".part")));
     }
-    Printing::PrintRequest unwritable = Request(PrintKind::GameDiagrams, QStringLiteral("missing/d.pdf"));
+    Printing::PrintRequest unwritable =
+        Request(PrintKind::GameDiagrams, QStringLiteral("missing/d.pdf"));
     EXPECT_TRUE(Printing::Print(unwritable).message.contains(unwritable.pdfPath));
 
     // A printout that fails leaves an older file of that name whole.
     Printing::PrintRequest older = Request(PrintKind::GameDiagrams, QStringLiteral("older.pdf"));
     ASSERT_EQ(Printing::Print(older).outcome, PrintOutcome::Printed);
     const qint64 size = QFileInfo(older.pdfPath).size();
-    ASSERT_TRUE(QDir().mkdir(older.pdfPath + QStringLiteral(".part")));  // the file cannot be written
+    ASSERT_TRUE(QDir().mkdir(older.pdfPath + QStringLiteral(".part"))); // the file cannot be written
     EXPECT_EQ(Printing::Print(older).outcome, PrintOutcome::Failed);
     EXPECT_EQ(QFileInfo(older.pdfPath).size(), size);
     EXPECT_EQ(PageCount(older.pdfPath), 2);

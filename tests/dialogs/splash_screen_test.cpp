@@ -50,7 +50,7 @@ TEST_F(SplashTest, ClosesAfterTheMinimumTimeOnceStartupIsDoneAndRunsTheTailOnce)
 {
     struct Case {
         const char* what;
-        std::int64_t firstTick;  // ticks arrive from here on
+        std::int64_t firstTick; // ticks arrive from here on
         std::int64_t doneAt;
         std::int64_t closesAt;
     };
@@ -116,9 +116,9 @@ TEST_F(SplashTest, PictureFollowsTheColourDepth)
     const struct {
         const char* bitsPerPixel;
         const char* file;
-    } cases[] = {{"8", "Splash8.bmp"},   {"15", "Splash8.bmp"},  {"16", "Splash16.bmp"}, {"24", "Splash16.bmp"},
-                 {"32", "Splash16.bmp"}, {"", "Splash8.bmp"},    {"deep", "Splash8.bmp"}, {" 24 ", "Splash16.bmp"},
-                 {"70000", "Splash8.bmp"}};
+    } cases[] = {{"8", "Splash8.bmp"},    {"15", "Splash8.bmp"},    {"16", "Splash16.bmp"},
+                 {"24", "Splash16.bmp"},  {"32", "Splash16.bmp"},   {"", "Splash8.bmp"},
+                 {"deep", "Splash8.bmp"}, {" 24 ", "Splash16.bmp"}, {"70000", "Splash8.bmp"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bitsPerPixel);
         EXPECT_EQ(SplashPictureFile(QStringLiteral("/p"), QString::fromLatin1(c.bitsPerPixel)),

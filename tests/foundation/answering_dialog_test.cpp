@@ -49,7 +49,8 @@ TEST(AnsweringDialog, TheFirstAnswerStaysWhateverComesAfterIt)
         int closeRequests;
     } cases[] = {
         {"Enter in a field", [](ChoiceDialog& d) { QTest::keyClick(d.field, Qt::Key_Return); }, 1, 0},
-        {"Enter on a focused button", [](ChoiceDialog& d) { QTest::keyClick(d.button, Qt::Key_Return); }, 1, 0},
+        {"Enter on a focused button", [](ChoiceDialog& d) { QTest::keyClick(d.button, Qt::Key_Return); },
+         1, 0},
         {"Escape in a field", [](ChoiceDialog& d) { QTest::keyClick(d.field, Qt::Key_Escape); }, 2, 0},
         {"the close box", [](ChoiceDialog& d) { d.close(); }, 2, 1},
         {"a button", [](ChoiceDialog& d) { d.Give(3); }, 3, 0},

@@ -39,7 +39,8 @@ protected:
 QString Expected(const QString& path)
 {
     return QStringLiteral("Marrowdale ecountered an error loading the graphics file ") + path
-           + QStringLiteral(".\n\nPlease select a valid chess set before attempting to open the chess board.");
+           + QStringLiteral(
+               ".\n\nPlease select a valid chess set before attempting to open the chess board.");
 }
 
 TEST_F(ChessSetTest, LoadsTwelveIconsAndTheBoardCutIntoThirtyTwoCells)

@@ -15,7 +15,7 @@ namespace {
 Qt::CursorShape Shown()
 {
     const QCursor* cursor = QGuiApplication::overrideCursor();
-    return cursor ? cursor->shape() : Qt::BitmapCursor;  // BitmapCursor: none held
+    return cursor ? cursor->shape() : Qt::BitmapCursor; // BitmapCursor: none held
 }
 
 // Guards nest, and each puts back what was shown before it, also when the

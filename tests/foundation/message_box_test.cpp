@@ -42,8 +42,8 @@ protected:
               std::optional<int> sound = std::nullopt, int icon = 1)
     {
         host.Script = [script](QWidget& w) { script(static_cast<MsgForm&>(w)); };
-        return ShowMessage(icon, QStringLiteral("Caption"), QStringLiteral("Text"), QStringLiteral("Yes"),
-                           cancel, timeoutOn, sound);
+        return ShowMessage(icon, QStringLiteral("Caption"), QStringLiteral("Text"),
+                           QStringLiteral("Yes"), cancel, timeoutOn, sound);
     }
 
     TestSupport::ProgramFolder folder;
@@ -55,9 +55,15 @@ void Act(MsgForm& box, Action action)
 {
     QWidget* target = box.focusWidget() ? box.focusWidget() : &box;
     switch (action) {
-    case Action::Enter: QTest::keyClick(target, Qt::Key_Return); break;
-    case Action::Escape: QTest::keyClick(target, Qt::Key_Escape); break;
-    case Action::Close: box.close(); break;
+    case Action::Enter:
+        QTest::keyClick(target, Qt::Key_Return);
+        break;
+    case Action::Escape:
+        QTest::keyClick(target, Qt::Key_Escape);
+        break;
+    case Action::Close:
+        box.close();
+        break;
     }
 }
 
@@ -67,16 +73,17 @@ TEST_F(MessageBoxTest, KeysAndClosingAnswerAlikeInBothLayouts)
     for (bool simple : {false, true})
         for (bool withCancel : {false, true})
             for (Action action : {Action::Enter, Action::Escape, Action::Close}) {
-                SCOPED_TRACE(std::string(simple ? "plain " : "skinned ") + (withCancel ? "OK+Cancel " : "OK ")
-                             + names[int(action)]);
+                SCOPED_TRACE(std::string(simple ? "plain " : "skinned ")
+                             + (withCancel ? "OK+Cancel " : "OK ") + names[int(action)]);
                 ProgramSettings().SimpleUI = simple;
                 bool cancelShown = false;
-                const bool answer = Show(withCancel ? QStringLiteral("No") : QString(), [&](MsgForm& box) {
-                    cancelShown = box.CancelShown();
-                    if (simple)
-                        box.OKButtonS->setFocus();  // a focused button must not take Enter
-                    Act(box, action);
-                });
+                const bool answer =
+                    Show(withCancel ? QStringLiteral("No") : QString(), [&](MsgForm& box) {
+                        cancelShown = box.CancelShown();
+                        if (simple)
+                            box.OKButtonS->setFocus(); // a focused button must not take Enter
+                        Act(box, action);
+                    });
                 EXPECT_EQ(cancelShown, withCancel);
                 EXPECT_EQ(answer, action == Action::Enter || !withCancel);
                 EXPECT_FALSE(host.LeftOpen);
@@ -85,12 +92,10 @@ TEST_F(MessageBoxTest, KeysAndClosingAnswerAlikeInBothLayouts)
 
 TEST_F(MessageBoxTest, ButtonsAnswerInBothLayouts)
 {
-    EXPECT_FALSE(Show(QStringLiteral("No"), [](MsgForm& box) {
-        QTest::mouseClick(box.CancelButton.face, Qt::LeftButton);
-    }));
-    EXPECT_TRUE(Show(QStringLiteral("No"), [](MsgForm& box) {
-        QTest::mouseClick(box.OkButton.face, Qt::LeftButton);
-    }));
+    EXPECT_FALSE(Show(QStringLiteral("No"),
+                      [](MsgForm& box) { QTest::mouseClick(box.CancelButton.face, Qt::LeftButton); }));
+    EXPECT_TRUE(Show(QStringLiteral("No"),
+                     [](MsgForm& box) { QTest::mouseClick(box.OkButton.face, Qt::LeftButton); }));
     ProgramSettings().SimpleUI = true;
     EXPECT_FALSE(Show(QStringLiteral("No"), [](MsgForm& box) { box.CancelButtonS->click(); }));
     EXPECT_TRUE(Show(QStringLiteral("No"), [](MsgForm& box) { box.OKButtonS->click(); }));
@@ -143,8 +148,8 @@ TEST_F(MessageBoxTest, LongTextMakesTheBoxTallerInsteadOfCuttingLinesOff)
             shortSize = box.size();
             box.OkButtonFace_Click();
         };
-        ShowMessage(4, QStringLiteral("Transmission error."), QStringLiteral("Short."), QStringLiteral("OK"),
-                    QString(), false);
+        ShowMessage(4, QStringLiteral("Transmission error."), QStringLiteral("Short."),
+                    QStringLiteral("OK"), QString(), false);
         host.Script = [&](QWidget& w) {
             auto& box = static_cast<MsgForm&>(w);
             longSize = box.size();
@@ -158,7 +163,8 @@ TEST_F(MessageBoxTest, LongTextMakesTheBoxTallerInsteadOfCuttingLinesOff)
             }
             box.OkButtonFace_Click();
         };
-        ShowMessage(4, QStringLiteral("Transmission error."), longText, QStringLiteral("OK"), QString(), false);
+        ShowMessage(4, QStringLiteral("Transmission error."), longText, QStringLiteral("OK"), QString(),
+                    false);
         EXPECT_EQ(longSize.width(), shortSize.width());
         EXPECT_GT(longSize.height(), shortSize.height());
     }
@@ -168,33 +174,39 @@ TEST_F(MessageBoxTest, TimesOutAsCancelAfterTheSettingsTicks_NeverAtZero)
 {
     ProgramSettings().NotificationTimeout = 2;
     bool openAfterOneTick = false;
-    EXPECT_FALSE(Show(QString(), [&](MsgForm& box) {
-        EXPECT_TRUE(box.TimeoutTicker.isActive());
-        EXPECT_EQ(box.TimeoutTicker.interval(), 30000);
-        box.TimeoutTicker_Timer();
-        openAfterOneTick = box.isVisible();
-        box.TimeoutTicker_Timer();
-    }, true));
+    EXPECT_FALSE(Show(
+        QString(),
+        [&](MsgForm& box) {
+            EXPECT_TRUE(box.TimeoutTicker.isActive());
+            EXPECT_EQ(box.TimeoutTicker.interval(), 30000);
+            box.TimeoutTicker_Timer();
+            openAfterOneTick = box.isVisible();
+            box.TimeoutTicker_Timer();
+        },
+        true));
     EXPECT_TRUE(openAfterOneTick);
     EXPECT_FALSE(host.LeftOpen);
 
     // Without the time-out flag, or with the setting at "Never", ticks do nothing.
     for (const auto& [setting, timeoutOn] : {std::pair{2, false}, std::pair{0, true}}) {
         ProgramSettings().NotificationTimeout = setting;
-        Show(QStringLiteral("No"), [&](MsgForm& box) {
-            EXPECT_FALSE(box.TimeoutTicker.isActive());
-            for (int i = 0; i < 5; ++i)
-                box.TimeoutTicker_Timer();
-        }, timeoutOn);
+        Show(
+            QStringLiteral("No"),
+            [&](MsgForm& box) {
+                EXPECT_FALSE(box.TimeoutTicker.isActive());
+                for (int i = 0; i < 5; ++i)
+                    box.TimeoutTicker_Timer();
+            },
+            timeoutOn);
         EXPECT_TRUE(host.LeftOpen);
     }
 }
 
 TEST(NotificationTimeout, PositionsMapToTheTicksTheirItemsName)
 {
-    const std::pair<int, int> cases[] = {{-1, 0}, {0, 0}, {1, 1}, {2, 2}, {10, 10}, {11, 20},
-                                         {12, 40}, {15, 100}, {16, 120}, {17, 240}, {18, 600},
-                                         {19, 1200}, {25, 1200}};
+    const std::pair<int, int> cases[] = {{-1, 0},   {0, 0},     {1, 1},    {2, 2},    {10, 10},
+                                         {11, 20},  {12, 40},   {15, 100}, {16, 120}, {17, 240},
+                                         {18, 600}, {19, 1200}, {25, 1200}};
     for (const auto& [position, ticks] : cases)
         EXPECT_EQ(NotificationTimeoutTicks(position), ticks) << position;
 }
@@ -203,7 +215,8 @@ TEST_F(MessageBoxTest, GuardPausesPollingAndRestoresWhatWasThere)
 {
     std::vector<bool> switched;
     Globals().CheckTimerSwitched = [&](bool on) { switched.push_back(on); };
-    for (const auto& [timerOn, busy] : {std::pair{false, false}, std::pair{true, true}, std::pair{true, false}}) {
+    for (const auto& [timerOn, busy] :
+         {std::pair{false, false}, std::pair{true, true}, std::pair{true, false}}) {
         SetCheckTimer(timerOn);
         Globals().ModalBusy = busy;
         bool timerDuring = true, busyDuring = false;
@@ -224,9 +237,10 @@ TEST_F(MessageBoxTest, GuardPausesPollingAndRestoresWhatWasThere)
 
 TEST_F(MessageBoxTest, SoundCuePlaysAsTheBoxOpens_VerboseOffPlaysOnly)
 {
-    std::vector<std::pair<int, int>> cues;  // cue, boxes shown before it
+    std::vector<std::pair<int, int>> cues; // cue, boxes shown before it
     Globals().PlaySoundCue = [&](int cue) { cues.push_back({cue, host.ModalRuns}); };
-    Show(QString(), [](MsgForm& box) { box.OkButtonFace_Click(); }, false, 5);
+    Show(
+        QString(), [](MsgForm& box) { box.OkButtonFace_Click(); }, false, 5);
     Show(QString(), [](MsgForm& box) { box.OkButtonFace_Click(); });
     ASSERT_EQ(cues.size(), 1u);
     EXPECT_EQ(cues[0], (std::pair{5, 0}));
@@ -270,13 +284,16 @@ TEST_F(MessageBoxTest, BothLayoutsRender)
                             shot.setPixelColor(x, y, Qt::transparent);
             static_cast<MsgForm&>(w).OkButtonFace_Click();
         };
-        ShowMessage(2, QStringLiteral("Transmission error."),
-                    QStringLiteral("The move could not be sent to your opponent.||Please check your mail settings and try again."),
-                    QStringLiteral("Retry"), QStringLiteral("Cancel"), false);
+        ShowMessage(
+            2, QStringLiteral("Transmission error."),
+            QStringLiteral(
+                "The move could not be sent to your opponent.||Please check your mail settings and try again."),
+            QStringLiteral("Retry"), QStringLiteral("Cancel"), false);
         ASSERT_FALSE(shot.isNull());
         EXPECT_EQ(shot.size(), simple ? QSize(400, 160) : QSize(420, 200));
         if (!dir.isEmpty()) {
-            const QString name = simple ? QStringLiteral("msgform-plain.png") : QStringLiteral("msgform-skinned.png");
+            const QString name =
+                simple ? QStringLiteral("msgform-plain.png") : QStringLiteral("msgform-skinned.png");
             EXPECT_TRUE(shot.save(QDir(QString::fromLocal8Bit(dir)).filePath(name)));
         }
     }

@@ -37,7 +37,7 @@ protected:
         s.DisplaySplash = false;
         s.NotificationMethod = 3;
         s.NotificationSoundPath = "/home/x/sounds/";
-        s.NotificationSoundWav = "1.5";  // a file name that looks like a number
+        s.NotificationSoundWav = "1.5"; // a file name that looks like a number
         s.NotificationTimeout = 19;
         s.Verbose = true;
         s.ChessSet = "2000";
@@ -66,13 +66,13 @@ TEST(HeuristicDefaults, TextFormOfTheFactoryWeights)
     EXPECT_TRUE(text.ends_with(";-58;-40;-88;148"));
     EXPECT_EQ(std::count(text.begin(), text.end(), ';'), 53);
     EXPECT_EQ(HeuristicsFromText(text), FactoryHeuristics);
-    EXPECT_EQ(HeuristicsFromText(text + ";1;junk"), FactoryHeuristics);  // extra fields ignored
+    EXPECT_EQ(HeuristicsFromText(text + ";1;junk"), FactoryHeuristics); // extra fields ignored
     EXPECT_EQ(DefaultHeuristic(25), 200);
     EXPECT_EQ(DefaultHeuristic(53), 148);
 
     const std::string first53 = text.substr(0, text.rfind(';'));
-    for (const std::string& bad : {std::string(), first53, first53 + ";", first53 + ";x",
-                                   first53 + ";40000", "x;" + text})
+    for (const std::string& bad :
+         {std::string(), first53, first53 + ";", first53 + ";x", first53 + ";40000", "x;" + text})
         EXPECT_EQ(HeuristicsFromText(bad), std::nullopt) << bad;
 }
 
@@ -145,16 +145,16 @@ TEST_F(SettingsTest, SaveWithoutAKeyReportsFailure)
 TEST_F(SettingsTest, UntrustworthyStoredValuesTakeTheirDefaults)
 {
     const std::pair<const char*, Value> stored[] = {
-        {"CheckInterval", Value::Text("20")},          // wrong kind
-        {"NotificationMethod", Value::Number(4)},      // out of range
+        {"CheckInterval", Value::Text("20")},     // wrong kind
+        {"NotificationMethod", Value::Number(4)}, // out of range
         {"NotificationTimeout", Value::Number(20)},
         {"SearchDepth", Value::Number(5)},
         {"SysTrayIcons", Value::Number(0)},
-        {"Verbose", Value::Text("true")},              // not exactly "True": false
-        {"ShowToolTips", Value::Number(1)},            // wrong kind
-        {"DisplaySplash", Value::Text("")},            // blank
-        {"ChessSet", Value::Number(7)},                // wrong kind
-        {"Heuristics", Value::Text("1;2;3")},          // fewer than 54
+        {"Verbose", Value::Text("true")},     // not exactly "True": false
+        {"ShowToolTips", Value::Number(1)},   // wrong kind
+        {"DisplaySplash", Value::Text("")},   // blank
+        {"ChessSet", Value::Number(7)},       // wrong kind
+        {"Heuristics", Value::Text("1;2;3")}, // fewer than 54
     };
     for (const auto& [name, value] : stored)
         Put(name, value);
@@ -172,12 +172,12 @@ TEST_F(SettingsTest, UntrustworthyStoredValuesTakeTheirDefaults)
     EXPECT_EQ(s.ChessSet, d.ChessSet);
     EXPECT_EQ(s.Heuristics, FactoryHeuristics);
 
-    Put("Heuristics", Value::Text(QString::fromStdString(HeuristicsToText(Changed().Heuristics))
-                                  + ";55"));
+    Put("Heuristics",
+        Value::Text(QString::fromStdString(HeuristicsToText(Changed().Heuristics)) + ";55"));
     Put("SearchDepth", Value::Number(0));
     Put("NotificationTimeout", Value::Number(0));
     LoadSettings(s);
-    EXPECT_EQ(s.Heuristics, Changed().Heuristics);  // a 55th number is ignored
+    EXPECT_EQ(s.Heuristics, Changed().Heuristics); // a 55th number is ignored
     EXPECT_EQ(s.SearchDepth, 0);
     EXPECT_EQ(s.NotificationTimeout, 0);
 
@@ -208,18 +208,18 @@ TEST_F(SettingsTest, MarkersAreWrittenAtOnce)
 TEST_F(SettingsTest, UpgradeCopiesTheNewestOlderVersionOnly)
 {
     Put("Marrowdale\\2.4.0", "Skin", Value::Text("From 2.4.0"));
-    Put("Marrowdale\\2.10.0", "Skin", Value::Text("From 2.10.0"));  // newer than 2.6.7
-    Put("Marrowdale\\2.6.7", "Skin", Value::Text("From 2.6.7"));    // not older
+    Put("Marrowdale\\2.10.0", "Skin", Value::Text("From 2.10.0")); // newer than 2.6.7
+    Put("Marrowdale\\2.6.7", "Skin", Value::Text("From 2.6.7"));   // not older
     Put("Marrowdale\\Mail", "Skin", Value::Text("Not a version"));
-    Put("Marrowdale\\2.5.9", "Skin", Value::Text("From 2.5.9"));  // sorts last as text
+    Put("Marrowdale\\2.5.9", "Skin", Value::Text("From 2.5.9")); // sorts last as text
     const QString old = "Marrowdale\\2.5.10";
     Put(old, "Skin", Value::Text("From 2.5.10"));
-    Put(old, "CheckInterval", Value::Text("60000"));  // an old numeric text
+    Put(old, "CheckInterval", Value::Text("60000")); // an old numeric text
     Put(old, "DisplaySplash", Value::Text("False"));
     Put(old, "NotificationSoundSav", Value::Text("ding.wav"));
     Put(old, "NotificationSoundWav", Value::Text("old.wav"));
     Put(old, "SearchDepth", Value::Number(3));
-    Put(old, "ChessSet", Value::Number(2000));       // an old text stored as a number
+    Put(old, "ChessSet", Value::Number(2000)); // an old text stored as a number
     Put(old, "Verbose", Value::Text("True"));
     Put(old, "BppChecked", Value::Text("True"));
     Put(old, "LogonStatus", Value::Text("True"));
@@ -228,8 +228,7 @@ TEST_F(SettingsTest, UpgradeCopiesTheNewestOlderVersionOnly)
     Settings s;
     QStringList shown;
     int hidden = 0;
-    ASSERT_TRUE(UpgradeSettings(s, false,
-                                {[&](const QString& t) { shown << t; }, [&] { ++hidden; }}));
+    ASSERT_TRUE(UpgradeSettings(s, false, {[&](const QString& t) { shown << t; }, [&] { ++hidden; }}));
     EXPECT_EQ(s.Skin, "From 2.5.10");
     EXPECT_EQ(shown, QStringList{"Marrowdale is upgrading to version 2.6.7"});
     EXPECT_EQ(hidden, 1);
@@ -242,7 +241,7 @@ TEST_F(SettingsTest, UpgradeCopiesTheNewestOlderVersionOnly)
     EXPECT_EQ(Get("ChessSet"), Value::Text("2000"));
     EXPECT_EQ(Get("Verbose"), Value::Text("True"));
     EXPECT_EQ(Get("BppChecked"), Value::Text("True"));
-    EXPECT_EQ(Get("NotificationMethod"), Value::Number(2));  // missing: default
+    EXPECT_EQ(Get("NotificationMethod"), Value::Number(2)); // missing: default
     EXPECT_EQ(Get("SimpleUI"), Value::Text("False"));
     EXPECT_TRUE(Get("LogonStatus").IsEmpty());
     EXPECT_TRUE(Get("RunBefore").IsEmpty());
@@ -278,7 +277,7 @@ TEST_F(SettingsTest, ForcedPlainModeIsStoredWhetherOrNotTheKeyWasUpgraded)
     EXPECT_EQ(Get("SimpleUI").ToText(), "True");
 
     ASSERT_TRUE(Registry::SetKeyValue("Marrowdale", "SimpleUI", Value::Text("False")));
-    ASSERT_TRUE(UpgradeSettings(s, true));  // already upgraded: only the forced mode
+    ASSERT_TRUE(UpgradeSettings(s, true)); // already upgraded: only the forced mode
     LoadSettings(s);
     EXPECT_TRUE(s.SimpleUI && s.SimpleUINext);
 }

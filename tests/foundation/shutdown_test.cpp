@@ -91,7 +91,8 @@ TEST_F(ShutdownTest, UnloadsEveryLoadedWindowInOrderThenReleasesThem)
 
     QStringList expected = CloseDownOrder();
     expected.removeAll(QStringLiteral("Credits"));
-    EXPECT_EQ(events, Prefixed(QStringLiteral("unload "), expected) + Prefixed(QStringLiteral("release "), expected));
+    EXPECT_EQ(events, Prefixed(QStringLiteral("unload "), expected)
+                          + Prefixed(QStringLiteral("release "), expected));
     EXPECT_TRUE(IsWindowLoaded(QStringLiteral("SelectPrinter")));
     for (const QString& name : CloseDownOrder())
         EXPECT_FALSE(IsWindowLoaded(name)) << name.toStdString();
@@ -142,7 +143,7 @@ TEST_F(ShutdownTest, ExitProgramWithoutTrayClosesDownItselfUnlessQuitting)
     const QString defaultSkin = StoredSkin();
     ProgramSettings().Skin = QStringLiteral("Other");
     Register(QStringLiteral("Board"));
-    Globals().StartupDone = false;  // start-up never completed: nothing saved
+    Globals().StartupDone = false; // start-up never completed: nothing saved
     ExitProgram();
     EXPECT_EQ(events, QStringList({"unload Board", "release Board"}));
     EXPECT_EQ(StoredSkin(), defaultSkin);
@@ -150,7 +151,7 @@ TEST_F(ShutdownTest, ExitProgramWithoutTrayClosesDownItselfUnlessQuitting)
     events.clear();
     Register(QStringLiteral("Board"));
     Globals().StartupDone = true;
-    Globals().Quitting = true;  // a fatal failure has done its own clean-up
+    Globals().Quitting = true; // a fatal failure has done its own clean-up
     ExitProgram();
     EXPECT_TRUE(events.isEmpty());
     EXPECT_EQ(StoredSkin(), defaultSkin);

@@ -20,7 +20,10 @@ using namespace Support;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 // A stand-in window with every control the skin table names for it.
 std::unique_ptr<QWidget> WindowWithControls(const FormSkinEntry& entry)
@@ -48,7 +51,11 @@ protected:
         Globals().SkinRefreshPending = false;
         Globals().EndProgram = [this] { ++programEnds; };
     }
-    void TearDown() override { Globals().EndProgram = nullptr; Globals().Quitting = false; }
+    void TearDown() override
+    {
+        Globals().EndProgram = nullptr;
+        Globals().Quitting = false;
+    }
 
     QColor TextColour(QWidget& window, const char* label)
     {
@@ -70,8 +77,10 @@ TEST_F(SkinTest, DefaultSkinIsCompleteForEveryWindow)
     for (const std::string& file : SkinFileNames())
         EXPECT_FALSE(QImage(folder.SkinPath(classic) + Q(file)).isNull()) << file;
     for (const StripLayout& layout : StripLayouts) {
-        const QImage strip(folder.SkinPath(classic) + QString::fromUtf8(layout.file.data(), qsizetype(layout.file.size())));
-        EXPECT_EQ(strip.size(), QSize(layout.columns * layout.cellWidth, layout.rows * layout.cellHeight))
+        const QImage strip(folder.SkinPath(classic)
+                           + QString::fromUtf8(layout.file.data(), qsizetype(layout.file.size())));
+        EXPECT_EQ(strip.size(),
+                  QSize(layout.columns * layout.cellWidth, layout.rows * layout.cellHeight))
             << layout.file;
     }
     // Every window takes every one of its files from the default skin,
@@ -98,13 +107,15 @@ TEST_F(SkinTest, AppliesBackgroundColoursAndButtonStrips)
 
     auto options = WindowWithControls(*FindFormSkin("OptionsPage"));
     ASSERT_TRUE(ApplySkin(*options));
-    auto* grid = options->findChild<QTableWidget*>(QStringLiteral("opChessBoard"));  // grid row 3
-    EXPECT_EQ(grid->palette().color(QPalette::Highlight), SwatchColour(classic, "OptionsPageGrid.bmp", 5, 3));
+    auto* grid = options->findChild<QTableWidget*>(QStringLiteral("opChessBoard")); // grid row 3
+    EXPECT_EQ(grid->palette().color(QPalette::Highlight),
+              SwatchColour(classic, "OptionsPageGrid.bmp", 5, 3));
     EXPECT_EQ(grid->palette().color(QPalette::Base), SwatchColour(classic, "OptionsPageGrid.bmp", 3, 3));
     EXPECT_EQ(grid->horizontalHeader()->palette().color(QPalette::Button),
               SwatchColour(classic, "OptionsPageGrid.bmp", 1, 3));
-    auto* field = options->findChild<QWidget*>(QStringLiteral("opTimeoutCombo"));  // field row 3
-    EXPECT_EQ(field->palette().color(QPalette::Text), SwatchColour(classic, "OptionsPageField.bmp", 2, 3));
+    auto* field = options->findChild<QWidget*>(QStringLiteral("opTimeoutCombo")); // field row 3
+    EXPECT_EQ(field->palette().color(QPalette::Text),
+              SwatchColour(classic, "OptionsPageField.bmp", 2, 3));
     EXPECT_EQ(options->findChild<QWidget*>(QStringLiteral("Page6"))->palette().color(QPalette::Window),
               SwatchColour(classic, "OptionsPageTabs.bmp", 1, 6));
 
@@ -130,7 +141,8 @@ TEST_F(SkinTest, MissingFileFallsBackToTheDefaultSkinForTheRest)
     MsgForm form;
     EXPECT_TRUE(ApplySkin(form));
     // The background came from the chosen skin, the colours from the default.
-    const QColor centre = form.palette().brush(QPalette::Window).texture().toImage().pixelColor(210, 100);
+    const QColor centre =
+        form.palette().brush(QPalette::Window).texture().toImage().pixelColor(210, 100);
     EXPECT_GT(centre.red(), 200);
     EXPECT_LT(centre.green(), 60);
     EXPECT_EQ(TextColour(form, "Message"), SwatchColour(classic, "MsgFormText.bmp", 1, 2));
@@ -158,8 +170,10 @@ TEST_F(SkinTest, DefaultSkinBrokenToo_ReportsTheFailingFileAndEndsTheProgram)
     const TestSupport::SystemMessageRecord& report = host.SystemMessages.front();
     EXPECT_EQ(report.icon, SystemMessageIcon::Critical);
     EXPECT_EQ(report.title, QStringLiteral("Invalid skin file"));
-    EXPECT_EQ(report.text, QStringLiteral("Marrowdale could not locate the following skin file and will now quit;\n\n")
-                               + folder.SkinPath(classic) + QStringLiteral("MsgFormText.bmp"));
+    EXPECT_EQ(
+        report.text,
+        QStringLiteral("Marrowdale could not locate the following skin file and will now quit;\n\n")
+            + folder.SkinPath(classic) + QStringLiteral("MsgFormText.bmp"));
     EXPECT_TRUE(Globals().Quitting);
     EXPECT_EQ(programEnds, 1);
 }
@@ -190,15 +204,15 @@ TEST(SkinColour, ReadsTheCentrePixelOfColumnAndRow)
 {
     QImage swatch(190, 45, QImage::Format_RGB32);
     swatch.fill(Qt::white);
-    swatch.setPixelColor(107, 22, QColor(10, 20, 30));   // column 1, row 2
-    swatch.setPixelColor(137, 7, QColor(200, 100, 50));  // column 3, row 1
+    swatch.setPixelColor(107, 22, QColor(10, 20, 30));  // column 1, row 2
+    swatch.setPixelColor(137, 7, QColor(200, 100, 50)); // column 3, row 1
     swatch.setPixelColor(108, 22, Qt::black);
     swatch.setPixelColor(107, 21, Qt::black);
-    EXPECT_EQ(GetSkinColour(swatch, 1, 2), 0x1E140Au);  // red in the low byte
+    EXPECT_EQ(GetSkinColour(swatch, 1, 2), 0x1E140Au); // red in the low byte
     EXPECT_EQ(GetSkinColour(swatch, 3, 1), 0x3264C8u);
     EXPECT_EQ(ToQColor(GetSkinColour(swatch, 1, 2)), QColor(10, 20, 30));
-    EXPECT_EQ(GetSkinColour(swatch, 7, 1), InvalidSkinColour);  // x = 197, outside
-    EXPECT_EQ(GetSkinColour(swatch, 1, 4), InvalidSkinColour);  // y = 52, outside
+    EXPECT_EQ(GetSkinColour(swatch, 7, 1), InvalidSkinColour); // x = 197, outside
+    EXPECT_EQ(GetSkinColour(swatch, 1, 4), InvalidSkinColour); // y = 52, outside
 }
 
 } // namespace

@@ -35,8 +35,9 @@ protected:
         }
         Pictures().ButtonImages.SetPicture(strip);
         window.resize(400, 200);
-        button = new SkinnedButton(window, QStringLiteral("OkButton"), QRect(66, 33, 90, 25), QStringLiteral("OK"),
-                                   QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
+        button =
+            new SkinnedButton(window, QStringLiteral("OkButton"), QRect(66, 33, 90, 25),
+                              QStringLiteral("OK"), QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
         button->caption->resize(button->caption->width(), 13);
     }
     void TearDown() override { Pictures() = PictureStores{}; }
@@ -45,13 +46,13 @@ protected:
 
     TestSupport::QtApp app;
     QWidget window;
-    SkinnedButton* button = nullptr;  // owned by the window
+    SkinnedButton* button = nullptr; // owned by the window
 };
 
 TEST_F(SkinnedButtonTest, ReleasedAndPressedPlaceCaptionShadowAndFace)
 {
-    EXPECT_EQ(CaptionTop(33, 25, 13), 39);  // floor(33 + 12.5 - 6.5)
-    EXPECT_EQ(CaptionTop(33, 26, 13), 39);  // floor(39.5)
+    EXPECT_EQ(CaptionTop(33, 25, 13), 39); // floor(33 + 12.5 - 6.5)
+    EXPECT_EQ(CaptionTop(33, 26, 13), 39); // floor(39.5)
 
     button->Show(false);
     EXPECT_EQ(button->caption->geometry(), QRect(66, 39, 90, 13));
@@ -138,8 +139,8 @@ TEST_F(SkinnedButtonTest, FaceReportsPressAndReleaseOfEveryButton_ClickOnlyForTh
 
 TEST_F(SkinnedButtonTest, TheCompositeShowsItsLayoutsPartsAndPaintsPressesOnlyWhenItShouldShowThem)
 {
-    SkinnedButton tab(window, QStringLiteral("Tabset1"), QRect(10, 10, 90, 25), QStringLiteral("General"),
-                      QStringLiteral("&General"));
+    SkinnedButton tab(window, QStringLiteral("Tabset1"), QRect(10, 10, 90, 25),
+                      QStringLiteral("General"), QStringLiteral("&General"));
     EXPECT_EQ(tab.plainTwin->text(), QStringLiteral("&General"));
     window.show();
     tab.Show(true);

@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <memory>
 #include <set>
@@ -23,7 +23,7 @@ using TestSupport::StartupTest;
 
 namespace {
 
-class SoundTest : public StartupTest {};
+class SoundTest : public StartupTest { };
 
 class HelpTest : public StartupTest {
 protected:
@@ -76,7 +76,7 @@ TEST(GlobalSetup, SwitchesCountAnywhereInAnyLetterCase)
         {"-TestingMode", true, false, true, true, true, true},
         {"-NODPI -nores -NoBpp", false, false, false, false, false, true},
         {"-nosound", false, false, true, true, true, false},
-        {"x-NOSOUNDy", false, false, true, true, true, false},  // inside a longer word
+        {"x-NOSOUNDy", false, false, true, true, true, false}, // inside a longer word
         {"nosound -nodp", false, false, true, true, true, true},
     };
     for (const Case& c : cases) {
@@ -128,8 +128,8 @@ TEST_F(SoundTest, CueNPlaysItsFileFromTheProgramFolder)
 
     // The message box reaches the player through the foundation's cue hook.
     player.Played.clear();
-    ShowMessage(2, QStringLiteral("Database error."), QStringLiteral("t"), QStringLiteral("OK"), QString(),
-                false, CueRefused);
+    ShowMessage(2, QStringLiteral("Database error."), QStringLiteral("t"), QStringLiteral("OK"),
+                QString(), false, CueRefused);
     EXPECT_EQ(player.Played, std::vector<QString>({folder.Path() + QStringLiteral("/Cs005.mds")}));
 }
 
@@ -190,7 +190,7 @@ TEST_F(HelpTest, OneHelpWindowPerOwnerClosingWithIt)
 
     CloseHelp(&owner);
     EXPECT_EQ(Platform::ProgramHelpViewer().Find(&owner), nullptr);
-    CloseHelp(&owner);  // nothing open: nothing happens
+    CloseHelp(&owner); // nothing open: nothing happens
 
     // Closing the board window takes its help window with it.
     board.reset();
@@ -216,7 +216,8 @@ TEST_F(HelpTest, FinderListsEverySectionAndAnIndexThatOpensPages)
     QListWidget* index = window->IndexList();
     ASSERT_GT(index->count(), 20);
     for (int row = 1; row < index->count(); ++row)
-        EXPECT_LE(index->item(row - 1)->text().compare(index->item(row)->text(), Qt::CaseInsensitive), 0);
+        EXPECT_LE(index->item(row - 1)->text().compare(index->item(row)->text(), Qt::CaseInsensitive),
+                  0);
 
     // Typing narrows the index; Enter opens the first key word left.
     QTest::keyClicks(window->IndexFilter(), QStringLiteral("heur"));
@@ -234,7 +235,7 @@ TEST_F(HelpTest, FinderListsEverySectionAndAnIndexThatOpensPages)
 
 TEST_F(HelpTest, MissingHelpPagesShowANoticeInstead)
 {
-    Globals().ProgramFolder = folder.Path();  // a program folder without help
+    Globals().ProgramFolder = folder.Path(); // a program folder without help
     ShowHelpContext(&owner, 5);
     Platform::HelpWindow* window = Platform::ProgramHelpViewer().Find(&owner);
     ASSERT_NE(window, nullptr);
@@ -293,8 +294,10 @@ TEST_F(GuardTest, AFailedOptionsWindowIsReportedOnceNotRetried)
     ShowOptions();
     ASSERT_EQ(Messages.size(), 2u);
     EXPECT_EQ(Messages[1].caption, QStringLiteral("Options error"));
-    EXPECT_EQ(Messages[1].text,
-              QStringLiteral("The following error prevented the options window from opening:\n\n13: Type mismatch"));
+    EXPECT_EQ(
+        Messages[1].text,
+        QStringLiteral(
+            "The following error prevented the options window from opening:\n\n13: Type mismatch"));
     EXPECT_EQ(Messages[1].okCaption, QStringLiteral("OK"));
 
     EXPECT_EQ(attempts, 2);

@@ -16,10 +16,10 @@ struct DisplayCase {
     const char* dpiY;
     const char* resolution;
     const char* commandLine;
-    std::vector<QString> titles;  // system message boxes, in order
+    std::vector<QString> titles; // system message boxes, in order
 };
 
-class DisplayCheckTest : public StartupTest {};
+class DisplayCheckTest : public StartupTest { };
 
 } // namespace
 
@@ -43,7 +43,8 @@ TEST_F(DisplayCheckTest, TableOfDisplaysAndSwitches)
         {"96.0", "96", "1024,768", "", {DpiErrorTitle}},
     };
     for (const DisplayCase& c : cases) {
-        SCOPED_TRACE(std::string(c.dpiX) + " " + c.dpiY + " " + c.resolution + " [" + c.commandLine + "]");
+        SCOPED_TRACE(std::string(c.dpiX) + " " + c.dpiY + " " + c.resolution + " [" + c.commandLine
+                     + "]");
         SetupGlobalVariables(QString::fromLatin1(c.commandLine));
         ProgramSettings() = Settings{};
         host.SystemMessages.clear();
@@ -95,12 +96,11 @@ TEST_F(StartupTest, LowColourDepthWarnsOnceUntilTheDepthIsBackUp)
         bool markerAfter;
     };
     const Step steps[] = {
-        {"8", true, true},     // first start at 256 colours
-        {"8", false, true},    // already warned
-        {"16", false, false},  // back up: the marker is cleared
-        {"24", false, false},
-        {"4", true, true},     // dropped again: warned again
-        {"many", false, true}, // not a number: passes, marker kept
+        {"8", true, true},                        // first start at 256 colours
+        {"8", false, true},                       // already warned
+        {"16", false, false},                     // back up: the marker is cleared
+        {"24", false, false},  {"4", true, true}, // dropped again: warned again
+        {"many", false, true},                    // not a number: passes, marker kept
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.depth);

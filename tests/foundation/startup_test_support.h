@@ -54,9 +54,10 @@ protected:
         state.SimpleUIForced = false;
         host.Script = [this](QWidget& w) {
             auto& box = static_cast<Support::MsgForm&>(w);
-            Messages.push_back({box.FormCaption->text(), box.Message->text(),
-                                box.SimpleLayout() ? box.OKButtonS->text() : box.OkButton.caption->text(),
-                                box.CancelShown()});
+            Messages.push_back(
+                {box.FormCaption->text(), box.Message->text(),
+                 box.SimpleLayout() ? box.OKButtonS->text() : box.OkButton.caption->text(),
+                 box.CancelShown()});
             box.OkButtonFace_Click();
         };
     }

@@ -55,7 +55,8 @@ ProgramFolder::ProgramFolder()
 {
     EnsureQtApp();
     for (const char* sub : {"/UI Graphics", "/Icons"})
-        if (!CopyTree(QStringLiteral(MD_SHARE_DIR) + QLatin1String(sub), dir_.path() + QLatin1String(sub)))
+        if (!CopyTree(QStringLiteral(MD_SHARE_DIR) + QLatin1String(sub),
+                      dir_.path() + QLatin1String(sub)))
             ADD_FAILURE() << "cannot copy the generated artwork from " << MD_SHARE_DIR;
     Support::Globals().ProgramFolder = dir_.path();
     Support::ProgramSettings() = Support::Settings{};
@@ -117,7 +118,8 @@ void ScriptedHost::RunModal(QWidget& window)
     LeftOpen = window.isVisible();
 }
 
-void ScriptedHost::SystemMessage(Support::SystemMessageIcon icon, const QString& title, const QString& text)
+void ScriptedHost::SystemMessage(Support::SystemMessageIcon icon, const QString& title,
+                                 const QString& text)
 {
     SystemMessages.push_back({icon, title, text});
 }

@@ -69,7 +69,8 @@ public:
     std::vector<SystemMessageRecord> SystemMessages;
 
     void RunModal(QWidget& window) override;
-    void SystemMessage(Support::SystemMessageIcon icon, const QString& title, const QString& text) override;
+    void SystemMessage(Support::SystemMessageIcon icon, const QString& title,
+                       const QString& text) override;
 };
 
 } // namespace TestSupport

@@ -45,9 +45,9 @@ TEST(WindowOutline, PointsOutsideTheTableAreZero)
 TEST(WindowOutline, EveryOutlineHasItsPointCountAndLiesInsideItsPicture)
 {
     const std::pair<const char*, int> counts[] = {
-        {"StatusWindow", 38}, {"NewGameInfo", 69},  {"NotifyForm", 40},   {"AboutBox", 101},
-        {"Board", 81},        {"ExchangePawn", 52}, {"ChooseOpponent", 47}, {"GameInterface", 130},
-        {"OptionsPage", 77},  {"SelectSound", 41},  {"Credits", 58},      {"SetupWarningForm", 86},
+        {"StatusWindow", 38},  {"NewGameInfo", 69},  {"NotifyForm", 40},     {"AboutBox", 101},
+        {"Board", 81},         {"ExchangePawn", 52}, {"ChooseOpponent", 47}, {"GameInterface", 130},
+        {"OptionsPage", 77},   {"SelectSound", 41},  {"Credits", 58},        {"SetupWarningForm", 86},
         {"SelectPrinter", 87}, {"MsgForm", 102}};
     EXPECT_EQ(Members().size(), std::size(counts));
     for (const auto& [window, n] : counts) {
@@ -114,8 +114,8 @@ TEST(WindowDrag, BackgroundPressDragsByTheWindowsRule)
     // In the plain layout the board does not drag, the message box still does,
     // by any mouse button.
     Support::ProgramSettings().SimpleUI = true;
-    for (const auto& [name, drags] : {std::pair{"Board", false}, std::pair{"MsgForm", true},
-                                      std::pair{"StatusWindow", false}}) {
+    for (const auto& [name, drags] :
+         {std::pair{"Board", false}, std::pair{"MsgForm", true}, std::pair{"StatusWindow", false}}) {
         SCOPED_TRACE(name);
         QWidget window;
         window.setObjectName(QString::fromLatin1(name));

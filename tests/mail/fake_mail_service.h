@@ -53,7 +53,9 @@ private:
 class FakeMailService : public MailSupport::MailService {
 public:
     FakeMailService(FakeMailSystem& system, std::string address, std::string name)
-        : system_(system), address_(std::move(address)), name_(std::move(name)) {}
+        : system_(system), address_(std::move(address)), name_(std::move(name))
+    {
+    }
 
     bool SignOn() override;
     void SignOff() override { signedOn_ = false; }

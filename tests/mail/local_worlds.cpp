@@ -5,7 +5,7 @@ namespace MailTesting {
 
 INSTANTIATE_TEST_SUITE_P(Local, MailScenario, ::testing::Values(FakeWorld(), PostOfficeWorld()),
                          WorldName);
-INSTANTIATE_TEST_SUITE_P(Local, TransportScenario,
-                         ::testing::Values(FakeWorld(), PostOfficeWorld()), WorldName);
+INSTANTIATE_TEST_SUITE_P(Local, TransportScenario, ::testing::Values(FakeWorld(), PostOfficeWorld()),
+                         WorldName);
 
 } // namespace MailTesting

@@ -21,7 +21,8 @@ using MailSupport::AddressEntry;
 
 class MailAccountTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(config.isValid() && data.isValid());
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         qputenv("XDG_DATA_HOME", data.path().toUtf8());
@@ -30,7 +31,8 @@ protected:
     QTemporaryDir data;
 };
 
-TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey) {
+TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey)
+{
     const MailSupport::MailAccount none = MailSupport::LoadMailAccount();
     EXPECT_FALSE(none.IsInternetAccountSet());
     EXPECT_EQ(none.InboxSecurity, MailSupport::ConnectionSecurity::Tls);
@@ -69,7 +71,8 @@ TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey) {
     EXPECT_NE(dynamic_cast<MailSupport::InternetMailService*>(internet.get()), nullptr);
 }
 
-TEST_F(MailAccountTest, WithoutAnAccountThePostOfficeServes) {
+TEST_F(MailAccountTest, WithoutAnAccountThePostOfficeServes)
+{
     auto service = MailSupport::CreateMailService(MailSupport::LoadMailAccount());
     auto* office = dynamic_cast<MailSupport::PostOfficeMailService*>(service.get());
     ASSERT_NE(office, nullptr);
@@ -80,7 +83,8 @@ TEST_F(MailAccountTest, WithoutAnAccountThePostOfficeServes) {
     EXPECT_TRUE(std::filesystem::is_directory(own / "new"));
 }
 
-TEST_F(MailAccountTest, AddressBookHoldsContactsAndOpponents) {
+TEST_F(MailAccountTest, AddressBookHoldsContactsAndOpponents)
+{
     TempFolder folder;
     Database::DataFolder data(folder.Path());
     std::ofstream(folder.Path() / MailSupport::ContactsFileName)

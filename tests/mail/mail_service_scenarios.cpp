@@ -12,24 +12,29 @@ namespace {
 using MailSupport::InboxMessage;
 using MailSupport::InboxScope;
 
-std::vector<std::string> SubjectsOf(const std::vector<InboxMessage>& messages) {
+std::vector<std::string> SubjectsOf(const std::vector<InboxMessage>& messages)
+{
     std::vector<std::string> subjects;
-    for (const auto& m : messages) subjects.push_back(m.Subject);
+    for (const auto& m : messages)
+        subjects.push_back(m.Subject);
     return subjects;
 }
 
-std::string WithoutCarriageReturns(std::string text) {
+std::string WithoutCarriageReturns(std::string text)
+{
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
 }
 
-std::vector<InboxMessage> List(MailSupport::MailService& service, InboxScope scope) {
+std::vector<InboxMessage> List(MailSupport::MailService& service, InboxScope scope)
+{
     std::vector<InboxMessage> messages;
     EXPECT_TRUE(service.ListInbox(scope, messages)) << service.LastError();
     return messages;
 }
 
-TEST_P(MailScenario, SentMailArrivesWhole) {
+TEST_P(MailScenario, SentMailArrivesWhole)
+{
     auto sender = world->NewService(0);
     auto receiver = world->NewService(1);
     ASSERT_TRUE(sender->SignOn()) << sender->LastError();
@@ -37,7 +42,9 @@ TEST_P(MailScenario, SentMailArrivesWhole) {
 
     // Long lines, CR LF breaks and a non-ASCII name: what a move mail holds.
     std::string body = "Banner line\r\n<<MARROWDALE:0|\r\n1|\r\n";
-    body += std::string(300, 'x') + "|\r\nJos\xC3\xA9 Ca\xC3\xB1" "ada|\r\n:MARROWDALE>>";
+    body += std::string(300, 'x')
+            + "|\r\nJos\xC3\xA9 Ca\xC3\xB1"
+              "ada|\r\n:MARROWDALE>>";
     // A comment typed with accents travels in the subject too.
     const std::string subject = "Marrowdale : e4, Tr\xC3\xA8s bien";
     MailSupport::OutgoingMail mail{world->Address(1), world->Name(1), subject, body};
@@ -62,7 +69,8 @@ TEST_P(MailScenario, SentMailArrivesWhole) {
 
 // The service lists every unread mail, also to the next listing; passing
 // over what was dealt with is the transport's business.
-TEST_P(MailScenario, PollingListsEveryUnreadMail) {
+TEST_P(MailScenario, PollingListsEveryUnreadMail)
+{
     world->Inject(1, "Carol", "carol@example.org", "first", "one");
     world->Inject(1, "Carol", "carol@example.org", "second", "two");
     auto program = world->NewService(1);
@@ -94,10 +102,12 @@ TEST_P(MailScenario, PollingListsEveryUnreadMail) {
     }
 }
 
-TEST_P(MailScenario, DeletingLeavesTheUsersOwnMailAlone) {
+TEST_P(MailScenario, DeletingLeavesTheUsersOwnMailAlone)
+{
     world->Inject(1, "Carol", "carol@example.org", "kept for later", "one");
     world->Inject(1, "Alice", "alice@example.org", "Marrowdale : e4, No comment.", "two");
-    if (!world->FlagOldestDeleted(1)) GTEST_SKIP() << "no deleted flag";
+    if (!world->FlagOldestDeleted(1))
+        GTEST_SKIP() << "no deleted flag";
     auto program = world->NewService(1);
     ASSERT_TRUE(program->SignOn()) << program->LastError();
     const auto all = List(*program, InboxScope::All);
@@ -109,7 +119,8 @@ TEST_P(MailScenario, DeletingLeavesTheUsersOwnMailAlone) {
     EXPECT_EQ(world->Subjects(1), (std::vector<std::string>{"kept for later"}));
 }
 
-TEST_P(MailScenario, UnreachableMailSystemFailsCleanly) {
+TEST_P(MailScenario, UnreachableMailSystemFailsCleanly)
+{
     auto program = world->DeadService(0);
     EXPECT_FALSE(program->SignOn());
     EXPECT_FALSE(program->IsSignedOn());
@@ -117,7 +128,7 @@ TEST_P(MailScenario, UnreachableMailSystemFailsCleanly) {
     std::vector<InboxMessage> messages;
     EXPECT_FALSE(program->ListInbox(InboxScope::All, messages));
     EXPECT_FALSE(program->Send({world->Address(1), world->Name(1), "s", "b"}));
-    program->SignOff();  // harmless when never signed on
+    program->SignOff(); // harmless when never signed on
 
     // A refused log-on, or a server certificate nobody vouches for.
     if (auto wrongPassword = world->WrongPasswordService(0)) {

@@ -37,8 +37,8 @@ public:
                         const std::string& subject, const std::string& body) = 0;
     // A mail in the player's inbox whose body the player's program cannot
     // decode (a character set no one knows); false where every body reads.
-    virtual bool InjectUnreadable(int, const std::string&, const std::string&,
-                                  const std::string&) {
+    virtual bool InjectUnreadable(int, const std::string&, const std::string&, const std::string&)
+    {
         return false;
     }
     // The subjects in the player's inbox, oldest first.

@@ -18,16 +18,19 @@ namespace {
 
 constexpr const char* BobAddress = "bob@marrowdale.test";
 
-std::string ReadAll(const fs::path& file) {
+std::string ReadAll(const fs::path& file)
+{
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteAll(const fs::path& file, const std::string& text) {
+void WriteAll(const fs::path& file, const std::string& text)
+{
     std::ofstream(file, std::ios::binary) << text;
 }
 
-std::vector<std::string> Names(const fs::path& folder) {
+std::vector<std::string> Names(const fs::path& folder)
+{
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
@@ -39,8 +42,8 @@ std::vector<std::string> Names(const fs::path& folder) {
 class StandAlone : public Player {
 public:
     explicit StandAlone(FakeMailSystem& system, fs::path folder = {})
-        : Player(std::make_unique<FakeMailService>(system, "nobody@marrowdale.test", "Nobody"),
-                 folder) {
+        : Player(std::make_unique<FakeMailService>(system, "nobody@marrowdale.test", "Nobody"), folder)
+    {
         state.NoNetwork = true;
         state.StandAloneMode = true;
     }
@@ -50,7 +53,8 @@ class MoveFilesTest : public ::testing::Test {
 protected:
     // Moves every move file of one player's folder into the other's, as a
     // user carrying them over would.
-    static void Carry(const Player& from, const Player& to) {
+    static void Carry(const Player& from, const Player& to)
+    {
         for (const fs::path& file : MailSupport::ListMoveFiles(from.transport.Folder.path))
             fs::rename(file, to.transport.Folder.path / file.filename());
     }
@@ -58,7 +62,8 @@ protected:
     FakeMailSystem system;
 };
 
-TEST_F(MoveFilesTest, ExportTakesTheLowestFreeNumberAndAppearsWhole) {
+TEST_F(MoveFilesTest, ExportTakesTheLowestFreeNumberAndAppearsWhole)
+{
     StandAlone alice(system);
     alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"), {Move(1, "5254", "e4")});
     const fs::path folder = alice.transport.Folder.path;
@@ -81,7 +86,8 @@ TEST_F(MoveFilesTest, ExportTakesTheLowestFreeNumberAndAppearsWhole) {
     EXPECT_EQ(alice.sink.Captions(), (std::vector<std::string>{"Transmission error."}));
 }
 
-TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack) {
+TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack)
+{
     StandAlone alice(system);
     // A folder whose path holds a ";" must not split the list of files.
     TempFolder bobsRoot;
@@ -128,7 +134,8 @@ TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack) {
     EXPECT_EQ(back.GAME_OPPONENTS_EMAIL, BobAddress);
 }
 
-TEST_F(MoveFilesTest, PollingImportsInNumberOrderAndReportsABadFileOnce) {
+TEST_F(MoveFilesTest, PollingImportsInNumberOrderAndReportsABadFileOnce)
+{
     StandAlone alice(system);
     StandAlone bob(system);
     const char* const stamps[] = {"010220261000", "020220261000", "030220261000"};
@@ -154,8 +161,8 @@ TEST_F(MoveFilesTest, PollingImportsInNumberOrderAndReportsABadFileOnce) {
     EXPECT_EQ(bob.Game(3).GAME_OPPONENTS_ID, 1);
     ASSERT_EQ(bob.sink.Captions(), (std::vector<std::string>{"Message retrival error"}));
     EXPECT_EQ(bob.sink.calls[0].text.substr(0, 40), "Marrowdale found what appeared to be a c");
-    EXPECT_EQ(Names(to), (std::vector<std::string>{"Cmove5.txt", "Mdgdb.dat", "cmove7.txt",
-                                                   "mdgdb.bak"}));
+    EXPECT_EQ(Names(to),
+              (std::vector<std::string>{"Cmove5.txt", "Mdgdb.dat", "cmove7.txt", "mdgdb.bak"}));
 
     // The next polls leave it be until it changes, or the program restarts.
     MailSupport::ImportMoveFiles(bob.transport, false, false);
@@ -169,7 +176,8 @@ TEST_F(MoveFilesTest, PollingImportsInNumberOrderAndReportsABadFileOnce) {
     EXPECT_EQ(restarted.sink.calls.size(), 1u);
 }
 
-TEST_F(MoveFilesTest, PickedFileIsImportedAndKept) {
+TEST_F(MoveFilesTest, PickedFileIsImportedAndKept)
+{
     StandAlone alice(system);
     alice.Store(NewMailGame(1, "Bob", BobAddress, "100120260830"), {Move(1, "5254", "e4")});
     ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, 1));

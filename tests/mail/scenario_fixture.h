@@ -10,16 +10,22 @@ namespace MailTesting {
 
 class MailScenario : public ::testing::TestWithParam<WorldKind> {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         world = GetParam().Make();
-        if (!world) GTEST_SKIP() << GetParam().Name << " is not available here";
+        if (!world)
+            GTEST_SKIP() << GetParam().Name << " is not available here";
     }
     std::unique_ptr<MailWorld> world;
 };
 
-inline void PrintTo(const WorldKind& kind, std::ostream* os) { *os << kind.Name; }
+inline void PrintTo(const WorldKind& kind, std::ostream* os)
+{
+    *os << kind.Name;
+}
 
-inline std::string WorldName(const ::testing::TestParamInfo<WorldKind>& info) {
+inline std::string WorldName(const ::testing::TestParamInfo<WorldKind>& info)
+{
     return info.param.Name;
 }
 

@@ -15,13 +15,15 @@ namespace fs = std::filesystem;
 namespace MailTesting {
 namespace {
 
-std::map<std::string, std::string> ReadState(const fs::path& file) {
+std::map<std::string, std::string> ReadState(const fs::path& file)
+{
     std::map<std::string, std::string> state;
     std::ifstream in(file);
     std::string line;
     while (std::getline(in, line)) {
         const std::size_t eq = line.find('=');
-        if (eq == std::string::npos) continue;
+        if (eq == std::string::npos)
+            continue;
         std::string value = line.substr(eq + 1);
         if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'')
             value = value.substr(1, value.size() - 2);
@@ -32,24 +34,29 @@ std::map<std::string, std::string> ReadState(const fs::path& file) {
 
 class MailServers : public ::testing::Environment {
 public:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (fs::exists(MD_MAIL_SERVERS_STATE)) {
             state_ = ReadState(MD_MAIL_SERVERS_STATE);
             return;
         }
         ownState_ = fs::temp_directory_path() / ("marrowdale-mail-" + std::to_string(getpid()));
-        const std::string start = std::string(MD_MAIL_SERVER_SCRIPTS) + "/start-servers '" +
-                                  ownState_.string() + "' >/dev/null";
-        if (std::system(start.c_str()) == 0) state_ = ReadState(ownState_);
+        const std::string start = std::string(MD_MAIL_SERVER_SCRIPTS) + "/start-servers '"
+                                  + ownState_.string() + "' >/dev/null";
+        if (std::system(start.c_str()) == 0)
+            state_ = ReadState(ownState_);
     }
-    void TearDown() override {
-        if (ownState_.empty()) return;
+    void TearDown() override
+    {
+        if (ownState_.empty())
+            return;
         const std::string stop =
             std::string(MD_MAIL_SERVER_SCRIPTS) + "/stop-servers '" + ownState_.string() + "'";
         (void)std::system(stop.c_str());
     }
     // Empty when the servers are not running.
-    std::string Get(const std::string& key) const {
+    std::string Get(const std::string& key) const
+    {
         auto it = state_.find(key);
         return it == state_.end() ? std::string() : it->second;
     }
@@ -81,12 +88,14 @@ class ServerWorld : public MaildirWorld {
 public:
     explicit ServerWorld(const ServerSetup& setup) : setup_(setup) { Clear(); }
 
-    std::string Address(int player) const override {
+    std::string Address(int player) const override
+    {
         return std::string(Users[player]) + "@" + Servers->Get("MD_MAIL_DOMAIN");
     }
     std::string Name(int player) const override { return Names[player]; }
 
-    MailSupport::MailAccount Account(int player) const {
+    MailSupport::MailAccount Account(int player) const
+    {
         MailSupport::MailAccount account;
         account.Protocol = setup_.Protocol;
         account.InboxServer = Servers->Get("MD_MAIL_HOST");
@@ -103,43 +112,51 @@ public:
         account.DisplayName = Name(player);
         return account;
     }
-    std::unique_ptr<MailSupport::MailService> NewService(int player) override {
+    std::unique_ptr<MailSupport::MailService> NewService(int player) override
+    {
         return std::make_unique<MailSupport::InternetMailService>(Account(player));
     }
-    std::unique_ptr<MailSupport::MailService> DeadService(int player) override {
+    std::unique_ptr<MailSupport::MailService> DeadService(int player) override
+    {
         MailSupport::MailAccount account = Account(player);
         account.InboxPort = account.SmtpPort = std::stoi(Servers->Get("MD_MAIL_CLOSED_PORT"));
         return std::make_unique<MailSupport::InternetMailService>(account);
     }
-    std::unique_ptr<MailSupport::MailService> WrongPasswordService(int player) override {
+    std::unique_ptr<MailSupport::MailService> WrongPasswordService(int player) override
+    {
         MailSupport::MailAccount account = Account(player);
         account.Password += "-wrong";
         // The test server offers no log-on for sending: refused as well.
         account.SmtpAuthentication = true;
         return std::make_unique<MailSupport::InternetMailService>(account);
     }
-    std::unique_ptr<MailSupport::MailService> UntrustedService(int player) override {
-        if (setup_.InboxSecurity == MailSupport::ConnectionSecurity::None) return nullptr;
+    std::unique_ptr<MailSupport::MailService> UntrustedService(int player) override
+    {
+        if (setup_.InboxSecurity == MailSupport::ConnectionSecurity::None)
+            return nullptr;
         MailSupport::MailAccount account = Account(player);
         account.TrustedCertificateFile.clear();
         return std::make_unique<MailSupport::InternetMailService>(account);
     }
-    bool MarkAllRead(int player) override {
+    bool MarkAllRead(int player) override
+    {
         // POP3 has no read flag to set.
-        return setup_.Protocol == MailSupport::InboxProtocol::Imap &&
-               MaildirWorld::MarkAllRead(player);
+        return setup_.Protocol == MailSupport::InboxProtocol::Imap && MaildirWorld::MarkAllRead(player);
     }
-    bool FlagOldestDeleted(int player) override {
+    bool FlagOldestDeleted(int player) override
+    {
         return setup_.Protocol == MailSupport::InboxProtocol::Imap && FlagOldest(player, 'T');
     }
-    bool DropConnections(int player) override {
-        const std::string kick = "doveadm -c '" + Servers->Get("MD_MAIL_DOVECOT_CONF") +
-                                 "' kick '" + Address(player) + "' >/dev/null 2>&1";
+    bool DropConnections(int player) override
+    {
+        const std::string kick = "doveadm -c '" + Servers->Get("MD_MAIL_DOVECOT_CONF") + "' kick '"
+                                 + Address(player) + "' >/dev/null 2>&1";
         return std::system(kick.c_str()) == 0;
     }
 
 protected:
-    fs::path MaildirOf(int player) const override {
+    fs::path MaildirOf(int player) const override
+    {
         return fs::path(Servers->Get("MD_MAIL_MAILDIRS")) / Users[player];
     }
 
@@ -149,21 +166,23 @@ private:
 
 using Security = MailSupport::ConnectionSecurity;
 const ServerSetup Setups[] = {
-    {"Imap", MailSupport::InboxProtocol::Imap, Security::None, "MD_MAIL_IMAP_PORT",
-     Security::None, "MD_MAIL_SMTP_PORT", false},
-    {"Pop3", MailSupport::InboxProtocol::Pop3, Security::None, "MD_MAIL_POP3_PORT",
-     Security::None, "MD_MAIL_SMTP_PORT", false},
-    {"ImapTls", MailSupport::InboxProtocol::Imap, Security::Tls, "MD_MAIL_IMAPS_PORT",
-     Security::None, "MD_MAIL_SMTP_PORT", false},
+    {"Imap", MailSupport::InboxProtocol::Imap, Security::None, "MD_MAIL_IMAP_PORT", Security::None,
+     "MD_MAIL_SMTP_PORT", false},
+    {"Pop3", MailSupport::InboxProtocol::Pop3, Security::None, "MD_MAIL_POP3_PORT", Security::None,
+     "MD_MAIL_SMTP_PORT", false},
+    {"ImapTls", MailSupport::InboxProtocol::Imap, Security::Tls, "MD_MAIL_IMAPS_PORT", Security::None,
+     "MD_MAIL_SMTP_PORT", false},
     {"Pop3StartTls", MailSupport::InboxProtocol::Pop3, Security::StartTls, "MD_MAIL_POP3_PORT",
      Security::None, "MD_MAIL_SMTP_PORT", false},
 };
 
-std::vector<WorldKind> ServerKinds() {
+std::vector<WorldKind> ServerKinds()
+{
     std::vector<WorldKind> kinds;
     for (const ServerSetup& setup : Setups)
         kinds.push_back({setup.Name, [setup]() -> std::unique_ptr<MailWorld> {
-                             if (!Servers->Running()) return nullptr;
+                             if (!Servers->Running())
+                                 return nullptr;
                              return std::make_unique<ServerWorld>(setup);
                          }});
     return kinds;
@@ -172,7 +191,6 @@ std::vector<WorldKind> ServerKinds() {
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(Servers, MailScenario, ::testing::ValuesIn(ServerKinds()), WorldName);
-INSTANTIATE_TEST_SUITE_P(Servers, TransportScenario, ::testing::ValuesIn(ServerKinds()),
-                         WorldName);
+INSTANTIATE_TEST_SUITE_P(Servers, TransportScenario, ::testing::ValuesIn(ServerKinds()), WorldName);
 
 } // namespace MailTesting

@@ -24,26 +24,33 @@ namespace {
 constexpr const char* AliceAddress = "alice@marrowdale.test";
 constexpr const char* BobAddress = "bob@marrowdale.test";
 
-bool Shell(const std::string& command) {
+bool Shell(const std::string& command)
+{
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
 }
 
 // A group of its own and two system users in it, removed at the end.
 class SystemUsers {
 public:
-    SystemUsers() : group_("mdpo" + std::to_string(getpid())) {
+    SystemUsers() : group_("mdpo" + std::to_string(getpid()))
+    {
         ready_ = Shell("groupadd " + group_);
         for (const char* who : {"a", "b"}) {
             const std::string user = group_ + who;
-            ready_ = ready_ && Shell("useradd -r -M -N -g " + group_ +
-                                     " -d /nonexistent -s /usr/sbin/nologin " + user);
-            if (const passwd* entry = getpwnam(user.c_str())) uids_.push_back(entry->pw_uid);
+            ready_ = ready_
+                     && Shell("useradd -r -M -N -g " + group_ + " -d /nonexistent -s /usr/sbin/nologin "
+                              + user);
+            if (const passwd* entry = getpwnam(user.c_str()))
+                uids_.push_back(entry->pw_uid);
         }
-        if (const group* entry = getgrnam(group_.c_str())) gid_ = entry->gr_gid;
+        if (const group* entry = getgrnam(group_.c_str()))
+            gid_ = entry->gr_gid;
         ready_ = ready_ && uids_.size() == 2 && gid_ != 0;
     }
-    ~SystemUsers() {
-        for (const char* who : {"a", "b"}) Shell("userdel " + group_ + who);
+    ~SystemUsers()
+    {
+        for (const char* who : {"a", "b"})
+            Shell("userdel " + group_ + who);
         Shell("groupdel " + group_);
     }
     bool Ready() const { return ready_; }
@@ -59,9 +66,12 @@ private:
 
 class SharedPostOfficeTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (geteuid() != 0) GTEST_SKIP() << "creating two users needs root";
-        if (!users.Ready()) GTEST_SKIP() << "useradd/groupadd are not usable here";
+    void SetUp() override
+    {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "creating two users needs root";
+        if (!users.Ready())
+            GTEST_SKIP() << "useradd/groupadd are not usable here";
         chmod(base.Path().c_str(), 0755);
         // What the README asks of whoever sets the two players up: one
         // folder, given to their group.
@@ -78,7 +88,8 @@ protected:
 
     // Runs `work` in a child process as the player's user; true when it
     // returned true.
-    bool AsPlayer(int player, const std::function<bool(Player&)>& work) {
+    bool AsPlayer(int player, const std::function<bool(Player&)>& work)
+    {
         std::fflush(nullptr);
         const pid_t child = fork();
         if (child == 0) {
@@ -110,23 +121,24 @@ protected:
     std::vector<fs::path> data;
 };
 
-TEST_F(SharedPostOfficeTest, TwoUsersInOneGroupExchangeAGame) {
+TEST_F(SharedPostOfficeTest, TwoUsersInOneGroupExchangeAGame)
+{
     ASSERT_TRUE(AsPlayer(0, [](Player& alice) {
-        alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"),
-                    {Move(1, "5254", "e4")});
+        alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"), {Move(1, "5254", "e4")});
         MailSupport::SignOn(alice.transport, false);
         return MailSupport::SendMoveMail(alice.transport, 1);
     }));
     ASSERT_TRUE(AsPlayer(1, [](Player& bob) {
         MailSupport::ConnectAndRetrieve(bob.transport, false, false, true);
-        if (bob.state.PendingMoveList != "1;" || !bob.sink.calls.empty()) return false;
+        if (bob.state.PendingMoveList != "1;" || !bob.sink.calls.empty())
+            return false;
         bob.Reply(1, Move(2, "5755", "e5"));
         return MailSupport::SendMoveMail(bob.transport, 1);
     }));
     ASSERT_TRUE(AsPlayer(0, [](Player& alice) {
         MailSupport::ConnectAndRetrieve(alice.transport, false, false, true);
-        return alice.state.PendingMoveList == "1;" && alice.Moves(1).size() == 2 &&
-               alice.sink.calls.empty();
+        return alice.state.PendingMoveList == "1;" && alice.Moves(1).size() == 2
+               && alice.sink.calls.empty();
     }));
     // Each took the mail out of the inbox: nothing waits for either.
     for (const char* address : {AliceAddress, BobAddress}) {

@@ -6,47 +6,55 @@ namespace MailTesting {
 
 Player::Player(std::unique_ptr<MailSupport::MailService> service, std::filesystem::path folder)
     : mail(std::move(service)),
-      transport{*mail, Database::DataFolder(folder.empty() ? temp.Path() : folder, nullptr, &sink),
-                state, logon, windows, &chooser} {}
+      transport{*mail,   Database::DataFolder(folder.empty() ? temp.Path() : folder, nullptr, &sink),
+                state,   logon,
+                windows, &chooser}
+{
+}
 
-std::vector<GameRecord> Player::Games() const {
+std::vector<GameRecord> Player::Games() const
+{
     std::vector<GameRecord> games;
     EXPECT_TRUE(Database::SelectGames(transport.Folder, games, "", "Game_ID;A"));
     return games;
 }
 
-GameRecord Player::Game(std::int32_t id) const {
+GameRecord Player::Game(std::int32_t id) const
+{
     std::vector<GameRecord> games;
-    EXPECT_TRUE(
-        Database::SelectGames(transport.Folder, games, "Game_ID;" + std::to_string(id), ""));
+    EXPECT_TRUE(Database::SelectGames(transport.Folder, games, "Game_ID;" + std::to_string(id), ""));
     EXPECT_EQ(games.size(), 1u) << "game " << id;
     return games.empty() ? GameRecord{} : games.front();
 }
 
-MoveList Player::Moves(std::int32_t id) const {
+MoveList Player::Moves(std::int32_t id) const
+{
     MoveList moves;
     EXPECT_TRUE(Database::LoadGameMoves(transport.Folder, moves, id));
     return moves;
 }
 
-void Player::Store(GameRecord record, const MoveList& moves) {
+void Player::Store(GameRecord record, const MoveList& moves)
+{
     ASSERT_TRUE(Database::SaveGame(transport.Folder, record, moves));
 }
 
-void Player::Reply(std::int32_t id, const MoveRecord& move) {
+void Player::Reply(std::int32_t id, const MoveRecord& move)
+{
     GameRecord record = Game(id);
     record.GAME_STATUS = StatusAwaitingOpponent;
     ASSERT_TRUE(Database::SaveGame(transport.Folder, record, {move}));
 }
 
 GameRecord NewMailGame(std::int32_t id, const std::string& opponentName,
-                       const std::string& opponentAddress, const std::string& datestamp) {
+                       const std::string& opponentAddress, const std::string& datestamp)
+{
     GameRecord record;
     record.GAME_ID = id;
     record.GAME_DATESTAMP = datestamp;
     record.GAME_NAME = "Friendly " + std::to_string(id);
-    record.GAME_DATE = datestamp.substr(0, 2) + "/" + datestamp.substr(2, 2) + "/" +
-                       datestamp.substr(4, 4);
+    record.GAME_DATE =
+        datestamp.substr(0, 2) + "/" + datestamp.substr(2, 2) + "/" + datestamp.substr(4, 4);
     record.GAME_OPPONENTS_EMAIL = opponentAddress;
     record.GAME_BLACK_NAME = opponentName;
     record.GAME_HOST = true;
@@ -56,7 +64,8 @@ GameRecord NewMailGame(std::int32_t id, const std::string& opponentName,
 }
 
 MoveRecord Move(std::int32_t number, const std::string& coordinates, const std::string& notation,
-                const std::string& comment) {
+                const std::string& comment)
+{
     return {number, coordinates, notation, comment};
 }
 

@@ -16,14 +16,17 @@ namespace MailTesting {
 
 class RecordingSink : public Support::MessageSink {
 public:
-    bool ShowMessage(const Support::MessageBoxCall& call) override {
+    bool ShowMessage(const Support::MessageBoxCall& call) override
+    {
         calls.push_back(call);
         return true;
     }
     void ShowSystemMessage(std::string_view text) override { systemTexts.emplace_back(text); }
-    std::vector<std::string> Captions() const {
+    std::vector<std::string> Captions() const
+    {
         std::vector<std::string> captions;
-        for (const auto& c : calls) captions.push_back(c.caption);
+        for (const auto& c : calls)
+            captions.push_back(c.caption);
         return captions;
     }
     std::vector<Support::MessageBoxCall> calls;
@@ -39,7 +42,8 @@ public:
 
 class RecordingWindows : public MailSupport::TransportWindows {
 public:
-    void ShowStatus(bool visible, const std::string& text) override {
+    void ShowStatus(bool visible, const std::string& text) override
+    {
         statuses.push_back(visible ? text : std::string("(hidden)"));
     }
     void PopulateTrayGameMenu() override { ++menuRebuilds; }

@@ -11,9 +11,11 @@ class TransportScenario : public MailScenario {
 protected:
     static constexpr const char* Datestamp = "100120260830";
 
-    void SetUp() override {
+    void SetUp() override
+    {
         MailScenario::SetUp();
-        if (IsSkipped()) return;
+        if (IsSkipped())
+            return;
         alice = std::make_unique<Player>(world->NewService(0));
         bob = std::make_unique<Player>(world->NewService(1));
         // Bob already has a game, so the two databases number games apart.
@@ -23,7 +25,8 @@ protected:
     }
 
     // Alice starts game 1 against Bob and sends it; it reaches his inbox.
-    void AliceStartsGame() {
+    void AliceStartsGame()
+    {
         alice->Store(NewMailGame(1, world->Name(1), world->Address(1), Datestamp),
                      {Move(1, "5254", "e4", "Good luck")});
         MailSupport::SignOn(alice->transport, false);
@@ -33,7 +36,8 @@ protected:
     }
 
     // The move text of Alice's game 1 as it stands.
-    std::string AlicesMoveText() {
+    std::string AlicesMoveText()
+    {
         GameRecord record;
         MoveList moves;
         std::string text;

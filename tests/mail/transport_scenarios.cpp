@@ -11,7 +11,8 @@
 namespace MailTesting {
 namespace {
 
-TEST_P(TransportScenario, NewGameArrivesAndTheReplyMergesBack) {
+TEST_P(TransportScenario, NewGameArrivesAndTheReplyMergesBack)
+{
     AliceStartsGame();
     EXPECT_EQ(world->Subjects(1), (std::vector<std::string>{"Marrowdale : e4, Good luck"}));
 
@@ -61,7 +62,8 @@ TEST_P(TransportScenario, NewGameArrivesAndTheReplyMergesBack) {
     EXPECT_EQ(bob->Games().size(), 2u);
 }
 
-TEST_P(TransportScenario, BrokenDuplicateAndUnrelatedMails) {
+TEST_P(TransportScenario, BrokenDuplicateAndUnrelatedMails)
+{
     world->Inject(1, "Mallory", "mallory@example.org", "Marrowdale : e4, No comment.",
                   "<<MARROWDALE:not a game:MARROWDALE>>");
     world->Inject(1, "Carol", "carol@example.org", "Lunch on Friday?", "Noon?");
@@ -75,8 +77,7 @@ TEST_P(TransportScenario, BrokenDuplicateAndUnrelatedMails) {
               (std::vector<std::string>{"Marrowdale : e4, No comment.", "Lunch on Friday?"}));
 
     // The same game again (a delete that failed, a resend) adds nothing.
-    world->Inject(1, world->Name(0), world->Address(0), "Marrowdale : e4, Good luck",
-                  AlicesMoveText());
+    world->Inject(1, world->Name(0), world->Address(0), "Marrowdale : e4, Good luck", AlicesMoveText());
     bob->sink.calls.clear();
     MailSupport::RetrieveMoveMails(bob->transport, false, true);
     EXPECT_EQ(bob->state.PendingMoveList, "");
@@ -88,7 +89,8 @@ TEST_P(TransportScenario, BrokenDuplicateAndUnrelatedMails) {
               (std::vector<std::string>{"Marrowdale : e4, No comment.", "Lunch on Friday?"}));
 }
 
-TEST_P(TransportScenario, PollingTakesUnreadMailsAndStartUpTakesAll) {
+TEST_P(TransportScenario, PollingTakesUnreadMailsAndStartUpTakesAll)
+{
     MailSupport::SignOn(bob->transport, false);
     ASSERT_FALSE(bob->state.MailOffline);
     AliceStartsGame();
@@ -119,7 +121,8 @@ TEST_P(TransportScenario, PollingTakesUnreadMailsAndStartUpTakesAll) {
     EXPECT_EQ(bob->sink.calls.size(), 2u);
 }
 
-TEST_P(TransportScenario, UnreachableMailSystemLeavesTheProgramOffline) {
+TEST_P(TransportScenario, UnreachableMailSystemLeavesTheProgramOffline)
+{
     AliceStartsGame();
     Player offline(world->DeadService(1), bob->temp.Path());
     MailSupport::ConnectAndRetrieve(offline.transport, false, true, true);
@@ -154,15 +157,19 @@ constexpr const char* RetrieveFailureText =
 class DroppedAtFirstRead : public MailSupport::MailService {
 public:
     DroppedAtFirstRead(std::unique_ptr<MailSupport::MailService> inner, MailWorld& world)
-        : inner_(std::move(inner)), world_(world) {}
+        : inner_(std::move(inner)), world_(world)
+    {
+    }
     bool SignOn() override { return inner_->SignOn(); }
     void SignOff() override { inner_->SignOff(); }
     bool IsSignedOn() const override { return inner_->IsSignedOn(); }
     bool ListInbox(MailSupport::InboxScope scope,
-                   std::vector<MailSupport::InboxMessage>& messages) override {
+                   std::vector<MailSupport::InboxMessage>& messages) override
+    {
         return inner_->ListInbox(scope, messages);
     }
-    bool ReadBody(const std::string& id, std::string& body) override {
+    bool ReadBody(const std::string& id, std::string& body) override
+    {
         if (!dropped_) {
             dropped_ = true;
             Dropped = world_.DropConnections(1);
@@ -183,9 +190,9 @@ private:
 
 // A pass that fails part-way marks nothing it did not handle: the next
 // poll brings the mail it failed on and every mail after it.
-TEST_P(TransportScenario, ConnectionLostWhileReadingHidesNothingFromTheNextPoll) {
-    Player polling(std::make_unique<DroppedAtFirstRead>(world->NewService(1), *world),
-                   bob->temp.Path());
+TEST_P(TransportScenario, ConnectionLostWhileReadingHidesNothingFromTheNextPoll)
+{
+    Player polling(std::make_unique<DroppedAtFirstRead>(world->NewService(1), *world), bob->temp.Path());
     MailSupport::SignOn(polling.transport, false);
     world->Inject(1, "Mallory", "mallory@example.org", "Marrowdale : e4, No comment.",
                   "<<MARROWDALE:1|2|3:MARROWDALE>>");
@@ -208,9 +215,9 @@ TEST_P(TransportScenario, ConnectionLostWhileReadingHidesNothingFromTheNextPoll)
 
 // A mail the mail library cannot decode is told about once and passed
 // over; the pass goes on with the mail after it.
-TEST_P(TransportScenario, UnreadableMailIsReportedOnceAndTheNextOneMerged) {
-    if (!world->InjectUnreadable(1, "Mallory", "mallory@example.org",
-                                 "Marrowdale : e4, No comment."))
+TEST_P(TransportScenario, UnreadableMailIsReportedOnceAndTheNextOneMerged)
+{
+    if (!world->InjectUnreadable(1, "Mallory", "mallory@example.org", "Marrowdale : e4, No comment."))
         GTEST_SKIP() << "every body reads here";
     MailSupport::SignOn(bob->transport, false);
     AliceStartsGame();
@@ -228,10 +235,12 @@ TEST_P(TransportScenario, UnreadableMailIsReportedOnceAndTheNextOneMerged) {
     EXPECT_EQ(world->Subjects(1).size(), 1u);
 }
 
-TEST_P(TransportScenario, DroppedConnectionIsRestoredOnce) {
+TEST_P(TransportScenario, DroppedConnectionIsRestoredOnce)
+{
     MailSupport::SignOn(bob->transport, false);
     AliceStartsGame();
-    if (!world->DropConnections(1)) GTEST_SKIP() << "no connection to drop";
+    if (!world->DropConnections(1))
+        GTEST_SKIP() << "no connection to drop";
     MailSupport::RetrieveMoveMails(bob->transport, false, false);
     EXPECT_FALSE(bob->state.MailOffline);
     EXPECT_EQ(bob->state.PendingMoveList, "2;");

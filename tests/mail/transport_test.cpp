@@ -19,15 +19,19 @@ class TransportTest : public ::testing::Test {
 protected:
     TransportTest()
         : alice(std::make_unique<FakeMailService>(system, AliceAddress, "Alice Amber")),
-          bob(std::make_unique<FakeMailService>(system, BobAddress, "Bob Birch")) {}
+          bob(std::make_unique<FakeMailService>(system, BobAddress, "Bob Birch"))
+    {
+    }
 
     // Alice's game 1 against Bob, stored and sent.
-    void AliceSends(const MoveList& moves = {Move(1, "5254", "e4")}) {
+    void AliceSends(const MoveList& moves = {Move(1, "5254", "e4")})
+    {
         alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"), moves);
         ASSERT_TRUE(MailSupport::SendMoveMail(alice.transport, 1));
     }
 
-    std::string AlicesText() {
+    std::string AlicesText()
+    {
         GameRecord record;
         MoveList moves;
         std::string text;
@@ -43,7 +47,8 @@ protected:
 // The crash guard: the mark is set while the mail system's sign-on runs and
 // cleared when it returns, whatever it returned; a mark found before the
 // sign-on is the last one that never came back.
-TEST_F(TransportTest, SignOnGuards) {
+TEST_F(TransportTest, SignOnGuards)
+{
     struct Case {
         const char* name;
         bool noNetwork, crashedBefore, down, standAlone;
@@ -86,8 +91,7 @@ TEST_F(TransportTest, SignOnGuards) {
     EXPECT_EQ(call.icon, Support::IconWarning);
     EXPECT_EQ(call.okCaption, "Ok");
     EXPECT_EQ(call.sound, 5);
-    EXPECT_EQ(call.text.substr(0, 60),
-              "As some point in the past Marrowdale crashed while trying to");
+    EXPECT_EQ(call.text.substr(0, 60), "As some point in the past Marrowdale crashed while trying to");
     // No pointer to a document we do not ship.
     EXPECT_TRUE(call.text.ends_with("successfully connect to your email client.")) << call.text;
 
@@ -100,7 +104,8 @@ TEST_F(TransportTest, SignOnGuards) {
     EXPECT_EQ(player.windows.statuses[2], "Quiting Marrowdale...");
 }
 
-TEST_F(TransportTest, SecondDroppedListingTakesTheProgramOffline) {
+TEST_F(TransportTest, SecondDroppedListingTakesTheProgramOffline)
+{
     MailSupport::SignOn(bob.transport, false);
     AliceSends();
     bob.state.PendingMoveList = "7;";
@@ -113,7 +118,8 @@ TEST_F(TransportTest, SecondDroppedListingTakesTheProgramOffline) {
     EXPECT_EQ(system.Inbox(BobAddress).size(), 1u);
 }
 
-TEST_F(TransportTest, NewMovesArrivedCountsEveryGameOfThePass) {
+TEST_F(TransportTest, NewMovesArrivedCountsEveryGameOfThePass)
+{
     AliceSends();
     const std::string text = AlicesText();
     MailSupport::ConnectAndRetrieve(bob.transport, false, false, true);
@@ -130,10 +136,12 @@ TEST_F(TransportTest, NewMovesArrivedCountsEveryGameOfThePass) {
     EXPECT_TRUE(system.Inbox(BobAddress).empty());
 }
 
-TEST_F(TransportTest, SenderIsCleanedAndCutToWhatThePayloadCarries) {
+TEST_F(TransportTest, SenderIsCleanedAndCutToWhatThePayloadCarries)
+{
     AliceSends();
     std::string longName = "Eve|<<MARROWDALE:\tthe ";
-    for (int i = 0; i < 60; ++i) longName += "\xC3\xA9";  // é, two bytes each
+    for (int i = 0; i < 60; ++i)
+        longName += "\xC3\xA9"; // é, two bytes each
     system.Deliver(BobAddress, longName, " eve@example.org\r\n", "Marrowdale : e4, No comment.",
                    AlicesText());
     system.Remove(system.Inbox(BobAddress).front().Id);
@@ -152,7 +160,8 @@ TEST_F(TransportTest, SenderIsCleanedAndCutToWhatThePayloadCarries) {
     EXPECT_TRUE(bob.sink.calls.empty());
 }
 
-TEST_F(TransportTest, GameTheOpponentWouldRefuseIsNotSent) {
+TEST_F(TransportTest, GameTheOpponentWouldRefuseIsNotSent)
+{
     alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"),
                 {Move(1, "5254", "e4", std::string(201, 'c'))});
     struct Case {
@@ -163,8 +172,8 @@ TEST_F(TransportTest, GameTheOpponentWouldRefuseIsNotSent) {
     for (const Case& c : {Case{"comment too long", 1, false}, Case{"no such game", 9, false},
                           Case{"mail system down", 2, true}}) {
         SCOPED_TRACE(c.name);
-        if (c.game == 2) alice.Store(NewMailGame(2, "Bob", BobAddress, "110120260830"),
-                                     {Move(1, "5254", "e4")});
+        if (c.game == 2)
+            alice.Store(NewMailGame(2, "Bob", BobAddress, "110120260830"), {Move(1, "5254", "e4")});
         system.Down = c.down;
         alice.sink.calls.clear();
         EXPECT_FALSE(MailSupport::SendMoveMail(alice.transport, c.game));
@@ -184,7 +193,8 @@ public:
     bool WriteAndFlush(const std::filesystem::path&, std::string_view) override { return false; }
 };
 
-TEST_F(TransportTest, FailedSaveIsReportedAndTheMailKept) {
+TEST_F(TransportTest, FailedSaveIsReportedAndTheMailKept)
+{
     AliceSends();
     ReadOnlyDisk disk;
     bob.transport.Folder.files = &disk;
@@ -204,12 +214,14 @@ TEST_F(TransportTest, FailedSaveIsReportedAndTheMailKept) {
     EXPECT_TRUE(bob.sink.calls.empty());
 }
 
-TEST_F(TransportTest, DamagedDatabaseIsNamedOnceAndTheMailKept) {
+TEST_F(TransportTest, DamagedDatabaseIsNamedOnceAndTheMailKept)
+{
     AliceSends();
     const auto live = bob.transport.Folder.Live();
     Database::FileSystem& disk = Database::RealFileSystem();
     ASSERT_TRUE(disk.WriteAndFlush(live, "1|x|0|n|01/01/2024|e|w|b|0|o|2|0|\r\ngarbage line\r\n"));
-    for (int pass = 0; pass < 3; ++pass) MailSupport::RetrieveMoveMails(bob.transport, false, true);
+    for (int pass = 0; pass < 3; ++pass)
+        MailSupport::RetrieveMoveMails(bob.transport, false, true);
     ASSERT_EQ(bob.sink.Captions(), (std::vector<std::string>{"Game database damaged"}));
     EXPECT_NE(bob.sink.calls[0].text.find(live.string() + " because line 2 is not a game"),
               std::string::npos)

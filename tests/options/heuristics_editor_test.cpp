@@ -42,16 +42,21 @@ TEST(HeuristicRows, SixtyThreeRowsShowEachWeightOnce)
         int weight;
         const char* label;
     } cases[] = {
-        {1, -1, "Check motivations"},         {2, 0, "Go for check"},
-        {13, 10, "Protect a Pawn"},           {20, 22, "Taking a completely undefended Rook"},
+        {1, -1, "Check motivations"},
+        {2, 0, "Go for check"},
+        {13, 10, "Protect a Pawn"},
+        {20, 22, "Taking a completely undefended Rook"},
         {29, 31, "Allow an undefended Pawn to be taken"},
-        {31, -1, "Pin with a Bishop"},        {48, 46, "Pin a Pawn with a Queen"},
-        {50, 16, "Move a Rook"},              {55, 21, "Move a King"},
+        {31, -1, "Pin with a Bishop"},
+        {48, 46, "Pin a Pawn with a Queen"},
+        {50, 16, "Move a Rook"},
+        {55, 21, "Move a King"},
         {58, 49, "Move closer to the center of the board"},
         {60, 51, "Move a rook that could castle"},
         {61, 50, "Move the last rook that could castle"},
         {63, 53, "Perform the Castle manuver"},
-        {0, -1, ""}, {64, -1, ""},
+        {0, -1, ""},
+        {64, -1, ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WeightOfRow(c.row), c.weight) << c.row;
@@ -99,10 +104,10 @@ TEST(HeuristicsEditor, SliderBandPendingValueAndHighlight)
         int row;
         SliderState slider;
     } cases[] = {
-        {2, {true, -120, -120, 120}},  // band from -120 to 0
-        {4, {true, 80, 0, 80}},        // band from 0 to 80
-        {1, {false, 0, 0, 0}},         // a group row hides the slider
-        {31, {false, 0, 0, 0}},        // so does a sub-group row
+        {2, {true, -120, -120, 120}}, // band from -120 to 0
+        {4, {true, 80, 0, 80}},       // band from 0 to 80
+        {1, {false, 0, 0, 0}},        // a group row hides the slider
+        {31, {false, 0, 0, 0}},       // so does a sub-group row
     };
     for (const auto& c : cases) {
         const SliderState s = editor.Slider(c.row);

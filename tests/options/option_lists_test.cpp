@@ -10,9 +10,18 @@ TEST(CheckInterval, AStoredIntervalShowsTheNearestWholeSecondHalvesToEven)
         int ms;
         int item;
     } cases[] = {
-        {20000, 20}, {0, 0}, {1000, 1}, {30000, 30}, {2500, 2}, {3500, 4}, {499, 0}, {1501, 2},
+        {20000, 20},
+        {0, 0},
+        {1000, 1},
+        {30000, 30},
+        {2500, 2},
+        {3500, 4},
+        {499, 0},
+        {1501, 2},
         // Out of the list's range: the nearest item, never a failure to open.
-        {-5000, 0}, {45000, 30}, {2147483647, 30},
+        {-5000, 0},
+        {45000, 30},
+        {2147483647, 30},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CheckIntervalItem(c.ms), c.item) << c.ms;
@@ -31,8 +40,8 @@ TEST(NotificationTimeout, TwentyItemsFromNeverToTenHoursStoredByPosition)
     const struct {
         int position;
         const char* text;
-    } cases[] = {{0, "Never"}, {1, "30 seconds"}, {2, "1 minute"}, {10, "5 minutes"},
-                 {11, "10 minutes"}, {16, "1 hour"}, {19, "10 hours"}};
+    } cases[] = {{0, "Never"},       {1, "30 seconds"}, {2, "1 minute"}, {10, "5 minutes"},
+                 {11, "10 minutes"}, {16, "1 hour"},    {19, "10 hours"}};
     for (const auto& c : cases)
         EXPECT_EQ(items[c.position], QString::fromLatin1(c.text));
     EXPECT_EQ(NearestItem(25, 20), 19);
@@ -47,8 +56,8 @@ TEST(Tabs, CaptionsHelpTopicsAndThePlainStripWithoutSkins)
         int tab;
         const char* caption;
         int topic;
-    } cases[] = {{1, "General", 7}, {2, "Notification", 8}, {3, "Chess set", 9},
-                 {4, "Heuristics", 10}, {5, "Saved AI", 11}, {6, "Skins", 0}};
+    } cases[] = {{1, "General", 7},     {2, "Notification", 8}, {3, "Chess set", 9},
+                 {4, "Heuristics", 10}, {5, "Saved AI", 11},    {6, "Skins", 0}};
     for (const auto& c : cases) {
         EXPECT_EQ(TabCaption(c.tab), QString::fromLatin1(c.caption));
         EXPECT_EQ(HelpTopicOfTab(c.tab), c.topic);

@@ -67,7 +67,7 @@ TEST_F(OptionsPageTest, TheNotificationMethodShowsAsTwoBoxesAndIsWrittenAtOnce)
     const struct {
         int method;
         bool sound, dialog, browse;
-    } cases[] = {{0, false, false, false}, {1, true, false, true}, {2, false, true, false},
+    } cases[] = {{0, false, false, false}, {1, true, false, true},   {2, false, true, false},
                  {3, true, true, true},    {7, false, false, false}, {-1, false, false, false}};
     for (const auto& c : cases) {
         settings.NotificationMethod = std::int16_t(c.method);
@@ -97,7 +97,7 @@ TEST_F(OptionsPageTest, TheNotificationMethodShowsAsTwoBoxesAndIsWrittenAtOnce)
 TEST_F(OptionsPageTest, OkStoresEverySettingAgainWithoutRedrawingOrSkinning)
 {
     settings.CheckInterval = 2500;
-    settings.SearchDepth = 9;  // out of range: the nearest item
+    settings.SearchDepth = 9; // out of range: the nearest item
     settings.NotificationTimeout = 40;
     Open();
     EXPECT_EQ(page->opSysTrayTimerCombo->currentText(), QStringLiteral("2"));
@@ -117,10 +117,10 @@ TEST_F(OptionsPageTest, ApplyOnlyWhenEnabledCancelDropsTheChanges)
 {
     Open();
     const Support::Settings before = settings;
-    page->ApplyButtonFace_Click();  // disabled: nothing
+    page->ApplyButtonFace_Click(); // disabled: nothing
     EXPECT_EQ(settings, before);
 
-    page->opSysTrayTimerCombo->setCurrentIndex(0);  // "Never"
+    page->opSysTrayTimerCombo->setCurrentIndex(0); // "Never"
     EXPECT_TRUE(page->Controller().ApplyEnabled());
     page->ApplyButtonFace_Click();
     EXPECT_EQ(settings.CheckInterval, 0);
@@ -138,7 +138,7 @@ TEST_F(OptionsPageTest, ApplyOnlyWhenEnabledCancelDropsTheChanges)
 TEST_F(OptionsPageTest, EnterIsOkAndStoresInTheProgramsOrder)
 {
     Open();
-    page->opIconList->verticalScrollBar()->setValue(3);  // set 4
+    page->opIconList->verticalScrollBar()->setValue(3); // set 4
     page->opDefaultView->click();
     page->opSkinsList->setCurrentRow(-1);
     Key(Qt::Key_Return);
@@ -151,7 +151,8 @@ TEST_F(OptionsPageTest, EnterIsOkAndStoresInTheProgramsOrder)
     Open();
     page->opIconList->verticalScrollBar()->setValue(3);
     page->opDefaultView->click();
-    page->opSkinsList->setCurrentRow(int(page->Controller().Skins().names.indexOf(QStringLiteral("Second"))));
+    page->opSkinsList->setCurrentRow(
+        int(page->Controller().Skins().names.indexOf(QStringLiteral("Second"))));
     port.skinSucceeds = false;
     Key(Qt::Key_Return);
     // The skin could not go on every window: what comes before it is
@@ -166,7 +167,7 @@ TEST_F(OptionsPageTest, EnterIsOkAndStoresInTheProgramsOrder)
     port.calls.clear();
     page->OkButtonFace_Click();
     EXPECT_TRUE(page->Unloaded());
-    EXPECT_TRUE(port.calls.empty());  // nothing changed since
+    EXPECT_TRUE(port.calls.empty()); // nothing changed since
     EXPECT_TRUE(settings.DefaultView);
 }
 
@@ -203,7 +204,7 @@ TEST_F(OptionsPageTest, NextRunNoticesForTheTwoModes)
     const struct {
         bool simpleUI;
         OptionBox box;
-        bool running;  // the mode the box starts in
+        bool running; // the mode the box starts in
         bool viaLabel;
         std::vector<QString> captions;
     } cases[] = {
@@ -227,9 +228,11 @@ TEST_F(OptionsPageTest, NextRunNoticesForTheTwoModes)
     settings.SimpleUINext = false;
     Open(false);
     page->opSimpleUI->click();
-    EXPECT_EQ(host.messages.back().text,
-              QStringLiteral("Changing to the plain window style user interface will not take effect until the next "
-                             "time you run Marrowdale."));
+    EXPECT_EQ(
+        host.messages.back().text,
+        QStringLiteral(
+            "Changing to the plain window style user interface will not take effect until the next "
+            "time you run Marrowdale."));
     page->OkButtonFace_Click();
     EXPECT_TRUE(settings.SimpleUINext);
     EXPECT_FALSE(settings.SimpleUI);
@@ -242,7 +245,7 @@ TEST_F(OptionsPageTest, ToolTipsFollowTheStoredSettingAtOnce)
     for (const auto& [name, tip] : ToolTipTable())
         EXPECT_TRUE(Find<QWidget>(name)->toolTip().isEmpty()) << name.toStdString();
     page->opShowToolTips->click();
-    EXPECT_TRUE(page->opVerbose->toolTip().isEmpty());  // not before Apply
+    EXPECT_TRUE(page->opVerbose->toolTip().isEmpty()); // not before Apply
     page->ApplyButtonFace_Click();
     for (const auto& [name, tip] : ToolTipTable())
         EXPECT_EQ(Find<QWidget>(name)->toolTip(), tip);
@@ -257,7 +260,8 @@ TEST_F(OptionsPageTest, ThePlainLayoutHasFiveTabsWithTheirTipsAndPlainButtons)
     EXPECT_TRUE(page->TabStrip->isVisible());
     EXPECT_EQ(page->TabStrip->tabToolTip(4), QStringLiteral("Saved computer AI settings"));
     EXPECT_FALSE(Find<QWidget>(QStringLiteral("Tabset1Face"))->isVisible());
-    for (const char* twin : {"OKButtonS", "CancelButtonS", "ApplyButtonS", "HelpButtonS", "LoadAIS", "AIDefaultS"})
+    for (const char* twin :
+         {"OKButtonS", "CancelButtonS", "ApplyButtonS", "HelpButtonS", "LoadAIS", "AIDefaultS"})
         EXPECT_FALSE(Find<QPushButton>(QString::fromLatin1(twin))->isHidden()) << twin;
     EXPECT_FALSE(Find<QPushButton>(QStringLiteral("ApplyButtonS"))->isEnabled());
     page->TabStrip->setCurrentIndex(3);
@@ -309,7 +313,7 @@ TEST_F(OptionsPageTest, TheSoundChooserWritesTheSoundAtOnceAndCancelKeepsIt)
     settings.NotificationMethod = 1;
     Open();
     host.chooser = [](SelectSound& chooser) {
-        chooser.Model();  // opened at the home folder: nothing stored yet
+        chooser.Model(); // opened at the home folder: nothing stored yet
         chooser.CancelCommand();
     };
     page->opBrowseSound->click();
@@ -330,7 +334,7 @@ TEST_F(OptionsPageTest, TheSoundChooserWritesTheSoundAtOnceAndCancelKeepsIt)
 
 TEST_F(OptionsPageTest, TheHeuristicsPageSliderHighlightDoubleClickAndDefaults)
 {
-    settings.Heuristics[1] = 80;  // row 4
+    settings.Heuristics[1] = 80; // row 4
     Open();
     page->ChangeTab(HeuristicsTab);
     QTreeWidget* tree = page->opHeuristicsList;
@@ -340,10 +344,10 @@ TEST_F(OptionsPageTest, TheHeuristicsPageSliderHighlightDoubleClickAndDefaults)
                 return *it;
         return static_cast<QTreeWidgetItem*>(nullptr);
     };
-    EXPECT_EQ(item(60)->text(3), QStringLiteral("-40"));  // weight 51
-    EXPECT_EQ(item(61)->text(3), QStringLiteral("-58"));  // weight 50
+    EXPECT_EQ(item(60)->text(3), QStringLiteral("-40")); // weight 51
+    EXPECT_EQ(item(61)->text(3), QStringLiteral("-58")); // weight 50
 
-    tree->setCurrentItem(item(3));  // a group row
+    tree->setCurrentItem(item(3)); // a group row
     EXPECT_FALSE(page->opHeuristicSlider->isVisibleTo(page.get()));
     EXPECT_FALSE(page->HLabelDontCare->isVisibleTo(page.get()));
     tree->setCurrentItem(item(4));

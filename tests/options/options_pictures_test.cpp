@@ -53,18 +53,18 @@ TEST(PreviewClipGraphic, TheStartPositionUsesTheCellsOfItsPiecesAndShades)
 {
     const PreviewSquares squares = StartPositionPreview();
     const struct {
-        int square;  // 10 * column + row
+        int square; // 10 * column + row
         int cell;
     } cases[] = {
-        {11, 9},   // a1: White rook on a dark square
-        {81, 1},   // h1: White rook on a light square
-        {41, 4},   // d1: White queen, light
-        {51, 13},  // e1: White king, dark
-        {58, 21},  // e8: Black king, light
-        {13, 24},  // a3: empty dark square
-        {14, 16},  // a4: empty light square
-        {12, 6},   // a2: White pawn, light
-        {17, 30},  // a7: Black pawn, dark
+        {11, 9},  // a1: White rook on a dark square
+        {81, 1},  // h1: White rook on a light square
+        {41, 4},  // d1: White queen, light
+        {51, 13}, // e1: White king, dark
+        {58, 21}, // e8: Black king, light
+        {13, 24}, // a3: empty dark square
+        {14, 16}, // a4: empty light square
+        {12, 6},  // a2: White pawn, light
+        {17, 30}, // a7: Black pawn, dark
     };
     for (const auto& c : cases) {
         const int column = c.square / 10, row = c.square % 10;
@@ -74,7 +74,8 @@ TEST(PreviewClipGraphic, TheStartPositionUsesTheCellsOfItsPiecesAndShades)
     for (int column = 1; column <= 8; ++column)
         for (int row = 1; row <= 8; ++row)
             used.insert(PreviewClipGraphic(squares[column][row], column, row));
-    EXPECT_EQ(used, (std::set<int>{1, 2, 3, 4, 6, 9, 10, 11, 13, 14, 16, 17, 18, 19, 21, 22, 24, 25, 26, 27, 28, 30}));
+    EXPECT_EQ(used, (std::set<int>{1,  2,  3,  4,  6,  9,  10, 11, 13, 14, 16,
+                                   17, 18, 19, 21, 22, 24, 25, 26, 27, 28, 30}));
 }
 
 TEST_F(OptionsPicturesTest, EachPreviewSquareShowsItsCellOfTheBoardPicture)
@@ -86,8 +87,9 @@ TEST_F(OptionsPicturesTest, EachPreviewSquareShowsItsCellOfTheBoardPicture)
     const PreviewSquares squares = StartPositionPreview();
     for (int column = 1; column <= 8; ++column)
         for (int row = 1; row <= 8; ++row)
-            EXPECT_EQ(page->pCBoard[std::size_t(10 * column + row)]->pixmap().toImage(),
-                      expected.GraphicCell(PreviewClipGraphic(squares[column][row], column, row)).toImage())
+            EXPECT_EQ(
+                page->pCBoard[std::size_t(10 * column + row)]->pixmap().toImage(),
+                expected.GraphicCell(PreviewClipGraphic(squares[column][row], column, row)).toImage())
                 << column << "," << row;
 }
 
@@ -119,7 +121,7 @@ TEST_F(OptionsPicturesTest, TheChosenBoardIsKeptAcrossSetsThatHaveIt)
     page->opChessBoard->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
     page->opChessSet->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Zebra"))));
     EXPECT_EQ(boards.SelectedName(), QStringLiteral("Marble"));
-    EXPECT_EQ(boards.bold, -1);  // not the set in force
+    EXPECT_EQ(boards.bold, -1); // not the set in force
     EXPECT_TRUE(PreviewShown());
 
     page->opChessSet->setCurrentRow(int(sets.names.indexOf(classic)));
@@ -146,7 +148,8 @@ TEST_F(OptionsPicturesTest, OnlyLowerCaseJpgFilesAreBoards)
 {
     folders.CopyChessSet(QStringLiteral("Classic Wood"), QStringLiteral("Shouty"));
     const QString shouty = SetPath(QStringLiteral("Shouty"));
-    ASSERT_TRUE(QFile::rename(shouty + QStringLiteral("Plain.jpg"), shouty + QStringLiteral("Plain.JPG")));
+    ASSERT_TRUE(
+        QFile::rename(shouty + QStringLiteral("Plain.jpg"), shouty + QStringLiteral("Plain.JPG")));
     settings.ChessSet = QStringLiteral("Shouty");
     Open();
     EXPECT_TRUE(page->Controller().Boards().names.isEmpty());

@@ -21,13 +21,14 @@ public:
     QList<QPixmap> TrayIconImages() override
     {
         QList<QPixmap> images;
-        const QPixmap strip(Support::Globals().ProgramFolder + QStringLiteral("/Icons/TrayIconSets.png"));
+        const QPixmap strip(Support::Globals().ProgramFolder
+                            + QStringLiteral("/Icons/TrayIconSets.png"));
         for (int i = 0; i < strip.width() / 16; ++i)
             images << strip.copy(i * 16, 0, 16, 16);
         return images;
     }
-    void RedrawTrayIcon() override {}
-    void ChessSetChanged() override {}
+    void RedrawTrayIcon() override { }
+    void ChessSetChanged() override { }
     bool ApplySkinToOpenWindows() override { return true; }
 };
 
@@ -36,7 +37,8 @@ public:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots/options");
+    const QString out =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots/options");
     QDir().mkpath(out);
     QTemporaryDir data;
     Support::Globals().ProgramFolder = QStringLiteral(MD_SHARE_DIR);
@@ -70,18 +72,21 @@ int main(int argc, char* argv[])
         for (int tab = 1; tab <= tabs; ++tab) {
             page.ChangeTab(tab);
             app.processEvents();
-            page.grab().save(QStringLiteral("%1/options-%2-tab%3.png")
-                                 .arg(out, plain ? QStringLiteral("plain") : QString(skin).replace(' ', '_'))
-                                 .arg(tab));
+            page.grab().save(
+                QStringLiteral("%1/options-%2-tab%3.png")
+                    .arg(out, plain ? QStringLiteral("plain") : QString(skin).replace(' ', '_'))
+                    .arg(tab));
         }
-        for (const auto mode : {OptionsSupport::ChooserMode::Sound, OptionsSupport::ChooserMode::Import}) {
+        for (const auto mode :
+             {OptionsSupport::ChooserMode::Sound, OptionsSupport::ChooserMode::Import}) {
             OptionsSupport::SelectSound chooser(mode, QStringLiteral(MD_SHARE_DIR), QString());
             chooser.Form_Load(plain);
             chooser.show();
             app.processEvents();
-            chooser.grab().save(QStringLiteral("%1/chooser-%2-%3.png")
-                                    .arg(out, plain ? QStringLiteral("plain") : QString(skin).replace(' ', '_'),
-                                         mode == OptionsSupport::ChooserMode::Sound ? "sound" : "import"));
+            chooser.grab().save(
+                QStringLiteral("%1/chooser-%2-%3.png")
+                    .arg(out, plain ? QStringLiteral("plain") : QString(skin).replace(' ', '_'),
+                         mode == OptionsSupport::ChooserMode::Sound ? "sound" : "import"));
         }
     }
     return 0;

@@ -16,7 +16,8 @@ namespace OptionsTesting {
 
 OptionsFolders::OptionsFolders()
 {
-    if (!TestSupport::CopyTree(QStringLiteral(MD_SHARE_DIR "/Graphics"), program_.Path() + QStringLiteral("/Graphics")))
+    if (!TestSupport::CopyTree(QStringLiteral(MD_SHARE_DIR "/Graphics"),
+                               program_.Path() + QStringLiteral("/Graphics")))
         ADD_FAILURE() << "cannot copy the generated chess sets";
     Support::Globals().DataPath = DataPath();
     tray_.setObjectName(QStringLiteral("SystemTray"));

@@ -58,7 +58,7 @@ public:
         return skinSucceeds;
     }
 
-    QList<QPixmap> icons;  // six sets of three
+    QList<QPixmap> icons; // six sets of three
     bool skinSucceeds = true;
     std::vector<std::string> calls;
 };
@@ -75,7 +75,7 @@ class AnsweringHost : public TestSupport::ScriptedHost {
 public:
     AnsweringHost();
     std::vector<ShownMessage> messages;
-    std::deque<bool> answers;  // True OK, False Cancel; empty: OK
+    std::deque<bool> answers; // True OK, False Cancel; empty: OK
     std::function<void(OptionsSupport::SelectSound&)> chooser;
 
     std::vector<QString> Captions() const;

@@ -25,7 +25,8 @@ protected:
         for (const char* sub : {"sounds/deeper", "sounds/Also"})
             QDir().mkpath(Folder() + QString::fromLatin1(sub));
         for (const char* file : {"bell.wav", "Gong.WAV", "chime.Wav", "notes.txt", "wav", "game.mmf"})
-            QFile(Folder() + QStringLiteral("sounds/") + QString::fromLatin1(file)).open(QIODevice::WriteOnly);
+            QFile(Folder() + QStringLiteral("sounds/") + QString::fromLatin1(file))
+                .open(QIODevice::WriteOnly);
     }
     QString Folder() const { return folders.DataPath(); }
     QString Sounds() const { return Folder() + QStringLiteral("sounds/"); }
@@ -62,15 +63,19 @@ TEST_F(SelectSoundTest, TheFolderListingOfEachMode)
     EXPECT_EQ(model.Folder(), QStringLiteral("/"));
     EXPECT_FALSE(model.Folders().contains(QStringLiteral("..")));
     // A blank or vanished folder opens the home folder.
-    EXPECT_EQ(FileChooserModel(ChooserMode::Sound, QString(), QString()).Folder(), QDir::homePath() + "/");
-    EXPECT_EQ(FileChooserModel(ChooserMode::Sound, Sounds() + "gone", QString()).Folder(), QDir::homePath() + "/");
+    EXPECT_EQ(FileChooserModel(ChooserMode::Sound, QString(), QString()).Folder(),
+              QDir::homePath() + "/");
+    EXPECT_EQ(FileChooserModel(ChooserMode::Sound, Sounds() + "gone", QString()).Folder(),
+              QDir::homePath() + "/");
 }
 
 TEST_F(SelectSoundTest, TheStoredSoundIsSelectedOnlyWhenSpeltExactlySo)
 {
-    EXPECT_EQ(FileChooserModel(ChooserMode::Sound, Sounds(), QStringLiteral("bell.wav")).SelectedFileName(),
-              QStringLiteral("bell.wav"));
-    EXPECT_FALSE(FileChooserModel(ChooserMode::Sound, Sounds(), QStringLiteral("BELL.wav")).HasSelection());
+    EXPECT_EQ(
+        FileChooserModel(ChooserMode::Sound, Sounds(), QStringLiteral("bell.wav")).SelectedFileName(),
+        QStringLiteral("bell.wav"));
+    EXPECT_FALSE(
+        FileChooserModel(ChooserMode::Sound, Sounds(), QStringLiteral("BELL.wav")).HasSelection());
 }
 
 TEST_F(SelectSoundTest, ARefusedOkKeepsTheOldSoundAndPlayNeedsAFile)
@@ -79,7 +84,7 @@ TEST_F(SelectSoundTest, ARefusedOkKeepsTheOldSoundAndPlayNeedsAFile)
     host.chooser = [&](SelectSound& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Select a sound file..."));
         EXPECT_FALSE(window.Play->face->isEnabled());
-        window.OkCommand();  // nothing selected: refused, still open
+        window.OkCommand(); // nothing selected: refused, still open
         EXPECT_TRUE(window.isVisible());
         window.FileList->setCurrentRow(1);
         EXPECT_TRUE(window.Play->face->isEnabled());
@@ -89,7 +94,8 @@ TEST_F(SelectSoundTest, ARefusedOkKeepsTheOldSoundAndPlayNeedsAFile)
     EXPECT_FALSE(choice.has_value());
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, QStringLiteral("File selection error..."));
-    EXPECT_EQ(host.messages[0].text, QStringLiteral("You must either select a .WAV file or cancel this dialog."));
+    EXPECT_EQ(host.messages[0].text,
+              QStringLiteral("You must either select a .WAV file or cancel this dialog."));
 
     host.chooser = [](SelectSound& window) {
         window.FileList->setCurrentRow(0);
@@ -113,7 +119,7 @@ TEST_F(SelectSoundTest, TheImportModeHasItsOwnCaptionAndCancelImportsNothing)
     EXPECT_EQ(AskForMoveFile(Sounds()), QString());
 
     host.chooser = [&](SelectSound& window) {
-        window.OkCommand();  // refused
+        window.OkCommand(); // refused
         window.FileList->setCurrentRow(3);
         QTest::keyClick(window.FileList, Qt::Key_Enter);
     };

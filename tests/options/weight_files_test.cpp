@@ -41,7 +41,7 @@ Support::HeuristicWeights DistinctWeights()
 
 class WeightFilesTest : public ::testing::Test {
 protected:
-    WeightFilesTest() : controller(settings, port) {}
+    WeightFilesTest() : controller(settings, port) { }
 
     void Open()
     {
@@ -94,7 +94,7 @@ TEST_F(WeightFilesTest, FiftyFourDistinctWeightsRoundTripThroughAFile)
     other.LoadWeightFile();
     EXPECT_EQ(Last().caption, QStringLiteral("Load complete."));
     EXPECT_TRUE(other.ApplyEnabled());
-    EXPECT_EQ(fresh.Heuristics, Support::FactoryHeuristics);  // pending only
+    EXPECT_EQ(fresh.Heuristics, Support::FactoryHeuristics); // pending only
     ASSERT_TRUE(other.SetOptions());
     EXPECT_EQ(fresh.Heuristics, DistinctWeights());
 }
@@ -171,7 +171,7 @@ TEST_F(WeightFilesTest, NamesAreCheckedBeforeAnythingIsWritten)
         {QStringLiteral("back\\slash"), "Invalid file name."},
         {QStringLiteral("tab\there"), "Invalid file name."},
         {QString(300, QLatin1Char('n')), "Invalid file name."},
-        {QStringLiteral("   "), "Save complete."},  // spaces pass both checks
+        {QStringLiteral("   "), "Save complete."}, // spaces pass both checks
     };
     for (const auto& c : cases) {
         host.messages.clear();
@@ -197,7 +197,7 @@ TEST_F(WeightFilesTest, OverwriteAskedAndCancelLeavesTheFileAsItWas)
     EXPECT_EQ(Last().caption, QStringLiteral("File already exists"));
     EXPECT_EQ(ReadAll(Path("Strong")), QByteArray("2,50\r\n"));
 
-    controller.SaveWeightFile();  // answered Overwrite
+    controller.SaveWeightFile(); // answered Overwrite
     EXPECT_EQ(Last().caption, QStringLiteral("Save complete."));
     EXPECT_EQ(ReadAll(Path("Strong")), ReadAll(QStringLiteral(MD_FIXTURES_DIR "/default_weights.AI")));
     // No temporary file is left beside it.
@@ -222,7 +222,8 @@ TEST_F(WeightFilesTest, ListingIsSortedExactExtensionAndDeleteEmptiesIt)
     host.messages.clear();
     controller.LoadWeightFile();
     controller.DeleteWeightFile();
-    EXPECT_EQ(host.Captions(), (std::vector<QString>{QStringLiteral("Nothing selected"), QStringLiteral("Nothing selected")}));
+    EXPECT_EQ(host.Captions(), (std::vector<QString>{QStringLiteral("Nothing selected"),
+                                                     QStringLiteral("Nothing selected")}));
 }
 
 TEST_F(WeightFilesTest, DeleteAsksAndNoKeepsTheFile)

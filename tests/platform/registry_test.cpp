@@ -73,8 +73,8 @@ TEST_F(RegistryTest, ValuesKeepTheirKindThroughAReopenedStore)
     Reopen();
     for (const auto& [name, value] : values) {
         const Value read = QueryValue(Key, name);
-        EXPECT_EQ(read, value) << name.toStdString() << " read back as \""
-                               << read.ToText().toStdString() << '"';
+        EXPECT_EQ(read, value) << name.toStdString() << " read back as \"" << read.ToText().toStdString()
+                               << '"';
     }
     EXPECT_EQ(QueryValue(Key, "NumericText").ToNumber(), std::nullopt);
     EXPECT_EQ(QueryValue(Key, "Number").ToNumber(), 20000);
@@ -112,7 +112,7 @@ TEST_F(RegistryTest, WritesNeedAnExistingKeyOfTheUsersRoot)
 
     ASSERT_TRUE(CreateNewKey(SettingsKeyPath));
     EXPECT_TRUE(KeyExists(SettingsKeyPath));
-    EXPECT_TRUE(CreateNewKey(SettingsKeyPath));  // already there
+    EXPECT_TRUE(CreateNewKey(SettingsKeyPath)); // already there
     EXPECT_FALSE(SetKeyValue(Key, "Nothing", Value{}));
     EXPECT_FALSE(SetKeyValue("Display", "X", Value::Text("1"), Root::CurrentConfig, DisplayPrefix));
     EXPECT_FALSE(CreateNewKey("Display\\Settings", Root::CurrentConfig));
@@ -127,7 +127,7 @@ TEST_F(RegistryTest, EnumeratesSubkeys)
     ASSERT_TRUE(CreateNewKey(SettingsKeyPath + "\\2.5.1"));
     ASSERT_TRUE(CreateNewKey(SettingsKeyPath + "\\2.4.0"));
     ASSERT_TRUE(SetKeyValue(Key + "\\2.4.0", "Skin", Value::Text("Old")));
-    ASSERT_TRUE(SetKeyValue(Key, "Skin", Value::Text("New")));  // a value is not a subkey
+    ASSERT_TRUE(SetKeyValue(Key, "Skin", Value::Text("New"))); // a value is not a subkey
     EXPECT_EQ(EnumSubKeys(names, Root::CurrentUser, SettingsKeyPath + "\\"), 2);
     EXPECT_EQ(names, (QStringList{"2.4.0", "2.5.1"}));
     EXPECT_EQ(QueryValue(Key + "\\2.4.0", "Skin").ToText(), "Old");

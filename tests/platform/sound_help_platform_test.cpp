@@ -38,10 +38,10 @@ TEST(SoundPlayer, PlaysCueFilesOneAtATimeAndIgnoresMissingOnes)
     SoundPlayer& player = CurrentSoundPlayer();
     player.Play(Cue(1));
     EXPECT_EQ(LastEffectSource(), Cue(1));
-    player.Play(Cue(4));  // replaces the first
+    player.Play(Cue(4)); // replaces the first
     EXPECT_EQ(LastEffectSource(), Cue(4));
     QTest::qWait(50);
-    player.Play(Cue(4));  // the same cue again starts it over
+    player.Play(Cue(4)); // the same cue again starts it over
     EXPECT_EQ(LastEffectSource(), Cue(4));
     player.Play(QStringLiteral(MD_SHARE_DIR "/Cs099.mds"));
     EXPECT_TRUE(LastEffectSource().isEmpty());

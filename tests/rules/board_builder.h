@@ -16,13 +16,26 @@ inline int CodeForLetter(char letter)
     const bool black = letter >= 'a' && letter <= 'z';
     int code = 0;
     switch (black ? static_cast<char>(letter - 'a' + 'A') : letter) {
-    case 'R': code = MoveValidation::WhiteRook; break;
-    case 'N': code = MoveValidation::WhiteKnight; break;
-    case 'B': code = MoveValidation::WhiteBishop; break;
-    case 'Q': code = MoveValidation::WhiteQueen; break;
-    case 'K': code = MoveValidation::WhiteKing; break;
-    case 'P': code = MoveValidation::WhitePawn; break;
-    default: throw std::invalid_argument(std::string("no piece letter ") + letter);
+    case 'R':
+        code = MoveValidation::WhiteRook;
+        break;
+    case 'N':
+        code = MoveValidation::WhiteKnight;
+        break;
+    case 'B':
+        code = MoveValidation::WhiteBishop;
+        break;
+    case 'Q':
+        code = MoveValidation::WhiteQueen;
+        break;
+    case 'K':
+        code = MoveValidation::WhiteKing;
+        break;
+    case 'P':
+        code = MoveValidation::WhitePawn;
+        break;
+    default:
+        throw std::invalid_argument(std::string("no piece letter ") + letter);
     }
     return black ? code + MoveValidation::BlackOffset : code;
 }

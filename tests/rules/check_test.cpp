@@ -26,8 +26,7 @@ const MateCase MateCases[] = {
     {"smothered", "kh8 rg8 pg7 ph7 Nf7 Kg1", Black, "0000", Checkmate},
     {"smothered knight taken", "kh8 rg8 pg7 ph7 qd5 Nf7 Kg1", Black, "0000", InCheck},
     {"double check", "ke8 qd8 bf8 pf7 ra5 Re1 Bb5 Kh1", Black, "0000", Checkmate},
-    {"the same bishop check alone is blocked", "ke8 qd8 bf8 pf7 ra5 Bb5 Kh1", Black, "0000",
-     InCheck},
+    {"the same bishop check alone is blocked", "ke8 qd8 bf8 pf7 ra5 Bb5 Kh1", Black, "0000", InCheck},
     {"pinned capturer", "kh8 ng7 ph7 Re8 Bb2 Kc1", Black, "0000", Checkmate},
     {"capturer free", "kh8 ng7 ph7 Re8 Kc1", Black, "0000", InCheck},
     {"king takes an unguarded checker", "kh8 ph7 pg7 Qg8 Kc1", Black, "0000", InCheck},
@@ -36,8 +35,7 @@ const MateCase MateCases[] = {
     {"not in check", "Kh1 Pg2 Ph2 ra2 kg8", White, "0000", NotInCheck},
     // The checking pawn has just stepped d7-d5 and only exd6 ep answers it.
     {"en passant escape", "Ke4 Pe5 pd5 ra3 rf8 nb5 qd8 kh7", White, "4745", InCheck},
-    {"the same without the double step", "Ke4 Pe5 pd5 ra3 rf8 nb5 qd8 kh7", White, "0000",
-     Checkmate},
+    {"the same without the double step", "Ke4 Pe5 pd5 ra3 rf8 nb5 qd8 kh7", White, "0000", Checkmate},
     // Taking en passant would open the e-file to the rook on e8.
     {"en passant would expose the king", "Ke4 Pe5 pd5 ra3 rf8 re8 nb5 qd8 kh7", White, "4745",
      Checkmate},

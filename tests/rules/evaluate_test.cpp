@@ -35,18 +35,24 @@ const SingleWeightCase SingleWeightCases[] = {
     {"the opponent already in check", "4k3/8/8/8/8/8/8/r3K3 b - -", "e8d8", GoForCheck, 88, 88, 88},
     {"the opponent already mated", "6k1/8/8/8/8/8/6PP/r6K b - -", "g8f8", GoForCheck, 88, 1000, 1000},
     {"rook no longer attacked", "4k3/8/8/8/8/1n6/8/R3K3 w - -", "a1a2", LeaveVulnerable, -118, -118, 0},
-    {"queen attacked by two", "4k3/8/8/8/8/1n6/8/Q1r1K3 w - -", "e1e2", LeaveVulnerable + 3, -171, -342, -342},
-    {"knight guards a rook from its destination", "4k3/8/8/8/8/4N3/8/R3K3 w - -", "e3c2", ProtectPiece, 68, 68, 68},
-    {"a rook guards one it blocked, and itself", "4k3/8/8/8/8/8/8/2RR3K w - -", "c1a1", ProtectPiece, 68, 68, 136},
+    {"queen attacked by two", "4k3/8/8/8/8/1n6/8/Q1r1K3 w - -", "e1e2", LeaveVulnerable + 3, -171, -342,
+     -342},
+    {"knight guards a rook from its destination", "4k3/8/8/8/8/4N3/8/R3K3 w - -", "e3c2", ProtectPiece,
+     68, 68, 68},
+    {"a rook guards one it blocked, and itself", "4k3/8/8/8/8/8/8/2RR3K w - -", "c1a1", ProtectPiece, 68,
+     68, 136},
     {"take a rook", "4k3/8/8/8/8/8/r7/R3K3 w - -", "a1a2", TakePiece, 70, 0, 70},
     {"take an undefended rook", "4k3/8/8/8/8/8/r7/R3K3 w - -", "a1a2", TakeUndefended, 142, 0, 142},
     {"take a defended rook", "4k3/8/8/8/8/8/rr6/R3K3 w - -", "a1a2", TakeUndefended, 142, 0, 0},
-    {"rook onto an attacked, undefended square", "1r2k3/8/8/8/8/8/8/R3K3 w - -", "a1b1", AllowUndefendedTaken, -200, 0, -200},
+    {"rook onto an attacked, undefended square", "1r2k3/8/8/8/8/8/8/R3K3 w - -", "a1b1",
+     AllowUndefendedTaken, -200, 0, -200},
     {"bishop pins a knight", "4k3/8/2n5/8/8/8/8/3BK3 w - -", "d1a4", PinWithBishop + 1, 11, 0, 11},
     {"rook pins a queen", "k7/q7/8/8/8/8/8/1R1QK3 w - -", "b1a1", PinWithRook + 3, 18, 0, 18},
-    {"queen pins a pawn past another", "4k3/4p3/8/8/4p3/8/8/K3Q3 w - -", "e1e2", PinWithQueen + 4, 7, 7, 7},
+    {"queen pins a pawn past another", "4k3/4p3/8/8/4p3/8/8/K3Q3 w - -", "e1e2", PinWithQueen + 4, 7, 7,
+     7},
     {"queen pins a bishop", "4k3/3b4/8/8/8/2N5/8/3QK3 w - -", "d1a4", PinWithQueen + 2, 1, 0, 1},
-    {"no pin from an attacked, undefended square", "4k3/3b4/8/8/8/8/8/3QK3 w - -", "d1a4", PinWithQueen + 2, 1, 0, 0},
+    {"no pin from an attacked, undefended square", "4k3/3b4/8/8/8/8/8/3QK3 w - -", "d1a4",
+     PinWithQueen + 2, 1, 0, 0},
     {"move a knight", "4k3/8/8/8/8/8/8/1N2K3 w - -", "b1c3", MoveKnight, 52, 0, 52},
     {"move a king", "4k3/8/8/8/8/8/8/4K3 w - -", "e1d1", MoveKing, -20, 0, -20},
     {"closer to the king", "4k3/8/8/8/8/8/8/1N2K3 w - -", "b1c3", CloserToKing, 55, 0, 55},
@@ -83,9 +89,9 @@ TEST(EvaluateMove, EachWeightOnItsOwn)
 TEST(EvaluateMove, MateIsExactlyAThousandAfterTheMove)
 {
     const char* mates[][2] = {
-        {"6k1/5ppp/8/8/8/8/8/R5K1 w - -", "a1a8"},                // back rank
-        {"6rk/6pp/8/6N1/8/8/8/6K1 w - -", "g5f7"},                // smothered
-        {"7k/8/6K1/8/8/8/8/Q7 w - -", "a1a8"},                    // queen along the back rank
+        {"6k1/5ppp/8/8/8/8/8/R5K1 w - -", "a1a8"}, // back rank
+        {"6rk/6pp/8/6N1/8/8/8/6K1 w - -", "g5f7"}, // smothered
+        {"7k/8/6K1/8/8/8/8/Q7 w - -", "a1a8"},     // queen along the back rank
         {"k7/8/1K6/8/8/8/8/7R w - -", "h1h8"},
     };
     Support::HeuristicWeights scrambled{};
@@ -101,9 +107,9 @@ TEST(EvaluateMove, MateIsExactlyAThousandAfterTheMove)
 
 TEST(EvaluateMove, NoWeightsScoreNothing)
 {
-    for (const char* fen : {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq -",
-                            "rnbqkbnr/ppp1p1pp/8/3pPp2/8/8/PPPP1PPP/RNBQKBNR w KQkq f6",
-                            "8/2P3k1/8/8/8/8/5p2/K7 b - -"}) {
+    for (const char* fen :
+         {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq -",
+          "rnbqkbnr/ppp1p1pp/8/3pPp2/8/8/PPPP1PPP/RNBQKBNR w KQkq f6", "8/2P3k1/8/8/8/8/5p2/K7 b - -"}) {
         SearchBoard board = FromFen(fen);
         SearchMoveList moves;
         board.GenerateMoves(moves, Promotions::QueenOnly);
@@ -188,12 +194,10 @@ void ExpectSameAsReference(const std::string& fen, int plies, std::mt19937& rand
         for (const SearchMove& m : moves) {
             const int before = Reference::Evaluate(board, m, false, weights);
             const int after = Reference::Evaluate(board, m, true, weights);
-            ASSERT_EQ(scorer.Before(m), before) << fen << " ply " << ply << " move "
-                                                << int(m.fromColumn) << int(m.fromRow)
-                                                << int(m.toColumn) << int(m.toRow);
-            ASSERT_EQ(scorer.After(m), after) << fen << " ply " << ply << " move "
-                                              << int(m.fromColumn) << int(m.fromRow)
-                                              << int(m.toColumn) << int(m.toRow);
+            ASSERT_EQ(scorer.Before(m), before) << fen << " ply " << ply << " move " << int(m.fromColumn)
+                                                << int(m.fromRow) << int(m.toColumn) << int(m.toRow);
+            ASSERT_EQ(scorer.After(m), after) << fen << " ply " << ply << " move " << int(m.fromColumn)
+                                              << int(m.fromRow) << int(m.toColumn) << int(m.toRow);
             ++compared;
         }
         ASSERT_EQ(board, untouched);
@@ -201,8 +205,9 @@ void ExpectSameAsReference(const std::string& fen, int plies, std::mt19937& rand
             for (int row = 1; row <= 8; ++row)
                 for (int column = 1; column <= 8; ++column)
                     if (MoveValidation::IsPieceOfColour(board.Squares()(column, row), colour)) {
-                        ASSERT_EQ(ScorePins(board.Squares(), tables, colour, column, row),
-                                  Reference::ScorePins(board.GetPosition(), colour, column, row, weights));
+                        ASSERT_EQ(
+                            ScorePins(board.Squares(), tables, colour, column, row),
+                            Reference::ScorePins(board.GetPosition(), colour, column, row, weights));
                     }
         board.MakeMove(moves[static_cast<int>(random() % moves.Count())]);
     }

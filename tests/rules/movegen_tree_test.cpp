@@ -193,10 +193,10 @@ int RuleAttackers(const Position& position, int colour, int square)
     int count = 0;
     for (int from = 0; from < 64; ++from) {
         const int piece = position.squares.cells[from];
-        if (from != square && MoveValidation::IsPieceOfColour(piece, colour) &&
-            MoveValidation::ValidateMove(position, colour, piece, ColumnOf(from), RowOf(from),
-                                         ColumnOf(square), RowOf(square), 1,
-                                         BoardSupport::NeitherColour, BoardSupport::NoMove))
+        if (from != square && MoveValidation::IsPieceOfColour(piece, colour)
+            && MoveValidation::ValidateMove(position, colour, piece, ColumnOf(from), RowOf(from),
+                                            ColumnOf(square), RowOf(square), 1,
+                                            BoardSupport::NeitherColour, BoardSupport::NoMove))
             ++count;
     }
     return count;
@@ -227,8 +227,8 @@ void CheckNotationsDiffer(const SearchBoard& board, const SearchMoveList& moves)
         const int castle = MoveValidation::GetCastleType(position, colour, m.fromColumn, m.fromRow,
                                                          m.toColumn, m.toRow);
         const std::string text = BoardSupport::BuildMoveNotation(
-            m.promotion ? m.promotion : piece, m.fromColumn, m.fromRow, m.toColumn, m.toRow,
-            capture, -1, position.squares, false, castle, colour, false, board.PreviousMove());
+            m.promotion ? m.promotion : piece, m.fromColumn, m.fromRow, m.toColumn, m.toRow, capture, -1,
+            position.squares, false, castle, colour, false, board.PreviousMove());
         EXPECT_TRUE(texts.insert(text).second) << text << " after " << board.PreviousMove();
     }
 }
@@ -289,8 +289,8 @@ TEST(GeneratorAgreement, PlayerPathAcceptsExactlyTheGeneratedMoves)
     };
     // Castling and en passant, pins and discovered checks, promotions with
     // mates among them, and rooks and knights that share squares.
-    for (const Tree& tree : {Tree{Kiwipete, 2, 0}, Tree{RookEndgame, 3, 0},
-                             Tree{Promotions4, 3, 22}, Tree{Middlegame, 1, 0}}) {
+    for (const Tree& tree : {Tree{Kiwipete, 2, 0}, Tree{RookEndgame, 3, 0}, Tree{Promotions4, 3, 22},
+                             Tree{Middlegame, 1, 0}}) {
         SearchBoard board = BoardFromFen(tree.fen);
         AgreementCounts counts;
         CheckAgreement(board, tree.depth, counts);
@@ -306,13 +306,13 @@ TEST(GeneratorAgreement, MateAndStalemateAgreeWithAnEmptyList)
         bool stalemate;
     };
     const Case cases[] = {
-        {"7k/5Q2/6K1/8/8/8/8/8 b - -", false, true},               // king boxed in
-        {"7k/7P/6K1/8/8/8/8/8 b - -", false, true},                // pawn on the king's file
-        {"8/8/8/8/8/7p/7P/5k1K w - -", false, true},              // blocked pawn, boxed king
-        {"6rk/5Npp/8/8/8/8/8/6K1 b - -", true, false},             // smothered
-        {"4k3/8/8/8/8/8/5PPP/r5K1 w - -", true, false},            // back rank
-        {"8/8/8/2k5/3Pp3/8/8/4K3 b - d3", false, false},           // en passant answers the check
-        {"4k3/8/8/8/8/8/8/r3K2R w K -", false, false},             // in check: only king steps
+        {"7k/5Q2/6K1/8/8/8/8/8 b - -", false, true},     // king boxed in
+        {"7k/7P/6K1/8/8/8/8/8 b - -", false, true},      // pawn on the king's file
+        {"8/8/8/8/8/7p/7P/5k1K w - -", false, true},     // blocked pawn, boxed king
+        {"6rk/5Npp/8/8/8/8/8/6K1 b - -", true, false},   // smothered
+        {"4k3/8/8/8/8/8/5PPP/r5K1 w - -", true, false},  // back rank
+        {"8/8/8/2k5/3Pp3/8/8/4K3 b - d3", false, false}, // en passant answers the check
+        {"4k3/8/8/8/8/8/8/r3K2R w K -", false, false},   // in check: only king steps
     };
     for (const Case& c : cases) {
         SearchBoard board = BoardFromFen(c.fen);

@@ -25,7 +25,9 @@ inline ComputerAI::SearchMove Move(const std::string& text)
     return ComputerAI::SearchMove{static_cast<std::int8_t>(text[0] - 'a' + 1),
                                   static_cast<std::int8_t>(text[1] - '0'),
                                   static_cast<std::int8_t>(text[2] - 'a' + 1),
-                                  static_cast<std::int8_t>(text[3] - '0'), 0, 0};
+                                  static_cast<std::int8_t>(text[3] - '0'),
+                                  0,
+                                  0};
 }
 
 inline std::string Text(const BoardSupport::MoveCoordinates& m)
@@ -36,7 +38,10 @@ inline std::string Text(const BoardSupport::MoveCoordinates& m)
             char('0' + m.toRow)};
 }
 
-inline Support::HeuristicWeights NoWeights() { return Support::HeuristicWeights{}; }
+inline Support::HeuristicWeights NoWeights()
+{
+    return Support::HeuristicWeights{};
+}
 
 inline Support::HeuristicWeights Only(int index, int value)
 {

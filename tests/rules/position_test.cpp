@@ -71,19 +71,19 @@ TEST(PositionString, MalformedTextIsRejectedAndLeavesThePositionAlone)
 {
     const std::string start(StartPositionString);
     const std::string malformed[] = {
-        start.substr(0, 134),                             // one character short
-        start + ";",                                      // trailing separator
-        start.substr(0, 118),                             // seven groups
-        start + ";0000000000000000",                      // nine groups
-        "13" + start.substr(2),                           // code above 12
-        "99" + start.substr(2),                           // far above 12
-        "0a" + start.substr(2),                           // not a digit
-        " 1" + start.substr(2),                           // blank inside a code
-        "-1" + start.substr(2),                           // sign
-        start.substr(0, 16) + "," + start.substr(17),     // wrong separator
-        start.substr(0, 15) + ";0" + start.substr(17),    // groups of 15 and 17
-        " " + start,                                      // leading blank
-        start + "\n",                                     // line end
+        start.substr(0, 134),                          // one character short
+        start + ";",                                   // trailing separator
+        start.substr(0, 118),                          // seven groups
+        start + ";0000000000000000",                   // nine groups
+        "13" + start.substr(2),                        // code above 12
+        "99" + start.substr(2),                        // far above 12
+        "0a" + start.substr(2),                        // not a digit
+        " 1" + start.substr(2),                        // blank inside a code
+        "-1" + start.substr(2),                        // sign
+        start.substr(0, 16) + "," + start.substr(17),  // wrong separator
+        start.substr(0, 15) + ";0" + start.substr(17), // groups of 15 and 17
+        " " + start,                                   // leading blank
+        start + "\n",                                  // line end
         "garbage",
     };
     for (const std::string& text : malformed) {
@@ -205,8 +205,8 @@ TEST(LastMove, OnlyFourDigitsOneToEightAreAMove)
 {
     EXPECT_EQ(ParseLastMove("5254"), (MoveCoordinates{5, 2, 5, 4}));
     EXPECT_EQ(ParseLastMove("1888"), (MoveCoordinates{1, 8, 8, 8}));
-    for (const char* text : {"0000", "", "525", "52545", "5a54", "5950", "0254", "5204", " 254",
-                             "-254"}) {
+    for (const char* text :
+         {"0000", "", "525", "52545", "5a54", "5950", "0254", "5204", " 254", "-254"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(ParseLastMove(text).has_value());
     }
@@ -232,14 +232,19 @@ TEST(MoveValue, TypedRulesAgreeWithThePositionalOnes)
 {
     const Position position = Board("Ke1 Rh1 Ra1 Pe5 Nb1 ke8 pd5 qh6");
     const Move previous = Move::FromText("4745");
-    struct Case { int piece; Move move; CaptureMode capture; bool legal; };
+    struct Case {
+        int piece;
+        Move move;
+        CaptureMode capture;
+        bool legal;
+    };
     const Case cases[] = {
-        {WhitePawn, Move::FromText("5546"), ToEmptySquare, true},   // en passant
+        {WhitePawn, Move::FromText("5546"), ToEmptySquare, true}, // en passant
         {WhitePawn, Move::FromText("5556"), ToEmptySquare, true},
         {WhitePawn, Move::FromText("5557"), ToEmptySquare, false},
         {WhiteKnight, Move::FromText("2133"), ToEmptySquare, true},
         {WhiteKnight, Move::FromText("2123"), ToEmptySquare, false},
-        {WhiteKing, Move::FromText("5171"), ToEmptySquare, true},   // castling
+        {WhiteKing, Move::FromText("5171"), ToEmptySquare, true}, // castling
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.move.Text());

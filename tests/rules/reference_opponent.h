@@ -31,12 +31,23 @@ using Support::HeuristicWeights;
 inline int GroupValue(int piece, const HeuristicWeights& h, int first)
 {
     switch (piece) {
-    case 1: case 7: return h[first];
-    case 2: case 8: return h[first + 1];
-    case 3: case 9: return h[first + 2];
-    case 4: case 10: return h[first + 3];
-    case 6: case 12: return h[first + 4];
-    default: return 0;
+    case 1:
+    case 7:
+        return h[first];
+    case 2:
+    case 8:
+        return h[first + 1];
+    case 3:
+    case 9:
+        return h[first + 2];
+    case 4:
+    case 10:
+        return h[first + 3];
+    case 6:
+    case 12:
+        return h[first + 4];
+    default:
+        return 0;
     }
 }
 
@@ -51,9 +62,9 @@ inline int CountAttackers(const Position& p, int colour, int x, int y, int check
     int count = 0;
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column)
-            if ((column != x || row != y) && SquareColour(p, column, row) == colour &&
-                ValidateMove(p, colour, p.squares(column, row), column, row, x, y, 1, checkedSide,
-                             "0000"))
+            if ((column != x || row != y) && SquareColour(p, column, row) == colour
+                && ValidateMove(p, colour, p.squares(column, row), column, row, x, y, 1, checkedSide,
+                                "0000"))
                 ++count;
     return count;
 }
@@ -98,8 +109,8 @@ inline int ScorePins(const Position& p, int colour, int x, int y, const Heuristi
     return total;
 }
 
-inline int CastlingWeight(const BoardSupport::CastleFlags& flags, int colour, int piece,
-                          int fromX, const HeuristicWeights& h)
+inline int CastlingWeight(const BoardSupport::CastleFlags& flags, int colour, int piece, int fromX,
+                          const HeuristicWeights& h)
 {
     if (piece == 1 || piece == 7) {
         if (fromX == 1) {
@@ -200,17 +211,36 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
 
         const int taken = b.squares(toX, toY);
         score += GroupValue(taken, h, 11);
-        if (SquareColour(b, toX, toY) == opponent &&
-            CountAttackers(b, opponent, toX, toY, b.checkedSide) == 0)
+        if (SquareColour(b, toX, toY) == opponent
+            && CountAttackers(b, opponent, toX, toY, b.checkedSide) == 0)
             score += GroupValue(taken, h, 22);
         switch (piece) {
-        case 1: case 7: score += h[16]; break;
-        case 2: case 8: score += h[17]; break;
-        case 3: case 9: score += h[18]; break;
-        case 4: case 10: score += h[19]; break;
-        case 6: case 12: score += h[20]; break;
-        case 5: case 11: score += h[21]; break;
-        default: break;
+        case 1:
+        case 7:
+            score += h[16];
+            break;
+        case 2:
+        case 8:
+            score += h[17];
+            break;
+        case 3:
+        case 9:
+            score += h[18];
+            break;
+        case 4:
+        case 10:
+            score += h[19];
+            break;
+        case 6:
+        case 12:
+            score += h[20];
+            break;
+        case 5:
+        case 11:
+            score += h[21];
+            break;
+        default:
+            break;
         }
         const int code = b.squares(fromX, fromY);
         if (code == 1 || code == 7 || code == 5 || code == 11)
@@ -279,8 +309,7 @@ inline std::vector<Row> OwnScores(SearchBoard& board, const HeuristicWeights& h)
 // would only bring that score to the top, so the search draws no random
 // numbers there.
 inline int Search(SearchBoard& board, int depth, int ply, int searchColour,
-                  ComputerAI::SearchRandom& random, const HeuristicWeights& h,
-                  std::int64_t& considered)
+                  ComputerAI::SearchRandom& random, const HeuristicWeights& h, std::int64_t& considered)
 {
     std::vector<Row> rows = OwnScores(board, h);
     if (ply == depth) {
@@ -311,8 +340,7 @@ struct Choice {
     std::int64_t considered = 0;
 };
 
-inline Choice SearchBestMove(SearchBoard board, int depth, const HeuristicWeights& h,
-                             std::uint64_t seed)
+inline Choice SearchBestMove(SearchBoard board, int depth, const HeuristicWeights& h, std::uint64_t seed)
 {
     Choice choice;
     std::vector<Row> rows = OwnScores(board, h);
@@ -326,8 +354,8 @@ inline Choice SearchBestMove(SearchBoard board, int depth, const HeuristicWeight
             ComputerAI::SearchRandom random =
                 ComputerAI::SearchRandom::ForTopMove(seed, static_cast<int>(i));
             board.MakeMove(rows[i].move);
-            const int reply = Search(board, depth, 1, board.SideToMove() == 0 ? 1 : 0, random, h,
-                                     choice.considered);
+            const int reply =
+                Search(board, depth, 1, board.SideToMove() == 0 ? 1 : 0, random, h, choice.considered);
             board.UnmakeMove();
             rows[i].score -= reply;
         }

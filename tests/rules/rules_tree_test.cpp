@@ -43,8 +43,8 @@ Position FromFen(const char* fen)
 }
 
 // Plays a move as the board window does after ValidateMove allowed it.
-Position Play(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
-              int toRow, std::string_view previousMove)
+Position Play(const Position& position, int colour, int fromColumn, int fromRow, int toColumn, int toRow,
+              std::string_view previousMove)
 {
     Position next = position;
     const int piece = position.squares(fromColumn, fromRow);
@@ -102,23 +102,21 @@ void Walk(const Position& position, int colour, const std::string& previousMove,
                     if (IsInCheck(next, colour))
                         continue;
                     ++pieceMoves;
-                    next.checkedSide = IsInCheck(next, OtherColour(colour)) ? OtherColour(colour)
-                                                                            : NoSideChecked;
-                    Walk(next, OtherColour(colour),
-                         FormatLastMove(fromColumn, fromRow, toColumn, toRow), depth - 1, count);
+                    next.checkedSide =
+                        IsInCheck(next, OtherColour(colour)) ? OtherColour(colour) : NoSideChecked;
+                    Walk(next, OtherColour(colour), FormatLastMove(fromColumn, fromRow, toColumn, toRow),
+                         depth - 1, count);
                 }
             if (position.checkedSide != colour) {
-                EXPECT_EQ(PieceHasLegalMove(position, colour, piece, fromColumn, fromRow,
-                                            previousMove, position.checkedSide),
+                EXPECT_EQ(PieceHasLegalMove(position, colour, piece, fromColumn, fromRow, previousMove,
+                                            position.checkedSide),
                           pieceMoves > 0)
-                    << FormatPositionString(position.squares) << " piece at " << fromColumn
-                    << fromRow;
+                    << FormatPositionString(position.squares) << " piece at " << fromColumn << fromRow;
             }
             legal += pieceMoves;
         }
 
-    const CheckState state =
-        GetCheckState(position, colour, true, position.checkedSide, previousMove);
+    const CheckState state = GetCheckState(position, colour, true, position.checkedSide, previousMove);
     EXPECT_EQ(state == NotInCheck, position.checkedSide != colour);
     if (state == NotInCheck) {
         EXPECT_EQ(HasNoLegalMove(position, colour, previousMove, position.checkedSide), legal == 0)

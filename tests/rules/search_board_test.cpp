@@ -24,17 +24,18 @@ SearchBoard FromFen(const std::string& fen)
 // "e2e4", "e7e8q": a move in the long algebraic form.
 SearchMove Move(const std::string& text, int promotion = 0)
 {
-    return SearchMove{static_cast<std::int8_t>(text[0] - 'a' + 1), static_cast<std::int8_t>(text[1] - '0'),
-                      static_cast<std::int8_t>(text[2] - 'a' + 1), static_cast<std::int8_t>(text[3] - '0'),
-                      static_cast<std::int8_t>(promotion), 0};
+    return SearchMove{
+        static_cast<std::int8_t>(text[0] - 'a' + 1), static_cast<std::int8_t>(text[1] - '0'),
+        static_cast<std::int8_t>(text[2] - 'a' + 1), static_cast<std::int8_t>(text[3] - '0'),
+        static_cast<std::int8_t>(promotion),         0};
 }
 
 std::vector<std::string> Texts(const SearchMoveList& list)
 {
     std::vector<std::string> texts;
     for (const SearchMove& m : list) {
-        std::string text{char('a' + m.fromColumn - 1), char('0' + m.fromRow),
-                         char('a' + m.toColumn - 1), char('0' + m.toRow)};
+        std::string text{char('a' + m.fromColumn - 1), char('0' + m.fromRow), char('a' + m.toColumn - 1),
+                         char('0' + m.toRow)};
         if (m.promotion)
             text += "?RNBQKP"[KindOf(m.promotion)];
         texts.push_back(text);
@@ -62,8 +63,8 @@ TEST(Generation, WalksEachPieceInItsFixedOrder)
     EXPECT_EQ(PieceMoves(rook, "d4"),
               (Moves{"d4c4", "d4e4", "d4f4", "d4g4", "d4d3", "d4d2", "d4d5", "d4d6"}));
     EXPECT_EQ(PieceMoves(FromFen("3k4/8/8/8/3R4/8/8/K7 w - -"), "d4"),
-              (Moves{"d4c4", "d4b4", "d4a4", "d4e4", "d4f4", "d4g4", "d4h4", "d4d3", "d4d2",
-                     "d4d1", "d4d5", "d4d6", "d4d7"}));
+              (Moves{"d4c4", "d4b4", "d4a4", "d4e4", "d4f4", "d4g4", "d4h4", "d4d3", "d4d2", "d4d1",
+                     "d4d5", "d4d6", "d4d7"}));
     // A blocked pawn gets no double step, even with the square beyond empty.
     EXPECT_TRUE(PieceMoves(FromFen("4k3/8/8/8/8/4n3/4P3/4K3 w - -"), "e2").empty());
     // Step, double step, en passant, then captures left and right.
@@ -98,13 +99,13 @@ TEST(Generation, CastlingNeedsSafePassageAndNoCheck)
     };
     const Case cases[] = {
         {"4k3/8/8/8/8/8/8/R3K2R w KQ -", {"e1c1", "e1g1"}},
-        {"4k3/8/8/8/8/8/8/R3K2R w K -", {"e1g1"}},             // queen-side rook has moved
-        {"4k3/8/8/8/8/8/8/R3K2R w - -", {}},                   // king has moved
-        {"4k3/8/8/8/8/8/5r2/R3K2R w KQ -", {"e1c1"}},          // f1 attacked
-        {"4k3/8/8/8/8/8/6r1/R3K2R w KQ -", {"e1c1"}},          // g1 attacked
-        {"4k3/8/8/8/8/8/1r6/R3K2R w KQ -", {"e1c1", "e1g1"}},  // only b1 attacked: allowed
-        {"4k3/8/8/8/8/8/4r3/R3K2R w KQ -", {}},                // in check
-        {"4k3/8/8/8/8/8/8/RN2K1NR w KQ -", {}},                // pieces in the way
+        {"4k3/8/8/8/8/8/8/R3K2R w K -", {"e1g1"}},            // queen-side rook has moved
+        {"4k3/8/8/8/8/8/8/R3K2R w - -", {}},                  // king has moved
+        {"4k3/8/8/8/8/8/5r2/R3K2R w KQ -", {"e1c1"}},         // f1 attacked
+        {"4k3/8/8/8/8/8/6r1/R3K2R w KQ -", {"e1c1"}},         // g1 attacked
+        {"4k3/8/8/8/8/8/1r6/R3K2R w KQ -", {"e1c1", "e1g1"}}, // only b1 attacked: allowed
+        {"4k3/8/8/8/8/8/4r3/R3K2R w KQ -", {}},               // in check
+        {"4k3/8/8/8/8/8/8/RN2K1NR w KQ -", {}},               // pieces in the way
     };
     for (const Case& c : cases) {
         Moves castling;
@@ -146,8 +147,8 @@ TEST(MakeMove, RecordsAndTakesBackEachKindOfMove)
         EXPECT_EQ(record.PackedCastleFlags(), packedBefore) << c.move;
         EXPECT_EQ(board.PreviousMove(), std::to_string(c.moveCode));
         const SearchMove move = Move(c.move, c.promotion);
-        if (IsPawn(before.Squares()(move.fromColumn, move.fromRow)) &&
-            (move.toRow == 8 || move.toRow == 1)) {
+        if (IsPawn(before.Squares()(move.fromColumn, move.fromRow))
+            && (move.toRow == 8 || move.toRow == 1)) {
             const int queen = board.SideToMove() == Black ? WhiteQueen : BlackQueen;
             EXPECT_EQ(board.Squares()(move.toColumn, move.toRow), c.promotion ? c.promotion : queen)
                 << c.move;
@@ -236,11 +237,11 @@ TEST(SquareTests, ColourEntryAndAttackers)
     EXPECT_EQ(board.GetSquareColour(4, 1), White);
     EXPECT_EQ(board.GetSquareColour(4, 4), 2);
 
-    EXPECT_TRUE(board.CanMoveTo(White, 4, 5));   // an opponent's piece
-    EXPECT_FALSE(board.CanMoveTo(White, 3, 3));  // an own piece
-    EXPECT_FALSE(board.CanMoveTo(Black, 5, 1));  // a king, of either colour
+    EXPECT_TRUE(board.CanMoveTo(White, 4, 5));  // an opponent's piece
+    EXPECT_FALSE(board.CanMoveTo(White, 3, 3)); // an own piece
+    EXPECT_FALSE(board.CanMoveTo(Black, 5, 1)); // a king, of either colour
     EXPECT_FALSE(board.CanMoveTo(White, 5, 8));
-    EXPECT_FALSE(board.CanMoveTo(White, 9, 1));  // off the board
+    EXPECT_FALSE(board.CanMoveTo(White, 9, 1)); // off the board
 
     EXPECT_EQ(board.CountAttackers(White, 4, 5), 2); // queen along the file, knight
     EXPECT_EQ(board.CountAttackers(Black, 4, 5), 0); // the rook itself never counts

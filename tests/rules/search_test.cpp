@@ -123,7 +123,8 @@ TEST(SearchBestMove, SameSeedSameChoiceOnAnyNumberOfThreads)
     ASSERT_EQ(first.outcome, SearchOutcome::Move);
     for (int threads : {1, 3, 8}) {
         SearchControl control;
-        const SearchResult again = Search(s, Settings(2, 42, threads), Support::FactoryHeuristics, &control);
+        const SearchResult again =
+            Search(s, Settings(2, 42, threads), Support::FactoryHeuristics, &control);
         EXPECT_NEAR(control.Progress(), ProgressSpan, 16) << threads;
         EXPECT_EQ(control.MovesConsidered(), again.movesConsidered) << threads;
         EXPECT_EQ(again.move, first.move) << threads;
@@ -153,7 +154,9 @@ TEST(SearchBestMove, DepthZeroConsidersEveryLegalMoveAndPlaysTheBestOwnScore)
     const SearchMove chosen{static_cast<std::int8_t>(result.move.fromColumn),
                             static_cast<std::int8_t>(result.move.fromRow),
                             static_cast<std::int8_t>(result.move.toColumn),
-                            static_cast<std::int8_t>(result.move.toRow), 0, 0};
+                            static_cast<std::int8_t>(result.move.toRow),
+                            0,
+                            0};
     EXPECT_EQ(scorer.Own(chosen), best);
 }
 
@@ -195,7 +198,8 @@ TEST(SearchBestMove, CancelStopsWithoutAMoveAndLeavesThePosition)
     // A search far too deep to finish, cancelled once it is under way.
     SearchControl control;
     SearchResult result;
-    std::thread worker([&] { result = Search(s, Settings(8, 5), Support::FactoryHeuristics, &control); });
+    std::thread worker(
+        [&] { result = Search(s, Settings(8, 5), Support::FactoryHeuristics, &control); });
     while (control.MovesConsidered() == 0)
         std::this_thread::yield();
     control.Cancel();

@@ -13,7 +13,12 @@ using MoveValidation::White;
 
 TEST(SetupRules, EachRuleRefusesItsBoard)
 {
-    struct Row { const char* what; const char* pieces; MoveValidation::Colour sideToMove; SetupRefusal refusal; };
+    struct Row {
+        const char* what;
+        const char* pieces;
+        MoveValidation::Colour sideToMove;
+        SetupRefusal refusal;
+    };
     const Row rows[] = {
         {"the two kings", "Ke1 ke8", White, SetupRefusal::None},
         {"White in check with White to move", "Ke1 qe5 ke8", White, SetupRefusal::None},
@@ -34,6 +39,7 @@ TEST(SetupRules, EachRuleRefusesItsBoard)
         {"a check blocked", "Ke1 Qe5 ne7 ke8", White, SetupRefusal::None},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(CheckSetupPosition(TestBoards::Squares(row.pieces), row.sideToMove), row.refusal) << row.what;
+        EXPECT_EQ(CheckSetupPosition(TestBoards::Squares(row.pieces), row.sideToMove), row.refusal)
+            << row.what;
     EXPECT_EQ(CheckSetupPosition(*ParsePositionString(StartPositionString)), SetupRefusal::None);
 }

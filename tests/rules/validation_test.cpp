@@ -27,8 +27,14 @@ struct MoveCase {
     Refusal expected;
 };
 
-int Column(const char* square) { return square[0] - 'a' + 1; }
-int Row(const char* square) { return square[1] - '0'; }
+int Column(const char* square)
+{
+    return square[0] - 'a' + 1;
+}
+int Row(const char* square)
+{
+    return square[1] - '0';
+}
 
 // Squares off the board are written with a "z" file or a "9" row.
 Refusal Judge(const MoveCase& c, bool nameTarget = true)
@@ -44,13 +50,12 @@ Refusal Judge(const MoveCase& c, bool nameTarget = true)
     const int captureMode = target != Empty ? ToOccupiedSquare : ToEmptySquare;
 
     Refusal refusal = Refusal::PawnNotAdjacent; // anything but the answer
-    const bool allowed = ValidateMove(position, c.colour, piece, fromColumn, fromRow, toColumn,
-                                      toRow, captureMode, c.checkedSide, c.previousMove,
-                                      nameTarget && target != Empty ? target : NoTargetPiece,
-                                      &refusal);
+    const bool allowed = ValidateMove(position, c.colour, piece, fromColumn, fromRow, toColumn, toRow,
+                                      captureMode, c.checkedSide, c.previousMove,
+                                      nameTarget && target != Empty ? target : NoTargetPiece, &refusal);
     EXPECT_EQ(allowed, refusal == Refusal::None);
-    EXPECT_EQ(ValidateMove(position, c.colour, piece, fromColumn, fromRow, toColumn, toRow,
-                           captureMode, c.checkedSide, c.previousMove,
+    EXPECT_EQ(ValidateMove(position, c.colour, piece, fromColumn, fromRow, toColumn, toRow, captureMode,
+                           c.checkedSide, c.previousMove,
                            nameTarget && target != Empty ? target : NoTargetPiece),
               allowed)
         << "the silent call must agree";
@@ -72,16 +77,13 @@ const MoveCase MoveCases[] = {
     {"bishop straight", "Bc1 Ke1 ke8", White, "c1", "c3", N, "0000", Refusal::BishopLine},
     {"bishop blocked", "Bc1 Pd2 Ke1 ke8", White, "c1", "e3", N, "0000", Refusal::BishopLine},
     {"queen crooked", "Qd1 Ke1 ke8", White, "d1", "e3", N, "0000", Refusal::QueenLine},
-    {"queen to an empty h5", "Qd1 Ke1 ke8", White, "d1", "h5", N, "0000",
-     Refusal::None},
+    {"queen to an empty h5", "Qd1 Ke1 ke8", White, "d1", "h5", N, "0000", Refusal::None},
     {"knight straight", "Nb1 Ke1 ke8", White, "b1", "b3", N, "0000", Refusal::KnightShape},
     {"king crooked", "Ke1 ke8", White, "e1", "g2", N, "0000", Refusal::KingLine},
     {"king two rows", "Ke1 ke8", White, "e1", "e3", N, "0000", Refusal::KingRowDistance},
-    {"castling onto a piece", "Ke1 Rh1 ng1 ke8", White, "e1", "g1", N, "0000",
-     Refusal::CastleOntoPiece},
+    {"castling onto a piece", "Ke1 Rh1 ng1 ke8", White, "e1", "g1", N, "0000", Refusal::CastleOntoPiece},
     {"king two columns off home", "Ke2 ke8", White, "e2", "g2", N, "0000", Refusal::NotCastling},
-    {"castling in check", "Ke1 Rh1 ke8", White, "e1", "g1", White, "0000",
-     Refusal::CastleOutOfCheck},
+    {"castling in check", "Ke1 Rh1 ke8", White, "e1", "g1", White, "0000", Refusal::CastleOutOfCheck},
     {"castling through attack", "Ke1 Rh1 ke8 rf8", White, "e1", "g1", N, "0000",
      Refusal::CastlePassageAttacked},
     {"pawn backwards", "Pe4 Ke1 ke8", White, "e4", "e3", N, "0000", Refusal::PawnBackwards},
@@ -98,22 +100,18 @@ const MoveCase MoveCases[] = {
     {"pawn taking far", "Pe4 pg5 Ke1 ke8", White, "e4", "g5", N, "0000", Refusal::PawnNotAdjacent},
 
     // Several faults at once: the earliest test decides.
-    {"own king: own piece first", "Ra1 Ka2 ke8", White, "a1", "a2", N, "0000",
-     Refusal::OwnPieceWhite},
-    {"black onto its own king", "ra8 ka7 Ke1", Black, "a8", "a7", N, "0000",
-     Refusal::OwnPieceBlack},
+    {"own king: own piece first", "Ra1 Ka2 ke8", White, "a1", "a2", N, "0000", Refusal::OwnPieceWhite},
+    {"black onto its own king", "ra8 ka7 Ke1", Black, "a8", "a7", N, "0000", Refusal::OwnPieceBlack},
     {"empty from square onto a white piece", "Pa2 Ke1 ke8", White, "a1", "a2", N, "0000",
      Refusal::OwnPieceWhite},
     {"own piece before a blocked line", "Ra1 Pa2 Pa5 Ke1 ke8", White, "a1", "a5", N, "0000",
      Refusal::OwnPieceWhite},
     {"king capture before a blocked line", "Ra1 Pa2 ka8 Ke1", White, "a1", "a8", N, "0000",
      Refusal::KingCapture},
-    {"king line before row distance", "Ke1 Pe2 ke8", White, "e1", "e3", N, "0000",
-     Refusal::KingLine},
+    {"king line before row distance", "Ke1 Pe2 ke8", White, "e1", "e3", N, "0000", Refusal::KingLine},
     {"castling onto a piece before castling type", "Ke1 ng1 ke8", White, "e1", "g1", N, "0000",
      Refusal::CastleOntoPiece},
-    {"no castling move before check", "Ke1 ke8", White, "e1", "g1", White, "0000",
-     Refusal::NotCastling},
+    {"no castling move before check", "Ke1 ke8", White, "e1", "g1", White, "0000", Refusal::NotCastling},
     {"in check before the passage", "Ke1 Rh1 ke8 rf8", White, "e1", "g1", White, "0000",
      Refusal::CastleOutOfCheck},
     {"pawn backwards before capture tests", "Pe4 pd3 Ke1 ke8", White, "e4", "d3", N, "0000",
@@ -198,11 +196,9 @@ TEST(Castling, Table)
         {"queen side", "Ke1 Ra1 ke8", White, "c1", QueenSideCastle, Refusal::None},
         {"black king side", "ke8 rh8 Ke1", Black, "g8", KingSideCastle, Refusal::None},
         {"black queen side", "ke8 ra8 Ke1", Black, "c8", QueenSideCastle, Refusal::None},
-        {"f1 attacked", "Ke1 Rh1 ke8 rf8", White, "g1", KingSideCastle,
-         Refusal::CastlePassageAttacked},
+        {"f1 attacked", "Ke1 Rh1 ke8 rf8", White, "g1", KingSideCastle, Refusal::CastlePassageAttacked},
         {"g1 attacked only", "Ke1 Rh1 ke8 rg8", White, "g1", KingSideCastle, Refusal::None},
-        {"d1 attacked", "Ke1 Ra1 ke8 rd8", White, "c1", QueenSideCastle,
-         Refusal::CastlePassageAttacked},
+        {"d1 attacked", "Ke1 Ra1 ke8 rd8", White, "c1", QueenSideCastle, Refusal::CastlePassageAttacked},
         {"b1 attacked only", "Ke1 Ra1 ke8 rb8", White, "c1", QueenSideCastle, Refusal::None},
         {"b1 occupied", "Ke1 Ra1 Nb1 ke8", White, "c1", NoCastle, Refusal::NotCastling},
         {"f1 occupied", "Ke1 Rh1 Bf1 ke8", White, "g1", NoCastle, Refusal::KingLine},
@@ -284,8 +280,8 @@ TEST(EnPassant, Table)
         const int piece = position.squares(Column(c.from), Row(c.from));
         if (IsPawn(piece)) {
             Refusal refusal = Refusal::None;
-            ValidateMove(position, c.colour, piece, Column(c.from), Row(c.from), Column(c.to),
-                         Row(c.to), ToEmptySquare, N, c.previousMove, NoTargetPiece, &refusal);
+            ValidateMove(position, c.colour, piece, Column(c.from), Row(c.from), Column(c.to), Row(c.to),
+                         ToEmptySquare, N, c.previousMove, NoTargetPiece, &refusal);
             EXPECT_EQ(refusal, capture.IsCapture() ? Refusal::None : Refusal::PawnDiagonalNoEnPassant);
         }
     }

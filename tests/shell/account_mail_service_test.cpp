@@ -29,7 +29,8 @@ TEST(AccountMailService, ARefusedSignOnDoesNotStandForLaterErrors)
     AccountMailService mail(
         store, [&](const MailAccount&, const std::string&) { return answer; },
         [&](const MailAccount&) {
-            return std::make_unique<MailTesting::FakeMailService>(system, "alice@marrowdale.test", "Alice");
+            return std::make_unique<MailTesting::FakeMailService>(system, "alice@marrowdale.test",
+                                                                  "Alice");
         });
 
     EXPECT_FALSE(mail.SignOn());
@@ -50,7 +51,7 @@ TEST(AccountMailService, FailedSignOnOffersTheAccountToCorrect)
 {
     struct Case {
         const char* name;
-        std::vector<std::optional<std::string>> answers;  // passwords typed, nothing: Cancel
+        std::vector<std::optional<std::string>> answers; // passwords typed, nothing: Cancel
         bool signedOn;
         std::string kept;
     };
@@ -66,7 +67,7 @@ TEST(AccountMailService, FailedSignOnOffersTheAccountToCorrect)
         MemoryAccountStore store;
         store.kept = MailAccount{};
         store.kept->Password = "typo";
-        std::vector<std::pair<std::string, std::string>> asked;  // password shown, failure shown
+        std::vector<std::pair<std::string, std::string>> asked; // password shown, failure shown
         std::size_t next = 0;
         AccountMailService mail(
             store,
@@ -80,8 +81,8 @@ TEST(AccountMailService, FailedSignOnOffersTheAccountToCorrect)
                 return corrected;
             },
             [&](const MailAccount& account) {
-                return std::make_unique<MailTesting::FakeMailService>(account.Password == "right" ? up : down,
-                                                                     "alice@marrowdale.test", "Alice");
+                return std::make_unique<MailTesting::FakeMailService>(
+                    account.Password == "right" ? up : down, "alice@marrowdale.test", "Alice");
             });
         EXPECT_EQ(mail.SignOn(), c.signedOn);
         EXPECT_EQ(mail.IsSignedOn(), c.signedOn);
@@ -97,9 +98,11 @@ TEST(AccountMailService, FailedSignOnOffersTheAccountToCorrect)
     store.kept = MailAccount{};
     int asks = 0;
     AccountMailService mail(
-        store, [&](const MailAccount&, const std::string&) { return ++asks, std::optional<MailAccount>(); },
+        store,
+        [&](const MailAccount&, const std::string&) { return ++asks, std::optional<MailAccount>(); },
         [&](const MailAccount&) {
-            return std::make_unique<MailTesting::FakeMailService>(system, "alice@marrowdale.test", "Alice");
+            return std::make_unique<MailTesting::FakeMailService>(system, "alice@marrowdale.test",
+                                                                  "Alice");
         });
     ASSERT_TRUE(mail.SignOn());
     std::vector<MailSupport::InboxMessage> inbox;

@@ -4,8 +4,8 @@
 #include "store/database.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -104,10 +104,14 @@ TEST(GameListSort, EveryColumnAndOrderReachesTheDatabaseAsTheListShowsIt)
 
 TEST(GameListSort, StatusPicturesAndLongDates)
 {
-    const std::pair<int, int> pictures[] = {{1, PictureYourMove}, {2, PictureAwaitingOpponent},
-                                            {3, PictureWon},      {4, PictureLost},
-                                            {5, PictureAwaitingOpponent}, {6, PictureDrawn},
-                                            {0, NoPicture},       {7, NoPicture}};
+    const std::pair<int, int> pictures[] = {{1, PictureYourMove},
+                                            {2, PictureAwaitingOpponent},
+                                            {3, PictureWon},
+                                            {4, PictureLost},
+                                            {5, PictureAwaitingOpponent},
+                                            {6, PictureDrawn},
+                                            {0, NoPicture},
+                                            {7, NoPicture}};
     for (const auto& [status, picture] : pictures)
         EXPECT_EQ(StatusPicture(status), picture) << status;
 
@@ -163,8 +167,8 @@ TEST_F(GameListModelTest, SelectsTheGivenGameThenTheFirstPendingOneThenTheFirstR
     };
     const Case cases[] = {
         // By title, "Blitz by post" (game 9) is the first row.
-        {std::nullopt, "12;7;", 12}, {7, "12;7;", 7},       {std::nullopt, "", 9},
-        {99, "12;", 9},              {std::nullopt, "99;", 9}, {std::nullopt, ";;", 9},
+        {std::nullopt, "12;7;", 12}, {7, "12;7;", 7},         {std::nullopt, "", 9}, {99, "12;", 9},
+        {std::nullopt, "99;", 9},    {std::nullopt, ";;", 9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pending);
@@ -184,7 +188,8 @@ TEST_F(GameListModelTest, NoGamesDisableTheGameCommandsAndKeepTheSortMarks)
     model.Fill(Folder(), 3, QStringLiteral("DESC"), context);
     QTemporaryDir empty;
     context.MovesCanBeSent = false;
-    const GameListFill& none = model.Fill(Database::DataFolder(empty.path().toStdString()), 1, QString(), context);
+    const GameListFill& none =
+        model.Fill(Database::DataFolder(empty.path().toStdString()), 1, QString(), context);
     EXPECT_TRUE(none.Rows.empty());
     EXPECT_EQ(none.CurrentRow, -1);
     EXPECT_FALSE(none.GameCommandsEnabled);

@@ -36,7 +36,8 @@ public:
     }
     void OpenBoard(int gameId, bool returnToGameList) override
     {
-        Calls.push_back("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return") + ")");
+        Calls.push_back("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return")
+                        + ")");
         if (Fails)
             throw WindowOpenError(7, QStringLiteral("Out of memory"));
     }
@@ -49,16 +50,16 @@ class RecordingMail : public SysTraySupport::MailPort {
 public:
     void ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll) override
     {
-        Calls.push_back("ConnectAndRetrieve(" + std::to_string(importFile) + "," + std::to_string(showStatus) + ","
-                        + std::to_string(fetchAll) + ")");
+        Calls.push_back("ConnectAndRetrieve(" + std::to_string(importFile) + ","
+                        + std::to_string(showStatus) + "," + std::to_string(fetchAll) + ")");
         TimerDuringRetrieval = CheckTimerEnabled();
         if (Retrieval)
             Retrieval();
     }
-    void RetrieveMoveMails(bool, bool) override {}
-    void ImportMoveFiles(bool, bool) override {}
-    void SignOff(bool) override {}
-    void SetLogonStatus(bool) override {}
+    void RetrieveMoveMails(bool, bool) override { }
+    void ImportMoveFiles(bool, bool) override { }
+    void SignOff(bool) override { }
+    void SetLogonStatus(bool) override { }
     std::vector<std::string> Calls;
     std::function<void()> Retrieval;
     bool TimerDuringRetrieval = true;
@@ -189,7 +190,8 @@ TEST_F(GameListWindowTest, LoadFillsTheGridByStatusWithTheCommandsEnabled)
     const QHeaderView* header = list->GameList->horizontalHeader();
     EXPECT_EQ(header->sortIndicatorSection(), ColumnStatus);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
-    EXPECT_EQ(list->GameList->horizontalHeaderItem(ColumnDateStarted)->text(), QStringLiteral("Date started"));
+    EXPECT_EQ(list->GameList->horizontalHeaderItem(ColumnDateStarted)->text(),
+              QStringLiteral("Date started"));
     for (int item : {0, 1, 3, 4})
         EXPECT_TRUE(Item(list->Menus.mnuIntGameMenu, item, *list)->isEnabled()) << item;
     for (int index = 1; index <= 4; ++index)
@@ -235,7 +237,8 @@ TEST_F(GameListWindowTest, OpeningAGameHandsItToTheBoardAndHidesTheList)
 {
     auto list = Load();
     // A double-click on the header opens nothing.
-    QTest::mouseDClick(list->GameList->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
+    QTest::mouseDClick(list->GameList->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                       QPoint(60, 5));
     EXPECT_TRUE(board.Calls.empty());
     const QPoint third = RowCentre(*list, 2);
     QTest::mouseClick(list->GameList->viewport(), Qt::LeftButton, {}, third);
@@ -261,14 +264,15 @@ TEST_F(GameListWindowTest, NoChessSetOrAFailedBoardLeavesTheListAndPollingAsThey
     EXPECT_FALSE(Globals().ModalBusy);
     EXPECT_TRUE(CheckTimerEnabled());
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_TRUE(questions[0].startsWith(QStringLiteral("Options error / "))) << questions[0].toStdString();
+    EXPECT_TRUE(questions[0].startsWith(QStringLiteral("Options error / ")))
+        << questions[0].toStdString();
     EXPECT_TRUE(questions[0].endsWith(QStringLiteral("7: Out of memory")));
 }
 
 TEST_F(GameListWindowTest, DeleteAsksByTitleAndOnlyYesDeletes)
 {
     auto list = Load();
-    list->GameList->setCurrentCell(1, ColumnStatus);  // game 3, "Rook endings"
+    list->GameList->setCurrentCell(1, ColumnStatus); // game 3, "Rook endings"
     answerYes = false;
     QTest::keyClick(list->GameList, Qt::Key_Delete);
     EXPECT_EQ(StoredIds(), (std::vector<int>{3, 7, 9, 12}));
@@ -282,7 +286,9 @@ TEST_F(GameListWindowTest, DeleteAsksByTitleAndOnlyYesDeletes)
     EXPECT_EQ(GridIds(*list), (std::vector<int>{7, 12, 9}));
     ASSERT_EQ(questions.size(), 2u);
     for (const QString& q : questions)
-        EXPECT_EQ(q, QStringLiteral("Delete game. / Are you sure you wish to delete the game titled Rook endings?"));
+        EXPECT_EQ(q,
+                  QStringLiteral(
+                      "Delete game. / Are you sure you wish to delete the game titled Rook endings?"));
     EXPECT_EQ(trayUpdates, 3);
 }
 
@@ -293,7 +299,7 @@ TEST_F(GameListWindowTest, RightClickSelectsTheRowUnderThePointerBeforeThePopup)
     auto list = Load();
     QMenu* shown = nullptr;
     QObject::connect(list.get(), &GameInterface::MenuShown, [&shown](QMenu* m) { shown = m; });
-    list->GameList->setCurrentCell(0, ColumnStatus);  // game 7
+    list->GameList->setCurrentCell(0, ColumnStatus); // game 7
     QTest::mouseClick(list->GameList->viewport(), Qt::RightButton, {}, RowCentre(*list, 3));
     ASSERT_EQ(shown, &list->Menus.mnuIntGameListPopupMenu);
     shown->hide();
@@ -309,7 +315,7 @@ TEST_F(GameListWindowTest, RightClickSelectsTheRowUnderThePointerBeforeThePopup)
 TEST_F(GameListWindowTest, RetrievingKeepsTheSelectedGameWhereverItSorts)
 {
     auto list = Load();
-    list->GameList->setCurrentCell(0, ColumnStatus);  // game 7, the user's move
+    list->GameList->setCurrentCell(0, ColumnStatus); // game 7, the user's move
     mail.Retrieval = [this] {
         Store(2, 1, "Aaron Alder", "Arrived first", "02/02/2026");
         Store(1, 1, "Aaron Alder", "Arrived second", "03/02/2026");
@@ -362,7 +368,8 @@ TEST_F(GameListWindowTest, ToolbarAndGameMenuStartTheirKindsOfGame)
     Item(list->Menus.mnuIntGameMenu, 1, *list)->trigger();
     Item(list->Menus.mnuIntGameMenu, 0, *list)->trigger();
     ASSERT_EQ(started.size(), 5u);
-    const std::pair<bool, bool> kinds[] = {{true, true}, {false, true}, {false, false}, {false, true}, {false, false}};
+    const std::pair<bool, bool> kinds[] = {
+        {true, true}, {false, true}, {false, false}, {false, true}, {false, false}};
     for (std::size_t i = 0; i < started.size(); ++i) {
         EXPECT_EQ(started[i].ComputerGame, kinds[i].first) << i;
         EXPECT_EQ(started[i].NewGameSetup, kinds[i].second) << i;
@@ -397,8 +404,9 @@ TEST_F(GameListWindowTest, PlainLayoutShowsTheTextMenusAndPlainButtonsOnly)
     auto list = Load();
     EXPECT_EQ(list->size(), QSize(600, 270));
     EXPECT_EQ(list->GameList->pos(), QPoint(7, 73));
-    for (QWidget* hidden : std::initializer_list<QWidget*>{list->FileMenuButton, list->HelpButton, list->HideButton,
-                                                           list->Toolbar1[0], list->Toolbar1[3]})
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{list->FileMenuButton, list->HelpButton, list->HideButton,
+                                         list->Toolbar1[0], list->Toolbar1[3]})
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     EXPECT_TRUE(list->FileMenu_L->isVisible());
     EXPECT_TRUE(list->Toolbar1S[0]->isVisible());
@@ -457,23 +465,27 @@ TEST_F(GameListWindowTest, EveryStatusShowsItsPictureInBothLayouts)
         ASSERT_TRUE(Database::SelectGames(Folder(), games, "", ""));
         for (int r = 0; r < list->GameList->rowCount(); ++r) {
             const int id = list->GameList->item(r, ColumnGameId)->text().toInt();
-            const auto game = std::find_if(games.begin(), games.end(), [id](const GameRecord& g) { return g.GAME_ID == id; });
+            const auto game = std::find_if(games.begin(), games.end(),
+                                           [id](const GameRecord& g) { return g.GAME_ID == id; });
             const QIcon icon = list->GameList->item(r, ColumnStatus)->icon();
             const auto picture = iconOfStatus.find(game->GAME_STATUS);
             if (picture == iconOfStatus.end()) {
                 EXPECT_TRUE(icon.isNull()) << id;
-                EXPECT_EQ(list->GameList->item(r, ColumnDateStarted)->text(), QStringLiteral("not a date"));
+                EXPECT_EQ(list->GameList->item(r, ColumnDateStarted)->text(),
+                          QStringLiteral("not a date"));
             } else {
                 EXPECT_EQ(icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
-                          list->StatusIcons.at(picture->second).toImage().convertToFormat(QImage::Format_ARGB32))
+                          list->StatusIcons.at(picture->second)
+                              .toImage()
+                              .convertToFormat(QImage::Format_ARGB32))
                     << id;
             }
         }
         // Fourteen games need the scroll bar: the date column leaves it room.
         EXPECT_EQ(list->GameList->columnWidth(ColumnDateStarted), 142);
-        std::printf("screenshot: %s\n",
-                    qPrintable(ShellTesting::SaveScreenshot(*list, plain ? QStringLiteral("game-list-plain")
-                                                                         : QStringLiteral("game-list-skinned"))));
+        std::printf("screenshot: %s\n", qPrintable(ShellTesting::SaveScreenshot(
+                                            *list, plain ? QStringLiteral("game-list-plain")
+                                                         : QStringLiteral("game-list-skinned"))));
     }
 }
 

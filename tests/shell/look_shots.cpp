@@ -24,15 +24,15 @@ namespace {
 class StillHost : public BoardSupport::BoardHost {
 public:
     BoardSupport::BoardPictures& Pictures() override { return pictures_; }
-    void ReturnToGameList(int) override {}
-    void LeaveGameList() override {}
-    void UpdateTrayState(int) override {}
-    void NotifyNewMoves() override {}
+    void ReturnToGameList(int) override { }
+    void LeaveGameList() override { }
+    void UpdateTrayState(int) override { }
+    void NotifyNewMoves() override { }
     bool SendMoveMail(int) override { return false; }
     bool ExportMoveFile(int) override { return false; }
     bool LoadChessSet() override { return true; }
-    void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override {}
-    void ShowCredits() override {}
+    void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override { }
+    void ShowCredits() override { }
 
 private:
     SysTraySupport::TrayPictures pictures_;
@@ -55,7 +55,8 @@ int main(int argc, char* argv[])
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots/look");
     QDir().mkpath(out);
     QTemporaryDir data;
-    QFile::copy(QStringLiteral(MD_FIXTURES_DIR "/three_games.dat"), data.path() + QStringLiteral("/Mdgdb.dat"));
+    QFile::copy(QStringLiteral(MD_FIXTURES_DIR "/three_games.dat"),
+                data.path() + QStringLiteral("/Mdgdb.dat"));
     Support::Globals().ProgramFolder = QStringLiteral(MD_SHARE_DIR);
     Support::Globals().DataPath = data.path() + QStringLiteral("/");
     const Database::DataFolder folder(QFile::encodeName(data.path()).toStdString());
@@ -63,8 +64,10 @@ int main(int argc, char* argv[])
     const struct {
         const char* skin;
         const char* set;
-    } looks[] = {{"Marrowdale Classic", "Classic Wood"}, {"Marrowdale Classic", "Pen and Ink"},
-                 {"Harbour Slate", "Classic Wood"}, {"Harbour Slate", "Pen and Ink"}};
+    } looks[] = {{"Marrowdale Classic", "Classic Wood"},
+                 {"Marrowdale Classic", "Pen and Ink"},
+                 {"Harbour Slate", "Classic Wood"},
+                 {"Harbour Slate", "Pen and Ink"}};
     for (const auto& look : looks) {
         Support::Settings& settings = Support::ProgramSettings();
         settings.Skin = QString::fromLatin1(look.skin);
@@ -74,7 +77,9 @@ int main(int argc, char* argv[])
         Support::ApplySkin(tray);
         Support::Globals().TrayForm = &tray;
         Support::LoadChessSet(QString::fromLatin1(look.set), QStringLiteral("Plain"));
-        const QString name = QStringLiteral("%1-%2").arg(QString::fromLatin1(look.skin), QString::fromLatin1(look.set)).replace(' ', '_');
+        const QString name = QStringLiteral("%1-%2")
+                                 .arg(QString::fromLatin1(look.skin), QString::fromLatin1(look.set))
+                                 .replace(' ', '_');
 
         StillHost host;
         BoardSupport::Board board(host, folder);
@@ -110,19 +115,23 @@ int main(int argc, char* argv[])
                     layout.Form_Load(shown);
                     layout.show();
                     app.processEvents();
-                    const QString kind = QStringLiteral("%1%2").arg(setup ? QStringLiteral("setup-") : QString(),
-                                                                     simpleUI ? QStringLiteral("plain") : QStringLiteral("skinned"));
+                    const QString kind = QStringLiteral("%1%2").arg(
+                        setup ? QStringLiteral("setup-") : QString(),
+                        simpleUI ? QStringLiteral("plain") : QStringLiteral("skinned"));
                     layout.grab().save(out + QStringLiteral("/board-%1.png").arg(kind));
                     QPoint at;
                     QMenu* menu = nullptr;
-                    QObject::connect(&layout, &BoardSupport::Board::MenuShown, [&](QMenu* m, QPoint global) {
-                        menu = m;
-                        at = global;
-                    });
-                    layout.GameMenu_MouseDown(simpleUI ? static_cast<QWidget*>(layout.GameMenu_L) : layout.Menu1Button,
+                    QObject::connect(&layout, &BoardSupport::Board::MenuShown,
+                                     [&](QMenu* m, QPoint global) {
+                                         menu = m;
+                                         at = global;
+                                     });
+                    layout.GameMenu_MouseDown(simpleUI ? static_cast<QWidget*>(layout.GameMenu_L)
+                                                       : layout.Menu1Button,
                                               Qt::LeftButton);
                     app.processEvents();
-                    WithMenu(layout, *menu, at).save(out + QStringLiteral("/board-%1-game-menu.png").arg(kind));
+                    WithMenu(layout, *menu, at)
+                        .save(out + QStringLiteral("/board-%1-game-menu.png").arg(kind));
                     menu->hide();
                 }
         Support::GameListModel model;

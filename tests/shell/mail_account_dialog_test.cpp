@@ -110,7 +110,8 @@ TEST_F(MailAccountDialogTest, PostOfficeKeepsNoServersAndCancelGivesNothing)
             else
                 d.close();
         };
-        EXPECT_FALSE(AskForMailAccount(current, QStringLiteral("Could not log on: refused")).has_value()) << way;
+        EXPECT_FALSE(AskForMailAccount(current, QStringLiteral("Could not log on: refused")).has_value())
+            << way;
         EXPECT_FALSE(host.LeftOpen) << way;
     }
 }

@@ -46,8 +46,8 @@ public:
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t size = sizeof address;
-        if (bind(listen_, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(listen_, 8) != 0 ||
-            getsockname(listen_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        if (bind(listen_, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(listen_, 8) != 0
+            || getsockname(listen_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
             ADD_FAILURE() << "no loopback port";
         port_ = ntohs(address.sin_port);
         thread_ = std::thread([this, answer] { Serve(answer); });
@@ -163,8 +163,8 @@ TEST_F(MailThreadTest, HungServerNeitherFreezesTheWindowsNorOutlastsTheDeadline)
         captions.clear();
         Support::Globals().Mail.MailOffline = true;
         LoopbackServer server(answer);
-        ProgramMail mail(std::make_unique<MailSupport::InternetMailService>(AccountAt(server.Port()), timeouts),
-                         {});
+        ProgramMail mail(
+            std::make_unique<MailSupport::InternetMailService>(AccountAt(server.Port()), timeouts), {});
         Ticker ticker;
         QElapsedTimer clock;
         clock.start();
@@ -222,7 +222,8 @@ TEST_F(MailThreadTest, ExitWhileARetrievalHangsEndsTheProgramAtOnce)
         EXPECT_TRUE(services.Mail->LeftRunning());
         // Nothing lost: the settings are saved, the database backed up, and
         // the next start speaks of no crash.
-        EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(), 5);
+        EXPECT_EQ(
+            Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(), 5);
         EXPECT_FALSE(Support::GetLogonStatus());
         server.Stop();
     }

@@ -2,11 +2,11 @@
 // resolution in the address book, and the dialog with its chooser and the
 // board it opens.
 #include "foundation/msg_form.h"
+#include "foundation/options_about_entry.h"
 #include "foundation/picture_clip.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
-#include "foundation/options_about_entry.h"
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
 #include "tests/shell/shell_test_support.h"
@@ -38,7 +38,9 @@ public:
     std::optional<AddressEntry> Resolve(const std::string& typed) override
     {
         for (const AddressEntry& e : Entries)
-            if (QString::fromStdString(e.Name).compare(QString::fromStdString(typed), Qt::CaseInsensitive) == 0
+            if (QString::fromStdString(e.Name).compare(QString::fromStdString(typed),
+                                                       Qt::CaseInsensitive)
+                    == 0
                 || e.Address == typed)
                 return e;
         if (typed.find('@') != std::string::npos)
@@ -358,8 +360,8 @@ TEST_F(NewGameDialogTest, BothDialogsInBothLayouts)
         Choose = [look, plain](ChooseOpponent& c) {
             EXPECT_EQ(c.OKButtonS->isVisible(), plain);
             EXPECT_EQ(c.OppList->toolTip(), QStringLiteral("Select an opponent from this list"));
-            std::printf("screenshot: %s\n",
-                        qPrintable(ShellTesting::SaveScreenshot(c, QStringLiteral("choose-opponent-") + look)));
+            std::printf("screenshot: %s\n", qPrintable(ShellTesting::SaveScreenshot(
+                                                c, QStringLiteral("choose-opponent-") + look)));
             c.close();
         };
         Fill = [look, plain](NewGameInfo& d) {

@@ -39,7 +39,8 @@ protected:
         ProgramSettings().SimpleUI = false;
         ProgramSettings().ShowToolTips = true;
         ProgramSettings().NotificationTimeout = 0;
-        Store(5, "Bob Birch", "Friendly 5", {{1, "5254", "e4", ""}, {2, "5755", "e5", "Your move, Alice."}});
+        Store(5, "Bob Birch", "Friendly 5",
+              {{1, "5254", "e4", ""}, {2, "5755", "e5", "Your move, Alice."}});
         Store(6, "Carol Cedar", "Spring opening", {});
         Store(7, "Dora Damson", "Long notes", {{1, "5254", "e4", std::string(101, 'x')}});
         host.Script = [this](QWidget& window) {
@@ -98,8 +99,8 @@ TEST_F(NotifyFormTest, ShowsTheFirstPendingGameAndOffersNextOnlyForAnotherGame)
         bool next;
     };
     const Case cases[] = {
-        {"5;", 5, false}, {"5;5;", 5, false}, {"5;;5;", 5, false}, {"5;6;", 5, true},
-        {"6;5;6;", 6, true}, {";7;", 7, false}, {"7;7;6;", 7, true},
+        {"5;", 5, false},    {"5;5;", 5, false}, {"5;;5;", 5, false}, {"5;6;", 5, true},
+        {"6;5;6;", 6, true}, {";7;", 7, false},  {"7;7;6;", 7, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pending);
@@ -125,7 +126,8 @@ TEST_F(NotifyFormTest, EveryWayOfAnsweringGivesItsChoiceAndPollingComesBack)
         {[](NotifyForm& f) { QTest::keyClick(&f, Qt::Key_Escape); }, NotifyLater},
         {[](NotifyForm& f) { QTest::keyClick(f.OpName, Qt::Key_Return); }, NotifyPlay},
         {[](NotifyForm& f) { QTest::mouseClick(f.NextButton.face, Qt::LeftButton); }, NotifyNext},
-        {[](NotifyForm& f) { QTest::mouseClick(f.GameListButton.face, Qt::LeftButton); }, NotifyGameList},
+        {[](NotifyForm& f) { QTest::mouseClick(f.GameListButton.face, Qt::LeftButton); },
+         NotifyGameList},
         {[](NotifyForm& f) { QTest::mouseClick(f.LaterButton.face, Qt::LeftButton); }, NotifyLater},
         {[](NotifyForm& f) { f.close(); }, NotifyLater},
         // Only the left button clicks.
@@ -219,12 +221,15 @@ TEST_F(NotifyFormTest, CommentTypeNextButtonAndLayouts)
             else
                 EXPECT_TRUE(f.NextButton.face->isEnabled());
             // Nothing shown is cut by the window's edge.
-            for (const QWidget* control : f.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            for (const QWidget* control :
+                 f.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                 if (control->isVisible()) {
-                    EXPECT_TRUE(f.rect().contains(control->geometry())) << qPrintable(control->objectName());
+                    EXPECT_TRUE(f.rect().contains(control->geometry()))
+                        << qPrintable(control->objectName());
                 }
             std::printf("screenshot: %s\n", qPrintable(ShellTesting::SaveScreenshot(
-                                                f, plain ? QStringLiteral("notify-plain") : QStringLiteral("notify-skinned"))));
+                                                f, plain ? QStringLiteral("notify-plain")
+                                                         : QStringLiteral("notify-skinned"))));
             f.close();
         };
         Notify("5;6;");

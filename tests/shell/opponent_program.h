@@ -20,8 +20,9 @@ class Opponent : private MailSupport::LogonGuard, private MailSupport::Transport
 public:
     explicit Opponent(std::unique_ptr<MailSupport::MailService> service)
         : mail_(std::move(service)),
-          transport_{*mail_, Database::DataFolder(QFile::encodeName(folder_.path()).toStdString()), state_, *this,
-                     *this, nullptr}
+          transport_{*mail_, Database::DataFolder(QFile::encodeName(folder_.path()).toStdString()),
+                     state_, *this,
+                     *this,  nullptr}
     {
     }
 
@@ -73,9 +74,9 @@ public:
 
 private:
     bool GetLogonStatus() override { return false; }
-    void SetLogonStatus(bool) override {}
-    void ShowStatus(bool, const std::string&) override {}
-    void PopulateTrayGameMenu() override {}
+    void SetLogonStatus(bool) override { }
+    void ShowStatus(bool, const std::string&) override { }
+    void PopulateTrayGameMenu() override { }
 
     QTemporaryDir folder_;
     std::unique_ptr<MailSupport::MailService> mail_;

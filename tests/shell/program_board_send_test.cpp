@@ -76,8 +76,8 @@ protected:
     TestSupport::ScriptedHost modal;
     std::vector<QString> messages;
     MailTesting::FakeMailSystem system;
-    SysTraySupport::ProgramMail mail{std::make_unique<MailTesting::FakeMailService>(system, Alice, "Alice Amber"),
-                                     [] {}};
+    SysTraySupport::ProgramMail mail{
+        std::make_unique<MailTesting::FakeMailService>(system, Alice, "Alice Amber"), [] {}};
     ShellTesting::RecordingServices services;
     SysTraySupport::ProgramBoard board{services, services};
 };

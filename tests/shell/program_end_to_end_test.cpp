@@ -121,7 +121,8 @@ protected:
         tray.mnuPopupExit_Click();
         EXPECT_FALSE(tray.TrayIcon.IsShown());
         EXPECT_TRUE(QFile::exists(Support::Globals().DataPath + QStringLiteral("mdgdb.bak")));
-        EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(), 3);
+        EXPECT_EQ(
+            Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(), 3);
     }
 
     ShellTesting::ShellFolders folders;
@@ -140,8 +141,8 @@ protected:
 TEST_F(ProgramTest, PostOfficeAccountAskedAtSignOnThenAMoveArrives)
 {
     const QString shared = home.path() + QStringLiteral("/postoffice");
-    Opponent bob(std::make_unique<MailSupport::PostOfficeMailService>(shared.toStdString(), "bob@marrowdale.test",
-                                                                       "Bob Birch"));
+    Opponent bob(std::make_unique<MailSupport::PostOfficeMailService>(
+        shared.toStdString(), "bob@marrowdale.test", "Bob Birch"));
     bob.SendNewGame(1, "Alice Amber", aliceAddress);
     AnswerAccount = [&](MailSupport::MailAccountDialog& d) {
         d.PostOffice->setChecked(true);
@@ -188,7 +189,8 @@ TEST_F(ProgramTest, SignOnThatNeverCameBackKeepsTheNextStartOffline)
     ASSERT_TRUE(tray.Form_Load());
     EXPECT_EQ(accountDialogs, 0);
     EXPECT_TRUE(Support::Globals().Mail.MailOffline);
-    EXPECT_NE(std::find(captions.begin(), captions.end(), QStringLiteral("Email logon failer")), captions.end());
+    EXPECT_NE(std::find(captions.begin(), captions.end(), QStringLiteral("Email logon failer")),
+              captions.end());
     EXPECT_TRUE(Support::GetLogonStatus());
 
     tray.mnuPopupRetrieve_Click();
@@ -248,7 +250,8 @@ TEST_F(ProgramTest, WithoutATrayClosingTheGameListEndsTheProgram)
     list->close();
     EXPECT_FALSE(Support::IsWindowLoaded(QStringLiteral("SystemTray")));
     EXPECT_FALSE(services.GameList.GameListShown());
-    EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(), 4);
+    EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(),
+              4);
     // This run's fallback is not kept for the next start.
     EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SystrayStartup")).ToText(),
               QStringLiteral("True"));
@@ -277,7 +280,8 @@ TEST_F(ProgramTest, SecondCopyOnTheSameDataFolderLeavesEverythingAlone)
     EXPECT_EQ(f.readAll(), settingsBefore);
 }
 
-class ServerProgramTest : public ProgramTest, public ::testing::WithParamInterface<MailSupport::InboxProtocol> {
+class ServerProgramTest : public ProgramTest,
+                          public ::testing::WithParamInterface<MailSupport::InboxProtocol> {
 protected:
     MailSupport::MailAccount Account(const std::string& user, const std::string& name) const
     {
@@ -290,7 +294,8 @@ protected:
         Servers().ClearInboxes();
         aliceAddress = Account("alice", "Alice Amber").Address;
         EXPECT_TRUE(SettingsAccountStore().Save(Account("alice", "Alice Amber")));
-        auto bob = std::make_unique<Opponent>(std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
+        auto bob = std::make_unique<Opponent>(
+            std::make_unique<MailSupport::InternetMailService>(Account("bob", "Bob Birch")));
         bob->SendNewGame(1, "Alice Amber", aliceAddress);
         EXPECT_TRUE(WaitForFiles(Maildir("alice"), 1));
         return bob;
@@ -353,7 +358,8 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, ServerProgramTest,
-                         ::testing::Values(MailSupport::InboxProtocol::Imap, MailSupport::InboxProtocol::Pop3),
+                         ::testing::Values(MailSupport::InboxProtocol::Imap,
+                                           MailSupport::InboxProtocol::Pop3),
                          [](const auto& info) {
                              return info.param == MailSupport::InboxProtocol::Imap ? std::string("Imap")
                                                                                    : std::string("Pop3");

@@ -40,7 +40,8 @@ QColor BackgroundPixel(const QWidget& window)
 // JPEG keeps a flat colour within a few steps.
 bool Near(const QColor& a, const QColor& b)
 {
-    return std::abs(a.red() - b.red()) < 8 && std::abs(a.green() - b.green()) < 8 && std::abs(a.blue() - b.blue()) < 8;
+    return std::abs(a.red() - b.red()) < 8 && std::abs(a.green() - b.green()) < 8
+           && std::abs(a.blue() - b.blue()) < 8;
 }
 
 } // namespace
@@ -51,7 +52,8 @@ TEST(ProgramOptions, AChangedSkinGoesOnEveryOpenWindowTheTrayIncluded)
     const QString second = QStringLiteral("Second");
     TestSupport::CopyTree(folders.ProgramPath() + QStringLiteral("/UI Graphics/Marrowdale Classic"),
                           folders.ProgramPath() + QStringLiteral("/UI Graphics/") + second);
-    const QString skin = folders.ProgramPath() + QStringLiteral("/UI Graphics/") + second + QStringLiteral("/");
+    const QString skin =
+        folders.ProgramPath() + QStringLiteral("/UI Graphics/") + second + QStringLiteral("/");
     Paint(skin + QStringLiteral("StatusWindow.jpg"), Qt::red);
     Paint(skin + QStringLiteral("ExchangePawn.jpg"), Qt::blue);
     Paint(skin + QStringLiteral("SystemButtons.bmp"), Qt::green);
@@ -67,7 +69,7 @@ TEST(ProgramOptions, AChangedSkinGoesOnEveryOpenWindowTheTrayIncluded)
     exchange.setObjectName(QStringLiteral("ExchangePawn"));
     new QLabel(&exchange);
     exchange.findChild<QLabel*>()->setObjectName(QStringLiteral("Label1"));
-    QWidget stranger;  // no skin of its own: left alone, without a message
+    QWidget stranger; // no skin of its own: left alone, without a message
     for (QWidget* window : {&tray, &status, &exchange})
         ASSERT_TRUE(Support::ApplySkin(*window));
     ASSERT_FALSE(Near(BackgroundPixel(status), Qt::red));
@@ -101,13 +103,14 @@ TEST(ProgramOptions, ANewChessSetGoesOnTheOpenBoardWhichClosesWhenTheSetCannotBe
 
     Support::ProgramSettings().ChessSet = QStringLiteral("Pen and Ink");
     options.ChessSetChanged();
-    const QImage inked(folders.ChessSetPath(QStringLiteral("Pen and Ink")) + QStringLiteral("Plain.jpg"));
+    const QImage inked(folders.ChessSetPath(QStringLiteral("Pen and Ink"))
+                       + QStringLiteral("Plain.jpg"));
     EXPECT_EQ(Support::Pictures().ChessSet.Picture().toImage().convertToFormat(inked.format()), inked);
     EXPECT_NE(board.OpenWindow(), nullptr);
 
     Support::ProgramSettings().ChessSet = QStringLiteral("Missing");
     options.ChessSetChanged();
-    EXPECT_GE(host.ModalRuns, 1);  // the user is told which file
+    EXPECT_GE(host.ModalRuns, 1); // the user is told which file
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(board.OpenWindow(), nullptr);
     // The last good set stays in the stores.

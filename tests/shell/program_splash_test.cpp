@@ -46,7 +46,10 @@ protected:
         TrayIcon::PretendDesktopHasTray(std::nullopt);
     }
 
-    int Count(const std::string& call) const { return int(std::count(rec.Calls.begin(), rec.Calls.end(), call)); }
+    int Count(const std::string& call) const
+    {
+        return int(std::count(rec.Calls.begin(), rec.Calls.end(), call));
+    }
 
     ShellTesting::ShellFolders folders;
     TestSupport::ScriptedHost host;

@@ -61,7 +61,10 @@ bool RecordingServices::CheckDisplaySettings()
     return true;
 }
 
-void RecordingServices::UpgradeSettings() { LogOrThrow("UpgradeSettings"); }
+void RecordingServices::UpgradeSettings()
+{
+    LogOrThrow("UpgradeSettings");
+}
 
 void RecordingServices::LoadSettings()
 {
@@ -70,8 +73,14 @@ void RecordingServices::LoadSettings()
         Settings();
 }
 
-bool RecordingServices::ApplySkin(QWidget&) { return !Log("ApplySkin"); }
-void RecordingServices::CheckColourDepth() { LogOrThrow("CheckColourDepth"); }
+bool RecordingServices::ApplySkin(QWidget&)
+{
+    return !Log("ApplySkin");
+}
+void RecordingServices::CheckColourDepth()
+{
+    LogOrThrow("CheckColourDepth");
+}
 
 bool RecordingServices::TakeInstanceLock()
 {
@@ -79,13 +88,16 @@ bool RecordingServices::TakeInstanceLock()
     return !SecondCopy;
 }
 
-void RecordingServices::CheckRunBefore() { LogOrThrow("CheckRunBefore"); }
-
-void RecordingServices::ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
-                                    int sound)
+void RecordingServices::CheckRunBefore()
 {
-    Log("ShowMessage(" + std::to_string(icon) + "," + caption.toStdString() + "," + text.toStdString() + ","
-        + okCaption.toStdString() + "," + std::to_string(sound) + ")");
+    LogOrThrow("CheckRunBefore");
+}
+
+void RecordingServices::ShowMessage(int icon, const QString& caption, const QString& text,
+                                    const QString& okCaption, int sound)
+{
+    Log("ShowMessage(" + std::to_string(icon) + "," + caption.toStdString() + "," + text.toStdString()
+        + "," + okCaption.toStdString() + "," + std::to_string(sound) + ")");
 }
 
 void RecordingServices::ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll)
@@ -109,8 +121,14 @@ void RecordingServices::ImportMoveFiles(bool showStatus, bool pickFile)
         Retrieval();
 }
 
-void RecordingServices::SignOff(bool showStatus) { Log("SignOff" + Flags({showStatus})); }
-void RecordingServices::SetLogonStatus(bool status) { Log("SetLogonStatus" + Flags({status})); }
+void RecordingServices::SignOff(bool showStatus)
+{
+    Log("SignOff" + Flags({showStatus}));
+}
+void RecordingServices::SetLogonStatus(bool status)
+{
+    Log("SetLogonStatus" + Flags({status}));
+}
 
 void RecordingServices::ShowGameList()
 {
@@ -123,7 +141,10 @@ void RecordingServices::FillGameList(std::optional<int> selectGameId)
     Log("FillGameList(" + (selectGameId ? std::to_string(*selectGameId) : std::string("none")) + ")");
 }
 
-std::optional<int> RecordingServices::SelectedGameId() { return 4; }
+std::optional<int> RecordingServices::SelectedGameId()
+{
+    return 4;
+}
 
 void RecordingServices::ShowTrayState(const QIcon&, const QString& caption)
 {
@@ -131,10 +152,22 @@ void RecordingServices::ShowTrayState(const QIcon&, const QString& caption)
     LastStateCaption = caption;
 }
 
-void RecordingServices::ShowPlainHelpItem() { Log("ShowPlainHelpItem"); }
-void RecordingServices::HideHideInterfaceItems() { Log("HideHideInterfaceItems"); }
-void RecordingServices::SetMenuOptions() { LogOrThrow("SetMenuOptions"); }
-void RecordingServices::PopulateTrayGameMenu() { LogOrThrow("PopulateTrayGameMenu"); }
+void RecordingServices::ShowPlainHelpItem()
+{
+    Log("ShowPlainHelpItem");
+}
+void RecordingServices::HideHideInterfaceItems()
+{
+    Log("HideHideInterfaceItems");
+}
+void RecordingServices::SetMenuOptions()
+{
+    LogOrThrow("SetMenuOptions");
+}
+void RecordingServices::PopulateTrayGameMenu()
+{
+    LogOrThrow("PopulateTrayGameMenu");
+}
 
 void RecordingServices::PopupMenu(const QPoint&)
 {
@@ -143,9 +176,15 @@ void RecordingServices::PopupMenu(const QPoint&)
         DuringMenu();
 }
 
-bool RecordingServices::OpenItemEnabled() { return OpenItemEnabledAnswer; }
+bool RecordingServices::OpenItemEnabled()
+{
+    return OpenItemEnabledAnswer;
+}
 
-void RecordingServices::PlaySound(const QString& path) { Log("PlaySound(" + path.toStdString() + ")"); }
+void RecordingServices::PlaySound(const QString& path)
+{
+    Log("PlaySound(" + path.toStdString() + ")");
+}
 
 int RecordingServices::ShowNotification()
 {
@@ -174,10 +213,25 @@ bool RecordingServices::ShowSplash()
     return SplashShows;
 }
 
-void RecordingServices::BackupDatabase() { Log("BackupDatabase"); }
-void RecordingServices::CloseHelp(QWidget&) { Log("CloseHelp"); }
-void RecordingServices::CloseDown(bool saveSettings) { Log("CloseDown" + Flags({saveSettings})); }
-void RecordingServices::EndProgram(int exitCode) { Log("EndProgram(" + std::to_string(exitCode) + ")"); }
-void RecordingServices::RefuseTrayClick(bool messageBox) { Log("RefuseTrayClick" + Flags({messageBox})); }
+void RecordingServices::BackupDatabase()
+{
+    Log("BackupDatabase");
+}
+void RecordingServices::CloseHelp(QWidget&)
+{
+    Log("CloseHelp");
+}
+void RecordingServices::CloseDown(bool saveSettings)
+{
+    Log("CloseDown" + Flags({saveSettings}));
+}
+void RecordingServices::EndProgram(int exitCode)
+{
+    Log("EndProgram(" + std::to_string(exitCode) + ")");
+}
+void RecordingServices::RefuseTrayClick(bool messageBox)
+{
+    Log("RefuseTrayClick" + Flags({messageBox}));
+}
 
 } // namespace ShellTesting

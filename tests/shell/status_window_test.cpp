@@ -40,7 +40,8 @@ TEST_F(StatusWindowTest, SecondTextReusesTheOneWindowAndHidingUnloadsIt)
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->size(), QSize(330, 77));
     EXPECT_FALSE(first->mask().isEmpty());
-    std::printf("screenshot: %s\n", qPrintable(ShellTesting::SaveScreenshot(*first, QStringLiteral("status-window"))));
+    std::printf("screenshot: %s\n",
+                qPrintable(ShellTesting::SaveScreenshot(*first, QStringLiteral("status-window"))));
 
     ShowStatus(false);
     QApplication::processEvents();
@@ -68,14 +69,15 @@ TEST_F(StatusWindowTest, PlainLayoutReadsNoSkinAndIsSmaller)
     EXPECT_TRUE(window->mask().isEmpty());
     EXPECT_EQ(window->StatusText->pos(), QPoint(64 - 17, 26 - 25));
     EXPECT_TRUE(window->rect().contains(window->StatusText->geometry().center()));
-    std::printf("screenshot: %s\n",
-                qPrintable(ShellTesting::SaveScreenshot(*window, QStringLiteral("status-window-plain"))));
+    std::printf("screenshot: %s\n", qPrintable(ShellTesting::SaveScreenshot(
+                                        *window, QStringLiteral("status-window-plain"))));
 }
 
 TEST_F(StatusWindowTest, SkinFailureShowsNothingAndTheWorkGoesOn)
 {
     // Neither the chosen nor the default skin has the picture.
-    QFile::remove(folders.ProgramPath() + QStringLiteral("/UI Graphics/Marrowdale Classic/StatusWindow.jpg"));
+    QFile::remove(folders.ProgramPath()
+                  + QStringLiteral("/UI Graphics/Marrowdale Classic/StatusWindow.jpg"));
     bool ended = false;
     Globals().EndProgram = [&] { ended = true; };
     ShowStatus(true, QStringLiteral("Logging on..."));

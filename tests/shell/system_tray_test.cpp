@@ -22,10 +22,18 @@ const std::string UnknownErrorMessage =
     "ShowMessage(2,Initialisation error,An unknown error caused Marrowdale to fail to load.||If this "
     "persists, try reinstalling.,Ok,5)";
 
-const Calls LoadUpToTheMail = {
-    "SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings", "LoadSettings", "ApplySkin",
-    "CheckColourDepth",     "TakeInstanceLock",     "CheckRunBefore", "ShowSplash",
-    "ConnectAndRetrieve(0,0,1)", "SetMenuOptions", "PopulateTrayGameMenu"};
+const Calls LoadUpToTheMail = {"SetupGlobalVariables",
+                               "CheckDisplaySettings",
+                               "UpgradeSettings",
+                               "LoadSettings",
+                               "ApplySkin",
+                               "CheckColourDepth",
+                               "TakeInstanceLock",
+                               "CheckRunBefore",
+                               "ShowSplash",
+                               "ConnectAndRetrieve(0,0,1)",
+                               "SetMenuOptions",
+                               "PopulateTrayGameMenu"};
 
 Calls Plus(Calls calls, const Calls& more)
 {
@@ -93,7 +101,8 @@ TEST_F(SystemTrayTest, TrayStartupRunsEveryStepInOrderAndEndsRunning)
             timerRanAtSignOff = tray->CheckTimer.isActive();
     };
     tray->mnuPopupExit_Click();
-    EXPECT_EQ(rec.Calls, (Calls{"BackupDatabase", "CloseHelp", "SignOff(1)", "CloseDown(1)", "EndProgram(0)"}));
+    EXPECT_EQ(rec.Calls,
+              (Calls{"BackupDatabase", "CloseHelp", "SignOff(1)", "CloseDown(1)", "EndProgram(0)"}));
     EXPECT_FALSE(timerRanAtSignOff);
     EXPECT_FALSE(tray->TrayIcon.IsShown());
     EXPECT_EQ(Support::Globals().TrayForm, nullptr);
@@ -103,8 +112,9 @@ TEST_F(SystemTrayTest, WithoutANotificationAreaTheGameListIsTheMainWindowForThis
 {
     TrayIcon::PretendDesktopHasTray(false);
     ASSERT_TRUE(tray->Form_Load());
-    EXPECT_EQ(rec.Calls, Plus(LoadUpToTheMail, {"ShowGameList", "ShowTrayState(Marrowdale : Nothing new)",
-                                                "HideHideInterfaceItems"}));
+    EXPECT_EQ(rec.Calls,
+              Plus(LoadUpToTheMail, {"ShowGameList", "ShowTrayState(Marrowdale : Nothing new)",
+                                     "HideHideInterfaceItems"}));
     EXPECT_FALSE(tray->TrayIcon.IsShown());
     EXPECT_FALSE(Support::ProgramSettings().SystrayStartup);
     EXPECT_TRUE(Support::ProgramSettings().SystrayStartupNext);
@@ -133,9 +143,9 @@ TEST_F(SystemTrayTest, SecondCopyOnlySaysSoAndLeaves)
 {
     rec.SecondCopy = true;
     EXPECT_FALSE(tray->Form_Load());
-    EXPECT_EQ(rec.Calls, (Calls{"SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings", "LoadSettings",
-                                "ApplySkin", "CheckColourDepth", "TakeInstanceLock", SecondCopyMessage,
-                                "CloseHelp"}));
+    EXPECT_EQ(rec.Calls, (Calls{"SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings",
+                                "LoadSettings", "ApplySkin", "CheckColourDepth", "TakeInstanceLock",
+                                SecondCopyMessage, "CloseHelp"}));
     EXPECT_FALSE(tray->TrayIcon.IsShown());
     EXPECT_TRUE(Support::Globals().Quitting);
     EXPECT_EQ(Support::Globals().TrayForm, nullptr);
@@ -145,10 +155,16 @@ TEST_F(SystemTrayTest, SecondCopyOnlySaysSoAndLeaves)
 // a start that had signed on signs off again.
 TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
 {
-    const std::vector<std::string> steps = {
-        "SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings",          "LoadSettings",
-        "ApplySkin",            "CheckColourDepth",     "CheckRunBefore",           "ConnectAndRetrieve(0,0,1)",
-        "SetMenuOptions",       "PopulateTrayGameMenu"};
+    const std::vector<std::string> steps = {"SetupGlobalVariables",
+                                            "CheckDisplaySettings",
+                                            "UpgradeSettings",
+                                            "LoadSettings",
+                                            "ApplySkin",
+                                            "CheckColourDepth",
+                                            "CheckRunBefore",
+                                            "ConnectAndRetrieve(0,0,1)",
+                                            "SetMenuOptions",
+                                            "PopulateTrayGameMenu"};
     for (const std::string& step : steps) {
         SCOPED_TRACE(step);
         SetUp();
@@ -160,7 +176,7 @@ TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
         Calls after(failed + 1, rec.Calls.end());
         const bool signedOn = rec.Called("ConnectAndRetrieve(0,0,1)");
         Calls expected;
-        if (step != "ApplySkin")  // the skin reports its own failure
+        if (step != "ApplySkin") // the skin reports its own failure
             expected.push_back(UnknownErrorMessage);
         if (signedOn)
             expected.push_back("SignOff(0)");
@@ -178,7 +194,8 @@ TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
 // on an unusable skin: the start goes no further and reports failure.
 TEST_F(SystemTrayTest, FatalFailureInAWindowOfTheStartStopsIt)
 {
-    for (const std::string& step : {std::string("CheckRunBefore"), std::string("ConnectAndRetrieve(0,0,1)")}) {
+    for (const std::string& step :
+         {std::string("CheckRunBefore"), std::string("ConnectAndRetrieve(0,0,1)")}) {
         SCOPED_TRACE(step);
         SetUp();
         rec.Calls.clear();
@@ -190,7 +207,8 @@ TEST_F(SystemTrayTest, FatalFailureInAWindowOfTheStartStopsIt)
         const auto quit = std::find(rec.Calls.begin(), rec.Calls.end(), step);
         ASSERT_NE(quit, rec.Calls.end());
         const Calls after(quit + 1, rec.Calls.end());
-        const Calls expected = step == "CheckRunBefore" ? Calls{"CloseHelp"} : Calls{"SignOff(0)", "CloseHelp"};
+        const Calls expected =
+            step == "CheckRunBefore" ? Calls{"CloseHelp"} : Calls{"SignOff(0)", "CloseHelp"};
         EXPECT_EQ(after, expected);
         EXPECT_FALSE(tray->TrayIcon.IsShown());
         EXPECT_FALSE(tray->CheckTimer.isActive());
@@ -219,8 +237,8 @@ TEST_F(SystemTrayTest, PollingGuardTable)
     Start();
     for (int bits = 0; bits < 16; ++bits) {
         const bool offline = bits & 1, standAlone = bits & 2, busy = bits & 4, menu = bits & 8;
-        SCOPED_TRACE(testing::Message() << "offline " << offline << " standalone " << standAlone << " busy "
-                                        << busy << " menu " << menu);
+        SCOPED_TRACE(testing::Message() << "offline " << offline << " standalone " << standAlone
+                                        << " busy " << busy << " menu " << menu);
         Support::ProgramState& state = Support::Globals();
         state.Mail.MailOffline = offline;
         state.Mail.StandAloneMode = standAlone;
@@ -294,7 +312,8 @@ TEST_F(SystemTrayTest, ManualRetrieveClearsTheLogonMarkAndGivesTheTimerBack)
         Support::Globals().Mail.MailOffline = false;
     };
     tray->mnuPopupRetrieve_Click();
-    EXPECT_EQ(rec.Calls, (Calls{"SetLogonStatus(0)", "ConnectAndRetrieve(0,1,1)", "FillGameList(none)"}));
+    EXPECT_EQ(rec.Calls,
+              (Calls{"SetLogonStatus(0)", "ConnectAndRetrieve(0,1,1)", "FillGameList(none)"}));
     EXPECT_FALSE(Support::Globals().ModalBusy);
     EXPECT_TRUE(tray->CheckTimer.isActive());
     EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
@@ -314,7 +333,8 @@ TEST_F(SystemTrayTest, TrayClicks)
     Support::Globals().ModalBusy = true;
     tray->TrayIcon.SimulateDoubleClick();
     tray->TrayIcon.SimulateRightRelease(QPoint(5, 5));
-    EXPECT_EQ(rec.Calls, (Calls{"ShowGameList", "PopupMenu", "RefuseTrayClick(1)", "RefuseTrayClick(0)"}));
+    EXPECT_EQ(rec.Calls,
+              (Calls{"ShowGameList", "PopupMenu", "RefuseTrayClick(1)", "RefuseTrayClick(0)"}));
 }
 
 // What each click the desktop reports does: a tray that never reports a
@@ -365,7 +385,8 @@ TEST_F(NotifyTest, NextTakesWholeEntriesAndLaterEmptiesTheList)
     Arrived("1;11;", 3);
     rec.NotifyAnswers = {NotifyNext, NotifyLater};
     tray->NotifyNewMoves();
-    EXPECT_EQ(rec.Calls, (Calls{"PlaySound(/sounds/None)", "ShowNotification(1;11;)", "ShowNotification(11;)"}));
+    EXPECT_EQ(rec.Calls,
+              (Calls{"PlaySound(/sounds/None)", "ShowNotification(1;11;)", "ShowNotification(11;)"}));
     EXPECT_TRUE(Support::Globals().Mail.PendingMoveList.empty());
     EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
 }

@@ -44,25 +44,29 @@ TEST(TrayGameMenu, GroupsTheGamesThatWaitForAMove)
 {
     struct Case {
         const char* name;
-        std::vector<GameRecord> games;  // in the menu's sort
+        std::vector<GameRecord> games; // in the menu's sort
         std::vector<std::string> captions;
     };
     const Case cases[] = {
         {"none", {}, {"No games available (off)"}},
-        {"only finished", {Game(1, 3, "A", "a"), Game(2, 4, "B", "b"), Game(3, 6, "C", "c")},
+        {"only finished",
+         {Game(1, 3, "A", "a"), Game(2, 4, "B", "b"), Game(3, 6, "C", "c")},
          {"No games available (off)"}},
         {"only waiting",
          {Game(1, 2, "Bob", "One"), Game(2, 5, "Carol", "Two")},
          {"AWAITING OPPONENTS MOVE (off)", "-", "Bob\t\"One\"", "Carol\t\"Two\""}},
         {"one of each, a draw offer after the finished games",
-         {Game(1, 1, "Ann", "New"), Game(2, 2, "Bob", "Old"), Game(3, 3, "Cy", "Won"), Game(4, 5, "Dee", "Draw?")},
-         {"NEW ARRIVALS (off)", "-", "Ann\t\"New\"", " (off)", "AWAITING OPPONENTS MOVE (off)", "-", "Bob\t\"Old\"",
-          "Dee\t\"Draw?\""}},
+         {Game(1, 1, "Ann", "New"), Game(2, 2, "Bob", "Old"), Game(3, 3, "Cy", "Won"),
+          Game(4, 5, "Dee", "Draw?")},
+         {"NEW ARRIVALS (off)", "-", "Ann\t\"New\"", " (off)", "AWAITING OPPONENTS MOVE (off)", "-",
+          "Bob\t\"Old\"", "Dee\t\"Draw?\""}},
         {"a draw offer alone opens its group",
          {Game(1, 1, "Ann", "New"), Game(4, 5, "Dee", "Draw?")},
-         {"NEW ARRIVALS (off)", "-", "Ann\t\"New\"", " (off)", "AWAITING OPPONENTS MOVE (off)", "-", "Dee\t\"Draw?\""}},
-        {"ampersands stay ampersands", {Game(7, 1, "Tom & Jo", "Rock & roll")}, {"NEW ARRIVALS (off)", "-",
-                                                                                "Tom && Jo\t\"Rock && roll\""}},
+         {"NEW ARRIVALS (off)", "-", "Ann\t\"New\"", " (off)", "AWAITING OPPONENTS MOVE (off)", "-",
+          "Dee\t\"Draw?\""}},
+        {"ampersands stay ampersands",
+         {Game(7, 1, "Tom & Jo", "Rock & roll")},
+         {"NEW ARRIVALS (off)", "-", "Tom && Jo\t\"Rock && roll\""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -92,13 +96,13 @@ public:
 // A game list that is open or not, as the test says.
 class ShownGameList : public GameListPort {
 public:
-    void ShowGameList() override {}
+    void ShowGameList() override { }
     bool GameListShown() const override { return Shown; }
-    void FillGameList(std::optional<int>) override {}
+    void FillGameList(std::optional<int>) override { }
     std::optional<int> SelectedGameId() override { return std::nullopt; }
-    void ShowTrayState(const QIcon&, const QString&) override {}
-    void ShowPlainHelpItem() override {}
-    void HideHideInterfaceItems() override {}
+    void ShowTrayState(const QIcon&, const QString&) override { }
+    void ShowPlainHelpItem() override { }
+    void HideHideInterfaceItems() override { }
     bool Shown = false;
 };
 
@@ -124,8 +128,8 @@ protected:
     void Store(const GameRecord& game)
     {
         GameRecord copy = game;
-        ASSERT_TRUE(Database::SaveGame(Database::DataFolder(QFile::encodeName(folders.DataPath()).toStdString()), copy,
-                                       {}));
+        ASSERT_TRUE(Database::SaveGame(
+            Database::DataFolder(QFile::encodeName(folders.DataPath()).toStdString()), copy, {}));
     }
 
     std::vector<QString> GameItems() const
@@ -151,7 +155,8 @@ TEST_F(TrayMenuTest, TheGamesSubmenuFollowsTheDatabaseAndShrinksAgain)
     menu.PopulateTrayGameMenu();
     EXPECT_EQ(GameItems().size(), 7u);
     EXPECT_EQ(GameItems()[2], QStringLiteral("Ann\t\"Your move\""));
-    ASSERT_TRUE(Database::DeleteGame(Database::DataFolder(QFile::encodeName(folders.DataPath()).toStdString()), 3));
+    ASSERT_TRUE(Database::DeleteGame(
+        Database::DataFolder(QFile::encodeName(folders.DataPath()).toStdString()), 3));
     menu.PopulateTrayGameMenu();
     EXPECT_EQ(GameItems().size(), 3u);
 
@@ -239,8 +244,9 @@ TEST_F(TrayMenuTest, TheMenuAndItsGamesAsShown)
     for (QMenu* shown : {&menu.mnuPopup, &menu.mnuPopupGameListMenu}) {
         shown->popup(QPoint(20, 20));
         std::printf("screenshot: %s\n",
-                    qPrintable(ShellTesting::SaveScreenshot(*shown, shown == &menu.mnuPopup ? QStringLiteral("tray-menu")
-                                                                                             : QStringLiteral("tray-games"))));
+                    qPrintable(ShellTesting::SaveScreenshot(
+                        *shown, shown == &menu.mnuPopup ? QStringLiteral("tray-menu")
+                                                        : QStringLiteral("tray-games"))));
         shown->hide();
     }
 }

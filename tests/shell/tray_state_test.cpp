@@ -33,7 +33,7 @@ TEST(TrayState, IconNumberAndGameListCaption)
     EXPECT_EQ(TrayIconImage(3, 2), 8);
     EXPECT_EQ(TrayIconImage(1, 1), 1);
     EXPECT_EQ(TrayIconImage(6, 3), 18);
-    EXPECT_EQ(TrayIconImage(0, 2), 2);  // an out-of-range set counts as the first
+    EXPECT_EQ(TrayIconImage(0, 2), 2); // an out-of-range set counts as the first
     EXPECT_EQ(GameListStateCaption(QStringLiteral("Marrowdale - New move arrived")),
               QStringLiteral("Marrowdale : New move arrived"));
     EXPECT_EQ(GameListStateCaption(LostConnectionTip), QStringLiteral("Marrowdale : Not connected"));

@@ -19,9 +19,12 @@ namespace {
 // rewrite's backup is a copy that can fail.
 class DiskFullHalfWay : public FileSystem {
 public:
-    DiskFullHalfWay(std::string fileName, int failures) : fileName_(std::move(fileName)), failures_(failures) {}
+    DiskFullHalfWay(std::string fileName, int failures)
+        : fileName_(std::move(fileName)), failures_(failures)
+    {
+    }
 
-    int writes = 0;  // of the chosen file
+    int writes = 0; // of the chosen file
 
     bool Link(const std::filesystem::path& existing, const std::filesystem::path& link) override
     {
@@ -57,10 +60,10 @@ private:
 
 // Stops dead at the n-th change it makes to the disk, as a power cut would:
 // the exception is no std::exception, so no recovery code runs.
-struct PowerCut {};
+struct PowerCut { };
 class CutsPowerAt : public FileSystem {
 public:
-    explicit CutsPowerAt(int step) : step_(step) {}
+    explicit CutsPowerAt(int step) : step_(step) { }
     int Steps() const { return count_; }
 
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override
@@ -202,15 +205,15 @@ TEST_F(DatabaseFaults, PowerCutAtAnyMomentLeavesOldOrNewWhole)
         if (finished)
             break;
     }
-    EXPECT_GE(step, 6);  // backup link, rename; rewrite write, flush, rename
+    EXPECT_GE(step, 6); // backup link, rename; rewrite write, flush, rename
     EXPECT_TRUE(sawOld && sawNew);
 }
 
 TEST_F(DatabaseFaults, DamagedLiveFileNeverReplacesTheBackup)
 {
     // A crash's zeros, a last line cut inside a move, a line that is no game.
-    for (const std::string& damaged : {live + std::string(64, '\0'), live.substr(0, live.size() - 6),
-                                       live + "not a game\r\n"}) {
+    for (const std::string& damaged :
+         {live + std::string(64, '\0'), live.substr(0, live.size() - 6), live + "not a game\r\n"}) {
         SetUp();
         WriteBytes(folder / "mdgdb.bak", live);
         WriteBytes(folder / "Mdgdb.dat", damaged);
@@ -228,11 +231,15 @@ TEST_F(DatabaseFaults, DamagedLiveFileNeverReplacesTheBackup)
         EXPECT_EQ(Live(), live);
         EXPECT_EQ(refreshed, 1);
         ASSERT_EQ(sink.boxes.size(), 2u);
-        EXPECT_EQ(sink.boxes[0], (Support::MessageBoxCall{5, "File system error.",
-            "A general file system error has prevented Marrowdale from backing up the database.||Please try again.",
-            "OK", "", false, std::nullopt}));
+        EXPECT_EQ(
+            sink.boxes[0],
+            (Support::MessageBoxCall{
+                5, "File system error.",
+                "A general file system error has prevented Marrowdale from backing up the database.||Please try again.",
+                "OK", "", false, std::nullopt}));
         EXPECT_EQ(sink.boxes[1], (Support::MessageBoxCall{1, "Restore complete.",
-            "The database has been restored successfully.", "OK", "", false, std::nullopt}));
+                                                          "The database has been restored successfully.",
+                                                          "OK", "", false, std::nullopt}));
     }
     // A damaged backup is not restored either.
     WriteBytes(folder / "mdgdb.bak", std::string("1|x\r\n") + '\0');
@@ -243,7 +250,8 @@ TEST_F(DatabaseFaults, DamagedLiveFileNeverReplacesTheBackup)
 TEST_F(DatabaseFaults, HarmlessEndIsMendedOnTheRewrite)
 {
     const std::string unended = live.substr(0, live.size() - 2);
-    const std::string fourth = "4|050620241415|0|Fresh|05/06/2024||||-1||2|0||1|5254|e4||2|5755|e5|ok\r\n";
+    const std::string fourth =
+        "4|050620241415|0|Fresh|05/06/2024||||-1||2|0||1|5254|e4||2|5755|e5|ok\r\n";
     for (const std::string& text : {unended, unended + "\r"}) {
         WriteBytes(folder / "Mdgdb.dat", text);
         const DataFolder data(folder.Path());
@@ -264,7 +272,13 @@ TEST_F(DatabaseFaults, HarmlessEndIsMendedOnTheRewrite)
 TEST_F(DatabaseFaults, DamageIsNamedWithFileAndLine)
 {
     using Kind = DatabaseDamage::Kind;
-    struct Row { const char* what; std::string text; Kind kind; int line; const char* said; };
+    struct Row {
+        const char* what;
+        std::string text;
+        Kind kind;
+        int line;
+        const char* said;
+    };
     const Row rows[] = {
         {"zeros of a crash", live + std::string(64, '\0'), Kind::HalfWritten, 4,
          "line 4 holds the remains of an interrupted write"},
@@ -285,7 +299,8 @@ TEST_F(DatabaseFaults, DamageIsNamedWithFileAndLine)
         const auto message = DatabaseDamageMessage(*damage);
         EXPECT_EQ(message.caption, "Game database damaged");
         EXPECT_NE(message.text.find((folder / "Mdgdb.dat").string() + " because " + row.said + "."),
-                  std::string::npos) << message.text;
+                  std::string::npos)
+            << message.text;
         EXPECT_NE(message.text.find("Restore database from the File menu"), std::string::npos);
     }
     UnreadableDisk disk;
@@ -356,8 +371,9 @@ TEST(BackupRestore, WithoutFilesAndWithMessages)
     EXPECT_EQ(ReadBytes(folder / "mdgdb.bak"), Fixture("three_games.dat"));
     ASSERT_EQ(sink.boxes.size(), 1u);
     EXPECT_EQ(sink.boxes[0].caption, "Backup complete.");
-    EXPECT_EQ(sink.boxes[0].text,
-              "The database has been backed up and can be restored by selected Restore database from the File menu");
+    EXPECT_EQ(
+        sink.boxes[0].text,
+        "The database has been backed up and can be restored by selected Restore database from the File menu");
     EXPECT_EQ(sink.boxes[0].icon, 1);
 
     WriteBytes(folder / "Mdgdb.dat", "");

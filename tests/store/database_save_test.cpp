@@ -42,18 +42,22 @@ TEST(DatabaseSave, AppendOrReplaceRule)
     struct Step {
         const char* what;
         MoveList moves;
-        const char* storedMoves;  // after the header, "" for none
+        const char* storedMoves; // after the header, "" for none
     };
     const Step steps[] = {
         {"new game without moves", {}, ""},
         {"a move numbered beyond the stored count is appended", {Move(1)}, "|1|5254|e4|"},
         {"move n+1 appended", {Move(2, "5755", "e5", "hi")}, "|1|5254|e4||2|5755|e5|hi"},
         {"the same number again keeps the moves", {Move(2, "4244", "d4")}, "|1|5254|e4||2|5755|e5|hi"},
-        {"a list that is not longer keeps them", {Move(1, "1111", "x"), Move(2, "2222", "y")},
+        {"a list that is not longer keeps them",
+         {Move(1, "1111", "x"), Move(2, "2222", "y")},
          "|1|5254|e4||2|5755|e5|hi"},
-        {"a longer list replaces", {Move(1), Move(2, "4745", "d5"), Move(3, "7163", "Nf3")},
+        {"a longer list replaces",
+         {Move(1), Move(2, "4745", "d5"), Move(3, "7163", "Nf3")},
          "|1|5254|e4||2|4745|d5||3|7163|Nf3|"},
-        {"a shorter list keeps the stored moves", {Move(1, "0000", "?")}, "|1|5254|e4||2|4745|d5||3|7163|Nf3|"},
+        {"a shorter list keeps the stored moves",
+         {Move(1, "0000", "?")},
+         "|1|5254|e4||2|4745|d5||3|7163|Nf3|"},
         {"no moves keeps them", {}, "|1|5254|e4||2|4745|d5||3|7163|Nf3|"},
     };
     TempFolder folder;
@@ -65,7 +69,8 @@ TEST(DatabaseSave, AppendOrReplaceRule)
         ASSERT_TRUE(SaveGame(data, record, step.moves)) << step.what;
         const auto lines = Lines(ReadBytes(folder / "Mdgdb.dat"));
         ASSERT_EQ(lines.size(), 2u) << step.what;
-        EXPECT_EQ(lines[0], "3|010220241200|4|Game 3|01/02/2024|opp@example.org|Ann|Opp|-1|Opp|2|0||1|5254|e4|")
+        EXPECT_EQ(lines[0],
+                  "3|010220241200|4|Game 3|01/02/2024|opp@example.org|Ann|Opp|-1|Opp|2|0||1|5254|e4|")
             << step.what;
         EXPECT_EQ(lines[1], std::string(kHeader7) + step.storedMoves) << step.what;
 
@@ -92,12 +97,18 @@ TEST(DatabaseSave, SavedGameBecomesTheLastLineAndHeaderIsRewritten)
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].substr(0, 2), "2|");
     EXPECT_EQ(lines[1].substr(0, 2), "3|");
-    EXPECT_EQ(lines[2], "1|010220241200|4|Renamed|01/02/2024|opp@example.org|Ann|Opp|-1|Opp|3|0||1|5254|e4|");
+    EXPECT_EQ(lines[2],
+              "1|010220241200|4|Renamed|01/02/2024|opp@example.org|Ann|Opp|-1|Opp|3|0||1|5254|e4|");
 }
 
 TEST(DatabaseSave, NewMovesFlagAndStatus)
 {
-    struct Row { const char* what; MoveList moves; bool expectNew; std::int16_t expectStatus; };
+    struct Row {
+        const char* what;
+        MoveList moves;
+        bool expectNew;
+        std::int16_t expectStatus;
+    };
     const Row rows[] = {
         {"first save of a game", {Move(1)}, true, StatusPlayersMove},
         {"nothing new", {Move(1)}, false, StatusAwaitingOpponent},
@@ -133,8 +144,9 @@ TEST(DatabaseSave, TextFieldsCannotBreakTheLine)
     record.GAME_NAME = "a|b\r\nc\td";
     record.GAME_OPPONENTS_NAME = "x|y";
     ASSERT_TRUE(SaveGame(data, record, {Move(1, "5254", "e4", "good|move\nreally")}));
-    EXPECT_EQ(Lines(ReadBytes(folder / "Mdgdb.dat"))[0],
-              "1|010220241200|4|a b  cd|01/02/2024|opp@example.org|Ann|Opp|-1|x y|2|0||1|5254|e4|good move really");
+    EXPECT_EQ(
+        Lines(ReadBytes(folder / "Mdgdb.dat"))[0],
+        "1|010220241200|4|a b  cd|01/02/2024|opp@example.org|Ann|Opp|-1|x y|2|0||1|5254|e4|good move really");
     std::vector<GameRecord> games;
     ASSERT_TRUE(SelectGames(data, games, "", ""));
     ASSERT_EQ(games.size(), 1u);
@@ -147,7 +159,7 @@ TEST(DatabaseSave, NextIdAndDelete)
     TempFolder folder;
     const DataFolder data(folder.Path());
     EXPECT_EQ(GetNextGameID(data), 1);
-    EXPECT_TRUE(DeleteGame(data, 1));  // nothing to delete
+    EXPECT_TRUE(DeleteGame(data, 1)); // nothing to delete
     EXPECT_FALSE(std::filesystem::exists(folder / "Mdgdb.dat"));
     for (int id : {1, 2, 3}) {
         GameRecord r = Header(id);
@@ -156,7 +168,7 @@ TEST(DatabaseSave, NextIdAndDelete)
     EXPECT_EQ(GetNextGameID(data), 4);
     ASSERT_TRUE(DeleteGame(data, 1));
     ASSERT_TRUE(DeleteGame(data, 2));
-    EXPECT_EQ(GetNextGameID(data), 4);  // gaps below the highest id are not reused
+    EXPECT_EQ(GetNextGameID(data), 4); // gaps below the highest id are not reused
     ASSERT_TRUE(DeleteGame(data, 3));
     EXPECT_EQ(ReadBytes(folder / "Mdgdb.dat"), "");
     EXPECT_EQ(GetNextGameID(data), 1);
@@ -191,13 +203,19 @@ TEST(DatabaseSave, MissingFileAndBlankLines)
 TEST(DatabaseSave, AppendAfterStrayFieldsWritesTheLineAfresh)
 {
     // Readable lines of a hand-edited file whose field count is not 13 + 4n.
-    struct Row { const char* what; const char* storedMoves; const char* afterAppend; };
+    struct Row {
+        const char* what;
+        const char* storedMoves;
+        const char* afterAppend;
+    };
     const Row rows[] = {
         {"one move, one stray field", "|1|5254|e4||", "|1|5254|e4||2|7163|Nf3|"},
         {"no move, two stray fields", "||", "|1|7163|Nf3|"},
-        {"two moves, two stray fields", "|1|5254|e4||2|5755|e5|||", "|1|5254|e4||2|5755|e5||3|7163|Nf3|"},
+        {"two moves, two stray fields", "|1|5254|e4||2|5755|e5|||",
+         "|1|5254|e4||2|5755|e5||3|7163|Nf3|"},
     };
-    const std::string other = "3|010220241200|4|Game 3|01/02/2024|opp@example.org|Ann|Opp|-1|Opp|2|0||1|5254|e4|";
+    const std::string other =
+        "3|010220241200|4|Game 3|01/02/2024|opp@example.org|Ann|Opp|-1|Opp|2|0||1|5254|e4|";
     for (const auto& row : rows) {
         TempFolder folder;
         const DataFolder data(folder.Path());

@@ -65,20 +65,23 @@ TEST_F(FixtureDatabase, ReadsEveryFieldOfTheFixture)
 
 TEST_F(FixtureDatabase, SelectionCriteria)
 {
-    struct Row { const char* criteria; Ids expected; };
+    struct Row {
+        const char* criteria;
+        Ids expected;
+    };
     const Row rows[] = {
         {"", {1, 2, 3}},
         {"Game_ID;3", {3}},
         {"game_id;2", {2}},
         {"GAME_ID; 1 ", {1}},
-        {"GAME_ID", {}},                        // a name without a value matches nothing
+        {"GAME_ID", {}}, // a name without a value matches nothing
         {"Game_status;2", {1, 2}},
         {"Game_status;2;Game_host;-1", {1}},
         {"GAME_HOST;False", {2}},
         {"Game_Vs_Computer;True", {3}},
         {"GAME_OPPONENTS_ID;3;GAME_STATUS;1", {3}},
         {"Game_opponents_name;Carol", {2}},
-        {"Game_opponents_name;carol", {}},      // text compares case-sensitively
+        {"Game_opponents_name;carol", {}}, // text compares case-sensitively
         {"GAME_DATE;15/03/2024", {1}},
     };
     for (const auto& row : rows)
@@ -95,7 +98,7 @@ TEST_F(FixtureDatabase, SelectionCriteria)
 TEST_F(FixtureDatabase, UnknownFieldAndUnconvertibleValue)
 {
     EXPECT_EQ(Select("Game_colour;white"), Ids{});
-    ASSERT_EQ(sink.systemMessages.size(), 3u);  // once for every game looked at
+    ASSERT_EQ(sink.systemMessages.size(), 3u); // once for every game looked at
     EXPECT_EQ(sink.systemMessages[0], "Game data selection error!  No CASE for GAME_COLOUR");
 
     for (const char* criteria : {"Game_ID;abc", "Game_ID;1E3", "GAME_STATUS;99999", "GAME_HOST;yes"}) {
@@ -108,7 +111,12 @@ TEST_F(FixtureDatabase, UnknownFieldAndUnconvertibleValue)
 
 TEST(DatabaseSort, StableWithTiesDatesAcrossYearsAndTheTrayOrder)
 {
-    struct Game { std::int32_t id; std::int16_t status; const char* opponent; const char* date; };
+    struct Game {
+        std::int32_t id;
+        std::int16_t status;
+        const char* opponent;
+        const char* date;
+    };
     const Game games[] = {
         {1, 2, "Bob", "31/12/2023"}, {2, 1, "Zed", "01/01/2024"}, {3, 2, "Bob", "02/01/2024"},
         {4, 1, "Amy", "15/06/2022"}, {5, 2, "Bob", "02/01/2024"}, {6, 2, "amy", "01/02/2025"},
@@ -130,15 +138,18 @@ TEST(DatabaseSort, StableWithTiesDatesAcrossYearsAndTheTrayOrder)
             ids.push_back(r.GAME_ID);
         return ids;
     };
-    struct Row { const char* sortSpec; Ids expected; };
+    struct Row {
+        const char* sortSpec;
+        Ids expected;
+    };
     const Row rows[] = {
         {"Game_status;A;Game_opponents_name;A;Game_date;D", {4, 2, 3, 5, 1, 6}},
         {"Game_date;A", {4, 1, 2, 3, 5, 6}},
-        {"GAME_DATE;D", {6, 3, 5, 2, 1, 4}},     // ties keep their order
-        {"Game_opponents_name;D", {6, 2, 1, 3, 5, 4}},  // "amy" is above "Zed"
+        {"GAME_DATE;D", {6, 3, 5, 2, 1, 4}},           // ties keep their order
+        {"Game_opponents_name;D", {6, 2, 1, 3, 5, 4}}, // "amy" is above "Zed"
         {"Game_ID;D", {6, 5, 4, 3, 2, 1}},
         {"Game_status;A", {2, 4, 1, 3, 5, 6}},
-        {"Game_status;x;Game_ID;D", {1, 2, 3, 4, 6, 5}},  // swaps only neighbours of equal status
+        {"Game_status;x;Game_ID;D", {1, 2, 3, 4, 6, 5}}, // swaps only neighbours of equal status
         {"Game_status;A;Game_ID", {2, 4, 1, 3, 5, 6}},
         {"A", {1, 2, 3, 4, 5, 6}},
         {"", {1, 2, 3, 4, 5, 6}},
@@ -151,7 +162,7 @@ TEST(DatabaseSort, StableWithTiesDatesAcrossYearsAndTheTrayOrder)
     auto copy = records;
     SortGames(copy, "Game_email;A", &sink);
     EXPECT_EQ(copy, records);
-    ASSERT_EQ(sink.systemMessages.size(), 15u);  // 6 games: 5+4+3+2+1 comparisons
+    ASSERT_EQ(sink.systemMessages.size(), 15u); // 6 games: 5+4+3+2+1 comparisons
     EXPECT_EQ(sink.systemMessages[0], "Game recordset sort error!  No CASE for GAME_EMAIL");
 }
 
@@ -167,16 +178,18 @@ TEST(DatabaseSort, KeyedSortMatchesTheExchangeSort)
         r.GAME_STATUS = static_cast<std::int16_t>(random() % 3);
         r.GAME_NAME = std::string(1, static_cast<char>('a' + random() % 3));
         r.GAME_OPPONENTS_NAME = std::string(1, static_cast<char>('A' + random() % 4));
-        r.GAME_DATE = "0" + std::to_string(1 + random() % 3) + "/01/20" + std::to_string(20 + random() % 3);
+        r.GAME_DATE =
+            "0" + std::to_string(1 + random() % 3) + "/01/20" + std::to_string(20 + random() % 3);
         records.push_back(r);
     }
-    for (const char* sortSpec : {"Game_status;D;Game_date;A", "Game_name;A;Game_opponents_name;D;Game_date;D"}) {
+    for (const char* sortSpec :
+         {"Game_status;D;Game_date;A", "Game_name;A;Game_opponents_name;D;Game_date;D"}) {
         auto keyed = records;
         SortGames(keyed, sortSpec);
         auto exchanged = records;
         RecordingSink sink;
         SortGames(exchanged, std::string(sortSpec) + ";Game_ID;A;Nothing;A", &sink);
-        auto byId = keyed;  // the keyed sort with id as the last key
+        auto byId = keyed; // the keyed sort with id as the last key
         SortGames(byId, std::string(sortSpec) + ";Game_ID;A");
         EXPECT_EQ(byId, exchanged) << sortSpec;
         EXPECT_TRUE(sink.systemMessages.empty());
@@ -197,7 +210,8 @@ TEST(DatabaseRead, BooleanWordsAndBadLines)
     EXPECT_TRUE(games[1].GAME_VS_COMPUTER);
 
     // A line whose numbers do not convert makes the selection fail.
-    WriteBytes(folder / "Mdgdb.dat", Fixture("three_games.dat") + "4|d|x|n|01/01/2024|e|w|b|0|o|1|0|\r\n");
+    WriteBytes(folder / "Mdgdb.dat",
+               Fixture("three_games.dat") + "4|d|x|n|01/01/2024|e|w|b|0|o|1|0|\r\n");
     EXPECT_FALSE(SelectGames(data, games, "", ""));
     EXPECT_TRUE(games.empty());
 }

@@ -53,8 +53,8 @@ TEST(MovePayload, GoldenTwoMoveMail)
     EXPECT_EQ(game->date, "15/03/2024");
     EXPECT_EQ(game->whiteName, "Alice");
     EXPECT_EQ(game->blackName, "Bob");
-    EXPECT_FALSE(game->receiverIsHost);       // the writer hosts the game
-    EXPECT_EQ(game->startPosition, "");       // the standard start, not an empty board
+    EXPECT_FALSE(game->receiverIsHost); // the writer hosts the game
+    EXPECT_EQ(game->startPosition, ""); // the standard start, not an empty board
     EXPECT_EQ(game->moves, kTwoMoves);
 }
 
@@ -88,7 +88,8 @@ TEST(MovePayload, EveryFixtureGameTravelsAndPassesValidation)
     ASSERT_TRUE(Database::LoadGameMoves(data, moves, 2));
     const std::string written = MoveMailPayload(games[1], moves);
     EXPECT_NE(written.find("|\r\n0100000005000000;\r\n0000000000000000;\r\n"), std::string::npos);
-    EXPECT_NE(written.find("0000000011000000|\r\n1|1117|Ra7|Set-up position|\r\n2|5848|Kd8|"), std::string::npos);
+    EXPECT_NE(written.find("0000000011000000|\r\n1|1117|Ra7|Set-up position|\r\n2|5848|Kd8|"),
+              std::string::npos);
 }
 
 TEST(MovePayload, TextsCannotBreakThePayload)
@@ -121,7 +122,11 @@ TEST(MovePayload, Subject)
 TEST(MovePayload, Extraction)
 {
     const std::string payload = "7|1|x";
-    struct Row { const char* what; std::string body; std::string expected; };
+    struct Row {
+        const char* what;
+        std::string body;
+        std::string expected;
+    };
     const Row rows[] = {
         {"intact markers", "Hi\r\n<<MARROWDALE:7|1|\r\nx:MARROWDALE>>\r\nbye", payload},
         {"CR LF inside the start marker", "<<MARROW\r\nDALE:7|1|x:MARROWDALE>>", payload},
@@ -134,8 +139,8 @@ TEST(MovePayload, Extraction)
         {"exactly 26 characters", "<<MARROWDALE::MARROWDALE>>", ""},
         {"one-character payload", "<<MARROWDALE:X:MARROWDALE>>", ""},
         {"two characters are enough", "<<MARROWDALE:XY:MARROWDALE>>", "XY"},
-        {"two move texts: the first wins", "<<MARROWDALE:first:MARROWDALE>><<MARROWDALE:second:MARROWDALE>>",
-         "first"},
+        {"two move texts: the first wins",
+         "<<MARROWDALE:first:MARROWDALE>><<MARROWDALE:second:MARROWDALE>>", "first"},
         {"markers are case-sensitive", "<<marrowdale:7|1|x:marrowdale>>", ""},
     };
     for (const auto& row : rows)

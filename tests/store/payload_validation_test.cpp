@@ -71,7 +71,11 @@ std::string PositionOf(std::initializer_list<std::pair<const char*, int>> pieces
 
 TEST(PayloadValidation, MutationsFailAtTheirStep)
 {
-    struct Row { const char* what; std::string payload; int step; };
+    struct Row {
+        const char* what;
+        std::string payload;
+        int step;
+    };
     const Row rows[] = {
         {"the valid payload", kValid, 0},
         {"empty", "", 1},
@@ -145,7 +149,8 @@ TEST(PayloadValidation, MutationsFailAtTheirStep)
         {"no kings", With(9, PositionOf({{"d1", 4}, {"d8", 10}})), 10},
         {"White pawn on row 8", With(9, PositionOf({{"e1", 5}, {"e6", 11}, {"a8", 6}})), 10},
         {"Black pawn on row 1", With(9, PositionOf({{"e3", 5}, {"e8", 11}, {"h1", 12}})), 10},
-        {"Black in check with White to move", With(9, PositionOf({{"e1", 5}, {"e5", 4}, {"e8", 11}})), 10},
+        {"Black in check with White to move", With(9, PositionOf({{"e1", 5}, {"e5", 4}, {"e8", 11}})),
+         10},
     };
     for (const auto& row : rows) {
         const auto verdict = CheckMovePayload(row.payload);
@@ -163,18 +168,21 @@ TEST(PayloadValidation, TellsTheUserWhichStepFailed)
     EXPECT_FALSE(ValidateMovePayload(With(5, "1/3/2024"), false, &sink));
     EXPECT_FALSE(ValidateMovePayload(With(8, "true"), true, &sink));
     ASSERT_EQ(sink.boxes.size(), 2u);
-    EXPECT_EQ(sink.boxes[0], (Support::MessageBoxCall{4, "Message retrival error",
-        "Marrowdale found what appeared to be a chess move email, but which failed validation.||"
-        "If it is a corrupt chess move email, get your opponent to re-send there last move.  "
-        "Validation progress : 6.",
-        "OK", "", false, std::int16_t{6}}));
+    EXPECT_EQ(
+        sink.boxes[0],
+        (Support::MessageBoxCall{
+            4, "Message retrival error",
+            "Marrowdale found what appeared to be a chess move email, but which failed validation.||"
+            "If it is a corrupt chess move email, get your opponent to re-send there last move.  "
+            "Validation progress : 6.",
+            "OK", "", false, std::int16_t{6}}));
     EXPECT_EQ(sink.boxes[1].text,
               "The file you selected failed validation.||If it is a corrupt chess move email, get your "
               "opponent to re-send there last move.  Validation progress : 9.");
     EXPECT_EQ(sink.boxes[1].caption, "Message retrival error");
     EXPECT_EQ(sink.boxes[1].sound, 6);
 
-    EXPECT_FALSE(ValidateMovePayload("", true, nullptr));  // silent without a sink
+    EXPECT_FALSE(ValidateMovePayload("", true, nullptr)); // silent without a sink
 }
 
 TEST(PayloadValidation, CoordinatesThatBreakTheCheckItself)
@@ -193,13 +201,17 @@ TEST(PayloadValidation, CoordinatesThatBreakTheCheckItself)
     EXPECT_FALSE(ValidateMovePayload(With(11, "+123"), false, &sink));
     EXPECT_FALSE(ValidateMovePayload(With(11, "+123"), true, &sink));
     ASSERT_EQ(sink.boxes.size(), 2u);
-    EXPECT_EQ(sink.boxes[0], (Support::MessageBoxCall{4, "Move email validation error",
-        "An error occured while trying to validate the contents of what Marrowdale assumed was a chess "
-        "move email.",
-        "OK", "", false, std::int16_t{6}}));
+    EXPECT_EQ(
+        sink.boxes[0],
+        (Support::MessageBoxCall{
+            4, "Move email validation error",
+            "An error occured while trying to validate the contents of what Marrowdale assumed was a chess "
+            "move email.",
+            "OK", "", false, std::int16_t{6}}));
     EXPECT_EQ(sink.boxes[1].caption, "Move email validation error");
-    EXPECT_EQ(sink.boxes[1].text,
-              "An error occured while trying to validate the contents of the file you selected for import.  "
-              "Please ensure this file is a valid Marrowdale chess move.");
+    EXPECT_EQ(
+        sink.boxes[1].text,
+        "An error occured while trying to validate the contents of the file you selected for import.  "
+        "Please ensure this file is a valid Marrowdale chess move.");
     EXPECT_EQ(sink.boxes[1].sound, 6);
 }

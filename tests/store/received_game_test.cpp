@@ -41,7 +41,8 @@ public:
         if (!game || !MergeArrivingGame(data, *game, std::nullopt, id, newMoves))
             return false;
         std::vector<GameRecord> games;
-        if (!Database::SelectGames(data, games, "Game_ID;" + std::to_string(id), "") || games.size() != 1)
+        if (!Database::SelectGames(data, games, "Game_ID;" + std::to_string(id), "")
+            || games.size() != 1)
             return false;
         stored = games.front();
         stored.GAME_STATUS = StatusAwaitingOpponent;
@@ -52,7 +53,10 @@ public:
     }
 
     // The lines that were there before the game arrived, byte for byte.
-    bool OthersUnchanged() const { return ReadBytes(folder / "Mdgdb.dat").substr(0, fixture.size()) == fixture; }
+    bool OthersUnchanged() const
+    {
+        return ReadBytes(folder / "Mdgdb.dat").substr(0, fixture.size()) == fixture;
+    }
 
     TempFolder folder;
     const std::string fixture = Fixture("three_games.dat");
@@ -67,7 +71,7 @@ TEST(ReceivedGame, WhatPassesIsStoredAsCheckedAndCanBeAnswered)
         const char* what;
         std::size_t field;
         std::string sent;
-        std::string stored;  // the field as the database keeps it
+        std::string stored; // the field as the database keeps it
     };
     const std::string cyrillic28 = Repeat("\xD0\x96", 28);
     const std::string accents150 = Repeat("\xC3\xA9", 150);
@@ -75,7 +79,8 @@ TEST(ReceivedGame, WhatPassesIsStoredAsCheckedAndCanBeAnswered)
         {"a title of 28 Cyrillic letters", 4, cyrillic28, cyrillic28},
         {"a comment of 150 \xC3\xA9", 13, accents150, accents150},
         {"a date behind a tab", 5, "\t01/03/2024", "01/03/2024"},
-        {"a title of 50 with a control character", 4, std::string(50, 't') + "\x07", std::string(50, 't')},
+        {"a title of 50 with a control character", 4, std::string(50, 't') + "\x07",
+         std::string(50, 't')},
         {"a start position set up with a king each", 9,
          "0000000005000000;0600000000000000;0000000000000000;0000000000000000;"
          "0000000000000000;0000000000000000;0000000000000000;0000000011000000",
@@ -86,11 +91,12 @@ TEST(ReceivedGame, WhatPassesIsStoredAsCheckedAndCanBeAnswered)
         Receiver bob;
         GameRecord game;
         MoveList moves;
-        ASSERT_TRUE(bob.ReceiveAndAnswer(PayloadWith(kArrival, row.field, row.sent), game, moves)) << row.what;
-        const std::string stored = row.field == 4 ? game.GAME_NAME
-                                 : row.field == 5 ? game.GAME_DATE
-                                 : row.field == 9 ? game.startPosition
-                                                  : moves.at(0).comment;
+        ASSERT_TRUE(bob.ReceiveAndAnswer(PayloadWith(kArrival, row.field, row.sent), game, moves))
+            << row.what;
+        const std::string stored = row.field == 4   ? game.GAME_NAME
+                                   : row.field == 5 ? game.GAME_DATE
+                                   : row.field == 9 ? game.startPosition
+                                                    : moves.at(0).comment;
         EXPECT_EQ(stored, row.stored) << row.what;
         ASSERT_EQ(moves.size(), 2u) << row.what;
         EXPECT_EQ(moves[1].comment, "An answer") << row.what;
@@ -105,14 +111,16 @@ TEST(ReceivedGame, RefusedArrivalsLeaveTheDatabaseAlone)
         {PayloadWith(kArrival, 4, Repeat("\xD0\x96", 51)), 5},
         {PayloadWith(kArrival, 9,
                      "0500000005000000;0000000000000000;0000000000000000;0000000000000000;"
-                     "0000000000000000;0000000000000000;0000000000000000;0000000011000000"), 10},
+                     "0000000000000000;0000000000000000;0000000000000000;0000000011000000"),
+         10},
     };
     for (const auto& [payload, step] : refused) {
         Receiver bob;
         RecordingSink sink;
         EXPECT_FALSE(ValidateMovePayload(payload, false, &sink)) << payload;
         ASSERT_EQ(sink.boxes.size(), 1u);
-        EXPECT_EQ(sink.boxes[0].text.substr(sink.boxes[0].text.rfind(' ') + 1), std::to_string(step) + ".");
+        EXPECT_EQ(sink.boxes[0].text.substr(sink.boxes[0].text.rfind(' ') + 1),
+                  std::to_string(step) + ".");
         EXPECT_FALSE(ReadMovePayload(payload).has_value());
         EXPECT_EQ(ReadBytes(bob.folder / "Mdgdb.dat"), bob.fixture);
     }
@@ -131,7 +139,8 @@ TEST(ReceivedGame, SenderNamesAreCutToFiftyCharactersNeverInsideOne)
     ASSERT_TRUE(game);
     std::int32_t id = 0;
     bool newMoves = false;
-    ASSERT_TRUE(MergeArrivingGame(bob.data, *game, ArrivalSender{name, "zed@example.org"}, id, newMoves));
+    ASSERT_TRUE(
+        MergeArrivingGame(bob.data, *game, ArrivalSender{name, "zed@example.org"}, id, newMoves));
     std::vector<GameRecord> games;
     ASSERT_TRUE(Database::SelectGames(bob.data, games, "Game_ID;" + std::to_string(id), ""));
     EXPECT_EQ(games.at(0).GAME_WHITE_NAME, kept);

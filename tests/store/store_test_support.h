@@ -21,7 +21,7 @@ public:
     {
         std::random_device seed;
         path_ = std::filesystem::temp_directory_path()
-              / ("marrowdale-store-" + std::to_string(seed()) + "-" + std::to_string(seed()));
+                / ("marrowdale-store-" + std::to_string(seed()) + "-" + std::to_string(seed()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() { std::filesystem::remove_all(path_); }
