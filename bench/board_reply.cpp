@@ -7,6 +7,7 @@
 // line per position and depth: the median and the fastest of RUNS (3 by
 // default).
 
+#include "bench/hosted_game.h"
 #include "board/board_host.h"
 #include "board/board_view.h"
 #include "board/board_window.h"
@@ -79,16 +80,9 @@ double TimeReply(const Opening& opening, int depth, std::string& reply)
 {
     QTemporaryDir data;
     const Database::DataFolder folder(QFile::encodeName(data.path()).toStdString());
-    GameRecord record;
-    record.GAME_ID = 1;
+    GameRecord record = Bench::HostedGame("Marrowdale", StatusPlayersMove, "101220261400", "10/12/2026");
     record.GAME_OPPONENTS_ID = 1;
-    record.GAME_DATESTAMP = "101220261400";
-    record.GAME_NAME = "Bench";
-    record.GAME_DATE = "10/12/2026";
-    record.GAME_BLACK_NAME = record.GAME_OPPONENTS_NAME = "Marrowdale";
-    record.GAME_HOST = true;
     record.GAME_VS_COMPUTER = true;
-    record.GAME_STATUS = StatusPlayersMove;
     MoveList moves;
     for (const char* move : opening.before)
         moves.push_back(MoveRecord{static_cast<int>(moves.size()) + 1, move, move, ""});

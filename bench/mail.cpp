@@ -7,18 +7,18 @@
 // tests/mail/servers/start-servers writes it), else starts its own (root
 // only) and stops them at the end.
 
+#include "bench/hosted_game.h"
 #include "platform/mail_internet.h"
 #include "platform/mail_maildir.h"
 #include "store/database.h"
 #include "store/mail_support.h"
 #include "store/move_payload.h"
+#include "tests/mail/server_state.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,23 +32,6 @@ using Clock = std::chrono::steady_clock;
 double Milliseconds(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
-}
-
-std::map<std::string, std::string> ReadState(const fs::path& file)
-{
-    std::map<std::string, std::string> state;
-    std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::size_t eq = line.find('=');
-        if (eq == std::string::npos)
-            continue;
-        std::string value = line.substr(eq + 1);
-        if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'')
-            value = value.substr(1, value.size() - 2);
-        state[line.substr(0, eq)] = value;
-    }
-    return state;
 }
 
 class QuietLogon : public MailSupport::LogonGuard {
@@ -95,15 +78,9 @@ std::string MoveText(const fs::path& folder)
 {
     fs::create_directories(folder);
     const Database::DataFolder alice(folder);
-    GameRecord game;
-    game.GAME_ID = 1;
-    game.GAME_DATESTAMP = "100120260830";
-    game.GAME_NAME = "Bench";
-    game.GAME_DATE = "10/01/2026";
+    GameRecord game =
+        Bench::HostedGame("Bob Birch", StatusAwaitingOpponent, "100120260830", "10/01/2026");
     game.GAME_OPPONENTS_EMAIL = "bob@marrowdale.test";
-    game.GAME_BLACK_NAME = game.GAME_OPPONENTS_NAME = "Bob Birch";
-    game.GAME_HOST = true;
-    game.GAME_STATUS = StatusAwaitingOpponent;
     MoveList moves;
     std::string text;
     if (!Database::SaveGame(alice, game, {{1, "5254", "e4", ""}})
@@ -123,23 +100,21 @@ int main(int argc, char* argv[])
     const bool ownServers = stateFile.empty() || !fs::exists(stateFile);
     if (ownServers) {
         stateFile = fs::temp_directory_path() / ("marrowdale-bench-mail-" + std::to_string(getpid()));
-        const std::string start = std::string(MD_MAIL_SERVER_SCRIPTS) + "/start-servers '"
-                                  + stateFile.string() + "' >/dev/null";
-        if (std::system(start.c_str()) != 0) {
+        if (!MailTesting::StartServers(stateFile)) {
             std::fprintf(stderr, "the mail servers did not start\n");
             return 1;
         }
     }
-    std::map<std::string, std::string> state = ReadState(stateFile);
-    if (state["MD_MAIL_IMAP_PORT"].empty()) {
-        std::fprintf(stderr, "no mail servers: %s\n", state["MD_MAIL_SERVERS_UNAVAILABLE"].c_str());
+    const MailTesting::ServerState state(stateFile);
+    if (!state.Running()) {
+        std::fprintf(stderr, "no mail servers: %s\n", state.Get("MD_MAIL_SERVERS_UNAVAILABLE").c_str());
         return 1;
     }
 
     char temp[] = "/tmp/marrowdale-bench-mail.XXXXXX";
     const fs::path work = mkdtemp(temp);
     const std::string moveText = MoveText(work / "alice");
-    const fs::path inbox = fs::path(state["MD_MAIL_MAILDIRS"]) / "bob";
+    const fs::path inbox = state.Maildir("bob");
 
     for (const auto protocol : {MailSupport::InboxProtocol::Imap, MailSupport::InboxProtocol::Pop3}) {
         const bool imap = protocol == MailSupport::InboxProtocol::Imap;
@@ -149,20 +124,9 @@ int main(int argc, char* argv[])
             Place(inbox, "Minutes of meeting " + std::to_string(i), "Nothing about chess.\r\n");
         Place(inbox, "Marrowdale : e4, No comment.", moveText);
 
-        MailSupport::MailAccount account;
-        account.Protocol = protocol;
-        account.InboxServer = account.SmtpServer = state["MD_MAIL_HOST"];
-        account.InboxPort = std::stoi(state[imap ? "MD_MAIL_IMAP_PORT" : "MD_MAIL_POP3_PORT"]);
-        account.SmtpPort = std::stoi(state["MD_MAIL_SMTP_PORT"]);
-        account.InboxSecurity = account.SmtpSecurity = MailSupport::ConnectionSecurity::None;
-        account.SmtpAuthentication = false;
-        account.UserName = account.Address = "bob@" + state["MD_MAIL_DOMAIN"];
-        account.Password = state["MD_MAIL_PASSWORD"];
-        account.DisplayName = "Bob Birch";
-
         const fs::path folder = work / (imap ? "bob-imap" : "bob-pop3");
         fs::create_directories(folder);
-        MailSupport::InternetMailService mail(account);
+        MailSupport::InternetMailService mail(state.PlainAccount(protocol, "bob", "Bob Birch"));
         CountingSink sink;
         MailSupport::MailState mailState;
         QuietLogon logon;
@@ -199,10 +163,7 @@ int main(int argc, char* argv[])
         fs::remove(entry.Path);
     std::error_code ec;
     fs::remove_all(work, ec);
-    if (ownServers) {
-        const std::string stop =
-            std::string(MD_MAIL_SERVER_SCRIPTS) + "/stop-servers '" + stateFile.string() + "'";
-        (void)std::system(stop.c_str());
-    }
+    if (ownServers)
+        MailTesting::StopServers(stateFile);
     return 0;
 }

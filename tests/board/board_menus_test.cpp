@@ -13,10 +13,8 @@
 #include "foundation/skin.h"
 #include "foundation/skinned_button.h"
 
-#include "../foundation/widget_test_support.h"
 #include "board_mouse.h"
-#include "board_test_support.h"
-#include "recording_board_host.h"
+#include "board_window_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -33,13 +31,10 @@ using namespace BoardTests;
 
 namespace {
 
-class BoardMenusTest : public ::testing::Test {
+class BoardMenusTest : public BoardWindowFixture {
 protected:
     BoardMenusTest()
     {
-        data.CopyFixture();
-        Support::Globals().Mail.PendingMoveList.clear();
-        Support::Globals().Quitting = false;
         Support::Globals().SkinRefreshPending = false;
         Support::EntryWindows().RunOptionsPage = [this] { windows.push_back("Options"); };
         Support::EntryWindows().RunAboutBox = [this] { windows.push_back("About"); };
@@ -75,12 +70,6 @@ protected:
             popup->close();
     }
 
-    TestSupport::QtApp app;
-    TestSupport::ProgramFolder program;
-    TestSupport::ScriptedHost modal;
-    TempDataFolder data;
-    RecordingBoardHost host;
-    bool loaded = false;
     std::vector<QString> windows;
     QMenu* shown = nullptr;
     QPoint shownAt;

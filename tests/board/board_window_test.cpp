@@ -7,11 +7,9 @@
 #include "foundation/settings.h"
 #include "foundation/skinned_button.h"
 
-#include "../foundation/widget_test_support.h"
 #include "../rules/board_builder.h"
 #include "board_mouse.h"
-#include "board_test_support.h"
-#include "recording_board_host.h"
+#include "board_window_fixture.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,15 +29,8 @@ using namespace BoardTests;
 
 namespace {
 
-class BoardWindowTest : public ::testing::Test {
+class BoardWindowTest : public BoardWindowFixture {
 protected:
-    BoardWindowTest()
-    {
-        data.CopyFixture();
-        Support::Globals().Mail.PendingMoveList.clear();
-        Support::Globals().Quitting = false;
-    }
-
     std::unique_ptr<Board> Open(int gameId, bool simpleUI, const TempDataFolder* folder = nullptr,
                                 bool returnToGameList = true)
     {
@@ -51,13 +42,6 @@ protected:
         loaded = board->Form_Load(options);
         return board;
     }
-
-    TestSupport::QtApp app;
-    TestSupport::ProgramFolder program;
-    TestSupport::ScriptedHost modal;
-    TempDataFolder data;
-    RecordingBoardHost host;
-    bool loaded = false;
 };
 
 TEST_F(BoardWindowTest, OpensAStoredGameSkinnedAndPlain)

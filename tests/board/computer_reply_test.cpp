@@ -5,8 +5,7 @@
 #include "rules/search_board.h"
 #include "rules/search_move_list.h"
 
-#include "../rules/board_builder.h"
-#include "board_test_support.h"
+#include "stored_game_support.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +14,6 @@ using namespace MoveValidation;
 using namespace BoardTests;
 
 namespace {
-
-Square At(const char* name)
-{
-    return Square{name[0] - 'a' + 1, name[1] - '0'};
-}
 
 ComputerAI::SearchResult Found(const char* move)
 {
@@ -40,19 +34,13 @@ ComputerAI::SearchResult Ended(ComputerAI::SearchOutcome outcome)
 
 // A stored game against the computer from a set-up position ("Ke1 ke8 ...",
 // empty for the standard start); the player is White.
-struct ComputerGame {
-    TempDataFolder data;
-    GameController game{data.Folder()};
-
+struct ComputerGame : ControllerOnFolder {
     explicit ComputerGame(const char* pieces)
     {
-        const std::string start = *pieces ? FormatPositionString(TestBoards::Squares(pieces)) : "";
-        GameRecord record = BoardTests::Game(9, true, "Alice", "Marrowdale", 1, start.c_str());
+        GameRecord record = SetupGame(true, pieces, "Marrowdale");
         record.GAME_VS_COMPUTER = true;
         EXPECT_TRUE(Store(data.Folder(), record, MoveList{}));
-        OpenRequest request;
-        request.gameId = 9;
-        EXPECT_TRUE(game.Open(request).ok);
+        EXPECT_TRUE(OpenStored().ok);
     }
     int On(const char* square) const
     {

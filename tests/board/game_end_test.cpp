@@ -6,8 +6,7 @@
 #include "platform/mail_post_office.h"
 #include "store/move_payload.h"
 
-#include "../rules/board_builder.h"
-#include "board_test_support.h"
+#include "stored_game_support.h"
 
 #include <gtest/gtest.h>
 
@@ -17,31 +16,16 @@ using namespace BoardTests;
 
 namespace {
 
-Square At(const char* name)
-{
-    return Square{name[0] - 'a' + 1, name[1] - '0'};
-}
-
 // A player's program: its own data folder holding game 9.
-struct Player {
-    TempDataFolder data;
-    GameController game{data.Folder()};
+struct Player : ControllerOnFolder {
     bool host;
 
     Player(bool isHost, const char* pieces, MoveList moves, bool offline = false) : host(isHost)
     {
-        const std::string start = *pieces ? FormatPositionString(TestBoards::Squares(pieces)) : "";
-        EXPECT_TRUE(
-            Store(data.Folder(), BoardTests::Game(9, host, "Alice", "Bob", 1, start.c_str()), moves));
+        EXPECT_TRUE(Store(data.Folder(), SetupGame(host, pieces), moves));
         Open(offline);
     }
-    void Open(bool offline = false)
-    {
-        OpenRequest request;
-        request.gameId = 9;
-        request.mailOffline = offline;
-        EXPECT_TRUE(game.Open(request).ok);
-    }
+    void Open(bool offline = false) { EXPECT_TRUE(OpenStored(9, offline).ok); }
     GameRecord Record() const
     {
         std::vector<GameRecord> records;

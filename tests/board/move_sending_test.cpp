@@ -2,8 +2,7 @@
 // taking an unsent row back, through the game controller and the database.
 #include "board/game_controller.h"
 
-#include "../rules/board_builder.h"
-#include "board_test_support.h"
+#include "stored_game_support.h"
 
 #include <gtest/gtest.h>
 
@@ -13,30 +12,19 @@ using namespace BoardTests;
 
 namespace {
 
-Square At(const char* name)
-{
-    return Square{name[0] - 'a' + 1, name[1] - '0'};
-}
-
 const ClockReading Noon{2026, 12, 9, 12, 5};
 
 // A player's program with its own data folder; game 9 stored unless the
 // game is new.
-struct Player {
-    TempDataFolder data;
-    GameController game{data.Folder()};
-
+struct Player : ControllerOnFolder {
     Player(bool host, MoveList moves, const char* pieces = "", bool computer = false,
            int opponentsId = 0)
     {
-        const std::string start = *pieces ? FormatPositionString(TestBoards::Squares(pieces)) : "";
-        GameRecord record = BoardTests::Game(9, host, "Alice", "Bob", 1, start.c_str());
+        GameRecord record = SetupGame(host, pieces);
         record.GAME_VS_COMPUTER = computer;
         record.GAME_OPPONENTS_ID = opponentsId;
         EXPECT_TRUE(Store(data.Folder(), record, moves));
-        OpenRequest request;
-        request.gameId = 9;
-        EXPECT_TRUE(game.Open(request).ok);
+        EXPECT_TRUE(OpenStored().ok);
     }
     // A new game, not yet stored.
     explicit Player(bool computer)
@@ -170,17 +158,12 @@ TEST(MoveSending, ANewGameGetsItsRecordOnItsFirstSave)
     EXPECT_EQ(sent.savedGameId, 1);
     // The board keeps the new game's -1; the mail goes out under the saved id.
     EXPECT_EQ(mail.game.GameId(), -1);
-    GameRecord expected;
-    expected.GAME_ID = 1;
+    const std::string start = FormatPositionString(StartPosition().squares);
+    GameRecord expected = BoardTests::Game(1, true, "", "Bob", StatusAwaitingOpponent, start.c_str());
     expected.GAME_DATESTAMP = "091220261205";
     expected.GAME_NAME = "Friday game";
     expected.GAME_DATE = "09/12/2026";
     expected.GAME_OPPONENTS_EMAIL = "bob@example.org";
-    expected.GAME_BLACK_NAME = "Bob";
-    expected.GAME_OPPONENTS_NAME = "Bob";
-    expected.GAME_HOST = true;
-    expected.GAME_STATUS = StatusAwaitingOpponent;
-    expected.startPosition = FormatPositionString(StartPosition().squares);
     EXPECT_EQ(mail.Record(1), expected);
 
     Player computer(true);

@@ -7,8 +7,7 @@
 #include "rules/search_move_list.h"
 #include "store/move_payload.h"
 
-#include "../rules/board_builder.h"
-#include "board_test_support.h"
+#include "stored_game_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,25 +20,13 @@ using namespace BoardTests;
 
 namespace {
 
-Square At(const char* name)
-{
-    return Square{name[0] - 'a' + 1, name[1] - '0'};
-}
-
 // A stored game from a set-up position (pieces as "Ke1 ke8 ...", empty for
 // the standard start) with its entries; the player hosts it (White) or not.
-struct Game {
-    TempDataFolder data;
-    GameController game{data.Folder()};
-
+struct Game : ControllerOnFolder {
     Game(const char* pieces, MoveList moves, bool host = true)
     {
-        const std::string start = *pieces ? FormatPositionString(TestBoards::Squares(pieces)) : "";
-        EXPECT_TRUE(
-            Store(data.Folder(), BoardTests::Game(9, host, "Alice", "Bob", 1, start.c_str()), moves));
-        OpenRequest request;
-        request.gameId = 9;
-        const OpenResult opened = game.Open(request);
+        EXPECT_TRUE(Store(data.Folder(), SetupGame(host, pieces), moves));
+        const OpenResult opened = OpenStored();
         EXPECT_TRUE(opened.ok);
         EXPECT_FALSE(opened.message);
     }

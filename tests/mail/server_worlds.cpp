@@ -3,11 +3,10 @@
 // they run once around all these tests (their state file is then there); a
 // test binary started by hand starts and stops its own.
 #include "platform/mail_internet.h"
+#include "tests/mail/server_state.h"
 #include "tests/mail/transport_scenario.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <map>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -15,55 +14,30 @@ namespace fs = std::filesystem;
 namespace MailTesting {
 namespace {
 
-std::map<std::string, std::string> ReadState(const fs::path& file)
-{
-    std::map<std::string, std::string> state;
-    std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::size_t eq = line.find('=');
-        if (eq == std::string::npos)
-            continue;
-        std::string value = line.substr(eq + 1);
-        if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'')
-            value = value.substr(1, value.size() - 2);
-        state[line.substr(0, eq)] = value;
-    }
-    return state;
-}
-
 class MailServers : public ::testing::Environment {
 public:
     void SetUp() override
     {
         if (fs::exists(MD_MAIL_SERVERS_STATE)) {
-            state_ = ReadState(MD_MAIL_SERVERS_STATE);
+            state_ = ServerState(MD_MAIL_SERVERS_STATE);
             return;
         }
         ownState_ = fs::temp_directory_path() / ("marrowdale-mail-" + std::to_string(getpid()));
-        const std::string start = std::string(MD_MAIL_SERVER_SCRIPTS) + "/start-servers '"
-                                  + ownState_.string() + "' >/dev/null";
-        if (std::system(start.c_str()) == 0)
-            state_ = ReadState(ownState_);
+        if (StartServers(ownState_))
+            state_ = ServerState(ownState_);
     }
     void TearDown() override
     {
-        if (ownState_.empty())
-            return;
-        const std::string stop =
-            std::string(MD_MAIL_SERVER_SCRIPTS) + "/stop-servers '" + ownState_.string() + "'";
-        (void)std::system(stop.c_str());
+        if (!ownState_.empty())
+            StopServers(ownState_);
     }
     // Empty when the servers are not running.
-    std::string Get(const std::string& key) const
-    {
-        auto it = state_.find(key);
-        return it == state_.end() ? std::string() : it->second;
-    }
-    bool Running() const { return !Get("MD_MAIL_IMAP_PORT").empty(); }
+    const ServerState& State() const { return state_; }
+    std::string Get(const std::string& key) const { return state_.Get(key); }
+    bool Running() const { return state_.Running(); }
 
 private:
-    std::map<std::string, std::string> state_;
+    ServerState state_;
     fs::path ownState_;
 };
 
@@ -96,20 +70,14 @@ public:
 
     MailSupport::MailAccount Account(int player) const
     {
-        MailSupport::MailAccount account;
-        account.Protocol = setup_.Protocol;
-        account.InboxServer = Servers->Get("MD_MAIL_HOST");
+        MailSupport::MailAccount account =
+            Servers->State().PlainAccount(setup_.Protocol, Users[player], Name(player));
         account.InboxPort = std::stoi(Servers->Get(setup_.InboxPort));
         account.InboxSecurity = setup_.InboxSecurity;
-        account.SmtpServer = Servers->Get("MD_MAIL_HOST");
         account.SmtpPort = std::stoi(Servers->Get(setup_.SmtpPort));
         account.SmtpSecurity = setup_.SmtpSecurity;
         account.SmtpAuthentication = setup_.SmtpAuthentication;
         account.TrustedCertificateFile = Servers->Get("MD_MAIL_CERTIFICATE");
-        account.UserName = Address(player);
-        account.Password = Servers->Get("MD_MAIL_PASSWORD");
-        account.Address = Address(player);
-        account.DisplayName = Name(player);
         return account;
     }
     std::unique_ptr<MailSupport::MailService> NewService(int player) override
@@ -155,10 +123,7 @@ public:
     }
 
 protected:
-    fs::path MaildirOf(int player) const override
-    {
-        return fs::path(Servers->Get("MD_MAIL_MAILDIRS")) / Users[player];
-    }
+    fs::path MaildirOf(int player) const override { return Servers->State().Maildir(Users[player]); }
 
 private:
     ServerSetup setup_;

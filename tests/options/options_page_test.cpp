@@ -29,16 +29,14 @@ using OptionsTesting::ShownMessage;
 
 namespace {
 
-class OptionsPageTest : public ::testing::Test {
+class OptionsPageTest : public OptionsTesting::OptionsPageFixture {
 protected:
     // Opens the window in the running layout; the messages of the load are
     // dropped.
     OptionsPage& Open(bool simpleUI = false)
     {
         settings.SimpleUI = simpleUI;
-        page = std::make_unique<OptionsPage>(settings, port);
-        EXPECT_TRUE(page->Form_Load());
-        page->show();
+        OptionsPageFixture::Open();
         host.messages.clear();
         return *page;
     }
@@ -51,13 +49,6 @@ protected:
     }
     void ClickLabel(OptionBox box) { QTest::mouseClick(page->CaptionLabel(box), Qt::LeftButton); }
     void Key(Qt::Key key) { QTest::keyClick(page->opDefaultView, key); }
-
-    TestSupport::QtApp app;
-    OptionsTesting::OptionsFolders folders;
-    OptionsTesting::AnsweringHost host;
-    OptionsTesting::RecordingPort port;
-    Support::Settings settings;
-    std::unique_ptr<OptionsPage> page;
 };
 
 } // namespace

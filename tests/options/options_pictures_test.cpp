@@ -21,15 +21,8 @@ using namespace OptionsSupport;
 
 namespace {
 
-class OptionsPicturesTest : public ::testing::Test {
+class OptionsPicturesTest : public OptionsTesting::OptionsPageFixture {
 protected:
-    OptionsPage& Open()
-    {
-        page = std::make_unique<OptionsPage>(settings, port);
-        EXPECT_TRUE(page->Form_Load());
-        page->show();
-        return *page;
-    }
     QString SetPath(const QString& set) const { return folders.ChessSetPath(set); }
     void CopyBoard(const QString& set, const QString& board) const
     {
@@ -38,13 +31,6 @@ protected:
     }
     bool PreviewShown() const { return page->pCBoard[11]->isVisibleTo(page->Page[ChessSetTab]); }
     static QString Names(const NameList& list) { return list.names.join(QLatin1Char(',')); }
-
-    TestSupport::QtApp app;
-    OptionsTesting::OptionsFolders folders;
-    OptionsTesting::AnsweringHost host;
-    OptionsTesting::RecordingPort port;
-    Support::Settings settings;
-    std::unique_ptr<OptionsPage> page;
 };
 
 } // namespace

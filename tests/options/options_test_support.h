@@ -2,18 +2,24 @@
 // What the options tests share: a program folder with the generated skin,
 // icons and chess sets, a data folder, a hidden tray window with the button
 // pictures, a port that records what the options window asks of the tray,
-// and a modal host that answers message boxes and the file chooser.
+// a modal host that answers message boxes and the file chooser, and the
+// options window over them.
 
 #include "tests/foundation/widget_test_support.h"
 
 #include "foundation/options_port.h"
+#include "foundation/settings.h"
+#include "options/options_page.h"
 
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -79,6 +85,26 @@ public:
     std::function<void(OptionsSupport::SelectSound&)> chooser;
 
     std::vector<QString> Captions() const;
+};
+
+// The options window over settings of the test's own, its port and its
+// modal host recorded.
+class OptionsPageFixture : public ::testing::Test {
+protected:
+    OptionsSupport::OptionsPage& Open()
+    {
+        page = std::make_unique<OptionsSupport::OptionsPage>(settings, port);
+        EXPECT_TRUE(page->Form_Load());
+        page->show();
+        return *page;
+    }
+
+    TestSupport::QtApp app;
+    OptionsFolders folders;
+    AnsweringHost host;
+    RecordingPort port;
+    Support::Settings settings;
+    std::unique_ptr<OptionsSupport::OptionsPage> page;
 };
 
 } // namespace OptionsTesting

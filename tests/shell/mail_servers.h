@@ -5,9 +5,9 @@
 // binary itself when it is run by hand.
 
 #include "platform/mail_account.h"
+#include "tests/mail/server_state.h"
 
 #include <filesystem>
-#include <map>
 #include <string>
 
 namespace ShellTesting {
@@ -35,7 +35,7 @@ public:
     void ClearInboxes() const;
 
 private:
-    std::map<std::string, std::string> state_;
+    MailTesting::ServerState state_;
     std::filesystem::path own_;
 };
 

@@ -23,14 +23,7 @@ class ProgramSplashTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Support::ProgramState& state = Support::Globals();
-        state.Quitting = false;
-        state.StartupDone = false;
-        state.ModalBusy = false;
-        state.CheckTimerEnabled = false;
-        state.Mail.MailOffline = true;
-        TrayIcon::PretendDesktopHasTray(true);
-        host.Script = [](QWidget& box) { box.hide(); };
+        ShellTesting::ResetBeforeTrayStartup(host);
         // The start-up's mail takes its time on the splash's clock.
         rec.Retrieval = [this] { now += startupMilliseconds; };
         rec.Settings = [this] { Support::ProgramSettings().SystrayStartup = trayStartup; };

@@ -1,6 +1,7 @@
 #include "tests/shell/shell_test_support.h"
 
 #include "foundation/program_state.h"
+#include "platform/tray_icon.h"
 #include "store/database.h"
 
 #include <QFile>
@@ -37,6 +38,18 @@ QString SaveScreenshot(QWidget& widget, const QString& name)
     const QString path = QStringLiteral("/tmp/marrowdale-") + name + QStringLiteral(".png");
     EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
     return path;
+}
+
+void ResetBeforeTrayStartup(TestSupport::ScriptedHost& host)
+{
+    Support::ProgramState& state = Support::Globals();
+    state.Quitting = false;
+    state.StartupDone = false;
+    state.ModalBusy = false;
+    state.CheckTimerEnabled = false;
+    state.Mail.MailOffline = true;
+    SysTraySupport::TrayIcon::PretendDesktopHasTray(true);
+    host.Script = [](QWidget& box) { box.hide(); };
 }
 
 void StoreGame(const QString& dataPath, int id, int status)

@@ -37,6 +37,12 @@ private:
 // Saves the widget's picture as /tmp/marrowdale-<name>.png; the path.
 QString SaveScreenshot(QWidget& widget, const QString& name);
 
+// The program as the tray window finds it before its start-up: not quitting,
+// not started, no modal window open, no poll timer, mail off-line, and a
+// desktop with a notification area; every box the tray itself shows through
+// the real message box is hidden at once.
+void ResetBeforeTrayStartup(TestSupport::ScriptedHost& host);
+
 // Stores a game with the given id and status in the data folder.
 void StoreGame(const QString& dataPath, int id, int status);
 

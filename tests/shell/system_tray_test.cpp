@@ -45,19 +45,12 @@ class SystemTrayTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ShellTesting::ResetBeforeTrayStartup(host);
         Support::ProgramState& state = Support::Globals();
-        state.Quitting = false;
-        state.StartupDone = false;
-        state.ModalBusy = false;
-        state.Mail.MailOffline = true;
         state.Mail.StandAloneMode = false;
-        rec.ListShown = false;
         state.Mail.NewMovesArrived = false;
         state.Mail.PendingMoveList.clear();
-        state.CheckTimerEnabled = false;
-        TrayIcon::PretendDesktopHasTray(true);
-        // Every box the tray itself shows through the real message box.
-        host.Script = [](QWidget& box) { box.hide(); };
+        rec.ListShown = false;
         rec.Retrieval = [] { Support::Globals().Mail.MailOffline = false; };
         tray = std::make_unique<SystemTray>(rec.Services());
     }
