@@ -43,8 +43,11 @@ QPixmap LogoPicture(QSize size, const QString& glyph, const QString& word)
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QRect glyphArea(0, 0, size.width(), size.height() * 2 / 3);
-    const QRect wordArea(0, glyphArea.bottom(), size.width(), size.height() - glyphArea.height());
+    // The lowest fifth stays empty: in the plain layout the comment area's
+    // frame rises into it.
+    const int used = size.height() * 4 / 5;
+    const QRect glyphArea(0, 0, size.width(), used * 2 / 3);
+    const QRect wordArea(0, glyphArea.bottom(), size.width(), used - glyphArea.height());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(glyphArea.height() - 4);
     painter.setFont(font);
