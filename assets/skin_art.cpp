@@ -28,6 +28,13 @@ QString Q(std::string_view s)
 
 // The band across the top of every dialog background, for its title.
 constexpr int TitleBand = 40;
+// The board's squares and toolbar start 37 pixels down: its band ends above them.
+constexpr int BoardTitleBand = 34;
+
+int TitleBandOf(std::string_view window)
+{
+    return window == WindowNames::Board ? BoardTitleBand : TitleBand;
+}
 
 struct Palette {
     QColor outside; // beyond the window's outline
@@ -146,13 +153,14 @@ QImage Background(const WindowShape::Member& member, const Palette& palette)
     painter.setClipPath(shape);
     Wood(painter, image.rect(), palette, member.pictureWidth);
     if (titled) {
-        const QRectF band(0, 0, member.pictureWidth, TitleBand);
+        const int bandHeight = TitleBandOf(member.window);
+        const QRectF band(0, 0, member.pictureWidth, bandHeight);
         QLinearGradient dark(band.topLeft(), band.bottomLeft());
         dark.setColorAt(0, palette.bandTop);
         dark.setColorAt(1, palette.bandBottom);
         painter.fillRect(band, dark);
         painter.setPen(QPen(palette.bandLine, 2));
-        painter.drawLine(QPointF(0, TitleBand), QPointF(member.pictureWidth, TitleBand));
+        painter.drawLine(QPointF(0, bandHeight), QPointF(member.pictureWidth, bandHeight));
     }
     painter.setClipping(false);
     painter.setBrush(Qt::NoBrush);
