@@ -147,31 +147,9 @@ void Board::ToolbarClick(int index)
     // The menus reach here too: a command that may not run now does nothing.
     if (!commands_.Button(index).enabled || !commands_.Button(index).visible)
         return;
-    if (SetupMode()) {
-        switch (index) {
-        case ViewButton:
-            ChangeView();
-            break;
-        case CoordinatesButton:
-            ToggleCoords();
-            break;
-        case ResetButton:
-            SetupReset();
-            break;
-        case ClearButton:
-            SetupClear();
-            break;
-        case PlayButton:
-            SetupPlay();
-            break;
-        case CloseButton:
-            close();
-            break;
-        default:
-            break;
-        }
-        return;
-    }
+    // Buttons 4 to 6 carry the set-up commands in set-up mode; the set-up
+    // keeps its own buttons up to date.
+    const bool setup = SetupMode();
     switch (index) {
     case ViewButton:
         ChangeView();
@@ -180,24 +158,30 @@ void Board::ToolbarClick(int index)
         ToggleCoords();
         break;
     case UndoButton:
-        UndoLastMove();
+        if (!setup)
+            UndoLastMove();
         break;
     case SendButton:
-        if (game_.ComputerGame()) {
-            if (SaveMove())
-                MakeComputerMove();
-        } else {
+        if (setup)
+            SetupReset();
+        else if (!game_.ComputerGame())
             SendNewMove();
-        }
+        else if (SaveMove())
+            MakeComputerMove();
         break;
     case ResendButton:
-        if (game_.ComputerGame())
+        if (setup)
+            SetupClear();
+        else if (game_.ComputerGame())
             MakeComputerMove();
         else
             ResendLastMove();
         break;
     case SurrenderButton:
-        SurrenderGame();
+        if (setup)
+            SetupPlay();
+        else
+            SurrenderGame();
         break;
     case CloseButton:
         close();
@@ -205,7 +189,7 @@ void Board::ToolbarClick(int index)
     default:
         break;
     }
-    if (!windowClosing_)
+    if (!setup && !windowClosing_)
         SetButtonEnable();
 }
 
