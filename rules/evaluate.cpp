@@ -22,6 +22,14 @@ WeightTables::ByCode GroupOfFive(const HeuristicWeights& weights, int first)
     return byCode;
 }
 
+WeightTables::ByCode SumOf(const WeightTables::ByCode& a, const WeightTables::ByCode& b)
+{
+    WeightTables::ByCode sum{};
+    for (int code = 0; code <= 12; ++code)
+        sum[code] = a[code] + b[code];
+    return sum;
+}
+
 // Half a weight rounded down (-55 gives -28).
 constexpr int FloorHalf(int weight)
 {
@@ -137,11 +145,11 @@ WeightTables::WeightTables(const HeuristicWeights& weights)
       take(GroupOfFive(weights, TakePiece)), takeUndefended(GroupOfFive(weights, TakeUndefended)),
       allowUndefended(GroupOfFive(weights, AllowUndefendedTaken)),
       pinByBishop(GroupOfFive(weights, PinWithBishop)), pinByRook(GroupOfFive(weights, PinWithRook)),
-      pinByQueen(GroupOfFive(weights, PinWithQueen)), check(weights[GoForCheck]),
-      closerToKing(weights[CloserToKing]), closerToQueen(weights[CloserToQueen]),
-      closerToCentre(weights[CloserToCentre]), moveLastCastlingRook(weights[MoveLastCastlingRook]),
-      moveCastlingRook(weights[MoveCastlingRook]), moveKingBeforeCastled(weights[MoveKingBeforeCastled]),
-      castle(weights[PerformCastle])
+      pinByQueen(GroupOfFive(weights, PinWithQueen)), promote(SumOf(take, takeUndefended)),
+      check(weights[GoForCheck]), closerToKing(weights[CloserToKing]),
+      closerToQueen(weights[CloserToQueen]), closerToCentre(weights[CloserToCentre]),
+      moveLastCastlingRook(weights[MoveLastCastlingRook]), moveCastlingRook(weights[MoveCastlingRook]),
+      moveKingBeforeCastled(weights[MoveKingBeforeCastled]), castle(weights[PerformCastle])
 {
     const int byKind[7] = {0,
                            weights[MoveRook],
@@ -423,6 +431,10 @@ int MoveScorer::After(const SearchMove& move)
                               w.closerToQueen);
     score += ApproachTerm(Distances.fromCentre[m.from], Distances.fromCentre[m.to], w.closerToCentre);
     score += w.take[m.captured];
+    // A promotion wins its new piece outright, as taking an undefended piece
+    // of that kind would; without this the search never sees the gain.
+    if (m.placed != m.piece)
+        score += w.promote[m.placed];
     if (IsPieceOfColour(m.captured, opponent_) && !(attacked_[opponent_] & MaskOf(m.to)))
         score += w.takeUndefended[m.captured];
     score += w.movement[m.piece];

@@ -214,6 +214,9 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
         if (SquareColour(b, toX, toY) == opponent
             && CountAttackers(b, opponent, toX, toY, b.checkedSide) == 0)
             score += GroupValue(taken, h, 22);
+        // A pawn on its last row has become q: won as if taken undefended.
+        if ((piece == 6 || piece == 12) && (toY == 1 || toY == 8))
+            score += GroupValue(q, h, 11) + GroupValue(q, h, 22);
         switch (piece) {
         case 1:
         case 7:
