@@ -205,14 +205,15 @@ int ScorePins(const BoardSquares& board, const WeightTables& weights, int colour
 }
 
 int CastlingWeight(const CastleFlags& flags, const WeightTables& weights, int colour, int piece,
-                   int fromColumn)
+                   int fromColumn, int fromRow)
 {
     using BoardSupport::CastleKing;
     using BoardSupport::KingSideRook;
     using BoardSupport::QueenSideRook;
     if (KindOf(piece) == King)
         return flags(colour, CastleKing) ? 0 : weights.moveKingBeforeCastled;
-    if (KindOf(piece) != Rook || (fromColumn != 1 && fromColumn != 8))
+    // Only a rook on its own corner can still castle.
+    if (KindOf(piece) != Rook || fromRow != HomeRow(colour) || (fromColumn != 1 && fromColumn != 8))
         return 0;
     const int own = fromColumn == 1 ? QueenSideRook : KingSideRook;
     const int otherRook = fromColumn == 1 ? KingSideRook : QueenSideRook;
@@ -444,7 +445,7 @@ int MoveScorer::After(const SearchMove& move)
                          move.toRow)
                != NoCastle)
         score += w.castle;
-    score += CastlingWeight(board_.CastleFlags(), w, mover_, m.piece, move.fromColumn);
+    score += CastlingWeight(board_.CastleFlags(), w, mover_, m.piece, move.fromColumn, move.fromRow);
     return score;
 }
 

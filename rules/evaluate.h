@@ -113,11 +113,11 @@ struct WeightTables {
 int ScorePins(const BoardSupport::BoardSquares& board, const WeightTables& weights, int colour,
               int column, int row);
 
-// The castling weight of moving that piece of the colour from that column:
-// a rook that could still castle (the last one that could, or one of two), a
-// king that has not moved.
+// The castling weight of moving that piece of the colour from that square:
+// a rook on its own corner that could still castle (the last one that could,
+// or one of two), a king that has not moved.
 int CastlingWeight(const BoardSupport::CastleFlags& flags, const WeightTables& weights, int colour,
-                   int piece, int fromColumn);
+                   int piece, int fromColumn, int fromRow);
 
 // Scores the moves of the side to move of one position. The board must stay
 // in that position while the scorer is used; the scorer plays a checking

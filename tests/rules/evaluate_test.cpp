@@ -74,6 +74,8 @@ const SingleWeightCase SingleWeightCases[] = {
     {"one of two castling rooks", "4k3/8/8/8/8/8/8/R3K2R w KQ -", "a1b1", MoveCastlingRook, -40, 0, -40},
     {"the last castling rook", "4k3/8/8/8/8/8/8/R3K2R w Q -", "a1b1", MoveLastCastlingRook, -58, 0, -58},
     {"a rook that cannot castle", "4k3/8/8/8/8/8/8/R3K2R w K -", "a1b1", MoveCastlingRook, -40, 0, 0},
+    {"a rook off its corner", "4k3/8/8/8/8/R7/8/R3K3 w Q -", "a3b3", MoveLastCastlingRook, -58, 0, 0},
+    {"a rook a pawn became", "4k2r/8/8/8/8/8/K7/7r b k -", "h1h3", MoveLastCastlingRook, -58, 0, 0},
 };
 
 TEST(EvaluateMove, EachWeightOnItsOwn)
