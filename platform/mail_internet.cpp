@@ -1,12 +1,13 @@
 #include "platform/mail_internet.h"
 
+#include "platform/mail_certificate_check.h"
+
 #include <vmime/net/imap/IMAPFolder.hpp>
 #include <vmime/platforms/posix/posixHandler.hpp>
 #include <vmime/vmime.hpp>
 
 #include <chrono>
-#include <fstream>
-#include <sstream>
+#include <utility>
 
 namespace MailSupport {
 namespace {
@@ -60,55 +61,6 @@ private:
     std::chrono::milliseconds stall_;
 };
 
-using CertificateList = std::vector<std::shared_ptr<vmime::security::cert::X509Certificate>>;
-
-// Every certificate of a PEM file; none when it cannot be read.
-CertificateList ReadCertificates(const std::string& file)
-{
-    CertificateList certificates;
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string all = text.str();
-    const std::string endMark = "-----END CERTIFICATE-----";
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t begin = all.find("-----BEGIN CERTIFICATE-----", from);
-        if (begin == std::string::npos)
-            break;
-        const std::size_t end = all.find(endMark, begin);
-        if (end == std::string::npos)
-            break;
-        const std::string pem = all.substr(begin, end + endMark.size() - begin);
-        try {
-            auto cert = vmime::security::cert::X509Certificate::import(
-                reinterpret_cast<const vmime::byte_t*>(pem.data()), pem.size());
-            if (cert)
-                certificates.push_back(cert);
-        } catch (const std::exception&) {
-            // A certificate VMime cannot read is simply not trusted.
-        }
-        from = end + endMark.size();
-    }
-    return certificates;
-}
-
-// The system's authorities, read once, and the account's own certificates.
-std::shared_ptr<vmime::security::cert::certificateVerifier>
-CertificateVerifier(const MailAccount& account)
-{
-    static const CertificateList systemRoots = ReadCertificates("/etc/ssl/certs/ca-certificates.crt");
-    auto verifier = std::make_shared<vmime::security::cert::defaultCertificateVerifier>();
-    CertificateList roots = systemRoots;
-    if (!account.TrustedCertificateFile.empty()) {
-        const CertificateList own = ReadCertificates(account.TrustedCertificateFile);
-        roots.insert(roots.end(), own.begin(), own.end());
-        verifier->setX509TrustedCerts(own);
-    }
-    verifier->setX509RootCAs(roots);
-    return verifier;
-}
-
 std::string Scheme(const std::string& plain, ConnectionSecurity security)
 {
     return security == ConnectionSecurity::Tls ? plain + "s" : plain;
@@ -116,7 +68,8 @@ std::string Scheme(const std::string& plain, ConnectionSecurity security)
 
 template <class Service>
 void Prepare(Service& service, ConnectionSecurity security, const MailAccount& account,
-             bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts)
+             bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts,
+             int port, std::shared_ptr<CertificateRefusalSlot> refusals)
 {
     const bool startTls = security == ConnectionSecurity::StartTls;
     service.setProperty("connection.tls", startTls);
@@ -125,7 +78,7 @@ void Prepare(Service& service, ConnectionSecurity security, const MailAccount& a
         service.setProperty("auth.username", account.UserName);
         service.setProperty("auth.password", account.Password);
     }
-    service.setCertificateVerifier(CertificateVerifier(account));
+    service.setCertificateVerifier(MakeCertificateVerifier(account, port, std::move(refusals)));
     service.setTimeoutHandlerFactory(std::move(timeouts));
 }
 
@@ -217,7 +170,8 @@ void OperationClock::Start(std::chrono::milliseconds allowed)
 }
 
 InternetMailService::InternetMailService(MailAccount account, MailTimeouts timeouts)
-    : account_(std::move(account)), timeouts_(timeouts), clock_(std::make_shared<OperationClock>())
+    : account_(std::move(account)), timeouts_(timeouts), clock_(std::make_shared<OperationClock>()),
+      refusals_(std::make_shared<CertificateRefusalSlot>())
 {
     EnsureVmimePlatform();
 }
@@ -232,9 +186,16 @@ InternetMailService::~InternetMailService()
     Disconnect();
 }
 
+std::optional<CertificateVerdict> InternetMailService::RefusedCertificate() const
+{
+    return refused_;
+}
+
 bool InternetMailService::Fail(const std::string& what)
 {
-    lastError_ = what;
+    // A refused certificate says more than the TLS layer's report of it.
+    refused_ = std::exchange(refusals_->Refused, std::nullopt);
+    lastError_ = refused_ ? RefusalText(*refused_) : what;
     return false;
 }
 
@@ -245,7 +206,8 @@ void InternetMailService::Connect()
     const vmime::utility::url url(Scheme(protocol, account_.InboxSecurity), account_.InboxServer,
                                   static_cast<vmime::port_t>(InboxPortFor(account_)));
     store_ = session_->getStore(url);
-    Prepare(*store_, account_.InboxSecurity, account_, true, Timeouts());
+    Prepare(*store_, account_.InboxSecurity, account_, true, Timeouts(), InboxPortFor(account_),
+            refusals_);
     store_->connect();
     ++logOns_;
     OpenInbox();
@@ -519,7 +481,8 @@ bool InternetMailService::Send(const OutgoingMail& mail)
         const vmime::utility::url url(Scheme("smtp", account_.SmtpSecurity), account_.SmtpServer,
                                       static_cast<vmime::port_t>(SmtpPortFor(account_)));
         auto transport = session->getTransport(url);
-        Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication, Timeouts());
+        Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication, Timeouts(),
+                SmtpPortFor(account_), refusals_);
         transport->setProperty("options.need-authentication", account_.SmtpAuthentication);
         transport->connect();
         try {

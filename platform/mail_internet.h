@@ -9,6 +9,7 @@
 // network wait gives up after a stall without progress, and every call at
 // its deadline.
 
+#include "platform/certificate_verifier.h"
 #include "platform/mail_account.h"
 #include "store/mail_service.h"
 
@@ -46,7 +47,9 @@ private:
         std::chrono::steady_clock::time_point::max()};
 };
 
-class InternetMailService : public MailService {
+struct CertificateRefusalSlot;
+
+class InternetMailService : public MailService, public CertificateRefusals {
 public:
     explicit InternetMailService(MailAccount account, MailTimeouts timeouts = {});
     ~InternetMailService() override;
@@ -59,6 +62,7 @@ public:
     bool Delete(const std::string& id) override;
     bool Send(const OutgoingMail& mail) override;
     std::string LastError() const override { return lastError_; }
+    std::optional<CertificateVerdict> RefusedCertificate() const override;
 
     // How often this service has logged on to the inbox server.
     std::size_t LogOns() const { return logOns_; }
@@ -85,6 +89,8 @@ private:
     MailAccount account_;
     MailTimeouts timeouts_;
     std::shared_ptr<OperationClock> clock_;
+    // What the certificate verifier refused during the call under way.
+    std::shared_ptr<CertificateRefusalSlot> refusals_;
     std::shared_ptr<vmime::net::session> session_;
     std::shared_ptr<vmime::net::store> store_;
     std::shared_ptr<vmime::net::folder> inbox_;
@@ -99,6 +105,7 @@ private:
     // this service's life, by id (message ids hold across connections).
     std::map<std::string, InboxMessage> headers_;
     std::string lastError_;
+    std::optional<CertificateVerdict> refused_;
 };
 
 } // namespace MailSupport
