@@ -2,6 +2,7 @@
 
 #include "store/backup.h"
 #include "store/file_system.h"
+#include "store/own_payload.h"
 #include "store/payload_validation.h"
 
 #include <algorithm>
@@ -30,6 +31,16 @@ void ShowImportFailure(const Transport& t, bool pickFile)
                  : "An error occured trying to retrieve the game information.||Please select "
                    "Retrieve games... from the File menu.",
         "OK", 5);
+}
+
+// A picked file that holds a move this copy wrote for the opponent.
+void ShowOwnMoveFile(const Transport& t)
+{
+    ShowTransportMessage(t, Support::IconTransmission, "Game import",
+                         "This file holds your own move, written for your opponent, and was not "
+                         "imported.||Carry it into your opponent's Marrowdale data folder, or let "
+                         "your opponent pick it with File > Import game.",
+                         "OK", 6);
 }
 
 // The number of a move file's name, as digits; "" when it has none.
@@ -188,6 +199,13 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
             const auto game = ReadMovePayload(payload);
             if (!game)
                 continue;
+            if (SentByThisCopy(t, *game)) {
+                // Our own move, written for the opponent: it stays for the
+                // player to carry.
+                if (pickFile)
+                    ShowOwnMoveFile(t);
+                continue;
+            }
             imported = true;
             if (!StoreArrivingGame(t, *game, std::nullopt)) {
                 // The file stays where it is for the next pass.
