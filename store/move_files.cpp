@@ -65,13 +65,13 @@ bool IsMoveFileName(const std::string& name)
 // Writes the text under a temporary name that no import lists, then gives
 // it the lowest free move file name; link() refuses a name that exists, so
 // two writers can never take the same number or replace a file.
-bool WriteNewMoveFile(const fs::path& folder, const std::string& text)
+std::optional<fs::path> WriteNewMoveFile(const fs::path& folder, const std::string& text)
 {
     static std::atomic<unsigned> counter{0};
     const fs::path temporary =
         folder / (".mdmove-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".tmp");
     if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0644))
-        return false;
+        return std::nullopt;
     bool named = false;
     fs::path target;
     for (std::uint64_t n = 1; !named && n <= MoveFileNumberLimit; ++n) {
@@ -99,9 +99,26 @@ bool WriteNewMoveFile(const fs::path& folder, const std::string& text)
         }
     }
     unlink(temporary.c_str());
-    if (named)
-        Database::FlushFolderEntry(target);
-    return named;
+    if (!named)
+        return std::nullopt;
+    Database::FlushFolderEntry(target);
+    return target;
+}
+
+// Where the sent move went, and how it reaches the opponent: nothing
+// carries a move file but the players themselves. It closes by itself.
+void ShowMoveFileWritten(const Transport& t, const fs::path& file)
+{
+    Support::MessageBoxCall call;
+    call.icon = Support::IconInformation;
+    call.caption = "Move file written";
+    call.text = "Your move has been written to the file " + file.filename().string() + " in the folder "
+                + file.parent_path().string()
+                + ".||Carry this file into your opponent's Marrowdale data folder, or let your "
+                  "opponent pick it with File > Import game.";
+    call.timeoutOn = true;
+    if (t.Folder.messages)
+        t.Folder.messages->ShowMessage(call);
 }
 
 // Tells a file apart from its later versions: path, size and change time.
@@ -123,9 +140,15 @@ std::string MoveFileName(std::uint64_t number)
 
 bool ExportMoveFile(Transport& t, std::int32_t gameID)
 {
-    return DeliverMoveText(t, gameID, [&t](const GameRecord&, const MoveList&, const std::string& text) {
-        return WriteNewMoveFile(t.Folder.path, text);
-    });
+    std::optional<fs::path> written;
+    const bool sent =
+        DeliverMoveText(t, gameID, [&](const GameRecord&, const MoveList&, const std::string& text) {
+            written = WriteNewMoveFile(t.Folder.path, text);
+            return written.has_value();
+        });
+    if (sent)
+        ShowMoveFileWritten(t, *written);
+    return sent;
 }
 
 std::vector<fs::path> ListMoveFiles(const fs::path& folder)

@@ -81,7 +81,14 @@ TEST_F(MoveFilesTest, ExportTakesTheLowestFreeNumberAndAppearsWhole)
     // Nothing half-written or temporary is left beside them.
     EXPECT_EQ(Names(folder), (std::vector<std::string>{"Cmove1.txt", "Cmove2.txt", "Cmove3.txt",
                                                        "Mdgdb.dat", "mdgdb.bak"}));
-    EXPECT_TRUE(alice.sink.calls.empty());
+    // Each send names the file written and its folder, and closes by itself.
+    ASSERT_EQ(alice.sink.Captions(), (std::vector<std::string>{"Move file written", "Move file written"}));
+    EXPECT_EQ(alice.sink.calls[1].text,
+              "Your move has been written to the file Cmove3.txt in the folder " + folder.string()
+                  + ".||Carry this file into your opponent's Marrowdale data folder, or let your "
+                    "opponent pick it with File > Import game.");
+    EXPECT_TRUE(alice.sink.calls[1].timeoutOn);
+    alice.sink.calls.clear();
 
     EXPECT_FALSE(MailSupport::ExportMoveFile(alice.transport, 5));
     EXPECT_EQ(alice.sink.Captions(), (std::vector<std::string>{"Transmission error."}));
@@ -101,6 +108,7 @@ TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack)
     alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"),
                 {Move(1, "5254", "e4", "By file")});
     ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, 1));
+    alice.sink.calls.clear();
     Carry(alice, bob);
 
     MailSupport::ConnectAndRetrieve(bob.transport, false, true, false);
@@ -122,6 +130,7 @@ TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack)
 
     bob.Reply(2, Move(2, "5755", "e5"));
     ASSERT_TRUE(MailSupport::ExportMoveFile(bob.transport, 2));
+    bob.sink.calls.clear();
     Carry(bob, alice);
     MailSupport::ImportMoveFiles(alice.transport, false, false);
     EXPECT_TRUE(alice.sink.calls.empty());
@@ -153,6 +162,8 @@ TEST_F(MoveFilesTest, SendersPollLeavesItsOwnFileUntilItIsCarried)
         // The sender polls: its own file and game are left alone.
         auto sendAndPoll = [](StandAlone& sender, std::int32_t id) {
             ASSERT_TRUE(MailSupport::ExportMoveFile(sender.transport, id));
+            ASSERT_EQ(sender.sink.Captions(), (std::vector<std::string>{"Move file written"}));
+            sender.sink.calls.clear();
             const std::vector<fs::path> written = MailSupport::ListMoveFiles(sender.transport.Folder.path);
             ASSERT_EQ(written.size(), 1u);
             const std::string text = ReadAll(written[0]);
@@ -194,6 +205,7 @@ TEST_F(MoveFilesTest, PickingOnesOwnMoveFileImportsNothing)
     StandAlone alice(system);
     alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"), {Move(1, "5254", "e4")});
     ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, 1));
+    alice.sink.calls.clear();
     const GameRecord before = alice.Game(1);
     alice.chooser.picked = (alice.transport.Folder.path / "Cmove1.txt").string();
     MailSupport::ConnectAndRetrieve(alice.transport, true, false, true);
