@@ -11,8 +11,12 @@ namespace MailSupport {
 bool IsOwnPayload(const ReceivedGame& game, const std::vector<GameRecord>& stored)
 {
     return std::any_of(stored.begin(), stored.end(), [&game](const GameRecord& record) {
+        // Datestamps count minutes only: two games the two players began
+        // in the same minute may share the id and the datestamp, one on
+        // each side. The title the writer sent tells them apart.
         return record.GAME_ID == game.sendersGameId && record.GAME_DATESTAMP == game.datestamp
-               && record.GAME_HOST != game.receiverIsHost;
+               && record.GAME_HOST != game.receiverIsHost
+               && CleanPayloadText(record.GAME_NAME) == game.name;
     });
 }
 

@@ -18,9 +18,9 @@
 namespace MailSupport {
 
 // True when one of `stored` wrote the payload: its GAME_ID is the sender's
-// game id, its datestamp is the payload's, and its GAME_HOST is the
-// opposite of the receiver's host flag the payload carries (the writer
-// always writes its own flag inverted).
+// game id, its datestamp is the payload's, its GAME_HOST is the opposite
+// of the receiver's host flag the payload carries (the writer always
+// writes its own flag inverted), and its title is the one written.
 bool IsOwnPayload(const ReceivedGame& game, const std::vector<GameRecord>& stored);
 
 // The same question over the folder's database; nothing when the database

@@ -1,14 +1,15 @@
 // Which arriving payloads a copy wrote itself: only a stored game with the
-// sender's id, the same datestamp and the other side's host flag.
+// sender's id, the same datestamp, the other side's host flag and the title.
 #include "store/own_payload.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-GameRecord Stored(std::int32_t id, const char* datestamp, bool host)
+GameRecord Stored(std::int32_t id, const char* datestamp, bool host, const char* name = "Spring|match")
 {
     GameRecord record;
+    record.GAME_NAME = name;
     record.GAME_ID = id;
     record.GAME_DATESTAMP = datestamp;
     record.GAME_HOST = host;
@@ -23,6 +24,7 @@ TEST(OwnPayloadTest, OnlyTheWritersOwnGameClaimsThePayload)
     game.sendersGameId = 1;
     game.datestamp = "100120260830";
     game.receiverIsHost = false;
+    game.name = "Spring match"; // a "|" travels as a blank
     struct Case {
         const char* name;
         std::vector<GameRecord> stored;
@@ -36,6 +38,9 @@ TEST(OwnPayloadTest, OnlyTheWritersOwnGameClaimsThePayload)
         {"the receiver's copy under the same number", {Stored(1, "100120260830", false)}, false},
         {"another game under that number", {Stored(1, "110120260830", true)}, false},
         {"the same datestamp under another number", {Stored(2, "100120260830", true)}, false},
+        // The receiver began a game of his own in the same minute, under
+        // the writer's number.
+        {"another title", {Stored(1, "100120260830", true, "Return match")}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
