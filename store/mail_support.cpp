@@ -4,6 +4,7 @@
 #include "store/database.h"
 #include "store/database_damage.h"
 #include "store/move_files.h"
+#include "store/own_payload.h"
 #include "store/payload_validation.h"
 #include "store/text_values.h"
 
@@ -251,6 +252,10 @@ bool DeliverMoveText(Transport& t, std::int32_t gameID, const MoveTextDelivery& 
 void SignOn(Transport& t, bool showStatus)
 {
     t.State.MailOffline = true;
+    // Stand-alone games travel as move files: the program neither signs on
+    // nor asks for a mail account, whatever account is stored.
+    if (t.State.StandAloneMode)
+        return;
     if (t.Logon.GetLogonStatus()) {
         ShowLogonCrashed(t);
         return;
@@ -268,7 +273,7 @@ void SignOn(Transport& t, bool showStatus)
         t.Logon.SetLogonStatus(false);
         if (signedOn)
             t.State.MailOffline = false;
-        else if (showStatus && !t.State.StandAloneMode)
+        else if (showStatus)
             ShowSignOnFailure(t);
     }
     if (showStatus)
@@ -351,6 +356,12 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
             const auto game = valid ? ReadMovePayload(payload) : std::nullopt;
             if (!game) {
                 // Left in the inbox; polling does not report it again.
+                handled.insert(message.Id);
+                continue;
+            }
+            if (SentByThisCopy(t, *game)) {
+                // Our own move to a player who shares this inbox: it stays
+                // there for the other copy.
                 handled.insert(message.Id);
                 continue;
             }

@@ -48,6 +48,8 @@ protected:
         modal.Script = [this](QWidget& window) {
             if (auto* caption = window.findChild<QLabel*>(QStringLiteral("FormCaption")))
                 messages.push_back(caption->text());
+            if (auto* text = window.findChild<QLabel*>(QStringLiteral("Message")))
+                texts.push_back(text->text());
             window.hide();
         };
         mail.Run([](MailSupport::Transport& t) { MailSupport::SignOn(t, false); });
@@ -75,6 +77,7 @@ protected:
     ShellTesting::ShellFolders folders;
     TestSupport::ScriptedHost modal;
     std::vector<QString> messages;
+    std::vector<QString> texts;
     MailTesting::FakeMailSystem system;
     SysTraySupport::ProgramMail mail{
         std::make_unique<MailTesting::FakeMailService>(system, Alice, "Alice Amber"), [] {}};
@@ -130,8 +133,13 @@ TEST_F(ProgramBoardSendTest, InStandAloneModeSendWritesTheNextMoveFile)
     BoardSupport::Board& window = OpenAlicesGame();
     BoardTests::DragPiece(window, "e7", "e5");
     QTest::mouseClick(window.Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
-    EXPECT_TRUE(messages.empty());
     const std::filesystem::path file = Support::ProgramDataFolder().path / MailSupport::MoveFileName(1);
+    // The player is told which file to carry, and where it is.
+    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Move file written")});
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_TRUE(texts[0].contains(
+        QString::fromStdString("Cmove1.txt in the folder " + file.parent_path().string())))
+        << texts[0].toStdString();
     std::ifstream in(file, std::ios::binary);
     ASSERT_TRUE(in) << file;
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
