@@ -70,7 +70,7 @@ TrayMenu::TrayMenu()
     QObject::connect(mnuPopupDebuggingSAOff, &QAction::triggered, [this] { StandAlone_Click(false); });
     QObject::connect(mnuPopupExit, &QAction::triggered, [this] {
         if (tray_)
-            tray_->mnuPopupExit_Click();
+            tray_->RequestExit();
     });
 }
 

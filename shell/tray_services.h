@@ -30,6 +30,9 @@ public:
     virtual void CheckColourDepth() = 0;
     // False when another copy of the program holds the data folder.
     virtual bool TakeInstanceLock() = 0;
+    // Gives the data folder free again at the end of the run, before
+    // anything that could still hold the process up.
+    virtual void ReleaseInstanceLock() = 0;
     virtual void CheckRunBefore() = 0;
     // The program's message box with an OK button only.
     virtual void ShowMessage(int icon, const QString& caption, const QString& text,

@@ -1,11 +1,15 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/system_tray.h"
+#include "shell/tray_menu.h"
 #include "shell/tray_state.h"
 #include "tests/shell/recording_services.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -34,6 +38,9 @@ const Calls LoadUpToTheMail = {"SetupGlobalVariables",
                                "ConnectAndRetrieve(0,0,1)",
                                "SetMenuOptions",
                                "PopulateTrayGameMenu"};
+
+const Calls ExitCalls = {"BackupDatabase", "CloseHelp",           "SignOff(1)",
+                         "CloseDown(1)",   "ReleaseInstanceLock", "EndProgram(0)"};
 
 Calls Plus(Calls calls, const Calls& more)
 {
@@ -94,11 +101,80 @@ TEST_F(SystemTrayTest, TrayStartupRunsEveryStepInOrderAndEndsRunning)
             timerRanAtSignOff = tray->CheckTimer.isActive();
     };
     tray->mnuPopupExit_Click();
-    EXPECT_EQ(rec.Calls,
-              (Calls{"BackupDatabase", "CloseHelp", "SignOff(1)", "CloseDown(1)", "EndProgram(0)"}));
+    EXPECT_EQ(rec.Calls, ExitCalls);
     EXPECT_FALSE(timerRanAtSignOff);
     EXPECT_FALSE(tray->TrayIcon.IsShown());
     EXPECT_EQ(Support::Globals().TrayForm, nullptr);
+}
+
+// The menu's Exit runs inside the popup's own loop, itself inside the tray
+// icon's mouse handling: the exit (which deletes the icon) must wait until
+// both have returned to the program's loop, and run once however often it
+// was asked.
+TEST_F(SystemTrayTest, ExitFromTheMenuRunsOnceTheMenuHasReturned)
+{
+    Start();
+    TrayMenu menu;
+    menu.AttachTray(tray.get());
+    QEventLoop programLoop;
+    Calls whileInTheMenu = {"unset"};
+    Calls afterTheMenu = {"unset"};
+    QTimer::singleShot(0, [&] {
+        QEventLoop menuLoop;
+        QTimer::singleShot(0, [&] {
+            menu.mnuPopupExit->trigger();
+            menu.mnuPopupExit->trigger();
+        });
+        QTimer::singleShot(100, [&] {
+            whileInTheMenu = rec.Calls;
+            menuLoop.quit();
+        });
+        menuLoop.exec();
+        afterTheMenu = rec.Calls;
+    });
+    rec.OnCall = [&](const std::string& name) {
+        if (name == "EndProgram(0)")
+            QTimer::singleShot(50, &programLoop, &QEventLoop::quit);
+    };
+    QTimer::singleShot(10000, &programLoop, &QEventLoop::quit);
+    programLoop.exec();
+    EXPECT_EQ(whileInTheMenu, Calls{});
+    EXPECT_EQ(afterTheMenu, Calls{});
+    EXPECT_EQ(rec.Calls, ExitCalls);
+    EXPECT_FALSE(tray->TrayIcon.IsShown());
+}
+
+// The desktop's request to end (SIGTERM) does not wait for the user: an open
+// modal window is closed and the same exit follows.
+TEST_F(SystemTrayTest, TheDesktopsRequestToEndClosesAnOpenModalWindow)
+{
+    Start();
+    QEventLoop programLoop;
+    QWidget modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    bool modalClosedBeforeExit = false;
+    QTimer::singleShot(0, [&] {
+        modal.show();
+        QEventLoop modalLoop;
+        QTimer hidden;
+        QObject::connect(&hidden, &QTimer::timeout, [&] {
+            if (!modal.isVisible())
+                modalLoop.quit();
+        });
+        hidden.start(5);
+        tray->RequestExit(true);
+        modalLoop.exec();
+        modalClosedBeforeExit = rec.Calls.empty();
+    });
+    rec.OnCall = [&](const std::string& name) {
+        if (name == "EndProgram(0)")
+            QTimer::singleShot(50, &programLoop, &QEventLoop::quit);
+    };
+    QTimer::singleShot(10000, &programLoop, &QEventLoop::quit);
+    programLoop.exec();
+    EXPECT_TRUE(modalClosedBeforeExit);
+    EXPECT_FALSE(modal.isVisible());
+    EXPECT_EQ(rec.Calls, ExitCalls);
 }
 
 TEST_F(SystemTrayTest, WithoutANotificationAreaTheGameListIsTheMainWindowForThisRunOnly)
