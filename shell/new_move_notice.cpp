@@ -9,6 +9,8 @@
 #include "foundation/settings.h"
 #include "shell/pending_moves.h"
 
+#include <QApplication>
+
 namespace SysTraySupport {
 
 namespace {
@@ -54,6 +56,10 @@ void SystemTray::NotifyNewMoves()
     const Support::Settings& settings = Support::ProgramSettings();
     // A mail operation under way owns the pending moves; it notifies itself.
     if (services_.Mail->Busy() || !state.Mail.NewMovesArrived || services_.GameList->GameListShown())
+        return;
+    // Never over an open board or a modal window: the moves stay pending,
+    // and the board's closing or the next poll tells of them.
+    if (services_.Board->BoardOpen() || QApplication::activeModalWidget())
         return;
 
     const int method = settings.NotificationMethod;

@@ -103,6 +103,9 @@ public:
     // Opens the board on the game (-1: a new game), modeless, and brings it
     // to the top; with returnToGameList the game list opens when it closes.
     virtual void OpenBoard(int gameId, bool returnToGameList) = 0;
+    // A board window is open and not on its way out: no notification may
+    // open over it, and nothing may replace it (it may hold an unsent move).
+    virtual bool BoardOpen() const { return false; }
 };
 
 class SplashPort {

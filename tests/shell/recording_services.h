@@ -30,6 +30,8 @@ public:
     bool SecondCopy = false;
     bool SplashShows = false;
     bool ChessSetLoads = true;
+    // A board window is open.
+    bool BoardIsOpen = false;
     // The game list is loaded: set by ShowGameList and the test.
     bool ListShown = false;
     bool OpenItemEnabledAnswer = true;
@@ -83,6 +85,7 @@ public:
 
     bool LoadChessSet() override;
     void OpenBoard(int gameId, bool returnToGameList) override;
+    bool BoardOpen() const override { return BoardIsOpen; }
 
     bool ShowSplash() override;
 

@@ -460,6 +460,58 @@ TEST_F(NotifyTest, NextTakesWholeEntriesAndLaterEmptiesTheList)
     EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
 }
 
+// A poll is busy for its whole pass: the tray refuses its clicks while it
+// waits for the mail. A board opened meanwhile (from the game list) keeps
+// the program busy, and the notification does not open over it: the moves
+// stay pending until the board closes or a later poll finds it gone.
+TEST_F(NotifyTest, APollIsBusyForItsWholePassAndNeverNotifiesOverABoard)
+{
+    Start();
+    Support::ProgramSettings().NotificationMethod = 2;
+    rec.NotifyAnswers = {NotifyPlay};
+    bool busyDuringRetrieval = false;
+    rec.Retrieval = [&] {
+        Support::Globals().Mail.MailOffline = false;
+        busyDuringRetrieval = Support::Globals().ModalBusy;
+        tray->TrayIcon_RightRelease(QPoint());
+        Support::Globals().Mail.PendingMoveList = "4;";
+        Support::Globals().Mail.NewMovesArrived = true;
+        rec.BoardIsOpen = true; // the player opened a game meanwhile
+    };
+    rec.Calls.clear();
+    tray->CheckTimer_Timer();
+    EXPECT_TRUE(busyDuringRetrieval);
+    EXPECT_EQ(rec.Calls, (Calls{"RetrieveMoveMails(0,0)", "RefuseTrayClick(0)"}));
+    EXPECT_TRUE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
+    EXPECT_EQ(Support::Globals().Mail.PendingMoveList, "4;");
+
+    // With the board gone the next notification asks.
+    rec.BoardIsOpen = false;
+    Support::Globals().ModalBusy = false;
+    rec.Retrieval = [] {};
+    rec.Calls.clear();
+    tray->CheckTimer_Timer();
+    EXPECT_TRUE(rec.Called("ShowNotification(4;)"));
+    EXPECT_TRUE(rec.Called("OpenBoard(4,no return)"));
+}
+
+// Nor does the notification open over a modal window.
+TEST_F(NotifyTest, NoNotificationOverAModalWindow)
+{
+    Start();
+    Arrived("5;", 2);
+    QWidget modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    tray->NotifyNewMoves();
+    EXPECT_TRUE(rec.Calls.empty());
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
+    modal.hide();
+    tray->NotifyNewMoves();
+    EXPECT_TRUE(rec.Called("ShowNotification(5;)"));
+}
+
 TEST_F(NotifyTest, DuplicateIdsNeverAskAboutABlankId)
 {
     Start();
