@@ -58,6 +58,9 @@ public:
     virtual void ShowGameList() = 0;
     // Whether the game list window is loaded.
     virtual bool GameListShown() const = 0;
+    // Loaded but minimised: Open, the icon's double-click and a new move
+    // bring it back.
+    virtual bool GameListMinimised() const { return false; }
     // Refills the open list, keeping the given game selected.
     virtual void FillGameList(std::optional<int> selectGameId) = 0;
     // The game of the list's selected row, when a game row is selected.

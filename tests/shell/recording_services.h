@@ -34,6 +34,7 @@ public:
     bool BoardIsOpen = false;
     // The game list is loaded: set by ShowGameList and the test.
     bool ListShown = false;
+    bool ListMinimised = false;
     bool OpenItemEnabledAnswer = true;
     std::deque<int> NotifyAnswers;
     // What a retrieval finds (run by ConnectAndRetrieve, RetrieveMoveMails
@@ -69,6 +70,7 @@ public:
 
     void ShowGameList() override;
     bool GameListShown() const override { return ListShown; }
+    bool GameListMinimised() const override { return ListMinimised; }
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;

@@ -496,6 +496,24 @@ TEST_F(NotifyTest, APollIsBusyForItsWholePassAndNeverNotifiesOverABoard)
     EXPECT_TRUE(rec.Called("OpenBoard(4,no return)"));
 }
 
+// A minimised list comes back for a new move, once; an open one is left be.
+TEST_F(NotifyTest, ANewMoveBringsAMinimisedListBack)
+{
+    Start();
+    Arrived("6;", 2);
+    rec.ListShown = true;
+    rec.ListMinimised = true;
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, Calls{"ShowGameList"});
+    EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
+    rec.Calls.clear();
+    Support::Globals().Mail.NewMovesArrived = true;
+    rec.ListMinimised = false;
+    tray->NotifyNewMoves();
+    EXPECT_TRUE(rec.Calls.empty());
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
+}
+
 // Nor does the notification open over a modal window.
 TEST_F(NotifyTest, NoNotificationOverAModalWindow)
 {
