@@ -36,6 +36,7 @@ void SetupGlobalVariables(const QString& commandLine)
     state.ModalBusy = false;
     state.StartupDone = false;
     state.Quitting = false;
+    state.ExitQueued = false;
     state.SimpleUIForced = false;
 
     state.Mail.StandAloneMode = HasSwitch(commandLine, QStringLiteral("-testingmode"));

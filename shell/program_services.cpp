@@ -70,6 +70,12 @@ bool ProgramStartup::TakeInstanceLock()
     return lock_->TryLock();
 }
 
+void ProgramStartup::ReleaseInstanceLock()
+{
+    if (lock_)
+        lock_->Unlock();
+}
+
 void ProgramStartup::CheckRunBefore()
 {
     Support::CheckRunBefore();
@@ -154,7 +160,7 @@ void ProgramServices::Attach(SystemTray& tray)
     list.Mail = Mail.get();
     list.UpdateTrayState = [] { SysTraySupport::UpdateTrayState(TrayModify); };
     list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
-    list.EndProgram = [] { Support::ExitProgram(); };
+    list.EndProgram = [] { Support::RequestExitProgram(); };
     list.StartNewGame = [this](QWidget& owner) {
         MailSupport::GameAddressBook book(Support::ProgramDataFolder());
         Support::StartNewGame(&owner, Board, &book);

@@ -8,6 +8,7 @@
 #include "shell/tray_state.h"
 
 #include <QDir>
+#include <QPointer>
 
 namespace SysTraySupport {
 
@@ -89,7 +90,9 @@ bool SystemTray::RunLoad()
         // Closing down unloads this window, which releases this very
         // handler: nothing of it may be read afterwards.
         ShutdownPort* shutdown = services_.Shutdown;
+        StartupPort* startup = services_.Startup;
         shutdown->CloseDown(false);
+        startup->ReleaseInstanceLock();
         shutdown->EndProgram(1);
     };
     Support::RegisterWindow(TrayWindowName, {[this] { Form_Unload(); }, {}});
@@ -180,6 +183,7 @@ void SystemTray::Form_Unload()
         SetTrayIcon(TrayDelete, NothingNew, QString());
         services_.Mail->SignOff(true);
         services_.Shutdown->CloseDown(Support::Globals().StartupDone);
+        services_.Startup->ReleaseInstanceLock();
     }
     ReleaseGlobals();
 }
@@ -189,6 +193,18 @@ void SystemTray::mnuPopupExit_Click()
     services_.Shutdown->BackupDatabase();
     Form_Unload();
     services_.Shutdown->EndProgram(0);
+}
+
+void SystemTray::RequestExit(bool closeOpenWindows)
+{
+    QPointer<SystemTray> self(this);
+    const bool queued = Support::QueueExit([self] {
+        if (self && !self->unloaded_)
+            self->mnuPopupExit_Click();
+    }, closeOpenWindows);
+    // Asked again to end while an exit waits for a window: close it now.
+    if (!queued && closeOpenWindows)
+        Support::CloseOpenLoops();
 }
 
 void SystemTray::ReleaseGlobals()

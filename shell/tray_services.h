@@ -30,6 +30,9 @@ public:
     virtual void CheckColourDepth() = 0;
     // False when another copy of the program holds the data folder.
     virtual bool TakeInstanceLock() = 0;
+    // Gives the data folder free again at the end of the run, before
+    // anything that could still hold the process up.
+    virtual void ReleaseInstanceLock() = 0;
     virtual void CheckRunBefore() = 0;
     // The program's message box with an OK button only.
     virtual void ShowMessage(int icon, const QString& caption, const QString& text,
@@ -55,6 +58,9 @@ public:
     virtual void ShowGameList() = 0;
     // Whether the game list window is loaded.
     virtual bool GameListShown() const = 0;
+    // Loaded but minimised: Open, the icon's double-click and a new move
+    // bring it back.
+    virtual bool GameListMinimised() const { return false; }
     // Refills the open list, keeping the given game selected.
     virtual void FillGameList(std::optional<int> selectGameId) = 0;
     // The game of the list's selected row, when a game row is selected.
@@ -100,6 +106,9 @@ public:
     // Opens the board on the game (-1: a new game), modeless, and brings it
     // to the top; with returnToGameList the game list opens when it closes.
     virtual void OpenBoard(int gameId, bool returnToGameList) = 0;
+    // A board window is open and not on its way out: no notification may
+    // open over it, and nothing may replace it (it may hold an unsent move).
+    virtual bool BoardOpen() const { return false; }
 };
 
 class SplashPort {

@@ -224,3 +224,29 @@ TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
     EXPECT_TRUE(QTest::qWaitFor([this] { return messages.size() == 2; }));
     EXPECT_EQ(messages.back(), QStringLiteral("Setup game"));
 }
+
+// A board holding a move not yet sent is never replaced by another opening
+// (the notification's Play, the tray's games menu): it comes to the front
+// with its move, and only its own closing lets another board open.
+TEST_F(ProgramBoardSendTest, AnOpenBoardWithAnUnsentMoveIsNeverReplaced)
+{
+    board.AttachMail(&mail);
+    ShellTesting::Opponent bob(std::make_unique<MailTesting::FakeMailService>(system, Bob, "Bob Birch"));
+    bob.SendNewGame(4, "Alice Amber", Alice);
+    mail.RetrieveMoveMails(false, false);
+    BoardSupport::Board& first = OpenAlicesGame();
+    BoardTests::DragPiece(first, "e7", "e5");
+    const int rows = first.MoveList->rowCount();
+    EXPECT_TRUE(board.BoardOpen());
+
+    board.OpenBoard(AlicesGameId(), false);
+    EXPECT_EQ(board.OpenWindow(), &first);
+    EXPECT_EQ(first.MoveList->rowCount(), rows);
+    EXPECT_FALSE(first.Closing());
+
+    first.close();
+    EXPECT_FALSE(board.BoardOpen());
+    board.OpenBoard(AlicesGameId(), false);
+    EXPECT_NE(board.OpenWindow(), nullptr);
+    EXPECT_TRUE(board.BoardOpen());
+}
