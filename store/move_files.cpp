@@ -1,5 +1,6 @@
 #include "store/move_files.h"
 
+#include "store/arrival_merge.h"
 #include "store/backup.h"
 #include "store/file_system.h"
 #include "store/payload_validation.h"
@@ -189,13 +190,18 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
             if (!game)
                 continue;
             imported = true;
-            if (!StoreArrivingGame(t, *game, std::nullopt)) {
+            const ArrivalSource source{pickFile ? std::string() : "file:" + FileSignature(path),
+                                       "The move file " + path.string(), "where it is"};
+            const ArrivalAction action = StoreArrivingGame(t, *game, std::nullopt, source);
+            if (action == ArrivalAction::Failed) {
                 // The file stays where it is for the next pass.
                 if (!TellDatabaseDamage(t, !pickFile))
                     ShowImportFailure(t, pickFile);
                 hideStatus();
                 return;
             }
+            if (action == ArrivalAction::Keep)
+                continue;
             if (!pickFile) {
                 std::error_code ec;
                 if (!fs::remove(path, ec) || ec)
