@@ -17,10 +17,13 @@
 #include "shell/notify_form.h"
 #include "shell/status_window.h"
 #include "shell/tray_state.h"
+#include "shell/program_mail.h"
 #include "store/backup.h"
+#include "store/database_aside.h"
 #include "store/database.h"
 
 #include <QApplication>
+#include <QDate>
 
 namespace SysTraySupport {
 
@@ -73,6 +76,13 @@ bool ProgramStartup::TakeInstanceLock()
 void ProgramStartup::CheckRunBefore()
 {
     Support::CheckRunBefore();
+}
+
+void ProgramStartup::CheckDatabase()
+{
+    ProgramMessageSink sink;
+    Database::CheckDatabaseAtStart(Support::ProgramDataFolder(&sink),
+                                   QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
 }
 
 void ProgramStartup::ShowMessage(int icon, const QString& caption, const QString& text,

@@ -28,6 +28,7 @@ public:
     void CheckColourDepth() override;
     bool TakeInstanceLock() override;
     void CheckRunBefore() override;
+    void CheckDatabase() override;
     void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
                      int sound) override;
 

@@ -118,6 +118,7 @@ bool SystemTray::RunLoad()
     // A sign-on mark left set is the last run's sign-on that never came
     // back: the first sign-on says so and leaves this run off-line.
     services_.Startup->CheckRunBefore();
+    services_.Startup->CheckDatabase();
 
     // A fatal failure in a window shown so far (an unusable skin) has
     // already ended the run.

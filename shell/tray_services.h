@@ -31,6 +31,9 @@ public:
     // False when another copy of the program holds the data folder.
     virtual bool TakeInstanceLock() = 0;
     virtual void CheckRunBefore() = 0;
+    // Sets damaged lines of the game database aside, once the data folder
+    // is this copy's and before anything backs the database up.
+    virtual void CheckDatabase() {}
     // The program's message box with an OK button only.
     virtual void ShowMessage(int icon, const QString& caption, const QString& text,
                              const QString& okCaption, int sound) = 0;
