@@ -24,6 +24,11 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
 
 namespace SysTraySupport {
 
@@ -71,6 +76,15 @@ bool ProgramStartup::TakeInstanceLock()
 {
     lock_ = std::make_unique<InstanceLock>(Support::Globals().DataPath);
     return lock_->TryLock();
+}
+
+QString ProgramStartup::UnwritableDataFolder()
+{
+    const QString folder = Support::Globals().DataPath;
+    const QByteArray path = QFile::encodeName(folder);
+    if (QFileInfo(folder).isDir() && ::access(path.constData(), W_OK | X_OK) == 0)
+        return {};
+    return QDir::toNativeSeparators(folder);
 }
 
 void ProgramStartup::CheckRunBefore()

@@ -60,7 +60,7 @@ bool WriteNewMoveFile(const fs::path& folder, const std::string& text)
     static std::atomic<unsigned> counter{0};
     const fs::path temporary =
         folder / (".mdmove-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".tmp");
-    if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0644))
+    if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0600))
         return false;
     bool named = false;
     fs::path target;
@@ -73,7 +73,7 @@ bool WriteNewMoveFile(const fs::path& folder, const std::string& text)
         } else if (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS) {
             // A file system without hard links: claim the name first, then
             // move the whole file onto the claim.
-            const int claim = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            const int claim = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (claim < 0) {
                 if (errno == EEXIST)
                     continue;

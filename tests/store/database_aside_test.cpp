@@ -136,3 +136,19 @@ TEST(DamageAtStart, ASecondDamageOnTheSameDayGetsAFileOfItsOwn)
     EXPECT_EQ(ReadBytes(folder / "Mdgdb.unreadable-2026-01-10-2.txt"), "junk\r\n");
     EXPECT_EQ(ReadBytes(folder / "Mdgdb.dat"), good);
 }
+
+TEST(OwnerOnlyFiles, TheDatabaseAndItsBackupAfterASaveAndABackup)
+{
+    TempFolder folder;
+    const DataFolder data(folder.Path());
+    GameRecord game;
+    game.GAME_ID = 1;
+    game.GAME_DATESTAMP = "100120260830";
+    game.GAME_DATE = "10/01/2026";
+    ASSERT_TRUE(SaveGame(data, game, {MoveRecord{1, "5254", "e4", ""}}));
+    EXPECT_EQ(ModeOf(folder / "Mdgdb.dat"), 0600);
+    ASSERT_TRUE(BackupDatabase(data, false));
+    ASSERT_TRUE(SaveGame(data, game, {MoveRecord{2, "5755", "e5", ""}}));
+    EXPECT_EQ(ModeOf(folder / "Mdgdb.dat"), 0600);
+    EXPECT_EQ(ModeOf(folder / "mdgdb.bak"), 0600);
+}
