@@ -17,10 +17,18 @@
 #include "shell/notify_form.h"
 #include "shell/status_window.h"
 #include "shell/tray_state.h"
+#include "shell/program_mail.h"
 #include "store/backup.h"
+#include "store/database_aside.h"
 #include "store/database.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
 
 namespace SysTraySupport {
 
@@ -76,9 +84,25 @@ void ProgramStartup::ReleaseInstanceLock()
         lock_->Unlock();
 }
 
+QString ProgramStartup::UnwritableDataFolder()
+{
+    const QString folder = Support::Globals().DataPath;
+    const QByteArray path = QFile::encodeName(folder);
+    if (QFileInfo(folder).isDir() && ::access(path.constData(), W_OK | X_OK) == 0)
+        return {};
+    return QDir::toNativeSeparators(folder);
+}
+
 void ProgramStartup::CheckRunBefore()
 {
     Support::CheckRunBefore();
+}
+
+void ProgramStartup::CheckDatabase()
+{
+    ProgramMessageSink sink;
+    Database::CheckDatabaseAtStart(Support::ProgramDataFolder(&sink),
+                                   QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
 }
 
 void ProgramStartup::ShowMessage(int icon, const QString& caption, const QString& text,

@@ -17,6 +17,9 @@ namespace {
 const QString InitialisationError = QStringLiteral("Initialisation error");
 const QString SecondCopyText = QStringLiteral(
     "You already have Marrowdale running.||You cannot have more than one copy of Marrowdale running at any one time.");
+const QString UnwritableFolderText = QStringLiteral(
+    "Marrowdale cannot write to its data folder %1.||Make that folder writable for your user "
+    "(and see that its disk has room), then start Marrowdale again.");
 const QString UnknownErrorText = QStringLiteral(
     "An unknown error caused Marrowdale to fail to load.||If this persists, try reinstalling.");
 constexpr int RefusedCue = 5;
@@ -114,13 +117,17 @@ bool SystemTray::RunLoad()
         services_.GameList->ShowPlainHelpItem();
 
     if (!services_.Startup->TakeInstanceLock()) {
-        services_.Startup->ShowMessage(2, InitialisationError, SecondCopyText, QStringLiteral("Ok"),
-                                       RefusedCue);
+        const QString unwritable = services_.Startup->UnwritableDataFolder();
+        services_.Startup->ShowMessage(2, InitialisationError,
+                                       unwritable.isEmpty() ? SecondCopyText
+                                                            : UnwritableFolderText.arg(unwritable),
+                                       QStringLiteral("Ok"), RefusedCue);
         return false;
     }
     // A sign-on mark left set is the last run's sign-on that never came
     // back: the first sign-on says so and leaves this run off-line.
     services_.Startup->CheckRunBefore();
+    services_.Startup->CheckDatabase();
 
     // A fatal failure in a window shown so far (an unusable skin) has
     // already ended the run.

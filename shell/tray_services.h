@@ -28,12 +28,19 @@ public:
     virtual void LoadSettings() = 0;
     virtual bool ApplySkin(QWidget& tray) = 0;
     virtual void CheckColourDepth() = 0;
-    // False when another copy of the program holds the data folder.
+    // False when another copy of the program holds the data folder, or
+    // the folder cannot be written (UnwritableDataFolder tells which).
     virtual bool TakeInstanceLock() = 0;
     // Gives the data folder free again at the end of the run, before
     // anything that could still hold the process up.
     virtual void ReleaseInstanceLock() = 0;
+    // The data folder exists and this user may create files in it; empty
+    // when it does, else the folder's path.
+    virtual QString UnwritableDataFolder() { return {}; }
     virtual void CheckRunBefore() = 0;
+    // Sets damaged lines of the game database aside, once the data folder
+    // is this copy's and before anything backs the database up.
+    virtual void CheckDatabase() {}
     // The program's message box with an OK button only.
     virtual void ShowMessage(int icon, const QString& caption, const QString& text,
                              const QString& okCaption, int sound) = 0;

@@ -1,5 +1,6 @@
 #include "store/move_files.h"
 
+#include "store/arrival_merge.h"
 #include "store/backup.h"
 #include "store/file_system.h"
 #include "store/own_payload.h"
@@ -70,7 +71,7 @@ std::optional<fs::path> WriteNewMoveFile(const fs::path& folder, const std::stri
     static std::atomic<unsigned> counter{0};
     const fs::path temporary =
         folder / (".mdmove-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".tmp");
-    if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0644))
+    if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0600))
         return std::nullopt;
     bool named = false;
     fs::path target;
@@ -83,7 +84,7 @@ std::optional<fs::path> WriteNewMoveFile(const fs::path& folder, const std::stri
         } else if (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS) {
             // A file system without hard links: claim the name first, then
             // move the whole file onto the claim.
-            const int claim = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            const int claim = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (claim < 0) {
                 if (errno == EEXIST)
                     continue;
@@ -230,13 +231,18 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
                 continue;
             }
             imported = true;
-            if (!StoreArrivingGame(t, *game, std::nullopt)) {
+            const ArrivalSource source{pickFile ? std::string() : "file:" + FileSignature(path),
+                                       "The move file " + path.string(), "where it is"};
+            const ArrivalAction action = StoreArrivingGame(t, *game, std::nullopt, source);
+            if (action == ArrivalAction::Failed) {
                 // The file stays where it is for the next pass.
                 if (!TellDatabaseDamage(t, !pickFile))
                     ShowImportFailure(t, pickFile);
                 hideStatus();
                 return;
             }
+            if (action == ArrivalAction::Keep)
+                continue;
             if (!pickFile) {
                 std::error_code ec;
                 if (!fs::remove(path, ec) || ec)
