@@ -90,7 +90,8 @@ TEST(ArrivalRules, ReceivedGamesAgainstAStoredOne)
         {"the honest next move", BobAddress, Text(bob, plainComment), false, 4, "", "", false, BobAddress, 2},
         {"a resend of the same game", BobAddress, Text(bob, Stored), false, 3, "", "", false, BobAddress, 2},
         {"a stale shorter copy", BobAddress, Text(bob, {Stored[0]}), false, 3, "", "", false, BobAddress, 2},
-        {"our own outgoing payload", AliceAddress, Text(alicesOwn, Stored), false, 3, "", "", false,
+        // Left for a second copy that shares this inbox.
+        {"our own outgoing payload", AliceAddress, Text(alicesOwn, Stored), false, 3, "", "", true,
          BobAddress, 2},
         {"a changed earlier entry", BobAddress, Text(bob, changed), false, 3, "Move not accepted",
          "entry 2 (\"e6\") differs from the stored game's", true, BobAddress, 2},
