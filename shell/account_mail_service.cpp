@@ -28,7 +28,8 @@ std::optional<MailAccount> AskWithoutStatus(const MailAccount& current, const st
 
 AccountMailService::AccountMailService(MailAccountStore& store, AskAccount ask, MakeService make)
     : store_(store), ask_(ask ? std::move(ask) : AskAccount(AskWithoutStatus)),
-      make_(make ? std::move(make) : MakeService(CreateMailService))
+      make_(make ? std::move(make)
+                 : MakeService([](const MailAccount& account) { return CreateMailService(account); }))
 {
 }
 
@@ -36,6 +37,7 @@ bool AccountMailService::SignOn()
 {
     // An earlier refusal must not stand for what goes wrong later.
     lastError_.clear();
+    cancelled_ = false;
     if (inner_)
         return SignOnAgain();
     std::optional<MailAccount> account = store_.Load();
@@ -52,7 +54,11 @@ bool AccountMailService::SignOn()
         if (inner_->SignOn())
             return true;
         lastError_ = inner_->LastError();
+        cancelled_ = inner_->Cancelled();
         inner_.reset();
+        // The user broke the sign-on off: nothing to correct.
+        if (cancelled_)
+            return false;
         // The account that failed, offered to correct; Cancel stays off-line.
         account = ask_(*account, lastError_);
         if (!account)
@@ -68,6 +74,7 @@ bool AccountMailService::SignOnAgain()
         return true;
     // The next sign-on reads the account again.
     lastError_ = inner_->LastError();
+    cancelled_ = inner_->Cancelled();
     inner_.reset();
     return false;
 }
@@ -107,6 +114,11 @@ bool AccountMailService::Delete(const std::string& id)
 bool AccountMailService::Send(const OutgoingMail& mail)
 {
     return inner_ ? inner_->Send(mail) : NotSignedOn();
+}
+
+bool AccountMailService::Cancelled() const
+{
+    return inner_ ? inner_->Cancelled() : cancelled_;
 }
 
 std::string AccountMailService::LastError() const

@@ -5,7 +5,8 @@
 // the sign-on with an account fails, the dialog offers that account to
 // correct, as a mail system's own log-on dialog would; signing on again
 // after a dropped connection asks nothing. A cancelled dialog is a refused
-// sign-on: the program stays off-line.
+// sign-on: the program stays off-line; so is a sign-on the user cancelled
+// in the status window, which asks nothing either.
 
 #include "platform/mail_account.h"
 #include "store/mail_service.h"
@@ -45,6 +46,7 @@ public:
     bool Delete(const std::string& id) override;
     bool Send(const OutgoingMail& mail) override;
     std::string LastError() const override;
+    bool Cancelled() const override;
 
 private:
     bool NotSignedOn();
@@ -55,6 +57,7 @@ private:
     MakeService make_;
     std::unique_ptr<MailService> inner_;
     std::string lastError_;
+    bool cancelled_ = false;
 };
 
 } // namespace MailSupport
