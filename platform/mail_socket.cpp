@@ -194,23 +194,9 @@ public:
     std::size_t getBlockSize() const override { return BlockSize; }
     unsigned int getStatus() const override { return status_; }
 
-    // The name the server was asked for by; for a numeric address the name
-    // the system gives it, as the certificate check has always been given.
-    const vmime::string getPeerName() const override
-    {
-        sockaddr_storage peer{};
-        socklen_t size = sizeof peer;
-        if (fd_ < 0 || ::getpeername(fd_, reinterpret_cast<sockaddr*>(&peer), &size) != 0)
-            return host_;
-        if (!IsNumeric(host_))
-            return host_;
-        char name[NI_MAXHOST + 1] = {};
-        if (::getnameinfo(reinterpret_cast<sockaddr*>(&peer), size, name, sizeof name, nullptr, 0,
-                          NI_NAMEREQD)
-            == 0)
-            return name;
-        return host_;
-    }
+    // The name the server was asked for by, as the certificate check wants
+    // it (no reverse look-up of a numeric address).
+    const vmime::string getPeerName() const override { return host_; }
 
     const vmime::string getPeerAddress() const override
     {
@@ -232,14 +218,6 @@ public:
     std::shared_ptr<vmime::net::tracer> getTracer() override { return tracer_; }
 
 private:
-    static bool IsNumeric(const std::string& host)
-    {
-        in6_addr six;
-        in_addr four;
-        return ::inet_pton(AF_INET, host.c_str(), &four) == 1
-               || ::inet_pton(AF_INET6, host.c_str(), &six) == 1;
-    }
-
     void Close()
     {
         if (fd_ >= 0) {
