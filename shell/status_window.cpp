@@ -22,10 +22,10 @@ namespace {
 // icon and the text sit on the middle line of the picture's inner band.
 constexpr QSize DesignSize(330, 77);
 constexpr QRect IconRect(40, 30, 16, 16);
-constexpr QRect TextRect(64, 22, 186, 20);
+constexpr QRect TextRect(64, 26, 186, 16);
 // What the mail waits for, in small type under the text, and Cancel at the
 // right end of the band.
-constexpr QRect WaitRect(64, 40, 186, 16);
+constexpr QRect WaitRect(64, 42, 186, 14);
 constexpr QRect CancelRect(252, 26, 62, 24);
 constexpr int WaitRefreshMs = 100;
 // The plain layout (left 250 and up 375 twips; 450 twips narrower and 750
@@ -129,6 +129,11 @@ bool StatusWindow::Form_Load(bool simpleUI)
 void StatusWindow::SetSimpleUI()
 {
     ShiftIntoPlainLayout(*this, PlainLayout);
+    // The plain window is one line high: the text and what the mail waits
+    // for share it as two lines of small type.
+    StatusText->setFont(WaitText->font());
+    StatusText->resize(TextRect.width(), 13);
+    WaitText->setGeometry(StatusText->x(), StatusText->y() + 13, TextRect.width(), 13);
 }
 
 void ShowStatus(bool visible, const QString& statusText)
