@@ -162,10 +162,11 @@ std::string DefaultPostOfficeAddress()
     return user + "@localhost";
 }
 
-std::unique_ptr<MailService> CreateMailService(const MailAccount& account)
+std::unique_ptr<MailService> CreateMailService(const MailAccount& account,
+                                               std::shared_ptr<MailWait> wait)
 {
     if (account.IsInternetAccountSet())
-        return std::make_unique<InternetMailService>(account);
+        return std::make_unique<InternetMailService>(account, MailTimeouts{}, std::move(wait));
     const std::filesystem::path folder = account.PostOfficeFolder.empty()
                                              ? DefaultPostOfficeFolder()
                                              : std::filesystem::path(account.PostOfficeFolder);

@@ -1,6 +1,7 @@
 #include "platform/mail_internet.h"
 
 #include "platform/mail_certificate_check.h"
+#include "platform/mail_socket.h"
 
 #include <vmime/net/imap/IMAPFolder.hpp>
 #include <vmime/platforms/posix/posixHandler.hpp>
@@ -26,15 +27,17 @@ void EnsureVmimePlatform()
 // trickles bytes makes progress for ever).
 class StallTimeout : public vmime::net::timeoutHandler {
 public:
-    StallTimeout(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall)
-        : clock_(std::move(clock)), stall_(stall)
+    StallTimeout(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall,
+                 std::shared_ptr<const MailWait> wait)
+        : clock_(std::move(clock)), stall_(stall), wait_(std::move(wait))
     {
         resetTimeOut();
     }
+    // The user's Cancel ends the wait as a time-out would.
     bool isTimeOut() override
     {
         const auto now = std::chrono::steady_clock::now();
-        return now - progress_ >= stall_ || now >= clock_->Deadline();
+        return now - progress_ >= stall_ || now >= clock_->Deadline() || wait_->Cancelled();
     }
     void resetTimeOut() override { progress_ = std::chrono::steady_clock::now(); }
     bool handleTimeOut() override { return false; }
@@ -42,23 +45,26 @@ public:
 private:
     std::shared_ptr<const OperationClock> clock_;
     std::chrono::milliseconds stall_;
+    std::shared_ptr<const MailWait> wait_;
     std::chrono::steady_clock::time_point progress_;
 };
 
 class StallTimeoutFactory : public vmime::net::timeoutHandlerFactory {
 public:
-    StallTimeoutFactory(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall)
-        : clock_(std::move(clock)), stall_(stall)
+    StallTimeoutFactory(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall,
+                        std::shared_ptr<const MailWait> wait)
+        : clock_(std::move(clock)), stall_(stall), wait_(std::move(wait))
     {
     }
     std::shared_ptr<vmime::net::timeoutHandler> create() override
     {
-        return std::make_shared<StallTimeout>(clock_, stall_);
+        return std::make_shared<StallTimeout>(clock_, stall_, wait_);
     }
 
 private:
     std::shared_ptr<const OperationClock> clock_;
     std::chrono::milliseconds stall_;
+    std::shared_ptr<const MailWait> wait_;
 };
 
 std::string Scheme(const std::string& plain, ConnectionSecurity security)
@@ -69,8 +75,10 @@ std::string Scheme(const std::string& plain, ConnectionSecurity security)
 template <class Service>
 void Prepare(Service& service, ConnectionSecurity security, const MailAccount& account,
              bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts,
-             int port, std::shared_ptr<CertificateRefusalSlot> refusals)
+             int port, std::shared_ptr<CertificateRefusalSlot> refusals,
+             std::shared_ptr<vmime::net::socketFactory> sockets)
 {
+    service.setSocketFactory(std::move(sockets));
     const bool startTls = security == ConnectionSecurity::StartTls;
     service.setProperty("connection.tls", startTls);
     service.setProperty("connection.tls.required", startTls);
@@ -85,6 +93,23 @@ void Prepare(Service& service, ConnectionSecurity security, const MailAccount& a
 std::string Utf8(const vmime::text& text)
 {
     return text.getConvertedText(vmime::charset(vmime::charsets::UTF_8));
+}
+
+// The kind of failure an exception of the mail library stands for.
+MailFailure KindOf(const std::exception& e)
+{
+    const std::exception* at = &e;
+    while (at) {
+        if (dynamic_cast<const vmime::exceptions::authentication_error*>(at))
+            return MailFailure::LogOnRefused;
+        if (dynamic_cast<const vmime::security::cert::certificateException*>(at))
+            return MailFailure::Certificate;
+        if (dynamic_cast<const vmime::exceptions::operation_timed_out*>(at))
+            return MailFailure::TimedOut;
+        const auto* v = dynamic_cast<const vmime::exception*>(at);
+        at = v ? v->other() : nullptr;
+    }
+    return MailFailure::Other;
 }
 
 std::string Describe(const std::exception& e)
@@ -169,8 +194,11 @@ void OperationClock::Start(std::chrono::milliseconds allowed)
     deadline_ = std::chrono::steady_clock::now() + allowed;
 }
 
-InternetMailService::InternetMailService(MailAccount account, MailTimeouts timeouts)
-    : account_(std::move(account)), timeouts_(timeouts), clock_(std::make_shared<OperationClock>()),
+InternetMailService::InternetMailService(MailAccount account, MailTimeouts timeouts,
+                                         std::shared_ptr<MailWait> wait)
+    : account_(std::move(account)), timeouts_(timeouts),
+      wait_(wait ? std::move(wait) : std::make_shared<MailWait>()),
+      outcome_(std::make_shared<ConnectOutcome>()), clock_(std::make_shared<OperationClock>()),
       refusals_(std::make_shared<CertificateRefusalSlot>())
 {
     EnsureVmimePlatform();
@@ -178,7 +206,19 @@ InternetMailService::InternetMailService(MailAccount account, MailTimeouts timeo
 
 std::shared_ptr<vmime::net::timeoutHandlerFactory> InternetMailService::Timeouts() const
 {
-    return std::make_shared<StallTimeoutFactory>(clock_, timeouts_.Stall);
+    return std::make_shared<StallTimeoutFactory>(clock_, timeouts_.Stall, wait_);
+}
+
+std::shared_ptr<vmime::net::socketFactory> InternetMailService::Sockets() const
+{
+    return DeadlineSocketFactory({timeouts_.Connect, wait_, outcome_});
+}
+
+void InternetMailService::Begin()
+{
+    clock_->Start(timeouts_.Deadline);
+    *outcome_ = ConnectOutcome{};
+    failure_ = MailFailure::None;
 }
 
 InternetMailService::~InternetMailService()
@@ -196,7 +236,40 @@ bool InternetMailService::Fail(const std::string& what)
     // A refused certificate says more than the TLS layer's report of it.
     refused_ = std::exchange(refusals_->Refused, std::nullopt);
     lastError_ = refused_ ? RefusalText(*refused_) : what;
+    if (refused_)
+        failure_ = MailFailure::Certificate;
+    else if (failure_ == MailFailure::None)
+        failure_ = MailFailure::Other;
     return false;
+}
+
+bool InternetMailService::Fail(const std::exception& e, const std::string& server, int port,
+                               const std::string& context)
+{
+    // The user's Cancel first: every wait it ends looks like a time-out.
+    failure_ = wait_->Cancelled()                         ? MailFailure::Cancelled
+               : outcome_->Failure != MailFailure::None ? outcome_->Failure
+                                                          : KindOf(e);
+    const std::string where = server + " (port " + std::to_string(port) + ")";
+    switch (failure_) {
+    case MailFailure::Cancelled:
+        return Fail("Cancelled.");
+    case MailFailure::Refused:
+        return Fail("The mail server " + where + " refused the connection.");
+    case MailFailure::NotFound:
+        return Fail("The mail server " + server + " was not found.");
+    case MailFailure::TimedOut:
+        return Fail("The mail server " + where + " did not answer in time.");
+    case MailFailure::Certificate:
+        return Fail("The certificate of the mail server " + server + " was refused: " + Describe(e));
+    case MailFailure::LogOnRefused:
+        return Fail("The mail server " + server
+                    + " refused the log-on: check the user name and the password.");
+    case MailFailure::None:
+    case MailFailure::Other:
+        break;
+    }
+    return Fail(context + ": " + Describe(e));
 }
 
 void InternetMailService::Connect()
@@ -207,7 +280,7 @@ void InternetMailService::Connect()
                                   static_cast<vmime::port_t>(InboxPortFor(account_)));
     store_ = session_->getStore(url);
     Prepare(*store_, account_.InboxSecurity, account_, true, Timeouts(), InboxPortFor(account_),
-            refusals_);
+            refusals_, Sockets());
     store_->connect();
     ++logOns_;
     OpenInbox();
@@ -244,7 +317,7 @@ void InternetMailService::Disconnect() noexcept
 
 bool InternetMailService::SignOn()
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     if (IsSignedOn())
         return true;
     try {
@@ -252,7 +325,8 @@ bool InternetMailService::SignOn()
         return true;
     } catch (const std::exception& e) {
         Disconnect();
-        return Fail("Could not log on to " + account_.InboxServer + ": " + Describe(e));
+        return Fail(e, account_.InboxServer, InboxPortFor(account_),
+                    "Could not log on to " + account_.InboxServer);
     }
 }
 
@@ -268,7 +342,7 @@ bool InternetMailService::IsSignedOn() const
 
 bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>& messages)
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     messages.clear();
     if (!IsSignedOn())
         return Fail("Not logged on to the mail server.");
@@ -334,7 +408,7 @@ bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>&
     } catch (const std::exception& e) {
         Disconnect();
         messages.clear();
-        return Fail("Could not read the inbox: " + Describe(e));
+        return Fail(e, account_.InboxServer, InboxPortFor(account_), "Could not read the inbox");
     }
 }
 
@@ -393,7 +467,7 @@ std::shared_ptr<vmime::net::message> InternetMailService::Listed(const std::stri
 
 bool InternetMailService::ReadBody(const std::string& id, std::string& body)
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     body.clear();
     if (!IsSignedOn())
         return Fail("Not logged on to the mail server.");
@@ -415,13 +489,13 @@ bool InternetMailService::ReadBody(const std::string& id, std::string& body)
         return true;
     } catch (const std::exception& e) {
         Disconnect();
-        return Fail("Could not read a message: " + Describe(e));
+        return Fail(e, account_.InboxServer, InboxPortFor(account_), "Could not read a message");
     }
 }
 
 bool InternetMailService::Delete(const std::string& id)
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     if (!IsSignedOn())
         return Fail("Not logged on to the mail server.");
     try {
@@ -456,13 +530,13 @@ bool InternetMailService::Delete(const std::string& id)
         return true;
     } catch (const std::exception& e) {
         Disconnect();
-        return Fail("Could not delete a message: " + Describe(e));
+        return Fail(e, account_.InboxServer, InboxPortFor(account_), "Could not delete a message");
     }
 }
 
 bool InternetMailService::Send(const OutgoingMail& mail)
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     if (mail.RecipientAddress.empty())
         return Fail("The message has no recipient.");
     try {
@@ -482,7 +556,7 @@ bool InternetMailService::Send(const OutgoingMail& mail)
                                       static_cast<vmime::port_t>(SmtpPortFor(account_)));
         auto transport = session->getTransport(url);
         Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication, Timeouts(),
-                SmtpPortFor(account_), refusals_);
+                SmtpPortFor(account_), refusals_, Sockets());
         transport->setProperty("options.need-authentication", account_.SmtpAuthentication);
         transport->connect();
         try {
@@ -497,7 +571,8 @@ bool InternetMailService::Send(const OutgoingMail& mail)
         transport->disconnect();
         return true;
     } catch (const std::exception& e) {
-        return Fail("Could not send the message through " + account_.SmtpServer + ": " + Describe(e));
+        return Fail(e, account_.SmtpServer, SmtpPortFor(account_),
+                    "Could not send the message through " + account_.SmtpServer);
     }
 }
 

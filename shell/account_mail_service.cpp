@@ -43,7 +43,8 @@ bool AskTrustWithoutStatus(const CertificateVerdict& refused)
 AccountMailService::AccountMailService(MailAccountStore& store, AskAccount ask, MakeService make,
                                        AskTrust trust)
     : store_(store), ask_(ask ? std::move(ask) : AskAccount(AskWithoutStatus)),
-      make_(make ? std::move(make) : MakeService(CreateMailService)),
+      make_(make ? std::move(make)
+                 : MakeService([](const MailAccount& account) { return CreateMailService(account); })),
       trust_(trust ? std::move(trust) : AskTrust(AskTrustWithoutStatus))
 {
 }
@@ -71,6 +72,7 @@ bool AccountMailService::SignOn()
 {
     // An earlier refusal must not stand for what goes wrong later.
     lastError_.clear();
+    cancelled_ = false;
     if (inner_)
         return SignOnAgain();
     std::optional<MailAccount> account = store_.Load();
@@ -89,6 +91,12 @@ bool AccountMailService::SignOn()
             return true;
         }
         lastError_ = inner_->LastError();
+        cancelled_ = inner_->Cancelled();
+        // The user broke the sign-on off: nothing to correct.
+        if (cancelled_) {
+            inner_.reset();
+            return false;
+        }
         const bool trusted = TrustRefusedCertificate(*account);
         inner_.reset();
         if (trusted) {
@@ -110,6 +118,7 @@ bool AccountMailService::SignOnAgain()
         return true;
     // The next sign-on reads the account again.
     lastError_ = inner_->LastError();
+    cancelled_ = inner_->Cancelled();
     inner_.reset();
     return false;
 }
@@ -165,6 +174,11 @@ bool AccountMailService::Send(const OutgoingMail& mail)
         return false;
     }
     return inner_->Send(mail);
+}
+
+bool AccountMailService::Cancelled() const
+{
+    return inner_ ? inner_->Cancelled() : cancelled_;
 }
 
 std::string AccountMailService::LastError() const

@@ -5,7 +5,8 @@
 // the sign-on with an account fails, the dialog offers that account to
 // correct, as a mail system's own log-on dialog would; signing on again
 // after a dropped connection asks nothing. A cancelled dialog is a refused
-// sign-on: the program stays off-line.
+// sign-on: the program stays off-line; so is a sign-on the user cancelled
+// in the status window, which asks nothing either.
 //
 // A server certificate that cannot be verified (at sign-on, or for SMTP at
 // sending) is put to the user once: trusted, the account remembers exactly
@@ -56,6 +57,7 @@ public:
     bool Delete(const std::string& id) override;
     bool Send(const OutgoingMail& mail) override;
     std::string LastError() const override;
+    bool Cancelled() const override;
 
 private:
     bool NotSignedOn();
@@ -74,6 +76,7 @@ private:
     // Server and fingerprint of every certificate the user declined.
     std::set<std::string> declined_;
     std::string lastError_;
+    bool cancelled_ = false;
 };
 
 } // namespace MailSupport

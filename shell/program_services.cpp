@@ -1,6 +1,7 @@
 #include "shell/program_services.h"
 
 #include "dialogs/print_start.h"
+#include "platform/mail_account_settings.h"
 #include "foundation/global_setup.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
@@ -157,8 +158,16 @@ ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts,
     : Startup(std::move(commandLine)), Board(GameList, Menu)
 {
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
-    Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
-                                         [this] { Menu.PopulateTrayGameMenu(); });
+    // One wait for every connection the account opens: the status window
+    // shows it and cancels through it.
+    auto wait = std::make_shared<MailSupport::MailWait>();
+    Mail = std::make_unique<ProgramMail>(
+        std::make_unique<MailSupport::AccountMailService>(
+            store, MailSupport::AccountMailService::AskAccount{},
+            [wait](const MailSupport::MailAccount& account) {
+                return MailSupport::CreateMailService(account, wait);
+            }),
+        [this] { Menu.PopulateTrayGameMenu(); }, wait);
     Board.AttachMail(Mail.get());
     Menu.AttachGameList(&GameList);
 }

@@ -182,7 +182,7 @@ void SignOn(Transport& t, bool showStatus)
         t.Logon.SetLogonStatus(false);
         if (signedOn)
             t.State.MailOffline = false;
-        else if (showStatus)
+        else if (showStatus && !t.Mail.Cancelled())
             ShowSignOnFailure(t);
     }
     if (showStatus)
@@ -228,8 +228,10 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
         t.Windows.ShowStatus(true, StatusRetrieving);
     const InboxScope scope = fetchAll ? InboxScope::All : InboxScope::UnreadOnly;
     std::vector<InboxMessage> inbox;
-    // Servers close idle connections; only a second failure means off-line.
-    if (!t.Mail.ListInbox(scope, inbox) && (!Reconnect(t) || !t.Mail.ListInbox(scope, inbox))) {
+    // Servers close idle connections; only a second failure means off-line
+    // (the user's Cancel at once).
+    if (!t.Mail.ListInbox(scope, inbox)
+        && (t.Mail.Cancelled() || !Reconnect(t) || !t.Mail.ListInbox(scope, inbox))) {
         t.State.MailOffline = true;
         if (showStatus)
             t.Windows.ShowStatus(false, "");
@@ -299,7 +301,12 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
         }
         EndPass(t);
     } catch (const std::exception&) {
-        ShowRetrieveFailure(t);
+        // Cancelled half-way: what is not merged stays in the inbox, unmarked,
+        // for the next pass; the user asked for no report.
+        if (t.Mail.Cancelled())
+            t.State.MailOffline = true;
+        else
+            ShowRetrieveFailure(t);
     }
     if (showStatus)
         t.Windows.ShowStatus(false, "");
