@@ -214,6 +214,10 @@ public:
 
     // ---- What the window shows ----
     int CellAt(Square square) const;
+    // The caption and the players' tag are written when the game opens
+    // (and when the computer's reply is stored): they tell whose turn the
+    // stored game is at, not the row browsed, the unsent move or the
+    // computer's search.
     FormCaptions Captions() const;
     CommentPanel Comment() const;
     const std::vector<Square>& Marks() const { return marks_; }
@@ -252,6 +256,7 @@ private:
     OpenResult SetBoardState();
     ReplayRules Rules() const;
     void Apply(const ReplayResult& replay);
+    void SetFormCaptions();
 
     // A move between the self-check test and its row (move_making.cpp).
     struct PendingMove {
@@ -294,6 +299,7 @@ private:
     std::string newGameName_;
     std::string newGameEmail_;
     int savedGameId_ = 0;
+    FormCaptions captions_;
     bool awaitingOpponent_ = false;
     bool keptAwaitingOpponent_ = false;
     bool playerMayMove_ = false;
