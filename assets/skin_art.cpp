@@ -5,6 +5,7 @@
 
 #include "assets/art.h"
 #include "foundation/skin_table.h"
+#include "foundation/title_band.h"
 #include "foundation/window_names.h"
 #include "foundation/window_outlines.h"
 
@@ -26,14 +27,9 @@ QString Q(std::string_view s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-// The band across the top of every dialog background, for its title.
-constexpr int TitleBand = 40;
-// The board's squares and toolbar start 37 pixels down: its band ends above them.
-constexpr int BoardTitleBand = 34;
-
 int TitleBandOf(std::string_view window)
 {
-    return window == WindowNames::Board ? BoardTitleBand : TitleBand;
+    return WindowNames::TitleBandHeight(window);
 }
 
 struct Palette {
@@ -144,7 +140,7 @@ void PaintCaptions(QPainter& painter, std::string_view window, const Palette& pa
 
 QImage Background(const WindowShape::Member& member, const Palette& palette)
 {
-    const bool titled = member.window != WindowNames::StatusWindow;
+    const bool titled = TitleBandOf(member.window) > 0;
     QImage image(member.pictureWidth, member.pictureHeight, QImage::Format_RGB32);
     image.fill(palette.outside);
     QPainter painter(&image);

@@ -62,6 +62,10 @@ TEST_F(BoardWindowTest, OpensAStoredGameSkinnedAndPlain)
         EXPECT_EQ(board->size(), c.window);
         EXPECT_EQ(board->CBoard->geometry(), c.board);
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
+        // Skinned, the caption stands on the picture's title band; plain,
+        // the platform's frame shows it.
+        EXPECT_EQ(TestSupport::TitleCaptionFault(*board),
+                  c.simpleUI ? QStringLiteral("no caption label") : QString());
         EXPECT_EQ(board->PlayersTag->text(), QStringLiteral("You are playing Bob"));
         ASSERT_EQ(board->MoveList->rowCount(), 4);
         EXPECT_EQ(board->MoveList->item(1, 2)->text(), QStringLiteral("e5"));
@@ -232,6 +236,7 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
         ExchangePawn dialog(c.side, host);
         ASSERT_TRUE(dialog.Form_Load(false, c.tips));
         EXPECT_EQ(dialog.size(), QSize(270, 155));
+        EXPECT_EQ(TestSupport::TitleCaptionFault(dialog), QString());
         // The instruction stands whole between our skins' 40-pixel title
         // band and the pieces, which stand inside the window.
         EXPECT_GE(dialog.Label1->y(), 40);
@@ -246,6 +251,7 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
     ExchangePawn plain(MoveValidation::White, host);
     ASSERT_TRUE(plain.Form_Load(true, true));
     EXPECT_EQ(plain.size(), QSize(237, 88));
+    EXPECT_EQ(TestSupport::TitleCaptionFault(plain), QStringLiteral("no caption label"));
 }
 
 // ---- The computer's answer -------------------------------------------------
