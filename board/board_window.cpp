@@ -63,8 +63,8 @@ void Board::CreateControls()
     CBoard->SquarePicture = [this](Square square) {
         return port_.Pictures().ChessSetCell(game_.CellAt(square));
     };
-    CBoard->Pressed = [this](Square square, Qt::MouseButton button) {
-        CBoard_MouseDown(square, button);
+    CBoard->Pressed = [this](Square square, Qt::MouseButton button, QPoint global) {
+        CBoard_MouseDown(square, button, global);
     };
     CBoard->Dropped = [this](std::optional<Square> target) { CBoard_DragDrop(target); };
 
@@ -265,8 +265,14 @@ void Board::SelectRow(int row)
         MoveList->clearSelection();
 }
 
-void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
+void Board::CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint global)
 {
+    // The right button opens the mode's menu at the pointer (nothing while
+    // the computer thinks); it neither clears the marks nor picks up.
+    if (button == Qt::RightButton) {
+        PopUp(InSetupMode() ? Menus.mnuSetupMenu : Menus.mnuActionsMenu, global);
+        return;
+    }
     if (button != Qt::LeftButton)
         return;
     const bool hadMarks = game_.HilightShown() || game_.CoordsShown();

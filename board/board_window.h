@@ -223,7 +223,7 @@ private:
     void FillMoveList();
     void SetFormCaptions();
     void CenterSelected();
-    void CBoard_MouseDown(Square square, Qt::MouseButton button);
+    void CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint global);
     void CBoard_DragDrop(std::optional<Square> target);
     void PlayerComment_Validate();
     void ShowDropResult(const DropResult& result);

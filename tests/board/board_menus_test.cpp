@@ -301,6 +301,15 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
     EXPECT_EQ(shownAt, board->CBoard->mapToGlobal(mark));
     EXPECT_TRUE(board->Game().HilightShown());
+    // So does the right button on any square, leaving the marks and the
+    // piece where they are.
+    const QPoint square = SquareCentre(*board, "e2");
+    shown = nullptr;
+    Press(board->CBoard, Qt::RightButton, square);
+    EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
+    EXPECT_EQ(shownAt, board->CBoard->mapToGlobal(square));
+    EXPECT_TRUE(board->Game().HilightShown());
+    EXPECT_FALSE(board->CBoard->Dragging());
     board->ToggleCoords();
     QTest::mousePress(board->CBoard, Qt::LeftButton, {}, mark);
     QTest::mouseRelease(board->CBoard, Qt::LeftButton, {}, mark);
@@ -349,6 +358,10 @@ TEST_F(BoardMenusTest, TheSetupMenusBuildThePositionAndStartTheGame)
         board->Menus.mnuSetupMenu.Item(index)->trigger();
     };
     const BoardSquares start = *ParsePositionString("");
+    // The right button on a square opens the Setup menu at the pointer.
+    Press(board->CBoard, Qt::RightButton, SquareCentre(*board, "e2"));
+    EXPECT_EQ(shown, &board->Menus.mnuSetupMenu);
+    EXPECT_FALSE(board->CBoard->Dragging());
     choose(4);
     EXPECT_EQ(board->Game().CurrentPosition().squares, BoardSquares{});
     choose(3);

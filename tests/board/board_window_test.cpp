@@ -359,9 +359,14 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
         EXPECT_TRUE(board->SearchProgress->isVisible());
         EXPECT_EQ(board->PlayerComment_L->text(), QStringLiteral("Thinking..."));
         EXPECT_FALSE(board->MoveList->isEnabled());
-        // The board takes no move while the computer thinks.
+        // The board takes no move while the computer thinks, and its right
+        // button opens no menu.
         DragPiece(*board, "d2", "d4");
         EXPECT_EQ(board->MoveList->rowCount(), 1);
+        bool menuShown = false;
+        QObject::connect(board.get(), &Board::MenuShown, [&menuShown] { menuShown = true; });
+        QTest::mousePress(board->CBoard, Qt::RightButton, {}, SquareCentre(*board, "d2"));
+        EXPECT_FALSE(menuShown);
         switch (stop) {
         case Stop::CancelButton: {
             QWidget* face = board->findChild<QWidget*>(QStringLiteral("CancelSearchFace"));
