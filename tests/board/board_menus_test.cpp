@@ -12,6 +12,7 @@
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/skinned_button.h"
+#include "foundation/toolbar_faces.h"
 
 #include "board_mouse.h"
 #include "board_window_fixture.h"
@@ -470,6 +471,18 @@ TEST_F(BoardMenusTest, ThePlainLayoutMovesEachControlByItsShift)
         EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
     EXPECT_TRUE(plain->Menus.mnuIntHelpMenu.Item(2)->isVisible());
     EXPECT_FALSE(skinned->Menus.mnuIntHelpMenu.Item(2)->isVisible());
+}
+
+// One word for giving up: the skinned faces, the plain button, the menu
+// item and the tool tip all say "Surrender".
+TEST_F(BoardMenusTest, SurrenderIsOneWordEverywhere)
+{
+    for (std::size_t cell : {10u, 11u, 19u})
+        EXPECT_STREQ(WindowNames::BoardToolbarFaces[cell], "Surrender") << cell;
+    const std::unique_ptr<Board> plain = Open(1, true);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(plain->Toolbar1S[6]->text().remove(QLatin1Char('&')), QStringLiteral("Surrender"));
+    EXPECT_EQ(plain->Menus.mnuActionsMenu.Item(7)->text(), QStringLiteral("Surrender game"));
 }
 
 TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)

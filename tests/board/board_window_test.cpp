@@ -477,8 +477,10 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         ASSERT_TRUE(loaded);
         board->show();
         std::vector<QString> captions;
+        QString notice;
         modal.Script = [&](QWidget& window) {
             captions.push_back(window.findChild<QLabel*>(QStringLiteral("FormCaption"))->text());
+            notice = window.findChild<QLabel*>(QStringLiteral("Message"))->text();
             board->CheckTimer_Timer(); // the timer fires inside the message's loop
             window.close();
         };
@@ -508,6 +510,12 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         for (int tick = 0; tick < 3; ++tick)
             board->CheckTimer_Timer();
         EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Offer of a draw")});
+        // The notice sends the player where the buttons stand: right of the
+        // board, below the move list.
+        EXPECT_TRUE(notice.endsWith(QStringLiteral("with the buttons to the right, below the list of moves.")))
+            << notice.toStdString();
+        EXPECT_GT(accept->x(), board->CBoard->geometry().right());
+        EXPECT_GT(accept->y(), board->MoveList->geometry().bottom());
 
         QTest::mouseClick(decline, Qt::LeftButton);
         EXPECT_FALSE(accept->isVisible());
