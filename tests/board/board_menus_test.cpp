@@ -6,7 +6,9 @@
 #include "board/command_state.h"
 #include "board/piece_palette.h"
 #include "board/plain_layout.h"
+#include "foundation/help.h"
 #include "foundation/options_about_entry.h"
+#include "platform/help_viewer.h"
 #include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
@@ -471,6 +473,29 @@ TEST_F(BoardMenusTest, ThePlainLayoutMovesEachControlByItsShift)
         EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
     EXPECT_TRUE(plain->Menus.mnuIntHelpMenu.Item(2)->isVisible());
     EXPECT_FALSE(skinned->Menus.mnuIntHelpMenu.Item(2)->isVisible());
+}
+
+// F1 opens the board's own help topic from any control, in both layouts.
+TEST_F(BoardMenusTest, F1OpensTheBoardsHelp)
+{
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        const std::unique_ptr<Board> board = Open(1, simpleUI);
+        ASSERT_TRUE(loaded);
+        board->show();
+        board->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(board.get()));
+        for (QWidget* focus : {static_cast<QWidget*>(board->MoveList),
+                               static_cast<QWidget*>(board->PlayerComment)}) {
+            SCOPED_TRACE(focus->objectName().toStdString());
+            Support::CloseHelp(board.get());
+            ASSERT_EQ(Platform::ProgramHelpViewer().Find(board.get()), nullptr);
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_F1);
+            EXPECT_NE(Platform::ProgramHelpViewer().Find(board.get()), nullptr);
+        }
+        Support::CloseHelp(board.get());
+    }
 }
 
 // One word for giving up: the skinned faces, the plain button, the menu
