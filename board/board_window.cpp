@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -29,6 +30,8 @@ namespace BoardSupport {
 namespace {
 
 enum MoveListColumn { CoordinatesColumn = 0, NumberColumn = 1, NotationColumn = 2, CommentColumn = 3 };
+// A row of one line.
+constexpr int MoveListRowHeight = 18;
 
 QString Q(const std::string& text)
 {
@@ -84,7 +87,8 @@ void Board::CreateControls()
     bold.setBold(true);
     MoveList->horizontalHeader()->setFont(bold);
     MoveList->verticalHeader()->hide();
-    MoveList->verticalHeader()->setDefaultSectionSize(18);
+    MoveList->verticalHeader()->setDefaultSectionSize(MoveListRowHeight);
+    MoveList->setWordWrap(true);
     MoveList->setSelectionMode(QAbstractItemView::SingleSelection);
     MoveList->setSelectionBehavior(QAbstractItemView::SelectRows);
     MoveList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -175,6 +179,7 @@ void Board::FillMoveList()
         for (int column = 0; column < 4; ++column)
             MoveList->setItem(i, column, new QTableWidgetItem(cells[column]));
     }
+    FitNotationRows();
     const int row = game_.SelectedRow();
     if (row >= 1)
         MoveList->selectRow(row - 1);
@@ -182,6 +187,28 @@ void Board::FillMoveList()
         MoveList->clearSelection();
     CenterSelected();
     moveListBusy_ = wasBusy;
+}
+
+// A notation wider than its column (a move that ends in a draw) wraps onto
+// a second line of a taller row rather than losing its end. The column is
+// taken as narrow as the list's scroll bar makes it, whether it shows yet
+// or not.
+void Board::FitNotationRows()
+{
+    const QStyle* style = MoveList->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MoveList) + 1;
+    const int room = MoveList->width() - 2 * MoveList->frameWidth() - MoveList->columnWidth(NumberColumn)
+                     - style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, MoveList) - 2 * margin;
+    const QFontMetrics metrics(MoveList->font());
+    for (int row = 0; row < MoveList->rowCount(); ++row) {
+        const QTableWidgetItem* item = MoveList->item(row, NotationColumn);
+        const int lines =
+            item && metrics.horizontalAdvance(item->text()) > room
+                ? metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, item->text()).height()
+                      / metrics.lineSpacing()
+                : 1;
+        MoveList->setRowHeight(row, MoveListRowHeight + (lines - 1) * metrics.lineSpacing());
+    }
 }
 
 void Board::DisplayBoardState()

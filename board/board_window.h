@@ -221,6 +221,7 @@ private:
     void SetToolTips();
     void BeginGame();
     void FillMoveList();
+    void FitNotationRows();
     void SetFormCaptions();
     void CenterSelected();
     void CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint global);

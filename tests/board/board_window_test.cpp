@@ -11,11 +11,13 @@
 #include "board_mouse.h"
 #include "board_window_fixture.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QThread>
@@ -96,6 +98,47 @@ TEST_F(BoardWindowTest, TheMoveListSelectionReplaysAndAPressRemovesTheMarks)
     board->SelectLastMove();
     EXPECT_EQ(board->Game().SelectedRow(), 4);
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
+}
+
+// A notation that ends in a draw is the longest the list shows: it stands
+// whole in its column, with and without the list's scroll bar, in both
+// layouts.
+TEST_F(BoardWindowTest, EveryNotationStandsWholeInTheMoveColumn)
+{
+    // Game 9 ends at once in stalemate; game 10 shuffles knights first, so
+    // that the list scrolls and its column narrows.
+    TempDataFolder drawn;
+    const std::string start =
+        BoardSupport::FormatPositionString(TestBoards::Squares("Kh1 Nb1 Pa4 kf2 qf5 nb8 pa5"));
+    ::MoveList shuffled;
+    const char* knights[][2] = {{"2133", "Nc3"}, {"2836", "Nc6"}, {"3321", "Nb1"}, {"3628", "Nb8"}};
+    for (int i = 0; i < 20; ++i)
+        shuffled.push_back(MoveRecord{i + 1, knights[i % 4][0], knights[i % 4][1], ""});
+    shuffled.push_back(MoveRecord{21, "8182", "Kh2", ""});
+    shuffled.push_back(MoveRecord{22, "6563", "Qf3 1/2-1/2", ""});
+    ASSERT_TRUE(Store(drawn.Folder(), Game(9, true, "Alice", "Bob", 1, start.c_str()),
+                      Entries({{"8182", "Kh2"}, {"6563", "Qf3 1/2-1/2"}})));
+    ASSERT_TRUE(Store(drawn.Folder(), Game(10, true, "Alice", "Bob", 1, start.c_str()), shuffled));
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        for (const int gameId : {9, 10}) {
+            SCOPED_TRACE(gameId);
+            const std::unique_ptr<Board> board = Open(gameId, simpleUI, &drawn);
+            ASSERT_TRUE(loaded);
+            board->show();
+            QApplication::processEvents();
+            ASSERT_EQ(board->MoveList->rowCount(), gameId == 9 ? 2 : 22);
+            EXPECT_EQ(board->MoveList->verticalScrollBar()->isVisible(), gameId == 10);
+            for (int row = 0; row < board->MoveList->rowCount(); ++row) {
+                const QTableWidgetItem* item = board->MoveList->item(row, 2);
+                const QRect cell = board->MoveList->visualItemRect(item);
+                const QRect needed = board->MoveList->fontMetrics().boundingRect(
+                    QRect(0, 0, cell.width() - 6, 1000), Qt::TextWordWrap, item->text());
+                EXPECT_LE(needed.width(), cell.width() - 6) << item->text().toStdString();
+                EXPECT_LE(needed.height(), cell.height()) << item->text().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(BoardWindowTest, TheFlippedViewPutsH8BottomLeft)
