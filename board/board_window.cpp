@@ -14,6 +14,8 @@
 #include "foundation/window_shape.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -191,24 +193,35 @@ void Board::FillMoveList()
 
 // A notation wider than its column (a move that ends in a draw) wraps onto
 // a second line of a taller row rather than losing its end. The column is
-// taken as narrow as the list's scroll bar makes it, whether it shows yet
+// narrower once the rows need the list's scroll bar, whether it shows yet
 // or not.
 void Board::FitNotationRows()
 {
     const QStyle* style = MoveList->style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MoveList) + 1;
-    const int room = MoveList->width() - 2 * MoveList->frameWidth() - MoveList->columnWidth(NumberColumn)
-                     - style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, MoveList) - 2 * margin;
+    const int wide = MoveList->width() - 2 * MoveList->frameWidth() - MoveList->columnWidth(NumberColumn)
+                     - 2 * margin;
+    const int narrow = wide - style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, MoveList);
+    const int shown = MoveList->height() - 2 * MoveList->frameWidth() - MoveList->horizontalHeader()->height();
     const QFontMetrics metrics(MoveList->font());
-    for (int row = 0; row < MoveList->rowCount(); ++row) {
-        const QTableWidgetItem* item = MoveList->item(row, NotationColumn);
-        const int lines =
-            item && metrics.horizontalAdvance(item->text()) > room
-                ? metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, item->text()).height()
-                      / metrics.lineSpacing()
-                : 1;
-        MoveList->setRowHeight(row, MoveListRowHeight + (lines - 1) * metrics.lineSpacing());
-    }
+    auto heights = [&](int room) {
+        std::vector<int> rows;
+        for (int row = 0; row < MoveList->rowCount(); ++row) {
+            const QTableWidgetItem* item = MoveList->item(row, NotationColumn);
+            const int lines =
+                item && metrics.horizontalAdvance(item->text()) > room
+                    ? metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, item->text()).height()
+                          / metrics.lineSpacing()
+                    : 1;
+            rows.push_back(MoveListRowHeight + (lines - 1) * metrics.lineSpacing());
+        }
+        return rows;
+    };
+    std::vector<int> rows = heights(wide);
+    if (std::accumulate(rows.begin(), rows.end(), 0) > shown)
+        rows = heights(narrow);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
+        MoveList->setRowHeight(row, rows[std::size_t(row)]);
 }
 
 void Board::DisplayBoardState()
@@ -241,7 +254,9 @@ void Board::SetFormCaptions()
     OpponentComment->setFont(font);
     const int wanted = std::max(PxRect(OpponentCommentTwips).height(),
                                 OpponentComment->heightForWidth(OpponentComment->width()));
-    const int room = height() - OpponentComment->y();
+    // Down to the window's edge, or inside the plain layout's frame.
+    const int bottom = LabelBoarder_L->isHidden() ? height() : LabelBoarder_L->geometry().bottom() - 1;
+    const int room = bottom - OpponentComment->y();
     OpponentComment->resize(OpponentComment->width(), room > 0 ? std::min(wanted, room) : wanted);
 }
 

@@ -55,7 +55,7 @@ TEST_F(BoardWindowTest, OpensAStoredGameSkinnedAndPlain)
     };
     const Case cases[] = {
         {false, QSize(720, 520), QRect(122, 37, 400, 400)},
-        {true, QSize(603, 463), QRect(76, 26, 400, 400)},
+        {true, QSize(603, 488), QRect(76, 26, 400, 400)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.simpleUI);
@@ -351,6 +351,68 @@ protected:
     }
     TempDataFolder computerData;
 };
+
+// Every control shown lies whole inside the window and every label shows
+// all its lines, in both layouts: a mail game, the opponent's draw offer,
+// set-up mode, and a game against the computer as it thinks and after its
+// answer (with its figures in the comment panel).
+TEST_F(ComputerBoardTest, EveryShownControlLiesWholeInsideTheWindow)
+{
+    ASSERT_TRUE(Store(data.Folder(), Game(9, false, "Alice", "Bob", 5), Entries({{"5151", "Draw offer"}})));
+    modal.Script = [](QWidget& window) { window.close(); };
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        for (const char* state : {"mail game", "draw offer", "set-up", "thinking", "answered"}) {
+            SCOPED_TRACE(state);
+            const std::string name = state;
+            StandInEngine engine;
+            engine.hold = name == "thinking";
+            engine.answer.outcome = ComputerAI::SearchOutcome::Move;
+            engine.answer.move = MoveCoordinates{7, 8, 6, 6};
+            engine.answer.score = -12345;
+            engine.answer.movesConsidered = 123456789;
+            auto board = std::make_unique<Board>(host, data.Folder());
+            board->SetSearchEngine(engine);
+            BoardOptions options;
+            options.simpleUI = simpleUI;
+            options.request.gameId = name == "mail game" ? 1 : name == "draw offer" ? 9 : 3;
+            if (name == "set-up") {
+                options.request.gameId = -1;
+                options.request.newGameSetup = true;
+            }
+            ASSERT_TRUE(board->Form_Load(options));
+            board->show();
+            if (name == "thinking" || name == "answered") {
+                DragPiece(*board, "b1", "c3");
+                board->MakeComputerMove();
+                if (name == "answered") {
+                    ASSERT_TRUE(WaitUntilAnswered(*board));
+                }
+            }
+            QApplication::processEvents();
+            for (const QWidget* control : board->findChildren<QWidget*>()) {
+                if (!control->isVisible() || control->window() != board.get())
+                    continue;
+                const QRect where(control->mapTo(board.get(), QPoint()), control->size());
+                EXPECT_TRUE(board->rect().contains(where))
+                    << control->objectName().toStdString() << " at " << where.x() << "," << where.y() << " "
+                    << where.width() << "x" << where.height();
+                const auto* label = qobject_cast<const QLabel*>(control);
+                if (label && label->wordWrap() && !label->text().isEmpty()) {
+                    EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                        << label->objectName().toStdString();
+                }
+            }
+            if (board->ComputerThinking()) {
+                board->CancelSearchFace_Click();
+                ASSERT_TRUE(WaitUntilAnswered(*board));
+            }
+            Support::Globals().Quitting = true; // closing stores nothing here
+            board->close();
+            Support::Globals().Quitting = false;
+        }
+    }
+}
 
 TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
 {
