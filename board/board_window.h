@@ -263,6 +263,7 @@ private:
     Square dragFrom_;
     ComputerOpponent opponent_;
     SearchEngine* engine_ = &opponent_;
+    bool thinkingReported_ = false;
     ComputerSearch* computerSearch_ = nullptr;
     bool returnToGameList_ = true;
     bool busy_ = false;

@@ -160,6 +160,11 @@ void ProgramBoard::ShowCredits()
     CreditsSupport::RunCredits();
 }
 
+void ProgramBoard::ComputerThinking(bool thinking)
+{
+    menu_.FollowComputerThinking(thinking);
+}
+
 bool ProgramBoard::SendMoveMail(int gameId)
 {
     return RunOnMail(

@@ -440,6 +440,8 @@ TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
     EXPECT_GT(figures.y(), board->PlayersTag->geometry().bottom());
     EXPECT_LE(figures.geometry().bottom(), board->height());
     EXPECT_EQ(stored, 1);
+    // The program heard of the search's start and end.
+    EXPECT_EQ(host.thinkingReports, (std::vector<bool>{true, false}));
     EXPECT_TRUE(board->Game().PlayerMayMove());
     EXPECT_TRUE(board->MoveList->isEnabled());
     EXPECT_FALSE(board->SearchProgress->isVisible());
@@ -513,8 +515,10 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
     DragPiece(*board, "e2", "e4");
     board->MakeComputerMove();
     ASSERT_TRUE(board->ComputerThinking());
+    host.thinkingReports.clear();
     board.reset();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(host.thinkingReports, std::vector<bool>{false});
 }
 
 TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)

@@ -33,6 +33,8 @@ public:
     // The game list is loaded: set by ShowGameList and the test.
     bool ListShown = false;
     bool OpenItemEnabledAnswer = true;
+    // What the board told of its computer's search, in order.
+    std::vector<bool> ComputerThinkingFollowed;
     std::deque<int> NotifyAnswers;
     // What a retrieval finds (run by ConnectAndRetrieve, RetrieveMoveMails
     // and ImportMoveFiles).
@@ -76,6 +78,7 @@ public:
     void PopulateTrayGameMenu() override;
     void PopupMenu(const QPoint& at) override;
     bool OpenItemEnabled() override;
+    void FollowComputerThinking(bool thinking) override;
 
     void PlaySound(const QString& path) override;
     int ShowNotification() override;
