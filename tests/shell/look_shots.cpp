@@ -170,6 +170,16 @@ void CaptionShots(const QString& out, const QString& dataPath)
         newGame.show();
         Save(newGame, simpleUI, out + QStringLiteral("/caption-new-game-%1.png").arg(kind));
         newGame.hide();
+        // The game list, where game 7 started on a long date.
+        Support::ProgramSettings().SimpleUI = simpleUI;
+        Support::GameListModel model;
+        Support::GameListServices services;
+        Support::GameInterface list(model, services);
+        list.Form_Load();
+        list.show();
+        Save(list, simpleUI, out + QStringLiteral("/list-long-dates-%1.png").arg(kind));
+        list.hide();
+        Support::ProgramSettings().SimpleUI = false;
     }
     Support::SetModalHost(nullptr);
 }
