@@ -50,6 +50,7 @@ OpenResult GameController::Open(const OpenRequest& request)
     standAlone_ = request.standAlone;
     newGameName_ = request.newGameName;
     newGameEmail_ = request.newGameEmail;
+    newGameOwnName_ = request.newGameOwnName;
     savedGameId_ = 0;
     if (!SetMoves(request))
         return OpenResult{false, HistoryError()};

@@ -34,6 +34,7 @@ struct OpenRequest {
     std::string newGameOpponent;    // the new-game dialog's opponent's name
     std::string newGameName;        // ... the game's title
     std::string newGameEmail;       // ... the opponent's address
+    std::string newGameOwnName;     // the name the player's mails carry
     bool newGameVsComputer = false; // ComputerGame for a new game
     bool defaultView = false;       // always open in White's view
     bool mailOffline = false;
@@ -298,6 +299,7 @@ private:
     bool standAlone_ = false;
     std::string newGameName_;
     std::string newGameEmail_;
+    std::string newGameOwnName_;
     int savedGameId_ = 0;
     FormCaptions captions_;
     bool awaitingOpponent_ = false;

@@ -8,6 +8,7 @@
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/window_names.h"
+#include "platform/mail_account_settings.h"
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
 #include "shell/program_mail.h"
@@ -39,6 +40,7 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
             options.request.newGameName = details->Title.toStdString();
             options.request.newGameEmail = details->OpponentsEmail.toStdString();
         }
+        options.request.newGameOwnName = MailSupport::OwnDisplayName(MailSupport::LoadMailAccount());
     }
     options.request.defaultView = settings.DefaultView;
     options.request.mailOffline = state.Mail.MailOffline;
