@@ -1,17 +1,40 @@
-# md_add_test(NAME name SOURCES a.cpp b.cpp LIBS lib1 lib2)
-# One GoogleTest executable per group of related tests; every case is
-# registered with ctest on its own and runs on Qt's offscreen platform.
-# (gtest_discover_tests splits a property value at ";", so a test that needs
-# more settings takes them as compile definitions rather than environment.)
+# md_add_test(NAME name SOURCES a.cpp b.cpp LIBS lib1 lib2 [CASES_ALONE | RUNS_APART])
+# One GoogleTest executable per group of related tests, run by ctest as one
+# process on Qt's offscreen platform: starting a process per case cost more
+# than most cases take. The run prints only what failed, and its closing
+# "[  FAILED  ]" lines name every failing case (ctest --output-on-failure
+# shows them). To run one case: tests/<name> --gtest_filter=Suite.Case.
+# CASES_ALONE registers every case with ctest on its own instead, for a
+# binary whose cases cannot share a process; RUNS_APART registers nothing,
+# for a binary whose parts md_add_test_run registers apart.
 function(md_add_test)
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "CASES_ALONE;RUNS_APART" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${T_NAME} PRIVATE
     MD_FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
     MD_SHARE_DIR="${MARROWDALE_SHARE_DIR}")
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${T_NAME}
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+  if(T_CASES_ALONE)
+    # (gtest_discover_tests splits a property value at ";", so a test that
+    # needs more settings takes them as compile definitions.)
+    gtest_discover_tests(${T_NAME}
+      DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+  elseif(NOT T_RUNS_APART)
+    md_add_test_run(NAME ${T_NAME} TARGET ${T_NAME})
+  endif()
+endfunction()
+
+# md_add_test_run(NAME ctest-name TARGET executable [FILTER gtest-filter])
+# One ctest entry running the cases of a GoogleTest executable the filter
+# picks (all of them without one), in one process.
+function(md_add_test_run)
+  cmake_parse_arguments(R "" "NAME;TARGET;FILTER" "" ${ARGN})
+  set(filter)
+  if(R_FILTER)
+    set(filter --gtest_filter=${R_FILTER})
+  endif()
+  add_test(NAME ${R_NAME} COMMAND ${R_TARGET} --gtest_brief=1 ${filter})
+  set_tests_properties(${R_NAME} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()

@@ -4,8 +4,10 @@
 #include "platform/tray_icon.h"
 #include "store/database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -33,9 +35,22 @@ void ShellFolders::CopyChessSet(const QString& from, const QString& to) const
     program_.CopyChessSet(from, to);
 }
 
+// Every run keeps its pictures in a folder of its own (left behind to be
+// looked at), so two runs side by side never write over each other's.
+static QString ScreenshotFolder()
+{
+    static const QString folder = [] {
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/marrowdale-shots-XXXXXX"));
+        dir.setAutoRemove(false);
+        EXPECT_TRUE(dir.isValid()) << dir.errorString().toStdString();
+        return dir.path();
+    }();
+    return folder;
+}
+
 QString SaveScreenshot(QWidget& widget, const QString& name)
 {
-    const QString path = QStringLiteral("/tmp/marrowdale-") + name + QStringLiteral(".png");
+    const QString path = ScreenshotFolder() + QStringLiteral("/") + name + QStringLiteral(".png");
     EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
     return path;
 }

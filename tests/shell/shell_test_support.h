@@ -34,7 +34,7 @@ private:
     QTemporaryDir data_;
 };
 
-// Saves the widget's picture as /tmp/marrowdale-<name>.png; the path.
+// Saves the widget's picture as <name>.png in this run's own temporary folder; the path.
 QString SaveScreenshot(QWidget& widget, const QString& name);
 
 // The program as the tray window finds it before its start-up: not quitting,
