@@ -1,9 +1,10 @@
 # md_add_test(NAME name SOURCES a.cpp b.cpp LIBS lib1 lib2 [CASES_ALONE | RUNS_APART])
 # One GoogleTest executable per group of related tests, run by ctest as one
 # process on Qt's offscreen platform: starting a process per case cost more
-# than most cases take. The run prints only what failed, and its closing
-# "[  FAILED  ]" lines name every failing case (ctest --output-on-failure
-# shows them). To run one case: tests/<name> --gtest_filter=Suite.Case.
+# than most cases take. A failing run's output ends with "[  FAILED  ]"
+# lines naming every failing case (ctest --output-on-failure shows it; a
+# long output loses its middle, not that end). To run one case:
+# tests/<name> --gtest_filter=Suite.Case.
 # CASES_ALONE registers every case with ctest on its own instead, for a
 # binary whose cases cannot share a process; RUNS_APART registers nothing,
 # for a binary whose parts md_add_test_run registers apart.
@@ -35,6 +36,12 @@ function(md_add_test_run)
   if(R_FILTER)
     set(filter --gtest_filter=${R_FILTER})
   endif()
-  add_test(NAME ${R_NAME} COMMAND ${R_TARGET} --gtest_brief=1 ${filter})
+  add_test(NAME ${R_NAME} COMMAND ${R_TARGET} ${filter})
   set_tests_properties(${R_NAME} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()
+
+# ctest reads this from the build folder: a failing binary's output kept
+# whole up to 1 MiB, and beyond that its start and its end.
+file(WRITE ${CMAKE_BINARY_DIR}/CTestCustom.cmake
+  "set(CTEST_CUSTOM_MAXIMUM_FAILED_TEST_OUTPUT_SIZE 1048576)\n"
+  "set(CTEST_CUSTOM_TEST_OUTPUT_TRUNCATION middle)\n")
