@@ -74,10 +74,8 @@ int main(int argc, char** argv)
     }
     const long long writtenBefore = BytesWritten();
     for (int run = 0; run < runs; ++run) {
-        std::vector<GameRecord> records;
         const std::int32_t id = 1 + (games / 2 + run) % games;
-        Database::SelectGames(data, records, "Game_ID;" + std::to_string(id), "");
-        GameRecord record = records.at(0);
+        GameRecord record = Database::FindGame(data, id).game.value();
         record.GAME_STATUS = StatusAwaitingOpponent;
         const auto start = Clock::now();
         const bool ok = Database::SaveGame(data, record, {{41, "4244", "d4", "One more"}});

@@ -6,6 +6,7 @@
 
 #include "board/board_layout.h"
 #include "foundation/picture_clip.h"
+#include "foundation/qt_text.h"
 #include "foundation/skinned_button.h"
 #include "store/database.h"
 
@@ -34,10 +35,7 @@ QRect ToolbarRect(QPoint origin, int index, int width = ToolbarWidthTwips)
     return PxRect(origin.x(), origin.y() + (index - 1) * ToolbarPitchTwips, width, ToolbarHeightTwips);
 }
 
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+using Support::Q;
 
 } // namespace
 

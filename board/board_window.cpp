@@ -8,6 +8,7 @@
 #include "foundation/message_box.h"
 #include "foundation/picture_clip.h"
 #include "foundation/program_state.h"
+#include "foundation/qt_text.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
 #include "foundation/window_names.h"
@@ -35,10 +36,7 @@ enum MoveListColumn { CoordinatesColumn = 0, NumberColumn = 1, NotationColumn = 
 // A row of one line.
 constexpr int MoveListRowHeight = 18;
 
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+using Support::Q;
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "foundation/press_label.h"
 #include "foundation/settings.h"
 #include "foundation/skinned_button.h"
+#include "foundation/tool_tip.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +49,7 @@ void Board::SetToolTips()
 {
     for (const ControlTip& tip : BoardToolTips(InSetupMode(), Support::GetVersionString()))
         if (QWidget* control = findChild<QWidget*>(tip.control))
-            control->setToolTip(showToolTips_ ? tip.text : QString());
+            Support::SetToolTip(control, tip.text, showToolTips_);
 }
 
 } // namespace BoardSupport

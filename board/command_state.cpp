@@ -46,8 +46,9 @@ ButtonState Button(bool enabled, std::string caption, int upCell, int offCell)
 
 bool EndsTheGame(const std::string& notation)
 {
-    return NotationEndsInMate(notation) || notation == "1/2-1/2" || notation == "Surrender"
-           || notation == "1-0" || notation == "0-1";
+    const SpecialEntry special = SpecialEntryOf(notation);
+    return NotationEndsInMate(notation) || special == SpecialEntry::Resignation
+           || special == SpecialEntry::DrawAgreed;
 }
 
 CommandState SetupModeState(const CommandInputs& in)

@@ -2,6 +2,7 @@
 
 #include "board/board_layout.h"
 #include "foundation/modal_host.h"
+#include "foundation/tool_tip.h"
 #include "foundation/window_names.h"
 
 #include <QLabel>
@@ -80,7 +81,7 @@ void ExchangePawn::SetToolTips(bool on)
 {
     const char* tips[] = {"Rook", "Knight", "Bishop", "Queen"};
     for (int i = 0; i < 4; ++i)
-        PieceButton[i]->setToolTip(on ? QString::fromLatin1(tips[i]) : QString());
+        Support::SetToolTip(PieceButton[i], tips[i], on);
 }
 
 void ExchangePawn::PieceButton_Click(int index)

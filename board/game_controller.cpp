@@ -31,11 +31,9 @@ BoardMessage DamagedHistory(int entry, const MoveRecord& record)
 
 std::optional<GameRecord> ReadRecord(const Database::DataFolder& folder, int gameId, bool& ok)
 {
-    std::vector<GameRecord> records;
-    ok = Database::SelectGames(folder, records, "Game_ID;" + std::to_string(gameId), "");
-    if (!ok || records.empty())
-        return std::nullopt;
-    return records.front();
+    Database::FoundGame found = Database::FindGame(folder, gameId);
+    ok = found.ok;
+    return ok ? std::move(found.game) : std::nullopt;
 }
 
 } // namespace

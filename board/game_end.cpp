@@ -115,7 +115,7 @@ std::optional<BoardMessage> GameController::DrawMessage() const
     if (moves_.empty())
         return draw("The game ended in a draw.");
     const bool playerLast = PlayerMadeLastEntry(Entries(), playerIsHost_);
-    if (Entries() >= 2 && moves_[moves_.size() - 2].notation == "Draw offer")
+    if (Entries() >= 2 && SpecialEntryOf(moves_[moves_.size() - 2].notation) == SpecialEntry::DrawOffer)
         return draw(
             playerLast
                 ? "The game ended in a draw because you accepted your opponents offer of a draw."

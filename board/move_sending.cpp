@@ -40,13 +40,13 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
     GameRecord record;
     int openId = gameId_;
     try {
-        std::vector<GameRecord> found;
-        if (!Database::SelectGames(folder_, found, "Game_ID;" + std::to_string(storedId), ""))
+        const Database::FoundGame found = Database::FindGame(folder_, storedId);
+        if (!found.ok)
             return result;
-        if (!found.empty()) {
+        if (found.game) {
             // The stored game keeps its opponent's id as it is: only the
             // opponent's mails bring it.
-            record = found.front();
+            record = *found.game;
         } else {
             const std::optional<std::int32_t> next = Database::GetNextGameID(folder_);
             if (!next)

@@ -5,6 +5,7 @@
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/skin.h"
+#include "foundation/tool_tip.h"
 #include "foundation/window_names.h"
 
 #include <QMouseEvent>
@@ -128,8 +129,7 @@ void Credits::SetSimpleUI()
 
 void Credits::SetToolTips()
 {
-    CloseButton->setToolTip(
-        Support::ProgramSettings().ShowToolTips ? QStringLiteral("Finish with credits") : QString());
+    Support::SetToolTip(CloseButton, "Finish with credits", Support::ProgramSettings().ShowToolTips);
 }
 
 void Credits::Timer1_Timer()

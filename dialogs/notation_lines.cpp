@@ -1,5 +1,7 @@
 #include "dialogs/notation_lines.h"
 
+#include "store/move_entries.h"
+
 namespace Support {
 
 std::vector<std::string> NotationLines(const MoveList& moves)
@@ -7,7 +9,9 @@ std::vector<std::string> NotationLines(const MoveList& moves)
     std::vector<std::string> lines;
     bool waitingForSecond = false;
     for (const MoveRecord& row : moves) {
-        if (row.notation == "Draw offer" || row.notation == "Decline")
+        const BoardSupport::SpecialEntry special = BoardSupport::SpecialEntryOf(row.notation);
+        if (special == BoardSupport::SpecialEntry::DrawOffer
+            || special == BoardSupport::SpecialEntry::DrawDeclined)
             continue;
         if (waitingForSecond) {
             lines.back() += " " + row.notation;

@@ -5,6 +5,7 @@
 #include "foundation/help.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
+#include "foundation/tool_tip.h"
 #include "foundation/window_names.h"
 
 #include <QCheckBox>
@@ -206,10 +207,9 @@ void SelectPrinter::ShowCounts()
 void SelectPrinter::SetToolTips()
 {
     const bool on = Support::ProgramSettings().ShowToolTips;
-    CurrentPrinter->setToolTip(on ? QStringLiteral("The currently selected printer") : QString());
-    fMDCols->setToolTip(on ? QStringLiteral("The number of boards to print across the page")
-                           : QString());
-    fMDRows->setToolTip(on ? QStringLiteral("The number of boards to print down the page") : QString());
+    Support::SetToolTip(CurrentPrinter, "The currently selected printer", on);
+    Support::SetToolTip(fMDCols, "The number of boards to print across the page", on);
+    Support::SetToolTip(fMDRows, "The number of boards to print down the page", on);
 }
 
 void SelectPrinter::Answer(PrintOptionsModel::Answer answer)

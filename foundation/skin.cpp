@@ -1,4 +1,5 @@
 #include "foundation/skin.h"
+#include "foundation/qt_text.h"
 #include "foundation/title_caption.h"
 
 #include "foundation/window_shape.h"
@@ -61,11 +62,6 @@ QString SkinFolder(const QString& skin)
 }
 
 namespace {
-
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 // One step of the skinning: the file it reads and what it does with it.
 // Apply answers False when the file cannot be loaded or a control it names

@@ -1,5 +1,6 @@
 #include "options/options_page.h"
 
+#include "foundation/tool_tip.h"
 #include "foundation/window_names.h"
 #include "options/select_sound.h"
 
@@ -310,7 +311,7 @@ void OptionsPage::SetToolTips()
     int tab = 0;
     for (const auto& [name, tip] : ToolTipTable()) {
         if (auto* control = findChild<QWidget*>(name))
-            control->setToolTip(shown ? tip : QString());
+            Support::SetToolTip(control, tip, shown);
         if (name.startsWith(QLatin1String("Tabset")) && tab < PlainTabCount)
             TabStrip->setTabToolTip(tab++, shown ? tip : QString());
     }

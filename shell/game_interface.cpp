@@ -9,6 +9,7 @@
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
+#include "foundation/tool_tip.h"
 #include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 #include "shell/status_window.h"
@@ -297,9 +298,7 @@ void GameInterface::SetSimpleUI()
 void GameInterface::SetToolTips()
 {
     const bool on = ProgramSettings().ShowToolTips;
-    auto tip = [on](QWidget* control, const char* text) {
-        control->setToolTip(on ? QString::fromLatin1(text) : QString());
-    };
+    auto tip = [on](QWidget* control, const char* text) { Support::SetToolTip(control, text, on); };
     tip(FileMenuButton, "File menu");
     tip(SortMenuButton, "Sort menu");
     tip(GameMenuButton, "Game menu");

@@ -1,6 +1,7 @@
 #include "shell/mail_account_dialog.h"
 
 #include "foundation/modal_host.h"
+#include "foundation/qt_text.h"
 #include "platform/mail_account_settings.h"
 
 #include <QCheckBox>
@@ -19,10 +20,7 @@ namespace MailSupport {
 
 namespace {
 
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+using Support::Q;
 
 std::string S(const QLineEdit* field)
 {

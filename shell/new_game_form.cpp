@@ -1,6 +1,7 @@
 #include "shell/new_game_form.h"
 
 #include "foundation/cursor_guard.h"
+#include "foundation/tool_tip.h"
 #include "foundation/window_names.h"
 
 #include "foundation/help.h"
@@ -106,9 +107,7 @@ bool ChooseOpponent::Form_Load(bool simpleUI)
     if (!LoadLayout(simpleUI))
         return false;
     OkButton->Show(simpleUI);
-    OppList->setToolTip(ProgramSettings().ShowToolTips
-                            ? QStringLiteral("Select an opponent from this list")
-                            : QString());
+    Support::SetToolTip(OppList, "Select an opponent from this list", ProgramSettings().ShowToolTips);
     return true;
 }
 
@@ -196,9 +195,7 @@ bool NewGameInfo::Form_Load(bool simpleUI)
     Resolve->setEnabled(Entry.AddressBookEnabled);
     ShowEntry();
     const bool tips = ProgramSettings().ShowToolTips;
-    auto tip = [tips](QWidget* w, const char* text) {
-        w->setToolTip(tips ? QString::fromLatin1(text) : QString());
-    };
+    auto tip = [tips](QWidget* w, const char* text) { Support::SetToolTip(w, text, tips); };
     tip(Game_name, "A title to identify the game");
     tip(Game_opponents_name, "Enter your opponents name");
     tip(Resolve, "Click to select an opponent from your address book");

@@ -10,6 +10,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
+#include "foundation/tool_tip.h"
 #include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 #include "shell/pending_moves.h"
@@ -74,15 +75,15 @@ std::optional<NotificationContent> LoadNotification(const Database::DataFolder& 
     const std::optional<std::int32_t> id = SysTraySupport::FirstPendingId(pendingMoveList);
     if (!id)
         return std::nullopt;
-    std::vector<GameRecord> games;
+    const Database::FoundGame found = Database::FindGame(folder, *id);
     MoveList moves;
-    if (!Database::SelectGames(folder, games, "Game_ID;" + std::to_string(*id), "") || games.size() != 1
-        || !Database::LoadGameMoves(folder, moves, *id))
+    if (!found.ok || found.count != 1 || !Database::LoadGameMoves(folder, moves, *id))
         return std::nullopt;
+    const GameRecord& game = *found.game;
     NotificationContent content;
     content.GameId = *id;
-    content.Opponent = QString::fromStdString(games.front().GAME_OPPONENTS_NAME);
-    content.Title = QString::fromStdString(games.front().GAME_NAME);
+    content.Opponent = QString::fromStdString(game.GAME_OPPONENTS_NAME);
+    content.Title = QString::fromStdString(game.GAME_NAME);
     if (!moves.empty())
         content.Comment = QString::fromStdString(moves.back().comment);
     content.LongComment = content.Comment.size() > LongCommentLength;
@@ -179,7 +180,7 @@ void NotifyForm::SetToolTips()
         {&LaterButton, "Ignore the new move for now"},
         {&NextButton, "Skip this move and look at the next"}};
     for (const auto& [button, tip] : tips)
-        button->face->setToolTip(on ? QString::fromLatin1(tip) : QString());
+        Support::SetToolTip(button->face, tip, on);
 }
 
 void NotifyForm::Show(const NotificationContent& content)

@@ -4,6 +4,7 @@
 #include "foundation/modal_host.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
+#include "foundation/qt_text.h"
 #include "foundation/settings.h"
 #include "shell/status_window.h"
 #include "store/move_files.h"
@@ -12,14 +13,7 @@
 
 namespace SysTraySupport {
 
-namespace {
-
-QString Q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-} // namespace
+using Support::Q;
 
 bool ProgramMessageSink::ShowMessage(const Support::MessageBoxCall& call)
 {

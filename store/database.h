@@ -9,6 +9,7 @@
 #include "store/data_folder.h"
 #include "store/game_record.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -29,6 +30,17 @@ public:
 // after any failure, with `records` empty.
 bool SelectGames(const DataFolder& folder, std::vector<GameRecord>& records, std::string_view criteria,
                  std::string_view sortSpec);
+
+// The game stored with `gameID`, found by the one selection every caller
+// would write. `ok` is false when the database could not be read; `game` is
+// the first game with the id, empty when there is none; `count` says how
+// many have it (one in a sound database).
+struct FoundGame {
+    bool ok = false;
+    std::optional<GameRecord> game;
+    std::size_t count = 0;
+};
+FoundGame FindGame(const DataFolder& folder, std::int32_t gameID);
 
 // Whether every name/value pair of `criteria` matches the game. Throws
 // SelectionError when a value for a numeric or Boolean name does not convert.

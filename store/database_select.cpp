@@ -329,4 +329,15 @@ bool SelectGames(const DataFolder& folder, std::vector<GameRecord>& records, std
     }
 }
 
+FoundGame FindGame(const DataFolder& folder, std::int32_t gameID)
+{
+    std::vector<GameRecord> records;
+    FoundGame found;
+    found.ok = SelectGames(folder, records, "Game_ID;" + std::to_string(gameID), "");
+    found.count = records.size();
+    if (!records.empty())
+        found.game = std::move(records.front());
+    return found;
+}
+
 } // namespace Database

@@ -128,10 +128,10 @@ void EndPass(Transport& t)
 bool ComposeMoveText(const Database::DataFolder& folder, std::int32_t gameID, GameRecord& record,
                      MoveList& moves, std::string& text)
 {
-    std::vector<GameRecord> games;
-    if (!Database::SelectGames(folder, games, "Game_ID;" + std::to_string(gameID), "") || games.empty())
+    Database::FoundGame found = Database::FindGame(folder, gameID);
+    if (!found.ok || !found.game)
         return false;
-    record = games.front();
+    record = std::move(*found.game);
     if (!Database::LoadGameMoves(folder, moves, gameID))
         return false;
     text = MoveMailText(record, moves);

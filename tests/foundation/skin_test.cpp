@@ -2,6 +2,7 @@
 #include "foundation/picture_clip.h"
 #include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
+#include "foundation/qt_text.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/skin_table.h"
@@ -22,10 +23,7 @@ using namespace Support;
 
 namespace {
 
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+using Support::Q;
 
 // A stand-in window with every control the skin table names for it.
 std::unique_ptr<QWidget> WindowWithControls(const FormSkinEntry& entry)
