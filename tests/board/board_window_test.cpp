@@ -253,7 +253,7 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
 // (adding progress) until it is cancelled.
 class StandInEngine : public SearchEngine {
 public:
-    ComputerAI::SearchResult Search(const Position&, int, const std::string&,
+    ComputerAI::SearchResult Search(const Position&, MoveValidation::Colour, Move,
                                     ComputerAI::SearchControl& control) override
     {
         while (hold && !control.Cancelled()) {
@@ -306,7 +306,7 @@ TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
 {
     StandInEngine engine;
     engine.answer.outcome = ComputerAI::SearchOutcome::Move;
-    engine.answer.move = MoveCoordinates{5, 7, 5, 5};
+    engine.answer.move = Move{{5, 7}, {5, 5}};
     engine.answer.score = 12;
     engine.answer.movesConsidered = 20;
     const std::unique_ptr<Board> board = OpenComputerGame();

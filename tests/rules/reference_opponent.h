@@ -63,8 +63,10 @@ inline int CountAttackers(const Position& p, int colour, int x, int y, int check
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column)
             if ((column != x || row != y) && SquareColour(p, column, row) == colour
-                && ValidateMove(p, colour, p.squares(column, row), column, row, x, y, 1, checkedSide,
-                                "0000"))
+                && ValidateMove(p,
+                                {static_cast<Colour>(colour), p.squares.At({column, row}),
+                                 {{column, row}, {x, y}}, ToOccupiedSquare},
+                                checkedSide, BoardSupport::Move::None()))
                 ++count;
     return count;
 }
@@ -165,7 +167,8 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
     const Position p = board.GetPosition();
     const int checkedSide = p.checkedSide;
 
-    const CheckState state = GetCheckState(p, opponent, true, checkedSide, board.PreviousMove());
+    const CheckState state =
+        GetCheckState(p, static_cast<Colour>(opponent), true, checkedSide, board.PreviousMove());
     if (state == Checkmate) {
         if (afterMove)
             board.UnmakeMove();
@@ -180,7 +183,10 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
                 continue;
             const int code = p.squares(column, row);
             score += GroupValue(code, h, 1) * CountAttackers(p, opponent, column, row, checkedSide);
-            if (ValidateMove(p, mover, piece, toX, toY, column, row, 1, checkedSide, "0000"))
+            if (ValidateMove(p,
+                             {static_cast<Colour>(mover), static_cast<PieceCode>(piece),
+                              {{toX, toY}, {column, row}}, ToOccupiedSquare},
+                             checkedSide, BoardSupport::Move::None()))
                 score += GroupValue(code, h, 6);
         }
 
@@ -197,7 +203,7 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
     if (afterMove) {
         board.UnmakeMove();
         const Position& b = before;
-        if (GetCastleType(b, mover, fromX, fromY, toX, toY) != 0)
+        if (GetCastleType(b, static_cast<Colour>(mover), {{fromX, fromY}, {toX, toY}}) != 0)
             score += h[53];
 
         int kx = 0, ky = 0;
@@ -340,7 +346,7 @@ inline int Search(SearchBoard& board, int depth, int ply, int searchColour,
 }
 
 struct Choice {
-    BoardSupport::MoveCoordinates move{};
+    BoardSupport::Move move;
     int score = 0;
     std::int64_t considered = 0;
 };
@@ -375,7 +381,7 @@ inline Choice SearchBestMove(SearchBoard board, int depth, const HeuristicWeight
         chosen = static_cast<int>(std::floor(ties * random.Next() + 1)) - 1;
     }
     const SearchMove& m = rows[chosen].move;
-    choice.move = {m.fromColumn, m.fromRow, m.toColumn, m.toRow};
+    choice.move = {{m.fromColumn, m.fromRow}, {m.toColumn, m.toRow}};
     choice.score = rows[0].score;
     return choice;
 }
