@@ -293,12 +293,13 @@ void SearchBoard::GenerateMoves(SearchMoveList& list, Promotions promotions) con
             GeneratePieceMoves(square, promotions, sink);
 }
 
-void SearchBoard::GenerateMoves(int column, int row, SearchMoveList& list, Promotions promotions) const
+void SearchBoard::GenerateMoves(BoardSupport::Square square, SearchMoveList& list,
+                                Promotions promotions) const
 {
-    if (!BoardSquares::OnBoard(column, row))
+    if (!square.OnBoard())
         return;
     ListSink sink{list};
-    GeneratePieceMoves(SquareOf(column, row), promotions, sink);
+    GeneratePieceMoves(SquareOf(square.column, square.row), promotions, sink);
 }
 
 bool SearchBoard::HasLegalMove() const

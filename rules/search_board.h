@@ -106,9 +106,9 @@ public:
     // Appends every legal move of all pieces of the side to move, scanning
     // rows 1..8 and in each row columns 1..8.
     void GenerateMoves(SearchMoveList& list, Promotions promotions = Promotions::AllFour) const;
-    // Appends every legal move of the piece on (column, row); nothing when
-    // the square holds no piece of the side to move.
-    void GenerateMoves(int column, int row, SearchMoveList& list,
+    // Appends every legal move of the piece on the square; nothing when the
+    // square holds no piece of the side to move.
+    void GenerateMoves(BoardSupport::Square square, SearchMoveList& list,
                        Promotions promotions = Promotions::AllFour) const;
     // True when the side to move has at least one legal move.
     bool HasLegalMove() const;

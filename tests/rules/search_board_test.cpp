@@ -47,7 +47,7 @@ std::vector<std::string> PieceMoves(const SearchBoard& board, const std::string&
                                     Promotions promotions = Promotions::AllFour)
 {
     SearchMoveList list;
-    board.GenerateMoves(square[0] - 'a' + 1, square[1] - '0', list, promotions);
+    board.GenerateMoves({square[0] - 'a' + 1, square[1] - '0'}, list, promotions);
     return Texts(list);
 }
 
@@ -86,7 +86,7 @@ TEST(Generation, PromotesToEveryPieceOrOnlyTheQueen)
     const SearchBoard black = FromFen("7k/8/8/8/8/8/p7/7K b - -");
     EXPECT_EQ(PieceMoves(black, "a2", Promotions::QueenOnly), (Moves{"a2a1Q"}));
     SearchMoveList list;
-    black.GenerateMoves(1, 2, list);
+    black.GenerateMoves({1, 2}, list);
     EXPECT_EQ(list[0].promotion, BlackQueen);
     EXPECT_EQ(list[3].promotion, BlackKnight);
 }
