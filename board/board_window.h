@@ -107,6 +107,8 @@ public:
     void MakeComputerMove();
     void CancelSearchFace_Click();
     bool ComputerThinking() const { return computerSearch_->Running(); }
+    // The window's closing has begun (it may still be on screen meanwhile).
+    bool Closing() const { return windowClosing_; }
     // The engine the computer searches with (the real one unless a test
     // stands in); it must outlive the window.
     void SetSearchEngine(SearchEngine& engine) { engine_ = &engine; }

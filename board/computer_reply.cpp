@@ -2,7 +2,7 @@
 // move is played on the board and written as its row, or it resigns.
 #include "board/game_controller.h"
 
-#include "board/board_changes.h"
+#include "store/board_changes.h"
 #include "rules/check.h"
 #include "rules/notation.h"
 

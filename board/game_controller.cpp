@@ -1,6 +1,6 @@
 #include "board/game_controller.h"
 
-#include "board/move_entries.h"
+#include "store/move_entries.h"
 #include "store/database.h"
 
 #include <algorithm>

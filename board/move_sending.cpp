@@ -3,7 +3,7 @@
 // and the state the board's commands are decided from.
 #include "board/game_controller.h"
 
-#include "board/move_entries.h"
+#include "store/move_entries.h"
 #include "board/player_comment.h"
 #include "store/database.h"
 

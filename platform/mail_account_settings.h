@@ -4,6 +4,7 @@
 // service it calls for.
 
 #include "platform/mail_account.h"
+#include "platform/mail_wait.h"
 #include "store/mail_service.h"
 
 #include <QString>
@@ -30,6 +31,8 @@ std::string DefaultPostOfficeAddress();
 
 // Internet mail when an internet account is set, the local post office
 // otherwise (with the account's own address and name where it has them).
-std::unique_ptr<MailService> CreateMailService(const MailAccount& account);
+// Internet mail shows its waits and takes the user's Cancel through `wait`.
+std::unique_ptr<MailService> CreateMailService(const MailAccount& account,
+                                               std::shared_ptr<MailWait> wait = nullptr);
 
 } // namespace MailSupport

@@ -1,6 +1,7 @@
 #include "shell/account_mail_service.h"
 
 #include "platform/mail_account_settings.h"
+#include "shell/certificate_question.h"
 #include "shell/mail_account_dialog.h"
 #include "shell/mail_worker.h"
 #include "shell/status_window.h"
@@ -24,18 +25,54 @@ std::optional<MailAccount> AskWithoutStatus(const MailAccount& current, const st
     });
 }
 
+bool AskTrustWithoutStatus(const CertificateVerdict& refused)
+{
+    return SysTraySupport::OnWindowThread([&] {
+        Support::StatusWindow* status = Support::OpenStatusWindow();
+        if (status)
+            status->hide();
+        const bool trusted = AskToTrustCertificate(refused);
+        if (status && Support::OpenStatusWindow() == status)
+            status->show();
+        return trusted;
+    });
+}
+
 } // namespace
 
-AccountMailService::AccountMailService(MailAccountStore& store, AskAccount ask, MakeService make)
+AccountMailService::AccountMailService(MailAccountStore& store, AskAccount ask, MakeService make,
+                                       AskTrust trust)
     : store_(store), ask_(ask ? std::move(ask) : AskAccount(AskWithoutStatus)),
-      make_(make ? std::move(make) : MakeService(CreateMailService))
+      make_(make ? std::move(make)
+                 : MakeService([](const MailAccount& account) { return CreateMailService(account); })),
+      trust_(trust ? std::move(trust) : AskTrust(AskTrustWithoutStatus))
 {
+}
+
+bool AccountMailService::TrustRefusedCertificate(MailAccount& account)
+{
+    const auto* refusals = dynamic_cast<const CertificateRefusals*>(inner_.get());
+    const std::optional<CertificateVerdict> refused =
+        refusals ? refusals->RefusedCertificate() : std::nullopt;
+    if (!refused || !refused->MayTrust())
+        return false;
+    const std::string asked = refused->Server + " " + refused->Fingerprint;
+    if (declined_.count(asked))
+        return false;
+    if (!trust_(*refused)) {
+        declined_.insert(asked);
+        return false;
+    }
+    account.TrustedServerCertificates[refused->Server] = refused->Fingerprint;
+    store_.Save(account);
+    return true;
 }
 
 bool AccountMailService::SignOn()
 {
     // An earlier refusal must not stand for what goes wrong later.
     lastError_.clear();
+    cancelled_ = false;
     if (inner_)
         return SignOnAgain();
     std::optional<MailAccount> account = store_.Load();
@@ -49,10 +86,23 @@ bool AccountMailService::SignOn()
     }
     while (true) {
         inner_ = make_(*account);
-        if (inner_->SignOn())
+        if (inner_->SignOn()) {
+            account_ = *account;
             return true;
+        }
         lastError_ = inner_->LastError();
+        cancelled_ = inner_->Cancelled();
+        // The user broke the sign-on off: nothing to correct.
+        if (cancelled_) {
+            inner_.reset();
+            return false;
+        }
+        const bool trusted = TrustRefusedCertificate(*account);
         inner_.reset();
+        if (trusted) {
+            lastError_.clear();
+            continue;
+        }
         // The account that failed, offered to correct; Cancel stays off-line.
         account = ask_(*account, lastError_);
         if (!account)
@@ -68,6 +118,7 @@ bool AccountMailService::SignOnAgain()
         return true;
     // The next sign-on reads the account again.
     lastError_ = inner_->LastError();
+    cancelled_ = inner_->Cancelled();
     inner_.reset();
     return false;
 }
@@ -106,7 +157,28 @@ bool AccountMailService::Delete(const std::string& id)
 
 bool AccountMailService::Send(const OutgoingMail& mail)
 {
-    return inner_ ? inner_->Send(mail) : NotSignedOn();
+    if (!inner_)
+        return NotSignedOn();
+    if (inner_->Send(mail))
+        return true;
+    // The outgoing server's certificate is first met here.
+    MailAccount account = account_;
+    if (!TrustRefusedCertificate(account))
+        return false;
+    account_ = account;
+    inner_->SignOff();
+    inner_ = make_(account_);
+    if (!inner_->SignOn()) {
+        lastError_ = inner_->LastError();
+        inner_.reset();
+        return false;
+    }
+    return inner_->Send(mail);
+}
+
+bool AccountMailService::Cancelled() const
+{
+    return inner_ ? inner_->Cancelled() : cancelled_;
 }
 
 std::string AccountMailService::LastError() const

@@ -513,7 +513,9 @@ void GameInterface::GetGames(bool readLocal)
         std::optional<CursorGuard> wait;
         if (!readLocal) {
             wait.emplace();
-            ShowStatus(true, QStringLiteral("Logging on..."));
+            // Stand-alone mode never signs on.
+            if (!Globals().Mail.StandAloneMode)
+                ShowStatus(true, QStringLiteral("Logging on..."));
         }
         if (services_.Mail)
             services_.Mail->ConnectAndRetrieve(readLocal, true, true);

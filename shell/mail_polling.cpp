@@ -22,6 +22,11 @@ void SystemTray::CheckTimer_Timer()
     if (state.ModalBusy || MenuShowing)
         return;
 
+    // The pass is busy from the start of its retrieval to its end: the
+    // windows go on while it waits for the mail, and the tray's clicks and
+    // another tick must not start anything meanwhile. A board opened
+    // meanwhile keeps the program busy until it closes.
+    state.ModalBusy = true;
     if (state.Mail.StandAloneMode)
         services_.Mail->ImportMoveFiles(false, false);
     else
@@ -29,6 +34,7 @@ void SystemTray::CheckTimer_Timer()
     // The program ended while the retrieval ran.
     if (unloaded_)
         return;
+    state.ModalBusy = services_.Board->BoardOpen();
 
     if (state.Mail.StandAloneMode || !state.Mail.MailOffline) {
         if (services_.GameList->GameListShown())

@@ -3,6 +3,7 @@
 #include "dialogs/credits.h"
 #include "dialogs/print_start.h"
 #include "foundation/chess_set.h"
+#include "foundation/options_about_entry.h"
 #include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
@@ -95,8 +96,19 @@ bool ProgramBoard::LoadChessSet()
     return Support::LoadChessSet(settings.ChessSet, settings.ChessBoard);
 }
 
+bool ProgramBoard::BoardOpen() const
+{
+    return window_ && !window_->Closing();
+}
+
 void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
 {
+    // A board still open may hold a move not sent yet: it is never replaced
+    // behind the player's back; it comes to the front instead.
+    if (BoardOpen()) {
+        Support::BringToTop(window_.data());
+        return;
+    }
     if (BoardSupport::Board* previous = window_.data()) {
         // The board before may still be closing: its closing notifies the
         // next pending game, whose Play ends up here. It goes once its close

@@ -40,6 +40,7 @@ public:
     // ---- for the tray ----
     bool LoadChessSet() override;
     void OpenBoard(int gameId, bool returnToGameList) override;
+    bool BoardOpen() const override;
 
     // ---- for the board ----
     BoardSupport::BoardPictures& Pictures() override { return pictures_; }

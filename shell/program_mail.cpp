@@ -76,11 +76,27 @@ struct ProgramMail::Session : MailSupport::LogonGuard, MailSupport::TransportWin
 };
 
 ProgramMail::ProgramMail(std::unique_ptr<MailSupport::MailService> mail,
-                         std::function<void()> populateMenu)
-    : session_(std::make_shared<Session>())
+                         std::function<void()> populateMenu,
+                         std::shared_ptr<MailSupport::MailWait> wait)
+    : session_(std::make_shared<Session>()),
+      wait_(wait ? std::move(wait) : std::make_shared<MailSupport::MailWait>())
 {
     session_->mail = std::move(mail);
     session_->populateMenu = std::move(populateMenu);
+    Support::SetStatusMailHooks({[this] { return worker_.Busy(); },
+                                 [wait = wait_] { return QString::fromStdString(wait->Describe()); },
+                                 [this] { Cancel(); }});
+}
+
+ProgramMail::~ProgramMail()
+{
+    Support::SetStatusMailHooks({});
+}
+
+void ProgramMail::Cancel()
+{
+    if (worker_.Busy())
+        wait_->Cancel();
 }
 
 std::string ProgramMail::PickedMoveFile::PickMoveFile()
@@ -101,7 +117,9 @@ bool ProgramMail::Run(std::function<void(MailSupport::Transport&)> call)
 {
     const std::shared_ptr<Session> session = session_;
     const std::string dataPath = QFile::encodeName(Support::Globals().DataPath).toStdString();
-    return worker_.Run([session, dataPath, call = std::move(call)] {
+    return worker_.Run([session, dataPath, wait = wait_, call = std::move(call)] {
+        // A Cancel given to an earlier operation is no Cancel of this one.
+        wait->Begin();
         MailSupport::Transport transport{*session->mail,
                                          Database::DataFolder(dataPath, nullptr, &session->sink),
                                          Support::Globals().Mail,
@@ -109,6 +127,7 @@ bool ProgramMail::Run(std::function<void(MailSupport::Transport&)> call)
                                          *session,
                                          &session->chooser};
         call(transport);
+        wait->Enter(MailSupport::MailWait::Stage::Idle, std::string());
     });
 }
 

@@ -6,6 +6,7 @@
 // transport's messages, status texts and database work reach the window
 // thread.
 
+#include "platform/mail_wait.h"
 #include "shell/account_mail_service.h"
 #include "shell/mail_worker.h"
 #include "shell/tray_services.h"
@@ -28,8 +29,12 @@ public:
 class ProgramMail : public MailPort {
 public:
     // mail: the service to sign on through; populateMenu rebuilds the
-    // tray's games menu after games arrived.
-    ProgramMail(std::unique_ptr<MailSupport::MailService> mail, std::function<void()> populateMenu);
+    // tray's games menu after games arrived; wait: what the service's
+    // connections wait for and obey (the status window shows it and offers
+    // its Cancel).
+    ProgramMail(std::unique_ptr<MailSupport::MailService> mail, std::function<void()> populateMenu,
+                std::shared_ptr<MailSupport::MailWait> wait = nullptr);
+    ~ProgramMail() override;
 
     void ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll) override;
     void RetrieveMoveMails(bool showStatus, bool fetchAll) override;
@@ -39,6 +44,9 @@ public:
     void SignOff(bool showStatus) override;
     void SetLogonStatus(bool status) override;
     bool Busy() const override { return worker_.Busy(); }
+    // The user's Cancel: the operation under way gives up at once and the
+    // program is off-line; nothing it has not finished is lost.
+    void Cancel();
 
     MailSupport::MailService& Service();
 
@@ -61,6 +69,7 @@ private:
 
     struct Session;
     std::shared_ptr<Session> session_;
+    std::shared_ptr<MailSupport::MailWait> wait_;
     MailWorker worker_;
 };
 

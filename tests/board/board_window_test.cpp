@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 using namespace BoardSupport;
 using namespace BoardTests;
 
@@ -264,7 +266,7 @@ public:
             return {};
         return answer;
     }
-    bool hold = false;
+    std::atomic<bool> hold{false};
     ComputerAI::SearchResult answer;
 };
 
@@ -400,15 +402,18 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
+// The window, not the search, is under test here: a stand-in that thinks
+// until it is cancelled, so no search can end before its Cancel arrives.
+TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheComputerThinks)
 {
-    // A middle game, where the search at depth 4 takes a while.
-    Support::ProgramSettings().SearchDepth = 4;
-    const std::unique_ptr<Board> board =
-        OpenComputerGame("Ra1 Qd1 Rf1 Kg1 Pa2 Pb2 Pf2 Pg2 Ph2 Nc3 Bd3 Pe3 Nf3 Pd4 "
-                         "ra8 qd8 rf8 kg8 pa7 pb7 be7 pf7 pg7 ph7 nc6 pe6 nf6 pd5");
+    StandInEngine engine;
+    engine.hold = true;
+    engine.answer.outcome = ComputerAI::SearchOutcome::Move;
+    engine.answer.move = Move{{5, 7}, {5, 5}};
+    const std::unique_ptr<Board> board = OpenComputerGame();
     ASSERT_TRUE(loaded);
-    DragPiece(*board, "a2", "a3");
+    board->SetSearchEngine(engine);
+    DragPiece(*board, "e2", "e4");
     board->MakeComputerMove();
     ASSERT_TRUE(board->ComputerThinking());
 
@@ -445,7 +450,7 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
     EXPECT_EQ(board->Game().Entries(), 1);
 
     // Asked again, it answers.
-    Support::ProgramSettings().SearchDepth = 1;
+    engine.hold = false;
     board->MakeComputerMove();
     ASSERT_TRUE(WaitUntilAnswered(*board));
     EXPECT_EQ(board->Game().Entries(), 2);

@@ -1,6 +1,6 @@
 // Castling rights as a move on the board keeps them: they end only with the
 // king's move or with the rook's leaving, or being taken on, its own corner.
-#include "board/board_changes.h"
+#include "store/board_changes.h"
 #include "board/game_controller.h"
 
 #include "stored_game_support.h"

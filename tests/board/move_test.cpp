@@ -1,6 +1,6 @@
 // Moves made through the game controller: the drop pipeline by table, and
 // legality against the move generator over random games.
-#include "board/drop_rules.h"
+#include "store/drop_rules.h"
 #include "board/game_controller.h"
 #include "board/player_comment.h"
 #include "rules/search_board.h"

@@ -50,6 +50,8 @@ TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey)
     account.Password = "s3cret;|x";
     account.Address = "alice@example.org";
     account.DisplayName = "Alice Amber";
+    account.TrustedCertificateFile = "/etc/chess/ca.pem";
+    account.TrustedServerCertificates = {{"pop.example.org:1995", "AB:CD"}, {"smtp.example.org:2525", "EF:01"}};
     ASSERT_TRUE(MailSupport::SaveMailAccount(account));
     const MailSupport::MailAccount loaded = MailSupport::LoadMailAccount();
     EXPECT_EQ(loaded.Protocol, account.Protocol);
@@ -64,6 +66,8 @@ TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey)
     EXPECT_EQ(loaded.Password, account.Password);
     EXPECT_EQ(loaded.Address, account.Address);
     EXPECT_EQ(loaded.DisplayName, account.DisplayName);
+    EXPECT_EQ(loaded.TrustedCertificateFile, account.TrustedCertificateFile);
+    EXPECT_EQ(loaded.TrustedServerCertificates, account.TrustedServerCertificates);
     EXPECT_TRUE(loaded.IsInternetAccountSet());
     EXPECT_TRUE(Registry::KeyExists("Software\\Tallowmere\\Marrowdale\\Mail"));
 

@@ -88,6 +88,11 @@ bool RecordingServices::TakeInstanceLock()
     return !SecondCopy;
 }
 
+void RecordingServices::ReleaseInstanceLock()
+{
+    Log("ReleaseInstanceLock");
+}
+
 void RecordingServices::CheckRunBefore()
 {
     LogOrThrow("CheckRunBefore");

@@ -30,8 +30,11 @@ public:
     bool SecondCopy = false;
     bool SplashShows = false;
     bool ChessSetLoads = true;
+    // A board window is open.
+    bool BoardIsOpen = false;
     // The game list is loaded: set by ShowGameList and the test.
     bool ListShown = false;
+    bool ListMinimised = false;
     bool OpenItemEnabledAnswer = true;
     std::deque<int> NotifyAnswers;
     // What a retrieval finds (run by ConnectAndRetrieve, RetrieveMoveMails
@@ -54,6 +57,7 @@ public:
     bool ApplySkin(QWidget& tray) override;
     void CheckColourDepth() override;
     bool TakeInstanceLock() override;
+    void ReleaseInstanceLock() override;
     void CheckRunBefore() override;
     void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
                      int sound) override;
@@ -66,6 +70,7 @@ public:
 
     void ShowGameList() override;
     bool GameListShown() const override { return ListShown; }
+    bool GameListMinimised() const override { return ListMinimised; }
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;
@@ -82,6 +87,7 @@ public:
 
     bool LoadChessSet() override;
     void OpenBoard(int gameId, bool returnToGameList) override;
+    bool BoardOpen() const override { return BoardIsOpen; }
 
     bool ShowSplash() override;
 

@@ -98,12 +98,14 @@ class ShownGameList : public GameListPort {
 public:
     void ShowGameList() override { }
     bool GameListShown() const override { return Shown; }
+    bool GameListMinimised() const override { return Shown && Minimised; }
     void FillGameList(std::optional<int>) override { }
     std::optional<int> SelectedGameId() override { return std::nullopt; }
     void ShowTrayState(const QIcon&, const QString&) override { }
     void ShowPlainHelpItem() override { }
     void HideHideInterfaceItems() override { }
     bool Shown = false;
+    bool Minimised = false;
 };
 
 class TrayMenuTest : public ::testing::Test {
@@ -173,17 +175,21 @@ TEST_F(TrayMenuTest, ItemsFollowTheConnectionAndTheGameList)
         bool offline, standAlone, listShown;
         bool open, newGame, games;
         const char* retrieve;
+        bool listMinimised = false;
     };
     const Case cases[] = {
         {false, false, false, true, true, true, "Retrieve games"},
         {true, false, false, true, false, true, "Logon / Retrieve games"},
         {true, true, false, true, true, true, "Logon / Retrieve games"},
         {false, false, true, false, false, false, "Retrieve games"},
+        // A minimised list can be brought back by Open.
+        {false, false, true, true, false, false, "Retrieve games", true},
     };
     for (const Case& c : cases) {
         Support::Globals().Mail.MailOffline = c.offline;
         Support::Globals().Mail.StandAloneMode = c.standAlone;
         gameList.Shown = c.listShown;
+        gameList.Minimised = c.listMinimised;
         menu.SetMenuOptions();
         menu.FollowGameList();
         EXPECT_EQ(menu.mnuPopupOpen->isEnabled(), c.open);

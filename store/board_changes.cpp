@@ -1,4 +1,4 @@
-#include "board/board_changes.h"
+#include "store/board_changes.h"
 
 namespace BoardSupport {
 
