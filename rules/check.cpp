@@ -153,11 +153,9 @@ bool KingHasSafeSquare(const Position& position, Colour colour, Square kingSquar
 
 bool IsInCheck(const Position& position, Colour colour)
 {
-    int kingColumn = 0;
-    int kingRow = 0;
-    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingColumn, kingRow))
+    Square kingSquare;
+    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingSquare))
         return false;
-    const Square kingSquare{kingColumn, kingRow};
     const Colour attacker = OtherColour(colour);
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {
@@ -174,11 +172,11 @@ bool IsInCheck(const Position& position, Colour colour)
 CheckState GetCheckState(const Position& position, Colour colour, bool testMate, int checkedSide,
                          Move previousMove)
 {
-    int kingColumn = 0;
-    int kingRow = 0;
-    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingColumn, kingRow))
+    Square kingSquare;
+    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingSquare))
         return NotInCheck;
-    const Square kingSquare{kingColumn, kingRow};
+    const int kingColumn = kingSquare.column;
+    const int kingRow = kingSquare.row;
 
     const Colour other = OtherColour(colour);
     int attackers = 0;

@@ -118,8 +118,8 @@ std::optional<Position> PositionFromString(std::string_view positionText);
 // ---- Searching and copying --------------------------------------------------
 
 // First square holding that code, scanning rows 1..8 and in each row columns
-// 1..8. Returns false and leaves column and row untouched when there is none.
-bool FindPiece(const BoardSquares& squares, int piece, int& column, int& row);
+// 1..8. Returns false and leaves the square untouched when there is none.
+bool FindPiece(const BoardSquares& squares, MoveValidation::PieceCode piece, Square& square);
 
 inline BoardSquares CopyBoard(const Position& position)
 {

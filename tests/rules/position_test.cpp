@@ -137,17 +137,15 @@ TEST(InitialiseBoard, CheckedSideTestsWhiteFirst)
 TEST(FindPiece, FindsTheLowestRowThenColumnAndLeavesMissesAlone)
 {
     const BoardSquares squares = Squares("Rh1 Rb2 Ra3 ke8");
-    int column = 0;
-    int row = 0;
-    ASSERT_TRUE(FindPiece(squares, WhiteRook, column, row));
-    EXPECT_EQ(column, 8);
-    EXPECT_EQ(row, 1);
+    Square square;
+    ASSERT_TRUE(FindPiece(squares, WhiteRook, square));
+    EXPECT_EQ(square.column, 8);
+    EXPECT_EQ(square.row, 1);
 
-    column = 42;
-    row = 43;
-    EXPECT_FALSE(FindPiece(squares, BlackQueen, column, row));
-    EXPECT_EQ(column, 42);
-    EXPECT_EQ(row, 43);
+    square = {42, 43};
+    EXPECT_FALSE(FindPiece(squares, BlackQueen, square));
+    EXPECT_EQ(square.column, 42);
+    EXPECT_EQ(square.row, 43);
 }
 
 TEST(SquareShade, A1IsDark)

@@ -206,14 +206,15 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
         if (GetCastleType(b, static_cast<Colour>(mover), {{fromX, fromY}, {toX, toY}}) != 0)
             score += h[53];
 
-        int kx = 0, ky = 0;
-        BoardSupport::FindPiece(b.squares, opponent == 0 ? 5 : 11, kx, ky);
+        BoardSupport::Square king;
+        BoardSupport::FindPiece(b.squares, opponent == 0 ? WhiteKing : BlackKing, king);
+        const int kx = king.column, ky = king.row;
         score += Approach(std::floor(Distance(fromX, fromY, kx, ky)),
                           std::floor(Distance(toX, toY, kx, ky)), h[47]);
-        int qx = 0, qy = 0;
-        if (BoardSupport::FindPiece(b.squares, opponent == 0 ? 4 : 10, qx, qy))
-            score += Approach(std::floor(Distance(fromX, fromY, qx, qy)),
-                              std::floor(Distance(toX, toY, qx, qy)), h[48]);
+        BoardSupport::Square queen;
+        if (BoardSupport::FindPiece(b.squares, opponent == 0 ? WhiteQueen : BlackQueen, queen))
+            score += Approach(std::floor(Distance(fromX, fromY, queen.column, queen.row)),
+                              std::floor(Distance(toX, toY, queen.column, queen.row)), h[48]);
         score += Approach(std::nearbyint(Distance(fromX, fromY, 4, 4)),
                           std::nearbyint(Distance(toX, toY, 4, 4)), h[49]);
 
