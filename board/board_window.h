@@ -223,9 +223,10 @@ private:
     void SetToolTips();
     void BeginGame();
     void FillMoveList();
+    void FitNotationRows();
     void SetFormCaptions();
     void CenterSelected();
-    void CBoard_MouseDown(Square square, Qt::MouseButton button);
+    void CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint global);
     void CBoard_DragDrop(std::optional<Square> target);
     void PlayerComment_Validate();
     void ShowDropResult(const DropResult& result);
@@ -264,6 +265,7 @@ private:
     Square dragFrom_;
     ComputerOpponent opponent_;
     SearchEngine* engine_ = &opponent_;
+    bool thinkingReported_ = false;
     ComputerSearch* computerSearch_ = nullptr;
     bool returnToGameList_ = true;
     bool busy_ = false;

@@ -162,6 +162,14 @@ std::string DefaultPostOfficeAddress()
     return user + "@localhost";
 }
 
+std::string OwnDisplayName(const MailAccount& account)
+{
+    if (!account.DisplayName.empty())
+        return account.DisplayName;
+    const std::string address = account.Address.empty() ? DefaultPostOfficeAddress() : account.Address;
+    return address.substr(0, address.find('@'));
+}
+
 std::unique_ptr<MailService> CreateMailService(const MailAccount& account,
                                                std::shared_ptr<MailWait> wait)
 {
@@ -171,9 +179,7 @@ std::unique_ptr<MailService> CreateMailService(const MailAccount& account,
                                              ? DefaultPostOfficeFolder()
                                              : std::filesystem::path(account.PostOfficeFolder);
     const std::string address = account.Address.empty() ? DefaultPostOfficeAddress() : account.Address;
-    const std::string name =
-        account.DisplayName.empty() ? address.substr(0, address.find('@')) : account.DisplayName;
-    return std::make_unique<PostOfficeMailService>(folder, address, name);
+    return std::make_unique<PostOfficeMailService>(folder, address, OwnDisplayName(account));
 }
 
 } // namespace MailSupport

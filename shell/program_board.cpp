@@ -9,6 +9,7 @@
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/window_names.h"
+#include "platform/mail_account_settings.h"
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
 #include "shell/program_mail.h"
@@ -40,6 +41,7 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
             options.request.newGameName = details->Title.toStdString();
             options.request.newGameEmail = details->OpponentsEmail.toStdString();
         }
+        options.request.newGameOwnName = MailSupport::OwnDisplayName(MailSupport::LoadMailAccount());
     }
     options.request.defaultView = settings.DefaultView;
     options.request.mailOffline = state.Mail.MailOffline;
@@ -170,6 +172,11 @@ void ProgramBoard::PrintCurrentBoardState(const BoardSupport::GameController& ga
 void ProgramBoard::ShowCredits()
 {
     CreditsSupport::RunCredits();
+}
+
+void ProgramBoard::ComputerThinking(bool thinking)
+{
+    menu_.FollowComputerThinking(thinking);
 }
 
 bool ProgramBoard::SendMoveMail(int gameId)

@@ -74,6 +74,11 @@ TrayMenu::TrayMenu()
     });
 }
 
+void TrayMenu::FollowComputerThinking(bool thinking)
+{
+    mnuPopupOptions->setEnabled(!thinking);
+}
+
 void TrayMenu::SetMenuOptions()
 {
     const Support::ProgramState& state = Support::Globals();

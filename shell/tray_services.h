@@ -93,6 +93,8 @@ public:
     virtual void PopupMenu(const QPoint& at) = 0;
     // Whether the "&Open" item is enabled (not while the game list is open).
     virtual bool OpenItemEnabled() = 0;
+    // "O&ptions..." is off while the board's computer thinks.
+    virtual void FollowComputerThinking(bool thinking) = 0;
 };
 
 class NotificationPort {

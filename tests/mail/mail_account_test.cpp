@@ -87,6 +87,18 @@ TEST_F(MailAccountTest, WithoutAnAccountThePostOfficeServes)
     EXPECT_TRUE(std::filesystem::is_directory(own / "new"));
 }
 
+// The name the user's mails carry, which a new game stores on their side.
+TEST_F(MailAccountTest, TheOwnNameIsTheAccountsOrItsAddresssLocalPart)
+{
+    MailSupport::MailAccount account;
+    const std::string login = MailSupport::DefaultPostOfficeAddress();
+    EXPECT_EQ(MailSupport::OwnDisplayName(account), login.substr(0, login.find('@')));
+    account.Address = "alice@example.org";
+    EXPECT_EQ(MailSupport::OwnDisplayName(account), "alice");
+    account.DisplayName = "Alice Amber";
+    EXPECT_EQ(MailSupport::OwnDisplayName(account), "Alice Amber");
+}
+
 TEST_F(MailAccountTest, AddressBookHoldsContactsAndOpponents)
 {
     TempFolder folder;

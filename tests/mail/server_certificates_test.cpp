@@ -131,7 +131,8 @@ TEST_P(ServerCertificates, AWrongPasswordIsRefusedForSending)
     account.Password += "-wrong";
     InternetMailService mail(account);
     EXPECT_FALSE(Use(mail, true));
-    EXPECT_EQ(mail.LastError(), "Could not send the message through 127.0.0.1: Authentication error.");
+    EXPECT_EQ(mail.LastError(),
+              "The mail server 127.0.0.1 refused the log-on: check the user name and the password.");
     EXPECT_FALSE(mail.RefusedCertificate().has_value());
 }
 

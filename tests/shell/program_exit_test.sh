@@ -15,7 +15,13 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$work/program.log" ] && cat "$work/program.log" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  for log in program openbox trayer xvfb; do
+    [ -s "$work/$log.log" ] && { echo "--- $log.log" >&2; cat "$work/$log.log" >&2; }
+  done
+  exit 1
+}
 
 # Polls a command until it succeeds, up to a number of seconds.
 wait_for() {

@@ -181,6 +181,11 @@ void RecordingServices::PopupMenu(const QPoint&)
         DuringMenu();
 }
 
+void RecordingServices::FollowComputerThinking(bool thinking)
+{
+    ComputerThinkingFollowed.push_back(thinking);
+}
+
 bool RecordingServices::OpenItemEnabled()
 {
     return OpenItemEnabledAnswer;

@@ -36,6 +36,8 @@ public:
     bool ListShown = false;
     bool ListMinimised = false;
     bool OpenItemEnabledAnswer = true;
+    // What the board told of its computer's search, in order.
+    std::vector<bool> ComputerThinkingFollowed;
     std::deque<int> NotifyAnswers;
     // What a retrieval finds (run by ConnectAndRetrieve, RetrieveMoveMails
     // and ImportMoveFiles).
@@ -81,6 +83,7 @@ public:
     void PopulateTrayGameMenu() override;
     void PopupMenu(const QPoint& at) override;
     bool OpenItemEnabled() override;
+    void FollowComputerThinking(bool thinking) override;
 
     void PlaySound(const QString& path) override;
     int ShowNotification() override;

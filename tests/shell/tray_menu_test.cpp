@@ -6,6 +6,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/new_game_kind.h"
+#include "shell/program_board.h"
 #include "shell/tray_menu.h"
 #include "store/database.h"
 #include "tests/shell/shell_test_support.h"
@@ -198,6 +199,20 @@ TEST_F(TrayMenuTest, ItemsFollowTheConnectionAndTheGameList)
         EXPECT_EQ(menu.mnuPopupGameList->isVisible(), c.games);
         EXPECT_EQ(menu.mnuPopupRetrieve->text(), QString::fromLatin1(c.retrieve));
     }
+}
+
+// The options window would reload the chess set and the settings under
+// the board's search: its item is off while the computer thinks, and the
+// board's port passes the search's start and end on to the menu.
+TEST_F(TrayMenuTest, OptionsIsOffWhileTheComputerThinks)
+{
+    ASSERT_TRUE(menu.mnuPopupOptions->isEnabled());
+    SysTraySupport::ProgramBoard program(gameList, menu);
+    BoardSupport::BoardHost& port = program;
+    port.ComputerThinking(true);
+    EXPECT_FALSE(menu.mnuPopupOptions->isEnabled());
+    port.ComputerThinking(false);
+    EXPECT_TRUE(menu.mnuPopupOptions->isEnabled());
 }
 
 TEST_F(TrayMenuTest, AGameItemOpensTheBoardAndAFailedOneGivesPollingBack)

@@ -603,6 +603,13 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
         });
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "f2", "f3", "Good luck!"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Good luck!"));
+    // From the first move both databases name both players, Alice by the
+    // name her mails carry.
+    for (const Player* player : {&alice, &bob}) {
+        const GameRecord& started = StoredGames(*player).at("Spring match").Record;
+        EXPECT_EQ(started.GAME_WHITE_NAME, "Alice Amber") << player->DataPath.toStdString();
+        EXPECT_EQ(started.GAME_BLACK_NAME, "Bob Birch") << player->DataPath.toStdString();
+    }
     ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e7", "e5"));
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "g2", "g4"));
     ASSERT_NO_FATAL_FAILURE(Move(bob, "d8", "h4"));
