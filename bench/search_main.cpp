@@ -49,8 +49,9 @@ int main(int argc, char** argv)
     const auto elapsed =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
 
-    std::printf("move %s score %d evaluated %lld time_ms %lld\n", result.move.Text().c_str(), result.score,
-                static_cast<long long>(result.movesEvaluated), static_cast<long long>(elapsed.count()));
+    std::printf("move %s score %d evaluated %lld time_ms %lld\n", result.move.Text().c_str(),
+                result.score, static_cast<long long>(result.movesEvaluated),
+                static_cast<long long>(elapsed.count()));
     const char* outcome = result.outcome == ComputerAI::SearchOutcome::Move         ? "move"
                           : result.outcome == ComputerAI::SearchOutcome::Checkmated ? "checkmated"
                           : result.outcome == ComputerAI::SearchOutcome::Stalemated ? "stalemated"

@@ -129,9 +129,9 @@ ComputerReply GameController::PlayComputerMove(const ComputerAI::SearchResult& r
                 BoardMessage{1, "Forced draw", ForcedDrawText(reply.forcedDraw), 5, false});
         }
     }
-    reply.notation = BuildMoveNotation({computer, static_cast<PieceCode>(landing), move, capture}, before,
-                                       effects.castle, previous,
-                                       {position_.checkedSide, checkmated_, gameDrawn_});
+    reply.notation =
+        BuildMoveNotation({computer, static_cast<PieceCode>(landing), move, capture}, before,
+                          effects.castle, previous, {position_.checkedSide, checkmated_, gameDrawn_});
     moves_.push_back(MoveRecord{Entries() + 1, move.Text(), reply.notation, ""});
     selectedRow_ = Entries();
     reply.outcome = ComputerReply::Made;

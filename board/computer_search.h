@@ -19,8 +19,8 @@ namespace BoardSupport {
 class SearchEngine {
 public:
     virtual ~SearchEngine() = default;
-    virtual ComputerAI::SearchResult Search(const Position& position, MoveValidation::Colour colourToMove,
-                                            Move previousMove,
+    virtual ComputerAI::SearchResult Search(const Position& position,
+                                            MoveValidation::Colour colourToMove, Move previousMove,
                                             ComputerAI::SearchControl& control) = 0;
 };
 
@@ -31,8 +31,7 @@ public:
     // Takes the depth and weights for the next search (on the window thread).
     void TakeSettings(int depth, const ComputerAI::HeuristicWeights& weights);
     ComputerAI::SearchResult Search(const Position& position, MoveValidation::Colour colourToMove,
-                                    Move previousMove,
-                                    ComputerAI::SearchControl& control) override;
+                                    Move previousMove, ComputerAI::SearchControl& control) override;
 
 private:
     int depth_ = 1;

@@ -139,7 +139,8 @@ bool KingHasSafeSquare(const Position& position, Colour colour, Square kingSquar
             const PieceCode target = position.squares.At({column, row});
             const bool occupied = target != Empty;
             const Move step{kingSquare, {column, row}};
-            if (!ValidateMove(position, {colour, king, step, occupied ? ToOccupiedSquare : ToEmptySquare},
+            if (!ValidateMove(position,
+                              {colour, king, step, occupied ? ToOccupiedSquare : ToEmptySquare},
                               checkedSide, previousMove,
                               occupied ? std::optional<PieceCode>(target) : std::nullopt))
                 continue;

@@ -8,10 +8,10 @@
 namespace ComputerAI {
 
 using namespace MoveValidation;
-using BoardSupport::Move;
-using BoardSupport::Square;
 using BoardSupport::BoardSquares;
 using BoardSupport::CastleFlags;
+using BoardSupport::Move;
+using BoardSupport::Square;
 
 namespace {
 

@@ -117,7 +117,8 @@ int ScorePins(const BoardSupport::BoardSquares& board, const WeightTables& weigh
 // a rook on its own corner that could still castle (the last one that could,
 // or one of two), a king that has not moved.
 int CastlingWeight(const BoardSupport::CastleFlags& flags, const WeightTables& weights,
-                   MoveValidation::Colour colour, MoveValidation::PieceCode piece, BoardSupport::Square from);
+                   MoveValidation::Colour colour, MoveValidation::PieceCode piece,
+                   BoardSupport::Square from);
 
 // Scores the moves of the side to move of one position. The board must stay
 // in that position while the scorer is used; the scorer plays a checking

@@ -85,7 +85,8 @@ SearchBoard::PieceContext SearchBoard::ContextFor(int from) const
     if (FirstPieceAlong(position_.squares, context.kingSquare, direction) != from)
         return context;
     const int beyond = FirstPieceAlong(position_.squares, from, direction);
-    if (beyond >= 0 && IsLineAttacker(position_.squares.cells[beyond], OtherColour(sideToMove_), direction))
+    if (beyond >= 0
+        && IsLineAttacker(position_.squares.cells[beyond], OtherColour(sideToMove_), direction))
         context.pinDirection = direction;
     return context;
 }

@@ -262,7 +262,8 @@ SearchResult SearchBestMove(const BoardSupport::Position& position, Colour colou
     }
     SortMovesByScore(list);
     if (depth > 0) {
-        const bool finished = SearchRun{root, tables, settings, depth, shared}.LookAhead(list, evaluated);
+        const bool finished =
+            SearchRun{root, tables, settings, depth, shared}.LookAhead(list, evaluated);
         result.movesEvaluated = evaluated;
         result.movesConsidered = shared.MovesConsidered();
         if (!finished)

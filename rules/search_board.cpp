@@ -5,9 +5,9 @@
 namespace ComputerAI {
 
 using namespace MoveValidation;
+using BoardSupport::CastleFlags;
 using BoardSupport::Move;
 using BoardSupport::Square;
-using BoardSupport::CastleFlags;
 
 namespace {
 
@@ -78,7 +78,8 @@ Move SearchBoard::PreviousMove() const
 {
     if (previousFrom_ < 0)
         return Move::None();
-    return Move{{ColumnOf(previousFrom_), RowOf(previousFrom_)}, {ColumnOf(previousTo_), RowOf(previousTo_)}};
+    return Move{{ColumnOf(previousFrom_), RowOf(previousFrom_)},
+                {ColumnOf(previousTo_), RowOf(previousTo_)}};
 }
 
 int SearchBoard::GetSquareColour(Square square) const

@@ -41,8 +41,7 @@ inline int FirstPieceAlong(const BoardSupport::BoardSquares& board, int square, 
 // `enough` (1 answers "attacked at all?"). A piece standing on the square
 // itself is never counted.
 inline int CountSquareAttackers(const BoardSupport::BoardSquares& board, int square,
-                                MoveValidation::Colour byColour,
-                                int enough, int ignoredSquare = -1)
+                                MoveValidation::Colour byColour, int enough, int ignoredSquare = -1)
 {
     using namespace MoveValidation;
     const int offset = byColour * BlackOffset;
@@ -74,8 +73,7 @@ inline int CountSquareAttackers(const BoardSupport::BoardSquares& board, int squ
 }
 
 inline bool IsSquareAttacked(const BoardSupport::BoardSquares& board, int square,
-                             MoveValidation::Colour byColour,
-                             int ignoredSquare = -1)
+                             MoveValidation::Colour byColour, int ignoredSquare = -1)
 {
     return CountSquareAttackers(board, square, byColour, 1, ignoredSquare) > 0;
 }

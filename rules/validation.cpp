@@ -82,7 +82,8 @@ CastleType GetCastleType(const Position& position, Colour colour, Move move)
 
     const Square from = move.from;
     const Square to = move.to;
-    if (!from.OnBoard() || !IsKing(position.squares.At(from)) || position.castleFlags(colour, CastleKing))
+    if (!from.OnBoard() || !IsKing(position.squares.At(from))
+        || position.castleFlags(colour, CastleKing))
         return NoCastle;
     const int home = HomeRow(colour);
     if (from.column != 5 || from.row != home || to.row != home)

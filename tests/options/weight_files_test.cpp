@@ -245,8 +245,8 @@ TEST_F(WeightFilesTest, AWeightChangedInTheEditorChangesTheComputersMove)
     search.seed = 7;
     search.threads = 1;
     Open();
-    const auto before = ComputerAI::SearchBestMove(start, MoveValidation::White, BoardSupport::Move::None(),
-                                                   settings.Heuristics, search);
+    const auto before = ComputerAI::SearchBestMove(
+        start, MoveValidation::White, BoardSupport::Move::None(), settings.Heuristics, search);
     ASSERT_EQ(before.outcome, ComputerAI::SearchOutcome::Move);
     EXPECT_NE(start.squares.At(before.move.from), 6);
 
@@ -254,8 +254,8 @@ TEST_F(WeightFilesTest, AWeightChangedInTheEditorChangesTheComputersMove)
     controller.SliderMoved(200);
     controller.Apply();
     EXPECT_EQ(settings.Heuristics[20], 200);
-    const auto after = ComputerAI::SearchBestMove(start, MoveValidation::White, BoardSupport::Move::None(),
-                                                   settings.Heuristics, search);
+    const auto after = ComputerAI::SearchBestMove(
+        start, MoveValidation::White, BoardSupport::Move::None(), settings.Heuristics, search);
     ASSERT_EQ(after.outcome, ComputerAI::SearchOutcome::Move);
     EXPECT_EQ(start.squares.At(after.move.from), 6);
 }

@@ -47,11 +47,13 @@ TEST(GetCheckState, MateAndNotMate)
     for (const MateCase& c : MateCases) {
         SCOPED_TRACE(c.name);
         const Position position = Board(c.pieces);
-        EXPECT_EQ(GetCheckState(position, c.colour, true, position.checkedSide, Move::FromText(c.previousMove)),
+        EXPECT_EQ(GetCheckState(position, c.colour, true, position.checkedSide,
+                                Move::FromText(c.previousMove)),
                   c.expected);
         EXPECT_EQ(IsInCheck(position, c.colour), c.expected != NotInCheck);
         // Without the mate test a checked side is only in check.
-        EXPECT_EQ(GetCheckState(position, c.colour, false, position.checkedSide, Move::FromText(c.previousMove)),
+        EXPECT_EQ(GetCheckState(position, c.colour, false, position.checkedSide,
+                                Move::FromText(c.previousMove)),
                   c.expected == NotInCheck ? NotInCheck : InCheck);
         EXPECT_EQ(position, Board(c.pieces)) << "the check tests changed the position";
     }

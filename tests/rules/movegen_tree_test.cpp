@@ -101,8 +101,10 @@ std::uint64_t WalkMakeUnmake(SearchBoard& board, int depth)
     // and the king squares follow the kings.
     const int expectedChecked = MoveValidation::IsInCheck(position, mover) ? mover : -1;
     EXPECT_EQ(board.CheckedSide(), expectedChecked) << board.PreviousMove().Text();
-    EXPECT_EQ(board.KingSquare(MoveValidation::White), KingSquareOnBoard(position, MoveValidation::White));
-    EXPECT_EQ(board.KingSquare(MoveValidation::Black), KingSquareOnBoard(position, MoveValidation::Black));
+    EXPECT_EQ(board.KingSquare(MoveValidation::White),
+              KingSquareOnBoard(position, MoveValidation::White));
+    EXPECT_EQ(board.KingSquare(MoveValidation::Black),
+              KingSquareOnBoard(position, MoveValidation::Black));
     if (depth == 0 || ::testing::Test::HasFailure())
         return 1;
 
@@ -158,7 +160,8 @@ MoveSet PlayerMoves(const SearchBoard& board)
             const PieceCode target = static_cast<PieceCode>(position.squares.cells[to]);
             const bool occupied = target != Empty;
             const Move move{{fx, fy}, {tx, ty}};
-            if (!ValidateMove(position, {colour, piece, move, occupied ? ToOccupiedSquare : ToEmptySquare},
+            if (!ValidateMove(position,
+                              {colour, piece, move, occupied ? ToOccupiedSquare : ToEmptySquare},
                               position.checkedSide, previous,
                               occupied ? std::optional<PieceCode>(target) : std::nullopt))
                 continue;
@@ -198,7 +201,9 @@ int RuleAttackers(const Position& position, MoveValidation::Colour colour, int s
         const PieceCode piece = static_cast<PieceCode>(position.squares.cells[from]);
         if (from != square && IsPieceOfColour(piece, colour)
             && ValidateMove(position,
-                            {colour, piece, {{ColumnOf(from), RowOf(from)}, {ColumnOf(square), RowOf(square)}},
+                            {colour,
+                             piece,
+                             {{ColumnOf(from), RowOf(from)}, {ColumnOf(square), RowOf(square)}},
                              ToOccupiedSquare},
                             BoardSupport::NeitherColour, Move::None()))
             ++count;
@@ -228,7 +233,8 @@ void CheckNotationsDiffer(const SearchBoard& board, const SearchMoveList& moves)
     for (const SearchMove& m : moves) {
         using namespace MoveValidation;
         const int piece = position.squares(m.fromColumn, m.fromRow);
-        const CaptureMode capture = position.squares(m.toColumn, m.toRow) != 0 ? ToOccupiedSquare : ToEmptySquare;
+        const CaptureMode capture =
+            position.squares(m.toColumn, m.toRow) != 0 ? ToOccupiedSquare : ToEmptySquare;
         const Move move{{m.fromColumn, m.fromRow}, {m.toColumn, m.toRow}};
         const CastleType castle = GetCastleType(position, colour, move);
         const std::string text = BoardSupport::BuildMoveNotation(

@@ -70,8 +70,8 @@ TEST(Notation, WritesEachKindOfMove)
         const Move played{{move[0] - 'a' + 1, move[1] - '0'}, {move[2] - 'a' + 1, move[3] - '0'}};
         const std::string text = BuildMoveNotation(
             {setup->sideToMove, c.piece, played, static_cast<CaptureMode>(c.captureMode)},
-            setup->position.squares, static_cast<CastleType>(c.castleType), Move::FromText(c.previousMove),
-            {c.checkedSide, c.checkmated, c.drawn});
+            setup->position.squares, static_cast<CastleType>(c.castleType),
+            Move::FromText(c.previousMove), {c.checkedSide, c.checkmated, c.drawn});
         EXPECT_EQ(text, c.expected) << c.fenBefore << " " << c.move;
     }
 }

@@ -259,8 +259,8 @@ TEST(MoveValue, RulesTakeMovesAsValues)
     EXPECT_FALSE(GetEnPassantCapture(position, Move::FromText("5546"), Move::None(), White).IsCapture());
     EXPECT_EQ(GetCheckState(position, White, true, NoSideChecked, previous), NotInCheck);
     EXPECT_FALSE(HasNoLegalMove(position, White, previous, NoSideChecked));
-    EXPECT_EQ(BuildMoveNotation({White, WhitePawn, Move::FromText("5546"), ToEmptySquare}, position.squares,
-                                NoCastle, previous, {NoSideChecked, false, false}),
+    EXPECT_EQ(BuildMoveNotation({White, WhitePawn, Move::FromText("5546"), ToEmptySquare},
+                                position.squares, NoCastle, previous, {NoSideChecked, false, false}),
               "exd6ep");
 }
 

@@ -64,8 +64,10 @@ inline int CountAttackers(const Position& p, int colour, int x, int y, int check
         for (int column = 1; column <= 8; ++column)
             if ((column != x || row != y) && SquareColour(p, column, row) == colour
                 && ValidateMove(p,
-                                {static_cast<Colour>(colour), p.squares.At({column, row}),
-                                 {{column, row}, {x, y}}, ToOccupiedSquare},
+                                {static_cast<Colour>(colour),
+                                 p.squares.At({column, row}),
+                                 {{column, row}, {x, y}},
+                                 ToOccupiedSquare},
                                 checkedSide, BoardSupport::Move::None()))
                 ++count;
     return count;
@@ -184,8 +186,10 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
             const int code = p.squares(column, row);
             score += GroupValue(code, h, 1) * CountAttackers(p, opponent, column, row, checkedSide);
             if (ValidateMove(p,
-                             {static_cast<Colour>(mover), static_cast<PieceCode>(piece),
-                              {{toX, toY}, {column, row}}, ToOccupiedSquare},
+                             {static_cast<Colour>(mover),
+                              static_cast<PieceCode>(piece),
+                              {{toX, toY}, {column, row}},
+                              ToOccupiedSquare},
                              checkedSide, BoardSupport::Move::None()))
                 score += GroupValue(code, h, 6);
         }

@@ -91,10 +91,11 @@ void Walk(const Position& position, Colour colour, Move previousMove, int depth,
                         continue;
                     const PieceCode target = position.squares.At({toColumn, toRow});
                     const Move move{{fromColumn, fromRow}, {toColumn, toRow}};
-                    if (!ValidateMove(position,
-                                      {colour, piece, move, target != Empty ? ToOccupiedSquare : ToEmptySquare},
-                                      position.checkedSide, previousMove,
-                                      target != Empty ? std::optional<PieceCode>(target) : std::nullopt))
+                    if (!ValidateMove(
+                            position,
+                            {colour, piece, move, target != Empty ? ToOccupiedSquare : ToEmptySquare},
+                            position.checkedSide, previousMove,
+                            target != Empty ? std::optional<PieceCode>(target) : std::nullopt))
                         continue;
                     Position next = Play(position, colour, move, previousMove);
                     if (IsInCheck(next, colour))

@@ -172,16 +172,19 @@ TEST(ValidateMove, WithoutATargetOnlyTheLineCounts)
 TEST(ValidateMove, QueenLineAndCaptureMode)
 {
     const Position position = Board("Qd1 nh5 Ke1 ke8");
-    EXPECT_FALSE(ValidateMove(position, {White, WhiteQueen, {{4, 1}, {8, 5}}, ToEmptySquare}, N, Move::None()));
-    EXPECT_TRUE(
-        ValidateMove(position, {White, WhiteQueen, {{4, 1}, {8, 5}}, ToOccupiedSquare}, N, Move::None()));
+    EXPECT_FALSE(
+        ValidateMove(position, {White, WhiteQueen, {{4, 1}, {8, 5}}, ToEmptySquare}, N, Move::None()));
+    EXPECT_TRUE(ValidateMove(position, {White, WhiteQueen, {{4, 1}, {8, 5}}, ToOccupiedSquare}, N,
+                             Move::None()));
 }
 
 TEST(ValidateMove, AnEmptyFromSquarePasses)
 {
     const Position position = Board("Ke1 ke8");
-    EXPECT_TRUE(ValidateMove(position, {White, Empty, {{3, 3}, {6, 7}}, ToEmptySquare}, N, Move::None()));
-    EXPECT_FALSE(ValidateMove(position, {White, Empty, {{3, 3}, {0, 7}}, ToEmptySquare}, N, Move::None()));
+    EXPECT_TRUE(
+        ValidateMove(position, {White, Empty, {{3, 3}, {6, 7}}, ToEmptySquare}, N, Move::None()));
+    EXPECT_FALSE(
+        ValidateMove(position, {White, Empty, {{3, 3}, {0, 7}}, ToEmptySquare}, N, Move::None()));
 }
 
 // Castling: the king's passage square is tested, its destination is not,
@@ -287,8 +290,8 @@ TEST(EnPassant, Table)
         const PieceCode piece = position.squares.At(At(c.from));
         if (IsPawn(piece)) {
             Refusal refusal = Refusal::None;
-            ValidateMove(position, {c.colour, piece, move, ToEmptySquare}, N, Move::FromText(c.previousMove),
-                         std::nullopt, &refusal);
+            ValidateMove(position, {c.colour, piece, move, ToEmptySquare}, N,
+                         Move::FromText(c.previousMove), std::nullopt, &refusal);
             EXPECT_EQ(refusal, capture.IsCapture() ? Refusal::None : Refusal::PawnDiagonalNoEnPassant);
         }
     }
