@@ -28,6 +28,8 @@ public:
     // answer, a thrown error for the others.
     std::string FailAt;
     bool SecondCopy = false;
+    // What UnwritableDataFolder answers: empty for a writable folder.
+    QString UnwritableFolder;
     bool SplashShows = false;
     bool ChessSetLoads = true;
     // A board window is open.
@@ -59,6 +61,7 @@ public:
     bool ApplySkin(QWidget& tray) override;
     void CheckColourDepth() override;
     bool TakeInstanceLock() override;
+    QString UnwritableDataFolder() override { return UnwritableFolder; }
     void ReleaseInstanceLock() override;
     void CheckRunBefore() override;
     void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,

@@ -220,6 +220,18 @@ TEST_F(SystemTrayTest, SecondCopyOnlySaysSoAndLeaves)
     EXPECT_EQ(Support::Globals().TrayForm, nullptr);
 }
 
+TEST_F(SystemTrayTest, AnUnwritableDataFolderIsNamedNotTakenForASecondCopy)
+{
+    rec.SecondCopy = true;
+    rec.UnwritableFolder = QStringLiteral("/media/stick/Marrowdale/Data");
+    EXPECT_FALSE(tray->Form_Load());
+    EXPECT_EQ(rec.Calls.at(rec.Calls.size() - 2),
+              "ShowMessage(2,Initialisation error,Marrowdale cannot write to its data folder "
+              "/media/stick/Marrowdale/Data.||Make that folder writable for your user (and see that its "
+              "disk has room), then start Marrowdale again.,Ok,5)");
+    EXPECT_TRUE(Support::Globals().Quitting);
+}
+
 // Wherever the start fails, the settings are not saved and no icon stays;
 // a start that had signed on signs off again.
 TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
