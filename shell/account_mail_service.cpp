@@ -32,6 +32,22 @@ AccountMailService::AccountMailService(MailAccountStore& store, AskAccount ask, 
 {
 }
 
+MailAccount AccountMailService::CurrentAccount()
+{
+    return store_.Load().value_or(MailAccount{});
+}
+
+bool AccountMailService::ChangeAccount(const MailAccount& account)
+{
+    if (!store_.Save(account))
+        return false;
+    if (inner_)
+        inner_->SignOff();
+    inner_.reset();
+    declined_ = false;
+    return true;
+}
+
 bool AccountMailService::SignOn()
 {
     // An earlier refusal must not stand for what goes wrong later.
@@ -40,8 +56,13 @@ bool AccountMailService::SignOn()
         return SignOnAgain();
     std::optional<MailAccount> account = store_.Load();
     if (!account) {
+        if (quiet_) {
+            lastError_ = "No mail account was given.";
+            return false;
+        }
         account = ask_(MailAccount{}, std::string());
         if (!account) {
+            declined_ = true;
             lastError_ = "No mail account was given.";
             return false;
         }
@@ -49,14 +70,20 @@ bool AccountMailService::SignOn()
     }
     while (true) {
         inner_ = make_(*account);
-        if (inner_->SignOn())
+        if (inner_->SignOn()) {
+            declined_ = false;
             return true;
+        }
         lastError_ = inner_->LastError();
         inner_.reset();
+        if (quiet_)
+            return false;
         // The account that failed, offered to correct; Cancel stays off-line.
         account = ask_(*account, lastError_);
-        if (!account)
+        if (!account) {
+            declined_ = true;
             return false;
+        }
         store_.Save(*account);
         lastError_.clear();
     }

@@ -37,6 +37,17 @@ public:
     // service for an account (internet or post office by default).
     explicit AccountMailService(MailAccountStore& store, AskAccount ask = {}, MakeService make = {});
 
+    // The account the next sign-on uses: the stored one, or an empty one.
+    MailAccount CurrentAccount();
+    // Keeps the account and signs off, so that the next sign-on uses it.
+    // False when it could not be kept.
+    bool ChangeAccount(const MailAccount& account);
+    // While quiet, a failed sign-on asks nothing: it only fails. For the
+    // tries the program makes by itself to get back on-line.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
+    // The last sign-on ended because the user cancelled the log-on dialog.
+    bool Declined() const { return declined_; }
+
     bool SignOn() override;
     void SignOff() override;
     bool IsSignedOn() const override;
@@ -55,6 +66,8 @@ private:
     MakeService make_;
     std::unique_ptr<MailService> inner_;
     std::string lastError_;
+    bool quiet_ = false;
+    bool declined_ = false;
 };
 
 } // namespace MailSupport

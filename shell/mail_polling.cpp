@@ -15,27 +15,32 @@ void SystemTray::CheckTimer_Timer()
     // state belongs to that operation meanwhile.
     if (services_.Mail->Busy())
         return;
-    // Nothing to poll without a mail connection.
-    if (state.Mail.MailOffline && !state.Mail.StandAloneMode)
-        return;
     // Never a retrieval inside a modal window, a game start or the menu.
     if (state.ModalBusy || MenuShowing)
         return;
 
-    if (state.Mail.StandAloneMode)
+    // Off-line after a failure, the tick tries quietly to sign on again.
+    const bool wasOffline = state.Mail.MailOffline && !state.Mail.StandAloneMode;
+    if (wasOffline) {
+        if (!services_.Mail->Reconnect())
+            return;
+    } else if (state.Mail.StandAloneMode) {
         services_.Mail->ImportMoveFiles(false, false);
-    else
+    } else {
         services_.Mail->RetrieveMoveMails(false, false);
+    }
     // The program ended while the retrieval ran.
     if (unloaded_)
         return;
 
     if (state.Mail.StandAloneMode || !state.Mail.MailOffline) {
+        if (wasOffline)
+            services_.Menu->SetMenuOptions();
         if (services_.GameList->GameListShown())
             services_.GameList->FillGameList(services_.GameList->SelectedGameId());
         UpdateTrayState(TrayModify);
         NotifyNewMoves();
-    } else {
+    } else if (!wasOffline) {
         SetTrayIcon(TrayModify, NotConnected, LostConnectionTip);
         services_.Menu->SetMenuOptions();
     }

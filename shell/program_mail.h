@@ -8,6 +8,7 @@
 
 #include "shell/account_mail_service.h"
 #include "shell/mail_worker.h"
+#include "shell/reconnect_policy.h"
 #include "shell/tray_services.h"
 #include "store/mail_support.h"
 #include "store/message_sink.h"
@@ -39,6 +40,15 @@ public:
     void SignOff(bool showStatus) override;
     void SetLogonStatus(bool status) override;
     bool Busy() const override { return worker_.Busy(); }
+    // Off-line after a failure: one quiet sign-on, and a retrieval when it
+    // succeeds. False when the policy tries nothing now.
+    bool Reconnect() override;
+
+    // The account the next sign-on uses (an empty one when none is kept).
+    MailSupport::MailAccount CurrentAccount();
+    // Keeps the account, signs off and signs on with it, and retrieves,
+    // the status shown. False when the account could not be kept.
+    bool ApplyAccount(const MailSupport::MailAccount& account);
 
     MailSupport::MailService& Service();
 
@@ -61,6 +71,9 @@ private:
 
     struct Session;
     std::shared_ptr<Session> session_;
+    // The service behind the session, when it is the account's.
+    MailSupport::AccountMailService* accounts_ = nullptr;
+    ReconnectPolicy reconnect_;
     MailWorker worker_;
 };
 

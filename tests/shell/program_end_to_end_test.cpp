@@ -61,8 +61,10 @@ protected:
         if (auto* box = qobject_cast<Support::MsgForm*>(&window)) {
             captions.push_back(box->FormCaption->text());
             // The first-run notice has OK only; the new-move notice's
-            // Cancel is "Later".
-            QTest::keyClick(box, Qt::Key_Escape);
+            // Cancel is "Later"; a new post office folder is made.
+            QTest::keyClick(box, box->FormCaption->text() == QStringLiteral("New post office")
+                                     ? Qt::Key_Return
+                                     : Qt::Key_Escape);
         } else if (auto* notice = qobject_cast<Support::NotifyForm*>(&window)) {
             notified.push_back(notice->OpName->text());
             QTest::keyClick(notice, Qt::Key_Escape);

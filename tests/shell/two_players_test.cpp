@@ -17,6 +17,7 @@
 #include "platform/mail_address_book.h"
 #include "platform/tray_icon.h"
 #include "shell/new_game_form.h"
+#include "shell/opponent_book.h"
 #include "shell/notify_form.h"
 #include "shell/program_services.h"
 #include "shell/system_tray.h"
@@ -35,6 +36,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QListWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -158,7 +160,7 @@ protected:
     // The tray menu's "New game..."; the dialogs are answered by the given
     // steps. The new game's board is open afterwards.
     Board* StartGame(Player& player, std::function<void(Support::NewGameInfo&)> fill,
-                     std::function<void(Support::ChooseOpponent&)> choose = {})
+                     std::function<void(Support::OpponentBook&)> choose = {})
     {
         Sit(player);
         FillNewGame = std::move(fill);
@@ -298,9 +300,9 @@ protected:
         } else if (auto* dialog = qobject_cast<Support::NewGameInfo*>(&window)) {
             ASSERT_TRUE(FillNewGame);
             FillNewGame(*dialog);
-        } else if (auto* chooser = qobject_cast<Support::ChooseOpponent*>(&window)) {
+        } else if (auto* chooser = qobject_cast<Support::OpponentBook*>(&window)) {
             ASSERT_TRUE(ChooseOpponent);
-            Shot(window, "choose-opponent");
+            Shot(window, "opponent-book");
             ChooseOpponent(*chooser);
         } else if (auto* box = qobject_cast<Support::MsgForm*>(&window)) {
             player.Messages.push_back(box->FormCaption->text());
@@ -347,7 +349,7 @@ protected:
     Player bob{"bob", "Bob Birch", InboxProtocol::Pop3};
     Player* atDesk = nullptr;
     std::function<void(Support::NewGameInfo&)> FillNewGame;
-    std::function<void(Support::ChooseOpponent&)> ChooseOpponent;
+    std::function<void(Support::OpponentBook&)> ChooseOpponent;
     std::set<std::string> shots;
 };
 
@@ -371,10 +373,12 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
             Shot(d, "new-game");
             ClickButton(d, "OkButton");
         },
-        [](Support::ChooseOpponent& c) {
-            ASSERT_EQ(c.OppList->count(), 2);
-            c.OppList->setCurrentIndex(c.OppList->findText(QStringLiteral("Bob Birch")));
-            ClickButton(c, "OkButton");
+        [](Support::OpponentBook& c) {
+            ASSERT_EQ(c.PeopleList->count(), 2);
+            const auto rows = c.PeopleList->findItems(QStringLiteral("Bob Birch"), Qt::MatchStartsWith);
+            ASSERT_EQ(rows.size(), 1);
+            c.PeopleList->setCurrentItem(rows.front());
+            c.OkButton->click();
         });
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "f2", "f3", "Good luck!"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Good luck!"));
