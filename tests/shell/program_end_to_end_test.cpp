@@ -14,12 +14,14 @@
 #include "shell/notify_form.h"
 #include "shell/program_services.h"
 #include "shell/system_tray.h"
+#include "shell/tray_state.h"
 #include "store/database.h"
 #include "store/mail_support.h"
 #include "store/move_payload.h"
 #include "tests/board/board_mouse.h"
 #include "tests/shell/mail_servers.h"
 #include "tests/shell/opponent_program.h"
+#include "tests/shell/server_door.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <QFile>
@@ -356,6 +358,70 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
     EXPECT_EQ(bob->WaitingPayload(), sent);
     EXPECT_EQ(bob->Retrieve(1), atBob);
     EXPECT_EQ(std::count(captions.begin(), captions.end(), QStringLiteral("Transmission error.")), 0);
+    tray.mnuPopupExit_Click();
+}
+
+// The servers go down as Alice sends: the send fails with one message and
+// the next poll finds the connection gone. Each later tick tries quietly to
+// sign on again (no dialog, no message); once the servers are back the
+// program is on-line by itself and the board's Resend delivers the move.
+TEST_P(ServerProgramTest, AFailedSendIsResentOnceTheServersAreBack)
+{
+    if (!Servers().Running())
+        GTEST_SKIP() << "the mail servers are not available here";
+    const std::unique_ptr<Opponent> bob = BobStartsAGame();
+    MailSupport::MailAccount alice = Account("alice", "Alice Amber");
+    ShellTesting::ServerDoor inboxDoor(quint16(alice.InboxPort));
+    ShellTesting::ServerDoor smtpDoor(quint16(alice.SmtpPort));
+    ASSERT_TRUE(inboxDoor.Open() && smtpDoor.Open());
+    alice.InboxServer = alice.SmtpServer = "127.0.0.1";
+    alice.InboxPort = inboxDoor.Port();
+    alice.SmtpPort = smtpDoor.Port();
+    ASSERT_TRUE(SettingsAccountStore().Save(alice));
+
+    ProgramServices services(nullptr, QString::fromLatin1(Switches));
+    SystemTray tray(WithoutSplash(services));
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    ASSERT_FALSE(Support::Globals().Mail.MailOffline);
+    ASSERT_EQ(StoredGames().size(), 1u);
+    const int game = StoredGames()[0].GAME_ID;
+
+    inboxDoor.Shut();
+    smtpDoor.Shut();
+    services.Board.OpenBoard(game, false);
+    BoardSupport::Board* board = services.Board.OpenWindow();
+    ASSERT_NE(board, nullptr);
+    BoardTests::DragPiece(*board, "e7", "e5");
+    QTest::mouseClick(board->Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&services] { return services.Board.OpenWindow() == nullptr; }));
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), QStringLiteral("Transmission error.")), 1);
+    const std::size_t toldBefore = captions.size();
+
+    // Down: the poll finds it, the next ones try quietly.
+    for (int tick = 0; tick < 3; ++tick)
+        tray.CheckTimer_Timer();
+    EXPECT_TRUE(Support::Globals().Mail.MailOffline);
+    EXPECT_EQ(tray.TrayIcon.Tip(), LostConnectionTip);
+    EXPECT_EQ(captions.size(), toldBefore);
+    EXPECT_EQ(accountDialogs, 0);
+
+    ASSERT_TRUE(inboxDoor.Open() && smtpDoor.Open());
+    tray.CheckTimer_Timer();
+    EXPECT_FALSE(Support::Globals().Mail.MailOffline);
+    EXPECT_EQ(services.Menu.mnuPopupRetrieve->text(), QStringLiteral("Retrieve games"));
+    EXPECT_EQ(captions.size(), toldBefore);
+
+    services.Board.OpenBoard(game, false);
+    board = services.Board.OpenWindow();
+    ASSERT_NE(board, nullptr);
+    ASSERT_TRUE(board->Commands().Button(BoardSupport::ResendButton).enabled);
+    QTest::mouseClick(board->Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
+    ASSERT_TRUE(WaitForFiles(Maildir("bob"), 1));
+    const MoveList atBob = bob->Retrieve(1);
+    ASSERT_EQ(atBob.size(), 2u);
+    EXPECT_EQ(atBob[1].coordinates, "5755");
+    EXPECT_EQ(captions.size(), toldBefore);
     tray.mnuPopupExit_Click();
 }
 
