@@ -10,6 +10,8 @@
 #include "platform/mail_internet.h"
 #include "platform/mail_post_office.h"
 #include "platform/registry.h"
+#include "shell/game_interface.h"
+#include "shell/game_list_menus.h"
 #include "shell/mail_account_dialog.h"
 #include "shell/notify_form.h"
 #include "shell/program_services.h"
@@ -282,6 +284,59 @@ TEST_F(ProgramTest, SecondCopyOnTheSameDataFolderLeavesEverythingAlone)
     QFile f(Registry::StoreFilePath());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), settingsBefore);
+}
+
+// "Mail account..." from the tray menu: the account the user confirms is
+// used at once (a retrieval from the new post office) and by the polls
+// after it. The game list's File menu offers the same dialog.
+TEST_F(ProgramTest, MailAccountFromTheMenusIsUsedAtOnce)
+{
+    const QString first = home.path() + QStringLiteral("/first office");
+    const QString second = home.path() + QStringLiteral("/second office");
+    Opponent bob(std::make_unique<MailSupport::PostOfficeMailService>(
+        second.toStdString(), "bob@marrowdale.test", "Bob Birch"));
+    bob.SendNewGame(1, "Alice Amber", aliceAddress);
+    AnswerAccount = [&](MailSupport::MailAccountDialog& d) {
+        d.PostOffice->setChecked(true);
+        d.Address->setText(QString::fromStdString(aliceAddress));
+        d.DisplayName->setText(QStringLiteral("Alice Amber"));
+        d.PostOfficeFolder->setText(first);
+        d.OkButton->click();
+    };
+    ProgramServices services(nullptr, QString::fromLatin1(Switches));
+    SystemTray tray(WithoutSplash(services));
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    EXPECT_TRUE(StoredGames().empty());
+
+    EXPECT_EQ(services.Menu.mnuPopupMailAccount->text(), QStringLiteral("&Mail account..."));
+    AnswerAccount = [&](MailSupport::MailAccountDialog& d) {
+        EXPECT_EQ(d.PostOfficeFolder->text(), first);
+        d.PostOfficeFolder->setText(second);
+        EXPECT_TRUE(d.PostOfficePathText->text().endsWith(second));
+        d.OkButton->click();
+    };
+    services.Menu.mnuPopupMailAccount->trigger();
+    EXPECT_EQ(accountDialogs, 2);
+    EXPECT_EQ(StoredGames().size(), 1u);
+    EXPECT_EQ(SettingsAccountStore().Load()->PostOfficeFolder, second.toStdString());
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+
+    bob.SendNewGame(2, "Alice Amber", aliceAddress);
+    tray.CheckTimer_Timer();
+    EXPECT_EQ(StoredGames().size(), 2u);
+
+    services.GameList.ShowGameList();
+    Support::GameInterface* list = services.GameList.Window();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Menus.mnuIntFileMenu.Item(3)->text(), QStringLiteral("Mail account..."));
+    AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
+    MenuSupport::FileMenuClick(*list, 3);
+    EXPECT_EQ(accountDialogs, 3);
+    // Cancel changes nothing: still on-line with the second office.
+    EXPECT_FALSE(Support::Globals().Mail.MailOffline);
+    EXPECT_EQ(SettingsAccountStore().Load()->PostOfficeFolder, second.toStdString());
+    tray.mnuPopupExit_Click();
 }
 
 class ServerProgramTest : public ProgramTest,
