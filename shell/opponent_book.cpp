@@ -86,6 +86,9 @@ OpponentBook::OpponentBook(std::vector<MailSupport::AddressEntry> people)
         connect(field, &QLineEdit::textEdited, ProblemText, &QLabel::clear);
     FollowSelection();
     TakeKeysFirst();
+    // An empty book: straight to typing someone new.
+    if (people_.empty())
+        NewName->setFocus();
 }
 
 void OpponentBook::FollowSelection()
@@ -131,8 +134,8 @@ void OpponentBook::OkButton_Click()
 
 void OpponentBook::EnterPressed()
 {
-    // A new address typed is added first; the next Enter takes them.
-    if (!NewAddress->text().trimmed().isEmpty())
+    // Someone new being typed is added first; the next Enter takes them.
+    if (!NewAddress->text().trimmed().isEmpty() || !NewName->text().trimmed().isEmpty())
         AddButton_Click();
     else
         OkButton_Click();

@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace Support {
 
-// Enter is Add while a new address is typed, OK otherwise; Escape and
+// Enter is Add while someone new is being typed, OK otherwise; Escape and
 // closing are Cancel.
 class OpponentBook : public AnsweringDialog<std::optional<MailSupport::AddressEntry>> {
     Q_OBJECT

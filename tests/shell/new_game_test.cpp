@@ -361,6 +361,9 @@ TEST_F(NewGameDialogTest, TheAddressBookPicksAddsOrCancels)
         EXPECT_EQ(b.PeopleList->count(), 0);
         EXPECT_FALSE(b.OkButton->isEnabled());
         Type(b.NewName, "Dora Elm");
+        // Enter with a name alone asks for the address.
+        QTest::keyClick(&b, Qt::Key_Return);
+        EXPECT_TRUE(b.ProblemText->text().contains(QStringLiteral("e-mail address")));
         Type(b.NewAddress, "dora elm.test");
         QTest::keyClick(&b, Qt::Key_Return);
         EXPECT_TRUE(b.ProblemText->text().contains(QStringLiteral("no spaces")));
