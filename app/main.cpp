@@ -5,6 +5,7 @@
 #include "foundation/program_state.h"
 #include "options/options_page.h"
 #include "options/select_sound.h"
+#include "platform/termination_signal.h"
 #include "shell/program_options.h"
 #include "shell/program_services.h"
 #include "shell/system_tray.h"
@@ -33,8 +34,14 @@ int main(int argc, char* argv[])
     // A fatal failure late in the start (an unusable skin) ends the run
     // before the event loop could be told to stop.
     int exitCode = 1;
-    if (tray.Form_Load() && !Support::Globals().Quitting)
+    if (tray.Form_Load() && !Support::Globals().Quitting) {
+        // Asked by the desktop to end: the same exit as the tray menu's,
+        // without waiting for an open menu or message.
+        SysTraySupport::TerminationSignal terminate;
+        QObject::connect(&terminate, &SysTraySupport::TerminationSignal::Received, &tray,
+                         [&tray] { tray.RequestExit(true); });
         exitCode = app.exec();
+    }
     // A mail operation that hung when the user chose Exit is left to die
     // with the process: everything is saved, and what it still holds must
     // not be torn down under it.

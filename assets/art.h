@@ -59,6 +59,8 @@ void MakeSecondSkin(const QString& programFolder);
 void MakeChessSet(const QString& programFolder);
 void MakeSecondChessSet(const QString& programFolder);
 void MakeIcons(const QString& programFolder);
+// The program icon at the desktop's sizes, in an icon theme's folder.
+void MakeThemeIcons(const QString& themeFolder);
 void MakeSplash(const QString& programFolder);
 void MakeSoundCues(const QString& programFolder);
 

@@ -222,6 +222,20 @@ QImage ToEightBit(const QImage& picture)
 
 } // namespace
 
+// The program's own icon, drawn at its size (designed at 64 pixels).
+QImage ProgramIcon(int size)
+{
+    QImage program = Transparent(size, size);
+    QPainter p(&program);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    p.setPen(QPen(Umber, 2));
+    p.setBrush(Maple);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+    DrawPiece(p, QRectF(6, 4, 52, 56), 2, false);
+    return program;
+}
+
 void MakeIcons(const QString& programFolder)
 {
     const QString folder = programFolder + QStringLiteral("/Icons/");
@@ -248,16 +262,16 @@ void MakeIcons(const QString& programFolder)
     }
     Save(status, folder + QStringLiteral("StatusIcons.png"));
 
-    QImage program = Transparent(64, 64);
-    {
-        QPainter p(&program);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Umber, 2));
-        p.setBrush(Maple);
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-        DrawPiece(p, QRectF(6, 4, 52, 56), 2, false);
+    Save(ProgramIcon(64), folder + QStringLiteral("Marrowdale.png"));
+}
+
+void MakeThemeIcons(const QString& themeFolder)
+{
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = themeFolder + QStringLiteral("/%1x%1/apps/").arg(size);
+        MakeFolder(folder);
+        Save(ProgramIcon(size), folder + QStringLiteral("marrowdale.png"));
     }
-    Save(program, folder + QStringLiteral("Marrowdale.png"));
 }
 
 void MakeSplash(const QString& programFolder)

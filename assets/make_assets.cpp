@@ -1,6 +1,7 @@
-// make-assets PROGRAM_FOLDER: writes the program's own artwork and sounds
-// (two skins, two chess sets with their boards, icons, splash pictures, sound cues)
-// into the program folder. Run by the build.
+// make-assets PROGRAM_FOLDER [ICON_THEME_FOLDER]: writes the program's own
+// artwork and sounds (two skins, two chess sets with their boards, icons,
+// splash pictures, sound cues) into the program folder, and the program icon
+// at the desktop's sizes into the icon theme's folder. Run by the build.
 
 #include "assets/art.h"
 
@@ -10,8 +11,8 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-assets PROGRAM_FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make-assets PROGRAM_FOLDER [ICON_THEME_FOLDER]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -26,5 +27,7 @@ int main(int argc, char** argv)
     Art::MakeIcons(folder);
     Art::MakeSplash(folder);
     Art::MakeSoundCues(folder);
+    if (argc == 3)
+        Art::MakeThemeIcons(QString::fromLocal8Bit(argv[2]));
     return 0;
 }

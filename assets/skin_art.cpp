@@ -5,6 +5,8 @@
 
 #include "assets/art.h"
 #include "foundation/skin_table.h"
+#include "foundation/title_band.h"
+#include "foundation/toolbar_faces.h"
 #include "foundation/window_names.h"
 #include "foundation/window_outlines.h"
 
@@ -26,14 +28,9 @@ QString Q(std::string_view s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-// The band across the top of every dialog background, for its title.
-constexpr int TitleBand = 40;
-// The board's squares and toolbar start 37 pixels down: its band ends above them.
-constexpr int BoardTitleBand = 34;
-
 int TitleBandOf(std::string_view window)
 {
-    return window == WindowNames::Board ? BoardTitleBand : TitleBand;
+    return WindowNames::TitleBandHeight(window);
 }
 
 struct Palette {
@@ -144,7 +141,7 @@ void PaintCaptions(QPainter& painter, std::string_view window, const Palette& pa
 
 QImage Background(const WindowShape::Member& member, const Palette& palette)
 {
-    const bool titled = member.window != WindowNames::StatusWindow;
+    const bool titled = TitleBandOf(member.window) > 0;
     QImage image(member.pictureWidth, member.pictureHeight, QImage::Format_RGB32);
     image.fill(palette.outside);
     QPainter painter(&image);
@@ -272,15 +269,10 @@ std::vector<Face> FacesOf(std::string_view file)
     if (file == "SystemButtons.bmp") {
         faces = {{QString(), false, false}, {QString(), true, false}};
     } else if (file == "BoardButtons.bmp") {
-        faces.push_back({QStringLiteral("View"), false, false});
-        faces.push_back({QStringLiteral("View me"), true, false});
-        faces.push_back({QStringLiteral("Coords"), false, false});
-        faces.push_back({QStringLiteral("Coords"), true, false});
-        for (const char* caption : {"Undo", "Send", "Resend", "Resign", "Cancel", "Close"})
-            upDown(faces, QString::fromLatin1(caption));
-        for (const char* caption :
-             {"Undo", "Send", "Resend", "Resign", "Cancel", "Close", "View", "Coords"})
-            faces.push_back({QString::fromLatin1(caption), false, true});
+        // Up and pressed faces alternate up to cell 15; the disabled ones follow.
+        for (std::size_t cell = 0; cell < WindowNames::BoardToolbarFaces.size(); ++cell)
+            faces.push_back({QString::fromLatin1(WindowNames::BoardToolbarFaces[cell]),
+                             cell < 16 && cell % 2 == 1, cell >= 16});
     } else if (file == "BoardSetupButtons.bmp") {
         for (const char* caption : {"Play", "Reset", "Clear"}) {
             upDown(faces, QString::fromLatin1(caption));

@@ -44,6 +44,7 @@ public:
     bool LoadChessSet() override { return true; }
     void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override { }
     void ShowCredits() override { }
+    void ComputerThinking(bool) override { }
 };
 
 struct Opening {

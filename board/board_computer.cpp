@@ -72,6 +72,9 @@ void Board::MakeComputerMove()
 Board::~Board()
 {
     StopComputerSearch();
+    // A search stopped with the window gives no answer here.
+    if (thinkingReported_)
+        port_.ComputerThinking(false);
 }
 
 void Board::StopComputerSearch()
@@ -120,6 +123,10 @@ void Board::ShowThinking(bool thinking)
     else
         CancelSearch->Hide();
     SetButtonEnable();
+    if (thinking != thinkingReported_) {
+        thinkingReported_ = thinking;
+        port_.ComputerThinking(thinking);
+    }
 }
 
 void Board::ComputerSearch_Finished(const ComputerAI::SearchResult& result)

@@ -49,6 +49,10 @@ public:
     virtual void PrintCurrentBoardState(const GameController& game, QWidget& owner) = 0;
     // The scrolling credits, modal over the board.
     virtual void ShowCredits() = 0;
+    // The computer began or ended its search: the program keeps its own
+    // commands (the options window) from pulling the chess set or the
+    // settings away under it.
+    virtual void ComputerThinking(bool thinking) = 0;
 };
 
 } // namespace BoardSupport

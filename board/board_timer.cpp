@@ -134,7 +134,7 @@ TickResult GameController::Tick(bool visible, NoticeShower& shower)
                  BoardMessage{
                      1, "Offer of a draw",
                      "Your opponent has offered a draw.  Please either accept or decline with the "
-                     "buttons to the top right.",
+                     "buttons to the right, below the list of moves.",
                      NoticeCue});
         }
     }

@@ -173,7 +173,7 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     }
     const std::optional<Square> square = SquareAt(at);
     if (square && Pressed)
-        Pressed(*square, event->button());
+        Pressed(*square, event->button(), event->globalPosition().toPoint());
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)

@@ -41,7 +41,7 @@ public:
     int ViewColour() const { return viewColour_; }
 
     // Left press (or right press, button given), drag and drop by square.
-    std::function<void(Square, Qt::MouseButton)> Pressed;
+    std::function<void(Square, Qt::MouseButton, QPoint global)> Pressed;
     std::function<void(std::optional<Square>)> Dropped;
     // A press on a move mark or a coordinate label, which lie over their
     // squares and take the press instead (global: the pointer).

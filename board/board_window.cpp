@@ -14,6 +14,8 @@
 #include "foundation/window_shape.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -29,6 +32,8 @@ namespace BoardSupport {
 namespace {
 
 enum MoveListColumn { CoordinatesColumn = 0, NumberColumn = 1, NotationColumn = 2, CommentColumn = 3 };
+// A row of one line.
+constexpr int MoveListRowHeight = 18;
 
 QString Q(const std::string& text)
 {
@@ -63,8 +68,8 @@ void Board::CreateControls()
     CBoard->SquarePicture = [this](Square square) {
         return port_.Pictures().ChessSetCell(game_.CellAt(square));
     };
-    CBoard->Pressed = [this](Square square, Qt::MouseButton button) {
-        CBoard_MouseDown(square, button);
+    CBoard->Pressed = [this](Square square, Qt::MouseButton button, QPoint global) {
+        CBoard_MouseDown(square, button, global);
     };
     CBoard->Dropped = [this](std::optional<Square> target) { CBoard_DragDrop(target); };
 
@@ -84,7 +89,8 @@ void Board::CreateControls()
     bold.setBold(true);
     MoveList->horizontalHeader()->setFont(bold);
     MoveList->verticalHeader()->hide();
-    MoveList->verticalHeader()->setDefaultSectionSize(18);
+    MoveList->verticalHeader()->setDefaultSectionSize(MoveListRowHeight);
+    MoveList->setWordWrap(true);
     MoveList->setSelectionMode(QAbstractItemView::SingleSelection);
     MoveList->setSelectionBehavior(QAbstractItemView::SelectRows);
     MoveList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -175,6 +181,7 @@ void Board::FillMoveList()
         for (int column = 0; column < 4; ++column)
             MoveList->setItem(i, column, new QTableWidgetItem(cells[column]));
     }
+    FitNotationRows();
     const int row = game_.SelectedRow();
     if (row >= 1)
         MoveList->selectRow(row - 1);
@@ -182,6 +189,39 @@ void Board::FillMoveList()
         MoveList->clearSelection();
     CenterSelected();
     moveListBusy_ = wasBusy;
+}
+
+// A notation wider than its column (a move that ends in a draw) wraps onto
+// a second line of a taller row rather than losing its end. The column is
+// narrower once the rows need the list's scroll bar, whether it shows yet
+// or not.
+void Board::FitNotationRows()
+{
+    const QStyle* style = MoveList->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MoveList) + 1;
+    const int wide = MoveList->width() - 2 * MoveList->frameWidth() - MoveList->columnWidth(NumberColumn)
+                     - 2 * margin;
+    const int narrow = wide - style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, MoveList);
+    const int shown = MoveList->height() - 2 * MoveList->frameWidth() - MoveList->horizontalHeader()->height();
+    const QFontMetrics metrics(MoveList->font());
+    auto heights = [&](int room) {
+        std::vector<int> rows;
+        for (int row = 0; row < MoveList->rowCount(); ++row) {
+            const QTableWidgetItem* item = MoveList->item(row, NotationColumn);
+            const int lines =
+                item && metrics.horizontalAdvance(item->text()) > room
+                    ? metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, item->text()).height()
+                          / metrics.lineSpacing()
+                    : 1;
+            rows.push_back(MoveListRowHeight + (lines - 1) * metrics.lineSpacing());
+        }
+        return rows;
+    };
+    std::vector<int> rows = heights(wide);
+    if (std::accumulate(rows.begin(), rows.end(), 0) > shown)
+        rows = heights(narrow);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
+        MoveList->setRowHeight(row, rows[std::size_t(row)]);
 }
 
 void Board::DisplayBoardState()
@@ -214,7 +254,9 @@ void Board::SetFormCaptions()
     OpponentComment->setFont(font);
     const int wanted = std::max(PxRect(OpponentCommentTwips).height(),
                                 OpponentComment->heightForWidth(OpponentComment->width()));
-    const int room = height() - OpponentComment->y();
+    // Down to the window's edge, or inside the plain layout's frame.
+    const int bottom = LabelBoarder_L->isHidden() ? height() : LabelBoarder_L->geometry().bottom() - 1;
+    const int room = bottom - OpponentComment->y();
     OpponentComment->resize(OpponentComment->width(), room > 0 ? std::min(wanted, room) : wanted);
 }
 
@@ -265,8 +307,14 @@ void Board::SelectRow(int row)
         MoveList->clearSelection();
 }
 
-void Board::CBoard_MouseDown(Square square, Qt::MouseButton button)
+void Board::CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint global)
 {
+    // The right button opens the mode's menu at the pointer (nothing while
+    // the computer thinks); it neither clears the marks nor picks up.
+    if (button == Qt::RightButton) {
+        PopUp(InSetupMode() ? Menus.mnuSetupMenu : Menus.mnuActionsMenu, global);
+        return;
+    }
     if (button != Qt::LeftButton)
         return;
     const bool hadMarks = game_.HilightShown() || game_.CoordsShown();

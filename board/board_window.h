@@ -107,6 +107,8 @@ public:
     void MakeComputerMove();
     void CancelSearchFace_Click();
     bool ComputerThinking() const { return computerSearch_->Running(); }
+    // The window's closing has begun (it may still be on screen meanwhile).
+    bool Closing() const { return windowClosing_; }
     // The engine the computer searches with (the real one unless a test
     // stands in); it must outlive the window.
     void SetSearchEngine(SearchEngine& engine) { engine_ = &engine; }
@@ -221,9 +223,10 @@ private:
     void SetToolTips();
     void BeginGame();
     void FillMoveList();
+    void FitNotationRows();
     void SetFormCaptions();
     void CenterSelected();
-    void CBoard_MouseDown(Square square, Qt::MouseButton button);
+    void CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint global);
     void CBoard_DragDrop(std::optional<Square> target);
     void PlayerComment_Validate();
     void ShowDropResult(const DropResult& result);
@@ -262,6 +265,7 @@ private:
     Square dragFrom_;
     ComputerOpponent opponent_;
     SearchEngine* engine_ = &opponent_;
+    bool thinkingReported_ = false;
     ComputerSearch* computerSearch_ = nullptr;
     bool returnToGameList_ = true;
     bool busy_ = false;

@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace BoardSupport {
 
@@ -95,6 +96,11 @@ void Board::CreateMenuControls()
     Support::StyleWindowButton(*HelpButton);
     Support::StyleWindowButton(*MinimiseButton);
     connect(HelpButton, &Support::PressLabel::Click, this, [this] { HelpButton_Click(); });
+    // F1 is the help button's key in both layouts, whichever control has
+    // the focus (the move list and the comment box would not pass it on).
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setContext(Qt::WindowShortcut);
+    connect(helpKey, &QShortcut::activated, this, [this] { HelpButton_Click(); });
     connect(MinimiseButton, &Support::PressLabel::Click, this, [this] { MinimiseButton_Click(); });
 
     MDLogo = new Support::PressLabel(this, QStringLiteral("MDLogo"));

@@ -30,6 +30,8 @@ void Board::SetSimpleUI()
     PlayerComment->setFrame(true);
     PlayerComment->resize(PlayerComment->width(),
                           Px(PlayerCommentTwips.height() + PlainCommentTallerTwips));
+    LabelBoarder_L->resize(LabelBoarder_L->width(),
+                           Px(LabelBoarderTwips.height() + PlainCommentRoomTwips) - 3);
     LabelBoarder_L->show();
     LabelBoarder_L->lower();
     MoveList->setFrameStyle(QFrame::Box | QFrame::Plain);

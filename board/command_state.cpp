@@ -1,6 +1,6 @@
 #include "board/command_state.h"
 
-#include "board/move_entries.h"
+#include "store/move_entries.h"
 
 namespace BoardSupport {
 

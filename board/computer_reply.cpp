@@ -2,7 +2,7 @@
 // move is played on the board and written as its row, or it resigns.
 #include "board/game_controller.h"
 
-#include "board/board_changes.h"
+#include "store/board_changes.h"
 #include "rules/check.h"
 #include "rules/notation.h"
 
@@ -68,6 +68,9 @@ ComputerReply GameController::FinishComputerMove(const ComputerAI::SearchResult&
         reply = PlayComputerMove(result);
     }
     playerMayMove_ = !(checkmated_ || surrendered_ || gameDrawn_);
+    // The reply is stored with the game: the caption tells of it (a mate,
+    // the computer's resignation, the player's turn again).
+    captions_ = BoardSupport::SetFormCaptions(Facts());
     // A mate or the computer's resignation is told once more.
     mateNoticeShown_ = false;
     // The player sees where the computer moved.

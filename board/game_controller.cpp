@@ -1,6 +1,6 @@
 #include "board/game_controller.h"
 
-#include "board/move_entries.h"
+#include "store/move_entries.h"
 #include "store/database.h"
 
 #include <algorithm>
@@ -50,12 +50,15 @@ OpenResult GameController::Open(const OpenRequest& request)
     standAlone_ = request.standAlone;
     newGameName_ = request.newGameName;
     newGameEmail_ = request.newGameEmail;
+    newGameOwnName_ = request.newGameOwnName;
     savedGameId_ = 0;
     if (!SetMoves(request))
         return OpenResult{false, HistoryError()};
     const OpenResult result = SetBoardState();
     if (result.ok) {
-        awaitingOpponent_ = Captions().awaitingOpponent;
+        // Before the opponent's draw offer freezes the pieces: the offer
+        // waits for the player's answer, so it is the player's turn.
+        SetFormCaptions();
         HilightMove(selectedRow_);
         ConfirmDraw();
     }
@@ -212,7 +215,13 @@ FormCaptions GameController::Captions() const
 {
     if (setupMode_)
         return SetupCaptions();
-    return SetFormCaptions(Facts());
+    return captions_;
+}
+
+void GameController::SetFormCaptions()
+{
+    captions_ = BoardSupport::SetFormCaptions(Facts());
+    awaitingOpponent_ = captions_.awaitingOpponent;
 }
 
 CommentPanel GameController::Comment() const

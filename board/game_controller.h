@@ -34,6 +34,7 @@ struct OpenRequest {
     std::string newGameOpponent;    // the new-game dialog's opponent's name
     std::string newGameName;        // ... the game's title
     std::string newGameEmail;       // ... the opponent's address
+    std::string newGameOwnName;     // the name the player's mails carry
     bool newGameVsComputer = false; // ComputerGame for a new game
     bool defaultView = false;       // always open in White's view
     bool mailOffline = false;
@@ -214,6 +215,10 @@ public:
 
     // ---- What the window shows ----
     int CellAt(Square square) const;
+    // The caption and the players' tag are written when the game opens
+    // (and when the computer's reply is stored): they tell whose turn the
+    // stored game is at, not the row browsed, the unsent move or the
+    // computer's search.
     FormCaptions Captions() const;
     CommentPanel Comment() const;
     const std::vector<Square>& Marks() const { return marks_; }
@@ -252,6 +257,7 @@ private:
     OpenResult SetBoardState();
     ReplayRules Rules() const;
     void Apply(const ReplayResult& replay);
+    void SetFormCaptions();
 
     // A move between the self-check test and its row (move_making.cpp).
     struct PendingMove {
@@ -293,7 +299,9 @@ private:
     bool standAlone_ = false;
     std::string newGameName_;
     std::string newGameEmail_;
+    std::string newGameOwnName_;
     int savedGameId_ = 0;
+    FormCaptions captions_;
     bool awaitingOpponent_ = false;
     bool keptAwaitingOpponent_ = false;
     bool playerMayMove_ = false;

@@ -2,7 +2,7 @@
 // offer and its answer, and the notices that tell the player how it ended.
 
 #include "board/game_controller.h"
-#include "board/move_entries.h"
+#include "store/move_entries.h"
 #include "rules/check.h"
 
 namespace BoardSupport {

@@ -1,6 +1,6 @@
 #include "board/highlight.h"
 
-#include "board/move_entries.h"
+#include "store/move_entries.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,7 @@
 #include "board/history_replay.h"
 
-#include "board/board_changes.h"
-#include "board/drop_rules.h"
-#include "board/move_entries.h"
+#include "store/move_entries.h"
+#include "store/replay_check.h"
 #include "rules/check.h"
 
 #include <algorithm>
@@ -12,34 +11,6 @@ namespace BoardSupport {
 using namespace MoveValidation;
 
 namespace {
-
-Move PreviousMoveOf(const MoveList& entries, int entry)
-{
-    return entry >= 2 ? Move::FromText(entries[entry - 2].coordinates) : Move::None();
-}
-
-// Whether the entry is a move the colour could make here: its own piece on
-// the origin, a legal path, a promotion exactly when a pawn reaches the last
-// row, and the mover's king safe afterwards.
-bool IsPlayableEntry(const Position& position, Colour colour, Move move, const MoveRecord& entry,
-                     Move previousMove, int& landingPiece, MoveEffects& effects)
-{
-    const int piece = position.squares(move.from.column, move.from.row);
-    if (!IsPieceOfColour(piece, colour))
-        return false;
-    Position judged = position;
-    judged.checkedSide = IsInCheck(position, colour) ? static_cast<int>(colour) : NoSideChecked;
-    const DropJudgement judgement = JudgeDrop(judged, colour, move, previousMove);
-    if (!judgement.Accepted())
-        return false;
-    const std::optional<PieceCode> promoted = PromotedPiece(entry.notation, colour);
-    const bool promotes = IsPawn(piece) && move.to.row == HomeRow(OtherColour(colour));
-    if (promoted.has_value() != promotes)
-        return false;
-    landingPiece = promoted ? static_cast<int>(*promoted) : piece;
-    effects = judgement.effects;
-    return true;
-}
 
 // The check state after the replay: White's check first; a drawn game
 // tests no further; at the last row a side to move without a move has been
@@ -77,7 +48,15 @@ ReplayResult MoveThroughHistory(const Position& start, const MoveList& entries, 
     result.drawOffered = drawOffered;
     const int count = static_cast<int>(entries.size());
     selectedRow = std::clamp(selectedRow, 0, count);
+    // The store's check decides which entries are sound, so that the board
+    // shows a stored game exactly as the arrival of that game was judged.
+    EntryReplay replay(start);
     for (int i = 1; i <= selectedRow; ++i) {
+        if (replay.Play(entries, i) != EntryFault::None) {
+            result.badEntry = i;
+            selectedRow = i - 1;
+            break;
+        }
         const MoveRecord& entry = entries[i - 1];
         switch (SpecialEntryOf(entry.notation)) {
         case SpecialEntry::Resignation:
@@ -98,22 +77,8 @@ ReplayResult MoveThroughHistory(const Position& start, const MoveList& entries, 
         }
         if (NotationEndsDrawn(entry.notation))
             result.gameDrawn = true;
-        // A stored "no move" leaves the board as it is.
-        if (entry.coordinates == "0000")
-            continue;
-        const Colour colour = EntryColour(i);
-        const std::optional<Move> move = Move::Parse(entry.coordinates);
-        int landingPiece = Empty;
-        MoveEffects effects;
-        if (!move
-            || !IsPlayableEntry(result.position, colour, *move, entry, PreviousMoveOf(entries, i),
-                                landingPiece, effects)) {
-            result.badEntry = i;
-            selectedRow = i - 1;
-            break;
-        }
-        ApplyMove(result.position, colour, *move, landingPiece, effects);
     }
+    result.position = replay.CurrentPosition();
 
     SetCheckState(result, entries, selectedRow);
     const std::string_view selected =

@@ -2,9 +2,9 @@
 // game controller.
 #include "board/game_controller.h"
 
-#include "board/board_changes.h"
-#include "board/drop_rules.h"
-#include "board/move_entries.h"
+#include "store/board_changes.h"
+#include "store/drop_rules.h"
+#include "store/move_entries.h"
 #include "board/player_comment.h"
 #include "rules/check.h"
 #include "rules/notation.h"

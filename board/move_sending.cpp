@@ -3,9 +3,10 @@
 // and the state the board's commands are decided from.
 #include "board/game_controller.h"
 
-#include "board/move_entries.h"
+#include "store/move_entries.h"
 #include "board/player_comment.h"
 #include "store/database.h"
+#include "store/mail_support.h"
 
 namespace BoardSupport {
 
@@ -55,6 +56,11 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
             record.GAME_NAME = newGameName_;
             record.GAME_DATE = GameDateOf(now);
             record.GAME_OPPONENTS_EMAIL = newGameEmail_;
+            // The player's own side carries the name their mails carry, made
+            // fit as the opponent's program stores it, so both players' games
+            // name White alike from the first move on.
+            record.GAME_WHITE_NAME =
+                MailSupport::CleanSenderText(newGameOwnName_, MailSupport::SenderNameLimit);
             record.GAME_BLACK_NAME = blackPlayerName_;
             record.GAME_OPPONENTS_NAME = blackPlayerName_;
             record.GAME_HOST = true;

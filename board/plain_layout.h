@@ -5,7 +5,7 @@
 // The skinned window leaves room for its painted frame and title. Without
 // them the right-hand column (move list, logos, draw buttons, set-up
 // palette and bin) moves 1285 twips left and 150 up, the comment area 625
-// right and 475 up, and the window becomes 1750 narrower and 850 lower.
+// right and 475 up, and the window becomes 1750 narrower and 475 lower.
 
 #include "board/board_layout.h"
 
@@ -19,7 +19,13 @@ namespace BoardSupport {
 inline constexpr TwipShift PlainRightColumnShift{1285, 150};
 inline constexpr TwipShift PlainCommentAreaShift{-625, 475};
 inline constexpr int PlainNarrowerTwips = 1750;
-inline constexpr int PlainLowerTwips = 850;
+// The comment area moves 475 up and keeps below it the room it has in the
+// skinned window (375 twips under the comment panel's first line), so the
+// window is 475 lower, not 850: 850 would end it at the panel's first line
+// and cut the comment box's border and the computer's second line of
+// figures. The frame round the comment area reaches down into that room.
+inline constexpr int PlainLowerTwips = 475;
+inline constexpr int PlainCommentRoomTwips = 375;
 // The comment box of the plain layout has a border, and is that much taller.
 inline constexpr int PlainCommentTallerTwips = 5;
 

@@ -224,6 +224,7 @@ void GameController::BeginSetupGame()
     playerIsHost_ = true;
     playerColour_ = White;
     SetBoardState();
+    SetFormCaptions();
     HilightMove(selectedRow_);
     ConfirmDraw();
 }

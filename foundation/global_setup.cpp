@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -31,11 +32,15 @@ void SetupGlobalVariables(const QString& commandLine)
         state.ProgramFolder = DefaultProgramFolder();
     state.DataPath = DefaultDataPath();
     QDir().mkpath(state.DataPath);
+    // The games, their backup and the move files are the player's alone.
+    QFile::setPermissions(state.DataPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                              | QFileDevice::ExeOwner);
     state.DatabaseFileName = QStringLiteral("Mdgdb.dat");
     state.Mail.NewMovesArrived = false;
     state.ModalBusy = false;
     state.StartupDone = false;
     state.Quitting = false;
+    state.ExitQueued = false;
     state.SimpleUIForced = false;
 
     state.Mail.StandAloneMode = HasSwitch(commandLine, QStringLiteral("-testingmode"));

@@ -54,6 +54,9 @@ struct BusyFlags {
     bool Quitting = false;
     // A skin with button pictures was loaded; toolbars repaint their faces.
     bool SkinRefreshPending = false;
+    // The user (or the desktop) has asked the program to end; the exit
+    // work is queued and runs once.
+    bool ExitQueued = false;
 };
 
 // What the layers above put in place for the foundation to call.

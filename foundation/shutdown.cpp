@@ -6,7 +6,11 @@
 #include "foundation/window_names.h"
 #include "store/backup.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QWidget>
+#include <QThread>
+#include <QTimer>
 
 #include <map>
 #include <optional>
@@ -98,6 +102,50 @@ void CloseDown(bool save)
     }
     for (const WindowInstance& instance : unloaded)
         RunRelease(instance);
+}
+
+void RunWhenUnwound(std::function<void()> work, std::function<void()> unwind)
+{
+    // A nested loop (a popup menu's exec, a modal window) is still on the
+    // stack: look again shortly, once it has ended.
+    constexpr int RetryMs = 10;
+    const bool nested = QThread::currentThread()->loopLevel() > 1;
+    QTimer::singleShot(nested ? RetryMs : 0, QCoreApplication::instance(),
+                       [work = std::move(work), unwind = std::move(unwind)] {
+                           if (QThread::currentThread()->loopLevel() > 1) {
+                               if (unwind)
+                                   unwind();
+                               RunWhenUnwound(work, unwind);
+                               return;
+                           }
+                           work();
+                       });
+}
+
+void CloseOpenLoops()
+{
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->hide();
+}
+
+bool QueueExit(std::function<void()> work, bool closeOpenLoops)
+{
+    ProgramState& state = Globals();
+    if (state.ExitQueued)
+        return false;
+    state.ExitQueued = true;
+    if (closeOpenLoops)
+        CloseOpenLoops();
+    RunWhenUnwound(std::move(work), closeOpenLoops ? std::function<void()>(CloseOpenLoops)
+                                                   : std::function<void()>());
+    return true;
+}
+
+void RequestExitProgram()
+{
+    QueueExit([] { ExitProgram(); });
 }
 
 void ExitProgram()

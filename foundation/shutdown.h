@@ -39,11 +39,33 @@ void UnloadWindow(const QString& name);
 // their instances in the same order.
 void CloseDown(bool save);
 
+// Runs the work from the program's own event loop once every handler on the
+// stack has returned: never inside a menu's or a modal window's own loop.
+// The exit deletes the tray icon and the windows, and a handler of theirs
+// still running would be left on freed memory.
+// While it waits for a nested loop, unwind (when given) is run at each look,
+// to end that loop.
+void RunWhenUnwound(std::function<void()> work, std::function<void()> unwind = {});
+
+// Closes the open popup menu and hides the open modal window, which ends
+// their loops; their callers go on as after Escape.
+void CloseOpenLoops();
+
+// Queues the exit work (RunWhenUnwound) unless an exit is queued already:
+// the first request wins, a second one (a key pressed twice, the list's
+// Exit while the tray's is on its way) does nothing and returns False.
+// With closeOpenLoops the exit does not wait for the user: open menus and
+// modal windows are closed (the desktop asking the program to end).
+bool QueueExit(std::function<void()> work, bool closeOpenLoops = false);
+
 // The game list's exit command: a silent backup of the game database, the
 // game list unloaded, then the tray window, whose unload finishes the
 // shut-down. Without a tray window loaded (early start-up) the tray's part
 // is done here: help closed and, unless Quitting, CloseDown(StartupDone).
 // Finally the event loop is asked to end.
 void ExitProgram();
+// The same, queued (QueueExit): what the game list's "Exit Marrowdale" and
+// its closing as the main window ask for.
+void RequestExitProgram();
 
 } // namespace Support

@@ -1,4 +1,5 @@
 #include "foundation/skin.h"
+#include "foundation/title_caption.h"
 
 #include "foundation/window_shape.h"
 
@@ -311,6 +312,8 @@ bool ApplySkin(QWidget& window)
     }
     if (!entry->buttons.empty())
         Globals().SkinRefreshPending = true;
+    if (!entry->background.empty())
+        TitleCaption::ShowOn(window);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "options/options_page.h"
 
 #include "foundation/picture_clip.h"
+#include "options/skin_preview.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -428,17 +429,21 @@ void OptionsPage::BuildSkinsPage()
 void OptionsPage::RefreshSkins()
 {
     ShowNameList(*opSkinsList, controller_.Skins());
-    // A picture that cannot be read leaves its preview empty.
-    const auto show = [](QLabel* preview, const QString& path) {
-        QPixmap picture;
-        if (path.isEmpty() || !picture.load(path))
+    // The skin's windows in small; a background that cannot be read leaves
+    // its preview empty.
+    const QString folder = controller_.SkinPreviewPath(QString());
+    const auto show = [&folder](QLabel* preview, PreviewWindow window) {
+        if (folder == preview->property("folder").toString())
+            return;
+        const QImage picture = folder.isEmpty() ? QImage() : SkinPreviewPicture(folder, window);
+        if (picture.isNull())
             preview->clear();
-        else if (preview->property("path").toString() != path)
-            preview->setPixmap(picture);
-        preview->setProperty("path", picture.isNull() ? QString() : path);
+        else
+            preview->setPixmap(QPixmap::fromImage(picture));
+        preview->setProperty("folder", picture.isNull() ? QString() : folder);
     };
-    show(PreviewBoard, controller_.SkinPreviewPath(QStringLiteral("Board.jpg")));
-    show(PreviewInterface, controller_.SkinPreviewPath(QStringLiteral("Interface.jpg")));
+    show(PreviewBoard, PreviewWindow::Board);
+    show(PreviewInterface, PreviewWindow::GameList);
 }
 
 } // namespace OptionsSupport

@@ -107,6 +107,8 @@ bool WriteWeightFile(const QString& path, const QByteArray& bytes)
         return false;
     if (file.write(bytes) != bytes.size())
         return false;
+    // Readable by its owner only, like every file of the data folder.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return file.commit();
 }
 

@@ -4,6 +4,7 @@
 // folder of the local post office. Kept in the settings store under its own
 // key, beside the program's other settings.
 
+#include <map>
 #include <string>
 
 namespace MailSupport {
@@ -30,6 +31,9 @@ struct MailAccount {
     // A PEM file of certificates trusted besides the system's authorities,
     // for a server with a certificate of its own making; may be empty.
     std::string TrustedCertificateFile;
+    // The certificates the user trusted although no authority vouches for
+    // them: SHA-256 fingerprint by "host:port".
+    std::map<std::string, std::string> TrustedServerCertificates;
 
     // One log-on for both servers.
     std::string UserName;

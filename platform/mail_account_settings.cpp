@@ -69,6 +69,32 @@ bool Write(const char* name, int number)
                                  Registry::Value::Number(number));
 }
 
+// "host:port=fingerprint" entries, separated by spaces.
+std::map<std::string, std::string> FingerprintsFrom(const std::string& text)
+{
+    std::map<std::string, std::string> fingerprints;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t end = text.find(' ', from);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = text.substr(from, end - from);
+        const std::size_t eq = line.rfind('=');
+        if (eq != std::string::npos && eq > 0 && eq + 1 < line.size())
+            fingerprints[line.substr(0, eq)] = line.substr(eq + 1);
+        from = end + 1;
+    }
+    return fingerprints;
+}
+
+std::string FingerprintsText(const std::map<std::string, std::string>& fingerprints)
+{
+    std::string text;
+    for (const auto& [server, fingerprint] : fingerprints)
+        text += (text.empty() ? "" : " ") + server + "=" + fingerprint;
+    return text;
+}
+
 } // namespace
 
 MailAccount LoadMailAccount()
@@ -85,6 +111,7 @@ MailAccount LoadMailAccount()
     account.SmtpSecurity = SecurityFrom(Read("SmtpSecurity").ToText(), account.SmtpSecurity);
     account.SmtpAuthentication = Read("SmtpAuthentication").ToText() != "False";
     account.TrustedCertificateFile = Text("TrustedCertificates");
+    account.TrustedServerCertificates = FingerprintsFrom(Text("TrustedServerCertificates"));
     account.UserName = Text("UserName");
     account.Password = Text("Password");
     account.Address = Text("Address");
@@ -108,6 +135,7 @@ bool SaveMailAccount(const MailAccount& account)
     ok &= Write("SmtpSecurity", std::string(SecurityText(account.SmtpSecurity)));
     ok &= Write("SmtpAuthentication", std::string(account.SmtpAuthentication ? "True" : "False"));
     ok &= Write("TrustedCertificates", account.TrustedCertificateFile);
+    ok &= Write("TrustedServerCertificates", FingerprintsText(account.TrustedServerCertificates));
     ok &= Write("UserName", account.UserName);
     ok &= Write("Password", account.Password);
     ok &= Write("Address", account.Address);
@@ -134,17 +162,24 @@ std::string DefaultPostOfficeAddress()
     return user + "@localhost";
 }
 
-std::unique_ptr<MailService> CreateMailService(const MailAccount& account)
+std::string OwnDisplayName(const MailAccount& account)
+{
+    if (!account.DisplayName.empty())
+        return account.DisplayName;
+    const std::string address = account.Address.empty() ? DefaultPostOfficeAddress() : account.Address;
+    return address.substr(0, address.find('@'));
+}
+
+std::unique_ptr<MailService> CreateMailService(const MailAccount& account,
+                                               std::shared_ptr<MailWait> wait)
 {
     if (account.IsInternetAccountSet())
-        return std::make_unique<InternetMailService>(account);
+        return std::make_unique<InternetMailService>(account, MailTimeouts{}, std::move(wait));
     const std::filesystem::path folder = account.PostOfficeFolder.empty()
                                              ? DefaultPostOfficeFolder()
                                              : std::filesystem::path(account.PostOfficeFolder);
     const std::string address = account.Address.empty() ? DefaultPostOfficeAddress() : account.Address;
-    const std::string name =
-        account.DisplayName.empty() ? address.substr(0, address.find('@')) : account.DisplayName;
-    return std::make_unique<PostOfficeMailService>(folder, address, name);
+    return std::make_unique<PostOfficeMailService>(folder, address, OwnDisplayName(account));
 }
 
 } // namespace MailSupport

@@ -4,6 +4,7 @@
 // service it calls for.
 
 #include "platform/mail_account.h"
+#include "platform/mail_wait.h"
 #include "store/mail_service.h"
 
 #include <QString>
@@ -28,8 +29,15 @@ std::filesystem::path DefaultPostOfficeFolder();
 // the login name at "localhost".
 std::string DefaultPostOfficeAddress();
 
+// The name the user's mails carry, so the name the opponent's program
+// stores for them: the account's own name, else the address's part before
+// the "@" (the post office's address when the account names none).
+std::string OwnDisplayName(const MailAccount& account);
+
 // Internet mail when an internet account is set, the local post office
 // otherwise (with the account's own address and name where it has them).
-std::unique_ptr<MailService> CreateMailService(const MailAccount& account);
+// Internet mail shows its waits and takes the user's Cancel through `wait`.
+std::unique_ptr<MailService> CreateMailService(const MailAccount& account,
+                                               std::shared_ptr<MailWait> wait = nullptr);
 
 } // namespace MailSupport

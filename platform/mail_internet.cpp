@@ -1,12 +1,14 @@
 #include "platform/mail_internet.h"
 
+#include "platform/mail_certificate_check.h"
+#include "platform/mail_socket.h"
+
 #include <vmime/net/imap/IMAPFolder.hpp>
 #include <vmime/platforms/posix/posixHandler.hpp>
 #include <vmime/vmime.hpp>
 
 #include <chrono>
-#include <fstream>
-#include <sstream>
+#include <utility>
 
 namespace MailSupport {
 namespace {
@@ -25,15 +27,17 @@ void EnsureVmimePlatform()
 // trickles bytes makes progress for ever).
 class StallTimeout : public vmime::net::timeoutHandler {
 public:
-    StallTimeout(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall)
-        : clock_(std::move(clock)), stall_(stall)
+    StallTimeout(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall,
+                 std::shared_ptr<const MailWait> wait)
+        : clock_(std::move(clock)), stall_(stall), wait_(std::move(wait))
     {
         resetTimeOut();
     }
+    // The user's Cancel ends the wait as a time-out would.
     bool isTimeOut() override
     {
         const auto now = std::chrono::steady_clock::now();
-        return now - progress_ >= stall_ || now >= clock_->Deadline();
+        return now - progress_ >= stall_ || now >= clock_->Deadline() || wait_->Cancelled();
     }
     void resetTimeOut() override { progress_ = std::chrono::steady_clock::now(); }
     bool handleTimeOut() override { return false; }
@@ -41,73 +45,27 @@ public:
 private:
     std::shared_ptr<const OperationClock> clock_;
     std::chrono::milliseconds stall_;
+    std::shared_ptr<const MailWait> wait_;
     std::chrono::steady_clock::time_point progress_;
 };
 
 class StallTimeoutFactory : public vmime::net::timeoutHandlerFactory {
 public:
-    StallTimeoutFactory(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall)
-        : clock_(std::move(clock)), stall_(stall)
+    StallTimeoutFactory(std::shared_ptr<const OperationClock> clock, std::chrono::milliseconds stall,
+                        std::shared_ptr<const MailWait> wait)
+        : clock_(std::move(clock)), stall_(stall), wait_(std::move(wait))
     {
     }
     std::shared_ptr<vmime::net::timeoutHandler> create() override
     {
-        return std::make_shared<StallTimeout>(clock_, stall_);
+        return std::make_shared<StallTimeout>(clock_, stall_, wait_);
     }
 
 private:
     std::shared_ptr<const OperationClock> clock_;
     std::chrono::milliseconds stall_;
+    std::shared_ptr<const MailWait> wait_;
 };
-
-using CertificateList = std::vector<std::shared_ptr<vmime::security::cert::X509Certificate>>;
-
-// Every certificate of a PEM file; none when it cannot be read.
-CertificateList ReadCertificates(const std::string& file)
-{
-    CertificateList certificates;
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string all = text.str();
-    const std::string endMark = "-----END CERTIFICATE-----";
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t begin = all.find("-----BEGIN CERTIFICATE-----", from);
-        if (begin == std::string::npos)
-            break;
-        const std::size_t end = all.find(endMark, begin);
-        if (end == std::string::npos)
-            break;
-        const std::string pem = all.substr(begin, end + endMark.size() - begin);
-        try {
-            auto cert = vmime::security::cert::X509Certificate::import(
-                reinterpret_cast<const vmime::byte_t*>(pem.data()), pem.size());
-            if (cert)
-                certificates.push_back(cert);
-        } catch (const std::exception&) {
-            // A certificate VMime cannot read is simply not trusted.
-        }
-        from = end + endMark.size();
-    }
-    return certificates;
-}
-
-// The system's authorities, read once, and the account's own certificates.
-std::shared_ptr<vmime::security::cert::certificateVerifier>
-CertificateVerifier(const MailAccount& account)
-{
-    static const CertificateList systemRoots = ReadCertificates("/etc/ssl/certs/ca-certificates.crt");
-    auto verifier = std::make_shared<vmime::security::cert::defaultCertificateVerifier>();
-    CertificateList roots = systemRoots;
-    if (!account.TrustedCertificateFile.empty()) {
-        const CertificateList own = ReadCertificates(account.TrustedCertificateFile);
-        roots.insert(roots.end(), own.begin(), own.end());
-        verifier->setX509TrustedCerts(own);
-    }
-    verifier->setX509RootCAs(roots);
-    return verifier;
-}
 
 std::string Scheme(const std::string& plain, ConnectionSecurity security)
 {
@@ -116,8 +74,11 @@ std::string Scheme(const std::string& plain, ConnectionSecurity security)
 
 template <class Service>
 void Prepare(Service& service, ConnectionSecurity security, const MailAccount& account,
-             bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts)
+             bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts,
+             int port, std::shared_ptr<CertificateRefusalSlot> refusals,
+             std::shared_ptr<vmime::net::socketFactory> sockets)
 {
+    service.setSocketFactory(std::move(sockets));
     const bool startTls = security == ConnectionSecurity::StartTls;
     service.setProperty("connection.tls", startTls);
     service.setProperty("connection.tls.required", startTls);
@@ -125,13 +86,30 @@ void Prepare(Service& service, ConnectionSecurity security, const MailAccount& a
         service.setProperty("auth.username", account.UserName);
         service.setProperty("auth.password", account.Password);
     }
-    service.setCertificateVerifier(CertificateVerifier(account));
+    service.setCertificateVerifier(MakeCertificateVerifier(account, port, std::move(refusals)));
     service.setTimeoutHandlerFactory(std::move(timeouts));
 }
 
 std::string Utf8(const vmime::text& text)
 {
     return text.getConvertedText(vmime::charset(vmime::charsets::UTF_8));
+}
+
+// The kind of failure an exception of the mail library stands for.
+MailFailure KindOf(const std::exception& e)
+{
+    const std::exception* at = &e;
+    while (at) {
+        if (dynamic_cast<const vmime::exceptions::authentication_error*>(at))
+            return MailFailure::LogOnRefused;
+        if (dynamic_cast<const vmime::security::cert::certificateException*>(at))
+            return MailFailure::Certificate;
+        if (dynamic_cast<const vmime::exceptions::operation_timed_out*>(at))
+            return MailFailure::TimedOut;
+        const auto* v = dynamic_cast<const vmime::exception*>(at);
+        at = v ? v->other() : nullptr;
+    }
+    return MailFailure::Other;
 }
 
 std::string Describe(const std::exception& e)
@@ -216,15 +194,31 @@ void OperationClock::Start(std::chrono::milliseconds allowed)
     deadline_ = std::chrono::steady_clock::now() + allowed;
 }
 
-InternetMailService::InternetMailService(MailAccount account, MailTimeouts timeouts)
-    : account_(std::move(account)), timeouts_(timeouts), clock_(std::make_shared<OperationClock>())
+InternetMailService::InternetMailService(MailAccount account, MailTimeouts timeouts,
+                                         std::shared_ptr<MailWait> wait)
+    : account_(std::move(account)), timeouts_(timeouts),
+      wait_(wait ? std::move(wait) : std::make_shared<MailWait>()),
+      outcome_(std::make_shared<ConnectOutcome>()), clock_(std::make_shared<OperationClock>()),
+      refusals_(std::make_shared<CertificateRefusalSlot>())
 {
     EnsureVmimePlatform();
 }
 
 std::shared_ptr<vmime::net::timeoutHandlerFactory> InternetMailService::Timeouts() const
 {
-    return std::make_shared<StallTimeoutFactory>(clock_, timeouts_.Stall);
+    return std::make_shared<StallTimeoutFactory>(clock_, timeouts_.Stall, wait_);
+}
+
+std::shared_ptr<vmime::net::socketFactory> InternetMailService::Sockets() const
+{
+    return DeadlineSocketFactory({timeouts_.Connect, wait_, outcome_});
+}
+
+void InternetMailService::Begin()
+{
+    clock_->Start(timeouts_.Deadline);
+    *outcome_ = ConnectOutcome{};
+    failure_ = MailFailure::None;
 }
 
 InternetMailService::~InternetMailService()
@@ -232,10 +226,50 @@ InternetMailService::~InternetMailService()
     Disconnect();
 }
 
+std::optional<CertificateVerdict> InternetMailService::RefusedCertificate() const
+{
+    return refused_;
+}
+
 bool InternetMailService::Fail(const std::string& what)
 {
-    lastError_ = what;
+    // A refused certificate says more than the TLS layer's report of it.
+    refused_ = std::exchange(refusals_->Refused, std::nullopt);
+    lastError_ = refused_ ? RefusalText(*refused_) : what;
+    if (refused_)
+        failure_ = MailFailure::Certificate;
+    else if (failure_ == MailFailure::None)
+        failure_ = MailFailure::Other;
     return false;
+}
+
+bool InternetMailService::Fail(const std::exception& e, const std::string& server, int port,
+                               const std::string& context)
+{
+    // The user's Cancel first: every wait it ends looks like a time-out.
+    failure_ = wait_->Cancelled()                         ? MailFailure::Cancelled
+               : outcome_->Failure != MailFailure::None ? outcome_->Failure
+                                                          : KindOf(e);
+    const std::string where = server + " (port " + std::to_string(port) + ")";
+    switch (failure_) {
+    case MailFailure::Cancelled:
+        return Fail("Cancelled.");
+    case MailFailure::Refused:
+        return Fail("The mail server " + where + " refused the connection.");
+    case MailFailure::NotFound:
+        return Fail("The mail server " + server + " was not found.");
+    case MailFailure::TimedOut:
+        return Fail("The mail server " + where + " did not answer in time.");
+    case MailFailure::Certificate:
+        return Fail("The certificate of the mail server " + server + " was refused: " + Describe(e));
+    case MailFailure::LogOnRefused:
+        return Fail("The mail server " + server
+                    + " refused the log-on: check the user name and the password.");
+    case MailFailure::None:
+    case MailFailure::Other:
+        break;
+    }
+    return Fail(context + ": " + Describe(e));
 }
 
 void InternetMailService::Connect()
@@ -245,7 +279,8 @@ void InternetMailService::Connect()
     const vmime::utility::url url(Scheme(protocol, account_.InboxSecurity), account_.InboxServer,
                                   static_cast<vmime::port_t>(InboxPortFor(account_)));
     store_ = session_->getStore(url);
-    Prepare(*store_, account_.InboxSecurity, account_, true, Timeouts());
+    Prepare(*store_, account_.InboxSecurity, account_, true, Timeouts(), InboxPortFor(account_),
+            refusals_, Sockets());
     store_->connect();
     ++logOns_;
     OpenInbox();
@@ -282,7 +317,7 @@ void InternetMailService::Disconnect() noexcept
 
 bool InternetMailService::SignOn()
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     if (IsSignedOn())
         return true;
     try {
@@ -290,7 +325,8 @@ bool InternetMailService::SignOn()
         return true;
     } catch (const std::exception& e) {
         Disconnect();
-        return Fail("Could not log on to " + account_.InboxServer + ": " + Describe(e));
+        return Fail(e, account_.InboxServer, InboxPortFor(account_),
+                    "Could not log on to " + account_.InboxServer);
     }
 }
 
@@ -306,7 +342,7 @@ bool InternetMailService::IsSignedOn() const
 
 bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>& messages)
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     messages.clear();
     if (!IsSignedOn())
         return Fail("Not logged on to the mail server.");
@@ -372,7 +408,7 @@ bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>&
     } catch (const std::exception& e) {
         Disconnect();
         messages.clear();
-        return Fail("Could not read the inbox: " + Describe(e));
+        return Fail(e, account_.InboxServer, InboxPortFor(account_), "Could not read the inbox");
     }
 }
 
@@ -431,7 +467,7 @@ std::shared_ptr<vmime::net::message> InternetMailService::Listed(const std::stri
 
 bool InternetMailService::ReadBody(const std::string& id, std::string& body)
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     body.clear();
     if (!IsSignedOn())
         return Fail("Not logged on to the mail server.");
@@ -453,13 +489,13 @@ bool InternetMailService::ReadBody(const std::string& id, std::string& body)
         return true;
     } catch (const std::exception& e) {
         Disconnect();
-        return Fail("Could not read a message: " + Describe(e));
+        return Fail(e, account_.InboxServer, InboxPortFor(account_), "Could not read a message");
     }
 }
 
 bool InternetMailService::Delete(const std::string& id)
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     if (!IsSignedOn())
         return Fail("Not logged on to the mail server.");
     try {
@@ -494,13 +530,13 @@ bool InternetMailService::Delete(const std::string& id)
         return true;
     } catch (const std::exception& e) {
         Disconnect();
-        return Fail("Could not delete a message: " + Describe(e));
+        return Fail(e, account_.InboxServer, InboxPortFor(account_), "Could not delete a message");
     }
 }
 
 bool InternetMailService::Send(const OutgoingMail& mail)
 {
-    clock_->Start(timeouts_.Deadline);
+    Begin();
     if (mail.RecipientAddress.empty())
         return Fail("The message has no recipient.");
     try {
@@ -519,7 +555,8 @@ bool InternetMailService::Send(const OutgoingMail& mail)
         const vmime::utility::url url(Scheme("smtp", account_.SmtpSecurity), account_.SmtpServer,
                                       static_cast<vmime::port_t>(SmtpPortFor(account_)));
         auto transport = session->getTransport(url);
-        Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication, Timeouts());
+        Prepare(*transport, account_.SmtpSecurity, account_, account_.SmtpAuthentication, Timeouts(),
+                SmtpPortFor(account_), refusals_, Sockets());
         transport->setProperty("options.need-authentication", account_.SmtpAuthentication);
         transport->connect();
         try {
@@ -534,7 +571,8 @@ bool InternetMailService::Send(const OutgoingMail& mail)
         transport->disconnect();
         return true;
     } catch (const std::exception& e) {
-        return Fail("Could not send the message through " + account_.SmtpServer + ": " + Describe(e));
+        return Fail(e, account_.SmtpServer, SmtpPortFor(account_),
+                    "Could not send the message through " + account_.SmtpServer);
     }
 }
 

@@ -7,9 +7,15 @@
 // inbox; an IMAP listing honours the server's flag. Headers are read once per
 // run. Reading a body never marks the message read on the server. Every
 // network wait gives up after a stall without progress, and every call at
-// its deadline.
+// its deadline; connecting, the name look-up included, has a shorter time
+// of its own. The user's Cancel (MailWait) ends a call at once. A failed
+// call says what went wrong in words that tell apart a refused connection,
+// an unknown server, a server that did not answer in time, a refused
+// certificate and a refused log-on.
 
+#include "platform/certificate_verifier.h"
 #include "platform/mail_account.h"
+#include "platform/mail_wait.h"
 #include "store/mail_service.h"
 
 #include <atomic>
@@ -19,6 +25,7 @@
 #include <vector>
 
 namespace vmime::net {
+class socketFactory;
 class timeoutHandlerFactory;
 class session;
 class store;
@@ -28,12 +35,16 @@ class message;
 
 namespace MailSupport {
 
-// How long a network wait may make no progress, and how long one call of
-// the service (a sign-on, a listing, a read, a send) may take in all.
+// How long a network wait may make no progress, how long one call of the
+// service (a sign-on, a listing, a read, a send) may take in all, and how
+// long looking up and connecting to a server may take.
 struct MailTimeouts {
     std::chrono::milliseconds Stall{30000};
     std::chrono::milliseconds Deadline{120000};
+    std::chrono::milliseconds Connect{15000};
 };
+
+struct ConnectOutcome;
 
 // The deadline of the call under way.
 class OperationClock {
@@ -46,9 +57,14 @@ private:
         std::chrono::steady_clock::time_point::max()};
 };
 
-class InternetMailService : public MailService {
+struct CertificateRefusalSlot;
+
+class InternetMailService : public MailService, public CertificateRefusals {
 public:
-    explicit InternetMailService(MailAccount account, MailTimeouts timeouts = {});
+    // wait: what the windows show of the calls and their Cancel (one of
+    // the service's own when none is given).
+    explicit InternetMailService(MailAccount account, MailTimeouts timeouts = {},
+                                 std::shared_ptr<MailWait> wait = nullptr);
     ~InternetMailService() override;
 
     bool SignOn() override;
@@ -59,12 +75,23 @@ public:
     bool Delete(const std::string& id) override;
     bool Send(const OutgoingMail& mail) override;
     std::string LastError() const override { return lastError_; }
+    std::optional<CertificateVerdict> RefusedCertificate() const override;
+    bool Cancelled() const override { return failure_ == MailFailure::Cancelled; }
+
+    // How the last failed call failed.
+    MailFailure LastFailure() const { return failure_; }
 
     // How often this service has logged on to the inbox server.
     std::size_t LogOns() const { return logOns_; }
 
 private:
+    // Starts a call's clock and forgets the last failure.
+    void Begin();
     bool Fail(const std::string& what);
+    // Fails with the words for what went wrong with `server` in `e`; a
+    // failure of no known kind reads `context` and the library's words.
+    bool Fail(const std::exception& e, const std::string& server, int port, const std::string& context);
+    std::shared_ptr<vmime::net::socketFactory> Sockets() const;
     std::shared_ptr<vmime::net::timeoutHandlerFactory> Timeouts() const;
     void Connect();
     void Disconnect() noexcept;
@@ -84,7 +111,12 @@ private:
 
     MailAccount account_;
     MailTimeouts timeouts_;
+    std::shared_ptr<MailWait> wait_;
+    std::shared_ptr<ConnectOutcome> outcome_;
+    MailFailure failure_ = MailFailure::None;
     std::shared_ptr<OperationClock> clock_;
+    // What the certificate verifier refused during the call under way.
+    std::shared_ptr<CertificateRefusalSlot> refusals_;
     std::shared_ptr<vmime::net::session> session_;
     std::shared_ptr<vmime::net::store> store_;
     std::shared_ptr<vmime::net::folder> inbox_;
@@ -99,6 +131,7 @@ private:
     // this service's life, by id (message ids hold across connections).
     std::map<std::string, InboxMessage> headers_;
     std::string lastError_;
+    std::optional<CertificateVerdict> refused_;
 };
 
 } // namespace MailSupport

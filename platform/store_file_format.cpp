@@ -68,12 +68,21 @@ QString EncodePart(const QString& part)
     return out;
 }
 
+bool IsHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// Only "%" and two hex digits naming a character other than NUL is an
+// escape: a hand-edited "%-1" or "%00" is kept as it stands, never turned
+// into a character no key may hold.
 QString DecodePart(QStringView part)
 {
     QString out;
     for (qsizetype i = 0; i < part.size(); ++i) {
-        bool ok = false;
-        const int code = part[i] == u'%' && i + 2 < part.size() ? part.mid(i + 1, 2).toInt(&ok, 16) : 0;
+        bool ok = part[i] == u'%' && i + 2 < part.size() && IsHexDigit(part[i + 1]) && IsHexDigit(part[i + 2]);
+        const int code = ok ? part.mid(i + 1, 2).toInt(&ok, 16) : 0;
+        ok = ok && code > 0;
         if (ok) {
             out += QChar(code);
             i += 2;

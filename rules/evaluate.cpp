@@ -22,6 +22,14 @@ WeightTables::ByCode GroupOfFive(const HeuristicWeights& weights, int first)
     return byCode;
 }
 
+WeightTables::ByCode SumOf(const WeightTables::ByCode& a, const WeightTables::ByCode& b)
+{
+    WeightTables::ByCode sum{};
+    for (int code = 0; code <= 12; ++code)
+        sum[code] = a[code] + b[code];
+    return sum;
+}
+
 // Half a weight rounded down (-55 gives -28).
 constexpr int FloorHalf(int weight)
 {
@@ -137,11 +145,11 @@ WeightTables::WeightTables(const HeuristicWeights& weights)
       take(GroupOfFive(weights, TakePiece)), takeUndefended(GroupOfFive(weights, TakeUndefended)),
       allowUndefended(GroupOfFive(weights, AllowUndefendedTaken)),
       pinByBishop(GroupOfFive(weights, PinWithBishop)), pinByRook(GroupOfFive(weights, PinWithRook)),
-      pinByQueen(GroupOfFive(weights, PinWithQueen)), check(weights[GoForCheck]),
-      closerToKing(weights[CloserToKing]), closerToQueen(weights[CloserToQueen]),
-      closerToCentre(weights[CloserToCentre]), moveLastCastlingRook(weights[MoveLastCastlingRook]),
-      moveCastlingRook(weights[MoveCastlingRook]), moveKingBeforeCastled(weights[MoveKingBeforeCastled]),
-      castle(weights[PerformCastle])
+      pinByQueen(GroupOfFive(weights, PinWithQueen)), promote(SumOf(take, takeUndefended)),
+      check(weights[GoForCheck]), closerToKing(weights[CloserToKing]),
+      closerToQueen(weights[CloserToQueen]), closerToCentre(weights[CloserToCentre]),
+      moveLastCastlingRook(weights[MoveLastCastlingRook]), moveCastlingRook(weights[MoveCastlingRook]),
+      moveKingBeforeCastled(weights[MoveKingBeforeCastled]), castle(weights[PerformCastle])
 {
     const int byKind[7] = {0,
                            weights[MoveRook],
@@ -197,14 +205,15 @@ int ScorePins(const BoardSquares& board, const WeightTables& weights, int colour
 }
 
 int CastlingWeight(const CastleFlags& flags, const WeightTables& weights, int colour, int piece,
-                   int fromColumn)
+                   int fromColumn, int fromRow)
 {
     using BoardSupport::CastleKing;
     using BoardSupport::KingSideRook;
     using BoardSupport::QueenSideRook;
     if (KindOf(piece) == King)
         return flags(colour, CastleKing) ? 0 : weights.moveKingBeforeCastled;
-    if (KindOf(piece) != Rook || (fromColumn != 1 && fromColumn != 8))
+    // Only a rook on its own corner can still castle.
+    if (KindOf(piece) != Rook || fromRow != HomeRow(colour) || (fromColumn != 1 && fromColumn != 8))
         return 0;
     const int own = fromColumn == 1 ? QueenSideRook : KingSideRook;
     const int otherRook = fromColumn == 1 ? KingSideRook : QueenSideRook;
@@ -423,6 +432,10 @@ int MoveScorer::After(const SearchMove& move)
                               w.closerToQueen);
     score += ApproachTerm(Distances.fromCentre[m.from], Distances.fromCentre[m.to], w.closerToCentre);
     score += w.take[m.captured];
+    // A promotion wins its new piece outright, as taking an undefended piece
+    // of that kind would; without this the search never sees the gain.
+    if (m.placed != m.piece)
+        score += w.promote[m.placed];
     if (IsPieceOfColour(m.captured, opponent_) && !(attacked_[opponent_] & MaskOf(m.to)))
         score += w.takeUndefended[m.captured];
     score += w.movement[m.piece];
@@ -432,7 +445,7 @@ int MoveScorer::After(const SearchMove& move)
                          move.toRow)
                != NoCastle)
         score += w.castle;
-    score += CastlingWeight(board_.CastleFlags(), w, mover_, m.piece, move.fromColumn);
+    score += CastlingWeight(board_.CastleFlags(), w, mover_, m.piece, move.fromColumn, move.fromRow);
     return score;
 }
 

@@ -15,10 +15,12 @@
 // - after the move only, judged on the board before it: getting closer to
 //   the opposing king, the opposing queen and the centre (losing half a
 //   weight, rounded down, for getting further away), the piece taken, the
-//   piece taken when nothing defended it, the kind of piece moved, and the
-//   castling weights. The castling weights are counted in the after-move
-//   evaluation alone: counted in both they would cancel out, and a castling
-//   move would score the castle weight against itself.
+//   piece taken when nothing defended it, a promotion (the new piece's
+//   take and take-undefended weights: it is won outright, as if taken with
+//   nothing to win it back), the kind of piece moved, and the castling
+//   weights. The castling weights are counted in the after-move evaluation
+//   alone: counted in both they would cancel out, and a castling move would
+//   score the castle weight against itself.
 //
 // MoveScorer answers these for every move of one position: it works out the
 // position's attacks once and then scores each move with a few mask
@@ -91,6 +93,8 @@ struct WeightTables {
     using ByCode = std::array<int, 13>;
     ByCode vulnerable{}, protect{}, take{}, takeUndefended{}, allowUndefended{};
     ByCode pinByBishop{}, pinByRook{}, pinByQueen{}, movement{};
+    // A promotion to the piece: its take and take-undefended weights.
+    ByCode promote{};
     int check = 0;
     int closerToKing = 0, closerToQueen = 0, closerToCentre = 0;
     int moveLastCastlingRook = 0, moveCastlingRook = 0, moveKingBeforeCastled = 0, castle = 0;
@@ -109,11 +113,11 @@ struct WeightTables {
 int ScorePins(const BoardSupport::BoardSquares& board, const WeightTables& weights, int colour,
               int column, int row);
 
-// The castling weight of moving that piece of the colour from that column:
-// a rook that could still castle (the last one that could, or one of two), a
-// king that has not moved.
+// The castling weight of moving that piece of the colour from that square:
+// a rook on its own corner that could still castle (the last one that could,
+// or one of two), a king that has not moved.
 int CastlingWeight(const BoardSupport::CastleFlags& flags, const WeightTables& weights, int colour,
-                   int piece, int fromColumn);
+                   int piece, int fromColumn, int fromRow);
 
 // Scores the moves of the side to move of one position. The board must stay
 // in that position while the scorer is used; the scorer plays a checking

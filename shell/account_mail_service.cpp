@@ -1,6 +1,7 @@
 #include "shell/account_mail_service.h"
 
 #include "platform/mail_account_settings.h"
+#include "shell/certificate_question.h"
 #include "shell/mail_account_dialog.h"
 #include "shell/mail_worker.h"
 #include "shell/status_window.h"
@@ -24,12 +25,47 @@ std::optional<MailAccount> AskWithoutStatus(const MailAccount& current, const st
     });
 }
 
+bool AskTrustWithoutStatus(const CertificateVerdict& refused)
+{
+    return SysTraySupport::OnWindowThread([&] {
+        Support::StatusWindow* status = Support::OpenStatusWindow();
+        if (status)
+            status->hide();
+        const bool trusted = AskToTrustCertificate(refused);
+        if (status && Support::OpenStatusWindow() == status)
+            status->show();
+        return trusted;
+    });
+}
+
 } // namespace
 
-AccountMailService::AccountMailService(MailAccountStore& store, AskAccount ask, MakeService make)
+AccountMailService::AccountMailService(MailAccountStore& store, AskAccount ask, MakeService make,
+                                       AskTrust trust)
     : store_(store), ask_(ask ? std::move(ask) : AskAccount(AskWithoutStatus)),
-      make_(make ? std::move(make) : MakeService(CreateMailService))
+      make_(make ? std::move(make)
+                 : MakeService([](const MailAccount& account) { return CreateMailService(account); })),
+      trust_(trust ? std::move(trust) : AskTrust(AskTrustWithoutStatus))
 {
+}
+
+bool AccountMailService::TrustRefusedCertificate(MailAccount& account)
+{
+    const auto* refusals = dynamic_cast<const CertificateRefusals*>(inner_.get());
+    const std::optional<CertificateVerdict> refused =
+        refusals ? refusals->RefusedCertificate() : std::nullopt;
+    if (!refused || !refused->MayTrust())
+        return false;
+    const std::string asked = refused->Server + " " + refused->Fingerprint;
+    if (declined_.count(asked))
+        return false;
+    if (!trust_(*refused)) {
+        declined_.insert(asked);
+        return false;
+    }
+    account.TrustedServerCertificates[refused->Server] = refused->Fingerprint;
+    store_.Save(account);
+    return true;
 }
 
 MailAccount AccountMailService::CurrentAccount()
@@ -44,7 +80,7 @@ bool AccountMailService::ChangeAccount(const MailAccount& account)
     if (inner_)
         inner_->SignOff();
     inner_.reset();
-    declined_ = false;
+    userDeclined_ = false;
     return true;
 }
 
@@ -52,6 +88,7 @@ bool AccountMailService::SignOn()
 {
     // An earlier refusal must not stand for what goes wrong later.
     lastError_.clear();
+    cancelled_ = false;
     if (inner_)
         return SignOnAgain();
     std::optional<MailAccount> account = store_.Load();
@@ -62,7 +99,7 @@ bool AccountMailService::SignOn()
         }
         account = ask_(MailAccount{}, std::string());
         if (!account) {
-            declined_ = true;
+            userDeclined_ = true;
             lastError_ = "No mail account was given.";
             return false;
         }
@@ -71,17 +108,32 @@ bool AccountMailService::SignOn()
     while (true) {
         inner_ = make_(*account);
         if (inner_->SignOn()) {
-            declined_ = false;
+            account_ = *account;
+            userDeclined_ = false;
             return true;
         }
         lastError_ = inner_->LastError();
-        inner_.reset();
-        if (quiet_)
+        cancelled_ = inner_->Cancelled();
+        // The user broke the sign-on off: nothing to correct.
+        if (cancelled_) {
+            inner_.reset();
             return false;
+        }
+        // Tried by the program itself: no question, no dialog.
+        if (quiet_) {
+            inner_.reset();
+            return false;
+        }
+        const bool trusted = TrustRefusedCertificate(*account);
+        inner_.reset();
+        if (trusted) {
+            lastError_.clear();
+            continue;
+        }
         // The account that failed, offered to correct; Cancel stays off-line.
         account = ask_(*account, lastError_);
         if (!account) {
-            declined_ = true;
+            userDeclined_ = true;
             return false;
         }
         store_.Save(*account);
@@ -95,6 +147,7 @@ bool AccountMailService::SignOnAgain()
         return true;
     // The next sign-on reads the account again.
     lastError_ = inner_->LastError();
+    cancelled_ = inner_->Cancelled();
     inner_.reset();
     return false;
 }
@@ -133,7 +186,28 @@ bool AccountMailService::Delete(const std::string& id)
 
 bool AccountMailService::Send(const OutgoingMail& mail)
 {
-    return inner_ ? inner_->Send(mail) : NotSignedOn();
+    if (!inner_)
+        return NotSignedOn();
+    if (inner_->Send(mail))
+        return true;
+    // The outgoing server's certificate is first met here.
+    MailAccount account = account_;
+    if (!TrustRefusedCertificate(account))
+        return false;
+    account_ = account;
+    inner_->SignOff();
+    inner_ = make_(account_);
+    if (!inner_->SignOn()) {
+        lastError_ = inner_->LastError();
+        inner_.reset();
+        return false;
+    }
+    return inner_->Send(mail);
+}
+
+bool AccountMailService::Cancelled() const
+{
+    return inner_ ? inner_->Cancelled() : cancelled_;
 }
 
 std::string AccountMailService::LastError() const

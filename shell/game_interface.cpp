@@ -21,8 +21,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Support {
@@ -375,8 +377,14 @@ void GameInterface::ShowFill(const GameListFill& fill)
                                QAbstractItemView::PositionAtTop);
     }
     ApplyCommandStates(fill);
+    // The widest date with the cell's margins on both sides.
+    const QFontMetrics metrics(GameList->font());
+    const int margin = GameList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, GameList) + 1;
+    int widestDate = 0;
+    for (const GameListRow& row : fill.Rows)
+        widestDate = std::max(widestDate, metrics.horizontalAdvance(row.DateStarted) + 2 * margin + 2);
     const std::array<int, GameListColumnCount> widths =
-        GameListColumnWidths(GridWidthTwips, int(fill.Rows.size()));
+        GameListColumnWidths(GridWidthTwips, int(fill.Rows.size()), widestDate * TwipsPerPixel);
     for (int column = 0; column < GameListColumnCount; ++column) {
         GameList->setColumnWidth(column, Pixels(widths[std::size_t(column)]));
         GameList->setColumnHidden(column, widths[std::size_t(column)] == 0);
@@ -513,7 +521,9 @@ void GameInterface::GetGames(bool readLocal)
         std::optional<CursorGuard> wait;
         if (!readLocal) {
             wait.emplace();
-            ShowStatus(true, QStringLiteral("Logging on..."));
+            // Stand-alone mode never signs on.
+            if (!Globals().Mail.StandAloneMode)
+                ShowStatus(true, QStringLiteral("Logging on..."));
         }
         if (services_.Mail)
             services_.Mail->ConnectAndRetrieve(readLocal, true, true);

@@ -115,7 +115,7 @@ void FileMenuClick(Support::GameInterface& list, int index)
         list.close();
         break;
     case 11:
-        Support::ExitProgram();
+        Support::RequestExitProgram();
         break;
     default:
         break;

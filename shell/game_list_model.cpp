@@ -5,6 +5,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace Support {
 
 namespace {
@@ -154,7 +156,7 @@ std::optional<GameListModel::SortRequest> GameListModel::SortMenuChoice(int item
     return std::nullopt;
 }
 
-std::array<int, GameListColumnCount> GameListColumnWidths(int gridWidthTwips, int gameCount)
+std::array<int, GameListColumnCount> GameListColumnWidths(int gridWidthTwips, int gameCount, int datesTwips)
 {
     std::array<int, GameListColumnCount> widths{};
     widths[ColumnStatus] = StatusColumnWidth;
@@ -164,6 +166,11 @@ std::array<int, GameListColumnCount> GameListColumnWidths(int gridWidthTwips, in
         gridWidthTwips - StatusColumnWidth - OpponentColumnWidth - TitleColumnWidth;
     if (gameCount >= RowsWithoutScrollBar)
         widths[ColumnDateStarted] -= ScrollBarAllowance;
+    const int lacking = std::min(datesTwips - widths[ColumnDateStarted], widths[ColumnTitle] / 2);
+    if (lacking > 0) {
+        widths[ColumnDateStarted] += lacking;
+        widths[ColumnTitle] -= lacking;
+    }
     return widths;
 }
 

@@ -142,7 +142,10 @@ private:
 
 // The grid's column widths in twips for its width: the date column takes
 // what the others leave, less room for the scroll bar once the grid holds
-// 9 rows or more with its header.
-std::array<int, GameListColumnCount> GameListColumnWidths(int gridWidthTwips, int gameCount);
+// 9 rows or more with its header; a longer date (datesTwips: the widest
+// date with its cell's margins) takes what it lacks from the title column,
+// whose long titles are shortened anyway, so every date shows whole.
+std::array<int, GameListColumnCount> GameListColumnWidths(int gridWidthTwips, int gameCount,
+                                                          int datesTwips = 0);
 
 } // namespace Support

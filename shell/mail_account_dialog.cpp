@@ -270,6 +270,7 @@ MailAccount MailAccountDialog::Account() const
 {
     MailAccount account;
     account.TrustedCertificateFile = given_.TrustedCertificateFile;
+    account.TrustedServerCertificates = given_.TrustedServerCertificates;
     account.DisplayName = S(DisplayName);
     account.Address = S(Address);
     if (!InternetMail->isChecked()) {

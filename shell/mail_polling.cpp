@@ -21,9 +21,16 @@ void SystemTray::CheckTimer_Timer()
 
     // Off-line after a failure, the tick tries quietly to sign on again.
     const bool wasOffline = state.Mail.MailOffline && !state.Mail.StandAloneMode;
+    // The pass is busy from the start of its retrieval to its end: the
+    // windows go on while it waits for the mail, and the tray's clicks and
+    // another tick must not start anything meanwhile. A board opened
+    // meanwhile keeps the program busy until it closes.
+    state.ModalBusy = true;
     if (wasOffline) {
-        if (!services_.Mail->Reconnect())
+        if (!services_.Mail->Reconnect()) {
+            state.ModalBusy = services_.Board->BoardOpen();
             return;
+        }
     } else if (state.Mail.StandAloneMode) {
         services_.Mail->ImportMoveFiles(false, false);
     } else {
@@ -32,6 +39,7 @@ void SystemTray::CheckTimer_Timer()
     // The program ended while the retrieval ran.
     if (unloaded_)
         return;
+    state.ModalBusy = services_.Board->BoardOpen();
 
     if (state.Mail.StandAloneMode || !state.Mail.MailOffline) {
         if (wasOffline)

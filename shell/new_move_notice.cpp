@@ -9,6 +9,8 @@
 #include "foundation/settings.h"
 #include "shell/pending_moves.h"
 
+#include <QApplication>
+
 namespace SysTraySupport {
 
 namespace {
@@ -53,7 +55,20 @@ void SystemTray::NotifyNewMoves()
     Support::ProgramState& state = Support::Globals();
     const Support::Settings& settings = Support::ProgramSettings();
     // A mail operation under way owns the pending moves; it notifies itself.
-    if (services_.Mail->Busy() || !state.Mail.NewMovesArrived || services_.GameList->GameListShown())
+    if (services_.Mail->Busy() || !state.Mail.NewMovesArrived)
+        return;
+    // The open list shows the new moves itself; minimised, it comes back to
+    // show them, as it does when it opens.
+    if (services_.GameList->GameListShown()) {
+        if (services_.GameList->GameListMinimised()) {
+            ShowGameList();
+            state.Mail.NewMovesArrived = false;
+        }
+        return;
+    }
+    // Never over an open board or a modal window: the moves stay pending,
+    // and the board's closing or the next poll tells of them.
+    if (services_.Board->BoardOpen() || QApplication::activeModalWidget())
         return;
 
     const int method = settings.NotificationMethod;

@@ -3,11 +3,13 @@
 #include "dialogs/credits.h"
 #include "dialogs/print_start.h"
 #include "foundation/chess_set.h"
+#include "foundation/options_about_entry.h"
 #include "foundation/picture_stores.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/window_names.h"
+#include "platform/mail_account_settings.h"
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
 #include "shell/program_mail.h"
@@ -39,6 +41,7 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
             options.request.newGameName = details->Title.toStdString();
             options.request.newGameEmail = details->OpponentsEmail.toStdString();
         }
+        options.request.newGameOwnName = MailSupport::OwnDisplayName(MailSupport::LoadMailAccount());
     }
     options.request.defaultView = settings.DefaultView;
     options.request.mailOffline = state.Mail.MailOffline;
@@ -95,8 +98,19 @@ bool ProgramBoard::LoadChessSet()
     return Support::LoadChessSet(settings.ChessSet, settings.ChessBoard);
 }
 
+bool ProgramBoard::BoardOpen() const
+{
+    return window_ && !window_->Closing();
+}
+
 void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
 {
+    // A board still open may hold a move not sent yet: it is never replaced
+    // behind the player's back; it comes to the front instead.
+    if (BoardOpen()) {
+        Support::BringToTop(window_.data());
+        return;
+    }
     if (BoardSupport::Board* previous = window_.data()) {
         // The board before may still be closing: its closing notifies the
         // next pending game, whose Play ends up here. It goes once its close
@@ -158,6 +172,11 @@ void ProgramBoard::PrintCurrentBoardState(const BoardSupport::GameController& ga
 void ProgramBoard::ShowCredits()
 {
     CreditsSupport::RunCredits();
+}
+
+void ProgramBoard::ComputerThinking(bool thinking)
+{
+    menu_.FollowComputerThinking(thinking);
 }
 
 bool ProgramBoard::SendMoveMail(int gameId)

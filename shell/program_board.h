@@ -40,6 +40,7 @@ public:
     // ---- for the tray ----
     bool LoadChessSet() override;
     void OpenBoard(int gameId, bool returnToGameList) override;
+    bool BoardOpen() const override;
 
     // ---- for the board ----
     BoardSupport::BoardPictures& Pictures() override { return pictures_; }
@@ -49,6 +50,7 @@ public:
     void NotifyNewMoves() override;
     void PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget& owner) override;
     void ShowCredits() override;
+    void ComputerThinking(bool thinking) override;
     // Both run on the mail thread, after any mail operation under way,
     // over the program's mail session and mail state.
     bool SendMoveMail(int gameId) override;

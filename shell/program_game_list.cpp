@@ -36,6 +36,8 @@ void ProgramGameList::ShowGameList()
         });
         Support::RegisterWindow(WindowName, {[this] { Unload(); }, {}});
     }
+    if (window_->isMinimized())
+        window_->showNormal();
     window_->show();
     Support::BringToTop(window_.data());
     window_->repaint();
@@ -44,6 +46,11 @@ void ProgramGameList::ShowGameList()
 bool ProgramGameList::GameListShown() const
 {
     return window_ && window_->Loaded();
+}
+
+bool ProgramGameList::GameListMinimised() const
+{
+    return GameListShown() && window_->isMinimized();
 }
 
 void ProgramGameList::Unload()

@@ -76,12 +76,28 @@ struct ProgramMail::Session : MailSupport::LogonGuard, MailSupport::TransportWin
 };
 
 ProgramMail::ProgramMail(std::unique_ptr<MailSupport::MailService> mail,
-                         std::function<void()> populateMenu)
-    : session_(std::make_shared<Session>())
+                         std::function<void()> populateMenu,
+                         std::shared_ptr<MailSupport::MailWait> wait)
+    : session_(std::make_shared<Session>()),
+      wait_(wait ? std::move(wait) : std::make_shared<MailSupport::MailWait>())
 {
     accounts_ = dynamic_cast<MailSupport::AccountMailService*>(mail.get());
     session_->mail = std::move(mail);
     session_->populateMenu = std::move(populateMenu);
+    Support::SetStatusMailHooks({[this] { return worker_.Busy(); },
+                                 [wait = wait_] { return QString::fromStdString(wait->Describe()); },
+                                 [this] { Cancel(); }});
+}
+
+ProgramMail::~ProgramMail()
+{
+    Support::SetStatusMailHooks({});
+}
+
+void ProgramMail::Cancel()
+{
+    if (worker_.Busy())
+        wait_->Cancel();
 }
 
 bool ProgramMail::Reconnect()
@@ -142,7 +158,9 @@ bool ProgramMail::Run(std::function<void(MailSupport::Transport&)> call)
 {
     const std::shared_ptr<Session> session = session_;
     const std::string dataPath = QFile::encodeName(Support::Globals().DataPath).toStdString();
-    return worker_.Run([session, dataPath, call = std::move(call)] {
+    return worker_.Run([session, dataPath, wait = wait_, call = std::move(call)] {
+        // A Cancel given to an earlier operation is no Cancel of this one.
+        wait->Begin();
         MailSupport::Transport transport{*session->mail,
                                          Database::DataFolder(dataPath, nullptr, &session->sink),
                                          Support::Globals().Mail,
@@ -150,6 +168,7 @@ bool ProgramMail::Run(std::function<void(MailSupport::Transport&)> call)
                                          *session,
                                          &session->chooser};
         call(transport);
+        wait->Enter(MailSupport::MailWait::Stage::Idle, std::string());
     });
 }
 

@@ -6,6 +6,7 @@
 // transport's messages, status texts and database work reach the window
 // thread.
 
+#include "platform/mail_wait.h"
 #include "shell/account_mail_service.h"
 #include "shell/mail_worker.h"
 #include "shell/reconnect_policy.h"
@@ -29,8 +30,12 @@ public:
 class ProgramMail : public MailPort {
 public:
     // mail: the service to sign on through; populateMenu rebuilds the
-    // tray's games menu after games arrived.
-    ProgramMail(std::unique_ptr<MailSupport::MailService> mail, std::function<void()> populateMenu);
+    // tray's games menu after games arrived; wait: what the service's
+    // connections wait for and obey (the status window shows it and offers
+    // its Cancel).
+    ProgramMail(std::unique_ptr<MailSupport::MailService> mail, std::function<void()> populateMenu,
+                std::shared_ptr<MailSupport::MailWait> wait = nullptr);
+    ~ProgramMail() override;
 
     void ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll) override;
     void RetrieveMoveMails(bool showStatus, bool fetchAll) override;
@@ -40,6 +45,9 @@ public:
     void SignOff(bool showStatus) override;
     void SetLogonStatus(bool status) override;
     bool Busy() const override { return worker_.Busy(); }
+    // The user's Cancel: the operation under way gives up at once and the
+    // program is off-line; nothing it has not finished is lost.
+    void Cancel();
     // Off-line after a failure: one quiet sign-on, and a retrieval when it
     // succeeds. False when the policy tries nothing now.
     bool Reconnect() override;
@@ -71,6 +79,7 @@ private:
 
     struct Session;
     std::shared_ptr<Session> session_;
+    std::shared_ptr<MailSupport::MailWait> wait_;
     // The service behind the session, when it is the account's.
     MailSupport::AccountMailService* accounts_ = nullptr;
     ReconnectPolicy reconnect_;

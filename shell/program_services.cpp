@@ -1,6 +1,7 @@
 #include "shell/program_services.h"
 
 #include "dialogs/print_start.h"
+#include "platform/mail_account_settings.h"
 #include "foundation/cursor_guard.h"
 #include "foundation/global_setup.h"
 #include "foundation/help.h"
@@ -20,10 +21,18 @@
 #include "shell/notify_form.h"
 #include "shell/status_window.h"
 #include "shell/tray_state.h"
+#include "shell/program_mail.h"
 #include "store/backup.h"
+#include "store/database_aside.h"
 #include "store/database.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
 
 namespace SysTraySupport {
 
@@ -73,9 +82,31 @@ bool ProgramStartup::TakeInstanceLock()
     return lock_->TryLock();
 }
 
+void ProgramStartup::ReleaseInstanceLock()
+{
+    if (lock_)
+        lock_->Unlock();
+}
+
+QString ProgramStartup::UnwritableDataFolder()
+{
+    const QString folder = Support::Globals().DataPath;
+    const QByteArray path = QFile::encodeName(folder);
+    if (QFileInfo(folder).isDir() && ::access(path.constData(), W_OK | X_OK) == 0)
+        return {};
+    return QDir::toNativeSeparators(folder);
+}
+
 void ProgramStartup::CheckRunBefore()
 {
     Support::CheckRunBefore();
+}
+
+void ProgramStartup::CheckDatabase()
+{
+    ProgramMessageSink sink;
+    Database::CheckDatabaseAtStart(Support::ProgramDataFolder(&sink),
+                                   QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
 }
 
 void ProgramStartup::ShowMessage(int icon, const QString& caption, const QString& text,
@@ -130,8 +161,16 @@ ProgramServices::ProgramServices(MailSupport::MailAccountStore* accounts,
     : Startup(std::move(commandLine)), Board(GameList, Menu)
 {
     MailSupport::MailAccountStore& store = accounts ? *accounts : settingsAccounts_;
-    Mail = std::make_unique<ProgramMail>(std::make_unique<MailSupport::AccountMailService>(store),
-                                         [this] { Menu.PopulateTrayGameMenu(); });
+    // One wait for every connection the account opens: the status window
+    // shows it and cancels through it.
+    auto wait = std::make_shared<MailSupport::MailWait>();
+    Mail = std::make_unique<ProgramMail>(
+        std::make_unique<MailSupport::AccountMailService>(
+            store, MailSupport::AccountMailService::AskAccount{},
+            [wait](const MailSupport::MailAccount& account) {
+                return MailSupport::CreateMailService(account, wait);
+            }),
+        [this] { Menu.PopulateTrayGameMenu(); }, wait);
     Board.AttachMail(Mail.get());
     Menu.AttachGameList(&GameList);
 }
@@ -158,7 +197,7 @@ void ProgramServices::Attach(SystemTray& tray)
     list.Mail = Mail.get();
     list.UpdateTrayState = [] { SysTraySupport::UpdateTrayState(TrayModify); };
     list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
-    list.EndProgram = [] { Support::ExitProgram(); };
+    list.EndProgram = [] { Support::RequestExitProgram(); };
     list.ChangeMailAccount = [this] { ChangeMailAccount(); };
     list.StartNewGame = [this](QWidget& owner) {
         MailSupport::GameAddressBook book(Support::ProgramDataFolder());

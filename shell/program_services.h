@@ -27,7 +27,10 @@ public:
     bool ApplySkin(QWidget& tray) override;
     void CheckColourDepth() override;
     bool TakeInstanceLock() override;
+    void ReleaseInstanceLock() override;
+    QString UnwritableDataFolder() override;
     void CheckRunBefore() override;
+    void CheckDatabase() override;
     void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
                      int sound) override;
 

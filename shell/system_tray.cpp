@@ -8,6 +8,7 @@
 #include "shell/tray_state.h"
 
 #include <QDir>
+#include <QPointer>
 
 namespace SysTraySupport {
 
@@ -16,6 +17,9 @@ namespace {
 const QString InitialisationError = QStringLiteral("Initialisation error");
 const QString SecondCopyText = QStringLiteral(
     "You already have Marrowdale running.||You cannot have more than one copy of Marrowdale running at any one time.");
+const QString UnwritableFolderText = QStringLiteral(
+    "Marrowdale cannot write to its data folder %1.||Make that folder writable for your user "
+    "(and see that its disk has room), then start Marrowdale again.");
 const QString UnknownErrorText = QStringLiteral(
     "An unknown error caused Marrowdale to fail to load.||If this persists, try reinstalling.");
 constexpr int RefusedCue = 5;
@@ -89,7 +93,9 @@ bool SystemTray::RunLoad()
         // Closing down unloads this window, which releases this very
         // handler: nothing of it may be read afterwards.
         ShutdownPort* shutdown = services_.Shutdown;
+        StartupPort* startup = services_.Startup;
         shutdown->CloseDown(false);
+        startup->ReleaseInstanceLock();
         shutdown->EndProgram(1);
     };
     Support::RegisterWindow(TrayWindowName, {[this] { Form_Unload(); }, {}});
@@ -111,13 +117,17 @@ bool SystemTray::RunLoad()
         services_.GameList->ShowPlainHelpItem();
 
     if (!services_.Startup->TakeInstanceLock()) {
-        services_.Startup->ShowMessage(2, InitialisationError, SecondCopyText, QStringLiteral("Ok"),
-                                       RefusedCue);
+        const QString unwritable = services_.Startup->UnwritableDataFolder();
+        services_.Startup->ShowMessage(2, InitialisationError,
+                                       unwritable.isEmpty() ? SecondCopyText
+                                                            : UnwritableFolderText.arg(unwritable),
+                                       QStringLiteral("Ok"), RefusedCue);
         return false;
     }
     // A sign-on mark left set is the last run's sign-on that never came
     // back: the first sign-on says so and leaves this run off-line.
     services_.Startup->CheckRunBefore();
+    services_.Startup->CheckDatabase();
 
     // A fatal failure in a window shown so far (an unusable skin) has
     // already ended the run.
@@ -180,6 +190,7 @@ void SystemTray::Form_Unload()
         SetTrayIcon(TrayDelete, NothingNew, QString());
         services_.Mail->SignOff(true);
         services_.Shutdown->CloseDown(Support::Globals().StartupDone);
+        services_.Startup->ReleaseInstanceLock();
     }
     ReleaseGlobals();
 }
@@ -189,6 +200,18 @@ void SystemTray::mnuPopupExit_Click()
     services_.Shutdown->BackupDatabase();
     Form_Unload();
     services_.Shutdown->EndProgram(0);
+}
+
+void SystemTray::RequestExit(bool closeOpenWindows)
+{
+    QPointer<SystemTray> self(this);
+    const bool queued = Support::QueueExit([self] {
+        if (self && !self->unloaded_)
+            self->mnuPopupExit_Click();
+    }, closeOpenWindows);
+    // Asked again to end while an exit waits for a window: close it now.
+    if (!queued && closeOpenWindows)
+        Support::CloseOpenLoops();
 }
 
 void SystemTray::ReleaseGlobals()

@@ -39,6 +39,12 @@ public:
 
     // The tray menu's "E&xit": a silent backup, then the shut-down.
     void mnuPopupExit_Click();
+    // What the menu item (and the desktop's request to end) asks for: the
+    // exit queued to run once the menu and the tray icon's own mouse
+    // handling have returned, since it deletes the icon. With
+    // closeOpenWindows an open menu or modal window is closed so the exit
+    // need not wait for the user.
+    void RequestExit(bool closeOpenWindows = false);
     // "&Retrieve games" / "Logon / Retrieve games".
     void mnuPopupRetrieve_Click();
     // One tick of the mail timer.

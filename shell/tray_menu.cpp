@@ -75,8 +75,13 @@ TrayMenu::TrayMenu()
     QObject::connect(mnuPopupDebuggingSAOff, &QAction::triggered, [this] { StandAlone_Click(false); });
     QObject::connect(mnuPopupExit, &QAction::triggered, [this] {
         if (tray_)
-            tray_->mnuPopupExit_Click();
+            tray_->RequestExit();
     });
+}
+
+void TrayMenu::FollowComputerThinking(bool thinking)
+{
+    mnuPopupOptions->setEnabled(!thinking);
 }
 
 void TrayMenu::SetMenuOptions()
@@ -117,7 +122,8 @@ void TrayMenu::FollowGameList()
 {
     const Support::ProgramState& state = Support::Globals();
     const bool listShown = GameListShown();
-    mnuPopupOpen->setEnabled(!listShown);
+    // A minimised list is open but out of sight: Open brings it back.
+    mnuPopupOpen->setEnabled(OpenItemEnabled());
     mnuPopupNewGame->setEnabled(!listShown && (!state.Mail.MailOffline || state.Mail.StandAloneMode));
     mnuPopupGameList->setVisible(!listShown);
 }
@@ -130,7 +136,7 @@ void TrayMenu::PopupMenu(const QPoint& at)
 
 bool TrayMenu::OpenItemEnabled()
 {
-    return !GameListShown();
+    return !GameListShown() || (gameList_ && gameList_->GameListMinimised());
 }
 
 void TrayMenu::mnuPopupNewGame_Click()

@@ -32,6 +32,7 @@ public:
     void PopulateTrayGameMenu() override;
     void PopupMenu(const QPoint& at) override;
     bool OpenItemEnabled() override;
+    void FollowComputerThinking(bool thinking) override;
 
     // The items that follow the game list: while it is open "&Open" and
     // "&New game..." are off and "&Games" is hidden.

@@ -28,9 +28,19 @@ public:
     virtual void LoadSettings() = 0;
     virtual bool ApplySkin(QWidget& tray) = 0;
     virtual void CheckColourDepth() = 0;
-    // False when another copy of the program holds the data folder.
+    // False when another copy of the program holds the data folder, or
+    // the folder cannot be written (UnwritableDataFolder tells which).
     virtual bool TakeInstanceLock() = 0;
+    // Gives the data folder free again at the end of the run, before
+    // anything that could still hold the process up.
+    virtual void ReleaseInstanceLock() = 0;
+    // The data folder exists and this user may create files in it; empty
+    // when it does, else the folder's path.
+    virtual QString UnwritableDataFolder() { return {}; }
     virtual void CheckRunBefore() = 0;
+    // Sets damaged lines of the game database aside, once the data folder
+    // is this copy's and before anything backs the database up.
+    virtual void CheckDatabase() {}
     // The program's message box with an OK button only.
     virtual void ShowMessage(int icon, const QString& caption, const QString& text,
                              const QString& okCaption, int sound) = 0;
@@ -58,6 +68,9 @@ public:
     virtual void ShowGameList() = 0;
     // Whether the game list window is loaded.
     virtual bool GameListShown() const = 0;
+    // Loaded but minimised: Open, the icon's double-click and a new move
+    // bring it back.
+    virtual bool GameListMinimised() const { return false; }
     // Refills the open list, keeping the given game selected.
     virtual void FillGameList(std::optional<int> selectGameId) = 0;
     // The game of the list's selected row, when a game row is selected.
@@ -83,6 +96,8 @@ public:
     virtual void PopupMenu(const QPoint& at) = 0;
     // Whether the "&Open" item is enabled (not while the game list is open).
     virtual bool OpenItemEnabled() = 0;
+    // "O&ptions..." is off while the board's computer thinks.
+    virtual void FollowComputerThinking(bool thinking) = 0;
 };
 
 class NotificationPort {
@@ -103,6 +118,9 @@ public:
     // Opens the board on the game (-1: a new game), modeless, and brings it
     // to the top; with returnToGameList the game list opens when it closes.
     virtual void OpenBoard(int gameId, bool returnToGameList) = 0;
+    // A board window is open and not on its way out: no notification may
+    // open over it, and nothing may replace it (it may hold an unsent move).
+    virtual bool BoardOpen() const { return false; }
 };
 
 class SplashPort {

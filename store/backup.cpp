@@ -84,7 +84,8 @@ std::optional<std::string> ReadLiveDatabase(const DataFolder& folder, bool& exis
 
 bool BackupLiveText(const DataFolder& folder, std::string_view liveText, bool asSecondName)
 {
-    if (!IsWholeDatabaseText(liveText))
+    // A line the game list cannot read must never replace a good backup.
+    if (!IsWholeDatabaseText(liveText) || FirstUnreadableLine(liveText, LineCheck::Header) > 0)
         return false;
     FileSystem& files = folder.Files();
     if (asSecondName) {

@@ -69,9 +69,11 @@ Support::MessageBoxCall DatabaseDamageMessage(const DatabaseDamage& damage)
     call.text =
         "Marrowdale cannot store games in " + damage.file.string() + " because " + WhatIsWrong(damage)
         + ".||"
-        + (onALine ? "Mend or remove that line in a text editor" : "Make the file readable again")
-        + ", or choose Restore database from the File menu to go back to the last backup (games changed "
-          "since then are lost).  Arriving moves are kept until the database can store them.";
+        + (onALine ? "Mend or remove that line in a text editor, or close Marrowdale and start it "
+                     "again: it then keeps the lines it cannot read aside in a file beside the database "
+                     "and lists every readable game"
+                   : "Make the file readable again")
+        + ".  Arriving moves are kept until the database can store them.";
     call.sound = 5;
     return call;
 }

@@ -96,7 +96,7 @@ bool FileSystem::WriteFlushAndClose(int fd, std::string_view bytes)
 
 bool FileSystem::WriteAndFlush(const std::filesystem::path& file, std::string_view bytes)
 {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     return fd >= 0 && WriteFlushAndClose(fd, bytes);
 }
 

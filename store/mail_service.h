@@ -65,6 +65,9 @@ public:
 
     // Why the last call that failed failed, in words for a person.
     virtual std::string LastError() const = 0;
+    // The last call failed because the user cancelled it: the program goes
+    // off-line and tells nothing more of it.
+    virtual bool Cancelled() const { return false; }
 };
 
 struct AddressEntry {

@@ -1,9 +1,11 @@
 #include "store/mail_support.h"
 
+#include "store/arrival_merge.h"
 #include "store/backup.h"
 #include "store/database.h"
 #include "store/database_damage.h"
 #include "store/move_files.h"
+#include "store/own_payload.h"
 #include "store/payload_validation.h"
 #include "store/text_values.h"
 
@@ -63,22 +65,6 @@ void ShowTransmissionFailure(const Transport& t)
                          "OK", 5);
 }
 
-// The game an arriving payload belongs to: by this player's id and the
-// datestamp, else by the opponent's id and the datestamp.
-bool FindArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
-                      std::vector<GameRecord>& found)
-{
-    const std::string byOwnId =
-        "GAME_ID;" + std::to_string(game.receiversGameId) + ";Game_DateStamp;" + game.datestamp;
-    if (!Database::SelectGames(folder, found, byOwnId, ""))
-        return false;
-    if (!found.empty())
-        return true;
-    const std::string byOpponentsId =
-        "GAME_OPPONENTS_ID;" + std::to_string(game.sendersGameId) + ";Game_DateStamp;" + game.datestamp;
-    return Database::SelectGames(folder, found, byOpponentsId, "");
-}
-
 // Signs on again after the server dropped an idle connection.
 bool Reconnect(Transport& t)
 {
@@ -111,64 +97,6 @@ std::string CleanSenderText(const std::string& text, std::size_t limit)
     return std::string(Database::TrimBlanks(Database::FirstCharacters(clean, limit)));
 }
 
-bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
-                       const std::optional<ArrivalSender>& sender, std::int32_t& gameID, bool& newMoves)
-{
-    newMoves = false;
-    std::vector<GameRecord> found;
-    try {
-        if (!FindArrivingGame(folder, game, found))
-            return false;
-    } catch (const std::exception&) {
-        return false;
-    }
-    if (game.moves.empty())
-        return false;
-
-    const std::string senderName =
-        sender ? CleanSenderText(sender->Name, SenderNameLimit) : std::string();
-    const std::string senderAddress =
-        sender ? CleanSenderText(sender->Address, SenderAddressLimit) : std::string();
-
-    GameRecord record;
-    const bool known = !found.empty();
-    if (!known) {
-        const auto id = Database::GetNextGameID(folder);
-        if (!id)
-            return false;
-        record.GAME_ID = *id;
-        record.GAME_DATESTAMP = game.datestamp;
-        record.GAME_NAME = game.name;
-        record.GAME_DATE = game.date;
-        if (sender)
-            record.GAME_WHITE_NAME = senderName;
-        else
-            record.GAME_WHITE_NAME = game.whiteName.empty() ? UnknownOpponentName : game.whiteName;
-        record.GAME_HOST = game.receiverIsHost;
-    } else {
-        record = found.front();
-        if (record.GAME_WHITE_NAME.empty())
-            record.GAME_WHITE_NAME = game.whiteName;
-    }
-
-    if (sender) {
-        record.GAME_OPPONENTS_NAME = senderName;
-        record.GAME_OPPONENTS_EMAIL = senderAddress;
-    } else if (!known) {
-        // A known game keeps the opponent it was played with by mail.
-        record.GAME_OPPONENTS_NAME = UnknownOpponentName;
-        record.GAME_OPPONENTS_EMAIL = UnknownOpponentAddress;
-    }
-    record.GAME_OPPONENTS_ID = game.sendersGameId;
-    record.GAME_BLACK_NAME = game.blackName;
-    record.startPosition = game.startPosition;
-
-    if (!Database::SaveGame(folder, record, game.moves, &newMoves))
-        return false;
-    gameID = record.GAME_ID;
-    return true;
-}
-
 bool TellDatabaseDamage(Transport& t, bool onlyOnce)
 {
     const auto damage = Database::FindDatabaseDamage(t.Folder);
@@ -181,24 +109,6 @@ bool TellDatabaseDamage(Transport& t, bool onlyOnce)
     if (t.Folder.messages)
         t.Folder.messages->ShowMessage(call);
     return true;
-}
-
-bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
-                       const std::optional<ArrivalSender>& sender)
-{
-    bool stored = false;
-    t.Windows.WithDatabase([&] {
-        std::int32_t gameID = 0;
-        bool newMoves = false;
-        stored = MergeArrivingGame(t.Folder, game, sender, gameID, newMoves);
-        if (stored)
-            t.State.ReportedDatabaseDamage.clear();
-        if (stored && newMoves) {
-            t.State.PendingMoveList += std::to_string(gameID) + ";";
-            t.State.NewMovesArrived = true;
-        }
-    });
-    return stored;
 }
 
 void StartPass(Transport& t)
@@ -251,6 +161,10 @@ bool DeliverMoveText(Transport& t, std::int32_t gameID, const MoveTextDelivery& 
 void SignOn(Transport& t, bool showStatus)
 {
     t.State.MailOffline = true;
+    // Stand-alone games travel as move files: the program neither signs on
+    // nor asks for a mail account, whatever account is stored.
+    if (t.State.StandAloneMode)
+        return;
     if (t.Logon.GetLogonStatus()) {
         ShowLogonCrashed(t);
         return;
@@ -268,7 +182,7 @@ void SignOn(Transport& t, bool showStatus)
         t.Logon.SetLogonStatus(false);
         if (signedOn)
             t.State.MailOffline = false;
-        else if (showStatus && !t.State.StandAloneMode)
+        else if (showStatus && !t.Mail.Cancelled())
             ShowSignOnFailure(t);
     }
     if (showStatus)
@@ -314,8 +228,10 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
         t.Windows.ShowStatus(true, StatusRetrieving);
     const InboxScope scope = fetchAll ? InboxScope::All : InboxScope::UnreadOnly;
     std::vector<InboxMessage> inbox;
-    // Servers close idle connections; only a second failure means off-line.
-    if (!t.Mail.ListInbox(scope, inbox) && (!Reconnect(t) || !t.Mail.ListInbox(scope, inbox))) {
+    // Servers close idle connections; only a second failure means off-line
+    // (the user's Cancel at once).
+    if (!t.Mail.ListInbox(scope, inbox)
+        && (t.Mail.Cancelled() || !Reconnect(t) || !t.Mail.ListInbox(scope, inbox))) {
         t.State.MailOffline = true;
         if (showStatus)
             t.Windows.ShowStatus(false, "");
@@ -354,7 +270,19 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
                 handled.insert(message.Id);
                 continue;
             }
-            if (!StoreArrivingGame(t, *game, ArrivalSender{message.SenderName, message.SenderAddress})) {
+            if (SentByThisCopy(t, *game)) {
+                // Our own move to a player who shares this inbox: it stays
+                // there for the other copy.
+                handled.insert(message.Id);
+                continue;
+            }
+            const ArrivalSender sender{message.SenderName, message.SenderAddress};
+            const ArrivalSource source{"mail:" + message.Id,
+                                       "A move mail from "
+                                           + CleanSenderText(message.SenderAddress, SenderAddressLimit),
+                                       "in your Inbox"};
+            const ArrivalAction action = StoreArrivingGame(t, *game, sender, source);
+            if (action == ArrivalAction::Failed) {
                 // The mail stays in the inbox for the next pass.
                 if (!TellDatabaseDamage(t, true))
                     ShowSaveFailure(t);
@@ -362,13 +290,23 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
                     t.Windows.ShowStatus(false, "");
                 return;
             }
+            if (action == ArrivalAction::Keep) {
+                // Refused: it stays, and polling passes over it.
+                handled.insert(message.Id);
+                continue;
+            }
             if (!t.Mail.Delete(message.Id))
                 throw std::runtime_error(t.Mail.LastError());
             handled.insert(message.Id);
         }
         EndPass(t);
     } catch (const std::exception&) {
-        ShowRetrieveFailure(t);
+        // Cancelled half-way: what is not merged stays in the inbox, unmarked,
+        // for the next pass; the user asked for no report.
+        if (t.Mail.Cancelled())
+            t.State.MailOffline = true;
+        else
+            ShowRetrieveFailure(t);
     }
     if (showStatus)
         t.Windows.ShowStatus(false, "");

@@ -73,6 +73,9 @@ struct MailState {
     // so that the polling does not report them again while they stay as
     // they are.
     std::set<std::string> ReportedMoveFiles;
+    // Arrivals (mails by id, move files by name and version) this run has
+    // told the user it refused or asked about: told once, asked once.
+    std::set<std::string> ToldArrivals;
     // The damage of the game database last reported, so that the polling
     // says it once and not at every pass; cleared once a game is stored.
     std::string ReportedDatabaseDamage;
@@ -123,20 +126,6 @@ std::string CleanSenderText(const std::string& text, std::size_t limit);
 // What a move file stores where a mail would name its sender.
 inline constexpr const char* UnknownOpponentName = "Unknown";
 inline constexpr const char* UnknownOpponentAddress = "unknown@move-file.invalid";
-
-// Stores an arriving game: the known game it belongs to (by this player's
-// id and its datestamp, or by the opponent's id and the datestamp) or a new
-// one. Its id goes to `gameID`, and `newMoves` tells whether it brought a
-// new game or new moves. False when the database could not be read or
-// written; the caller tells the user.
-bool MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
-                       const std::optional<ArrivalSender>& sender, std::int32_t& gameID, bool& newMoves);
-
-// Stores an arriving game with MergeArrivingGame and, when it brought
-// something new, queues its id in PendingMoveList for the notification.
-// False when it could not be stored.
-bool StoreArrivingGame(Transport& t, const ReceivedGame& game,
-                       const std::optional<ArrivalSender>& sender);
 
 // The start of a retrieval or import pass (no pending moves yet) and its
 // good end (a backup, the games menu rebuilt).

@@ -1,7 +1,9 @@
 #include "store/move_files.h"
 
+#include "store/arrival_merge.h"
 #include "store/backup.h"
 #include "store/file_system.h"
+#include "store/own_payload.h"
 #include "store/payload_validation.h"
 
 #include <algorithm>
@@ -32,6 +34,16 @@ void ShowImportFailure(const Transport& t, bool pickFile)
         "OK", 5);
 }
 
+// A picked file that holds a move this copy wrote for the opponent.
+void ShowOwnMoveFile(const Transport& t)
+{
+    ShowTransportMessage(t, Support::IconTransmission, "Game import",
+                         "This file holds your own move, written for your opponent, and was not "
+                         "imported.||Carry it into your opponent's Marrowdale data folder, or let "
+                         "your opponent pick it with File > Import game.",
+                         "OK", 6);
+}
+
 // The number of a move file's name, as digits; "" when it has none.
 std::string NumberPart(const std::string& name)
 {
@@ -54,13 +66,13 @@ bool IsMoveFileName(const std::string& name)
 // Writes the text under a temporary name that no import lists, then gives
 // it the lowest free move file name; link() refuses a name that exists, so
 // two writers can never take the same number or replace a file.
-bool WriteNewMoveFile(const fs::path& folder, const std::string& text)
+std::optional<fs::path> WriteNewMoveFile(const fs::path& folder, const std::string& text)
 {
     static std::atomic<unsigned> counter{0};
     const fs::path temporary =
         folder / (".mdmove-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".tmp");
-    if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0644))
-        return false;
+    if (!Database::RealFileSystem().CreateAndFlush(temporary, text, 0600))
+        return std::nullopt;
     bool named = false;
     fs::path target;
     for (std::uint64_t n = 1; !named && n <= MoveFileNumberLimit; ++n) {
@@ -72,7 +84,7 @@ bool WriteNewMoveFile(const fs::path& folder, const std::string& text)
         } else if (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS) {
             // A file system without hard links: claim the name first, then
             // move the whole file onto the claim.
-            const int claim = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            const int claim = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (claim < 0) {
                 if (errno == EEXIST)
                     continue;
@@ -88,9 +100,26 @@ bool WriteNewMoveFile(const fs::path& folder, const std::string& text)
         }
     }
     unlink(temporary.c_str());
-    if (named)
-        Database::FlushFolderEntry(target);
-    return named;
+    if (!named)
+        return std::nullopt;
+    Database::FlushFolderEntry(target);
+    return target;
+}
+
+// Where the sent move went, and how it reaches the opponent: nothing
+// carries a move file but the players themselves. It closes by itself.
+void ShowMoveFileWritten(const Transport& t, const fs::path& file)
+{
+    Support::MessageBoxCall call;
+    call.icon = Support::IconInformation;
+    call.caption = "Move file written";
+    call.text = "Your move has been written to the file " + file.filename().string() + " in the folder "
+                + file.parent_path().string()
+                + ".||Carry this file into your opponent's Marrowdale data folder, or let your "
+                  "opponent pick it with File > Import game.";
+    call.timeoutOn = true;
+    if (t.Folder.messages)
+        t.Folder.messages->ShowMessage(call);
 }
 
 // Tells a file apart from its later versions: path, size and change time.
@@ -112,9 +141,15 @@ std::string MoveFileName(std::uint64_t number)
 
 bool ExportMoveFile(Transport& t, std::int32_t gameID)
 {
-    return DeliverMoveText(t, gameID, [&t](const GameRecord&, const MoveList&, const std::string& text) {
-        return WriteNewMoveFile(t.Folder.path, text);
-    });
+    std::optional<fs::path> written;
+    const bool sent =
+        DeliverMoveText(t, gameID, [&](const GameRecord&, const MoveList&, const std::string& text) {
+            written = WriteNewMoveFile(t.Folder.path, text);
+            return written.has_value();
+        });
+    if (sent)
+        ShowMoveFileWritten(t, *written);
+    return sent;
 }
 
 std::vector<fs::path> ListMoveFiles(const fs::path& folder)
@@ -188,14 +223,26 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
             const auto game = ReadMovePayload(payload);
             if (!game)
                 continue;
+            if (SentByThisCopy(t, *game)) {
+                // Our own move, written for the opponent: it stays for the
+                // player to carry.
+                if (pickFile)
+                    ShowOwnMoveFile(t);
+                continue;
+            }
             imported = true;
-            if (!StoreArrivingGame(t, *game, std::nullopt)) {
+            const ArrivalSource source{pickFile ? std::string() : "file:" + FileSignature(path),
+                                       "The move file " + path.string(), "where it is"};
+            const ArrivalAction action = StoreArrivingGame(t, *game, std::nullopt, source);
+            if (action == ArrivalAction::Failed) {
                 // The file stays where it is for the next pass.
                 if (!TellDatabaseDamage(t, !pickFile))
                     ShowImportFailure(t, pickFile);
                 hideStatus();
                 return;
             }
+            if (action == ArrivalAction::Keep)
+                continue;
             if (!pickFile) {
                 std::error_code ec;
                 if (!fs::remove(path, ec) || ec)

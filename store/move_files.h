@@ -15,9 +15,9 @@ namespace MailSupport {
 // "Cmove" + n + ".txt".
 std::string MoveFileName(std::uint64_t number);
 
-// Writes the stored game as the lowest-numbered move file not yet there.
-// The file appears whole or not at all. False (after telling the user)
-// when it could not be written.
+// Writes the stored game as the lowest-numbered move file not yet there,
+// and tells the user the file and its folder. The file appears whole or
+// not at all. False (after telling the user) when it could not be written.
 bool ExportMoveFile(Transport& t, std::int32_t gameID);
 
 // The move files of the folder (names starting "Cmove" and ending ".txt",

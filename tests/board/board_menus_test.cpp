@@ -6,12 +6,15 @@
 #include "board/command_state.h"
 #include "board/piece_palette.h"
 #include "board/plain_layout.h"
+#include "foundation/help.h"
 #include "foundation/options_about_entry.h"
+#include "platform/help_viewer.h"
 #include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/skinned_button.h"
+#include "foundation/toolbar_faces.h"
 
 #include "board_mouse.h"
 #include "board_window_fixture.h"
@@ -301,6 +304,15 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
     EXPECT_EQ(shownAt, board->CBoard->mapToGlobal(mark));
     EXPECT_TRUE(board->Game().HilightShown());
+    // So does the right button on any square, leaving the marks and the
+    // piece where they are.
+    const QPoint square = SquareCentre(*board, "e2");
+    shown = nullptr;
+    Press(board->CBoard, Qt::RightButton, square);
+    EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
+    EXPECT_EQ(shownAt, board->CBoard->mapToGlobal(square));
+    EXPECT_TRUE(board->Game().HilightShown());
+    EXPECT_FALSE(board->CBoard->Dragging());
     board->ToggleCoords();
     QTest::mousePress(board->CBoard, Qt::LeftButton, {}, mark);
     QTest::mouseRelease(board->CBoard, Qt::LeftButton, {}, mark);
@@ -349,6 +361,10 @@ TEST_F(BoardMenusTest, TheSetupMenusBuildThePositionAndStartTheGame)
         board->Menus.mnuSetupMenu.Item(index)->trigger();
     };
     const BoardSquares start = *ParsePositionString("");
+    // The right button on a square opens the Setup menu at the pointer.
+    Press(board->CBoard, Qt::RightButton, SquareCentre(*board, "e2"));
+    EXPECT_EQ(shown, &board->Menus.mnuSetupMenu);
+    EXPECT_FALSE(board->CBoard->Dragging());
     choose(4);
     EXPECT_EQ(board->Game().CurrentPosition().squares, BoardSquares{});
     choose(3);
@@ -442,7 +458,8 @@ TEST_F(BoardMenusTest, ThePlainLayoutMovesEachControlByItsShift)
         // Every moved control stays inside the smaller window.
         EXPECT_TRUE(QRect(QPoint(), plain->size()).contains(after->geometry()));
     }
-    EXPECT_EQ(plain->size(), QSize(Px(10800 - 1750), Px(7800 - 850)));
+    // 475 lower, keeping the comment area its room below.
+    EXPECT_EQ(plain->size(), QSize(Px(10800 - 1750), Px(7800 - 475)));
     plain->show();
     skinned->show();
     for (QWidget* control :
@@ -457,6 +474,41 @@ TEST_F(BoardMenusTest, ThePlainLayoutMovesEachControlByItsShift)
         EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
     EXPECT_TRUE(plain->Menus.mnuIntHelpMenu.Item(2)->isVisible());
     EXPECT_FALSE(skinned->Menus.mnuIntHelpMenu.Item(2)->isVisible());
+}
+
+// F1 opens the board's own help topic from any control, in both layouts.
+TEST_F(BoardMenusTest, F1OpensTheBoardsHelp)
+{
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        const std::unique_ptr<Board> board = Open(1, simpleUI);
+        ASSERT_TRUE(loaded);
+        board->show();
+        board->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(board.get()));
+        for (QWidget* focus : {static_cast<QWidget*>(board->MoveList),
+                               static_cast<QWidget*>(board->PlayerComment)}) {
+            SCOPED_TRACE(focus->objectName().toStdString());
+            Support::CloseHelp(board.get());
+            ASSERT_EQ(Platform::ProgramHelpViewer().Find(board.get()), nullptr);
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_F1);
+            EXPECT_NE(Platform::ProgramHelpViewer().Find(board.get()), nullptr);
+        }
+        Support::CloseHelp(board.get());
+    }
+}
+
+// One word for giving up: the skinned faces, the plain button, the menu
+// item and the tool tip all say "Surrender".
+TEST_F(BoardMenusTest, SurrenderIsOneWordEverywhere)
+{
+    for (std::size_t cell : {10u, 11u, 19u})
+        EXPECT_STREQ(WindowNames::BoardToolbarFaces[cell], "Surrender") << cell;
+    const std::unique_ptr<Board> plain = Open(1, true);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(plain->Toolbar1S[6]->text().remove(QLatin1Char('&')), QStringLiteral("Surrender"));
+    EXPECT_EQ(plain->Menus.mnuActionsMenu.Item(7)->text(), QStringLiteral("Surrender game"));
 }
 
 TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)

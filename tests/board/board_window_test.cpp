@@ -11,11 +11,13 @@
 #include "board_mouse.h"
 #include "board_window_fixture.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QThread>
@@ -23,6 +25,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 using namespace BoardSupport;
 using namespace BoardTests;
@@ -53,7 +57,7 @@ TEST_F(BoardWindowTest, OpensAStoredGameSkinnedAndPlain)
     };
     const Case cases[] = {
         {false, QSize(720, 520), QRect(122, 37, 400, 400)},
-        {true, QSize(603, 463), QRect(76, 26, 400, 400)},
+        {true, QSize(603, 488), QRect(76, 26, 400, 400)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.simpleUI);
@@ -62,6 +66,10 @@ TEST_F(BoardWindowTest, OpensAStoredGameSkinnedAndPlain)
         EXPECT_EQ(board->size(), c.window);
         EXPECT_EQ(board->CBoard->geometry(), c.board);
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
+        // Skinned, the caption stands on the picture's title band; plain,
+        // the platform's frame shows it.
+        EXPECT_EQ(TestSupport::TitleCaptionFault(*board),
+                  c.simpleUI ? QStringLiteral("no caption label") : QString());
         EXPECT_EQ(board->PlayersTag->text(), QStringLiteral("You are playing Bob"));
         ASSERT_EQ(board->MoveList->rowCount(), 4);
         EXPECT_EQ(board->MoveList->item(1, 2)->text(), QStringLiteral("e5"));
@@ -82,7 +90,8 @@ TEST_F(BoardWindowTest, TheMoveListSelectionReplaysAndAPressRemovesTheMarks)
     board->MoveList->selectRow(1);
     EXPECT_EQ(board->Game().SelectedRow(), 2);
     EXPECT_EQ(board->OpponentComment->text(), QStringLiteral("Bob said: Your move"));
-    EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting Bob's move"));
+    // Browsing the history leaves the caption of the game's own turn.
+    EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
     EXPECT_EQ(board->Game().CurrentPosition().squares(7, 1), MoveValidation::WhiteKnight);
     QTest::mousePress(board->CBoard, Qt::LeftButton, {}, QPoint(25, 25));
     QTest::mouseRelease(board->CBoard, Qt::LeftButton, {}, QPoint(25, 25));
@@ -91,6 +100,47 @@ TEST_F(BoardWindowTest, TheMoveListSelectionReplaysAndAPressRemovesTheMarks)
     board->SelectLastMove();
     EXPECT_EQ(board->Game().SelectedRow(), 4);
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
+}
+
+// A notation that ends in a draw is the longest the list shows: it stands
+// whole in its column, with and without the list's scroll bar, in both
+// layouts.
+TEST_F(BoardWindowTest, EveryNotationStandsWholeInTheMoveColumn)
+{
+    // Game 9 ends at once in stalemate; game 10 shuffles knights first, so
+    // that the list scrolls and its column narrows.
+    TempDataFolder drawn;
+    const std::string start =
+        BoardSupport::FormatPositionString(TestBoards::Squares("Kh1 Nb1 Pa4 kf2 qf5 nb8 pa5"));
+    ::MoveList shuffled;
+    const char* knights[][2] = {{"2133", "Nc3"}, {"2836", "Nc6"}, {"3321", "Nb1"}, {"3628", "Nb8"}};
+    for (int i = 0; i < 20; ++i)
+        shuffled.push_back(MoveRecord{i + 1, knights[i % 4][0], knights[i % 4][1], ""});
+    shuffled.push_back(MoveRecord{21, "8182", "Kh2", ""});
+    shuffled.push_back(MoveRecord{22, "6563", "Qf3 1/2-1/2", ""});
+    ASSERT_TRUE(Store(drawn.Folder(), Game(9, true, "Alice", "Bob", 1, start.c_str()),
+                      Entries({{"8182", "Kh2"}, {"6563", "Qf3 1/2-1/2"}})));
+    ASSERT_TRUE(Store(drawn.Folder(), Game(10, true, "Alice", "Bob", 1, start.c_str()), shuffled));
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        for (const int gameId : {9, 10}) {
+            SCOPED_TRACE(gameId);
+            const std::unique_ptr<Board> board = Open(gameId, simpleUI, &drawn);
+            ASSERT_TRUE(loaded);
+            board->show();
+            QApplication::processEvents();
+            ASSERT_EQ(board->MoveList->rowCount(), gameId == 9 ? 2 : 22);
+            EXPECT_EQ(board->MoveList->verticalScrollBar()->isVisible(), gameId == 10);
+            for (int row = 0; row < board->MoveList->rowCount(); ++row) {
+                const QTableWidgetItem* item = board->MoveList->item(row, 2);
+                const QRect cell = board->MoveList->visualItemRect(item);
+                const QRect needed = board->MoveList->fontMetrics().boundingRect(
+                    QRect(0, 0, cell.width() - 6, 1000), Qt::TextWordWrap, item->text());
+                EXPECT_LE(needed.width(), cell.width() - 6) << item->text().toStdString();
+                EXPECT_LE(needed.height(), cell.height()) << item->text().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(BoardWindowTest, TheFlippedViewPutsH8BottomLeft)
@@ -173,8 +223,8 @@ TEST_F(BoardWindowTest, AWholeOpeningPlayedByMouse)
         ASSERT_EQ(board->MoveList->rowCount(), static_cast<int>(moves.size()) + 1);
         EXPECT_EQ(board->MoveList->item(board->MoveList->rowCount() - 1, 2)->text(),
                   QLatin1String(ply.notation));
-        EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting ")
-                                            + (white ? "Bob" : "Alice") + QStringLiteral("'s move"));
+        // Until it is sent the move is not the opponent's turn.
+        EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
         moves = board->Game().Moves();
         Support::Globals().Quitting = true; // closing stores nothing here
         board->close();
@@ -231,6 +281,7 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
         ExchangePawn dialog(c.side, host);
         ASSERT_TRUE(dialog.Form_Load(false, c.tips));
         EXPECT_EQ(dialog.size(), QSize(270, 155));
+        EXPECT_EQ(TestSupport::TitleCaptionFault(dialog), QString());
         // The instruction stands whole between our skins' 40-pixel title
         // band and the pieces, which stand inside the window.
         EXPECT_GE(dialog.Label1->y(), 40);
@@ -245,6 +296,7 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
     ExchangePawn plain(MoveValidation::White, host);
     ASSERT_TRUE(plain.Form_Load(true, true));
     EXPECT_EQ(plain.size(), QSize(237, 88));
+    EXPECT_EQ(TestSupport::TitleCaptionFault(plain), QStringLiteral("no caption label"));
 }
 
 // ---- The computer's answer -------------------------------------------------
@@ -264,7 +316,7 @@ public:
             return {};
         return answer;
     }
-    bool hold = false;
+    std::atomic<bool> hold{false};
     ComputerAI::SearchResult answer;
 };
 
@@ -302,6 +354,68 @@ protected:
     TempDataFolder computerData;
 };
 
+// Every control shown lies whole inside the window and every label shows
+// all its lines, in both layouts: a mail game, the opponent's draw offer,
+// set-up mode, and a game against the computer as it thinks and after its
+// answer (with its figures in the comment panel).
+TEST_F(ComputerBoardTest, EveryShownControlLiesWholeInsideTheWindow)
+{
+    ASSERT_TRUE(Store(data.Folder(), Game(9, false, "Alice", "Bob", 5), Entries({{"5151", "Draw offer"}})));
+    modal.Script = [](QWidget& window) { window.close(); };
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        for (const char* state : {"mail game", "draw offer", "set-up", "thinking", "answered"}) {
+            SCOPED_TRACE(state);
+            const std::string name = state;
+            StandInEngine engine;
+            engine.hold = name == "thinking";
+            engine.answer.outcome = ComputerAI::SearchOutcome::Move;
+            engine.answer.move = MoveCoordinates{7, 8, 6, 6};
+            engine.answer.score = -12345;
+            engine.answer.movesConsidered = 123456789;
+            auto board = std::make_unique<Board>(host, data.Folder());
+            board->SetSearchEngine(engine);
+            BoardOptions options;
+            options.simpleUI = simpleUI;
+            options.request.gameId = name == "mail game" ? 1 : name == "draw offer" ? 9 : 3;
+            if (name == "set-up") {
+                options.request.gameId = -1;
+                options.request.newGameSetup = true;
+            }
+            ASSERT_TRUE(board->Form_Load(options));
+            board->show();
+            if (name == "thinking" || name == "answered") {
+                DragPiece(*board, "b1", "c3");
+                board->MakeComputerMove();
+                if (name == "answered") {
+                    ASSERT_TRUE(WaitUntilAnswered(*board));
+                }
+            }
+            QApplication::processEvents();
+            for (const QWidget* control : board->findChildren<QWidget*>()) {
+                if (!control->isVisible() || control->window() != board.get())
+                    continue;
+                const QRect where(control->mapTo(board.get(), QPoint()), control->size());
+                EXPECT_TRUE(board->rect().contains(where))
+                    << control->objectName().toStdString() << " at " << where.x() << "," << where.y() << " "
+                    << where.width() << "x" << where.height();
+                const auto* label = qobject_cast<const QLabel*>(control);
+                if (label && label->wordWrap() && !label->text().isEmpty()) {
+                    EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                        << label->objectName().toStdString();
+                }
+            }
+            if (board->ComputerThinking()) {
+                board->CancelSearchFace_Click();
+                ASSERT_TRUE(WaitUntilAnswered(*board));
+            }
+            Support::Globals().Quitting = true; // closing stores nothing here
+            board->close();
+            Support::Globals().Quitting = false;
+        }
+    }
+}
+
 TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
 {
     StandInEngine engine;
@@ -328,6 +442,8 @@ TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
     EXPECT_GT(figures.y(), board->PlayersTag->geometry().bottom());
     EXPECT_LE(figures.geometry().bottom(), board->height());
     EXPECT_EQ(stored, 1);
+    // The program heard of the search's start and end.
+    EXPECT_EQ(host.thinkingReports, (std::vector<bool>{true, false}));
     EXPECT_TRUE(board->Game().PlayerMayMove());
     EXPECT_TRUE(board->MoveList->isEnabled());
     EXPECT_FALSE(board->SearchProgress->isVisible());
@@ -352,9 +468,14 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
         EXPECT_TRUE(board->SearchProgress->isVisible());
         EXPECT_EQ(board->PlayerComment_L->text(), QStringLiteral("Thinking..."));
         EXPECT_FALSE(board->MoveList->isEnabled());
-        // The board takes no move while the computer thinks.
+        // The board takes no move while the computer thinks, and its right
+        // button opens no menu.
         DragPiece(*board, "d2", "d4");
         EXPECT_EQ(board->MoveList->rowCount(), 1);
+        bool menuShown = false;
+        QObject::connect(board.get(), &Board::MenuShown, [&menuShown] { menuShown = true; });
+        QTest::mousePress(board->CBoard, Qt::RightButton, {}, SquareCentre(*board, "d2"));
+        EXPECT_FALSE(menuShown);
         switch (stop) {
         case Stop::CancelButton: {
             QWidget* face = board->findChild<QWidget*>(QStringLiteral("CancelSearchFace"));
@@ -396,19 +517,24 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
     DragPiece(*board, "e2", "e4");
     board->MakeComputerMove();
     ASSERT_TRUE(board->ComputerThinking());
+    host.thinkingReports.clear();
     board.reset();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(host.thinkingReports, std::vector<bool>{false});
 }
 
-TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
+// The window, not the search, is under test here: a stand-in that thinks
+// until it is cancelled, so no search can end before its Cancel arrives.
+TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheComputerThinks)
 {
-    // A middle game, where the search at depth 4 takes a while.
-    Support::ProgramSettings().SearchDepth = 4;
-    const std::unique_ptr<Board> board =
-        OpenComputerGame("Ra1 Qd1 Rf1 Kg1 Pa2 Pb2 Pf2 Pg2 Ph2 Nc3 Bd3 Pe3 Nf3 Pd4 "
-                         "ra8 qd8 rf8 kg8 pa7 pb7 be7 pf7 pg7 ph7 nc6 pe6 nf6 pd5");
+    StandInEngine engine;
+    engine.hold = true;
+    engine.answer.outcome = ComputerAI::SearchOutcome::Move;
+    engine.answer.move = MoveCoordinates{5, 7, 5, 5};
+    const std::unique_ptr<Board> board = OpenComputerGame();
     ASSERT_TRUE(loaded);
-    DragPiece(*board, "a2", "a3");
+    board->SetSearchEngine(engine);
+    DragPiece(*board, "e2", "e4");
     board->MakeComputerMove();
     ASSERT_TRUE(board->ComputerThinking());
 
@@ -445,7 +571,7 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheRealSearchThinks)
     EXPECT_EQ(board->Game().Entries(), 1);
 
     // Asked again, it answers.
-    Support::ProgramSettings().SearchDepth = 1;
+    engine.hold = false;
     board->MakeComputerMove();
     ASSERT_TRUE(WaitUntilAnswered(*board));
     EXPECT_EQ(board->Game().Entries(), 2);
@@ -465,8 +591,10 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         ASSERT_TRUE(loaded);
         board->show();
         std::vector<QString> captions;
+        QString notice;
         modal.Script = [&](QWidget& window) {
             captions.push_back(window.findChild<QLabel*>(QStringLiteral("FormCaption"))->text());
+            notice = window.findChild<QLabel*>(QStringLiteral("Message"))->text();
             board->CheckTimer_Timer(); // the timer fires inside the message's loop
             window.close();
         };
@@ -496,6 +624,12 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         for (int tick = 0; tick < 3; ++tick)
             board->CheckTimer_Timer();
         EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Offer of a draw")});
+        // The notice sends the player where the buttons stand: right of the
+        // board, below the move list.
+        EXPECT_TRUE(notice.endsWith(QStringLiteral("with the buttons to the right, below the list of moves.")))
+            << notice.toStdString();
+        EXPECT_GT(accept->x(), board->CBoard->geometry().right());
+        EXPECT_GT(accept->y(), board->MoveList->geometry().bottom());
 
         QTest::mouseClick(decline, Qt::LeftButton);
         EXPECT_FALSE(accept->isVisible());

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace BoardSupport;
 using namespace MoveValidation;
 using namespace BoardTests;
@@ -147,7 +149,8 @@ TEST(OpenGame, SelectingRowsReplaysAndShowsTheirComments)
     EXPECT_EQ(PieceOn(game, "g1"), WhiteKnight);
     EXPECT_FALSE(game.PlayerMayMove());
     EXPECT_EQ(game.Comment().text, "Bob said: Your move");
-    EXPECT_EQ(game.Captions().caption, "Marrowdale - Awaiting Bob's move");
+    // The caption tells whose turn the game is at, not the row browsed.
+    EXPECT_EQ(game.Captions().caption, "Marrowdale - Awaiting your move");
     // The highlight follows the selection.
     EXPECT_EQ(game.Marks(), (std::vector<Square>{{5, 7}, {5, 6}, {5, 5}}));
     game.SelectRow(0);
@@ -159,6 +162,57 @@ TEST(OpenGame, SelectingRowsReplaysAndShowsTheirComments)
     // Off line a mail game cannot be moved in.
     Opened offline(Request(1, "", true));
     EXPECT_FALSE(offline.game.PlayerMayMove());
+}
+
+// The caption and the players' tag are the stored game's: the opponent's
+// draw offer awaits the player's answer, an unsent move is not yet the
+// opponent's turn, and the computer's search keeps the opponent's name.
+TEST(OpenGame, CaptionsTellWhoseTurnTheStoredGameIs)
+{
+    struct Case {
+        const char* name;
+        GameRecord record;
+        MoveList moves;
+        std::function<void(GameController&)> act;
+        const char* caption;
+        const char* tag;
+    };
+    const MoveList opening = Entries({{"5254", "e4"}, {"5755", "e5"}, {"7163", "Nf3"}});
+    GameRecord computer = Game(6, true, "", "Marrowdale", 1);
+    computer.GAME_VS_COMPUTER = true;
+    ComputerAI::SearchResult resigns;
+    resigns.outcome = ComputerAI::SearchOutcome::Checkmated;
+    const Case cases[] = {
+        {"the opponent offers a draw", Game(6, true, "", "Bob", 5),
+         Entries({{"5254", "e4"}, {"5755", "e5"}, {"7163", "Nf3"}, {"5858", "Draw offer"}}),
+         [](GameController&) {}, "Marrowdale - Awaiting your move", "You are playing Bob"},
+        {"the player's move is not yet sent", Game(6, false, "Carol", "", 2), opening,
+         [](GameController& game) { game.Drop(Square{2, 8}, Square{3, 6}, ""); },
+         "Marrowdale - Awaiting your move", "You are playing Carol"},
+        {"the computer thinks", computer, Entries({{"5254", "e4"}, {"5755", "e5"}}),
+         [](GameController& game) {
+             game.Drop(Square{7, 1}, Square{6, 3}, "");
+             game.BeginComputerMove();
+         },
+         "Marrowdale - Awaiting your move", "You are playing Marrowdale"},
+        {"the computer resigns", computer, Entries({{"5254", "e4"}, {"5755", "e5"}}),
+         [&resigns](GameController& game) {
+             game.Drop(Square{7, 1}, Square{6, 3}, "");
+             game.BeginComputerMove();
+             game.FinishComputerMove(resigns);
+         },
+         "Marrowdale - OPPONENT SURRENDER! - You won.", "You were playing Marrowdale"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDataFolder data;
+        ASSERT_TRUE(Store(data.Folder(), c.record, c.moves));
+        GameController game(data.Folder());
+        ASSERT_TRUE(game.Open(Request(6)).ok);
+        c.act(game);
+        EXPECT_EQ(game.Captions().caption, c.caption);
+        EXPECT_EQ(game.Captions().playersTag, c.tag);
+    }
 }
 
 TEST(OpenGame, CommentsNameTheSpeakerAndLongOnesAreSmaller)

@@ -298,7 +298,7 @@ TEST(BoardTimer, AMatedKingFlashesAndTheNoticeShowsOnce)
 
 TEST(BoardTimer, TheFlashStopsWhenTheCheckEnds)
 {
-    Player black(false, "Ke1 ke8 Qe2 ra8", Entries({{"0000", "Qe2+"}}));
+    Player black(false, "Ke1 ke8 Qd1 ra8", Entries({{"4152", "Qe2+"}}));
     Notices notices;
     ASSERT_EQ(black.game.CurrentPosition().checkedSide, Black);
     black.game.Tick(false, notices);

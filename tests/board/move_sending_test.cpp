@@ -1,6 +1,8 @@
 // Saving the player's row, the status it leaves the stored game in, and
 // taking an unsent row back, through the game controller and the database.
 #include "board/game_controller.h"
+#include "store/move_payload.h"
+#include "store/payload_validation.h"
 
 #include "stored_game_support.h"
 
@@ -27,9 +29,10 @@ struct Player : ControllerOnFolder {
         EXPECT_TRUE(OpenStored().ok);
     }
     // A new game, not yet stored.
-    explicit Player(bool computer)
+    explicit Player(bool computer, std::string ownName = "Alice")
     {
         OpenRequest request;
+        request.newGameOwnName = std::move(ownName);
         request.gameId = -1;
         request.newGameOpponent = computer ? "Marrowdale" : "Bob";
         request.newGameName = "Friday game";
@@ -159,7 +162,7 @@ TEST(MoveSending, ANewGameGetsItsRecordOnItsFirstSave)
     // The board keeps the new game's -1; the mail goes out under the saved id.
     EXPECT_EQ(mail.game.GameId(), -1);
     const std::string start = FormatPositionString(StartPosition().squares);
-    GameRecord expected = BoardTests::Game(1, true, "", "Bob", StatusAwaitingOpponent, start.c_str());
+    GameRecord expected = BoardTests::Game(1, true, "Alice", "Bob", StatusAwaitingOpponent, start.c_str());
     expected.GAME_DATESTAMP = "091220261205";
     expected.GAME_NAME = "Friday game";
     expected.GAME_DATE = "09/12/2026";
@@ -174,6 +177,35 @@ TEST(MoveSending, ANewGameGetsItsRecordOnItsFirstSave)
     EXPECT_EQ(record.GAME_OPPONENTS_ID, 1);
     EXPECT_TRUE(record.GAME_VS_COMPUTER);
     EXPECT_EQ(record.GAME_STATUS, StatusPlayersMove);
+}
+
+// The player's own name goes on White's side of a new game, cleaned and cut
+// as every sent name is, so the move mail carries it and the opponent's
+// program accepts it.
+TEST(MoveSending, ANewGameStoresThePlayersOwnName)
+{
+    const std::string fifty(50, 'n');
+    const struct {
+        std::string own;
+        std::string stored;
+    } cases[] = {
+        {"Alice Ash", "Alice Ash"},
+        {"  Alice\tAsh  ", "AliceAsh"},
+        {fifty + "overflow", fifty},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.own);
+        Player mail(false, c.own);
+        mail.Move("e2e4");
+        ASSERT_TRUE(mail.game.SaveMove("", Noon).ok);
+        const GameRecord record = mail.Record(1);
+        EXPECT_EQ(record.GAME_WHITE_NAME, c.stored);
+        EXPECT_EQ(record.GAME_BLACK_NAME, "Bob");
+        const std::string payload =
+            Support::ExtractMovePayload(MailSupport::MoveMailText(record, mail.Stored(1)));
+        EXPECT_TRUE(MailSupport::CheckMovePayload(payload).Passed()) << payload;
+    }
 }
 
 TEST(MoveSending, TheStoredOpponentsIdIsKeptAsItIs)

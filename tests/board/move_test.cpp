@@ -1,6 +1,6 @@
 // Moves made through the game controller: the drop pipeline by table, and
 // legality against the move generator over random games.
-#include "board/drop_rules.h"
+#include "store/drop_rules.h"
 #include "board/game_controller.h"
 #include "board/player_comment.h"
 #include "rules/search_board.h"
@@ -277,7 +277,8 @@ TEST(Drop, SelfCheckBlinksTheKingAndStalemateTheOpponentsKing)
     EXPECT_EQ(drawn.messages.size(), 1u);
     EXPECT_TRUE(stalemate.game.GameDrawn());
     EXPECT_EQ(stalemate.game.StalemateBlinks(), 15);
-    EXPECT_EQ(stalemate.game.Captions().caption, "Marrowdale - DRAW!");
+    // Unsent, the move changes no caption: the stored game awaits the player.
+    EXPECT_EQ(stalemate.game.Captions().caption, "Marrowdale - Awaiting your move");
 
     Game mate("", Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}}), false);
     const DropResult mated = mate.Drop("d8", "h4");
@@ -285,7 +286,7 @@ TEST(Drop, SelfCheckBlinksTheKingAndStalemateTheOpponentsKing)
     EXPECT_FALSE(mated.checkSound);
     EXPECT_EQ(mated.checkedSide, White);
     EXPECT_EQ(mate.game.CellAt(At("e1")), 15); // the fallen king on a dark square
-    EXPECT_EQ(mate.game.Captions().caption, "Marrowdale - CHECKMATE! - You won.");
+    EXPECT_EQ(mate.game.Captions().caption, "Marrowdale - Awaiting your move");
 
     Game check("Ke1 Ra1 ke8", {});
     EXPECT_TRUE(check.Drop("a1", "a8").checkSound);

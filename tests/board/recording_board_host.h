@@ -60,6 +60,8 @@ public:
         calls.push_back("PrintCurrentBoardState " + QString::number(game.GameId()));
     }
     void ShowCredits() override { calls.push_back("ShowCredits"); }
+    void ComputerThinking(bool thinking) override { thinkingReports.push_back(thinking); }
+    std::vector<bool> thinkingReports;
 
     bool chessSetLoads = true;
 

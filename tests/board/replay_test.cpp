@@ -145,14 +145,6 @@ TEST(Replay, RowsAndFlagsByTable)
          false,
          false,
          false},
-        {"a stored no-move leaves the board",
-         Entries({{"5254", "e4"}, {"0000", "--"}, {"4244", "d4"}}),
-         3,
-         {{"e4", WhitePawn}, {"d4", WhitePawn}, {"e8", BlackKing}},
-         false,
-         false,
-         false,
-         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -235,6 +227,13 @@ TEST(Replay, AnEntryThatIsNoLegalMoveStopsTheReplayBeforeIt)
         {"Black's piece in White's row", Entries({{"5755", "e5"}}), 1},
         {"empty origin", Entries({{"5254", "e4"}, {"5444", "e4?"}}), 2},
         {"damaged coordinates", Entries({{"5254", "e4"}, {"57x5", "e5"}}), 2},
+        {"a move that moves nothing", Entries({{"5254", "e4"}, {"0000", "--"}, {"4244", "d4"}}), 2},
+        {"a decline without an offer", Entries({{"5254", "e4"}, {"5858", "Decline"}}), 2},
+        {"a special entry away from its king", Entries({{"5254", "e4"}, {"5151", "Draw offer"}}), 2},
+        {"a move after a resignation", Entries({{"5254", "e4"}, {"5858", "0-1"}, {"4244", "d4"}}), 3},
+        {"a move after mate",
+         Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}, {"4884", "Qh4++"}, {"5152", "Ke2"}}), 5},
+        {"a promotion letter on a plain move", Entries({{"5254", "e4=Q"}}), 1},
         {"leaves its own king in check",
          Entries({{"5254", "e4"}, {"6765", "f5"}, {"4185", "Qh5+"}, {"1716", "a6"}}), 4},
     };

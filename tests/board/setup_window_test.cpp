@@ -238,7 +238,8 @@ TEST_F(SetupWindowTest, WarningsAnsweredEveryWayThenPlayed)
         SquareTo(*board, "e2", SquareCentre(*board, "e4"));
         ASSERT_EQ(board->MoveList->rowCount(), 1);
         EXPECT_EQ(board->MoveList->item(0, 2)->text(), QStringLiteral("e4"));
-        EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting Bob's move"));
+        // The unsent first move leaves the caption of the player's turn.
+        EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
     }
 }
 

@@ -5,6 +5,8 @@
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/skin_table.h"
+#include "foundation/title_caption.h"
+#include "foundation/window_names.h"
 #include "widget_test_support.h"
 
 #include <QHeaderView>
@@ -94,6 +96,45 @@ TEST_F(SkinTest, DefaultSkinIsCompleteForEveryWindow)
     EXPECT_TRUE(host.SystemMessages.empty());
     EXPECT_EQ(host.ModalRuns, 0);
     EXPECT_EQ(programEnds, 0);
+}
+
+// A skinned window's caption stands on its band in the widest stretch its
+// menu titles and buttons leave, and follows the window's title; a window
+// that draws its own caption, and one with no band, get none.
+TEST_F(SkinTest, TheCaptionStandsOnTheTitleBandAndFollowsTheTitle)
+{
+    const FormSkinEntry* newGame = FindFormSkin(WindowNames::NewGameInfo);
+    ASSERT_TRUE(newGame);
+    auto window = WindowWithControls(*newGame);
+    window->setFixedSize(400, 200);
+    window->setWindowTitle(QStringLiteral("New game..."));
+    auto* menu = new QLabel(QStringLiteral("Game"), window.get());
+    menu->setObjectName(QStringLiteral("Menu"));
+    menu->setGeometry(20, 10, 60, 20);
+    auto* help = new QLabel(QStringLiteral("?"), window.get());
+    help->setObjectName(QStringLiteral("Help"));
+    help->setGeometry(360, 8, 24, 24);
+    for (QWidget* below : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (below != menu && below != help)
+            below->move(below->x(), 60);
+    ASSERT_TRUE(ApplySkin(*window));
+    const TitleCaption* caption = TitleCaption::Of(*window);
+    ASSERT_TRUE(caption);
+    EXPECT_EQ(TestSupport::TitleCaptionFault(*window), QString());
+    EXPECT_GT(caption->x(), menu->geometry().right());
+    EXPECT_LT(caption->geometry().right(), help->x());
+    window->setWindowTitle(QStringLiteral("Marrowdale - CHECKMATE! - You won."));
+    EXPECT_EQ(caption->text(), window->windowTitle());
+    // A second skin makes no second label.
+    ASSERT_TRUE(ApplySkin(*window));
+    EXPECT_EQ(window->findChildren<TitleCaption*>().size(), 1);
+
+    for (const char* name : {WindowNames::MsgForm, WindowNames::StatusWindow}) {
+        SCOPED_TRACE(name);
+        auto other = WindowWithControls(*FindFormSkin(name));
+        ASSERT_TRUE(ApplySkin(*other));
+        EXPECT_FALSE(TitleCaption::Of(*other));
+    }
 }
 
 TEST_F(SkinTest, AppliesBackgroundColoursAndButtonStrips)

@@ -1,6 +1,8 @@
 #include "widget_test_support.h"
 
 #include "foundation/program_state.h"
+#include "foundation/title_band.h"
+#include "foundation/title_caption.h"
 #include "foundation/settings.h"
 
 #include <QApplication>
@@ -122,6 +124,27 @@ void ScriptedHost::SystemMessage(Support::SystemMessageIcon icon, const QString&
                                  const QString& text)
 {
     SystemMessages.push_back({icon, title, text});
+}
+
+QString TitleCaptionFault(const QWidget& window)
+{
+    const Support::TitleCaption* caption = Support::TitleCaption::Of(window);
+    if (!caption)
+        return QStringLiteral("no caption label");
+    if (caption->isHidden())
+        return QStringLiteral("the caption is hidden");
+    if (caption->text() != window.windowTitle())
+        return QStringLiteral("the caption reads \"%1\"").arg(caption->text());
+    const int band = WindowNames::TitleBandHeight(window.objectName().toStdString());
+    const QRect shown = caption->geometry();
+    if (shown.top() < 0 || shown.bottom() >= band || shown.left() < 0 || shown.right() >= window.width())
+        return QStringLiteral("the caption stands off the band");
+    if (caption->fontMetrics().horizontalAdvance(caption->text()) > shown.width())
+        return QStringLiteral("the caption is cut");
+    for (const QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child != caption && !child->isHidden() && child->geometry().intersects(shown))
+            return QStringLiteral("the caption covers ") + child->objectName();
+    return QString();
 }
 
 } // namespace TestSupport

@@ -73,4 +73,9 @@ public:
                        const QString& text) override;
 };
 
+// What is wrong with a skinned window's caption on its title band: empty
+// when the label shows the window's title, whole, inside the band and
+// clear of every other control shown there.
+QString TitleCaptionFault(const QWidget& window);
+
 } // namespace TestSupport

@@ -50,6 +50,8 @@ TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey)
     account.Password = "s3cret;|x";
     account.Address = "alice@example.org";
     account.DisplayName = "Alice Amber";
+    account.TrustedCertificateFile = "/etc/chess/ca.pem";
+    account.TrustedServerCertificates = {{"pop.example.org:1995", "AB:CD"}, {"smtp.example.org:2525", "EF:01"}};
     ASSERT_TRUE(MailSupport::SaveMailAccount(account));
     const MailSupport::MailAccount loaded = MailSupport::LoadMailAccount();
     EXPECT_EQ(loaded.Protocol, account.Protocol);
@@ -64,6 +66,8 @@ TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey)
     EXPECT_EQ(loaded.Password, account.Password);
     EXPECT_EQ(loaded.Address, account.Address);
     EXPECT_EQ(loaded.DisplayName, account.DisplayName);
+    EXPECT_EQ(loaded.TrustedCertificateFile, account.TrustedCertificateFile);
+    EXPECT_EQ(loaded.TrustedServerCertificates, account.TrustedServerCertificates);
     EXPECT_TRUE(loaded.IsInternetAccountSet());
     EXPECT_TRUE(Registry::KeyExists("Software\\Tallowmere\\Marrowdale\\Mail"));
 
@@ -81,6 +85,18 @@ TEST_F(MailAccountTest, WithoutAnAccountThePostOfficeServes)
     EXPECT_EQ(own.parent_path(),
               std::filesystem::path(data.path().toStdString()) / "Tallowmere" / "Post Office");
     EXPECT_TRUE(std::filesystem::is_directory(own / "new"));
+}
+
+// The name the user's mails carry, which a new game stores on their side.
+TEST_F(MailAccountTest, TheOwnNameIsTheAccountsOrItsAddresssLocalPart)
+{
+    MailSupport::MailAccount account;
+    const std::string login = MailSupport::DefaultPostOfficeAddress();
+    EXPECT_EQ(MailSupport::OwnDisplayName(account), login.substr(0, login.find('@')));
+    account.Address = "alice@example.org";
+    EXPECT_EQ(MailSupport::OwnDisplayName(account), "alice");
+    account.DisplayName = "Alice Amber";
+    EXPECT_EQ(MailSupport::OwnDisplayName(account), "Alice Amber");
 }
 
 TEST_F(MailAccountTest, AddressBookHoldsContactsAndOpponents)

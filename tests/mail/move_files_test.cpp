@@ -1,7 +1,8 @@
 // Games travelling as move files: the export takes the lowest free number
 // and appears whole, the stand-alone polling imports every move file in
-// number order and mirrors the game, a bad file is reported once, and a
-// picked file is imported and kept.
+// number order and mirrors the game but leaves the copy's own files for the
+// player to carry, a bad file is reported once, and a picked file is
+// imported and kept.
 #include "store/move_files.h"
 #include "tests/mail/fake_mail_service.h"
 #include "tests/mail/transport_harness.h"
@@ -80,7 +81,14 @@ TEST_F(MoveFilesTest, ExportTakesTheLowestFreeNumberAndAppearsWhole)
     // Nothing half-written or temporary is left beside them.
     EXPECT_EQ(Names(folder), (std::vector<std::string>{"Cmove1.txt", "Cmove2.txt", "Cmove3.txt",
                                                        "Mdgdb.dat", "mdgdb.bak"}));
-    EXPECT_TRUE(alice.sink.calls.empty());
+    // Each send names the file written and its folder, and closes by itself.
+    ASSERT_EQ(alice.sink.Captions(), (std::vector<std::string>{"Move file written", "Move file written"}));
+    EXPECT_EQ(alice.sink.calls[1].text,
+              "Your move has been written to the file Cmove3.txt in the folder " + folder.string()
+                  + ".||Carry this file into your opponent's Marrowdale data folder, or let your "
+                    "opponent pick it with File > Import game.");
+    EXPECT_TRUE(alice.sink.calls[1].timeoutOn);
+    alice.sink.calls.clear();
 
     EXPECT_FALSE(MailSupport::ExportMoveFile(alice.transport, 5));
     EXPECT_EQ(alice.sink.Captions(), (std::vector<std::string>{"Transmission error."}));
@@ -100,6 +108,7 @@ TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack)
     alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"),
                 {Move(1, "5254", "e4", "By file")});
     ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, 1));
+    alice.sink.calls.clear();
     Carry(alice, bob);
 
     MailSupport::ConnectAndRetrieve(bob.transport, false, true, false);
@@ -107,8 +116,8 @@ TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack)
     EXPECT_EQ(bob.state.PendingMoveList, "2;");
     EXPECT_TRUE(bob.state.NewMovesArrived);
     EXPECT_TRUE(MailSupport::ListMoveFiles(bobsFolder).empty());
-    EXPECT_EQ(bob.windows.statuses,
-              (std::vector<std::string>{"(hidden)", "Retrieving games...", "(hidden)"}));
+    // No sign-on in stand-alone mode, so no "Logging on..." either.
+    EXPECT_EQ(bob.windows.statuses, (std::vector<std::string>{"Retrieving games...", "(hidden)"}));
     const GameRecord mirrored = bob.Game(2);
     EXPECT_FALSE(mirrored.GAME_HOST);
     EXPECT_EQ(mirrored.GAME_STATUS, StatusPlayersMove);
@@ -121,6 +130,7 @@ TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack)
 
     bob.Reply(2, Move(2, "5755", "e5"));
     ASSERT_TRUE(MailSupport::ExportMoveFile(bob.transport, 2));
+    bob.sink.calls.clear();
     Carry(bob, alice);
     MailSupport::ImportMoveFiles(alice.transport, false, false);
     EXPECT_TRUE(alice.sink.calls.empty());
@@ -132,6 +142,78 @@ TEST_F(MoveFilesTest, StandAloneGameIsMirroredAndTheReplyMergesBack)
     // A file never replaces the opponent a known game was played with.
     EXPECT_EQ(back.GAME_OPPONENTS_NAME, "Bob Birch");
     EXPECT_EQ(back.GAME_OPPONENTS_EMAIL, BobAddress);
+}
+
+// Each copy polls right after it wrote its move, before the player carries
+// the file: its own file stays where it is and its games stay as they were,
+// whether both copies store the game under one number or under two. No
+// game appears that the player would have to answer himself.
+TEST_F(MoveFilesTest, SendersPollLeavesItsOwnFileUntilItIsCarried)
+{
+    for (const bool sameNumbers : {true, false}) {
+        SCOPED_TRACE(sameNumbers ? "same numbers" : "different numbers");
+        StandAlone alice(system);
+        StandAlone bob(system);
+        if (!sameNumbers)
+            bob.Store(NewMailGame(1, "Computer", "", "010120260900"), {Move(1, "5254", "e4")});
+        const std::int32_t bobsId = sameNumbers ? 1 : 2;
+        alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"), {Move(1, "5254", "e4")});
+
+        // The sender polls: its own file and game are left alone.
+        auto sendAndPoll = [](StandAlone& sender, std::int32_t id) {
+            ASSERT_TRUE(MailSupport::ExportMoveFile(sender.transport, id));
+            ASSERT_EQ(sender.sink.Captions(), (std::vector<std::string>{"Move file written"}));
+            sender.sink.calls.clear();
+            const std::vector<fs::path> written = MailSupport::ListMoveFiles(sender.transport.Folder.path);
+            ASSERT_EQ(written.size(), 1u);
+            const std::string text = ReadAll(written[0]);
+            const std::vector<GameRecord> games = sender.Games();
+            const MoveList moves = sender.Moves(id);
+            for (int poll = 0; poll < 2; ++poll)
+                MailSupport::ImportMoveFiles(sender.transport, false, false);
+            EXPECT_EQ(MailSupport::ListMoveFiles(sender.transport.Folder.path), written);
+            EXPECT_EQ(ReadAll(written[0]), text);
+            EXPECT_EQ(sender.Games(), games);
+            EXPECT_EQ(sender.Moves(id), moves);
+            EXPECT_EQ(sender.state.PendingMoveList, "");
+            EXPECT_FALSE(sender.state.NewMovesArrived);
+            EXPECT_TRUE(sender.sink.calls.empty());
+        };
+        ASSERT_NO_FATAL_FAILURE(sendAndPoll(alice, 1));
+        Carry(alice, bob);
+        MailSupport::ImportMoveFiles(bob.transport, false, false);
+        EXPECT_EQ(bob.state.PendingMoveList, std::to_string(bobsId) + ";");
+        ASSERT_EQ(bob.Games().size(), std::size_t(bobsId));
+        EXPECT_FALSE(bob.Game(bobsId).GAME_HOST);
+
+        bob.Reply(bobsId, Move(2, "5755", "e5"));
+        ASSERT_NO_FATAL_FAILURE(sendAndPoll(bob, bobsId));
+        Carry(bob, alice);
+        MailSupport::ImportMoveFiles(alice.transport, false, false);
+        EXPECT_EQ(alice.state.PendingMoveList, "1;");
+        ASSERT_EQ(alice.Games().size(), 1u);
+        EXPECT_EQ(alice.Moves(1), bob.Moves(bobsId));
+        EXPECT_EQ(alice.Game(1).GAME_OPPONENTS_ID, bobsId);
+        EXPECT_TRUE(MailSupport::ListMoveFiles(alice.transport.Folder.path).empty());
+        EXPECT_EQ(bob.Games().size(), std::size_t(bobsId));
+    }
+}
+
+// A player who picks his own move file is told what to do with it instead.
+TEST_F(MoveFilesTest, PickingOnesOwnMoveFileImportsNothing)
+{
+    StandAlone alice(system);
+    alice.Store(NewMailGame(1, "Bob Birch", BobAddress, "100120260830"), {Move(1, "5254", "e4")});
+    ASSERT_TRUE(MailSupport::ExportMoveFile(alice.transport, 1));
+    alice.sink.calls.clear();
+    const GameRecord before = alice.Game(1);
+    alice.chooser.picked = (alice.transport.Folder.path / "Cmove1.txt").string();
+    MailSupport::ConnectAndRetrieve(alice.transport, true, false, true);
+    ASSERT_EQ(alice.sink.Captions(), (std::vector<std::string>{"Game import"}));
+    EXPECT_EQ(alice.sink.calls[0].text.substr(0, 48), "This file holds your own move, written for your ");
+    EXPECT_EQ(alice.Games(), (std::vector<GameRecord>{before}));
+    EXPECT_EQ(alice.state.PendingMoveList, "");
+    EXPECT_TRUE(fs::exists(alice.chooser.picked));
 }
 
 TEST_F(MoveFilesTest, PollingImportsInNumberOrderAndReportsABadFileOnce)

@@ -1,9 +1,11 @@
 // The scenarios over internet mail: Dovecot for the inbox (IMAP and POP3),
-// OpenSMTPD for sending, the inbox plain and over TLS, both started by the servers/ scripts. Under ctest
+// OpenSMTPD for sending plain and Dovecot's submission service for sending
+// with TLS and a log-on, the inbox plain and over TLS, all started by the
+// servers/ scripts. Under ctest
 // they run once around all these tests (their state file is then there); a
 // test binary started by hand starts and stops its own.
 #include "platform/mail_internet.h"
-#include "tests/mail/server_state.h"
+#include "tests/mail/server_worlds.h"
 #include "tests/mail/transport_scenario.h"
 
 #include <cstdlib>
@@ -43,6 +45,15 @@ private:
 
 MailServers* const Servers =
     static_cast<MailServers*>(::testing::AddGlobalTestEnvironment(new MailServers));
+
+} // namespace
+
+const ServerState& TestServers()
+{
+    return Servers->State();
+}
+
+namespace {
 
 const char* const Users[] = {"alice", "bob"};
 const char* const Names[] = {"Alice Amber", "Bob Birch"};
@@ -94,7 +105,7 @@ public:
     {
         MailSupport::MailAccount account = Account(player);
         account.Password += "-wrong";
-        // The test server offers no log-on for sending: refused as well.
+        // Without a log-on for sending, the plain test server refuses it as well.
         account.SmtpAuthentication = true;
         return std::make_unique<MailSupport::InternetMailService>(account);
     }
@@ -139,6 +150,10 @@ const ServerSetup Setups[] = {
      "MD_MAIL_SMTP_PORT", false},
     {"Pop3StartTls", MailSupport::InboxProtocol::Pop3, Security::StartTls, "MD_MAIL_POP3_PORT",
      Security::None, "MD_MAIL_SMTP_PORT", false},
+    {"ImapStartTlsSubmission", MailSupport::InboxProtocol::Imap, Security::StartTls, "MD_MAIL_IMAP_PORT",
+     Security::StartTls, "MD_MAIL_SUBMISSION_PORT", true},
+    {"Pop3TlsSubmission", MailSupport::InboxProtocol::Pop3, Security::Tls, "MD_MAIL_POP3S_PORT",
+     Security::Tls, "MD_MAIL_SUBMISSIONS_PORT", true},
 };
 
 std::vector<WorldKind> ServerKinds()

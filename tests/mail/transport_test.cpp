@@ -61,7 +61,9 @@ TEST_F(TransportTest, SignOnGuards)
         {"no network", true, false, false, false, true, {}, false},
         {"mark found", false, true, false, false, true, {"Email logon failer"}, false},
         {"clean failure", false, false, true, false, true, {"Network error."}, true},
-        {"down in stand-alone mode", false, false, true, true, true, {}, true},
+        // Moves travel as files: no sign-on, no message, a mark left alone.
+        {"stand-alone mode", false, false, false, true, true, {}, false},
+        {"stand-alone mode, mark found", false, true, false, true, true, {}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -158,6 +160,38 @@ TEST_F(TransportTest, SenderIsCleanedAndCutToWhatThePayloadCarries)
     bob.Reply(1, Move(2, "5755", "e5"));
     EXPECT_TRUE(MailSupport::SendMoveMail(bob.transport, 1));
     EXPECT_TRUE(bob.sink.calls.empty());
+}
+
+// Two copies that share one address find each other's moves and their own
+// in one inbox: each merges only the other's and leaves its own mail there.
+TEST_F(TransportTest, CopiesSharingAnAddressLeaveTheirOwnMailForTheOther)
+{
+    constexpr const char* Shared = "family@marrowdale.test";
+    Player mum(std::make_unique<FakeMailService>(system, Shared, "Family"));
+    Player dad(std::make_unique<FakeMailService>(system, Shared, "Family"));
+    mum.Store(NewMailGame(1, "Dad", Shared, "100120260830"), {Move(1, "5254", "e4")});
+    ASSERT_TRUE(MailSupport::SendMoveMail(mum.transport, 1));
+    for (const bool fetchAll : {false, true}) {
+        MailSupport::ConnectAndRetrieve(mum.transport, false, false, fetchAll);
+        EXPECT_EQ(system.Inbox(Shared).size(), 1u);
+        EXPECT_EQ(mum.Games().size(), 1u);
+        EXPECT_EQ(mum.state.PendingMoveList, "");
+    }
+    MailSupport::ConnectAndRetrieve(dad.transport, false, false, false);
+    EXPECT_EQ(dad.state.PendingMoveList, "1;");
+    EXPECT_TRUE(system.Inbox(Shared).empty());
+
+    dad.Reply(1, Move(2, "5755", "e5"));
+    ASSERT_TRUE(MailSupport::SendMoveMail(dad.transport, 1));
+    MailSupport::RetrieveMoveMails(dad.transport, false, true);
+    EXPECT_EQ(system.Inbox(Shared).size(), 1u);
+    EXPECT_EQ(dad.Games().size(), 1u);
+    MailSupport::RetrieveMoveMails(mum.transport, false, false);
+    EXPECT_EQ(mum.state.PendingMoveList, "1;");
+    EXPECT_EQ(mum.Moves(1), dad.Moves(1));
+    EXPECT_TRUE(system.Inbox(Shared).empty());
+    EXPECT_TRUE(mum.sink.calls.empty());
+    EXPECT_TRUE(dad.sink.calls.empty());
 }
 
 TEST_F(TransportTest, GameTheOpponentWouldRefuseIsNotSent)

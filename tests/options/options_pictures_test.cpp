@@ -1,11 +1,13 @@
 // The chess set and skin pages: the lists, the board preview's cells and
 // the skin previews.
 #include "options/options_page.h"
+#include "options/skin_preview.h"
 
 #include "tests/options/options_test_support.h"
 
 #include "foundation/picture_clip.h"
 #include "foundation/settings.h"
+#include "foundation/skin.h"
 
 #include <QDir>
 #include <QFile>
@@ -172,6 +174,47 @@ TEST_F(OptionsPicturesTest, SkinPreviewsAndASkinNoLongerOnDisk)
     ASSERT_TRUE(controller.Load());
     EXPECT_EQ(controller.Skins().selected, 0);
     EXPECT_EQ(controller.Skins().bold, -1);
+}
+
+// Each preview is the skin's window: its background with the skin's own
+// toolbar faces and grid colours where the window shows them, so two skins
+// look apart and differ from their bare backgrounds.
+TEST_F(OptionsPicturesTest, TheSkinPreviewShowsTheSkinsOwnWindow)
+{
+    struct Case {
+        PreviewWindow window;
+        const char* background;
+        const char* strip;
+        QPoint face;  // the centre of the first toolbar face in the window
+        QPoint strip0; // ... and in its strip
+        QPoint grid;  // a cell of the grid
+        const char* swatch;
+    };
+    const Case cases[] = {
+        {PreviewWindow::Board, "Board.jpg", "BoardButtons.bmp", QPoint(72, 57), QPoint(32, 20),
+         QPoint(620, 200), "BoardGrid.bmp"},
+        {PreviewWindow::GameList, "Interface.jpg", "InterfaceButtons.bmp", QPoint(70, 70),
+         QPoint(32, 20), QPoint(380, 250), "InterfaceGrid.bmp"},
+    };
+    for (const char* name : {"Marrowdale Classic", "Harbour Slate"}) {
+        const QString skin = QLatin1String(name);
+        const QString folder = folders.SkinPath(skin);
+        for (const Case& c : cases) {
+            SCOPED_TRACE((skin + QLatin1Char(' ') + QLatin1String(c.background)).toStdString());
+            const QImage preview = SkinPreviewPicture(folder, c.window);
+            const QImage bare(folder + QLatin1String(c.background));
+            ASSERT_FALSE(preview.isNull());
+            EXPECT_EQ(preview.size(), bare.size());
+            EXPECT_EQ(preview.pixel(c.face), QImage(folder + QLatin1String(c.strip)).pixel(c.strip0));
+            EXPECT_NE(preview.pixel(c.face), bare.convertToFormat(QImage::Format_RGB32).pixel(c.face));
+            EXPECT_EQ(QColor(preview.pixel(c.grid)),
+                      Support::ToQColor(Support::GetSkinColour(QImage(folder + QLatin1String(c.swatch)), 3, 1)));
+        }
+    }
+    // The page shows them.
+    Open();
+    EXPECT_EQ(page->PreviewBoard->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+              SkinPreviewPicture(folders.SkinPath(QStringLiteral("Marrowdale Classic")), PreviewWindow::Board));
 }
 
 TEST_F(OptionsPicturesTest, AnEmptySkinsFolderIsNoFailure)

@@ -215,3 +215,18 @@ TEST_F(RegistryTest, DisplayAndPrinterRootsComeFromTheMachine)
     EXPECT_TRUE(QueryValue("Printers", "Default", Root::LocalMachine, PrinterPrefix).IsEmpty());
     OverrideDefaultPrinterName(std::nullopt);
 }
+
+TEST_F(RegistryTest, OddSectionAndValueNamesLoadWithoutHarm)
+{
+    ASSERT_TRUE(CreateNewKey(SettingsKeyPath));
+    ASSERT_TRUE(SetKeyValue(Key, "Good", Value::Number(1)));
+    QFile file(StoreFilePath());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("[%-1]\n%-1=sz:x\n[%00\\%zz\\%]\n%00=dword:3\n[%41b]\nName=sz:kept\n");
+    file.close();
+    Reopen();
+    EXPECT_EQ(QueryValue(Key, "Good").ToNumber(), 1);
+    ASSERT_TRUE(SetKeyValue(Key, "Good", Value::Number(2)));
+    Reopen();
+    EXPECT_EQ(QueryValue(Key, "Good").ToNumber(), 2);
+}

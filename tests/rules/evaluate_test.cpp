@@ -53,6 +53,12 @@ const SingleWeightCase SingleWeightCases[] = {
     {"queen pins a bishop", "4k3/3b4/8/8/8/2N5/8/3QK3 w - -", "d1a4", PinWithQueen + 2, 1, 0, 1},
     {"no pin from an attacked, undefended square", "4k3/3b4/8/8/8/8/8/3QK3 w - -", "d1a4",
      PinWithQueen + 2, 1, 0, 0},
+    {"a promotion wins a queen", "7k/P7/8/8/8/8/8/K7 w - -", "a7a8", TakePiece + 3, 80, 0, 80},
+    {"a promotion wins it undefended", "4k3/8/8/8/8/6K1/p7/8 b - -", "a2a1", TakeUndefended + 3, 200, 0,
+     200},
+    {"a promotion taking a rook", "1r2k3/P7/8/8/8/8/8/4K3 w - -", "a7b8", TakeUndefended + 3, 200, 0,
+     200},
+    {"a pawn short of promotion", "4k3/8/P7/8/8/8/8/4K3 w - -", "a6a7", TakePiece + 3, 80, 0, 0},
     {"move a knight", "4k3/8/8/8/8/8/8/1N2K3 w - -", "b1c3", MoveKnight, 52, 0, 52},
     {"move a king", "4k3/8/8/8/8/8/8/4K3 w - -", "e1d1", MoveKing, -20, 0, -20},
     {"closer to the king", "4k3/8/8/8/8/8/8/1N2K3 w - -", "b1c3", CloserToKing, 55, 0, 55},
@@ -68,6 +74,8 @@ const SingleWeightCase SingleWeightCases[] = {
     {"one of two castling rooks", "4k3/8/8/8/8/8/8/R3K2R w KQ -", "a1b1", MoveCastlingRook, -40, 0, -40},
     {"the last castling rook", "4k3/8/8/8/8/8/8/R3K2R w Q -", "a1b1", MoveLastCastlingRook, -58, 0, -58},
     {"a rook that cannot castle", "4k3/8/8/8/8/8/8/R3K2R w K -", "a1b1", MoveCastlingRook, -40, 0, 0},
+    {"a rook off its corner", "4k3/8/8/8/8/R7/8/R3K3 w Q -", "a3b3", MoveLastCastlingRook, -58, 0, 0},
+    {"a rook a pawn became", "4k2r/8/8/8/8/8/K7/7r b k -", "h1h3", MoveLastCastlingRook, -58, 0, 0},
 };
 
 TEST(EvaluateMove, EachWeightOnItsOwn)

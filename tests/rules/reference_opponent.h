@@ -110,9 +110,11 @@ inline int ScorePins(const Position& p, int colour, int x, int y, const Heuristi
 }
 
 inline int CastlingWeight(const BoardSupport::CastleFlags& flags, int colour, int piece, int fromX,
-                          const HeuristicWeights& h)
+                          int fromY, const HeuristicWeights& h)
 {
     if (piece == 1 || piece == 7) {
+        if (fromY != (colour == 0 ? 1 : 8))
+            return 0;
         if (fromX == 1) {
             if (flags(colour, 1) || flags(colour, 0))
                 return 0;
@@ -214,6 +216,9 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
         if (SquareColour(b, toX, toY) == opponent
             && CountAttackers(b, opponent, toX, toY, b.checkedSide) == 0)
             score += GroupValue(taken, h, 22);
+        // A pawn on its last row has become q: won as if taken undefended.
+        if ((piece == 6 || piece == 12) && (toY == 1 || toY == 8))
+            score += GroupValue(q, h, 11) + GroupValue(q, h, 22);
         switch (piece) {
         case 1:
         case 7:
@@ -244,7 +249,7 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
         }
         const int code = b.squares(fromX, fromY);
         if (code == 1 || code == 7 || code == 5 || code == 11)
-            score += CastlingWeight(b.castleFlags, mover, code, fromX, h);
+            score += CastlingWeight(b.castleFlags, mover, code, fromX, fromY, h);
     }
     return static_cast<int>(score);
 }

@@ -210,6 +210,27 @@ TEST(SearchBestMove, CancelStopsWithoutAMoveAndLeavesThePosition)
     EXPECT_EQ(s.position, before);
 }
 
+TEST(SearchBestMove, PromotesAPawnAtEveryDepth)
+{
+    const struct {
+        const char* fen;
+        const char* promotion;
+    } cases[] = {
+        {"4k3/8/8/8/8/6K1/p7/8 b - -", "a2a1"},
+        {"7k/P7/8/8/8/8/8/K7 w - -", "a7a8"},
+    };
+    for (const auto& c : cases)
+        for (int depth = 0; depth <= 4; ++depth) {
+            SCOPED_TRACE(std::string(c.fen) + " depth " + std::to_string(depth));
+            const Game s = GameOf(c.fen);
+            const SearchResult result = Search(s, Settings(depth, 5));
+            EXPECT_EQ(Text(result.move), c.promotion);
+            const Reference::Choice plain = Reference::SearchBestMove(
+                SearchBoard(s.position, s.side, s.previous), depth, Support::FactoryHeuristics, 5);
+            EXPECT_EQ(Text(plain.move), c.promotion);
+        }
+}
+
 TEST(SearchBestMove, ParallelSearchEqualsThePlainOne)
 {
     const struct {

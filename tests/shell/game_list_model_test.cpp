@@ -241,4 +241,25 @@ TEST(GameListColumns, TheDateColumnMakesRoomForTheScrollBarFromEightGames)
     EXPECT_EQ(seven[ColumnDateStarted] - eight[ColumnDateStarted], 230);
 }
 
+// A date longer than its column widens it at the title column's cost,
+// never by more than half that column; a shorter one changes nothing.
+TEST(GameListColumns, ALongDateTakesItsRoomFromTheTitles)
+{
+    struct Case {
+        int games, dates, date, title;
+    };
+    const Case cases[] = {
+        {3, 1500, 2360, 3390}, {3, 2900, 2900, 2850}, {9, 2900, 2900, 2620}, {3, 9000, 4055, 1695},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dates);
+        const auto widths = GameListColumnWidths(8655, c.games, c.dates);
+        EXPECT_EQ(widths[ColumnDateStarted], c.date);
+        EXPECT_EQ(widths[ColumnTitle], c.title);
+        EXPECT_EQ(widths[ColumnStatus] + widths[ColumnOpponent] + widths[ColumnTitle]
+                      + widths[ColumnDateStarted] + (c.games >= 8 ? 230 : 0),
+                  8655);
+    }
+}
+
 } // namespace

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -448,6 +449,35 @@ TEST_F(GameListWindowTest, SkinnedLayoutPaintsTheToolbarFacesAndAScreenshot)
 
 namespace {
 
+// The longest dates (a Wednesday in September) show whole in their column,
+// with and without the scroll bar, in both layouts.
+TEST_F(GameListWindowTest, EveryDateStandsWholeInBothLayouts)
+{
+    Store(20, 1, "Erin Elm", "A title long enough to be shortened in its column", "30/09/2026");
+    for (const int more : {0, 8}) {
+        for (int i = 0; i < more; ++i)
+            Store(30 + i, 2, "Fred Fir", "Club match", "27/09/2028");
+        for (bool plain : {false, true}) {
+            SCOPED_TRACE(plain ? "plain" : "skinned");
+            ProgramSettings().SimpleUI = plain;
+            auto list = Load();
+            const QFontMetrics metrics(list->GameList->font());
+            for (int r = 0; r < list->GameList->rowCount(); ++r) {
+                const QTableWidgetItem* date = list->GameList->item(r, ColumnDateStarted);
+                EXPECT_GE(list->GameList->visualItemRect(date).width(),
+                          metrics.horizontalAdvance(date->text()) + 6)
+                    << date->text().toStdString();
+            }
+            EXPECT_FALSE(list->GameList->horizontalScrollBar()->isVisible());
+            if (more == 8)
+                std::printf("screenshot: %s\n",
+                            qPrintable(ShellTesting::SaveScreenshot(
+                                *list, plain ? QStringLiteral("game-list-long-dates-plain")
+                                             : QStringLiteral("game-list-long-dates-skinned"))));
+        }
+    }
+}
+
 // Two games of every status the list pictures, and one it does not.
 TEST_F(GameListWindowTest, EveryStatusShowsItsPictureInBothLayouts)
 {
@@ -481,8 +511,11 @@ TEST_F(GameListWindowTest, EveryStatusShowsItsPictureInBothLayouts)
                     << id;
             }
         }
-        // Fourteen games need the scroll bar: the date column leaves it room.
-        EXPECT_EQ(list->GameList->columnWidth(ColumnDateStarted), 142);
+        // Fourteen games need the scroll bar: the columns leave it room.
+        int columns = 0;
+        for (int column = 0; column < list->GameList->columnCount(); ++column)
+            columns += list->GameList->isColumnHidden(column) ? 0 : list->GameList->columnWidth(column);
+        EXPECT_EQ(columns, 577 - 15);
         std::printf("screenshot: %s\n", qPrintable(ShellTesting::SaveScreenshot(
                                             *list, plain ? QStringLiteral("game-list-plain")
                                                          : QStringLiteral("game-list-skinned"))));

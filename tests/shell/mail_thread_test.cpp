@@ -1,7 +1,9 @@
 // Mail off the window thread. Servers that accept a connection and never
 // answer, or answer a byte a second, neither freeze the windows (a 100 ms
 // timer keeps firing throughout) nor outlast the stall time and the
-// deadline; Exit while an operation hangs ends the program at once.
+// deadline; Exit while an operation hangs ends the program at once, and
+// Cancel in the status window leaves it off-line at once. A closed port, an
+// unknown server and a silent one each fail in their own words.
 #include "foundation/msg_form.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
@@ -9,12 +11,14 @@
 #include "platform/registry.h"
 #include "shell/program_mail.h"
 #include "shell/program_services.h"
+#include "shell/status_window.h"
 #include "shell/system_tray.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -145,6 +149,8 @@ protected:
         host.Script = [this](QWidget& window) {
             if (auto* box = qobject_cast<Support::MsgForm*>(&window))
                 captions.push_back(box->FormCaption->text());
+            else
+                captions.push_back(window.metaObject()->className());
             window.hide();
         };
     }
@@ -179,6 +185,82 @@ TEST_F(MailThreadTest, HungServerNeitherFreezesTheWindowsNorOutlastsTheDeadline)
         EXPECT_FALSE(Support::GetLogonStatus());
         EXPECT_FALSE(mail.Busy());
     }
+}
+
+TEST_F(MailThreadTest, EachFailureToConnectIsToldInItsOwnWordsWithinItsTime)
+{
+    // Short times stand in for the 15 s connect time and the 30 s stall.
+    const MailSupport::MailTimeouts timeouts{1000ms, 4000ms, 2000ms};
+    LoopbackServer silent(Answer::Never);
+    struct Case {
+        const char* what;
+        std::string server;
+        int port;
+        MailSupport::MailFailure failure;
+        const char* words;
+    };
+    const Case cases[] = {
+        {"closed port", "127.0.0.1", ClosedPort(), MailSupport::MailFailure::Refused,
+         "refused the connection"},
+        {"unknown server", "no-such-server.invalid", 143, MailSupport::MailFailure::NotFound,
+         "was not found"},
+        {"silent server", "127.0.0.1", silent.Port(), MailSupport::MailFailure::TimedOut,
+         "did not answer in time"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MailSupport::MailAccount account = AccountAt(c.port);
+        account.InboxServer = c.server;
+        MailSupport::InternetMailService mail(account, timeouts);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_FALSE(mail.SignOn());
+        EXPECT_LT(clock.elapsed(), timeouts.Connect.count() + timeouts.Stall.count() + 500);
+        EXPECT_EQ(mail.LastFailure(), c.failure);
+        EXPECT_NE(mail.LastError().find(c.words), std::string::npos) << mail.LastError();
+        EXPECT_NE(mail.LastError().find(c.server), std::string::npos) << mail.LastError();
+        EXPECT_FALSE(mail.Cancelled());
+    }
+}
+
+// The status window while the program waits for a silent server: it says
+// so, and its Cancel ends the retrieval off-line at once, with no message.
+TEST_F(MailThreadTest, CancelInTheStatusWindowLeavesTheProgramOffLineAtOnce)
+{
+    Support::ProgramSettings().SimpleUI = true;
+    LoopbackServer server(Answer::Never);
+    auto wait = std::make_shared<MailSupport::MailWait>();
+    // The times of the program itself: only Cancel can end this in time.
+    ProgramMail mail(std::make_unique<MailSupport::InternetMailService>(AccountAt(server.Port()),
+                                                                        MailSupport::MailTimeouts{}, wait),
+                     {}, wait);
+    Support::Globals().Mail.MailOffline = true;
+    Ticker ticker;
+    QString waiting;
+    bool cancelShown = false;
+    QElapsedTimer sinceCancel;
+    QTimer::singleShot(600, [&] {
+        Support::StatusWindow* status = Support::OpenStatusWindow();
+        ASSERT_NE(status, nullptr);
+        status->RefreshWait();
+        waiting = status->WaitText->text();
+        cancelShown = status->CancelButton->isVisible();
+        sinceCancel.start();
+        status->CancelButton->click();
+    });
+    mail.ConnectAndRetrieve(false, true, true);
+
+    ASSERT_TRUE(sinceCancel.isValid());
+    EXPECT_LT(sinceCancel.elapsed(), 1000);
+    EXPECT_EQ(waiting, QStringLiteral("Waiting for 127.0.0.1 to answer..."));
+    EXPECT_TRUE(cancelShown);
+    EXPECT_LT(ticker.LongestGapMs, 500);
+    EXPECT_TRUE(Support::Globals().Mail.MailOffline);
+    EXPECT_TRUE(captions.empty());
+    EXPECT_EQ(Support::OpenStatusWindow(), nullptr);
+    EXPECT_FALSE(Support::GetLogonStatus());
+    EXPECT_FALSE(mail.Busy());
+    Support::ProgramSettings().SimpleUI = false;
 }
 
 class MemoryAccountStore : public MailSupport::MailAccountStore {

@@ -510,6 +510,8 @@ TEST_F(NewGameDialogTest, BothDialogsInBothLayouts)
         Choose = [look, plain](ChooseOpponent& c) {
             EXPECT_EQ(c.OKButtonS->isVisible(), plain);
             EXPECT_EQ(c.OppList->toolTip(), QStringLiteral("Select an opponent from this list"));
+            EXPECT_EQ(TestSupport::TitleCaptionFault(c),
+                      plain ? QStringLiteral("no caption label") : QString());
             std::printf("screenshot: %s\n", qPrintable(ShellTesting::SaveScreenshot(
                                                 c, QStringLiteral("choose-opponent-") + look)));
             c.close();
@@ -517,6 +519,8 @@ TEST_F(NewGameDialogTest, BothDialogsInBothLayouts)
         Fill = [look, plain](NewGameInfo& d) {
             EXPECT_EQ(d.Game_name_L->isVisible(), plain);
             EXPECT_EQ(d.HelpButton->isVisible(), !plain);
+            EXPECT_EQ(TestSupport::TitleCaptionFault(d),
+                      plain ? QStringLiteral("no caption label") : QString());
             Type(d.Game_name, "Autumn cup");
             Type(d.Game_opponents_name, "ann");
             d.Timer1.stop();

@@ -48,6 +48,8 @@ protected:
         modal.Script = [this](QWidget& window) {
             if (auto* caption = window.findChild<QLabel*>(QStringLiteral("FormCaption")))
                 messages.push_back(caption->text());
+            if (auto* text = window.findChild<QLabel*>(QStringLiteral("Message")))
+                texts.push_back(text->text());
             window.hide();
         };
         mail.Run([](MailSupport::Transport& t) { MailSupport::SignOn(t, false); });
@@ -75,6 +77,7 @@ protected:
     ShellTesting::ShellFolders folders;
     TestSupport::ScriptedHost modal;
     std::vector<QString> messages;
+    std::vector<QString> texts;
     MailTesting::FakeMailSystem system;
     SysTraySupport::ProgramMail mail{
         std::make_unique<MailTesting::FakeMailService>(system, Alice, "Alice Amber"), [] {}};
@@ -130,8 +133,13 @@ TEST_F(ProgramBoardSendTest, InStandAloneModeSendWritesTheNextMoveFile)
     BoardSupport::Board& window = OpenAlicesGame();
     BoardTests::DragPiece(window, "e7", "e5");
     QTest::mouseClick(window.Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
-    EXPECT_TRUE(messages.empty());
     const std::filesystem::path file = Support::ProgramDataFolder().path / MailSupport::MoveFileName(1);
+    // The player is told which file to carry, and where it is.
+    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Move file written")});
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_TRUE(texts[0].contains(
+        QString::fromStdString("Cmove1.txt in the folder " + file.parent_path().string())))
+        << texts[0].toStdString();
     std::ifstream in(file, std::ios::binary);
     ASSERT_TRUE(in) << file;
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -215,4 +223,30 @@ TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
     // The second player is told the game did not begin from the usual start.
     EXPECT_TRUE(QTest::qWaitFor([this] { return messages.size() == 2; }));
     EXPECT_EQ(messages.back(), QStringLiteral("Setup game"));
+}
+
+// A board holding a move not yet sent is never replaced by another opening
+// (the notification's Play, the tray's games menu): it comes to the front
+// with its move, and only its own closing lets another board open.
+TEST_F(ProgramBoardSendTest, AnOpenBoardWithAnUnsentMoveIsNeverReplaced)
+{
+    board.AttachMail(&mail);
+    ShellTesting::Opponent bob(std::make_unique<MailTesting::FakeMailService>(system, Bob, "Bob Birch"));
+    bob.SendNewGame(4, "Alice Amber", Alice);
+    mail.RetrieveMoveMails(false, false);
+    BoardSupport::Board& first = OpenAlicesGame();
+    BoardTests::DragPiece(first, "e7", "e5");
+    const int rows = first.MoveList->rowCount();
+    EXPECT_TRUE(board.BoardOpen());
+
+    board.OpenBoard(AlicesGameId(), false);
+    EXPECT_EQ(board.OpenWindow(), &first);
+    EXPECT_EQ(first.MoveList->rowCount(), rows);
+    EXPECT_FALSE(first.Closing());
+
+    first.close();
+    EXPECT_FALSE(board.BoardOpen());
+    board.OpenBoard(AlicesGameId(), false);
+    EXPECT_NE(board.OpenWindow(), nullptr);
+    EXPECT_TRUE(board.BoardOpen());
 }

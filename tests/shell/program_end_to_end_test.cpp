@@ -254,7 +254,8 @@ TEST_F(ProgramTest, WithoutATrayClosingTheGameListEndsTheProgram)
 
     Support::ProgramSettings().SearchDepth = 4;
     list->close();
-    EXPECT_FALSE(Support::IsWindowLoaded(QStringLiteral("SystemTray")));
+    // The end runs once the close has returned.
+    EXPECT_TRUE(QTest::qWaitFor([] { return !Support::IsWindowLoaded(QStringLiteral("SystemTray")); }));
     EXPECT_FALSE(services.GameList.GameListShown());
     EXPECT_EQ(Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("SearchDepth")).ToNumber(),
               4);

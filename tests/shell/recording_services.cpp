@@ -88,6 +88,11 @@ bool RecordingServices::TakeInstanceLock()
     return !SecondCopy;
 }
 
+void RecordingServices::ReleaseInstanceLock()
+{
+    Log("ReleaseInstanceLock");
+}
+
 void RecordingServices::CheckRunBefore()
 {
     LogOrThrow("CheckRunBefore");
@@ -182,6 +187,11 @@ void RecordingServices::PopupMenu(const QPoint&)
     Log("PopupMenu");
     if (DuringMenu)
         DuringMenu();
+}
+
+void RecordingServices::FollowComputerThinking(bool thinking)
+{
+    ComputerThinkingFollowed.push_back(thinking);
 }
 
 bool RecordingServices::OpenItemEnabled()

@@ -30,9 +30,14 @@ public:
     bool SecondCopy = false;
     bool SplashShows = false;
     bool ChessSetLoads = true;
+    // A board window is open.
+    bool BoardIsOpen = false;
     // The game list is loaded: set by ShowGameList and the test.
     bool ListShown = false;
+    bool ListMinimised = false;
     bool OpenItemEnabledAnswer = true;
+    // What the board told of its computer's search, in order.
+    std::vector<bool> ComputerThinkingFollowed;
     std::deque<int> NotifyAnswers;
     // What a retrieval finds (run by ConnectAndRetrieve, RetrieveMoveMails
     // and ImportMoveFiles).
@@ -57,6 +62,7 @@ public:
     bool ApplySkin(QWidget& tray) override;
     void CheckColourDepth() override;
     bool TakeInstanceLock() override;
+    void ReleaseInstanceLock() override;
     void CheckRunBefore() override;
     void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
                      int sound) override;
@@ -71,6 +77,7 @@ public:
 
     void ShowGameList() override;
     bool GameListShown() const override { return ListShown; }
+    bool GameListMinimised() const override { return ListMinimised; }
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;
@@ -81,12 +88,14 @@ public:
     void PopulateTrayGameMenu() override;
     void PopupMenu(const QPoint& at) override;
     bool OpenItemEnabled() override;
+    void FollowComputerThinking(bool thinking) override;
 
     void PlaySound(const QString& path) override;
     int ShowNotification() override;
 
     bool LoadChessSet() override;
     void OpenBoard(int gameId, bool returnToGameList) override;
+    bool BoardOpen() const override { return BoardIsOpen; }
 
     bool ShowSplash() override;
 

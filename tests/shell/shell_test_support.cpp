@@ -44,6 +44,7 @@ void ResetBeforeTrayStartup(TestSupport::ScriptedHost& host)
 {
     Support::ProgramState& state = Support::Globals();
     state.Quitting = false;
+    state.ExitQueued = false;
     state.StartupDone = false;
     state.ModalBusy = false;
     state.CheckTimerEnabled = false;

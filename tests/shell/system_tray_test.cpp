@@ -1,11 +1,15 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/system_tray.h"
+#include "shell/tray_menu.h"
 #include "shell/tray_state.h"
 #include "tests/shell/recording_services.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -34,6 +38,9 @@ const Calls LoadUpToTheMail = {"SetupGlobalVariables",
                                "ConnectAndRetrieve(0,0,1)",
                                "SetMenuOptions",
                                "PopulateTrayGameMenu"};
+
+const Calls ExitCalls = {"BackupDatabase", "CloseHelp",           "SignOff(1)",
+                         "CloseDown(1)",   "ReleaseInstanceLock", "EndProgram(0)"};
 
 Calls Plus(Calls calls, const Calls& more)
 {
@@ -94,11 +101,80 @@ TEST_F(SystemTrayTest, TrayStartupRunsEveryStepInOrderAndEndsRunning)
             timerRanAtSignOff = tray->CheckTimer.isActive();
     };
     tray->mnuPopupExit_Click();
-    EXPECT_EQ(rec.Calls,
-              (Calls{"BackupDatabase", "CloseHelp", "SignOff(1)", "CloseDown(1)", "EndProgram(0)"}));
+    EXPECT_EQ(rec.Calls, ExitCalls);
     EXPECT_FALSE(timerRanAtSignOff);
     EXPECT_FALSE(tray->TrayIcon.IsShown());
     EXPECT_EQ(Support::Globals().TrayForm, nullptr);
+}
+
+// The menu's Exit runs inside the popup's own loop, itself inside the tray
+// icon's mouse handling: the exit (which deletes the icon) must wait until
+// both have returned to the program's loop, and run once however often it
+// was asked.
+TEST_F(SystemTrayTest, ExitFromTheMenuRunsOnceTheMenuHasReturned)
+{
+    Start();
+    TrayMenu menu;
+    menu.AttachTray(tray.get());
+    QEventLoop programLoop;
+    Calls whileInTheMenu = {"unset"};
+    Calls afterTheMenu = {"unset"};
+    QTimer::singleShot(0, [&] {
+        QEventLoop menuLoop;
+        QTimer::singleShot(0, [&] {
+            menu.mnuPopupExit->trigger();
+            menu.mnuPopupExit->trigger();
+        });
+        QTimer::singleShot(100, [&] {
+            whileInTheMenu = rec.Calls;
+            menuLoop.quit();
+        });
+        menuLoop.exec();
+        afterTheMenu = rec.Calls;
+    });
+    rec.OnCall = [&](const std::string& name) {
+        if (name == "EndProgram(0)")
+            QTimer::singleShot(50, &programLoop, &QEventLoop::quit);
+    };
+    QTimer::singleShot(10000, &programLoop, &QEventLoop::quit);
+    programLoop.exec();
+    EXPECT_EQ(whileInTheMenu, Calls{});
+    EXPECT_EQ(afterTheMenu, Calls{});
+    EXPECT_EQ(rec.Calls, ExitCalls);
+    EXPECT_FALSE(tray->TrayIcon.IsShown());
+}
+
+// The desktop's request to end (SIGTERM) does not wait for the user: an open
+// modal window is closed and the same exit follows.
+TEST_F(SystemTrayTest, TheDesktopsRequestToEndClosesAnOpenModalWindow)
+{
+    Start();
+    QEventLoop programLoop;
+    QWidget modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    bool modalClosedBeforeExit = false;
+    QTimer::singleShot(0, [&] {
+        modal.show();
+        QEventLoop modalLoop;
+        QTimer hidden;
+        QObject::connect(&hidden, &QTimer::timeout, [&] {
+            if (!modal.isVisible())
+                modalLoop.quit();
+        });
+        hidden.start(5);
+        tray->RequestExit(true);
+        modalLoop.exec();
+        modalClosedBeforeExit = rec.Calls.empty();
+    });
+    rec.OnCall = [&](const std::string& name) {
+        if (name == "EndProgram(0)")
+            QTimer::singleShot(50, &programLoop, &QEventLoop::quit);
+    };
+    QTimer::singleShot(10000, &programLoop, &QEventLoop::quit);
+    programLoop.exec();
+    EXPECT_TRUE(modalClosedBeforeExit);
+    EXPECT_FALSE(modal.isVisible());
+    EXPECT_EQ(rec.Calls, ExitCalls);
 }
 
 TEST_F(SystemTrayTest, WithoutANotificationAreaTheGameListIsTheMainWindowForThisRunOnly)
@@ -417,6 +493,76 @@ TEST_F(NotifyTest, NextTakesWholeEntriesAndLaterEmptiesTheList)
               (Calls{"PlaySound(/sounds/None)", "ShowNotification(1;11;)", "ShowNotification(11;)"}));
     EXPECT_TRUE(Support::Globals().Mail.PendingMoveList.empty());
     EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
+}
+
+// A poll is busy for its whole pass: the tray refuses its clicks while it
+// waits for the mail. A board opened meanwhile (from the game list) keeps
+// the program busy, and the notification does not open over it: the moves
+// stay pending until the board closes or a later poll finds it gone.
+TEST_F(NotifyTest, APollIsBusyForItsWholePassAndNeverNotifiesOverABoard)
+{
+    Start();
+    Support::ProgramSettings().NotificationMethod = 2;
+    rec.NotifyAnswers = {NotifyPlay};
+    bool busyDuringRetrieval = false;
+    rec.Retrieval = [&] {
+        Support::Globals().Mail.MailOffline = false;
+        busyDuringRetrieval = Support::Globals().ModalBusy;
+        tray->TrayIcon_RightRelease(QPoint());
+        Support::Globals().Mail.PendingMoveList = "4;";
+        Support::Globals().Mail.NewMovesArrived = true;
+        rec.BoardIsOpen = true; // the player opened a game meanwhile
+    };
+    rec.Calls.clear();
+    tray->CheckTimer_Timer();
+    EXPECT_TRUE(busyDuringRetrieval);
+    EXPECT_EQ(rec.Calls, (Calls{"RetrieveMoveMails(0,0)", "RefuseTrayClick(0)"}));
+    EXPECT_TRUE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
+    EXPECT_EQ(Support::Globals().Mail.PendingMoveList, "4;");
+
+    // With the board gone the next notification asks.
+    rec.BoardIsOpen = false;
+    Support::Globals().ModalBusy = false;
+    rec.Retrieval = [] {};
+    rec.Calls.clear();
+    tray->CheckTimer_Timer();
+    EXPECT_TRUE(rec.Called("ShowNotification(4;)"));
+    EXPECT_TRUE(rec.Called("OpenBoard(4,no return)"));
+}
+
+// A minimised list comes back for a new move, once; an open one is left be.
+TEST_F(NotifyTest, ANewMoveBringsAMinimisedListBack)
+{
+    Start();
+    Arrived("6;", 2);
+    rec.ListShown = true;
+    rec.ListMinimised = true;
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, Calls{"ShowGameList"});
+    EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
+    rec.Calls.clear();
+    Support::Globals().Mail.NewMovesArrived = true;
+    rec.ListMinimised = false;
+    tray->NotifyNewMoves();
+    EXPECT_TRUE(rec.Calls.empty());
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
+}
+
+// Nor does the notification open over a modal window.
+TEST_F(NotifyTest, NoNotificationOverAModalWindow)
+{
+    Start();
+    Arrived("5;", 2);
+    QWidget modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    tray->NotifyNewMoves();
+    EXPECT_TRUE(rec.Calls.empty());
+    EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
+    modal.hide();
+    tray->NotifyNewMoves();
+    EXPECT_TRUE(rec.Called("ShowNotification(5;)"));
 }
 
 TEST_F(NotifyTest, DuplicateIdsNeverAskAboutABlankId)

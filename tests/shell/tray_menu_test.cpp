@@ -6,6 +6,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/new_game_kind.h"
+#include "shell/program_board.h"
 #include "shell/tray_menu.h"
 #include "store/database.h"
 #include "tests/shell/shell_test_support.h"
@@ -98,12 +99,14 @@ class ShownGameList : public GameListPort {
 public:
     void ShowGameList() override { }
     bool GameListShown() const override { return Shown; }
+    bool GameListMinimised() const override { return Shown && Minimised; }
     void FillGameList(std::optional<int>) override { }
     std::optional<int> SelectedGameId() override { return std::nullopt; }
     void ShowTrayState(const QIcon&, const QString&) override { }
     void ShowPlainHelpItem() override { }
     void HideHideInterfaceItems() override { }
     bool Shown = false;
+    bool Minimised = false;
 };
 
 class TrayMenuTest : public ::testing::Test {
@@ -173,17 +176,21 @@ TEST_F(TrayMenuTest, ItemsFollowTheConnectionAndTheGameList)
         bool offline, standAlone, listShown;
         bool open, newGame, games;
         const char* retrieve;
+        bool listMinimised = false;
     };
     const Case cases[] = {
         {false, false, false, true, true, true, "Retrieve games"},
         {true, false, false, true, false, true, "Logon / Retrieve games"},
         {true, true, false, true, true, true, "Logon / Retrieve games"},
         {false, false, true, false, false, false, "Retrieve games"},
+        // A minimised list can be brought back by Open.
+        {false, false, true, true, false, false, "Retrieve games", true},
     };
     for (const Case& c : cases) {
         Support::Globals().Mail.MailOffline = c.offline;
         Support::Globals().Mail.StandAloneMode = c.standAlone;
         gameList.Shown = c.listShown;
+        gameList.Minimised = c.listMinimised;
         menu.SetMenuOptions();
         menu.FollowGameList();
         EXPECT_EQ(menu.mnuPopupOpen->isEnabled(), c.open);
@@ -192,6 +199,20 @@ TEST_F(TrayMenuTest, ItemsFollowTheConnectionAndTheGameList)
         EXPECT_EQ(menu.mnuPopupGameList->isVisible(), c.games);
         EXPECT_EQ(menu.mnuPopupRetrieve->text(), QString::fromLatin1(c.retrieve));
     }
+}
+
+// The options window would reload the chess set and the settings under
+// the board's search: its item is off while the computer thinks, and the
+// board's port passes the search's start and end on to the menu.
+TEST_F(TrayMenuTest, OptionsIsOffWhileTheComputerThinks)
+{
+    ASSERT_TRUE(menu.mnuPopupOptions->isEnabled());
+    SysTraySupport::ProgramBoard program(gameList, menu);
+    BoardSupport::BoardHost& port = program;
+    port.ComputerThinking(true);
+    EXPECT_FALSE(menu.mnuPopupOptions->isEnabled());
+    port.ComputerThinking(false);
+    EXPECT_TRUE(menu.mnuPopupOptions->isEnabled());
 }
 
 TEST_F(TrayMenuTest, AGameItemOpensTheBoardAndAFailedOneGivesPollingBack)

@@ -11,6 +11,7 @@
 // stopped meanwhile.
 #include "board/board_window.h"
 #include "foundation/msg_form.h"
+#include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skinned_button.h"
@@ -24,6 +25,7 @@
 #include "shell/system_tray.h"
 #include "store/database.h"
 #include "store/mail_support.h"
+#include "store/move_files.h"
 #include "tests/board/board_mouse.h"
 #include "tests/shell/mail_servers.h"
 #include "tests/shell/shell_test_support.h"
@@ -66,6 +68,16 @@ constexpr int ArrivalTimeoutMilliseconds = 30000;
 
 // One person at their computer: the program's folders, its running copy of
 // the program, and what it told them.
+// The settings' mail account, counting every time the program reads it.
+struct CountingAccounts : SettingsAccountStore {
+    std::optional<MailSupport::MailAccount> Load() override
+    {
+        ++Loads;
+        return SettingsAccountStore::Load();
+    }
+    int Loads = 0;
+};
+
 struct Player {
     Player(std::string user, std::string displayName, InboxProtocol protocol)
         : User(std::move(user)), Name(std::move(displayName)), Protocol(protocol),
@@ -100,6 +112,10 @@ struct Player {
     std::vector<QString> Comments;
     std::vector<bool> NextOffered;
     std::vector<QString> Messages;
+    std::vector<QString> MessageTexts;
+    CountingAccounts Accounts;
+    // The move files of the player's data folder already passed on.
+    std::set<std::filesystem::path> PassedOn;
 };
 
 struct StoredGame {
@@ -114,7 +130,11 @@ protected:
         TrayIcon::PretendDesktopHasTray(true);
         host.Script = [this](QWidget& window) { Answer(window); };
     }
-    void TearDown() override { TrayIcon::PretendDesktopHasTray(std::nullopt); }
+    void TearDown() override
+    {
+        TrayIcon::PretendDesktopHasTray(std::nullopt);
+        Support::EntryWindows().PickMoveFile = nullptr;
+    }
 
     // The player whose program has the program-wide state from now on.
     void Sit(Player& player)
@@ -136,19 +156,29 @@ protected:
             player.Tray->SwitchCheckTimer(Support::CheckTimerEnabled());
     }
 
-    // Starts the player's program on their stored mail account.
-    void StartProgram(Player& player)
+    // Starts the player's program on their stored mail account; in
+    // stand-alone mode the account stays stored and unused.
+    void StartProgram(Player& player, bool standAlone = false)
     {
         Sit(player);
-        ASSERT_TRUE(
-            SettingsAccountStore().Save(Servers().Account(player.Protocol, player.User, player.Name)));
-        player.Services = std::make_unique<ProgramServices>(nullptr, QString::fromLatin1(Switches));
+        MailSupport::MailAccount account;
+        if (Servers().Running() || !standAlone) {
+            account = Servers().Account(player.Protocol, player.User, player.Name);
+        } else {
+            account.InboxServer = account.SmtpServer = "127.0.0.1";
+            account.Address = player.User + "@marrowdale.test";
+        }
+        ASSERT_TRUE(player.Accounts.Save(account));
+        QString switches = QString::fromLatin1(Switches);
+        if (standAlone)
+            switches += QStringLiteral(" -testingmode");
+        player.Services = std::make_unique<ProgramServices>(&player.Accounts, switches);
         TrayServices services = player.Services->Services();
         services.Splash = &noSplash;
         player.Tray = std::make_unique<SystemTray>(services);
         player.Services->Attach(*player.Tray);
         ASSERT_TRUE(player.Tray->Form_Load());
-        ASSERT_FALSE(Support::Globals().Mail.MailOffline);
+        ASSERT_EQ(Support::Globals().Mail.MailOffline, standAlone);
         player.DataPath = Support::Globals().DataPath;
         Support::ProgramSettings().CheckInterval = PollMilliseconds;
         player.Tray->SwitchCheckTimer(Support::CheckTimerEnabled());
@@ -328,6 +358,7 @@ protected:
             ChooseOpponent(*chooser);
         } else if (auto* box = qobject_cast<Support::MsgForm*>(&window)) {
             player.Messages.push_back(box->FormCaption->text());
+            player.MessageTexts.push_back(box->Message->text());
             QTest::keyClick(box, Qt::Key_Return);
         } else if (auto* account = qobject_cast<MailSupport::MailAccountDialog*>(&window)) {
             ASSERT_TRUE(AnswerAccount);
@@ -357,6 +388,200 @@ protected:
             games[record.GAME_NAME] = {record, moves};
         }
         return games;
+    }
+
+    static std::filesystem::path DataFolderOf(const Player& player)
+    {
+        return QFile::encodeName(player.DataPath).toStdString();
+    }
+
+    static std::string ReadFile(const std::filesystem::path& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    static std::size_t GameCount(const Player& player)
+    {
+        std::vector<GameRecord> records;
+        EXPECT_TRUE(Database::SelectGames(Database::DataFolder(DataFolderOf(player)), records, "", ""));
+        return records.size();
+    }
+
+    // A stand-alone game: the opponent is typed in, name and address.
+    void StartStandAloneGame(Player& player, const char* title, const Player& opponent)
+    {
+        StartGame(player, [&](Support::NewGameInfo& d) {
+            Type(d.Game_name, title);
+            Type(d.Game_opponents_name, opponent.Name.c_str());
+            Type(d.Game_opponents_email, (opponent.User + "@marrowdale.test").c_str());
+            ClickButton(d, "OkButton");
+        });
+    }
+
+    // How a move file gets from one player to the other.
+    enum class Passing { Carried, Picked };
+
+    // The player's last send wrote one move file, named with its folder in
+    // the message that followed; the sender's copy then polls, on demand
+    // and on its timer, and leaves the file and its games as they were.
+    // Then the file reaches the opponent: carried into the opponent's data
+    // folder, where the polling finds it, or picked there with File >
+    // Import game, and the game is opened from the list.
+    Board* PassOn(Player& mover, Player& opponent, Passing how)
+    {
+        Sit(mover);
+        std::vector<std::filesystem::path> written;
+        for (const auto& file : MailSupport::ListMoveFiles(DataFolderOf(mover)))
+            if (!mover.PassedOn.count(file))
+                written.push_back(file);
+        EXPECT_EQ(written.size(), 1u) << mover.Name << " " << ::testing::PrintToString(MailSupport::ListMoveFiles(DataFolderOf(mover)));
+        if (written.size() != 1)
+            return nullptr;
+        const std::filesystem::path file = written[0];
+        EXPECT_EQ(mover.Messages.back(), QStringLiteral("Move file written"));
+        EXPECT_TRUE(mover.MessageTexts.back().contains(QString::fromStdString(
+            file.filename().string() + " in the folder " + file.parent_path().string())))
+            << mover.MessageTexts.back().toStdString();
+
+        const std::string text = ReadFile(file);
+        const std::map<std::string, StoredGame> games = StoredGames(mover);
+        const std::size_t count = GameCount(mover);
+        EXPECT_FALSE(Support::Globals().ModalBusy);
+        mover.Tray->CheckTimer_Timer();
+        QTest::qWait(3 * PollMilliseconds);
+        EXPECT_EQ(ReadFile(file), text) << "the sender's poll took its own move file";
+        EXPECT_EQ(GameCount(mover), count);
+        for (const auto& [name, game] : StoredGames(mover)) {
+            EXPECT_EQ(game.Record, games.at(name).Record) << name;
+            EXPECT_EQ(game.Moves, games.at(name).Moves) << name;
+        }
+
+        if (how == Passing::Carried) {
+            std::filesystem::rename(file, DataFolderOf(opponent) / file.filename());
+            return Receive(opponent);
+        }
+        // A picked file stays where it is.
+        mover.PassedOn.insert(file);
+        Sit(opponent);
+        Support::EntryWindows().PickMoveFile = [file] { return QString::fromStdString(file.string()); };
+        ProgramGameList& list = opponent.Services->GameList;
+        list.ShowGameList();
+        Support::GameInterface* window = list.Window();
+        EXPECT_NE(window, nullptr);
+        if (!window)
+            return nullptr;
+        const std::size_t messages = opponent.Messages.size();
+        window->Menus.Item(window->Menus.mnuIntFileMenu, 1)->trigger();
+        EXPECT_EQ(opponent.Messages.size(), messages + 1);
+        EXPECT_EQ(opponent.Messages.back(), QStringLiteral("Game import"));
+        std::vector<GameRecord> arrived;
+        EXPECT_TRUE(Database::SelectGames(Database::DataFolder(DataFolderOf(opponent)), arrived,
+                                          "Game_status;1", ""));
+        EXPECT_EQ(arrived.size(), 1u);
+        if (arrived.size() != 1)
+            return nullptr;
+        window->Refill(arrived[0].GAME_ID);
+        window->PlayCurrentGame();
+        return opponent.OpenBoard();
+    }
+
+    // The fool's mate, then a game Bob starts and Alice ends by accepting
+    // his offer of a draw, every move passed on as a move file.
+    // With aliceHasAnOlderGame her copies of the two games carry other
+    // numbers than Bob's.
+    void PlayByMoveFiles(Passing how, bool aliceHasAnOlderGame)
+    {
+        ASSERT_NO_FATAL_FAILURE(StartProgram(alice, true));
+        ASSERT_NO_FATAL_FAILURE(StartProgram(bob, true));
+        if (aliceHasAnOlderGame) {
+            GameRecord old;
+            old.GAME_ID = old.GAME_OPPONENTS_ID = 1;
+            old.GAME_DATESTAMP = "010120260900";
+            old.GAME_NAME = "Old game";
+            old.GAME_DATE = "01/01/2026";
+            old.GAME_HOST = old.GAME_VS_COMPUTER = true;
+            old.GAME_STATUS = StatusWon;
+            ASSERT_TRUE(Database::SaveGame(Database::DataFolder(DataFolderOf(alice)), old,
+                                           {{1, "5254", "e4", ""}}));
+        }
+
+        StartStandAloneGame(alice, "Spring match", bob);
+        ASSERT_NO_FATAL_FAILURE(Move(alice, "f2", "f3"));
+        ASSERT_NO_FATAL_FAILURE(Send(alice));
+        ASSERT_TRUE(PassOn(alice, bob, how));
+        ASSERT_NO_FATAL_FAILURE(Move(bob, "e7", "e5"));
+        ASSERT_NO_FATAL_FAILURE(Send(bob));
+        ASSERT_TRUE(PassOn(bob, alice, how));
+        ASSERT_NO_FATAL_FAILURE(Move(alice, "g2", "g4"));
+        ASSERT_NO_FATAL_FAILURE(Send(alice));
+        ASSERT_TRUE(PassOn(alice, bob, how));
+        ASSERT_NO_FATAL_FAILURE(Move(bob, "d8", "h4"));
+        ASSERT_NO_FATAL_FAILURE(Send(bob));
+        ASSERT_TRUE(PassOn(bob, alice, how));
+        EXPECT_TRUE(WaitForMessage(alice, "CHECKMATE!"));
+        ASSERT_NO_FATAL_FAILURE(Click(alice, BoardSupport::CloseButton));
+
+        StartStandAloneGame(bob, "Return match", alice);
+        ASSERT_NO_FATAL_FAILURE(Move(bob, "e2", "e4"));
+        ASSERT_NO_FATAL_FAILURE(Send(bob));
+        ASSERT_TRUE(PassOn(bob, alice, how));
+        ASSERT_NO_FATAL_FAILURE(Move(alice, "e7", "e5"));
+        ASSERT_NO_FATAL_FAILURE(Send(alice));
+        ASSERT_TRUE(PassOn(alice, bob, how));
+        ASSERT_NO_FATAL_FAILURE(ChooseAction(bob, BoardSupport::ActionsOfferDraw));
+        ASSERT_NO_FATAL_FAILURE(Send(bob));
+        Board* board = PassOn(bob, alice, how);
+        ASSERT_TRUE(board);
+        EXPECT_TRUE(WaitForMessage(alice, "Offer of a draw"));
+        ASSERT_TRUE(board->AcceptDraw->face->isVisible());
+        ClickButton(*board, "AcceptDraw");
+        ASSERT_NO_FATAL_FAILURE(Send(alice));
+        ASSERT_TRUE(PassOn(alice, bob, how));
+        EXPECT_TRUE(WaitForMessage(bob, "DRAW!"));
+        ASSERT_NO_FATAL_FAILURE(Click(bob, BoardSupport::CloseButton));
+
+        // Both databases hold the same two games and results, and nothing
+        // else: no game appeared in which a player answers himself.
+        const std::map<std::string, StoredGame> alicesGames = StoredGames(alice);
+        const std::map<std::string, StoredGame> bobsGames = StoredGames(bob);
+        struct Outcome {
+            const char* game;
+            std::size_t entries;
+            const char* lastEntry;
+            GameStatus alice;
+            GameStatus bob;
+        };
+        const Outcome outcomes[] = {
+            {"Spring match", 4, "Qh4++", StatusLost, StatusWon},
+            {"Return match", 4, "1/2-1/2", StatusDrawn, StatusDrawn},
+        };
+        for (const Outcome& o : outcomes) {
+            SCOPED_TRACE(o.game);
+            ASSERT_EQ(alicesGames.count(o.game), 1u);
+            ASSERT_EQ(bobsGames.count(o.game), 1u);
+            const StoredGame& a = alicesGames.at(o.game);
+            const StoredGame& b = bobsGames.at(o.game);
+            EXPECT_EQ(a.Moves, b.Moves);
+            ASSERT_EQ(a.Moves.size(), o.entries);
+            EXPECT_EQ(a.Moves.back().notation, o.lastEntry);
+            EXPECT_EQ(a.Record.GAME_STATUS, o.alice);
+            EXPECT_EQ(b.Record.GAME_STATUS, o.bob);
+        }
+        EXPECT_EQ(GameCount(bob), 2u);
+        EXPECT_EQ(GameCount(alice), aliceHasAnOlderGame ? 3u : 2u);
+        EXPECT_EQ(alicesGames.at("Spring match").Record.GAME_ID, aliceHasAnOlderGame ? 2 : 1);
+        EXPECT_EQ(bobsGames.at("Spring match").Record.GAME_ID, 1);
+
+        for (Player* player : {&alice, &bob}) {
+            Sit(*player);
+            // A mail account is stored, but stand-alone mode never read it,
+            // never signed on and never asked for one.
+            EXPECT_EQ(player->Accounts.Loads, 0) << player->Name;
+            EXPECT_FALSE(player->Services->Mail->Service().IsSignedOn());
+            EXPECT_TRUE(Support::Globals().Mail.MailOffline);
+            player->Tray->mnuPopupExit_Click();
+        }
     }
 
     static ShellTesting::MailServers& Servers() { return ShellTesting::MailServers::Shared(); }
@@ -460,6 +685,13 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
         });
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "f2", "f3", "Good luck!"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Good luck!"));
+    // From the first move both databases name both players, Alice by the
+    // name her mails carry.
+    for (const Player* player : {&alice, &bob}) {
+        const GameRecord& started = StoredGames(*player).at("Spring match").Record;
+        EXPECT_EQ(started.GAME_WHITE_NAME, "Alice Amber") << player->DataPath.toStdString();
+        EXPECT_EQ(started.GAME_BLACK_NAME, "Bob Birch") << player->DataPath.toStdString();
+    }
     ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e7", "e5"));
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "g2", "g4"));
     ASSERT_NO_FATAL_FAILURE(Move(bob, "d8", "h4"));
@@ -630,6 +862,29 @@ TEST_F(TwoPlayersTest, TwoGamesArrivingTogetherAreOpenedOneAfterTheOther)
         Sit(*player);
         player->Tray->mnuPopupExit_Click();
     }
+}
+
+// Stand-alone mode: each sent move is a move file in the sender's data
+// folder, which the players pass on themselves. Both copies keep their
+// games under the same numbers.
+TEST_F(TwoPlayersTest, StandAloneGamesTravelAsCarriedMoveFiles)
+{
+    PlayByMoveFiles(Passing::Carried, false);
+    EXPECT_EQ(alice.Announced,
+              (std::vector<QString>{"Spring match", "Spring match", "Return match", "Return match"}));
+    EXPECT_EQ(bob.Announced,
+              (std::vector<QString>{"Spring match", "Spring match", "Return match", "Return match"}));
+}
+
+// The same games with every file picked through File > Import game from
+// the sender's folder, where it stays while the sender's copy goes on
+// polling; the two copies keep the games under different numbers.
+TEST_F(TwoPlayersTest, StandAloneGamesTravelAsPickedMoveFiles)
+{
+    PlayByMoveFiles(Passing::Picked, true);
+    // Every file the sender wrote is still in the sender's folder.
+    EXPECT_EQ(MailSupport::ListMoveFiles(DataFolderOf(alice)).size(), 4u);
+    EXPECT_EQ(MailSupport::ListMoveFiles(DataFolderOf(bob)).size(), 4u);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // checks is what the database keeps, and the receiver's reply passes the
 // same checks at the sender's end. Nothing else in the database changes.
 
+#include "store/arrival_merge.h"
 #include "store/database.h"
 #include "store/mail_support.h"
 #include "store/move_payload.h"
@@ -36,10 +37,12 @@ public:
     bool ReceiveAndAnswer(const std::string& payload, GameRecord& stored, MoveList& moves)
     {
         const auto game = ReadMovePayload(payload);
-        std::int32_t id = 0;
-        bool newMoves = false;
-        if (!game || !MergeArrivingGame(data, *game, std::nullopt, id, newMoves))
+        if (!game)
             return false;
+        const ArrivalOutcome merged = MergeArrivingGame(data, *game, std::nullopt);
+        if (!merged.stored)
+            return false;
+        const std::int32_t id = merged.gameID;
         std::vector<GameRecord> games;
         if (!Database::SelectGames(data, games, "Game_ID;" + std::to_string(id), "")
             || games.size() != 1)
@@ -82,10 +85,10 @@ TEST(ReceivedGame, WhatPassesIsStoredAsCheckedAndCanBeAnswered)
         {"a title of 50 with a control character", 4, std::string(50, 't') + "\x07",
          std::string(50, 't')},
         {"a start position set up with a king each", 9,
-         "0000000005000000;0600000000000000;0000000000000000;0000000000000000;"
-         "0000000000000000;0000000000000000;0000000000000000;0000000011000000",
-         "0000000005000000;0600000000000000;0000000000000000;0000000000000000;"
-         "0000000000000000;0000000000000000;0000000000000000;0000000011000000"},
+         "0000000005000000;0000000006000000;0000000000000000;0000000000000000;"
+         "0000000000000000;0000000000000000;0000000012000000;0000000011000000",
+         "0000000005000000;0000000006000000;0000000000000000;0000000000000000;"
+         "0000000000000000;0000000000000000;0000000012000000;0000000011000000"},
     };
     for (const auto& row : rows) {
         Receiver bob;
@@ -137,10 +140,9 @@ TEST(ReceivedGame, SenderNamesAreCutToFiftyCharactersNeverInsideOne)
     Receiver bob;
     const auto game = ReadMovePayload(kArrival);
     ASSERT_TRUE(game);
-    std::int32_t id = 0;
-    bool newMoves = false;
-    ASSERT_TRUE(
-        MergeArrivingGame(bob.data, *game, ArrivalSender{name, "zed@example.org"}, id, newMoves));
+    const ArrivalOutcome merged = MergeArrivingGame(bob.data, *game, ArrivalSender{name, "zed@example.org"});
+    ASSERT_TRUE(merged.stored);
+    const std::int32_t id = merged.gameID;
     std::vector<GameRecord> games;
     ASSERT_TRUE(Database::SelectGames(bob.data, games, "Game_ID;" + std::to_string(id), ""));
     EXPECT_EQ(games.at(0).GAME_WHITE_NAME, kept);
@@ -152,23 +154,25 @@ TEST(ReceivedGame, SenderNamesAreCutToFiftyCharactersNeverInsideOne)
 
 TEST(ReceivedGame, LargestAcceptedPayloadIsReadAndStoredWhole)
 {
-    // 9 + 4n fields may not pass 32767: 8,189 moves is the most a game carries.
+    // 9 + 4n fields may not pass 32767: 8,189 moves is the most a game
+    // carries. The knights go out and back, so that every entry replays.
     std::string payload = "0|5|010120250900|Long|01/01/2025|Zed|Me|False|;;;;;;;";
+    const char* shuffle[][2] = {{"7163", "Nf3"}, {"7866", "Nf6"}, {"6371", "Ng1"}, {"6678", "Ng8"}};
     for (int m = 1; m <= 8189; ++m)
-        payload += "|" + std::to_string(m) + "|5254|e4|";
+        payload += "|" + std::to_string(m) + "|" + shuffle[(m - 1) % 4][0] + "|" + shuffle[(m - 1) % 4][1] + "|";
     const auto game = ReadMovePayload(payload);
     ASSERT_TRUE(game);
     ASSERT_EQ(game->moves.size(), 8189u);
     EXPECT_EQ(game->moves.back().number, 8189);
 
     Receiver bob;
-    std::int32_t id = 0;
-    bool newMoves = false;
-    ASSERT_TRUE(MergeArrivingGame(bob.data, *game, std::nullopt, id, newMoves));
+    const ArrivalOutcome merged = MergeArrivingGame(bob.data, *game, std::nullopt);
+    ASSERT_TRUE(merged.stored);
+    const std::int32_t id = merged.gameID;
     MoveList stored;
     ASSERT_TRUE(Database::LoadGameMoves(bob.data, stored, id));
     EXPECT_EQ(stored.size(), 8189u);
     EXPECT_TRUE(bob.OthersUnchanged());
 
-    EXPECT_EQ(CheckMovePayload(payload + "|8190|5254|e4|").failedStep, 11);
+    EXPECT_EQ(CheckMovePayload(payload + "|8190|7163|Nf3|").failedStep, 11);
 }

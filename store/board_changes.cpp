@@ -1,18 +1,20 @@
-#include "board/board_changes.h"
+#include "store/board_changes.h"
 
 namespace BoardSupport {
 
 using namespace MoveValidation;
 
-void LogCastleState(CastleFlags& flags, Colour mover, int piece, int column)
+void LogCastleState(CastleFlags& flags, Colour mover, int piece, Square square)
 {
     if (piece == KingOf(mover))
         flags(mover, CastleKing) = true;
     if (piece == WhiteRook || piece == BlackRook) {
         const int colour = piece == WhiteRook ? White : Black;
-        if (column == 1)
+        if (square.row != HomeRow(colour))
+            return;
+        if (square.column == 1)
             flags(colour, QueenSideRook) = true;
-        else if (column == 8)
+        else if (square.column == 8)
             flags(colour, KingSideRook) = true;
     }
 }
@@ -26,10 +28,12 @@ MoveEffects EffectsOf(const Position& position, Colour mover, Move move, Move pr
 void ApplyMove(Position& position, Colour mover, Move move, int landingPiece, const MoveEffects& effects)
 {
     BoardSquares& squares = position.squares;
-    LogCastleState(position.castleFlags, mover, squares(move.to.column, move.to.row), move.to.column);
+    // The piece that leaves is the one on the origin: a pawn that becomes a
+    // rook is no corner rook.
+    LogCastleState(position.castleFlags, mover, squares(move.to.column, move.to.row), move.to);
+    LogCastleState(position.castleFlags, mover, squares(move.from.column, move.from.row), move.from);
     squares.Set(move.to.column, move.to.row, landingPiece);
     squares.Set(move.from.column, move.from.row, Empty);
-    LogCastleState(position.castleFlags, mover, landingPiece, move.from.column);
     if (effects.enPassant.IsCapture())
         squares.Set(effects.enPassant.column, effects.enPassant.row, Empty);
     if (effects.castle == QueenSideCastle || effects.castle == KingSideCastle) {
@@ -39,7 +43,7 @@ void ApplyMove(Position& position, Colour mover, Move move, int landingPiece, co
         const int to = effects.castle == QueenSideCastle ? 4 : 6;
         squares.Set(from, row, Empty);
         squares.Set(to, row, rook);
-        LogCastleState(position.castleFlags, mover, rook, from);
+        LogCastleState(position.castleFlags, mover, rook, Square{from, row});
     }
 }
 

@@ -1,4 +1,4 @@
-#include "board/drop_rules.h"
+#include "store/drop_rules.h"
 
 #include "rules/check.h"
 

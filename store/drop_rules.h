@@ -3,7 +3,7 @@
 // whole move made on a copy (a pawn taken en passant removed, a castling
 // rook moved) must leave the mover's king safe.
 
-#include "board/board_changes.h"
+#include "store/board_changes.h"
 #include "rules/refusal.h"
 
 namespace BoardSupport {

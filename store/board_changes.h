@@ -8,11 +8,13 @@
 
 namespace BoardSupport {
 
-// Records in the flags that a piece has left or been taken from its column:
-// the mover's own king ends both its castlings; a rook of either colour in
-// column 1 or 8 ends that corner's castling (rows are not looked at, so a
-// rook taken on its corner counts too).
-void LogCastleState(CastleFlags& flags, MoveValidation::Colour mover, int piece, int column);
+// Records in the flags that a piece has left or been taken from a square:
+// the mover's own king ends both its castlings; a rook of either colour on
+// its own corner (a1 or h1 for White, a8 or h8 for Black) ends that
+// corner's castling, whether it moved or was taken there. A rook anywhere
+// else ends nothing: a corner rook's castling ended when it left its
+// corner, and a rook a pawn became never had one.
+void LogCastleState(CastleFlags& flags, MoveValidation::Colour mover, int piece, Square square);
 
 // What a move does besides carrying its piece.
 struct MoveEffects {

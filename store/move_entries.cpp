@@ -1,4 +1,4 @@
-#include "board/move_entries.h"
+#include "store/move_entries.h"
 
 namespace BoardSupport {
 
