@@ -44,6 +44,8 @@ struct GameListServices {
     std::function<void()> PopulateTrayGameMenu;
     // The list closed without a tray icon: the program ends.
     std::function<void()> EndProgram;
+    // The mail account dialog, applied at once.
+    std::function<void()> ChangeMailAccount;
 };
 
 // The toolbar buttons, by their index.

@@ -56,6 +56,9 @@ public:
     virtual void SetLogonStatus(bool status) = 0;
     // A mail operation is under way (the windows go on meanwhile).
     virtual bool Busy() const { return false; }
+    // Off-line after a failure: tries quietly to get back on-line (and
+    // retrieves then); false when nothing was tried.
+    virtual bool Reconnect() { return false; }
 };
 
 class GameListPort {

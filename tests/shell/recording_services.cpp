@@ -130,6 +130,14 @@ void RecordingServices::SignOff(bool showStatus)
 {
     Log("SignOff" + Flags({showStatus}));
 }
+bool RecordingServices::Reconnect()
+{
+    if (!ReconnectAnswer)
+        return false;
+    Log("Reconnect");
+    return ReconnectAnswer();
+}
+
 void RecordingServices::SetLogonStatus(bool status)
 {
     Log("SetLogonStatus" + Flags({status}));

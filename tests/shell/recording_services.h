@@ -44,6 +44,9 @@ public:
     // What a retrieval finds (run by ConnectAndRetrieve, RetrieveMoveMails
     // and ImportMoveFiles).
     std::function<void()> Retrieval;
+    // A quiet try to get back on-line: whether it was tried (it may change
+    // the mail state); unset, nothing is tried.
+    std::function<bool()> ReconnectAnswer;
     // What the settings load sets.
     std::function<void()> Settings;
     // Looked at while the tray menu is up.
@@ -72,6 +75,8 @@ public:
     void ImportMoveFiles(bool showStatus, bool pickFile) override;
     void SignOff(bool showStatus) override;
     void SetLogonStatus(bool status) override;
+    // Logged as "Reconnect" only while ReconnectAnswer is set.
+    bool Reconnect() override;
 
     void ShowGameList() override;
     bool GameListShown() const override { return ListShown; }

@@ -369,6 +369,41 @@ TEST_F(SystemTrayTest, TrayStateOrderAndTheLostConnection)
     EXPECT_EQ(TrayIconImage(Support::ProgramSettings().SysTrayIcons, NotConnected), 9);
 }
 
+// Off-line after a failure, each free tick asks the mail to try again
+// quietly; back on-line, the menu and the icon follow at once.
+TEST_F(SystemTrayTest, OfflineTicksTryToGetBackOnline)
+{
+    Start();
+    Support::ProgramState& state = Support::Globals();
+    state.ModalBusy = false;
+    state.Mail.MailOffline = true;
+    tray->TrayIcon.Modify(QIcon(), QStringLiteral("untouched"));
+    rec.Calls.clear();
+    rec.ReconnectAnswer = [] { return true; };
+    tray->CheckTimer_Timer();
+    EXPECT_EQ(rec.Calls, Calls{"Reconnect"});
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("untouched"));
+
+    // Never inside a modal window or the open menu.
+    for (bool busy : {true, false}) {
+        state.ModalBusy = busy;
+        tray->MenuShowing = !busy;
+        rec.Calls.clear();
+        tray->CheckTimer_Timer();
+        EXPECT_TRUE(rec.Calls.empty());
+    }
+    tray->MenuShowing = false;
+
+    rec.Calls.clear();
+    rec.ReconnectAnswer = [] {
+        Support::Globals().Mail.MailOffline = false;
+        return true;
+    };
+    tray->CheckTimer_Timer();
+    EXPECT_EQ(rec.Calls, (Calls{"Reconnect", "SetMenuOptions"}));
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
+}
+
 TEST_F(SystemTrayTest, GameListShownIsRefilledAndCarriesTheStateWithoutTray)
 {
     TrayIcon::PretendDesktopHasTray(false);
