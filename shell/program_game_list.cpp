@@ -57,6 +57,12 @@ bool ProgramGameList::GameListMinimised() const
     return GameListShown() && window_->isMinimized();
 }
 
+void ProgramGameList::HideGameList()
+{
+    if (window_)
+        window_->hide();
+}
+
 void ProgramGameList::Unload()
 {
     if (window_)
