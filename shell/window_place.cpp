@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <QWidget>
 
 #include <algorithm>
@@ -35,8 +36,16 @@ void MoveToKeptPlace(QWidget& window, const std::optional<QPoint>& kept)
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
-    if (const std::optional<QPoint> place = PlaceOnScreen(kept, window.frameGeometry().size(), screens))
-        window.move(*place);
+    const std::optional<QPoint> place = PlaceOnScreen(kept, window.frameGeometry().size(), screens);
+    if (!place)
+        return;
+    window.move(*place);
+    // A hidden window keeps its last place in the toolkit's eyes, while the
+    // window manager may have put the unmapped window elsewhere (the top
+    // left corner): the native window is moved whether or not the toolkit
+    // thinks it is there already.
+    if (QWindow* native = window.windowHandle())
+        native->setFramePosition(*place);
 }
 
 } // namespace Support
