@@ -24,6 +24,9 @@ QString Q(std::string_view s)
 bool ProgramMessageSink::ShowMessage(const Support::MessageBoxCall& call)
 {
     return OnWindowThread([&call] {
+        // A message in the middle of a pass never lies under its status
+        // window, which stays on top of every other window.
+        const Support::StatusStepsAside aside;
         std::optional<int> sound;
         if (call.sound)
             sound = *call.sound;

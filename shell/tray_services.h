@@ -71,6 +71,9 @@ public:
     // Loaded but minimised: Open, the icon's double-click and a new move
     // bring it back.
     virtual bool GameListMinimised() const { return false; }
+    // Hides the open list while a board opened for it is up (the board's
+    // closing shows it again).
+    virtual void HideGameList() { }
     // Refills the open list, keeping the given game selected.
     virtual void FillGameList(std::optional<int> selectGameId) = 0;
     // The game of the list's selected row, when a game row is selected.

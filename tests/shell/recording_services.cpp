@@ -149,6 +149,11 @@ void RecordingServices::ShowGameList()
     ListShown = true;
 }
 
+void RecordingServices::HideGameList()
+{
+    Log("HideGameList");
+}
+
 void RecordingServices::FillGameList(std::optional<int> selectGameId)
 {
     Log("FillGameList(" + (selectGameId ? std::to_string(*selectGameId) : std::string("none")) + ")");
@@ -222,7 +227,7 @@ bool RecordingServices::LoadChessSet()
 
 void RecordingServices::OpenBoard(int gameId, bool returnToGameList)
 {
-    Log("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return") + ")");
+    LogOrThrow("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return") + ")");
 }
 
 bool RecordingServices::ShowSplash()

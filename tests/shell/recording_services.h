@@ -81,6 +81,7 @@ public:
     void ShowGameList() override;
     bool GameListShown() const override { return ListShown; }
     bool GameListMinimised() const override { return ListMinimised; }
+    void HideGameList() override;
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;

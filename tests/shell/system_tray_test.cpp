@@ -57,6 +57,7 @@ protected:
         state.Mail.StandAloneMode = false;
         state.Mail.NewMovesArrived = false;
         state.Mail.PendingMoveList.clear();
+        Support::ProgramSettings().SystrayStartup = true;
         rec.ListShown = false;
         rec.Retrieval = [] { Support::Globals().Mail.MailOffline = false; };
         tray = std::make_unique<SystemTray>(rec.Services());
@@ -633,6 +634,38 @@ TEST_F(NotifyTest, SoundOnlyKeepsTheListAndAnOpenGameListSilencesAll)
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(3;)", "ShowGameList"}));
     EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
+}
+
+// Without a notification area the list stands in for the tray and is always
+// open: a new move is still announced as from the tray. Play opens the game
+// from the list, which steps aside and comes back when the board closes
+// (the board never closes the main window).
+TEST_F(NotifyTest, WithoutATrayTheOpenListStillAnnouncesNewMoves)
+{
+    Start();
+    Support::ProgramSettings().SystrayStartup = false;
+    Arrived("3;8;", 3);
+    rec.ListShown = true;
+    rec.NotifyAnswers = {NotifyNext, NotifyGameList};
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"PlaySound(/sounds/None)", "ShowNotification(3;8;)",
+                                "ShowNotification(8;)", "ShowGameList"}));
+    EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
+
+    Arrived("8;", 2);
+    rec.ListShown = true;
+    rec.NotifyAnswers = {NotifyPlay};
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(8;)", "LoadChessSet", "HideGameList", "OpenBoard(8)"}));
+
+    // A board that cannot open leaves the list up.
+    Arrived("8;", 2);
+    rec.ListShown = true;
+    rec.NotifyAnswers = {NotifyPlay};
+    rec.FailAt = "OpenBoard(8)";
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls,
+              (Calls{"ShowNotification(8;)", "LoadChessSet", "HideGameList", "OpenBoard(8)", "ShowGameList"}));
 }
 
 TEST_F(NotifyTest, AFailingNotificationIsReportedAndLeavesTheMovesPending)
