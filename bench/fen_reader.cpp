@@ -102,8 +102,8 @@ std::optional<FenSetup> ReadFen(std::string_view fen)
             return std::nullopt;
         const int column = enPassant[0] - 'a' + 1;
         // e3 means White just played e2-e4; e6 that Black played e7-e5.
-        setup.previousMove = enPassant[1] == '3' ? BoardSupport::FormatLastMove(column, 2, column, 4)
-                                                 : BoardSupport::FormatLastMove(column, 7, column, 5);
+        setup.previousMove = enPassant[1] == '3' ? BoardSupport::Move{{column, 2}, {column, 4}}
+                                                 : BoardSupport::Move{{column, 7}, {column, 5}};
     }
     return setup;
 }

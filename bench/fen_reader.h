@@ -13,10 +13,10 @@ namespace Bench {
 
 struct FenSetup {
     BoardSupport::Position position; // checked side: see SearchBoard
-    int sideToMove = 0;              // 0 White, 1 Black
-    // An en passant square becomes the double step that allows it ("5254"
-    // for e3), otherwise "0000".
-    std::string previousMove = "0000";
+    MoveValidation::Colour sideToMove = MoveValidation::White;
+    // An en passant square becomes the double step that allows it (e2-e4
+    // for e3), otherwise none.
+    BoardSupport::Move previousMove;
 };
 
 // The placement, side, castling and en passant fields; the move counters

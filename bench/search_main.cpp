@@ -49,9 +49,8 @@ int main(int argc, char** argv)
     const auto elapsed =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
 
-    const auto& m = result.move;
-    std::printf("move %d%d%d%d score %d evaluated %lld time_ms %lld\n", m.fromColumn, m.fromRow,
-                m.toColumn, m.toRow, result.score, static_cast<long long>(result.movesEvaluated),
+    std::printf("move %s score %d evaluated %lld time_ms %lld\n", result.move.Text().c_str(),
+                result.score, static_cast<long long>(result.movesEvaluated),
                 static_cast<long long>(elapsed.count()));
     const char* outcome = result.outcome == ComputerAI::SearchOutcome::Move         ? "move"
                           : result.outcome == ComputerAI::SearchOutcome::Checkmated ? "checkmated"

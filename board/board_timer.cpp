@@ -28,10 +28,9 @@ void SetHidden(std::vector<Square>& hidden, Square square, bool hide)
 
 Square KingSquare(const Position& position, int king)
 {
-    int column = 0;
-    int row = 0;
-    FindPiece(position.squares, king, column, row);
-    return Square{column, row};
+    Square square;
+    FindPiece(position.squares, static_cast<PieceCode>(king), square);
+    return square;
 }
 
 // The message is marked shown by the caller before it opens; while it is

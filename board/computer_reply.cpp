@@ -32,7 +32,7 @@ ComputerTurn GameController::BeginComputerMove()
     playerMayMove_ = false;
     turn.search = true;
     turn.position = position_;
-    turn.previousMove = PreviousMove().Text();
+    turn.previousMove = PreviousMove();
     return turn;
 }
 
@@ -60,8 +60,8 @@ ComputerReply GameController::FinishComputerMove(const ComputerAI::SearchResult&
         position_.checkedSide = NoSideChecked;
         reply.outcome = ComputerReply::GameOver;
         reply.stalemate = true;
-    } else if (result.outcome != ComputerAI::SearchOutcome::Move || result.move.fromColumn == 0
-               || result.move.fromRow == 0) {
+    } else if (result.outcome != ComputerAI::SearchOutcome::Move || result.move.from.column == 0
+               || result.move.from.row == 0) {
         AppendComputerResignation();
         reply.outcome = ComputerReply::Resigned;
     } else {
@@ -91,8 +91,7 @@ ComputerReply GameController::PlayComputerMove(const ComputerAI::SearchResult& r
 {
     ComputerReply reply;
     const Colour computer = static_cast<Colour>(OtherColour(playerColour_));
-    const Move move{Square{result.move.fromColumn, result.move.fromRow},
-                    Square{result.move.toColumn, result.move.toRow}};
+    const Move move = result.move;
     const Move previous = PreviousMove();
     const int piece = position_.squares(move.from.column, move.from.row);
     const CaptureMode capture =
@@ -105,7 +104,7 @@ ComputerReply GameController::PlayComputerMove(const ComputerAI::SearchResult& r
     drawnSquares_ = CopyBoard(position_);
     snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
     // The search promotes to a queen; the board does the same.
-    const int landing = IsPromotionMove(piece, move.to.row, computer)
+    const int landing = IsPromotionMove(static_cast<PieceCode>(piece), move.to.row, computer)
                             ? (computer == White ? WhiteQueen : BlackQueen)
                             : piece;
     ApplyMove(position_, computer, move, landing, effects);
@@ -131,8 +130,8 @@ ComputerReply GameController::PlayComputerMove(const ComputerAI::SearchResult& r
         }
     }
     reply.notation =
-        BuildMoveNotation(static_cast<PieceCode>(landing), move, capture, position_.checkedSide, before,
-                          gameDrawn_, effects.castle, computer, checkmated_, previous);
+        BuildMoveNotation({computer, static_cast<PieceCode>(landing), move, capture}, before,
+                          effects.castle, previous, {position_.checkedSide, checkmated_, gameDrawn_});
     moves_.push_back(MoveRecord{Entries() + 1, move.Text(), reply.notation, ""});
     selectedRow_ = Entries();
     reply.outcome = ComputerReply::Made;

@@ -15,7 +15,7 @@ namespace BoardSupport {
 struct ComputerTurn {
     bool search = false;      // false: the game is over and nothing is searched
     Position position;        // a copy for the search to work on
-    std::string previousMove; // the player's move, "0000" when none
+    Move previousMove;        // the player's move, Move::None() when none
 };
 
 // What the search's result did.

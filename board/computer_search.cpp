@@ -11,8 +11,8 @@ void ComputerOpponent::TakeSettings(int depth, const ComputerAI::HeuristicWeight
     weights_ = weights;
 }
 
-ComputerAI::SearchResult ComputerOpponent::Search(const Position& position, int colourToMove,
-                                                  const std::string& previousMove,
+ComputerAI::SearchResult ComputerOpponent::Search(const Position& position,
+                                                  MoveValidation::Colour colourToMove, Move previousMove,
                                                   ComputerAI::SearchControl& control)
 {
     ComputerAI::SearchSettings settings;
@@ -42,7 +42,8 @@ ComputerSearch::~ComputerSearch()
     watcher_.waitForFinished();
 }
 
-void ComputerSearch::Start(SearchEngine& engine, const ComputerTurn& turn, int colourToMove)
+void ComputerSearch::Start(SearchEngine& engine, const ComputerTurn& turn,
+                           MoveValidation::Colour colourToMove)
 {
     if (running_)
         return;

@@ -19,8 +19,8 @@ namespace BoardSupport {
 class SearchEngine {
 public:
     virtual ~SearchEngine() = default;
-    virtual ComputerAI::SearchResult Search(const Position& position, int colourToMove,
-                                            const std::string& previousMove,
+    virtual ComputerAI::SearchResult Search(const Position& position,
+                                            MoveValidation::Colour colourToMove, Move previousMove,
                                             ComputerAI::SearchControl& control) = 0;
 };
 
@@ -30,9 +30,8 @@ class ComputerOpponent : public SearchEngine {
 public:
     // Takes the depth and weights for the next search (on the window thread).
     void TakeSettings(int depth, const ComputerAI::HeuristicWeights& weights);
-    ComputerAI::SearchResult Search(const Position& position, int colourToMove,
-                                    const std::string& previousMove,
-                                    ComputerAI::SearchControl& control) override;
+    ComputerAI::SearchResult Search(const Position& position, MoveValidation::Colour colourToMove,
+                                    Move previousMove, ComputerAI::SearchControl& control) override;
 
 private:
     int depth_ = 1;
@@ -47,7 +46,7 @@ public:
 
     // Starts the search of colourToMove over the turn's position. The
     // engine must outlive the search.
-    void Start(SearchEngine& engine, const ComputerTurn& turn, int colourToMove);
+    void Start(SearchEngine& engine, const ComputerTurn& turn, MoveValidation::Colour colourToMove);
     // Asks the search to stop; Finished follows with a cancelled result.
     void Cancel() { control_.Cancel(); }
     bool Running() const { return running_; }

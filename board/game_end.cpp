@@ -20,10 +20,8 @@ constexpr int DrawCue = 6;
 void GameController::AppendSpecialEntry(const char* text, const std::string& comment, Colour maker)
 {
     snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
-    int column = 0;
-    int row = 0;
-    FindPiece(position_.squares, maker == White ? WhiteKing : BlackKing, column, row);
-    const Square king{column, row};
+    Square king;
+    FindPiece(position_.squares, maker == White ? WhiteKing : BlackKing, king);
     moves_.push_back(MoveRecord{Entries() + 1, Move{king, king}.Text(), text, comment});
     selectedRow_ = Entries();
     playerMayMove_ = false;

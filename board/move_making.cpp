@@ -107,7 +107,7 @@ DropResult GameController::Drop(Square from, Square to, const std::string& comme
     const int castleMarker = effects.castle != NoCastle ? RookOf(playerColour_) : 0;
     PendingMove pending{move,     piece,  capture, castleMarker, effects.castle, effects.enPassant,
                         previous, comment};
-    if (IsPromotionMove(piece, to.row, playerColour_)) {
+    if (IsPromotionMove(static_cast<PieceCode>(piece), to.row, playerColour_)) {
         pending_ = pending;
         result.outcome = DropResult::NeedsPromotion;
         return result;
@@ -170,10 +170,10 @@ DropResult GameController::Finish(PendingMove pending, int landingPiece, DropRes
         result.cleanedComment = *cleaned;
         result.messages.push_back(IllegalCharactersMessage());
     }
-    result.notation = BuildMoveNotation(static_cast<PieceCode>(landingPiece), pending.move,
-                                        pending.capture, position_.checkedSide, snapshot_.squares,
-                                        gameDrawn_, pending.castleMarker > 0 ? pending.castle : NoCastle,
-                                        playerColour_, checkmated_, pending.previous);
+    result.notation = BuildMoveNotation(
+        {playerColour_, static_cast<PieceCode>(landingPiece), pending.move, pending.capture},
+        snapshot_.squares, pending.castleMarker > 0 ? pending.castle : NoCastle, pending.previous,
+        {position_.checkedSide, checkmated_, gameDrawn_});
     moves_.push_back(MoveRecord{Entries() + 1, pending.move.Text(), result.notation, comment});
     selectedRow_ = Entries();
     mateNoticeShown_ = false;

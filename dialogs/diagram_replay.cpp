@@ -61,26 +61,22 @@ int PromotedPiece(const std::string& notation, int colour)
 std::vector<BoardSquares> ReplayDiagramBoards(const BoardSupport::Position& start, const MoveList& moves)
 {
     BoardSupport::Position position = start;
-    std::string previousMove(BoardSupport::NoMove);
+    BoardSupport::Move previousMove = BoardSupport::Move::None();
     std::vector<BoardSquares> boards;
     boards.reserve(moves.size());
     for (const MoveRecord& row : moves) {
-        const auto move = BoardSupport::ParseLastMove(row.coordinates);
+        const auto move = BoardSupport::Move::Parse(row.coordinates);
         // A surrender or a draw entry names its maker's king square twice:
         // nothing moves.
-        const bool standsStill =
-            move && move->fromColumn == move->toColumn && move->fromRow == move->toRow;
-        const int piece = move ? position.squares(move->fromColumn, move->fromRow) : int(Empty);
+        const bool standsStill = move && move->from == move->to;
+        const int piece = move ? position.squares.At(move->from) : int(Empty);
         if (move && !standsStill && piece != Empty) {
-            const int colour = IsWhitePiece(piece) ? White : Black;
-            const int castle = GetCastleType(position, colour, move->fromColumn, move->fromRow,
-                                             move->toColumn, move->toRow);
-            const EnPassantCapture taken =
-                GetEnPassantCapture(position, move->fromColumn, move->fromRow, move->toColumn,
-                                    move->toRow, previousMove, colour);
+            const Colour colour = IsWhitePiece(piece) ? White : Black;
+            const CastleType castle = GetCastleType(position, colour, *move);
+            const EnPassantCapture taken = GetEnPassantCapture(position, *move, previousMove, colour);
             const int promoted = IsPawn(piece) ? PromotedPiece(row.notation, colour) : int(Empty);
-            position.squares.Set(move->toColumn, move->toRow, promoted != Empty ? promoted : piece);
-            position.squares.Set(move->fromColumn, move->fromRow, Empty);
+            position.squares.Set(move->to, promoted != Empty ? promoted : piece);
+            position.squares.Set(move->from, Empty);
             if (taken.IsCapture())
                 position.squares.Set(taken.column, taken.row, Empty);
             if (castle != NoCastle) {
@@ -90,7 +86,7 @@ std::vector<BoardSquares> ReplayDiagramBoards(const BoardSupport::Position& star
                 position.squares.Set(queenSide ? 4 : 6, home, RookOf(colour));
             }
             position.castleFlags = BoardSupport::CastleFlagsFromSquares(position.squares);
-            previousMove = row.coordinates;
+            previousMove = *move;
         }
         boards.push_back(position.squares);
     }

@@ -128,6 +128,11 @@ void LoadSettings(Settings& s)
     s.DefaultView = key.Bool("DefaultView", d.DefaultView);
     s.SimpleUI = key.Bool("SimpleUI", d.SimpleUI);
     s.SystrayStartup = key.Bool("SystrayStartup", d.SystrayStartup);
+    const auto left = key.Read("GameListLeft").ToNumber();
+    const auto top = key.Read("GameListTop").ToNumber();
+    s.GameListPlace.reset();
+    if (left && top)
+        s.GameListPlace = QPoint(*left, *top);
     s.SimpleUINext = s.SimpleUI;
     s.SystrayStartupNext = s.SystrayStartup;
 }
@@ -160,6 +165,10 @@ bool SaveSettings(const Settings& s)
     ok &= key.WriteBool("DefaultView", s.DefaultView);
     ok &= key.WriteBool("SimpleUI", s.SimpleUINext);
     ok &= key.WriteBool("SystrayStartup", s.SystrayStartupNext);
+    if (s.GameListPlace) {
+        ok &= key.WriteNumber("GameListLeft", s.GameListPlace->x());
+        ok &= key.WriteNumber("GameListTop", s.GameListPlace->y());
+    }
     return ok;
 }
 

@@ -9,10 +9,12 @@
 
 #include "rules/heuristic_defaults.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace Support {
 
@@ -42,6 +44,10 @@ struct Settings {
     bool SimpleUINext = false;
     bool SystrayStartup = true;
     bool SystrayStartupNext = true;
+    // Where the game list last stood (its frame's top-left corner, in
+    // pixels); none until it has been shown once. Its size is fixed by its
+    // layout.
+    std::optional<QPoint> GameListPlace;
 
     bool operator==(const Settings&) const = default;
 };

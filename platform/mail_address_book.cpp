@@ -1,6 +1,7 @@
 #include "platform/mail_address_book.h"
 
 #include "store/database.h"
+#include "store/mail_address.h"
 #include "store/mail_support.h"
 #include "store/text_values.h"
 
@@ -20,10 +21,12 @@ std::string Lower(std::string text)
 
 bool LooksLikeAddress(const std::string& text)
 {
-    const std::size_t at = text.find('@');
-    return at != std::string::npos && at > 0 && at + 1 < text.size()
-           && text.find_first_of(" <>|;\t") == std::string::npos
-           && text.find('@', at + 1) == std::string::npos;
+    return AddressProblem(text).empty();
+}
+
+std::string ContactLine(const AddressEntry& person)
+{
+    return person.Name + " <" + person.Address + ">";
 }
 
 // "Name <address>" or a bare address; nothing for any other line.
@@ -95,10 +98,59 @@ std::optional<AddressEntry> GameAddressBook::Resolve(const std::string& typed)
     for (const AddressEntry& e : entries)
         if (Lower(e.Address) == wanted)
             return e;
-    const std::string asTyped(Database::TrimBlanks(typed));
-    if (LooksLikeAddress(asTyped))
-        return AddressEntry{asTyped, asTyped};
-    return std::nullopt;
+    // "Name <address>" or an address nobody in the book has.
+    return ReadTypedOpponent(typed).Person;
+}
+
+bool GameAddressBook::AddContact(const AddressEntry& given)
+{
+    AddressEntry person{std::string(Database::TrimBlanks(given.Name)),
+                        std::string(Database::TrimBlanks(given.Address))};
+    // A name with "<" or a line end would not read back as this person.
+    if (!LooksLikeAddress(person.Address)
+        || person.Name.find_first_of("<>\r\n") != std::string::npos)
+        return false;
+    if (person.Name.empty())
+        person.Name = person.Address.substr(0, person.Address.find('@'));
+    Database::FileSystem& files = folder_.Files();
+    const std::filesystem::path path = folder_.path / ContactsFileName;
+    std::string kept;
+    bool already = false;
+    bool changed = false;
+    if (files.Exists(path)) {
+        const std::optional<std::string> old = files.ReadAll(path);
+        // A contacts file that cannot be read is never replaced by a shorter one.
+        if (!old)
+            return false;
+        std::size_t start = 0;
+        while (start < old->size()) {
+            std::size_t end = old->find('\n', start);
+            if (end == std::string::npos)
+                end = old->size();
+            std::string line = old->substr(start, end - start);
+            start = end + 1;
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            const auto entry = ContactFrom(line);
+            if (entry && Lower(entry->Address) == Lower(person.Address)) {
+                if (entry->Name == person.Name && !already) {
+                    already = true;
+                    kept += line + "\n";
+                } else {
+                    changed = true;
+                }
+                continue;
+            }
+            kept += line + "\n";
+        }
+    }
+    if (!already) {
+        kept += ContactLine(person) + "\n";
+        changed = true;
+    }
+    if (!changed)
+        return true;
+    return Database::ReplaceFile(files, path, folder_.path / ContactsRewriteFileName, kept);
 }
 
 } // namespace MailSupport

@@ -37,13 +37,13 @@ AttackMap BuildAttackMap(const BoardSupport::BoardSquares& board)
         const int code = board.cells[from];
         if (code == Empty)
             continue;
-        const int colour = IsBlackPiece(code) ? Black : White;
+        const Colour colour = IsBlackPiece(code) ? Black : White;
         auto& counts = map.counts[colour];
         switch (KindOf(code)) {
         case Pawn:
             // The squares a pawn takes on are those from which a pawn of
             // the other colour would take on its own square.
-            CountAll(counts, Tables.pawnAttackers[1 - colour][from]);
+            CountAll(counts, Tables.pawnAttackers[OtherColour(colour)][from]);
             break;
         case Knight:
             CountAll(counts, Tables.knightTargets[from]);

@@ -17,7 +17,7 @@ struct AttackMap {
     // counts[colour][square], squares numbered like BoardSquares cells.
     std::array<std::array<std::uint8_t, 64>, 2> counts{};
 
-    int Count(int colour, int square) const { return counts[colour][square]; }
+    int Count(MoveValidation::Colour colour, int square) const { return counts[colour][square]; }
 };
 
 AttackMap BuildAttackMap(const BoardSupport::BoardSquares& board);

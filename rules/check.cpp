@@ -8,7 +8,6 @@ namespace MoveValidation {
 
 using BoardSupport::BoardSquares;
 using BoardSupport::NeitherColour;
-using BoardSupport::NoMove;
 
 namespace {
 
@@ -22,13 +21,13 @@ constexpr int DiagonalSteps[4][2] = {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}};
 constexpr int KnightSteps[8][2] = {{-1, 2}, {1, 2},   {-1, -2}, {1, -2},
                                    {-2, 1}, {-2, -1}, {2, 1},   {2, -1}};
 
-// A cheap necessary condition for the piece on (column, row) to take on the
+// A cheap necessary condition for the piece on the square to take on the
 // target square: the move's shape. ValidateMove decides the rest (clear
 // lines); this only saves asking it about pieces that cannot be attackers.
-bool ShapeCouldTake(int piece, int column, int row, int targetColumn, int targetRow)
+bool ShapeCouldTake(PieceCode piece, Square square, Square target)
 {
-    const int columnDistance = std::abs(targetColumn - column);
-    const int rowDistance = std::abs(targetRow - row);
+    const int columnDistance = std::abs(target.column - square.column);
+    const int rowDistance = std::abs(target.row - square.row);
     switch (KindOf(piece)) {
     case Rook:
         return columnDistance == 0 || rowDistance == 0;
@@ -42,7 +41,7 @@ bool ShapeCouldTake(int piece, int column, int row, int targetColumn, int target
         return columnDistance <= 1 && rowDistance <= 1;
     case Pawn:
         return columnDistance == 1
-               && targetRow - row == ForwardStep(IsWhitePiece(piece) ? White : Black);
+               && target.row - square.row == ForwardStep(IsWhitePiece(piece) ? White : Black);
     case NoPiece:
         break;
     }
@@ -51,7 +50,7 @@ bool ShapeCouldTake(int piece, int column, int row, int targetColumn, int target
 
 // On the board, not holding a piece of the colour, and not holding a king
 // of either colour (kings are never taken).
-bool CanMoveTo(const Position& position, int colour, int column, int row)
+bool CanMoveTo(const Position& position, Colour colour, int column, int row)
 {
     if (!BoardSquares::OnBoard(column, row))
         return false;
@@ -59,57 +58,53 @@ bool CanMoveTo(const Position& position, int colour, int column, int row)
     return !IsPieceOfColour(code, colour) && !IsKing(code);
 }
 
-bool HoldsPieceOf(const Position& position, int colour, int column, int row)
+bool HoldsPieceOf(const Position& position, Colour colour, int column, int row)
 {
     return BoardSquares::OnBoard(column, row) && IsPieceOfColour(position.squares(column, row), colour);
 }
 
 // Plays the move on a copy of the board (taking an en passant pawn with it)
 // and tells whether the mover's king is then safe.
-bool KingSafeAfter(const Position& position, int colour, int piece, int fromColumn, int fromRow,
-                   int toColumn, int toRow, EnPassantCapture enPassant = {})
+bool KingSafeAfter(const Position& position, Colour colour, PieceCode piece, Move move,
+                   EnPassantCapture enPassant = {})
 {
     Position trial = position;
-    trial.squares(fromColumn, fromRow) = Empty;
+    trial.squares.Set(move.from, Empty);
     if (enPassant.IsCapture())
         trial.squares(enPassant.column, enPassant.row) = Empty;
-    trial.squares.Set(toColumn, toRow, piece);
+    trial.squares.Set(move.to, piece);
     return !IsInCheck(trial, colour);
 }
 
 // A legal move of the search's kind: what the move takes en passant comes
 // from the previous move, as when the move is made.
-bool MoveLeavesKingSafe(const Position& position, int colour, int piece, int fromColumn, int fromRow,
-                        int toColumn, int toRow, std::string_view previousMove)
+bool MoveLeavesKingSafe(const Position& position, Colour colour, PieceCode piece, Move move,
+                        Move previousMove)
 {
-    const EnPassantCapture enPassant =
-        GetEnPassantCapture(position, fromColumn, fromRow, toColumn, toRow, previousMove, colour);
-    return KingSafeAfter(position, colour, piece, fromColumn, fromRow, toColumn, toRow, enPassant);
+    const EnPassantCapture enPassant = GetEnPassantCapture(position, move, previousMove, colour);
+    return KingSafeAfter(position, colour, piece, move, enPassant);
 }
 
 // Whether taking the pawn that just made its double step, en passant, gets
 // the colour out of check. The capturing pawn lands behind the passed pawn,
 // so this can answer a pawn's check as well as block a line.
-bool EnPassantAnswersCheck(const Position& position, int colour, int checkedSide,
-                           std::string_view previousMove)
+bool EnPassantAnswersCheck(const Position& position, Colour colour, int checkedSide, Move previousMove)
 {
-    const std::optional<BoardSupport::MoveCoordinates> last = BoardSupport::ParseLastMove(previousMove);
-    if (!last)
+    if (previousMove.IsNone())
         return false;
-    const int toColumn = last->toColumn;
-    const int toRow = last->toRow + ForwardStep(colour);
-    if (!BoardSquares::OnBoard(toColumn, toRow) || position.squares(toColumn, toRow) != Empty)
+    const Square passed = previousMove.to;
+    const Square to{passed.column, passed.row + ForwardStep(colour)};
+    if (!to.OnBoard() || position.squares.At(to) != Empty)
         return false;
-    const int pawn = colour == White ? WhitePawn : BlackPawn;
-    for (const int fromColumn : {last->toColumn - 1, last->toColumn + 1}) {
-        const int fromRow = last->toRow;
-        if (!BoardSquares::OnBoard(fromColumn, fromRow) || position.squares(fromColumn, fromRow) != pawn)
+    const PieceCode pawn = colour == White ? WhitePawn : BlackPawn;
+    for (const int fromColumn : {passed.column - 1, passed.column + 1}) {
+        const Square from{fromColumn, passed.row};
+        if (!from.OnBoard() || position.squares.At(from) != pawn)
             continue;
-        if (!ValidateMove(position, colour, pawn, fromColumn, fromRow, toColumn, toRow, ToEmptySquare,
-                          checkedSide, previousMove))
+        const Move capture{from, to};
+        if (!ValidateMove(position, {colour, pawn, capture, ToEmptySquare}, checkedSide, previousMove))
             continue;
-        if (MoveLeavesKingSafe(position, colour, pawn, fromColumn, fromRow, toColumn, toRow,
-                               previousMove))
+        if (MoveLeavesKingSafe(position, colour, pawn, capture, previousMove))
             return true;
     }
     return false;
@@ -117,37 +112,39 @@ bool EnPassantAnswersCheck(const Position& position, int colour, int checkedSide
 
 // Whether some piece of the colour other than its king can go to the square
 // (capture mode as given) and leave the king safe there.
-bool DefenderAnswersOn(const Position& position, int colour, int column, int row, int captureMode,
-                       int checkedSide, std::string_view previousMove)
+bool DefenderAnswersOn(const Position& position, Colour colour, Square square, CaptureMode captureMode,
+                       int checkedSide, Move previousMove)
 {
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c) {
-            const int code = position.squares(c, r);
+            const PieceCode code = position.squares.At({c, r});
             if (!IsPieceOfColour(code, colour) || IsKing(code))
                 continue;
-            if (ValidateMove(position, colour, code, c, r, column, row, captureMode, checkedSide,
-                             previousMove)
-                && KingSafeAfter(position, colour, code, c, r, column, row))
+            const Move move{{c, r}, square};
+            if (ValidateMove(position, {colour, code, move, captureMode}, checkedSide, previousMove)
+                && KingSafeAfter(position, colour, code, move))
                 return true;
         }
     return false;
 }
 
-bool KingHasSafeSquare(const Position& position, int colour, int kingColumn, int kingRow,
-                       int checkedSide, std::string_view previousMove)
+bool KingHasSafeSquare(const Position& position, Colour colour, Square kingSquare, int checkedSide,
+                       Move previousMove)
 {
-    const int king = KingOf(colour);
-    for (int column = kingColumn - 1; column <= kingColumn + 1; ++column)
-        for (int row = kingRow - 1; row <= kingRow + 1; ++row) {
+    const PieceCode king = KingOf(colour);
+    for (int column = kingSquare.column - 1; column <= kingSquare.column + 1; ++column)
+        for (int row = kingSquare.row - 1; row <= kingSquare.row + 1; ++row) {
             if (!BoardSquares::OnBoard(column, row))
                 continue;
-            const int target = position.squares(column, row);
+            const PieceCode target = position.squares.At({column, row});
             const bool occupied = target != Empty;
-            if (!ValidateMove(position, colour, king, kingColumn, kingRow, column, row,
-                              occupied ? ToOccupiedSquare : ToEmptySquare, checkedSide, previousMove,
-                              occupied ? target : NoTargetPiece))
+            const Move step{kingSquare, {column, row}};
+            if (!ValidateMove(position,
+                              {colour, king, step, occupied ? ToOccupiedSquare : ToEmptySquare},
+                              checkedSide, previousMove,
+                              occupied ? std::optional<PieceCode>(target) : std::nullopt))
                 continue;
-            if (KingSafeAfter(position, colour, king, kingColumn, kingRow, column, row))
+            if (KingSafeAfter(position, colour, king, step))
                 return true;
         }
     return false;
@@ -155,55 +152,54 @@ bool KingHasSafeSquare(const Position& position, int colour, int kingColumn, int
 
 } // namespace
 
-bool IsInCheck(const Position& position, int colour)
+bool IsInCheck(const Position& position, Colour colour)
 {
-    int kingColumn = 0;
-    int kingRow = 0;
-    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingColumn, kingRow))
+    Square kingSquare;
+    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingSquare))
         return false;
-    const int attacker = OtherColour(colour);
+    const Colour attacker = OtherColour(colour);
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {
-            const int code = position.squares(column, row);
-            if (IsPieceOfColour(code, attacker) && ShapeCouldTake(code, column, row, kingColumn, kingRow)
-                && ValidateMove(position, attacker, code, column, row, kingColumn, kingRow,
-                                ToOccupiedSquare, NeitherColour, NoMove))
+            const PieceCode code = position.squares.At({column, row});
+            if (IsPieceOfColour(code, attacker) && ShapeCouldTake(code, {column, row}, kingSquare)
+                && ValidateMove(position,
+                                {attacker, code, {{column, row}, kingSquare}, ToOccupiedSquare},
+                                NeitherColour, Move::None()))
                 return true;
         }
     return false;
 }
 
-CheckState GetCheckState(const Position& position, int colour, bool testMate, int checkedSide,
-                         std::string_view previousMove)
+CheckState GetCheckState(const Position& position, Colour colour, bool testMate, int checkedSide,
+                         Move previousMove)
 {
-    int kingColumn = 0;
-    int kingRow = 0;
-    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingColumn, kingRow))
+    Square kingSquare;
+    if (!BoardSupport::FindPiece(position.squares, KingOf(colour), kingSquare))
         return NotInCheck;
+    const int kingColumn = kingSquare.column;
+    const int kingRow = kingSquare.row;
 
-    const int other = OtherColour(colour);
+    const Colour other = OtherColour(colour);
     int attackers = 0;
-    int attackerPiece = Empty;
-    int attackerColumn = 0;
-    int attackerRow = 0;
+    PieceCode attackerPiece = Empty;
+    Square attackerSquare;
     for (int row = 1; row <= 8 && attackers < 2; ++row)
         for (int column = 1; column <= 8 && attackers < 2; ++column) {
-            const int code = position.squares(column, row);
-            if (!IsPieceOfColour(code, other) || !ShapeCouldTake(code, column, row, kingColumn, kingRow)
-                || !ValidateMove(position, other, code, column, row, kingColumn, kingRow,
-                                 ToOccupiedSquare, checkedSide, NoMove))
+            const PieceCode code = position.squares.At({column, row});
+            if (!IsPieceOfColour(code, other) || !ShapeCouldTake(code, {column, row}, kingSquare)
+                || !ValidateMove(position, {other, code, {{column, row}, kingSquare}, ToOccupiedSquare},
+                                 checkedSide, Move::None()))
                 continue;
             ++attackers;
             attackerPiece = code;
-            attackerColumn = column;
-            attackerRow = row;
+            attackerSquare = {column, row};
         }
 
     if (attackers == 0)
         return NotInCheck;
     if (!testMate)
         return InCheck;
-    if (KingHasSafeSquare(position, colour, kingColumn, kingRow, checkedSide, previousMove))
+    if (KingHasSafeSquare(position, colour, kingSquare, checkedSide, previousMove))
         return InCheck;
     // Taking the pawn that just stepped twice can end a check that no other
     // capture or block answers.
@@ -216,37 +212,44 @@ CheckState GetCheckState(const Position& position, int colour, bool testMate, in
     ReachMap reachMap;
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {
-            const int code = position.squares(column, row);
+            const PieceCode code = position.squares.At({column, row});
             if (!IsPieceOfColour(code, colour))
                 continue;
             reachMap.Mark(column, row);
-            CanBlockOrCaptureAttacker(position, colour, code, column, row, reachMap);
+            CanBlockOrCaptureAttacker(position, colour, code, {column, row}, reachMap);
         }
 
-    if (reachMap(attackerColumn, attackerRow)
-        && DefenderAnswersOn(position, colour, attackerColumn, attackerRow, ToOccupiedSquare,
-                             checkedSide, previousMove))
+    if (reachMap(attackerSquare.column, attackerSquare.row)
+        && DefenderAnswersOn(position, colour, attackerSquare, ToOccupiedSquare, checkedSide,
+                             previousMove))
         return InCheck;
     if (KindOf(attackerPiece) == Knight)
         return Checkmate;
 
-    const int columnStep = Sign(kingColumn - attackerColumn);
-    const int rowStep = Sign(kingRow - attackerRow);
-    for (int column = attackerColumn + columnStep, row = attackerRow + rowStep;
+    const int columnStep = Sign(kingColumn - attackerSquare.column);
+    const int rowStep = Sign(kingRow - attackerSquare.row);
+    for (int column = attackerSquare.column + columnStep, row = attackerSquare.row + rowStep;
          column != kingColumn || row != kingRow; column += columnStep, row += rowStep) {
         if (reachMap(column, row)
-            && DefenderAnswersOn(position, colour, column, row, ToEmptySquare, checkedSide,
+            && DefenderAnswersOn(position, colour, {column, row}, ToEmptySquare, checkedSide,
                                  previousMove))
             return InCheck;
     }
     return Checkmate;
 }
 
-void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, int column, int row,
+void CanBlockOrCaptureAttacker(const Position& position, Colour colour, PieceCode piece, Square square,
                                ReachMap& reachMap)
 {
     const PieceKind kind = KindOf(piece);
-    const int other = OtherColour(colour);
+    const Colour other = OtherColour(colour);
+    const int column = square.column;
+    const int row = square.row;
+    // The silent form of the movement rules for a step of this piece.
+    const auto allowed = [&](int c, int r, CaptureMode captureMode) {
+        return ValidateMove(position, {colour, piece, {square, {c, r}}, captureMode}, NeitherColour,
+                            Move::None());
+    };
 
     if (kind == Rook || kind == Queen)
         for (const auto& step : StraightSteps)
@@ -272,17 +275,14 @@ void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, 
         for (const auto& step : KnightSteps) {
             const int c = column + step[0];
             const int r = row + step[1];
-            if (ValidateMove(position, colour, piece, column, row, c, r, ToEmptySquare, NeitherColour,
-                             NoMove))
+            if (allowed(c, r, ToEmptySquare))
                 reachMap.Mark(c, r);
         }
 
     if (kind == Pawn) {
         const int forward = ForwardStep(colour);
         const auto stepReaches = [&](int r) {
-            return CanMoveTo(position, colour, column, r)
-                   && ValidateMove(position, colour, piece, column, row, column, r, ToEmptySquare,
-                                   NeitherColour, NoMove)
+            return CanMoveTo(position, colour, column, r) && allowed(column, r, ToEmptySquare)
                    && position.squares(column, r) == Empty;
         };
         if (stepReaches(row + forward)) {
@@ -293,20 +293,21 @@ void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, 
         for (const int c : {column - 1, column + 1}) {
             const int r = row + forward;
             if (CanMoveTo(position, colour, c, r) && HoldsPieceOf(position, other, c, r)
-                && ValidateMove(position, colour, piece, column, row, c, r, ToOccupiedSquare,
-                                NeitherColour, NoMove))
+                && allowed(c, r, ToOccupiedSquare))
                 reachMap.Mark(c, r);
         }
     }
 }
 
-bool PieceHasLegalMove(const Position& position, int colour, int piece, int fromColumn, int fromRow,
-                       std::string_view previousMove, [[maybe_unused]] int checkedSide)
+bool PieceHasLegalMove(const Position& position, Colour colour, PieceCode piece, Square from,
+                       Move previousMove, [[maybe_unused]] int checkedSide)
 {
     const PieceKind kind = KindOf(piece);
-    const int other = OtherColour(colour);
+    const Colour other = OtherColour(colour);
+    const int fromColumn = from.column;
+    const int fromRow = from.row;
     const auto safe = [&](int c, int r) {
-        return MoveLeavesKingSafe(position, colour, piece, fromColumn, fromRow, c, r, previousMove);
+        return MoveLeavesKingSafe(position, colour, piece, {from, {c, r}}, previousMove);
     };
     const auto walk = [&](const int(&step)[2]) {
         for (int c = fromColumn + step[0], r = fromRow + step[1]; CanMoveTo(position, colour, c, r);
@@ -341,14 +342,13 @@ bool PieceHasLegalMove(const Position& position, int colour, int piece, int from
             return true;
         for (const int c : {fromColumn - 1, fromColumn + 1})
             if (CanMoveTo(position, colour, c, r)
-                && GetEnPassantCapture(position, fromColumn, fromRow, c, r, previousMove, colour)
-                       .IsCapture()
+                && GetEnPassantCapture(position, {from, {c, r}}, previousMove, colour).IsCapture()
                 && safe(c, r))
                 return true;
         for (const int c : {fromColumn - 1, fromColumn + 1})
             if (HoldsPieceOf(position, other, c, r)
-                && ValidateMove(position, colour, piece, fromColumn, fromRow, c, r, ToOccupiedSquare,
-                                NeitherColour, NoMove)
+                && ValidateMove(position, {colour, piece, {from, {c, r}}, ToOccupiedSquare},
+                                NeitherColour, Move::None())
                 && safe(c, r))
                 return true;
     }
@@ -360,16 +360,16 @@ bool PieceHasLegalMove(const Position& position, int colour, int piece, int from
     return false;
 }
 
-bool HasNoLegalMove(const Position& position, int colour, std::string_view previousMove, int checkedSide)
+bool HasNoLegalMove(const Position& position, Colour colour, Move previousMove, int checkedSide)
 {
     int pieces = 0;
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {
-            const int code = position.squares(column, row);
+            const PieceCode code = position.squares.At({column, row});
             if (!IsPieceOfColour(code, colour))
                 continue;
             ++pieces;
-            if (PieceHasLegalMove(position, colour, code, column, row, previousMove, checkedSide))
+            if (PieceHasLegalMove(position, colour, code, {column, row}, previousMove, checkedSide))
                 return false;
         }
     return pieces != 0;

@@ -8,11 +8,12 @@
 #include "rules/position.h"
 
 #include <array>
-#include <string_view>
 
 namespace MoveValidation {
 
+using BoardSupport::Move;
 using BoardSupport::Position;
+using BoardSupport::Square;
 
 enum CheckState : int { InCheck = 1, Checkmate = 2, NotInCheck = 3 };
 
@@ -31,36 +32,29 @@ struct ReachMap {
 
 // True when some piece of the other colour may move to this colour's king.
 // A side without a king is never in check.
-bool IsInCheck(const Position& position, int colour);
+bool IsInCheck(const Position& position, Colour colour);
 
 // InCheck, Checkmate or NotInCheck for the colour. With testMate false a
 // checked side is always InCheck. checkedSide is handed on to ValidateMove;
-// previousMove ("0000" when none) lets an en passant capture answer a check.
-CheckState GetCheckState(const Position& position, int colour, bool testMate, int checkedSide,
-                         std::string_view previousMove);
+// previousMove (Move::None() when none) lets an en passant capture answer a
+// check.
+CheckState GetCheckState(const Position& position, Colour colour, bool testMate, int checkedSide,
+                         Move previousMove);
 
-// Marks in the reach map the squares the colour's piece on (column, row)
-// could move to; kings mark nothing (their own moves are tried directly).
-void CanBlockOrCaptureAttacker(const Position& position, int colour, int piece, int column, int row,
+// Marks in the reach map the squares the colour's piece on the square could
+// move to; kings mark nothing (their own moves are tried directly).
+void CanBlockOrCaptureAttacker(const Position& position, Colour colour, PieceCode piece, Square square,
                                ReachMap& reachMap);
 
 // True when the colour has at least one piece and none of them has a legal
 // move: the stalemate test, asked when the colour is not in check. Castling
 // and the pawn's two-row step are not tried; out of check, whenever either is
 // legal the king's or the pawn's single step is legal too.
-bool HasNoLegalMove(const Position& position, int colour, std::string_view previousMove,
-                    int checkedSide);
+bool HasNoLegalMove(const Position& position, Colour colour, Move previousMove, int checkedSide);
 
-// True as soon as one destination of the piece on (fromColumn, fromRow)
-// leaves its own king safe.
-bool PieceHasLegalMove(const Position& position, int colour, int piece, int fromColumn, int fromRow,
-                       std::string_view previousMove, int checkedSide);
-
-// The same over typed values, for the board (Move::None() when the game has
-// no previous move).
-CheckState GetCheckState(const Position& position, Colour colour, bool testMate, int checkedSide,
-                         BoardSupport::Move previousMove);
-bool HasNoLegalMove(const Position& position, Colour colour, BoardSupport::Move previousMove,
-                    int checkedSide);
+// True as soon as one destination of the piece on the from square leaves
+// its own king safe.
+bool PieceHasLegalMove(const Position& position, Colour colour, PieceCode piece, Square from,
+                       Move previousMove, int checkedSide);
 
 } // namespace MoveValidation

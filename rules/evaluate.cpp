@@ -10,6 +10,8 @@ namespace ComputerAI {
 using namespace MoveValidation;
 using BoardSupport::BoardSquares;
 using BoardSupport::CastleFlags;
+using BoardSupport::Move;
+using BoardSupport::Square;
 
 namespace {
 
@@ -114,7 +116,7 @@ struct MoveEffects {
     int rookFrom = -1, rookTo = -1;
 };
 
-MoveEffects EffectsOf(const BoardSquares& squares, const SearchMove& move, int mover)
+MoveEffects EffectsOf(const BoardSquares& squares, const SearchMove& move, Colour mover)
 {
     MoveEffects effects;
     effects.from = SquareOf(move.fromColumn, move.fromRow);
@@ -176,9 +178,9 @@ int WeightTables::PinWeight(int pinner, int pinned) const
     }
 }
 
-int ScorePins(const BoardSquares& board, const WeightTables& weights, int colour, int column, int row)
+int ScorePins(const BoardSquares& board, const WeightTables& weights, Colour colour, Square square)
 {
-    const int pinner = board(column, row);
+    const int pinner = board.At(square);
     const int kind = KindOf(pinner);
     const int opposingKing = KingOf(OtherColour(colour));
     int total = 0;
@@ -187,7 +189,7 @@ int ScorePins(const BoardSquares& board, const WeightTables& weights, int colour
     if (kind != Rook && kind != Bishop && kind != Queen)
         return 0;
     for (int d = first; d <= last; ++d) {
-        const SquareList& ray = Tables.rays[SquareOf(column, row)][d];
+        const SquareList& ray = Tables.rays[SquareOf(square.column, square.row)][d];
         int pinned = Empty;
         for (int i = 0; i < ray.count; ++i) {
             const int code = board.cells[ray.squares[i]];
@@ -204,9 +206,11 @@ int ScorePins(const BoardSquares& board, const WeightTables& weights, int colour
     return total;
 }
 
-int CastlingWeight(const CastleFlags& flags, const WeightTables& weights, int colour, int piece,
-                   int fromColumn, int fromRow)
+int CastlingWeight(const CastleFlags& flags, const WeightTables& weights, Colour colour, PieceCode piece,
+                   Square from)
 {
+    const int fromColumn = from.column;
+    const int fromRow = from.row;
     using BoardSupport::CastleKing;
     using BoardSupport::KingSideRook;
     using BoardSupport::QueenSideRook;
@@ -233,7 +237,7 @@ MoveScorer::MoveScorer(SearchBoard& board, const WeightTables& weights)
     for (SquareMask left = occupied_; left; left = WithoutLowest(left)) {
         const int square = LowestSquare(left);
         const int code = cells[square];
-        const int colour = IsBlackPiece(code) ? Black : White;
+        const Colour colour = IsBlackPiece(code) ? Black : White;
         reach_[square] = ReachOf(KindOf(code), colour, square, occupied_);
         attacked_[colour] |= reach_[square];
         if (colour == mover_) {
@@ -441,11 +445,12 @@ int MoveScorer::After(const SearchMove& move)
     score += w.movement[m.piece];
 
     if (IsKing(m.piece) && std::abs(move.toColumn - move.fromColumn) == 2
-        && GetCastleType(board_.GetPosition(), mover_, move.fromColumn, move.fromRow, move.toColumn,
-                         move.toRow)
+        && GetCastleType(board_.GetPosition(), mover_,
+                         Move{{move.fromColumn, move.fromRow}, {move.toColumn, move.toRow}})
                != NoCastle)
         score += w.castle;
-    score += CastlingWeight(board_.CastleFlags(), w, mover_, m.piece, move.fromColumn, move.fromRow);
+    score += CastlingWeight(board_.CastleFlags(), w, mover_, static_cast<PieceCode>(m.piece),
+                            {move.fromColumn, move.fromRow});
     return score;
 }
 

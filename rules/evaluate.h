@@ -110,14 +110,15 @@ struct WeightTables {
 // along each of its lines, the first opposing piece before any own piece,
 // when the opposing king stands further along that line with no own piece
 // between (other opposing pieces may stand there).
-int ScorePins(const BoardSupport::BoardSquares& board, const WeightTables& weights, int colour,
-              int column, int row);
+int ScorePins(const BoardSupport::BoardSquares& board, const WeightTables& weights,
+              MoveValidation::Colour colour, BoardSupport::Square square);
 
 // The castling weight of moving that piece of the colour from that square:
 // a rook on its own corner that could still castle (the last one that could,
 // or one of two), a king that has not moved.
-int CastlingWeight(const BoardSupport::CastleFlags& flags, const WeightTables& weights, int colour,
-                   int piece, int fromColumn, int fromRow);
+int CastlingWeight(const BoardSupport::CastleFlags& flags, const WeightTables& weights,
+                   MoveValidation::Colour colour, MoveValidation::PieceCode piece,
+                   BoardSupport::Square from);
 
 // Scores the moves of the side to move of one position. The board must stay
 // in that position while the scorer is used; the scorer plays a checking
@@ -142,8 +143,8 @@ private:
     SearchBoard& board_;
     const WeightTables& weights_;
     BoardSupport::BoardSquares squares_;
-    int mover_ = 0;
-    int opponent_ = 1;
+    MoveValidation::Colour mover_ = MoveValidation::White;
+    MoveValidation::Colour opponent_ = MoveValidation::Black;
     PieceMasks pieces_;
     SquareMask occupied_ = 0;
     // The squares each piece could take on; 0 on empty squares.

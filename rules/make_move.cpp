@@ -38,7 +38,7 @@ bool SearchBoard::MakeMove(const SearchMove& move)
         return false;
     auto& cells = position_.squares.cells;
     auto& flags = position_.castleFlags;
-    const int colour = sideToMove_;
+    const Colour colour = sideToMove_;
     const int from = SquareOf(move.fromColumn, move.fromRow);
     const int to = SquareOf(move.toColumn, move.toRow);
     const int piece = cells[from];
@@ -65,7 +65,7 @@ bool SearchBoard::MakeMove(const SearchMove& move)
         }
         // A pawn never stays on its last row: a move given by its squares
         // alone (as coordinates carry no promotion) becomes a queen.
-        if (move.toRow == HomeRow(1 - colour))
+        if (move.toRow == HomeRow(OtherColour(colour)))
             placed = move.promotion != 0 ? move.promotion : WhiteQueen + colour * BlackOffset;
     } else if (IsKing(piece)) {
         const int home = HomeRow(colour);
@@ -94,7 +94,7 @@ bool SearchBoard::MakeMove(const SearchMove& move)
 
     previousFrom_ = from;
     previousTo_ = to;
-    sideToMove_ = 1 - colour;
+    sideToMove_ = OtherColour(colour);
     position_.checkedSide = IsInCheck(sideToMove_) ? sideToMove_ : BoardSupport::NoSideChecked;
     return true;
 }
@@ -113,7 +113,7 @@ void SearchBoard::UnmakeMove()
         cells[record.rookFromSquare] = record.rookFromPiece;
         cells[record.rookToSquare] = record.rookToPiece;
     }
-    sideToMove_ = 1 - sideToMove_;
+    sideToMove_ = OtherColour(sideToMove_);
     if (IsKing(record.fromPiece))
         kingSquare_[sideToMove_] = record.fromSquare;
     position_.castleFlags = record.castleFlags;

@@ -24,7 +24,7 @@ using namespace MoveValidation;
 using BoardSupport::BoardSquares;
 
 struct SearchBoard::PieceContext {
-    int colour = White;
+    Colour colour = White;
     int kingSquare = -1;
     bool inCheck = false;
     // The line from the own king through this piece on which it is pinned.
@@ -33,13 +33,13 @@ struct SearchBoard::PieceContext {
 
 namespace {
 
-constexpr bool IsOpponentPiece(int code, int colour)
+constexpr bool IsOpponentPiece(int code, Colour colour)
 {
-    return IsPieceOfColour(code, 1 - colour);
+    return IsPieceOfColour(code, OtherColour(colour));
 }
 
 // CanMoveTo on a square known to be on the board.
-constexpr bool MayEnter(int code, int colour)
+constexpr bool MayEnter(int code, Colour colour)
 {
     return !IsPieceOfColour(code, colour) && !IsKing(code);
 }
@@ -85,7 +85,8 @@ SearchBoard::PieceContext SearchBoard::ContextFor(int from) const
     if (FirstPieceAlong(position_.squares, context.kingSquare, direction) != from)
         return context;
     const int beyond = FirstPieceAlong(position_.squares, from, direction);
-    if (beyond >= 0 && IsLineAttacker(position_.squares.cells[beyond], 1 - sideToMove_, direction))
+    if (beyond >= 0
+        && IsLineAttacker(position_.squares.cells[beyond], OtherColour(sideToMove_), direction))
         context.pinDirection = direction;
     return context;
 }
@@ -95,10 +96,10 @@ bool SearchBoard::IsLegal(const PieceContext& context, int from, int to) const
     if (context.kingSquare < 0)
         return true;
     if (context.kingSquare == from)
-        return !ComputerAI::IsSquareAttacked(position_.squares, to, 1 - context.colour, from);
+        return !ComputerAI::IsSquareAttacked(position_.squares, to, OtherColour(context.colour), from);
     if (context.inCheck)
         return !ComputerAI::IsSquareAttacked(BoardAfter(position_.squares, from, to, -1),
-                                             context.kingSquare, 1 - context.colour);
+                                             context.kingSquare, OtherColour(context.colour));
     if (context.pinDirection != NoDirection)
         return Tables.lineDirection[context.kingSquare][to] == context.pinDirection;
     return true;
@@ -109,7 +110,7 @@ bool SearchBoard::IsLegalEnPassant(int from, int to, int victim) const
     const int king = kingSquare_[sideToMove_];
     return king < 0
            || !ComputerAI::IsSquareAttacked(BoardAfter(position_.squares, from, to, victim), king,
-                                            1 - sideToMove_);
+                                            OtherColour(sideToMove_));
 }
 
 // The pawn that a diagonal pawn step from `from` to `to` takes en passant:
@@ -137,7 +138,7 @@ int SearchBoard::EnPassantVictim(int from, int to) const
 // passes nor the one it lands on attacked.
 bool SearchBoard::CastlingAllowed(int from, int to) const
 {
-    const int colour = sideToMove_;
+    const Colour colour = sideToMove_;
     const int home = HomeRow(colour);
     const auto& flags = position_.castleFlags;
     const auto& cells = position_.squares.cells;
@@ -161,7 +162,7 @@ bool SearchBoard::CastlingAllowed(int from, int to) const
     } else {
         return false;
     }
-    const int opponent = 1 - colour;
+    const Colour opponent = OtherColour(colour);
     return !ComputerAI::IsSquareAttacked(position_.squares, passage, opponent, from)
            && !ComputerAI::IsSquareAttacked(position_.squares, to, opponent, from);
 }
@@ -171,7 +172,7 @@ bool SearchBoard::GeneratePieceMoves(int from, Promotions promotions, Sink& sink
 {
     const auto& cells = position_.squares.cells;
     const int code = cells[from];
-    const int colour = sideToMove_;
+    const Colour colour = sideToMove_;
     if (!IsPieceOfColour(code, colour))
         return false;
     const PieceContext context = ContextFor(from);
@@ -235,7 +236,7 @@ bool SearchBoard::GeneratePieceMoves(int from, Promotions promotions, Sink& sink
         if (forwardRow < 1 || forwardRow > 8)
             return false;
         const int step = ForwardStep(colour) * 8;
-        const bool promotes = forwardRow == HomeRow(1 - colour);
+        const bool promotes = forwardRow == HomeRow(OtherColour(colour));
         const int offset = colour * BlackOffset;
         auto emit = [&](int to) {
             if (!promotes)
@@ -293,12 +294,13 @@ void SearchBoard::GenerateMoves(SearchMoveList& list, Promotions promotions) con
             GeneratePieceMoves(square, promotions, sink);
 }
 
-void SearchBoard::GenerateMoves(int column, int row, SearchMoveList& list, Promotions promotions) const
+void SearchBoard::GenerateMoves(BoardSupport::Square square, SearchMoveList& list,
+                                Promotions promotions) const
 {
-    if (!BoardSquares::OnBoard(column, row))
+    if (!square.OnBoard())
         return;
     ListSink sink{list};
-    GeneratePieceMoves(SquareOf(column, row), promotions, sink);
+    GeneratePieceMoves(SquareOf(square.column, square.row), promotions, sink);
 }
 
 bool SearchBoard::HasLegalMove() const
@@ -312,7 +314,7 @@ bool SearchBoard::HasLegalMove() const
     return false;
 }
 
-int SearchBoard::GetCheckState(bool testMate) const
+CheckState SearchBoard::GetCheckState(bool testMate) const
 {
     if (position_.checkedSide != sideToMove_)
         return NotInCheck;
@@ -326,14 +328,14 @@ bool SearchBoard::MoveLeavesKingSafe(const SearchMove& move) const
         return false;
     const int from = SquareOf(move.fromColumn, move.fromRow);
     const int to = SquareOf(move.toColumn, move.toRow);
-    const int colour = IsBlackPiece(position_.squares.cells[from]) ? Black : White;
+    const Colour colour = IsBlackPiece(position_.squares.cells[from]) ? Black : White;
     const int victim = IsPawn(position_.squares.cells[from]) && move.fromColumn != move.toColumn
                                && position_.squares.cells[to] == 0
                            ? SquareOf(move.toColumn, move.fromRow)
                            : -1;
     const BoardSquares after = BoardAfter(position_.squares, from, to, victim);
     const int king = kingSquare_[colour] == from ? to : kingSquare_[colour];
-    return king < 0 || !ComputerAI::IsSquareAttacked(after, king, 1 - colour);
+    return king < 0 || !ComputerAI::IsSquareAttacked(after, king, OtherColour(colour));
 }
 
 } // namespace ComputerAI

@@ -48,10 +48,9 @@ struct Disambiguation {
 // a rival pinned to its own king does not count. The test
 // runs on the board before the move, where the destination still held what
 // was taken (or nothing) and the moving piece still blocked its own square.
-Disambiguation Disambiguate(int piece, int fromColumn, int fromRow, int toColumn, int toRow,
-                            int captureMode, const BoardSquares& boardBefore, int sideToMove,
-                            std::string_view previousMove)
+Disambiguation Disambiguate(const PieceMove& made, const BoardSquares& boardBefore, Move previousMove)
 {
+    const auto [sideToMove, piece, move, captureMode] = made;
     Position before;
     before.squares = boardBefore;
     bool onFromRow = false;
@@ -59,21 +58,21 @@ Disambiguation Disambiguate(int piece, int fromColumn, int fromRow, int toColumn
     bool elsewhere = false;
     for (int row = 1; row <= 8; ++row) {
         for (int column = 1; column <= 8; ++column) {
-            if (boardBefore(column, row) != piece || (column == fromColumn && row == fromRow)
-                || (column == toColumn && row == toRow))
+            const Square rival{column, row};
+            if (boardBefore.At(rival) != piece || rival == move.from || rival == move.to)
                 continue;
-            if (!ValidateMove(before, sideToMove, piece, column, row, toColumn, toRow, captureMode,
-                              NeitherColour, previousMove))
+            if (!ValidateMove(before, {sideToMove, piece, {rival, move.to}, captureMode}, NeitherColour,
+                              previousMove))
                 continue;
             // A rival that is pinned to its king could not make the move.
             Position rivalMoved = before;
-            rivalMoved.squares.Set(toColumn, toRow, piece);
-            rivalMoved.squares.Set(column, row, Empty);
+            rivalMoved.squares.Set(move.to, piece);
+            rivalMoved.squares.Set(rival, Empty);
             if (IsInCheck(rivalMoved, sideToMove))
                 continue;
-            if (row == fromRow)
+            if (row == move.from.row)
                 onFromRow = true;
-            else if (column == fromColumn)
+            else if (column == move.from.column)
                 onFromColumn = true;
             else
                 elsewhere = true;
@@ -87,29 +86,29 @@ Disambiguation Disambiguate(int piece, int fromColumn, int fromRow, int toColumn
 
 } // namespace
 
-bool IsPromotionMove(int piece, int toRow, int sideToMove)
+bool IsPromotionMove(PieceCode piece, int toRow, Colour sideToMove)
 {
     if (!IsPawn(piece))
         return false;
     return sideToMove == White ? toRow == 8 : sideToMove == Black && toRow == 1;
 }
 
-std::string BuildMoveNotation(int piece, int fromColumn, int fromRow, int toColumn, int toRow,
-                              int captureMode, int checkedSide, const BoardSquares& boardBefore,
-                              bool drawFlag, int castleType, int sideToMove, bool checkmated,
-                              std::string_view previousMove)
+std::string BuildMoveNotation(const PieceMove& made, const BoardSquares& boardBefore,
+                              CastleType castleType, Move previousMove, const MoveOutcome& outcome)
 {
+    const auto [sideToMove, piece, move, captureMode] = made;
+    const Square from = move.from;
+    const Square to = move.to;
     std::string text;
     if (castleType >= 1) {
-        text = toColumn == 3 ? "0-0-0" : "0-0";
+        text = to.column == 3 ? "0-0-0" : "0-0";
     } else {
         const bool captures = captureMode == ToOccupiedSquare;
-        const bool onBoard = BoardSquares::OnBoard(fromColumn, fromRow);
-        const int movedCode = onBoard ? boardBefore(fromColumn, fromRow) : Empty;
+        const PieceCode movedCode = from.OnBoard() ? boardBefore.At(from) : Empty;
         Disambiguation needed;
         bool enPassant = false;
         std::string_view promotion;
-        if (IsPromotionMove(movedCode, toRow, sideToMove)) {
+        if (IsPromotionMove(movedCode, to.row, sideToMove)) {
             needed.file = captures;
             promotion = PieceLetter(piece);
             if (promotion == "K")
@@ -118,26 +117,23 @@ std::string BuildMoveNotation(int piece, int fromColumn, int fromRow, int toColu
             if (IsPawn(piece)) {
                 Position before;
                 before.squares = boardBefore;
-                enPassant = GetEnPassantCapture(before, fromColumn, fromRow, toColumn, toRow,
-                                                previousMove, sideToMove)
-                                .IsCapture();
+                enPassant = GetEnPassantCapture(before, move, previousMove, sideToMove).IsCapture();
                 // A pawn capture always names the file it came from, also
                 // on the first move of a set-up game.
                 needed.file = captures || enPassant;
             } else {
                 text += PieceLetter(piece);
-                needed = Disambiguate(piece, fromColumn, fromRow, toColumn, toRow, captureMode,
-                                      boardBefore, sideToMove, previousMove);
+                needed = Disambiguate(made, boardBefore, previousMove);
             }
         }
         if (needed.file)
-            text += FileLetter(fromColumn);
+            text += FileLetter(from.column);
         if (needed.row)
-            text += RowDigit(fromRow);
+            text += RowDigit(from.row);
         if (captures || enPassant)
             text += 'x';
-        text += FileLetter(toColumn);
-        text += RowDigit(toRow);
+        text += FileLetter(to.column);
+        text += RowDigit(to.row);
         if (enPassant)
             text += "ep";
         if (!promotion.empty()) {
@@ -145,11 +141,11 @@ std::string BuildMoveNotation(int piece, int fromColumn, int fromRow, int toColu
             text += promotion;
         }
     }
-    if (checkedSide >= 0)
+    if (outcome.checkedSide >= 0)
         text += '+';
-    if (checkmated)
+    if (outcome.checkmated)
         text += '+';
-    if (drawFlag)
+    if (outcome.drawFlag)
         text += " 1/2-1/2";
     return text;
 }

@@ -11,37 +11,31 @@
 #include "rules/validation.h"
 
 #include <string>
-#include <string_view>
 
 namespace BoardSupport {
 
 // True when the piece is a pawn and the row is the last row of the side to
 // move (8 for White, 1 for Black); the mover's colour decides, not the code.
-bool IsPromotionMove(int piece, int toRow, int sideToMove);
+bool IsPromotionMove(MoveValidation::PieceCode piece, int toRow, MoveValidation::Colour sideToMove);
+
+// What the move did to the game, as its notation ends.
+struct MoveOutcome {
+    int checkedSide = NoSideChecked; // the CheckedSide after the move (0 or 1 adds "+")
+    bool checkmated = false;         // the move mates
+    bool drawFlag = false;           // the move ends the game drawn
+};
 
 // The notation of a move that has just been made.
-//  piece        the code now on the destination (after a promotion, the new piece)
-//  captureMode  1 when the destination held a piece, else 0
-//  checkedSide  the CheckedSide after the move (0 or 1 adds "+")
-//  boardBefore  the squares before the move
-//  drawFlag     the move ends the game drawn
-//  castleType   1 or more for castling (the king's destination column tells
-//               which side), 0 or less otherwise
-//  sideToMove   the mover's colour
-//  checkmated   the move mates
-//  previousMove the coordinates of the move before this one, "0000" when the
-//               game has none (the first move of a set-up game)
-std::string BuildMoveNotation(int piece, int fromColumn, int fromRow, int toColumn, int toRow,
-                              int captureMode, int checkedSide, const BoardSquares& boardBefore,
-                              bool drawFlag, int castleType, int sideToMove, bool checkmated,
-                              std::string_view previousMove);
-
-// The same over typed values, for the board (Move::None() when the game has
-// no previous move).
-std::string BuildMoveNotation(MoveValidation::PieceCode piece, Move move,
-                              MoveValidation::CaptureMode captureMode, int checkedSide,
-                              const BoardSquares& boardBefore, bool drawFlag,
-                              MoveValidation::CastleType castleType, MoveValidation::Colour sideToMove,
-                              bool checkmated, Move previousMove);
+//  made          the mover's colour, the code now on the destination (after
+//                a promotion, the new piece), the move, and ToOccupiedSquare
+//                when the destination held a piece
+//  boardBefore   the squares before the move
+//  castleType    castling (the king's destination column tells which side)
+//                or NoCastle
+//  previousMove  the move before this one, Move::None() when the game has
+//                none (the first move of a set-up game)
+std::string BuildMoveNotation(const MoveValidation::PieceMove& made, const BoardSquares& boardBefore,
+                              MoveValidation::CastleType castleType, Move previousMove,
+                              const MoveOutcome& outcome);
 
 } // namespace BoardSupport

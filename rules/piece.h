@@ -48,31 +48,31 @@ constexpr PieceKind KindOf(int code)
     return code <= 0 || code > 12 ? NoPiece : static_cast<PieceKind>(code > 6 ? code - 6 : code);
 }
 
-// True when the code is a piece of that colour (0 White, 1 Black).
-constexpr bool IsPieceOfColour(int code, int colour)
+// True when the code is a piece of that colour.
+constexpr bool IsPieceOfColour(int code, Colour colour)
 {
     return colour == White ? IsWhitePiece(code) : IsBlackPiece(code);
 }
 
-constexpr int OtherColour(int colour)
+constexpr Colour OtherColour(Colour colour)
 {
     return colour == White ? Black : White;
 }
-constexpr int KingOf(int colour)
+constexpr PieceCode KingOf(Colour colour)
 {
     return colour == White ? WhiteKing : BlackKing;
 }
-constexpr int RookOf(int colour)
+constexpr PieceCode RookOf(Colour colour)
 {
     return colour == White ? WhiteRook : BlackRook;
 }
 
 // A colour's back rank and the direction its pawns move in.
-constexpr int HomeRow(int colour)
+constexpr int HomeRow(Colour colour)
 {
     return colour == White ? 1 : 8;
 }
-constexpr int ForwardStep(int colour)
+constexpr int ForwardStep(Colour colour)
 {
     return colour == White ? 1 : -1;
 }

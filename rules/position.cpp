@@ -124,13 +124,12 @@ Position StartPosition()
     return position;
 }
 
-bool FindPiece(const BoardSquares& squares, int piece, int& column, int& row)
+bool FindPiece(const BoardSquares& squares, MoveValidation::PieceCode piece, Square& square)
 {
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c)
             if (squares(c, r) == piece) {
-                column = c;
-                row = r;
+                square = {c, r};
                 return true;
             }
     return false;

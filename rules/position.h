@@ -40,6 +40,12 @@ struct BoardSquares {
     {
         cells[IndexOf(column, row)] = static_cast<std::int8_t>(code);
     }
+    // The same by square.
+    constexpr MoveValidation::PieceCode At(Square square) const
+    {
+        return static_cast<MoveValidation::PieceCode>(cells[IndexOf(square.column, square.row)]);
+    }
+    constexpr void Set(Square square, int code) { Set(square.column, square.row, code); }
 
     friend bool operator==(const BoardSquares&, const BoardSquares&) = default;
 };
@@ -112,8 +118,8 @@ std::optional<Position> PositionFromString(std::string_view positionText);
 // ---- Searching and copying --------------------------------------------------
 
 // First square holding that code, scanning rows 1..8 and in each row columns
-// 1..8. Returns false and leaves column and row untouched when there is none.
-bool FindPiece(const BoardSquares& squares, int piece, int& column, int& row);
+// 1..8. Returns false and leaves the square untouched when there is none.
+bool FindPiece(const BoardSquares& squares, MoveValidation::PieceCode piece, Square& square);
 
 inline BoardSquares CopyBoard(const Position& position)
 {
@@ -145,35 +151,5 @@ BoardSnapshot SaveBoardState(const Position& position, bool checkmated, bool sta
 // True when it is given, and leaves it alone otherwise.
 void RestoreBoardState(const BoardSnapshot& snapshot, Position& position, bool& checkmated,
                        bool& stateFlag, bool* mayMove = nullptr);
-
-// ---- Move coordinates -------------------------------------------------------
-// Four digits from-column, from-row, to-column, to-row (e2-e4 is "5254");
-// "0000" means no move.
-
-inline constexpr std::string_view NoMove = "0000";
-
-struct MoveCoordinates {
-    int fromColumn = 0;
-    int fromRow = 0;
-    int toColumn = 0;
-    int toRow = 0;
-
-    friend bool operator==(const MoveCoordinates&, const MoveCoordinates&) = default;
-};
-
-// The move a previous-move text names, or none when the text is not exactly
-// four digits each 1..8 (so "0000", "", "5a54" and "5950" are all no move).
-constexpr std::optional<MoveCoordinates> ParseLastMove(std::string_view text)
-{
-    const std::optional<Move> move = Move::Parse(text);
-    if (!move)
-        return std::nullopt;
-    return MoveCoordinates{move->from.column, move->from.row, move->to.column, move->to.row};
-}
-
-inline std::string FormatLastMove(int fromColumn, int fromRow, int toColumn, int toRow)
-{
-    return Move{{fromColumn, fromRow}, {toColumn, toRow}}.Text();
-}
 
 } // namespace BoardSupport

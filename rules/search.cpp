@@ -10,6 +10,9 @@
 
 namespace ComputerAI {
 
+using BoardSupport::Move;
+using MoveValidation::Colour;
+
 namespace {
 
 // Deeper than any level the program offers, and far inside the search
@@ -159,7 +162,7 @@ private:
     SearchBoard board_;
     const WeightTables& weights_;
     const int depth_;
-    const int searchColour_;
+    const Colour searchColour_;
     SearchControl& control_;
     SearchRandom random_;
     std::int64_t evaluated_ = 0;
@@ -174,9 +177,13 @@ private:
 // move's result lands in its own slot, so the outcome is the same however
 // the moves were shared out.
 struct SearchRun {
-    static bool LookAhead(const SearchBoard& root, const WeightTables& weights,
-                          const SearchSettings& settings, int depth, ScoredMoveList& list,
-                          SearchControl& control, std::int64_t& evaluated)
+    const SearchBoard& root;
+    const WeightTables& weights;
+    const SearchSettings& settings;
+    int depth;
+    SearchControl& control;
+
+    bool LookAhead(ScoredMoveList& list, std::int64_t& evaluated) const
     {
         const int count = list.count;
         const double span = static_cast<double>(ProgressSpan) / count;
@@ -218,8 +225,8 @@ struct SearchRun {
     }
 };
 
-SearchResult SearchBestMove(const BoardSupport::Position& position, int colourToMove,
-                            std::string_view previousMove, const HeuristicWeights& weights,
+SearchResult SearchBestMove(const BoardSupport::Position& position, Colour colourToMove,
+                            Move previousMove, const HeuristicWeights& weights,
                             const SearchSettings& settings, SearchControl* control)
 {
     SearchControl ownControl;
@@ -256,7 +263,7 @@ SearchResult SearchBestMove(const BoardSupport::Position& position, int colourTo
     SortMovesByScore(list);
     if (depth > 0) {
         const bool finished =
-            SearchRun::LookAhead(root, tables, settings, depth, list, shared, evaluated);
+            SearchRun{root, tables, settings, depth, shared}.LookAhead(list, evaluated);
         result.movesEvaluated = evaluated;
         result.movesConsidered = shared.MovesConsidered();
         if (!finished)
@@ -269,8 +276,7 @@ SearchResult SearchBestMove(const BoardSupport::Position& position, int colourTo
     const int chosen = ties < 2 ? 0 : tieBreak.Row(ties) - 1;
     const SearchMove& move = list.rows[chosen].move;
     result.outcome = SearchOutcome::Move;
-    result.move =
-        BoardSupport::MoveCoordinates{move.fromColumn, move.fromRow, move.toColumn, move.toRow};
+    result.move = Move{{move.fromColumn, move.fromRow}, {move.toColumn, move.toRow}};
     result.score = list.rows[0].score;
     result.movesConsidered = shared.MovesConsidered();
     result.movesEvaluated = evaluated;

@@ -24,7 +24,6 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <string_view>
 
 namespace ComputerAI {
 
@@ -76,9 +75,9 @@ enum class SearchOutcome {
 
 struct SearchResult {
     SearchOutcome outcome = SearchOutcome::Cancelled;
-    // The chosen move; all 0 unless outcome is Move. A pawn that reaches
-    // its last row becomes a queen in the search.
-    BoardSupport::MoveCoordinates move{};
+    // The chosen move; Move::None() unless outcome is Move. A pawn that
+    // reaches its last row becomes a queen in the search.
+    BoardSupport::Move move;
     int score = 0;
     // Moves evaluated at the last level (what the board shows), and at all
     // levels.
@@ -92,11 +91,11 @@ struct SearchSettings {
     int threads = 0;        // top-level moves searched at once; 0 = one per core
 };
 
-// Chooses the move of colourToMove (0 White, 1 Black) in the position;
-// previousMove is the last move's coordinates ("0000" when none), which
-// allows an en passant capture. The position is not changed.
-SearchResult SearchBestMove(const BoardSupport::Position& position, int colourToMove,
-                            std::string_view previousMove, const HeuristicWeights& weights,
+// Chooses the move of colourToMove in the position; previousMove is the
+// last move (Move::None() when none), which allows an en passant capture.
+// The position is not changed.
+SearchResult SearchBestMove(const BoardSupport::Position& position, MoveValidation::Colour colourToMove,
+                            BoardSupport::Move previousMove, const HeuristicWeights& weights,
                             const SearchSettings& settings, SearchControl* control = nullptr);
 
 // ---- The list operations of one level ----------------------------------------

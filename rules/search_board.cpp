@@ -6,6 +6,8 @@ namespace ComputerAI {
 
 using namespace MoveValidation;
 using BoardSupport::CastleFlags;
+using BoardSupport::Move;
+using BoardSupport::Square;
 
 namespace {
 
@@ -47,13 +49,12 @@ int PackCastleFlags(const CastleFlags& flags)
     return packed;
 }
 
-SearchBoard::SearchBoard(const BoardSupport::Position& position, int sideToMove,
-                         std::string_view previousMove)
+SearchBoard::SearchBoard(const BoardSupport::Position& position, Colour sideToMove, Move previousMove)
     : position_(position), sideToMove_(sideToMove == Black ? Black : White)
 {
-    if (const auto last = BoardSupport::ParseLastMove(previousMove)) {
-        previousFrom_ = SquareOf(last->fromColumn, last->fromRow);
-        previousTo_ = SquareOf(last->toColumn, last->toRow);
+    if (!previousMove.IsNone()) {
+        previousFrom_ = SquareOf(previousMove.from.column, previousMove.from.row);
+        previousTo_ = SquareOf(previousMove.to.column, previousMove.to.row);
     }
     // The first king of each colour in scan order, as FindPiece finds it.
     for (int square = 63; square >= 0; --square) {
@@ -73,27 +74,27 @@ SearchBoard::SearchBoard(const BoardSupport::Position& position, int sideToMove,
         position_.checkedSide = BoardSupport::NoSideChecked;
 }
 
-std::string SearchBoard::PreviousMove() const
+Move SearchBoard::PreviousMove() const
 {
     if (previousFrom_ < 0)
-        return std::string(BoardSupport::NoMove);
-    return BoardSupport::FormatLastMove(ColumnOf(previousFrom_), RowOf(previousFrom_),
-                                        ColumnOf(previousTo_), RowOf(previousTo_));
+        return Move::None();
+    return Move{{ColumnOf(previousFrom_), RowOf(previousFrom_)},
+                {ColumnOf(previousTo_), RowOf(previousTo_)}};
 }
 
-int SearchBoard::GetSquareColour(int column, int row) const
+int SearchBoard::GetSquareColour(Square square) const
 {
-    return ComputerAI::GetSquareColour(position_.squares, column, row);
+    return ComputerAI::GetSquareColour(position_.squares, square);
 }
 
-bool SearchBoard::CanMoveTo(int colour, int column, int row) const
+bool SearchBoard::CanMoveTo(Colour colour, Square square) const
 {
-    return ComputerAI::CanMoveTo(position_.squares, colour, column, row);
+    return ComputerAI::CanMoveTo(position_.squares, colour, square);
 }
 
-int SearchBoard::CountAttackers(int colour, int column, int row) const
+int SearchBoard::CountAttackers(Colour colour, Square square) const
 {
-    return ComputerAI::CountAttackers(position_.squares, colour, column, row);
+    return ComputerAI::CountAttackers(position_.squares, colour, square);
 }
 
 } // namespace ComputerAI

@@ -10,14 +10,13 @@
 // side and the undo stack are as they were. Nothing here allocates memory.
 
 #include "rules/attack_tables.h"
+#include "rules/check.h"
 #include "rules/position.h"
 #include "rules/search_move_list.h"
 #include "rules/square_attack.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 namespace ComputerAI {
 
@@ -62,21 +61,20 @@ class SearchBoard {
 public:
     static constexpr int UndoCapacity = 1000;
 
-    // sideToMove is the colour to move (0 White, 1 Black); previousMove is
-    // the last move's coordinates ("0000" or anything malformed for none).
-    // The checked side is worked out from the board, the side to move first.
-    SearchBoard(const BoardSupport::Position& position, int sideToMove,
-                std::string_view previousMove = BoardSupport::NoMove);
+    // previousMove is the last move (Move::None() for none). The checked
+    // side is worked out from the board, the side to move first.
+    SearchBoard(const BoardSupport::Position& position, MoveValidation::Colour sideToMove,
+                BoardSupport::Move previousMove = BoardSupport::Move::None());
 
     const BoardSupport::Position& GetPosition() const { return position_; }
     const BoardSupport::BoardSquares& Squares() const { return position_.squares; }
     const BoardSupport::CastleFlags& CastleFlags() const { return position_.castleFlags; }
     int CheckedSide() const { return position_.checkedSide; }
-    int SideToMove() const { return sideToMove_; }
-    // The move that led here as a LastMove text, "0000" when there is none.
-    std::string PreviousMove() const;
+    MoveValidation::Colour SideToMove() const { return sideToMove_; }
+    // The move that led here, Move::None() when there is none.
+    BoardSupport::Move PreviousMove() const;
     // The square of the colour's king, or -1 when it has none.
-    int KingSquare(int colour) const { return kingSquare_[colour]; }
+    int KingSquare(MoveValidation::Colour colour) const { return kingSquare_[colour]; }
 
     int UndoCount() const { return undoCount_; }
     // Record 1..UndoCapacity; records above UndoCount() are not in use.
@@ -84,33 +82,33 @@ public:
 
     // ---- Square tests ----------------------------------------------------
     // 0 when a White piece stands there, 1 a Black piece, 2 empty.
-    int GetSquareColour(int column, int row) const;
+    int GetSquareColour(BoardSupport::Square square) const;
     // True when the square is on the board and holds neither a piece of that
     // colour nor a king of either colour.
-    bool CanMoveTo(int colour, int column, int row) const;
+    bool CanMoveTo(MoveValidation::Colour colour, BoardSupport::Square square) const;
     // True when a piece of byColour could take on the square (0..63).
-    bool IsSquareAttacked(int square, int byColour) const
+    bool IsSquareAttacked(int square, MoveValidation::Colour byColour) const
     {
         return ComputerAI::IsSquareAttacked(position_.squares, square, byColour);
     }
-    bool IsInCheck(int colour) const
+    bool IsInCheck(MoveValidation::Colour colour) const
     {
-        return kingSquare_[colour] >= 0 && IsSquareAttacked(kingSquare_[colour], 1 - colour);
+        return kingSquare_[colour] >= 0 && IsSquareAttacked(kingSquare_[colour], OtherColour(colour));
     }
     // The pieces of the colour, other than one standing on the square itself,
     // that could take on the square.
-    int CountAttackers(int colour, int column, int row) const;
-    // The side to move's MoveValidation::CheckState: NotInCheck, InCheck,
-    // or (only when testMate is true) Checkmate when no legal move is left.
-    int GetCheckState(bool testMate) const;
+    int CountAttackers(MoveValidation::Colour colour, BoardSupport::Square square) const;
+    // The side to move's check state: NotInCheck, InCheck, or (only when
+    // testMate is true) Checkmate when no legal move is left.
+    MoveValidation::CheckState GetCheckState(bool testMate) const;
 
     // ---- Generation (for the side to move) ------------------------------
     // Appends every legal move of all pieces of the side to move, scanning
     // rows 1..8 and in each row columns 1..8.
     void GenerateMoves(SearchMoveList& list, Promotions promotions = Promotions::AllFour) const;
-    // Appends every legal move of the piece on (column, row); nothing when
-    // the square holds no piece of the side to move.
-    void GenerateMoves(int column, int row, SearchMoveList& list,
+    // Appends every legal move of the piece on the square; nothing when the
+    // square holds no piece of the side to move.
+    void GenerateMoves(BoardSupport::Square square, SearchMoveList& list,
                        Promotions promotions = Promotions::AllFour) const;
     // True when the side to move has at least one legal move.
     bool HasLegalMove() const;
@@ -146,7 +144,7 @@ private:
     int EnPassantVictim(int from, int to) const;
 
     BoardSupport::Position position_;
-    int sideToMove_ = 0;
+    MoveValidation::Colour sideToMove_ = MoveValidation::White;
     std::array<int, 2> kingSquare_{-1, -1};
     int previousFrom_ = -1;
     int previousTo_ = -1;

@@ -14,7 +14,7 @@ namespace ComputerAI {
 
 // The rook or queen (straight) or bishop or queen (diagonal) of a colour
 // that attacks along a line of that direction.
-constexpr bool IsLineAttacker(int code, int colour, int direction)
+constexpr bool IsLineAttacker(int code, MoveValidation::Colour colour, int direction)
 {
     const int offset = colour * MoveValidation::BlackOffset;
     if (code == MoveValidation::WhiteQueen + offset)
@@ -40,8 +40,8 @@ inline int FirstPieceAlong(const BoardSupport::BoardSquares& board, int square, 
 // Counts the pieces of byColour that could take on the square, stopping at
 // `enough` (1 answers "attacked at all?"). A piece standing on the square
 // itself is never counted.
-inline int CountSquareAttackers(const BoardSupport::BoardSquares& board, int square, int byColour,
-                                int enough, int ignoredSquare = -1)
+inline int CountSquareAttackers(const BoardSupport::BoardSquares& board, int square,
+                                MoveValidation::Colour byColour, int enough, int ignoredSquare = -1)
 {
     using namespace MoveValidation;
     const int offset = byColour * BlackOffset;
@@ -72,8 +72,8 @@ inline int CountSquareAttackers(const BoardSupport::BoardSquares& board, int squ
     return count;
 }
 
-inline bool IsSquareAttacked(const BoardSupport::BoardSquares& board, int square, int byColour,
-                             int ignoredSquare = -1)
+inline bool IsSquareAttacked(const BoardSupport::BoardSquares& board, int square,
+                             MoveValidation::Colour byColour, int ignoredSquare = -1)
 {
     return CountSquareAttackers(board, square, byColour, 1, ignoredSquare) > 0;
 }
@@ -82,31 +82,33 @@ inline bool IsSquareAttacked(const BoardSupport::BoardSquares& board, int square
 
 // 0 when a White piece stands on the square, 1 a Black piece, 2 when it is
 // empty (or off the board).
-inline int GetSquareColour(const BoardSupport::BoardSquares& board, int column, int row)
+inline int GetSquareColour(const BoardSupport::BoardSquares& board, BoardSupport::Square square)
 {
-    if (!BoardSupport::BoardSquares::OnBoard(column, row))
+    if (!square.OnBoard())
         return 2;
-    const int code = board(column, row);
+    const int code = board.At(square);
     return MoveValidation::IsWhitePiece(code) ? 0 : MoveValidation::IsBlackPiece(code) ? 1 : 2;
 }
 
 // True when the square is on the board and holds neither a piece of that
 // colour nor a king of either colour (kings are never taken).
-inline bool CanMoveTo(const BoardSupport::BoardSquares& board, int colour, int column, int row)
+inline bool CanMoveTo(const BoardSupport::BoardSquares& board, MoveValidation::Colour colour,
+                      BoardSupport::Square square)
 {
-    if (!BoardSupport::BoardSquares::OnBoard(column, row))
+    if (!square.OnBoard())
         return false;
-    const int code = board(column, row);
+    const int code = board.At(square);
     return !MoveValidation::IsPieceOfColour(code, colour) && !MoveValidation::IsKing(code);
 }
 
 // The pieces of the colour, other than one standing on the square itself,
 // that could take on the square; 0 for a square off the board.
-inline int CountAttackers(const BoardSupport::BoardSquares& board, int colour, int column, int row)
+inline int CountAttackers(const BoardSupport::BoardSquares& board, MoveValidation::Colour colour,
+                          BoardSupport::Square square)
 {
-    if (!BoardSupport::BoardSquares::OnBoard(column, row) || (colour != 0 && colour != 1))
+    if (!square.OnBoard())
         return 0;
-    return CountSquareAttackers(board, (column - 1) + (row - 1) * 8, colour, 64);
+    return CountSquareAttackers(board, (square.column - 1) + (square.row - 1) * 8, colour, 64);
 }
 
 } // namespace ComputerAI

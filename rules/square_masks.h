@@ -148,7 +148,7 @@ struct PieceMasks {
 // The squares a piece of that kind and colour standing on the square could
 // take on: line pieces up to and including the first occupied square,
 // knights and kings their steps, pawns one step diagonally forwards.
-inline SquareMask ReachOf(int kind, int colour, int square, SquareMask occupied)
+inline SquareMask ReachOf(int kind, MoveValidation::Colour colour, int square, SquareMask occupied)
 {
     using namespace MoveValidation;
     switch (kind) {
@@ -171,7 +171,8 @@ inline SquareMask ReachOf(int kind, int colour, int square, SquareMask occupied)
 
 // The pieces of a colour that could take on the square (never a piece
 // standing on the square itself).
-inline SquareMask AttackersOf(int square, int colour, const PieceMasks& pieces, SquareMask occupied)
+inline SquareMask AttackersOf(int square, MoveValidation::Colour colour, const PieceMasks& pieces,
+                              SquareMask occupied)
 {
     using namespace MoveValidation;
     const auto& kinds = pieces.byKind[colour];

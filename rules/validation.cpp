@@ -31,11 +31,12 @@ std::string EnPassantCapture::Text() const
     return std::to_string(column) + ";" + std::to_string(row);
 }
 
-bool IsPathClear(const Position& position, int fromColumn, int fromRow, int toColumn, int toRow,
-                 int lineKind, int captureMode)
+bool IsPathClear(const Position& position, Move move, LineKind lineKind, CaptureMode captureMode)
 {
-    const int columnDistance = std::abs(toColumn - fromColumn);
-    const int rowDistance = std::abs(toRow - fromRow);
+    const Square from = move.from;
+    const Square to = move.to;
+    const int columnDistance = std::abs(to.column - from.column);
+    const int rowDistance = std::abs(to.row - from.row);
     const bool straight = columnDistance == 0 || rowDistance == 0;
     const bool diagonal = columnDistance == rowDistance;
     if (lineKind == StraightLine   ? !straight
@@ -43,16 +44,15 @@ bool IsPathClear(const Position& position, int fromColumn, int fromRow, int toCo
                                    : !straight && !diagonal)
         return false;
 
-    const int columnStep = Sign(toColumn - fromColumn);
-    const int rowStep = Sign(toRow - fromRow);
+    const int columnStep = Sign(to.column - from.column);
+    const int rowStep = Sign(to.row - from.row);
     if (columnStep == 0 && rowStep == 0) // onto its own square: the destination is the first step
-        return captureMode == ToOccupiedSquare
-               || (BoardSquares::OnBoard(toColumn, toRow) && position.squares(toColumn, toRow) == Empty);
+        return captureMode == ToOccupiedSquare || (to.OnBoard() && position.squares.At(to) == Empty);
 
-    int column = fromColumn + columnStep;
-    int row = fromRow + rowStep;
+    int column = from.column + columnStep;
+    int row = from.row + rowStep;
     while (BoardSquares::OnBoard(column, row)) {
-        const bool atDestination = column == toColumn && row == toRow;
+        const bool atDestination = column == to.column && row == to.row;
         if (atDestination && captureMode == ToOccupiedSquare)
             return true;
         if (position.squares(column, row) != Empty)
@@ -65,54 +65,58 @@ bool IsPathClear(const Position& position, int fromColumn, int fromRow, int toCo
     return false;
 }
 
-Refusal ValidateKnightMove(int fromColumn, int fromRow, int toColumn, int toRow)
+Refusal ValidateKnightMove(Move move)
 {
-    const int columnDistance = std::abs(toColumn - fromColumn);
-    const int rowDistance = std::abs(toRow - fromRow);
+    const int columnDistance = std::abs(move.to.column - move.from.column);
+    const int rowDistance = std::abs(move.to.row - move.from.row);
     if ((columnDistance == 2 && rowDistance == 1) || (rowDistance == 2 && columnDistance == 1))
         return Refusal::None;
     return Refusal::KnightShape;
 }
 
-int GetCastleType(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
-                  int toRow)
+CastleType GetCastleType(const Position& position, Colour colour, Move move)
 {
     using BoardSupport::CastleKing;
     using BoardSupport::KingSideRook;
     using BoardSupport::QueenSideRook;
 
-    if (!BoardSquares::OnBoard(fromColumn, fromRow) || !IsKing(position.squares(fromColumn, fromRow))
+    const Square from = move.from;
+    const Square to = move.to;
+    if (!from.OnBoard() || !IsKing(position.squares.At(from))
         || position.castleFlags(colour, CastleKing))
         return NoCastle;
     const int home = HomeRow(colour);
-    if (fromColumn != 5 || fromRow != home || toRow != home)
+    if (from.column != 5 || from.row != home || to.row != home)
         return NoCastle;
     // The flags can be stale (a rook captured on its corner never moved), so
     // the rook itself must still be there.
-    if (toColumn == 3 && !position.castleFlags(colour, QueenSideRook)
+    if (to.column == 3 && !position.castleFlags(colour, QueenSideRook)
         && position.squares(1, home) == RookOf(colour))
-        return IsPathClear(position, 1, home, 4, home, StraightLine, ToEmptySquare) ? QueenSideCastle
-                                                                                    : NoCastle;
-    if (toColumn == 7 && !position.castleFlags(colour, KingSideRook)
+        return IsPathClear(position, Move{{1, home}, {4, home}}, StraightLine, ToEmptySquare)
+                   ? QueenSideCastle
+                   : NoCastle;
+    if (to.column == 7 && !position.castleFlags(colour, KingSideRook)
         && position.squares(8, home) == RookOf(colour))
-        return IsPathClear(position, 8, home, 6, home, StraightLine, ToEmptySquare) ? KingSideCastle
-                                                                                    : NoCastle;
+        return IsPathClear(position, Move{{8, home}, {6, home}}, StraightLine, ToEmptySquare)
+                   ? KingSideCastle
+                   : NoCastle;
     return NoCastle;
 }
 
-Refusal ValidateKingMove(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
-                         int toRow, int captureMode, int checkedSide)
+Refusal ValidateKingMove(const Position& position, Colour colour, Move move, CaptureMode captureMode,
+                         int checkedSide)
 {
-    if (!IsPathClear(position, fromColumn, fromRow, toColumn, toRow, AnyLine, captureMode))
+    const Square from = move.from;
+    if (!IsPathClear(position, move, AnyLine, captureMode))
         return Refusal::KingLine;
-    if (std::abs(toRow - fromRow) > 1)
+    if (std::abs(move.to.row - from.row) > 1)
         return Refusal::KingRowDistance;
-    if (std::abs(toColumn - fromColumn) <= 1)
+    if (std::abs(move.to.column - from.column) <= 1)
         return Refusal::None;
 
     if (captureMode == ToOccupiedSquare)
         return Refusal::CastleOntoPiece;
-    const int castleType = GetCastleType(position, colour, fromColumn, fromRow, toColumn, toRow);
+    const CastleType castleType = GetCastleType(position, colour, move);
     if (castleType == NoCastle)
         return Refusal::NotCastling;
     if (checkedSide == colour)
@@ -121,112 +125,106 @@ Refusal ValidateKingMove(const Position& position, int colour, int fromColumn, i
     // The square the king passes over must not be attacked; its destination
     // is the caller's test after the move.
     Position trial = position;
-    trial.squares(fromColumn, fromRow) = Empty;
-    trial.squares.Set(castleType == QueenSideCastle ? fromColumn - 1 : fromColumn + 1, fromRow,
+    trial.squares.Set(from, Empty);
+    trial.squares.Set(castleType == QueenSideCastle ? from.column - 1 : from.column + 1, from.row,
                       KingOf(colour));
     if (IsInCheck(trial, colour))
         return Refusal::CastlePassageAttacked;
     return Refusal::None;
 }
 
-EnPassantCapture GetEnPassantCapture(const Position& position, int fromColumn, int fromRow, int toColumn,
-                                     int toRow, std::string_view previousMove, int colour)
+EnPassantCapture GetEnPassantCapture(const Position& position, Move move, Move previousMove,
+                                     Colour colour)
 {
-    if (!BoardSquares::OnBoard(fromColumn, fromRow) || !IsPawn(position.squares(fromColumn, fromRow)))
+    const Square from = move.from;
+    const Square to = move.to;
+    if (!from.OnBoard() || !IsPawn(position.squares.At(from)))
         return {};
-    if (std::abs(toColumn - fromColumn) != 1 || std::abs(toRow - fromRow) != 1)
+    if (std::abs(to.column - from.column) != 1 || std::abs(to.row - from.row) != 1)
         return {};
-    const std::optional<BoardSupport::MoveCoordinates> last = BoardSupport::ParseLastMove(previousMove);
-    if (!last)
+    if (previousMove.IsNone())
         return {};
-    if (last->fromColumn != last->toColumn || toColumn != last->toColumn
-        || std::abs(last->fromRow - last->toRow) != 2)
+    const Square lastFrom = previousMove.from;
+    const Square lastTo = previousMove.to;
+    if (lastFrom.column != lastTo.column || to.column != lastTo.column
+        || std::abs(lastFrom.row - lastTo.row) != 2)
         return {};
-    if (!IsPawn(position.squares(last->toColumn, last->toRow)))
+    if (!IsPawn(position.squares.At(lastTo)))
         return {};
     // The passed pawn stands directly behind the destination.
-    if (last->toRow - toRow != -ForwardStep(colour))
+    if (lastTo.row - to.row != -ForwardStep(colour))
         return {};
-    return EnPassantCapture{last->toColumn, last->toRow};
+    return EnPassantCapture{lastTo.column, lastTo.row};
 }
 
-Refusal ValidatePawnMove(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
-                         int toRow, int captureMode, std::string_view previousMove)
+Refusal ValidatePawnMove(const Position& position, Colour colour, Move move, CaptureMode captureMode,
+                         Move previousMove)
 {
+    const Square from = move.from;
+    const Square to = move.to;
     const int back = HomeRow(colour);
-    if (std::abs(back - toRow) < std::abs(back - fromRow))
+    if (std::abs(back - to.row) < std::abs(back - from.row))
         return Refusal::PawnBackwards;
 
-    const int rowDistance = std::abs(toRow - fromRow);
+    const int rowDistance = std::abs(to.row - from.row);
     if (captureMode == ToEmptySquare) {
-        if (toColumn != fromColumn)
-            return GetEnPassantCapture(position, fromColumn, fromRow, toColumn, toRow, previousMove,
-                                       colour)
-                           .IsCapture()
+        if (to.column != from.column)
+            return GetEnPassantCapture(position, move, previousMove, colour).IsCapture()
                        ? Refusal::None
                        : Refusal::PawnDiagonalNoEnPassant;
         if (rowDistance > 2)
             return Refusal::PawnTooFar;
         if (rowDistance == 2) {
-            if (std::abs(back - fromRow) != 1)
+            if (std::abs(back - from.row) != 1)
                 return Refusal::PawnAlreadyMoved;
-            if (position.squares(fromColumn, fromRow + ForwardStep(colour)) != Empty)
+            if (position.squares(from.column, from.row + ForwardStep(colour)) != Empty)
                 return Refusal::PawnJump;
         }
         return Refusal::None;
     }
 
-    if (toRow == fromRow || toColumn == fromColumn)
+    if (to.row == from.row || to.column == from.column)
         return Refusal::PawnStraightCapture;
-    if (rowDistance <= 1 && std::abs(toColumn - fromColumn) <= 1)
+    if (rowDistance <= 1 && std::abs(to.column - from.column) <= 1)
         return Refusal::None;
     return Refusal::PawnNotAdjacent;
 }
 
-bool ValidateMove(const Position& position, int colour, int piece, int fromColumn, int fromRow,
-                  int toColumn, int toRow, int captureMode, int checkedSide,
-                  std::string_view previousMove, int targetPiece, Refusal* refusal)
+bool ValidateMove(const Position& position, const PieceMove& pieceMove, int checkedSide,
+                  Move previousMove, std::optional<PieceCode> targetPiece, Refusal* refusal)
 {
-    if (!BoardSquares::OnBoard(toColumn, toRow))
+    const auto [colour, piece, move, captureMode] = pieceMove;
+    if (!move.to.OnBoard())
         return Refuse(Refusal::OffBoard, refusal);
 
-    if (targetPiece != NoTargetPiece && captureMode == ToOccupiedSquare) {
-        if (IsBlackPiece(piece) && IsBlackPiece(targetPiece))
+    if (targetPiece && captureMode == ToOccupiedSquare) {
+        if (IsBlackPiece(piece) && IsBlackPiece(*targetPiece))
             return Refuse(Refusal::OwnPieceBlack, refusal);
-        if (!IsBlackPiece(piece) && IsWhitePiece(targetPiece))
+        if (!IsBlackPiece(piece) && IsWhitePiece(*targetPiece))
             return Refuse(Refusal::OwnPieceWhite, refusal);
-        if (IsKing(targetPiece))
+        if (IsKing(*targetPiece))
             return Refuse(Refusal::KingCapture, refusal);
     }
 
     switch (KindOf(piece)) {
     case Rook:
-        return Refuse(
-            IsPathClear(position, fromColumn, fromRow, toColumn, toRow, StraightLine, captureMode)
-                ? Refusal::None
-                : Refusal::RookLine,
-            refusal);
+        return Refuse(IsPathClear(position, move, StraightLine, captureMode) ? Refusal::None
+                                                                             : Refusal::RookLine,
+                      refusal);
     case Bishop:
-        return Refuse(
-            IsPathClear(position, fromColumn, fromRow, toColumn, toRow, DiagonalLine, captureMode)
-                ? Refusal::None
-                : Refusal::BishopLine,
-            refusal);
+        return Refuse(IsPathClear(position, move, DiagonalLine, captureMode) ? Refusal::None
+                                                                             : Refusal::BishopLine,
+                      refusal);
     case Queen:
-        return Refuse(IsPathClear(position, fromColumn, fromRow, toColumn, toRow, AnyLine, captureMode)
-                          ? Refusal::None
-                          : Refusal::QueenLine,
+        return Refuse(IsPathClear(position, move, AnyLine, captureMode) ? Refusal::None
+                                                                        : Refusal::QueenLine,
                       refusal);
     case Knight:
-        return Refuse(ValidateKnightMove(fromColumn, fromRow, toColumn, toRow), refusal);
+        return Refuse(ValidateKnightMove(move), refusal);
     case King:
-        return Refuse(ValidateKingMove(position, colour, fromColumn, fromRow, toColumn, toRow,
-                                       captureMode, checkedSide),
-                      refusal);
+        return Refuse(ValidateKingMove(position, colour, move, captureMode, checkedSide), refusal);
     case Pawn:
-        return Refuse(ValidatePawnMove(position, colour, fromColumn, fromRow, toColumn, toRow,
-                                       captureMode, previousMove),
-                      refusal);
+        return Refuse(ValidatePawnMove(position, colour, move, captureMode, previousMove), refusal);
     case NoPiece:
         break;
     }

@@ -13,11 +13,12 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace MoveValidation {
 
+using BoardSupport::Move;
 using BoardSupport::Position;
+using BoardSupport::Square;
 
 // How a path between two squares must run (IsPathClear).
 enum LineKind : int { StraightLine = 1, DiagonalLine = 2, AnyLine = 3 };
@@ -28,9 +29,6 @@ enum LineKind : int { StraightLine = 1, DiagonalLine = 2, AnyLine = 3 };
 enum CaptureMode : int { ToEmptySquare = 0, ToOccupiedSquare = 1 };
 
 enum CastleType : int { NoCastle = 0, QueenSideCastle = 1, KingSideCastle = 2 };
-
-// Passed as target piece when the caller does not name the destination's piece.
-inline constexpr int NoTargetPiece = -1;
 
 // The pawn taken by an en passant capture, or none (column and row 0).
 struct EnPassantCapture {
@@ -44,53 +42,44 @@ struct EnPassantCapture {
     friend bool operator==(const EnPassantCapture&, const EnPassantCapture&) = default;
 };
 
-// True when the move is allowed. colour is the mover, piece the moving code.
-// checkedSide is a CheckedSide value (or BoardSupport::NeitherColour); it only
-// forbids castling out of check. previousMove is the last move's coordinates
-// ("0000" when none); a pawn's diagonal step onto an empty square needs it.
-// The own-piece and king-capture tests run only when a target piece is named
-// and captureMode is 1. When refusal is given it receives the reason
+// One piece's move as the move rules are asked about it: who moves, the
+// code that moves, from where to where, and whether the destination holds
+// a piece.
+struct PieceMove {
+    Colour colour = White;
+    PieceCode piece = Empty;
+    Move move;
+    CaptureMode captureMode = ToEmptySquare;
+};
+
+// True when the move is allowed. checkedSide is a CheckedSide value (or
+// BoardSupport::NeitherColour); it only forbids castling out of check.
+// previousMove is the last move (Move::None() when the game has none); a
+// pawn's diagonal step onto an empty square needs it. The own-piece and
+// king-capture tests run only when a target piece is named and the capture
+// mode is ToOccupiedSquare. When refusal is given it receives the reason
 // (Refusal::None when allowed).
-bool ValidateMove(const Position& position, int colour, int piece, int fromColumn, int fromRow,
-                  int toColumn, int toRow, int captureMode, int checkedSide,
-                  std::string_view previousMove, int targetPiece = NoTargetPiece,
+bool ValidateMove(const Position& position, const PieceMove& pieceMove, int checkedSide,
+                  Move previousMove, std::optional<PieceCode> targetPiece = std::nullopt,
                   Refusal* refusal = nullptr);
 
 // True when the squares lie on a line of that kind and every square strictly
-// between is empty, and (unless captureMode is 1) the destination too.
-bool IsPathClear(const Position& position, int fromColumn, int fromRow, int toColumn, int toRow,
-                 int lineKind, int captureMode);
+// between is empty, and (unless captureMode is ToOccupiedSquare) the
+// destination too.
+bool IsPathClear(const Position& position, Move move, LineKind lineKind, CaptureMode captureMode);
 
 // The piece rules: Refusal::None when the move is allowed, else the reason.
-Refusal ValidateKnightMove(int fromColumn, int fromRow, int toColumn, int toRow);
-Refusal ValidateKingMove(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
-                         int toRow, int captureMode, int checkedSide);
-Refusal ValidatePawnMove(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
-                         int toRow, int captureMode, std::string_view previousMove);
-
-// Which castling a king move is (CastleType), judged from the castling flags,
-// the empty squares between king and rook and the own rook on its corner.
-int GetCastleType(const Position& position, int colour, int fromColumn, int fromRow, int toColumn,
-                  int toRow);
-
-// The pawn a diagonal pawn step takes en passant after previousMove, if any.
-EnPassantCapture GetEnPassantCapture(const Position& position, int fromColumn, int fromRow, int toColumn,
-                                     int toRow, std::string_view previousMove, int colour);
-
-// ---- The same rules over typed values ----------------------------------------
-// What the board calls: the move as a Move, the previous move as a Move
-// (Move::None() when the game has none), colours and codes as the enums.
-using BoardSupport::Move;
-
-bool ValidateMove(const Position& position, Colour colour, PieceCode piece, Move move,
-                  CaptureMode captureMode, int checkedSide, Move previousMove,
-                  std::optional<PieceCode> targetPiece = std::nullopt, Refusal* refusal = nullptr);
 Refusal ValidateKnightMove(Move move);
 Refusal ValidateKingMove(const Position& position, Colour colour, Move move, CaptureMode captureMode,
                          int checkedSide);
 Refusal ValidatePawnMove(const Position& position, Colour colour, Move move, CaptureMode captureMode,
                          Move previousMove);
+
+// Which castling a king move is, judged from the castling flags, the empty
+// squares between king and rook and the own rook on its corner.
 CastleType GetCastleType(const Position& position, Colour colour, Move move);
+
+// The pawn a diagonal pawn step takes en passant after previousMove, if any.
 EnPassantCapture GetEnPassantCapture(const Position& position, Move move, Move previousMove,
                                      Colour colour);
 

@@ -68,6 +68,22 @@ bool AccountMailService::TrustRefusedCertificate(MailAccount& account)
     return true;
 }
 
+MailAccount AccountMailService::CurrentAccount()
+{
+    return store_.Load().value_or(MailAccount{});
+}
+
+bool AccountMailService::ChangeAccount(const MailAccount& account)
+{
+    if (!store_.Save(account))
+        return false;
+    if (inner_)
+        inner_->SignOff();
+    inner_.reset();
+    userDeclined_ = false;
+    return true;
+}
+
 bool AccountMailService::SignOn()
 {
     // An earlier refusal must not stand for what goes wrong later.
@@ -77,8 +93,13 @@ bool AccountMailService::SignOn()
         return SignOnAgain();
     std::optional<MailAccount> account = store_.Load();
     if (!account) {
+        if (quiet_) {
+            lastError_ = "No mail account was given.";
+            return false;
+        }
         account = ask_(MailAccount{}, std::string());
         if (!account) {
+            userDeclined_ = true;
             lastError_ = "No mail account was given.";
             return false;
         }
@@ -88,12 +109,18 @@ bool AccountMailService::SignOn()
         inner_ = make_(*account);
         if (inner_->SignOn()) {
             account_ = *account;
+            userDeclined_ = false;
             return true;
         }
         lastError_ = inner_->LastError();
         cancelled_ = inner_->Cancelled();
         // The user broke the sign-on off: nothing to correct.
         if (cancelled_) {
+            inner_.reset();
+            return false;
+        }
+        // Tried by the program itself: no question, no dialog.
+        if (quiet_) {
             inner_.reset();
             return false;
         }
@@ -105,8 +132,10 @@ bool AccountMailService::SignOn()
         }
         // The account that failed, offered to correct; Cancel stays off-line.
         account = ask_(*account, lastError_);
-        if (!account)
+        if (!account) {
+            userDeclined_ = true;
             return false;
+        }
         store_.Save(*account);
         lastError_.clear();
     }

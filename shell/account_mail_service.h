@@ -49,6 +49,18 @@ public:
     explicit AccountMailService(MailAccountStore& store, AskAccount ask = {}, MakeService make = {},
                                 AskTrust trust = {});
 
+    // The account the next sign-on uses: the stored one, or an empty one.
+    MailAccount CurrentAccount();
+    // Keeps the account and signs off, so that the next sign-on uses it.
+    // False when it could not be kept.
+    bool ChangeAccount(const MailAccount& account);
+    // While quiet, a failed sign-on asks nothing: it only fails. For the
+    // tries the program makes by itself to get back on-line.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
+    // The last sign-on ended with the user's no: the log-on dialog
+    // cancelled, or the sign-on broken off.
+    bool Declined() const { return userDeclined_ || cancelled_; }
+
     bool SignOn() override;
     void SignOff() override;
     bool IsSignedOn() const override;
@@ -77,6 +89,8 @@ private:
     std::set<std::string> declined_;
     std::string lastError_;
     bool cancelled_ = false;
+    bool quiet_ = false;
+    bool userDeclined_ = false;
 };
 
 } // namespace MailSupport

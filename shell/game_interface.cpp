@@ -618,6 +618,14 @@ void GameInterface::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+void GameInterface::moveEvent(QMoveEvent* event)
+{
+    // The place the list comes back to, and opens at in the next run.
+    if (isVisible() && !isMinimized())
+        ProgramSettings().GameListPlace = pos();
+    QWidget::moveEvent(event);
+}
+
 void GameInterface::closeEvent(QCloseEvent* event)
 {
     Form_Unload();

@@ -44,6 +44,8 @@ struct GameListServices {
     std::function<void()> PopulateTrayGameMenu;
     // The list closed without a tray icon: the program ends.
     std::function<void()> EndProgram;
+    // The mail account dialog, applied at once.
+    std::function<void()> ChangeMailAccount;
 };
 
 // The toolbar buttons, by their index.
@@ -119,6 +121,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -14,6 +14,7 @@ GameListMenus::GameListMenus()
     mnuIntFileMenu.Add(0, QStringLiteral("Retrieve games"));
     mnuIntFileMenu.Add(1, QStringLiteral("Import game"));
     mnuIntFileMenu.Add(2, QStringLiteral("Options..."));
+    mnuIntFileMenu.Add(3, QStringLiteral("Mail account..."));
     mnuIntFileMenu.Separator(5);
     mnuIntFileMenu.Add(6, QStringLiteral("Print game..."));
     mnuIntFileMenu.Add(7, QStringLiteral("Print game notation..."));
@@ -99,6 +100,10 @@ void FileMenuClick(Support::GameInterface& list, int index)
         break;
     case 2:
         Support::ShowOptions();
+        break;
+    case 3:
+        if (list.Services().ChangeMailAccount)
+            list.Services().ChangeMailAccount();
         break;
     case 6:
         Print(list.Services().PrintGameDiagrams, list);

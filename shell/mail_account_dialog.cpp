@@ -1,8 +1,13 @@
 #include "shell/mail_account_dialog.h"
 
+#include "foundation/message_box.h"
 #include "foundation/modal_host.h"
 #include "foundation/qt_text.h"
 #include "platform/mail_account_settings.h"
+#include "store/mail_address.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,7 +56,8 @@ QSpinBox* PortField(QWidget* parent, const QString& name, int port)
 {
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(name);
-    spin->setRange(0, 65535);
+    // Wider than a port can be, so that a mistyped one is told, not clipped.
+    spin->setRange(0, 99999);
     spin->setSpecialValueText(QStringLiteral("Usual"));
     spin->setValue(port);
     return spin;
@@ -64,7 +70,41 @@ QLineEdit* TextField(QWidget* parent, const QString& name, const std::string& te
     return field;
 }
 
+constexpr int HighestPort = 65535;
+
+QString ServerProblem(const std::string& server, const QString& missing)
+{
+    if (server.empty())
+        return missing;
+    if (server.find_first_of(" \t/@") != std::string::npos)
+        return QStringLiteral("A server name has no spaces, \"/\" or \"@\".");
+    return {};
+}
+
+QString PortProblem(int port)
+{
+    return port > HighestPort ? QStringLiteral("A port is 1 to 65535 (0 for the usual one).")
+                              : QString();
+}
+
 } // namespace
+
+QWidget* MailAccountDialog::WithReason(QWidget* field)
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    field->setParent(row);
+    layout->addWidget(field, 1);
+    auto* reason = new QLabel(row);
+    reason->setObjectName(field->objectName() + QStringLiteral("Reason"));
+    reason->setStyleSheet(QStringLiteral("color: #a01010"));
+    reason->setWordWrap(true);
+    reason->hide();
+    layout->addWidget(reason, 1);
+    reasons_.emplace_back(field, reason);
+    return row;
+}
 
 MailAccountDialog::MailAccountDialog(const MailAccount& account)
     : AnsweringDialog(Support::DialogAnswer::Cancel), given_(account)
@@ -93,9 +133,9 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     InboxSecurity = SecurityChoice(InboxGroup, QStringLiteral("InboxSecurity"));
     SelectSecurity(InboxSecurity, account.InboxSecurity);
     auto* inboxForm = new QFormLayout(InboxGroup);
-    inboxForm->addRow(QStringLiteral("Server:"), InboxServer);
+    inboxForm->addRow(QStringLiteral("Server:"), WithReason(InboxServer));
     inboxForm->addRow(QStringLiteral("Kind:"), InboxKind);
-    inboxForm->addRow(QStringLiteral("Port:"), InboxPort);
+    inboxForm->addRow(QStringLiteral("Port:"), WithReason(InboxPort));
     inboxForm->addRow(QStringLiteral("Security:"), InboxSecurity);
 
     SmtpGroup = new QGroupBox(QStringLiteral("Outgoing mail (SMTP)"), this);
@@ -107,8 +147,8 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     SmtpAuthentication->setObjectName(QStringLiteral("SmtpAuthentication"));
     SmtpAuthentication->setChecked(account.SmtpAuthentication);
     auto* smtpForm = new QFormLayout(SmtpGroup);
-    smtpForm->addRow(QStringLiteral("Server:"), SmtpServer);
-    smtpForm->addRow(QStringLiteral("Port:"), SmtpPort);
+    smtpForm->addRow(QStringLiteral("Server:"), WithReason(SmtpServer));
+    smtpForm->addRow(QStringLiteral("Port:"), WithReason(SmtpPort));
     smtpForm->addRow(QStringLiteral("Security:"), SmtpSecurity);
     smtpForm->addRow(QString(), SmtpAuthentication);
 
@@ -124,11 +164,16 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     PostOfficeFolder = TextField(this, QStringLiteral("PostOfficeFolder"), account.PostOfficeFolder);
     PostOfficeFolder->setPlaceholderText(QString::fromStdString(DefaultPostOfficeFolder().string()));
     auto* person = new QFormLayout;
-    person->addRow(QStringLiteral("User name:"), UserName);
+    person->addRow(QStringLiteral("User name:"), WithReason(UserName));
     person->addRow(QStringLiteral("Password:"), Password);
-    person->addRow(QStringLiteral("Your name:"), DisplayName);
-    person->addRow(QStringLiteral("Your address:"), Address);
-    person->addRow(QStringLiteral("Post office folder:"), PostOfficeFolder);
+    person->addRow(QStringLiteral("Your name:"), WithReason(DisplayName));
+    person->addRow(QStringLiteral("Your address:"), WithReason(Address));
+    person->addRow(QStringLiteral("Post office folder:"), WithReason(PostOfficeFolder));
+    PostOfficePathText = new QLabel(this);
+    PostOfficePathText->setObjectName(QStringLiteral("PostOfficePathText"));
+    PostOfficePathText->setWordWrap(true);
+    PostOfficePathText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    person->addRow(QString(), PostOfficePathText);
 
     ProblemText = new QLabel(this);
     ProblemText->setObjectName(QStringLiteral("ProblemText"));
@@ -157,7 +202,19 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     ShowMode();
     connect(InternetMail, &QRadioButton::toggled, this, &MailAccountDialog::ShowMode);
     for (QLineEdit* field : findChildren<QLineEdit*>())
-        connect(field, &QLineEdit::textEdited, ProblemText, &QLabel::clear);
+        connect(field, &QLineEdit::textEdited, this, [this] {
+            ProblemText->clear();
+            ShowReasons({});
+        });
+    connect(PostOfficeFolder, &QLineEdit::textChanged, this, &MailAccountDialog::ShowMode);
+    ConfirmCreateFolder = [](const QString& folder) {
+        return Support::ShowMessage(
+            1, QStringLiteral("New post office"),
+            QStringLiteral("The post office folder||") + folder
+                + QStringLiteral("||does not exist yet. Create it? The other player must enter "
+                                 "this same folder."),
+            QStringLiteral("Create"), QStringLiteral("Cancel"), false);
+    };
     connect(OkButton, &QPushButton::clicked, this, &MailAccountDialog::OkButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &MailAccountDialog::CancelButton_Click);
 }
@@ -173,7 +230,38 @@ void MailAccountDialog::ShowMode()
     UserName->setEnabled(internet);
     Password->setEnabled(internet);
     PostOfficeFolder->setEnabled(!internet);
-    ProblemText->clear();
+    PostOfficePathText->setVisible(!internet);
+    PostOfficePathText->setText(QStringLiteral("The other player enters this same folder: ")
+                                + PostOfficePath());
+    ShowReasons({});
+}
+
+QString MailAccountDialog::PostOfficePath() const
+{
+    const QString typed = PostOfficeFolder->text().trimmed();
+    const QString folder =
+        typed.isEmpty() ? QString::fromStdString(DefaultPostOfficeFolder().string()) : typed;
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+void MailAccountDialog::ShowReasons(const std::vector<std::pair<QWidget*, QString>>& problems)
+{
+    for (const auto& [field, reason] : reasons_) {
+        QString text;
+        for (const auto& [problemField, problem] : problems)
+            if (problemField == field && text.isEmpty())
+                text = problem;
+        reason->setText(text);
+        reason->setVisible(!text.isEmpty());
+    }
+}
+
+QString MailAccountDialog::ReasonBeside(const QWidget* field) const
+{
+    for (const auto& [shown, reason] : reasons_)
+        if (shown == field)
+            return reason->isHidden() ? QString() : reason->text();
+    return {};
 }
 
 MailAccount MailAccountDialog::Account() const
@@ -201,35 +289,75 @@ MailAccount MailAccountDialog::Account() const
     return account;
 }
 
-QString MailAccountDialog::Problem() const
+std::vector<std::pair<QWidget*, QString>> MailAccountDialog::Problems() const
 {
+    std::vector<std::pair<QWidget*, QString>> problems;
     const MailAccount account = Account();
+    const bool internet = InternetMail->isChecked();
+    auto add = [&problems](QWidget* field, const QString& problem) {
+        if (!problem.isEmpty())
+            problems.emplace_back(field, problem);
+    };
+    if (internet) {
+        add(InboxServer, ServerProblem(account.InboxServer,
+                                       QStringLiteral("Enter the incoming mail server.")));
+        add(InboxPort, PortProblem(account.InboxPort));
+        add(SmtpServer, ServerProblem(account.SmtpServer,
+                                      QStringLiteral("Enter the outgoing mail server.")));
+        add(SmtpPort, PortProblem(account.SmtpPort));
+        if (account.UserName.empty())
+            add(UserName, QStringLiteral("Enter the user name of your mail account."));
+    }
     // The opponent stores and shows the name with every move.
     if (account.DisplayName.empty())
-        return QStringLiteral("Enter your name.");
-    const bool addressGiven = !account.Address.empty();
-    if (addressGiven && account.Address.find('@') == std::string::npos)
-        return QStringLiteral("Enter your own mail address.");
-    if (!InternetMail->isChecked())
-        return {};
-    if (!addressGiven)
-        return QStringLiteral("Enter your own mail address.");
-    if (account.InboxServer.empty())
-        return QStringLiteral("Enter the incoming mail server.");
-    if (account.SmtpServer.empty())
-        return QStringLiteral("Enter the outgoing mail server.");
-    if (account.UserName.empty())
-        return QStringLiteral("Enter the user name of your mail account.");
-    return {};
+        add(DisplayName, QStringLiteral("Enter your name."));
+    if (internet && account.Address.empty())
+        add(Address, QStringLiteral("Enter your own mail address."));
+    else if (!account.Address.empty())
+        add(Address, QString::fromStdString(AddressProblem(account.Address)));
+    if (!internet) {
+        const QFileInfo folder(PostOfficePath());
+        if (!QDir::isAbsolutePath(PostOfficeFolder->text().trimmed())
+            && !PostOfficeFolder->text().trimmed().isEmpty())
+            add(PostOfficeFolder, QStringLiteral("Enter the whole path, from \"/\"."));
+        else if (folder.exists() && !folder.isDir())
+            add(PostOfficeFolder, QStringLiteral("This is a file, not a folder."));
+        else if (folder.exists() && !(folder.isReadable() && folder.isWritable() && folder.isExecutable()))
+            add(PostOfficeFolder, QStringLiteral("Marrowdale cannot read and write this folder."));
+    }
+    return problems;
+}
+
+QString MailAccountDialog::Problem() const
+{
+    const auto problems = Problems();
+    return problems.empty() ? QString() : problems.front().second;
+}
+
+bool MailAccountDialog::PostOfficeFolderReady()
+{
+    const QString path = PostOfficePath();
+    if (QFileInfo::exists(path))
+        return true;
+    if (!ConfirmCreateFolder || !ConfirmCreateFolder(path))
+        return false;
+    if (!QDir().mkpath(path)) {
+        ShowReasons({{PostOfficeFolder, QStringLiteral("The folder could not be made here.")}});
+        return false;
+    }
+    return true;
 }
 
 void MailAccountDialog::OkButton_Click()
 {
-    const QString problem = Problem();
-    if (!problem.isEmpty()) {
-        ProblemText->setText(problem);
+    const auto problems = Problems();
+    ShowReasons(problems);
+    if (!problems.empty()) {
+        problems.front().first->setFocus();
         return;
     }
+    if (!InternetMail->isChecked() && !PostOfficeFolderReady())
+        return;
     AnswerWith(Support::DialogAnswer::Ok);
 }
 

@@ -8,7 +8,10 @@
 #include "foundation/answering_dialog.h"
 #include "platform/mail_account.h"
 
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -30,8 +33,20 @@ public:
     // The account as the fields now describe it; what the dialog does not
     // show stays as it was given.
     MailAccount Account() const;
-    // Why the fields cannot be used yet; empty when they can.
+    // Why the fields cannot be used yet, field by field, in the order of
+    // the dialog; empty when they can.
+    std::vector<std::pair<QWidget*, QString>> Problems() const;
+    // The first of them; empty when there is none.
     QString Problem() const;
+    // The reason shown beside a field; empty when none is shown.
+    QString ReasonBeside(const QWidget* field) const;
+    // The post office folder the fields name, whole: what the other
+    // player must enter too.
+    QString PostOfficePath() const;
+
+    // Asked before a post office folder that does not exist is made;
+    // true: make it. The program's message box unless a test answers.
+    std::function<bool(const QString& folder)> ConfirmCreateFolder;
 
     QRadioButton* InternetMail;
     QRadioButton* PostOffice;
@@ -50,6 +65,9 @@ public:
     QLineEdit* DisplayName;
     QLineEdit* Address;
     QLineEdit* PostOfficeFolder;
+    // "The other player enters this same folder: ...".
+    QLabel* PostOfficePathText;
+    // Why signing on with the account failed.
     QLabel* ProblemText;
     QPushButton* OkButton;
     QPushButton* CancelButton;
@@ -64,7 +82,12 @@ protected:
 
 private:
     void ShowMode();
+    void ShowReasons(const std::vector<std::pair<QWidget*, QString>>& problems);
+    QWidget* WithReason(QWidget* field);
+    // The post office folder exists or was made after the user agreed.
+    bool PostOfficeFolderReady();
     MailAccount given_;
+    std::vector<std::pair<QWidget*, QLabel*>> reasons_;
 };
 
 // Shows the dialog modally (mail polling paused meanwhile) with the fields

@@ -15,33 +15,40 @@ void SystemTray::CheckTimer_Timer()
     // state belongs to that operation meanwhile.
     if (services_.Mail->Busy())
         return;
-    // Nothing to poll without a mail connection.
-    if (state.Mail.MailOffline && !state.Mail.StandAloneMode)
-        return;
     // Never a retrieval inside a modal window, a game start or the menu.
     if (state.ModalBusy || MenuShowing)
         return;
 
+    // Off-line after a failure, the tick tries quietly to sign on again.
+    const bool wasOffline = state.Mail.MailOffline && !state.Mail.StandAloneMode;
     // The pass is busy from the start of its retrieval to its end: the
     // windows go on while it waits for the mail, and the tray's clicks and
     // another tick must not start anything meanwhile. A board opened
     // meanwhile keeps the program busy until it closes.
     state.ModalBusy = true;
-    if (state.Mail.StandAloneMode)
+    if (wasOffline) {
+        if (!services_.Mail->Reconnect()) {
+            state.ModalBusy = services_.Board->BoardOpen();
+            return;
+        }
+    } else if (state.Mail.StandAloneMode) {
         services_.Mail->ImportMoveFiles(false, false);
-    else
+    } else {
         services_.Mail->RetrieveMoveMails(false, false);
+    }
     // The program ended while the retrieval ran.
     if (unloaded_)
         return;
     state.ModalBusy = services_.Board->BoardOpen();
 
     if (state.Mail.StandAloneMode || !state.Mail.MailOffline) {
+        if (wasOffline)
+            services_.Menu->SetMenuOptions();
         if (services_.GameList->GameListShown())
             services_.GameList->FillGameList(services_.GameList->SelectedGameId());
         UpdateTrayState(TrayModify);
         NotifyNewMoves();
-    } else {
+    } else if (!wasOffline) {
         SetTrayIcon(TrayModify, NotConnected, LostConnectionTip);
         services_.Menu->SetMenuOptions();
     }

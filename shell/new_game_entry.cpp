@@ -1,5 +1,6 @@
 #include "shell/new_game_entry.h"
 
+#include "store/mail_address.h"
 #include "store/move_payload.h"
 
 namespace Support {
@@ -28,9 +29,19 @@ NewGameEntry::NewGameEntry(bool computerGame, bool mailOffline)
     }
 }
 
+namespace {
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
 void NewGameEntry::ButtonSet()
 {
-    okEnabled_ = !title_.isEmpty() && !email_.isEmpty();
+    okEnabled_ = !title_.isEmpty() && !email_.isEmpty()
+                 && MailSupport::AddressProblem(email_.toStdString()).empty();
 }
 
 void NewGameEntry::SetTitle(const QString& text)
@@ -45,7 +56,20 @@ void NewGameEntry::SetName(const QString& text)
         return;
     name_ = CleanEntryText(text, EntryTextLength);
     email_.clear();
+    const MailSupport::TypedOpponent typed = MailSupport::ReadTypedOpponent(text.toStdString());
+    problem_ = Q(typed.Problem);
+    if (typed.Person)
+        email_ = CleanEntryText(Q(typed.Person->Address), AddressLength);
     ButtonSet();
+}
+
+void NewGameEntry::TakeTypedPerson()
+{
+    if (ComputerGame)
+        return;
+    const MailSupport::TypedOpponent typed = MailSupport::ReadTypedOpponent(name_.toStdString());
+    if (typed.Person && Q(typed.Person->Address) == email_)
+        name_ = CleanEntryText(Q(typed.Person->Name), EntryTextLength);
 }
 
 void NewGameEntry::SetEmail(const QString& text)
@@ -53,6 +77,7 @@ void NewGameEntry::SetEmail(const QString& text)
     if (ComputerGame)
         return;
     email_ = CleanEntryText(text, AddressLength);
+    problem_ = email_.isEmpty() ? QString() : Q(MailSupport::AddressProblem(email_.toStdString()));
     ButtonSet();
 }
 
@@ -77,6 +102,9 @@ NewGameEntry::Resolution NewGameEntry::ResolveName(MailSupport::AddressBook& boo
     resolvePending_ = false;
     candidates.clear();
     const std::string typed = name_.toStdString();
+    // An address typed wrongly is told as it is typed; no book holds it.
+    if (!problem_.isEmpty())
+        return Resolution::Unchanged;
     if (const std::optional<MailSupport::AddressEntry> exact = book.Resolve(typed)) {
         Choose(*exact);
         return Resolution::Filled;
@@ -93,6 +121,10 @@ NewGameEntry::Resolution NewGameEntry::ResolveName(MailSupport::AddressBook& boo
         candidates.clear();
         return Resolution::Filled;
     }
+    if (candidates.empty())
+        problem_ = QStringLiteral("Nobody called \"%1\" is in your address book. Type the e-mail "
+                                  "address instead (or Name <address>), or click \"...\" to add them.")
+                       .arg(wanted);
     return candidates.empty() ? Resolution::Unchanged : Resolution::Choose;
 }
 

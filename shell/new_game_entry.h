@@ -23,9 +23,13 @@ public:
     NewGameEntry(bool computerGame, bool mailOffline);
 
     void SetTitle(const QString& text);
-    // A new name empties the address (it belonged to the old name).
+    // A new name empties the address (it belonged to the old name). A name
+    // typed as an address or "Name <address>" gives the address at once.
     void SetName(const QString& text);
+    // An address that is not one keeps OK off, with the reason told.
     void SetEmail(const QString& text);
+    // Before OK: a name typed as an address becomes the person's name.
+    void TakeTypedPerson();
     // The title without the move-mail markers and control characters; True
     // when something was taken out (the user is told).
     bool ValidateTitle();
@@ -44,6 +48,9 @@ public:
     const QString& Name() const { return name_; }
     const QString& Email() const { return email_; }
     bool OkEnabled() const { return okEnabled_; }
+    // Why the opponent cannot be used yet, told beside the boxes; empty
+    // when nothing is wrong.
+    const QString& Problem() const { return problem_; }
     bool ResolvePending() const { return resolvePending_; }
     void CancelResolution() { resolvePending_ = false; }
 
@@ -59,6 +66,7 @@ private:
     QString title_;
     QString name_;
     QString email_;
+    QString problem_;
     bool okEnabled_ = false;
     bool resolvePending_ = false;
     bool mailOffline_;

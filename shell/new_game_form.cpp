@@ -15,6 +15,7 @@
 #include "foundation/sound_cues.h"
 #include "foundation/window_shape.h"
 #include "shell/new_game_kind.h"
+#include "shell/opponent_book.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -143,6 +144,9 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
                                        QRect(24, 140, 110, 20), QStringLiteral("Opponents email"));
     for (QLabel* label : {Game_name_L, Game_opponents_name_L, Game_opponents_email_L})
         label->hide();
+    Opponent_problem = MakeLabel(this, QStringLiteral("Opponent_problem"),
+                                 QRect(FieldLeft, 162, FieldWidth, 32), QString());
+    Opponent_problem->setStyleSheet(QStringLiteral("color: #a01010; font-size: 8pt"));
     Game_name = MakeField(this, QStringLiteral("Game_name"), QRect(FieldLeft, 78, FieldWidth, 22),
                           EntryTextLength);
     Game_opponents_name =
@@ -160,7 +164,7 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
                           QStringLiteral("OK"), QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
     CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, 196, 90, 26),
                                      QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
-    connect(OkButton, &SkinnedButton::Clicked, this, [this] { AnswerWith(DialogAnswer::Ok); });
+    connect(OkButton, &SkinnedButton::Clicked, this, &NewGameInfo::AnswerOk);
     connect(CancelButton, &SkinnedButton::Clicked, this, [this] { AnswerWith(DialogAnswer::Cancel); });
 
     connect(Game_name, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -197,7 +201,7 @@ bool NewGameInfo::Form_Load(bool simpleUI)
     const bool tips = ProgramSettings().ShowToolTips;
     auto tip = [tips](QWidget* w, const char* text) { Support::SetToolTip(w, text, tips); };
     tip(Game_name, "A title to identify the game");
-    tip(Game_opponents_name, "Enter your opponents name");
+    tip(Game_opponents_name, "Enter your opponents name, e-mail address, or Name <address>");
     tip(Resolve, "Click to select an opponent from your address book");
     tip(Game_opponents_email, "Your chosen opponents email address");
     Timer1.start();
@@ -234,6 +238,16 @@ void NewGameInfo::ShowEntry()
 void NewGameInfo::ButtonSet()
 {
     OkButton->SetEnabled(Entry.OkEnabled());
+    Opponent_problem->setText(Entry.Problem());
+}
+
+void NewGameInfo::AnswerOk()
+{
+    if (!Entry.OkEnabled())
+        return;
+    Entry.TakeTypedPerson();
+    ShowEntry();
+    AnswerWith(DialogAnswer::Ok);
 }
 
 void NewGameInfo::Answering()
@@ -260,8 +274,18 @@ void NewGameInfo::Pick(const std::vector<MailSupport::AddressEntry>& people, con
 void NewGameInfo::ChooseName()
 {
     Entry.CancelResolution();
-    if (addressBook_)
-        Pick(addressBook_->AllEntries(), QStringLiteral("Choose an opponent"));
+    if (!addressBook_)
+        return;
+    OpponentBook book(addressBook_->AllEntries());
+    CurrentModalHost().RunModal(book);
+    const std::optional<MailSupport::AddressEntry>& person = book.Answer();
+    if (!person)
+        return;
+    // Kept for the next game; a contacts file that cannot be written
+    // costs only that.
+    addressBook_->AddContact(*person);
+    Entry.Choose(*person);
+    ShowEntry();
 }
 
 void NewGameInfo::ResolveName()
@@ -287,8 +311,7 @@ void NewGameInfo::Timer1_Timer()
 
 void NewGameInfo::EnterPressed()
 {
-    if (Entry.OkEnabled())
-        AnswerWith(DialogAnswer::Ok);
+    AnswerOk();
 }
 
 void NewGameInfo::EscapePressed()

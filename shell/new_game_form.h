@@ -56,6 +56,8 @@ public:
     QLineEdit* Game_opponents_email;
     QPushButton* Resolve;
     QLabel* Label3;
+    // Why the opponent typed cannot be used, beside the boxes.
+    QLabel* Opponent_problem;
     QLabel* Game_name_L;
     QLabel* Game_opponents_name_L;
     QLabel* Game_opponents_email_L;
@@ -64,7 +66,8 @@ public:
     SkinnedButton* CancelButton;
     QTimer Timer1;
 
-    // The address book, then the chooser when several people were picked.
+    // The address book: a contact or past opponent picked, or someone new
+    // added; whoever it is is kept as a contact.
     void ChooseName();
     // The typed name, resolved in the address book.
     void ResolveName();
@@ -81,6 +84,7 @@ protected:
 private:
     void ShowEntry();
     void ButtonSet();
+    void AnswerOk();
     void Pick(const std::vector<MailSupport::AddressEntry>& people, const QString& instructions);
 
     MailSupport::AddressBook* addressBook_;

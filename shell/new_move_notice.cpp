@@ -32,7 +32,10 @@ void ReportNotificationFailure(const Support::WindowOpenError& error)
         QStringLiteral("OK"), QString(), false);
 }
 
-Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId)
+// Without a tray icon the game is opened from the list, which is the
+// program's main window: the list steps aside for the board and comes back
+// when it closes, as for a game opened from the list itself.
+Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId, bool fromTheList)
 {
     Support::ProgramState& state = Support::Globals();
     if (!services.Board->LoadChessSet())
@@ -42,7 +45,16 @@ Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId)
     {
         // A failure is reported after the normal pointer is back.
         Support::CursorGuard hourglass;
-        services.Board->OpenBoard(gameId, false);
+        if (fromTheList)
+            services.GameList->HideGameList();
+        try {
+            services.Board->OpenBoard(gameId, fromTheList);
+        } catch (...) {
+            // No board: the main window must not stay hidden.
+            if (fromTheList)
+                services.GameList->ShowGameList();
+            throw;
+        }
     }
     state.Mail.PendingMoveList = RemovePendingId(state.Mail.PendingMoveList, gameId);
     return Next::Stop;
@@ -57,9 +69,12 @@ void SystemTray::NotifyNewMoves()
     // A mail operation under way owns the pending moves; it notifies itself.
     if (services_.Mail->Busy() || !state.Mail.NewMovesArrived)
         return;
+    // Without a notification area the list stands in for the tray and is
+    // always open: the moves are announced as the tray would announce them.
+    const bool listIsTheTray = !settings.SystrayStartup;
     // The open list shows the new moves itself; minimised, it comes back to
     // show them, as it does when it opens.
-    if (services_.GameList->GameListShown()) {
+    if (!listIsTheTray && services_.GameList->GameListShown()) {
         if (services_.GameList->GameListMinimised()) {
             ShowGameList();
             state.Mail.NewMovesArrived = false;
@@ -86,7 +101,8 @@ void SystemTray::NotifyNewMoves()
                     break;
                 switch (services_.Notification->ShowNotification()) {
                 case NotifyPlay:
-                    next = OpenFirstPendingGame(services_, *first);
+                    next = OpenFirstPendingGame(services_, *first,
+                                                listIsTheTray && services_.GameList->GameListShown());
                     break;
                 case NotifyGameList:
                     ShowGameList();

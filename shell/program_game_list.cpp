@@ -2,8 +2,10 @@
 
 #include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
+#include "foundation/settings.h"
 #include "foundation/shutdown.h"
 #include "foundation/window_names.h"
+#include "shell/window_place.h"
 
 namespace SysTraySupport {
 
@@ -36,6 +38,8 @@ void ProgramGameList::ShowGameList()
         });
         Support::RegisterWindow(WindowName, {[this] { Unload(); }, {}});
     }
+    // Where the user left it, after a board or in an earlier run.
+    Support::MoveToKeptPlace(*window_, Support::ProgramSettings().GameListPlace);
     if (window_->isMinimized())
         window_->showNormal();
     window_->show();
@@ -51,6 +55,12 @@ bool ProgramGameList::GameListShown() const
 bool ProgramGameList::GameListMinimised() const
 {
     return GameListShown() && window_->isMinimized();
+}
+
+void ProgramGameList::HideGameList()
+{
+    if (window_)
+        window_->hide();
 }
 
 void ProgramGameList::Unload()

@@ -22,6 +22,7 @@ public:
     void ShowGameList() override;
     bool GameListShown() const override;
     bool GameListMinimised() const override;
+    void HideGameList() override;
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;

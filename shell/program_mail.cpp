@@ -18,6 +18,9 @@ using Support::Q;
 bool ProgramMessageSink::ShowMessage(const Support::MessageBoxCall& call)
 {
     return OnWindowThread([&call] {
+        // A message in the middle of a pass never lies under its status
+        // window, which stays on top of every other window.
+        const Support::StatusStepsAside aside;
         std::optional<int> sound;
         if (call.sound)
             sound = *call.sound;
@@ -75,6 +78,7 @@ ProgramMail::ProgramMail(std::unique_ptr<MailSupport::MailService> mail,
     : session_(std::make_shared<Session>()),
       wait_(wait ? std::move(wait) : std::make_shared<MailSupport::MailWait>())
 {
+    accounts_ = dynamic_cast<MailSupport::AccountMailService*>(mail.get());
     session_->mail = std::move(mail);
     session_->populateMenu = std::move(populateMenu);
     Support::SetStatusMailHooks({[this] { return worker_.Busy(); },
@@ -91,6 +95,46 @@ void ProgramMail::Cancel()
 {
     if (worker_.Busy())
         wait_->Cancel();
+}
+
+bool ProgramMail::Reconnect()
+{
+    const bool declined = accounts_ && accounts_->Declined();
+    if (worker_.Busy()
+        || !reconnect_.TryOnTick(Support::Globals().Mail, Support::GetLogonStatus(), declined))
+        return false;
+    MailSupport::AccountMailService* accounts = accounts_;
+    Run([accounts](MailSupport::Transport& t) {
+        if (accounts)
+            accounts->SetQuiet(true);
+        MailSupport::ConnectAndRetrieve(t, false, false, false);
+        if (accounts)
+            accounts->SetQuiet(false);
+    });
+    return true;
+}
+
+MailSupport::MailAccount ProgramMail::CurrentAccount()
+{
+    MailSupport::MailAccount account;
+    MailSupport::AccountMailService* accounts = accounts_;
+    if (accounts)
+        Run([accounts, &account](MailSupport::Transport&) { account = accounts->CurrentAccount(); });
+    return account;
+}
+
+bool ProgramMail::ApplyAccount(const MailSupport::MailAccount& account)
+{
+    bool kept = false;
+    MailSupport::AccountMailService* accounts = accounts_;
+    // The user asked for this sign-on: an old mark must not block it.
+    Support::SetLogonStatus(false);
+    Run([accounts, account, &kept](MailSupport::Transport& t) {
+        kept = accounts && accounts->ChangeAccount(account);
+        if (kept)
+            MailSupport::ConnectAndRetrieve(t, false, true, true);
+    });
+    return kept;
 }
 
 std::string ProgramMail::PickedMoveFile::PickMoveFile()

@@ -9,6 +9,7 @@
 #include "platform/mail_wait.h"
 #include "shell/account_mail_service.h"
 #include "shell/mail_worker.h"
+#include "shell/reconnect_policy.h"
 #include "shell/tray_services.h"
 #include "store/mail_support.h"
 #include "store/message_sink.h"
@@ -47,6 +48,15 @@ public:
     // The user's Cancel: the operation under way gives up at once and the
     // program is off-line; nothing it has not finished is lost.
     void Cancel();
+    // Off-line after a failure: one quiet sign-on, and a retrieval when it
+    // succeeds. False when the policy tries nothing now.
+    bool Reconnect() override;
+
+    // The account the next sign-on uses (an empty one when none is kept).
+    MailSupport::MailAccount CurrentAccount();
+    // Keeps the account, signs off and signs on with it, and retrieves,
+    // the status shown. False when the account could not be kept.
+    bool ApplyAccount(const MailSupport::MailAccount& account);
 
     MailSupport::MailService& Service();
 
@@ -70,6 +80,9 @@ private:
     struct Session;
     std::shared_ptr<Session> session_;
     std::shared_ptr<MailSupport::MailWait> wait_;
+    // The service behind the session, when it is the account's.
+    MailSupport::AccountMailService* accounts_ = nullptr;
+    ReconnectPolicy reconnect_;
     MailWorker worker_;
 };
 

@@ -2,9 +2,11 @@
 
 #include "dialogs/print_start.h"
 #include "platform/mail_account_settings.h"
+#include "foundation/cursor_guard.h"
 #include "foundation/global_setup.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
+#include "foundation/modal_host.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
@@ -14,6 +16,7 @@
 #include "foundation/startup_checks.h"
 #include "foundation/window_names.h"
 #include "platform/mail_address_book.h"
+#include "shell/mail_account_dialog.h"
 #include "shell/new_game_form.h"
 #include "shell/notify_form.h"
 #include "shell/status_window.h"
@@ -187,6 +190,7 @@ void ProgramServices::Attach(SystemTray& tray)
         MailSupport::GameAddressBook book(Support::ProgramDataFolder());
         Support::StartNewGame(nullptr, Board, &book);
     };
+    Menu.ChangeMailAccount = [this] { ChangeMailAccount(); };
     Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
     Support::GameListServices list;
     list.Board = &Board;
@@ -194,6 +198,7 @@ void ProgramServices::Attach(SystemTray& tray)
     list.UpdateTrayState = [] { SysTraySupport::UpdateTrayState(TrayModify); };
     list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
     list.EndProgram = [] { Support::RequestExitProgram(); };
+    list.ChangeMailAccount = [this] { ChangeMailAccount(); };
     list.StartNewGame = [this](QWidget& owner) {
         MailSupport::GameAddressBook book(Support::ProgramDataFolder());
         Support::StartNewGame(&owner, Board, &book);
@@ -205,6 +210,35 @@ void ProgramServices::Attach(SystemTray& tray)
         PrintSupport::PrintGameNotation(gameId, &owner);
     };
     GameList.SetServices(std::move(list));
+}
+
+void ProgramServices::ChangeMailAccount()
+{
+    {
+        // No poll while the dialog is open or the new account signs on.
+        Support::ModalGuard polling;
+        const std::optional<MailSupport::MailAccount> account =
+            MailSupport::AskForMailAccount(Mail->CurrentAccount());
+        if (!account)
+            return;
+        bool kept = false;
+        {
+            Support::CursorGuard hourglass;
+            kept = Mail->ApplyAccount(*account);
+        }
+        if (!kept) {
+            Support::ShowMessage(4, QStringLiteral("Mail account"),
+                                 QStringLiteral("Marrowdale could not keep the mail account in its "
+                                                "settings.||Nothing has changed."),
+                                 QStringLiteral("OK"), QString(), false);
+            return;
+        }
+        Menu.SetMenuOptions();
+        SysTraySupport::UpdateTrayState(TrayModify);
+        if (GameList.GameListShown())
+            GameList.FillGameList(GameList.SelectedGameId());
+    }
+    Support::NotifyNewMoves();
 }
 
 } // namespace SysTraySupport

@@ -74,6 +74,9 @@ public:
     // Connects the menu to the tray window, and the game list to the board,
     // the mail and the tray.
     void Attach(SystemTray& tray);
+    // "Mail account...": the dialog over the kept account; what the user
+    // confirms is kept and used at once (sign off, sign on, retrieve).
+    void ChangeMailAccount();
 
     ProgramStartup Startup;
     std::unique_ptr<ProgramMail> Mail;

@@ -172,4 +172,18 @@ StatusWindow* OpenStatusWindow()
     return openWindow.data();
 }
 
+StatusStepsAside::StatusStepsAside()
+{
+    if (openWindow && openWindow->isVisible()) {
+        hidden_ = openWindow.data();
+        hidden_->hide();
+    }
+}
+
+StatusStepsAside::~StatusStepsAside()
+{
+    if (hidden_ && openWindow == hidden_)
+        hidden_->show();
+}
+
 } // namespace Support

@@ -58,4 +58,18 @@ void ShowStatus(bool visible, const QString& statusText = QString());
 // The open status window, or nullptr.
 StatusWindow* OpenStatusWindow();
 
+// Keeps the status window out of the way of a window that must be seen (a
+// message of the pass): hides it for the guard's life and shows it again
+// afterwards when it is still open.
+class StatusStepsAside {
+public:
+    StatusStepsAside();
+    ~StatusStepsAside();
+    StatusStepsAside(const StatusStepsAside&) = delete;
+    StatusStepsAside& operator=(const StatusStepsAside&) = delete;
+
+private:
+    StatusWindow* hidden_ = nullptr;
+};
+
 } // namespace Support

@@ -30,6 +30,7 @@ TrayMenu::TrayMenu()
     mnuPopup.addSeparator();
     mnuPopupRetrieve = mnuPopup.addAction(QStringLiteral("&Retrieve games"));
     mnuPopupOptions = mnuPopup.addAction(QStringLiteral("O&ptions..."));
+    mnuPopupMailAccount = mnuPopup.addAction(QStringLiteral("&Mail account..."));
     mnuPopupHelpMenu.setTitle(QStringLiteral("Help"));
     mnuPopup.addMenu(&mnuPopupHelpMenu);
     QAction* help = mnuPopupHelpMenu.addAction(QStringLiteral("&Help"));
@@ -60,6 +61,10 @@ TrayMenu::TrayMenu()
             tray_->mnuPopupRetrieve_Click();
     });
     QObject::connect(mnuPopupOptions, &QAction::triggered, [] { Support::ShowOptions(); });
+    QObject::connect(mnuPopupMailAccount, &QAction::triggered, [this] {
+        if (ChangeMailAccount)
+            ChangeMailAccount();
+    });
     QObject::connect(help, &QAction::triggered,
                      [this] { Support::ShowHelpContext(tray_, HelpTopicTray); });
     QObject::connect(contents, &QAction::triggered,

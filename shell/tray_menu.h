@@ -25,6 +25,8 @@ public:
     void AttachGameList(const GameListPort* gameList) { gameList_ = gameList; }
     // The new-game dialog, with no owner window.
     std::function<void()> StartNewGame;
+    // The mail account dialog, applied at once.
+    std::function<void()> ChangeMailAccount;
 
     void SetMenuOptions() override;
     void PopulateTrayGameMenu() override;
@@ -47,6 +49,7 @@ public:
     QAction* mnuPopupGameList;
     QAction* mnuPopupRetrieve;
     QAction* mnuPopupOptions;
+    QAction* mnuPopupMailAccount;
     QMenu mnuPopupHelpMenu;
     QMenu mnuPopupDebuggingMenu;
     QAction* mnuPopupDebuggingSAOn;

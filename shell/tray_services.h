@@ -56,6 +56,9 @@ public:
     virtual void SetLogonStatus(bool status) = 0;
     // A mail operation is under way (the windows go on meanwhile).
     virtual bool Busy() const { return false; }
+    // Off-line after a failure: tries quietly to get back on-line (and
+    // retrieves then); false when nothing was tried.
+    virtual bool Reconnect() { return false; }
 };
 
 class GameListPort {
@@ -68,6 +71,9 @@ public:
     // Loaded but minimised: Open, the icon's double-click and a new move
     // bring it back.
     virtual bool GameListMinimised() const { return false; }
+    // Hides the open list while a board opened for it is up (the board's
+    // closing shows it again).
+    virtual void HideGameList() { }
     // Refills the open list, keeping the given game selected.
     virtual void FillGameList(std::optional<int> selectGameId) = 0;
     // The game of the list's selected row, when a game row is selected.

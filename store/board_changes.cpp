@@ -9,7 +9,7 @@ void LogCastleState(CastleFlags& flags, Colour mover, int piece, Square square)
     if (piece == KingOf(mover))
         flags(mover, CastleKing) = true;
     if (piece == WhiteRook || piece == BlackRook) {
-        const int colour = piece == WhiteRook ? White : Black;
+        const Colour colour = piece == WhiteRook ? White : Black;
         if (square.row != HomeRow(colour))
             return;
         if (square.column == 1)

@@ -12,7 +12,7 @@ DropJudgement JudgeDrop(const Position& position, Colour mover, Move move, Move 
     const int piece = position.squares(move.from.column, move.from.row);
     const int target = position.squares(move.to.column, move.to.row);
     const CaptureMode capture = target == Empty ? ToEmptySquare : ToOccupiedSquare;
-    if (!ValidateMove(position, mover, static_cast<PieceCode>(piece), move, capture,
+    if (!ValidateMove(position, {mover, static_cast<PieceCode>(piece), move, capture},
                       position.checkedSide, previousMove,
                       capture == ToOccupiedSquare
                           ? std::optional<PieceCode>(static_cast<PieceCode>(target))

@@ -86,6 +86,9 @@ public:
     // equals it (ignoring case), or, for a typed mail address that is in no
     // entry, that address itself. Nothing when it cannot be resolved.
     virtual std::optional<AddressEntry> Resolve(const std::string& typed) = 0;
+    // Keeps the person among the user's contacts (a new name replaces the
+    // one kept for the address); false when that could not be written.
+    virtual bool AddContact(const AddressEntry&) { return false; }
 };
 
 } // namespace MailSupport

@@ -166,6 +166,9 @@ void SignOn(Transport& t, bool showStatus)
     if (t.State.StandAloneMode)
         return;
     if (t.Logon.GetLogonStatus()) {
+        // A caller's "Logging on..." goes before the report.
+        if (showStatus)
+            t.Windows.ShowStatus(false, "");
         ShowLogonCrashed(t);
         return;
     }
@@ -173,6 +176,7 @@ void SignOn(Transport& t, bool showStatus)
         t.State.MailOffline = false;
         return;
     }
+    bool failed = false;
     if (!t.State.NoNetwork) {
         if (showStatus)
             t.Windows.ShowStatus(true, StatusLoggingOn);
@@ -182,11 +186,14 @@ void SignOn(Transport& t, bool showStatus)
         t.Logon.SetLogonStatus(false);
         if (signedOn)
             t.State.MailOffline = false;
-        else if (showStatus && !t.Mail.Cancelled())
-            ShowSignOnFailure(t);
+        else
+            failed = showStatus && !t.Mail.Cancelled();
     }
+    // The status window goes before the failure shows.
     if (showStatus)
         t.Windows.ShowStatus(false, "");
+    if (failed)
+        ShowSignOnFailure(t);
 }
 
 void SignOff(Transport& t, bool showStatus)
@@ -283,11 +290,12 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
                                        "in your Inbox"};
             const ArrivalAction action = StoreArrivingGame(t, *game, sender, source);
             if (action == ArrivalAction::Failed) {
-                // The mail stays in the inbox for the next pass.
-                if (!TellDatabaseDamage(t, true))
-                    ShowSaveFailure(t);
+                // The mail stays in the inbox for the next pass; the
+                // pass's status window goes before its report shows.
                 if (showStatus)
                     t.Windows.ShowStatus(false, "");
+                if (!TellDatabaseDamage(t, true))
+                    ShowSaveFailure(t);
                 return;
             }
             if (action == ArrivalAction::Keep) {
@@ -301,12 +309,15 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
         }
         EndPass(t);
     } catch (const std::exception&) {
+        if (showStatus)
+            t.Windows.ShowStatus(false, "");
         // Cancelled half-way: what is not merged stays in the inbox, unmarked,
         // for the next pass; the user asked for no report.
         if (t.Mail.Cancelled())
             t.State.MailOffline = true;
         else
             ShowRetrieveFailure(t);
+        return;
     }
     if (showStatus)
         t.Windows.ShowStatus(false, "");

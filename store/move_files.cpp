@@ -235,10 +235,11 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
                                        "The move file " + path.string(), "where it is"};
             const ArrivalAction action = StoreArrivingGame(t, *game, std::nullopt, source);
             if (action == ArrivalAction::Failed) {
-                // The file stays where it is for the next pass.
+                // The file stays where it is for the next pass; the pass's
+                // status window goes before its report shows.
+                hideStatus();
                 if (!TellDatabaseDamage(t, !pickFile))
                     ShowImportFailure(t, pickFile);
-                hideStatus();
                 return;
             }
             if (action == ArrivalAction::Keep)
@@ -251,13 +252,14 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
             saved = true;
         }
         EndPass(t);
+        hideStatus();
         if (pickFile && imported && saved)
             ShowTransportMessage(t, Support::IconTransmission, "Game import",
                                  "The game has been successfully imported.", "OK", 6);
     } catch (const std::exception&) {
+        hideStatus();
         ShowImportFailure(t, pickFile);
     }
-    hideStatus();
 }
 
 } // namespace MailSupport

@@ -93,11 +93,9 @@ EntryFault EntryReplay::Check(const MoveList& entries, int entry, int& landingPi
         }
         if (record.coordinates == "0000")
             return EntryFault::None;
-        int column = 0;
-        int row = 0;
-        if (!FindPiece(position_.squares, KingOf(colour), column, row))
+        Square king;
+        if (!FindPiece(position_.squares, KingOf(colour), king))
             return EntryFault::KingSquare;
-        const Square king{column, row};
         return record.coordinates == Move{king, king}.Text() ? EntryFault::None : EntryFault::KingSquare;
     }
 

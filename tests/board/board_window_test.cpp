@@ -305,7 +305,7 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
 // (adding progress) until it is cancelled.
 class StandInEngine : public SearchEngine {
 public:
-    ComputerAI::SearchResult Search(const Position&, int, const std::string&,
+    ComputerAI::SearchResult Search(const Position&, MoveValidation::Colour, Move,
                                     ComputerAI::SearchControl& control) override
     {
         while (hold && !control.Cancelled()) {
@@ -370,7 +370,7 @@ TEST_F(ComputerBoardTest, EveryShownControlLiesWholeInsideTheWindow)
             StandInEngine engine;
             engine.hold = name == "thinking";
             engine.answer.outcome = ComputerAI::SearchOutcome::Move;
-            engine.answer.move = MoveCoordinates{7, 8, 6, 6};
+            engine.answer.move = Move{{7, 8}, {6, 6}};
             engine.answer.score = -12345;
             engine.answer.movesConsidered = 123456789;
             auto board = std::make_unique<Board>(host, data.Folder());
@@ -420,7 +420,7 @@ TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
 {
     StandInEngine engine;
     engine.answer.outcome = ComputerAI::SearchOutcome::Move;
-    engine.answer.move = MoveCoordinates{5, 7, 5, 5};
+    engine.answer.move = Move{{5, 7}, {5, 5}};
     engine.answer.score = 12;
     engine.answer.movesConsidered = 20;
     const std::unique_ptr<Board> board = OpenComputerGame();
@@ -530,7 +530,7 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheComputerThinks)
     StandInEngine engine;
     engine.hold = true;
     engine.answer.outcome = ComputerAI::SearchOutcome::Move;
-    engine.answer.move = MoveCoordinates{5, 7, 5, 5};
+    engine.answer.move = Move{{5, 7}, {5, 5}};
     const std::unique_ptr<Board> board = OpenComputerGame();
     ASSERT_TRUE(loaded);
     board->SetSearchEngine(engine);

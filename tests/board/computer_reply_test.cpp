@@ -19,7 +19,7 @@ ComputerAI::SearchResult Found(const char* move)
 {
     ComputerAI::SearchResult result;
     result.outcome = ComputerAI::SearchOutcome::Move;
-    result.move = MoveCoordinates{move[0] - 'a' + 1, move[1] - '0', move[2] - 'a' + 1, move[3] - '0'};
+    result.move = Move{{move[0] - 'a' + 1, move[1] - '0'}, {move[2] - 'a' + 1, move[3] - '0'}};
     result.score = 42;
     result.movesConsidered = 17;
     return result;
@@ -169,7 +169,7 @@ TEST(ComputerReply, SearchResultsPlayedOnTheBoardByTable)
         EXPECT_TRUE(g.game.ComputerThinking());
         EXPECT_FALSE(g.game.PlayerMayMove());
         EXPECT_EQ(turn.position, g.game.CurrentPosition());
-        EXPECT_EQ(turn.previousMove, (Move{At(c.playerMove), At(c.playerMove + 2)}.Text()));
+        EXPECT_EQ(turn.previousMove, (Move{At(c.playerMove), At(c.playerMove + 2)}));
         const int rowsBefore = g.game.Entries();
         const ComputerReply reply = g.game.FinishComputerMove(c.search);
         EXPECT_EQ(reply.outcome, c.outcome);
@@ -249,7 +249,7 @@ TEST(ComputerReply, CancelledSearchChangesNothing)
     // Asked again, the computer answers the same move.
     const ComputerTurn again = g.game.BeginComputerMove();
     ASSERT_TRUE(again.search);
-    EXPECT_EQ(again.previousMove, "5254");
+    EXPECT_EQ(again.previousMove, Move::FromText("5254"));
     EXPECT_EQ(g.game.FinishComputerMove(Found("e7e5")).notation, "e5");
     EXPECT_EQ(g.game.Comment().text, "Moves considered : 17\r\nLast move score : 42");
 }

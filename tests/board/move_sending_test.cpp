@@ -62,7 +62,7 @@ ComputerAI::SearchResult Found(const char* move)
 {
     ComputerAI::SearchResult result;
     result.outcome = ComputerAI::SearchOutcome::Move;
-    result.move = MoveCoordinates{move[0] - 'a' + 1, move[1] - '0', move[2] - 'a' + 1, move[3] - '0'};
+    result.move = Move{{move[0] - 'a' + 1, move[1] - '0'}, {move[2] - 'a' + 1, move[3] - '0'}};
     return result;
 }
 

@@ -377,8 +377,8 @@ TEST(Drop, LegalityAgreesWithTheMoveGenerator)
                 for (const ComputerAI::SearchMove& m : legal)
                     generated.insert({10 * m.fromColumn + m.fromRow, 10 * m.toColumn + m.toRow});
                 const Position& position = board.GetPosition();
-                const Colour mover = static_cast<Colour>(board.SideToMove());
-                const Move previous = Move::FromText(board.PreviousMove());
+                const Colour mover = board.SideToMove();
+                const Move previous = board.PreviousMove();
                 for (int from = 0; from < 64; ++from) {
                     const Square f{from % 8 + 1, from / 8 + 1};
                     if (!IsPieceOfColour(position.squares(f.column, f.row), mover))

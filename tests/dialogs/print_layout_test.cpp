@@ -147,7 +147,7 @@ TEST(ReplayDiagramBoards, KnownPositions)
                 << "square " << square.column << square.row;
         // A row that moves nothing shows the board of the row before it.
         for (std::size_t i = 1; i < moves.size(); ++i)
-            if (!BoardSupport::ParseLastMove(moves[i].coordinates)) {
+            if (!BoardSupport::Move::Parse(moves[i].coordinates)) {
                 EXPECT_EQ(boards[i], boards[i - 1]) << "row " << i + 1;
             }
     }

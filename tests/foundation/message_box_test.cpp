@@ -211,6 +211,40 @@ TEST(NotificationTimeout, PositionsMapToTheTicksTheirItemsName)
         EXPECT_EQ(NotificationTimeoutTicks(position), ticks) << position;
 }
 
+// The box belongs to the window the user works in, so the window manager
+// keeps it above that window; never to a window that goes by itself (a
+// status window), and to none when nothing is open.
+TEST_F(MessageBoxTest, TheBoxBelongsToTheOpenWindow)
+{
+    QWidget list;
+    QWidget status;
+    status.setWindowFlag(Qt::Tool, true);
+    struct Case {
+        QWidget* active;
+        QWidget* owner;
+    } cases[] = {{&list, &list}, {&status, nullptr}, {nullptr, nullptr}};
+    for (const Case& c : cases) {
+        list.hide();
+        status.hide();
+        if (c.active) {
+            c.active->show();
+            c.active->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(c.active));
+        }
+        QWidget* owner = &status;
+        bool window = false;
+        Show(QString(), [&](MsgForm& box) {
+            owner = box.parentWidget();
+            window = box.isWindow() && box.isVisible();
+            box.OkButtonFace_Click();
+        });
+        EXPECT_EQ(owner, c.owner);
+        EXPECT_TRUE(window);
+    }
+    // The box has gone with its answer.
+    EXPECT_TRUE(list.findChildren<MsgForm*>().isEmpty());
+}
+
 TEST_F(MessageBoxTest, GuardPausesPollingAndRestoresWhatWasThere)
 {
     std::vector<bool> switched;

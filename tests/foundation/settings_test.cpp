@@ -51,6 +51,7 @@ protected:
         s.DefaultView = true;
         s.SimpleUI = s.SimpleUINext = true;
         s.SystrayStartup = s.SystrayStartupNext = false;
+        s.GameListPlace = QPoint(-40, 612); // left of the primary screen
         return s;
     }
 

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <filesystem>
 #include <memory>
 #include <set>
 
@@ -110,6 +111,9 @@ TEST(GlobalSetup, EveryStartBeginsFromTheSameValues)
     EXPECT_EQ(state.DatabaseFileName, QStringLiteral("Mdgdb.dat"));
     EXPECT_EQ(state.DataPath, data.path() + QStringLiteral("/Tallowmere/Marrowdale/Data/"));
     EXPECT_TRUE(QFileInfo(state.DataPath).isDir());
+    // The games and move files in it are the player's alone.
+    EXPECT_EQ(std::filesystem::status(state.DataPath.toStdString()).permissions(),
+              std::filesystem::perms::owner_all);
     EXPECT_TRUE(static_cast<bool>(state.PlaySoundCue));
     state.PlaySoundCue = nullptr;
 }

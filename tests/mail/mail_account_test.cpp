@@ -125,10 +125,44 @@ TEST_F(MailAccountTest, AddressBookHoldsContactsAndOpponents)
                                                             {"Eve", "eve@example.org"}}));
     EXPECT_EQ(book.Resolve(" carol cedar "), (AddressEntry{"Carol Cedar", "carol@example.org"}));
     EXPECT_EQ(book.Resolve("bob@example.org"), (AddressEntry{"Bobby", "BOB@example.org"}));
-    EXPECT_EQ(book.Resolve("frank@example.org"),
-              (AddressEntry{"frank@example.org", "frank@example.org"}));
+    EXPECT_EQ(book.Resolve("frank@example.org"), (AddressEntry{"frank", "frank@example.org"}));
+    EXPECT_EQ(book.Resolve("Frank Fir <frank@example.org>"),
+              (AddressEntry{"Frank Fir", "frank@example.org"}));
+    EXPECT_EQ(book.Resolve("Frank <frank example.org>"), std::nullopt);
     EXPECT_EQ(book.Resolve("Frank"), std::nullopt);
     EXPECT_EQ(book.Resolve(""), std::nullopt);
+}
+
+// Renames fail: a rewrite of the contacts file must leave the old one whole.
+class RefusingRename : public Database::FileSystem {
+public:
+    bool Rename(const std::filesystem::path&, const std::filesystem::path&) override { return false; }
+};
+
+TEST_F(MailAccountTest, ContactsAddedAreKeptWholeAndOnce)
+{
+    TempFolder folder;
+    const std::filesystem::path contacts = folder.Path() / MailSupport::ContactsFileName;
+    MailSupport::GameAddressBook book{Database::DataFolder(folder.Path())};
+    // The first contact makes the file.
+    ASSERT_TRUE(book.AddContact({"Ann Ash", "ann@example.org"}));
+    ASSERT_TRUE(book.AddContact({"", "bob@example.org"}));
+    // The same person again changes nothing; a new name for an address replaces the old.
+    ASSERT_TRUE(book.AddContact({"Ann Ash", "ANN@example.org"}));
+    ASSERT_TRUE(book.AddContact({"Bob Birch", "bob@example.org"}));
+    EXPECT_FALSE(book.AddContact({"Nobody", "no address"}));
+    EXPECT_FALSE(book.AddContact({"Eve <x>", "eve@example.org"}));
+    EXPECT_EQ(Database::RealFileSystem().ReadAll(contacts),
+              std::string("Ann Ash <ann@example.org>\nBob Birch <bob@example.org>\n"));
+    EXPECT_EQ(book.AllEntries(), (std::vector<AddressEntry>{{"Ann Ash", "ann@example.org"},
+                                                            {"Bob Birch", "bob@example.org"}}));
+
+    RefusingRename disk;
+    MailSupport::GameAddressBook failing{Database::DataFolder(folder.Path(), &disk)};
+    EXPECT_FALSE(failing.AddContact({"Carol", "carol@example.org"}));
+    EXPECT_EQ(Database::RealFileSystem().ReadAll(contacts),
+              std::string("Ann Ash <ann@example.org>\nBob Birch <bob@example.org>\n"));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / MailSupport::ContactsRewriteFileName));
 }
 
 } // namespace

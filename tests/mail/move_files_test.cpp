@@ -272,6 +272,8 @@ TEST_F(MoveFilesTest, PickedFileIsImportedAndKept)
     ASSERT_EQ(bob.sink.Captions(), (std::vector<std::string>{"Game import"}));
     EXPECT_EQ(bob.sink.calls[0].text, "The game has been successfully imported.");
     EXPECT_EQ(bob.sink.calls[0].sound, 6);
+    // The pass's status window has gone before its result shows.
+    EXPECT_TRUE(bob.sink.underStatus.empty());
     EXPECT_EQ(bob.state.PendingMoveList, "1;");
     EXPECT_TRUE(fs::exists(picked));
 

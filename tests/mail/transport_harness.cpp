@@ -10,6 +10,7 @@ Player::Player(std::unique_ptr<MailSupport::MailService> service, std::filesyste
                 state,   logon,
                 windows, &chooser}
 {
+    sink.StatusShown = [this] { return windows.shown; };
 }
 
 std::vector<GameRecord> Player::Games() const

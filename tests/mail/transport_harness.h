@@ -8,6 +8,7 @@
 #include "store/mail_support.h"
 #include "tests/mail/mail_world.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@ public:
     bool ShowMessage(const Support::MessageBoxCall& call) override
     {
         calls.push_back(call);
+        if (StatusShown && StatusShown())
+            underStatus.push_back(call.caption);
         return true;
     }
     void ShowSystemMessage(std::string_view text) override { systemTexts.emplace_back(text); }
@@ -31,6 +34,11 @@ public:
     }
     std::vector<Support::MessageBoxCall> calls;
     std::vector<std::string> systemTexts;
+    // Whether the status window is up; the captions of the boxes shown
+    // while it was (the shell hides it for them, with a flash at a pass's
+    // end).
+    std::function<bool()> StatusShown;
+    std::vector<std::string> underStatus;
 };
 
 class RecordingLogon : public MailSupport::LogonGuard {
@@ -45,9 +53,11 @@ public:
     void ShowStatus(bool visible, const std::string& text) override
     {
         statuses.push_back(visible ? text : std::string("(hidden)"));
+        shown = visible;
     }
     void PopulateTrayGameMenu() override { ++menuRebuilds; }
     std::vector<std::string> statuses;
+    bool shown = false;
     int menuRebuilds = 0;
 };
 

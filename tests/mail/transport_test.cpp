@@ -80,6 +80,7 @@ TEST_F(TransportTest, SignOnGuards)
         EXPECT_EQ(player.state.MailOffline, c.offline);
         EXPECT_EQ(player.mail->IsSignedOn(), !c.offline);
         EXPECT_EQ(player.sink.Captions(), c.captions);
+        EXPECT_TRUE(player.sink.underStatus.empty());
         EXPECT_EQ(markDuringSignOn, c.signOnTried ? std::vector<bool>{true} : std::vector<bool>{});
         // Only a sign-on that never came back leaves the mark set.
         EXPECT_EQ(player.logon.status, c.crashedBefore);
@@ -240,6 +241,7 @@ TEST_F(TransportTest, FailedSaveIsReportedAndTheMailKept)
     EXPECT_EQ(system.Inbox(BobAddress).size(), 1u);
     EXPECT_EQ(bob.windows.menuRebuilds, 0);
     EXPECT_EQ(bob.windows.statuses.back(), "(hidden)");
+    EXPECT_TRUE(bob.sink.underStatus.empty());
 
     bob.transport.Folder.files = nullptr;
     bob.sink.calls.clear();

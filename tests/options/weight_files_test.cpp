@@ -245,15 +245,17 @@ TEST_F(WeightFilesTest, AWeightChangedInTheEditorChangesTheComputersMove)
     search.seed = 7;
     search.threads = 1;
     Open();
-    const auto before = ComputerAI::SearchBestMove(start, 0, "0000", settings.Heuristics, search);
+    const auto before = ComputerAI::SearchBestMove(
+        start, MoveValidation::White, BoardSupport::Move::None(), settings.Heuristics, search);
     ASSERT_EQ(before.outcome, ComputerAI::SearchOutcome::Move);
-    EXPECT_NE(start.squares(before.move.fromColumn, before.move.fromRow), 6);
+    EXPECT_NE(start.squares.At(before.move.from), 6);
 
     controller.SelectHeuristicRow(54);
     controller.SliderMoved(200);
     controller.Apply();
     EXPECT_EQ(settings.Heuristics[20], 200);
-    const auto after = ComputerAI::SearchBestMove(start, 0, "0000", settings.Heuristics, search);
+    const auto after = ComputerAI::SearchBestMove(
+        start, MoveValidation::White, BoardSupport::Move::None(), settings.Heuristics, search);
     ASSERT_EQ(after.outcome, ComputerAI::SearchOutcome::Move);
-    EXPECT_EQ(start.squares(after.move.fromColumn, after.move.fromRow), 6);
+    EXPECT_EQ(start.squares.At(after.move.from), 6);
 }

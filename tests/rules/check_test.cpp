@@ -13,7 +13,7 @@ namespace {
 struct MateCase {
     const char* name;
     const char* pieces;
-    int colour; // the defending side
+    Colour colour; // the defending side
     const char* previousMove;
     CheckState expected;
 };
@@ -47,11 +47,13 @@ TEST(GetCheckState, MateAndNotMate)
     for (const MateCase& c : MateCases) {
         SCOPED_TRACE(c.name);
         const Position position = Board(c.pieces);
-        EXPECT_EQ(GetCheckState(position, c.colour, true, position.checkedSide, c.previousMove),
+        EXPECT_EQ(GetCheckState(position, c.colour, true, position.checkedSide,
+                                Move::FromText(c.previousMove)),
                   c.expected);
         EXPECT_EQ(IsInCheck(position, c.colour), c.expected != NotInCheck);
         // Without the mate test a checked side is only in check.
-        EXPECT_EQ(GetCheckState(position, c.colour, false, position.checkedSide, c.previousMove),
+        EXPECT_EQ(GetCheckState(position, c.colour, false, position.checkedSide,
+                                Move::FromText(c.previousMove)),
                   c.expected == NotInCheck ? NotInCheck : InCheck);
         EXPECT_EQ(position, Board(c.pieces)) << "the check tests changed the position";
     }
@@ -60,8 +62,8 @@ TEST(GetCheckState, MateAndNotMate)
 TEST(GetCheckState, EnPassantEscapeAlsoCountsForTheLegalMoveTest)
 {
     const Position position = Board("Ke4 Pe5 pd5 ra3 rf8 nb5 qd8 kh7");
-    EXPECT_FALSE(HasNoLegalMove(position, White, "4745", White));
-    EXPECT_TRUE(HasNoLegalMove(position, White, "0000", White));
+    EXPECT_FALSE(HasNoLegalMove(position, White, Move::FromText("4745"), White));
+    EXPECT_TRUE(HasNoLegalMove(position, White, Move::FromText("0000"), White));
 }
 
 TEST(IsInCheck, KingsAndPawns)
@@ -83,7 +85,7 @@ TEST(HasNoLegalMove, StalemateAndNot)
     struct Case {
         const char* name;
         const char* pieces;
-        int colour;
+        Colour colour;
         bool noLegalMove;
     };
     const Case cases[] = {
@@ -99,31 +101,31 @@ TEST(HasNoLegalMove, StalemateAndNot)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Position position = Board(c.pieces);
-        EXPECT_EQ(HasNoLegalMove(position, c.colour, NoMove, position.checkedSide), c.noLegalMove);
+        EXPECT_EQ(HasNoLegalMove(position, c.colour, Move::None(), position.checkedSide), c.noLegalMove);
         EXPECT_EQ(position, Board(c.pieces));
     }
-    EXPECT_FALSE(HasNoLegalMove(StartPosition(), White, NoMove, NoSideChecked));
-    EXPECT_FALSE(HasNoLegalMove(StartPosition(), Black, NoMove, NoSideChecked));
+    EXPECT_FALSE(HasNoLegalMove(StartPosition(), White, Move::None(), NoSideChecked));
+    EXPECT_FALSE(HasNoLegalMove(StartPosition(), Black, Move::None(), NoSideChecked));
     // Stalemate is no check: the board window only asks on NotInCheck.
     const Position stalemate = Board("ka8 Qb6 Kc1");
-    EXPECT_EQ(GetCheckState(stalemate, Black, true, stalemate.checkedSide, NoMove), NotInCheck);
+    EXPECT_EQ(GetCheckState(stalemate, Black, true, stalemate.checkedSide, Move::None()), NotInCheck);
 }
 
 TEST(PieceHasLegalMove, PiecesOfTheStartPosition)
 {
     const Position start = StartPosition();
-    EXPECT_TRUE(PieceHasLegalMove(start, White, WhiteKnight, 2, 1, NoMove, NoSideChecked));
-    EXPECT_TRUE(PieceHasLegalMove(start, White, WhitePawn, 5, 2, NoMove, NoSideChecked));
-    EXPECT_FALSE(PieceHasLegalMove(start, White, WhiteRook, 1, 1, NoMove, NoSideChecked));
-    EXPECT_FALSE(PieceHasLegalMove(start, White, WhiteKing, 5, 1, NoMove, NoSideChecked));
-    EXPECT_FALSE(PieceHasLegalMove(start, Black, BlackBishop, 3, 8, NoMove, NoSideChecked));
+    EXPECT_TRUE(PieceHasLegalMove(start, White, WhiteKnight, {2, 1}, Move::None(), NoSideChecked));
+    EXPECT_TRUE(PieceHasLegalMove(start, White, WhitePawn, {5, 2}, Move::None(), NoSideChecked));
+    EXPECT_FALSE(PieceHasLegalMove(start, White, WhiteRook, {1, 1}, Move::None(), NoSideChecked));
+    EXPECT_FALSE(PieceHasLegalMove(start, White, WhiteKing, {5, 1}, Move::None(), NoSideChecked));
+    EXPECT_FALSE(PieceHasLegalMove(start, Black, BlackBishop, {3, 8}, Move::None(), NoSideChecked));
 }
 
 TEST(CanBlockOrCaptureAttacker, MarksWhereAPieceCouldGo)
 {
     const Position position = Board("Ke1 Pd2 Rd1 Pd5 nd6 Bc4 Nb1 pc3 ke8");
     ReachMap rook;
-    CanBlockOrCaptureAttacker(position, White, WhiteRook, 4, 1, rook);
+    CanBlockOrCaptureAttacker(position, White, WhiteRook, {4, 1}, rook);
     EXPECT_TRUE(rook(3, 1));
     EXPECT_FALSE(rook(2, 1)); // own knight
     EXPECT_FALSE(rook(1, 1)); // behind it
@@ -131,25 +133,25 @@ TEST(CanBlockOrCaptureAttacker, MarksWhereAPieceCouldGo)
     EXPECT_FALSE(rook(5, 1)); // own king
 
     ReachMap bishop;
-    CanBlockOrCaptureAttacker(position, White, WhiteBishop, 3, 4, bishop);
+    CanBlockOrCaptureAttacker(position, White, WhiteBishop, {3, 4}, bishop);
     EXPECT_TRUE(bishop(4, 5)); // own pawn, first occupied square: marked all the same
     EXPECT_FALSE(bishop(5, 6));
     EXPECT_TRUE(bishop(4, 3));
     EXPECT_TRUE(bishop(5, 2));
 
     ReachMap pawn;
-    CanBlockOrCaptureAttacker(position, White, WhitePawn, 4, 2, pawn);
+    CanBlockOrCaptureAttacker(position, White, WhitePawn, {4, 2}, pawn);
     EXPECT_TRUE(pawn(3, 3)); // capture
     EXPECT_TRUE(pawn(4, 3));
     EXPECT_TRUE(pawn(4, 4)); // first move, two rows
     EXPECT_FALSE(pawn(5, 3));
 
     ReachMap blocked;
-    CanBlockOrCaptureAttacker(position, White, WhitePawn, 4, 5, blocked);
+    CanBlockOrCaptureAttacker(position, White, WhitePawn, {4, 5}, blocked);
     EXPECT_FALSE(blocked(4, 6));
 
     ReachMap king;
-    CanBlockOrCaptureAttacker(position, White, WhiteKing, 5, 1, king);
+    CanBlockOrCaptureAttacker(position, White, WhiteKing, {5, 1}, king);
     EXPECT_EQ(king.marked, ReachMap{}.marked);
 }
 

@@ -209,12 +209,12 @@ void ExpectSameAsReference(const std::string& fen, int plies, std::mt19937& rand
             ++compared;
         }
         ASSERT_EQ(board, untouched);
-        for (int colour : {0, 1})
+        for (const MoveValidation::Colour colour : {MoveValidation::White, MoveValidation::Black})
             for (int row = 1; row <= 8; ++row)
                 for (int column = 1; column <= 8; ++column)
                     if (MoveValidation::IsPieceOfColour(board.Squares()(column, row), colour)) {
                         ASSERT_EQ(
-                            ScorePins(board.Squares(), tables, colour, column, row),
+                            ScorePins(board.Squares(), tables, colour, {column, row}),
                             Reference::ScorePins(board.GetPosition(), colour, column, row, weights));
                     }
         board.MakeMove(moves[static_cast<int>(random() % moves.Count())]);

@@ -66,7 +66,7 @@ TEST(Perft, MatchesPublishedCounts)
 struct BoardState {
     Position position;
     int sideToMove;
-    std::string previousMove;
+    BoardSupport::Move previousMove;
     int undoCount;
     std::vector<UndoRecord> records; // 1..undoCount+1 (the next must be blank)
     int whiteKing;
@@ -75,7 +75,8 @@ struct BoardState {
     explicit BoardState(const SearchBoard& board)
         : position(board.GetPosition()), sideToMove(board.SideToMove()),
           previousMove(board.PreviousMove()), undoCount(board.UndoCount()),
-          whiteKing(board.KingSquare(0)), blackKing(board.KingSquare(1))
+          whiteKing(board.KingSquare(MoveValidation::White)),
+          blackKing(board.KingSquare(MoveValidation::Black))
     {
         for (int i = 1; i <= undoCount + 1; ++i)
             records.push_back(board.UndoAt(i));
@@ -83,7 +84,7 @@ struct BoardState {
     bool operator==(const BoardState&) const = default;
 };
 
-int KingSquareOnBoard(const Position& position, int colour)
+int KingSquareOnBoard(const Position& position, MoveValidation::Colour colour)
 {
     const auto& cells = position.squares.cells;
     const auto at = std::find(cells.begin(), cells.end(), MoveValidation::KingOf(colour));
@@ -95,13 +96,15 @@ int KingSquareOnBoard(const Position& position, int colour)
 std::uint64_t WalkMakeUnmake(SearchBoard& board, int depth)
 {
     const Position& position = board.GetPosition();
-    const int mover = board.SideToMove();
+    const MoveValidation::Colour mover = board.SideToMove();
     // The checked side kept from move to move equals one worked out afresh,
     // and the king squares follow the kings.
     const int expectedChecked = MoveValidation::IsInCheck(position, mover) ? mover : -1;
-    EXPECT_EQ(board.CheckedSide(), expectedChecked) << board.PreviousMove();
-    EXPECT_EQ(board.KingSquare(0), KingSquareOnBoard(position, 0));
-    EXPECT_EQ(board.KingSquare(1), KingSquareOnBoard(position, 1));
+    EXPECT_EQ(board.CheckedSide(), expectedChecked) << board.PreviousMove().Text();
+    EXPECT_EQ(board.KingSquare(MoveValidation::White),
+              KingSquareOnBoard(position, MoveValidation::White));
+    EXPECT_EQ(board.KingSquare(MoveValidation::Black),
+              KingSquareOnBoard(position, MoveValidation::Black));
     if (depth == 0 || ::testing::Test::HasFailure())
         return 1;
 
@@ -112,7 +115,7 @@ std::uint64_t WalkMakeUnmake(SearchBoard& board, int depth)
         const BoardState before(board);
         EXPECT_TRUE(board.MakeMove(move));
         EXPECT_EQ(board.UndoCount(), before.undoCount + 1);
-        EXPECT_EQ(board.SideToMove(), 1 - mover);
+        EXPECT_EQ(board.SideToMove(), MoveValidation::OtherColour(mover));
         nodes += WalkMakeUnmake(board, depth - 1);
         board.UnmakeMove();
         EXPECT_EQ(BoardState(board), before);
@@ -142,11 +145,11 @@ MoveSet PlayerMoves(const SearchBoard& board)
 {
     using namespace MoveValidation;
     const Position& position = board.GetPosition();
-    const int colour = board.SideToMove();
-    const std::string previous = board.PreviousMove();
+    const Colour colour = board.SideToMove();
+    const Move previous = board.PreviousMove();
     MoveSet accepted;
     for (int from = 0; from < 64; ++from) {
-        const int piece = position.squares.cells[from];
+        const PieceCode piece = static_cast<PieceCode>(position.squares.cells[from]);
         if (!IsPieceOfColour(piece, colour))
             continue;
         const int fx = ColumnOf(from), fy = RowOf(from);
@@ -154,17 +157,19 @@ MoveSet PlayerMoves(const SearchBoard& board)
             if (to == from)
                 continue;
             const int tx = ColumnOf(to), ty = RowOf(to);
-            const int target = position.squares.cells[to];
+            const PieceCode target = static_cast<PieceCode>(position.squares.cells[to]);
             const bool occupied = target != Empty;
-            if (!ValidateMove(position, colour, piece, fx, fy, tx, ty, occupied ? 1 : 0,
-                              position.checkedSide, previous, occupied ? target : NoTargetPiece))
+            const Move move{{fx, fy}, {tx, ty}};
+            if (!ValidateMove(position,
+                              {colour, piece, move, occupied ? ToOccupiedSquare : ToEmptySquare},
+                              position.checkedSide, previous,
+                              occupied ? std::optional<PieceCode>(target) : std::nullopt))
                 continue;
             Position trial = position;
-            const EnPassantCapture enPassant =
-                GetEnPassantCapture(position, fx, fy, tx, ty, previous, colour);
+            const EnPassantCapture enPassant = GetEnPassantCapture(position, move, previous, colour);
             if (enPassant.IsCapture())
                 trial.squares(enPassant.column, enPassant.row) = Empty;
-            const int castle = GetCastleType(position, colour, fx, fy, tx, ty);
+            const int castle = GetCastleType(position, colour, move);
             if (castle != NoCastle) {
                 trial.squares(castle == QueenSideCastle ? 1 : 8, fy) = Empty;
                 trial.squares.Set(castle == QueenSideCastle ? 4 : 6, fy, RookOf(colour));
@@ -188,15 +193,19 @@ MoveSet GeneratedMoves(const SearchMoveList& moves)
 
 // CountAttackers as the move rules define it: the pieces of the colour,
 // other than one on the square, that ValidateMove lets take on it.
-int RuleAttackers(const Position& position, int colour, int square)
+int RuleAttackers(const Position& position, MoveValidation::Colour colour, int square)
 {
+    using namespace MoveValidation;
     int count = 0;
     for (int from = 0; from < 64; ++from) {
-        const int piece = position.squares.cells[from];
-        if (from != square && MoveValidation::IsPieceOfColour(piece, colour)
-            && MoveValidation::ValidateMove(position, colour, piece, ColumnOf(from), RowOf(from),
-                                            ColumnOf(square), RowOf(square), 1,
-                                            BoardSupport::NeitherColour, BoardSupport::NoMove))
+        const PieceCode piece = static_cast<PieceCode>(position.squares.cells[from]);
+        if (from != square && IsPieceOfColour(piece, colour)
+            && ValidateMove(position,
+                            {colour,
+                             piece,
+                             {{ColumnOf(from), RowOf(from)}, {ColumnOf(square), RowOf(square)}},
+                             ToOccupiedSquare},
+                            BoardSupport::NeitherColour, Move::None()))
             ++count;
     }
     return count;
@@ -205,11 +214,11 @@ int RuleAttackers(const Position& position, int colour, int square)
 void CheckAttackCounts(const SearchBoard& board)
 {
     const AttackMap map = BuildAttackMap(board.Squares());
-    for (int colour = 0; colour < 2; ++colour)
+    for (const MoveValidation::Colour colour : {MoveValidation::White, MoveValidation::Black})
         for (int square = 0; square < 64; ++square) {
-            const int count = board.CountAttackers(colour, ColumnOf(square), RowOf(square));
+            const int count = board.CountAttackers(colour, {ColumnOf(square), RowOf(square)});
             EXPECT_EQ(count, RuleAttackers(board.GetPosition(), colour, square))
-                << board.PreviousMove() << " colour " << colour << " square " << square;
+                << board.PreviousMove().Text() << " colour " << colour << " square " << square;
             EXPECT_EQ(map.Count(colour, square), count);
         }
 }
@@ -219,17 +228,19 @@ void CheckAttackCounts(const SearchBoard& board)
 void CheckNotationsDiffer(const SearchBoard& board, const SearchMoveList& moves)
 {
     const Position& position = board.GetPosition();
-    const int colour = board.SideToMove();
+    const MoveValidation::Colour colour = board.SideToMove();
     std::set<std::string> texts;
     for (const SearchMove& m : moves) {
+        using namespace MoveValidation;
         const int piece = position.squares(m.fromColumn, m.fromRow);
-        const int capture = position.squares(m.toColumn, m.toRow) != 0 ? 1 : 0;
-        const int castle = MoveValidation::GetCastleType(position, colour, m.fromColumn, m.fromRow,
-                                                         m.toColumn, m.toRow);
+        const CaptureMode capture =
+            position.squares(m.toColumn, m.toRow) != 0 ? ToOccupiedSquare : ToEmptySquare;
+        const Move move{{m.fromColumn, m.fromRow}, {m.toColumn, m.toRow}};
+        const CastleType castle = GetCastleType(position, colour, move);
         const std::string text = BoardSupport::BuildMoveNotation(
-            m.promotion ? m.promotion : piece, m.fromColumn, m.fromRow, m.toColumn, m.toRow, capture, -1,
-            position.squares, false, castle, colour, false, board.PreviousMove());
-        EXPECT_TRUE(texts.insert(text).second) << text << " after " << board.PreviousMove();
+            {colour, static_cast<PieceCode>(m.promotion ? m.promotion : piece), move, capture},
+            position.squares, castle, board.PreviousMove(), {-1, false, false});
+        EXPECT_TRUE(texts.insert(text).second) << text << " after " << board.PreviousMove().Text();
     }
 }
 
@@ -246,12 +257,12 @@ void CheckAgreement(SearchBoard& board, int depth, AgreementCounts& counts)
     board.GenerateMoves(moves);
     ++counts.nodes;
 
-    EXPECT_EQ(GeneratedMoves(moves), PlayerMoves(board)) << board.PreviousMove();
+    EXPECT_EQ(GeneratedMoves(moves), PlayerMoves(board)) << board.PreviousMove().Text();
     CheckNotationsDiffer(board, moves);
 
     const Position& position = board.GetPosition();
-    const int colour = board.SideToMove();
-    const std::string previous = board.PreviousMove();
+    const Colour colour = board.SideToMove();
+    const Move previous = board.PreviousMove();
     EXPECT_EQ(board.HasLegalMove(), !moves.Empty());
     if (depth == 0)
         CheckAttackCounts(board);
@@ -259,14 +270,14 @@ void CheckAgreement(SearchBoard& board, int depth, AgreementCounts& counts)
         const CheckState state = GetCheckState(position, colour, true, position.checkedSide, previous);
         EXPECT_EQ(board.GetCheckState(true), state);
         EXPECT_EQ(board.GetCheckState(false), InCheck);
-        EXPECT_EQ(state == Checkmate, moves.Empty()) << previous;
+        EXPECT_EQ(state == Checkmate, moves.Empty()) << previous.Text();
         EXPECT_NE(state, NotInCheck);
         counts.mates += moves.Empty();
     } else {
         EXPECT_EQ(GetCheckState(position, colour, true, position.checkedSide, previous), NotInCheck);
         EXPECT_EQ(board.GetCheckState(true), NotInCheck);
         EXPECT_EQ(HasNoLegalMove(position, colour, previous, position.checkedSide), moves.Empty())
-            << previous;
+            << previous.Text();
         counts.stalemates += moves.Empty();
     }
     if (depth == 0 || ::testing::Test::HasFailure())

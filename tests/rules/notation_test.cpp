@@ -15,7 +15,7 @@ namespace {
 struct NotationCase {
     const char* fenBefore;
     const char* move; // "b1d2"
-    int piece;        // the code on the destination afterwards
+    PieceCode piece;  // the code on the destination afterwards
     int captureMode;
     int checkedSide;
     bool checkmated;
@@ -67,10 +67,11 @@ TEST(Notation, WritesEachKindOfMove)
         const auto setup = Bench::ReadFen(c.fenBefore);
         ASSERT_TRUE(setup.has_value()) << c.fenBefore;
         const std::string move = c.move;
-        const std::string text =
-            BuildMoveNotation(c.piece, move[0] - 'a' + 1, move[1] - '0', move[2] - 'a' + 1,
-                              move[3] - '0', c.captureMode, c.checkedSide, setup->position.squares,
-                              c.drawn, c.castleType, setup->sideToMove, c.checkmated, c.previousMove);
+        const Move played{{move[0] - 'a' + 1, move[1] - '0'}, {move[2] - 'a' + 1, move[3] - '0'}};
+        const std::string text = BuildMoveNotation(
+            {setup->sideToMove, c.piece, played, static_cast<CaptureMode>(c.captureMode)},
+            setup->position.squares, static_cast<CastleType>(c.castleType),
+            Move::FromText(c.previousMove), {c.checkedSide, c.checkmated, c.drawn});
         EXPECT_EQ(text, c.expected) << c.fenBefore << " " << c.move;
     }
 }

@@ -30,12 +30,12 @@ inline ComputerAI::SearchMove Move(const std::string& text)
                                   0};
 }
 
-inline std::string Text(const BoardSupport::MoveCoordinates& m)
+inline std::string Text(const BoardSupport::Move& m)
 {
-    if (m.fromColumn == 0)
+    if (m.from.column == 0)
         return "none";
-    return {char('a' + m.fromColumn - 1), char('0' + m.fromRow), char('a' + m.toColumn - 1),
-            char('0' + m.toRow)};
+    return {char('a' + m.from.column - 1), char('0' + m.from.row), char('a' + m.to.column - 1),
+            char('0' + m.to.row)};
 }
 
 inline Support::HeuristicWeights NoWeights()

@@ -137,17 +137,15 @@ TEST(InitialiseBoard, CheckedSideTestsWhiteFirst)
 TEST(FindPiece, FindsTheLowestRowThenColumnAndLeavesMissesAlone)
 {
     const BoardSquares squares = Squares("Rh1 Rb2 Ra3 ke8");
-    int column = 0;
-    int row = 0;
-    ASSERT_TRUE(FindPiece(squares, WhiteRook, column, row));
-    EXPECT_EQ(column, 8);
-    EXPECT_EQ(row, 1);
+    Square square;
+    ASSERT_TRUE(FindPiece(squares, WhiteRook, square));
+    EXPECT_EQ(square.column, 8);
+    EXPECT_EQ(square.row, 1);
 
-    column = 42;
-    row = 43;
-    EXPECT_FALSE(FindPiece(squares, BlackQueen, column, row));
-    EXPECT_EQ(column, 42);
-    EXPECT_EQ(row, 43);
+    square = {42, 43};
+    EXPECT_FALSE(FindPiece(squares, BlackQueen, square));
+    EXPECT_EQ(square.column, 42);
+    EXPECT_EQ(square.row, 43);
 }
 
 TEST(SquareShade, A1IsDark)
@@ -203,14 +201,14 @@ TEST(Snapshot, RestorePutsEverythingBack)
 
 TEST(LastMove, OnlyFourDigitsOneToEightAreAMove)
 {
-    EXPECT_EQ(ParseLastMove("5254"), (MoveCoordinates{5, 2, 5, 4}));
-    EXPECT_EQ(ParseLastMove("1888"), (MoveCoordinates{1, 8, 8, 8}));
+    EXPECT_EQ(Move::Parse("5254"), (Move{{5, 2}, {5, 4}}));
+    EXPECT_EQ(Move::Parse("1888"), (Move{{1, 8}, {8, 8}}));
     for (const char* text :
          {"0000", "", "525", "52545", "5a54", "5950", "0254", "5204", " 254", "-254"}) {
         SCOPED_TRACE(text);
-        EXPECT_FALSE(ParseLastMove(text).has_value());
+        EXPECT_FALSE(Move::Parse(text).has_value());
     }
-    EXPECT_EQ(FormatLastMove(5, 2, 5, 4), "5254");
+    EXPECT_EQ((Move{{5, 2}, {5, 4}}.Text()), "5254");
 }
 
 TEST(MoveValue, TextIsReadAndWrittenInOnePlace)
@@ -227,13 +225,13 @@ TEST(MoveValue, TextIsReadAndWrittenInOnePlace)
     EXPECT_EQ(Move::None().Text(), "0000");
 }
 
-// The typed entry points answer as the positional ones for a table of moves.
-TEST(MoveValue, TypedRulesAgreeWithThePositionalOnes)
+// The rules take the move and the previous move as values.
+TEST(MoveValue, RulesTakeMovesAsValues)
 {
     const Position position = Board("Ke1 Rh1 Ra1 Pe5 Nb1 ke8 pd5 qh6");
     const Move previous = Move::FromText("4745");
     struct Case {
-        int piece;
+        PieceCode piece;
         Move move;
         CaptureMode capture;
         bool legal;
@@ -248,16 +246,11 @@ TEST(MoveValue, TypedRulesAgreeWithThePositionalOnes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.move.Text());
-        Refusal typed = Refusal::None;
-        Refusal positional = Refusal::None;
-        EXPECT_EQ(ValidateMove(position, White, static_cast<PieceCode>(c.piece), c.move, c.capture,
-                               NoSideChecked, previous, std::nullopt, &typed),
+        Refusal refusal = Refusal::PawnNotAdjacent; // anything but the answer
+        EXPECT_EQ(ValidateMove(position, {White, c.piece, c.move, c.capture}, NoSideChecked, previous,
+                               std::nullopt, &refusal),
                   c.legal);
-        EXPECT_EQ(ValidateMove(position, White, c.piece, c.move.from.column, c.move.from.row,
-                               c.move.to.column, c.move.to.row, c.capture, NoSideChecked,
-                               previous.Text(), NoTargetPiece, &positional),
-                  c.legal);
-        EXPECT_EQ(typed, positional);
+        EXPECT_EQ(refusal == Refusal::None, c.legal);
     }
     EXPECT_EQ(GetCastleType(position, White, Move::FromText("5171")), KingSideCastle);
     EXPECT_EQ(GetCastleType(position, White, Move::FromText("5131")), NoCastle); // knight on b1
@@ -266,8 +259,8 @@ TEST(MoveValue, TypedRulesAgreeWithThePositionalOnes)
     EXPECT_FALSE(GetEnPassantCapture(position, Move::FromText("5546"), Move::None(), White).IsCapture());
     EXPECT_EQ(GetCheckState(position, White, true, NoSideChecked, previous), NotInCheck);
     EXPECT_FALSE(HasNoLegalMove(position, White, previous, NoSideChecked));
-    EXPECT_EQ(BuildMoveNotation(WhitePawn, Move::FromText("5546"), ToEmptySquare, NoSideChecked,
-                                position.squares, false, NoCastle, White, false, previous),
+    EXPECT_EQ(BuildMoveNotation({White, WhitePawn, Move::FromText("5546"), ToEmptySquare},
+                                position.squares, NoCastle, previous, {NoSideChecked, false, false}),
               "exd6ep");
 }
 

@@ -63,8 +63,12 @@ inline int CountAttackers(const Position& p, int colour, int x, int y, int check
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column)
             if ((column != x || row != y) && SquareColour(p, column, row) == colour
-                && ValidateMove(p, colour, p.squares(column, row), column, row, x, y, 1, checkedSide,
-                                "0000"))
+                && ValidateMove(p,
+                                {static_cast<Colour>(colour),
+                                 p.squares.At({column, row}),
+                                 {{column, row}, {x, y}},
+                                 ToOccupiedSquare},
+                                checkedSide, BoardSupport::Move::None()))
                 ++count;
     return count;
 }
@@ -165,7 +169,8 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
     const Position p = board.GetPosition();
     const int checkedSide = p.checkedSide;
 
-    const CheckState state = GetCheckState(p, opponent, true, checkedSide, board.PreviousMove());
+    const CheckState state =
+        GetCheckState(p, static_cast<Colour>(opponent), true, checkedSide, board.PreviousMove());
     if (state == Checkmate) {
         if (afterMove)
             board.UnmakeMove();
@@ -180,7 +185,12 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
                 continue;
             const int code = p.squares(column, row);
             score += GroupValue(code, h, 1) * CountAttackers(p, opponent, column, row, checkedSide);
-            if (ValidateMove(p, mover, piece, toX, toY, column, row, 1, checkedSide, "0000"))
+            if (ValidateMove(p,
+                             {static_cast<Colour>(mover),
+                              static_cast<PieceCode>(piece),
+                              {{toX, toY}, {column, row}},
+                              ToOccupiedSquare},
+                             checkedSide, BoardSupport::Move::None()))
                 score += GroupValue(code, h, 6);
         }
 
@@ -197,17 +207,18 @@ inline int Evaluate(SearchBoard& board, const SearchMove& move, bool afterMove,
     if (afterMove) {
         board.UnmakeMove();
         const Position& b = before;
-        if (GetCastleType(b, mover, fromX, fromY, toX, toY) != 0)
+        if (GetCastleType(b, static_cast<Colour>(mover), {{fromX, fromY}, {toX, toY}}) != 0)
             score += h[53];
 
-        int kx = 0, ky = 0;
-        BoardSupport::FindPiece(b.squares, opponent == 0 ? 5 : 11, kx, ky);
+        BoardSupport::Square king;
+        BoardSupport::FindPiece(b.squares, opponent == 0 ? WhiteKing : BlackKing, king);
+        const int kx = king.column, ky = king.row;
         score += Approach(std::floor(Distance(fromX, fromY, kx, ky)),
                           std::floor(Distance(toX, toY, kx, ky)), h[47]);
-        int qx = 0, qy = 0;
-        if (BoardSupport::FindPiece(b.squares, opponent == 0 ? 4 : 10, qx, qy))
-            score += Approach(std::floor(Distance(fromX, fromY, qx, qy)),
-                              std::floor(Distance(toX, toY, qx, qy)), h[48]);
+        BoardSupport::Square queen;
+        if (BoardSupport::FindPiece(b.squares, opponent == 0 ? WhiteQueen : BlackQueen, queen))
+            score += Approach(std::floor(Distance(fromX, fromY, queen.column, queen.row)),
+                              std::floor(Distance(toX, toY, queen.column, queen.row)), h[48]);
         score += Approach(std::nearbyint(Distance(fromX, fromY, 4, 4)),
                           std::nearbyint(Distance(toX, toY, 4, 4)), h[49]);
 
@@ -340,7 +351,7 @@ inline int Search(SearchBoard& board, int depth, int ply, int searchColour,
 }
 
 struct Choice {
-    BoardSupport::MoveCoordinates move{};
+    BoardSupport::Move move;
     int score = 0;
     std::int64_t considered = 0;
 };
@@ -375,7 +386,7 @@ inline Choice SearchBestMove(SearchBoard board, int depth, const HeuristicWeight
         chosen = static_cast<int>(std::floor(ties * random.Next() + 1)) - 1;
     }
     const SearchMove& m = rows[chosen].move;
-    choice.move = {m.fromColumn, m.fromRow, m.toColumn, m.toRow};
+    choice.move = {{m.fromColumn, m.fromRow}, {m.toColumn, m.toRow}};
     choice.score = rows[0].score;
     return choice;
 }

@@ -43,17 +43,16 @@ Position FromFen(const char* fen)
 }
 
 // Plays a move as the board window does after ValidateMove allowed it.
-Position Play(const Position& position, int colour, int fromColumn, int fromRow, int toColumn, int toRow,
-              std::string_view previousMove)
+Position Play(const Position& position, Colour colour, Move move, Move previousMove)
 {
+    const int fromColumn = move.from.column, fromRow = move.from.row;
     Position next = position;
-    const int piece = position.squares(fromColumn, fromRow);
-    const EnPassantCapture enPassant =
-        GetEnPassantCapture(position, fromColumn, fromRow, toColumn, toRow, previousMove, colour);
+    const int piece = position.squares.At(move.from);
+    const EnPassantCapture enPassant = GetEnPassantCapture(position, move, previousMove, colour);
     if (enPassant.IsCapture())
         next.squares(enPassant.column, enPassant.row) = Empty;
     if (KindOf(piece) == King) {
-        const int castle = GetCastleType(position, colour, fromColumn, fromRow, toColumn, toRow);
+        const int castle = GetCastleType(position, colour, move);
         if (castle != NoCastle) {
             next.squares(castle == QueenSideCastle ? 1 : 8, fromRow) = Empty;
             next.squares.Set(castle == QueenSideCastle ? 4 : 6, fromRow, RookOf(colour));
@@ -63,7 +62,7 @@ Position Play(const Position& position, int colour, int fromColumn, int fromRow,
     if (KindOf(piece) == Rook)
         next.castleFlags(colour, fromColumn == 1 ? QueenSideRook : KingSideRook) = true;
     next.squares(fromColumn, fromRow) = Empty;
-    next.squares.Set(toColumn, toRow, piece);
+    next.squares.Set(move.to, piece);
     return next;
 }
 
@@ -73,8 +72,7 @@ struct TreeCount {
     long stalemates = 0;
 };
 
-void Walk(const Position& position, int colour, const std::string& previousMove, int depth,
-          TreeCount& count)
+void Walk(const Position& position, Colour colour, Move previousMove, int depth, TreeCount& count)
 {
     if (depth == 0) {
         ++count.leaves;
@@ -83,7 +81,7 @@ void Walk(const Position& position, int colour, const std::string& previousMove,
     long legal = 0;
     for (int fromRow = 1; fromRow <= 8; ++fromRow)
         for (int fromColumn = 1; fromColumn <= 8; ++fromColumn) {
-            const int piece = position.squares(fromColumn, fromRow);
+            const PieceCode piece = position.squares.At({fromColumn, fromRow});
             if (!IsPieceOfColour(piece, colour))
                 continue;
             long pieceMoves = 0;
@@ -91,24 +89,24 @@ void Walk(const Position& position, int colour, const std::string& previousMove,
                 for (int toColumn = 1; toColumn <= 8; ++toColumn) {
                     if (toColumn == fromColumn && toRow == fromRow)
                         continue;
-                    const int target = position.squares(toColumn, toRow);
-                    if (!ValidateMove(position, colour, piece, fromColumn, fromRow, toColumn, toRow,
-                                      target != Empty ? ToOccupiedSquare : ToEmptySquare,
-                                      position.checkedSide, previousMove,
-                                      target != Empty ? target : NoTargetPiece))
+                    const PieceCode target = position.squares.At({toColumn, toRow});
+                    const Move move{{fromColumn, fromRow}, {toColumn, toRow}};
+                    if (!ValidateMove(
+                            position,
+                            {colour, piece, move, target != Empty ? ToOccupiedSquare : ToEmptySquare},
+                            position.checkedSide, previousMove,
+                            target != Empty ? std::optional<PieceCode>(target) : std::nullopt))
                         continue;
-                    Position next =
-                        Play(position, colour, fromColumn, fromRow, toColumn, toRow, previousMove);
+                    Position next = Play(position, colour, move, previousMove);
                     if (IsInCheck(next, colour))
                         continue;
                     ++pieceMoves;
                     next.checkedSide =
                         IsInCheck(next, OtherColour(colour)) ? OtherColour(colour) : NoSideChecked;
-                    Walk(next, OtherColour(colour), FormatLastMove(fromColumn, fromRow, toColumn, toRow),
-                         depth - 1, count);
+                    Walk(next, OtherColour(colour), move, depth - 1, count);
                 }
             if (position.checkedSide != colour) {
-                EXPECT_EQ(PieceHasLegalMove(position, colour, piece, fromColumn, fromRow, previousMove,
+                EXPECT_EQ(PieceHasLegalMove(position, colour, piece, {fromColumn, fromRow}, previousMove,
                                             position.checkedSide),
                           pieceMoves > 0)
                     << FormatPositionString(position.squares) << " piece at " << fromColumn << fromRow;
@@ -123,7 +121,7 @@ void Walk(const Position& position, int colour, const std::string& previousMove,
             << FormatPositionString(position.squares);
     } else {
         EXPECT_EQ(state == Checkmate, legal == 0)
-            << FormatPositionString(position.squares) << " after " << previousMove;
+            << FormatPositionString(position.squares) << " after " << previousMove.Text();
     }
     count.mates += state == Checkmate;
     count.stalemates += state == NotInCheck && legal == 0;
@@ -133,7 +131,7 @@ TreeCount Count(const char* fen, int depth)
 {
     TreeCount count;
     const Position position = FromFen(fen);
-    Walk(position, std::strstr(fen, " b") ? Black : White, std::string(NoMove), depth, count);
+    Walk(position, std::strstr(fen, " b") ? Black : White, Move::None(), depth, count);
     return count;
 }
 

@@ -47,7 +47,7 @@ std::vector<std::string> PieceMoves(const SearchBoard& board, const std::string&
                                     Promotions promotions = Promotions::AllFour)
 {
     SearchMoveList list;
-    board.GenerateMoves(square[0] - 'a' + 1, square[1] - '0', list, promotions);
+    board.GenerateMoves({square[0] - 'a' + 1, square[1] - '0'}, list, promotions);
     return Texts(list);
 }
 
@@ -86,7 +86,7 @@ TEST(Generation, PromotesToEveryPieceOrOnlyTheQueen)
     const SearchBoard black = FromFen("7k/8/8/8/8/8/p7/7K b - -");
     EXPECT_EQ(PieceMoves(black, "a2", Promotions::QueenOnly), (Moves{"a2a1Q"}));
     SearchMoveList list;
-    black.GenerateMoves(1, 2, list);
+    black.GenerateMoves({1, 2}, list);
     EXPECT_EQ(list[0].promotion, BlackQueen);
     EXPECT_EQ(list[3].promotion, BlackKnight);
 }
@@ -145,7 +145,7 @@ TEST(MakeMove, RecordsAndTakesBackEachKindOfMove)
         EXPECT_EQ(record.EnPassantCode(), c.enPassantCode) << c.move;
         EXPECT_EQ(record.RookMoveCode(), c.rookMoveCode) << c.move;
         EXPECT_EQ(record.PackedCastleFlags(), packedBefore) << c.move;
-        EXPECT_EQ(board.PreviousMove(), std::to_string(c.moveCode));
+        EXPECT_EQ(board.PreviousMove().Text(), std::to_string(c.moveCode));
         const SearchMove move = Move(c.move, c.promotion);
         if (IsPawn(before.Squares()(move.fromColumn, move.fromRow))
             && (move.toRow == 8 || move.toRow == 1)) {
@@ -233,27 +233,27 @@ TEST(MakeMove, RefusesWhatItCouldNotTakeBack)
 TEST(SquareTests, ColourEntryAndAttackers)
 {
     const SearchBoard board = FromFen("4k3/8/8/3r4/8/2N5/8/R2QK3 w - -");
-    EXPECT_EQ(board.GetSquareColour(4, 5), Black);
-    EXPECT_EQ(board.GetSquareColour(4, 1), White);
-    EXPECT_EQ(board.GetSquareColour(4, 4), 2);
+    EXPECT_EQ(board.GetSquareColour({4, 5}), Black);
+    EXPECT_EQ(board.GetSquareColour({4, 1}), White);
+    EXPECT_EQ(board.GetSquareColour({4, 4}), 2);
 
-    EXPECT_TRUE(board.CanMoveTo(White, 4, 5));  // an opponent's piece
-    EXPECT_FALSE(board.CanMoveTo(White, 3, 3)); // an own piece
-    EXPECT_FALSE(board.CanMoveTo(Black, 5, 1)); // a king, of either colour
-    EXPECT_FALSE(board.CanMoveTo(White, 5, 8));
-    EXPECT_FALSE(board.CanMoveTo(White, 9, 1)); // off the board
+    EXPECT_TRUE(board.CanMoveTo(White, {4, 5}));  // an opponent's piece
+    EXPECT_FALSE(board.CanMoveTo(White, {3, 3})); // an own piece
+    EXPECT_FALSE(board.CanMoveTo(Black, {5, 1})); // a king, of either colour
+    EXPECT_FALSE(board.CanMoveTo(White, {5, 8}));
+    EXPECT_FALSE(board.CanMoveTo(White, {9, 1})); // off the board
 
-    EXPECT_EQ(board.CountAttackers(White, 4, 5), 2); // queen along the file, knight
-    EXPECT_EQ(board.CountAttackers(Black, 4, 5), 0); // the rook itself never counts
-    EXPECT_EQ(board.CountAttackers(White, 4, 1), 3); // the queen defended by rook, knight, king
-    EXPECT_EQ(board.CountAttackers(Black, 4, 1), 1); // the rook down the open file
-    EXPECT_EQ(board.CountAttackers(White, 2, 1), 3); // rook, queen and knight; not the king
+    EXPECT_EQ(board.CountAttackers(White, {4, 5}), 2); // queen along the file, knight
+    EXPECT_EQ(board.CountAttackers(Black, {4, 5}), 0); // the rook itself never counts
+    EXPECT_EQ(board.CountAttackers(White, {4, 1}), 3); // the queen defended by rook, knight, king
+    EXPECT_EQ(board.CountAttackers(Black, {4, 1}), 1); // the rook down the open file
+    EXPECT_EQ(board.CountAttackers(White, {2, 1}), 3); // rook, queen and knight; not the king
     // Pawns take forwards only; a piece behind another does not count.
     const SearchBoard pawns = FromFen("4k3/8/8/8/3p4/2PNP3/8/3RK3 w - -");
-    EXPECT_EQ(pawns.CountAttackers(White, 4, 4), 2);
-    EXPECT_EQ(pawns.CountAttackers(Black, 3, 3), 1);
-    EXPECT_EQ(pawns.CountAttackers(Black, 4, 3), 0);
-    EXPECT_EQ(pawns.CountAttackers(White, 4, 5), 0);
+    EXPECT_EQ(pawns.CountAttackers(White, {4, 4}), 2);
+    EXPECT_EQ(pawns.CountAttackers(Black, {3, 3}), 1);
+    EXPECT_EQ(pawns.CountAttackers(Black, {4, 3}), 0);
+    EXPECT_EQ(pawns.CountAttackers(White, {4, 5}), 0);
 }
 
 } // namespace

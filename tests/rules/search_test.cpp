@@ -96,8 +96,8 @@ SearchSettings Settings(int depth, std::uint64_t seed, int threads = 0)
 
 struct Game {
     BoardSupport::Position position;
-    int side;
-    std::string previous;
+    MoveValidation::Colour side;
+    BoardSupport::Move previous;
 };
 
 Game GameOf(const std::string& fen)
@@ -151,10 +151,10 @@ TEST(SearchBestMove, DepthZeroConsidersEveryLegalMoveAndPlaysTheBestOwnScore)
     EXPECT_EQ(control.MovesConsidered(), moves.Count());
     EXPECT_EQ(control.Progress(), ProgressSpan);
     EXPECT_EQ(result.score, best);
-    const SearchMove chosen{static_cast<std::int8_t>(result.move.fromColumn),
-                            static_cast<std::int8_t>(result.move.fromRow),
-                            static_cast<std::int8_t>(result.move.toColumn),
-                            static_cast<std::int8_t>(result.move.toRow),
+    const SearchMove chosen{static_cast<std::int8_t>(result.move.from.column),
+                            static_cast<std::int8_t>(result.move.from.row),
+                            static_cast<std::int8_t>(result.move.to.column),
+                            static_cast<std::int8_t>(result.move.to.row),
                             0,
                             0};
     EXPECT_EQ(scorer.Own(chosen), best);
@@ -178,11 +178,11 @@ TEST(SearchBestMove, NoLegalMoveSaysMateOrStalemate)
 {
     const SearchResult mated = Search(GameOf("R5k1/5ppp/8/8/8/8/8/6K1 b - -"), Settings(2, 1));
     EXPECT_EQ(mated.outcome, SearchOutcome::Checkmated);
-    EXPECT_EQ(mated.move, BoardSupport::MoveCoordinates{});
+    EXPECT_EQ(mated.move, BoardSupport::Move::None());
     EXPECT_EQ(mated.score, 0);
     const SearchResult stalemated = Search(GameOf("k7/2Q5/1K6/8/8/8/8/8 b - -"), Settings(2, 1));
     EXPECT_EQ(stalemated.outcome, SearchOutcome::Stalemated);
-    EXPECT_EQ(stalemated.move, BoardSupport::MoveCoordinates{});
+    EXPECT_EQ(stalemated.move, BoardSupport::Move::None());
 }
 
 TEST(SearchBestMove, CancelStopsWithoutAMoveAndLeavesThePosition)
@@ -205,7 +205,7 @@ TEST(SearchBestMove, CancelStopsWithoutAMoveAndLeavesThePosition)
     control.Cancel();
     worker.join();
     EXPECT_EQ(result.outcome, SearchOutcome::Cancelled);
-    EXPECT_EQ(result.move, BoardSupport::MoveCoordinates{});
+    EXPECT_EQ(result.move, BoardSupport::Move::None());
     EXPECT_EQ(result.score, 0);
     EXPECT_EQ(s.position, before);
 }

@@ -19,7 +19,7 @@ namespace {
 struct MoveCase {
     const char* name;
     const char* pieces;
-    int colour;
+    Colour colour;
     const char* from;
     const char* to;
     int checkedSide;
@@ -35,6 +35,10 @@ int Row(const char* square)
 {
     return square[1] - '0';
 }
+Square At(const char* square)
+{
+    return {Column(square), Row(square)};
+}
 
 // Squares off the board are written with a "z" file or a "9" row.
 Refusal Judge(const MoveCase& c, bool nameTarget = true)
@@ -44,19 +48,19 @@ Refusal Judge(const MoveCase& c, bool nameTarget = true)
     const int fromRow = Row(c.from);
     const int toColumn = Column(c.to);
     const int toRow = Row(c.to);
-    const int piece = position.squares(fromColumn, fromRow);
+    const PieceCode piece = position.squares.At({fromColumn, fromRow});
     const bool onBoard = BoardSquares::OnBoard(toColumn, toRow);
-    const int target = onBoard ? position.squares(toColumn, toRow) : Empty;
-    const int captureMode = target != Empty ? ToOccupiedSquare : ToEmptySquare;
+    const PieceCode target = onBoard ? position.squares.At({toColumn, toRow}) : Empty;
+    const CaptureMode captureMode = target != Empty ? ToOccupiedSquare : ToEmptySquare;
+    const PieceMove pieceMove{c.colour, piece, {{fromColumn, fromRow}, {toColumn, toRow}}, captureMode};
+    const std::optional<PieceCode> named =
+        nameTarget && target != Empty ? std::optional<PieceCode>(target) : std::nullopt;
 
     Refusal refusal = Refusal::PawnNotAdjacent; // anything but the answer
-    const bool allowed = ValidateMove(position, c.colour, piece, fromColumn, fromRow, toColumn, toRow,
-                                      captureMode, c.checkedSide, c.previousMove,
-                                      nameTarget && target != Empty ? target : NoTargetPiece, &refusal);
+    const bool allowed = ValidateMove(position, pieceMove, c.checkedSide, Move::FromText(c.previousMove),
+                                      named, &refusal);
     EXPECT_EQ(allowed, refusal == Refusal::None);
-    EXPECT_EQ(ValidateMove(position, c.colour, piece, fromColumn, fromRow, toColumn, toRow, captureMode,
-                           c.checkedSide, c.previousMove,
-                           nameTarget && target != Empty ? target : NoTargetPiece),
+    EXPECT_EQ(ValidateMove(position, pieceMove, c.checkedSide, Move::FromText(c.previousMove), named),
               allowed)
         << "the silent call must agree";
     EXPECT_EQ(position, Board(c.pieces)) << "validation changed the position";
@@ -168,15 +172,19 @@ TEST(ValidateMove, WithoutATargetOnlyTheLineCounts)
 TEST(ValidateMove, QueenLineAndCaptureMode)
 {
     const Position position = Board("Qd1 nh5 Ke1 ke8");
-    EXPECT_FALSE(ValidateMove(position, White, WhiteQueen, 4, 1, 8, 5, ToEmptySquare, N, NoMove));
-    EXPECT_TRUE(ValidateMove(position, White, WhiteQueen, 4, 1, 8, 5, ToOccupiedSquare, N, NoMove));
+    EXPECT_FALSE(
+        ValidateMove(position, {White, WhiteQueen, {{4, 1}, {8, 5}}, ToEmptySquare}, N, Move::None()));
+    EXPECT_TRUE(ValidateMove(position, {White, WhiteQueen, {{4, 1}, {8, 5}}, ToOccupiedSquare}, N,
+                             Move::None()));
 }
 
 TEST(ValidateMove, AnEmptyFromSquarePasses)
 {
     const Position position = Board("Ke1 ke8");
-    EXPECT_TRUE(ValidateMove(position, White, Empty, 3, 3, 6, 7, ToEmptySquare, N, NoMove));
-    EXPECT_FALSE(ValidateMove(position, White, Empty, 3, 3, 0, 7, ToEmptySquare, N, NoMove));
+    EXPECT_TRUE(
+        ValidateMove(position, {White, Empty, {{3, 3}, {6, 7}}, ToEmptySquare}, N, Move::None()));
+    EXPECT_FALSE(
+        ValidateMove(position, {White, Empty, {{3, 3}, {0, 7}}, ToEmptySquare}, N, Move::None()));
 }
 
 // Castling: the king's passage square is tested, its destination is not,
@@ -186,7 +194,7 @@ TEST(Castling, Table)
     struct Case {
         const char* name;
         const char* pieces;
-        int colour;
+        Colour colour;
         const char* to;
         int castleType;
         Refusal expected;
@@ -211,10 +219,11 @@ TEST(Castling, Table)
         SCOPED_TRACE(c.name);
         const Position position = Board(c.pieces);
         const int home = HomeRow(c.colour);
-        EXPECT_EQ(GetCastleType(position, c.colour, 5, home, Column(c.to), Row(c.to)), c.castleType);
+        const Move move{{5, home}, At(c.to)};
+        EXPECT_EQ(GetCastleType(position, c.colour, move), c.castleType);
         Refusal refusal = Refusal::None;
-        ValidateMove(position, c.colour, KingOf(c.colour), 5, home, Column(c.to), Row(c.to),
-                     ToEmptySquare, N, NoMove, NoTargetPiece, &refusal);
+        ValidateMove(position, {c.colour, KingOf(c.colour), move, ToEmptySquare}, N, Move::None(),
+                     std::nullopt, &refusal);
         EXPECT_EQ(refusal, c.expected);
         EXPECT_EQ(position, Board(c.pieces));
     }
@@ -224,13 +233,13 @@ TEST(Castling, FlagsForbidIt)
 {
     Position position = Board("Ke1 Ra1 Rh1 ke8");
     position.castleFlags(White, CastleKing) = true;
-    EXPECT_EQ(GetCastleType(position, White, 5, 1, 7, 1), NoCastle);
-    EXPECT_EQ(GetCastleType(position, White, 5, 1, 3, 1), NoCastle);
+    EXPECT_EQ(GetCastleType(position, White, {{5, 1}, {7, 1}}), NoCastle);
+    EXPECT_EQ(GetCastleType(position, White, {{5, 1}, {3, 1}}), NoCastle);
 
     position = Board("Ke1 Ra1 Rh1 ke8");
     position.castleFlags(White, KingSideRook) = true;
-    EXPECT_EQ(GetCastleType(position, White, 5, 1, 7, 1), NoCastle);
-    EXPECT_EQ(GetCastleType(position, White, 5, 1, 3, 1), QueenSideCastle);
+    EXPECT_EQ(GetCastleType(position, White, {{5, 1}, {7, 1}}), NoCastle);
+    EXPECT_EQ(GetCastleType(position, White, {{5, 1}, {3, 1}}), QueenSideCastle);
 }
 
 TEST(Castling, AStaleFlagWithoutItsRookIsNoCastling)
@@ -239,9 +248,9 @@ TEST(Castling, AStaleFlagWithoutItsRookIsNoCastling)
     Position position = Board("Ke1 Rh1 ke8");
     position.squares(8, 1) = BlackKnight;
     ASSERT_FALSE(position.castleFlags(White, KingSideRook));
-    EXPECT_EQ(GetCastleType(position, White, 5, 1, 7, 1), NoCastle);
+    EXPECT_EQ(GetCastleType(position, White, {{5, 1}, {7, 1}}), NoCastle);
     position.squares(8, 1) = Empty;
-    EXPECT_EQ(GetCastleType(position, White, 5, 1, 7, 1), NoCastle);
+    EXPECT_EQ(GetCastleType(position, White, {{5, 1}, {7, 1}}), NoCastle);
 }
 
 TEST(EnPassant, Table)
@@ -249,7 +258,7 @@ TEST(EnPassant, Table)
     struct Case {
         const char* name;
         const char* pieces;
-        int colour;
+        Colour colour;
         const char* from;
         const char* to;
         const char* previousMove;
@@ -272,16 +281,17 @@ TEST(EnPassant, Table)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Position position = Board(c.pieces);
-        const EnPassantCapture capture = GetEnPassantCapture(
-            position, Column(c.from), Row(c.from), Column(c.to), Row(c.to), c.previousMove, c.colour);
+        const Move move{At(c.from), At(c.to)};
+        const EnPassantCapture capture =
+            GetEnPassantCapture(position, move, Move::FromText(c.previousMove), c.colour);
         EXPECT_EQ(capture.Text(), c.answer);
 
         // The diagonal step onto the empty square stands or falls with it.
-        const int piece = position.squares(Column(c.from), Row(c.from));
+        const PieceCode piece = position.squares.At(At(c.from));
         if (IsPawn(piece)) {
             Refusal refusal = Refusal::None;
-            ValidateMove(position, c.colour, piece, Column(c.from), Row(c.from), Column(c.to), Row(c.to),
-                         ToEmptySquare, N, c.previousMove, NoTargetPiece, &refusal);
+            ValidateMove(position, {c.colour, piece, move, ToEmptySquare}, N,
+                         Move::FromText(c.previousMove), std::nullopt, &refusal);
             EXPECT_EQ(refusal, capture.IsCapture() ? Refusal::None : Refusal::PawnDiagonalNoEnPassant);
         }
     }
@@ -290,12 +300,12 @@ TEST(EnPassant, Table)
 TEST(IsPathClear, LineKinds)
 {
     const Position position = Board("Ke1 ke8 Pc3");
-    EXPECT_TRUE(IsPathClear(position, 1, 1, 1, 8, StraightLine, ToEmptySquare));
-    EXPECT_FALSE(IsPathClear(position, 1, 1, 2, 3, AnyLine, ToEmptySquare));
-    EXPECT_FALSE(IsPathClear(position, 1, 1, 4, 4, DiagonalLine, ToEmptySquare)); // c3 blocks
-    EXPECT_TRUE(IsPathClear(position, 1, 1, 3, 3, DiagonalLine, ToOccupiedSquare));
-    EXPECT_FALSE(IsPathClear(position, 1, 1, 3, 3, DiagonalLine, ToEmptySquare));
-    EXPECT_FALSE(IsPathClear(position, 1, 1, 8, 2, StraightLine, ToEmptySquare));
+    EXPECT_TRUE(IsPathClear(position, {{1, 1}, {1, 8}}, StraightLine, ToEmptySquare));
+    EXPECT_FALSE(IsPathClear(position, {{1, 1}, {2, 3}}, AnyLine, ToEmptySquare));
+    EXPECT_FALSE(IsPathClear(position, {{1, 1}, {4, 4}}, DiagonalLine, ToEmptySquare)); // c3 blocks
+    EXPECT_TRUE(IsPathClear(position, {{1, 1}, {3, 3}}, DiagonalLine, ToOccupiedSquare));
+    EXPECT_FALSE(IsPathClear(position, {{1, 1}, {3, 3}}, DiagonalLine, ToEmptySquare));
+    EXPECT_FALSE(IsPathClear(position, {{1, 1}, {8, 2}}, StraightLine, ToEmptySquare));
 }
 
 TEST(RefusalNotes, EveryRefusalHasItsNote)

@@ -117,6 +117,57 @@ TEST(AccountMailService, FailedSignOnOffersTheAccountToCorrect)
     EXPECT_EQ(asks, 0);
 }
 
+// Quiet sign-ons ask nothing; a cancelled dialog is the user's choice to
+// work off-line until an account is given; a changed account is kept and
+// used by the next sign-on.
+TEST(AccountMailService, QuietDeclinedAndChangedAccounts)
+{
+    MailTesting::FakeMailSystem first, second;
+    MemoryAccountStore store;
+    int asks = 0;
+    std::optional<MailAccount> answer;
+    std::vector<std::string> opened;
+    AccountMailService mail(
+        store,
+        [&](const MailAccount&, const std::string&) {
+            ++asks;
+            return answer;
+        },
+        [&](const MailAccount& account) {
+            opened.push_back(account.Address);
+            return std::make_unique<MailTesting::FakeMailService>(
+                account.Address == "b@marrowdale.test" ? second : first, account.Address, "Alice");
+        });
+    mail.SetQuiet(true);
+    EXPECT_FALSE(mail.SignOn());
+    EXPECT_EQ(asks, 0);
+    EXPECT_FALSE(mail.Declined());
+    mail.SetQuiet(false);
+    EXPECT_FALSE(mail.SignOn());
+    EXPECT_EQ(asks, 1);
+    EXPECT_TRUE(mail.Declined());
+
+    MailAccount a;
+    a.Address = "a@marrowdale.test";
+    ASSERT_TRUE(mail.ChangeAccount(a));
+    EXPECT_FALSE(mail.Declined());
+    ASSERT_TRUE(mail.SignOn());
+    mail.SignOff();
+    MailAccount b;
+    b.Address = "b@marrowdale.test";
+    ASSERT_TRUE(mail.ChangeAccount(b));
+    EXPECT_FALSE(mail.IsSignedOn());
+    EXPECT_EQ(mail.CurrentAccount().Address, "b@marrowdale.test");
+    ASSERT_TRUE(mail.SignOn());
+    EXPECT_EQ(opened, (std::vector<std::string>{"a@marrowdale.test", "b@marrowdale.test"}));
+    // That account down: a quiet sign-on fails without asking.
+    second.Down = true;
+    ASSERT_TRUE(mail.ChangeAccount(b));
+    mail.SetQuiet(true);
+    EXPECT_FALSE(mail.SignOn());
+    EXPECT_EQ(asks, 1);
+}
+
 // A mail service whose servers present certificates no authority vouches
 // for: it refuses each the way the internet mail service does, unless the
 // account trusts that very certificate.

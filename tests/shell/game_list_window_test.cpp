@@ -7,7 +7,10 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "platform/registry.h"
 #include "shell/game_interface.h"
+#include "shell/program_game_list.h"
+#include "shell/window_place.h"
 #include "store/database.h"
 #include "tests/shell/shell_test_support.h"
 
@@ -81,6 +84,7 @@ protected:
         settings.SimpleUI = false;
         settings.SystrayStartup = true;
         settings.ShowToolTips = true;
+        settings.GameListPlace.reset();
         NextNewGame() = {};
         host.Script = [this](QWidget& window) { Answer(window); };
         Store(3, 2, "Alan Ash", "Rook endings", "17/11/2025");
@@ -123,7 +127,7 @@ protected:
         QTest::keyClick(box, answerYes ? Qt::Key_Return : Qt::Key_Escape);
     }
 
-    std::unique_ptr<GameInterface> Load()
+    GameListServices Services()
     {
         GameListServices services;
         services.Board = &board;
@@ -134,7 +138,12 @@ protected:
         services.UpdateTrayState = [this] { ++trayUpdates; };
         services.PopulateTrayGameMenu = [this] { ++trayMenus; };
         services.EndProgram = [this] { ++ends; };
-        auto window = std::make_unique<GameInterface>(model, services);
+        return services;
+    }
+
+    std::unique_ptr<GameInterface> Load()
+    {
+        auto window = std::make_unique<GameInterface>(model, Services());
         EXPECT_TRUE(window->Form_Load());
         window->show();
         return window;
@@ -395,6 +404,64 @@ TEST_F(GameListWindowTest, ClosingEndsTheProgramOnlyWithoutATrayIcon)
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(trayUpdates, 3);
     EXPECT_EQ(trayMenus, 2);
+}
+
+// The list stands where the user left it: after a board opened from it has
+// closed, after it was closed and opened again, and in the next run.
+TEST_F(GameListWindowTest, TheListKeepsItsPlaceAcrossBoardsAndRuns)
+{
+    ASSERT_TRUE(Registry::CreateNewKey(Registry::SettingsKeyPath));
+    ProgramSettings().GameListPlace.reset();
+    SysTraySupport::ProgramGameList programList;
+    programList.SetServices(Services());
+    programList.ShowGameList();
+    ASSERT_NE(programList.Window(), nullptr);
+    const QPoint left(140, 90);
+    programList.Window()->move(left); // the user drags it
+    EXPECT_EQ(ProgramSettings().GameListPlace, left);
+
+    programList.Window()->PlayCurrentGame();
+    EXPECT_FALSE(programList.Window()->isVisible());
+    programList.ShowGameList(); // the board has closed
+    EXPECT_EQ(programList.Window()->pos(), left);
+
+    programList.Window()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(programList.Window(), nullptr);
+    programList.ShowGameList();
+    ASSERT_NE(programList.Window(), nullptr);
+    EXPECT_EQ(programList.Window()->pos(), left);
+
+    ASSERT_TRUE(SaveSettings());
+    Settings nextRun;
+    LoadSettings(nextRun);
+    EXPECT_EQ(nextRun.GameListPlace, left);
+    programList.Window()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A kept place counts only while the window's top band can still be reached
+// on a screen.
+TEST(WindowPlace, AKeptPlaceOffEveryScreenIsLeftToTheWindowManager)
+{
+    const QList<QRect> screens = {QRect(0, 0, 1280, 800), QRect(1280, 0, 1024, 768)};
+    const QSize list(700, 320);
+    struct Case {
+        std::optional<QPoint> kept;
+        bool used;
+    } cases[] = {
+        {std::nullopt, false},
+        {QPoint(100, 100), true},
+        {QPoint(1500, 200), true},   // on the second screen
+        {QPoint(-660, 10), true},    // its right end still on the first
+        {QPoint(-670, 10), false},   // only 30 pixels left on it
+        {QPoint(300, 795), false},   // its top band below the screen
+        {QPoint(3000, 100), false},  // a screen gone since
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kept ? QString::number(c.kept->x()).toStdString() : "none");
+        EXPECT_EQ(PlaceOnScreen(c.kept, list, screens), c.used ? c.kept : std::nullopt);
+    }
 }
 
 TEST_F(GameListWindowTest, PlainLayoutShowsTheTextMenusAndPlainButtonsOnly)

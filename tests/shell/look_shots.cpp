@@ -63,8 +63,8 @@ QImage WithMenu(QWidget& window, QMenu& menu, QPoint global)
 // A search that works until it is cancelled.
 class EndlessSearch : public BoardSupport::SearchEngine {
 public:
-    ComputerAI::SearchResult Search(const BoardSupport::Position&, int, const std::string&,
-                                    ComputerAI::SearchControl& control) override
+    ComputerAI::SearchResult Search(const BoardSupport::Position&, MoveValidation::Colour,
+                                    BoardSupport::Move, ComputerAI::SearchControl& control) override
     {
         while (!control.Cancelled()) {
             control.Count(1, 1);

@@ -9,7 +9,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <fstream>
+#include <functional>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -39,10 +45,11 @@ TEST_F(MailAccountDialogTest, InternetAccountAsTyped)
         QTest::keyClicks(d.UserName, QStringLiteral("alice"));
         QTest::keyClicks(d.Password, QStringLiteral(" s3cret "));
         QTest::keyClicks(d.DisplayName, QStringLiteral("Alice Amber"));
-        // OK without an address is refused in the dialog itself.
+        // OK without an address is refused in the dialog itself, the
+        // reason beside the box.
         d.OkButton->click();
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(d.ProblemText->text(), QStringLiteral("Enter your own mail address."));
+        EXPECT_EQ(d.ReasonBeside(d.Address), QStringLiteral("Enter your own mail address."));
         QTest::keyClicks(d.Address, QStringLiteral("alice@example.org"));
         d.adjustSize();
         shot = ShellTesting::SaveScreenshot(d, QStringLiteral("mail-account-dialog"));
@@ -68,10 +75,11 @@ TEST_F(MailAccountDialogTest, InternetAccountAsTyped)
 
 TEST_F(MailAccountDialogTest, PostOfficeKeepsNoServersAndCancelGivesNothing)
 {
+    QTemporaryDir folder;
     MailAccount current;
     current.InboxServer = "old.example.org";
     current.TrustedCertificateFile = "/etc/chess/ca.pem";
-    host.Script = [](QWidget& window) {
+    host.Script = [&folder](QWidget& window) {
         auto& d = static_cast<MailAccountDialog&>(window);
         EXPECT_TRUE(d.InternetMail->isChecked());
         d.PostOffice->setChecked(true);
@@ -87,14 +95,14 @@ TEST_F(MailAccountDialogTest, PostOfficeKeepsNoServersAndCancelGivesNothing)
         QTest::keyClicks(d.Address, QStringLiteral("bob"));
         EXPECT_FALSE(d.Problem().isEmpty());
         QTest::keyClicks(d.Address, QStringLiteral("@here"));
-        QTest::keyClicks(d.PostOfficeFolder, QStringLiteral("/srv/chess"));
+        QTest::keyClicks(d.PostOfficeFolder, folder.path());
         d.OkButton->click();
     };
     const std::optional<MailAccount> account = AskForMailAccount(current);
     ASSERT_TRUE(account.has_value());
     EXPECT_FALSE(account->IsInternetAccountSet());
     EXPECT_TRUE(account->InboxServer.empty());
-    EXPECT_EQ(account->PostOfficeFolder, "/srv/chess");
+    EXPECT_EQ(account->PostOfficeFolder, folder.path().toStdString());
     EXPECT_EQ(account->Address, "bob@here");
     EXPECT_EQ(account->TrustedCertificateFile, "/etc/chess/ca.pem");
 
@@ -114,6 +122,107 @@ TEST_F(MailAccountDialogTest, PostOfficeKeepsNoServersAndCancelGivesNothing)
             << way;
         EXPECT_FALSE(host.LeftOpen) << way;
     }
+}
+
+TEST_F(MailAccountDialogTest, EachFieldIsRefusedWithItsReasonBesideIt)
+{
+    MailAccount good;
+    good.InboxServer = "imap.example.org";
+    good.SmtpServer = "smtp.example.org";
+    good.UserName = "alice";
+    good.Address = "alice@example.org";
+    good.DisplayName = "Alice";
+    struct Case {
+        const char* what;
+        std::function<QWidget*(MailAccountDialog&)> spoil;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"inbox server", [](MailAccountDialog& d) { d.InboxServer->clear(); return d.InboxServer; },
+         "Enter the incoming mail server."},
+        {"server with a space",
+         [](MailAccountDialog& d) { d.SmtpServer->setText(QStringLiteral("smtp example")); return d.SmtpServer; },
+         "no spaces"},
+        {"inbox port", [](MailAccountDialog& d) { d.InboxPort->setValue(70000); return d.InboxPort; },
+         "1 to 65535"},
+        {"smtp port", [](MailAccountDialog& d) { d.SmtpPort->setValue(65536); return d.SmtpPort; },
+         "1 to 65535"},
+        {"user", [](MailAccountDialog& d) { d.UserName->clear(); return d.UserName; }, "user name"},
+        {"two @", [](MailAccountDialog& d) { d.Address->setText(QStringLiteral("a@b@c")); return d.Address; },
+         "only one"},
+        {"name", [](MailAccountDialog& d) { d.DisplayName->clear(); return d.DisplayName; }, "your name"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MailAccountDialog d(good);
+        QWidget* field = c.spoil(d);
+        d.OkButton_Click();
+        EXPECT_FALSE(d.Answered());
+        EXPECT_TRUE(d.ReasonBeside(field).contains(QLatin1String(c.reason), Qt::CaseInsensitive))
+            << d.ReasonBeside(field).toStdString();
+        // Typing takes the reason away.
+        QTest::keyClicks(d.DisplayName, QStringLiteral(" "));
+        EXPECT_TRUE(d.ReasonBeside(field).isEmpty());
+    }
+    MailAccountDialog fine(good);
+    fine.OkButton_Click();
+    EXPECT_EQ(fine.Answer(), Support::DialogAnswer::Ok);
+}
+
+TEST_F(MailAccountDialogTest, APostOfficeFolderIsShownWholeAndMadeOnlyWhenConfirmed)
+{
+    QTemporaryDir home;
+    MailAccount account;
+    account.DisplayName = "Bob";
+    const QString missing = home.path() + QStringLiteral("/shared/post");
+    account.PostOfficeFolder = missing.toStdString();
+    std::vector<QString> asked;
+    bool agree = false;
+    auto dialog = [&] {
+        auto d = std::make_unique<MailAccountDialog>(account);
+        d->ConfirmCreateFolder = [&](const QString& path) {
+            asked.push_back(path);
+            return agree;
+        };
+        return d;
+    };
+    {
+        auto d = dialog();
+        EXPECT_TRUE(d->PostOffice->isChecked());
+        EXPECT_TRUE(d->PostOfficePathText->text().endsWith(missing));
+        // Another spelling of the same folder shows as the one path.
+        d->PostOfficeFolder->setText(home.path() + QStringLiteral("/shared/./post/"));
+        EXPECT_EQ(d->PostOfficePath(), missing);
+        d->OkButton_Click();
+        EXPECT_FALSE(d->Answered());
+        EXPECT_EQ(asked, std::vector<QString>{missing});
+        EXPECT_FALSE(QFileInfo::exists(missing));
+        agree = true;
+        d->OkButton_Click();
+        EXPECT_EQ(d->Answer(), Support::DialogAnswer::Ok);
+        EXPECT_TRUE(QFileInfo(missing).isDir());
+    }
+    // A file where the folder should be, a folder that cannot be made, a
+    // path that is not whole: refused beside the box.
+    std::ofstream(QFile::encodeName(home.path() + QStringLiteral("/file")).toStdString()) << "x";
+    const std::pair<QString, const char*> refused[] = {
+        {home.path() + QStringLiteral("/file"), "not a folder"},
+        {QStringLiteral("shared/post"), "whole path"},
+    };
+    for (const auto& [path, reason] : refused) {
+        SCOPED_TRACE(reason);
+        auto d = dialog();
+        d->PostOfficeFolder->setText(path);
+        d->OkButton_Click();
+        EXPECT_FALSE(d->Answered());
+        EXPECT_TRUE(d->ReasonBeside(d->PostOfficeFolder).contains(QLatin1String(reason)))
+            << d->ReasonBeside(d->PostOfficeFolder).toStdString();
+    }
+    auto d = dialog();
+    d->PostOfficeFolder->setText(home.path() + QStringLiteral("/file/post"));
+    d->OkButton_Click();
+    EXPECT_FALSE(d->Answered());
+    EXPECT_TRUE(d->ReasonBeside(d->PostOfficeFolder).contains(QLatin1String("could not be made")));
 }
 
 } // namespace

@@ -9,12 +9,14 @@
 #include "foundation/skin.h"
 #include "shell/new_game_form.h"
 #include "shell/new_game_kind.h"
+#include "shell/opponent_book.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -47,6 +49,12 @@ public:
             return AddressEntry{typed, typed};
         return std::nullopt;
     }
+    bool AddContact(const AddressEntry& person) override
+    {
+        Added.push_back(person);
+        return true;
+    }
+    std::vector<AddressEntry> Added;
 };
 
 TEST(NewGameEntry, ComputerGamesFillTheOpponentAndOfferOkAtOnce)
@@ -148,6 +156,68 @@ TEST(NewGameEntry, NamesResolveToOnePersonSeveralOrNone)
     }
 }
 
+TEST(NewGameEntry, ANameBoxTakesAnAddressOrNameAndAddressAndRefusesBadOnes)
+{
+    struct Case {
+        const char* typed;
+        const char* email;    // filled at once
+        const char* name;     // the opponent's name at OK
+        const char* problem;  // a part of the reason told
+    };
+    const Case cases[] = {
+        {"ann@ash.test", "ann@ash.test", "ann", ""},
+        {"Ann Ash <ann@ash.test>", "ann@ash.test", "Ann Ash", ""},
+        {"\"Ann A\" <ann@ash.test>", "ann@ash.test", "Ann A", ""},
+        {"<ann@ash.test>", "ann@ash.test", "ann", ""},
+        {"ann @ash.test", "", "ann @ash.test", "no spaces"},
+        {"ann@ash@test", "", "ann@ash@test", "only one"},
+        {"Ann <ann.ash.test>", "", "Ann <ann.ash.test>", "needs an \"@\""},
+        {"Ann <ann@ash.test", "", "Ann <ann@ash.test", "Close the address"},
+        {"ann\x01@ash.test", "", "ann\x01@ash.test", "control character"},
+        {"@ash.test", "", "@ash.test", "before the"},
+        {"Ann Ash", "", "Ann Ash", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        NewGameEntry entry(false, false);
+        entry.SetTitle(QStringLiteral("Club"));
+        entry.SetName(QString::fromLatin1(c.typed));
+        EXPECT_EQ(entry.Email(), QString::fromLatin1(c.email));
+        EXPECT_EQ(entry.OkEnabled(), *c.email != 0);
+        if (*c.problem)
+            EXPECT_TRUE(entry.Problem().contains(QString::fromLatin1(c.problem))) << qPrintable(entry.Problem());
+        else
+            EXPECT_TRUE(entry.Problem().isEmpty()) << qPrintable(entry.Problem());
+        entry.TakeTypedPerson();
+        EXPECT_EQ(entry.Name(), QString::fromLatin1(c.name));
+        EXPECT_EQ(entry.Email(), QString::fromLatin1(c.email));
+    }
+    // Off-line the address box takes typing, checked the same way.
+    NewGameEntry offline(false, true);
+    offline.SetTitle(QStringLiteral("Club"));
+    offline.SetName(QStringLiteral("Bob"));
+    offline.SetEmail(QStringLiteral("bob at cedar"));
+    EXPECT_FALSE(offline.OkEnabled());
+    EXPECT_FALSE(offline.Problem().isEmpty());
+    offline.SetEmail(QStringLiteral("bob@cedar.test"));
+    EXPECT_TRUE(offline.OkEnabled());
+    EXPECT_TRUE(offline.Problem().isEmpty());
+}
+
+TEST(NewGameEntry, ANameNobodyHasSaysWhatToTypeInstead)
+{
+    ListedBook book;
+    NewGameEntry entry(false, false);
+    entry.SetName(QStringLiteral("Zed"));
+    std::vector<AddressEntry> candidates;
+    EXPECT_EQ(entry.ResolveName(book, candidates), NewGameEntry::Resolution::Unchanged);
+    EXPECT_TRUE(entry.Problem().contains(QStringLiteral("Nobody called \"Zed\"")));
+    EXPECT_TRUE(entry.Problem().contains(QStringLiteral("e-mail address")));
+    // Typing again takes the reason away.
+    entry.SetName(QStringLiteral("Zed Z"));
+    EXPECT_TRUE(entry.Problem().isEmpty());
+}
+
 class RecordingBoard : public SysTraySupport::BoardPort {
 public:
     bool LoadChessSet() override { return true; }
@@ -186,6 +256,9 @@ protected:
             } else if (auto* chooser = qobject_cast<ChooseOpponent*>(&window)) {
                 ASSERT_TRUE(Choose);
                 Choose(*chooser);
+            } else if (auto* people = qobject_cast<OpponentBook*>(&window)) {
+                ASSERT_TRUE(Pick);
+                Pick(*people);
             } else if (auto* dialog = qobject_cast<NewGameInfo*>(&window)) {
                 timerWhileShown = CheckTimerEnabled();
                 ASSERT_TRUE(Fill);
@@ -218,6 +291,7 @@ protected:
     RecordingBoard board;
     std::function<void(NewGameInfo&)> Fill;
     std::function<void(ChooseOpponent&)> Choose;
+    std::function<void(OpponentBook&)> Pick;
     std::vector<QString> messages;
     bool timerWhileShown = true;
 };
@@ -246,14 +320,15 @@ TEST_F(NewGameDialogTest, CancelOpensNoBoardAndGivesPollingBack)
     }
 }
 
-TEST_F(NewGameDialogTest, TheAddressBookAndTheChooserFillTheOpponent)
+TEST_F(NewGameDialogTest, TheAddressBookPicksAddsOrCancels)
 {
-    Choose = [](ChooseOpponent& c) {
-        ASSERT_EQ(c.OppList->count(), 4);
-        EXPECT_EQ(c.OppList->currentIndex(), 0);
-        EXPECT_EQ(c.OppList->itemText(2), QStringLiteral("Bob Cedar"));
-        c.OppList->setCurrentIndex(2);
-        QTest::keyClick(&c, Qt::Key_Return);
+    // Picked: the third person, kept as a contact.
+    Pick = [](OpponentBook& b) {
+        ASSERT_EQ(b.PeopleList->count(), 4);
+        EXPECT_EQ(b.PeopleList->currentRow(), 0);
+        EXPECT_EQ(b.PeopleList->item(2)->text(), QStringLiteral("Bob Cedar  <bob@cedar.test>"));
+        b.PeopleList->setCurrentRow(2);
+        QTest::keyClick(&b, Qt::Key_Return);
     };
     Fill = [](NewGameInfo& d) {
         Type(d.Game_name, "Spring | match");
@@ -271,11 +346,86 @@ TEST_F(NewGameDialogTest, TheAddressBookAndTheChooserFillTheOpponent)
     ASSERT_TRUE(board.details);
     EXPECT_EQ(board.details->Title, QStringLiteral("Spring   match"));
     EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("bob@cedar.test"));
+    EXPECT_EQ(book.Added, (std::vector<AddressEntry>{{"Bob Cedar", "bob@cedar.test"}}));
     // The board's closing gives polling back; until then it stays paused.
     EXPECT_TRUE(Globals().ModalBusy);
     EXPECT_FALSE(CheckTimerEnabled());
     EXPECT_TRUE(owner.isHidden());
     EXPECT_TRUE(messages.empty());
+    UnloadNewGameInfo();
+
+    // Added: a bad address is refused with its reason, a good one taken.
+    book.Entries.clear();
+    book.Added.clear();
+    Pick = [](OpponentBook& b) {
+        EXPECT_EQ(b.PeopleList->count(), 0);
+        EXPECT_FALSE(b.OkButton->isEnabled());
+        Type(b.NewName, "Dora Elm");
+        // Enter with a name alone asks for the address.
+        QTest::keyClick(&b, Qt::Key_Return);
+        EXPECT_TRUE(b.ProblemText->text().contains(QStringLiteral("e-mail address")));
+        Type(b.NewAddress, "dora elm.test");
+        QTest::keyClick(&b, Qt::Key_Return);
+        EXPECT_TRUE(b.ProblemText->text().contains(QStringLiteral("no spaces")));
+        EXPECT_EQ(b.PeopleList->count(), 0);
+        b.NewAddress->clear();
+        Type(b.NewAddress, "dora@elm.test");
+        b.AddButton->click();
+        EXPECT_TRUE(b.ProblemText->text().isEmpty());
+        EXPECT_EQ(b.PeopleList->currentRow(), 0);
+        QTest::keyClick(&b, Qt::Key_Return);
+    };
+    Fill = [](NewGameInfo& d) {
+        Type(d.Game_name, "First");
+        d.Resolve->click();
+        EXPECT_EQ(d.Game_opponents_name->text(), QStringLiteral("Dora Elm"));
+        EXPECT_EQ(d.Game_opponents_email->text(), QStringLiteral("dora@elm.test"));
+        d.close();
+    };
+    StartNewGame(&owner, board, &book);
+    EXPECT_EQ(book.Added, (std::vector<AddressEntry>{{"Dora Elm", "dora@elm.test"}}));
+
+    // Cancelled: nothing changes, nothing is kept.
+    book.Added.clear();
+    for (const auto& cancel : std::vector<std::function<void(OpponentBook&)>>{
+             [](OpponentBook& b) { b.CancelButton->click(); },
+             [](OpponentBook& b) { QTest::keyClick(&b, Qt::Key_Escape); },
+             [](OpponentBook& b) { b.close(); }}) {
+        Pick = [cancel](OpponentBook& b) {
+            Type(b.NewAddress, "x@y.test");
+            cancel(b);
+        };
+        Fill = [](NewGameInfo& d) {
+            Type(d.Game_opponents_name, "Someone");
+            d.Resolve->click();
+            EXPECT_EQ(d.Game_opponents_name->text(), QStringLiteral("Someone"));
+            EXPECT_TRUE(d.Game_opponents_email->text().isEmpty());
+            d.close();
+        };
+        StartNewGame(&owner, board, &book);
+    }
+    EXPECT_TRUE(book.Added.empty());
+}
+
+TEST_F(NewGameDialogTest, AnAddressTypedAsTheNameStartsTheGame)
+{
+    Fill = [](NewGameInfo& d) {
+        Type(d.Game_name, "First game");
+        Type(d.Game_opponents_name, "Ann <ann.ash.test>");
+        EXPECT_TRUE(d.Opponent_problem->text().contains(QStringLiteral("\"@\"")));
+        EXPECT_FALSE(d.OkButton->face->isEnabled());
+        d.Game_opponents_name->clear();
+        Type(d.Game_opponents_name, "Ann <ann@ash.test>");
+        EXPECT_TRUE(d.Opponent_problem->text().isEmpty());
+        EXPECT_EQ(d.Game_opponents_email->text(), QStringLiteral("ann@ash.test"));
+        // The address box stays closed to typing while on-line.
+        EXPECT_TRUE(d.Game_opponents_email->isReadOnly());
+        QTest::keyClick(d.Game_opponents_name, Qt::Key_Return);
+    };
+    StartNewGame(nullptr, board, &book);
+    ASSERT_TRUE(board.details);
+    EXPECT_EQ(board.details->OpponentsName, QStringLiteral("Ann"));
+    EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("ann@ash.test"));
 }
 
 TEST_F(NewGameDialogTest, ATypedNameResolvesAfterTheNameBoxLosesTheFocus)

@@ -10,16 +10,20 @@
 #include "platform/mail_internet.h"
 #include "platform/mail_post_office.h"
 #include "platform/registry.h"
+#include "shell/game_interface.h"
+#include "shell/game_list_menus.h"
 #include "shell/mail_account_dialog.h"
 #include "shell/notify_form.h"
 #include "shell/program_services.h"
 #include "shell/system_tray.h"
+#include "shell/tray_state.h"
 #include "store/database.h"
 #include "store/mail_support.h"
 #include "store/move_payload.h"
 #include "tests/board/board_mouse.h"
 #include "tests/shell/mail_servers.h"
 #include "tests/shell/opponent_program.h"
+#include "tests/shell/server_door.h"
 #include "tests/shell/shell_test_support.h"
 
 #include <QFile>
@@ -61,8 +65,10 @@ protected:
         if (auto* box = qobject_cast<Support::MsgForm*>(&window)) {
             captions.push_back(box->FormCaption->text());
             // The first-run notice has OK only; the new-move notice's
-            // Cancel is "Later".
-            QTest::keyClick(box, Qt::Key_Escape);
+            // Cancel is "Later"; a new post office folder is made.
+            QTest::keyClick(box, box->FormCaption->text() == QStringLiteral("New post office")
+                                     ? Qt::Key_Return
+                                     : Qt::Key_Escape);
         } else if (auto* notice = qobject_cast<Support::NotifyForm*>(&window)) {
             notified.push_back(notice->OpName->text());
             QTest::keyClick(notice, Qt::Key_Escape);
@@ -281,6 +287,59 @@ TEST_F(ProgramTest, SecondCopyOnTheSameDataFolderLeavesEverythingAlone)
     EXPECT_EQ(f.readAll(), settingsBefore);
 }
 
+// "Mail account..." from the tray menu: the account the user confirms is
+// used at once (a retrieval from the new post office) and by the polls
+// after it. The game list's File menu offers the same dialog.
+TEST_F(ProgramTest, MailAccountFromTheMenusIsUsedAtOnce)
+{
+    const QString first = home.path() + QStringLiteral("/first office");
+    const QString second = home.path() + QStringLiteral("/second office");
+    Opponent bob(std::make_unique<MailSupport::PostOfficeMailService>(
+        second.toStdString(), "bob@marrowdale.test", "Bob Birch"));
+    bob.SendNewGame(1, "Alice Amber", aliceAddress);
+    AnswerAccount = [&](MailSupport::MailAccountDialog& d) {
+        d.PostOffice->setChecked(true);
+        d.Address->setText(QString::fromStdString(aliceAddress));
+        d.DisplayName->setText(QStringLiteral("Alice Amber"));
+        d.PostOfficeFolder->setText(first);
+        d.OkButton->click();
+    };
+    ProgramServices services(nullptr, QString::fromLatin1(Switches));
+    SystemTray tray(WithoutSplash(services));
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    EXPECT_TRUE(StoredGames().empty());
+
+    EXPECT_EQ(services.Menu.mnuPopupMailAccount->text(), QStringLiteral("&Mail account..."));
+    AnswerAccount = [&](MailSupport::MailAccountDialog& d) {
+        EXPECT_EQ(d.PostOfficeFolder->text(), first);
+        d.PostOfficeFolder->setText(second);
+        EXPECT_TRUE(d.PostOfficePathText->text().endsWith(second));
+        d.OkButton->click();
+    };
+    services.Menu.mnuPopupMailAccount->trigger();
+    EXPECT_EQ(accountDialogs, 2);
+    EXPECT_EQ(StoredGames().size(), 1u);
+    EXPECT_EQ(SettingsAccountStore().Load()->PostOfficeFolder, second.toStdString());
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+
+    bob.SendNewGame(2, "Alice Amber", aliceAddress);
+    tray.CheckTimer_Timer();
+    EXPECT_EQ(StoredGames().size(), 2u);
+
+    services.GameList.ShowGameList();
+    Support::GameInterface* list = services.GameList.Window();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Menus.mnuIntFileMenu.Item(3)->text(), QStringLiteral("Mail account..."));
+    AnswerAccount = [](MailSupport::MailAccountDialog& d) { d.CancelButton->click(); };
+    MenuSupport::FileMenuClick(*list, 3);
+    EXPECT_EQ(accountDialogs, 3);
+    // Cancel changes nothing: still on-line with the second office.
+    EXPECT_FALSE(Support::Globals().Mail.MailOffline);
+    EXPECT_EQ(SettingsAccountStore().Load()->PostOfficeFolder, second.toStdString());
+    tray.mnuPopupExit_Click();
+}
+
 class ServerProgramTest : public ProgramTest,
                           public ::testing::WithParamInterface<MailSupport::InboxProtocol> {
 protected:
@@ -355,6 +414,70 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
     EXPECT_EQ(bob->WaitingPayload(), sent);
     EXPECT_EQ(bob->Retrieve(1), atBob);
     EXPECT_EQ(std::count(captions.begin(), captions.end(), QStringLiteral("Transmission error.")), 0);
+    tray.mnuPopupExit_Click();
+}
+
+// The servers go down as Alice sends: the send fails with one message and
+// the next poll finds the connection gone. Each later tick tries quietly to
+// sign on again (no dialog, no message); once the servers are back the
+// program is on-line by itself and the board's Resend delivers the move.
+TEST_P(ServerProgramTest, AFailedSendIsResentOnceTheServersAreBack)
+{
+    if (!Servers().Running())
+        GTEST_SKIP() << "the mail servers are not available here";
+    const std::unique_ptr<Opponent> bob = BobStartsAGame();
+    MailSupport::MailAccount alice = Account("alice", "Alice Amber");
+    ShellTesting::ServerDoor inboxDoor(quint16(alice.InboxPort));
+    ShellTesting::ServerDoor smtpDoor(quint16(alice.SmtpPort));
+    ASSERT_TRUE(inboxDoor.Open() && smtpDoor.Open());
+    alice.InboxServer = alice.SmtpServer = "127.0.0.1";
+    alice.InboxPort = inboxDoor.Port();
+    alice.SmtpPort = smtpDoor.Port();
+    ASSERT_TRUE(SettingsAccountStore().Save(alice));
+
+    ProgramServices services(nullptr, QString::fromLatin1(Switches));
+    SystemTray tray(WithoutSplash(services));
+    services.Attach(tray);
+    ASSERT_TRUE(tray.Form_Load());
+    ASSERT_FALSE(Support::Globals().Mail.MailOffline);
+    ASSERT_EQ(StoredGames().size(), 1u);
+    const int game = StoredGames()[0].GAME_ID;
+
+    inboxDoor.Shut();
+    smtpDoor.Shut();
+    services.Board.OpenBoard(game, false);
+    BoardSupport::Board* board = services.Board.OpenWindow();
+    ASSERT_NE(board, nullptr);
+    BoardTests::DragPiece(*board, "e7", "e5");
+    QTest::mouseClick(board->Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&services] { return services.Board.OpenWindow() == nullptr; }));
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), QStringLiteral("Transmission error.")), 1);
+    const std::size_t toldBefore = captions.size();
+
+    // Down: the poll finds it, the next ones try quietly.
+    for (int tick = 0; tick < 3; ++tick)
+        tray.CheckTimer_Timer();
+    EXPECT_TRUE(Support::Globals().Mail.MailOffline);
+    EXPECT_EQ(tray.TrayIcon.Tip(), LostConnectionTip);
+    EXPECT_EQ(captions.size(), toldBefore);
+    EXPECT_EQ(accountDialogs, 0);
+
+    ASSERT_TRUE(inboxDoor.Open() && smtpDoor.Open());
+    tray.CheckTimer_Timer();
+    EXPECT_FALSE(Support::Globals().Mail.MailOffline);
+    EXPECT_EQ(services.Menu.mnuPopupRetrieve->text(), QStringLiteral("Retrieve games"));
+    EXPECT_EQ(captions.size(), toldBefore);
+
+    services.Board.OpenBoard(game, false);
+    board = services.Board.OpenWindow();
+    ASSERT_NE(board, nullptr);
+    ASSERT_TRUE(board->Commands().Button(BoardSupport::ResendButton).enabled);
+    QTest::mouseClick(board->Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
+    ASSERT_TRUE(WaitForFiles(Maildir("bob"), 1));
+    const MoveList atBob = bob->Retrieve(1);
+    ASSERT_EQ(atBob.size(), 2u);
+    EXPECT_EQ(atBob[1].coordinates, "5755");
+    EXPECT_EQ(captions.size(), toldBefore);
     tray.mnuPopupExit_Click();
 }
 

@@ -130,6 +130,14 @@ void RecordingServices::SignOff(bool showStatus)
 {
     Log("SignOff" + Flags({showStatus}));
 }
+bool RecordingServices::Reconnect()
+{
+    if (!ReconnectAnswer)
+        return false;
+    Log("Reconnect");
+    return ReconnectAnswer();
+}
+
 void RecordingServices::SetLogonStatus(bool status)
 {
     Log("SetLogonStatus" + Flags({status}));
@@ -139,6 +147,11 @@ void RecordingServices::ShowGameList()
 {
     LogOrThrow("ShowGameList");
     ListShown = true;
+}
+
+void RecordingServices::HideGameList()
+{
+    Log("HideGameList");
 }
 
 void RecordingServices::FillGameList(std::optional<int> selectGameId)
@@ -214,7 +227,7 @@ bool RecordingServices::LoadChessSet()
 
 void RecordingServices::OpenBoard(int gameId, bool returnToGameList)
 {
-    Log("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return") + ")");
+    LogOrThrow("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return") + ")");
 }
 
 bool RecordingServices::ShowSplash()

@@ -28,6 +28,8 @@ public:
     // answer, a thrown error for the others.
     std::string FailAt;
     bool SecondCopy = false;
+    // What UnwritableDataFolder answers: empty for a writable folder.
+    QString UnwritableFolder;
     bool SplashShows = false;
     bool ChessSetLoads = true;
     // A board window is open.
@@ -42,6 +44,9 @@ public:
     // What a retrieval finds (run by ConnectAndRetrieve, RetrieveMoveMails
     // and ImportMoveFiles).
     std::function<void()> Retrieval;
+    // A quiet try to get back on-line: whether it was tried (it may change
+    // the mail state); unset, nothing is tried.
+    std::function<bool()> ReconnectAnswer;
     // What the settings load sets.
     std::function<void()> Settings;
     // Looked at while the tray menu is up.
@@ -59,6 +64,7 @@ public:
     bool ApplySkin(QWidget& tray) override;
     void CheckColourDepth() override;
     bool TakeInstanceLock() override;
+    QString UnwritableDataFolder() override { return UnwritableFolder; }
     void ReleaseInstanceLock() override;
     void CheckRunBefore() override;
     void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
@@ -69,10 +75,13 @@ public:
     void ImportMoveFiles(bool showStatus, bool pickFile) override;
     void SignOff(bool showStatus) override;
     void SetLogonStatus(bool status) override;
+    // Logged as "Reconnect" only while ReconnectAnswer is set.
+    bool Reconnect() override;
 
     void ShowGameList() override;
     bool GameListShown() const override { return ListShown; }
     bool GameListMinimised() const override { return ListMinimised; }
+    void HideGameList() override;
     void FillGameList(std::optional<int> selectGameId) override;
     std::optional<int> SelectedGameId() override;
     void ShowTrayState(const QIcon& icon, const QString& caption) override;

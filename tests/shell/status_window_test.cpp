@@ -1,6 +1,7 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
+#include "shell/program_mail.h"
 #include "shell/status_window.h"
 #include "tests/shell/shell_test_support.h"
 
@@ -54,6 +55,36 @@ TEST_F(StatusWindowTest, SecondTextReusesTheOneWindowAndHidingUnloadsIt)
     // The end of the program closes an open status window.
     ShowStatus(true, QStringLiteral("Quiting Marrowdale..."));
     CloseDown(false);
+    EXPECT_EQ(OpenStatusWindow(), nullptr);
+}
+
+// A message of a mail pass (File > Import game's result, a refused move)
+// never lies under the status window, which stays on top: the status window
+// steps aside while the box is up and comes back while the pass goes on.
+TEST_F(StatusWindowTest, AMessageOfThePassShowsWithTheStatusWindowHidden)
+{
+    ShowStatus(true, QStringLiteral("Retrieving games..."));
+    ASSERT_NE(OpenStatusWindow(), nullptr);
+    bool statusShownUnderTheBox = true;
+    host.Script = [&](QWidget& box) {
+        statusShownUnderTheBox = OpenStatusWindow() && OpenStatusWindow()->isVisible();
+        box.hide();
+    };
+    SysTraySupport::ProgramMessageSink sink;
+    Support::MessageBoxCall call;
+    call.icon = 4;
+    call.caption = "Game import";
+    call.text = "The game has been successfully imported.";
+    call.okCaption = "OK";
+    sink.ShowMessage(call);
+    EXPECT_EQ(host.ModalRuns, 1);
+    EXPECT_FALSE(statusShownUnderTheBox);
+    ASSERT_NE(OpenStatusWindow(), nullptr);
+    EXPECT_TRUE(OpenStatusWindow()->isVisible());
+
+    // A box after the pass has closed its status window brings none back.
+    ShowStatus(false);
+    sink.ShowMessage(call);
     EXPECT_EQ(OpenStatusWindow(), nullptr);
 }
 

@@ -57,6 +57,7 @@ protected:
         state.Mail.StandAloneMode = false;
         state.Mail.NewMovesArrived = false;
         state.Mail.PendingMoveList.clear();
+        Support::ProgramSettings().SystrayStartup = true;
         rec.ListShown = false;
         rec.Retrieval = [] { Support::Globals().Mail.MailOffline = false; };
         tray = std::make_unique<SystemTray>(rec.Services());
@@ -220,6 +221,18 @@ TEST_F(SystemTrayTest, SecondCopyOnlySaysSoAndLeaves)
     EXPECT_EQ(Support::Globals().TrayForm, nullptr);
 }
 
+TEST_F(SystemTrayTest, AnUnwritableDataFolderIsNamedNotTakenForASecondCopy)
+{
+    rec.SecondCopy = true;
+    rec.UnwritableFolder = QStringLiteral("/media/stick/Marrowdale/Data");
+    EXPECT_FALSE(tray->Form_Load());
+    EXPECT_EQ(rec.Calls.at(rec.Calls.size() - 2),
+              "ShowMessage(2,Initialisation error,Marrowdale cannot write to its data folder "
+              "/media/stick/Marrowdale/Data.||Make that folder writable for your user (and see that its "
+              "disk has room), then start Marrowdale again.,Ok,5)");
+    EXPECT_TRUE(Support::Globals().Quitting);
+}
+
 // Wherever the start fails, the settings are not saved and no icon stays;
 // a start that had signed on signs off again.
 TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
@@ -355,6 +368,41 @@ TEST_F(SystemTrayTest, TrayStateOrderAndTheLostConnection)
     tray->UpdateTrayState(TrayModify);
     EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
     EXPECT_EQ(TrayIconImage(Support::ProgramSettings().SysTrayIcons, NotConnected), 9);
+}
+
+// Off-line after a failure, each free tick asks the mail to try again
+// quietly; back on-line, the menu and the icon follow at once.
+TEST_F(SystemTrayTest, OfflineTicksTryToGetBackOnline)
+{
+    Start();
+    Support::ProgramState& state = Support::Globals();
+    state.ModalBusy = false;
+    state.Mail.MailOffline = true;
+    tray->TrayIcon.Modify(QIcon(), QStringLiteral("untouched"));
+    rec.Calls.clear();
+    rec.ReconnectAnswer = [] { return true; };
+    tray->CheckTimer_Timer();
+    EXPECT_EQ(rec.Calls, Calls{"Reconnect"});
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("untouched"));
+
+    // Never inside a modal window or the open menu.
+    for (bool busy : {true, false}) {
+        state.ModalBusy = busy;
+        tray->MenuShowing = !busy;
+        rec.Calls.clear();
+        tray->CheckTimer_Timer();
+        EXPECT_TRUE(rec.Calls.empty());
+    }
+    tray->MenuShowing = false;
+
+    rec.Calls.clear();
+    rec.ReconnectAnswer = [] {
+        Support::Globals().Mail.MailOffline = false;
+        return true;
+    };
+    tray->CheckTimer_Timer();
+    EXPECT_EQ(rec.Calls, (Calls{"Reconnect", "SetMenuOptions"}));
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
 }
 
 TEST_F(SystemTrayTest, GameListShownIsRefilledAndCarriesTheStateWithoutTray)
@@ -586,6 +634,38 @@ TEST_F(NotifyTest, SoundOnlyKeepsTheListAndAnOpenGameListSilencesAll)
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(3;)", "ShowGameList"}));
     EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
+}
+
+// Without a notification area the list stands in for the tray and is always
+// open: a new move is still announced as from the tray. Play opens the game
+// from the list, which steps aside and comes back when the board closes
+// (the board never closes the main window).
+TEST_F(NotifyTest, WithoutATrayTheOpenListStillAnnouncesNewMoves)
+{
+    Start();
+    Support::ProgramSettings().SystrayStartup = false;
+    Arrived("3;8;", 3);
+    rec.ListShown = true;
+    rec.NotifyAnswers = {NotifyNext, NotifyGameList};
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"PlaySound(/sounds/None)", "ShowNotification(3;8;)",
+                                "ShowNotification(8;)", "ShowGameList"}));
+    EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
+
+    Arrived("8;", 2);
+    rec.ListShown = true;
+    rec.NotifyAnswers = {NotifyPlay};
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(8;)", "LoadChessSet", "HideGameList", "OpenBoard(8)"}));
+
+    // A board that cannot open leaves the list up.
+    Arrived("8;", 2);
+    rec.ListShown = true;
+    rec.NotifyAnswers = {NotifyPlay};
+    rec.FailAt = "OpenBoard(8)";
+    tray->NotifyNewMoves();
+    EXPECT_EQ(rec.Calls,
+              (Calls{"ShowNotification(8;)", "LoadChessSet", "HideGameList", "OpenBoard(8)", "ShowGameList"}));
 }
 
 TEST_F(NotifyTest, AFailingNotificationIsReportedAndLeavesTheMovesPending)

@@ -17,7 +17,9 @@
 #include "foundation/skinned_button.h"
 #include "platform/mail_address_book.h"
 #include "platform/tray_icon.h"
+#include "shell/mail_account_dialog.h"
 #include "shell/new_game_form.h"
+#include "shell/opponent_book.h"
 #include "shell/notify_form.h"
 #include "shell/program_services.h"
 #include "shell/system_tray.h"
@@ -37,6 +39,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -177,6 +184,23 @@ protected:
         player.Tray->SwitchCheckTimer(Support::CheckTimerEnabled());
     }
 
+    // Starts a copy that has never run: the mail log-on dialog asks for
+    // the account (answered by AnswerAccount).
+    void StartFreshProgram(Player& player)
+    {
+        Sit(player);
+        player.Services = std::make_unique<ProgramServices>(nullptr, QString::fromLatin1(Switches));
+        TrayServices services = player.Services->Services();
+        services.Splash = &noSplash;
+        player.Tray = std::make_unique<SystemTray>(services);
+        player.Services->Attach(*player.Tray);
+        ASSERT_TRUE(player.Tray->Form_Load());
+        ASSERT_FALSE(Support::Globals().Mail.MailOffline);
+        player.DataPath = Support::Globals().DataPath;
+        Support::ProgramSettings().CheckInterval = PollMilliseconds;
+        player.Tray->SwitchCheckTimer(Support::CheckTimerEnabled());
+    }
+
     // A contacts file in the player's data folder.
     static void KnowEachOther(const Player& player, const std::string& lines)
     {
@@ -188,7 +212,7 @@ protected:
     // The tray menu's "New game..."; the dialogs are answered by the given
     // steps. The new game's board is open afterwards.
     Board* StartGame(Player& player, std::function<void(Support::NewGameInfo&)> fill,
-                     std::function<void(Support::ChooseOpponent&)> choose = {})
+                     std::function<void(Support::OpponentBook&)> choose = {})
     {
         Sit(player);
         FillNewGame = std::move(fill);
@@ -328,14 +352,17 @@ protected:
         } else if (auto* dialog = qobject_cast<Support::NewGameInfo*>(&window)) {
             ASSERT_TRUE(FillNewGame);
             FillNewGame(*dialog);
-        } else if (auto* chooser = qobject_cast<Support::ChooseOpponent*>(&window)) {
+        } else if (auto* chooser = qobject_cast<Support::OpponentBook*>(&window)) {
             ASSERT_TRUE(ChooseOpponent);
-            Shot(window, "choose-opponent");
+            Shot(window, "opponent-book");
             ChooseOpponent(*chooser);
         } else if (auto* box = qobject_cast<Support::MsgForm*>(&window)) {
             player.Messages.push_back(box->FormCaption->text());
             player.MessageTexts.push_back(box->Message->text());
             QTest::keyClick(box, Qt::Key_Return);
+        } else if (auto* account = qobject_cast<MailSupport::MailAccountDialog*>(&window)) {
+            ASSERT_TRUE(AnswerAccount);
+            AnswerAccount(player, *account);
         } else {
             ADD_FAILURE() << "unexpected window " << window.objectName().toStdString();
             window.hide();
@@ -572,9 +599,62 @@ protected:
     Player bob{"bob", "Bob Birch", InboxProtocol::Pop3};
     Player* atDesk = nullptr;
     std::function<void(Support::NewGameInfo&)> FillNewGame;
-    std::function<void(Support::ChooseOpponent&)> ChooseOpponent;
+    std::function<void(Support::OpponentBook&)> ChooseOpponent;
+    std::function<void(Player&, MailSupport::MailAccountDialog&)> AnswerAccount;
     std::set<std::string> shots;
 };
+
+// Two copies that never ran, on one computer: each player gives the one
+// post office and an own address in the log-on dialog (the first to do so
+// agrees to make its folder); Alice types Bob's address as the opponent's
+// name and the game is played to mate. Nothing is put on the disk by hand.
+TEST_F(TwoPlayersTest, FirstGameOverThePostOfficeByTypingTheAddress)
+{
+    QTemporaryDir shared;
+    const QString office = shared.path() + QStringLiteral("/Chess post");
+    const std::map<std::string, std::string> addresses = {{"alice", "alice@chess.home"},
+                                                          {"bob", "bob@chess.home"}};
+    AnswerAccount = [&](Player& player, MailSupport::MailAccountDialog& d) {
+        d.PostOffice->setChecked(true);
+        QTest::keyClicks(d.DisplayName, QString::fromStdString(player.Name));
+        QTest::keyClicks(d.Address, QString::fromStdString(addresses.at(player.User)));
+        QTest::keyClicks(d.PostOfficeFolder, office);
+        EXPECT_TRUE(d.PostOfficePathText->text().endsWith(office));
+        Shot(d, "mail-account");
+        d.OkButton->click();
+    };
+    ASSERT_NO_FATAL_FAILURE(StartFreshProgram(alice));
+    ASSERT_NO_FATAL_FAILURE(StartFreshProgram(bob));
+    EXPECT_EQ(std::count(alice.Messages.begin(), alice.Messages.end(), QStringLiteral("New post office")), 1);
+    EXPECT_EQ(std::count(bob.Messages.begin(), bob.Messages.end(), QStringLiteral("New post office")), 0);
+    EXPECT_NE(alice.Home.path(), bob.Home.path());
+
+    StartGame(alice, [&](Support::NewGameInfo& d) {
+        Type(d.Game_name, "Our first game");
+        Type(d.Game_opponents_name, addresses.at("bob").c_str());
+        EXPECT_EQ(d.Game_opponents_email->text().toStdString(), addresses.at("bob"));
+        Shot(d, "new-game-typed-address");
+        ClickButton(d, "OkButton");
+    });
+    ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "f2", "f3", "Hello Bob"));
+    EXPECT_EQ(bob.Comments.back(), QStringLiteral("Hello Bob"));
+    ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e7", "e5"));
+    ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "g2", "g4"));
+    ASSERT_NO_FATAL_FAILURE(Move(bob, "d8", "h4"));
+    ASSERT_NO_FATAL_FAILURE(SendLastEntry(bob, alice, "CHECKMATE!"));
+
+    const auto atAlice = StoredGames(alice);
+    const auto atBob = StoredGames(bob);
+    ASSERT_EQ(atAlice.count("Our first game"), 1u);
+    ASSERT_EQ(atBob.count("Our first game"), 1u);
+    EXPECT_EQ(atAlice.at("Our first game").Record.GAME_OPPONENTS_EMAIL, addresses.at("bob"));
+    // Typed as an address, Bob was "bob" until his first reply named him.
+    EXPECT_EQ(atAlice.at("Our first game").Record.GAME_OPPONENTS_NAME, "Bob Birch");
+    EXPECT_EQ(atBob.at("Our first game").Record.GAME_OPPONENTS_EMAIL, addresses.at("alice"));
+    EXPECT_EQ(atBob.at("Our first game").Record.GAME_OPPONENTS_NAME, "Alice Amber");
+    EXPECT_EQ(atAlice.at("Our first game").Moves.size(), 4u);
+    EXPECT_EQ(atAlice.at("Our first game").Record.GAME_STATUS, StatusLost);
+}
 
 TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
 {
@@ -596,10 +676,12 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
             Shot(d, "new-game");
             ClickButton(d, "OkButton");
         },
-        [](Support::ChooseOpponent& c) {
-            ASSERT_EQ(c.OppList->count(), 2);
-            c.OppList->setCurrentIndex(c.OppList->findText(QStringLiteral("Bob Birch")));
-            ClickButton(c, "OkButton");
+        [](Support::OpponentBook& c) {
+            ASSERT_EQ(c.PeopleList->count(), 2);
+            const auto rows = c.PeopleList->findItems(QStringLiteral("Bob Birch"), Qt::MatchStartsWith);
+            ASSERT_EQ(rows.size(), 1);
+            c.PeopleList->setCurrentItem(rows.front());
+            c.OkButton->click();
         });
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "f2", "f3", "Good luck!"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Good luck!"));
