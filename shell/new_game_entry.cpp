@@ -1,5 +1,6 @@
 #include "shell/new_game_entry.h"
 
+#include "foundation/qt_text.h"
 #include "store/mail_address.h"
 #include "store/move_payload.h"
 
@@ -28,15 +29,6 @@ NewGameEntry::NewGameEntry(bool computerGame, bool mailOffline)
         ButtonSet();
     }
 }
-
-namespace {
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 void NewGameEntry::ButtonSet()
 {
