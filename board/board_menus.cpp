@@ -6,37 +6,37 @@ namespace BoardSupport {
 
 BoardMenus::BoardMenus()
 {
-    mnuActionsMenu.Add(0, QStringLiteral("View from opponent"));
-    mnuActionsMenu.Add(1, QStringLiteral("Show coordinates"));
-    mnuActionsMenu.Separator(2);
-    mnuActionsMenu.Add(3, QStringLiteral("Undo current move"));
-    mnuActionsMenu.Add(4, QStringLiteral("Send new move"));
-    mnuActionsMenu.Add(5, QStringLiteral("Re-send last move"));
-    mnuActionsMenu.Separator(6);
-    mnuActionsMenu.Add(7, QStringLiteral("Surrender game"));
-    mnuActionsMenu.Add(8, QStringLiteral("Offer a draw"));
-    mnuActionsMenu.Separator(9);
-    mnuActionsMenu.Add(10, QStringLiteral("Options..."));
-    mnuActionsMenu.Add(11, QStringLiteral("Print board state..."));
-    mnuActionsMenu.Add(12, QStringLiteral("Close"));
+    mnuActionsMenu.Add(ActionsView, QStringLiteral("View from opponent"));
+    mnuActionsMenu.Add(ActionsCoordinates, QStringLiteral("Show coordinates"));
+    mnuActionsMenu.Separator(ActionsSeparator1);
+    mnuActionsMenu.Add(ActionsUndo, QStringLiteral("Undo current move"));
+    mnuActionsMenu.Add(ActionsSend, QStringLiteral("Send new move"));
+    mnuActionsMenu.Add(ActionsResend, QStringLiteral("Re-send last move"));
+    mnuActionsMenu.Separator(ActionsSeparator2);
+    mnuActionsMenu.Add(ActionsSurrender, QStringLiteral("Surrender game"));
+    mnuActionsMenu.Add(ActionsOfferDraw, QStringLiteral("Offer a draw"));
+    mnuActionsMenu.Separator(ActionsSeparator3);
+    mnuActionsMenu.Add(ActionsOptions, QStringLiteral("Options..."));
+    mnuActionsMenu.Add(ActionsPrintBoard, QStringLiteral("Print board state..."));
+    mnuActionsMenu.Add(ActionsClose, QStringLiteral("Close"));
 
-    mnuSetupMenu.Add(0, QStringLiteral("View from opponent"));
-    mnuSetupMenu.Add(1, QStringLiteral("Show coordinates"));
-    mnuSetupMenu.Separator(2);
-    mnuSetupMenu.Add(3, QStringLiteral("Reset board"));
-    mnuSetupMenu.Add(4, QStringLiteral("Clear board"));
-    mnuSetupMenu.Separator(5);
-    mnuSetupMenu.Add(6, QStringLiteral("Play current setup"));
-    mnuSetupMenu.Separator(7);
-    mnuSetupMenu.Add(8, QStringLiteral("Options..."));
-    mnuSetupMenu.Add(9, QStringLiteral("Close"));
+    mnuSetupMenu.Add(SetupView, QStringLiteral("View from opponent"));
+    mnuSetupMenu.Add(SetupCoordinates, QStringLiteral("Show coordinates"));
+    mnuSetupMenu.Separator(SetupSeparator1);
+    mnuSetupMenu.Add(SetupReset, QStringLiteral("Reset board"));
+    mnuSetupMenu.Add(SetupClear, QStringLiteral("Clear board"));
+    mnuSetupMenu.Separator(SetupSeparator2);
+    mnuSetupMenu.Add(SetupPlay, QStringLiteral("Play current setup"));
+    mnuSetupMenu.Separator(SetupSeparator3);
+    mnuSetupMenu.Add(SetupOptions, QStringLiteral("Options..."));
+    mnuSetupMenu.Add(SetupClose, QStringLiteral("Close"));
 
-    mnuHistoryMenu.Add(0, QStringLiteral("Show hilight"));
-    mnuHistoryMenu.Separator(1);
-    mnuHistoryMenu.Add(2, QStringLiteral("First move"));
-    mnuHistoryMenu.Add(3, QStringLiteral("Last move"));
+    mnuHistoryMenu.Add(HistoryHighlight, QStringLiteral("Show hilight"));
+    mnuHistoryMenu.Separator(HistorySeparator);
+    mnuHistoryMenu.Add(HistoryFirst, QStringLiteral("First move"));
+    mnuHistoryMenu.Add(HistoryLast, QStringLiteral("Last move"));
 
-    mnuPiecePalleteMenu.Add(0, QStringLiteral("Remove every piece"));
+    mnuPiecePalleteMenu.Add(PaletteRemoveEvery, QStringLiteral("Remove every piece"));
 
     Support::FillHelpMenu(mnuIntHelpMenu);
 }
@@ -108,25 +108,25 @@ void ActionsMenuClick(Board& board, int index)
 void SetupMenuClick(Board& board, int index)
 {
     switch (index) {
-    case 0:
+    case SetupView:
         board.ChangeView();
         break;
-    case 1:
+    case SetupCoordinates:
         board.ToggleCoords();
         break;
-    case 3:
+    case SetupReset:
         board.SetupReset();
         break;
-    case 4:
+    case SetupClear:
         board.SetupClear();
         break;
-    case 6:
+    case SetupPlay:
         board.SetupPlay();
         break;
-    case 8:
+    case SetupOptions:
         board.ShowOptions();
         break;
-    case 9:
+    case SetupClose:
         board.close();
         break;
     default:
@@ -137,13 +137,13 @@ void SetupMenuClick(Board& board, int index)
 void HistoryMenuClick(Board& board, int index)
 {
     switch (index) {
-    case 0:
+    case HistoryHighlight:
         board.ToggleHighlight();
         break;
-    case 2:
+    case HistoryFirst:
         board.SelectFirstMove();
         break;
-    case 3:
+    case HistoryLast:
         board.SelectLastMove();
         break;
     default:
@@ -153,7 +153,7 @@ void HistoryMenuClick(Board& board, int index)
 
 void PiecePalleteMenuClick(Board& board, int index)
 {
-    if (index == 0)
+    if (index == PaletteRemoveEvery)
         board.RemovePieces(board.PalettePiece());
 }
 

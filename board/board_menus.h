@@ -5,12 +5,31 @@
 // menu titles, menu buttons and right clicks pop them up; MenuSupport
 // carries out their items on the board that showed them.
 
+#include "board/command_state.h"
 #include "foundation/help_menu.h"
 #include "foundation/indexed_menu.h"
 
 namespace BoardSupport {
 
 class Board;
+
+// The items of the Setup menu (the Actions menu's are in command_state.h).
+enum SetupItem : int {
+    SetupView = 0,
+    SetupCoordinates = 1,
+    SetupSeparator1 = 2,
+    SetupReset = 3,
+    SetupClear = 4,
+    SetupSeparator2 = 5,
+    SetupPlay = 6,
+    SetupSeparator3 = 7,
+    SetupOptions = 8,
+    SetupClose = 9,
+};
+
+enum HistoryItem : int { HistoryHighlight = 0, HistorySeparator = 1, HistoryFirst = 2, HistoryLast = 3 };
+
+enum PaletteItem : int { PaletteRemoveEvery = 0 };
 
 class BoardMenus {
 public:

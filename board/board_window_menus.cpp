@@ -69,7 +69,7 @@ void Board::CreateMenuControls()
     Menus.Connect(*this);
     // The Help item of the Help menu stands in for the help button, which
     // only the skinned layout draws.
-    Menus.mnuIntHelpMenu.Item(2)->setVisible(false);
+    Menus.mnuIntHelpMenu.Item(Support::HelpHelp)->setVisible(false);
 
     GameMenu_L = MenuTitle(this, "GameMenu_L", "Game", GameMenuLabelTwips);
     HistoryMenu_L = MenuTitle(this, "HistoryMenu_L", "History", HistoryMenuLabelTwips);
@@ -163,9 +163,11 @@ void Board::ApplyMenuStates()
         opponentsView ? QStringLiteral("View from me") : QStringLiteral("View from opponent");
     const QString coords =
         game_.CoordsShown() ? QStringLiteral("Hide coordinates") : QStringLiteral("Show coordinates");
+    // The two menus share their first two items.
+    static_assert(int(ActionsView) == int(SetupView) && int(ActionsCoordinates) == int(SetupCoordinates));
     for (Support::IndexedMenu* menu : {&Menus.mnuActionsMenu, &Menus.mnuSetupMenu}) {
-        menu->Item(0)->setText(view);
-        menu->Item(1)->setText(coords);
+        menu->Item(ActionsView)->setText(view);
+        menu->Item(ActionsCoordinates)->setText(coords);
     }
     const CommandState& state = Commands();
     if (!state.actionsTouched)

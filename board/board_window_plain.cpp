@@ -26,7 +26,7 @@ void Board::SetSimpleUI()
         plain->show();
     for (QWidget* skinned : {Menu1Button, Menu2Button, MinimiseButton, HelpButton})
         skinned->hide();
-    Menus.mnuIntHelpMenu.Item(2)->setVisible(true);
+    Menus.mnuIntHelpMenu.Item(Support::HelpHelp)->setVisible(true);
 
     PlayerComment->setFrame(true);
     PlayerComment->resize(PlayerComment->width(),

@@ -10,12 +10,12 @@ namespace Support {
 
 void FillHelpMenu(IndexedMenu& menu)
 {
-    menu.Add(0, QStringLiteral("Contents"));
-    menu.Add(1, QStringLiteral("Index..."));
-    menu.Add(2, QStringLiteral("Help"))->setShortcut(QKeySequence(Qt::Key_F1));
-    menu.Separator(3);
-    menu.Add(4, QStringLiteral("About..."));
-    menu.Item(2)->setVisible(ProgramSettings().SimpleUI);
+    menu.Add(HelpContents, QStringLiteral("Contents"));
+    menu.Add(HelpIndex, QStringLiteral("Index..."));
+    menu.Add(HelpHelp, QStringLiteral("Help"))->setShortcut(QKeySequence(Qt::Key_F1));
+    menu.Separator(HelpSeparator);
+    menu.Add(HelpAbout, QStringLiteral("About..."));
+    menu.Item(HelpHelp)->setVisible(ProgramSettings().SimpleUI);
 }
 
 } // namespace Support
@@ -25,17 +25,17 @@ namespace MenuSupport {
 void HelpMenuClick(QWidget* owner, int index)
 {
     switch (index) {
-    case 0:
+    case Support::HelpContents:
         Support::ShowHelpContext(owner, Support::HelpContentsTopic);
         break;
-    case 1:
+    case Support::HelpIndex:
         Support::ShowHelpContents(owner);
         break;
-    case 2:
+    case Support::HelpHelp:
         Support::ShowHelpContext(owner,
                                  Support::IsWindowLoaded(QLatin1String(WindowNames::Board)) ? 5 : 3);
         break;
-    case 4:
+    case Support::HelpAbout:
         Support::ShowAboutBox();
         break;
     default:

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace Support {
 
+enum HelpItem : int { HelpContents = 0, HelpIndex = 1, HelpHelp = 2, HelpSeparator = 3, HelpAbout = 4 };
+
 void FillHelpMenu(IndexedMenu& menu);
 
 } // namespace Support

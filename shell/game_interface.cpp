@@ -394,16 +394,16 @@ void GameInterface::ShowFill(const GameListFill& fill)
 void GameInterface::ApplyCommandStates(const GameListFill& fill)
 {
     SetToolbarButton(ToolbarPlay, fill.GameCommandsEnabled);
-    for (int item : {3, 4})
+    for (int item : {GamePlay, GameDelete})
         Menus.Item(Menus.mnuIntGameMenu, item)->setEnabled(fill.GameCommandsEnabled);
-    for (int item : {6, 7})
+    for (int item : {FilePrintGame, FilePrintNotation})
         Menus.Item(Menus.mnuIntFileMenu, item)->setEnabled(fill.GameCommandsEnabled);
     const SortMenuChecks& checks = model_.MenuChecks();
-    for (int item = 0; item <= 3; ++item)
+    for (int item = SortStatus; item <= SortDate; ++item)
         Menus.Item(Menus.mnuIntSortMenu, item)->setChecked(item == checks.ColumnItem);
-    Menus.Item(Menus.mnuIntSortMenu, 5)->setChecked(checks.Ascending);
-    Menus.Item(Menus.mnuIntSortMenu, 6)->setChecked(!checks.Ascending);
-    for (int item : {0, 1})
+    Menus.Item(Menus.mnuIntSortMenu, SortAscending)->setChecked(checks.Ascending);
+    Menus.Item(Menus.mnuIntSortMenu, SortDescending)->setChecked(!checks.Ascending);
+    for (int item : {GameNew, GameNewSetup})
         Menus.Item(Menus.mnuIntGameMenu, item)->setEnabled(fill.NewGamesEnabled);
     SetToolbarButton(ToolbarNewEmailGame, fill.NewGamesEnabled);
     SetToolbarButton(ToolbarNewSetupGame, fill.NewGamesEnabled);

@@ -11,46 +11,46 @@ namespace Support {
 
 GameListMenus::GameListMenus()
 {
-    mnuIntFileMenu.Add(0, QStringLiteral("Retrieve games"));
-    mnuIntFileMenu.Add(1, QStringLiteral("Import game"));
-    mnuIntFileMenu.Add(2, QStringLiteral("Options..."));
-    mnuIntFileMenu.Add(3, QStringLiteral("Mail account..."));
-    mnuIntFileMenu.Separator(5);
-    mnuIntFileMenu.Add(6, QStringLiteral("Print game..."));
-    mnuIntFileMenu.Add(7, QStringLiteral("Print game notation..."));
-    mnuIntFileMenu.Separator(8);
-    mnuIntFileMenu.Add(9, QStringLiteral("Hide interface"));
-    mnuIntFileMenu.Separator(10);
-    mnuIntFileMenu.Add(11, QStringLiteral("Exit Marrowdale"));
+    mnuIntFileMenu.Add(FileRetrieve, QStringLiteral("Retrieve games"));
+    mnuIntFileMenu.Add(FileImport, QStringLiteral("Import game"));
+    mnuIntFileMenu.Add(FileOptions, QStringLiteral("Options..."));
+    mnuIntFileMenu.Add(FileMailAccount, QStringLiteral("Mail account..."));
+    mnuIntFileMenu.Separator(FileSeparator1);
+    mnuIntFileMenu.Add(FilePrintGame, QStringLiteral("Print game..."));
+    mnuIntFileMenu.Add(FilePrintNotation, QStringLiteral("Print game notation..."));
+    mnuIntFileMenu.Separator(FileSeparator2);
+    mnuIntFileMenu.Add(FileHide, QStringLiteral("Hide interface"));
+    mnuIntFileMenu.Separator(FileSeparator3);
+    mnuIntFileMenu.Add(FileExit, QStringLiteral("Exit Marrowdale"));
     // Nothing to hide to without a tray icon.
     const bool trayStartup = ProgramSettings().SystrayStartup;
-    mnuIntFileMenu.Item(8)->setVisible(trayStartup);
-    mnuIntFileMenu.Item(9)->setVisible(trayStartup);
+    mnuIntFileMenu.Item(FileSeparator2)->setVisible(trayStartup);
+    mnuIntFileMenu.Item(FileHide)->setVisible(trayStartup);
 
-    mnuIntSortMenu.Add(0, QStringLiteral("Game status"));
-    mnuIntSortMenu.Add(1, QStringLiteral("Opponents name"));
-    mnuIntSortMenu.Add(2, QStringLiteral("Game title"));
-    mnuIntSortMenu.Add(3, QStringLiteral("First move date"));
-    mnuIntSortMenu.Separator(4);
-    mnuIntSortMenu.Add(5, QStringLiteral("Ascending"));
-    mnuIntSortMenu.Add(6, QStringLiteral("Descending"));
-    for (int item : {0, 1, 2, 3, 5, 6})
+    mnuIntSortMenu.Add(SortStatus, QStringLiteral("Game status"));
+    mnuIntSortMenu.Add(SortOpponent, QStringLiteral("Opponents name"));
+    mnuIntSortMenu.Add(SortTitle, QStringLiteral("Game title"));
+    mnuIntSortMenu.Add(SortDate, QStringLiteral("First move date"));
+    mnuIntSortMenu.Separator(SortSeparator);
+    mnuIntSortMenu.Add(SortAscending, QStringLiteral("Ascending"));
+    mnuIntSortMenu.Add(SortDescending, QStringLiteral("Descending"));
+    for (int item : {SortStatus, SortOpponent, SortTitle, SortDate, SortAscending, SortDescending})
         mnuIntSortMenu.Item(item)->setCheckable(true);
-    mnuIntSortMenu.Item(0)->setChecked(true);
-    mnuIntSortMenu.Item(5)->setChecked(true);
+    mnuIntSortMenu.Item(SortStatus)->setChecked(true);
+    mnuIntSortMenu.Item(SortAscending)->setChecked(true);
 
-    mnuIntGameMenu.Add(0, QStringLiteral("New game..."));
-    mnuIntGameMenu.Add(1, QStringLiteral("New setup game..."));
-    mnuIntGameMenu.Separator(2);
-    mnuIntGameMenu.Add(3, QStringLiteral("Play selected"));
-    mnuIntGameMenu.Add(4, QStringLiteral("Delete selected"));
+    mnuIntGameMenu.Add(GameNew, QStringLiteral("New game..."));
+    mnuIntGameMenu.Add(GameNewSetup, QStringLiteral("New setup game..."));
+    mnuIntGameMenu.Separator(GameSeparator);
+    mnuIntGameMenu.Add(GamePlay, QStringLiteral("Play selected"));
+    mnuIntGameMenu.Add(GameDelete, QStringLiteral("Delete selected"));
 
     FillHelpMenu(mnuIntHelpMenu);
 
-    mnuIntGameListPopupMenu.Add(0, QStringLiteral("Play selected game"));
-    mnuIntGameListPopupMenu.Add(1, QStringLiteral("Delete selected game..."));
-    mnuIntGameListPopupMenu.Separator(2);
-    mnuIntGameListPopupMenu.Add(3, QStringLiteral("Print selected game..."));
+    mnuIntGameListPopupMenu.Add(PopupPlay, QStringLiteral("Play selected game"));
+    mnuIntGameListPopupMenu.Add(PopupDelete, QStringLiteral("Delete selected game..."));
+    mnuIntGameListPopupMenu.Separator(PopupSeparator);
+    mnuIntGameListPopupMenu.Add(PopupPrint, QStringLiteral("Print selected game..."));
 }
 
 QAction* GameListMenus::Item(const QMenu& menu, int index) const
@@ -92,29 +92,29 @@ void Print(const std::function<void(int, QWidget&)>& printout, Support::GameInte
 void FileMenuClick(Support::GameInterface& list, int index)
 {
     switch (index) {
-    case 0:
+    case Support::FileRetrieve:
         list.GetGames(false);
         break;
-    case 1:
+    case Support::FileImport:
         list.GetGames(true);
         break;
-    case 2:
+    case Support::FileOptions:
         Support::ShowOptions();
         break;
-    case 3:
+    case Support::FileMailAccount:
         if (list.Services().ChangeMailAccount)
             list.Services().ChangeMailAccount();
         break;
-    case 6:
+    case Support::FilePrintGame:
         Print(list.Services().PrintGameDiagrams, list);
         break;
-    case 7:
+    case Support::FilePrintNotation:
         Print(list.Services().PrintGameNotation, list);
         break;
-    case 9:
+    case Support::FileHide:
         list.close();
         break;
-    case 11:
+    case Support::FileExit:
         Support::RequestExitProgram();
         break;
     default:
@@ -131,17 +131,17 @@ void SortMenuClick(Support::GameInterface& list, int index)
 void GameMenuClick(Support::GameInterface& list, int index)
 {
     switch (index) {
-    case 0:
+    case Support::GameNew:
         // An e-mail game, whatever kind the last toolbar button chose.
         Support::NextNewGame() = {false, false};
         break;
-    case 1:
+    case Support::GameNewSetup:
         Support::NextNewGame() = {false, true};
         break;
-    case 3:
+    case Support::GamePlay:
         list.PlayCurrentGame();
         return;
-    case 4:
+    case Support::GameDelete:
         list.DeleteGame();
         return;
     default:
@@ -154,13 +154,13 @@ void GameMenuClick(Support::GameInterface& list, int index)
 void GameListPopupClick(Support::GameInterface& list, int index)
 {
     switch (index) {
-    case 0:
+    case Support::PopupPlay:
         list.PlayCurrentGame();
         break;
-    case 1:
+    case Support::PopupDelete:
         list.DeleteGame();
         break;
-    case 3:
+    case Support::PopupPrint:
         Print(list.Services().PrintGameDiagrams, list);
         break;
     default:

@@ -11,6 +11,35 @@ namespace Support {
 
 class GameInterface;
 
+// The items of each menu by their indexes, gaps kept.
+enum FileItem : int {
+    FileRetrieve = 0,
+    FileImport = 1,
+    FileOptions = 2,
+    FileMailAccount = 3,
+    FileSeparator1 = 5,
+    FilePrintGame = 6,
+    FilePrintNotation = 7,
+    FileSeparator2 = 8,
+    FileHide = 9,
+    FileSeparator3 = 10,
+    FileExit = 11,
+};
+
+enum SortItem : int {
+    SortStatus = 0,
+    SortOpponent = 1,
+    SortTitle = 2,
+    SortDate = 3,
+    SortSeparator = 4,
+    SortAscending = 5,
+    SortDescending = 6,
+};
+
+enum GameItem : int { GameNew = 0, GameNewSetup = 1, GameSeparator = 2, GamePlay = 3, GameDelete = 4 };
+
+enum GameListPopupItem : int { PopupPlay = 0, PopupDelete = 1, PopupSeparator = 2, PopupPrint = 3 };
+
 class GameListMenus {
 public:
     GameListMenus();
