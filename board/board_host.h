@@ -20,6 +20,9 @@ public:
     virtual QPixmap DragIcon(int image) = 0;
 };
 
+// The tray's action that draws its icon again in place.
+inline constexpr int TrayIconModified = 1;
+
 class BoardHost {
 public:
     virtual ~BoardHost() = default;
@@ -30,8 +33,9 @@ public:
     // Closing without the game list: the tray's games menu is rebuilt, the
     // game list closed and the tray menu's Open and New game items enabled.
     virtual void LeaveGameList() = 0;
-    // The tray icon and caption for the state (1: nothing pending).
-    virtual void UpdateTrayState(int state) = 0;
+    // The tray icon and its tip brought up to the program's state; the
+    // action as the tray takes it (TrayIconModified: the icon in place).
+    virtual void UpdateTrayState(int action) = 0;
     // New moves arrived while the board was open: the notification runs.
     virtual void NotifyNewMoves() = 0;
     // The stored game travels to its opponent as a move mail, or as the

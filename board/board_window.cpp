@@ -444,7 +444,7 @@ void Board::Form_Unload()
         port_.LeaveGameList();
     Support::SetCheckTimer(true);
     state.ModalBusy = false;
-    port_.UpdateTrayState(1);
+    port_.UpdateTrayState(TrayIconModified);
     if (!QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty()) {
         hide();
         port_.NotifyNewMoves();

@@ -19,7 +19,7 @@ constexpr int GraphicsErrorCue = 5;
 
 bool Report(const QString& text)
 {
-    ShowMessage(2, GraphicsCaption, text, QStringLiteral("OK"), QString(), false, GraphicsErrorCue);
+    ShowMessage(Support::IconWarning, GraphicsCaption, text, QStringLiteral("OK"), QString(), false, GraphicsErrorCue);
     return false;
 }
 

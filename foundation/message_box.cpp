@@ -69,7 +69,7 @@ bool ShowMessage(int icon, const QString& caption, const QString& text, const QS
 void VerboseMessage(const QString& text, const QString& caption, std::optional<int> sound)
 {
     if (ProgramSettings().Verbose)
-        ShowMessage(1, caption, text, QStringLiteral("OK"), QString(), true, sound);
+        ShowMessage(Support::IconInformation, caption, text, QStringLiteral("OK"), QString(), true, sound);
     else
         PlayCue(sound);
 }

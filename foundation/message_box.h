@@ -1,6 +1,8 @@
 #pragma once
 // Every message, question and error report of the program.
 
+#include "store/message_sink.h"
+
 #include <QString>
 
 #include <optional>
@@ -10,8 +12,9 @@ namespace Support {
 // Shows the message window modally and answers True when the user confirmed
 // (the OK button or Enter), False for the Cancel button, Escape while Cancel
 // is shown, the time-out, or a window that could not be skinned.
-//   icon: 1 information/question, 2 warning, 3 refused set-up, 4 mail
-//         failure, 5 database failure; any other number shows 1.
+//   icon: a MsgIcon (IconInformation also for a question, IconWarning,
+//         IconSetupRefusal, IconTransmission, IconDatabase); any other
+//         number shows IconInformation.
 //   text: "|" breaks the line, "||" leaves an empty one; shown as plain text.
 //   cancelCaption: blank for a box with the OK button alone, centred.
 //   timeoutOn: close as Cancel after the NotificationTimeout setting's time.

@@ -20,7 +20,7 @@ EntryWindowHooks& EntryWindows()
 
 void ShowAutomationError()
 {
-    ShowMessage(2, QStringLiteral("Automation error"), AutomationErrorText, QStringLiteral("Ok"),
+    ShowMessage(Support::IconWarning, QStringLiteral("Automation error"), AutomationErrorText, QStringLiteral("Ok"),
                 QString(), false);
 }
 
@@ -28,7 +28,7 @@ namespace {
 
 void ShowOptionsError(int number, const QString& description)
 {
-    ShowMessage(2, QStringLiteral("Options error"),
+    ShowMessage(Support::IconWarning, QStringLiteral("Options error"),
                 QStringLiteral("The following error prevented the options window from opening:||")
                     + QString::number(number) + QStringLiteral(": ") + description,
                 QStringLiteral("OK"), QString(), false);

@@ -120,7 +120,7 @@ void CheckColourDepth(const QString& bitsPerPixel)
     }
     if (warned)
         return;
-    ShowMessage(1, LowColourDepthCaption, LowColourDepthText, QStringLiteral("Ok"), QString(), false);
+    ShowMessage(Support::IconInformation, LowColourDepthCaption, LowColourDepthText, QStringLiteral("Ok"), QString(), false);
     SetBppChecked(true);
 }
 
@@ -133,7 +133,7 @@ void CheckRunBefore()
 {
     if (GetRunBefore())
         return;
-    ShowMessage(1, QStringLiteral("Versions prior to v") + GetVersionString(), OlderVersionsText,
+    ShowMessage(Support::IconInformation, QStringLiteral("Versions prior to v") + GetVersionString(), OlderVersionsText,
                 QStringLiteral("OK"), QString(), false, CueInformation);
     // The marker is written into the settings key, which a first run may
     // not have yet.

@@ -19,17 +19,17 @@ namespace {
 
 void Warn(const QString& caption, const QString& text)
 {
-    Support::ShowMessage(2, caption, text, QStringLiteral("OK"), QString(), false);
+    Support::ShowMessage(Support::IconWarning, caption, text, QStringLiteral("OK"), QString(), false);
 }
 
 void Inform(const QString& caption, const QString& text)
 {
-    Support::ShowMessage(1, caption, text, QStringLiteral("OK"), QString(), false);
+    Support::ShowMessage(Support::IconInformation, caption, text, QStringLiteral("OK"), QString(), false);
 }
 
 bool Ask(const QString& caption, const QString& text, const QString& ok, const QString& cancel)
 {
-    return Support::ShowMessage(1, caption, text, ok, cancel, false);
+    return Support::ShowMessage(Support::IconInformation, caption, text, ok, cancel, false);
 }
 
 QString GraphicsFolder()

@@ -482,7 +482,7 @@ void GameInterface::PlayCurrentGame()
         show();
         SetCheckTimer(timerWasOn);
         state.ModalBusy = false;
-        ShowMessage(2, QStringLiteral("Options error"),
+        ShowMessage(Support::IconWarning, QStringLiteral("Options error"),
                     QStringLiteral("The following error prevented the board window from opening:||")
                         + QString::number(error.Number) + QStringLiteral(": ")
                         + QString::fromStdString(error.what()),
@@ -493,13 +493,13 @@ void GameInterface::PlayCurrentGame()
 void GameInterface::DeleteGame()
 {
     if (const std::optional<int> gameId = model_.SelectedGameId()) {
-        const bool yes = ShowMessage(1, QStringLiteral("Delete game."),
+        const bool yes = ShowMessage(Support::IconInformation, QStringLiteral("Delete game."),
                                      QStringLiteral("Are you sure you wish to delete the game titled ")
                                          + model_.SelectedTitle() + QStringLiteral("?"),
                                      QStringLiteral("Yes"), QStringLiteral("No"), false, CueInformation);
         if (yes && !Database::DeleteGame(ProgramDataFolder(), *gameId)) {
             ShowMessage(
-                5, QStringLiteral("Database error."),
+                Support::IconDatabase, QStringLiteral("Database error."),
                 QStringLiteral(
                     "A database error prevented Marrowdale from deleteing the currently selected "
                     "game.  Please try again.||If this problem persists your database may be "

@@ -14,6 +14,7 @@
 #include "shell/new_game_kind.h"
 #include "shell/program_mail.h"
 #include "shell/system_tray.h"
+#include "shell/tray_state.h"
 #include "store/move_files.h"
 
 namespace SysTraySupport {
@@ -154,9 +155,11 @@ void ProgramBoard::LeaveGameList()
     menu_.SetMenuOptions();
 }
 
-void ProgramBoard::UpdateTrayState(int state)
+static_assert(BoardSupport::TrayIconModified == SysTraySupport::TrayModify);
+
+void ProgramBoard::UpdateTrayState(int action)
 {
-    SysTraySupport::UpdateTrayState(state);
+    SysTraySupport::UpdateTrayState(action);
 }
 
 void ProgramBoard::NotifyNewMoves()

@@ -46,7 +46,7 @@ public:
     BoardSupport::BoardPictures& Pictures() override { return pictures_; }
     void ReturnToGameList(int currentGameId) override;
     void LeaveGameList() override;
-    void UpdateTrayState(int state) override;
+    void UpdateTrayState(int action) override;
     void NotifyNewMoves() override;
     void PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget& owner) override;
     void ShowCredits() override;

@@ -227,7 +227,7 @@ void ProgramServices::ChangeMailAccount()
             kept = Mail->ApplyAccount(*account);
         }
         if (!kept) {
-            Support::ShowMessage(4, QStringLiteral("Mail account"),
+            Support::ShowMessage(Support::IconTransmission, QStringLiteral("Mail account"),
                                  QStringLiteral("Marrowdale could not keep the mail account in its "
                                                 "settings.||Nothing has changed."),
                                  QStringLiteral("OK"), QString(), false);

@@ -67,7 +67,7 @@ bool SystemTray::Form_Load()
     try {
         loaded = RunLoad();
     } catch (...) {
-        services_.Startup->ShowMessage(2, InitialisationError, UnknownErrorText, QStringLiteral("Ok"),
+        services_.Startup->ShowMessage(Support::IconWarning, InitialisationError, UnknownErrorText, QStringLiteral("Ok"),
                                        RefusedCue);
         loaded = false;
     }
@@ -118,7 +118,7 @@ bool SystemTray::RunLoad()
 
     if (!services_.Startup->TakeInstanceLock()) {
         const QString unwritable = services_.Startup->UnwritableDataFolder();
-        services_.Startup->ShowMessage(2, InitialisationError,
+        services_.Startup->ShowMessage(Support::IconWarning, InitialisationError,
                                        unwritable.isEmpty() ? SecondCopyText
                                                             : UnwritableFolderText.arg(unwritable),
                                        QStringLiteral("Ok"), RefusedCue);

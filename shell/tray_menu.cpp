@@ -8,6 +8,7 @@
 #include "foundation/settings.h"
 #include "shell/new_game_kind.h"
 #include "shell/system_tray.h"
+#include "shell/tray_state.h"
 #include "store/database.h"
 
 #include <QFile>
@@ -181,7 +182,7 @@ void TrayMenu::StandAlone_Click(bool on)
     mnuPopupDebuggingSAOff->setChecked(!on);
     Support::Globals().Mail.StandAloneMode = on;
     SetMenuOptions();
-    SysTraySupport::UpdateTrayState(1);
+    SysTraySupport::UpdateTrayState(TrayModify);
 }
 
 } // namespace SysTraySupport
