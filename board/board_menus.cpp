@@ -57,7 +57,7 @@ void BoardMenus::Connect(Board& board)
                 dispatch(board, index);
         });
     mnuIntHelpMenu.ConnectItems(&board,
-                                [&board](int index) { MenuSupport::HelpMenuClick(&board, index); });
+                                [&board](int index) { MenuSupport::HelpMenuClick(&board, index, HelpTopicBoard); });
 }
 
 } // namespace BoardSupport

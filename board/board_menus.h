@@ -31,6 +31,9 @@ enum HistoryItem : int { HistoryHighlight = 0, HistorySeparator = 1, HistoryFirs
 
 enum PaletteItem : int { PaletteRemoveEvery = 0 };
 
+// The board's help topic: its help button's, and its Help menu's "Help".
+inline constexpr int HelpTopicBoard = 5;
+
 class BoardMenus {
 public:
     BoardMenus();

@@ -25,8 +25,6 @@ namespace BoardSupport {
 
 namespace {
 
-inline constexpr int HelpTopicBoard = 5;
-
 Support::PressLabel* MenuTitle(QWidget* parent, const char* name, const char* caption, QRect twips)
 {
     auto* label = new Support::PressLabel(parent, QString::fromLatin1(name));

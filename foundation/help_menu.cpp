@@ -3,8 +3,6 @@
 #include "foundation/help.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/settings.h"
-#include "foundation/shutdown.h"
-#include "foundation/window_names.h"
 
 namespace Support {
 
@@ -22,7 +20,7 @@ void FillHelpMenu(IndexedMenu& menu)
 
 namespace MenuSupport {
 
-void HelpMenuClick(QWidget* owner, int index)
+void HelpMenuClick(QWidget* owner, int index, int helpTopic)
 {
     switch (index) {
     case Support::HelpContents:
@@ -32,8 +30,7 @@ void HelpMenuClick(QWidget* owner, int index)
         Support::ShowHelpContents(owner);
         break;
     case Support::HelpHelp:
-        Support::ShowHelpContext(owner,
-                                 Support::IsWindowLoaded(QLatin1String(WindowNames::Board)) ? 5 : 3);
+        Support::ShowHelpContext(owner, helpTopic);
         break;
     case Support::HelpAbout:
         Support::ShowAboutBox();

@@ -18,7 +18,7 @@ void FillHelpMenu(IndexedMenu& menu);
 namespace MenuSupport {
 
 // The Help menu's items for the window that showed it; "Help" opens the
-// board's topic while a board is open, else the game list's.
-void HelpMenuClick(QWidget* owner, int index);
+// topic that window hands in.
+void HelpMenuClick(QWidget* owner, int index, int helpTopic);
 
 } // namespace MenuSupport

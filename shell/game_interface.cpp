@@ -1,5 +1,6 @@
 #include "shell/game_interface.h"
 
+#include "board/board_menus.h"
 #include "foundation/cursor_guard.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
@@ -462,6 +463,12 @@ void GameInterface::Toolbar1_Click(int index)
     }
     if (services_.StartNewGame)
         services_.StartNewGame(*this);
+}
+
+int GameInterface::HelpMenuTopic() const
+{
+    return services_.Board && services_.Board->BoardOpen() ? BoardSupport::HelpTopicBoard
+                                                           : HelpTopicGameList;
 }
 
 void GameInterface::PlayCurrentGame()

@@ -81,6 +81,9 @@ public:
     void Toolbar1_Click(int index);
 
     std::optional<int> SelectedGameId() const { return model_.SelectedGameId(); }
+    // The topic of the Help menu's "Help": the board's while a board is
+    // open, else the list's.
+    int HelpMenuTopic() const;
     GameListModel& Model() { return model_; }
     const GameListServices& Services() const { return services_; }
     bool SimpleLayout() const { return simpleUI_; }

@@ -71,7 +71,7 @@ void GameListMenus::Connect(GameInterface& window)
         menu->ConnectItems(&window,
                            [&window, dispatch = dispatch](int index) { dispatch(window, index); });
     mnuIntHelpMenu.ConnectItems(&window,
-                                [&window](int index) { MenuSupport::HelpMenuClick(&window, index); });
+                                [&window](int index) { MenuSupport::HelpMenuClick(&window, index, window.HelpMenuTopic()); });
 }
 
 } // namespace Support
