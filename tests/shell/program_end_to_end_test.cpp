@@ -315,6 +315,7 @@ TEST_F(ProgramTest, MailAccountFromTheMenusIsUsedAtOnce)
     SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
     EXPECT_TRUE(StoredGames().empty());
 
     EXPECT_EQ(services.Menu.mnuPopupMailAccount->text(), QStringLiteral("&Mail account..."));
@@ -447,6 +448,7 @@ TEST_P(ServerProgramTest, AFailedSendIsResentOnceTheServersAreBack)
     SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
     ASSERT_FALSE(Support::Globals().Mail.MailOffline);
     ASSERT_EQ(StoredGames().size(), 1u);
     const int game = StoredGames()[0].GAME_ID;

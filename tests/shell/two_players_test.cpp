@@ -196,6 +196,7 @@ protected:
         player.Tray = std::make_unique<SystemTray>(services);
         player.Services->Attach(*player.Tray);
         ASSERT_TRUE(player.Tray->Form_Load());
+        ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*player.Tray));
         ASSERT_FALSE(Support::Globals().Mail.MailOffline);
         player.DataPath = Support::Globals().DataPath;
         Support::ProgramSettings().CheckInterval = PollMilliseconds;
