@@ -3,8 +3,8 @@
 // stands for a minimum time and until the tray window's start-up has
 // finished, then closes and runs the last steps of the start-up once.
 //
-// The minimum is measured on a clock, not by counting timer ticks: while
-// the start-up signs on to mail it delivers no ticks at all, and the
+// The minimum is measured on a clock, not by counting timer ticks: a
+// start-up step that holds the thread delivers no ticks meanwhile, and the
 // first tick afterwards must see how long the splash has really stood.
 
 #include <cstdint>

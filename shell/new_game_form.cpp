@@ -303,6 +303,12 @@ void NewGameInfo::ResolveName()
     ShowEntry();
 }
 
+void NewGameInfo::EndSession()
+{
+    Timer1.stop();
+    addressBook_ = nullptr;
+}
+
 void NewGameInfo::Timer1_Timer()
 {
     if (Entry.ResolvePending())
@@ -361,6 +367,9 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board,
     NewGameInfo& dialog = *OpenDialog();
     if (dialog.Form_Load(ProgramSettings().SimpleUI))
         CurrentModalHost().RunModal(dialog);
+    // The name box loses the focus as the dialog closes, which would start
+    // a resolution in an address book that ends with this call.
+    dialog.EndSession();
     if (dialog.Answer() != DialogAnswer::Ok) {
         OpenDialog().reset();
         polling.Resume();

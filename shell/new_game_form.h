@@ -72,6 +72,10 @@ public:
     // The typed name, resolved in the address book.
     void ResolveName();
     void Timer1_Timer();
+    // The modal session is over: the address book it was handed goes, and
+    // with it any resolution still to come (the dialog itself stays for
+    // the board and printing to read).
+    void EndSession();
 
 protected:
     void SetSimpleUI() override;

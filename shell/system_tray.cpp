@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QPointer>
 
+#include <exception>
+
 namespace SysTraySupport {
 
 namespace {
@@ -138,11 +140,8 @@ bool SystemTray::RunLoad()
 
     const bool splashShown = settings.DisplaySplash && services_.Splash->ShowSplash();
 
-    mailTried_ = true;
-    services_.Mail->ConnectAndRetrieve(false, false, true);
-    // Ended meanwhile: by a fatal failure, or by the user.
-    if (state.Quitting || unloaded_)
-        return false;
+    // The start never waits for the mail: the menus begin off-line, and the
+    // first sign-on and retrieval follow the start-up tail (RunFirstRetrieval).
     services_.Menu->SetMenuOptions();
     services_.Menu->PopulateTrayGameMenu();
 
@@ -159,8 +158,51 @@ void SystemTray::RunStartupTail()
     if (!Support::ProgramSettings().SystrayStartup)
         ShowGameList();
     UpdateTrayState(TrayAdd);
-    Support::SetCheckTimer(true);
-    Support::Globals().ModalBusy = false;
+    // The list or the icon is up: the mail goes on behind it, once this
+    // step (inside the start-up or the splash's closing) has returned.
+    if (!firstPassQueued_) {
+        firstPassQueued_ = true;
+        QTimer::singleShot(0, this, &SystemTray::RunFirstRetrieval);
+    }
+}
+
+void SystemTray::RunFirstRetrieval()
+{
+    if (firstPassStarted_)
+        return;
+    firstPassStarted_ = true;
+    Support::ProgramState& state = Support::Globals();
+    // Ended before the pass could begin.
+    if (unloaded_ || state.Quitting) {
+        firstPassOver_ = true;
+        return;
+    }
+    // ModalBusy (set since before the splash) and the stopped timer keep
+    // the polling and the tray's clicks out for the whole pass, as for a
+    // poll; the windows go on meanwhile.
+    state.ModalBusy = true;
+    mailTried_ = true;
+    try {
+        services_.Mail->ConnectAndRetrieve(false, true, true);
+    } catch (const std::exception&) {
+        // The program is running by now: a pass that failed leaves it
+        // off-line, and the tray's Retrieve tries again.
+        state.Mail.MailOffline = true;
+    }
+    firstPassOver_ = true;
+    // Ended meanwhile: by a fatal failure, or by the user.
+    if (state.Quitting || unloaded_)
+        return;
+    services_.Menu->SetMenuOptions();
+    services_.Menu->PopulateTrayGameMenu();
+    if (services_.GameList->GameListShown())
+        services_.GameList->FillGameList(services_.GameList->SelectedGameId());
+    UpdateTrayState(TrayModify);
+    // A board opened from the list meanwhile keeps the program busy and
+    // the timer off until it closes.
+    const bool boardOpen = services_.Board->BoardOpen();
+    Support::SetCheckTimer(!boardOpen);
+    state.ModalBusy = boardOpen;
     NotifyNewMoves();
 }
 

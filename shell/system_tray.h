@@ -1,7 +1,7 @@
 #pragma once
 // The program's start-up window. It is never shown and lives for the whole
 // run: it starts the program (checks, settings, one copy per data folder,
-// the first mail retrieval, tray icon or game list), polls the mail on its
+// tray icon or game list, then the first mail retrieval), polls the mail on its
 // timer, keeps the tray icon and the picture stores every other window
 // uses, and ends the program (tray icon removed, mail signed off, settings
 // saved, every window unloaded).
@@ -34,8 +34,17 @@ public:
 
     // The last steps of the start-up, run by the start-up itself or, when
     // the splash screen is up, by the splash screen as it closes: game list
-    // (without tray start-up), tray icon, mail timer on, notification.
+    // (without tray start-up) and tray icon; then the first mail pass is
+    // queued.
     void RunStartupTail();
+    // The first sign-on and retrieval, queued by the start-up tail so that
+    // the start never waits for the mail: with the status window (and its
+    // Cancel), busy for its whole pass; at its end the menus, the list and
+    // the tray follow what it brought, the mail timer starts and the
+    // notification runs. Runs once; a test may call it to run it now.
+    void RunFirstRetrieval();
+    // The first mail pass has ended (or the program ended before it).
+    bool FirstRetrievalOver() const { return firstPassOver_; }
 
     // The tray menu's "E&xit": a silent backup, then the shut-down.
     void mnuPopupExit_Click();
@@ -84,6 +93,9 @@ private:
     TrayServices services_;
     bool mailTried_ = false;
     bool unloaded_ = false;
+    bool firstPassQueued_ = false;
+    bool firstPassStarted_ = false;
+    bool firstPassOver_ = false;
 };
 
 // The instance lock of a data folder: held by the one running copy.

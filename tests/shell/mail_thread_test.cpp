@@ -1,25 +1,30 @@
 // Mail off the window thread. Servers that accept a connection and never
 // answer, or answer a byte a second, neither freeze the windows (a 100 ms
 // timer keeps firing throughout) nor outlast the stall time and the
-// deadline; Exit while an operation hangs ends the program at once, and
-// Cancel in the status window leaves it off-line at once. A closed port, an
+// deadline; the start shows the list or the icon without waiting for one;
+// Exit while an operation hangs ends the program at once, and Cancel in the
+// status window leaves it off-line at once. A closed port, an
 // unknown server and a silent one each fail in their own words.
+#include "dialogs/splash_hand_over.h"
 #include "foundation/msg_form.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "platform/mail_internet.h"
 #include "platform/registry.h"
+#include "shell/game_interface.h"
 #include "shell/program_mail.h"
 #include "shell/program_services.h"
 #include "shell/status_window.h"
 #include "shell/system_tray.h"
 #include "tests/shell/shell_test_support.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -274,6 +279,92 @@ public:
     std::optional<MailSupport::MailAccount> kept;
 };
 
+// The start never waits for the mail: against a server that takes the
+// connection and never answers, the list (or the tray icon) is up within
+// the splash's own time and a little, the sign-on goes on behind it with
+// the status window, and its Cancel leaves the program off-line at once.
+// The windows answer throughout.
+TEST_F(MailThreadTest, TheStartNeverWaitsForASilentServer)
+{
+    for (const bool desktopTray : {false, true}) {
+        SCOPED_TRACE(desktopTray ? "tray icon" : "game list");
+        TrayIcon::PretendDesktopHasTray(desktopTray);
+        Support::SetLogonStatus(false);
+        LoopbackServer server(Answer::Never);
+        MemoryAccountStore accounts;
+        accounts.kept = AccountAt(server.Port());
+        ProgramServices services(&accounts, QStringLiteral("-nodpi -nores -nobpp -nosound"));
+        SystemTray tray(services.Services());
+        services.Attach(tray);
+        const auto shown = [&] {
+            if (desktopTray)
+                return tray.TrayIcon.IsShown();
+            return services.GameList.Window() && services.GameList.Window()->isVisible();
+        };
+
+        // The pass runs inside the program's loop: it is watched from there.
+        Ticker ticker;
+        QElapsedTimer sinceStart, statusSeen, sinceCancel;
+        qint64 shownAt = -1;
+        QString statusText;
+        bool cancelShown = false, busyBehind = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (shownAt < 0 && shown())
+                shownAt = sinceStart.elapsed();
+            Support::StatusWindow* status = Support::OpenStatusWindow();
+            if (!status || shownAt < 0 || sinceCancel.isValid())
+                return;
+            if (!statusSeen.isValid())
+                statusSeen.start();
+            // Cancel once it has stood a moment.
+            if (statusSeen.elapsed() < 300)
+                return;
+            status->RefreshWait();
+            statusText = status->StatusText->text();
+            cancelShown = status->CancelButton->isVisible();
+            busyBehind = Support::Globals().ModalBusy && !tray.FirstRetrievalOver();
+            captions.clear();
+            sinceCancel.start();
+            status->CancelButton->click();
+        });
+        watch.start(20);
+        sinceStart.start();
+        ASSERT_TRUE(tray.Form_Load());
+        ASSERT_NE(services.Splash.Window(), nullptr);
+        ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray, 40000));
+        watch.stop();
+
+        ASSERT_GE(shownAt, 0);
+        EXPECT_LT(shownAt, SplashSupport::MinimumShowMilliseconds + 2000);
+        // Behind it: "Logging on..." with Cancel, and the program busy.
+        ASSERT_TRUE(sinceCancel.isValid());
+        EXPECT_LT(sinceCancel.elapsed(), 1000);
+        EXPECT_EQ(statusText, QStringLiteral("Logging on..."));
+        EXPECT_TRUE(cancelShown);
+        EXPECT_TRUE(busyBehind);
+        // Off-line, with nothing to report, and the program running.
+        EXPECT_TRUE(Support::Globals().Mail.MailOffline);
+        EXPECT_FALSE(Support::Globals().ModalBusy);
+        EXPECT_EQ(Support::OpenStatusWindow(), nullptr);
+        EXPECT_TRUE(captions.empty());
+        if (desktopTray)
+            EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
+        else
+            EXPECT_EQ(services.GameList.Window()->windowTitle(),
+                      QStringLiteral("Marrowdale : Not connected"));
+        EXPECT_EQ(services.Menu.mnuPopupRetrieve->text(), QStringLiteral("Logon / Retrieve games"));
+        EXPECT_LT(ticker.LongestGapMs, 500);
+        EXPECT_GE(ticker.Ticks, 20);
+        tray.mnuPopupExit_Click();
+        // The list's own closing queued the end of its program: it ends
+        // that one, not the next.
+        QTest::qWait(50);
+        server.Stop();
+    }
+    TrayIcon::PretendDesktopHasTray(std::nullopt);
+}
+
 TEST_F(MailThreadTest, ExitWhileARetrievalHangsEndsTheProgramAtOnce)
 {
     TrayIcon::PretendDesktopHasTray(true);
@@ -286,6 +377,7 @@ TEST_F(MailThreadTest, ExitWhileARetrievalHangsEndsTheProgramAtOnce)
         services.Attach(tray);
         // Started off-line: nothing listens where the account points.
         ASSERT_TRUE(tray.Form_Load());
+        ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
         EXPECT_TRUE(Support::Globals().Mail.MailOffline);
 
         // Now the server is there but never answers; Exit half a second

@@ -39,6 +39,7 @@ public:
     std::vector<AddressEntry> AllEntries() override { return Entries; }
     std::optional<AddressEntry> Resolve(const std::string& typed) override
     {
+        ++Resolves;
         for (const AddressEntry& e : Entries)
             if (QString::fromStdString(e.Name).compare(QString::fromStdString(typed),
                                                        Qt::CaseInsensitive)
@@ -55,6 +56,7 @@ public:
         return true;
     }
     std::vector<AddressEntry> Added;
+    int Resolves = 0;
 };
 
 TEST(NewGameEntry, ComputerGamesFillTheOpponentAndOfferOkAtOnce)
@@ -426,6 +428,26 @@ TEST_F(NewGameDialogTest, AnAddressTypedAsTheNameStartsTheGame)
     ASSERT_TRUE(board.details);
     EXPECT_EQ(board.details->OpponentsName, QStringLiteral("Ann"));
     EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("ann@ash.test"));
+}
+
+// The dialog stays behind the board for printing, while the address book
+// it was handed does not: the name box's focus leaving as the dialog closes
+// must start no resolution in it.
+TEST_F(NewGameDialogTest, ClosingTheDialogLeavesNoResolutionBehind)
+{
+    Fill = [](NewGameInfo& d) {
+        Type(d.Game_name, "Friendly");
+        Type(d.Game_opponents_name, "Bob Birch <bob@birch.test>");
+        d.OkButton->face->Click();
+        Leave(d.Game_opponents_name);
+    };
+    StartNewGame(nullptr, board, &book);
+    ASSERT_TRUE(board.details);
+    EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("bob@birch.test"));
+    const int resolutions = book.Resolves;
+    QTest::qWait(1700);
+    EXPECT_EQ(book.Resolves, resolutions);
+    UnloadNewGameInfo();
 }
 
 TEST_F(NewGameDialogTest, ATypedNameResolvesAfterTheNameBoxLosesTheFocus)

@@ -105,6 +105,7 @@ protected:
         SystemTray tray(WithoutSplash(services));
         services.Attach(tray);
         ASSERT_TRUE(tray.Form_Load());
+        ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
 
         EXPECT_FALSE(Support::Globals().Mail.MailOffline);
         EXPECT_FALSE(Support::GetLogonStatus());
@@ -176,6 +177,7 @@ TEST_F(ProgramTest, SignOnThatNeverCameBackKeepsTheNextStartOffline)
         SystemTray tray(services.Services());
         services.Attach(tray);
         ASSERT_TRUE(tray.Form_Load());
+        ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
         tray.mnuPopupExit_Click();
     }
     accountDialogs = 0;
@@ -193,6 +195,7 @@ TEST_F(ProgramTest, SignOnThatNeverCameBackKeepsTheNextStartOffline)
     SystemTray tray(services.Services());
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
     EXPECT_EQ(accountDialogs, 0);
     EXPECT_TRUE(Support::Globals().Mail.MailOffline);
     EXPECT_NE(std::find(captions.begin(), captions.end(), QStringLiteral("Email logon failer")),
@@ -213,6 +216,7 @@ TEST_F(ProgramTest, CancelledAccountDialogLeavesTheProgramOffline)
     SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
     EXPECT_EQ(accountDialogs, 1);
     EXPECT_TRUE(Support::Globals().Mail.MailOffline);
     EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
@@ -228,6 +232,7 @@ TEST_F(ProgramTest, NoNetworkSwitchStaysOfflineWithoutAskingForAnAccount)
     SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
     EXPECT_EQ(accountDialogs, 0);
     EXPECT_TRUE(Support::Globals().Mail.MailOffline);
     EXPECT_EQ(tray.TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
@@ -245,6 +250,7 @@ TEST_F(ProgramTest, WithoutATrayClosingTheGameListEndsTheProgram)
     SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
     Support::GameInterface* list = services.GameList.Window();
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isVisible());
@@ -270,6 +276,7 @@ TEST_F(ProgramTest, SecondCopyOnTheSameDataFolderLeavesEverythingAlone)
     ProgramServices first(nullptr, QString::fromLatin1(Switches));
     SystemTray firstTray(WithoutSplash(first));
     ASSERT_TRUE(firstTray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(firstTray));
     captions.clear();
     const QByteArray settingsBefore = [] {
         QFile f(Registry::StoreFilePath());
@@ -308,6 +315,7 @@ TEST_F(ProgramTest, MailAccountFromTheMenusIsUsedAtOnce)
     SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
     EXPECT_TRUE(StoredGames().empty());
 
     EXPECT_EQ(services.Menu.mnuPopupMailAccount->text(), QStringLiteral("&Mail account..."));
@@ -387,6 +395,7 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
     SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
     ASSERT_EQ(StoredGames().size(), 1u);
     const int game = StoredGames()[0].GAME_ID;
 
@@ -439,6 +448,7 @@ TEST_P(ServerProgramTest, AFailedSendIsResentOnceTheServersAreBack)
     SystemTray tray(WithoutSplash(services));
     services.Attach(tray);
     ASSERT_TRUE(tray.Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(tray));
     ASSERT_FALSE(Support::Globals().Mail.MailOffline);
     ASSERT_EQ(StoredGames().size(), 1u);
     const int game = StoredGames()[0].GAME_ID;

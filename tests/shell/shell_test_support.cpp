@@ -2,12 +2,14 @@
 
 #include "foundation/program_state.h"
 #include "platform/tray_icon.h"
+#include "shell/system_tray.h"
 #include "store/database.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -66,6 +68,11 @@ void ResetBeforeTrayStartup(TestSupport::ScriptedHost& host)
     state.Mail.MailOffline = true;
     SysTraySupport::TrayIcon::PretendDesktopHasTray(true);
     host.Script = [](QWidget& box) { box.hide(); };
+}
+
+bool FinishFirstRetrieval(SysTraySupport::SystemTray& tray, int timeoutMs)
+{
+    return QTest::qWaitFor([&tray] { return tray.FirstRetrievalOver(); }, timeoutMs);
 }
 
 void StoreGame(const QString& dataPath, int id, int status)

@@ -9,6 +9,10 @@
 
 class QWidget;
 
+namespace SysTraySupport {
+class SystemTray;
+}
+
 #include <ostream>
 
 // Readable QString values in test failures.
@@ -42,6 +46,10 @@ QString SaveScreenshot(QWidget& widget, const QString& name);
 // desktop with a notification area; every box the tray itself shows through
 // the real message box is hidden at once.
 void ResetBeforeTrayStartup(TestSupport::ScriptedHost& host);
+
+// Lets the event loop run until the started tray's first mail pass (queued
+// behind the start-up) has ended; false when it did not within the time.
+bool FinishFirstRetrieval(SysTraySupport::SystemTray& tray, int timeoutMs = 60000);
 
 // Stores a game with the given id and status in the data folder.
 void StoreGame(const QString& dataPath, int id, int status);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
@@ -26,18 +27,20 @@ const std::string UnknownErrorMessage =
     "ShowMessage(2,Initialisation error,An unknown error caused Marrowdale to fail to load.||If this "
     "persists, try reinstalling.,Ok,5)";
 
-const Calls LoadUpToTheMail = {"SetupGlobalVariables",
-                               "CheckDisplaySettings",
-                               "UpgradeSettings",
-                               "LoadSettings",
-                               "ApplySkin",
-                               "CheckColourDepth",
-                               "TakeInstanceLock",
-                               "CheckRunBefore",
-                               "ShowSplash",
-                               "ConnectAndRetrieve(0,0,1)",
-                               "SetMenuOptions",
-                               "PopulateTrayGameMenu"};
+// The start-up itself: the menus begin off-line, no mail yet.
+const Calls LoadUpToTheMenus = {"SetupGlobalVariables",
+                                "CheckDisplaySettings",
+                                "UpgradeSettings",
+                                "LoadSettings",
+                                "ApplySkin",
+                                "CheckColourDepth",
+                                "TakeInstanceLock",
+                                "CheckRunBefore",
+                                "ShowSplash",
+                                "SetMenuOptions",
+                                "PopulateTrayGameMenu"};
+// The first mail pass, queued behind the list or the icon.
+const Calls FirstPass = {"ConnectAndRetrieve(0,1,1)", "SetMenuOptions", "PopulateTrayGameMenu"};
 
 const Calls ExitCalls = {"BackupDatabase", "CloseHelp",           "SignOff(1)",
                          "CloseDown(1)",   "ReleaseInstanceLock", "EndProgram(0)"};
@@ -68,10 +71,11 @@ protected:
         TrayIcon::PretendDesktopHasTray(std::nullopt);
     }
 
-    // A started tray with the log emptied.
+    // A started tray, its first mail pass over, with the log emptied.
     void Start()
     {
         ASSERT_TRUE(tray->Form_Load());
+        ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*tray));
         rec.Calls.clear();
     }
 
@@ -85,8 +89,16 @@ TEST_F(SystemTrayTest, TrayStartupRunsEveryStepInOrderAndEndsRunning)
 {
     rec.Settings = [] { Support::ProgramSettings().CheckInterval = 15000; };
     ASSERT_TRUE(tray->Form_Load());
-    EXPECT_EQ(rec.Calls, LoadUpToTheMail);
+    // The icon is up before any mail: not connected, and still busy.
+    EXPECT_EQ(rec.Calls, LoadUpToTheMenus);
     EXPECT_TRUE(tray->TrayIcon.IsShown());
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
+    EXPECT_FALSE(tray->CheckTimer.isActive());
+    EXPECT_TRUE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(Support::Globals().StartupDone);
+
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*tray));
+    EXPECT_EQ(rec.Calls, Plus(LoadUpToTheMenus, FirstPass));
     EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
     EXPECT_TRUE(tray->CheckTimer.isActive());
     EXPECT_EQ(tray->CheckTimer.interval(), 15000);
@@ -182,9 +194,11 @@ TEST_F(SystemTrayTest, WithoutANotificationAreaTheGameListIsTheMainWindowForThis
 {
     TrayIcon::PretendDesktopHasTray(false);
     ASSERT_TRUE(tray->Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*tray));
     EXPECT_EQ(rec.Calls,
-              Plus(LoadUpToTheMail, {"ShowGameList", "ShowTrayState(Marrowdale : Nothing new)",
-                                     "HideHideInterfaceItems"}));
+              Plus(Plus(LoadUpToTheMenus, {"ShowGameList", "ShowTrayState(Marrowdale : Not connected)",
+                                           "HideHideInterfaceItems"}),
+                   Plus(FirstPass, {"FillGameList(4)", "ShowTrayState(Marrowdale : Nothing new)"})));
     EXPECT_FALSE(tray->TrayIcon.IsShown());
     EXPECT_FALSE(Support::ProgramSettings().SystrayStartup);
     EXPECT_TRUE(Support::ProgramSettings().SystrayStartupNext);
@@ -195,8 +209,11 @@ TEST_F(SystemTrayTest, SplashTakesOverTheLastStepsAndPlainModeShowsTheHelpItem)
     rec.SplashShows = true;
     rec.Settings = [] { Support::ProgramSettings().SimpleUI = true; };
     ASSERT_TRUE(tray->Form_Load());
-    Calls expected = LoadUpToTheMail;
+    Calls expected = LoadUpToTheMenus;
     expected.insert(expected.begin() + 6, "ShowPlainHelpItem");
+    EXPECT_EQ(rec.Calls, expected);
+    // No mail while the splash stands, however long the loop runs.
+    QTest::qWait(50);
     EXPECT_EQ(rec.Calls, expected);
     EXPECT_FALSE(tray->TrayIcon.IsShown());
     EXPECT_FALSE(tray->CheckTimer.isActive());
@@ -205,8 +222,90 @@ TEST_F(SystemTrayTest, SplashTakesOverTheLastStepsAndPlainModeShowsTheHelpItem)
 
     tray->RunStartupTail();
     EXPECT_TRUE(tray->TrayIcon.IsShown());
+    EXPECT_FALSE(tray->CheckTimer.isActive());
+    EXPECT_TRUE(Support::Globals().ModalBusy);
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*tray));
+    EXPECT_EQ(rec.Calls, Plus(expected, FirstPass));
     EXPECT_TRUE(tray->CheckTimer.isActive());
     EXPECT_FALSE(Support::Globals().ModalBusy);
+}
+
+// The first pass runs behind the icon, busy for its whole pass as a poll
+// is: the tray refuses its clicks and a tick does nothing meanwhile; what it
+// brought is told when it ends. A board the player opened from the list
+// meanwhile keeps the program busy and the moves pending.
+TEST_F(SystemTrayTest, TheFirstPassRunsBehindTheIconAndTellsOfItsMovesWhenItEnds)
+{
+    for (const bool boardOpened : {false, true}) {
+        SCOPED_TRACE(boardOpened ? "a board opened meanwhile" : "nothing opened");
+        SetUp();
+        rec.Calls.clear();
+        Support::ProgramSettings().NotificationMethod = 2;
+        bool iconUp = false, busy = false, timerOn = true;
+        rec.Retrieval = [&] {
+            iconUp = tray->TrayIcon.IsShown();
+            busy = Support::Globals().ModalBusy;
+            timerOn = tray->CheckTimer.isActive();
+            tray->TrayIcon_RightRelease(QPoint());
+            tray->CheckTimer_Timer();
+            Support::Globals().Mail.MailOffline = false;
+            Support::Globals().Mail.PendingMoveList = "4;";
+            Support::Globals().Mail.NewMovesArrived = true;
+            ShellTesting::StoreGame(folders.DataPath(), 4, 1);
+            rec.BoardIsOpen = boardOpened;
+        };
+        ASSERT_TRUE(tray->Form_Load());
+        ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*tray));
+        EXPECT_TRUE(iconUp);
+        EXPECT_TRUE(busy);
+        EXPECT_FALSE(timerOn);
+        Calls expected = Plus(LoadUpToTheMenus, {"ConnectAndRetrieve(0,1,1)", "RefuseTrayClick(0)",
+                                                 "SetMenuOptions", "PopulateTrayGameMenu"});
+        if (!boardOpened)
+            expected.push_back("ShowNotification(4;)");
+        EXPECT_EQ(rec.Calls, expected);
+        EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - New move arrived"));
+        EXPECT_EQ(Support::Globals().ModalBusy, boardOpened);
+        EXPECT_EQ(tray->CheckTimer.isActive(), !boardOpened);
+        EXPECT_EQ(Support::Globals().Mail.NewMovesArrived, boardOpened);
+        TearDown();
+    }
+}
+
+// The program is running when its first pass fails: it stays off-line and
+// polls nothing until a manual retrieve; a pass that ends the program (an
+// unusable skin in its status window) does nothing more.
+TEST_F(SystemTrayTest, AFirstPassThatFailsLeavesTheProgramRunningOffLine)
+{
+    rec.FailAt = "ConnectAndRetrieve(0,1,1)";
+    ASSERT_TRUE(tray->Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*tray));
+    EXPECT_EQ(rec.Calls, Plus(LoadUpToTheMenus, FirstPass));
+    EXPECT_TRUE(Support::Globals().Mail.MailOffline);
+    EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Not connected"));
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+    EXPECT_EQ(Support::Globals().TrayForm, tray.get());
+
+    SetUp();
+    rec.Calls.clear();
+    rec.FailAt.clear();
+    rec.OnCall = [](const std::string& name) {
+        if (name == "ConnectAndRetrieve(0,1,1)")
+            Support::Globals().Quitting = true;
+    };
+    ASSERT_TRUE(tray->Form_Load());
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*tray));
+    EXPECT_EQ(rec.Calls, Plus(LoadUpToTheMenus, {"ConnectAndRetrieve(0,1,1)"}));
+    EXPECT_FALSE(tray->CheckTimer.isActive());
+}
+
+// Ended before its first pass could begin: no mail is tried at all.
+TEST_F(SystemTrayTest, AnExitBeforeTheFirstPassTriesNoMail)
+{
+    ASSERT_TRUE(tray->Form_Load());
+    tray->mnuPopupExit_Click();
+    ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*tray));
+    EXPECT_FALSE(rec.Called("ConnectAndRetrieve(0,1,1)"));
 }
 
 TEST_F(SystemTrayTest, SecondCopyOnlySaysSoAndLeaves)
@@ -234,7 +333,7 @@ TEST_F(SystemTrayTest, AnUnwritableDataFolderIsNamedNotTakenForASecondCopy)
 }
 
 // Wherever the start fails, the settings are not saved and no icon stays;
-// a start that had signed on signs off again.
+// no mail was tried, so none is signed off.
 TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
 {
     const std::vector<std::string> steps = {"SetupGlobalVariables",
@@ -244,7 +343,6 @@ TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
                                             "ApplySkin",
                                             "CheckColourDepth",
                                             "CheckRunBefore",
-                                            "ConnectAndRetrieve(0,0,1)",
                                             "SetMenuOptions",
                                             "PopulateTrayGameMenu"};
     for (const std::string& step : steps) {
@@ -256,12 +354,9 @@ TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
         const auto failed = std::find(rec.Calls.begin(), rec.Calls.end(), step);
         ASSERT_NE(failed, rec.Calls.end());
         Calls after(failed + 1, rec.Calls.end());
-        const bool signedOn = rec.Called("ConnectAndRetrieve(0,0,1)");
         Calls expected;
         if (step != "ApplySkin") // the skin reports its own failure
             expected.push_back(UnknownErrorMessage);
-        if (signedOn)
-            expected.push_back("SignOff(0)");
         expected.push_back("CloseHelp");
         EXPECT_EQ(after, expected);
         EXPECT_FALSE(rec.Called("CloseDown(1)"));
@@ -269,33 +364,28 @@ TEST_F(SystemTrayTest, FailureAtEachStepEndsWithoutSavingOrIcon)
         EXPECT_FALSE(tray->TrayIcon.IsShown());
         EXPECT_FALSE(Support::Globals().StartupDone);
         EXPECT_FALSE(tray->CheckTimer.isActive());
+        // Nor does a first pass follow.
+        QTest::qWait(20);
+        EXPECT_FALSE(rec.Called("ConnectAndRetrieve(0,1,1)"));
     }
 }
 
-// A window of the start (a notice, the mail's status) that ends the program
-// on an unusable skin: the start goes no further and reports failure.
+// A window of the start (a notice) that ends the program on an unusable
+// skin: the start goes no further and reports failure. (The mail's status
+// window comes later, in the first pass.)
 TEST_F(SystemTrayTest, FatalFailureInAWindowOfTheStartStopsIt)
 {
-    for (const std::string& step :
-         {std::string("CheckRunBefore"), std::string("ConnectAndRetrieve(0,0,1)")}) {
-        SCOPED_TRACE(step);
-        SetUp();
-        rec.Calls.clear();
-        rec.OnCall = [&](const std::string& name) {
-            if (name == step)
-                Support::Globals().Quitting = true;
-        };
-        EXPECT_FALSE(tray->Form_Load());
-        const auto quit = std::find(rec.Calls.begin(), rec.Calls.end(), step);
-        ASSERT_NE(quit, rec.Calls.end());
-        const Calls after(quit + 1, rec.Calls.end());
-        const Calls expected =
-            step == "CheckRunBefore" ? Calls{"CloseHelp"} : Calls{"SignOff(0)", "CloseHelp"};
-        EXPECT_EQ(after, expected);
-        EXPECT_FALSE(tray->TrayIcon.IsShown());
-        EXPECT_FALSE(tray->CheckTimer.isActive());
-        EXPECT_FALSE(Support::Globals().StartupDone);
-    }
+    rec.OnCall = [&](const std::string& name) {
+        if (name == "CheckRunBefore")
+            Support::Globals().Quitting = true;
+    };
+    EXPECT_FALSE(tray->Form_Load());
+    const auto quit = std::find(rec.Calls.begin(), rec.Calls.end(), "CheckRunBefore");
+    ASSERT_NE(quit, rec.Calls.end());
+    EXPECT_EQ(Calls(quit + 1, rec.Calls.end()), Calls{"CloseHelp"});
+    EXPECT_FALSE(tray->TrayIcon.IsShown());
+    EXPECT_FALSE(tray->CheckTimer.isActive());
+    EXPECT_FALSE(Support::Globals().StartupDone);
 }
 
 TEST_F(SystemTrayTest, IntervalZeroKeepsTheTimerStoppedWhileSwitchedOn)

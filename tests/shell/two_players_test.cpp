@@ -178,6 +178,7 @@ protected:
         player.Tray = std::make_unique<SystemTray>(services);
         player.Services->Attach(*player.Tray);
         ASSERT_TRUE(player.Tray->Form_Load());
+        ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*player.Tray));
         ASSERT_EQ(Support::Globals().Mail.MailOffline, standAlone);
         player.DataPath = Support::Globals().DataPath;
         Support::ProgramSettings().CheckInterval = PollMilliseconds;
@@ -195,6 +196,7 @@ protected:
         player.Tray = std::make_unique<SystemTray>(services);
         player.Services->Attach(*player.Tray);
         ASSERT_TRUE(player.Tray->Form_Load());
+        ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*player.Tray));
         ASSERT_FALSE(Support::Globals().Mail.MailOffline);
         player.DataPath = Support::Globals().DataPath;
         Support::ProgramSettings().CheckInterval = PollMilliseconds;
