@@ -7,6 +7,7 @@
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/picture_clip.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/qt_text.h"
 #include "foundation/skin.h"
@@ -442,8 +443,7 @@ void Board::Form_Unload()
         port_.ReturnToGameList(game_.GameId());
     } else if (QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty())
         port_.LeaveGameList();
-    Support::SetCheckTimer(true);
-    state.ModalBusy = false;
+    Support::ResumePolling();
     port_.UpdateTrayState(TrayIconModified);
     if (!QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty()) {
         hide();

@@ -4,6 +4,7 @@
 #include "foundation/modal_host.h"
 #include "foundation/msg_form.h"
 #include "foundation/notification_timeout.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 
@@ -43,7 +44,7 @@ QWidget* OpenWindow()
 bool ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
                  const QString& cancelCaption, bool timeoutOn, std::optional<int> sound)
 {
-    ModalGuard guard;
+    PollingPause guard;
     const Settings& settings = ProgramSettings();
     // The box belongs to the window that is open, so the window manager
     // keeps it above that window. The owner may go while the box is up (the

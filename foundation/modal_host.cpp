@@ -75,16 +75,4 @@ void SetModalHost(ModalHost* host)
     installedHost = host;
 }
 
-ModalGuard::ModalGuard() : timerWasEnabled_(CheckTimerEnabled()), wasBusy_(Globals().ModalBusy)
-{
-    SetCheckTimer(false);
-    Globals().ModalBusy = true;
-}
-
-ModalGuard::~ModalGuard()
-{
-    SetCheckTimer(timerWasEnabled_);
-    Globals().ModalBusy = wasBusy_;
-}
-
 } // namespace Support

@@ -28,19 +28,4 @@ ModalHost& CurrentModalHost();
 // nullptr puts the program's own host back. The caller keeps ownership.
 void SetModalHost(ModalHost* host);
 
-// Remembers whether the tray mail timer runs and the value of ModalBusy,
-// stops the timer and sets ModalBusy while a modal window is open, and
-// gives both their remembered values back when it goes out of scope.
-class ModalGuard {
-public:
-    ModalGuard();
-    ~ModalGuard();
-    ModalGuard(const ModalGuard&) = delete;
-    ModalGuard& operator=(const ModalGuard&) = delete;
-
-private:
-    bool timerWasEnabled_;
-    bool wasBusy_;
-};
-
 } // namespace Support

@@ -2,6 +2,7 @@
 
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 
 #include <QWidget>
@@ -38,7 +39,7 @@ void ShowOptionsError(int number, const QString& description)
 
 void ShowOptions()
 {
-    ModalGuard guard;
+    PollingPause guard;
     try {
         if (EntryWindows().RunOptionsPage)
             EntryWindows().RunOptionsPage();
@@ -52,21 +53,9 @@ void ShowOptions()
     }
 }
 
-AboutBoxGuard::AboutBoxGuard() : timerWasEnabled_(CheckTimerEnabled())
-{
-    SetCheckTimer(false);
-    Globals().ModalBusy = true;
-}
-
-AboutBoxGuard::~AboutBoxGuard()
-{
-    SetCheckTimer(timerWasEnabled_);
-    Globals().ModalBusy = false;
-}
-
 void ShowAboutBox()
 {
-    AboutBoxGuard guard;
+    PollingPause guard(PollingPause::BusyAfterwards::Cleared);
     if (EntryWindows().RunAboutBox)
         EntryWindows().RunAboutBox();
 }

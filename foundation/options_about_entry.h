@@ -53,17 +53,4 @@ extern const QString AutomationErrorText;
 // Raises and activates the window; nullptr does nothing.
 void BringToTop(QWidget* window);
 
-// The about box's guard: the mail timer off and ModalBusy set while it
-// lives; then the timer as it was and ModalBusy False.
-class AboutBoxGuard {
-public:
-    AboutBoxGuard();
-    ~AboutBoxGuard();
-    AboutBoxGuard(const AboutBoxGuard&) = delete;
-    AboutBoxGuard& operator=(const AboutBoxGuard&) = delete;
-
-private:
-    bool timerWasEnabled_;
-};
-
 } // namespace Support

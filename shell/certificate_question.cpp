@@ -1,6 +1,7 @@
 #include "shell/certificate_question.h"
 
 #include "foundation/modal_host.h"
+#include "foundation/polling_pause.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -70,7 +71,7 @@ void CertificateQuestion::EscapePressed()
 
 bool AskToTrustCertificate(const CertificateVerdict& refused)
 {
-    Support::ModalGuard guard;
+    Support::PollingPause guard;
     CertificateQuestion question(refused);
     Support::CurrentModalHost().RunModal(question);
     return question.Answer() == Support::DialogAnswer::Ok;

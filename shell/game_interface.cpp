@@ -6,6 +6,7 @@
 #include "foundation/message_box.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/picture_clip.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -476,10 +477,8 @@ void GameInterface::PlayCurrentGame()
     const std::optional<int> gameId = model_.SelectedGameId();
     if (!gameId || !services_.Board || !services_.Board->LoadChessSet())
         return;
-    ProgramState& state = Globals();
     const bool timerWasOn = CheckTimerEnabled();
-    SetCheckTimer(false);
-    state.ModalBusy = true;
+    PausePolling();
     try {
         CursorGuard wait;
         hide();
@@ -487,8 +486,7 @@ void GameInterface::PlayCurrentGame()
     } catch (const WindowOpenError& error) {
         // No board: polling comes back and the list stays as it was.
         show();
-        SetCheckTimer(timerWasOn);
-        state.ModalBusy = false;
+        ResumePolling(timerWasOn);
         ShowMessage(Support::IconWarning, QStringLiteral("Options error"),
                     QStringLiteral("The following error prevented the board window from opening:||")
                         + QString::number(error.Number) + QStringLiteral(": ")

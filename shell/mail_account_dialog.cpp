@@ -2,6 +2,7 @@
 
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
+#include "foundation/polling_pause.h"
 #include "foundation/qt_text.h"
 #include "platform/mail_account_settings.h"
 #include "store/mail_address.h"
@@ -378,7 +379,7 @@ void MailAccountDialog::EscapePressed()
 
 std::optional<MailAccount> AskForMailAccount(const MailAccount& current, const QString& failure)
 {
-    Support::ModalGuard guard;
+    Support::PollingPause guard;
     MailAccountDialog dialog(current);
     dialog.ProblemText->setText(failure);
     Support::CurrentModalHost().RunModal(dialog);

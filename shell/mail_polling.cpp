@@ -3,6 +3,7 @@
 #include "shell/system_tray.h"
 
 #include "foundation/cursor_guard.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "shell/tray_state.h"
 
@@ -56,9 +57,7 @@ void SystemTray::CheckTimer_Timer()
 
 void SystemTray::mnuPopupRetrieve_Click()
 {
-    Support::ProgramState& state = Support::Globals();
-    Support::SetCheckTimer(false);
-    state.ModalBusy = true;
+    Support::PausePolling();
     {
         Support::CursorGuard hourglass;
         // A sign-on mark left by an interrupted sign-on must not block this one.
@@ -71,8 +70,7 @@ void SystemTray::mnuPopupRetrieve_Click()
         UpdateTrayState(TrayModify);
     }
     NotifyNewMoves();
-    Support::SetCheckTimer(true);
-    state.ModalBusy = false;
+    Support::ResumePolling();
 }
 
 void SystemTray::TrayIcon_DoubleClick()

@@ -1,6 +1,7 @@
 #include "shell/new_game_form.h"
 
 #include "foundation/cursor_guard.h"
+#include "foundation/polling_pause.h"
 #include "foundation/tool_tip.h"
 #include "foundation/window_names.h"
 
@@ -68,15 +69,6 @@ QLineEdit* MakeField(QWidget* parent, const QString& name, const QRect& geometry
     field->setMaxLength(maxLength);
     return field;
 }
-
-class PausedPolling {
-public:
-    void Resume()
-    {
-        SetCheckTimer(true);
-        Globals().ModalBusy = false;
-    }
-};
 
 } // namespace
 
@@ -359,9 +351,7 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board,
     if (!board.LoadChessSet())
         return;
     ProgramState& state = Globals();
-    PausedPolling polling;
-    SetCheckTimer(false);
-    state.ModalBusy = true;
+    PausePolling();
     const NewGameKind kind = NextNewGame();
     OpenDialog() = std::make_unique<NewGameInfo>(kind.ComputerGame, state.Mail.MailOffline, addressBook);
     NewGameInfo& dialog = *OpenDialog();
@@ -372,7 +362,7 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board,
     dialog.EndSession();
     if (dialog.Answer() != DialogAnswer::Ok) {
         OpenDialog().reset();
-        polling.Resume();
+        ResumePolling();
         return;
     }
     try {
@@ -387,7 +377,7 @@ void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board,
         OpenDialog().reset();
         if (owner)
             owner->show();
-        polling.Resume();
+        ResumePolling();
         if (error.Number == AutomationErrorNumber)
             ShowAutomationError();
         else

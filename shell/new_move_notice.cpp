@@ -5,6 +5,7 @@
 #include "foundation/cursor_guard.h"
 #include "foundation/message_box.h"
 #include "foundation/options_about_entry.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/pending_moves.h"
@@ -40,8 +41,7 @@ Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId, boo
     Support::ProgramState& state = Support::Globals();
     if (!services.Board->LoadChessSet())
         return Next::Stop;
-    Support::SetCheckTimer(false);
-    state.ModalBusy = true;
+    Support::PausePolling();
     {
         // A failure is reported after the normal pointer is back.
         Support::CursorGuard hourglass;

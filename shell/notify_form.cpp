@@ -6,6 +6,7 @@
 #include "foundation/modal_host.h"
 #include "foundation/notification_timeout.h"
 #include "foundation/options_about_entry.h"
+#include "foundation/polling_pause.h"
 #include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
@@ -238,7 +239,7 @@ bool NotifyForm::eventFilter(QObject* watched, QEvent* event)
 
 int ShowNotification()
 {
-    ModalGuard guard;
+    PollingPause guard;
     const Settings& settings = ProgramSettings();
     const Database::DataFolder folder(QFile::encodeName(Globals().DataPath).toStdString());
     const std::optional<NotificationContent> content =

@@ -1,6 +1,7 @@
 #include "shell/program_services.h"
 
 #include "dialogs/print_start.h"
+#include "foundation/polling_pause.h"
 #include "platform/mail_account_settings.h"
 #include "foundation/cursor_guard.h"
 #include "foundation/global_setup.h"
@@ -216,7 +217,7 @@ void ProgramServices::ChangeMailAccount()
 {
     {
         // No poll while the dialog is open or the new account signs on.
-        Support::ModalGuard polling;
+        Support::PollingPause polling;
         const std::optional<MailSupport::MailAccount> account =
             MailSupport::AskForMailAccount(Mail->CurrentAccount());
         if (!account)

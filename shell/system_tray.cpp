@@ -1,6 +1,7 @@
 #include "shell/system_tray.h"
 
 #include "foundation/picture_stores.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
@@ -135,8 +136,7 @@ bool SystemTray::RunLoad()
     // already ended the run.
     if (state.Quitting)
         return false;
-    Support::SetCheckTimer(false);
-    state.ModalBusy = true;
+    Support::PausePolling();
 
     const bool splashShown = settings.DisplaySplash && services_.Splash->ShowSplash();
 
@@ -201,8 +201,10 @@ void SystemTray::RunFirstRetrieval()
     // A board opened from the list meanwhile keeps the program busy and
     // the timer off until it closes.
     const bool boardOpen = services_.Board->BoardOpen();
-    Support::SetCheckTimer(!boardOpen);
-    state.ModalBusy = boardOpen;
+    if (boardOpen)
+        Support::PausePolling();
+    else
+        Support::ResumePolling();
     NotifyNewMoves();
 }
 

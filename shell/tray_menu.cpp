@@ -4,6 +4,7 @@
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/options_about_entry.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/new_game_kind.h"
@@ -153,17 +154,14 @@ void TrayMenu::mnuPopupGameListItem_Click(int gameId)
 {
     if (!board_ || !board_->LoadChessSet())
         return;
-    Support::ProgramState& state = Support::Globals();
-    Support::SetCheckTimer(false);
-    state.ModalBusy = true;
+    Support::PausePolling();
     try {
         // A failure is reported after the normal pointer is back.
         Support::CursorGuard hourglass;
         board_->OpenBoard(gameId, false);
     } catch (const Support::WindowOpenError& error) {
         // No board: polling comes back at once.
-        Support::SetCheckTimer(true);
-        state.ModalBusy = false;
+        Support::ResumePolling();
         if (error.Number == Support::AutomationErrorNumber)
             Support::ShowAutomationError();
         else
