@@ -37,9 +37,10 @@ public:
 // The error number of a failure in the desktop's automation support.
 inline constexpr int AutomationErrorNumber = 440;
 
-// The options window, modal, under the modal guard. A failure to open it is
-// reported (the automation message for error 440, otherwise "Options error"
-// with the error) and the call returns; the window is not tried again.
+// The options window, modal, with polling paused (PollingPause). A failure
+// to open it is reported (the automation message for error 440, otherwise
+// "Options error" with the error) and the call returns; the window is not
+// tried again.
 void ShowOptions();
 
 // The about box, modal: the mail timer gets its former state back
