@@ -7,7 +7,8 @@
 # tests/<name> --gtest_filter=Suite.Case.
 # CASES_ALONE registers every case with ctest on its own instead, for a
 # binary whose cases cannot share a process; RUNS_APART registers nothing,
-# for a binary whose parts md_add_test_run registers apart.
+# for a binary whose parts md_add_test_run and md_add_test_cases register
+# apart.
 function(md_add_test)
   cmake_parse_arguments(T "CASES_ALONE;RUNS_APART" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
@@ -17,14 +18,27 @@ function(md_add_test)
     MD_SHARE_DIR="${MARROWDALE_SHARE_DIR}")
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(T_CASES_ALONE)
-    # (gtest_discover_tests splits a property value at ";", so a test that
-    # needs more settings takes them as compile definitions.)
-    gtest_discover_tests(${T_NAME}
-      DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    md_add_test_cases(TARGET ${T_NAME})
   elseif(NOT T_RUNS_APART)
     md_add_test_run(NAME ${T_NAME} TARGET ${T_NAME})
   endif()
+endfunction()
+
+# md_add_test_cases(TARGET executable [FILTER gtest-filter])
+# Every case of a GoogleTest executable the filter picks registered with
+# ctest on its own, for cases that cannot share a process or that mostly
+# wait (on a timer or a deadline) and so are quicker side by side.
+# (gtest_discover_tests splits a property value at ";", so a test that
+# needs more settings takes them as compile definitions.)
+function(md_add_test_cases)
+  cmake_parse_arguments(C "" "TARGET;FILTER" "" ${ARGN})
+  set(filter)
+  if(C_FILTER)
+    set(filter TEST_FILTER ${C_FILTER})
+  endif()
+  gtest_discover_tests(${C_TARGET} ${filter}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()
 
 # md_add_test_run(NAME ctest-name TARGET executable [FILTER gtest-filter])
