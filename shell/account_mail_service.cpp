@@ -10,31 +10,22 @@ namespace MailSupport {
 
 namespace {
 
-// The status window stays out of the way of the log-on dialog, which is a
-// window: it runs on the window thread whichever thread signs on.
+// The status window stays out of the way of the log-on dialog and the
+// certificate question, which are windows: they run on the window thread
+// whichever thread signs on.
 std::optional<MailAccount> AskWithoutStatus(const MailAccount& current, const std::string& failure)
 {
     return SysTraySupport::OnWindowThread([&] {
-        Support::StatusWindow* status = Support::OpenStatusWindow();
-        if (status)
-            status->hide();
-        std::optional<MailAccount> account = AskForMailAccount(current, QString::fromStdString(failure));
-        if (status && Support::OpenStatusWindow() == status)
-            status->show();
-        return account;
+        Support::StatusStepsAside aside;
+        return AskForMailAccount(current, QString::fromStdString(failure));
     });
 }
 
 bool AskTrustWithoutStatus(const CertificateVerdict& refused)
 {
     return SysTraySupport::OnWindowThread([&] {
-        Support::StatusWindow* status = Support::OpenStatusWindow();
-        if (status)
-            status->hide();
-        const bool trusted = AskToTrustCertificate(refused);
-        if (status && Support::OpenStatusWindow() == status)
-            status->show();
-        return trusted;
+        Support::StatusStepsAside aside;
+        return AskToTrustCertificate(refused);
     });
 }
 
