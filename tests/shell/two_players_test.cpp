@@ -488,6 +488,14 @@ protected:
         return opponent.OpenBoard();
     }
 
+    // One move of a stand-alone game: made, sent and its file passed on.
+    void MoveAndPassOn(Player& mover, Player& opponent, const char* from, const char* to, Passing how)
+    {
+        ASSERT_NO_FATAL_FAILURE(Move(mover, from, to));
+        ASSERT_NO_FATAL_FAILURE(Send(mover));
+        ASSERT_TRUE(PassOn(mover, opponent, how));
+    }
+
     // The fool's mate, then a game Bob starts and Alice ends by accepting
     // his offer of a draw, every move passed on as a move file.
     // With aliceHasAnOlderGame her copies of the two games carry other
@@ -509,28 +517,16 @@ protected:
         }
 
         StartStandAloneGame(alice, "Spring match", bob);
-        ASSERT_NO_FATAL_FAILURE(Move(alice, "f2", "f3"));
-        ASSERT_NO_FATAL_FAILURE(Send(alice));
-        ASSERT_TRUE(PassOn(alice, bob, how));
-        ASSERT_NO_FATAL_FAILURE(Move(bob, "e7", "e5"));
-        ASSERT_NO_FATAL_FAILURE(Send(bob));
-        ASSERT_TRUE(PassOn(bob, alice, how));
-        ASSERT_NO_FATAL_FAILURE(Move(alice, "g2", "g4"));
-        ASSERT_NO_FATAL_FAILURE(Send(alice));
-        ASSERT_TRUE(PassOn(alice, bob, how));
-        ASSERT_NO_FATAL_FAILURE(Move(bob, "d8", "h4"));
-        ASSERT_NO_FATAL_FAILURE(Send(bob));
-        ASSERT_TRUE(PassOn(bob, alice, how));
+        ASSERT_NO_FATAL_FAILURE(MoveAndPassOn(alice, bob, "f2", "f3", how));
+        ASSERT_NO_FATAL_FAILURE(MoveAndPassOn(bob, alice, "e7", "e5", how));
+        ASSERT_NO_FATAL_FAILURE(MoveAndPassOn(alice, bob, "g2", "g4", how));
+        ASSERT_NO_FATAL_FAILURE(MoveAndPassOn(bob, alice, "d8", "h4", how));
         EXPECT_TRUE(WaitForMessage(alice, "CHECKMATE!"));
         ASSERT_NO_FATAL_FAILURE(Click(alice, BoardSupport::CloseButton));
 
         StartStandAloneGame(bob, "Return match", alice);
-        ASSERT_NO_FATAL_FAILURE(Move(bob, "e2", "e4"));
-        ASSERT_NO_FATAL_FAILURE(Send(bob));
-        ASSERT_TRUE(PassOn(bob, alice, how));
-        ASSERT_NO_FATAL_FAILURE(Move(alice, "e7", "e5"));
-        ASSERT_NO_FATAL_FAILURE(Send(alice));
-        ASSERT_TRUE(PassOn(alice, bob, how));
+        ASSERT_NO_FATAL_FAILURE(MoveAndPassOn(bob, alice, "e2", "e4", how));
+        ASSERT_NO_FATAL_FAILURE(MoveAndPassOn(alice, bob, "e7", "e5", how));
         ASSERT_NO_FATAL_FAILURE(ChooseAction(bob, BoardSupport::ActionsOfferDraw));
         ASSERT_NO_FATAL_FAILURE(Send(bob));
         Board* board = PassOn(bob, alice, how);
