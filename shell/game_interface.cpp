@@ -4,16 +4,16 @@
 #include "foundation/cursor_guard.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
-#include "foundation/options_about_entry.h"
 #include "foundation/picture_clip.h"
 #include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
+#include "foundation/qt_text.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
-#include "foundation/sound_cues.h"
 #include "foundation/tool_tip.h"
 #include "foundation/window_names.h"
 #include "foundation/window_shape.h"
+#include "shell/selected_game_commands.h"
 #include "shell/status_window.h"
 #include "store/database.h"
 
@@ -93,6 +93,49 @@ PressLabel* MenuLabel(QWidget* parent, const QString& name, const QString& capti
     label->adjustSize();
     return label;
 }
+
+bool ShowCall(const MessageBoxCall& call)
+{
+    std::optional<int> sound;
+    if (call.sound)
+        sound = *call.sound;
+    return ShowMessage(call.icon, Q(call.caption), Q(call.text), Q(call.okCaption),
+                       Q(call.cancelCaption), call.timeoutOn, sound);
+}
+
+// The list's side of Play and Delete: the window steps aside for the board
+// with the hourglass up, and every question goes through the message box.
+class ListSide : public SelectedGamePort {
+public:
+    ListSide(GameInterface& list, SysTraySupport::BoardPort* board) : list_(list), board_(board) {}
+
+    bool LoadChessSet() override { return board_->LoadChessSet(); }
+    void StepAside() override
+    {
+        timerWasOn_ = CheckTimerEnabled();
+        PausePolling();
+        wait_.emplace();
+        list_.hide();
+    }
+    void StepBack() override
+    {
+        wait_.reset();
+        list_.show();
+        ResumePolling(timerWasOn_);
+    }
+    void OpenBoard(int gameId) override { board_->OpenBoard(gameId, true); }
+    bool Ask(const MessageBoxCall& question) override { return ShowCall(question); }
+    bool DeleteStoredGame(int gameId) override
+    {
+        return Database::DeleteGame(ProgramDataFolder(), gameId);
+    }
+
+private:
+    GameInterface& list_;
+    SysTraySupport::BoardPort* board_;
+    std::optional<CursorGuard> wait_;
+    bool timerWasOn_ = false;
+};
 
 } // namespace
 
@@ -474,45 +517,23 @@ int GameInterface::HelpMenuTopic() const
 
 void GameInterface::PlayCurrentGame()
 {
-    const std::optional<int> gameId = model_.SelectedGameId();
-    if (!gameId || !services_.Board || !services_.Board->LoadChessSet())
+    if (!services_.Board)
         return;
-    const bool timerWasOn = CheckTimerEnabled();
-    PausePolling();
-    try {
-        CursorGuard wait;
-        hide();
-        services_.Board->OpenBoard(*gameId, true);
-    } catch (const WindowOpenError& error) {
-        // No board: polling comes back and the list stays as it was.
-        show();
-        ResumePolling(timerWasOn);
-        ShowMessage(Support::IconWarning, QStringLiteral("Options error"),
-                    QStringLiteral("The following error prevented the board window from opening:||")
-                        + QString::number(error.Number) + QStringLiteral(": ")
-                        + QString::fromStdString(error.what()),
-                    QStringLiteral("OK"), QString(), false);
-    }
+    ListSide side(*this, services_.Board);
+    const PlayResult result = PlaySelectedGame(model_.SelectedGameId(), side);
+    if (result.Report)
+        ShowCall(*result.Report);
 }
 
 void GameInterface::DeleteGame()
 {
-    if (const std::optional<int> gameId = model_.SelectedGameId()) {
-        const bool yes = ShowMessage(Support::IconInformation, QStringLiteral("Delete game."),
-                                     QStringLiteral("Are you sure you wish to delete the game titled ")
-                                         + model_.SelectedTitle() + QStringLiteral("?"),
-                                     QStringLiteral("Yes"), QStringLiteral("No"), false, CueInformation);
-        if (yes && !Database::DeleteGame(ProgramDataFolder(), *gameId)) {
-            ShowMessage(
-                Support::IconDatabase, QStringLiteral("Database error."),
-                QStringLiteral(
-                    "A database error prevented Marrowdale from deleteing the currently selected "
-                    "game.  Please try again.||If this problem persists your database may be "
-                    "corrupt and reinstalling Marrowdale should fix it."),
-                QStringLiteral("OK"), QString(), false, CueRefused);
-            return;
-        }
-    }
+    ListSide side(*this, services_.Board);
+    const DeleteResult result =
+        DeleteSelectedGame(model_.SelectedGameId(), model_.SelectedTitle(), side);
+    if (result.Report)
+        ShowCall(*result.Report);
+    if (!result.RefreshList)
+        return;
     Refill();
     if (services_.UpdateTrayState)
         services_.UpdateTrayState();

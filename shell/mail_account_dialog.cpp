@@ -5,10 +5,7 @@
 #include "foundation/polling_pause.h"
 #include "foundation/qt_text.h"
 #include "platform/mail_account_settings.h"
-#include "store/mail_address.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,11 +24,6 @@ namespace MailSupport {
 namespace {
 
 using Support::Q;
-
-std::string S(const QLineEdit* field)
-{
-    return field->text().trimmed().toStdString();
-}
 
 QComboBox* SecurityChoice(QWidget* parent, const QString& name)
 {
@@ -71,39 +63,22 @@ QLineEdit* TextField(QWidget* parent, const QString& name, const std::string& te
     return field;
 }
 
-constexpr int HighestPort = 65535;
-
-QString ServerProblem(const std::string& server, const QString& missing)
-{
-    if (server.empty())
-        return missing;
-    if (server.find_first_of(" \t/@") != std::string::npos)
-        return QStringLiteral("A server name has no spaces, \"/\" or \"@\".");
-    return {};
-}
-
-QString PortProblem(int port)
-{
-    return port > HighestPort ? QStringLiteral("A port is 1 to 65535 (0 for the usual one).")
-                              : QString();
-}
-
 } // namespace
 
-QWidget* MailAccountDialog::WithReason(QWidget* field)
+QWidget* MailAccountDialog::WithReason(QWidget* widget, AccountField field)
 {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    field->setParent(row);
-    layout->addWidget(field, 1);
+    widget->setParent(row);
+    layout->addWidget(widget, 1);
     auto* reason = new QLabel(row);
-    reason->setObjectName(field->objectName() + QStringLiteral("Reason"));
+    reason->setObjectName(widget->objectName() + QStringLiteral("Reason"));
     reason->setStyleSheet(QStringLiteral("color: #a01010"));
     reason->setWordWrap(true);
     reason->hide();
     layout->addWidget(reason, 1);
-    reasons_.emplace_back(field, reason);
+    reasons_.push_back({field, widget, reason});
     return row;
 }
 
@@ -134,9 +109,9 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     InboxSecurity = SecurityChoice(InboxGroup, QStringLiteral("InboxSecurity"));
     SelectSecurity(InboxSecurity, account.InboxSecurity);
     auto* inboxForm = new QFormLayout(InboxGroup);
-    inboxForm->addRow(QStringLiteral("Server:"), WithReason(InboxServer));
+    inboxForm->addRow(QStringLiteral("Server:"), WithReason(InboxServer, AccountField::InboxServer));
     inboxForm->addRow(QStringLiteral("Kind:"), InboxKind);
-    inboxForm->addRow(QStringLiteral("Port:"), WithReason(InboxPort));
+    inboxForm->addRow(QStringLiteral("Port:"), WithReason(InboxPort, AccountField::InboxPort));
     inboxForm->addRow(QStringLiteral("Security:"), InboxSecurity);
 
     SmtpGroup = new QGroupBox(QStringLiteral("Outgoing mail (SMTP)"), this);
@@ -148,8 +123,8 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     SmtpAuthentication->setObjectName(QStringLiteral("SmtpAuthentication"));
     SmtpAuthentication->setChecked(account.SmtpAuthentication);
     auto* smtpForm = new QFormLayout(SmtpGroup);
-    smtpForm->addRow(QStringLiteral("Server:"), WithReason(SmtpServer));
-    smtpForm->addRow(QStringLiteral("Port:"), WithReason(SmtpPort));
+    smtpForm->addRow(QStringLiteral("Server:"), WithReason(SmtpServer, AccountField::SmtpServer));
+    smtpForm->addRow(QStringLiteral("Port:"), WithReason(SmtpPort, AccountField::SmtpPort));
     smtpForm->addRow(QStringLiteral("Security:"), SmtpSecurity);
     smtpForm->addRow(QString(), SmtpAuthentication);
 
@@ -165,11 +140,11 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     PostOfficeFolder = TextField(this, QStringLiteral("PostOfficeFolder"), account.PostOfficeFolder);
     PostOfficeFolder->setPlaceholderText(QString::fromStdString(DefaultPostOfficeFolder().string()));
     auto* person = new QFormLayout;
-    person->addRow(QStringLiteral("User name:"), WithReason(UserName));
+    person->addRow(QStringLiteral("User name:"), WithReason(UserName, AccountField::UserName));
     person->addRow(QStringLiteral("Password:"), Password);
-    person->addRow(QStringLiteral("Your name:"), WithReason(DisplayName));
-    person->addRow(QStringLiteral("Your address:"), WithReason(Address));
-    person->addRow(QStringLiteral("Post office folder:"), WithReason(PostOfficeFolder));
+    person->addRow(QStringLiteral("Your name:"), WithReason(DisplayName, AccountField::DisplayName));
+    person->addRow(QStringLiteral("Your address:"), WithReason(Address, AccountField::Address));
+    person->addRow(QStringLiteral("Post office folder:"), WithReason(PostOfficeFolder, AccountField::PostOfficeFolder));
     PostOfficePathText = new QLabel(this);
     PostOfficePathText->setObjectName(QStringLiteral("PostOfficePathText"));
     PostOfficePathText->setWordWrap(true);
@@ -198,8 +173,7 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     layout->addLayout(person);
     layout->addLayout(buttons);
 
-    const bool internet = account.IsInternetAccountSet() || !account.InboxServer.empty();
-    (internet ? InternetMail : PostOffice)->setChecked(true);
+    (OpensOnInternetMail(account) ? InternetMail : PostOffice)->setChecked(true);
     ShowMode();
     connect(InternetMail, &QRadioButton::toggled, this, &MailAccountDialog::ShowMode);
     for (QLineEdit* field : findChildren<QLineEdit*>())
@@ -239,127 +213,77 @@ void MailAccountDialog::ShowMode()
 
 QString MailAccountDialog::PostOfficePath() const
 {
-    const QString typed = PostOfficeFolder->text().trimmed();
-    const QString folder =
-        typed.isEmpty() ? QString::fromStdString(DefaultPostOfficeFolder().string()) : typed;
-    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return WholePostOfficePath(PostOfficeFolder->text());
 }
 
-void MailAccountDialog::ShowReasons(const std::vector<std::pair<QWidget*, QString>>& problems)
+void MailAccountDialog::ShowReasons(const std::vector<FieldReason>& reasons)
 {
-    for (const auto& [field, reason] : reasons_) {
+    for (const ReasonLabel& shown : reasons_) {
         QString text;
-        for (const auto& [problemField, problem] : problems)
-            if (problemField == field && text.isEmpty())
-                text = problem;
-        reason->setText(text);
-        reason->setVisible(!text.isEmpty());
+        for (const FieldReason& reason : reasons)
+            if (reason.Field == shown.Field && text.isEmpty())
+                text = reason.Reason;
+        shown.Label->setText(text);
+        shown.Label->setVisible(!text.isEmpty());
     }
 }
 
 QString MailAccountDialog::ReasonBeside(const QWidget* field) const
 {
-    for (const auto& [shown, reason] : reasons_)
-        if (shown == field)
-            return reason->isHidden() ? QString() : reason->text();
+    for (const ReasonLabel& shown : reasons_)
+        if (shown.Widget == field)
+            return shown.Label->isHidden() ? QString() : shown.Label->text();
     return {};
+}
+
+MailAccountFields MailAccountDialog::Fields() const
+{
+    MailAccountFields fields;
+    fields.Internet = InternetMail->isChecked();
+    fields.Protocol = InboxProtocol(InboxKind->currentData().toInt());
+    fields.InboxServer = InboxServer->text();
+    fields.InboxPort = InboxPort->value();
+    fields.InboxSecurity = SelectedSecurity(InboxSecurity);
+    fields.SmtpServer = SmtpServer->text();
+    fields.SmtpPort = SmtpPort->value();
+    fields.SmtpSecurity = SelectedSecurity(SmtpSecurity);
+    fields.SmtpAuthentication = SmtpAuthentication->isChecked();
+    fields.UserName = UserName->text();
+    fields.Password = Password->text();
+    fields.DisplayName = DisplayName->text();
+    fields.Address = Address->text();
+    fields.PostOfficeFolder = PostOfficeFolder->text();
+    return fields;
 }
 
 MailAccount MailAccountDialog::Account() const
 {
-    MailAccount account;
-    account.TrustedCertificateFile = given_.TrustedCertificateFile;
-    account.TrustedServerCertificates = given_.TrustedServerCertificates;
-    account.DisplayName = S(DisplayName);
-    account.Address = S(Address);
-    if (!InternetMail->isChecked()) {
-        account.PostOfficeFolder = S(PostOfficeFolder);
-        return account;
-    }
-    account.Protocol = InboxProtocol(InboxKind->currentData().toInt());
-    account.InboxServer = S(InboxServer);
-    account.InboxPort = InboxPort->value();
-    account.InboxSecurity = SelectedSecurity(InboxSecurity);
-    account.SmtpServer = S(SmtpServer);
-    account.SmtpPort = SmtpPort->value();
-    account.SmtpSecurity = SelectedSecurity(SmtpSecurity);
-    account.SmtpAuthentication = SmtpAuthentication->isChecked();
-    account.UserName = S(UserName);
-    // A password may begin or end with a space.
-    account.Password = Password->text().toStdString();
-    return account;
-}
-
-std::vector<std::pair<QWidget*, QString>> MailAccountDialog::Problems() const
-{
-    std::vector<std::pair<QWidget*, QString>> problems;
-    const MailAccount account = Account();
-    const bool internet = InternetMail->isChecked();
-    auto add = [&problems](QWidget* field, const QString& problem) {
-        if (!problem.isEmpty())
-            problems.emplace_back(field, problem);
-    };
-    if (internet) {
-        add(InboxServer, ServerProblem(account.InboxServer,
-                                       QStringLiteral("Enter the incoming mail server.")));
-        add(InboxPort, PortProblem(account.InboxPort));
-        add(SmtpServer, ServerProblem(account.SmtpServer,
-                                      QStringLiteral("Enter the outgoing mail server.")));
-        add(SmtpPort, PortProblem(account.SmtpPort));
-        if (account.UserName.empty())
-            add(UserName, QStringLiteral("Enter the user name of your mail account."));
-    }
-    // The opponent stores and shows the name with every move.
-    if (account.DisplayName.empty())
-        add(DisplayName, QStringLiteral("Enter your name."));
-    if (internet && account.Address.empty())
-        add(Address, QStringLiteral("Enter your own mail address."));
-    else if (!account.Address.empty())
-        add(Address, QString::fromStdString(AddressProblem(account.Address)));
-    if (!internet) {
-        const QFileInfo folder(PostOfficePath());
-        if (!QDir::isAbsolutePath(PostOfficeFolder->text().trimmed())
-            && !PostOfficeFolder->text().trimmed().isEmpty())
-            add(PostOfficeFolder, QStringLiteral("Enter the whole path, from \"/\"."));
-        else if (folder.exists() && !folder.isDir())
-            add(PostOfficeFolder, QStringLiteral("This is a file, not a folder."));
-        else if (folder.exists() && !(folder.isReadable() && folder.isWritable() && folder.isExecutable()))
-            add(PostOfficeFolder, QStringLiteral("Marrowdale cannot read and write this folder."));
-    }
-    return problems;
+    return AccountFrom(Fields(), given_);
 }
 
 QString MailAccountDialog::Problem() const
 {
-    const auto problems = Problems();
-    return problems.empty() ? QString() : problems.front().second;
-}
-
-bool MailAccountDialog::PostOfficeFolderReady()
-{
-    const QString path = PostOfficePath();
-    if (QFileInfo::exists(path))
-        return true;
-    if (!ConfirmCreateFolder || !ConfirmCreateFolder(path))
-        return false;
-    if (!QDir().mkpath(path)) {
-        ShowReasons({{PostOfficeFolder, QStringLiteral("The folder could not be made here.")}});
-        return false;
-    }
-    return true;
+    const auto problems = AccountProblems(Fields(), DiskPostOfficeFolders());
+    return problems.empty() ? QString() : problems.front().Reason;
 }
 
 void MailAccountDialog::OkButton_Click()
 {
-    const auto problems = Problems();
-    ShowReasons(problems);
-    if (!problems.empty()) {
-        problems.front().first->setFocus();
-        return;
-    }
-    if (!InternetMail->isChecked() && !PostOfficeFolderReady())
-        return;
-    AnswerWith(Support::DialogAnswer::Ok);
+    DiskPostOfficeFolders folders([this](const QString& path) {
+        // No field is refused while the question is up.
+        ShowReasons({});
+        return ConfirmCreateFolder && ConfirmCreateFolder(path);
+    });
+    const AccountOkResult result = ConfirmAccountFields(Fields(), folders);
+    ShowReasons(result.Reasons);
+    if (result.FocusFirstReason)
+        for (const ReasonLabel& shown : reasons_)
+            if (shown.Field == result.Reasons.front().Field) {
+                shown.Widget->setFocus();
+                break;
+            }
+    if (result.Outcome == AccountOkOutcome::Accepted)
+        AnswerWith(Support::DialogAnswer::Ok);
 }
 
 void MailAccountDialog::CancelButton_Click()

@@ -7,10 +7,10 @@
 
 #include "foundation/answering_dialog.h"
 #include "platform/mail_account.h"
+#include "shell/mail_account_fields.h"
 
 #include <functional>
 #include <optional>
-#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -30,13 +30,13 @@ class MailAccountDialog : public Support::AnsweringDialog<Support::DialogAnswer>
 public:
     explicit MailAccountDialog(const MailAccount& account);
 
+    // The fields as values.
+    MailAccountFields Fields() const;
     // The account as the fields now describe it; what the dialog does not
     // show stays as it was given.
     MailAccount Account() const;
-    // Why the fields cannot be used yet, field by field, in the order of
-    // the dialog; empty when they can.
-    std::vector<std::pair<QWidget*, QString>> Problems() const;
-    // The first of them; empty when there is none.
+    // The first reason the fields cannot be used yet; empty when there is
+    // none.
     QString Problem() const;
     // The reason shown beside a field; empty when none is shown.
     QString ReasonBeside(const QWidget* field) const;
@@ -81,13 +81,17 @@ protected:
     void EscapePressed() override;
 
 private:
+    // The field with the label of its reason beside it.
+    struct ReasonLabel {
+        AccountField Field;
+        QWidget* Widget;
+        QLabel* Label;
+    };
     void ShowMode();
-    void ShowReasons(const std::vector<std::pair<QWidget*, QString>>& problems);
-    QWidget* WithReason(QWidget* field);
-    // The post office folder exists or was made after the user agreed.
-    bool PostOfficeFolderReady();
+    void ShowReasons(const std::vector<FieldReason>& reasons);
+    QWidget* WithReason(QWidget* widget, AccountField field);
     MailAccount given_;
-    std::vector<std::pair<QWidget*, QLabel*>> reasons_;
+    std::vector<ReasonLabel> reasons_;
 };
 
 // Shows the dialog modally (mail polling paused meanwhile) with the fields
