@@ -63,9 +63,17 @@ TEST(SelectedGameCommands, PlayOpensTheBoardOnTheSelectedGameOrGivesTheListBack)
     const Case cases[] = {
         {"nothing selected", std::nullopt, true, false, PlayOutcome::NoGameSelected, {}},
         {"no chess set", 12, false, false, PlayOutcome::NoChessSet, {"LoadChessSet"}},
-        {"opened", 12, true, false, PlayOutcome::BoardOpened,
+        {"opened",
+         12,
+         true,
+         false,
+         PlayOutcome::BoardOpened,
          {"LoadChessSet", "StepAside", "OpenBoard(12)"}},
-        {"board failed", 12, true, true, PlayOutcome::BoardFailed,
+        {"board failed",
+         12,
+         true,
+         true,
+         PlayOutcome::BoardFailed,
          {"LoadChessSet", "StepAside", "OpenBoard(12)", "StepBack"}},
     };
     for (const Case& c : cases) {
@@ -108,7 +116,12 @@ TEST(SelectedGameCommands, DeleteAsksByTitleAndADatabaseErrorLeavesTheListAsItSt
         {"nothing selected", std::nullopt, true, true, DeleteOutcome::NoGameSelected, true, {}},
         {"kept", 3, false, true, DeleteOutcome::Kept, true, {"Ask"}},
         {"deleted", 3, true, true, DeleteOutcome::Deleted, true, {"Ask", "DeleteStoredGame(3)"}},
-        {"database error", 3, true, false, DeleteOutcome::DatabaseError, false,
+        {"database error",
+         3,
+         true,
+         false,
+         DeleteOutcome::DatabaseError,
+         false,
          {"Ask", "DeleteStoredGame(3)"}},
     };
     for (const Case& c : cases) {
