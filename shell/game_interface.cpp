@@ -96,12 +96,6 @@ PressLabel* MenuLabel(QWidget* parent, const QString& name, const QString& capti
 
 } // namespace
 
-NewGameKind& NextNewGame()
-{
-    static NewGameKind kind;
-    return kind;
-}
-
 bool MovesCanBeSent()
 {
     const ProgramState& state = Globals();
@@ -444,7 +438,7 @@ void GameInterface::Toolbar1_Face(int index, bool pressed)
 
 void GameInterface::Toolbar1_Click(int index)
 {
-    NewGameKind& kind = NextNewGame();
+    NewGameKind kind;
     switch (index) {
     case ToolbarPlay:
         PlayCurrentGame();
@@ -463,7 +457,7 @@ void GameInterface::Toolbar1_Click(int index)
         return;
     }
     if (services_.StartNewGame)
-        services_.StartNewGame(*this);
+        services_.StartNewGame(*this, kind);
 }
 
 int GameInterface::HelpMenuTopic() const
@@ -482,7 +476,7 @@ void GameInterface::PlayCurrentGame()
     try {
         CursorGuard wait;
         hide();
-        services_.Board->OpenBoard(*gameId, true);
+        services_.Board->OpenBoard(GameToOpen::Stored(*gameId), true);
     } catch (const WindowOpenError& error) {
         // No board: polling comes back and the list stays as it was.
         show();

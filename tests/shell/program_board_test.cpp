@@ -30,7 +30,7 @@ TEST(ProgramBoard, ThePrintoutGetsTheBoardAsShown)
     controller.SelectRow(1);
     controller.ChangeView();
 
-    const Printing::BoardToPrint board = SysTraySupport::CurrentBoardToPrint(controller);
+    const Printing::BoardToPrint board = SysTraySupport::CurrentBoardToPrint(BoardSupport::PrintoutOf(controller));
     EXPECT_EQ(board.squares(5, 4), MoveValidation::WhitePawn);
     EXPECT_EQ(board.squares(5, 7), MoveValidation::BlackPawn);
     EXPECT_TRUE(board.blackAtBottom);
@@ -40,5 +40,5 @@ TEST(ProgramBoard, ThePrintoutGetsTheBoardAsShown)
     EXPECT_TRUE(board.comment.isEmpty());
 
     controller.SelectRow(2);
-    EXPECT_EQ(SysTraySupport::CurrentBoardToPrint(controller).comment, QStringLiteral("Your move"));
+    EXPECT_EQ(SysTraySupport::CurrentBoardToPrint(BoardSupport::PrintoutOf(controller)).comment, QStringLiteral("Your move"));
 }
