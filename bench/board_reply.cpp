@@ -42,7 +42,7 @@ public:
     bool SendMoveMail(int) override { return true; }
     bool ExportMoveFile(int) override { return true; }
     bool LoadChessSet() override { return true; }
-    void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override { }
+    void PrintCurrentBoardState(const BoardSupport::BoardPrintout&, QWidget&) override { }
     void ShowCredits() override { }
     void ComputerThinking(bool) override { }
 };

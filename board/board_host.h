@@ -2,13 +2,13 @@
 // What the board window needs of the program above it. The shell
 // implements it; tests record it.
 
+#include "board/board_printout.h"
+
 #include <QPixmap>
 
 class QWidget;
 
 namespace BoardSupport {
-
-class GameController;
 
 // Where the board's pictures come from: the chosen chess set's 32 cells
 // and its 12 drag cursors.
@@ -50,7 +50,7 @@ public:
     virtual bool LoadChessSet() = 0;
     // The print options dialog, then the board as it is shown; failures are
     // reported to the user there.
-    virtual void PrintCurrentBoardState(const GameController& game, QWidget& owner) = 0;
+    virtual void PrintCurrentBoardState(const BoardPrintout& printout, QWidget& owner) = 0;
     // The scrolling credits, modal over the board.
     virtual void ShowCredits() = 0;
     // The computer began or ended its search: the program keeps its own

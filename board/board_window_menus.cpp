@@ -267,7 +267,7 @@ void Board::ShowOptions()
 
 void Board::PrintCurrentBoardState()
 {
-    port_.PrintCurrentBoardState(game_, *this);
+    port_.PrintCurrentBoardState(PrintoutOf(game_), *this);
 }
 
 // After a new skin the buttons take their faces from it.

@@ -248,6 +248,8 @@ public:
     const std::string& InitialBoardState() const { return initialBoardState_; }
     const std::string& WhitePlayerName() const { return whitePlayerName_; }
     const std::string& BlackPlayerName() const { return blackPlayerName_; }
+    // A new game's title as it was opened with it, stored with its first move.
+    const std::string& NewGameName() const { return newGameName_; }
     GameFacts Facts() const;
     const Database::DataFolder& Folder() const { return folder_; }
 

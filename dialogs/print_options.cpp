@@ -1,5 +1,7 @@
 #include "dialogs/print_options.h"
 
+#include "foundation/program_state.h"
+
 #include <algorithm>
 
 namespace PrintSupport {
@@ -52,24 +54,14 @@ std::optional<QString> PrintOptionsModel::MatchingPrinter(const QStringList& ins
     return std::nullopt;
 }
 
-namespace {
-
-QString& CurrentPrinterStore()
-{
-    static QString name;
-    return name;
-}
-
-} // namespace
-
 QString CurrentPrinterName()
 {
-    return CurrentPrinterStore();
+    return Support::Globals().CurrentPrinter;
 }
 
 void SetCurrentPrinterName(const QString& name)
 {
-    CurrentPrinterStore() = name;
+    Support::Globals().CurrentPrinter = name;
 }
 
 } // namespace PrintSupport

@@ -65,7 +65,7 @@ private:
 };
 
 // The program's current printer: the one the last Print selected, "" for
-// the system's default.
+// the system's default. Kept with the program's run-wide state.
 QString CurrentPrinterName();
 void SetCurrentPrinterName(const QString& name);
 

@@ -78,6 +78,9 @@ struct ProgramState : ProgramFolders, StartupSwitches, BusyFlags, ProgramHooks {
     // The mail state: off-line, the "-nonetwork" and "-testingmode"
     // switches, the pending moves. The mail transport works on it directly.
     MailSupport::MailState Mail;
+    // The printer the last Print of the print options dialog selected, for
+    // every printout after it in this run; "" for the system's default.
+    QString CurrentPrinter;
 };
 
 ProgramState& Globals();

@@ -123,7 +123,7 @@ public:
         list_.show();
         ResumePolling(timerWasOn_);
     }
-    void OpenBoard(int gameId) override { board_->OpenBoard(gameId, true); }
+    void OpenBoard(int gameId) override { board_->OpenBoard(GameToOpen::Stored(gameId), true); }
     bool Ask(const MessageBoxCall& question) override { return ShowCall(question); }
     bool DeleteStoredGame(int gameId) override
     {
@@ -138,12 +138,6 @@ private:
 };
 
 } // namespace
-
-NewGameKind& NextNewGame()
-{
-    static NewGameKind kind;
-    return kind;
-}
 
 bool MovesCanBeSent()
 {
@@ -487,7 +481,7 @@ void GameInterface::Toolbar1_Face(int index, bool pressed)
 
 void GameInterface::Toolbar1_Click(int index)
 {
-    NewGameKind& kind = NextNewGame();
+    NewGameKind kind;
     switch (index) {
     case ToolbarPlay:
         PlayCurrentGame();
@@ -506,7 +500,7 @@ void GameInterface::Toolbar1_Click(int index)
         return;
     }
     if (services_.StartNewGame)
-        services_.StartNewGame(*this);
+        services_.StartNewGame(*this, kind);
 }
 
 int GameInterface::HelpMenuTopic() const

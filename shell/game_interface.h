@@ -34,8 +34,8 @@ class PictureClip;
 struct GameListServices {
     SysTraySupport::BoardPort* Board = nullptr;
     SysTraySupport::MailPort* Mail = nullptr;
-    // The new-game dialog, for a game of the kind the flags say.
-    std::function<void(QWidget& owner)> StartNewGame;
+    // The new-game dialog, for a game of the kind the command chose.
+    std::function<void(QWidget& owner, const NewGameKind& kind)> StartNewGame;
     // The two printouts of a stored game.
     std::function<void(int gameId, QWidget& owner)> PrintGameDiagrams;
     std::function<void(int gameId, QWidget& owner)> PrintGameNotation;

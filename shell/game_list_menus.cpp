@@ -130,13 +130,14 @@ void SortMenuClick(Support::GameInterface& list, int index)
 
 void GameMenuClick(Support::GameInterface& list, int index)
 {
+    Support::NewGameKind kind;
     switch (index) {
     case Support::GameNew:
         // An e-mail game, whatever kind the last toolbar button chose.
-        Support::NextNewGame() = {false, false};
+        kind = {false, false};
         break;
     case Support::GameNewSetup:
-        Support::NextNewGame() = {false, true};
+        kind = {false, true};
         break;
     case Support::GamePlay:
         list.PlayCurrentGame();
@@ -148,7 +149,7 @@ void GameMenuClick(Support::GameInterface& list, int index)
         return;
     }
     if (list.Services().StartNewGame)
-        list.Services().StartNewGame(list);
+        list.Services().StartNewGame(list, kind);
 }
 
 void GameListPopupClick(Support::GameInterface& list, int index)

@@ -15,7 +15,7 @@
 #include "foundation/skin.h"
 #include "foundation/sound_cues.h"
 #include "foundation/window_shape.h"
-#include "shell/new_game_kind.h"
+#include "shell/new_game_start.h"
 #include "shell/opponent_book.h"
 
 #include <QComboBox>
@@ -23,8 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <memory>
 
 namespace Support {
 
@@ -44,12 +42,6 @@ constexpr PlainLayoutShift NewGamePlain{10, 13, 50, 30};
 // The chooser (380 x 320); plain: 200 twips left and up, 400 narrower and lower.
 constexpr QSize ChooserSize(380, 320);
 constexpr PlainLayoutShift ChooserPlain{13, 13, 27, 27};
-
-std::unique_ptr<NewGameInfo>& OpenDialog()
-{
-    static std::unique_ptr<NewGameInfo> dialog;
-    return dialog;
-}
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
 {
@@ -295,12 +287,6 @@ void NewGameInfo::ResolveName()
     ShowEntry();
 }
 
-void NewGameInfo::EndSession()
-{
-    Timer1.stop();
-    addressBook_ = nullptr;
-}
-
 void NewGameInfo::Timer1_Timer()
 {
     if (Entry.ResolvePending())
@@ -345,69 +331,82 @@ bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
     return AnsweringDialog::eventFilter(watched, event);
 }
 
-void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board,
-                  MailSupport::AddressBook* addressBook)
-{
-    if (!board.LoadChessSet())
-        return;
-    ProgramState& state = Globals();
-    PausePolling();
-    const NewGameKind kind = NextNewGame();
-    OpenDialog() = std::make_unique<NewGameInfo>(kind.ComputerGame, state.Mail.MailOffline, addressBook);
-    NewGameInfo& dialog = *OpenDialog();
-    if (dialog.Form_Load(ProgramSettings().SimpleUI))
-        CurrentModalHost().RunModal(dialog);
-    // The name box loses the focus as the dialog closes, which would start
-    // a resolution in an address book that ends with this call.
-    dialog.EndSession();
-    if (dialog.Answer() != DialogAnswer::Ok) {
-        OpenDialog().reset();
-        ResumePolling();
-        return;
+namespace {
+
+// The new game's start carried out by the windows: the dialog, the owner
+// stepping aside, the board, the messages.
+class WindowNewGameStart : public NewGameStartPort {
+public:
+    WindowNewGameStart(QWidget* owner, SysTraySupport::BoardPort& board,
+                       MailSupport::AddressBook* addressBook)
+        : owner_(owner), board_(board), addressBook_(addressBook)
+    {
     }
-    try {
-        // A failure is reported after the normal pointer is back.
-        CursorGuard hourglass;
-        if (owner)
-            owner->hide();
-        // Started from the game list, the board goes back to it.
-        board.OpenBoard(-1, owner != nullptr);
-    } catch (const WindowOpenError& error) {
-        // No board: the dialog goes, the list comes back, polling resumes.
-        OpenDialog().reset();
-        if (owner)
-            owner->show();
-        ResumePolling();
-        if (error.Number == AutomationErrorNumber)
-            ShowAutomationError();
-        else
-            ShowMessage(
-                2, QStringLiteral("Options error"),
-                QStringLiteral("The following error prevented the new game dialog from opening:||")
-                    + QString::number(error.Number) + QStringLiteral(": ")
-                    + QString::fromStdString(error.what()),
-                QStringLiteral("OK"), QString(), false);
-        return;
+
+    bool LoadChessSet() override { return board_.LoadChessSet(); }
+    void PausePolling() override { Support::PausePolling(); }
+    void ResumePolling() override { Support::ResumePolling(); }
+
+    std::optional<NewGameRequest> AskForNewGame(const NewGameKind& kind) override
+    {
+        // The dialog and its address book go together as the session ends:
+        // no resolution can start after it.
+        NewGameInfo dialog(kind.ComputerGame, Globals().Mail.MailOffline, addressBook_);
+        if (dialog.Form_Load(ProgramSettings().SimpleUI))
+            CurrentModalHost().RunModal(dialog);
+        if (dialog.Answer() != DialogAnswer::Ok)
+            return std::nullopt;
+        return NewGameRequest{kind, dialog.Entry.Title(), dialog.Entry.Name(), dialog.Entry.Email()};
     }
-    if (kind.NewGameSetup)
+
+    std::optional<WindowOpenError> OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) override
+    {
+        try {
+            // A failure is reported after the normal pointer is back.
+            CursorGuard hourglass;
+            if (inPlaceOfOwner)
+                owner_->hide();
+            board_.OpenBoard(game, inPlaceOfOwner);
+        } catch (const WindowOpenError& error) {
+            return error;
+        }
+        return std::nullopt;
+    }
+
+    void ShowOwner() override { owner_->show(); }
+    void ShowAutomationError() override { Support::ShowAutomationError(); }
+
+    void ShowOpenError(const WindowOpenError& error) override
+    {
+        ShowMessage(2, QStringLiteral("Options error"),
+                    QStringLiteral("The following error prevented the new game dialog from opening:||")
+                        + QString::number(error.Number) + QStringLiteral(": ")
+                        + QString::fromStdString(error.what()),
+                    QStringLiteral("OK"), QString(), false);
+    }
+
+    void ShowSetupHint() override
+    {
         ShowMessage(
             1, QStringLiteral("Board setup"),
             QStringLiteral(
                 "Please setup the board then select the Play Current Setup option to begin play"),
             QStringLiteral("OK"), QString(), false);
-}
+    }
 
-std::optional<NewGameDetails> OpenNewGameDetails()
-{
-    const std::unique_ptr<NewGameInfo>& dialog = OpenDialog();
-    if (!dialog || dialog->Answer() != DialogAnswer::Ok)
-        return std::nullopt;
-    return NewGameDetails{dialog->Entry.Title(), dialog->Entry.Name(), dialog->Entry.Email()};
-}
+private:
+    QWidget* owner_;
+    SysTraySupport::BoardPort& board_;
+    MailSupport::AddressBook* addressBook_;
+};
 
-void UnloadNewGameInfo()
+} // namespace
+
+void StartNewGame(QWidget* owner, const NewGameKind& kind, SysTraySupport::BoardPort& board,
+                  MailSupport::AddressBook* addressBook)
 {
-    OpenDialog().reset();
+    WindowNewGameStart windows(owner, board, addressBook);
+    StartNewGame(windows, kind, owner != nullptr);
 }
 
 } // namespace Support

@@ -10,7 +10,6 @@
 
 #include <QTimer>
 
-#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -72,10 +71,6 @@ public:
     // The typed name, resolved in the address book.
     void ResolveName();
     void Timer1_Timer();
-    // The modal session is over: the address book it was handed goes, and
-    // with it any resolution still to come (the dialog itself stays for
-    // the board and printing to read).
-    void EndSession();
 
 protected:
     void SetSimpleUI() override;
@@ -95,21 +90,11 @@ private:
 };
 
 // Asks for the new game's title and opponent, then opens the board on a
-// new game of the kind NextNewGame() says; the owner (when given) hides
-// while the board is open. Cancel gives polling back at once; OK keeps it
-// paused until the board closes.
-void StartNewGame(QWidget* owner, SysTraySupport::BoardPort& board,
+// new game of the kind given, its answers handed to the board as a value
+// (new_game_start.h has the steps); the owner (when given) hides while the
+// board is open. Cancel gives polling back at once; OK keeps it paused
+// until the board closes.
+void StartNewGame(QWidget* owner, const NewGameKind& kind, SysTraySupport::BoardPort& board,
                   MailSupport::AddressBook* addressBook);
-
-// The details of the new game whose board is open (read when its first
-// move is saved); nothing when no new game is being started.
-struct NewGameDetails {
-    QString Title;
-    QString OpponentsName;
-    QString OpponentsEmail;
-};
-std::optional<NewGameDetails> OpenNewGameDetails();
-// The new game's board has closed: the dialog goes.
-void UnloadNewGameInfo();
 
 } // namespace Support

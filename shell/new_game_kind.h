@@ -1,16 +1,15 @@
 #pragma once
-// The kind of the next new game: set by the command that starts it (the
-// game list's toolbar, the tray menu), read by the new-game dialog and the
-// board that opens the new game.
+// The kind of a new game, as the command that starts it chose: the game
+// list's toolbar and Game menu, the tray menu. It travels with the new game
+// to the dialog and the board as a value.
 
 namespace Support {
 
 struct NewGameKind {
-    bool ComputerGame = false; // against the computer opponent
-    bool NewGameSetup = false; // starting in the board's set-up mode
-};
+    bool ComputerGame = false; // against the computer opponent, else by e-mail
+    bool NewGameSetup = false; // starting in the board's set-up mode, else from the standard start
 
-// The kind for the run; a test sets it as it needs.
-NewGameKind& NextNewGame();
+    bool operator==(const NewGameKind&) const = default;
+};
 
 } // namespace Support

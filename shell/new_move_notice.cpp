@@ -48,7 +48,7 @@ Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId, boo
         if (fromTheList)
             services.GameList->HideGameList();
         try {
-            services.Board->OpenBoard(gameId, fromTheList);
+            services.Board->OpenBoard(Support::GameToOpen::Stored(gameId), fromTheList);
         } catch (...) {
             // No board: the main window must not stay hidden.
             if (fromTheList)

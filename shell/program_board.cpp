@@ -10,8 +10,6 @@
 #include "foundation/shutdown.h"
 #include "foundation/window_names.h"
 #include "platform/mail_account_settings.h"
-#include "shell/new_game_form.h"
-#include "shell/new_game_kind.h"
 #include "shell/program_mail.h"
 #include "shell/system_tray.h"
 #include "shell/tray_state.h"
@@ -25,23 +23,21 @@ const QString BoardWindowName = QLatin1String(WindowNames::Board);
 const QString GameListWindowName = QLatin1String(WindowNames::GameInterface);
 
 // What the board reads of the program's state when it opens a game.
-BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList)
+BoardSupport::BoardOptions CurrentBoardOptions(const Support::GameToOpen& game, bool returnToGameList)
 {
     const Support::ProgramState& state = Support::Globals();
     const Support::Settings& settings = Support::ProgramSettings();
     BoardSupport::BoardOptions options;
     options.returnToGameList = returnToGameList;
-    options.request.gameId = gameId;
-    if (gameId == -1) {
+    options.request.gameId = game.GameId();
+    if (const std::optional<Support::NewGameRequest>& newGame = game.NewGame()) {
         // A new game: of the kind its starter chose, against the opponent
-        // the new-game dialog holds.
-        options.request.newGameVsComputer = Support::NextNewGame().ComputerGame;
-        options.request.newGameSetup = Support::NextNewGame().NewGameSetup;
-        if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails()) {
-            options.request.newGameOpponent = details->OpponentsName.toStdString();
-            options.request.newGameName = details->Title.toStdString();
-            options.request.newGameEmail = details->OpponentsEmail.toStdString();
-        }
+        // the player named.
+        options.request.newGameVsComputer = newGame->Kind.ComputerGame;
+        options.request.newGameSetup = newGame->Kind.NewGameSetup;
+        options.request.newGameOpponent = newGame->OpponentsName.toStdString();
+        options.request.newGameName = newGame->Title.toStdString();
+        options.request.newGameEmail = newGame->OpponentsEmail.toStdString();
         options.request.newGameOwnName = MailSupport::OwnDisplayName(MailSupport::LoadMailAccount());
     }
     options.request.defaultView = settings.DefaultView;
@@ -54,23 +50,17 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
 
 } // namespace
 
-Printing::BoardToPrint CurrentBoardToPrint(const BoardSupport::GameController& game)
+Printing::BoardToPrint CurrentBoardToPrint(const BoardSupport::BoardPrintout& printout)
 {
     Printing::BoardToPrint board;
-    board.squares = game.CurrentPosition().squares;
-    board.blackAtBottom = game.ViewColour() != 0;
-    board.gameID = game.GameId();
-    if (game.GameId() == -1)
-        if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails()) {
-            board.newGameName = details->Title;
-            board.newOpponentName = details->OpponentsName;
-        }
-    board.selectedRow = game.SelectedRow();
-    if (board.selectedRow >= 1 && board.selectedRow <= game.Entries()) {
-        const MoveRecord& entry = game.Moves()[std::size_t(board.selectedRow - 1)];
-        board.notation = QString::fromStdString(entry.notation);
-        board.comment = QString::fromStdString(entry.comment);
-    }
+    board.squares = printout.squares;
+    board.blackAtBottom = printout.blackAtBottom;
+    board.gameID = printout.gameId;
+    board.newGameName = QString::fromStdString(printout.newGameTitle);
+    board.newOpponentName = QString::fromStdString(printout.newGameOpponent);
+    board.selectedRow = printout.selectedRow;
+    board.notation = QString::fromStdString(printout.notation);
+    board.comment = QString::fromStdString(printout.comment);
     return board;
 }
 
@@ -104,7 +94,7 @@ bool ProgramBoard::BoardOpen() const
     return window_ && !window_->Closing();
 }
 
-void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
+void ProgramBoard::OpenBoard(const Support::GameToOpen& game, bool returnToGameList)
 {
     // A board still open may hold a move not sent yet: it is never replaced
     // behind the player's back; it comes to the front instead.
@@ -123,7 +113,7 @@ void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
     auto* board = new BoardSupport::Board(*this, Support::ProgramDataFolder());
     board->setAttribute(Qt::WA_DeleteOnClose, true);
     window_ = board;
-    if (!board->Form_Load(CurrentBoardOptions(gameId, returnToGameList))) {
+    if (!board->Form_Load(CurrentBoardOptions(game, returnToGameList))) {
         // A board that could not open closes at once, as its close would.
         board->close();
         return;
@@ -142,14 +132,12 @@ void ProgramBoard::OpenBoard(int gameId, bool returnToGameList)
 
 void ProgramBoard::ReturnToGameList(int currentGameId)
 {
-    Support::UnloadNewGameInfo();
     gameList_.FillGameList(currentGameId > 0 ? std::optional<int>(currentGameId) : std::nullopt);
     gameList_.ShowGameList();
 }
 
 void ProgramBoard::LeaveGameList()
 {
-    Support::UnloadNewGameInfo();
     menu_.PopulateTrayGameMenu();
     Support::UnloadWindow(GameListWindowName);
     menu_.SetMenuOptions();
@@ -167,9 +155,9 @@ void ProgramBoard::NotifyNewMoves()
     Support::NotifyNewMoves();
 }
 
-void ProgramBoard::PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget& owner)
+void ProgramBoard::PrintCurrentBoardState(const BoardSupport::BoardPrintout& printout, QWidget& owner)
 {
-    PrintSupport::PrintCurrentBoardState(CurrentBoardToPrint(game), &owner);
+    PrintSupport::PrintCurrentBoardState(CurrentBoardToPrint(printout), &owner);
 }
 
 void ProgramBoard::ShowCredits()

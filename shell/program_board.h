@@ -29,8 +29,8 @@ public:
 
 // The board as its window shows it, for the current-board printout: the
 // position at the selected row, the view, the selected row's move, and a
-// new game's title and opponent from the new-game dialog.
-Printing::BoardToPrint CurrentBoardToPrint(const BoardSupport::GameController& game);
+// new game's title and opponent, all as the board handed them over.
+Printing::BoardToPrint CurrentBoardToPrint(const BoardSupport::BoardPrintout& printout);
 
 class ProgramBoard : public BoardPort, public BoardSupport::BoardHost {
 public:
@@ -39,7 +39,7 @@ public:
 
     // ---- for the tray ----
     bool LoadChessSet() override;
-    void OpenBoard(int gameId, bool returnToGameList) override;
+    void OpenBoard(const Support::GameToOpen& game, bool returnToGameList) override;
     bool BoardOpen() const override;
 
     // ---- for the board ----
@@ -48,7 +48,7 @@ public:
     void LeaveGameList() override;
     void UpdateTrayState(int action) override;
     void NotifyNewMoves() override;
-    void PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget& owner) override;
+    void PrintCurrentBoardState(const BoardSupport::BoardPrintout& printout, QWidget& owner) override;
     void ShowCredits() override;
     void ComputerThinking(bool thinking) override;
     // Both run on the mail thread, after any mail operation under way,

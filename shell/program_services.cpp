@@ -187,9 +187,9 @@ void ProgramServices::Attach(SystemTray& tray)
     Menu.AttachTray(&tray);
     Menu.AttachBoard(&Board);
     Menu.AttachGameList(&GameList);
-    Menu.StartNewGame = [this] {
+    Menu.StartNewGame = [this](const Support::NewGameKind& kind) {
         MailSupport::GameAddressBook book(Support::ProgramDataFolder());
-        Support::StartNewGame(nullptr, Board, &book);
+        Support::StartNewGame(nullptr, kind, Board, &book);
     };
     Menu.ChangeMailAccount = [this] { ChangeMailAccount(); };
     Splash.StartupTail = [&tray] { tray.RunStartupTail(); };
@@ -200,9 +200,9 @@ void ProgramServices::Attach(SystemTray& tray)
     list.PopulateTrayGameMenu = [] { SysTraySupport::PopulateTrayGameMenu(); };
     list.EndProgram = [] { Support::RequestExitProgram(); };
     list.ChangeMailAccount = [this] { ChangeMailAccount(); };
-    list.StartNewGame = [this](QWidget& owner) {
+    list.StartNewGame = [this](QWidget& owner, const Support::NewGameKind& kind) {
         MailSupport::GameAddressBook book(Support::ProgramDataFolder());
-        Support::StartNewGame(&owner, Board, &book);
+        Support::StartNewGame(&owner, kind, Board, &book);
     };
     list.PrintGameDiagrams = [](int gameId, QWidget& owner) {
         PrintSupport::PrintGameDiagrams(gameId, &owner);

@@ -143,11 +143,9 @@ bool TrayMenu::OpenItemEnabled()
 
 void TrayMenu::mnuPopupNewGame_Click()
 {
-    // Always an e-mail game: the kind a toolbar or an opened game left
-    // behind is not this command's.
-    Support::NextNewGame() = {};
+    // Always an e-mail game from the standard start.
     if (StartNewGame)
-        StartNewGame();
+        StartNewGame(Support::NewGameKind{});
 }
 
 void TrayMenu::mnuPopupGameListItem_Click(int gameId)
@@ -158,7 +156,7 @@ void TrayMenu::mnuPopupGameListItem_Click(int gameId)
     try {
         // A failure is reported after the normal pointer is back.
         Support::CursorGuard hourglass;
-        board_->OpenBoard(gameId, false);
+        board_->OpenBoard(Support::GameToOpen::Stored(gameId), false);
     } catch (const Support::WindowOpenError& error) {
         // No board: polling comes back at once.
         Support::ResumePolling();

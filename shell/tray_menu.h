@@ -23,8 +23,8 @@ public:
     void AttachBoard(BoardPort* board) { board_ = board; }
     // The game list whose being open the items follow.
     void AttachGameList(const GameListPort* gameList) { gameList_ = gameList; }
-    // The new-game dialog, with no owner window.
-    std::function<void()> StartNewGame;
+    // The new-game dialog for a game of the kind given, with no owner window.
+    std::function<void(const Support::NewGameKind& kind)> StartNewGame;
     // The mail account dialog, applied at once.
     std::function<void()> ChangeMailAccount;
 

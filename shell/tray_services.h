@@ -6,6 +6,8 @@
 // (program_services.h); a test puts recorders there and reads the order of
 // the calls.
 
+#include "shell/game_to_open.h"
+
 #include <QIcon>
 #include <QPoint>
 #include <QString>
@@ -118,9 +120,10 @@ public:
     virtual ~BoardPort() = default;
     // The chosen chess set into the picture stores; False: no board.
     virtual bool LoadChessSet() = 0;
-    // Opens the board on the game (-1: a new game), modeless, and brings it
-    // to the top; with returnToGameList the game list opens when it closes.
-    virtual void OpenBoard(int gameId, bool returnToGameList) = 0;
+    // Opens the board on the stored game or the new game, modeless, and
+    // brings it to the top; with returnToGameList the game list opens when
+    // it closes.
+    virtual void OpenBoard(const Support::GameToOpen& game, bool returnToGameList) = 0;
     // A board window is open and not on its way out: no notification may
     // open over it, and nothing may replace it (it may hold an unsent move).
     virtual bool BoardOpen() const { return false; }

@@ -55,9 +55,9 @@ public:
         calls.push_back("LoadChessSet");
         return chessSetLoads;
     }
-    void PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget&) override
+    void PrintCurrentBoardState(const BoardSupport::BoardPrintout& printout, QWidget&) override
     {
-        calls.push_back("PrintCurrentBoardState " + QString::number(game.GameId()));
+        calls.push_back("PrintCurrentBoardState " + QString::number(printout.gameId));
     }
     void ShowCredits() override { calls.push_back("ShowCredits"); }
     void ComputerThinking(bool thinking) override { thinkingReports.push_back(thinking); }

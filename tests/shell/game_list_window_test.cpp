@@ -38,9 +38,9 @@ public:
         Calls.push_back("LoadChessSet");
         return ChessSetLoads;
     }
-    void OpenBoard(int gameId, bool returnToGameList) override
+    void OpenBoard(const GameToOpen& game, bool returnToGameList) override
     {
-        Calls.push_back("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return")
+        Calls.push_back("OpenBoard(" + std::to_string(game.GameId()) + (returnToGameList ? "" : ",no return")
                         + ")");
         if (Fails)
             throw WindowOpenError(7, QStringLiteral("Out of memory"));
@@ -85,7 +85,6 @@ protected:
         settings.SystrayStartup = true;
         settings.ShowToolTips = true;
         settings.GameListPlace.reset();
-        NextNewGame() = {};
         host.Script = [this](QWidget& window) { Answer(window); };
         Store(3, 2, "Alan Ash", "Rook endings", "17/11/2025");
         Store(7, 1, "Bob Birch", "Friendly 7", "01/02/2026");
@@ -132,7 +131,7 @@ protected:
         GameListServices services;
         services.Board = &board;
         services.Mail = &mail;
-        services.StartNewGame = [this](QWidget&) { started.push_back(NextNewGame()); };
+        services.StartNewGame = [this](QWidget&, const NewGameKind& kind) { started.push_back(kind); };
         services.PrintGameDiagrams = [this](int id, QWidget&) { printed.push_back(id); };
         services.PrintGameNotation = [this](int id, QWidget&) { printed.push_back(-id); };
         services.UpdateTrayState = [this] { ++trayUpdates; };

@@ -43,7 +43,7 @@ public:
     bool SendMoveMail(int) override { return false; }
     bool ExportMoveFile(int) override { return false; }
     bool LoadChessSet() override { return true; }
-    void PrintCurrentBoardState(const BoardSupport::GameController&, QWidget&) override { }
+    void PrintCurrentBoardState(const BoardSupport::BoardPrintout&, QWidget&) override { }
     void ShowCredits() override { }
     void ComputerThinking(bool) override { }
 

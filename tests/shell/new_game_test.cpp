@@ -223,17 +223,17 @@ TEST(NewGameEntry, ANameNobodyHasSaysWhatToTypeInstead)
 class RecordingBoard : public SysTraySupport::BoardPort {
 public:
     bool LoadChessSet() override { return true; }
-    void OpenBoard(int gameId, bool returnToGameList) override
+    void OpenBoard(const GameToOpen& game, bool returnToGameList) override
     {
-        Opened.push_back(gameId);
+        Opened.push_back(game.GameId());
         Returns.push_back(returnToGameList);
-        details = OpenNewGameDetails();
+        details = game.NewGame();
         if (Fails)
             throw WindowOpenError(9, QStringLiteral("No board today"));
     }
     std::vector<int> Opened;
     std::vector<bool> Returns;
-    std::optional<NewGameDetails> details;
+    std::optional<NewGameRequest> details;
     bool Fails = false;
 };
 
@@ -250,7 +250,6 @@ protected:
         Globals().CheckTimerEnabled = true;
         ProgramSettings().SimpleUI = false;
         ProgramSettings().ShowToolTips = true;
-        NextNewGame() = {};
         host.Script = [this](QWidget& window) {
             if (auto* box = qobject_cast<MsgForm*>(&window)) {
                 messages.push_back(box->FormCaption->text());
@@ -270,7 +269,6 @@ protected:
     }
     void TearDown() override
     {
-        UnloadNewGameInfo();
         Globals().TrayForm = nullptr;
     }
 
@@ -313,12 +311,12 @@ TEST_F(NewGameDialogTest, CancelOpensNoBoardAndGivesPollingBack)
     };
     for (const auto& cancel : cancels) {
         Fill = cancel;
-        StartNewGame(&owner, board, &book);
+        StartNewGame(&owner, {}, board, &book);
         EXPECT_FALSE(timerWhileShown);
         EXPECT_TRUE(board.Opened.empty());
         EXPECT_TRUE(CheckTimerEnabled());
         EXPECT_FALSE(Globals().ModalBusy);
-        EXPECT_FALSE(OpenNewGameDetails());
+        EXPECT_FALSE(board.details);
     }
 }
 
@@ -341,7 +339,7 @@ TEST_F(NewGameDialogTest, TheAddressBookPicksAddsOrCancels)
         EXPECT_TRUE(d.OkButton->face->isEnabled());
         QTest::keyClick(d.Game_name, Qt::Key_Return);
     };
-    StartNewGame(&owner, board, &book);
+    StartNewGame(&owner, {}, board, &book);
     EXPECT_EQ(board.Opened, std::vector<int>{-1});
     // Started from the game list, the board goes back to it.
     EXPECT_EQ(board.Returns, std::vector<bool>{true});
@@ -354,7 +352,6 @@ TEST_F(NewGameDialogTest, TheAddressBookPicksAddsOrCancels)
     EXPECT_FALSE(CheckTimerEnabled());
     EXPECT_TRUE(owner.isHidden());
     EXPECT_TRUE(messages.empty());
-    UnloadNewGameInfo();
 
     // Added: a bad address is refused with its reason, a good one taken.
     book.Entries.clear();
@@ -384,7 +381,7 @@ TEST_F(NewGameDialogTest, TheAddressBookPicksAddsOrCancels)
         EXPECT_EQ(d.Game_opponents_email->text(), QStringLiteral("dora@elm.test"));
         d.close();
     };
-    StartNewGame(&owner, board, &book);
+    StartNewGame(&owner, {}, board, &book);
     EXPECT_EQ(book.Added, (std::vector<AddressEntry>{{"Dora Elm", "dora@elm.test"}}));
 
     // Cancelled: nothing changes, nothing is kept.
@@ -404,7 +401,7 @@ TEST_F(NewGameDialogTest, TheAddressBookPicksAddsOrCancels)
             EXPECT_TRUE(d.Game_opponents_email->text().isEmpty());
             d.close();
         };
-        StartNewGame(&owner, board, &book);
+        StartNewGame(&owner, {}, board, &book);
     }
     EXPECT_TRUE(book.Added.empty());
 }
@@ -424,15 +421,15 @@ TEST_F(NewGameDialogTest, AnAddressTypedAsTheNameStartsTheGame)
         EXPECT_TRUE(d.Game_opponents_email->isReadOnly());
         QTest::keyClick(d.Game_opponents_name, Qt::Key_Return);
     };
-    StartNewGame(nullptr, board, &book);
+    StartNewGame(nullptr, {}, board, &book);
     ASSERT_TRUE(board.details);
     EXPECT_EQ(board.details->OpponentsName, QStringLiteral("Ann"));
     EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("ann@ash.test"));
 }
 
-// The dialog stays behind the board for printing, while the address book
-// it was handed does not: the name box's focus leaving as the dialog closes
-// must start no resolution in it.
+// The dialog goes with its session, before the address book it was handed:
+// the name box's focus leaving as the dialog closes must start no
+// resolution in it.
 TEST_F(NewGameDialogTest, ClosingTheDialogLeavesNoResolutionBehind)
 {
     Fill = [](NewGameInfo& d) {
@@ -441,13 +438,12 @@ TEST_F(NewGameDialogTest, ClosingTheDialogLeavesNoResolutionBehind)
         d.OkButton->face->Click();
         Leave(d.Game_opponents_name);
     };
-    StartNewGame(nullptr, board, &book);
+    StartNewGame(nullptr, {}, board, &book);
     ASSERT_TRUE(board.details);
     EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("bob@birch.test"));
     const int resolutions = book.Resolves;
     QTest::qWait(1700);
     EXPECT_EQ(book.Resolves, resolutions);
-    UnloadNewGameInfo();
 }
 
 TEST_F(NewGameDialogTest, ATypedNameResolvesAfterTheNameBoxLosesTheFocus)
@@ -473,12 +469,11 @@ TEST_F(NewGameDialogTest, ATypedNameResolvesAfterTheNameBoxLosesTheFocus)
         EXPECT_FALSE(d.OkButton->face->isEnabled());
         d.close();
     };
-    StartNewGame(&owner, board, &book);
+    StartNewGame(&owner, {}, board, &book);
 }
 
 TEST_F(NewGameDialogTest, SetUpAndComputerGamesAndAFailedBoard)
 {
-    NextNewGame() = {true, true};
     Fill = [](NewGameInfo& d) {
         EXPECT_EQ(d.Game_opponents_name->text(), QStringLiteral("The Computer"));
         EXPECT_FALSE(d.Game_opponents_name->isEnabled());
@@ -486,15 +481,17 @@ TEST_F(NewGameDialogTest, SetUpAndComputerGamesAndAFailedBoard)
         EXPECT_FALSE(d.Resolve->isEnabled());
         QTest::keyClick(d.Game_name, Qt::Key_Return);
     };
-    StartNewGame(nullptr, board, &book);
+    StartNewGame(nullptr, {true, true}, board, &book);
     EXPECT_EQ(board.Opened, std::vector<int>{-1});
+    ASSERT_TRUE(board.details);
+    EXPECT_EQ(board.details->Kind, (NewGameKind{true, true}));
     EXPECT_EQ(board.Returns, std::vector<bool>{false});
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Board setup")});
 
     // The board cannot open: polling and the owner come back.
     board.Fails = true;
     messages.clear();
-    NextNewGame() = {};
+    board.details.reset();
     Globals().Mail.MailOffline = true;
     Fill = [](NewGameInfo& d) {
         EXPECT_FALSE(d.Game_opponents_email->isReadOnly());
@@ -504,12 +501,14 @@ TEST_F(NewGameDialogTest, SetUpAndComputerGamesAndAFailedBoard)
         Type(d.Game_opponents_email, "bob@cedar.test");
         QTest::keyClick(d.Game_name, Qt::Key_Return);
     };
-    StartNewGame(&owner, board, &book);
+    StartNewGame(&owner, {}, board, &book);
     EXPECT_TRUE(CheckTimerEnabled());
     EXPECT_FALSE(Globals().ModalBusy);
     EXPECT_FALSE(owner.isHidden());
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Options error")});
-    EXPECT_FALSE(OpenNewGameDetails());
+    // The board was handed the game as a value: no dialog is left to hold it.
+    ASSERT_TRUE(board.details);
+    EXPECT_EQ(board.details->Title, QStringLiteral("Offline game"));
 }
 
 TEST_F(NewGameDialogTest, ATitleWithMarkersIsCleanedAndTheUserTold)
@@ -521,7 +520,7 @@ TEST_F(NewGameDialogTest, ATitleWithMarkersIsCleanedAndTheUserTold)
         EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Illegal characters")});
         d.close();
     };
-    StartNewGame(&owner, board, &book);
+    StartNewGame(&owner, {}, board, &book);
 }
 
 TEST_F(NewGameDialogTest, BothDialogsInBothLayouts)
@@ -551,7 +550,7 @@ TEST_F(NewGameDialogTest, BothDialogsInBothLayouts)
                         qPrintable(ShellTesting::SaveScreenshot(d, QStringLiteral("new-game-") + look)));
             d.close();
         };
-        StartNewGame(&owner, board, &book);
+        StartNewGame(&owner, {}, board, &book);
     }
 }
 

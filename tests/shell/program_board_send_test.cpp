@@ -57,12 +57,11 @@ protected:
     ~ProgramBoardSendTest() override
     {
         Support::Globals().Mail = MailSupport::MailState{};
-        Support::NextNewGame() = {};
     }
 
     BoardSupport::Board& OpenAlicesGame()
     {
-        board.OpenBoard(AlicesGameId(), true);
+        board.OpenBoard(Support::GameToOpen::Stored(AlicesGameId()), true);
         EXPECT_NE(board.OpenWindow(), nullptr);
         return *board.OpenWindow();
     }
@@ -173,8 +172,7 @@ TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
             window.hide();
         }
     };
-    Support::NextNewGame() = {false, true};
-    Support::StartNewGame(nullptr, board, &book);
+    Support::StartNewGame(nullptr, {false, true}, board, &book);
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Board setup")});
     BoardSupport::Board* alice = board.OpenWindow();
     ASSERT_NE(alice, nullptr);
@@ -239,14 +237,14 @@ TEST_F(ProgramBoardSendTest, AnOpenBoardWithAnUnsentMoveIsNeverReplaced)
     const int rows = first.MoveList->rowCount();
     EXPECT_TRUE(board.BoardOpen());
 
-    board.OpenBoard(AlicesGameId(), false);
+    board.OpenBoard(Support::GameToOpen::Stored(AlicesGameId()), false);
     EXPECT_EQ(board.OpenWindow(), &first);
     EXPECT_EQ(first.MoveList->rowCount(), rows);
     EXPECT_FALSE(first.Closing());
 
     first.close();
     EXPECT_FALSE(board.BoardOpen());
-    board.OpenBoard(AlicesGameId(), false);
+    board.OpenBoard(Support::GameToOpen::Stored(AlicesGameId()), false);
     EXPECT_NE(board.OpenWindow(), nullptr);
     EXPECT_TRUE(board.BoardOpen());
 }

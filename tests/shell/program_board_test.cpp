@@ -30,7 +30,7 @@ TEST(ProgramBoard, ThePrintoutGetsTheBoardAsShown)
     controller.SelectRow(1);
     controller.ChangeView();
 
-    const Printing::BoardToPrint board = SysTraySupport::CurrentBoardToPrint(controller);
+    const Printing::BoardToPrint board = SysTraySupport::CurrentBoardToPrint(BoardSupport::PrintoutOf(controller));
     EXPECT_EQ(board.squares(5, 4), MoveValidation::WhitePawn);
     EXPECT_EQ(board.squares(5, 7), MoveValidation::BlackPawn);
     EXPECT_TRUE(board.blackAtBottom);
@@ -40,5 +40,26 @@ TEST(ProgramBoard, ThePrintoutGetsTheBoardAsShown)
     EXPECT_TRUE(board.comment.isEmpty());
 
     controller.SelectRow(2);
-    EXPECT_EQ(SysTraySupport::CurrentBoardToPrint(controller).comment, QStringLiteral("Your move"));
+    EXPECT_EQ(SysTraySupport::CurrentBoardToPrint(BoardSupport::PrintoutOf(controller)).comment, QStringLiteral("Your move"));
+}
+
+// A new game not stored yet is printed under the title and opponent it was
+// opened with, as the board hands them over.
+TEST(ProgramBoard, ANewGamesPrintoutCarriesItsTitleAndOpponent)
+{
+    ShellTesting::ShellFolders folders;
+    const Database::DataFolder folder(QFile::encodeName(folders.DataPath()).toStdString());
+    BoardSupport::GameController controller(folder);
+    BoardSupport::OpenRequest request;
+    request.gameId = -1;
+    request.newGameName = "Spring cup";
+    request.newGameOpponent = "Bob Birch";
+    ASSERT_TRUE(controller.Open(request).ok);
+
+    const Printing::BoardToPrint board =
+        SysTraySupport::CurrentBoardToPrint(BoardSupport::PrintoutOf(controller));
+    EXPECT_EQ(board.gameID, -1);
+    EXPECT_EQ(board.newGameName, QStringLiteral("Spring cup"));
+    EXPECT_EQ(board.newOpponentName, QStringLiteral("Bob Birch"));
+    EXPECT_EQ(board.selectedRow, 0);
 }

@@ -399,7 +399,7 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
     ASSERT_EQ(StoredGames().size(), 1u);
     const int game = StoredGames()[0].GAME_ID;
 
-    services.Board.OpenBoard(game, false);
+    services.Board.OpenBoard(Support::GameToOpen::Stored(game), false);
     BoardSupport::Board* board = services.Board.OpenWindow();
     ASSERT_NE(board, nullptr);
     BoardTests::DragPiece(*board, "e7", "e5");
@@ -415,7 +415,7 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
     EXPECT_EQ(atBob[1], (MoveRecord{2, "5755", "e5", "Over to you"}));
 
     ASSERT_TRUE(QTest::qWaitFor([&services] { return services.Board.OpenWindow() == nullptr; }));
-    services.Board.OpenBoard(game, false);
+    services.Board.OpenBoard(Support::GameToOpen::Stored(game), false);
     board = services.Board.OpenWindow();
     ASSERT_NE(board, nullptr);
     QTest::mouseClick(board->Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
@@ -455,7 +455,7 @@ TEST_P(ServerProgramTest, AFailedSendIsResentOnceTheServersAreBack)
 
     inboxDoor.Shut();
     smtpDoor.Shut();
-    services.Board.OpenBoard(game, false);
+    services.Board.OpenBoard(Support::GameToOpen::Stored(game), false);
     BoardSupport::Board* board = services.Board.OpenWindow();
     ASSERT_NE(board, nullptr);
     BoardTests::DragPiece(*board, "e7", "e5");
@@ -478,7 +478,7 @@ TEST_P(ServerProgramTest, AFailedSendIsResentOnceTheServersAreBack)
     EXPECT_EQ(services.Menu.mnuPopupRetrieve->text(), QStringLiteral("Retrieve games"));
     EXPECT_EQ(captions.size(), toldBefore);
 
-    services.Board.OpenBoard(game, false);
+    services.Board.OpenBoard(Support::GameToOpen::Stored(game), false);
     board = services.Board.OpenWindow();
     ASSERT_NE(board, nullptr);
     ASSERT_TRUE(board->Commands().Button(BoardSupport::ResendButton).enabled);

@@ -97,7 +97,7 @@ TEST(ProgramOptions, ANewChessSetGoesOnTheOpenBoardWhichClosesWhenTheSetCannotBe
 
     ShellTesting::RecordingServices recorder;
     SysTraySupport::ProgramBoard board(recorder, recorder);
-    board.OpenBoard(1, true);
+    board.OpenBoard(Support::GameToOpen::Stored(1), true);
     ASSERT_NE(board.OpenWindow(), nullptr);
     SysTraySupport::ProgramOptions options(&board);
 
@@ -126,10 +126,9 @@ TEST(ProgramOptions, ASetUpGameOpensInSetUpModeAndItsPaletteTakesANewSet)
     ShellTesting::ShellFolders folders;
     TestSupport::ScriptedHost host;
     ASSERT_TRUE(Support::LoadChessSet(QStringLiteral("Classic Wood"), QStringLiteral("Plain")));
-    Support::NextNewGame() = {false, true};
     ShellTesting::RecordingServices recorder;
     SysTraySupport::ProgramBoard board(recorder, recorder);
-    board.OpenBoard(-1, true);
+    board.OpenBoard(Support::GameToOpen::New({{false, true}, {}, {}, {}}), true);
     ASSERT_NE(board.OpenWindow(), nullptr);
     ASSERT_TRUE(board.OpenWindow()->Game().SetupMode());
     BoardSupport::PiecePalette& palette = *board.OpenWindow()->PiecePallete;
@@ -139,6 +138,5 @@ TEST(ProgramOptions, ASetUpGameOpensInSetUpModeAndItsPaletteTakesANewSet)
     Support::ProgramSettings().ChessSet = QStringLiteral("Pen and Ink");
     options.ChessSetChanged();
     EXPECT_NE(palette.grab().toImage(), classic);
-    Support::NextNewGame() = {};
     Support::Pictures() = Support::PictureStores{};
 }

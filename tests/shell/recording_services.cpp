@@ -225,9 +225,9 @@ bool RecordingServices::LoadChessSet()
     return ChessSetLoads;
 }
 
-void RecordingServices::OpenBoard(int gameId, bool returnToGameList)
+void RecordingServices::OpenBoard(const Support::GameToOpen& game, bool returnToGameList)
 {
-    LogOrThrow("OpenBoard(" + std::to_string(gameId) + (returnToGameList ? "" : ",no return") + ")");
+    LogOrThrow("OpenBoard(" + std::to_string(game.GameId()) + (returnToGameList ? "" : ",no return") + ")");
 }
 
 bool RecordingServices::ShowSplash()

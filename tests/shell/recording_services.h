@@ -98,7 +98,7 @@ public:
     int ShowNotification() override;
 
     bool LoadChessSet() override;
-    void OpenBoard(int gameId, bool returnToGameList) override;
+    void OpenBoard(const Support::GameToOpen& game, bool returnToGameList) override;
     bool BoardOpen() const override { return BoardIsOpen; }
 
     bool ShowSplash() override;

@@ -82,9 +82,9 @@ TEST(TrayGameMenu, GroupsTheGamesThatWaitForAMove)
 class RecordingBoard : public BoardPort {
 public:
     bool LoadChessSet() override { return true; }
-    void OpenBoard(int gameId, bool returnToGameList) override
+    void OpenBoard(const Support::GameToOpen& game, bool returnToGameList) override
     {
-        Opened.push_back(gameId);
+        Opened.push_back(game.GameId());
         Returns.push_back(returnToGameList);
         if (Fails)
             throw Support::WindowOpenError(3, QStringLiteral("No window"));
@@ -239,12 +239,11 @@ TEST_F(TrayMenuTest, AGameItemOpensTheBoardAndAFailedOneGivesPollingBack)
 TEST_F(TrayMenuTest, NewGameStartsAnEmailGameWhateverWasLeftBefore)
 {
     int starts = 0;
-    menu.StartNewGame = [&starts] {
+    menu.StartNewGame = [&starts](const Support::NewGameKind& kind) {
         ++starts;
-        EXPECT_FALSE(Support::NextNewGame().ComputerGame);
-        EXPECT_FALSE(Support::NextNewGame().NewGameSetup);
+        EXPECT_FALSE(kind.ComputerGame);
+        EXPECT_FALSE(kind.NewGameSetup);
     };
-    Support::NextNewGame() = {true, true};
     menu.mnuPopupNewGame->trigger();
     EXPECT_EQ(starts, 1);
 }
