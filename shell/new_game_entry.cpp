@@ -32,8 +32,9 @@ NewGameEntry::NewGameEntry(bool computerGame, bool mailOffline)
 
 void NewGameEntry::ButtonSet()
 {
+    // The computer's "n/a" is no address, and needs none.
     okEnabled_ = !title_.isEmpty() && !email_.isEmpty()
-                 && MailSupport::AddressProblem(email_.toStdString()).empty();
+                 && (ComputerGame || MailSupport::AddressProblem(email_.toStdString()).empty());
 }
 
 void NewGameEntry::SetTitle(const QString& text)

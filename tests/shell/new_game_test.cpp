@@ -69,6 +69,7 @@ TEST(NewGameEntry, ComputerGamesFillTheOpponentAndOfferOkAtOnce)
     entry.SetName(QStringLiteral("Someone"));
     EXPECT_EQ(entry.Name(), QStringLiteral("The Computer"));
     entry.SetTitle(QStringLiteral("x"));
+    EXPECT_TRUE(entry.OkEnabled());
     entry.SetTitle(QString());
     EXPECT_FALSE(entry.OkEnabled());
     entry.NameLeft();
