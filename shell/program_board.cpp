@@ -57,17 +57,17 @@ BoardSupport::BoardOptions CurrentBoardOptions(int gameId, bool returnToGameList
 Printing::BoardToPrint CurrentBoardToPrint(const BoardSupport::GameController& game)
 {
     Printing::BoardToPrint board;
-    board.squares = game.CurrentPosition().squares;
-    board.blackAtBottom = game.ViewColour() != 0;
-    board.gameID = game.GameId();
-    if (game.GameId() == -1)
+    board.squares = game.History().Current().squares;
+    board.blackAtBottom = game.Info().viewColour != 0;
+    board.gameID = game.Info().gameId;
+    if (game.Info().gameId == -1)
         if (const std::optional<Support::NewGameDetails> details = Support::OpenNewGameDetails()) {
             board.newGameName = details->Title;
             board.newOpponentName = details->OpponentsName;
         }
-    board.selectedRow = game.SelectedRow();
-    if (board.selectedRow >= 1 && board.selectedRow <= game.Entries()) {
-        const MoveRecord& entry = game.Moves()[std::size_t(board.selectedRow - 1)];
+    board.selectedRow = game.History().SelectedRow();
+    if (board.selectedRow >= 1 && board.selectedRow <= game.History().Entries()) {
+        const MoveRecord& entry = game.History().List()[std::size_t(board.selectedRow - 1)];
         board.notation = QString::fromStdString(entry.notation);
         board.comment = QString::fromStdString(entry.comment);
     }

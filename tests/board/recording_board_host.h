@@ -57,7 +57,7 @@ public:
     }
     void PrintCurrentBoardState(const BoardSupport::GameController& game, QWidget&) override
     {
-        calls.push_back("PrintCurrentBoardState " + QString::number(game.GameId()));
+        calls.push_back("PrintCurrentBoardState " + QString::number(game.Info().gameId));
     }
     void ShowCredits() override { calls.push_back("ShowCredits"); }
     void ComputerThinking(bool thinking) override { thinkingReports.push_back(thinking); }

@@ -131,7 +131,7 @@ TEST(ProgramOptions, ASetUpGameOpensInSetUpModeAndItsPaletteTakesANewSet)
     SysTraySupport::ProgramBoard board(recorder, recorder);
     board.OpenBoard(-1, true);
     ASSERT_NE(board.OpenWindow(), nullptr);
-    ASSERT_TRUE(board.OpenWindow()->Game().SetupMode());
+    ASSERT_TRUE(board.OpenWindow()->Game().Setup().Active());
     BoardSupport::PiecePalette& palette = *board.OpenWindow()->PiecePallete;
     const QImage classic = palette.grab().toImage();
 

@@ -1,0 +1,39 @@
+#pragma once
+// The open game's identity as the controller read it from the game's record
+// or the new-game request: who plays which side, the ids it is stored
+// under, and how the program delivers its moves.
+
+#include "board/history_replay.h"
+#include "board/move_saving.h"
+#include "rules/move.h"
+
+#include <string>
+
+namespace BoardSupport {
+
+struct GameInfo {
+    int gameId = -1; // as opened: -1 for a new game (an e-mail game keeps it while open)
+    int savedGameId = 0; // the id the last save wrote under (SavedGameID), 0 before any
+    int boardGameStatus = 0;
+    std::string initialBoardState; // the start position's string
+    std::string whitePlayerName;
+    std::string blackPlayerName;
+    bool playerIsHost = true;
+    MoveValidation::Colour playerColour = MoveValidation::White;
+    int viewColour = 0;
+    bool computerGame = false;
+    bool mailOffline = false;
+    bool standAlone = false;
+    bool newGameSetup = false; // the new game's start position is the player's own
+    // What a new game's first save writes into its record.
+    std::string newGameName;
+    std::string newGameEmail;
+    std::string newGameOwnName;
+
+    // How Send and Resend deliver the stored game with the mail state the
+    // board was opened with (mail polling waits while the board is open).
+    MoveTransport Transport() const { return TransportFor(mailOffline, standAlone); }
+    ReplayRules Rules() const { return ReplayRules{playerColour, mailOffline, computerGame, standAlone}; }
+};
+
+} // namespace BoardSupport
