@@ -91,7 +91,7 @@ void Board::DisplayToolbar()
 {
     // The layout for the mode; the enabling follows at once, so that the
     // two never disagree.
-    commands_ = game_.CommandStates();
+    commands_ = ComputeCommandState(game_.Commands());
     ApplyCommandState();
 }
 
@@ -249,7 +249,7 @@ void Board::UndoLastMove()
 void Board::SaveComputerMove()
 {
     if (SaveMove())
-        Database::BackupDatabase(game_.Folder(), false);
+        Database::BackupDatabase(game_.Info().folder, false);
 }
 
 } // namespace BoardSupport

@@ -65,7 +65,7 @@ void Board::CreateControls()
     CBoard = new BoardView(this);
     CBoard->setGeometry(BoardRect(SkinnedBoardOrigin));
     CBoard->SquarePicture = [this](Square square) {
-        return port_.Pictures().ChessSetCell(game_.CellAt(square));
+        return port_.Pictures().ChessSetCell(game_.Display().CellAt(square));
     };
     CBoard->Pressed = [this](Square square, Qt::MouseButton button, QPoint global) {
         CBoard_MouseDown(square, button, global);
@@ -241,10 +241,10 @@ void Board::DisplayBoardState()
 
 void Board::SetFormCaptions()
 {
-    const FormCaptions captions = game_.Captions();
+    const FormCaptions captions = game_.Display().Captions();
     setWindowTitle(Q(captions.caption));
     PlayersTag->setText(Q(captions.playersTag));
-    const CommentPanel comment = game_.Comment();
+    const CommentPanel comment = game_.Display().Comment();
     OpponentComment->setText(Q(comment.text));
     QFont font = OpponentComment->font();
     font.setPointSize(comment.pointSize);

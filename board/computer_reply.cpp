@@ -10,13 +10,71 @@ namespace BoardSupport {
 
 using namespace MoveValidation;
 
+namespace {
+
+// The search's move played on the board and written as the computer's row.
+ComputerReply PlayComputerMove(MoveHistory& history, GameStatus& status, Colour playerColour,
+                               const ComputerAI::SearchResult& result)
+{
+    ComputerReply reply;
+    Position& position = history.Board();
+    const Colour computer = static_cast<Colour>(OtherColour(playerColour));
+    const Move move = result.move;
+    const Move previous = history.PreviousMove();
+    const int piece = position.squares(move.from.column, move.from.row);
+    const CaptureMode capture =
+        position.squares(move.to.column, move.to.row) == Empty ? ToEmptySquare : ToOccupiedSquare;
+    const MoveEffects effects =
+        capture == ToEmptySquare ? EffectsOf(position, computer, move, previous) : MoveEffects{};
+    // The notation is written against the board as it stands now, before
+    // the computer's move.
+    const BoardSquares before = position.squares;
+    history.TakeSnapshot(status);
+    // The search promotes to a queen; the board does the same.
+    const int landing = IsPromotionMove(static_cast<PieceCode>(piece), move.to.row, computer)
+                            ? (computer == White ? WhiteQueen : BlackQueen)
+                            : piece;
+    ApplyMove(position, computer, move, landing, effects);
+
+    const CheckState state = GetCheckState(position, playerColour, true, position.checkedSide, move);
+    if (state == NotInCheck) {
+        if (HasNoLegalMove(position, playerColour, move, position.checkedSide)) {
+            status.gameDrawn = true;
+            reply.stalemate = true;
+        }
+        position.checkedSide = NoSideChecked;
+    } else {
+        if (state == Checkmate)
+            status.checkmated = true;
+        position.checkedSide = playerColour;
+    }
+    if (!status.gameDrawn) {
+        reply.forcedDraw = ForcedDrawType(position.squares);
+        if (reply.forcedDraw != NoForcedDraw) {
+            status.gameDrawn = true;
+            reply.messages.push_back(
+                BoardMessage{1, "Forced draw", ForcedDrawText(reply.forcedDraw), 5, false});
+        }
+    }
+    reply.notation =
+        BuildMoveNotation({computer, static_cast<PieceCode>(landing), move, capture}, before,
+                          effects.castle, previous, {position.checkedSide, status.checkmated, status.gameDrawn});
+    history.Append(move.Text(), reply.notation, "");
+    reply.outcome = ComputerReply::Made;
+    reply.checkedSide = position.checkedSide;
+    reply.checkmated = status.checkmated;
+    return reply;
+}
+
+} // namespace
+
 ComputerTurn GameController::BeginComputerMove()
 {
     computer_.Keep(status_);
     ComputerTurn turn;
     // A drawn or stalemated game is over as surely as a mated one: searching
     // it would find no move and resign a game that is not lost.
-    if (status_.checkmated || status_.surrendered || status_.gameDrawn) {
+    if (status_.Over()) {
         info_.playerIsHost = true;
         status_.playerMayMove = false;
         status_.awaitingOpponent = true;
@@ -58,79 +116,23 @@ ComputerReply GameController::FinishComputerMove(const ComputerAI::SearchResult&
         reply.stalemate = true;
     } else if (result.outcome != ComputerAI::SearchOutcome::Move || result.move.from.column == 0
                || result.move.from.row == 0) {
-        AppendComputerResignation();
+        // The computer plays Black, so its resignation is White's win; like
+        // the player's it stands on the resigning king's square.
+        history_.AppendSpecialEntry(info_.playerColour == White ? "1-0" : "0-1", "",
+                                    static_cast<Colour>(OtherColour(info_.playerColour)), status_);
+        status_.surrendered = true;
         reply.outcome = ComputerReply::Resigned;
     } else {
-        reply = PlayComputerMove(result);
+        reply = PlayComputerMove(history_, status_, info_.playerColour, result);
     }
-    status_.playerMayMove = !(status_.checkmated || status_.surrendered || status_.gameDrawn);
+    status_.playerMayMove = !status_.Over();
     // The reply is stored with the game: the caption tells of it (a mate,
     // the computer's resignation, the player's turn again).
-    captions_ = BoardSupport::SetFormCaptions(Facts());
+    display_.WriteCaptions();
     // A mate or the computer's resignation is told once more.
     timer_.MateNoticeDue();
     // The player sees where the computer moved.
     marks_.Show(history_.Entries());
-    return reply;
-}
-
-void GameController::AppendComputerResignation()
-{
-    // The computer plays Black, so its resignation is White's win; like the
-    // player's it stands on the resigning king's square.
-    AppendSpecialEntry(info_.playerColour == White ? "1-0" : "0-1", "",
-                       static_cast<Colour>(OtherColour(info_.playerColour)));
-    status_.surrendered = true;
-}
-
-ComputerReply GameController::PlayComputerMove(const ComputerAI::SearchResult& result)
-{
-    ComputerReply reply;
-    const Colour computer = static_cast<Colour>(OtherColour(info_.playerColour));
-    const Move move = result.move;
-    const Move previous = history_.PreviousMove();
-    const int piece = history_.Board().squares(move.from.column, move.from.row);
-    const CaptureMode capture =
-        history_.Board().squares(move.to.column, move.to.row) == Empty ? ToEmptySquare : ToOccupiedSquare;
-    const MoveEffects effects =
-        capture == ToEmptySquare ? EffectsOf(history_.Board(), computer, move, previous) : MoveEffects{};
-    // The notation is written against the board as it stands now, before
-    // the computer's move.
-    const BoardSquares before = history_.Board().squares;
-    history_.TakeSnapshot(status_);
-    // The search promotes to a queen; the board does the same.
-    const int landing = IsPromotionMove(static_cast<PieceCode>(piece), move.to.row, computer)
-                            ? (computer == White ? WhiteQueen : BlackQueen)
-                            : piece;
-    ApplyMove(history_.Board(), computer, move, landing, effects);
-
-    const CheckState state = GetCheckState(history_.Board(), info_.playerColour, true, history_.Board().checkedSide, move);
-    if (state == NotInCheck) {
-        if (HasNoLegalMove(history_.Board(), info_.playerColour, move, history_.Board().checkedSide)) {
-            status_.gameDrawn = true;
-            reply.stalemate = true;
-        }
-        history_.Board().checkedSide = NoSideChecked;
-    } else {
-        if (state == Checkmate)
-            status_.checkmated = true;
-        history_.Board().checkedSide = info_.playerColour;
-    }
-    if (!status_.gameDrawn) {
-        reply.forcedDraw = ForcedDrawType(history_.Board().squares);
-        if (reply.forcedDraw != NoForcedDraw) {
-            status_.gameDrawn = true;
-            reply.messages.push_back(
-                BoardMessage{1, "Forced draw", ForcedDrawText(reply.forcedDraw), 5, false});
-        }
-    }
-    reply.notation =
-        BuildMoveNotation({computer, static_cast<PieceCode>(landing), move, capture}, before,
-                          effects.castle, previous, {history_.Board().checkedSide, status_.checkmated, status_.gameDrawn});
-    history_.Append(move.Text(), reply.notation, "");
-    reply.outcome = ComputerReply::Made;
-    reply.checkedSide = history_.Board().checkedSide;
-    reply.checkmated = status_.checkmated;
     return reply;
 }
 

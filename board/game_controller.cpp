@@ -38,7 +38,7 @@ std::optional<GameRecord> ReadRecord(const Database::DataFolder& folder, int gam
 
 } // namespace
 
-GameController::GameController(Database::DataFolder folder) : folder_(std::move(folder)) { }
+GameController::GameController(Database::DataFolder folder) : info_(std::move(folder)) { }
 
 OpenResult GameController::Open(const OpenRequest& request)
 {
@@ -79,11 +79,11 @@ OpenResult GameController::Open(const OpenRequest& request)
 
 bool GameController::SetMoves(const OpenRequest& request)
 {
-    if (!history_.Load(folder_, info_.gameId))
+    if (!history_.Load(info_.folder, info_.gameId))
         return false;
     info_.boardGameStatus = 0;
     bool readable = false;
-    const std::optional<GameRecord> record = ReadRecord(folder_, info_.gameId, readable);
+    const std::optional<GameRecord> record = ReadRecord(info_.folder, info_.gameId, readable);
     if (!readable)
         return false;
     if (!record) {
@@ -152,48 +152,16 @@ void GameController::ChangeView()
     info_.viewColour = info_.viewColour == info_.playerColour ? OtherColour(info_.playerColour) : info_.playerColour;
 }
 
-GameFacts GameController::Facts() const
-{
-    return GameFacts{info_.whitePlayerName, info_.blackPlayerName, info_.playerIsHost, status_.playerMayMove,
-                     status_.checkmated,      status_.surrendered,     status_.gameDrawn,    history_.Entries()};
-}
-
-int GameController::CellAt(Square square) const
-{
-    // The timer hides a flashing or blinking king.
-    if (timer_.Hides(square))
-        return EmptySquareCell(square);
-    return SquareImageIndex(history_.Current().squares, square,
-                            KingFacts{status_.surrendered, history_.Current().checkedSide, status_.checkmated, history_.Entries()});
-}
-
-FormCaptions GameController::Captions() const
-{
-    if (setup_.Active())
-        return SetupCaptions();
-    return captions_;
-}
-
 void GameController::SetFormCaptions()
 {
-    captions_ = BoardSupport::SetFormCaptions(Facts());
-    status_.awaitingOpponent = captions_.awaitingOpponent;
-}
-
-CommentPanel GameController::Comment() const
-{
-    if (setup_.Active())
-        return SetupComment();
-    if (info_.computerGame)
-        return ComputerComment(static_cast<int>(computer_.MovesConsidered()), computer_.LastMoveScore());
-    return DisplayPlayerComment(Facts(), history_.List(), history_.SelectedRow());
+    status_.awaitingOpponent = display_.WriteCaptions().awaitingOpponent;
 }
 
 std::optional<BoardMessage> GameController::SetGameStatus()
 {
     // The game's end is read at the last row, whatever row is shown.
     const ReplayResult last = MoveThroughHistory(history_.Start(), history_.List(), history_.Entries(), false, false, info_.Rules());
-    GameFacts facts = Facts();
+    GameFacts facts = display_.Facts();
     facts.checkmated = last.checkmated;
     facts.surrendered = last.surrendered;
     facts.gameDrawn = last.gameDrawn;
@@ -207,14 +175,14 @@ std::optional<BoardMessage> GameController::SetGameStatus()
         "correctly||It will still be listed as not played on the main game display.",
         5};
     bool readable = false;
-    std::optional<GameRecord> record = ReadRecord(folder_, info_.gameId, readable);
+    std::optional<GameRecord> record = ReadRecord(info_.folder, info_.gameId, readable);
     if (!record)
         return failed;
     info_.boardGameStatus = last.gameDrawn                 ? StatusDrawn
                        : BoardSupport::WonGame(facts) ? StatusWon
                                                       : StatusLost;
     record->GAME_STATUS = static_cast<std::int16_t>(info_.boardGameStatus);
-    if (!Database::SaveGame(folder_, *record, MoveList{}))
+    if (!Database::SaveGame(info_.folder, *record, MoveList{}))
         return failed;
     return std::nullopt;
 }

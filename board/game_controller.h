@@ -8,8 +8,9 @@
 // The controller is made of parts of one concept each, which the window
 // reads through the accessors: the move list and its position (History),
 // where the game stands (Status), who plays it and where it is stored
-// (Info), what the timer shows (Timer), the marks over the board (Marks),
-// the set-up mode (Setup) and the computer's side (Computer). What spans
+// (Info, with the data folder), what the timer shows (Timer), the marks over the board (Marks),
+// the set-up mode (Setup), the computer's side (Computer) and what
+// the window shows of them (Display). What spans
 // them (opening, a move, its save, the game's end) is the controller's.
 
 #include "board/board_message.h"
@@ -19,6 +20,7 @@
 #include "board/computer_play.h"
 #include "board/computer_reply.h"
 #include "board/forced_draw.h"
+#include "board/game_display.h"
 #include "board/game_info.h"
 #include "board/game_status.h"
 #include "board/history_replay.h"
@@ -90,9 +92,6 @@ struct OpenResult {
 class GameController {
 public:
     explicit GameController(Database::DataFolder folder);
-    // The parts work on each other's state through references.
-    GameController(const GameController&) = delete;
-    GameController& operator=(const GameController&) = delete;
 
     // The open order: the per-game state reset, the moves and the game's
     // record loaded, then play mode at the last row.
@@ -155,23 +154,12 @@ public:
     // The state of the toolbar's, the menus' and the comment box's
     // commands, from the game's state as it is now.
     CommandInputs Commands() const;
-    CommandState CommandStates() const { return ComputeCommandState(Commands()); }
 
     // ---- Set-up mode (setup_mode.cpp; the changes are the Setup part's) ----
     void BeginBoardSetup();
     // Play from the set-up position: it becomes the game's start position,
     // the player takes White and moves first.
     void BeginSetupGame();
-
-    // ---- What the window shows ----
-    int CellAt(Square square) const;
-    // The caption and the players' tag are written when the game opens
-    // (and when the computer's reply is stored): they tell whose turn the
-    // stored game is at, not the row browsed, the unsent move or the
-    // computer's search.
-    FormCaptions Captions() const;
-    CommentPanel Comment() const;
-    GameFacts Facts() const;
 
     // ---- The parts ----
     const MoveHistory& History() const { return history_; }
@@ -184,7 +172,8 @@ public:
     const SetupSession& Setup() const { return setup_; }
     SetupSession& Setup() { return setup_; }
     const ComputerPlay& Computer() const { return computer_; }
-    const Database::DataFolder& Folder() const { return folder_; }
+    // What the window shows: the squares' pictures, the captions, the comment.
+    const GameDisplay& Display() const { return display_; }
 
 private:
     bool SetMoves(const OpenRequest& request);
@@ -207,12 +196,7 @@ private:
         std::string comment;
     };
     DropResult Finish(PendingMove move, int landingPiece, DropResult result);
-    // An entry made in place of a move, written on the maker's king square.
-    void AppendSpecialEntry(const char* text, const std::string& comment, MoveValidation::Colour maker);
-    ComputerReply PlayComputerMove(const ComputerAI::SearchResult& result);
-    void AppendComputerResignation();
 
-    Database::DataFolder folder_;
     GameInfo info_;
     MoveHistory history_;
     GameStatus status_;
@@ -220,7 +204,7 @@ private:
     MoveMarks marks_{history_};
     SetupSession setup_{history_, status_, timer_};
     ComputerPlay computer_;
-    FormCaptions captions_;
+    GameDisplay display_{info_, status_, history_, timer_, setup_, computer_};
     std::optional<PendingMove> pending_;
 };
 

@@ -17,19 +17,10 @@ constexpr int DrawCue = 6;
 
 } // namespace
 
-void GameController::AppendSpecialEntry(const char* text, const std::string& comment, Colour maker)
-{
-    history_.TakeSnapshot(status_);
-    Square king;
-    FindPiece(history_.Board().squares, maker == White ? WhiteKing : BlackKing, king);
-    history_.Append(Move{king, king}.Text(), text, comment);
-    status_.playerMayMove = false;
-}
-
 void GameController::SurrenderGame(const std::string& comment)
 {
     marks_.Remove();
-    AppendSpecialEntry(info_.playerColour == White ? "0-1" : "1-0", comment, info_.playerColour);
+    history_.AppendSpecialEntry(info_.playerColour == White ? "0-1" : "1-0", comment, info_.playerColour, status_);
     status_.surrendered = true;
 }
 
@@ -39,13 +30,13 @@ void GameController::OfferDraw(const std::string& comment)
     if (info_.computerGame)
         return;
     marks_.Remove();
-    AppendSpecialEntry("Draw offer", comment, info_.playerColour);
+    history_.AppendSpecialEntry("Draw offer", comment, info_.playerColour, status_);
     status_.drawOffered = true;
 }
 
 void GameController::DecideDraw(bool accept, const std::string& comment)
 {
-    AppendSpecialEntry(accept ? "1/2-1/2" : "Decline", comment, info_.playerColour);
+    history_.AppendSpecialEntry(accept ? "1/2-1/2" : "Decline", comment, info_.playerColour, status_);
     status_.gameDrawn = accept;
     // As the replay reads a "Decline": the offer is over, so both players'
     // boards hold the same flags.
@@ -70,8 +61,8 @@ std::optional<BoardMessage> MateMessage(const GameController& game)
     if (!status.checkmated && !status.surrendered)
         return std::nullopt;
     const std::string comment = history.List().empty() ? "" : history.List().back().comment;
-    const std::string opponent = OpponentName(game.Facts());
-    if (WonGame(game.Facts())) {
+    const std::string opponent = OpponentName(game.Display().Facts());
+    if (WonGame(game.Display().Facts())) {
         if (status.checkmated)
             return BoardMessage{1, "CHECKMATE!",
                                 "Congratulations!||You have won by getting your opponent in checkmate.",

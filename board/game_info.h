@@ -1,17 +1,23 @@
 #pragma once
-// The open game's identity as the controller read it from the game's record
+// The open game's identity as the controller read it (and the data folder
+// it is stored in) from the game's record
 // or the new-game request: who plays which side, the ids it is stored
 // under, and how the program delivers its moves.
 
 #include "board/history_replay.h"
 #include "board/move_saving.h"
 #include "rules/move.h"
+#include "store/data_folder.h"
 
 #include <string>
+#include <utility>
 
 namespace BoardSupport {
 
 struct GameInfo {
+    explicit GameInfo(Database::DataFolder dataFolder) : folder(std::move(dataFolder)) { }
+
+    Database::DataFolder folder; // the program's data folder the game is stored in
     int gameId = -1; // as opened: -1 for a new game (an e-mail game keeps it while open)
     int savedGameId = 0; // the id the last save wrote under (SavedGameID), 0 before any
     int boardGameStatus = 0;

@@ -33,6 +33,18 @@ void MoveHistory::DropLast()
     selectedRow_ = Entries();
 }
 
+void MoveHistory::AppendSpecialEntry(const char* text, const std::string& comment,
+                                     MoveValidation::Colour maker, GameStatus& status)
+{
+    TakeSnapshot(status);
+    Square king;
+    FindPiece(position_.squares, maker == MoveValidation::White ? MoveValidation::WhiteKing
+                                                                : MoveValidation::BlackKing,
+              king);
+    Append(Move{king, king}.Text(), text, comment);
+    status.playerMayMove = false;
+}
+
 void MoveHistory::TakeSnapshot(const GameStatus& status)
 {
     snapshot_ = SaveBoardState(position_, status.checkmated, status.surrendered);

@@ -38,6 +38,11 @@ public:
     // The last row taken back; the row before it is selected.
     void DropLast();
     void SetLastComment(const std::string& comment) { list_.back().comment = comment; }
+    // An entry made in place of a move (a resignation, a draw offer or its
+    // answer), written on the maker's king square after the snapshot that
+    // takes it back; the player may not move after it.
+    void AppendSpecialEntry(const char* text, const std::string& comment, MoveValidation::Colour maker,
+                            GameStatus& status);
 
     void TakeSnapshot(const GameStatus& status);
     // The board, its check mark and the status's mate and resignation as

@@ -12,6 +12,8 @@ namespace BoardSupport {
 class MoveMarks {
 public:
     explicit MoveMarks(const MoveHistory& history) : history_(history) { }
+    MoveMarks(const MoveMarks&) = delete; // it marks its own game's history
+    MoveMarks& operator=(const MoveMarks&) = delete;
 
     const std::vector<Square>& Squares() const { return squares_; }
     bool Shown() const { return shown_; }

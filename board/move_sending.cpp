@@ -40,7 +40,7 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
     GameRecord record;
     int openId = info_.gameId;
     try {
-        const Database::FoundGame found = Database::FindGame(folder_, storedId);
+        const Database::FoundGame found = Database::FindGame(info_.folder, storedId);
         if (!found.ok)
             return result;
         if (found.game) {
@@ -48,7 +48,7 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
             // opponent's mails bring it.
             record = *found.game;
         } else {
-            const std::optional<std::int32_t> next = Database::GetNextGameID(folder_);
+            const std::optional<std::int32_t> next = Database::GetNextGameID(info_.folder);
             if (!next)
                 return result;
             record.GAME_ID = *next;
@@ -72,7 +72,7 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
             record.startPosition = info_.initialBoardState;
         }
 
-        GameFacts maker = Facts();
+        GameFacts maker = display_.Facts();
         if (computersRow)
             maker.playerIsHost = false;
         StatusInputs status;
@@ -92,7 +92,7 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
         MoveList rows = history_.List();
         rows.back().comment =
             computersRow ? std::string() : CleanPlayerComment(comment).value_or(comment);
-        if (!Database::SaveGame(folder_, record, rows))
+        if (!Database::SaveGame(info_.folder, record, rows))
             return result;
         history_.SetLastComment(rows.back().comment);
     } catch (const std::exception&) {

@@ -20,6 +20,8 @@ public:
         : history_(history), status_(status), timer_(timer)
     {
     }
+    SetupSession(const SetupSession&) = delete; // it works on its own game's board
+    SetupSession& operator=(const SetupSession&) = delete;
 
     bool Active() const { return active_; }
     // The standard start on the board, the mode on.

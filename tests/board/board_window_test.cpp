@@ -78,7 +78,7 @@ TEST_F(BoardWindowTest, OpensAStoredGameSkinnedAndPlain)
         EXPECT_TRUE(board->MoveList->isColumnHidden(3));
         // The bottom-left square is a1 in White's view: a dark square with a rook.
         EXPECT_EQ(board->CBoard->SquareAt(QPoint(10, 390)), (Square{1, 1}));
-        EXPECT_EQ(board->Game().CellAt(Square{1, 1}), 9);
+        EXPECT_EQ(board->Game().Display().CellAt(Square{1, 1}), 9);
     }
 }
 

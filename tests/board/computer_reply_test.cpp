@@ -245,13 +245,13 @@ TEST(ComputerReply, CancelledSearchChangesNothing)
     EXPECT_EQ(g.game.History().List(), moves);
     EXPECT_EQ(g.game.Status().playerMayMove, mayMove);
     EXPECT_TRUE(g.game.Info().playerIsHost);
-    EXPECT_EQ(g.game.Comment().text, "");
+    EXPECT_EQ(g.game.Display().Comment().text, "");
     // Asked again, the computer answers the same move.
     const ComputerTurn again = g.game.BeginComputerMove();
     ASSERT_TRUE(again.search);
     EXPECT_EQ(again.previousMove, Move::FromText("5254"));
     EXPECT_EQ(g.game.FinishComputerMove(Found("e7e5")).notation, "e5");
-    EXPECT_EQ(g.game.Comment().text, "Moves considered : 17\r\nLast move score : 42");
+    EXPECT_EQ(g.game.Display().Comment().text, "Moves considered : 17\r\nLast move score : 42");
 }
 
 // The timer rests while the computer thinks: a king it had just hidden in

@@ -80,8 +80,8 @@ TEST(OpenGame, FixtureGamesByTable)
         ASSERT_TRUE(opened.result.ok);
         EXPECT_FALSE(opened.result.message);
         const GameController& game = opened.game;
-        EXPECT_EQ(game.Captions().caption, c.caption);
-        EXPECT_EQ(game.Captions().playersTag, c.tag);
+        EXPECT_EQ(game.Display().Captions().caption, c.caption);
+        EXPECT_EQ(game.Display().Captions().playersTag, c.tag);
         EXPECT_EQ(game.History().Entries(), c.entries);
         EXPECT_EQ(game.History().SelectedRow(), c.entries);
         for (const auto& [square, piece] : c.squares)
@@ -101,9 +101,9 @@ TEST(OpenGame, ANewGameStartsFromTheStandardPosition)
     EXPECT_EQ(game.History().Current(), StartPosition());
     EXPECT_TRUE(game.Status().playerMayMove);
     EXPECT_TRUE(game.Info().playerIsHost);
-    EXPECT_EQ(game.Captions().caption, "Marrowdale - Awaiting your move");
-    EXPECT_EQ(game.Captions().playersTag, "You are playing Dave");
-    EXPECT_EQ(game.Comment().text, "");
+    EXPECT_EQ(game.Display().Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(game.Display().Captions().playersTag, "You are playing Dave");
+    EXPECT_EQ(game.Display().Comment().text, "");
     EXPECT_EQ(game.History().Entries(), 0);
     EXPECT_FALSE(game.Marks().Shown());
     EXPECT_FALSE(game.History().HighlightItemEnabled());
@@ -148,9 +148,9 @@ TEST(OpenGame, SelectingRowsReplaysAndShowsTheirComments)
     EXPECT_EQ(PieceOn(game, "e5"), BlackPawn);
     EXPECT_EQ(PieceOn(game, "g1"), WhiteKnight);
     EXPECT_FALSE(game.Status().playerMayMove);
-    EXPECT_EQ(game.Comment().text, "Bob said: Your move");
+    EXPECT_EQ(game.Display().Comment().text, "Bob said: Your move");
     // The caption tells whose turn the game is at, not the row browsed.
-    EXPECT_EQ(game.Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(game.Display().Captions().caption, "Marrowdale - Awaiting your move");
     // The highlight follows the selection.
     EXPECT_EQ(game.Marks().Squares(), (std::vector<Square>{{5, 7}, {5, 6}, {5, 5}}));
     game.SelectRow(0);
@@ -158,7 +158,7 @@ TEST(OpenGame, SelectingRowsReplaysAndShowsTheirComments)
     EXPECT_FALSE(game.Marks().Shown());
     game.SelectRow(4);
     EXPECT_TRUE(game.Status().playerMayMove);
-    EXPECT_EQ(game.Comment().text, "");
+    EXPECT_EQ(game.Display().Comment().text, "");
     // Off line a mail game cannot be moved in.
     Opened offline(Request(1, "", true));
     EXPECT_FALSE(offline.game.Status().playerMayMove);
@@ -210,8 +210,8 @@ TEST(OpenGame, CaptionsTellWhoseTurnTheStoredGameIs)
         GameController game(data.Folder());
         ASSERT_TRUE(game.Open(Request(6)).ok);
         c.act(game);
-        EXPECT_EQ(game.Captions().caption, c.caption);
-        EXPECT_EQ(game.Captions().playersTag, c.tag);
+        EXPECT_EQ(game.Display().Captions().caption, c.caption);
+        EXPECT_EQ(game.Display().Captions().playersTag, c.tag);
     }
 }
 
@@ -226,12 +226,12 @@ TEST(OpenGame, CommentsNameTheSpeakerAndLongOnesAreSmaller)
     GameController game(data.Folder());
     ASSERT_TRUE(game.Open(Request(5)).ok);
     game.SelectRow(1);
-    EXPECT_EQ(game.Comment().text, "You said: mine");
+    EXPECT_EQ(game.Display().Comment().text, "You said: mine");
     game.SelectRow(2);
-    EXPECT_EQ(game.Comment().text.size(), 100u);
-    EXPECT_EQ(game.Comment().pointSize, 8);
+    EXPECT_EQ(game.Display().Comment().text.size(), 100u);
+    EXPECT_EQ(game.Display().Comment().pointSize, 8);
     game.SelectRow(3);
-    EXPECT_EQ(game.Comment().pointSize, 7);
+    EXPECT_EQ(game.Display().Comment().pointSize, 7);
 }
 
 TEST(OpenGame, AnIllegalStoredEntryOpensAtTheLastGoodRowWithOneMessage)
@@ -309,7 +309,7 @@ TEST(CloseGame, StatusFollowsTheResultOfTheLastRow)
         ASSERT_TRUE(Store(data.Folder(), Game(7, c.host, "Alice", "Bob", c.storedStatus), c.moves));
         GameController game(data.Folder());
         ASSERT_TRUE(game.Open(Request(7)).ok);
-        EXPECT_EQ(game.Captions().caption, c.caption);
+        EXPECT_EQ(game.Display().Captions().caption, c.caption);
         // The status is read from the last row even when an earlier one is shown.
         game.SelectRow(1);
         EXPECT_FALSE(game.SetGameStatus());

@@ -111,13 +111,13 @@ TEST(GameEnd, SurrenderByEachSideReadsTheSameOnBothBoards)
         EXPECT_EQ(row.comment, "Well played");
         EXPECT_TRUE(resigner.game.Status().surrendered);
         EXPECT_FALSE(resigner.game.Status().playerMayMove);
-        EXPECT_FALSE(WonGame(resigner.game.Facts()));
+        EXPECT_FALSE(WonGame(resigner.game.Display().Facts()));
         EXPECT_EQ(resigner.game.History().SelectedRow(), resigner.game.History().Entries());
 
         Player winner(!c.resignerIsHost, "", resigner.game.History().List());
         EXPECT_TRUE(winner.game.Status().surrendered);
-        EXPECT_TRUE(WonGame(winner.game.Facts()));
-        EXPECT_TRUE(winner.game.CommandStates().closeMode);
+        EXPECT_TRUE(WonGame(winner.game.Display().Facts()));
+        EXPECT_TRUE(ComputeCommandState(winner.game.Commands()).closeMode);
         EXPECT_EQ(
             MateMessage(winner.game)->text,
             "Congratulations!||You have won because your opponent surrendered and had a parting comment: "
@@ -177,7 +177,7 @@ TEST(GameEnd, CloseAsCloseByTable)
     };
     for (const Case& c : cases) {
         Player player(c.host, "", c.moves, c.offline);
-        EXPECT_EQ(player.game.CommandStates().closeMode, c.expected) << c.moves.size() << " " << c.host;
+        EXPECT_EQ(ComputeCommandState(player.game.Commands()).closeMode, c.expected) << c.moves.size() << " " << c.host;
     }
 }
 
@@ -282,7 +282,7 @@ std::string Pattern(GameController& game, Square square, int untilMs, Notices& n
     for (int clock = 0; clock < untilMs;) {
         const TickResult tick = game.Tick(true, notices);
         pattern +=
-            std::to_string(clock) + (game.CellAt(square) == EmptySquareCell(square) ? "-" : "K") + " ";
+            std::to_string(clock) + (game.Display().CellAt(square) == EmptySquareCell(square) ? "-" : "K") + " ";
         clock += tick.interval;
     }
     return pattern;
@@ -302,12 +302,12 @@ TEST(BoardTimer, TheFlashStopsWhenTheCheckEnds)
     Notices notices;
     ASSERT_EQ(black.game.History().Current().checkedSide, Black);
     black.game.Tick(false, notices);
-    EXPECT_EQ(black.game.CellAt(At("e8")), EmptySquareCell(At("e8")));
+    EXPECT_EQ(black.game.Display().CellAt(At("e8")), EmptySquareCell(At("e8")));
     ASSERT_EQ(black.game.Drop(At("e8"), At("d8"), "").outcome, DropResult::Made);
     EXPECT_EQ(black.game.Tick(false, notices).interval, TickInterval);
     EXPECT_FALSE(black.game.Timer().State().kingMarkShown);
     EXPECT_TRUE(black.game.Timer().State().hidden.empty());
-    EXPECT_NE(black.game.CellAt(At("d8")), EmptySquareCell(At("d8")));
+    EXPECT_NE(black.game.Display().CellAt(At("d8")), EmptySquareCell(At("d8")));
     EXPECT_TRUE(notices.captions.empty());
 }
 

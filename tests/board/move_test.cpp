@@ -278,15 +278,15 @@ TEST(Drop, SelfCheckBlinksTheKingAndStalemateTheOpponentsKing)
     EXPECT_TRUE(stalemate.game.Status().gameDrawn);
     EXPECT_EQ(stalemate.game.Timer().StalemateBlinks(), 15);
     // Unsent, the move changes no caption: the stored game awaits the player.
-    EXPECT_EQ(stalemate.game.Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(stalemate.game.Display().Captions().caption, "Marrowdale - Awaiting your move");
 
     Game mate("", Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}}), false);
     const DropResult mated = mate.Drop("d8", "h4");
     EXPECT_TRUE(mated.checkmated);
     EXPECT_FALSE(mated.checkSound);
     EXPECT_EQ(mated.checkedSide, White);
-    EXPECT_EQ(mate.game.CellAt(At("e1")), 15); // the fallen king on a dark square
-    EXPECT_EQ(mate.game.Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(mate.game.Display().CellAt(At("e1")), 15); // the fallen king on a dark square
+    EXPECT_EQ(mate.game.Display().Captions().caption, "Marrowdale - Awaiting your move");
 
     Game check("Ke1 Ra1 ke8", {});
     EXPECT_TRUE(check.Drop("a1", "a8").checkSound);

@@ -73,9 +73,9 @@ TEST(SetupMode, OpensOnTheStandardStartAndThePaletteFollowsTheKings)
     ASSERT_TRUE(s.game.Setup().Active());
     EXPECT_TRUE(s.game.Info().newGameSetup);
     EXPECT_EQ(s.Squares(), StartPosition().squares);
-    EXPECT_EQ(s.game.Captions().caption, "Marrowdale - Setting up board...");
-    EXPECT_EQ(s.game.Captions().playersTag, "Please setup the board state.");
-    EXPECT_EQ(s.game.Comment().text,
+    EXPECT_EQ(s.game.Display().Captions().caption, "Marrowdale - Setting up board...");
+    EXPECT_EQ(s.game.Display().Captions().playersTag, "Please setup the board state.");
+    EXPECT_EQ(s.game.Display().Comment().text,
               "Drag pieces on and off the board until you are happy with the setup.");
 
     struct Step {
@@ -221,17 +221,17 @@ TEST(SetupMode, TheOldKingMarkIsTakenDownByTheDropItself)
     ASSERT_EQ(s.game.History().Current().checkedSide, Black);
     RecordedNotices notices;
     s.game.Tick(true, notices);
-    ASSERT_EQ(s.game.CellAt(At("e8")), EmptySquareCell(At("e8")));
+    ASSERT_EQ(s.game.Display().CellAt(At("e8")), EmptySquareCell(At("e8")));
 
     // A Black rook blocks the queen's check and gives check itself.
     const SetupChange change = s.game.Setup().Place(SetupSource::Palette(BlackRook), At("d7"));
     ASSERT_TRUE(change.changed);
     EXPECT_EQ(s.game.History().Current().checkedSide, White);
-    EXPECT_NE(s.game.CellAt(At("e8")), EmptySquareCell(At("e8")));
+    EXPECT_NE(s.game.Display().CellAt(At("e8")), EmptySquareCell(At("e8")));
     EXPECT_FALSE(s.game.Timer().State().kingMarkShown);
     s.game.Tick(true, notices);
-    EXPECT_EQ(s.game.CellAt(At("d1")), EmptySquareCell(At("d1")));
-    EXPECT_NE(s.game.CellAt(At("e8")), EmptySquareCell(At("e8")));
+    EXPECT_EQ(s.game.Display().CellAt(At("d1")), EmptySquareCell(At("d1")));
+    EXPECT_NE(s.game.Display().CellAt(At("e8")), EmptySquareCell(At("e8")));
 }
 
 TEST(SetupMode, RemoveEveryPieceLeavesOnlyTheRefusedOnes)
@@ -347,7 +347,7 @@ TEST(SetupMode, PlayBeginsFromTheSetUpPositionAndTheGameTravels)
     EXPECT_EQ(s.game.Info().initialBoardState, FormatPositionString(setUp));
     EXPECT_EQ(s.game.Info().playerColour, White);
     EXPECT_TRUE(s.game.Status().playerMayMove);
-    EXPECT_EQ(s.game.Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(s.game.Display().Captions().caption, "Marrowdale - Awaiting your move");
 
     // Castling from the set-up position: king and rook stand at home.
     const DropResult castled = s.game.Drop(At("e1"), At("c1"), "Your move");
