@@ -91,7 +91,7 @@ void Board::DisplayToolbar()
 {
     // The layout for the mode; the enabling follows at once, so that the
     // two never disagree.
-    commands_ = ComputeCommandState(game_.Commands());
+    commands_ = ComputeCommandState(game_.Display().Commands());
     ApplyCommandState();
 }
 

@@ -115,7 +115,8 @@ OpenResult GameController::SetBoardState()
         info_.initialBoardState = FormatPositionString(history_.Start().squares);
     const ReplayResult replay =
         MoveThroughHistory(history_.Start(), history_.List(), history_.SelectedRow(), status_.gameDrawn, status_.drawOffered, info_.Rules());
-    Apply(replay);
+    history_.Board() = replay.position;
+    status_.Replayed(replay);
     if (info_.gameId < 1 && history_.List().empty())
         status_.playerMayMove = true;
     if (replay.badEntry) {
@@ -125,22 +126,13 @@ OpenResult GameController::SetBoardState()
     return OpenResult{true, std::nullopt};
 }
 
-void GameController::Apply(const ReplayResult& replay)
-{
-    history_.Board() = replay.position;
-    status_.surrendered = replay.surrendered;
-    status_.gameDrawn = replay.gameDrawn;
-    status_.drawOffered = replay.drawOffered;
-    status_.checkmated = replay.checkmated;
-    status_.playerMayMove = replay.playerMayMove;
-}
-
 void GameController::SelectRow(int row)
 {
     history_.Select(std::clamp(row, 0, history_.Entries()));
     const ReplayResult replay =
         MoveThroughHistory(history_.Start(), history_.List(), history_.SelectedRow(), status_.gameDrawn, status_.drawOffered, info_.Rules());
-    Apply(replay);
+    history_.Board() = replay.position;
+    status_.Replayed(replay);
     if (replay.badEntry)
         history_.Select(std::min(history_.SelectedRow(), *replay.badEntry - 1));
     if (marks_.Shown())

@@ -151,9 +151,6 @@ public:
     // Takes back the player's unsent last row: the board, the flags and
     // the move list as they were before it.
     void UndoLastMove();
-    // The state of the toolbar's, the menus' and the comment box's
-    // commands, from the game's state as it is now.
-    CommandInputs Commands() const;
 
     // ---- Set-up mode (setup_mode.cpp; the changes are the Setup part's) ----
     void BeginBoardSetup();
@@ -172,13 +169,13 @@ public:
     const SetupSession& Setup() const { return setup_; }
     SetupSession& Setup() { return setup_; }
     const ComputerPlay& Computer() const { return computer_; }
-    // What the window shows: the squares' pictures, the captions, the comment.
+    // What the window shows: the squares' pictures, the captions, the
+    // comment, the commands' state.
     const GameDisplay& Display() const { return display_; }
 
 private:
     bool SetMoves(const OpenRequest& request);
     OpenResult SetBoardState();
-    void Apply(const ReplayResult& replay);
     void SetFormCaptions();
     // On opening: the opponent's offer waits for an answer, so the Accept
     // and Decline buttons show, the pieces freeze and the notice is due.
@@ -204,7 +201,7 @@ private:
     MoveMarks marks_{history_};
     SetupSession setup_{history_, status_, timer_};
     ComputerPlay computer_;
-    GameDisplay display_{info_, status_, history_, timer_, setup_, computer_};
+    GameDisplay display_{info_, status_, history_, timer_, marks_, setup_, computer_};
     std::optional<PendingMove> pending_;
 };
 

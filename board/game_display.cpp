@@ -44,4 +44,30 @@ CommentPanel GameDisplay::Comment() const
     return DisplayPlayerComment(Facts(), history_.List(), history_.SelectedRow());
 }
 
+CommandInputs GameDisplay::Commands() const
+{
+    CommandInputs in;
+    in.setupMode = setup_.Active();
+    in.setupPlayable = setup_.Active() && setup_.UpdatePiecePalette().playEnabled;
+    in.computerThinking = computer_.Thinking();
+    in.awaitingOpponent = status_.awaitingOpponent;
+    // During the computer's turn the board plays the computer's side.
+    in.playerIsHost = computer_.Thinking() ? true : info_.playerIsHost;
+    in.surrendered = status_.surrendered;
+    in.gameDrawn = status_.gameDrawn;
+    in.drawOffered = status_.drawOffered;
+    in.drawAnswerPending = status_.drawAnswerPending;
+    in.checkmated = status_.checkmated;
+    in.mailOffline = info_.mailOffline;
+    in.standAlone = info_.standAlone;
+    in.computerGame = info_.computerGame;
+    in.newGameSetup = info_.newGameSetup && info_.gameId < 1;
+    in.coordsShown = marks_.CoordsShown();
+    in.viewingOpponentsSide = info_.viewColour != info_.playerColour;
+    in.entries = history_.Entries();
+    in.selectedRow = history_.SelectedRow();
+    in.lastNotation = history_.List().empty() ? std::string() : history_.List().back().notation;
+    return in;
+}
+
 } // namespace BoardSupport

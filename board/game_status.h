@@ -6,6 +6,8 @@
 // answer still owed to an offer and the wait for the opponent's mail come
 // from the game as it was opened and stored.
 
+#include "board/history_replay.h"
+
 namespace BoardSupport {
 
 struct GameStatus {
@@ -21,6 +23,15 @@ struct GameStatus {
     bool Over() const { return checkmated || surrendered || gameDrawn; }
     // The player's pieces may be picked up (a standing offer freezes them).
     bool PiecesFree() const { return playerMayMove && !drawOffered; }
+    // The end, the offer and the turn as the replay of a row reads them.
+    void Replayed(const ReplayResult& replay)
+    {
+        surrendered = replay.surrendered;
+        gameDrawn = replay.gameDrawn;
+        drawOffered = replay.drawOffered;
+        checkmated = replay.checkmated;
+        playerMayMove = replay.playerMayMove;
+    }
 };
 
 } // namespace BoardSupport

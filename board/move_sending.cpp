@@ -1,6 +1,5 @@
 // The player's row stored and taken back: saving it into the game's record
-// (a new record for a game not yet stored), undoing it before it is sent,
-// and the state the board's commands are decided from.
+// (a new record for a game not yet stored) and undoing it before it is sent.
 #include "board/game_controller.h"
 
 #include "store/move_entries.h"
@@ -129,32 +128,6 @@ void GameController::UndoLastMove()
     timer_.StopBlinks();
     if (marks_.Shown())
         marks_.Show(history_.SelectedRow());
-}
-
-CommandInputs GameController::Commands() const
-{
-    CommandInputs in;
-    in.setupMode = setup_.Active();
-    in.setupPlayable = setup_.Active() && setup_.UpdatePiecePalette().playEnabled;
-    in.computerThinking = computer_.Thinking();
-    in.awaitingOpponent = status_.awaitingOpponent;
-    // During the computer's turn the board plays the computer's side.
-    in.playerIsHost = computer_.Thinking() ? true : info_.playerIsHost;
-    in.surrendered = status_.surrendered;
-    in.gameDrawn = status_.gameDrawn;
-    in.drawOffered = status_.drawOffered;
-    in.drawAnswerPending = status_.drawAnswerPending;
-    in.checkmated = status_.checkmated;
-    in.mailOffline = info_.mailOffline;
-    in.standAlone = info_.standAlone;
-    in.computerGame = info_.computerGame;
-    in.newGameSetup = info_.newGameSetup && info_.gameId < 1;
-    in.coordsShown = marks_.CoordsShown();
-    in.viewingOpponentsSide = info_.viewColour != info_.playerColour;
-    in.entries = history_.Entries();
-    in.selectedRow = history_.SelectedRow();
-    in.lastNotation = history_.List().empty() ? std::string() : history_.List().back().notation;
-    return in;
 }
 
 } // namespace BoardSupport

@@ -117,7 +117,7 @@ TEST(GameEnd, SurrenderByEachSideReadsTheSameOnBothBoards)
         Player winner(!c.resignerIsHost, "", resigner.game.History().List());
         EXPECT_TRUE(winner.game.Status().surrendered);
         EXPECT_TRUE(WonGame(winner.game.Display().Facts()));
-        EXPECT_TRUE(ComputeCommandState(winner.game.Commands()).closeMode);
+        EXPECT_TRUE(ComputeCommandState(winner.game.Display().Commands()).closeMode);
         EXPECT_EQ(
             MateMessage(winner.game)->text,
             "Congratulations!||You have won because your opponent surrendered and had a parting comment: "
@@ -177,7 +177,7 @@ TEST(GameEnd, CloseAsCloseByTable)
     };
     for (const Case& c : cases) {
         Player player(c.host, "", c.moves, c.offline);
-        EXPECT_EQ(ComputeCommandState(player.game.Commands()).closeMode, c.expected) << c.moves.size() << " " << c.host;
+        EXPECT_EQ(ComputeCommandState(player.game.Display().Commands()).closeMode, c.expected) << c.moves.size() << " " << c.host;
     }
 }
 

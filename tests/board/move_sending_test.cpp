@@ -249,8 +249,8 @@ TEST(MoveSending, AFailedSaveLeavesTheBoardAndTheDatabaseAsTheyWere)
         EXPECT_EQ(game.Info().gameId, computer ? -1 : 9);
         EXPECT_EQ(game.Info().savedGameId, 0);
         EXPECT_FALSE(game.Status().awaitingOpponent);
-        EXPECT_TRUE(ComputeCommandState(game.Commands()).Button(SendButton).enabled);
-        EXPECT_TRUE(ComputeCommandState(game.Commands()).Button(UndoButton).enabled);
+        EXPECT_TRUE(ComputeCommandState(game.Display().Commands()).Button(SendButton).enabled);
+        EXPECT_TRUE(ComputeCommandState(game.Display().Commands()).Button(UndoButton).enabled);
     }
 }
 
@@ -282,7 +282,7 @@ TEST(MoveSending, UndoPutsBackTheBoardBeforeTheRow)
         EXPECT_TRUE(answering.game.Status().drawOffered);
         EXPECT_FALSE(answering.game.Status().gameDrawn);
         EXPECT_TRUE(answering.game.Status().drawAnswerPending);
-        EXPECT_TRUE(ComputeCommandState(answering.game.Commands()).drawAnswerEnabled);
+        EXPECT_TRUE(ComputeCommandState(answering.game.Display().Commands()).drawAnswerEnabled);
     }
     // A surrender taken back.
     Player resigning(false, Entries({{"5254", "e4"}}));
@@ -296,8 +296,8 @@ TEST(MoveSending, NoDrawOfferToTheComputer)
 {
     // The computer would never answer it.
     Player computer(true, Entries({{"5254", "e4"}, {"5755", "e5"}}), "", true, 9);
-    EXPECT_TRUE(ComputeCommandState(computer.game.Commands()).actions[ActionsSurrender].enabled);
-    EXPECT_FALSE(ComputeCommandState(computer.game.Commands()).actions[ActionsOfferDraw].enabled);
+    EXPECT_TRUE(ComputeCommandState(computer.game.Display().Commands()).actions[ActionsSurrender].enabled);
+    EXPECT_FALSE(ComputeCommandState(computer.game.Display().Commands()).actions[ActionsOfferDraw].enabled);
     computer.game.OfferDraw("");
     EXPECT_EQ(computer.game.History().Entries(), 2);
     EXPECT_FALSE(computer.game.Status().drawOffered);
