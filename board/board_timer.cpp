@@ -124,9 +124,9 @@ TickResult GameController::Tick(bool visible, NoticeShower& shower)
     if (visible && timer_.TakeSetupNotice()) {
         if (history_.Entries() == 1 && info_.initialBoardState != StandardStart
             && info_.playerColour == Black)
-            timer_.Show(shower, BoardMessage{1, "Setup game",
-                                             "This game was started with a custom board setup.",
-                                             NoticeCue});
+            timer_.Show(shower,
+                        BoardMessage{1, "Setup game", "This game was started with a custom board setup.",
+                                     NoticeCue});
     }
 
     const Position& position = history_.Current();
@@ -151,12 +151,12 @@ TickResult GameController::Tick(bool visible, NoticeShower& shower)
                 timer_.Show(shower, *draw);
         }
         if (timer_.TakeDrawOfferNotice())
-            timer_.Show(shower,
-                        BoardMessage{
-                            1, "Offer of a draw",
-                            "Your opponent has offered a draw.  Please either accept or decline with "
-                            "the buttons to the right, below the list of moves.",
-                            NoticeCue});
+            timer_.Show(
+                shower,
+                BoardMessage{1, "Offer of a draw",
+                             "Your opponent has offered a draw.  Please either accept or decline with "
+                             "the buttons to the right, below the list of moves.",
+                             NoticeCue});
     }
     return TickResult{false, state.interval};
 }

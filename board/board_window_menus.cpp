@@ -159,8 +159,8 @@ void Board::ApplyMenuStates()
     const bool opponentsView = game_.Info().viewColour != game_.Info().playerColour;
     const QString view =
         opponentsView ? QStringLiteral("View from me") : QStringLiteral("View from opponent");
-    const QString coords =
-        game_.Marks().CoordsShown() ? QStringLiteral("Hide coordinates") : QStringLiteral("Show coordinates");
+    const QString coords = game_.Marks().CoordsShown() ? QStringLiteral("Hide coordinates")
+                                                       : QStringLiteral("Show coordinates");
     // The two menus share their first two items.
     static_assert(int(ActionsView) == int(SetupView) && int(ActionsCoordinates) == int(SetupCoordinates));
     for (Support::IndexedMenu* menu : {&Menus.mnuActionsMenu, &Menus.mnuSetupMenu}) {

@@ -56,9 +56,9 @@ ComputerReply PlayComputerMove(MoveHistory& history, GameStatus& status, Colour 
                 BoardMessage{1, "Forced draw", ForcedDrawText(reply.forcedDraw), 5, false});
         }
     }
-    reply.notation =
-        BuildMoveNotation({computer, static_cast<PieceCode>(landing), move, capture}, before,
-                          effects.castle, previous, {position.checkedSide, status.checkmated, status.gameDrawn});
+    reply.notation = BuildMoveNotation({computer, static_cast<PieceCode>(landing), move, capture},
+                                       before, effects.castle, previous,
+                                       {position.checkedSide, status.checkmated, status.gameDrawn});
     history.Append(move.Text(), reply.notation, "");
     reply.outcome = ComputerReply::Made;
     reply.checkedSide = position.checkedSide;

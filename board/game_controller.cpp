@@ -114,7 +114,8 @@ OpenResult GameController::SetBoardState()
     if (info_.initialBoardState.empty())
         info_.initialBoardState = FormatPositionString(history_.Start().squares);
     const ReplayResult replay =
-        MoveThroughHistory(history_.Start(), history_.List(), history_.SelectedRow(), status_.gameDrawn, status_.drawOffered, info_.Rules());
+        MoveThroughHistory(history_.Start(), history_.List(), history_.SelectedRow(), status_.gameDrawn,
+                           status_.drawOffered, info_.Rules());
     history_.Board() = replay.position;
     status_.Replayed(replay);
     if (info_.gameId < 1 && history_.List().empty())
@@ -130,7 +131,8 @@ void GameController::SelectRow(int row)
 {
     history_.Select(std::clamp(row, 0, history_.Entries()));
     const ReplayResult replay =
-        MoveThroughHistory(history_.Start(), history_.List(), history_.SelectedRow(), status_.gameDrawn, status_.drawOffered, info_.Rules());
+        MoveThroughHistory(history_.Start(), history_.List(), history_.SelectedRow(), status_.gameDrawn,
+                           status_.drawOffered, info_.Rules());
     history_.Board() = replay.position;
     status_.Replayed(replay);
     if (replay.badEntry)
@@ -141,7 +143,8 @@ void GameController::SelectRow(int row)
 
 void GameController::ChangeView()
 {
-    info_.viewColour = info_.viewColour == info_.playerColour ? OtherColour(info_.playerColour) : info_.playerColour;
+    info_.viewColour =
+        info_.viewColour == info_.playerColour ? OtherColour(info_.playerColour) : info_.playerColour;
 }
 
 void GameController::SetFormCaptions()
@@ -152,7 +155,8 @@ void GameController::SetFormCaptions()
 std::optional<BoardMessage> GameController::SetGameStatus()
 {
     // The game's end is read at the last row, whatever row is shown.
-    const ReplayResult last = MoveThroughHistory(history_.Start(), history_.List(), history_.Entries(), false, false, info_.Rules());
+    const ReplayResult last = MoveThroughHistory(history_.Start(), history_.List(), history_.Entries(),
+                                                 false, false, info_.Rules());
     GameFacts facts = display_.Facts();
     facts.checkmated = last.checkmated;
     facts.surrendered = last.surrendered;
@@ -171,8 +175,8 @@ std::optional<BoardMessage> GameController::SetGameStatus()
     if (!record)
         return failed;
     info_.boardGameStatus = last.gameDrawn                 ? StatusDrawn
-                       : BoardSupport::WonGame(facts) ? StatusWon
-                                                      : StatusLost;
+                            : BoardSupport::WonGame(facts) ? StatusWon
+                                                           : StatusLost;
     record->GAME_STATUS = static_cast<std::int16_t>(info_.boardGameStatus);
     if (!Database::SaveGame(info_.folder, *record, MoveList{}))
         return failed;

@@ -7,8 +7,8 @@ namespace BoardSupport {
 GameFacts GameDisplay::Facts() const
 {
     return GameFacts{info_.whitePlayerName, info_.blackPlayerName, info_.playerIsHost,
-                     status_.playerMayMove,  status_.checkmated,   status_.surrendered,
-                     status_.gameDrawn,      history_.Entries()};
+                     status_.playerMayMove, status_.checkmated,    status_.surrendered,
+                     status_.gameDrawn,     history_.Entries()};
 }
 
 int GameDisplay::CellAt(Square square) const
@@ -17,9 +17,9 @@ int GameDisplay::CellAt(Square square) const
     if (timer_.Hides(square))
         return EmptySquareCell(square);
     const Position& position = history_.Current();
-    return SquareImageIndex(position.squares, square,
-                            KingFacts{status_.surrendered, position.checkedSide, status_.checkmated,
-                                      history_.Entries()});
+    return SquareImageIndex(
+        position.squares, square,
+        KingFacts{status_.surrendered, position.checkedSide, status_.checkmated, history_.Entries()});
 }
 
 FormCaptions GameDisplay::Captions() const

@@ -20,7 +20,8 @@ constexpr int DrawCue = 6;
 void GameController::SurrenderGame(const std::string& comment)
 {
     marks_.Remove();
-    history_.AppendSpecialEntry(info_.playerColour == White ? "0-1" : "1-0", comment, info_.playerColour, status_);
+    history_.AppendSpecialEntry(info_.playerColour == White ? "0-1" : "1-0", comment, info_.playerColour,
+                                status_);
     status_.surrendered = true;
 }
 
@@ -47,7 +48,8 @@ void GameController::DecideDraw(bool accept, const std::string& comment)
 
 void GameController::ConfirmDraw()
 {
-    if (PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost) || !status_.drawOffered || status_.gameDrawn || history_.Entries() == 0)
+    if (PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost) || !status_.drawOffered
+        || status_.gameDrawn || history_.Entries() == 0)
         return;
     timer_.DrawOfferNoticeDue();
     status_.drawAnswerPending = true;
@@ -102,16 +104,18 @@ std::optional<BoardMessage> DrawMessage(const GameController& game)
     if (history.List().empty())
         return draw("The game ended in a draw.");
     const bool playerLast = PlayerMadeLastEntry(history.Entries(), info.playerIsHost);
-    if (history.Entries() >= 2 && SpecialEntryOf(history.List()[history.List().size() - 2].notation) == SpecialEntry::DrawOffer)
+    if (history.Entries() >= 2
+        && SpecialEntryOf(history.List()[history.List().size() - 2].notation) == SpecialEntry::DrawOffer)
         return draw(
             playerLast
                 ? "The game ended in a draw because you accepted your opponents offer of a draw."
                 : "The game ended in a draw because your opponent accepted your offer of a draw.");
     // The stalemate is judged where the game ended, whatever row is shown.
-    const Position last =
-        MoveThroughHistory(history.Start(), history.List(), history.Entries(), status.gameDrawn, status.drawOffered, info.Rules()).position;
-    if (HasNoLegalMove(last, ColourToMoveAfter(history.Entries()), Move::FromText(history.List().back().coordinates),
-                       last.checkedSide))
+    const Position last = MoveThroughHistory(history.Start(), history.List(), history.Entries(),
+                                             status.gameDrawn, status.drawOffered, info.Rules())
+                              .position;
+    if (HasNoLegalMove(last, ColourToMoveAfter(history.Entries()),
+                       Move::FromText(history.List().back().coordinates), last.checkedSide))
         return draw(playerLast
                         ? "The game ended in a forced draw because you put your opponent in stalemate."
                         : "The game ended in a forced draw because your opponent put you in stalemate.");

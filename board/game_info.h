@@ -18,8 +18,8 @@ struct GameInfo {
     explicit GameInfo(Database::DataFolder dataFolder) : folder(std::move(dataFolder)) { }
 
     Database::DataFolder folder; // the program's data folder the game is stored in
-    int gameId = -1; // as opened: -1 for a new game (an e-mail game keeps it while open)
-    int savedGameId = 0; // the id the last save wrote under (SavedGameID), 0 before any
+    int gameId = -1;             // as opened: -1 for a new game (an e-mail game keeps it while open)
+    int savedGameId = 0;         // the id the last save wrote under (SavedGameID), 0 before any
     int boardGameStatus = 0;
     std::string initialBoardState; // the start position's string
     std::string whitePlayerName;
@@ -39,7 +39,10 @@ struct GameInfo {
     // How Send and Resend deliver the stored game with the mail state the
     // board was opened with (mail polling waits while the board is open).
     MoveTransport Transport() const { return TransportFor(mailOffline, standAlone); }
-    ReplayRules Rules() const { return ReplayRules{playerColour, mailOffline, computerGame, standAlone}; }
+    ReplayRules Rules() const
+    {
+        return ReplayRules{playerColour, mailOffline, computerGame, standAlone};
+    }
 };
 
 } // namespace BoardSupport

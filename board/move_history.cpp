@@ -38,8 +38,8 @@ void MoveHistory::AppendSpecialEntry(const char* text, const std::string& commen
 {
     TakeSnapshot(status);
     Square king;
-    FindPiece(position_.squares, maker == MoveValidation::White ? MoveValidation::WhiteKing
-                                                                : MoveValidation::BlackKing,
+    FindPiece(position_.squares,
+              maker == MoveValidation::White ? MoveValidation::WhiteKing : MoveValidation::BlackKing,
               king);
     Append(Move{king, king}.Text(), text, comment);
     status.playerMayMove = false;
@@ -52,7 +52,8 @@ void MoveHistory::TakeSnapshot(const GameStatus& status)
 
 void MoveHistory::Restore(GameStatus& status)
 {
-    RestoreBoardState(snapshot_, position_, status.checkmated, status.surrendered, &status.playerMayMove);
+    RestoreBoardState(snapshot_, position_, status.checkmated, status.surrendered,
+                      &status.playerMayMove);
 }
 
 } // namespace BoardSupport

@@ -47,7 +47,8 @@ PickUpResult GameController::PickUp(Square square, bool pressClearedMarks) const
 {
     const int piece = history_.Current().squares(square.column, square.row);
     PickUpResult result;
-    if (IsPieceOfColour(piece, info_.playerColour) && status_.playerMayMove && !status_.drawOffered && !pending_) {
+    if (IsPieceOfColour(piece, info_.playerColour) && status_.playerMayMove && !status_.drawOffered
+        && !pending_) {
         result.allowed = true;
         result.dragIcon = DragIconIndex(piece);
         return result;
@@ -164,8 +165,8 @@ DropResult GameController::Finish(PendingMove pending, int landingPiece, DropRes
     }
     result.notation = BuildMoveNotation(
         {info_.playerColour, static_cast<PieceCode>(landingPiece), pending.move, pending.capture},
-        history_.Snapshot().squares, pending.castleMarker > 0 ? pending.castle : NoCastle, pending.previous,
-        {history_.Board().checkedSide, status_.checkmated, status_.gameDrawn});
+        history_.Snapshot().squares, pending.castleMarker > 0 ? pending.castle : NoCastle,
+        pending.previous, {history_.Board().checkedSide, status_.checkmated, status_.gameDrawn});
     history_.Append(pending.move.Text(), result.notation, comment);
     timer_.MateNoticeDue();
     result.outcome = DropResult::Made;

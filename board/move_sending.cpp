@@ -82,7 +82,8 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
         status.makerWon = BoardSupport::WonGame(maker);
         status.computerGame = info_.computerGame;
         status.computersRow = computersRow;
-        status.declinedOffer = SpecialEntryOf(history_.List().back().notation) == SpecialEntry::DrawDeclined;
+        status.declinedOffer =
+            SpecialEntryOf(history_.List().back().notation) == SpecialEntry::DrawDeclined;
         record.GAME_STATUS = static_cast<std::int16_t>(SavedGameStatus(status));
 
         // The whole list, the new row last: a row whose own save failed
@@ -110,15 +111,15 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
 
 void GameController::UndoLastMove()
 {
-    if (history_.List().empty() || !PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost) || status_.awaitingOpponent
-        || computer_.Thinking())
+    if (history_.List().empty() || !PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost)
+        || status_.awaitingOpponent || computer_.Thinking())
         return;
     pending_.reset();
     history_.DropLast();
     history_.Restore(status_);
     // An answer taken back leaves the opponent's offer waiting for one.
-    const bool offerLast =
-        !history_.List().empty() && SpecialEntryOf(history_.List().back().notation) == SpecialEntry::DrawOffer;
+    const bool offerLast = !history_.List().empty()
+                           && SpecialEntryOf(history_.List().back().notation) == SpecialEntry::DrawOffer;
     status_.drawOffered = offerLast;
     if (offerLast && !PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost)) {
         status_.drawAnswerPending = true;

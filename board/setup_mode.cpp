@@ -1,7 +1,7 @@
 // The board's set-up mode: the player's changes to the start position, each
 // judged at once, and play from it.
-#include "board/setup_session.h"
 #include "board/game_controller.h"
+#include "board/setup_session.h"
 
 #include "board/setup_checks.h"
 #include "rules/setup_rules.h"

@@ -177,7 +177,8 @@ TEST(GameEnd, CloseAsCloseByTable)
     };
     for (const Case& c : cases) {
         Player player(c.host, "", c.moves, c.offline);
-        EXPECT_EQ(ComputeCommandState(player.game.Display().Commands()).closeMode, c.expected) << c.moves.size() << " " << c.host;
+        EXPECT_EQ(ComputeCommandState(player.game.Display().Commands()).closeMode, c.expected)
+            << c.moves.size() << " " << c.host;
     }
 }
 
@@ -188,8 +189,9 @@ void Deliver(const Player& from, Player& to, MailSupport::PostOfficeMailService&
 {
     GameRecord sent = from.Record();
     ASSERT_TRUE(Database::SaveGame(from.data.Folder(), sent, from.game.History().List()));
-    ASSERT_TRUE(sender.Send({address, "", MailSupport::MoveMailSubject(from.game.History().List().back()),
-                             MailSupport::MoveMailText(sent, from.game.History().List())}));
+    ASSERT_TRUE(
+        sender.Send({address, "", MailSupport::MoveMailSubject(from.game.History().List().back()),
+                     MailSupport::MoveMailText(sent, from.game.History().List())}));
     std::vector<MailSupport::InboxMessage> inbox;
     ASSERT_TRUE(receiver.ListInbox(MailSupport::InboxScope::UnreadOnly, inbox));
     ASSERT_EQ(inbox.size(), 1u);
@@ -281,8 +283,8 @@ std::string Pattern(GameController& game, Square square, int untilMs, Notices& n
     std::string pattern;
     for (int clock = 0; clock < untilMs;) {
         const TickResult tick = game.Tick(true, notices);
-        pattern +=
-            std::to_string(clock) + (game.Display().CellAt(square) == EmptySquareCell(square) ? "-" : "K") + " ";
+        pattern += std::to_string(clock)
+                   + (game.Display().CellAt(square) == EmptySquareCell(square) ? "-" : "K") + " ";
         clock += tick.interval;
     }
     return pattern;

@@ -296,8 +296,10 @@ TEST(MoveSending, NoDrawOfferToTheComputer)
 {
     // The computer would never answer it.
     Player computer(true, Entries({{"5254", "e4"}, {"5755", "e5"}}), "", true, 9);
-    EXPECT_TRUE(ComputeCommandState(computer.game.Display().Commands()).actions[ActionsSurrender].enabled);
-    EXPECT_FALSE(ComputeCommandState(computer.game.Display().Commands()).actions[ActionsOfferDraw].enabled);
+    EXPECT_TRUE(
+        ComputeCommandState(computer.game.Display().Commands()).actions[ActionsSurrender].enabled);
+    EXPECT_FALSE(
+        ComputeCommandState(computer.game.Display().Commands()).actions[ActionsOfferDraw].enabled);
     computer.game.OfferDraw("");
     EXPECT_EQ(computer.game.History().Entries(), 2);
     EXPECT_FALSE(computer.game.Status().drawOffered);
