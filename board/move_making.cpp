@@ -72,11 +72,12 @@ DropResult GameController::Drop(Square from, Square to, const std::string& comme
         return result;
     timer_.StopSelfCheckBlink();
     const Move move{from, to};
-    const int piece = history_.Board().squares(from.column, from.row);
+    Position& position = history_.Board();
+    const int piece = position.squares(from.column, from.row);
     const CaptureMode capture =
-        history_.Board().squares(to.column, to.row) == Empty ? ToEmptySquare : ToOccupiedSquare;
+        position.squares(to.column, to.row) == Empty ? ToEmptySquare : ToOccupiedSquare;
     const Move previous = history_.PreviousMove();
-    const DropJudgement judgement = JudgeDrop(history_.Board(), info_.playerColour, move, previous);
+    const DropJudgement judgement = JudgeDrop(position, info_.playerColour, move, previous);
     result.refusal = judgement.refusal;
     if (judgement.refusal != Refusal::None) {
         const RefusalNote& note = NoteFor(judgement.refusal);
@@ -124,32 +125,32 @@ DropResult GameController::Promote(PieceCode chosen)
 
 DropResult GameController::Finish(PendingMove pending, int landingPiece, DropResult result)
 {
-    ApplyMove(history_.Board(), info_.playerColour, pending.move, landingPiece,
+    Position& position = history_.Board();
+    ApplyMove(position, info_.playerColour, pending.move, landingPiece,
               MoveEffects{pending.castle, pending.enPassant});
 
     // Check, mate and stalemate of the opponent, with this move as the
     // move before theirs.
     const Colour opponent = static_cast<Colour>(OtherColour(info_.playerColour));
-    const CheckState state =
-        GetCheckState(history_.Board(), opponent, true, history_.Board().checkedSide, pending.move);
+    const CheckState state = GetCheckState(position, opponent, true, position.checkedSide, pending.move);
     if (state == NotInCheck) {
-        if (HasNoLegalMove(history_.Board(), opponent, pending.move, history_.Board().checkedSide)) {
+        if (HasNoLegalMove(position, opponent, pending.move, position.checkedSide)) {
             result.messages.push_back(
                 BoardMessage{1, "Stalemate!", "This move will force a draw.", 0, false});
             result.stalemate = true;
             timer_.BlinkStalemate();
             status_.gameDrawn = true;
         }
-        history_.Board().checkedSide = NoSideChecked;
+        position.checkedSide = NoSideChecked;
     } else {
         if (state == Checkmate)
             status_.checkmated = true;
-        history_.Board().checkedSide = opponent;
+        position.checkedSide = opponent;
     }
-    result.checkSound = !status_.checkmated && history_.Board().checkedSide != NoSideChecked;
+    result.checkSound = !status_.checkmated && position.checkedSide != NoSideChecked;
     status_.playerMayMove = false;
     if (!status_.gameDrawn) {
-        result.forcedDraw = ForcedDrawType(history_.Board().squares);
+        result.forcedDraw = ForcedDrawType(position.squares);
         if (result.forcedDraw != NoForcedDraw) {
             status_.gameDrawn = true;
             result.messages.push_back(
@@ -166,11 +167,11 @@ DropResult GameController::Finish(PendingMove pending, int landingPiece, DropRes
     result.notation = BuildMoveNotation(
         {info_.playerColour, static_cast<PieceCode>(landingPiece), pending.move, pending.capture},
         history_.Snapshot().squares, pending.castleMarker > 0 ? pending.castle : NoCastle,
-        pending.previous, {history_.Board().checkedSide, status_.checkmated, status_.gameDrawn});
+        pending.previous, {position.checkedSide, status_.checkmated, status_.gameDrawn});
     history_.Append(pending.move.Text(), result.notation, comment);
     timer_.MateNoticeDue();
     result.outcome = DropResult::Made;
-    result.checkedSide = history_.Board().checkedSide;
+    result.checkedSide = position.checkedSide;
     result.checkmated = status_.checkmated;
     return result;
 }
