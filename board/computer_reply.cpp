@@ -88,7 +88,7 @@ ComputerTurn GameController::BeginComputerMove()
     info_.playerIsHost = false;
     status_.playerMayMove = false;
     turn.search = true;
-    turn.position = history_.Board();
+    turn.position = history_.Current();
     turn.previousMove = history_.PreviousMove();
     return turn;
 }
