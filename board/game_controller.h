@@ -8,10 +8,12 @@
 // The controller is made of parts of one concept each, which the window
 // reads through the accessors: the move list and its position (History),
 // where the game stands (Status), who plays it and where it is stored
-// (Info, with the data folder), what the timer shows (Timer), the marks over the board (Marks),
-// the set-up mode (Setup), the computer's side (Computer) and what
-// the window shows of them (Display). What spans
-// them (opening, a move, its save, the game's end) is the controller's.
+// (Info), what the timer shows (Timer), the marks over the board (Marks),
+// the set-up mode (Setup), the computer's side (Computer) and what the
+// window shows of them (Display). What spans them (opening, a move, its
+// save, the game's end, the computer's turn) is the controller's. The parts
+// that work on another part's state hold a reference to it, declared after
+// it below.
 
 #include "board/board_message.h"
 #include "board/board_timer.h"
