@@ -66,7 +66,7 @@ void Board::MakeComputerMove()
     ShowThinking(true);
     const Support::Settings& settings = Support::ProgramSettings();
     opponent_.TakeSettings(settings.SearchDepth, settings.Heuristics);
-    computerSearch_->Start(*engine_, turn, MoveValidation::OtherColour(game_.PlayerColour()));
+    computerSearch_->Start(*engine_, turn, MoveValidation::OtherColour(game_.Info().playerColour));
 }
 
 Board::~Board()

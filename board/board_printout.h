@@ -25,17 +25,19 @@ struct BoardPrintout {
 inline BoardPrintout PrintoutOf(const GameController& game)
 {
     BoardPrintout printout;
-    printout.squares = game.CurrentPosition().squares;
-    printout.blackAtBottom = game.ViewColour() != 0;
-    printout.gameId = game.GameId();
-    if (game.GameId() == -1) {
+    const GameInfo& info = game.Info();
+    const MoveHistory& history = game.History();
+    printout.squares = history.Current().squares;
+    printout.blackAtBottom = info.viewColour != 0;
+    printout.gameId = info.gameId;
+    if (info.gameId == -1) {
         // A new game is against the opponent it was opened with.
-        printout.newGameTitle = game.NewGameName();
-        printout.newGameOpponent = game.BlackPlayerName();
+        printout.newGameTitle = info.newGameName;
+        printout.newGameOpponent = info.blackPlayerName;
     }
-    printout.selectedRow = game.SelectedRow();
-    if (printout.selectedRow >= 1 && printout.selectedRow <= game.Entries()) {
-        const MoveRecord& entry = game.Moves()[std::size_t(printout.selectedRow - 1)];
+    printout.selectedRow = history.SelectedRow();
+    if (printout.selectedRow >= 1 && printout.selectedRow <= history.Entries()) {
+        const MoveRecord& entry = history.List()[std::size_t(printout.selectedRow - 1)];
         printout.notation = entry.notation;
         printout.comment = entry.comment;
     }

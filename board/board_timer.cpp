@@ -2,6 +2,7 @@
 // of a king in check or resigned, and the short blinks after a refused or
 // stalemating move, each tick in this order.
 
+#include "board/board_timer.h"
 #include "board/game_controller.h"
 
 #include <algorithm>
@@ -13,6 +14,8 @@ using namespace MoveValidation;
 namespace {
 
 constexpr int NoticeCue = 6;
+constexpr int SelfCheckBlinkTicks = 10;
+constexpr int StalemateBlinkTicks = 15;
 constexpr std::string_view StandardStart =
     "0102030405030201;0606060606060606;0000000000000000;0000000000000000;"
     "0000000000000000;0000000000000000;1212121212121212;0708091011090807";
@@ -33,111 +36,129 @@ Square KingSquare(const Position& position, int king)
     return square;
 }
 
-// The message is marked shown by the caller before it opens; while it is
-// open the ticks that arrive do nothing.
-void Show(TimerState& timer, NoticeShower& shower, const BoardMessage& message)
-{
-    timer.messageOpen = true;
-    shower.ShowNotice(message);
-    timer.messageOpen = false;
-}
-
 } // namespace
 
-void GameController::ResetNotices()
+bool BoardTimer::Hides(Square square) const
 {
-    timer_ = TimerState{};
+    return std::find(state_.hidden.begin(), state_.hidden.end(), square) != state_.hidden.end();
+}
+
+void BoardTimer::ResetNotices()
+{
+    state_ = TimerState{};
     mateNoticeShown_ = false;
     drawNoticeShown_ = false;
 }
 
-void GameController::FlashKing(int king)
+// The message is marked shown by the caller before it opens; while it is
+// open the ticks that arrive do nothing.
+void BoardTimer::Show(NoticeShower& shower, const BoardMessage& message)
 {
-    const Square square = KingSquare(position_, king);
-    SetHidden(timer_.hidden, square, timer_.kingFlashPhase);
-    timer_.interval = timer_.kingFlashPhase ? TickInterval : KingShownInterval;
-    timer_.kingFlashPhase = !timer_.kingFlashPhase;
-    timer_.kingMarkShown = true;
+    state_.messageOpen = true;
+    shower.ShowNotice(message);
+    state_.messageOpen = false;
 }
 
-void GameController::EndFlash()
+void BoardTimer::FlashKing(const Position& position, int king)
 {
-    timer_.interval = TickInterval;
-    timer_.hidden.clear();
-    timer_.kingFlashPhase = true;
-    timer_.kingMarkShown = false;
+    const Square square = KingSquare(position, king);
+    SetHidden(state_.hidden, square, state_.kingFlashPhase);
+    state_.interval = state_.kingFlashPhase ? TickInterval : KingShownInterval;
+    state_.kingFlashPhase = !state_.kingFlashPhase;
+    state_.kingMarkShown = true;
 }
 
-void GameController::ShowKing()
+void BoardTimer::EndFlash()
 {
-    if (!timer_.kingMarkShown || timer_.kingFlashPhase)
+    state_.interval = TickInterval;
+    state_.hidden.clear();
+    state_.kingFlashPhase = true;
+    state_.kingMarkShown = false;
+}
+
+void BoardTimer::ShowKing()
+{
+    if (!state_.kingMarkShown || state_.kingFlashPhase)
         return;
-    timer_.hidden.clear();
-    timer_.kingFlashPhase = true;
-    timer_.interval = KingShownInterval;
+    state_.hidden.clear();
+    state_.kingFlashPhase = true;
+    state_.interval = KingShownInterval;
 }
 
-void GameController::Blink(int& counter, int king)
+void BoardTimer::BlinkSelfCheck()
 {
-    timer_.interval = BlinkInterval;
-    SetHidden(timer_.hidden, KingSquare(position_, king), counter % 2 == 0);
+    selfCheckBlinks_ = SelfCheckBlinkTicks;
+}
+
+void BoardTimer::BlinkStalemate()
+{
+    stalemateBlinks_ = StalemateBlinkTicks;
+}
+
+void BoardTimer::Blink(int& counter, const Position& position, int king)
+{
+    state_.interval = BlinkInterval;
+    SetHidden(state_.hidden, KingSquare(position, king), counter % 2 == 0);
     if (counter-- == 1)
-        timer_.interval = TickInterval;
+        state_.interval = TickInterval;
+}
+
+void BoardTimer::BlinkStep(const Position& position, int ownKing, int otherKing)
+{
+    if (selfCheckBlinks_ > 0)
+        Blink(selfCheckBlinks_, position, ownKing);
+    if (stalemateBlinks_ > 0)
+        Blink(stalemateBlinks_, position, otherKing);
 }
 
 TickResult GameController::Tick(bool visible, NoticeShower& shower)
 {
-    if (timer_.messageOpen)
-        return TickResult{false, timer_.interval};
-    if (timer_.quitRequest)
-        return TickResult{true, timer_.interval};
-    if (computerThinking_)
-        return TickResult{false, timer_.interval};
+    const TimerState& state = timer_.State();
+    if (state.messageOpen)
+        return TickResult{false, state.interval};
+    if (state.quitRequest)
+        return TickResult{true, state.interval};
+    if (computer_.Thinking())
+        return TickResult{false, state.interval};
 
-    if (visible && !timer_.setupNoticeShown) {
-        timer_.setupNoticeShown = true;
-        if (Entries() == 1 && initialBoardState_ != StandardStart && playerColour_ == Black)
-            Show(timer_, shower,
-                 BoardMessage{1, "Setup game", "This game was started with a custom board setup.",
-                              NoticeCue});
+    if (visible && timer_.TakeSetupNotice()) {
+        if (history_.Entries() == 1 && info_.initialBoardState != StandardStart
+            && info_.playerColour == Black)
+            timer_.Show(shower,
+                        BoardMessage{1, "Setup game", "This game was started with a custom board setup.",
+                                     NoticeCue});
     }
 
-    const int checkedSide = position_.checkedSide;
-    if (surrendered_)
-        FlashKing(Entries() % 2 == 0 ? BlackKing : WhiteKing);
+    const Position& position = history_.Current();
+    const int checkedSide = position.checkedSide;
+    if (status_.surrendered)
+        timer_.FlashKing(position, history_.Entries() % 2 == 0 ? BlackKing : WhiteKing);
     else if (checkedSide >= 0)
-        FlashKing(checkedSide == White ? WhiteKing : BlackKing);
-    else if (timer_.kingMarkShown)
-        EndFlash();
+        timer_.FlashKing(position, checkedSide == White ? WhiteKing : BlackKing);
+    else if (state.kingMarkShown)
+        timer_.EndFlash();
 
-    const int ownKing = playerColour_ == White ? WhiteKing : BlackKing;
-    if (selfCheckBlinks_ > 0)
-        Blink(selfCheckBlinks_, ownKing);
-    if (stalemateBlinks_ > 0)
-        Blink(stalemateBlinks_, ownKing == WhiteKing ? BlackKing : WhiteKing);
+    const int ownKing = info_.playerColour == White ? WhiteKing : BlackKing;
+    timer_.BlinkStep(position, ownKing, ownKing == WhiteKing ? BlackKing : WhiteKing);
 
     if (visible) {
-        if (!mateNoticeShown_) {
-            mateNoticeShown_ = true;
-            if (const std::optional<BoardMessage> mate = MateMessage())
-                Show(timer_, shower, *mate);
+        if (timer_.TakeMateNotice()) {
+            if (const std::optional<BoardMessage> mate = MateMessage(*this))
+                timer_.Show(shower, *mate);
         }
-        if (!drawNoticeShown_) {
-            drawNoticeShown_ = true;
-            if (const std::optional<BoardMessage> draw = DrawMessage())
-                Show(timer_, shower, *draw);
+        if (timer_.TakeDrawNotice()) {
+            if (const std::optional<BoardMessage> draw = DrawMessage(*this))
+                timer_.Show(shower, *draw);
         }
-        if (drawOfferNoticePending_) {
-            drawOfferNoticePending_ = false;
-            Show(timer_, shower,
-                 BoardMessage{
-                     1, "Offer of a draw",
-                     "Your opponent has offered a draw.  Please either accept or decline with the "
-                     "buttons to the right, below the list of moves.",
-                     NoticeCue});
-        }
+        if (timer_.TakeDrawOfferNotice())
+            timer_.Show(
+                shower,
+                BoardMessage{1, "Offer of a draw",
+                             "Your opponent has offered a draw.  Please either accept or decline with "
+                             "the buttons to the right, below the list of moves.",
+                             NoticeCue});
     }
-    return TickResult{false, timer_.interval};
+    return TickResult{false, state.interval};
 }
 
 } // namespace BoardSupport

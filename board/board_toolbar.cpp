@@ -91,7 +91,7 @@ void Board::DisplayToolbar()
 {
     // The layout for the mode; the enabling follows at once, so that the
     // two never disagree.
-    commands_ = game_.CommandStates();
+    commands_ = ComputeCommandState(game_.Display().Commands());
     ApplyCommandState();
 }
 
@@ -162,7 +162,7 @@ void Board::ToolbarClick(int index)
     case SendButton:
         if (setup)
             SetupReset();
-        else if (!game_.ComputerGame())
+        else if (!game_.Info().computerGame)
             SendNewMove();
         else if (SaveMove())
             MakeComputerMove();
@@ -170,7 +170,7 @@ void Board::ToolbarClick(int index)
     case ResendButton:
         if (setup)
             SetupClear();
-        else if (game_.ComputerGame())
+        else if (game_.Info().computerGame)
             MakeComputerMove();
         else
             ResendLastMove();
@@ -205,13 +205,13 @@ void Board::SendNewMove()
     // A move that could not be stored stays on the board, unsent.
     if (!SaveMove())
         return;
-    TransmitGame(game_.SavedGameId());
+    TransmitGame(game_.Info().savedGameId);
     close();
 }
 
 void Board::ResendLastMove()
 {
-    TransmitGame(game_.GameId());
+    TransmitGame(game_.Info().gameId);
     close();
 }
 
@@ -221,7 +221,7 @@ void Board::TransmitGame(int gameId)
     // second command meanwhile.
     busy_ = true;
     setEnabled(false);
-    switch (game_.Transport()) {
+    switch (game_.Info().Transport()) {
     case MoveTransport::Mail:
         port_.SendMoveMail(gameId);
         break;
@@ -249,7 +249,7 @@ void Board::UndoLastMove()
 void Board::SaveComputerMove()
 {
     if (SaveMove())
-        Database::BackupDatabase(game_.Folder(), false);
+        Database::BackupDatabase(game_.Info().folder, false);
 }
 
 } // namespace BoardSupport

@@ -65,7 +65,7 @@ void Board::CreateControls()
     CBoard = new BoardView(this);
     CBoard->setGeometry(BoardRect(SkinnedBoardOrigin));
     CBoard->SquarePicture = [this](Square square) {
-        return port_.Pictures().ChessSetCell(game_.CellAt(square));
+        return port_.Pictures().ChessSetCell(game_.Display().CellAt(square));
     };
     CBoard->Pressed = [this](Square square, Qt::MouseButton button, QPoint global) {
         CBoard_MouseDown(square, button, global);
@@ -139,12 +139,12 @@ bool Board::Form_Load(const BoardOptions& options)
         ShowBoardMessage(*opened.message);
     if (!opened.ok) {
         quitRequest_ = true;
-        game_.RequestQuit();
+        game_.Timer().RequestQuit();
         moveListBusy_ = false;
         StartCheckTimer();
         return false;
     }
-    if (game_.SetupMode())
+    if (game_.Setup().Active())
         BeginBoardSetup();
     else
         BeginGame();
@@ -155,7 +155,7 @@ bool Board::Form_Load(const BoardOptions& options)
 void Board::BeginGame()
 {
     FillMoveList();
-    const bool commentBox = !game_.ComputerGame();
+    const bool commentBox = !game_.Info().computerGame;
     PlayerComment->setVisible(commentBox);
     PlayerComment_L->setVisible(commentBox);
     MoveList->setVisible(true);
@@ -171,7 +171,7 @@ void Board::FillMoveList()
 {
     const bool wasBusy = moveListBusy_;
     moveListBusy_ = true;
-    const ::MoveList& moves = game_.Moves();
+    const ::MoveList& moves = game_.History().List();
     MoveList->setRowCount(static_cast<int>(moves.size()));
     for (int i = 0; i < static_cast<int>(moves.size()); ++i) {
         const MoveRecord& entry = moves[i];
@@ -181,7 +181,7 @@ void Board::FillMoveList()
             MoveList->setItem(i, column, new QTableWidgetItem(cells[column]));
     }
     FitNotationRows();
-    const int row = game_.SelectedRow();
+    const int row = game_.History().SelectedRow();
     if (row >= 1)
         MoveList->selectRow(row - 1);
     else
@@ -225,26 +225,26 @@ void Board::FitNotationRows()
 
 void Board::DisplayBoardState()
 {
-    CBoard->SetView(game_.ViewColour());
-    CBoard->SetCoordsShown(game_.CoordsShown());
-    CBoard->SetMarks(game_.Marks());
+    CBoard->SetView(game_.Info().viewColour);
+    CBoard->SetCoordsShown(game_.Marks().CoordsShown());
+    CBoard->SetMarks(game_.Marks().Squares());
     CBoard->update();
     SetFormCaptions();
-    const bool enabled = game_.HighlightItemEnabled();
+    const bool enabled = game_.History().HighlightItemEnabled();
     const QList<QAction*> items = HistoryMenu->actions();
-    items[0]->setText(Q(game_.HighlightItemCaption()));
+    items[0]->setText(Q(game_.Marks().ItemCaption()));
     items[0]->setEnabled(enabled);
-    items[2]->setEnabled(game_.FirstLastItemsEnabled());
-    items[3]->setEnabled(game_.FirstLastItemsEnabled());
+    items[2]->setEnabled(game_.History().FirstLastItemsEnabled());
+    items[3]->setEnabled(game_.History().FirstLastItemsEnabled());
     SetButtonEnable();
 }
 
 void Board::SetFormCaptions()
 {
-    const FormCaptions captions = game_.Captions();
+    const FormCaptions captions = game_.Display().Captions();
     setWindowTitle(Q(captions.caption));
     PlayersTag->setText(Q(captions.playersTag));
-    const CommentPanel comment = game_.Comment();
+    const CommentPanel comment = game_.Display().Comment();
     OpponentComment->setText(Q(comment.text));
     QFont font = OpponentComment->font();
     font.setPointSize(comment.pointSize);
@@ -263,27 +263,27 @@ void Board::CenterSelected()
 {
     if (MoveList->rowCount() < 1)
         return;
-    const int top = std::max(1, game_.SelectedRow() - 10);
+    const int top = std::max(1, game_.History().SelectedRow() - 10);
     MoveList->scrollToItem(MoveList->item(top - 1, NotationColumn), QAbstractItemView::PositionAtTop);
 }
 
 void Board::ChangeView()
 {
     game_.ChangeView();
-    if (game_.HilightShown())
-        game_.HilightMove(game_.SelectedRow());
+    if (game_.Marks().Shown())
+        game_.Marks().Show(game_.History().SelectedRow());
     DisplayBoardState();
 }
 
 void Board::ToggleCoords()
 {
-    game_.ToggleCoords();
+    game_.Marks().ToggleCoords();
     DisplayBoardState();
 }
 
 void Board::ToggleHighlight()
 {
-    game_.ToggleHighlight();
+    game_.Marks().Toggle();
     DisplayBoardState();
 }
 
@@ -294,7 +294,7 @@ void Board::SelectFirstMove()
 
 void Board::SelectLastMove()
 {
-    SelectRow(game_.Entries());
+    SelectRow(game_.History().Entries());
 }
 
 // A selection made here raises the same change as the user's.
@@ -316,12 +316,12 @@ void Board::CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint globa
     }
     if (button != Qt::LeftButton)
         return;
-    const bool hadMarks = game_.HilightShown() || game_.CoordsShown();
-    game_.RemoveHilight();
-    game_.HideCoords();
+    const bool hadMarks = game_.Marks().Shown() || game_.Marks().CoordsShown();
+    game_.Marks().Remove();
+    game_.Marks().HideCoords();
     DisplayBoardState();
     const PickUpResult pickUp =
-        game_.SetupMode() ? game_.SetupPickUp(square) : game_.PickUp(square, hadMarks);
+        game_.Setup().Active() ? game_.Setup().PickUp(square) : game_.PickUp(square, hadMarks);
     if (!pickUp.allowed) {
         if (pickUp.note)
             ShowBoardMessage(*pickUp.note);
@@ -334,7 +334,7 @@ void Board::CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint globa
 
 void Board::CBoard_DragDrop(std::optional<Square> target)
 {
-    if (game_.SetupMode()) {
+    if (game_.Setup().Active()) {
         setupDrag_ = SetupSource::Board(dragFrom_);
         SetupDragDrop(*CBoard, CBoard->DropPoint());
         return;
@@ -345,7 +345,7 @@ void Board::CBoard_DragDrop(std::optional<Square> target)
     DropResult result = game_.Drop(dragFrom_, *target, PlayerComment->text().toStdString());
     if (result.outcome == DropResult::NeedsPromotion)
         result = game_.Promote(
-            AskForPromotion(game_.PlayerColour(), port_.Pictures(), simpleUI_, showToolTips_));
+            AskForPromotion(game_.Info().playerColour, port_.Pictures(), simpleUI_, showToolTips_));
     ShowDropResult(result);
 }
 
@@ -388,7 +388,7 @@ void Board::MoveList_SelChange()
 
 void Board::MoveList_MouseUp(const QPoint& at)
 {
-    if (game_.Entries() < 1)
+    if (game_.History().Entries() < 1)
         return;
     PopUp(*HistoryMenu, MoveList->viewport()->mapToGlobal(at));
 }
@@ -396,8 +396,8 @@ void Board::MoveList_MouseUp(const QPoint& at)
 void Board::ShowBoardMessage(const BoardMessage& message)
 {
     // The timer stays idle while a message of the window is open.
-    game_.SetMessageOpen(true);
-    const auto reopenTimer = qScopeGuard([this] { game_.SetMessageOpen(false); });
+    game_.Timer().SetMessageOpen(true);
+    const auto reopenTimer = qScopeGuard([this] { game_.Timer().SetMessageOpen(false); });
     if (message.verbose) {
         Support::VerboseMessage(Q(message.text), Q(message.caption),
                                 message.soundCue > 0 ? std::optional<int>(message.soundCue)
@@ -440,7 +440,7 @@ void Board::Form_Unload()
         // The list draws its buttons again too when it comes back.
         if (skinReapplied_)
             state.SkinRefreshPending = true;
-        port_.ReturnToGameList(game_.GameId());
+        port_.ReturnToGameList(game_.Info().gameId);
     } else if (QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty())
         port_.LeaveGameList();
     Support::ResumePolling();

@@ -126,7 +126,7 @@ public:
     // Applies the command state after the game's state changed (play mode).
     void SetButtonEnable();
     void RefreshBoardButtons();
-    bool SetupMode() const { return game_.SetupMode(); }
+    bool SetupMode() const { return game_.Setup().Active(); }
     // The state the toolbar, the draw buttons and the comment box show
     // now; the menus take their items' enabling and captions from it.
     const CommandState& Commands() const { return commands_; }
@@ -151,7 +151,7 @@ public:
     void SetupReset();
     void SetupClear();
     bool SetupPlay();
-    bool SetupPlayEnabled() const { return game_.UpdatePiecePalette().playEnabled; }
+    bool SetupPlayEnabled() const { return game_.Setup().UpdatePiecePalette().playEnabled; }
     // The palette menu's "Remove every piece" for the piece last
     // right-clicked in the palette (PalettePiece).
     void RemovePieces(int piece);

@@ -62,12 +62,12 @@ void Board::StartCheckTimer()
 void Board::ShowDrawButtons()
 {
     for (Support::SkinnedButton* answer : {AcceptDraw, DeclineDraw}) {
-        if (game_.DrawAnswerPending())
+        if (game_.Status().drawAnswerPending)
             answer->Show(simpleUI_);
         else
             answer->Hide();
     }
-    if (game_.DrawAnswerPending()) {
+    if (game_.Status().drawAnswerPending) {
         MDLogo->hide();
         DrawLogo->show();
     }

@@ -134,14 +134,14 @@ void Board::CreateMenuControls()
 
 bool Board::InSetupMode() const
 {
-    return game_.SetupMode();
+    return game_.Setup().Active();
 }
 
 void Board::PopUp(QMenu& menu, QPoint global)
 {
     if (ComputerThinking())
         return;
-    menuGameId_ = game_.GameId();
+    menuGameId_ = game_.Info().gameId;
     ApplyMenuStates();
     emit MenuShown(&menu, global);
     menu.popup(global);
@@ -149,18 +149,18 @@ void Board::PopUp(QMenu& menu, QPoint global)
 
 bool Board::MenuStillApplies() const
 {
-    return !windowClosing_ && game_.GameId() == menuGameId_;
+    return !windowClosing_ && game_.Info().gameId == menuGameId_;
 }
 
 // The captions that follow the board's state; in play mode the commands
 // the toolbar also has are enabled as its buttons are.
 void Board::ApplyMenuStates()
 {
-    const bool opponentsView = game_.ViewColour() != game_.PlayerColour();
+    const bool opponentsView = game_.Info().viewColour != game_.Info().playerColour;
     const QString view =
         opponentsView ? QStringLiteral("View from me") : QStringLiteral("View from opponent");
-    const QString coords =
-        game_.CoordsShown() ? QStringLiteral("Hide coordinates") : QStringLiteral("Show coordinates");
+    const QString coords = game_.Marks().CoordsShown() ? QStringLiteral("Hide coordinates")
+                                                       : QStringLiteral("Show coordinates");
     // The two menus share their first two items.
     static_assert(int(ActionsView) == int(SetupView) && int(ActionsCoordinates) == int(SetupCoordinates));
     for (Support::IndexedMenu* menu : {&Menus.mnuActionsMenu, &Menus.mnuSetupMenu}) {
@@ -191,7 +191,7 @@ void Board::GameMenu_MouseDown(QWidget* control, Qt::MouseButton button)
 
 void Board::HistoryMenu_MouseDown(QWidget* control, Qt::MouseButton button)
 {
-    if (button != Qt::LeftButton || InSetupMode() || game_.Entries() < 1)
+    if (button != Qt::LeftButton || InSetupMode() || game_.History().Entries() < 1)
         return;
     PopUp(Menus.mnuHistoryMenu, control->mapToGlobal(QPoint(0, control->height())));
 }
@@ -208,7 +208,7 @@ void Board::MovePointer_MouseDown(Qt::MouseButton button, QPoint global)
 {
     if (button != Qt::RightButton) {
         RemoveHilight();
-        if (game_.CoordsShown())
+        if (game_.Marks().CoordsShown())
             ToggleCoords();
         return;
     }
@@ -221,15 +221,15 @@ void Board::Coord_MouseDown(Qt::MouseButton button)
     if (button != Qt::LeftButton)
         return;
     RemoveHilight();
-    if (game_.CoordsShown())
+    if (game_.Marks().CoordsShown())
         ToggleCoords();
 }
 
 void Board::RemoveHilight()
 {
-    if (!game_.HilightShown())
+    if (!game_.Marks().Shown())
         return;
-    game_.RemoveHilight();
+    game_.Marks().Remove();
     DisplayBoardState();
 }
 

@@ -73,7 +73,7 @@ void Board::ShowSetupParts(bool setup)
     PiecePallete->setVisible(setup);
     Trash->setVisible(setup);
     // The trash takes the logo's place; a draw offer's picture stays.
-    if (!game_.DrawOffered())
+    if (!game_.Status().drawOffered)
         MDLogo->setVisible(!setup);
     // The set-up instructions take the comment box's room as well, so that
     // they stand on one line.
@@ -95,7 +95,7 @@ void Board::SetPiecePallete()
 
 void Board::UpdatePiecePalette()
 {
-    const SetupPalette palette = game_.UpdatePiecePalette();
+    const SetupPalette palette = game_.Setup().UpdatePiecePalette();
     for (int piece = MoveValidation::WhiteRook; piece <= MoveValidation::BlackPawn; ++piece) {
         const bool enabled = palette.ItemEnabled(piece);
         PiecePallete->SetItemState(piece, enabled, !enabled);
@@ -111,7 +111,7 @@ void Board::PiecePallete_MouseDown(int piece, Qt::MouseButton button, QPoint glo
         PopUp(*PiecePalleteMenu, globalPoint);
         return;
     }
-    game_.HideCoords();
+    game_.Marks().HideCoords();
     DisplayBoardState();
     if (button != Qt::LeftButton)
         return;
@@ -136,7 +136,7 @@ void Board::SetupDragDrop(QWidget& source, QPoint point)
         return;
     }
     Support::PlaySoundCue(Support::CuePieceDropped);
-    ShowSetupChange(game_.PlaceSetupPiece(setupDrag_, target));
+    ShowSetupChange(game_.Setup().Place(setupDrag_, target));
 }
 
 void Board::ShowSetupChange(const SetupChange& change)
@@ -149,34 +149,34 @@ void Board::ShowSetupChange(const SetupChange& change)
 
 void Board::RemovePieces(int piece)
 {
-    ShowSetupChange(game_.RemovePieces(piece));
+    ShowSetupChange(game_.Setup().RemovePieces(piece));
 }
 
 void Board::SetupReset()
 {
-    game_.SetupReset();
+    game_.Setup().Reset();
     ShowSetupChange(SetupChange{});
 }
 
 void Board::SetupClear()
 {
-    game_.SetupClear();
+    game_.Setup().Clear();
     ShowSetupChange(SetupChange{});
 }
 
 bool Board::SetupPlay()
 {
-    if (!game_.SetupMode())
+    if (!game_.Setup().Active())
         return false;
-    const SetupCheck check = game_.SetupValid();
+    const SetupCheck check = game_.Setup().Valid();
     if (check.refusal) {
         ShowBoardMessage(*check.refusal);
         return false;
     }
     if (!check.warnings.empty()) {
         // The timer stays idle while the warnings are open.
-        game_.SetMessageOpen(true);
-        const auto reopenTimer = qScopeGuard([this] { game_.SetMessageOpen(false); });
+        game_.Timer().SetMessageOpen(true);
+        const auto reopenTimer = qScopeGuard([this] { game_.Timer().SetMessageOpen(false); });
         if (!AskSetupWarnings(check.warnings, simpleUI_))
             return false;
     }

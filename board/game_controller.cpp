@@ -38,18 +38,29 @@ std::optional<GameRecord> ReadRecord(const Database::DataFolder& folder, int gam
 
 } // namespace
 
-GameController::GameController(Database::DataFolder folder) : folder_(std::move(folder)) { }
+GameController::GameController(Database::DataFolder folder) : info_(std::move(folder)) { }
 
 OpenResult GameController::Open(const OpenRequest& request)
 {
-    SetupOptions();
-    gameId_ = request.gameId;
-    mailOffline_ = request.mailOffline;
-    standAlone_ = request.standAlone;
-    newGameName_ = request.newGameName;
-    newGameEmail_ = request.newGameEmail;
-    newGameOwnName_ = request.newGameOwnName;
-    savedGameId_ = 0;
+    // The per-game state of the game opened before is gone. (The standing
+    // offer comes into the replay as the board holds it.)
+    status_.checkmated = status_.surrendered = status_.gameDrawn = false;
+    status_.awaitingOpponent = status_.drawAnswerPending = false;
+    computer_.Reset();
+    setup_.End();
+    marks_.Clear();
+    history_.Board().checkedSide = NoSideChecked;
+    info_.initialBoardState.clear();
+    timer_.ClearDrawOfferNotice();
+    timer_.ResetNotices();
+
+    info_.gameId = request.gameId;
+    info_.mailOffline = request.mailOffline;
+    info_.standAlone = request.standAlone;
+    info_.newGameName = request.newGameName;
+    info_.newGameEmail = request.newGameEmail;
+    info_.newGameOwnName = request.newGameOwnName;
+    info_.savedGameId = 0;
     if (!SetMoves(request))
         return OpenResult{false, HistoryError()};
     const OpenResult result = SetBoardState();
@@ -57,191 +68,102 @@ OpenResult GameController::Open(const OpenRequest& request)
         // Before the opponent's draw offer freezes the pieces: the offer
         // waits for the player's answer, so it is the player's turn.
         SetFormCaptions();
-        HilightMove(selectedRow_);
+        marks_.Show(history_.SelectedRow());
         ConfirmDraw();
     }
-    newGameSetup_ = request.newGameSetup && gameId_ == -1;
-    if (result.ok && newGameSetup_)
+    info_.newGameSetup = request.newGameSetup && info_.gameId == -1;
+    if (result.ok && info_.newGameSetup)
         BeginBoardSetup();
     return result;
 }
 
-void GameController::SetupOptions()
-{
-    checkmated_ = surrendered_ = gameDrawn_ = false;
-    computerThinking_ = false;
-    awaitingOpponent_ = false;
-    setupMode_ = false;
-    movesConsidered_ = lastMoveScore_ = 0;
-    coordsShown_ = hilightShown_ = false;
-    marks_.clear();
-    position_.checkedSide = NoSideChecked;
-    initialBoardState_.clear();
-    drawAnswerPending_ = drawOfferNoticePending_ = false;
-    ResetNotices();
-}
-
 bool GameController::SetMoves(const OpenRequest& request)
 {
-    moves_.clear();
-    if (!Database::LoadGameMoves(folder_, moves_, gameId_)) {
-        moves_.clear();
+    if (!history_.Load(info_.folder, info_.gameId))
         return false;
-    }
-    selectedRow_ = Entries();
-    boardGameStatus_ = 0;
+    info_.boardGameStatus = 0;
     bool readable = false;
-    const std::optional<GameRecord> record = ReadRecord(folder_, gameId_, readable);
+    const std::optional<GameRecord> record = ReadRecord(info_.folder, info_.gameId, readable);
     if (!readable)
         return false;
     if (!record) {
-        playerIsHost_ = true;
-        whitePlayerName_.clear();
-        blackPlayerName_ = request.newGameOpponent;
-        computerGame_ = request.newGameVsComputer;
-        initialBoardState_.clear();
+        info_.playerIsHost = true;
+        info_.whitePlayerName.clear();
+        info_.blackPlayerName = request.newGameOpponent;
+        info_.computerGame = request.newGameVsComputer;
+        info_.initialBoardState.clear();
     } else {
-        playerIsHost_ = record->GAME_HOST;
-        boardGameStatus_ = record->GAME_STATUS;
-        whitePlayerName_ = record->GAME_WHITE_NAME;
-        blackPlayerName_ = record->GAME_BLACK_NAME;
-        computerGame_ = record->GAME_VS_COMPUTER;
-        initialBoardState_ = record->startPosition;
+        info_.playerIsHost = record->GAME_HOST;
+        info_.boardGameStatus = record->GAME_STATUS;
+        info_.whitePlayerName = record->GAME_WHITE_NAME;
+        info_.blackPlayerName = record->GAME_BLACK_NAME;
+        info_.computerGame = record->GAME_VS_COMPUTER;
+        info_.initialBoardState = record->startPosition;
     }
-    playerColour_ = playerIsHost_ ? White : Black;
-    viewColour_ = request.defaultView ? White : playerColour_;
+    info_.playerColour = info_.playerIsHost ? White : Black;
+    info_.viewColour = request.defaultView ? White : info_.playerColour;
     return true;
 }
 
 OpenResult GameController::SetBoardState()
 {
-    const std::optional<Position> start = PositionFromString(initialBoardState_);
+    const std::optional<Position> start = PositionFromString(info_.initialBoardState);
     if (!start)
         return OpenResult{false, HistoryError()};
-    start_ = *start;
-    if (initialBoardState_.empty())
-        initialBoardState_ = FormatPositionString(start_.squares);
+    history_.SetStart(*start);
+    if (info_.initialBoardState.empty())
+        info_.initialBoardState = FormatPositionString(history_.Start().squares);
     const ReplayResult replay =
-        MoveThroughHistory(start_, moves_, selectedRow_, gameDrawn_, drawOffered_, Rules());
-    Apply(replay);
-    if (gameId_ < 1 && moves_.empty())
-        playerMayMove_ = true;
+        MoveThroughHistory(history_.Start(), history_.List(), history_.SelectedRow(), status_.gameDrawn,
+                           status_.drawOffered, info_.Rules());
+    history_.Board() = replay.position;
+    status_.Replayed(replay);
+    if (info_.gameId < 1 && history_.List().empty())
+        status_.playerMayMove = true;
     if (replay.badEntry) {
-        selectedRow_ = *replay.badEntry - 1;
-        return OpenResult{true, DamagedHistory(*replay.badEntry, moves_[*replay.badEntry - 1])};
+        history_.Select(*replay.badEntry - 1);
+        return OpenResult{true, DamagedHistory(*replay.badEntry, history_.List()[*replay.badEntry - 1])};
     }
     return OpenResult{true, std::nullopt};
 }
 
-ReplayRules GameController::Rules() const
-{
-    return ReplayRules{playerColour_, mailOffline_, computerGame_, standAlone_};
-}
-
-void GameController::Apply(const ReplayResult& replay)
-{
-    position_ = replay.position;
-    surrendered_ = replay.surrendered;
-    gameDrawn_ = replay.gameDrawn;
-    drawOffered_ = replay.drawOffered;
-    checkmated_ = replay.checkmated;
-    playerMayMove_ = replay.playerMayMove;
-}
-
 void GameController::SelectRow(int row)
 {
-    selectedRow_ = std::clamp(row, 0, Entries());
+    history_.Select(std::clamp(row, 0, history_.Entries()));
     const ReplayResult replay =
-        MoveThroughHistory(start_, moves_, selectedRow_, gameDrawn_, drawOffered_, Rules());
-    Apply(replay);
+        MoveThroughHistory(history_.Start(), history_.List(), history_.SelectedRow(), status_.gameDrawn,
+                           status_.drawOffered, info_.Rules());
+    history_.Board() = replay.position;
+    status_.Replayed(replay);
     if (replay.badEntry)
-        selectedRow_ = std::min(selectedRow_, *replay.badEntry - 1);
-    if (hilightShown_)
-        HilightMove(selectedRow_);
+        history_.Select(std::min(history_.SelectedRow(), *replay.badEntry - 1));
+    if (marks_.Shown())
+        marks_.Show(history_.SelectedRow());
 }
 
 void GameController::ChangeView()
 {
-    viewColour_ = viewColour_ == playerColour_ ? OtherColour(playerColour_) : playerColour_;
-}
-
-void GameController::HilightMove(int row)
-{
-    const HighlightPath path = BoardSupport::HilightMove(moves_, row, position_.squares);
-    marks_ = path.squares;
-    if (path.outcome != HighlightPath::Unchanged)
-        hilightShown_ = path.outcome == HighlightPath::Marked;
-}
-
-void GameController::RemoveHilight()
-{
-    if (!hilightShown_)
-        return;
-    marks_.clear();
-    hilightShown_ = false;
-}
-
-void GameController::ToggleHighlight()
-{
-    if (hilightShown_)
-        RemoveHilight();
-    else
-        HilightMove(selectedRow_);
-}
-
-std::string GameController::HighlightItemCaption() const
-{
-    return hilightShown_ ? "Remove hilight" : "Show hilight";
-}
-
-GameFacts GameController::Facts() const
-{
-    return GameFacts{whitePlayerName_, blackPlayerName_, playerIsHost_, playerMayMove_,
-                     checkmated_,      surrendered_,     gameDrawn_,    Entries()};
-}
-
-int GameController::CellAt(Square square) const
-{
-    // The timer hides a flashing or blinking king.
-    if (std::find(timer_.hidden.begin(), timer_.hidden.end(), square) != timer_.hidden.end())
-        return EmptySquareCell(square);
-    return SquareImageIndex(position_.squares, square,
-                            KingFacts{surrendered_, position_.checkedSide, checkmated_, Entries()});
-}
-
-FormCaptions GameController::Captions() const
-{
-    if (setupMode_)
-        return SetupCaptions();
-    return captions_;
+    info_.viewColour =
+        info_.viewColour == info_.playerColour ? OtherColour(info_.playerColour) : info_.playerColour;
 }
 
 void GameController::SetFormCaptions()
 {
-    captions_ = BoardSupport::SetFormCaptions(Facts());
-    awaitingOpponent_ = captions_.awaitingOpponent;
-}
-
-CommentPanel GameController::Comment() const
-{
-    if (setupMode_)
-        return SetupComment();
-    if (computerGame_)
-        return ComputerComment(static_cast<int>(movesConsidered_), lastMoveScore_);
-    return DisplayPlayerComment(Facts(), moves_, selectedRow_);
+    status_.awaitingOpponent = display_.WriteCaptions().awaitingOpponent;
 }
 
 std::optional<BoardMessage> GameController::SetGameStatus()
 {
     // The game's end is read at the last row, whatever row is shown.
-    const ReplayResult last = MoveThroughHistory(start_, moves_, Entries(), false, false, Rules());
-    GameFacts facts = Facts();
+    const ReplayResult last = MoveThroughHistory(history_.Start(), history_.List(), history_.Entries(),
+                                                 false, false, info_.Rules());
+    GameFacts facts = display_.Facts();
     facts.checkmated = last.checkmated;
     facts.surrendered = last.surrendered;
     facts.gameDrawn = last.gameDrawn;
     const bool over = last.surrendered || last.checkmated || last.gameDrawn;
-    if (PlayerMadeLastEntry(Entries(), playerIsHost_) || boardGameStatus_ == StatusWon
-        || boardGameStatus_ == StatusLost || !over || last.badEntry)
+    if (PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost) || info_.boardGameStatus == StatusWon
+        || info_.boardGameStatus == StatusLost || !over || last.badEntry)
         return std::nullopt;
     const BoardMessage failed{
         5, "Database error.",
@@ -249,14 +171,14 @@ std::optional<BoardMessage> GameController::SetGameStatus()
         "correctly||It will still be listed as not played on the main game display.",
         5};
     bool readable = false;
-    std::optional<GameRecord> record = ReadRecord(folder_, gameId_, readable);
+    std::optional<GameRecord> record = ReadRecord(info_.folder, info_.gameId, readable);
     if (!record)
         return failed;
-    boardGameStatus_ = last.gameDrawn                 ? StatusDrawn
-                       : BoardSupport::WonGame(facts) ? StatusWon
-                                                      : StatusLost;
-    record->GAME_STATUS = static_cast<std::int16_t>(boardGameStatus_);
-    if (!Database::SaveGame(folder_, *record, MoveList{}))
+    info_.boardGameStatus = last.gameDrawn                 ? StatusDrawn
+                            : BoardSupport::WonGame(facts) ? StatusWon
+                                                           : StatusLost;
+    record->GAME_STATUS = static_cast<std::int16_t>(info_.boardGameStatus);
+    if (!Database::SaveGame(info_.folder, *record, MoveList{}))
         return failed;
     return std::nullopt;
 }

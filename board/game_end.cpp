@@ -17,67 +17,55 @@ constexpr int DrawCue = 6;
 
 } // namespace
 
-void GameController::AppendSpecialEntry(const char* text, const std::string& comment, Colour maker)
-{
-    snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
-    Square king;
-    FindPiece(position_.squares, maker == White ? WhiteKing : BlackKing, king);
-    moves_.push_back(MoveRecord{Entries() + 1, Move{king, king}.Text(), text, comment});
-    selectedRow_ = Entries();
-    playerMayMove_ = false;
-}
-
 void GameController::SurrenderGame(const std::string& comment)
 {
-    RemoveHilight();
-    AppendSpecialEntry(playerColour_ == White ? "0-1" : "1-0", comment, playerColour_);
-    surrendered_ = true;
+    marks_.Remove();
+    history_.AppendSpecialEntry(info_.playerColour == White ? "0-1" : "1-0", comment, info_.playerColour,
+                                status_);
+    status_.surrendered = true;
 }
 
 void GameController::OfferDraw(const std::string& comment)
 {
     // The computer never answers an offer: the game would wait for ever.
-    if (computerGame_)
+    if (info_.computerGame)
         return;
-    RemoveHilight();
-    AppendSpecialEntry("Draw offer", comment, playerColour_);
-    drawOffered_ = true;
+    marks_.Remove();
+    history_.AppendSpecialEntry("Draw offer", comment, info_.playerColour, status_);
+    status_.drawOffered = true;
 }
 
 void GameController::DecideDraw(bool accept, const std::string& comment)
 {
-    AppendSpecialEntry(accept ? "1/2-1/2" : "Decline", comment, playerColour_);
-    gameDrawn_ = accept;
+    history_.AppendSpecialEntry(accept ? "1/2-1/2" : "Decline", comment, info_.playerColour, status_);
+    status_.gameDrawn = accept;
     // As the replay reads a "Decline": the offer is over, so both players'
     // boards hold the same flags.
     if (!accept)
-        drawOffered_ = false;
-    drawAnswerPending_ = false;
+        status_.drawOffered = false;
+    status_.drawAnswerPending = false;
 }
 
 void GameController::ConfirmDraw()
 {
-    if (PlayerMadeLastEntry(Entries(), playerIsHost_) || !drawOffered_ || gameDrawn_ || Entries() == 0)
+    if (PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost) || !status_.drawOffered
+        || status_.gameDrawn || history_.Entries() == 0)
         return;
-    drawOfferNoticePending_ = true;
-    drawAnswerPending_ = true;
-    playerMayMove_ = false;
+    timer_.DrawOfferNoticeDue();
+    status_.drawAnswerPending = true;
+    status_.playerMayMove = false;
 }
 
-bool GameController::CloseAsClose() const
+std::optional<BoardMessage> MateMessage(const GameController& game)
 {
-    // The toolbar's own test, so that the two never disagree.
-    return ComputeCommandState(Commands()).closeMode;
-}
-
-std::optional<BoardMessage> GameController::MateMessage() const
-{
-    if (!checkmated_ && !surrendered_)
+    const GameStatus& status = game.Status();
+    const MoveHistory& history = game.History();
+    if (!status.checkmated && !status.surrendered)
         return std::nullopt;
-    const std::string comment = moves_.empty() ? "" : moves_.back().comment;
-    const std::string opponent = OpponentName(Facts());
-    if (WonGame()) {
-        if (checkmated_)
+    const std::string comment = history.List().empty() ? "" : history.List().back().comment;
+    const std::string opponent = OpponentName(game.Display().Facts());
+    if (WonGame(game.Display().Facts())) {
+        if (status.checkmated)
             return BoardMessage{1, "CHECKMATE!",
                                 "Congratulations!||You have won by getting your opponent in checkmate.",
                                 WonCue};
@@ -90,7 +78,7 @@ std::optional<BoardMessage> GameController::MateMessage() const
                       + comment,
             WonCue};
     }
-    if (checkmated_)
+    if (status.checkmated)
         return BoardMessage{
             1, "CHECKMATE!",
             comment.empty() ? "You lost!||" + opponent + " has won the game by getting you in checkmate."
@@ -105,24 +93,29 @@ std::optional<BoardMessage> GameController::MateMessage() const
                         LostCue};
 }
 
-std::optional<BoardMessage> GameController::DrawMessage() const
+std::optional<BoardMessage> DrawMessage(const GameController& game)
 {
-    if (!gameDrawn_)
+    const GameStatus& status = game.Status();
+    const MoveHistory& history = game.History();
+    const GameInfo& info = game.Info();
+    if (!status.gameDrawn)
         return std::nullopt;
     auto draw = [](std::string text) { return BoardMessage{1, "DRAW!", std::move(text), DrawCue}; };
-    if (moves_.empty())
+    if (history.List().empty())
         return draw("The game ended in a draw.");
-    const bool playerLast = PlayerMadeLastEntry(Entries(), playerIsHost_);
-    if (Entries() >= 2 && SpecialEntryOf(moves_[moves_.size() - 2].notation) == SpecialEntry::DrawOffer)
+    const bool playerLast = PlayerMadeLastEntry(history.Entries(), info.playerIsHost);
+    if (history.Entries() >= 2
+        && SpecialEntryOf(history.List()[history.List().size() - 2].notation) == SpecialEntry::DrawOffer)
         return draw(
             playerLast
                 ? "The game ended in a draw because you accepted your opponents offer of a draw."
                 : "The game ended in a draw because your opponent accepted your offer of a draw.");
     // The stalemate is judged where the game ended, whatever row is shown.
-    const Position last =
-        MoveThroughHistory(start_, moves_, Entries(), gameDrawn_, drawOffered_, Rules()).position;
-    if (HasNoLegalMove(last, ColourToMoveAfter(Entries()), Move::FromText(moves_.back().coordinates),
-                       last.checkedSide))
+    const Position last = MoveThroughHistory(history.Start(), history.List(), history.Entries(),
+                                             status.gameDrawn, status.drawOffered, info.Rules())
+                              .position;
+    if (HasNoLegalMove(last, ColourToMoveAfter(history.Entries()),
+                       Move::FromText(history.List().back().coordinates), last.checkedSide))
         return draw(playerLast
                         ? "The game ended in a forced draw because you put your opponent in stalemate."
                         : "The game ended in a forced draw because your opponent put you in stalemate.");

@@ -17,8 +17,6 @@ using namespace MoveValidation;
 namespace {
 
 constexpr int RefusalCue = 5;
-constexpr int SelfCheckBlinkTicks = 10;
-constexpr int StalemateBlinkTicks = 15;
 
 BoardMessage Note(std::string text, std::string caption, int cue)
 {
@@ -45,23 +43,19 @@ const char* PieceName(int piece)
 
 } // namespace
 
-Move GameController::PreviousMove() const
-{
-    return moves_.empty() ? Move::None() : Move::FromText(moves_.back().coordinates);
-}
-
 PickUpResult GameController::PickUp(Square square, bool pressClearedMarks) const
 {
-    const int piece = position_.squares(square.column, square.row);
+    const int piece = history_.Current().squares(square.column, square.row);
     PickUpResult result;
-    if (IsPieceOfColour(piece, playerColour_) && playerMayMove_ && !drawOffered_ && !pending_) {
+    if (IsPieceOfColour(piece, info_.playerColour) && status_.playerMayMove && !status_.drawOffered
+        && !pending_) {
         result.allowed = true;
         result.dragIcon = DragIconIndex(piece);
         return result;
     }
     if (pressClearedMarks)
         return result;
-    if (playerMayMove_ && !drawOffered_) {
+    if (status_.playerMayMove && !status_.drawOffered) {
         if (piece != Empty)
             result.note = Note("That is not one of your pieces!", "Illegal move", RefusalCue);
     } else {
@@ -76,13 +70,14 @@ DropResult GameController::Drop(Square from, Square to, const std::string& comme
     DropResult result;
     if (from == to || !from.OnBoard() || !to.OnBoard() || !PickUp(from, true).allowed)
         return result;
-    selfCheckBlinks_ = 0;
+    timer_.StopSelfCheckBlink();
     const Move move{from, to};
-    const int piece = position_.squares(from.column, from.row);
+    Position& position = history_.Board();
+    const int piece = position.squares(from.column, from.row);
     const CaptureMode capture =
-        position_.squares(to.column, to.row) == Empty ? ToEmptySquare : ToOccupiedSquare;
-    const Move previous = PreviousMove();
-    const DropJudgement judgement = JudgeDrop(position_, playerColour_, move, previous);
+        position.squares(to.column, to.row) == Empty ? ToEmptySquare : ToOccupiedSquare;
+    const Move previous = history_.PreviousMove();
+    const DropJudgement judgement = JudgeDrop(position, info_.playerColour, move, previous);
     result.refusal = judgement.refusal;
     if (judgement.refusal != Refusal::None) {
         const RefusalNote& note = NoteFor(judgement.refusal);
@@ -92,22 +87,21 @@ DropResult GameController::Drop(Square from, Square to, const std::string& comme
         return result;
     }
     const MoveEffects effects = judgement.effects;
-    drawnSquares_ = CopyBoard(position_);
-    snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
+    history_.TakeSnapshot(status_);
     if (judgement.selfCheck) {
         result.outcome = DropResult::Refused;
         result.selfCheck = true;
         result.messages.push_back(Note(std::string("You cannot move the ") + PieceName(piece)
                                            + " there because it will leave you in check.",
                                        "Illegal move", RefusalCue));
-        selfCheckBlinks_ = SelfCheckBlinkTicks;
-        RestoreBoardState(snapshot_, position_, checkmated_, surrendered_, &playerMayMove_);
+        timer_.BlinkSelfCheck();
+        history_.Restore(status_);
         return result;
     }
-    const int castleMarker = effects.castle != NoCastle ? RookOf(playerColour_) : 0;
+    const int castleMarker = effects.castle != NoCastle ? RookOf(info_.playerColour) : 0;
     PendingMove pending{move,     piece,  capture, castleMarker, effects.castle, effects.enPassant,
                         previous, comment};
-    if (IsPromotionMove(static_cast<PieceCode>(piece), to.row, playerColour_)) {
+    if (IsPromotionMove(static_cast<PieceCode>(piece), to.row, info_.playerColour)) {
         pending_ = pending;
         result.outcome = DropResult::NeedsPromotion;
         return result;
@@ -124,41 +118,41 @@ DropResult GameController::Promote(PieceCode chosen)
     const int kind = KindOf(chosen);
     const bool valid = kind == Rook || kind == Knight || kind == Bishop || kind == Queen;
     // Nothing but one of the four pieces may stand on the last row.
-    const int landing = valid ? (playerColour_ == White ? kind : kind + BlackOffset)
-                              : (playerColour_ == White ? WhiteQueen : BlackQueen);
+    const int landing = valid ? (info_.playerColour == White ? kind : kind + BlackOffset)
+                              : (info_.playerColour == White ? WhiteQueen : BlackQueen);
     return Finish(pending, landing, DropResult{});
 }
 
 DropResult GameController::Finish(PendingMove pending, int landingPiece, DropResult result)
 {
-    ApplyMove(position_, playerColour_, pending.move, landingPiece,
+    Position& position = history_.Board();
+    ApplyMove(position, info_.playerColour, pending.move, landingPiece,
               MoveEffects{pending.castle, pending.enPassant});
 
     // Check, mate and stalemate of the opponent, with this move as the
     // move before theirs.
-    const Colour opponent = static_cast<Colour>(OtherColour(playerColour_));
-    const CheckState state =
-        GetCheckState(position_, opponent, true, position_.checkedSide, pending.move);
+    const Colour opponent = static_cast<Colour>(OtherColour(info_.playerColour));
+    const CheckState state = GetCheckState(position, opponent, true, position.checkedSide, pending.move);
     if (state == NotInCheck) {
-        if (HasNoLegalMove(position_, opponent, pending.move, position_.checkedSide)) {
+        if (HasNoLegalMove(position, opponent, pending.move, position.checkedSide)) {
             result.messages.push_back(
                 BoardMessage{1, "Stalemate!", "This move will force a draw.", 0, false});
             result.stalemate = true;
-            stalemateBlinks_ = StalemateBlinkTicks;
-            gameDrawn_ = true;
+            timer_.BlinkStalemate();
+            status_.gameDrawn = true;
         }
-        position_.checkedSide = NoSideChecked;
+        position.checkedSide = NoSideChecked;
     } else {
         if (state == Checkmate)
-            checkmated_ = true;
-        position_.checkedSide = opponent;
+            status_.checkmated = true;
+        position.checkedSide = opponent;
     }
-    result.checkSound = !checkmated_ && position_.checkedSide != NoSideChecked;
-    playerMayMove_ = false;
-    if (!gameDrawn_) {
-        result.forcedDraw = ForcedDrawType(position_.squares);
+    result.checkSound = !status_.checkmated && position.checkedSide != NoSideChecked;
+    status_.playerMayMove = false;
+    if (!status_.gameDrawn) {
+        result.forcedDraw = ForcedDrawType(position.squares);
         if (result.forcedDraw != NoForcedDraw) {
-            gameDrawn_ = true;
+            status_.gameDrawn = true;
             result.messages.push_back(
                 BoardMessage{1, "Forced draw", ForcedDrawText(result.forcedDraw), 5, false});
         }
@@ -171,15 +165,14 @@ DropResult GameController::Finish(PendingMove pending, int landingPiece, DropRes
         result.messages.push_back(IllegalCharactersMessage());
     }
     result.notation = BuildMoveNotation(
-        {playerColour_, static_cast<PieceCode>(landingPiece), pending.move, pending.capture},
-        snapshot_.squares, pending.castleMarker > 0 ? pending.castle : NoCastle, pending.previous,
-        {position_.checkedSide, checkmated_, gameDrawn_});
-    moves_.push_back(MoveRecord{Entries() + 1, pending.move.Text(), result.notation, comment});
-    selectedRow_ = Entries();
-    mateNoticeShown_ = false;
+        {info_.playerColour, static_cast<PieceCode>(landingPiece), pending.move, pending.capture},
+        history_.Snapshot().squares, pending.castleMarker > 0 ? pending.castle : NoCastle,
+        pending.previous, {position.checkedSide, status_.checkmated, status_.gameDrawn});
+    history_.Append(pending.move.Text(), result.notation, comment);
+    timer_.MateNoticeDue();
     result.outcome = DropResult::Made;
-    result.checkedSide = position_.checkedSide;
-    result.checkmated = checkmated_;
+    result.checkedSide = position.checkedSide;
+    result.checkmated = status_.checkmated;
     return result;
 }
 

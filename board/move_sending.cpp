@@ -1,6 +1,5 @@
 // The player's row stored and taken back: saving it into the game's record
-// (a new record for a game not yet stored), undoing it before it is sent,
-// and the state the board's commands are decided from.
+// (a new record for a game not yet stored) and undoing it before it is sent.
 #include "board/game_controller.h"
 
 #include "store/move_entries.h"
@@ -30,17 +29,17 @@ BoardMessage SaveFailed(bool computerGame)
 SaveResult GameController::SaveMove(const std::string& comment, const ClockReading& now)
 {
     SaveResult result;
-    result.message = SaveFailed(computerGame_);
-    if (moves_.empty())
+    result.message = SaveFailed(info_.computerGame);
+    if (history_.List().empty())
         return result;
     // The game as it was stored when opened, or as the last save stored it
     // (a new e-mail game keeps the id -1 while its board is open).
-    const int storedId = gameId_ >= 1 ? gameId_ : savedGameId_;
-    const bool computersRow = computerGame_ && !PlayerMadeLastEntry(Entries(), true);
+    const int storedId = info_.gameId >= 1 ? info_.gameId : info_.savedGameId;
+    const bool computersRow = info_.computerGame && !PlayerMadeLastEntry(history_.Entries(), true);
     GameRecord record;
-    int openId = gameId_;
+    int openId = info_.gameId;
     try {
-        const Database::FoundGame found = Database::FindGame(folder_, storedId);
+        const Database::FoundGame found = Database::FindGame(info_.folder, storedId);
         if (!found.ok)
             return result;
         if (found.game) {
@@ -48,115 +47,88 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
             // opponent's mails bring it.
             record = *found.game;
         } else {
-            const std::optional<std::int32_t> next = Database::GetNextGameID(folder_);
+            const std::optional<std::int32_t> next = Database::GetNextGameID(info_.folder);
             if (!next)
                 return result;
             record.GAME_ID = *next;
             record.GAME_DATESTAMP = DateStampOf(now);
-            record.GAME_NAME = newGameName_;
+            record.GAME_NAME = info_.newGameName;
             record.GAME_DATE = GameDateOf(now);
-            record.GAME_OPPONENTS_EMAIL = newGameEmail_;
+            record.GAME_OPPONENTS_EMAIL = info_.newGameEmail;
             // The player's own side carries the name their mails carry, made
             // fit as the opponent's program stores it, so both players' games
             // name White alike from the first move on.
             record.GAME_WHITE_NAME =
-                MailSupport::CleanSenderText(newGameOwnName_, MailSupport::SenderNameLimit);
-            record.GAME_BLACK_NAME = blackPlayerName_;
-            record.GAME_OPPONENTS_NAME = blackPlayerName_;
+                MailSupport::CleanSenderText(info_.newGameOwnName, MailSupport::SenderNameLimit);
+            record.GAME_BLACK_NAME = info_.blackPlayerName;
+            record.GAME_OPPONENTS_NAME = info_.blackPlayerName;
             record.GAME_HOST = true;
-            record.GAME_VS_COMPUTER = computerGame_;
-            if (computerGame_) {
+            record.GAME_VS_COMPUTER = info_.computerGame;
+            if (info_.computerGame) {
                 record.GAME_OPPONENTS_ID = *next;
                 openId = *next;
             }
-            record.startPosition = initialBoardState_;
+            record.startPosition = info_.initialBoardState;
         }
 
-        GameFacts maker = Facts();
+        GameFacts maker = display_.Facts();
         if (computersRow)
             maker.playerIsHost = false;
         StatusInputs status;
-        status.drawOffered = drawOffered_;
-        status.gameDrawn = gameDrawn_;
-        status.checkmated = checkmated_;
-        status.surrendered = surrendered_;
+        status.drawOffered = status_.drawOffered;
+        status.gameDrawn = status_.gameDrawn;
+        status.checkmated = status_.checkmated;
+        status.surrendered = status_.surrendered;
         status.makerWon = BoardSupport::WonGame(maker);
-        status.computerGame = computerGame_;
+        status.computerGame = info_.computerGame;
         status.computersRow = computersRow;
-        status.declinedOffer = SpecialEntryOf(moves_.back().notation) == SpecialEntry::DrawDeclined;
+        status.declinedOffer =
+            SpecialEntryOf(history_.List().back().notation) == SpecialEntry::DrawDeclined;
         record.GAME_STATUS = static_cast<std::int16_t>(SavedGameStatus(status));
 
         // The whole list, the new row last: a row whose own save failed
         // earlier (the computer's, say) is stored with this one rather than
         // leaving a gap; the rows stored already are rewritten unchanged.
-        MoveList rows = moves_;
+        MoveList rows = history_.List();
         rows.back().comment =
             computersRow ? std::string() : CleanPlayerComment(comment).value_or(comment);
-        if (!Database::SaveGame(folder_, record, rows))
+        if (!Database::SaveGame(info_.folder, record, rows))
             return result;
-        moves_.back().comment = rows.back().comment;
+        history_.SetLastComment(rows.back().comment);
     } catch (const std::exception&) {
         return result;
     }
-    boardGameStatus_ = record.GAME_STATUS;
-    savedGameId_ = record.GAME_ID;
-    gameId_ = openId;
+    info_.boardGameStatus = record.GAME_STATUS;
+    info_.savedGameId = record.GAME_ID;
+    info_.gameId = openId;
     if (!computersRow)
-        awaitingOpponent_ = true;
+        status_.awaitingOpponent = true;
     result.ok = true;
-    result.savedGameId = savedGameId_;
+    result.savedGameId = info_.savedGameId;
     result.message.reset();
     return result;
 }
 
 void GameController::UndoLastMove()
 {
-    if (moves_.empty() || !PlayerMadeLastEntry(Entries(), playerIsHost_) || awaitingOpponent_
-        || computerThinking_)
+    if (history_.List().empty() || !PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost)
+        || status_.awaitingOpponent || computer_.Thinking())
         return;
     pending_.reset();
-    moves_.pop_back();
-    drawnSquares_ = CopyBoard(position_);
-    RestoreBoardState(snapshot_, position_, checkmated_, surrendered_, &playerMayMove_);
-    selectedRow_ = Entries();
+    history_.DropLast();
+    history_.Restore(status_);
     // An answer taken back leaves the opponent's offer waiting for one.
-    const bool offerLast =
-        !moves_.empty() && SpecialEntryOf(moves_.back().notation) == SpecialEntry::DrawOffer;
-    drawOffered_ = offerLast;
-    if (offerLast && !PlayerMadeLastEntry(Entries(), playerIsHost_)) {
-        drawAnswerPending_ = true;
-        playerMayMove_ = false;
+    const bool offerLast = !history_.List().empty()
+                           && SpecialEntryOf(history_.List().back().notation) == SpecialEntry::DrawOffer;
+    status_.drawOffered = offerLast;
+    if (offerLast && !PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost)) {
+        status_.drawAnswerPending = true;
+        status_.playerMayMove = false;
     }
-    gameDrawn_ = false;
-    selfCheckBlinks_ = stalemateBlinks_ = 0;
-    if (hilightShown_)
-        HilightMove(selectedRow_);
-}
-
-CommandInputs GameController::Commands() const
-{
-    CommandInputs in;
-    in.setupMode = setupMode_;
-    in.setupPlayable = setupMode_ && UpdatePiecePalette().playEnabled;
-    in.computerThinking = computerThinking_;
-    in.awaitingOpponent = awaitingOpponent_;
-    // During the computer's turn the board plays the computer's side.
-    in.playerIsHost = computerThinking_ ? true : playerIsHost_;
-    in.surrendered = surrendered_;
-    in.gameDrawn = gameDrawn_;
-    in.drawOffered = drawOffered_;
-    in.drawAnswerPending = drawAnswerPending_;
-    in.checkmated = checkmated_;
-    in.mailOffline = mailOffline_;
-    in.standAlone = standAlone_;
-    in.computerGame = computerGame_;
-    in.newGameSetup = newGameSetup_ && gameId_ < 1;
-    in.coordsShown = coordsShown_;
-    in.viewingOpponentsSide = viewColour_ != playerColour_;
-    in.entries = Entries();
-    in.selectedRow = selectedRow_;
-    in.lastNotation = moves_.empty() ? std::string() : moves_.back().notation;
-    return in;
+    status_.gameDrawn = false;
+    timer_.StopBlinks();
+    if (marks_.Shown())
+        marks_.Show(history_.SelectedRow());
 }
 
 } // namespace BoardSupport

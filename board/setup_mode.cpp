@@ -1,6 +1,7 @@
-// The board's set-up mode in the game controller: the player's changes to
-// the start position, each judged at once, and play from it.
+// The board's set-up mode: the player's changes to the start position, each
+// judged at once, and play from it.
 #include "board/game_controller.h"
+#include "board/setup_session.h"
 
 #include "board/setup_checks.h"
 #include "rules/setup_rules.h"
@@ -80,48 +81,36 @@ CommentPanel SetupComment()
     return CommentPanel{"Drag pieces on and off the board until you are happy with the setup.", 8};
 }
 
-void GameController::BeginBoardSetup()
+void SetupSession::Begin()
 {
-    setupMode_ = true;
-    checkmated_ = surrendered_ = gameDrawn_ = drawOffered_ = false;
-    RemoveHilight();
-    ResetSetupBoard(false);
+    active_ = true;
+    ResetBoard(false);
 }
 
-void GameController::ResetSetupBoard(bool emptyBoard)
+void SetupSession::ResetBoard(bool emptyBoard)
 {
-    if (!setupMode_)
+    if (!active_)
         return;
-    drawnSquares_ = CopyBoard(position_);
-    InitialiseNewBoard(position_, emptyBoard);
-    EndFlash();
+    InitialiseNewBoard(history_.Board(), emptyBoard);
+    timer_.EndFlash();
 }
 
-void GameController::SetupReset()
-{
-    ResetSetupBoard(false);
-}
-
-void GameController::SetupClear()
-{
-    ResetSetupBoard(true);
-}
-
-PickUpResult GameController::SetupPickUp(Square square) const
+PickUpResult SetupSession::PickUp(Square square) const
 {
     PickUpResult result;
-    if (!setupMode_ || !square.OnBoard())
+    if (!active_ || !square.OnBoard())
         return result;
-    const int piece = position_.squares(square.column, square.row);
+    const int piece = history_.Current().squares(square.column, square.row);
     result.allowed = piece != Empty;
     result.dragIcon = DragIconIndex(piece);
     return result;
 }
 
-SetupChange GameController::PlaceSetupPiece(SetupSource source, std::optional<Square> target)
+SetupChange SetupSession::Place(SetupSource source, std::optional<Square> target)
 {
-    if (!setupMode_ || (target && !target->OnBoard()))
+    if (!active_ || (target && !target->OnBoard()))
         return {};
+    Position& position = history_.Board();
     int piece = source.palettePiece;
     if (source.FromPalette()) {
         if (!target || !UpdatePiecePalette().ItemEnabled(piece))
@@ -129,53 +118,52 @@ SetupChange GameController::PlaceSetupPiece(SetupSource source, std::optional<Sq
     } else {
         if (!source.square.OnBoard() || (target && *target == source.square))
             return {};
-        piece = position_.squares(source.square.column, source.square.row);
+        piece = position.squares(source.square.column, source.square.row);
         if (piece == Empty)
             return {};
     }
-    drawnSquares_ = CopyBoard(position_);
-    snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
+    history_.TakeSnapshot(status_);
     if (!source.FromPalette())
-        position_.squares.Set(source.square.column, source.square.row, Empty);
+        position.squares.Set(source.square.column, source.square.row, Empty);
     if (target)
-        position_.squares.Set(target->column, target->row, piece);
-    return JudgeSetupChange(piece);
+        position.squares.Set(target->column, target->row, piece);
+    return Judge(piece);
 }
 
-SetupChange GameController::JudgeSetupChange(int movedPiece)
+SetupChange SetupSession::Judge(int movedPiece)
 {
-    const SetupJudgement judgement = JudgeSetupPosition(position_, ColourOfPiece(movedPiece));
+    const SetupJudgement judgement = JudgeSetupPosition(history_.Current(), ColourOfPiece(movedPiece));
     if (judgement.refused) {
-        RestoreBoardState(snapshot_, position_, checkmated_, surrendered_, &playerMayMove_);
+        history_.Restore(status_);
         return SetupChange{false, judgement.message};
     }
     // The flashing king is drawn again at once, wherever the check mark
     // goes next: nothing waits for the timer, so no second change can come
     // in while this one is unfinished.
-    EndFlash();
-    position_.checkedSide = judgement.checkedSide;
+    timer_.EndFlash();
+    history_.Board().checkedSide = judgement.checkedSide;
     return SetupChange{true, std::nullopt};
 }
 
-SetupChange GameController::RemovePieces(int piece)
+SetupChange SetupSession::RemovePieces(int piece)
 {
-    if (!setupMode_ || KindOf(piece) == NoPiece || IsKing(piece))
+    if (!active_ || KindOf(piece) == NoPiece || IsKing(piece))
         return {};
-    drawnSquares_ = CopyBoard(position_);
+    Position& position = history_.Board();
     SetupChange result;
     bool refused = false;
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {
-            if (position_.squares(column, row) != piece)
+            if (position.squares(column, row) != piece)
                 continue;
-            snapshot_ = SaveBoardState(position_, checkmated_, surrendered_);
-            position_.squares.Set(column, row, Empty);
-            if (ForcedDrawType(position_.squares) != NoForcedDraw) {
-                RestoreBoardState(snapshot_, position_, checkmated_, surrendered_, &playerMayMove_);
+            history_.TakeSnapshot(status_);
+            position.squares.Set(column, row, Empty);
+            if (ForcedDrawType(position.squares) != NoForcedDraw) {
+                history_.Restore(status_);
                 refused = true;
                 continue;
             }
-            const SetupChange one = JudgeSetupChange(piece);
+            const SetupChange one = Judge(piece);
             refused = refused || !one.changed;
             result.changed = result.changed || one.changed;
         }
@@ -184,13 +172,13 @@ SetupChange GameController::RemovePieces(int piece)
     return result;
 }
 
-SetupPalette GameController::UpdatePiecePalette() const
+SetupPalette SetupSession::UpdatePiecePalette() const
 {
     SetupPalette palette;
     int occupied = 0;
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {
-            const int piece = position_.squares(column, row);
+            const int piece = history_.Current().squares(column, row);
             occupied += piece != Empty;
             palette.whiteKingOnBoard = palette.whiteKingOnBoard || piece == WhiteKing;
             palette.blackKingOnBoard = palette.blackKingOnBoard || piece == BlackKing;
@@ -200,32 +188,39 @@ SetupPalette GameController::UpdatePiecePalette() const
     return palette;
 }
 
-SetupCheck GameController::SetupValid() const
+SetupCheck SetupSession::Valid() const
 {
     SetupCheck check;
     // What the opponent's program would refuse to store is refused here.
-    if (const SetupRefusal refusal = CheckSetupPosition(position_.squares, White);
+    if (const SetupRefusal refusal = CheckSetupPosition(history_.Current().squares, White);
         refusal != SetupRefusal::None)
         check.refusal = InvalidSetupMessage(SetupRefusalText(refusal));
-    else if (const ForcedDraw draw = ForcedDrawType(position_.squares); draw != NoForcedDraw)
+    else if (const ForcedDraw draw = ForcedDrawType(history_.Current().squares); draw != NoForcedDraw)
         check.refusal = InvalidSetupMessage(ForcedDrawSetupText(draw));
     else
-        check.warnings = SetupWarnings(position_.squares);
+        check.warnings = SetupWarnings(history_.Current().squares);
     return check;
+}
+
+void GameController::BeginBoardSetup()
+{
+    status_.checkmated = status_.surrendered = status_.gameDrawn = status_.drawOffered = false;
+    marks_.Remove();
+    setup_.Begin();
 }
 
 void GameController::BeginSetupGame()
 {
-    if (!setupMode_)
+    if (!setup_.Active())
         return;
-    setupMode_ = false;
-    EndFlash();
-    initialBoardState_ = FormatPositionString(position_.squares);
-    playerIsHost_ = true;
-    playerColour_ = White;
+    setup_.End();
+    timer_.EndFlash();
+    info_.initialBoardState = FormatPositionString(history_.Current().squares);
+    info_.playerIsHost = true;
+    info_.playerColour = White;
     SetBoardState();
     SetFormCaptions();
-    HilightMove(selectedRow_);
+    marks_.Show(history_.SelectedRow());
     ConfirmDraw();
 }
 

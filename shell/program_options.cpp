@@ -57,7 +57,7 @@ void ProgramOptions::ChessSetChanged()
     const Support::Settings& settings = Support::ProgramSettings();
     if (Support::LoadChessSet(settings.ChessSet, settings.ChessBoard)) {
         board->DisplayBoardState();
-        if (board->Game().SetupMode())
+        if (board->Game().Setup().Active())
             board->SetPiecePallete();
     } else
         board->close();

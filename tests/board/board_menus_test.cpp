@@ -94,16 +94,16 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
         bool optionsCloseTheBoard = false;
     };
     const Case cases[] = {
-        {Actions, 0, [](Board& b) { return b.Game().ViewColour() == 1; }, {}, {}},
-        {Actions, 1, [](Board& b) { return b.Game().CoordsShown(); }, {}, {}},
+        {Actions, 0, [](Board& b) { return b.Game().Info().viewColour == 1; }, {}, {}},
+        {Actions, 1, [](Board& b) { return b.Game().Marks().CoordsShown(); }, {}, {}},
         {Actions,
          7,
-         [](Board& b) { return b.Game().Surrendered() && b.MoveList->rowCount() == 5; },
+         [](Board& b) { return b.Game().Status().surrendered && b.MoveList->rowCount() == 5; },
          {},
          {}},
         {Actions,
          8,
-         [](Board& b) { return b.Game().DrawOffered() && b.MoveList->rowCount() == 5; },
+         [](Board& b) { return b.Game().Status().drawOffered && b.MoveList->rowCount() == 5; },
          {},
          {}},
         {Actions, 10, [](Board& b) { return b.isVisible(); }, {"LoadChessSet"}, {"Options"}},
@@ -128,11 +128,11 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
          {}},
         {History,
          0,
-         [](Board& b) { return !b.Game().HilightShown() && b.Game().Marks().empty(); },
+         [](Board& b) { return !b.Game().Marks().Shown() && b.Game().Marks().Squares().empty(); },
          {},
          {}},
-        {History, 2, [](Board& b) { return b.Game().SelectedRow() == 1; }, {}, {}},
-        {History, 3, [](Board& b) { return b.Game().SelectedRow() == 4; }, {}, {}},
+        {History, 2, [](Board& b) { return b.Game().History().SelectedRow() == 1; }, {}, {}},
+        {History, 3, [](Board& b) { return b.Game().History().SelectedRow() == 4; }, {}, {}},
         {Help, 4, [](Board& b) { return b.isVisible(); }, {}, {"About"}},
     };
     for (const Case& c : cases) {
@@ -249,7 +249,7 @@ TEST_F(BoardMenusTest, UndoSendAndResendRunAsTheToolbarDoes)
     const Database::DataFolder failing(computer.Path(), &disk);
     const std::unique_ptr<Board> board = openGame(failing, 5);
     DragPiece(*board, "a2", "a3");
-    ASSERT_EQ(board->Game().Entries() % 2, 1);
+    ASSERT_EQ(board->Game().History().Entries() % 2, 1);
     choose(*board, ActionsSend);
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Database error.")});
     EXPECT_FALSE(board->ComputerThinking());
@@ -267,8 +267,8 @@ TEST_F(BoardMenusTest, AMenuActsOnlyOnTheOpenGameItWasShownFor)
     second->show();
     Press(first->Menu1Button, Qt::LeftButton);
     first->Menus.mnuActionsMenu.Item(0)->trigger();
-    EXPECT_EQ(first->Game().ViewColour(), 1);
-    EXPECT_EQ(second->Game().ViewColour(), 1); // Black's own view, untouched
+    EXPECT_EQ(first->Game().Info().viewColour, 1);
+    EXPECT_EQ(second->Game().Info().viewColour, 1); // Black's own view, untouched
 
     Press(second->Menu1Button, Qt::LeftButton);
     second->close();
@@ -277,7 +277,7 @@ TEST_F(BoardMenusTest, AMenuActsOnlyOnTheOpenGameItWasShownFor)
     second->Menus.mnuActionsMenu.Item(11)->trigger();
     second->Menus.mnuActionsMenu.Item(0)->trigger();
     EXPECT_TRUE(host.calls.empty());
-    EXPECT_EQ(second->Game().ViewColour(), 1);
+    EXPECT_EQ(second->Game().Info().viewColour, 1);
 }
 
 TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
@@ -297,13 +297,13 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     // The right button on a move mark opens the Actions menu at the
     // pointer; the left one clears the marks and the coordinates and picks
     // up nothing.
-    ASSERT_TRUE(board->Game().HilightShown());
-    const QPoint mark = board->CBoard->MarkRect(board->Game().Marks().back()).center();
+    ASSERT_TRUE(board->Game().Marks().Shown());
+    const QPoint mark = board->CBoard->MarkRect(board->Game().Marks().Squares().back()).center();
     shown = nullptr;
     Press(board->CBoard, Qt::RightButton, mark);
     EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
     EXPECT_EQ(shownAt, board->CBoard->mapToGlobal(mark));
-    EXPECT_TRUE(board->Game().HilightShown());
+    EXPECT_TRUE(board->Game().Marks().Shown());
     // So does the right button on any square, leaving the marks and the
     // piece where they are.
     const QPoint square = SquareCentre(*board, "e2");
@@ -311,13 +311,13 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     Press(board->CBoard, Qt::RightButton, square);
     EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
     EXPECT_EQ(shownAt, board->CBoard->mapToGlobal(square));
-    EXPECT_TRUE(board->Game().HilightShown());
+    EXPECT_TRUE(board->Game().Marks().Shown());
     EXPECT_FALSE(board->CBoard->Dragging());
     board->ToggleCoords();
     QTest::mousePress(board->CBoard, Qt::LeftButton, {}, mark);
     QTest::mouseRelease(board->CBoard, Qt::LeftButton, {}, mark);
-    EXPECT_FALSE(board->Game().HilightShown());
-    EXPECT_FALSE(board->Game().CoordsShown());
+    EXPECT_FALSE(board->Game().Marks().Shown());
+    EXPECT_FALSE(board->Game().Marks().CoordsShown());
     EXPECT_FALSE(board->CBoard->Dragging());
     EXPECT_EQ(board->MoveList->rowCount(), 4);
 
@@ -325,16 +325,16 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     board->ToggleCoords();
     const QPoint label = board->CBoard->CoordinatePlates().front().rect.center();
     QTest::mousePress(board->CBoard, Qt::RightButton, {}, label);
-    EXPECT_TRUE(board->Game().CoordsShown());
+    EXPECT_TRUE(board->Game().Marks().CoordsShown());
     QTest::mousePress(board->CBoard, Qt::LeftButton, {}, label);
-    EXPECT_FALSE(board->Game().CoordsShown());
+    EXPECT_FALSE(board->Game().Marks().CoordsShown());
     EXPECT_FALSE(board->CBoard->Dragging());
 
     // A click on the players' tag clears the marks.
     board->ToggleHighlight();
-    ASSERT_TRUE(board->Game().HilightShown());
+    ASSERT_TRUE(board->Game().Marks().Shown());
     QTest::mouseClick(board->PlayersTag, Qt::LeftButton);
-    EXPECT_FALSE(board->Game().HilightShown());
+    EXPECT_FALSE(board->Game().Marks().Shown());
 
     QTest::mouseClick(board->MDLogo, Qt::LeftButton);
     EXPECT_EQ(host.calls, std::vector<QString>{"ShowCredits"});
@@ -349,7 +349,7 @@ TEST_F(BoardMenusTest, TheSetupMenusBuildThePositionAndStartTheGame)
     const std::unique_ptr<Board> board = Open(-1, false, true);
     ASSERT_TRUE(loaded);
     board->show();
-    ASSERT_TRUE(board->Game().SetupMode());
+    ASSERT_TRUE(board->Game().Setup().Active());
     EXPECT_FALSE(board->MDLogo->isVisible());
     EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Piece pallete menu"));
     Press(board->Menu2Button, Qt::LeftButton);
@@ -366,17 +366,17 @@ TEST_F(BoardMenusTest, TheSetupMenusBuildThePositionAndStartTheGame)
     EXPECT_EQ(shown, &board->Menus.mnuSetupMenu);
     EXPECT_FALSE(board->CBoard->Dragging());
     choose(4);
-    EXPECT_EQ(board->Game().CurrentPosition().squares, BoardSquares{});
+    EXPECT_EQ(board->Game().History().Current().squares, BoardSquares{});
     choose(3);
-    EXPECT_EQ(board->Game().CurrentPosition().squares, start);
+    EXPECT_EQ(board->Game().History().Current().squares, start);
     Press(board->PiecePallete, Qt::RightButton,
           board->PiecePallete->ItemRect(MoveValidation::WhitePawn).center());
     ASSERT_EQ(shown, &board->Menus.mnuPiecePalleteMenu);
     board->Menus.mnuPiecePalleteMenu.Item(0)->trigger();
-    EXPECT_EQ(board->Game().CurrentPosition().squares(5, 2), MoveValidation::Empty);
+    EXPECT_EQ(board->Game().History().Current().squares(5, 2), MoveValidation::Empty);
     choose(3);
     choose(6);
-    EXPECT_FALSE(board->Game().SetupMode());
+    EXPECT_FALSE(board->Game().Setup().Active());
     EXPECT_TRUE(board->MDLogo->isVisible());
     EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Move history menu"));
     Press(board->Menu1Button, Qt::LeftButton);

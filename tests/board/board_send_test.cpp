@@ -134,7 +134,7 @@ TEST_F(BoardSendTest, SendStoresTheMoveHandsItToTheTransportAndCloses)
     TempDataFolder data;
     StoreGuestGame(data.Folder());
     const std::unique_ptr<Board> board = Open(data.Folder(), Game9(true, false), true);
-    EXPECT_FALSE(board->Game().PlayerMayMove());
+    EXPECT_FALSE(board->Game().Status().playerMayMove);
     EXPECT_FALSE(board->Toolbar1S[SendButton]->isEnabled());
     EXPECT_EQ(board->Toolbar1S[CloseButton]->text(), QStringLiteral("&Close"));
 }
@@ -169,14 +169,14 @@ TEST_F(BoardSendTest, ResendHandsTheStoredGameOverAgainAndUndoTakesAMoveBack)
     TempDataFolder guest;
     StoreGuestGame(guest.Folder());
     const std::unique_ptr<Board> board = Open(guest.Folder(), Game9(), false);
-    const Position before = board->Game().CurrentPosition();
+    const Position before = board->Game().History().Current();
     DragPiece(*board, "g8", "f6");
     ASSERT_EQ(board->MoveList->rowCount(), 2);
     Press(*board, UndoButton, false);
     EXPECT_EQ(board->MoveList->rowCount(), 1);
-    EXPECT_TRUE(board->Game().PlayerMayMove());
+    EXPECT_TRUE(board->Game().Status().playerMayMove);
     EXPECT_FALSE(board->Toolbar1Face[SendButton]->isEnabled());
-    EXPECT_EQ(board->Game().CurrentPosition(), before);
+    EXPECT_EQ(board->Game().History().Current(), before);
     DragPiece(*board, "d7", "d5");
     EXPECT_EQ(board->MoveList->item(1, 2)->text(), QStringLiteral("d5"));
 }
@@ -229,7 +229,7 @@ TEST_F(BoardSendTest, AGameAgainstTheComputerPlayedByMouseAtDepthOne)
         }
         rows = board->MoveList->rowCount();
         ASSERT_EQ(rows % 2, 0);
-        EXPECT_TRUE(board->Game().PlayerMayMove());
+        EXPECT_TRUE(board->Game().Status().playerMayMove);
         EXPECT_TRUE(board->Toolbar1Face[SurrenderButton]->isEnabled());
         EXPECT_FALSE(board->Toolbar1Face[SendButton]->isEnabled());
         EXPECT_TRUE(board->isVisible());
@@ -237,7 +237,7 @@ TEST_F(BoardSendTest, AGameAgainstTheComputerPlayedByMouseAtDepthOne)
     ASSERT_GE(rows, 6);
     // The database holds what the board shows: the player's moves and the
     // computer's answers, the player to move.
-    const int id = board->Game().GameId();
+    const int id = board->Game().Info().gameId;
     ASSERT_EQ(id, 1);
     const GameRecord record = Record(data.Folder(), id);
     EXPECT_TRUE(record.GAME_VS_COMPUTER);
@@ -246,7 +246,7 @@ TEST_F(BoardSendTest, AGameAgainstTheComputerPlayedByMouseAtDepthOne)
     EXPECT_EQ(record.GAME_STATUS, StatusPlayersMove);
     MoveList stored;
     ASSERT_TRUE(Database::LoadGameMoves(data.Folder(), stored, id));
-    EXPECT_EQ(stored, board->Game().Moves());
+    EXPECT_EQ(stored, board->Game().History().List());
     EXPECT_TRUE(std::filesystem::exists(data.Path() / Database::BackupFileName));
 }
 
@@ -266,16 +266,16 @@ TEST_F(BoardSendTest, TheSetUpToolbarResetsClearsAndPlays)
                      || board->Toolbar1S[UndoButton]->isVisible());
 
         Press(*board, ClearButton, simpleUI);
-        EXPECT_EQ(board->Game().CurrentPosition().squares, BoardSquares{});
+        EXPECT_EQ(board->Game().History().Current().squares, BoardSquares{});
         // No kings: nothing to play yet.
         EXPECT_FALSE(board->Commands().Button(PlayButton).enabled);
         EXPECT_EQ(board->Commands().Button(PlayButton).face, (ToolbarFace{FaceStrip::SetupToolbar, 2}));
 
         Press(*board, ResetButton, simpleUI);
-        EXPECT_EQ(board->Game().CurrentPosition().squares, StartPosition().squares);
+        EXPECT_EQ(board->Game().History().Current().squares, StartPosition().squares);
         Press(*board, PlayButton, simpleUI);
         EXPECT_FALSE(board->SetupMode());
-        EXPECT_TRUE(board->Game().PlayerMayMove());
+        EXPECT_TRUE(board->Game().Status().playerMayMove);
         EXPECT_EQ(board->Toolbar1S[SendButton]->text(), QStringLiteral("&Send"));
         // A new game from the player's set-up may be given up before its
         // first move.

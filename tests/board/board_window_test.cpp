@@ -78,7 +78,7 @@ TEST_F(BoardWindowTest, OpensAStoredGameSkinnedAndPlain)
         EXPECT_TRUE(board->MoveList->isColumnHidden(3));
         // The bottom-left square is a1 in White's view: a dark square with a rook.
         EXPECT_EQ(board->CBoard->SquareAt(QPoint(10, 390)), (Square{1, 1}));
-        EXPECT_EQ(board->Game().CellAt(Square{1, 1}), 9);
+        EXPECT_EQ(board->Game().Display().CellAt(Square{1, 1}), 9);
     }
 }
 
@@ -86,19 +86,19 @@ TEST_F(BoardWindowTest, TheMoveListSelectionReplaysAndAPressRemovesTheMarks)
 {
     const std::unique_ptr<Board> board = Open(1, false);
     ASSERT_TRUE(loaded);
-    EXPECT_FALSE(board->Game().Marks().empty());
+    EXPECT_FALSE(board->Game().Marks().Squares().empty());
     board->MoveList->selectRow(1);
-    EXPECT_EQ(board->Game().SelectedRow(), 2);
+    EXPECT_EQ(board->Game().History().SelectedRow(), 2);
     EXPECT_EQ(board->OpponentComment->text(), QStringLiteral("Bob said: Your move"));
     // Browsing the history leaves the caption of the game's own turn.
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
-    EXPECT_EQ(board->Game().CurrentPosition().squares(7, 1), MoveValidation::WhiteKnight);
+    EXPECT_EQ(board->Game().History().Current().squares(7, 1), MoveValidation::WhiteKnight);
     QTest::mousePress(board->CBoard, Qt::LeftButton, {}, QPoint(25, 25));
     QTest::mouseRelease(board->CBoard, Qt::LeftButton, {}, QPoint(25, 25));
-    EXPECT_TRUE(board->Game().Marks().empty());
-    EXPECT_FALSE(board->Game().HilightShown());
+    EXPECT_TRUE(board->Game().Marks().Squares().empty());
+    EXPECT_FALSE(board->Game().Marks().Shown());
     board->SelectLastMove();
-    EXPECT_EQ(board->Game().SelectedRow(), 4);
+    EXPECT_EQ(board->Game().History().SelectedRow(), 4);
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
 }
 
@@ -225,16 +225,16 @@ TEST_F(BoardWindowTest, AWholeOpeningPlayedByMouse)
                   QLatin1String(ply.notation));
         // Until it is sent the move is not the opponent's turn.
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
-        moves = board->Game().Moves();
+        moves = board->Game().History().List();
         Support::Globals().Quitting = true; // closing stores nothing here
         board->close();
         Support::Globals().Quitting = false;
     }
     ASSERT_TRUE(Store(alice.Folder(), BoardTests::Game(3, true, "Alice", "Bob", 1), moves));
     const std::unique_ptr<Board> last = Open(3, false, &alice);
-    EXPECT_EQ(last->Game().CurrentPosition().squares(7, 8), MoveValidation::BlackKing);
-    EXPECT_EQ(last->Game().CurrentPosition().squares(6, 8), MoveValidation::BlackRook);
-    EXPECT_TRUE(last->Game().PlayerMayMove());
+    EXPECT_EQ(last->Game().History().Current().squares(7, 8), MoveValidation::BlackKing);
+    EXPECT_EQ(last->Game().History().Current().squares(6, 8), MoveValidation::BlackRook);
+    EXPECT_TRUE(last->Game().Status().playerMayMove);
 }
 
 TEST_F(BoardWindowTest, APromotionThroughTheRealDialogWaitsForAChoice)
@@ -260,7 +260,7 @@ TEST_F(BoardWindowTest, APromotionThroughTheRealDialogWaitsForAChoice)
     EXPECT_EQ(tips, (QStringList{"Rook", "Knight", "Bishop", "Queen"}));
     ASSERT_EQ(board->MoveList->rowCount(), 1);
     EXPECT_EQ(board->MoveList->item(0, 2)->text(), QStringLiteral("b8=N"));
-    EXPECT_EQ(board->Game().CurrentPosition().squares(2, 8), MoveValidation::WhiteKnight);
+    EXPECT_EQ(board->Game().History().Current().squares(2, 8), MoveValidation::WhiteKnight);
 }
 
 TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
@@ -444,7 +444,7 @@ TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
     EXPECT_EQ(stored, 1);
     // The program heard of the search's start and end.
     EXPECT_EQ(host.thinkingReports, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(board->Game().PlayerMayMove());
+    EXPECT_TRUE(board->Game().Status().playerMayMove);
     EXPECT_TRUE(board->MoveList->isEnabled());
     EXPECT_FALSE(board->SearchProgress->isVisible());
     EXPECT_FALSE(board->PlayerComment->isVisible());
@@ -494,10 +494,10 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
             break;
         }
         ASSERT_TRUE(WaitUntilAnswered(*board));
-        EXPECT_EQ(board->Game().Entries(), 1);
+        EXPECT_EQ(board->Game().History().Entries(), 1);
         EXPECT_EQ(board->MoveList->rowCount(), 1);
-        EXPECT_FALSE(board->Game().PlayerMayMove());
-        EXPECT_TRUE(board->Game().PlayerIsHost());
+        EXPECT_FALSE(board->Game().Status().playerMayMove);
+        EXPECT_TRUE(board->Game().Info().playerIsHost);
         EXPECT_FALSE(board->SearchProgress->isVisible());
         EXPECT_TRUE(board->MoveList->isEnabled());
         EXPECT_FALSE(board->isMinimized());
@@ -568,14 +568,14 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheComputerThinks)
     board->CancelSearchFace_Click();
     ASSERT_TRUE(WaitUntilAnswered(*board));
     EXPECT_LE(progressSteps, 1);
-    EXPECT_EQ(board->Game().Entries(), 1);
+    EXPECT_EQ(board->Game().History().Entries(), 1);
 
     // Asked again, it answers.
     engine.hold = false;
     board->MakeComputerMove();
     ASSERT_TRUE(WaitUntilAnswered(*board));
-    EXPECT_EQ(board->Game().Entries(), 2);
-    EXPECT_TRUE(board->Game().PlayerMayMove());
+    EXPECT_EQ(board->Game().History().Entries(), 2);
+    EXPECT_TRUE(board->Game().Status().playerMayMove);
 }
 
 } // namespace
@@ -634,7 +634,7 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         QTest::mouseClick(decline, Qt::LeftButton);
         EXPECT_FALSE(accept->isVisible());
         EXPECT_FALSE(board->AcceptDraw->picture->isVisible());
-        EXPECT_EQ(board->Game().Moves().back().notation, "Decline");
+        EXPECT_EQ(board->Game().History().List().back().notation, "Decline");
         EXPECT_EQ(board->MoveList->rowCount(), 2);
         board->CheckTimer_Timer();
         EXPECT_EQ(captions.size(), 1u);

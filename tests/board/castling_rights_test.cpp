@@ -95,8 +95,8 @@ TEST(CastlingRights, QueenSideCastlingAfterTheOtherRookHasWandered)
     const DropResult castled = g.game.Drop(At("e1"), At("c1"), "");
     ASSERT_EQ(castled.outcome, DropResult::Made);
     EXPECT_EQ(castled.notation, "0-0-0");
-    EXPECT_EQ(g.game.CurrentPosition().squares(4, 1), WhiteRook);
-    EXPECT_EQ(g.game.CurrentPosition().squares(1, 1), Empty);
+    EXPECT_EQ(g.game.History().Current().squares(4, 1), WhiteRook);
+    EXPECT_EQ(g.game.History().Current().squares(1, 1), Empty);
 }
 
 } // namespace

@@ -44,7 +44,7 @@ struct ComputerGame : ControllerOnFolder {
     }
     int On(const char* square) const
     {
-        return game.CurrentPosition().squares(At(square).column, At(square).row);
+        return game.History().Current().squares(At(square).column, At(square).row);
     }
 };
 
@@ -166,42 +166,42 @@ TEST(ComputerReply, SearchResultsPlayedOnTheBoardByTable)
         ASSERT_EQ(g.game.Drop(At(c.playerMove), At(c.playerMove + 2), "").outcome, DropResult::Made);
         const ComputerTurn turn = g.game.BeginComputerMove();
         ASSERT_TRUE(turn.search);
-        EXPECT_TRUE(g.game.ComputerThinking());
-        EXPECT_FALSE(g.game.PlayerMayMove());
-        EXPECT_EQ(turn.position, g.game.CurrentPosition());
+        EXPECT_TRUE(g.game.Computer().Thinking());
+        EXPECT_FALSE(g.game.Status().playerMayMove);
+        EXPECT_EQ(turn.position, g.game.History().Current());
         EXPECT_EQ(turn.previousMove, (Move{At(c.playerMove), At(c.playerMove + 2)}));
-        const int rowsBefore = g.game.Entries();
+        const int rowsBefore = g.game.History().Entries();
         const ComputerReply reply = g.game.FinishComputerMove(c.search);
         EXPECT_EQ(reply.outcome, c.outcome);
-        EXPECT_FALSE(g.game.ComputerThinking());
+        EXPECT_FALSE(g.game.Computer().Thinking());
         if (c.notation) {
-            ASSERT_EQ(g.game.Entries(), rowsBefore + 1);
-            EXPECT_EQ(g.game.Moves().back().notation, c.notation);
-            EXPECT_EQ(g.game.SelectedRow(), g.game.Entries());
+            ASSERT_EQ(g.game.History().Entries(), rowsBefore + 1);
+            EXPECT_EQ(g.game.History().List().back().notation, c.notation);
+            EXPECT_EQ(g.game.History().SelectedRow(), g.game.History().Entries());
             // A resignation is written on the computer's own king square; a
             // move's path is marked for the player to see, ending on the
             // square it reached.
-            const Move made = Move::FromText(g.game.Moves().back().coordinates);
+            const Move made = Move::FromText(g.game.History().List().back().coordinates);
             if (c.outcome == Outcome::Resigned) {
                 const Square king = At("e8");
                 EXPECT_EQ(made, (Move{king, king}));
             } else {
-                EXPECT_TRUE(g.game.HilightShown());
-                ASSERT_FALSE(g.game.Marks().empty());
-                EXPECT_EQ(g.game.Marks().front(), made.from);
-                EXPECT_EQ(g.game.Marks().back(), made.to);
+                EXPECT_TRUE(g.game.Marks().Shown());
+                ASSERT_FALSE(g.game.Marks().Squares().empty());
+                EXPECT_EQ(g.game.Marks().Squares().front(), made.from);
+                EXPECT_EQ(g.game.Marks().Squares().back(), made.to);
             }
         } else {
-            EXPECT_EQ(g.game.Entries(), rowsBefore);
+            EXPECT_EQ(g.game.History().Entries(), rowsBefore);
         }
         for (const auto& [square, piece] : c.squares)
             EXPECT_EQ(g.On(square), piece) << square;
-        EXPECT_EQ(g.game.CurrentPosition().checkedSide, c.checkedSide);
-        EXPECT_EQ(g.game.Checkmated(), c.checkmated);
-        EXPECT_EQ(g.game.GameDrawn(), c.drawn);
-        EXPECT_EQ(g.game.Surrendered(), c.surrendered);
-        EXPECT_EQ(g.game.PlayerMayMove(), c.playerMayMove);
-        EXPECT_TRUE(g.game.PlayerIsHost());
+        EXPECT_EQ(g.game.History().Current().checkedSide, c.checkedSide);
+        EXPECT_EQ(g.game.Status().checkmated, c.checkmated);
+        EXPECT_EQ(g.game.Status().gameDrawn, c.drawn);
+        EXPECT_EQ(g.game.Status().surrendered, c.surrendered);
+        EXPECT_EQ(g.game.Status().playerMayMove, c.playerMayMove);
+        EXPECT_TRUE(g.game.Info().playerIsHost);
         // A game that is over is not searched again.
         if (!c.playerMayMove) {
             EXPECT_FALSE(g.game.BeginComputerMove().search);
@@ -217,8 +217,8 @@ TEST(ComputerReply, CastlingFlagsAfterTheComputersMove)
         ASSERT_EQ(g.game.Drop(At("a2"), At("a3"), "").outcome, DropResult::Made);
         g.game.BeginComputerMove();
         g.game.FinishComputerMove(Found("e8g8"));
-        EXPECT_TRUE(g.game.CurrentPosition().castleFlags(Black, CastleKing));
-        EXPECT_TRUE(g.game.CurrentPosition().castleFlags(Black, KingSideRook));
+        EXPECT_TRUE(g.game.History().Current().castleFlags(Black, CastleKing));
+        EXPECT_TRUE(g.game.History().Current().castleFlags(Black, KingSideRook));
     }
     {
         SCOPED_TRACE("a rook taken on its corner cannot castle");
@@ -226,7 +226,7 @@ TEST(ComputerReply, CastlingFlagsAfterTheComputersMove)
         ASSERT_EQ(g.game.Drop(At("a2"), At("a3"), "").outcome, DropResult::Made);
         g.game.BeginComputerMove();
         ASSERT_EQ(g.game.FinishComputerMove(Found("c6h1")).outcome, ComputerReply::Made);
-        EXPECT_TRUE(g.game.CurrentPosition().castleFlags(White, KingSideRook));
+        EXPECT_TRUE(g.game.History().Current().castleFlags(White, KingSideRook));
         EXPECT_EQ(g.game.Drop(At("e1"), At("g1"), "").outcome, DropResult::Refused);
     }
 }
@@ -235,23 +235,23 @@ TEST(ComputerReply, CancelledSearchChangesNothing)
 {
     ComputerGame g("");
     ASSERT_EQ(g.game.Drop(At("e2"), At("e4"), "").outcome, DropResult::Made);
-    const Position before = g.game.CurrentPosition();
-    const MoveList moves = g.game.Moves();
-    const bool mayMove = g.game.PlayerMayMove();
+    const Position before = g.game.History().Current();
+    const MoveList moves = g.game.History().List();
+    const bool mayMove = g.game.Status().playerMayMove;
     ASSERT_TRUE(g.game.BeginComputerMove().search);
     EXPECT_EQ(g.game.FinishComputerMove(Ended(ComputerAI::SearchOutcome::Cancelled)).outcome,
               ComputerReply::Cancelled);
-    EXPECT_EQ(g.game.CurrentPosition(), before);
-    EXPECT_EQ(g.game.Moves(), moves);
-    EXPECT_EQ(g.game.PlayerMayMove(), mayMove);
-    EXPECT_TRUE(g.game.PlayerIsHost());
-    EXPECT_EQ(g.game.Comment().text, "");
+    EXPECT_EQ(g.game.History().Current(), before);
+    EXPECT_EQ(g.game.History().List(), moves);
+    EXPECT_EQ(g.game.Status().playerMayMove, mayMove);
+    EXPECT_TRUE(g.game.Info().playerIsHost);
+    EXPECT_EQ(g.game.Display().Comment().text, "");
     // Asked again, the computer answers the same move.
     const ComputerTurn again = g.game.BeginComputerMove();
     ASSERT_TRUE(again.search);
     EXPECT_EQ(again.previousMove, Move::FromText("5254"));
     EXPECT_EQ(g.game.FinishComputerMove(Found("e7e5")).notation, "e5");
-    EXPECT_EQ(g.game.Comment().text, "Moves considered : 17\r\nLast move score : 42");
+    EXPECT_EQ(g.game.Display().Comment().text, "Moves considered : 17\r\nLast move score : 42");
 }
 
 // The timer rests while the computer thinks: a king it had just hidden in
@@ -264,12 +264,12 @@ TEST(ComputerReply, FlashingKingShownWhileTheComputerThinks)
     ComputerGame g("Ke1 Rb1 kh8 pa7");
     ASSERT_EQ(g.game.Drop(At("b1"), At("b8"), "").checkedSide, Black);
     g.game.Tick(true, notices);
-    ASSERT_EQ(g.game.Timer().hidden, (std::vector<Square>{At("h8")}));
+    ASSERT_EQ(g.game.Timer().State().hidden, (std::vector<Square>{At("h8")}));
     ASSERT_TRUE(g.game.BeginComputerMove().search);
-    EXPECT_TRUE(g.game.Timer().hidden.empty());
-    EXPECT_EQ(g.game.Timer().interval, KingShownInterval);
+    EXPECT_TRUE(g.game.Timer().State().hidden.empty());
+    EXPECT_EQ(g.game.Timer().State().interval, KingShownInterval);
     g.game.Tick(true, notices);
-    EXPECT_TRUE(g.game.Timer().hidden.empty());
+    EXPECT_TRUE(g.game.Timer().State().hidden.empty());
 }
 
 // The notice of how the game ended follows the computer's last row, its
@@ -311,10 +311,10 @@ TEST(ComputerReply, PlayersStalemateIsNotSearched)
     const DropResult drop = g.game.Drop(At("c1"), At("c7"), "");
     ASSERT_TRUE(drop.stalemate);
     EXPECT_FALSE(g.game.BeginComputerMove().search);
-    EXPECT_FALSE(g.game.ComputerThinking());
-    EXPECT_FALSE(g.game.Surrendered());
+    EXPECT_FALSE(g.game.Computer().Thinking());
+    EXPECT_FALSE(g.game.Status().surrendered);
     EXPECT_EQ(g.game.FinishComputerMove(Found("a8b8")).outcome, ComputerReply::GameOver);
-    EXPECT_EQ(g.game.Entries(), 1);
+    EXPECT_EQ(g.game.History().Entries(), 1);
 }
 
 // The player's scripted move: the first accepted drop, squares in order.
@@ -351,12 +351,12 @@ TEST(ComputerReply, WholeGameAtDepthOneEndsWithAResult)
             computer.position, Black, computer.previousMove, Support::FactoryHeuristics, settings);
         const ComputerReply reply = g.game.FinishComputerMove(result);
         ASSERT_NE(reply.outcome, ComputerReply::Cancelled);
-        if (!g.game.PlayerMayMove())
+        if (!g.game.Status().playerMayMove)
             break;
     }
-    EXPECT_TRUE(g.game.Checkmated() || g.game.GameDrawn() || g.game.Surrendered())
-        << g.game.Entries() << " rows, last " << g.game.Moves().back().notation;
-    EXPECT_FALSE(g.game.PlayerMayMove());
+    EXPECT_TRUE(g.game.Status().checkmated || g.game.Status().gameDrawn || g.game.Status().surrendered)
+        << g.game.History().Entries() << " rows, last " << g.game.History().List().back().notation;
+    EXPECT_FALSE(g.game.Status().playerMayMove);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ OpenRequest Request(int gameId, std::string opponent = "", bool offline = false)
 
 int PieceOn(const GameController& game, const char* square)
 {
-    return game.CurrentPosition().squares(square[0] - 'a' + 1, square[1] - '0');
+    return game.History().Current().squares(square[0] - 'a' + 1, square[1] - '0');
 }
 
 struct Opened {
@@ -80,16 +80,16 @@ TEST(OpenGame, FixtureGamesByTable)
         ASSERT_TRUE(opened.result.ok);
         EXPECT_FALSE(opened.result.message);
         const GameController& game = opened.game;
-        EXPECT_EQ(game.Captions().caption, c.caption);
-        EXPECT_EQ(game.Captions().playersTag, c.tag);
-        EXPECT_EQ(game.Entries(), c.entries);
-        EXPECT_EQ(game.SelectedRow(), c.entries);
+        EXPECT_EQ(game.Display().Captions().caption, c.caption);
+        EXPECT_EQ(game.Display().Captions().playersTag, c.tag);
+        EXPECT_EQ(game.History().Entries(), c.entries);
+        EXPECT_EQ(game.History().SelectedRow(), c.entries);
         for (const auto& [square, piece] : c.squares)
             EXPECT_EQ(PieceOn(game, square), piece) << square;
-        EXPECT_EQ(game.ViewColour(), c.viewColour);
-        EXPECT_EQ(game.PlayerMayMove(), c.mayMove);
+        EXPECT_EQ(game.Info().viewColour, c.viewColour);
+        EXPECT_EQ(game.Status().playerMayMove, c.mayMove);
         // The last move is marked as the game opens.
-        EXPECT_TRUE(game.HilightShown());
+        EXPECT_TRUE(game.Marks().Shown());
     }
 }
 
@@ -98,16 +98,16 @@ TEST(OpenGame, ANewGameStartsFromTheStandardPosition)
     Opened opened(Request(-1, "Dave"), false);
     ASSERT_TRUE(opened.result.ok);
     const GameController& game = opened.game;
-    EXPECT_EQ(game.CurrentPosition(), StartPosition());
-    EXPECT_TRUE(game.PlayerMayMove());
-    EXPECT_TRUE(game.PlayerIsHost());
-    EXPECT_EQ(game.Captions().caption, "Marrowdale - Awaiting your move");
-    EXPECT_EQ(game.Captions().playersTag, "You are playing Dave");
-    EXPECT_EQ(game.Comment().text, "");
-    EXPECT_EQ(game.Entries(), 0);
-    EXPECT_FALSE(game.HilightShown());
-    EXPECT_FALSE(game.HighlightItemEnabled());
-    EXPECT_FALSE(game.FirstLastItemsEnabled());
+    EXPECT_EQ(game.History().Current(), StartPosition());
+    EXPECT_TRUE(game.Status().playerMayMove);
+    EXPECT_TRUE(game.Info().playerIsHost);
+    EXPECT_EQ(game.Display().Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(game.Display().Captions().playersTag, "You are playing Dave");
+    EXPECT_EQ(game.Display().Comment().text, "");
+    EXPECT_EQ(game.History().Entries(), 0);
+    EXPECT_FALSE(game.Marks().Shown());
+    EXPECT_FALSE(game.History().HighlightItemEnabled());
+    EXPECT_FALSE(game.History().FirstLastItemsEnabled());
 }
 
 TEST(OpenGame, HistoryItemsFollowTheNumberOfEntries)
@@ -116,28 +116,28 @@ TEST(OpenGame, HistoryItemsFollowTheNumberOfEntries)
     ASSERT_TRUE(Store(data.Folder(), Game(6, true, "Alice", "Bob", 1), Entries({{"5254", "e4"}})));
     GameController game(data.Folder());
     ASSERT_TRUE(game.Open(Request(6)).ok);
-    EXPECT_TRUE(game.HighlightItemEnabled());
-    EXPECT_FALSE(game.FirstLastItemsEnabled());
-    EXPECT_EQ(game.HighlightItemCaption(), "Remove hilight");
-    game.ToggleHighlight();
-    EXPECT_EQ(game.HighlightItemCaption(), "Show hilight");
-    EXPECT_TRUE(game.Marks().empty());
-    game.ToggleHighlight();
-    EXPECT_EQ(game.Marks(), (std::vector<Square>{{5, 2}, {5, 3}, {5, 4}}));
+    EXPECT_TRUE(game.History().HighlightItemEnabled());
+    EXPECT_FALSE(game.History().FirstLastItemsEnabled());
+    EXPECT_EQ(game.Marks().ItemCaption(), "Remove hilight");
+    game.Marks().Toggle();
+    EXPECT_EQ(game.Marks().ItemCaption(), "Show hilight");
+    EXPECT_TRUE(game.Marks().Squares().empty());
+    game.Marks().Toggle();
+    EXPECT_EQ(game.Marks().Squares(), (std::vector<Square>{{5, 2}, {5, 3}, {5, 4}}));
 }
 
 TEST(OpenGame, TheViewFollowsThePlayerUnlessTheDefaultViewIsSet)
 {
     OpenRequest request = Request(2);
     Opened black(request);
-    EXPECT_EQ(black.game.ViewColour(), Black);
+    EXPECT_EQ(black.game.Info().viewColour, Black);
     black.game.ChangeView();
-    EXPECT_EQ(black.game.ViewColour(), White);
+    EXPECT_EQ(black.game.Info().viewColour, White);
     black.game.ChangeView();
-    EXPECT_EQ(black.game.ViewColour(), Black);
+    EXPECT_EQ(black.game.Info().viewColour, Black);
     request.defaultView = true;
     Opened white(request);
-    EXPECT_EQ(white.game.ViewColour(), White);
+    EXPECT_EQ(white.game.Info().viewColour, White);
 }
 
 TEST(OpenGame, SelectingRowsReplaysAndShowsTheirComments)
@@ -147,21 +147,21 @@ TEST(OpenGame, SelectingRowsReplaysAndShowsTheirComments)
     game.SelectRow(2);
     EXPECT_EQ(PieceOn(game, "e5"), BlackPawn);
     EXPECT_EQ(PieceOn(game, "g1"), WhiteKnight);
-    EXPECT_FALSE(game.PlayerMayMove());
-    EXPECT_EQ(game.Comment().text, "Bob said: Your move");
+    EXPECT_FALSE(game.Status().playerMayMove);
+    EXPECT_EQ(game.Display().Comment().text, "Bob said: Your move");
     // The caption tells whose turn the game is at, not the row browsed.
-    EXPECT_EQ(game.Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(game.Display().Captions().caption, "Marrowdale - Awaiting your move");
     // The highlight follows the selection.
-    EXPECT_EQ(game.Marks(), (std::vector<Square>{{5, 7}, {5, 6}, {5, 5}}));
+    EXPECT_EQ(game.Marks().Squares(), (std::vector<Square>{{5, 7}, {5, 6}, {5, 5}}));
     game.SelectRow(0);
-    EXPECT_EQ(game.CurrentPosition().squares, StartPosition().squares);
-    EXPECT_FALSE(game.HilightShown());
+    EXPECT_EQ(game.History().Current().squares, StartPosition().squares);
+    EXPECT_FALSE(game.Marks().Shown());
     game.SelectRow(4);
-    EXPECT_TRUE(game.PlayerMayMove());
-    EXPECT_EQ(game.Comment().text, "");
+    EXPECT_TRUE(game.Status().playerMayMove);
+    EXPECT_EQ(game.Display().Comment().text, "");
     // Off line a mail game cannot be moved in.
     Opened offline(Request(1, "", true));
-    EXPECT_FALSE(offline.game.PlayerMayMove());
+    EXPECT_FALSE(offline.game.Status().playerMayMove);
 }
 
 // The caption and the players' tag are the stored game's: the opponent's
@@ -210,8 +210,8 @@ TEST(OpenGame, CaptionsTellWhoseTurnTheStoredGameIs)
         GameController game(data.Folder());
         ASSERT_TRUE(game.Open(Request(6)).ok);
         c.act(game);
-        EXPECT_EQ(game.Captions().caption, c.caption);
-        EXPECT_EQ(game.Captions().playersTag, c.tag);
+        EXPECT_EQ(game.Display().Captions().caption, c.caption);
+        EXPECT_EQ(game.Display().Captions().playersTag, c.tag);
     }
 }
 
@@ -226,12 +226,12 @@ TEST(OpenGame, CommentsNameTheSpeakerAndLongOnesAreSmaller)
     GameController game(data.Folder());
     ASSERT_TRUE(game.Open(Request(5)).ok);
     game.SelectRow(1);
-    EXPECT_EQ(game.Comment().text, "You said: mine");
+    EXPECT_EQ(game.Display().Comment().text, "You said: mine");
     game.SelectRow(2);
-    EXPECT_EQ(game.Comment().text.size(), 100u);
-    EXPECT_EQ(game.Comment().pointSize, 8);
+    EXPECT_EQ(game.Display().Comment().text.size(), 100u);
+    EXPECT_EQ(game.Display().Comment().pointSize, 8);
     game.SelectRow(3);
-    EXPECT_EQ(game.Comment().pointSize, 7);
+    EXPECT_EQ(game.Display().Comment().pointSize, 7);
 }
 
 TEST(OpenGame, AnIllegalStoredEntryOpensAtTheLastGoodRowWithOneMessage)
@@ -245,12 +245,12 @@ TEST(OpenGame, AnIllegalStoredEntryOpensAtTheLastGoodRowWithOneMessage)
     ASSERT_TRUE(result.ok);
     ASSERT_TRUE(result.message);
     EXPECT_NE(result.message->text.find("Entry 3"), std::string::npos);
-    EXPECT_EQ(game.SelectedRow(), 2);
-    EXPECT_EQ(game.Entries(), 4);
+    EXPECT_EQ(game.History().SelectedRow(), 2);
+    EXPECT_EQ(game.History().Entries(), 4);
     EXPECT_EQ(PieceOn(game, "e5"), BlackPawn);
-    EXPECT_FALSE(game.PlayerMayMove());
+    EXPECT_FALSE(game.Status().playerMayMove);
     game.SelectRow(4);
-    EXPECT_EQ(game.SelectedRow(), 2);
+    EXPECT_EQ(game.History().SelectedRow(), 2);
     EXPECT_FALSE(game.SetGameStatus());
     EXPECT_EQ(data.DatabaseText(), before);
 }
@@ -309,7 +309,7 @@ TEST(CloseGame, StatusFollowsTheResultOfTheLastRow)
         ASSERT_TRUE(Store(data.Folder(), Game(7, c.host, "Alice", "Bob", c.storedStatus), c.moves));
         GameController game(data.Folder());
         ASSERT_TRUE(game.Open(Request(7)).ok);
-        EXPECT_EQ(game.Captions().caption, c.caption);
+        EXPECT_EQ(game.Display().Captions().caption, c.caption);
         // The status is read from the last row even when an earlier one is shown.
         game.SelectRow(1);
         EXPECT_FALSE(game.SetGameStatus());

@@ -87,8 +87,8 @@ TEST(ForcedDraw, ACaptureLeavingKingAndBishopDrawsTheGame)
     EXPECT_EQ(
         made.messages.back().text,
         "This move will force a draw because you cannot checkmate with only a knight or a bishop.");
-    EXPECT_TRUE(white.game.GameDrawn());
-    EXPECT_EQ(white.game.DrawMessage()->text, "The game ended in a draw because you forced a draw.");
+    EXPECT_TRUE(white.game.Status().gameDrawn);
+    EXPECT_EQ(DrawMessage(white.game)->text, "The game ended in a draw because you forced a draw.");
 }
 
 TEST(GameEnd, SurrenderByEachSideReadsTheSameOnBothBoards)
@@ -105,25 +105,25 @@ TEST(GameEnd, SurrenderByEachSideReadsTheSameOnBothBoards)
     for (const Case& c : cases) {
         Player resigner(c.resignerIsHost, "", c.before);
         resigner.game.SurrenderGame("Well played");
-        const MoveRecord& row = resigner.game.Moves().back();
+        const MoveRecord& row = resigner.game.History().List().back();
         EXPECT_EQ(row.notation, c.entry);
         EXPECT_EQ(row.coordinates, c.coordinates);
         EXPECT_EQ(row.comment, "Well played");
-        EXPECT_TRUE(resigner.game.Surrendered());
-        EXPECT_FALSE(resigner.game.PlayerMayMove());
-        EXPECT_FALSE(resigner.game.WonGame());
-        EXPECT_EQ(resigner.game.SelectedRow(), resigner.game.Entries());
+        EXPECT_TRUE(resigner.game.Status().surrendered);
+        EXPECT_FALSE(resigner.game.Status().playerMayMove);
+        EXPECT_FALSE(WonGame(resigner.game.Display().Facts()));
+        EXPECT_EQ(resigner.game.History().SelectedRow(), resigner.game.History().Entries());
 
-        Player winner(!c.resignerIsHost, "", resigner.game.Moves());
-        EXPECT_TRUE(winner.game.Surrendered());
-        EXPECT_TRUE(winner.game.WonGame());
-        EXPECT_TRUE(winner.game.CloseAsClose());
+        Player winner(!c.resignerIsHost, "", resigner.game.History().List());
+        EXPECT_TRUE(winner.game.Status().surrendered);
+        EXPECT_TRUE(WonGame(winner.game.Display().Facts()));
+        EXPECT_TRUE(ComputeCommandState(winner.game.Display().Commands()).closeMode);
         EXPECT_EQ(
-            winner.game.MateMessage()->text,
+            MateMessage(winner.game)->text,
             "Congratulations!||You have won because your opponent surrendered and had a parting comment: "
             "Well played");
-        EXPECT_EQ(winner.game.MateMessage()->soundCue, 1);
-        EXPECT_EQ(resigner.game.MateMessage()->soundCue, 7);
+        EXPECT_EQ(MateMessage(winner.game)->soundCue, 1);
+        EXPECT_EQ(MateMessage(resigner.game)->soundCue, 7);
     }
 }
 
@@ -150,14 +150,14 @@ TEST(GameEnd, MateMessagesByTable)
     };
     for (const Case& c : cases) {
         Player player(c.host, "", c.moves);
-        const std::optional<BoardMessage> message = player.game.MateMessage();
+        const std::optional<BoardMessage> message = MateMessage(player.game);
         ASSERT_TRUE(message) << c.text;
         EXPECT_EQ(message->caption, c.caption);
         EXPECT_EQ(message->text, c.text);
-        EXPECT_FALSE(player.game.DrawMessage());
+        EXPECT_FALSE(DrawMessage(player.game));
     }
     Player ongoing(true, "", Entries({{"5254", "e4"}}));
-    EXPECT_FALSE(ongoing.game.MateMessage());
+    EXPECT_FALSE(MateMessage(ongoing.game));
 }
 
 TEST(GameEnd, CloseAsCloseByTable)
@@ -177,7 +177,8 @@ TEST(GameEnd, CloseAsCloseByTable)
     };
     for (const Case& c : cases) {
         Player player(c.host, "", c.moves, c.offline);
-        EXPECT_EQ(player.game.CloseAsClose(), c.expected) << c.moves.size() << " " << c.host;
+        EXPECT_EQ(ComputeCommandState(player.game.Display().Commands()).closeMode, c.expected)
+            << c.moves.size() << " " << c.host;
     }
 }
 
@@ -187,9 +188,10 @@ void Deliver(const Player& from, Player& to, MailSupport::PostOfficeMailService&
              MailSupport::PostOfficeMailService& receiver, const std::string& address)
 {
     GameRecord sent = from.Record();
-    ASSERT_TRUE(Database::SaveGame(from.data.Folder(), sent, from.game.Moves()));
-    ASSERT_TRUE(sender.Send({address, "", MailSupport::MoveMailSubject(from.game.Moves().back()),
-                             MailSupport::MoveMailText(sent, from.game.Moves())}));
+    ASSERT_TRUE(Database::SaveGame(from.data.Folder(), sent, from.game.History().List()));
+    ASSERT_TRUE(
+        sender.Send({address, "", MailSupport::MoveMailSubject(from.game.History().List().back()),
+                     MailSupport::MoveMailText(sent, from.game.History().List())}));
     std::vector<MailSupport::InboxMessage> inbox;
     ASSERT_TRUE(receiver.ListInbox(MailSupport::InboxScope::UnreadOnly, inbox));
     ASSERT_EQ(inbox.size(), 1u);
@@ -218,58 +220,58 @@ TEST(GameEnd, DrawOffersAnsweredBothWaysThroughThePostOffice)
     // Alice offers a draw in place of her first move; her own offer shows
     // no buttons.
     alice.game.OfferDraw("Shall we?");
-    EXPECT_EQ(alice.game.Moves().back().notation, "Draw offer");
-    EXPECT_EQ(alice.game.Moves().back().coordinates, "5151");
-    EXPECT_TRUE(alice.game.DrawOffered());
-    EXPECT_FALSE(alice.game.DrawAnswerPending());
-    EXPECT_FALSE(alice.game.PlayerMayMove());
+    EXPECT_EQ(alice.game.History().List().back().notation, "Draw offer");
+    EXPECT_EQ(alice.game.History().List().back().coordinates, "5151");
+    EXPECT_TRUE(alice.game.Status().drawOffered);
+    EXPECT_FALSE(alice.game.Status().drawAnswerPending);
+    EXPECT_FALSE(alice.game.Status().playerMayMove);
     Deliver(alice, bob, aliceMail, bobMail, "bob@example.org");
 
     // Bob's board waits for his answer: buttons, frozen pieces, the notice.
-    EXPECT_TRUE(bob.game.DrawAnswerPending());
-    EXPECT_TRUE(bob.game.DrawOfferNoticePending());
-    EXPECT_FALSE(bob.game.PlayerMayMove());
+    EXPECT_TRUE(bob.game.Status().drawAnswerPending);
+    EXPECT_TRUE(bob.game.Timer().DrawOfferNoticePending());
+    EXPECT_FALSE(bob.game.Status().playerMayMove);
     EXPECT_FALSE(bob.game.PickUp(At("e7"), false).allowed);
     bob.game.DecideDraw(false, "No thanks");
-    EXPECT_EQ(bob.game.Moves().back().notation, "Decline");
-    EXPECT_EQ(bob.game.Moves().back().coordinates, "5858");
-    EXPECT_FALSE(bob.game.GameDrawn());
-    EXPECT_FALSE(bob.game.DrawAnswerPending());
+    EXPECT_EQ(bob.game.History().List().back().notation, "Decline");
+    EXPECT_EQ(bob.game.History().List().back().coordinates, "5858");
+    EXPECT_FALSE(bob.game.Status().gameDrawn);
+    EXPECT_FALSE(bob.game.Status().drawAnswerPending);
     Deliver(bob, alice, bobMail, aliceMail, "alice@example.org");
 
     // Alice plays on; the refusal leaves no offer and no draw on either board.
-    EXPECT_FALSE(alice.game.DrawOffered());
-    EXPECT_FALSE(alice.game.GameDrawn());
-    EXPECT_FALSE(alice.game.DrawAnswerPending());
-    EXPECT_TRUE(alice.game.PlayerMayMove());
-    EXPECT_EQ(bob.game.DrawOffered(), alice.game.DrawOffered());
+    EXPECT_FALSE(alice.game.Status().drawOffered);
+    EXPECT_FALSE(alice.game.Status().gameDrawn);
+    EXPECT_FALSE(alice.game.Status().drawAnswerPending);
+    EXPECT_TRUE(alice.game.Status().playerMayMove);
+    EXPECT_EQ(bob.game.Status().drawOffered, alice.game.Status().drawOffered);
     bob.Open();
-    EXPECT_EQ(bob.game.DrawOffered(), alice.game.DrawOffered());
-    EXPECT_EQ(bob.game.GameDrawn(), alice.game.GameDrawn());
+    EXPECT_EQ(bob.game.Status().drawOffered, alice.game.Status().drawOffered);
+    EXPECT_EQ(bob.game.Status().gameDrawn, alice.game.Status().gameDrawn);
 
     // Now Bob offers in place of his move, and Alice accepts.
     ASSERT_EQ(alice.game.Drop(At("e2"), At("e4"), "").outcome, DropResult::Made);
     Deliver(alice, bob, aliceMail, bobMail, "bob@example.org");
-    EXPECT_TRUE(bob.game.PlayerMayMove());
+    EXPECT_TRUE(bob.game.Status().playerMayMove);
     bob.game.OfferDraw("");
     Deliver(bob, alice, bobMail, aliceMail, "alice@example.org");
-    EXPECT_TRUE(alice.game.DrawAnswerPending());
+    EXPECT_TRUE(alice.game.Status().drawAnswerPending);
     alice.game.DecideDraw(true, "Agreed");
-    EXPECT_EQ(alice.game.Moves().back().notation, "1/2-1/2");
-    EXPECT_TRUE(alice.game.GameDrawn());
-    EXPECT_FALSE(alice.game.PlayerMayMove());
-    EXPECT_EQ(alice.game.DrawMessage()->text,
+    EXPECT_EQ(alice.game.History().List().back().notation, "1/2-1/2");
+    EXPECT_TRUE(alice.game.Status().gameDrawn);
+    EXPECT_FALSE(alice.game.Status().playerMayMove);
+    EXPECT_EQ(DrawMessage(alice.game)->text,
               "The game ended in a draw because you accepted your opponents offer of a draw.");
     Deliver(alice, bob, aliceMail, bobMail, "bob@example.org");
-    EXPECT_TRUE(bob.game.GameDrawn());
-    EXPECT_FALSE(bob.game.PlayerMayMove());
-    EXPECT_FALSE(bob.game.DrawAnswerPending());
-    EXPECT_EQ(bob.game.DrawMessage()->text,
+    EXPECT_TRUE(bob.game.Status().gameDrawn);
+    EXPECT_FALSE(bob.game.Status().playerMayMove);
+    EXPECT_FALSE(bob.game.Status().drawAnswerPending);
+    EXPECT_EQ(DrawMessage(bob.game)->text,
               "The game ended in a draw because your opponent accepted your offer of a draw.");
-    EXPECT_EQ(bob.game.DrawMessage()->caption, "DRAW!");
+    EXPECT_EQ(DrawMessage(bob.game)->caption, "DRAW!");
     alice.Open();
-    EXPECT_EQ(alice.game.GameDrawn(), bob.game.GameDrawn());
-    EXPECT_EQ(alice.game.DrawOffered(), bob.game.DrawOffered());
+    EXPECT_EQ(alice.game.Status().gameDrawn, bob.game.Status().gameDrawn);
+    EXPECT_EQ(alice.game.Status().drawOffered, bob.game.Status().drawOffered);
 }
 
 // ---- The timer ----
@@ -281,8 +283,8 @@ std::string Pattern(GameController& game, Square square, int untilMs, Notices& n
     std::string pattern;
     for (int clock = 0; clock < untilMs;) {
         const TickResult tick = game.Tick(true, notices);
-        pattern +=
-            std::to_string(clock) + (game.CellAt(square) == EmptySquareCell(square) ? "-" : "K") + " ";
+        pattern += std::to_string(clock)
+                   + (game.Display().CellAt(square) == EmptySquareCell(square) ? "-" : "K") + " ";
         clock += tick.interval;
     }
     return pattern;
@@ -300,14 +302,14 @@ TEST(BoardTimer, TheFlashStopsWhenTheCheckEnds)
 {
     Player black(false, "Ke1 ke8 Qd1 ra8", Entries({{"4152", "Qe2+"}}));
     Notices notices;
-    ASSERT_EQ(black.game.CurrentPosition().checkedSide, Black);
+    ASSERT_EQ(black.game.History().Current().checkedSide, Black);
     black.game.Tick(false, notices);
-    EXPECT_EQ(black.game.CellAt(At("e8")), EmptySquareCell(At("e8")));
+    EXPECT_EQ(black.game.Display().CellAt(At("e8")), EmptySquareCell(At("e8")));
     ASSERT_EQ(black.game.Drop(At("e8"), At("d8"), "").outcome, DropResult::Made);
     EXPECT_EQ(black.game.Tick(false, notices).interval, TickInterval);
-    EXPECT_FALSE(black.game.Timer().kingMarkShown);
-    EXPECT_TRUE(black.game.Timer().hidden.empty());
-    EXPECT_NE(black.game.CellAt(At("d8")), EmptySquareCell(At("d8")));
+    EXPECT_FALSE(black.game.Timer().State().kingMarkShown);
+    EXPECT_TRUE(black.game.Timer().State().hidden.empty());
+    EXPECT_NE(black.game.Display().CellAt(At("d8")), EmptySquareCell(At("d8")));
     EXPECT_TRUE(notices.captions.empty());
 }
 
@@ -323,13 +325,13 @@ TEST(BoardTimer, BlinksAfterARefusedAndAStalematingMove)
     {
         Player white(true, "Kf7 Qd3 kh8", {});
         ASSERT_EQ(white.game.Drop(At("d3"), At("g6"), "").outcome, DropResult::Made);
-        ASSERT_EQ(white.game.StalemateBlinks(), 15);
+        ASSERT_EQ(white.game.Timer().StalemateBlinks(), 15);
         Notices notices;
         EXPECT_EQ(
             Pattern(white.game, At("h8"), 1750, notices),
             "0K 100- 200K 300- 400K 500- 600K 700- 800K 900- 1000K 1100- 1200K 1300- 1400K 1650K ");
         EXPECT_EQ(notices.captions, std::vector<std::string>{"DRAW!"});
-        EXPECT_EQ(white.game.DrawMessage()->text,
+        EXPECT_EQ(DrawMessage(white.game)->text,
                   "The game ended in a forced draw because you put your opponent in stalemate.");
     }
 }
@@ -343,10 +345,10 @@ TEST(BoardTimer, NoticesWaitForTheWindowAndForAnOpenMessage)
     notices.game = &black.game;
     black.game.Tick(false, notices);
     EXPECT_TRUE(notices.captions.empty());
-    black.game.SetMessageOpen(true);
+    black.game.Timer().SetMessageOpen(true);
     black.game.Tick(true, notices);
     EXPECT_TRUE(notices.captions.empty());
-    black.game.SetMessageOpen(false);
+    black.game.Timer().SetMessageOpen(false);
     for (int i = 0; i < 4; ++i)
         black.game.Tick(true, notices);
     EXPECT_EQ(notices.captions, std::vector<std::string>{"Setup game"});
@@ -367,7 +369,7 @@ TEST(BoardTimer, NoticesWaitForTheWindowAndForAnOpenMessage)
 TEST(BoardTimer, AQuitRequestClosesOnTheFirstTickShowingNothing)
 {
     Player white(true, "", Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}, {"4884", "Qh4++"}}));
-    white.game.RequestQuit();
+    white.game.Timer().RequestQuit();
     Notices notices;
     EXPECT_TRUE(white.game.Tick(true, notices).close);
     EXPECT_TRUE(notices.captions.empty());

@@ -103,15 +103,15 @@ TEST(MoveSending, TheStatusEachSentRowStoresByTable)
         ASSERT_TRUE(saved.ok) << c.name;
         EXPECT_EQ(saved.savedGameId, 9) << c.name;
         EXPECT_EQ(player.Record().GAME_STATUS, c.status) << c.name;
-        EXPECT_EQ(player.game.BoardGameStatus(), c.status) << c.name;
+        EXPECT_EQ(player.game.Info().boardGameStatus, c.status) << c.name;
         const MoveList stored = player.Stored();
         ASSERT_EQ(stored.size(), c.before.size() + 1) << c.name;
-        EXPECT_EQ(stored.back(), player.game.Moves().back()) << c.name;
+        EXPECT_EQ(stored.back(), player.game.History().List().back()) << c.name;
         EXPECT_EQ(stored.back().comment, "Your turn") << c.name;
         // Stored, the row is no longer the player's to take back.
-        EXPECT_TRUE(player.game.AwaitingOpponent()) << c.name;
+        EXPECT_TRUE(player.game.Status().awaitingOpponent) << c.name;
         player.game.UndoLastMove();
-        EXPECT_EQ(player.game.Entries(), static_cast<int>(stored.size())) << c.name;
+        EXPECT_EQ(player.game.History().Entries(), static_cast<int>(stored.size())) << c.name;
     }
 }
 
@@ -148,7 +148,7 @@ TEST(MoveSending, TheComputersRowIsStoredForThePlayerByTable)
         const GameRecord record = player.Record();
         EXPECT_EQ(record.GAME_STATUS, c.status) << c.name;
         EXPECT_EQ(record.GAME_OPPONENTS_ID, 9) << c.name;
-        EXPECT_EQ(player.Stored(), player.game.Moves()) << c.name;
+        EXPECT_EQ(player.Stored(), player.game.History().List()) << c.name;
     }
 }
 
@@ -160,7 +160,7 @@ TEST(MoveSending, ANewGameGetsItsRecordOnItsFirstSave)
     ASSERT_TRUE(sent.ok);
     EXPECT_EQ(sent.savedGameId, 1);
     // The board keeps the new game's -1; the mail goes out under the saved id.
-    EXPECT_EQ(mail.game.GameId(), -1);
+    EXPECT_EQ(mail.game.Info().gameId, -1);
     const std::string start = FormatPositionString(StartPosition().squares);
     GameRecord expected = BoardTests::Game(1, true, "Alice", "Bob", StatusAwaitingOpponent, start.c_str());
     expected.GAME_DATESTAMP = "091220261205";
@@ -172,7 +172,7 @@ TEST(MoveSending, ANewGameGetsItsRecordOnItsFirstSave)
     Player computer(true);
     computer.Move("e2e4");
     ASSERT_TRUE(computer.game.SaveMove("", Noon).ok);
-    EXPECT_EQ(computer.game.GameId(), 1);
+    EXPECT_EQ(computer.game.Info().gameId, 1);
     const GameRecord record = computer.Record(1);
     EXPECT_EQ(record.GAME_OPPONENTS_ID, 1);
     EXPECT_TRUE(record.GAME_VS_COMPUTER);
@@ -246,11 +246,11 @@ TEST(MoveSending, AFailedSaveLeavesTheBoardAndTheDatabaseAsTheyWere)
                        "sending it again.||No move has been sent to your opponent.");
         EXPECT_EQ(data.DatabaseText(), before);
         // Still the player's unsent row: it can be sent again or taken back.
-        EXPECT_EQ(game.GameId(), computer ? -1 : 9);
-        EXPECT_EQ(game.SavedGameId(), 0);
-        EXPECT_FALSE(game.AwaitingOpponent());
-        EXPECT_TRUE(game.CommandStates().Button(SendButton).enabled);
-        EXPECT_TRUE(game.CommandStates().Button(UndoButton).enabled);
+        EXPECT_EQ(game.Info().gameId, computer ? -1 : 9);
+        EXPECT_EQ(game.Info().savedGameId, 0);
+        EXPECT_FALSE(game.Status().awaitingOpponent);
+        EXPECT_TRUE(ComputeCommandState(game.Display().Commands()).Button(SendButton).enabled);
+        EXPECT_TRUE(ComputeCommandState(game.Display().Commands()).Button(UndoButton).enabled);
     }
 }
 
@@ -258,47 +258,49 @@ TEST(MoveSending, UndoPutsBackTheBoardBeforeTheRow)
 {
     // A block of a check: the board, the check and the row go back.
     Player player(false, Entries({{"5254", "e4"}, {"4745", "d5"}, {"6125", "Bb5+"}}), "");
-    ASSERT_EQ(player.game.CurrentPosition().checkedSide, Black);
-    const Position before = player.game.CurrentPosition();
+    ASSERT_EQ(player.game.History().Current().checkedSide, Black);
+    const Position before = player.game.History().Current();
     player.Move("c7c6");
     player.game.UndoLastMove();
-    EXPECT_EQ(player.game.Entries(), 3);
-    EXPECT_EQ(player.game.CurrentPosition().squares, before.squares);
-    EXPECT_EQ(player.game.CurrentPosition().checkedSide, Black);
-    EXPECT_TRUE(player.game.PlayerMayMove());
-    EXPECT_EQ(player.game.SelectedRow(), 3);
+    EXPECT_EQ(player.game.History().Entries(), 3);
+    EXPECT_EQ(player.game.History().Current().squares, before.squares);
+    EXPECT_EQ(player.game.History().Current().checkedSide, Black);
+    EXPECT_TRUE(player.game.Status().playerMayMove);
+    EXPECT_EQ(player.game.History().SelectedRow(), 3);
 
     // The player's own offer taken back is no offer; an answer taken back
     // leaves the opponent's offer waiting for one.
     Player offering(false, Entries({{"5254", "e4"}}));
     offering.game.OfferDraw("");
     offering.game.UndoLastMove();
-    EXPECT_FALSE(offering.game.DrawOffered());
-    EXPECT_TRUE(offering.game.PlayerMayMove());
+    EXPECT_FALSE(offering.game.Status().drawOffered);
+    EXPECT_TRUE(offering.game.Status().playerMayMove);
     for (bool accept : {true, false}) {
         Player answering(true, Entries({{"5254", "e4"}, {"5858", "Draw offer"}}));
         answering.game.DecideDraw(accept, "");
         answering.game.UndoLastMove();
-        EXPECT_TRUE(answering.game.DrawOffered());
-        EXPECT_FALSE(answering.game.GameDrawn());
-        EXPECT_TRUE(answering.game.DrawAnswerPending());
-        EXPECT_TRUE(answering.game.CommandStates().drawAnswerEnabled);
+        EXPECT_TRUE(answering.game.Status().drawOffered);
+        EXPECT_FALSE(answering.game.Status().gameDrawn);
+        EXPECT_TRUE(answering.game.Status().drawAnswerPending);
+        EXPECT_TRUE(ComputeCommandState(answering.game.Display().Commands()).drawAnswerEnabled);
     }
     // A surrender taken back.
     Player resigning(false, Entries({{"5254", "e4"}}));
     resigning.game.SurrenderGame("");
     resigning.game.UndoLastMove();
-    EXPECT_FALSE(resigning.game.Surrendered());
-    EXPECT_EQ(resigning.game.Entries(), 1);
+    EXPECT_FALSE(resigning.game.Status().surrendered);
+    EXPECT_EQ(resigning.game.History().Entries(), 1);
 }
 
 TEST(MoveSending, NoDrawOfferToTheComputer)
 {
     // The computer would never answer it.
     Player computer(true, Entries({{"5254", "e4"}, {"5755", "e5"}}), "", true, 9);
-    EXPECT_TRUE(computer.game.CommandStates().actions[ActionsSurrender].enabled);
-    EXPECT_FALSE(computer.game.CommandStates().actions[ActionsOfferDraw].enabled);
+    EXPECT_TRUE(
+        ComputeCommandState(computer.game.Display().Commands()).actions[ActionsSurrender].enabled);
+    EXPECT_FALSE(
+        ComputeCommandState(computer.game.Display().Commands()).actions[ActionsOfferDraw].enabled);
     computer.game.OfferDraw("");
-    EXPECT_EQ(computer.game.Entries(), 2);
-    EXPECT_FALSE(computer.game.DrawOffered());
+    EXPECT_EQ(computer.game.History().Entries(), 2);
+    EXPECT_FALSE(computer.game.Status().drawOffered);
 }

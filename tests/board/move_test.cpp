@@ -32,7 +32,7 @@ struct Game : ControllerOnFolder {
     }
     int On(const char* square) const
     {
-        return game.CurrentPosition().squares(At(square).column, At(square).row);
+        return game.History().Current().squares(At(square).column, At(square).row);
     }
     DropResult Drop(const char* from, const char* to, const std::string& comment = "")
     {
@@ -232,8 +232,8 @@ TEST(Drop, LegalAndRefusedMovesByTable)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Game g(c.pieces, c.moves, c.host);
-        const Position before = g.game.CurrentPosition();
-        const int entries = g.game.Entries();
+        const Position before = g.game.History().Current();
+        const int entries = g.game.History().Entries();
         const DropResult result = g.Drop(c.from, c.to);
         EXPECT_EQ(result.outcome, c.outcome);
         for (const auto& [square, piece] : c.after)
@@ -246,16 +246,16 @@ TEST(Drop, LegalAndRefusedMovesByTable)
         }
         if (c.outcome == DropResult::Made) {
             EXPECT_EQ(result.notation, c.notation);
-            ASSERT_EQ(g.game.Entries(), entries + 1);
-            EXPECT_EQ(g.game.Moves().back().notation, c.notation);
-            EXPECT_EQ(g.game.Moves().back().coordinates, (Move{At(c.from), At(c.to)}.Text()));
-            EXPECT_FALSE(g.game.PlayerMayMove());
+            ASSERT_EQ(g.game.History().Entries(), entries + 1);
+            EXPECT_EQ(g.game.History().List().back().notation, c.notation);
+            EXPECT_EQ(g.game.History().List().back().coordinates, (Move{At(c.from), At(c.to)}.Text()));
+            EXPECT_FALSE(g.game.Status().playerMayMove);
             // The undo snapshot holds the board before the move.
-            EXPECT_EQ(g.game.Snapshot().squares, before.squares);
+            EXPECT_EQ(g.game.History().Snapshot().squares, before.squares);
         } else {
-            EXPECT_EQ(g.game.CurrentPosition(), before);
-            EXPECT_EQ(g.game.Entries(), entries);
-            EXPECT_TRUE(g.game.PlayerMayMove());
+            EXPECT_EQ(g.game.History().Current(), before);
+            EXPECT_EQ(g.game.History().Entries(), entries);
+            EXPECT_TRUE(g.game.Status().playerMayMove);
         }
     }
 }
@@ -268,25 +268,25 @@ TEST(Drop, SelfCheckBlinksTheKingAndStalemateTheOpponentsKing)
     EXPECT_TRUE(refused.messages.front().verbose);
     EXPECT_EQ(refused.messages.front().text,
               "You cannot move the Bishop there because it will leave you in check.");
-    EXPECT_EQ(pinned.game.SelfCheckBlinks(), 10);
+    EXPECT_EQ(pinned.game.Timer().SelfCheckBlinks(), 10);
 
     Game stalemate("Kf7 Qg5 kh8", {});
     const DropResult drawn = stalemate.Drop("g5", "g6");
     EXPECT_TRUE(drawn.stalemate);
     EXPECT_EQ(drawn.forcedDraw, NoForcedDraw);
     EXPECT_EQ(drawn.messages.size(), 1u);
-    EXPECT_TRUE(stalemate.game.GameDrawn());
-    EXPECT_EQ(stalemate.game.StalemateBlinks(), 15);
+    EXPECT_TRUE(stalemate.game.Status().gameDrawn);
+    EXPECT_EQ(stalemate.game.Timer().StalemateBlinks(), 15);
     // Unsent, the move changes no caption: the stored game awaits the player.
-    EXPECT_EQ(stalemate.game.Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(stalemate.game.Display().Captions().caption, "Marrowdale - Awaiting your move");
 
     Game mate("", Entries({{"6263", "f3"}, {"5755", "e5"}, {"7274", "g4"}}), false);
     const DropResult mated = mate.Drop("d8", "h4");
     EXPECT_TRUE(mated.checkmated);
     EXPECT_FALSE(mated.checkSound);
     EXPECT_EQ(mated.checkedSide, White);
-    EXPECT_EQ(mate.game.CellAt(At("e1")), 15); // the fallen king on a dark square
-    EXPECT_EQ(mate.game.Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_EQ(mate.game.Display().CellAt(At("e1")), 15); // the fallen king on a dark square
+    EXPECT_EQ(mate.game.Display().Captions().caption, "Marrowdale - Awaiting your move");
 
     Game check("Ke1 Ra1 ke8", {});
     EXPECT_TRUE(check.Drop("a1", "a8").checkSound);
@@ -298,7 +298,7 @@ TEST(Drop, PromotionWaitsForTheChosenPiece)
     DropResult result = white.Drop("b7", "b8");
     EXPECT_EQ(result.outcome, DropResult::NeedsPromotion);
     EXPECT_TRUE(white.game.PromotionPending());
-    EXPECT_EQ(white.game.Entries(), 0);
+    EXPECT_EQ(white.game.History().Entries(), 0);
     result = white.game.Promote(WhiteKnight);
     EXPECT_EQ(result.outcome, DropResult::Made);
     EXPECT_EQ(result.notation, "b8=N");
@@ -345,7 +345,7 @@ TEST(Drop, TheCommentIsCleanedWhenTheMoveIsMade)
         SCOPED_TRACE(c.typed);
         Game game("", {});
         const DropResult result = game.Drop("e2", "e4", c.typed);
-        EXPECT_EQ(game.game.Moves().back().comment, c.stored);
+        EXPECT_EQ(game.game.History().List().back().comment, c.stored);
         EXPECT_EQ(result.cleanedComment.has_value(), std::string(c.typed) != c.stored);
     }
     // Whatever the typed text, no mail marker survives the cleaning.

@@ -48,16 +48,16 @@ struct SettingUp {
     // the order given; each must be accepted.
     void Build(const std::string& pieces)
     {
-        game.SetupClear();
+        game.Setup().Clear();
         std::istringstream in(pieces);
         for (std::string token; in >> token;) {
-            const SetupChange change = game.PlaceSetupPiece(
+            const SetupChange change = game.Setup().Place(
                 SetupSource::Palette(TestBoards::CodeForLetter(token[0])), At(token.substr(1)));
             ASSERT_TRUE(change.changed && !change.message) << "placing " << token;
         }
     }
 
-    const BoardSquares& Squares() const { return game.CurrentPosition().squares; }
+    const BoardSquares& Squares() const { return game.History().Current().squares; }
 };
 
 const char* const CheckmateText =
@@ -70,12 +70,12 @@ const char* const BothKingsText =
 TEST(SetupMode, OpensOnTheStandardStartAndThePaletteFollowsTheKings)
 {
     SettingUp s;
-    ASSERT_TRUE(s.game.SetupMode());
-    EXPECT_TRUE(s.game.NewGameSetup());
+    ASSERT_TRUE(s.game.Setup().Active());
+    EXPECT_TRUE(s.game.Info().newGameSetup);
     EXPECT_EQ(s.Squares(), StartPosition().squares);
-    EXPECT_EQ(s.game.Captions().caption, "Marrowdale - Setting up board...");
-    EXPECT_EQ(s.game.Captions().playersTag, "Please setup the board state.");
-    EXPECT_EQ(s.game.Comment().text,
+    EXPECT_EQ(s.game.Display().Captions().caption, "Marrowdale - Setting up board...");
+    EXPECT_EQ(s.game.Display().Captions().playersTag, "Please setup the board state.");
+    EXPECT_EQ(s.game.Display().Comment().text,
               "Drag pieces on and off the board until you are happy with the setup.");
 
     struct Step {
@@ -86,30 +86,30 @@ TEST(SetupMode, OpensOnTheStandardStartAndThePaletteFollowsTheKings)
     const Step steps[] = {
         {"the start position", [](GameController&) {}, false, false, true},
         {"the White king to the trash",
-         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Board(At("e1")), std::nullopt); }, true,
+         [](GameController& g) { g.Setup().Place(SetupSource::Board(At("e1")), std::nullopt); }, true,
          false, false},
         {"the White king back from the palette",
-         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Palette(WhiteKing), At("e1")); }, false,
+         [](GameController& g) { g.Setup().Place(SetupSource::Palette(WhiteKing), At("e1")); }, false,
          false, true},
         {"a second White king is not taken",
-         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Palette(WhiteKing), At("e4")); }, false,
+         [](GameController& g) { g.Setup().Place(SetupSource::Palette(WhiteKing), At("e4")); }, false,
          false, true},
-        {"cleared", [](GameController& g) { g.SetupClear(); }, true, true, false},
+        {"cleared", [](GameController& g) { g.Setup().Clear(); }, true, true, false},
         {"the two kings alone",
          [](GameController& g) {
-             g.PlaceSetupPiece(SetupSource::Palette(WhiteKing), At("e1"));
-             g.PlaceSetupPiece(SetupSource::Palette(BlackKing), At("e8"));
+             g.Setup().Place(SetupSource::Palette(WhiteKing), At("e1"));
+             g.Setup().Place(SetupSource::Palette(BlackKing), At("e8"));
          },
          false, false, false},
         {"a third piece",
-         [](GameController& g) { g.PlaceSetupPiece(SetupSource::Palette(BlackPawn), At("a7")); }, false,
+         [](GameController& g) { g.Setup().Place(SetupSource::Palette(BlackPawn), At("a7")); }, false,
          false, true},
-        {"reset", [](GameController& g) { g.SetupReset(); }, false, false, true},
+        {"reset", [](GameController& g) { g.Setup().Reset(); }, false, false, true},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
         step.act(s.game);
-        const SetupPalette palette = s.game.UpdatePiecePalette();
+        const SetupPalette palette = s.game.Setup().UpdatePiecePalette();
         EXPECT_EQ(palette.ItemEnabled(WhiteKing), step.whiteKingItem);
         EXPECT_EQ(palette.ItemEnabled(BlackKing), step.blackKingItem);
         EXPECT_EQ(palette.playEnabled, step.play);
@@ -192,7 +192,7 @@ TEST(SetupMode, EveryDropIsJudgedAtOnce)
         SettingUp s;
         s.Build(c.board);
         const BoardSquares before = s.Squares();
-        const SetupChange change = s.game.PlaceSetupPiece(c.source, c.target);
+        const SetupChange change = s.game.Setup().Place(c.source, c.target);
         if (c.refusal) {
             EXPECT_FALSE(change.changed);
             ASSERT_TRUE(change.message);
@@ -205,7 +205,7 @@ TEST(SetupMode, EveryDropIsJudgedAtOnce)
             EXPECT_TRUE(change.changed);
             EXPECT_FALSE(change.message);
         }
-        EXPECT_EQ(s.game.CurrentPosition().checkedSide, c.checkedSide);
+        EXPECT_EQ(s.game.History().Current().checkedSide, c.checkedSide);
         for (const auto& [square, piece] : c.squares)
             EXPECT_EQ(s.Squares()(At(square).column, At(square).row), piece) << square;
     }
@@ -218,20 +218,20 @@ TEST(SetupMode, TheOldKingMarkIsTakenDownByTheDropItself)
 {
     SettingUp s;
     s.Build("Kd1 ke8 Qa4");
-    ASSERT_EQ(s.game.CurrentPosition().checkedSide, Black);
+    ASSERT_EQ(s.game.History().Current().checkedSide, Black);
     RecordedNotices notices;
     s.game.Tick(true, notices);
-    ASSERT_EQ(s.game.CellAt(At("e8")), EmptySquareCell(At("e8")));
+    ASSERT_EQ(s.game.Display().CellAt(At("e8")), EmptySquareCell(At("e8")));
 
     // A Black rook blocks the queen's check and gives check itself.
-    const SetupChange change = s.game.PlaceSetupPiece(SetupSource::Palette(BlackRook), At("d7"));
+    const SetupChange change = s.game.Setup().Place(SetupSource::Palette(BlackRook), At("d7"));
     ASSERT_TRUE(change.changed);
-    EXPECT_EQ(s.game.CurrentPosition().checkedSide, White);
-    EXPECT_NE(s.game.CellAt(At("e8")), EmptySquareCell(At("e8")));
-    EXPECT_FALSE(s.game.Timer().kingMarkShown);
+    EXPECT_EQ(s.game.History().Current().checkedSide, White);
+    EXPECT_NE(s.game.Display().CellAt(At("e8")), EmptySquareCell(At("e8")));
+    EXPECT_FALSE(s.game.Timer().State().kingMarkShown);
     s.game.Tick(true, notices);
-    EXPECT_EQ(s.game.CellAt(At("d1")), EmptySquareCell(At("d1")));
-    EXPECT_NE(s.game.CellAt(At("e8")), EmptySquareCell(At("e8")));
+    EXPECT_EQ(s.game.Display().CellAt(At("d1")), EmptySquareCell(At("d1")));
+    EXPECT_NE(s.game.Display().CellAt(At("e8")), EmptySquareCell(At("e8")));
 }
 
 TEST(SetupMode, RemoveEveryPieceLeavesOnlyTheRefusedOnes)
@@ -240,7 +240,7 @@ TEST(SetupMode, RemoveEveryPieceLeavesOnlyTheRefusedOnes)
     // Without the pawn on e2 the rook would check the White king while the
     // queen checks the Black one.
     s.Build("Ke1 ke8 Pe2 Pa2 Ph3 re7 Qa4");
-    const SetupChange change = s.game.RemovePieces(WhitePawn);
+    const SetupChange change = s.game.Setup().RemovePieces(WhitePawn);
     EXPECT_TRUE(change.changed);
     ASSERT_TRUE(change.message);
     EXPECT_EQ(change.message->text,
@@ -252,9 +252,9 @@ TEST(SetupMode, RemoveEveryPieceLeavesOnlyTheRefusedOnes)
 
     // The last minor piece would leave a forced draw; kings are never removed.
     s.Build("Ke1 ke8 Nb1 Ng1 Nc3");
-    EXPECT_TRUE(s.game.RemovePieces(WhiteKnight).message);
+    EXPECT_TRUE(s.game.Setup().RemovePieces(WhiteKnight).message);
     EXPECT_EQ(s.Squares(), TestBoards::Squares("Ke1 ke8 Ng1 Nc3"));
-    EXPECT_FALSE(s.game.RemovePieces(WhiteKing).changed);
+    EXPECT_FALSE(s.game.Setup().RemovePieces(WhiteKing).changed);
     EXPECT_EQ(s.Squares()(5, 1), WhiteKing);
 }
 
@@ -290,15 +290,15 @@ TEST(SetupMode, PlayIsRefusedForWhatNoGameMayStartFrom)
         SCOPED_TRACE(c.what);
         SettingUp s;
         s.Build(c.board);
-        const SetupCheck check = s.game.SetupValid();
+        const SetupCheck check = s.game.Setup().Valid();
         ASSERT_TRUE(check.refusal);
         EXPECT_EQ(check.refusal->text, c.refusal);
         EXPECT_EQ(check.refusal->caption, "Invalid setup");
     }
     SettingUp s;
     s.Build("Ke1 ke8 Qe4");
-    s.game.PlaceSetupPiece(SetupSource::Board(At("e4")), At("d4"));
-    EXPECT_FALSE(s.game.SetupValid().refusal) << "White in check moves first: that may start";
+    s.game.Setup().Place(SetupSource::Board(At("e4")), At("d4"));
+    EXPECT_FALSE(s.game.Setup().Valid().refusal) << "White in check moves first: that may start";
 }
 
 TEST(SetupWarnings, CountWhatNoGameCouldReach)
@@ -341,24 +341,24 @@ TEST(SetupMode, PlayBeginsFromTheSetUpPositionAndTheGameTravels)
     SettingUp s;
     s.Build("Ke1 Ra1 Pb2 ke8 pb7 ng8");
     const BoardSquares setUp = s.Squares();
-    ASSERT_FALSE(s.game.SetupValid().refusal);
+    ASSERT_FALSE(s.game.Setup().Valid().refusal);
     s.game.BeginSetupGame();
-    EXPECT_FALSE(s.game.SetupMode());
-    EXPECT_EQ(s.game.InitialBoardState(), FormatPositionString(setUp));
-    EXPECT_EQ(s.game.PlayerColour(), White);
-    EXPECT_TRUE(s.game.PlayerMayMove());
-    EXPECT_EQ(s.game.Captions().caption, "Marrowdale - Awaiting your move");
+    EXPECT_FALSE(s.game.Setup().Active());
+    EXPECT_EQ(s.game.Info().initialBoardState, FormatPositionString(setUp));
+    EXPECT_EQ(s.game.Info().playerColour, White);
+    EXPECT_TRUE(s.game.Status().playerMayMove);
+    EXPECT_EQ(s.game.Display().Captions().caption, "Marrowdale - Awaiting your move");
 
     // Castling from the set-up position: king and rook stand at home.
     const DropResult castled = s.game.Drop(At("e1"), At("c1"), "Your move");
     ASSERT_EQ(castled.outcome, DropResult::Made);
     EXPECT_EQ(castled.notation, "0-0-0");
-    EXPECT_EQ(s.game.CurrentPosition().squares(4, 1), WhiteRook);
+    EXPECT_EQ(s.game.History().Current().squares(4, 1), WhiteRook);
 
     GameRecord record = Game(7, true, "", "Bob", StatusAwaitingOpponent, "");
-    record.startPosition = s.game.InitialBoardState();
+    record.startPosition = s.game.Info().initialBoardState;
     const std::string payload =
-        Support::ExtractMovePayload(MailSupport::MoveMailText(record, s.game.Moves()));
+        Support::ExtractMovePayload(MailSupport::MoveMailText(record, s.game.History().List()));
     ASSERT_TRUE(MailSupport::CheckMovePayload(payload).Passed())
         << "step " << MailSupport::CheckMovePayload(payload).failedStep << " of " << payload;
     const std::optional<MailSupport::ReceivedGame> received = MailSupport::ReadMovePayload(payload);
@@ -373,8 +373,8 @@ TEST(SetupMode, PlayBeginsFromTheSetUpPositionAndTheGameTravels)
     OpenRequest request;
     request.gameId = 1;
     ASSERT_TRUE(opponent.Open(request).ok);
-    EXPECT_EQ(opponent.CurrentPosition().squares, s.game.CurrentPosition().squares);
-    EXPECT_TRUE(opponent.PlayerMayMove());
+    EXPECT_EQ(opponent.History().Current().squares, s.game.History().Current().squares);
+    EXPECT_TRUE(opponent.Status().playerMayMove);
     RecordedNotices notices;
     opponent.Tick(true, notices);
     EXPECT_EQ(notices.captions, std::vector<std::string>{"Setup game"});

@@ -69,7 +69,7 @@ protected:
     int PieceOn(const std::string& square) const
     {
         const Square at = SquareNamed(square);
-        return board->Game().CurrentPosition().squares(at.column, at.row);
+        return board->Game().History().Current().squares(at.column, at.row);
     }
 
     TestSupport::QtApp app;
@@ -116,7 +116,7 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
              board->CBoard->mapFrom(board.get(), board->PiecePallete->geometry().center()));
     EXPECT_EQ(PieceOn("a7"), Empty);
     DragFromPalette(*board, WhiteQueen, board->PiecePallete->ItemRect(BlackQueen).center());
-    EXPECT_EQ(board->Game().CurrentPosition().squares, TestBoards::Squares("Ke1 ke8 Pb2 Pc2 rh8"));
+    EXPECT_EQ(board->Game().History().Current().squares, TestBoards::Squares("Ke1 ke8 Pb2 Pc2 rh8"));
 
     // The palette menu on a pawn removes every pawn of that colour; a king
     // has no menu.
@@ -125,7 +125,7 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
     EXPECT_EQ(board->PalettePiece(), WhitePawn);
     board->PiecePalleteMenu->close();
     board->PiecePalleteMenu->actions().front()->trigger();
-    EXPECT_EQ(board->Game().CurrentPosition().squares, TestBoards::Squares("Ke1 ke8 rh8"));
+    EXPECT_EQ(board->Game().History().Current().squares, TestBoards::Squares("Ke1 ke8 rh8"));
     EXPECT_TRUE(board->SetupPlayEnabled());
     // The White king dragged to the trash frees its palette picture.
     SquareTo(*board, "e1", TrashIn(*board, board->CBoard));
@@ -175,14 +175,14 @@ TEST_F(SetupWindowTest, EachRefusalByTable)
         SCOPED_TRACE(c.what);
         BuildByMouse(*board, c.board);
         ASSERT_TRUE(messages.isEmpty());
-        const BoardSquares before = board->Game().CurrentPosition().squares;
+        const BoardSquares before = board->Game().History().Current().squares;
         if (c.dropPiece)
             PaletteToSquare(*board, c.dropPiece, c.dropOn);
         else
             EXPECT_FALSE(board->SetupPlay());
         EXPECT_EQ(messages, QStringList{QString::fromLatin1(c.message)});
-        EXPECT_EQ(board->Game().CurrentPosition().squares, before);
-        EXPECT_TRUE(board->Game().SetupMode());
+        EXPECT_EQ(board->Game().History().Current().squares, before);
+        EXPECT_TRUE(board->Game().Setup().Active());
         EXPECT_TRUE(board->PiecePallete->isVisible());
         messages.clear();
     }
@@ -213,7 +213,7 @@ TEST_F(SetupWindowTest, WarningsAnsweredEveryWayThenPlayed)
         SCOPED_TRACE(a.how);
         OpenSetup(a.simpleUI);
         BuildByMouse(*board, "Ke1 ke8 Pa3 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2 Ph2");
-        const std::string setUp = FormatPositionString(board->Game().CurrentPosition().squares);
+        const std::string setUp = FormatPositionString(board->Game().History().Current().squares);
         QString shown;
         bool iconShown = false;
         modal.Script = [&](QWidget& window) {
@@ -228,13 +228,13 @@ TEST_F(SetupWindowTest, WarningsAnsweredEveryWayThenPlayed)
         modal.ModalRuns = 0;
         EXPECT_EQ(shown, QStringLiteral("White warnings\n      To many pawns"));
         EXPECT_EQ(iconShown, !a.simpleUI);
-        EXPECT_EQ(board->Game().SetupMode(), !a.plays);
+        EXPECT_EQ(board->Game().Setup().Active(), !a.plays);
         EXPECT_EQ(board->PiecePallete->isVisible(), !a.plays);
         EXPECT_EQ(board->MoveList->isVisible(), a.plays);
         if (!a.plays)
             continue;
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
-        EXPECT_EQ(board->Game().InitialBoardState(), setUp);
+        EXPECT_EQ(board->Game().Info().initialBoardState, setUp);
         SquareTo(*board, "e2", SquareCentre(*board, "e4"));
         ASSERT_EQ(board->MoveList->rowCount(), 1);
         EXPECT_EQ(board->MoveList->item(0, 2)->text(), QStringLiteral("e4"));

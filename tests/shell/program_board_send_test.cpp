@@ -180,7 +180,7 @@ TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
 
     const char* const setUp = "Ke1 Rh1 Bc1 Ba3 Pe2 Pg2 ke8 pd7 ph7";
     BoardTests::BuildByMouse(*alice, setUp);
-    ASSERT_EQ(alice->Game().CurrentPosition().squares, TestBoards::Squares(setUp));
+    ASSERT_EQ(alice->Game().History().Current().squares, TestBoards::Squares(setUp));
     const std::string start = BoardSupport::FormatPositionString(TestBoards::Squares(setUp));
     QTest::mouseClick(alice->Toolbar1Face[BoardSupport::PlayButton], Qt::LeftButton);
     EXPECT_EQ(warnings, std::vector<QString>{
@@ -212,8 +212,8 @@ TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
     options.request.gameId = arrived[0].GAME_ID;
     ASSERT_TRUE(bobsBoard.Form_Load(options));
     bobsBoard.show();
-    EXPECT_EQ(bobsBoard.Game().InitialBoardState(), start);
-    EXPECT_EQ(bobsBoard.Game().CurrentPosition().squares,
+    EXPECT_EQ(bobsBoard.Game().Info().initialBoardState, start);
+    EXPECT_EQ(bobsBoard.Game().History().Current().squares,
               TestBoards::Squares("Ke1 Rh1 Bc1 Ba3 Pe4 Pg2 ke8 pd7 ph7"));
     ASSERT_EQ(bobsBoard.MoveList->rowCount(), 1);
     EXPECT_EQ(bobsBoard.MoveList->item(0, 2)->text(), QStringLiteral("e4"));

@@ -130,7 +130,7 @@ TEST(ProgramOptions, ASetUpGameOpensInSetUpModeAndItsPaletteTakesANewSet)
     SysTraySupport::ProgramBoard board(recorder, recorder);
     board.OpenBoard(Support::GameToOpen::New({{false, true}, {}, {}, {}}), true);
     ASSERT_NE(board.OpenWindow(), nullptr);
-    ASSERT_TRUE(board.OpenWindow()->Game().SetupMode());
+    ASSERT_TRUE(board.OpenWindow()->Game().Setup().Active());
     BoardSupport::PiecePalette& palette = *board.OpenWindow()->PiecePallete;
     const QImage classic = palette.grab().toImage();
 

@@ -842,7 +842,7 @@ TEST_F(TwoPlayersTest, TwoGamesArrivingTogetherAreOpenedOneAfterTheOther)
         ASSERT_NE(item, items.end());
         (*item)->trigger();
         ASSERT_TRUE(alice.OpenBoard());
-        EXPECT_EQ(alice.OpenBoard()->Game().Entries(), 2);
+        EXPECT_EQ(alice.OpenBoard()->Game().History().Entries(), 2);
         ASSERT_NO_FATAL_FAILURE(Click(alice, BoardSupport::CloseButton));
         EXPECT_EQ(alice.OpenBoard(), nullptr);
     }
