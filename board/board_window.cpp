@@ -2,6 +2,7 @@
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
+#include "board/closing_steps.h"
 #include "board/exchange_pawn.h"
 #include "board/player_comment.h"
 #include "foundation/help.h"
@@ -432,20 +433,24 @@ void Board::Form_Unload()
     CheckTimer->stop();
     Support::CloseHelp(this);
     Support::ProgramState& state = Support::Globals();
-    if (state.Quitting)
-        return;
-    if (const std::optional<BoardMessage> failed = game_.SetGameStatus())
-        ShowBoardMessage(*failed);
-    if (returnToGameList_) {
-        // The list draws its buttons again too when it comes back.
-        if (skinReapplied_)
-            state.SkinRefreshPending = true;
+    auto movesPending = [&state] {
+        return !QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty();
+    };
+    const ClosingSteps steps = PlanClosing({state.Quitting, returnToGameList_, skinReapplied_});
+    if (steps.writeGameStatus)
+        if (const std::optional<BoardMessage> failed = game_.SetGameStatus())
+            ShowBoardMessage(*failed);
+    if (steps.markSkinRefresh)
+        state.SkinRefreshPending = true;
+    if (steps.returnToGameList)
         port_.ReturnToGameList(game_.GameId());
-    } else if (QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty())
+    if (LeaveGameList(steps, movesPending()))
         port_.LeaveGameList();
-    Support::ResumePolling();
-    port_.UpdateTrayState(TrayIconModified);
-    if (!QString::fromStdString(state.Mail.PendingMoveList).trimmed().isEmpty()) {
+    if (steps.resumePolling)
+        Support::ResumePolling();
+    if (steps.updateTrayState)
+        port_.UpdateTrayState(TrayIconModified);
+    if (AnnounceNewMoves(steps, movesPending())) {
         hide();
         port_.NotifyNewMoves();
     }
