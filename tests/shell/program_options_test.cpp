@@ -132,7 +132,7 @@ TEST(ProgramOptions, ASetUpGameOpensInSetUpModeAndItsPaletteTakesANewSet)
     board.OpenBoard(-1, true);
     ASSERT_NE(board.OpenWindow(), nullptr);
     ASSERT_TRUE(board.OpenWindow()->Game().SetupMode());
-    BoardSupport::PiecePalette& palette = *board.OpenWindow()->PiecePallete;
+    BoardSupport::PiecePalette& palette = *board.OpenWindow()->Setup().Palette();
     const QImage classic = palette.grab().toImage();
 
     SysTraySupport::ProgramOptions options(&board);
