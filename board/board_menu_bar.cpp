@@ -4,6 +4,7 @@
 #include "board/board_view.h"
 #include "board/board_window.h"
 #include "foundation/help.h"
+#include "foundation/options_about_entry.h"
 #include "foundation/press_label.h"
 
 #include <QLabel>
@@ -87,18 +88,19 @@ void BoardMenuBar::Create()
     minimiseButton_ = MenuTitle(board, "MinimiseButton", "_", MinimiseButtonTwips);
     Support::StyleWindowButton(*helpButton_);
     Support::StyleWindowButton(*minimiseButton_);
-    QObject::connect(helpButton_, &Support::PressLabel::Click, board, [this] { HelpButton_Click(); });
+    auto showHelp = [this] { Support::ShowHelpContext(&window_, HelpTopicBoard); };
+    QObject::connect(helpButton_, &Support::PressLabel::Click, board, showHelp);
     // F1 is the help button's key in both layouts, whichever control has
     // the focus (the move list and the comment box would not pass it on).
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), board);
     helpKey->setContext(Qt::WindowShortcut);
-    QObject::connect(helpKey, &QShortcut::activated, board, [this] { HelpButton_Click(); });
-    QObject::connect(minimiseButton_, &Support::PressLabel::Click, board, [this] { MinimiseButton_Click(); });
+    QObject::connect(helpKey, &QShortcut::activated, board, showHelp);
+    QObject::connect(minimiseButton_, &Support::PressLabel::Click, board, [this] { window_.showMinimized(); });
 
     logo_ = new Support::PressLabel(board, QStringLiteral("MDLogo"));
     logo_->setGeometry(PxRect(MDLogoTwips));
     logo_->setPixmap(LogoPicture(logo_->size(), QString(QChar(0x265E)), QStringLiteral("Marrowdale")));
-    QObject::connect(logo_, &Support::PressLabel::Click, board, [this] { MDLogo_Click(); });
+    QObject::connect(logo_, &Support::PressLabel::Click, board, [this] { port_.ShowCredits(); });
     drawLogo_ = new QLabel(board);
     drawLogo_->setObjectName(QStringLiteral("DrawLogo"));
     drawLogo_->setGeometry(PxRect(MDLogoTwips));
@@ -195,9 +197,9 @@ void BoardMenuBar::HelpMenu_L_MouseDown(Qt::MouseButton button)
 void BoardMenuBar::MovePointer_MouseDown(Qt::MouseButton button, QPoint global)
 {
     if (button != Qt::RightButton) {
-        window_.RemoveHilight();
+        window_.View().RemoveHilight();
         if (game_.CoordsShown())
-            window_.ToggleCoords();
+            window_.View().ToggleCoords();
         return;
     }
     if (!InSetupMode() && !window_.ComputerThinking())
@@ -208,24 +210,31 @@ void BoardMenuBar::Coord_MouseDown(Qt::MouseButton button)
 {
     if (button != Qt::LeftButton)
         return;
-    window_.RemoveHilight();
+    window_.View().RemoveHilight();
     if (game_.CoordsShown())
-        window_.ToggleCoords();
+        window_.View().ToggleCoords();
 }
 
-void BoardMenuBar::HelpButton_Click()
+void BoardMenuBar::ShowOptions()
 {
-    Support::ShowHelpContext(&window_, HelpTopicBoard);
+    Support::ShowOptions();
+    // A new set that could not be loaded has closed the board already, and
+    // the user has been told.
+    if (window_.Closing())
+        return;
+    if (!port_.LoadChessSet()) {
+        window_.close();
+        return;
+    }
+    window_.View().Squares()->update();
+    window_.DisplayBoardState();
+    if (InSetupMode())
+        window_.Setup().SetPiecePallete();
 }
 
-void BoardMenuBar::MDLogo_Click()
+void BoardMenuBar::PrintCurrentBoardState()
 {
-    port_.ShowCredits();
-}
-
-void BoardMenuBar::MinimiseButton_Click()
-{
-    window_.showMinimized();
+    port_.PrintCurrentBoardState(game_, window_);
 }
 
 } // namespace BoardSupport

@@ -57,9 +57,12 @@ public:
     void HelpMenu_L_MouseDown(Qt::MouseButton button);
     void MovePointer_MouseDown(Qt::MouseButton button, QPoint global);
     void Coord_MouseDown(Qt::MouseButton button);
-    void HelpButton_Click();
-    void MDLogo_Click();
-    void MinimiseButton_Click();
+
+    // The options window, then the chosen chess set drawn; a set that
+    // cannot be loaded closes the board.
+    void ShowOptions();
+    // The board as it is shown, through the print options dialog.
+    void PrintCurrentBoardState();
 
 private:
     void ApplyMenuStates();

@@ -92,10 +92,10 @@ void ActionsMenuClick(Board& board, int index)
         board.GameEnd().OfferDraw();
         break;
     case ActionsOptions:
-        board.ShowOptions();
+        board.MenuBar().ShowOptions();
         break;
     case ActionsPrintBoard:
-        board.PrintCurrentBoardState();
+        board.MenuBar().PrintCurrentBoardState();
         break;
     case ActionsClose:
         board.close();
@@ -109,10 +109,10 @@ void SetupMenuClick(Board& board, int index)
 {
     switch (index) {
     case SetupView:
-        board.ChangeView();
+        board.View().ChangeView();
         break;
     case SetupCoordinates:
-        board.ToggleCoords();
+        board.View().ToggleCoords();
         break;
     case SetupReset:
         board.Setup().SetupReset();
@@ -124,7 +124,7 @@ void SetupMenuClick(Board& board, int index)
         board.Setup().SetupPlay();
         break;
     case SetupOptions:
-        board.ShowOptions();
+        board.MenuBar().ShowOptions();
         break;
     case SetupClose:
         board.close();
@@ -138,7 +138,7 @@ void HistoryMenuClick(Board& board, int index)
 {
     switch (index) {
     case HistoryHighlight:
-        board.ToggleHighlight();
+        board.View().ToggleHighlight();
         break;
     case HistoryFirst:
         board.View().SelectFirstMove();

@@ -207,12 +207,40 @@ void BoardPanel::SelectRow(int row)
         moveList_->clearSelection();
 }
 
+void BoardPanel::ChangeView()
+{
+    game_.ChangeView();
+    if (game_.HilightShown())
+        game_.HilightMove(game_.SelectedRow());
+    window_.DisplayBoardState();
+}
+
+void BoardPanel::ToggleCoords()
+{
+    game_.ToggleCoords();
+    window_.DisplayBoardState();
+}
+
+void BoardPanel::ToggleHighlight()
+{
+    game_.ToggleHighlight();
+    window_.DisplayBoardState();
+}
+
+void BoardPanel::RemoveHilight()
+{
+    if (!game_.HilightShown())
+        return;
+    game_.RemoveHilight();
+    window_.DisplayBoardState();
+}
+
 void BoardPanel::CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint global)
 {
     // The right button opens the mode's menu at the pointer (nothing while
     // the computer thinks); it neither clears the marks nor picks up.
     if (button == Qt::RightButton) {
-        window_.MenuBar().PopUp(window_.SetupMode() ? window_.Menus().mnuSetupMenu : window_.Menus().mnuActionsMenu,
+        window_.MenuBar().PopUp(game_.SetupMode() ? window_.Menus().mnuSetupMenu : window_.Menus().mnuActionsMenu,
                                 global);
         return;
     }

@@ -46,6 +46,12 @@ public:
     void SelectRow(int row);
     void SelectFirstMove();
     void SelectLastMove();
+
+    // Commands of the toolbar and the menus.
+    void ChangeView();
+    void ToggleCoords();
+    void ToggleHighlight();
+    void RemoveHilight();
     // While set, a change of the list's selection is the window's own.
     void SetListBusy(bool busy) { moveListBusy_ = busy; }
 

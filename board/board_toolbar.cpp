@@ -165,10 +165,10 @@ void BoardToolbar::Click(int index)
     const bool setup = SetupMode();
     switch (index) {
     case ViewButton:
-        window_.ChangeView();
+        window_.View().ChangeView();
         break;
     case CoordinatesButton:
-        window_.ToggleCoords();
+        window_.View().ToggleCoords();
         break;
     case UndoButton:
         if (!setup)

@@ -108,7 +108,7 @@ bool Board::Form_Load(const BoardOptions& options)
         return false;
     }
     if (game_.SetupMode())
-        BeginBoardSetup();
+        setup_.Begin();
     else
         BeginGame();
     gameEnd_.StartCheckTimer();
@@ -126,17 +126,7 @@ void Board::BeginGame()
     gameEnd_.ShowDrawButtons();
     DisplayBoardState();
     toolbar_.DisplayToolbar();
-    ApplyToolTips(*this, SetupMode(), showToolTips_);
-    view_.SetListBusy(false);
-}
-
-void Board::BeginBoardSetup()
-{
-    setup_.ShowSetupParts(true);
-    setup_.SetPiecePallete();
-    DisplayBoardState();
-    toolbar_.DisplayToolbar();
-    ApplyToolTips(*this, SetupMode(), showToolTips_);
+    ApplyToolTips(*this, game_.SetupMode(), showToolTips_);
     view_.SetListBusy(false);
 }
 
@@ -160,26 +150,6 @@ void Board::DisplayBoardState()
     items[2]->setEnabled(game_.FirstLastItemsEnabled());
     items[3]->setEnabled(game_.FirstLastItemsEnabled());
     toolbar_.SetButtonEnable();
-}
-
-void Board::ChangeView()
-{
-    game_.ChangeView();
-    if (game_.HilightShown())
-        game_.HilightMove(game_.SelectedRow());
-    DisplayBoardState();
-}
-
-void Board::ToggleCoords()
-{
-    game_.ToggleCoords();
-    DisplayBoardState();
-}
-
-void Board::ToggleHighlight()
-{
-    game_.ToggleHighlight();
-    DisplayBoardState();
 }
 
 void Board::ShowBoardMessage(const BoardMessage& message)

@@ -60,14 +60,7 @@ public:
     bool ShowToolTips() const { return showToolTips_; }
     // The window's closing has begun (it may still be on screen meanwhile).
     bool Closing() const { return closing_; }
-    bool SetupMode() const { return game_.SetupMode(); }
     bool ComputerThinking() const;
-
-    // Commands of the toolbar and the menus.
-    void ChangeView();
-    void ToggleCoords();
-    void ToggleHighlight();
-    void RemoveHilight();
 
     // Redraws the squares, captions, comment panel and marks.
     void DisplayBoardState();
@@ -77,12 +70,7 @@ public:
     // Play mode from the game as it stands: after opening, or from set-up.
     void BeginGame();
 
-    // ---- Menus and window events (board_window_menus.cpp) ----
-    // The options window, then the chosen chess set drawn; a set that
-    // cannot be loaded closes the board.
-    void ShowOptions();
-    // The board as it is shown, through the print options dialog.
-    void PrintCurrentBoardState();
+    // ---- Window events (board_window_menus.cpp) ----
     // Activation after a new skin was applied: the buttons drawn again.
     void Form_Activate();
     bool SkinReapplied() const { return skinReapplied_; }
@@ -98,7 +86,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BeginBoardSetup();
     void Form_Unload();
 
     BoardHost& port_;

@@ -1,6 +1,5 @@
-// The board window's menu commands and small window events: the options
-// and printing, clicks that clear the move marks, and the buttons drawn
-// again after a new skin.
+// The board window's small window events: clicks that clear the move
+// marks, and the buttons drawn again after a new skin.
 #include "board/board_window.h"
 
 #include "board/board_view.h"
@@ -13,36 +12,6 @@
 #include <QMouseEvent>
 
 namespace BoardSupport {
-
-void Board::RemoveHilight()
-{
-    if (!game_.HilightShown())
-        return;
-    game_.RemoveHilight();
-    DisplayBoardState();
-}
-
-void Board::ShowOptions()
-{
-    Support::ShowOptions();
-    // A new set that could not be loaded has closed the board already, and
-    // the user has been told.
-    if (closing_)
-        return;
-    if (!port_.LoadChessSet()) {
-        close();
-        return;
-    }
-    view_.Squares()->update();
-    DisplayBoardState();
-    if (SetupMode())
-        setup_.SetPiecePallete();
-}
-
-void Board::PrintCurrentBoardState()
-{
-    port_.PrintCurrentBoardState(game_, *this);
-}
 
 // After a new skin the buttons take their faces from it.
 void Board::Form_Activate()
@@ -74,7 +43,7 @@ bool Board::eventFilter(QObject* watched, QEvent* event)
                              && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     const bool controlClick = watched != this && event->type() == QEvent::MouseButtonPress;
     if (windowClick || controlClick)
-        RemoveHilight();
+        view_.RemoveHilight();
     return QWidget::eventFilter(watched, event);
 }
 

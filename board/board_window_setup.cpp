@@ -6,6 +6,7 @@
 #include "board/board_menu_bar.h"
 #include "board/board_panel.h"
 #include "board/board_window.h"
+#include "board/plain_window.h"
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
@@ -65,6 +66,16 @@ void SetupControls::Create()
     trash_->setGeometry(SkinnedRect(TrashTwips));
     trash_->hide();
     paletteMenu_ = &window_.Menus().mnuPiecePalleteMenu;
+}
+
+void SetupControls::Begin()
+{
+    ShowSetupParts(true);
+    SetPiecePallete();
+    window_.DisplayBoardState();
+    window_.Toolbar().DisplayToolbar();
+    ApplyToolTips(window_, game_.SetupMode(), window_.ShowToolTips());
+    window_.View().SetListBusy(false);
 }
 
 void SetupControls::ShowSetupParts(bool setup)

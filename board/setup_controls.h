@@ -22,6 +22,9 @@ public:
     SetupControls(Board& window, GameController& game, BoardHost& port);
 
     void Create();
+    // Set-up mode as the window opens: its controls, the palette, the
+    // toolbar and the tool tips for the mode.
+    void Begin();
 
     PiecePalette* Palette() const { return palette_; }
     SetupTrash* Trash() const { return trash_; }

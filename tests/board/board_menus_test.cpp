@@ -313,7 +313,7 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     EXPECT_EQ(shownAt, board->View().Squares()->mapToGlobal(square));
     EXPECT_TRUE(board->Game().HilightShown());
     EXPECT_FALSE(board->View().Squares()->Dragging());
-    board->ToggleCoords();
+    board->View().ToggleCoords();
     QTest::mousePress(board->View().Squares(), Qt::LeftButton, {}, mark);
     QTest::mouseRelease(board->View().Squares(), Qt::LeftButton, {}, mark);
     EXPECT_FALSE(board->Game().HilightShown());
@@ -322,7 +322,7 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     EXPECT_EQ(board->View().MoveList()->rowCount(), 4);
 
     // A coordinate label takes the left button only.
-    board->ToggleCoords();
+    board->View().ToggleCoords();
     const QPoint label = board->View().Squares()->CoordinatePlates().front().rect.center();
     QTest::mousePress(board->View().Squares(), Qt::RightButton, {}, label);
     EXPECT_TRUE(board->Game().CoordsShown());
@@ -331,7 +331,7 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     EXPECT_FALSE(board->View().Squares()->Dragging());
 
     // A click on the players' tag clears the marks.
-    board->ToggleHighlight();
+    board->View().ToggleHighlight();
     ASSERT_TRUE(board->Game().HilightShown());
     QTest::mouseClick(board->View().PlayersTag(), Qt::LeftButton);
     EXPECT_FALSE(board->Game().HilightShown());

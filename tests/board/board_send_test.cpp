@@ -260,7 +260,7 @@ TEST_F(BoardSendTest, TheSetUpToolbarResetsClearsAndPlays)
         request.newGameOpponent = "Bob";
         request.newGameSetup = true;
         const std::unique_ptr<Board> board = Open(data.Folder(), request, simpleUI);
-        ASSERT_TRUE(board->SetupMode());
+        ASSERT_TRUE(board->Game().SetupMode());
         EXPECT_EQ(board->Toolbar().Button(ResetButton)->text(), QStringLiteral("&Reset"));
         EXPECT_FALSE(board->Toolbar().Picture(UndoButton)->isVisible()
                      || board->Toolbar().Button(UndoButton)->isVisible());
@@ -274,7 +274,7 @@ TEST_F(BoardSendTest, TheSetUpToolbarResetsClearsAndPlays)
         Press(*board, ResetButton, simpleUI);
         EXPECT_EQ(board->Game().CurrentPosition().squares, StartPosition().squares);
         Press(*board, PlayButton, simpleUI);
-        EXPECT_FALSE(board->SetupMode());
+        EXPECT_FALSE(board->Game().SetupMode());
         EXPECT_TRUE(board->Game().PlayerMayMove());
         EXPECT_EQ(board->Toolbar().Button(SendButton)->text(), QStringLiteral("&Send"));
         // A new game from the player's set-up may be given up before its

@@ -149,7 +149,7 @@ TEST_F(BoardWindowTest, TheFlippedViewPutsH8BottomLeft)
     ASSERT_TRUE(loaded);
     EXPECT_EQ(board->View().Squares()->SquareAt(QPoint(10, 390)), (Square{8, 8}));
     EXPECT_EQ(board->View().Squares()->SquareRect(Square{1, 1}), QRect(350, 0, 50, 50));
-    board->ChangeView();
+    board->View().ChangeView();
     EXPECT_EQ(board->View().Squares()->SquareAt(QPoint(10, 390)), (Square{1, 1}));
 }
 

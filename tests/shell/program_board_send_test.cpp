@@ -178,7 +178,7 @@ TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Board setup")});
     BoardSupport::Board* alice = board.OpenWindow();
     ASSERT_NE(alice, nullptr);
-    ASSERT_TRUE(alice->SetupMode());
+    ASSERT_TRUE(alice->Game().SetupMode());
 
     const char* const setUp = "Ke1 Rh1 Bc1 Ba3 Pe2 Pg2 ke8 pd7 ph7";
     BoardTests::BuildByMouse(*alice, setUp);
@@ -187,7 +187,7 @@ TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
     QTest::mouseClick(alice->Toolbar().Face(BoardSupport::PlayButton), Qt::LeftButton);
     EXPECT_EQ(warnings, std::vector<QString>{
                             QStringLiteral("White warnings\n      No bishops on a white board square")});
-    ASSERT_FALSE(alice->SetupMode());
+    ASSERT_FALSE(alice->Game().SetupMode());
     BoardTests::DragPiece(*alice, "e2", "e4");
     ASSERT_EQ(alice->View().MoveList()->rowCount(), 1);
     QTest::mouseClick(alice->Toolbar().Face(BoardSupport::SendButton), Qt::LeftButton);
