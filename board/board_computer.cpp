@@ -9,15 +9,12 @@
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
-#include "foundation/press_label.h"
 #include "foundation/settings.h"
 #include "foundation/skinned_button.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>

@@ -4,40 +4,27 @@
 #include "board/board_view.h"
 #include "board/closing_steps.h"
 #include "board/plain_window.h"
-#include "board/exchange_pawn.h"
-#include "board/player_comment.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
-#include "foundation/picture_clip.h"
 #include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/qt_text.h"
 #include "foundation/skin.h"
-#include "foundation/sound_cues.h"
 #include "foundation/window_names.h"
 #include "foundation/window_shape.h"
 
-#include <algorithm>
-#include <numeric>
-#include <vector>
-
 #include <QCloseEvent>
-#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopeGuard>
-#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 
 namespace BoardSupport {
 
 namespace {
-
-enum MoveListColumn { CoordinatesColumn = 0, NumberColumn = 1, NotationColumn = 2, CommentColumn = 3 };
-// A row of one line.
-constexpr int MoveListRowHeight = 18;
 
 using Support::Q;
 

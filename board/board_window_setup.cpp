@@ -15,7 +15,6 @@
 #include "foundation/press_label.h"
 #include "foundation/sound_cues.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopeGuard>
