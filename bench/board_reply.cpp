@@ -64,7 +64,7 @@ const Opening Openings[] = {
 
 QPoint Centre(BoardSupport::Board& board, int column, int row)
 {
-    return board.CBoard->SquareRect(BoardSupport::Square{column, row}).center();
+    return board.View().Squares()->SquareRect(BoardSupport::Square{column, row}).center();
 }
 
 void Mouse(QWidget* widget, QEvent::Type type, QPoint at)
@@ -102,25 +102,25 @@ double TimeReply(const Opening& opening, int depth, std::string& reply)
     QCoreApplication::processEvents();
 
     const char* m = opening.playersMove;
-    Mouse(board.CBoard, QEvent::MouseButtonPress, Centre(board, m[0] - '0', m[1] - '0'));
-    Mouse(board.CBoard, QEvent::MouseMove, Centre(board, m[2] - '0', m[3] - '0'));
-    Mouse(board.CBoard, QEvent::MouseButtonRelease, Centre(board, m[2] - '0', m[3] - '0'));
-    const int rows = board.MoveList->rowCount();
+    Mouse(board.View().Squares(), QEvent::MouseButtonPress, Centre(board, m[0] - '0', m[1] - '0'));
+    Mouse(board.View().Squares(), QEvent::MouseMove, Centre(board, m[2] - '0', m[3] - '0'));
+    Mouse(board.View().Squares(), QEvent::MouseButtonRelease, Centre(board, m[2] - '0', m[3] - '0'));
+    const int rows = board.View().MoveList()->rowCount();
     if (rows != static_cast<int>(moves.size()) + 1)
         return -1;
 
     QEventLoop loop;
-    QObject::connect(board.MoveList->model(), &QAbstractItemModel::rowsInserted, &loop,
+    QObject::connect(board.View().MoveList()->model(), &QAbstractItemModel::rowsInserted, &loop,
                      &QEventLoop::quit, Qt::QueuedConnection);
     QElapsedTimer clock;
     clock.start();
-    board.Toolbar1S[BoardSupport::SendButton]->click();
-    if (board.MoveList->rowCount() == rows)
+    board.Toolbar().Button(BoardSupport::SendButton)->click();
+    if (board.View().MoveList()->rowCount() == rows)
         loop.exec();
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    if (board.MoveList->rowCount() != rows + 1)
+    if (board.View().MoveList()->rowCount() != rows + 1)
         return -1;
-    reply = board.MoveList->item(rows, 2)->text().toStdString();
+    reply = board.View().MoveList()->item(rows, 2)->text().toStdString();
     return ms;
 }
 

@@ -1,18 +1,20 @@
 // The board window while the computer answers the player's move: the
-// "Thinking..." label, the progress bar, the Cancel button and Escape.
+// "Thinking..." label, the progress bar and the Cancel button.
+#include "board/computer_controls.h"
+
+#include "board/board_menu_bar.h"
+#include "board/board_panel.h"
+#include "board/board_toolbar.h"
 #include "board/board_window.h"
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
-#include "foundation/press_label.h"
 #include "foundation/settings.h"
 #include "foundation/skinned_button.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -26,140 +28,137 @@ inline constexpr QRect CancelSearchTwips(8550, 5400, 1650, 375);
 
 } // namespace
 
-void Board::CreateSearchControls()
+ComputerControls::ComputerControls(Board& window, GameController& game, BoardHost& port)
+    : window_(window), game_(game), port_(port)
 {
-    computerSearch_ = new ComputerSearch(this);
-    computerSearch_->ProgressChanged = [this](int progress) { SearchProgress->setValue(progress); };
+    ComputerMoveMade = [this] { window_.Toolbar().SaveComputerMove(); };
+}
+
+QPushButton* ComputerControls::CancelPlain() const
+{
+    return cancel_->plainTwin;
+}
+
+void ComputerControls::Create()
+{
+    computerSearch_ = new ComputerSearch(&window_);
+    computerSearch_->ProgressChanged = [this](int progress) { progress_->setValue(progress); };
     computerSearch_->Finished = [this](const ComputerAI::SearchResult& result) {
         ComputerSearch_Finished(result);
     };
 
-    SearchProgress = new QProgressBar(this);
-    SearchProgress->setObjectName(QStringLiteral("SearchProgress"));
-    SearchProgress->setRange(0, ComputerAI::ProgressSpan);
-    SearchProgress->setTextVisible(false);
-    SearchProgress->hide();
+    progress_ = new QProgressBar(&window_);
+    progress_->setObjectName(QStringLiteral("SearchProgress"));
+    progress_->setRange(0, ComputerAI::ProgressSpan);
+    progress_->setTextVisible(false);
+    progress_->hide();
 
-    CancelSearch =
-        new Support::SkinnedButton(*this, QStringLiteral("CancelSearch"),
+    cancel_ =
+        new Support::SkinnedButton(window_, QStringLiteral("CancelSearch"),
                                    PxRect(CancelSearchTwips.x(), CancelSearchTwips.y(),
                                           CancelSearchTwips.width(), CancelSearchTwips.height()),
                                    CancelCaption, CancelCaption);
     // Unlike a dialog's buttons, it sinks under any mouse button.
-    CancelSearch->PressButtons = Qt::AllButtons;
-    CancelSearchS = CancelSearch->plainTwin;
-    connect(CancelSearch, &Support::SkinnedButton::Clicked, this, &Board::CancelSearchFace_Click);
+    cancel_->PressButtons = Qt::AllButtons;
+    QObject::connect(cancel_, &Support::SkinnedButton::Clicked, &window_, [this] { CancelSearchFace_Click(); });
+    // Laid out where the plain layout's shift puts them in place.
+    progress_->setGeometry(PxRect(PlayerCommentTwips));
+    CancelPlain()->setGeometry(PxRect(CancelSearchPlainTwinTwips));
 }
 
-void Board::MakeComputerMove()
+void ComputerControls::MakeComputerMove()
 {
-    if (ComputerThinking())
+    if (Thinking())
         return;
     const ComputerTurn turn = game_.BeginComputerMove();
     if (!turn.search) {
-        DisplayBoardState();
+        window_.DisplayBoardState();
         return;
     }
-    PlayerComment->clear();
-    PlayerComment->hide();
-    DisplayBoardState();
+    window_.View().PlayerComment()->clear();
+    window_.View().PlayerComment()->hide();
+    window_.DisplayBoardState();
     ShowThinking(true);
     const Support::Settings& settings = Support::ProgramSettings();
     opponent_.TakeSettings(settings.SearchDepth, settings.Heuristics);
     computerSearch_->Start(*engine_, turn, MoveValidation::OtherColour(game_.Info().playerColour));
 }
 
-Board::~Board()
+void ComputerControls::ReportStopped()
 {
-    StopComputerSearch();
     // A search stopped with the window gives no answer here.
     if (thinkingReported_)
         port_.ComputerThinking(false);
 }
 
-void Board::StopComputerSearch()
+void ComputerControls::StopComputerSearch()
 {
-    if (!ComputerThinking())
+    if (!Thinking())
         return;
     computerSearch_->Cancel();
     computerSearch_->WaitForFinished();
 }
 
-void Board::CancelSearchFace_Click()
+void ComputerControls::CancelSearchFace_Click()
 {
-    if (ComputerThinking())
+    if (Thinking())
         computerSearch_->Cancel();
 }
 
 // The thinking state's controls: the label and progress bar over the
 // comment box, Cancel below the move list, the move list and its menu
 // closed to the player.
-void Board::ShowThinking(bool thinking)
+void ComputerControls::ShowThinking(bool thinking)
 {
-    MoveList->setEnabled(!thinking);
-    HistoryMenu->setEnabled(!thinking);
-    // No menu while the computer thinks: its Close and Options would pull
-    // the game or the chess set away from under the search.
-    for (Support::PressLabel* title : {Menu1Button, Menu2Button, GameMenu_L, HistoryMenu_L})
-        if (title)
-            title->setEnabled(!thinking);
+    BoardPanel& view = window_.View();
+    view.MoveList()->setEnabled(!thinking);
+    window_.Menus().mnuHistoryMenu.setEnabled(!thinking);
+    window_.MenuBar().EnableTitles(!thinking);
     if (thinking) {
-        PlayerComment_L->setText(QStringLiteral("Thinking..."));
-        PlayerComment_L->show();
-        SearchProgress->setGeometry(PlayerComment->geometry());
-        SearchProgress->setValue(0);
-        SearchProgress->setEnabled(true);
-        SearchProgress->show();
+        view.CommentLabel()->setText(QStringLiteral("Thinking..."));
+        view.CommentLabel()->show();
+        progress_->setGeometry(view.PlayerComment()->geometry());
+        progress_->setValue(0);
+        progress_->setEnabled(true);
+        progress_->show();
         QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     } else {
-        SearchProgress->setEnabled(false);
-        SearchProgress->hide();
-        PlayerComment_L->hide();
-        PlayerComment_L->setText(QStringLiteral("Your comment:"));
+        progress_->setEnabled(false);
+        progress_->hide();
+        view.CommentLabel()->hide();
+        view.CommentLabel()->setText(QStringLiteral("Your comment:"));
         QGuiApplication::restoreOverrideCursor();
     }
     if (thinking)
-        CancelSearch->Show(simpleUI_);
+        cancel_->Show(window_.SimpleUI());
     else
-        CancelSearch->Hide();
-    SetButtonEnable();
+        cancel_->Hide();
+    window_.Toolbar().SetButtonEnable();
     if (thinking != thinkingReported_) {
         thinkingReported_ = thinking;
         port_.ComputerThinking(thinking);
     }
 }
 
-void Board::ComputerSearch_Finished(const ComputerAI::SearchResult& result)
+void ComputerControls::ComputerSearch_Finished(const ComputerAI::SearchResult& result)
 {
     ShowThinking(false);
     const ComputerReply reply = game_.FinishComputerMove(result);
     ShowComputerReply(reply);
 }
 
-void Board::ShowComputerReply(const ComputerReply& reply)
+void ComputerControls::ShowComputerReply(const ComputerReply& reply)
 {
     if (reply.outcome == ComputerReply::Cancelled) {
-        DisplayBoardState();
+        window_.DisplayBoardState();
         return;
     }
-    FillMoveList();
-    DisplayBoardState();
+    window_.View().FillMoveList();
+    window_.DisplayBoardState();
     for (const BoardMessage& message : reply.messages)
-        ShowBoardMessage(message);
+        window_.ShowBoardMessage(message);
     if (reply.outcome != ComputerReply::GameOver && ComputerMoveMade)
         ComputerMoveMade();
-}
-
-void Board::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        if (ComputerThinking())
-            CancelSearchFace_Click();
-        else
-            showMinimized();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace BoardSupport

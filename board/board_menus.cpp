@@ -53,7 +53,7 @@ void BoardMenus::Connect(Board& board)
     // for a game the board no longer holds, does nothing.
     for (const auto& [menu, dispatch] : menus)
         menu->ConnectItems(&board, [&board, dispatch = dispatch](int index) {
-            if (board.MenuStillApplies())
+            if (board.MenuBar().MenuStillApplies())
                 dispatch(board, index);
         });
     mnuIntHelpMenu.ConnectItems(&board,
@@ -71,31 +71,31 @@ void ActionsMenuClick(Board& board, int index)
     // The items the toolbar also has run as its buttons do.
     switch (index) {
     case ActionsView:
-        board.ToolbarClick(ViewButton);
+        board.Toolbar().Click(ViewButton);
         break;
     case ActionsCoordinates:
-        board.ToolbarClick(CoordinatesButton);
+        board.Toolbar().Click(CoordinatesButton);
         break;
     case ActionsUndo:
-        board.ToolbarClick(UndoButton);
+        board.Toolbar().Click(UndoButton);
         break;
     case ActionsSend:
-        board.ToolbarClick(SendButton);
+        board.Toolbar().Click(SendButton);
         break;
     case ActionsResend:
-        board.ToolbarClick(ResendButton);
+        board.Toolbar().Click(ResendButton);
         break;
     case ActionsSurrender:
-        board.ToolbarClick(SurrenderButton);
+        board.Toolbar().Click(SurrenderButton);
         break;
     case ActionsOfferDraw:
-        board.OfferDraw();
+        board.GameEnd().OfferDraw();
         break;
     case ActionsOptions:
-        board.ShowOptions();
+        board.MenuBar().ShowOptions();
         break;
     case ActionsPrintBoard:
-        board.PrintCurrentBoardState();
+        board.MenuBar().PrintCurrentBoardState();
         break;
     case ActionsClose:
         board.close();
@@ -109,22 +109,22 @@ void SetupMenuClick(Board& board, int index)
 {
     switch (index) {
     case SetupView:
-        board.ChangeView();
+        board.View().ChangeView();
         break;
     case SetupCoordinates:
-        board.ToggleCoords();
+        board.View().ToggleCoords();
         break;
     case SetupReset:
-        board.SetupReset();
+        board.Setup().SetupReset();
         break;
     case SetupClear:
-        board.SetupClear();
+        board.Setup().SetupClear();
         break;
     case SetupPlay:
-        board.SetupPlay();
+        board.Setup().SetupPlay();
         break;
     case SetupOptions:
-        board.ShowOptions();
+        board.MenuBar().ShowOptions();
         break;
     case SetupClose:
         board.close();
@@ -138,13 +138,13 @@ void HistoryMenuClick(Board& board, int index)
 {
     switch (index) {
     case HistoryHighlight:
-        board.ToggleHighlight();
+        board.View().ToggleHighlight();
         break;
     case HistoryFirst:
-        board.SelectFirstMove();
+        board.View().SelectFirstMove();
         break;
     case HistoryLast:
-        board.SelectLastMove();
+        board.View().SelectLastMove();
         break;
     default:
         break;
@@ -154,7 +154,7 @@ void HistoryMenuClick(Board& board, int index)
 void PiecePalleteMenuClick(Board& board, int index)
 {
     if (index == PaletteRemoveEvery)
-        board.RemovePieces(board.PalettePiece());
+        board.Setup().RemovePieces(board.Setup().PalettePiece());
 }
 
 } // namespace MenuSupport

@@ -2,7 +2,11 @@
 // buttons and their plain twins, laid out for play or set-up, enabled and
 // captioned from the controller's command state; and the commands behind
 // them that store, send, resend and take back the player's move.
+#include "board/board_toolbar.h"
+
+#include "board/board_panel.h"
 #include "board/board_window.h"
+#include "board/game_end_controls.h"
 
 #include "board/board_layout.h"
 #include "foundation/picture_clip.h"
@@ -39,55 +43,66 @@ using Support::Q;
 
 } // namespace
 
-void Board::CreateToolbar()
+BoardToolbar::BoardToolbar(Board& window, GameController& game, BoardHost& port)
+    : window_(window), game_(game), port_(port)
+{
+}
+
+void BoardToolbar::CreatePictures()
+{
+    pics_ = new Support::PictureClip(&window_, QStringLiteral("ToolbarPics"), 6, 4);
+    setupPics_ = new Support::PictureClip(&window_, QStringLiteral("SetupToolbarPics"), 3, 3);
+}
+
+void BoardToolbar::Create()
 {
     for (int i = 1; i <= ToolbarButtons; ++i) {
-        auto* picture = new QLabel(this);
+        auto* picture = new QLabel(&window_);
         picture->setObjectName(QStringLiteral("Toolbar1_%1").arg(i));
         picture->setGeometry(ToolbarRect(SkinnedToolbarTwips, i));
         picture->setScaledContents(true);
         auto* face = new Support::ButtonFace(picture);
         face->setObjectName(QStringLiteral("Toolbar1Face_%1").arg(i));
         face->setGeometry(picture->rect());
-        connect(face, &Support::ButtonFace::MouseDown, this, [this, i] { Toolbar1_MouseDown(i); });
-        connect(face, &Support::ButtonFace::MouseUp, this, [this, i] { Toolbar1_MouseUp(i); });
-        connect(face, &Support::ButtonFace::Click, this, [this, i] { ToolbarClick(i); });
-        Toolbar1[i] = picture;
-        Toolbar1Face[i] = face;
+        QObject::connect(face, &Support::ButtonFace::MouseDown, &window_, [this, i] { Toolbar1_MouseDown(i); });
+        QObject::connect(face, &Support::ButtonFace::MouseUp, &window_, [this, i] { Toolbar1_MouseUp(i); });
+        QObject::connect(face, &Support::ButtonFace::Click, &window_, [this, i] { Click(i); });
+        pictures_[std::size_t(i)] = picture;
+        faces_[std::size_t(i)] = face;
 
-        auto* plain = new QPushButton(this);
+        auto* plain = new QPushButton(&window_);
         plain->setObjectName(QStringLiteral("Toolbar1S_%1").arg(i));
         plain->setGeometry(ToolbarRect(PlainToolbarTwips, i, PlainToolbarWidthTwips));
         plain->setFocusPolicy(Qt::TabFocus);
         QFont font = plain->font();
         font.setPointSize(PlainToolbarPointSize);
         plain->setFont(font);
-        connect(plain, &QPushButton::clicked, this, [this, i] { Toolbar1S_Click(i); });
-        Toolbar1S[i] = plain;
+        QObject::connect(plain, &QPushButton::clicked, &window_, [this, i] { Toolbar1S_Click(i); });
+        buttons_[std::size_t(i)] = plain;
         picture->hide();
         plain->hide();
     }
 }
 
-QPixmap Board::FacePicture(const ToolbarFace& face) const
+QPixmap BoardToolbar::FacePicture(const ToolbarFace& face) const
 {
-    return face.strip == FaceStrip::SetupToolbar ? SetupToolbarPics->GraphicCell(face.cell)
-                                                 : ToolbarPics->GraphicCell(face.cell);
+    return face.strip == FaceStrip::SetupToolbar ? setupPics_->GraphicCell(face.cell)
+                                                 : pics_->GraphicCell(face.cell);
 }
 
-void Board::ShowButton(int index, const ButtonState& state)
+void BoardToolbar::ShowButton(int index, const ButtonState& state)
 {
-    QLabel* picture = Toolbar1[index];
-    QPushButton* plain = Toolbar1S[index];
+    QLabel* picture = Picture(index);
+    QPushButton* plain = Button(index);
     picture->setPixmap(FacePicture(state.face));
-    Toolbar1Face[index]->setEnabled(state.enabled);
-    picture->setVisible(!simpleUI_ && state.visible);
+    Face(index)->setEnabled(state.enabled);
+    picture->setVisible(!window_.SimpleUI() && state.visible);
     plain->setText(Q(state.caption));
     plain->setEnabled(state.enabled);
-    plain->setVisible(simpleUI_ && state.visible);
+    plain->setVisible(window_.SimpleUI() && state.visible);
 }
 
-void Board::DisplayToolbar()
+void BoardToolbar::DisplayToolbar()
 {
     // The layout for the mode; the enabling follows at once, so that the
     // two never disagree.
@@ -95,50 +110,50 @@ void Board::DisplayToolbar()
     ApplyCommandState();
 }
 
-void Board::SetButtonEnable()
+void BoardToolbar::SetButtonEnable()
 {
     // In set-up mode only Play changes, with what stands on the board.
     DisplayToolbar();
 }
 
-void Board::RefreshBoardButtons()
+void BoardToolbar::RefreshBoardButtons()
 {
     DisplayToolbar();
 }
 
-void Board::ApplyCommandState()
+void BoardToolbar::ApplyCommandState()
 {
     const CommandState& state = commands_;
     for (int i = 1; i <= ToolbarButtons; ++i)
         ShowButton(i, state.Button(i));
     if (SetupMode())
         return;
-    AcceptDraw->SetEnabled(state.drawAnswerEnabled);
-    DeclineDraw->SetEnabled(state.drawAnswerEnabled);
-    PlayerComment->setEnabled(state.commentEnabled);
-    PlayerComment->setReadOnly(!state.commentEnabled);
+    window_.GameEnd().AcceptDraw()->SetEnabled(state.drawAnswerEnabled);
+    window_.GameEnd().DeclineDraw()->SetEnabled(state.drawAnswerEnabled);
+    window_.View().PlayerComment()->setEnabled(state.commentEnabled);
+    window_.View().PlayerComment()->setReadOnly(!state.commentEnabled);
     if (CommandsChanged)
         CommandsChanged(state);
 }
 
-void Board::Toolbar1_MouseDown(int index)
+void BoardToolbar::Toolbar1_MouseDown(int index)
 {
-    Toolbar1[index]->setPixmap(FacePicture(PressedFace(index, SetupMode(), commands_.closeMode)));
+    Picture(index)->setPixmap(FacePicture(PressedFace(index, SetupMode(), commands_.closeMode)));
 }
 
-void Board::Toolbar1_MouseUp(int index)
+void BoardToolbar::Toolbar1_MouseUp(int index)
 {
-    Toolbar1[index]->setPixmap(FacePicture(ReleasedFace(index, SetupMode(), commands_.closeMode)));
+    Picture(index)->setPixmap(FacePicture(ReleasedFace(index, SetupMode(), commands_.closeMode)));
 }
 
-void Board::Toolbar1S_Click(int index)
+void BoardToolbar::Toolbar1S_Click(int index)
 {
-    ToolbarClick(index);
-    if (!windowClosing_ && !SetupMode())
-        MoveList->setFocus();
+    Click(index);
+    if (!window_.Closing() && !SetupMode())
+        window_.View().MoveList()->setFocus();
 }
 
-void Board::ToolbarClick(int index)
+void BoardToolbar::Click(int index)
 {
     if (index < 1 || index > ToolbarButtons || busy_)
         return;
@@ -150,10 +165,10 @@ void Board::ToolbarClick(int index)
     const bool setup = SetupMode();
     switch (index) {
     case ViewButton:
-        ChangeView();
+        window_.View().ChangeView();
         break;
     case CoordinatesButton:
-        ToggleCoords();
+        window_.View().ToggleCoords();
         break;
     case UndoButton:
         if (!setup)
@@ -161,66 +176,66 @@ void Board::ToolbarClick(int index)
         break;
     case SendButton:
         if (setup)
-            SetupReset();
+            window_.Setup().SetupReset();
         else if (!game_.Info().computerGame)
             SendNewMove();
         else if (SaveMove())
-            MakeComputerMove();
+            window_.Computer().MakeComputerMove();
         break;
     case ResendButton:
         if (setup)
-            SetupClear();
+            window_.Setup().SetupClear();
         else if (game_.Info().computerGame)
-            MakeComputerMove();
+            window_.Computer().MakeComputerMove();
         else
             ResendLastMove();
         break;
     case SurrenderButton:
         if (setup)
-            SetupPlay();
+            window_.Setup().SetupPlay();
         else
-            SurrenderGame();
+            window_.GameEnd().SurrenderGame();
         break;
     case CloseButton:
-        close();
+        window_.close();
         break;
     default:
         break;
     }
-    if (!setup && !windowClosing_)
+    if (!setup && !window_.Closing())
         SetButtonEnable();
 }
 
-bool Board::SaveMove()
+bool BoardToolbar::SaveMove()
 {
-    const SaveResult saved = game_.SaveMove(PlayerComment->text().toStdString(), ReadClock());
+    const SaveResult saved = game_.SaveMove(window_.View().PlayerComment()->text().toStdString(), ReadClock());
     if (!saved.ok && saved.message)
-        ShowBoardMessage(*saved.message);
+        window_.ShowBoardMessage(*saved.message);
     SetButtonEnable();
     return saved.ok;
 }
 
-void Board::SendNewMove()
+void BoardToolbar::SendNewMove()
 {
     // A move that could not be stored stays on the board, unsent.
     if (!SaveMove())
         return;
     TransmitGame(game_.Info().savedGameId);
-    close();
+    window_.close();
 }
 
-void Board::ResendLastMove()
+void BoardToolbar::ResendLastMove()
 {
     TransmitGame(game_.Info().gameId);
-    close();
+    window_.close();
 }
 
-void Board::TransmitGame(int gameId)
+void BoardToolbar::TransmitGame(int gameId)
 {
     // The window stays responsive while the mail goes, but takes no
     // second command meanwhile.
     busy_ = true;
-    setEnabled(false);
+    window_.setEnabled(false);
     switch (game_.Info().Transport()) {
     case MoveTransport::Mail:
         port_.SendMoveMail(gameId);
@@ -231,22 +246,22 @@ void Board::TransmitGame(int gameId)
     case MoveTransport::None:
         break;
     }
-    setEnabled(true);
+    window_.setEnabled(true);
     busy_ = false;
 }
 
-void Board::UndoLastMove()
+void BoardToolbar::UndoLastMove()
 {
-    moveListBusy_ = true;
+    window_.View().SetListBusy(true);
     game_.UndoLastMove();
-    ShowDrawButtons();
-    FillMoveList();
-    DisplayBoardState();
-    moveListBusy_ = false;
+    window_.GameEnd().ShowDrawButtons();
+    window_.View().FillMoveList();
+    window_.DisplayBoardState();
+    window_.View().SetListBusy(false);
     SetButtonEnable();
 }
 
-void Board::SaveComputerMove()
+void BoardToolbar::SaveComputerMove()
 {
     if (SaveMove())
         Database::BackupDatabase(game_.Info().folder, false);

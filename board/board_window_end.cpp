@@ -2,7 +2,11 @@
 // for the opponent's draw offer, surrender and the offer in place of a move,
 // and the timer that shows the end notices and flashes the kings.
 
+#include "board/game_end_controls.h"
+
 #include "board/board_layout.h"
+#include "board/board_menu_bar.h"
+#include "board/board_panel.h"
 #include "board/board_view.h"
 #include "board/board_window.h"
 #include "foundation/press_label.h"
@@ -33,86 +37,97 @@ private:
 
 } // namespace
 
-void Board::CreateEndControls()
+GameEndControls::GameEndControls(Board& window, GameController& game) : window_(window), game_(game) { }
+
+QPushButton* GameEndControls::AcceptDrawPlain() const
+{
+    return acceptDraw_->plainTwin;
+}
+
+QPushButton* GameEndControls::DeclineDrawPlain() const
+{
+    return declineDraw_->plainTwin;
+}
+
+void GameEndControls::Create()
 {
     auto button = [this](const char* name, const char* caption, QRect twips, bool accept) {
         const QString text = QString::fromLatin1(caption);
         auto* control = new Support::SkinnedButton(
-            *this, QString::fromLatin1(name),
+            window_, QString::fromLatin1(name),
             PxRect(twips.x(), twips.y(), twips.width(), twips.height()), text, text);
         control->Hide();
-        connect(control, &Support::SkinnedButton::Clicked, this, [this, accept] { DecideDraw(accept); });
+        QObject::connect(control, &Support::SkinnedButton::Clicked, &window_,
+                         [this, accept] { DecideDraw(accept); });
         return control;
     };
-    AcceptDraw = button("AcceptDraw", "Accept", AcceptDrawTwips, true);
-    DeclineDraw = button("DeclineDraw", "Decline", DeclineDrawTwips, false);
-    AcceptDrawS = AcceptDraw->plainTwin;
-    DeclineDrawS = DeclineDraw->plainTwin;
+    acceptDraw_ = button("AcceptDraw", "Accept", AcceptDrawTwips, true);
+    declineDraw_ = button("DeclineDraw", "Decline", DeclineDrawTwips, false);
 
-    CheckTimer = new QTimer(this);
-    CheckTimer->setObjectName(QStringLiteral("CheckTimer"));
-    connect(CheckTimer, &QTimer::timeout, this, [this] { CheckTimer_Timer(); });
+    checkTimer_ = new QTimer(&window_);
+    checkTimer_->setObjectName(QStringLiteral("CheckTimer"));
+    QObject::connect(checkTimer_, &QTimer::timeout, &window_, [this] { CheckTimer_Timer(); });
 }
 
-void Board::StartCheckTimer()
+void GameEndControls::StartCheckTimer()
 {
-    CheckTimer->start(TickInterval);
+    checkTimer_->start(TickInterval);
 }
 
-void Board::ShowDrawButtons()
+void GameEndControls::ShowDrawButtons()
 {
-    for (Support::SkinnedButton* answer : {AcceptDraw, DeclineDraw}) {
+    for (Support::SkinnedButton* answer : {acceptDraw_, declineDraw_}) {
         if (game_.Status().drawAnswerPending)
-            answer->Show(simpleUI_);
+            answer->Show(window_.SimpleUI());
         else
             answer->Hide();
     }
     if (game_.Status().drawAnswerPending) {
-        MDLogo->hide();
-        DrawLogo->show();
+        window_.MenuBar().Logo()->hide();
+        window_.MenuBar().DrawLogo()->show();
     }
 }
 
-void Board::SurrenderGame()
+void GameEndControls::SurrenderGame()
 {
-    moveListBusy_ = true;
-    game_.SurrenderGame(PlayerComment->text().toStdString());
-    FillMoveList();
-    DisplayBoardState();
-    moveListBusy_ = false;
+    window_.View().SetListBusy(true);
+    game_.SurrenderGame(window_.View().PlayerComment()->text().toStdString());
+    window_.View().FillMoveList();
+    window_.DisplayBoardState();
+    window_.View().SetListBusy(false);
 }
 
-void Board::OfferDraw()
+void GameEndControls::OfferDraw()
 {
-    moveListBusy_ = true;
-    game_.OfferDraw(PlayerComment->text().toStdString());
-    FillMoveList();
-    DisplayBoardState();
-    moveListBusy_ = false;
+    window_.View().SetListBusy(true);
+    game_.OfferDraw(window_.View().PlayerComment()->text().toStdString());
+    window_.View().FillMoveList();
+    window_.DisplayBoardState();
+    window_.View().SetListBusy(false);
 }
 
-void Board::DecideDraw(bool accept)
+void GameEndControls::DecideDraw(bool accept)
 {
-    moveListBusy_ = true;
-    game_.DecideDraw(accept, PlayerComment->text().toStdString());
+    window_.View().SetListBusy(true);
+    game_.DecideDraw(accept, window_.View().PlayerComment()->text().toStdString());
     ShowDrawButtons();
-    FillMoveList();
-    DisplayBoardState();
-    moveListBusy_ = false;
+    window_.View().FillMoveList();
+    window_.DisplayBoardState();
+    window_.View().SetListBusy(false);
 }
 
-void Board::CheckTimer_Timer()
+void GameEndControls::CheckTimer_Timer()
 {
-    WindowNotices notices([this](const BoardMessage& message) { ShowBoardMessage(message); });
-    const TickResult tick = game_.Tick(isVisible(), notices);
+    WindowNotices notices([this](const BoardMessage& message) { window_.ShowBoardMessage(message); });
+    const TickResult tick = game_.Tick(window_.isVisible(), notices);
     if (tick.close) {
-        CheckTimer->stop();
-        close();
+        checkTimer_->stop();
+        window_.close();
         return;
     }
-    if (CheckTimer->interval() != tick.interval)
-        CheckTimer->setInterval(tick.interval);
-    CBoard->update();
+    if (checkTimer_->interval() != tick.interval)
+        checkTimer_->setInterval(tick.interval);
+    window_.View().Squares()->update();
 }
 
 } // namespace BoardSupport

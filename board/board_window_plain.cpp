@@ -1,7 +1,12 @@
 // The board window's plain layout and its tool tips.
-#include "board/board_window.h"
+#include "board/plain_window.h"
 
+#include "board/board_menu_bar.h"
+#include "board/board_panel.h"
 #include "board/board_view.h"
+#include "board/board_window.h"
+#include "board/computer_controls.h"
+#include "board/game_end_controls.h"
 #include "board/plain_layout.h"
 #include "foundation/press_label.h"
 #include "foundation/settings.h"
@@ -15,41 +20,42 @@
 
 namespace BoardSupport {
 
-// Runs once as the window loads; the skinned look never comes back.
-void Board::SetSimpleUI()
+void ApplyPlainLayout(Board& board)
 {
-    for (Support::SkinnedButton* button : {CancelSearch, AcceptDraw, DeclineDraw})
+    for (Support::SkinnedButton* button :
+         {board.Computer().Cancel(), board.GameEnd().AcceptDraw(), board.GameEnd().DeclineDraw()})
         button->HideSkinned();
-    for (QLabel* picture : findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Toolbar1_\\d$"))))
+    for (QLabel* picture : board.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Toolbar1_\\d$"))))
         picture->hide();
-    for (QWidget* plain : {GameMenu_L, HistoryMenu_L, HelpMenu_L})
+    BoardMenuBar& bar = board.MenuBar();
+    for (QWidget* plain : {bar.GameTitle(), bar.HistoryTitle(), bar.HelpTitle()})
         plain->show();
-    for (QWidget* skinned : {Menu1Button, Menu2Button, MinimiseButton, HelpButton})
+    for (QWidget* skinned : {bar.GameButton(), bar.HistoryButton(), bar.MinimiseButton(), bar.HelpButton()})
         skinned->hide();
-    Menus.mnuIntHelpMenu.Item(Support::HelpHelp)->setVisible(true);
+    board.Menus().mnuIntHelpMenu.Item(Support::HelpHelp)->setVisible(true);
 
-    PlayerComment->setFrame(true);
-    PlayerComment->resize(PlayerComment->width(),
-                          Px(PlayerCommentTwips.height() + PlainCommentTallerTwips));
-    LabelBoarder_L->resize(LabelBoarder_L->width(),
-                           Px(LabelBoarderTwips.height() + PlainCommentRoomTwips) - 3);
-    LabelBoarder_L->show();
-    LabelBoarder_L->lower();
-    MoveList->setFrameStyle(QFrame::Box | QFrame::Plain);
+    BoardPanel& view = board.View();
+    view.PlayerComment()->setFrame(true);
+    view.PlayerComment()->resize(view.PlayerComment()->width(),
+                                 Px(PlayerCommentTwips.height() + PlainCommentTallerTwips));
+    view.CommentFrame()->resize(view.CommentFrame()->width(),
+                                Px(LabelBoarderTwips.height() + PlainCommentRoomTwips) - 3);
+    view.CommentFrame()->show();
+    view.CommentFrame()->lower();
+    view.MoveList()->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* control : board.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (const std::optional<TwipShift> shift = PlainShiftOf(control->objectName()))
             control->move(control->pos() + PlainPixelShift(*shift));
-    CBoard->setGeometry(BoardRect(PlainBoardOrigin));
-    setFixedSize(Px(WindowWidthTwips - PlainNarrowerTwips), Px(WindowHeightTwips - PlainLowerTwips));
+    view.Squares()->setGeometry(BoardRect(PlainBoardOrigin));
+    board.setFixedSize(Px(WindowWidthTwips - PlainNarrowerTwips), Px(WindowHeightTwips - PlainLowerTwips));
 }
 
-// The texts follow the mode, so entering play or set-up mode sets them.
-void Board::SetToolTips()
+void ApplyToolTips(Board& board, bool setupMode, bool shown)
 {
-    for (const ControlTip& tip : BoardToolTips(InSetupMode(), Support::GetVersionString()))
-        if (QWidget* control = findChild<QWidget*>(tip.control))
-            Support::SetToolTip(control, tip.text, showToolTips_);
+    for (const ControlTip& tip : BoardToolTips(setupMode, Support::GetVersionString()))
+        if (QWidget* control = board.findChild<QWidget*>(tip.control))
+            Support::SetToolTip(control, tip.text, shown);
 }
 
 } // namespace BoardSupport

@@ -1,7 +1,12 @@
 // The board window in set-up mode: the palette and the trash in place of
 // the move list, drags between them and the board, and play from the
 // position built.
+#include "board/setup_controls.h"
+
+#include "board/board_menu_bar.h"
+#include "board/board_panel.h"
 #include "board/board_window.h"
+#include "board/plain_window.h"
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
@@ -10,7 +15,6 @@
 #include "foundation/press_label.h"
 #include "foundation/sound_cues.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopeGuard>
@@ -40,148 +44,161 @@ int PaletteCell(int piece)
 
 } // namespace
 
-void Board::CreateSetupControls()
+SetupControls::SetupControls(Board& window, GameController& game, BoardHost& port)
+    : window_(window), game_(game), port_(port)
 {
-    PiecePallete = new PiecePalette(this);
-    PiecePallete->PiecePicture = [this](int piece) {
-        return port_.Pictures().ChessSetCell(PaletteCell(piece));
-    };
-    PiecePallete->Pressed = [this](int piece, Qt::MouseButton button, QPoint globalPoint) {
-        PiecePallete_MouseDown(piece, button, globalPoint);
-    };
-    PiecePallete->Dropped = [this](QPoint point) { SetupDragDrop(*PiecePallete, point); };
-    PiecePallete->setGeometry(SkinnedRect(PaletteTwips));
-    PiecePallete->hide();
-    Trash = new SetupTrash(this);
-    Trash->setGeometry(SkinnedRect(TrashTwips));
-    Trash->hide();
-    PiecePalleteMenu = &Menus.mnuPiecePalleteMenu;
 }
 
-void Board::BeginBoardSetup()
+void SetupControls::Create()
+{
+    palette_ = new PiecePalette(&window_);
+    palette_->PiecePicture = [this](int piece) {
+        return port_.Pictures().ChessSetCell(PaletteCell(piece));
+    };
+    palette_->Pressed = [this](int piece, Qt::MouseButton button, QPoint globalPoint) {
+        PiecePallete_MouseDown(piece, button, globalPoint);
+    };
+    palette_->Dropped = [this](QPoint point) { SetupDragDrop(*palette_, point); };
+    palette_->setGeometry(SkinnedRect(PaletteTwips));
+    palette_->hide();
+    trash_ = new SetupTrash(&window_);
+    trash_->setGeometry(SkinnedRect(TrashTwips));
+    trash_->hide();
+    paletteMenu_ = &window_.Menus().mnuPiecePalleteMenu;
+}
+
+void SetupControls::Begin()
 {
     ShowSetupParts(true);
     SetPiecePallete();
-    DisplayBoardState();
-    DisplayToolbar();
-    SetToolTips();
-    moveListBusy_ = false;
+    window_.DisplayBoardState();
+    window_.Toolbar().DisplayToolbar();
+    ApplyToolTips(window_, game_.Setup().Active(), window_.ShowToolTips());
+    window_.View().SetListBusy(false);
 }
 
-void Board::ShowSetupParts(bool setup)
+void SetupControls::ShowSetupParts(bool setup)
 {
-    PiecePallete->setVisible(setup);
-    Trash->setVisible(setup);
+    palette_->setVisible(setup);
+    trash_->setVisible(setup);
     // The trash takes the logo's place; a draw offer's picture stays.
     if (!game_.Status().drawOffered)
-        MDLogo->setVisible(!setup);
+        window_.MenuBar().Logo()->setVisible(!setup);
     // The set-up instructions take the comment box's room as well, so that
     // they stand on one line.
-    const int width = setup ? PlayerComment->geometry().right() - OpponentComment->x()
+    BoardPanel& view = window_.View();
+    const int width = setup ? view.PlayerComment()->geometry().right() - view.OpponentComment()->x()
                             : Px(OpponentCommentTwips.width());
-    OpponentComment->resize(width, OpponentComment->height());
+    view.OpponentComment()->resize(width, view.OpponentComment()->height());
     if (!setup)
         return;
-    MoveList->hide();
-    PlayerComment->hide();
-    PlayerComment_L->hide();
+    view.MoveList()->hide();
+    view.PlayerComment()->hide();
+    view.CommentLabel()->hide();
 }
 
-void Board::SetPiecePallete()
+void SetupControls::SetPiecePallete()
 {
-    PiecePallete->update();
+    palette_->update();
     UpdatePiecePalette();
 }
 
-void Board::UpdatePiecePalette()
+void SetupControls::UpdatePiecePalette()
 {
     const SetupPalette palette = game_.Setup().UpdatePiecePalette();
     for (int piece = MoveValidation::WhiteRook; piece <= MoveValidation::BlackPawn; ++piece) {
         const bool enabled = palette.ItemEnabled(piece);
-        PiecePallete->SetItemState(piece, enabled, !enabled);
+        palette_->SetItemState(piece, enabled, !enabled);
     }
 }
 
-void Board::PiecePallete_MouseDown(int piece, Qt::MouseButton button, QPoint globalPoint)
+void SetupControls::PiecePallete_MouseDown(int piece, Qt::MouseButton button, QPoint globalPoint)
 {
     if (button == Qt::RightButton) {
         if (MoveValidation::IsKing(piece))
             return;
         palettePiece_ = piece;
-        PopUp(*PiecePalleteMenu, globalPoint);
+        window_.MenuBar().PopUp(*paletteMenu_, globalPoint);
         return;
     }
     game_.Marks().HideCoords();
-    DisplayBoardState();
+    window_.DisplayBoardState();
     if (button != Qt::LeftButton)
         return;
     setupDrag_ = SetupSource::Palette(piece);
-    PiecePallete->BeginDrag(port_.Pictures().DragIcon(piece));
+    palette_->BeginDrag(port_.Pictures().DragIcon(piece));
     Support::PlaySoundCue(Support::CuePiecePickedUp);
 }
 
 // A drag from the board or the palette ended at a point of `source`: on a
 // square the piece is put there; on the palette (a piece from the board)
 // or in the trash it leaves the board; anywhere else nothing happens.
-void Board::SetupDragDrop(QWidget& source, QPoint point)
+void SetupControls::DropFromBoard(Square from, QWidget& source, QPoint point)
 {
-    const QPoint at = source.mapTo(this, point);
+    setupDrag_ = SetupSource::Board(from);
+    SetupDragDrop(source, point);
+}
+
+void SetupControls::SetupDragDrop(QWidget& source, QPoint point)
+{
+    BoardView* const squares = window_.View().Squares();
+    const QPoint at = source.mapTo(&window_, point);
     std::optional<Square> target;
-    if (CBoard->geometry().contains(at)) {
-        target = CBoard->SquareAt(CBoard->mapFrom(this, at));
-    } else if (PiecePallete->geometry().contains(at)) {
+    if (squares->geometry().contains(at)) {
+        target = squares->SquareAt(squares->mapFrom(&window_, at));
+    } else if (palette_->geometry().contains(at)) {
         if (setupDrag_.FromPalette())
             return;
-    } else if (!Trash->geometry().contains(at)) {
+    } else if (!trash_->geometry().contains(at)) {
         return;
     }
     Support::PlaySoundCue(Support::CuePieceDropped);
     ShowSetupChange(game_.Setup().Place(setupDrag_, target));
 }
 
-void Board::ShowSetupChange(const SetupChange& change)
+void SetupControls::ShowSetupChange(const SetupChange& change)
 {
-    DisplayBoardState();
+    window_.DisplayBoardState();
     UpdatePiecePalette();
     if (change.message)
-        ShowBoardMessage(*change.message);
+        window_.ShowBoardMessage(*change.message);
 }
 
-void Board::RemovePieces(int piece)
+void SetupControls::RemovePieces(int piece)
 {
     ShowSetupChange(game_.Setup().RemovePieces(piece));
 }
 
-void Board::SetupReset()
+void SetupControls::SetupReset()
 {
     game_.Setup().Reset();
     ShowSetupChange(SetupChange{});
 }
 
-void Board::SetupClear()
+void SetupControls::SetupClear()
 {
     game_.Setup().Clear();
     ShowSetupChange(SetupChange{});
 }
 
-bool Board::SetupPlay()
+bool SetupControls::SetupPlay()
 {
     if (!game_.Setup().Active())
         return false;
     const SetupCheck check = game_.Setup().Valid();
     if (check.refusal) {
-        ShowBoardMessage(*check.refusal);
+        window_.ShowBoardMessage(*check.refusal);
         return false;
     }
     if (!check.warnings.empty()) {
         // The timer stays idle while the warnings are open.
         game_.Timer().SetMessageOpen(true);
         const auto reopenTimer = qScopeGuard([this] { game_.Timer().SetMessageOpen(false); });
-        if (!AskSetupWarnings(check.warnings, simpleUI_))
+        if (!AskSetupWarnings(check.warnings, window_.SimpleUI()))
             return false;
     }
     game_.BeginSetupGame();
-    BeginGame();
+    window_.BeginGame();
     return true;
 }
 

@@ -98,12 +98,12 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
         {Actions, 1, [](Board& b) { return b.Game().Marks().CoordsShown(); }, {}, {}},
         {Actions,
          7,
-         [](Board& b) { return b.Game().Status().surrendered && b.MoveList->rowCount() == 5; },
+         [](Board& b) { return b.Game().Status().surrendered && b.View().MoveList()->rowCount() == 5; },
          {},
          {}},
         {Actions,
          8,
-         [](Board& b) { return b.Game().Status().drawOffered && b.MoveList->rowCount() == 5; },
+         [](Board& b) { return b.Game().Status().drawOffered && b.View().MoveList()->rowCount() == 5; },
          {},
          {}},
         {Actions, 10, [](Board& b) { return b.isVisible(); }, {"LoadChessSet"}, {"Options"}},
@@ -149,14 +149,14 @@ TEST_F(BoardMenusTest, EveryMenuItemRunsItsCommandOnTheBoardThatShowedIt)
                 board->close();
         };
         if (c.menu == History)
-            board->SelectRow(2);
-        QWidget* title = c.menu == Actions ? static_cast<QWidget*>(board->Menu1Button)
-                                           : static_cast<QWidget*>(board->Menu2Button);
-        Support::IndexedMenu& menu = c.menu == Actions   ? board->Menus.mnuActionsMenu
-                                     : c.menu == History ? board->Menus.mnuHistoryMenu
-                                                         : board->Menus.mnuIntHelpMenu;
+            board->View().SelectRow(2);
+        QWidget* title = c.menu == Actions ? static_cast<QWidget*>(board->MenuBar().GameButton())
+                                           : static_cast<QWidget*>(board->MenuBar().HistoryButton());
+        Support::IndexedMenu& menu = c.menu == Actions   ? board->Menus().mnuActionsMenu
+                                     : c.menu == History ? board->Menus().mnuHistoryMenu
+                                                         : board->Menus().mnuIntHelpMenu;
         if (c.menu == Help)
-            board->HelpMenu_L_MouseDown(Qt::LeftButton);
+            board->MenuBar().HelpMenu_L_MouseDown(Qt::LeftButton);
         else
             Press(title, Qt::LeftButton);
         ClosePopups();
@@ -190,10 +190,10 @@ TEST_F(BoardMenusTest, UndoSendAndResendRunAsTheToolbarDoes)
         window.hide();
     };
     auto choose = [this](Board& board, int index) {
-        Press(board.Menu1Button, Qt::LeftButton);
-        ASSERT_EQ(shown, &board.Menus.mnuActionsMenu);
-        ASSERT_TRUE(board.Menus.mnuActionsMenu.Item(index)->isEnabled()) << index;
-        board.Menus.mnuActionsMenu.Item(index)->trigger();
+        Press(board.MenuBar().GameButton(), Qt::LeftButton);
+        ASSERT_EQ(shown, &board.Menus().mnuActionsMenu);
+        ASSERT_TRUE(board.Menus().mnuActionsMenu.Item(index)->isEnabled()) << index;
+        board.Menus().mnuActionsMenu.Item(index)->trigger();
     };
     auto openGame = [this](const Database::DataFolder& folder, int id) {
         auto board = std::make_unique<Board>(host, folder);
@@ -206,12 +206,12 @@ TEST_F(BoardMenusTest, UndoSendAndResendRunAsTheToolbarDoes)
     };
     {
         const std::unique_ptr<Board> board = openGame(data.Folder(), 1);
-        Press(board->Menu1Button, Qt::LeftButton);
-        EXPECT_FALSE(board->Menus.mnuActionsMenu.Item(ActionsSend)->isEnabled());
+        Press(board->MenuBar().GameButton(), Qt::LeftButton);
+        EXPECT_FALSE(board->Menus().mnuActionsMenu.Item(ActionsSend)->isEnabled());
         DragPiece(*board, "f1", "c4");
-        ASSERT_EQ(board->MoveList->rowCount(), 5);
+        ASSERT_EQ(board->View().MoveList()->rowCount(), 5);
         choose(*board, ActionsUndo);
-        EXPECT_EQ(board->MoveList->rowCount(), 4);
+        EXPECT_EQ(board->View().MoveList()->rowCount(), 4);
         DragPiece(*board, "f1", "c4");
         choose(*board, ActionsSend);
         EXPECT_EQ(host.calls.front(), QStringLiteral("SendMoveMail 1"));
@@ -227,20 +227,20 @@ TEST_F(BoardMenusTest, UndoSendAndResendRunAsTheToolbarDoes)
         const std::unique_ptr<Board> board = openGame(computer.Folder(), 5);
         choose(*board, ActionsResend);
         ASSERT_TRUE(board->ComputerThinking());
-        EXPECT_FALSE(board->Menu1Button->isEnabled());
-        EXPECT_FALSE(board->Menu2Button->isEnabled());
+        EXPECT_FALSE(board->MenuBar().GameButton()->isEnabled());
+        EXPECT_FALSE(board->MenuBar().HistoryButton()->isEnabled());
         shown = nullptr;
-        Press(board->Menu1Button, Qt::LeftButton);
+        Press(board->MenuBar().GameButton(), Qt::LeftButton);
         EXPECT_EQ(shown, nullptr);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !board->ComputerThinking(); }, 30000));
-        EXPECT_EQ(board->MoveList->rowCount(), 2);
+        EXPECT_EQ(board->View().MoveList()->rowCount(), 2);
 
         DragPiece(*board, "g1", "f3");
-        if (board->MoveList->rowCount() == 3) {
+        if (board->View().MoveList()->rowCount() == 3) {
             choose(*board, ActionsSend);
             EXPECT_TRUE(board->ComputerThinking());
             ASSERT_TRUE(QTest::qWaitFor([&] { return !board->ComputerThinking(); }, 30000));
-            EXPECT_EQ(board->MoveList->rowCount(), 4);
+            EXPECT_EQ(board->View().MoveList()->rowCount(), 4);
         }
         EXPECT_TRUE(host.calls.empty());
     }
@@ -265,17 +265,17 @@ TEST_F(BoardMenusTest, AMenuActsOnlyOnTheOpenGameItWasShownFor)
     ASSERT_TRUE(loaded);
     first->show();
     second->show();
-    Press(first->Menu1Button, Qt::LeftButton);
-    first->Menus.mnuActionsMenu.Item(0)->trigger();
+    Press(first->MenuBar().GameButton(), Qt::LeftButton);
+    first->Menus().mnuActionsMenu.Item(0)->trigger();
     EXPECT_EQ(first->Game().Info().viewColour, 1);
     EXPECT_EQ(second->Game().Info().viewColour, 1); // Black's own view, untouched
 
-    Press(second->Menu1Button, Qt::LeftButton);
+    Press(second->MenuBar().GameButton(), Qt::LeftButton);
     second->close();
     ClosePopups();
     host.calls.clear();
-    second->Menus.mnuActionsMenu.Item(11)->trigger();
-    second->Menus.mnuActionsMenu.Item(0)->trigger();
+    second->Menus().mnuActionsMenu.Item(11)->trigger();
+    second->Menus().mnuActionsMenu.Item(0)->trigger();
     EXPECT_TRUE(host.calls.empty());
     EXPECT_EQ(second->Game().Info().viewColour, 1);
 }
@@ -288,57 +288,57 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
 
     // Each menu opens at the left of its title, just below it; the right
     // button opens none.
-    Press(board->Menu1Button, Qt::RightButton);
+    Press(board->MenuBar().GameButton(), Qt::RightButton);
     EXPECT_EQ(shown, nullptr);
-    Press(board->Menu2Button, Qt::LeftButton);
-    EXPECT_EQ(shown, &board->Menus.mnuHistoryMenu);
-    EXPECT_EQ(shownAt, board->Menu2Button->mapToGlobal(QPoint(0, board->Menu2Button->height())));
+    Press(board->MenuBar().HistoryButton(), Qt::LeftButton);
+    EXPECT_EQ(shown, &board->Menus().mnuHistoryMenu);
+    EXPECT_EQ(shownAt, board->MenuBar().HistoryButton()->mapToGlobal(QPoint(0, board->MenuBar().HistoryButton()->height())));
 
     // The right button on a move mark opens the Actions menu at the
     // pointer; the left one clears the marks and the coordinates and picks
     // up nothing.
     ASSERT_TRUE(board->Game().Marks().Shown());
-    const QPoint mark = board->CBoard->MarkRect(board->Game().Marks().Squares().back()).center();
+    const QPoint mark = board->View().Squares()->MarkRect(board->Game().Marks().Squares().back()).center();
     shown = nullptr;
-    Press(board->CBoard, Qt::RightButton, mark);
-    EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
-    EXPECT_EQ(shownAt, board->CBoard->mapToGlobal(mark));
+    Press(board->View().Squares(), Qt::RightButton, mark);
+    EXPECT_EQ(shown, &board->Menus().mnuActionsMenu);
+    EXPECT_EQ(shownAt, board->View().Squares()->mapToGlobal(mark));
     EXPECT_TRUE(board->Game().Marks().Shown());
     // So does the right button on any square, leaving the marks and the
     // piece where they are.
     const QPoint square = SquareCentre(*board, "e2");
     shown = nullptr;
-    Press(board->CBoard, Qt::RightButton, square);
-    EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
-    EXPECT_EQ(shownAt, board->CBoard->mapToGlobal(square));
+    Press(board->View().Squares(), Qt::RightButton, square);
+    EXPECT_EQ(shown, &board->Menus().mnuActionsMenu);
+    EXPECT_EQ(shownAt, board->View().Squares()->mapToGlobal(square));
     EXPECT_TRUE(board->Game().Marks().Shown());
-    EXPECT_FALSE(board->CBoard->Dragging());
-    board->ToggleCoords();
-    QTest::mousePress(board->CBoard, Qt::LeftButton, {}, mark);
-    QTest::mouseRelease(board->CBoard, Qt::LeftButton, {}, mark);
+    EXPECT_FALSE(board->View().Squares()->Dragging());
+    board->View().ToggleCoords();
+    QTest::mousePress(board->View().Squares(), Qt::LeftButton, {}, mark);
+    QTest::mouseRelease(board->View().Squares(), Qt::LeftButton, {}, mark);
     EXPECT_FALSE(board->Game().Marks().Shown());
     EXPECT_FALSE(board->Game().Marks().CoordsShown());
-    EXPECT_FALSE(board->CBoard->Dragging());
-    EXPECT_EQ(board->MoveList->rowCount(), 4);
+    EXPECT_FALSE(board->View().Squares()->Dragging());
+    EXPECT_EQ(board->View().MoveList()->rowCount(), 4);
 
     // A coordinate label takes the left button only.
-    board->ToggleCoords();
-    const QPoint label = board->CBoard->CoordinatePlates().front().rect.center();
-    QTest::mousePress(board->CBoard, Qt::RightButton, {}, label);
+    board->View().ToggleCoords();
+    const QPoint label = board->View().Squares()->CoordinatePlates().front().rect.center();
+    QTest::mousePress(board->View().Squares(), Qt::RightButton, {}, label);
     EXPECT_TRUE(board->Game().Marks().CoordsShown());
-    QTest::mousePress(board->CBoard, Qt::LeftButton, {}, label);
+    QTest::mousePress(board->View().Squares(), Qt::LeftButton, {}, label);
     EXPECT_FALSE(board->Game().Marks().CoordsShown());
-    EXPECT_FALSE(board->CBoard->Dragging());
+    EXPECT_FALSE(board->View().Squares()->Dragging());
 
     // A click on the players' tag clears the marks.
-    board->ToggleHighlight();
+    board->View().ToggleHighlight();
     ASSERT_TRUE(board->Game().Marks().Shown());
-    QTest::mouseClick(board->PlayersTag, Qt::LeftButton);
+    QTest::mouseClick(board->View().PlayersTag(), Qt::LeftButton);
     EXPECT_FALSE(board->Game().Marks().Shown());
 
-    QTest::mouseClick(board->MDLogo, Qt::LeftButton);
+    QTest::mouseClick(board->MenuBar().Logo(), Qt::LeftButton);
     EXPECT_EQ(host.calls, std::vector<QString>{"ShowCredits"});
-    QTest::mouseClick(board->MinimiseButton, Qt::LeftButton);
+    QTest::mouseClick(board->MenuBar().MinimiseButton(), Qt::LeftButton);
     EXPECT_TRUE(board->isMinimized());
 }
 
@@ -350,37 +350,37 @@ TEST_F(BoardMenusTest, TheSetupMenusBuildThePositionAndStartTheGame)
     ASSERT_TRUE(loaded);
     board->show();
     ASSERT_TRUE(board->Game().Setup().Active());
-    EXPECT_FALSE(board->MDLogo->isVisible());
-    EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Piece pallete menu"));
-    Press(board->Menu2Button, Qt::LeftButton);
+    EXPECT_FALSE(board->MenuBar().Logo()->isVisible());
+    EXPECT_EQ(board->MenuBar().HistoryButton()->toolTip(), QStringLiteral("Piece pallete menu"));
+    Press(board->MenuBar().HistoryButton(), Qt::LeftButton);
     EXPECT_EQ(shown, nullptr);
 
     auto choose = [&](int index) {
-        Press(board->Menu1Button, Qt::LeftButton);
-        ASSERT_EQ(shown, &board->Menus.mnuSetupMenu);
-        board->Menus.mnuSetupMenu.Item(index)->trigger();
+        Press(board->MenuBar().GameButton(), Qt::LeftButton);
+        ASSERT_EQ(shown, &board->Menus().mnuSetupMenu);
+        board->Menus().mnuSetupMenu.Item(index)->trigger();
     };
     const BoardSquares start = *ParsePositionString("");
     // The right button on a square opens the Setup menu at the pointer.
-    Press(board->CBoard, Qt::RightButton, SquareCentre(*board, "e2"));
-    EXPECT_EQ(shown, &board->Menus.mnuSetupMenu);
-    EXPECT_FALSE(board->CBoard->Dragging());
+    Press(board->View().Squares(), Qt::RightButton, SquareCentre(*board, "e2"));
+    EXPECT_EQ(shown, &board->Menus().mnuSetupMenu);
+    EXPECT_FALSE(board->View().Squares()->Dragging());
     choose(4);
     EXPECT_EQ(board->Game().History().Current().squares, BoardSquares{});
     choose(3);
     EXPECT_EQ(board->Game().History().Current().squares, start);
-    Press(board->PiecePallete, Qt::RightButton,
-          board->PiecePallete->ItemRect(MoveValidation::WhitePawn).center());
-    ASSERT_EQ(shown, &board->Menus.mnuPiecePalleteMenu);
-    board->Menus.mnuPiecePalleteMenu.Item(0)->trigger();
+    Press(board->Setup().Palette(), Qt::RightButton,
+          board->Setup().Palette()->ItemRect(MoveValidation::WhitePawn).center());
+    ASSERT_EQ(shown, &board->Menus().mnuPiecePalleteMenu);
+    board->Menus().mnuPiecePalleteMenu.Item(0)->trigger();
     EXPECT_EQ(board->Game().History().Current().squares(5, 2), MoveValidation::Empty);
     choose(3);
     choose(6);
     EXPECT_FALSE(board->Game().Setup().Active());
-    EXPECT_TRUE(board->MDLogo->isVisible());
-    EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Move history menu"));
-    Press(board->Menu1Button, Qt::LeftButton);
-    EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
+    EXPECT_TRUE(board->MenuBar().Logo()->isVisible());
+    EXPECT_EQ(board->MenuBar().HistoryButton()->toolTip(), QStringLiteral("Move history menu"));
+    Press(board->MenuBar().GameButton(), Qt::LeftButton);
+    EXPECT_EQ(shown, &board->Menus().mnuActionsMenu);
 }
 
 TEST_F(BoardMenusTest, HistoryOpensNothingWithoutAnEntry)
@@ -388,12 +388,12 @@ TEST_F(BoardMenusTest, HistoryOpensNothingWithoutAnEntry)
     const std::unique_ptr<Board> board = Open(-1);
     ASSERT_TRUE(loaded);
     board->show();
-    Press(board->Menu2Button, Qt::LeftButton);
-    emit board->MoveList->customContextMenuRequested(QPoint(5, 5));
+    Press(board->MenuBar().HistoryButton(), Qt::LeftButton);
+    emit board->View().MoveList()->customContextMenuRequested(QPoint(5, 5));
     ClosePopups();
     EXPECT_EQ(shown, nullptr);
-    Press(board->Menu1Button, Qt::LeftButton);
-    EXPECT_EQ(shown, &board->Menus.mnuActionsMenu);
+    Press(board->MenuBar().GameButton(), Qt::LeftButton);
+    EXPECT_EQ(shown, &board->Menus().mnuActionsMenu);
 }
 
 // Activation redraws the visible skinned buttons only after a new skin,
@@ -411,8 +411,8 @@ TEST_F(BoardMenusTest, ActivationAfterANewSkinRedrawsTheVisibleButtons)
     board->Form_Activate();
     EXPECT_TRUE(board->SkinReapplied());
     EXPECT_FALSE(Support::Globals().SkinRefreshPending);
-    board->CancelSearch->Show(false);
-    board->CancelSearch->SetEnabled(false);
+    board->Computer().Cancel()->Show(false);
+    board->Computer().Cancel()->SetEnabled(false);
     QLabel* picture = board->findChild<QLabel*>(QStringLiteral("CancelSearch"));
     const qint64 released = picture->pixmap().cacheKey();
 
@@ -463,17 +463,17 @@ TEST_F(BoardMenusTest, ThePlainLayoutMovesEachControlByItsShift)
     plain->show();
     skinned->show();
     for (QWidget* control :
-         {static_cast<QWidget*>(plain->GameMenu_L), static_cast<QWidget*>(plain->HelpMenu_L),
-          static_cast<QWidget*>(plain->LabelBoarder_L), static_cast<QWidget*>(skinned->Menu1Button),
-          static_cast<QWidget*>(skinned->HelpButton)})
+         {static_cast<QWidget*>(plain->MenuBar().GameTitle()), static_cast<QWidget*>(plain->MenuBar().HelpTitle()),
+          static_cast<QWidget*>(plain->View().CommentFrame()), static_cast<QWidget*>(skinned->MenuBar().GameButton()),
+          static_cast<QWidget*>(skinned->MenuBar().HelpButton())})
         EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
     for (QWidget* control :
-         {static_cast<QWidget*>(plain->Menu1Button), static_cast<QWidget*>(plain->MinimiseButton),
-          static_cast<QWidget*>(plain->HelpButton), static_cast<QWidget*>(skinned->GameMenu_L),
-          static_cast<QWidget*>(skinned->LabelBoarder_L)})
+         {static_cast<QWidget*>(plain->MenuBar().GameButton()), static_cast<QWidget*>(plain->MenuBar().MinimiseButton()),
+          static_cast<QWidget*>(plain->MenuBar().HelpButton()), static_cast<QWidget*>(skinned->MenuBar().GameTitle()),
+          static_cast<QWidget*>(skinned->View().CommentFrame())})
         EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
-    EXPECT_TRUE(plain->Menus.mnuIntHelpMenu.Item(2)->isVisible());
-    EXPECT_FALSE(skinned->Menus.mnuIntHelpMenu.Item(2)->isVisible());
+    EXPECT_TRUE(plain->Menus().mnuIntHelpMenu.Item(2)->isVisible());
+    EXPECT_FALSE(skinned->Menus().mnuIntHelpMenu.Item(2)->isVisible());
 }
 
 // F1 opens the board's own help topic from any control, in both layouts.
@@ -486,8 +486,8 @@ TEST_F(BoardMenusTest, F1OpensTheBoardsHelp)
         board->show();
         board->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(board.get()));
-        for (QWidget* focus : {static_cast<QWidget*>(board->MoveList),
-                               static_cast<QWidget*>(board->PlayerComment)}) {
+        for (QWidget* focus : {static_cast<QWidget*>(board->View().MoveList()),
+                               static_cast<QWidget*>(board->View().PlayerComment())}) {
             SCOPED_TRACE(focus->objectName().toStdString());
             Support::CloseHelp(board.get());
             ASSERT_EQ(Platform::ProgramHelpViewer().Find(board.get()), nullptr);
@@ -507,8 +507,8 @@ TEST_F(BoardMenusTest, SurrenderIsOneWordEverywhere)
         EXPECT_STREQ(WindowNames::BoardToolbarFaces[cell], "Surrender") << cell;
     const std::unique_ptr<Board> plain = Open(1, true);
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(plain->Toolbar1S[6]->text().remove(QLatin1Char('&')), QStringLiteral("Surrender"));
-    EXPECT_EQ(plain->Menus.mnuActionsMenu.Item(7)->text(), QStringLiteral("Surrender game"));
+    EXPECT_EQ(plain->Toolbar().Button(6)->text().remove(QLatin1Char('&')), QStringLiteral("Surrender"));
+    EXPECT_EQ(plain->Menus().mnuActionsMenu.Item(7)->text(), QStringLiteral("Surrender game"));
 }
 
 TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
@@ -517,13 +517,13 @@ TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
     BoardOptions options;
     options.request.gameId = 1;
     ASSERT_TRUE(board->Form_Load(options));
-    EXPECT_EQ(board->Menu2Button->toolTip(), QStringLiteral("Move history menu"));
-    EXPECT_EQ(board->MDLogo->toolTip(), QStringLiteral("Marrowdale v") + Support::GetVersionString());
-    EXPECT_EQ(board->CancelSearchS->toolTip(),
+    EXPECT_EQ(board->MenuBar().HistoryButton()->toolTip(), QStringLiteral("Move history menu"));
+    EXPECT_EQ(board->MenuBar().Logo()->toolTip(), QStringLiteral("Marrowdale v") + Support::GetVersionString());
+    EXPECT_EQ(board->Computer().CancelPlain()->toolTip(),
               QStringLiteral("Stop the computer from taking its next move"));
-    EXPECT_EQ(board->AcceptDrawS->toolTip(), QStringLiteral("Accept the offered draw"));
-    EXPECT_EQ(board->AcceptDraw->face->toolTip(), QStringLiteral("Accept the offered draw"));
-    EXPECT_EQ(board->MoveList->toolTip(), QStringLiteral("History of previous moves"));
+    EXPECT_EQ(board->GameEnd().AcceptDrawPlain()->toolTip(), QStringLiteral("Accept the offered draw"));
+    EXPECT_EQ(board->GameEnd().AcceptDraw()->face->toolTip(), QStringLiteral("Accept the offered draw"));
+    EXPECT_EQ(board->View().MoveList()->toolTip(), QStringLiteral("History of previous moves"));
 
     options.showToolTips = false;
     board = std::make_unique<Board>(host, data.Folder());
@@ -550,7 +550,7 @@ TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
     EXPECT_EQ(tipOf("Toolbar1Face_5"), QStringLiteral("CLEAR - Remove all the pieces from the board"));
     EXPECT_EQ(tipOf("Toolbar1_6"), QStringLiteral("PLAY - Play the current board setup"));
     EXPECT_EQ(tipOf("Menu2Button"), QStringLiteral("Piece pallete menu"));
-    ASSERT_TRUE(board->SetupPlay());
+    ASSERT_TRUE(board->Setup().SetupPlay());
     EXPECT_EQ(tipOf("Toolbar1S_4"), QStringLiteral("SEND - Send the move to your opponent"));
     EXPECT_EQ(tipOf("Toolbar1Face_5"),
               QStringLiteral("RESEND - Send your last move to your opponent again"));

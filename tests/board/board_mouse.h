@@ -23,15 +23,15 @@ inline BoardSupport::Square SquareNamed(const std::string& name)
 // A square's centre in the board widget's own coordinates.
 inline QPoint SquareCentre(BoardSupport::Board& board, const std::string& name)
 {
-    return board.CBoard->SquareRect(SquareNamed(name)).center();
+    return board.View().Squares()->SquareRect(SquareNamed(name)).center();
 }
 
 // Drags the piece on `from` to `to` with the mouse.
 inline void DragPiece(BoardSupport::Board& board, const char* from, const char* to)
 {
-    QTest::mousePress(board.CBoard, Qt::LeftButton, {}, SquareCentre(board, from));
-    QTest::mouseMove(board.CBoard, SquareCentre(board, to));
-    QTest::mouseRelease(board.CBoard, Qt::LeftButton, {}, SquareCentre(board, to));
+    QTest::mousePress(board.View().Squares(), Qt::LeftButton, {}, SquareCentre(board, from));
+    QTest::mouseMove(board.View().Squares(), SquareCentre(board, to));
+    QTest::mouseRelease(board.View().Squares(), Qt::LeftButton, {}, SquareCentre(board, to));
 }
 
 // ---- set-up mode: the palette, the board and the trash ----
@@ -39,38 +39,38 @@ inline void DragPiece(BoardSupport::Board& board, const char* from, const char* 
 // Where a square's centre lies in another control of the window.
 inline QPoint SquareIn(BoardSupport::Board& board, QWidget* control, const std::string& square)
 {
-    return control->mapFrom(&board, board.CBoard->mapTo(&board, SquareCentre(board, square)));
+    return control->mapFrom(&board, board.View().Squares()->mapTo(&board, SquareCentre(board, square)));
 }
 
 inline QPoint TrashIn(BoardSupport::Board& board, QWidget* control)
 {
-    return control->mapFrom(&board, board.Trash->geometry().center());
+    return control->mapFrom(&board, board.Setup().Trash()->geometry().center());
 }
 
 // A palette piece dragged to a point of the palette's coordinates.
 inline void DragFromPalette(BoardSupport::Board& board, int piece, QPoint releaseInPalette)
 {
-    QTest::mousePress(board.PiecePallete, Qt::LeftButton, {},
-                      board.PiecePallete->ItemRect(piece).center());
-    QTest::mouseRelease(board.PiecePallete, Qt::LeftButton, {}, releaseInPalette);
+    QTest::mousePress(board.Setup().Palette(), Qt::LeftButton, {},
+                      board.Setup().Palette()->ItemRect(piece).center());
+    QTest::mouseRelease(board.Setup().Palette(), Qt::LeftButton, {}, releaseInPalette);
 }
 
 inline void PaletteToSquare(BoardSupport::Board& board, int piece, const std::string& square)
 {
-    DragFromPalette(board, piece, SquareIn(board, board.PiecePallete, square));
+    DragFromPalette(board, piece, SquareIn(board, board.Setup().Palette(), square));
 }
 
 // A piece on the board dragged to a point of the board's coordinates.
 inline void SquareTo(BoardSupport::Board& board, const std::string& from, QPoint releaseInBoard)
 {
-    QTest::mousePress(board.CBoard, Qt::LeftButton, {}, SquareCentre(board, from));
-    QTest::mouseRelease(board.CBoard, Qt::LeftButton, {}, releaseInBoard);
+    QTest::mousePress(board.View().Squares(), Qt::LeftButton, {}, SquareCentre(board, from));
+    QTest::mouseRelease(board.View().Squares(), Qt::LeftButton, {}, releaseInBoard);
 }
 
 // An empty board, then the pieces ("Ke1 ke8") dragged from the palette.
 inline void BuildByMouse(BoardSupport::Board& board, const std::string& pieces)
 {
-    board.SetupClear();
+    board.Setup().SetupClear();
     std::istringstream in(pieces);
     for (std::string token; in >> token;)
         PaletteToSquare(board, TestBoards::CodeForLetter(token[0]), token.substr(1));

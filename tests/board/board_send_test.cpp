@@ -66,11 +66,11 @@ protected:
     static void Press(Board& board, int button, bool simpleUI)
     {
         if (simpleUI) {
-            ASSERT_TRUE(board.Toolbar1S[button]->isVisible() && board.Toolbar1S[button]->isEnabled());
-            QTest::mouseClick(board.Toolbar1S[button], Qt::LeftButton);
+            ASSERT_TRUE(board.Toolbar().Button(button)->isVisible() && board.Toolbar().Button(button)->isEnabled());
+            QTest::mouseClick(board.Toolbar().Button(button), Qt::LeftButton);
         } else {
-            ASSERT_TRUE(board.Toolbar1[button]->isVisible() && board.Toolbar1Face[button]->isEnabled());
-            QTest::mouseClick(board.Toolbar1Face[button], Qt::LeftButton);
+            ASSERT_TRUE(board.Toolbar().Picture(button)->isVisible() && board.Toolbar().Face(button)->isEnabled());
+            QTest::mouseClick(board.Toolbar().Face(button), Qt::LeftButton);
         }
     }
 
@@ -114,11 +114,11 @@ TEST_F(BoardSendTest, SendStoresTheMoveHandsItToTheTransportAndCloses)
         host.calls.clear();
         const std::unique_ptr<Board> board =
             Open(data.Folder(), Game9(c.mailOffline, c.standAlone), c.simpleUI);
-        EXPECT_FALSE(board->Commands().Button(SendButton).enabled);
+        EXPECT_FALSE(board->Toolbar().Commands().Button(SendButton).enabled);
         DragPiece(*board, "e7", "e5");
-        board->PlayerComment->setText(QStringLiteral("Your turn"));
-        EXPECT_TRUE(board->Commands().Button(UndoButton).enabled);
-        EXPECT_EQ(board->Toolbar1S[CloseButton]->text(), QStringLiteral("&Cancel"));
+        board->View().PlayerComment()->setText(QStringLiteral("Your turn"));
+        EXPECT_TRUE(board->Toolbar().Commands().Button(UndoButton).enabled);
+        EXPECT_EQ(board->Toolbar().Button(CloseButton)->text(), QStringLiteral("&Cancel"));
         Press(*board, SendButton, c.simpleUI);
         EXPECT_EQ(host.calls.front(), QString::fromLatin1(c.transport));
         EXPECT_EQ(host.calls.at(1), QStringLiteral("ReturnToGameList 9"));
@@ -135,8 +135,8 @@ TEST_F(BoardSendTest, SendStoresTheMoveHandsItToTheTransportAndCloses)
     StoreGuestGame(data.Folder());
     const std::unique_ptr<Board> board = Open(data.Folder(), Game9(true, false), true);
     EXPECT_FALSE(board->Game().Status().playerMayMove);
-    EXPECT_FALSE(board->Toolbar1S[SendButton]->isEnabled());
-    EXPECT_EQ(board->Toolbar1S[CloseButton]->text(), QStringLiteral("&Close"));
+    EXPECT_FALSE(board->Toolbar().Button(SendButton)->isEnabled());
+    EXPECT_EQ(board->Toolbar().Button(CloseButton)->text(), QStringLiteral("&Close"));
 }
 
 TEST_F(BoardSendTest, ResendHandsTheStoredGameOverAgainAndUndoTakesAMoveBack)
@@ -145,8 +145,8 @@ TEST_F(BoardSendTest, ResendHandsTheStoredGameOverAgainAndUndoTakesAMoveBack)
     StoreGuestGame(data.Folder(), Entries({{"5254", "e4"}, {"5755", "e5"}}));
     {
         const std::unique_ptr<Board> board = Open(data.Folder(), Game9(), false);
-        EXPECT_EQ(board->Commands().Button(CloseButton).caption, "&Close");
-        EXPECT_FALSE(board->Toolbar1Face[UndoButton]->isEnabled());
+        EXPECT_EQ(board->Toolbar().Commands().Button(CloseButton).caption, "&Close");
+        EXPECT_FALSE(board->Toolbar().Face(UndoButton)->isEnabled());
         Press(*board, ResendButton, false);
         EXPECT_EQ(host.calls.front(), QStringLiteral("SendMoveMail 9"));
         EXPECT_FALSE(board->isVisible());
@@ -171,14 +171,14 @@ TEST_F(BoardSendTest, ResendHandsTheStoredGameOverAgainAndUndoTakesAMoveBack)
     const std::unique_ptr<Board> board = Open(guest.Folder(), Game9(), false);
     const Position before = board->Game().History().Current();
     DragPiece(*board, "g8", "f6");
-    ASSERT_EQ(board->MoveList->rowCount(), 2);
+    ASSERT_EQ(board->View().MoveList()->rowCount(), 2);
     Press(*board, UndoButton, false);
-    EXPECT_EQ(board->MoveList->rowCount(), 1);
+    EXPECT_EQ(board->View().MoveList()->rowCount(), 1);
     EXPECT_TRUE(board->Game().Status().playerMayMove);
-    EXPECT_FALSE(board->Toolbar1Face[SendButton]->isEnabled());
+    EXPECT_FALSE(board->Toolbar().Face(SendButton)->isEnabled());
     EXPECT_EQ(board->Game().History().Current(), before);
     DragPiece(*board, "d7", "d5");
-    EXPECT_EQ(board->MoveList->item(1, 2)->text(), QStringLiteral("d5"));
+    EXPECT_EQ(board->View().MoveList()->item(1, 2)->text(), QStringLiteral("d5"));
 }
 
 TEST_F(BoardSendTest, AFailedDatabaseWriteKeepsTheWindowAndTheUnsentMove)
@@ -194,9 +194,9 @@ TEST_F(BoardSendTest, AFailedDatabaseWriteKeepsTheWindowAndTheUnsentMove)
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Database error.")});
     EXPECT_TRUE(host.calls.empty()) << host.calls.front().toStdString();
     EXPECT_TRUE(board->isVisible());
-    EXPECT_EQ(board->MoveList->rowCount(), 2);
-    EXPECT_TRUE(board->Toolbar1S[SendButton]->isEnabled());
-    EXPECT_TRUE(board->Toolbar1S[UndoButton]->isEnabled());
+    EXPECT_EQ(board->View().MoveList()->rowCount(), 2);
+    EXPECT_TRUE(board->Toolbar().Button(SendButton)->isEnabled());
+    EXPECT_TRUE(board->Toolbar().Button(UndoButton)->isEnabled());
     EXPECT_EQ(data.DatabaseText(), stored);
 }
 
@@ -217,21 +217,21 @@ TEST_F(BoardSendTest, AGameAgainstTheComputerPlayedByMouseAtDepthOne)
         // The player's move might be refused by what the computer did:
         // then the next one is tried.
         DragPiece(*board, move[0], move[1]);
-        if (board->MoveList->rowCount() == rows)
+        if (board->View().MoveList()->rowCount() == rows)
             continue;
         Press(*board, SendButton, false);
         if (board->ComputerThinking()) {
             // Nothing but Cancel while the computer thinks.
             for (int i = 1; i <= ToolbarButtons; ++i)
-                EXPECT_FALSE(board->Toolbar1Face[i]->isEnabled()) << i;
-            EXPECT_FALSE(board->MoveList->isEnabled());
+                EXPECT_FALSE(board->Toolbar().Face(i)->isEnabled()) << i;
+            EXPECT_FALSE(board->View().MoveList()->isEnabled());
             ASSERT_TRUE(QTest::qWaitFor([&] { return !board->ComputerThinking(); }, 30000));
         }
-        rows = board->MoveList->rowCount();
+        rows = board->View().MoveList()->rowCount();
         ASSERT_EQ(rows % 2, 0);
         EXPECT_TRUE(board->Game().Status().playerMayMove);
-        EXPECT_TRUE(board->Toolbar1Face[SurrenderButton]->isEnabled());
-        EXPECT_FALSE(board->Toolbar1Face[SendButton]->isEnabled());
+        EXPECT_TRUE(board->Toolbar().Face(SurrenderButton)->isEnabled());
+        EXPECT_FALSE(board->Toolbar().Face(SendButton)->isEnabled());
         EXPECT_TRUE(board->isVisible());
     }
     ASSERT_GE(rows, 6);
@@ -260,25 +260,25 @@ TEST_F(BoardSendTest, TheSetUpToolbarResetsClearsAndPlays)
         request.newGameOpponent = "Bob";
         request.newGameSetup = true;
         const std::unique_ptr<Board> board = Open(data.Folder(), request, simpleUI);
-        ASSERT_TRUE(board->SetupMode());
-        EXPECT_EQ(board->Toolbar1S[ResetButton]->text(), QStringLiteral("&Reset"));
-        EXPECT_FALSE(board->Toolbar1[UndoButton]->isVisible()
-                     || board->Toolbar1S[UndoButton]->isVisible());
+        ASSERT_TRUE(board->Game().Setup().Active());
+        EXPECT_EQ(board->Toolbar().Button(ResetButton)->text(), QStringLiteral("&Reset"));
+        EXPECT_FALSE(board->Toolbar().Picture(UndoButton)->isVisible()
+                     || board->Toolbar().Button(UndoButton)->isVisible());
 
         Press(*board, ClearButton, simpleUI);
         EXPECT_EQ(board->Game().History().Current().squares, BoardSquares{});
         // No kings: nothing to play yet.
-        EXPECT_FALSE(board->Commands().Button(PlayButton).enabled);
-        EXPECT_EQ(board->Commands().Button(PlayButton).face, (ToolbarFace{FaceStrip::SetupToolbar, 2}));
+        EXPECT_FALSE(board->Toolbar().Commands().Button(PlayButton).enabled);
+        EXPECT_EQ(board->Toolbar().Commands().Button(PlayButton).face, (ToolbarFace{FaceStrip::SetupToolbar, 2}));
 
         Press(*board, ResetButton, simpleUI);
         EXPECT_EQ(board->Game().History().Current().squares, StartPosition().squares);
         Press(*board, PlayButton, simpleUI);
-        EXPECT_FALSE(board->SetupMode());
+        EXPECT_FALSE(board->Game().Setup().Active());
         EXPECT_TRUE(board->Game().Status().playerMayMove);
-        EXPECT_EQ(board->Toolbar1S[SendButton]->text(), QStringLiteral("&Send"));
+        EXPECT_EQ(board->Toolbar().Button(SendButton)->text(), QStringLiteral("&Send"));
         // A new game from the player's set-up may be given up before its
         // first move.
-        EXPECT_TRUE(board->Commands().Button(SurrenderButton).enabled);
+        EXPECT_TRUE(board->Toolbar().Commands().Button(SurrenderButton).enabled);
     }
 }

@@ -64,20 +64,20 @@ TEST_F(BoardWindowTest, OpensAStoredGameSkinnedAndPlain)
         const std::unique_ptr<Board> board = Open(1, c.simpleUI);
         ASSERT_TRUE(loaded);
         EXPECT_EQ(board->size(), c.window);
-        EXPECT_EQ(board->CBoard->geometry(), c.board);
+        EXPECT_EQ(board->View().Squares()->geometry(), c.board);
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
         // Skinned, the caption stands on the picture's title band; plain,
         // the platform's frame shows it.
         EXPECT_EQ(TestSupport::TitleCaptionFault(*board),
                   c.simpleUI ? QStringLiteral("no caption label") : QString());
-        EXPECT_EQ(board->PlayersTag->text(), QStringLiteral("You are playing Bob"));
-        ASSERT_EQ(board->MoveList->rowCount(), 4);
-        EXPECT_EQ(board->MoveList->item(1, 2)->text(), QStringLiteral("e5"));
-        EXPECT_EQ(board->MoveList->item(3, 1)->text(), QStringLiteral("4"));
-        EXPECT_TRUE(board->MoveList->isColumnHidden(0));
-        EXPECT_TRUE(board->MoveList->isColumnHidden(3));
+        EXPECT_EQ(board->View().PlayersTag()->text(), QStringLiteral("You are playing Bob"));
+        ASSERT_EQ(board->View().MoveList()->rowCount(), 4);
+        EXPECT_EQ(board->View().MoveList()->item(1, 2)->text(), QStringLiteral("e5"));
+        EXPECT_EQ(board->View().MoveList()->item(3, 1)->text(), QStringLiteral("4"));
+        EXPECT_TRUE(board->View().MoveList()->isColumnHidden(0));
+        EXPECT_TRUE(board->View().MoveList()->isColumnHidden(3));
         // The bottom-left square is a1 in White's view: a dark square with a rook.
-        EXPECT_EQ(board->CBoard->SquareAt(QPoint(10, 390)), (Square{1, 1}));
+        EXPECT_EQ(board->View().Squares()->SquareAt(QPoint(10, 390)), (Square{1, 1}));
         EXPECT_EQ(board->Game().Display().CellAt(Square{1, 1}), 9);
     }
 }
@@ -87,17 +87,17 @@ TEST_F(BoardWindowTest, TheMoveListSelectionReplaysAndAPressRemovesTheMarks)
     const std::unique_ptr<Board> board = Open(1, false);
     ASSERT_TRUE(loaded);
     EXPECT_FALSE(board->Game().Marks().Squares().empty());
-    board->MoveList->selectRow(1);
+    board->View().MoveList()->selectRow(1);
     EXPECT_EQ(board->Game().History().SelectedRow(), 2);
-    EXPECT_EQ(board->OpponentComment->text(), QStringLiteral("Bob said: Your move"));
+    EXPECT_EQ(board->View().OpponentComment()->text(), QStringLiteral("Bob said: Your move"));
     // Browsing the history leaves the caption of the game's own turn.
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
     EXPECT_EQ(board->Game().History().Current().squares(7, 1), MoveValidation::WhiteKnight);
-    QTest::mousePress(board->CBoard, Qt::LeftButton, {}, QPoint(25, 25));
-    QTest::mouseRelease(board->CBoard, Qt::LeftButton, {}, QPoint(25, 25));
+    QTest::mousePress(board->View().Squares(), Qt::LeftButton, {}, QPoint(25, 25));
+    QTest::mouseRelease(board->View().Squares(), Qt::LeftButton, {}, QPoint(25, 25));
     EXPECT_TRUE(board->Game().Marks().Squares().empty());
     EXPECT_FALSE(board->Game().Marks().Shown());
-    board->SelectLastMove();
+    board->View().SelectLastMove();
     EXPECT_EQ(board->Game().History().SelectedRow(), 4);
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
 }
@@ -129,12 +129,12 @@ TEST_F(BoardWindowTest, EveryNotationStandsWholeInTheMoveColumn)
             ASSERT_TRUE(loaded);
             board->show();
             QApplication::processEvents();
-            ASSERT_EQ(board->MoveList->rowCount(), gameId == 9 ? 2 : 22);
-            EXPECT_EQ(board->MoveList->verticalScrollBar()->isVisible(), gameId == 10);
-            for (int row = 0; row < board->MoveList->rowCount(); ++row) {
-                const QTableWidgetItem* item = board->MoveList->item(row, 2);
-                const QRect cell = board->MoveList->visualItemRect(item);
-                const QRect needed = board->MoveList->fontMetrics().boundingRect(
+            ASSERT_EQ(board->View().MoveList()->rowCount(), gameId == 9 ? 2 : 22);
+            EXPECT_EQ(board->View().MoveList()->verticalScrollBar()->isVisible(), gameId == 10);
+            for (int row = 0; row < board->View().MoveList()->rowCount(); ++row) {
+                const QTableWidgetItem* item = board->View().MoveList()->item(row, 2);
+                const QRect cell = board->View().MoveList()->visualItemRect(item);
+                const QRect needed = board->View().MoveList()->fontMetrics().boundingRect(
                     QRect(0, 0, cell.width() - 6, 1000), Qt::TextWordWrap, item->text());
                 EXPECT_LE(needed.width(), cell.width() - 6) << item->text().toStdString();
                 EXPECT_LE(needed.height(), cell.height()) << item->text().toStdString();
@@ -147,10 +147,10 @@ TEST_F(BoardWindowTest, TheFlippedViewPutsH8BottomLeft)
 {
     const std::unique_ptr<Board> board = Open(2, false);
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(board->CBoard->SquareAt(QPoint(10, 390)), (Square{8, 8}));
-    EXPECT_EQ(board->CBoard->SquareRect(Square{1, 1}), QRect(350, 0, 50, 50));
-    board->ChangeView();
-    EXPECT_EQ(board->CBoard->SquareAt(QPoint(10, 390)), (Square{1, 1}));
+    EXPECT_EQ(board->View().Squares()->SquareAt(QPoint(10, 390)), (Square{8, 8}));
+    EXPECT_EQ(board->View().Squares()->SquareRect(Square{1, 1}), QRect(350, 0, 50, 50));
+    board->View().ChangeView();
+    EXPECT_EQ(board->View().Squares()->SquareAt(QPoint(10, 390)), (Square{1, 1}));
 }
 
 TEST_F(BoardWindowTest, ClosingReturnsToTheGameListAndResumesMailPolling)
@@ -220,8 +220,8 @@ TEST_F(BoardWindowTest, AWholeOpeningPlayedByMouse)
         ASSERT_TRUE(loaded);
         board->show();
         DragPiece(*board, ply.from, ply.to);
-        ASSERT_EQ(board->MoveList->rowCount(), static_cast<int>(moves.size()) + 1);
-        EXPECT_EQ(board->MoveList->item(board->MoveList->rowCount() - 1, 2)->text(),
+        ASSERT_EQ(board->View().MoveList()->rowCount(), static_cast<int>(moves.size()) + 1);
+        EXPECT_EQ(board->View().MoveList()->item(board->View().MoveList()->rowCount() - 1, 2)->text(),
                   QLatin1String(ply.notation));
         // Until it is sent the move is not the opponent's turn.
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
@@ -258,8 +258,8 @@ TEST_F(BoardWindowTest, APromotionThroughTheRealDialogWaitsForAChoice)
     DragPiece(*board, "b7", "b8");
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(tips, (QStringList{"Rook", "Knight", "Bishop", "Queen"}));
-    ASSERT_EQ(board->MoveList->rowCount(), 1);
-    EXPECT_EQ(board->MoveList->item(0, 2)->text(), QStringLiteral("b8=N"));
+    ASSERT_EQ(board->View().MoveList()->rowCount(), 1);
+    EXPECT_EQ(board->View().MoveList()->item(0, 2)->text(), QStringLiteral("b8=N"));
     EXPECT_EQ(board->Game().History().Current().squares(2, 8), MoveValidation::WhiteKnight);
 }
 
@@ -374,7 +374,7 @@ TEST_F(ComputerBoardTest, EveryShownControlLiesWholeInsideTheWindow)
             engine.answer.score = -12345;
             engine.answer.movesConsidered = 123456789;
             auto board = std::make_unique<Board>(host, data.Folder());
-            board->SetSearchEngine(engine);
+            board->Computer().SetSearchEngine(engine);
             BoardOptions options;
             options.simpleUI = simpleUI;
             options.request.gameId = name == "mail game" ? 1 : name == "draw offer" ? 9 : 3;
@@ -386,7 +386,7 @@ TEST_F(ComputerBoardTest, EveryShownControlLiesWholeInsideTheWindow)
             board->show();
             if (name == "thinking" || name == "answered") {
                 DragPiece(*board, "b1", "c3");
-                board->MakeComputerMove();
+                board->Computer().MakeComputerMove();
                 if (name == "answered") {
                     ASSERT_TRUE(WaitUntilAnswered(*board));
                 }
@@ -406,7 +406,7 @@ TEST_F(ComputerBoardTest, EveryShownControlLiesWholeInsideTheWindow)
                 }
             }
             if (board->ComputerThinking()) {
-                board->CancelSearchFace_Click();
+                board->Computer().CancelSearchFace_Click();
                 ASSERT_TRUE(WaitUntilAnswered(*board));
             }
             Support::Globals().Quitting = true; // closing stores nothing here
@@ -425,32 +425,32 @@ TEST_F(ComputerBoardTest, TheStandInsAnswerIsPlayedAndShown)
     engine.answer.movesConsidered = 20;
     const std::unique_ptr<Board> board = OpenComputerGame();
     ASSERT_TRUE(loaded);
-    board->SetSearchEngine(engine);
+    board->Computer().SetSearchEngine(engine);
     int stored = 0;
-    board->ComputerMoveMade = [&stored] { ++stored; };
+    board->Computer().ComputerMoveMade = [&stored] { ++stored; };
     DragPiece(*board, "e2", "e4");
-    board->MakeComputerMove();
+    board->Computer().MakeComputerMove();
     ASSERT_TRUE(WaitUntilAnswered(*board));
-    ASSERT_EQ(board->MoveList->rowCount(), 2);
-    EXPECT_EQ(board->MoveList->item(1, 2)->text(), QStringLiteral("e5"));
-    EXPECT_EQ(board->OpponentComment->text(),
+    ASSERT_EQ(board->View().MoveList()->rowCount(), 2);
+    EXPECT_EQ(board->View().MoveList()->item(1, 2)->text(), QStringLiteral("e5"));
+    EXPECT_EQ(board->View().OpponentComment()->text(),
               QStringLiteral("Moves considered : 20\r\nLast move score : 12"));
     // Both lines of the figures stand whole below the players' tag.
-    const QLabel& figures = *board->OpponentComment;
+    const QLabel& figures = *board->View().OpponentComment();
     EXPECT_GE(figures.height(), figures.heightForWidth(figures.width()));
     EXPECT_TRUE(figures.alignment() & Qt::AlignTop);
-    EXPECT_GT(figures.y(), board->PlayersTag->geometry().bottom());
+    EXPECT_GT(figures.y(), board->View().PlayersTag()->geometry().bottom());
     EXPECT_LE(figures.geometry().bottom(), board->height());
     EXPECT_EQ(stored, 1);
     // The program heard of the search's start and end.
     EXPECT_EQ(host.thinkingReports, (std::vector<bool>{true, false}));
     EXPECT_TRUE(board->Game().Status().playerMayMove);
-    EXPECT_TRUE(board->MoveList->isEnabled());
-    EXPECT_FALSE(board->SearchProgress->isVisible());
-    EXPECT_FALSE(board->PlayerComment->isVisible());
+    EXPECT_TRUE(board->View().MoveList()->isEnabled());
+    EXPECT_FALSE(board->Computer().Progress()->isVisible());
+    EXPECT_FALSE(board->View().PlayerComment()->isVisible());
     EXPECT_FALSE(board->findChild<QWidget*>(QStringLiteral("CancelSearchFace"))->isVisible());
     DragPiece(*board, "d2", "d4");
-    EXPECT_EQ(board->MoveList->rowCount(), 3);
+    EXPECT_EQ(board->View().MoveList()->rowCount(), 3);
 }
 
 TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
@@ -461,20 +461,20 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
         StandInEngine engine;
         engine.hold = true;
         const std::unique_ptr<Board> board = OpenComputerGame();
-        board->SetSearchEngine(engine);
+        board->Computer().SetSearchEngine(engine);
         DragPiece(*board, "e2", "e4");
-        board->MakeComputerMove();
+        board->Computer().MakeComputerMove();
         ASSERT_TRUE(board->ComputerThinking());
-        EXPECT_TRUE(board->SearchProgress->isVisible());
-        EXPECT_EQ(board->PlayerComment_L->text(), QStringLiteral("Thinking..."));
-        EXPECT_FALSE(board->MoveList->isEnabled());
+        EXPECT_TRUE(board->Computer().Progress()->isVisible());
+        EXPECT_EQ(board->View().CommentLabel()->text(), QStringLiteral("Thinking..."));
+        EXPECT_FALSE(board->View().MoveList()->isEnabled());
         // The board takes no move while the computer thinks, and its right
         // button opens no menu.
         DragPiece(*board, "d2", "d4");
-        EXPECT_EQ(board->MoveList->rowCount(), 1);
+        EXPECT_EQ(board->View().MoveList()->rowCount(), 1);
         bool menuShown = false;
         QObject::connect(board.get(), &Board::MenuShown, [&menuShown] { menuShown = true; });
-        QTest::mousePress(board->CBoard, Qt::RightButton, {}, SquareCentre(*board, "d2"));
+        QTest::mousePress(board->View().Squares(), Qt::RightButton, {}, SquareCentre(*board, "d2"));
         EXPECT_FALSE(menuShown);
         switch (stop) {
         case Stop::CancelButton: {
@@ -484,7 +484,7 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
             break;
         }
         case Stop::PlainCancelButton:
-            board->CancelSearchS->click();
+            board->Computer().CancelPlain()->click();
             break;
         case Stop::Escape:
             QTest::keyClick(board.get(), Qt::Key_Escape);
@@ -495,11 +495,11 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
         }
         ASSERT_TRUE(WaitUntilAnswered(*board));
         EXPECT_EQ(board->Game().History().Entries(), 1);
-        EXPECT_EQ(board->MoveList->rowCount(), 1);
+        EXPECT_EQ(board->View().MoveList()->rowCount(), 1);
         EXPECT_FALSE(board->Game().Status().playerMayMove);
         EXPECT_TRUE(board->Game().Info().playerIsHost);
-        EXPECT_FALSE(board->SearchProgress->isVisible());
-        EXPECT_TRUE(board->MoveList->isEnabled());
+        EXPECT_FALSE(board->Computer().Progress()->isVisible());
+        EXPECT_TRUE(board->View().MoveList()->isEnabled());
         EXPECT_FALSE(board->isMinimized());
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
@@ -513,9 +513,9 @@ TEST_F(ComputerBoardTest, CancelAndCloseWhileThinkingLeaveThePlayersMove)
     StandInEngine engine;
     engine.hold = true;
     std::unique_ptr<Board> board = OpenComputerGame();
-    board->SetSearchEngine(engine);
+    board->Computer().SetSearchEngine(engine);
     DragPiece(*board, "e2", "e4");
-    board->MakeComputerMove();
+    board->Computer().MakeComputerMove();
     ASSERT_TRUE(board->ComputerThinking());
     host.thinkingReports.clear();
     board.reset();
@@ -533,9 +533,9 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheComputerThinks)
     engine.answer.move = Move{{5, 7}, {5, 5}};
     const std::unique_ptr<Board> board = OpenComputerGame();
     ASSERT_TRUE(loaded);
-    board->SetSearchEngine(engine);
+    board->Computer().SetSearchEngine(engine);
     DragPiece(*board, "e2", "e4");
-    board->MakeComputerMove();
+    board->Computer().MakeComputerMove();
     ASSERT_TRUE(board->ComputerThinking());
 
     // A timer fires and the board repaints while the search works.
@@ -548,31 +548,31 @@ TEST_F(ComputerBoardTest, TheWindowKeepsWorkingWhileTheComputerThinks)
             return false;
         }
     } watch;
-    board->CBoard->installEventFilter(&watch);
+    board->View().Squares()->installEventFilter(&watch);
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         ++ticks;
-        board->CBoard->update();
+        board->View().Squares()->update();
     });
     timer.start(5);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 5 && watch.paints >= 3; }, 20000))
         << ticks << " ticks, " << watch.paints << " paints";
     EXPECT_TRUE(board->ComputerThinking()) << "the search ended before the window was seen working";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return board->SearchProgress->value() > 0; }, 20000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return board->Computer().Progress()->value() > 0; }, 20000));
 
     // Cancel ends the search before the progress moves on more than once.
     int progressSteps = 0;
-    QObject::connect(board->SearchProgress, &QProgressBar::valueChanged,
+    QObject::connect(board->Computer().Progress(), &QProgressBar::valueChanged,
                      [&progressSteps] { ++progressSteps; });
-    board->CancelSearchFace_Click();
+    board->Computer().CancelSearchFace_Click();
     ASSERT_TRUE(WaitUntilAnswered(*board));
     EXPECT_LE(progressSteps, 1);
     EXPECT_EQ(board->Game().History().Entries(), 1);
 
     // Asked again, it answers.
     engine.hold = false;
-    board->MakeComputerMove();
+    board->Computer().MakeComputerMove();
     ASSERT_TRUE(WaitUntilAnswered(*board));
     EXPECT_EQ(board->Game().History().Entries(), 2);
     EXPECT_TRUE(board->Game().Status().playerMayMove);
@@ -595,48 +595,48 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         modal.Script = [&](QWidget& window) {
             captions.push_back(window.findChild<QLabel*>(QStringLiteral("FormCaption"))->text());
             notice = window.findChild<QLabel*>(QStringLiteral("Message"))->text();
-            board->CheckTimer_Timer(); // the timer fires inside the message's loop
+            board->GameEnd().CheckTimer_Timer(); // the timer fires inside the message's loop
             window.close();
         };
         // The skinned layout shows the skinned pair, the plain one its twins.
-        QWidget* accept = simpleUI ? static_cast<QWidget*>(board->AcceptDrawS) : board->AcceptDraw->face;
+        QWidget* accept = simpleUI ? static_cast<QWidget*>(board->GameEnd().AcceptDrawPlain()) : board->GameEnd().AcceptDraw()->face;
         QWidget* decline =
-            simpleUI ? static_cast<QWidget*>(board->DeclineDrawS) : board->DeclineDraw->face;
+            simpleUI ? static_cast<QWidget*>(board->GameEnd().DeclineDrawPlain()) : board->GameEnd().DeclineDraw()->face;
         EXPECT_TRUE(accept->isVisible());
         EXPECT_TRUE(decline->isVisible());
         EXPECT_TRUE(accept->isEnabled());
-        EXPECT_EQ(board->AcceptDraw->picture->isVisible(), !simpleUI);
-        EXPECT_EQ(board->AcceptDrawS->isVisible(), simpleUI);
-        EXPECT_EQ(simpleUI ? board->DeclineDrawS->text() : board->DeclineDraw->caption->text(),
+        EXPECT_EQ(board->GameEnd().AcceptDraw()->picture->isVisible(), !simpleUI);
+        EXPECT_EQ(board->GameEnd().AcceptDrawPlain()->isVisible(), simpleUI);
+        EXPECT_EQ(simpleUI ? board->GameEnd().DeclineDrawPlain()->text() : board->GameEnd().DeclineDraw()->caption->text(),
                   QStringLiteral("Decline"));
         // Both stand whole in the window, clear of each other and of every
         // other control there.
         for (QWidget* button : {accept, decline}) {
             EXPECT_TRUE(board->rect().contains(button->geometry()));
             for (QWidget* other :
-                 {static_cast<QWidget*>(board->HelpButton), static_cast<QWidget*>(board->MinimiseButton),
-                  static_cast<QWidget*>(board->Menu2Button), static_cast<QWidget*>(board->MoveList),
-                  static_cast<QWidget*>(board->CBoard)})
+                 {static_cast<QWidget*>(board->MenuBar().HelpButton()), static_cast<QWidget*>(board->MenuBar().MinimiseButton()),
+                  static_cast<QWidget*>(board->MenuBar().HistoryButton()), static_cast<QWidget*>(board->View().MoveList()),
+                  static_cast<QWidget*>(board->View().Squares())})
                 EXPECT_FALSE(other->isVisible() && other->geometry().intersects(button->geometry()))
                     << other->objectName().toStdString();
         }
         EXPECT_FALSE(accept->geometry().intersects(decline->geometry()));
         for (int tick = 0; tick < 3; ++tick)
-            board->CheckTimer_Timer();
+            board->GameEnd().CheckTimer_Timer();
         EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Offer of a draw")});
         // The notice sends the player where the buttons stand: right of the
         // board, below the move list.
         EXPECT_TRUE(notice.endsWith(QStringLiteral("with the buttons to the right, below the list of moves.")))
             << notice.toStdString();
-        EXPECT_GT(accept->x(), board->CBoard->geometry().right());
-        EXPECT_GT(accept->y(), board->MoveList->geometry().bottom());
+        EXPECT_GT(accept->x(), board->View().Squares()->geometry().right());
+        EXPECT_GT(accept->y(), board->View().MoveList()->geometry().bottom());
 
         QTest::mouseClick(decline, Qt::LeftButton);
         EXPECT_FALSE(accept->isVisible());
-        EXPECT_FALSE(board->AcceptDraw->picture->isVisible());
+        EXPECT_FALSE(board->GameEnd().AcceptDraw()->picture->isVisible());
         EXPECT_EQ(board->Game().History().List().back().notation, "Decline");
-        EXPECT_EQ(board->MoveList->rowCount(), 2);
-        board->CheckTimer_Timer();
+        EXPECT_EQ(board->View().MoveList()->rowCount(), 2);
+        board->GameEnd().CheckTimer_Timer();
         EXPECT_EQ(captions.size(), 1u);
     }
 }

@@ -85,23 +85,23 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
 {
     OpenSetup();
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Setting up board..."));
-    EXPECT_EQ(board->PlayersTag->text(), QStringLiteral("Please setup the board state."));
-    EXPECT_TRUE(board->PiecePallete->isVisible());
-    EXPECT_TRUE(board->Trash->isVisible());
-    EXPECT_FALSE(board->MoveList->isVisible());
-    EXPECT_FALSE(board->PlayerComment->isVisible());
-    EXPECT_TRUE(board->PiecePallete->ItemMarked(WhiteKing)
-                && board->PiecePallete->ItemMarked(BlackKing));
-    EXPECT_TRUE(board->SetupPlayEnabled());
+    EXPECT_EQ(board->View().PlayersTag()->text(), QStringLiteral("Please setup the board state."));
+    EXPECT_TRUE(board->Setup().Palette()->isVisible());
+    EXPECT_TRUE(board->Setup().Trash()->isVisible());
+    EXPECT_FALSE(board->View().MoveList()->isVisible());
+    EXPECT_FALSE(board->View().PlayerComment()->isVisible());
+    EXPECT_TRUE(board->Setup().Palette()->ItemMarked(WhiteKing)
+                && board->Setup().Palette()->ItemMarked(BlackKing));
+    EXPECT_TRUE(board->Setup().SetupPlayEnabled());
 
     BuildByMouse(*board, "Ke1 ke8 Qd1 pa7 Pb2 Pc2 rh8");
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(PieceOn("e1"), WhiteKing);
     EXPECT_EQ(PieceOn("d1"), WhiteQueen);
     EXPECT_EQ(PieceOn("a7"), BlackPawn);
-    EXPECT_TRUE(board->PiecePallete->ItemMarked(WhiteKing));
-    EXPECT_FALSE(board->PiecePallete->ItemEnabled(BlackKing));
-    EXPECT_TRUE(board->SetupPlayEnabled());
+    EXPECT_TRUE(board->Setup().Palette()->ItemMarked(WhiteKing));
+    EXPECT_FALSE(board->Setup().Palette()->ItemEnabled(BlackKing));
+    EXPECT_TRUE(board->Setup().SetupPlayEnabled());
 
     // A marked king is not taken from the palette again.
     PaletteToSquare(*board, WhiteKing, "h4");
@@ -110,31 +110,31 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
     // palette piece dropped on the palette goes nowhere.
     SquareTo(*board, "d1", SquareCentre(*board, "d4"));
     EXPECT_EQ(PieceOn("d4"), WhiteQueen);
-    SquareTo(*board, "d4", TrashIn(*board, board->CBoard));
+    SquareTo(*board, "d4", TrashIn(*board, board->View().Squares()));
     EXPECT_EQ(PieceOn("d4"), Empty);
     SquareTo(*board, "a7",
-             board->CBoard->mapFrom(board.get(), board->PiecePallete->geometry().center()));
+             board->View().Squares()->mapFrom(board.get(), board->Setup().Palette()->geometry().center()));
     EXPECT_EQ(PieceOn("a7"), Empty);
-    DragFromPalette(*board, WhiteQueen, board->PiecePallete->ItemRect(BlackQueen).center());
+    DragFromPalette(*board, WhiteQueen, board->Setup().Palette()->ItemRect(BlackQueen).center());
     EXPECT_EQ(board->Game().History().Current().squares, TestBoards::Squares("Ke1 ke8 Pb2 Pc2 rh8"));
 
     // The palette menu on a pawn removes every pawn of that colour; a king
     // has no menu.
-    QTest::mousePress(board->PiecePallete, Qt::RightButton, {},
-                      board->PiecePallete->ItemRect(WhitePawn).center());
-    EXPECT_EQ(board->PalettePiece(), WhitePawn);
-    board->PiecePalleteMenu->close();
-    board->PiecePalleteMenu->actions().front()->trigger();
+    QTest::mousePress(board->Setup().Palette(), Qt::RightButton, {},
+                      board->Setup().Palette()->ItemRect(WhitePawn).center());
+    EXPECT_EQ(board->Setup().PalettePiece(), WhitePawn);
+    board->Setup().PaletteMenu()->close();
+    board->Setup().PaletteMenu()->actions().front()->trigger();
     EXPECT_EQ(board->Game().History().Current().squares, TestBoards::Squares("Ke1 ke8 rh8"));
-    EXPECT_TRUE(board->SetupPlayEnabled());
+    EXPECT_TRUE(board->Setup().SetupPlayEnabled());
     // The White king dragged to the trash frees its palette picture.
-    SquareTo(*board, "e1", TrashIn(*board, board->CBoard));
-    EXPECT_TRUE(board->PiecePallete->ItemEnabled(WhiteKing));
-    EXPECT_FALSE(board->PiecePallete->ItemMarked(WhiteKing));
-    EXPECT_FALSE(board->SetupPlayEnabled());
-    QTest::mousePress(board->PiecePallete, Qt::RightButton, {},
-                      board->PiecePallete->ItemRect(WhiteKing).center());
-    EXPECT_EQ(board->PalettePiece(), WhitePawn);
+    SquareTo(*board, "e1", TrashIn(*board, board->View().Squares()));
+    EXPECT_TRUE(board->Setup().Palette()->ItemEnabled(WhiteKing));
+    EXPECT_FALSE(board->Setup().Palette()->ItemMarked(WhiteKing));
+    EXPECT_FALSE(board->Setup().SetupPlayEnabled());
+    QTest::mousePress(board->Setup().Palette(), Qt::RightButton, {},
+                      board->Setup().Palette()->ItemRect(WhiteKing).center());
+    EXPECT_EQ(board->Setup().PalettePiece(), WhitePawn);
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -179,11 +179,11 @@ TEST_F(SetupWindowTest, EachRefusalByTable)
         if (c.dropPiece)
             PaletteToSquare(*board, c.dropPiece, c.dropOn);
         else
-            EXPECT_FALSE(board->SetupPlay());
+            EXPECT_FALSE(board->Setup().SetupPlay());
         EXPECT_EQ(messages, QStringList{QString::fromLatin1(c.message)});
         EXPECT_EQ(board->Game().History().Current().squares, before);
         EXPECT_TRUE(board->Game().Setup().Active());
-        EXPECT_TRUE(board->PiecePallete->isVisible());
+        EXPECT_TRUE(board->Setup().Palette()->isVisible());
         messages.clear();
     }
 }
@@ -222,22 +222,22 @@ TEST_F(SetupWindowTest, WarningsAnsweredEveryWayThenPlayed)
             iconShown = dialog.MessageIcon->isVisible();
             a.answer(dialog);
         };
-        EXPECT_EQ(board->SetupPlay(), a.plays);
+        EXPECT_EQ(board->Setup().SetupPlay(), a.plays);
         EXPECT_EQ(modal.ModalRuns, 1);
         EXPECT_FALSE(modal.LeftOpen);
         modal.ModalRuns = 0;
         EXPECT_EQ(shown, QStringLiteral("White warnings\n      To many pawns"));
         EXPECT_EQ(iconShown, !a.simpleUI);
         EXPECT_EQ(board->Game().Setup().Active(), !a.plays);
-        EXPECT_EQ(board->PiecePallete->isVisible(), !a.plays);
-        EXPECT_EQ(board->MoveList->isVisible(), a.plays);
+        EXPECT_EQ(board->Setup().Palette()->isVisible(), !a.plays);
+        EXPECT_EQ(board->View().MoveList()->isVisible(), a.plays);
         if (!a.plays)
             continue;
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
         EXPECT_EQ(board->Game().Info().initialBoardState, setUp);
         SquareTo(*board, "e2", SquareCentre(*board, "e4"));
-        ASSERT_EQ(board->MoveList->rowCount(), 1);
-        EXPECT_EQ(board->MoveList->item(0, 2)->text(), QStringLiteral("e4"));
+        ASSERT_EQ(board->View().MoveList()->rowCount(), 1);
+        EXPECT_EQ(board->View().MoveList()->item(0, 2)->text(), QStringLiteral("e4"));
         // The unsent first move leaves the caption of the player's turn.
         EXPECT_EQ(board->windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
     }

@@ -76,14 +76,14 @@ public:
 
 QPoint SquareCentre(BoardSupport::Board& board, const char* square)
 {
-    return board.CBoard->SquareRect(BoardSupport::Square{square[0] - 'a' + 1, square[1] - '0'}).center();
+    return board.View().Squares()->SquareRect(BoardSupport::Square{square[0] - 'a' + 1, square[1] - '0'}).center();
 }
 
 void DragPiece(BoardSupport::Board& board, const char* from, const char* to)
 {
-    QTest::mousePress(board.CBoard, Qt::LeftButton, {}, SquareCentre(board, from));
-    QTest::mouseMove(board.CBoard, SquareCentre(board, to));
-    QTest::mouseRelease(board.CBoard, Qt::LeftButton, {}, SquareCentre(board, to));
+    QTest::mousePress(board.View().Squares(), Qt::LeftButton, {}, SquareCentre(board, from));
+    QTest::mouseMove(board.View().Squares(), SquareCentre(board, to));
+    QTest::mouseRelease(board.View().Squares(), Qt::LeftButton, {}, SquareCentre(board, to));
 }
 
 // The window as it stands on the screen: skinned, its own picture; plain,
@@ -137,7 +137,7 @@ void CaptionShots(const QString& out, const QString& dataPath)
         } states[] = {{"open", 1}, {"draw-offer", 7}, {"unsent", 1}, {"thinking", 3}};
         for (const auto& state : states) {
             BoardSupport::Board board(host, folder);
-            board.SetSearchEngine(endless);
+            board.Computer().SetSearchEngine(endless);
             BoardSupport::BoardOptions options;
             options.request.gameId = state.gameId;
             options.simpleUI = simpleUI;
@@ -149,11 +149,11 @@ void CaptionShots(const QString& out, const QString& dataPath)
                 DragPiece(board, "f1", "b5");
             if (name == QLatin1String("thinking")) {
                 DragPiece(board, "b1", "c3");
-                board.MakeComputerMove();
+                board.Computer().MakeComputerMove();
             }
             Save(board, simpleUI, out + QStringLiteral("/caption-%1-%2.png").arg(name, kind));
             if (board.ComputerThinking()) {
-                board.CancelSearchFace_Click();
+                board.Computer().CancelSearchFace_Click();
                 (void)QTest::qWaitFor([&board] { return !board.ComputerThinking(); }, 5000);
             }
             Support::Globals().Quitting = true; // closing stores nothing
@@ -273,8 +273,8 @@ int main(int argc, char* argv[])
                                          menu = m;
                                          at = global;
                                      });
-                    layout.GameMenu_MouseDown(simpleUI ? static_cast<QWidget*>(layout.GameMenu_L)
-                                                       : layout.Menu1Button,
+                    layout.MenuBar().GameMenu_MouseDown(simpleUI ? static_cast<QWidget*>(layout.MenuBar().GameTitle())
+                                                       : layout.MenuBar().GameButton(),
                                               Qt::LeftButton);
                     app.processEvents();
                     WithMenu(layout, *menu, at)

@@ -97,7 +97,7 @@ TEST_F(ProgramBoardSendTest, ARefusedSendKeepsTheMoveAndResendDeliversIt)
     BoardSupport::Board& first = OpenAlicesGame();
     BoardTests::DragPiece(first, "e7", "e5");
     system.Down = true;
-    QTest::mouseClick(first.Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    QTest::mouseClick(first.Toolbar().Face(BoardSupport::SendButton), Qt::LeftButton);
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Transmission error.")});
     EXPECT_FALSE(first.isVisible());
     EXPECT_TRUE(QTest::qWaitFor([this] { return board.OpenWindow() == nullptr; }));
@@ -111,9 +111,9 @@ TEST_F(ProgramBoardSendTest, ARefusedSendKeepsTheMoveAndResendDeliversIt)
 
     system.Down = false;
     BoardSupport::Board& second = OpenAlicesGame();
-    EXPECT_FALSE(second.Commands().Button(BoardSupport::SendButton).enabled);
-    ASSERT_TRUE(second.Commands().Button(BoardSupport::ResendButton).enabled);
-    QTest::mouseClick(second.Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
+    EXPECT_FALSE(second.Toolbar().Commands().Button(BoardSupport::SendButton).enabled);
+    ASSERT_TRUE(second.Toolbar().Commands().Button(BoardSupport::ResendButton).enabled);
+    QTest::mouseClick(second.Toolbar().Face(BoardSupport::ResendButton), Qt::LeftButton);
     EXPECT_EQ(messages.size(), 1u);
     const MoveList atBob = bob.Retrieve(4);
     ASSERT_EQ(atBob.size(), 2u);
@@ -131,7 +131,7 @@ TEST_F(ProgramBoardSendTest, InStandAloneModeSendWritesTheNextMoveFile)
 
     BoardSupport::Board& window = OpenAlicesGame();
     BoardTests::DragPiece(window, "e7", "e5");
-    QTest::mouseClick(window.Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    QTest::mouseClick(window.Toolbar().Face(BoardSupport::SendButton), Qt::LeftButton);
     const std::filesystem::path file = Support::ProgramDataFolder().path / MailSupport::MoveFileName(1);
     // The player is told which file to carry, and where it is.
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Move file written")});
@@ -176,19 +176,19 @@ TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
     EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Board setup")});
     BoardSupport::Board* alice = board.OpenWindow();
     ASSERT_NE(alice, nullptr);
-    ASSERT_TRUE(alice->SetupMode());
+    ASSERT_TRUE(alice->Game().Setup().Active());
 
     const char* const setUp = "Ke1 Rh1 Bc1 Ba3 Pe2 Pg2 ke8 pd7 ph7";
     BoardTests::BuildByMouse(*alice, setUp);
     ASSERT_EQ(alice->Game().History().Current().squares, TestBoards::Squares(setUp));
     const std::string start = BoardSupport::FormatPositionString(TestBoards::Squares(setUp));
-    QTest::mouseClick(alice->Toolbar1Face[BoardSupport::PlayButton], Qt::LeftButton);
+    QTest::mouseClick(alice->Toolbar().Face(BoardSupport::PlayButton), Qt::LeftButton);
     EXPECT_EQ(warnings, std::vector<QString>{
                             QStringLiteral("White warnings\n      No bishops on a white board square")});
-    ASSERT_FALSE(alice->SetupMode());
+    ASSERT_FALSE(alice->Game().Setup().Active());
     BoardTests::DragPiece(*alice, "e2", "e4");
-    ASSERT_EQ(alice->MoveList->rowCount(), 1);
-    QTest::mouseClick(alice->Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    ASSERT_EQ(alice->View().MoveList()->rowCount(), 1);
+    QTest::mouseClick(alice->Toolbar().Face(BoardSupport::SendButton), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([this] { return board.OpenWindow() == nullptr; }));
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_FALSE(Support::Globals().ModalBusy);
@@ -215,8 +215,8 @@ TEST_F(ProgramBoardSendTest, ASetUpGameReachesTheOpponentOnItsOwnPosition)
     EXPECT_EQ(bobsBoard.Game().Info().initialBoardState, start);
     EXPECT_EQ(bobsBoard.Game().History().Current().squares,
               TestBoards::Squares("Ke1 Rh1 Bc1 Ba3 Pe4 Pg2 ke8 pd7 ph7"));
-    ASSERT_EQ(bobsBoard.MoveList->rowCount(), 1);
-    EXPECT_EQ(bobsBoard.MoveList->item(0, 2)->text(), QStringLiteral("e4"));
+    ASSERT_EQ(bobsBoard.View().MoveList()->rowCount(), 1);
+    EXPECT_EQ(bobsBoard.View().MoveList()->item(0, 2)->text(), QStringLiteral("e4"));
     EXPECT_EQ(bobsBoard.windowTitle(), QStringLiteral("Marrowdale - Awaiting your move"));
     // The second player is told the game did not begin from the usual start.
     EXPECT_TRUE(QTest::qWaitFor([this] { return messages.size() == 2; }));
@@ -234,12 +234,12 @@ TEST_F(ProgramBoardSendTest, AnOpenBoardWithAnUnsentMoveIsNeverReplaced)
     mail.RetrieveMoveMails(false, false);
     BoardSupport::Board& first = OpenAlicesGame();
     BoardTests::DragPiece(first, "e7", "e5");
-    const int rows = first.MoveList->rowCount();
+    const int rows = first.View().MoveList()->rowCount();
     EXPECT_TRUE(board.BoardOpen());
 
     board.OpenBoard(Support::GameToOpen::Stored(AlicesGameId()), false);
     EXPECT_EQ(board.OpenWindow(), &first);
-    EXPECT_EQ(first.MoveList->rowCount(), rows);
+    EXPECT_EQ(first.View().MoveList()->rowCount(), rows);
     EXPECT_FALSE(first.Closing());
 
     first.close();

@@ -403,8 +403,8 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
     BoardSupport::Board* board = services.Board.OpenWindow();
     ASSERT_NE(board, nullptr);
     BoardTests::DragPiece(*board, "e7", "e5");
-    board->PlayerComment->setText(QStringLiteral("Over to you"));
-    QTest::mouseClick(board->Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    board->View().PlayerComment()->setText(QStringLiteral("Over to you"));
+    QTest::mouseClick(board->Toolbar().Face(BoardSupport::SendButton), Qt::LeftButton);
     EXPECT_FALSE(board->isVisible());
     EXPECT_EQ(StoredGames()[0].GAME_STATUS, StatusAwaitingOpponent);
     ASSERT_TRUE(WaitForFiles(Maildir("bob"), 1));
@@ -418,7 +418,7 @@ TEST_P(ServerProgramTest, TheBoardsSendAndResendReachTheOpponent)
     services.Board.OpenBoard(Support::GameToOpen::Stored(game), false);
     board = services.Board.OpenWindow();
     ASSERT_NE(board, nullptr);
-    QTest::mouseClick(board->Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
+    QTest::mouseClick(board->Toolbar().Face(BoardSupport::ResendButton), Qt::LeftButton);
     ASSERT_TRUE(WaitForFiles(Maildir("bob"), 1));
     EXPECT_EQ(bob->WaitingPayload(), sent);
     EXPECT_EQ(bob->Retrieve(1), atBob);
@@ -459,7 +459,7 @@ TEST_P(ServerProgramTest, AFailedSendIsResentOnceTheServersAreBack)
     BoardSupport::Board* board = services.Board.OpenWindow();
     ASSERT_NE(board, nullptr);
     BoardTests::DragPiece(*board, "e7", "e5");
-    QTest::mouseClick(board->Toolbar1Face[BoardSupport::SendButton], Qt::LeftButton);
+    QTest::mouseClick(board->Toolbar().Face(BoardSupport::SendButton), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&services] { return services.Board.OpenWindow() == nullptr; }));
     EXPECT_EQ(std::count(captions.begin(), captions.end(), QStringLiteral("Transmission error.")), 1);
     const std::size_t toldBefore = captions.size();
@@ -481,8 +481,8 @@ TEST_P(ServerProgramTest, AFailedSendIsResentOnceTheServersAreBack)
     services.Board.OpenBoard(Support::GameToOpen::Stored(game), false);
     board = services.Board.OpenWindow();
     ASSERT_NE(board, nullptr);
-    ASSERT_TRUE(board->Commands().Button(BoardSupport::ResendButton).enabled);
-    QTest::mouseClick(board->Toolbar1Face[BoardSupport::ResendButton], Qt::LeftButton);
+    ASSERT_TRUE(board->Toolbar().Commands().Button(BoardSupport::ResendButton).enabled);
+    QTest::mouseClick(board->Toolbar().Face(BoardSupport::ResendButton), Qt::LeftButton);
     ASSERT_TRUE(WaitForFiles(Maildir("bob"), 1));
     const MoveList atBob = bob->Retrieve(1);
     ASSERT_EQ(atBob.size(), 2u);

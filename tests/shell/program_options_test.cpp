@@ -131,7 +131,7 @@ TEST(ProgramOptions, ASetUpGameOpensInSetUpModeAndItsPaletteTakesANewSet)
     board.OpenBoard(Support::GameToOpen::New({{false, true}, {}, {}, {}}), true);
     ASSERT_NE(board.OpenWindow(), nullptr);
     ASSERT_TRUE(board.OpenWindow()->Game().Setup().Active());
-    BoardSupport::PiecePalette& palette = *board.OpenWindow()->PiecePallete;
+    BoardSupport::PiecePalette& palette = *board.OpenWindow()->Setup().Palette();
     const QImage classic = palette.grab().toImage();
 
     SysTraySupport::ProgramOptions options(&board);

@@ -230,10 +230,10 @@ protected:
     {
         Board* board = player.OpenBoard();
         ASSERT_NE(board, nullptr);
-        const int rows = board->MoveList->rowCount();
-        board->PlayerComment->setText(QString::fromLatin1(comment));
+        const int rows = board->View().MoveList()->rowCount();
+        board->View().PlayerComment()->setText(QString::fromLatin1(comment));
         DragPiece(*board, from, to);
-        ASSERT_EQ(board->MoveList->rowCount(), rows + 1) << from << "-" << to;
+        ASSERT_EQ(board->View().MoveList()->rowCount(), rows + 1) << from << "-" << to;
     }
 
     // A click on a button of the player's board toolbar.
@@ -241,8 +241,8 @@ protected:
     {
         Board* board = player.OpenBoard();
         ASSERT_NE(board, nullptr);
-        ASSERT_TRUE(board->Commands().Button(button).enabled) << button;
-        QTest::mouseClick(board->Toolbar1Face[button], Qt::LeftButton);
+        ASSERT_TRUE(board->Toolbar().Commands().Button(button).enabled) << button;
+        QTest::mouseClick(board->Toolbar().Face(button), Qt::LeftButton);
     }
 
     // An item of the board's Actions menu, popped up by its menu button.
@@ -250,8 +250,8 @@ protected:
     {
         Board* board = player.OpenBoard();
         ASSERT_NE(board, nullptr);
-        QTest::mousePress(board->Menu1Button, Qt::LeftButton);
-        Support::IndexedMenu& menu = board->Menus.mnuActionsMenu;
+        QTest::mousePress(board->MenuBar().GameButton(), Qt::LeftButton);
+        Support::IndexedMenu& menu = board->Menus().mnuActionsMenu;
         ASSERT_TRUE(menu.isVisible());
         ASSERT_TRUE(menu.Item(item)->isEnabled()) << item;
         menu.Item(item)->trigger();
@@ -532,7 +532,7 @@ protected:
         Board* board = PassOn(bob, alice, how);
         ASSERT_TRUE(board);
         EXPECT_TRUE(WaitForMessage(alice, "Offer of a draw"));
-        ASSERT_TRUE(board->AcceptDraw->face->isVisible());
+        ASSERT_TRUE(board->GameEnd().AcceptDraw()->face->isVisible());
         ClickButton(*board, "AcceptDraw");
         ASSERT_NO_FATAL_FAILURE(Send(alice));
         ASSERT_TRUE(PassOn(alice, bob, how));
@@ -693,7 +693,7 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e7", "e5"));
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "g2", "g4"));
     ASSERT_NO_FATAL_FAILURE(Move(bob, "d8", "h4"));
-    EXPECT_EQ(bob.OpenBoard()->MoveList->item(3, 2)->text(), QStringLiteral("Qh4++"));
+    EXPECT_EQ(bob.OpenBoard()->View().MoveList()->item(3, 2)->text(), QStringLiteral("Qh4++"));
     ASSERT_NO_FATAL_FAILURE(SendLastEntry(bob, alice, "CHECKMATE!"));
 
     // A draw. Bob starts it; Alice is found from the game they played.
@@ -701,7 +701,7 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e2", "e4"));
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "e7", "e5"));
     ASSERT_NO_FATAL_FAILURE(ChooseAction(bob, BoardSupport::ActionsOfferDraw));
-    ASSERT_EQ(bob.OpenBoard()->MoveList->rowCount(), 3);
+    ASSERT_EQ(bob.OpenBoard()->View().MoveList()->rowCount(), 3);
     ASSERT_NO_FATAL_FAILURE(Send(bob));
     // Bob waits for the answer; his tray menu lists the game.
     {
@@ -721,7 +721,7 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     Board* board = Receive(alice);
     ASSERT_TRUE(board);
     EXPECT_TRUE(WaitForMessage(alice, "Offer of a draw"));
-    ASSERT_TRUE(board->AcceptDraw->face->isVisible());
+    ASSERT_TRUE(board->GameEnd().AcceptDraw()->face->isVisible());
     ClickButton(*board, "AcceptDraw");
     ASSERT_NO_FATAL_FAILURE(SendLastEntry(alice, bob, "DRAW!"));
 
@@ -729,7 +729,7 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     StartGameWith(alice, "Third game", "Bob", bob);
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "d2", "d4"));
     ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "d7", "d5"));
-    alice.OpenBoard()->PlayerComment->setText(QStringLiteral("Well played"));
+    alice.OpenBoard()->View().PlayerComment()->setText(QStringLiteral("Well played"));
     ASSERT_NO_FATAL_FAILURE(Click(alice, BoardSupport::SurrenderButton));
     ASSERT_NO_FATAL_FAILURE(SendLastEntry(alice, bob, "SURRENDER!"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Well played"));
