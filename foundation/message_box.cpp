@@ -6,6 +6,7 @@
 #include "foundation/notification_timeout.h"
 #include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
+#include "foundation/qt_text.h"
 #include "foundation/settings.h"
 
 #include <QApplication>
@@ -40,6 +41,15 @@ QWidget* OpenWindow()
 }
 
 } // namespace
+
+bool ShowMessage(const MessageBoxCall& call)
+{
+    std::optional<int> sound;
+    if (call.sound)
+        sound = *call.sound;
+    return ShowMessage(call.icon, Q(call.caption), Q(call.text), Q(call.okCaption),
+                       Q(call.cancelCaption), call.timeoutOn, sound);
+}
 
 bool ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
                  const QString& cancelCaption, bool timeoutOn, std::optional<int> sound)

@@ -24,6 +24,8 @@ namespace Support {
 // own ModalHost (modal_host.h).
 bool ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
                  const QString& cancelCaption, bool timeoutOn, std::optional<int> sound = std::nullopt);
+// The same box for a call decided in window-free code.
+bool ShowMessage(const MessageBoxCall& call);
 
 // A rules note: a box (icon 1, "OK", with time-out) while the Verbose
 // setting is on, otherwise only the sound cue. Note: text before caption.

@@ -94,15 +94,6 @@ PressLabel* MenuLabel(QWidget* parent, const QString& name, const QString& capti
     return label;
 }
 
-bool ShowCall(const MessageBoxCall& call)
-{
-    std::optional<int> sound;
-    if (call.sound)
-        sound = *call.sound;
-    return ShowMessage(call.icon, Q(call.caption), Q(call.text), Q(call.okCaption),
-                       Q(call.cancelCaption), call.timeoutOn, sound);
-}
-
 // The list's side of Play and Delete: the window steps aside for the board
 // with the hourglass up, and every question goes through the message box.
 class ListSide : public SelectedGamePort {
@@ -124,7 +115,7 @@ public:
         ResumePolling(timerWasOn_);
     }
     void OpenBoard(int gameId) override { board_->OpenBoard(GameToOpen::Stored(gameId), true); }
-    bool Ask(const MessageBoxCall& question) override { return ShowCall(question); }
+    bool Ask(const MessageBoxCall& question) override { return ShowMessage(question); }
     bool DeleteStoredGame(int gameId) override
     {
         return Database::DeleteGame(ProgramDataFolder(), gameId);
@@ -516,7 +507,7 @@ void GameInterface::PlayCurrentGame()
     ListSide side(*this, services_.Board);
     const PlayResult result = PlaySelectedGame(model_.SelectedGameId(), side);
     if (result.Report)
-        ShowCall(*result.Report);
+        ShowMessage(*result.Report);
 }
 
 void GameInterface::DeleteGame()
@@ -525,7 +516,7 @@ void GameInterface::DeleteGame()
     const DeleteResult result =
         DeleteSelectedGame(model_.SelectedGameId(), model_.SelectedTitle(), side);
     if (result.Report)
-        ShowCall(*result.Report);
+        ShowMessage(*result.Report);
     if (!result.RefreshList)
         return;
     Refill();

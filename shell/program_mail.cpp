@@ -21,11 +21,7 @@ bool ProgramMessageSink::ShowMessage(const Support::MessageBoxCall& call)
         // A message in the middle of a pass never lies under its status
         // window, which stays on top of every other window.
         const Support::StatusStepsAside aside;
-        std::optional<int> sound;
-        if (call.sound)
-            sound = *call.sound;
-        return Support::ShowMessage(call.icon, Q(call.caption), Q(call.text), Q(call.okCaption),
-                                    Q(call.cancelCaption), call.timeoutOn, sound);
+        return Support::ShowMessage(call);
     });
 }
 
