@@ -1,6 +1,7 @@
 // The computer's answer to the player's move: its turn begins, the search's
 // move is played on the board and written as its row, or it resigns.
 #include "board/game_controller.h"
+#include "board/move_end.h"
 
 #include "store/board_changes.h"
 #include "rules/check.h"
@@ -36,26 +37,11 @@ ComputerReply PlayComputerMove(MoveHistory& history, GameStatus& status, Colour 
                             : piece;
     ApplyMove(position, computer, move, landing, effects);
 
-    const CheckState state = GetCheckState(position, playerColour, true, position.checkedSide, move);
-    if (state == NotInCheck) {
-        if (HasNoLegalMove(position, playerColour, move, position.checkedSide)) {
-            status.gameDrawn = true;
-            reply.stalemate = true;
-        }
-        position.checkedSide = NoSideChecked;
-    } else {
-        if (state == Checkmate)
-            status.checkmated = true;
-        position.checkedSide = playerColour;
-    }
-    if (!status.gameDrawn) {
-        reply.forcedDraw = ForcedDrawType(position.squares);
-        if (reply.forcedDraw != NoForcedDraw) {
-            status.gameDrawn = true;
-            reply.messages.push_back(
-                BoardMessage{1, "Forced draw", ForcedDrawText(reply.forcedDraw), 5, false});
-        }
-    }
+    const MoveEnd end = JudgeMoveEnd(position, playerColour, move, status);
+    reply.stalemate = end.stalemate;
+    reply.forcedDraw = end.forcedDraw;
+    if (end.forcedDraw != NoForcedDraw)
+        reply.messages.push_back(ForcedDrawMessage(end.forcedDraw));
     reply.notation = BuildMoveNotation({computer, static_cast<PieceCode>(landing), move, capture},
                                        before, effects.castle, previous,
                                        {position.checkedSide, status.checkmated, status.gameDrawn});

@@ -1,6 +1,7 @@
 // The player's move on the board: the pick-up and the drop pipeline of the
 // game controller.
 #include "board/game_controller.h"
+#include "board/move_end.h"
 
 #include "store/board_changes.h"
 #include "store/drop_rules.h"
@@ -132,31 +133,18 @@ DropResult GameController::Finish(PendingMove pending, int landingPiece, DropRes
     // Check, mate and stalemate of the opponent, with this move as the
     // move before theirs.
     const Colour opponent = static_cast<Colour>(OtherColour(info_.playerColour));
-    const CheckState state = GetCheckState(position, opponent, true, position.checkedSide, pending.move);
-    if (state == NotInCheck) {
-        if (HasNoLegalMove(position, opponent, pending.move, position.checkedSide)) {
-            result.messages.push_back(
-                BoardMessage{1, "Stalemate!", "This move will force a draw.", 0, false});
-            result.stalemate = true;
-            timer_.BlinkStalemate();
-            status_.gameDrawn = true;
-        }
-        position.checkedSide = NoSideChecked;
-    } else {
-        if (state == Checkmate)
-            status_.checkmated = true;
-        position.checkedSide = opponent;
+    const MoveEnd end = JudgeMoveEnd(position, opponent, pending.move, status_);
+    if (end.stalemate) {
+        result.messages.push_back(
+            BoardMessage{1, "Stalemate!", "This move will force a draw.", 0, false});
+        result.stalemate = true;
+        timer_.BlinkStalemate();
     }
     result.checkSound = !status_.checkmated && position.checkedSide != NoSideChecked;
     status_.playerMayMove = false;
-    if (!status_.gameDrawn) {
-        result.forcedDraw = ForcedDrawType(position.squares);
-        if (result.forcedDraw != NoForcedDraw) {
-            status_.gameDrawn = true;
-            result.messages.push_back(
-                BoardMessage{1, "Forced draw", ForcedDrawText(result.forcedDraw), 5, false});
-        }
-    }
+    result.forcedDraw = end.forcedDraw;
+    if (end.forcedDraw != NoForcedDraw)
+        result.messages.push_back(ForcedDrawMessage(end.forcedDraw));
 
     std::string comment = pending.comment;
     if (const std::optional<std::string> cleaned = CleanPlayerComment(comment)) {
