@@ -164,7 +164,8 @@ bool ProgramMail::Run(std::function<void(MailSupport::Transport&)> call)
         // A game that arrives new names the player as a game started here
         // does: by the name the player's mails carry.
         transport.OwnName = [] {
-            return OnWindowThread([] { return MailSupport::OwnDisplayName(MailSupport::LoadMailAccount()); });
+            return OnWindowThread(
+                [] { return MailSupport::OwnDisplayName(MailSupport::LoadMailAccount()); });
         };
         call(transport);
         wait->Enter(MailSupport::MailWait::Stage::Idle, std::string());

@@ -85,7 +85,8 @@ GameRecord KnownGameRecord(const GameRecord& stored, const ReceivedGame& game,
     std::string& player = playerPlaysWhite ? record.GAME_WHITE_NAME : record.GAME_BLACK_NAME;
     if (player.empty())
         player = ReceivedName(ownName);
-    if (const std::string opponent = OpponentsOwnName(game, sender, playerPlaysWhite); !opponent.empty()) {
+    if (const std::string opponent = OpponentsOwnName(game, sender, playerPlaysWhite);
+        !opponent.empty()) {
         (playerPlaysWhite ? record.GAME_BLACK_NAME : record.GAME_WHITE_NAME) = opponent;
         // A move file's game keeps the opponent's name it has; only a mail
         // says who sent it.
@@ -150,13 +151,13 @@ bool AskAboutPlayersMoves(const Transport& t, const ArrivalOutcome& outcome, con
     Support::MessageBoxCall call;
     call.icon = Support::IconWarning;
     call.caption = one ? "Your own move?" : "Your own moves?";
-    call.text = source.what + " for " + (outcome.known ? "your game \"" : "a new game \"") + outcome.gameName
-                + "\" carries " + (one ? "a move" : "moves") + " of your side that your game does not hold: "
-                + PlayersMovesText(outcome.playersMoves) + ".||Your opponent sends back what your "
-                  "database may have lost (restored from an older backup, say).  Did you make "
-                + (one ? "this move" : "these moves")
-                + " yourself?  If you answer No, it stays " + source.keptWhere
-                + " and Marrowdale will not ask about it again.";
+    call.text = source.what + " for " + (outcome.known ? "your game \"" : "a new game \"")
+                + outcome.gameName + "\" carries " + (one ? "a move" : "moves")
+                + " of your side that your game does not hold: " + PlayersMovesText(outcome.playersMoves)
+                + ".||An opponent sends such moves back when your database lost them (restored "
+                  "from an older backup, say).  Did you make "
+                + (one ? "this move" : "these moves") + " yourself?  If you answer No, it stays "
+                + source.keptWhere + " and Marrowdale will not ask about it again.";
     call.okCaption = "Yes";
     call.cancelCaption = "No";
     call.sound = 6;
@@ -166,8 +167,8 @@ bool AskAboutPlayersMoves(const Transport& t, const ArrivalOutcome& outcome, con
 } // namespace
 
 ArrivalOutcome MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
-                                 const std::optional<ArrivalSender>& sender, const ArrivalConsent& consent,
-                                 const std::string& ownName)
+                                 const std::optional<ArrivalSender>& sender,
+                                 const ArrivalConsent& consent, const std::string& ownName)
 {
     ArrivalOutcome outcome;
     std::vector<GameRecord> found;

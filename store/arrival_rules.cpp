@@ -57,9 +57,11 @@ std::string ReplayProblem(const std::string& startPosition, MoveList& moves, std
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const int entry = static_cast<int>(i + 1);
         std::string made;
-        const BoardSupport::EntryFault fault = replay.Play(moves, entry, i >= firstNew ? &made : nullptr);
+        const BoardSupport::EntryFault fault =
+            replay.Play(moves, entry, i >= firstNew ? &made : nullptr);
         if (fault != BoardSupport::EntryFault::None)
-            return "its " + EntryName(moves[i], entry) + " is refused: " + BoardSupport::EntryFaultText(fault);
+            return "its " + EntryName(moves[i], entry)
+                   + " is refused: " + BoardSupport::EntryFaultText(fault);
         if (i >= firstNew)
             moves[i].notation = std::move(made);
     }
@@ -69,7 +71,8 @@ std::string ReplayProblem(const std::string& startPosition, MoveList& moves, std
 // The new entries the player's side made.
 std::vector<int> PlayersEntries(std::size_t firstNew, std::size_t count, bool playerPlaysWhite)
 {
-    const MoveValidation::Colour player = playerPlaysWhite ? MoveValidation::White : MoveValidation::Black;
+    const MoveValidation::Colour player =
+        playerPlaysWhite ? MoveValidation::White : MoveValidation::Black;
     std::vector<int> entries;
     for (std::size_t i = firstNew; i < count; ++i)
         if (BoardSupport::EntryColour(static_cast<int>(i + 1)) == player)

@@ -135,8 +135,8 @@ std::string EntryReplay::MoveNotation(const MoveList& entries, int entry, int la
     after.checkedSide = IsInCheck(position_, colour) ? static_cast<int>(colour) : NoSideChecked;
     ApplyMove(after, colour, move, landingPiece, effects);
     const MoveEndFacts end = JudgeMoveEndFacts(after, OtherColour(colour), move, false);
-    return BuildMoveNotation({colour, static_cast<PieceCode>(landingPiece), move, capture}, position_.squares,
-                             effects.castle, PreviousMoveOf(entries, entry),
+    return BuildMoveNotation({colour, static_cast<PieceCode>(landingPiece), move, capture},
+                             position_.squares, effects.castle, PreviousMoveOf(entries, entry),
                              {after.checkedSide, end.checkmated, end.Drawn()});
 }
 
