@@ -45,7 +45,7 @@ std::string OpponentsOwnName(const ReceivedGame& game, const std::optional<Arriv
 // he names himself, the player's side as the player's account names him.
 std::optional<GameRecord> NewGameRecord(const Database::DataFolder& folder, const ReceivedGame& game,
                                         const std::optional<ArrivalSender>& sender,
-                                        const std::string& ownName)
+                                        const std::function<std::string()>& ownName)
 {
     const auto id = Database::GetNextGameID(folder);
     if (!id)
@@ -54,7 +54,7 @@ std::optional<GameRecord> NewGameRecord(const Database::DataFolder& folder, cons
     std::string opponent = OpponentsOwnName(game, sender, playerPlaysWhite);
     if (opponent.empty() && !sender)
         opponent = UnknownOpponentName;
-    std::string player = ReceivedName(ownName);
+    std::string player = ownName ? ReceivedName(ownName()) : std::string();
     if (player.empty())
         player = ReceivedName(playerPlaysWhite ? game.whiteName : game.blackName);
     GameRecord record;
@@ -78,13 +78,13 @@ std::optional<GameRecord> NewGameRecord(const Database::DataFolder& folder, cons
 // player's own, never the opponent's word for him.
 GameRecord KnownGameRecord(const GameRecord& stored, const ReceivedGame& game,
                            const std::optional<ArrivalSender>& sender, bool newAddress,
-                           const std::string& ownName)
+                           const std::function<std::string()>& ownName)
 {
     GameRecord record = stored;
     const bool playerPlaysWhite = record.GAME_HOST;
     std::string& player = playerPlaysWhite ? record.GAME_WHITE_NAME : record.GAME_BLACK_NAME;
-    if (player.empty())
-        player = ReceivedName(ownName);
+    if (player.empty() && ownName)
+        player = ReceivedName(ownName());
     if (const std::string opponent = OpponentsOwnName(game, sender, playerPlaysWhite);
         !opponent.empty()) {
         (playerPlaysWhite ? record.GAME_BLACK_NAME : record.GAME_WHITE_NAME) = opponent;
@@ -168,7 +168,8 @@ bool AskAboutPlayersMoves(const Transport& t, const ArrivalOutcome& outcome, con
 
 ArrivalOutcome MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
                                  const std::optional<ArrivalSender>& sender,
-                                 const ArrivalConsent& consent, const std::string& ownName)
+                                 const ArrivalConsent& consent,
+                                 const std::function<std::string()>& ownName)
 {
     ArrivalOutcome outcome;
     std::vector<GameRecord> found;
@@ -233,12 +234,10 @@ ArrivalOutcome MergeArrivingGame(const Database::DataFolder& folder, const Recei
 ArrivalAction StoreArrivingGame(Transport& t, const ReceivedGame& game,
                                 const std::optional<ArrivalSender>& sender, const ArrivalSource& source)
 {
-    // Read before the database work, which must not wait on anything else.
-    const std::string ownName = t.OwnName ? t.OwnName() : std::string();
     ArrivalOutcome outcome;
     auto merge = [&](const ArrivalConsent& consent) {
         t.Windows.WithDatabase([&] {
-            outcome = MergeArrivingGame(t.Folder, game, sender, consent, ownName);
+            outcome = MergeArrivingGame(t.Folder, game, sender, consent, t.OwnName);
             if (outcome.ok)
                 t.State.ReportedDatabaseDamage.clear();
             if (outcome.stored && outcome.newMoves) {

@@ -13,6 +13,7 @@
 #include "store/arrival_rules.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,11 +46,13 @@ struct ArrivalConsent {
 // sound extension. A SenderDiffers arrival is stored, with the sender as
 // the game's new opponent address, only with the consent to the new
 // sender; one that carries the player's own moves only with the consent to
-// them. `ownName` is the player's name for a new game's player's side; ""
-// keeps the name the payload gives it.
+// them. `ownName` gives the player's name, asked only for a new game's
+// player's side (or a stored one without a name); without it, or when it
+// gives "", the name the payload gives that side is kept.
 ArrivalOutcome MergeArrivingGame(const Database::DataFolder& folder, const ReceivedGame& game,
                                  const std::optional<ArrivalSender>& sender,
-                                 const ArrivalConsent& consent = {}, const std::string& ownName = {});
+                                 const ArrivalConsent& consent = {},
+                                 const std::function<std::string()>& ownName = {});
 
 // Where an arrival came from, for the user and for telling it only once.
 struct ArrivalSource {

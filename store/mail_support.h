@@ -93,7 +93,7 @@ struct Transport {
     MoveFileChooser* Chooser = nullptr;
     // The player's own name as the mail account gives it, stored as the
     // player's side of a game that arrives new; without it the name the
-    // payload gives that side is kept.
+    // payload gives that side is kept. Asked during the database work.
     std::function<std::string()> OwnName = {};
 };
 
