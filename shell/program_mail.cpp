@@ -6,6 +6,7 @@
 #include "foundation/program_state.h"
 #include "foundation/qt_text.h"
 #include "foundation/settings.h"
+#include "platform/mail_account_settings.h"
 #include "shell/status_window.h"
 #include "store/move_files.h"
 
@@ -160,6 +161,12 @@ bool ProgramMail::Run(std::function<void(MailSupport::Transport&)> call)
                                          *session,
                                          *session,
                                          &session->chooser};
+        // A game that arrives new names the player as a game started here
+        // does: by the name the player's mails carry.
+        transport.OwnName = [] {
+            return OnWindowThread(
+                [] { return MailSupport::OwnDisplayName(MailSupport::LoadMailAccount()); });
+        };
         call(transport);
         wait->Enter(MailSupport::MailWait::Stage::Idle, std::string());
     });

@@ -1,6 +1,7 @@
 #include "store/arrival_rules.h"
 
 #include "rules/position.h"
+#include "store/move_entries.h"
 #include "store/replay_check.h"
 
 #include <cctype>
@@ -41,8 +42,10 @@ std::string EntryName(const MoveRecord& entry, int number)
 }
 
 // Entries numbered 1, 2, 3, ... in order, and every one sound from the start
-// position; "" when they are, else why not.
-std::string ReplayProblem(const std::string& startPosition, const MoveList& moves)
+// position; "" when they are, else why not. Every entry from `firstNew`
+// (0-based) on gets the notation the replay writes for it, so that the
+// replay of the entries after it reads what truly happened.
+std::string ReplayProblem(const std::string& startPosition, MoveList& moves, std::size_t firstNew)
 {
     for (std::size_t i = 0; i < moves.size(); ++i)
         if (moves[i].number != static_cast<std::int32_t>(i + 1))
@@ -50,13 +53,44 @@ std::string ReplayProblem(const std::string& startPosition, const MoveList& move
     const auto start = BoardSupport::PositionFromString(startPosition);
     if (!start)
         return "its start position is not a board";
-    if (const auto fault = BoardSupport::CheckReplay(*start, moves))
-        return "its " + EntryName(moves[fault->entry - 1], fault->entry) + " is refused: "
-               + BoardSupport::EntryFaultText(fault->fault);
+    BoardSupport::EntryReplay replay(*start);
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const int entry = static_cast<int>(i + 1);
+        std::string made;
+        const BoardSupport::EntryFault fault =
+            replay.Play(moves, entry, i >= firstNew ? &made : nullptr);
+        if (fault != BoardSupport::EntryFault::None)
+            return "its " + EntryName(moves[i], entry)
+                   + " is refused: " + BoardSupport::EntryFaultText(fault);
+        if (i >= firstNew)
+            moves[i].notation = std::move(made);
+    }
     return {};
 }
 
+// The new entries the player's side made.
+std::vector<int> PlayersEntries(std::size_t firstNew, std::size_t count, bool playerPlaysWhite)
+{
+    const MoveValidation::Colour player =
+        playerPlaysWhite ? MoveValidation::White : MoveValidation::Black;
+    std::vector<int> entries;
+    for (std::size_t i = firstNew; i < count; ++i)
+        if (BoardSupport::EntryColour(static_cast<int>(i + 1)) == player)
+            entries.push_back(static_cast<int>(i + 1));
+    return entries;
+}
+
 } // namespace
+
+bool PlayerPlaysWhite(const std::optional<StoredArrivalGame>& stored, const ReceivedGame& game)
+{
+    return stored ? stored->record.GAME_HOST : game.receiverIsHost;
+}
+
+std::string EntryText(const MoveRecord& entry, int number)
+{
+    return std::to_string(number) + (number % 2 == 1 ? "." : "...") + entry.notation;
+}
 
 bool SameMailAddress(std::string_view a, std::string_view b)
 {
@@ -69,12 +103,15 @@ ArrivalJudgement JudgeArrival(const std::optional<StoredArrivalGame>& stored, co
 {
     if (game.moves.empty())
         return Refuse("it carries no moves");
+    const bool playerPlaysWhite = PlayerPlaysWhite(stored, game);
     if (!stored) {
-        if (const std::string problem = ReplayProblem(game.startPosition, game.moves); !problem.empty())
-            return Refuse(problem);
         ArrivalJudgement judgement;
-        judgement.verdict = ArrivalVerdict::NewGame;
         judgement.moves = game.moves;
+        if (const std::string problem = ReplayProblem(game.startPosition, judgement.moves, 0);
+            !problem.empty())
+            return Refuse(problem);
+        judgement.verdict = ArrivalVerdict::NewGame;
+        judgement.playersEntries = PlayersEntries(0, judgement.moves.size(), playerPlaysWhite);
         return judgement;
     }
 
@@ -100,8 +137,10 @@ ArrivalJudgement JudgeArrival(const std::optional<StoredArrivalGame>& stored, co
     judgement.moves = mine;
     judgement.moves.insert(judgement.moves.end(), game.moves.begin() + static_cast<std::ptrdiff_t>(common),
                            game.moves.end());
-    if (const std::string problem = ReplayProblem(record.startPosition, judgement.moves); !problem.empty())
+    if (const std::string problem = ReplayProblem(record.startPosition, judgement.moves, mine.size());
+        !problem.empty())
         return Refuse(problem);
+    judgement.playersEntries = PlayersEntries(mine.size(), judgement.moves.size(), playerPlaysWhite);
     judgement.verdict = sender && !SameMailAddress(sender->Address, record.GAME_OPPONENTS_EMAIL)
                             ? ArrivalVerdict::SenderDiffers
                             : ArrivalVerdict::Extends;

@@ -91,6 +91,10 @@ struct Transport {
     TransportWindows& Windows;
     // Only the import of a picked move file needs it.
     MoveFileChooser* Chooser = nullptr;
+    // The player's own name as the mail account gives it, stored as the
+    // player's side of a game that arrives new; without it the name the
+    // payload gives that side is kept. Asked during the database work.
+    std::function<std::string()> OwnName = {};
 };
 
 // Opens the mail connection if it can; MailOffline tells the outcome.

@@ -1,7 +1,9 @@
 #include "store/replay_check.h"
 
 #include "rules/check.h"
+#include "rules/notation.h"
 #include "store/drop_rules.h"
+#include "store/move_end_facts.h"
 #include "store/move_entries.h"
 
 namespace BoardSupport {
@@ -120,7 +122,25 @@ EntryFault EntryReplay::Check(const MoveList& entries, int entry, int& landingPi
     return EntryFault::None;
 }
 
-EntryFault EntryReplay::Play(const MoveList& entries, int entry)
+// The notation of a sound move, made on a copy of the position before it:
+// the same steps as the board's own move, so the same text.
+std::string EntryReplay::MoveNotation(const MoveList& entries, int entry, int landingPiece,
+                                      const MoveEffects& effects) const
+{
+    const Colour colour = EntryColour(entry);
+    const Move move = *Move::Parse(entries[entry - 1].coordinates);
+    const CaptureMode capture =
+        position_.squares(move.to.column, move.to.row) == Empty ? ToEmptySquare : ToOccupiedSquare;
+    Position after = position_;
+    after.checkedSide = IsInCheck(position_, colour) ? static_cast<int>(colour) : NoSideChecked;
+    ApplyMove(after, colour, move, landingPiece, effects);
+    const MoveEndFacts end = JudgeMoveEndFacts(after, OtherColour(colour), move, false);
+    return BuildMoveNotation({colour, static_cast<PieceCode>(landingPiece), move, capture},
+                             position_.squares, effects.castle, PreviousMoveOf(entries, entry),
+                             {after.checkedSide, end.checkmated, end.Drawn()});
+}
+
+EntryFault EntryReplay::Play(const MoveList& entries, int entry, std::string* madeNotation)
 {
     if (faulted_)
         return EntryFault::AfterTheEnd;
@@ -131,7 +151,18 @@ EntryFault EntryReplay::Play(const MoveList& entries, int entry)
         faulted_ = true;
         return fault;
     }
-    if (const std::optional<Move> move = BoardMoveOf(entries[entry - 1]))
+    const MoveRecord& record = entries[entry - 1];
+    const std::optional<Move> move = BoardMoveOf(record);
+    if (madeNotation) {
+        if (SpecialEntryOf(record.notation) == SpecialEntry::Resignation)
+            // The side that resigns writes the other side's win.
+            *madeNotation = EntryColour(entry) == White ? "0-1" : "1-0";
+        else if (move)
+            *madeNotation = MoveNotation(entries, entry, landingPiece, effects);
+        else
+            *madeNotation = record.notation;
+    }
+    if (move)
         ApplyMove(position_, EntryColour(entry), *move, landingPiece, effects);
     return EntryFault::None;
 }

@@ -38,13 +38,18 @@ public:
 
     // Checks entry `entry` (1-based) of `entries`, which must be the next
     // one, and carries it out when sound. After a fault the replay stands
-    // where it was; no later entry is played.
-    EntryFault Play(const MoveList& entries, int entry);
+    // where it was; no later entry is played. With `madeNotation`, a sound
+    // entry's notation as the board writes it goes there: a move's from its
+    // coordinates and the position (its promotion piece as written), with
+    // check, mate and draw; a special entry's as its maker writes it.
+    EntryFault Play(const MoveList& entries, int entry, std::string* madeNotation = nullptr);
 
     const Position& CurrentPosition() const { return position_; }
 
 private:
     EntryFault Check(const MoveList& entries, int entry, int& landingPiece, MoveEffects& effects) const;
+    std::string MoveNotation(const MoveList& entries, int entry, int landingPiece,
+                             const MoveEffects& effects) const;
     bool GameOverBefore(const MoveList& entries, int entry) const;
 
     Position position_;

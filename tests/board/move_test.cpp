@@ -5,7 +5,9 @@
 #include "board/player_comment.h"
 #include "rules/search_board.h"
 #include "rules/search_move_list.h"
+#include "store/move_entries.h"
 #include "store/move_payload.h"
+#include "store/replay_check.h"
 
 #include "stored_game_support.h"
 
@@ -398,6 +400,80 @@ TEST(Drop, LegalityAgreesWithTheMoveGenerator)
         }
     }
     EXPECT_GT(positions, 3000);
+}
+
+// An arriving game is stored with the notation its replay writes, so an
+// honest game stays whole only if that is the board's own to the letter.
+// Over random games that seek out promotions, castling and captures (and
+// so mates and drawn ends), every move dropped on the board by the side to
+// move reads the same when the replay writes it.
+TEST(Drop, TheReplayWritesEveryMoveAsTheBoardDoes)
+{
+    std::mt19937 random(20251211);
+    std::set<char> seen; // '=' promotion, '0' castling, 'x' capture, '+' check, '#' mate, 'd' draw
+    for (int game = 0; game < 12; ++game) {
+        ComputerAI::SearchBoard board(StartPosition(), White);
+        EntryReplay replay(StartPosition());
+        MoveList entries;
+        for (int ply = 0; ply < 120; ++ply) {
+            ComputerAI::SearchMoveList legal;
+            board.GenerateMoves(legal);
+            if (legal.Count() == 0)
+                break;
+            std::vector<ComputerAI::SearchMove> promotions, castlings, captures;
+            for (const ComputerAI::SearchMove& m : legal) {
+                const int piece = board.GetPosition().squares(m.fromColumn, m.fromRow);
+                if (m.promotion != 0)
+                    promotions.push_back(m);
+                else if (IsKing(piece) && std::abs(m.toColumn - m.fromColumn) == 2)
+                    castlings.push_back(m);
+                else if (board.GetPosition().squares(m.toColumn, m.toRow) != Empty)
+                    captures.push_back(m);
+            }
+            const auto pick = [&](const std::vector<ComputerAI::SearchMove>& from) {
+                return from[random() % from.size()];
+            };
+            // The first game is the fool's mate, so that a mate is among them.
+            const char* const foolsMate[] = {"6263", "5755", "7274", "4884"};
+            std::vector<ComputerAI::SearchMove> scripted;
+            for (const ComputerAI::SearchMove& m : legal)
+                if (game == 0 && ply < 4
+                    && Move{{m.fromColumn, m.fromRow}, {m.toColumn, m.toRow}}.Text() == foolsMate[ply])
+                    scripted.push_back(m);
+            const ComputerAI::SearchMove move = !scripted.empty()     ? scripted.front()
+                                                : !promotions.empty() ? pick(promotions)
+                                                : !castlings.empty() ? pick(castlings)
+                                                : !captures.empty() && random() % 2 ? pick(captures)
+                                                                                    : legal[static_cast<int>(random() % legal.Count())];
+
+            ControllerOnFolder table;
+            ASSERT_TRUE(Store(table.data.Folder(), SetupGame(ply % 2 == 0, ""), entries));
+            ASSERT_TRUE(table.OpenStored().ok);
+            DropResult made =
+                table.game.Drop({move.fromColumn, move.fromRow}, {move.toColumn, move.toRow}, "");
+            if (made.outcome == DropResult::NeedsPromotion)
+                made = table.game.Promote(static_cast<PieceCode>(move.promotion));
+            ASSERT_EQ(made.outcome, DropResult::Made) << "game " << game << " ply " << ply;
+            const std::string coordinates =
+                Move{{move.fromColumn, move.fromRow}, {move.toColumn, move.toRow}}.Text();
+            entries.push_back({ply + 1, coordinates, made.notation, ""});
+
+            std::string written;
+            ASSERT_EQ(replay.Play(entries, ply + 1, &written), EntryFault::None);
+            ASSERT_EQ(written, made.notation) << "game " << game << " ply " << ply << " " << coordinates;
+            for (const char mark : {'=', '0', 'x', '+'})
+                if (made.notation.find(mark) != std::string::npos)
+                    seen.insert(mark);
+            if (NotationEndsInMate(made.notation))
+                seen.insert('#');
+            if (NotationEndsDrawn(made.notation))
+                seen.insert('d');
+            if (NotationEndsInMate(made.notation) || NotationEndsDrawn(made.notation))
+                break;
+            ASSERT_TRUE(board.MakeMove(move));
+        }
+    }
+    EXPECT_EQ(seen, (std::set<char>{'=', '0', 'x', '+', '#', 'd'}));
 }
 
 } // namespace

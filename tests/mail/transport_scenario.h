@@ -18,6 +18,9 @@ protected:
             return;
         alice = std::make_unique<Player>(world->NewService(0));
         bob = std::make_unique<Player>(world->NewService(1));
+        // Each program knows its player's name from the mail account.
+        alice->transport.OwnName = [name = world->Name(0)] { return name; };
+        bob->transport.OwnName = [name = world->Name(1)] { return name; };
         // Bob already has a game, so the two databases number games apart.
         GameRecord computer = NewMailGame(1, "Computer", "", "010120260900");
         computer.GAME_VS_COMPUTER = true;

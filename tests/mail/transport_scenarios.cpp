@@ -110,7 +110,9 @@ TEST_P(TransportScenario, PollingTakesUnreadMailsAndStartUpTakesAll)
                   "<<MARROWDALE:1|2|3:MARROWDALE>>");
     MailSupport::RetrieveMoveMails(bob->transport, false, false);
     EXPECT_EQ(bob->sink.calls.size(), 1u);
-    alice->Reply(1, Move(2, "0000", "Draw offer"));
+    bob->Reply(2, Move(2, "5755", "e5"));
+    alice->Reply(1, Move(2, "5755", "e5"));
+    alice->Reply(1, Move(3, "0000", "Draw offer"));
     ASSERT_TRUE(MailSupport::SendMoveMail(alice->transport, 1));
     ASSERT_TRUE(world->WaitForMail(1, 2));
     MailSupport::RetrieveMoveMails(bob->transport, false, false);

@@ -16,6 +16,7 @@
 #include "foundation/settings.h"
 #include "foundation/skinned_button.h"
 #include "platform/mail_address_book.h"
+#include "platform/mail_post_office.h"
 #include "platform/tray_icon.h"
 #include "shell/mail_account_dialog.h"
 #include "shell/new_game_form.h"
@@ -26,6 +27,7 @@
 #include "store/database.h"
 #include "store/mail_support.h"
 #include "store/move_files.h"
+#include "store/move_payload.h"
 #include "tests/board/board_mouse.h"
 #include "tests/shell/mail_servers.h"
 #include "tests/shell/shell_test_support.h"
@@ -116,6 +118,8 @@ struct Player {
     CountingAccounts Accounts;
     // The move files of the player's data folder already passed on.
     std::set<std::filesystem::path> PassedOn;
+    // The captions of the questions the player answers No.
+    std::set<QString> AnswersNo;
 };
 
 struct StoredGame {
@@ -361,7 +365,7 @@ protected:
         } else if (auto* box = qobject_cast<Support::MsgForm*>(&window)) {
             player.Messages.push_back(box->FormCaption->text());
             player.MessageTexts.push_back(box->Message->text());
-            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(box, player.AnswersNo.count(box->FormCaption->text()) ? Qt::Key_Escape : Qt::Key_Return);
         } else if (auto* account = qobject_cast<MailSupport::MailAccountDialog*>(&window)) {
             ASSERT_TRUE(AnswerAccount);
             AnswerAccount(player, *account);
@@ -604,36 +608,57 @@ protected:
 
 // Two copies that never ran, on one computer: each player gives the one
 // post office and an own address in the log-on dialog (the first to do so
-// agrees to make its folder); Alice types Bob's address as the opponent's
-// name and the game is played to mate. Nothing is put on the disk by hand.
-TEST_F(TwoPlayersTest, FirstGameOverThePostOfficeByTypingTheAddress)
-{
+// agrees to make its folder).
+class PostOfficePlayersTest : public TwoPlayersTest {
+protected:
+    void StartBothOnThePostOffice()
+    {
+        AnswerAccount = [this](Player& player, MailSupport::MailAccountDialog& d) {
+            d.PostOffice->setChecked(true);
+            QTest::keyClicks(d.DisplayName, QString::fromStdString(player.Name));
+            QTest::keyClicks(d.Address, QString::fromStdString(addresses.at(player.User)));
+            QTest::keyClicks(d.PostOfficeFolder, office);
+            EXPECT_TRUE(d.PostOfficePathText->text().endsWith(office));
+            Shot(d, "mail-account");
+            d.OkButton->click();
+        };
+        ASSERT_NO_FATAL_FAILURE(StartFreshProgram(alice));
+        ASSERT_NO_FATAL_FAILURE(StartFreshProgram(bob));
+        EXPECT_EQ(std::count(alice.Messages.begin(), alice.Messages.end(), QStringLiteral("New post office")), 1);
+        EXPECT_EQ(std::count(bob.Messages.begin(), bob.Messages.end(), QStringLiteral("New post office")), 0);
+        EXPECT_NE(alice.Home.path(), bob.Home.path());
+    }
+
+    // Alice types Bob's address as the opponent's name.
+    void AliceStartsByTypingTheAddress()
+    {
+        StartGame(alice, [&](Support::NewGameInfo& d) {
+            Type(d.Game_name, "Our first game");
+            Type(d.Game_opponents_name, addresses.at("bob").c_str());
+            EXPECT_EQ(d.Game_opponents_email->text().toStdString(), addresses.at("bob"));
+            Shot(d, "new-game-typed-address");
+            ClickButton(d, "OkButton");
+        });
+    }
+
+    // How often the player was asked whether a move was his own.
+    static long Asked(const Player& player)
+    {
+        return std::count(player.Messages.begin(), player.Messages.end(), QStringLiteral("Your own move?"));
+    }
+
     QTemporaryDir shared;
     const QString office = shared.path() + QStringLiteral("/Chess post");
     const std::map<std::string, std::string> addresses = {{"alice", "alice@chess.home"},
                                                           {"bob", "bob@chess.home"}};
-    AnswerAccount = [&](Player& player, MailSupport::MailAccountDialog& d) {
-        d.PostOffice->setChecked(true);
-        QTest::keyClicks(d.DisplayName, QString::fromStdString(player.Name));
-        QTest::keyClicks(d.Address, QString::fromStdString(addresses.at(player.User)));
-        QTest::keyClicks(d.PostOfficeFolder, office);
-        EXPECT_TRUE(d.PostOfficePathText->text().endsWith(office));
-        Shot(d, "mail-account");
-        d.OkButton->click();
-    };
-    ASSERT_NO_FATAL_FAILURE(StartFreshProgram(alice));
-    ASSERT_NO_FATAL_FAILURE(StartFreshProgram(bob));
-    EXPECT_EQ(std::count(alice.Messages.begin(), alice.Messages.end(), QStringLiteral("New post office")), 1);
-    EXPECT_EQ(std::count(bob.Messages.begin(), bob.Messages.end(), QStringLiteral("New post office")), 0);
-    EXPECT_NE(alice.Home.path(), bob.Home.path());
+};
 
-    StartGame(alice, [&](Support::NewGameInfo& d) {
-        Type(d.Game_name, "Our first game");
-        Type(d.Game_opponents_name, addresses.at("bob").c_str());
-        EXPECT_EQ(d.Game_opponents_email->text().toStdString(), addresses.at("bob"));
-        Shot(d, "new-game-typed-address");
-        ClickButton(d, "OkButton");
-    });
+// Alice types Bob's address as the opponent's name and the game is played
+// to mate. Nothing is put on the disk by hand.
+TEST_F(PostOfficePlayersTest, FirstGameOverThePostOfficeByTypingTheAddress)
+{
+    ASSERT_NO_FATAL_FAILURE(StartBothOnThePostOffice());
+    AliceStartsByTypingTheAddress();
     ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "f2", "f3", "Hello Bob"));
     EXPECT_EQ(bob.Comments.back(), QStringLiteral("Hello Bob"));
     ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e7", "e5"));
@@ -646,11 +671,64 @@ TEST_F(TwoPlayersTest, FirstGameOverThePostOfficeByTypingTheAddress)
     ASSERT_EQ(atAlice.count("Our first game"), 1u);
     ASSERT_EQ(atBob.count("Our first game"), 1u);
     EXPECT_EQ(atAlice.at("Our first game").Record.GAME_OPPONENTS_EMAIL, addresses.at("bob"));
-    // Typed as an address, Bob was "bob" until his first reply named him.
+    // Typed as an address, Bob was "bob" until his first reply named him;
+    // his own copy names him as his account does from the first move on.
+    for (const auto* games : {&atAlice, &atBob}) {
+        const GameRecord& record = games->at("Our first game").Record;
+        EXPECT_EQ(record.GAME_WHITE_NAME, "Alice Amber");
+        EXPECT_EQ(record.GAME_BLACK_NAME, "Bob Birch");
+    }
     EXPECT_EQ(atAlice.at("Our first game").Record.GAME_OPPONENTS_NAME, "Bob Birch");
     EXPECT_EQ(atBob.at("Our first game").Record.GAME_OPPONENTS_EMAIL, addresses.at("alice"));
     EXPECT_EQ(atBob.at("Our first game").Record.GAME_OPPONENTS_NAME, "Alice Amber");
     EXPECT_EQ(atAlice.at("Our first game").Moves.size(), 4u);
+    EXPECT_EQ(atAlice.at("Our first game").Record.GAME_STATUS, StatusLost);
+    EXPECT_TRUE(alice.MessageTexts.back().contains(
+        QStringLiteral("Bob Birch has won the game by getting you in checkmate.")))
+        << alice.MessageTexts.back().toStdString();
+}
+
+// A mail that carries a move of Alice's own side besides Bob's is put to
+// her before anything is stored; she answers No, and the honest game goes
+// on to its end, the mail then adding nothing.
+TEST_F(PostOfficePlayersTest, AMoveMadeForTheReceiverIsNotStoredWithoutTheQuestion)
+{
+    ASSERT_NO_FATAL_FAILURE(StartBothOnThePostOffice());
+    AliceStartsByTypingTheAddress();
+    ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "f2", "f3"));
+
+    // Bob's game with his answer and Alice's next move, mailed as his.
+    Sit(bob);
+    const StoredGame atBob = StoredGames(bob).at("Our first game");
+    MoveList forged = atBob.Moves;
+    forged.push_back({2, "5755", "e5", ""});
+    forged.push_back({3, "7274", "g4", "Played for you"});
+    MailSupport::PostOfficeMailService post(office.toStdString(), addresses.at("bob"), bob.Name);
+    ASSERT_TRUE(post.SignOn());
+    ASSERT_TRUE(post.Send({addresses.at("alice"), alice.Name, MailSupport::MoveMailSubject(forged.back()),
+                           MailSupport::MoveMailText(atBob.Record, forged)}));
+
+    alice.AnswersNo.insert(QStringLiteral("Your own move?"));
+    Sit(alice);
+    const std::size_t announced = alice.Announced.size();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Asked(alice) > 0; }, ArrivalTimeoutMilliseconds));
+    EXPECT_TRUE(alice.MessageTexts.back().contains(QStringLiteral("Your move 3.g4.")))
+        << alice.MessageTexts.back().toStdString();
+    QTest::qWait(3 * PollMilliseconds);
+    EXPECT_EQ(StoredGames(alice).at("Our first game").Moves.size(), 1u);
+    EXPECT_EQ(alice.Announced.size(), announced);
+    EXPECT_EQ(Asked(alice), 1);
+
+    Sit(bob);
+    ASSERT_NO_FATAL_FAILURE(Ply(bob, alice, "e7", "e5"));
+    ASSERT_NO_FATAL_FAILURE(Ply(alice, bob, "g2", "g4"));
+    ASSERT_NO_FATAL_FAILURE(Move(bob, "d8", "h4"));
+    ASSERT_NO_FATAL_FAILURE(SendLastEntry(bob, alice, "CHECKMATE!"));
+    EXPECT_EQ(Asked(alice), 1);
+    const auto atAlice = StoredGames(alice);
+    EXPECT_EQ(atAlice.at("Our first game").Moves, StoredGames(bob).at("Our first game").Moves);
+    EXPECT_EQ(atAlice.at("Our first game").Moves.at(2).comment, "");
     EXPECT_EQ(atAlice.at("Our first game").Record.GAME_STATUS, StatusLost);
 }
 

@@ -165,9 +165,13 @@ TEST(ReceivedGame, LargestAcceptedPayloadIsReadAndStoredWhole)
     ASSERT_EQ(game->moves.size(), 8189u);
     EXPECT_EQ(game->moves.back().number, 8189);
 
+    // Half the entries are the receiver's own side's: stored as the user
+    // accepted them.
     Receiver bob;
-    const ArrivalOutcome merged = MergeArrivingGame(bob.data, *game, std::nullopt);
+    EXPECT_FALSE(MergeArrivingGame(bob.data, *game, std::nullopt).stored);
+    const ArrivalOutcome merged = MergeArrivingGame(bob.data, *game, std::nullopt, {false, true});
     ASSERT_TRUE(merged.stored);
+    EXPECT_EQ(merged.playersMoves.size(), 8189u / 2);
     const std::int32_t id = merged.gameID;
     MoveList stored;
     ASSERT_TRUE(Database::LoadGameMoves(bob.data, stored, id));
