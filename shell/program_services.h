@@ -65,6 +65,7 @@ public:
     explicit SettingsAccountStore(MailSupport::PasswordKeyring* keyring = nullptr);
     std::optional<MailSupport::MailAccount> Load() override;
     bool Save(const MailSupport::MailAccount& account) override;
+    MailSupport::MailAccount NewAccount() override;
 
 private:
     MailSupport::PasswordKeyring* keyring_;

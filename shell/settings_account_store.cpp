@@ -24,4 +24,15 @@ bool SettingsAccountStore::Save(const MailSupport::MailAccount& account)
     return MailSupport::SaveMailAccount(account, keyring_);
 }
 
+MailSupport::MailAccount SettingsAccountStore::NewAccount()
+{
+    // Asked for nothing in particular, a keyring that is there answers
+    // that it holds nothing.
+    MailSupport::MailAccount account;
+    std::string none;
+    account.NoKeyringAnswered =
+        keyring_->Read("@", none) == MailSupport::KeyringAnswer::NoAnswer;
+    return account;
+}
+
 } // namespace SysTraySupport
