@@ -327,11 +327,10 @@ void MailAccountDialog::OkButton_Click()
             }
     if (result.Outcome != AccountOkOutcome::Accepted)
         return;
-    if ((InboxLogOnUnencrypted(fields) || SmtpLogOnUnencrypted(fields)) && !unencryptedAgreed_) {
-        if (!(ConfirmUnencrypted && ConfirmUnencrypted()))
-            return;
-        unencryptedAgreed_ = true;
-    }
+    // One question for both servers, once nothing else stands in the way.
+    if ((InboxLogOnUnencrypted(fields) || SmtpLogOnUnencrypted(fields))
+        && !(ConfirmUnencrypted && ConfirmUnencrypted()))
+        return;
     AnswerWith(Support::DialogAnswer::Ok);
 }
 

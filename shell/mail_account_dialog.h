@@ -102,7 +102,6 @@ private:
     QWidget* WithReason(QWidget* widget, AccountField field);
     MailAccount given_;
     std::vector<ReasonLabel> reasons_;
-    bool unencryptedAgreed_ = false;
 };
 
 // Shows the dialog modally (mail polling paused meanwhile) with the fields
