@@ -1,3 +1,8 @@
+# No test reaches the session bus of whoever runs them, nor the keyring on
+# it: each test sees none, unless it is given the tests' own (the keyring
+# fixture of tests/keyring) through ENVIRONMENT_MODIFICATION.
+set(MD_NO_SESSION_BUS "DBUS_SESSION_BUS_ADDRESS=set:unix:path=/nonexistent/marrowdale-no-session-bus")
+
 # md_add_test(NAME name SOURCES a.cpp b.cpp LIBS lib1 lib2 [CASES_ALONE | RUNS_APART])
 # One GoogleTest executable per group of related tests, run by ctest as one
 # process on Qt's offscreen platform: starting a process per case cost more
@@ -38,7 +43,8 @@ function(md_add_test_cases)
   endif()
   gtest_discover_tests(${C_TARGET} ${filter}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+               ENVIRONMENT_MODIFICATION "${MD_NO_SESSION_BUS}")
 endfunction()
 
 # md_add_test_run(NAME ctest-name TARGET executable [FILTER gtest-filter])
@@ -51,7 +57,8 @@ function(md_add_test_run)
     set(filter --gtest_filter=${R_FILTER})
   endif()
   add_test(NAME ${R_NAME} COMMAND ${R_TARGET} ${filter})
-  set_tests_properties(${R_NAME} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+  set_tests_properties(${R_NAME} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+    ENVIRONMENT_MODIFICATION "${MD_NO_SESSION_BUS}")
 endfunction()
 
 # ctest reads this from the build folder: a failing binary's output kept

@@ -1,6 +1,15 @@
 #include "platform/mail_account.h"
 
+#include "platform/password_keyring.h"
+
 namespace MailSupport {
+
+std::string PasswordKeyFor(const MailAccount& account)
+{
+    if (account.InboxServer.empty())
+        return {};
+    return account.UserName + "@" + account.InboxServer;
+}
 
 int InboxPortFor(const MailAccount& account)
 {

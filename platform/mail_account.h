@@ -35,9 +35,14 @@ struct MailAccount {
     // them: SHA-256 fingerprint by "host:port".
     std::map<std::string, std::string> TrustedServerCertificates;
 
-    // One log-on for both servers.
+    // One log-on for both servers. The password is kept in the desktop's
+    // keyring, or in the settings file while no keyring answers.
     std::string UserName;
     std::string Password;
+    // Not stored: no keyring answered when the account was read, so its
+    // password is kept in the settings file (and a password the keyring
+    // did not give is not taken for none).
+    bool NoKeyringAnswered = false;
 
     // Who the user is to the opponent.
     std::string Address;

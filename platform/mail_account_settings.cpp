@@ -2,6 +2,7 @@
 
 #include "platform/mail_internet.h"
 #include "platform/mail_post_office.h"
+#include "platform/password_keyring.h"
 #include "platform/registry.h"
 
 #include <QStandardPaths>
@@ -95,9 +96,38 @@ std::string FingerprintsText(const std::map<std::string, std::string>& fingerpri
     return text;
 }
 
+// Reads the keyring's password into an account read from the file.
+void ReadPassword(MailAccount& account, PasswordKeyring& keyring)
+{
+    const std::string key = PasswordKeyFor(account);
+    if (key.empty())
+        return;
+    if (!account.Password.empty()) {
+        // Still in the file: moved, and taken out of the file only once
+        // the keyring has it (a failed rewrite of the file just moves it
+        // again next time).
+        if (keyring.Write(key, account.Password) == KeyringAnswer::Done)
+            Write("Password", std::string());
+        else
+            account.NoKeyringAnswered = true;
+        return;
+    }
+    std::string password;
+    switch (keyring.Read(key, password)) {
+    case KeyringAnswer::Done:
+        account.Password = password;
+        break;
+    case KeyringAnswer::NotFound:
+        break;
+    case KeyringAnswer::NoAnswer:
+        account.NoKeyringAnswered = true;
+        break;
+    }
+}
+
 } // namespace
 
-MailAccount LoadMailAccount()
+MailAccount LoadMailAccount(PasswordKeyring* keyring)
 {
     MailAccount account;
     account.Protocol = Read("InboxProtocol").ToText().compare("POP3", Qt::CaseInsensitive) == 0
@@ -117,13 +147,33 @@ MailAccount LoadMailAccount()
     account.Address = Text("Address");
     account.DisplayName = Text("DisplayName");
     account.PostOfficeFolder = Text("PostOfficeFolder");
+    if (keyring)
+        ReadPassword(account, *keyring);
     return account;
 }
 
-bool SaveMailAccount(const MailAccount& account)
+bool SaveMailAccount(const MailAccount& account, PasswordKeyring* keyring)
 {
     if (!Registry::CreateNewKey(Registry::SettingsPrefix + MailAccountSubkey))
         return false;
+    std::string filePassword = account.Password;
+    std::string oldKey;
+    const std::string key = PasswordKeyFor(account);
+    if (keyring) {
+        MailAccount stored;
+        stored.UserName = Text("UserName");
+        stored.InboxServer = Text("InboxServer");
+        oldKey = PasswordKeyFor(stored);
+        if (!key.empty() && !account.Password.empty()) {
+            if (keyring->Write(key, account.Password) == KeyringAnswer::Done)
+                filePassword.clear();
+        } else if (!key.empty() && !(account.NoKeyringAnswered && key == oldKey)) {
+            // Saved without a password: none is kept. But the password of
+            // an account read while no keyring answered was never known,
+            // so it is not removed for being empty here.
+            keyring->Remove(key);
+        }
+    }
     // The store refuses empty values; an empty text is still a text.
     bool ok = true;
     ok &= Write("InboxProtocol", std::string(ProtocolText(account.Protocol)));
@@ -137,10 +187,13 @@ bool SaveMailAccount(const MailAccount& account)
     ok &= Write("TrustedCertificates", account.TrustedCertificateFile);
     ok &= Write("TrustedServerCertificates", FingerprintsText(account.TrustedServerCertificates));
     ok &= Write("UserName", account.UserName);
-    ok &= Write("Password", account.Password);
+    ok &= Write("Password", filePassword);
     ok &= Write("Address", account.Address);
     ok &= Write("DisplayName", account.DisplayName);
     ok &= Write("PostOfficeFolder", account.PostOfficeFolder);
+    // The entry of the account as it was, once the file no longer names it.
+    if (ok && keyring && !oldKey.empty() && oldKey != key)
+        keyring->Remove(oldKey);
     return ok;
 }
 

@@ -17,10 +17,20 @@ namespace MailSupport {
 // The key's subkey below the settings prefix.
 inline const QString MailAccountSubkey = QStringLiteral("Marrowdale\\Mail");
 
+class PasswordKeyring;
+
 // The stored account; missing values read as MailAccount's defaults.
-MailAccount LoadMailAccount();
-// False when the settings store could not be written.
-bool SaveMailAccount(const MailAccount& account);
+// With a keyring, its password is read from there; one still in the
+// settings file (kept by an older Marrowdale, or while no keyring
+// answered) is moved into the keyring, and out of the file once the
+// keyring has confirmed it. Without one, the file's password is read.
+MailAccount LoadMailAccount(PasswordKeyring* keyring = nullptr);
+// False when the settings store could not be written. With a keyring, the
+// password goes there and the file holds none; while no keyring answers
+// it is kept in the (owner-only) file. The keyring's entry follows the
+// account: one under the account's old user name or server is removed,
+// and so is the entry of an account saved without a password.
+bool SaveMailAccount(const MailAccount& account, PasswordKeyring* keyring = nullptr);
 
 // The post office every player of this machine shares when the account
 // names none: <data home>/Tallowmere/Post Office.

@@ -61,7 +61,8 @@ bool AccountMailService::TrustRefusedCertificate(MailAccount& account)
 
 MailAccount AccountMailService::CurrentAccount()
 {
-    return store_.Load().value_or(MailAccount{});
+    std::optional<MailAccount> stored = store_.Load();
+    return stored ? *stored : store_.NewAccount();
 }
 
 bool AccountMailService::ChangeAccount(const MailAccount& account)
@@ -88,7 +89,7 @@ bool AccountMailService::SignOn()
             lastError_ = "No mail account was given.";
             return false;
         }
-        account = ask_(MailAccount{}, std::string());
+        account = ask_(store_.NewAccount(), std::string());
         if (!account) {
             userDeclined_ = true;
             lastError_ = "No mail account was given.";

@@ -31,6 +31,9 @@ public:
     // The stored account; nothing when none was ever stored.
     virtual std::optional<MailAccount> Load() = 0;
     virtual bool Save(const MailAccount& account) = 0;
+    // The account the log-on dialog starts from when none is stored yet:
+    // empty, but knowing whether a keyring would keep its password.
+    virtual MailAccount NewAccount() { return {}; }
 };
 
 class AccountMailService : public MailService {

@@ -56,6 +56,20 @@ QSpinBox* PortField(QWidget* parent, const QString& name, int port)
     return spin;
 }
 
+// The warnings and notes shown under a field.
+QLabel* NoteLabel(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #a01010"));
+    label->hide();
+    return label;
+}
+
+const QString UnencryptedWarning =
+    QStringLiteral("With \"None\" the password crosses the network unencrypted.");
+
 QLineEdit* TextField(QWidget* parent, const QString& name, const std::string& text)
 {
     auto* field = new QLineEdit(Q(text), parent);
@@ -113,6 +127,8 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     inboxForm->addRow(QStringLiteral("Kind:"), InboxKind);
     inboxForm->addRow(QStringLiteral("Port:"), WithReason(InboxPort, AccountField::InboxPort));
     inboxForm->addRow(QStringLiteral("Security:"), InboxSecurity);
+    InboxSecurityWarning = NoteLabel(InboxGroup, QStringLiteral("InboxSecurityWarning"), UnencryptedWarning);
+    inboxForm->addRow(QString(), InboxSecurityWarning);
 
     SmtpGroup = new QGroupBox(QStringLiteral("Outgoing mail (SMTP)"), this);
     SmtpServer = TextField(SmtpGroup, QStringLiteral("SmtpServer"), account.SmtpServer);
@@ -127,6 +143,8 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     smtpForm->addRow(QStringLiteral("Port:"), WithReason(SmtpPort, AccountField::SmtpPort));
     smtpForm->addRow(QStringLiteral("Security:"), SmtpSecurity);
     smtpForm->addRow(QString(), SmtpAuthentication);
+    SmtpSecurityWarning = NoteLabel(SmtpGroup, QStringLiteral("SmtpSecurityWarning"), UnencryptedWarning);
+    smtpForm->addRow(QString(), SmtpSecurityWarning);
 
     auto* servers = new QHBoxLayout;
     servers->addWidget(InboxGroup);
@@ -142,6 +160,9 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     auto* person = new QFormLayout;
     person->addRow(QStringLiteral("User name:"), WithReason(UserName, AccountField::UserName));
     person->addRow(QStringLiteral("Password:"), Password);
+    PasswordPlaceText = NoteLabel(this, QStringLiteral("PasswordPlaceText"),
+                                  QStringLiteral("Kept in Marrowdale's own settings file: no keyring answered"));
+    person->addRow(QString(), PasswordPlaceText);
     person->addRow(QStringLiteral("Your name:"), WithReason(DisplayName, AccountField::DisplayName));
     person->addRow(QStringLiteral("Your address:"), WithReason(Address, AccountField::Address));
     person->addRow(QStringLiteral("Post office folder:"), WithReason(PostOfficeFolder, AccountField::PostOfficeFolder));
@@ -182,6 +203,18 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
             ShowReasons({});
         });
     connect(PostOfficeFolder, &QLineEdit::textChanged, this, &MailAccountDialog::ShowMode);
+    for (QComboBox* security : {InboxSecurity, SmtpSecurity})
+        connect(security, &QComboBox::currentIndexChanged, this, &MailAccountDialog::ShowSecurityWarnings);
+    for (QLineEdit* server : {InboxServer, SmtpServer})
+        connect(server, &QLineEdit::textChanged, this, &MailAccountDialog::ShowSecurityWarnings);
+    connect(SmtpAuthentication, &QCheckBox::toggled, this, &MailAccountDialog::ShowSecurityWarnings);
+    ConfirmUnencrypted = [] {
+        return Support::ShowMessage(
+            1, QStringLiteral("Unencrypted log-on"),
+            QStringLiteral("With security \"None\" your mail password crosses the network "
+                           "unencrypted, where others on the way can read it.||Keep this account?"),
+            QStringLiteral("Keep"), QStringLiteral("Cancel"), false);
+    };
     ConfirmCreateFolder = [](const QString& folder) {
         return Support::ShowMessage(
             1, QStringLiteral("New post office"),
@@ -208,7 +241,16 @@ void MailAccountDialog::ShowMode()
     PostOfficePathText->setVisible(!internet);
     PostOfficePathText->setText(QStringLiteral("The other player enters this same folder: ")
                                 + PostOfficePath());
+    PasswordPlaceText->setVisible(internet && given_.NoKeyringAnswered);
+    ShowSecurityWarnings();
     ShowReasons({});
+}
+
+void MailAccountDialog::ShowSecurityWarnings()
+{
+    const MailAccountFields fields = Fields();
+    InboxSecurityWarning->setVisible(InboxLogOnUnencrypted(fields));
+    SmtpSecurityWarning->setVisible(SmtpLogOnUnencrypted(fields));
 }
 
 QString MailAccountDialog::PostOfficePath() const
@@ -274,7 +316,8 @@ void MailAccountDialog::OkButton_Click()
         ShowReasons({});
         return ConfirmCreateFolder && ConfirmCreateFolder(path);
     });
-    const AccountOkResult result = ConfirmAccountFields(Fields(), folders);
+    const MailAccountFields fields = Fields();
+    const AccountOkResult result = ConfirmAccountFields(fields, folders);
     ShowReasons(result.Reasons);
     if (result.FocusFirstReason)
         for (const ReasonLabel& shown : reasons_)
@@ -282,8 +325,13 @@ void MailAccountDialog::OkButton_Click()
                 shown.Widget->setFocus();
                 break;
             }
-    if (result.Outcome == AccountOkOutcome::Accepted)
-        AnswerWith(Support::DialogAnswer::Ok);
+    if (result.Outcome != AccountOkOutcome::Accepted)
+        return;
+    // One question for both servers, once nothing else stands in the way.
+    if ((InboxLogOnUnencrypted(fields) || SmtpLogOnUnencrypted(fields))
+        && !(ConfirmUnencrypted && ConfirmUnencrypted()))
+        return;
+    AnswerWith(Support::DialogAnswer::Ok);
 }
 
 void MailAccountDialog::CancelButton_Click()

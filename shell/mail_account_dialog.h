@@ -47,6 +47,10 @@ public:
     // Asked before a post office folder that does not exist is made;
     // true: make it. The program's message box unless a test answers.
     std::function<bool(const QString& folder)> ConfirmCreateFolder;
+    // Asked once before OK keeps an account whose password would cross
+    // the network unencrypted; true: keep it. The program's message box
+    // unless a test answers.
+    std::function<bool()> ConfirmUnencrypted;
 
     QRadioButton* InternetMail;
     QRadioButton* PostOffice;
@@ -55,13 +59,18 @@ public:
     QComboBox* InboxKind;     // "IMAP", "POP3"
     QSpinBox* InboxPort;      // 0: the usual port
     QComboBox* InboxSecurity; // "None", "STARTTLS", "TLS"
+    // Beside a security "None" that would send the password in clear.
+    QLabel* InboxSecurityWarning;
     QGroupBox* SmtpGroup;
     QLineEdit* SmtpServer;
     QSpinBox* SmtpPort;
     QComboBox* SmtpSecurity;
+    QLabel* SmtpSecurityWarning;
     QCheckBox* SmtpAuthentication;
     QLineEdit* UserName;
     QLineEdit* Password;
+    // Beside the password while no keyring answers.
+    QLabel* PasswordPlaceText;
     QLineEdit* DisplayName;
     QLineEdit* Address;
     QLineEdit* PostOfficeFolder;
@@ -88,6 +97,7 @@ private:
         QLabel* Label;
     };
     void ShowMode();
+    void ShowSecurityWarnings();
     void ShowReasons(const std::vector<FieldReason>& reasons);
     QWidget* WithReason(QWidget* widget, AccountField field);
     MailAccount given_;

@@ -34,6 +34,36 @@ QString PortProblem(int port)
 
 } // namespace
 
+bool IsLoopbackServer(const QString& server)
+{
+    const QString name = server.trimmed().toLower();
+    if (name == QLatin1String("localhost") || name == QLatin1String("::1")
+        || name == QLatin1String("[::1]"))
+        return true;
+    const QStringList parts = name.split(QLatin1Char('.'));
+    if (parts.size() != 4 || parts.front() != QLatin1String("127"))
+        return false;
+    for (const QString& part : parts) {
+        bool number = false;
+        const int value = part.toInt(&number);
+        if (!number || value < 0 || value > 255)
+            return false;
+    }
+    return true;
+}
+
+bool InboxLogOnUnencrypted(const MailAccountFields& fields)
+{
+    return fields.Internet && fields.InboxSecurity == ConnectionSecurity::None
+           && !IsLoopbackServer(fields.InboxServer);
+}
+
+bool SmtpLogOnUnencrypted(const MailAccountFields& fields)
+{
+    return fields.Internet && fields.SmtpAuthentication
+           && fields.SmtpSecurity == ConnectionSecurity::None && !IsLoopbackServer(fields.SmtpServer);
+}
+
 bool OpensOnInternetMail(const MailAccount& account)
 {
     return account.IsInternetAccountSet() || !account.InboxServer.empty();
@@ -44,6 +74,7 @@ MailAccount AccountFrom(const MailAccountFields& fields, const MailAccount& give
     MailAccount account;
     account.TrustedCertificateFile = given.TrustedCertificateFile;
     account.TrustedServerCertificates = given.TrustedServerCertificates;
+    account.NoKeyringAnswered = given.NoKeyringAnswered;
     account.DisplayName = Trimmed(fields.DisplayName);
     account.Address = Trimmed(fields.Address);
     if (!fields.Internet) {

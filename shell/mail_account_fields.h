@@ -60,6 +60,16 @@ bool OpensOnInternetMail(const MailAccount& account);
 // fields are not kept.
 MailAccount AccountFrom(const MailAccountFields& fields, const MailAccount& given);
 
+// A server on this computer itself ("localhost", 127.x.x.x, "::1"):
+// nothing it is sent crosses the network.
+bool IsLoopbackServer(const QString& server);
+
+// Where the password crosses the network unencrypted: security "None" on
+// the inbox, which always logs on, or on sending with a log-on; a server
+// on this computer excepted, and the post office, which logs on nowhere.
+bool InboxLogOnUnencrypted(const MailAccountFields& fields);
+bool SmtpLogOnUnencrypted(const MailAccountFields& fields);
+
 // The post office folder typed, or the default one when none is, as one
 // whole path: what the other player must enter too.
 QString WholePostOfficePath(const QString& typedFolder);

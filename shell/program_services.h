@@ -3,6 +3,7 @@
 // settings, the move-mail transport, the board, the game list, the tray
 // menu, the notification, the splash screen and the end of the program.
 
+#include "platform/password_keyring.h"
 #include "shell/account_mail_service.h"
 #include "shell/program_board.h"
 #include "shell/program_game_list.h"
@@ -55,12 +56,19 @@ public:
     void RefuseTrayClick(bool messageBox) override;
 };
 
-// The account the mail settings keep in the settings store; none until the
-// user has given one.
+// The account the mail settings keep in the settings store, its password
+// in the keyring (the desktop's unless another is given); none until the
+// user has given one. Called on the mail thread: the keyring may take its
+// time up to its deadline.
 class SettingsAccountStore : public MailSupport::MailAccountStore {
 public:
+    explicit SettingsAccountStore(MailSupport::PasswordKeyring* keyring = nullptr);
     std::optional<MailSupport::MailAccount> Load() override;
     bool Save(const MailSupport::MailAccount& account) override;
+    MailSupport::MailAccount NewAccount() override;
+
+private:
+    MailSupport::PasswordKeyring* keyring_;
 };
 
 // Everything together, alive for the whole run.

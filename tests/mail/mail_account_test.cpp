@@ -6,8 +6,10 @@
 #include "platform/mail_post_office.h"
 #include "platform/registry.h"
 #include "store/mail_support.h"
+#include "tests/mail/fake_password_keyring.h"
 #include "tests/mail/transport_harness.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -73,6 +75,102 @@ TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey)
 
     auto internet = MailSupport::CreateMailService(loaded);
     EXPECT_NE(dynamic_cast<MailSupport::InternetMailService*>(internet.get()), nullptr);
+}
+
+// The settings file's bytes, as a backup or a sync tool would copy them.
+std::string SettingsFileBytes()
+{
+    QFile file(Registry::StoreFilePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+MailSupport::MailAccount ImapAccount(const std::string& user, const std::string& password)
+{
+    MailSupport::MailAccount account;
+    account.InboxServer = "imap.example.org";
+    account.SmtpServer = "smtp.example.org";
+    account.UserName = user;
+    account.Password = password;
+    account.Address = user + "@example.org";
+    return account;
+}
+
+TEST_F(MailAccountTest, ThePasswordLivesInTheKeyringAndTheFileHoldsNone)
+{
+    FakePasswordKeyring keyring;
+    ASSERT_TRUE(MailSupport::SaveMailAccount(ImapAccount("alice", "s3cret-pw"), &keyring));
+    EXPECT_EQ(keyring.Entries, (std::map<std::string, std::string>{{"alice@imap.example.org", "s3cret-pw"}}));
+    const std::string bytes = SettingsFileBytes();
+    EXPECT_NE(bytes.find("alice"), std::string::npos) << "the account is in the file";
+    EXPECT_EQ(bytes.find("s3cret-pw"), std::string::npos) << bytes;
+
+    const MailSupport::MailAccount loaded = MailSupport::LoadMailAccount(&keyring);
+    EXPECT_EQ(loaded.Password, "s3cret-pw");
+    EXPECT_FALSE(loaded.NoKeyringAnswered);
+}
+
+TEST_F(MailAccountTest, WhileNoKeyringAnswersThePasswordStaysInTheFile)
+{
+    FakePasswordKeyring keyring;
+    keyring.Answers = false;
+    ASSERT_TRUE(MailSupport::SaveMailAccount(ImapAccount("alice", "s3cret-pw"), &keyring));
+    EXPECT_NE(SettingsFileBytes().find("s3cret-pw"), std::string::npos);
+    const MailSupport::MailAccount loaded = MailSupport::LoadMailAccount(&keyring);
+    EXPECT_EQ(loaded.Password, "s3cret-pw");
+    EXPECT_TRUE(loaded.NoKeyringAnswered);
+    EXPECT_NE(SettingsFileBytes().find("s3cret-pw"), std::string::npos);
+
+    // The first start that finds a keyring moves it there, out of the file.
+    keyring.Answers = true;
+    const MailSupport::MailAccount moved = MailSupport::LoadMailAccount(&keyring);
+    EXPECT_EQ(moved.Password, "s3cret-pw");
+    EXPECT_FALSE(moved.NoKeyringAnswered);
+    EXPECT_EQ(keyring.Entries["alice@imap.example.org"], "s3cret-pw");
+    EXPECT_EQ(SettingsFileBytes().find("s3cret-pw"), std::string::npos);
+    EXPECT_EQ(MailSupport::LoadMailAccount(&keyring).Password, "s3cret-pw");
+}
+
+TEST_F(MailAccountTest, TheKeyringEntryFollowsTheAccount)
+{
+    FakePasswordKeyring keyring;
+    ASSERT_TRUE(MailSupport::SaveMailAccount(ImapAccount("alice", "one"), &keyring));
+    // A new password replaces the old one.
+    ASSERT_TRUE(MailSupport::SaveMailAccount(ImapAccount("alice", "two"), &keyring));
+    EXPECT_EQ(keyring.Entries, (std::map<std::string, std::string>{{"alice@imap.example.org", "two"}}));
+    // Another user name or server: the old entry goes.
+    MailSupport::MailAccount moved = ImapAccount("alice.amber", "three");
+    moved.InboxServer = "mail.example.net";
+    ASSERT_TRUE(MailSupport::SaveMailAccount(moved, &keyring));
+    EXPECT_EQ(keyring.Entries,
+              (std::map<std::string, std::string>{{"alice.amber@mail.example.net", "three"}}));
+    // An account without a password keeps none.
+    moved.Password.clear();
+    ASSERT_TRUE(MailSupport::SaveMailAccount(moved, &keyring));
+    EXPECT_TRUE(keyring.Entries.empty());
+    // Nor does the post office, which replaces an internet account.
+    ASSERT_TRUE(MailSupport::SaveMailAccount(ImapAccount("bob", "four"), &keyring));
+    MailSupport::MailAccount office;
+    office.DisplayName = "Bob";
+    ASSERT_TRUE(MailSupport::SaveMailAccount(office, &keyring));
+    EXPECT_TRUE(keyring.Entries.empty());
+    EXPECT_EQ(SettingsFileBytes().find("four"), std::string::npos);
+}
+
+// A password the keyring did not give when the account was read is not
+// taken for none when that account is saved again (say, with a trusted
+// certificate more) once the keyring answers.
+TEST_F(MailAccountTest, APasswordTheKeyringDidNotGiveIsNotRemoved)
+{
+    FakePasswordKeyring keyring;
+    ASSERT_TRUE(MailSupport::SaveMailAccount(ImapAccount("alice", "s3cret-pw"), &keyring));
+    keyring.Answers = false;
+    MailSupport::MailAccount loaded = MailSupport::LoadMailAccount(&keyring);
+    EXPECT_TRUE(loaded.Password.empty());
+    EXPECT_TRUE(loaded.NoKeyringAnswered);
+    keyring.Answers = true;
+    loaded.TrustedServerCertificates["imap.example.org:993"] = "AB:CD";
+    ASSERT_TRUE(MailSupport::SaveMailAccount(loaded, &keyring));
+    EXPECT_EQ(MailSupport::LoadMailAccount(&keyring).Password, "s3cret-pw");
 }
 
 TEST_F(MailAccountTest, WithoutAnAccountThePostOfficeServes)

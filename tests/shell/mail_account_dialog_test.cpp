@@ -32,8 +32,10 @@ protected:
 TEST_F(MailAccountDialogTest, InternetAccountAsTyped)
 {
     std::optional<QString> shot;
+    int askedUnencrypted = 0;
     host.Script = [&](QWidget& window) {
         auto& d = static_cast<MailAccountDialog&>(window);
+        d.ConfirmUnencrypted = [&] { return ++askedUnencrypted > 0; };
         d.InternetMail->setChecked(true);
         QTest::keyClicks(d.InboxServer, QStringLiteral("imap.example.org"));
         d.InboxKind->setCurrentIndex(1);
@@ -57,6 +59,8 @@ TEST_F(MailAccountDialogTest, InternetAccountAsTyped)
     };
     const std::optional<MailAccount> account = AskForMailAccount(MailAccount{});
     ASSERT_TRUE(account.has_value());
+    // The inbox's "None": the log-on crosses the network in clear.
+    EXPECT_EQ(askedUnencrypted, 1);
     ASSERT_TRUE(shot.has_value());
     std::printf("screenshot: %s\n", qPrintable(*shot));
     EXPECT_EQ(account->Protocol, InboxProtocol::Pop3);
@@ -122,6 +126,97 @@ TEST_F(MailAccountDialogTest, PostOfficeKeepsNoServersAndCancelGivesNothing)
             << way;
         EXPECT_FALSE(host.LeftOpen) << way;
     }
+}
+
+MailAccount SafeAccount()
+{
+    MailAccount account;
+    account.InboxServer = "imap.example.org";
+    account.SmtpServer = "smtp.example.org";
+    account.UserName = "alice";
+    account.Password = "s3cret";
+    account.Address = "alice@example.org";
+    account.DisplayName = "Alice";
+    return account;
+}
+
+TEST_F(MailAccountDialogTest, ALogOnInClearIsSaidBesideTheChoiceAndAskedOnce)
+{
+    MailAccountDialog d(SafeAccount());
+    EXPECT_TRUE(d.InboxSecurityWarning->isHidden());
+    EXPECT_TRUE(d.SmtpSecurityWarning->isHidden());
+    int asked = 0;
+    bool keep = false;
+    d.ConfirmUnencrypted = [&] {
+        ++asked;
+        return keep;
+    };
+    d.SmtpSecurity->setCurrentIndex(d.SmtpSecurity->findText(QStringLiteral("None")));
+    EXPECT_FALSE(d.SmtpSecurityWarning->isHidden());
+    EXPECT_TRUE(d.SmtpSecurityWarning->text().contains(QLatin1String("unencrypted")));
+    // Without a log-on to send, nothing secret goes out.
+    d.SmtpAuthentication->setChecked(false);
+    EXPECT_TRUE(d.SmtpSecurityWarning->isHidden());
+    d.SmtpAuthentication->setChecked(true);
+    // A server on this computer itself: nothing crosses a network.
+    d.SmtpServer->setText(QStringLiteral("127.0.0.1"));
+    EXPECT_TRUE(d.SmtpSecurityWarning->isHidden());
+    d.SmtpServer->setText(QStringLiteral("smtp.example.org"));
+
+    // Declined: the dialog stays as it is.
+    d.OkButton_Click();
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(d.Answered());
+    keep = true;
+    d.OkButton_Click();
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(d.Answer(), Support::DialogAnswer::Ok);
+
+    // Both servers in clear: one question; and fields that cannot be used
+    // are refused before anything is asked.
+    MailAccountDialog again(SafeAccount());
+    again.ConfirmUnencrypted = [&] {
+        ++asked;
+        return true;
+    };
+    again.InboxSecurity->setCurrentIndex(again.InboxSecurity->findText(QStringLiteral("None")));
+    again.SmtpSecurity->setCurrentIndex(again.SmtpSecurity->findText(QStringLiteral("None")));
+    EXPECT_FALSE(again.InboxSecurityWarning->isHidden());
+    EXPECT_FALSE(again.SmtpSecurityWarning->isHidden());
+    again.Address->setText(QStringLiteral("a@b@c"));
+    again.OkButton_Click();
+    EXPECT_FALSE(again.Answered());
+    EXPECT_EQ(asked, 2);
+    again.Address->setText(QStringLiteral("alice@example.org"));
+    again.OkButton_Click();
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(again.Answer(), Support::DialogAnswer::Ok);
+
+    // The post office logs on nowhere.
+    MailAccountDialog office(SafeAccount());
+    office.InboxSecurity->setCurrentIndex(office.InboxSecurity->findText(QStringLiteral("None")));
+    office.PostOffice->setChecked(true);
+    EXPECT_TRUE(office.InboxSecurityWarning->isHidden());
+}
+
+TEST_F(MailAccountDialogTest, APasswordKeptInTheSettingsFileIsSaidBesideIt)
+{
+    const QString line = QStringLiteral("Kept in Marrowdale's own settings file: no keyring answered");
+    MailAccountDialog inKeyring(SafeAccount());
+    EXPECT_TRUE(inKeyring.PasswordPlaceText->isHidden());
+
+    MailAccount kept = SafeAccount();
+    kept.NoKeyringAnswered = true;
+    MailAccountDialog inFile(kept);
+    EXPECT_FALSE(inFile.PasswordPlaceText->isHidden());
+    EXPECT_EQ(inFile.PasswordPlaceText->text(), line);
+    // The post office has no password to keep.
+    inFile.PostOffice->setChecked(true);
+    EXPECT_TRUE(inFile.PasswordPlaceText->isHidden());
+    inFile.InternetMail->setChecked(true);
+    EXPECT_FALSE(inFile.PasswordPlaceText->isHidden());
+    // What the dialog gives back still says where the password was.
+    EXPECT_TRUE(inFile.Account().NoKeyringAnswered);
 }
 
 TEST_F(MailAccountDialogTest, EachFieldIsRefusedWithItsReasonBesideIt)

@@ -319,4 +319,42 @@ TEST(MailAccountFields, OkMakesAMissingPostOfficeOnlyWhenConfirmed)
     }
 }
 
+TEST(MailAccountFields, APasswordCrossesUnencryptedOnlyOverNoneToAnotherComputer)
+{
+    struct Case {
+        const char* what;
+        ConnectionSecurity inbox;
+        ConnectionSecurity smtp;
+        bool smtpLogOn;
+        const char* server;
+        bool inboxInClear;
+        bool smtpInClear;
+    };
+    using S = ConnectionSecurity;
+    const Case cases[] = {
+        {"TLS and STARTTLS", S::Tls, S::StartTls, true, "mail.example.org", false, false},
+        {"inbox None", S::None, S::Tls, true, "mail.example.org", true, false},
+        {"sending None with a log-on", S::Tls, S::None, true, "mail.example.org", false, true},
+        {"sending None without one", S::Tls, S::None, false, "mail.example.org", false, false},
+        {"loopback address", S::None, S::None, true, "127.0.0.1", false, false},
+        {"another loopback address", S::None, S::None, true, "127.3.2.1", false, false},
+        {"localhost", S::None, S::None, true, " LocalHost ", false, false},
+        {"IPv6 loopback", S::None, S::None, true, "::1", false, false},
+        {"not quite loopback", S::None, S::None, true, "127.0.0.1.example.org", true, true},
+        {"a network address", S::None, S::None, true, "10.0.0.1", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MailAccountFields fields = GoodInternet();
+        fields.InboxSecurity = c.inbox;
+        fields.SmtpSecurity = c.smtp;
+        fields.SmtpAuthentication = c.smtpLogOn;
+        fields.InboxServer = fields.SmtpServer = QString::fromLatin1(c.server);
+        EXPECT_EQ(InboxLogOnUnencrypted(fields), c.inboxInClear);
+        EXPECT_EQ(SmtpLogOnUnencrypted(fields), c.smtpInClear);
+        fields.Internet = false;
+        EXPECT_FALSE(InboxLogOnUnencrypted(fields) || SmtpLogOnUnencrypted(fields));
+    }
+}
+
 } // namespace

@@ -15,8 +15,11 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skinned_button.h"
+#include "platform/mail_account_settings.h"
 #include "platform/mail_address_book.h"
 #include "platform/mail_post_office.h"
+#include "platform/qt_keychain_passwords.h"
+#include "platform/registry.h"
 #include "platform/tray_icon.h"
 #include "shell/mail_account_dialog.h"
 #include "shell/new_game_form.h"
@@ -160,6 +163,24 @@ protected:
             player.Tray->SwitchCheckTimer(Support::CheckTimerEnabled());
     }
 
+    // The player's mail password is in the tests' keyring and nowhere in
+    // their settings file.
+    static void ExpectPasswordInKeyring(const Player& player)
+    {
+        const MailSupport::MailAccount given = Servers().Account(player.Protocol, player.User, player.Name);
+        const MailSupport::MailAccount account = MailSupport::LoadMailAccount();
+        EXPECT_EQ(account.UserName, given.UserName);
+        EXPECT_TRUE(account.Password.empty()) << "the settings file holds the password";
+        const std::string& expected = given.Password;
+        std::string kept;
+        ASSERT_EQ(MailSupport::DesktopKeyring().Read(MailSupport::PasswordKeyFor(account), kept),
+                  MailSupport::KeyringAnswer::Done);
+        EXPECT_EQ(kept, expected);
+        QFile file(Registry::StoreFilePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_FALSE(file.readAll().contains(QByteArray("Password=sz:") + expected.c_str()));
+    }
+
     // Starts the player's program on their stored mail account; in
     // stand-alone mode the account stays stored and unused.
     void StartProgram(Player& player, bool standAlone = false)
@@ -173,6 +194,9 @@ protected:
             account.Address = player.User + "@marrowdale.test";
         }
         ASSERT_TRUE(player.Accounts.Save(account));
+        if (Servers().Running() && !standAlone) {
+            ASSERT_NO_FATAL_FAILURE(ExpectPasswordInKeyring(player));
+        }
         QString switches = QString::fromLatin1(Switches);
         if (standAlone)
             switches += QStringLiteral(" -testingmode");
