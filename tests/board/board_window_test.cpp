@@ -640,3 +640,74 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         EXPECT_EQ(captions.size(), 1u);
     }
 }
+
+// The draw's picture stands in the logo's place only while the row shown is
+// the opponent's offer awaiting an answer: answered (declined or accepted)
+// the program's logo is back; Undo of the answer brings the offer, its
+// buttons and its picture back; browsing shows the logo of the row shown.
+TEST_F(BoardWindowTest, TheDrawPictureShowsOnlyWhileAnOfferStandsAtTheRowShown)
+{
+    enum class Step { Open, ShowRow2, ShowRow3, Decline, BrowseToOffer, BackToLast, Undo, Accept, UndoAccept };
+    const struct {
+        const char* name;
+        Step step;
+        bool drawPicture; // else the program's logo
+        bool answerButtons;
+    } steps[] = {
+        {"the offer opens", Step::Open, true, true},
+        {"an earlier row shown", Step::ShowRow2, false, true},
+        {"the offer's row shown again", Step::ShowRow3, true, true},
+        {"declined", Step::Decline, false, false},
+        {"the declined offer's row browsed", Step::BrowseToOffer, true, false},
+        {"the answer's row again", Step::BackToLast, false, false},
+        {"the decline undone", Step::Undo, true, true},
+        {"accepted", Step::Accept, false, false},
+        {"the acceptance undone", Step::UndoAccept, true, true},
+    };
+    modal.Script = [](QWidget& window) { window.close(); };
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        TempDataFolder offered;
+        ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 3),
+                          Entries({{"5254", "e4"}, {"5755", "e5"}, {"5151", "Draw offer"}})));
+        const std::unique_ptr<Board> board = Open(9, simpleUI, &offered);
+        ASSERT_TRUE(loaded);
+        board->show();
+        QWidget* accept = simpleUI ? static_cast<QWidget*>(board->GameEnd().AcceptDrawPlain())
+                                   : board->GameEnd().AcceptDraw()->face;
+        QWidget* decline = simpleUI ? static_cast<QWidget*>(board->GameEnd().DeclineDrawPlain())
+                                    : board->GameEnd().DeclineDraw()->face;
+        for (const auto& s : steps) {
+            SCOPED_TRACE(s.name);
+            switch (s.step) {
+            case Step::Open:
+                break;
+            case Step::ShowRow2:
+                board->View().SelectRow(2);
+                break;
+            case Step::ShowRow3:
+            case Step::BrowseToOffer:
+                board->View().SelectRow(3);
+                break;
+            case Step::BackToLast:
+                board->View().SelectLastMove();
+                break;
+            case Step::Decline:
+                QTest::mouseClick(decline, Qt::LeftButton);
+                break;
+            case Step::Accept:
+                QTest::mouseClick(accept, Qt::LeftButton);
+                break;
+            case Step::Undo:
+            case Step::UndoAccept:
+                board->Toolbar().UndoLastMove();
+                break;
+            }
+            QApplication::processEvents();
+            EXPECT_EQ(board->MenuBar().DrawLogo()->isVisible(), s.drawPicture);
+            EXPECT_EQ(board->MenuBar().Logo()->isVisible(), !s.drawPicture);
+            EXPECT_EQ(accept->isVisible(), s.answerButtons);
+            EXPECT_EQ(decline->isVisible(), s.answerButtons);
+        }
+    }
+}
