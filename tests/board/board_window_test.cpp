@@ -295,8 +295,53 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
     }
     ExchangePawn plain(MoveValidation::White, host);
     ASSERT_TRUE(plain.Form_Load(true, true));
-    EXPECT_EQ(plain.size(), QSize(237, 88));
+    EXPECT_EQ(plain.size(), QSize(237, 112));
     EXPECT_EQ(TestSupport::TitleCaptionFault(plain), QStringLiteral("no caption label"));
+}
+
+// With either chess set, in both layouts and for both sides, every piece's
+// picture lies whole inside the dialog, at its full size, below the whole
+// instruction; the plain layout keeps the skinned one's spacing.
+TEST_F(BoardWindowTest, ThePromotionDialogShowsEveryPieceWhole)
+{
+    for (const char* set : {"Classic Wood", "Pen and Ink"}) {
+        SCOPED_TRACE(set);
+        RecordingBoardHost pictures{QString::fromLatin1(set)};
+        for (const bool simpleUI : {false, true}) {
+            SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+            for (const MoveValidation::Colour side : {MoveValidation::White, MoveValidation::Black}) {
+                SCOPED_TRACE(side == MoveValidation::White ? "White" : "Black");
+                ExchangePawn dialog(side, pictures);
+                ASSERT_TRUE(dialog.Form_Load(simpleUI, false));
+                dialog.show();
+                QApplication::processEvents();
+                EXPECT_TRUE(dialog.rect().contains(dialog.Label1->geometry()));
+                EXPECT_GE(dialog.Label1->height(), dialog.Label1->heightForWidth(dialog.Label1->width()));
+                for (int i = 0; i < 4; ++i) {
+                    QToolButton* button = dialog.PieceButton[i];
+                    ASSERT_TRUE(button->isVisible());
+                    const QSize picture = pictures.ChessSetCell((side == MoveValidation::White ? 1 : 17) + i)
+                                              .deviceIndependentSize()
+                                              .toSize();
+                    ASSERT_FALSE(picture.isEmpty());
+                    // The picture is drawn at the icon size, centred in its button.
+                    const QSize drawn = button->icon().actualSize(button->iconSize());
+                    EXPECT_GE(drawn.width(), std::min(picture.width(), button->iconSize().width()));
+                    EXPECT_LE(drawn.width(), button->width());
+                    EXPECT_LE(drawn.height(), button->height());
+                    EXPECT_TRUE(dialog.rect().contains(button->geometry()))
+                        << "button " << i << " at " << button->y() << "+" << button->height() << " in "
+                        << dialog.height();
+                    EXPECT_GE(button->y(), dialog.Label1->geometry().bottom());
+                    if (i > 0) {
+                        EXPECT_EQ(button->x() - dialog.PieceButton[i - 1]->geometry().right() - 1, 10);
+                    }
+                }
+                // Below the pieces, as much room as the skinned window has.
+                EXPECT_EQ(dialog.height() - dialog.PieceButton[0]->geometry().bottom() - 1, 11);
+            }
+        }
+    }
 }
 
 // ---- The computer's answer -------------------------------------------------
