@@ -1,6 +1,7 @@
 #include "shell/mail_account_dialog.h"
 #include "tests/shell/shell_test_support.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -226,3 +227,80 @@ TEST_F(MailAccountDialogTest, APostOfficeFolderIsShownWholeAndMadeOnlyWhenConfir
 }
 
 } // namespace
+
+namespace {
+
+// Where every control of the dialog stands, by name (or class and order).
+std::vector<std::pair<QString, QRect>> Geometries(const MailAccountDialog& d)
+{
+    std::vector<std::pair<QString, QRect>> where;
+    int unnamed = 0;
+    for (const QWidget* control : d.findChildren<QWidget*>()) {
+        const QString name = control->objectName().isEmpty()
+                                 ? QString::fromLatin1(control->metaObject()->className()) + QString::number(unnamed++)
+                                 : control->objectName();
+        where.emplace_back(name, QRect(control->mapTo(&d, QPoint()), control->size()));
+    }
+    where.emplace_back(QStringLiteral("the dialog"), QRect(QPoint(), d.size()));
+    return where;
+}
+
+} // namespace
+
+// From the moment it shows, nothing in the dialog moves: typing into each
+// field (which shows or clears reasons), refusals shown by OK, a failure
+// text, and switching between internet mail and the post office leave every
+// control where it was; every reason shown fits the room kept for it, and
+// the dialog ends just below its buttons.
+TEST_F(MailAccountDialogTest, NoControlMovesWhileTheUserTypesOrSwitches)
+{
+    QTemporaryDir folder;
+    MailAccount empty;
+    empty.PostOfficeFolder = folder.path().toStdString() + "/post";
+    MailAccountDialog d(empty);
+    d.ConfirmCreateFolder = [](const QString&) { return false; };
+    d.show();
+    QApplication::processEvents();
+    const auto before = Geometries(d);
+    auto expectUnmoved = [&](const char* after) {
+        QApplication::processEvents();
+        EXPECT_EQ(Geometries(d), before) << "after " << after;
+        for (const QLabel* label : d.findChildren<QLabel*>())
+            if (label->isVisible() && label->wordWrap() && !label->text().isEmpty()) {
+                EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                    << label->objectName().toStdString() << ": " << label->text().toStdString();
+            }
+    };
+    expectUnmoved("showing");
+    std::optional<QString> shot;
+    for (const bool internet : {true, false, true}) {
+        QTest::mouseClick(internet ? d.InternetMail : d.PostOffice, Qt::LeftButton, {}, QPoint(5, 5));
+        expectUnmoved(internet ? "choosing internet mail" : "choosing the post office");
+        d.OkButton->click();
+        expectUnmoved("OK refusing the empty fields");
+        if (internet && !shot)
+            shot = ShellTesting::SaveScreenshot(d, QStringLiteral("mail-account-reasons"));
+        for (QLineEdit* field : d.findChildren<QLineEdit*>()) {
+            if (!field->isEnabled())
+                continue;
+            QTest::keyClicks(field, QStringLiteral("a b/@"));
+            expectUnmoved(qPrintable(field->objectName()));
+            d.OkButton->click();
+            expectUnmoved(qPrintable(QStringLiteral("OK after ") + field->objectName()));
+        }
+        for (QSpinBox* port : {d.InboxPort, d.SmtpPort}) {
+            if (!port->isEnabled())
+                continue;
+            port->setValue(70000);
+            d.OkButton->click();
+            expectUnmoved(qPrintable(port->objectName()));
+        }
+    }
+    d.ProblemText->setText(QStringLiteral("Could not log on to imap.example.org: The mail server "
+                                          "imap.example.org does not offer an encrypted connection "
+                                          "(STARTTLS), so Marrowdale did not send your password."));
+    expectUnmoved("a failure told");
+    EXPECT_LE(d.height() - d.OkButton->mapTo(&d, QPoint(0, d.OkButton->height())).y(), 16);
+    ASSERT_TRUE(shot.has_value());
+    std::printf("screenshot: %s\n", qPrintable(*shot));
+}
