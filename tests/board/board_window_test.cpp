@@ -17,9 +17,12 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QStyle>
 #include <QTest>
+#include <QTextLayout>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -121,6 +124,23 @@ TEST_F(BoardWindowTest, EveryNotationStandsWholeInTheMoveColumn)
     ASSERT_TRUE(Store(drawn.Folder(), Game(9, true, "Alice", "Bob", 1, start.c_str()),
                       Entries({{"8182", "Kh2"}, {"6563", "Qf3 1/2-1/2"}})));
     ASSERT_TRUE(Store(drawn.Folder(), Game(10, true, "Alice", "Bob", 1, start.c_str()), shuffled));
+    // The desktop's own font, whatever it is: sizes and faces whose lines
+    // have leading, and one that is larger than the list was drawn for.
+    const QFont desktopFont = QApplication::font();
+    const auto restoreFont = qScopeGuard([&desktopFont] { QApplication::setFont(desktopFont); });
+    struct Face {
+        const char* family;
+        int pointSize;
+    };
+    const Face faces[] = {{"", 0}, {"Nimbus Sans", 10}, {"URW Bookman", 9}, {"DejaVu Serif", 10}, {"C059", 10}};
+    for (const Face& face : faces) {
+    SCOPED_TRACE(face.family);
+    QFont font = desktopFont;
+    if (face.pointSize > 0) {
+        font.setFamily(QString::fromLatin1(face.family));
+        font.setPointSize(face.pointSize);
+    }
+    QApplication::setFont(font);
     for (const bool simpleUI : {false, true}) {
         SCOPED_TRACE(simpleUI ? "plain" : "skinned");
         for (const int gameId : {9, 10}) {
@@ -131,15 +151,33 @@ TEST_F(BoardWindowTest, EveryNotationStandsWholeInTheMoveColumn)
             QApplication::processEvents();
             ASSERT_EQ(board->View().MoveList()->rowCount(), gameId == 9 ? 2 : 22);
             EXPECT_EQ(board->View().MoveList()->verticalScrollBar()->isVisible(), gameId == 10);
-            for (int row = 0; row < board->View().MoveList()->rowCount(); ++row) {
-                const QTableWidgetItem* item = board->View().MoveList()->item(row, 2);
-                const QRect cell = board->View().MoveList()->visualItemRect(item);
-                const QRect needed = board->View().MoveList()->fontMetrics().boundingRect(
-                    QRect(0, 0, cell.width() - 6, 1000), Qt::TextWordWrap, item->text());
-                EXPECT_LE(needed.width(), cell.width() - 6) << item->text().toStdString();
-                EXPECT_LE(needed.height(), cell.height()) << item->text().toStdString();
+            // Laid out as the style paints a wrapped cell: its lines, at the
+            // cell's width less the text margins, within the cell's height
+            // (a text that does not fit is painted with "...").
+            const QTableWidget* list = board->View().MoveList();
+            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+            for (int row = 0; row < list->rowCount(); ++row) {
+                const QTableWidgetItem* item = list->item(row, 2);
+                const QRect cell = list->visualItemRect(item);
+                QTextLayout layout(item->text(), list->font());
+                QTextOption wrap;
+                wrap.setWrapMode(QTextOption::WordWrap);
+                layout.setTextOption(wrap);
+                const int width = cell.width() - 2 * margin;
+                qreal height = 0;
+                qreal widest = 0;
+                layout.beginLayout();
+                for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                    line.setLineWidth(width);
+                    height += line.height();
+                    widest = std::max(widest, line.naturalTextWidth());
+                }
+                layout.endLayout();
+                EXPECT_LE(widest, width) << item->text().toStdString();
+                EXPECT_LE(height, cell.height()) << item->text().toStdString();
             }
         }
+    }
     }
 }
 
