@@ -28,6 +28,23 @@ constexpr int MoveListRowHeight = 18;
 
 using Support::Q;
 
+// The move list, able to say how tall a cell's text stands at a width: the
+// view's own item options and delegate measure it, in the font and style
+// the list is painted with, so the rows fit what the user sees.
+class MoveListTable : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+    int TextHeight(int row, int column, int width) const
+    {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        option.rect = QRect(0, 0, width, MoveListRowHeight);
+        const QModelIndex index = model()->index(row, column);
+        return itemDelegateForIndex(index)->sizeHint(option, index).height();
+    }
+};
+
 } // namespace
 
 BoardPanel::BoardPanel(Board& window, GameController& game, BoardHost& port)
@@ -47,7 +64,7 @@ void BoardPanel::Create()
     };
     squares_->Dropped = [this](std::optional<Square> target) { CBoard_DragDrop(target); };
 
-    moveList_ = new QTableWidget(0, 4, &window_);
+    moveList_ = new MoveListTable(0, 4, &window_);
     moveList_->setObjectName(QStringLiteral("MoveList"));
     moveList_->setGeometry(
         PxRect(MoveListTwips.x(), MoveListTwips.y(), MoveListTwips.width(), MoveListTwips.height()));
@@ -65,6 +82,13 @@ void BoardPanel::Create()
     moveList_->verticalHeader()->hide();
     moveList_->verticalHeader()->setDefaultSectionSize(MoveListRowHeight);
     moveList_->setWordWrap(true);
+    // The column's width follows the list's scroll bar and the window's
+    // font and style, which may change after the rows were fitted.
+    QObject::connect(moveList_->horizontalHeader(), &QHeaderView::sectionResized, &window_,
+                     [this](int column, int, int) {
+                         if (column == NotationColumn)
+                             FitNotationRows();
+                     });
     moveList_->setSelectionMode(QAbstractItemView::SingleSelection);
     moveList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     moveList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -133,23 +157,22 @@ void BoardPanel::FillMoveList()
 // or not.
 void BoardPanel::FitNotationRows()
 {
-    QTableWidget* const list = moveList_;
-    const QStyle* style = list->style();
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-    const int wide = list->width() - 2 * list->frameWidth() - list->columnWidth(NumberColumn) - 2 * margin;
-    const int narrow = wide - style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    if (fittingRows_)
+        return;
+    fittingRows_ = true;
+    auto* const list = static_cast<MoveListTable*>(moveList_);
+    const int wide = list->width() - 2 * list->frameWidth() - list->columnWidth(NumberColumn);
+    const int narrow = wide - list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     const int shown = list->height() - 2 * list->frameWidth() - list->horizontalHeader()->height();
-    const QFontMetrics metrics(list->font());
-    auto heights = [&](int room) {
+    // A row is as tall as its text needs at that width, one line at least,
+    // and the grid line, which the cell's painted area leaves out, besides.
+    const int grid = list->showGrid() ? 1 : 0;
+    auto heights = [list, grid](int room) {
         std::vector<int> rows;
         for (int row = 0; row < list->rowCount(); ++row) {
             const QTableWidgetItem* item = list->item(row, NotationColumn);
-            const int lines =
-                item && metrics.horizontalAdvance(item->text()) > room
-                    ? metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, item->text()).height()
-                          / metrics.lineSpacing()
-                    : 1;
-            rows.push_back(MoveListRowHeight + (lines - 1) * metrics.lineSpacing());
+            const int text = item ? list->TextHeight(row, NotationColumn, room - grid) + grid : 0;
+            rows.push_back(std::max(MoveListRowHeight, text));
         }
         return rows;
     };
@@ -158,6 +181,7 @@ void BoardPanel::FitNotationRows()
         rows = heights(narrow);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row)
         list->setRowHeight(row, rows[std::size_t(row)]);
+    fittingRows_ = false;
 }
 
 void BoardPanel::SetFormCaptions()

@@ -69,6 +69,7 @@ private:
     BoardHost& port_;
     BoardView* squares_ = nullptr;
     QTableWidget* moveList_ = nullptr;
+    bool fittingRows_ = false;
     QLabel* playersTag_ = nullptr;
     QLabel* opponentComment_ = nullptr;
     QLabel* commentLabel_ = nullptr;

@@ -137,6 +137,7 @@ void Board::DisplayBoardState()
     items[2]->setEnabled(game_.History().FirstLastItemsEnabled());
     items[3]->setEnabled(game_.History().FirstLastItemsEnabled());
     toolbar_.SetButtonEnable();
+    gameEnd_.ShowLogo();
 }
 
 void Board::ShowBoardMessage(const BoardMessage& message)

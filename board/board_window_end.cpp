@@ -82,10 +82,15 @@ void GameEndControls::ShowDrawButtons()
         else
             answer->Hide();
     }
-    if (game_.Status().drawAnswerPending) {
-        window_.MenuBar().Logo()->hide();
-        window_.MenuBar().DrawLogo()->show();
-    }
+    ShowLogo();
+}
+
+void GameEndControls::ShowLogo()
+{
+    // Set-up mode's trash stands in the logo's place.
+    const bool draw = game_.Display().DrawLogoShown();
+    window_.MenuBar().DrawLogo()->setVisible(draw);
+    window_.MenuBar().Logo()->setVisible(!draw && !game_.Setup().Active());
 }
 
 void GameEndControls::SurrenderGame()

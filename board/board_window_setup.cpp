@@ -81,9 +81,8 @@ void SetupControls::ShowSetupParts(bool setup)
 {
     palette_->setVisible(setup);
     trash_->setVisible(setup);
-    // The trash takes the logo's place; a draw offer's picture stays.
-    if (!game_.Status().drawOffered)
-        window_.MenuBar().Logo()->setVisible(!setup);
+    // The trash takes the logo's place.
+    window_.GameEnd().ShowLogo();
     // The set-up instructions take the comment box's room as well, so that
     // they stand on one line.
     BoardPanel& view = window_.View();

@@ -112,10 +112,13 @@ CommandState ComputeCommandState(const CommandInputs& in)
     state.actions[ActionsSend].enabled = unsent;
 
     // Resend repeats the sent last row; in a game against the computer it
-    // asks the computer again.
+    // asks the computer again, which a game the player's move ended has
+    // nothing left to ask.
     const bool noTransport =
         in.mailOffline && !in.standAlone && (!in.computerGame || in.checkmated || in.surrendered);
-    const bool resend = atLastRow && lastIsMine && in.awaitingOpponent && !thinking && !noTransport;
+    const bool computerGameOver = in.computerGame && (in.checkmated || in.surrendered || in.gameDrawn);
+    const bool resend = atLastRow && lastIsMine && in.awaitingOpponent && !thinking && !noTransport
+                        && !computerGameOver;
     state.buttons[ResendButton] = Button(resend, "&Resend", ResendUp, ResendOff);
     state.actions[ActionsResend].enabled = resend;
 

@@ -65,6 +65,9 @@ ComputerTurn GameController::BeginComputerMove()
         status_.playerMayMove = false;
         status_.awaitingOpponent = true;
         marks_.Show(history_.Entries());
+        // The caption tells the end the player's move made, as after any
+        // game the player won (or drew).
+        display_.WriteCaptions();
         return turn;
     }
     // The timer rests during the search: a flashing king it has just

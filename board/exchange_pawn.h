@@ -7,6 +7,9 @@
 #include "foundation/answering_dialog.h"
 #include "rules/piece.h"
 
+#include <QRect>
+#include <QSize>
+
 #include <array>
 #include <optional>
 
@@ -14,6 +17,18 @@ class QLabel;
 class QToolButton;
 
 namespace BoardSupport {
+
+// Where the dialog's parts stand, in pixels, for pieces of the given picture
+// size: the skinned window keeps its designed size while the pictures fit,
+// and both layouts keep the skinned spacing between the instruction, the
+// buttons and the window's edge below them, so every picture shows whole.
+struct ExchangePawnGeometry {
+    QSize window;
+    QRect label;
+    std::array<QRect, 4> buttons;
+    QSize icon;
+};
+ExchangePawnGeometry ExchangePawnLayout(QSize picture, bool simpleUI);
 
 class ExchangePawn : public Support::AnsweringDialog<std::optional<MoveValidation::PieceCode>> {
     Q_OBJECT
@@ -39,6 +54,8 @@ protected:
 
 private:
     void SetToolTips(bool on);
+    // The parts placed for this chess set's pictures in the layout.
+    void Place(bool simpleUI);
 
     MoveValidation::Colour side_;
     BoardPictures& pictures_;

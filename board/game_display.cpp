@@ -1,6 +1,7 @@
 #include "board/game_display.h"
 
 #include "board/square_cells.h"
+#include "store/move_entries.h"
 
 namespace BoardSupport {
 
@@ -68,6 +69,18 @@ CommandInputs GameDisplay::Commands() const
     in.selectedRow = history_.SelectedRow();
     in.lastNotation = history_.List().empty() ? std::string() : history_.List().back().notation;
     return in;
+}
+
+bool GameDisplay::DrawLogoShown() const
+{
+    if (setup_.Active())
+        return false;
+    const MoveList& rows = history_.List();
+    const int row = history_.SelectedRow();
+    if (row < 1 || row > static_cast<int>(rows.size()))
+        return false;
+    return SpecialEntryOf(rows[row - 1].notation) == SpecialEntry::DrawOffer
+           && !PlayerMadeLastEntry(row, info_.playerIsHost);
 }
 
 } // namespace BoardSupport

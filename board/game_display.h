@@ -40,6 +40,11 @@ public:
     // The state of the toolbar's, the menus' and the comment box's
     // commands, from the game's state as it is now.
     CommandInputs Commands() const;
+    // Whether the draw's picture stands in the logo's place: only while the
+    // row shown is the opponent's offer, awaiting the player's answer there.
+    // An answered offer (declined, accepted) gives the place back to the
+    // program's logo; an Undo of the answer brings the offer back.
+    bool DrawLogoShown() const;
 
 private:
     const GameInfo& info_;

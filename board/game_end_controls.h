@@ -31,6 +31,9 @@ public:
     // The answers shown while an offer waits, the draw's picture in the
     // logo's place.
     void ShowDrawButtons();
+    // The program's logo, or the draw's picture while the row shown is an
+    // offer awaiting the player's answer.
+    void ShowLogo();
     void SurrenderGame();
     void OfferDraw();
     void DecideDraw(bool accept);

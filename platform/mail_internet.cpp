@@ -112,6 +112,28 @@ MailFailure KindOf(const std::exception& e)
     return MailFailure::Other;
 }
 
+// Whether the failure is the server's refusal of the switch to an encrypted
+// connection (STARTTLS, STLS in POP3) that the account asks for: the mail
+// library then stops before the log-on, so no password went out.
+bool StartTlsRefused(const std::exception& e)
+{
+    auto isStartTls = [](const std::string& command) {
+        return command == "STARTTLS" || command == "STLS";
+    };
+    const std::exception* at = &e;
+    while (at) {
+        if (auto* refused = dynamic_cast<const vmime::exceptions::command_error*>(at);
+            refused && isStartTls(refused->command()))
+            return true;
+        if (auto* invalid = dynamic_cast<const vmime::exceptions::invalid_response*>(at);
+            invalid && isStartTls(invalid->command()))
+            return true;
+        const auto* v = dynamic_cast<const vmime::exception*>(at);
+        at = v ? v->other() : nullptr;
+    }
+    return false;
+}
+
 std::string Describe(const std::exception& e)
 {
     std::string what = e.what();
@@ -269,6 +291,10 @@ bool InternetMailService::Fail(const std::exception& e, const std::string& serve
     case MailFailure::Other:
         break;
     }
+    if (StartTlsRefused(e))
+        return Fail("The mail server " + server
+                    + " does not offer an encrypted connection (STARTTLS), so Marrowdale did not send "
+                      "your password.");
     return Fail(context + ": " + Describe(e));
 }
 

@@ -19,6 +19,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace MailSupport {
 
 namespace {
@@ -56,17 +58,6 @@ QSpinBox* PortField(QWidget* parent, const QString& name, int port)
     return spin;
 }
 
-// The warnings and notes shown under a field.
-QLabel* NoteLabel(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #a01010"));
-    label->hide();
-    return label;
-}
-
 const QString UnencryptedWarning =
     QStringLiteral("With \"None\" the password crosses the network unencrypted.");
 
@@ -77,6 +68,41 @@ QLineEdit* TextField(QWidget* parent, const QString& name, const std::string& te
     return field;
 }
 
+// The dialog's width: room for every field with its reason beside it.
+constexpr int DialogWidth = 640;
+
+// A wrapped text that keeps the room of `lines` lines from the start, empty
+// or not, whatever it says: the controls round it never move as it changes.
+// It stays shown (an empty text shows nothing), so no layout ever has to
+// make room for it.
+void KeepRoom(QLabel* label, int lines)
+{
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    label->setFixedHeight(lines * label->fontMetrics().lineSpacing() + 2);
+}
+
+// A warning or note under or beside a field, in room kept for its two
+// lines; it says its text only while it applies, so nothing moves as it
+// comes and goes.
+QLabel* NoteLabel(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setStyleSheet(QStringLiteral("color: #a01010"));
+    KeepRoom(label, 2);
+    return label;
+}
+
+void SayNote(QLabel* label, bool applies, const QString& text)
+{
+    label->setText(applies ? text : QString());
+}
+
+const QString PasswordInFileNote =
+    QStringLiteral("Kept in Marrowdale's own settings file: no keyring answered");
+
 } // namespace
 
 QWidget* MailAccountDialog::WithReason(QWidget* widget, AccountField field)
@@ -85,15 +111,29 @@ QWidget* MailAccountDialog::WithReason(QWidget* widget, AccountField field)
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     widget->setParent(row);
-    layout->addWidget(widget, 1);
+    // The field stands at the top of its row, level with the row's name;
+    // the reason's two lines reach below it.
+    layout->addWidget(widget, 1, Qt::AlignTop);
     auto* reason = new QLabel(row);
     reason->setObjectName(widget->objectName() + QStringLiteral("Reason"));
     reason->setStyleSheet(QStringLiteral("color: #a01010"));
-    reason->setWordWrap(true);
-    reason->hide();
-    layout->addWidget(reason, 1);
-    reasons_.push_back({field, widget, reason});
+    // Two lines beside the field, kept whether a reason shows or not.
+    KeepRoom(reason, 2);
+    reason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(reason, 1, Qt::AlignTop);
+    reasons_.push_back({field, widget, reason, {}});
     return row;
+}
+
+QLabel* MailAccountDialog::GroupReason(QWidget* group, std::vector<std::pair<QWidget*, AccountField>> fields)
+{
+    auto* reason = new QLabel(group);
+    reason->setObjectName(group->objectName() + QStringLiteral("Reason"));
+    reason->setStyleSheet(QStringLiteral("color: #a01010"));
+    KeepRoom(reason, 2);
+    for (const auto& [widget, field] : fields)
+        reasons_.push_back({field, widget, reason, {}});
+    return reason;
 }
 
 MailAccountDialog::MailAccountDialog(const MailAccount& account)
@@ -105,7 +145,7 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     auto* intro = new QLabel(QStringLiteral("Marrowdale sends and receives moves by e-mail. "
                                             "Choose how to reach your mail."),
                              this);
-    intro->setWordWrap(true);
+    KeepRoom(intro, 2);
 
     InternetMail = new QRadioButton(QStringLiteral("&Internet mail account"), this);
     InternetMail->setObjectName(QStringLiteral("InternetMail"));
@@ -113,6 +153,7 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     PostOffice->setObjectName(QStringLiteral("PostOffice"));
 
     InboxGroup = new QGroupBox(QStringLiteral("Incoming mail"), this);
+    InboxGroup->setObjectName(QStringLiteral("InboxGroup"));
     InboxServer = TextField(InboxGroup, QStringLiteral("InboxServer"), account.InboxServer);
     InboxKind = new QComboBox(InboxGroup);
     InboxKind->setObjectName(QStringLiteral("InboxKind"));
@@ -123,14 +164,18 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     InboxSecurity = SecurityChoice(InboxGroup, QStringLiteral("InboxSecurity"));
     SelectSecurity(InboxSecurity, account.InboxSecurity);
     auto* inboxForm = new QFormLayout(InboxGroup);
-    inboxForm->addRow(QStringLiteral("Server:"), WithReason(InboxServer, AccountField::InboxServer));
+    inboxForm->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    inboxForm->addRow(QStringLiteral("Server:"), InboxServer);
     inboxForm->addRow(QStringLiteral("Kind:"), InboxKind);
-    inboxForm->addRow(QStringLiteral("Port:"), WithReason(InboxPort, AccountField::InboxPort));
+    inboxForm->addRow(QStringLiteral("Port:"), InboxPort);
     inboxForm->addRow(QStringLiteral("Security:"), InboxSecurity);
-    InboxSecurityWarning = NoteLabel(InboxGroup, QStringLiteral("InboxSecurityWarning"), UnencryptedWarning);
+    InboxSecurityWarning = NoteLabel(InboxGroup, QStringLiteral("InboxSecurityWarning"));
     inboxForm->addRow(QString(), InboxSecurityWarning);
+    inboxForm->addRow(GroupReason(InboxGroup, {{InboxServer, AccountField::InboxServer},
+                                               {InboxPort, AccountField::InboxPort}}));
 
     SmtpGroup = new QGroupBox(QStringLiteral("Outgoing mail (SMTP)"), this);
+    SmtpGroup->setObjectName(QStringLiteral("SmtpGroup"));
     SmtpServer = TextField(SmtpGroup, QStringLiteral("SmtpServer"), account.SmtpServer);
     SmtpPort = PortField(SmtpGroup, QStringLiteral("SmtpPort"), account.SmtpPort);
     SmtpSecurity = SecurityChoice(SmtpGroup, QStringLiteral("SmtpSecurity"));
@@ -139,12 +184,15 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     SmtpAuthentication->setObjectName(QStringLiteral("SmtpAuthentication"));
     SmtpAuthentication->setChecked(account.SmtpAuthentication);
     auto* smtpForm = new QFormLayout(SmtpGroup);
-    smtpForm->addRow(QStringLiteral("Server:"), WithReason(SmtpServer, AccountField::SmtpServer));
-    smtpForm->addRow(QStringLiteral("Port:"), WithReason(SmtpPort, AccountField::SmtpPort));
+    smtpForm->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    smtpForm->addRow(QStringLiteral("Server:"), SmtpServer);
+    smtpForm->addRow(QStringLiteral("Port:"), SmtpPort);
     smtpForm->addRow(QStringLiteral("Security:"), SmtpSecurity);
     smtpForm->addRow(QString(), SmtpAuthentication);
-    SmtpSecurityWarning = NoteLabel(SmtpGroup, QStringLiteral("SmtpSecurityWarning"), UnencryptedWarning);
+    SmtpSecurityWarning = NoteLabel(SmtpGroup, QStringLiteral("SmtpSecurityWarning"));
     smtpForm->addRow(QString(), SmtpSecurityWarning);
+    smtpForm->addRow(GroupReason(SmtpGroup, {{SmtpServer, AccountField::SmtpServer},
+                                             {SmtpPort, AccountField::SmtpPort}}));
 
     auto* servers = new QHBoxLayout;
     servers->addWidget(InboxGroup);
@@ -158,23 +206,34 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     PostOfficeFolder = TextField(this, QStringLiteral("PostOfficeFolder"), account.PostOfficeFolder);
     PostOfficeFolder->setPlaceholderText(QString::fromStdString(DefaultPostOfficeFolder().string()));
     auto* person = new QFormLayout;
+    person->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     person->addRow(QStringLiteral("User name:"), WithReason(UserName, AccountField::UserName));
-    person->addRow(QStringLiteral("Password:"), Password);
-    PasswordPlaceText = NoteLabel(this, QStringLiteral("PasswordPlaceText"),
-                                  QStringLiteral("Kept in Marrowdale's own settings file: no keyring answered"));
-    person->addRow(QString(), PasswordPlaceText);
+    // The password's row has the same room beside it, for where the
+    // password is kept when no keyring answers.
+    auto* passwordRow = new QWidget(this);
+    auto* passwordLayout = new QHBoxLayout(passwordRow);
+    passwordLayout->setContentsMargins(0, 0, 0, 0);
+    Password->setParent(passwordRow);
+    passwordLayout->addWidget(Password, 1, Qt::AlignTop);
+    PasswordPlaceText = NoteLabel(passwordRow, QStringLiteral("PasswordPlaceText"));
+    PasswordPlaceText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    passwordLayout->addWidget(PasswordPlaceText, 1, Qt::AlignTop);
+    person->addRow(QStringLiteral("Password:"), passwordRow);
     person->addRow(QStringLiteral("Your name:"), WithReason(DisplayName, AccountField::DisplayName));
     person->addRow(QStringLiteral("Your address:"), WithReason(Address, AccountField::Address));
     person->addRow(QStringLiteral("Post office folder:"), WithReason(PostOfficeFolder, AccountField::PostOfficeFolder));
     PostOfficePathText = new QLabel(this);
     PostOfficePathText->setObjectName(QStringLiteral("PostOfficePathText"));
-    PostOfficePathText->setWordWrap(true);
+    KeepRoom(PostOfficePathText, 2);
     PostOfficePathText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     person->addRow(QString(), PostOfficePathText);
 
     ProblemText = new QLabel(this);
     ProblemText->setObjectName(QStringLiteral("ProblemText"));
     ProblemText->setStyleSheet(QStringLiteral("color: #a01010"));
+    // A row of its own above the buttons, kept for why signing on failed
+    // and for any other line the account calls for.
+    KeepRoom(ProblemText, 2);
 
     OkButton = new QPushButton(QStringLiteral("OK"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
@@ -182,7 +241,7 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ProblemText, 1);
+    buttons->addStretch(1);
     buttons->addWidget(OkButton);
     buttons->addWidget(CancelButton);
 
@@ -192,7 +251,13 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     layout->addWidget(PostOffice);
     layout->addLayout(servers);
     layout->addLayout(person);
+    layout->addWidget(ProblemText);
     layout->addLayout(buttons);
+    // Laid out once, at a size that holds everything: no text shown later
+    // changes it, so nothing moves under the user's pointer.
+    const int width = std::max(DialogWidth, layout->minimumSize().width());
+    setFixedSize(width, layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
+                                                    : layout->sizeHint().height());
 
     (OpensOnInternetMail(account) ? InternetMail : PostOffice)->setChecked(true);
     ShowMode();
@@ -238,10 +303,11 @@ void MailAccountDialog::ShowMode()
     UserName->setEnabled(internet);
     Password->setEnabled(internet);
     PostOfficeFolder->setEnabled(!internet);
-    PostOfficePathText->setVisible(!internet);
-    PostOfficePathText->setText(QStringLiteral("The other player enters this same folder: ")
-                                + PostOfficePath());
-    PasswordPlaceText->setVisible(internet && given_.NoKeyringAnswered);
+    // Its room stays while an internet account leaves it empty.
+    PostOfficePathText->setText(internet ? QString()
+                                         : QStringLiteral("The other player enters this same folder: ")
+                                               + PostOfficePath());
+    SayNote(PasswordPlaceText, internet && given_.NoKeyringAnswered, PasswordInFileNote);
     ShowSecurityWarnings();
     ShowReasons({});
 }
@@ -249,8 +315,8 @@ void MailAccountDialog::ShowMode()
 void MailAccountDialog::ShowSecurityWarnings()
 {
     const MailAccountFields fields = Fields();
-    InboxSecurityWarning->setVisible(InboxLogOnUnencrypted(fields));
-    SmtpSecurityWarning->setVisible(SmtpLogOnUnencrypted(fields));
+    SayNote(InboxSecurityWarning, InboxLogOnUnencrypted(fields), UnencryptedWarning);
+    SayNote(SmtpSecurityWarning, SmtpLogOnUnencrypted(fields), UnencryptedWarning);
 }
 
 QString MailAccountDialog::PostOfficePath() const
@@ -260,13 +326,20 @@ QString MailAccountDialog::PostOfficePath() const
 
 void MailAccountDialog::ShowReasons(const std::vector<FieldReason>& reasons)
 {
-    for (const ReasonLabel& shown : reasons_) {
-        QString text;
+    for (ReasonLabel& shown : reasons_) {
+        shown.Shown.clear();
+        shown.Label->clear();
+    }
+    // A group's line tells its first field's reason.
+    for (ReasonLabel& shown : reasons_) {
         for (const FieldReason& reason : reasons)
-            if (reason.Field == shown.Field && text.isEmpty())
-                text = reason.Reason;
-        shown.Label->setText(text);
-        shown.Label->setVisible(!text.isEmpty());
+            if (reason.Field == shown.Field) {
+                if (shown.Label->text().isEmpty()) {
+                    shown.Label->setText(reason.Reason);
+                    shown.Shown = reason.Reason;
+                }
+                break;
+            }
     }
 }
 
@@ -274,7 +347,7 @@ QString MailAccountDialog::ReasonBeside(const QWidget* field) const
 {
     for (const ReasonLabel& shown : reasons_)
         if (shown.Widget == field)
-            return shown.Label->isHidden() ? QString() : shown.Label->text();
+            return shown.Shown;
     return {};
 }
 

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -90,16 +91,20 @@ protected:
     void EscapePressed() override;
 
 private:
-    // The field with the label of its reason beside it.
+    // A field and the label its reason shows in: beside it, or the line
+    // kept at the foot of its group of server fields.
     struct ReasonLabel {
         AccountField Field;
         QWidget* Widget;
         QLabel* Label;
+        QString Shown; // the field's own reason shown there
     };
     void ShowMode();
     void ShowSecurityWarnings();
     void ShowReasons(const std::vector<FieldReason>& reasons);
     QWidget* WithReason(QWidget* widget, AccountField field);
+    // The line at the foot of a server group for its fields' reasons.
+    QLabel* GroupReason(QWidget* group, std::vector<std::pair<QWidget*, AccountField>> fields);
     MailAccount given_;
     std::vector<ReasonLabel> reasons_;
 };

@@ -20,6 +20,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,8 +38,18 @@ constexpr int FieldLeft = 140;
 constexpr int FieldWidth = 256;
 constexpr QRect NameRect(FieldLeft, 108, FieldWidth - 30, 22);
 constexpr QRect ResolveRect(FieldLeft + FieldWidth - 26, 108, 26, 22);
-// Plain: 150 twips left, 200 up; 750 narrower, 450 lower.
-constexpr PlainLayoutShift NewGamePlain{10, 13, 50, 30};
+// Why the opponent cannot be used yet: the whole width under the boxes,
+// three lines deep, above the buttons, so the longest reason (a name nobody
+// in the address book has) stands whole.
+constexpr QRect ProblemRect(24, 163, 372, 44);
+constexpr int ButtonTop = 212;
+// The reason's text size; one too long for three lines (a long name quoted
+// in it) is set a little smaller, down to the least, rather than cut.
+constexpr qreal ProblemPointSize = 8;
+constexpr qreal LeastProblemPointSize = 6;
+// Plain: 150 twips left, 200 up; 750 narrower, and lower by as much as it
+// moves up, so the buttons keep their room above the window's edge.
+constexpr PlainLayoutShift NewGamePlain{10, 13, 50, 13};
 // The chooser (380 x 320); plain: 200 twips left and up, 400 narrower and lower.
 constexpr QSize ChooserSize(380, 320);
 constexpr PlainLayoutShift ChooserPlain{13, 13, 27, 27};
@@ -128,9 +139,12 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
                                        QRect(24, 140, 110, 20), QStringLiteral("Opponents email"));
     for (QLabel* label : {Game_name_L, Game_opponents_name_L, Game_opponents_email_L})
         label->hide();
-    Opponent_problem = MakeLabel(this, QStringLiteral("Opponent_problem"),
-                                 QRect(FieldLeft, 162, FieldWidth, 32), QString());
-    Opponent_problem->setStyleSheet(QStringLiteral("color: #a01010; font-size: 8pt"));
+    Opponent_problem = MakeLabel(this, QStringLiteral("Opponent_problem"), ProblemRect, QString());
+    Opponent_problem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Opponent_problem->setStyleSheet(QStringLiteral("color: #a01010"));
+    QFont small = Opponent_problem->font();
+    small.setPointSizeF(ProblemPointSize);
+    Opponent_problem->setFont(small);
     Game_name = MakeField(this, QStringLiteral("Game_name"), QRect(FieldLeft, 78, FieldWidth, 22),
                           EntryTextLength);
     Game_opponents_name =
@@ -144,9 +158,9 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
         MakeLabel(this, QStringLiteral("HelpButton"), QRect(384, 9, 23, 23), QStringLiteral("?"));
     StyleWindowButton(*HelpButton);
     OkButton =
-        new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, 196, 90, 26),
+        new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, ButtonTop, 90, 26),
                           QStringLiteral("OK"), QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
-    CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, 196, 90, 26),
+    CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, ButtonTop, 90, 26),
                                      QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
     connect(OkButton, &SkinnedButton::Clicked, this, &NewGameInfo::AnswerOk);
     connect(CancelButton, &SkinnedButton::Clicked, this, [this] { AnswerWith(DialogAnswer::Cancel); });
@@ -199,7 +213,8 @@ void NewGameInfo::SetSimpleUI()
     HelpButton->hide();
     ShiftIntoPlainLayout(*this, NewGamePlain);
     // The boxes give up the width the window lost; the button follows.
-    for (QLineEdit* field : {Game_name, Game_opponents_name, Game_opponents_email})
+    for (QWidget* field : std::initializer_list<QWidget*>{Game_name, Game_opponents_name, Game_opponents_email,
+                                                          Opponent_problem})
         field->resize(field->width() - NewGamePlain.shrinkWidth, field->height());
     Resolve->setGeometry(Resolve->x() - NewGamePlain.shrinkWidth, Resolve->y(), Resolve->width(),
                          Resolve->height() + 1);
@@ -223,6 +238,13 @@ void NewGameInfo::ButtonSet()
 {
     OkButton->SetEnabled(Entry.OkEnabled());
     Opponent_problem->setText(Entry.Problem());
+    QFont font = Opponent_problem->font();
+    for (qreal size = ProblemPointSize; size >= LeastProblemPointSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        Opponent_problem->setFont(font);
+        if (Opponent_problem->heightForWidth(Opponent_problem->width()) <= Opponent_problem->height())
+            break;
+    }
 }
 
 void NewGameInfo::AnswerOk()

@@ -9,6 +9,7 @@
 #include "shell/tray_state.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPointer>
 
 #include <exception>
@@ -276,7 +277,12 @@ InstanceLock::InstanceLock(const QString& dataPath) : lock_(QDir(dataPath).fileP
 
 bool InstanceLock::TryLock()
 {
-    return lock_.tryLock(0);
+    if (!lock_.tryLock(0))
+        return false;
+    // Like every other file of the data folder, the lock is its owner's
+    // alone (it names this process and this computer).
+    QFile::setPermissions(lock_.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+    return true;
 }
 
 void InstanceLock::Unlock()

@@ -17,9 +17,12 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QStyle>
 #include <QTest>
+#include <QTextLayout>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -121,6 +124,23 @@ TEST_F(BoardWindowTest, EveryNotationStandsWholeInTheMoveColumn)
     ASSERT_TRUE(Store(drawn.Folder(), Game(9, true, "Alice", "Bob", 1, start.c_str()),
                       Entries({{"8182", "Kh2"}, {"6563", "Qf3 1/2-1/2"}})));
     ASSERT_TRUE(Store(drawn.Folder(), Game(10, true, "Alice", "Bob", 1, start.c_str()), shuffled));
+    // The desktop's own font, whatever it is: sizes and faces whose lines
+    // have leading, and one that is larger than the list was drawn for.
+    const QFont desktopFont = QApplication::font();
+    const auto restoreFont = qScopeGuard([&desktopFont] { QApplication::setFont(desktopFont); });
+    struct Face {
+        const char* family;
+        int pointSize;
+    };
+    const Face faces[] = {{"", 0}, {"Nimbus Sans", 10}, {"URW Bookman", 9}, {"DejaVu Serif", 10}, {"C059", 10}};
+    for (const Face& face : faces) {
+    SCOPED_TRACE(face.family);
+    QFont font = desktopFont;
+    if (face.pointSize > 0) {
+        font.setFamily(QString::fromLatin1(face.family));
+        font.setPointSize(face.pointSize);
+    }
+    QApplication::setFont(font);
     for (const bool simpleUI : {false, true}) {
         SCOPED_TRACE(simpleUI ? "plain" : "skinned");
         for (const int gameId : {9, 10}) {
@@ -131,15 +151,33 @@ TEST_F(BoardWindowTest, EveryNotationStandsWholeInTheMoveColumn)
             QApplication::processEvents();
             ASSERT_EQ(board->View().MoveList()->rowCount(), gameId == 9 ? 2 : 22);
             EXPECT_EQ(board->View().MoveList()->verticalScrollBar()->isVisible(), gameId == 10);
-            for (int row = 0; row < board->View().MoveList()->rowCount(); ++row) {
-                const QTableWidgetItem* item = board->View().MoveList()->item(row, 2);
-                const QRect cell = board->View().MoveList()->visualItemRect(item);
-                const QRect needed = board->View().MoveList()->fontMetrics().boundingRect(
-                    QRect(0, 0, cell.width() - 6, 1000), Qt::TextWordWrap, item->text());
-                EXPECT_LE(needed.width(), cell.width() - 6) << item->text().toStdString();
-                EXPECT_LE(needed.height(), cell.height()) << item->text().toStdString();
+            // Laid out as the style paints a wrapped cell: its lines, at the
+            // cell's width less the text margins, within the cell's height
+            // (a text that does not fit is painted with "...").
+            const QTableWidget* list = board->View().MoveList();
+            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+            for (int row = 0; row < list->rowCount(); ++row) {
+                const QTableWidgetItem* item = list->item(row, 2);
+                const QRect cell = list->visualItemRect(item);
+                QTextLayout layout(item->text(), list->font());
+                QTextOption wrap;
+                wrap.setWrapMode(QTextOption::WordWrap);
+                layout.setTextOption(wrap);
+                const int width = cell.width() - 2 * margin;
+                qreal height = 0;
+                qreal widest = 0;
+                layout.beginLayout();
+                for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                    line.setLineWidth(width);
+                    height += line.height();
+                    widest = std::max(widest, line.naturalTextWidth());
+                }
+                layout.endLayout();
+                EXPECT_LE(widest, width) << item->text().toStdString();
+                EXPECT_LE(height, cell.height()) << item->text().toStdString();
             }
         }
+    }
     }
 }
 
@@ -295,8 +333,53 @@ TEST_F(BoardWindowTest, ThePromotionDialogGivesTheSidesCodes)
     }
     ExchangePawn plain(MoveValidation::White, host);
     ASSERT_TRUE(plain.Form_Load(true, true));
-    EXPECT_EQ(plain.size(), QSize(237, 88));
+    EXPECT_EQ(plain.size(), QSize(237, 112));
     EXPECT_EQ(TestSupport::TitleCaptionFault(plain), QStringLiteral("no caption label"));
+}
+
+// With either chess set, in both layouts and for both sides, every piece's
+// picture lies whole inside the dialog, at its full size, below the whole
+// instruction; the plain layout keeps the skinned one's spacing.
+TEST_F(BoardWindowTest, ThePromotionDialogShowsEveryPieceWhole)
+{
+    for (const char* set : {"Classic Wood", "Pen and Ink"}) {
+        SCOPED_TRACE(set);
+        RecordingBoardHost pictures{QString::fromLatin1(set)};
+        for (const bool simpleUI : {false, true}) {
+            SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+            for (const MoveValidation::Colour side : {MoveValidation::White, MoveValidation::Black}) {
+                SCOPED_TRACE(side == MoveValidation::White ? "White" : "Black");
+                ExchangePawn dialog(side, pictures);
+                ASSERT_TRUE(dialog.Form_Load(simpleUI, false));
+                dialog.show();
+                QApplication::processEvents();
+                EXPECT_TRUE(dialog.rect().contains(dialog.Label1->geometry()));
+                EXPECT_GE(dialog.Label1->height(), dialog.Label1->heightForWidth(dialog.Label1->width()));
+                for (int i = 0; i < 4; ++i) {
+                    QToolButton* button = dialog.PieceButton[i];
+                    ASSERT_TRUE(button->isVisible());
+                    const QSize picture = pictures.ChessSetCell((side == MoveValidation::White ? 1 : 17) + i)
+                                              .deviceIndependentSize()
+                                              .toSize();
+                    ASSERT_FALSE(picture.isEmpty());
+                    // The picture is drawn at the icon size, centred in its button.
+                    const QSize drawn = button->icon().actualSize(button->iconSize());
+                    EXPECT_GE(drawn.width(), std::min(picture.width(), button->iconSize().width()));
+                    EXPECT_LE(drawn.width(), button->width());
+                    EXPECT_LE(drawn.height(), button->height());
+                    EXPECT_TRUE(dialog.rect().contains(button->geometry()))
+                        << "button " << i << " at " << button->y() << "+" << button->height() << " in "
+                        << dialog.height();
+                    EXPECT_GE(button->y(), dialog.Label1->geometry().bottom());
+                    if (i > 0) {
+                        EXPECT_EQ(button->x() - dialog.PieceButton[i - 1]->geometry().right() - 1, 10);
+                    }
+                }
+                // Below the pieces, as much room as the skinned window has.
+                EXPECT_EQ(dialog.height() - dialog.PieceButton[0]->geometry().bottom() - 1, 11);
+            }
+        }
+    }
 }
 
 // ---- The computer's answer -------------------------------------------------
@@ -638,5 +721,76 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         EXPECT_EQ(board->View().MoveList()->rowCount(), 2);
         board->GameEnd().CheckTimer_Timer();
         EXPECT_EQ(captions.size(), 1u);
+    }
+}
+
+// The draw's picture stands in the logo's place only while the row shown is
+// the opponent's offer awaiting an answer: answered (declined or accepted)
+// the program's logo is back; Undo of the answer brings the offer, its
+// buttons and its picture back; browsing shows the logo of the row shown.
+TEST_F(BoardWindowTest, TheDrawPictureShowsOnlyWhileAnOfferStandsAtTheRowShown)
+{
+    enum class Step { Open, ShowRow2, ShowRow3, Decline, BrowseToOffer, BackToLast, Undo, Accept, UndoAccept };
+    const struct {
+        const char* name;
+        Step step;
+        bool drawPicture; // else the program's logo
+        bool answerButtons;
+    } steps[] = {
+        {"the offer opens", Step::Open, true, true},
+        {"an earlier row shown", Step::ShowRow2, false, true},
+        {"the offer's row shown again", Step::ShowRow3, true, true},
+        {"declined", Step::Decline, false, false},
+        {"the declined offer's row browsed", Step::BrowseToOffer, true, false},
+        {"the answer's row again", Step::BackToLast, false, false},
+        {"the decline undone", Step::Undo, true, true},
+        {"accepted", Step::Accept, false, false},
+        {"the acceptance undone", Step::UndoAccept, true, true},
+    };
+    modal.Script = [](QWidget& window) { window.close(); };
+    for (const bool simpleUI : {false, true}) {
+        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+        TempDataFolder offered;
+        ASSERT_TRUE(Store(offered.Folder(), Game(9, false, "Alice", "Bob", 3),
+                          Entries({{"5254", "e4"}, {"5755", "e5"}, {"5151", "Draw offer"}})));
+        const std::unique_ptr<Board> board = Open(9, simpleUI, &offered);
+        ASSERT_TRUE(loaded);
+        board->show();
+        QWidget* accept = simpleUI ? static_cast<QWidget*>(board->GameEnd().AcceptDrawPlain())
+                                   : board->GameEnd().AcceptDraw()->face;
+        QWidget* decline = simpleUI ? static_cast<QWidget*>(board->GameEnd().DeclineDrawPlain())
+                                    : board->GameEnd().DeclineDraw()->face;
+        for (const auto& s : steps) {
+            SCOPED_TRACE(s.name);
+            switch (s.step) {
+            case Step::Open:
+                break;
+            case Step::ShowRow2:
+                board->View().SelectRow(2);
+                break;
+            case Step::ShowRow3:
+            case Step::BrowseToOffer:
+                board->View().SelectRow(3);
+                break;
+            case Step::BackToLast:
+                board->View().SelectLastMove();
+                break;
+            case Step::Decline:
+                QTest::mouseClick(decline, Qt::LeftButton);
+                break;
+            case Step::Accept:
+                QTest::mouseClick(accept, Qt::LeftButton);
+                break;
+            case Step::Undo:
+            case Step::UndoAccept:
+                board->Toolbar().UndoLastMove();
+                break;
+            }
+            QApplication::processEvents();
+            EXPECT_EQ(board->MenuBar().DrawLogo()->isVisible(), s.drawPicture);
+            EXPECT_EQ(board->MenuBar().Logo()->isVisible(), !s.drawPicture);
+            EXPECT_EQ(accept->isVisible(), s.answerButtons);
+            EXPECT_EQ(decline->isVisible(), s.answerButtons);
+        }
     }
 }

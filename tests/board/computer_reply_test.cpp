@@ -1,5 +1,6 @@
 // The computer's answer through the game controller: a search stand-in's
 // moves by table, then whole games against the real search.
+#include "board/command_state.h"
 #include "board/game_controller.h"
 #include "rules/heuristic_defaults.h"
 #include "rules/search_board.h"
@@ -8,6 +9,8 @@
 #include "stored_game_support.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace BoardSupport;
 using namespace MoveValidation;
@@ -302,6 +305,42 @@ TEST(ComputerReply, TheEndNoticeFollowsTheComputersLastRow)
         g.game.Tick(true, notices);
         g.game.Tick(true, notices);
         EXPECT_EQ(notices.captions, std::vector<std::string>{c.caption});
+    }
+}
+
+// A game the player won against the computer ends alike whichever way it
+// was won: the caption names the player the winner, and neither Undo, Send
+// nor Resend (which would ask the computer again) stays on.
+TEST(ComputerReply, CaptionAndCommandsAfterThePlayersWin)
+{
+    const ClockReading noon{2026, 12, 9, 12, 5};
+    const struct {
+        const char* name;
+        const char* pieces;
+        const char* playerMove;
+        std::optional<ComputerAI::SearchResult> search; // none: the game is over, nothing is searched
+        const char* caption;
+    } cases[] = {
+        {"the player mates", "Kg1 Ra2 kg8 pf7 pg7 ph7", "a2a8", std::nullopt,
+         "Marrowdale - CHECKMATE! - You won."},
+        {"the computer resigns", "Ke1 Pa2 ke8", "a2a3", Ended(ComputerAI::SearchOutcome::Checkmated),
+         "Marrowdale - OPPONENT SURRENDER! - You won."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ComputerGame g(c.pieces);
+        ASSERT_EQ(g.game.Drop(At(c.playerMove), At(c.playerMove + 2), "").outcome, DropResult::Made);
+        ASSERT_TRUE(g.game.SaveMove("", noon).ok);
+        const ComputerTurn turn = g.game.BeginComputerMove();
+        ASSERT_EQ(turn.search, c.search.has_value());
+        if (c.search)
+            g.game.FinishComputerMove(*c.search);
+        EXPECT_EQ(g.game.Display().Captions().caption, c.caption);
+        const CommandState commands = ComputeCommandState(g.game.Display().Commands());
+        for (BoardToolbarButton button : {UndoButton, SendButton, ResendButton, SurrenderButton})
+            EXPECT_FALSE(commands.buttons[button].enabled) << "button " << button;
+        EXPECT_FALSE(commands.actions[ActionsResend].enabled);
+        EXPECT_FALSE(commands.actions[ActionsUndo].enabled);
     }
 }
 

@@ -14,8 +14,9 @@ namespace BoardTests {
 
 class RecordingBoardHost : public BoardSupport::BoardHost, public BoardSupport::BoardPictures {
 public:
-    RecordingBoardHost()
-        : set_(QStringLiteral(MD_SHARE_DIR) + QStringLiteral("/Graphics/Classic Wood/Plain.jpg"))
+    // chessSet: the folder of one of the generated chess sets.
+    explicit RecordingBoardHost(const QString& chessSet = QStringLiteral("Classic Wood"))
+        : set_(QStringLiteral(MD_SHARE_DIR) + QStringLiteral("/Graphics/") + chessSet + QStringLiteral("/Plain.jpg"))
     {
     }
 

@@ -1,6 +1,7 @@
 #include "shell/mail_account_dialog.h"
 #include "tests/shell/shell_test_support.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -143,8 +144,8 @@ MailAccount SafeAccount()
 TEST_F(MailAccountDialogTest, ALogOnInClearIsSaidBesideTheChoiceAndAskedOnce)
 {
     MailAccountDialog d(SafeAccount());
-    EXPECT_TRUE(d.InboxSecurityWarning->isHidden());
-    EXPECT_TRUE(d.SmtpSecurityWarning->isHidden());
+    EXPECT_TRUE(d.InboxSecurityWarning->text().isEmpty());
+    EXPECT_TRUE(d.SmtpSecurityWarning->text().isEmpty());
     int asked = 0;
     bool keep = false;
     d.ConfirmUnencrypted = [&] {
@@ -152,15 +153,15 @@ TEST_F(MailAccountDialogTest, ALogOnInClearIsSaidBesideTheChoiceAndAskedOnce)
         return keep;
     };
     d.SmtpSecurity->setCurrentIndex(d.SmtpSecurity->findText(QStringLiteral("None")));
-    EXPECT_FALSE(d.SmtpSecurityWarning->isHidden());
+    EXPECT_FALSE(d.SmtpSecurityWarning->text().isEmpty());
     EXPECT_TRUE(d.SmtpSecurityWarning->text().contains(QLatin1String("unencrypted")));
     // Without a log-on to send, nothing secret goes out.
     d.SmtpAuthentication->setChecked(false);
-    EXPECT_TRUE(d.SmtpSecurityWarning->isHidden());
+    EXPECT_TRUE(d.SmtpSecurityWarning->text().isEmpty());
     d.SmtpAuthentication->setChecked(true);
     // A server on this computer itself: nothing crosses a network.
     d.SmtpServer->setText(QStringLiteral("127.0.0.1"));
-    EXPECT_TRUE(d.SmtpSecurityWarning->isHidden());
+    EXPECT_TRUE(d.SmtpSecurityWarning->text().isEmpty());
     d.SmtpServer->setText(QStringLiteral("smtp.example.org"));
 
     // Declined: the dialog stays as it is.
@@ -181,8 +182,8 @@ TEST_F(MailAccountDialogTest, ALogOnInClearIsSaidBesideTheChoiceAndAskedOnce)
     };
     again.InboxSecurity->setCurrentIndex(again.InboxSecurity->findText(QStringLiteral("None")));
     again.SmtpSecurity->setCurrentIndex(again.SmtpSecurity->findText(QStringLiteral("None")));
-    EXPECT_FALSE(again.InboxSecurityWarning->isHidden());
-    EXPECT_FALSE(again.SmtpSecurityWarning->isHidden());
+    EXPECT_FALSE(again.InboxSecurityWarning->text().isEmpty());
+    EXPECT_FALSE(again.SmtpSecurityWarning->text().isEmpty());
     again.Address->setText(QStringLiteral("a@b@c"));
     again.OkButton_Click();
     EXPECT_FALSE(again.Answered());
@@ -196,25 +197,25 @@ TEST_F(MailAccountDialogTest, ALogOnInClearIsSaidBesideTheChoiceAndAskedOnce)
     MailAccountDialog office(SafeAccount());
     office.InboxSecurity->setCurrentIndex(office.InboxSecurity->findText(QStringLiteral("None")));
     office.PostOffice->setChecked(true);
-    EXPECT_TRUE(office.InboxSecurityWarning->isHidden());
+    EXPECT_TRUE(office.InboxSecurityWarning->text().isEmpty());
 }
 
 TEST_F(MailAccountDialogTest, APasswordKeptInTheSettingsFileIsSaidBesideIt)
 {
     const QString line = QStringLiteral("Kept in Marrowdale's own settings file: no keyring answered");
     MailAccountDialog inKeyring(SafeAccount());
-    EXPECT_TRUE(inKeyring.PasswordPlaceText->isHidden());
+    EXPECT_TRUE(inKeyring.PasswordPlaceText->text().isEmpty());
 
     MailAccount kept = SafeAccount();
     kept.NoKeyringAnswered = true;
     MailAccountDialog inFile(kept);
-    EXPECT_FALSE(inFile.PasswordPlaceText->isHidden());
+    EXPECT_FALSE(inFile.PasswordPlaceText->text().isEmpty());
     EXPECT_EQ(inFile.PasswordPlaceText->text(), line);
     // The post office has no password to keep.
     inFile.PostOffice->setChecked(true);
-    EXPECT_TRUE(inFile.PasswordPlaceText->isHidden());
+    EXPECT_TRUE(inFile.PasswordPlaceText->text().isEmpty());
     inFile.InternetMail->setChecked(true);
-    EXPECT_FALSE(inFile.PasswordPlaceText->isHidden());
+    EXPECT_FALSE(inFile.PasswordPlaceText->text().isEmpty());
     // What the dialog gives back still says where the password was.
     EXPECT_TRUE(inFile.Account().NoKeyringAnswered);
 }
@@ -321,3 +322,93 @@ TEST_F(MailAccountDialogTest, APostOfficeFolderIsShownWholeAndMadeOnlyWhenConfir
 }
 
 } // namespace
+
+namespace {
+
+// Where every control of the dialog stands, by name (or class and order).
+std::vector<std::pair<QString, QRect>> Geometries(const MailAccountDialog& d)
+{
+    std::vector<std::pair<QString, QRect>> where;
+    int unnamed = 0;
+    for (const QWidget* control : d.findChildren<QWidget*>()) {
+        const QString name = control->objectName().isEmpty()
+                                 ? QString::fromLatin1(control->metaObject()->className()) + QString::number(unnamed++)
+                                 : control->objectName();
+        where.emplace_back(name, QRect(control->mapTo(&d, QPoint()), control->size()));
+    }
+    where.emplace_back(QStringLiteral("the dialog"), QRect(QPoint(), d.size()));
+    return where;
+}
+
+} // namespace
+
+// From the moment it shows, nothing in the dialog moves: typing into each
+// field (which shows or clears reasons), refusals shown by OK, a failure
+// text, and switching between internet mail and the post office leave every
+// control where it was; every reason shown fits the room kept for it, and
+// the dialog ends just below its buttons.
+TEST_F(MailAccountDialogTest, NoControlMovesWhileTheUserTypesOrSwitches)
+{
+    QTemporaryDir folder;
+    MailAccount empty;
+    empty.PostOfficeFolder = folder.path().toStdString() + "/post";
+    // The note of where the password is kept comes and goes with the mode.
+    empty.NoKeyringAnswered = true;
+    MailAccountDialog d(empty);
+    d.ConfirmCreateFolder = [](const QString&) { return false; };
+    d.ConfirmUnencrypted = [] { return false; };
+    d.show();
+    QApplication::processEvents();
+    const auto before = Geometries(d);
+    auto expectUnmoved = [&](const char* after) {
+        QApplication::processEvents();
+        EXPECT_EQ(Geometries(d), before) << "after " << after;
+        for (const QLabel* label : d.findChildren<QLabel*>())
+            if (label->isVisible() && label->wordWrap() && !label->text().isEmpty()) {
+                EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                    << label->objectName().toStdString() << ": " << label->text().toStdString();
+            }
+    };
+    expectUnmoved("showing");
+    std::optional<QString> shot;
+    for (const bool internet : {true, false, true}) {
+        QTest::mouseClick(internet ? d.InternetMail : d.PostOffice, Qt::LeftButton, {}, QPoint(5, 5));
+        expectUnmoved(internet ? "choosing internet mail" : "choosing the post office");
+        d.OkButton->click();
+        expectUnmoved("OK refusing the empty fields");
+        if (internet && !shot)
+            shot = ShellTesting::SaveScreenshot(d, QStringLiteral("mail-account-reasons"));
+        for (QLineEdit* field : d.findChildren<QLineEdit*>()) {
+            if (!field->isEnabled())
+                continue;
+            QTest::keyClicks(field, QStringLiteral("a b/@"));
+            expectUnmoved(qPrintable(field->objectName()));
+            d.OkButton->click();
+            expectUnmoved(qPrintable(QStringLiteral("OK after ") + field->objectName()));
+        }
+        for (QSpinBox* port : {d.InboxPort, d.SmtpPort}) {
+            if (!port->isEnabled())
+                continue;
+            port->setValue(70000);
+            d.OkButton->click();
+            expectUnmoved(qPrintable(port->objectName()));
+        }
+        if (!internet)
+            continue;
+        // The warnings of a log-on in clear come and go in their own room.
+        for (QComboBox* security : {d.InboxSecurity, d.SmtpSecurity}) {
+            const int was = security->currentIndex();
+            security->setCurrentIndex(security->findData(int(ConnectionSecurity::None)));
+            expectUnmoved(qPrintable(security->objectName() + QStringLiteral(" None")));
+            security->setCurrentIndex(was);
+            expectUnmoved(qPrintable(security->objectName() + QStringLiteral(" back")));
+        }
+    }
+    d.ProblemText->setText(QStringLiteral("Could not log on to imap.example.org: The mail server "
+                                          "imap.example.org does not offer an encrypted connection "
+                                          "(STARTTLS), so Marrowdale did not send your password."));
+    expectUnmoved("a failure told");
+    EXPECT_LE(d.height() - d.OkButton->mapTo(&d, QPoint(0, d.OkButton->height())).y(), 16);
+    ASSERT_TRUE(shot.has_value());
+    std::printf("screenshot: %s\n", qPrintable(*shot));
+}

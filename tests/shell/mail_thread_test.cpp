@@ -31,6 +31,7 @@
 
 #include <arpa/inet.h>
 #include <atomic>
+#include <cctype>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -96,6 +97,121 @@ private:
     int port_ = 0;
     std::vector<int> clients_;
     std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+enum class Dialect { Imap, Pop3, Smtp };
+
+// A mail server on a loopback port that speaks its protocol in plain text
+// and offers no STARTTLS: the capabilities leave it out and the command is
+// refused. It notes whether the password ever reached it.
+class NoStartTlsServer {
+public:
+    explicit NoStartTlsServer(Dialect dialect) : dialect_(dialect)
+    {
+        listen_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (bind(listen_, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(listen_, 8) != 0
+            || getsockname(listen_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            ADD_FAILURE() << "no loopback port";
+        port_ = ntohs(address.sin_port);
+        thread_ = std::thread([this] { Serve(); });
+    }
+    ~NoStartTlsServer()
+    {
+        stop_ = true;
+        thread_.join();
+        close(listen_);
+    }
+    int Port() const { return port_; }
+    bool PasswordSeen() const { return passwordSeen_; }
+
+private:
+    void Serve()
+    {
+        while (!stop_) {
+            pollfd waiting{listen_, POLLIN, 0};
+            if (poll(&waiting, 1, 50) <= 0)
+                continue;
+            const int client = accept(listen_, nullptr, nullptr);
+            Talk(client);
+            close(client);
+        }
+    }
+    void Say(int client, const std::string& text) { (void)!send(client, text.data(), text.size(), MSG_NOSIGNAL); }
+    void Talk(int client)
+    {
+        Say(client, dialect_ == Dialect::Imap   ? "* OK [CAPABILITY IMAP4rev1 AUTH=PLAIN] ready\r\n"
+                    : dialect_ == Dialect::Pop3 ? "+OK ready\r\n"
+                                                : "220 test ESMTP ready\r\n");
+        std::string pending;
+        char buffer[512];
+        while (!stop_) {
+            pollfd readable{client, POLLIN, 0};
+            if (poll(&readable, 1, 50) <= 0)
+                continue;
+            const ssize_t got = recv(client, buffer, sizeof buffer, 0);
+            if (got <= 0)
+                return;
+            pending.append(buffer, static_cast<std::size_t>(got));
+            for (std::size_t end; (end = pending.find("\r\n")) != std::string::npos;) {
+                const std::string line = pending.substr(0, end);
+                pending.erase(0, end + 2);
+                if (line.find("chess") != std::string::npos)
+                    passwordSeen_ = true;
+                if (!Answer(client, line))
+                    return;
+            }
+        }
+    }
+    // False once the conversation is over.
+    bool Answer(int client, const std::string& line)
+    {
+        const std::string upper = [&] {
+            std::string u = line;
+            for (char& c : u)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            return u;
+        }();
+        if (dialect_ == Dialect::Imap) {
+            const std::string tag = line.substr(0, line.find(' '));
+            if (upper.find(" CAPABILITY") != std::string::npos)
+                Say(client, "* CAPABILITY IMAP4rev1 AUTH=PLAIN\r\n" + tag + " OK done\r\n");
+            else if (upper.find(" LOGOUT") != std::string::npos) {
+                Say(client, "* BYE\r\n" + tag + " OK bye\r\n");
+                return false;
+            } else
+                Say(client, tag + " BAD not offered here\r\n");
+        } else if (dialect_ == Dialect::Pop3) {
+            if (upper.rfind("CAPA", 0) == 0)
+                Say(client, "+OK\r\nUSER\r\nUIDL\r\n.\r\n");
+            else if (upper.rfind("QUIT", 0) == 0) {
+                Say(client, "+OK bye\r\n");
+                return false;
+            } else
+                Say(client, "-ERR not offered here\r\n");
+        } else {
+            if (upper.rfind("EHLO", 0) == 0)
+                Say(client, "250-test\r\n250 AUTH PLAIN LOGIN\r\n");
+            else if (upper.rfind("HELO", 0) == 0)
+                Say(client, "250 test\r\n");
+            else if (upper.rfind("QUIT", 0) == 0) {
+                Say(client, "221 bye\r\n");
+                return false;
+            } else
+                Say(client, "502 not offered here\r\n");
+        }
+        return true;
+    }
+
+    Dialect dialect_;
+    int listen_ = -1;
+    int port_ = 0;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> passwordSeen_{false};
     std::thread thread_;
 };
 
@@ -225,6 +341,32 @@ TEST_F(MailThreadTest, EachFailureToConnectIsToldInItsOwnWordsWithinItsTime)
         EXPECT_NE(mail.LastError().find(c.words), std::string::npos) << mail.LastError();
         EXPECT_NE(mail.LastError().find(c.server), std::string::npos) << mail.LastError();
         EXPECT_FALSE(mail.Cancelled());
+    }
+}
+
+// An account that asks for STARTTLS at a server that does not offer it: the
+// log-on (or the sending) stops before the password goes out, and the user
+// is told so in the program's words, with the server's name.
+TEST_F(MailThreadTest, AServerWithoutStartTlsIsToldInTheProgramsWords)
+{
+    const MailSupport::MailTimeouts timeouts{2000ms, 6000ms, 3000ms};
+    const std::string words = "The mail server 127.0.0.1 does not offer an encrypted connection (STARTTLS), "
+                              "so Marrowdale did not send your password.";
+    for (Dialect dialect : {Dialect::Imap, Dialect::Pop3, Dialect::Smtp}) {
+        SCOPED_TRACE(dialect == Dialect::Imap ? "IMAP" : dialect == Dialect::Pop3 ? "POP3" : "SMTP");
+        NoStartTlsServer server(dialect);
+        MailSupport::MailAccount account = AccountAt(server.Port());
+        account.InboxSecurity = account.SmtpSecurity = MailSupport::ConnectionSecurity::StartTls;
+        account.Protocol = dialect == Dialect::Pop3 ? MailSupport::InboxProtocol::Pop3
+                                                    : MailSupport::InboxProtocol::Imap;
+        account.SmtpAuthentication = true;
+        MailSupport::InternetMailService mail(account, timeouts);
+        if (dialect == Dialect::Smtp)
+            EXPECT_FALSE(mail.Send({"bob@marrowdale.test", "Bob", "Marrowdale move", "e2e4"}));
+        else
+            EXPECT_FALSE(mail.SignOn());
+        EXPECT_EQ(mail.LastError(), words);
+        EXPECT_FALSE(server.PasswordSeen());
     }
 }
 

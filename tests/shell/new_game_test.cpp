@@ -524,6 +524,59 @@ TEST_F(NewGameDialogTest, ATitleWithMarkersIsCleanedAndTheUserTold)
     StartNewGame(&owner, {}, board, &book);
 }
 
+// Every reason the dialog gives stands whole inside it, in room of its own
+// above the buttons, in both layouts: each refused address, and the longest,
+// a name of the most letters a name may have that nobody in the book has.
+TEST_F(NewGameDialogTest, EveryReasonStandsWholeAboveTheButtons)
+{
+    const char* addresses[] = {"ann <ann ash@x.test>", "ann <ann.ash.test>", "a@b@c.test", "@ash.test", "ann@"};
+    const std::string longest(EntryTextLength - 10, 'W');
+    for (bool plain : {false, true}) {
+        SCOPED_TRACE(plain ? "plain" : "skinned");
+        ProgramSettings().SimpleUI = plain;
+        std::vector<QString> reasons;
+        std::optional<QString> shot;
+        Fill = [&](NewGameInfo& d) {
+            auto check = [&](const char* what) {
+                SCOPED_TRACE(what);
+                const QString reason = d.Opponent_problem->text();
+                ASSERT_FALSE(reason.isEmpty());
+                reasons.push_back(reason);
+                const QRect where = d.Opponent_problem->geometry();
+                EXPECT_TRUE(d.rect().contains(where));
+                EXPECT_LE(d.Opponent_problem->heightForWidth(where.width()), where.height()) << reason.toStdString();
+                for (QWidget* control : d.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                    if (control != d.Opponent_problem && control->isVisible()
+                        && control->objectName().contains(QLatin1String("Button"))) {
+                        EXPECT_FALSE(control->geometry().intersects(where)) << control->objectName().toStdString();
+                    }
+            };
+            // An address typed as the name is told as it is typed.
+            for (const char* address : addresses) {
+                d.Game_opponents_name->clear();
+                Type(d.Game_opponents_name, address);
+                check(address);
+            }
+            for (const std::string& name : {std::string("Zed"), "Zebedee " + longest}) {
+                d.Game_opponents_email->clear();
+                d.Game_opponents_name->clear();
+                Type(d.Game_opponents_name, name.c_str());
+                d.Timer1.stop();
+                d.ResolveName();
+                check(name.c_str());
+                if (!shot)
+                    shot = ShellTesting::SaveScreenshot(d, plain ? QStringLiteral("new-game-reason-plain")
+                                                                 : QStringLiteral("new-game-reason-skinned"));
+            }
+            d.close();
+        };
+        StartNewGame(&owner, {}, board, &book);
+        EXPECT_EQ(reasons.size(), std::size(addresses) + 2);
+        ASSERT_TRUE(shot.has_value());
+        std::printf("screenshot: %s\n", qPrintable(*shot));
+    }
+}
+
 TEST_F(NewGameDialogTest, BothDialogsInBothLayouts)
 {
     for (bool plain : {false, true}) {

@@ -1,5 +1,6 @@
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
+#include "shell/program_services.h"
 #include "shell/system_tray.h"
 #include "shell/tray_menu.h"
 #include "shell/tray_state.h"
@@ -8,11 +9,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
 
 using namespace SysTraySupport;
 using ShellTesting::RecordingServices;
@@ -330,6 +339,70 @@ TEST_F(SystemTrayTest, AnUnwritableDataFolderIsNamedNotTakenForASecondCopy)
               "/media/stick/Marrowdale/Data.||Make that folder writable for your user (and see that its "
               "disk has room), then start Marrowdale again.,Ok,5)");
     EXPECT_TRUE(Support::Globals().Quitting);
+}
+
+// The recorder with the program's own instance lock and folder check, for
+// a start on a real folder.
+class RealLockServices : public RecordingServices {
+public:
+    bool TakeInstanceLock() override
+    {
+        Calls.push_back("TakeInstanceLock");
+        return startup.TakeInstanceLock();
+    }
+    QString UnwritableDataFolder() override { return startup.UnwritableDataFolder(); }
+    void ReleaseInstanceLock() override
+    {
+        Calls.push_back("ReleaseInstanceLock");
+        startup.ReleaseInstanceLock();
+    }
+    ProgramStartup startup{QString()};
+};
+
+// A data folder on a file system mounted read-only: the lock file cannot be
+// made (EROFS), and the start says which folder it cannot write instead of
+// ending without a word. Needs the right to mount (CI runs as root).
+TEST_F(SystemTrayTest, ADataFolderOnAReadOnlyMountIsNamed)
+{
+    QTemporaryDir mountPoint;
+    ASSERT_TRUE(mountPoint.isValid());
+    const QByteArray where = QFile::encodeName(mountPoint.path());
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "cannot mount here: " << std::strerror(errno);
+    struct Unmount {
+        QByteArray where;
+        ~Unmount() { ::umount2(where.constData(), MNT_DETACH); }
+    } unmount{where};
+    const QString data = mountPoint.path() + QStringLiteral("/Data/");
+    ASSERT_TRUE(QDir().mkpath(data));
+    ASSERT_EQ(::mount(nullptr, where.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+        << std::strerror(errno);
+
+    RealLockServices real;
+    real.Retrieval = rec.Retrieval;
+    tray = std::make_unique<SystemTray>(real.Services());
+    Support::Globals().DataPath = data;
+    EXPECT_FALSE(tray->Form_Load());
+    EXPECT_EQ(real.Calls.at(real.Calls.size() - 2),
+              "ShowMessage(2,Initialisation error,Marrowdale cannot write to its data folder " + data.toStdString()
+                  + ".||Make that folder writable for your user (and see that its disk has room), then start "
+                    "Marrowdale again.,Ok,5)");
+    tray.reset();
+}
+
+// The lock file, like every file of the data folder, is its owner's alone.
+TEST(InstanceLockTest, TheLockFileIsTheOwnersAlone)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    InstanceLock lock(folder.path());
+    ASSERT_TRUE(lock.TryLock());
+    const QFile::Permissions permissions =
+        QFileInfo(QDir(folder.path()).filePath(InstanceLock::LockFileName())).permissions();
+    EXPECT_TRUE(permissions.testFlag(QFile::ReadOwner) && permissions.testFlag(QFile::WriteOwner));
+    EXPECT_FALSE(permissions & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther))
+        << std::hex << permissions.toInt();
+    lock.Unlock();
 }
 
 // Wherever the start fails, the settings are not saved and no icon stays;

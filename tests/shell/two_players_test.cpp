@@ -788,7 +788,8 @@ TEST_F(TwoPlayersTest, ThreeGamesByMailEndInMateAnAcceptedDrawAndASurrender)
     // From the first move both databases name both players, Alice by the
     // name her mails carry.
     for (const Player* player : {&alice, &bob}) {
-        const GameRecord& started = StoredGames(*player).at("Spring match").Record;
+        const std::map<std::string, StoredGame> games = StoredGames(*player);
+        const GameRecord& started = games.at("Spring match").Record;
         EXPECT_EQ(started.GAME_WHITE_NAME, "Alice Amber") << player->DataPath.toStdString();
         EXPECT_EQ(started.GAME_BLACK_NAME, "Bob Birch") << player->DataPath.toStdString();
     }
