@@ -21,15 +21,15 @@ EntryWindowHooks& EntryWindows()
 
 void ShowAutomationError()
 {
-    ShowMessage(Support::IconWarning, QStringLiteral("Automation error"), AutomationErrorText, QStringLiteral("Ok"),
-                QString(), false);
+    ShowMessage(Support::MsgIcon::Warning, QStringLiteral("Automation error"), AutomationErrorText,
+                QStringLiteral("Ok"), QString(), false);
 }
 
 namespace {
 
 void ShowOptionsError(int number, const QString& description)
 {
-    ShowMessage(Support::IconWarning, QStringLiteral("Options error"),
+    ShowMessage(Support::MsgIcon::Warning, QStringLiteral("Options error"),
                 QStringLiteral("The following error prevented the options window from opening:||")
                     + QString::number(number) + QStringLiteral(": ") + description,
                 QStringLiteral("OK"), QString(), false);

@@ -184,7 +184,7 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     connect(PostOfficeFolder, &QLineEdit::textChanged, this, &MailAccountDialog::ShowMode);
     ConfirmCreateFolder = [](const QString& folder) {
         return Support::ShowMessage(
-            1, QStringLiteral("New post office"),
+            Support::MsgIcon::Information, QStringLiteral("New post office"),
             QStringLiteral("The post office folder||") + folder
                 + QStringLiteral("||does not exist yet. Create it? The other player must enter "
                                  "this same folder."),

@@ -314,12 +314,12 @@ bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
         ShowEntry();
         Game_name->setFocus();
         ShowMessage(
-            2, QStringLiteral("Illegal characters"),
+            Support::MsgIcon::Warning, QStringLiteral("Illegal characters"),
             QStringLiteral(
                 "You are not permitted to use certain text in the game name as it is reserved by "
                 "Marrowdale.||This text has have been removed or, where appropriate, replaced with "
                 "spaces."),
-            QStringLiteral("OK"), QString(), false, CueInformation);
+            QStringLiteral("OK"), QString(), false, SoundCue::Information);
     }
     if (event->type() == QEvent::FocusOut && watched == Game_opponents_name) {
         Entry.NameLeft();
@@ -378,7 +378,7 @@ public:
 
     void ShowOpenError(const WindowOpenError& error) override
     {
-        ShowMessage(2, QStringLiteral("Options error"),
+        ShowMessage(Support::MsgIcon::Warning, QStringLiteral("Options error"),
                     QStringLiteral("The following error prevented the new game dialog from opening:||")
                         + QString::number(error.Number) + QStringLiteral(": ")
                         + QString::fromStdString(error.what()),
@@ -388,7 +388,7 @@ public:
     void ShowSetupHint() override
     {
         ShowMessage(
-            1, QStringLiteral("Board setup"),
+            Support::MsgIcon::Information, QStringLiteral("Board setup"),
             QStringLiteral(
                 "Please setup the board then select the Play Current Setup option to begin play"),
             QStringLiteral("OK"), QString(), false);

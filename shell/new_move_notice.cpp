@@ -26,7 +26,7 @@ void ReportNotificationFailure(const Support::WindowOpenError& error)
         return;
     }
     Support::ShowMessage(
-        2, QStringLiteral("Options error"),
+        Support::MsgIcon::Warning, QStringLiteral("Options error"),
         QStringLiteral("The following error prevented the new move notification dialog from opening:||")
             + QString::number(error.Number) + QStringLiteral(": ")
             + QString::fromStdString(error.what()),

@@ -12,7 +12,7 @@ namespace {
 MessageBoxCall BoardFailedReport(const WindowOpenError& error)
 {
     MessageBoxCall call;
-    call.icon = IconWarning;
+    call.icon = MsgIcon::Warning;
     call.caption = "Options error";
     call.text = "The following error prevented the board window from opening:||"
                 + std::to_string(error.Number) + ": " + error.what();
@@ -22,24 +22,24 @@ MessageBoxCall BoardFailedReport(const WindowOpenError& error)
 MessageBoxCall DeleteQuestion(const QString& title)
 {
     MessageBoxCall call;
-    call.icon = IconInformation;
+    call.icon = MsgIcon::Information;
     call.caption = "Delete game.";
     call.text = "Are you sure you wish to delete the game titled " + title.toStdString() + "?";
     call.okCaption = "Yes";
     call.cancelCaption = "No";
-    call.sound = std::int16_t(CueInformation);
+    call.sound = SoundCue::Information;
     return call;
 }
 
 MessageBoxCall DeleteFailedReport()
 {
     MessageBoxCall call;
-    call.icon = IconDatabase;
+    call.icon = MsgIcon::Database;
     call.caption = "Database error.";
     call.text = "A database error prevented Marrowdale from deleteing the currently selected "
                 "game.  Please try again.||If this problem persists your database may be "
                 "corrupt and reinstalling Marrowdale should fix it.";
-    call.sound = std::int16_t(CueRefused);
+    call.sound = SoundCue::Refused;
     return call;
 }
 

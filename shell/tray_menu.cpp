@@ -164,7 +164,7 @@ void TrayMenu::mnuPopupGameListItem_Click(int gameId)
             Support::ShowAutomationError();
         else
             Support::ShowMessage(
-                2, QStringLiteral("Options error"),
+                Support::MsgIcon::Warning, QStringLiteral("Options error"),
                 QStringLiteral("The following error prevented the game board from opening:||")
                     + QString::number(error.Number) + QStringLiteral(": ")
                     + QString::fromStdString(error.what()),

@@ -122,8 +122,8 @@ TEST(GameEnd, SurrenderByEachSideReadsTheSameOnBothBoards)
             MateMessage(winner.game)->text,
             "Congratulations!||You have won because your opponent surrendered and had a parting comment: "
             "Well played");
-        EXPECT_EQ(MateMessage(winner.game)->soundCue, 1);
-        EXPECT_EQ(MateMessage(resigner.game)->soundCue, 7);
+        EXPECT_EQ(MateMessage(winner.game)->soundCue, Support::SoundCue::GameWon);
+        EXPECT_EQ(MateMessage(resigner.game)->soundCue, Support::SoundCue::GameLost);
     }
 }
 

@@ -123,27 +123,27 @@ TEST_F(SoundTest, CueNPlaysItsFileFromTheProgramFolder)
     SetupGlobalVariables(QString());
     for (int cue = 1; cue <= 7; ++cue) {
         const QString expected = folder.Path() + QStringLiteral("/Cs00%1.mds").arg(cue);
-        EXPECT_EQ(SoundCueFile(cue), expected);
-        PlaySoundCue(cue);
+        EXPECT_EQ(SoundCueFile(static_cast<SoundCue>(cue)), expected);
+        PlaySoundCue(static_cast<SoundCue>(cue));
         ASSERT_FALSE(player.Played.empty());
         EXPECT_EQ(player.Played.back(), expected);
     }
-    EXPECT_EQ(SoundCueFile(12), folder.Path() + QStringLiteral("/Cs012.mds"));
+    EXPECT_EQ(SoundCueFile(static_cast<SoundCue>(12)), folder.Path() + QStringLiteral("/Cs012.mds"));
 
     // The message box reaches the player through the foundation's cue hook.
     player.Played.clear();
-    ShowMessage(2, QStringLiteral("Database error."), QStringLiteral("t"), QStringLiteral("OK"),
-                QString(), false, CueRefused);
+    ShowMessage(Support::MsgIcon::Warning, QStringLiteral("Database error."), QStringLiteral("t"),
+                QStringLiteral("OK"), QString(), false, SoundCue::Refused);
     EXPECT_EQ(player.Played, std::vector<QString>({folder.Path() + QStringLiteral("/Cs005.mds")}));
 }
 
 TEST_F(SoundTest, NoSoundSilencesCuesAndTheNotificationSoundButNotTheMessages)
 {
     SetupGlobalVariables(QStringLiteral("-NoSound"));
-    PlaySoundCue(CueCheck);
+    PlaySoundCue(SoundCue::Check);
     PlaySound(QStringLiteral("/home/user/sounds/newmove.wav"));
-    ShowMessage(1, QStringLiteral("c"), QStringLiteral("t"), QStringLiteral("OK"), QString(), false,
-                CueInformation);
+    ShowMessage(Support::MsgIcon::Information, QStringLiteral("c"), QStringLiteral("t"),
+                QStringLiteral("OK"), QString(), false, SoundCue::Information);
     EXPECT_TRUE(player.Played.empty());
     EXPECT_EQ(Messages.size(), 1u);
 

@@ -92,7 +92,7 @@ TEST(SelectedGameCommands, PlayOpensTheBoardOnTheSelectedGameOrGivesTheListBack)
     side.BoardFails = true;
     const PlayResult failed = PlaySelectedGame(3, side);
     ASSERT_TRUE(failed.Report.has_value());
-    EXPECT_EQ(failed.Report->icon, IconWarning);
+    EXPECT_EQ(failed.Report->icon, MsgIcon::Warning);
     EXPECT_EQ(failed.Report->caption, "Options error");
     EXPECT_EQ(failed.Report->text,
               "The following error prevented the board window from opening:||7: Out of memory");
@@ -141,18 +141,18 @@ TEST(SelectedGameCommands, DeleteAsksByTitleAndADatabaseErrorLeavesTheListAsItSt
     const DeleteResult failed = DeleteSelectedGame(9, QStringLiteral("Blitz by post"), side);
     ASSERT_EQ(side.Questions.size(), 1u);
     const MessageBoxCall& question = side.Questions[0];
-    EXPECT_EQ(question.icon, IconInformation);
+    EXPECT_EQ(question.icon, MsgIcon::Information);
     EXPECT_EQ(question.caption, "Delete game.");
     EXPECT_EQ(question.text, "Are you sure you wish to delete the game titled Blitz by post?");
     EXPECT_EQ(question.okCaption, "Yes");
     EXPECT_EQ(question.cancelCaption, "No");
-    EXPECT_EQ(question.sound, std::int16_t(CueInformation));
+    EXPECT_EQ(question.sound, SoundCue::Information);
     ASSERT_TRUE(failed.Report.has_value());
-    EXPECT_EQ(failed.Report->icon, IconDatabase);
+    EXPECT_EQ(failed.Report->icon, MsgIcon::Database);
     EXPECT_EQ(failed.Report->caption, "Database error.");
     EXPECT_EQ(failed.Report->text.rfind("A database error prevented Marrowdale from deleteing", 0), 0u);
     EXPECT_TRUE(failed.Report->cancelCaption.empty());
-    EXPECT_EQ(failed.Report->sound, std::int16_t(CueRefused));
+    EXPECT_EQ(failed.Report->sound, SoundCue::Refused);
 }
 
 } // namespace
