@@ -7,22 +7,14 @@
 
 #include <QWidget>
 
-namespace Support {
+#include <exception>
 
-const QString AutomationErrorText = QStringLiteral(
-    "There is a problem with your desktop's automation support, so Marrowdale could not open "
-    "this window.||Please update your system's Qt and desktop libraries and try again.");
+namespace Support {
 
 EntryWindowHooks& EntryWindows()
 {
     static EntryWindowHooks hooks;
     return hooks;
-}
-
-void ShowAutomationError()
-{
-    ShowMessage(Support::MsgIcon::Warning, QStringLiteral("Automation error"), AutomationErrorText,
-                QStringLiteral("Ok"), QString(), false);
 }
 
 namespace {
@@ -43,11 +35,6 @@ void ShowOptions()
     try {
         if (EntryWindows().RunOptionsPage)
             EntryWindows().RunOptionsPage();
-    } catch (const WindowOpenError& error) {
-        if (error.Number == AutomationErrorNumber)
-            ShowAutomationError();
-        else
-            ShowOptionsError(error.Number, QString::fromStdString(error.what()));
     } catch (const std::exception& error) {
         ShowOptionsError(0, QString::fromStdString(error.what()));
     }

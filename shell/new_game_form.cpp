@@ -8,7 +8,6 @@
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
-#include "foundation/options_about_entry.h"
 #include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
@@ -359,30 +358,12 @@ public:
         return NewGameRequest{kind, dialog.Entry.Title(), dialog.Entry.Name(), dialog.Entry.Email()};
     }
 
-    std::optional<WindowOpenError> OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) override
+    void OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) override
     {
-        try {
-            // A failure is reported after the normal pointer is back.
-            CursorGuard hourglass;
-            if (inPlaceOfOwner)
-                owner_->hide();
-            board_.OpenBoard(game, inPlaceOfOwner);
-        } catch (const WindowOpenError& error) {
-            return error;
-        }
-        return std::nullopt;
-    }
-
-    void ShowOwner() override { owner_->show(); }
-    void ShowAutomationError() override { Support::ShowAutomationError(); }
-
-    void ShowOpenError(const WindowOpenError& error) override
-    {
-        ShowMessage(Support::MsgIcon::Warning, QStringLiteral("Options error"),
-                    QStringLiteral("The following error prevented the new game dialog from opening:||")
-                        + QString::number(error.Number) + QStringLiteral(": ")
-                        + QString::fromStdString(error.what()),
-                    QStringLiteral("OK"), QString(), false);
+        const CursorGuard hourglass;
+        if (inPlaceOfOwner)
+            owner_->hide();
+        board_.OpenBoard(game, inPlaceOfOwner);
     }
 
     void ShowSetupHint() override

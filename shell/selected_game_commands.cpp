@@ -1,6 +1,5 @@
 #include "shell/selected_game_commands.h"
 
-#include "foundation/options_about_entry.h"
 #include "foundation/sound_cues.h"
 
 #include <string>
@@ -8,16 +7,6 @@
 namespace Support {
 
 namespace {
-
-MessageBoxCall BoardFailedReport(const WindowOpenError& error)
-{
-    MessageBoxCall call;
-    call.icon = MsgIcon::Warning;
-    call.caption = "Options error";
-    call.text = "The following error prevented the board window from opening:||"
-                + std::to_string(error.Number) + ": " + error.what();
-    return call;
-}
 
 MessageBoxCall DeleteQuestion(const QString& title)
 {
@@ -48,18 +37,12 @@ MessageBoxCall DeleteFailedReport()
 PlayResult PlaySelectedGame(std::optional<int> selectedGameId, SelectedGamePort& port)
 {
     if (!selectedGameId)
-        return {PlayOutcome::NoGameSelected, std::nullopt};
+        return {PlayOutcome::NoGameSelected};
     if (!port.LoadChessSet())
-        return {PlayOutcome::NoChessSet, std::nullopt};
+        return {PlayOutcome::NoChessSet};
     port.StepAside();
-    try {
-        port.OpenBoard(*selectedGameId);
-    } catch (const WindowOpenError& error) {
-        // No board: the list and polling stay as they were.
-        port.StepBack();
-        return {PlayOutcome::BoardFailed, BoardFailedReport(error)};
-    }
-    return {PlayOutcome::BoardOpened, std::nullopt};
+    port.OpenBoard(*selectedGameId);
+    return {PlayOutcome::BoardOpened};
 }
 
 DeleteResult DeleteSelectedGame(std::optional<int> selectedGameId, const QString& title,

@@ -112,7 +112,6 @@ public:
     // The sound of a new move (a WAV file path).
     virtual void PlaySound(const QString& path) = 0;
     // Shows the notification for the first pending game; a NotifyChoice.
-    // May throw Support::WindowOpenError.
     virtual int ShowNotification() = 0;
 };
 
