@@ -46,11 +46,10 @@ PrintResult DatabaseError()
 // The game's header record, or none when it cannot be read.
 std::optional<GameRecord> StoredGame(const Database::DataFolder& folder, std::int32_t gameID)
 {
-    std::vector<GameRecord> records;
-    if (!Database::SelectGames(folder, records, "GAME_ID;" + std::to_string(gameID), "A")
-        || records.empty())
+    Database::FoundGame found = Database::FindGame(folder, gameID);
+    if (!found.ok)
         return std::nullopt;
-    return records.front();
+    return std::move(found.game);
 }
 
 GameHeader HeaderOf(const GameRecord& game)

@@ -28,9 +28,9 @@ struct Player : ControllerOnFolder {
     void Open(bool offline = false) { EXPECT_TRUE(OpenStored(9, offline).ok); }
     GameRecord Record() const
     {
-        std::vector<GameRecord> records;
-        EXPECT_TRUE(Database::SelectGames(data.Folder(), records, "Game_ID;9", ""));
-        return records.at(0);
+        const Database::FoundGame found = Database::FindGame(data.Folder(), 9);
+        EXPECT_TRUE(found.ok);
+        return found.game.value();
     }
 };
 
