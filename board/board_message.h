@@ -1,6 +1,9 @@
 #pragma once
 // What the board asks the window to tell the player.
 
+#include "store/message_sink.h"
+
+#include <optional>
 #include <string>
 
 namespace BoardSupport {
@@ -8,10 +11,10 @@ namespace BoardSupport {
 // A message for the window to show: caption, text ("|" breaks a line),
 // message icon and sound cue.
 struct BoardMessage {
-    int icon = 1;
+    Support::MsgIcon icon = Support::MsgIcon::Information;
     std::string caption;
     std::string text;
-    int soundCue = 0;
+    std::optional<Support::SoundCue> soundCue; // none: silent
     // A rules note: a message box only while the Verbose setting is on,
     // otherwise only its sound.
     bool verbose = false;

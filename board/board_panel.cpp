@@ -283,7 +283,7 @@ void BoardPanel::CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint 
     }
     dragFrom_ = square;
     squares_->BeginDrag(port_.Pictures().DragIcon(pickUp.dragIcon));
-    Support::PlaySoundCue(Support::CuePiecePickedUp);
+    Support::PlaySoundCue(Support::SoundCue::PiecePickedUp);
 }
 
 void BoardPanel::CBoard_DragDrop(std::optional<Square> target)
@@ -292,7 +292,7 @@ void BoardPanel::CBoard_DragDrop(std::optional<Square> target)
         window_.Setup().DropFromBoard(dragFrom_, *squares_, squares_->DropPoint());
         return;
     }
-    Support::PlaySoundCue(Support::CuePieceDropped);
+    Support::PlaySoundCue(Support::SoundCue::PieceDropped);
     if (!target)
         return;
     DropResult result = game_.Drop(dragFrom_, *target, playerComment_->text().toStdString());
@@ -313,7 +313,7 @@ void BoardPanel::ShowDropResult(const DropResult& result)
     for (const BoardMessage& message : result.messages)
         window_.ShowBoardMessage(message);
     if (result.checkSound)
-        Support::PlaySoundCue(Support::CueCheck);
+        Support::PlaySoundCue(Support::SoundCue::Check);
 }
 
 // The comment box is left: what may not travel is taken out at once.

@@ -13,7 +13,7 @@ using namespace MoveValidation;
 
 namespace {
 
-constexpr int NoticeCue = 6;
+constexpr Support::SoundCue NoticeCue = Support::SoundCue::Information;
 constexpr int SelfCheckBlinkTicks = 10;
 constexpr int StalemateBlinkTicks = 15;
 constexpr std::string_view StandardStart =
@@ -125,8 +125,8 @@ TickResult GameController::Tick(bool visible, NoticeShower& shower)
         if (history_.Entries() == 1 && info_.initialBoardState != StandardStart
             && info_.playerColour == Black)
             timer_.Show(shower,
-                        BoardMessage{1, "Setup game", "This game was started with a custom board setup.",
-                                     NoticeCue});
+                        BoardMessage{Support::MsgIcon::Information, "Setup game",
+                                     "This game was started with a custom board setup.", NoticeCue});
     }
 
     const Position& position = history_.Current();
@@ -153,7 +153,7 @@ TickResult GameController::Tick(bool visible, NoticeShower& shower)
         if (timer_.TakeDrawOfferNotice())
             timer_.Show(
                 shower,
-                BoardMessage{1, "Offer of a draw",
+                BoardMessage{Support::MsgIcon::Information, "Offer of a draw",
                              "Your opponent has offered a draw.  Please either accept or decline with "
                              "the buttons to the right, below the list of moves.",
                              NoticeCue});

@@ -146,14 +146,11 @@ void Board::ShowBoardMessage(const BoardMessage& message)
     game_.Timer().SetMessageOpen(true);
     const auto reopenTimer = qScopeGuard([this] { game_.Timer().SetMessageOpen(false); });
     if (message.verbose) {
-        Support::VerboseMessage(Q(message.text), Q(message.caption),
-                                message.soundCue > 0 ? std::optional<int>(message.soundCue)
-                                                     : std::nullopt);
+        Support::VerboseMessage(Q(message.text), Q(message.caption), message.soundCue);
         return;
     }
     Support::ShowMessage(message.icon, Q(message.caption), Q(message.text), QStringLiteral("OK"),
-                         QString(), false,
-                         message.soundCue > 0 ? std::optional<int>(message.soundCue) : std::nullopt);
+                         QString(), false, message.soundCue);
 }
 
 void Board::closeEvent(QCloseEvent* event)

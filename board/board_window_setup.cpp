@@ -126,7 +126,7 @@ void SetupControls::PiecePallete_MouseDown(int piece, Qt::MouseButton button, QP
         return;
     setupDrag_ = SetupSource::Palette(piece);
     palette_->BeginDrag(port_.Pictures().DragIcon(piece));
-    Support::PlaySoundCue(Support::CuePiecePickedUp);
+    Support::PlaySoundCue(Support::SoundCue::PiecePickedUp);
 }
 
 // A drag from the board or the palette ended at a point of `source`: on a
@@ -151,7 +151,7 @@ void SetupControls::SetupDragDrop(QWidget& source, QPoint point)
     } else if (!trash_->geometry().contains(at)) {
         return;
     }
-    Support::PlaySoundCue(Support::CuePieceDropped);
+    Support::PlaySoundCue(Support::SoundCue::PieceDropped);
     ShowSetupChange(game_.Setup().Place(setupDrag_, target));
 }
 

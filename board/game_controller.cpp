@@ -13,20 +13,20 @@ namespace {
 
 BoardMessage HistoryError()
 {
-    return BoardMessage{5, "Database error.",
+    return BoardMessage{Support::MsgIcon::Database, "Database error.",
                         "A database error has prevented Marrowdale from creating the move history!||"
                         "Please try opening this game again.",
-                        0};
+                        std::nullopt};
 }
 
 BoardMessage DamagedHistory(int entry, const MoveRecord& record)
 {
     return BoardMessage{
-        2, "Damaged game",
+        Support::MsgIcon::Warning, "Damaged game",
         "Entry " + std::to_string(entry) + " of this game (\"" + record.notation
             + "\") is not a legal move, so the game is shown up to the entry before it.||"
               "The stored game has not been changed.",
-        5};
+        Support::SoundCue::Refused};
 }
 
 std::optional<GameRecord> ReadRecord(const Database::DataFolder& folder, int gameId, bool& ok)
@@ -166,10 +166,10 @@ std::optional<BoardMessage> GameController::SetGameStatus()
         || info_.boardGameStatus == StatusLost || !over || last.badEntry)
         return std::nullopt;
     const BoardMessage failed{
-        5, "Database error.",
+        Support::MsgIcon::Database, "Database error.",
         "A database error prevented Marrowdale from setting the status of this game "
         "correctly||It will still be listed as not played on the main game display.",
-        5};
+        Support::SoundCue::Refused};
     bool readable = false;
     std::optional<GameRecord> record = ReadRecord(info_.folder, info_.gameId, readable);
     if (!record)

@@ -11,9 +11,9 @@ using namespace MoveValidation;
 
 namespace {
 
-constexpr int WonCue = 1;
-constexpr int LostCue = 7;
-constexpr int DrawCue = 6;
+constexpr Support::SoundCue WonCue = Support::SoundCue::GameWon;
+constexpr Support::SoundCue LostCue = Support::SoundCue::GameLost;
+constexpr Support::SoundCue DrawCue = Support::SoundCue::Information;
 
 } // namespace
 
@@ -66,11 +66,11 @@ std::optional<BoardMessage> MateMessage(const GameController& game)
     const std::string opponent = OpponentName(game.Display().Facts());
     if (WonGame(game.Display().Facts())) {
         if (status.checkmated)
-            return BoardMessage{1, "CHECKMATE!",
+            return BoardMessage{Support::MsgIcon::Information, "CHECKMATE!",
                                 "Congratulations!||You have won by getting your opponent in checkmate.",
                                 WonCue};
         return BoardMessage{
-            1, "SURRENDER!",
+            Support::MsgIcon::Information, "SURRENDER!",
             comment.empty()
                 ? "Congratulations!||You have won because your opponent surrendered."
                 : "Congratulations!||You have won because your opponent surrendered and had a "
@@ -80,12 +80,12 @@ std::optional<BoardMessage> MateMessage(const GameController& game)
     }
     if (status.checkmated)
         return BoardMessage{
-            1, "CHECKMATE!",
+            Support::MsgIcon::Information, "CHECKMATE!",
             comment.empty() ? "You lost!||" + opponent + " has won the game by getting you in checkmate."
                             : "You lost!||" + opponent
                                   + " got you in checkmate and had a parting comment: " + comment,
             LostCue};
-    return BoardMessage{1, "SURRENDER!",
+    return BoardMessage{Support::MsgIcon::Information, "SURRENDER!",
                         comment.empty()
                             ? "You lost!||" + opponent + " won the game because you surrendered."
                             : "You lost!||You surrendered to " + opponent
@@ -100,7 +100,9 @@ std::optional<BoardMessage> DrawMessage(const GameController& game)
     const GameInfo& info = game.Info();
     if (!status.gameDrawn)
         return std::nullopt;
-    auto draw = [](std::string text) { return BoardMessage{1, "DRAW!", std::move(text), DrawCue}; };
+    auto draw = [](std::string text) {
+        return BoardMessage{Support::MsgIcon::Information, "DRAW!", std::move(text), DrawCue};
+    };
     if (history.List().empty())
         return draw("The game ended in a draw.");
     const bool playerLast = PlayerMadeLastEntry(history.Entries(), info.playerIsHost);

@@ -16,7 +16,8 @@ MoveEnd JudgeMoveEnd(Position& position, Colour sideToMove, Move move, GameStatu
 
 BoardMessage ForcedDrawMessage(ForcedDraw type)
 {
-    return BoardMessage{1, "Forced draw", ForcedDrawText(type), 5, false};
+    return BoardMessage{Support::MsgIcon::Information, "Forced draw", ForcedDrawText(type),
+                        Support::SoundCue::Refused, false};
 }
 
 } // namespace BoardSupport

@@ -17,11 +17,19 @@ using namespace MoveValidation;
 
 namespace {
 
-constexpr int RefusalCue = 5;
+constexpr Support::SoundCue RefusalCue = Support::SoundCue::Refused;
 
-BoardMessage Note(std::string text, std::string caption, int cue)
+BoardMessage Note(std::string text, std::string caption, std::optional<Support::SoundCue> cue)
 {
-    return BoardMessage{1, std::move(caption), std::move(text), cue, true};
+    return BoardMessage{Support::MsgIcon::Information, std::move(caption), std::move(text), cue, true};
+}
+
+// The rules name a refusal's cue by its number; 0 is silence.
+std::optional<Support::SoundCue> RulesCue(int cue)
+{
+    if (cue == 0)
+        return std::nullopt;
+    return static_cast<Support::SoundCue>(cue);
 }
 
 const char* PieceName(int piece)
@@ -84,7 +92,7 @@ DropResult GameController::Drop(Square from, Square to, const std::string& comme
         const RefusalNote& note = NoteFor(judgement.refusal);
         result.outcome = DropResult::Refused;
         result.messages.push_back(
-            Note(std::string(note.text), std::string(note.caption), note.soundCue));
+            Note(std::string(note.text), std::string(note.caption), RulesCue(note.soundCue)));
         return result;
     }
     const MoveEffects effects = judgement.effects;
@@ -135,8 +143,8 @@ DropResult GameController::Finish(PendingMove pending, int landingPiece, DropRes
     const Colour opponent = static_cast<Colour>(OtherColour(info_.playerColour));
     const MoveEnd end = JudgeMoveEnd(position, opponent, pending.move, status_);
     if (end.stalemate) {
-        result.messages.push_back(
-            BoardMessage{1, "Stalemate!", "This move will force a draw.", 0, false});
+        result.messages.push_back(BoardMessage{Support::MsgIcon::Information, "Stalemate!",
+                                               "This move will force a draw.", std::nullopt, false});
         result.stalemate = true;
         timer_.BlinkStalemate();
     }

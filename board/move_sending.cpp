@@ -15,13 +15,13 @@ namespace {
 
 BoardMessage SaveFailed(bool computerGame)
 {
-    return BoardMessage{5, "Database error.",
+    return BoardMessage{Support::MsgIcon::Database, "Database error.",
                         computerGame
                             ? "A database error has prevented Marrowdale from recording your move.  "
                               "Please try clicking the Turn over button again."
                             : "A database error has prevented Marrowdale from recording your move.  "
                               "Please try sending it again.||No move has been sent to your opponent.",
-                        5};
+                        Support::SoundCue::Refused};
 }
 
 } // namespace

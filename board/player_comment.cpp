@@ -23,10 +23,10 @@ std::optional<std::string> CleanPlayerComment(const std::string& typed)
 BoardMessage IllegalCharactersMessage()
 {
     return BoardMessage{
-        2, "Illegal characters",
+        Support::MsgIcon::Warning, "Illegal characters",
         "You are not permitted to use certain text in the player comment as it is reserved by "
         "Marrowdale.||This text has have been removed or, where appropriate, replaced with spaces.",
-        6, false};
+        Support::SoundCue::Information, false};
 }
 
 } // namespace BoardSupport

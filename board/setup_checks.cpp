@@ -12,8 +12,8 @@ using namespace MoveValidation;
 
 namespace {
 
-constexpr int RefusedSetupIcon = 3;
-constexpr int RefusedSetupCue = 6;
+constexpr Support::MsgIcon RefusedSetupIcon = Support::MsgIcon::SetupRefusal;
+constexpr Support::SoundCue RefusedSetupCue = Support::SoundCue::Information;
 
 const char* const CheckmateText =
     "Checkmate.  Placing that piece there will result in checkmate which is not a valid starting state.";

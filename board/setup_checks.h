@@ -25,7 +25,8 @@ struct SetupJudgement {
 // stalemate. The position's checked side is handed to the move rules.
 SetupJudgement JudgeSetupPosition(const Position& position, MoveValidation::Colour own);
 
-// A refusal of the set-up mode: icon 3, caption "Invalid setup", cue 6.
+// A refusal of the set-up mode: MsgIcon::SetupRefusal, caption "Invalid setup",
+// SoundCue::Information.
 BoardMessage InvalidSetupMessage(std::string text);
 
 // The warnings of a position no game could reach, one block per colour

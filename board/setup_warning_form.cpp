@@ -4,6 +4,7 @@
 #include "foundation/program_state.h"
 #include "foundation/skin.h"
 #include "foundation/window_names.h"
+#include "store/message_sink.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,7 +26,7 @@ constexpr Support::PlainLayoutShift PlainLayout{50, 13, 60, 27};
 // as from the window's lower edge.
 constexpr QPoint PlainOkPos(127, 185);
 constexpr QPoint PlainCancelPos(237, 185);
-constexpr int WarningIcon = 2;
+constexpr int WarningIcon = static_cast<int>(Support::MsgIcon::Warning); // its MsgIcon file
 constexpr int SmallestPointSize = 6;
 
 } // namespace

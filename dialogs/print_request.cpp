@@ -29,7 +29,7 @@ PrintResult Outcome(PrintOutcome outcome)
     return result;
 }
 
-PrintResult Failure(int icon, const QString& caption, const QString& message)
+PrintResult Failure(Support::MsgIcon icon, const QString& caption, const QString& message)
 {
     PrintResult result = Outcome(PrintOutcome::Failed);
     result.icon = icon;
@@ -40,17 +40,16 @@ PrintResult Failure(int icon, const QString& caption, const QString& message)
 
 PrintResult DatabaseError()
 {
-    return Failure(5, QStringLiteral("Database error"), DatabaseErrorText);
+    return Failure(Support::MsgIcon::Database, QStringLiteral("Database error"), DatabaseErrorText);
 }
 
 // The game's header record, or none when it cannot be read.
 std::optional<GameRecord> StoredGame(const Database::DataFolder& folder, std::int32_t gameID)
 {
-    std::vector<GameRecord> records;
-    if (!Database::SelectGames(folder, records, "GAME_ID;" + std::to_string(gameID), "A")
-        || records.empty())
+    Database::FoundGame found = Database::FindGame(folder, gameID);
+    if (!found.ok)
         return std::nullopt;
-    return records.front();
+    return std::move(found.game);
 }
 
 GameHeader HeaderOf(const GameRecord& game)
@@ -214,7 +213,7 @@ PrintResult Print(const PrintRequest& request)
                                     ? PrinterErrorText(request.kind)
                                     : QStringLiteral("Marrowdale could not write the file ") + pdfPath
                                           + QStringLiteral(".||Please choose another file or folder.");
-        return Failure(2, QStringLiteral("Printing error"), message);
+        return Failure(Support::MsgIcon::Warning, QStringLiteral("Printing error"), message);
     }
     result.pages = int(document.size());
     result.pdfPath = pdfPath;

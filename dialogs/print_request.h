@@ -6,6 +6,7 @@
 
 #include "rules/position.h"
 #include "store/data_folder.h"
+#include "store/message_sink.h"
 
 #include <QString>
 
@@ -55,7 +56,7 @@ enum class PrintOutcome { Printed, Cancelled, NothingToPrint, Failed };
 
 struct PrintResult {
     PrintOutcome outcome = PrintOutcome::Failed;
-    int icon = 2;    // message box icon for a failure
+    Support::MsgIcon icon = Support::MsgIcon::Warning; // message box icon for a failure
     QString caption; // a failure's message for the program's message box
     QString message;
     int pages = 0;

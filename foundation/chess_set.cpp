@@ -15,11 +15,12 @@ namespace {
 const QString GraphicsCaption = QStringLiteral("Graphics error.");
 const QString ChooseValidSet =
     QStringLiteral(".||Please select a valid chess set before attempting to open the chess board.");
-constexpr int GraphicsErrorCue = 5;
+constexpr SoundCue GraphicsErrorCue = SoundCue::Refused;
 
 bool Report(const QString& text)
 {
-    ShowMessage(Support::IconWarning, GraphicsCaption, text, QStringLiteral("OK"), QString(), false, GraphicsErrorCue);
+    ShowMessage(Support::MsgIcon::Warning, GraphicsCaption, text, QStringLiteral("OK"), QString(), false,
+                GraphicsErrorCue);
     return false;
 }
 

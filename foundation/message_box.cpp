@@ -17,7 +17,7 @@ namespace Support {
 
 namespace {
 
-void PlayCue(std::optional<int> sound)
+void PlayCue(std::optional<SoundCue> sound)
 {
     const ProgramState& state = Globals();
     if (sound && state.PlaySoundCue)
@@ -44,15 +44,12 @@ QWidget* OpenWindow()
 
 bool ShowMessage(const MessageBoxCall& call)
 {
-    std::optional<int> sound;
-    if (call.sound)
-        sound = *call.sound;
     return ShowMessage(call.icon, Q(call.caption), Q(call.text), Q(call.okCaption),
-                       Q(call.cancelCaption), call.timeoutOn, sound);
+                       Q(call.cancelCaption), call.timeoutOn, call.sound);
 }
 
-bool ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
-                 const QString& cancelCaption, bool timeoutOn, std::optional<int> sound)
+bool ShowMessage(MsgIcon icon, const QString& caption, const QString& text, const QString& okCaption,
+                 const QString& cancelCaption, bool timeoutOn, std::optional<SoundCue> sound)
 {
     PollingPause guard;
     const Settings& settings = ProgramSettings();
@@ -77,10 +74,10 @@ bool ShowMessage(int icon, const QString& caption, const QString& text, const QS
     return form && form->Answer() != DialogAnswer::Cancel;
 }
 
-void VerboseMessage(const QString& text, const QString& caption, std::optional<int> sound)
+void VerboseMessage(const QString& text, const QString& caption, std::optional<SoundCue> sound)
 {
     if (ProgramSettings().Verbose)
-        ShowMessage(Support::IconInformation, caption, text, QStringLiteral("OK"), QString(), true, sound);
+        ShowMessage(MsgIcon::Information, caption, text, QStringLiteral("OK"), QString(), true, sound);
     else
         PlayCue(sound);
 }

@@ -159,11 +159,12 @@ void MsgForm::SetButtons(const QString& okCaption, const QString& cancelCaption)
         OkButton.ShowSkinned(okCaption);
 }
 
-void MsgForm::SetIcon(int icon)
+void MsgForm::SetIcon(MsgIcon icon)
 {
-    if (icon < 1 || icon > IconList.size())
-        icon = 1;
-    MessageIcon->setPixmap(IconList.value(icon - 1));
+    int number = static_cast<int>(icon);
+    if (number < 1 || number > IconList.size())
+        number = static_cast<int>(MsgIcon::Information);
+    MessageIcon->setPixmap(IconList.value(number - 1));
 }
 
 void MsgForm::StartTimeout(int ticks)

@@ -10,6 +10,7 @@
 #include "foundation/answering_dialog.h"
 #include "foundation/notification_timeout.h"
 #include "foundation/skinned_button.h"
+#include "store/message_sink.h"
 
 #include <QList>
 #include <QPixmap>
@@ -32,7 +33,7 @@ public:
     void SetCaption(const QString& caption);
     void SetMessageText(const QString& text); // "|" separates lines; a long text makes the box taller
     void SetButtons(const QString& okCaption, const QString& cancelCaption);
-    void SetIcon(int icon);       // 1 to 5; others show 1
+    void SetIcon(MsgIcon icon);   // a value outside MsgIcon shows Information
     void StartTimeout(int ticks); // 0: never
 
     bool CancelShown() const;

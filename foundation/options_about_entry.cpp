@@ -7,11 +7,9 @@
 
 #include <QWidget>
 
-namespace Support {
+#include <exception>
 
-const QString AutomationErrorText = QStringLiteral(
-    "There is a problem with your desktop's automation support, so Marrowdale could not open "
-    "this window.||Please update your system's Qt and desktop libraries and try again.");
+namespace Support {
 
 EntryWindowHooks& EntryWindows()
 {
@@ -19,17 +17,11 @@ EntryWindowHooks& EntryWindows()
     return hooks;
 }
 
-void ShowAutomationError()
-{
-    ShowMessage(Support::IconWarning, QStringLiteral("Automation error"), AutomationErrorText, QStringLiteral("Ok"),
-                QString(), false);
-}
-
 namespace {
 
 void ShowOptionsError(int number, const QString& description)
 {
-    ShowMessage(Support::IconWarning, QStringLiteral("Options error"),
+    ShowMessage(Support::MsgIcon::Warning, QStringLiteral("Options error"),
                 QStringLiteral("The following error prevented the options window from opening:||")
                     + QString::number(number) + QStringLiteral(": ") + description,
                 QStringLiteral("OK"), QString(), false);
@@ -43,11 +35,6 @@ void ShowOptions()
     try {
         if (EntryWindows().RunOptionsPage)
             EntryWindows().RunOptionsPage();
-    } catch (const WindowOpenError& error) {
-        if (error.Number == AutomationErrorNumber)
-            ShowAutomationError();
-        else
-            ShowOptionsError(error.Number, QString::fromStdString(error.what()));
     } catch (const std::exception& error) {
         ShowOptionsError(0, QString::fromStdString(error.what()));
     }

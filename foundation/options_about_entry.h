@@ -9,7 +9,6 @@
 #include <QString>
 
 #include <functional>
-#include <stdexcept>
 
 class QWidget;
 
@@ -24,32 +23,14 @@ struct EntryWindowHooks {
 };
 EntryWindowHooks& EntryWindows();
 
-// What a window throws when it cannot be opened: an error number and its
-// description, as the failure messages show them.
-class WindowOpenError : public std::runtime_error {
-public:
-    WindowOpenError(int number, const QString& description)
-        : std::runtime_error(description.toStdString()), Number(number)
-    {
-    }
-    int Number;
-};
-// The error number of a failure in the desktop's automation support.
-inline constexpr int AutomationErrorNumber = 440;
-
 // The options window, modal, with polling paused (PollingPause). A failure
-// to open it is reported (the automation message for error 440, otherwise
-// "Options error" with the error) and the call returns; the window is not
-// tried again.
+// to open it (an exception) is reported as "Options error" with its text
+// and the call returns; the window is not tried again.
 void ShowOptions();
 
 // The about box, modal: the mail timer gets its former state back
 // afterwards and ModalBusy is cleared, whatever it was before.
 void ShowAboutBox();
-
-// The warning for a failure of the desktop's automation support.
-void ShowAutomationError();
-extern const QString AutomationErrorText;
 
 // Raises and activates the window; nullptr does nothing.
 void BringToTop(QWidget* window);

@@ -14,6 +14,7 @@
 
 #include "store/data_folder.h"
 #include "store/mail_support.h"
+#include "store/sound_cue.h"
 
 #include <QString>
 
@@ -67,7 +68,7 @@ struct ProgramHooks {
     // The tray window connects its mail timer here (see SetCheckTimer).
     std::function<void(bool enabled)> CheckTimerSwitched;
     // Plays sound cue n (the "Cs" + three digits + ".mds" file).
-    std::function<void(int cue)> PlaySoundCue;
+    std::function<void(SoundCue cue)> PlaySoundCue;
     // Ends the program without saving the settings after a fatal failure
     // (tray icon removed, mail signed off, every window unloaded). Without
     // it the Qt event loop is asked to exit.

@@ -283,7 +283,7 @@ bool ApplySkin(QWidget& window)
         return true;
     const FormSkinEntry* entry = FindFormSkin(name.toStdString());
     if (!entry) {
-        ShowMessage(Support::IconWarning, QStringLiteral("Invalid window skin"),
+        ShowMessage(Support::MsgIcon::Warning, QStringLiteral("Invalid window skin"),
                     QStringLiteral("No skin file specified for the current window, ") + name
                         + QStringLiteral("."),
                     QStringLiteral("OK"), QString(), false);

@@ -14,20 +14,20 @@ void PlaySound(const QString& filePath)
     Platform::CurrentSoundPlayer().Play(filePath);
 }
 
-QString SoundCueFile(int cue)
+QString SoundCueFile(SoundCue cue)
 {
-    const QString name = QStringLiteral("Cs%1.mds").arg(cue, 3, 10, QLatin1Char('0'));
+    const QString name = QStringLiteral("Cs%1.mds").arg(static_cast<int>(cue), 3, 10, QLatin1Char('0'));
     return QDir(Globals().ProgramFolder).filePath(name);
 }
 
-void PlaySoundCue(int cue)
+void PlaySoundCue(SoundCue cue)
 {
     PlaySound(SoundCueFile(cue));
 }
 
 void InstallSoundCueHook()
 {
-    Globals().PlaySoundCue = [](int cue) { PlaySoundCue(cue); };
+    Globals().PlaySoundCue = [](SoundCue cue) { PlaySoundCue(cue); };
 }
 
 } // namespace Support

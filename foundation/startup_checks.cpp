@@ -120,7 +120,8 @@ void CheckColourDepth(const QString& bitsPerPixel)
     }
     if (warned)
         return;
-    ShowMessage(Support::IconInformation, LowColourDepthCaption, LowColourDepthText, QStringLiteral("Ok"), QString(), false);
+    ShowMessage(Support::MsgIcon::Information, LowColourDepthCaption, LowColourDepthText,
+                QStringLiteral("Ok"), QString(), false);
     SetBppChecked(true);
 }
 
@@ -133,8 +134,9 @@ void CheckRunBefore()
 {
     if (GetRunBefore())
         return;
-    ShowMessage(Support::IconInformation, QStringLiteral("Versions prior to v") + GetVersionString(), OlderVersionsText,
-                QStringLiteral("OK"), QString(), false, CueInformation);
+    ShowMessage(Support::MsgIcon::Information,
+                QStringLiteral("Versions prior to v") + GetVersionString(), OlderVersionsText,
+                QStringLiteral("OK"), QString(), false, SoundCue::Information);
     // The marker is written into the settings key, which a first run may
     // not have yet.
     if (Registry::QueryValue(Registry::SettingsSubkey, QStringLiteral("DisplaySplash")).IsEmpty())

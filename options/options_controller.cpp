@@ -19,17 +19,19 @@ namespace {
 
 void Warn(const QString& caption, const QString& text)
 {
-    Support::ShowMessage(Support::IconWarning, caption, text, QStringLiteral("OK"), QString(), false);
+    Support::ShowMessage(Support::MsgIcon::Warning, caption, text, QStringLiteral("OK"), QString(),
+                         false);
 }
 
 void Inform(const QString& caption, const QString& text)
 {
-    Support::ShowMessage(Support::IconInformation, caption, text, QStringLiteral("OK"), QString(), false);
+    Support::ShowMessage(Support::MsgIcon::Information, caption, text, QStringLiteral("OK"), QString(),
+                         false);
 }
 
 bool Ask(const QString& caption, const QString& text, const QString& ok, const QString& cancel)
 {
-    return Support::ShowMessage(Support::IconInformation, caption, text, ok, cancel, false);
+    return Support::ShowMessage(Support::MsgIcon::Information, caption, text, ok, cancel, false);
 }
 
 QString GraphicsFolder()

@@ -48,11 +48,11 @@ QString Caption(ChooserMode mode)
 void RefuseEmptyChoice(ChooserMode mode)
 {
     Support::ShowMessage(
-        2, QStringLiteral("File selection error..."),
+        Support::MsgIcon::Warning, QStringLiteral("File selection error..."),
         mode == ChooserMode::Sound
             ? QStringLiteral("You must either select a .WAV file or cancel this dialog.")
             : QStringLiteral("You must either select a file to import or cancel this dialog."),
-        QStringLiteral("Ok"), QString(), false, Support::CueInformation);
+        QStringLiteral("Ok"), QString(), false, Support::SoundCue::Information);
 }
 
 } // namespace

@@ -103,16 +103,9 @@ public:
     bool LoadChessSet() override { return board_->LoadChessSet(); }
     void StepAside() override
     {
-        timerWasOn_ = CheckTimerEnabled();
         PausePolling();
         wait_.emplace();
         list_.hide();
-    }
-    void StepBack() override
-    {
-        wait_.reset();
-        list_.show();
-        ResumePolling(timerWasOn_);
     }
     void OpenBoard(int gameId) override { board_->OpenBoard(GameToOpen::Stored(gameId), true); }
     bool Ask(const MessageBoxCall& question) override { return ShowMessage(question); }
@@ -125,7 +118,6 @@ private:
     GameInterface& list_;
     SysTraySupport::BoardPort* board_;
     std::optional<CursorGuard> wait_;
-    bool timerWasOn_ = false;
 };
 
 } // namespace
@@ -505,9 +497,7 @@ void GameInterface::PlayCurrentGame()
     if (!services_.Board)
         return;
     ListSide side(*this, services_.Board);
-    const PlayResult result = PlaySelectedGame(model_.SelectedGameId(), side);
-    if (result.Report)
-        ShowMessage(*result.Report);
+    PlaySelectedGame(model_.SelectedGameId(), side);
 }
 
 void GameInterface::DeleteGame()

@@ -275,14 +275,14 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     connect(SmtpAuthentication, &QCheckBox::toggled, this, &MailAccountDialog::ShowSecurityWarnings);
     ConfirmUnencrypted = [] {
         return Support::ShowMessage(
-            1, QStringLiteral("Unencrypted log-on"),
+            Support::MsgIcon::Information, QStringLiteral("Unencrypted log-on"),
             QStringLiteral("With security \"None\" your mail password crosses the network "
                            "unencrypted, where others on the way can read it.||Keep this account?"),
             QStringLiteral("Keep"), QStringLiteral("Cancel"), false);
     };
     ConfirmCreateFolder = [](const QString& folder) {
         return Support::ShowMessage(
-            1, QStringLiteral("New post office"),
+            Support::MsgIcon::Information, QStringLiteral("New post office"),
             QStringLiteral("The post office folder||") + folder
                 + QStringLiteral("||does not exist yet. Create it? The other player must enter "
                                  "this same folder."),

@@ -8,7 +8,6 @@
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
-#include "foundation/options_about_entry.h"
 #include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
@@ -336,12 +335,12 @@ bool NewGameInfo::eventFilter(QObject* watched, QEvent* event)
         ShowEntry();
         Game_name->setFocus();
         ShowMessage(
-            2, QStringLiteral("Illegal characters"),
+            Support::MsgIcon::Warning, QStringLiteral("Illegal characters"),
             QStringLiteral(
                 "You are not permitted to use certain text in the game name as it is reserved by "
                 "Marrowdale.||This text has have been removed or, where appropriate, replaced with "
                 "spaces."),
-            QStringLiteral("OK"), QString(), false, CueInformation);
+            QStringLiteral("OK"), QString(), false, SoundCue::Information);
     }
     if (event->type() == QEvent::FocusOut && watched == Game_opponents_name) {
         Entry.NameLeft();
@@ -381,36 +380,18 @@ public:
         return NewGameRequest{kind, dialog.Entry.Title(), dialog.Entry.Name(), dialog.Entry.Email()};
     }
 
-    std::optional<WindowOpenError> OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) override
+    void OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) override
     {
-        try {
-            // A failure is reported after the normal pointer is back.
-            CursorGuard hourglass;
-            if (inPlaceOfOwner)
-                owner_->hide();
-            board_.OpenBoard(game, inPlaceOfOwner);
-        } catch (const WindowOpenError& error) {
-            return error;
-        }
-        return std::nullopt;
-    }
-
-    void ShowOwner() override { owner_->show(); }
-    void ShowAutomationError() override { Support::ShowAutomationError(); }
-
-    void ShowOpenError(const WindowOpenError& error) override
-    {
-        ShowMessage(2, QStringLiteral("Options error"),
-                    QStringLiteral("The following error prevented the new game dialog from opening:||")
-                        + QString::number(error.Number) + QStringLiteral(": ")
-                        + QString::fromStdString(error.what()),
-                    QStringLiteral("OK"), QString(), false);
+        const CursorGuard hourglass;
+        if (inPlaceOfOwner)
+            owner_->hide();
+        board_.OpenBoard(game, inPlaceOfOwner);
     }
 
     void ShowSetupHint() override
     {
         ShowMessage(
-            1, QStringLiteral("Board setup"),
+            Support::MsgIcon::Information, QStringLiteral("Board setup"),
             QStringLiteral(
                 "Please setup the board then select the Play Current Setup option to begin play"),
             QStringLiteral("OK"), QString(), false);

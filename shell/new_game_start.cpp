@@ -12,19 +12,7 @@ void StartNewGame(NewGameStartPort& port, const NewGameKind& kind, bool inPlaceO
         port.ResumePolling();
         return;
     }
-    if (const std::optional<WindowOpenError> failure =
-            port.OpenBoard(GameToOpen::New(*request), inPlaceOfOwner)) {
-        // No board: the owner comes back and polling resumes before the
-        // user is told why.
-        if (inPlaceOfOwner)
-            port.ShowOwner();
-        port.ResumePolling();
-        if (failure->Number == AutomationErrorNumber)
-            port.ShowAutomationError();
-        else
-            port.ShowOpenError(*failure);
-        return;
-    }
+    port.OpenBoard(GameToOpen::New(*request), inPlaceOfOwner);
     if (kind.NewGameSetup)
         port.ShowSetupHint();
 }

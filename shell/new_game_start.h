@@ -1,10 +1,8 @@
 #pragma once
 // Starting a new game, without the windows: whether it can start, what the
-// player is asked and in which order, what opens, and how a board that
-// cannot open is undone. The window code carries out each step through the
-// port; a test records them.
+// player is asked and in which order, and what opens. The window code
+// carries out each step through the port; a test records them.
 
-#include "foundation/options_about_entry.h"
 #include "shell/game_to_open.h"
 
 #include <optional>
@@ -24,13 +22,7 @@ public:
     virtual std::optional<NewGameRequest> AskForNewGame(const NewGameKind& kind) = 0;
     // Under the busy pointer: the owner hidden first when the board takes
     // its place (and goes back to it on closing), then the board opened.
-    // Why it could not open, when it could not.
-    virtual std::optional<WindowOpenError> OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) = 0;
-    // The owner back after a board that could not take its place.
-    virtual void ShowOwner() = 0;
-    // Why the board could not open: the automation message, or the error.
-    virtual void ShowAutomationError() = 0;
-    virtual void ShowOpenError(const WindowOpenError& error) = 0;
+    virtual void OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) = 0;
     // How a game from the player's own set-up begins.
     virtual void ShowSetupHint() = 0;
 };

@@ -19,17 +19,12 @@ namespace {
 // What the notification's answer leaves to do.
 enum class Next { AskAgain, Stop };
 
-void ReportNotificationFailure(const Support::WindowOpenError& error)
+void ReportNotificationFailure(const std::exception& error)
 {
-    if (error.Number == Support::AutomationErrorNumber) {
-        Support::ShowAutomationError();
-        return;
-    }
     Support::ShowMessage(
-        2, QStringLiteral("Options error"),
+        Support::MsgIcon::Warning, QStringLiteral("Options error"),
         QStringLiteral("The following error prevented the new move notification dialog from opening:||")
-            + QString::number(error.Number) + QStringLiteral(": ")
-            + QString::fromStdString(error.what()),
+            + QStringLiteral("0: ") + QString::fromUtf8(error.what()),
         QStringLiteral("OK"), QString(), false);
 }
 
@@ -121,11 +116,8 @@ void SystemTray::NotifyNewMoves()
                     break;
                 }
             }
-        } catch (const Support::WindowOpenError& error) {
-            ReportNotificationFailure(error);
-            return;
         } catch (const std::exception& error) {
-            ReportNotificationFailure(Support::WindowOpenError(0, QString::fromUtf8(error.what())));
+            ReportNotificationFailure(error);
             return;
         }
     }
@@ -137,9 +129,6 @@ void SystemTray::ShowGameList()
 {
     try {
         services_.GameList->ShowGameList();
-    } catch (const Support::WindowOpenError& error) {
-        if (error.Number == Support::AutomationErrorNumber)
-            Support::ShowAutomationError();
     } catch (...) {
         // The game list reports its own failures.
     }

@@ -251,7 +251,7 @@ int ShowNotification()
     form.StartTimeout(NotificationTimeoutTicks(settings.NotificationTimeout));
     if (!content) {
         ShowMessage(
-            1, QStringLiteral("Notification error."),
+            Support::MsgIcon::Information, QStringLiteral("Notification error."),
             QStringLiteral(
                 "The new game appears to be missing from the database.||Please try deleting this "
                 "game and getting your opponent to send the move agian."),

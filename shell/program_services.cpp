@@ -110,8 +110,8 @@ void ProgramStartup::CheckDatabase()
                                    QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
 }
 
-void ProgramStartup::ShowMessage(int icon, const QString& caption, const QString& text,
-                                 const QString& okCaption, int sound)
+void ProgramStartup::ShowMessage(Support::MsgIcon icon, const QString& caption, const QString& text,
+                                 const QString& okCaption, Support::SoundCue sound)
 {
     Support::ShowMessage(icon, caption, text, okCaption, QString(), false, sound);
 }
@@ -228,7 +228,7 @@ void ProgramServices::ChangeMailAccount()
             kept = Mail->ApplyAccount(*account);
         }
         if (!kept) {
-            Support::ShowMessage(Support::IconTransmission, QStringLiteral("Mail account"),
+            Support::ShowMessage(Support::MsgIcon::Transmission, QStringLiteral("Mail account"),
                                  QStringLiteral("Marrowdale could not keep the mail account in its "
                                                 "settings.||Nothing has changed."),
                                  QStringLiteral("OK"), QString(), false);

@@ -32,8 +32,8 @@ public:
     QString UnwritableDataFolder() override;
     void CheckRunBefore() override;
     void CheckDatabase() override;
-    void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
-                     int sound) override;
+    void ShowMessage(Support::MsgIcon icon, const QString& caption, const QString& text,
+                     const QString& okCaption, Support::SoundCue sound) override;
 
 private:
     std::optional<QString> commandLine_;

@@ -1,6 +1,5 @@
 #include "shell/selected_game_commands.h"
 
-#include "foundation/options_about_entry.h"
 #include "foundation/sound_cues.h"
 
 #include <string>
@@ -9,37 +8,27 @@ namespace Support {
 
 namespace {
 
-MessageBoxCall BoardFailedReport(const WindowOpenError& error)
-{
-    MessageBoxCall call;
-    call.icon = IconWarning;
-    call.caption = "Options error";
-    call.text = "The following error prevented the board window from opening:||"
-                + std::to_string(error.Number) + ": " + error.what();
-    return call;
-}
-
 MessageBoxCall DeleteQuestion(const QString& title)
 {
     MessageBoxCall call;
-    call.icon = IconInformation;
+    call.icon = MsgIcon::Information;
     call.caption = "Delete game.";
     call.text = "Are you sure you wish to delete the game titled " + title.toStdString() + "?";
     call.okCaption = "Yes";
     call.cancelCaption = "No";
-    call.sound = std::int16_t(CueInformation);
+    call.sound = SoundCue::Information;
     return call;
 }
 
 MessageBoxCall DeleteFailedReport()
 {
     MessageBoxCall call;
-    call.icon = IconDatabase;
+    call.icon = MsgIcon::Database;
     call.caption = "Database error.";
     call.text = "A database error prevented Marrowdale from deleteing the currently selected "
                 "game.  Please try again.||If this problem persists your database may be "
                 "corrupt and reinstalling Marrowdale should fix it.";
-    call.sound = std::int16_t(CueRefused);
+    call.sound = SoundCue::Refused;
     return call;
 }
 
@@ -48,18 +37,12 @@ MessageBoxCall DeleteFailedReport()
 PlayResult PlaySelectedGame(std::optional<int> selectedGameId, SelectedGamePort& port)
 {
     if (!selectedGameId)
-        return {PlayOutcome::NoGameSelected, std::nullopt};
+        return {PlayOutcome::NoGameSelected};
     if (!port.LoadChessSet())
-        return {PlayOutcome::NoChessSet, std::nullopt};
+        return {PlayOutcome::NoChessSet};
     port.StepAside();
-    try {
-        port.OpenBoard(*selectedGameId);
-    } catch (const WindowOpenError& error) {
-        // No board: the list and polling stay as they were.
-        port.StepBack();
-        return {PlayOutcome::BoardFailed, BoardFailedReport(error)};
-    }
-    return {PlayOutcome::BoardOpened, std::nullopt};
+    port.OpenBoard(*selectedGameId);
+    return {PlayOutcome::BoardOpened};
 }
 
 DeleteResult DeleteSelectedGame(std::optional<int> selectedGameId, const QString& title,

@@ -19,12 +19,9 @@ public:
     virtual ~SelectedGamePort() = default;
     // The chosen chess set into the picture stores; false: no board.
     virtual bool LoadChessSet() = 0;
-    // The list out of sight and polling paused while the board opens...
+    // The list out of sight and polling paused while the board opens.
     virtual void StepAside() = 0;
-    // ...and both as they were again when it could not open.
-    virtual void StepBack() = 0;
-    // Opens the board on the game, to return to the list when it closes;
-    // throws WindowOpenError when the board cannot open.
+    // Opens the board on the game, to return to the list when it closes.
     virtual void OpenBoard(int gameId) = 0;
     // The program's message box; true: the user confirmed.
     virtual bool Ask(const MessageBoxCall& question) = 0;
@@ -32,12 +29,10 @@ public:
     virtual bool DeleteStoredGame(int gameId) = 0;
 };
 
-enum class PlayOutcome { NoGameSelected, NoChessSet, BoardOpened, BoardFailed };
+enum class PlayOutcome { NoGameSelected, NoChessSet, BoardOpened };
 
 struct PlayResult {
     PlayOutcome Outcome = PlayOutcome::NoGameSelected;
-    // What to tell the user once the list is back.
-    std::optional<MessageBoxCall> Report;
 };
 
 // Opens the board on the selected game.

@@ -26,7 +26,7 @@ const QString UnwritableFolderText = QStringLiteral(
     "(and see that its disk has room), then start Marrowdale again.");
 const QString UnknownErrorText = QStringLiteral(
     "An unknown error caused Marrowdale to fail to load.||If this persists, try reinstalling.");
-constexpr int RefusedCue = 5;
+constexpr Support::SoundCue RefusedCue = Support::SoundCue::Refused;
 const QString TrayWindowName = QLatin1String(WindowNames::SystemTray);
 
 } // namespace
@@ -71,8 +71,8 @@ bool SystemTray::Form_Load()
     try {
         loaded = RunLoad();
     } catch (...) {
-        services_.Startup->ShowMessage(Support::IconWarning, InitialisationError, UnknownErrorText, QStringLiteral("Ok"),
-                                       RefusedCue);
+        services_.Startup->ShowMessage(Support::MsgIcon::Warning, InitialisationError, UnknownErrorText,
+                                       QStringLiteral("Ok"), RefusedCue);
         loaded = false;
     }
     if (!loaded)
@@ -122,7 +122,7 @@ bool SystemTray::RunLoad()
 
     if (!services_.Startup->TakeInstanceLock()) {
         const QString unwritable = services_.Startup->UnwritableDataFolder();
-        services_.Startup->ShowMessage(Support::IconWarning, InitialisationError,
+        services_.Startup->ShowMessage(Support::MsgIcon::Warning, InitialisationError,
                                        unwritable.isEmpty() ? SecondCopyText
                                                             : UnwritableFolderText.arg(unwritable),
                                        QStringLiteral("Ok"), RefusedCue);

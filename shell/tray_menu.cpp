@@ -153,23 +153,8 @@ void TrayMenu::mnuPopupGameListItem_Click(int gameId)
     if (!board_ || !board_->LoadChessSet())
         return;
     Support::PausePolling();
-    try {
-        // A failure is reported after the normal pointer is back.
-        Support::CursorGuard hourglass;
-        board_->OpenBoard(Support::GameToOpen::Stored(gameId), false);
-    } catch (const Support::WindowOpenError& error) {
-        // No board: polling comes back at once.
-        Support::ResumePolling();
-        if (error.Number == Support::AutomationErrorNumber)
-            Support::ShowAutomationError();
-        else
-            Support::ShowMessage(
-                2, QStringLiteral("Options error"),
-                QStringLiteral("The following error prevented the game board from opening:||")
-                    + QString::number(error.Number) + QStringLiteral(": ")
-                    + QString::fromStdString(error.what()),
-                QStringLiteral("OK"), QString(), false);
-    }
+    const Support::CursorGuard hourglass;
+    board_->OpenBoard(Support::GameToOpen::Stored(gameId), false);
 }
 
 void TrayMenu::StandAlone_Click(bool on)

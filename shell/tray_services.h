@@ -7,6 +7,7 @@
 // the calls.
 
 #include "shell/game_to_open.h"
+#include "store/message_sink.h"
 
 #include <QIcon>
 #include <QPoint>
@@ -44,8 +45,8 @@ public:
     // is this copy's and before anything backs the database up.
     virtual void CheckDatabase() {}
     // The program's message box with an OK button only.
-    virtual void ShowMessage(int icon, const QString& caption, const QString& text,
-                             const QString& okCaption, int sound) = 0;
+    virtual void ShowMessage(Support::MsgIcon icon, const QString& caption, const QString& text,
+                             const QString& okCaption, Support::SoundCue sound) = 0;
 };
 
 class MailPort {
@@ -111,7 +112,6 @@ public:
     // The sound of a new move (a WAV file path).
     virtual void PlaySound(const QString& path) = 0;
     // Shows the notification for the first pending game; a NotifyChoice.
-    // May throw Support::WindowOpenError.
     virtual int ShowNotification() = 0;
 };
 

@@ -119,10 +119,10 @@ void TellRefusal(const Transport& t, const ArrivalOutcome& outcome, const Arriva
 {
     const std::string claimed =
         (outcome.known ? "your game \"" : "a new game \"") + outcome.gameName + "\"";
-    ShowTransportMessage(t, Support::IconTransmission, "Move not accepted",
+    ShowTransportMessage(t, Support::MsgIcon::Transmission, "Move not accepted",
                          source.what + " claims " + claimed + ", but Marrowdale did not store it because "
                              + outcome.reason + ".||It has been left " + source.keptWhere + ".",
-                         "OK", 5);
+                         "OK", Support::SoundCue::Refused);
 }
 
 bool AskForNewAddress(const Transport& t, const ArrivalOutcome& outcome, const std::string& address)
@@ -130,7 +130,7 @@ bool AskForNewAddress(const Transport& t, const ArrivalOutcome& outcome, const s
     if (!t.Folder.messages)
         return false;
     Support::MessageBoxCall call;
-    call.icon = Support::IconWarning;
+    call.icon = Support::MsgIcon::Warning;
     call.caption = "New opponent address";
     call.text = "A move mail for your game \"" + outcome.gameName + "\" came from " + address
                 + ", but that game is played with " + outcome.opponentAddress
@@ -139,7 +139,7 @@ bool AskForNewAddress(const Transport& t, const ArrivalOutcome& outcome, const s
                   "in your Inbox and Marrowdale will not ask about it again.";
     call.okCaption = "Yes";
     call.cancelCaption = "No";
-    call.sound = 6;
+    call.sound = Support::SoundCue::Information;
     return t.Folder.messages->ShowMessage(call);
 }
 
@@ -149,7 +149,7 @@ bool AskAboutPlayersMoves(const Transport& t, const ArrivalOutcome& outcome, con
         return false;
     const bool one = outcome.playersMoves.size() == 1;
     Support::MessageBoxCall call;
-    call.icon = Support::IconWarning;
+    call.icon = Support::MsgIcon::Warning;
     call.caption = one ? "Your own move?" : "Your own moves?";
     call.text = source.what + " for " + (outcome.known ? "your game \"" : "a new game \"")
                 + outcome.gameName + "\" carries " + (one ? "a move" : "moves")
@@ -160,7 +160,7 @@ bool AskAboutPlayersMoves(const Transport& t, const ArrivalOutcome& outcome, con
                 + source.keptWhere + " and Marrowdale will not ask about it again.";
     call.okCaption = "Yes";
     call.cancelCaption = "No";
-    call.sound = 6;
+    call.sound = Support::SoundCue::Information;
     return t.Folder.messages->ShowMessage(call);
 }
 

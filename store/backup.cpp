@@ -5,7 +5,7 @@
 namespace Database {
 namespace {
 
-void Tell(const DataFolder& folder, std::int16_t icon, const char* caption, const char* text)
+void Tell(const DataFolder& folder, Support::MsgIcon icon, const char* caption, const char* text)
 {
     if (!folder.messages)
         return;
@@ -21,11 +21,11 @@ void TellBackup(const DataFolder& folder, bool showMessage, bool ok)
     if (!showMessage)
         return;
     if (ok)
-        Tell(folder, Support::IconInformation, "Backup complete.",
+        Tell(folder, Support::MsgIcon::Information, "Backup complete.",
              "The database has been backed up and can be restored by selected Restore database "
              "from the File menu");
     else
-        Tell(folder, Support::IconDatabase, "File system error.",
+        Tell(folder, Support::MsgIcon::Database, "File system error.",
              "A general file system error has prevented Marrowdale from backing up the database.||"
              "Please try again.");
 }
@@ -134,10 +134,10 @@ bool RestoreDatabase(const DataFolder& folder, bool showMessage,
     }
     if (showMessage) {
         if (ok)
-            Tell(folder, Support::IconInformation, "Restore complete.",
+            Tell(folder, Support::MsgIcon::Information, "Restore complete.",
                  "The database has been restored successfully.");
         else
-            Tell(folder, Support::IconDatabase, "File system error.",
+            Tell(folder, Support::MsgIcon::Database, "File system error.",
                  "A general file system error has prevented Marrowdale from restoring the database.||"
                  "Please try again.");
     }

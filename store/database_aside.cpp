@@ -42,9 +42,9 @@ std::string Plural(int count, const char* one, const char* many)
 Support::MessageBoxCall DamageBox()
 {
     Support::MessageBoxCall call;
-    call.icon = Support::IconDatabase;
+    call.icon = Support::MsgIcon::Database;
     call.caption = "Game database damaged";
-    call.sound = 5;
+    call.sound = Support::SoundCue::Refused;
     return call;
 }
 

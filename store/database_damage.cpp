@@ -63,7 +63,7 @@ std::optional<DatabaseDamage> FindDatabaseDamage(const DataFolder& folder)
 Support::MessageBoxCall DatabaseDamageMessage(const DatabaseDamage& damage)
 {
     Support::MessageBoxCall call;
-    call.icon = Support::IconDatabase;
+    call.icon = Support::MsgIcon::Database;
     call.caption = "Game database damaged";
     const bool onALine = damage.line > 0 && damage.kind != DatabaseDamage::Kind::Unreadable;
     call.text =
@@ -74,7 +74,7 @@ Support::MessageBoxCall DatabaseDamageMessage(const DatabaseDamage& damage)
                      "and lists every readable game"
                    : "Make the file readable again")
         + ".  Arriving moves are kept until the database can store them.";
-    call.sound = 5;
+    call.sound = Support::SoundCue::Refused;
     return call;
 }
 

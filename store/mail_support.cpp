@@ -22,47 +22,47 @@ constexpr const char* StatusQuitting = "Quiting Marrowdale...";
 void ShowLogonCrashed(const Transport& t)
 {
     ShowTransportMessage(
-        t, Support::IconWarning, "Email logon failer",
+        t, Support::MsgIcon::Warning, "Email logon failer",
         "As some point in the past Marrowdale crashed while trying to connect to your email "
         "system.  You are now working off-line and will remain so until you choose Logon / "
         "Retrieve games from the system tray menu and successfully connect to your email "
         "client.",
-        "Ok", 5);
+        "Ok", Support::SoundCue::Refused);
 }
 
 void ShowSignOnFailure(const Transport& t)
 {
-    ShowTransportMessage(t, Support::IconTransmission, "Network error.",
+    ShowTransportMessage(t, Support::MsgIcon::Transmission, "Network error.",
                          "Marrowdale failed to connect to your mail service.||Please ensure you "
                          "are logged onto a network and running an email client.  Marrowdale is "
                          "now running Offline.",
-                         "Ok", 5);
+                         "Ok", Support::SoundCue::Refused);
 }
 
 void ShowSaveFailure(const Transport& t)
 {
-    ShowTransportMessage(t, Support::IconTransmission, "Network error",
+    ShowTransportMessage(t, Support::MsgIcon::Transmission, "Network error",
                          "An error occured trying to save the game information to the "
                          "database.||Please select Retrieve games... from the File menu and try "
                          "again.",
-                         "OK", 5);
+                         "OK", Support::SoundCue::Refused);
 }
 
 void ShowRetrieveFailure(const Transport& t)
 {
-    ShowTransportMessage(t, Support::IconTransmission, "Network error",
+    ShowTransportMessage(t, Support::MsgIcon::Transmission, "Network error",
                          "An error occured trying to retrieve some or all of the game information "
                          "from your Inbox.||Please select Retrieve games... from the File menu "
                          "and try again.",
-                         "OK", 5);
+                         "OK", Support::SoundCue::Refused);
 }
 
 void ShowTransmissionFailure(const Transport& t)
 {
-    ShowTransportMessage(t, Support::IconTransmission, "Transmission error.",
+    ShowTransportMessage(t, Support::MsgIcon::Transmission, "Transmission error.",
                          "Marrowdale was unable to send your chess move.||Please re-open the game "
                          "and re-send it.",
-                         "OK", 5);
+                         "OK", Support::SoundCue::Refused);
 }
 
 // Signs on again after the server dropped an idle connection.
@@ -77,8 +77,8 @@ bool Reconnect(Transport& t)
 
 } // namespace
 
-void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::string& caption,
-                          const std::string& text, const std::string& button, std::int16_t sound)
+void ShowTransportMessage(const Transport& t, Support::MsgIcon icon, const std::string& caption,
+                          const std::string& text, const std::string& button, Support::SoundCue sound)
 {
     if (!t.Folder.messages)
         return;

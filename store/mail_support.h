@@ -143,8 +143,8 @@ void EndPass(Transport& t);
 bool TellDatabaseDamage(Transport& t, bool onlyOnce);
 
 // Shows one of the transport's messages through the folder's sink.
-void ShowTransportMessage(const Transport& t, std::int16_t icon, const std::string& caption,
-                          const std::string& text, const std::string& button, std::int16_t sound);
+void ShowTransportMessage(const Transport& t, Support::MsgIcon icon, const std::string& caption,
+                          const std::string& text, const std::string& button, Support::SoundCue sound);
 
 // The move text of a stored game as the opponent will receive it: false
 // when the game cannot be loaded or its payload would fail the opponent's

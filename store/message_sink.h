@@ -3,6 +3,8 @@
 // windows: the window layer implements this with the program's message box.
 // Tests record the calls instead.
 
+#include "store/sound_cue.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,23 +13,23 @@
 namespace Support {
 
 // Picture shown beside a message.
-enum MsgIcon : std::int16_t {
-    IconInformation = 1,
-    IconWarning = 2,
-    IconSetupRefusal = 3,
-    IconTransmission = 4,
-    IconDatabase = 5,
+enum class MsgIcon : std::int16_t {
+    Information = 1, // also a question
+    Warning = 2,
+    SetupRefusal = 3,
+    Transmission = 4,
+    Database = 5,
 };
 
 // One call of the program's message box. The text uses "|" as a line break.
 struct MessageBoxCall {
-    std::int16_t icon = IconInformation;
+    MsgIcon icon = MsgIcon::Information;
     std::string caption;
     std::string text;
     std::string okCaption = "OK";
     std::string cancelCaption; // blank: only the confirming button
     bool timeoutOn = false;
-    std::optional<std::int16_t> sound; // sound cue number, none for silence
+    std::optional<SoundCue> sound; // none for silence
 
     bool operator==(const MessageBoxCall&) const = default;
 };

@@ -26,22 +26,22 @@ constexpr std::uint64_t MoveFileNumberLimit = 1000000;
 void ShowImportFailure(const Transport& t, bool pickFile)
 {
     ShowTransportMessage(
-        t, Support::IconTransmission, "File read error",
+        t, Support::MsgIcon::Transmission, "File read error",
         pickFile ? "An error occured trying to import the game information.||Please ensure you "
                    "select a valid chess move file."
                  : "An error occured trying to retrieve the game information.||Please select "
                    "Retrieve games... from the File menu.",
-        "OK", 5);
+        "OK", Support::SoundCue::Refused);
 }
 
 // A picked file that holds a move this copy wrote for the opponent.
 void ShowOwnMoveFile(const Transport& t)
 {
-    ShowTransportMessage(t, Support::IconTransmission, "Game import",
+    ShowTransportMessage(t, Support::MsgIcon::Transmission, "Game import",
                          "This file holds your own move, written for your opponent, and was not "
                          "imported.||Carry it into your opponent's Marrowdale data folder, or let "
                          "your opponent pick it with File > Import game.",
-                         "OK", 6);
+                         "OK", Support::SoundCue::Information);
 }
 
 // The number of a move file's name, as digits; "" when it has none.
@@ -111,7 +111,7 @@ std::optional<fs::path> WriteNewMoveFile(const fs::path& folder, const std::stri
 void ShowMoveFileWritten(const Transport& t, const fs::path& file)
 {
     Support::MessageBoxCall call;
-    call.icon = Support::IconInformation;
+    call.icon = Support::MsgIcon::Information;
     call.caption = "Move file written";
     call.text = "Your move has been written to the file " + file.filename().string() + " in the folder "
                 + file.parent_path().string()
@@ -254,8 +254,9 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
         EndPass(t);
         hideStatus();
         if (pickFile && imported && saved)
-            ShowTransportMessage(t, Support::IconTransmission, "Game import",
-                                 "The game has been successfully imported.", "OK", 6);
+            ShowTransportMessage(t, Support::MsgIcon::Transmission, "Game import",
+                                 "The game has been successfully imported.", "OK",
+                                 Support::SoundCue::Information);
     } catch (const std::exception&) {
         hideStatus();
         ShowImportFailure(t, pickFile);

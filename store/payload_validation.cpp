@@ -168,8 +168,8 @@ bool ValidateMovePayload(std::string_view payload, bool fromFile, Support::Messa
     if (!messages)
         return false;
     Support::MessageBoxCall call;
-    call.icon = Support::IconTransmission;
-    call.sound = 6;
+    call.icon = Support::MsgIcon::Transmission;
+    call.sound = Support::SoundCue::Information;
     if (verdict.checkError) {
         call.caption = "Move email validation error";
         call.text =

@@ -76,9 +76,9 @@ protected:
 
     GameRecord Record(const Database::DataFolder& folder, int id = 9)
     {
-        std::vector<GameRecord> records;
-        EXPECT_TRUE(Database::SelectGames(folder, records, "Game_ID;" + std::to_string(id), ""));
-        return records.empty() ? GameRecord{} : records.front();
+        const Database::FoundGame found = Database::FindGame(folder, id);
+        EXPECT_TRUE(found.ok);
+        return found.game.value_or(GameRecord{});
     }
 
     TestSupport::QtApp app;

@@ -313,10 +313,10 @@ TEST(CloseGame, StatusFollowsTheResultOfTheLastRow)
         // The status is read from the last row even when an earlier one is shown.
         game.SelectRow(1);
         EXPECT_FALSE(game.SetGameStatus());
-        std::vector<GameRecord> stored;
-        ASSERT_TRUE(Database::SelectGames(data.Folder(), stored, "Game_ID;7", ""));
-        ASSERT_EQ(stored.size(), 1u);
-        EXPECT_EQ(stored[0].GAME_STATUS, c.closedStatus);
+        const Database::FoundGame stored = Database::FindGame(data.Folder(), 7);
+        ASSERT_TRUE(stored.ok);
+        ASSERT_EQ(stored.count, 1u);
+        EXPECT_EQ(stored.game->GAME_STATUS, c.closedStatus);
         MoveList moves;
         ASSERT_TRUE(Database::LoadGameMoves(data.Folder(), moves, 7));
         EXPECT_EQ(moves, c.moves);

@@ -28,9 +28,9 @@ struct Player : ControllerOnFolder {
     void Open(bool offline = false) { EXPECT_TRUE(OpenStored(9, offline).ok); }
     GameRecord Record() const
     {
-        std::vector<GameRecord> records;
-        EXPECT_TRUE(Database::SelectGames(data.Folder(), records, "Game_ID;9", ""));
-        return records.at(0);
+        const Database::FoundGame found = Database::FindGame(data.Folder(), 9);
+        EXPECT_TRUE(found.ok);
+        return found.game.value();
     }
 };
 
@@ -122,8 +122,8 @@ TEST(GameEnd, SurrenderByEachSideReadsTheSameOnBothBoards)
             MateMessage(winner.game)->text,
             "Congratulations!||You have won because your opponent surrendered and had a parting comment: "
             "Well played");
-        EXPECT_EQ(MateMessage(winner.game)->soundCue, 1);
-        EXPECT_EQ(MateMessage(resigner.game)->soundCue, 7);
+        EXPECT_EQ(MateMessage(winner.game)->soundCue, Support::SoundCue::GameWon);
+        EXPECT_EQ(MateMessage(resigner.game)->soundCue, Support::SoundCue::GameLost);
     }
 }
 

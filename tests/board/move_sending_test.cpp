@@ -42,9 +42,9 @@ struct Player : ControllerOnFolder {
     }
     GameRecord Record(int id = 9) const
     {
-        std::vector<GameRecord> records;
-        EXPECT_TRUE(Database::SelectGames(data.Folder(), records, "Game_ID;" + std::to_string(id), ""));
-        return records.empty() ? GameRecord{} : records.front();
+        const Database::FoundGame found = Database::FindGame(data.Folder(), id);
+        EXPECT_TRUE(found.ok);
+        return found.game.value_or(GameRecord{});
     }
     MoveList Stored(int id = 9) const
     {

@@ -198,8 +198,8 @@ TEST(SetupMode, EveryDropIsJudgedAtOnce)
             ASSERT_TRUE(change.message);
             EXPECT_EQ(change.message->text, c.refusal);
             EXPECT_EQ(change.message->caption, "Invalid setup");
-            EXPECT_EQ(change.message->icon, 3);
-            EXPECT_EQ(change.message->soundCue, 6);
+            EXPECT_EQ(change.message->icon, Support::MsgIcon::SetupRefusal);
+            EXPECT_EQ(change.message->soundCue, Support::SoundCue::Information);
             EXPECT_EQ(s.Squares(), before);
         } else {
             EXPECT_TRUE(change.changed);

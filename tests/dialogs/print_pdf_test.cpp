@@ -177,7 +177,7 @@ TEST_F(PrintToPdf, FailuresAreReportedAndNothingIsLeftHalfDone)
         QString file;
         PrintOutcome outcome;
         QString caption;
-        int icon;
+        Support::MsgIcon icon;
     } cases[] = {
         {"NoMoves",
          PrintKind::GameDiagrams,
@@ -185,18 +185,18 @@ TEST_F(PrintToPdf, FailuresAreReportedAndNothingIsLeftHalfDone)
          QStringLiteral("a.pdf"),
          PrintOutcome::NothingToPrint,
          {},
-         2},
+         Support::MsgIcon::Warning},
         {"UnknownGame",
          PrintKind::GameNotation,
          99,
          QStringLiteral("b.pdf"),
          PrintOutcome::NothingToPrint,
          {},
-         2},
+         Support::MsgIcon::Warning},
         {"UnknownBoardGame", PrintKind::CurrentBoard, 99, QStringLiteral("c.pdf"), PrintOutcome::Failed,
-         QStringLiteral("Database error"), 5},
+         QStringLiteral("Database error"), Support::MsgIcon::Database},
         {"UnwritableFile", PrintKind::GameDiagrams, 7, QStringLiteral("missing/folder/d.pdf"),
-         PrintOutcome::Failed, QStringLiteral("Printing error"), 2},
+         PrintOutcome::Failed, QStringLiteral("Printing error"), Support::MsgIcon::Warning},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

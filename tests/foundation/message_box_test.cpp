@@ -39,7 +39,7 @@ protected:
 
     // Runs one box whose script sees the shown window.
     bool Show(const QString& cancel, std::function<void(MsgForm&)> script, bool timeoutOn = false,
-              std::optional<int> sound = std::nullopt, int icon = 1)
+              std::optional<SoundCue> sound = std::nullopt, MsgIcon icon = MsgIcon::Information)
     {
         host.Script = [script](QWidget& w) { script(static_cast<MsgForm&>(w)); };
         return ShowMessage(icon, QStringLiteral("Caption"), QStringLiteral("Text"),
@@ -121,15 +121,16 @@ TEST_F(MessageBoxTest, FillsCaptionPlainTextLinesIconAndCentredButton)
         EXPECT_FALSE(box.IconList.at(0).isNull());
         box.OkButtonFace_Click();
     };
-    EXPECT_TRUE(ShowMessage(9, QStringLiteral("Database error."), QStringLiteral("<b>one</b>||two"),
-                            QStringLiteral("Ok"), QString(), false));
+    EXPECT_TRUE(ShowMessage(static_cast<MsgIcon>(9), QStringLiteral("Database error."),
+                            QStringLiteral("<b>one</b>||two"), QStringLiteral("Ok"), QString(), false));
 
     host.Script = [](QWidget& w) {
         auto& box = static_cast<MsgForm&>(w);
         EXPECT_EQ(box.Message->text(), QString());
         EXPECT_EQ(box.MessageIcon->pixmap().toImage(), box.IconList.at(4).toImage());
     };
-    ShowMessage(5, QStringLiteral("C"), QString(), QStringLiteral("OK"), QString(), false);
+    ShowMessage(Support::MsgIcon::Database, QStringLiteral("C"), QString(), QStringLiteral("OK"),
+                QString(), false);
 }
 
 TEST_F(MessageBoxTest, LongTextMakesTheBoxTallerInsteadOfCuttingLinesOff)
@@ -148,8 +149,8 @@ TEST_F(MessageBoxTest, LongTextMakesTheBoxTallerInsteadOfCuttingLinesOff)
             shortSize = box.size();
             box.OkButtonFace_Click();
         };
-        ShowMessage(4, QStringLiteral("Transmission error."), QStringLiteral("Short."),
-                    QStringLiteral("OK"), QString(), false);
+        ShowMessage(Support::MsgIcon::Transmission, QStringLiteral("Transmission error."),
+                    QStringLiteral("Short."), QStringLiteral("OK"), QString(), false);
         host.Script = [&](QWidget& w) {
             auto& box = static_cast<MsgForm&>(w);
             longSize = box.size();
@@ -163,8 +164,8 @@ TEST_F(MessageBoxTest, LongTextMakesTheBoxTallerInsteadOfCuttingLinesOff)
             }
             box.OkButtonFace_Click();
         };
-        ShowMessage(4, QStringLiteral("Transmission error."), longText, QStringLiteral("OK"), QString(),
-                    false);
+        ShowMessage(Support::MsgIcon::Transmission, QStringLiteral("Transmission error."), longText,
+                    QStringLiteral("OK"), QString(), false);
         EXPECT_EQ(longSize.width(), shortSize.width());
         EXPECT_GT(longSize.height(), shortSize.height());
     }
@@ -271,16 +272,17 @@ TEST_F(MessageBoxTest, GuardPausesPollingAndRestoresWhatWasThere)
 
 TEST_F(MessageBoxTest, SoundCuePlaysAsTheBoxOpens_VerboseOffPlaysOnly)
 {
-    std::vector<std::pair<int, int>> cues; // cue, boxes shown before it
-    Globals().PlaySoundCue = [&](int cue) { cues.push_back({cue, host.ModalRuns}); };
+    std::vector<std::pair<SoundCue, int>> cues; // cue, boxes shown before it
+    Globals().PlaySoundCue = [&](SoundCue cue) { cues.push_back({cue, host.ModalRuns}); };
     Show(
-        QString(), [](MsgForm& box) { box.OkButtonFace_Click(); }, false, 5);
+        QString(), [](MsgForm& box) { box.OkButtonFace_Click(); }, false, SoundCue::Refused);
     Show(QString(), [](MsgForm& box) { box.OkButtonFace_Click(); });
     ASSERT_EQ(cues.size(), 1u);
-    EXPECT_EQ(cues[0], (std::pair{5, 0}));
+    EXPECT_EQ(cues[0], (std::pair{SoundCue::Refused, 0}));
 
     ProgramSettings().Verbose = false;
-    VerboseMessage(QStringLiteral("That piece cannot move there."), QStringLiteral("Illegal move"), 5);
+    VerboseMessage(QStringLiteral("That piece cannot move there."), QStringLiteral("Illegal move"),
+                   SoundCue::Refused);
     EXPECT_EQ(host.ModalRuns, 2);
     EXPECT_EQ(cues.size(), 2u);
 
@@ -294,10 +296,11 @@ TEST_F(MessageBoxTest, SoundCuePlaysAsTheBoxOpens_VerboseOffPlaysOnly)
         timed = box.TimeoutTicker.isActive();
         box.OkButtonFace_Click();
     };
-    VerboseMessage(QStringLiteral("That piece cannot move there."), QStringLiteral("Illegal move"), 6);
+    VerboseMessage(QStringLiteral("That piece cannot move there."), QStringLiteral("Illegal move"),
+                   SoundCue::Information);
     EXPECT_EQ(caption, QStringLiteral("Illegal move"));
     EXPECT_TRUE(timed);
-    EXPECT_EQ(cues.back(), (std::pair{6, 2}));
+    EXPECT_EQ(cues.back(), (std::pair{SoundCue::Information, 2}));
 }
 
 // Renders the box as the desktop shows it: outside the window's shape is
@@ -319,7 +322,7 @@ TEST_F(MessageBoxTest, BothLayoutsRender)
             static_cast<MsgForm&>(w).OkButtonFace_Click();
         };
         ShowMessage(
-            2, QStringLiteral("Transmission error."),
+            Support::MsgIcon::Warning, QStringLiteral("Transmission error."),
             QStringLiteral(
                 "The move could not be sent to your opponent.||Please check your mail settings and try again."),
             QStringLiteral("Retry"), QStringLiteral("Cancel"), false);

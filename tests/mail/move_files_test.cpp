@@ -271,7 +271,7 @@ TEST_F(MoveFilesTest, PickedFileIsImportedAndKept)
     MailSupport::ConnectAndRetrieve(bob.transport, true, true, true);
     ASSERT_EQ(bob.sink.Captions(), (std::vector<std::string>{"Game import"}));
     EXPECT_EQ(bob.sink.calls[0].text, "The game has been successfully imported.");
-    EXPECT_EQ(bob.sink.calls[0].sound, 6);
+    EXPECT_EQ(bob.sink.calls[0].sound, Support::SoundCue::Information);
     // The pass's status window has gone before its result shows.
     EXPECT_TRUE(bob.sink.underStatus.empty());
     EXPECT_EQ(bob.state.PendingMoveList, "1;");

@@ -22,10 +22,10 @@ std::vector<GameRecord> Player::Games() const
 
 GameRecord Player::Game(std::int32_t id) const
 {
-    std::vector<GameRecord> games;
-    EXPECT_TRUE(Database::SelectGames(transport.Folder, games, "Game_ID;" + std::to_string(id), ""));
-    EXPECT_EQ(games.size(), 1u) << "game " << id;
-    return games.empty() ? GameRecord{} : games.front();
+    const Database::FoundGame found = Database::FindGame(transport.Folder, id);
+    EXPECT_TRUE(found.ok);
+    EXPECT_EQ(found.count, 1u) << "game " << id;
+    return found.game.value_or(GameRecord{});
 }
 
 MoveList Player::Moves(std::int32_t id) const

@@ -91,9 +91,9 @@ TEST_F(TransportTest, SignOnGuards)
     MailSupport::SignOn(player.transport, false);
     ASSERT_EQ(player.sink.calls.size(), 1u);
     const auto& call = player.sink.calls[0];
-    EXPECT_EQ(call.icon, Support::IconWarning);
+    EXPECT_EQ(call.icon, Support::MsgIcon::Warning);
     EXPECT_EQ(call.okCaption, "Ok");
-    EXPECT_EQ(call.sound, 5);
+    EXPECT_EQ(call.sound, Support::SoundCue::Refused);
     EXPECT_EQ(call.text.substr(0, 60), "As some point in the past Marrowdale crashed while trying to");
     // No pointer to a document we do not ship.
     EXPECT_TRUE(call.text.ends_with("successfully connect to your email client.")) << call.text;
@@ -217,7 +217,7 @@ TEST_F(TransportTest, GameTheOpponentWouldRefuseIsNotSent)
         EXPECT_EQ(alice.sink.calls[0].text,
                   "Marrowdale was unable to send your chess move.||Please re-open the game and "
                   "re-send it.");
-        EXPECT_EQ(alice.sink.calls[0].sound, 5);
+        EXPECT_EQ(alice.sink.calls[0].sound, Support::SoundCue::Refused);
         EXPECT_TRUE(system.Inbox(BobAddress).empty());
     }
 }

@@ -98,11 +98,13 @@ void RecordingServices::CheckRunBefore()
     LogOrThrow("CheckRunBefore");
 }
 
-void RecordingServices::ShowMessage(int icon, const QString& caption, const QString& text,
-                                    const QString& okCaption, int sound)
+void RecordingServices::ShowMessage(Support::MsgIcon icon, const QString& caption, const QString& text,
+                                    const QString& okCaption, Support::SoundCue sound)
 {
-    Log("ShowMessage(" + std::to_string(icon) + "," + caption.toStdString() + "," + text.toStdString()
-        + "," + okCaption.toStdString() + "," + std::to_string(sound) + ")");
+    // Logged by number, as the box's icon and cue files are numbered.
+    Log("ShowMessage(" + std::to_string(static_cast<int>(icon)) + "," + caption.toStdString() + ","
+        + text.toStdString() + "," + okCaption.toStdString() + ","
+        + std::to_string(static_cast<int>(sound)) + ")");
 }
 
 void RecordingServices::ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll)

@@ -67,8 +67,8 @@ public:
     QString UnwritableDataFolder() override { return UnwritableFolder; }
     void ReleaseInstanceLock() override;
     void CheckRunBefore() override;
-    void ShowMessage(int icon, const QString& caption, const QString& text, const QString& okCaption,
-                     int sound) override;
+    void ShowMessage(Support::MsgIcon icon, const QString& caption, const QString& text,
+                     const QString& okCaption, Support::SoundCue sound) override;
 
     void ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll) override;
     void RetrieveMoveMails(bool showStatus, bool fetchAll) override;

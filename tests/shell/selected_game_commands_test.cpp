@@ -21,13 +21,7 @@ public:
         return ChessSetLoads;
     }
     void StepAside() override { Calls.push_back("StepAside"); }
-    void StepBack() override { Calls.push_back("StepBack"); }
-    void OpenBoard(int gameId) override
-    {
-        Calls.push_back("OpenBoard(" + std::to_string(gameId) + ")");
-        if (BoardFails)
-            throw WindowOpenError(7, QStringLiteral("Out of memory"));
-    }
+    void OpenBoard(int gameId) override { Calls.push_back("OpenBoard(" + std::to_string(gameId) + ")"); }
     bool Ask(const MessageBoxCall& question) override
     {
         Calls.push_back("Ask");
@@ -41,7 +35,6 @@ public:
     }
 
     bool ChessSetLoads = true;
-    bool BoardFails = false;
     bool Yes = true;
     bool Deletes = true;
     std::vector<std::string> Calls;
@@ -56,49 +49,23 @@ TEST(SelectedGameCommands, PlayOpensTheBoardOnTheSelectedGameOrGivesTheListBack)
         const char* what;
         std::optional<int> selected;
         bool chessSetLoads;
-        bool boardFails;
         PlayOutcome outcome;
         Calls calls;
     };
     const Case cases[] = {
-        {"nothing selected", std::nullopt, true, false, PlayOutcome::NoGameSelected, {}},
-        {"no chess set", 12, false, false, PlayOutcome::NoChessSet, {"LoadChessSet"}},
-        {"opened",
-         12,
-         true,
-         false,
-         PlayOutcome::BoardOpened,
-         {"LoadChessSet", "StepAside", "OpenBoard(12)"}},
-        {"board failed",
-         12,
-         true,
-         true,
-         PlayOutcome::BoardFailed,
-         {"LoadChessSet", "StepAside", "OpenBoard(12)", "StepBack"}},
+        {"nothing selected", std::nullopt, true, PlayOutcome::NoGameSelected, {}},
+        {"no chess set", 12, false, PlayOutcome::NoChessSet, {"LoadChessSet"}},
+        {"opened", 12, true, PlayOutcome::BoardOpened, {"LoadChessSet", "StepAside", "OpenBoard(12)"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         RecordingListSide side;
         side.ChessSetLoads = c.chessSetLoads;
-        side.BoardFails = c.boardFails;
         const PlayResult result = PlaySelectedGame(c.selected, side);
         EXPECT_EQ(result.Outcome, c.outcome);
         EXPECT_EQ(side.Calls, c.calls);
         EXPECT_TRUE(side.Questions.empty());
-        EXPECT_EQ(result.Report.has_value(), c.outcome == PlayOutcome::BoardFailed);
     }
-
-    RecordingListSide side;
-    side.BoardFails = true;
-    const PlayResult failed = PlaySelectedGame(3, side);
-    ASSERT_TRUE(failed.Report.has_value());
-    EXPECT_EQ(failed.Report->icon, IconWarning);
-    EXPECT_EQ(failed.Report->caption, "Options error");
-    EXPECT_EQ(failed.Report->text,
-              "The following error prevented the board window from opening:||7: Out of memory");
-    EXPECT_EQ(failed.Report->okCaption, "OK");
-    EXPECT_TRUE(failed.Report->cancelCaption.empty());
-    EXPECT_FALSE(failed.Report->sound.has_value());
 }
 
 TEST(SelectedGameCommands, DeleteAsksByTitleAndADatabaseErrorLeavesTheListAsItStood)
@@ -141,18 +108,18 @@ TEST(SelectedGameCommands, DeleteAsksByTitleAndADatabaseErrorLeavesTheListAsItSt
     const DeleteResult failed = DeleteSelectedGame(9, QStringLiteral("Blitz by post"), side);
     ASSERT_EQ(side.Questions.size(), 1u);
     const MessageBoxCall& question = side.Questions[0];
-    EXPECT_EQ(question.icon, IconInformation);
+    EXPECT_EQ(question.icon, MsgIcon::Information);
     EXPECT_EQ(question.caption, "Delete game.");
     EXPECT_EQ(question.text, "Are you sure you wish to delete the game titled Blitz by post?");
     EXPECT_EQ(question.okCaption, "Yes");
     EXPECT_EQ(question.cancelCaption, "No");
-    EXPECT_EQ(question.sound, std::int16_t(CueInformation));
+    EXPECT_EQ(question.sound, SoundCue::Information);
     ASSERT_TRUE(failed.Report.has_value());
-    EXPECT_EQ(failed.Report->icon, IconDatabase);
+    EXPECT_EQ(failed.Report->icon, MsgIcon::Database);
     EXPECT_EQ(failed.Report->caption, "Database error.");
     EXPECT_EQ(failed.Report->text.rfind("A database error prevented Marrowdale from deleteing", 0), 0u);
     EXPECT_TRUE(failed.Report->cancelCaption.empty());
-    EXPECT_EQ(failed.Report->sound, std::int16_t(CueRefused));
+    EXPECT_EQ(failed.Report->sound, SoundCue::Refused);
 }
 
 } // namespace

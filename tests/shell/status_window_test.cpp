@@ -72,7 +72,7 @@ TEST_F(StatusWindowTest, AMessageOfThePassShowsWithTheStatusWindowHidden)
     };
     SysTraySupport::ProgramMessageSink sink;
     Support::MessageBoxCall call;
-    call.icon = 4;
+    call.icon = Support::MsgIcon::Transmission;
     call.caption = "Game import";
     call.text = "The game has been successfully imported.";
     call.okCaption = "OK";

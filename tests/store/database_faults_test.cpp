@@ -234,12 +234,13 @@ TEST_F(DatabaseFaults, DamagedLiveFileNeverReplacesTheBackup)
         EXPECT_EQ(
             sink.boxes[0],
             (Support::MessageBoxCall{
-                5, "File system error.",
+                Support::MsgIcon::Database, "File system error.",
                 "A general file system error has prevented Marrowdale from backing up the database.||Please try again.",
                 "OK", "", false, std::nullopt}));
-        EXPECT_EQ(sink.boxes[1], (Support::MessageBoxCall{1, "Restore complete.",
-                                                          "The database has been restored successfully.",
-                                                          "OK", "", false, std::nullopt}));
+        EXPECT_EQ(sink.boxes[1],
+                  (Support::MessageBoxCall{Support::MsgIcon::Information, "Restore complete.",
+                                           "The database has been restored successfully.", "OK", "",
+                                           false, std::nullopt}));
     }
     // A damaged backup is not restored either.
     WriteBytes(folder / "mdgdb.bak", std::string("1|x\r\n") + '\0');
@@ -376,7 +377,7 @@ TEST(BackupRestore, WithoutFilesAndWithMessages)
     EXPECT_EQ(
         sink.boxes[0].text,
         "The database has been backed up and can be restored by selected Restore database from the File menu");
-    EXPECT_EQ(sink.boxes[0].icon, 1);
+    EXPECT_EQ(sink.boxes[0].icon, Support::MsgIcon::Information);
 
     WriteBytes(folder / "Mdgdb.dat", "");
     EXPECT_TRUE(RestoreDatabase(data, false));

@@ -171,16 +171,16 @@ TEST(PayloadValidation, TellsTheUserWhichStepFailed)
     EXPECT_EQ(
         sink.boxes[0],
         (Support::MessageBoxCall{
-            4, "Message retrival error",
+            Support::MsgIcon::Transmission, "Message retrival error",
             "Marrowdale found what appeared to be a chess move email, but which failed validation.||"
             "If it is a corrupt chess move email, get your opponent to re-send there last move.  "
             "Validation progress : 6.",
-            "OK", "", false, std::int16_t{6}}));
+            "OK", "", false, Support::SoundCue::Information}));
     EXPECT_EQ(sink.boxes[1].text,
               "The file you selected failed validation.||If it is a corrupt chess move email, get your "
               "opponent to re-send there last move.  Validation progress : 9.");
     EXPECT_EQ(sink.boxes[1].caption, "Message retrival error");
-    EXPECT_EQ(sink.boxes[1].sound, 6);
+    EXPECT_EQ(sink.boxes[1].sound, Support::SoundCue::Information);
 
     EXPECT_FALSE(ValidateMovePayload("", true, nullptr)); // silent without a sink
 }
@@ -204,14 +204,14 @@ TEST(PayloadValidation, CoordinatesThatBreakTheCheckItself)
     EXPECT_EQ(
         sink.boxes[0],
         (Support::MessageBoxCall{
-            4, "Move email validation error",
+            Support::MsgIcon::Transmission, "Move email validation error",
             "An error occured while trying to validate the contents of what Marrowdale assumed was a chess "
             "move email.",
-            "OK", "", false, std::int16_t{6}}));
+            "OK", "", false, Support::SoundCue::Information}));
     EXPECT_EQ(sink.boxes[1].caption, "Move email validation error");
     EXPECT_EQ(
         sink.boxes[1].text,
         "An error occured while trying to validate the contents of the file you selected for import.  "
         "Please ensure this file is a valid Marrowdale chess move.");
-    EXPECT_EQ(sink.boxes[1].sound, 6);
+    EXPECT_EQ(sink.boxes[1].sound, Support::SoundCue::Information);
 }

@@ -43,11 +43,10 @@ public:
         if (!merged.stored)
             return false;
         const std::int32_t id = merged.gameID;
-        std::vector<GameRecord> games;
-        if (!Database::SelectGames(data, games, "Game_ID;" + std::to_string(id), "")
-            || games.size() != 1)
+        const Database::FoundGame found = Database::FindGame(data, id);
+        if (!found.ok || found.count != 1)
             return false;
-        stored = games.front();
+        stored = *found.game;
         stored.GAME_STATUS = StatusAwaitingOpponent;
         const MoveRecord reply{game->moves.back().number + 1, "5755", "e5", "An answer"};
         std::string text;
@@ -143,9 +142,9 @@ TEST(ReceivedGame, SenderNamesAreCutToFiftyCharactersNeverInsideOne)
     const ArrivalOutcome merged = MergeArrivingGame(bob.data, *game, ArrivalSender{name, "zed@example.org"});
     ASSERT_TRUE(merged.stored);
     const std::int32_t id = merged.gameID;
-    std::vector<GameRecord> games;
-    ASSERT_TRUE(Database::SelectGames(bob.data, games, "Game_ID;" + std::to_string(id), ""));
-    EXPECT_EQ(games.at(0).GAME_WHITE_NAME, kept);
+    const Database::FoundGame found = Database::FindGame(bob.data, id);
+    ASSERT_TRUE(found.ok && found.game);
+    EXPECT_EQ(found.game->GAME_WHITE_NAME, kept);
     GameRecord record;
     MoveList moves;
     std::string text;
