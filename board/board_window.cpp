@@ -2,7 +2,7 @@
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
-#include "board/closing_steps.h"
+#include "game/closing_steps.h"
 #include "board/plain_window.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"

@@ -3,7 +3,7 @@
 // and a record of what the board asked of the program.
 
 #include "board/board_host.h"
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 
 #include <QPixmap>
 #include <QString>

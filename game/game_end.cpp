@@ -1,0 +1,126 @@
+// The end of a game, written and read in the move list: surrender, the draw
+// offer and its answer, and the notices that tell the player how it ended.
+
+#include "game/game_controller.h"
+#include "store/move_entries.h"
+#include "rules/check.h"
+
+namespace BoardSupport {
+
+using namespace MoveValidation;
+
+namespace {
+
+constexpr int WonCue = 1;
+constexpr int LostCue = 7;
+constexpr int DrawCue = 6;
+
+} // namespace
+
+void GameController::SurrenderGame(const std::string& comment)
+{
+    marks_.Remove();
+    history_.AppendSpecialEntry(info_.playerColour == White ? "0-1" : "1-0", comment, info_.playerColour,
+                                status_);
+    status_.surrendered = true;
+}
+
+void GameController::OfferDraw(const std::string& comment)
+{
+    // The computer never answers an offer: the game would wait for ever.
+    if (info_.computerGame)
+        return;
+    marks_.Remove();
+    history_.AppendSpecialEntry("Draw offer", comment, info_.playerColour, status_);
+    status_.drawOffered = true;
+}
+
+void GameController::DecideDraw(bool accept, const std::string& comment)
+{
+    history_.AppendSpecialEntry(accept ? "1/2-1/2" : "Decline", comment, info_.playerColour, status_);
+    status_.gameDrawn = accept;
+    // As the replay reads a "Decline": the offer is over, so both players'
+    // boards hold the same flags.
+    if (!accept)
+        status_.drawOffered = false;
+    status_.drawAnswerPending = false;
+}
+
+void GameController::ConfirmDraw()
+{
+    if (PlayerMadeLastEntry(history_.Entries(), info_.playerIsHost) || !status_.drawOffered
+        || status_.gameDrawn || history_.Entries() == 0)
+        return;
+    timer_.DrawOfferNoticeDue();
+    status_.drawAnswerPending = true;
+    status_.playerMayMove = false;
+}
+
+std::optional<BoardMessage> MateMessage(const GameController& game)
+{
+    const GameStatus& status = game.Status();
+    const MoveHistory& history = game.History();
+    if (!status.checkmated && !status.surrendered)
+        return std::nullopt;
+    const std::string comment = history.List().empty() ? "" : history.List().back().comment;
+    const std::string opponent = OpponentName(game.Display().Facts());
+    if (WonGame(game.Display().Facts())) {
+        if (status.checkmated)
+            return BoardMessage{1, "CHECKMATE!",
+                                "Congratulations!||You have won by getting your opponent in checkmate.",
+                                WonCue};
+        return BoardMessage{
+            1, "SURRENDER!",
+            comment.empty()
+                ? "Congratulations!||You have won because your opponent surrendered."
+                : "Congratulations!||You have won because your opponent surrendered and had a "
+                  "parting comment: "
+                      + comment,
+            WonCue};
+    }
+    if (status.checkmated)
+        return BoardMessage{
+            1, "CHECKMATE!",
+            comment.empty() ? "You lost!||" + opponent + " has won the game by getting you in checkmate."
+                            : "You lost!||" + opponent
+                                  + " got you in checkmate and had a parting comment: " + comment,
+            LostCue};
+    return BoardMessage{1, "SURRENDER!",
+                        comment.empty()
+                            ? "You lost!||" + opponent + " won the game because you surrendered."
+                            : "You lost!||You surrendered to " + opponent
+                                  + " and the last thing said was: " + comment,
+                        LostCue};
+}
+
+std::optional<BoardMessage> DrawMessage(const GameController& game)
+{
+    const GameStatus& status = game.Status();
+    const MoveHistory& history = game.History();
+    const GameInfo& info = game.Info();
+    if (!status.gameDrawn)
+        return std::nullopt;
+    auto draw = [](std::string text) { return BoardMessage{1, "DRAW!", std::move(text), DrawCue}; };
+    if (history.List().empty())
+        return draw("The game ended in a draw.");
+    const bool playerLast = PlayerMadeLastEntry(history.Entries(), info.playerIsHost);
+    if (history.Entries() >= 2
+        && SpecialEntryOf(history.List()[history.List().size() - 2].notation) == SpecialEntry::DrawOffer)
+        return draw(
+            playerLast
+                ? "The game ended in a draw because you accepted your opponents offer of a draw."
+                : "The game ended in a draw because your opponent accepted your offer of a draw.");
+    // The stalemate is judged where the game ended, whatever row is shown.
+    const Position last = MoveThroughHistory(history.Start(), history.List(), history.Entries(),
+                                             status.gameDrawn, status.drawOffered, info.Rules())
+                              .position;
+    if (HasNoLegalMove(last, ColourToMoveAfter(history.Entries()),
+                       Move::FromText(history.List().back().coordinates), last.checkedSide))
+        return draw(playerLast
+                        ? "The game ended in a forced draw because you put your opponent in stalemate."
+                        : "The game ended in a forced draw because your opponent put you in stalemate.");
+    return draw(playerLast ? "The game ended in a draw because you forced a draw."
+                           : "The game ended in a draw because your opponent forced a draw.");
+}
+
+} // namespace BoardSupport
