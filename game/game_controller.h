@@ -107,7 +107,7 @@ public:
     // record could not be read or saved.
     std::optional<BoardMessage> SetGameStatus();
 
-    // ---- Making a move (move_making.cpp) ----
+    // ---- Making a move (game_controller_moves.cpp) ----
     // pressClearedMarks: this press has just hidden the move marks or the
     // coordinates, so a refused pick-up says nothing.
     PickUpResult PickUp(Square square, bool pressClearedMarks) const;
@@ -134,7 +134,7 @@ public:
     // it opens, and ticks arriving while one is open do nothing.
     TickResult Tick(bool visible, NoticeShower& shower);
 
-    // ---- The computer's reply (computer_reply.cpp) ----
+    // ---- The computer's reply (game_controller_computer.cpp) ----
     // The computer's turn begins: the player's side may no longer move. A
     // game already over (mate, resignation, a draw) is not searched.
     ComputerTurn BeginComputerMove();
@@ -143,7 +143,7 @@ public:
     // nothing. The turn ends either way.
     ComputerReply FinishComputerMove(const ComputerAI::SearchResult& result);
 
-    // ---- Saving, sending and undoing (move_sending.cpp) ----
+    // ---- Saving, sending and undoing (game_controller_saving.cpp) ----
     // Writes the last row (with the comment box's text as its comment) into
     // the game's record, a new record for a game not yet stored, with the
     // status the row leaves the game in. On failure nothing changes, on the
@@ -183,7 +183,7 @@ private:
     // and Decline buttons show, the pieces freeze and the notice is due.
     void ConfirmDraw();
 
-    // A move between the self-check test and its row (move_making.cpp).
+    // A move between the self-check test and its row (game_controller_moves.cpp).
     struct PendingMove {
         Move move;
         int piece;
