@@ -119,7 +119,7 @@ public:
     DropResult Promote(MoveValidation::PieceCode chosen);
     bool PromotionPending() const { return pending_.has_value(); }
 
-    // ---- Game end, draws and surrender (game_end.cpp) ----
+    // ---- Game end, draws and surrender (game_controller_end.cpp) ----
     // Each writes one special entry in place of a move, with the player's
     // king square as its coordinates and the comment box's text; Undo takes
     // it back through the snapshot. Afterwards the player can only send,
@@ -128,7 +128,7 @@ public:
     void OfferDraw(const std::string& comment);
     void DecideDraw(bool accept, const std::string& comment);
 
-    // ---- The board timer (board_timer.cpp) ----
+    // ---- The board timer (game_controller_timer.cpp) ----
     // One tick of the window's timer; its answer says the next interval.
     // Notices are shown through the given shower, each marked shown before
     // it opens, and ticks arriving while one is open do nothing.
@@ -154,7 +154,7 @@ public:
     // the move list as they were before it.
     void UndoLastMove();
 
-    // ---- Set-up mode (setup_mode.cpp; the changes are the Setup part's) ----
+    // ---- Set-up mode (game_controller_setup.cpp; the changes are the Setup part's) ----
     void BeginBoardSetup();
     // Play from the set-up position: it becomes the game's start position,
     // the player takes White and moves first.

@@ -202,26 +202,4 @@ SetupCheck SetupSession::Valid() const
     return check;
 }
 
-void GameController::BeginBoardSetup()
-{
-    status_.checkmated = status_.surrendered = status_.gameDrawn = status_.drawOffered = false;
-    marks_.Remove();
-    setup_.Begin();
-}
-
-void GameController::BeginSetupGame()
-{
-    if (!setup_.Active())
-        return;
-    setup_.End();
-    timer_.EndFlash();
-    info_.initialBoardState = FormatPositionString(history_.Current().squares);
-    info_.playerIsHost = true;
-    info_.playerColour = White;
-    SetBoardState();
-    SetFormCaptions();
-    marks_.Show(history_.SelectedRow());
-    ConfirmDraw();
-}
-
 } // namespace BoardSupport
