@@ -6,7 +6,6 @@
 #include "board/plain_window.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
-#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/qt_text.h"
 #include "foundation/skin.h"
@@ -191,7 +190,7 @@ void Board::Form_Unload()
     if (LeaveGameList(steps, movesPending()))
         port_.LeaveGameList();
     if (steps.resumePolling)
-        Support::ResumePolling();
+        port_.BoardClosed();
     if (steps.updateTrayState)
         port_.UpdateTrayState(TrayIconModified);
     if (AnnounceNewMoves(steps, movesPending())) {
