@@ -37,6 +37,7 @@ public:
     QPixmap DragIcon(int) override { return {}; }
     void ReturnToGameList(int) override { }
     void LeaveGameList() override { }
+    void BoardClosed() override { }
     void UpdateTrayState(int) override { }
     void NotifyNewMoves() override { }
     bool SendMoveMail(int) override { return true; }

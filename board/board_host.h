@@ -33,6 +33,9 @@ public:
     // Closing without the game list: the tray's games menu is rebuilt, the
     // game list closed and the tray menu's Open and New game items enabled.
     virtual void LeaveGameList() = 0;
+    // The board is closing: the pause on the mail polling, taken where it
+    // was opened, is given back there.
+    virtual void BoardClosed() = 0;
     // The tray icon and its tip brought up to the program's state; the
     // action as the tray takes it (TrayIconModified: the icon in place).
     virtual void UpdateTrayState(int action) = 0;

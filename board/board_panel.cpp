@@ -4,7 +4,7 @@
 #include "board/board_view.h"
 #include "board/board_window.h"
 #include "board/exchange_pawn.h"
-#include "board/player_comment.h"
+#include "game/player_comment.h"
 #include "foundation/qt_text.h"
 #include "foundation/sound_cues.h"
 

@@ -3,7 +3,7 @@
 // players' line, the comment panel and the comment box, and what a press,
 // a drop or a selection there does.
 
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 
 #include <QPoint>
 

@@ -5,7 +5,7 @@
 // with), and the selected row's move. The printing reads neither the
 // window nor the game.
 
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 
 #include <string>
 

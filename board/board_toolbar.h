@@ -5,7 +5,7 @@
 // and the commands that store, send, resend and take back the player's
 // move.
 
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 
 #include <QPixmap>
 

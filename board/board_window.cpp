@@ -2,11 +2,10 @@
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
-#include "board/closing_steps.h"
+#include "game/closing_steps.h"
 #include "board/plain_window.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
-#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/qt_text.h"
 #include "foundation/skin.h"
@@ -189,7 +188,7 @@ void Board::Form_Unload()
     if (LeaveGameList(steps, movesPending()))
         port_.LeaveGameList();
     if (steps.resumePolling)
-        Support::ResumePolling();
+        port_.BoardClosed();
     if (steps.updateTrayState)
         port_.UpdateTrayState(TrayIconModified);
     if (AnnounceNewMoves(steps, movesPending())) {

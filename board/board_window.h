@@ -8,7 +8,7 @@
 #include "board/board_panel.h"
 #include "board/board_toolbar.h"
 #include "board/computer_controls.h"
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 #include "board/game_end_controls.h"
 #include "board/setup_controls.h"
 

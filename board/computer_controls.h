@@ -5,7 +5,7 @@
 // plays its move, resigns, or, cancelled, leaves the game as it was.
 
 #include "board/computer_search.h"
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 
 #include <functional>
 

@@ -3,7 +3,7 @@
 // worker thread over the copy of the position the controller hands out, a
 // timer shows its progress, and Cancel stops it at once.
 
-#include "board/computer_reply.h"
+#include "game/computer_reply.h"
 #include "rules/search.h"
 
 #include <QFutureWatcher>

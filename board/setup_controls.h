@@ -3,7 +3,7 @@
 // list, drags between them and the board, the palette's menu, the Reset,
 // Clear and Play commands, and play from the position built.
 
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 
 #include <QPoint>
 

@@ -12,6 +12,39 @@ void PausePolling();
 // The timer switched as `timerOn` says and ModalBusy False.
 void ResumePolling(bool timerOn = true);
 
+// A mail pass the program started on its own (a poll, the first pass at
+// start-up): the timer is left as it is (a tick while busy does nothing)
+// and ModalBusy is set until the pass ends. At its end ModalBusy stays set
+// only while a board opened meanwhile is open, whose pause holds on.
+void BeginMailPass();
+void EndMailPass(bool boardOpen);
+
+// The program is ending: the timer stops for good.
+void StopPolling();
+
+// A pause held as a value: taken as it is made, given back by Release or
+// by its end, whichever comes first. Giving it back puts the timer and
+// ModalBusy as they were when it was taken, so a pause taken inside
+// another leaves the outer one in force; moved, the new holder gives it
+// back.
+class PollingHold {
+public:
+    PollingHold();
+    ~PollingHold();
+    PollingHold(PollingHold&& other) noexcept;
+    PollingHold& operator=(PollingHold&& other) noexcept;
+    PollingHold(const PollingHold&) = delete;
+    PollingHold& operator=(const PollingHold&) = delete;
+
+    void Release();
+    bool Held() const { return held_; }
+
+private:
+    bool held_ = true;
+    bool timerWasEnabled_;
+    bool wasBusy_;
+};
+
 // A pause for as long as the guard lives (a modal window). Afterwards the
 // timer is as it was, and ModalBusy as it was or, for the about box, False.
 class PollingPause {
@@ -23,8 +56,7 @@ public:
     PollingPause& operator=(const PollingPause&) = delete;
 
 private:
-    bool timerWasEnabled_;
-    bool wasBusy_;
+    PollingHold hold_;
     BusyAfterwards busyAfterwards_;
 };
 

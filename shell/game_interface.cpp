@@ -516,7 +516,9 @@ void GameInterface::DeleteGame()
 
 void GameInterface::GetGames(bool readLocal)
 {
-    SetCheckTimer(false);
+    // The pass keeps the polling out and gives it back as it found it; a
+    // board opened meanwhile keeps it paused until the board closes.
+    PollingHold pass;
     {
         std::optional<CursorGuard> wait;
         if (!readLocal) {
@@ -529,7 +531,9 @@ void GameInterface::GetGames(bool readLocal)
             services_.Mail->ConnectAndRetrieve(readLocal, true, true);
         Refill(model_.SelectedGameId());
     }
-    SetCheckTimer(true);
+    pass.Release();
+    if (services_.Board && services_.Board->BoardOpen())
+        PausePolling();
 }
 
 void GameInterface::GameList_DblClick(int row)

@@ -26,10 +26,10 @@ void SystemTray::CheckTimer_Timer()
     // windows go on while it waits for the mail, and the tray's clicks and
     // another tick must not start anything meanwhile. A board opened
     // meanwhile keeps the program busy until it closes.
-    state.ModalBusy = true;
+    Support::BeginMailPass();
     if (wasOffline) {
         if (!services_.Mail->Reconnect()) {
-            state.ModalBusy = services_.Board->BoardOpen();
+            Support::EndMailPass(services_.Board->BoardOpen());
             return;
         }
     } else if (state.Mail.StandAloneMode) {
@@ -40,7 +40,7 @@ void SystemTray::CheckTimer_Timer()
     // The program ended while the retrieval ran.
     if (unloaded_)
         return;
-    state.ModalBusy = services_.Board->BoardOpen();
+    Support::EndMailPass(services_.Board->BoardOpen());
 
     if (state.Mail.StandAloneMode || !state.Mail.MailOffline) {
         if (wasOffline)

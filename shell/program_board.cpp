@@ -5,6 +5,7 @@
 #include "foundation/chess_set.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/picture_stores.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
@@ -141,6 +142,13 @@ void ProgramBoard::LeaveGameList()
     menu_.PopulateTrayGameMenu();
     Support::UnloadWindow(GameListWindowName);
     menu_.SetMenuOptions();
+}
+
+void ProgramBoard::BoardClosed()
+{
+    // Whoever opened the board (the game list, the tray menu, the new game,
+    // the notice) paused the polling for its lifetime.
+    Support::ResumePolling();
 }
 
 static_assert(BoardSupport::TrayIconModified == SysTraySupport::TrayModify);

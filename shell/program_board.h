@@ -46,6 +46,7 @@ public:
     BoardSupport::BoardPictures& Pictures() override { return pictures_; }
     void ReturnToGameList(int currentGameId) override;
     void LeaveGameList() override;
+    void BoardClosed() override;
     void UpdateTrayState(int action) override;
     void NotifyNewMoves() override;
     void PrintCurrentBoardState(const BoardSupport::BoardPrintout& printout, QWidget& owner) override;

@@ -181,7 +181,7 @@ void SystemTray::RunFirstRetrieval()
     // ModalBusy (set since before the splash) and the stopped timer keep
     // the polling and the tray's clicks out for the whole pass, as for a
     // poll; the windows go on meanwhile.
-    state.ModalBusy = true;
+    Support::BeginMailPass();
     mailTried_ = true;
     try {
         services_.Mail->ConnectAndRetrieve(false, true, true);
@@ -216,7 +216,7 @@ void SystemTray::FailureEnd()
     if (mailTried_)
         services_.Mail->SignOff(false);
     TrayIcon.Delete();
-    Support::SetCheckTimer(false);
+    Support::StopPolling();
     Support::ForgetWindow(TrayWindowName);
     Form_Unload();
 }

@@ -3,7 +3,7 @@
 #include "board/board_layout.h"
 #include "board/board_view.h"
 #include "board/board_window.h"
-#include "board/command_state.h"
+#include "game/command_state.h"
 #include "board/piece_palette.h"
 #include "board/plain_layout.h"
 #include "foundation/help.h"

@@ -1,4 +1,4 @@
-#include "board/closing_steps.h"
+#include "game/closing_steps.h"
 
 #include <gtest/gtest.h>
 

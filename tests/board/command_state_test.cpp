@@ -1,6 +1,6 @@
 // The board's command state: which commands run in each state of a game,
 // and what both toolbars show for them.
-#include "board/command_state.h"
+#include "game/command_state.h"
 
 #include <gtest/gtest.h>
 

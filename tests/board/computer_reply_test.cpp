@@ -1,7 +1,7 @@
 // The computer's answer through the game controller: a search stand-in's
 // moves by table, then whole games against the real search.
-#include "board/command_state.h"
-#include "board/game_controller.h"
+#include "game/command_state.h"
+#include "game/game_controller.h"
 #include "rules/heuristic_defaults.h"
 #include "rules/search_board.h"
 #include "rules/search_move_list.h"

@@ -1,5 +1,5 @@
 // Opening games through the game controller, without a window.
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 
 #include "board_test_support.h"
 

@@ -2,7 +2,7 @@
 // draw offer written by one player and read back by the other through the
 // post office, the end notices, and the timer's ticks with a clock of the
 // test's own.
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 #include "platform/mail_post_office.h"
 #include "store/move_payload.h"
 

@@ -1,6 +1,6 @@
 // Saving the player's row, the status it leaves the stored game in, and
 // taking an unsent row back, through the game controller and the database.
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 #include "store/move_payload.h"
 #include "store/payload_validation.h"
 

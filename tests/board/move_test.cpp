@@ -1,8 +1,8 @@
 // Moves made through the game controller: the drop pipeline by table, and
 // legality against the move generator over random games.
 #include "store/drop_rules.h"
-#include "board/game_controller.h"
-#include "board/player_comment.h"
+#include "game/game_controller.h"
+#include "game/player_comment.h"
 #include "rules/search_board.h"
 #include "rules/search_move_list.h"
 #include "store/move_entries.h"

@@ -3,7 +3,8 @@
 // and a record of what the board asked of the program.
 
 #include "board/board_host.h"
-#include "board/game_controller.h"
+#include "foundation/polling_pause.h"
+#include "game/game_controller.h"
 
 #include <QPixmap>
 #include <QString>
@@ -36,6 +37,8 @@ public:
         calls.push_back("ReturnToGameList " + QString::number(currentGameId));
     }
     void LeaveGameList() override { calls.push_back("LeaveGameList"); }
+    // As the program's board does, so the tests see the polling resumed.
+    void BoardClosed() override { Support::ResumePolling(); }
     void UpdateTrayState(int state) override
     {
         calls.push_back("UpdateTrayState " + QString::number(state));

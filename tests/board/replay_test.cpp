@@ -1,8 +1,8 @@
 // The position at a row of the move list, the move marks and the cell each
 // square shows.
-#include "board/highlight.h"
-#include "board/history_replay.h"
-#include "board/square_cells.h"
+#include "game/highlight.h"
+#include "game/history_replay.h"
+#include "game/square_cells.h"
 
 #include "../rules/board_builder.h"
 #include "board_test_support.h"

@@ -1,8 +1,8 @@
 // The board's set-up mode through the game controller, without a window:
 // the palette, checked drops, remove-all, the check before play, and play
 // from the set-up position up to the game the opponent receives.
-#include "board/game_controller.h"
-#include "board/setup_checks.h"
+#include "game/game_controller.h"
+#include "game/setup_checks.h"
 #include "store/move_payload.h"
 #include "store/payload_validation.h"
 

@@ -3,7 +3,7 @@
 // board's controller over it, game 9 stored there from a set-up position,
 // and squares by name.
 
-#include "board/game_controller.h"
+#include "game/game_controller.h"
 #include "rules/position.h"
 
 #include "../rules/board_builder.h"

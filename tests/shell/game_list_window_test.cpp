@@ -43,8 +43,10 @@ public:
         Calls.push_back("OpenBoard(" + std::to_string(game.GameId()) + (returnToGameList ? "" : ",no return")
                         + ")");
     }
+    bool BoardOpen() const override { return Open; }
     std::vector<std::string> Calls;
     bool ChessSetLoads = true;
+    bool Open = false;
 };
 
 class RecordingMail : public SysTraySupport::MailPort {
@@ -328,6 +330,33 @@ TEST_F(GameListWindowTest, RetrievingKeepsTheSelectedGameWhereverItSorts)
     Item(list->Menus.mnuIntFileMenu, 1, *list)->trigger();
     EXPECT_EQ(mail.Calls.back(), "ConnectAndRetrieve(1,1,1)");
     EXPECT_EQ(CurrentId(*list), 7);
+}
+
+TEST_F(GameListWindowTest, RetrievingGivesThePollingBackAsItFoundIt)
+{
+    auto list = Load();
+    struct Case {
+        bool timerBefore, busyBefore, boardOpenedMeanwhile;
+        bool timerAfter, busyAfter;
+    };
+    for (const Case c : {Case{true, false, false, true, false}, Case{false, false, false, false, false},
+                         Case{false, true, false, false, true}, Case{true, false, true, false, true}}) {
+        SCOPED_TRACE(std::to_string(c.timerBefore) + std::to_string(c.busyBefore)
+                     + std::to_string(c.boardOpenedMeanwhile));
+        SetCheckTimer(c.timerBefore);
+        Globals().ModalBusy = c.busyBefore;
+        board.Open = false;
+        bool busyDuringRetrieval = false;
+        mail.Retrieval = [&] {
+            busyDuringRetrieval = Globals().ModalBusy;
+            board.Open = c.boardOpenedMeanwhile;
+        };
+        Item(list->Menus.mnuIntFileMenu, 0, *list)->trigger();
+        EXPECT_FALSE(mail.TimerDuringRetrieval);
+        EXPECT_TRUE(busyDuringRetrieval);
+        EXPECT_EQ(CheckTimerEnabled(), c.timerAfter);
+        EXPECT_EQ(Globals().ModalBusy, c.busyAfter);
+    }
 }
 
 TEST_F(GameListWindowTest, HeaderClicksAndTheSortMenuSortAndMoveTheChecks)

@@ -38,6 +38,7 @@ public:
     BoardSupport::BoardPictures& Pictures() override { return pictures_; }
     void ReturnToGameList(int) override { }
     void LeaveGameList() override { }
+    void BoardClosed() override { }
     void UpdateTrayState(int) override { }
     void NotifyNewMoves() override { }
     bool SendMoveMail(int) override { return false; }
