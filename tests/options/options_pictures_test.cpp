@@ -31,7 +31,10 @@ protected:
         ASSERT_TRUE(QFile::copy(SetPath(QStringLiteral("Classic Wood")) + QStringLiteral("Plain.jpg"),
                                 SetPath(set) + board + QStringLiteral(".jpg")));
     }
-    bool PreviewShown() const { return page->pCBoard[11]->isVisibleTo(page->Page[ChessSetTab]); }
+    bool PreviewShown() const
+    {
+        return page->ChessSet().PreviewSquare(1, 1)->isVisibleTo(page->PageFrame(ChessSetTab));
+    }
     static QString Names(const NameList& list) { return list.names.join(QLatin1Char(',')); }
 };
 
@@ -76,7 +79,7 @@ TEST_F(OptionsPicturesTest, EachPreviewSquareShowsItsCellOfTheBoardPicture)
     for (int column = 1; column <= 8; ++column)
         for (int row = 1; row <= 8; ++row)
             EXPECT_EQ(
-                page->pCBoard[std::size_t(10 * column + row)]->pixmap().toImage(),
+                page->ChessSet().PreviewSquare(column, row)->pixmap().toImage(),
                 expected.GraphicCell(PreviewClipGraphic(squares[column][row], column, row)).toImage())
                 << column << "," << row;
 }
@@ -106,25 +109,25 @@ TEST_F(OptionsPicturesTest, TheChosenBoardIsKeptAcrossSetsThatHaveIt)
     const NameList& boards = page->Controller().Boards();
     EXPECT_EQ(boards.SelectedName(), QStringLiteral("Plain"));
 
-    page->opChessBoard->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
-    page->opChessSet->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Zebra"))));
+    page->ChessSet().Boards()->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
+    page->ChessSet().Sets()->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Zebra"))));
     EXPECT_EQ(boards.SelectedName(), QStringLiteral("Marble"));
     EXPECT_EQ(boards.bold, -1); // not the set in force
     EXPECT_TRUE(PreviewShown());
 
-    page->opChessSet->setCurrentRow(int(sets.names.indexOf(classic)));
+    page->ChessSet().Sets()->setCurrentRow(int(sets.names.indexOf(classic)));
     EXPECT_EQ(boards.SelectedName(), QStringLiteral("Marble"));
     EXPECT_EQ(boards.names[boards.bold], QStringLiteral("Plain"));
 
     // A set without it chooses nothing: no preview, and OK is refused.
-    page->opChessSet->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Yew"))));
+    page->ChessSet().Sets()->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Yew"))));
     EXPECT_FALSE(boards.HasSelection());
     EXPECT_FALSE(PreviewShown());
     page->OkButtonFace_Click();
     EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Chess board selection")});
 
-    page->opChessSet->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Zebra"))));
-    page->opChessBoard->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
+    page->ChessSet().Sets()->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Zebra"))));
+    page->ChessSet().Boards()->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
     page->OkButtonFace_Click();
     EXPECT_TRUE(page->Unloaded());
     EXPECT_EQ(settings.ChessSet, QStringLiteral("Zebra"));
@@ -160,14 +163,14 @@ TEST_F(OptionsPicturesTest, SkinPreviewsAndASkinNoLongerOnDisk)
     Open();
     const NameList& skins = page->Controller().Skins();
     EXPECT_EQ(skins.SelectedName(), QStringLiteral("Marrowdale Classic"));
-    EXPECT_FALSE(page->PreviewBoard->pixmap().isNull());
-    page->opSkinsList->setCurrentRow(int(skins.names.indexOf(QStringLiteral("Bare"))));
-    EXPECT_TRUE(page->PreviewBoard->pixmap().isNull());
-    EXPECT_FALSE(page->PreviewInterface->pixmap().isNull());
+    EXPECT_FALSE(page->Skins().PreviewBoard()->pixmap().isNull());
+    page->Skins().List()->setCurrentRow(int(skins.names.indexOf(QStringLiteral("Bare"))));
+    EXPECT_TRUE(page->Skins().PreviewBoard()->pixmap().isNull());
+    EXPECT_FALSE(page->Skins().PreviewInterface()->pixmap().isNull());
     EXPECT_TRUE(page->Controller().ApplyEnabled());
-    page->opSkinsList->setCurrentRow(-1);
-    EXPECT_TRUE(page->PreviewBoard->pixmap().isNull());
-    EXPECT_TRUE(page->PreviewInterface->pixmap().isNull());
+    page->Skins().List()->setCurrentRow(-1);
+    EXPECT_TRUE(page->Skins().PreviewBoard()->pixmap().isNull());
+    EXPECT_TRUE(page->Skins().PreviewInterface()->pixmap().isNull());
 
     OptionsController controller(settings, port);
     settings.Skin = QStringLiteral("Gone");
@@ -185,9 +188,9 @@ TEST_F(OptionsPicturesTest, TheSkinPreviewShowsTheSkinsOwnWindow)
         PreviewWindow window;
         const char* background;
         const char* strip;
-        QPoint face;  // the centre of the first toolbar face in the window
+        QPoint face;   // the centre of the first toolbar face in the window
         QPoint strip0; // ... and in its strip
-        QPoint grid;  // a cell of the grid
+        QPoint grid;   // a cell of the grid
         const char* swatch;
     };
     const Case cases[] = {
@@ -208,13 +211,15 @@ TEST_F(OptionsPicturesTest, TheSkinPreviewShowsTheSkinsOwnWindow)
             EXPECT_EQ(preview.pixel(c.face), QImage(folder + QLatin1String(c.strip)).pixel(c.strip0));
             EXPECT_NE(preview.pixel(c.face), bare.convertToFormat(QImage::Format_RGB32).pixel(c.face));
             EXPECT_EQ(QColor(preview.pixel(c.grid)),
-                      Support::ToQColor(Support::GetSkinColour(QImage(folder + QLatin1String(c.swatch)), 3, 1)));
+                      Support::ToQColor(
+                          Support::GetSkinColour(QImage(folder + QLatin1String(c.swatch)), 3, 1)));
         }
     }
     // The page shows them.
     Open();
-    EXPECT_EQ(page->PreviewBoard->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-              SkinPreviewPicture(folders.SkinPath(QStringLiteral("Marrowdale Classic")), PreviewWindow::Board));
+    EXPECT_EQ(page->Skins().PreviewBoard()->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+              SkinPreviewPicture(folders.SkinPath(QStringLiteral("Marrowdale Classic")),
+                                 PreviewWindow::Board));
 }
 
 TEST_F(OptionsPicturesTest, AnEmptySkinsFolderIsNoFailure)
