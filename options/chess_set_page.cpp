@@ -17,8 +17,8 @@ constexpr int PreviewLeft = 229, PreviewTop = 15;
 
 } // namespace
 
-ChessSetPage::ChessSetPage(OptionsPage& window, OptionsController& controller)
-    : window_(window), controller_(controller)
+ChessSetPage::ChessSetPage(OptionsPage& window, ChessSetOptions& options)
+    : window_(window), options_(options)
 {
 }
 
@@ -42,27 +42,27 @@ void ChessSetPage::Create(QWidget* page)
     QObject::connect(sets_, &QListWidget::currentRowChanged, &window_, [this](int row) {
         if (window_.Refreshing())
             return;
-        controller_.ChessSetRowChanged(row);
+        options_.SetRowChanged(row);
         window_.Refresh();
     });
     QObject::connect(boards_, &QListWidget::currentRowChanged, &window_, [this](int row) {
         if (window_.Refreshing())
             return;
-        controller_.BoardRowChanged(row);
+        options_.BoardRowChanged(row);
         window_.Refresh();
     });
 }
 
 void ChessSetPage::Refresh()
 {
-    ShowNameList(*sets_, controller_.ChessSets());
-    ShowNameList(*boards_, controller_.Boards());
+    ShowNameList(*sets_, options_.Sets());
+    ShowNameList(*boards_, options_.Boards());
     PreviewSet();
 }
 
 void ChessSetPage::PreviewSet()
 {
-    const QString path = controller_.PreviewPicturePath();
+    const QString path = options_.PreviewPicturePath();
     QPixmap picture;
     // A board picture that cannot be read hides the preview, as no board does.
     if (path.isEmpty() || !picture.load(path)) {

@@ -2,7 +2,7 @@
 // The options window's Chess set page: the sets, the boards of the chosen
 // set, and the start position drawn with them.
 
-#include "options/options_controller.h"
+#include "options/chess_set_options.h"
 
 #include <array>
 
@@ -20,7 +20,7 @@ class OptionsPage;
 
 class ChessSetPage {
 public:
-    ChessSetPage(OptionsPage& window, OptionsController& controller);
+    ChessSetPage(OptionsPage& window, ChessSetOptions& options);
 
     void Create(QWidget* page);
     void Refresh();
@@ -37,7 +37,7 @@ private:
     void PreviewSet();
 
     OptionsPage& window_;
-    OptionsController& controller_;
+    ChessSetOptions& options_;
     QListWidget* sets_ = nullptr;
     QListWidget* boards_ = nullptr;
     std::array<std::array<QLabel*, 8>, 8> squares_{}; // [column][row]

@@ -19,8 +19,8 @@ constexpr int IconColumnWidth = 66;
 
 } // namespace
 
-GeneralPage::GeneralPage(OptionsPage& window, OptionsController& controller)
-    : window_(window), controller_(controller)
+GeneralPage::GeneralPage(OptionsPage& window, GeneralOptions& options)
+    : window_(window), options_(options)
 {
 }
 
@@ -31,7 +31,7 @@ void GeneralPage::AddBox(QWidget* page, OptionBox box, const QString& name, cons
     boxes_[std::size_t(box)] = made.box;
     labels_[std::size_t(box)] = made.label;
     QObject::connect(made.box, &QCheckBox::clicked, &window_, [this, box](bool checked) {
-        controller_.BoxClicked(box, checked);
+        options_.BoxClicked(box, checked);
         window_.Refresh();
     });
 }
@@ -66,9 +66,9 @@ void GeneralPage::Create(QWidget* page)
         QObject::connect(combo, &QComboBox::currentIndexChanged, &window_, [this, combo](int index) {
             if (window_.Refreshing())
                 return;
-            (combo == checkInterval_ ? controller_.General().checkIntervalItem
-                                     : controller_.General().searchDepthItem) = index;
-            controller_.ControlChanged();
+            (combo == checkInterval_ ? options_.Controls().checkIntervalItem
+                                     : options_.Controls().searchDepthItem) = index;
+            options_.ControlChanged();
             window_.Refresh();
         });
 }
@@ -99,8 +99,8 @@ void GeneralPage::CreateIconList(QWidget* page)
                      [this](int value) {
                          if (window_.Refreshing())
                              return;
-                         controller_.General().iconSet = value + 1;
-                         controller_.ControlChanged();
+                         options_.Controls().iconSet = value + 1;
+                         options_.ControlChanged();
                          window_.Refresh();
                      });
 }
@@ -109,7 +109,7 @@ bool GeneralPage::LabelReleased(QObject* watched)
 {
     for (std::size_t i = 0; i < labels_.size(); ++i)
         if (labels_[i] && watched == labels_[i]) {
-            controller_.LabelClicked(OptionBox(i));
+            options_.LabelClicked(OptionBox(i));
             window_.Refresh();
             return true;
         }
@@ -118,7 +118,7 @@ bool GeneralPage::LabelReleased(QObject* watched)
 
 void GeneralPage::Refresh()
 {
-    const GeneralControls& g = controller_.General();
+    const GeneralControls& g = options_.Controls();
     const QSignalBlocker b1(checkInterval_), b2(searchDepth_);
     checkInterval_->setCurrentIndex(g.checkIntervalItem);
     searchDepth_->setCurrentIndex(g.searchDepthItem);
@@ -133,10 +133,10 @@ void GeneralPage::Refresh()
 
 void GeneralPage::RefreshIconList()
 {
-    const int sets = controller_.IconSetCount();
+    const int sets = options_.IconSetCount();
     if (iconList_->rowCount() != sets) {
         iconList_->setRowCount(sets);
-        const QList<QPixmap>& icons = controller_.TrayIcons();
+        const QList<QPixmap>& icons = options_.TrayIcons();
         for (int set = 0; set < sets; ++set)
             for (int column = 0; column < 3; ++column) {
                 // A label centres its picture in the cell.
@@ -147,7 +147,7 @@ void GeneralPage::RefreshIconList()
             }
     }
     const QSignalBlocker block(iconList_->verticalScrollBar());
-    iconList_->verticalScrollBar()->setValue(controller_.General().iconSet - 1);
+    iconList_->verticalScrollBar()->setValue(options_.Controls().iconSet - 1);
 }
 
 } // namespace OptionsSupport

@@ -2,7 +2,7 @@
 // The options window's General page: the mail check interval, the start-up
 // and display boxes, the tray icon sets and the computer's search depth.
 
-#include "options/options_controller.h"
+#include "options/general_options.h"
 
 #include <array>
 
@@ -19,7 +19,7 @@ class OptionsPage;
 
 class GeneralPage {
 public:
-    GeneralPage(OptionsPage& window, OptionsController& controller);
+    GeneralPage(OptionsPage& window, GeneralOptions& options);
 
     void Create(QWidget* page);
     void Refresh();
@@ -41,7 +41,7 @@ private:
     void RefreshIconList();
 
     OptionsPage& window_;
-    OptionsController& controller_;
+    GeneralOptions& options_;
     QComboBox* checkInterval_ = nullptr;
     QComboBox* searchDepth_ = nullptr;
     QTableWidget* iconList_ = nullptr;

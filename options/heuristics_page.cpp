@@ -41,8 +41,8 @@ void BandSlider::paintEvent(QPaintEvent* event)
         QColor(40, 90, 170));
 }
 
-HeuristicsPage::HeuristicsPage(OptionsPage& window, OptionsController& controller)
-    : window_(window), controller_(controller)
+HeuristicsPage::HeuristicsPage(OptionsPage& window, HeuristicsOptions& options)
+    : window_(window), options_(options)
 {
 }
 
@@ -74,27 +74,27 @@ void HeuristicsPage::Create(QWidget* page)
     high_->setAlignment(Qt::AlignRight);
     defaults_ = AddButton(page, &window_, QStringLiteral("AIDefault"), QStringLiteral("Defaults"),
                           QStringLiteral("De&fault"), QRect(362, 194, 90, 26), [this] {
-                              controller_.RestoreDefaults();
+                              options_.RestoreDefaults();
                               window_.Refresh();
                           });
 
     QObject::connect(list_, &QTreeWidget::currentItemChanged, &window_, [this](QTreeWidgetItem* item) {
         if (window_.Refreshing())
             return;
-        controller_.SelectHeuristicRow(item ? item->data(0, Qt::UserRole).toInt() : 0);
+        options_.SelectRow(item ? item->data(0, Qt::UserRole).toInt() : 0);
         window_.Refresh();
     });
     QObject::connect(slider_, &QSlider::valueChanged, &window_, [this](int value) {
         if (window_.Refreshing())
             return;
-        controller_.SliderMoved(value);
+        options_.SliderMoved(value);
         window_.Refresh();
     });
     QObject::connect(list_, &QTreeWidget::itemDoubleClicked, &window_, [this](QTreeWidgetItem* item) {
         const int row = item->data(0, Qt::UserRole).toInt();
         if (!IsHeuristicRow(row))
             return; // the tree opens and closes groups itself
-        controller_.DropPendingValue(row);
+        options_.DropPendingValue(row);
         window_.Refresh();
     });
 }
@@ -149,7 +149,7 @@ void HeuristicsPage::Fill()
 
 void HeuristicsPage::Refresh()
 {
-    const HeuristicsEditor& editor = controller_.Heuristics();
+    const HeuristicsEditor& editor = options_.Editor();
     for (int row = FirstHeuristicRow; row <= LastHeuristicRow; ++row) {
         QTreeWidgetItem* item = Item(row);
         if (!item || !IsHeuristicRow(row))
@@ -163,7 +163,7 @@ void HeuristicsPage::Refresh()
         item->setFont(1, font);
         item->setForeground(1, highlighted ? QColor(0, 0, 0xFF) : QColor(0, 0, 0));
     }
-    QTreeWidgetItem* selected = Item(controller_.SelectedHeuristicRow());
+    QTreeWidgetItem* selected = Item(options_.SelectedRow());
     if (list_->currentItem() != selected) {
         const QSignalBlocker block(list_);
         list_->setCurrentItem(selected);
@@ -173,7 +173,7 @@ void HeuristicsPage::Refresh()
 
 void HeuristicsPage::SetSlider()
 {
-    const SliderState slider = controller_.Heuristics().Slider(controller_.SelectedHeuristicRow());
+    const SliderState slider = options_.Editor().Slider(options_.SelectedRow());
     {
         const QSignalBlocker block(slider_);
         slider_->setValue(slider.value);

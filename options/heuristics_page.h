@@ -2,7 +2,7 @@
 // The options window's Heuristics page: the computer's weights in groups,
 // the slider that sets the selected one, and the factory defaults.
 
-#include "options/options_controller.h"
+#include "options/heuristics_options.h"
 
 #include <QSlider>
 
@@ -41,7 +41,7 @@ private:
 
 class HeuristicsPage {
 public:
-    HeuristicsPage(OptionsPage& window, OptionsController& controller);
+    HeuristicsPage(OptionsPage& window, HeuristicsOptions& options);
 
     void Create(QWidget* page);
     // The rows of the tree, once the window has loaded.
@@ -60,7 +60,7 @@ private:
     void SetSlider();
 
     OptionsPage& window_;
-    OptionsController& controller_;
+    HeuristicsOptions& options_;
     QTreeWidget* list_ = nullptr;
     BandSlider* slider_ = nullptr;
     QLabel* low_ = nullptr;

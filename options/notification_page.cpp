@@ -11,8 +11,8 @@
 
 namespace OptionsSupport {
 
-NotificationPage::NotificationPage(OptionsPage& window, OptionsController& controller)
-    : window_(window), controller_(controller)
+NotificationPage::NotificationPage(OptionsPage& window, GeneralOptions& options)
+    : window_(window), options_(options)
 {
 }
 
@@ -21,7 +21,7 @@ NotificationPage::Box NotificationPage::AddBox(QWidget* page, OptionBox box, con
 {
     const CaptionedBox made = OptionsSupport::AddBox(page, name, caption, at, labelWidth, &window_);
     QObject::connect(made.box, &QCheckBox::clicked, &window_, [this, box](bool checked) {
-        controller_.BoxClicked(box, checked);
+        options_.BoxClicked(box, checked);
         window_.Refresh();
     });
     return {made.box, made.label};
@@ -35,7 +35,7 @@ void NotificationPage::Create(QWidget* page)
     browseSound_->setObjectName(QStringLiteral("opBrowseSound"));
     browseSound_->setGeometry(142, 12, 30, 24);
     QObject::connect(browseSound_, &QPushButton::clicked, &window_, [this] {
-        controller_.BrowseSound(&AskForSoundFile);
+        options_.BrowseSound(&AskForSoundFile);
         window_.Refresh();
     });
     soundName_ =
@@ -50,8 +50,8 @@ void NotificationPage::Create(QWidget* page)
     QObject::connect(timeout_, &QComboBox::currentIndexChanged, &window_, [this](int index) {
         if (window_.Refreshing())
             return;
-        controller_.General().timeoutItem = index;
-        controller_.ControlChanged();
+        options_.Controls().timeoutItem = index;
+        options_.ControlChanged();
         window_.Refresh();
     });
 }
@@ -69,7 +69,7 @@ bool NotificationPage::LabelReleased(QObject* watched)
 {
     for (const OptionBox box : {OptionBox::NotifySound, OptionBox::NotifyDialog})
         if (watched == CaptionLabel(box)) {
-            controller_.LabelClicked(box);
+            options_.LabelClicked(box);
             window_.Refresh();
             return true;
         }
@@ -78,7 +78,7 @@ bool NotificationPage::LabelReleased(QObject* watched)
 
 void NotificationPage::Refresh()
 {
-    const GeneralControls& g = controller_.General();
+    const GeneralControls& g = options_.Controls();
     {
         const QSignalBlocker block(timeout_);
         timeout_->setCurrentIndex(g.timeoutItem);
@@ -89,7 +89,7 @@ void NotificationPage::Refresh()
         box->setChecked(checked);
     }
     soundName_->setText(g.soundName);
-    browseSound_->setEnabled(controller_.BrowseSoundEnabled());
+    browseSound_->setEnabled(options_.BrowseSoundEnabled());
 }
 
 } // namespace OptionsSupport

@@ -2,7 +2,7 @@
 // The options window's Notification page: how a new move is told (a sound,
 // a message), the sound chosen and how long the message stays.
 
-#include "options/options_controller.h"
+#include "options/general_options.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,7 +17,7 @@ class OptionsPage;
 
 class NotificationPage {
 public:
-    NotificationPage(OptionsPage& window, OptionsController& controller);
+    NotificationPage(OptionsPage& window, GeneralOptions& options);
 
     void Create(QWidget* page);
     void Refresh();
@@ -40,7 +40,7 @@ private:
                const QPoint& at, int labelWidth);
 
     OptionsPage& window_;
-    OptionsController& controller_;
+    GeneralOptions& options_;
     Box notifySound_;
     Box notifyDialog_;
     QPushButton* browseSound_ = nullptr;

@@ -50,9 +50,10 @@ void RunOptionsPage(Support::OptionsPort& port)
 }
 
 OptionsPage::OptionsPage(Support::Settings& settings, Support::OptionsPort& port)
-    : controller_(settings, port), general_(*this, controller_), notification_(*this, controller_),
-      chessSet_(*this, controller_), heuristics_(*this, controller_), savedAI_(*this, controller_),
-      skins_(*this, controller_)
+    : controller_(settings, port), general_(*this, controller_.General()),
+      notification_(*this, controller_.General()), chessSet_(*this, controller_.ChessSet()),
+      heuristics_(*this, controller_.Heuristics()), savedAI_(*this, controller_.SavedAI()),
+      skins_(*this, controller_.Skins())
 {
     setObjectName(QLatin1String(WindowNames::OptionsPage));
     setWindowTitle(QStringLiteral("Options"));

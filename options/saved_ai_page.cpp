@@ -10,8 +10,8 @@
 
 namespace OptionsSupport {
 
-SavedAIPage::SavedAIPage(OptionsPage& window, OptionsController& controller)
-    : window_(window), controller_(controller)
+SavedAIPage::SavedAIPage(OptionsPage& window, WeightFileOptions& options)
+    : window_(window), options_(options)
 {
 }
 
@@ -31,35 +31,35 @@ void SavedAIPage::Create(QWidget* page)
         const char* caption;
         const char* plainCaption;
         int top;
-        void (OptionsController::*command)();
+        void (WeightFileOptions::*command)();
     } buttons[] = {
-        {load_, "LoadAI", "Load", "&Load", 64, &OptionsController::LoadWeightFile},
-        {delete_, "DeleteAI", "Delete", "&Delete", 98, &OptionsController::DeleteWeightFile},
-        {save_, "SaveAI", "Save", "&Save", 132, &OptionsController::SaveWeightFile},
+        {load_, "LoadAI", "Load", "&Load", 64, &WeightFileOptions::Load},
+        {delete_, "DeleteAI", "Delete", "&Delete", 98, &WeightFileOptions::Delete},
+        {save_, "SaveAI", "Save", "&Save", 132, &WeightFileOptions::Save},
     };
     for (const auto& button : buttons)
         button.button =
             AddButton(page, &window_, QString::fromLatin1(button.name),
                       QString::fromLatin1(button.caption), QString::fromLatin1(button.plainCaption),
                       QRect(262, button.top, 90, 26), [this, command = button.command] {
-                          (controller_.*command)();
+                          (options_.*command)();
                           window_.Refresh();
                       });
     QObject::connect(files_, &QListWidget::currentRowChanged, &window_, [this](int row) {
         if (window_.Refreshing())
             return;
-        controller_.WeightFileRowChanged(row);
+        options_.RowChanged(row);
         window_.Refresh();
     });
     QObject::connect(saveName_, &QLineEdit::textEdited, &window_,
-                     [this](const QString& text) { controller_.SaveName() = text; });
+                     [this](const QString& text) { options_.SaveName() = text; });
 }
 
 void SavedAIPage::Refresh()
 {
-    ShowNameList(*files_, controller_.WeightFiles());
-    if (saveName_->text() != controller_.SaveName())
-        saveName_->setText(controller_.SaveName());
+    ShowNameList(*files_, options_.Files());
+    if (saveName_->text() != options_.SaveName())
+        saveName_->setText(options_.SaveName());
 }
 
 } // namespace OptionsSupport

@@ -2,7 +2,7 @@
 // The options window's Saved AI page: the weight files in the data folder,
 // and loading, deleting and saving them.
 
-#include "options/options_controller.h"
+#include "options/weight_file_options.h"
 
 class QLineEdit;
 class QListWidget;
@@ -18,7 +18,7 @@ class OptionsPage;
 
 class SavedAIPage {
 public:
-    SavedAIPage(OptionsPage& window, OptionsController& controller);
+    SavedAIPage(OptionsPage& window, WeightFileOptions& options);
 
     void Create(QWidget* page);
     void Refresh();
@@ -31,7 +31,7 @@ public:
 
 private:
     OptionsPage& window_;
-    OptionsController& controller_;
+    WeightFileOptions& options_;
     QListWidget* files_ = nullptr;
     QLineEdit* saveName_ = nullptr;
     Support::SkinnedButton* load_ = nullptr;

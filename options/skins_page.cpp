@@ -9,10 +9,7 @@
 
 namespace OptionsSupport {
 
-SkinsPage::SkinsPage(OptionsPage& window, OptionsController& controller)
-    : window_(window), controller_(controller)
-{
-}
+SkinsPage::SkinsPage(OptionsPage& window, SkinOptions& options) : window_(window), options_(options) { }
 
 void SkinsPage::Create(QWidget* page)
 {
@@ -29,17 +26,17 @@ void SkinsPage::Create(QWidget* page)
     QObject::connect(list_, &QListWidget::currentRowChanged, &window_, [this](int row) {
         if (window_.Refreshing())
             return;
-        controller_.SkinRowChanged(row);
+        options_.RowChanged(row);
         window_.Refresh();
     });
 }
 
 void SkinsPage::Refresh()
 {
-    ShowNameList(*list_, controller_.Skins());
+    ShowNameList(*list_, options_.List());
     // The skin's windows in small; a background that cannot be read leaves
     // its preview empty.
-    const QString folder = controller_.SkinPreviewPath(QString());
+    const QString folder = options_.PreviewPath(QString());
     const auto show = [&folder](QLabel* preview, PreviewWindow window) {
         if (folder == preview->property("folder").toString())
             return;

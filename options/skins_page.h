@@ -2,7 +2,7 @@
 // The options window's Skins page (skinned layout only): the skins and
 // their board and game list windows in small.
 
-#include "options/options_controller.h"
+#include "options/skin_options.h"
 
 class QLabel;
 class QListWidget;
@@ -14,7 +14,7 @@ class OptionsPage;
 
 class SkinsPage {
 public:
-    SkinsPage(OptionsPage& window, OptionsController& controller);
+    SkinsPage(OptionsPage& window, SkinOptions& options);
 
     void Create(QWidget* page);
     void Refresh();
@@ -25,7 +25,7 @@ public:
 
 private:
     OptionsPage& window_;
-    OptionsController& controller_;
+    SkinOptions& options_;
     QListWidget* list_ = nullptr;
     QLabel* previewBoard_ = nullptr;
     QLabel* previewInterface_ = nullptr;

@@ -147,7 +147,7 @@ TEST_F(OptionsPageTest, EnterIsOkAndStoresInTheProgramsOrder)
     page->General().IconList()->verticalScrollBar()->setValue(3);
     page->General().Box(OptionBox::DefaultView)->click();
     page->Skins().List()->setCurrentRow(
-        int(page->Controller().Skins().names.indexOf(QStringLiteral("Second"))));
+        int(page->Controller().Skins().List().names.indexOf(QStringLiteral("Second"))));
     port.skinSucceeds = false;
     Key(Qt::Key_Return);
     // The skin could not go on every window: what comes before it is
@@ -277,8 +277,8 @@ TEST_F(OptionsPageTest, SettingsChangedInTheWindowSurviveARestart)
     page->Notification().Timeout()->setCurrentIndex(12);
     page->General().IconList()->verticalScrollBar()->setValue(5);
     page->Notification().NotifySound()->click();
-    page->Controller().SelectHeuristicRow(60);
-    page->Controller().SliderMoved(-77);
+    page->Controller().Heuristics().SelectRow(60);
+    page->Controller().Heuristics().SliderMoved(-77);
     page->OkButtonFace_Click();
     ASSERT_TRUE(page->Unloaded());
     // The run's settings key exists from start-up on.

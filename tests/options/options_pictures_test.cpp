@@ -89,10 +89,10 @@ TEST_F(OptionsPicturesTest, ASetNoLongerOnDiskSelectsTheFirstSetAndNoBoard)
     folders.CopyChessSet(QStringLiteral("Classic Wood"), QStringLiteral("Another"));
     settings.ChessSet = QStringLiteral("Gone");
     Open();
-    const NameList& sets = page->Controller().ChessSets();
+    const NameList& sets = page->Controller().ChessSet().Sets();
     EXPECT_EQ(sets.SelectedName(), sets.names.first());
     EXPECT_EQ(sets.bold, -1);
-    EXPECT_FALSE(page->Controller().Boards().HasSelection());
+    EXPECT_FALSE(page->Controller().ChessSet().Boards().HasSelection());
     EXPECT_FALSE(PreviewShown());
     EXPECT_TRUE(host.messages.empty());
 }
@@ -105,8 +105,8 @@ TEST_F(OptionsPicturesTest, TheChosenBoardIsKeptAcrossSetsThatHaveIt)
     folders.CopyChessSet(classic, QStringLiteral("Yew"));
     ASSERT_TRUE(QFile::remove(SetPath(QStringLiteral("Yew")) + QStringLiteral("Marble.jpg")));
     Open();
-    const NameList& sets = page->Controller().ChessSets();
-    const NameList& boards = page->Controller().Boards();
+    const NameList& sets = page->Controller().ChessSet().Sets();
+    const NameList& boards = page->Controller().ChessSet().Boards();
     EXPECT_EQ(boards.SelectedName(), QStringLiteral("Plain"));
 
     page->ChessSet().Boards()->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
@@ -143,7 +143,7 @@ TEST_F(OptionsPicturesTest, OnlyLowerCaseJpgFilesAreBoards)
         QFile::rename(shouty + QStringLiteral("Plain.jpg"), shouty + QStringLiteral("Plain.JPG")));
     settings.ChessSet = QStringLiteral("Shouty");
     Open();
-    EXPECT_TRUE(page->Controller().Boards().names.isEmpty());
+    EXPECT_TRUE(page->Controller().ChessSet().Boards().names.isEmpty());
     EXPECT_FALSE(PreviewShown());
 }
 
@@ -152,7 +152,7 @@ TEST_F(OptionsPicturesTest, WithoutAGraphicsFolderTheUserIsToldOnce)
     QDir(folders.ProgramPath() + QStringLiteral("/Graphics")).removeRecursively();
     Open();
     EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Chess set error")});
-    EXPECT_TRUE(page->Controller().ChessSets().names.isEmpty());
+    EXPECT_TRUE(page->Controller().ChessSet().Sets().names.isEmpty());
     EXPECT_FALSE(PreviewShown());
 }
 
@@ -161,7 +161,7 @@ TEST_F(OptionsPicturesTest, SkinPreviewsAndASkinNoLongerOnDisk)
     folders.CopySkin(QStringLiteral("Marrowdale Classic"), QStringLiteral("Bare"));
     ASSERT_TRUE(QFile::remove(folders.SkinPath(QStringLiteral("Bare")) + QStringLiteral("Board.jpg")));
     Open();
-    const NameList& skins = page->Controller().Skins();
+    const NameList& skins = page->Controller().Skins().List();
     EXPECT_EQ(skins.SelectedName(), QStringLiteral("Marrowdale Classic"));
     EXPECT_FALSE(page->Skins().PreviewBoard()->pixmap().isNull());
     page->Skins().List()->setCurrentRow(int(skins.names.indexOf(QStringLiteral("Bare"))));
@@ -175,8 +175,8 @@ TEST_F(OptionsPicturesTest, SkinPreviewsAndASkinNoLongerOnDisk)
     OptionsController controller(settings, port);
     settings.Skin = QStringLiteral("Gone");
     ASSERT_TRUE(controller.Load());
-    EXPECT_EQ(controller.Skins().selected, 0);
-    EXPECT_EQ(controller.Skins().bold, -1);
+    EXPECT_EQ(controller.Skins().List().selected, 0);
+    EXPECT_EQ(controller.Skins().List().bold, -1);
 }
 
 // Each preview is the skin's window: its background with the skin's own
@@ -228,8 +228,8 @@ TEST_F(OptionsPicturesTest, AnEmptySkinsFolderIsNoFailure)
     QDir().mkpath(folders.ProgramPath() + QStringLiteral("/UI Graphics"));
     OptionsController controller(settings, port);
     EXPECT_TRUE(controller.Load());
-    EXPECT_TRUE(controller.Skins().names.isEmpty());
-    EXPECT_FALSE(controller.Skins().HasSelection());
+    EXPECT_TRUE(controller.Skins().List().names.isEmpty());
+    EXPECT_FALSE(controller.Skins().List().HasSelection());
     EXPECT_TRUE(host.messages.empty());
     QDir(folders.ProgramPath() + QStringLiteral("/UI Graphics")).removeRecursively();
     // With no skins at all, the message itself shows in the plain layout.
