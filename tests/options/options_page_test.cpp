@@ -317,7 +317,7 @@ TEST_F(OptionsPageTest, TheSoundChooserWritesTheSoundAtOnceAndCancelKeepsIt)
 
     settings.NotificationSoundPath = folders.DataPath() + QStringLiteral("sounds/");
     host.chooser = [](SelectSound& chooser) {
-        chooser.FileList->setCurrentRow(0);
+        chooser.FileList()->setCurrentRow(0);
         chooser.OkCommand();
     };
     page->Notification().BrowseSound()->click();
