@@ -6,6 +6,13 @@
 
 namespace OptionsSupport {
 
+void SelectNamed(NameList& list, const QString& name, int fallback)
+{
+    const int row = int(list.names.indexOf(name));
+    list.bold = row;
+    list.selected = row >= 0 ? row : (list.names.isEmpty() ? -1 : fallback);
+}
+
 namespace {
 
 std::optional<QDir> Readable(const QString& folder)

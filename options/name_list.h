@@ -22,6 +22,10 @@ struct NameList {
     void Clear() { *this = NameList{}; }
 };
 
+// Selects the row named `name`, drawn bold as the setting in force, or
+// failing that the row `fallback` (none in an empty list).
+void SelectNamed(NameList& list, const QString& name, int fallback);
+
 // The sub-folders of a folder, or its files ending in `suffix` (exact,
 // case-sensitive) without the suffix, in ascending case-sensitive order.
 // Nothing when the folder cannot be read.

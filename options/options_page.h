@@ -4,57 +4,37 @@
 // every value and does every command; the window shows what it holds.
 // Shown modally through RunOptionsPage, which Support::ShowOptions calls.
 
+#include "options/chess_set_page.h"
+#include "options/general_page.h"
+#include "options/heuristics_page.h"
+#include "options/notification_page.h"
 #include "options/options_controller.h"
+#include "options/saved_ai_page.h"
+#include "options/skins_page.h"
 
 #include "foundation/answering_dialog.h"
 #include "foundation/skinned_button.h"
 
-#include <QSlider>
-
 #include <array>
-#include <functional>
 
-class QCheckBox;
-class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QTabBar;
-class QTableWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace Support {
 class OptionsPort;
-class PictureClip;
-} // namespace Support
+}
 
 namespace OptionsSupport {
 
 // The options window, modal, until OK has stored or Cancel dropped the changes.
 void RunOptionsPage(Support::OptionsPort& port);
 
-// A slider that also marks a band between two values (0 and the current
-// weight) beside its groove.
-class BandSlider : public QSlider {
-    Q_OBJECT
-public:
-    explicit BandSlider(QWidget* parent);
-    void SetBand(int start, int length);
-    int BandStart() const { return bandStart_; }
-    int BandLength() const { return bandLength_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    int bandStart_ = 0;
-    int bandLength_ = 0;
-};
-
-// Enter is OK; Escape and closing are Cancel.
+// The frame of the options window: the caption, the tabs (skinned, or a
+// plain tab strip), the pages and the Help, OK, Cancel and Apply buttons;
+// each page is a part of its own over the controller. Enter is OK; Escape
+// and closing are Cancel.
 class OptionsPage : public Support::DialogWindow {
     Q_OBJECT
 public:
@@ -76,45 +56,29 @@ public:
     void HelpButton_Click();
     void ChangeTab(int tab);
 
-    // What the window shows, drawn anew from the controller.
+    // What the window shows, drawn anew from the controller. While it is
+    // drawn, the controls' changes are the window's own, not the user's.
     void Refresh();
+    bool Refreshing() const { return refreshing_; }
 
-    // Controls, by the names the skin, the tool tips and the tests look up.
-    QLabel* FormCaption;
-    std::array<QFrame*, TabCount + 1> Page{}; // 1 to 6
-    QTabBar* TabStrip;
-    QLabel* HelpButton;
-    QPushButton* HelpButtonS;
-    std::array<Support::SkinnedButton*, TabCount + 1> Tabset{}; // 1 to 6
-    Support::SkinnedButton *OkButton, *CancelButton, *ApplyButton;
-    Support::SkinnedButton *LoadAI, *DeleteAI, *AIDefault, *SaveAI;
+    // The pages, by tab.
+    GeneralPage& General() { return general_; }
+    NotificationPage& Notification() { return notification_; }
+    ChessSetPage& ChessSet() { return chessSet_; }
+    HeuristicsPage& Heuristics() { return heuristics_; }
+    SavedAIPage& SavedAI() { return savedAI_; }
+    SkinsPage& Skins() { return skins_; }
 
-    QComboBox* opSysTrayTimerCombo;
-    QCheckBox *opDisplaySplash, *opSimpleUI, *opVerbose, *opSystrayStartup, *opShowToolTips,
-        *opDefaultView;
-    QTableWidget* opIconList;
-    QComboBox* vsCSearchDepth;
-    QCheckBox *opNotifySound, *opNotifyDialog;
-    QPushButton* opBrowseSound;
-    QLabel* opNotificationSound;
-    QComboBox* opTimeoutCombo;
-
-    QListWidget *opChessSet, *opChessBoard;
-    std::array<QLabel*, 89> pCBoard{}; // 10 * column + row, 11 to 88
-    Support::PictureClip* PreviewChessSet;
-
-    QTreeWidget* opHeuristicsList;
-    BandSlider* opHeuristicSlider;
-    QLabel *HLabelLow, *HLabelDontCare, *HLabelHigh;
-
-    QListWidget* opSavedAIFiles;
-    QLineEdit* opSaveAIName;
-
-    QListWidget* opSkinsList;
-    QLabel *PreviewBoard, *PreviewInterface;
-
-    // The caption label of a box ("opVerbose_L" for opVerbose).
-    QLabel* CaptionLabel(OptionBox box) const;
+    // The frame's controls; tabs are GeneralTab to SkinsTab.
+    QLabel* FormCaption() const { return formCaption_; }
+    QFrame* PageFrame(int tab) const { return pages_[std::size_t(tab - 1)]; }
+    Support::SkinnedButton* Tab(int tab) const { return tabs_[std::size_t(tab - 1)]; }
+    QTabBar* TabStrip() const { return tabStrip_; }
+    QLabel* HelpButton() const { return helpButton_; }
+    QPushButton* HelpButtonS() const { return helpButtonS_; }
+    Support::SkinnedButton* OkButton() const { return okButton_; }
+    Support::SkinnedButton* CancelButton() const { return cancelButton_; }
+    Support::SkinnedButton* ApplyButton() const { return applyButton_; }
 
 protected:
     void SetSimpleUI() override;
@@ -126,38 +90,29 @@ protected:
 
 private:
     void BuildFrame();
-    void BuildGeneralPage();
-    void BuildIconList(QWidget* page);
-    void BuildNotificationPage();
-    void BuildChessSetPage();
-    void BuildHeuristicsPage();
-    void BuildSavedAIPage();
-    void BuildSkinsPage();
-    Support::SkinnedButton* BuildButton(QWidget* parent, const QString& name, const QString& caption,
-                                        const QString& plainCaption, const QRect& geometry,
-                                        const std::function<void()>& command);
     // The buttons of the window's foot and of its pages.
     std::array<Support::SkinnedButton*, 7> CommandButtons() const;
-    QCheckBox* AddBox(QWidget* page, OptionBox box, const QString& name, const QString& caption,
-                      const QPoint& at, int labelWidth);
     void SetToolTips();
     void PaintButtonsRaised();
     void RefreshInterfaceButtons();
     void EnableApplyButton();
-    void RefreshGeneral();
-    void RefreshIconList();
-    void RefreshChessSet();
-    void PreviewSet();
-    void PopulateHeuristicsList();
-    void RefreshHeuristics();
-    void SetHeuristicSlider();
-    void RefreshSavedAI();
-    void RefreshSkins();
 
     OptionsController controller_;
-    std::array<QCheckBox*, 8> boxes_{};
-    std::array<QLabel*, 8> boxLabels_{};
-    std::array<QTreeWidgetItem*, LastHeuristicRow + 1> heuristicItems_{};
+    GeneralPage general_;
+    NotificationPage notification_;
+    ChessSetPage chessSet_;
+    HeuristicsPage heuristics_;
+    SavedAIPage savedAI_;
+    SkinsPage skins_;
+    QLabel* formCaption_ = nullptr;
+    std::array<QFrame*, TabCount> pages_{};
+    std::array<Support::SkinnedButton*, TabCount> tabs_{};
+    QTabBar* tabStrip_ = nullptr;
+    QLabel* helpButton_ = nullptr;
+    QPushButton* helpButtonS_ = nullptr;
+    Support::SkinnedButton* okButton_ = nullptr;
+    Support::SkinnedButton* cancelButton_ = nullptr;
+    Support::SkinnedButton* applyButton_ = nullptr;
     bool refreshing_ = false;
 };
 

@@ -84,64 +84,64 @@ SelectSound::SelectSound(ChooserMode mode, const QString& folder, const QString&
     setWindowTitle(Caption(mode));
     setFixedSize(SkinnedSize);
 
-    FormCaption = new QLabel(Caption(mode), this);
-    FormCaption->setObjectName(QStringLiteral("FormCaption"));
-    FormCaption->setGeometry(CaptionRect);
-    FormCaption->setStyleSheet(QStringLiteral("color: #f4e8d0; font-weight: bold;"));
-    HelpButton = new QLabel(QStringLiteral("?"), this);
-    HelpButton->setObjectName(QStringLiteral("HelpButton"));
-    HelpButton->setGeometry(HelpRect);
-    HelpButton->setAlignment(Qt::AlignCenter);
-    HelpButton->setStyleSheet(QStringLiteral(
+    formCaption_ = new QLabel(Caption(mode), this);
+    formCaption_->setObjectName(QStringLiteral("FormCaption"));
+    formCaption_->setGeometry(CaptionRect);
+    formCaption_->setStyleSheet(QStringLiteral("color: #f4e8d0; font-weight: bold;"));
+    helpButton_ = new QLabel(QStringLiteral("?"), this);
+    helpButton_->setObjectName(QStringLiteral("HelpButton"));
+    helpButton_->setGeometry(HelpRect);
+    helpButton_->setAlignment(Qt::AlignCenter);
+    helpButton_->setStyleSheet(QStringLiteral(
         "color: #f4e8d0; font-weight: bold; border: 1px solid #f4e8d0; border-radius: 9px;"));
-    HelpButton->installEventFilter(this);
+    helpButton_->installEventFilter(this);
 
-    FolderName = new QLabel(this);
-    FolderName->setObjectName(QStringLiteral("FolderName"));
-    FolderName->setGeometry(FolderNameRect);
-    DirList = new QListWidget(this);
-    DirList->setObjectName(QStringLiteral("DirList"));
-    DirList->setGeometry(DirListRect);
-    DriveList = new QComboBox(this);
-    DriveList->setObjectName(QStringLiteral("DriveList"));
-    DriveList->setGeometry(DriveListRect);
-    DriveList->addItem(QStringLiteral("Home folder"), QDir::homePath());
-    DriveList->addItem(QStringLiteral("/"), QStringLiteral("/"));
-    FileList = new QListWidget(this);
-    FileList->setObjectName(QStringLiteral("FileList"));
-    FileList->setGeometry(FileListRect);
+    folderName_ = new QLabel(this);
+    folderName_->setObjectName(QStringLiteral("FolderName"));
+    folderName_->setGeometry(FolderNameRect);
+    dirList_ = new QListWidget(this);
+    dirList_->setObjectName(QStringLiteral("DirList"));
+    dirList_->setGeometry(DirListRect);
+    driveList_ = new QComboBox(this);
+    driveList_->setObjectName(QStringLiteral("DriveList"));
+    driveList_->setGeometry(DriveListRect);
+    driveList_->addItem(QStringLiteral("Home folder"), QDir::homePath());
+    driveList_->addItem(QStringLiteral("/"), QStringLiteral("/"));
+    fileList_ = new QListWidget(this);
+    fileList_->setObjectName(QStringLiteral("FileList"));
+    fileList_->setGeometry(FileListRect);
 
     using Support::SkinnedButton;
-    OkSelect = new SkinnedButton(*this, QStringLiteral("OkSelect"), OkRect, QStringLiteral("OK"),
-                                 QStringLiteral("&OK"));
-    CancelSelect = new SkinnedButton(*this, QStringLiteral("CancelSelect"), CancelRect,
-                                     QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
-    Play = new SkinnedButton(*this, QStringLiteral("Play"), PlayRect, QStringLiteral("Play"),
-                             QStringLiteral("&Play"));
-    ImportOK = new SkinnedButton(*this, QStringLiteral("ImportOK"), ImportRect, QStringLiteral("Import"),
-                                 QStringLiteral("&Import"));
-    ImportCancel = new SkinnedButton(*this, QStringLiteral("ImportCancel"), ImportCancelRect,
-                                     QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
+    okSelect_ = new SkinnedButton(*this, QStringLiteral("OkSelect"), OkRect, QStringLiteral("OK"),
+                                  QStringLiteral("&OK"));
+    cancelSelect_ = new SkinnedButton(*this, QStringLiteral("CancelSelect"), CancelRect,
+                                      QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
+    play_ = new SkinnedButton(*this, QStringLiteral("Play"), PlayRect, QStringLiteral("Play"),
+                              QStringLiteral("&Play"));
+    importOK_ = new SkinnedButton(*this, QStringLiteral("ImportOK"), ImportRect,
+                                  QStringLiteral("Import"), QStringLiteral("&Import"));
+    importCancel_ = new SkinnedButton(*this, QStringLiteral("ImportCancel"), ImportCancelRect,
+                                      QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
     for (const auto& [button, command] :
-         {std::pair{OkSelect, &SelectSound::OkCommand},
-          std::pair{CancelSelect, &SelectSound::CancelCommand},
-          std::pair{Play, &SelectSound::PlayCommand}, std::pair{ImportOK, &SelectSound::OkCommand},
-          std::pair{ImportCancel, &SelectSound::CancelCommand}})
+         {std::pair{okSelect_, &SelectSound::OkCommand},
+          std::pair{cancelSelect_, &SelectSound::CancelCommand},
+          std::pair{play_, &SelectSound::PlayCommand}, std::pair{importOK_, &SelectSound::OkCommand},
+          std::pair{importCancel_, &SelectSound::CancelCommand}})
         connect(button, &SkinnedButton::Clicked, this, command);
 
-    connect(DirList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    connect(dirList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         model_.OpenFolder(item->text());
         Refresh();
     });
-    connect(DriveList, &QComboBox::activated, this, [this](int index) {
-        model_.SetFolder(DriveList->itemData(index).toString());
+    connect(driveList_, &QComboBox::activated, this, [this](int index) {
+        model_.SetFolder(driveList_->itemData(index).toString());
         Refresh();
     });
-    connect(FileList, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(fileList_, &QListWidget::currentRowChanged, this, [this](int row) {
         model_.SelectFile(row);
-        Play->SetEnabled(model_.HasSelection());
+        play_->SetEnabled(model_.HasSelection());
     });
-    connect(FileList, &QListWidget::itemDoubleClicked, this, [this] { OkCommand(); });
+    connect(fileList_, &QListWidget::itemDoubleClicked, this, [this] { OkCommand(); });
     TakeKeysFirst();
     Refresh();
 }
@@ -156,31 +156,31 @@ bool SelectSound::Form_Load(bool simpleUI)
 
 void SelectSound::SetSimpleUI()
 {
-    HelpButton->hide();
-    FormCaption->hide();
+    helpButton_->hide();
+    formCaption_->hide();
     Support::ShiftIntoPlainLayout(*this, PlainLayout);
 }
 
 void SelectSound::ShowModeButtons()
 {
     const bool sound = model_.Mode() == ChooserMode::Sound;
-    for (Support::SkinnedButton* button : {OkSelect, CancelSelect, Play})
+    for (Support::SkinnedButton* button : {okSelect_, cancelSelect_, play_})
         sound ? button->Show(SimpleLayout()) : button->Hide();
-    for (Support::SkinnedButton* button : {ImportOK, ImportCancel})
+    for (Support::SkinnedButton* button : {importOK_, importCancel_})
         sound ? button->Hide() : button->Show(SimpleLayout());
-    Play->SetEnabled(model_.HasSelection());
+    play_->SetEnabled(model_.HasSelection());
 }
 
 void SelectSound::Refresh()
 {
-    FolderName->setText(model_.Folder());
-    DirList->clear();
-    DirList->addItems(model_.Folders());
-    const QSignalBlocker block(FileList);
-    FileList->clear();
-    FileList->addItems(model_.Files());
-    FileList->setCurrentRow(model_.SelectedFile());
-    Play->SetEnabled(model_.HasSelection());
+    folderName_->setText(model_.Folder());
+    dirList_->clear();
+    dirList_->addItems(model_.Folders());
+    const QSignalBlocker block(fileList_);
+    fileList_->clear();
+    fileList_->addItems(model_.Files());
+    fileList_->setCurrentRow(model_.SelectedFile());
+    play_->SetEnabled(model_.HasSelection());
 }
 
 void SelectSound::OkCommand()
@@ -231,7 +231,7 @@ void SelectSound::EscapePressed()
 
 bool SelectSound::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == HelpButton && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == helpButton_ && event->type() == QEvent::MouseButtonRelease) {
         HelpCommand();
         return true;
     }

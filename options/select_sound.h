@@ -39,17 +39,17 @@ public:
     bool Accepted() const { return Answer() == Support::DialogAnswer::Ok; }
 
     // Controls, by the names the skin and the button routines look up.
-    QLabel* FormCaption;
-    QListWidget* DirList;
-    QComboBox* DriveList;
-    QListWidget* FileList;
-    QLabel* FolderName;
-    QLabel* HelpButton;
-    Support::SkinnedButton* OkSelect;
-    Support::SkinnedButton* CancelSelect;
-    Support::SkinnedButton* Play;
-    Support::SkinnedButton* ImportOK;
-    Support::SkinnedButton* ImportCancel;
+    QLabel* FormCaption() const { return formCaption_; }
+    QListWidget* DirList() const { return dirList_; }
+    QComboBox* DriveList() const { return driveList_; }
+    QListWidget* FileList() const { return fileList_; }
+    QLabel* FolderName() const { return folderName_; }
+    QLabel* HelpButton() const { return helpButton_; }
+    Support::SkinnedButton* OkSelect() const { return okSelect_; }
+    Support::SkinnedButton* CancelSelect() const { return cancelSelect_; }
+    Support::SkinnedButton* Play() const { return play_; }
+    Support::SkinnedButton* ImportOK() const { return importOK_; }
+    Support::SkinnedButton* ImportCancel() const { return importCancel_; }
 
     // The commands.
     void OkCommand();
@@ -70,6 +70,17 @@ private:
     void Refresh();
 
     FileChooserModel model_;
+    QLabel* formCaption_ = nullptr;
+    QListWidget* dirList_ = nullptr;
+    QComboBox* driveList_ = nullptr;
+    QListWidget* fileList_ = nullptr;
+    QLabel* folderName_ = nullptr;
+    QLabel* helpButton_ = nullptr;
+    Support::SkinnedButton* okSelect_ = nullptr;
+    Support::SkinnedButton* cancelSelect_ = nullptr;
+    Support::SkinnedButton* play_ = nullptr;
+    Support::SkinnedButton* importOK_ = nullptr;
+    Support::SkinnedButton* importCancel_ = nullptr;
 };
 
 } // namespace OptionsSupport

@@ -47,8 +47,12 @@ protected:
         EXPECT_NE(control, nullptr) << name.toStdString();
         return control;
     }
-    void ClickLabel(OptionBox box) { QTest::mouseClick(page->CaptionLabel(box), Qt::LeftButton); }
-    void Key(Qt::Key key) { QTest::keyClick(page->opDefaultView, key); }
+    void ClickLabel(OptionBox box)
+    {
+        QLabel* label = page->General().CaptionLabel(box);
+        QTest::mouseClick(label ? label : page->Notification().CaptionLabel(box), Qt::LeftButton);
+    }
+    void Key(Qt::Key key) { QTest::keyClick(page->General().Box(OptionBox::DefaultView), key); }
 };
 
 } // namespace
@@ -63,22 +67,22 @@ TEST_F(OptionsPageTest, TheNotificationMethodShowsAsTwoBoxesAndIsWrittenAtOnce)
     for (const auto& c : cases) {
         settings.NotificationMethod = std::int16_t(c.method);
         Open();
-        EXPECT_EQ(page->opNotifySound->isChecked(), c.sound) << c.method;
-        EXPECT_EQ(page->opNotifyDialog->isChecked(), c.dialog) << c.method;
-        EXPECT_EQ(page->opBrowseSound->isEnabled(), c.browse) << c.method;
+        EXPECT_EQ(page->Notification().NotifySound()->isChecked(), c.sound) << c.method;
+        EXPECT_EQ(page->Notification().NotifyDialog()->isChecked(), c.dialog) << c.method;
+        EXPECT_EQ(page->Notification().BrowseSound()->isEnabled(), c.browse) << c.method;
     }
 
     settings.NotificationMethod = 2;
     Open();
-    page->opNotifySound->click();
+    page->Notification().NotifySound()->click();
     EXPECT_EQ(settings.NotificationMethod, 3);
-    EXPECT_TRUE(page->opBrowseSound->isEnabled());
-    page->opNotifySound->click();
-    page->opNotifyDialog->click();
+    EXPECT_TRUE(page->Notification().BrowseSound()->isEnabled());
+    page->Notification().NotifySound()->click();
+    page->Notification().NotifyDialog()->click();
     EXPECT_EQ(settings.NotificationMethod, 0);
-    EXPECT_FALSE(page->opBrowseSound->isEnabled());
+    EXPECT_FALSE(page->Notification().BrowseSound()->isEnabled());
     ClickLabel(OptionBox::NotifySound);
-    EXPECT_TRUE(page->opNotifySound->isChecked());
+    EXPECT_TRUE(page->Notification().NotifySound()->isChecked());
     // Cancel keeps what was written at once.
     page->CancelButtonFace_Click();
     EXPECT_TRUE(page->Unloaded());
@@ -91,9 +95,9 @@ TEST_F(OptionsPageTest, OkStoresEverySettingAgainWithoutRedrawingOrSkinning)
     settings.SearchDepth = 9; // out of range: the nearest item
     settings.NotificationTimeout = 40;
     Open();
-    EXPECT_EQ(page->opSysTrayTimerCombo->currentText(), QStringLiteral("2"));
-    EXPECT_EQ(page->vsCSearchDepth->currentIndex(), 4);
-    EXPECT_EQ(page->opTimeoutCombo->currentText(), QStringLiteral("10 hours"));
+    EXPECT_EQ(page->General().CheckInterval()->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(page->General().SearchDepth()->currentIndex(), 4);
+    EXPECT_EQ(page->Notification().Timeout()->currentText(), QStringLiteral("10 hours"));
     EXPECT_FALSE(page->Controller().ApplyEnabled());
     page->OkButtonFace_Click();
     EXPECT_TRUE(page->Unloaded());
@@ -111,15 +115,15 @@ TEST_F(OptionsPageTest, ApplyOnlyWhenEnabledCancelDropsTheChanges)
     page->ApplyButtonFace_Click(); // disabled: nothing
     EXPECT_EQ(settings, before);
 
-    page->opSysTrayTimerCombo->setCurrentIndex(0); // "Never"
+    page->General().CheckInterval()->setCurrentIndex(0); // "Never"
     EXPECT_TRUE(page->Controller().ApplyEnabled());
     page->ApplyButtonFace_Click();
     EXPECT_EQ(settings.CheckInterval, 0);
     EXPECT_FALSE(page->Controller().ApplyEnabled());
     EXPECT_FALSE(page->Unloaded());
 
-    page->vsCSearchDepth->setCurrentIndex(3);
-    page->opVerbose->click();
+    page->General().SearchDepth()->setCurrentIndex(3);
+    page->General().Box(OptionBox::Verbose)->click();
     Key(Qt::Key_Escape);
     EXPECT_TRUE(page->Unloaded());
     EXPECT_EQ(settings.SearchDepth, before.SearchDepth);
@@ -129,9 +133,9 @@ TEST_F(OptionsPageTest, ApplyOnlyWhenEnabledCancelDropsTheChanges)
 TEST_F(OptionsPageTest, EnterIsOkAndStoresInTheProgramsOrder)
 {
     Open();
-    page->opIconList->verticalScrollBar()->setValue(3); // set 4
-    page->opDefaultView->click();
-    page->opSkinsList->setCurrentRow(-1);
+    page->General().IconList()->verticalScrollBar()->setValue(3); // set 4
+    page->General().Box(OptionBox::DefaultView)->click();
+    page->Skins().List()->setCurrentRow(-1);
     Key(Qt::Key_Return);
     EXPECT_FALSE(page->Unloaded());
     EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Skin selection")});
@@ -140,10 +144,10 @@ TEST_F(OptionsPageTest, EnterIsOkAndStoresInTheProgramsOrder)
 
     folders.CopySkin(QStringLiteral("Marrowdale Classic"), QStringLiteral("Second"));
     Open();
-    page->opIconList->verticalScrollBar()->setValue(3);
-    page->opDefaultView->click();
-    page->opSkinsList->setCurrentRow(
-        int(page->Controller().Skins().names.indexOf(QStringLiteral("Second"))));
+    page->General().IconList()->verticalScrollBar()->setValue(3);
+    page->General().Box(OptionBox::DefaultView)->click();
+    page->Skins().List()->setCurrentRow(
+        int(page->Controller().Skins().List().names.indexOf(QStringLiteral("Second"))));
     port.skinSucceeds = false;
     Key(Qt::Key_Return);
     // The skin could not go on every window: what comes before it is
@@ -166,8 +170,8 @@ TEST_F(OptionsPageTest, WithoutAChessSetNothingIsStoredAndApplyStaysDisabled)
 {
     settings.ChessSet = QStringLiteral("Gone");
     Open();
-    page->opChessSet->setCurrentRow(-1);
-    page->opVerbose->click();
+    page->ChessSet().Sets()->setCurrentRow(-1);
+    page->General().Box(OptionBox::Verbose)->click();
     page->ApplyButtonFace_Click();
     EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Chess set selection")});
     EXPECT_FALSE(settings.Verbose);
@@ -183,7 +187,7 @@ TEST_F(OptionsPageTest, ThePlainLayoutIsNotBlockedByTheSkinsPageItHasNot)
     QDir().mkpath(folders.ProgramPath() + QStringLiteral("/UI Graphics"));
     settings.Skin = QStringLiteral("Other");
     Open(true);
-    page->opVerbose->click();
+    page->General().Box(OptionBox::Verbose)->click();
     page->OkButtonFace_Click();
     EXPECT_TRUE(page->Unloaded());
     EXPECT_TRUE(settings.Verbose);
@@ -208,7 +212,7 @@ TEST_F(OptionsPageTest, NextRunNoticesForTheTwoModes)
         settings.SimpleUINext = c.simpleUI;
         settings.SystrayStartup = settings.SystrayStartupNext = c.running;
         Open(c.simpleUI);
-        QCheckBox* box = c.box == OptionBox::SimpleUI ? page->opSimpleUI : page->opSystrayStartup;
+        QCheckBox* box = page->General().Box(c.box);
         c.viaLabel ? ClickLabel(c.box) : box->click();
         EXPECT_EQ(box->isChecked(), !c.running);
         EXPECT_EQ(host.Captions(), c.captions);
@@ -218,7 +222,7 @@ TEST_F(OptionsPageTest, NextRunNoticesForTheTwoModes)
     }
     settings.SimpleUINext = false;
     Open(false);
-    page->opSimpleUI->click();
+    page->General().Box(OptionBox::SimpleUI)->click();
     EXPECT_EQ(
         host.messages.back().text,
         QStringLiteral(
@@ -235,46 +239,46 @@ TEST_F(OptionsPageTest, ToolTipsFollowTheStoredSettingAtOnce)
     Open();
     for (const auto& [name, tip] : ToolTipTable())
         EXPECT_TRUE(Find<QWidget>(name)->toolTip().isEmpty()) << name.toStdString();
-    page->opShowToolTips->click();
-    EXPECT_TRUE(page->opVerbose->toolTip().isEmpty()); // not before Apply
+    page->General().Box(OptionBox::ShowToolTips)->click();
+    EXPECT_TRUE(page->General().Box(OptionBox::Verbose)->toolTip().isEmpty()); // not before Apply
     page->ApplyButtonFace_Click();
     for (const auto& [name, tip] : ToolTipTable())
         EXPECT_EQ(Find<QWidget>(name)->toolTip(), tip);
-    EXPECT_TRUE(page->OkButton->face->toolTip().isEmpty());
+    EXPECT_TRUE(page->OkButton()->face->toolTip().isEmpty());
 }
 
 TEST_F(OptionsPageTest, ThePlainLayoutHasFiveTabsWithTheirTipsAndPlainButtons)
 {
     Open(true);
     EXPECT_EQ(page->size(), QSize(513, 367));
-    ASSERT_EQ(page->TabStrip->count(), 5);
-    EXPECT_TRUE(page->TabStrip->isVisible());
-    EXPECT_EQ(page->TabStrip->tabToolTip(4), QStringLiteral("Saved computer AI settings"));
+    ASSERT_EQ(page->TabStrip()->count(), 5);
+    EXPECT_TRUE(page->TabStrip()->isVisible());
+    EXPECT_EQ(page->TabStrip()->tabToolTip(4), QStringLiteral("Saved computer AI settings"));
     EXPECT_FALSE(Find<QWidget>(QStringLiteral("Tabset1Face"))->isVisible());
     for (const char* twin :
          {"OKButtonS", "CancelButtonS", "ApplyButtonS", "HelpButtonS", "LoadAIS", "AIDefaultS"})
         EXPECT_FALSE(Find<QPushButton>(QString::fromLatin1(twin))->isHidden()) << twin;
     EXPECT_FALSE(Find<QPushButton>(QStringLiteral("ApplyButtonS"))->isEnabled());
-    page->TabStrip->setCurrentIndex(3);
+    page->TabStrip()->setCurrentIndex(3);
     EXPECT_EQ(page->Controller().CurrentTab(), HeuristicsTab);
-    EXPECT_TRUE(page->Page[HeuristicsTab]->isVisible());
-    EXPECT_FALSE(page->Page[GeneralTab]->isVisible());
+    EXPECT_TRUE(page->PageFrame(HeuristicsTab)->isVisible());
+    EXPECT_FALSE(page->PageFrame(GeneralTab)->isVisible());
 }
 
 TEST_F(OptionsPageTest, SettingsChangedInTheWindowSurviveARestart)
 {
     Open();
-    page->opSysTrayTimerCombo->setCurrentIndex(7);
-    page->opDisplaySplash->click();
-    page->opVerbose->click();
-    page->opDefaultView->click();
-    page->opSystrayStartup->click();
-    page->vsCSearchDepth->setCurrentIndex(3);
-    page->opTimeoutCombo->setCurrentIndex(12);
-    page->opIconList->verticalScrollBar()->setValue(5);
-    page->opNotifySound->click();
-    page->Controller().SelectHeuristicRow(60);
-    page->Controller().SliderMoved(-77);
+    page->General().CheckInterval()->setCurrentIndex(7);
+    page->General().Box(OptionBox::DisplaySplash)->click();
+    page->General().Box(OptionBox::Verbose)->click();
+    page->General().Box(OptionBox::DefaultView)->click();
+    page->General().Box(OptionBox::SystrayStartup)->click();
+    page->General().SearchDepth()->setCurrentIndex(3);
+    page->Notification().Timeout()->setCurrentIndex(12);
+    page->General().IconList()->verticalScrollBar()->setValue(5);
+    page->Notification().NotifySound()->click();
+    page->Controller().Heuristics().SelectRow(60);
+    page->Controller().Heuristics().SliderMoved(-77);
     page->OkButtonFace_Click();
     ASSERT_TRUE(page->Unloaded());
     // The run's settings key exists from start-up on.
@@ -307,18 +311,18 @@ TEST_F(OptionsPageTest, TheSoundChooserWritesTheSoundAtOnceAndCancelKeepsIt)
         chooser.Model(); // opened at the home folder: nothing stored yet
         chooser.CancelCommand();
     };
-    page->opBrowseSound->click();
+    page->Notification().BrowseSound()->click();
     EXPECT_EQ(settings.NotificationSoundWav, QStringLiteral("None"));
     EXPECT_TRUE(page->Controller().ApplyEnabled());
 
     settings.NotificationSoundPath = folders.DataPath() + QStringLiteral("sounds/");
     host.chooser = [](SelectSound& chooser) {
-        chooser.FileList->setCurrentRow(0);
+        chooser.FileList()->setCurrentRow(0);
         chooser.OkCommand();
     };
-    page->opBrowseSound->click();
+    page->Notification().BrowseSound()->click();
     EXPECT_EQ(settings.NotificationSoundWav, QStringLiteral("Bell.WAV"));
-    EXPECT_EQ(page->opNotificationSound->text(), QStringLiteral("Bell.WAV"));
+    EXPECT_EQ(page->Notification().SoundName()->text(), QStringLiteral("Bell.WAV"));
     page->CancelButtonFace_Click();
     EXPECT_EQ(settings.NotificationSoundWav, QStringLiteral("Bell.WAV"));
 }
@@ -328,7 +332,7 @@ TEST_F(OptionsPageTest, TheHeuristicsPageSliderHighlightDoubleClickAndDefaults)
     settings.Heuristics[1] = 80; // row 4
     Open();
     page->ChangeTab(HeuristicsTab);
-    QTreeWidget* tree = page->opHeuristicsList;
+    QTreeWidget* tree = page->Heuristics().List();
     const auto item = [&](int row) {
         for (QTreeWidgetItemIterator it(tree); *it; ++it)
             if ((*it)->data(0, Qt::UserRole).toInt() == row)
@@ -339,29 +343,29 @@ TEST_F(OptionsPageTest, TheHeuristicsPageSliderHighlightDoubleClickAndDefaults)
     EXPECT_EQ(item(61)->text(3), QStringLiteral("-58")); // weight 50
 
     tree->setCurrentItem(item(3)); // a group row
-    EXPECT_FALSE(page->opHeuristicSlider->isVisibleTo(page.get()));
-    EXPECT_FALSE(page->HLabelDontCare->isVisibleTo(page.get()));
+    EXPECT_FALSE(page->Heuristics().Slider()->isVisibleTo(page.get()));
+    EXPECT_FALSE(page->Heuristics().DontCareLabel()->isVisibleTo(page.get()));
     tree->setCurrentItem(item(4));
-    EXPECT_TRUE(page->opHeuristicSlider->isVisibleTo(page.get()));
-    EXPECT_EQ(page->opHeuristicSlider->value(), 80);
-    EXPECT_EQ(page->opHeuristicSlider->BandStart(), 0);
-    EXPECT_EQ(page->opHeuristicSlider->BandLength(), 80);
+    EXPECT_TRUE(page->Heuristics().Slider()->isVisibleTo(page.get()));
+    EXPECT_EQ(page->Heuristics().Slider()->value(), 80);
+    EXPECT_EQ(page->Heuristics().Slider()->BandStart(), 0);
+    EXPECT_EQ(page->Heuristics().Slider()->BandLength(), 80);
 
-    page->opHeuristicSlider->setValue(150);
+    page->Heuristics().Slider()->setValue(150);
     EXPECT_EQ(item(4)->text(5), QStringLiteral("150"));
     EXPECT_TRUE(item(4)->font(1).bold());
     EXPECT_TRUE(page->Controller().ApplyEnabled());
     emit tree->itemDoubleClicked(item(4), 1);
     EXPECT_TRUE(item(4)->text(5).isEmpty());
     EXPECT_FALSE(item(4)->font(1).bold());
-    EXPECT_EQ(page->opHeuristicSlider->value(), 80);
+    EXPECT_EQ(page->Heuristics().Slider()->value(), 80);
 
     // The outline opens fully; a double-click on a group opens or closes it.
     EXPECT_TRUE(item(1)->isExpanded());
     EXPECT_TRUE(item(31)->isExpanded());
     EXPECT_TRUE(tree->expandsOnDoubleClick());
 
-    page->AIDefault->plainTwin->click();
+    page->Heuristics().DefaultsButton()->plainTwin->click();
     EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Defaults restored")});
     EXPECT_EQ(item(4)->text(5), QStringLiteral("-118"));
     EXPECT_EQ(tree->currentItem(), item(2));
@@ -383,8 +387,8 @@ TEST_F(OptionsPageTest, TheOptionsEntryShowsTheWindowModallyWithPollingPaused)
             return answerMessages(window);
         shown = true;
         EXPECT_TRUE(Support::Globals().ModalBusy);
-        options->opVerbose->click();
-        QTest::keyClick(options->opVerbose, Qt::Key_Return);
+        options->General().Box(OptionBox::Verbose)->click();
+        QTest::keyClick(options->General().Box(OptionBox::Verbose), Qt::Key_Return);
         EXPECT_FALSE(options->isVisible());
     };
     Support::ShowOptions();

@@ -31,7 +31,10 @@ protected:
         ASSERT_TRUE(QFile::copy(SetPath(QStringLiteral("Classic Wood")) + QStringLiteral("Plain.jpg"),
                                 SetPath(set) + board + QStringLiteral(".jpg")));
     }
-    bool PreviewShown() const { return page->pCBoard[11]->isVisibleTo(page->Page[ChessSetTab]); }
+    bool PreviewShown() const
+    {
+        return page->ChessSet().PreviewSquare(1, 1)->isVisibleTo(page->PageFrame(ChessSetTab));
+    }
     static QString Names(const NameList& list) { return list.names.join(QLatin1Char(',')); }
 };
 
@@ -76,7 +79,7 @@ TEST_F(OptionsPicturesTest, EachPreviewSquareShowsItsCellOfTheBoardPicture)
     for (int column = 1; column <= 8; ++column)
         for (int row = 1; row <= 8; ++row)
             EXPECT_EQ(
-                page->pCBoard[std::size_t(10 * column + row)]->pixmap().toImage(),
+                page->ChessSet().PreviewSquare(column, row)->pixmap().toImage(),
                 expected.GraphicCell(PreviewClipGraphic(squares[column][row], column, row)).toImage())
                 << column << "," << row;
 }
@@ -86,10 +89,10 @@ TEST_F(OptionsPicturesTest, ASetNoLongerOnDiskSelectsTheFirstSetAndNoBoard)
     folders.CopyChessSet(QStringLiteral("Classic Wood"), QStringLiteral("Another"));
     settings.ChessSet = QStringLiteral("Gone");
     Open();
-    const NameList& sets = page->Controller().ChessSets();
+    const NameList& sets = page->Controller().ChessSet().Sets();
     EXPECT_EQ(sets.SelectedName(), sets.names.first());
     EXPECT_EQ(sets.bold, -1);
-    EXPECT_FALSE(page->Controller().Boards().HasSelection());
+    EXPECT_FALSE(page->Controller().ChessSet().Boards().HasSelection());
     EXPECT_FALSE(PreviewShown());
     EXPECT_TRUE(host.messages.empty());
 }
@@ -102,29 +105,29 @@ TEST_F(OptionsPicturesTest, TheChosenBoardIsKeptAcrossSetsThatHaveIt)
     folders.CopyChessSet(classic, QStringLiteral("Yew"));
     ASSERT_TRUE(QFile::remove(SetPath(QStringLiteral("Yew")) + QStringLiteral("Marble.jpg")));
     Open();
-    const NameList& sets = page->Controller().ChessSets();
-    const NameList& boards = page->Controller().Boards();
+    const NameList& sets = page->Controller().ChessSet().Sets();
+    const NameList& boards = page->Controller().ChessSet().Boards();
     EXPECT_EQ(boards.SelectedName(), QStringLiteral("Plain"));
 
-    page->opChessBoard->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
-    page->opChessSet->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Zebra"))));
+    page->ChessSet().Boards()->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
+    page->ChessSet().Sets()->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Zebra"))));
     EXPECT_EQ(boards.SelectedName(), QStringLiteral("Marble"));
     EXPECT_EQ(boards.bold, -1); // not the set in force
     EXPECT_TRUE(PreviewShown());
 
-    page->opChessSet->setCurrentRow(int(sets.names.indexOf(classic)));
+    page->ChessSet().Sets()->setCurrentRow(int(sets.names.indexOf(classic)));
     EXPECT_EQ(boards.SelectedName(), QStringLiteral("Marble"));
     EXPECT_EQ(boards.names[boards.bold], QStringLiteral("Plain"));
 
     // A set without it chooses nothing: no preview, and OK is refused.
-    page->opChessSet->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Yew"))));
+    page->ChessSet().Sets()->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Yew"))));
     EXPECT_FALSE(boards.HasSelection());
     EXPECT_FALSE(PreviewShown());
     page->OkButtonFace_Click();
     EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Chess board selection")});
 
-    page->opChessSet->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Zebra"))));
-    page->opChessBoard->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
+    page->ChessSet().Sets()->setCurrentRow(int(sets.names.indexOf(QStringLiteral("Zebra"))));
+    page->ChessSet().Boards()->setCurrentRow(int(boards.names.indexOf(QStringLiteral("Marble"))));
     page->OkButtonFace_Click();
     EXPECT_TRUE(page->Unloaded());
     EXPECT_EQ(settings.ChessSet, QStringLiteral("Zebra"));
@@ -140,7 +143,7 @@ TEST_F(OptionsPicturesTest, OnlyLowerCaseJpgFilesAreBoards)
         QFile::rename(shouty + QStringLiteral("Plain.jpg"), shouty + QStringLiteral("Plain.JPG")));
     settings.ChessSet = QStringLiteral("Shouty");
     Open();
-    EXPECT_TRUE(page->Controller().Boards().names.isEmpty());
+    EXPECT_TRUE(page->Controller().ChessSet().Boards().names.isEmpty());
     EXPECT_FALSE(PreviewShown());
 }
 
@@ -149,7 +152,7 @@ TEST_F(OptionsPicturesTest, WithoutAGraphicsFolderTheUserIsToldOnce)
     QDir(folders.ProgramPath() + QStringLiteral("/Graphics")).removeRecursively();
     Open();
     EXPECT_EQ(host.Captions(), std::vector<QString>{QStringLiteral("Chess set error")});
-    EXPECT_TRUE(page->Controller().ChessSets().names.isEmpty());
+    EXPECT_TRUE(page->Controller().ChessSet().Sets().names.isEmpty());
     EXPECT_FALSE(PreviewShown());
 }
 
@@ -158,22 +161,22 @@ TEST_F(OptionsPicturesTest, SkinPreviewsAndASkinNoLongerOnDisk)
     folders.CopySkin(QStringLiteral("Marrowdale Classic"), QStringLiteral("Bare"));
     ASSERT_TRUE(QFile::remove(folders.SkinPath(QStringLiteral("Bare")) + QStringLiteral("Board.jpg")));
     Open();
-    const NameList& skins = page->Controller().Skins();
+    const NameList& skins = page->Controller().Skins().List();
     EXPECT_EQ(skins.SelectedName(), QStringLiteral("Marrowdale Classic"));
-    EXPECT_FALSE(page->PreviewBoard->pixmap().isNull());
-    page->opSkinsList->setCurrentRow(int(skins.names.indexOf(QStringLiteral("Bare"))));
-    EXPECT_TRUE(page->PreviewBoard->pixmap().isNull());
-    EXPECT_FALSE(page->PreviewInterface->pixmap().isNull());
+    EXPECT_FALSE(page->Skins().PreviewBoard()->pixmap().isNull());
+    page->Skins().List()->setCurrentRow(int(skins.names.indexOf(QStringLiteral("Bare"))));
+    EXPECT_TRUE(page->Skins().PreviewBoard()->pixmap().isNull());
+    EXPECT_FALSE(page->Skins().PreviewInterface()->pixmap().isNull());
     EXPECT_TRUE(page->Controller().ApplyEnabled());
-    page->opSkinsList->setCurrentRow(-1);
-    EXPECT_TRUE(page->PreviewBoard->pixmap().isNull());
-    EXPECT_TRUE(page->PreviewInterface->pixmap().isNull());
+    page->Skins().List()->setCurrentRow(-1);
+    EXPECT_TRUE(page->Skins().PreviewBoard()->pixmap().isNull());
+    EXPECT_TRUE(page->Skins().PreviewInterface()->pixmap().isNull());
 
     OptionsController controller(settings, port);
     settings.Skin = QStringLiteral("Gone");
     ASSERT_TRUE(controller.Load());
-    EXPECT_EQ(controller.Skins().selected, 0);
-    EXPECT_EQ(controller.Skins().bold, -1);
+    EXPECT_EQ(controller.Skins().List().selected, 0);
+    EXPECT_EQ(controller.Skins().List().bold, -1);
 }
 
 // Each preview is the skin's window: its background with the skin's own
@@ -185,9 +188,9 @@ TEST_F(OptionsPicturesTest, TheSkinPreviewShowsTheSkinsOwnWindow)
         PreviewWindow window;
         const char* background;
         const char* strip;
-        QPoint face;  // the centre of the first toolbar face in the window
+        QPoint face;   // the centre of the first toolbar face in the window
         QPoint strip0; // ... and in its strip
-        QPoint grid;  // a cell of the grid
+        QPoint grid;   // a cell of the grid
         const char* swatch;
     };
     const Case cases[] = {
@@ -208,13 +211,15 @@ TEST_F(OptionsPicturesTest, TheSkinPreviewShowsTheSkinsOwnWindow)
             EXPECT_EQ(preview.pixel(c.face), QImage(folder + QLatin1String(c.strip)).pixel(c.strip0));
             EXPECT_NE(preview.pixel(c.face), bare.convertToFormat(QImage::Format_RGB32).pixel(c.face));
             EXPECT_EQ(QColor(preview.pixel(c.grid)),
-                      Support::ToQColor(Support::GetSkinColour(QImage(folder + QLatin1String(c.swatch)), 3, 1)));
+                      Support::ToQColor(
+                          Support::GetSkinColour(QImage(folder + QLatin1String(c.swatch)), 3, 1)));
         }
     }
     // The page shows them.
     Open();
-    EXPECT_EQ(page->PreviewBoard->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-              SkinPreviewPicture(folders.SkinPath(QStringLiteral("Marrowdale Classic")), PreviewWindow::Board));
+    EXPECT_EQ(page->Skins().PreviewBoard()->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+              SkinPreviewPicture(folders.SkinPath(QStringLiteral("Marrowdale Classic")),
+                                 PreviewWindow::Board));
 }
 
 TEST_F(OptionsPicturesTest, AnEmptySkinsFolderIsNoFailure)
@@ -223,8 +228,8 @@ TEST_F(OptionsPicturesTest, AnEmptySkinsFolderIsNoFailure)
     QDir().mkpath(folders.ProgramPath() + QStringLiteral("/UI Graphics"));
     OptionsController controller(settings, port);
     EXPECT_TRUE(controller.Load());
-    EXPECT_TRUE(controller.Skins().names.isEmpty());
-    EXPECT_FALSE(controller.Skins().HasSelection());
+    EXPECT_TRUE(controller.Skins().List().names.isEmpty());
+    EXPECT_FALSE(controller.Skins().List().HasSelection());
     EXPECT_TRUE(host.messages.empty());
     QDir(folders.ProgramPath() + QStringLiteral("/UI Graphics")).removeRecursively();
     // With no skins at all, the message itself shows in the plain layout.

@@ -65,8 +65,8 @@ int main(int argc, char* argv[])
         OptionsSupport::OptionsPage page(settings, port);
         page.Form_Load();
         page.show();
-        page.Controller().SelectHeuristicRow(4);
-        page.Controller().SliderMoved(-60);
+        page.Controller().Heuristics().SelectRow(4);
+        page.Controller().Heuristics().SliderMoved(-60);
         page.Refresh();
         const int tabs = plain ? OptionsSupport::PlainTabCount : OptionsSupport::TabCount;
         for (int tab = 1; tab <= tabs; ++tab) {

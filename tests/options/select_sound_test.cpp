@@ -83,12 +83,12 @@ TEST_F(SelectSoundTest, ARefusedOkKeepsTheOldSoundAndPlayNeedsAFile)
     std::optional<SoundFileChoice> choice = SoundFileChoice{};
     host.chooser = [&](SelectSound& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Select a sound file..."));
-        EXPECT_FALSE(window.Play->face->isEnabled());
+        EXPECT_FALSE(window.Play()->face->isEnabled());
         window.OkCommand(); // nothing selected: refused, still open
         EXPECT_TRUE(window.isVisible());
-        window.FileList->setCurrentRow(1);
-        EXPECT_TRUE(window.Play->face->isEnabled());
-        QTest::keyClick(window.FileList, Qt::Key_Escape);
+        window.FileList()->setCurrentRow(1);
+        EXPECT_TRUE(window.Play()->face->isEnabled());
+        QTest::keyClick(window.FileList(), Qt::Key_Escape);
     };
     choice = AskForSoundFile(Sounds(), QStringLiteral("None"));
     EXPECT_FALSE(choice.has_value());
@@ -98,8 +98,8 @@ TEST_F(SelectSoundTest, ARefusedOkKeepsTheOldSoundAndPlayNeedsAFile)
               QStringLiteral("You must either select a .WAV file or cancel this dialog."));
 
     host.chooser = [](SelectSound& window) {
-        window.FileList->setCurrentRow(0);
-        QTest::keyClick(window.FileList, Qt::Key_Return);
+        window.FileList()->setCurrentRow(0);
+        QTest::keyClick(window.FileList(), Qt::Key_Return);
     };
     choice = AskForSoundFile(Sounds(), QString());
     ASSERT_TRUE(choice.has_value());
@@ -111,17 +111,17 @@ TEST_F(SelectSoundTest, TheImportModeHasItsOwnCaptionAndCancelImportsNothing)
 {
     host.chooser = [&](SelectSound& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Select a move file to import..."));
-        EXPECT_FALSE(window.OkSelect->face->isVisible());
-        EXPECT_TRUE(window.ImportOK->face->isVisible());
-        window.FileList->setCurrentRow(3);
+        EXPECT_FALSE(window.OkSelect()->face->isVisible());
+        EXPECT_TRUE(window.ImportOK()->face->isVisible());
+        window.FileList()->setCurrentRow(3);
         window.CancelCommand();
     };
     EXPECT_EQ(AskForMoveFile(Sounds()), QString());
 
     host.chooser = [&](SelectSound& window) {
         window.OkCommand(); // refused
-        window.FileList->setCurrentRow(3);
-        QTest::keyClick(window.FileList, Qt::Key_Enter);
+        window.FileList()->setCurrentRow(3);
+        QTest::keyClick(window.FileList(), Qt::Key_Enter);
     };
     EXPECT_EQ(AskForMoveFile(Sounds()), Sounds() + QStringLiteral("game.mmf"));
     EXPECT_EQ(host.messages.back().text,
@@ -132,12 +132,12 @@ TEST_F(SelectSoundTest, ThePlainLayoutShowsOnlyTheTwinsOfItsMode)
 {
     Support::ProgramSettings().SimpleUI = true;
     host.chooser = [](SelectSound& window) {
-        EXPECT_TRUE(window.ImportOK->plainTwin->isVisible());
-        EXPECT_TRUE(window.ImportCancel->plainTwin->isVisible());
-        EXPECT_FALSE(window.OkSelect->plainTwin->isVisible());
-        EXPECT_FALSE(window.Play->plainTwin->isVisible());
-        EXPECT_FALSE(window.HelpButton->isVisible());
-        window.ImportCancel->plainTwin->click();
+        EXPECT_TRUE(window.ImportOK()->plainTwin->isVisible());
+        EXPECT_TRUE(window.ImportCancel()->plainTwin->isVisible());
+        EXPECT_FALSE(window.OkSelect()->plainTwin->isVisible());
+        EXPECT_FALSE(window.Play()->plainTwin->isVisible());
+        EXPECT_FALSE(window.HelpButton()->isVisible());
+        window.ImportCancel()->plainTwin->click();
     };
     EXPECT_EQ(AskForMoveFile(Sounds()), QString());
     Support::ProgramSettings().SimpleUI = false;

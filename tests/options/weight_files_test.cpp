@@ -65,33 +65,33 @@ protected:
 TEST_F(WeightFilesTest, TheDefaultWeightsSaveAsTheGoldenFileAndLoadBackWithNoChanges)
 {
     Open();
-    controller.SaveName() = QStringLiteral("Default");
-    controller.SaveWeightFile();
+    controller.SavedAI().SaveName() = QStringLiteral("Default");
+    controller.SavedAI().Save();
     const QByteArray golden = ReadAll(QStringLiteral(MD_FIXTURES_DIR "/default_weights.AI"));
     EXPECT_EQ(ReadAll(Path("Default")), golden);
     EXPECT_EQ(Last().caption, QStringLiteral("Save complete."));
     EXPECT_TRUE(Last().text.contains(Path("Default")));
-    EXPECT_EQ(controller.WeightFiles().names, QStringList{QStringLiteral("Default")});
+    EXPECT_EQ(controller.SavedAI().Files().names, QStringList{QStringLiteral("Default")});
 
     controller.EnableApply(false);
-    controller.LoadWeightFile();
+    controller.SavedAI().Load();
     EXPECT_EQ(Last().caption, QStringLiteral("Load complete, no changes."));
     EXPECT_FALSE(controller.ApplyEnabled());
-    EXPECT_FALSE(controller.Heuristics().AnyHighlighted());
+    EXPECT_FALSE(controller.Heuristics().Editor().AnyHighlighted());
 }
 
 TEST_F(WeightFilesTest, FiftyFourDistinctWeightsRoundTripThroughAFile)
 {
     settings.Heuristics = DistinctWeights();
     Open();
-    controller.SaveName() = QStringLiteral("Distinct");
-    controller.SaveWeightFile();
+    controller.SavedAI().SaveName() = QStringLiteral("Distinct");
+    controller.SavedAI().Save();
 
     // A fresh window over the factory weights loads them as pending values.
     Support::Settings fresh;
     OptionsController other(fresh, port);
     ASSERT_TRUE(other.Load());
-    other.LoadWeightFile();
+    other.SavedAI().Load();
     EXPECT_EQ(Last().caption, QStringLiteral("Load complete."));
     EXPECT_TRUE(other.ApplyEnabled());
     EXPECT_EQ(fresh.Heuristics, Support::FactoryHeuristics); // pending only
@@ -102,9 +102,9 @@ TEST_F(WeightFilesTest, FiftyFourDistinctWeightsRoundTripThroughAFile)
 TEST_F(WeightFilesTest, SavingWritesTheCurrentValuesNotThePendingOnes)
 {
     Open();
-    controller.Heuristics().SetLine(2, 5);
-    controller.SaveName() = QStringLiteral("Strong");
-    controller.SaveWeightFile();
+    controller.Heuristics().Editor().SetLine(2, 5);
+    controller.SavedAI().SaveName() = QStringLiteral("Strong");
+    controller.SavedAI().Save();
     const QByteArray bytes = ReadAll(Path("Strong"));
     EXPECT_TRUE(bytes.startsWith("2,88,4,-118,5,-39,"));
     EXPECT_TRUE(bytes.endsWith(",60,-40,61,-58,62,-88,63,148\r\n"));
@@ -139,10 +139,10 @@ TEST_F(WeightFilesTest, AMalformedFileChangesNothingAndGivesOneMessage)
         EXPECT_FALSE(ParseWeightFile(c.bytes).has_value());
         WriteAll(Path("Bad"), c.bytes);
         Open();
-        controller.LoadWeightFile();
+        controller.SavedAI().Load();
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(Last().caption, QStringLiteral("File read error."));
-        EXPECT_FALSE(controller.Heuristics().AnyHighlighted());
+        EXPECT_FALSE(controller.Heuristics().Editor().AnyHighlighted());
         EXPECT_FALSE(controller.ApplyEnabled());
     }
 }
@@ -154,7 +154,7 @@ TEST_F(WeightFilesTest, ValuesCompareAsNumbersAndLineEndsMaySeparateFields)
     EXPECT_EQ(*pairs, (std::vector<WeightPair>{{2, 88}, {4, -118}, {5, -39}}));
     WriteAll(Path("Padded"), "2,088,4,-118\r\n");
     Open();
-    controller.LoadWeightFile();
+    controller.SavedAI().Load();
     EXPECT_EQ(Last().caption, QStringLiteral("Load complete, no changes."));
 }
 
@@ -175,14 +175,14 @@ TEST_F(WeightFilesTest, NamesAreCheckedBeforeAnythingIsWritten)
     };
     for (const auto& c : cases) {
         host.messages.clear();
-        controller.SaveName() = c.name;
-        controller.SaveWeightFile();
+        controller.SavedAI().SaveName() = c.name;
+        controller.SavedAI().Save();
         ASSERT_EQ(host.messages.size(), 1u) << c.name.toStdString();
         EXPECT_EQ(Last().caption, QString::fromLatin1(c.caption)) << c.name.toStdString();
     }
     EXPECT_EQ(QDir(Folder()).entryList(QDir::Files), QStringList{QStringLiteral("   .AI")});
-    controller.SaveName() = QStringLiteral("a.b");
-    controller.SaveWeightFile();
+    controller.SavedAI().SaveName() = QStringLiteral("a.b");
+    controller.SavedAI().Save();
     EXPECT_TRUE(Last().text.endsWith(QStringLiteral("\\ / : * ? \" < > (vertical bar) ..")));
 }
 
@@ -190,14 +190,14 @@ TEST_F(WeightFilesTest, OverwriteAskedAndCancelLeavesTheFileAsItWas)
 {
     WriteAll(Path("Strong"), "2,50\r\n");
     Open();
-    EXPECT_EQ(controller.SaveName(), QStringLiteral("Strong"));
+    EXPECT_EQ(controller.SavedAI().SaveName(), QStringLiteral("Strong"));
     host.answers = {false};
-    controller.SaveWeightFile();
+    controller.SavedAI().Save();
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(Last().caption, QStringLiteral("File already exists"));
     EXPECT_EQ(ReadAll(Path("Strong")), QByteArray("2,50\r\n"));
 
-    controller.SaveWeightFile(); // answered Overwrite
+    controller.SavedAI().Save(); // answered Overwrite
     EXPECT_EQ(Last().caption, QStringLiteral("Save complete."));
     EXPECT_EQ(ReadAll(Path("Strong")), ReadAll(QStringLiteral(MD_FIXTURES_DIR "/default_weights.AI")));
     // No temporary file is left beside it.
@@ -209,19 +209,19 @@ TEST_F(WeightFilesTest, ListingIsSortedExactExtensionAndDeleteEmptiesIt)
     for (const char* name : {"b.AI", "A.AI", "Old.ai", "c.AI.bak", "a.AI"})
         WriteAll(Folder() + QString::fromLatin1(name), "2,50\r\n");
     Open();
-    EXPECT_EQ(controller.WeightFiles().names,
+    EXPECT_EQ(controller.SavedAI().Files().names,
               (QStringList{QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("b")}));
-    controller.WeightFileRowChanged(2);
-    EXPECT_EQ(controller.SaveName(), QStringLiteral("b"));
+    controller.SavedAI().RowChanged(2);
+    EXPECT_EQ(controller.SavedAI().SaveName(), QStringLiteral("b"));
 
     for (int i = 0; i < 3; ++i) {
         host.answers = {true};
-        controller.DeleteWeightFile();
+        controller.SavedAI().Delete();
     }
-    EXPECT_TRUE(controller.WeightFiles().names.isEmpty());
+    EXPECT_TRUE(controller.SavedAI().Files().names.isEmpty());
     host.messages.clear();
-    controller.LoadWeightFile();
-    controller.DeleteWeightFile();
+    controller.SavedAI().Load();
+    controller.SavedAI().Delete();
     EXPECT_EQ(host.Captions(), (std::vector<QString>{QStringLiteral("Nothing selected"),
                                                      QStringLiteral("Nothing selected")}));
 }
@@ -231,7 +231,7 @@ TEST_F(WeightFilesTest, DeleteAsksAndNoKeepsTheFile)
     WriteAll(Path("Keep"), "2,50\r\n");
     Open();
     host.answers = {false};
-    controller.DeleteWeightFile();
+    controller.SavedAI().Delete();
     EXPECT_EQ(Last().caption, QStringLiteral("Confirmation"));
     EXPECT_TRUE(QFile::exists(Path("Keep")));
 }
@@ -250,8 +250,8 @@ TEST_F(WeightFilesTest, AWeightChangedInTheEditorChangesTheComputersMove)
     ASSERT_EQ(before.outcome, ComputerAI::SearchOutcome::Move);
     EXPECT_NE(start.squares.At(before.move.from), 6);
 
-    controller.SelectHeuristicRow(54);
-    controller.SliderMoved(200);
+    controller.Heuristics().SelectRow(54);
+    controller.Heuristics().SliderMoved(200);
     controller.Apply();
     EXPECT_EQ(settings.Heuristics[20], 200);
     const auto after = ComputerAI::SearchBestMove(
