@@ -42,23 +42,31 @@ bool PostOfficeMailService::ListInbox(InboxScope scope, std::vector<InboxMessage
     if (!signedOn_)
         return Fail("Not signed on to the post office.");
     const fs::path own = MaildirOf(address_);
+    if (const auto link = Maildir::LinkedFolder(own))
+        return Fail(Maildir::LinkedFolderRefusal(*link));
     std::error_code ec;
     if (!fs::is_directory(own / "new", ec) || !fs::is_directory(own / "cur", ec))
         return Fail("The mailbox " + own.string() + " is gone.");
     for (const Maildir::Entry& entry : Maildir::Scan(own)) {
         if (scope == InboxScope::UnreadOnly && entry.Seen)
             continue;
-        std::string text;
-        if (!Maildir::ReadFile(entry.Path, text))
-            continue; // deleted meanwhile
-        const Maildir::Message parsed = Maildir::Parse(text);
-        messages.push_back({entry.Id, parsed.Subject, parsed.FromName, parsed.FromAddress});
+        // The header block alone: a listing costs the same for a huge file
+        // as for a move mail.
+        const Database::BoundedRead head = Maildir::ReadHead(entry.Path);
+        if (head.Outcome != Database::ReadOutcome::Read)
+            continue; // deleted meanwhile, or no longer a regular file
+        const Maildir::Message parsed = Maildir::Parse(head.Text);
+        InboxMessage message{entry.Id, parsed.Subject, parsed.FromName, parsed.FromAddress};
+        message.TooLarge = head.Size > Database::ReceivedInputLimit;
+        messages.push_back(std::move(message));
     }
     return true;
 }
 
 fs::path PostOfficeMailService::Find(const std::string& id) const
 {
+    if (Maildir::LinkedFolder(MaildirOf(address_)))
+        return {};
     for (const Maildir::Entry& entry : Maildir::Scan(MaildirOf(address_)))
         if (entry.Id == id)
             return entry.Path;
@@ -70,11 +78,24 @@ bool PostOfficeMailService::ReadBody(const std::string& id, std::string& body)
     body.clear();
     if (!signedOn_)
         return Fail("Not signed on to the post office.");
+    if (const auto link = Maildir::LinkedFolder(MaildirOf(address_)))
+        return Fail(Maildir::LinkedFolderRefusal(*link));
     const fs::path path = Find(id);
-    std::string text;
-    if (path.empty() || !Maildir::ReadFile(path, text))
+    if (path.empty())
         return Fail("The message is no longer in the mailbox.");
-    body = Maildir::Parse(text).Body;
+    const Database::BoundedRead read = Maildir::ReadWhole(path);
+    switch (read.Outcome) {
+    case Database::ReadOutcome::Read:
+        break;
+    case Database::ReadOutcome::TooLarge:
+        return Fail("The message is larger than any game.");
+    case Database::ReadOutcome::Unreadable:
+        return Fail("The message could not be read.");
+    case Database::ReadOutcome::Missing:
+    case Database::ReadOutcome::NotRegularFile:
+        return Fail("The message is no longer in the mailbox.");
+    }
+    body = Maildir::Parse(read.Text).Body;
     return true;
 }
 
