@@ -2,6 +2,7 @@
 
 #include "platform/mail_certificate_check.h"
 #include "platform/mail_socket.h"
+#include "store/file_system.h"
 
 #include <vmime/net/imap/IMAPFolder.hpp>
 #include <vmime/platforms/posix/posixHandler.hpp>
@@ -211,7 +212,7 @@ std::shared_ptr<vmime::net::timeoutHandlerFactory> InternetMailService::Timeouts
 
 std::shared_ptr<vmime::net::socketFactory> InternetMailService::Sockets() const
 {
-    return DeadlineSocketFactory({timeouts_.Connect, wait_, outcome_});
+    return DeadlineSocketFactory({timeouts_.Connect, wait_, outcome_, received_});
 }
 
 void InternetMailService::Begin()
@@ -385,10 +386,18 @@ bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>&
         if (!unknown.empty())
             inbox_->fetchMessages(unknown,
                                   vmime::net::fetchAttributes(vmime::net::fetchAttributes::ENVELOPE
-                                                              | vmime::net::fetchAttributes::UID));
+                                                              | vmime::net::fetchAttributes::UID
+                                                              | vmime::net::fetchAttributes::SIZE));
         for (auto& message : unknown) {
             InboxMessage entry;
             entry.Id = static_cast<std::string>(message->getUID());
+            // The size the server reports (IMAP's RFC822.SIZE, POP3's
+            // LIST) decides before anything of the body is fetched.
+            try {
+                entry.TooLarge = message->getSize() > Database::ReceivedInputLimit;
+            } catch (const std::exception&) {
+                entry.TooLarge = false; // no size told: the body's read is bounded too
+            }
             try {
                 ReadHeader(*message->getHeader(), entry);
             } catch (const std::exception&) {
@@ -477,7 +486,12 @@ bool InternetMailService::ReadBody(const std::string& id, std::string& body)
             return Fail("The message is no longer in the inbox.");
         std::string raw;
         vmime::utility::outputStreamStringAdapter os(raw);
-        message->extract(os, nullptr, 0, static_cast<std::size_t>(-1), /*peek=*/true);
+        // One byte past the limit shows a message larger than its server
+        // said, without fetching the rest of it.
+        message->extract(os, nullptr, 0, static_cast<std::size_t>(Database::ReceivedInputLimit) + 1,
+                         /*peek=*/true);
+        if (raw.size() > Database::ReceivedInputLimit)
+            return Fail("The message is larger than any game.");
         try {
             body = BodyText(raw);
         } catch (const std::exception& e) {

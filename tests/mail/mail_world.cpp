@@ -79,9 +79,9 @@ std::vector<std::string> MaildirWorld::Subjects(int player)
 {
     std::vector<std::string> subjects;
     for (const auto& entry : MailSupport::Maildir::Scan(MaildirOf(player))) {
-        std::string text;
-        if (MailSupport::Maildir::ReadFile(entry.Path, text))
-            subjects.push_back(MailSupport::Maildir::Parse(text).Subject);
+        const Database::BoundedRead head = MailSupport::Maildir::ReadHead(entry.Path);
+        if (head.Outcome == Database::ReadOutcome::Read)
+            subjects.push_back(MailSupport::Maildir::Parse(head.Text).Subject);
     }
     return subjects;
 }
