@@ -2,6 +2,7 @@
 
 #include "platform/mail_certificate_check.h"
 #include "platform/mail_socket.h"
+#include "platform/mail_text.h"
 #include "store/file_system.h"
 
 #include <vmime/net/imap/IMAPFolder.hpp>
@@ -13,15 +14,6 @@
 
 namespace MailSupport {
 namespace {
-
-void EnsureVmimePlatform()
-{
-    static const bool ready = [] {
-        vmime::platform::setHandler<vmime::platforms::posix::posixHandler>();
-        return true;
-    }();
-    (void)ready;
-}
 
 // Gives up when the connection has made no progress for the stall time,
 // or when the operation it serves is past its deadline (a server that
@@ -134,31 +126,6 @@ void ReadHeader(const vmime::header& header, InboxMessage& out)
             out.SenderAddress = box->getEmail().toString();
         }
     }
-}
-
-// The readable text of a whole message: its first plain-text part,
-// decoded and in UTF-8; the raw body when it has none.
-std::string BodyText(const std::string& raw)
-{
-    auto message = std::make_shared<vmime::message>();
-    message->parse(raw);
-    vmime::messageParser parser(message);
-    for (std::size_t i = 0; i < parser.getTextPartCount(); ++i) {
-        auto part = parser.getTextPartAt(i);
-        if (part->getType().getSubType() != vmime::mediaTypes::TEXT_PLAIN)
-            continue;
-        std::string decoded;
-        vmime::utility::outputStreamStringAdapter os(decoded);
-        part->getText()->extract(os);
-        std::string utf8;
-        vmime::charset::convert(decoded, utf8, part->getCharset(),
-                                vmime::charset(vmime::charsets::UTF_8));
-        return utf8;
-    }
-    std::string decoded;
-    vmime::utility::outputStreamStringAdapter os(decoded);
-    message->getBody()->getContents()->extract(os);
-    return decoded;
 }
 
 // Expunges the one message flagged deleted by this service. A plain EXPUNGE
@@ -493,7 +460,7 @@ bool InternetMailService::ReadBody(const std::string& id, std::string& body)
         if (raw.size() > Database::ReceivedInputLimit)
             return Fail("The message is larger than any game.");
         try {
-            body = BodyText(raw);
+            body = MailBodyText(raw);
         } catch (const std::exception& e) {
             // The message itself is at fault (an unknown character set,
             // say); the connection is as good as before.

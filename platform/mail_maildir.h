@@ -4,8 +4,10 @@
 // and then renamed into new/, so a reader never sees half a message. Read
 // messages carry the "S" flag in their name under cur/.
 //
-// Messages are plain text: a few header lines, an empty line and the body,
-// in UTF-8 without any transfer encoding.
+// Messages written here are plain text: a few header lines, an empty line
+// and the body, in UTF-8 without any transfer encoding. What is read may
+// come from anywhere, so the post office decodes a body as internet mail
+// is decoded.
 
 #include "store/file_system.h"
 

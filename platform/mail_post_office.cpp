@@ -1,6 +1,7 @@
 #include "platform/mail_post_office.h"
 
 #include "platform/mail_maildir.h"
+#include "platform/mail_text.h"
 
 namespace fs = std::filesystem;
 
@@ -95,7 +96,14 @@ bool PostOfficeMailService::ReadBody(const std::string& id, std::string& body)
     case Database::ReadOutcome::NotRegularFile:
         return Fail("The message is no longer in the mailbox.");
     }
-    body = Maildir::Parse(read.Text).Body;
+    // Decoded as internet mail is: a mail in the post office may come from
+    // another program, in any transfer encoding, character set or shape.
+    try {
+        body = MailBodyText(read.Text);
+    } catch (const std::exception& e) {
+        body.clear();
+        return Fail(std::string("Could not decode a message: ") + e.what());
+    }
     return true;
 }
 

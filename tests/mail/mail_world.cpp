@@ -191,11 +191,6 @@ public:
         return std::make_unique<MailSupport::PostOfficeMailService>(blocker / "post", Address(player),
                                                                     Name(player));
     }
-    // The post office stores text as it is: every body reads.
-    bool InjectUnreadable(int, const std::string&, const std::string&, const std::string&) override
-    {
-        return false;
-    }
     bool DropConnections(int) override { return false; }
 
 protected:

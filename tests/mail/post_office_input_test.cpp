@@ -162,6 +162,87 @@ TEST_P(HostileInbox, AMailboxFolderThatIsALinkIsRefusedForReadingAndDelivery)
     EXPECT_TRUE(fs::exists(outside / "0000000000.M0P0Q0.planted"));
 }
 
+// Quoted-printable with soft line breaks, as mail programs write it.
+std::string QuotedPrintable(const std::string& text)
+{
+    std::string out, line;
+    const char* hex = "0123456789ABCDEF";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        std::string piece;
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out += line + "\r\n";
+            line.clear();
+            ++i;
+            continue;
+        }
+        if ((c >= 33 && c <= 126 && c != '=') || c == ' ')
+            piece = static_cast<char>(c);
+        else
+            piece = std::string("=") + hex[c >> 4] + hex[c & 15];
+        if (line.size() + piece.size() > 75) {
+            out += line + "=\r\n";
+            line.clear();
+        }
+        line += piece;
+    }
+    return out + line;
+}
+
+std::string Base64(const std::string& text)
+{
+    const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); i += 3) {
+        unsigned n = static_cast<unsigned char>(text[i]) << 16;
+        if (i + 1 < text.size())
+            n |= static_cast<unsigned char>(text[i + 1]) << 8;
+        if (i + 2 < text.size())
+            n |= static_cast<unsigned char>(text[i + 2]);
+        out += digits[(n >> 18) & 63];
+        out += digits[(n >> 12) & 63];
+        out += i + 1 < text.size() ? digits[(n >> 6) & 63] : '=';
+        out += i + 2 < text.size() ? digits[n & 63] : '=';
+        if (out.size() % 78 == 76)
+            out += "\r\n";
+    }
+    return out;
+}
+
+TEST_P(HostileInbox, AnEncodedMoveMailIsDecodedAsInternetMailIs)
+{
+    // A comment no plain 7-bit line carries, in a long move text.
+    const std::string comment = "Tr\xC3\xA8s bien, = ma\xC3\xAEtre du jeu";
+    alice->Store(NewMailGame(1, world->Name(1), world->Address(1), Datestamp),
+                 {Move(1, "5254", "e4", comment)});
+    const std::string text = AlicesMoveText();
+    ASSERT_FALSE(text.empty());
+    struct Case {
+        const char* encoding;
+        std::string body;
+    };
+    const Case cases[] = {{"quoted-printable", QuotedPrintable(text)}, {"base64", Base64(text)}};
+    ASSERT_TRUE(MailSupport::Maildir::Ensure(BobsBox(), error));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.encoding);
+        ASSERT_EQ(c.body.find("\xC3"), std::string::npos);
+        std::ofstream(First(c.encoding), std::ios::binary)
+            << "From: \"Alice\" <" << world->Address(0) << ">\r\n"
+            << "To: <" << world->Address(1) << ">\r\n"
+            << "Subject: Marrowdale : e4, Tr=C3=A8s\r\n"
+            << "MIME-Version: 1.0\r\n"
+            << "Content-Type: text/plain; charset=UTF-8\r\n"
+            << "Content-Transfer-Encoding: " << c.encoding << "\r\n\r\n"
+            << c.body << "\r\n";
+        bob = std::make_unique<Player>(world->NewService(1));
+        MailSupport::ConnectAndRetrieve(bob->transport, false, false, true);
+        EXPECT_TRUE(bob->sink.calls.empty()) << bob->sink.calls.front().text;
+        ASSERT_EQ(bob->Games().size(), 1u);
+        EXPECT_EQ(bob->Moves(bob->Games()[0].GAME_ID), (MoveList{Move(1, "5254", "e4", comment)}));
+        EXPECT_FALSE(fs::exists(First(c.encoding)));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Local, HostileInbox, ::testing::Values(PostOfficeWorld()), WorldName);
 
 } // namespace
