@@ -3,6 +3,8 @@
 #include "platform/mail_maildir.h"
 #include "platform/mail_text.h"
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace MailSupport {
@@ -48,19 +50,34 @@ bool PostOfficeMailService::ListInbox(InboxScope scope, std::vector<InboxMessage
     std::error_code ec;
     if (!fs::is_directory(own / "new", ec) || !fs::is_directory(own / "cur", ec))
         return Fail("The mailbox " + own.string() + " is gone.");
+    std::map<fs::path, Listed> listed;
     for (const Maildir::Entry& entry : Maildir::Scan(own)) {
         if (scope == InboxScope::UnreadOnly && entry.Seen)
             continue;
-        // The header block alone: a listing costs the same for a huge file
-        // as for a move mail.
-        const Database::BoundedRead head = Maildir::ReadHead(entry.Path);
-        if (head.Outcome != Database::ReadOutcome::Read)
+        struct stat info { };
+        if (lstat(entry.Path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
             continue; // deleted meanwhile, or no longer a regular file
-        const Maildir::Message parsed = Maildir::Parse(head.Text);
-        InboxMessage message{entry.Id, parsed.Subject, parsed.FromName, parsed.FromAddress};
-        message.TooLarge = head.Size > Database::ReceivedInputLimit;
-        messages.push_back(std::move(message));
+        Listed now{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+                   static_cast<std::uint64_t>(info.st_size),
+                   static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec, {}};
+        const auto known = listed_.find(entry.Path);
+        if (known != listed_.end() && known->second.Device == now.Device && known->second.Inode == now.Inode
+            && known->second.Size == now.Size && known->second.ChangedNs == now.ChangedNs) {
+            now.Message = known->second.Message;
+        } else {
+            // The header block alone: a listing costs the same for a huge
+            // file as for a move mail.
+            const Database::BoundedRead head = Maildir::ReadHead(entry.Path);
+            if (head.Outcome != Database::ReadOutcome::Read)
+                continue;
+            const Maildir::Message parsed = Maildir::Parse(head.Text);
+            now.Message = {entry.Id, parsed.Subject, parsed.FromName, parsed.FromAddress};
+            now.Message.TooLarge = head.Size > Database::ReceivedInputLimit;
+        }
+        messages.push_back(now.Message);
+        listed.emplace(entry.Path, std::move(now));
     }
+    listed_ = std::move(listed);
     return true;
 }
 
