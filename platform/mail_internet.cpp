@@ -2,6 +2,8 @@
 
 #include "platform/mail_certificate_check.h"
 #include "platform/mail_socket.h"
+#include "platform/mail_text.h"
+#include "store/file_system.h"
 
 #include <vmime/net/imap/IMAPFolder.hpp>
 #include <vmime/platforms/posix/posixHandler.hpp>
@@ -12,15 +14,6 @@
 
 namespace MailSupport {
 namespace {
-
-void EnsureVmimePlatform()
-{
-    static const bool ready = [] {
-        vmime::platform::setHandler<vmime::platforms::posix::posixHandler>();
-        return true;
-    }();
-    (void)ready;
-}
 
 // Gives up when the connection has made no progress for the stall time,
 // or when the operation it serves is past its deadline (a server that
@@ -157,31 +150,6 @@ void ReadHeader(const vmime::header& header, InboxMessage& out)
     }
 }
 
-// The readable text of a whole message: its first plain-text part,
-// decoded and in UTF-8; the raw body when it has none.
-std::string BodyText(const std::string& raw)
-{
-    auto message = std::make_shared<vmime::message>();
-    message->parse(raw);
-    vmime::messageParser parser(message);
-    for (std::size_t i = 0; i < parser.getTextPartCount(); ++i) {
-        auto part = parser.getTextPartAt(i);
-        if (part->getType().getSubType() != vmime::mediaTypes::TEXT_PLAIN)
-            continue;
-        std::string decoded;
-        vmime::utility::outputStreamStringAdapter os(decoded);
-        part->getText()->extract(os);
-        std::string utf8;
-        vmime::charset::convert(decoded, utf8, part->getCharset(),
-                                vmime::charset(vmime::charsets::UTF_8));
-        return utf8;
-    }
-    std::string decoded;
-    vmime::utility::outputStreamStringAdapter os(decoded);
-    message->getBody()->getContents()->extract(os);
-    return decoded;
-}
-
 // Expunges the one message flagged deleted by this service. A plain EXPUNGE
 // would also purge every message the user's own client has flagged deleted
 // and not yet purged, so those lose their flag for the moment; should the
@@ -233,7 +201,7 @@ std::shared_ptr<vmime::net::timeoutHandlerFactory> InternetMailService::Timeouts
 
 std::shared_ptr<vmime::net::socketFactory> InternetMailService::Sockets() const
 {
-    return DeadlineSocketFactory({timeouts_.Connect, wait_, outcome_});
+    return DeadlineSocketFactory({timeouts_.Connect, wait_, outcome_, received_});
 }
 
 void InternetMailService::Begin()
@@ -411,10 +379,18 @@ bool InternetMailService::ListInbox(InboxScope scope, std::vector<InboxMessage>&
         if (!unknown.empty())
             inbox_->fetchMessages(unknown,
                                   vmime::net::fetchAttributes(vmime::net::fetchAttributes::ENVELOPE
-                                                              | vmime::net::fetchAttributes::UID));
+                                                              | vmime::net::fetchAttributes::UID
+                                                              | vmime::net::fetchAttributes::SIZE));
         for (auto& message : unknown) {
             InboxMessage entry;
             entry.Id = static_cast<std::string>(message->getUID());
+            // The size the server reports (IMAP's RFC822.SIZE, POP3's
+            // LIST) decides before anything of the body is fetched.
+            try {
+                entry.TooLarge = message->getSize() > Database::ReceivedInputLimit;
+            } catch (const std::exception&) {
+                entry.TooLarge = false; // no size told: the body's read is bounded too
+            }
             try {
                 ReadHeader(*message->getHeader(), entry);
             } catch (const std::exception&) {
@@ -503,9 +479,14 @@ bool InternetMailService::ReadBody(const std::string& id, std::string& body)
             return Fail("The message is no longer in the inbox.");
         std::string raw;
         vmime::utility::outputStreamStringAdapter os(raw);
-        message->extract(os, nullptr, 0, static_cast<std::size_t>(-1), /*peek=*/true);
+        // One byte past the limit shows a message larger than its server
+        // said, without fetching the rest of it.
+        message->extract(os, nullptr, 0, static_cast<std::size_t>(Database::ReceivedInputLimit) + 1,
+                         /*peek=*/true);
+        if (raw.size() > Database::ReceivedInputLimit)
+            return Fail("The message is larger than any game.");
         try {
-            body = BodyText(raw);
+            body = MailBodyText(raw);
         } catch (const std::exception& e) {
             // The message itself is at fault (an unknown character set,
             // say); the connection is as good as before.

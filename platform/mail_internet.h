@@ -83,6 +83,8 @@ public:
 
     // How often this service has logged on to the inbox server.
     std::size_t LogOns() const { return logOns_; }
+    // Every byte this service has received from its servers.
+    std::uint64_t BytesReceived() const { return *received_; }
 
 private:
     // Starts a call's clock and forgets the last failure.
@@ -113,6 +115,7 @@ private:
     MailTimeouts timeouts_;
     std::shared_ptr<MailWait> wait_;
     std::shared_ptr<ConnectOutcome> outcome_;
+    std::shared_ptr<std::atomic<std::uint64_t>> received_ = std::make_shared<std::atomic<std::uint64_t>>(0);
     MailFailure failure_ = MailFailure::None;
     std::shared_ptr<OperationClock> clock_;
     // What the certificate verifier refused during the call under way.

@@ -123,8 +123,28 @@ std::string FolderNameFor(const std::string& address)
     return name;
 }
 
+std::optional<fs::path> LinkedFolder(const fs::path& dir)
+{
+    for (const fs::path& folder : {dir, dir / "tmp", dir / "new", dir / "cur"}) {
+        struct stat info { };
+        if (lstat(folder.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+            return folder;
+    }
+    return std::nullopt;
+}
+
+std::string LinkedFolderRefusal(const fs::path& link)
+{
+    return "The mail folder " + link.string()
+           + " is a symbolic link, so Marrowdale neither reads nor delivers mail through it.";
+}
+
 bool Ensure(const fs::path& dir, std::string& error)
 {
+    if (const auto link = LinkedFolder(dir)) {
+        error = LinkedFolderRefusal(*link);
+        return false;
+    }
     // Every missing folder from the highest one down, each shared with the
     // group: the player writing into a mailbox is seldom its owner.
     std::vector<fs::path> missing;
@@ -246,7 +266,9 @@ std::vector<Entry> Scan(const fs::path& dir)
     for (const char* sub : {"new", "cur"}) {
         std::error_code ec;
         for (fs::directory_iterator it(dir / sub, ec), end; !ec && it != end; it.increment(ec)) {
-            if (!it->is_regular_file(ec))
+            // The entry itself, not what a link names; the read judges again
+            // what it opens, as the name may change meanwhile.
+            if (it->symlink_status(ec).type() != fs::file_type::regular || ec)
                 continue;
             const std::string file = it->path().filename().string();
             if (file.empty() || file.front() == '.')
@@ -264,12 +286,22 @@ std::vector<Entry> Scan(const fs::path& dir)
     return entries;
 }
 
+Database::BoundedRead ReadWhole(const fs::path& path)
+{
+    return Database::ReadReceivedFile(path, Database::ReceivedInputLimit);
+}
+
+Database::BoundedRead ReadHead(const fs::path& path)
+{
+    return Database::ReadReceivedFile(path, Database::HeaderBlockLimit, Database::ReadExtent::Head);
+}
+
 bool ReadFile(const fs::path& path, std::string& text)
 {
-    auto content = Database::RealFileSystem().ReadAll(path);
-    if (!content)
+    Database::BoundedRead read = ReadWhole(path);
+    if (read.Outcome != Database::ReadOutcome::Read)
         return false;
-    text = std::move(*content);
+    text = std::move(read.Text);
     return true;
 }
 

@@ -4,10 +4,15 @@
 // and then renamed into new/, so a reader never sees half a message. Read
 // messages carry the "S" flag in their name under cur/.
 //
-// Messages are plain text: a few header lines, an empty line and the body,
-// in UTF-8 without any transfer encoding.
+// Messages written here are plain text: a few header lines, an empty line
+// and the body, in UTF-8 without any transfer encoding. What is read may
+// come from anywhere, so the post office decodes a body as internet mail
+// is decoded.
+
+#include "store/file_system.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,8 +45,16 @@ std::string FolderNameFor(const std::string& address);
 inline constexpr unsigned SharedFolderMode = 02770;
 inline constexpr unsigned SharedFileMode = 0660;
 
+// The first of the maildir and its tmp/, new/ and cur/ that is a symbolic
+// link: another user of the shared folder could point it anywhere, so
+// nothing is read or delivered through it.
+std::optional<std::filesystem::path> LinkedFolder(const std::filesystem::path& dir);
+// The refusal of a maildir that LinkedFolder found a link in, naming it.
+std::string LinkedFolderRefusal(const std::filesystem::path& link);
+
 // Creates dir (and any missing folder above it) with tmp/, new/ and cur/
-// as needed, each shared with the group.
+// as needed, each shared with the group. Refuses a maildir with a link in
+// it (LinkedFolder) before touching anything.
 bool Ensure(const std::filesystem::path& dir, std::string& error);
 
 std::string Compose(const Message& message);
@@ -51,9 +64,16 @@ Message Parse(const std::string& text);
 bool Deliver(const std::filesystem::path& dir, const std::string& text, std::string& error,
              std::string* id = nullptr);
 
-// Every message of the maildir, oldest first (ids sort by delivery time).
+// Every message of the maildir, oldest first (ids sort by delivery time):
+// regular files only, never a link, FIFO or device.
 std::vector<Entry> Scan(const std::filesystem::path& dir);
 
+// A message file, whole, at no more than the received-input limit.
+Database::BoundedRead ReadWhole(const std::filesystem::path& path);
+// What a listing needs of a message file: its first bytes, enough for its
+// header block, and its size; never its body.
+Database::BoundedRead ReadHead(const std::filesystem::path& path);
+// The whole text when it could be read within the limit.
 bool ReadFile(const std::filesystem::path& path, std::string& text);
 
 } // namespace MailSupport::Maildir

@@ -7,7 +7,9 @@
 
 #include "store/mail_service.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <map>
 
 namespace MailSupport {
 
@@ -33,7 +35,19 @@ private:
     bool Fail(const std::string& what);
     std::filesystem::path Find(const std::string& id) const;
 
+    // What a listing read of a message file, and which file it was: a file
+    // that has not changed since is not opened again, so a poll costs a
+    // look at each name, however large the files behind them.
+    struct Listed {
+        std::uint64_t Device = 0;
+        std::uint64_t Inode = 0;
+        std::uint64_t Size = 0;
+        std::int64_t ChangedNs = 0;
+        InboxMessage Message;
+    };
+
     std::filesystem::path shared_;
+    std::map<std::filesystem::path, Listed> listed_;
     std::string address_;
     std::string name_;
     bool signedOn_ = false;

@@ -142,6 +142,8 @@ public:
         }
         if (got == 0)
             ThrowSocketError(ENOTCONN);
+        if (rules_.Received)
+            *rules_.Received += static_cast<std::uint64_t>(got);
         if (timeouts_)
             timeouts_->resetTimeOut();
         return static_cast<std::size_t>(got);

@@ -9,7 +9,9 @@
 
 #include "platform/mail_wait.h"
 
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -30,6 +32,8 @@ struct SocketRules {
     std::chrono::milliseconds Connect{15000};
     std::shared_ptr<MailWait> Wait;
     std::shared_ptr<ConnectOutcome> Outcome;
+    // Every byte the sockets have received, as the connection carried it.
+    std::shared_ptr<std::atomic<std::uint64_t>> Received;
 };
 
 std::shared_ptr<vmime::net::socketFactory> DeadlineSocketFactory(SocketRules rules);

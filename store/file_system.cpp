@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +24,69 @@ void FlushFolderEntry(const std::filesystem::path& file)
         return;
     ::fsync(fd);
     ::close(fd);
+}
+
+BoundedRead ReadReceivedFile(const std::filesystem::path& file, std::uint64_t limit, ReadExtent extent)
+{
+    BoundedRead result;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        result.Outcome = errno == ELOOP ? ReadOutcome::NotRegularFile : ReadOutcome::Missing;
+        return result;
+    }
+    struct stat info { };
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        result.Outcome = ReadOutcome::Unreadable;
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.Outcome = ReadOutcome::NotRegularFile;
+        return result;
+    }
+    result.Size = info.st_size > 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+    if (extent == ReadExtent::Whole && result.Size > limit) {
+        ::close(fd);
+        result.Outcome = ReadOutcome::TooLarge;
+        return result;
+    }
+    // One byte past the limit shows a file that grew beyond it since fstat.
+    const std::uint64_t want = std::min<std::uint64_t>(result.Size, limit) + 1;
+    try {
+        result.Text.resize(static_cast<std::size_t>(want));
+    } catch (const std::bad_alloc&) {
+        ::close(fd);
+        result.Outcome = ReadOutcome::Unreadable;
+        return result;
+    }
+    std::size_t used = 0;
+    while (used < result.Text.size()) {
+        const ssize_t n = ::read(fd, result.Text.data() + used, result.Text.size() - used);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            result.Text.clear();
+            result.Outcome = ReadOutcome::Unreadable;
+            return result;
+        }
+        if (n == 0)
+            break;
+        used += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (used > limit) {
+        if (extent == ReadExtent::Whole) {
+            result.Text.clear();
+            result.Outcome = ReadOutcome::TooLarge;
+            return result;
+        }
+        used = static_cast<std::size_t>(limit);
+    }
+    result.Text.resize(used);
+    result.Outcome = ReadOutcome::Read;
+    return result;
 }
 
 bool FileSystem::Exists(const std::filesystem::path& file)

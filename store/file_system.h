@@ -5,6 +5,8 @@
 // temporary file in the same folder, flushed to the disk and then renamed
 // over the old file, so the old or the new content survives, never a mix.
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +14,47 @@
 #include <sys/types.h>
 
 namespace Database {
+
+// The most a received mail or move file may weigh: far above the largest
+// game a receiver accepts (under 2 MB of move text), so no honest game is
+// ever refused, yet a stray or hostile file costs no more than a game.
+inline constexpr std::uint64_t ReceivedInputLimit = std::uint64_t{8} << 20;
+// What is read of a mail to list it: its header block, never its body.
+inline constexpr std::uint64_t HeaderBlockLimit = std::uint64_t{64} << 10;
+
+enum class ReadOutcome {
+    Read,
+    // Not there (any more), or not openable.
+    Missing,
+    // A link, a folder, a FIFO, a device or a socket: never opened to read.
+    NotRegularFile,
+    // Larger than the limit: nothing of it is read.
+    TooLarge,
+    // The read failed part way, or its buffer could not be had.
+    Unreadable,
+};
+
+struct BoundedRead {
+    ReadOutcome Outcome = ReadOutcome::Missing;
+    std::string Text;
+    // The size of what was opened, as fstat gave it (0 when not opened).
+    std::uint64_t Size = 0;
+};
+
+// How much of a file a bounded read takes.
+enum class ReadExtent {
+    // All of it, or nothing when it is larger than the limit.
+    Whole,
+    // At most its first `limit` bytes, whatever its size.
+    Head,
+};
+
+// Reads a file received from outside (a mail, a move file) at a cost that
+// never passes `limit`. It is opened without following a link and without
+// waiting on a FIFO or device, and judged on what was opened, so a name
+// swapped under it cannot slip past. Never throws.
+BoundedRead ReadReceivedFile(const std::filesystem::path& file, std::uint64_t limit,
+                             ReadExtent extent = ReadExtent::Whole);
 
 class FileSystem {
 public:

@@ -21,6 +21,9 @@ struct InboxMessage {
     std::string Subject;
     std::string SenderName;
     std::string SenderAddress;
+    // The mail system reports it larger than the received-input limit: its
+    // body is never fetched, and it stays in the inbox.
+    bool TooLarge = false;
 };
 
 struct OutgoingMail {

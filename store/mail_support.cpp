@@ -57,6 +57,14 @@ void ShowRetrieveFailure(const Transport& t)
                          "OK", Support::SoundCue::Refused);
 }
 
+void ShowTooLargeMail(const Transport& t, const InboxMessage& message)
+{
+    ShowTransportMessage(t, Support::IconTransmission, "Game retrieval",
+                         "A move mail from " + CleanSenderText(message.SenderAddress, SenderAddressLimit)
+                             + " is larger than any game, so Marrowdale left it in your Inbox.",
+                         "OK", 5);
+}
+
 void ShowTransmissionFailure(const Transport& t)
 {
     ShowTransportMessage(t, Support::MsgIcon::Transmission, "Transmission error.",
@@ -253,6 +261,13 @@ void RetrieveMoveMails(Transport& t, bool showStatus, bool fetchAll)
             if (!fetchAll && seenBefore)
                 continue;
             if (!IsMoveMailSubject(message.Subject)) {
+                handled.insert(message.Id);
+                continue;
+            }
+            if (message.TooLarge) {
+                // Never fetched; told once, as polling passes over it.
+                if (!seenBefore)
+                    ShowTooLargeMail(t, message);
                 handled.insert(message.Id);
                 continue;
             }

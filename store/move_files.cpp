@@ -34,6 +34,22 @@ void ShowImportFailure(const Transport& t, bool pickFile)
         "OK", Support::SoundCue::Refused);
 }
 
+// A move file refused before anything of it was taken: it stays where it is.
+void ShowRefusedMoveFile(const Transport& t, const fs::path& file, Database::ReadOutcome outcome,
+                         bool pickFile)
+{
+    if (outcome == Database::ReadOutcome::Unreadable) {
+        ShowImportFailure(t, pickFile);
+        return;
+    }
+    const std::string why = outcome == Database::ReadOutcome::TooLarge
+                                ? " is larger than any game"
+                                : " is not a regular file (a link, a FIFO or a device)";
+    ShowTransportMessage(t, Support::IconTransmission, "Game import",
+                         "The move file " + file.string() + why + ", so Marrowdale left it where it is.",
+                         "OK", 5);
+}
+
 // A picked file that holds a move this copy wrote for the opponent.
 void ShowOwnMoveFile(const Transport& t)
 {
@@ -163,7 +179,9 @@ std::vector<fs::path> ListMoveFiles(const fs::path& folder)
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (!IsMoveFileName(name) || !it->is_regular_file(ec))
+        // Anything but a folder: the import judges what it opens, and tells
+        // why a link, a FIFO or a device is not taken.
+        if (!IsMoveFileName(name) || it->symlink_status(ec).type() == fs::file_type::directory || ec)
             continue;
         listed.push_back({NumberPart(name), name, it->path()});
     }
@@ -202,17 +220,33 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
     try {
         for (const fs::path& path : files) {
             // A cancelled chooser gives no path: the pass ends without a word.
-            const auto text = path.empty() ? std::nullopt : Database::RealFileSystem().ReadAll(path);
-            if (!text) {
+            if (path.empty()) {
                 hideStatus();
                 return;
             }
-            const std::string payload = Support::ExtractMovePayload(*text);
+            // An automatic pass reports a bad file once, not at every poll.
+            const std::string signature = pickFile ? std::string() : FileSignature(path);
+            if (!pickFile && t.State.ReportedMoveFiles.count(signature))
+                continue;
+            const Database::BoundedRead read = Database::ReadReceivedFile(path, Database::ReceivedInputLimit);
+            if (read.Outcome == Database::ReadOutcome::Missing) {
+                if (pickFile) {
+                    hideStatus();
+                    return;
+                }
+                continue; // taken away meanwhile
+            }
+            if (read.Outcome != Database::ReadOutcome::Read) {
+                // The one picked file's status window goes before its report.
+                if (pickFile)
+                    hideStatus();
+                ShowRefusedMoveFile(t, path, read.Outcome, pickFile);
+                if (!pickFile)
+                    t.State.ReportedMoveFiles.insert(signature);
+                continue;
+            }
+            const std::string payload = Support::ExtractMovePayload(read.Text);
             if (!pickFile) {
-                // An automatic pass reports a bad file once, not at every poll.
-                const std::string signature = FileSignature(path);
-                if (t.State.ReportedMoveFiles.count(signature))
-                    continue;
                 if (!ValidateMovePayload(payload, false, t.Folder.messages)) {
                     t.State.ReportedMoveFiles.insert(signature);
                     continue;

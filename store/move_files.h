@@ -21,7 +21,8 @@ std::string MoveFileName(std::uint64_t number);
 bool ExportMoveFile(Transport& t, std::int32_t gameID);
 
 // The move files of the folder (names starting "Cmove" and ending ".txt",
-// case-sensitive), in the order of their numbers.
+// case-sensitive; anything but a folder, so that a link, a FIFO or a device
+// so named is told about, never opened), in the order of their numbers.
 std::vector<std::filesystem::path> ListMoveFiles(const std::filesystem::path& folder);
 
 // One import pass: the file the user picks (pickFile), or every move file

@@ -1,5 +1,7 @@
 #include "tests/mail/fake_mail_service.h"
 
+#include "store/file_system.h"
+
 #include <algorithm>
 
 namespace MailTesting {
@@ -111,7 +113,10 @@ bool FakeMailService::ListInbox(MailSupport::InboxScope scope,
     for (const FakeMail& m : system_.Inbox(address_)) {
         if (scope == MailSupport::InboxScope::UnreadOnly && m.Read)
             continue;
-        messages.push_back({m.Id, m.Subject, m.FromName, m.FromAddress});
+        MailSupport::InboxMessage message{m.Id, m.Subject, m.FromName, m.FromAddress};
+        // As a mail system reports a message's size with its listing.
+        message.TooLarge = m.Body.size() > Database::ReceivedInputLimit;
+        messages.push_back(std::move(message));
     }
     return true;
 }

@@ -79,9 +79,9 @@ std::vector<std::string> MaildirWorld::Subjects(int player)
 {
     std::vector<std::string> subjects;
     for (const auto& entry : MailSupport::Maildir::Scan(MaildirOf(player))) {
-        std::string text;
-        if (MailSupport::Maildir::ReadFile(entry.Path, text))
-            subjects.push_back(MailSupport::Maildir::Parse(text).Subject);
+        const Database::BoundedRead head = MailSupport::Maildir::ReadHead(entry.Path);
+        if (head.Outcome == Database::ReadOutcome::Read)
+            subjects.push_back(MailSupport::Maildir::Parse(head.Text).Subject);
     }
     return subjects;
 }
@@ -190,11 +190,6 @@ public:
             std::ofstream(blocker.string()) << "x";
         return std::make_unique<MailSupport::PostOfficeMailService>(blocker / "post", Address(player),
                                                                     Name(player));
-    }
-    // The post office stores text as it is: every body reads.
-    bool InjectUnreadable(int, const std::string&, const std::string&, const std::string&) override
-    {
-        return false;
     }
     bool DropConnections(int) override { return false; }
 

@@ -11,6 +11,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -291,6 +293,49 @@ TEST_F(MoveFilesTest, PickedFileIsImportedAndKept)
     MailSupport::ImportMoveFiles(bob.transport, true, true);
     EXPECT_TRUE(bob.sink.calls.empty());
     EXPECT_EQ(bob.windows.statuses, (std::vector<std::string>{"Retrieving games...", "(hidden)"}));
+}
+
+// A FIFO (which no one writes to: reading it would wait for good), a huge
+// sparse file and a link: refused at once with their own words, left where
+// they are; picked and polled alike, the poll telling each once.
+TEST_F(MoveFilesTest, WhatIsNoMoveFileIsRefusedAtOnceAndLeftWhereItIs)
+{
+    StandAlone bob(system);
+    const fs::path folder = bob.transport.Folder.path;
+    const fs::path fifo = folder / "Cmove1.txt";
+    const fs::path big = folder / "Cmove2.txt";
+    const fs::path link = folder / "Cmove3.txt";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    WriteAll(big, "<<MARROWDALE:");
+    ASSERT_EQ(truncate(big.c_str(), off_t{3} << 30), 0);
+    WriteAll(folder / "elsewhere", "<<MARROWDALE:broken:MARROWDALE>>");
+    fs::create_symlink(folder / "elsewhere", link);
+    const std::string notRegular = " is not a regular file (a link, a FIFO or a device), so Marrowdale "
+                                   "left it where it is.";
+    const std::string tooLarge = " is larger than any game, so Marrowdale left it where it is.";
+
+    for (const auto& [file, why] : {std::pair{fifo, notRegular}, {big, tooLarge}, {link, notRegular}}) {
+        SCOPED_TRACE(file.filename().string());
+        bob.sink.calls.clear();
+        bob.chooser.picked = file.string();
+        MailSupport::ImportMoveFiles(bob.transport, true, true);
+        ASSERT_EQ(bob.sink.Captions(), (std::vector<std::string>{"Game import"}));
+        EXPECT_EQ(bob.sink.calls[0].text, "The move file " + file.string() + why);
+        EXPECT_TRUE(bob.sink.underStatus.empty());
+    }
+
+    bob.sink.calls.clear();
+    MailSupport::ImportMoveFiles(bob.transport, false, false);
+    ASSERT_EQ(bob.sink.calls.size(), 3u);
+    EXPECT_EQ(bob.sink.calls[0].text, "The move file " + fifo.string() + notRegular);
+    EXPECT_EQ(bob.sink.calls[1].text, "The move file " + big.string() + tooLarge);
+    EXPECT_EQ(bob.sink.calls[2].text, "The move file " + link.string() + notRegular);
+    MailSupport::ImportMoveFiles(bob.transport, false, false);
+    EXPECT_EQ(bob.sink.calls.size(), 3u);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(fs::file_size(big), std::uintmax_t{3} << 30);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(bob.state.PendingMoveList, "");
 }
 
 } // namespace

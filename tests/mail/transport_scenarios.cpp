@@ -5,6 +5,9 @@
 // an unreachable mail system leaves the program off-line with nothing lost.
 #include "tests/mail/transport_scenario.h"
 
+#include "platform/mail_internet.h"
+#include "store/file_system.h"
+
 #include <chrono>
 #include <thread>
 
@@ -60,6 +63,38 @@ TEST_P(TransportScenario, NewGameArrivesAndTheReplyMergesBack)
     EXPECT_EQ(bob->state.PendingMoveList, "2;");
     EXPECT_EQ(bob->Moves(2).size(), 3u);
     EXPECT_EQ(bob->Games().size(), 2u);
+}
+
+TEST_P(TransportScenario, AMailOverTheLimitIsNeverFetchedAndToldOnce)
+{
+    // Larger than any game, in lines as a mail carries them, ahead of the
+    // honest move mail.
+    std::string huge = "<<MARROWDALE:";
+    const std::string line = std::string(76, 'x') + "\r\n";
+    while (huge.size() <= Database::ReceivedInputLimit)
+        huge += line;
+    world->Inject(1, "Mallory", "mallory@example.org", "Marrowdale : e4, No comment.", huge);
+    AliceStartsGame();
+    const auto* internet = dynamic_cast<const MailSupport::InternetMailService*>(bob->mail.get());
+
+    MailSupport::ConnectAndRetrieve(bob->transport, false, false, true);
+    EXPECT_FALSE(bob->state.MailOffline);
+    EXPECT_EQ(bob->Moves(2), (MoveList{Move(1, "5254", "e4", "Good luck")}));
+    ASSERT_EQ(bob->sink.calls.size(), 1u);
+    EXPECT_EQ(bob->sink.calls[0].text, "A move mail from mallory@example.org is larger than any game, so "
+                                       "Marrowdale left it in your Inbox.");
+    // The whole pass, log-on and honest mail included, came nowhere near it.
+    if (internet) {
+        EXPECT_LT(internet->BytesReceived(), std::uint64_t{256} << 10);
+    }
+
+    MailSupport::RetrieveMoveMails(bob->transport, false, false);
+    MailSupport::ConnectAndRetrieve(bob->transport, false, false, true);
+    EXPECT_EQ(bob->sink.calls.size(), 1u);
+    if (internet) {
+        EXPECT_LT(internet->BytesReceived(), std::uint64_t{512} << 10);
+    }
+    EXPECT_EQ(world->Subjects(1), (std::vector<std::string>{"Marrowdale : e4, No comment."}));
 }
 
 TEST_P(TransportScenario, BrokenDuplicateAndUnrelatedMails)
