@@ -59,10 +59,10 @@ void ShowRetrieveFailure(const Transport& t)
 
 void ShowTooLargeMail(const Transport& t, const InboxMessage& message)
 {
-    ShowTransportMessage(t, Support::IconTransmission, "Game retrieval",
+    ShowTransportMessage(t, Support::MsgIcon::Transmission, "Game retrieval",
                          "A move mail from " + CleanSenderText(message.SenderAddress, SenderAddressLimit)
                              + " is larger than any game, so Marrowdale left it in your Inbox.",
-                         "OK", 5);
+                         "OK", Support::SoundCue::Refused);
 }
 
 void ShowTransmissionFailure(const Transport& t)

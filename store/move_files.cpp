@@ -45,9 +45,9 @@ void ShowRefusedMoveFile(const Transport& t, const fs::path& file, Database::Rea
     const std::string why = outcome == Database::ReadOutcome::TooLarge
                                 ? " is larger than any game"
                                 : " is not a regular file (a link, a FIFO or a device)";
-    ShowTransportMessage(t, Support::IconTransmission, "Game import",
+    ShowTransportMessage(t, Support::MsgIcon::Transmission, "Game import",
                          "The move file " + file.string() + why + ", so Marrowdale left it where it is.",
-                         "OK", 5);
+                         "OK", Support::SoundCue::Refused);
 }
 
 // A picked file that holds a move this copy wrote for the opponent.
