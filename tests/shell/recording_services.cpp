@@ -227,9 +227,17 @@ bool RecordingServices::LoadChessSet()
     return ChessSetLoads;
 }
 
+RecordingServices::~RecordingServices()
+{
+    // The test is over: its board's pause is no longer anyone's.
+    if (BoardPause)
+        BoardPause->Abandon();
+}
+
 void RecordingServices::OpenBoard(const Support::GameToOpen& game, bool returnToGameList)
 {
     LogOrThrow("OpenBoard(" + std::to_string(game.GameId()) + (returnToGameList ? "" : ",no return") + ")");
+    BoardPause.emplace();
 }
 
 bool RecordingServices::ShowSplash()

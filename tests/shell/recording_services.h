@@ -3,10 +3,12 @@
 // one log, in order, so a test can read the start-up and shut-down
 // sequences; a named call can be made to fail.
 
+#include "foundation/polling_pause.h"
 #include "shell/tray_services.h"
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@ class RecordingServices : public SysTraySupport::StartupPort,
                           public SysTraySupport::SplashPort,
                           public SysTraySupport::ShutdownPort {
 public:
+    ~RecordingServices() override;
     SysTraySupport::TrayServices Services();
 
     std::vector<std::string> Calls;
@@ -34,6 +37,8 @@ public:
     bool ChessSetLoads = true;
     // A board window is open.
     bool BoardIsOpen = false;
+    // The pause an opened board holds, as the program's board does.
+    std::optional<Support::PollingHold> BoardPause;
     // The game list is loaded: set by ShowGameList and the test.
     bool ListShown = false;
     bool ListMinimised = false;
