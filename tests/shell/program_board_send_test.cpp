@@ -82,7 +82,7 @@ protected:
     SysTraySupport::ProgramMail mail{
         std::make_unique<MailTesting::FakeMailService>(system, Alice, "Alice Amber"), [] {}};
     ShellTesting::RecordingServices services;
-    SysTraySupport::ProgramBoard board{services, services};
+    SysTraySupport::ProgramBoard board{services.GameList, services.Menu};
 };
 
 } // namespace
