@@ -33,6 +33,13 @@ void PausePolling()
 
 void ResumePolling(bool timerOn)
 {
+    // A hold that outlives this (a board opened meanwhile) gives back the
+    // running state when it ends, not the pause it found.
+    std::vector<PollingHold*>& holds = LiveHolds();
+    if (!holds.empty()) {
+        holds.front()->timerWasEnabled_ = timerOn;
+        holds.front()->wasBusy_ = false;
+    }
     SetCheckTimer(timerOn);
     Globals().ModalBusy = false;
 }

@@ -8,7 +8,8 @@ namespace Support {
 // Stops the timer and sets ModalBusy; resumed with ResumePolling. A pause
 // that outlives the routine taking it is a PollingHold.
 void PausePolling();
-// The timer switched as `timerOn` says and ModalBusy False.
+// The timer switched as `timerOn` says and ModalBusy False; a hold alive
+// now gives back that state when it ends.
 void ResumePolling(bool timerOn = true);
 
 // A mail pass the program started on its own (a poll, the first pass at
@@ -52,6 +53,7 @@ public:
     bool Held() const { return held_; }
 
 private:
+    friend void ResumePolling(bool timerOn);
     friend void EndMailPass(bool boardOpen);
     friend void EndStartupPause(bool boardOpen);
     void Leave(bool giveBack);

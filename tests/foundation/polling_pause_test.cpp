@@ -154,6 +154,16 @@ TEST_F(PollingPauseTest, ABoardOpenedDuringAPassOrTheStartGivesBackTheirEnd)
     board.reset();
     Expect(true, false);
 
+    // The tray's Retrieve pauses and resumes around its pass; a board
+    // opened from its notice then gives back the running state.
+    Set(true, false);
+    PausePolling();
+    board.emplace();
+    ResumePolling();
+    Expect(true, false);
+    board.reset();
+    Expect(true, false);
+
     // Without a hold the start-up's end sets the state itself.
     for (const bool boardOpen : {false, true}) {
         Set(false, true);

@@ -781,6 +781,25 @@ TEST_F(NotifyTest, PlayOpensTheFirstGameOrStopsWhenTheChessSetFails)
     EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
 }
 
+// The tray's Retrieve gives the timer back at its end even when its notice
+// opened a board; that board's closing then leaves polling running too.
+TEST_F(NotifyTest, ABoardOpenedFromTheRetrievesNoticeClosesIntoRunningPolling)
+{
+    Start();
+    rec.Mail.Retrieval = [this] {
+        Support::Globals().Mail.MailOffline = false;
+        Arrived("6;", 2);
+    };
+    rec.Notification.NotifyAnswers = {NotifyPlay};
+    tray->mnuPopupRetrieve_Click();
+    EXPECT_TRUE(rec.Called("OpenBoard(6,no return)"));
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(tray->CheckTimer.isActive());
+    rec.Board.BoardPause.reset(); // the board closes
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(tray->CheckTimer.isActive());
+}
+
 TEST_F(NotifyTest, SoundOnlyKeepsTheListAndAnOpenGameListSilencesAll)
 {
     Start();
