@@ -103,7 +103,8 @@ public:
     bool LoadChessSet() override { return board_->LoadChessSet(); }
     void StepAside() override
     {
-        PausePolling();
+        // Until the board has opened, which holds its own pause.
+        pause_.emplace();
         wait_.emplace();
         list_.hide();
     }
@@ -117,6 +118,7 @@ public:
 private:
     GameInterface& list_;
     SysTraySupport::BoardPort* board_;
+    std::optional<PollingHold> pause_;
     std::optional<CursorGuard> wait_;
 };
 

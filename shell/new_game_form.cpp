@@ -365,8 +365,10 @@ public:
     }
 
     bool LoadChessSet() override { return board_.LoadChessSet(); }
-    void PausePolling() override { Support::PausePolling(); }
-    void ResumePolling() override { Support::ResumePolling(); }
+    // Until the board has opened, which holds its own pause; Cancel gives
+    // back what the start found.
+    void PausePolling() override { pause_.emplace(); }
+    void ResumePolling() override { pause_.reset(); }
 
     std::optional<NewGameRequest> AskForNewGame(const NewGameKind& kind) override
     {
@@ -401,6 +403,7 @@ private:
     QWidget* owner_;
     SysTraySupport::BoardPort& board_;
     MailSupport::AddressBook* addressBook_;
+    std::optional<PollingHold> pause_;
 };
 
 } // namespace

@@ -28,8 +28,8 @@ public:
 };
 
 // inPlaceOfOwner: started from a window (the game list) that steps aside
-// for the board. Cancel gives polling back at once; an open board keeps it
-// paused until it closes.
+// for the board. Cancel gives polling back at once, as the start found it;
+// an open board keeps it paused until it closes.
 void StartNewGame(NewGameStartPort& port, const NewGameKind& kind, bool inPlaceOfOwner);
 
 } // namespace Support

@@ -36,7 +36,8 @@ Next OpenFirstPendingGame(const TrayServices& services, std::int32_t gameId, boo
     Support::ProgramState& state = Support::Globals();
     if (!services.Board->LoadChessSet())
         return Next::Stop;
-    Support::PausePolling();
+    // Until the board has opened, which holds its own pause.
+    const Support::PollingHold opening;
     {
         // A failure is reported after the normal pointer is back.
         Support::CursorGuard hourglass;

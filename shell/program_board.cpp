@@ -82,6 +82,9 @@ ProgramBoard::ProgramBoard(GameListPort& gameList, TrayMenuPort& menu) : gameLis
 ProgramBoard::~ProgramBoard()
 {
     delete window_.data();
+    // A board still open as the program ends: the polling has stopped for good.
+    if (pause_)
+        pause_->Abandon();
 }
 
 bool ProgramBoard::LoadChessSet()
@@ -111,6 +114,8 @@ void ProgramBoard::OpenBoard(const Support::GameToOpen& game, bool returnToGameL
         previous->hide();
         previous->deleteLater();
     }
+    // Taken inside the opener's own pause, which hands it what it found.
+    pause_.emplace();
     auto* board = new BoardSupport::Board(*this, Support::ProgramDataFolder());
     board->setAttribute(Qt::WA_DeleteOnClose, true);
     window_ = board;
@@ -146,9 +151,8 @@ void ProgramBoard::LeaveGameList()
 
 void ProgramBoard::BoardClosed()
 {
-    // Whoever opened the board (the game list, the tray menu, the new game,
-    // the notice) paused the polling for its lifetime.
-    Support::ResumePolling();
+    // The polling as the board's opener found it (running, as a rule).
+    pause_.reset();
 }
 
 static_assert(BoardSupport::TrayIconModified == SysTraySupport::TrayModify);

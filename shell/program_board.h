@@ -6,11 +6,13 @@
 #include "board/board_host.h"
 #include "board/board_window.h"
 #include "dialogs/print_request.h"
+#include "foundation/polling_pause.h"
 #include "shell/tray_services.h"
 
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 namespace MailSupport {
 struct Transport;
@@ -72,6 +74,9 @@ private:
     ProgramMail* mail_ = nullptr;
     QPointer<BoardSupport::Board> window_;
     QMetaObject::Connection forgetOnDestroy_;
+    // The polling stays paused for the open board's lifetime; its closing
+    // gives back what its opener found.
+    std::optional<Support::PollingHold> pause_;
 };
 
 } // namespace SysTraySupport

@@ -201,11 +201,7 @@ void SystemTray::RunFirstRetrieval()
     UpdateTrayState(TrayModify);
     // A board opened from the list meanwhile keeps the program busy and
     // the timer off until it closes.
-    const bool boardOpen = services_.Board->BoardOpen();
-    if (boardOpen)
-        Support::PausePolling();
-    else
-        Support::ResumePolling();
+    Support::EndStartupPause(services_.Board->BoardOpen());
     NotifyNewMoves();
 }
 

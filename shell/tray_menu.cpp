@@ -152,7 +152,8 @@ void TrayMenu::mnuPopupGameListItem_Click(int gameId)
 {
     if (!board_ || !board_->LoadChessSet())
         return;
-    Support::PausePolling();
+    // Until the board has opened, which holds its own pause.
+    const Support::PollingHold opening;
     const Support::CursorGuard hourglass;
     board_->OpenBoard(Support::GameToOpen::Stored(gameId), false);
 }

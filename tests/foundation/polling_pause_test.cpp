@@ -109,4 +109,86 @@ TEST_F(PollingPauseTest, AMailPassLeavesTheTimerAndEndsBusyOnlyWithoutABoard)
     EXPECT_FALSE(CheckTimerEnabled());
 }
 
+// An opener pauses around the opening and the board for its lifetime: the
+// opener's pause ends first, and the board's end gives back what the
+// opener found, whatever comes between.
+TEST_F(PollingPauseTest, HoldsEndingOutOfOrderGiveBackWhatTheFirstFound)
+{
+    for (const Before b : EveryStart) {
+        SCOPED_TRACE(std::to_string(b.timer) + std::to_string(b.busy));
+        Set(b.timer, b.busy);
+        std::optional<PollingHold> board;
+        {
+            PollingHold opening;
+            board.emplace();
+        }
+        ExpectPaused();
+        {
+            PollingPause modal;
+        }
+        ExpectPaused();
+        board.reset();
+        Expect(b.timer, b.busy);
+    }
+}
+
+// A board opened during a mail pass, or while the start-up's pause lasts,
+// outlives it: the board's end gives back what the pass or the start-up
+// would have, not the busy state it found.
+TEST_F(PollingPauseTest, ABoardOpenedDuringAPassOrTheStartGivesBackTheirEnd)
+{
+    Set(true, false);
+    BeginMailPass();
+    std::optional<PollingHold> board;
+    board.emplace();
+    EndMailPass(true);
+    ExpectPaused();
+    board.reset();
+    Expect(true, false);
+
+    Set(false, false);
+    PausePolling();
+    board.emplace();
+    EndStartupPause(true);
+    ExpectPaused();
+    board.reset();
+    Expect(true, false);
+
+    // The tray's Retrieve pauses and resumes around its pass; a board
+    // opened from its notice then gives back the running state.
+    Set(true, false);
+    PausePolling();
+    board.emplace();
+    ResumePolling();
+    Expect(true, false);
+    board.reset();
+    Expect(true, false);
+
+    // Without a hold the start-up's end sets the state itself.
+    for (const bool boardOpen : {false, true}) {
+        Set(false, true);
+        EndStartupPause(boardOpen);
+        Expect(!boardOpen, boardOpen);
+    }
+}
+
+// As the program ends a hold gives nothing back; one it was handing over
+// to still gives back what it found.
+TEST_F(PollingPauseTest, AnAbandonedHoldGivesNothingBack)
+{
+    Set(true, false);
+    std::optional<PollingHold> later;
+    {
+        PollingHold first;
+        later.emplace();
+        first.Abandon();
+        EXPECT_FALSE(first.Held());
+    }
+    ExpectPaused();
+    later->Abandon();
+    ExpectPaused();
+    later.reset();
+    ExpectPaused();
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 #include "foundation/msg_form.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/picture_clip.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
@@ -42,8 +43,16 @@ public:
     {
         Calls.push_back("OpenBoard(" + std::to_string(game.GameId()) + (returnToGameList ? "" : ",no return")
                         + ")");
+        Pause.emplace();
     }
     bool BoardOpen() const override { return Open; }
+    ~RecordingBoard() override
+    {
+        if (Pause)
+            Pause->Abandon();
+    }
+    // As the program's board does, it holds the polling paused while open.
+    std::optional<PollingHold> Pause;
     std::vector<std::string> Calls;
     bool ChessSetLoads = true;
     bool Open = false;

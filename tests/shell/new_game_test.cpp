@@ -4,6 +4,7 @@
 #include "foundation/msg_form.h"
 #include "foundation/options_about_entry.h"
 #include "foundation/picture_clip.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
@@ -229,7 +230,15 @@ public:
         Opened.push_back(game.GameId());
         Returns.push_back(returnToGameList);
         details = game.NewGame();
+        Pause.emplace();
     }
+    ~RecordingBoard() override
+    {
+        if (Pause)
+            Pause->Abandon();
+    }
+    // As the program's board does, it holds the polling paused while open.
+    std::optional<PollingHold> Pause;
     std::vector<int> Opened;
     std::vector<bool> Returns;
     std::optional<NewGameRequest> details;
@@ -316,6 +325,18 @@ TEST_F(NewGameDialogTest, CancelOpensNoBoardAndGivesPollingBack)
         EXPECT_FALSE(Globals().ModalBusy);
         EXPECT_FALSE(board.details);
     }
+}
+
+// Cancel gives polling back as the start found it: a timer that was off
+// stays off.
+TEST_F(NewGameDialogTest, CancelLeavesATimerThatWasOffOff)
+{
+    SetCheckTimer(false);
+    Fill = [](NewGameInfo& d) { QTest::keyClick(&d, Qt::Key_Escape); };
+    StartNewGame(&owner, {}, board, &book);
+    EXPECT_TRUE(board.Opened.empty());
+    EXPECT_FALSE(CheckTimerEnabled());
+    EXPECT_FALSE(Globals().ModalBusy);
 }
 
 TEST_F(NewGameDialogTest, TheAddressBookPicksAddsOrCancels)

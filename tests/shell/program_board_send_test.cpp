@@ -4,6 +4,7 @@
 // whose retrieval merges it. A game begun from the player's own set-up
 // reaches the opponent on the position it was set up from.
 #include "board/setup_warning_form.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/skinned_button.h"
 #include "platform/mail_address_book.h"
@@ -81,7 +82,7 @@ protected:
     SysTraySupport::ProgramMail mail{
         std::make_unique<MailTesting::FakeMailService>(system, Alice, "Alice Amber"), [] {}};
     ShellTesting::RecordingServices services;
-    SysTraySupport::ProgramBoard board{services, services};
+    SysTraySupport::ProgramBoard board{services.GameList, services.Menu};
 };
 
 } // namespace
@@ -247,4 +248,37 @@ TEST_F(ProgramBoardSendTest, AnOpenBoardWithAnUnsentMoveIsNeverReplaced)
     board.OpenBoard(Support::GameToOpen::Stored(AlicesGameId()), false);
     EXPECT_NE(board.OpenWindow(), nullptr);
     EXPECT_TRUE(board.BoardOpen());
+}
+
+// The board holds the polling paused for its lifetime, inside its opener's
+// own pause, and its closing gives back what the opener found: a timer
+// that was off stays off. A modal window while it is open leaves the pause
+// in force.
+TEST_F(ProgramBoardSendTest, TheBoardsPauseGivesBackWhatItsOpenerFound)
+{
+    ShellTesting::Opponent bob(std::make_unique<MailTesting::FakeMailService>(system, Bob, "Bob Birch"));
+    bob.SendNewGame(4, "Alice Amber", Alice);
+    mail.RetrieveMoveMails(false, false);
+    for (const bool timerOn : {true, false}) {
+        SCOPED_TRACE(timerOn ? "timer on" : "timer off");
+        Support::SetCheckTimer(timerOn);
+        Support::Globals().ModalBusy = false;
+        Support::Globals().Mail.PendingMoveList.clear();
+        {
+            const Support::PollingHold opening;
+            OpenAlicesGame();
+        }
+        EXPECT_FALSE(Support::CheckTimerEnabled());
+        EXPECT_TRUE(Support::Globals().ModalBusy);
+        {
+            const Support::PollingPause modalWindow;
+        }
+        EXPECT_FALSE(Support::CheckTimerEnabled());
+        EXPECT_TRUE(Support::Globals().ModalBusy);
+
+        board.OpenWindow()->close();
+        EXPECT_FALSE(board.BoardOpen());
+        EXPECT_EQ(Support::CheckTimerEnabled(), timerOn);
+        EXPECT_FALSE(Support::Globals().ModalBusy);
+    }
 }

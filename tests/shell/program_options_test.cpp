@@ -96,7 +96,7 @@ TEST(ProgramOptions, ANewChessSetGoesOnTheOpenBoardWhichClosesWhenTheSetCannotBe
     ASSERT_TRUE(Support::LoadChessSet(QStringLiteral("Classic Wood"), QStringLiteral("Plain")));
 
     ShellTesting::RecordingServices recorder;
-    SysTraySupport::ProgramBoard board(recorder, recorder);
+    SysTraySupport::ProgramBoard board(recorder.GameList, recorder.Menu);
     board.OpenBoard(Support::GameToOpen::Stored(1), true);
     ASSERT_NE(board.OpenWindow(), nullptr);
     SysTraySupport::ProgramOptions options(&board);
@@ -127,7 +127,7 @@ TEST(ProgramOptions, ASetUpGameOpensInSetUpModeAndItsPaletteTakesANewSet)
     TestSupport::ScriptedHost host;
     ASSERT_TRUE(Support::LoadChessSet(QStringLiteral("Classic Wood"), QStringLiteral("Plain")));
     ShellTesting::RecordingServices recorder;
-    SysTraySupport::ProgramBoard board(recorder, recorder);
+    SysTraySupport::ProgramBoard board(recorder.GameList, recorder.Menu);
     board.OpenBoard(Support::GameToOpen::New({{false, true}, {}, {}, {}}), true);
     ASSERT_NE(board.OpenWindow(), nullptr);
     ASSERT_TRUE(board.OpenWindow()->Game().Setup().Active());

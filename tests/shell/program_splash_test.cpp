@@ -25,8 +25,8 @@ protected:
     {
         ShellTesting::ResetBeforeTrayStartup(host);
         // The start-up's mail takes its time on the splash's clock.
-        rec.Retrieval = [this] { now += startupMilliseconds; };
-        rec.Settings = [this] { Support::ProgramSettings().SystrayStartup = trayStartup; };
+        rec.Mail.Retrieval = [this] { now += startupMilliseconds; };
+        rec.Startup.Settings = [this] { Support::ProgramSettings().SystrayStartup = trayStartup; };
         splash.Clock = [this] { return now; };
         TrayServices services = rec.Services();
         services.Splash = &splash;

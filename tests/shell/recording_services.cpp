@@ -21,15 +21,15 @@ std::string Flags(std::initializer_list<bool> flags)
 
 SysTraySupport::TrayServices RecordingServices::Services()
 {
-    return {this, this, this, this, this, this, this, this};
+    return {&Startup, &Mail, &GameList, &Menu, &Notification, &Board, &Splash, &Shutdown};
 }
 
-bool RecordingServices::Called(const std::string& name) const
+bool CallLog::Called(const std::string& name) const
 {
     return std::find(Calls.begin(), Calls.end(), name) != Calls.end();
 }
 
-bool RecordingServices::Log(const std::string& name)
+bool CallLog::Log(const std::string& name)
 {
     Calls.push_back(name);
     if (OnCall)
@@ -37,183 +37,169 @@ bool RecordingServices::Log(const std::string& name)
     return name == FailAt;
 }
 
-void RecordingServices::LogOrThrow(const std::string& name)
+void CallLog::LogOrThrow(const std::string& name)
 {
     if (Log(name))
         throw std::runtime_error("failed on purpose: " + name);
 }
 
-void RecordingServices::SetupGlobalVariables()
+void StartupRecorder::SetupGlobalVariables()
 {
-    LogOrThrow("SetupGlobalVariables");
+    log_.LogOrThrow("SetupGlobalVariables");
     Support::ProgramState& state = Support::Globals();
     state.Mail.MailOffline = true;
     state.ModalBusy = false;
     state.StartupDone = false;
     state.Quitting = false;
-    ListShown = false;
+    gameList_.ListShown = false;
     state.Mail.NewMovesArrived = false;
 }
 
-bool RecordingServices::CheckDisplaySettings()
+bool StartupRecorder::CheckDisplaySettings()
 {
-    LogOrThrow("CheckDisplaySettings");
+    log_.LogOrThrow("CheckDisplaySettings");
     return true;
 }
 
-void RecordingServices::UpgradeSettings()
+void StartupRecorder::UpgradeSettings()
 {
-    LogOrThrow("UpgradeSettings");
+    log_.LogOrThrow("UpgradeSettings");
 }
 
-void RecordingServices::LoadSettings()
+void StartupRecorder::LoadSettings()
 {
-    LogOrThrow("LoadSettings");
+    log_.LogOrThrow("LoadSettings");
     if (Settings)
         Settings();
 }
 
-bool RecordingServices::ApplySkin(QWidget&)
+bool StartupRecorder::ApplySkin(QWidget&)
 {
-    return !Log("ApplySkin");
+    return !log_.Log("ApplySkin");
 }
-void RecordingServices::CheckColourDepth()
+void StartupRecorder::CheckColourDepth()
 {
-    LogOrThrow("CheckColourDepth");
+    log_.LogOrThrow("CheckColourDepth");
 }
 
-bool RecordingServices::TakeInstanceLock()
+bool StartupRecorder::TakeInstanceLock()
 {
-    Log("TakeInstanceLock");
+    log_.Log("TakeInstanceLock");
     return !SecondCopy;
 }
 
-void RecordingServices::ReleaseInstanceLock()
+void StartupRecorder::ReleaseInstanceLock()
 {
-    Log("ReleaseInstanceLock");
+    log_.Log("ReleaseInstanceLock");
 }
 
-void RecordingServices::CheckRunBefore()
+void StartupRecorder::CheckRunBefore()
 {
-    LogOrThrow("CheckRunBefore");
+    log_.LogOrThrow("CheckRunBefore");
 }
 
-void RecordingServices::ShowMessage(Support::MsgIcon icon, const QString& caption, const QString& text,
-                                    const QString& okCaption, Support::SoundCue sound)
+void StartupRecorder::ShowMessage(Support::MsgIcon icon, const QString& caption, const QString& text,
+                                  const QString& okCaption, Support::SoundCue sound)
 {
     // Logged by number, as the box's icon and cue files are numbered.
-    Log("ShowMessage(" + std::to_string(static_cast<int>(icon)) + "," + caption.toStdString() + ","
-        + text.toStdString() + "," + okCaption.toStdString() + ","
-        + std::to_string(static_cast<int>(sound)) + ")");
+    log_.Log("ShowMessage(" + std::to_string(static_cast<int>(icon)) + "," + caption.toStdString() + ","
+             + text.toStdString() + "," + okCaption.toStdString() + ","
+             + std::to_string(static_cast<int>(sound)) + ")");
 }
 
-void RecordingServices::ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll)
+void MailRecorder::ConnectAndRetrieve(bool importFile, bool showStatus, bool fetchAll)
 {
-    LogOrThrow("ConnectAndRetrieve" + Flags({importFile, showStatus, fetchAll}));
+    log_.LogOrThrow("ConnectAndRetrieve" + Flags({importFile, showStatus, fetchAll}));
     if (Retrieval)
         Retrieval();
 }
 
-void RecordingServices::RetrieveMoveMails(bool showStatus, bool fetchAll)
+void MailRecorder::RetrieveMoveMails(bool showStatus, bool fetchAll)
 {
-    Log("RetrieveMoveMails" + Flags({showStatus, fetchAll}));
+    log_.Log("RetrieveMoveMails" + Flags({showStatus, fetchAll}));
     if (Retrieval)
         Retrieval();
 }
 
-void RecordingServices::ImportMoveFiles(bool showStatus, bool pickFile)
+void MailRecorder::ImportMoveFiles(bool showStatus, bool pickFile)
 {
-    Log("ImportMoveFiles" + Flags({showStatus, pickFile}));
+    log_.Log("ImportMoveFiles" + Flags({showStatus, pickFile}));
     if (Retrieval)
         Retrieval();
 }
 
-void RecordingServices::SignOff(bool showStatus)
+void MailRecorder::SignOff(bool showStatus)
 {
-    Log("SignOff" + Flags({showStatus}));
+    log_.Log("SignOff" + Flags({showStatus}));
 }
-bool RecordingServices::Reconnect()
+bool MailRecorder::Reconnect()
 {
     if (!ReconnectAnswer)
         return false;
-    Log("Reconnect");
+    log_.Log("Reconnect");
     return ReconnectAnswer();
 }
 
-void RecordingServices::SetLogonStatus(bool status)
+void MailRecorder::SetLogonStatus(bool status)
 {
-    Log("SetLogonStatus" + Flags({status}));
+    log_.Log("SetLogonStatus" + Flags({status}));
 }
 
-void RecordingServices::ShowGameList()
+void GameListRecorder::ShowGameList()
 {
-    LogOrThrow("ShowGameList");
+    log_.LogOrThrow("ShowGameList");
     ListShown = true;
 }
 
-void RecordingServices::HideGameList()
+void GameListRecorder::HideGameList()
 {
-    Log("HideGameList");
+    log_.Log("HideGameList");
 }
 
-void RecordingServices::FillGameList(std::optional<int> selectGameId)
+void GameListRecorder::FillGameList(std::optional<int> selectGameId)
 {
-    Log("FillGameList(" + (selectGameId ? std::to_string(*selectGameId) : std::string("none")) + ")");
+    log_.Log("FillGameList(" + (selectGameId ? std::to_string(*selectGameId) : std::string("none"))
+             + ")");
 }
 
-std::optional<int> RecordingServices::SelectedGameId()
+void GameListRecorder::ShowTrayState(const QIcon&, const QString& caption)
 {
-    return 4;
-}
-
-void RecordingServices::ShowTrayState(const QIcon&, const QString& caption)
-{
-    Log("ShowTrayState(" + caption.toStdString() + ")");
+    log_.Log("ShowTrayState(" + caption.toStdString() + ")");
     LastStateCaption = caption;
 }
 
-void RecordingServices::ShowPlainHelpItem()
+void GameListRecorder::ShowPlainHelpItem()
 {
-    Log("ShowPlainHelpItem");
+    log_.Log("ShowPlainHelpItem");
 }
-void RecordingServices::HideHideInterfaceItems()
+void GameListRecorder::HideHideInterfaceItems()
 {
-    Log("HideHideInterfaceItems");
+    log_.Log("HideHideInterfaceItems");
 }
-void RecordingServices::SetMenuOptions()
+void TrayMenuRecorder::SetMenuOptions()
 {
-    LogOrThrow("SetMenuOptions");
+    log_.LogOrThrow("SetMenuOptions");
 }
-void RecordingServices::PopulateTrayGameMenu()
+void TrayMenuRecorder::PopulateTrayGameMenu()
 {
-    LogOrThrow("PopulateTrayGameMenu");
+    log_.LogOrThrow("PopulateTrayGameMenu");
 }
 
-void RecordingServices::PopupMenu(const QPoint&)
+void TrayMenuRecorder::PopupMenu(const QPoint&)
 {
-    Log("PopupMenu");
+    log_.Log("PopupMenu");
     if (DuringMenu)
         DuringMenu();
 }
 
-void RecordingServices::FollowComputerThinking(bool thinking)
+void NotificationRecorder::PlaySound(const QString& path)
 {
-    ComputerThinkingFollowed.push_back(thinking);
+    log_.Log("PlaySound(" + path.toStdString() + ")");
 }
 
-bool RecordingServices::OpenItemEnabled()
+int NotificationRecorder::ShowNotification()
 {
-    return OpenItemEnabledAnswer;
-}
-
-void RecordingServices::PlaySound(const QString& path)
-{
-    Log("PlaySound(" + path.toStdString() + ")");
-}
-
-int RecordingServices::ShowNotification()
-{
-    LogOrThrow("ShowNotification(" + Support::Globals().Mail.PendingMoveList + ")");
+    log_.LogOrThrow("ShowNotification(" + Support::Globals().Mail.PendingMoveList + ")");
     if (NotifyAnswers.empty())
         return SysTraySupport::NotifyLater;
     const int answer = NotifyAnswers.front();
@@ -221,42 +207,51 @@ int RecordingServices::ShowNotification()
     return answer;
 }
 
-bool RecordingServices::LoadChessSet()
+bool BoardRecorder::LoadChessSet()
 {
-    Log("LoadChessSet");
+    log_.Log("LoadChessSet");
     return ChessSetLoads;
 }
 
-void RecordingServices::OpenBoard(const Support::GameToOpen& game, bool returnToGameList)
+BoardRecorder::~BoardRecorder()
 {
-    LogOrThrow("OpenBoard(" + std::to_string(game.GameId()) + (returnToGameList ? "" : ",no return") + ")");
+    // The test is over: its board's pause is no longer anyone's.
+    if (BoardPause)
+        BoardPause->Abandon();
 }
 
-bool RecordingServices::ShowSplash()
+void BoardRecorder::OpenBoard(const Support::GameToOpen& game, bool returnToGameList)
 {
-    Log("ShowSplash");
+    log_.LogOrThrow("OpenBoard(" + std::to_string(game.GameId()) + (returnToGameList ? "" : ",no return")
+                    + ")");
+    BoardPause.emplace();
+}
+
+bool SplashRecorder::ShowSplash()
+{
+    log_.Log("ShowSplash");
     return SplashShows;
 }
 
-void RecordingServices::BackupDatabase()
+void ShutdownRecorder::BackupDatabase()
 {
-    Log("BackupDatabase");
+    log_.Log("BackupDatabase");
 }
-void RecordingServices::CloseHelp(QWidget&)
+void ShutdownRecorder::CloseHelp(QWidget&)
 {
-    Log("CloseHelp");
+    log_.Log("CloseHelp");
 }
-void RecordingServices::CloseDown(bool saveSettings)
+void ShutdownRecorder::CloseDown(bool saveSettings)
 {
-    Log("CloseDown" + Flags({saveSettings}));
+    log_.Log("CloseDown" + Flags({saveSettings}));
 }
-void RecordingServices::EndProgram(int exitCode)
+void ShutdownRecorder::EndProgram(int exitCode)
 {
-    Log("EndProgram(" + std::to_string(exitCode) + ")");
+    log_.Log("EndProgram(" + std::to_string(exitCode) + ")");
 }
-void RecordingServices::RefuseTrayClick(bool messageBox)
+void ShutdownRecorder::RefuseTrayClick(bool messageBox)
 {
-    Log("RefuseTrayClick" + Flags({messageBox}));
+    log_.Log("RefuseTrayClick" + Flags({messageBox}));
 }
 
 } // namespace ShellTesting

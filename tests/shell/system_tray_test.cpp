@@ -70,8 +70,8 @@ protected:
         state.Mail.NewMovesArrived = false;
         state.Mail.PendingMoveList.clear();
         Support::ProgramSettings().SystrayStartup = true;
-        rec.ListShown = false;
-        rec.Retrieval = [] { Support::Globals().Mail.MailOffline = false; };
+        rec.GameList.ListShown = false;
+        rec.Mail.Retrieval = [] { Support::Globals().Mail.MailOffline = false; };
         tray = std::make_unique<SystemTray>(rec.Services());
     }
     void TearDown() override
@@ -96,7 +96,7 @@ protected:
 
 TEST_F(SystemTrayTest, TrayStartupRunsEveryStepInOrderAndEndsRunning)
 {
-    rec.Settings = [] { Support::ProgramSettings().CheckInterval = 15000; };
+    rec.Startup.Settings = [] { Support::ProgramSettings().CheckInterval = 15000; };
     ASSERT_TRUE(tray->Form_Load());
     // The icon is up before any mail: not connected, and still busy.
     EXPECT_EQ(rec.Calls, LoadUpToTheMenus);
@@ -215,8 +215,8 @@ TEST_F(SystemTrayTest, WithoutANotificationAreaTheGameListIsTheMainWindowForThis
 
 TEST_F(SystemTrayTest, SplashTakesOverTheLastStepsAndPlainModeShowsTheHelpItem)
 {
-    rec.SplashShows = true;
-    rec.Settings = [] { Support::ProgramSettings().SimpleUI = true; };
+    rec.Splash.SplashShows = true;
+    rec.Startup.Settings = [] { Support::ProgramSettings().SimpleUI = true; };
     ASSERT_TRUE(tray->Form_Load());
     Calls expected = LoadUpToTheMenus;
     expected.insert(expected.begin() + 6, "ShowPlainHelpItem");
@@ -251,7 +251,7 @@ TEST_F(SystemTrayTest, TheFirstPassRunsBehindTheIconAndTellsOfItsMovesWhenItEnds
         rec.Calls.clear();
         Support::ProgramSettings().NotificationMethod = 2;
         bool iconUp = false, busy = false, timerOn = true;
-        rec.Retrieval = [&] {
+        rec.Mail.Retrieval = [&] {
             iconUp = tray->TrayIcon.IsShown();
             busy = Support::Globals().ModalBusy;
             timerOn = tray->CheckTimer.isActive();
@@ -261,7 +261,7 @@ TEST_F(SystemTrayTest, TheFirstPassRunsBehindTheIconAndTellsOfItsMovesWhenItEnds
             Support::Globals().Mail.PendingMoveList = "4;";
             Support::Globals().Mail.NewMovesArrived = true;
             ShellTesting::StoreGame(folders.DataPath(), 4, 1);
-            rec.BoardIsOpen = boardOpened;
+            rec.Board.BoardIsOpen = boardOpened;
         };
         ASSERT_TRUE(tray->Form_Load());
         ASSERT_TRUE(ShellTesting::FinishFirstRetrieval(*tray));
@@ -319,7 +319,7 @@ TEST_F(SystemTrayTest, AnExitBeforeTheFirstPassTriesNoMail)
 
 TEST_F(SystemTrayTest, SecondCopyOnlySaysSoAndLeaves)
 {
-    rec.SecondCopy = true;
+    rec.Startup.SecondCopy = true;
     EXPECT_FALSE(tray->Form_Load());
     EXPECT_EQ(rec.Calls, (Calls{"SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings",
                                 "LoadSettings", "ApplySkin", "CheckColourDepth", "TakeInstanceLock",
@@ -331,8 +331,8 @@ TEST_F(SystemTrayTest, SecondCopyOnlySaysSoAndLeaves)
 
 TEST_F(SystemTrayTest, AnUnwritableDataFolderIsNamedNotTakenForASecondCopy)
 {
-    rec.SecondCopy = true;
-    rec.UnwritableFolder = QStringLiteral("/media/stick/Marrowdale/Data");
+    rec.Startup.SecondCopy = true;
+    rec.Startup.UnwritableFolder = QStringLiteral("/media/stick/Marrowdale/Data");
     EXPECT_FALSE(tray->Form_Load());
     EXPECT_EQ(rec.Calls.at(rec.Calls.size() - 2),
               "ShowMessage(2,Initialisation error,Marrowdale cannot write to its data folder "
@@ -341,19 +341,20 @@ TEST_F(SystemTrayTest, AnUnwritableDataFolderIsNamedNotTakenForASecondCopy)
     EXPECT_TRUE(Support::Globals().Quitting);
 }
 
-// The recorder with the program's own instance lock and folder check, for
-// a start on a real folder.
-class RealLockServices : public RecordingServices {
+// The start-up's recorder with the program's own instance lock and folder
+// check, for a start on a real folder.
+class RealLockStartup : public ShellTesting::StartupRecorder {
 public:
+    using StartupRecorder::StartupRecorder;
     bool TakeInstanceLock() override
     {
-        Calls.push_back("TakeInstanceLock");
+        log_.Calls.push_back("TakeInstanceLock");
         return startup.TakeInstanceLock();
     }
     QString UnwritableDataFolder() override { return startup.UnwritableDataFolder(); }
     void ReleaseInstanceLock() override
     {
-        Calls.push_back("ReleaseInstanceLock");
+        log_.Calls.push_back("ReleaseInstanceLock");
         startup.ReleaseInstanceLock();
     }
     ProgramStartup startup{QString()};
@@ -378,9 +379,12 @@ TEST_F(SystemTrayTest, ADataFolderOnAReadOnlyMountIsNamed)
     ASSERT_EQ(::mount(nullptr, where.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
         << std::strerror(errno);
 
-    RealLockServices real;
-    real.Retrieval = rec.Retrieval;
-    tray = std::make_unique<SystemTray>(real.Services());
+    RecordingServices real;
+    RealLockStartup lock(real, real.GameList);
+    real.Mail.Retrieval = rec.Mail.Retrieval;
+    TrayServices services = real.Services();
+    services.Startup = &lock;
+    tray = std::make_unique<SystemTray>(services);
     Support::Globals().DataPath = data;
     EXPECT_FALSE(tray->Form_Load());
     EXPECT_EQ(real.Calls.at(real.Calls.size() - 2),
@@ -463,7 +467,7 @@ TEST_F(SystemTrayTest, FatalFailureInAWindowOfTheStartStopsIt)
 
 TEST_F(SystemTrayTest, IntervalZeroKeepsTheTimerStoppedWhileSwitchedOn)
 {
-    rec.Settings = [] { Support::ProgramSettings().CheckInterval = 0; };
+    rec.Startup.Settings = [] { Support::ProgramSettings().CheckInterval = 0; };
     Start();
     EXPECT_TRUE(Support::CheckTimerEnabled());
     EXPECT_FALSE(tray->CheckTimer.isActive());
@@ -491,7 +495,7 @@ TEST_F(SystemTrayTest, PollingGuardTable)
         tray->MenuShowing = menu;
         tray->TrayIcon.Modify(QIcon(), QStringLiteral("untouched"));
         rec.Calls.clear();
-        rec.Retrieval = [] {};
+        rec.Mail.Retrieval = [] {};
         tray->CheckTimer_Timer();
 
         if ((offline && !standAlone) || busy || menu) {
@@ -509,7 +513,7 @@ TEST_F(SystemTrayTest, TrayStateOrderAndTheLostConnection)
     Start();
     Support::Globals().ModalBusy = false;
     Support::ProgramSettings().SysTrayIcons = 3;
-    rec.Retrieval = [] {};
+    rec.Mail.Retrieval = [] {};
     tray->CheckTimer_Timer();
     EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("Marrowdale - Nothing new"));
 
@@ -520,7 +524,7 @@ TEST_F(SystemTrayTest, TrayStateOrderAndTheLostConnection)
     // The retrieval loses the connection: the not-connected icon, and the
     // menu offers to log on again.
     rec.Calls.clear();
-    rec.Retrieval = [] { Support::Globals().Mail.MailOffline = true; };
+    rec.Mail.Retrieval = [] { Support::Globals().Mail.MailOffline = true; };
     tray->CheckTimer_Timer();
     EXPECT_EQ(rec.Calls, (Calls{"RetrieveMoveMails(0,0)", "SetMenuOptions"}));
     EXPECT_EQ(tray->TrayIcon.Tip(), LostConnectionTip);
@@ -543,7 +547,7 @@ TEST_F(SystemTrayTest, OfflineTicksTryToGetBackOnline)
     state.Mail.MailOffline = true;
     tray->TrayIcon.Modify(QIcon(), QStringLiteral("untouched"));
     rec.Calls.clear();
-    rec.ReconnectAnswer = [] { return true; };
+    rec.Mail.ReconnectAnswer = [] { return true; };
     tray->CheckTimer_Timer();
     EXPECT_EQ(rec.Calls, Calls{"Reconnect"});
     EXPECT_EQ(tray->TrayIcon.Tip(), QStringLiteral("untouched"));
@@ -559,7 +563,7 @@ TEST_F(SystemTrayTest, OfflineTicksTryToGetBackOnline)
     tray->MenuShowing = false;
 
     rec.Calls.clear();
-    rec.ReconnectAnswer = [] {
+    rec.Mail.ReconnectAnswer = [] {
         Support::Globals().Mail.MailOffline = false;
         return true;
     };
@@ -577,16 +581,16 @@ TEST_F(SystemTrayTest, GameListShownIsRefilledAndCarriesTheStateWithoutTray)
     EXPECT_EQ(rec.Calls, (Calls{"RetrieveMoveMails(0,0)", "FillGameList(4)",
                                 "ShowTrayState(Marrowdale : New move arrived)"}));
     rec.Calls.clear();
-    rec.Retrieval = [] { Support::Globals().Mail.MailOffline = true; };
+    rec.Mail.Retrieval = [] { Support::Globals().Mail.MailOffline = true; };
     tray->CheckTimer_Timer();
-    EXPECT_EQ(rec.LastStateCaption, QStringLiteral("Marrowdale : Not connected"));
+    EXPECT_EQ(rec.GameList.LastStateCaption, QStringLiteral("Marrowdale : Not connected"));
 }
 
 TEST_F(SystemTrayTest, ManualRetrieveClearsTheLogonMarkAndGivesTheTimerBack)
 {
     Start();
-    rec.ListShown = true;
-    rec.Retrieval = [] {
+    rec.GameList.ListShown = true;
+    rec.Mail.Retrieval = [] {
         EXPECT_TRUE(Support::Globals().ModalBusy);
         EXPECT_FALSE(Support::CheckTimerEnabled());
         Support::Globals().Mail.MailOffline = false;
@@ -603,10 +607,10 @@ TEST_F(SystemTrayTest, TrayClicks)
 {
     Start();
     tray->TrayIcon.SimulateDoubleClick();
-    rec.OpenItemEnabledAnswer = false;
+    rec.Menu.OpenItemEnabledAnswer = false;
     tray->TrayIcon.SimulateDoubleClick();
     bool menuFlag = false;
-    rec.DuringMenu = [&] { menuFlag = tray->MenuShowing; };
+    rec.Menu.DuringMenu = [&] { menuFlag = tray->MenuShowing; };
     tray->TrayIcon.SimulateRightRelease(QPoint(5, 5));
     EXPECT_TRUE(menuFlag);
     EXPECT_FALSE(tray->MenuShowing);
@@ -651,7 +655,7 @@ protected:
     {
         Support::Globals().Mail.PendingMoveList = list;
         Support::Globals().Mail.NewMovesArrived = true;
-        rec.ListShown = false;
+        rec.GameList.ListShown = false;
         Support::ProgramSettings().NotificationMethod = std::int16_t(method);
         Support::ProgramSettings().NotificationSoundPath = QStringLiteral("/sounds/");
         Support::ProgramSettings().NotificationSoundWav = QStringLiteral("None");
@@ -663,7 +667,7 @@ TEST_F(NotifyTest, NextTakesWholeEntriesAndLaterEmptiesTheList)
 {
     Start();
     Arrived("1;11;", 3);
-    rec.NotifyAnswers = {NotifyNext, NotifyLater};
+    rec.Notification.NotifyAnswers = {NotifyNext, NotifyLater};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls,
               (Calls{"PlaySound(/sounds/None)", "ShowNotification(1;11;)", "ShowNotification(11;)"}));
@@ -679,15 +683,15 @@ TEST_F(NotifyTest, APollIsBusyForItsWholePassAndNeverNotifiesOverABoard)
 {
     Start();
     Support::ProgramSettings().NotificationMethod = 2;
-    rec.NotifyAnswers = {NotifyPlay};
+    rec.Notification.NotifyAnswers = {NotifyPlay};
     bool busyDuringRetrieval = false;
-    rec.Retrieval = [&] {
+    rec.Mail.Retrieval = [&] {
         Support::Globals().Mail.MailOffline = false;
         busyDuringRetrieval = Support::Globals().ModalBusy;
         tray->TrayIcon_RightRelease(QPoint());
         Support::Globals().Mail.PendingMoveList = "4;";
         Support::Globals().Mail.NewMovesArrived = true;
-        rec.BoardIsOpen = true; // the player opened a game meanwhile
+        rec.Board.BoardIsOpen = true; // the player opened a game meanwhile
     };
     rec.Calls.clear();
     tray->CheckTimer_Timer();
@@ -698,9 +702,9 @@ TEST_F(NotifyTest, APollIsBusyForItsWholePassAndNeverNotifiesOverABoard)
     EXPECT_EQ(Support::Globals().Mail.PendingMoveList, "4;");
 
     // With the board gone the next notification asks.
-    rec.BoardIsOpen = false;
+    rec.Board.BoardIsOpen = false;
     Support::Globals().ModalBusy = false;
-    rec.Retrieval = [] {};
+    rec.Mail.Retrieval = [] {};
     rec.Calls.clear();
     tray->CheckTimer_Timer();
     EXPECT_TRUE(rec.Called("ShowNotification(4;)"));
@@ -712,14 +716,14 @@ TEST_F(NotifyTest, ANewMoveBringsAMinimisedListBack)
 {
     Start();
     Arrived("6;", 2);
-    rec.ListShown = true;
-    rec.ListMinimised = true;
+    rec.GameList.ListShown = true;
+    rec.GameList.ListMinimised = true;
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, Calls{"ShowGameList"});
     EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
     rec.Calls.clear();
     Support::Globals().Mail.NewMovesArrived = true;
-    rec.ListMinimised = false;
+    rec.GameList.ListMinimised = false;
     tray->NotifyNewMoves();
     EXPECT_TRUE(rec.Calls.empty());
     EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
@@ -745,7 +749,7 @@ TEST_F(NotifyTest, DuplicateIdsNeverAskAboutABlankId)
 {
     Start();
     Arrived("7;7;", 2);
-    rec.NotifyAnswers = {NotifyNext, NotifyNext};
+    rec.Notification.NotifyAnswers = {NotifyNext, NotifyNext};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(7;7;)"}));
     EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
@@ -759,22 +763,41 @@ TEST_F(NotifyTest, PlayOpensTheFirstGameOrStopsWhenTheChessSetFails)
 {
     Start();
     Arrived("5;9;5;", 2);
-    rec.ChessSetLoads = false;
-    rec.NotifyAnswers = {NotifyPlay};
+    rec.Board.ChessSetLoads = false;
+    rec.Notification.NotifyAnswers = {NotifyPlay};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(5;9;5;)", "LoadChessSet"}));
     EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
     EXPECT_FALSE(Support::Globals().ModalBusy);
 
     Arrived("5;9;5;", 2);
-    rec.ChessSetLoads = true;
-    rec.NotifyAnswers = {NotifyPlay};
+    rec.Board.ChessSetLoads = true;
+    rec.Notification.NotifyAnswers = {NotifyPlay};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(5;9;5;)", "LoadChessSet", "OpenBoard(5,no return)"}));
     EXPECT_EQ(Support::Globals().Mail.PendingMoveList, std::string("9;"));
     EXPECT_TRUE(Support::Globals().ModalBusy);
     EXPECT_FALSE(tray->CheckTimer.isActive());
     EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
+}
+
+// The tray's Retrieve gives the timer back at its end even when its notice
+// opened a board; that board's closing then leaves polling running too.
+TEST_F(NotifyTest, ABoardOpenedFromTheRetrievesNoticeClosesIntoRunningPolling)
+{
+    Start();
+    rec.Mail.Retrieval = [this] {
+        Support::Globals().Mail.MailOffline = false;
+        Arrived("6;", 2);
+    };
+    rec.Notification.NotifyAnswers = {NotifyPlay};
+    tray->mnuPopupRetrieve_Click();
+    EXPECT_TRUE(rec.Called("OpenBoard(6,no return)"));
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(tray->CheckTimer.isActive());
+    rec.Board.BoardPause.reset(); // the board closes
+    EXPECT_FALSE(Support::Globals().ModalBusy);
+    EXPECT_TRUE(tray->CheckTimer.isActive());
 }
 
 TEST_F(NotifyTest, SoundOnlyKeepsTheListAndAnOpenGameListSilencesAll)
@@ -787,13 +810,13 @@ TEST_F(NotifyTest, SoundOnlyKeepsTheListAndAnOpenGameListSilencesAll)
     EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
 
     Arrived("3;", 3);
-    rec.ListShown = true;
+    rec.GameList.ListShown = true;
     tray->NotifyNewMoves();
     EXPECT_TRUE(rec.Calls.empty());
     EXPECT_TRUE(Support::Globals().Mail.NewMovesArrived);
 
     Arrived("3;", 2);
-    rec.NotifyAnswers = {NotifyGameList};
+    rec.Notification.NotifyAnswers = {NotifyGameList};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(3;)", "ShowGameList"}));
     EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
@@ -808,23 +831,23 @@ TEST_F(NotifyTest, WithoutATrayTheOpenListStillAnnouncesNewMoves)
     Start();
     Support::ProgramSettings().SystrayStartup = false;
     Arrived("3;8;", 3);
-    rec.ListShown = true;
-    rec.NotifyAnswers = {NotifyNext, NotifyGameList};
+    rec.GameList.ListShown = true;
+    rec.Notification.NotifyAnswers = {NotifyNext, NotifyGameList};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"PlaySound(/sounds/None)", "ShowNotification(3;8;)",
                                 "ShowNotification(8;)", "ShowGameList"}));
     EXPECT_FALSE(Support::Globals().Mail.NewMovesArrived);
 
     Arrived("8;", 2);
-    rec.ListShown = true;
-    rec.NotifyAnswers = {NotifyPlay};
+    rec.GameList.ListShown = true;
+    rec.Notification.NotifyAnswers = {NotifyPlay};
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(8;)", "LoadChessSet", "HideGameList", "OpenBoard(8)"}));
 
     // A board that cannot open leaves the list up.
     Arrived("8;", 2);
-    rec.ListShown = true;
-    rec.NotifyAnswers = {NotifyPlay};
+    rec.GameList.ListShown = true;
+    rec.Notification.NotifyAnswers = {NotifyPlay};
     rec.FailAt = "OpenBoard(8)";
     tray->NotifyNewMoves();
     EXPECT_EQ(rec.Calls,

@@ -3,6 +3,7 @@
 // start a new one.
 #include "foundation/msg_form.h"
 #include "foundation/options_about_entry.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "shell/new_game_kind.h"
@@ -86,7 +87,15 @@ public:
     {
         Opened.push_back(game.GameId());
         Returns.push_back(returnToGameList);
+        Pause.emplace();
     }
+    ~RecordingBoard() override
+    {
+        if (Pause)
+            Pause->Abandon();
+    }
+    // As the program's board does, it holds the polling paused while open.
+    std::optional<Support::PollingHold> Pause;
     std::vector<int> Opened;
     std::vector<bool> Returns;
 };
