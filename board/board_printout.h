@@ -32,7 +32,7 @@ inline BoardPrintout PrintoutOf(const GameController& game)
     printout.gameId = info.gameId;
     if (info.gameId == -1) {
         // A new game is against the opponent it was opened with.
-        printout.newGameTitle = info.newGameName;
+        printout.newGameTitle = info.newGame.Title;
         printout.newGameOpponent = info.blackPlayerName;
     }
     printout.selectedRow = history.SelectedRow();

@@ -54,11 +54,10 @@ OpenResult GameController::Open(const OpenRequest& request)
     timer_.ClearDrawOfferNotice();
     timer_.ResetNotices();
 
-    info_.gameId = request.gameId;
+    info_.gameId = request.newGame ? -1 : request.gameId;
     info_.mailOffline = request.mailOffline;
     info_.standAlone = request.standAlone;
-    info_.newGameName = request.newGameName;
-    info_.newGameEmail = request.newGameEmail;
+    info_.newGame = request.newGame.value_or(NewGameRequest{});
     info_.newGameOwnName = request.newGameOwnName;
     info_.savedGameId = 0;
     if (!SetMoves(request))
@@ -71,7 +70,7 @@ OpenResult GameController::Open(const OpenRequest& request)
         marks_.Show(history_.SelectedRow());
         ConfirmDraw();
     }
-    info_.newGameSetup = request.newGameSetup && info_.gameId == -1;
+    info_.newGameSetup = info_.newGame.Kind.NewGameSetup && info_.gameId == -1;
     if (result.ok && info_.newGameSetup)
         BeginBoardSetup();
     return result;
@@ -89,8 +88,8 @@ bool GameController::SetMoves(const OpenRequest& request)
     if (!record) {
         info_.playerIsHost = true;
         info_.whitePlayerName.clear();
-        info_.blackPlayerName = request.newGameOpponent;
-        info_.computerGame = request.newGameVsComputer;
+        info_.blackPlayerName = info_.newGame.OpponentsName;
+        info_.computerGame = info_.newGame.Kind.ComputerGame;
         info_.initialBoardState.clear();
     } else {
         info_.playerIsHost = record->GAME_HOST;

@@ -29,6 +29,7 @@
 #include "game/move_history.h"
 #include "game/move_marks.h"
 #include "game/move_saving.h"
+#include "game/new_game_request.h"
 #include "game/setup_mode.h"
 #include "game/setup_session.h"
 #include "game/square_cells.h"
@@ -46,16 +47,13 @@ namespace BoardSupport {
 
 // What the program tells the board about the game to open.
 struct OpenRequest {
-    int gameId = -1;                // CurrentGameID: -1 starts a new game
-    std::string newGameOpponent;    // the new-game dialog's opponent's name
-    std::string newGameName;        // ... the game's title
-    std::string newGameEmail;       // ... the opponent's address
-    std::string newGameOwnName;     // the name the player's mails carry
-    bool newGameVsComputer = false; // ComputerGame for a new game
-    bool defaultView = false;       // always open in White's view
+    int gameId = -1; // the stored game (CurrentGameID); -1 starts a new game
+    // A new game as its starter asked for it; its presence starts one.
+    std::optional<NewGameRequest> newGame;
+    std::string newGameOwnName; // the name the player's mails carry
+    bool defaultView = false;   // always open in White's view
     bool mailOffline = false;
     bool standAlone = false;
-    bool newGameSetup = false; // NewGameSetup: a new game opens in set-up mode
 };
 
 // Whether a pressed piece may be picked up.

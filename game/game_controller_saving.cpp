@@ -52,9 +52,9 @@ SaveResult GameController::SaveMove(const std::string& comment, const ClockReadi
                 return result;
             record.GAME_ID = *next;
             record.GAME_DATESTAMP = DateStampOf(now);
-            record.GAME_NAME = info_.newGameName;
+            record.GAME_NAME = info_.newGame.Title;
             record.GAME_DATE = GameDateOf(now);
-            record.GAME_OPPONENTS_EMAIL = info_.newGameEmail;
+            record.GAME_OPPONENTS_EMAIL = info_.newGame.OpponentsEmail;
             // The player's own side carries the name their mails carry, made
             // fit as the opponent's program stores it, so both players' games
             // name White alike from the first move on.

@@ -6,6 +6,7 @@
 
 #include "game/history_replay.h"
 #include "game/move_saving.h"
+#include "game/new_game_request.h"
 #include "rules/move.h"
 #include "store/data_folder.h"
 
@@ -31,9 +32,9 @@ struct GameInfo {
     bool mailOffline = false;
     bool standAlone = false;
     bool newGameSetup = false; // the new game's start position is the player's own
-    // What a new game's first save writes into its record.
-    std::string newGameName;
-    std::string newGameEmail;
+    // What a new game's first save writes into its record: the request it
+    // was opened with (empty for a stored game) and the player's own name.
+    NewGameRequest newGame;
     std::string newGameOwnName;
 
     // How Send and Resend deliver the stored game with the mail state the

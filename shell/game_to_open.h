@@ -3,9 +3,8 @@
 // player asked for it. The board is handed it as a value, so nothing about
 // a new game waits in a dialog or a global for the board to read back.
 
+#include "game/new_game_request.h"
 #include "shell/new_game_kind.h"
-
-#include <QString>
 
 #include <optional>
 #include <utility>
@@ -13,12 +12,7 @@
 namespace Support {
 
 // A new game: the kind its starter chose and the new-game dialog's answers.
-struct NewGameRequest {
-    NewGameKind Kind;
-    QString Title;
-    QString OpponentsName;
-    QString OpponentsEmail;
-};
+using BoardSupport::NewGameRequest;
 
 class GameToOpen {
 public:

@@ -379,7 +379,8 @@ public:
             CurrentModalHost().RunModal(dialog);
         if (dialog.Answer() != DialogAnswer::Ok)
             return std::nullopt;
-        return NewGameRequest{kind, dialog.Entry.Title(), dialog.Entry.Name(), dialog.Entry.Email()};
+        return NewGameRequest{kind, dialog.Entry.Title().toStdString(), dialog.Entry.Name().toStdString(),
+                              dialog.Entry.Email().toStdString()};
     }
 
     void OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) override

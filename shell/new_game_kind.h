@@ -1,15 +1,12 @@
 #pragma once
-// The kind of a new game, as the command that starts it chose: the game
-// list's toolbar and Game menu, the tray menu. It travels with the new game
-// to the dialog and the board as a value.
+// The kind of a new game, as the command that starts it chose; it is the
+// game's own (game/new_game_request.h) and travels with the new game to the
+// dialog and the board as a value.
+
+#include "game/new_game_request.h"
 
 namespace Support {
 
-struct NewGameKind {
-    bool ComputerGame = false; // against the computer opponent, else by e-mail
-    bool NewGameSetup = false; // starting in the board's set-up mode, else from the standard start
-
-    bool operator==(const NewGameKind&) const = default;
-};
+using BoardSupport::NewGameKind;
 
 } // namespace Support

@@ -31,16 +31,11 @@ BoardSupport::BoardOptions CurrentBoardOptions(const Support::GameToOpen& game, 
     BoardSupport::BoardOptions options;
     options.returnToGameList = returnToGameList;
     options.request.gameId = game.GameId();
-    if (const std::optional<Support::NewGameRequest>& newGame = game.NewGame()) {
-        // A new game: of the kind its starter chose, against the opponent
-        // the player named.
-        options.request.newGameVsComputer = newGame->Kind.ComputerGame;
-        options.request.newGameSetup = newGame->Kind.NewGameSetup;
-        options.request.newGameOpponent = newGame->OpponentsName.toStdString();
-        options.request.newGameName = newGame->Title.toStdString();
-        options.request.newGameEmail = newGame->OpponentsEmail.toStdString();
+    // A new game goes to the board as it was asked for, with the name the
+    // player's mails carry.
+    options.request.newGame = game.NewGame();
+    if (options.request.newGame)
         options.request.newGameOwnName = MailSupport::OwnDisplayName(MailSupport::LoadMailAccount());
-    }
     options.request.defaultView = settings.DefaultView;
     options.request.mailOffline = state.Mail.MailOffline;
     options.request.standAlone = state.Mail.StandAloneMode;

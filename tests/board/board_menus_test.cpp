@@ -51,7 +51,8 @@ protected:
         auto board = std::make_unique<Board>(host, data.Folder());
         BoardOptions options;
         options.request.gameId = gameId;
-        options.request.newGameSetup = setup;
+        if (setup && gameId == -1)
+            options.request.newGame = NewGameRequest{{false, true}, "", "", ""};
         options.simpleUI = simpleUI;
         loaded = board->Form_Load(options);
         QObject::connect(board.get(), &Board::MenuShown, [this](QMenu* menu, QPoint at) {
@@ -539,7 +540,7 @@ TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
     // buttons 4 to 6 and of the second menu button.
     options.showToolTips = true;
     options.request.gameId = -1;
-    options.request.newGameSetup = true;
+    options.request.newGame = NewGameRequest{{false, true}, "", "", ""};
     board = std::make_unique<Board>(host, data.Folder());
     ASSERT_TRUE(board->Form_Load(options));
     auto tipOf = [&board](const char* control) {

@@ -206,9 +206,7 @@ TEST_F(BoardSendTest, AGameAgainstTheComputerPlayedByMouseAtDepthOne)
     TempDataFolder data;
     OpenRequest request;
     request.gameId = -1;
-    request.newGameOpponent = "Marrowdale";
-    request.newGameName = "Against the machine";
-    request.newGameVsComputer = true;
+    request.newGame = NewGameRequest{{true, false}, "Against the machine", "Marrowdale", ""};
     const std::unique_ptr<Board> board = Open(data.Folder(), request, false);
     const char* moves[][2] = {{"e2", "e4"}, {"g1", "f3"}, {"f1", "c4"}, {"b1", "c3"}};
     int rows = 0;
@@ -257,8 +255,7 @@ TEST_F(BoardSendTest, TheSetUpToolbarResetsClearsAndPlays)
         TempDataFolder data;
         OpenRequest request;
         request.gameId = -1;
-        request.newGameOpponent = "Bob";
-        request.newGameSetup = true;
+        request.newGame = NewGameRequest{{false, true}, "", "Bob", ""};
         const std::unique_ptr<Board> board = Open(data.Folder(), request, simpleUI);
         ASSERT_TRUE(board->Game().Setup().Active());
         EXPECT_EQ(board->Toolbar().Button(ResetButton)->text(), QStringLiteral("&Reset"));

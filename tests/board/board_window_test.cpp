@@ -410,8 +410,7 @@ protected:
         auto board = std::make_unique<Board>(host, data.Folder());
         BoardOptions options;
         options.request.gameId = -1;
-        options.request.newGameOpponent = "Marrowdale";
-        options.request.newGameVsComputer = true;
+        options.request.newGame = NewGameRequest{{true, false}, "", "Marrowdale", ""};
         loaded = board->Form_Load(options);
         board->show();
         return board;
@@ -463,7 +462,7 @@ TEST_F(ComputerBoardTest, EveryShownControlLiesWholeInsideTheWindow)
             options.request.gameId = name == "mail game" ? 1 : name == "draw offer" ? 9 : 3;
             if (name == "set-up") {
                 options.request.gameId = -1;
-                options.request.newGameSetup = true;
+                options.request.newGame = NewGameRequest{{false, true}, "", "", ""};
             }
             ASSERT_TRUE(board->Form_Load(options));
             board->show();

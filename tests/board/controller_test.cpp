@@ -17,7 +17,8 @@ OpenRequest Request(int gameId, std::string opponent = "", bool offline = false)
 {
     OpenRequest request;
     request.gameId = gameId;
-    request.newGameOpponent = std::move(opponent);
+    if (gameId == -1)
+        request.newGame = NewGameRequest{{}, "", std::move(opponent), ""};
     request.mailOffline = offline;
     return request;
 }

@@ -34,10 +34,8 @@ struct Player : ControllerOnFolder {
         OpenRequest request;
         request.newGameOwnName = std::move(ownName);
         request.gameId = -1;
-        request.newGameOpponent = computer ? "Marrowdale" : "Bob";
-        request.newGameName = "Friday game";
-        request.newGameEmail = "bob@example.org";
-        request.newGameVsComputer = computer;
+        request.newGame =
+            NewGameRequest{{computer, false}, "Friday game", computer ? "Marrowdale" : "Bob", "bob@example.org"};
         EXPECT_TRUE(game.Open(request).ok);
     }
     GameRecord Record(int id = 9) const
@@ -231,7 +229,8 @@ TEST(MoveSending, AFailedSaveLeavesTheBoardAndTheDatabaseAsTheyWere)
         GameController game(folder);
         OpenRequest request;
         request.gameId = computer ? -1 : 9;
-        request.newGameVsComputer = computer;
+        if (computer)
+            request.newGame = NewGameRequest{{true, false}, "", "", ""};
         ASSERT_TRUE(game.Open(request).ok);
         ASSERT_EQ(game.Drop(At("e2"), At("e4"), "").outcome, DropResult::Made);
         const SaveResult saved = game.SaveMove("", Noon);

@@ -39,8 +39,7 @@ struct SettingUp {
     {
         OpenRequest request;
         request.gameId = -1;
-        request.newGameOpponent = "Bob";
-        request.newGameSetup = true;
+        request.newGame = NewGameRequest{{false, true}, "", "Bob", ""};
         game.Open(request);
     }
 

@@ -59,8 +59,7 @@ protected:
         board = std::make_unique<Board>(host, data.Folder());
         BoardOptions options;
         options.request.gameId = -1;
-        options.request.newGameOpponent = "Bob";
-        options.request.newGameSetup = true;
+        options.request.newGame = NewGameRequest{{false, true}, "", "Bob", ""};
         options.simpleUI = simpleUI;
         ASSERT_TRUE(board->Form_Load(options));
         board->show();

@@ -245,7 +245,7 @@ int main(int argc, char* argv[])
         plain.grab().save(out + QStringLiteral("/board-plain-") + name + QStringLiteral(".png"));
         BoardSupport::Board setup(host, folder);
         BoardSupport::BoardOptions setupOptions;
-        setupOptions.request.newGameSetup = true;
+        setupOptions.request.newGame = BoardSupport::NewGameRequest{{false, true}, "", "", ""};
         setup.Form_Load(setupOptions);
         setup.show();
         app.processEvents();
@@ -258,7 +258,8 @@ int main(int argc, char* argv[])
                     BoardSupport::Board layout(plainHost, folder);
                     BoardSupport::BoardOptions shown;
                     shown.request.gameId = setup ? -1 : 1;
-                    shown.request.newGameSetup = setup;
+                    if (setup)
+                        shown.request.newGame = BoardSupport::NewGameRequest{{false, true}, "", "", ""};
                     shown.simpleUI = simpleUI;
                     layout.Form_Load(shown);
                     layout.show();

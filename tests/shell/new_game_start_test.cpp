@@ -33,8 +33,7 @@ public:
         steps.push_back(kind.ComputerGame ? "Ask computer game" : "Ask e-mail game");
         if (!answersOk)
             return std::nullopt;
-        return NewGameRequest{kind, QStringLiteral("Club match"), QStringLiteral("Bob"),
-                              QStringLiteral("bob@cedar.test")};
+        return NewGameRequest{kind, "Club match", "Bob", "bob@cedar.test"};
     }
     void OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) override
     {
@@ -101,9 +100,9 @@ TEST(NewGameStart, TheBoardIsHandedTheGameAsThePlayerAskedForIt)
     ASSERT_TRUE(port.opened->NewGame());
     const NewGameRequest& request = *port.opened->NewGame();
     EXPECT_EQ(request.Kind, (NewGameKind{true, true}));
-    EXPECT_EQ(request.Title, QStringLiteral("Club match"));
-    EXPECT_EQ(request.OpponentsName, QStringLiteral("Bob"));
-    EXPECT_EQ(request.OpponentsEmail, QStringLiteral("bob@cedar.test"));
+    EXPECT_EQ(request.Title, std::string("Club match"));
+    EXPECT_EQ(request.OpponentsName, std::string("Bob"));
+    EXPECT_EQ(request.OpponentsEmail, std::string("bob@cedar.test"));
 }
 
 } // namespace

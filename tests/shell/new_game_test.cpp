@@ -363,8 +363,8 @@ TEST_F(NewGameDialogTest, TheAddressBookPicksAddsOrCancels)
     // Started from the game list, the board goes back to it.
     EXPECT_EQ(board.Returns, std::vector<bool>{true});
     ASSERT_TRUE(board.details);
-    EXPECT_EQ(board.details->Title, QStringLiteral("Spring   match"));
-    EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("bob@cedar.test"));
+    EXPECT_EQ(board.details->Title, std::string("Spring   match"));
+    EXPECT_EQ(board.details->OpponentsEmail, std::string("bob@cedar.test"));
     EXPECT_EQ(book.Added, (std::vector<AddressEntry>{{"Bob Cedar", "bob@cedar.test"}}));
     // The board's closing gives polling back; until then it stays paused.
     EXPECT_TRUE(Globals().ModalBusy);
@@ -442,8 +442,8 @@ TEST_F(NewGameDialogTest, AnAddressTypedAsTheNameStartsTheGame)
     };
     StartNewGame(nullptr, {}, board, &book);
     ASSERT_TRUE(board.details);
-    EXPECT_EQ(board.details->OpponentsName, QStringLiteral("Ann"));
-    EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("ann@ash.test"));
+    EXPECT_EQ(board.details->OpponentsName, std::string("Ann"));
+    EXPECT_EQ(board.details->OpponentsEmail, std::string("ann@ash.test"));
 }
 
 // The dialog goes with its session, before the address book it was handed:
@@ -459,7 +459,7 @@ TEST_F(NewGameDialogTest, ClosingTheDialogLeavesNoResolutionBehind)
     };
     StartNewGame(nullptr, {}, board, &book);
     ASSERT_TRUE(board.details);
-    EXPECT_EQ(board.details->OpponentsEmail, QStringLiteral("bob@birch.test"));
+    EXPECT_EQ(board.details->OpponentsEmail, std::string("bob@birch.test"));
     const int resolutions = book.Resolves;
     QTest::qWait(1700);
     EXPECT_EQ(book.Resolves, resolutions);
@@ -525,7 +525,7 @@ TEST_F(NewGameDialogTest, SetUpComputerAndOffLineGames)
     EXPECT_TRUE(messages.empty());
     // The board was handed the game as a value: no dialog is left to hold it.
     ASSERT_TRUE(board.details);
-    EXPECT_EQ(board.details->Title, QStringLiteral("Offline game"));
+    EXPECT_EQ(board.details->Title, std::string("Offline game"));
 }
 
 TEST_F(NewGameDialogTest, ATitleWithMarkersIsCleanedAndTheUserTold)

@@ -52,8 +52,7 @@ TEST(ProgramBoard, ANewGamesPrintoutCarriesItsTitleAndOpponent)
     BoardSupport::GameController controller(folder);
     BoardSupport::OpenRequest request;
     request.gameId = -1;
-    request.newGameName = "Spring cup";
-    request.newGameOpponent = "Bob Birch";
+    request.newGame = BoardSupport::NewGameRequest{{}, "Spring cup", "Bob Birch", ""};
     ASSERT_TRUE(controller.Open(request).ok);
 
     const Printing::BoardToPrint board =
