@@ -85,7 +85,8 @@ int main(int argc, char* argv[])
     fs::create_directories(aliceFolder);
     CountingSink aliceSink;
     const Database::DataFolder alice(aliceFolder, nullptr, &aliceSink);
-    GameRecord game = Bench::HostedGame("Bob Birch", StatusAwaitingOpponent, "100120260830", "10/01/2026");
+    GameRecord game =
+        Bench::HostedGame("Bob Birch", StatusAwaitingOpponent, "100120260830", "10/01/2026");
     game.GAME_OPPONENTS_EMAIL = "bob@marrowdale.test";
     if (!Database::SaveGame(alice, game, {{1, "5254", "e4", ""}}))
         Fail("cannot store Alice's game");
@@ -110,8 +111,8 @@ int main(int argc, char* argv[])
     fs::create_directories(bobFolder);
     CountingSink sink;
     MailSupport::MailState bobState;
-    MailSupport::Transport bob{bobMail, Database::DataFolder(bobFolder, nullptr, &sink), bobState,
-                               logon, windows, nullptr};
+    MailSupport::Transport bob{
+        bobMail, Database::DataFolder(bobFolder, nullptr, &sink), bobState, logon, windows, nullptr};
     const long before = PeakResidentKb();
     auto begin = Clock::now();
     MailSupport::ConnectAndRetrieve(bob, false, false, true);
@@ -125,8 +126,9 @@ int main(int argc, char* argv[])
 
     std::printf("big_file_gb %ld startup_ms %.1f stored %s told %d poll_ms %.1f told_again %d "
                 "peak_resident_mb_before %.1f peak_resident_mb %.1f big_file_left %s\n",
-                gigabytes, startup, stored ? "yes" : "NO", toldAtStart, poll, sink.Messages - toldAtStart,
-                before / 1024.0, peak / 1024.0, fs::exists(big) ? "yes" : "NO");
+                gigabytes, startup, stored ? "yes" : "NO", toldAtStart, poll,
+                sink.Messages - toldAtStart, before / 1024.0, peak / 1024.0,
+                fs::exists(big) ? "yes" : "NO");
     std::error_code ec;
     fs::remove_all(work, ec);
     return stored ? 0 : 1;

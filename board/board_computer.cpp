@@ -53,14 +53,14 @@ void ComputerControls::Create()
     progress_->setTextVisible(false);
     progress_->hide();
 
-    cancel_ =
-        new Support::SkinnedButton(window_, QStringLiteral("CancelSearch"),
-                                   PxRect(CancelSearchTwips.x(), CancelSearchTwips.y(),
-                                          CancelSearchTwips.width(), CancelSearchTwips.height()),
-                                   CancelCaption, CancelCaption);
+    cancel_ = new Support::SkinnedButton(window_, QStringLiteral("CancelSearch"),
+                                         PxRect(CancelSearchTwips.x(), CancelSearchTwips.y(),
+                                                CancelSearchTwips.width(), CancelSearchTwips.height()),
+                                         CancelCaption, CancelCaption);
     // Unlike a dialog's buttons, it sinks under any mouse button.
     cancel_->PressButtons = Qt::AllButtons;
-    QObject::connect(cancel_, &Support::SkinnedButton::Clicked, &window_, [this] { CancelSearchFace_Click(); });
+    QObject::connect(cancel_, &Support::SkinnedButton::Clicked, &window_,
+                     [this] { CancelSearchFace_Click(); });
     // Laid out where the plain layout's shift puts them in place.
     progress_->setGeometry(PxRect(PlayerCommentTwips));
     CancelPlain()->setGeometry(PxRect(CancelSearchPlainTwinTwips));

@@ -76,11 +76,13 @@ void BoardMenuBar::Create()
     for (QWidget* plain : {gameTitle_, historyTitle_, helpTitle_})
         plain->hide();
     for (Support::PressLabel* control : {gameTitle_, gameButton_})
-        QObject::connect(control, &Support::PressLabel::MouseDown, board,
-                         [this, control](Qt::MouseButton button) { GameMenu_MouseDown(control, button); });
+        QObject::connect(
+            control, &Support::PressLabel::MouseDown, board,
+            [this, control](Qt::MouseButton button) { GameMenu_MouseDown(control, button); });
     for (Support::PressLabel* control : {historyTitle_, historyButton_})
-        QObject::connect(control, &Support::PressLabel::MouseDown, board,
-                         [this, control](Qt::MouseButton button) { HistoryMenu_MouseDown(control, button); });
+        QObject::connect(
+            control, &Support::PressLabel::MouseDown, board,
+            [this, control](Qt::MouseButton button) { HistoryMenu_MouseDown(control, button); });
     QObject::connect(helpTitle_, &Support::PressLabel::MouseDown, board,
                      [this](Qt::MouseButton button) { HelpMenu_L_MouseDown(button); });
 
@@ -95,7 +97,8 @@ void BoardMenuBar::Create()
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), board);
     helpKey->setContext(Qt::WindowShortcut);
     QObject::connect(helpKey, &QShortcut::activated, board, showHelp);
-    QObject::connect(minimiseButton_, &Support::PressLabel::Click, board, [this] { window_.showMinimized(); });
+    QObject::connect(minimiseButton_, &Support::PressLabel::Click, board,
+                     [this] { window_.showMinimized(); });
 
     logo_ = new Support::PressLabel(board, QStringLiteral("MDLogo"));
     logo_->setGeometry(PxRect(MDLogoTwips));
@@ -149,10 +152,11 @@ void BoardMenuBar::ApplyMenuStates()
     const bool opponentsView = game_.Info().viewColour != game_.Info().playerColour;
     const QString view =
         opponentsView ? QStringLiteral("View from me") : QStringLiteral("View from opponent");
-    const QString coords =
-        game_.Marks().CoordsShown() ? QStringLiteral("Hide coordinates") : QStringLiteral("Show coordinates");
+    const QString coords = game_.Marks().CoordsShown() ? QStringLiteral("Hide coordinates")
+                                                       : QStringLiteral("Show coordinates");
     // The two menus share their first two items.
-    static_assert(int(ActionsView) == int(SetupView) && int(ActionsCoordinates) == int(SetupCoordinates));
+    static_assert(int(ActionsView) == int(SetupView)
+                  && int(ActionsCoordinates) == int(SetupCoordinates));
     for (Support::IndexedMenu* menu : {&menus_.mnuActionsMenu, &menus_.mnuSetupMenu}) {
         menu->Item(ActionsView)->setText(view);
         menu->Item(ActionsCoordinates)->setText(coords);

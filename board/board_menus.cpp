@@ -56,8 +56,8 @@ void BoardMenus::Connect(Board& board)
             if (board.MenuBar().MenuStillApplies())
                 dispatch(board, index);
         });
-    mnuIntHelpMenu.ConnectItems(&board,
-                                [&board](int index) { MenuSupport::HelpMenuClick(&board, index, HelpTopicBoard); });
+    mnuIntHelpMenu.ConnectItems(
+        &board, [&board](int index) { MenuSupport::HelpMenuClick(&board, index, HelpTopicBoard); });
 }
 
 } // namespace BoardSupport

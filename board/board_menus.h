@@ -5,9 +5,9 @@
 // menu titles, menu buttons and right clicks pop them up; MenuSupport
 // carries out their items on the board that showed them.
 
-#include "game/command_state.h"
 #include "foundation/help_menu.h"
 #include "foundation/indexed_menu.h"
+#include "game/command_state.h"
 
 namespace BoardSupport {
 

@@ -4,9 +4,9 @@
 #include "board/board_view.h"
 #include "board/board_window.h"
 #include "board/exchange_pawn.h"
-#include "game/player_comment.h"
 #include "foundation/qt_text.h"
 #include "foundation/sound_cues.h"
+#include "game/player_comment.h"
 
 #include <algorithm>
 #include <numeric>
@@ -93,7 +93,8 @@ void BoardPanel::Create()
     moveList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     moveList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     moveList_->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(moveList_, &QTableWidget::itemSelectionChanged, &window_, [this] { MoveList_SelChange(); });
+    QObject::connect(moveList_, &QTableWidget::itemSelectionChanged, &window_,
+                     [this] { MoveList_SelChange(); });
     QObject::connect(moveList_, &QWidget::customContextMenuRequested, &window_,
                      [this](const QPoint& at) { MoveList_MouseUp(at); });
 
@@ -116,7 +117,8 @@ void BoardPanel::Create()
     playerComment_->setObjectName(QStringLiteral("PlayerComment"));
     playerComment_->setGeometry(PxRect(PlayerCommentTwips.x(), PlayerCommentTwips.y(),
                                        PlayerCommentTwips.width(), PlayerCommentTwips.height()));
-    QObject::connect(playerComment_, &QLineEdit::editingFinished, &window_, [this] { PlayerComment_Validate(); });
+    QObject::connect(playerComment_, &QLineEdit::editingFinished, &window_,
+                     [this] { PlayerComment_Validate(); });
 }
 
 void BoardPanel::CreateCommentFrame()
@@ -199,7 +201,8 @@ void BoardPanel::SetFormCaptions()
     const int wanted = std::max(PxRect(OpponentCommentTwips).height(),
                                 opponentComment_->heightForWidth(opponentComment_->width()));
     // Down to the window's edge, or inside the plain layout's frame.
-    const int bottom = commentFrame_->isHidden() ? window_.height() : commentFrame_->geometry().bottom() - 1;
+    const int bottom =
+        commentFrame_->isHidden() ? window_.height() : commentFrame_->geometry().bottom() - 1;
     const int room = bottom - opponentComment_->y();
     opponentComment_->resize(opponentComment_->width(), room > 0 ? std::min(wanted, room) : wanted);
 }
@@ -264,7 +267,8 @@ void BoardPanel::CBoard_MouseDown(Square square, Qt::MouseButton button, QPoint 
     // The right button opens the mode's menu at the pointer (nothing while
     // the computer thinks); it neither clears the marks nor picks up.
     if (button == Qt::RightButton) {
-        window_.MenuBar().PopUp(game_.Setup().Active() ? window_.Menus().mnuSetupMenu : window_.Menus().mnuActionsMenu,
+        window_.MenuBar().PopUp(game_.Setup().Active() ? window_.Menus().mnuSetupMenu
+                                                       : window_.Menus().mnuActionsMenu,
                                 global);
         return;
     }
@@ -297,8 +301,8 @@ void BoardPanel::CBoard_DragDrop(std::optional<Square> target)
         return;
     DropResult result = game_.Drop(dragFrom_, *target, playerComment_->text().toStdString());
     if (result.outcome == DropResult::NeedsPromotion)
-        result = game_.Promote(
-            AskForPromotion(game_.Info().playerColour, port_.Pictures(), window_.SimpleUI(), window_.ShowToolTips()));
+        result = game_.Promote(AskForPromotion(game_.Info().playerColour, port_.Pictures(),
+                                               window_.SimpleUI(), window_.ShowToolTips()));
     ShowDropResult(result);
 }
 

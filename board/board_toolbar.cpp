@@ -64,8 +64,10 @@ void BoardToolbar::Create()
         auto* face = new Support::ButtonFace(picture);
         face->setObjectName(QStringLiteral("Toolbar1Face_%1").arg(i));
         face->setGeometry(picture->rect());
-        QObject::connect(face, &Support::ButtonFace::MouseDown, &window_, [this, i] { Toolbar1_MouseDown(i); });
-        QObject::connect(face, &Support::ButtonFace::MouseUp, &window_, [this, i] { Toolbar1_MouseUp(i); });
+        QObject::connect(face, &Support::ButtonFace::MouseDown, &window_,
+                         [this, i] { Toolbar1_MouseDown(i); });
+        QObject::connect(face, &Support::ButtonFace::MouseUp, &window_,
+                         [this, i] { Toolbar1_MouseUp(i); });
         QObject::connect(face, &Support::ButtonFace::Click, &window_, [this, i] { Click(i); });
         pictures_[std::size_t(i)] = picture;
         faces_[std::size_t(i)] = face;
@@ -208,7 +210,8 @@ void BoardToolbar::Click(int index)
 
 bool BoardToolbar::SaveMove()
 {
-    const SaveResult saved = game_.SaveMove(window_.View().PlayerComment()->text().toStdString(), ReadClock());
+    const SaveResult saved =
+        game_.SaveMove(window_.View().PlayerComment()->text().toStdString(), ReadClock());
     if (!saved.ok && saved.message)
         window_.ShowBoardMessage(*saved.message);
     SetButtonEnable();

@@ -2,7 +2,6 @@
 
 #include "board/board_layout.h"
 #include "board/board_view.h"
-#include "game/closing_steps.h"
 #include "board/plain_window.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
@@ -11,6 +10,7 @@
 #include "foundation/skin.h"
 #include "foundation/window_names.h"
 #include "foundation/window_shape.h"
+#include "game/closing_steps.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -30,13 +30,8 @@ using Support::Q;
 } // namespace
 
 Board::Board(BoardHost& port, Database::DataFolder folder)
-    : port_(port),
-      game_(std::move(folder)),
-      view_(*this, game_, port_),
-      toolbar_(*this, game_, port_),
-      menuBar_(*this, game_, port_),
-      setup_(*this, game_, port_),
-      computer_(*this, game_, port_),
+    : port_(port), game_(std::move(folder)), view_(*this, game_, port_), toolbar_(*this, game_, port_),
+      menuBar_(*this, game_, port_), setup_(*this, game_, port_), computer_(*this, game_, port_),
       gameEnd_(*this, game_)
 {
     setObjectName(QLatin1String(WindowNames::Board));
@@ -51,9 +46,10 @@ Board::Board(BoardHost& port, Database::DataFolder folder)
     toolbar_.Create();
     menuBar_.Create();
     view_.CreateCommentFrame();
-    for (QWidget* control : {static_cast<QWidget*>(view_.PlayersTag()), static_cast<QWidget*>(view_.OpponentComment()),
-                             static_cast<QWidget*>(view_.CommentLabel()),
-                             static_cast<QWidget*>(view_.PlayerComment()), static_cast<QWidget*>(this)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(view_.PlayersTag()), static_cast<QWidget*>(view_.OpponentComment()),
+          static_cast<QWidget*>(view_.CommentLabel()), static_cast<QWidget*>(view_.PlayerComment()),
+          static_cast<QWidget*>(this)})
         control->installEventFilter(this);
     setup_.Create();
 }

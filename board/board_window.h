@@ -8,9 +8,9 @@
 #include "board/board_panel.h"
 #include "board/board_toolbar.h"
 #include "board/computer_controls.h"
-#include "game/game_controller.h"
 #include "board/game_end_controls.h"
 #include "board/setup_controls.h"
+#include "game/game_controller.h"
 
 #include <QWidget>
 

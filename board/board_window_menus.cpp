@@ -21,7 +21,8 @@ void Board::Form_Activate()
         return;
     toolbar_.RefreshBoardButtons();
     if (!simpleUI_)
-        for (Support::SkinnedButton* button : {gameEnd_.AcceptDraw(), gameEnd_.DeclineDraw(), computer_.Cancel()})
+        for (Support::SkinnedButton* button :
+             {gameEnd_.AcceptDraw(), gameEnd_.DeclineDraw(), computer_.Cancel()})
             if (button->picture->isVisible())
                 button->picture->setPixmap(Support::ButtonFaceCell(button->face->isEnabled() ? 0 : 1));
     skinReapplied_ = true;

@@ -25,12 +25,14 @@ void ApplyPlainLayout(Board& board)
     for (Support::SkinnedButton* button :
          {board.Computer().Cancel(), board.GameEnd().AcceptDraw(), board.GameEnd().DeclineDraw()})
         button->HideSkinned();
-    for (QLabel* picture : board.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Toolbar1_\\d$"))))
+    for (QLabel* picture :
+         board.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Toolbar1_\\d$"))))
         picture->hide();
     BoardMenuBar& bar = board.MenuBar();
     for (QWidget* plain : {bar.GameTitle(), bar.HistoryTitle(), bar.HelpTitle()})
         plain->show();
-    for (QWidget* skinned : {bar.GameButton(), bar.HistoryButton(), bar.MinimiseButton(), bar.HelpButton()})
+    for (QWidget* skinned :
+         {bar.GameButton(), bar.HistoryButton(), bar.MinimiseButton(), bar.HelpButton()})
         skinned->hide();
     board.Menus().mnuIntHelpMenu.Item(Support::HelpHelp)->setVisible(true);
 
@@ -48,7 +50,8 @@ void ApplyPlainLayout(Board& board)
         if (const std::optional<TwipShift> shift = PlainShiftOf(control->objectName()))
             control->move(control->pos() + PlainPixelShift(*shift));
     view.Squares()->setGeometry(BoardRect(PlainBoardOrigin));
-    board.setFixedSize(Px(WindowWidthTwips - PlainNarrowerTwips), Px(WindowHeightTwips - PlainLowerTwips));
+    board.setFixedSize(Px(WindowWidthTwips - PlainNarrowerTwips),
+                       Px(WindowHeightTwips - PlainLowerTwips));
 }
 
 void ApplyToolTips(Board& board, bool setupMode, bool shown)

@@ -89,7 +89,8 @@ void ExchangePawn::Place(bool simpleUI)
 {
     QSize picture;
     for (int i = 0; i < 4; ++i)
-        picture = picture.expandedTo(pictures_.ChessSetCell(FirstCell(side_) + i).deviceIndependentSize().toSize());
+        picture = picture.expandedTo(
+            pictures_.ChessSetCell(FirstCell(side_) + i).deviceIndependentSize().toSize());
     const ExchangePawnGeometry layout = ExchangePawnLayout(picture, simpleUI);
     setFixedSize(layout.window);
     Label1->setGeometry(layout.label);

@@ -33,8 +33,8 @@ void SetupGlobalVariables(const QString& commandLine)
     state.DataPath = DefaultDataPath();
     QDir().mkpath(state.DataPath);
     // The games, their backup and the move files are the player's alone.
-    QFile::setPermissions(state.DataPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                              | QFileDevice::ExeOwner);
+    QFile::setPermissions(state.DataPath,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     state.DatabaseFileName = QStringLiteral("Mdgdb.dat");
     state.Mail.NewMovesArrived = false;
     state.ModalBusy = false;

@@ -8,9 +8,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QWidget>
 #include <QThread>
 #include <QTimer>
+#include <QWidget>
 
 #include <map>
 #include <optional>
@@ -138,8 +138,8 @@ bool QueueExit(std::function<void()> work, bool closeOpenLoops)
     state.ExitQueued = true;
     if (closeOpenLoops)
         CloseOpenLoops();
-    RunWhenUnwound(std::move(work), closeOpenLoops ? std::function<void()>(CloseOpenLoops)
-                                                   : std::function<void()>());
+    RunWhenUnwound(std::move(work),
+                   closeOpenLoops ? std::function<void()>(CloseOpenLoops) : std::function<void()>());
     return true;
 }
 

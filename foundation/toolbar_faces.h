@@ -13,8 +13,8 @@ namespace WindowNames {
 // Send, Resend, Surrender, Cancel and Close up and pressed, then their
 // disabled faces, then View and Coordinates disabled.
 inline constexpr std::array<const char*, 24> BoardToolbarFaces = {
-    "View",      "View me",   "Coords", "Coords",    "Undo",   "Undo",      "Send",   "Send",
-    "Resend",    "Resend",    "Surrender", "Surrender", "Cancel", "Cancel", "Close",  "Close",
-    "Undo",      "Send",      "Resend", "Surrender", "Cancel", "Close",     "View",   "Coords"};
+    "View",   "View me", "Coords",    "Coords",    "Undo",   "Undo",   "Send",  "Send",
+    "Resend", "Resend",  "Surrender", "Surrender", "Cancel", "Cancel", "Close", "Close",
+    "Undo",   "Send",    "Resend",    "Surrender", "Cancel", "Close",  "View",  "Coords"};
 
 } // namespace WindowNames

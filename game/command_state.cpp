@@ -117,8 +117,8 @@ CommandState ComputeCommandState(const CommandInputs& in)
     const bool noTransport =
         in.mailOffline && !in.standAlone && (!in.computerGame || in.checkmated || in.surrendered);
     const bool computerGameOver = in.computerGame && (in.checkmated || in.surrendered || in.gameDrawn);
-    const bool resend = atLastRow && lastIsMine && in.awaitingOpponent && !thinking && !noTransport
-                        && !computerGameOver;
+    const bool resend =
+        atLastRow && lastIsMine && in.awaitingOpponent && !thinking && !noTransport && !computerGameOver;
     state.buttons[ResendButton] = Button(resend, "&Resend", ResendUp, ResendOff);
     state.actions[ActionsResend].enabled = resend;
 

@@ -13,9 +13,9 @@ namespace BoardSupport {
 
 // What the computer's turn starts with.
 struct ComputerTurn {
-    bool search = false;      // false: the game is over and nothing is searched
-    Position position;        // a copy for the search to work on
-    Move previousMove;        // the player's move, Move::None() when none
+    bool search = false; // false: the game is over and nothing is searched
+    Position position;   // a copy for the search to work on
+    Move previousMove;   // the player's move, Move::None() when none
 };
 
 // What the search's result did.

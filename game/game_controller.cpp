@@ -1,7 +1,7 @@
 #include "game/game_controller.h"
 
-#include "store/move_entries.h"
 #include "store/database.h"
+#include "store/move_entries.h"
 
 #include <algorithm>
 

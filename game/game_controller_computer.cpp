@@ -3,9 +3,9 @@
 #include "game/game_controller.h"
 #include "game/move_end.h"
 
-#include "store/board_changes.h"
 #include "rules/check.h"
 #include "rules/notation.h"
+#include "store/board_changes.h"
 
 namespace BoardSupport {
 

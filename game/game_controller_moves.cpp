@@ -3,13 +3,13 @@
 #include "game/game_controller.h"
 #include "game/move_end.h"
 
-#include "store/board_changes.h"
-#include "store/drop_rules.h"
-#include "store/move_entries.h"
 #include "game/player_comment.h"
 #include "rules/check.h"
 #include "rules/notation.h"
 #include "rules/refusal.h"
+#include "store/board_changes.h"
+#include "store/drop_rules.h"
+#include "store/move_entries.h"
 
 namespace BoardSupport {
 

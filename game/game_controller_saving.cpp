@@ -2,10 +2,10 @@
 // (a new record for a game not yet stored) and undoing it before it is sent.
 #include "game/game_controller.h"
 
-#include "store/move_entries.h"
 #include "game/player_comment.h"
 #include "store/database.h"
 #include "store/mail_support.h"
+#include "store/move_entries.h"
 
 namespace BoardSupport {
 

@@ -2,8 +2,8 @@
 // surrender, and a draw with the way it came about.
 
 #include "game/game_controller.h"
-#include "store/move_entries.h"
 #include "rules/check.h"
+#include "store/move_entries.h"
 
 namespace BoardSupport {
 

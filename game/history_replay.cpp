@@ -1,8 +1,8 @@
 #include "game/history_replay.h"
 
+#include "rules/check.h"
 #include "store/move_entries.h"
 #include "store/replay_check.h"
-#include "rules/check.h"
 
 #include <algorithm>
 

@@ -6,7 +6,8 @@ namespace OptionsSupport {
 
 void Warn(const QString& caption, const QString& text)
 {
-    Support::ShowMessage(Support::MsgIcon::Warning, caption, text, QStringLiteral("OK"), QString(), false);
+    Support::ShowMessage(Support::MsgIcon::Warning, caption, text, QStringLiteral("OK"), QString(),
+                         false);
 }
 
 void Inform(const QString& caption, const QString& text)

@@ -25,8 +25,9 @@ struct PreviewLayout {
 // from 600, 555), and its move list.
 PreviewLayout BoardLayout()
 {
-    PreviewLayout layout{"Board.jpg", "BoardButtons.bmp", {0, 2, 4, 6, 8, 10, 14}, {}, "BoardGrid.bmp",
-                         BoardSupport::PxRect(BoardSupport::MoveListTwips)};
+    PreviewLayout layout{
+        "Board.jpg", "BoardButtons.bmp", {0, 2, 4, 6, 8, 10, 14},
+        {},          "BoardGrid.bmp",    BoardSupport::PxRect(BoardSupport::MoveListTwips)};
     for (int i = 0; i < 7; ++i)
         layout.faces.push_back(BoardSupport::PxRect(600, 555 + 900 * i, 960, 600));
     return layout;
@@ -35,7 +36,7 @@ PreviewLayout BoardLayout()
 // The skinned game list: four toolbar faces along its top, and its grid.
 PreviewLayout GameListLayout()
 {
-    PreviewLayout layout{"Interface.jpg", "InterfaceButtons.bmp", {0, 3, 6, 9}, {},
+    PreviewLayout layout{"Interface.jpg",     "InterfaceButtons.bmp",  {0, 3, 6, 9}, {},
                          "InterfaceGrid.bmp", QRect(94, 131, 577, 162)};
     for (int i = 0; i < 4; ++i)
         layout.faces.push_back(QRect(38 + 71 * i, 50, 64, 40));

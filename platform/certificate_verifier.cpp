@@ -92,8 +92,9 @@ std::string Sha256Fingerprint(const std::string& der)
     return text;
 }
 
-CertificateVerdict VerifyServerCertificate(const std::vector<std::string>& chain, const std::string& host,
-                                           int port, const CertificateTrust& trust)
+CertificateVerdict VerifyServerCertificate(const std::vector<std::string>& chain,
+                                           const std::string& host, int port,
+                                           const CertificateTrust& trust)
 {
     CertificateVerdict verdict;
     verdict.Server = ServerKey(host, port);

@@ -22,8 +22,8 @@ enum class CertificateFault {
     BadSignature,  // a signature does not match the issuer's key: forged or broken
     Expired,
     NotYetValid,
-    WrongHost, // made for another server name
-    Changed,   // not the certificate the user trusted for this server
+    WrongHost,    // made for another server name
+    Changed,      // not the certificate the user trusted for this server
     Unverifiable, // anything else (unreadable, weak algorithm, wrong purpose)
 };
 
@@ -62,8 +62,9 @@ std::string Sha256Fingerprint(const std::string& der);
 
 // Verifies `chain` (DER, the server's own certificate first, as sent) for
 // `host`, the name or address the program connected to.
-CertificateVerdict VerifyServerCertificate(const std::vector<std::string>& chain, const std::string& host,
-                                           int port, const CertificateTrust& trust);
+CertificateVerdict VerifyServerCertificate(const std::vector<std::string>& chain,
+                                           const std::string& host, int port,
+                                           const CertificateTrust& trust);
 
 // Why the certificate was refused, for the user; empty when it was not.
 std::string RefusalText(const CertificateVerdict& verdict);

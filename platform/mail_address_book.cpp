@@ -107,8 +107,7 @@ bool GameAddressBook::AddContact(const AddressEntry& given)
     AddressEntry person{std::string(Database::TrimBlanks(given.Name)),
                         std::string(Database::TrimBlanks(given.Address))};
     // A name with "<" or a line end would not read back as this person.
-    if (!LooksLikeAddress(person.Address)
-        || person.Name.find_first_of("<>\r\n") != std::string::npos)
+    if (!LooksLikeAddress(person.Address) || person.Name.find_first_of("<>\r\n") != std::string::npos)
         return false;
     if (person.Name.empty())
         person.Name = person.Address.substr(0, person.Address.find('@'));

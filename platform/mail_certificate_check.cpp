@@ -42,7 +42,8 @@ private:
 } // namespace
 
 std::shared_ptr<vmime::security::cert::certificateVerifier>
-MakeCertificateVerifier(const MailAccount& account, int port, std::shared_ptr<CertificateRefusalSlot> slot)
+MakeCertificateVerifier(const MailAccount& account, int port,
+                        std::shared_ptr<CertificateRefusalSlot> slot)
 {
     return std::make_shared<ChainVerifier>(account, port, std::move(slot));
 }

@@ -24,6 +24,7 @@ struct CertificateRefusalSlot {
 // authorities, the account's certificate file and the certificate the user
 // trusted for that server.
 std::shared_ptr<vmime::security::cert::certificateVerifier>
-MakeCertificateVerifier(const MailAccount& account, int port, std::shared_ptr<CertificateRefusalSlot> slot);
+MakeCertificateVerifier(const MailAccount& account, int port,
+                        std::shared_ptr<CertificateRefusalSlot> slot);
 
 } // namespace MailSupport

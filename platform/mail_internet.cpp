@@ -67,8 +67,8 @@ std::string Scheme(const std::string& plain, ConnectionSecurity security)
 
 template <class Service>
 void Prepare(Service& service, ConnectionSecurity security, const MailAccount& account,
-             bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts,
-             int port, std::shared_ptr<CertificateRefusalSlot> refusals,
+             bool authenticate, std::shared_ptr<vmime::net::timeoutHandlerFactory> timeouts, int port,
+             std::shared_ptr<CertificateRefusalSlot> refusals,
              std::shared_ptr<vmime::net::socketFactory> sockets)
 {
     service.setSocketFactory(std::move(sockets));
@@ -237,9 +237,9 @@ bool InternetMailService::Fail(const std::exception& e, const std::string& serve
                                const std::string& context)
 {
     // The user's Cancel first: every wait it ends looks like a time-out.
-    failure_ = wait_->Cancelled()                         ? MailFailure::Cancelled
+    failure_ = wait_->Cancelled()                       ? MailFailure::Cancelled
                : outcome_->Failure != MailFailure::None ? outcome_->Failure
-                                                          : KindOf(e);
+                                                        : KindOf(e);
     const std::string where = server + " (port " + std::to_string(port) + ")";
     switch (failure_) {
     case MailFailure::Cancelled:

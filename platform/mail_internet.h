@@ -115,7 +115,8 @@ private:
     MailTimeouts timeouts_;
     std::shared_ptr<MailWait> wait_;
     std::shared_ptr<ConnectOutcome> outcome_;
-    std::shared_ptr<std::atomic<std::uint64_t>> received_ = std::make_shared<std::atomic<std::uint64_t>>(0);
+    std::shared_ptr<std::atomic<std::uint64_t>> received_ =
+        std::make_shared<std::atomic<std::uint64_t>>(0);
     MailFailure failure_ = MailFailure::None;
     std::shared_ptr<OperationClock> clock_;
     // What the certificate verifier refused during the call under way.

@@ -57,12 +57,15 @@ bool PostOfficeMailService::ListInbox(InboxScope scope, std::vector<InboxMessage
         struct stat info { };
         if (lstat(entry.Path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
             continue; // deleted meanwhile, or no longer a regular file
-        Listed now{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+        Listed now{static_cast<std::uint64_t>(info.st_dev),
+                   static_cast<std::uint64_t>(info.st_ino),
                    static_cast<std::uint64_t>(info.st_size),
-                   static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec, {}};
+                   static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec,
+                   {}};
         const auto known = listed_.find(entry.Path);
-        if (known != listed_.end() && known->second.Device == now.Device && known->second.Inode == now.Inode
-            && known->second.Size == now.Size && known->second.ChangedNs == now.ChangedNs) {
+        if (known != listed_.end() && known->second.Device == now.Device
+            && known->second.Inode == now.Inode && known->second.Size == now.Size
+            && known->second.ChangedNs == now.ChangedNs) {
             now.Message = known->second.Message;
         } else {
             // The header block alone: a listing costs the same for a huge

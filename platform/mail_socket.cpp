@@ -73,8 +73,8 @@ public:
         for (addrinfo* a = found; a && fd_ < 0; a = a->ai_next, --count) {
             if (a->ai_family != AF_INET && a->ai_family != AF_INET6)
                 continue;
-            const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                                    a->ai_protocol);
+            const int fd =
+                ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
             if (fd < 0) {
                 lastError = errno;
                 continue;
@@ -83,7 +83,8 @@ public:
             ::setsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
             // An address that does not answer leaves the others their share
             // of the time.
-            const Clock::time_point until = Clock::now() + (deadline - Clock::now()) / std::max(count, 1);
+            const Clock::time_point until =
+                Clock::now() + (deadline - Clock::now()) / std::max(count, 1);
             const int error = ConnectOne(fd, *a, until);
             if (error == 0) {
                 fd_ = fd;
@@ -96,7 +97,7 @@ public:
         }
         ::freeaddrinfo(found);
         if (fd_ < 0) {
-            const MailFailure failure = lastError == ECANCELED       ? MailFailure::Cancelled
+            const MailFailure failure = lastError == ECANCELED      ? MailFailure::Cancelled
                                         : lastError == ECONNREFUSED ? MailFailure::Refused
                                         : lastError == ETIMEDOUT    ? MailFailure::TimedOut
                                                                     : MailFailure::Other;
@@ -207,9 +208,10 @@ public:
         if (fd_ < 0 || ::getpeername(fd_, reinterpret_cast<sockaddr*>(&peer), &size) != 0)
             ThrowSocketError(errno ? errno : ENOTCONN);
         char text[INET6_ADDRSTRLEN] = {};
-        const void* where = peer.ss_family == AF_INET6
-                                ? static_cast<const void*>(&reinterpret_cast<sockaddr_in6*>(&peer)->sin6_addr)
-                                : static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(&peer)->sin_addr);
+        const void* where =
+            peer.ss_family == AF_INET6
+                ? static_cast<const void*>(&reinterpret_cast<sockaddr_in6*>(&peer)->sin6_addr)
+                : static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(&peer)->sin_addr);
         if (!::inet_ntop(peer.ss_family, where, text, sizeof text))
             ThrowSocketError(errno);
         return text;
@@ -351,7 +353,7 @@ private:
 
 class Factory : public vmime::net::socketFactory {
 public:
-    explicit Factory(SocketRules rules) : rules_(std::move(rules)) {}
+    explicit Factory(SocketRules rules) : rules_(std::move(rules)) { }
     std::shared_ptr<vmime::net::socket> create() override
     {
         return std::make_shared<DeadlineSocket>(nullptr, rules_);

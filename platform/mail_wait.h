@@ -11,7 +11,16 @@
 namespace MailSupport {
 
 // How a mail connection failed, as the user is told.
-enum class MailFailure { None, Refused, NotFound, TimedOut, Certificate, LogOnRefused, Cancelled, Other };
+enum class MailFailure {
+    None,
+    Refused,
+    NotFound,
+    TimedOut,
+    Certificate,
+    LogOnRefused,
+    Cancelled,
+    Other
+};
 
 class MailWait {
 public:

@@ -114,9 +114,7 @@ KeyringAnswer Ask(const std::function<QKeychain::Job*()>& make, std::chrono::mil
 
 } // namespace
 
-QtKeychainPasswords::QtKeychainPasswords(std::chrono::milliseconds deadline) : deadline_(deadline)
-{
-}
+QtKeychainPasswords::QtKeychainPasswords(std::chrono::milliseconds deadline) : deadline_(deadline) { }
 
 KeyringAnswer QtKeychainPasswords::Read(const std::string& key, std::string& password)
 {

@@ -80,7 +80,8 @@ QString DecodePart(QStringView part)
 {
     QString out;
     for (qsizetype i = 0; i < part.size(); ++i) {
-        bool ok = part[i] == u'%' && i + 2 < part.size() && IsHexDigit(part[i + 1]) && IsHexDigit(part[i + 2]);
+        bool ok =
+            part[i] == u'%' && i + 2 < part.size() && IsHexDigit(part[i + 1]) && IsHexDigit(part[i + 2]);
         const int code = ok ? part.mid(i + 1, 2).toInt(&ok, 16) : 0;
         ok = ok && code > 0;
         if (ok) {

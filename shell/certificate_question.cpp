@@ -56,7 +56,8 @@ CertificateQuestion::CertificateQuestion(const CertificateVerdict& refused)
     setMinimumWidth(Fingerprint->sizeHint().width() + 40);
 
     connect(TrustButton, &QPushButton::clicked, this, [this] { AnswerWith(Support::DialogAnswer::Ok); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { AnswerWith(Support::DialogAnswer::Cancel); });
+    connect(CancelButton, &QPushButton::clicked, this,
+            [this] { AnswerWith(Support::DialogAnswer::Cancel); });
 }
 
 void CertificateQuestion::EnterPressed()

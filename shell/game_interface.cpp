@@ -98,7 +98,7 @@ PressLabel* MenuLabel(QWidget* parent, const QString& name, const QString& capti
 // with the hourglass up, and every question goes through the message box.
 class ListSide : public SelectedGamePort {
 public:
-    ListSide(GameInterface& list, SysTraySupport::BoardPort* board) : list_(list), board_(board) {}
+    ListSide(GameInterface& list, SysTraySupport::BoardPort* board) : list_(list), board_(board) { }
 
     bool LoadChessSet() override { return board_->LoadChessSet(); }
     void StepAside() override
@@ -402,7 +402,8 @@ void GameInterface::ShowFill(const GameListFill& fill)
     ApplyCommandStates(fill);
     // The widest date with the cell's margins on both sides.
     const QFontMetrics metrics(GameList->font());
-    const int margin = GameList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, GameList) + 1;
+    const int margin =
+        GameList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, GameList) + 1;
     int widestDate = 0;
     for (const GameListRow& row : fill.Rows)
         widestDate = std::max(widestDate, metrics.horizontalAdvance(row.DateStarted) + 2 * margin + 2);

@@ -70,8 +70,9 @@ void GameListMenus::Connect(GameInterface& window)
     for (const auto& [menu, dispatch] : menus)
         menu->ConnectItems(&window,
                            [&window, dispatch = dispatch](int index) { dispatch(window, index); });
-    mnuIntHelpMenu.ConnectItems(&window,
-                                [&window](int index) { MenuSupport::HelpMenuClick(&window, index, window.HelpMenuTopic()); });
+    mnuIntHelpMenu.ConnectItems(&window, [&window](int index) {
+        MenuSupport::HelpMenuClick(&window, index, window.HelpMenuTopic());
+    });
 }
 
 } // namespace Support

@@ -156,7 +156,8 @@ std::optional<GameListModel::SortRequest> GameListModel::SortMenuChoice(int item
     return std::nullopt;
 }
 
-std::array<int, GameListColumnCount> GameListColumnWidths(int gridWidthTwips, int gameCount, int datesTwips)
+std::array<int, GameListColumnCount> GameListColumnWidths(int gridWidthTwips, int gameCount,
+                                                          int datesTwips)
 {
     std::array<int, GameListColumnCount> widths{};
     widths[ColumnStatus] = StatusColumnWidth;

@@ -6,7 +6,6 @@
 #include "foundation/qt_text.h"
 #include "platform/mail_account_settings.h"
 
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -125,7 +124,8 @@ QWidget* MailAccountDialog::WithReason(QWidget* widget, AccountField field)
     return row;
 }
 
-QLabel* MailAccountDialog::GroupReason(QWidget* group, std::vector<std::pair<QWidget*, AccountField>> fields)
+QLabel* MailAccountDialog::GroupReason(QWidget* group,
+                                       std::vector<std::pair<QWidget*, AccountField>> fields)
 {
     auto* reason = new QLabel(group);
     reason->setObjectName(group->objectName() + QStringLiteral("Reason"));
@@ -171,8 +171,8 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     inboxForm->addRow(QStringLiteral("Security:"), InboxSecurity);
     InboxSecurityWarning = NoteLabel(InboxGroup, QStringLiteral("InboxSecurityWarning"));
     inboxForm->addRow(QString(), InboxSecurityWarning);
-    inboxForm->addRow(GroupReason(InboxGroup, {{InboxServer, AccountField::InboxServer},
-                                               {InboxPort, AccountField::InboxPort}}));
+    inboxForm->addRow(GroupReason(
+        InboxGroup, {{InboxServer, AccountField::InboxServer}, {InboxPort, AccountField::InboxPort}}));
 
     SmtpGroup = new QGroupBox(QStringLiteral("Outgoing mail (SMTP)"), this);
     SmtpGroup->setObjectName(QStringLiteral("SmtpGroup"));
@@ -191,8 +191,8 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     smtpForm->addRow(QString(), SmtpAuthentication);
     SmtpSecurityWarning = NoteLabel(SmtpGroup, QStringLiteral("SmtpSecurityWarning"));
     smtpForm->addRow(QString(), SmtpSecurityWarning);
-    smtpForm->addRow(GroupReason(SmtpGroup, {{SmtpServer, AccountField::SmtpServer},
-                                             {SmtpPort, AccountField::SmtpPort}}));
+    smtpForm->addRow(GroupReason(
+        SmtpGroup, {{SmtpServer, AccountField::SmtpServer}, {SmtpPort, AccountField::SmtpPort}}));
 
     auto* servers = new QHBoxLayout;
     servers->addWidget(InboxGroup);
@@ -221,7 +221,8 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
     person->addRow(QStringLiteral("Password:"), passwordRow);
     person->addRow(QStringLiteral("Your name:"), WithReason(DisplayName, AccountField::DisplayName));
     person->addRow(QStringLiteral("Your address:"), WithReason(Address, AccountField::Address));
-    person->addRow(QStringLiteral("Post office folder:"), WithReason(PostOfficeFolder, AccountField::PostOfficeFolder));
+    person->addRow(QStringLiteral("Post office folder:"),
+                   WithReason(PostOfficeFolder, AccountField::PostOfficeFolder));
     PostOfficePathText = new QLabel(this);
     PostOfficePathText->setObjectName(QStringLiteral("PostOfficePathText"));
     KeepRoom(PostOfficePathText, 2);
@@ -269,7 +270,8 @@ MailAccountDialog::MailAccountDialog(const MailAccount& account)
         });
     connect(PostOfficeFolder, &QLineEdit::textChanged, this, &MailAccountDialog::ShowMode);
     for (QComboBox* security : {InboxSecurity, SmtpSecurity})
-        connect(security, &QComboBox::currentIndexChanged, this, &MailAccountDialog::ShowSecurityWarnings);
+        connect(security, &QComboBox::currentIndexChanged, this,
+                &MailAccountDialog::ShowSecurityWarnings);
     for (QLineEdit* server : {InboxServer, SmtpServer})
         connect(server, &QLineEdit::textChanged, this, &MailAccountDialog::ShowSecurityWarnings);
     connect(SmtpAuthentication, &QCheckBox::toggled, this, &MailAccountDialog::ShowSecurityWarnings);

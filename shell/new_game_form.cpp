@@ -159,8 +159,9 @@ NewGameInfo::NewGameInfo(bool computerGame, bool mailOffline, MailSupport::Addre
     OkButton =
         new SkinnedButton(*this, QStringLiteral("OkButton"), QRect(110, ButtonTop, 90, 26),
                           QStringLiteral("OK"), QStringLiteral("&OK"), QStringLiteral("OKButtonS"));
-    CancelButton = new SkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, ButtonTop, 90, 26),
-                                     QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
+    CancelButton =
+        new SkinnedButton(*this, QStringLiteral("CancelButton"), QRect(220, ButtonTop, 90, 26),
+                          QStringLiteral("Cancel"), QStringLiteral("&Cancel"));
     connect(OkButton, &SkinnedButton::Clicked, this, &NewGameInfo::AnswerOk);
     connect(CancelButton, &SkinnedButton::Clicked, this, [this] { AnswerWith(DialogAnswer::Cancel); });
 
@@ -212,8 +213,8 @@ void NewGameInfo::SetSimpleUI()
     HelpButton->hide();
     ShiftIntoPlainLayout(*this, NewGamePlain);
     // The boxes give up the width the window lost; the button follows.
-    for (QWidget* field : std::initializer_list<QWidget*>{Game_name, Game_opponents_name, Game_opponents_email,
-                                                          Opponent_problem})
+    for (QWidget* field : std::initializer_list<QWidget*>{Game_name, Game_opponents_name,
+                                                          Game_opponents_email, Opponent_problem})
         field->resize(field->width() - NewGamePlain.shrinkWidth, field->height());
     Resolve->setGeometry(Resolve->x() - NewGamePlain.shrinkWidth, Resolve->y(), Resolve->width(),
                          Resolve->height() + 1);
@@ -379,8 +380,8 @@ public:
             CurrentModalHost().RunModal(dialog);
         if (dialog.Answer() != DialogAnswer::Ok)
             return std::nullopt;
-        return NewGameRequest{kind, dialog.Entry.Title().toStdString(), dialog.Entry.Name().toStdString(),
-                              dialog.Entry.Email().toStdString()};
+        return NewGameRequest{kind, dialog.Entry.Title().toStdString(),
+                              dialog.Entry.Name().toStdString(), dialog.Entry.Email().toStdString()};
     }
 
     void OpenBoard(const GameToOpen& game, bool inPlaceOfOwner) override

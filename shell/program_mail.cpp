@@ -70,8 +70,7 @@ struct ProgramMail::Session : MailSupport::LogonGuard, MailSupport::TransportWin
 };
 
 ProgramMail::ProgramMail(std::unique_ptr<MailSupport::MailService> mail,
-                         std::function<void()> populateMenu,
-                         std::shared_ptr<MailSupport::MailWait> wait)
+                         std::function<void()> populateMenu, std::shared_ptr<MailSupport::MailWait> wait)
     : session_(std::make_shared<Session>()),
       wait_(wait ? std::move(wait) : std::make_shared<MailSupport::MailWait>())
 {

@@ -1,14 +1,13 @@
 #include "shell/program_services.h"
 
 #include "dialogs/print_start.h"
-#include "foundation/polling_pause.h"
-#include "platform/mail_account_settings.h"
 #include "foundation/cursor_guard.h"
 #include "foundation/global_setup.h"
 #include "foundation/help.h"
 #include "foundation/message_box.h"
 #include "foundation/modal_host.h"
 #include "foundation/options_about_entry.h"
+#include "foundation/polling_pause.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/shutdown.h"
@@ -16,16 +15,17 @@
 #include "foundation/sound_cues.h"
 #include "foundation/startup_checks.h"
 #include "foundation/window_names.h"
+#include "platform/mail_account_settings.h"
 #include "platform/mail_address_book.h"
 #include "shell/mail_account_dialog.h"
 #include "shell/new_game_form.h"
 #include "shell/notify_form.h"
+#include "shell/program_mail.h"
 #include "shell/status_window.h"
 #include "shell/tray_state.h"
-#include "shell/program_mail.h"
 #include "store/backup.h"
-#include "store/database_aside.h"
 #include "store/database.h"
+#include "store/database_aside.h"
 
 #include <QApplication>
 #include <QDate>
@@ -106,8 +106,9 @@ void ProgramStartup::CheckRunBefore()
 void ProgramStartup::CheckDatabase()
 {
     ProgramMessageSink sink;
-    Database::CheckDatabaseAtStart(Support::ProgramDataFolder(&sink),
-                                   QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
+    Database::CheckDatabaseAtStart(
+        Support::ProgramDataFolder(&sink),
+        QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
 }
 
 void ProgramStartup::ShowMessage(Support::MsgIcon icon, const QString& caption, const QString& text,

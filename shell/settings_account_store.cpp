@@ -30,8 +30,7 @@ MailSupport::MailAccount SettingsAccountStore::NewAccount()
     // that it holds nothing.
     MailSupport::MailAccount account;
     std::string none;
-    account.NoKeyringAnswered =
-        keyring_->Read("@", none) == MailSupport::KeyringAnswer::NoAnswer;
+    account.NoKeyringAnswered = keyring_->Read("@", none) == MailSupport::KeyringAnswer::NoAnswer;
     return account;
 }
 

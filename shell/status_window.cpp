@@ -10,8 +10,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 
 namespace Support {

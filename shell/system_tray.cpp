@@ -246,10 +246,12 @@ void SystemTray::mnuPopupExit_Click()
 void SystemTray::RequestExit(bool closeOpenWindows)
 {
     QPointer<SystemTray> self(this);
-    const bool queued = Support::QueueExit([self] {
-        if (self && !self->unloaded_)
-            self->mnuPopupExit_Click();
-    }, closeOpenWindows);
+    const bool queued = Support::QueueExit(
+        [self] {
+            if (self && !self->unloaded_)
+                self->mnuPopupExit_Click();
+        },
+        closeOpenWindows);
     // Asked again to end while an exit waits for a window: close it now.
     if (!queued && closeOpenWindows)
         Support::CloseOpenLoops();

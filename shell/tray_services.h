@@ -43,7 +43,7 @@ public:
     virtual void CheckRunBefore() = 0;
     // Sets damaged lines of the game database aside, once the data folder
     // is this copy's and before anything backs the database up.
-    virtual void CheckDatabase() {}
+    virtual void CheckDatabase() { }
     // The program's message box with an OK button only.
     virtual void ShowMessage(Support::MsgIcon icon, const QString& caption, const QString& text,
                              const QString& okCaption, Support::SoundCue sound) = 0;

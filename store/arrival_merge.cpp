@@ -120,8 +120,9 @@ void TellRefusal(const Transport& t, const ArrivalOutcome& outcome, const Arriva
     const std::string claimed =
         (outcome.known ? "your game \"" : "a new game \"") + outcome.gameName + "\"";
     ShowTransportMessage(t, Support::MsgIcon::Transmission, "Move not accepted",
-                         source.what + " claims " + claimed + ", but Marrowdale did not store it because "
-                             + outcome.reason + ".||It has been left " + source.keptWhere + ".",
+                         source.what + " claims " + claimed
+                             + ", but Marrowdale did not store it because " + outcome.reason
+                             + ".||It has been left " + source.keptWhere + ".",
                          "OK", Support::SoundCue::Refused);
 }
 

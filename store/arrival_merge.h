@@ -24,13 +24,13 @@ struct ArrivalOutcome {
     // False: the database could not be read or written; the caller tells.
     bool ok = false;
     ArrivalVerdict verdict = ArrivalVerdict::Refused;
-    std::string reason;            // why it was refused
-    bool stored = false;           // the database now holds what arrived
-    bool newMoves = false;         // it brought a new game or new moves
-    bool known = false;            // it names a stored game
-    std::int32_t gameID = 0;       // the stored game's id (the claimed one when refused)
-    std::string gameName;          // the claimed game's title
-    std::string opponentAddress;   // the claimed game's opponent address as stored
+    std::string reason;          // why it was refused
+    bool stored = false;         // the database now holds what arrived
+    bool newMoves = false;       // it brought a new game or new moves
+    bool known = false;          // it names a stored game
+    std::int32_t gameID = 0;     // the stored game's id (the claimed one when refused)
+    std::string gameName;        // the claimed game's title
+    std::string opponentAddress; // the claimed game's opponent address as stored
     // The player's own moves it carries, as "5.Bc4", to be asked about.
     std::vector<std::string> playersMoves;
 };

@@ -49,7 +49,8 @@ std::string ReplayProblem(const std::string& startPosition, MoveList& moves, std
 {
     for (std::size_t i = 0; i < moves.size(); ++i)
         if (moves[i].number != static_cast<std::int32_t>(i + 1))
-            return "its entry " + std::to_string(i + 1) + " is numbered " + std::to_string(moves[i].number);
+            return "its entry " + std::to_string(i + 1) + " is numbered "
+                   + std::to_string(moves[i].number);
     const auto start = BoardSupport::PositionFromString(startPosition);
     if (!start)
         return "its start position is not a board";
@@ -135,8 +136,8 @@ ArrivalJudgement JudgeArrival(const std::optional<StoredArrivalGame>& stored, co
 
     ArrivalJudgement judgement;
     judgement.moves = mine;
-    judgement.moves.insert(judgement.moves.end(), game.moves.begin() + static_cast<std::ptrdiff_t>(common),
-                           game.moves.end());
+    judgement.moves.insert(judgement.moves.end(),
+                           game.moves.begin() + static_cast<std::ptrdiff_t>(common), game.moves.end());
     if (const std::string problem = ReplayProblem(record.startPosition, judgement.moves, mine.size());
         !problem.empty())
         return Refuse(problem);

@@ -142,15 +142,15 @@ void CheckDatabaseAtStart(const DataFolder& folder, const std::string& date)
         // Asked before anything is written: until then the backup is as it was.
         const std::string lost = Plural(static_cast<int>(damage->lostGames.size()), "game", "games");
         Support::MessageBoxCall ask = DamageBox();
-        ask.text = "Marrowdale cannot read " + lines + " of the game database " + live + "; it holds "
-                   + games + ".  The backup " + folder.Backup().string() + " holds " + lost
-                   + " that the readable lines do not.||Restore the backup?||Yes: the backup becomes the "
-                     "game database (any game changed since the backup was taken goes back to that "
-                     "state), the damaged game database is kept whole in "
-                   + asideName + " beside it, and the backup stays as it is.|No: the " + games
-                   + " stay in the game database, the unreadable lines are kept in " + asideName
-                   + " beside it, and the next backup replaces the old one (its " + lost
-                   + " are then gone).";
+        ask.text =
+            "Marrowdale cannot read " + lines + " of the game database " + live + "; it holds " + games
+            + ".  The backup " + folder.Backup().string() + " holds " + lost
+            + " that the readable lines do not.||Restore the backup?||Yes: the backup becomes the "
+              "game database (any game changed since the backup was taken goes back to that "
+              "state), the damaged game database is kept whole in "
+            + asideName + " beside it, and the backup stays as it is.|No: the " + games
+            + " stay in the game database, the unreadable lines are kept in " + asideName
+            + " beside it, and the next backup replaces the old one (its " + lost + " are then gone).";
         ask.okCaption = "Yes";
         ask.cancelCaption = "No";
         if (folder.messages->ShowMessage(ask))
@@ -170,8 +170,10 @@ void CheckDatabaseAtStart(const DataFolder& folder, const std::string& date)
                     + ", and could not keep them aside in its folder.||Mend or remove the damaged "
                       "lines in a text editor; until then Marrowdale cannot store games.";
     } else if (choice == DamageChoice::RestoreBackup) {
-        told.text = "The game database " + live + " has been restored from the backup.||The damaged "
-                    "game database is kept whole in " + done.keptIn.string() + ".";
+        told.text = "The game database " + live
+                    + " has been restored from the backup.||The damaged "
+                      "game database is kept whole in "
+                    + done.keptIn.string() + ".";
     } else {
         told.text = "Marrowdale could not read " + lines + " of the game database " + live
                     + ".||They have been taken out of it and kept in " + done.keptIn.string() + "; "

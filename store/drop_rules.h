@@ -3,8 +3,8 @@
 // whole move made on a copy (a pawn taken en passant removed, a castling
 // rook moved) must leave the mover's king safe.
 
-#include "store/board_changes.h"
 #include "rules/refusal.h"
+#include "store/board_changes.h"
 
 namespace BoardSupport {
 

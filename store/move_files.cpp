@@ -228,7 +228,8 @@ void ImportMoveFiles(Transport& t, bool showStatus, bool pickFile)
             const std::string signature = pickFile ? std::string() : FileSignature(path);
             if (!pickFile && t.State.ReportedMoveFiles.count(signature))
                 continue;
-            const Database::BoundedRead read = Database::ReadReceivedFile(path, Database::ReceivedInputLimit);
+            const Database::BoundedRead read =
+                Database::ReadReceivedFile(path, Database::ReceivedInputLimit);
             if (read.Outcome == Database::ReadOutcome::Missing) {
                 if (pickFile) {
                     hideStatus();

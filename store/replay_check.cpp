@@ -53,7 +53,7 @@ std::string EntryFaultText(EntryFault fault)
     return {};
 }
 
-EntryReplay::EntryReplay(const Position& start) : position_(start) {}
+EntryReplay::EntryReplay(const Position& start) : position_(start) { }
 
 bool EntryReplay::GameOverBefore(const MoveList& entries, int entry) const
 {

@@ -3,18 +3,18 @@
 #include "board/board_layout.h"
 #include "board/board_view.h"
 #include "board/board_window.h"
-#include "game/command_state.h"
 #include "board/piece_palette.h"
 #include "board/plain_layout.h"
 #include "foundation/help.h"
 #include "foundation/options_about_entry.h"
-#include "platform/help_viewer.h"
 #include "foundation/press_label.h"
 #include "foundation/program_state.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/skinned_button.h"
 #include "foundation/toolbar_faces.h"
+#include "game/command_state.h"
+#include "platform/help_viewer.h"
 
 #include "board_mouse.h"
 #include "board_window_fixture.h"
@@ -293,13 +293,15 @@ TEST_F(BoardMenusTest, TitlesMarksAndLabelsOpenTheirMenusOrClearTheMarks)
     EXPECT_EQ(shown, nullptr);
     Press(board->MenuBar().HistoryButton(), Qt::LeftButton);
     EXPECT_EQ(shown, &board->Menus().mnuHistoryMenu);
-    EXPECT_EQ(shownAt, board->MenuBar().HistoryButton()->mapToGlobal(QPoint(0, board->MenuBar().HistoryButton()->height())));
+    EXPECT_EQ(shownAt, board->MenuBar().HistoryButton()->mapToGlobal(
+                           QPoint(0, board->MenuBar().HistoryButton()->height())));
 
     // The right button on a move mark opens the Actions menu at the
     // pointer; the left one clears the marks and the coordinates and picks
     // up nothing.
     ASSERT_TRUE(board->Game().Marks().Shown());
-    const QPoint mark = board->View().Squares()->MarkRect(board->Game().Marks().Squares().back()).center();
+    const QPoint mark =
+        board->View().Squares()->MarkRect(board->Game().Marks().Squares().back()).center();
     shown = nullptr;
     Press(board->View().Squares(), Qt::RightButton, mark);
     EXPECT_EQ(shown, &board->Menus().mnuActionsMenu);
@@ -463,15 +465,17 @@ TEST_F(BoardMenusTest, ThePlainLayoutMovesEachControlByItsShift)
     EXPECT_EQ(plain->size(), QSize(Px(10800 - 1750), Px(7800 - 475)));
     plain->show();
     skinned->show();
-    for (QWidget* control :
-         {static_cast<QWidget*>(plain->MenuBar().GameTitle()), static_cast<QWidget*>(plain->MenuBar().HelpTitle()),
-          static_cast<QWidget*>(plain->View().CommentFrame()), static_cast<QWidget*>(skinned->MenuBar().GameButton()),
-          static_cast<QWidget*>(skinned->MenuBar().HelpButton())})
+    for (QWidget* control : {static_cast<QWidget*>(plain->MenuBar().GameTitle()),
+                             static_cast<QWidget*>(plain->MenuBar().HelpTitle()),
+                             static_cast<QWidget*>(plain->View().CommentFrame()),
+                             static_cast<QWidget*>(skinned->MenuBar().GameButton()),
+                             static_cast<QWidget*>(skinned->MenuBar().HelpButton())})
         EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
-    for (QWidget* control :
-         {static_cast<QWidget*>(plain->MenuBar().GameButton()), static_cast<QWidget*>(plain->MenuBar().MinimiseButton()),
-          static_cast<QWidget*>(plain->MenuBar().HelpButton()), static_cast<QWidget*>(skinned->MenuBar().GameTitle()),
-          static_cast<QWidget*>(skinned->View().CommentFrame())})
+    for (QWidget* control : {static_cast<QWidget*>(plain->MenuBar().GameButton()),
+                             static_cast<QWidget*>(plain->MenuBar().MinimiseButton()),
+                             static_cast<QWidget*>(plain->MenuBar().HelpButton()),
+                             static_cast<QWidget*>(skinned->MenuBar().GameTitle()),
+                             static_cast<QWidget*>(skinned->View().CommentFrame())})
         EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
     EXPECT_TRUE(plain->Menus().mnuIntHelpMenu.Item(2)->isVisible());
     EXPECT_FALSE(skinned->Menus().mnuIntHelpMenu.Item(2)->isVisible());
@@ -519,7 +523,8 @@ TEST_F(BoardMenusTest, ToolTipsFollowTheSettingAndTheMode)
     options.request.gameId = 1;
     ASSERT_TRUE(board->Form_Load(options));
     EXPECT_EQ(board->MenuBar().HistoryButton()->toolTip(), QStringLiteral("Move history menu"));
-    EXPECT_EQ(board->MenuBar().Logo()->toolTip(), QStringLiteral("Marrowdale v") + Support::GetVersionString());
+    EXPECT_EQ(board->MenuBar().Logo()->toolTip(),
+              QStringLiteral("Marrowdale v") + Support::GetVersionString());
     EXPECT_EQ(board->Computer().CancelPlain()->toolTip(),
               QStringLiteral("Stop the computer from taking its next move"));
     EXPECT_EQ(board->GameEnd().AcceptDrawPlain()->toolTip(), QStringLiteral("Accept the offered draw"));

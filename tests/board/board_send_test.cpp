@@ -66,10 +66,12 @@ protected:
     static void Press(Board& board, int button, bool simpleUI)
     {
         if (simpleUI) {
-            ASSERT_TRUE(board.Toolbar().Button(button)->isVisible() && board.Toolbar().Button(button)->isEnabled());
+            ASSERT_TRUE(board.Toolbar().Button(button)->isVisible()
+                        && board.Toolbar().Button(button)->isEnabled());
             QTest::mouseClick(board.Toolbar().Button(button), Qt::LeftButton);
         } else {
-            ASSERT_TRUE(board.Toolbar().Picture(button)->isVisible() && board.Toolbar().Face(button)->isEnabled());
+            ASSERT_TRUE(board.Toolbar().Picture(button)->isVisible()
+                        && board.Toolbar().Face(button)->isEnabled());
             QTest::mouseClick(board.Toolbar().Face(button), Qt::LeftButton);
         }
     }
@@ -266,7 +268,8 @@ TEST_F(BoardSendTest, TheSetUpToolbarResetsClearsAndPlays)
         EXPECT_EQ(board->Game().History().Current().squares, BoardSquares{});
         // No kings: nothing to play yet.
         EXPECT_FALSE(board->Toolbar().Commands().Button(PlayButton).enabled);
-        EXPECT_EQ(board->Toolbar().Commands().Button(PlayButton).face, (ToolbarFace{FaceStrip::SetupToolbar, 2}));
+        EXPECT_EQ(board->Toolbar().Commands().Button(PlayButton).face,
+                  (ToolbarFace{FaceStrip::SetupToolbar, 2}));
 
         Press(*board, ResetButton, simpleUI);
         EXPECT_EQ(board->Game().History().Current().squares, StartPosition().squares);

@@ -19,8 +19,8 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextLayout>
 #include <QThread>
@@ -132,52 +132,55 @@ TEST_F(BoardWindowTest, EveryNotationStandsWholeInTheMoveColumn)
         const char* family;
         int pointSize;
     };
-    const Face faces[] = {{"", 0}, {"Nimbus Sans", 10}, {"URW Bookman", 9}, {"DejaVu Serif", 10}, {"C059", 10}};
+    const Face faces[] = {
+        {"", 0}, {"Nimbus Sans", 10}, {"URW Bookman", 9}, {"DejaVu Serif", 10}, {"C059", 10}};
     for (const Face& face : faces) {
-    SCOPED_TRACE(face.family);
-    QFont font = desktopFont;
-    if (face.pointSize > 0) {
-        font.setFamily(QString::fromLatin1(face.family));
-        font.setPointSize(face.pointSize);
-    }
-    QApplication::setFont(font);
-    for (const bool simpleUI : {false, true}) {
-        SCOPED_TRACE(simpleUI ? "plain" : "skinned");
-        for (const int gameId : {9, 10}) {
-            SCOPED_TRACE(gameId);
-            const std::unique_ptr<Board> board = Open(gameId, simpleUI, &drawn);
-            ASSERT_TRUE(loaded);
-            board->show();
-            QApplication::processEvents();
-            ASSERT_EQ(board->View().MoveList()->rowCount(), gameId == 9 ? 2 : 22);
-            EXPECT_EQ(board->View().MoveList()->verticalScrollBar()->isVisible(), gameId == 10);
-            // Laid out as the style paints a wrapped cell: its lines, at the
-            // cell's width less the text margins, within the cell's height
-            // (a text that does not fit is painted with "...").
-            const QTableWidget* list = board->View().MoveList();
-            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-            for (int row = 0; row < list->rowCount(); ++row) {
-                const QTableWidgetItem* item = list->item(row, 2);
-                const QRect cell = list->visualItemRect(item);
-                QTextLayout layout(item->text(), list->font());
-                QTextOption wrap;
-                wrap.setWrapMode(QTextOption::WordWrap);
-                layout.setTextOption(wrap);
-                const int width = cell.width() - 2 * margin;
-                qreal height = 0;
-                qreal widest = 0;
-                layout.beginLayout();
-                for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-                    line.setLineWidth(width);
-                    height += line.height();
-                    widest = std::max(widest, line.naturalTextWidth());
+        SCOPED_TRACE(face.family);
+        QFont font = desktopFont;
+        if (face.pointSize > 0) {
+            font.setFamily(QString::fromLatin1(face.family));
+            font.setPointSize(face.pointSize);
+        }
+        QApplication::setFont(font);
+        for (const bool simpleUI : {false, true}) {
+            SCOPED_TRACE(simpleUI ? "plain" : "skinned");
+            for (const int gameId : {9, 10}) {
+                SCOPED_TRACE(gameId);
+                const std::unique_ptr<Board> board = Open(gameId, simpleUI, &drawn);
+                ASSERT_TRUE(loaded);
+                board->show();
+                QApplication::processEvents();
+                ASSERT_EQ(board->View().MoveList()->rowCount(), gameId == 9 ? 2 : 22);
+                EXPECT_EQ(board->View().MoveList()->verticalScrollBar()->isVisible(), gameId == 10);
+                // Laid out as the style paints a wrapped cell: its lines, at the
+                // cell's width less the text margins, within the cell's height
+                // (a text that does not fit is painted with "...").
+                const QTableWidget* list = board->View().MoveList();
+                const int margin =
+                    list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+                for (int row = 0; row < list->rowCount(); ++row) {
+                    const QTableWidgetItem* item = list->item(row, 2);
+                    const QRect cell = list->visualItemRect(item);
+                    QTextLayout layout(item->text(), list->font());
+                    QTextOption wrap;
+                    wrap.setWrapMode(QTextOption::WordWrap);
+                    layout.setTextOption(wrap);
+                    const int width = cell.width() - 2 * margin;
+                    qreal height = 0;
+                    qreal widest = 0;
+                    layout.beginLayout();
+                    for (QTextLine line = layout.createLine(); line.isValid();
+                         line = layout.createLine()) {
+                        line.setLineWidth(width);
+                        height += line.height();
+                        widest = std::max(widest, line.naturalTextWidth());
+                    }
+                    layout.endLayout();
+                    EXPECT_LE(widest, width) << item->text().toStdString();
+                    EXPECT_LE(height, cell.height()) << item->text().toStdString();
                 }
-                layout.endLayout();
-                EXPECT_LE(widest, width) << item->text().toStdString();
-                EXPECT_LE(height, cell.height()) << item->text().toStdString();
             }
         }
-    }
     }
 }
 
@@ -354,13 +357,15 @@ TEST_F(BoardWindowTest, ThePromotionDialogShowsEveryPieceWhole)
                 dialog.show();
                 QApplication::processEvents();
                 EXPECT_TRUE(dialog.rect().contains(dialog.Label1->geometry()));
-                EXPECT_GE(dialog.Label1->height(), dialog.Label1->heightForWidth(dialog.Label1->width()));
+                EXPECT_GE(dialog.Label1->height(),
+                          dialog.Label1->heightForWidth(dialog.Label1->width()));
                 for (int i = 0; i < 4; ++i) {
                     QToolButton* button = dialog.PieceButton[i];
                     ASSERT_TRUE(button->isVisible());
-                    const QSize picture = pictures.ChessSetCell((side == MoveValidation::White ? 1 : 17) + i)
-                                              .deviceIndependentSize()
-                                              .toSize();
+                    const QSize picture =
+                        pictures.ChessSetCell((side == MoveValidation::White ? 1 : 17) + i)
+                            .deviceIndependentSize()
+                            .toSize();
                     ASSERT_FALSE(picture.isEmpty());
                     // The picture is drawn at the icon size, centred in its button.
                     const QSize drawn = button->icon().actualSize(button->iconSize());
@@ -442,7 +447,8 @@ protected:
 // answer (with its figures in the comment panel).
 TEST_F(ComputerBoardTest, EveryShownControlLiesWholeInsideTheWindow)
 {
-    ASSERT_TRUE(Store(data.Folder(), Game(9, false, "Alice", "Bob", 5), Entries({{"5151", "Draw offer"}})));
+    ASSERT_TRUE(
+        Store(data.Folder(), Game(9, false, "Alice", "Bob", 5), Entries({{"5151", "Draw offer"}})));
     modal.Script = [](QWidget& window) { window.close(); };
     for (const bool simpleUI : {false, true}) {
         SCOPED_TRACE(simpleUI ? "plain" : "skinned");
@@ -479,8 +485,8 @@ TEST_F(ComputerBoardTest, EveryShownControlLiesWholeInsideTheWindow)
                     continue;
                 const QRect where(control->mapTo(board.get(), QPoint()), control->size());
                 EXPECT_TRUE(board->rect().contains(where))
-                    << control->objectName().toStdString() << " at " << where.x() << "," << where.y() << " "
-                    << where.width() << "x" << where.height();
+                    << control->objectName().toStdString() << " at " << where.x() << "," << where.y()
+                    << " " << where.width() << "x" << where.height();
                 const auto* label = qobject_cast<const QLabel*>(control);
                 if (label && label->wordWrap() && !label->text().isEmpty()) {
                     EXPECT_LE(label->heightForWidth(label->width()), label->height())
@@ -681,24 +687,27 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
             window.close();
         };
         // The skinned layout shows the skinned pair, the plain one its twins.
-        QWidget* accept = simpleUI ? static_cast<QWidget*>(board->GameEnd().AcceptDrawPlain()) : board->GameEnd().AcceptDraw()->face;
-        QWidget* decline =
-            simpleUI ? static_cast<QWidget*>(board->GameEnd().DeclineDrawPlain()) : board->GameEnd().DeclineDraw()->face;
+        QWidget* accept = simpleUI ? static_cast<QWidget*>(board->GameEnd().AcceptDrawPlain())
+                                   : board->GameEnd().AcceptDraw()->face;
+        QWidget* decline = simpleUI ? static_cast<QWidget*>(board->GameEnd().DeclineDrawPlain())
+                                    : board->GameEnd().DeclineDraw()->face;
         EXPECT_TRUE(accept->isVisible());
         EXPECT_TRUE(decline->isVisible());
         EXPECT_TRUE(accept->isEnabled());
         EXPECT_EQ(board->GameEnd().AcceptDraw()->picture->isVisible(), !simpleUI);
         EXPECT_EQ(board->GameEnd().AcceptDrawPlain()->isVisible(), simpleUI);
-        EXPECT_EQ(simpleUI ? board->GameEnd().DeclineDrawPlain()->text() : board->GameEnd().DeclineDraw()->caption->text(),
+        EXPECT_EQ(simpleUI ? board->GameEnd().DeclineDrawPlain()->text()
+                           : board->GameEnd().DeclineDraw()->caption->text(),
                   QStringLiteral("Decline"));
         // Both stand whole in the window, clear of each other and of every
         // other control there.
         for (QWidget* button : {accept, decline}) {
             EXPECT_TRUE(board->rect().contains(button->geometry()));
-            for (QWidget* other :
-                 {static_cast<QWidget*>(board->MenuBar().HelpButton()), static_cast<QWidget*>(board->MenuBar().MinimiseButton()),
-                  static_cast<QWidget*>(board->MenuBar().HistoryButton()), static_cast<QWidget*>(board->View().MoveList()),
-                  static_cast<QWidget*>(board->View().Squares())})
+            for (QWidget* other : {static_cast<QWidget*>(board->MenuBar().HelpButton()),
+                                   static_cast<QWidget*>(board->MenuBar().MinimiseButton()),
+                                   static_cast<QWidget*>(board->MenuBar().HistoryButton()),
+                                   static_cast<QWidget*>(board->View().MoveList()),
+                                   static_cast<QWidget*>(board->View().Squares())})
                 EXPECT_FALSE(other->isVisible() && other->geometry().intersects(button->geometry()))
                     << other->objectName().toStdString();
         }
@@ -708,7 +717,8 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
         EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Offer of a draw")});
         // The notice sends the player where the buttons stand: right of the
         // board, below the move list.
-        EXPECT_TRUE(notice.endsWith(QStringLiteral("with the buttons to the right, below the list of moves.")))
+        EXPECT_TRUE(
+            notice.endsWith(QStringLiteral("with the buttons to the right, below the list of moves.")))
             << notice.toStdString();
         EXPECT_GT(accept->x(), board->View().Squares()->geometry().right());
         EXPECT_GT(accept->y(), board->View().MoveList()->geometry().bottom());
@@ -729,7 +739,17 @@ TEST_F(BoardWindowTest, TheOpponentsDrawOfferShowsTheButtonsAndItsNoticeOnce)
 // buttons and its picture back; browsing shows the logo of the row shown.
 TEST_F(BoardWindowTest, TheDrawPictureShowsOnlyWhileAnOfferStandsAtTheRowShown)
 {
-    enum class Step { Open, ShowRow2, ShowRow3, Decline, BrowseToOffer, BackToLast, Undo, Accept, UndoAccept };
+    enum class Step {
+        Open,
+        ShowRow2,
+        ShowRow3,
+        Decline,
+        BrowseToOffer,
+        BackToLast,
+        Undo,
+        Accept,
+        UndoAccept
+    };
     const struct {
         const char* name;
         Step step;

@@ -1,7 +1,7 @@
 // Castling rights as a move on the board keeps them: they end only with the
 // king's move or with the rook's leaving, or being taken on, its own corner.
-#include "store/board_changes.h"
 #include "game/game_controller.h"
+#include "store/board_changes.h"
 
 #include "stored_game_support.h"
 

@@ -188,7 +188,9 @@ TEST(OpenGame, CaptionsTellWhoseTurnTheStoredGameIs)
          Entries({{"5254", "e4"}, {"5755", "e5"}, {"7163", "Nf3"}, {"5858", "Draw offer"}}),
          [](GameController&) {}, "Marrowdale - Awaiting your move", "You are playing Bob"},
         {"the player's move is not yet sent", Game(6, false, "Carol", "", 2), opening,
-         [](GameController& game) { game.Drop(Square{2, 8}, Square{3, 6}, ""); },
+         [](GameController& game) {
+             game.Drop(Square{2, 8}, Square{3, 6}, "");
+         },
          "Marrowdale - Awaiting your move", "You are playing Carol"},
         {"the computer thinks", computer, Entries({{"5254", "e4"}, {"5755", "e5"}}),
          [](GameController& game) {

@@ -34,8 +34,8 @@ struct Player : ControllerOnFolder {
         OpenRequest request;
         request.newGameOwnName = std::move(ownName);
         request.gameId = -1;
-        request.newGame =
-            NewGameRequest{{computer, false}, "Friday game", computer ? "Marrowdale" : "Bob", "bob@example.org"};
+        request.newGame = NewGameRequest{
+            {computer, false}, "Friday game", computer ? "Marrowdale" : "Bob", "bob@example.org"};
         EXPECT_TRUE(game.Open(request).ok);
     }
     GameRecord Record(int id = 9) const
@@ -160,7 +160,8 @@ TEST(MoveSending, ANewGameGetsItsRecordOnItsFirstSave)
     // The board keeps the new game's -1; the mail goes out under the saved id.
     EXPECT_EQ(mail.game.Info().gameId, -1);
     const std::string start = FormatPositionString(StartPosition().squares);
-    GameRecord expected = BoardTests::Game(1, true, "Alice", "Bob", StatusAwaitingOpponent, start.c_str());
+    GameRecord expected =
+        BoardTests::Game(1, true, "Alice", "Bob", StatusAwaitingOpponent, start.c_str());
     expected.GAME_DATESTAMP = "091220261205";
     expected.GAME_NAME = "Friday game";
     expected.GAME_DATE = "09/12/2026";

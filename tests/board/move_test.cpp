@@ -1,10 +1,10 @@
 // Moves made through the game controller: the drop pipeline by table, and
 // legality against the move generator over random games.
-#include "store/drop_rules.h"
 #include "game/game_controller.h"
 #include "game/player_comment.h"
 #include "rules/search_board.h"
 #include "rules/search_move_list.h"
+#include "store/drop_rules.h"
 #include "store/move_entries.h"
 #include "store/move_payload.h"
 #include "store/replay_check.h"
@@ -442,9 +442,10 @@ TEST(Drop, TheReplayWritesEveryMoveAsTheBoardDoes)
                     scripted.push_back(m);
             const ComputerAI::SearchMove move = !scripted.empty()     ? scripted.front()
                                                 : !promotions.empty() ? pick(promotions)
-                                                : !castlings.empty() ? pick(castlings)
-                                                : !captures.empty() && random() % 2 ? pick(captures)
-                                                                                    : legal[static_cast<int>(random() % legal.Count())];
+                                                : !castlings.empty()  ? pick(castlings)
+                                                : !captures.empty() && random() % 2
+                                                    ? pick(captures)
+                                                    : legal[static_cast<int>(random() % legal.Count())];
 
             ControllerOnFolder table;
             ASSERT_TRUE(Store(table.data.Folder(), SetupGame(ply % 2 == 0, ""), entries));

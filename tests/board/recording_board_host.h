@@ -17,7 +17,8 @@ class RecordingBoardHost : public BoardSupport::BoardHost, public BoardSupport::
 public:
     // chessSet: the folder of one of the generated chess sets.
     explicit RecordingBoardHost(const QString& chessSet = QStringLiteral("Classic Wood"))
-        : set_(QStringLiteral(MD_SHARE_DIR) + QStringLiteral("/Graphics/") + chessSet + QStringLiteral("/Plain.jpg"))
+        : set_(QStringLiteral(MD_SHARE_DIR) + QStringLiteral("/Graphics/") + chessSet
+               + QStringLiteral("/Plain.jpg"))
     {
     }
 

@@ -111,8 +111,9 @@ TEST_F(SetupWindowTest, APositionBuiltByMouseFromThePaletteAndTheTrash)
     EXPECT_EQ(PieceOn("d4"), WhiteQueen);
     SquareTo(*board, "d4", TrashIn(*board, board->View().Squares()));
     EXPECT_EQ(PieceOn("d4"), Empty);
-    SquareTo(*board, "a7",
-             board->View().Squares()->mapFrom(board.get(), board->Setup().Palette()->geometry().center()));
+    SquareTo(
+        *board, "a7",
+        board->View().Squares()->mapFrom(board.get(), board->Setup().Palette()->geometry().center()));
     EXPECT_EQ(PieceOn("a7"), Empty);
     DragFromPalette(*board, WhiteQueen, board->Setup().Palette()->ItemRect(BlackQueen).center());
     EXPECT_EQ(board->Game().History().Current().squares, TestBoards::Squares("Ke1 ke8 Pb2 Pc2 rh8"));

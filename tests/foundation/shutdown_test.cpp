@@ -121,7 +121,8 @@ TEST_F(ShutdownTest, ExitProgramBacksUpThenUnloadsGameListThenTray)
     {
         QFile live(data + QStringLiteral("Mdgdb.dat"));
         ASSERT_TRUE(live.open(QIODevice::WriteOnly));
-        live.write("1|150320241030|7|Friendly game|15/03/2024|bob@example.org|Alice|Bob|-1|Bob|2|0||1|5254|e4|\r\n");
+        live.write(
+            "1|150320241030|7|Friendly game|15/03/2024|bob@example.org|Alice|Bob|-1|Bob|2|0||1|5254|e4|\r\n");
     }
     Globals().StartupDone = true;
     ProgramSettings().Skin = QStringLiteral("Other");

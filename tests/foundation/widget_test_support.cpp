@@ -1,9 +1,9 @@
 #include "widget_test_support.h"
 
 #include "foundation/program_state.h"
+#include "foundation/settings.h"
 #include "foundation/title_band.h"
 #include "foundation/title_caption.h"
-#include "foundation/settings.h"
 
 #include <QApplication>
 #include <QDir>

@@ -87,20 +87,24 @@ TEST(ArrivalRules, ReceivedGamesAgainstAStoredOne)
     GameRecord claimsComputerGame = SendersRecord(false, "090120260800");
     claimsComputerGame.GAME_OPPONENTS_ID = 2;
     const Case cases[] = {
-        {"the honest next move", BobAddress, Text(bob, plainComment), false, 4, "", "", false, BobAddress, 2},
-        {"a resend of the same game", BobAddress, Text(bob, Stored), false, 3, "", "", false, BobAddress, 2},
-        {"a stale shorter copy", BobAddress, Text(bob, {Stored[0]}), false, 3, "", "", false, BobAddress, 2},
+        {"the honest next move", BobAddress, Text(bob, plainComment), false, 4, "", "", false,
+         BobAddress, 2},
+        {"a resend of the same game", BobAddress, Text(bob, Stored), false, 3, "", "", false, BobAddress,
+         2},
+        {"a stale shorter copy", BobAddress, Text(bob, {Stored[0]}), false, 3, "", "", false, BobAddress,
+         2},
         // Left for a second copy that shares this inbox.
         {"our own outgoing payload", AliceAddress, Text(alicesOwn, Stored), false, 3, "", "", true,
          BobAddress, 2},
         {"a changed earlier entry", BobAddress, Text(bob, changed), false, 3, "Move not accepted",
          "entry 2 (\"e6\") differs from the stored game's", true, BobAddress, 2},
-        {"a changed start position", BobAddress, Text(SendersRecord(false, Datestamp, SetUpStart), next), false,
-         3, "Move not accepted", "start position differs", true, BobAddress, 2},
+        {"a changed start position", BobAddress, Text(SendersRecord(false, Datestamp, SetUpStart), next),
+         false, 3, "Move not accepted", "start position differs", true, BobAddress, 2},
         {"an illegal new move", BobAddress, Text(bob, With(Stored, Move(4, "2855", "Ne5"))), false, 3,
-         "Move not accepted", "entry 4 (\"Ne5\") is refused: it is not a legal move", true, BobAddress, 2},
-        {"a move from an empty square", BobAddress, Text(bob, With(Stored, Move(4, "4644", "d4"))), false,
-         3, "Move not accepted", "without a piece of the side to move", true, BobAddress, 2},
+         "Move not accepted", "entry 4 (\"Ne5\") is refused: it is not a legal move", true, BobAddress,
+         2},
+        {"a move from an empty square", BobAddress, Text(bob, With(Stored, Move(4, "4644", "d4"))),
+         false, 3, "Move not accepted", "without a piece of the side to move", true, BobAddress, 2},
         {"a decline without an offer", BobAddress, Text(bob, With(Stored, Move(4, "5858", "Decline"))),
          false, 3, "Move not accepted", "answers a draw offer that was not made", true, BobAddress, 2},
         {"a stranger's sender, No", EveAddress, Text(bob, next), false, 3, "New opponent address",
@@ -108,19 +112,19 @@ TEST(ArrivalRules, ReceivedGamesAgainstAStoredOne)
          BobAddress, 2},
         {"a stranger's sender, Yes", EveAddress, Text(bob, next), true, 4, "New opponent address",
          "Accept eve@elsewhere.test as the opponent's address", false, EveAddress, 2},
-        {"a sender differing only in case", "BOB@Marrowdale.Test", Text(bob, next), false, 4, "", "", false,
-         BobAddress, 2},
-        {"a stranger's new game", EveAddress, Text(SendersRecord(true, "110120260900"), {Stored[0]}), false,
-         3, "", "", false, BobAddress, 3},
+        {"a sender differing only in case", "BOB@Marrowdale.Test", Text(bob, next), false, 4, "", "",
+         false, BobAddress, 2},
+        {"a stranger's new game", EveAddress, Text(SendersRecord(true, "110120260900"), {Stored[0]}),
+         false, 3, "", "", false, BobAddress, 3},
         {"a stranger's new game with an illegal entry", EveAddress,
          Text(SendersRecord(false, "110120260900"), {Move(1, "5755", "e5")}), false, 3,
          "Move not accepted", "claims a new game", true, BobAddress, 2},
         {"a set-up game opening with a special entry", BobAddress,
-         Text(SendersRecord(true, "120120260900", SetUpStart), {Move(1, "5151", "Draw offer")}), false, 3, "",
-         "", false, BobAddress, 3},
+         Text(SendersRecord(true, "120120260900", SetUpStart), {Move(1, "5151", "Draw offer")}), false,
+         3, "", "", false, BobAddress, 3},
         {"a mail claiming a computer game", BobAddress,
-         Text(claimsComputerGame, {Move(1, "5254", "e4"), Move(2, "5755", "e5")}), false,
-         3, "Move not accepted", "played against the computer", true, BobAddress, 2},
+         Text(claimsComputerGame, {Move(1, "5254", "e4"), Move(2, "5755", "e5")}), false, 3,
+         "Move not accepted", "played against the computer", true, BobAddress, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -211,8 +215,8 @@ GameRecord CarolsGame()
     return record;
 }
 
-const MoveList Game1 = {Move(1, "5254", "e4"), Move(2, "5755", "e5", "Your move"), Move(3, "7163", "Nf3"),
-                        Move(4, "2836", "Nc6")};
+const MoveList Game1 = {Move(1, "5254", "e4"), Move(2, "5755", "e5", "Your move"),
+                        Move(3, "7163", "Nf3"), Move(4, "2836", "Nc6")};
 const MoveList Game2 = {Move(1, "1117", "Ra7", "Set-up position"), Move(2, "5848", "Kd8")};
 
 MoveList Then(MoveList moves, const MoveList& next)
@@ -240,7 +244,8 @@ TEST(ArrivalRules, OnlyTheSendersOwnMovesAsTheyAreAndHisOwnName)
         bool kept; // the mail stays in the inbox
         std::string white, black, opponent;
     };
-    const auto carolWrites = [](const std::string& white, const std::string& black, const std::string& title) {
+    const auto carolWrites = [](const std::string& white, const std::string& black,
+                                const std::string& title) {
         GameRecord record = CarolsGame();
         record.GAME_WHITE_NAME = white;
         record.GAME_BLACK_NAME = black;
@@ -254,41 +259,48 @@ TEST(ArrivalRules, OnlyTheSendersOwnMovesAsTheyAreAndHisOwnName)
     const MoveList bc4Nf6 = {Move(5, "6134", "Bc4"), Move(6, "7866", "Nf6", "Hello again")};
     const Case cases[] = {
         {"the opponent adds his own move", 2, "Carol", CarolAddress, CarolsGame(),
-         Then(Game2, {Move(3, "1718", "Ra8+")}), false, "", "", 3, "Ra8+", false, "Carol", "Alice", "Carol"},
-        {"his special entry", 2, "Carol", CarolAddress, CarolsGame(), Then(Game2, {Move(3, "5151", "Draw offer")}),
-         false, "", "", 3, "Draw offer", false, "Carol", "Alice", "Carol"},
-        {"the player's move added by the opponent, Yes", 1, "Bob", "bob@example.org", BobsGame(),
-         Then(Game1, bc4), true, "Your own move?", "game \"Friendly game\" carries a move of your side that "
-         "your game does not hold: Your move 5.Bc4.", 5, "Bc4", false, "Alice", "Bob", "Bob"},
-        {"the player's move added by the opponent, No", 1, "Bob", "bob@example.org", BobsGame(),
-         Then(Game1, bc4), false, "Your own move?", "If you answer No, it stays in your Inbox", 4, "Nc6", true,
-         "Alice", "Bob", "Bob"},
-        {"the player's and the opponent's move together, Yes", 1, "Bob", "bob@example.org", BobsGame(),
-         Then(Game1, bc4Nf6), true, "Your own move?", "Your move 5.Bc4.", 6, "Nf6", false, "Alice", "Bob", "Bob"},
-        {"the player's and the opponent's move together, No", 1, "Bob", "bob@example.org", BobsGame(),
-         Then(Game1, bc4Nf6), false, "Your own move?", "Your move 5.Bc4.", 4, "Nc6", true, "Alice", "Bob", "Bob"},
-        {"a resend that adds nothing", 1, "Bob", "bob@example.org", BobsGame(), Game1, false, "", "", 4, "Nc6",
-         false, "Alice", "Bob", "Bob"},
-        {"a false notation", 2, "Carol", CarolAddress, CarolsGame(),
-         Then(Game2, {Move(3, "1718", "Qxd8 1/2-1/2")}), false, "", "", 3, "Ra8+", false, "Carol", "Alice",
+         Then(Game2, {Move(3, "1718", "Ra8+")}), false, "", "", 3, "Ra8+", false, "Carol", "Alice",
          "Carol"},
+        {"his special entry", 2, "Carol", CarolAddress, CarolsGame(),
+         Then(Game2, {Move(3, "5151", "Draw offer")}), false, "", "", 3, "Draw offer", false, "Carol",
+         "Alice", "Carol"},
+        {"the player's move added by the opponent, Yes", 1, "Bob", "bob@example.org", BobsGame(),
+         Then(Game1, bc4), true, "Your own move?",
+         "game \"Friendly game\" carries a move of your side that "
+         "your game does not hold: Your move 5.Bc4.",
+         5, "Bc4", false, "Alice", "Bob", "Bob"},
+        {"the player's move added by the opponent, No", 1, "Bob", "bob@example.org", BobsGame(),
+         Then(Game1, bc4), false, "Your own move?", "If you answer No, it stays in your Inbox", 4, "Nc6",
+         true, "Alice", "Bob", "Bob"},
+        {"the player's and the opponent's move together, Yes", 1, "Bob", "bob@example.org", BobsGame(),
+         Then(Game1, bc4Nf6), true, "Your own move?", "Your move 5.Bc4.", 6, "Nf6", false, "Alice",
+         "Bob", "Bob"},
+        {"the player's and the opponent's move together, No", 1, "Bob", "bob@example.org", BobsGame(),
+         Then(Game1, bc4Nf6), false, "Your own move?", "Your move 5.Bc4.", 4, "Nc6", true, "Alice",
+         "Bob", "Bob"},
+        {"a resend that adds nothing", 1, "Bob", "bob@example.org", BobsGame(), Game1, false, "", "", 4,
+         "Nc6", false, "Alice", "Bob", "Bob"},
+        {"a false notation", 2, "Carol", CarolAddress, CarolsGame(),
+         Then(Game2, {Move(3, "1718", "Qxd8 1/2-1/2")}), false, "", "", 3, "Ra8+", false, "Carol",
+         "Alice", "Carol"},
         {"a false mate with the player's move", 1, "Bob", "bob@example.org", BobsGame(),
-         Then(Game1, {Move(5, "6134", "Bc4"), Move(6, "7866", "Qxd8++", "Hello again")}), true, "Your own move?",
-         "Your move 5.Bc4.", 6, "Nf6", false, "Alice", "Bob", "Bob"},
+         Then(Game1, {Move(5, "6134", "Bc4"), Move(6, "7866", "Qxd8++", "Hello again")}), true,
+         "Your own move?", "Your move 5.Bc4.", 6, "Nf6", false, "Alice", "Bob", "Bob"},
         {"a resignation written as the winner's", 2, "Carol", CarolAddress, CarolsGame(),
-         Then(Game2, {Move(3, "5151", "1-0")}), false, "", "", 3, "0-1", false, "Carol", "Alice", "Carol"},
-        {"the player renamed as White", 1, "Bob", "bob@example.org", bobCallsAliceLoser, Then(Game1, bc4Nf6),
-         true, "Your own move?", "5.Bc4", 6, "Nf6", false, "Alice", "Bob", "Bob"},
+         Then(Game2, {Move(3, "5151", "1-0")}), false, "", "", 3, "0-1", false, "Carol", "Alice",
+         "Carol"},
+        {"the player renamed as White", 1, "Bob", "bob@example.org", bobCallsAliceLoser,
+         Then(Game1, bc4Nf6), true, "Your own move?", "5.Bc4", 6, "Nf6", false, "Alice", "Bob", "Bob"},
         {"the player renamed as Black, the title and the date changed", 2, "Carol", CarolAddress,
-         carolWrites("Carol", "Loser", "Renamed"), Then(Game2, {Move(3, "1718", "Ra8+")}), false, "", "", 3,
-         "Ra8+", false, "Carol", "Alice", "Carol"},
+         carolWrites("Carol", "Loser", "Renamed"), Then(Game2, {Move(3, "1718", "Ra8+")}), false, "", "",
+         3, "Ra8+", false, "Carol", "Alice", "Carol"},
         {"the opponent's own new name", 2, "  Carol\tCedar  ", CarolAddress,
-         carolWrites("Carol", "Alice", "Endgame study"), Then(Game2, {Move(3, "1718", "Ra8+")}), false, "", "",
-         3, "Ra8+", false, "CarolCedar", "Alice", "CarolCedar"},
+         carolWrites("Carol", "Alice", "Endgame study"), Then(Game2, {Move(3, "1718", "Ra8+")}), false,
+         "", "", 3, "Ra8+", false, "CarolCedar", "Alice", "CarolCedar"},
         {"a stranger", 2, "Eve", EveAddress, carolWrites("Eve", "Alice", "Endgame study"),
          Then(Game2, {Move(3, "1718", "Ra8+")}), false, "New opponent address",
-         "came from eve@elsewhere.test, but that game is played with carol@example.net", 2, "Kd8", true, "Carol",
-         "Alice", "Carol"},
+         "came from eve@elsewhere.test, but that game is played with carol@example.net", 2, "Kd8", true,
+         "Carol", "Alice", "Carol"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -298,7 +310,8 @@ TEST(ArrivalRules, OnlyTheSendersOwnMovesAsTheyAreAndHisOwnName)
         sink.answer = c.answer;
         alice.transport.Folder.messages = &sink;
         alice.transport.OwnName = [] { return std::string("Alice"); };
-        std::ofstream(alice.temp.Path() / "Mdgdb.dat", std::ios::binary) << FixtureText("three_games.dat");
+        std::ofstream(alice.temp.Path() / "Mdgdb.dat", std::ios::binary)
+            << FixtureText("three_games.dat");
         const GameRecord before = alice.Game(c.game);
 
         system.Deliver(AliceAddress, c.fromName, c.fromAddress, "Marrowdale : move, No comment.",
@@ -309,7 +322,8 @@ TEST(ArrivalRules, OnlyTheSendersOwnMovesAsTheyAreAndHisOwnName)
         const MoveList moves = alice.Moves(c.game);
         EXPECT_EQ(moves.size(), c.storedMoves);
         EXPECT_EQ(moves.back().notation, c.lastNotation);
-        EXPECT_EQ(moves.at(0).comment, (c.game == 1 ? Game1 : Game2).at(0).comment) << "a stored comment is kept";
+        EXPECT_EQ(moves.at(0).comment, (c.game == 1 ? Game1 : Game2).at(0).comment)
+            << "a stored comment is kept";
         if (moves.size() == 6) {
             EXPECT_EQ(moves[5].comment, "Hello again");
         }
@@ -408,8 +422,9 @@ TEST(ArrivalRules, MoveFilesCarryingThePlayersMoveAreAskedAboutByName)
     MailSupport::ImportMoveFiles(alice.transport, false, false);
     ASSERT_EQ(sink.calls.size(), 1u);
     EXPECT_EQ(sink.calls[0].caption, "Your own move?");
-    EXPECT_NE(sink.calls[0].text.find("The move file " + file.string() + " for your game \"Friendly game\""),
-              std::string::npos)
+    EXPECT_NE(
+        sink.calls[0].text.find("The move file " + file.string() + " for your game \"Friendly game\""),
+        std::string::npos)
         << sink.calls[0].text;
     EXPECT_NE(sink.calls[0].text.find("Your move 5.Bc4."), std::string::npos);
     EXPECT_NE(sink.calls[0].text.find("it stays where it is"), std::string::npos);
@@ -420,7 +435,8 @@ TEST(ArrivalRules, MoveFilesCarryingThePlayersMoveAreAskedAboutByName)
     alice.chooser.picked = file.string();
     MailSupport::ImportMoveFiles(alice.transport, false, true);
     EXPECT_EQ(alice.Moves(1).size(), 6u);
-    EXPECT_EQ(sink.Captions(), (std::vector<std::string>{"Your own move?", "Your own move?", "Game import"}));
+    EXPECT_EQ(sink.Captions(),
+              (std::vector<std::string>{"Your own move?", "Your own move?", "Game import"}));
     EXPECT_TRUE(std::filesystem::exists(file));
 }
 

@@ -53,7 +53,8 @@ TEST_F(MailAccountTest, AccountKeepsEveryValueInItsOwnKey)
     account.Address = "alice@example.org";
     account.DisplayName = "Alice Amber";
     account.TrustedCertificateFile = "/etc/chess/ca.pem";
-    account.TrustedServerCertificates = {{"pop.example.org:1995", "AB:CD"}, {"smtp.example.org:2525", "EF:01"}};
+    account.TrustedServerCertificates = {{"pop.example.org:1995", "AB:CD"},
+                                         {"smtp.example.org:2525", "EF:01"}};
     ASSERT_TRUE(MailSupport::SaveMailAccount(account));
     const MailSupport::MailAccount loaded = MailSupport::LoadMailAccount();
     EXPECT_EQ(loaded.Protocol, account.Protocol);
@@ -99,7 +100,8 @@ TEST_F(MailAccountTest, ThePasswordLivesInTheKeyringAndTheFileHoldsNone)
 {
     FakePasswordKeyring keyring;
     ASSERT_TRUE(MailSupport::SaveMailAccount(ImapAccount("alice", "s3cret-pw"), &keyring));
-    EXPECT_EQ(keyring.Entries, (std::map<std::string, std::string>{{"alice@imap.example.org", "s3cret-pw"}}));
+    EXPECT_EQ(keyring.Entries,
+              (std::map<std::string, std::string>{{"alice@imap.example.org", "s3cret-pw"}}));
     const std::string bytes = SettingsFileBytes();
     EXPECT_NE(bytes.find("alice"), std::string::npos) << "the account is in the file";
     EXPECT_EQ(bytes.find("s3cret-pw"), std::string::npos) << bytes;

@@ -84,7 +84,8 @@ TEST_F(MoveFilesTest, ExportTakesTheLowestFreeNumberAndAppearsWhole)
     EXPECT_EQ(Names(folder), (std::vector<std::string>{"Cmove1.txt", "Cmove2.txt", "Cmove3.txt",
                                                        "Mdgdb.dat", "mdgdb.bak"}));
     // Each send names the file written and its folder, and closes by itself.
-    ASSERT_EQ(alice.sink.Captions(), (std::vector<std::string>{"Move file written", "Move file written"}));
+    ASSERT_EQ(alice.sink.Captions(),
+              (std::vector<std::string>{"Move file written", "Move file written"}));
     EXPECT_EQ(alice.sink.calls[1].text,
               "Your move has been written to the file Cmove3.txt in the folder " + folder.string()
                   + ".||Carry this file into your opponent's Marrowdale data folder, or let your "
@@ -166,7 +167,8 @@ TEST_F(MoveFilesTest, SendersPollLeavesItsOwnFileUntilItIsCarried)
             ASSERT_TRUE(MailSupport::ExportMoveFile(sender.transport, id));
             ASSERT_EQ(sender.sink.Captions(), (std::vector<std::string>{"Move file written"}));
             sender.sink.calls.clear();
-            const std::vector<fs::path> written = MailSupport::ListMoveFiles(sender.transport.Folder.path);
+            const std::vector<fs::path> written =
+                MailSupport::ListMoveFiles(sender.transport.Folder.path);
             ASSERT_EQ(written.size(), 1u);
             const std::string text = ReadAll(written[0]);
             const std::vector<GameRecord> games = sender.Games();
@@ -212,7 +214,8 @@ TEST_F(MoveFilesTest, PickingOnesOwnMoveFileImportsNothing)
     alice.chooser.picked = (alice.transport.Folder.path / "Cmove1.txt").string();
     MailSupport::ConnectAndRetrieve(alice.transport, true, false, true);
     ASSERT_EQ(alice.sink.Captions(), (std::vector<std::string>{"Game import"}));
-    EXPECT_EQ(alice.sink.calls[0].text.substr(0, 48), "This file holds your own move, written for your ");
+    EXPECT_EQ(alice.sink.calls[0].text.substr(0, 48),
+              "This file holds your own move, written for your ");
     EXPECT_EQ(alice.Games(), (std::vector<GameRecord>{before}));
     EXPECT_EQ(alice.state.PendingMoveList, "");
     EXPECT_TRUE(fs::exists(alice.chooser.picked));

@@ -39,10 +39,14 @@ class HostileInbox : public TransportScenario {
 protected:
     fs::path BobsBox() const
     {
-        return dynamic_cast<MailSupport::PostOfficeMailService&>(*bob->mail).MaildirOf(world->Address(1));
+        return dynamic_cast<MailSupport::PostOfficeMailService&>(*bob->mail)
+            .MaildirOf(world->Address(1));
     }
     // A name that sorts before any delivered mail, so it is met first.
-    fs::path First(const std::string& tag) const { return BobsBox() / "new" / ("0000000000.M0P0Q0." + tag); }
+    fs::path First(const std::string& tag) const
+    {
+        return BobsBox() / "new" / ("0000000000.M0P0Q0." + tag);
+    }
 
     static void WriteMail(const fs::path& file, const std::string& body)
     {
@@ -69,7 +73,8 @@ TEST_P(HostileInbox, AHugeFileAheadOfAnHonestMailIsToldOnceAndLeftAlone)
         EXPECT_FALSE(bob->state.MailOffline);
         EXPECT_EQ(bob->Moves(2), (MoveList{Move(1, "5254", "e4", "Good luck")}));
         ASSERT_EQ(bob->sink.calls.size(), 1u);
-        EXPECT_NE(bob->sink.calls[0].text.find(std::string("A move mail from mallory@example.org ") + LeftInInbox),
+        EXPECT_NE(bob->sink.calls[0].text.find(std::string("A move mail from mallory@example.org ")
+                                               + LeftInInbox),
                   std::string::npos)
             << bob->sink.calls[0].text;
         EXPECT_EQ(fs::file_size(big), static_cast<std::uintmax_t>(size));

@@ -71,7 +71,8 @@ protected:
     static bool Use(InternetMailService& mail, bool smtp)
     {
         if (smtp)
-            return mail.Send({"bob@" + TestServers().Get("MD_MAIL_DOMAIN"), "Bob Birch", "cert", "test"});
+            return mail.Send(
+                {"bob@" + TestServers().Get("MD_MAIL_DOMAIN"), "Bob Birch", "cert", "test"});
         return mail.SignOn();
     }
     // The fault of the connection, None when it succeeded.
@@ -141,4 +142,3 @@ INSTANTIATE_TEST_SUITE_P(Servers, ServerCertificates, ::testing::ValuesIn(Connec
 
 } // namespace
 } // namespace MailTesting
-

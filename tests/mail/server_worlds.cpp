@@ -4,8 +4,8 @@
 // servers/ scripts. Under ctest
 // they run once around all these tests (their state file is then there); a
 // test binary started by hand starts and stops its own.
-#include "platform/mail_internet.h"
 #include "tests/mail/server_worlds.h"
+#include "platform/mail_internet.h"
 #include "tests/mail/transport_scenario.h"
 
 #include <cstdlib>

@@ -81,8 +81,9 @@ TEST_P(TransportScenario, AMailOverTheLimitIsNeverFetchedAndToldOnce)
     EXPECT_FALSE(bob->state.MailOffline);
     EXPECT_EQ(bob->Moves(2), (MoveList{Move(1, "5254", "e4", "Good luck")}));
     ASSERT_EQ(bob->sink.calls.size(), 1u);
-    EXPECT_EQ(bob->sink.calls[0].text, "A move mail from mallory@example.org is larger than any game, so "
-                                       "Marrowdale left it in your Inbox.");
+    EXPECT_EQ(bob->sink.calls[0].text,
+              "A move mail from mallory@example.org is larger than any game, so "
+              "Marrowdale left it in your Inbox.");
     // The whole pass, log-on and honest mail included, came nowhere near it.
     if (internet) {
         EXPECT_LT(internet->BytesReceived(), std::uint64_t{256} << 10);

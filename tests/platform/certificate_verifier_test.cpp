@@ -69,7 +69,8 @@ TEST_F(CertificateVerifierTest, EachFaultIsRefusedWithItsOwnReason)
     earlySpec.NotAfter = std::chrono::hours(48);
     auto early = TestCertificate::Make(earlySpec, intermediate.get());
     auto otherRoot = TestCertificate::Make(Authority("Another Root"));
-    auto otherIntermediate = TestCertificate::Make(Authority("Marrowdale Test Mail CA"), otherRoot.get());
+    auto otherIntermediate =
+        TestCertificate::Make(Authority("Marrowdale Test Mail CA"), otherRoot.get());
     auto strangers = TestCertificate::Make(Server(Host), otherIntermediate.get());
     auto selfSigned = TestCertificate::Make(Server(Host));
 
@@ -89,11 +90,20 @@ TEST_F(CertificateVerifierTest, EachFaultIsRefusedWithItsOwnReason)
          "another server name"},
         {"expired", Chain(*expired), Host, CertificateFault::Expired, "has expired"},
         {"not yet valid", Chain(*early), Host, CertificateFault::NotYetValid, "not valid yet"},
-        {"unknown issuer", {strangers->Der(), otherIntermediate->Der()}, Host,
-         CertificateFault::UnknownIssuer, "not signed by an authority"},
-        {"intermediate left out", {leaf->Der()}, Host, CertificateFault::UnknownIssuer,
+        {"unknown issuer",
+         {strangers->Der(), otherIntermediate->Der()},
+         Host,
+         CertificateFault::UnknownIssuer,
          "not signed by an authority"},
-        {"self-signed", {selfSigned->Der()}, Host, CertificateFault::SelfSigned,
+        {"intermediate left out",
+         {leaf->Der()},
+         Host,
+         CertificateFault::UnknownIssuer,
+         "not signed by an authority"},
+        {"self-signed",
+         {selfSigned->Der()},
+         Host,
+         CertificateFault::SelfSigned,
          "signed by the server itself"},
         {"not a certificate", {"garbage"}, Host, CertificateFault::Unverifiable, "cannot be verified"},
     };

@@ -71,14 +71,16 @@ std::unique_ptr<TestCertificate> TestCertificate::Make(const TestCertificateSpec
     Check(gnutls_x509_crt_set_key(crt, h.Key), "public key");
     Check(gnutls_x509_crt_set_basic_constraints(crt, spec.Authority ? 1 : 0, -1), "constraints");
     if (spec.Authority) {
-        Check(gnutls_x509_crt_set_key_usage(crt, GNUTLS_KEY_KEY_CERT_SIGN | GNUTLS_KEY_CRL_SIGN), "usage");
+        Check(gnutls_x509_crt_set_key_usage(crt, GNUTLS_KEY_KEY_CERT_SIGN | GNUTLS_KEY_CRL_SIGN),
+              "usage");
     } else {
         Check(gnutls_x509_crt_set_key_usage(crt, GNUTLS_KEY_DIGITAL_SIGNATURE), "usage");
         Check(gnutls_x509_crt_set_key_purpose_oid(crt, GNUTLS_KP_TLS_WWW_SERVER, 0), "purpose");
     }
     for (const std::string& name : spec.Names)
         Check(gnutls_x509_crt_set_subject_alt_name(crt, GNUTLS_SAN_DNSNAME, name.data(),
-                                                   static_cast<unsigned>(name.size()), GNUTLS_FSAN_APPEND),
+                                                   static_cast<unsigned>(name.size()),
+                                                   GNUTLS_FSAN_APPEND),
               "DNS name");
     for (const std::string& address : spec.Addresses) {
         unsigned char ip[4];
@@ -94,8 +96,9 @@ std::unique_ptr<TestCertificate> TestCertificate::Make(const TestCertificateSpec
     Check(gnutls_x509_crt_set_subject_key_id(crt, id, idSize), "subject key id");
 
     const gnutls_x509_crt_t issuerCrt = issuer ? issuer->handles_->Crt : crt;
-    const gnutls_x509_privkey_t key =
-        signingKey ? signingKey->handles_->Key : issuer ? issuer->handles_->Key : h.Key;
+    const gnutls_x509_privkey_t key = signingKey ? signingKey->handles_->Key
+                                      : issuer   ? issuer->handles_->Key
+                                                 : h.Key;
     if (issuer) {
         size_t issuerIdSize = sizeof id;
         if (gnutls_x509_crt_get_subject_key_id(issuerCrt, id, &issuerIdSize, nullptr) >= 0)

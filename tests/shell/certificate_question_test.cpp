@@ -21,7 +21,8 @@ TEST(CertificateQuestionTest, ShowsServerReasonAndFingerprint)
     TestSupport::EnsureQtApp();
     TestSupport::ScriptedHost host;
     const MailSupport::CertificateVerdict refused{
-        MailSupport::CertificateFault::SelfSigned, "mail.example.org:993",
+        MailSupport::CertificateFault::SelfSigned,
+        "mail.example.org:993",
         "3F:A2:9C:01:5D:E7:44:B8:0A:6B:C3:19:F2:8E:77:D0:52:1C:AE:39:64:0F:B5:8D:E1:27:9A:C6:03:4B:F8:DE",
         {}};
     struct Case {

@@ -249,7 +249,10 @@ TEST(GameListColumns, ALongDateTakesItsRoomFromTheTitles)
         int games, dates, date, title;
     };
     const Case cases[] = {
-        {3, 1500, 2360, 3390}, {3, 2900, 2900, 2850}, {9, 2900, 2900, 2620}, {3, 9000, 4055, 1695},
+        {3, 1500, 2360, 3390},
+        {3, 2900, 2900, 2850},
+        {9, 2900, 2900, 2620},
+        {3, 9000, 4055, 1695},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dates);

@@ -41,8 +41,8 @@ public:
     }
     void OpenBoard(const GameToOpen& game, bool returnToGameList) override
     {
-        Calls.push_back("OpenBoard(" + std::to_string(game.GameId()) + (returnToGameList ? "" : ",no return")
-                        + ")");
+        Calls.push_back("OpenBoard(" + std::to_string(game.GameId())
+                        + (returnToGameList ? "" : ",no return") + ")");
         Pause.emplace();
     }
     bool BoardOpen() const override { return Open; }
@@ -476,13 +476,12 @@ TEST(WindowPlace, AKeptPlaceOffEveryScreenIsLeftToTheWindowManager)
         std::optional<QPoint> kept;
         bool used;
     } cases[] = {
-        {std::nullopt, false},
-        {QPoint(100, 100), true},
-        {QPoint(1500, 200), true},   // on the second screen
-        {QPoint(-660, 10), true},    // its right end still on the first
-        {QPoint(-670, 10), false},   // only 30 pixels left on it
-        {QPoint(300, 795), false},   // its top band below the screen
-        {QPoint(3000, 100), false},  // a screen gone since
+        {std::nullopt, false},      {QPoint(100, 100), true},
+        {QPoint(1500, 200), true},  // on the second screen
+        {QPoint(-660, 10), true},   // its right end still on the first
+        {QPoint(-670, 10), false},  // only 30 pixels left on it
+        {QPoint(300, 795), false},  // its top band below the screen
+        {QPoint(3000, 100), false}, // a screen gone since
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kept ? QString::number(c.kept->x()).toStdString() : "none");

@@ -31,10 +31,7 @@ namespace {
 // Signs on at once and remembers the account it was opened with.
 class RecordingService : public MailService {
 public:
-    explicit RecordingService(MailAccount* opened, const MailAccount& account)
-    {
-        *opened = account;
-    }
+    explicit RecordingService(MailAccount* opened, const MailAccount& account) { *opened = account; }
     bool SignOn() override { return signedOn_ = true; }
     void SignOff() override { signedOn_ = false; }
     bool IsSignedOn() const override { return signedOn_; }
@@ -52,8 +49,7 @@ private:
 // file and the keyring, and the sign-on through it.
 struct Start {
     explicit Start(PasswordKeyring* keyring = nullptr)
-        : Accounts(keyring),
-          Mail(Accounts, {}, [this](const MailAccount& account) {
+        : Accounts(keyring), Mail(Accounts, {}, [this](const MailAccount& account) {
               return std::make_unique<RecordingService>(&Opened, account);
           })
     {

@@ -5,14 +5,14 @@
 // layouts (run under a window manager, the plain ones are pictures of the
 // whole screen, so that the frame's title shows).
 //   look-shots OUTPUT_FOLDER
+#include "board/board_view.h"
 #include "board/board_window.h"
+#include "board/computer_search.h"
+#include "board/exchange_pawn.h"
 #include "shell/game_interface.h"
 #include "shell/game_list_model.h"
 #include "shell/new_game_form.h"
 #include "shell/program_board.h"
-#include "board/board_view.h"
-#include "board/computer_search.h"
-#include "board/exchange_pawn.h"
 #include "store/database.h"
 
 #include "foundation/chess_set.h"
@@ -77,7 +77,10 @@ public:
 
 QPoint SquareCentre(BoardSupport::Board& board, const char* square)
 {
-    return board.View().Squares()->SquareRect(BoardSupport::Square{square[0] - 'a' + 1, square[1] - '0'}).center();
+    return board.View()
+        .Squares()
+        ->SquareRect(BoardSupport::Square{square[0] - 'a' + 1, square[1] - '0'})
+        .center();
 }
 
 void DragPiece(BoardSupport::Board& board, const char* from, const char* to)
@@ -96,7 +99,8 @@ void Save(QWidget& window, bool simpleUI, const QString& file)
     window.activateWindow();
     QTest::qWait(simpleUI ? 400 : 50);
     if (simpleUI && QGuiApplication::platformName() == QLatin1String("xcb"))
-        QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+        QProcess::execute(QStringLiteral("import"),
+                          {QStringLiteral("-window"), QStringLiteral("root"), file});
     else
         window.grab().save(file);
 }
@@ -125,8 +129,10 @@ void CaptionShots(const QString& out, const QString& dataPath)
     offer.GAME_OPPONENTS_NAME = "Bob";
     offer.GAME_HOST = true;
     offer.GAME_STATUS = 5;
-    const MoveList offerMoves = {{1, "5254", "e4", ""}, {2, "5755", "e5", ""},
-                                 {3, "7163", "Nf3", ""}, {4, "5858", "Draw offer", "Shall we?"}};
+    const MoveList offerMoves = {{1, "5254", "e4", ""},
+                                 {2, "5755", "e5", ""},
+                                 {3, "7163", "Nf3", ""},
+                                 {4, "5858", "Draw offer", "Shall we?"}};
     Database::SaveGame(folder, offer, offerMoves);
     for (const bool simpleUI : {false, true}) {
         const QString kind = simpleUI ? QStringLiteral("plain") : QStringLiteral("skinned");
@@ -275,9 +281,10 @@ int main(int argc, char* argv[])
                                          menu = m;
                                          at = global;
                                      });
-                    layout.MenuBar().GameMenu_MouseDown(simpleUI ? static_cast<QWidget*>(layout.MenuBar().GameTitle())
-                                                       : layout.MenuBar().GameButton(),
-                                              Qt::LeftButton);
+                    layout.MenuBar().GameMenu_MouseDown(
+                        simpleUI ? static_cast<QWidget*>(layout.MenuBar().GameTitle())
+                                 : layout.MenuBar().GameButton(),
+                        Qt::LeftButton);
                     app.processEvents();
                     WithMenu(layout, *menu, at)
                         .save(out + QStringLiteral("/board-%1-game-menu.png").arg(kind));

@@ -4,13 +4,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -234,19 +234,48 @@ TEST_F(MailAccountDialogTest, EachFieldIsRefusedWithItsReasonBesideIt)
         const char* reason;
     };
     const Case cases[] = {
-        {"inbox server", [](MailAccountDialog& d) { d.InboxServer->clear(); return d.InboxServer; },
+        {"inbox server",
+         [](MailAccountDialog& d) {
+             d.InboxServer->clear();
+             return d.InboxServer;
+         },
          "Enter the incoming mail server."},
         {"server with a space",
-         [](MailAccountDialog& d) { d.SmtpServer->setText(QStringLiteral("smtp example")); return d.SmtpServer; },
+         [](MailAccountDialog& d) {
+             d.SmtpServer->setText(QStringLiteral("smtp example"));
+             return d.SmtpServer;
+         },
          "no spaces"},
-        {"inbox port", [](MailAccountDialog& d) { d.InboxPort->setValue(70000); return d.InboxPort; },
+        {"inbox port",
+         [](MailAccountDialog& d) {
+             d.InboxPort->setValue(70000);
+             return d.InboxPort;
+         },
          "1 to 65535"},
-        {"smtp port", [](MailAccountDialog& d) { d.SmtpPort->setValue(65536); return d.SmtpPort; },
+        {"smtp port",
+         [](MailAccountDialog& d) {
+             d.SmtpPort->setValue(65536);
+             return d.SmtpPort;
+         },
          "1 to 65535"},
-        {"user", [](MailAccountDialog& d) { d.UserName->clear(); return d.UserName; }, "user name"},
-        {"two @", [](MailAccountDialog& d) { d.Address->setText(QStringLiteral("a@b@c")); return d.Address; },
+        {"user",
+         [](MailAccountDialog& d) {
+             d.UserName->clear();
+             return d.UserName;
+         },
+         "user name"},
+        {"two @",
+         [](MailAccountDialog& d) {
+             d.Address->setText(QStringLiteral("a@b@c"));
+             return d.Address;
+         },
          "only one"},
-        {"name", [](MailAccountDialog& d) { d.DisplayName->clear(); return d.DisplayName; }, "your name"},
+        {"name",
+         [](MailAccountDialog& d) {
+             d.DisplayName->clear();
+             return d.DisplayName;
+         },
+         "your name"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -331,9 +360,10 @@ std::vector<std::pair<QString, QRect>> Geometries(const MailAccountDialog& d)
     std::vector<std::pair<QString, QRect>> where;
     int unnamed = 0;
     for (const QWidget* control : d.findChildren<QWidget*>()) {
-        const QString name = control->objectName().isEmpty()
-                                 ? QString::fromLatin1(control->metaObject()->className()) + QString::number(unnamed++)
-                                 : control->objectName();
+        const QString name =
+            control->objectName().isEmpty()
+                ? QString::fromLatin1(control->metaObject()->className()) + QString::number(unnamed++)
+                : control->objectName();
         where.emplace_back(name, QRect(control->mapTo(&d, QPoint()), control->size()));
     }
     where.emplace_back(QStringLiteral("the dialog"), QRect(QPoint(), d.size()));

@@ -141,7 +141,10 @@ private:
             close(client);
         }
     }
-    void Say(int client, const std::string& text) { (void)!send(client, text.data(), text.size(), MSG_NOSIGNAL); }
+    void Say(int client, const std::string& text)
+    {
+        (void)!send(client, text.data(), text.size(), MSG_NOSIGNAL);
+    }
     void Talk(int client)
     {
         Say(client, dialect_ == Dialect::Imap   ? "* OK [CAPABILITY IMAP4rev1 AUTH=PLAIN] ready\r\n"
@@ -350,8 +353,9 @@ TEST_F(MailThreadTest, EachFailureToConnectIsToldInItsOwnWordsWithinItsTime)
 TEST_F(MailThreadTest, AServerWithoutStartTlsIsToldInTheProgramsWords)
 {
     const MailSupport::MailTimeouts timeouts{2000ms, 6000ms, 3000ms};
-    const std::string words = "The mail server 127.0.0.1 does not offer an encrypted connection (STARTTLS), "
-                              "so Marrowdale did not send your password.";
+    const std::string words =
+        "The mail server 127.0.0.1 does not offer an encrypted connection (STARTTLS), "
+        "so Marrowdale did not send your password.";
     for (Dialect dialect : {Dialect::Imap, Dialect::Pop3, Dialect::Smtp}) {
         SCOPED_TRACE(dialect == Dialect::Imap ? "IMAP" : dialect == Dialect::Pop3 ? "POP3" : "SMTP");
         NoStartTlsServer server(dialect);
@@ -378,8 +382,8 @@ TEST_F(MailThreadTest, CancelInTheStatusWindowLeavesTheProgramOffLineAtOnce)
     LoopbackServer server(Answer::Never);
     auto wait = std::make_shared<MailSupport::MailWait>();
     // The times of the program itself: only Cancel can end this in time.
-    ProgramMail mail(std::make_unique<MailSupport::InternetMailService>(AccountAt(server.Port()),
-                                                                        MailSupport::MailTimeouts{}, wait),
+    ProgramMail mail(std::make_unique<MailSupport::InternetMailService>(
+                         AccountAt(server.Port()), MailSupport::MailTimeouts{}, wait),
                      {}, wait);
     Support::Globals().Mail.MailOffline = true;
     Ticker ticker;

@@ -164,9 +164,9 @@ TEST(NewGameEntry, ANameBoxTakesAnAddressOrNameAndAddressAndRefusesBadOnes)
 {
     struct Case {
         const char* typed;
-        const char* email;    // filled at once
-        const char* name;     // the opponent's name at OK
-        const char* problem;  // a part of the reason told
+        const char* email;   // filled at once
+        const char* name;    // the opponent's name at OK
+        const char* problem; // a part of the reason told
     };
     const Case cases[] = {
         {"ann@ash.test", "ann@ash.test", "ann", ""},
@@ -189,7 +189,8 @@ TEST(NewGameEntry, ANameBoxTakesAnAddressOrNameAndAddressAndRefusesBadOnes)
         EXPECT_EQ(entry.Email(), QString::fromLatin1(c.email));
         EXPECT_EQ(entry.OkEnabled(), *c.email != 0);
         if (*c.problem)
-            EXPECT_TRUE(entry.Problem().contains(QString::fromLatin1(c.problem))) << qPrintable(entry.Problem());
+            EXPECT_TRUE(entry.Problem().contains(QString::fromLatin1(c.problem)))
+                << qPrintable(entry.Problem());
         else
             EXPECT_TRUE(entry.Problem().isEmpty()) << qPrintable(entry.Problem());
         entry.TakeTypedPerson();
@@ -274,10 +275,7 @@ protected:
             }
         };
     }
-    void TearDown() override
-    {
-        Globals().TrayForm = nullptr;
-    }
+    void TearDown() override { Globals().TrayForm = nullptr; }
 
     static void Type(QLineEdit* field, const char* text)
     {
@@ -545,7 +543,8 @@ TEST_F(NewGameDialogTest, ATitleWithMarkersIsCleanedAndTheUserTold)
 // a name of the most letters a name may have that nobody in the book has.
 TEST_F(NewGameDialogTest, EveryReasonStandsWholeAboveTheButtons)
 {
-    const char* addresses[] = {"ann <ann ash@x.test>", "ann <ann.ash.test>", "a@b@c.test", "@ash.test", "ann@"};
+    const char* addresses[] = {"ann <ann ash@x.test>", "ann <ann.ash.test>", "a@b@c.test", "@ash.test",
+                               "ann@"};
     const std::string longest(EntryTextLength - 10, 'W');
     for (bool plain : {false, true}) {
         SCOPED_TRACE(plain ? "plain" : "skinned");
@@ -560,11 +559,13 @@ TEST_F(NewGameDialogTest, EveryReasonStandsWholeAboveTheButtons)
                 reasons.push_back(reason);
                 const QRect where = d.Opponent_problem->geometry();
                 EXPECT_TRUE(d.rect().contains(where));
-                EXPECT_LE(d.Opponent_problem->heightForWidth(where.width()), where.height()) << reason.toStdString();
+                EXPECT_LE(d.Opponent_problem->heightForWidth(where.width()), where.height())
+                    << reason.toStdString();
                 for (QWidget* control : d.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                     if (control != d.Opponent_problem && control->isVisible()
                         && control->objectName().contains(QLatin1String("Button"))) {
-                        EXPECT_FALSE(control->geometry().intersects(where)) << control->objectName().toStdString();
+                        EXPECT_FALSE(control->geometry().intersects(where))
+                            << control->objectName().toStdString();
                     }
             };
             // An address typed as the name is told as it is typed.
@@ -581,8 +582,9 @@ TEST_F(NewGameDialogTest, EveryReasonStandsWholeAboveTheButtons)
                 d.ResolveName();
                 check(name.c_str());
                 if (!shot)
-                    shot = ShellTesting::SaveScreenshot(d, plain ? QStringLiteral("new-game-reason-plain")
-                                                                 : QStringLiteral("new-game-reason-skinned"));
+                    shot = ShellTesting::SaveScreenshot(
+                        d, plain ? QStringLiteral("new-game-reason-plain")
+                                 : QStringLiteral("new-game-reason-skinned"));
             }
             d.close();
         };

@@ -55,10 +55,7 @@ protected:
         };
         mail.Run([](MailSupport::Transport& t) { MailSupport::SignOn(t, false); });
     }
-    ~ProgramBoardSendTest() override
-    {
-        Support::Globals().Mail = MailSupport::MailState{};
-    }
+    ~ProgramBoardSendTest() override { Support::Globals().Mail = MailSupport::MailState{}; }
 
     BoardSupport::Board& OpenAlicesGame()
     {

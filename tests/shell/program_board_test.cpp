@@ -30,7 +30,8 @@ TEST(ProgramBoard, ThePrintoutGetsTheBoardAsShown)
     controller.SelectRow(1);
     controller.ChangeView();
 
-    const Printing::BoardToPrint board = SysTraySupport::CurrentBoardToPrint(BoardSupport::PrintoutOf(controller));
+    const Printing::BoardToPrint board =
+        SysTraySupport::CurrentBoardToPrint(BoardSupport::PrintoutOf(controller));
     EXPECT_EQ(board.squares(5, 4), MoveValidation::WhitePawn);
     EXPECT_EQ(board.squares(5, 7), MoveValidation::BlackPawn);
     EXPECT_TRUE(board.blackAtBottom);
@@ -40,7 +41,8 @@ TEST(ProgramBoard, ThePrintoutGetsTheBoardAsShown)
     EXPECT_TRUE(board.comment.isEmpty());
 
     controller.SelectRow(2);
-    EXPECT_EQ(SysTraySupport::CurrentBoardToPrint(BoardSupport::PrintoutOf(controller)).comment, QStringLiteral("Your move"));
+    EXPECT_EQ(SysTraySupport::CurrentBoardToPrint(BoardSupport::PrintoutOf(controller)).comment,
+              QStringLiteral("Your move"));
 }
 
 // A new game not stored yet is printed under the title and opponent it was

@@ -54,7 +54,8 @@ private:
         };
         connect(server, &QTcpSocket::connected, client, forward);
         connect(client, &QTcpSocket::readyRead, client, forward);
-        connect(server, &QTcpSocket::readyRead, client, [client, server] { client->write(server->readAll()); });
+        connect(server, &QTcpSocket::readyRead, client,
+                [client, server] { client->write(server->readAll()); });
         connect(server, &QTcpSocket::disconnected, client, &QTcpSocket::disconnectFromHost);
         connect(server, &QTcpSocket::errorOccurred, client, &QTcpSocket::abort);
         connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);

@@ -37,17 +37,10 @@ const std::string UnknownErrorMessage =
     "persists, try reinstalling.,Ok,5)";
 
 // The start-up itself: the menus begin off-line, no mail yet.
-const Calls LoadUpToTheMenus = {"SetupGlobalVariables",
-                                "CheckDisplaySettings",
-                                "UpgradeSettings",
-                                "LoadSettings",
-                                "ApplySkin",
-                                "CheckColourDepth",
-                                "TakeInstanceLock",
-                                "CheckRunBefore",
-                                "ShowSplash",
-                                "SetMenuOptions",
-                                "PopulateTrayGameMenu"};
+const Calls LoadUpToTheMenus = {
+    "SetupGlobalVariables", "CheckDisplaySettings", "UpgradeSettings", "LoadSettings", "ApplySkin",
+    "CheckColourDepth",     "TakeInstanceLock",     "CheckRunBefore",  "ShowSplash",   "SetMenuOptions",
+    "PopulateTrayGameMenu"};
 // The first mail pass, queued behind the list or the icon.
 const Calls FirstPass = {"ConnectAndRetrieve(0,1,1)", "SetMenuOptions", "PopulateTrayGameMenu"};
 
@@ -387,10 +380,12 @@ TEST_F(SystemTrayTest, ADataFolderOnAReadOnlyMountIsNamed)
     tray = std::make_unique<SystemTray>(services);
     Support::Globals().DataPath = data;
     EXPECT_FALSE(tray->Form_Load());
-    EXPECT_EQ(real.Calls.at(real.Calls.size() - 2),
-              "ShowMessage(2,Initialisation error,Marrowdale cannot write to its data folder " + data.toStdString()
-                  + ".||Make that folder writable for your user (and see that its disk has room), then start "
-                    "Marrowdale again.,Ok,5)");
+    EXPECT_EQ(
+        real.Calls.at(real.Calls.size() - 2),
+        "ShowMessage(2,Initialisation error,Marrowdale cannot write to its data folder "
+            + data.toStdString()
+            + ".||Make that folder writable for your user (and see that its disk has room), then start "
+              "Marrowdale again.,Ok,5)");
     tray.reset();
 }
 
@@ -404,7 +399,8 @@ TEST(InstanceLockTest, TheLockFileIsTheOwnersAlone)
     const QFile::Permissions permissions =
         QFileInfo(QDir(folder.path()).filePath(InstanceLock::LockFileName())).permissions();
     EXPECT_TRUE(permissions.testFlag(QFile::ReadOwner) && permissions.testFlag(QFile::WriteOwner));
-    EXPECT_FALSE(permissions & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther))
+    EXPECT_FALSE(permissions
+                 & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther))
         << std::hex << permissions.toInt();
     lock.Unlock();
 }
@@ -842,7 +838,8 @@ TEST_F(NotifyTest, WithoutATrayTheOpenListStillAnnouncesNewMoves)
     rec.GameList.ListShown = true;
     rec.Notification.NotifyAnswers = {NotifyPlay};
     tray->NotifyNewMoves();
-    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(8;)", "LoadChessSet", "HideGameList", "OpenBoard(8)"}));
+    EXPECT_EQ(rec.Calls,
+              (Calls{"ShowNotification(8;)", "LoadChessSet", "HideGameList", "OpenBoard(8)"}));
 
     // A board that cannot open leaves the list up.
     Arrived("8;", 2);
@@ -850,8 +847,8 @@ TEST_F(NotifyTest, WithoutATrayTheOpenListStillAnnouncesNewMoves)
     rec.Notification.NotifyAnswers = {NotifyPlay};
     rec.FailAt = "OpenBoard(8)";
     tray->NotifyNewMoves();
-    EXPECT_EQ(rec.Calls,
-              (Calls{"ShowNotification(8;)", "LoadChessSet", "HideGameList", "OpenBoard(8)", "ShowGameList"}));
+    EXPECT_EQ(rec.Calls, (Calls{"ShowNotification(8;)", "LoadChessSet", "HideGameList", "OpenBoard(8)",
+                                "ShowGameList"}));
 }
 
 TEST_F(NotifyTest, AFailingNotificationIsReportedAndLeavesTheMovesPending)

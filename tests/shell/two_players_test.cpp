@@ -23,8 +23,8 @@
 #include "platform/tray_icon.h"
 #include "shell/mail_account_dialog.h"
 #include "shell/new_game_form.h"
-#include "shell/opponent_book.h"
 #include "shell/notify_form.h"
+#include "shell/opponent_book.h"
 #include "shell/program_services.h"
 #include "shell/system_tray.h"
 #include "store/database.h"
@@ -40,15 +40,12 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -167,7 +164,8 @@ protected:
     // their settings file.
     static void ExpectPasswordInKeyring(const Player& player)
     {
-        const MailSupport::MailAccount given = Servers().Account(player.Protocol, player.User, player.Name);
+        const MailSupport::MailAccount given =
+            Servers().Account(player.Protocol, player.User, player.Name);
         const MailSupport::MailAccount account = MailSupport::LoadMailAccount();
         EXPECT_EQ(account.UserName, given.UserName);
         EXPECT_TRUE(account.Password.empty()) << "the settings file holds the password";
@@ -389,7 +387,8 @@ protected:
         } else if (auto* box = qobject_cast<Support::MsgForm*>(&window)) {
             player.Messages.push_back(box->FormCaption->text());
             player.MessageTexts.push_back(box->Message->text());
-            QTest::keyClick(box, player.AnswersNo.count(box->FormCaption->text()) ? Qt::Key_Escape : Qt::Key_Return);
+            QTest::keyClick(box, player.AnswersNo.count(box->FormCaption->text()) ? Qt::Key_Escape
+                                                                                  : Qt::Key_Return);
         } else if (auto* account = qobject_cast<MailSupport::MailAccountDialog*>(&window)) {
             ASSERT_TRUE(AnswerAccount);
             AnswerAccount(player, *account);
@@ -465,7 +464,9 @@ protected:
         for (const auto& file : MailSupport::ListMoveFiles(DataFolderOf(mover)))
             if (!mover.PassedOn.count(file))
                 written.push_back(file);
-        EXPECT_EQ(written.size(), 1u) << mover.Name << " " << ::testing::PrintToString(MailSupport::ListMoveFiles(DataFolderOf(mover)));
+        EXPECT_EQ(written.size(), 1u)
+            << mover.Name << " "
+            << ::testing::PrintToString(MailSupport::ListMoveFiles(DataFolderOf(mover)));
         if (written.size() != 1)
             return nullptr;
         const std::filesystem::path file = written[0];
@@ -648,8 +649,11 @@ protected:
         };
         ASSERT_NO_FATAL_FAILURE(StartFreshProgram(alice));
         ASSERT_NO_FATAL_FAILURE(StartFreshProgram(bob));
-        EXPECT_EQ(std::count(alice.Messages.begin(), alice.Messages.end(), QStringLiteral("New post office")), 1);
-        EXPECT_EQ(std::count(bob.Messages.begin(), bob.Messages.end(), QStringLiteral("New post office")), 0);
+        EXPECT_EQ(
+            std::count(alice.Messages.begin(), alice.Messages.end(), QStringLiteral("New post office")),
+            1);
+        EXPECT_EQ(
+            std::count(bob.Messages.begin(), bob.Messages.end(), QStringLiteral("New post office")), 0);
         EXPECT_NE(alice.Home.path(), bob.Home.path());
     }
 
@@ -668,7 +672,8 @@ protected:
     // How often the player was asked whether a move was his own.
     static long Asked(const Player& player)
     {
-        return std::count(player.Messages.begin(), player.Messages.end(), QStringLiteral("Your own move?"));
+        return std::count(player.Messages.begin(), player.Messages.end(),
+                          QStringLiteral("Your own move?"));
     }
 
     QTemporaryDir shared;
@@ -729,14 +734,14 @@ TEST_F(PostOfficePlayersTest, AMoveMadeForTheReceiverIsNotStoredWithoutTheQuesti
     forged.push_back({3, "7274", "g4", "Played for you"});
     MailSupport::PostOfficeMailService post(office.toStdString(), addresses.at("bob"), bob.Name);
     ASSERT_TRUE(post.SignOn());
-    ASSERT_TRUE(post.Send({addresses.at("alice"), alice.Name, MailSupport::MoveMailSubject(forged.back()),
-                           MailSupport::MoveMailText(atBob.Record, forged)}));
+    ASSERT_TRUE(
+        post.Send({addresses.at("alice"), alice.Name, MailSupport::MoveMailSubject(forged.back()),
+                   MailSupport::MoveMailText(atBob.Record, forged)}));
 
     alice.AnswersNo.insert(QStringLiteral("Your own move?"));
     Sit(alice);
     const std::size_t announced = alice.Announced.size();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return Asked(alice) > 0; }, ArrivalTimeoutMilliseconds));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Asked(alice) > 0; }, ArrivalTimeoutMilliseconds));
     EXPECT_TRUE(alice.MessageTexts.back().contains(QStringLiteral("Your move 3.g4.")))
         << alice.MessageTexts.back().toStdString();
     QTest::qWait(3 * PollMilliseconds);

@@ -17,7 +17,7 @@ constexpr const char* Date = "2026-01-10";
 // Answers the restore question and notes what the files held meanwhile.
 class AnsweringSink : public RecordingSink {
 public:
-    AnsweringSink(const TempFolder& folder, bool answer) : folder_(folder), answer_(answer) {}
+    AnsweringSink(const TempFolder& folder, bool answer) : folder_(folder), answer_(answer) { }
     bool ShowMessage(const Support::MessageBoxCall& call) override
     {
         RecordingSink::ShowMessage(call);
@@ -65,18 +65,47 @@ TEST(DamageAtStart, ReadableGamesStayListedAndTheRestIsKeptAside)
         std::string told;
     };
     const Row rows[] = {
-        {"a broken header line", one + brokenTwo + three, "", false, false, {1, 3}, brokenTwo,
+        {"a broken header line",
+         one + brokenTwo + three,
+         "",
+         false,
+         false,
+         {1, 3},
+         brokenTwo,
          "could not read 1 line of the game database"},
-        {"a cut-off last line", one + two + cut, "", false, false, {1, 2}, cut + "\r\n",
-         "kept in"},
-        {"a binary garbage line", one + garbage + two + three, "", false, false, {1, 2, 3}, garbage,
+        {"a cut-off last line", one + two + cut, "", false, false, {1, 2}, cut + "\r\n", "kept in"},
+        {"a binary garbage line",
+         one + garbage + two + three,
+         "",
+         false,
+         false,
+         {1, 2, 3},
+         garbage,
          "the 3 readable games are still listed"},
-        {"a file of only garbage, backup kept", allGarbage, good, false, true, {},
-         allGarbage + "\r\n", "could not read 2 lines"},
-        {"a file of only garbage, backup restored", allGarbage, good, true, true, {1, 2, 3}, allGarbage,
+        {"a file of only garbage, backup kept",
+         allGarbage,
+         good,
+         false,
+         true,
+         {},
+         allGarbage + "\r\n",
+         "could not read 2 lines"},
+        {"a file of only garbage, backup restored",
+         allGarbage,
+         good,
+         true,
+         true,
+         {1, 2, 3},
+         allGarbage,
          "has been restored from the backup"},
-        {"a broken line the backup also lacks", one + brokenTwo + three, one + three, false, false,
-         {1, 3}, brokenTwo, "could not read 1 line"},
+        {"a broken line the backup also lacks",
+         one + brokenTwo + three,
+         one + three,
+         false,
+         false,
+         {1, 3},
+         brokenTwo,
+         "could not read 1 line"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

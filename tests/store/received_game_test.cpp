@@ -139,7 +139,8 @@ TEST(ReceivedGame, SenderNamesAreCutToFiftyCharactersNeverInsideOne)
     Receiver bob;
     const auto game = ReadMovePayload(kArrival);
     ASSERT_TRUE(game);
-    const ArrivalOutcome merged = MergeArrivingGame(bob.data, *game, ArrivalSender{name, "zed@example.org"});
+    const ArrivalOutcome merged =
+        MergeArrivingGame(bob.data, *game, ArrivalSender{name, "zed@example.org"});
     ASSERT_TRUE(merged.stored);
     const std::int32_t id = merged.gameID;
     const Database::FoundGame found = Database::FindGame(bob.data, id);
@@ -158,7 +159,8 @@ TEST(ReceivedGame, LargestAcceptedPayloadIsReadAndStoredWhole)
     std::string payload = "0|5|010120250900|Long|01/01/2025|Zed|Me|False|;;;;;;;";
     const char* shuffle[][2] = {{"7163", "Nf3"}, {"7866", "Nf6"}, {"6371", "Ng1"}, {"6678", "Ng8"}};
     for (int m = 1; m <= 8189; ++m)
-        payload += "|" + std::to_string(m) + "|" + shuffle[(m - 1) % 4][0] + "|" + shuffle[(m - 1) % 4][1] + "|";
+        payload += "|" + std::to_string(m) + "|" + shuffle[(m - 1) % 4][0] + "|"
+                   + shuffle[(m - 1) % 4][1] + "|";
     const auto game = ReadMovePayload(payload);
     ASSERT_TRUE(game);
     ASSERT_EQ(game->moves.size(), 8189u);
