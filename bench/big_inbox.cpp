@@ -4,6 +4,7 @@
 // the pass must store the game at the cost of a game, not of the file.
 
 #include "bench/hosted_game.h"
+#include "bench/quiet_transport.h"
 #include "platform/mail_maildir.h"
 #include "platform/mail_post_office.h"
 #include "store/database.h"
@@ -20,6 +21,10 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+using Bench::CountingSink;
+using Bench::QuietLogon;
+using Bench::QuietWindows;
 
 using Clock = std::chrono::steady_clock;
 
@@ -38,30 +43,6 @@ long PeakResidentKb()
             return std::atol(line.c_str() + 6);
     return -1;
 }
-
-class QuietLogon : public MailSupport::LogonGuard {
-public:
-    bool GetLogonStatus() override { return false; }
-    void SetLogonStatus(bool) override { }
-};
-
-class QuietWindows : public MailSupport::TransportWindows {
-public:
-    void ShowStatus(bool, const std::string&) override { }
-    void PopulateTrayGameMenu() override { }
-};
-
-class CountingSink : public Support::MessageSink {
-public:
-    bool ShowMessage(const Support::MessageBoxCall& call) override
-    {
-        std::fprintf(stderr, "message: %s\n", call.text.c_str());
-        ++Messages;
-        return true;
-    }
-    void ShowSystemMessage(std::string_view) override { ++Messages; }
-    int Messages = 0;
-};
 
 void Fail(const std::string& why)
 {

@@ -8,6 +8,7 @@
 // only) and stops them at the end.
 
 #include "bench/hosted_game.h"
+#include "bench/quiet_transport.h"
 #include "platform/mail_internet.h"
 #include "platform/mail_maildir.h"
 #include "store/database.h"
@@ -27,36 +28,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using Bench::CountingSink;
+using Bench::QuietLogon;
+using Bench::QuietWindows;
+
 using Clock = std::chrono::steady_clock;
 
 double Milliseconds(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
 }
-
-class QuietLogon : public MailSupport::LogonGuard {
-public:
-    bool GetLogonStatus() override { return false; }
-    void SetLogonStatus(bool) override { }
-};
-
-class QuietWindows : public MailSupport::TransportWindows {
-public:
-    void ShowStatus(bool, const std::string&) override { }
-    void PopulateTrayGameMenu() override { }
-};
-
-class CountingSink : public Support::MessageSink {
-public:
-    bool ShowMessage(const Support::MessageBoxCall& call) override
-    {
-        std::fprintf(stderr, "message: %s\n", call.caption.c_str());
-        ++Messages;
-        return true;
-    }
-    void ShowSystemMessage(std::string_view) override { ++Messages; }
-    int Messages = 0;
-};
 
 // A mail in the maildir as the server would have delivered it.
 void Place(const fs::path& maildir, const std::string& subject, const std::string& body)
