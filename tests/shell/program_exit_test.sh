@@ -7,43 +7,11 @@
 #   program_exit_test.sh PROGRAM
 set -uo pipefail
 program=$(realpath "$1")
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  for log in program openbox trayer xvfb; do
-    [ -s "$work/$log.log" ] && { echo "--- $log.log" >&2; cat "$work/$log.log" >&2; }
-  done
-  exit 1
-}
-
-# Polls a command until it succeeds, up to a number of seconds.
-wait_for() {
-  local seconds=$1; shift
-  local tries=$((seconds * 10))
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "$0")/../x_desktop.sh"
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for 30 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-wait_for 30 xwininfo -root || fail "no display $DISPLAY"
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+start_desktop
 
 start_tray() {
   trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel --height 28 \
