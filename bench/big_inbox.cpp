@@ -4,6 +4,7 @@
 // the pass must store the game at the cost of a game, not of the file.
 
 #include "bench/hosted_game.h"
+#include "bench/milliseconds.h"
 #include "bench/quiet_transport.h"
 #include "platform/mail_maildir.h"
 #include "platform/mail_post_office.h"
@@ -21,17 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-using Bench::CountingSink;
-using Bench::QuietLogon;
-using Bench::QuietWindows;
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
 
 // The process's peak resident memory so far, in kB.
 long PeakResidentKb()
@@ -64,7 +54,7 @@ int main(int argc, char* argv[])
     // Alice's game, sent through the post office to Bob.
     const fs::path aliceFolder = work / "alice";
     fs::create_directories(aliceFolder);
-    CountingSink aliceSink;
+    Bench::CountingSink aliceSink;
     const Database::DataFolder alice(aliceFolder, nullptr, &aliceSink);
     GameRecord game =
         Bench::HostedGame("Bob Birch", StatusAwaitingOpponent, "100120260830", "10/01/2026");
@@ -73,8 +63,8 @@ int main(int argc, char* argv[])
         Fail("cannot store Alice's game");
     MailSupport::PostOfficeMailService aliceMail(post, "alice@marrowdale.test", "Alice Ash");
     MailSupport::MailState aliceState;
-    QuietLogon logon;
-    QuietWindows windows;
+    Bench::QuietLogon logon;
+    Bench::QuietWindows windows;
     MailSupport::Transport aliceTransport{aliceMail, alice, aliceState, logon, windows, nullptr};
     MailSupport::SignOn(aliceTransport, false);
     if (!MailSupport::SendMoveMail(aliceTransport, 1))
@@ -90,19 +80,19 @@ int main(int argc, char* argv[])
 
     const fs::path bobFolder = work / "bob";
     fs::create_directories(bobFolder);
-    CountingSink sink;
+    Bench::CountingSink sink;
     MailSupport::MailState bobState;
     MailSupport::Transport bob{
         bobMail, Database::DataFolder(bobFolder, nullptr, &sink), bobState, logon, windows, nullptr};
     const long before = PeakResidentKb();
-    auto begin = Clock::now();
+    auto begin = Bench::Clock::now();
     MailSupport::ConnectAndRetrieve(bob, false, false, true);
-    const double startup = Milliseconds(Clock::now() - begin);
+    const double startup = Bench::Milliseconds(Bench::Clock::now() - begin);
     const bool stored = bobState.PendingMoveList == "2;" || bobState.PendingMoveList == "1;";
     const int toldAtStart = sink.Messages;
-    begin = Clock::now();
+    begin = Bench::Clock::now();
     MailSupport::RetrieveMoveMails(bob, false, false);
-    const double poll = Milliseconds(Clock::now() - begin);
+    const double poll = Bench::Milliseconds(Bench::Clock::now() - begin);
     const long peak = PeakResidentKb();
 
     std::printf("big_file_gb %ld startup_ms %.1f stored %s told %d poll_ms %.1f told_again %d "

@@ -5,6 +5,7 @@
 
 #include "store/database.h"
 #include "bench/database_fixture.h"
+#include "bench/milliseconds.h"
 
 #include <algorithm>
 #include <chrono>
@@ -18,13 +19,6 @@
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
 
 // Bytes this process has handed to write(2) so far (Linux's own count).
 long long BytesWritten()
@@ -63,10 +57,10 @@ int main(int argc, char** argv)
     std::vector<double> selectTimes, saveTimes;
     for (int run = 0; run < runs; ++run) {
         std::vector<GameRecord> records;
-        const auto start = Clock::now();
+        const auto start = Bench::Clock::now();
         const bool ok =
             Database::SelectGames(data, records, "", "Game_status;A;Game_opponents_name;A;Game_date;D");
-        selectTimes.push_back(Milliseconds(Clock::now() - start));
+        selectTimes.push_back(Bench::Milliseconds(Bench::Clock::now() - start));
         if (!ok || static_cast<int>(records.size()) != games) {
             std::fprintf(stderr, "selection failed\n");
             return 1;
@@ -77,9 +71,9 @@ int main(int argc, char** argv)
         const std::int32_t id = 1 + (games / 2 + run) % games;
         GameRecord record = Database::FindGame(data, id).game.value();
         record.GAME_STATUS = StatusAwaitingOpponent;
-        const auto start = Clock::now();
+        const auto start = Bench::Clock::now();
         const bool ok = Database::SaveGame(data, record, {{41, "4244", "d4", "One more"}});
-        saveTimes.push_back(Milliseconds(Clock::now() - start));
+        saveTimes.push_back(Bench::Milliseconds(Bench::Clock::now() - start));
         if (!ok) {
             std::fprintf(stderr, "save failed\n");
             return 1;

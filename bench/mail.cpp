@@ -8,6 +8,7 @@
 // only) and stops them at the end.
 
 #include "bench/hosted_game.h"
+#include "bench/milliseconds.h"
 #include "bench/quiet_transport.h"
 #include "platform/mail_internet.h"
 #include "platform/mail_maildir.h"
@@ -27,17 +28,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-using Bench::CountingSink;
-using Bench::QuietLogon;
-using Bench::QuietWindows;
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
 
 // A mail in the maildir as the server would have delivered it.
 void Place(const fs::path& maildir, const std::string& subject, const std::string& body)
@@ -108,29 +98,29 @@ int main(int argc, char* argv[])
         const fs::path folder = work / (imap ? "bob-imap" : "bob-pop3");
         fs::create_directories(folder);
         MailSupport::InternetMailService mail(state.PlainAccount(protocol, "bob", "Bob Birch"));
-        CountingSink sink;
+        Bench::CountingSink sink;
         MailSupport::MailState mailState;
-        QuietLogon logon;
-        QuietWindows windows;
+        Bench::QuietLogon logon;
+        Bench::QuietWindows windows;
         MailSupport::Transport transport{
             mail, Database::DataFolder(folder, nullptr, &sink), mailState, logon, windows, nullptr};
 
-        auto begin = Clock::now();
+        auto begin = Bench::Clock::now();
         MailSupport::ConnectAndRetrieve(transport, false, false, true);
-        const double startup = Milliseconds(Clock::now() - begin);
+        const double startup = Bench::Milliseconds(Bench::Clock::now() - begin);
         const bool merged = mailState.PendingMoveList == "1;";
 
         MailSupport::RetrieveMoveMails(transport, false, false);
         const std::size_t logOnsBefore = mail.LogOns();
-        begin = Clock::now();
+        begin = Bench::Clock::now();
         MailSupport::RetrieveMoveMails(transport, false, false);
-        const double poll = Milliseconds(Clock::now() - begin);
+        const double poll = Bench::Milliseconds(Bench::Clock::now() - begin);
         const std::size_t pollLogOns = mail.LogOns() - logOnsBefore;
 
         Place(inbox, "One more minute", "Still nothing about chess.\r\n");
-        begin = Clock::now();
+        begin = Bench::Clock::now();
         MailSupport::RetrieveMoveMails(transport, false, false);
-        const double pollNew = Milliseconds(Clock::now() - begin);
+        const double pollNew = Bench::Milliseconds(Bench::Clock::now() - begin);
         const std::size_t pollNewLogOns = mail.LogOns() - logOnsBefore - pollLogOns;
         mail.SignOff();
 

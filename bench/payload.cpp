@@ -3,6 +3,7 @@
 // fields and once with every field at its longest. Prints the median of
 // several runs of each, in milliseconds.
 
+#include "bench/milliseconds.h"
 #include "store/move_payload.h"
 #include "store/payload_validation.h"
 
@@ -15,14 +16,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int LargestMoveCount = 8189;
-
-double Milliseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
 
 double Median(std::vector<double> values)
 {
@@ -52,12 +46,12 @@ double Time(Run&& run)
 {
     std::vector<double> times;
     for (int i = 0; i < 5; ++i) {
-        const auto start = Clock::now();
+        const auto start = Bench::Clock::now();
         if (!run()) {
             std::fprintf(stderr, "payload refused\n");
             std::exit(1);
         }
-        times.push_back(Milliseconds(Clock::now() - start));
+        times.push_back(Bench::Milliseconds(Bench::Clock::now() - start));
     }
     return Median(times);
 }
